@@ -1,0 +1,209 @@
+// The operation catalogue, the argument-slot names, the name table and the
+// symbol-category names.
+#include "OrvOper.h"
+
+#include <cstring>
+#include <ostream>
+#include <vector>
+
+namespace {
+
+// Constant-initialised, so that static initialisers of other units may read
+// the catalogue in any order.
+constexpr OrvOperDescr kCatalogue[] = {
+#define ORV_OPER(code, name, descr, templ, list, stmt, arity, fixed) \
+  OrvOperDescr(code, #name, descr, templ, list, stmt, arity, fixed),
+#include "OrvOperCatalogue.def"
+};
+static_assert(sizeof(kCatalogue) / sizeof(kCatalogue[0]) == ORV_OPER_COUNT,
+              "the catalogue holds one row per code 0..1400");
+
+const char kBadOp[] = "bad-op";
+
+}  // namespace
+
+const OrvOperDescr* const OrvOperCatalogue = kCatalogue;
+
+const OrvArgNameEntry OrvArgNameTable[] = {
+#define ORV_OPER_ARG(op, argno, computed, name) {op, argno, computed, name},
+#include "OrvOperArgNames.def"
+    {0, 0, 0, nullptr}};
+
+int OrvOperIsValid(int code) {
+  return static_cast<std::uint16_t>(code - 1) <= ORV_OPER_LAST - 1;
+}
+
+const OrvOperDescr* OrvOperDescrOf(int code) {
+  return OrvOperIsValid(code) ? &kCatalogue[code] : nullptr;
+}
+
+const char* OrvOperName(int code) {
+  return OrvOperIsValid(code) ? kCatalogue[code].name : kBadOp;
+}
+
+const char* OrvOperTemplate(int code) {
+  return OrvOperIsValid(code) ? kCatalogue[code].templ : kBadOp;
+}
+
+int OrvOperIsList(int code) { return OrvOperIsValid(code) ? kCatalogue[code].isList : 0; }
+
+int OrvOperIsStmt(int code) { return OrvOperIsValid(code) ? kCatalogue[code].isStmt : 0; }
+
+int OrvOperArgNo(int code) { return OrvOperIsValid(code) ? kCatalogue[code].argNo : -1; }
+
+int OrvOperFixedOrder(int code) {
+  return OrvOperIsValid(code) ? kCatalogue[code].fixedOrder : -1;
+}
+
+void OrvOperPutTic(int code, std::ostream& out) {
+  VString(OrvOperName(code)).PutTic(out, ':');
+}
+
+OrvResult OrvOperGetTic(std::istream& in, std::int16_t& code, VString& error) {
+  VString name;
+  OrvResult r = name.GetTic(in, ':', error);
+  if (r != 0) return r;
+  const int len = name.length;
+  for (int c = 0; c <= ORV_OPER_LAST; ++c) {
+    const char* n = kCatalogue[c].name;
+    if (static_cast<int>(std::strlen(n)) == len &&
+        (len == 0 || std::memcmp(n, name.text, len) == 0)) {
+      code = static_cast<std::int16_t>(c);
+      return 0;
+    }
+  }
+  error = OrvFormat("OrvOperGetTic: oper '%s' not found", name.text ? name.text : "");
+  return ':';
+}
+
+namespace {
+
+const OrvArgNameEntry* FindArgName(int code, int argno) {
+  const std::int16_t op = static_cast<std::int16_t>(code);
+  for (const OrvArgNameEntry* e = OrvArgNameTable; e->name != nullptr; ++e)
+    if (e->op == op && e->argno == argno) return e;
+  return nullptr;
+}
+
+}  // namespace
+
+VString OrvOperArgName(int code, int argno, int* flag, const char* format) {
+  if (const OrvArgNameEntry* e = FindArgName(code, argno)) {
+    if (flag) *flag = 0;
+    return VString(e->name);
+  }
+  if (flag) *flag = 1;
+  return OrvFormat(format ? format : "No. %d in Operation %s", argno, OrvOperName(code));
+}
+
+int OrvOperArgIsComputed(int code, int argno) {
+  const OrvArgNameEntry* e = FindArgName(code, argno);
+  return e ? e->computed : 0;
+}
+
+namespace {
+
+// Operation NAMEs in code order (the four undefined codes 1396..1399 left
+// out), each followed by the names of its argument slots, then the closing
+// TIC_LAST_CODE row.  Argument names are given as the operation NAME, two
+// underscores and the slot name in upper case with underscores.
+struct NameTable {
+  std::vector<OrvOperNameEntry> rows;
+  std::vector<std::vector<char>> texts;  // storage of the built names
+
+  NameTable() {
+    const OrvArgNameEntry* arg = OrvArgNameTable;
+    for (int c = 0; c <= ORV_OPER_LAST; ++c) {
+      if (c >= 1396 && c <= 1399) continue;
+      rows.emplace_back(c, kCatalogue[c].name, 1);
+      while (arg->name != nullptr && arg->op < c) ++arg;
+      for (; arg->name != nullptr && arg->op == c; ++arg) {
+        std::vector<char> text(kCatalogue[c].name, kCatalogue[c].name + std::strlen(kCatalogue[c].name));
+        text.push_back('_');
+        text.push_back('_');
+        for (const char* p = arg->name; *p; ++p) {
+          unsigned char ch = static_cast<unsigned char>(*p);
+          if (ch >= 'a' && ch <= 'z') text.push_back(static_cast<char>(ch - 'a' + 'A'));
+          else if ((ch >= 'A' && ch <= 'Z') || (ch >= '0' && ch <= '9')) text.push_back(static_cast<char>(ch));
+          else if (text.back() != '_') text.push_back('_');
+        }
+        while (text.back() == '_') text.pop_back();
+        text.push_back('\0');
+        texts.push_back(std::move(text));
+      }
+    }
+    // Second pass: the texts no longer move, so the rows may point at them.
+    std::vector<OrvOperNameEntry> all;
+    std::size_t t = 0;
+    arg = OrvArgNameTable;
+    for (const OrvOperNameEntry& r : rows) {
+      all.push_back(r);
+      while (arg->name != nullptr && arg->op < r.value) ++arg;
+      for (; arg->name != nullptr && arg->op == r.value; ++arg)
+        all.emplace_back(arg->argno, texts[t++].data(), 2);
+    }
+    all.emplace_back(TIC_LAST_CODE, "TIC_LAST_CODE", 1);
+    rows.swap(all);
+  }
+};
+
+const NameTable& TheNameTable() {
+  static const NameTable table;
+  return table;
+}
+
+// Built before main like the catalogue, so that the first lookup costs nothing.
+const NameTable& kNameTableAtStart = TheNameTable();
+
+}  // namespace
+
+int OrvOperNameTableSize() { return static_cast<int>(TheNameTable().rows.size()); }
+
+const OrvOperNameEntry& OrvOperNameTableRow(int index) { return TheNameTable().rows[index]; }
+
+int OrvOperNameLookup(const char* text, int* kind) {
+  if (text == nullptr) text = "";
+  bool digits = true;
+  for (const char* p = text; *p; ++p)
+    if (*p < '0' || *p > '9') {
+      digits = false;
+      break;
+    }
+  if (digits) {
+    if (kind) *kind = 3;
+    int value = 0;
+    for (const char* p = text; *p; ++p) value = value * 10 + (*p - '0');
+    return value;
+  }
+  for (const OrvOperNameEntry& r : TheNameTable().rows)
+    if (std::strcmp(r.name, text) == 0) {
+      if (kind) *kind = r.kind;
+      return r.value;
+    }
+  if (kind) *kind = 0;
+  return -1;
+}
+
+namespace {
+
+const char* const kCategoryNames[] = {
+    "unknown",       "mnemonic-name",   "switch-cond-name", "alphabet-name",
+    "symbolic-char", "symbolic-constant", "user-figurative-const", "class-name",
+    "file-name",     "cd-name",         "data-name",        "index-name",
+    "split-key-name", "condition-name", "constant-name",    "report-name",
+    "report-group-desc-name", "screen-name", "program-name", "proc-name",
+    "para-name",     "section-name"};
+const int kCategoryCount = sizeof(kCategoryNames) / sizeof(kCategoryNames[0]);
+
+}  // namespace
+
+std::ostream& operator<<(std::ostream& out, OrvSymCategory category) {
+  const int c = static_cast<int>(category);
+  if (c < kCategoryCount) return out << kCategoryNames[c];
+  return out << "UDC#" << c;
+}
+
+VString OrvSymCategoryName(int category) {
+  if (category >= 0 && category < kCategoryCount) return VString(kCategoryNames[category]);
+  return OrvFormat("UDC#%d", category);
+}

@@ -1,0 +1,191 @@
+// Tokens: one lexical unit of COBOL source with its code, its text and its
+// source range.  Token lists keep the tokens in front of a child or behind a
+// node so that the printer can reproduce spaces, comments and punctuation;
+// the same types carry messages (a token whose code is its message level).
+#ifndef LARK_TREE_ORVTOKEN_H
+#define LARK_TREE_ORVTOKEN_H
+
+#include <cstdint>
+#include <iosfwd>
+
+#include "OrvMessage.h"
+#include "OrvResult.h"
+#include "OrvTxtPosn.h"
+#include "VString.h"
+
+class VStringList;
+
+// The token-code space, shared by lexer, grammar, tree and printer: 0 is the
+// end of input, 1..255 a one-character token (the character's code),
+// 257..1733 the named codes below.  The message levels 968..972 (MSG_INFO ..
+// MSG_TERMINAL, declared with the messages) are codes of the same space.
+enum OrvTokenCode {
+  LEX_EOF = 0,
+#define ORV_TOKEN(code, name) name = code,
+#define ORV_TOKEN_LEVEL(code, name)
+#include "OrvTokenCodes.def"
+};
+
+const int ORV_TOKEN_FIRST_NAMED = 257;
+const int ORV_TOKEN_LAST_NAMED = 1733;
+
+// The name of a code: "LEX_EOF" for 0, the table's name for 257..1733, null
+// for every other code.
+const char* OrvTokenCodeName(int code);
+
+// The words of the lexer's word tables, which this layer only looks up.  The
+// component that owns the tables installs the look-ups at start-up; until
+// then every look-up answers null.
+struct OrvTokenWordLookup {
+  // The word of the first row of the COBOL reserved-word table with that code.
+  const char* (*cobolWord)(int code);
+  // The SQL word of code 1161..1413 and the CICS word of code 1414..1733.
+  const char* (*sqlWord)(int code);
+  const char* (*cicsWord)(int code);
+};
+void OrvSetTokenWordLookup(const OrvTokenWordLookup& lookup);
+const OrvTokenWordLookup& OrvGetTokenWordLookup();
+
+class OrvToken {
+public:
+  std::int16_t code;
+  VString image;     // the text as read; a message's text
+  OrvTxtPosn begin;  // first character
+  OrvTxtPosn end;    // last character
+
+  OrvToken() : code(0) {}
+  OrvToken(int code, const VString& image, const OrvTxtPosnRange& range);
+  OrvToken(int code, const VString& image, const OrvTxtPosn& begin, const OrvTxtPosn& end);
+  OrvToken(const OrvToken& o);
+  OrvToken& operator=(const OrvToken& o);
+  virtual ~OrvToken();
+
+  OrvTxtPosnRange Range() const { return OrvTxtPosnRange(begin, end); }
+
+  // 1 for SEP_UNINLINED_COPY .. SEP_REPLACE, SEP_LEFT_PAR .. SEP_EOF and
+  // TK_NONNUM_LIT; SEP_ERROR is not a separator.
+  int IsSeparator() const;
+  // 1 for SEP_SPACE, SEP_COMMA and SEP_SEMI.
+  int IsSpaceSep() const;
+
+  // The kind form ("user-word MOVE", "(", "keyword ACCEPT", ...).
+  VString KindString() const;
+  // The token's source text.
+  VString Text() const;
+  // The debug form: the code's name, the escaped image and the positions.
+  void PrintCode(std::ostream& out) const;
+
+  // TIC form: "T", the code, ",", the image in length form, begin, end.  The
+  // reader expects the "T" next (the list writer puts "-" before it).
+  void PutTic(std::ostream& out) const;
+  OrvResult GetTic(std::istream& in, VString& error);
+};
+
+// The kind form of a token.
+std::ostream& operator<<(std::ostream& out, const OrvToken& token);
+
+// The space-separator test as a free predicate, for OrvTokenList::RemoveIf.
+int OrvTokenIsSpaceSep(OrvToken* token);
+
+class OrvTokenGroup;
+
+struct OrvTokenListNode {
+  OrvToken* token;
+  OrvTokenListNode* next;
+};
+
+// An owning singly linked list of tokens, held by its head alone.
+class OrvTokenList {
+public:
+  OrvTokenListNode* head;
+
+  constexpr OrvTokenList() : head(nullptr) {}
+  OrvTokenList(const OrvTokenList& o);  // deep copy
+  OrvTokenList& operator=(const OrvTokenList& o);
+  ~OrvTokenList();
+
+  bool IsEmpty() const { return head == nullptr; }
+  int Count() const;
+
+  // Deletes every token and node.
+  void Clear();
+  // Clears this list, then appends deep copies of the other's tokens.
+  void CopyFrom(const OrvTokenList& o);
+
+  // Appends the token; the list takes it over and the pointer becomes null.
+  void Append(OrvToken*& token);
+  // Appends a new token with a copy of the text, begin and end both posn.
+  void AddToken(int code, const OrvTxtPosn& posn, const VString& text);
+  // Moves all of other's tokens to the end (Splice) or the front (Prepend).
+  void Splice(OrvTokenList& other);
+  void Prepend(OrvTokenList& other);
+
+  // Moves the group's attached tokens, then its token, to the end and frees
+  // the group.
+  void AppendGroup(OrvTokenGroup* group);
+  // Moves the attached tokens to the end, deletes the group's token and
+  // frees the group.
+  void AppendGroupDropToken(OrvTokenGroup* group);
+  // Puts the group's token at the front; the group keeps its attached tokens
+  // and its token pointer becomes null.
+  void PushFront(OrvTokenGroup* group);
+
+  // Unlink the first or last token and give it to the caller (null when
+  // empty).
+  OrvToken* PopFirst();
+  OrvToken* PopLast();
+  OrvToken* First() const { return head ? head->token : nullptr; }
+  OrvToken* Last() const;
+  // The first token that is not a space separator or a comment, or null.
+  OrvToken* FirstSignificant() const;
+
+  // Deletes every token for which pred answers non-zero.
+  void RemoveIf(int (*pred)(OrvToken*));
+  void RemoveSpaceSeps();
+
+  // From the first set begin to the last set end of the tokens.
+  OrvTxtPosnRange PosnRange() const;
+  void ExtendPosnRange(OrvTxtPosnRange& range) const;
+  // 1 when a token other than a comment lacks a set begin or end.
+  int HasUnpositioned() const;
+
+  // Appends a copy of every image to the list, then clears this list.
+  void MoveImagesTo(VStringList& list);
+
+  // "{" debug forms separated by ", " "}".
+  void Print(std::ostream& out) const;
+
+  // Each token "-T..." then "#".  GetTic appends to the tokens already held.
+  void PutTic(std::ostream& out) const;
+  OrvResult GetTic(std::istream& in, VString& error);
+
+private:
+  OrvTokenListNode** TailLink();
+};
+
+// "{" kind forms separated by ", " "}".
+std::ostream& operator<<(std::ostream& out, const OrvTokenList& list);
+
+// The lexer's unit: a token and the tokens that stand in front of it.  The
+// group owns both.
+class OrvTokenGroup {
+public:
+  OrvToken* token;
+  OrvTokenList attached;
+
+  OrvTokenGroup() : token(nullptr) {}
+  explicit OrvTokenGroup(OrvToken* t) : token(t) {}
+  OrvTokenGroup(const OrvTokenGroup&) = delete;
+  OrvTokenGroup& operator=(const OrvTokenGroup&) = delete;
+  ~OrvTokenGroup();
+
+  // The token's debug form, ", ", the attached list's Print.
+  void Print(std::ostream& out) const;
+  // The token's kind form, ", ", "{" the attached kind forms "}".
+  void PrintKind(std::ostream& out) const;
+};
+
+// A process-wide empty list.
+extern OrvTokenList OrvEmptyTokenList;
+
+#endif

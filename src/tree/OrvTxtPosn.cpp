@@ -1,0 +1,180 @@
+// Source positions, position ranges and the source file-name table.
+#include "OrvTxtPosn.h"
+
+#include <istream>
+#include <ostream>
+
+#include "OrvTicRead.h"
+
+struct OrvTxtPosnConstants {
+  static constexpr OrvTxtPosn Null() { return OrvTxtPosn(0u, 0, 0, 0); }
+  static constexpr OrvTxtPosn Infinity() { return OrvTxtPosn(0u, 0, 1, 0); }
+};
+
+const OrvTxtPosn OrvNullPosn = OrvTxtPosnConstants::Null();
+const OrvTxtPosn OrvInftyPosn = OrvTxtPosnConstants::Infinity();
+
+const char* const OrvBadFileName = "-(bad)-";
+
+int OrvTicPosnWithFileNames = 0;
+
+namespace {
+
+const int* gFileIndexMap = nullptr;
+int gFileIndexMapSize = 0;
+
+const int kInitialFileTableCapacity = 100;
+
+}  // namespace
+
+void OrvSetTicFileIndexMap(const int* map, int size) {
+  gFileIndexMap = map;
+  gFileIndexMapSize = map ? size : 0;
+}
+
+void OrvClearTicFileIndexMap() {
+  gFileIndexMap = nullptr;
+  gFileIndexMapSize = 0;
+}
+
+CountedNameTable& OrvFileNameTable() {
+  // Created on first use (at the latest by the initialiser below, before
+  // main) and freed at exit.
+  static CountedNameTable table(kInitialFileTableCapacity);
+  static const bool seeded = (table.InsertAt(CountedName(VString(OrvBadFileName), 0), 0), true);
+  (void)seeded;
+  return table;
+}
+
+namespace {
+CountedNameTable& kFileTableAtStart = OrvFileNameTable();
+}  // namespace
+
+int OrvFileNameAdd(const VString& name) { return OrvFileNameTable().Add(name, 0, 1); }
+
+const VString& OrvFileNameOf(int fileIx) {
+  static const VString bad(OrvBadFileName);
+  const CountedNameTable& t = OrvFileNameTable();
+  if (fileIx >= 0 && fileIx < t.count) return t.entries[fileIx].name;
+  return bad;
+}
+
+void OrvTxtPosn::SetLine(long line) {
+  if (line < 0) line = 0;
+  if (line > static_cast<long>(MaxLine)) line = MaxLine;
+  line_ = static_cast<std::uint32_t>(line);
+}
+
+void OrvTxtPosn::SetColumn(long column) {
+  if (column < 0) column = 0;
+  if (column > MaxColumn) column = MaxColumn;
+  column_ = static_cast<std::uint16_t>(column);
+}
+
+void OrvTxtPosn::SetFileIx(long fileIx) {
+  if (fileIx < 0 || fileIx > NoFileIx) fileIx = NoFileIx;
+  fileIx_ = static_cast<std::uint16_t>(fileIx);
+}
+
+int OrvTxtPosn::Compare(const OrvTxtPosn& a, const OrvTxtPosn& b) {
+  if (a.fileIx_ != b.fileIx_) return -100;
+  if (a.line_ != b.line_) return a.line_ < b.line_ ? -1 : 1;
+  if (a.column_ != b.column_) return a.column_ < b.column_ ? -1 : 1;
+  return 0;
+}
+
+std::ostream& operator<<(std::ostream& out, const OrvTxtPosn& p) {
+  if (!p.IsSet()) return out << "(null)";
+  if (p.IsInfinity()) return out << "(infty)";
+  const VString& name = OrvFileNameOf(p.FileIx());
+  if (name.length > 0) out << name;
+  return out << ':' << p.Line() << ':' << (p.Column() + 1);
+}
+
+VString OrvTxtPosn::ToString() const {
+  FastOstrstream os;
+  os << *this;
+  return VString(os);
+}
+
+void OrvTxtPosn::PutTic(std::ostream& out) const {
+  out << '[' << line_ << ',' << column_ << ',';
+  if (OrvTicPosnWithFileNames) {
+    out << 's';
+    OrvFileNameOf(fileIx_).PutTic(out);
+  } else {
+    out << 'n';
+    if (fileIx_ == NoFileIx) out << -1;
+    else out << fileIx_;
+  }
+  out << ']';
+}
+
+OrvResult OrvTxtPosn::GetTic(std::istream& in, VString& error) {
+  if (in.get() != '[') {
+    error = VString("OrvTxtPosn::GetTic: '[' is expected");
+    return ORV_TIC_BAD_FORMAT;
+  }
+  int n = 0;
+  OrvResult r = GetTicIntNo(in, &n, false, ',', error);
+  if (r != 0) return r;
+  SetLine(n);
+  r = GetTicIntNo(in, &n, false, ',', error);
+  if (r != 0) return r;
+  if (n > MaxColumn) {
+    error = OrvFormat("OrvTxtPosn::GetTic: column %d is out of range 0..%d", n, MaxColumn);
+    return ORV_TIC_BAD_FORMAT;
+  }
+  SetColumn(n);
+  const int kind = in.get();
+  if (kind == 's') {
+    VString name;
+    r = name.GetTic(in, error);
+    if (r != 0) return r;
+    SetFileIx(OrvFileNameAdd(name));
+    if (in.get() != ']') {
+      error = VString("OrvTxtPosn::GetTic: ']' expected after file_name");
+      return ORV_TIC_BAD_FORMAT;
+    }
+    return 0;
+  }
+  if (kind == 'n') {
+    r = GetTicIntNo(in, &n, true, ']', error);
+    if (r != 0) return r;
+    if (n == -1) {
+      fileIx_ = NoFileIx;
+      return 0;
+    }
+    if (gFileIndexMap == nullptr) {
+      if (n < 0 || n >= NoFileIx) {
+        error = OrvFormat("OrvTxtPosn::GetTic: file_ix %d is out of range -1..%d", n, NoFileIx - 1);
+        return ORV_TIC_BAD_FORMAT;
+      }
+      fileIx_ = static_cast<std::uint16_t>(n);
+      return 0;
+    }
+    if (n < 0 || n >= gFileIndexMapSize) {
+      error = OrvFormat("OrvTxtPosn::GetTic: file_ix %d is out of range -1..%d", n, gFileIndexMapSize);
+      return ORV_TIC_BAD_FORMAT;
+    }
+    SetFileIx(gFileIndexMap[n]);
+    return 0;
+  }
+  error = VString("OrvTxtPosn::GetTic: bad char that qualifies file_name");
+  return ORV_TIC_BAD_FORMAT;
+}
+
+void OrvTxtPosnRange::PutTic(std::ostream& out) const {
+  beg.PutTic(out);
+  end.PutTic(out);
+}
+
+OrvResult OrvTxtPosnRange::GetTic(std::istream& in, VString& error) {
+  OrvResult r = beg.GetTic(in, error);
+  if (r != 0) return r;
+  return end.GetTic(in, error);
+}
+
+std::ostream& operator<<(std::ostream& out, const OrvTxtPosnRange& r) {
+  return out << "[beg:" << r.beg << ", end:" << r.end << ']';
+}
