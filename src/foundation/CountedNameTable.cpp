@@ -10,6 +10,7 @@ CountedNameTable::~CountedNameTable() { delete[] entries; }
 
 int CountedNameTable::InsertAt(const CountedName& entry, int index) {
   if (index < 0 || index > count) return -1;
+  CountedName copy(entry);  // the entry may live in this table's array
   if (count == capacity) {
     // Twice the room; a table made empty starts with room for a few names.
     int grown = capacity > 0 ? capacity * 2 : 8;
@@ -22,7 +23,6 @@ int CountedNameTable::InsertAt(const CountedName& entry, int index) {
     entries = bigger;
     capacity = grown;
   }
-  CountedName copy(entry);  // the entry may live in this table's array
   for (int i = count; i > index; --i) {
     entries[i].name.TakeOver(entries[i - 1].name);
     entries[i].count = entries[i - 1].count;
