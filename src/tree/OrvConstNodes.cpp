@@ -1,0 +1,392 @@
+// Constant and literal leaves, and the conversions between a literal's image
+// and its value.
+#include "OrvConstNodes.h"
+
+#include <cctype>
+#include <cstring>
+#include <istream>
+#include <ostream>
+#include <string>
+
+#include "OrvPosnWalkers.h"
+#include "OrvTicRead.h"
+
+namespace {
+
+// A value holding exactly the n bytes of buf (a zero byte included); empty
+// (null text) for n = 0.
+VString BytesValue(const std::string& bytes) {
+  if (bytes.empty()) return VString();
+  VString value(std::string(bytes.size(), ' ').c_str());
+  std::memcpy(value.text, bytes.data(), bytes.size());
+  return value;
+}
+
+bool IsQuote(char c) { return c == '\'' || c == '"'; }
+
+int HexDigit(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return -1;
+}
+
+// The characters of a text up to the first repetition of its delimiter
+// (the character at index 1), upper-cased; false when the text ends first.
+bool CollectUpper(const VString& image, std::string& out) {
+  char delim = image.text[1];
+  for (int i = 2; i < image.length; ++i) {
+    char c = image.text[i];
+    if (c == delim) return true;
+    out += OrvToUpper(c);
+  }
+  return false;
+}
+
+// Reads an image in the VString length form into a leaf's text field.
+OrvResult ReadImage(std::istream& in, VString& image, VString& error) {
+  return image.GetTic(in, error);
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------
+// Literal conversions
+// ---------------------------------------------------------------------------
+
+VString OrvStrImageValue(const VString& image, VString& message) {
+  std::string value;
+  if (image.length == 0 || image.text == nullptr) {
+    message = "$Bad string image: Bad string image format$";
+    return VString();
+  }
+  char first = image.text[0];
+  if (IsQuote(first)) {
+    int i = 1;
+    for (;;) {
+      if (i >= image.length) {
+        message = "$Bad string image: Unterminated string image$";
+        return VString();
+      }
+      char c = image.text[i];
+      if (c == first) {
+        if (i + 1 < image.length && image.text[i + 1] == first) {
+          value += c;  // a doubled delimiter stays as written
+          value += c;
+          i += 2;
+          continue;
+        }
+        break;
+      }
+      value += c;
+      ++i;
+    }
+    return BytesValue(value);
+  }
+  if (first == 'B' || first == 'b') {
+    if (image.length < 2 || !IsQuote(image.text[1])) {
+      message = "$Bad string image: [b|B] must be followed by ['|\"]$";
+      return VString();
+    }
+    if (!CollectUpper(image, value)) {
+      message = "$Bad bit string image: Unterminated string image$";
+      return VString();
+    }
+    return BytesValue(value);
+  }
+  if (first == 'X' || first == 'x' || first == 'H' || first == 'h') {
+    if (image.length < 2 || !IsQuote(image.text[1])) {
+      message = "$Bad string image: [x|H|h|H] must be followed by ['|\"]$";
+      return VString();
+    }
+    std::string digits;
+    if (!CollectUpper(image, digits)) {
+      message = "$Bad hex string image: Unterminated string image$";
+      return VString();
+    }
+    for (std::size_t k = 0; k < digits.size(); k += 2) {
+      int high = HexDigit(digits[k]);
+      int low = k + 1 < digits.size() ? HexDigit(digits[k + 1]) : 0;
+      if (high < 0 || low < 0) {
+        message = "$Bad hex string image: not hexadecimal digits";
+        return VString();
+      }
+      value += static_cast<char>((high << 4) | low);  // a zero byte is kept
+    }
+    return BytesValue(value);
+  }
+  message = "$Bad string image: Bad string image format$";
+  return VString();
+}
+
+VString OrvStrValueImage(const VString& value) {
+  bool printable = true;
+  for (int i = 0; i < value.length; ++i) {
+    if (!std::isprint(static_cast<unsigned char>(value.text[i]))) {
+      printable = false;
+      break;
+    }
+  }
+  std::string image;
+  if (printable) {
+    image += '\'';
+    for (int i = 0; i < value.length; ++i) {
+      if (value.text[i] == '\'') image += '\'';  // doubled inside the literal
+      image += value.text[i];
+    }
+    image += '\'';
+  } else {
+    static const char hex[] = "0123456789ABCDEF";
+    image += "X'";
+    for (int i = 0; i < value.length; ++i) {
+      unsigned char b = static_cast<unsigned char>(value.text[i]);
+      image += hex[b >> 4];
+      image += hex[b & 15];
+    }
+    image += '\'';
+  }
+  return VString(image.c_str());
+}
+
+// ---------------------------------------------------------------------------
+// OrvNullNode
+// ---------------------------------------------------------------------------
+
+OrvNullNode::OrvNullNode() : OrvExpr(NULL_NODE) {}
+OrvNullNode::OrvNullNode(const OrvNullNode& other) : OrvExpr(other) {}
+OrvExpr* OrvNullNode::Clone() const { return new OrvNullNode(*this); }
+OrvNullNode::~OrvNullNode() {}
+int OrvNullNode::IsNullNode() const { return 1; }
+
+std::ostream& OrvNullNode::PutTic(std::ostream& out) const { return OrvExpr::PutTic(out); }
+
+OrvResult OrvNullNode::GetTic(std::istream& in, VString& error) {
+  return OrvExpr::GetTic(in, error);
+}
+
+// ---------------------------------------------------------------------------
+// OrvCharString
+// ---------------------------------------------------------------------------
+
+OrvCharString::OrvCharString(const VString& image) : OrvExpr(CHAR_STRING), image_(image) {}
+OrvCharString::OrvCharString(const OrvCharString& other)
+    : OrvExpr(other), image_(other.image_) {}
+OrvExpr* OrvCharString::Clone() const { return new OrvCharString(*this); }
+OrvCharString::~OrvCharString() {}
+int OrvCharString::HasImage() const { return 1; }
+const VString* OrvCharString::Image() const { return &image_; }
+VString OrvCharString::Value() const { return image_; }
+
+OrvResult OrvCharString::SetImage(const VString& image, VString&) {
+  OrvCallTreeEditHook(ORV_EDIT_IMAGE, this, nullptr, 0, image);
+  image_ = image;
+  OrvCallTreeEditHook(ORV_EDIT_OPER, this, nullptr, 0, OrvEmptyVString);
+  ResetFromSrcWalker(this);
+  return ORV_OK;
+}
+
+void OrvCharString::SetValue(const VString& value) {
+  OrvCallTreeEditHook(ORV_EDIT_IMAGE, this, nullptr, 0, value);
+  image_ = value;
+}
+
+std::ostream& OrvCharString::PutTic(std::ostream& out) const {
+  OrvExpr::PutTic(out);
+  return image_.PutTic(out);
+}
+
+OrvResult OrvCharString::GetTic(std::istream& in, VString& error) {
+  OrvResult r = OrvExpr::GetTic(in, error);
+  if (r != ORV_OK) return r;
+  return ReadImage(in, image_, error);
+}
+
+// ---------------------------------------------------------------------------
+// OrvTokenString
+// ---------------------------------------------------------------------------
+
+OrvTokenString::OrvTokenString(const VString& text) : OrvExpr(TOKEN_STRING), text_(text) {}
+OrvTokenString::OrvTokenString(const OrvTokenString& other)
+    : OrvExpr(other), text_(other.text_) {}
+OrvExpr* OrvTokenString::Clone() const { return new OrvTokenString(*this); }
+OrvTokenString::~OrvTokenString() {}
+int OrvTokenString::HasImage() const { return 1; }
+const VString* OrvTokenString::Image() const { return &text_; }
+VString OrvTokenString::Value() const { return text_; }
+
+OrvResult OrvTokenString::SetImage(const VString& text, VString&) {
+  OrvCallTreeEditHook(ORV_EDIT_IMAGE, this, nullptr, 0, text);
+  text_ = text;
+  OrvCallTreeEditHook(ORV_EDIT_OPER, this, nullptr, 0, OrvEmptyVString);
+  ResetFromSrcWalker(this);
+  return ORV_OK;
+}
+
+void OrvTokenString::SetValue(const VString& text) {
+  OrvCallTreeEditHook(ORV_EDIT_IMAGE, this, nullptr, 0, text);
+  text_ = text;
+}
+
+std::ostream& OrvTokenString::PutTic(std::ostream& out) const {
+  OrvExpr::PutTic(out);
+  return text_.PutTic(out);
+}
+
+OrvResult OrvTokenString::GetTic(std::istream& in, VString& error) {
+  OrvResult r = OrvExpr::GetTic(in, error);
+  if (r != ORV_OK) return r;
+  return ReadImage(in, text_, error);
+}
+
+// ---------------------------------------------------------------------------
+// OrvRealNumConst
+// ---------------------------------------------------------------------------
+
+OrvRealNumConst::OrvRealNumConst(const VString& image)
+    : OrvExpr(REAL_NUM_CONST), image_(image) {}
+OrvRealNumConst::OrvRealNumConst(const OrvRealNumConst& other)
+    : OrvExpr(other), image_(other.image_) {}
+OrvExpr* OrvRealNumConst::Clone() const { return new OrvRealNumConst(*this); }
+OrvRealNumConst::~OrvRealNumConst() {}
+int OrvRealNumConst::HasImage() const { return 1; }
+const VString* OrvRealNumConst::Image() const { return &image_; }
+VString OrvRealNumConst::Value() const { return image_; }
+
+OrvResult OrvRealNumConst::SetImage(const VString& image, VString&) {
+  OrvCallTreeEditHook(ORV_EDIT_IMAGE, this, nullptr, 0, image);
+  image_ = image;
+  OrvCallTreeEditHook(ORV_EDIT_OPER, this, nullptr, 0, OrvEmptyVString);
+  ResetFromSrcWalker(this);
+  return ORV_OK;
+}
+
+std::ostream& OrvRealNumConst::PutTic(std::ostream& out) const {
+  OrvExpr::PutTic(out);
+  return image_.PutTic(out);
+}
+
+OrvResult OrvRealNumConst::GetTic(std::istream& in, VString& error) {
+  OrvResult r = OrvExpr::GetTic(in, error);
+  if (r != ORV_OK) return r;
+  return ReadImage(in, image_, error);
+}
+
+// ---------------------------------------------------------------------------
+// OrvIntNumConst
+// ---------------------------------------------------------------------------
+
+OrvIntNumConst::OrvIntNumConst(const VString& image, int64_t value)
+    : OrvExpr(INT_NUM_CONST), image_(image), value_(value) {}
+OrvIntNumConst::OrvIntNumConst(const OrvIntNumConst& other)
+    : OrvExpr(other), image_(other.image_), value_(other.value_) {}
+OrvExpr* OrvIntNumConst::Clone() const { return new OrvIntNumConst(*this); }
+OrvIntNumConst::~OrvIntNumConst() {}
+int OrvIntNumConst::HasImage() const { return 1; }
+const VString* OrvIntNumConst::Image() const { return &image_; }
+
+VString OrvIntNumConst::Value() const {
+  return OrvFormat("%lld", static_cast<long long>(value_));
+}
+
+int64_t OrvIntNumConst::IntValue() const { return value_; }
+
+OrvResult OrvIntNumConst::SetImage(const VString& image, VString& message) {
+  OrvCallTreeEditHook(ORV_EDIT_IMAGE, this, nullptr, 0, image);
+  image_ = image;
+  SetFromSrc(0);
+  int64 value = value_;
+  OrvResult r = image_.ToInt64(value, message);
+  if (r == ORV_OK) value_ = value;
+  return r;
+}
+
+void OrvIntNumConst::SetValue(int64_t value) {
+  VString image = OrvFormat("%lld", static_cast<long long>(value));
+  OrvCallTreeEditHook(ORV_EDIT_IMAGE, this, nullptr, 0, image);
+  value_ = value;
+  image_ = image;
+}
+
+std::ostream& OrvIntNumConst::PutTic(std::ostream& out) const {
+  OrvExpr::PutTic(out);
+  image_.PutTic(out);
+  return out << static_cast<long long>(value_) << '|';
+}
+
+OrvResult OrvIntNumConst::GetTic(std::istream& in, VString& error) {
+  OrvResult r = OrvExpr::GetTic(in, error);
+  if (r != ORV_OK) return r;
+  r = ReadImage(in, image_, error);
+  if (r != ORV_OK) return r;
+  int64 value = 0;
+  r = GetTicInt64No(in, &value, true, '|', error);
+  if (r != ORV_OK) return r;
+  value_ = value;
+  return ORV_OK;
+}
+
+// ---------------------------------------------------------------------------
+// OrvStrConst
+// ---------------------------------------------------------------------------
+
+OrvStrConst::OrvStrConst(const VString& image) : OrvExpr(STR_CONST), image_(image) {
+  VString message;
+  VString value = OrvStrImageValue(image, message);
+  if (message.length > 0) {
+    image_ = message;
+    value_ = message;
+  } else {
+    value_.TakeOver(value);
+  }
+}
+
+OrvStrConst::OrvStrConst(const OrvStrConst& other)
+    : OrvExpr(other), image_(other.image_), value_(other.value_) {}
+OrvExpr* OrvStrConst::Clone() const { return new OrvStrConst(*this); }
+OrvStrConst::~OrvStrConst() {}
+int OrvStrConst::HasImage() const { return 1; }
+const VString* OrvStrConst::Image() const { return &image_; }
+VString OrvStrConst::Value() const { return OrvStrValueImage(value_); }
+
+OrvResult OrvStrConst::SetImage(const VString& image, VString& message) {
+  OrvCallTreeEditHook(ORV_EDIT_IMAGE, this, nullptr, 0, image);
+  image_ = image;
+  VString err;
+  VString value = OrvStrImageValue(image, err);
+  value_.TakeOver(value);
+  if (err.length > 0) {
+    message = err;
+    return ORV_BAD_NUMBER;
+  }
+  OrvCallTreeEditHook(ORV_EDIT_OPER, this, nullptr, 0, OrvEmptyVString);
+  ResetFromSrcWalker(this);
+  return ORV_OK;
+}
+
+void OrvStrConst::SetValue(const VString& value) {
+  VString image = OrvStrValueImage(value);
+  OrvCallTreeEditHook(ORV_EDIT_IMAGE, this, nullptr, 0, image);
+  value_ = value;
+  image_.TakeOver(image);
+}
+
+OrvResult OrvStrConst::PrettyPrintOper(int measure, int forceBreak) {
+  if (OrvPrettyPrintStrConstFn == nullptr) return ORV_OK;
+  return OrvPrettyPrintStrConstFn(this, measure, forceBreak);
+}
+
+// The image and the value are both written, so that a node reads back with
+// the value it had (a value need not follow from the image it carries, for
+// instance after SetValue).
+std::ostream& OrvStrConst::PutTic(std::ostream& out) const {
+  OrvExpr::PutTic(out);
+  image_.PutTic(out);
+  return value_.PutTic(out);
+}
+
+OrvResult OrvStrConst::GetTic(std::istream& in, VString& error) {
+  OrvResult r = OrvExpr::GetTic(in, error);
+  if (r != ORV_OK) return r;
+  r = ReadImage(in, image_, error);
+  if (r != ORV_OK) return r;
+  return ReadImage(in, value_, error);
+}

@@ -1,0 +1,499 @@
+// Operation nodes: construction, argument slots and their editing, the
+// operation change, and the node's part of the TIC form.
+#include "OrvExprOper.h"
+
+#include <cstring>
+#include <istream>
+#include <ostream>
+
+#include "OrvConstNodes.h"
+#include "OrvListExpr.h"
+#include "OrvMessage.h"
+#include "OrvMessageSink.h"
+#include "OrvPosnWalkers.h"
+
+namespace {
+
+// Set while Args() reports a null child, so the report is not repeated from
+// inside itself.
+int nullArgGuard = 0;
+
+}  // namespace
+
+// ---------------------------------------------------------------------------
+// Construction
+// ---------------------------------------------------------------------------
+
+void OrvExprOper::InitSlots(int n) {
+  if (n > ORV_MAX_ARGS) {
+    NodeMessage(MSG_SEVERE, "OrvExprOper::OrvExprOper",
+                OrvFormat("too many args %d, at most %d", n, ORV_MAX_ARGS));
+    n = ORV_MAX_ARGS;
+  }
+  if (n < 0) n = 0;
+  capacity_ = n;
+  slots_ = n > 0 ? new OrvArgSlot*[n] : nullptr;
+  for (int i = 0; i < n; ++i) slots_[i] = new OrvArgSlot;
+  SetNArgs(n);
+}
+
+void OrvExprOper::InitChildren(OrvExpr* const* children, int n) {
+  if (!OrvOperIsList(Oper()) && OrvOperArgNo(Oper()) != n) {
+    NodeMessage(MSG_SEVERE, "OrvExprOper::OrvExprOper",
+                OrvFormat("bad arg_no, must be %d", OrvOperArgNo(Oper())));
+  }
+  InitSlots(n);
+  for (int i = 0; i < NArgs(); ++i) SetArg(i, children ? children[i] : nullptr, -1, 0);
+}
+
+OrvExprOper::OrvExprOper(OrvOper op)
+    : OrvExpr(op), slots_(nullptr), capacity_(0), sdCount_(0), xReg_(0), sd_(nullptr) {
+  int n = OrvOperArgNo(op);
+  InitSlots(n > 0 ? n : 0);
+  for (int i = 0; i < NArgs(); ++i) SetArg(i, nullptr, -1, 0);
+}
+
+#define ORV_OPER_CHILDREN_CTOR(n, ...)                                        \
+  do {                                                                        \
+    OrvExpr* kids[n] = {__VA_ARGS__};                                         \
+    InitChildren(kids, n);                                                    \
+  } while (0)
+
+OrvExprOper::OrvExprOper(OrvOper op, OrvExpr* a1)
+    : OrvExpr(op), slots_(nullptr), capacity_(0), sdCount_(0), xReg_(0), sd_(nullptr) {
+  ORV_OPER_CHILDREN_CTOR(1, a1);
+}
+
+OrvExprOper::OrvExprOper(OrvOper op, OrvExpr* a1, OrvExpr* a2)
+    : OrvExpr(op), slots_(nullptr), capacity_(0), sdCount_(0), xReg_(0), sd_(nullptr) {
+  ORV_OPER_CHILDREN_CTOR(2, a1, a2);
+}
+
+OrvExprOper::OrvExprOper(OrvOper op, OrvExpr* a1, OrvExpr* a2, OrvExpr* a3)
+    : OrvExpr(op), slots_(nullptr), capacity_(0), sdCount_(0), xReg_(0), sd_(nullptr) {
+  ORV_OPER_CHILDREN_CTOR(3, a1, a2, a3);
+}
+
+OrvExprOper::OrvExprOper(OrvOper op, OrvExpr* a1, OrvExpr* a2, OrvExpr* a3,
+                         OrvExpr* a4)
+    : OrvExpr(op), slots_(nullptr), capacity_(0), sdCount_(0), xReg_(0), sd_(nullptr) {
+  ORV_OPER_CHILDREN_CTOR(4, a1, a2, a3, a4);
+}
+
+OrvExprOper::OrvExprOper(OrvOper op, OrvExpr* a1, OrvExpr* a2, OrvExpr* a3,
+                         OrvExpr* a4, OrvExpr* a5)
+    : OrvExpr(op), slots_(nullptr), capacity_(0), sdCount_(0), xReg_(0), sd_(nullptr) {
+  ORV_OPER_CHILDREN_CTOR(5, a1, a2, a3, a4, a5);
+}
+
+OrvExprOper::OrvExprOper(OrvOper op, OrvExpr* a1, OrvExpr* a2, OrvExpr* a3,
+                         OrvExpr* a4, OrvExpr* a5, OrvExpr* a6)
+    : OrvExpr(op), slots_(nullptr), capacity_(0), sdCount_(0), xReg_(0), sd_(nullptr) {
+  ORV_OPER_CHILDREN_CTOR(6, a1, a2, a3, a4, a5, a6);
+}
+
+OrvExprOper::OrvExprOper(OrvOper op, OrvExpr* a1, OrvExpr* a2, OrvExpr* a3,
+                         OrvExpr* a4, OrvExpr* a5, OrvExpr* a6, OrvExpr* a7)
+    : OrvExpr(op), slots_(nullptr), capacity_(0), sdCount_(0), xReg_(0), sd_(nullptr) {
+  ORV_OPER_CHILDREN_CTOR(7, a1, a2, a3, a4, a5, a6, a7);
+}
+
+OrvExprOper::OrvExprOper(OrvOper op, OrvExpr* a1, OrvExpr* a2, OrvExpr* a3,
+                         OrvExpr* a4, OrvExpr* a5, OrvExpr* a6, OrvExpr* a7,
+                         OrvExpr* a8)
+    : OrvExpr(op), slots_(nullptr), capacity_(0), sdCount_(0), xReg_(0), sd_(nullptr) {
+  ORV_OPER_CHILDREN_CTOR(8, a1, a2, a3, a4, a5, a6, a7, a8);
+}
+
+OrvExprOper::OrvExprOper(OrvOper op, OrvExpr* a1, OrvExpr* a2, OrvExpr* a3,
+                         OrvExpr* a4, OrvExpr* a5, OrvExpr* a6, OrvExpr* a7,
+                         OrvExpr* a8, OrvExpr* a9)
+    : OrvExpr(op), slots_(nullptr), capacity_(0), sdCount_(0), xReg_(0), sd_(nullptr) {
+  ORV_OPER_CHILDREN_CTOR(9, a1, a2, a3, a4, a5, a6, a7, a8, a9);
+}
+
+OrvExprOper::OrvExprOper(OrvOper op, OrvExpr* a1, OrvExpr* a2, OrvExpr* a3,
+                         OrvExpr* a4, OrvExpr* a5, OrvExpr* a6, OrvExpr* a7,
+                         OrvExpr* a8, OrvExpr* a9, OrvExpr* a10)
+    : OrvExpr(op), slots_(nullptr), capacity_(0), sdCount_(0), xReg_(0), sd_(nullptr) {
+  ORV_OPER_CHILDREN_CTOR(10, a1, a2, a3, a4, a5, a6, a7, a8, a9, a10);
+}
+
+#undef ORV_OPER_CHILDREN_CTOR
+
+OrvExprOper::OrvExprOper(OrvOper op, OrvExpr* const* children, int n)
+    : OrvExpr(op), slots_(nullptr), capacity_(0), sdCount_(0), xReg_(0), sd_(nullptr) {
+  if (n < 0) n = 0;
+  if (!OrvOperIsList(op) && OrvOperArgNo(op) != n) {
+    NodeMessage(MSG_SEVERE, "OrvExprOper::OrvExprOper",
+                OrvFormat("bad arg_no, must be %d", OrvOperArgNo(op)));
+  }
+  InitSlots(n);
+  if (children != nullptr) {
+    for (int i = 0; i < NArgs(); ++i) SetArgNoDel(i, children[i]);
+  }
+}
+
+OrvExprOper::OrvExprOper(const OrvExprOper& other)
+    : OrvExpr(other), slots_(nullptr), capacity_(0), sdCount_(0), xReg_(0), sd_(nullptr) {
+  if (other.sdCount_ > 0 && other.sd_ != nullptr) {
+    sd_ = new int16_t[other.sdCount_];
+    std::memcpy(sd_, other.sd_, sizeof(int16_t) * other.sdCount_);
+    sdCount_ = other.sdCount_;
+  }
+  int n = other.NArgs();
+  capacity_ = n;
+  slots_ = n > 0 ? new OrvArgSlot*[n] : nullptr;
+  for (int i = 0; i < n; ++i) {
+    OrvArgSlot* from = other.slots_[i];
+    OrvArgSlot* slot = new OrvArgSlot;
+    if (from != nullptr) {
+      slot->tokens.CopyFrom(from->tokens);
+      slot->state = from->state;
+      slot->order = from->order;
+      if (from->child != nullptr) {
+        slot->child = from->child->Clone();
+        slot->child->SetParent(this);
+      }
+    }
+    slots_[i] = slot;
+  }
+}
+
+OrvExpr* OrvExprOper::Clone() const { return new OrvExprOper(*this); }
+
+OrvExprOper::~OrvExprOper() {
+  delete[] sd_;
+  sd_ = nullptr;
+  sdCount_ = 0;
+  int n = NArgs();
+  for (int i = 0; i < n; ++i) delete slots_[i];  // clears each child's parent
+  delete[] slots_;
+  slots_ = nullptr;
+  capacity_ = 0;
+  SetNArgs(0);
+}
+
+void OrvExprOper::SetSd(int16_t* widths, int count) {
+  delete[] sd_;
+  sd_ = widths;
+  sdCount_ = static_cast<uint16_t>(widths != nullptr && count > 0 ? count : 0);
+}
+
+// ---------------------------------------------------------------------------
+// Helpers
+// ---------------------------------------------------------------------------
+
+int OrvExprOper::BadIndex(const char* method, int i) const {
+  if (i >= 0 && i < NArgs()) return 0;
+  NodeMessage(MSG_SEVERE, method, OrvFormat("arg #%d is not available.", i));
+  return 1;
+}
+
+int OrvExprOper::PrepareAttach(const char* method, OrvExpr* child) {
+  if (child == nullptr) return 0;
+  // A node hung below itself would own itself: refuse it.
+  for (const OrvExpr* up = this; up != nullptr; up = up->Parent()) {
+    if (up == child) {
+      NodeMessage(MSG_SEVERE, method,
+                  OrvFormat("attaching node %s that is this node or one of its "
+                            "ancestors.",
+                            OrvOperName(child->Oper())));
+      return 1;
+    }
+  }
+  OrvExpr* oldParent = child->Parent();
+  if (oldParent != nullptr) {
+    NodeMessage(MSG_SEVERE, method,
+                OrvFormat("attaching node %s that has non-null parent.",
+                          OrvOperName(child->Oper())));
+    // A node is owned by one slot only: take it out of the old one, which
+    // stays in place, empty.
+    int j = oldParent->FindArg(child);
+    if (j >= 0) {
+      OrvArgSlot* slot = oldParent->ArgSlots(j);
+      if (slot != nullptr) slot->child = nullptr;
+    }
+    child->SetParent(nullptr);
+  }
+  return 0;
+}
+
+void OrvExprOper::StoreChild(int i, OrvExpr* child) {
+  if (child == nullptr && OrvFillNullSwitch) child = new OrvNullNode;
+  slots_[i]->child = child;
+  if (child != nullptr) child->SetParent(this);
+}
+
+void OrvExprOper::Grow(int count) {
+  if (count <= capacity_) return;
+  int cap = capacity_ > 0 ? capacity_ : 4;
+  while (cap < count) cap = cap > ORV_MAX_ARGS / 2 ? ORV_MAX_ARGS : cap * 2;
+  OrvArgSlot** grown = new OrvArgSlot*[cap];
+  for (int i = 0; i < NArgs(); ++i) grown[i] = slots_[i];
+  delete[] slots_;
+  slots_ = grown;
+  capacity_ = cap;
+}
+
+// ---------------------------------------------------------------------------
+// Operation change
+// ---------------------------------------------------------------------------
+
+void OrvExprOper::SetOper(OrvOper op, int reset, int allowShrink) {
+  if (OrvOperIsList(op) != OrvOperIsList(Oper())) {
+    NodeMessage(MSG_SEVERE, "OrvExprOper::SetOper",
+                OrvFormat("setting to %s: changing the List/Positional kind of oper",
+                          OrvOperName(op)));
+  }
+  int fixed = OrvOperArgNo(op);
+  if (!OrvOperIsList(op) && fixed != NArgs()) {
+    if (!allowShrink || fixed < 0) {
+      NodeMessage(MSG_SEVERE, "OrvExprOper::SetOper",
+                  OrvFormat("setting oper to %s: new arg_no %d is not equal to old arg_no",
+                            OrvOperName(op), fixed));
+    } else if (fixed < NArgs()) {
+      for (int i = fixed; i < NArgs(); ++i) {
+        OrvExpr* child = slots_[i]->child;
+        if (child != nullptr && !child->IsNullNode()) {
+          NodeMessage(MSG_SEVERE, "OrvExprOper::SetOper",
+                      OrvFormat("shrinking oper to %s: arg #%d is not NULL",
+                                OrvOperName(op), i));
+        }
+        OrvArgSlot* slot = DelArgSlot(i, 0, 0);
+        delete slot;  // with its child and tokens
+      }
+      for (int i = fixed; i < NArgs(); ++i) {
+        delete slots_[i];  // the empty records left in place
+        slots_[i] = nullptr;
+      }
+      SetNArgs(fixed);
+    } else {
+      NodeMessage(MSG_SEVERE, "OrvExprOper::SetOper", "Growing nodes not allowed");
+    }
+  }
+  SetOperCode(op);
+  if (reset) {
+    OrvCallTreeEditHook(ORV_EDIT_OPER, this, nullptr, 0, OrvEmptyVString);
+    ResetFromSrcWalker(this);
+  }
+}
+
+// ---------------------------------------------------------------------------
+// Argument access
+// ---------------------------------------------------------------------------
+
+OrvExpr* OrvExprOper::Args(int i) const {
+  if (BadIndex("OrvExprOper::Args", i)) return nullptr;
+  OrvExpr* child = slots_[i]->child;
+  if (child == nullptr && OrvFillNullSwitch && !nullArgGuard) {
+    nullArgGuard = 1;
+    NodeMessage(MSG_SEVERE, "OrvExprOper::Args", OrvFormat("arg #%d is NULL.", i));
+    nullArgGuard = 0;
+  }
+  return child;
+}
+
+OrvArgSlot* OrvExprOper::ArgSlots(int i) const {
+  if (BadIndex("OrvExprOper::ArgSlots", i)) return nullptr;
+  return slots_[i];
+}
+
+int OrvExprOper::FindArg(const OrvExpr* child) const {
+  if (child == nullptr) return -1;
+  for (int i = 0; i < NArgs(); ++i) {
+    if (slots_[i]->child == child) return i;
+  }
+  return -1;
+}
+
+// ---------------------------------------------------------------------------
+// Setting arguments
+// ---------------------------------------------------------------------------
+
+void OrvExprOper::SetArg(int i, OrvExpr* child, int order, int state) {
+  if (BadIndex("OrvExprOper::SetArg", i)) return;
+  OrvArgSlot* slot = slots_[i];
+  if (child == nullptr || child != slot->child) {
+    if (PrepareAttach("OrvExprOper::SetArg", child)) return;
+    OrvExpr* old = DelArg(i, 0, 0);
+    delete old;
+    OrvCallTreeEditHook(ORV_EDIT_SET_ARG, this, child, i, OrvEmptyVString);
+    StoreChild(i, child);
+  }
+  if (order >= 0) slot->order = static_cast<int16_t>(order);
+  if (state != 0) slot->state = static_cast<uint16_t>(state);
+}
+
+void OrvExprOper::SetArgNoDel(int i, OrvExpr* child) {
+  if (BadIndex("OrvExprOper::SetArgNoDel", i)) return;
+  OrvArgSlot* slot = slots_[i];
+  if (child != nullptr && child == slot->child) return;
+  if (PrepareAttach("OrvExprOper::SetArgNoDel", child)) return;
+  // The old child stays with the caller, detached from this node.
+  if (slot->child != nullptr) {
+    slot->child->SetParent(nullptr);
+    slot->child = nullptr;
+  }
+  OrvCallTreeEditHook(ORV_EDIT_SET_ARG, this, child, i, OrvEmptyVString);
+  StoreChild(i, child);
+}
+
+void OrvExprOper::SetArg(int i, OrvArgSlot* record) {
+  if (BadIndex("OrvExprOper::SetArg", i)) return;
+  if (record == nullptr || record == slots_[i]) return;
+  if (PrepareAttach("OrvExprOper::SetArg", record->child)) return;
+  if (record->child == nullptr && OrvFillNullSwitch) record->child = new OrvNullNode;
+  OrvExpr* old = DelArg(i, 0, 0);
+  delete old;
+  delete slots_[i];
+  OrvCallTreeEditHook(ORV_EDIT_SET_ARG, this, record->child, i, OrvEmptyVString);
+  slots_[i] = record;
+  if (record->child != nullptr) record->child->SetParent(this);
+}
+
+void OrvExprOper::SetArgToList(int i, OrvOper listOp, OrvExpr* child) {
+  if (BadIndex("OrvExprOper::SetArgToList", i)) return;
+  OrvExpr* old = DelArg(i, 0, 1);
+  OrvExpr* list = OrvListExpr(listOp, old, child);
+  SetArg(i, list, -1, 0);
+}
+
+void OrvExprOper::AddArg(OrvExpr* child) { InsArg(child, NArgs()); }
+
+void OrvExprOper::InsArg(OrvExpr* child, int position) {
+  int count = NArgs();
+  if (position < 0 || position > count) {
+    NodeMessage(MSG_SEVERE, "OrvExprOper::InsArg",
+                OrvFormat("arg #%d is not available.", position));
+    return;
+  }
+  if (count >= ORV_MAX_ARGS) {
+    NodeMessage(MSG_SEVERE, "OrvExprOper::InsArg",
+                OrvFormat("too many args, at most %d", ORV_MAX_ARGS));
+    return;
+  }
+  if (PrepareAttach("OrvExprOper::SetArgNoDel", child)) return;
+  Grow(count + 1);
+  for (int j = count; j > position; --j) slots_[j] = slots_[j - 1];
+  slots_[position] = new OrvArgSlot;
+  SetNArgs(count + 1);
+  OrvCallTreeEditHook(ORV_EDIT_INS_SLOT, this, child, position, OrvEmptyVString);
+  OrvCallTreeEditHook(ORV_EDIT_SET_ARG, this, child, position, OrvEmptyVString);
+  StoreChild(position, child);
+}
+
+void OrvExprOper::InsSibBefore(OrvExpr* sibling) {
+  OrvExpr* parent = nullptr;
+  int i = FindMe(parent);
+  if (i < 0) {
+    NodeMessage(MSG_SEVERE, "OrvExprOper::InsSibBefore", "no parent");
+    return;
+  }
+  parent->InsArg(sibling, i);
+}
+
+void OrvExprOper::InsSibAfter(OrvExpr* sibling) {
+  OrvExpr* parent = nullptr;
+  int i = FindMe(parent);
+  if (i < 0) {
+    NodeMessage(MSG_SEVERE, "OrvExprOper::InsSibAfter", "no parent");
+    return;
+  }
+  parent->InsArg(sibling, i + 1);
+}
+
+// ---------------------------------------------------------------------------
+// Detaching arguments
+// ---------------------------------------------------------------------------
+
+OrvExpr* OrvExprOper::DelArg(int i, int removeSlot, int fillNull) {
+  if (BadIndex("OrvExprOper::DelArg", i)) return nullptr;
+  if (removeSlot < 0) removeSlot = OrvOperIsList(Oper());
+  OrvArgSlot* slot = slots_[i];
+  OrvExpr* child = slot->child;
+  OrvCallTreeEditHook(ORV_EDIT_DETACH, this, child, i, OrvEmptyVString);
+  slot->child = nullptr;
+  if (child != nullptr) child->SetParent(nullptr);
+  if (removeSlot) {
+    OrvCallTreeEditHook(ORV_EDIT_DEL_SLOT, this, nullptr, i, OrvEmptyVString);
+    delete slot;
+    int count = NArgs();
+    for (int j = i; j + 1 < count; ++j) slots_[j] = slots_[j + 1];
+    slots_[count - 1] = nullptr;
+    SetNArgs(count - 1);
+  } else if (fillNull && OrvFillNullSwitch) {
+    StoreChild(i, nullptr);
+  }
+  return child;
+}
+
+OrvArgSlot* OrvExprOper::DelArgSlot(int i, int removeSlot, int fillNull) {
+  if (BadIndex("OrvExprOper::DelArgSlot", i)) return nullptr;
+  OrvArgSlot* slot = slots_[i];
+  if (slot->child != nullptr) slot->child->SetParent(nullptr);
+  if (removeSlot) {
+    int count = NArgs();
+    for (int j = i; j + 1 < count; ++j) slots_[j] = slots_[j + 1];
+    slots_[count - 1] = nullptr;
+    SetNArgs(count - 1);
+  } else {
+    // Every index keeps a record: a fresh, empty one takes the place.
+    slots_[i] = new OrvArgSlot;
+    if (fillNull && OrvFillNullSwitch) StoreChild(i, nullptr);
+  }
+  return slot;
+}
+
+// ---------------------------------------------------------------------------
+// Printing and the TIC form
+// ---------------------------------------------------------------------------
+
+OrvResult OrvExprOper::PrettyPrintOper(int measure, int forceBreak) {
+  if (OrvPrettyPrintOperFn == nullptr) return ORV_OK;
+  return OrvPrettyPrintOperFn(this, measure, forceBreak);
+}
+
+std::ostream& OrvExprOper::PutTic(std::ostream& out) const {
+  int fixed = OrvOperArgNo(Oper());
+  if (!OrvOperIsList(Oper()) && fixed != NArgs()) {
+    VString msg = OrvFormat("OrvExprOper: oper %s: BAD number of children %d, must be %d",
+                            OrvOperName(Oper()), NArgs(), fixed);
+    OrvTxtPosn posn = OrvSrcPosnBegWalker(const_cast<OrvExprOper*>(this));
+    OrvGlobalMessageSink(MSG_SEVERE, &posn, &msg);
+  }
+  OrvExpr::PutTic(out);
+  for (int i = 0; i < NArgs(); ++i) {
+    slots_[i]->PutTic(out);
+    if (slots_[i]->child != nullptr) {
+      out << '1';
+      slots_[i]->child->PutTic(out);
+    } else {
+      out << '0';
+    }
+  }
+  return out;
+}
+
+OrvResult OrvExprOper::GetTic(std::istream& in, VString& error) {
+  OrvResult r = OrvExpr::GetTic(in, error);
+  if (r != ORV_OK) return r;
+  for (int i = 0; i < NArgs(); ++i) {
+    r = slots_[i]->GetTic(in, error);
+    if (r != ORV_OK) return r;
+    int c = in.get();
+    if (c == '0') continue;
+    if (c != '1') {
+      error = OrvFormat("OrvExprOper::GetTic: bad arg code '%c'", c < 0 ? '?' : c);
+      return ORV_TIC_BAD_FORMAT;
+    }
+    OrvExpr* child = nullptr;
+    r = OrvExpr::GetTicOp(in, child, error);
+    if (r != ORV_OK) {
+      delete child;
+      return r;
+    }
+    SetArg(i, child, -1, 0);
+  }
+  return ORV_OK;
+}

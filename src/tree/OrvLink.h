@@ -1,0 +1,100 @@
+// Links between nodes of one tree besides parent and child: a name use to its
+// symbol-table element, a use to its definition, and lists of such links in
+// the other direction.  A link never owns its target.
+#ifndef ORV_LINK_H
+#define ORV_LINK_H
+
+#include <cstdint>
+#include <iosfwd>
+
+#include "OrvResult.h"
+#include "VString.h"
+
+class OrvExpr;
+class OrvTokenList;
+
+// The index of a link without a node number.
+const int32_t ORV_NO_LINK_INDEX = -1;
+
+class OrvLink {
+ public:
+  OrvExpr* node;  // target, not owned; null for none
+  int32_t index;  // target's node number while a tree is written or read
+
+  OrvLink() : node(nullptr), index(ORV_NO_LINK_INDEX) {}
+  OrvLink(OrvExpr* target, int32_t ix) : node(target), index(ix) {}
+
+  // "Link(#" [index ","] address ")".
+  void Print(std::ostream& out) const;
+
+  // Points the link at the node numbered by its index in the reader's node
+  // table (size entries); reports and nullifies a bad index.  Returns the
+  // new target.
+  OrvExpr* SetLinkExprFromIndex(OrvExpr* const* table, uint32_t size);
+};
+
+// One element of a link list.
+struct OrvLinkElem {
+  OrvLink link;
+  OrvLinkElem* next;
+};
+
+// A singly linked list of links held by its head; owns its elements, never
+// the targets.
+class OrvLinkList {
+ public:
+  OrvLinkList() : head_(nullptr) {}
+  OrvLinkList(const OrvLinkList& other);
+  OrvLinkList& operator=(const OrvLinkList& other);
+  ~OrvLinkList() { Clear(); }
+
+  void Clear();
+  void Append(const OrvLink& link);
+  // Removes every link whose target is the node.
+  void Remove(const OrvExpr* node);
+  // Link i counted from 0; the null link {null, -1} when out of range.
+  OrvLink& Nth(int i);
+  int Count() const;
+  bool IsEmpty() const { return head_ == nullptr; }
+  OrvLinkElem* Head() const { return head_; }
+
+  // "[" links in Print form separated by "," "]".
+  void Print(std::ostream& out) const;
+  // "=" index ":" per link, then "&".
+  std::ostream& PutTic(std::ostream& out) const;
+  // Appends the links read ({null, index}); 0, or the result of the failure.
+  OrvResult GetTic(std::istream& in, VString& error);
+
+ private:
+  OrvLinkElem* head_;
+};
+
+// The answers of the base class's Link() and Links(): {null, -1} and a list
+// without entries.
+extern OrvLink OrvNullLink;
+extern OrvLinkList OrvEmptyLinkList;
+
+// ---------------------------------------------------------------------------
+// Node links in the TIC form and the tree check
+// ---------------------------------------------------------------------------
+
+// WalkTheTree callback: gives each node the node counter as serial and
+// counts up (the caller sets OrvNodeCounter to 0 first).  Answers 1.
+int OrvNumberNodesWalker(OrvExpr* node, void* context);
+
+// WalkTheTree callback: stores in each link of the node the serial of its
+// target (-1 for a single link without target; list entries without target
+// keep their number).  Answers 1.
+int OrvLinkIndexWalker(OrvExpr* node, void* context);
+
+// Answers whether a node belongs to the tree being checked.
+typedef int (*OrvIsTreeNodeFn)(const OrvExpr* node, void* context);
+
+// Checks the links of one node against the set of tree nodes: a link to a
+// node outside the tree is reported into the message list and nullified; a
+// list entry whose target does not point back is reported.  Returns 37 when
+// a link pointed outside the tree, else 0.
+OrvResult OrvCheckNodeLinks(OrvExpr* owner, OrvIsTreeNodeFn isTreeNode,
+                            void* context, OrvTokenList* messages);
+
+#endif

@@ -1,0 +1,117 @@
+// The plain pre-order walk and the named generic walk over syntax trees.
+#include "OrvTreeWalk.h"
+
+#include <iostream>
+
+#include "OrvExpr.h"
+
+int OrvWalkTraceSwitch = 0;
+std::ostream* OrvWalkTraceStream = &std::cerr;
+
+namespace {
+
+void Trace(const char* prefix, const char* mark, const OrvExpr* node) {
+  *OrvWalkTraceStream << prefix << mark << OrvOperName(node->Oper())
+                      << " e=" << static_cast<const void*>(node);
+}
+
+// A child that answered "removed" has been dealt with by this node's loop;
+// the node itself was not removed, so its parent must not see that answer.
+OrvWalkCode AfterChildren(OrvWalkCode code) {
+  return code == ORV_WALK_REMOVED ? ORV_WALK_CHILDREN : code;
+}
+
+bool StillAt(OrvExpr* node, int i, OrvExpr* child) {
+  return i < node->NArgs() && node->Args(i) == child;
+}
+
+}  // namespace
+
+OrvWalkCode WalkTheTree(OrvExpr* node, void* context, OrvWalkTheTreeFn callback) {
+  if (node == nullptr) return ORV_WALK_SKIP;
+  if (OrvWalkTraceSwitch) {
+    Trace("+++WalkTheTree: ", "", node);
+    *OrvWalkTraceStream << '\n';
+  }
+  OrvWalkCode code = callback ? static_cast<OrvWalkCode>(callback(node, context))
+                              : ORV_WALK_CHILDREN;
+  if (code == ORV_WALK_CHILDREN && node->NArgs() > 0) {
+    bool walked = false;
+    for (int i = 0; i < node->NArgs();) {
+      OrvExpr* child = node->Args(i);
+      if (child == nullptr) {
+        ++i;
+        continue;
+      }
+      code = WalkTheTree(child, context, callback);
+      walked = true;
+      if (code == ORV_WALK_STOP) break;
+      // "Removed" visits the same index again, unless the child is in fact
+      // still there (which would otherwise loop for ever).
+      if (code != ORV_WALK_REMOVED || StillAt(node, i, child)) ++i;
+    }
+    if (walked) code = AfterChildren(code);
+  }
+  if (OrvWalkTraceSwitch) {
+    Trace("---WalkTheTree: ", "", node);
+    *OrvWalkTraceStream << " ret=" << static_cast<unsigned>(code) << '\n';
+  }
+  return code;
+}
+
+void OrvWalkTree(OrvExpr* root, void* context, const char* walkerName,
+                 OrvWalkPreFn pre, OrvWalkPostFn post, OrvWalkTokensFn tokens) {
+  if (root == nullptr) return;
+  OrvWalkSubtree(root, root, context, walkerName, pre, post, tokens);
+}
+
+OrvWalkCode OrvWalkSubtree(OrvExpr* node, OrvExpr* root, void* context,
+                           const char* walkerName, OrvWalkPreFn pre,
+                           OrvWalkPostFn post, OrvWalkTokensFn tokens) {
+  if (node == nullptr) return ORV_WALK_SKIP;
+  const char* name = walkerName ? walkerName : "";
+  if (OrvWalkTraceSwitch) {
+    Trace(name, "+++: ", node);
+    *OrvWalkTraceStream << '\n';
+  }
+  OrvWalkCode code = pre ? static_cast<OrvWalkCode>(pre(node, root, context))
+                         : ORV_WALK_CHILDREN;
+  bool stopped = false;
+  if (code == ORV_WALK_CHILDREN) {
+    for (int i = 0; i < node->NArgs() && !stopped;) {
+      if (tokens != nullptr) {
+        OrvArgSlot* slot = node->ArgSlots(i);
+        if (slot != nullptr) {
+          code = static_cast<OrvWalkCode>(tokens(&slot->tokens, node, root, context));
+          if (code == ORV_WALK_STOP) {
+            stopped = true;
+            break;
+          }
+        }
+      }
+      OrvExpr* child = node->Args(i);
+      if (child != nullptr) {
+        code = OrvWalkSubtree(child, root, context, name, pre, post, tokens);
+        if (code == ORV_WALK_STOP) {
+          stopped = true;
+          break;
+        }
+        if (code == ORV_WALK_REMOVED) {
+          code = ORV_WALK_CHILDREN;  // handled here: the same index again
+          if (!StillAt(node, i, child)) continue;
+        }
+      }
+      ++i;
+    }
+    if (!stopped && tokens != nullptr) {
+      code = static_cast<OrvWalkCode>(tokens(&node->Tokens(), node, root, context));
+      if (code == ORV_WALK_STOP) stopped = true;
+    }
+  }
+  if (!stopped && post != nullptr) code = static_cast<OrvWalkCode>(post(node, root, context, code));
+  if (OrvWalkTraceSwitch) {
+    Trace(name, "---: ", node);
+    *OrvWalkTraceStream << " ret=" << static_cast<unsigned>(code) << '\n';
+  }
+  return code;
+}
