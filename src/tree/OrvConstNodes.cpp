@@ -13,13 +13,25 @@
 
 namespace {
 
-// A value holding exactly the n bytes of buf (a zero byte included); empty
-// (null text) for n = 0.
-VString BytesValue(const std::string& bytes) {
-  if (bytes.empty()) return VString();
-  VString value(std::string(bytes.size(), ' ').c_str());
-  std::memcpy(value.text, bytes.data(), bytes.size());
-  return value;
+// Makes out hold exactly the given bytes (a zero byte included); empty (null
+// text) for none.  The value is handed over, never copied: a plain VString
+// copy stops at the first zero byte.
+void SetBytes(VString& out, const std::string& bytes) {
+  VString value;
+  if (!bytes.empty()) {
+    VString sized(std::string(bytes.size(), ' ').c_str());
+    std::memcpy(sized.text, bytes.data(), bytes.size());
+    value.TakeOver(sized);
+  }
+  out.TakeOver(value);
+}
+
+// A copy of a value that keeps every byte, a zero byte included (a plain
+// VString copy stops at the first zero byte).
+void ExactCopy(VString& out, const VString& value) {
+  std::string bytes;
+  if (value.text != nullptr) bytes.assign(value.text, static_cast<std::size_t>(value.length));
+  SetBytes(out, bytes);
 }
 
 bool IsQuote(char c) { return c == '\'' || c == '"'; }
@@ -53,11 +65,16 @@ OrvResult ReadImage(std::istream& in, VString& image, VString& error) {
 // Literal conversions
 // ---------------------------------------------------------------------------
 
-VString OrvStrImageValue(const VString& image, VString& message) {
+namespace {
+
+// The value of a literal image into out; false with the message on failure
+// (out is then empty).
+bool StrImageValue(const VString& image, VString& message, VString& out) {
   std::string value;
+  SetBytes(out, value);
   if (image.length == 0 || image.text == nullptr) {
     message = "$Bad string image: Bad string image format$";
-    return VString();
+    return false;
   }
   char first = image.text[0];
   if (IsQuote(first)) {
@@ -65,7 +82,7 @@ VString OrvStrImageValue(const VString& image, VString& message) {
     for (;;) {
       if (i >= image.length) {
         message = "$Bad string image: Unterminated string image$";
-        return VString();
+        return false;
       }
       char c = image.text[i];
       if (c == first) {
@@ -80,42 +97,53 @@ VString OrvStrImageValue(const VString& image, VString& message) {
       value += c;
       ++i;
     }
-    return BytesValue(value);
+    SetBytes(out, value);
+    return true;
   }
   if (first == 'B' || first == 'b') {
     if (image.length < 2 || !IsQuote(image.text[1])) {
       message = "$Bad string image: [b|B] must be followed by ['|\"]$";
-      return VString();
+      return false;
     }
     if (!CollectUpper(image, value)) {
       message = "$Bad bit string image: Unterminated string image$";
-      return VString();
+      return false;
     }
-    return BytesValue(value);
+    SetBytes(out, value);
+    return true;
   }
   if (first == 'X' || first == 'x' || first == 'H' || first == 'h') {
     if (image.length < 2 || !IsQuote(image.text[1])) {
       message = "$Bad string image: [x|H|h|H] must be followed by ['|\"]$";
-      return VString();
+      return false;
     }
     std::string digits;
     if (!CollectUpper(image, digits)) {
       message = "$Bad hex string image: Unterminated string image$";
-      return VString();
+      return false;
     }
     for (std::size_t k = 0; k < digits.size(); k += 2) {
       int high = HexDigit(digits[k]);
       int low = k + 1 < digits.size() ? HexDigit(digits[k + 1]) : 0;
       if (high < 0 || low < 0) {
         message = "$Bad hex string image: not hexadecimal digits";
-        return VString();
+        return false;
       }
       value += static_cast<char>((high << 4) | low);  // a zero byte is kept
     }
-    return BytesValue(value);
+    SetBytes(out, value);
+    return true;
   }
   message = "$Bad string image: Bad string image format$";
-  return VString();
+  return false;
+}
+
+}  // namespace
+
+VString OrvStrImageValue(const VString& image, VString& message) {
+  VString value;
+  StrImageValue(image, message, value);
+  return value;
 }
 
 VString OrvStrValueImage(const VString& value) {
@@ -330,17 +358,16 @@ OrvResult OrvIntNumConst::GetTic(std::istream& in, VString& error) {
 
 OrvStrConst::OrvStrConst(const VString& image) : OrvExpr(STR_CONST), image_(image) {
   VString message;
-  VString value = OrvStrImageValue(image, message);
-  if (message.length > 0) {
+  if (!StrImageValue(image, message, value_)) {
     image_ = message;
     value_ = message;
-  } else {
-    value_.TakeOver(value);
   }
 }
 
 OrvStrConst::OrvStrConst(const OrvStrConst& other)
-    : OrvExpr(other), image_(other.image_), value_(other.value_) {}
+    : OrvExpr(other), image_(other.image_) {
+  ExactCopy(value_, other.value_);
+}
 OrvExpr* OrvStrConst::Clone() const { return new OrvStrConst(*this); }
 OrvStrConst::~OrvStrConst() {}
 int OrvStrConst::HasImage() const { return 1; }
@@ -351,9 +378,7 @@ OrvResult OrvStrConst::SetImage(const VString& image, VString& message) {
   OrvCallTreeEditHook(ORV_EDIT_IMAGE, this, nullptr, 0, image);
   image_ = image;
   VString err;
-  VString value = OrvStrImageValue(image, err);
-  value_.TakeOver(value);
-  if (err.length > 0) {
+  if (!StrImageValue(image, err, value_)) {
     message = err;
     return ORV_BAD_NUMBER;
   }
@@ -365,7 +390,7 @@ OrvResult OrvStrConst::SetImage(const VString& image, VString& message) {
 void OrvStrConst::SetValue(const VString& value) {
   VString image = OrvStrValueImage(value);
   OrvCallTreeEditHook(ORV_EDIT_IMAGE, this, nullptr, 0, image);
-  value_ = value;
+  ExactCopy(value_, value);
   image_.TakeOver(image);
 }
 

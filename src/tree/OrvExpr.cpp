@@ -88,6 +88,8 @@ OrvExpr::~OrvExpr() {
   tokens_.Clear();
 }
 
+void* OrvExpr::operator new(std::size_t size) { return ::operator new(size); }
+
 void OrvExpr::operator delete(void* memory, std::size_t size) {
   if (memory == nullptr) return;
   std::memset(memory, 0xAA, size);

@@ -158,7 +158,9 @@ class OrvExpr {
   OrvTokenList* HeadTokens();
   void TakeArgs(OrvExpr* from);
 
-  // Fills the node's memory with 0xAA before it is released.
+  // Nodes are allocated and released by the class: the memory of a deleted
+  // node is filled with 0xAA before it is released.
+  static void* operator new(std::size_t size);
   static void operator delete(void* memory, std::size_t size);
 
   // --- TIC form of whole trees (defined with the tree writer and reader)
