@@ -330,7 +330,10 @@ OrvResult VString::ToInt64(int64& out, VString& err) const {
       for (int k = 0; k < 2; ++k) {
         char c = i + k < length ? s[i + k] : '\0';
         if (HexDigitValue(c) < 0) {
-          err = OrvFormat("Bad character '%c' in hexadecimal number '%s'", c, s);
+          // The end of the text shows as '' rather than as a NUL that would
+          // cut the message short.
+          const char shown[2] = {c, '\0'};
+          err = OrvFormat("Bad character '%s' in hexadecimal number '%s'", shown, s);
           return ORV_BAD_NUMBER;
         }
       }

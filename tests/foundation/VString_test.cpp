@@ -333,6 +333,8 @@ INSTANTIATE_TEST_SUITE_P(
                       IntCase{"H\"FF\"", 255, 0, nullptr}, IntCase{"H''", 0, 0, nullptr},
                       IntCase{"H'0G'", 0, 33, "Bad character 'G' in hexadecimal number 'H'0G''"},
                       IntCase{"H'0a'", 0, 33, "Bad character 'a' in hexadecimal number 'H'0a''"},
+                      IntCase{"H'0A", 0, 33, "Bad character '' in hexadecimal number 'H'0A'"},
+                      IntCase{"H'0", 0, 33, "Bad character '' in hexadecimal number 'H'0'"},
                       IntCase{"12a", 0, 33, "Expecting integer number here, not '12a'"},
                       IntCase{"1 2", 0, 33, "Expecting integer number here, not '1 2'"},
                       IntCase{"9223372036854775807", 9223372036854775807LL, 0, nullptr},
