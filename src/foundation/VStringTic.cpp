@@ -20,7 +20,7 @@ OrvResult VString::GetTic(std::istream& in, VString& error) {
   OrvResult r = GetTicIntNo(in, &n, false, ':', error);
   if (r != ORV_OK) return r;
   if (n == 0) return ORV_OK;
-  // The bytes are read in pieces, so that a hostile length fails at the end
+  // The bytes are read in chunks, so that a hostile length fails at the end
   // of the input instead of allocating its whole size up front.
   std::string bytes;
   char chunk[4096];
