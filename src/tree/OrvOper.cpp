@@ -29,9 +29,9 @@ const OrvArgNameEntry OrvArgNameTable[] = {
 #include "OrvOperArgNames.def"
     {0, 0, 0, nullptr}};
 
-int OrvOperIsValid(int code) {
-  return static_cast<std::uint16_t>(code - 1) <= ORV_OPER_LAST - 1;
-}
+// Codes 1..1400.  The test is made on the whole int, so that no code outside
+// the table (for example 65537, which is 1 in 16 bits) reads past it.
+int OrvOperIsValid(int code) { return code >= 1 && code <= ORV_OPER_LAST; }
 
 const OrvOperDescr* OrvOperDescrOf(int code) {
   return OrvOperIsValid(code) ? &kCatalogue[code] : nullptr;
@@ -170,10 +170,17 @@ int OrvOperNameLookup(const char* text, int* kind) {
       break;
     }
   if (digits) {
+    // A number too large for an int is no usable value: it is not found.
+    long long value = 0;
+    for (const char* p = text; *p; ++p) {
+      value = value * 10 + (*p - '0');
+      if (value > 0x7fffffff) {
+        if (kind) *kind = 0;
+        return -1;
+      }
+    }
     if (kind) *kind = 3;
-    int value = 0;
-    for (const char* p = text; *p; ++p) value = value * 10 + (*p - '0');
-    return value;
+    return static_cast<int>(value);
   }
   for (const OrvOperNameEntry& r : TheNameTable().rows)
     if (std::strcmp(r.name, text) == 0) {

@@ -47,8 +47,7 @@ struct OrvOperDescr {
 // The whole catalogue, indexed by code 0..1400.
 extern const OrvOperDescr* const OrvOperCatalogue;
 
-// A code is valid when (code - 1), taken as an unsigned 16-bit value, is at
-// most 1399: codes 1..1400.
+// Codes 1..1400 are valid; 0 and every other number are not.
 int OrvOperIsValid(int code);
 
 // The descriptor of a valid code, or null.
@@ -100,7 +99,7 @@ struct OrvOperNameEntry {
 };
 
 // Looks a text up: an all-digit text (the empty text counts) gives kind 3 and
-// its decimal value; otherwise the value and kind of the first name-table row
+// its decimal value (a number beyond the int range is not found); otherwise the value and kind of the first name-table row
 // with that name; kind 0 and -1 when there is none.
 int OrvOperNameLookup(const char* text, int* kind = nullptr);
 

@@ -20,10 +20,10 @@
 // marks an open end.
 class OrvTxtPosn {
 public:
-  static const std::uint32_t MaxLine = 0x7fffffffu;
-  static const std::uint16_t MaxColumn = 0xffffu;
+  static constexpr std::uint32_t MaxLine = 0x7fffffffu;
+  static constexpr std::uint16_t MaxColumn = 0xffffu;
   // The all-ones index: "no file" (written and read as -1 in the TIC form).
-  static const std::uint16_t NoFileIx = 0xffffu;
+  static constexpr std::uint16_t NoFileIx = 0xffffu;
 
   constexpr OrvTxtPosn() : line_(0), fileIx_(0), column_(0) {}
   OrvTxtPosn(long line, long column, long fileIx) : line_(0), fileIx_(0), column_(0) {
