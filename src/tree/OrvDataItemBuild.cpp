@@ -1,0 +1,145 @@
+// Builders of data-item declarations added by the toolkit.
+#include "OrvDataItemBuild.h"
+
+#include "OrvConstNodes.h"
+#include "OrvExprOper.h"
+#include "OrvNameNodes.h"
+#include "OrvSymTab.h"
+
+namespace {
+
+// Argument slots of DECL_DD, DECL_DD_ENTRY and DECL_CONST_ENTRY.
+const int kHolderArgs = 1;     // DECL_DD: the subordinate DECL_DD_LIST
+const int kEntryLevel = 0;     // DD_LEVEL, DDCONST_LEVEL
+const int kEntryName = 2;      // DD_DATA_NAME, DDCONST_NAME
+const int kEntryPicture = 4;   // DD_PICTURE
+const int kEntryUsage = 5;     // DD_USAGE
+const int kEntryValue = 14;    // DD_VALUE
+const int kConstValue = 3;     // DDCONST_VALUE
+// Argument slot of PROG_DATA_DIV in a COBOL_PROGRAM.
+const int kProgDataDiv = 2;
+
+bool IsAbsent(OrvExpr* node) { return node == nullptr || node->Oper() == NULL_NODE; }
+
+OrvNamedObjDef* DefineIn(OrvExpr* table, const VString& name, int unique, int category) {
+  OrvSymTabElt* elt = nullptr;
+  if (unique) {
+    elt = OrvSymTabAddUniqueElt(name, category, table);
+  } else {
+    elt = OrvSymTabFindOrAddElt(table, name);
+    if (elt != nullptr) elt->SetCategory(category);
+  }
+  int cat = elt != nullptr ? elt->Category() : category;
+  return new OrvNamedObjDef(cat, OrvLink(elt, ORV_NO_LINK_INDEX), OrvLinkList());
+}
+
+OrvExpr* LevelConst(int level) {
+  return new OrvIntNumConst(OrvFormat("%02d", level), level);
+}
+
+}  // namespace
+
+OrvExpr* OrvDeclDataItem(OrvNamedObjDef** defOut, int level, const VString& name, int unique,
+                         const VString& picture, OrvExpr* usage, OrvExpr* value,
+                         OrvExpr* owner) {
+  OrvNamedObjDef* def = DefineIn(OrvOwnerSymTab(owner), name, unique, SYMCAT_DATA_NAME);
+  if (defOut != nullptr) *defOut = def;
+  OrvExpr* entry = new OrvExprOper(DECL_DD_ENTRY);
+  entry->SetArg(kEntryLevel, LevelConst(level), -1, 0);
+  entry->SetArg(kEntryName, def, -1, 0);
+  if (picture.length > 0) {
+    entry->SetArg(kEntryPicture, new OrvExprOper(DX_PICTURE, new OrvCharString(picture)), -1, 0);
+  }
+  if (usage != nullptr) entry->SetArg(kEntryUsage, new OrvExprOper(DX_USAGE, usage), -1, 0);
+  if (value != nullptr) entry->SetArg(kEntryValue, new OrvExprOper(DX_VALUE, value), -1, 0);
+  return new OrvExprOper(DECL_DD, entry, nullptr);
+}
+
+OrvExpr* OrvDeclConstEntry(OrvNamedObjDef** defOut, const VString& name, OrvExpr* value,
+                           OrvExpr* owner) {
+  OrvNamedObjDef* def = DefineIn(OrvOwnerSymTab(owner), name, 1, SYMCAT_CONSTANT_NAME);
+  if (defOut != nullptr) *defOut = def;
+  OrvExpr* entry = new OrvExprOper(DECL_CONST_ENTRY);
+  entry->SetArg(kEntryLevel, new OrvIntNumConst(VString("78"), 78), -1, 0);
+  entry->SetArg(kEntryName, def, -1, 0);
+  if (value != nullptr) entry->SetArg(kConstValue, new OrvExprOper(EX_CONST_VALUE, value), -1, 0);
+  return new OrvExprOper(DECL_DD, entry, nullptr);
+}
+
+OrvResult OrvDeclDataItemHierarchy(OrvExpr* list, const OrvDataItemHierRec* rows, int hideTop,
+                                   OrvExpr* owner, VString& message) {
+  if (list == nullptr || rows == nullptr) return ORV_OK;
+  // The first item is the one a deeper row hangs under: without a depth-0
+  // row first there is nothing to hang it on.
+  if (rows[0].name != nullptr && rows[0].depth != 0) {
+    message = OrvFormat("OrvDeclDataItemHierarchy: first row has depth %d, not 0",
+                        rows[0].depth);
+    return ORV_DATA_ITEM_TABLE_BAD;
+  }
+  OrvExpr* saved[OrvDataItemMaxDepth];
+  OrvExpr* current = list;
+  int depth = 0;
+  for (const OrvDataItemHierRec* row = rows; row->name != nullptr; ++row) {
+    // Check the change of depth before the item is built, so that a bad row
+    // leaves nothing behind.
+    OrvExpr* next = current;
+    if (row->depth == depth + 1) {
+      if (depth > OrvDataItemMaxDepth - 1) {
+        message = OrvFormat("OrvDeclDataItemHierarchy: Nesting of DDs is too deep");
+        return ORV_DATA_ITEM_TABLE_BAD;
+      }
+    } else if (row->depth == depth - 1) {
+      if (depth < 1) {
+        message = OrvFormat("OrvDeclDataItemHierarchy: Stack is empty");
+        return ORV_DATA_ITEM_TABLE_BAD;
+      }
+      next = saved[row->depth];
+    } else if (row->depth != depth) {
+      message = OrvFormat("OrvDeclDataItemHierarchy: bad depth switch");
+      return ORV_DATA_ITEM_TABLE_BAD;
+    }
+    if (row->depth == depth + 1) {
+      int n = current->NArgs();
+      OrvExpr* last = n > 0 ? current->Args(n - 1) : nullptr;
+      if (last == nullptr) {
+        message = OrvFormat("OrvDeclDataItemHierarchy: Stack is empty");
+        return ORV_DATA_ITEM_TABLE_BAD;
+      }
+      saved[depth] = current;
+      next = new OrvExprOper(DECL_DD_LIST);
+      last->SetArg(kHolderArgs, next, -1, 0);
+    }
+    current = next;
+    depth = row->depth;
+
+    OrvExpr* usage = row->usage != DU_NONE ? new OrvExprOper(static_cast<OrvOper>(row->usage))
+                                           : nullptr;
+    OrvExpr* value = row->value != nullptr ? row->value->Clone() : nullptr;
+    OrvNamedObjDef* def = nullptr;
+    OrvExpr* item = OrvDeclDataItem(&def, row->level, VString(row->name), 0,
+                                    VString(row->picture), usage, value, owner);
+    if (row->depth == 0 && hideTop) item->SetOper(DECL_DD_HIDDEN, 1, 0);
+    current->AddArg(item);
+  }
+  return ORV_OK;
+}
+
+void OrvAddDataDeclToSection(OrvExpr* decl, int section, int sectionOp, OrvExpr* program) {
+  if (decl == nullptr || program == nullptr || kProgDataDiv >= program->NArgs()) return;
+  OrvExpr* division = program->Args(kProgDataDiv);
+  if (IsAbsent(division)) {
+    division = new OrvExprOper(DIVISION_DATA);
+    program->SetArg(kProgDataDiv, division, -1, 0);
+  }
+  if (section < 0 || section >= division->NArgs()) return;
+  OrvExpr* sect = division->Args(section);
+  if (IsAbsent(sect)) {
+    sect = new OrvExprOper(static_cast<OrvOper>(sectionOp));
+    division->SetArg(section, sect, -1, 0);
+  }
+  sect->SetArgToList(0, DECL_DD_LIST, decl);
+}
+
+OrvExpr* OrvNewMoveStmt(OrvExpr* source, OrvExpr* target) {
+  return new OrvExprOper(STMT_MOVE, source, new OrvExprOper(IDENT_LIST, target));
+}

@@ -1,0 +1,319 @@
+// Qualified names and the search for definitions.
+#include "OrvQualName.h"
+
+#include <iostream>
+
+#include "OrvExprOper.h"
+#include "OrvLink.h"
+#include "OrvMessageSink.h"
+#include "OrvNameNodes.h"
+#include "OrvPosnWalkers.h"
+#include "OrvSymTab.h"
+
+namespace {
+
+void Report(int level, OrvExpr* at, const VString& text) {
+  OrvTxtPosn posn = OrvSrcPosnBegWalker(at);
+  if (OrvGlobalMessageSink != nullptr) OrvGlobalMessageSink(level, &posn, &text);
+}
+
+bool IsDef(OrvExpr* node) { return node != nullptr && node->Oper() == NAMED_OBJ_DEF; }
+bool IsNull(OrvExpr* node) { return node != nullptr && node->Oper() == NULL_NODE; }
+
+OrvExpr* Arg(OrvExpr* node, int i) {
+  return node != nullptr && i >= 0 && i < node->NArgs() ? node->Args(i) : nullptr;
+}
+
+// A terminal report when the node is not a definition; true when it is.
+bool CheckDef(OrvExpr* def, const char* text) {
+  if (IsDef(def)) return true;
+  Report(MSG_TERMINAL, def, VString(text));
+  return false;
+}
+
+// The element a name-binding node is linked to (null when unbound or when
+// the node carries no link).
+OrvExpr* LinkedElement(OrvExpr* node) {
+  if (node == nullptr || node->NLinks() == 0) return nullptr;
+  OrvExpr* elt = node->Link(0)->node;
+  return elt != nullptr && elt->Oper() == SYMBOL_TABLE_ELT ? elt : nullptr;
+}
+
+// The definitions among an element's References, in order.
+OrvLinkList DefsOfElement(OrvExpr* elt) {
+  OrvLinkList defs;
+  if (elt == nullptr) return defs;
+  for (OrvLinkElem* e = elt->Links(0)->Head(); e != nullptr; e = e->next) {
+    if (IsDef(e->link.node)) defs.Append(OrvLink(e->link.node, ORV_NO_LINK_INDEX));
+  }
+  return defs;
+}
+
+// The references of the element of a definition (an empty list for none).
+OrvLinkList& ReferencesOfDef(OrvExpr* def) {
+  OrvExpr* elt = LinkedElement(def);
+  return elt != nullptr ? *elt->Links(0) : OrvEmptyLinkList;
+}
+
+bool IsDeclaringOper(int op) {
+  switch (op) {
+    case PARA_PROC:
+    case SECTION_PROC:
+    case DECL_DD:
+    case DECL_FD:
+    case DECL_RD:
+    case DECL_RGD:
+    case DECL_SCRD:
+    case DECL_CD_ENTRY:
+      return true;
+    default:
+      return false;
+  }
+}
+
+// The text of the names of a qualified-name expression, in the given order.
+OrvResult QualText(OrvExpr* qe, bool reversed, const char* sep, const char* method,
+                   VString& text, VString& message) {
+  text = VString();
+  if (qe == nullptr || (qe->Oper() != OF_IN_LIST && qe->Oper() != SQL_VAR_NAME_LIST)) {
+    Report(MSG_TERMINAL, qe, OrvFormat("%s: bad operation", method));
+    message = OrvFormat("%s: bad operation", method);
+    return ORV_QUAL_NAME_UNBOUND;
+  }
+  OrvResult result = ORV_OK;
+  int n = qe->NArgs();
+  for (int k = 0; k < n; ++k) {
+    int i = reversed ? n - 1 - k : k;
+    OrvExpr* elt = LinkedElement(qe->Args(i));
+    if (elt != nullptr) {
+      text += *elt->Image();
+    } else if (result == ORV_OK) {
+      message = OrvFormat("%s: name #%d of the qualified name is not bound", method, i);
+      result = ORV_QUAL_NAME_UNBOUND;
+    }
+    if (k + 1 < n) text += VString(sep);
+  }
+  return result;
+}
+
+VString QualTextReported(OrvExpr* qe, bool reversed, const char* sep, const char* method) {
+  VString text;
+  VString message;
+  if (QualText(qe, reversed, sep, method, text, message) != ORV_OK &&
+      qe != nullptr && (qe->Oper() == OF_IN_LIST || qe->Oper() == SQL_VAR_NAME_LIST)) {
+    Report(MSG_SEVERE, qe, message);
+  }
+  return text;
+}
+
+}  // namespace
+
+OrvExpr* OrvDefForNamedObjDecl(OrvExpr* decl) {
+  if (decl == nullptr) return nullptr;
+  switch (decl->Oper()) {
+    case PARA_PROGRAM_ID:
+    case SNX_ON_STATUS:
+    case SNX_OFF_STATUS:
+    case SNX_ALPHABET:
+    case SNX_CLASS:
+    case FCX_SPLIT_REC_KEY:
+    case DECL_CD_ENTRY:
+    case SECTION_PROC:
+    case PARA_PROC:
+      return Arg(decl, 0);
+    case SNX_FUNC_SWITCH:
+    case SNX_CALL_CONVENTION:
+    case DECL_FC_ENTRY:
+      return Arg(decl, 1);
+    case DECL_FD: {
+      OrvExpr* name = Arg(Arg(decl, 0), 1);
+      if (name != nullptr && name->Oper() == NAMED_OBJ_USE) return name->Link(0)->node;
+      return name;
+    }
+    case DECL_DD: {
+      OrvExpr* name = Arg(Arg(decl, 0), 2);
+      return IsDef(name) || IsNull(name) ? name : nullptr;
+    }
+    case DECL_RD:
+      return Arg(Arg(decl, 0), 0);
+    case DECL_RGD:
+      return Arg(Arg(decl, 0), 1);
+    case DECL_SCRD: {
+      OrvExpr* name = Arg(Arg(decl, 0), 1);
+      return IsDef(name) || IsNull(name) ? name : nullptr;
+    }
+    default:
+      return nullptr;
+  }
+}
+
+OrvExpr* OrvNextDeclAbove(OrvExpr* node) {
+  if (node == nullptr) return nullptr;
+  for (OrvExpr* n = node->Parent(); n != nullptr; n = n->Parent()) {
+    if (n->Oper() == COBOL_PROGRAM) return nullptr;
+    if (IsDeclaringOper(n->Oper()) && OrvDefForNamedObjDecl(n) != nullptr) return n;
+  }
+  return nullptr;
+}
+
+OrvExpr* OrvNamedObjDeclForDef(OrvExpr* def) {
+  if (!CheckDef(def, "OrvNamedObjDeclForDef: expecting NAMED_OBJ_DEF")) return nullptr;
+  int cat = static_cast<OrvNamedObjDef*>(def)->Category();
+  OrvExpr* parent = def->Parent();
+  if (cat == SYMCAT_PROC_NAME || cat == SYMCAT_PARA_NAME || cat == SYMCAT_SECTION_NAME) {
+    return parent;
+  }
+  return parent != nullptr ? parent->Parent() : nullptr;
+}
+
+OrvNameUse* OrvNameUseForDef(OrvExpr* def) {
+  if (!CheckDef(def, "OrvNameUseForDef: bad def node")) return nullptr;
+  return new OrvNameUse(*def->Link(0));
+}
+
+OrvExpr* OrvFullQualNameExpr(OrvExpr* def) {
+  if (!CheckDef(def, "OrvFullQualNameExpr: bad def node")) return nullptr;
+  OrvExpr* list = new OrvExprOper(OF_IN_LIST);
+  list->AddArg(OrvNameUseForDef(def));
+  OrvExpr* decl = OrvNamedObjDeclForDef(def);
+  for (OrvExpr* q = OrvNextDeclAbove(decl); q != nullptr && q->Oper() != COBOL_PROGRAM;
+       q = OrvNextDeclAbove(q)) {
+    OrvExpr* qd = OrvDefForNamedObjDecl(q);
+    if (IsDef(qd)) list->AddArg(OrvNameUseForDef(qd));
+  }
+  return list;
+}
+
+VString OrvFullQualNameStr(OrvExpr* def) {
+  OrvExpr* qe = OrvFullQualNameExpr(def);
+  if (qe == nullptr) return VString();
+  VString text = OrvQualNameStr(qe);
+  delete qe;
+  return text;
+}
+
+VString OrvFullQualNameStrSep(OrvExpr* def, char sep) {
+  OrvExpr* qe = OrvFullQualNameExpr(def);
+  if (qe == nullptr) return VString();
+  VString text = OrvQualNameStrSep(qe, sep);
+  delete qe;
+  return text;
+}
+
+VString OrvQualNameStr(OrvExpr* qe) {
+  return QualTextReported(qe, false, " OF ", "OrvQualNameStr");
+}
+
+VString OrvQualNameStrSep(OrvExpr* qe, char sep) {
+  char s[2] = {sep, '\0'};
+  return QualTextReported(qe, true, s, "OrvQualNameStr");
+}
+
+OrvResult OrvQualNameText(OrvExpr* qe, VString& text, VString& message) {
+  return QualText(qe, false, " OF ", "OrvQualNameStr", text, message);
+}
+
+OrvResult OrvQualNameTextSep(OrvExpr* qe, char sep, VString& text, VString& message) {
+  char s[2] = {sep, '\0'};
+  return QualText(qe, true, s, "OrvQualNameStr", text, message);
+}
+
+void OrvRestrictDefs(OrvLinkList& candidates, OrvLinkList& refs) {
+  OrvLinkList kept;
+  for (OrvLinkElem* c = candidates.Head(); c != nullptr; c = c->next) {
+    OrvExpr* cand = c->link.node;
+    if (!CheckDef(cand, "OrvRestrictDefs: e1def expecting NAMED_OBJ_DEF")) continue;
+    bool inside = false;
+    for (OrvLinkElem* r = refs.Head(); r != nullptr && !inside; r = r->next) {
+      if (!IsDef(r->link.node)) continue;
+      OrvExpr* scope = OrvNamedObjDeclForDef(r->link.node);
+      if (scope == nullptr) continue;
+      for (OrvExpr* n = cand->Parent(); n != nullptr && n->Oper() != COBOL_PROGRAM;
+           n = n->Parent()) {
+        if (n == scope) { inside = true; break; }
+      }
+    }
+    if (inside) kept.Append(c->link);
+  }
+  candidates = kept;
+}
+
+void SymTabResolve(OrvExpr* use) {
+  OrvNamedObjUse* u = dynamic_cast<OrvNamedObjUse*>(use);
+  if (u == nullptr || u->Oper() != NAMED_OBJ_USE || u->Link(0)->node != nullptr) return;
+  u->SetCategory(0);
+  OrvExpr* qe = Arg(u, 0);
+  if (qe == nullptr) return;
+  if (OrvSymTabTraceLevel >= 1) std::cout << "*SymTabResolve: qe=" << OrvQualNameStr(qe) << std::endl;
+  OrvExpr* elt = LinkedElement(Arg(qe, 0));
+  OrvLinkList candidates = DefsOfElement(elt);
+  for (int i = 0; i < qe->NArgs(); ++i) {
+    OrvExpr* qelt = LinkedElement(qe->Args(i));
+    OrvRestrictDefs(candidates, qelt != nullptr ? *qelt->Links(0) : OrvEmptyLinkList);
+  }
+  if (OrvSymTabTraceLevel >= 1) {
+    for (OrvLinkElem* c = candidates.Head(); c != nullptr; c = c->next) {
+      std::cout << "??Def: " << OrvFullQualNameStr(c->link.node) << std::endl;
+    }
+  }
+  if (candidates.Count() != 1) return;
+  OrvExpr* def = candidates.Head()->link.node;
+  u->BindDefinition(def, static_cast<int32_t>(u->Serial()));
+  if (OrvSymTabTraceLevel >= 1) std::cout << "==Def: " << OrvFullQualNameStr(def) << std::endl;
+  u->SetCategory(static_cast<OrvSymTabElt*>(elt)->Category());
+}
+
+OrvExpr* OrvShortestUniqueQualNameExpr(OrvExpr* def, int* notUnique) {
+  if (notUnique != nullptr) *notUnique = 0;
+  if (!CheckDef(def, "OrvShortestUniqueQualNameExpr: bad def node")) return nullptr;
+  OrvLinkList candidates = DefsOfElement(LinkedElement(def));
+  if (candidates.IsEmpty()) {
+    Report(MSG_TERMINAL, def, VString("OrvShortestUniqueQualNameExpr: defs empty"));
+  }
+  OrvExpr* result = new OrvExprOper(OF_IN_LIST);
+  result->AddArg(OrvNameUseForDef(def));
+  if (candidates.Count() > 1) {
+    OrvExpr* cur = def->Parent();
+    for (;;) {
+      OrvExpr* q = OrvNextDeclAbove(cur);
+      if (q == nullptr || candidates.Count() < 2) break;
+      OrvExpr* qd = OrvDefForNamedObjDecl(q);
+      if (IsDef(qd)) {
+        int before = candidates.Count();
+        OrvRestrictDefs(candidates, ReferencesOfDef(qd));
+        if (candidates.Count() < before) result->AddArg(OrvNameUseForDef(qd));
+      }
+      cur = q;
+    }
+    if (candidates.Count() > 1 && notUnique != nullptr) *notUnique = 1;
+  }
+  if (OrvSymTabTraceLevel >= 1) {
+    std::cout << "$$ShrtstUniqName for '" << OrvFullQualNameStr(def) << "' at "
+              << OrvSrcPosnBegWalker(def).ToString() << " is '" << OrvQualNameStr(result)
+              << "' not_unique=" << (notUnique != nullptr ? *notUnique : 0) << "\n";
+  }
+  return result;
+}
+
+OrvNamedObjUse* OrvShortestUniqueQualNameUse(OrvExpr* def) {
+  if (!CheckDef(def, "OrvShortestUniqueQualNameExpr: bad def node")) return nullptr;
+  int notUnique = 0;
+  OrvExpr* names = OrvShortestUniqueQualNameExpr(def, &notUnique);
+  OrvNamedObjUse* use =
+      new OrvNamedObjUse(names, static_cast<OrvNamedObjDef*>(def)->Category(), 0);
+  use->BindDefinition(def, ORV_NO_LINK_INDEX);
+  return use;
+}
+
+OrvExpr* OrvDefForNamedObjUse(OrvExpr* use) {
+  if (use == nullptr || use->Oper() != NAMED_OBJ_USE) {
+    Report(MSG_TERMINAL, use, VString("OrvDefForNamedObjUse: bad use node"));
+    return nullptr;
+  }
+  OrvExpr* def = use->Link(0)->node;
+  if (def != nullptr && def->Oper() != NAMED_OBJ_DEF) {
+    Report(MSG_TERMINAL, def, VString("OrvDefForNamedObjUse: bad def node"));
+    return nullptr;
+  }
+  return def;
+}
