@@ -76,8 +76,12 @@ TEST(OrvNameNodesTest, LinkNamesIgnoreTheIndex) {
       EXPECT_EQ(std::string(c.linkName ? c.linkName : "-"), std::string(ln ? ln : "-"));
       EXPECT_EQ(std::string(c.listName ? c.listName : "-"), std::string(lln ? lln : "-"));
     }
-    if (c.nLinks) EXPECT_EQ(c.node->Link(0), c.node->Link(3));
-    if (c.nLists) EXPECT_EQ(c.node->Links(0), c.node->Links(2));
+    if (c.nLinks) {
+      EXPECT_EQ(c.node->Link(0), c.node->Link(3));
+    }
+    if (c.nLists) {
+      EXPECT_EQ(c.node->Links(0), c.node->Links(2));
+    }
   }
 }
 
@@ -335,7 +339,9 @@ TEST(OrvNameNodesTest, TicRecordsReadBackExactly) {
     c.fresh->PutTic(again);
     EXPECT_EQ(text, again.str());
     // Links stay unbound until the tree reader re-attaches them.
-    if (c.fresh->NLinks()) EXPECT_EQ(nullptr, c.fresh->Link(0)->node);
+    if (c.fresh->NLinks()) {
+      EXPECT_EQ(nullptr, c.fresh->Link(0)->node);
+    }
   }
   EXPECT_EQ(SYMCAT_PARA_NAME, elt2.Category());
   EXPECT_EQ("CUST NO:1", Str(*elt2.Image()));
@@ -352,10 +358,10 @@ TEST(OrvNameNodesTest, TicReadFailures) {
     const char* input;
     OrvResult result;
   } cases[] = {
-      {"0:0:#3:X5:", ORV_TIC_BAD_NUMBER},       // category ended by a wrong character
-      {"0:0:#3:X-5:&", ORV_TIC_BAD_NUMBER},     // negative category
-      {"0:0:#3:X5:=1;&", ORV_TIC_BAD_NUMBER},   // bad link index
-      {"0:0:#3:X5:=1:x", ORV_TIC_BAD_FORMAT},   // bad list finisher
+      {"0:0:#1:X5;", ORV_TIC_BAD_NUMBER},       // category ended by a wrong character
+      {"0:0:#1:X-5:&", ORV_TIC_BAD_NUMBER},     // negative category
+      {"0:0:#1:X5:=1;&", ORV_TIC_BAD_NUMBER},   // bad link index
+      {"0:0:#1:X5:=1:x", ORV_TIC_BAD_FORMAT},   // bad list finisher
       {"0:0:#9:X", ORV_TIC_EOF},                // image cut short
   };
   for (const auto& c : cases) {
@@ -389,7 +395,7 @@ TEST(OrvNameNodesTest, DebugDumps) {
       {&elt, "SYMBOL_TABLE_ELT X cat=data-name\n"},
       {&def, "NAMED_OBJ_DEF img=X cat=data-name\n"},
       {name, "NAME_USE img=X ste=Link(#4," + Addr(&elt) + ")\n"},
-      {&unbound, "NAME_USE img= ste=Link(" + Addr(nullptr) + ")\n"},
+      {&unbound, "NAME_USE img= ste=Link(#" + Addr(nullptr) + ")\n"},
   };
   for (const auto& c : cases) {
     std::ostringstream out;
@@ -412,15 +418,15 @@ TEST(OrvNameNodesTest, DebugDumps) {
   OrvDumpLevel = level;
   std::string v = verbose.str();
   EXPECT_NE(std::string::npos,
-            v.find("SYMBOL_TABLE_ELT X cat=data-name refs=[Link(" + Addr(&def) + "),Link(" +
+            v.find("SYMBOL_TABLE_ELT X cat=data-name refs=[Link(#" + Addr(&def) + "),Link(#" +
                    Addr(name) + ")] #"))
       << v;
   EXPECT_NE(std::string::npos,
-            v.find("NAMED_OBJ_DEF img=X cat=data-name ste=Link(" + Addr(&elt) + ") uses=[Link(" +
+            v.find("NAMED_OBJ_DEF img=X cat=data-name ste=Link(#" + Addr(&elt) + ") uses=[Link(#" +
                    Addr(&nuse) + ")] #"))
       << v;
   EXPECT_NE(std::string::npos,
-            v.find("NAMED_OBJ_USE  cat=UDC#22 def=Link(" + Addr(&def) + ") #"))
+            v.find("NAMED_OBJ_USE  cat=UDC#22 def=Link(#" + Addr(&def) + ") #"))
       << v;
 }
 

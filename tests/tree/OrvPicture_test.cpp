@@ -53,6 +53,8 @@ const PicCase kPicCases[] = {
     {"NG", ORV_PIC_NO_CATEGORY, "NG", 1, 2, -1},
 };
 
+void PrintTo(const PicCase& c, std::ostream* os) { *os << c.pic; }
+
 class PicCategoryTest : public ::testing::TestWithParam<PicCase> {};
 
 TEST_P(PicCategoryTest, ExpandsAndClassifies) {
@@ -102,6 +104,8 @@ const PicFailure kFailures[] = {
      "PIC string expands beyond 999999999 characters: X(999999999)X"},
 };
 
+void PrintTo(const PicFailure& c, std::ostream* os) { *os << c.pic; }
+
 class PicFailureTest : public ::testing::TestWithParam<PicFailure> {};
 
 TEST_P(PicFailureTest, ReportsTheWholeText) {
@@ -141,7 +145,7 @@ TEST(OrvUnrollPicStrTest, ExpansionUpToTheLimitIsWritten) {
 }
 
 TEST(OrvPicStrCategoryTest, LongItemIsClassifiedFromTheCounts) {
-  const char* text = "S9(999999999)";
+  const char* text = "S9(999999998)";
   VString unrolled;
   VString message;
   std::uint16_t category = 0;
@@ -149,10 +153,10 @@ TEST(OrvPicStrCategoryTest, LongItemIsClassifiedFromTheCounts) {
   int digits = 0;
   ASSERT_EQ(0, OrvPicStrCategory(&text, unrolled, &category, &length, &digits, nullptr, message));
   EXPECT_EQ(PIC_NUM, category);
-  EXPECT_EQ(999999999, length);
-  EXPECT_EQ(999999999, digits);
+  EXPECT_EQ(999999998, length);
+  EXPECT_EQ(999999998, digits);
   // The long run keeps its repeat form; the sign stays visible.
-  EXPECT_EQ("S9(999999999)", Str(unrolled));
+  EXPECT_EQ("S9(999999998)", Str(unrolled));
 
   const char* national = "N(999999999)";
   ASSERT_EQ(0, OrvPicStrCategory(&national, unrolled, &category, &length, &digits, nullptr,
