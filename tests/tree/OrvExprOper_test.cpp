@@ -1,0 +1,554 @@
+// Operation nodes: construction, argument slots, setting, inserting and
+// detaching arguments, the operation change, clones, the edit hook, and the
+// sound handling of nodes that would otherwise be owned twice.
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "NodeTestSupport.h"
+#include "OrvConstNodes.h"
+#include "OrvExprOper.h"
+
+namespace {
+
+OrvExpr* Str(const char* s) { return new OrvCharString(VString(s)); }
+
+std::string Img(const OrvExpr* e) {
+  if (e == nullptr) return "(null)";
+  if (e->IsNullNode()) return "NULL";
+  return e->Image()->text ? e->Image()->text : "";
+}
+
+// The images of the children of a node, "(null)" for an empty slot.
+std::string Kids(const OrvExpr& n) {
+  std::string s;
+  for (int i = 0; i < n.NArgs(); ++i) {
+    if (i) s += ',';
+    s += Img(n.Args(i));
+  }
+  return s;
+}
+
+// Checks that every child's parent pointer names the node that holds it.
+void ExpectParentsConsistent(const OrvExpr* n) {
+  for (int i = 0; i < n->NArgs(); ++i) {
+    const OrvExpr* c = n->Args(i);
+    if (c == nullptr) continue;
+    EXPECT_EQ(c->Parent(), n);
+    ExpectParentsConsistent(c);
+  }
+}
+
+class FillSwitchOn {
+ public:
+  FillSwitchOn() { OrvFillNullSwitch = 1; }
+  ~FillSwitchOn() { OrvFillNullSwitch = 0; }
+};
+
+// Records the events of the tree-edit hook.
+struct HookEvent {
+  int event;
+  const OrvExpr* node;
+  const OrvExpr* child;
+  int index;
+};
+std::vector<HookEvent> hookEvents;
+void RecordHook(int event, OrvExpr* node, OrvExpr* child, int index, const VString&) {
+  hookEvents.push_back({event, node, child, index});
+}
+class HookInstalled {
+ public:
+  HookInstalled() {
+    hookEvents.clear();
+    OrvTreeEditHook = RecordHook;
+  }
+  ~HookInstalled() { OrvTreeEditHook = nullptr; }
+};
+
+// --- construction -----------------------------------------------------------
+
+TEST(OrvExprOperBuild, CodeAloneGivesTheFixedNumberOfEmptySlots) {
+  struct Case {
+    OrvOper op;
+    int slots;
+  };
+  const Case cases[] = {{COBOL_PROGRAM, 7}, {COBOL_FILE, 4}, {EX_LIST, 0}, {LOG_NOT, 1}, {NULL_NODE, 0}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(OrvOperName(c.op));
+    MessageRecorder rec;
+    OrvExprOper n(c.op);
+    EXPECT_EQ(n.NArgs(), c.slots);
+    for (int i = 0; i < n.NArgs(); ++i) {
+      EXPECT_EQ(n.Args(i), nullptr);
+      ASSERT_NE(n.ArgSlots(i), nullptr);
+      EXPECT_EQ(n.ArgSlots(i)->order, -1);
+      EXPECT_EQ(n.ArgSlots(i)->state, 0);
+      EXPECT_TRUE(n.ArgSlots(i)->tokens.IsEmpty());
+    }
+    EXPECT_EQ(rec.size(), 0u);
+  }
+}
+
+TEST(OrvExprOperBuild, CodeAloneWithFillSwitchFillsNullNodes) {
+  FillSwitchOn fill;
+  OrvExprOper n(COBOL_FILE);
+  ASSERT_EQ(n.NArgs(), 4);
+  for (int i = 0; i < 4; ++i) {
+    ASSERT_NE(n.Args(i), nullptr);
+    EXPECT_TRUE(n.Args(i)->IsNullNode());
+    EXPECT_EQ(n.Args(i)->Parent(), &n);
+  }
+}
+
+TEST(OrvExprOperBuild, ChildrenGoIntoSlotsInOrder) {
+  MessageRecorder rec;
+  OrvExprOper n(EX_LIST, Str("A"), Str("B"), Str("C"));
+  EXPECT_EQ(Kids(n), "A,B,C");
+  ExpectParentsConsistent(&n);
+  OrvExprOper ten(EX_LIST, Str("1"), Str("2"), Str("3"), Str("4"), Str("5"), Str("6"), Str("7"),
+                  Str("8"), Str("9"), Str("10"));
+  EXPECT_EQ(Kids(ten), "1,2,3,4,5,6,7,8,9,10");
+  OrvExpr* arr[] = {Str("x"), nullptr, Str("z")};
+  OrvExprOper fromArray(EX_LIST, arr, 3);
+  EXPECT_EQ(Kids(fromArray), "x,(null),z");
+  ExpectParentsConsistent(&fromArray);
+  EXPECT_EQ(rec.size(), 0u);
+}
+
+TEST(OrvExprOperBuild, WrongChildCountForPositionalOperationIsReportedAndBuilt) {
+  MessageRecorder rec;
+  OrvExprOper n(LOG_NOT, Str("A"), Str("B"));
+  ASSERT_EQ(rec.size(), 1u);
+  EXPECT_EQ(rec.text(0), "OrvExprOper::OrvExprOper at expr node LOG_NOT #" +
+                             std::to_string(n.Serial()) + " with 0 args: bad arg_no, must be 1");
+  EXPECT_EQ(Kids(n), "A,B");
+  rec.clear();
+  OrvExprOper bad(static_cast<OrvOper>(1401), Str("A"));
+  ASSERT_EQ(rec.size(), 1u);
+  EXPECT_NE(rec.text(0).find("bad-op"), std::string::npos);
+  EXPECT_NE(rec.text(0).find("bad arg_no, must be -1"), std::string::npos);
+}
+
+TEST(OrvExprOperBuild, CloneCopiesSlotsTokensAndSubtrees) {
+  OrvExprOper n(EX_LIST, Str("A"), nullptr, new OrvExprOper(EX_LIST, Str("B")));
+  n.ArgSlots(0)->order = 3;
+  n.ArgSlots(1)->state = 0x8001;
+  n.ArgSlots(0)->tokens.AddToken(SEP_SPACE, OrvTxtPosn(1, 2, 0), VString(" "));
+  int16_t* widths = new int16_t[2]{4, 9};
+  n.SetSd(widths, 2);
+  OrvExpr* c = n.Clone();
+  ASSERT_EQ(c->NArgs(), 3);
+  EXPECT_EQ(c->Serial(), n.Serial());
+  EXPECT_EQ(c->ArgSlots(0)->order, 3);
+  EXPECT_EQ(c->ArgSlots(1)->state, 0x8001);
+  EXPECT_EQ(c->ArgSlots(0)->tokens.Count(), 1);
+  EXPECT_NE(c->ArgSlots(0)->tokens.First(), n.ArgSlots(0)->tokens.First());
+  EXPECT_EQ(c->Args(1), nullptr);
+  EXPECT_NE(c->Args(0), n.Args(0));
+  EXPECT_EQ(Img(c->Args(2)->Args(0)), "B");
+  ExpectParentsConsistent(c);
+  const OrvExprOper* co = static_cast<const OrvExprOper*>(c);
+  ASSERT_EQ(co->SdCount(), 2);
+  EXPECT_NE(co->Sd(), n.Sd());
+  EXPECT_EQ(co->Sd()[1], 9);
+  delete c;
+  EXPECT_EQ(Kids(n), "A,(null),");  // the original is untouched
+}
+
+TEST(OrvExprOperBuild, MoreThan511ChildrenKeepTheirFullCount) {
+  OrvExprOper list(EX_LIST);
+  for (int i = 0; i < 1500; ++i) list.AddArg(new OrvIntNumConst(VString("0"), i));
+  ASSERT_EQ(list.NArgs(), 1500);
+  EXPECT_EQ(list.Args(511)->IntValue(), 511);
+  EXPECT_EQ(list.Args(512)->IntValue(), 512);
+  EXPECT_EQ(list.Args(1499)->IntValue(), 1499);
+  EXPECT_EQ(list.FindArg(list.Args(1000)), 1000);
+  OrvExpr* copy = list.Clone();
+  EXPECT_EQ(copy->NArgs(), 1500);
+  delete copy;
+}
+
+// --- argument access ----------------------------------------------------------
+
+TEST(OrvExprOperArgs, BadIndexesAreReportedEverywhere) {
+  struct Case {
+    const char* method;
+    void (*call)(OrvExprOper& n);
+  };
+  const Case cases[] = {
+      {"OrvExprOper::Args", [](OrvExprOper& n) { EXPECT_EQ(n.Args(2), nullptr); }},
+      {"OrvExprOper::Args", [](OrvExprOper& n) { EXPECT_EQ(n.Args(-1), nullptr); }},
+      {"OrvExprOper::ArgSlots", [](OrvExprOper& n) { EXPECT_EQ(n.ArgSlots(5), nullptr); }},
+      {"OrvExprOper::SetArg", [](OrvExprOper& n) { n.SetArg(2, static_cast<OrvExpr*>(nullptr)); }},
+      {"OrvExprOper::DelArg", [](OrvExprOper& n) { EXPECT_EQ(n.DelArg(2, 0, 0), nullptr); }},
+      {"OrvExprOper::DelArgSlot", [](OrvExprOper& n) { EXPECT_EQ(n.DelArgSlot(9, 1, 0), nullptr); }},
+      {"OrvExprOper::InsArg", [](OrvExprOper& n) { n.InsArg(nullptr, 3); }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.method);
+    OrvExprOper n(EX_LIST, Str("A"), Str("B"));
+    MessageRecorder rec;
+    c.call(n);
+    ASSERT_EQ(rec.size(), 1u);
+    EXPECT_EQ(rec.text(0).find(std::string(c.method) + " at expr node EX_LIST"), 0u);
+    EXPECT_NE(rec.text(0).find("is not available."), std::string::npos);
+    EXPECT_EQ(Kids(n), "A,B");
+  }
+}
+
+TEST(OrvExprOperArgs, FillSwitchReportsANullChild) {
+  OrvExprOper n(EX_LIST);
+  n.AddArg(nullptr);
+  {
+    MessageRecorder rec;
+    EXPECT_EQ(n.Args(0), nullptr);
+    EXPECT_EQ(rec.size(), 0u);
+  }
+  OrvArgSlot* slot = n.DelArgSlot(0, 0, 0);  // leaves an empty record
+  delete slot;
+  FillSwitchOn fill;
+  MessageRecorder rec;
+  EXPECT_EQ(n.Args(0), nullptr);
+  ASSERT_EQ(rec.size(), 1u);
+  EXPECT_NE(rec.text(0).find("OrvExprOper::Args"), std::string::npos);
+  EXPECT_NE(rec.text(0).find("arg #0 is NULL."), std::string::npos);
+}
+
+TEST(OrvExprOperArgs, FindArgAnswersIndexOrMinusOne) {
+  OrvExprOper n(EX_LIST, Str("A"), Str("B"));
+  OrvCharString stranger(VString("Z"));
+  EXPECT_EQ(n.FindArg(n.Args(1)), 1);
+  EXPECT_EQ(n.FindArg(&stranger), -1);
+  EXPECT_EQ(n.FindArg(nullptr), -1);
+  OrvExprOper empty(EX_LIST);
+  EXPECT_EQ(empty.FindArg(&stranger), -1);
+}
+
+// --- setting and inserting ------------------------------------------------------
+
+TEST(OrvExprOperSet, SetArgReplacesAndDeletesTheOldChild) {
+  HookInstalled hook;
+  OrvExprOper n(EX_LIST, Str("A"), Str("B"));
+  hookEvents.clear();
+  OrvExpr* c = Str("C");
+  n.SetArg(1, c, 5, 0x8000);
+  EXPECT_EQ(Kids(n), "A,C");
+  EXPECT_EQ(c->Parent(), &n);
+  EXPECT_EQ(n.ArgSlots(1)->order, 5);
+  EXPECT_EQ(n.ArgSlots(1)->state, 0x8000);
+  n.SetArg(1, c, -1, 0);  // the same child again: nothing changes
+  EXPECT_EQ(Kids(n), "A,C");
+  EXPECT_EQ(n.ArgSlots(1)->order, 5);
+  ASSERT_GE(hookEvents.size(), 2u);
+  EXPECT_EQ(hookEvents[0].event, ORV_EDIT_DETACH);
+  EXPECT_EQ(hookEvents.back().event, ORV_EDIT_SET_ARG);
+  EXPECT_EQ(hookEvents.back().child, c);
+  EXPECT_EQ(hookEvents.back().index, 1);
+}
+
+TEST(OrvExprOperSet, AttachingANodeOwnedElsewhereMovesIt) {
+  OrvExprOper first(EX_LIST, Str("A"), Str("B"));
+  OrvExprOper second(EX_LIST, Str("X"));
+  OrvExpr* moved = first.Args(0);
+  MessageRecorder rec;
+  second.SetArg(0, moved);
+  ASSERT_EQ(rec.size(), 1u);
+  EXPECT_NE(rec.text(0).find("OrvExprOper::SetArg"), std::string::npos);
+  EXPECT_NE(rec.text(0).find("attaching node CHAR_STRING that has non-null parent."), std::string::npos);
+  EXPECT_EQ(Kids(second), "A");
+  EXPECT_EQ(Kids(first), "(null),B");  // the old slot no longer holds it
+  EXPECT_EQ(moved->Parent(), &second);
+}
+
+TEST(OrvExprOperSet, MovingAChildWithinTheSameNode) {
+  OrvExprOper n(EX_LIST, Str("A"), Str("B"), Str("C"));
+  MessageRecorder rec;
+  n.SetArg(2, n.Args(0));
+  EXPECT_EQ(Kids(n), "(null),B,A");
+  ExpectParentsConsistent(&n);
+  n.AddArg(n.Args(1));
+  EXPECT_EQ(Kids(n), "(null),(null),A,B");
+  ExpectParentsConsistent(&n);
+}
+
+TEST(OrvExprOperSet, AttachingANodeBelowItselfIsRefused) {
+  OrvExprOper* root = new OrvExprOper(EX_LIST, Str("A"));
+  OrvExprOper* mid = new OrvExprOper(EX_LIST);
+  root->AddArg(mid);
+  MessageRecorder rec;
+  mid->AddArg(root);
+  mid->SetArg(0, root);  // index 0 does not exist either
+  mid->InsArg(mid, 0);
+  EXPECT_EQ(mid->NArgs(), 0);
+  EXPECT_EQ(root->Parent(), nullptr);
+  EXPECT_GE(rec.size(), 2u);
+  EXPECT_NE(rec.text(0).find("that is this node or one of its ancestors"), std::string::npos);
+  delete root;
+}
+
+TEST(OrvExprOperSet, SetArgNoDelLeavesTheOldChildDetachedWithTheCaller) {
+  OrvExprOper n(EX_LIST, Str("A"));
+  n.ArgSlots(0)->order = 4;
+  OrvExpr* old = n.Args(0);
+  n.SetArgNoDel(0, Str("B"));
+  EXPECT_EQ(Kids(n), "B");
+  EXPECT_EQ(old->Parent(), nullptr);
+  EXPECT_EQ(n.ArgSlots(0)->order, 4);
+  MessageRecorder rec;
+  delete old;  // no "being pointed to" report: it was detached
+  EXPECT_EQ(rec.size(), 0u);
+}
+
+TEST(OrvExprOperSet, SetArgWithSlotRecordInstallsTheWholeRecord) {
+  OrvExprOper n(EX_LIST, Str("A"), Str("B"));
+  OrvArgSlot* rec = new OrvArgSlot;
+  rec->child = Str("R");
+  rec->order = 2;
+  rec->tokens.AddToken(CM_COMMENT, OrvTxtPosn(), VString("*> c"));
+  n.SetArg(1, rec);
+  EXPECT_EQ(n.ArgSlots(1), rec);
+  EXPECT_EQ(Kids(n), "A,R");
+  EXPECT_EQ(n.Args(1)->Parent(), &n);
+}
+
+TEST(OrvExprOperSet, InsArgAppendsAtCountAndRefusesBeyond) {
+  HookInstalled hook;
+  OrvExprOper n(EX_LIST, Str("A"), Str("C"));
+  n.InsArg(Str("B"), 1);
+  n.InsArg(Str("D"), 3);
+  n.InsArg(Str("0"), 0);
+  EXPECT_EQ(Kids(n), "0,A,B,C,D");
+  ExpectParentsConsistent(&n);
+  MessageRecorder rec;
+  OrvExpr* extra = Str("E");
+  n.InsArg(extra, 6);
+  EXPECT_EQ(rec.size(), 1u);
+  EXPECT_EQ(Kids(n), "0,A,B,C,D");
+  delete extra;
+  bool sawInsert = false;
+  for (const HookEvent& e : hookEvents) sawInsert = sawInsert || e.event == ORV_EDIT_INS_SLOT;
+  EXPECT_TRUE(sawInsert);
+}
+
+TEST(OrvExprOperSet, SiblingInsertionGoesThroughTheParent) {
+  OrvExprOper parent(EX_LIST, new OrvExprOper(EX_LIST), Str("Z"));
+  OrvExpr* mid = parent.Args(0);
+  mid->InsSibBefore(Str("before"));
+  mid->InsSibAfter(Str("after"));
+  ASSERT_EQ(parent.NArgs(), 4);
+  EXPECT_EQ(Img(parent.Args(0)), "before");
+  EXPECT_EQ(parent.Args(1), mid);
+  EXPECT_EQ(Img(parent.Args(2)), "after");
+  OrvExprOper orphan(EX_LIST);
+  MessageRecorder rec;
+  OrvExpr* s = Str("S");
+  orphan.InsSibBefore(s);
+  orphan.InsSibAfter(s);
+  ASSERT_EQ(rec.size(), 2u);
+  EXPECT_NE(rec.text(0).find("OrvExprOper::InsSibBefore"), std::string::npos);
+  EXPECT_NE(rec.text(1).find("OrvExprOper::InsSibAfter"), std::string::npos);
+  EXPECT_NE(rec.text(1).find("no parent"), std::string::npos);
+  delete s;
+}
+
+TEST(OrvExprOperSet, SetArgToListBuildsAListInTheSlot) {
+  OrvExprOper n(LOG_NOT);
+  n.SetArgToList(0, EX_LIST, Str("A"));
+  ASSERT_NE(n.Args(0), nullptr);
+  EXPECT_EQ(n.Args(0)->Oper(), EX_LIST);
+  n.SetArgToList(0, EX_LIST, Str("B"));
+  EXPECT_EQ(Kids(*n.Args(0)), "A,B");
+  ExpectParentsConsistent(&n);
+}
+
+// --- detaching ------------------------------------------------------------------
+
+TEST(OrvExprOperDel, DelArgRemovesListSlotsButKeepsPositionalOnes) {
+  struct Case {
+    OrvOper op;
+    int removeSlot;
+    int fill;
+    bool fillSwitch;
+    const char* after;
+  };
+  const Case cases[] = {
+      {EX_LIST, -1, 0, false, "B"},
+      {EX_LIST, 0, 0, false, "(null),B"},
+      {EX_LIST, 1, 0, false, "B"},
+      {COBOL_PROGRAM_LIST, -1, 1, true, "B"},
+      {EX_CC_CLAUSE_LIST, 0, 1, true, "NULL,B"},
+      {EX_LIST, 0, 1, false, "(null),B"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.after);
+    OrvFillNullSwitch = c.fillSwitch;
+    OrvExprOper n(c.op, Str("A"), Str("B"));
+    OrvExpr* a = n.DelArg(0, c.removeSlot, c.fill);
+    OrvFillNullSwitch = 0;
+    ASSERT_NE(a, nullptr);
+    EXPECT_EQ(a->Parent(), nullptr);
+    EXPECT_EQ(Kids(n), c.after);
+    delete a;
+  }
+  MessageRecorder rec;
+  OrvExprOper pos(COBOL_FILE);
+  pos.SetArg(0, Str("A"));
+  OrvExpr* a = pos.DelArg(0, -1, 0);
+  EXPECT_EQ(pos.NArgs(), 4);
+  EXPECT_EQ(pos.Args(0), nullptr);
+  delete a;
+  EXPECT_EQ(rec.size(), 0u);
+}
+
+TEST(OrvExprOperDel, DelArgSlotHandsOverTheWholeRecord) {
+  OrvExprOper n(EX_LIST, Str("A"), Str("B"), Str("C"));
+  n.ArgSlots(1)->order = 7;
+  OrvArgSlot* slot = n.DelArgSlot(1, 1, 0);
+  ASSERT_NE(slot, nullptr);
+  EXPECT_EQ(slot->order, 7);
+  EXPECT_EQ(Img(slot->child), "B");
+  EXPECT_EQ(slot->child->Parent(), nullptr);
+  EXPECT_EQ(Kids(n), "A,C");
+  delete slot;  // with its child
+}
+
+TEST(OrvExprOperDel, DelArgSlotWithoutRemovalLeavesAFreshRecord) {
+  OrvExprOper n(EX_LIST, Str("A"), Str("B"));
+  OrvArgSlot* slot = n.DelArgSlot(0, 0, 0);
+  ASSERT_NE(n.ArgSlots(0), nullptr);
+  EXPECT_NE(n.ArgSlots(0), slot);
+  EXPECT_EQ(n.Args(0), nullptr);
+  EXPECT_EQ(n.ArgSlots(0)->order, -1);
+  // Every operation works on the fresh record.
+  n.SetArg(0, Str("C"));
+  n.InsArg(Str("D"), 0);
+  EXPECT_EQ(Kids(n), "D,C,B");
+  delete slot;
+  FillSwitchOn fill;
+  OrvArgSlot* again = n.DelArgSlot(0, 0, 1);
+  ASSERT_NE(n.Args(0), nullptr);
+  EXPECT_TRUE(n.Args(0)->IsNullNode());
+  delete again;
+}
+
+// --- operation change -------------------------------------------------------------
+
+TEST(OrvExprOperOper, SetOperChecksKindAndCount) {
+  struct Case {
+    OrvOper from;
+    int children;
+    OrvOper to;
+    int allowShrink;
+    int slotsAfter;
+    std::vector<std::string> messages;
+  };
+  const std::vector<Case> cases = {
+      {EX_LIST, 2, COBOL_PROGRAM_LIST, 0, 2, {}},
+      {EX_LIST, 2, LOG_NOT, 0, 2,
+       {"setting to LOG_NOT: changing the List/Positional kind of oper",
+        "setting oper to LOG_NOT: new arg_no 1 is not equal to old arg_no"}},
+      {COBOL_FILE, 0, COBOL_PROGRAM, 1, 4, {"Growing nodes not allowed"}},
+      {COBOL_PROGRAM, 0, COBOL_FILE, 1, 4, {}},
+      {COBOL_FILE, 0, LOG_NOT, 0, 4, {"new arg_no 1 is not equal to old arg_no"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(OrvOperName(c.from)) + "->" + OrvOperName(c.to));
+    OrvExprOper n(c.from);
+    for (int i = 0; i < c.children; ++i) n.AddArg(Str("x"));
+    MessageRecorder rec;
+    n.SetOper(c.to, 0, c.allowShrink);
+    EXPECT_EQ(n.Oper(), c.to);
+    EXPECT_EQ(n.NArgs(), c.slotsAfter);
+    ASSERT_EQ(rec.size(), c.messages.size());
+    for (size_t i = 0; i < c.messages.size(); ++i) {
+      EXPECT_NE(rec.text(i).find(c.messages[i]), std::string::npos) << rec.text(i);
+      EXPECT_NE(rec.text(i).find("OrvExprOper::SetOper"), std::string::npos);
+    }
+  }
+}
+
+TEST(OrvExprOperOper, ShrinkingReportsNonNullChildrenAndDeletesThem) {
+  OrvExprOper n(COBOL_FILE);
+  n.SetArg(0, Str("keep"));
+  n.SetArg(1, new OrvNullNode);
+  n.SetArg(2, Str("gone"));
+  MessageRecorder rec;
+  n.SetOper(LOG_NOT, 0, 1);
+  EXPECT_EQ(n.NArgs(), 1);
+  EXPECT_EQ(Kids(n), "keep");
+  ASSERT_EQ(rec.size(), 1u);
+  EXPECT_NE(rec.text(0).find("shrinking oper to LOG_NOT: arg #2 is not NULL"), std::string::npos);
+}
+
+TEST(OrvExprOperOper, ResetClearsFromSourceMarksBelow) {
+  HookInstalled hook;
+  OrvExprOper n(EX_LIST, Str("A"));
+  n.SetFromSrc(1);
+  n.Args(0)->SetFromSrc(1);
+  n.ArgSlots(0)->state = 1;
+  hookEvents.clear();
+  n.SetOper(COBOL_PROGRAM_LIST, 1, 0);
+  EXPECT_EQ(n.FromSrc(), 0);
+  EXPECT_EQ(n.Args(0)->FromSrc(), 0);
+  EXPECT_EQ(n.ArgSlots(0)->state, 0);
+  ASSERT_FALSE(hookEvents.empty());
+  EXPECT_EQ(hookEvents[0].event, ORV_EDIT_OPER);
+  EXPECT_EQ(hookEvents[0].node, &n);
+}
+
+// --- TIC record of the node and its slots -----------------------------------------
+
+TEST(OrvExprOperTic, SlotRecordsAreWrittenAfterTheCommonPart) {
+  OrvExprOper n(EX_LIST, nullptr, nullptr);
+  n.SetSerial(3);
+  n.ArgSlots(0)->order = -1;
+  n.ArgSlots(1)->order = 2;
+  n.ArgSlots(1)->state = 0x8000;
+  std::ostringstream out;
+  n.PutTic(out);
+  EXPECT_EQ(out.str(), "\no3:2:0:3:#0:-1:#0-32768:2:#0");
+}
+
+TEST(OrvExprOperTic, PositionalNodeWithWrongCountIsReportedAndWritten) {
+  OrvExprOper n(EX_LIST, Str("A"), Str("B"));
+  n.SetOper(LOG_NOT, 0, 0);
+  n.SetArg(0, static_cast<OrvExpr*>(nullptr));
+  n.SetArg(1, static_cast<OrvExpr*>(nullptr));
+  MessageRecorder rec;
+  std::ostringstream out;
+  n.PutTic(out);
+  ASSERT_EQ(rec.size(), 1u);
+  EXPECT_EQ(rec.text(0), "OrvExprOper: oper LOG_NOT: BAD number of children 2, must be 1");
+  EXPECT_EQ(out.str().substr(out.str().size() - 16), ":#0:-1:#00:-1:#0");
+}
+
+TEST(OrvExprOperTic, EmptySlotsReadBackWithStateAndOrder) {
+  OrvExprOper n(EX_LIST, nullptr, nullptr);
+  n.ArgSlots(0)->tokens.AddToken(SEP_SPACE, OrvTxtPosn(2, 4, 0), VString(" "));
+  n.ArgSlots(1)->order = 9;
+  n.ArgSlots(1)->state = 0x8001;
+  std::ostringstream out;
+  n.PutTic(out);
+  std::string text = out.str();
+  OrvExprOper back(EX_LIST, nullptr, nullptr);
+  std::istringstream in(text.substr(text.find(':', text.find(':') + 1) + 1));
+  VString err;
+  ASSERT_EQ(back.GetTic(in, err), 0) << (err.text ? err.text : "");
+  EXPECT_EQ(back.Serial(), n.Serial());
+  EXPECT_EQ(back.ArgSlots(0)->tokens.Count(), 1);
+  EXPECT_EQ(back.ArgSlots(1)->order, 9);
+  EXPECT_EQ(back.ArgSlots(1)->state, 0x8001);
+  EXPECT_EQ(back.Args(0), nullptr);
+}
+
+TEST(OrvExprOperTic, BadSlotCodeIsRefused) {
+  OrvExprOper back(EX_LIST, nullptr);
+  std::istringstream in("0:5:#0:-1:#x");
+  VString err;
+  EXPECT_EQ(back.GetTic(in, err), 60);
+  EXPECT_STREQ(err.text, "OrvExprOper::GetTic: bad arg code 'x'");
+}
+
+}  // namespace
