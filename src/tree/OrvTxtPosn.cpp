@@ -41,8 +41,8 @@ CountedNameTable& OrvFileNameTable() {
   // Created on first use (at the latest by the initialiser below, before
   // main) and freed at exit.
   static CountedNameTable table(kInitialFileTableCapacity);
-  static const bool seeded = (table.InsertAt(CountedName(VString(OrvBadFileName), 0), 0), true);
-  (void)seeded;
+  static const bool hasBadEntry = (table.InsertAt(CountedName(VString(OrvBadFileName), 0), 0), true);
+  (void)hasBadEntry;
   return table;
 }
 
