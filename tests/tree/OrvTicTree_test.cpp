@@ -1,0 +1,562 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <random>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "CountedNameTable.h"
+#include "OrvConstNodes.h"
+#include "OrvExpr.h"
+#include "OrvExprOper.h"
+#include "OrvLink.h"
+#include "OrvMessage.h"
+#include "OrvMessageSink.h"
+#include "OrvNameNodes.h"
+#include "OrvOper.h"
+#include "OrvTicTree.h"
+#include "OrvToken.h"
+#include "OrvTxtPosn.h"
+
+namespace {
+
+std::string Text(const VString& s) { return s.text != nullptr ? s.text : ""; }
+
+// Collects what the node code reports through the global sink while a test
+// runs, instead of printing it.
+class SinkCapture {
+public:
+  SinkCapture() : saved_(OrvGlobalMessageSink) {
+    texts().clear();
+    OrvGlobalMessageSink = Collect;
+  }
+  ~SinkCapture() { OrvGlobalMessageSink = saved_; }
+  static std::vector<std::string>& texts() {
+    static std::vector<std::string> all;
+    return all;
+  }
+
+private:
+  static void Collect(int, const OrvTxtPosn*, const VString* text) {
+    texts().push_back(text != nullptr ? Text(*text) : std::string());
+  }
+  OrvMessageSink saved_;
+};
+
+OrvExpr* N(OrvOper op, std::initializer_list<OrvExpr*> children = {}) {
+  OrvExpr* node = new OrvExprOper(op);
+  int i = 0;
+  for (OrvExpr* child : children) {
+    if (OrvOperIsList(op))
+      node->AddArg(child);
+    else if (child != nullptr)
+      node->SetArg(i, child);
+    ++i;
+  }
+  return node;
+}
+
+std::string Write(OrvExpr* root) {
+  std::ostringstream out;
+  OrvExpr::PutTic(root, out);
+  return out.str();
+}
+
+// The file-name part of the text the writer produces in this process.
+std::string FilePart() {
+  std::ostringstream out;
+  const CountedNameTable& files = OrvFileNameTable();
+  out << files.count << '\n';
+  for (int i = 0; i < files.count; ++i) files[i].name.PutTic(out);
+  return out.str();
+}
+
+struct ReadResult {
+  OrvResult code;
+  std::string error;
+  std::unique_ptr<OrvExpr> root;
+};
+
+ReadResult Read(const std::string& text) {
+  std::istringstream in(text);
+  OrvExpr* root = reinterpret_cast<OrvExpr*>(1);
+  VString error;
+  ReadResult r;
+  r.code = OrvGetTicTree(in, root, error);
+  r.error = Text(error);
+  r.root.reset(root);
+  return r;
+}
+
+// The parts of a tree that holds every node class, linked as name
+// resolution links them.
+struct FullTree {
+  OrvExpr* root;
+  OrvSymTabElt* elt;
+  OrvNamedObjDef* def;
+  OrvNameUse* nameUse;
+  OrvNamedObjUse* use;
+  OrvExpr* move;
+};
+
+FullTree BuildFullTree() {
+  FullTree t;
+  int file = OrvFileNameAdd(VString("ROUNDTRIP.cbl"));
+  OrvExpr* table = N(SYMBOL_TABLE_ELT_LIST);
+  t.elt = new OrvSymTabElt(VString("ITEM-X"), SYMCAT_DATA_NAME, OrvLinkList());
+  table->AddArg(t.elt);
+  table->AddArg(new OrvSymTabElt(VString("UNUSED"), 0, OrvLinkList()));
+  t.def = new OrvNamedObjDef(SYMCAT_DATA_NAME, OrvLink(t.elt, -1), OrvLinkList());
+  t.nameUse = new OrvNameUse(OrvLink(t.elt, -1));
+  t.use = new OrvNamedObjUse(N(OF_IN_LIST, {t.nameUse}), SYMCAT_DATA_NAME, 0);
+  t.use->BindDefinition(t.def, static_cast<int32_t>(t.use->Serial()));
+
+  OrvExpr* entry = N(DECL_DD_ENTRY);
+  entry->SetArg(0, new OrvIntNumConst(VString("01"), 1));
+  entry->SetArg(2, t.def);
+  entry->SetArg(4, new OrvCharString(VString("X(5)")));
+  entry->SetArg(14, new OrvStrConst(VString("'IT''S'")));
+  OrvExpr* dd = N(DECL_DD, {entry});
+
+  t.move = N(STMT_MOVE, {new OrvIntNumConst(VString("-5"), -5), t.use});
+  OrvExpr* leaves = N(EX_LIST, {new OrvNullNode(), new OrvRealNumConst(VString("1.5E3")),
+                                new OrvTokenString(VString("tok\ttext:\n")),
+                                new OrvCharString(VString()), nullptr});
+  OrvExpr* program = N(COBOL_PROGRAM);
+  program->SetArg(2, N(DECL_DD_LIST, {dd}));
+  program->SetArg(4, N(STMT_LIST, {t.move, leaves}));
+  program->SetArg(6, table);
+  t.root = N(COBOL_FILE, {N(COBOL_PROGRAM_LIST, {program})});
+
+  // Tokens with positions, in slots and behind nodes.
+  t.move->ArgSlots(0)->tokens.AddToken(TK_USER_DEFD_WORD, OrvTxtPosn(12, 7, file),
+                                       VString("MOVE"));
+  t.move->ArgSlots(1)->tokens.AddToken(SEP_SPACE, OrvTxtPosn(12, 11, file), VString(" "));
+  t.move->Tokens().AddToken(SEP_DOT, OrvTxtPosn(12, 30, file), VString("."));
+  t.nameUse->Tokens().AddToken(TK_USER_DEFD_WORD, OrvTxtPosn(12, 20, file), VString("ITEM-X"));
+  t.def->Tokens().AddToken(CM_COMMENT, OrvTxtPosn(), VString("* comment: with \"quotes\""));
+
+  // Every from-source state and slot records with both 16-bit halves used.
+  t.move->SetFromSrc(1);
+  program->SetFromSrc(-1);
+  entry->SetFromSrc(2);
+  t.move->ArgSlots(1)->state = 0x8001;
+  t.move->ArgSlots(1)->order = 5;
+  entry->ArgSlots(4)->order = -1;
+  entry->ArgSlots(14)->state = 0x7fff;
+  return t;
+}
+
+TEST(OrvTicTree, WriteReadWriteIsByteIdenticalForEveryNodeClass) {
+  SinkCapture sink;
+  FullTree t = BuildFullTree();
+  std::unique_ptr<OrvExpr> original(t.root);
+  std::string first = Write(original.get());
+
+  ReadResult r = Read(first);
+  ASSERT_EQ(r.code, ORV_OK) << r.error;
+  ASSERT_NE(r.root, nullptr);
+  EXPECT_EQ(Write(r.root.get()), first);
+  EXPECT_TRUE(SinkCapture::texts().empty());
+
+  // And once more from the copy.
+  ReadResult again = Read(Write(r.root.get()));
+  ASSERT_EQ(again.code, ORV_OK) << again.error;
+  EXPECT_EQ(Write(again.root.get()), first);
+}
+
+bool ListHoldsNode(OrvExpr* owner, const OrvExpr* target) {
+  for (OrvLinkElem* e = owner->Links(0)->Head(); e != nullptr; e = e->next)
+    if (e->link.node == target) return true;
+  return false;
+}
+
+// The node reached from the root by a path of slot indexes.
+OrvExpr* At(OrvExpr* node, std::initializer_list<int> path) {
+  for (int i : path) node = node->Args(i);
+  return node;
+}
+
+TEST(OrvTicTree, ReadTreeHasTheSameFieldsAndReattachedLinks) {
+  SinkCapture sink;
+  FullTree t = BuildFullTree();
+  std::unique_ptr<OrvExpr> original(t.root);
+  ReadResult r = Read(Write(original.get()));
+  ASSERT_EQ(r.code, ORV_OK) << r.error;
+  OrvExpr* root = r.root.get();
+
+  OrvExpr* program = At(root, {0, 0});
+  ASSERT_EQ(program->Oper(), COBOL_PROGRAM);
+  EXPECT_EQ(program->FromSrc(), -1);
+  EXPECT_EQ(program->Parent(), root->Args(0));
+  OrvExpr* entry = At(program, {2, 0, 0});
+  ASSERT_EQ(entry->Oper(), DECL_DD_ENTRY);
+  EXPECT_EQ(entry->FromSrc(), -2);
+  EXPECT_EQ(entry->Args(1), nullptr);
+  EXPECT_EQ(entry->ArgSlots(14)->state, 0x7fff);
+  EXPECT_EQ(Text(*entry->Args(4)->Image()), "X(5)");
+  EXPECT_EQ(Text(*entry->Args(14)->Image()), "'IT''S'");
+  EXPECT_EQ(entry->Args(0)->IntValue(), 1);
+
+  OrvExpr* move = At(program, {4, 0});
+  ASSERT_EQ(move->Oper(), STMT_MOVE);
+  EXPECT_EQ(move->FromSrc(), 1);
+  EXPECT_EQ(move->ArgSlots(1)->state, 0x8001);
+  EXPECT_EQ(move->ArgSlots(1)->order, 5);
+  EXPECT_EQ(move->Args(0)->IntValue(), -5);
+  const OrvToken* word = move->ArgSlots(0)->tokens.First();
+  ASSERT_NE(word, nullptr);
+  EXPECT_EQ(word->code, TK_USER_DEFD_WORD);
+  EXPECT_EQ(Text(word->image), "MOVE");
+  EXPECT_EQ(word->begin, OrvTxtPosn(12, 7, OrvFileNameAdd(VString("ROUNDTRIP.cbl"))));
+
+  OrvExpr* leaves = At(program, {4, 1});
+  EXPECT_EQ(leaves->NArgs(), 5);
+  EXPECT_TRUE(leaves->Args(0)->IsNullNode());
+  EXPECT_EQ(Text(*leaves->Args(1)->Image()), "1.5E3");
+  EXPECT_EQ(Text(*leaves->Args(2)->Image()), "tok\ttext:\n");
+  EXPECT_EQ(leaves->Args(4), nullptr);
+
+  // Links point into the new tree and back.
+  OrvExpr* def = entry->Args(2);
+  OrvExpr* use = move->Args(1);
+  OrvExpr* nameUse = At(use, {0, 0});
+  OrvExpr* elt = At(program, {6, 0});
+  ASSERT_EQ(def->Oper(), NAMED_OBJ_DEF);
+  ASSERT_EQ(use->Oper(), NAMED_OBJ_USE);
+  ASSERT_EQ(nameUse->Oper(), NAME_USE);
+  ASSERT_EQ(elt->Oper(), SYMBOL_TABLE_ELT);
+  EXPECT_EQ(use->Link(0)->node, def);
+  EXPECT_EQ(def->Link(0)->node, elt);
+  EXPECT_EQ(nameUse->Link(0)->node, elt);
+  EXPECT_EQ(def->Links(0)->Count(), 1);
+  EXPECT_EQ(def->Links(0)->Nth(0).node, use);
+  ASSERT_EQ(elt->Links(0)->Count(), 2);
+  EXPECT_TRUE(ListHoldsNode(elt, def));
+  EXPECT_TRUE(ListHoldsNode(elt, nameUse));
+  EXPECT_EQ(Text(*nameUse->Image()), "ITEM-X");
+  EXPECT_EQ(Text(*def->Image()), "ITEM-X");
+  EXPECT_EQ(static_cast<OrvNamedObjDef*>(def)->Category(), SYMCAT_DATA_NAME);
+  EXPECT_EQ(static_cast<OrvNamedObjUse*>(use)->Category(), SYMCAT_DATA_NAME);
+  EXPECT_TRUE(SinkCapture::texts().empty());
+
+  // Destroying the copy in pieces leaves no dangling link either way.
+  std::unique_ptr<OrvExpr> table(program->DelArg(6, 0, 0));
+  table.reset();
+  EXPECT_EQ(def->Link(0)->node, nullptr);
+  EXPECT_EQ(nameUse->Link(0)->node, nullptr);
+}
+
+TEST(OrvTicTree, WrittenFormOfASmallTree) {
+  std::unique_ptr<OrvExpr> root(N(EX_LIST, {new OrvCharString(VString("A"))}));
+  root->ArgSlots(0)->tokens.AddToken(TK_USER_DEFD_WORD, OrvTxtPosn(3, 0, 0), VString("A"));
+  EXPECT_EQ(Write(root.get()),
+            FilePart() + "2\n" + "\no3:1:0:0:#" + "0:-1:-T419,1:A[3,0,n0][3,0,n0]#1" +
+                "\no801:0:0:1:#1:A");
+  EXPECT_EQ(root->Serial(), 0u);
+  EXPECT_EQ(root->Args(0)->Serial(), 1u);
+  EXPECT_EQ(OrvNodeCounter, 2u);
+}
+
+TEST(OrvTicTree, EmptyTreeReadsBackAsNull) {
+  std::string text = Write(nullptr);
+  EXPECT_EQ(text, FilePart() + "0\n");
+  ReadResult r = Read(text);
+  EXPECT_EQ(r.code, ORV_OK) << r.error;
+  EXPECT_EQ(r.root, nullptr);
+}
+
+// The start of a hand-written text: one file name, "-(bad)-".
+const std::string P = "1\n7:-(bad)-";
+
+TEST(OrvTicTree, BadInputGivesItsCode) {
+  struct Case {
+    const char* what;
+    std::string text;
+    OrvResult code;
+    const char* error;  // expected message, or "" to check only the code
+  };
+  const Case cases[] = {
+      {"empty input", "", ORV_TIC_BAD_NUMBER, ""},
+      {"negative file count", "-1\n", ORV_TIC_BAD_NUMBER,
+       "GetTicIntNo: negative number -1 is not allowed"},
+      {"too many file names", "99999999\n", ORV_TIC_BAD_NUMBER, ""},
+      {"file name cut short", "1\n20:abc", ORV_TIC_EOF,
+       "EOF or read error while reading TIC input stream"},
+      {"bad start of node", P + "1\n\nx1:0:", ORV_TIC_BAD_FORMAT,
+       "OrvExpr::GetTicOp: bad start for operation"},
+      {"node missing", P + "1\n", ORV_TIC_BAD_FORMAT, "OrvExpr::GetTicOp: bad start for operation"},
+      {"negative slot count", P + "1\n\no3:-1:", ORV_TIC_BAD_NUMBER,
+       "GetTicIntNo: negative number -1 is not allowed"},
+      {"slot count differs from arity", P + "1\n\no7:3:0:0:#", ORV_TIC_BAD_ARITY,
+       "Bad number of args for oper: 3. Expected: 7"},
+      {"leaf with a slot", P + "1\n\no801:1:0:0:#", ORV_TIC_BAD_ARITY,
+       "Bad number of args for oper: 1. Expected: 0"},
+      {"invalid operation code", P + "1\n\no1401:0:0:0:#", ORV_TIC_BAD_ARITY,
+       "Bad number of args for oper: 0. Expected: -1"},
+      {"operation code 0", P + "1\n\no0:0:0:0:#", ORV_TIC_BAD_ARITY,
+       "Bad number of args for oper: 0. Expected: -1"},
+      {"serial out of range", P + "1\n\no1:0:0:5:#", ORV_TIC_BAD_INDEX,
+       "Node index 5 out of range"},
+      {"two nodes with one serial", P + "2\n\no3:2:0:0:#0:-1:#1\no1:0:0:1:#0:-1:#1\no1:0:0:1:#",
+       ORV_TIC_BAD_INDEX, "Node with this index busy"},
+      {"bad slot code", P + "2\n\no3:1:0:0:#0:-1:#2", ORV_TIC_BAD_FORMAT,
+       "OrvExprOper::GetTic: bad arg code '2'"},
+      {"bad token list end", P + "1\n\no1:0:0:0:!", ORV_TIC_BAD_FORMAT,
+       "OrvTokenList::GetTic: '#' is expected"},
+      {"bad number ender", P + "1\n\no1;0:0:0:#", ORV_TIC_BAD_NUMBER, ""},
+      {"more nodes than the input holds", P + "1000000\n\no1:0:0:0:#", ORV_TIC_BAD_INDEX, ""},
+      {"more slots than the input holds", P + "1\n\no3:100000000:0:0:#", ORV_TIC_BAD_ARITY, ""},
+      {"file index outside the map", P + "1\n\no1:0:0:0:-T5,1:x[1,0,n5][1,0,n0]#",
+       ORV_TIC_BAD_FORMAT, "OrvTxtPosn::GetTic: file_ix 5 is out of range -1..1"},
+      {"string cut short in a node", P + "1\n\no801:0:0:0:#9:AB", ORV_TIC_EOF, ""},
+      {"int value without ender", P + "1\n\no803:0:0:0:#1:7" + "7", ORV_TIC_BAD_NUMBER, ""},
+  };
+  SinkCapture sink;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    ReadResult r = Read(c.text);
+    EXPECT_EQ(r.code, c.code) << r.error;
+    EXPECT_EQ(r.root, nullptr);
+    if (c.error[0] != '\0') {
+      EXPECT_EQ(r.error, c.error);
+    }
+    EXPECT_FALSE(r.error.empty());
+  }
+}
+
+TEST(OrvTicTree, ReadsWhatTheWriterWritesForNegativeStates) {
+  // States 2 and 3 are written as -2 and -1; a slot state with bit 15 set
+  // is written as a negative 16-bit number.
+  ReadResult r = Read(P + "2\n\no3:1:-1:0:#-32767:-1:#1\no1:0:-2:1:#");
+  ASSERT_EQ(r.code, ORV_OK) << r.error;
+  EXPECT_EQ(r.root->FromSrc(), -1);
+  EXPECT_EQ(r.root->ArgSlots(0)->state, 0x8001);
+  EXPECT_EQ(r.root->Args(0)->FromSrc(), -2);
+}
+
+TEST(OrvTicTree, EmptySlotReadsBackEmpty) {
+  std::unique_ptr<OrvExpr> root(N(STMT_MOVE, {nullptr, new OrvNullNode()}));
+  std::string text = Write(root.get());
+  EXPECT_NE(text.find("\no638:2:0:0:#0:-1:#0"), std::string::npos) << text;
+  ReadResult r = Read(text);
+  ASSERT_EQ(r.code, ORV_OK) << r.error;
+  EXPECT_EQ(r.root->NArgs(), 2);
+  EXPECT_EQ(r.root->Args(0), nullptr);
+  ASSERT_NE(r.root->Args(1), nullptr);
+  EXPECT_TRUE(r.root->Args(1)->IsNullNode());
+}
+
+TEST(OrvTicTree, FileIndexesMapToThisRunsTable) {
+  int other = OrvFileNameAdd(VString("MAPPED-ELSEWHERE.cbl"));
+  ReadResult r = Read("2\n7:-(bad)-20:MAPPED-ELSEWHERE.cbl1\n\no1:0:0:0:-T5,1:x[1,0,n1][1,2,n-1]#");
+  ASSERT_EQ(r.code, ORV_OK) << r.error;
+  const OrvToken* token = r.root->Tokens().First();
+  ASSERT_NE(token, nullptr);
+  EXPECT_EQ(token->begin.FileIx(), other);
+  EXPECT_EQ(token->end.FileIx(), +OrvTxtPosn::NoFileIx);
+}
+
+TEST(OrvTicTree, NestingDeeperThanTheLimitIsRefused) {
+  SinkCapture sink;
+  for (int depth : {OrvTicMaxDepth - 1, OrvTicMaxDepth}) {
+    SCOPED_TRACE(depth);
+    std::unique_ptr<OrvExpr> root(N(EX_LIST));
+    OrvExpr* cur = root.get();
+    for (int i = 0; i < depth; ++i) {
+      OrvExpr* child = N(EX_LIST);
+      cur->AddArg(child);
+      cur = child;
+    }
+    ReadResult r = Read(Write(root.get()));
+    if (depth < OrvTicMaxDepth) {
+      EXPECT_EQ(r.code, ORV_OK) << r.error;
+    } else {
+      EXPECT_EQ(r.code, ORV_TIC_BAD_FORMAT);
+      EXPECT_NE(r.error.find("nested deeper"), std::string::npos) << r.error;
+    }
+  }
+}
+
+TEST(OrvTicTree, LinksThatDoNotPointBackAreNullified) {
+  SinkCapture sink;
+  // A name use whose element does not list it, and an element that lists a
+  // node that is not a name use or definition.
+  std::string text = P + "3\n" + "\no9:2:0:0:#" + "0:-1:#1\no10:0:0:1:#1:A0:=2:&" +
+                     "0:-1:#1\no807:0:0:2:#1:";
+  ReadResult r = Read(text);
+  ASSERT_EQ(r.code, ORV_OK) << r.error;
+  OrvExpr* elt = r.root->Args(0);
+  OrvExpr* nameUse = r.root->Args(1);
+  // The element lists the name use and the name use points at the element:
+  // that pair is sound.
+  EXPECT_EQ(nameUse->Link(0)->node, elt);
+  EXPECT_EQ(elt->Links(0)->Count(), 1);
+  EXPECT_TRUE(SinkCapture::texts().empty());
+
+  // The name use points at the element, which does not list it.
+  ReadResult bad = Read(P + "3\n" + "\no9:2:0:0:#" + "0:-1:#1\no10:0:0:1:#1:A0:&" +
+                        "0:-1:#1\no807:0:0:2:#1:");
+  ASSERT_EQ(bad.code, ORV_OK) << bad.error;
+  EXPECT_EQ(bad.root->Args(1)->Link(0)->node, nullptr);
+  ASSERT_EQ(SinkCapture::texts().size(), 1u);
+  EXPECT_NE(SinkCapture::texts()[0].find("Link nullified"), std::string::npos);
+
+  // The element lists the list node itself (serial 0), which has no link.
+  SinkCapture::texts().clear();
+  ReadResult wrong = Read(P + "2\n" + "\no9:1:0:0:#" + "0:-1:#1\no10:0:0:1:#1:A0:=0:&");
+  ASSERT_EQ(wrong.code, ORV_OK) << wrong.error;
+  EXPECT_EQ(wrong.root->Args(0)->Links(0)->Count(), 0);
+  EXPECT_EQ(SinkCapture::texts().size(), 1u);
+}
+
+TEST(OrvTicTree, TruncatedInputNeverSucceedsOrCrashes) {
+  SinkCapture sink;
+  FullTree t = BuildFullTree();
+  std::unique_ptr<OrvExpr> original(t.root);
+  std::string text = Write(original.get());
+  for (size_t len = 0; len < text.size(); ++len) {
+    ReadResult r = Read(text.substr(0, len));
+    ASSERT_NE(r.code, ORV_OK) << "prefix of " << len << " bytes";
+    ASSERT_EQ(r.root, nullptr);
+    ASSERT_FALSE(r.error.empty());
+  }
+}
+
+TEST(OrvTicTree, DamagedInputNeverCrashes) {
+  SinkCapture sink;
+  FullTree t = BuildFullTree();
+  std::unique_ptr<OrvExpr> original(t.root);
+  const std::string text = Write(original.get());
+  std::mt19937 random(20261210);
+  const char alphabet[] = "0123456789:-#=&o\n[],nsT|x";
+  int read = 0;
+  for (int round = 0; round < 3000; ++round) {
+    std::string damaged = text;
+    int changes = 1 + static_cast<int>(random() % 4);
+    for (int i = 0; i < changes; ++i) {
+      size_t at = random() % damaged.size();
+      switch (random() % 3) {
+        case 0: damaged[at] = alphabet[random() % (sizeof alphabet - 1)]; break;
+        case 1: damaged[at] = static_cast<char>(random() % 256); break;
+        default: damaged.erase(at, 1 + random() % 3); break;
+      }
+    }
+    ReadResult r = Read(damaged);
+    if (r.code == ORV_OK) {
+      ++read;
+      // What was read can be checked, written and read again.
+      OrvTokenList messages;
+      OrvCheckTree(r.root.get(), &messages);
+      Write(r.root.get());
+    } else {
+      ASSERT_EQ(r.root, nullptr);
+      ASSERT_FALSE(r.error.empty());
+    }
+  }
+  // Some changes (inside images, say) leave a readable tree.
+  EXPECT_GT(read, 0);
+}
+
+TEST(OrvTicTree, RandomBytesNeverCrash) {
+  SinkCapture sink;
+  std::mt19937 random(7);
+  for (int round = 0; round < 2000; ++round) {
+    std::string junk = std::to_string(random() % 3) + "\n";
+    if (random() % 2) junk = P + std::to_string(random() % 50) + "\n";
+    size_t n = random() % 200;
+    for (size_t i = 0; i < n; ++i) junk += static_cast<char>(random() % 256);
+    ReadResult r = Read(junk);
+    if (r.code != ORV_OK) {
+      ASSERT_EQ(r.root, nullptr);
+    }
+  }
+}
+
+TEST(OrvTicTree, NodeFactoryChoosesTheClassOfTheOperation) {
+  struct Case {
+    int op;
+    int slots;
+    bool image;
+  };
+  const Case cases[] = {
+      {NULL_NODE, 0, false},       {SYMBOL_TABLE_ELT, 0, true}, {STR_CONST, 0, true},
+      {CHAR_STRING, 0, true},      {TOKEN_STRING, 0, true},     {INT_NUM_CONST, 0, true},
+      {REAL_NUM_CONST, 0, true},   {NAMED_OBJ_DEF, 0, true},    {NAME_USE, 0, true},
+      {NAMED_OBJ_USE, 1, false},   {COBOL_PROGRAM, 7, false},   {EX_LIST, 3, false},
+      {EX_LIST, 0, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(OrvOperName(c.op));
+    OrvExpr* node = nullptr;
+    VString error;
+    ASSERT_EQ(OrvExpr::NewFromTic(c.op, c.slots, node, error), ORV_OK) << Text(error);
+    std::unique_ptr<OrvExpr> owner(node);
+    EXPECT_EQ(node->Oper(), c.op);
+    EXPECT_EQ(node->NArgs(), c.slots);
+    EXPECT_EQ(node->HasImage() != 0, c.image);
+    EXPECT_EQ(node->IsNullNode() != 0, c.op == NULL_NODE);
+    for (int i = 0; i < c.slots; ++i) EXPECT_EQ(node->Args(i), nullptr);
+  }
+  OrvExpr* node = reinterpret_cast<OrvExpr*>(1);
+  VString error;
+  EXPECT_NE(OrvExpr::NewFromTic(0, 0, node, error), ORV_OK);
+  EXPECT_EQ(node, nullptr);
+  EXPECT_NE(OrvExpr::NewFromTic(CHAR_STRING, 2, node, error), ORV_OK);
+  EXPECT_EQ(node, nullptr);
+}
+
+TEST(OrvTicTree, GetTicOpReadsOneNodeOnItsOwn) {
+  std::istringstream in("\no808:1:0:41:#0:-1:#1\no801:0:1:42:#3:ABC");
+  OrvExpr* node = nullptr;
+  VString error;
+  ASSERT_EQ(OrvExpr::GetTicOp(in, node, error), ORV_OK) << Text(error);
+  std::unique_ptr<OrvExpr> owner(node);
+  EXPECT_EQ(node->Oper(), OF_IN_LIST);
+  EXPECT_EQ(node->Serial(), 41u);
+  ASSERT_EQ(node->NArgs(), 1);
+  EXPECT_EQ(node->Args(0)->Serial(), 42u);
+  EXPECT_EQ(node->Args(0)->FromSrc(), 1);
+  EXPECT_EQ(Text(*node->Args(0)->Image()), "ABC");
+}
+
+TEST(OrvCheckTree, SoundTreePasses) {
+  FullTree t = BuildFullTree();
+  std::unique_ptr<OrvExpr> root(t.root);
+  OrvTokenList messages;
+  EXPECT_EQ(OrvCheckTree(root.get(), &messages), ORV_OK);
+  EXPECT_TRUE(messages.IsEmpty());
+  EXPECT_EQ(root->Serial(), 0u);
+  EXPECT_EQ(OrvCheckTree(root.get(), nullptr), ORV_OK);
+}
+
+TEST(OrvCheckTree, SharedNodeGives37) {
+  OrvExpr* shared = new OrvCharString(VString("S"));
+  shared->Tokens().AddToken(TK_USER_DEFD_WORD, OrvTxtPosn(4, 2, 0), VString("S"));
+  std::unique_ptr<OrvExpr> root(N(STMT_MOVE, {shared, nullptr}));
+  // Hang the same node in a second slot behind the node interface's back.
+  root->ArgSlots(1)->child = shared;
+  OrvTokenList messages;
+  EXPECT_EQ(OrvCheckTree(root.get(), &messages), ORV_TIC_NODE_TWICE);
+  ASSERT_EQ(messages.Count(), 1);
+  EXPECT_EQ(messages.First()->code, MSG_ERR);
+  EXPECT_EQ(Text(messages.First()->image), "CHAR_STRING appears in the tree more than one time");
+  EXPECT_EQ(messages.First()->begin, OrvTxtPosn(4, 2, 0));
+  root->ArgSlots(1)->child = nullptr;
+}
+
+TEST(OrvCheckTree, LinkOutsideTheTreeGives37AndIsNullified) {
+  OrvSymTabElt* outside = new OrvSymTabElt(VString("OUT"), 0, OrvLinkList());
+  std::unique_ptr<OrvExpr> outsideOwner(outside);
+  OrvNameUse* nameUse = new OrvNameUse(OrvLink(outside, -1));
+  std::unique_ptr<OrvExpr> root(N(OF_IN_LIST, {nameUse}));
+  OrvTokenList messages;
+  EXPECT_EQ(OrvCheckTree(root.get(), &messages), ORV_TIC_NODE_TWICE);
+  EXPECT_FALSE(messages.IsEmpty());
+  EXPECT_EQ(nameUse->Link(0)->node, nullptr);
+  // The element still lists the name use: take it out before both go.
+  outside->Links(0)->Remove(nameUse);
+}
+
+}  // namespace
