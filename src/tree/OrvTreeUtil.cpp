@@ -241,13 +241,16 @@ struct DropContext {
 };
 
 int DropNullNode(OrvExpr* node, void* context) {
-  if (node->Oper() != NULL_NODE || node->Parent() == nullptr) return 1;
+  OrvExpr* parent = node->Parent();
+  if (node->Oper() != NULL_NODE || parent == nullptr) return 1;
+  int before = parent->NArgs();
   OrvExpr* taken = node->DelThis();
   if (taken == nullptr) return 2;
   static_cast<DropContext*>(context)->removed.push_back(taken);
-  // The slot now holds the next sibling (list) or nothing (positional):
-  // the parent visits the same index again.
-  return 3;
+  // A list loses the slot, so the next sibling moved into it: the parent
+  // visits the same index again.  A positional slot stays, empty (or with a
+  // fresh NULL_NODE when the fill switch is on): nothing more to see there.
+  return parent->NArgs() < before ? 3 : 2;
 }
 
 int DropEmptyListElems(OrvExpr* node, void* context) {
@@ -262,11 +265,13 @@ int DropEmptyListElems(OrvExpr* node, void* context) {
     OrvExpr* taken = node->DelArg(i, 1, 1);
     if (taken != nullptr) drop->removed.push_back(taken);
   }
-  if (node->NArgs() > 0 || node->Parent() == nullptr) return 1;
+  OrvExpr* parent = node->Parent();
+  if (node->NArgs() > 0 || parent == nullptr) return 1;
+  int before = parent->NArgs();
   OrvExpr* taken = node->DelThis();
   if (taken == nullptr) return 2;
   drop->removed.push_back(taken);
-  return 3;
+  return parent->NArgs() < before ? 3 : 2;
 }
 
 }  // namespace

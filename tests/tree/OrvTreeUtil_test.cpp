@@ -307,6 +307,19 @@ TEST(OrvDropNullNodes, RemovesEveryNullNodeIncludingNeighbours) {
   EXPECT_EQ(nullRoot->Oper(), NULL_NODE);
 }
 
+TEST(OrvDropNullNodes, EndsWhenTheFillSwitchPutsNullNodesBack) {
+  OrvExpr* move = N(STMT_MOVE, {Null(), Word("B")});
+  std::unique_ptr<OrvExpr> root(N(EX_LIST, {Null(), move, Null()}));
+  int saved = OrvFillNullSwitch;
+  OrvFillNullSwitch = 1;
+  OrvDropNullNodes(root.get());
+  OrvFillNullSwitch = saved;
+  EXPECT_EQ(Children(root.get()), "STMT_MOVE");
+  // The positional slot got its fill-in NULL_NODE back.
+  ASSERT_NE(move->Args(0), nullptr);
+  EXPECT_EQ(move->Args(0)->Oper(), NULL_NODE);
+}
+
 TEST(OrvDropEmptyListElems, RemovesEmptyElementsAndListsLeftEmpty) {
   OrvExpr* move = N(STMT_MOVE, {N(EX_LIST, {Null()}), Word("M")});
   std::unique_ptr<OrvExpr> root(N(EX_LIST, {Null(), Word("A"), Null(), Null(),
