@@ -104,6 +104,7 @@ int OrvRenameDefUsesWalker(OrvExpr* node, void*) {
   OrvNamedObjDef* def = static_cast<OrvNamedObjDef*>(node);
   int notUnique = 0;
   OrvExpr* qe = OrvShortestUniqueQualNameExpr(def, &notUnique);
+  if (qe == nullptr) return 1;
   if (notUnique)
     Report(MSG_SEVERE, def,
            "OrvRenameDefUsesWalker: cannot create a unique name for this definition. Strange.");

@@ -114,7 +114,7 @@ OrvResult ReadNode(std::istream& in, OrvExpr*& node, VString& error, TicReadStat
   if (state.checkNumbers) {
     std::uint32_t serial = built->Serial();
     if (serial >= state.nodeCount) {
-      error = OrvFormat("Node index %d out of range", static_cast<int>(serial));
+      error = OrvFormat("Node index %u out of range", static_cast<unsigned>(serial));
       delete built;
       return ORV_TIC_BAD_INDEX;
     }

@@ -81,7 +81,9 @@ int SpliceTokens(OrvTokenList* list, OrvExpr*, OrvExpr*, void* context) {
 int MoveComments(OrvTokenList* list, OrvExpr*, OrvExpr*, void* context) {
   OrvTokenList* dest = static_cast<OrvTokenList*>(context);
   OrvTokenList kept;
-  while (OrvToken* token = list->PopFirst()) {
+  while (!list->IsEmpty()) {
+    OrvToken* token = list->PopFirst();
+    if (token == nullptr) continue;  // an entry whose token was moved away
     if (token->code == CM_COMMENT)
       dest->Append(token);
     else

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -211,6 +212,42 @@ TEST_F(RenameTest, UsesInScopeRewritesOneDefinitionsUses) {
   OrvRenameDefUsesInScope(useX);
   OrvRenameDefUsesInScope(nullptr);
   EXPECT_EQ(Written(useX), "X");
+}
+
+std::vector<std::pair<int, OrvExpr*>>& HookCalls() {
+  static std::vector<std::pair<int, OrvExpr*>> calls;
+  return calls;
+}
+
+void RecordHook(int event, OrvExpr* node, OrvExpr*, int, const VString&) {
+  HookCalls().push_back({event, node});
+}
+
+TEST_F(RenameTest, TellsTheEditHookAndTraces) {
+  OrvExpr* useY = Use("Y");
+  OrvNamedObjDef* y = Def("Y");
+  HookCalls().clear();
+  OrvTreeEditHookFn savedHook = OrvTreeEditHook;
+  int savedLevel = OrvSymTabTraceLevel;
+  OrvTreeEditHook = RecordHook;
+  OrvSymTabTraceLevel = 1;
+  testing::internal::CaptureStdout();
+  EXPECT_EQ(OrvRenameDefAndAllUses(y, VString("Z"), 1), 0);
+  std::string trace = testing::internal::GetCapturedStdout();
+  OrvSymTabTraceLevel = savedLevel;
+  OrvTreeEditHook = savedHook;
+
+  EXPECT_EQ(Written(useY), "Z");
+  bool operEvent = false;
+  for (const auto& call : HookCalls())
+    if (call.first == ORV_EDIT_OPER && call.second == y) operEvent = true;
+  EXPECT_TRUE(operEvent);
+  EXPECT_NE(trace.find("\n=== OrvRenameDefAndAllUses: from 'Y OF G2 OF R' to 'Z'\n"),
+            std::string::npos)
+      << trace;
+  EXPECT_NE(trace.find("**RenameDef: 'Y OF G2 OF R' at "), std::string::npos) << trace;
+  EXPECT_NE(trace.find(" to 'Z'\n"), std::string::npos) << trace;
+  EXPECT_NE(trace.find("--ChangeUse: fr 'Y' at "), std::string::npos) << trace;
 }
 
 TEST_F(RenameTest, WrongNodeKindIsATerminalReport) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <fstream>
 #include <memory>
 #include <random>
 #include <sstream>
@@ -246,6 +248,52 @@ TEST(OrvTicTree, ReadTreeHasTheSameFieldsAndReattachedLinks) {
   table.reset();
   EXPECT_EQ(def->Link(0)->node, nullptr);
   EXPECT_EQ(nameUse->Link(0)->node, nullptr);
+}
+
+// A stream that cannot tell its size (no seeking), like a pipe.
+class OneWayBuf : public std::streambuf {
+public:
+  explicit OneWayBuf(std::string& text) { setg(&text[0], &text[0], &text[0] + text.size()); }
+};
+
+TEST(OrvTicTree, ReadsFromFilesAndFromStreamsThatCannotSeek) {
+  SinkCapture sink;
+  FullTree t = BuildFullTree();
+  std::unique_ptr<OrvExpr> original(t.root);
+  std::string text = Write(original.get());
+
+  std::string path = testing::TempDir() + "OrvTicTree_test.tic";
+  {
+    std::ofstream out(path, std::ios::binary);
+    OrvExpr::PutTic(original.get(), out);
+  }
+  std::ifstream file(path, std::ios::binary);
+  OrvExpr* fromFile = nullptr;
+  VString error;
+  ASSERT_EQ(OrvGetTicTree(file, fromFile, error), ORV_OK) << Text(error);
+  std::unique_ptr<OrvExpr> fileOwner(fromFile);
+  EXPECT_EQ(Write(fromFile), text);
+  std::remove(path.c_str());
+
+  OneWayBuf buf(text);
+  std::istream oneWay(&buf);
+  OrvExpr* fromPipe = nullptr;
+  ASSERT_EQ(OrvGetTicTree(oneWay, fromPipe, error), ORV_OK) << Text(error);
+  std::unique_ptr<OrvExpr> pipeOwner(fromPipe);
+  EXPECT_EQ(Write(fromPipe), text);
+
+  // Without a size to go by, the fixed limits hold.
+  std::string hostile = "1\n7:-(bad)-" + std::to_string(OrvTicMaxNodes + 1) + "\n\no1:0:0:0:#";
+  OneWayBuf hostileBuf(hostile);
+  std::istream hostileIn(&hostileBuf);
+  OrvExpr* none = nullptr;
+  EXPECT_EQ(OrvGetTicTree(hostileIn, none, error), ORV_TIC_BAD_INDEX);
+  EXPECT_EQ(none, nullptr);
+  std::string wide = "1\n7:-(bad)-1\n\no3:" + std::to_string(OrvTicMaxSlots + 1) + ":0:0:#";
+  OneWayBuf wideBuf(wide);
+  std::istream wideIn(&wideBuf);
+  EXPECT_EQ(OrvGetTicTree(wideIn, none, error), ORV_TIC_BAD_ARITY);
+  EXPECT_EQ(none, nullptr);
 }
 
 TEST(OrvTicTree, WrittenFormOfASmallTree) {
