@@ -498,11 +498,3 @@ OrvResult OrvExprOper::GetTic(std::istream& in, VString& error) {
   return ORV_OK;
 }
 
-// Stand-in for the node reader of the TIC tree reader, which defines the
-// real one; it keeps the tree library linkable on its own.
-__attribute__((weak)) OrvResult OrvExpr::GetTicOp(std::istream&, OrvExpr*& node,
-                                                  VString& error) {
-  node = nullptr;
-  error = "OrvExpr::GetTicOp: no TIC node reader";
-  return ORV_TIC_BAD_FORMAT;
-}

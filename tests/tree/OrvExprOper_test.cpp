@@ -543,6 +543,27 @@ TEST(OrvExprOperTic, EmptySlotsReadBackWithStateAndOrder) {
   EXPECT_EQ(back.Args(0), nullptr);
 }
 
+TEST(OrvExprOperTic, SubtreeReadsBackAsWritten) {
+  OrvExprOper tree(COBOL_FILE);
+  tree.SetArg(0, new OrvExprOper(EX_LIST, Str("A"), new OrvStrConst(VString("X'00'"))), 4, 0);
+  tree.SetArg(2, new OrvIntNumConst(VString("-3"), -3));
+  tree.ArgSlots(2)->tokens.AddToken(SEP_SPACE, OrvTxtPosn(1, 2, 0), VString(" "));
+  tree.Tokens().AddToken(SEP_DOT, OrvTxtPosn(1, 9, 0), VString("."));
+  std::ostringstream out;
+  tree.PutTic(out);
+  std::istringstream in(out.str());
+  OrvExpr* back = nullptr;
+  VString err;
+  ASSERT_EQ(OrvExpr::GetTicOp(in, back, err), 0) << (err.text ? err.text : "");
+  ASSERT_NE(back, nullptr);
+  std::ostringstream again;
+  back->PutTic(again);
+  EXPECT_EQ(again.str(), out.str());
+  EXPECT_EQ(back->ArgSlots(0)->order, 4);
+  ExpectParentsConsistent(back);
+  delete back;
+}
+
 TEST(OrvExprOperTic, BadSlotCodeIsRefused) {
   OrvExprOper back(EX_LIST, nullptr);
   std::istringstream in("0:5:#0:-1:#x");
