@@ -307,6 +307,24 @@ TEST(OrvTicTree, WrittenFormOfASmallTree) {
   EXPECT_EQ(OrvNodeCounter, 2u);
 }
 
+TEST(OrvTicTree, PositionsWrittenWithFileNamesReadBack) {
+  SinkCapture sink;
+  FullTree t = BuildFullTree();
+  std::unique_ptr<OrvExpr> original(t.root);
+  int saved = OrvTicPosnWithFileNames;
+  OrvTicPosnWithFileNames = 1;
+  std::string first = Write(original.get());
+  ReadResult r = Read(first);
+  std::string second = r.root != nullptr ? Write(r.root.get()) : std::string();
+  OrvTicPosnWithFileNames = saved;
+  ASSERT_EQ(r.code, ORV_OK) << r.error;
+  EXPECT_NE(first.find("s13:ROUNDTRIP.cbl]"), std::string::npos);
+  EXPECT_EQ(second, first);
+  const OrvToken* word = At(r.root.get(), {0, 0, 4, 0})->ArgSlots(0)->tokens.First();
+  ASSERT_NE(word, nullptr);
+  EXPECT_EQ(word->begin.FileIx(), OrvFileNameAdd(VString("ROUNDTRIP.cbl")));
+}
+
 TEST(OrvTicTree, EmptyTreeReadsBackAsNull) {
   std::string text = Write(nullptr);
   EXPECT_EQ(text, FilePart() + "0\n");
