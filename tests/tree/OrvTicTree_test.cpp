@@ -243,7 +243,7 @@ TEST(OrvTicTree, ReadTreeHasTheSameFieldsAndReattachedLinks) {
   EXPECT_EQ(static_cast<OrvNamedObjUse*>(use)->Category(), SYMCAT_DATA_NAME);
   EXPECT_TRUE(SinkCapture::texts().empty());
 
-  // Destroying the copy in pieces leaves no dangling link either way.
+  // Destroying the copy's symbol table first leaves no dangling link.
   std::unique_ptr<OrvExpr> table(program->DelArg(6, 0, 0));
   table.reset();
   EXPECT_EQ(def->Link(0)->node, nullptr);
