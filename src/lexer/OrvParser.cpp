@@ -1,0 +1,112 @@
+// The parser settings: defaults and the resolution of the options whose
+// value depends on the dialects.
+#include "OrvParser.h"
+
+namespace {
+
+// Dialects that let a separator stand without a following space (IBM SAA,
+// Micro Focus, Microsoft, Wang VS).
+const OrvDials kNoSepSpaceDials = 0x43EC0;
+// Dialects that let one name be both a paragraph-name and a data-name
+// (Micro Focus, ICobol).
+const OrvDials kSameParaDataNameDials = 0x400E00;
+
+bool Holds(OrvDials set, int dialect) { return OrvGetDial(set, dialect) != 0; }
+
+// A "dial"/"no"/"yes" selection as a switch: "no" 0, "yes" 1, and "dial" the
+// given dialect default.  An index beyond "yes" (the option machinery takes
+// any digits as an index) counts as "yes", so that the result stays a switch.
+int ResolveDialNoYes(int value, int dialectDefault) {
+  if (value == ORV_DNY_DIAL) return dialectDefault;
+  return value >= ORV_DNY_YES ? 1 : 0;
+}
+
+}  // namespace
+
+void OrvIgnoreDivision(OrvExpr**) {}
+
+OrvParser::OrvParser()
+    : messageSink(PrintPosnMessage),
+      optionGroup(),
+      dials(OrvNoDials()),
+      primaryDialect(ORV_DIAL_MF),
+      secondaryDialect(ORV_DIAL_NONE),
+      dialectDigits(),
+      allowedDials(OrvAllDials()),
+      lineFormat(ORV_LINE_FORMAT_DIAL),
+      progidComments(0),
+      sepSpaceReqd(ORV_DNY_DIAL),
+      excludeKeywords(ORV_EXCLUDE_KEYWORDS_MAX),
+      setConstants(ORV_SET_CONSTANTS_MAX),
+      assignExternal(0),
+      sql(1),
+      cics(1),
+      cicsEib(ORV_ANY_AUTO),
+      copylibDirs(ORV_COPYLIB_DIRS_MAX),
+      copylibSuffixes(ORV_COPYLIB_SUFFIXES_MAX),
+      copynamesCase(ORV_CASE_LOWER),
+      oldCopy(0),
+      irrevInline(0),
+      inlineCopy(1),
+      warnings(1),
+      multiUndefdErrs(0),
+      resolveUseDef(1),
+      sameParaDataName(ORV_DNY_DIAL),
+      lengOffs(1),
+      storageMode(ORV_STOR_MODE_DIAL),
+      numSignTrailSep(ORV_DNY_DIAL),
+      numSignEbcdic(0),
+      pointerSize(4),
+      procPointerSize(4),
+      indexSize(4),
+      unfoldFlexArrays(1),
+      fillNullSlots(1),
+      divisionCallBack(OrvIgnoreDivision),
+      progressCallBack(nullptr),
+      progressInterval(100),
+      tokenDump(0),
+      lexerTrace(0),
+      traceWords{0, 0, 0, 0, 0},
+      tokenCount(0),
+      lineCount(0),
+      locCount(0) {
+  copylibDirs.items[copylibDirs.count++] = VString(".");
+  copylibSuffixes.items[copylibSuffixes.count++] = VString(".cpy");
+}
+
+OrvParser::~OrvParser() {}
+
+OrvResult OrvParser::ResolveDialectOptions(VString& message) {
+  OrvDials set = OrvNoDials();
+  OrvResult result = OrvCheckDials(set, primaryDialect, secondaryDialect, allowedDials, message);
+  dials = set;
+  if (result != ORV_OK) return result;
+
+  dialectDigits = OrvDialsToString(dials);
+
+  if (lineFormat == ORV_LINE_FORMAT_DIAL) {
+    if (Holds(dials, ORV_DIAL_ICOBOL))
+      lineFormat = ORV_LINE_FORMAT_FREE;
+    else if (Holds(dials, ORV_DIAL_FSC))
+      lineFormat = ORV_LINE_FORMAT_VAR;
+    else
+      lineFormat = ORV_LINE_FORMAT_FIXED;
+  }
+
+  sepSpaceReqd = ResolveDialNoYes(sepSpaceReqd, (dials & kNoSepSpaceDials) == 0 ? 1 : 0);
+  sameParaDataName =
+      ResolveDialNoYes(sameParaDataName, (dials & kSameParaDataNameDials) != 0 ? 1 : 0);
+
+  if (storageMode == ORV_STOR_MODE_DIAL) {
+    if (Holds(dials, ORV_DIAL_FSC))
+      storageMode = ORV_STOR_MODE_FSC;
+    else if (Holds(dials, ORV_DIAL_ACU))
+      storageMode = ORV_STOR_MODE_WORD;
+    else
+      storageMode = ORV_STOR_MODE_BYTE;
+  }
+
+  numSignTrailSep = ResolveDialNoYes(
+      numSignTrailSep, Holds(dials, ORV_DIAL_RM) || Holds(dials, ORV_DIAL_RM85) ? 1 : 0);
+  return ORV_OK;
+}
