@@ -251,6 +251,10 @@ OrvResult OrvExpr::GetTic(std::istream& in, VString& error) {
   int state = 0;
   OrvResult r = GetTicIntNo(in, &state, true, ':', error);
   if (r != ORV_OK) return r;
+  if (state < -2) {
+    error = OrvFormat("OrvExpr::GetTic: bad from-source state %d", state);
+    return ORV_TIC_BAD_NUMBER;
+  }
   SetFromSrc(state);
   int64 serial = 0;
   r = GetTicInt64No(in, &serial, false, ':', error);
@@ -284,9 +288,17 @@ OrvResult OrvArgSlot::GetTic(std::istream& in, VString& error) {
   int value = 0;
   OrvResult r = GetTicIntNo(in, &value, true, ':', error);
   if (r != ORV_OK) return r;
+  if (value < -32768 || value > 65535) {
+    error = OrvFormat("OrvArgSlot::GetTic: slot state %d out of range", value);
+    return ORV_TIC_BAD_NUMBER;
+  }
   state = static_cast<uint16_t>(value);
   r = GetTicIntNo(in, &value, true, ':', error);
   if (r != ORV_OK) return r;
+  if (value < -32768 || value > 32767) {
+    error = OrvFormat("OrvArgSlot::GetTic: slot order %d out of range", value);
+    return ORV_TIC_BAD_NUMBER;
+  }
   order = static_cast<int16_t>(value);
   return tokens.GetTic(in, error);
 }

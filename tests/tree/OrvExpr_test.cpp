@@ -262,6 +262,7 @@ TEST(OrvExprTic, CommonPartReadsBackStateSerialAndTokens) {
       {"1;42:#", 59, 0, 0, 0},
       {"1:x:#", 59, 1, 0, 0},
       {"1:42:!", 60, 1, 42, 0},
+      {"-3:1:#", 59, 0, 0, 0},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.text);
@@ -295,6 +296,47 @@ TEST(OrvExprTic, NegativeStateRoundTrips) {
     ASSERT_EQ(back.GetTic(in, err), 0) << err.text;
     EXPECT_EQ(back.FromSrc(), state);
     EXPECT_EQ(back.Serial(), n.Serial());
+  }
+}
+
+}  // namespace
+
+namespace {
+
+TEST(OrvArgSlotTic, StateAndOrderReadBackWithinTheirRange) {
+  struct Case {
+    const char* text;
+    int result;
+    uint16_t state;
+    int16_t order;
+  };
+  const Case cases[] = {
+      {"0:-1:#", 0, 0, -1},
+      {"-32768:5:#", 0, 0x8000, 5},
+      {"32769:-32768:#", 0, 0x8001, -32768},
+      {"70000:0:#", 59, 0, -1},
+      {"0:40000:#", 59, 0, -1},
+      {"0:0;#", 59, 0, -1},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
+    OrvArgSlot slot;
+    std::istringstream in(c.text);
+    VString err;
+    EXPECT_EQ(slot.GetTic(in, err), c.result);
+    if (c.result == 0) {
+      EXPECT_EQ(slot.state, c.state);
+      EXPECT_EQ(slot.order, c.order);
+      std::ostringstream out;
+      slot.PutTic(out);
+      OrvArgSlot again;
+      std::istringstream back(out.str());
+      ASSERT_EQ(again.GetTic(back, err), 0);
+      EXPECT_EQ(again.state, slot.state);
+      EXPECT_EQ(again.order, slot.order);
+    } else {
+      EXPECT_GT(err.length, 0);
+    }
   }
 }
 
