@@ -67,8 +67,9 @@ const int ORV_SET_CONSTANTS_MAX = 50;
 const int ORV_COPYLIB_DIRS_MAX = 12;
 const int ORV_COPYLIB_SUFFIXES_MAX = 10;
 
-// Option masks: the records of mask 8 are offered only to tools that ask for
-// that bit.
+// The mask that builds every record of the groups; the tool driver then
+// registers them with its tool's mask, which leaves out the records of mask
+// 8 ("langs", "inline-copy", "resolve-use-def") for a tool of mask 1.
 const int ORV_PARSER_ALL_OPTIONS = 0xFF;
 
 class OrvParser {
