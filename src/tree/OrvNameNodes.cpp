@@ -126,15 +126,11 @@ void OrvSymTabElt::MakeUniqueName(VString& name) {
   int k = 1;
   for (;;) {
     bool taken = false;
-    if (table == nullptr) {
-      taken = image_.Compare(candidate) == 0;
-    } else {
-      for (int i = 0; i < table->NArgs() && !taken; ++i) {
-        OrvExpr* e = table->Args(i);
-        if (e == nullptr || e->Oper() != SYMBOL_TABLE_ELT) continue;
-        const VString* img = e->Image();
-        taken = img->length == candidate.length && img->Compare(candidate) == 0;
-      }
+    for (int i = 0; table != nullptr && i < table->NArgs() && !taken; ++i) {
+      OrvExpr* e = table->Args(i);
+      if (e == nullptr || e->Oper() != SYMBOL_TABLE_ELT) continue;
+      const VString* img = e->Image();
+      taken = img->length == candidate.length && img->Compare(candidate) == 0;
     }
     if (!taken) break;
     VString suffix = OrvFormat("-%d", k++);

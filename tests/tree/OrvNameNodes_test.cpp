@@ -282,6 +282,12 @@ TEST(OrvNameNodesTest, MakeUniqueName) {
   EXPECT_EQ(0, use.FromSrc());
   EXPECT_EQ("Q", Str(*use.Image()));
   delete table;
+
+  // Outside a table no name is taken.
+  OrvSymTabElt lone(VString("L"), 0, OrvLinkList());
+  VString name("L");
+  lone.MakeUniqueName(name);
+  EXPECT_EQ("L", Str(name));
 }
 
 // Writes a node's record and reads it back into `fresh` (which the reader

@@ -226,6 +226,24 @@ TEST_F(QualNameTest, ResolveQualifiedUses) {
   }
 }
 
+TEST_F(QualNameTest, ResolveAndShortestNameTraces) {
+  OrvExpr* use = Use({"X", "G2"});
+  OrvExpr* def = Def({"R", "G2", "X"});
+  OrvSymTabTraceLevel = 1;
+  ::testing::internal::CaptureStdout();
+  SymTabResolve(use);
+  int notUnique = 0;
+  delete OrvShortestUniqueQualNameExpr(def, &notUnique);
+  std::string out = ::testing::internal::GetCapturedStdout();
+  OrvSymTabTraceLevel = 0;
+  // Lookups trace nothing here: the names are bound already.
+  EXPECT_EQ("*SymTabResolve: qe=X OF G2\n"
+            "??Def: X OF G2 OF R\n"
+            "==Def: X OF G2 OF R\n"
+            "$$ShrtstUniqName for 'X OF G2 OF R' at (null) is 'X OF G2' not_unique=0\n",
+            out);
+}
+
 TEST_F(QualNameTest, ResolveLeavesResolvedUsesAlone) {
   OrvExpr* use = Use({"Y"});
   OrvExpr* other = Def({"R", "G1", "X"});

@@ -171,6 +171,18 @@ TEST(OrvSymTabTraceTest, TraceLines) {
             "+SymTabAddElt: 1 B\n"
             "*SymTabFound: tbl=" + addr.str() + " ix=2 cmp1=1 cmp2=1 SYMBOL_TABLE_ELT C cat=unknown\n",
             out);
+
+  // At level 2 an insertion also dumps the table.
+  OrvSymTabTraceLevel = 2;
+  ::testing::internal::CaptureStdout();
+  OrvSymTabFindOrAddElt(table, VString("D"));
+  out = ::testing::internal::GetCapturedStdout();
+  OrvSymTabTraceLevel = 0;
+  size_t add = out.find("+SymTabAddElt: 3 D\n");
+  ASSERT_NE(std::string::npos, add) << out;
+  size_t dump = out.find("SYMBOL_TABLE_ELT_LIST\n", add);
+  ASSERT_NE(std::string::npos, dump) << out;
+  EXPECT_NE(std::string::npos, out.find(". SYMBOL_TABLE_ELT D cat=unknown", dump)) << out;
   delete table;
 }
 
