@@ -9,39 +9,44 @@ namespace {
 const char kUndefined[] = "-[undefined]-";
 const char kUnknown[] = "-[unknown]-";
 
+// Expressions nested deeper than this show as unknown instead of running
+// the recursion (and the stack) out.
+const int kMaxDepth = 256;
+
+VString ExprStr(OrvExpr* node, int depth);
+
 // Text of argument i; a missing slot counts as an empty argument.
-VString ArgStr(OrvExpr* node, int i) {
-  return OrvExprStr(i < node->NArgs() ? node->Args(i) : nullptr);
+VString ArgStr(OrvExpr* node, int i, int depth) {
+  return ExprStr(i < node->NArgs() ? node->Args(i) : nullptr, depth + 1);
 }
 
 // Image of argument i (the name of a NAME_USE), empty when missing.
 VString ArgImage(OrvExpr* node, int i) {
   OrvExpr* child = i < node->NArgs() ? node->Args(i) : nullptr;
-  if (child == nullptr) return VString();
+  if (child == nullptr || !child->HasImage()) return VString();
   const VString* image = child->Image();
   return image != nullptr ? *image : VString();
 }
 
 // Texts of all children joined by `sep`.
-VString Joined(OrvExpr* node, const char* sep) {
+VString Joined(OrvExpr* node, const char* sep, int depth) {
   VString out;
   for (int i = 0; i < node->NArgs(); ++i) {
     if (i > 0) out += VString(sep);
-    out += ArgStr(node, i);
+    out += ArgStr(node, i, depth);
   }
   return out;
 }
 
 bool IsAbsent(OrvExpr* node) { return node == nullptr || node->Oper() == NULL_NODE; }
 
-}  // namespace
-
-VString OrvExprStr(OrvExpr* node) {
+VString ExprStr(OrvExpr* node, int depth) {
   if (IsAbsent(node)) return VString(kUndefined);
+  if (depth > kMaxDepth) return VString(kUnknown);
   int op = node->Oper();
   switch (op) {
     case NAMED_OBJ_USE:
-      return ArgStr(node, 0);
+      return ArgStr(node, 0, depth);
     case OF_IN_LIST: {
       VString out;
       for (int i = 0; i < node->NArgs(); ++i) {
@@ -64,33 +69,37 @@ VString OrvExprStr(OrvExpr* node) {
     case EX_INDEX_ALL:
       return VString(OrvOperTemplate(OrvOper(op)));
     case FIG_ALL:
-      return VString("ALL ") + ArgStr(node, 0);
+      return VString("ALL ") + ArgStr(node, 0, depth);
     case EX_LIST:
-      return Joined(node, " , ");
+      return Joined(node, " , ", depth);
     case EX_VALUE_RANGE_LIST:
-      return Joined(node, " ");
+      return Joined(node, " ", depth);
     case EX_VALUE_RANGE: {
-      VString out = ArgStr(node, 0);
+      VString out = ArgStr(node, 0, depth);
       OrvExpr* thru = node->NArgs() > 1 ? node->Args(1) : nullptr;
-      if (!IsAbsent(thru)) out += VString(" THRU ") + OrvExprStr(thru);
+      if (!IsAbsent(thru)) out += VString(" THRU ") + ExprStr(thru, depth + 1);
       return out;
     }
     case EX_VALUE_WHEN_FALSE:
-      return ArgStr(node, 0);
+      return ArgStr(node, 0, depth);
     case REFERENCE_MOD:
-      return ArgStr(node, 0) + VString("(") + ArgStr(node, 1) + VString(":") + ArgStr(node, 2) +
+      return ArgStr(node, 0, depth) + VString("(") + ArgStr(node, 1, depth) + VString(":") + ArgStr(node, 2, depth) +
              VString(")");
     case TABLE_ELT:
-      return ArgStr(node, 0) + VString("(") + ArgStr(node, 1) + VString(")");
+      return ArgStr(node, 0, depth) + VString("(") + ArgStr(node, 1, depth) + VString(")");
     case OP_ADD_IX:
     case AR_ADD:
-      return Joined(node, " + ");
+      return Joined(node, " + ", depth);
     case OP_SUB_IX:
     case AR_SUB:
-      return Joined(node, " - ");
+      return Joined(node, " - ", depth);
     case STR_CONCATENATE:
-      return Joined(node, " & ");
+      return Joined(node, " & ", depth);
     default:
       return VString(kUnknown);
   }
 }
+
+}  // namespace
+
+VString OrvExprStr(OrvExpr* node) { return ExprStr(node, 0); }

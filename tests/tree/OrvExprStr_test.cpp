@@ -108,4 +108,22 @@ TEST_F(OrvExprStrTest, UnboundNameShowsEmpty) {
   delete ref;
 }
 
+TEST_F(OrvExprStrTest, DeepNestingIsCut) {
+  OrvExpr* expr = Int(0);
+  for (int i = 1; i <= 1000; ++i) expr = Op(AR_ADD, expr, Int(i));
+  std::string text = Str(OrvExprStr(expr));
+  // The operands below depth 256 show as unknown, the rest in full.
+  EXPECT_EQ(0u, text.find("-[unknown]- + -[unknown]- + 745 + 746 + ")) << text.substr(0, 40);
+  EXPECT_EQ(text.size() - 7, text.rfind(" + 1000"));
+  delete expr;
+}
+
+TEST_F(OrvExprStrTest, QualifierWithoutImageShowsEmpty) {
+  OrvExpr* list = new OrvExprOper(OF_IN_LIST);
+  list->AddArg(Name("X"));
+  list->AddArg(Op(EX_LIST));
+  EXPECT_EQ("X OF ", Str(OrvExprStr(list)));
+  delete list;
+}
+
 }  // namespace
