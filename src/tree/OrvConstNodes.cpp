@@ -156,10 +156,20 @@ VString OrvStrValueImage(const VString& value) {
   }
   std::string image;
   if (printable) {
+    // Inside the literal an apostrophe must be doubled.  A value read from
+    // an image keeps its doubled apostrophes as written, so a pair is
+    // already in literal form; a lone one is doubled here.
     image += '\'';
     for (int i = 0; i < value.length; ++i) {
-      if (value.text[i] == '\'') image += '\'';  // doubled inside the literal
-      image += value.text[i];
+      char c = value.text[i];
+      image += c;
+      if (c != '\'') continue;
+      if (i + 1 < value.length && value.text[i + 1] == '\'') {
+        image += '\'';
+        ++i;
+      } else {
+        image += '\'';
+      }
     }
     image += '\'';
   } else {

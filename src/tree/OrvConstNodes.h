@@ -143,7 +143,8 @@ class OrvStrConst : public OrvExpr {
 VString OrvStrImageValue(const VString& image, VString& message);
 
 // A literal image for a value: quoted when every character is printable
-// (an apostrophe inside doubled), else in hexadecimal form X'..'.
+// (a lone apostrophe inside is doubled; a pair, as a value read from an image
+// keeps it, stays as it is), else in hexadecimal form X'..'.
 VString OrvStrValueImage(const VString& value);
 
 #endif

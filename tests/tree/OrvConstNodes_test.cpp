@@ -103,8 +103,10 @@ TEST(OrvStrValueImage, QuotedWhenPrintableElseHexadecimal) {
   const Case cases[] = {
       {"A B", "'A B'"},
       {"", "''"},
-      {"IT'S", "'IT''S'"},  // the delimiter is doubled inside the literal
+      {"IT'S", "'IT''S'"},   // a lone delimiter is doubled inside the literal
+      {"IT''S", "'IT''S'"},  // a pair, as read from an image, stays
       {"'", "''''"},
+      {"'''", "''''''"},
       {"A\tB", "X'410942'"},
       {std::string(1, '\0'), "X'00'"},
       {"\xFF", "X'FF'"},
@@ -113,6 +115,17 @@ TEST(OrvStrValueImage, QuotedWhenPrintableElseHexadecimal) {
     SCOPED_TRACE(c.image);
     EXPECT_STREQ(OrvStrValueImage(Make(c.value)).text, c.image);
   }
+}
+
+TEST(OrvStrValueImage, QuotedImagesReadBackToThemselves) {
+  for (const char* image : {"'IT''S'", "'A'", "''", "'AB''''CD'"}) {
+    SCOPED_TRACE(image);
+    VString message;
+    EXPECT_STREQ(OrvStrValueImage(OrvStrImageValue(VString(image), message)).text, image);
+  }
+  // A value with a lone apostrophe gives a literal that stands for it.
+  VString message;
+  EXPECT_EQ(Bytes(OrvStrImageValue(OrvStrValueImage(VString("IT'S")), message)), "IT''S");
 }
 
 TEST(OrvStrValueImage, ImageReadsBackToTheValueForNonPrintableValues) {

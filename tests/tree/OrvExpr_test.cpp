@@ -341,3 +341,46 @@ TEST(OrvArgSlotTic, StateAndOrderReadBackWithinTheirRange) {
 }
 
 }  // namespace
+
+namespace {
+
+// Records which print body a node's print operation reached.
+struct PrintProbe {
+  static inline std::string reached;
+  static OrvResult Leaf(OrvExpr* n, int m, int f) {
+    reached = "leaf:" + std::string(OrvOperName(n->Oper())) + std::to_string(m) + std::to_string(f);
+    return 0;
+  }
+  static OrvResult Oper(OrvExpr* n, int, int) {
+    reached = "oper:" + std::string(OrvOperName(n->Oper()));
+    return 5;
+  }
+  static OrvResult Str(OrvExpr*, int, int) {
+    reached = "str";
+    return 7;
+  }
+};
+
+TEST(OrvExprPrint, PrintOperationReachesTheBodyOfItsClass) {
+  OrvNullNode leaf;
+  OrvExprOper oper(EX_LIST);
+  OrvStrConst str(VString("'A'"));
+  // Without a printer every node answers 0 and prints nothing.
+  EXPECT_EQ(leaf.PrettyPrintOper(1, 0), 0);
+  EXPECT_EQ(oper.PrettyPrintOper(1, 0), 0);
+  EXPECT_EQ(str.PrettyPrintOper(1, 0), 0);
+  OrvPrettyPrintLeafFn = PrintProbe::Leaf;
+  OrvPrettyPrintOperFn = PrintProbe::Oper;
+  OrvPrettyPrintStrConstFn = PrintProbe::Str;
+  EXPECT_EQ(leaf.PrettyPrintOper(1, 0), 0);
+  EXPECT_EQ(PrintProbe::reached, "leaf:NULL_NODE10");
+  EXPECT_EQ(oper.PrettyPrintOper(0, 1), 5);
+  EXPECT_EQ(PrintProbe::reached, "oper:EX_LIST");
+  EXPECT_EQ(str.PrettyPrintOper(0, 0), 7);
+  EXPECT_EQ(PrintProbe::reached, "str");
+  OrvPrettyPrintLeafFn = nullptr;
+  OrvPrettyPrintOperFn = nullptr;
+  OrvPrettyPrintStrConstFn = nullptr;
+}
+
+}  // namespace
