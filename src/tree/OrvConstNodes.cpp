@@ -409,13 +409,12 @@ OrvResult OrvStrConst::PrettyPrintOper(int measure, int forceBreak) {
   return OrvPrettyPrintStrConstFn(this, measure, forceBreak);
 }
 
-// The image and the value are both written, so that a node reads back with
-// the value it had (a value need not follow from the image it carries, for
-// instance after SetValue).
+// Only the image is written.  Reading derives the value from it again, so
+// that a literal read back stands for the characters it stood for (an image
+// that is not a literal gives an empty value).
 std::ostream& OrvStrConst::PutTic(std::ostream& out) const {
   OrvExpr::PutTic(out);
-  image_.PutTic(out);
-  return value_.PutTic(out);
+  return image_.PutTic(out);
 }
 
 OrvResult OrvStrConst::GetTic(std::istream& in, VString& error) {
@@ -423,5 +422,7 @@ OrvResult OrvStrConst::GetTic(std::istream& in, VString& error) {
   if (r != ORV_OK) return r;
   r = ReadImage(in, image_, error);
   if (r != ORV_OK) return r;
-  return ReadImage(in, value_, error);
+  VString ignored;
+  StrImageValue(image_, ignored, value_);
+  return ORV_OK;
 }

@@ -21,18 +21,6 @@ const int kProgDataDiv = 2;
 
 bool IsAbsent(OrvExpr* node) { return node == nullptr || node->Oper() == NULL_NODE; }
 
-OrvNamedObjDef* DefineIn(OrvExpr* table, const VString& name, int unique, int category) {
-  OrvSymTabElt* elt = nullptr;
-  if (unique) {
-    elt = OrvSymTabAddUniqueElt(name, category, table);
-  } else {
-    elt = OrvSymTabFindOrAddElt(table, name);
-    if (elt != nullptr) elt->SetCategory(category);
-  }
-  int cat = elt != nullptr ? elt->Category() : category;
-  return new OrvNamedObjDef(cat, OrvLink(elt, ORV_NO_LINK_INDEX), OrvLinkList());
-}
-
 OrvExpr* LevelConst(int level) {
   return new OrvIntNumConst(OrvFormat("%02d", level), level);
 }
@@ -42,7 +30,7 @@ OrvExpr* LevelConst(int level) {
 OrvExpr* OrvDeclDataItem(OrvNamedObjDef** defOut, int level, const VString& name, int unique,
                          const VString& picture, OrvExpr* usage, OrvExpr* value,
                          OrvExpr* owner) {
-  OrvNamedObjDef* def = DefineIn(OrvOwnerSymTab(owner), name, unique, SYMCAT_DATA_NAME);
+  OrvNamedObjDef* def = OrvSymTabDefineName(name, SYMCAT_DATA_NAME, unique, owner);
   if (defOut != nullptr) *defOut = def;
   OrvExpr* entry = new OrvExprOper(DECL_DD_ENTRY);
   entry->SetArg(kEntryLevel, LevelConst(level), -1, 0);
@@ -57,10 +45,10 @@ OrvExpr* OrvDeclDataItem(OrvNamedObjDef** defOut, int level, const VString& name
 
 OrvExpr* OrvDeclConstEntry(OrvNamedObjDef** defOut, const VString& name, OrvExpr* value,
                            OrvExpr* owner) {
-  OrvNamedObjDef* def = DefineIn(OrvOwnerSymTab(owner), name, 1, SYMCAT_CONSTANT_NAME);
+  OrvNamedObjDef* def = OrvSymTabDefineName(name, SYMCAT_CONSTANT_NAME, 1, owner);
   if (defOut != nullptr) *defOut = def;
   OrvExpr* entry = new OrvExprOper(DECL_CONST_ENTRY);
-  entry->SetArg(kEntryLevel, new OrvIntNumConst(VString("78"), 78), -1, 0);
+  entry->SetArg(kEntryLevel, LevelConst(78), -1, 0);
   entry->SetArg(kEntryName, def, -1, 0);
   if (value != nullptr) entry->SetArg(kConstValue, new OrvExprOper(EX_CONST_VALUE, value), -1, 0);
   return new OrvExprOper(DECL_DD, entry, nullptr);

@@ -35,6 +35,16 @@ const VString* ElementImage(const OrvLink& link) {
   return &OrvEmptyVString;
 }
 
+// A link list as the debug dumps show it: "[" the links joined by ", " "]".
+void DumpLinks(std::ostream& out, const OrvLinkList& list) {
+  out << '[';
+  for (OrvLinkElem* e = list.Head(); e != nullptr; e = e->next) {
+    if (e != list.Head()) out << ", ";
+    e->link.Print(out);
+  }
+  out << ']';
+}
+
 // Writes a link index as an unsigned 32-bit number.
 void PutIndex(std::ostream& out, int32_t index) { out << static_cast<uint32_t>(index) << ':'; }
 
@@ -175,7 +185,7 @@ std::ostream& OrvSymTabElt::DebugDump(std::ostream& out) const {
   out << "SYMBOL_TABLE_ELT " << image_ << " cat=" << static_cast<OrvSymCategory>(category_);
   if (OrvDumpLevel > 1) {
     out << " refs=";
-    refs_.Print(out);
+    DumpLinks(out, refs_);
   }
   return OrvExpr::DebugDump(out);
 }
@@ -313,7 +323,7 @@ std::ostream& OrvNamedObjDef::DebugDump(std::ostream& out) const {
     out << " ste=";
     elt_.Print(out);
     out << " uses=";
-    uses_.Print(out);
+    DumpLinks(out, uses_);
   }
   return OrvExpr::DebugDump(out);
 }

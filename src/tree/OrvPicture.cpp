@@ -137,19 +137,30 @@ VString Compact(const std::vector<PicRun>& runs) {
   return VString(os);
 }
 
+// The PICTURE text a caller passed (the empty text for none).
+const char* PicText(const char** text) { return text != nullptr && *text != nullptr ? *text : ""; }
+
+// Reads the PICTURE text into runs and refuses an expansion longer than
+// `limit` characters.
+OrvResult ReadPicture(const char* pic, OrvExpr* context, bool haveContext, int limit,
+                      std::vector<PicRun>& runs, int64& total, VString& message) {
+  OrvResult r = ReadRuns(pic, context, haveContext, runs, total, message);
+  if (r != ORV_OK) return r;
+  if (total > limit) {
+    message = OrvFormat("PIC string expands beyond %d characters: %s", limit, pic);
+    return ORV_PIC_TOO_LONG;
+  }
+  return ORV_OK;
+}
+
 OrvResult Unroll(const char** text, VString& unrolled, OrvExpr* context, bool haveContext,
                  VString& message) {
   unrolled = VString();
-  const char* pic = text != nullptr && *text != nullptr ? *text : "";
   std::vector<PicRun> runs;
   int64 total = 0;
-  OrvResult r = ReadRuns(pic, context, haveContext, runs, total, message);
+  OrvResult r = ReadPicture(PicText(text), context, haveContext, OrvPicMaxUnrolledLength, runs,
+                            total, message);
   if (r != ORV_OK) return r;
-  if (total > OrvPicMaxUnrolledLength) {
-    message = OrvFormat("PIC string expands beyond %d characters: %s", OrvPicMaxUnrolledLength,
-                        pic);
-    return ORV_PIC_TOO_LONG;
-  }
   unrolled = Expand(runs, total);
   return ORV_OK;
 }
@@ -188,15 +199,11 @@ OrvResult OrvPicStrCategory(const char** text, VString& unrolled, std::uint16_t*
                             int* length, int* digits, OrvExpr* context, VString& message) {
   if (category != nullptr) *category = 1;
   unrolled = VString();
-  const char* pic = text != nullptr && *text != nullptr ? *text : "";
+  const char* pic = PicText(text);
   std::vector<PicRun> runs;
   int64 total = 0;
-  OrvResult r = ReadRuns(pic, context, true, runs, total, message);
+  OrvResult r = ReadPicture(pic, context, true, OrvPicMaxItemLength, runs, total, message);
   if (r != ORV_OK) return r;
-  if (total > OrvPicMaxItemLength) {
-    message = OrvFormat("PIC string expands beyond %d characters: %s", OrvPicMaxItemLength, pic);
-    return ORV_PIC_TOO_LONG;
-  }
   unrolled = total > OrvPicMaxUnrolledLength ? Compact(runs) : Expand(runs, total);
 
   PicCounts k;
@@ -226,6 +233,7 @@ OrvResult OrvPicStrCategory(const char** text, VString& unrolled, std::uint16_t*
     cat = PIC_NATIONAL_EDITED; len = 2 * total;
   } else {
     if (length != nullptr) *length = int(total);
+    if (digits != nullptr) *digits = int(nines);
     message = OrvFormat("Cannot determine category for PIC string: %s", pic);
     return ORV_PIC_NO_CATEGORY;
   }

@@ -72,36 +72,27 @@ bool IsDeclaringOper(int op) {
 }
 
 // The text of the names of a qualified-name expression, in the given order.
-OrvResult QualText(OrvExpr* qe, bool reversed, const char* sep, const char* method,
-                   VString& text, VString& message) {
-  text = VString();
+// A wrong operation is terminal; a name that is not bound to an element is
+// reported (once) and shows as empty.
+VString QualText(OrvExpr* qe, bool reversed, const char* sep, const char* method) {
+  VString text;
   if (qe == nullptr || (qe->Oper() != OF_IN_LIST && qe->Oper() != SQL_VAR_NAME_LIST)) {
     Report(MSG_TERMINAL, qe, OrvFormat("%s: bad operation", method));
-    message = OrvFormat("%s: bad operation", method);
-    return ORV_QUAL_NAME_UNBOUND;
+    return text;
   }
-  OrvResult result = ORV_OK;
+  bool reported = false;
   int n = qe->NArgs();
   for (int k = 0; k < n; ++k) {
     int i = reversed ? n - 1 - k : k;
     OrvExpr* elt = LinkedElement(qe->Args(i));
     if (elt != nullptr) {
       text += *elt->Image();
-    } else if (result == ORV_OK) {
-      message = OrvFormat("%s: name #%d of the qualified name is not bound", method, i);
-      result = ORV_QUAL_NAME_UNBOUND;
+    } else if (!reported) {
+      Report(MSG_SEVERE, qe,
+             OrvFormat("%s: name #%d of the qualified name is not bound", method, i));
+      reported = true;
     }
     if (k + 1 < n) text += VString(sep);
-  }
-  return result;
-}
-
-VString QualTextReported(OrvExpr* qe, bool reversed, const char* sep, const char* method) {
-  VString text;
-  VString message;
-  if (QualText(qe, reversed, sep, method, text, message) != ORV_OK &&
-      qe != nullptr && (qe->Oper() == OF_IN_LIST || qe->Oper() == SQL_VAR_NAME_LIST)) {
-    Report(MSG_SEVERE, qe, message);
   }
   return text;
 }
@@ -200,22 +191,11 @@ VString OrvFullQualNameStrSep(OrvExpr* def, char sep) {
   return text;
 }
 
-VString OrvQualNameStr(OrvExpr* qe) {
-  return QualTextReported(qe, false, " OF ", "OrvQualNameStr");
-}
+VString OrvQualNameStr(OrvExpr* qe) { return QualText(qe, false, " OF ", "OrvQualNameStr"); }
 
 VString OrvQualNameStrSep(OrvExpr* qe, char sep) {
   char s[2] = {sep, '\0'};
-  return QualTextReported(qe, true, s, "OrvQualNameStr");
-}
-
-OrvResult OrvQualNameText(OrvExpr* qe, VString& text, VString& message) {
-  return QualText(qe, false, " OF ", "OrvQualNameStr", text, message);
-}
-
-OrvResult OrvQualNameTextSep(OrvExpr* qe, char sep, VString& text, VString& message) {
-  char s[2] = {sep, '\0'};
-  return QualText(qe, true, s, "OrvQualNameStr", text, message);
+  return QualText(qe, true, s, "OrvQualNameStr");
 }
 
 void OrvRestrictDefs(OrvLinkList& candidates, OrvLinkList& refs) {

@@ -9,7 +9,6 @@
 #ifndef LARK_TREE_ORVQUALNAME_H
 #define LARK_TREE_ORVQUALNAME_H
 
-#include "OrvResult.h"
 #include "VString.h"
 
 class OrvExpr;
@@ -40,11 +39,6 @@ VString OrvFullQualNameStrSep(OrvExpr* def, char sep);
 // A name that is not bound to an element is reported and shows as empty.
 VString OrvQualNameStr(OrvExpr* qe);
 VString OrvQualNameStrSep(OrvExpr* qe, char sep);
-// The same texts as results: 0, or ORV_QUAL_NAME_UNBOUND with the reason in
-// `message` (the text then holds the names that are bound).
-const OrvResult ORV_QUAL_NAME_UNBOUND = 33;
-OrvResult OrvQualNameText(OrvExpr* qe, VString& text, VString& message);
-OrvResult OrvQualNameTextSep(OrvExpr* qe, char sep, VString& text, VString& message);
 
 // Keeps the candidate definitions that lie inside the declaration of at
 // least one definition among the qualifier's References; keeps their order.

@@ -297,7 +297,40 @@ TEST(OrvLeavesTic, RecordsReadBackExactly) {
     back->PutTic(again);
     EXPECT_EQ(again.str(), text);
     EXPECT_EQ(back->Serial(), n->Serial());
+    EXPECT_EQ(Bytes(back->Value()), Bytes(n->Value()));
     delete back;
+  }
+}
+
+// A literal's record carries its image only; the value read back is the one
+// the image stands for.
+TEST(OrvLeavesTic, LiteralRecordHoldsTheImageAndReadsBackItsValue) {
+  struct Case {
+    const char* image;
+    std::string value;  // after reading back
+  };
+  const Case cases[] = {
+      {"'IT''S'", "IT''S"},
+      {"X'410042'", std::string("A\0B", 3)},
+      {"B'01'", "01"},
+      // A node built from a bad image holds the message as its image; read
+      // back, that is no literal and the value is empty.
+      {"Z'1'", ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.image);
+    OrvStrConst str{VString(c.image)};
+    str.SetSerial(3);
+    std::ostringstream out;
+    str.PutTic(out);
+    std::string image = Bytes(*str.Image());
+    EXPECT_EQ(out.str(), "\no800:0:0:3:#" + std::to_string(image.size()) + ":" + image);
+    OrvStrConst back{VString("'?'")};
+    std::istringstream in(out.str().substr(std::string("\no800:0:").size()));
+    VString err;
+    ASSERT_EQ(back.GetTic(in, err), 0) << (err.text ? err.text : "");
+    EXPECT_EQ(Bytes(*back.Image()), image);
+    EXPECT_EQ(Bytes(back.StrValue()), c.value);
   }
 }
 

@@ -136,6 +136,30 @@ TEST_F(DataItemTest, FileOwnerUsesTheFileTable) {
   delete file;
 }
 
+TEST_F(DataItemTest, OwnerWithoutSymbolTableIsReported) {
+  nametest::SinkCapture sink;
+  OrvExpr* bare = new OrvExprOper(COBOL_PROGRAM);
+  struct {
+    const char* what;
+    bool constant;
+  } cases[] = {{"data item", false}, {"constant", true}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    nametest::Messages().clear();
+    OrvNamedObjDef* def = nullptr;
+    OrvExpr* dd = c.constant
+                      ? OrvDeclConstEntry(&def, VString("K"), nullptr, bare)
+                      : OrvDeclDataItem(&def, 1, VString("K"), 0, VString("X"), nullptr, nullptr,
+                                        bare);
+    ASSERT_NE(nullptr, def);
+    EXPECT_EQ(def, dd->Args(0)->Args(2));
+    EXPECT_EQ(nullptr, def->Link(0)->node);
+    EXPECT_TRUE(sink.Has(MSG_SEVERE, "OrvSymTabDefineName: no symbol table to define 'K' in"));
+    delete dd;
+  }
+  delete bare;
+}
+
 TEST_F(DataItemTest, HierarchyNestsByDepth) {
   ASSERT_EQ(0, Build({{0, 1, "A", "", DU_NONE, nullptr},
                       {1, 5, "B", "X", DU_NONE, nullptr},
@@ -148,6 +172,10 @@ TEST_F(DataItemTest, HierarchyNestsByDepth) {
   EXPECT_EQ(DECL_DD_LIST, a->Args(1)->Oper());
   EXPECT_EQ(nullptr, list_->Args(1)->Args(1));
   EXPECT_EQ("01", Str(*a->Args(0)->Args(0)->Image()));
+  // No PICTURE and DU_NONE: neither slot is filled.
+  EXPECT_EQ(nullptr, a->Args(0)->Args(4));
+  EXPECT_EQ(nullptr, a->Args(0)->Args(5));
+  EXPECT_EQ(DX_PICTURE, list_->Args(1)->Args(0)->Args(4)->Oper());
   EXPECT_EQ("10", Str(*a->Args(1)->Args(0)->Args(1)->Args(0)->Args(0)->Args(0)->Image()));
 }
 

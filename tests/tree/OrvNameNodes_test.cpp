@@ -178,6 +178,16 @@ TEST(OrvNameNodesTest, ElementSetImageRenamesEveryReferrer) {
   EXPECT_EQ(1, elt.Links(0)->Count());
 }
 
+// What the tree-edit hook was told, as "event:node:text".
+std::vector<std::string>& HookEvents() {
+  static std::vector<std::string> events;
+  return events;
+}
+
+void RecordHook(int event, OrvExpr* node, OrvExpr*, int, const VString& text) {
+  HookEvents().push_back(std::to_string(event) + ":" + OrvOperName(node->Oper()) + ":" + Str(text));
+}
+
 class RebindTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -213,6 +223,23 @@ TEST_F(RebindTest, RebindToNewNameAddsElementAtSortedPlace) {
   EXPECT_EQ((std::vector<OrvExpr*>{def_}), Targets(table_->Args(0)->Links(0)));
   EXPECT_EQ("B", Str(*use_->Image()));
   EXPECT_EQ(1, use_->FromSrc());  // re-binding leaves the state alone
+}
+
+// Renaming an element tells the hook of the new image and then of the
+// reset, once itself and once through the reset walk; re-binding a use or a
+// definition tells it of the new image only.
+TEST_F(RebindTest, SetImageTellsTheEditHook) {
+  HookEvents().clear();
+  OrvTreeEditHook = RecordHook;
+  VString message;
+  OrvExpr* element = table_->Args(0);
+  element->SetImage(VString("AA"), message);
+  use_->SetImage(VString("C"), message);
+  def_->SetImage(VString("C"), message);
+  OrvTreeEditHook = nullptr;
+  EXPECT_EQ((std::vector<std::string>{"5:SYMBOL_TABLE_ELT:AA", "6:SYMBOL_TABLE_ELT:",
+                                      "6:SYMBOL_TABLE_ELT:", "5:NAME_USE:C", "5:NAMED_OBJ_DEF:C"}),
+            HookEvents());
 }
 
 TEST_F(RebindTest, RebindDefinitionToExistingName) {
@@ -415,21 +442,27 @@ TEST(OrvNameNodesTest, DebugDumps) {
   EXPECT_NE(std::string::npos, text.find(". OF_IN_LIST")) << text;
   EXPECT_NE(std::string::npos, text.find(". . NAME_USE img=X")) << text;
 
+  // The verbose dumps join the links of a list by ", ".
+  OrvNamedObjUse second(nullptr, SYMCAT_DATA_NAME, 0);
+  second.BindDefinition(&def, 3);
+  OrvSymTabElt lonely(VString("L"), SYMCAT_UNKNOWN, OrvLinkList());
   int level = OrvDumpLevel;
   OrvDumpLevel = 2;
   std::ostringstream verbose;
   elt.DebugDump(verbose);
   def.DebugDump(verbose);
   nuse.DebugDump(verbose);
+  lonely.DebugDump(verbose);
   OrvDumpLevel = level;
   std::string v = verbose.str();
+  EXPECT_NE(std::string::npos, v.find("SYMBOL_TABLE_ELT L cat=unknown refs=[] #")) << v;
   EXPECT_NE(std::string::npos,
-            v.find("SYMBOL_TABLE_ELT X cat=data-name refs=[Link(#" + Addr(&def) + "),Link(#" +
+            v.find("SYMBOL_TABLE_ELT X cat=data-name refs=[Link(#" + Addr(&def) + "), Link(#" +
                    Addr(name) + ")] #"))
       << v;
   EXPECT_NE(std::string::npos,
             v.find("NAMED_OBJ_DEF img=X cat=data-name ste=Link(#" + Addr(&elt) + ") uses=[Link(#" +
-                   Addr(&nuse) + ")] #"))
+                   Addr(&nuse) + "), Link(#3," + Addr(&second) + ")] #"))
       << v;
   EXPECT_NE(std::string::npos,
             v.find("NAMED_OBJ_USE  cat=UDC#22 def=Link(#" + Addr(&def) + ") #"))

@@ -13,6 +13,27 @@ using nametest::Str;
 
 namespace {
 
+// Everything OrvPicStrCategory gives back, its outputs preset to junk so
+// that a value it fails to set shows.
+struct Classified {
+  OrvResult result;
+  std::string unrolled;
+  int category;
+  int length;
+  int digits;
+  std::string message;
+};
+
+Classified Classify(const char* pic, OrvExpr* context = nullptr) {
+  VString unrolled("junk");
+  VString message;
+  std::uint16_t category = 999;
+  int length = -7;
+  int digits = -7;
+  OrvResult r = OrvPicStrCategory(&pic, unrolled, &category, &length, &digits, context, message);
+  return {r, Str(unrolled), category, length, digits, Str(message)};
+}
+
 struct PicCase {
   const char* pic;
   OrvResult result;
@@ -49,8 +70,10 @@ const PicCase kPicCases[] = {
     {"G(3)", 0, "GGG", PIC_NATIONAL, 6, 0},
     {"NBN", 0, "NBN", PIC_NATIONAL_EDITED, 6, 0},
     {"GBG", 0, "GBG", PIC_NATIONAL_EDITED, 6, 0},
-    {"X(3)Q", ORV_PIC_NO_CATEGORY, "XXXQ", 1, 4, -1},
-    {"NG", ORV_PIC_NO_CATEGORY, "NG", 1, 2, -1},
+    {"X(3)Q", ORV_PIC_NO_CATEGORY, "XXXQ", 1, 4, 0},
+    {"NG", ORV_PIC_NO_CATEGORY, "NG", 1, 2, 0},
+    // The digit count is made before the rules, so it comes back here too.
+    {"9(2)XQ", ORV_PIC_NO_CATEGORY, "99XQ", 1, 4, 2},
 };
 
 void PrintTo(const PicCase& c, std::ostream* os) { *os << c.pic; }
@@ -59,25 +82,20 @@ class PicCategoryTest : public ::testing::TestWithParam<PicCase> {};
 
 TEST_P(PicCategoryTest, ExpandsAndClassifies) {
   const PicCase& c = GetParam();
-  const char* text = c.pic;
-  VString unrolled("junk");
-  VString message;
-  std::uint16_t category = 999;
-  int length = -7;
-  int digits = -7;
-  OrvResult r = OrvPicStrCategory(&text, unrolled, &category, &length, &digits, nullptr, message);
-  EXPECT_EQ(c.result, r);
-  EXPECT_EQ(std::string(c.unrolled), Str(unrolled));
-  EXPECT_EQ(c.category, category);
-  EXPECT_EQ(c.length, length);
+  Classified got = Classify(c.pic);
+  EXPECT_EQ(c.result, got.result);
+  EXPECT_EQ(std::string(c.unrolled), got.unrolled);
+  EXPECT_EQ(c.category, got.category);
+  EXPECT_EQ(c.length, got.length);
+  EXPECT_EQ(c.digits, got.digits);
   if (c.result == 0) {
-    EXPECT_EQ(c.digits, digits);
-    EXPECT_EQ("", Str(message));
+    EXPECT_EQ("", got.message);
   } else {
-    EXPECT_EQ("Cannot determine category for PIC string: " + std::string(c.pic), Str(message));
+    EXPECT_EQ("Cannot determine category for PIC string: " + std::string(c.pic), got.message);
   }
 
   // The plain expansion gives the same text.
+  const char* text = c.pic;
   VString plain;
   VString message2;
   EXPECT_EQ(0, OrvUnrollPicStr(&text, plain, nullptr, message2));
@@ -110,17 +128,11 @@ class PicFailureTest : public ::testing::TestWithParam<PicFailure> {};
 
 TEST_P(PicFailureTest, ReportsTheWholeText) {
   const PicFailure& c = GetParam();
-  const char* text = c.pic;
-  VString unrolled("junk");
-  VString message;
-  std::uint16_t category = 999;
-  int length = -7;
-  int digits = -7;
-  EXPECT_EQ(c.result,
-            OrvPicStrCategory(&text, unrolled, &category, &length, &digits, nullptr, message));
-  EXPECT_EQ(std::string(c.message), Str(message));
-  EXPECT_EQ(1, category);
-  EXPECT_EQ("", Str(unrolled));
+  Classified got = Classify(c.pic);
+  EXPECT_EQ(c.result, got.result);
+  EXPECT_EQ(std::string(c.message), got.message);
+  EXPECT_EQ(1, got.category);
+  EXPECT_EQ("", got.unrolled);
 }
 
 INSTANTIATE_TEST_SUITE_P(Pictures, PicFailureTest, ::testing::ValuesIn(kFailures));
@@ -145,24 +157,18 @@ TEST(OrvUnrollPicStrTest, ExpansionUpToTheLimitIsWritten) {
 }
 
 TEST(OrvPicStrCategoryTest, LongItemIsClassifiedFromTheCounts) {
-  const char* text = "S9(999999998)";
-  VString unrolled;
-  VString message;
-  std::uint16_t category = 0;
-  int length = 0;
-  int digits = 0;
-  ASSERT_EQ(0, OrvPicStrCategory(&text, unrolled, &category, &length, &digits, nullptr, message));
-  EXPECT_EQ(PIC_NUM, category);
-  EXPECT_EQ(999999998, length);
-  EXPECT_EQ(999999998, digits);
+  Classified got = Classify("S9(999999998)");
+  ASSERT_EQ(0, got.result);
+  EXPECT_EQ(PIC_NUM, got.category);
+  EXPECT_EQ(999999998, got.length);
+  EXPECT_EQ(999999998, got.digits);
   // The long run keeps its repeat form; the sign stays visible.
-  EXPECT_EQ("S9(999999998)", Str(unrolled));
+  EXPECT_EQ("S9(999999998)", got.unrolled);
 
-  const char* national = "N(999999999)";
-  ASSERT_EQ(0, OrvPicStrCategory(&national, unrolled, &category, &length, &digits, nullptr,
-                                 message));
-  EXPECT_EQ(PIC_NATIONAL, category);
-  EXPECT_EQ(1999999998, length);
+  got = Classify("N(999999999)");
+  ASSERT_EQ(0, got.result);
+  EXPECT_EQ(PIC_NATIONAL, got.category);
+  EXPECT_EQ(1999999998, got.length);
 }
 
 TEST(OrvUnrollPicStrTest, NoContextFormRefusesConstantNames) {
@@ -272,17 +278,12 @@ TEST_F(PicConstantTest, ContextOutsideAnyProgramHasNoConstants) {
 }
 
 TEST_F(PicConstantTest, CategoryWithConstantCount) {
-  const char* text = "S9(LEN)V99";
-  VString unrolled;
-  VString message;
-  std::uint16_t category = 0;
-  int length = 0;
-  int digits = 0;
-  ASSERT_EQ(0, OrvPicStrCategory(&text, unrolled, &category, &length, &digits, program_, message));
-  EXPECT_EQ("S9999V99", Str(unrolled));
-  EXPECT_EQ(PIC_NUM, category);
-  EXPECT_EQ(6, length);
-  EXPECT_EQ(6, digits);
+  Classified got = Classify("S9(LEN)V99", program_);
+  ASSERT_EQ(0, got.result) << got.message;
+  EXPECT_EQ("S9999V99", got.unrolled);
+  EXPECT_EQ(PIC_NUM, got.category);
+  EXPECT_EQ(6, got.length);
+  EXPECT_EQ(6, got.digits);
 }
 
 }  // namespace

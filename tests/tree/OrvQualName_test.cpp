@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -295,10 +296,7 @@ TEST_F(QualNameTest, QualNameText) {
   OrvExpr* qe = use->Args(0);
   EXPECT_EQ("X OF G OF R", Str(OrvQualNameStr(qe)));
   EXPECT_EQ("R.G.X", Str(OrvQualNameStrSep(qe, '.')));
-  VString text;
-  VString message;
-  EXPECT_EQ(0, OrvQualNameText(qe, text, message));
-  EXPECT_EQ("X OF G OF R", Str(text));
+  EXPECT_EQ("R-G-X", Str(OrvQualNameStrSep(qe, '-')));
 
   OrvExpr* sql = new OrvExprOper(SQL_VAR_NAME_LIST);
   sql->AddArg(qe->Args(0)->Clone());
@@ -316,12 +314,14 @@ TEST_F(QualNameTest, UnboundNameInQualifiedNameIsReported) {
   ASSERT_EQ(1u, sink.Got().size());
   EXPECT_EQ(MSG_SEVERE, sink.Got()[0].level);
   EXPECT_EQ("OrvQualNameStr: name #1 of the qualified name is not bound", sink.Got()[0].text);
-  VString text;
-  VString message;
-  EXPECT_EQ(ORV_QUAL_NAME_UNBOUND, OrvQualNameTextSep(qe, '.', text, message));
-  EXPECT_EQ(".X", Str(text));
-  EXPECT_EQ("OrvQualNameStr: name #1 of the qualified name is not bound", Str(message));
-  EXPECT_EQ(1u, sink.Got().size());  // the result form reports nothing
+  // Last name first: the unbound qualifier leads, shown empty.
+  EXPECT_EQ(".X", Str(OrvQualNameStrSep(qe, '.')));
+  ASSERT_EQ(2u, sink.Got().size());
+  EXPECT_EQ("OrvQualNameStr: name #1 of the qualified name is not bound", sink.Got()[1].text);
+  // Two unbound names give one report.
+  qe->AddArg(new OrvNameUse(OrvLink()));
+  EXPECT_EQ("X OF  OF ", Str(OrvQualNameStr(qe)));
+  EXPECT_EQ(3u, sink.Got().size());
   delete qe;
 }
 
@@ -405,6 +405,10 @@ TEST(OrvQualNameChecksTest, WrongNodeKindsAreTerminal) {
   EXPECT_EQ(0, flag);
   EXPECT_EQ(nullptr, OrvDefForNamedObjUse(&notDef));
   EXPECT_EQ("", Str(OrvQualNameStr(&notDef)));
+  EXPECT_EQ("", Str(OrvQualNameStrSep(&notDef, '.')));
+  EXPECT_EQ(2, std::count_if(sink.Got().begin(), sink.Got().end(), [](const auto& m) {
+              return m.text == "OrvQualNameStr: bad operation";
+            }));
   OrvLinkList candidates;
   candidates.Append(OrvLink(&notDef, -1));
   OrvLinkList refs;
