@@ -137,6 +137,42 @@ TEST_F(QualNameTest, FullQualifiedNames) {
   }
 }
 
+// A record of a file: the FD names the file through a use resolved to the
+// definition that the SELECT entry made.
+TEST_F(QualNameTest, FullNameOfAFileRecordItemHoldsTheFileName) {
+  OrvNamedObjDef* file = OrvSymTabDefineName(VString("INFILE"), SYMCAT_FILE_NAME, 0, program_);
+  OrvExpr* select = new OrvExprOper(DECL_FC_ENTRY);
+  select->SetArg(1, file, -1, 0);
+  OrvNamedObjUse* fileUse = OrvNewNamedObjUseForElt(
+      static_cast<OrvSymTabElt*>(file->Link(0)->node), SYMCAT_FILE_NAME, nullptr);
+  fileUse->BindDefinition(file, -1);
+  OrvExpr* fdEntry = new OrvExprOper(DECL_FD_ENTRY);
+  fdEntry->SetArg(1, fileUse, -1, 0);
+  OrvExpr* records = new OrvExprOper(DECL_DD_LIST);
+  OrvExpr* fd = new OrvExprOper(DECL_FD, fdEntry, records);
+  program_->SetArg(1, new OrvExprOper(EX_LIST, select, fd), -1, 0);
+  const OrvDataItemHierRec rows[] = {
+      {0, 1, "IN-REC", "", DU_NONE, nullptr},
+      {1, 5, "IN-KEY", "X", DU_NONE, nullptr},
+      {0, 0, nullptr, nullptr, 0, nullptr},
+  };
+  VString message;
+  ASSERT_EQ(0, OrvDeclDataItemHierarchy(records, rows, 0, program_, message)) << Str(message);
+  OrvExpr* key = records->Args(0)->Args(1)->Args(0)->Args(0)->Args(2);
+  ASSERT_EQ(NAMED_OBJ_DEF, key->Oper());
+
+  EXPECT_EQ(file, OrvDefForNamedObjDecl(fd));
+  EXPECT_EQ(fd, OrvNextDeclAbove(records->Args(0)));
+  EXPECT_EQ("IN-KEY OF IN-REC OF INFILE", Str(OrvFullQualNameStr(key)));
+  EXPECT_EQ("INFILE.IN-REC.IN-KEY", Str(OrvFullQualNameStrSep(key, '.')));
+  int notUnique = -1;
+  OrvExpr* shortest = OrvShortestUniqueQualNameExpr(key, &notUnique);
+  EXPECT_EQ("IN-KEY", Str(OrvQualNameStr(shortest)));
+  EXPECT_EQ(1, shortest->NArgs());
+  EXPECT_EQ(0, notUnique);
+  delete shortest;
+}
+
 TEST_F(QualNameTest, ShortestUniqueNames) {
   struct {
     OrvExpr* def;
