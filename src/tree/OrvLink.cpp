@@ -172,6 +172,18 @@ void AddLinkMessage(OrvTokenList* messages, OrvExpr* owner, const VString& text)
   messages->AddToken(MSG_ERR, OrvSrcPosnBegWalker(owner), text);
 }
 
+// Drops every link of `target` back to `owner`: its single link when it
+// points at the owner, and the owner's entries in its link list.  The check
+// calls it when it cuts a link to a node outside the tree, so that neither
+// node keeps a pointer to the other, whichever of them is destroyed first.
+void DropBackReferences(OrvExpr* target, const OrvExpr* owner) {
+  for (int i = 0; i < target->NLinks(); ++i) {
+    OrvLink* link = target->Link(i);
+    if (link->node == owner) *link = OrvLink();
+  }
+  for (int i = 0; i < target->NLinkLists(); ++i) target->Links(i)->Remove(owner);
+}
+
 // Checks one link of the owner; returns 37 when it pointed outside the tree.
 OrvResult CheckLink(OrvExpr* owner, OrvLink& link, bool pointBack,
                     OrvIsTreeNodeFn isTreeNode, void* context,
@@ -180,11 +192,11 @@ OrvResult CheckLink(OrvExpr* owner, OrvLink& link, bool pointBack,
   OrvResult result = ORV_OK;
   bool lost = false;
   if (!isTreeNode(link.node, context)) {
-    // The target's NAME is taken before the link is dropped; it is read
-    // only through its header, never through a virtual call.
+    // The target lives outside the tree: the link is cut at both ends.
     AddLinkMessage(messages, owner,
                    OrvFormat("Link at %s points to non-tree node %s. Link nullified.",
                              OrvOperName(owner->Oper()), OrvOperName(link.node->Oper())));
+    DropBackReferences(link.node, owner);
     link = OrvLink();
     result = ORV_TIC_NODE_TWICE;
     lost = true;

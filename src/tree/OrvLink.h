@@ -91,9 +91,10 @@ int OrvLinkIndexWalker(OrvExpr* node, void* context);
 typedef int (*OrvIsTreeNodeFn)(const OrvExpr* node, void* context);
 
 // Checks the links of one node against the set of tree nodes: a link to a
-// node outside the tree is reported into the message list and nullified; a
-// list entry whose target does not point back is reported.  Returns 37 when
-// a link pointed outside the tree, else 0.
+// node outside the tree is reported into the message list and nullified, and
+// that node's links back to the owner are dropped too; a list entry whose
+// target does not point back is reported.  Returns 37 when a link pointed
+// outside the tree, else 0.
 OrvResult OrvCheckNodeLinks(OrvExpr* owner, OrvIsTreeNodeFn isTreeNode,
                             void* context, OrvTokenList* messages);
 

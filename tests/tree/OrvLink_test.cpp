@@ -204,17 +204,27 @@ TEST(OrvNodeLinks, CheckReportsLinksOutsideTheTree) {
   EXPECT_STREQ(messages.Last()->image.text, "One of the links at SYMBOL_TABLE_ELT is ENULL.");
   EXPECT_EQ(elt->Links(0)->Nth(0).node, nullptr);
   EXPECT_EQ(elt->Links(0)->Nth(0).index, -1);
+  // The name use outside no longer points at the element either.
+  EXPECT_EQ(outside->Link(0)->node, nullptr);
+  delete outside;
 
-  // A single link to a node outside the tree gives only the first message.
+  // A single link to a node outside the tree gives only the first message,
+  // and the element outside forgets the name use.
+  OrvSymTabElt* outsideElt = new OrvSymTabElt(VString("Y"), 10, OrvLinkList());
+  OrvNameUse* inside = new OrvNameUse(OrvLink(outsideElt, -1));
+  root.AddArg(inside);
+  set.nodes = {&root, elt, outsideElt, inside};
   OrvTokenList single;
-  EXPECT_EQ(OrvCheckNodeLinks(outside, TreeSet::Has, &set, &single), 0);  // elt is in the tree
-  set.nodes.erase(elt);
-  EXPECT_EQ(OrvCheckNodeLinks(outside, TreeSet::Has, &set, &single), 37);
+  EXPECT_EQ(OrvCheckNodeLinks(inside, TreeSet::Has, &set, &single), 0);  // all in the tree
+  EXPECT_TRUE(single.IsEmpty());
+  set.nodes.erase(outsideElt);
+  EXPECT_EQ(OrvCheckNodeLinks(inside, TreeSet::Has, &set, &single), 37);
   ASSERT_EQ(single.Count(), 1);
   EXPECT_STREQ(single.First()->image.text,
                "Link at NAME_USE points to non-tree node SYMBOL_TABLE_ELT. Link nullified.");
-  EXPECT_EQ(outside->Link(0)->node, nullptr);
-  delete outside;
+  EXPECT_EQ(inside->Link(0)->node, nullptr);
+  EXPECT_EQ(outsideElt->Links(0)->Count(), 0);
+  delete outsideElt;
 }
 
 TEST(OrvNodeLinks, CheckReportsListEntriesThatDoNotPointBack) {

@@ -612,17 +612,65 @@ TEST(OrvCheckTree, SharedNodeGives37) {
   root->ArgSlots(1)->child = nullptr;
 }
 
-TEST(OrvCheckTree, LinkOutsideTheTreeGives37AndIsNullified) {
-  OrvSymTabElt* outside = new OrvSymTabElt(VString("OUT"), 0, OrvLinkList());
-  std::unique_ptr<OrvExpr> outsideOwner(outside);
-  OrvNameUse* nameUse = new OrvNameUse(OrvLink(outside, -1));
-  std::unique_ptr<OrvExpr> root(N(OF_IN_LIST, {nameUse}));
-  OrvTokenList messages;
-  EXPECT_EQ(OrvCheckTree(root.get(), &messages), ORV_TIC_NODE_TWICE);
-  EXPECT_FALSE(messages.IsEmpty());
-  EXPECT_EQ(nameUse->Link(0)->node, nullptr);
-  // The element still lists the name use: take it out before both go.
-  outside->Links(0)->Remove(nameUse);
+// The two ends of a link between a tree and a node outside it.
+struct LinkedPair {
+  OrvExpr* single;  // the node with the single link
+  OrvExpr* list;    // the node whose link list holds the other one
+};
+
+LinkedPair NameUseAndElement() {
+  OrvSymTabElt* elt = new OrvSymTabElt(VString("OUT"), 0, OrvLinkList());
+  return {new OrvNameUse(OrvLink(elt, -1)), elt};
+}
+
+LinkedPair UseAndDefinition() {
+  OrvNamedObjDef* def = new OrvNamedObjDef(SYMCAT_DATA_NAME, OrvLink(), OrvLinkList());
+  OrvNamedObjUse* use = new OrvNamedObjUse(N(OF_IN_LIST), SYMCAT_DATA_NAME, 0);
+  use->BindDefinition(def, -1);
+  return {use, def};
+}
+
+// A link cut by the check leaves no pointer between the tree and the node
+// outside it in either direction, whichever of the two is destroyed first
+// (the sanitizer build catches a read of freed memory).
+TEST(OrvCheckTree, LinkOutsideTheTreeIsCutAtBothEnds) {
+  struct Case {
+    const char* what;
+    LinkedPair (*make)();
+    bool singleInTree;  // else the list holder is in the tree
+    bool outsideFirst;  // destroy the outside node before the tree
+  };
+  const Case cases[] = {
+      {"name use in tree, element out; element goes first", NameUseAndElement, true, true},
+      {"name use in tree, element out; tree goes first", NameUseAndElement, true, false},
+      {"element in tree, name use out; name use goes first", NameUseAndElement, false, true},
+      {"element in tree, name use out; tree goes first", NameUseAndElement, false, false},
+      {"use in tree, definition out; definition goes first", UseAndDefinition, true, true},
+      {"use in tree, definition out; tree goes first", UseAndDefinition, true, false},
+      {"definition in tree, use out; use goes first", UseAndDefinition, false, true},
+      {"definition in tree, use out; tree goes first", UseAndDefinition, false, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    LinkedPair pair = c.make();
+    OrvExpr* inside = c.singleInTree ? pair.single : pair.list;
+    OrvExpr* outside = c.singleInTree ? pair.list : pair.single;
+    OrvExpr* root = N(EX_LIST, {inside});
+    OrvTokenList messages;
+    EXPECT_EQ(OrvCheckTree(root, &messages), ORV_TIC_NODE_TWICE);
+    // A cut single link is reported once; a cut list entry also as ENULL.
+    EXPECT_EQ(messages.Count(), c.singleInTree ? 1 : 2);
+    EXPECT_EQ(pair.single->Link(0)->node, nullptr);
+    for (OrvLinkElem* e = pair.list->Links(0)->Head(); e != nullptr; e = e->next)
+      EXPECT_EQ(e->link.node, nullptr);
+    if (c.outsideFirst) {
+      delete outside;
+      delete root;
+    } else {
+      delete root;
+      delete outside;
+    }
+  }
 }
 
 }  // namespace
