@@ -48,6 +48,8 @@ OrvExpr* OrvListExpr(OrvOper op, OrvExpr* a, OrvExpr* b) {
   }
   if (a->Oper() == op && b->Oper() == op) {
     a->TakeArgs(b);
+    // The tokens behind b's last element stay behind the joined elements.
+    a->Tokens().Splice(b->Tokens());
     delete b;  // emptied by the move
     return a;
   }

@@ -188,14 +188,12 @@ OrvExpr* OrvEnclosingStmt(OrvExpr* node) {
 
 int OrvEndsSentence(OrvExpr* node) {
   for (OrvExpr* n = node; n != nullptr;) {
-    if (n->Oper() == SENTENCE) return 1;
     OrvExpr* parent = n->Parent();
     if (parent == nullptr) return 0;
+    if (parent->Oper() == SENTENCE) return 1;
     bool lastOfList = OrvOperIsList(parent->Oper()) && parent->NArgs() > 0 &&
                       parent->Args(parent->NArgs() - 1) == n;
-    if (!lastOfList && parent->Oper() != SENTENCE && parent->Oper() != STMT_IF &&
-        parent->Oper() != EX_ELSE)
-      return 0;
+    if (!lastOfList && parent->Oper() != STMT_IF && parent->Oper() != EX_ELSE) return 0;
     n = parent;
   }
   return 0;

@@ -58,7 +58,8 @@ OrvExpr* OrvEnclosingList(OrvExpr* node);
 OrvExpr* OrvEnclosingStmt(OrvExpr* node);
 // 1 when the node is the last thing of its SENTENCE: climbing from it, each
 // parent is a list whose last slot holds the climbing node, or an IF or ELSE
-// node, until a SENTENCE is reached.  Else 0.
+// node, until the parent is a SENTENCE.  Else 0 (a SENTENCE node itself
+// only counts when it is reached from below).
 int OrvEndsSentence(OrvExpr* node);
 
 // 1 when the definition that the node stands for (a NAMED_OBJ_USE for its

@@ -104,6 +104,8 @@ TEST(OrvListExpr, JoiningTwoListsMovesEveryElementWithItsTokens) {
     b->AddArg(Str(("b" + std::to_string(i)).c_str()));
     b->ArgSlots(i)->tokens.AddToken(SEP_COMMA, OrvTxtPosn(1, i, 0), VString(","));
   }
+  a->Tokens().AddToken(SEP_SPACE, OrvTxtPosn(1, 20, 0), VString(" "));
+  b->Tokens().AddToken(SEP_DOT, OrvTxtPosn(1, 30, 0), VString("."));
   OrvExpr* r = OrvListExpr(EX_LIST, a, b);
   ASSERT_EQ(r, a);
   EXPECT_EQ(Shape(r), "EX_LIST[a1,b0,b1,b2,b3,b4]");
@@ -111,6 +113,10 @@ TEST(OrvListExpr, JoiningTwoListsMovesEveryElementWithItsTokens) {
     ASSERT_EQ(r->ArgSlots(i)->tokens.Count(), 1);
     EXPECT_EQ(r->ArgSlots(i)->tokens.First()->begin.Column(), i - 1);
   }
+  // The tokens behind b are not lost with it.
+  ASSERT_EQ(r->Tokens().Count(), 2);
+  EXPECT_EQ(r->Tokens().First()->code, SEP_SPACE);
+  EXPECT_EQ(r->Tokens().Last()->code, SEP_DOT);
   delete r;
 }
 

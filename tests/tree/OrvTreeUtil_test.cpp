@@ -288,6 +288,13 @@ TEST(OrvEndsSentence, ClimbsOverLastListElementsAndIfElse) {
   // Outside a sentence.
   std::unique_ptr<OrvExpr> alone(N(STMT_LIST, {N(STMT_MOVE)}));
   EXPECT_EQ(OrvEndsSentence(alone->Args(0)), 0);
+
+  // The climb starts at the parent: a sentence is not its own end, not even
+  // the last one of a paragraph.
+  EXPECT_EQ(OrvEndsSentence(sentence.get()), 0);
+  std::unique_ptr<OrvExpr> para(N(SENTENCE_LIST, {N(SENTENCE, {N(STMT_LIST, {N(STMT_MOVE)})})}));
+  EXPECT_EQ(OrvEndsSentence(para->Args(0)), 0);
+  EXPECT_EQ(OrvEndsSentence(para->Args(0)->Args(0)), 1);
 }
 
 TEST(OrvDropNullNodes, RemovesEveryNullNodeIncludingNeighbours) {

@@ -123,6 +123,8 @@ TEST(WalkTheTree, AnswerCodesShapeTheVisits) {
       {"stop at B", {{"B", 4}}, "", "EX_LIST A EX_LIST B", 4},
       {"other value acts like 2", {{"A", 0x107}, {"C", 0x207}}, "", "EX_LIST A EX_LIST B C D", 1},
       {"high bits are ignored", {{"B", 0x104}}, "", "EX_LIST A EX_LIST B", 4},
+      {"an unknown answer skips the children", {{"EX_LIST", 0x107}}, "", "EX_LIST", 7},
+      {"a child's unknown answer is passed up", {{"D", 9}}, "", "EX_LIST A EX_LIST B C D", 9},
       {"B removes itself", {}, "B", "EX_LIST A EX_LIST B C D", 1},
       {"last child removes itself", {}, "D", "EX_LIST A EX_LIST B C D", 1},
   };
