@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "NodeTestSupport.h"
 #include "OrvDataItemBuild.h"
 #include "OrvExpr.h"
 #include "OrvExprOper.h"
@@ -21,30 +22,6 @@
 namespace {
 
 std::string Text(const VString& s) { return s.text != nullptr ? s.text : ""; }
-
-// Collects the messages sent through the global sink, with their levels.
-class SinkCapture {
-public:
-  SinkCapture() : saved_(OrvGlobalMessageSink) {
-    all().clear();
-    OrvGlobalMessageSink = Collect;
-  }
-  ~SinkCapture() { OrvGlobalMessageSink = saved_; }
-  struct Message {
-    int level;
-    std::string text;
-  };
-  static std::vector<Message>& all() {
-    static std::vector<Message> messages;
-    return messages;
-  }
-
-private:
-  static void Collect(int level, const OrvTxtPosn*, const VString* text) {
-    all().push_back({level, text != nullptr ? Text(*text) : std::string()});
-  }
-  OrvMessageSink saved_;
-};
 
 // A program with the record
 //   01 R.  05 G1.  10 X.  05 G2.  10 Y.  10 W.
@@ -102,7 +79,7 @@ protected:
 
   static std::string Written(OrvExpr* use) { return Text(OrvQualNameStr(use->Args(0))); }
 
-  SinkCapture sink_;
+  MessageRecorder sink_;
   std::unique_ptr<OrvExpr> program_;
   OrvExpr* stmts_ = nullptr;
 };
@@ -118,7 +95,7 @@ TEST_F(RenameTest, RenameDefMovesTheDefinitionToANewElement) {
   EXPECT_EQ(Text(*y->Image()), "Z");
   EXPECT_EQ(z->Category(), y->Category());
   EXPECT_EQ(Def("Z"), y);
-  EXPECT_TRUE(SinkCapture::all().empty());
+  EXPECT_TRUE(sink_.messages().empty());
 }
 
 TEST_F(RenameTest, RenameDefKeepsAnElementThatIsStillUsed) {
@@ -152,7 +129,7 @@ TEST_F(RenameTest, UsesOfTheRenamedItemAndItsHomonymsGetTheShortestUniqueName) {
   EXPECT_EQ(OrvDefForNamedObjUse(useX), x);
   EXPECT_EQ(OrvDefForNamedObjUse(useW), w);
   EXPECT_EQ(y->FromSrc(), 0);
-  EXPECT_TRUE(SinkCapture::all().empty());
+  EXPECT_TRUE(sink_.messages().empty());
 }
 
 TEST_F(RenameTest, RenamingToANameTakenInTheSameGroupIsUndone) {
@@ -174,7 +151,7 @@ TEST_F(RenameTest, AmbiguousRenameWithoutUndoIsReportedAndKept) {
   EXPECT_EQ(Defs("W").size(), 2u);
   // Each of the two definitions that cannot be told apart is reported once.
   int reports = 0;
-  for (const SinkCapture::Message& m : SinkCapture::all()) {
+  for (const RecordedMessage& m : sink_.messages()) {
     EXPECT_EQ(m.level, MSG_SEVERE);
     EXPECT_EQ(m.text,
               "OrvRenameDefUsesWalker: cannot create a unique name for this definition. Strange.");
@@ -253,12 +230,12 @@ TEST_F(RenameTest, TellsTheEditHookAndTraces) {
 TEST_F(RenameTest, WrongNodeKindIsATerminalReport) {
   OrvExpr* use = Use("X");
   OrvRenameDef(reinterpret_cast<OrvNamedObjDef*>(use), VString("Z"));
-  ASSERT_EQ(SinkCapture::all().size(), 1u);
-  EXPECT_EQ(SinkCapture::all()[0].level, MSG_TERMINAL);
-  EXPECT_EQ(SinkCapture::all()[0].text, "OrvRenameDef: bad def node");
+  ASSERT_EQ(sink_.messages().size(), 1u);
+  EXPECT_EQ(sink_.messages()[0].level, MSG_TERMINAL);
+  EXPECT_EQ(sink_.messages()[0].text, "OrvRenameDef: bad def node");
   EXPECT_EQ(OrvRenameDefAndAllUses(nullptr, VString("Z"), 1), 0);
-  ASSERT_EQ(SinkCapture::all().size(), 2u);
-  EXPECT_EQ(SinkCapture::all()[1].text, "OrvRenameDefAndAllUses: bad def node");
+  ASSERT_EQ(sink_.messages().size(), 2u);
+  EXPECT_EQ(sink_.messages()[1].text, "OrvRenameDefAndAllUses: bad def node");
   EXPECT_EQ(Written(use), "X");
 }
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "CountedNameTable.h"
+#include "NodeTestSupport.h"
 #include "OrvConstNodes.h"
 #include "OrvExpr.h"
 #include "OrvExprOper.h"
@@ -20,44 +21,12 @@
 #include "OrvTicTree.h"
 #include "OrvToken.h"
 #include "OrvTxtPosn.h"
+#include "TreeBuildSupport.h"
 
 namespace {
 
 std::string Text(const VString& s) { return s.text != nullptr ? s.text : ""; }
 
-// Collects what the node code reports through the global sink while a test
-// runs, instead of printing it.
-class SinkCapture {
-public:
-  SinkCapture() : saved_(OrvGlobalMessageSink) {
-    texts().clear();
-    OrvGlobalMessageSink = Collect;
-  }
-  ~SinkCapture() { OrvGlobalMessageSink = saved_; }
-  static std::vector<std::string>& texts() {
-    static std::vector<std::string> all;
-    return all;
-  }
-
-private:
-  static void Collect(int, const OrvTxtPosn*, const VString* text) {
-    texts().push_back(text != nullptr ? Text(*text) : std::string());
-  }
-  OrvMessageSink saved_;
-};
-
-OrvExpr* N(OrvOper op, std::initializer_list<OrvExpr*> children = {}) {
-  OrvExpr* node = new OrvExprOper(op);
-  int i = 0;
-  for (OrvExpr* child : children) {
-    if (OrvOperIsList(op))
-      node->AddArg(child);
-    else if (child != nullptr)
-      node->SetArg(i, child);
-    ++i;
-  }
-  return node;
-}
 
 std::string Write(OrvExpr* root) {
   std::ostringstream out;
@@ -151,7 +120,7 @@ FullTree BuildFullTree() {
 }
 
 TEST(OrvTicTree, WriteReadWriteIsByteIdenticalForEveryNodeClass) {
-  SinkCapture sink;
+  MessageRecorder sink;
   FullTree t = BuildFullTree();
   std::unique_ptr<OrvExpr> original(t.root);
   std::string first = Write(original.get());
@@ -160,7 +129,7 @@ TEST(OrvTicTree, WriteReadWriteIsByteIdenticalForEveryNodeClass) {
   ASSERT_EQ(r.code, ORV_OK) << r.error;
   ASSERT_NE(r.root, nullptr);
   EXPECT_EQ(Write(r.root.get()), first);
-  EXPECT_TRUE(SinkCapture::texts().empty());
+  EXPECT_EQ(sink.size(), 0u);
 
   // And once more from the copy.
   ReadResult again = Read(Write(r.root.get()));
@@ -181,7 +150,7 @@ OrvExpr* At(OrvExpr* node, std::initializer_list<int> path) {
 }
 
 TEST(OrvTicTree, ReadTreeHasTheSameFieldsAndReattachedLinks) {
-  SinkCapture sink;
+  MessageRecorder sink;
   FullTree t = BuildFullTree();
   std::unique_ptr<OrvExpr> original(t.root);
   ReadResult r = Read(Write(original.get()));
@@ -241,7 +210,7 @@ TEST(OrvTicTree, ReadTreeHasTheSameFieldsAndReattachedLinks) {
   EXPECT_EQ(Text(*def->Image()), "ITEM-X");
   EXPECT_EQ(static_cast<OrvNamedObjDef*>(def)->Category(), SYMCAT_DATA_NAME);
   EXPECT_EQ(static_cast<OrvNamedObjUse*>(use)->Category(), SYMCAT_DATA_NAME);
-  EXPECT_TRUE(SinkCapture::texts().empty());
+  EXPECT_EQ(sink.size(), 0u);
 
   // Destroying the copy's symbol table first leaves no dangling link.
   std::unique_ptr<OrvExpr> table(program->DelArg(6, 0, 0));
@@ -257,7 +226,7 @@ public:
 };
 
 TEST(OrvTicTree, ReadsFromFilesAndFromStreamsThatCannotSeek) {
-  SinkCapture sink;
+  MessageRecorder sink;
   FullTree t = BuildFullTree();
   std::unique_ptr<OrvExpr> original(t.root);
   std::string text = Write(original.get());
@@ -308,7 +277,7 @@ TEST(OrvTicTree, WrittenFormOfASmallTree) {
 }
 
 TEST(OrvTicTree, PositionsWrittenWithFileNamesReadBack) {
-  SinkCapture sink;
+  MessageRecorder sink;
   FullTree t = BuildFullTree();
   std::unique_ptr<OrvExpr> original(t.root);
   int saved = OrvTicPosnWithFileNames;
@@ -379,7 +348,7 @@ TEST(OrvTicTree, BadInputGivesItsCode) {
       {"string cut short in a node", P + "1\n\no801:0:0:0:#9:AB", ORV_TIC_EOF, ""},
       {"int value without ender", P + "1\n\no803:0:0:0:#1:7" + "7", ORV_TIC_BAD_NUMBER, ""},
   };
-  SinkCapture sink;
+  MessageRecorder sink;
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     ReadResult r = Read(c.text);
@@ -425,7 +394,7 @@ TEST(OrvTicTree, FileIndexesMapToThisRunsTable) {
 }
 
 TEST(OrvTicTree, NestingDeeperThanTheLimitIsRefused) {
-  SinkCapture sink;
+  MessageRecorder sink;
   for (int depth : {OrvTicMaxDepth - 1, OrvTicMaxDepth}) {
     SCOPED_TRACE(depth);
     std::unique_ptr<OrvExpr> root(N(EX_LIST));
@@ -446,7 +415,7 @@ TEST(OrvTicTree, NestingDeeperThanTheLimitIsRefused) {
 }
 
 TEST(OrvTicTree, LinksThatDoNotPointBackAreNullified) {
-  SinkCapture sink;
+  MessageRecorder sink;
   // A name use whose element does not list it, and an element that lists a
   // node that is not a name use or definition.
   std::string text = P + "3\n" + "\no9:2:0:0:#" + "0:-1:#1\no10:0:0:1:#1:A0:=2:&" +
@@ -459,26 +428,26 @@ TEST(OrvTicTree, LinksThatDoNotPointBackAreNullified) {
   // that pair is sound.
   EXPECT_EQ(nameUse->Link(0)->node, elt);
   EXPECT_EQ(elt->Links(0)->Count(), 1);
-  EXPECT_TRUE(SinkCapture::texts().empty());
+  EXPECT_EQ(sink.size(), 0u);
 
   // The name use points at the element, which does not list it.
   ReadResult bad = Read(P + "3\n" + "\no9:2:0:0:#" + "0:-1:#1\no10:0:0:1:#1:A0:&" +
                         "0:-1:#1\no807:0:0:2:#1:");
   ASSERT_EQ(bad.code, ORV_OK) << bad.error;
   EXPECT_EQ(bad.root->Args(1)->Link(0)->node, nullptr);
-  ASSERT_EQ(SinkCapture::texts().size(), 1u);
-  EXPECT_NE(SinkCapture::texts()[0].find("Link nullified"), std::string::npos);
+  ASSERT_EQ(sink.size(), 1u);
+  EXPECT_NE(sink.text(0).find("Link nullified"), std::string::npos);
 
   // The element lists the list node itself (serial 0), which has no link.
-  SinkCapture::texts().clear();
+  sink.clear();
   ReadResult wrong = Read(P + "2\n" + "\no9:1:0:0:#" + "0:-1:#1\no10:0:0:1:#1:A0:=0:&");
   ASSERT_EQ(wrong.code, ORV_OK) << wrong.error;
   EXPECT_EQ(wrong.root->Args(0)->Links(0)->Count(), 0);
-  EXPECT_EQ(SinkCapture::texts().size(), 1u);
+  EXPECT_EQ(sink.size(), 1u);
 }
 
 TEST(OrvTicTree, TruncatedInputNeverSucceedsOrCrashes) {
-  SinkCapture sink;
+  MessageRecorder sink;
   FullTree t = BuildFullTree();
   std::unique_ptr<OrvExpr> original(t.root);
   std::string text = Write(original.get());
@@ -491,7 +460,7 @@ TEST(OrvTicTree, TruncatedInputNeverSucceedsOrCrashes) {
 }
 
 TEST(OrvTicTree, DamagedInputNeverCrashes) {
-  SinkCapture sink;
+  MessageRecorder sink;
   FullTree t = BuildFullTree();
   std::unique_ptr<OrvExpr> original(t.root);
   const std::string text = Write(original.get());
@@ -526,7 +495,7 @@ TEST(OrvTicTree, DamagedInputNeverCrashes) {
 }
 
 TEST(OrvTicTree, RandomBytesNeverCrash) {
-  SinkCapture sink;
+  MessageRecorder sink;
   std::mt19937 random(7);
   for (int round = 0; round < 2000; ++round) {
     std::string junk = std::to_string(random() % 3) + "\n";

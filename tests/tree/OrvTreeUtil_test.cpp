@@ -15,23 +15,10 @@
 #include "OrvToken.h"
 #include "OrvTreeUtil.h"
 #include "OrvTxtPosn.h"
+#include "TreeBuildSupport.h"
 
 namespace {
 
-// A node of `op` with the given children: in slots 0, 1, ... of a
-// positional operation (null leaves a slot empty), appended to a list.
-OrvExpr* N(OrvOper op, std::initializer_list<OrvExpr*> children = {}) {
-  OrvExpr* node = new OrvExprOper(op);
-  int i = 0;
-  for (OrvExpr* child : children) {
-    if (OrvOperIsList(op))
-      node->AddArg(child);
-    else if (child != nullptr)
-      node->SetArg(i, child);
-    ++i;
-  }
-  return node;
-}
 
 OrvExpr* Word(const char* text) { return new OrvCharString(VString(text)); }
 OrvExpr* Null() { return new OrvNullNode(); }
