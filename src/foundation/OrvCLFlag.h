@@ -55,7 +55,15 @@ struct OrvCLFlagTable {
 
   // An empty table: count 0 and every record cleared.
   OrvCLFlagTable();
+
+  // The number of records in use: the count, kept within 0 .. 120 since a
+  // table filled from outside may carry any count.
+  int RecordsInUse() const;
 };
+
+// The number of selection words in `words` before the entry of length 0
+// that ends them; 0 for no words.
+int OrvCLFlagWordCount(const VString* words);
 
 // Fills `table` with the records of the kind-0-ended `array` whose mask
 // shares a bit with `mask`, in order, then a terminator, and sets the count.

@@ -5,24 +5,12 @@
 #include <ostream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 namespace {
 
-int RecordsInUse(const OrvCLFlagTable& table) {
-  if (table.count < 0) return 0;
-  if (table.count > ORV_CL_FLAG_TABLE_SIZE) return ORV_CL_FLAG_TABLE_SIZE;
-  return table.count;
-}
-
 const char* TextOf(const char* s) { return s ? s : ""; }
 const char* TextOf(const VString& s) { return s.text ? s.text : ""; }
-
-int CountWords(const VString* words) {
-  int n = 0;
-  if (words)
-    while (words[n].length != 0) ++n;
-  return n;
-}
 
 int IntOf(const int* p) { return p ? *p : 0; }
 
@@ -38,7 +26,7 @@ int ElementsOf(const OrvCLFlag& rec) {
 // when the record has display texts.
 const char* SelectedWord(const OrvCLFlag& rec, bool display) {
   int index = IntOf(rec.value);
-  if (index < 0 || index >= CountWords(rec.words)) return "";
+  if (index < 0 || index >= OrvCLFlagWordCount(rec.words)) return "";
   if (display && rec.strings) return TextOf(rec.strings[index]);
   return TextOf(rec.words[index]);
 }
@@ -57,7 +45,7 @@ void PrintHelpRecord(const OrvCLFlag& rec, std::ostream& os) {
       break;
     case 'l': {
       os << "=";
-      int words = CountWords(rec.words);
+      int words = OrvCLFlagWordCount(rec.words);
       for (int i = 0; i < words; ++i) os << (i ? "|" : "") << TextOf(rec.words[i]);
       os << " (now: " << SelectedWord(rec, true) << ")";
       break;
@@ -88,6 +76,20 @@ void PrintHelpRecord(const OrvCLFlag& rec, std::ostream& os) {
   os << "\n\t" << TextOf(rec.description) << "\n";
 }
 
+// The records of the table that have a short form for `mask`: every option
+// (not a heading) whose mask shares a bit with it, in table order.
+std::vector<const OrvCLFlag*> ShortFormRecords(const OrvCLFlagTable& table, int mask) {
+  std::vector<const OrvCLFlag*> out;
+  int used = table.RecordsInUse();
+  for (int i = 0; i < used; ++i) {
+    const OrvCLFlag& rec = table.records[i];
+    if (rec.kind == 0) break;
+    if (rec.kind == '-' || (rec.mask & mask) == 0) continue;
+    out.push_back(&rec);
+  }
+  return out;
+}
+
 }  // namespace
 
 OrvResult PrintOptionsHelp(const OrvCLFlagTable& table, std::ostream& os, int first,
@@ -96,7 +98,7 @@ OrvResult PrintOptionsHelp(const OrvCLFlagTable& table, std::ostream& os, int fi
   if (first < 0) first = 0;
   for (int i = first; argv && i < last; ++i) os << "  " << TextOf(argv[i]) << "\n";
   os << "\nCommand-Line parameters set:\n";
-  int used = RecordsInUse(table);
+  int used = table.RecordsInUse();
   for (int i = 0; i < used && table.records[i].kind != 0; ++i)
     PrintHelpRecord(table.records[i], os);
   return ORV_OK;
@@ -137,24 +139,16 @@ void PrintOptionShort(const OrvCLFlag& rec, std::ostream& os) {
 }
 
 void PrintOptionsShort(const OrvCLFlagTable& table, std::ostream& os, int mask) {
-  int used = RecordsInUse(table);
-  for (int i = 0; i < used; ++i) {
-    const OrvCLFlag& rec = table.records[i];
-    if (rec.kind == 0) break;
-    if (rec.kind == '-' || (rec.mask & mask) == 0) continue;
-    PrintOptionShort(rec, os);
+  for (const OrvCLFlag* rec : ShortFormRecords(table, mask)) {
+    PrintOptionShort(*rec, os);
     os << "\n";
   }
 }
 
 void OptionsToList(const OrvCLFlagTable& table, VStringList& list, int mask) {
-  int used = RecordsInUse(table);
-  for (int i = 0; i < used; ++i) {
-    const OrvCLFlag& rec = table.records[i];
-    if (rec.kind == 0) break;
-    if (rec.kind == '-' || (rec.mask & mask) == 0) continue;
+  for (const OrvCLFlag* rec : ShortFormRecords(table, mask)) {
     std::ostringstream os;
-    PrintOptionShort(rec, os);
+    PrintOptionShort(*rec, os);
     std::string s = os.str();
     list.Append(VString(s.c_str()));
   }

@@ -54,18 +54,9 @@ DecimalRead ReadDecimal(const char* text, size_t n, int& out) {
   return DECIMAL_OK;
 }
 
-// Number of words of a selection list, which ends at an entry of length 0.
-int CountWords(const VString* words) {
-  int n = 0;
-  if (words)
-    while (words[n].length != 0) ++n;
-  return n;
-}
-
 // The first record in table order whose name is exactly name[0 .. len).
 const OrvCLFlag* FindOption(const OrvCLFlagTable& table, const char* name, size_t len) {
-  int used = table.count;
-  if (used > ORV_CL_FLAG_TABLE_SIZE) used = ORV_CL_FLAG_TABLE_SIZE;
+  int used = table.RecordsInUse();
   for (int i = 0; i < used; ++i) {
     const OrvCLFlag& rec = table.records[i];
     if (rec.kind == 0) break;
@@ -81,6 +72,22 @@ struct OptionWord {
   const char* value;  // after the '=', or null when there is none
   bool negated;       // "no-" stood before the name
 };
+
+// Reads text[0 .. n), a number of the word `w`, into `out`; false with the
+// message about the whole word in `msg` when it is not a number that fits.
+bool TakeDecimal(const OptionWord& w, const char* text, size_t n, int& out, VString& msg) {
+  switch (ReadDecimal(text, n, out)) {
+    case DECIMAL_NOT_DIGITS:
+      msg = WithWord("Not a numeric value: ", w.word);
+      return false;
+    case DECIMAL_TOO_LARGE:
+      msg = WithWord("Numeric value out of range: ", w.word);
+      return false;
+    case DECIMAL_OK:
+      break;
+  }
+  return true;
+}
 
 // Each setter below stores the value of `w` into the variables of `rec`,
 // or returns false with the message in `msg` and changes nothing.
@@ -100,16 +107,7 @@ bool SetNumber(const OrvCLFlag& rec, const OptionWord& w, VString& msg) {
     return false;
   }
   int n = 0;
-  switch (ReadDecimal(w.value, std::strlen(w.value), n)) {
-    case DECIMAL_NOT_DIGITS:
-      msg = WithWord("Not a numeric value: ", w.word);
-      return false;
-    case DECIMAL_TOO_LARGE:
-      msg = WithWord("Numeric value out of range: ", w.word);
-      return false;
-    case DECIMAL_OK:
-      break;
-  }
+  if (!TakeDecimal(w, w.value, std::strlen(w.value), n, msg)) return false;
   *rec.value = n;
   return true;
 }
@@ -132,16 +130,7 @@ bool SetNumberList(const OrvCLFlag& rec, const OptionWord& w, VString& msg) {
       return false;
     }
     int n = 0;
-    switch (ReadDecimal(start, (size_t)(p - start), n)) {
-      case DECIMAL_NOT_DIGITS:
-        msg = WithWord("Not a numeric value: ", w.word);
-        return false;
-      case DECIMAL_TOO_LARGE:
-        msg = WithWord("Numeric value out of range: ", w.word);
-        return false;
-      case DECIMAL_OK:
-        break;
-    }
+    if (!TakeDecimal(w, start, (size_t)(p - start), n, msg)) return false;
     elements.push_back(n);
     if (*p == ',') ++p;
   }
@@ -199,7 +188,7 @@ bool SetStringList(const OrvCLFlag& rec, const OptionWord& w, VString& msg) {
 bool SetSelection(const OrvCLFlag& rec, const OptionWord& w, VString& msg) {
   int index = 0;
   if (w.value && *w.value) {
-    int words = CountWords(rec.words);
+    int words = OrvCLFlagWordCount(rec.words);
     size_t len = std::strlen(w.value);
     DecimalRead read = ReadDecimal(w.value, len, index);
     if (read == DECIMAL_NOT_DIGITS) {

@@ -4,19 +4,12 @@
 
 namespace {
 
-// A count that came from outside, read as a number of records in use.
-int RecordsInUse(int count) {
-  if (count < 0) return 0;
-  if (count > ORV_CL_FLAG_TABLE_SIZE) return ORV_CL_FLAG_TABLE_SIZE;
-  return count;
-}
-
 // Appends the records recs[0 .. n) (n < 0: up to the first kind-0 record)
 // whose mask matches to the registry.  The terminator after the last
 // record is rewritten on success only.
 OrvResult AppendRecords(OrvCLFlagTable& registry, const OrvCLFlag* recs, int n,
                         VString& error, int mask) {
-  int used = RecordsInUse(registry.count);
+  int used = registry.RecordsInUse();
   if (recs) {
     for (int i = 0; n < 0 || i < n; ++i) {
       const OrvCLFlag& rec = recs[i];
@@ -39,6 +32,19 @@ OrvResult AppendRecords(OrvCLFlagTable& registry, const OrvCLFlag* recs, int n,
 
 OrvCLFlagTable::OrvCLFlagTable() : count(0) {
   for (OrvCLFlag& rec : records) rec = OrvCLFlag();
+}
+
+int OrvCLFlagTable::RecordsInUse() const {
+  if (count < 0) return 0;
+  if (count > ORV_CL_FLAG_TABLE_SIZE) return ORV_CL_FLAG_TABLE_SIZE;
+  return count;
+}
+
+int OrvCLFlagWordCount(const VString* words) {
+  int n = 0;
+  if (words)
+    while (words[n].length != 0) ++n;
+  return n;
 }
 
 OrvResult BuildOptionGroup(OrvCLFlagTable& table, const OrvCLFlag* array, int mask,
@@ -66,13 +72,13 @@ OrvResult OrvAddCommandLineFlags(OrvCLFlagTable& registry, const OrvCLFlag* arra
 
 OrvResult OrvAddCommandLineFlags(OrvCLFlagTable& registry, const OrvCLFlagTable& group,
                                  VString& error, int mask) {
-  return AppendRecords(registry, group.records, RecordsInUse(group.count), error, mask);
+  return AppendRecords(registry, group.records, group.RecordsInUse(), error, mask);
 }
 
 OrvResult OrvAddCommandLineFlags(OrvCLFlagTable& registry, const OrvCLFlag& record,
                                  VString& error) {
   // One record is added whatever its mask; the terminator follows it.
-  int used = RecordsInUse(registry.count);
+  int used = registry.RecordsInUse();
   if (used >= ORV_CL_FLAG_TABLE_SIZE) {
     registry.count = used;
     error = VString("OrvAddCommandLineFlags: too many options");

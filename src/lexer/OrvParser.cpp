@@ -13,6 +13,14 @@ const OrvDials kSameParaDataNameDials = 0x400E00;
 
 bool Holds(OrvDials set, int dialect) { return OrvGetDial(set, dialect) != 0; }
 
+// The value a "dial" selection takes: `first` when the set holds dialect
+// `a`, else `second` when it holds dialect `b`, else `otherwise`.
+int FirstHeld(OrvDials set, int a, int first, int b, int second, int otherwise) {
+  if (Holds(set, a)) return first;
+  if (Holds(set, b)) return second;
+  return otherwise;
+}
+
 // A "dial"/"no"/"yes" selection as a switch: "no" 0, "yes" 1, and "dial" the
 // given dialect default.  An index beyond "yes" (the option machinery takes
 // any digits as an index) counts as "yes", so that the result stays a switch.
@@ -84,27 +92,17 @@ OrvResult OrvParser::ResolveDialectOptions(VString& message) {
 
   dialectDigits = OrvDialsToString(dials);
 
-  if (lineFormat == ORV_LINE_FORMAT_DIAL) {
-    if (Holds(dials, ORV_DIAL_ICOBOL))
-      lineFormat = ORV_LINE_FORMAT_FREE;
-    else if (Holds(dials, ORV_DIAL_FSC))
-      lineFormat = ORV_LINE_FORMAT_VAR;
-    else
-      lineFormat = ORV_LINE_FORMAT_FIXED;
-  }
+  if (lineFormat == ORV_LINE_FORMAT_DIAL)
+    lineFormat = FirstHeld(dials, ORV_DIAL_ICOBOL, ORV_LINE_FORMAT_FREE, ORV_DIAL_FSC,
+                           ORV_LINE_FORMAT_VAR, ORV_LINE_FORMAT_FIXED);
 
   sepSpaceReqd = ResolveDialNoYes(sepSpaceReqd, (dials & kNoSepSpaceDials) == 0 ? 1 : 0);
   sameParaDataName =
       ResolveDialNoYes(sameParaDataName, (dials & kSameParaDataNameDials) != 0 ? 1 : 0);
 
-  if (storageMode == ORV_STOR_MODE_DIAL) {
-    if (Holds(dials, ORV_DIAL_FSC))
-      storageMode = ORV_STOR_MODE_FSC;
-    else if (Holds(dials, ORV_DIAL_ACU))
-      storageMode = ORV_STOR_MODE_WORD;
-    else
-      storageMode = ORV_STOR_MODE_BYTE;
-  }
+  if (storageMode == ORV_STOR_MODE_DIAL)
+    storageMode = FirstHeld(dials, ORV_DIAL_FSC, ORV_STOR_MODE_FSC, ORV_DIAL_ACU,
+                            ORV_STOR_MODE_WORD, ORV_STOR_MODE_BYTE);
 
   numSignTrailSep = ResolveDialNoYes(
       numSignTrailSep, Holds(dials, ORV_DIAL_RM) || Holds(dials, ORV_DIAL_RM85) ? 1 : 0);

@@ -61,6 +61,16 @@ enum OrvStorMode {
   ORV_STOR_MODE_FSC = 3
 };
 
+// The trace words of the parser settings.  The first is read by nothing.
+enum OrvParserTraceWord {
+  ORV_TRACE_WORD_SPARE = 0,
+  ORV_TRACE_WORD_NAMES = 1,      // the parser's trace of name handling
+  ORV_TRACE_WORD_POSITIONS = 2,  // the trace of token positions
+  ORV_TRACE_WORD_SYMTAB = 3,     // the symbol-table trace level
+  ORV_TRACE_WORD_TREE_DUMP = 4,  // a dump of the tree after parsing
+  ORV_TRACE_WORD_COUNT = 5
+};
+
 // Capacities of the string-list options.
 const int ORV_EXCLUDE_KEYWORDS_MAX = 100;
 const int ORV_SET_CONSTANTS_MAX = 50;
@@ -152,9 +162,9 @@ public:
   // Only read the tokens of a source, without parsing it.
   int tokenDump;
   // Trace switches: the lexer's flag bits, and five words for the parse
-  // driver (names, positions, a dump of the tree, and two spare ones).
+  // driver, indexed by OrvParserTraceWord.  No option sets any of them.
   int lexerTrace;
-  int traceWords[5];
+  int traceWords[ORV_TRACE_WORD_COUNT];
 
   // Counters of the last parse.
   int tokenCount;

@@ -51,6 +51,42 @@ TEST(OrvCLFlagTableTest, StartsEmpty) {
   for (const OrvCLFlag& r : table.records) EXPECT_TRUE(IsTerminator(r));
 }
 
+// A count set from outside is read within the table's room, so parsing and
+// appending never go past the records.
+TEST(OrvCLFlagTableTest, RecordsInUseStaysWithinTheTable) {
+  const struct {
+    int count;
+    int inUse;
+  } cases[] = {{0, 0}, {7, 7}, {120, 120}, {121, 120}, {100000, 120}, {-1, 0}, {-100000, 0}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.count);
+    OrvCLFlagTable table;
+    table.count = c.count;
+    EXPECT_EQ(c.inUse, table.RecordsInUse());
+  }
+
+  int v = 0;
+  OrvCLFlagTable table;
+  VString error;
+  const OrvCLFlag one[] = {Switch("a", &v, 1), kEnd};
+  table.count = -5;
+  ASSERT_EQ(0, OrvAddCommandLineFlags(table, one, error, 1));
+  EXPECT_EQ((std::vector<std::string>{"b:a"}), Names(table));
+  table.count = 500;
+  EXPECT_EQ(23, OrvAddCommandLineFlags(table, one, error, 1));
+  EXPECT_EQ(120, table.count);
+}
+
+TEST(OrvCLFlagTableTest, WordCountEndsAtTheEmptyWord) {
+  VString three[] = {VString("a"), VString("b"), VString("c"), VString()};
+  VString none[] = {VString()};
+  VString stopsEarly[] = {VString("a"), VString(""), VString("c"), VString()};
+  EXPECT_EQ(3, OrvCLFlagWordCount(three));
+  EXPECT_EQ(0, OrvCLFlagWordCount(none));
+  EXPECT_EQ(1, OrvCLFlagWordCount(stopsEarly));
+  EXPECT_EQ(0, OrvCLFlagWordCount(nullptr));
+}
+
 // Which records a group takes for a mask.
 struct MaskCase {
   int mask;

@@ -94,6 +94,80 @@ TEST(OrvWordsTest, CompoundNamesAreNotLookupWords) {
   EXPECT_EQ(OrvFindKeyword(VString(), OrvCobolKeywords), nullptr);
 }
 
+// The token name of a code, as a string ("" for a code without a name).
+std::string CodeName(int code) {
+  const char* name = OrvTokenCodeName(code);
+  return name ? name : "";
+}
+
+// Every row's code is the one named RW_ and the word with its hyphens
+// written as underscores; EXTENDED-SEARCH alone has RW_EXTEND_SEARCH.
+TEST(OrvWordsTest, EveryCobolCodeIsNamedAfterItsWord) {
+  for (int i = 0; OrvCobolKeywords[i].word != nullptr; ++i) {
+    const OrvKeyword& row = OrvCobolKeywords[i];
+    SCOPED_TRACE(row.word);
+    std::string expected = "RW_" + std::string(row.word);
+    for (char& c : expected)
+      if (c == '-') c = '_';
+    if (std::string(row.word) == "EXTENDED-SEARCH") expected = "RW_EXTEND_SEARCH";
+    EXPECT_EQ(CodeName(row.code), expected);
+  }
+}
+
+// The SQL and CICS words name their codes: STK_ or CTK_ and the word.
+TEST(OrvWordsTest, EverySqlAndCicsCodeIsNamedAfterItsWord) {
+  for (int i = 0; OrvSqlKeywords[i] != nullptr; ++i) {
+    SCOPED_TRACE(OrvSqlKeywords[i]);
+    EXPECT_EQ(CodeName(ORV_SQL_FIRST_CODE + i), "STK_" + std::string(OrvSqlKeywords[i]));
+  }
+  for (int i = 0; OrvCicsKeywords[i] != nullptr; ++i) {
+    SCOPED_TRACE(OrvCicsKeywords[i]);
+    EXPECT_EQ(CodeName(ORV_CICS_FIRST_CODE + i), "CTK_" + std::string(OrvCicsKeywords[i]));
+  }
+}
+
+struct MaskCase {
+  const char* word;
+  OrvDials mask;
+};
+
+// Dialect masks of words across the table: the first and the last word of
+// each mask that several words share, and words of masks of their own.
+TEST(OrvWordsTest, DialectMasksOfWords) {
+  const MaskCase cases[] = {
+      {"ACCEPT", 0xFFD35E}, {"ZEROS", 0xFFD35E}, {"ARITHMETIC", 0x80000}, {"VALIDATE", 0x80000},
+      {"ALPHABET", 0xFC8F54}, {"TRUE", 0xFC8F54}, {"ALARM", 0x40000}, {"SUBTRANSACTION", 0x40000},
+      {"ACTIVATION", 0x1000000}, {"WORKING-COMMON", 0x1000000}, {"BASIS", 0x10018},
+      {"SYSPUNCH", 0x10018}, {"CANCEL", 0xFED35E}, {"TEXT", 0xFED35E}, {"ALL", 0x1FFD35E},
+      {"USING", 0x1FFD35E}, {"DEBUG", 0x10008}, {"UPSI-7", 0x10008}, {"CURRENT", 0x1080000},
+      {"WITHIN", 0x1080000}, {"DATABASE-NAME", 0x40001}, {"VOLUME", 0x40001}, {"ACTUAL", 0x90008},
+      {"SEEK", 0x90008}, {"BEGINNING", 0x90018}, {"WRITE-ONLY", 0x90018}, {"SWITCH-0", 0x1048E05},
+      {"SWITCH-8", 0x1048E05}, {"BELL", 0xF8A700}, {"UNDERLINE", 0xF8A700},
+      {"APPLICATION", 0x200000}, {"TIMESTAMP", 0x200000}, {"BUILD", 0x300000}, {"SHOW", 0x300000},
+      {"CHAIN", 0x802600}, {"FILE-ID", 0x802600}, {"COMP-6", 0x80C000}, {"LOW", 0x80C000},
+      {"FH-FCD", 0xA00}, {"NCHAR", 0xA00}, {"EXTENDED-SEARCH", 0x10000}, {"WRITE-VERIFY", 0x10000},
+      {"ARGUMENT-NUMBER", 0x388E01}, {"ENVIRONMENT-VALUE", 0x388E01}, {"F", 0x1000E1D},
+      {"V", 0x1000E1D}, {"DISP", 0x8}, {"REREAD", 0x8}, {"HIGH", 0xC000}, {"PRINT", 0xC000},
+      {"S03", 0x10010}, {"S05", 0x10010}, {"EXCEEDS", 0x80E00}, {"NATIONAL-EDITED", 0x80E00},
+      {"LEFT-JUSTIFY", 0x8A600}, {"TRAILING-SIGN", 0x8A600}, {"SKIP1", 0x98E58},
+      {"SKIP3", 0x98E58}, {"LOWER", 0x808E00}, {"UPPER", 0x808E00}, {"EMPTY-CHECK", 0xB0A600},
+      {"NO-ECHO", 0xB0A600}, {"GRID", 0xB88800}, {"OVERLINE", 0xB88800}, {"END-EXEC", 0xBBD35E},
+      {"EXECUTE", 0xBBD35E}, {"FREE", 0x10C0000}, {"RETRIEVAL", 0x10C0000}, {"TOTALED", 0x18},
+      {"C01", 0x10058}, {"RECORD-OVERFLOW", 0x80008}, {"DIM", 0x400000}, {"CYCLE", 0x800200},
+      {"COMP-X", 0x800400}, {"END-CHAIN", 0x800A00}, {"CONVERSION", 0x840000},
+      {"COMP-2", 0x890E18}, {"COMP-4", 0x892E58}, {"COMP-1", 0x89CE18}, {"OBJECT", 0x8C0000},
+      {"BOLD", 0xC00000}, {"PREVIOUS", 0xC08600}, {"DISK", 0xC0A600}, {"COMP-5", 0xC88700},
+      {"NULL", 0xC88C10}, {"COMP-3", 0xC9E358}, {"AUTO", 0xF89300}, {"EOL", 0xF8CF00},
+      {"SELECTIVE", 0x1080008}, {"MODIFY", 0x18C0000},
+      {"SYSIN", 0x58},  {"FIXED", 0x73D31E}, {"COMMON", 0x7C8F54}, {"BINARY", 0xFCCF54},
+      {"THEN", 0xFD835C}, {"EXCLUSIVE", 0x1CC2200}, {"COPY", 0x1400000}, {"TAB", 0x80CE01},
+  };
+  for (const MaskCase& c : cases) {
+    SCOPED_TRACE(c.word);
+    EXPECT_EQ(Row(c.word).mask, c.mask);
+  }
+}
+
 struct ReservedCase {
   const char* word;
   OrvDials dials;
