@@ -54,11 +54,11 @@ void OrvInheritedDataClauses(OrvExpr* node, int& usage, int& sync, int& sign,
     if (sign == 1) {
       OrvExpr* clause = ChildOrNull(entry, 8);
       if (Present(clause)) {
+        // A NULL_NODE kind leaves the sign at 1, so an outer entry may still
+        // give it; SEPARATE counts all the same.
         OrvExpr* kind = ChildOrNull(clause, 0);
-        if (Present(kind)) {
-          sign = kind->Oper();
-          if (Present(ChildOrNull(clause, 1))) signSeparate = 1;
-        }
+        if (kind != nullptr) sign = kind->Oper();
+        if (Present(ChildOrNull(clause, 1))) signSeparate = 1;
       }
     }
   }

@@ -346,6 +346,9 @@ TEST(OrvTicTree, BadInputGivesItsCode) {
       {"file index outside the map", P + "1\n\no1:0:0:0:-T5,1:x[1,0,n5][1,0,n0]#",
        ORV_TIC_BAD_FORMAT, "OrvTxtPosn::GetTic: file_ix 5 is out of range -1..1"},
       {"string cut short in a node", P + "1\n\no801:0:0:0:#9:AB", ORV_TIC_EOF, ""},
+      {"negative string length", P + "1\n\no801:0:0:0:#-3:AB", ORV_TIC_BAD_NUMBER,
+       "GetTicIntNo: negative number -3 is not allowed"},
+      {"negative node serial", P + "1\n\no1:0:0:-1:#", ORV_TIC_BAD_NUMBER, ""},
       {"int value without ender", P + "1\n\no803:0:0:0:#1:7" + "7", ORV_TIC_BAD_NUMBER, ""},
   };
   MessageRecorder sink;

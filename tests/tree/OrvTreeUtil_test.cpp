@@ -81,7 +81,9 @@ TEST(OrvInheritedDataClauses, InnermostClauseWinsAndTheSearchStopsAtTheDataDivis
                               N(DX_SYNCHRONIZED, {N(DX_SYNC_LEFT)}));
   OrvExpr* outerDd = N(DECL_DD, {outerEntry, N(DECL_DD_LIST, {innerDd})});
   OrvExpr* plainEntry = Entry(nullptr, nullptr, nullptr);
-  OrvExpr* plainDd = N(DECL_DD, {plainEntry});
+  // SIGN SEPARATE without LEADING or TRAILING: the kind is a NULL_NODE.
+  OrvExpr* separateEntry = Entry(nullptr, N(DX_SIGN, {Null(), N(DX_SIGN_SEPARATE)}), nullptr);
+  OrvExpr* plainDd = N(DECL_DD, {plainEntry, N(DECL_DD_LIST, {N(DECL_DD, {separateEntry})})});
   OrvExpr* division = N(DIVISION_DATA, {N(DECL_DD_LIST, {outerDd, plainDd})});
   std::unique_ptr<OrvExpr> top(
       N(DECL_DD, {Entry(N(DX_USAGE, {N(DU_COMP)}), nullptr, nullptr), division}));
@@ -96,6 +98,7 @@ TEST(OrvInheritedDataClauses, InnermostClauseWinsAndTheSearchStopsAtTheDataDivis
       {"inner holder", innerDd, DU_COMP, DX_SYNCHRONIZED, DX_SIGN_TRAILING, 0},
       {"outer entry", outerEntry, DU_COMP, DX_SYNCHRONIZED, DX_SIGN_LEADING, 1},
       {"item without clauses", plainEntry, DU_DISPLAY, 1, 1, 0},
+      {"SEPARATE without a sign kind", separateEntry, DU_DISPLAY, 1, 1, 1},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
