@@ -20,13 +20,13 @@ std::string Name(const OrvExpr* n) {
   return n->HasImage() ? n->Image()->text : OrvOperName(n->Oper());
 }
 
-// The tree   R(EX_LIST) = [ A, M(EX_LIST) = [ B, C ], D ]
+// The tree   R(EX_LIST) = [ A, M(STMT_LIST) = [ B, C ], D ]
 // with a token in front of every slot ("t<child>") and a tail token on M
 // and R ("tail<node>").
 struct Tree {
   OrvExprOper* root;
   Tree() {
-    OrvExprOper* m = new OrvExprOper(EX_LIST, Str("B"), Str("C"));
+    OrvExprOper* m = new OrvExprOper(STMT_LIST, Str("B"), Str("C"));
     root = new OrvExprOper(EX_LIST, Str("A"), m, Str("D"));
     Tag(root);
   }
@@ -117,16 +117,16 @@ TEST(WalkTheTree, AnswerCodesShapeTheVisits) {
     int result;
   };
   const Case cases[] = {
-      {"all children", {}, "", "EX_LIST A EX_LIST B C D", 1},
+      {"all children", {}, "", "EX_LIST A STMT_LIST B C D", 1},
       {"root skips", {{"EX_LIST", 2}}, "", "EX_LIST", 2},
-      {"skip below M", {{"B", 1}, {"EX_LIST", 1}}, "", "EX_LIST A EX_LIST B C D", 1},
-      {"stop at B", {{"B", 4}}, "", "EX_LIST A EX_LIST B", 4},
-      {"other value acts like 2", {{"A", 0x107}, {"C", 0x207}}, "", "EX_LIST A EX_LIST B C D", 1},
-      {"high bits are ignored", {{"B", 0x104}}, "", "EX_LIST A EX_LIST B", 4},
+      {"M skips its children", {{"STMT_LIST", 2}}, "", "EX_LIST A STMT_LIST D", 1},
+      {"stop at B", {{"B", 4}}, "", "EX_LIST A STMT_LIST B", 4},
+      {"other value acts like 2", {{"A", 0x107}, {"STMT_LIST", 0x207}}, "", "EX_LIST A STMT_LIST D", 1},
+      {"high bits are ignored", {{"B", 0x104}}, "", "EX_LIST A STMT_LIST B", 4},
       {"an unknown answer skips the children", {{"EX_LIST", 0x107}}, "", "EX_LIST", 7},
-      {"a child's unknown answer is passed up", {{"D", 9}}, "", "EX_LIST A EX_LIST B C D", 9},
-      {"B removes itself", {}, "B", "EX_LIST A EX_LIST B C D", 1},
-      {"last child removes itself", {}, "D", "EX_LIST A EX_LIST B C D", 1},
+      {"a child's unknown answer is passed up", {{"D", 9}}, "", "EX_LIST A STMT_LIST B C D", 9},
+      {"B removes itself", {}, "B", "EX_LIST A STMT_LIST B C D", 1},
+      {"last child removes itself", {}, "D", "EX_LIST A STMT_LIST B C D", 1},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -155,7 +155,7 @@ TEST(WalkTheTree, ARemovedLastChildDoesNotMakeItsParentWalkedTwice) {
   Trace t;
   t.removeOnVisit = "C";  // the last child of M
   EXPECT_EQ(WalkTheTree(tree.root, &t, PlainCb), 1);
-  EXPECT_EQ(t.log, "EX_LIST A EX_LIST B C D");  // M and D once each
+  EXPECT_EQ(t.log, "EX_LIST A STMT_LIST B C D");  // M and D once each
   EXPECT_EQ(tree.M()->NArgs(), 1);
 }
 
@@ -164,7 +164,7 @@ TEST(WalkTheTree, CallbackAnsweringRemovedWithoutRemovingDoesNotLoop) {
   Trace t;
   t.pre["B"] = 3;  // B is still there
   WalkTheTree(tree.root, &t, PlainCb);
-  EXPECT_EQ(t.log, "EX_LIST A EX_LIST B C D");
+  EXPECT_EQ(t.log, "EX_LIST A STMT_LIST B C D");
 }
 
 TEST(OrvWalkSubtree, OrderOfPreTokensChildrenTailAndPost) {
@@ -173,8 +173,8 @@ TEST(OrvWalkSubtree, OrderOfPreTokensChildrenTailAndPost) {
   OrvWalkTree(tree.root, &t, "TestWalker", PreCb, PostCb, TokCb);
   EXPECT_EQ(t.log,
             "pre:EX_LIST tok:tA pre:A tok:- post:A/1 "
-            "tok:tEX_LIST pre:EX_LIST tok:tB pre:B tok:- post:B/1 tok:tC pre:C tok:- post:C/1 "
-            "tok:tailEX_LIST post:EX_LIST/1 "
+            "tok:tSTMT_LIST pre:STMT_LIST tok:tB pre:B tok:- post:B/1 tok:tC pre:C tok:- post:C/1 "
+            "tok:tailSTMT_LIST post:STMT_LIST/1 "
             "tok:tD pre:D tok:- post:D/1 tok:tailEX_LIST post:EX_LIST/1");
 }
 
@@ -192,15 +192,15 @@ TEST(OrvWalkSubtree, AnswerCodesShapeTheVisits) {
        {{"EX_LIST", 2}}, {}, "", "pre:EX_LIST post:EX_LIST/2", 2},
       {"pre answers 4: its own post still runs, then the walk ends",
        {{"B", 4}}, {}, "",
-       "pre:EX_LIST tok:tA pre:A tok:- post:A/1 tok:tEX_LIST pre:EX_LIST tok:tB pre:B post:B/4", 4},
+       "pre:EX_LIST tok:tA pre:A tok:- post:A/1 tok:tSTMT_LIST pre:STMT_LIST tok:tB pre:B post:B/4", 4},
       {"a token list answers 4: no post on the way up",
        {}, {{"tC", 4}}, "",
-       "pre:EX_LIST tok:tA pre:A tok:- post:A/1 tok:tEX_LIST pre:EX_LIST tok:tB pre:B tok:- "
+       "pre:EX_LIST tok:tA pre:A tok:- post:A/1 tok:tSTMT_LIST pre:STMT_LIST tok:tB pre:B tok:- "
        "post:B/1 tok:tC", 4},
       {"a removed child: its slot's tokens are offered again with the next child",
        {}, {}, "A",
-       "pre:EX_LIST tok:tA pre:A post:A/3 tok:tEX_LIST pre:EX_LIST tok:tB pre:B tok:- post:B/1 tok:tC "
-       "pre:C tok:- post:C/1 tok:tailEX_LIST post:EX_LIST/1 tok:tD pre:D tok:- post:D/1 "
+       "pre:EX_LIST tok:tA pre:A post:A/3 tok:tSTMT_LIST pre:STMT_LIST tok:tB pre:B tok:- post:B/1 tok:tC "
+       "pre:C tok:- post:C/1 tok:tailSTMT_LIST post:STMT_LIST/1 tok:tD pre:D tok:- post:D/1 "
        "tok:tailEX_LIST post:EX_LIST/1", 1},
   };
   for (const Case& c : cases) {
@@ -231,7 +231,7 @@ TEST(OrvWalkSubtree, ARemovedLastChildIsNotPassedUp) {
   t.removeOnVisit = "C";
   EXPECT_EQ(OrvWalkSubtree(tree.root, tree.root, &t, "W", PreCb, PostCb, nullptr), 1);
   EXPECT_EQ(t.log,
-            "pre:EX_LIST pre:A post:A/1 pre:EX_LIST pre:B post:B/1 pre:C post:C/3 post:EX_LIST/1 "
+            "pre:EX_LIST pre:A post:A/1 pre:STMT_LIST pre:B post:B/1 pre:C post:C/3 post:STMT_LIST/1 "
             "pre:D post:D/1 post:EX_LIST/1");
 }
 
