@@ -42,8 +42,8 @@ OrvResult OrvGetTicTree(std::istream& in, OrvExpr*& root, VString& error);
 
 // Checks that a tree can be written: a node met more than once in the tree
 // gives an error token in `messages` and the result 37; then every node's
-// links are checked (a link to a node outside the tree is reported and
-// nullified, 37).  Numbers the nodes as the writer does.  0 when all is well.
+// links are checked (a link to a node outside the tree is reported and cut at
+// both ends, 37).  Numbers the nodes as the writer does.  0 when all is well.
 OrvResult OrvCheckTree(OrvExpr* root, OrvTokenList* messages);
 
 #endif

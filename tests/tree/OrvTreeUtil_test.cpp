@@ -164,11 +164,15 @@ TEST(OrvGatherCommentsWalker, MovesOnlyComments) {
   EXPECT_EQ(Images(a->Tokens()), "a");
   EXPECT_EQ(Images(root->Tokens()), ".");
 
-  // A second pass finds nothing and changes nothing.
+  // A second pass finds nothing and changes nothing, the destination
+  // included.
   OrvTokenList again;
+  Add(again, CM_COMMENT, "kept");
   OrvGatherCommentsWalker(root.get(), again);
-  EXPECT_TRUE(again.IsEmpty());
+  EXPECT_EQ(Images(again), "kept");
   EXPECT_EQ(Images(root->ArgSlots(0)->tokens), "MOVE");
+  EXPECT_EQ(Images(a->Tokens()), "a");
+  EXPECT_EQ(Images(root->Tokens()), ".");
 }
 
 TEST(OrvTreeSearch, SubtreeAndRoot) {
