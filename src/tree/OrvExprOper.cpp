@@ -299,8 +299,9 @@ OrvArgSlot* OrvExprOper::ArgSlots(int i) const {
   return slots_[i];
 }
 
+// The first slot whose child is the given node; for a null node that is the
+// first empty slot.
 int OrvExprOper::FindArg(const OrvExpr* child) const {
-  if (child == nullptr) return -1;
   for (int i = 0; i < NArgs(); ++i) {
     if (slots_[i]->child == child) return i;
   }
@@ -430,6 +431,7 @@ OrvExpr* OrvExprOper::DelArg(int i, int removeSlot, int fillNull) {
 
 OrvArgSlot* OrvExprOper::DelArgSlot(int i, int removeSlot, int fillNull) {
   if (BadIndex("OrvExprOper::DelArgSlot", i)) return nullptr;
+  if (removeSlot < 0) removeSlot = OrvOperIsList(Oper());
   OrvArgSlot* slot = slots_[i];
   if (slot->child != nullptr) slot->child->SetParent(nullptr);
   if (removeSlot) {

@@ -17,6 +17,7 @@ const OrvTxtPosn OrvInftyPosn = OrvTxtPosnConstants::Infinity();
 const char* const OrvBadFileName = "-(bad)-";
 
 int OrvTicPosnWithFileNames = 0;
+int& OrvTicFileNames = OrvTicPosnWithFileNames;
 
 namespace {
 

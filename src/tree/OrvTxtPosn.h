@@ -111,6 +111,8 @@ extern const char* const OrvBadFileName;
 
 // How PutTic names the file: 0 by index ("n"), non-zero by name ("s").
 extern int OrvTicPosnWithFileNames;
+// The same switch under the name the tool driver uses.
+extern int& OrvTicFileNames;
 
 // While a TIC tree reader runs: maps every file index written in the text
 // being read to the index of the same name in this run's table.  Outside

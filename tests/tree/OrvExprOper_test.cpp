@@ -221,9 +221,15 @@ TEST(OrvExprOperArgs, FindArgAnswersIndexOrMinusOne) {
   OrvCharString stranger(VString("Z"));
   EXPECT_EQ(n.FindArg(n.Args(1)), 1);
   EXPECT_EQ(n.FindArg(&stranger), -1);
+  // Without an empty slot, no slot holds "no node".
   EXPECT_EQ(n.FindArg(nullptr), -1);
   OrvExprOper empty(EX_LIST);
   EXPECT_EQ(empty.FindArg(&stranger), -1);
+  EXPECT_EQ(empty.FindArg(nullptr), -1);
+  // A null node is found in the first slot that holds no child.
+  OrvExprOper prog(COBOL_FILE);
+  prog.SetArg(0, Str("P"));
+  EXPECT_EQ(prog.FindArg(nullptr), 1);
 }
 
 // --- setting and inserting ------------------------------------------------------
@@ -412,6 +418,23 @@ TEST(OrvExprOperDel, DelArgSlotHandsOverTheWholeRecord) {
   EXPECT_EQ(slot->child->Parent(), nullptr);
   EXPECT_EQ(Kids(n), "A,C");
   delete slot;  // with its child
+}
+
+TEST(OrvExprOperDel, DelArgSlotRemovesByKindWhenAskedTo) {
+  // A negative removal flag removes the slot of a list operation only.
+  OrvExprOper list(EX_LIST, Str("A"), Str("B"));
+  OrvArgSlot* fromList = list.DelArgSlot(0, -1, 0);
+  ASSERT_NE(fromList, nullptr);
+  EXPECT_EQ(Img(fromList->child), "A");
+  EXPECT_EQ(Kids(list), "B");
+  delete fromList;
+  OrvExprOper pos(EX_INT_CONST_RANGE, Str("A"), Str("B"));
+  OrvArgSlot* fromPos = pos.DelArgSlot(0, -1, 0);
+  ASSERT_NE(fromPos, nullptr);
+  EXPECT_EQ(Img(fromPos->child), "A");
+  EXPECT_EQ(pos.NArgs(), 2);
+  EXPECT_EQ(Kids(pos), "(null),B");
+  delete fromPos;
 }
 
 TEST(OrvExprOperDel, DelArgSlotWithoutRemovalLeavesAFreshRecord) {

@@ -98,11 +98,24 @@ TEST(OrvOperTest, ExactTemplatesOfCategoriesUsagesAndFigurativeConstants) {
       {DU_BINARY, "BINARY"}, {DU_COMP, "COMP"}, {DU_COMP_0, "COMP-0"}, {DU_COMP_1, "COMP-1"},
       {DU_COMP_2, "COMP-2"}, {DU_COMP_3, "COMP-3"}, {DU_COMP_4, "COMP-4"}, {DU_COMP_5, "COMP-5"},
       {DU_COMP_6, "COMP-6"}, {DU_COMP_X, "COMP-X"}, {DU_BIT, "BIT"}, {DU_DISPLAY, "DISPLAY"},
-      {DU_INDEX, "INDEX"}, {DU_POINTER, "POINTER"},
+      {DU_INDEX, "INDEX"}, {DU_POINTER, "POINTER"}, {DU_COMP_RM, "COMP"},
+      // The codes that the printer's conditional rows override.
+      {FCX_DEVICE, "{$1?$1|}{$2?$2}{$3?|$3}"}, {EX_COND_VALUE, "VALUE|$1{$2?|$2}"},
+      {SECTION_PROC, "$1 SECTION{$2?|$2}.\r{$3?\n$3}"}, {PARA_PROC, "$1.\r{$2?\n$2}"},
+      {STMT_CALL, "CALL$1{$2= $2}{$3?|$3}{$4? $4}{$5?|$5}{$6?\n$6}{$7?\n$7}{$8?\n$8}"},
+      {EX_ELSE, "ELSE{$1?\n\t$1\b}"}, {STMT_MOVE, "MOVE $1{$2=|TO $2}"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(OrvOperName(c.code));
     EXPECT_STREQ(c.templ, OrvOperTemplate(c.code));
+  }
+  // The printer drops the closing "[.]" of these two when a COPY statement
+  // stands inside the entry.
+  for (int code : {DECL_FD_ENTRY, DECL_DD_ENTRY}) {
+    SCOPED_TRACE(OrvOperName(code));
+    const std::string templ = OrvOperTemplate(code);
+    ASSERT_GE(templ.size(), 3u);
+    EXPECT_EQ("[.]", templ.substr(templ.size() - 3));
   }
 }
 
