@@ -13,6 +13,8 @@
 #include <cstring>
 #include <iostream>
 
+#include "OrvRawWrite.h"
+
 OrvExitHookFunction OrvExitHook = nullptr;
 int OrvNoSignalHandlers = 0;
 
@@ -23,20 +25,6 @@ namespace {
 
 // Pushes that found the stack full; their leaves pop nothing.
 int debugContextOverflow = 0;
-
-void WriteAll(int fd, const char* s, size_t n) {
-  while (n > 0) {
-    ssize_t w = write(fd, s, n);
-    if (w < 0) {
-      if (errno == EINTR) continue;
-      return;
-    }
-    s += w;
-    n -= static_cast<size_t>(w);
-  }
-}
-
-void WriteText(int fd, const char* s) { WriteAll(fd, s, std::strlen(s)); }
 
 // Decimal image of n into buf (at least 12 characters); returns buf.
 const char* FormatInt(int n, char* buf) {
@@ -56,14 +44,14 @@ const char* FormatInt(int n, char* buf) {
 
 // The dump itself, safe to call from a signal handler.
 void WriteDebugContextStack(int fd) {
-  WriteText(fd, "Debug context stack dump: \n");
+  OrvWriteText(fd, "Debug context stack dump: \n");
   for (int i = DEBUG_CONTEXT_STACK_DEPTH - 1; i >= OrvDebugContextStackPtr && i >= 0; --i) {
     const char* text = OrvDebugContextStack[i] ? OrvDebugContextStack[i]->Text() : nullptr;
-    WriteText(fd, "  ");
-    WriteText(fd, text ? text : "(null)");
-    WriteText(fd, "\n");
+    OrvWriteText(fd, "  ");
+    OrvWriteText(fd, text ? text : "(null)");
+    OrvWriteText(fd, "\n");
   }
-  WriteText(fd, "\n\n");
+  OrvWriteText(fd, "\n\n");
 }
 
 // Calls the hook, then ends the process at once: what a handler may do.
@@ -85,7 +73,7 @@ void OrvTerminalError(const char* text) {
 }
 
 void OnInterrupt(int) {
-  WriteText(STDOUT_FILENO, "\n\n--- Interrupted. Stopping. ---\n\n");
+  OrvWriteText(STDOUT_FILENO, "\n\n--- Interrupted. Stopping. ---\n\n");
   ExitFromHandler(32);
 }
 
@@ -93,9 +81,9 @@ void OnFatalSignal(int signal) {
   char number[12];
   FormatInt(signal, number);
   for (int fd : {STDOUT_FILENO, STDERR_FILENO}) {
-    WriteText(fd, "\n\n*** Caught a bad signal ");
-    WriteText(fd, number);
-    WriteText(fd, ". ***\n\n");
+    OrvWriteText(fd, "\n\n*** Caught a bad signal ");
+    OrvWriteText(fd, number);
+    OrvWriteText(fd, ". ***\n\n");
   }
   WriteDebugContextStack(STDOUT_FILENO);
   ExitFromHandler(30);

@@ -14,6 +14,8 @@
 #include <string>
 #include <vector>
 
+#include "OrvRawWrite.h"
+
 namespace {
 
 bool EnvSet(const char* name) { return std::getenv(name) != nullptr; }
@@ -23,18 +25,6 @@ bool IsSeparator(char c) { return c == '/' || c == '\\'; }
 bool IsDirectory(const char* path) {
   struct stat st;
   return stat(path, &st) == 0 && S_ISDIR(st.st_mode);
-}
-
-void WriteAll(int fd, const char* s, size_t n) {
-  while (n > 0) {
-    ssize_t w = write(fd, s, n);
-    if (w < 0) {
-      if (errno == EINTR) continue;
-      return;
-    }
-    s += w;
-    n -= static_cast<size_t>(w);
-  }
 }
 
 }  // namespace
@@ -101,7 +91,7 @@ bool IsAbsolutePath(const char* path) {
 }
 
 OrvResult OrvCallExec(const char* program, char* exitStatusOut, const VStringList& args, VString& error) {
-  if (program == nullptr || program[0] == '\0') {
+  if (program == nullptr) {
     error = VString("OrvCallExec: no program to run");
     return ORV_EXEC_FAILED;
   }
@@ -131,7 +121,7 @@ OrvResult OrvCallExec(const char* program, char* exitStatusOut, const VStringLis
     // parent's buffered output is not written a second time.
     int err = errno;
     VString text = OrvFormat("\nOrvCallExec: cannot exec '%s': %s\n", program, std::strerror(err));
-    WriteAll(STDERR_FILENO, text.text, static_cast<size_t>(text.length));
+    OrvWriteAll(STDERR_FILENO, text.text, static_cast<size_t>(text.length));
     _exit(ORV_EXEC_FAILED);
   }
 

@@ -26,10 +26,7 @@ OrvResult ReadTicNumber(std::istream& in, std::uint64_t maxPositive, char termin
     if (*magnitude > (limit - digit) / 10) overflow = true;
     else *magnitude = *magnitude * 10 + digit;
   }
-  if (c == std::char_traits<char>::eof()) {
-    error = OrvFormat("GetTicIntNo: end of input after %s number. '%c' expected", typeName, terminator);
-    return ORV_TIC_BAD_NUMBER;
-  }
+  // The end of input shows as character -1.
   if (c != static_cast<unsigned char>(terminator)) {
     error = OrvFormat("GetTicIntNo: bad char '%c'(%d) after %s number. '%c' expected", c, c, typeName, terminator);
     return ORV_TIC_BAD_NUMBER;

@@ -16,19 +16,23 @@
 
 namespace {
 
-// Copies n characters of src into dst up to src's first NUL and fills the
-// rest of the n with NULs.
-void CopyUpToNul(char* dst, const char* src, int n) {
-  int i = 0;
-  for (; i < n && src[i] != '\0'; ++i) dst[i] = src[i];
-  for (; i < n; ++i) dst[i] = '\0';
-}
-
 // A new array of n + 1 characters: the first n characters of src copied up to
-// its first NUL (NULs behind a shorter source) and a NUL at index n.
+// its first NUL (NULs behind a shorter source) and a NUL at index n.  For C
+// strings that may be shorter than n.
 char* CopyText(const char* src, int n) {
   char* buf = new char[static_cast<size_t>(n) + 1];
-  CopyUpToNul(buf, src, n);
+  int i = 0;
+  for (; i < n && src[i] != '\0'; ++i) buf[i] = src[i];
+  for (; i <= n; ++i) buf[i] = '\0';
+  return buf;
+}
+
+// A new array of n + 1 characters holding exactly the n bytes of src (zero
+// bytes included) and a NUL at index n.  For copies of a value's own text,
+// which always holds its whole length.
+char* CopyBytes(const char* src, int n) {
+  char* buf = new char[static_cast<size_t>(n) + 1];
+  if (n > 0) std::memcpy(buf, src, static_cast<size_t>(n));
   buf[n] = '\0';
   return buf;
 }
@@ -89,14 +93,14 @@ VString::VString(std::ostrstream& os) : text(nullptr), length(0) {
 }
 
 VString::VString(const VString& o) : text(nullptr), length(o.length) {
-  if (o.text != nullptr) text = CopyText(o.text, o.length);
+  if (o.text != nullptr) text = CopyBytes(o.text, o.length);
 }
 
 VString::~VString() { delete[] text; }
 
 VString& VString::operator=(const VString& o) {
   if (this == &o) return *this;
-  char* copy = o.text ? CopyText(o.text, o.length) : nullptr;
+  char* copy = o.text ? CopyBytes(o.text, o.length) : nullptr;
   delete[] text;
   text = copy;
   length = o.length;
@@ -126,8 +130,8 @@ VString& VString::operator+=(const VString& o) {
   if (o.text == nullptr) return *this;
   int n = length + o.length;
   char* buf = new char[static_cast<size_t>(n) + 1];
-  CopyUpToNul(buf, text, length);
-  CopyUpToNul(buf + length, o.text, o.length);
+  std::memcpy(buf, text, static_cast<size_t>(length));
+  std::memcpy(buf + length, o.text, static_cast<size_t>(o.length));
   buf[n] = '\0';
   Adopt(buf, n);
   return *this;
@@ -154,7 +158,9 @@ VString VString::Substr(int pos, int len) const {
   if (pos < 0 || len < 0) return VString();
   if (static_cast<long long>(pos) + len >= length) len = length - pos;
   if (pos >= length || text == nullptr || len <= 0) return VString();
-  return VString(text + pos, len);
+  VString r;
+  r.Adopt(CopyBytes(text + pos, len), len);
+  return r;
 }
 
 VString VString::UpTo(char c) const {

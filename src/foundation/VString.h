@@ -21,7 +21,9 @@ public:
 
 // The string value.  `text` is a NUL-terminated heap array that the value
 // owns alone (null stands for the empty text); `length` counts the characters
-// before the NUL and is never negative.  Copies always copy the characters.
+// before the closing NUL and is never negative.  Copies, assignment,
+// appending and substrings copy exactly `length` characters, so a value that
+// holds a zero byte (a literal's value, say) keeps what follows it.
 class VString {
 public:
   char* text;

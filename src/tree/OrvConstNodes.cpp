@@ -14,24 +14,15 @@
 namespace {
 
 // Makes out hold exactly the given bytes (a zero byte included); empty (null
-// text) for none.  The value is handed over, never copied: a plain VString
-// copy stops at the first zero byte.
+// text) for none.  The bytes are written into a value of the right size, as
+// the constructors from C strings stop at a zero byte.
 void SetBytes(VString& out, const std::string& bytes) {
   VString value;
   if (!bytes.empty()) {
-    VString sized(std::string(bytes.size(), ' ').c_str());
-    std::memcpy(sized.text, bytes.data(), bytes.size());
-    value.TakeOver(sized);
+    value = VString(std::string(bytes.size(), ' ').c_str());
+    std::memcpy(value.text, bytes.data(), bytes.size());
   }
   out.TakeOver(value);
-}
-
-// A copy of a value that keeps every byte, a zero byte included (a plain
-// VString copy stops at the first zero byte).
-void ExactCopy(VString& out, const VString& value) {
-  std::string bytes;
-  if (value.text != nullptr) bytes.assign(value.text, static_cast<std::size_t>(value.length));
-  SetBytes(out, bytes);
 }
 
 bool IsQuote(char c) { return c == '\'' || c == '"'; }
@@ -375,9 +366,7 @@ OrvStrConst::OrvStrConst(const VString& image) : OrvExpr(STR_CONST), image_(imag
 }
 
 OrvStrConst::OrvStrConst(const OrvStrConst& other)
-    : OrvExpr(other), image_(other.image_) {
-  ExactCopy(value_, other.value_);
-}
+    : OrvExpr(other), image_(other.image_), value_(other.value_) {}
 OrvExpr* OrvStrConst::Clone() const { return new OrvStrConst(*this); }
 OrvStrConst::~OrvStrConst() {}
 int OrvStrConst::HasImage() const { return 1; }
@@ -400,7 +389,7 @@ OrvResult OrvStrConst::SetImage(const VString& image, VString& message) {
 void OrvStrConst::SetValue(const VString& value) {
   VString image = OrvStrValueImage(value);
   OrvCallTreeEditHook(ORV_EDIT_IMAGE, this, nullptr, 0, image);
-  ExactCopy(value_, value);
+  value_ = value;
   image_.TakeOver(image);
 }
 

@@ -230,8 +230,11 @@ TEST(OrvCallExecTest, RunsAndReportsTheStatus) {
       {"true", {}, 0, 0, nullptr},
       {"sh", {"-c", "exit 13"}, 13, 13, "OrvCallExec: cannot exec 'sh', probably because executable was not found"},
       {"sh", {"-c", "kill -9 $$"}, 13, 0, "OrvCallExec: 'sh' was ended by signal 9"},
-      {"", {}, 13, -1, "OrvCallExec: no program to run"},
+      {"", {}, 13, 13, "OrvCallExec: cannot exec '', probably because executable was not found"},
+      {nullptr, {}, 13, -1, "OrvCallExec: no program to run"},
   };
+  // The child that cannot exec the empty name says so on standard error.
+  testing::internal::CaptureStderr();
   for (const ExecCase& c : cases) {
     SCOPED_TRACE(c.program);
     VStringList args;
@@ -242,6 +245,7 @@ TEST(OrvCallExecTest, RunsAndReportsTheStatus) {
     EXPECT_EQ(status, c.status);
     EXPECT_STREQ(error.text, c.error ? c.error : "untouched");
   }
+  EXPECT_EQ(testing::internal::GetCapturedStderr(), "\nOrvCallExec: cannot exec '': No such file or directory\n");
 }
 
 TEST(OrvCallExecTest, PassesArgumentsInOrder) {

@@ -139,7 +139,8 @@ INSTANTIATE_TEST_SUITE_P(
                       IntNoCase{"-2147483648:", true, 0, INT_MIN, nullptr},
                       IntNoCase{"-7:", false, 59, -7, "GetTicIntNo: negative number -7 is not allowed"},
                       IntNoCase{"12x", false, 59, 12345, "GetTicIntNo: bad char 'x'(120) after Int number. ':' expected"},
-                      IntNoCase{"12", false, 59, 12345, "GetTicIntNo: end of input after Int number. ':' expected"},
+                      IntNoCase{"12", false, 59, 12345, "GetTicIntNo: bad char '\xff'(-1) after Int number. ':' expected"},
+                      IntNoCase{"", false, 59, 12345, "GetTicIntNo: bad char '\xff'(-1) after Int number. ':' expected"},
                       IntNoCase{"2147483648:", true, 59, 12345, "GetTicIntNo: Int number out of range"},
                       IntNoCase{"-2147483649:", true, 59, 12345, "GetTicIntNo: Int number out of range"},
                       IntNoCase{"4294967295:", true, 59, 12345, "GetTicIntNo: Int number out of range"}));

@@ -73,6 +73,43 @@ TEST(VStringConstruction, CharacterAndCopies) {
   EXPECT_EQ(d.length, 0);
 }
 
+// A value holding a zero byte inside its length, as a literal's value may.
+VString WithZeroByte(const char* text, int zeroAt) {
+  VString v(text);
+  v.text[zeroAt] = '\0';
+  return v;
+}
+
+TEST(VStringConstruction, CopiesKeepTheBytesBehindAZeroByte) {
+  const std::string bytes("A\0BC", 4);
+  const VString v = WithZeroByte("A.BC", 1);
+  ASSERT_EQ(Str(v), bytes);
+
+  VString copied(v);
+  EXPECT_EQ(Str(copied), bytes);
+  EXPECT_EQ(copied.text[4], '\0');
+  VString assigned("old");
+  assigned = v;
+  EXPECT_EQ(Str(assigned), bytes);
+
+  VString appended("<");
+  appended += v;
+  appended += VString(">");
+  EXPECT_EQ(Str(appended), "<" + bytes + ">");
+  EXPECT_EQ(Str(v + v), bytes + bytes);
+  EXPECT_EQ(Str(VString() + v), bytes);
+  VString fromNull;
+  fromNull += v;
+  EXPECT_EQ(Str(fromNull), bytes);
+
+  EXPECT_EQ(Str(v.Substr(1, 2)), std::string("\0B", 2));
+  EXPECT_EQ(Str(v.Substr(0, -1)), bytes);
+  EXPECT_EQ(Str(v.ToUpper()), bytes);
+  EXPECT_EQ(Str(WithZeroByte("a.bc", 1).ToUpper()), std::string("A\0BC", 4));
+  EXPECT_EQ(v.IndexOf('C'), 3);
+  EXPECT_EQ(v.Find(VString("BC")), 2);
+}
+
 TEST(VStringConstruction, TakeOverMovesTheTextWithoutCopy) {
   VString from("moved");
   const char* buffer = from.text;

@@ -148,6 +148,14 @@ TEST(OrvStrConst, BuiltFromAnImageHoldsItsValue) {
   OrvExpr* copy = good.Clone();
   EXPECT_EQ(Bytes(static_cast<OrvStrConst*>(copy)->StrValue()), std::string(1, '\0'));
   delete copy;
+
+  // The bytes behind a zero byte survive clones and copies of the value.
+  OrvStrConst inner(VString("X'410042'"));
+  OrvExpr* innerCopy = inner.Clone();
+  EXPECT_EQ(Bytes(static_cast<OrvStrConst*>(innerCopy)->StrValue()), std::string("A\0B", 3));
+  delete innerCopy;
+  VString held = inner.StrValue();
+  EXPECT_EQ(Bytes(held), std::string("A\0B", 3));
 }
 
 TEST(OrvStrConst, BadImageBecomesTheMessage) {
@@ -175,6 +183,9 @@ TEST(OrvStrConst, SetImageAndSetValue) {
   EXPECT_STREQ(s.Image()->text, "X'01'");
   EXPECT_EQ(Bytes(s.StrValue()), "\x01");
   EXPECT_EQ(s.FromSrc(), 1);  // the state stays
+  s.SetValue(Make(std::string("A\0B", 3)));
+  EXPECT_STREQ(s.Image()->text, "X'410042'");
+  EXPECT_EQ(Bytes(s.StrValue()), std::string("A\0B", 3));
 }
 
 // --- the other leaves -----------------------------------------------------------
