@@ -44,6 +44,10 @@ int main(int argc, char** argv) {
     std::cout << "not reached" << std::endl;
     return 0;
   }
+  if (std::strcmp(mode, "terminal-error") == 0) {
+    std::cout << "first line";
+    OrvTerminalError("broken");
+  }
   if (std::strcmp(mode, "exec") == 0 && argc >= 3) {
     // Unflushed output before the fork must appear once only.
     std::cout << "before exec\n";

@@ -34,6 +34,13 @@ TEST(OrvExitTest, TerminalErrorAborts) {
   EXPECT_EXIT(OrvTerminalError("broken"), ::testing::KilledBySignal(SIGABRT), "");
 }
 
+TEST(OrvExitTest, TerminalErrorWritesItsLineOnStandardOutput) {
+  ProgramRun run = RunProgram(Helper("terminal-error"));
+  // Aborted: the shell reports 128 + SIGABRT, or the run shows no exit.
+  EXPECT_TRUE(run.exitStatus == -1 || run.exitStatus == 128 + SIGABRT) << run.exitStatus;
+  EXPECT_EQ(run.out, "first line\nTERMINAL ERROR: broken\n");
+}
+
 TEST(SignalHandlers, InterruptEndsWith32AndTheNotice) {
   ProgramRun run = RunProgram(Helper("interrupt"));
   EXPECT_EQ(run.exitStatus, 32);

@@ -409,6 +409,9 @@ TEST(VStringPath, ExtBaseAndDir) {
   ExpectText(VString("a/b.c.d").Ext(), ".d");
   ExpectText(VString("a.b/c").Ext(), "");
   ExpectText(VString("a.b\\c").Ext(), "");
+  // An extension is cut after 2048 characters, its '.' included.
+  const std::string longExt = "." + std::string(3000, 'e');
+  ExpectText(VString(("f" + longExt).c_str()).Ext(), longExt.substr(0, 2048).c_str());
 
   const PathCase baseNoExt[] = {{"dir.x/file", "file"}, {"a/b.c.d", "b.c"}, {"a/", ""}, {"name.cbl", "name"},
                                 {"x\\y.cpy", "y"}};
