@@ -119,6 +119,24 @@ TEST(OrvOperTest, ExactTemplatesOfCategoriesUsagesAndFigurativeConstants) {
   }
 }
 
+// Only the operations that print nothing of their own have an empty
+// template: the null node, the file end, the symbol table, the leaves and
+// the placeholders of empty constructs.
+TEST(OrvOperTest, EighteenOperationsPrintNothingOfTheirOwn) {
+  std::set<std::string> empty;
+  for (int c = 1; c <= ORV_OPER_LAST; ++c)
+    if (OrvOperTemplate(c)[0] == '\0') empty.insert(OrvOperName(c));
+  EXPECT_EQ(18u, empty.size());
+  for (int code : {NULL_NODE, OP_NONE, END_COBOL_FILE, SYMBOL_TABLE_ELT_LIST, SYMBOL_TABLE_ELT,
+                   STR_CONST, CHAR_STRING, TOKEN_STRING, INT_NUM_CONST, REAL_NUM_CONST,
+                   NAMED_OBJ_DEF, NAME_USE, DU_NONE}) {
+    EXPECT_EQ(1u, empty.count(OrvOperName(code))) << OrvOperName(code);
+  }
+  // A keyword operation prints its keyword.
+  EXPECT_STREQ("BLANK WHEN ZERO", OrvOperTemplate(DX_BWZ));
+  EXPECT_STREQ("END-IF", OrvOperTemplate(EX_END_IF));
+}
+
 TEST(OrvOperTest, TableHoldsTheStatedCounts) {
   int lists = 0, stmts = 0, fixed = 0, positiveArity = 0, arityRows[4] = {0, 0, 0, 0};
   std::set<std::string> names;
