@@ -139,6 +139,19 @@ TEST(OrvExprStub, EveryUnsupportedOperationReportsOnceWithItsMethod) {
   }
 }
 
+TEST(OrvExprStub, SharedNullLinkAndEmptyListStayNeutral) {
+  OrvNullNode leaf;
+  OrvNullNode target;
+  MessageRecorder rec;
+  *leaf.Link(0) = OrvLink(&target, 3);
+  leaf.Links(0)->Append(OrvLink(&target, 5));
+  const OrvLink* link = leaf.Link(0);
+  EXPECT_EQ(link->node, nullptr);
+  EXPECT_EQ(link->index, -1);
+  EXPECT_TRUE(leaf.Links(0)->IsEmpty());
+  EXPECT_EQ(rec.size(), 4u);
+}
+
 TEST(OrvExprStub, QueriesWithoutReportAnswerNeutralValues) {
   OrvCharString leaf(VString("ABC"));
   MessageRecorder rec;

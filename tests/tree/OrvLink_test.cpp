@@ -44,6 +44,11 @@ TEST(OrvLinkList, AppendNthCountAndCopies) {
     EXPECT_EQ(none.node, nullptr);
     EXPECT_EQ(none.index, -1);
   }
+  // A caller that writes through the shared null link does not change what
+  // the next caller gets.
+  l.Nth(7) = OrvLink(&a, 4);
+  EXPECT_EQ(l.Nth(-3).node, nullptr);
+  EXPECT_EQ(l.Nth(-3).index, -1);
   l.Nth(1).index = 9;  // entries can be changed in place
   OrvLinkList copy(l);
   l.Clear();
