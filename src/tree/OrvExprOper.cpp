@@ -190,7 +190,7 @@ int OrvExprOper::BadIndex(const char* method, int i) const {
   return 1;
 }
 
-int OrvExprOper::PrepareAttach(const char* method, OrvExpr* child) {
+int OrvExprOper::RefuseOwnAncestor(const char* method, const OrvExpr* child) const {
   if (child == nullptr) return 0;
   // A node hung below itself would own itself: refuse it.
   for (const OrvExpr* up = this; up != nullptr; up = up->Parent()) {
@@ -202,6 +202,43 @@ int OrvExprOper::PrepareAttach(const char* method, OrvExpr* child) {
       return 1;
     }
   }
+  return 0;
+}
+
+void OrvExprOper::ReleaseHeldRecord(const char* method, OrvArgSlot* record) {
+  // The record is found through the slots of this node, or through the
+  // parent of its child; an empty record held by another node leaves no
+  // trace to find it by, and finding it would cost a walk of the tree.
+  OrvExpr* child = record->child;
+  OrvExprOper* holder = nullptr;
+  int k = -1;
+  for (int j = 0; j < NArgs() && holder == nullptr; ++j) {
+    if (slots_[j] == record) {
+      holder = this;
+      k = j;
+    }
+  }
+  if (holder == nullptr && child != nullptr) {
+    OrvExprOper* parent = dynamic_cast<OrvExprOper*>(child->Parent());
+    int j = parent != nullptr ? parent->FindArg(child) : -1;
+    if (j >= 0 && parent->slots_[j] == record) {
+      holder = parent;
+      k = j;
+    }
+  }
+  if (holder == nullptr) return;
+  holder->slots_[k] = new OrvArgSlot;
+  if (child != nullptr) {
+    NodeMessage(MSG_SEVERE, method,
+                OrvFormat("attaching node %s that has non-null parent.",
+                          OrvOperName(child->Oper())));
+    child->SetParent(nullptr);
+  }
+}
+
+int OrvExprOper::PrepareAttach(const char* method, OrvExpr* child) {
+  if (child == nullptr) return 0;
+  if (RefuseOwnAncestor(method, child)) return 1;
   OrvExpr* oldParent = child->Parent();
   if (oldParent != nullptr) {
     NodeMessage(MSG_SEVERE, method,
@@ -343,6 +380,9 @@ void OrvExprOper::SetArgNoDel(int i, OrvExpr* child) {
 void OrvExprOper::SetArg(int i, OrvArgSlot* record) {
   if (BadIndex("OrvExprOper::SetArg", i)) return;
   if (record == nullptr || record == slots_[i]) return;
+  if (RefuseOwnAncestor("OrvExprOper::SetArg", record->child)) return;
+  // A record is owned by one slot only.
+  ReleaseHeldRecord("OrvExprOper::SetArg", record);
   if (PrepareAttach("OrvExprOper::SetArg", record->child)) return;
   if (record->child == nullptr && OrvFillNullSwitch) record->child = new OrvNullNode;
   OrvExpr* old = DelArg(i, 0, 0);

@@ -78,6 +78,12 @@ class OrvExprOper : public OrvExpr {
   // of its ancestors is refused (1); a child that hangs in another slot is
   // reported and taken out of it first.  0 when the child may be attached.
   int PrepareAttach(const char* method, OrvExpr* child);
+  // 1 (with a report) when the child is this node or one of its ancestors.
+  int RefuseOwnAncestor(const char* method, const OrvExpr* child) const;
+  // Takes a slot record out of the slot that still holds it (a slot of this
+  // node, or the slot its child hangs in), leaving a fresh empty record
+  // there.
+  void ReleaseHeldRecord(const char* method, OrvArgSlot* record);
   // Stores a child (or, with the fill switch, a new NULL_NODE for a null
   // one) in slot i and sets its parent.
   void StoreChild(int i, OrvExpr* child);

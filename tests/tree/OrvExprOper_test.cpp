@@ -319,6 +319,40 @@ TEST(OrvExprOperSet, SetArgWithSlotRecordInstallsTheWholeRecord) {
   EXPECT_EQ(n.Args(1)->Parent(), &n);
 }
 
+TEST(OrvExprOperSet, SlotRecordStillInstalledElsewhereMovesWithoutBeingShared) {
+  // A record still installed in a slot of another node moves: the old slot
+  // gets a fresh empty record, and each record has one owner.
+  OrvExprOper from(EX_LIST, Str("A"), Str("B"));
+  OrvExprOper to(EX_LIST, Str("X"));
+  OrvArgSlot* moving = from.ArgSlots(1);
+  MessageRecorder rec;
+  to.SetArg(0, moving);
+  EXPECT_EQ(to.ArgSlots(0), moving);
+  EXPECT_EQ(Kids(to), "B");
+  EXPECT_EQ(to.Args(0)->Parent(), &to);
+  ASSERT_NE(from.ArgSlots(1), nullptr);
+  EXPECT_NE(from.ArgSlots(1), moving);
+  EXPECT_EQ(Kids(from), "A,(null)");
+  ASSERT_EQ(rec.size(), 1u);
+  EXPECT_NE(rec.text(0).find("attaching node CHAR_STRING that has non-null parent."),
+            std::string::npos);
+  // Within one node, an empty record moves from one index to another.
+  OrvExprOper same(EX_LIST, nullptr, Str("C"));
+  OrvArgSlot* empty = same.ArgSlots(0);
+  same.SetArg(1, empty);
+  EXPECT_EQ(same.ArgSlots(1), empty);
+  EXPECT_NE(same.ArgSlots(0), empty);
+  EXPECT_EQ(Kids(same), "(null),(null)");
+  // A record whose child is an ancestor of the node is refused.
+  OrvExprOper* inner = new OrvExprOper(EX_LIST, Str("D"));
+  OrvExprOper outer(EX_LIST, inner);
+  rec.clear();
+  inner->SetArg(0, outer.ArgSlots(0));
+  EXPECT_EQ(outer.Args(0), inner);
+  EXPECT_EQ(Kids(*inner), "D");
+  EXPECT_EQ(rec.size(), 1u);
+}
+
 TEST(OrvExprOperSet, InsArgAppendsAtCountAndRefusesBeyond) {
   HookInstalled hook;
   OrvExprOper n(EX_LIST, Str("A"), Str("C"));

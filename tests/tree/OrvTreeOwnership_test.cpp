@@ -75,7 +75,7 @@ TEST(OrvTreeOwnership, RandomEditSequencesKeepEveryNodeOwnedOnce) {
       OrvExpr* target = PickOper(root, rng);
       OrvExpr* any = Pick(root, rng);
       int n = target->NArgs();
-      switch (rng() % 11) {
+      switch (rng() % 12) {
         case 0:
           target->AddArg(NewNode(rng));
           break;
@@ -109,6 +109,16 @@ TEST(OrvTreeOwnership, RandomEditSequencesKeepEveryNodeOwnedOnce) {
         case 10:
           if (n > 0) delete target->DelArgSlot(rng() % n, rng() % 2, rng() % 2);
           break;
+        case 11: {  // install a slot record that is still held by a slot
+          // (an empty record of another node cannot be recognised as held)
+          OrvExpr* holder = PickOper(root, rng);
+          if (n > 0 && holder->NArgs() > 0) {
+            OrvArgSlot* held = holder->ArgSlots(rng() % holder->NArgs());
+            if (held->child != nullptr || holder == target)
+              target->SetArg(static_cast<int>(rng() % n), held);
+          }
+          break;
+        }
       }
       CheckOwnership(root);
       if (HasFatalFailure()) break;
