@@ -82,6 +82,38 @@ TEST(OrvOperTest, RowsOfTheTable) {
   }
 }
 
+// Rows whose every field is fixed.
+TEST(OrvOperTest, FixedRowsOfTheCatalogue) {
+  const struct {
+    int code;
+    const char* description;
+    const char* templ;
+    int isList, isStmt, argNo, fixedOrder;
+  } rows[] = {
+      {NULL_NODE, "Null Node", "", 0, 0, 0, -1},
+      {OP_NONE, "No Such Operation", "", 1, 0, 0, -1},
+      {EX_LIST, "List", "@&", 1, 0, 0, -1},
+      {COBOL_FILE, "Cobol File", "$1{$2=$2}", 0, 0, 4, 2},
+      {COBOL_PROGRAM_LIST, "Cobol Program List", "@\n", 1, 0, 0, -1},
+      {COBOL_PROGRAM, "Cobol Program", "$1{$2?$2}{$3?$3}{$4?\n$4}{$5?\n$5}{$6?\n$6}", 0, 0, 7, -1},
+      {END_COBOL_PROGRAM, "End Program header", "END PROGRAM $1[.]", 0, 0, 1, -1},
+      {SECTION_SCHEMA, "-not-defined-", "-not-defined-", 0, 0, -1, -1},
+      {EX_DML_ONLY, "-not-defined-", "-not-defined-", 0, 0, -1, -1},
+      {LOG_NOT, "Not", "NOT $1", 0, 0, 1, -1},
+  };
+  for (const auto& r : rows) {
+    SCOPED_TRACE(OrvOperName(r.code));
+    const OrvOperDescr* d = OrvOperDescrOf(r.code);
+    ASSERT_NE(nullptr, d);
+    EXPECT_STREQ(r.description, d->description);
+    EXPECT_STREQ(r.templ, d->templ);
+    EXPECT_EQ(r.isList, d->isList);
+    EXPECT_EQ(r.isStmt, d->isStmt);
+    EXPECT_EQ(r.argNo, d->argNo);
+    EXPECT_EQ(r.fixedOrder, d->fixedOrder);
+  }
+}
+
 // The texts that other components print straight from the templates.
 TEST(OrvOperTest, ExactTemplatesOfCategoriesUsagesAndFigurativeConstants) {
   const struct {
