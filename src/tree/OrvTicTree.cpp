@@ -309,7 +309,13 @@ OrvResult OrvGetTicTree(std::istream& in, OrvExpr*& root, VString& error) {
     VString name;
     result = name.GetTic(in, error);
     if (result != ORV_OK) return result;
-    fileMap.push_back(OrvFileNameAdd(name));
+    const int fileIx = OrvFileNameAdd(name);
+    if (fileIx == OrvTxtPosn::NoFileIx) {
+      error = OrvFormat("OrvGetTicTree: no room for another file name (the table holds %d)",
+                        OrvFileNameTableLimit);
+      return ORV_TIC_BAD_INDEX;
+    }
+    fileMap.push_back(fileIx);
   }
 
   int nodeCount = 0;

@@ -35,7 +35,8 @@ const int OrvTicMaxFiles = 0xffff;
 // message in `error` and `root` null:
 //   57 end of input inside a string, 59 bad number, 60 bad start of a node,
 //   bad slot code or bad form, 61 node number out of range or taken (or more
-//   nodes than the input can hold), 62 stream error, 63 string too long,
+//   nodes than the input can hold, or a new file name that the file-name
+//   table has no room for), 62 stream error, 63 string too long,
 //   64 slot count differs from the arity (or more slots than the input can
 //   hold).
 OrvResult OrvGetTicTree(std::istream& in, OrvExpr*& root, VString& error);

@@ -3,6 +3,8 @@
 
 #include <istream>
 #include <ostream>
+#include <string>
+#include <unordered_map>
 
 #include "OrvTicRead.h"
 
@@ -51,7 +53,60 @@ namespace {
 CountedNameTable& kFileTableAtStart = OrvFileNameTable();
 }  // namespace
 
-int OrvFileNameAdd(const VString& name) { return OrvFileNameTable().Add(name, 0, 1); }
+namespace {
+
+// The index of each name of the file-name table, so that finding a name does
+// not compare it with every name before it.  The table itself is public;
+// when its count differs from what was indexed, something changed it other
+// than OrvFileNameAdd and the index is built again.
+struct FileNameIndex {
+  std::unordered_map<std::string, int> at;
+  int indexed = 0;
+};
+
+std::string NameKey(const VString& name) {
+  return name.text != nullptr ? std::string(name.text, static_cast<size_t>(name.length))
+                              : std::string();
+}
+
+void RebuildIndex(FileNameIndex& index, const CountedNameTable& table) {
+  index.at.clear();
+  // The first of equal names wins, as a search from the start would find.
+  for (int i = 0; i < table.count; ++i) index.at.emplace(NameKey(table.entries[i].name), i);
+  index.indexed = table.count;
+}
+
+// The index of `name` in the table, or -1.
+int FindIndexed(FileNameIndex& index, const CountedNameTable& table, const std::string& key) {
+  auto it = index.at.find(key);
+  if (it == index.at.end()) return -1;
+  const int i = it->second;
+  if (i < table.count && NameKey(table.entries[i].name) == key) return i;
+  return -2;  // the table was changed in place: the index is stale
+}
+
+}  // namespace
+
+int OrvFileNameAdd(const VString& name) {
+  CountedNameTable& table = OrvFileNameTable();
+  static FileNameIndex index;
+  if (index.indexed != table.count) RebuildIndex(index, table);
+  const std::string key = NameKey(name);
+  int found = FindIndexed(index, table, key);
+  if (found == -2) {
+    RebuildIndex(index, table);
+    found = FindIndexed(index, table, key);
+  }
+  if (found >= 0) {
+    ++table.entries[found].count;
+    return found;
+  }
+  if (table.count >= OrvFileNameTableLimit) return OrvTxtPosn::NoFileIx;
+  const int added = table.InsertAt(CountedName(name, 1), table.count);
+  index.at.emplace(key, added);
+  index.indexed = table.count;
+  return added;
+}
 
 const VString& OrvFileNameOf(int fileIx) {
   static const VString bad(OrvBadFileName);
@@ -132,7 +187,13 @@ OrvResult OrvTxtPosn::GetTic(std::istream& in, VString& error) {
     VString name;
     r = name.GetTic(in, error);
     if (r != 0) return r;
-    SetFileIx(OrvFileNameAdd(name));
+    const int fileIx = OrvFileNameAdd(name);
+    if (fileIx == NoFileIx) {
+      error = OrvFormat("OrvTxtPosn::GetTic: no room for another file name (the table holds %d)",
+                        OrvFileNameTableLimit);
+      return ORV_TIC_BAD_FORMAT;
+    }
+    SetFileIx(fileIx);
     if (in.get() != ']') {
       error = VString("OrvTxtPosn::GetTic: ']' expected after file_name");
       return ORV_TIC_BAD_FORMAT;

@@ -100,7 +100,14 @@ std::ostream& operator<<(std::ostream& out, const OrvTxtPosnRange& range);
 // index names the same file for the whole run.  Entry 0 is "-(bad)-".
 CountedNameTable& OrvFileNameTable();
 
-// Finds or appends a name (its count rises) and returns its index.
+// Most names the table holds, "-(bad)-" included: a position can name the
+// indexes 0 .. OrvTxtPosn::NoFileIx - 1 only.
+const int OrvFileNameTableLimit = OrvTxtPosn::NoFileIx;
+
+// Finds or appends a name (its count rises) and returns its index.  Finding
+// goes through a hash index, so a run with many files does not slow down.  A
+// new name that the full table has no room for is not added: the answer is
+// then OrvTxtPosn::NoFileIx ("no file").
 int OrvFileNameAdd(const VString& name);
 
 // The name of an index, or "-(bad)-" for an index outside the table.

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <cstdio>
 #include <fstream>
 #include <memory>
@@ -510,6 +512,84 @@ TEST(OrvTicTree, RandomBytesNeverCrash) {
       ASSERT_EQ(r.root, nullptr);
     }
   }
+}
+
+// A TIC text of a lone null node whose file list holds `names`.
+std::string TreeWithFileNames(const std::vector<std::string>& names) {
+  std::string text = std::to_string(names.size()) + "\n";
+  for (const std::string& n : names) text += std::to_string(n.size()) + ":" + n;
+  return text + "1\n\no1:0:0:0:#";
+}
+
+// Fills the process-wide file-name table through the tree reader, then
+// checks what can still be read; answers the number of the first check that
+// failed (0 when all held), with the reason on standard error.
+int FillFileNameTableAndCheck() {
+  std::vector<std::string> names;
+  for (int i = OrvFileNameTable().count; i < OrvFileNameTableLimit; ++i)
+    names.push_back("fill-" + std::to_string(i) + ".cpy");
+  ReadResult filled = Read(TreeWithFileNames(names));
+  if (filled.code != ORV_OK || OrvFileNameTable().count != OrvFileNameTableLimit) {
+    std::fprintf(stderr, "filling: %d %s\n", filled.code, filled.error.c_str());
+    return 1;
+  }
+  const std::string known = names.back();
+  const int knownIx = OrvFileNameTableLimit - 1;
+  if (OrvFileNameAdd(VString(known.c_str())) != knownIx) return 2;
+
+  const std::string full = " (the table holds " + std::to_string(OrvFileNameTableLimit) + ")";
+  const struct {
+    const char* what;
+    std::string text;
+    bool position;  // read as one position, else as a tree
+    OrvResult code;
+    std::string error;
+  } cases[] = {
+      {"tree naming a new file", TreeWithFileNames({known, "one-too-many.cbl"}), false,
+       ORV_TIC_BAD_INDEX, "OrvGetTicTree: no room for another file name" + full},
+      {"tree naming only known files", TreeWithFileNames({known, "-(bad)-"}), false, ORV_OK, ""},
+      {"position naming a new file", "[4,2,s9:fresh.cbl]", true, ORV_TIC_BAD_FORMAT,
+       "OrvTxtPosn::GetTic: no room for another file name" + full},
+      {"position naming a known file",
+       "[4,2,s" + std::to_string(known.size()) + ":" + known + "]", true, ORV_OK, ""},
+  };
+  int step = 3;
+  for (const auto& c : cases) {
+    ++step;
+    OrvResult code;
+    std::string error;
+    if (c.position) {
+      std::istringstream in(c.text);
+      OrvTxtPosn p;
+      VString e;
+      code = p.GetTic(in, e);
+      error = Text(e);
+      if (code == ORV_OK && p.FileIx() != knownIx) code = 255;
+    } else {
+      ReadResult r = Read(c.text);
+      code = r.code;
+      error = r.error;
+      if ((code == ORV_OK) != (r.root != nullptr)) code = 255;
+    }
+    if (code != c.code || (c.code != ORV_OK && error != c.error) ||
+        OrvFileNameTable().count != OrvFileNameTableLimit) {
+      std::fprintf(stderr, "%s: %d %s\n", c.what, code, error.c_str());
+      return step;
+    }
+  }
+  if (OrvFileNameAdd(VString("never-added.cbl")) != OrvTxtPosn::NoFileIx) return 20;
+  if (OrvFileNameTable().count != OrvFileNameTableLimit) return 21;
+  return 0;
+}
+
+// A position names at most OrvFileNameTableLimit files, so the table stops
+// there: a new name beyond it is refused (by the readers with a message)
+// instead of being added under an index no position can hold.  Filling it
+// also shows that finding a name does not compare it with all the others
+// (the reader adds 65,000 names at once).  Runs in a child process, which
+// keeps the full table to itself.
+TEST(OrvTicTree, FileNameTableFullRefusesNewNames) {
+  EXPECT_EXIT(_exit(FillFileNameTableAndCheck()), ::testing::ExitedWithCode(0), "");
 }
 
 TEST(OrvTicTree, NodeFactoryChoosesTheClassOfTheOperation) {
