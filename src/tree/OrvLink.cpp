@@ -89,6 +89,19 @@ void OrvLinkList::Remove(const OrvExpr* node) {
   }
 }
 
+void OrvLinkList::RemoveIf(int (*pred)(const OrvLink& link, void* context), void* context) {
+  OrvLinkElem** at = &head_;
+  while (*at != nullptr) {
+    if (pred((*at)->link, context)) {
+      OrvLinkElem* gone = *at;
+      *at = gone->next;
+      delete gone;
+    } else {
+      at = &(*at)->next;
+    }
+  }
+}
+
 OrvLink& OrvLinkList::Nth(int i) {
   if (i >= 0) {
     for (OrvLinkElem* e = head_; e != nullptr; e = e->next, --i) {
@@ -122,6 +135,9 @@ std::ostream& OrvLinkList::PutTic(std::ostream& out) const {
 }
 
 OrvResult OrvLinkList::GetTic(std::istream& in, VString& error) {
+  // Appends behind a kept end, so that a long list reads in linear time.
+  OrvLinkElem** tail = &head_;
+  while (*tail != nullptr) tail = &(*tail)->next;
   while (in.peek() == '=') {
     in.get();
     int64 value = 0;
@@ -133,7 +149,9 @@ OrvResult OrvLinkList::GetTic(std::istream& in, VString& error) {
                         static_cast<long long>(value));
       return ORV_TIC_BAD_NUMBER;
     }
-    Append(OrvLink(nullptr, static_cast<int32_t>(static_cast<uint32_t>(value))));
+    *tail = new OrvLinkElem{OrvLink(nullptr, static_cast<int32_t>(static_cast<uint32_t>(value))),
+                            nullptr};
+    tail = &(*tail)->next;
   }
   if (in.get() != '&') {
     error = "OrvLinkList::GetTic: bad list finisher";

@@ -52,6 +52,8 @@ class OrvLinkList {
   void Append(const OrvLink& link);
   // Removes every link whose target is the node.
   void Remove(const OrvExpr* node);
+  // Removes, in one pass, every link for which pred answers non-zero.
+  void RemoveIf(int (*pred)(const OrvLink& link, void* context), void* context);
   // Link i counted from 0; the null link {null, -1} when out of range.
   OrvLink& Nth(int i);
   int Count() const;

@@ -7,6 +7,7 @@
 #include <istream>
 #include <ostream>
 #include <unordered_set>
+#include <utility>
 #include <vector>
 
 #include "CountedNameTable.h"
@@ -162,11 +163,23 @@ bool ListTargetFits(int ownerOp, int targetOp) {
   }
 }
 
-bool ListHolds(OrvExpr* node, const OrvExpr* target) {
+// Every (list owner, target) pair of the link-list entries of the tree read,
+// so that the back-reference of a single link is found at once instead of by
+// a scan of the target's lists (an element may list very many uses).
+struct PairHash {
+  size_t operator()(const std::pair<const OrvExpr*, const OrvExpr*>& p) const {
+    const size_t a = std::hash<const void*>()(p.first), b = std::hash<const void*>()(p.second);
+    return a ^ (b + 0x9e3779b97f4a7c15ULL + (a << 6) + (a >> 2));
+  }
+};
+typedef std::unordered_set<std::pair<const OrvExpr*, const OrvExpr*>, PairHash> ListEntrySet;
+
+int CollectListEntries(OrvExpr* node, void* context) {
+  ListEntrySet* entries = static_cast<ListEntrySet*>(context);
   for (int i = 0; i < node->NLinkLists(); ++i)
     for (OrvLinkElem* e = node->Links(i)->Head(); e != nullptr; e = e->next)
-      if (e->link.node == target) return true;
-  return false;
+      if (e->link.node != nullptr) entries->insert(std::make_pair(node, e->link.node));
+  return 1;
 }
 
 bool LinksTo(OrvExpr* node, const OrvExpr* target) {
@@ -190,13 +203,15 @@ void ReportNullifiedLink(OrvExpr* owner, OrvExpr* target) {
 // leave the other pointing at freed memory.  Links of a text that was not
 // written from a sound tree are nullified: first single links, then the
 // list entries that no longer point back.
-int NullifySingleLinks(OrvExpr* node, void*) {
+int NullifySingleLinks(OrvExpr* node, void* context) {
+  const ListEntrySet* entries = static_cast<const ListEntrySet*>(context);
   for (int i = 0; i < node->NLinks(); ++i) {
     OrvLink* link = node->Link(i);
     OrvExpr* target = link->node;
     if (target == nullptr) continue;
     int wanted = SingleLinkTarget(node->Oper());
-    if ((wanted != 0 && target->Oper() != wanted) || !ListHolds(target, node)) {
+    if ((wanted != 0 && target->Oper() != wanted) ||
+        entries->count(std::make_pair(target, node)) == 0) {
       ReportNullifiedLink(node, target);
       link->node = nullptr;
       link->index = ORV_NO_LINK_INDEX;
@@ -215,10 +230,15 @@ int NullifyListEntries(OrvExpr* node, void*) {
       if (!ListTargetFits(node->Oper(), target->Oper()) || !LinksTo(target, node))
         bad.push_back(target);
     }
-    for (OrvExpr* target : bad) {
-      ReportNullifiedLink(node, target);
-      list->Remove(target);
-    }
+    if (bad.empty()) continue;
+    for (OrvExpr* target : bad) ReportNullifiedLink(node, target);
+    // Every entry to a refused target goes, in one pass over the list.
+    std::unordered_set<const OrvExpr*> refused(bad.begin(), bad.end());
+    list->RemoveIf(
+        [](const OrvLink& link, void* set) {
+          return static_cast<std::unordered_set<const OrvExpr*>*>(set)->count(link.node) != 0 ? 1 : 0;
+        },
+        &refused);
   }
   return 1;
 }
@@ -349,7 +369,9 @@ OrvResult OrvGetTicTree(std::istream& in, OrvExpr*& root, VString& error) {
   if (result != ORV_OK) return result;
 
   WalkTheTree(tree, &state, ReattachLinks);
-  WalkTheTree(tree, nullptr, NullifySingleLinks);
+  ListEntrySet listEntries;
+  WalkTheTree(tree, &listEntries, CollectListEntries);
+  WalkTheTree(tree, &listEntries, NullifySingleLinks);
   WalkTheTree(tree, nullptr, NullifyListEntries);
   root = tree;
   return ORV_OK;

@@ -2,6 +2,7 @@
 // by node number, and the link check of a node against its tree.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <set>
 #include <sstream>
 #include <string>
@@ -79,6 +80,19 @@ TEST(OrvLinkList, RemoveDropsEveryLinkToTheNodeAndKeepsOrder) {
   EXPECT_EQ(l.Count(), 2);
 }
 
+int PointsAtOddNode(const OrvLink& link, void*) { return link.index % 2 != 0 ? 1 : 0; }
+
+TEST(OrvLinkList, RemoveIfDropsTheChosenLinksAndKeepsOrder) {
+  OrvLinkList l;
+  for (int i = 0; i < 6; ++i) l.Append(OrvLink(nullptr, i));
+  l.RemoveIf(PointsAtOddNode, nullptr);
+  ASSERT_EQ(l.Count(), 3);
+  for (int i = 0; i < 3; ++i) EXPECT_EQ(l.Nth(i).index, 2 * i);
+  OrvLinkList none;
+  none.RemoveIf(PointsAtOddNode, nullptr);
+  EXPECT_TRUE(none.IsEmpty());
+}
+
 TEST(OrvLinkList, PrintForms) {
   OrvNullNode a;
   OrvLinkList l;
@@ -136,6 +150,26 @@ TEST(OrvLinkList, TicReading) {
       EXPECT_GT(err.length, 0);
     }
   }
+}
+
+// A long list reads in time that grows with its length, not with its
+// square: 300,000 entries are a few megabytes of text, not minutes of work.
+TEST(OrvLinkList, LongListReadsInLinearTime) {
+  const int n = 300000;
+  std::string text;
+  for (int i = 0; i < n; ++i) text += "=" + std::to_string(i) + ":";
+  text += "&";
+  std::istringstream in(text);
+  OrvLinkList l;
+  VString err;
+  const auto start = std::chrono::steady_clock::now();
+  ASSERT_EQ(l.GetTic(in, err), 0);
+  const auto seconds =
+      std::chrono::duration_cast<std::chrono::seconds>(std::chrono::steady_clock::now() - start);
+  EXPECT_LT(seconds.count(), 20);
+  ASSERT_EQ(l.Count(), n);
+  int expected = 0;
+  for (OrvLinkElem* e = l.Head(); e != nullptr; e = e->next) EXPECT_EQ(e->link.index, expected++);
 }
 
 TEST(OrvLink, SetLinkExprFromIndex) {

@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <chrono>
 #include <cstdio>
 #include <fstream>
 #include <memory>
@@ -510,6 +511,42 @@ TEST(OrvTicTree, RandomBytesNeverCrash) {
     ReadResult r = Read(junk);
     if (r.code != ORV_OK) {
       ASSERT_EQ(r.root, nullptr);
+    }
+  }
+}
+
+// A list whose first child is a symbol-table element that lists `uses` name
+// uses, the other children; the element's list names the uses in the order
+// given by `reversed`.
+std::string ElementWithUses(int uses, bool reversed) {
+  std::string text = "1\n7:-(bad)-" + std::to_string(uses + 2) + "\n\no3:" + std::to_string(uses + 1) +
+                     ":0:0:#0:-1:#1\no10:0:0:1:#1:X10:";
+  for (int i = 0; i < uses; ++i) text += "=" + std::to_string(reversed ? uses + 1 - i : i + 2) + ":";
+  text += "&";
+  for (int i = 0; i < uses; ++i) text += "0:-1:#1\no807:0:0:" + std::to_string(i + 2) + ":#1:";
+  return text;
+}
+
+// Checking that every link read points back costs no scan of the element's
+// list per use: 200,000 uses of one name read at once, all still bound.
+TEST(OrvTicTree, ElementWithVeryManyUsesReadsInLinearTime) {
+  MessageRecorder sink;
+  const int uses = 200000;
+  for (bool reversed : {false, true}) {
+    SCOPED_TRACE(reversed ? "list in reverse order" : "list in tree order");
+    const std::string text = ElementWithUses(uses, reversed);
+    const auto start = std::chrono::steady_clock::now();
+    ReadResult r = Read(text);
+    const auto seconds =
+        std::chrono::duration_cast<std::chrono::seconds>(std::chrono::steady_clock::now() - start);
+    ASSERT_EQ(r.code, ORV_OK) << r.error;
+    EXPECT_LT(seconds.count(), 20);
+    EXPECT_EQ(sink.size(), 0u);
+    OrvExpr* elt = r.root->Args(0);
+    ASSERT_EQ(elt->Links(0)->Count(), uses);
+    for (int i : {1, uses / 2, uses}) {
+      SCOPED_TRACE(i);
+      EXPECT_EQ(r.root->Args(i)->Link(0)->node, elt);
     }
   }
 }
