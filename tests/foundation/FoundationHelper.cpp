@@ -14,6 +14,14 @@
 int main(int argc, char** argv) {
   if (argc < 2) return 2;
   const char* mode = argv[1];
+  if (std::strcmp(mode, "signal-skips-atexit") == 0 && argc > 2) {
+    // A handler ends the process with _exit: exit-time work (atexit
+    // functions, static destructors) must not run inside a signal handler.
+    InstallSignalHandlers();
+    std::atexit([] { std::fputs("atexit ran\n", stderr); });
+    raise(std::atoi(argv[2]));
+    return 0;
+  }
   if (std::strcmp(mode, "interrupt") == 0) {
     InstallSignalHandlers();
     std::cout << "before" << std::endl;

@@ -72,6 +72,19 @@ TEST(SignalHandlers, FatalSignalEndsWith30TheNoticeAndTheDump) {
   }
 }
 
+TEST(SignalHandlers, HandlersEndWithoutExitTimeWork) {
+  const struct {
+    int signal;
+    int status;
+  } cases[] = {{SIGINT, 32}, {SIGSEGV, 30}, {SIGFPE, 30}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.signal);
+    ProgramRun run = RunProgram(Helper("signal-skips-atexit " + std::to_string(c.signal)));
+    EXPECT_EQ(run.exitStatus, c.status);
+    EXPECT_EQ(run.err.find("atexit ran"), std::string::npos) << run.err;
+  }
+}
+
 TEST(SignalHandlers, SwitchedOffInstallsNothing) {
   ProgramRun run = RunProgram(Helper("no-handlers"));
   // The default action of SIGINT ends it (the shell reports 128 + 2).
