@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <cctype>
 #include <chrono>
 #include <cstdio>
 #include <fstream>
@@ -498,6 +499,48 @@ TEST(OrvTicTree, DamagedInputNeverCrashes) {
   }
   // Some changes (inside images, say) leave a readable tree.
   EXPECT_GT(read, 0);
+}
+
+// Every number of a sound text (counts, lengths, codes, serials, states,
+// link indexes, positions), set in turn to each value at or beyond a limit:
+// the reader either refuses the text with a message or gives a tree that can
+// be checked, written and deleted.
+TEST(OrvTicTree, NumbersAtTheirLimitsNeverCrash) {
+  MessageRecorder sink;
+  FullTree t = BuildFullTree();
+  std::unique_ptr<OrvExpr> original(t.root);
+  const std::string text = Write(original.get());
+  const char* const limits[] = {"0",          "1",          "-1",          "-2",
+                                "2",          "3",          "39",          "40",
+                                "32767",      "32768",      "65534",       "65535",
+                                "65536",      "2147483647", "-2147483648", "4294967295",
+                                "99999999999", "1400",      "1401",        "806"};
+  int numbers = 0;
+  for (size_t at = 0; at < text.size();) {
+    const bool sign = text[at] == '-' && at + 1 < text.size() && std::isdigit(static_cast<unsigned char>(text[at + 1]));
+    if (!sign && !std::isdigit(static_cast<unsigned char>(text[at]))) {
+      ++at;
+      continue;
+    }
+    size_t end = at + 1;
+    while (end < text.size() && std::isdigit(static_cast<unsigned char>(text[end]))) ++end;
+    ++numbers;
+    for (const char* value : limits) {
+      std::string changed = text;
+      changed.replace(at, end - at, value);
+      ReadResult r = Read(changed);
+      if (r.code == ORV_OK) {
+        OrvTokenList messages;
+        OrvCheckTree(r.root.get(), &messages);
+        Write(r.root.get());
+      } else {
+        ASSERT_EQ(r.root, nullptr) << changed;
+        ASSERT_FALSE(r.error.empty()) << changed;
+      }
+    }
+    at = end;
+  }
+  EXPECT_GT(numbers, 100);
 }
 
 TEST(OrvTicTree, RandomBytesNeverCrash) {
