@@ -5,6 +5,7 @@
 #include <cstring>
 #include <istream>
 #include <ostream>
+#include <vector>
 
 #include "OrvConstNodes.h"
 #include "OrvListExpr.h"
@@ -162,7 +163,40 @@ OrvExprOper::OrvExprOper(const OrvExprOper& other)
 
 OrvExpr* OrvExprOper::Clone() const { return new OrvExprOper(*this); }
 
+namespace {
+
+// Depth of the subtree deletions under way: only the outermost one prepares.
+int gSubtreeDeletions = 0;
+
+// Before a whole subtree goes, the name bindings in it are dissolved from the
+// side of the symbol-table elements and then of the definitions, each in one
+// pass over its list of referrers.  Otherwise every use destroyed before its
+// element or definition would search that node's whole list for itself, and
+// a name with very many uses would make the deletion quadratic.  The bindings
+// end as the destructors would leave them.
+void DissolveBindingsBelow(OrvExprOper* root) {
+  std::vector<OrvExpr*> nodes;
+  std::vector<OrvExpr*> stack(1, root);
+  while (!stack.empty()) {
+    OrvExpr* n = stack.back();
+    stack.pop_back();
+    if (n->Oper() == SYMBOL_TABLE_ELT || n->Oper() == NAMED_OBJ_DEF) nodes.push_back(n);
+    for (int i = n->NArgs() - 1; i >= 0; --i) {
+      OrvArgSlot* slot = n->ArgSlots(i);
+      if (slot != nullptr && slot->child != nullptr) stack.push_back(slot->child);
+    }
+  }
+  for (OrvExpr* n : nodes)
+    if (n->Oper() == SYMBOL_TABLE_ELT) n->UnlinkRefs();
+  for (OrvExpr* n : nodes)
+    if (n->Oper() == NAMED_OBJ_DEF) n->UnlinkRefs();
+}
+
+}  // namespace
+
 OrvExprOper::~OrvExprOper() {
+  if (gSubtreeDeletions == 0 && NArgs() > 0) DissolveBindingsBelow(this);
+  ++gSubtreeDeletions;
   delete[] sd_;
   sd_ = nullptr;
   sdCount_ = 0;
@@ -172,6 +206,7 @@ OrvExprOper::~OrvExprOper() {
   slots_ = nullptr;
   capacity_ = 0;
   SetNArgs(0);
+  --gSubtreeDeletions;
 }
 
 void OrvExprOper::SetSd(int16_t* widths, int count) {

@@ -167,6 +167,36 @@ TEST(OrvNameNodesTest, DestructionInEitherOrder) {
   }
 }
 
+// Deleting a subtree dissolves the bindings between its nodes and the nodes
+// outside it, whichever side holds the element or definition.
+TEST(OrvNameNodesTest, DeletingASubtreeUnbindsWhatStaysOutside) {
+  for (bool namesGoFirst : {true, false}) {
+    SCOPED_TRACE(namesGoFirst ? "the element and definition go" : "the uses go");
+    OrvSymTabElt* elt = new OrvSymTabElt(VString("X"), SYMCAT_DATA_NAME, OrvLinkList());
+    OrvNamedObjDef* def = new OrvNamedObjDef(SYMCAT_DATA_NAME, OrvLink(elt, -1), OrvLinkList());
+    OrvExpr* names = new OrvExprOper(EX_LIST, elt, def);
+    OrvNameUse* use = new OrvNameUse(OrvLink(elt, -1));
+    OrvNamedObjUse* nuse = new OrvNamedObjUse(nullptr, SYMCAT_DATA_NAME, 0);
+    nuse->BindDefinition(def, 0);
+    OrvExpr* uses = new OrvExprOper(STMT_LIST, new OrvExprOper(EX_LIST, use), nuse);
+    ASSERT_EQ(2, elt->Links(0)->Count());
+    ASSERT_EQ(1, def->Links(0)->Count());
+    if (namesGoFirst) {
+      delete names;
+      EXPECT_EQ(nullptr, use->Link(0)->node);
+      EXPECT_EQ(nullptr, nuse->Link(0)->node);
+      delete uses;
+    } else {
+      delete uses;
+      ASSERT_EQ(1, elt->Links(0)->Count());
+      EXPECT_EQ(def, elt->Links(0)->Head()->link.node);
+      EXPECT_EQ(elt, def->Link(0)->node);
+      EXPECT_TRUE(def->Links(0)->IsEmpty());
+      delete names;
+    }
+  }
+}
+
 TEST(OrvNameNodesTest, ElementSetImageRenamesEveryReferrer) {
   OrvSymTabElt elt(VString("OLD"), SYMCAT_DATA_NAME, OrvLinkList());
   OrvNameUse use{OrvLink(&elt, -1)};
