@@ -66,9 +66,9 @@ OrvExpr* NewNode(std::mt19937& rng) {
 }
 
 TEST(OrvTreeOwnership, RandomEditSequencesKeepEveryNodeOwnedOnce) {
-  for (unsigned seed = 1; seed <= 12; ++seed) {
-    SCOPED_TRACE(seed);
-    std::mt19937 rng(seed);
+  for (unsigned run = 1; run <= 12; ++run) {
+    SCOPED_TRACE(run);
+    std::mt19937 rng(run);
     MessageRecorder quiet;  // refused edits report; that is expected here
     OrvExpr* root = new OrvExprOper(EX_LIST);
     for (int step = 0; step < 1000; ++step) {
