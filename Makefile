@@ -2,6 +2,7 @@
 #   make run        install what is missing, build, run larkstat on a sample source
 #   make test       install what is missing, build, run every test
 #   make test-asan  the same tests under AddressSanitizer and UBSan
+#   make bench      speed and memory figures of the benchmark programs
 
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
@@ -10,7 +11,7 @@ SAMPLE     ?= tests/data/sample.cbl
 PACKAGES   := g++ cmake make libgtest-dev byacc
 LARKSTAT   := $(BUILD)/src/stattool/larkstat
 
-.PHONY: all deps build run test test-asan clean
+.PHONY: all deps build run test test-asan bench clean
 
 all: build
 
@@ -50,6 +51,13 @@ test-asan: deps $(ASAN_BUILD)/CMakeCache.txt
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 	  ctest --output-on-failure -j $(JOBS)
+
+# Runs every benchmark program of the Release build; each prints its figures.
+bench: build
+	@found=0; for b in $(BUILD)/bench/bench_*; do \
+	  [ -x "$$b" ] || continue; found=1; \
+	  echo "== $$(basename $$b)"; "$$b" || exit 1; \
+	done; [ $$found = 1 ] || echo "No benchmark program is built yet."
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)

@@ -5,11 +5,11 @@
 #include <string>
 
 #include "OrvTicRead.h"
+#include "TestStrings.h"
 #include "VString.h"
 
 namespace {
 
-std::string Str(const VString& v) { return v.text ? std::string(v.text, static_cast<size_t>(v.length)) : std::string(); }
 
 TEST(VStringTicLength, WritesLengthAndRawBytes) {
   std::ostringstream out;

@@ -1,4 +1,5 @@
 #include "VString.h"
+#include "TestStrings.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +9,6 @@
 
 namespace {
 
-std::string Str(const VString& v) { return v.text ? std::string(v.text, static_cast<size_t>(v.length)) : std::string(); }
 
 TEST(VStringConstruction, EmptyFormsAndTheirNullTexts) {
   VString def;

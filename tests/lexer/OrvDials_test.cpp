@@ -1,6 +1,7 @@
 // Tests of the dialect set: fields, digit form, readable form, combination
 // check and the name tables.
 #include "OrvDials.h"
+#include "TestStrings.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +9,6 @@
 
 namespace {
 
-std::string Str(const VString& s) { return s.text ? std::string(s.text, s.length) : std::string(); }
 
 OrvDials Only(int dialect) {
   OrvDials set = OrvNoDials();

@@ -2,6 +2,7 @@
 // listing, option words written through the groups, and the resolution of
 // the values that depend on the dialects.
 #include "OrvParser.h"
+#include "TestStrings.h"
 
 #include <gtest/gtest.h>
 
@@ -14,7 +15,6 @@
 
 namespace {
 
-std::string Str(const VString& s) { return s.text ? std::string(s.text, s.length) : std::string(); }
 
 // A parser settings object; the parse itself is not part of these tests.
 class Settings : public OrvParser {

@@ -1,5 +1,5 @@
-// Shared support of the name-binding tests: a message sink that records what
-// it gets, and builders of small program trees with symbol tables.
+// Shared support of the name-binding tests: builders of small program trees
+// with symbol tables.
 #ifndef LARK_TESTS_TREE_NAMETESTSUPPORT_H
 #define LARK_TESTS_TREE_NAMETESTSUPPORT_H
 
@@ -7,47 +7,12 @@
 #include <vector>
 
 #include "OrvExprOper.h"
-#include "OrvMessageSink.h"
+#include "MessageRecorder.h"
 #include "OrvNameNodes.h"
 #include "OrvSymTab.h"
+#include "TestStrings.h"
 
 namespace nametest {
-
-struct Message {
-  int level;
-  std::string text;
-};
-
-inline std::vector<Message>& Messages() {
-  static std::vector<Message> messages;
-  return messages;
-}
-
-inline void RecordingSink(int level, const OrvTxtPosn*, const VString* text) {
-  Messages().push_back({level, text != nullptr && text->text != nullptr ? text->text : ""});
-}
-
-// Installs the recording sink for the life of the object.
-class SinkCapture {
- public:
-  SinkCapture() : old_(OrvGlobalMessageSink) {
-    Messages().clear();
-    OrvGlobalMessageSink = &RecordingSink;
-  }
-  ~SinkCapture() { OrvGlobalMessageSink = old_; }
-  const std::vector<Message>& Got() const { return Messages(); }
-  bool Has(int level, const std::string& text) const {
-    for (const Message& m : Messages()) {
-      if (m.level == level && m.text == text) return true;
-    }
-    return false;
-  }
-
- private:
-  OrvMessageSink old_;
-};
-
-inline std::string Str(const VString& s) { return s.text != nullptr ? s.text : ""; }
 
 // The images of a table's children, in order.
 inline std::vector<std::string> TableNames(OrvExpr* table) {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "NodeTestSupport.h"
+#include "MessageRecorder.h"
 #include "OrvConstNodes.h"
 #include "OrvExprOper.h"
 

@@ -12,7 +12,6 @@
 #include "NameTestSupport.h"
 #include "OrvConstNodes.h"
 
-using nametest::Str;
 using nametest::TableNames;
 
 namespace {
@@ -137,7 +136,7 @@ TEST_F(DataItemTest, FileOwnerUsesTheFileTable) {
 }
 
 TEST_F(DataItemTest, OwnerWithoutSymbolTableIsReported) {
-  nametest::SinkCapture sink;
+  MessageRecorder sink;
   OrvExpr* bare = new OrvExprOper(COBOL_PROGRAM);
   struct {
     const char* what;
@@ -145,7 +144,7 @@ TEST_F(DataItemTest, OwnerWithoutSymbolTableIsReported) {
   } cases[] = {{"data item", false}, {"constant", true}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
-    nametest::Messages().clear();
+    sink.clear();
     OrvNamedObjDef* def = nullptr;
     OrvExpr* dd = c.constant
                       ? OrvDeclConstEntry(&def, VString("K"), nullptr, bare)

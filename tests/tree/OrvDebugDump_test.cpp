@@ -6,7 +6,7 @@
 #include <sstream>
 #include <string>
 
-#include "NodeTestSupport.h"
+#include "MessageRecorder.h"
 #include "OrvConstNodes.h"
 #include "OrvDebugDump.h"
 #include "OrvExprOper.h"

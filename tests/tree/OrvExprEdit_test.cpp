@@ -5,7 +5,8 @@
 
 #include <string>
 
-#include "NodeTestSupport.h"
+#include "MessageRecorder.h"
+#include "TestStrings.h"
 #include "OrvConstNodes.h"
 #include "OrvExprOper.h"
 

@@ -7,7 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "NodeTestSupport.h"
+#include "MessageRecorder.h"
+#include "TestStrings.h"
 #include "OrvConstNodes.h"
 #include "OrvExprOper.h"
 

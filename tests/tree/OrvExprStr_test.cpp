@@ -9,7 +9,6 @@
 #include "NameTestSupport.h"
 #include "OrvConstNodes.h"
 
-using nametest::Str;
 
 namespace {
 

@@ -7,7 +7,8 @@
 #include <sstream>
 #include <string>
 
-#include "NodeTestSupport.h"
+#include "MessageRecorder.h"
+#include "TestStrings.h"
 #include "OrvConstNodes.h"
 #include "OrvExprOper.h"
 #include "OrvLink.h"

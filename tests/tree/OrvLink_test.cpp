@@ -7,7 +7,7 @@
 #include <sstream>
 #include <string>
 
-#include "NodeTestSupport.h"
+#include "MessageRecorder.h"
 #include "OrvConstNodes.h"
 #include "OrvExprOper.h"
 #include "OrvLink.h"

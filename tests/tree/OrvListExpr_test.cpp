@@ -3,7 +3,8 @@
 
 #include <string>
 
-#include "NodeTestSupport.h"
+#include "MessageRecorder.h"
+#include "TestStrings.h"
 #include "OrvConstNodes.h"
 #include "OrvExprOper.h"
 #include "OrvListExpr.h"

@@ -11,7 +11,6 @@
 #include "OrvConstNodes.h"
 #include "OrvDebugDump.h"
 
-using nametest::Str;
 
 namespace {
 
@@ -282,7 +281,7 @@ TEST_F(RebindTest, RebindDefinitionToExistingName) {
 }
 
 TEST(OrvNameNodesTest, RebindOutsideProgramIsRefused) {
-  nametest::SinkCapture sink;
+  MessageRecorder sink;
   OrvSymTabElt elt(VString("A"), 0, OrvLinkList());
   OrvNameUse use{OrvLink(&elt, -1)};
   OrvNamedObjDef def(SYMCAT_DATA_NAME, OrvLink(&elt, -1), OrvLinkList());
@@ -299,10 +298,10 @@ TEST(OrvNameNodesTest, RebindOutsideProgramIsRefused) {
     EXPECT_EQ(&elt, node->Link(0)->node);
     EXPECT_EQ("A", Str(*node->Image()));
   }
-  ASSERT_EQ(3u, sink.Got().size());
-  EXPECT_EQ(MSG_SEVERE, sink.Got()[0].level);
-  EXPECT_NE(std::string::npos, sink.Got()[0].text.find("OrvNameUse::SetImage at expr node NAME_USE"));
-  EXPECT_NE(std::string::npos, sink.Got()[1].text.find("OrvNamedObjDef::SetImage"));
+  ASSERT_EQ(3u, sink.messages().size());
+  EXPECT_EQ(MSG_SEVERE, sink.messages()[0].level);
+  EXPECT_NE(std::string::npos, sink.messages()[0].text.find("OrvNameUse::SetImage at expr node NAME_USE"));
+  EXPECT_NE(std::string::npos, sink.messages()[1].text.find("OrvNamedObjDef::SetImage"));
   delete program;
 }
 

@@ -1,6 +1,7 @@
 // The operation catalogue, the argument-slot names, the name table and the
 // symbol-category names.
 #include "OrvOper.h"
+#include "TestStrings.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +11,6 @@
 
 namespace {
 
-std::string Str(const VString& v) { return v.text ? std::string(v.text, v.length) : std::string(); }
 
 struct AccessorCase {
   int code;

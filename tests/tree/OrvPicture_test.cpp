@@ -9,7 +9,6 @@
 #include "OrvConstNodes.h"
 #include "OrvDataItemBuild.h"
 
-using nametest::Str;
 
 namespace {
 

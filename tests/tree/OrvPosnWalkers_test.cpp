@@ -4,7 +4,8 @@
 
 #include <string>
 
-#include "NodeTestSupport.h"
+#include "MessageRecorder.h"
+#include "TestStrings.h"
 #include "OrvConstNodes.h"
 #include "OrvExprOper.h"
 #include "OrvPosnWalkers.h"

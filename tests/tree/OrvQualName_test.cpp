@@ -13,8 +13,6 @@
 #include "OrvDataItemBuild.h"
 #include "OrvExprStr.h"
 
-using nametest::SinkCapture;
-using nametest::Str;
 
 namespace {
 
@@ -342,22 +340,22 @@ TEST_F(QualNameTest, QualNameText) {
 }
 
 TEST_F(QualNameTest, UnboundNameInQualifiedNameIsReported) {
-  SinkCapture sink;
+  MessageRecorder sink;
   OrvExpr* qe = new OrvExprOper(OF_IN_LIST);
   qe->AddArg(new OrvNameUse(OrvLink(OrvSymTabFindOrAddElt(table_, VString("X")), -1)));
   qe->AddArg(new OrvNameUse(OrvLink()));
   EXPECT_EQ("X OF ", Str(OrvQualNameStr(qe)));
-  ASSERT_EQ(1u, sink.Got().size());
-  EXPECT_EQ(MSG_SEVERE, sink.Got()[0].level);
-  EXPECT_EQ("OrvQualNameStr: name #1 of the qualified name is not bound", sink.Got()[0].text);
+  ASSERT_EQ(1u, sink.messages().size());
+  EXPECT_EQ(MSG_SEVERE, sink.messages()[0].level);
+  EXPECT_EQ("OrvQualNameStr: name #1 of the qualified name is not bound", sink.messages()[0].text);
   // Last name first: the unbound qualifier leads, shown empty.
   EXPECT_EQ(".X", Str(OrvQualNameStrSep(qe, '.')));
-  ASSERT_EQ(2u, sink.Got().size());
-  EXPECT_EQ("OrvQualNameStr: name #1 of the qualified name is not bound", sink.Got()[1].text);
+  ASSERT_EQ(2u, sink.messages().size());
+  EXPECT_EQ("OrvQualNameStr: name #1 of the qualified name is not bound", sink.messages()[1].text);
   // Two unbound names give one report.
   qe->AddArg(new OrvNameUse(OrvLink()));
   EXPECT_EQ("X OF  OF ", Str(OrvQualNameStr(qe)));
-  EXPECT_EQ(3u, sink.Got().size());
+  EXPECT_EQ(3u, sink.messages().size());
   delete qe;
 }
 
@@ -430,7 +428,7 @@ TEST(OrvDefForNamedObjDeclTest, NameChildByOperation) {
 }
 
 TEST(OrvQualNameChecksTest, WrongNodeKindsAreTerminal) {
-  SinkCapture sink;
+  MessageRecorder sink;
   OrvCharString notDef(VString("X"));
   EXPECT_EQ(nullptr, OrvNamedObjDeclForDef(&notDef));
   EXPECT_EQ(nullptr, OrvNameUseForDef(&notDef));
@@ -442,7 +440,7 @@ TEST(OrvQualNameChecksTest, WrongNodeKindsAreTerminal) {
   EXPECT_EQ(nullptr, OrvDefForNamedObjUse(&notDef));
   EXPECT_EQ("", Str(OrvQualNameStr(&notDef)));
   EXPECT_EQ("", Str(OrvQualNameStrSep(&notDef, '.')));
-  EXPECT_EQ(2, std::count_if(sink.Got().begin(), sink.Got().end(), [](const auto& m) {
+  EXPECT_EQ(2, std::count_if(sink.messages().begin(), sink.messages().end(), [](const auto& m) {
               return m.text == "OrvQualNameStr: bad operation";
             }));
   OrvLinkList candidates;
@@ -469,9 +467,9 @@ TEST(OrvQualNameChecksTest, WrongNodeKindsAreTerminal) {
   EXPECT_TRUE(sink.Has(MSG_TERMINAL, "OrvDefForNamedObjUse: bad def node"));
   use.Link(0)->node = nullptr;
   // An unresolved use gives null without a message.
-  size_t before = sink.Got().size();
+  size_t before = sink.messages().size();
   EXPECT_EQ(nullptr, OrvDefForNamedObjUse(&use));
-  EXPECT_EQ(before, sink.Got().size());
+  EXPECT_EQ(before, sink.messages().size());
 }
 
 }  // namespace

@@ -5,7 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "NodeTestSupport.h"
+#include "MessageRecorder.h"
+#include "TestStrings.h"
 #include "OrvDataItemBuild.h"
 #include "OrvExpr.h"
 #include "OrvExprOper.h"

@@ -13,8 +13,6 @@
 #include "OrvConstNodes.h"
 #include "OrvToken.h"
 
-using nametest::SinkCapture;
-using nametest::Str;
 using nametest::TableNames;
 
 namespace {
@@ -113,20 +111,20 @@ TEST(OrvSymTabInsertTest, FindOrAddKeepsOrderAndCreatesUnknown) {
 }
 
 TEST(OrvSymTabInsertTest, AddEltRefusesDuplicates) {
-  SinkCapture sink;
+  MessageRecorder sink;
   OrvExpr* table = NewTable({"A", "X"});
   OrvSymTabElt* fresh = new OrvSymTabElt(VString("M"), SYMCAT_DATA_NAME, OrvLinkList());
   OrvSymTabAddElt(table, fresh);
   EXPECT_EQ((std::vector<std::string>{"A", "M", "X"}), TableNames(table));
-  EXPECT_TRUE(sink.Got().empty());
+  EXPECT_TRUE(sink.messages().empty());
 
   OrvSymTabElt* dup = new OrvSymTabElt(VString("X"), SYMCAT_DATA_NAME, OrvLinkList());
   OrvSymTabAddElt(table, dup);
   EXPECT_EQ((std::vector<std::string>{"A", "M", "X"}), TableNames(table));
   EXPECT_EQ(nullptr, dup->Parent());
-  ASSERT_EQ(1u, sink.Got().size());
-  EXPECT_EQ(MSG_SEVERE, sink.Got()[0].level);
-  EXPECT_EQ("OrvSymTabAddElt: name 'X' should not be declared yet", sink.Got()[0].text);
+  ASSERT_EQ(1u, sink.messages().size());
+  EXPECT_EQ(MSG_SEVERE, sink.messages()[0].level);
+  EXPECT_EQ("OrvSymTabAddElt: name 'X' should not be declared yet", sink.messages()[0].text);
   delete dup;  // still the caller's
   delete table;
 }
@@ -237,7 +235,7 @@ TEST_F(SymTabProgramTest, DefineName) {
 }
 
 TEST_F(SymTabProgramTest, DefineNameWithoutTableGivesUnboundDefinition) {
-  SinkCapture sink;
+  MessageRecorder sink;
   OrvExpr* bare = new OrvExprOper(COBOL_PROGRAM);
   OrvNamedObjDef* def = OrvSymTabDefineName(VString("X"), SYMCAT_DATA_NAME, 0, bare);
   ASSERT_NE(nullptr, def);
@@ -269,12 +267,12 @@ TEST_F(SymTabProgramTest, DeleteDefRemovesElementLeftWithoutReferences) {
 }
 
 TEST_F(SymTabProgramTest, BadDefinitionNodesAreTerminal) {
-  SinkCapture sink;
+  MessageRecorder sink;
   OrvCharString notDef(VString("X"));
   EXPECT_EQ(nullptr, SymTabForDef(&notDef));
   EXPECT_EQ(nullptr, SymTabForDef(nullptr));
   SymTabDeleteDef(&notDef);
-  ASSERT_EQ(3u, sink.Got().size());
+  ASSERT_EQ(3u, sink.messages().size());
   EXPECT_TRUE(sink.Has(MSG_TERMINAL, "SymTabForDef: bad def node"));
   EXPECT_TRUE(sink.Has(MSG_TERMINAL, "SymTabDeleteDef: bad def node"));
 }
@@ -349,14 +347,14 @@ TEST_F(SymTabProgramTest, DataNameUse) {
 }
 
 TEST(OrvNewDataNameUseTest, OutsideAProgramIsRefused) {
-  SinkCapture sink;
+  MessageRecorder sink;
   OrvCharString loose(VString("loose"));
   EXPECT_EQ(nullptr, OrvNewDataNameUse(VString("X"), &loose));
   EXPECT_EQ(nullptr, OrvNewDataNameUse(VString("X"), nullptr));
-  ASSERT_EQ(2u, sink.Got().size());
-  EXPECT_EQ(MSG_SEVERE, sink.Got()[0].level);
+  ASSERT_EQ(2u, sink.messages().size());
+  EXPECT_EQ(MSG_SEVERE, sink.messages()[0].level);
   EXPECT_EQ("OrvNewDataNameUse: 'X' is not used inside a program with a symbol table",
-            sink.Got()[0].text);
+            sink.messages()[0].text);
 }
 
 }  // namespace

@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "CountedNameTable.h"
-#include "NodeTestSupport.h"
+#include "MessageRecorder.h"
 #include "OrvConstNodes.h"
 #include "OrvExpr.h"
 #include "OrvExprOper.h"

@@ -1,5 +1,6 @@
 // Tokens, token lists, token groups and the token-code names.
 #include "OrvToken.h"
+#include "TestStrings.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +12,6 @@
 
 namespace {
 
-std::string Str(const VString& v) { return v.text ? std::string(v.text, v.length) : std::string(); }
 
 OrvToken* Tok(int code, const char* image = "", int line = 0, int col = 0, int endCol = -1) {
   return new OrvToken(code, VString(image), OrvTxtPosn(line, col, 1),

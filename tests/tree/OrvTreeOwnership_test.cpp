@@ -8,7 +8,7 @@
 #include <set>
 #include <vector>
 
-#include "NodeTestSupport.h"
+#include "MessageRecorder.h"
 #include "OrvConstNodes.h"
 #include "OrvExprOper.h"
 #include "OrvListExpr.h"

@@ -1,5 +1,6 @@
 // Source positions, their display and TIC forms, and the file-name table.
 #include "OrvTxtPosn.h"
+#include "TestStrings.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +9,6 @@
 
 namespace {
 
-std::string Str(const VString& v) { return v.text ? std::string(v.text, v.length) : std::string(); }
 
 std::string Display(const OrvTxtPosn& p) {
   std::ostringstream os;
