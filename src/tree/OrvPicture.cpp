@@ -54,13 +54,15 @@ OrvResult ConstantCount(const VString& name, OrvExpr* context, bool haveContext,
   }
   OrvLinkList* refs = elt->Links(0);
   OrvExpr* def = refs != nullptr ? refs->Nth(0).node : nullptr;
-  OrvExpr* value = def != nullptr ? OrvCalcValueExpr(def) : nullptr;
-  if (value == nullptr) {
+  OrvExpr* value = def != nullptr && OrvCalcValueHook != nullptr ? OrvCalcValueHook(def) : nullptr;
+  // Only an integer is a repeat count; a string constant has none.
+  bool isInteger = value != nullptr && value->Oper() == INT_NUM_CONST;
+  count = isInteger ? value->IntValue() : 0;
+  delete value;
+  if (!isInteger) {
     message = OrvFormat("Cannot compute value of 78-level constant used in PIC string: %s", whole);
     return ORV_PIC_CONSTANT_PROBLEM;
   }
-  count = value->Oper() == INT_NUM_CONST ? value->IntValue() : 0;
-  delete value;
   return ORV_OK;
 }
 
