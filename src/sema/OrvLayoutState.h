@@ -68,7 +68,8 @@ extern OrvLayoutState OrvLayout;
 void OrvLayoutReport(OrvExpr* entry, const VString& text);
 
 // Byte-count arithmetic: UNDEF in, UNDEF out; a result that does not fit in
-// 64 bits is UNDEF too.
+// 64 bits is UNDEF too.  Operands are byte counts, never negative: an
+// operand of -2 is read as UNDEF.
 int64_t OrvLayoutSum(int64_t a, int64_t b);
 int64_t OrvLayoutDiff(int64_t a, int64_t b);
 int64_t OrvLayoutProduct(int64_t a, int64_t b);

@@ -85,7 +85,7 @@ void SkipRestOfTable(int64_t length, int64_t element) {
   if (length == ORV_LAYOUT_UNDEF)
     Current() = ORV_LAYOUT_UNDEF;
   else if (Current() != ORV_LAYOUT_UNDEF)
-    Current() = OrvLayoutSum(Current(), length - element);
+    Current() = OrvLayoutDiff(OrvLayoutSum(Current(), length), element);
 }
 
 // Places one elementary item at the current offset.
@@ -314,8 +314,11 @@ void LayOutHolder(OrvExpr* dd, const OrvLayoutOptions& options) {
   if (!Is(entry, DECL_DD_ENTRY)) return;
   int level = OrvEntryLevel(entry);
   if (level == 78 || level == 88) return;
-  OrvEnsureLayoutSlot(entry, ORV_DD_OFFSET);
-  OrvEnsureLayoutSlot(entry, ORV_DD_LENGTH);
+  // Until the item is laid out its offset and length are not known: a
+  // value expression met on the way (START OF or LENGTH OF the group being
+  // laid out) has no value rather than a stand-in.
+  OrvSetLayoutSlot(entry, ORV_DD_OFFSET, ORV_LAYOUT_UNDEF);
+  OrvSetLayoutSlot(entry, ORV_DD_LENGTH, ORV_LAYOUT_UNDEF);
   if (OrvLayout.offsetsInGroup) OrvEnsureLayoutSlot(entry, ORV_DD_OFFSET_IN_GROUP);
   TableShape table = ReadOccurs(entry);
   if (level == 66) {

@@ -237,10 +237,8 @@ class DataDivisionBuilder {
     stack_.clear();
     if (records_.empty()) return;
     if (section_ == nullptr) OpenSection(4, SECTION_WORKING_STORAGE);
-    OrvExpr* list = new OrvExprOper(DECL_DD_LIST);
-    for (OrvExpr* record : records_) list->AddArg(record);
+    for (OrvExpr* record : records_) section_->SetArgToList(sectionSlot_, DECL_DD_LIST, record);
     records_.clear();
-    section_->SetArg(sectionSlot_, list, -1, 0);
   }
 
   void Item() {

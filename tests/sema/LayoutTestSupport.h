@@ -12,6 +12,7 @@
 #include "DataDivisionBuilder.h"
 #include "MessageRecorder.h"
 #include "OrvDataEntrySlots.h"
+#include "OrvExprStr.h"
 #include "OrvLengthsAndOffsets.h"
 #include "OrvMemOffsets.h"
 #include "OrvParser.h"
@@ -71,11 +72,11 @@ class LaidOut {
     OrvExpr* entry = Entry(name);
     return entry != nullptr ? Number(entry, ORV_DD_GLOBAL_OFFSET) : "?";
   }
-  // The value a level-78 entry received, as the table prints it.
+  // The value a level-78 entry received, as the table prints it; "none"
+  // when it has none.
   std::string Constant(const std::string& name) const {
-    OrvExpr* entry = Entry(name);
-    OrvExpr* value = OrvSlot(entry, ORV_CONST_ACTUAL_VALUE);
-    return value != nullptr ? Str(value->Value()) : "none";
+    OrvExpr* value = OrvSlot(Entry(name), ORV_CONST_ACTUAL_VALUE);
+    return value != nullptr ? Str(OrvExprStr(value)) : "none";
   }
   // Every message as "line: text", one a line.
   std::string Messages() const {
@@ -119,6 +120,20 @@ class LaidOut {
   OrvExpr* root_;
   OrvTokenList messages_;
 };
+
+// The placement of the names that `expected` lists ("A 0/4 B 4/2"), in
+// that order, as the tree has them.
+inline std::string PlacementLike(const LaidOut& tree, const std::string& expected) {
+  std::istringstream in(expected);
+  std::string name;
+  std::string value;
+  std::string actual;
+  while (in >> name >> value) {
+    if (!actual.empty()) actual += ' ';
+    actual += name + ' ' + tree.At(name);
+  }
+  return actual;
+}
 
 }  // namespace layouttest
 
