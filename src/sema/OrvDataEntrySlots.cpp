@@ -1,6 +1,8 @@
 // Access to the slots of data-description nodes.
 #include "OrvDataEntrySlots.h"
 
+#include <charconv>
+
 #include "OrvConstNodes.h"
 #include "OrvExpr.h"
 #include "OrvOper.h"
@@ -28,12 +30,15 @@ void OrvSetLayoutSlot(OrvExpr* node, int i, int64_t value) {
   if (node == nullptr || i >= node->NArgs()) return;
   OrvExpr* slot = OrvSlot(node, i);
   if (slot != nullptr && slot->Oper() == INT_NUM_CONST) {
-    slot->SetValue(value);
+    if (slot->IntValue() != value) slot->SetValue(value);
     return;
   }
-  OrvExpr* fresh = new OrvIntNumConst(VString("0"), 0);
-  if (value != 0) fresh->SetValue(value);
-  node->SetArg(i, fresh, -1, 0);
+  // The new constant's image is the value, as if it had been made with 0
+  // and then set.
+  char image[24];
+  std::to_chars_result end = std::to_chars(image, image + sizeof image, value);
+  node->SetArg(i, new OrvIntNumConst(VString(image, static_cast<int>(end.ptr - image)), value),
+               -1, 0);
 }
 
 void OrvEnsureLayoutSlot(OrvExpr* node, int i) {

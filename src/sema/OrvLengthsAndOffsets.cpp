@@ -17,6 +17,7 @@
 #include "OrvExprOper.h"
 #include "OrvItemLength.h"
 #include "OrvOper.h"
+#include "OrvRecordBase.h"
 #include "OrvTreeUtil.h"
 #include "OrvTreeWalk.h"
 #include "OrvValueExpr.h"
@@ -316,8 +317,10 @@ void LayOutHolder(OrvExpr* dd, const OrvLayoutOptions& options) {
   if (level == 78 || level == 88) return;
   // Until the item is laid out its offset and length are not known: a
   // value expression met on the way (START OF or LENGTH OF the group being
-  // laid out) has no value rather than a stand-in.
-  OrvSetLayoutSlot(entry, ORV_DD_OFFSET, ORV_LAYOUT_UNDEF);
+  // laid out) has no value rather than a stand-in.  The offset slot is
+  // made when the offset is known.
+  if (OrvSlot(entry, ORV_DD_OFFSET) != nullptr)
+    OrvSetLayoutSlot(entry, ORV_DD_OFFSET, ORV_LAYOUT_UNDEF);
   OrvSetLayoutSlot(entry, ORV_DD_LENGTH, ORV_LAYOUT_UNDEF);
   if (OrvLayout.offsetsInGroup) OrvEnsureLayoutSlot(entry, ORV_DD_OFFSET_IN_GROUP);
   TableShape table = ReadOccurs(entry);
@@ -349,24 +352,37 @@ void LayOutHolder(OrvExpr* dd, const OrvLayoutOptions& options) {
   if (record && OrvLayout.globalOffsets) PlaceRecord(dd, entry);
 }
 
-// Starts a storage section, FD or SD.
-void ResetSection() {
+// Lays out the records of a storage section, FD or SD from its start.
+void LayOutSection(OrvExpr* list) {
   OrvLayout.currentOffset = 0;
   OrvLayout.recordBase = 0;
   OrvLayout.previousSlot = 0;
+  if (!Is(list, DECL_DD_LIST)) return;
+  OrvRecordBaseStartSection(list);
+  for (int i = 0; i < list->NArgs(); ++i) {
+    OrvExpr* record = list->Args(i);
+    if (!Is(record, DECL_DD)) continue;
+    OrvRecordBaseEnterRecord(record);
+    LayOutHolder(record, OrvLayoutOptionsInUse);
+    OrvRecordBaseLeaveRecord(record);
+  }
+  OrvRecordBaseStartSection(nullptr);
 }
 
 int LayOutSections(OrvExpr* node, void*) {
   switch (node->Oper()) {
+    case DIVISION_IDENTIFICATION:
+    case DIVISION_ENVIRONMENT:
+    case DIVISION_PROCEDURE:
+      // No data section lies there.
+      return ORV_WALK_SKIP;
     case SECTION_WORKING_STORAGE:
     case SECTION_LOCAL_STORAGE:
     case SECTION_LINKAGE:
-      ResetSection();
-      OrvCalcDataOffsets(OrvSlot(node, 0), OrvLayoutOptionsInUse);
+      LayOutSection(OrvSlot(node, 0));
       return ORV_WALK_SKIP;
     case DECL_FD:
-      ResetSection();
-      OrvCalcDataOffsets(OrvSlot(node, 1), OrvLayoutOptionsInUse);
+      LayOutSection(OrvSlot(node, 1));
       return ORV_WALK_SKIP;
     default:
       return ORV_WALK_CHILDREN;
@@ -377,8 +393,19 @@ int LayOutSections(OrvExpr* node, void*) {
 // contains; a contained program is thus laid out again by every program
 // around it, each time with the same results.
 int LayOutProgram(OrvExpr* node, void*) {
-  if (node->Oper() == COBOL_PROGRAM) WalkTheTree(node, nullptr, LayOutSections);
-  return ORV_WALK_CHILDREN;
+  switch (node->Oper()) {
+    case COBOL_PROGRAM:
+      WalkTheTree(node, nullptr, LayOutSections);
+      return ORV_WALK_CHILDREN;
+    case DIVISION_IDENTIFICATION:
+    case DIVISION_ENVIRONMENT:
+    case DIVISION_DATA:
+    case DIVISION_PROCEDURE:
+      // Programs are contained in programs, never in their divisions.
+      return ORV_WALK_SKIP;
+    default:
+      return ORV_WALK_CHILDREN;
+  }
 }
 
 }  // namespace

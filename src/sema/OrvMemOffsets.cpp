@@ -3,6 +3,9 @@
 // shifts the rest of the row to the right instead of being cut.
 #include "OrvMemOffsets.h"
 
+#include <charconv>
+#include <cstdio>
+#include <cstring>
 #include <ostream>
 #include <string>
 
@@ -35,6 +38,61 @@ const int kRowEnd = 79;
 
 bool Is(const OrvExpr* node, int op) { return node != nullptr && node->Oper() == op; }
 
+// One line of the table, built in one buffer and written whole.
+class Row {
+ public:
+  explicit Row(const char* start) : text_(start) {}
+  Row& operator<<(const char* text) {
+    text_ += text;
+    return *this;
+  }
+  Row& operator<<(const VString& text) {
+    if (text.text != nullptr) text_.append(text.text, static_cast<size_t>(text.length));
+    return *this;
+  }
+  Row& operator<<(int64_t number) {
+    char digits[24];
+    std::to_chars_result end = std::to_chars(digits, digits + sizeof digits, number);
+    text_.append(digits, end.ptr);
+    return *this;
+  }
+  // ". " once per depth step.
+  void Depth(int depth) {
+    for (int i = 0; i < depth; ++i) text_ += ". ";
+  }
+  // Blanks up to the column; a longer text stays as it is.
+  void PadTo(int column) {
+    if (static_cast<int>(text_.size()) < column) text_.append(column - text_.size(), ' ');
+  }
+  // Pads to the column and closes it with a bar.
+  void Bar(int column) {
+    PadTo(column);
+    text_ += '|';
+  }
+  // A byte count of a layout slot: "UNDEF" or six places right-aligned;
+  // an absent slot gives nothing.
+  void LayoutNumber(const OrvExpr* node, int slot) {
+    int64_t value = 0;
+    if (!OrvLayoutSlotValue(node, slot, &value)) return;
+    if (value == ORV_LAYOUT_UNDEF) {
+      text_ += "UNDEF";
+      return;
+    }
+    size_t before = text_.size();
+    *this << value;
+    size_t width = text_.size() - before;
+    if (width < 6) text_.insert(before, 6 - width, ' ');
+  }
+  // Writes the line and ends it (a newline and a flush).
+  void WriteTo(std::ostream& out) {
+    out.write(text_.data(), static_cast<std::streamsize>(text_.size()));
+    out << std::endl;
+  }
+
+ private:
+  std::string text_;
+};
+
 // The image of a name node; empty when it has none.
 VString ImageOf(const OrvExpr* node) {
   if (node == nullptr || !node->HasImage() || node->Image() == nullptr) return VString();
@@ -42,7 +100,7 @@ VString ImageOf(const OrvExpr* node) {
 }
 
 // The USAGE column's text of a USAGE operation.
-VString UsageText(int usage) {
+const char* UsageText(int usage) {
   switch (usage) {
     case DU_BINARY:
     case DU_COMP:
@@ -61,52 +119,26 @@ VString UsageText(int usage) {
     case DU_DISPLAY:
     case DU_INDEX:
     case DU_POINTER:
-      return VString(OrvOperTemplate(usage));
+      return OrvOperTemplate(usage);
     case DU_DISPLAY_1:
-      return VString("DISPL-1");
+      return "DISPL-1";
     case DU_PACKED_DECIMAL:
-      return VString("PAK-DEC");
+      return "PAK-DEC";
     case DU_PROC_POINTER:
-      return VString("PROCPTR");
+      return "PROCPTR";
     default:
       // DU_COMP_RM too, although its print template is "COMP".
-      return VString("UNKNOWN");
+      return "UNKNOWN";
   }
 }
 
-// A byte count of a layout slot: "UNDEF" or six places right-aligned; an
-// absent slot gives nothing.
-VString LayoutNumber(const OrvExpr* entry, int slot) {
+// An OCCURS bound as the table shows it: its value, or UNDEF.
+void Bound(Row& row, OrvExpr* bound) {
   int64_t value = 0;
-  if (!OrvLayoutSlotValue(entry, slot, &value)) return VString();
-  if (value == ORV_LAYOUT_UNDEF) return VString("UNDEF");
-  return OrvFormat("%6lld", static_cast<long long>(value));
-}
-
-// Appends the text, pads to the column and closes it with a bar.
-void Column(VString& row, const VString& text, int end) {
-  row += text;
-  OrvPadVString(row, end);
-  row += VString("|");
-}
-
-// The count of an OCCURS clause as written, its bounds evaluated.
-VString OccursCount(OrvExpr* occurs) {
-  OrvExpr* from = nullptr;
-  OrvExpr* to = nullptr;
-  if (!OrvOccursBounds(occurs, &from, &to)) return VString("UNDEF TIMES");
-  int64_t lower = 0;
-  int64_t upper = 0;
-  VString text;
-  if (to != nullptr) {
-    text = OrvCalcIntValue(from, &lower) ? OrvFormat("%lld", static_cast<long long>(lower))
-                                         : VString("UNDEF");
-    text += VString(" TO ");
-  }
-  text += OrvCalcIntValue(to != nullptr ? to : from, &upper)
-              ? OrvFormat("%lld TIMES", static_cast<long long>(upper))
-              : VString("UNDEF TIMES");
-  return text;
+  if (OrvCalcIntValue(bound, &value))
+    row << value;
+  else
+    row << "UNDEF";
 }
 
 // The line under an item with OCCURS, RENAMES or REDEFINES.
@@ -115,76 +147,123 @@ void PrintDetailLine(std::ostream& out, OrvExpr* entry) {
   OrvExpr* renames = OrvSlot(entry, ORV_DD_RENAMES);
   OrvExpr* redefines = OrvSlot(entry, ORV_DD_REDEFINES);
   if (occurs == nullptr && renames == nullptr && redefines == nullptr) return;
-  VString line("  | ");
+  Row line("  | ");
   if (occurs != nullptr) {
-    line += VString(" OCCURS ") + OccursCount(occurs);
+    line << " OCCURS ";
+    OrvExpr* from = nullptr;
+    OrvExpr* to = nullptr;
+    if (OrvOccursBounds(occurs, &from, &to)) {
+      if (to != nullptr) {
+        Bound(line, from);
+        line << " TO ";
+      }
+      Bound(line, to != nullptr ? to : from);
+    } else {
+      line << "UNDEF";
+    }
+    line << " TIMES";
     if (OrvExpr* depending = OrvSlot(occurs, ORV_OCCURS_DEPENDING))
-      line += VString(" DEPENDING ON ") + OrvExprStr(OrvSlot(depending, 0));
+      line << " DEPENDING ON " << OrvExprStr(OrvSlot(depending, 0));
     int64_t element = 0;
     if (OrvLayoutSlotValue(occurs, ORV_OCCURS_ELEMENT_LENGTH, &element)) {
-      line += element == ORV_LAYOUT_UNDEF
-                  ? VString(" (loc-len=UNDEF)")
-                  : OrvFormat(" (loc-len=%lld)", static_cast<long long>(element));
+      line << " (loc-len=";
+      if (element == ORV_LAYOUT_UNDEF)
+        line << "UNDEF";
+      else
+        line << element;
+      line << ")";
     }
   }
   if (renames != nullptr) {
     OrvExpr* range = OrvSlot(renames, 0);
-    line += VString(" RENAMES ") + OrvExprStr(OrvSlot(range, 0));
-    if (OrvExpr* to = OrvSlot(range, 1)) line += VString(" THROUGH ") + OrvExprStr(to);
+    line << " RENAMES " << OrvExprStr(OrvSlot(range, 0));
+    if (OrvExpr* to = OrvSlot(range, 1)) line << " THROUGH " << OrvExprStr(to);
   }
-  if (redefines != nullptr)
-    line += VString(" REDEFINES ") + OrvExprStr(OrvSlot(redefines, 0));
-  out << line << std::endl;
+  if (redefines != nullptr) line << " REDEFINES " << OrvExprStr(OrvSlot(redefines, 0));
+  line.WriteTo(out);
 }
 
 void PrintItemRow(std::ostream& out, OrvExpr* entry, int depth) {
   int level = OrvEntryLevel(entry);
   if (level == 1 || level == 77) OrvPrintMemOffsetsRule(out);
-  VString row = OrvFormat("%02d|", level);
-  for (int i = 0; i < depth; ++i) row += VString(". ");
+  char levelText[16];
+  std::snprintf(levelText, sizeof levelText, "%02d|", level);
+  Row row(levelText);
+  row.Depth(depth);
   OrvExpr* name = OrvSlot(entry, ORV_DD_NAME);
-  Column(row, name == nullptr ? VString("(noname)")
-                              : Is(name, EX_FILLER) ? VString("FILLER") : ImageOf(name),
-         kNameEnd);
-  OrvExpr* picture = OrvSlot(OrvSlot(entry, ORV_DD_PICTURE), 0);
-  Column(row, picture != nullptr ? picture->Value() : VString(), kPicEnd);
-  OrvExpr* category = OrvSlot(entry, ORV_DD_CATEGORY);
-  Column(row, category != nullptr ? OrvFormat("%2s", OrvOperTemplate(category->Oper())) : VString(),
-         kCategoryEnd);
+  if (name == nullptr)
+    row << "(noname)";
+  else if (Is(name, EX_FILLER))
+    row << "FILLER";
+  else
+    row << ImageOf(name);
+  row.Bar(kNameEnd);
+  if (OrvExpr* picture = OrvSlot(OrvSlot(entry, ORV_DD_PICTURE), 0)) row << picture->Value();
+  row.Bar(kPicEnd);
+  if (OrvExpr* category = OrvSlot(entry, ORV_DD_CATEGORY)) {
+    // Right-aligned in two places ("%2s").
+    const char* text = OrvOperTemplate(category->Oper());
+    for (size_t width = std::strlen(text); width < 2; ++width) row << " ";
+    row << text;
+  }
+  row.Bar(kCategoryEnd);
   int usage, sync, sign, separate;
   OrvInheritedDataClauses(entry, usage, sync, sign, separate);
-  Column(row, UsageText(usage), kUsageEnd);
-  Column(row, VString(sync != 1 ? "*" : " "), kUsageEnd + 2);
-  Column(row, LayoutNumber(entry, ORV_DD_OFFSET), kOffsetEnd);
-  Column(row, LayoutNumber(entry, ORV_DD_LENGTH), kLengthEnd);
-  row += LayoutNumber(entry, ORV_DD_GLOBAL_OFFSET);
-  OrvPadVString(row, kRowEnd);
-  out << row << std::endl;
+  row << UsageText(usage);
+  row.Bar(kUsageEnd);
+  row << (sync != 1 ? "*" : " ");
+  row.Bar(kUsageEnd + 2);
+  row.LayoutNumber(entry, ORV_DD_OFFSET);
+  row.Bar(kOffsetEnd);
+  row.LayoutNumber(entry, ORV_DD_LENGTH);
+  row.Bar(kLengthEnd);
+  row.LayoutNumber(entry, ORV_DD_GLOBAL_OFFSET);
+  row.PadTo(kRowEnd);
+  row.WriteTo(out);
   PrintDetailLine(out, entry);
 }
 
 // The row of a condition name (88): its values and the WHEN FALSE value.
 void PrintConditionRow(std::ostream& out, OrvExpr* entry, int depth) {
-  VString row("88|");
-  for (int i = 0; i < depth; ++i) row += VString(". ");
-  row += ImageOf(OrvSlot(entry, ORV_COND_NAME));
-  OrvPadVString(row, kNameEnd);
-  row += VString("| ");
+  Row row("88|");
+  row.Depth(depth);
+  row << ImageOf(OrvSlot(entry, ORV_COND_NAME));
+  row.PadTo(kNameEnd);
+  row << "| ";
   if (OrvExpr* value = OrvSlot(entry, ORV_COND_VALUE)) {
-    row += OrvExprStr(OrvSlot(value, 0));
-    if (OrvExpr* whenFalse = OrvSlot(value, 1))
-      row += VString(" WHEN FALSE ") + OrvExprStr(whenFalse);
+    row << OrvExprStr(OrvSlot(value, 0));
+    if (OrvExpr* whenFalse = OrvSlot(value, 1)) row << " WHEN FALSE " << OrvExprStr(whenFalse);
   }
-  out << row << std::endl;
+  row.WriteTo(out);
 }
 
 // The row of a constant (78): its computed value.
 void PrintConstantRow(std::ostream& out, OrvExpr* entry) {
-  VString row("78|");
-  row += ImageOf(OrvSlot(entry, ORV_CONST_NAME));
-  OrvPadVString(row, kNameEnd);
-  row += VString("| ") + OrvExprStr(OrvSlot(entry, ORV_CONST_ACTUAL_VALUE));
-  out << row << std::endl;
+  Row row("78|");
+  row << ImageOf(OrvSlot(entry, ORV_CONST_NAME));
+  row.PadTo(kNameEnd);
+  row << "| " << OrvExprStr(OrvSlot(entry, ORV_CONST_ACTUAL_VALUE));
+  row.WriteTo(out);
+}
+
+// The walk of OrvPrintMemOffsets: the section call-back, which also lets
+// the walk pass by what holds no section (the entries of a section, the
+// divisions other than DATA).
+int SectionsOnly(OrvExpr* node, void* context) {
+  switch (node->Oper()) {
+    case SECTION_WORKING_STORAGE:
+    case SECTION_LOCAL_STORAGE:
+    case SECTION_LINKAGE:
+    case DECL_FD:
+      OrvMemOffsetsSection(node, context);
+      return ORV_WALK_SKIP;
+    case DIVISION_IDENTIFICATION:
+    case DIVISION_ENVIRONMENT:
+    case DIVISION_PROCEDURE:
+      return ORV_WALK_SKIP;
+    default:
+      return ORV_WALK_CHILDREN;
+  }
 }
 
 }  // namespace
@@ -264,5 +343,5 @@ int OrvMemOffsetsSection(OrvExpr* node, void*) {
 
 OrvWalkCode OrvPrintMemOffsets(std::ostream& out, OrvExpr* root) {
   memOffsetsStream = &out;
-  return WalkTheTree(root, nullptr, OrvMemOffsetsSection);
+  return WalkTheTree(root, nullptr, SectionsOnly);
 }

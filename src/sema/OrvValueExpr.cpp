@@ -12,6 +12,7 @@
 #include "OrvLayoutState.h"
 #include "OrvLink.h"
 #include "OrvOper.h"
+#include "OrvRecordBase.h"
 #include "OrvTreeUtil.h"
 
 namespace {
@@ -216,45 +217,6 @@ OrvExpr* HolderOf(OrvExpr* entry) {
   return Is(dd, DECL_DD) ? dd : nullptr;
 }
 
-// The room of each record of the section list that others redefine: the
-// longest of the redefinitions, UNDEF when one of them is undefined.
-std::unordered_map<OrvExpr*, int64_t> LongestRedefinitions(OrvExpr* list) {
-  std::unordered_map<OrvExpr*, int64_t> longest;
-  for (int i = 0; i < list->NArgs(); ++i) {
-    OrvExpr* entry = OrvSlot(list->Args(i), ORV_HOLDER_ENTRY);
-    if (!Is(list->Args(i), DECL_DD) || !Is(entry, DECL_DD_ENTRY)) continue;
-    int64_t length = 0;
-    if (OrvSlot(entry, ORV_DD_REDEFINES) == nullptr ||
-        !OrvLayoutSlotValue(entry, ORV_DD_LENGTH, &length))
-      continue;
-    OrvExpr* root = OrvRedefinesRoot(entry);
-    if (root == nullptr) continue;
-    auto at = longest.find(root);
-    longest[root] = at == longest.end() ? length : OrvLayoutMax(at->second, length);
-  }
-  return longest;
-}
-
-// The global base of the record `root` in the section list: the records
-// before it, each with its longest redefinition, on 8-byte boundaries.
-bool RecordBase(OrvExpr* list, OrvExpr* rootHolder, int64_t* base) {
-  std::unordered_map<OrvExpr*, int64_t> longest = LongestRedefinitions(list);
-  *base = 0;
-  for (int i = 0; i < list->NArgs() && list->Args(i) != rootHolder; ++i) {
-    OrvExpr* entry = OrvSlot(list->Args(i), ORV_HOLDER_ENTRY);
-    if (!Is(list->Args(i), DECL_DD) || !Is(entry, DECL_DD_ENTRY)) continue;
-    int64_t length = 0;
-    if (OrvSlot(entry, ORV_DD_REDEFINES) != nullptr ||
-        !OrvLayoutSlotValue(entry, ORV_DD_LENGTH, &length))
-      continue;
-    auto redefined = longest.find(entry);
-    if (redefined != longest.end()) length = OrvLayoutMax(length, redefined->second);
-    *base = OrvLayoutRoundUp(OrvLayoutSum(*base, length), 8);
-    if (*base == ORV_LAYOUT_UNDEF) return false;
-  }
-  return true;
-}
-
 }  // namespace
 
 OrvExpr* OrvCalcValueExpr(OrvExpr* node) {
@@ -306,7 +268,7 @@ int OrvDataEntryStart(OrvExpr* entry, int64_t* start) {
   OrvExpr* root = OrvRedefinesRoot(OrvSlot(record, ORV_HOLDER_ENTRY));
   OrvExpr* list = record->Parent();
   int64_t base = 0;
-  if (root == nullptr || !Is(list, DECL_DD_LIST) || !RecordBase(list, HolderOf(root), &base))
+  if (root == nullptr || !Is(list, DECL_DD_LIST) || !OrvRecordBase(list, HolderOf(root), &base))
     return ORV_START_UNKNOWN;
   int64_t sum = OrvLayoutSum(offset, base);
   if (sum == ORV_LAYOUT_UNDEF) return ORV_START_UNKNOWN;

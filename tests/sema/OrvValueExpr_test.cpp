@@ -8,6 +8,7 @@
 #include <string>
 
 #include "LayoutTestSupport.h"
+#include "OrvRecordBase.h"
 #include "OrvTreeUtil.h"
 
 namespace {
@@ -274,6 +275,63 @@ TEST(ValueExprTest, DataEntryStartNeedsALayout) {
   EXPECT_EQ(ORV_START_KNOWN, OrvDataEntryStart(entry, &start));
   EXPECT_EQ(0, start);
   delete root;
+}
+
+}  // namespace
+
+namespace {
+
+// What the records before each record add up to, counted over the section
+// once the layout is done, and the same count kept while the last record was
+// laid out (a NEXT in it).  A record counts with its longest redefinition,
+// wherever that stands (so R4 of the third case starts at 40 for START OF
+// and NEXT, while its global offset, which follows the records in their
+// order, is 48).
+TEST(OrvRecordBaseTest, CountedAfterAndDuringTheLayout) {
+  struct {
+    const char* text;
+    const char* bases;  // before the records R1, R2 ... in order
+    const char* next;   // the value of K
+  } cases[] = {
+      {"01 R1 PIC X(29). 01 R2 PIC X(5). 01 R3. 05 A PIC X(2). 78 K VALUE NEXT.", "0 32 40", "42"},
+      {"01 R1 PIC X(10). 01 R2 REDEFINES R1 PIC X(20). 01 R3 PIC X. 78 K VALUE NEXT.",
+       "0 24 24", "25"},
+      {"01 R1 PIC X(10). 01 R2 PIC X(3). 01 R3 REDEFINES R1 PIC X(30). 01 R4 PIC X.\n"
+       "78 K VALUE NEXT.",
+       "0 32 40 40", "41"},
+      {"78 C VALUE 1. 01 R1 PIC X(9). 77 R2 PIC X. 78 K VALUE NEXT.", "0 16", "17"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text);
+    LaidOut tree(c.text);
+    OrvExpr* list = tree.Entry("R1")->Parent()->Parent();
+    std::string bases;
+    for (const char* name : {"R1", "R2", "R3", "R4"}) {
+      OrvExpr* record = tree.Entry(name);
+      if (record == nullptr) continue;
+      int64_t base = -1;
+      bool known = OrvRecordBase(list, record->Parent(), &base);
+      if (!bases.empty()) bases += ' ';
+      bases += known ? std::to_string(base) : "none";
+    }
+    EXPECT_EQ(c.bases, bases);
+    EXPECT_EQ(c.next, tree.Constant("K"));
+  }
+  LaidOut distant(cases[2].text);
+  EXPECT_EQ("48", distant.Global("R4"));
+}
+
+TEST(OrvRecordBaseTest, UndefinedLengthsBeforeTheRecord) {
+  LaidOut tree(Flex("01 R2 REDEFINES R PIC X(40). 01 R3 PIC X. 78 K VALUE NEXT."), Folded());
+  OrvExpr* list = tree.Entry("R")->Parent()->Parent();
+  int64_t base = 0;
+  EXPECT_FALSE(OrvRecordBase(list, tree.Entry("R3")->Parent(), &base));
+  EXPECT_TRUE(OrvRecordBase(list, tree.Entry("R")->Parent(), &base));
+  EXPECT_EQ(0, base);
+  EXPECT_EQ("none", tree.Constant("K"));
+  // A redefinition of undefined length is left out of the count.
+  LaidOut redefined("01 A PIC X(9).\n" + Flex("01 B PIC X. 78 K VALUE NEXT."), Folded());
+  EXPECT_EQ("none", redefined.Constant("K"));
 }
 
 }  // namespace
