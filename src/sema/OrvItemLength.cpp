@@ -69,6 +69,15 @@ int BinaryAlignment(int64_t size, int storageMode) {
   return size == 3 || size == 4 ? 4 : 8;
 }
 
+// A USAGE of its own size, alignment and category.
+UsageSize Fixed(int64_t size, int alignment, int category) {
+  UsageSize u;
+  u.size = size;
+  u.alignment = alignment;
+  u.category = category;
+  return u;
+}
+
 // A size option; a negative size is taken as 0.
 int64_t SizeOption(int32_t value) { return value < 0 ? 0 : value; }
 
@@ -97,22 +106,15 @@ UsageSize SizeByUsage(int usage, const PictureFacts& pic, bool separateSign,
       }
       break;
     case DU_COMP_1:
-      u.size = 4;
-      u.alignment = 4;
-      u.category = PIC_INT_FLOAT;
-      break;
+      return Fixed(4, 4, PIC_INT_FLOAT);
     case DU_COMP_1_ACU:
-    case DU_COMP_1_RM:
-      u.size = 2;
-      u.alignment = 2;
-      u.category = PIC_NUM;
-      u.onlyWhenMissing = true;
-      break;
+    case DU_COMP_1_RM: {
+      UsageSize acu = Fixed(2, 2, PIC_NUM);
+      acu.onlyWhenMissing = true;
+      return acu;
+    }
     case DU_COMP_2:
-      u.size = 8;
-      u.alignment = 8;
-      u.category = PIC_INT_FLOAT;
-      break;
+      return Fixed(8, 8, PIC_INT_FLOAT);
     case DU_COMP_3:
     case DU_PACKED_DECIMAL:
       // Two digits a byte and a half byte for the sign, for every count.
@@ -123,21 +125,13 @@ UsageSize SizeByUsage(int usage, const PictureFacts& pic, bool separateSign,
       break;
     case DU_BIT:
       break;
+    // These align to 4 whatever their size.
     case DU_INDEX:
-      u.size = SizeOption(options.indexSize);
-      u.alignment = 4;
-      u.category = DCAT_INDEX;
-      break;
+      return Fixed(SizeOption(options.indexSize), 4, DCAT_INDEX);
     case DU_POINTER:
-      u.size = SizeOption(options.pointerSize);
-      u.alignment = 4;
-      u.category = DCAT_POINTER;
-      break;
+      return Fixed(SizeOption(options.pointerSize), 4, DCAT_POINTER);
     case DU_PROC_POINTER:
-      u.size = SizeOption(options.procPointerSize);
-      u.alignment = 4;
-      u.category = DCAT_PROC_POINTER;
-      break;
+      return Fixed(SizeOption(options.procPointerSize), 4, DCAT_PROC_POINTER);
     default:
       u.known = false;
       break;

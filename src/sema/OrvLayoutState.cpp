@@ -26,26 +26,28 @@ void OrvLayoutReport(OrvExpr* entry, const VString& text) {
   OrvLayout.messages->AddToken(MSG_ERR, OrvSrcPosnBegWalker(entry), text);
 }
 
-int64_t OrvLayoutSum(int64_t a, int64_t b) {
-  int64_t sum;
-  if (a == ORV_LAYOUT_UNDEF || b == ORV_LAYOUT_UNDEF || __builtin_add_overflow(a, b, &sum))
-    return ORV_LAYOUT_UNDEF;
-  return sum;
+namespace {
+
+// a op b with UNDEF kept and a result outside 64 bits made UNDEF; `op` is
+// one of the compiler's checked operations (true on overflow).
+template <bool (*op)(int64_t, int64_t, int64_t*)>
+int64_t Checked(int64_t a, int64_t b) {
+  int64_t result;
+  if (a == ORV_LAYOUT_UNDEF || b == ORV_LAYOUT_UNDEF || op(a, b, &result)) return ORV_LAYOUT_UNDEF;
+  return result;
 }
 
-int64_t OrvLayoutDiff(int64_t a, int64_t b) {
-  int64_t diff;
-  if (a == ORV_LAYOUT_UNDEF || b == ORV_LAYOUT_UNDEF || __builtin_sub_overflow(a, b, &diff))
-    return ORV_LAYOUT_UNDEF;
-  return diff;
-}
+bool Add(int64_t a, int64_t b, int64_t* r) { return __builtin_add_overflow(a, b, r); }
+bool Subtract(int64_t a, int64_t b, int64_t* r) { return __builtin_sub_overflow(a, b, r); }
+bool Multiply(int64_t a, int64_t b, int64_t* r) { return __builtin_mul_overflow(a, b, r); }
 
-int64_t OrvLayoutProduct(int64_t a, int64_t b) {
-  int64_t product;
-  if (a == ORV_LAYOUT_UNDEF || b == ORV_LAYOUT_UNDEF || __builtin_mul_overflow(a, b, &product))
-    return ORV_LAYOUT_UNDEF;
-  return product;
-}
+}  // namespace
+
+int64_t OrvLayoutSum(int64_t a, int64_t b) { return Checked<Add>(a, b); }
+
+int64_t OrvLayoutDiff(int64_t a, int64_t b) { return Checked<Subtract>(a, b); }
+
+int64_t OrvLayoutProduct(int64_t a, int64_t b) { return Checked<Multiply>(a, b); }
 
 int64_t OrvLayoutMax(int64_t a, int64_t b) {
   if (a == ORV_LAYOUT_UNDEF || b == ORV_LAYOUT_UNDEF) return ORV_LAYOUT_UNDEF;

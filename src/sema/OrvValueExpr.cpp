@@ -23,6 +23,15 @@ OrvExpr* NewInt(int64_t value) {
   return new OrvIntNumConst(OrvFormat("%lld", static_cast<long long>(value)), value);
 }
 
+// True with *value set when the result of an evaluation is an integer;
+// the result is deleted.
+bool TakeInteger(OrvExpr* result, int64_t* value) {
+  bool isInteger = Is(result, INT_NUM_CONST);
+  if (isInteger) *value = result->IntValue();
+  delete result;
+  return isInteger;
+}
+
 // Expressions and chains of constants nested deeper than this have no
 // value (instead of running the stack out).
 const int kMaxDepth = 1000;
@@ -135,13 +144,7 @@ class ValueEvaluator {
   }
 
   // The integer value of an operand.
-  bool Operand(OrvExpr* node, int64_t* value) {
-    OrvExpr* result = Eval(node);
-    bool isInteger = Is(result, INT_NUM_CONST);
-    if (isInteger) *value = result->IntValue();
-    delete result;
-    return isInteger;
-  }
+  bool Operand(OrvExpr* node, int64_t* value) { return TakeInteger(Eval(node), value); }
 
   OrvExpr* Arithmetic(OrvExpr* node) {
     int op = node->Oper();
@@ -225,11 +228,7 @@ OrvExpr* OrvCalcValueExpr(OrvExpr* node) {
 }
 
 bool OrvCalcIntValue(OrvExpr* node, int64_t* value) {
-  OrvExpr* result = OrvCalcValueExpr(node);
-  bool isInteger = Is(result, INT_NUM_CONST);
-  if (isInteger) *value = result->IntValue();
-  delete result;
-  return isInteger;
+  return TakeInteger(OrvCalcValueExpr(node), value);
 }
 
 int OrvDataEntryStart(OrvExpr* entry, int64_t* start) {

@@ -462,15 +462,15 @@ class DataDivisionBuilder {
     OrvExpr* value = Clauses(entry, level);
     if (level == 78 || level == 88) {
       // The final forms of constants and condition names.
-      OrvExpr* special = new OrvExprOper(level == 78 ? DECL_CONST_ENTRY : DECL_COND_ENTRY);
-      special->SetArg(0, entry->DelArg(ORV_DD_LEVEL, 0, 0), -1, 0);
+      OrvExpr* converted = new OrvExprOper(level == 78 ? DECL_CONST_ENTRY : DECL_COND_ENTRY);
+      converted->SetArg(0, entry->DelArg(ORV_DD_LEVEL, 0, 0), -1, 0);
       OrvExpr* taken = entry->DelArg(ORV_DD_NAME, 0, 0);
-      if (taken != nullptr) special->SetArg(2, taken, -1, 0);
+      if (taken != nullptr) converted->SetArg(2, taken, -1, 0);
       if (value != nullptr) {
-        special->SetArg(3, level == 78 ? new OrvExprOper(EX_CONST_VALUE, value) : value, -1, 0);
+        converted->SetArg(3, level == 78 ? new OrvExprOper(EX_CONST_VALUE, value) : value, -1, 0);
       }
       delete entry;
-      entry = special;
+      entry = converted;
     } else if (value != nullptr) {
       entry->SetArg(14, new OrvExprOper(DX_VALUE, value), -1, 0);
     }

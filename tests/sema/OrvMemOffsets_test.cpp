@@ -88,17 +88,20 @@ TEST(OrvMemOffsetsTest, SectionsAndLineForms) {
 
 namespace {
 
+// The heading of a WORKING-STORAGE table in the form of Visible.
+const char kWorkingStorageHead[] =
+    "$\n"
+    "WORKING-STORAGE SECTION:$\n"
+    "--+-------------------------------+----------+--+-------+-+------+------+------$\n"
+    "Lv|Data-Name                      |PIC       |CT|USAGE  |S|Offset|Length|OfsGlb$\n"
+    "--+-------------------------------+----------+--+-------+-+------+------+------$\n";
+
 TEST(OrvMemOffsetsTest, UndefinedOffsetsAndLengths) {
   LaidOut tree(
       "01 R. 05 N PIC 9. 05 T PIC X OCCURS 1 TO 10 DEPENDING ON N.\n"
       "05 G. 10 G1 PIC X(2). 10 G2 PIC X(3). 01 R2 PIC X.",
       OrvLayoutOptions{ORV_STOR_MODE_BYTE, 0, 4, 4, 4, 0});
-  const char* expected =
-      "$\n"
-      "WORKING-STORAGE SECTION:$\n"
-      "--+-------------------------------+----------+--+-------+-+------+------+------$\n"
-      "Lv|Data-Name                      |PIC       |CT|USAGE  |S|Offset|Length|OfsGlb$\n"
-      "--+-------------------------------+----------+--+-------+-+------+------+------$\n"
+  std::string expected = std::string(kWorkingStorageHead) +
       "01|R                              |          | G|DISPLAY| |     0|UNDEF |     0$\n"
       "05|. N                            |9         | N|DISPLAY| |     0|     1|     0$\n"
       "05|. T                            |X         |AN|DISPLAY| |     1|UNDEF |     1$\n"
@@ -119,12 +122,7 @@ TEST(OrvMemOffsetsTest, HiddenEntriesMarkersAndErrorsPrintNothing) {
   list->AddArg(new OrvExprOper(STMT__SYNTAX_ERROR));
   OrvExpr* group = tree.Entry("C")->Parent()->Args(ORV_HOLDER_SUBORDINATES);
   group->InsArg(new OrvExprOper(STMT_INLINED_COPY_BEG), 1);
-  const char* expected =
-      "$\n"
-      "WORKING-STORAGE SECTION:$\n"
-      "--+-------------------------------+----------+--+-------+-+------+------+------$\n"
-      "Lv|Data-Name                      |PIC       |CT|USAGE  |S|Offset|Length|OfsGlb$\n"
-      "--+-------------------------------+----------+--+-------+-+------+------+------$\n"
+  std::string expected = std::string(kWorkingStorageHead) +
       "01|A                              |X         |AN|DISPLAY| |     0|     1|     0$\n"
       "--+-------------------------------+----------+--+-------+-+------+------+------$\n"
       "01|C                              |          | G|DISPLAY| |     0|     2|    16$\n"
