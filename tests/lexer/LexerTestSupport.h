@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -75,6 +77,30 @@ inline std::string Render(const std::vector<UnitView>& units) {
   }
   return out;
 }
+
+// The name of a parameterised case: its `what` text with every character
+// that may not stand in a test name made '_'.
+template <class Case>
+std::string CaseName(const ::testing::TestParamInfo<Case>& info) {
+  std::string name = info.param.what;
+  for (char& ch : name)
+    if (!isalnum(static_cast<unsigned char>(ch))) ch = '_';
+  return name;
+}
+
+// While alive, sends the lexer's trace lines into text().
+class TraceCapture {
+ public:
+  TraceCapture() : saved_(OrvLexerTraceOut) { OrvLexerTraceOut = &out_; }
+  ~TraceCapture() { OrvLexerTraceOut = saved_; }
+  TraceCapture(const TraceCapture&) = delete;
+  TraceCapture& operator=(const TraceCapture&) = delete;
+  std::string text() const { return out_.str(); }
+
+ private:
+  std::ostream* saved_;
+  std::ostringstream out_;
+};
 
 // A lexer over a scratch source file, with a message recorder installed as
 // its call-back (and as the process-wide sink).

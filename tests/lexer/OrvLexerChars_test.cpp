@@ -67,12 +67,7 @@ INSTANTIATE_TEST_SUITE_P(
                  std::string(256, 'F') + "{SEP_EOF}", {}},
         CharCase{"free continuation", kFree, "MOVE AB\n-CD\n", "MOVE ABCD{SEP_EOF}", {}},
         CharCase{"free line break", kFree, "MOVE\nTO\n", "MOVE{SEP_SPACE}TO{SEP_EOF}", {}}),
-    [](const ::testing::TestParamInfo<CharCase>& info) {
-      std::string name = info.param.what;
-      for (char& ch : name)
-        if (!isalnum(static_cast<unsigned char>(ch))) ch = '_';
-      return name;
-    });
+    CaseName<CharCase>);
 
 TEST(OrvLexerCharsTest, PositionsOfCharactersAndBreaks) {
   LexerRun run;
@@ -245,17 +240,12 @@ TEST(OrvLexerCharsTest, PushBack) {
 }
 
 TEST(OrvLexerCharsTest, TraceOfUnits) {
-  std::ostringstream trace;
-  std::ostream* saved = OrvLexerTraceOut;
-  OrvLexerTraceOut = &trace;
-  {
-    LexerRun run;
-    run.lexer.traceFlags = ORV_LEX_TRACE_CHARS;
-    run.Open("X\n", kFree);
-    run.lexer.UnGetCharAB(run.lexer.GetCharAB());
-  }
-  OrvLexerTraceOut = saved;
-  const std::string text = trace.str();
+  TraceCapture trace;
+  LexerRun run;
+  run.lexer.traceFlags = ORV_LEX_TRACE_CHARS;
+  run.Open("X\n", kFree);
+  run.lexer.UnGetCharAB(run.lexer.GetCharAB());
+  const std::string text = trace.text();
   EXPECT_EQ(0u, text.find("GetCharAB: lev=1: ret ")) << text;
   EXPECT_NE(std::string::npos, text.find("\nUnGetCharAB: lev=1: ")) << text;
 }

@@ -176,12 +176,7 @@ INSTANTIATE_TEST_SUITE_P(
                {Dir("IF X DEFINED"), "-INC MEMBER", Dir("END")},
                {},
                {}}),
-    [](const ::testing::TestParamInfo<IfCase>& info) {
-      std::string name = info.param.what;
-      for (char& ch : name)
-        if (!isalnum(static_cast<unsigned char>(ch))) ch = '_';
-      return name;
-    });
+    CaseName<IfCase>);
 
 TEST_F(RootTest, DirectiveLinesAreCommentsFromTheirWord) {
   LexerRun run(&LookUp, &Root);
@@ -274,17 +269,12 @@ TEST_F(RootTest, WideConstantsCompareAsSixtyFourBits) {
 }
 
 TEST_F(RootTest, TraceOfConstants) {
-  std::ostringstream trace;
-  std::ostream* saved = OrvLexerTraceOut;
-  OrvLexerTraceOut = &trace;
-  {
-    LexerRun run(&LookUp, &Root);
-    run.lexer.traceFlags = ORV_LEX_TRACE_CONSTANTS;
-    run.Open(Lines({Dir("SET CONSTANT N(10) S'x'"), Dir("IF N = S"), Dir("END"), Dir("IF Q = S")}),
-             ORV_LINE_FORMAT_FIXED, DialsOf({ORV_DIAL_MF}));
-    CodeLines(run.lexer);
-  }
-  OrvLexerTraceOut = saved;
+  TraceCapture trace;
+  LexerRun run(&LookUp, &Root);
+  run.lexer.traceFlags = ORV_LEX_TRACE_CONSTANTS;
+  run.Open(Lines({Dir("SET CONSTANT N(10) S'x'"), Dir("IF N = S"), Dir("END"), Dir("IF Q = S")}),
+           ORV_LINE_FORMAT_FIXED, DialsOf({ORV_DIAL_MF}));
+  CodeLines(run.lexer);
   EXPECT_EQ(
       "$PPvar$ SET number: name=N value=10\n"
       "$PPvar$ SET string: name=S value='X'\n"
@@ -292,7 +282,7 @@ TEST_F(RootTest, TraceOfConstants) {
       "$PPvar$: get name=S str_value=X\n"
       "$PPvar$: get name=Q value=UNDEFINED\n"
       "$PPvar$: get name=S str_value=X\n",
-      trace.str());
+      trace.text());
 }
 
 }  // namespace

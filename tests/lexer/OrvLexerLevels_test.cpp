@@ -40,6 +40,14 @@ void SetList(VStringArray& list, std::initializer_list<std::string> items) {
   for (const std::string& s : items) list.items[list.count++] = VString(s.c_str());
 }
 
+// Writes each member as <name>.cpy beside the main source, makes the
+// scratch directory the only copy library and opens the main source.
+void OpenWithMembers(LexerRun& run, std::initializer_list<const char*> members) {
+  for (const char* m : members) run.dir.Write(std::string(m) + ".cpy", "       X.\n");
+  SetList(run.lexer.copylibDirs, {run.dir.path()});
+  run.Open("       A.\n");
+}
+
 TEST(OrvLexerTest, DefaultsAndResetKeepOneEmptySuffix) {
   MessageRecorder rec;
   OrvLexer lexer(&MessageRecorder::Sink, nullptr, nullptr, nullptr, nullptr);
@@ -125,10 +133,7 @@ TEST(OrvLexerTest, SetInputFailures) {
 
 TEST(OrvLexerTest, CloseInputClosesEveryLevel) {
   LexerRun run;
-  run.dir.Write("M1.cpy", "       B.\n");
-  run.dir.Write("M2.cpy", "       C.\n");
-  SetList(run.lexer.copylibDirs, {run.dir.path()});
-  run.Open("       A.\n");
+  OpenWithMembers(run, {"M1", "M2"});
   VString path;
   ASSERT_EQ(1, run.lexer.OpenInputLevel("M1", STMT_INLINED_COPY_END, path));
   ASSERT_EQ(1, run.lexer.OpenInputLevel("M2", STMT_INLINED_COPY_END, path));
@@ -147,9 +152,7 @@ TEST(OrvLexerTest, CloseInputClosesEveryLevel) {
 
 TEST(OrvLexerTest, CloseInputLevelGivesBackEndOperationAndName) {
   LexerRun run;
-  run.dir.Write("M1.cpy", "       B.\n");
-  SetList(run.lexer.copylibDirs, {run.dir.path()});
-  run.Open("       A.\n");
+  OpenWithMembers(run, {"M1"});
   VString path;
   ASSERT_EQ(1, run.lexer.OpenInputLevel("M1", STMT_INLINED_INCLUDE_END, path));
   VString name;
@@ -246,19 +249,12 @@ INSTANTIATE_TEST_SUITE_P(
                    "Cannot find/open file 'ABC' in directories on Copylib path"},
         SearchCase{"path too long stops the search", {"ABC.cpy"}, {"<long>", "."}, {".cpy"}, kLower, "ABC", "",
                    MSG_ERR, "COPYLIB file name too long: dir='<long>', name='ABC'"}),
-    [](const ::testing::TestParamInfo<SearchCase>& info) {
-      std::string name = info.param.what;
-      for (char& ch : name)
-        if (!isalnum(static_cast<unsigned char>(ch))) ch = '_';
-      return name;
-    });
+    CaseName<SearchCase>);
 
 TEST(OrvLexerTest, MembersAreNotOpenedWithInlineCopyOff) {
   LexerRun run;
-  run.dir.Write("ABC.cpy", "       X.\n");
-  SetList(run.lexer.copylibDirs, {run.dir.path()});
   run.lexer.inlineCopy = 0;
-  run.Open("       A.\n");
+  OpenWithMembers(run, {"ABC"});
   VString path;
   EXPECT_EQ(0, run.lexer.OpenInputLevel("ABC", STMT_INLINED_COPY_END, path));
   EXPECT_EQ(0u, run.rec.size());
@@ -267,9 +263,7 @@ TEST(OrvLexerTest, MembersAreNotOpenedWithInlineCopyOff) {
 
 TEST(OrvLexerTest, TwentyLevelsAtMost) {
   LexerRun run;
-  run.dir.Write("M.cpy", "       X.\n");
-  SetList(run.lexer.copylibDirs, {run.dir.path()});
-  run.Open("       A.\n");
+  OpenWithMembers(run, {"M"});
   VString path;
   for (int i = 1; i < ORV_MAX_INPUT_LEVELS; ++i)
     ASSERT_EQ(1, run.lexer.OpenInputLevel("M", STMT_INLINED_COPY_END, path)) << i;

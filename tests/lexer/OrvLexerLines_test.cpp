@@ -134,12 +134,7 @@ INSTANTIATE_TEST_SUITE_P(
                  {"0@1|       CBL APOST", "0@2|       EJECT", "E@3|"}, {}},
         LineCase{"TITLE and SKIP in Micro Focus", kFixed, kMf, "       TITLE 'X'\n       SKIP2\n       CBL\n",
                  {"C@1|       TITLE 'X'", "C@2|       SKIP2", "0@3|       CBL", "E@4|"}, {}}),
-    [](const ::testing::TestParamInfo<LineCase>& info) {
-      std::string name = info.param.what;
-      for (char& ch : name)
-        if (!isalnum(static_cast<unsigned char>(ch))) ch = '_';
-      return name;
-    });
+    CaseName<LineCase>);
 
 TEST(OrvLexerLinesTest, DebuggingLinesWhenSwitchedOn) {
   for (int format : {kFixed, kFree}) {
@@ -287,12 +282,7 @@ INSTANTIATE_TEST_SUITE_P(
                   {"AUTHOR. ME.", kWide, "PROGRAM-ID. P."},
                   {"C", "C", "0"},
                   {}}),
-    [](const ::testing::TestParamInfo<EntryCase>& info) {
-      std::string name = info.param.what;
-      for (char& ch : name)
-        if (!isalnum(static_cast<unsigned char>(ch))) ch = '_';
-      return name;
-    });
+    CaseName<EntryCase>);
 
 TEST(OrvLexerLinesTest, FreeCommentEntryOfFullWidthKeepsEveryCharacter) {
   LexerRun run;
@@ -350,15 +340,12 @@ TEST(OrvLexerLinesTest, SampleSource) {
 }
 
 TEST(OrvLexerLinesTest, TraceOfLines) {
-  std::ostringstream trace;
-  std::ostream* saved = OrvLexerTraceOut;
-  OrvLexerTraceOut = &trace;
+  TraceCapture trace;
   LexerRun run;
   run.lexer.traceFlags = ORV_LEX_TRACE_LINES;
   run.Open("       A.  \n");
   ReadLines(run.lexer);
-  OrvLexerTraceOut = saved;
-  EXPECT_EQ("=GetLine: lev=1 no=1|       A.  |\n=GetLine: lev=1 no=2|<EOF>|\n", trace.str());
+  EXPECT_EQ("=GetLine: lev=1 no=1|       A.  |\n=GetLine: lev=1 no=2|<EOF>|\n", trace.text());
 }
 
 }  // namespace

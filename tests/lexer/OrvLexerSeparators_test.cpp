@@ -104,12 +104,7 @@ INSTANTIATE_TEST_SUITE_P(
                 "A{SEP_SPACE}{SEP_SPACE}B{SEP_EOF}", {}},
         SepCase{"Wang VS skips to the quote of the next line", kFixed, kWang,
                 Lines({AreaA("'AB"), AreaB("XX'CD'")}), "{TK_NONNUM_LIT 'ABCD'}{SEP_EOF}", {}}),
-    [](const ::testing::TestParamInfo<SepCase>& info) {
-      std::string name = info.param.what;
-      for (char& ch : name)
-        if (!isalnum(static_cast<unsigned char>(ch))) ch = '_';
-      return name;
-    });
+    CaseName<SepCase>);
 
 TEST(OrvLexerSeparatorsTest, ContinuedLiteralPositions) {
   LexerRun run;
