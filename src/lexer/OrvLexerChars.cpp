@@ -80,7 +80,7 @@ void OrvLexer::NextChar(OrvLexUnit& u) {
 
 void OrvLexer::TakePending(OrvLexUnit& u) {
   // The comment lines read before the unit stand in front of it.
-  u.attached.Prepend(pending_);
+  if (!pending_.IsEmpty()) u.attached.Prepend(pending_);
 }
 
 bool OrvLexer::OrdinaryLine(OrvInputLevel& lev, OrvLexUnit& u) {
