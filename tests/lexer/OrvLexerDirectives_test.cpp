@@ -250,6 +250,22 @@ TEST_F(RootTest, SetConstantEntries) {
   EXPECT_EQ(declared, gRoot->Args(2)->NArgs());
 }
 
+TEST_F(RootTest, NamesThatAreNoConstantsAreUndefined) {
+  // A name with a definition outside a constant entry, and one defined by
+  // a definition that hangs nowhere yet.
+  OrvNamedObjDef* loose = OrvSymTabDefineName(VString("LOOSE"), SYMCAT_DATA_NAME, 0, gRoot);
+  OrvExpr* item = new OrvExprOper(DECL_DD_ENTRY);
+  item->SetArg(2, OrvSymTabDefineName(VString("ITEM"), SYMCAT_DATA_NAME, 0, gRoot), -1, 0);
+  LexerRun run(&LookUp, &Root);
+  run.Open(Lines({Dir("IF LOOSE DEFINED"), AreaA("A."), Dir("END"), Dir("IF ITEM DEFINED"), AreaA("B."),
+                  Dir("END"), AreaA("C.")}),
+           ORV_LINE_FORMAT_FIXED, DialsOf({ORV_DIAL_MF}));
+  EXPECT_EQ((std::vector<std::string>{"C."}), CodeLines(run.lexer));
+  EXPECT_EQ(0u, run.rec.size()) << run.rec.Dump();
+  delete item;
+  delete loose;
+}
+
 TEST_F(RootTest, SetConstantWithoutContextDeclaresNothing) {
   MessageRecorder rec;
   OrvLexer lexer(&MessageRecorder::Sink, nullptr, nullptr, &LookUp, &Root);

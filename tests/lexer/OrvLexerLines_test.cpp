@@ -4,6 +4,7 @@
 // comment entries and the counters of lines and lines of code.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 #include <string>
 #include <utility>
@@ -103,6 +104,8 @@ INSTANTIATE_TEST_SUITE_P(
                  {"0@1|       A.", "0@2|       B.", "E@2|"}, {}},
         LineCase{"#LINE sets the next line number", kFixed, kAnsi, "#LINE 70000\n       A.\n",
                  {"C@69999|#LINE 70000", "0@70000|       A.", "E@70001|"}, {}},
+        LineCase{"#LINE beyond 32 bits is clamped", kFixed, kAnsi, "#LINE 99999999999\n       A.\n",
+                 {"C@2147483646|#LINE 99999999999", "0@2147483647|       A.", "E@2147483647|"}, {}},
         LineCase{"-inc in any case and format", kFree, kAnsi, "-INC COPYMEM\n-inc m\n-InC\n",
                  {"I@1|-INC COPYMEM", "I@2|-inc m", "0@3|-InC", "E@4|"}, {}},
         LineCase{"-inc alone is no library inclusion", kFixed, kAnsi, "-inc      \n-Inc X\n",
@@ -321,6 +324,30 @@ TEST(OrvLexerLinesTest, LinesAndLinesOfCode) {
     LexerRun run;
     run.Open(Lines({AreaA("A."), "", CommentLine("NOTE"), AreaB("B.")}));
     EXPECT_EQ(std::make_pair(5, 2), Counts(run));
+  }
+}
+
+// Bytes of every value, line ends among them, in every format and with the
+// directive dialect: each file reads to its end with every line counted.
+TEST(OrvLexerLinesTest, BinaryInputReadsToTheEnd) {
+  std::string bytes;
+  unsigned state = 12345;
+  for (int i = 0; i < 20000; ++i) {
+    state = state * 1103515245u + 12345u;
+    bytes += static_cast<char>(state >> 16);
+  }
+  // Lines of every kind of start: directives, literals left open, -INC.
+  bytes += "\n      $IF\n\"ABC\n-INC\nX'4\n      -\n\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\tX\n";
+  const long lineEnds = std::count(bytes.begin(), bytes.end(), '\n');
+  for (int format : {kFixed, kFree, kVar}) {
+    for (OrvDials dials : {kAnsi, kMf, kOsvs, DialsOf({ORV_DIAL_WANG})}) {
+      SCOPED_TRACE(format);
+      LexerRun run;
+      run.Open(bytes, format, dials);
+      run.Seps();
+      EXPECT_EQ(lineEnds + 1, run.lexer.lineCount);
+      EXPECT_EQ(0, run.rec.Count(MSG_SEVERE) + run.rec.Count(MSG_TERMINAL)) << run.rec.Dump();
+    }
   }
 }
 
