@@ -23,6 +23,14 @@ foreach(_var NAME GRAMMAR CONFLICTS TOKENS BYACC SPLICE EXTRACT CONFLICT_CHECK T
   endif()
 endforeach()
 
+# The programs run in WORK_DIR: paths given relative to the caller's folder
+# are made absolute first (a bare program name is looked up on the PATH).
+foreach(_var GRAMMAR CONFLICTS TOKENS WORK_DIR OUT_DIR SPLICE EXTRACT CONFLICT_CHECK TABLE_CHECK BYACC)
+  if(NOT _var STREQUAL "BYACC" OR BYACC MATCHES "/")
+    get_filename_component(${_var} "${${_var}}" ABSOLUTE)
+  endif()
+endforeach()
+
 set(_outputs ${OUT_DIR}/${NAME}.tables.inc ${OUT_DIR}/${NAME}.actions.inc ${OUT_DIR}/${NAME}.constants.h)
 set(_made ${WORK_DIR}/${NAME}.tab.c ${WORK_DIR}/${NAME}.code.c
           ${WORK_DIR}/${NAME}.actions.inc ${WORK_DIR}/${NAME}.constants.h)
@@ -42,7 +50,7 @@ function(_lark_grammar_run what)
                   RESULT_VARIABLE _rc OUTPUT_VARIABLE _out ERROR_VARIABLE _out)
   if(NOT _rc EQUAL 0)
     string(STRIP "${_out}" _out)
-    _lark_grammar_fail("${what} failed (${_rc}):\n${_out}")
+    _lark_grammar_fail("${what} failed (exit status ${_rc}):\n${_out}")
   endif()
   set(_lark_grammar_output "${_out}" PARENT_SCOPE)
 endfunction()
