@@ -24,6 +24,21 @@ std::string ReadOrFail(const std::string& path) {
 
 bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
+// An input a reader must refuse, and a part of its message.
+struct Refusal {
+  std::string input;
+  std::string error;
+};
+
+// Whether a reader refused its input (`ok` false) with a message holding
+// `part`.
+::testing::AssertionResult Refused(bool ok, const std::string& error, const std::string& part) {
+  if (ok) return ::testing::AssertionFailure() << "accepted; expected a refusal with \"" << part << "\"";
+  if (!Contains(error, part))
+    return ::testing::AssertionFailure() << "refused with \"" << error << "\"; expected \"" << part << "\"";
+  return ::testing::AssertionSuccess();
+}
+
 // --- token codes --------------------------------------------------------
 
 TEST(GrammarToolsTest, TokenTableGivesEveryNamedCodeInOrder) {
@@ -40,10 +55,7 @@ TEST(GrammarToolsTest, TokenTableGivesEveryNamedCodeInOrder) {
 }
 
 TEST(GrammarToolsTest, TokenTableRefusesRowsItCannotTrust) {
-  const struct {
-    const char* table;
-    const char* error;
-  } cases[] = {
+  const Refusal cases[] = {
       {"ORV_TOKEN(257 PRTY_LOW)\n", "line 1: cannot read"},
       {"ORV_TOKEN(257, 9A)\n", "line 1: cannot read"},
       {"ORV_TOKEN(258, A)\nORV_TOKEN(257, B)\n", "line 2: code 257 does not follow 258"},
@@ -52,11 +64,10 @@ TEST(GrammarToolsTest, TokenTableRefusesRowsItCannotTrust) {
       {"#define ORV_TOKEN_LEVEL(code, name) ORV_TOKEN(code, name)\n", "has no rows"},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.table);
+    SCOPED_TRACE(c.input);
     std::vector<TokenCode> codes;
     std::string error;
-    EXPECT_FALSE(ReadTokenCodes(c.table, codes, error));
-    EXPECT_TRUE(Contains(error, c.error)) << error;
+    EXPECT_TRUE(Refused(ReadTokenCodes(c.input, codes, error), error, c.error));
   }
 }
 
@@ -66,18 +77,14 @@ TEST(GrammarToolsTest, SpliceReplacesTheOneMarkerLineKeepingLineNumbers) {
   ASSERT_TRUE(SpliceTokenCodes("%{\n%}\n  %token_codes \n%%\ns : RW_FILE ;\n", codes, spliced, error)) << error;
   EXPECT_EQ("%{\n%}\n%token RW_FILE 491 CTK_YYYYMMDD 1733\n%%\ns : RW_FILE ;\n", spliced);
 
-  const struct {
-    const char* grammar;
-    const char* error;
-  } refused[] = {
+  const Refusal refused[] = {
       {"%%\ns : RW_FILE ;\n", "has no line \"%token_codes\""},
       {"%token_codes\n%token_codes\n%%\n", "has 2 lines \"%token_codes\""},
       {"/* %token_codes */\n%%\n", "has no line"},
   };
   for (const auto& c : refused) {
-    SCOPED_TRACE(c.grammar);
-    EXPECT_FALSE(SpliceTokenCodes(c.grammar, codes, spliced, error));
-    EXPECT_TRUE(Contains(error, c.error)) << error;
+    SCOPED_TRACE(c.input);
+    EXPECT_TRUE(Refused(SpliceTokenCodes(c.input, codes, spliced, error), error, c.error));
   }
 }
 
@@ -139,24 +146,20 @@ TEST(GrammarToolsTest, ExtractorRefusesParserNamesTheFrameDoesNotGive) {
     if (c.error == nullptr) {
       EXPECT_TRUE(ok) << error;
     } else {
-      EXPECT_FALSE(ok);
-      EXPECT_TRUE(Contains(error, c.error)) << error;
+      EXPECT_TRUE(Refused(ok, error, c.error));
     }
   }
   // Every refused use is named, each with its case.
   std::string actions, error;
-  EXPECT_FALSE(ExtractActions(CodeFile("case 2:\n{ yychar = 0; }\nbreak;\ncase 9:\n{ YYABORT; }\nbreak;\n"),
-                              actions, error));
-  EXPECT_TRUE(Contains(error, "case 2 uses yychar")) << error;
+  EXPECT_TRUE(Refused(ExtractActions(CodeFile("case 2:\n{ yychar = 0; }\nbreak;\ncase 9:\n{ YYABORT; }\nbreak;\n"),
+                                     actions, error),
+                      error, "case 2 uses yychar"));
   EXPECT_TRUE(Contains(error, "case 9 uses YYABORT")) << error;
 }
 
 TEST(GrammarToolsTest, ExtractorRefusesACodeFileWithoutOneActionSwitch) {
   const std::string body = "case 1:\n{ yyval = 1; }\nbreak;\n";
-  const struct {
-    std::string code;
-    const char* error;
-  } cases[] = {
+  const Refusal cases[] = {
       {"int yyparse(void) { return 0; }\n", "has no action switch"},
       {"    switch (yyn)\n    return 0;\n", "has no action switch"},
       {CodeFile(body) + CodeFile(body), "has 2 action switches"},
@@ -165,8 +168,7 @@ TEST(GrammarToolsTest, ExtractorRefusesACodeFileWithoutOneActionSwitch) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.error);
     std::string actions, error;
-    EXPECT_FALSE(ExtractActions(c.code, actions, error));
-    EXPECT_TRUE(Contains(error, c.error)) << error;
+    EXPECT_TRUE(Refused(ExtractActions(c.input, actions, error), error, c.error));
   }
 }
 
@@ -187,10 +189,7 @@ TEST(GrammarToolsTest, ConstantsAreReadOnceEachAndWrittenBack) {
   EXPECT_EQ(c.maxToken, again.maxToken);
   EXPECT_EQ(c.errorCode, again.errorCode);
 
-  const struct {
-    std::string text;
-    const char* error;
-  } refused[] = {
+  const Refusal refused[] = {
       {"#define YYERRCODE 256\n#define YYTABLESIZE 102\n#define YYFINAL 5\n", "no \"#define YYMAXTOKEN\""},
       {good + "#define YYFINAL 6\n", "YYFINAL is defined twice"},
       {"#define YYERRCODE 256\n#define YYTABLESIZE (102)\n#define YYFINAL 5\n#define YYMAXTOKEN 9\n",
@@ -198,8 +197,7 @@ TEST(GrammarToolsTest, ConstantsAreReadOnceEachAndWrittenBack) {
   };
   for (const auto& r : refused) {
     SCOPED_TRACE(r.error);
-    EXPECT_FALSE(ReadTableConstants(r.text, c, error));
-    EXPECT_TRUE(Contains(error, r.error)) << error;
+    EXPECT_TRUE(Refused(ReadTableConstants(r.input, c, error), error, r.error));
   }
 }
 
@@ -252,10 +250,7 @@ TEST(GrammarToolsTest, ReportCellsMergeTheirLinesAndNameRulesByText) {
 }
 
 TEST(GrammarToolsTest, ReportsAndExpectedFilesThatCannotBeReadAreRefused) {
-  const struct {
-    std::string report;
-    const char* error;
-  } reports[] = {
+  const Refusal reports[] = {
       {"state 0\n", "no rule list"},
       {"   0  $accept : s $end\n   2  s : A\n", "rule 2 out of order"},
       {"   0  $accept : s $end\n   1  s : A\n1: shift/reduce conflict on A\n", "unknown conflict line"},
@@ -266,24 +261,19 @@ TEST(GrammarToolsTest, ReportsAndExpectedFilesThatCannotBeReadAreRefused) {
     SCOPED_TRACE(r.error);
     std::vector<std::string> cells;
     std::string error;
-    EXPECT_FALSE(ReadReportCells(r.report, cells, error));
-    EXPECT_TRUE(Contains(error, r.error)) << error;
+    EXPECT_TRUE(Refused(ReadReportCells(r.input, cells, error), error, r.error));
   }
-  const struct {
-    const char* text;
-    const char* error;
-  } files[] = {
+  const Refusal files[] = {
       {"# one\n\nB | shift\n", "line 3: fewer than two alternatives"},
       {"B | reduce x : A | shift\n", "line 1: \"shift\" is not the first alternative"},
       {"B | shift | x : A\n", "\"x : A\" is neither"},
       {" | shift | reduce x : A\n", "no token"},
   };
   for (const auto& f : files) {
-    SCOPED_TRACE(f.text);
+    SCOPED_TRACE(f.input);
     std::vector<std::string> cells;
     std::string error;
-    EXPECT_FALSE(ReadExpectedCells(f.text, cells, error));
-    EXPECT_TRUE(Contains(error, f.error)) << error;
+    EXPECT_TRUE(Refused(ReadExpectedCells(f.input, cells, error), error, f.error));
   }
 }
 
@@ -464,10 +454,7 @@ TEST(GrammarToolsTest, TableFilesWithoutTheirArraysAreRefused) {
     const std::size_t at = t.find(from);
     return at == std::string::npos ? t : t.replace(at, from.size(), to);
   };
-  const struct {
-    std::string text;
-    const char* error;
-  } cases[] = {
+  const Refusal cases[] = {
       {edited("YYINT yyctable[]", "YYINT yyotable[]"), "has no array yyctable"},
       {text + "const YYINT yylen[] = { 2 };\n", "has array yylen twice"},
       {edited("YYINT yylen[] = {", "YYINT yylen[] = { x,"), "array yylen holds \"x\""},
@@ -476,8 +463,7 @@ TEST(GrammarToolsTest, TableFilesWithoutTheirArraysAreRefused) {
     SCOPED_TRACE(c.error);
     PackedTables t;
     std::string error;
-    EXPECT_FALSE(ReadPackedTables(c.text, t, error));
-    EXPECT_TRUE(Contains(error, c.error)) << error;
+    EXPECT_TRUE(Refused(ReadPackedTables(c.input, t, error), error, c.error));
   }
 }
 

@@ -352,6 +352,10 @@ TEST(OrvOperTest, NameTable) {
   EXPECT_EQ(0, OrvOperNameTableRow(i + 1).value);
 }
 
+// Operation rows answer their code with kind 1, numbers kind 3; argument
+// rows answer their slot index with kind 2: the slots other parts of the
+// toolkit name by a fixed identifier, and the derived identifiers of the
+// rest.  A fixed slot is not found under the identifier it would derive.
 TEST(OrvOperTest, NameLookup) {
   const struct {
     const char* text;
@@ -362,25 +366,6 @@ TEST(OrvOperTest, NameLookup) {
       {"TIC_LAST_CODE", 1401, 1}, {"123", 123, 3},          {"", 0, 3},
       {"007", 7, 3},             {"SECTION_SCHEMA", -1, 0}, {"nothing", -1, 0},
       {"12a", -1, 0},            {"99999999999999", -1, 0},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.text);
-    int kind = -5;
-    EXPECT_EQ(c.value, OrvOperNameLookup(c.text, &kind));
-    EXPECT_EQ(c.kind, kind);
-  }
-  EXPECT_EQ(3, OrvOperNameLookup("EX_LIST", nullptr));
-}
-
-// Argument rows answer their slot index with kind 2: the slots other parts of
-// the toolkit name by a fixed identifier, and the derived identifiers of the
-// rest; a fixed slot is not found under the identifier it would derive.
-TEST(OrvOperTest, ArgumentIdentifierLookup) {
-  const struct {
-    const char* text;
-    int value;
-    int kind;
-  } cases[] = {
       {"FILE_SYMBOL_TABLE", 3, 2},       {"PROG_SYMBOL_TABLE", 6, 2},
       {"NAMED_OBJ_USE__NAMES", 0, 2},    {"PPID_NAME", 0, 2},
       {"FD_FILE_NAME", 1, 2},            {"SECTION_NAME", 0, 2},
@@ -397,6 +382,10 @@ TEST(OrvOperTest, ArgumentIdentifierLookup) {
     EXPECT_EQ(c.value, OrvOperNameLookup(c.text, &kind));
     EXPECT_EQ(c.kind, kind);
   }
+  EXPECT_EQ(3, OrvOperNameLookup("EX_LIST", nullptr));
+}
+
+TEST(OrvOperTest, FixedArgumentIdentifiersStandInTheirSlotRows) {
   // Each fixed identifier stands in the row right after its operation's row
   // and the slots before it.
   const struct {
