@@ -8,6 +8,7 @@
 
 #include "OrvConstNodes.h"
 #include "OrvExprOper.h"
+#include "OrvMessageSink.h"
 #include "OrvToken.h"
 #include "OrvTxtPosn.h"
 
@@ -84,11 +85,8 @@ OrvParserResult FakeParser::Parse(const VString& fileName, OrvExpr** tree,
       int level = 0;
       words >> level;
       script.walkerMessages.emplace_back(level, Rest(words));
-    } else if (directive == "walker-messages") {
-      int count = 0, level = 0;
-      words >> count >> level;
-      std::string text = Rest(words);
-      for (int i = 0; i < count; ++i) script.walkerMessages.emplace_back(level, text);
+    } else if (directive == "walker-sink") {
+      words >> script.walkerSinkCount >> script.walkerSinkLevel;
     } else if (directive == "interrupt") {
       raise(SIGINT);
     }
@@ -104,5 +102,8 @@ OrvResult FakeWalker(OrvExpr**, const VString& inputFile, OrvParser* parser, Orv
   if (fake == nullptr) return 99;
   for (const auto& m : fake->script.walkerMessages)
     messages->AddToken(m.first, OrvNullPosn, VString(m.second.c_str()));
+  VString text("walker");
+  for (int i = 0; i < fake->script.walkerSinkCount; ++i)
+    OrvGlobalMessageSink(fake->script.walkerSinkLevel, &OrvNullPosn, &text);
   return static_cast<OrvResult>(fake->script.walkerResult);
 }

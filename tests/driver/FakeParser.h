@@ -12,7 +12,8 @@
 //   program NAME              the tree: a COBOL_FILE with one program NAME
 //   walker N                  what the test walker answers (default 0)
 //   walker-message LEVEL T    a message the test walker adds to its list
-//   walker-messages N LEVEL T the same message N times
+//   walker-sink N LEVEL       the test walker reports "walker" N times
+//                             through the process-wide message sink
 //   interrupt                 raises SIGINT
 //
 // Every parse result above 2 gives no tree.  A file that cannot be read
@@ -33,6 +34,8 @@ class OrvPrettyPrinter;
 struct FakeScript {
   int walkerResult = 0;
   std::vector<std::pair<int, std::string>> walkerMessages;
+  int walkerSinkCount = 0;
+  int walkerSinkLevel = 0;
 };
 
 class FakeParser : public OrvParser {

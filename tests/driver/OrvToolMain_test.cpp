@@ -382,7 +382,7 @@ TEST_F(DriverTest, ProgressLinesGoToStandardError) {
 }
 
 TEST_F(DriverTest, CountsArePrintedUnsigned) {
-  std::string f = File("a.cbl", "program A\nwalker-messages 70000 970 x\n");
+  std::string f = File("a.cbl", "program A\nwalker-sink 70000 970\n");
   ToolRun run = Run({f});
   const std::string counts = "Errors: 70000, Warnings: 0\n";
   ASSERT_GE(run.out.size(), counts.size());
