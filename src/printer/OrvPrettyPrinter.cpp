@@ -66,25 +66,9 @@ OrvPrettyPrinter::OrvPrettyPrinter()
     if (gen_tabs.count < gen_tabs.capacity) gen_tabs.items[gen_tabs.count++] = stop;
 }
 
-OrvPrettyPrinter::OrvPrettyPrinter(const OrvPrettyPrinter& other)
-    : options(),
-      primary_table(other.primary_table),
-      update_genp(other.update_genp),
-      gen_src(other.gen_src),
-      gen_copy_dir(other.gen_copy_dir),
-      gen_indent_step(other.gen_indent_step),
-      gen_max_indent(other.gen_max_indent),
-      gen_tabs(CopyIntList(other.gen_tabs)),
-      gen_line_format(other.gen_line_format),
-      gen_observe_ab_rules(other.gen_observe_ab_rules),
-      gen_print_comments(other.gen_print_comments),
-      gen_enter_exit_copy_comments(other.gen_enter_exit_copy_comments),
-      gen_line_id_comments(other.gen_line_id_comments),
-      gen_73to80_fmt(other.gen_73to80_fmt),
-      gen_73to80_start(other.gen_73to80_start),
-      gen_73to80_step(other.gen_73to80_step),
-      gen_mark_conv(other.gen_mark_conv),
-      trace_flags(other.trace_flags) {}
+OrvPrettyPrinter::OrvPrettyPrinter(const OrvPrettyPrinter& other) : OrvPrettyPrinter() {
+  CopySettings(other);
+}
 
 OrvPrettyPrinter::~OrvPrettyPrinter() { delete[] gen_tabs.items; }
 

@@ -15,12 +15,6 @@ constexpr int kRecordCount = 0
 #define ORV_PRINTER_SELECT(Name, Field, Words, Description, Mask) +1
 #define ORV_PRINTER_STRING(Name, Field, Description, Mask) +1
 #include "OrvPrinterOptions.def"
-#undef ORV_PRINTER_GROUP
-#undef ORV_PRINTER_SWITCH
-#undef ORV_PRINTER_NUMBER
-#undef ORV_PRINTER_NUMBERS
-#undef ORV_PRINTER_SELECT
-#undef ORV_PRINTER_STRING
     ;
 static_assert(kRecordCount == 18, "four headings and fourteen printer options");
 
@@ -43,12 +37,6 @@ OrvCLFlagTable& OrvPrettyPrinter::BuildOptions(int mask) {
 #define ORV_PRINTER_STRING(Name, Field, Description, Mask) \
   {'s', Name, nullptr, nullptr, &Field, nullptr, 0, Description, Mask},
 #include "OrvPrinterOptions.def"
-#undef ORV_PRINTER_GROUP
-#undef ORV_PRINTER_SWITCH
-#undef ORV_PRINTER_NUMBER
-#undef ORV_PRINTER_NUMBERS
-#undef ORV_PRINTER_SELECT
-#undef ORV_PRINTER_STRING
       {0, nullptr, nullptr, nullptr, nullptr, nullptr, 0, nullptr, 0},
   };
   // Eighteen records always fit a group, so this cannot fail.

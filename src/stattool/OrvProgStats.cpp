@@ -81,7 +81,7 @@ void Add(CountedNameTable& list, const VString& name) { list.Add(name, 1, 1); }
 VString OrvStatCalledName(OrvExpr* call) {
   OrvExpr* target = ArgOf(call, 1);
   if (target != nullptr && target->Oper() == STR_CONST) return LiteralValue(target);
-  if (target != nullptr && target->Oper() == NAMED_OBJ_USE) {
+  if (target != nullptr && target->Oper() == NAMED_OBJ_USE && target->NLinks() > 0) {
     OrvLink* link = target->Link(0);
     if (OrvExpr* literal = ConstantLiteral(link ? link->node : nullptr)) return LiteralValue(literal);
   }

@@ -27,6 +27,13 @@ void ListRows(std::ostream& out, const char* label, const CountedNameTable& list
   }
 }
 
+// The rows of a list that holds something, then an empty line.
+void ListBlock(std::ostream& out, const char* label, const CountedNameTable& list) {
+  if (list.count == 0) return;
+  ListRows(out, label, list);
+  out << "\n";
+}
+
 // The names of a list, one line each after the label, without counts.
 void NameLines(std::ostream& out, const char* label, const CountedNameTable& list) {
   for (int i = 0; i < list.count; ++i) out << label << list[i].name << "\n";
@@ -67,23 +74,11 @@ std::ostream& OrvProgStats::Print(std::ostream& out) const {
     FeatureLine(out, "Replacing:      ", Replacing);
     out << "\n";
   }
-  if (Calls.count > 0) {
-    ListRows(out, "CALL:            ", Calls);
-    out << "\n";
-  }
-  if (Execs.count > 0) {
-    ListRows(out, "EXEC:            ", Execs);
-    out << "\n";
-  }
+  ListBlock(out, "CALL:            ", Calls);
+  ListBlock(out, "EXEC:            ", Execs);
   FeatureLine(out, "SQL:            ", SQL);
-  if (SqlKinds.count > 0) {
-    ListRows(out, "SQL:             ", SqlKinds);
-    out << "\n";
-  }
+  ListBlock(out, "SQL:             ", SqlKinds);
   FeatureLine(out, "CICS:           ", CICS);
-  if (CicsKinds.count > 0) {
-    ListRows(out, "CICS:            ", CicsKinds);
-    out << "\n";
-  }
+  ListBlock(out, "CICS:            ", CicsKinds);
   return out;
 }

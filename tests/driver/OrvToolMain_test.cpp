@@ -18,21 +18,10 @@
 #include "OrvMessageSink.h"
 #include "OrvTool.h"
 #include "ScratchDir.h"
+#include "ToolTestTexts.h"
 #include "TestStrings.h"
 
 namespace {
-
-const char kBanner[] =
-    "larkstat: Ledgerlark ver 4-2-0.\n"
-    "Source-to-Source converter.\n"
-    "Loomwright Direct.\n"
-    "Can parse SQL.\n"
-    "Can parse CICS.\n"
-    "Prints statistics of COBOL source programs.\n"
-    "\n"
-    "Start it with -help to see a list of command-line options.\n";
-
-const char kBailout[] = ": Parsing errors have caused bailout. This file will not be processed.\n";
 
 struct RunSetup {
   OrvDials allowed = OrvAllDials();
@@ -116,7 +105,7 @@ std::string Block(const std::string& file, const std::string& middle, int errors
 TEST_F(DriverTest, BannerAloneOrWithVersionEndsWithNoInputError) {
   for (const std::vector<std::string>& args : {std::vector<std::string>{}, {"-v"}}) {
     ToolRun run = Run(args);
-    EXPECT_EQ(run.out, std::string(kBanner) + "ERROR: No input files specified\n");
+    EXPECT_EQ(run.out, std::string(kLarkstatBanner) + "ERROR: No input files specified\n");
     EXPECT_EQ(run.result, ORV_BAD_OPTIONS);
     EXPECT_EQ(run.parseCalls, 0);
   }
@@ -126,7 +115,7 @@ TEST_F(DriverTest, HelpListsTheWordsAndEveryOptionThenHandlesTheFiles) {
   std::string f = File("a.cbl", "program A\n");
   ToolRun run = Run({"-help", f});
   EXPECT_EQ(run.result, 0);
-  std::string start = std::string(kBanner) + "Command-Line arguments parsed:\n  -help\n  " + f +
+  std::string start = std::string(kLarkstatBanner) + "Command-Line arguments parsed:\n  -help\n  " + f +
                       "\n\nCommand-Line parameters set:\n\n*** Settings ***\n\n"
                       "-help=boolean (now: +ON+, can be -help or -no-help)\n"
                       "\tPrint command line options values and description\n";
@@ -148,7 +137,7 @@ TEST_F(DriverTest, HelpListsTheWordsAndEveryOptionThenHandlesTheFiles) {
 TEST_F(DriverTest, ShortListingComesBeforeTheFiles) {
   std::string f = File("a.cbl", "");
   ToolRun run = Run({"-pf", "-stat", f});
-  std::string listing = std::string(kBanner) +
+  std::string listing = std::string(kLarkstatBanner) +
                         "-no-help\n-pf\n-no-v\n-conv-warn\n-no-conv-info\n-no-conv-list\n"
                         "-no-find-only\n-no-silent\n-lang=ansi85\n-lang2=none\n-line-format=dial\n";
   EXPECT_EQ(run.out.substr(0, listing.size()), listing);
@@ -201,7 +190,7 @@ TEST_F(DriverTest, CommandLineOverridesTheEnvironment) {
   setenv(OrvToolOptionsVariable, "-stat -bailout-level=warnings", 1);
   ToolRun run = Run({"-no-stat", f});
   // bailout-level came from the environment, stat was switched off again.
-  EXPECT_EQ(run.out, Block(f, "ERROR: " + f + kBailout, 1));
+  EXPECT_EQ(run.out, Block(f, "ERROR: " + f + kBailoutTail, 1));
   EXPECT_EQ(run.result, 1);
 }
 
@@ -279,7 +268,7 @@ TEST_P(BailoutTest, FileBailsOutWhenTheResultExceedsTheLevel) {
   std::string f = File("a.cbl", "program A\nresult " + std::to_string(c.parseResult) + "\n");
   ToolRun run = Run({std::string("-bailout-level=") + c.level, f});
   if (c.bails) {
-    EXPECT_EQ(run.out, Block(f, "ERROR: " + f + kBailout, 1));
+    EXPECT_EQ(run.out, Block(f, "ERROR: " + f + kBailoutTail, 1));
     EXPECT_EQ(run.result, c.parseResult);
     EXPECT_TRUE(run.walked.empty());
   } else {
@@ -347,7 +336,7 @@ TEST_F(DriverTest, ShortStatisticsOnlyForAWalkedTree) {
     EXPECT_EQ(Run({"-stat", f}).out, Block(f, c.middle));
   }
   std::string bad = File("b.cbl", "counts 12 11 40\nresult 3\n");
-  EXPECT_EQ(Run({"-stat", bad}).out, Block(bad, "ERROR: " + bad + kBailout, 1));
+  EXPECT_EQ(Run({"-stat", bad}).out, Block(bad, "ERROR: " + bad + kBailoutTail, 1));
 }
 
 TEST_F(DriverTest, SilentShowsOnlyFilesWithMessages) {

@@ -3,6 +3,7 @@
 // parser) the reports of the sample programs.
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <regex>
 #include <sstream>
 #include <string>
@@ -11,22 +12,11 @@
 #include "../foundation/RunProgram.h"
 #include "FixedLine.h"
 #include "ScratchDir.h"
+#include "ToolTestTexts.h"
 
 namespace {
 
 const char kLarkstat[] = LARK_LARKSTAT;
-
-const char kBanner[] =
-    "larkstat: Ledgerlark ver 4-2-0.\n"
-    "Source-to-Source converter.\n"
-    "Loomwright Direct.\n"
-    "Can parse SQL.\n"
-    "Can parse CICS.\n"
-    "Prints statistics of COBOL source programs.\n"
-    "\n"
-    "Start it with -help to see a list of command-line options.\n";
-
-const char kBailout[] = ": Parsing errors have caused bailout. This file will not be processed.\n";
 
 std::string Quote(const std::string& s) { return "'" + s + "'"; }
 
@@ -50,14 +40,14 @@ protected:
 
 TEST_F(LarkstatTest, BareRunPrintsTheBannerAndWantsInput) {
   ProgramRun run = Run("");
-  EXPECT_EQ(run.out, std::string(kBanner) + "ERROR: No input files specified\n");
+  EXPECT_EQ(run.out, std::string(kLarkstatBanner) + "ERROR: No input files specified\n");
   EXPECT_EQ(run.err, "");
   EXPECT_EQ(run.exitStatus, 21);
 }
 
 TEST_F(LarkstatTest, HelpListsEveryGroupInOrder) {
   ProgramRun run = Run("-help");
-  const std::string start = std::string(kBanner) +
+  const std::string start = std::string(kLarkstatBanner) +
                             "Command-Line arguments parsed:\n  -help\n\n"
                             "Command-Line parameters set:\n\n*** Settings ***\n\n";
   EXPECT_EQ(run.out.substr(0, start.size()), start);
@@ -89,7 +79,7 @@ TEST_F(LarkstatTest, ShortListingShowsTheFortyOptionsThenHandlesTheFile) {
   dir_.Write("sample.cbl", SampleSource());
   ProgramRun run = Run("-pf sample.cbl");
   const std::string listing =
-      std::string(kBanner) +
+      std::string(kLarkstatBanner) +
       "-no-help\n-pf\n-no-v\n-long-stat\n-mem-offsets\n-conv-warn\n-no-conv-info\n-no-conv-list\n"
       "-no-find-only\n-no-silent\n-lang=ansi85\n-lang2=none\n-line-format=dial\n"
       "-no-progid-comments\n-sep-space-reqd=dial\n-exclude-keywords=\n-set-constants=\n"
@@ -113,6 +103,8 @@ TEST_F(LarkstatTest, BadOptionsEndTheRunWithStatus21) {
       {"-gen-file=o.cbl sample.cbl", "", "ERROR: Unknown option: -gen-file=o.cbl\n"},
       {"-gen-main-dir=out sample.cbl", "", "ERROR: Unknown option: -gen-main-dir=out\n"},
       {"-inline-copy sample.cbl", "", "ERROR: Unknown option: -inline-copy\n"},
+      {"-langs=00 -resolve-use-def sample.cbl", "",
+       "ERROR: Unknown option: -langs=00\nERROR: Unknown option: -resolve-use-def\n"},
       {"-gen-indent-step=4 sample.cbl", "", "ERROR: Unknown option: -gen-indent-step=4\n"},
       {"-no-bailout-level sample.cbl", "",
        "ERROR: Non-boolean flag -no-bailout-level has no- prefix\n"},
@@ -252,7 +244,7 @@ TEST_F(LarkstatTest, DISABLED_FilesThatBailOut) {  // waits for the parser of wh
   for (std::string line; std::getline(in, line);) lines.push_back(line);
   ASSERT_GE(lines.size(), 3u) << run.out;
   EXPECT_EQ(lines.front(), "*Reading* empty.cbl");
-  EXPECT_EQ(lines[lines.size() - 2] + "\n", std::string("ERROR: empty.cbl") + kBailout);
+  EXPECT_EQ(lines[lines.size() - 2] + "\n", std::string("ERROR: empty.cbl") + kBailoutTail);
   int parserErrors = 0;
   for (size_t i = 1; i + 2 < lines.size(); ++i)
     if (lines[i].find("ERROR: ") != std::string::npos) ++parserErrors;
@@ -263,7 +255,7 @@ TEST_F(LarkstatTest, DISABLED_FilesThatBailOut) {  // waits for the parser of wh
   EXPECT_EQ(run.out,
             "*Reading* sample.cbl\n"
             "SEVERE ERROR: Parser cannot parse this mix of dialects: Wang \n"
-            "ERROR: sample.cbl" + std::string(kBailout) + "Errors: 2, Warnings: 0\n");
+            "ERROR: sample.cbl" + std::string(kBailoutTail) + "Errors: 2, Warnings: 0\n");
   EXPECT_EQ(run.exitStatus, 20);
 
   // A clean file after a failed one does not hide the failure.
@@ -285,6 +277,17 @@ TEST_F(LarkstatTest, DISABLED_ProgressLine) {  // waits for the parser of whole 
   run = Run("-progress -no-long-stat -no-mem-offsets long.cbl");
   EXPECT_EQ(run.err, "    100 long.cbl" + tail + "\r    200 long.cbl" + tail + "\r" + steps);
   EXPECT_EQ(run.out.find('\r'), std::string::npos);
+}
+
+TEST_F(LarkstatTest, DISABLED_CorpusProgramsGiveNoPreparationWarningOrSevereError) {
+  // Waits for the parser of whole sources.
+  const std::string nist = std::string(LARK_CORPUS) + "/nist";
+  if (!std::ifstream(nist + "/NC101A.CBL")) GTEST_SKIP() << "the NIST corpus is not at " << nist;
+  ProgramRun run = Run("-no-long-stat -copylib-dir=" + Quote(nist + "/copy") + " *.CBL *.SUB",
+                       "", nist);
+  EXPECT_EQ(run.out.find("SourcePrint:"), std::string::npos);
+  EXPECT_EQ(run.out.find("SEVERE ERROR"), std::string::npos);
+  EXPECT_EQ(run.out.find("Parsing errors have caused bailout"), std::string::npos);
 }
 
 }  // namespace

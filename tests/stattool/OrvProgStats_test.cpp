@@ -229,6 +229,7 @@ OrvExpr* CallOf(OrvExpr* def) {
 }
 
 TEST(OrvProgStatsTest, CalledProgramIsALiteralOrALevel78ConstantElseDynamic) {
+  MessageRecorder recorder;
   OrvExpr* stringDef = nullptr;
   OrvExpr* numberDef = nullptr;
   OrvExpr* stringConst = Constant(Literal("\"SUBPRG\""), &stringDef);
@@ -238,11 +239,13 @@ TEST(OrvProgStatsTest, CalledProgramIsALiteralOrALevel78ConstantElseDynamic) {
   OrvExpr* tree = N(EX_LIST, {stringConst, numberConst, dataEntry,
                               With(STMT_CALL, 1, Literal("\"SUBPRG\"")), CallOf(stringDef),
                               With(STMT_CALL, 1, Literal("'OTHER'")), CallOf(numberDef),
-                              CallOf(dataDef), CallOf(nullptr), new OrvExprOper(STMT_CALL)});
+                              CallOf(dataDef), CallOf(nullptr), new OrvExprOper(STMT_CALL),
+                              With(STMT_CALL, 1, new OrvExprOper(NAMED_OBJ_USE))});
   OrvProgStats stats;
   stats.Init(tree);
   EXPECT_EQ(Entries(stats.Calls),
-            (std::vector<std::pair<std::string, int>>{{"-[dynamic]-", 4}, {"OTHER", 1}, {"SUBPRG", 2}}));
+            (std::vector<std::pair<std::string, int>>{{"-[dynamic]-", 5}, {"OTHER", 1}, {"SUBPRG", 2}}));
+  EXPECT_EQ(recorder.size(), 0u) << recorder.Dump();
   delete tree;
 }
 
