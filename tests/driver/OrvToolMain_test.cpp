@@ -28,6 +28,7 @@ struct RunSetup {
   const OrvCLFlag* toolOptions = nullptr;
   OrvWalker walker = FakeWalker;
   OrvTransform* transform = nullptr;
+  int parseSwitch = 1;
   int printSwitch = 0;
   int dumpTree = 0;
 };
@@ -78,7 +79,7 @@ protected:
     testing::internal::CaptureStderr();
     run.result = OrvToolMain(&tool, static_cast<int>(words.size()), argv.data(), setup.allowed,
                              ORV_DIAL_ANSI85, ORV_DIAL_NONE, setup.toolOptions, setup.walker,
-                             ".xxx", setup.transform, 1, setup.printSwitch, 1);
+                             ".xxx", setup.transform, setup.parseSwitch, setup.printSwitch, 1);
     run.err = testing::internal::GetCapturedStderr();
     run.out = testing::internal::GetCapturedStdout();
     run.parseCalls = parser->parseCalls;
@@ -415,6 +416,29 @@ TEST_F(DriverTest, ASecondRunStartsFromAnEmptyRegistry) {
   EXPECT_EQ(OrvBailoutLevelChoices(), choices);
   EXPECT_EQ(Str(choices[2]), "severe");
   EXPECT_EQ(choices[3].length, 0);
+}
+
+TEST_F(DriverTest, WithoutParsingTheWalkerGetsEveryFileAndNoParserOptionsAreOffered) {
+  std::string f = File("a.cbl", "program A\n");
+  RunSetup setup;
+  setup.parseSwitch = 0;
+  ToolRun run = Run({f}, setup);
+  EXPECT_EQ(run.out, Block(f, ""));
+  EXPECT_EQ(run.parseCalls, 0);
+  EXPECT_EQ(run.walked, std::vector<std::string>{f});
+  EXPECT_EQ(Run({"-lang=osvs", f}, setup).out, "ERROR: Unknown option: -lang=osvs\n");
+}
+
+TEST_F(DriverTest, ParsingToolWithoutParserObjectIsRefused) {
+  OrvTool tool(VString("%s"), VString("t"), VString("1"), nullptr);
+  char name[] = "t";
+  char* argv[] = {name, nullptr};
+  testing::internal::CaptureStdout();
+  OrvResult r = OrvToolMain(&tool, 1, argv, OrvAllDials(), 2, 0, nullptr, FakeWalker, ".x",
+                            nullptr, 1, 0, 1);
+  EXPECT_EQ(testing::internal::GetCapturedStdout(),
+            "ERROR: OrvToolMain: the tool has no parser object\n");
+  EXPECT_EQ(r, ORV_BAD_OPTIONS);
 }
 
 TEST(OrvToolTest, FreshRecordHoldsTheDefaults) {
