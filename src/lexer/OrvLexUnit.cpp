@@ -1,6 +1,8 @@
 // The value form of the lexer's unit and its conversion to and from groups.
 #include "OrvLexUnit.h"
 
+#include <ostream>
+
 #include "OrvToken.h"
 
 OrvLexUnit::OrvLexUnit(OrvLexUnit&& o) noexcept
@@ -62,4 +64,15 @@ void OrvLexUnit::FromGroup(OrvTokenGroup* group) {
   }
   attached.TakeList(group->attached);
   delete group;
+}
+
+void OrvLexUnit::Print(std::ostream& out) const {
+  OrvToken token(code, text, beg, end);
+  token.PrintCode(out);
+  out << ", {";
+  for (OrvTokenListNode* p = attached.Head(); p != nullptr; p = p->next) {
+    if (p != attached.Head()) out << ", ";
+    p->token->PrintCode(out);
+  }
+  out << '}';
 }

@@ -6,6 +6,8 @@
 #ifndef LARK_LEXER_ORVLEXUNIT_H
 #define LARK_LEXER_ORVLEXUNIT_H
 
+#include <iosfwd>
+
 #include "OrvTokenChain.h"
 #include "OrvTxtPosn.h"
 #include "VString.h"
@@ -37,6 +39,8 @@ struct OrvLexUnit {
   OrvTokenGroup* ToGroup();
   // Takes over the group's token and attached tokens and deletes the group.
   void FromGroup(OrvTokenGroup* group);
+  // Writes the unit as OrvTokenGroup::Print writes a group (for traces).
+  void Print(std::ostream& out) const;
 };
 
 #endif

@@ -104,6 +104,7 @@ struct OrvIfOperand {
   int defined = 0;  // a literal, a number or a level-78 constant
   int numeric = 0;  // a number, or a numeric constant
   int64 intValue = 0;
+  int tooLarge = 0; // a number beyond 64 bits: no comparison can be made
 };
 
 // The stream that every lexer trace line goes to (standard output unless a
@@ -260,8 +261,9 @@ class OrvLexer {
   std::int32_t tokenCount;
   std::int32_t lineCount;
   std::int32_t locCount;   // lines of code
-  // Set when the source could not be read as a whole; cleared by Reset and
-  // CloseInput.  The parse driver fails a parse that ends with it set.
+  // The error flag that the parse driver reads (a parse that ends with it
+  // set fails).  Reset and CloseInput clear it; no layer sets it, because
+  // every source error is reported and the source is read on.
   int errorFlag;
 
   // --- state shared with the upper layers ---------------------------------
@@ -305,10 +307,9 @@ class OrvLexer {
   // Separator layer.
   void ReadSpaces(OrvLexUnit& unit);
   void ReadNonnumLiteral(OrvLexUnit& unit);
-  void ReadPrefixedLiteral(OrvLexUnit& unit, int prefix);
+  void ReadPrefixedLiteral(OrvLexUnit& unit, OrvLexUnit& quote);
   void ReadLineComment(OrvLexUnit& unit, const char* intro);
   bool NextIsSeparator(const OrvLexUnit& next);
-  void PushBackChar(OrvLexUnit& unit);
 
   // Input levels.
   void CloseAllLevels();
