@@ -141,11 +141,7 @@ TEST_F(SymTabDefineTest, DuplicatesAndCategoryConflicts) {
        SYMCAT_FILE_NAME},
   };
   for (const DefineCase& c : cases) {
-    parser.ReleaseParseState();
-    delete parser.root;
-    parser.ResetParseState();
-    parser.messageList = &messages;
-    messages.Clear();
+    NextParse();
     parser.dials = c.dials;
     parser.sameParaDataName = c.sameParaDataName;
     StartFile();

@@ -44,12 +44,25 @@ class ParserTest : public ::testing::Test {
   }
 
   void TearDown() override {
-    // The parse state may point into the trees: it goes first.
+    // Programs still open are deleted as after a failed parse; the parse
+    // state may point into the trees, so it goes before them.
+    if (parser.progDepth > 1) parser.FinishSource(1);
     parser.ReleaseParseState();
     delete parser.root;
     parser.root = nullptr;
     for (OrvExpr* node : owned) delete node;
     currentParser = nullptr;
+  }
+
+  // Ends the parse so far (its tree deleted) and resets the parse state as
+  // the next parse does; the message list is emptied.
+  void NextParse() {
+    if (parser.progDepth > 1) parser.FinishSource(1);
+    parser.ReleaseParseState();
+    delete parser.root;
+    parser.ResetParseState();
+    parser.messageList = &messages;
+    messages.Clear();
   }
 
   // The root, its special registers and symbol table, as a parse begins.
