@@ -37,6 +37,14 @@ class ResolveTest : public sematest::ParserTest {
   static OrvExpr* ItemDef(OrvExpr* holder) { return holder->Args(0)->Args(2); }
   static OrvExpr* SubItem(OrvExpr* holder, int i) { return holder->Args(1)->Args(i); }
 
+  // 01 A. 05 X.  01 B. 05 X.  in the program's WORKING-STORAGE.
+  void RecordsWithX(OrvExpr*& a, OrvExpr*& b) {
+    OrvExpr* data = WorkingStorage(program);
+    a = Item(1, "A", {Item(5, "X")});
+    b = Item(1, "B", {Item(5, "X")});
+    data->AddArg(a);
+    data->AddArg(b);
+  }
   // A further program under a name of its own.
   OrvExpr* NextProgram() {
     names.push_back("PROG" + std::to_string(names.size() + 2));
@@ -48,11 +56,9 @@ class ResolveTest : public sematest::ParserTest {
 };
 
 TEST_F(ResolveTest, AHomonymIsReportedWithEveryDefinitionAndTheLastPrecedingOneIsUsed) {
-  OrvExpr* data = WorkingStorage(program);
-  OrvExpr* a = Item(1, "A", {Item(5, "X")});
-  OrvExpr* b = Item(1, "B", {Item(5, "X")});
-  data->AddArg(a);
-  data->AddArg(b);
+  OrvExpr* a = nullptr;
+  OrvExpr* b = nullptr;
+  RecordsWithX(a, b);
   PlaceAt(ItemDef(SubItem(a, 0)), 10, 15, "X");
   PlaceAt(ItemDef(SubItem(b, 0)), 12, 15, "X");
   Procedure(program);
@@ -78,11 +84,9 @@ TEST_F(ResolveTest, AHomonymIsReportedWithEveryDefinitionAndTheLastPrecedingOneI
 }
 
 TEST_F(ResolveTest, QualifiersChooseAmongHomonymsWithoutAMessage) {
-  OrvExpr* data = WorkingStorage(program);
-  OrvExpr* a = Item(1, "A", {Item(5, "X")});
-  OrvExpr* b = Item(1, "B", {Item(5, "X")});
-  data->AddArg(a);
-  data->AddArg(b);
+  OrvExpr* a = nullptr;
+  OrvExpr* b = nullptr;
+  RecordsWithX(a, b);
   Procedure(program);
   OrvNamedObjUse* ofA = Use(SYMCAT_DATA_NAME, {"X", "A"});
   // An SQL host-variable name lists its qualifiers first.

@@ -195,6 +195,16 @@ class ScreenItemTest : public sematest::ParserTest {
     Sentence({stmt});
     return list;
   }
+  // SPECIAL-NAMES with CONSOLE IS CRT in the program's ENVIRONMENT DIVISION.
+  static void GiveConsoleIsCrt(OrvExpr* program) {
+    OrvExpr* special = new OrvExprOper(PARA_SPECIAL_NAMES);
+    special->SetArg(8, new OrvExprOper(SNX_CONSOLE_IS_CRT), -1, 0);
+    OrvExpr* config = new OrvExprOper(SECTION_CONFIGURATION);
+    config->SetArg(3, special, -1, 0);
+    OrvExpr* env = new OrvExprOper(DIVISION_ENVIRONMENT);
+    env->SetArg(1, config, -1, 0);
+    program->SetArg(1, env, -1, 0);
+  }
   static OrvExpr* Device(OrvOper phrase, OrvExpr* device) {
     return new OrvExprOper(phrase, device);
   }
@@ -319,13 +329,7 @@ TEST_F(ScreenItemTest, AnAcceptKeepsItsWithWordAndReportsItLost) {
 
 TEST_F(ScreenItemTest, ConsoleIsCrtOrAScreenItemKeepTheScreenForm) {
   // Program P1 has CONSOLE IS CRT.
-  OrvExpr* special = new OrvExprOper(PARA_SPECIAL_NAMES);
-  special->SetArg(8, new OrvExprOper(SNX_CONSOLE_IS_CRT), -1, 0);
-  OrvExpr* config = new OrvExprOper(SECTION_CONFIGURATION);
-  config->SetArg(3, special, -1, 0);
-  OrvExpr* env = new OrvExprOper(DIVISION_ENVIRONMENT);
-  env->SetArg(1, config, -1, 0);
-  program->SetArg(1, env, -1, 0);
+  GiveConsoleIsCrt(program);
   OrvExpr* underCrt = InSentence(ItemWith(DISPLAY_SCREEN_ITEM, {}));
   // Its contained program P2 has a screen item S and no CONSOLE IS CRT.
   OrvExpr* inner = BeginProgram("P2");
@@ -341,12 +345,7 @@ TEST_F(ScreenItemTest, ConsoleIsCrtOrAScreenItemKeepTheScreenForm) {
   OrvExpr* plainList = InSentence(ItemWith(DISPLAY_SCREEN_ITEM, {}));
   // A contained program ending inside P1 is walked again by P1's walk.
   OrvExpr* nested = BeginProgram("P3");
-  OrvExpr* nestedSpecial = new OrvExprOper(PARA_SPECIAL_NAMES);
-  nestedSpecial->SetArg(8, new OrvExprOper(SNX_CONSOLE_IS_CRT), -1, 0);
-  OrvExpr* nestedConfig = new OrvExprOper(SECTION_CONFIGURATION);
-  nestedConfig->SetArg(3, nestedSpecial, -1, 0);
-  nested->SetArg(1, new OrvExprOper(DIVISION_ENVIRONMENT));
-  nested->Args(1)->SetArg(1, nestedConfig, -1, 0);
+  GiveConsoleIsCrt(nested);
   Procedure(nested);
   OrvExpr* nestedList = InSentence(ItemWith(DISPLAY_SCREEN_ITEM, {}));
   parser.EndProgram(new OrvExprOper(END_COBOL_PROGRAM, Use(SYMCAT_PROGRAM_NAME, {"P3"})));
