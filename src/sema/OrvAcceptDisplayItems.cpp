@@ -6,6 +6,7 @@
 #include "OrvParserImpl.h"
 #include "OrvPosnWalkers.h"
 #include "OrvProgramFinish.h"
+#include "OrvSlotAccess.h"
 #include "OrvTreeUtil.h"
 #include "OrvTreeWalk.h"
 
@@ -45,16 +46,10 @@ const ScreenItemKind kAccept = {ACCEPT_SCREEN_ITEM, ACCEPT_ANSI_ITEM, ACCEPT_FUN
                                 ACCP_FROM, false, kAcceptMoved, 3, false, true,
                                 "ProcessAcceptItem: clause #%d was lost"};
 
-bool Present(OrvExpr* node) { return node != nullptr && node->Oper() != NULL_NODE; }
-
-OrvExpr* Arg(OrvExpr* node, int i) {
-  return node != nullptr && i >= 0 && i < node->NArgs() ? node->Args(i) : nullptr;
-}
-
 // The device a FROM or UPON phrase names (its slot 0), or null when the node
 // is not such a phrase.
 OrvExpr* DeviceOf(OrvExpr* phrase, OrvOper phraseOp) {
-  return phrase != nullptr && phrase->Oper() == phraseOp ? Arg(phrase, 0) : nullptr;
+  return phrase != nullptr && phrase->Oper() == phraseOp ? OrvArgAt(phrase, 0) : nullptr;
 }
 
 // The program declares CONSOLE IS CRT in its SPECIAL-NAMES paragraph.
@@ -62,8 +57,8 @@ bool ConsoleIsCrt(OrvExpr* program) {
   OrvExpr* node = program;
   const int path[] = {1, 1, 3, 8};  // environment, configuration, special names, console
   for (int slot : path) {
-    node = Arg(node, slot);
-    if (!Present(node)) return false;
+    node = OrvArgAt(node, slot);
+    if (!OrvPresent(node)) return false;
   }
   return true;
 }
@@ -76,16 +71,16 @@ bool IsScreenClause(const ScreenItemKind& kind, int i, int slots) {
 
 // The item needs its screen form.
 bool KeepsScreenForm(const ScreenItemKind& kind, OrvExpr* item, OrvExpr* program) {
-  OrvExpr* device = DeviceOf(Arg(item, kDevice), kind.deviceOp);
+  OrvExpr* device = DeviceOf(OrvArgAt(item, kDevice), kind.deviceOp);
   if (device != nullptr &&
       (device->Oper() == IOF_CRT || (kind.crtUnderKeeps && device->Oper() == IOF_CRT_UNDER))) {
     return true;
   }
   if (ConsoleIsCrt(program)) return true;
   for (int i = 0; i < item->NArgs(); ++i) {
-    if (IsScreenClause(kind, i, item->NArgs()) && Present(item->Args(i))) return true;
+    if (IsScreenClause(kind, i, item->NArgs()) && OrvPresent(item->Args(i))) return true;
   }
-  OrvExpr* value = Arg(item, kValue);
+  OrvExpr* value = OrvArgAt(item, kValue);
   if (value != nullptr && value->Oper() == NAMED_OBJ_USE) {
     OrvExpr* def = value->Link(0)->node;
     OrvExpr* section = def != nullptr ? OrvEnclosingSection(def) : nullptr;
@@ -112,7 +107,7 @@ void Convert(const ScreenItemKind& kind, OrvExpr* item, OrvParserImpl* parser) {
   ansi->ArgSlots(0)->order = 0;
   if (kind.dropsWithWord && kWithWord < item->NArgs()) delete item->DelArg(kWithWord, 0, 0);
   for (int i = 0; i < item->NArgs(); ++i) {
-    if (!Present(item->Args(i))) continue;
+    if (!OrvPresent(item->Args(i))) continue;
     VString text = OrvFormat(kind.lostText, i);
     if (parser != nullptr) parser->ReportMessage(MSG_WARN, itemPosn, text);
   }
@@ -123,8 +118,8 @@ void Convert(const ScreenItemKind& kind, OrvExpr* item, OrvParserImpl* parser) {
     delete replaced;
   }
 
-  OrvExpr* target = Arg(ansi, 1);
-  if (!Present(target)) return;
+  OrvExpr* target = OrvArgAt(ansi, 1);
+  if (!OrvPresent(target)) return;
   OrvExpr* device = DeviceOf(target, kind.deviceOp);
   if (device != nullptr && device->Oper() == IOF_CONSOLE) return;
   // The function form has no advancing phrase: a DISPLAY's goes with the

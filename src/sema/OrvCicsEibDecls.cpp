@@ -2,6 +2,7 @@
 #include "OrvExprOper.h"
 #include "OrvOper.h"
 #include "OrvProgramFinish.h"
+#include "OrvSlotAccess.h"
 #include "OrvTreeWalk.h"
 
 const OrvDataItemHierRec OrvCicsEibTable[] = {
@@ -19,12 +20,10 @@ namespace {
 const int kLinkageSection = 6;
 const int kSectionEntries = 0;
 
-bool Absent(OrvExpr* node) { return node == nullptr || node->Oper() == NULL_NODE; }
-
 // The child in `slot`, made with operation `op` when the slot is empty.
 OrvExpr* ChildOrNew(OrvExpr* node, int slot, OrvOper op) {
   OrvExpr* child = node->Args(slot);
-  if (Absent(child)) {
+  if (!OrvPresent(child)) {
     child = new OrvExprOper(op);
     node->SetArg(slot, child, -1, 0);
   }

@@ -11,6 +11,7 @@
 #include "OrvParserNames.h"
 #include "OrvPosnWalkers.h"
 #include "OrvQualName.h"
+#include "OrvSlotAccess.h"
 #include "OrvSymTab.h"
 #include "OrvTreeUtil.h"
 #include "OrvTreeWalk.h"
@@ -23,12 +24,6 @@ enum QualOrder {
   QUAL_OF_IN = 1,         // OF_IN_LIST: the named item first, then its qualifiers
   QUAL_SQL = 2            // SQL_VAR_NAME_LIST: the qualifiers first, the named item last
 };
-
-bool Present(OrvExpr* node) { return node != nullptr && node->Oper() != NULL_NODE; }
-
-OrvExpr* Arg(OrvExpr* node, int i) {
-  return node != nullptr && i >= 0 && i < node->NArgs() ? node->Args(i) : nullptr;
-}
 
 const char* Text(const VString& s) { return s.text != nullptr ? s.text : ""; }
 
@@ -94,7 +89,7 @@ void OrvParserImpl::SymTabQualResolve(OrvExpr* useNode) {
   auto report = [this, &usePosn](const VString& text) { ReportMessage(MSG_ERR, usePosn, text); };
 
   // The named item and its qualifiers, innermost qualifier first.
-  OrvExpr* q = Arg(use, 0);
+  OrvExpr* q = OrvArgAt(use, 0);
   QualOrder order = QUAL_UNKNOWN;
   if (q != nullptr && q->Oper() == OF_IN_LIST) order = QUAL_OF_IN;
   if (q != nullptr && q->Oper() == SQL_VAR_NAME_LIST) order = QUAL_SQL;
@@ -160,11 +155,11 @@ void OrvParserImpl::SymTabQualResolve(OrvExpr* useNode) {
   OrvExpr* parent = use->Parent();
   OrvExpr* device = parent != nullptr && parent->Oper() == EX_LIST ? parent->Parent() : nullptr;
   if (count == 1 && device != nullptr && device->Oper() == FCX_DEVICE) {
-    OrvExpr* d = Arg(device, 0);
+    OrvExpr* d = OrvArgAt(device, 0);
     bool external = d != nullptr && d->Oper() == FCX_EXTERNAL;
     if (external || candidates.IsEmpty()) {
       OrvExpr* replacement = nullptr;
-      if (external || (assignExternal && !Present(d))) {
+      if (external || (assignExternal && !OrvPresent(d))) {
         replacement = new OrvExprOper(
             FCX_EXTERNAL_FILE_REF,
             new OrvCharString(namedItem != nullptr ? *namedItem->Image() : VString()));

@@ -8,6 +8,7 @@
 #include "OrvParserImpl.h"
 #include "OrvParserNames.h"
 #include "OrvProgramFinish.h"
+#include "OrvSlotAccess.h"
 #include "OrvSymTab.h"
 #include "OrvTreeUtil.h"
 #include "OrvTreeWalk.h"
@@ -27,18 +28,12 @@ const int kProgramIdName = 0;
 const int kSectionParas = 2;
 const int kParaSentences = 1;
 
-bool Present(OrvExpr* node) { return node != nullptr && node->Oper() != NULL_NODE; }
-
-OrvExpr* Arg(OrvExpr* node, int i) {
-  return node != nullptr && i >= 0 && i < node->NArgs() ? node->Args(i) : nullptr;
-}
-
 // The image of the node at the end of a chain of slots, or null when a link
 // of the chain is missing, a NULL_NODE or has no image.
 const VString* ImageAt(OrvExpr* node, const int* slots, int count) {
   for (int k = 0; k < count; ++k) {
-    node = Arg(node, slots[k]);
-    if (!Present(node)) return nullptr;
+    node = OrvArgAt(node, slots[k]);
+    if (!OrvPresent(node)) return nullptr;
   }
   return node->HasImage() ? node->Image() : nullptr;
 }
@@ -182,10 +177,10 @@ void OrvParserImpl::FinishProgram(int n) {
     }
     WalkTheTree(program, program, ProcessAcceptItem);
     FreeRetiredNodes();
-    if (Arg(program, kProgContained) == nullptr) {
+    if (OrvArgAt(program, kProgContained) == nullptr) {
       program->SetArg(kProgContained, new OrvNullNode, -1, 0);
     }
-    if (Arg(program, kProgEnd) == nullptr) program->SetArg(kProgEnd, new OrvNullNode, -1, 0);
+    if (OrvArgAt(program, kProgEnd) == nullptr) program->SetArg(kProgEnd, new OrvNullNode, -1, 0);
     enclosing->SetArgToList(listSlot, COBOL_PROGRAM_LIST, program);
     progStack[i] = nullptr;
   }
@@ -210,7 +205,7 @@ void OrvParserImpl::ProcessNewProc(OrvExpr* node) {
     curPara = nullptr;
     return;
   }
-  if (!Present(curSection)) {
+  if (!OrvPresent(curSection)) {
     curSection = new OrvExprOper(SECTION_PROC);
     procOwner->SetArgToList(procSlot, SECTION_PROC_LIST, curSection);
   }
@@ -219,7 +214,7 @@ void OrvParserImpl::ProcessNewProc(OrvExpr* node) {
     curSection->SetArgToList(kSectionParas, PARA_PROC_LIST, node);
     return;
   }
-  if (!Present(curPara)) {
+  if (!OrvPresent(curPara)) {
     curPara = new OrvExprOper(PARA_PROC);
     curSection->SetArgToList(kSectionParas, PARA_PROC_LIST, curPara);
   }

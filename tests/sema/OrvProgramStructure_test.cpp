@@ -320,6 +320,16 @@ TEST_F(ProcedureTest, AnItemOfAnotherKindIsTerminalAndNotFiled) {
   }
   EXPECT_EQ(Sections(), nullptr);
   EXPECT_EQ(move.Parent(), nullptr);
+
+  // Outside a procedure part there is no container to file into.
+  recorder.clear();
+  parser.procOwner = nullptr;
+  OrvExpr* stray = Sentence({});
+  owned.push_back(stray);
+  EXPECT_EQ(stray->Parent(), nullptr);
+  ASSERT_EQ(recorder.size(), 1u);
+  EXPECT_EQ(recorder.level(0), MSG_TERMINAL);
+  EXPECT_EQ(recorder.text(0), "OrvParserImpl::ProcessNewProc: no procedure container");
 }
 
 }  // namespace
