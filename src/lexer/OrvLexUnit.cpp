@@ -27,14 +27,6 @@ OrvLexUnit& OrvLexUnit::operator=(OrvLexUnit&& o) noexcept {
   return *this;
 }
 
-void OrvLexUnit::Clear() {
-  code = 0;
-  beg = OrvTxtPosn();
-  end = OrvTxtPosn();
-  if (text.length != 0 || text.text != nullptr) text = VString();
-  attached.Clear();
-}
-
 void OrvLexUnit::Absorb(OrvLexUnit& o) {
   attached.Splice(o.attached);
   end = o.end;

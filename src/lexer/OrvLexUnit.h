@@ -29,7 +29,13 @@ struct OrvLexUnit {
   OrvLexUnit& operator=(OrvLexUnit&& o) noexcept;
 
   // Empties the unit: code 0, null positions, no text, no attached tokens.
-  void Clear();
+  void Clear() {
+    code = 0;
+    beg = OrvTxtPosn();
+    end = OrvTxtPosn();
+    if (text.text != nullptr || text.length != 0) text = VString();
+    attached.Clear();
+  }
   // Takes the other unit in as part of this one: the other's attached tokens
   // go to the end of this one's, this unit now ends where the other ends,
   // and the other is left empty.

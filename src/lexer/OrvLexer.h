@@ -311,6 +311,10 @@ class OrvLexer {
   void ReadLineComment(OrvLexUnit& unit, const char* intro);
   bool NextIsSeparator(const OrvLexUnit& next);
 
+  // Stores a unit in a one-unit push-back slot; a full slot is reported at
+  // MSG_TERMINAL with `refusal` and then takes the new unit.
+  void PushIntoSlot(OrvLexUnit& slot, bool& full, OrvLexUnit& unit, const char* refusal);
+
   // Input levels.
   void CloseAllLevels();
   void FreeHeldState();

@@ -80,7 +80,7 @@ void OrvLexer::NextChar(OrvLexUnit& u) {
 
 void OrvLexer::TakePending(OrvLexUnit& u) {
   // The comment lines read before the unit stand in front of it.
-  u.attached.Prepend(pending_);
+  if (!pending_.IsEmpty()) u.attached.Prepend(pending_);
 }
 
 bool OrvLexer::OrdinaryLine(OrvInputLevel& lev, OrvLexUnit& u) {
@@ -194,12 +194,16 @@ void OrvLexer::UnNextChar(OrvLexUnit& u) {
     u.Clear();
     return;
   }
-  if (cur_->slotFull) {
-    Report(MSG_TERMINAL, u.beg, VString("OrvLexer::UnGetCharAB: cannot unget"));
-    cur_->slot.Clear();
+  PushIntoSlot(cur_->slot, cur_->slotFull, u, "OrvLexer::UnGetCharAB: cannot unget");
+}
+
+void OrvLexer::PushIntoSlot(OrvLexUnit& slot, bool& full, OrvLexUnit& u, const char* refusal) {
+  if (full) {
+    Report(MSG_TERMINAL, u.beg, VString(refusal));
+    slot.Clear();
   }
-  cur_->slot = std::move(u);
-  cur_->slotFull = true;
+  slot = std::move(u);
+  full = true;
 }
 
 OrvTokenGroup* OrvLexer::GetCharAB() {

@@ -161,7 +161,7 @@ int OrvLexer::ClassifyLine(OrvInputLevel& lev) {
 
   if (len >= 5 && OrvStrNCaseCmp(text, "-inc ", 5) == 0) return CM_LIBR_INC;
 
-  if (std::strncmp(text, "#FILE ", 6) == 0) {
+  if (text[0] == '#' && std::strncmp(text, "#FILE ", 6) == 0) {
     int i = 6;
     while (text[i] == ' ') ++i;
     int start;
@@ -179,7 +179,7 @@ int OrvLexer::ClassifyLine(OrvInputLevel& lev) {
     return CM_COMMENT;
   }
 
-  if (std::strncmp(text, "#LINE ", 6) == 0) {
+  if (text[0] == '#' && std::strncmp(text, "#LINE ", 6) == 0) {
     long n = 0;
     for (int i = 6; text[i] >= '0' && text[i] <= '9'; ++i) {
       n = n * 10 + (text[i] - '0');

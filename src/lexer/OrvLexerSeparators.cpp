@@ -20,15 +20,37 @@ const int kLastContinuedIx = 71;
 // across a line end from applying.
 const int kPairAcrossLinesIx = 72;
 
-// The image of a literal: opening quote (after a prefix), value characters
-// as written (doubled quotes both), closing quote.
-class LiteralImage {
+// The image of a literal being read - opening quote (after a prefix), value
+// characters as written (doubled quotes both), closing quote - with the
+// count of its value characters against the literal's limit.
+class LiteralText {
  public:
+  explicit LiteralText(int limit) : limit_(limit) {}
+  // Adds delimiters and prefixes, which do not count.
   void Add(char c) {
     if (n_ < kCapacity) buf_[n_++] = c;
   }
   void DropLast() {
     if (n_ > 0) --n_;
+  }
+  // Adds a value character.  Past the limit the character is dropped, with
+  // one message per literal at `where`; the answer says whether it was kept.
+  bool AddValue(OrvLexer& lexer, const OrvTxtPosn& where, char c) {
+    if (count_ >= limit_) {
+      if (!tooLong_)
+        lexer.Report(MSG_ERR, where,
+                     OrvFormat("Nonnumeric literal is longer than %d bytes: %s", limit_, CStr()));
+      tooLong_ = true;
+      return false;
+    }
+    ++count_;
+    Add(c);
+    return true;
+  }
+  // The spaces that stand for the rest of a continued line, from the index
+  // after `prevCol` up to column 72.
+  void AddContinuationSpaces(OrvLexer& lexer, const OrvTxtPosn& where, int prevCol) {
+    for (int c = prevCol + 1; c <= kLastContinuedIx; ++c) AddValue(lexer, where, ' ');
   }
   VString Text() const { return VString(buf_, n_); }
   const char* CStr() {
@@ -40,7 +62,35 @@ class LiteralImage {
   static const int kCapacity = 2 * kMaxPrefixedValue + 8;
   char buf_[kCapacity + 1];
   int n_ = 0;
+  int count_ = 0;
+  int limit_;
+  bool tooLong_ = false;
 };
+
+// A unit that is no character met inside a literal: the end of input is
+// reported and delivered after the literal; a line break or a library
+// inclusion closes the literal with its own quote, reported as an illegal
+// continuation (the line break's comment lines stay with the literal, the
+// library inclusion is delivered after it).
+void CloseLiteralAt(OrvLexer& lexer, OrvLexUnit& lit, OrvLexUnit& u, LiteralText& text, int quote,
+                    bool prefixed) {
+  if (u.code == SEP_EOF) {
+    lexer.Report(MSG_ERR, u.beg,
+                 VString(prefixed ? "End-of-file in hexadecimal literal"
+                                  : "End-of-file in non-numeric literal"));
+    lexer.UnNextChar(u);
+    return;
+  }
+  text.Add(static_cast<char>(quote));
+  lexer.Report(MSG_ERR, lit.beg,
+               OrvFormat(prefixed ? "Hexadecimal literal continues on the next line illegaly: %s"
+                                  : "Nonnumeric literal continues on the next line illegaly: %s",
+                         text.CStr()));
+  if (u.code == SEP_SPACE)
+    lit.attached.Splice(u.attached);
+  else
+    lexer.UnNextChar(u);
+}
 
 bool IsQuote(int c) { return c == '"' || c == '\''; }
 
@@ -209,74 +259,46 @@ void OrvLexer::ReadLineComment(OrvLexUnit& u, const char* intro) {
 void OrvLexer::ReadNonnumLiteral(OrvLexUnit& lit) {
   const int q = lit.code;
   openQuote_ = q;
-  LiteralImage image;
-  image.Add(static_cast<char>(q));
-  int count = 0;
-  bool tooLong = false;
+  LiteralText text(kMaxNonnumValue);
+  text.Add(static_cast<char>(q));
   int prevLine = lit.beg.Line();
   int prevCol = lit.beg.Column();
   const bool wang = HasDialect(dials, ORV_DIAL_WANG);
   const bool pairRule = HasDialect(dials, ORV_DIAL_OSVS) || HasDialect(dials, ORV_DIAL_VSII);
-
-  // Adds a value character; past the limit it is dropped, with one message.
-  auto addValue = [&](char c) -> bool {
-    if (count >= kMaxNonnumValue) {
-      if (!tooLong)
-        Report(MSG_ERR, lit.beg,
-               OrvFormat("Nonnumeric literal is longer than %d bytes: %s", kMaxNonnumValue,
-                         image.CStr()));
-      tooLong = true;
-      return false;
-    }
-    ++count;
-    image.Add(c);
-    return true;
-  };
 
   OrvLexUnit u;
   bool held = false;
   for (;;) {
     if (!held) NextChar(u);
     held = false;
-    if (u.code == SEP_EOF) {
-      Report(MSG_ERR, u.beg, VString("End-of-file in non-numeric literal"));
-      UnNextChar(u);  // the end of input is delivered after the literal
-      break;
+    if (u.code == SEP_SPACE && wang) {
+      // Wang VS: the text up to the next quote is skipped and the literal
+      // goes on after it.
+      lit.attached.Splice(u.attached);
+      for (;;) {
+        NextChar(u);
+        if (u.code > 255 && u.code != SEP_SPACE) break;
+        lit.attached.Splice(u.attached);
+        if (u.code == q) break;
+      }
+      held = u.code > 255;
+      continue;
     }
     if (u.code > 255) {
-      if (u.code == SEP_SPACE && wang) {
-        // Wang VS: the text up to the next quote is skipped and the literal
-        // goes on after it.
-        lit.attached.Splice(u.attached);
-        for (;;) {
-          NextChar(u);
-          if (u.code > 255 && u.code != SEP_SPACE) break;
-          lit.attached.Splice(u.attached);
-          if (u.code == q) break;
-        }
-        if (u.code > 255) held = true;
-        continue;
-      }
-      image.Add(static_cast<char>(q));
-      Report(MSG_ERR, lit.beg,
-             OrvFormat("Nonnumeric literal continues on the next line illegaly: %s", image.CStr()));
-      if (u.code == SEP_SPACE)
-        lit.attached.Splice(u.attached);
-      else
-        UnNextChar(u);  // a library inclusion is not lost inside the literal
+      CloseLiteralAt(*this, lit, u, text, q, false);
       break;
     }
     if (u.code == q && u.beg.Line() != prevLine) {
       // The opening quote of a continuation line: the continued line is
       // taken as running to column 72.
-      for (int c = prevCol + 1; c <= kLastContinuedIx; ++c) addValue(' ');
+      text.AddContinuationSpaces(*this, lit.beg, prevCol);
       prevLine = u.beg.Line();
       prevCol = u.beg.Column();
       lit.Absorb(u);
       continue;
     }
     if (u.code == q) {
-      image.Add(static_cast<char>(q));
+      text.Add(static_cast<char>(q));
       const int closeCol = u.beg.Column();
       int lastLine = u.beg.Line();
       lit.Absorb(u);
@@ -302,17 +324,17 @@ void OrvLexer::ReadNonnumLiteral(OrvLexUnit& lit) {
       }
       if (!doubled) break;
       // A doubled quote is one value character; the image keeps both.
-      if (!addValue(static_cast<char>(q))) image.DropLast();
+      if (!text.AddValue(*this, lit.beg, static_cast<char>(q))) text.DropLast();
       continue;
     }
-    addValue(static_cast<char>(u.code));
+    text.AddValue(*this, lit.beg, static_cast<char>(u.code));
     prevLine = u.beg.Line();
     prevCol = u.beg.Column();
     lit.Absorb(u);
   }
   openQuote_ = 0;
   lit.code = TK_NONNUM_LIT;
-  lit.text = image.Text();
+  lit.text = text.Text();
 }
 
 void OrvLexer::ReadPrefixedLiteral(OrvLexUnit& lit, OrvLexUnit& quote) {
@@ -322,55 +344,30 @@ void OrvLexer::ReadPrefixedLiteral(OrvLexUnit& lit, OrvLexUnit& quote) {
   // content keeps its case.
   const bool upper = prefix == 'X' || prefix == 'H' || prefix == 'B';
   openQuote_ = q;
-  LiteralImage image;
-  image.Add(prefix);
-  image.Add(static_cast<char>(q));
+  LiteralText text(kMaxPrefixedValue);
+  text.Add(prefix);
+  text.Add(static_cast<char>(q));
   int prevLine = quote.beg.Line();
   int prevCol = quote.beg.Column();
   lit.Absorb(quote);
-  int count = 0;
-  bool tooLong = false;
-  auto addValue = [&](char c) {
-    if (count >= kMaxPrefixedValue) {
-      if (!tooLong)
-        Report(MSG_ERR, lit.beg,
-               OrvFormat("Nonnumeric literal is longer than %d bytes: %s", kMaxPrefixedValue,
-                         image.CStr()));
-      tooLong = true;
-      return;
-    }
-    ++count;
-    image.Add(c);
-  };
 
   OrvLexUnit u;
   for (;;) {
     NextChar(u);
-    if (u.code == SEP_EOF) {
-      Report(MSG_ERR, u.beg, VString("End-of-file in hexadecimal literal"));
-      UnNextChar(u);
-      break;
-    }
     if (u.code > 255) {
-      image.Add(static_cast<char>(q));
-      Report(MSG_ERR, lit.beg,
-             OrvFormat("Hexadecimal literal continues on the next line illegaly: %s",
-                       image.CStr()));
-      if (u.code == SEP_SPACE)
-        lit.attached.Splice(u.attached);
-      else
-        UnNextChar(u);
+      CloseLiteralAt(*this, lit, u, text, q, true);
       break;
     }
     if (u.code == q) {
       if (u.beg.Line() == prevLine) {
-        image.Add(static_cast<char>(q));
+        text.Add(static_cast<char>(q));
         lit.Absorb(u);
         break;
       }
-      for (int c = prevCol + 1; c <= kLastContinuedIx; ++c) addValue(' ');
+      text.AddContinuationSpaces(*this, lit.beg, prevCol);
     } else {
-      addValue(upper ? OrvToUpper(static_cast<char>(u.code)) : static_cast<char>(u.code));
+      const char c = static_cast<char>(u.code);
+      text.AddValue(*this, lit.beg, upper ? OrvToUpper(c) : c);
     }
     prevLine = u.beg.Line();
     prevCol = u.beg.Column();
@@ -378,7 +375,7 @@ void OrvLexer::ReadPrefixedLiteral(OrvLexUnit& lit, OrvLexUnit& quote) {
   }
   openQuote_ = 0;
   lit.code = TK_NONNUM_LIT;
-  lit.text = image.Text();
+  lit.text = text.Text();
 }
 
 void OrvLexer::UnNextSepOrChar(OrvLexUnit& u) {
@@ -387,12 +384,7 @@ void OrvLexer::UnNextSepOrChar(OrvLexUnit& u) {
     u.Print(*OrvLexerTraceOut);
     *OrvLexerTraceOut << std::endl;
   }
-  if (sepSlotFull_) {
-    Report(MSG_TERMINAL, u.beg, VString("OrvLexer::UnGetSepOrChar: cannot take more"));
-    sepSlot_.Clear();
-  }
-  sepSlot_ = std::move(u);
-  sepSlotFull_ = true;
+  PushIntoSlot(sepSlot_, sepSlotFull_, u, "OrvLexer::UnGetSepOrChar: cannot take more");
 }
 
 OrvTokenGroup* OrvLexer::GetSepOrChar() {

@@ -56,7 +56,7 @@ void OrvTokenChain::MoveToFront(OrvTokenList& list) {
   Reset();
 }
 
-void OrvTokenChain::Clear() {
+void OrvTokenChain::DeleteAll() {
   while (head_ != nullptr) {
     OrvTokenListNode* node = head_;
     head_ = node->next;

@@ -40,9 +40,12 @@ class OrvTokenChain {
   // empty); costs nothing that grows with either.
   void MoveToFront(OrvTokenList& list);
   // Deletes every token.
-  void Clear();
+  void Clear() {
+    if (head_ != nullptr) DeleteAll();
+  }
 
  private:
+  void DeleteAll();
   void Reset() {
     head_ = nullptr;
     tail_ = &head_;
