@@ -20,6 +20,8 @@ struct LevelCase {
   bool listed;  // kept in the message list; otherwise given to the call-back
 };
 
+void PrintTo(const LevelCase& c, std::ostream* os) { *os << "level " << c.level; }
+
 class ParserErrorLevels : public sematest::ParserTest,
                           public ::testing::WithParamInterface<LevelCase> {};
 
