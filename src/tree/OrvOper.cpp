@@ -103,10 +103,43 @@ int OrvOperArgIsComputed(int code, int argno) {
 
 namespace {
 
+// The argument slots whose identifier in the name table is fixed by hand
+// (the identifiers other parts of the toolkit know them by).
+struct FixedArgIdent {
+  std::int16_t op;
+  std::int16_t argno;
+  const char* ident;
+};
+constexpr FixedArgIdent kFixedArgIdents[] = {
+#define ORV_OPER_ARG(op, argno, computed, name)
+#define ORV_OPER_ARG_IDENT(op, argno, computed, name, ident) {op, argno, #ident},
+#include "OrvOperArgNames.def"
+};
+
+// The identifier of an argument slot: the fixed one when the slot has one,
+// else the operation NAME, two underscores and the slot name in upper case
+// with underscores.
+std::vector<char> ArgIdent(const char* opName, const OrvArgNameEntry& arg) {
+  for (const FixedArgIdent& f : kFixedArgIdents)
+    if (f.op == arg.op && f.argno == arg.argno)
+      return std::vector<char>(f.ident, f.ident + std::strlen(f.ident) + 1);
+  std::vector<char> text(opName, opName + std::strlen(opName));
+  text.push_back('_');
+  text.push_back('_');
+  for (const char* p = arg.name; *p; ++p) {
+    unsigned char ch = static_cast<unsigned char>(*p);
+    if (ch >= 'a' && ch <= 'z') text.push_back(static_cast<char>(ch - 'a' + 'A'));
+    else if ((ch >= 'A' && ch <= 'Z') || (ch >= '0' && ch <= '9')) text.push_back(static_cast<char>(ch));
+    else if (text.back() != '_') text.push_back('_');
+  }
+  while (text.back() == '_') text.pop_back();
+  text.push_back('\0');
+  return text;
+}
+
 // Operation NAMEs in code order (the four undefined codes 1396..1399 left
-// out), each followed by the names of its argument slots, then the closing
-// TIC_LAST_CODE row.  Argument names are given as the operation NAME, two
-// underscores and the slot name in upper case with underscores.
+// out), each followed by the identifiers of its argument slots, then the
+// closing TIC_LAST_CODE row.
 struct NameTable {
   std::vector<OrvOperNameEntry> rows;
   std::vector<std::vector<char>> texts;  // storage of the built names
@@ -117,20 +150,7 @@ struct NameTable {
       if (c >= 1396 && c <= 1399) continue;
       rows.emplace_back(c, kCatalogue[c].name, 1);
       while (arg->name != nullptr && arg->op < c) ++arg;
-      for (; arg->name != nullptr && arg->op == c; ++arg) {
-        std::vector<char> text(kCatalogue[c].name, kCatalogue[c].name + std::strlen(kCatalogue[c].name));
-        text.push_back('_');
-        text.push_back('_');
-        for (const char* p = arg->name; *p; ++p) {
-          unsigned char ch = static_cast<unsigned char>(*p);
-          if (ch >= 'a' && ch <= 'z') text.push_back(static_cast<char>(ch - 'a' + 'A'));
-          else if ((ch >= 'A' && ch <= 'Z') || (ch >= '0' && ch <= '9')) text.push_back(static_cast<char>(ch));
-          else if (text.back() != '_') text.push_back('_');
-        }
-        while (text.back() == '_') text.pop_back();
-        text.push_back('\0');
-        texts.push_back(std::move(text));
-      }
+      for (; arg->name != nullptr && arg->op == c; ++arg) texts.push_back(ArgIdent(kCatalogue[c].name, *arg));
     }
     // Second pass: the texts no longer move, so the rows may point at them.
     std::vector<OrvOperNameEntry> all;

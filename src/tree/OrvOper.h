@@ -89,7 +89,10 @@ struct OrvArgNameEntry {
 extern const OrvArgNameEntry OrvArgNameTable[];
 
 // One row of the name table: operation NAMEs (kind 1) followed each by the
-// names of their argument slots (kind 2).
+// identifiers of their argument slots (kind 2).  A slot's identifier is the
+// one the argument-name table fixes for it (FILE_SYMBOL_TABLE, PPID_NAME,
+// OPEN_FILE_NAME, ...) or else the operation NAME, two underscores and the
+// slot name in upper case with underscores (COBOL_FILE__END_OF_FILE).
 struct OrvOperNameEntry {
   std::int32_t value;
   const char* name;

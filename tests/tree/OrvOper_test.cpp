@@ -254,6 +254,8 @@ TEST(OrvOperTest, ArgumentNames) {
       {DECL_CONST_ENTRY, 5, "Actual Constant Value", 1}, {STMT_INLINED_COPY_END, 0, "Real File Name", 1},
       {DECL_DD_ENTRY_WANG_DISPLAY, 18, "Offset From Upper Level", 1},
       {FDX_LINAGE, 4, "Linage-Counter Defined", 1}, {DECL_RD_ENTRY, 7, "Page-Counter", 1},
+      {DECL_FD_ENTRY, 1, "File Name Defined", 0}, {DECL_FD_ENTRY, 2, "Record Size", 0},
+      {DECL_FD_ENTRY, 3, "Recording Mode", 0},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(OrvOperName(c.code)) + " #" + std::to_string(c.argno));
@@ -350,6 +352,10 @@ TEST(OrvOperTest, NameTable) {
   EXPECT_EQ(0, OrvOperNameTableRow(i + 1).value);
 }
 
+// Operation rows answer their code with kind 1, numbers kind 3; argument
+// rows answer their slot index with kind 2: the slots other parts of the
+// toolkit name by a fixed identifier, and the derived identifiers of the
+// rest.  A fixed slot is not found under the identifier it would derive.
 TEST(OrvOperTest, NameLookup) {
   const struct {
     const char* text;
@@ -360,6 +366,15 @@ TEST(OrvOperTest, NameLookup) {
       {"TIC_LAST_CODE", 1401, 1}, {"123", 123, 3},          {"", 0, 3},
       {"007", 7, 3},             {"SECTION_SCHEMA", -1, 0}, {"nothing", -1, 0},
       {"12a", -1, 0},            {"99999999999999", -1, 0},
+      {"FILE_SYMBOL_TABLE", 3, 2},       {"PROG_SYMBOL_TABLE", 6, 2},
+      {"NAMED_OBJ_USE__NAMES", 0, 2},    {"PPID_NAME", 0, 2},
+      {"FD_FILE_NAME", 1, 2},            {"SECTION_NAME", 0, 2},
+      {"PARA_NAME", 0, 2},               {"LOG_NOT__LOGNOT_ARG1", 0, 2},
+      {"OPEN_FILE_NAME", 0, 2},
+      {"COBOL_FILE__SYMBOL_TABLE", -1, 0}, {"COBOL_PROGRAM__SYMBOL_TABLE", -1, 0},
+      {"LOG_NOT__CONDITION", -1, 0},     {"EX_OPEN_FILE_NAME__FILE_NAME", -1, 0},
+      {"COBOL_FILE__END_OF_FILE", 1, 2}, {"EX_OPEN_FILE_NAME__REVERSED_NO_REWIND", 1, 2},
+      {"DECL_FD_ENTRY__RECORD_SIZE", 2, 2}, {"DECL_FD_ENTRY__RECORD_CONTAINS", -1, 0},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.text);
@@ -368,10 +383,26 @@ TEST(OrvOperTest, NameLookup) {
     EXPECT_EQ(c.kind, kind);
   }
   EXPECT_EQ(3, OrvOperNameLookup("EX_LIST", nullptr));
-  // Argument rows answer their slot index.
-  int kind = 0;
-  EXPECT_EQ(3, OrvOperNameLookup("COBOL_FILE__SYMBOL_TABLE", &kind));
-  EXPECT_EQ(2, kind);
+}
+
+TEST(OrvOperTest, FixedArgumentIdentifiersStandInTheirSlotRows) {
+  // Each fixed identifier stands in the row right after its operation's row
+  // and the slots before it.
+  const struct {
+    int op;
+    int argno;
+    const char* ident;
+  } rows[] = {{COBOL_FILE, 3, "FILE_SYMBOL_TABLE"}, {COBOL_PROGRAM, 6, "PROG_SYMBOL_TABLE"},
+              {DECL_FD_ENTRY, 1, "FD_FILE_NAME"},   {LOG_NOT, 0, "LOG_NOT__LOGNOT_ARG1"}};
+  for (const auto& r : rows) {
+    SCOPED_TRACE(r.ident);
+    int i = 0;
+    while (OrvOperNameTableRow(i).kind != 1 || OrvOperNameTableRow(i).value != r.op) ++i;
+    const OrvOperNameEntry& slot = OrvOperNameTableRow(i + 1 + r.argno);
+    EXPECT_STREQ(r.ident, slot.name);
+    EXPECT_EQ(r.argno, slot.value);
+    EXPECT_EQ(2, slot.kind);
+  }
 }
 
 TEST(OrvOperTest, SymbolCategoryNames) {

@@ -1,0 +1,28 @@
+# The toy grammar, made by the grammar build rule into a library of its own,
+# and what the grammar tests need beside their subsystem: the toy, the
+# build-time tools' library, and the paths to run the rule on scratch inputs.
+add_library(lark_toy_grammar STATIC ${CMAKE_CURRENT_LIST_DIR}/ToyGrammar.cpp)
+target_include_directories(lark_toy_grammar PUBLIC ${CMAKE_CURRENT_LIST_DIR})
+target_link_libraries(lark_toy_grammar PUBLIC grammar)
+lark_grammar(lark_toy_grammar NAME ToyGrammar
+  GRAMMAR ${CMAKE_CURRENT_LIST_DIR}/ToyGrammar.y
+  CONFLICTS ${CMAKE_CURRENT_LIST_DIR}/ToyGrammar.conflicts)
+
+file(GLOB _grammar_tests CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/*_test.cpp)
+foreach(_t ${_grammar_tests})
+  get_filename_component(_name ${_t} NAME_WE)
+  target_link_libraries(${_name} PRIVATE lark_toy_grammar lark_grammar_tools)
+  target_compile_definitions(${_name} PRIVATE
+    LARK_GRAMMAR_SOURCE_DIR="${CMAKE_CURRENT_LIST_DIR}"
+    LARK_TOY_OUT_DIR="${CMAKE_CURRENT_BINARY_DIR}/ToyGrammar"
+    LARK_TOY_WORK_DIR="${CMAKE_CURRENT_BINARY_DIR}/ToyGrammar.work"
+    LARK_TOKEN_TABLE="${LARK_GRAMMAR_MODULE_DIR}/../tree/OrvTokenCodes.def"
+    LARK_GRAMMAR_RUN_SCRIPT="${LARK_GRAMMAR_MODULE_DIR}/LarkGrammarRun.cmake"
+    LARK_CMAKE="${CMAKE_COMMAND}"
+    LARK_BYACC="${LARK_BYACC}"
+    LARK_SPLICE="$<TARGET_FILE:lark_grammar_splice>"
+    LARK_EXTRACT="$<TARGET_FILE:lark_grammar_extract>"
+    LARK_CONFLICT_CHECK="$<TARGET_FILE:lark_grammar_conflicts>"
+    LARK_TABLE_CHECK="$<TARGET_FILE:lark_grammar_tables>")
+  add_dependencies(${_name} lark_grammar_splice lark_grammar_extract lark_grammar_conflicts lark_grammar_tables)
+endforeach()
