@@ -6,11 +6,11 @@
 #include "OrvConstNodes.h"
 #include "OrvExpr.h"
 #include "OrvOper.h"
+#include "OrvSlotAccess.h"
 
 OrvExpr* OrvSlot(const OrvExpr* node, int i) {
-  if (node == nullptr || i < 0 || i >= node->NArgs()) return nullptr;
-  OrvExpr* child = node->Args(i);
-  return child != nullptr && child->Oper() != NULL_NODE ? child : nullptr;
+  OrvExpr* child = OrvArgAt(node, i);
+  return OrvPresent(child) ? child : nullptr;
 }
 
 int OrvEntryLevel(const OrvExpr* entry) {

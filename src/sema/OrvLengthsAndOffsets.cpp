@@ -119,11 +119,14 @@ void CalcRenames(OrvExpr* entry) {
     return;
   }
   int64_t start = SlotValue(from, ORV_DD_OFFSET);
-  int64_t length =
-      OrvLayoutDiff(OrvLayoutSum(SlotValue(to, ORV_DD_OFFSET), SlotValue(to, ORV_DD_LENGTH)), start);
-  // THROUGH an item that ends before the first one starts renames nothing
-  // that has a length.
-  if (length < 0) length = ORV_LAYOUT_UNDEF;
+  int64_t length = SlotValue(from, ORV_DD_LENGTH);
+  if (toUse != nullptr) {
+    int64_t end = OrvLayoutSum(SlotValue(to, ORV_DD_OFFSET), SlotValue(to, ORV_DD_LENGTH));
+    length = OrvLayoutDiff(end, start);
+    // THROUGH an item that ends before the first one starts renames nothing
+    // that has a length.
+    if (length < 0) length = ORV_LAYOUT_UNDEF;
+  }
   OrvSetLayoutSlot(entry, ORV_DD_OFFSET, start);
   OrvSetLayoutSlot(entry, ORV_DD_LENGTH, length);
 }

@@ -62,6 +62,25 @@ bool IsLiteral(int op) {
   }
 }
 
+// Takes the source tokens off a copied subtree: a computed value is no
+// source text.
+void DropTokens(OrvExpr* node) {
+  node->Tokens().Clear();
+  for (int i = 0; i < node->NArgs(); ++i) {
+    if (OrvArgSlot* slot = node->ArgSlots(i)) {
+      slot->tokens.Clear();
+      if (slot->child != nullptr) DropTokens(slot->child);
+    }
+  }
+}
+
+// A copy of a literal, without its tokens.
+OrvExpr* CopyOfLiteral(OrvExpr* node) {
+  OrvExpr* copy = node->Clone();
+  DropTokens(copy);
+  return copy;
+}
+
 // One evaluation: the constants on the way (a constant met again on its
 // own way has no value) and the values of the constants already met (each
 // constant is evaluated once however often it is named).
@@ -124,7 +143,7 @@ class ValueEvaluator {
       default:
         // Only literals stand for themselves: a data item, a name that is
         // not bound, an operation not listed has no value.
-        return IsLiteral(op) ? node->Clone() : nullptr;
+        return IsLiteral(op) ? CopyOfLiteral(node) : nullptr;
     }
   }
 

@@ -129,6 +129,10 @@ const PlacementCase kPlacements[] = {
     // A RENAMES of what follows the 66 entry has nothing to read yet.
     {"renames_later", ByteMode(), "01 R. 05 A PIC X(2).\n66 X RENAMES B. 05 B PIC X.",
      "R 0/2 X 2/0", "2: Argument of RENAMES not found\n"},
+    {"renames_unplaced", Unfold(false),
+     "01 R. 05 N PIC 9. 05 T PIC X OCCURS 1 TO 5 DEPENDING ON N. 05 A PIC X(3). 05 B PIC X.\n"
+     "66 X1 RENAMES A. 66 X2 RENAMES A THRU B.",
+     "X1 UNDEF/3 X2 UNDEF/UNDEF", ""},
     {"renames_backwards", ByteMode(),
      "01 R. 05 A PIC X(2). 05 B PIC X(3). 05 C PIC X(4). 66 X RENAMES C THRU A.",
      "X 5/UNDEF", ""},

@@ -224,6 +224,21 @@ TEST(ValueExprTest, ExpressionNodes) {
   }
 }
 
+TEST(ValueExprTest, CopiedLiteralsCarryNoSourceTokens) {
+  OrvExpr* literal = new OrvStrConst(VString("'AB'"));
+  literal->Tokens().AddToken(TK_NONNUM_LIT, OrvTxtPosn(3, 7, 0), VString("'AB'"));
+  OrvExpr* all = Node(FIG_ALL, {literal});
+  all->ArgSlots(0)->tokens.AddToken(RW_ALL, OrvTxtPosn(3, 3, 0), VString("ALL"));
+  OrvExpr* value = OrvCalcValueExpr(all);
+  ASSERT_NE(nullptr, value);
+  EXPECT_EQ("ALL 'AB'", Str(OrvExprStr(value)));
+  EXPECT_TRUE(value->ArgSlots(0)->tokens.IsEmpty());
+  EXPECT_TRUE(value->Args(0)->Tokens().IsEmpty());
+  EXPECT_FALSE(literal->Tokens().IsEmpty());
+  delete value;
+  delete all;
+}
+
 TEST(ValueExprTest, NamesOfConstants) {
   LaidOut tree("78 A VALUE 6. 78 B VALUE A.");
   OrvExpr* b = tree.Entry("B");
