@@ -263,6 +263,18 @@ TEST(LengthsAndOffsetsTest, SwitchesOffLeaveTheirSlotsAlone) {
   EXPECT_EQ(0u, recorder.size()) << recorder.Dump();
 }
 
+TEST(LengthsAndOffsetsTest, WithoutAMessageListProblemsAreDropped) {
+  MessageRecorder recorder;
+  OrvExpr* root = layouttest::BuildDataDivision(
+      "01 R. 05 A PIC Q. 05 B REDEFINES NOSUCH PIC X(2). 05 T PIC X OCCURS NOSUCH.");
+  EXPECT_EQ(0, OrvCalcLengthsAndOffsets(root, nullptr, 1, 1, 1, ByteMode()));
+  OrvExpr* r = OrvFindDescendantOp(root, DECL_DD_ENTRY);
+  EXPECT_EQ("0/4", LaidOut::Number(r, ORV_DD_OFFSET) + "/" + LaidOut::Number(r, ORV_DD_LENGTH));
+  delete root;
+  EXPECT_EQ(0, OrvCalcLengthsAndOffsets(nullptr, nullptr, 1, 1, 1, ByteMode()));
+  EXPECT_EQ(0u, recorder.size()) << recorder.Dump();
+}
+
 TEST(LengthsAndOffsetsTest, ContainedProgramsAreLaidOutByEveryProgramAroundThem) {
   LaidOut tree(
       "01 A PIC X(3).\n"
