@@ -1,8 +1,8 @@
-// The data-item table as the statistics walker prints it.
-//
-// The table is printed by the layout pass's OrvPrintMemOffsets from the
-// lengths and offsets that pass stores in the tree.  Until the layout is part
-// of the program no tree carries them, and nothing is printed.
+// The data-item table as the statistics walker prints it: the layout pass's
+// table of the lengths and offsets it stored in the tree.
 #include "OrvDummyWalker.h"
+#include "OrvMemOffsets.h"
 
-int OrvStatPrintMemOffsets(std::ostream&, OrvExpr*) { return 0; }
+int OrvStatPrintMemOffsets(std::ostream& out, OrvExpr* root) {
+  return root ? OrvPrintMemOffsets(out, root) : 0;
+}
