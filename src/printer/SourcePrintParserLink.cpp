@@ -1,17 +1,15 @@
-// The links of the SourcePrint preparation to the running parser.
-//
-// The preparation runs inside a parse, whose parser object supplies the
-// positions trace word and the message path that tallies a warning into the
-// parse result.  Until the parser object is part of the program, no parse
-// state exists: the trace stays off and a warning goes to the process-wide
-// message sink.
+// The links of the SourcePrint preparation to the running parser: the
+// positions trace word of its parse state, and its message path, which puts a
+// warning into the parse's message list so that it counts in the result.
+// Outside a parse the trace is off and the warning goes to the process-wide
+// message sink (the parser's message routine does that when none runs).
 #include "OrvSourcePrintPrep.h"
 
 #include "OrvMessage.h"
-#include "OrvMessageSink.h"
+#include "OrvParserImpl.h"
 
-int SourcePrintTraceLevel() { return 0; }
+int SourcePrintTraceLevel() { return currentParser ? currentParser->debugLevel : 0; }
 
 void SourcePrintWarning(const VString& text, const OrvTxtPosn& position) {
-  OrvGlobalMessageSink(MSG_WARN, &position, &text);
+  OrvParserImpl::ParserError(MSG_WARN, &position, &text);
 }

@@ -13,6 +13,7 @@
 #include "MessageRecorder.h"
 #include "OrvConstNodes.h"
 #include "OrvExprOper.h"
+#include "OrvParserImpl.h"
 #include "OrvPosnWalkers.h"
 #include "OrvToken.h"
 #include "TestStrings.h"
@@ -237,6 +238,26 @@ TEST(SetSlotPosnOperTest, BadOrderIsAWarningAtTheNodeAndPreparationGoesOn) {
   EXPECT_EQ(recorder.messages()[0].posn, P(4, 20));
   EXPECT_EQ(Gaps(occurs, 1), std::vector<std::string>{Range(P(4, 22), P(5, 12))});
   delete occurs;
+}
+
+// During a parse the warning goes into the parse's message list, where it
+// counts in the parse result, and the trace follows the parse's trace word.
+TEST(SourcePrintParserLinkTest, DuringAParseTheWarningJoinsTheMessageListAndTheTraceFollowsTheParse) {
+  MessageRecorder recorder;
+  OrvParserImpl parser;
+  OrvTokenList messages;
+  parser.messageList = &messages;
+  parser.debugLevel = 1;
+  currentParser = &parser;
+  EXPECT_EQ(SourcePrintTraceLevel(), 1);
+  SourcePrintWarning(VString("bad order"), P(4, 20));
+  currentParser = nullptr;
+  EXPECT_EQ(SourcePrintTraceLevel(), 0);
+  EXPECT_EQ(recorder.size(), 0u) << recorder.Dump();
+  ASSERT_EQ(messages.Count(), 1);
+  EXPECT_EQ(messages.First()->code, MSG_WARN);
+  EXPECT_EQ(Str(messages.First()->image), "bad order");
+  EXPECT_EQ(messages.First()->begin, P(4, 20));
 }
 
 TEST(SetSlotPosnOperTest, TraceShowsEachNodeAndGap) {
