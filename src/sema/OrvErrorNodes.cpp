@@ -2,6 +2,7 @@
 // which error recovery throws away.
 #include <iostream>
 
+#include "OrvClauseCollector.h"
 #include "OrvConstNodes.h"
 #include "OrvExprOper.h"
 #include "OrvParserErrors.h"
@@ -90,6 +91,9 @@ void DiscardErrValue(OrvGrammarValue value, int mode) {
   }
   OrvTokenList tokens;
   OrvGatherTokensWalker(node, tokens);
+  // A collector that holds the value, or a node inside it, must not use or
+  // free it later; its saved tokens go with the value's.
+  OrvCollectorsForgetWithin(node, tokens);
   if (errNodeInside && !tokens.IsEmpty()) GenErrNode();
   AttachErrTokens(&tokens, mode);
   delete node;
