@@ -417,6 +417,10 @@ class OrvLexer {
   void ClassifySqlWord(OrvLexUnit& unit, const char* word);
   void ClassifyCicsWord(OrvLexUnit& unit, const char* word);
   void ReportNumberLimits(const OrvLexUnit& unit, int digits);
+  // "Not a legal COBOL word ..." and the user-word code.
+  void IllegalWord(OrvLexUnit& unit);
+  // "... returned bad token" for a unit no step expects; it is delivered.
+  TokenStep BadUnit(const OrvLexUnit& unit);
   TokenStep GiveToExecHook(OrvLexUnit& unit);
   void PushToken(OrvTokenGroup* group);
   void RefreshDialects();
@@ -426,6 +430,19 @@ class OrvLexer {
     if ((traceFlags & bit) != 0) WriteTraceLine(label, unit);
   }
   void WriteTraceLine(const char* label, const OrvLexUnit& unit) const;
+
+  // The group form of a layer's value-form get and unget: the unit read
+  // becomes a new group, and a group pushed back is taken apart into a unit.
+  OrvTokenGroup* GroupOf(void (OrvLexer::*next)(OrvLexUnit&)) {
+    OrvLexUnit u;
+    (this->*next)(u);
+    return u.ToGroup();
+  }
+  void UnGroup(void (OrvLexer::*unNext)(OrvLexUnit&), OrvTokenGroup* group) {
+    OrvLexUnit u;
+    u.FromGroup(group);
+    (this->*unNext)(u);
+  }
 
   // Stores a unit in a one-unit push-back slot; a full slot is reported at
   // MSG_TERMINAL with `refusal` and then takes the new unit.

@@ -217,14 +217,6 @@ void OrvLexer::RefuseSecondUnit(OrvLexUnit& slot, const OrvLexUnit& u, const cha
   slot.Clear();
 }
 
-OrvTokenGroup* OrvLexer::GetCharAB() {
-  OrvLexUnit u;
-  NextChar(u);
-  return u.ToGroup();
-}
+OrvTokenGroup* OrvLexer::GetCharAB() { return GroupOf(&OrvLexer::NextChar); }
 
-void OrvLexer::UnGetCharAB(OrvTokenGroup* group) {
-  OrvLexUnit u;
-  u.FromGroup(group);
-  UnNextChar(u);
-}
+void OrvLexer::UnGetCharAB(OrvTokenGroup* group) { UnGroup(&OrvLexer::UnNextChar, group); }

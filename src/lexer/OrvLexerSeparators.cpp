@@ -459,14 +459,6 @@ bool OrvLexer::SpaceStandsNext() const {
          (traceFlags & ORV_LEX_TRACE_CHARS) == 0 && cur_->line[cur_->colIx] == ' ';
 }
 
-OrvTokenGroup* OrvLexer::GetSepOrChar() {
-  OrvLexUnit u;
-  NextSepOrChar(u);
-  return u.ToGroup();
-}
+OrvTokenGroup* OrvLexer::GetSepOrChar() { return GroupOf(&OrvLexer::NextSepOrChar); }
 
-void OrvLexer::UnGetSepOrChar(OrvTokenGroup* group) {
-  OrvLexUnit u;
-  u.FromGroup(group);
-  UnNextSepOrChar(u);
-}
+void OrvLexer::UnGetSepOrChar(OrvTokenGroup* group) { UnGroup(&OrvLexer::UnNextSepOrChar, group); }

@@ -141,11 +141,7 @@ void OrvLexer::NextBrokenTextWord(OrvLexUnit& u) {
   TraceUnit(ORV_LEX_TRACE_WORDS, "GetBrokenTextWord: ", u);
 }
 
-OrvTokenGroup* OrvLexer::GetBrokenTextWord() {
-  OrvLexUnit u;
-  NextBrokenTextWord(u);
-  return u.ToGroup();
-}
+OrvTokenGroup* OrvLexer::GetBrokenTextWord() { return GroupOf(&OrvLexer::NextBrokenTextWord); }
 
 // ------------------------------------------------------------------ tokens
 
@@ -217,8 +213,7 @@ OrvLexer::TokenStep OrvLexer::OutsideUnit(OrvLexUnit& u) {
     case SEP_COLON: case SEP_AMPER: case SEP_EQEQ: case SEP_EOF:
       return kDeliverCounted;
     default:
-      Report(MSG_SEVERE, u.beg, VString("OrvLexer::GetToken: GetBrokenTextWord() returned bad token"));
-      return kDeliverCounted;
+      return BadUnit(u);
   }
 }
 
@@ -274,6 +269,17 @@ OrvLexer::TokenStep OrvLexer::ClassifyWord(OrvLexUnit& u) {
   return kDeliverCounted;
 }
 
+void OrvLexer::IllegalWord(OrvLexUnit& u) {
+  Report(MSG_ERR, u.beg,
+         OrvFormat("Not a legal COBOL word, number or operation: '%s'.", TextOf(u.text)));
+  u.code = TK_USER_DEFD_WORD;
+}
+
+OrvLexer::TokenStep OrvLexer::BadUnit(const OrvLexUnit& u) {
+  Report(MSG_SEVERE, u.beg, VString("OrvLexer::GetToken: GetBrokenTextWord() returned bad token"));
+  return kDeliverCounted;
+}
+
 void OrvLexer::ReportNumberLimits(const OrvLexUnit& u, int digits) {
   if (digits == 0)
     Report(MSG_ERR, u.beg,
@@ -291,9 +297,7 @@ void OrvLexer::ClassifyCobolWord(OrvLexUnit& u) {
   // at first, and the word test made only on words it lacks.
   const OrvKeyword* row = reservedWordLookup ? OrvLookupCobolKeyword(w, n) : nullptr;
   if (row == nullptr && !OrvIsCobolWordShape(w, n)) {
-    Report(MSG_ERR, u.beg,
-           OrvFormat("Not a legal COBOL word, number or operation: '%s'.", w));
-    u.code = TK_USER_DEFD_WORD;
+    IllegalWord(u);
     return;
   }
   // The row's mask is read as it stands: an un-reserved word has none.
@@ -401,8 +405,7 @@ OrvLexer::TokenStep OrvLexer::SqlUnit(OrvLexUnit& u, OrvTokenChain& kept, const 
       ClassifySqlWord(u, w);
       return kDeliverCounted;
     default:
-      Report(MSG_SEVERE, u.beg, VString("OrvLexer::GetToken: GetBrokenTextWord() returned bad token"));
-      return kDeliverCounted;
+      return BadUnit(u);
   }
 }
 
@@ -419,9 +422,7 @@ void OrvLexer::ClassifySqlWord(OrvLexUnit& u, const char* w) {
     return;
   }
   if (!OrvIsSqlWordShape(w, n, sqlQuestionMark_)) {
-    Report(MSG_ERR, u.beg,
-           OrvFormat("Not a legal COBOL word, number or operation: '%s'.", TextOf(u.text)));
-    u.code = TK_USER_DEFD_WORD;
+    IllegalWord(u);
     return;
   }
   if (const int code = OrvLookupSqlKeyword(w, n)) {
@@ -450,8 +451,7 @@ OrvLexer::TokenStep OrvLexer::CicsUnit(OrvLexUnit& u, OrvTokenChain& kept, const
       ClassifyCicsWord(u, w);
       return kDeliverCounted;
     default:
-      Report(MSG_SEVERE, u.beg, VString("OrvLexer::GetToken: GetBrokenTextWord() returned bad token"));
-      return kDeliverCounted;
+      return BadUnit(u);
   }
 }
 
@@ -464,9 +464,7 @@ void OrvLexer::ClassifyCicsWord(OrvLexUnit& u, const char* w) {
     return;
   }
   if (!OrvIsCobolWordShape(w, n)) {
-    Report(MSG_ERR, u.beg,
-           OrvFormat("Not a legal COBOL word, number or operation: '%s'.", TextOf(u.text)));
-    u.code = TK_USER_DEFD_WORD;
+    IllegalWord(u);
     return;
   }
   if (reservedWordLookup) {

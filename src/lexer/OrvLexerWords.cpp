@@ -103,11 +103,7 @@ void OrvLexer::NextRawTextWord(OrvLexUnit& u) {
   TraceUnit(ORV_LEX_TRACE_WORDS, "GetRawTextWord: ret ", u);
 }
 
-OrvTokenGroup* OrvLexer::GetRawTextWord() {
-  OrvLexUnit u;
-  NextRawTextWord(u);
-  return u.ToGroup();
-}
+OrvTokenGroup* OrvLexer::GetRawTextWord() { return GroupOf(&OrvLexer::NextRawTextWord); }
 
 // ------------------------------------------- replacement and copy-less
 
@@ -118,11 +114,7 @@ void OrvLexer::NextRpldTextWord(OrvLexUnit& u) {
   TraceUnit(ORV_LEX_TRACE_WORDS, "GetRpldTextWord: ", u);
 }
 
-OrvTokenGroup* OrvLexer::GetRpldTextWord() {
-  OrvLexUnit u;
-  NextRpldTextWord(u);
-  return u.ToGroup();
-}
+OrvTokenGroup* OrvLexer::GetRpldTextWord() { return GroupOf(&OrvLexer::NextRpldTextWord); }
 
 void OrvLexer::NextCopylessTextWord(OrvLexUnit& u) {
   if (copylessSlotFull_) {
@@ -143,15 +135,11 @@ void OrvLexer::UnNextCopylessTextWord(OrvLexUnit& u) {
 }
 
 OrvTokenGroup* OrvLexer::GetCopylessTextWord() {
-  OrvLexUnit u;
-  NextCopylessTextWord(u);
-  return u.ToGroup();
+  return GroupOf(&OrvLexer::NextCopylessTextWord);
 }
 
 void OrvLexer::UnGetCopylessTextWord(OrvTokenGroup* group) {
-  OrvLexUnit u;
-  u.FromGroup(group);
-  UnNextCopylessTextWord(u);
+  UnGroup(&OrvLexer::UnNextCopylessTextWord, group);
 }
 
 // ------------------------------------------------------- joined words
@@ -238,8 +226,4 @@ OrvTokenList* OrvLexer::StatementHeadTokens() {
   return nullptr;
 }
 
-OrvTokenGroup* OrvLexer::GetTextWord() {
-  OrvLexUnit u;
-  NextTextWord(u);
-  return u.ToGroup();
-}
+OrvTokenGroup* OrvLexer::GetTextWord() { return GroupOf(&OrvLexer::NextTextWord); }

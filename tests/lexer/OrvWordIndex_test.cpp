@@ -52,25 +52,22 @@ TEST(OrvWordIndexTest, EveryCobolWordFindsItsRow) {
   EXPECT_EQ(OrvFindKeyword(VString("MOVE"), OrvCobolKeywords), OrvLookupCobolKeyword("MOVED", 4));
 }
 
+// Every word of a null-ended list is found with the code of its place, and
+// nothing else is.
+void ExpectListFound(const char* const* list, int firstCode, int (*lookup)(const char*, int)) {
+  std::set<std::string> words;
+  for (int i = 0; list[i] != nullptr; ++i) {
+    words.insert(list[i]);
+    EXPECT_EQ(firstCode + i, lookup(list[i], static_cast<int>(std::strlen(list[i])))) << list[i];
+  }
+  ExpectOnlyWordsFound(words, [lookup](const std::string& w) {
+    return lookup(w.c_str(), static_cast<int>(w.size())) != 0;
+  });
+}
+
 TEST(OrvWordIndexTest, EverySqlAndCicsWordFindsItsCode) {
-  std::set<std::string> sql;
-  for (int i = 0; OrvSqlKeywords[i] != nullptr; ++i) {
-    sql.insert(OrvSqlKeywords[i]);
-    EXPECT_EQ(ORV_SQL_FIRST_CODE + i,
-              OrvLookupSqlKeyword(OrvSqlKeywords[i], static_cast<int>(std::strlen(OrvSqlKeywords[i]))));
-  }
-  ExpectOnlyWordsFound(sql, [](const std::string& w) {
-    return OrvLookupSqlKeyword(w.c_str(), static_cast<int>(w.size())) != 0;
-  });
-  std::set<std::string> cics;
-  for (int i = 0; OrvCicsKeywords[i] != nullptr; ++i) {
-    cics.insert(OrvCicsKeywords[i]);
-    EXPECT_EQ(ORV_CICS_FIRST_CODE + i,
-              OrvLookupCicsKeyword(OrvCicsKeywords[i], static_cast<int>(std::strlen(OrvCicsKeywords[i]))));
-  }
-  ExpectOnlyWordsFound(cics, [](const std::string& w) {
-    return OrvLookupCicsKeyword(w.c_str(), static_cast<int>(w.size())) != 0;
-  });
+  ExpectListFound(OrvSqlKeywords, ORV_SQL_FIRST_CODE, OrvLookupSqlKeyword);
+  ExpectListFound(OrvCicsKeywords, ORV_CICS_FIRST_CODE, OrvLookupCicsKeyword);
 }
 
 TEST(OrvWordIndexTest, IntrinsicFunctions) {
