@@ -6,6 +6,7 @@
 #ifndef LARK_LEXER_ORVLEXUNIT_H
 #define LARK_LEXER_ORVLEXUNIT_H
 
+#include <cstring>
 #include <iosfwd>
 #include <utility>
 
@@ -62,9 +63,16 @@ struct OrvLexUnit {
     VString none;
     text.TakeOver(none);
   }
-  // Replaces the text by a copy of the `n` characters at `s`.
+  // Replaces the text by a copy of exactly the `n` characters at `s` (a
+  // word's characters, which hold no NUL): one allocation and one copy.
   void SetText(const char* s, int n) {
-    VString copy(s, n);
+    VString copy;
+    if (n > 0) {
+      copy.text = new char[static_cast<size_t>(n) + 1];
+      std::memcpy(copy.text, s, static_cast<size_t>(n));
+      copy.text[n] = '\0';
+      copy.length = n;
+    }
     text.TakeOver(copy);
   }
   // Takes the other unit in as part of this one: the other's attached tokens

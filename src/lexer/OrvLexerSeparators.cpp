@@ -445,11 +445,11 @@ int OrvLexer::TakePlainRun(char* out, int room, OrvTxtPosn& beg, OrvTxtPosn& end
   }
   const int n = static_cast<int>(p - first);
   if (n > 0) {
-    const int line = lev.posn.Line();
-    const int file = lev.posn.FileIx();
-    beg = OrvTxtPosn(line, lev.colIx, file);
+    beg = lev.posn;
+    beg.SetColumn(lev.colIx);
     lev.colIx += n;
-    end = OrvTxtPosn(line, lev.colIx, file);
+    end = lev.posn;
+    end.SetColumn(lev.colIx);
   }
   return n;
 }

@@ -70,11 +70,11 @@ void OrvLexer::NextRawTextWord(OrvLexUnit& u) {
       return;
     }
     buf[n++] = static_cast<char>(u.code);
+    n += TakePlainRun(buf + n, ORV_MAX_WORD_CHARS - n, runBeg, u.end);
   }
   bool truncated = false;
   OrvLexUnit c;
   for (;;) {
-    n += TakePlainRun(buf + n, ORV_MAX_WORD_CHARS - n, runBeg, u.end);
     // A space that stands next in the line ends the word; it is left there
     // for the next read instead of being read and pushed back.
     if (n < ORV_MAX_WORD_CHARS && SpaceStandsNext()) {
@@ -96,6 +96,7 @@ void OrvLexer::NextRawTextWord(OrvLexUnit& u) {
       truncated = true;
     }
     u.Absorb(c);
+    n += TakePlainRun(buf + n, ORV_MAX_WORD_CHARS - n, runBeg, u.end);
   }
   UnNextSepOrChar(c);
   u.code = TK_CHAR_STRING;

@@ -418,6 +418,35 @@ TEST(OrvLexerTokensTest, LibraryInclusionCommentsGoToItsNode) {
   EXPECT_EQ(10, run.lexer.tokenCount);
 }
 
+// Each layer writes its trace line under its own trace bit.
+TEST(OrvLexerTokensTest, TraceLinesOfTheLayers) {
+  struct TraceCase {
+    int bits;
+    std::vector<const char*> present;
+    std::vector<const char*> absent;
+  };
+  const TraceCase cases[] = {
+      {ORV_LEX_TRACE_LINES, {"-GetToken: RW_EXEC", "UnGetToken: RW_EXEC"}, {"GetRawTextWord: ", "-NextExecToken: "}},
+      {ORV_LEX_TRACE_WORDS,
+       {"GetRawTextWord: ret TK_CHAR_STRING", "GetRpldTextWord: ", "GetCopylessTextWord: ",
+        "UnGetCopylessTextWord: ", "GetTextWord: ", "GetBrokenTextWord: "},
+       {"-GetToken: "}},
+      {ORV_LEX_TRACE_BLOCKS, {"-NextExecToken: TK_CHAR_STRING DLI"}, {"GetTextWord: "}},
+  };
+  for (const TraceCase& c : cases) {
+    SCOPED_TRACE(c.bits);
+    TraceCapture trace;
+    LexerRun run;
+    run.lexer.traceFlags = c.bits;
+    run.Open(Lines({AreaB("EXEC DLI X END-EXEC")}));
+    run.lexer.UnGetToken(run.lexer.GetToken());
+    run.Tokens();
+    const std::string text = trace.text();
+    for (const char* line : c.present) EXPECT_NE(std::string::npos, text.find(line)) << line << "\n" << text;
+    for (const char* line : c.absent) EXPECT_EQ(std::string::npos, text.find(line)) << line;
+  }
+}
+
 struct CountCase {
   const char* what;
   std::string source;
