@@ -23,7 +23,7 @@ namespace {
 const int kTargetLines = 300000;
 const int kDataItems = 5000;
 const int kSqlBlocks = 50;
-const int kRepeats = 3;
+const int kRepeats = 5;
 
 int gMessages = 0;
 

@@ -174,6 +174,9 @@ class OrvLexer {
   // second push-back before that reports "OrvLexer::UnGetToken: cannot
   // unget" at MSG_TERMINAL and then takes the new group.
   void UnGetToken(OrvTokenGroup* group);
+  // Whether a group waits in the token slot (pushed back, or the period
+  // behind the end of a NOTE paragraph): a push-back now would be refused.
+  bool TokenSlotFull() const { return tokenSlot_ != nullptr; }
 
   // The next unit for GetToken: a text word of GetTextWord, split at
   // operator characters in EXEC SQL blocks and when separator spaces are not

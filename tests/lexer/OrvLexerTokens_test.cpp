@@ -292,6 +292,7 @@ TEST(OrvLexerTokensTest, PushBackIsOneTokenDeep) {
   OrvTokenGroup* move = run.lexer.GetToken();
   EXPECT_EQ(1, run.lexer.tokenCount);
   run.lexer.UnGetToken(move);
+  EXPECT_TRUE(run.lexer.TokenSlotFull());
   // A token read again is counted once.
   EXPECT_EQ(move, run.lexer.GetToken());
   EXPECT_EQ(1, run.lexer.tokenCount);
@@ -364,9 +365,15 @@ TEST(OrvLexerTokensTest, NoteHookReadsTheParagraph) {
   run.Open(Lines({AreaB("NOTE THIS IS"), AreaB("SOME TEXT. MOVE")}), kFixed, DialsOf({ORV_DIAL_OSVS}));
   OrvTokenGroup* note = run.lexer.GetToken();
   EXPECT_EQ(RW_NOTE, note->token->code);
+  EXPECT_FALSE(run.lexer.TokenSlotFull());
   EXPECT_EQ(note, gNoteFirst);  // the same group: given to the hook and returned
   delete note;
+  UnitView end = ViewOf(run.lexer.GetToken());
+  EXPECT_EQ(TK_END_NOTE, end.code);
+  // The period waits in the token slot behind the end of the paragraph.
+  EXPECT_TRUE(run.lexer.TokenSlotFull());
   std::vector<UnitView> rest = run.Tokens();
+  rest.insert(rest.begin(), end);
   EXPECT_EQ("TK_END_NOTE, SEP_DOT, RW_MOVE, SEP_EOF", Show(rest));
   // The end of the paragraph stands where its period begins.
   EXPECT_EQ(rest[1].beg, rest[0].beg);
