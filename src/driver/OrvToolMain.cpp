@@ -14,10 +14,11 @@
 #include "OrvMessage.h"
 #include "OrvMessageSink.h"
 #include "OrvParser.h"
+#include "OrvParserStatics.h"
 #include "OrvSymTab.h"
 #include "OrvTool.h"
-#include "OrvToolGrammarLink.h"
 #include "OrvToolMessageSink.h"
+#include "OrvWordIndex.h"
 
 std::ofstream OrvMessageLog;
 OrvCLFlagTable OrvOptionRegistry;
@@ -109,7 +110,7 @@ void ReportErrors(VStringList& errors) {
 // Reports every message of the list through the sink (token code = level,
 // the token's begin, its image), then frees the list.
 void ReportMessages(OrvTokenList& messages) {
-  for (const OrvTokenListNode* n = messages.head; n; n = n->next)
+  for (const OrvTokenListNode* n = messages.Head(); n; n = n->next)
     if (n->token) OrvToolMessageSink(n->token->code, &n->token->begin, &n->token->image);
   messages.Clear();
 }
@@ -163,10 +164,12 @@ void PrintBanner(const OrvTool& tool) {
   out << banner << "\n";
   out << "Source-to-Source converter.\n";
   out << "Loomwright Direct.\n";
-  if (OrvToolCanParseSql()) out << "Can parse SQL.\n";
-  if (OrvToolCanParseCics()) out << "Can parse CICS.\n";
-  if (OrvToolCanParseDialects(OrvDialFieldMask(ORV_DIAL_WANG))) out << "Can parse Wang.\n";
-  if (OrvToolCanParseDialects(OrvDialFieldMask(ORV_DIAL_DML))) out << "Can parse DMS DML.\n";
+  if (OrvCanParseSql) out << "Can parse SQL.\n";
+  if (OrvCanParseCics) out << "Can parse CICS.\n";
+  const OrvDials wang = OrvDialFieldMask(ORV_DIAL_WANG);
+  const OrvDials dml = OrvDialFieldMask(ORV_DIAL_DML);
+  if (CanParseDialects(&wang)) out << "Can parse Wang.\n";
+  if (CanParseDialects(&dml)) out << "Can parse DMS DML.\n";
   out << OrvToolNotice << "\n\n";
   out << "Start it with -help to see a list of command-line options.\n";
 }
@@ -297,6 +300,7 @@ OrvResult OrvToolMain(OrvTool* tool, int argc, char** argv, OrvDials allowedDial
                       int defaultPrimary, int defaultSecondary, const OrvCLFlag* toolOptions,
                       OrvWalker walker, const char* defaultSuffix, OrvTransform* transform,
                       int parseSwitch, int printSwitch, int optionMask) {
+  OrvLexerStartUp();
   Run run;
   run.tool = tool;
   run.argc = argc;

@@ -2,6 +2,7 @@
 // which error recovery throws away.
 #include <iostream>
 
+#include "OrvClauseCollector.h"
 #include "OrvConstNodes.h"
 #include "OrvExprOper.h"
 #include "OrvParserErrors.h"
@@ -90,6 +91,9 @@ void DiscardErrValue(OrvGrammarValue value, int mode) {
   }
   OrvTokenList tokens;
   OrvGatherTokensWalker(node, tokens);
+  // A collector that holds the value, or a node inside it, must not use or
+  // free it later; its saved tokens go with the value's.
+  OrvCollectorsForgetWithin(node, tokens);
   if (errNodeInside && !tokens.IsEmpty()) GenErrNode();
   AttachErrTokens(&tokens, mode);
   delete node;
@@ -124,7 +128,7 @@ void AttachErrTokens(OrvTokenList* list, int mode) {
   if (list == nullptr || list->IsEmpty() || parser->errNode == nullptr) return;
 
   bool anyToken = false;
-  for (OrvTokenListNode* e = list->head; e != nullptr && !anyToken; e = e->next) {
+  for (OrvTokenListNode* e = list->Head(); e != nullptr && !anyToken; e = e->next) {
     anyToken = e->token != nullptr;
   }
   if (!anyToken) return;
@@ -134,7 +138,7 @@ void AttachErrTokens(OrvTokenList* list, int mode) {
   OrvExpr* tokenList = TokenListOf(errNode);
   bool inFront = GoesInFront(tokenList, list->PosnRange().end);
   int next = 0;
-  for (OrvTokenListNode* e = list->head; e != nullptr; e = e->next) {
+  for (OrvTokenListNode* e = list->Head(); e != nullptr; e = e->next) {
     if (e->token == nullptr) continue;
     OrvExpr* kept = KeepToken(e->token);
     if (inFront) {

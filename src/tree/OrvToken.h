@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <iosfwd>
 
+#include "OrvBlockPool.h"
 #include "OrvMessage.h"
 #include "OrvResult.h"
 #include "OrvTxtPosn.h"
@@ -62,6 +63,18 @@ public:
 
   OrvTxtPosnRange Range() const { return OrvTxtPosnRange(begin, end); }
 
+  // Tokens are made and freed by the million: their memory comes from a
+  // block pool (a class derived with a different size goes to the heap).
+  static void* operator new(std::size_t size) {
+    return size == sizeof(OrvToken) ? OrvBlockPool<sizeof(OrvToken)>::Get() : ::operator new(size);
+  }
+  static void operator delete(void* memory, std::size_t size) {
+    if (size == sizeof(OrvToken))
+      OrvBlockPool<sizeof(OrvToken)>::Put(memory);
+    else
+      ::operator delete(memory);
+  }
+
   // 1 for SEP_UNINLINED_COPY .. SEP_REPLACE, SEP_LEFT_PAR .. SEP_EOF and
   // TK_NONNUM_LIT; SEP_ERROR is not a separator.
   int IsSeparator() const;
@@ -84,6 +97,12 @@ public:
 // The kind form of a token.
 std::ostream& operator<<(std::ostream& out, const OrvToken& token);
 
+// OrvToken::IsSeparator of a bare code, for callers that hold no token.
+inline int OrvIsSeparatorCode(int code) {
+  return (code >= SEP_UNINLINED_COPY && code <= SEP_REPLACE) ||
+         (code >= SEP_LEFT_PAR && code <= SEP_EOF) || code == TK_NONNUM_LIT;
+}
+
 // The space-separator test as a free predicate, for OrvTokenList::RemoveIf.
 int OrvTokenIsSpaceSep(OrvToken* token);
 
@@ -92,20 +111,27 @@ class OrvTokenGroup;
 struct OrvTokenListNode {
   OrvToken* token;
   OrvTokenListNode* next;
+
+  // From a block pool, like the tokens themselves.
+  static void* operator new(std::size_t) { return OrvBlockPool<sizeof(OrvTokenListNode)>::Get(); }
+  static void operator delete(void* memory) { OrvBlockPool<sizeof(OrvTokenListNode)>::Put(memory); }
 };
 
-// An owning singly linked list of tokens, held by its head alone.
+// An owning singly linked list of tokens.  It keeps its last node as well as
+// its first, so appending, splicing and reading the last token cost the same
+// however long the list has grown; the nodes are changed only through the
+// list's own operations, which keep both ends right.
 class OrvTokenList {
 public:
-  OrvTokenListNode* head;
-
-  constexpr OrvTokenList() : head(nullptr) {}
+  constexpr OrvTokenList() : head_(nullptr), tail_(nullptr) {}
   OrvTokenList(const OrvTokenList& o);  // deep copy
   OrvTokenList& operator=(const OrvTokenList& o);
   ~OrvTokenList();
 
-  bool IsEmpty() const { return head == nullptr; }
+  bool IsEmpty() const { return head_ == nullptr; }
   int Count() const;
+  // The first node, for walking the list (null when empty).
+  OrvTokenListNode* Head() const { return head_; }
 
   // Deletes every token and node.
   void Clear();
@@ -134,7 +160,7 @@ public:
   // empty).
   OrvToken* PopFirst();
   OrvToken* PopLast();
-  OrvToken* First() const { return head ? head->token : nullptr; }
+  OrvToken* First() const { return head_ ? head_->token : nullptr; }
   OrvToken* Last() const;
   // The first token that is not a space separator or a comment, or null.
   OrvToken* FirstSignificant() const;
@@ -159,8 +185,19 @@ public:
   void PutTic(std::ostream& out) const;
   OrvResult GetTic(std::istream& in, VString& error);
 
+  // Takes every node out of the list, which is left empty: answers the
+  // first node (null when empty) and sets *last to the last one.
+  OrvTokenListNode* ReleaseNodes(OrvTokenListNode** last);
+  // Puts a chain of nodes from `first` to `last` (linked through next) in
+  // front of the list's own; the list takes them over.  Nothing for a null
+  // `first`.
+  void PrependNodes(OrvTokenListNode* first, OrvTokenListNode* last);
+
 private:
-  OrvTokenListNode** TailLink();
+  // The link that a new last node goes into.
+  OrvTokenListNode** TailLink() { return tail_ ? &tail_->next : &head_; }
+  OrvTokenListNode* head_;
+  OrvTokenListNode* tail_;  // the last node, null when empty
 };
 
 // "{" kind forms separated by ", " "}".
@@ -172,6 +209,10 @@ class OrvTokenGroup {
 public:
   OrvToken* token;
   OrvTokenList attached;
+
+  // From a block pool, like the tokens.
+  static void* operator new(std::size_t) { return OrvBlockPool<sizeof(OrvTokenGroup)>::Get(); }
+  static void operator delete(void* memory) { OrvBlockPool<sizeof(OrvTokenGroup)>::Put(memory); }
 
   OrvTokenGroup() : token(nullptr) {}
   explicit OrvTokenGroup(OrvToken* t) : token(t) {}
