@@ -85,8 +85,8 @@ end_program
         ;
 
 end_program_name
-        : TK_USER_DEFD_WORD             { $$ = V(OrvGramProgramNameUse(N($1), POSITION_OF($1))); }
-        | TK_NONNUM_LIT                 { $$ = V(OrvGramProgramNameUse(OrvGramLiteralName(&$1), POSITION_OF($1))); }
+        : TK_USER_DEFD_WORD             { $$ = V(OrvGramNameUse(N($1), SYMCAT_PROGRAM_NAME, POSITION_OF($1))); }
+        | TK_NONNUM_LIT                 { $$ = V(OrvGramNameUse(OrvGramLiteralName(&$1), SYMCAT_PROGRAM_NAME, POSITION_OF($1))); }
         ;
 
 /* ===================================================================== */
@@ -341,7 +341,7 @@ switch_name
         | RW_UPSI_6                     { $$ = V(OrvGramNode(SW_UPSI_6)); }
         | RW_UPSI_7                     { $$ = V(OrvGramNode(SW_UPSI_7)); }
         | RW_SWITCH TK_NONNUM_LIT       { $$ = V(OrvGramNode(SW_SWITCH, N($2))); }
-        | RW_SWITCH TK_INT_NUM_LIT      { $$ = V(OrvGramNumberedSwitch(&$2)); }
+        | RW_SWITCH TK_INT_NUM_LIT      { $$ = V(OrvGramNumberedSwitch(&$2, POSITION_OF($2))); }
         ;
 
 device_name
