@@ -82,6 +82,64 @@ OrvParser::OrvParser()
   copylibSuffixes.items[copylibSuffixes.count++] = VString(".cpy");
 }
 
+OrvParser::OrvParser(const OrvParser& other) : OrvParser() { CopySettings(other); }
+
+OrvParser& OrvParser::operator=(const OrvParser& other) {
+  if (this == &other) return *this;
+  CopySettings(other);
+  // The records of the group point at this object's own fields; clearing
+  // the count and the first record leaves an empty group.
+  optionGroup.count = 0;
+  optionGroup.records[0] = OrvCLFlag();
+  return *this;
+}
+
+void OrvParser::CopySettings(const OrvParser& other) {
+  messageSink = other.messageSink;
+  dials = other.dials;
+  primaryDialect = other.primaryDialect;
+  secondaryDialect = other.secondaryDialect;
+  dialectDigits = other.dialectDigits;
+  allowedDials = other.allowedDials;
+  lineFormat = other.lineFormat;
+  progidComments = other.progidComments;
+  sepSpaceReqd = other.sepSpaceReqd;
+  excludeKeywords = other.excludeKeywords;
+  setConstants = other.setConstants;
+  assignExternal = other.assignExternal;
+  sql = other.sql;
+  cics = other.cics;
+  cicsEib = other.cicsEib;
+  copylibDirs = other.copylibDirs;
+  copylibSuffixes = other.copylibSuffixes;
+  copynamesCase = other.copynamesCase;
+  oldCopy = other.oldCopy;
+  irrevInline = other.irrevInline;
+  inlineCopy = other.inlineCopy;
+  warnings = other.warnings;
+  multiUndefdErrs = other.multiUndefdErrs;
+  resolveUseDef = other.resolveUseDef;
+  sameParaDataName = other.sameParaDataName;
+  lengOffs = other.lengOffs;
+  storageMode = other.storageMode;
+  numSignTrailSep = other.numSignTrailSep;
+  numSignEbcdic = other.numSignEbcdic;
+  pointerSize = other.pointerSize;
+  procPointerSize = other.procPointerSize;
+  indexSize = other.indexSize;
+  unfoldFlexArrays = other.unfoldFlexArrays;
+  fillNullSlots = other.fillNullSlots;
+  divisionCallBack = other.divisionCallBack;
+  progressCallBack = other.progressCallBack;
+  progressInterval = other.progressInterval;
+  tokenDump = other.tokenDump;
+  lexerTrace = other.lexerTrace;
+  for (int i = 0; i < ORV_TRACE_WORD_COUNT; ++i) traceWords[i] = other.traceWords[i];
+  tokenCount = other.tokenCount;
+  lineCount = other.lineCount;
+  locCount = other.locCount;
+}
+
 OrvParser::~OrvParser() {}
 
 OrvResult OrvParser::ResolveDialectOptions(VString& message) {

@@ -85,6 +85,15 @@ const int ORV_PARSER_ALL_OPTIONS = 0xFF;
 class OrvParser {
 public:
   OrvParser();
+  // A copy has every setting of `other`, the message call-back included,
+  // with copies of its strings and string lists; its option group is empty
+  // (count 0, every record cleared), since the records of `other` point at
+  // the fields of `other`.
+  OrvParser(const OrvParser& other);
+  // Takes every setting of `other` as the copy does; of the option group
+  // only the count and the first record are cleared, which leaves an empty
+  // group.
+  OrvParser& operator=(const OrvParser& other);
   virtual ~OrvParser();
 
   // Parses one source file into *tree (owned by the caller afterwards),
@@ -172,8 +181,9 @@ public:
   int locCount;
 
 private:
-  OrvParser(const OrvParser&) = delete;
-  OrvParser& operator=(const OrvParser&) = delete;
+  // Assigns every setting from the dialect set to the counters, and the
+  // message call-back.
+  void CopySettings(const OrvParser& other);
 };
 
 // The default division call-back: does nothing.

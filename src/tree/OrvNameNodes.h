@@ -41,7 +41,10 @@ class OrvSymTabElt : public OrvExpr {
   int Category() const { return category_; }
   void SetCategory(int category) { category_ = static_cast<unsigned char>(category); }
   const OrvLinkList& References() const { return refs_; }
+  // The element's spare word; name resolution marks with it a name whose
+  // "not defined" error has been given.
   uint32_t ExtraWord() const { return extra_; }
+  void SetExtraWord(uint32_t extra) { extra_ = extra; }
 
   // Gives the element a name that no other element of its table has: the
   // name itself when free, else name-1, name-2, ... cut so that the result

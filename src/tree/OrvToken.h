@@ -51,7 +51,7 @@ public:
   std::int16_t code;
   VString image;     // the text as read; a message's text
   OrvTxtPosn begin;  // first character
-  OrvTxtPosn end;    // last character
+  OrvTxtPosn end;    // just after the last character (exclusive)
 
   OrvToken() : code(0) {}
   OrvToken(int code, const VString& image, const OrvTxtPosnRange& range);

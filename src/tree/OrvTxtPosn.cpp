@@ -115,23 +115,6 @@ const VString& OrvFileNameOf(int fileIx) {
   return bad;
 }
 
-void OrvTxtPosn::SetLine(long line) {
-  if (line < 0) line = 0;
-  if (line > static_cast<long>(MaxLine)) line = MaxLine;
-  line_ = static_cast<std::uint32_t>(line);
-}
-
-void OrvTxtPosn::SetColumn(long column) {
-  if (column < 0) column = 0;
-  if (column > MaxColumn) column = MaxColumn;
-  column_ = static_cast<std::uint16_t>(column);
-}
-
-void OrvTxtPosn::SetFileIx(long fileIx) {
-  if (fileIx < 0 || fileIx > NoFileIx) fileIx = NoFileIx;
-  fileIx_ = static_cast<std::uint16_t>(fileIx);
-}
-
 int OrvTxtPosn::Compare(const OrvTxtPosn& a, const OrvTxtPosn& b) {
   if (a.fileIx_ != b.fileIx_) return -100;
   if (a.line_ != b.line_) return a.line_ < b.line_ ? -1 : 1;

@@ -37,9 +37,21 @@ public:
   int FileIx() const { return fileIx_; }
 
   // Clamp to the field's range; a negative file index stands for "no file".
-  void SetLine(long line);
-  void SetColumn(long column);
-  void SetFileIx(long fileIx);
+  // Inline: the lexer sets two positions for every character it reads.
+  void SetLine(long line) {
+    if (line < 0) line = 0;
+    if (line > static_cast<long>(MaxLine)) line = MaxLine;
+    line_ = static_cast<std::uint32_t>(line);
+  }
+  void SetColumn(long column) {
+    if (column < 0) column = 0;
+    if (column > MaxColumn) column = MaxColumn;
+    column_ = static_cast<std::uint16_t>(column);
+  }
+  void SetFileIx(long fileIx) {
+    if (fileIx < 0 || fileIx > NoFileIx) fileIx = NoFileIx;
+    fileIx_ = static_cast<std::uint16_t>(fileIx);
+  }
 
   bool IsSet() const { return line_ != 0 || column_ != 0; }
   bool IsInfinity() const { return line_ == 0 && column_ == 1; }

@@ -1,0 +1,44 @@
+// OrvInputLevel: one open input of the lexer - the main source or a COPY
+// member - with the whole text of its file, the line being read and the
+// push-back slot of the character layer.  Only the lexer uses it.
+#ifndef LARK_LEXER_ORVINPUTLEVEL_H
+#define LARK_LEXER_ORVINPUTLEVEL_H
+
+#include <cstddef>
+
+#include "OrvLexUnit.h"
+#include "OrvLexer.h"
+#include "OrvTxtPosn.h"
+#include "VString.h"
+
+// Room of the line buffer: the widest line kept, the '*' that a free-format
+// comment entry puts in front of it, the closing NUL, and spare.
+const int ORV_LINE_BUFFER_SIZE = ORV_WIDE_LINE_COLUMNS + 4;
+
+struct OrvInputLevel {
+  VString fileName;      // the path as opened; a "#FILE" line replaces it
+  char* data = nullptr;  // the whole file, read at opening
+  std::size_t size = 0;
+  std::size_t pos = 0;   // offset of the next line in data
+  int endOper = ORV_MAIN_SOURCE_END;
+  // Line number and file index of the current line (column unused).
+  OrvTxtPosn posn;
+  char line[ORV_LINE_BUFFER_SIZE];  // the current line, NUL-terminated
+  int length = 0;        // length of the current line's text
+  int colIx = 0;         // index of the next character of the line
+  int eofPending = 0;    // the last line had no line end: end of input next
+  int atEof = 0;         // the end of input was reached: it is answered again
+  OrvLexUnit slot;       // the character layer's push-back
+  bool slotFull = false;
+
+  OrvInputLevel() { line[0] = '\0'; }
+  ~OrvInputLevel() { delete[] data; }
+  OrvInputLevel(const OrvInputLevel&) = delete;
+  OrvInputLevel& operator=(const OrvInputLevel&) = delete;
+
+  // Reads the whole file at `path` into data.  False when it cannot be
+  // opened or read, or is a directory.
+  bool Load(const char* path);
+};
+
+#endif

@@ -1,0 +1,161 @@
+// The lexer object: construction with its settings and hooks, the per-parse
+// reset, opening and closing the main input, and the message report that
+// every layer uses.
+#include "OrvLexer.h"
+
+#include <iostream>
+
+#include "OrvExpr.h"
+#include "OrvInputLevel.h"
+#include "OrvMessageSink.h"
+#include "OrvWords.h"
+
+std::ostream* OrvLexerTraceOut = &std::cout;
+
+OrvLexer::OrvLexer(OrvMessageSink sink, OrvExecTokenHook execHook, OrvNoteTokenHook noteHook,
+                   OrvConstLookupHook constLookup, OrvConstContextHook constContext)
+    : messageSink(sink),
+      dials(OrvNoDials()),
+      lineFormat(ORV_LINE_FORMAT_FIXED),
+      progidComments(0),
+      sepSpaceReqd(1),
+      sql(0),
+      cics(0),
+      excludeKeywords(ORV_EXCLUDE_KEYWORDS_MAX),
+      inlineCopy(1),
+      oldCopy(0),
+      copynamesCase(ORV_CASE_LOWER),
+      copylibDirs(ORV_COPYLIB_DIRS_MAX),
+      copylibSuffixes(ORV_COPYLIB_SUFFIXES_MAX),
+      traceFlags(0),
+      progressCallBack(nullptr),
+      progressInterval(100),
+      reservedWordLookup(1),
+      specialReservedWords(0),
+      functionNameMode(0),
+      debuggingLines(0),
+      cblWindow(1),
+      commentEntry(0),
+      decimalPoint('.'),
+      tokenCount(0),
+      lineCount(0),
+      locCount(0),
+      errorFlag(0),
+      execState(0),
+      noteMode(0),
+      copyNode(nullptr),
+      sqlIncludeNode(nullptr),
+      libInclusionNode(nullptr),
+      memberEndNode(nullptr),
+      replaceNode(nullptr),
+      execTokenHook(execHook),
+      noteTokenHook(noteHook),
+      constLookupHook(constLookup),
+      constContextHook(constContext),
+      ifDepth_(0),
+      ifStates_(),
+      inIdDivision_(1),
+      openQuote_(0),
+      previousLine_(0),
+      lastIndicator_('\0'),
+      sepSlotFull_(false),
+      levels_(),
+      levelCount_(0),
+      cur_(nullptr) {
+  copylibDirs.items[copylibDirs.count++] = VString(".");
+  copylibSuffixes.items[copylibSuffixes.count++] = VString(".cpy");
+  Reset();
+}
+
+OrvLexer::OrvLexer(const OrvLexer& other)
+    : OrvLexer(nullptr, nullptr, nullptr, nullptr, nullptr) {
+  (void)other;
+  VString text("OrvLexer::OrvLexer(const OrvLexer &) must not be called");
+  OrvGlobalMessageSink(MSG_TERMINAL, &OrvNullPosn, &text);
+}
+
+OrvLexer::~OrvLexer() {
+  // Levels left open by a parse that stopped early are closed here too, so
+  // that no file's text outlives the lexer.
+  CloseAllLevels();
+  FreeHeldState();
+}
+
+void OrvLexer::Reset() {
+  OrvUnreserveKeywords(excludeKeywords.items, excludeKeywords.count);
+
+  reservedWordLookup = 1;
+  specialReservedWords = 0;
+  functionNameMode = 0;
+  debuggingLines = 0;
+  cblWindow = 1;
+  commentEntry = 0;
+  decimalPoint = '.';
+
+  tokenCount = 0;
+  lineCount = 0;
+  locCount = 0;
+  errorFlag = 0;
+
+  // The empty suffix lets a member be found under its bare name after the
+  // configured suffixes; one is enough however often the lexer is reset.
+  bool hasEmpty = false;
+  for (int i = 0; i < copylibSuffixes.count; ++i) hasEmpty |= copylibSuffixes.items[i].length == 0;
+  if (!hasEmpty && copylibSuffixes.count < copylibSuffixes.capacity)
+    copylibSuffixes.items[copylibSuffixes.count++] = VString();
+
+  CloseAllLevels();
+  FreeHeldState();
+}
+
+void OrvLexer::FreeHeldState() {
+  pending_.Clear();
+  sepSlot_.Clear();
+  sepSlotFull_ = false;
+  openQuote_ = 0;
+  previousLine_ = 0;
+  lastIndicator_ = '\0';
+  ifDepth_ = 0;
+  inIdDivision_ = 1;
+  execState = 0;
+  noteMode = 0;
+  OrvExpr** held[] = {&copyNode, &sqlIncludeNode, &libInclusionNode, &memberEndNode,
+                      &replaceNode};
+  for (OrvExpr** node : held) {
+    delete *node;
+    *node = nullptr;
+  }
+}
+
+OrvResult OrvLexer::SetInput(const VString& fileName) {
+  if (levelCount_ != 0) {
+    Report(MSG_SEVERE, OrvNullPosn, VString("OrvLexer::SetInput: input_level!=0"));
+    return ORV_CANNOT_OPEN_INPUT;
+  }
+  VString path;
+  if (!OpenInputLevel(fileName.text != nullptr ? fileName.text : "", ORV_MAIN_SOURCE_END, path))
+    return ORV_CANNOT_OPEN_INPUT;
+  return ORV_OK;
+}
+
+void OrvLexer::CloseInput() {
+  // Every level goes, not only the innermost: a parse that stopped inside a
+  // COPY member would otherwise keep the member and its includers open.
+  CloseAllLevels();
+  errorFlag = 0;
+}
+
+void OrvLexer::Report(int level, const OrvTxtPosn& posn, const VString& text) {
+  OrvMessageSink sink = messageSink != nullptr ? messageSink : OrvGlobalMessageSink;
+  sink(level, &posn, &text);
+}
+
+VString OrvLexer::CurrentFileName() const { return cur_ != nullptr ? cur_->fileName : VString(); }
+
+const char* OrvLexer::LineText() const { return cur_ != nullptr ? cur_->line : ""; }
+
+int OrvLexer::LineLength() const { return cur_ != nullptr ? cur_->length : 0; }
+
+OrvTxtPosn OrvLexer::LinePosn() const {
+  return cur_ != nullptr ? OrvTxtPosn(cur_->posn.Line(), 0, cur_->posn.FileIx()) : OrvTxtPosn();
+}

@@ -1,0 +1,353 @@
+// OrvLexer: the COBOL lexer.  One object turns the text of a main source
+// file and of the COPY members it includes into the tokens that the grammar
+// reads.  It is a stack of layers, each with a get operation that reads from
+// the layer below and an unget operation that pushes one unit back:
+//
+//   GetLine        source lines, directive lines, conditional compilation
+//   GetCharAB      characters with their columns, line breaks, comment lines
+//   GetSepOrChar   separators, literals, inline comments, single characters
+//   (text words, COPY and REPLACE, token classification above them)
+//
+// The parse driver owns one lexer: it copies the settings in, calls Reset
+// and SetInput before a parse, pulls tokens, and calls CloseInput after it.
+#ifndef LARK_LEXER_ORVLEXER_H
+#define LARK_LEXER_ORVLEXER_H
+
+#include <cstdint>
+#include <iosfwd>
+
+#include "OrvDials.h"
+#include "OrvLexUnit.h"
+#include "OrvMessage.h"
+#include "OrvParser.h"
+#include "OrvResult.h"
+#include "OrvToken.h"
+#include "OrvTokenChain.h"
+#include "OrvTxtPosn.h"
+#include "VString.h"
+
+class OrvExpr;
+class OrvSymTabElt;
+struct OrvInputLevel;
+
+// --- hooks that the owner gives the lexer ---------------------------------
+
+// Takes over one unit of an EXEC block whose subsystem the grammar does not
+// parse (neither an enabled SQL nor an enabled CICS).
+typedef void (*OrvExecTokenHook)(OrvTokenGroup* group);
+// Receives each unit of a NOTE paragraph (the lexer deletes it afterwards);
+// called with null it closes the current note.
+typedef void (*OrvNoteTokenHook)(OrvTokenGroup* group);
+// The symbol-table element of a name in the program being parsed (never
+// null: a missing name is created undefined).
+typedef OrvSymTabElt* (*OrvConstLookupHook)(const VString& name);
+// The node under which constants set by "$SET CONSTANT" lines are declared,
+// or null.
+typedef OrvExpr* (*OrvConstContextHook)();
+
+// --- names for the lexer's numbers ----------------------------------------
+
+// Trace bits of OrvLexer::traceFlags; each layer owns some.
+enum OrvLexerTraceBit {
+  ORV_LEX_TRACE_LINES = 0x01,      // source lines, and the classified tokens
+  ORV_LEX_TRACE_CONSTANTS = 0x02,  // $IF operands and constants set
+  ORV_LEX_TRACE_REPLACE = 0x04,    // REPLACE phrases and their matches
+  ORV_LEX_TRACE_BLOCKS = 0x08,     // units of EXEC blocks and NOTE paragraphs
+  ORV_LEX_TRACE_WORDS = 0x10,      // text words
+  ORV_LEX_TRACE_CHARS = 0x20       // characters and separators
+};
+
+// The code GetLine returns for an ordinary line of code; the other codes are
+// the token codes CM_BLANK_LINE, CM_COMMENT, CM_LIBR_INC and SEP_EOF.
+const int ORV_LINE_OF_CODE = 0;
+
+// The end operation recorded for the main source; members record
+// STMT_INLINED_COPY_END or STMT_INLINED_INCLUDE_END.
+const int ORV_MAIN_SOURCE_END = 1;
+
+// Most input levels open at once: the main source and 19 nested members.
+const int ORV_MAX_INPUT_LEVELS = 20;
+// Deepest nesting of "$IF" directive lines.
+const int ORV_MAX_IF_DEPTH = 10;
+// Columns kept of a fixed-format line, and of a line in every other format.
+const int ORV_FIXED_LINE_COLUMNS = 72;
+const int ORV_WIDE_LINE_COLUMNS = 256;
+// Longest path that the copy-library search builds (directory, '/', name,
+// '.', suffix and the closing NUL, with room to spare).
+const int ORV_MAX_COPY_PATH = 1535;
+
+// State of one level of the conditional-compilation stack.  A level is
+// active (its lines are read) in states ORV_IF_TRUE and ORV_IF_ELSE_OF_FALSE.
+enum OrvIfState {
+  ORV_IF_ELSE_OF_TRUE = 0,   // the $ELSE part of a true $IF: skipped
+  ORV_IF_ELSE_OF_FALSE = 1,  // the $ELSE part of a false $IF: read
+  ORV_IF_FALSE = 2,          // the false branch: skipped
+  ORV_IF_TRUE = 3,           // the true branch: read
+  ORV_IF_SKIPPED = 4         // a $IF met inside a skipped branch: all skipped
+};
+
+// What the condition of a "$IF" line came to.
+enum OrvIfAnswer {
+  ORV_IF_ANSWER_FALSE = 0,
+  ORV_IF_ANSWER_TRUE = 1,
+  ORV_IF_NOT_EVALUATED = 2,  // read, but could not be evaluated
+  ORV_IF_GAVE_UP = 3         // could not be read; a message said why
+};
+
+// Result of the directive-word readers and of SetConstant after a message.
+const int ORV_DIRECTIVE_FAILED = 2;
+
+// One operand of a "$IF" condition.
+struct OrvIfOperand {
+  VString value;    // the text compared by = and NOT =
+  VString name;     // the word as read
+  int defined = 0;  // a literal, a number or a level-78 constant
+  int numeric = 0;  // a number, or a numeric constant
+  int64 intValue = 0;
+  int tooLarge = 0; // a number beyond 64 bits: no comparison can be made
+};
+
+// The stream that every lexer trace line goes to (standard output unless a
+// caller points it elsewhere).
+extern std::ostream* OrvLexerTraceOut;
+
+class OrvLexer {
+ public:
+  // Sets the default settings, "." as the only copy-library directory and
+  // ".cpy" as the only suffix, and resets.  The message call-back receives
+  // every message of every layer; any hook may be null.
+  OrvLexer(OrvMessageSink messageSink, OrvExecTokenHook execHook, OrvNoteTokenHook noteHook,
+           OrvConstLookupHook constLookup, OrvConstContextHook constContext);
+  // A lexer cannot be copied: this builds an empty lexer (no call-backs) and
+  // reports "OrvLexer::OrvLexer(const OrvLexer &) must not be called" at
+  // MSG_TERMINAL through the process-wide message sink.
+  OrvLexer(const OrvLexer& other);
+  OrvLexer& operator=(const OrvLexer&) = delete;
+  // Closes every input level still open and frees everything held.
+  ~OrvLexer();
+
+  // --- per parse ----------------------------------------------------------
+
+  // Prepares for a new source: un-reserves the excluded keywords, restores
+  // the grammar-set switches, zeroes the counters, clears the error flag,
+  // appends the empty suffix to the copy-member suffixes when there is room
+  // and none is there yet, closes input levels left open by an earlier
+  // parse and empties the state of every layer.
+  void Reset();
+  // Opens the main source as the first input level.  0, or 11 when the file
+  // cannot be opened (reported) or a level is already open (reported
+  // "OrvLexer::SetInput: input_level!=0").
+  OrvResult SetInput(const VString& fileName);
+  // Closes every input level still open, the main source included, and
+  // clears the error flag.
+  void CloseInput();
+  // Declares one constant entry, name'value', name"value" or name(number),
+  // as a level-78 constant under `context` (appended to its argument 2 as a
+  // DECL_DD_LIST).  0, or ORV_DIRECTIVE_FAILED after a message.
+  int SetConstant(const VString& entry, OrvExpr* context);
+
+  // --- layers -------------------------------------------------------------
+
+  // The next classified token; the caller owns the group.  (Token layer.)
+  OrvTokenGroup* GetToken();
+  // Pushes one token back; a second push-back is a terminal error.
+  void UnGetToken(OrvTokenGroup* group);
+
+  // Reads the next physical line of the current input level into its line
+  // buffer and classifies it: ORV_LINE_OF_CODE, CM_BLANK_LINE, CM_COMMENT,
+  // CM_LIBR_INC or SEP_EOF.  Directive lines are carried out on the way.
+  int GetLine();
+
+  // The next character unit: a character (code 0..255, positions of its
+  // column), a line break (SEP_SPACE), the end of input (SEP_EOF) or a
+  // library-inclusion line (SEP_COPY_INC), with the comment lines read
+  // before it attached.  Never null; the caller owns the group.
+  OrvTokenGroup* GetCharAB();
+  // Pushes one unit back into the current level's slot; a full slot is a
+  // terminal error "OrvLexer::UnGetCharAB: cannot unget".
+  void UnGetCharAB(OrvTokenGroup* group);
+
+  // The next separator (SEP_SPACE, SEP_DOT, SEP_COMMA, ...), whole literal
+  // (TK_NONNUM_LIT), statement or end code passed through, or single
+  // upper-cased character.  Never null; the caller owns the group.
+  OrvTokenGroup* GetSepOrChar();
+  // Pushes one unit back; a full slot is a terminal error
+  // "OrvLexer::UnGetSepOrChar: cannot take more".
+  void UnGetSepOrChar(OrvTokenGroup* group);
+
+  // The same two layers in value form, for the layers above: no heap object
+  // per unit.  Next* overwrites `unit`; UnNext* takes the unit's content and
+  // leaves it empty.  The *SlotFull tests tell whether a push-back would be
+  // refused.
+  void NextChar(OrvLexUnit& unit);
+  void UnNextChar(OrvLexUnit& unit);
+  bool CharSlotFull() const;
+  void NextSepOrChar(OrvLexUnit& unit);
+  void UnNextSepOrChar(OrvLexUnit& unit);
+  bool SepSlotFull() const { return sepSlotFull_; }
+
+  // --- input levels -------------------------------------------------------
+
+  // Opens a file as a new input level: the main source (end operation
+  // ORV_MAIN_SOURCE_END) by its name as given, a member through the
+  // copy-library directories, suffixes and name case.  1 with the opened
+  // path in `path`, or 0 (with a message unless inline COPY is off).
+  int OpenInputLevel(const char* name, int endOper, VString& path);
+  // Closes the current level and gives back its end operation and file
+  // name; the main source is closed only with `closeMain` set.  With the
+  // main source alone open and `closeMain` off, or no level open, nothing
+  // changes and the answer is ORV_MAIN_SOURCE_END.
+  int CloseInputLevel(int closeMain, VString& name);
+  // Number of levels open (0..ORV_MAX_INPUT_LEVELS).
+  int InputLevelCount() const { return levelCount_; }
+  // The file name of the current level ("#FILE" lines replace it), or an
+  // empty value when no level is open.
+  VString CurrentFileName() const;
+
+  // The current line of the current level: its text (NUL-terminated, after
+  // GetLine's rewriting), its length, and its position (line and file
+  // index; column 0).  Empty and null when no level is open.
+  const char* LineText() const;
+  int LineLength() const;
+  OrvTxtPosn LinePosn() const;
+
+  // --- directive lines ----------------------------------------------------
+
+  // Reads the next word of the current line from `scan` (spaces skipped, up
+  // to a space or the end); upper-cased unless it begins with a quote.
+  // 0, or ORV_DIRECTIVE_FAILED after "Non-space token expected here".
+  int GetDirectiveWord(VString& word, int& scan);
+  // Reads one operand of a "$IF" condition from `scan`: a number, a quoted
+  // literal or a constant name.  0, or ORV_DIRECTIVE_FAILED after a message.
+  int GetIfOperand(OrvIfOperand& operand, int& scan);
+  // Reads and evaluates the condition that follows "$IF" at `scan`.
+  OrvIfAnswer EvalIfCondition(int& scan);
+
+  // Reports through the message call-back (the process-wide sink when the
+  // lexer has none).
+  void Report(int level, const OrvTxtPosn& posn, const VString& text);
+
+  // --- settings, copied from the parser settings before every parse ------
+
+  OrvMessageSink messageSink;
+  OrvDials dials;                 // empty
+  int lineFormat;                 // OrvLineFormat, 1 fixed; 2 free, 3 fsc-free, 4 var
+  int progidComments;             // 0
+  int sepSpaceReqd;               // 1
+  int sql;                        // 0; the parse driver turns it on
+  int cics;                       // 0; the parse driver turns it on
+  VStringArray excludeKeywords;   // capacity 100, empty
+  int inlineCopy;                 // 1
+  int oldCopy;                    // 0
+  int copynamesCase;              // OrvCaseWord, 1 lower
+  VStringArray copylibDirs;       // capacity 12: "."
+  VStringArray copylibSuffixes;   // capacity 10: ".cpy"
+  int traceFlags;                 // OrvLexerTraceBit bits, 0
+  OrvProgressCallBack progressCallBack;  // none
+  int progressInterval;           // 100 lines
+
+  // --- switches restored by Reset; the grammar's actions set several -----
+
+  int reservedWordLookup;    // 1
+  int specialReservedWords;  // 0
+  int functionNameMode;      // 0
+  int debuggingLines;        // 0: WITH DEBUGGING MODE turns it on
+  int cblWindow;             // 1: listing-control lines still allowed
+  int commentEntry;          // 0: on while comment entries are skipped
+  char decimalPoint;         // '.'; ',' for DECIMAL-POINT IS COMMA
+
+  // --- counters, zeroed by Reset ------------------------------------------
+
+  std::int32_t tokenCount;
+  std::int32_t lineCount;
+  std::int32_t locCount;   // lines of code
+  // The error flag that the parse driver reads (a parse that ends with it
+  // set fails).  Reset and CloseInput clear it; no layer sets it, because
+  // every source error is reported and the source is read on.
+  int errorFlag;
+
+  // --- state shared with the upper layers ---------------------------------
+
+  // EXEC state (0 none, 1 after EXEC, 2 inside the block) and NOTE mode, set
+  // by the token layer; the separator layer reads them.
+  int execState;
+  int noteMode;
+
+  // Statement nodes held for the parser until it takes them (each may be
+  // null); the lexer deletes what is still held at Reset and destruction.
+  OrvExpr* copyNode;          // the current COPY statement
+  OrvExpr* sqlIncludeNode;    // the current EXEC SQL INCLUDE statement
+  OrvExpr* libInclusionNode;  // the current "-INC" line (STMT_UNINLINED_COPY)
+  OrvExpr* memberEndNode;     // the end of the member just closed
+  OrvExpr* replaceNode;       // the current REPLACE or REPLACE OFF statement
+
+  // --- hooks --------------------------------------------------------------
+
+  OrvExecTokenHook execTokenHook;
+  OrvNoteTokenHook noteTokenHook;
+  OrvConstLookupHook constLookupHook;
+  OrvConstContextHook constContextHook;
+
+ private:
+  // Line layer.
+  int ReadRawLine(OrvInputLevel& lev);
+  int ClassifyLine(OrvInputLevel& lev);
+  int DirectiveLine(OrvInputLevel& lev, int wordStart, int wordEnd, const VString& word);
+  void SetConstantsLine(int& scan);
+  void MakeLineComment(OrvInputLevel& lev);
+  void ProgramIdComments(OrvInputLevel& lev, int afterWord);
+  bool IfStackActive() const;
+
+  // Character layer.
+  void CommentLineUnit(OrvInputLevel& lev, int lineCode);
+  void LibraryInclusionUnit(OrvInputLevel& lev, OrvLexUnit& unit);
+  bool OrdinaryLine(OrvInputLevel& lev, OrvLexUnit& unit);
+  void TakePending(OrvLexUnit& unit);
+
+  // Separator layer.
+  void ReadSpaces(OrvLexUnit& unit);
+  void ReadNonnumLiteral(OrvLexUnit& unit);
+  void ReadPrefixedLiteral(OrvLexUnit& unit, OrvLexUnit& quote);
+  void ReadLineComment(OrvLexUnit& unit, const char* intro);
+  bool NextIsSeparator(const OrvLexUnit& next);
+
+  // Stores a unit in a one-unit push-back slot; a full slot is reported at
+  // MSG_TERMINAL with `refusal` and then takes the new unit.
+  void PushIntoSlot(OrvLexUnit& slot, bool& full, OrvLexUnit& unit, const char* refusal);
+
+  // Input levels.
+  void CloseAllLevels();
+  void FreeHeldState();
+
+  // The conditional-compilation stack.
+  int ifDepth_;
+  unsigned char ifStates_[ORV_MAX_IF_DEPTH];
+  // On while the lines read lie in the IDENTIFICATION DIVISION, where
+  // paragraph headers such as AUTHOR. start comment entries.
+  int inIdDivision_;
+
+  // Character layer: comment lines waiting for the next unit, the quote of
+  // the literal being read (0 outside literals), whether an ordinary line
+  // has been read in this parse, the unknown indicator reported last.
+  OrvTokenChain pending_;
+  int openQuote_;
+  int previousLine_;
+  char lastIndicator_;
+
+  // Separator layer push-back slot.
+  OrvLexUnit sepSlot_;
+  bool sepSlotFull_;
+
+  // The input-level stack; the current level is the top.
+  OrvInputLevel* levels_[ORV_MAX_INPUT_LEVELS];
+  int levelCount_;
+  OrvInputLevel* cur_;
+};
+
+// The value of a nonnumeric literal as written (an optional X, H or B
+// prefix, a delimiter, the characters with doubled delimiters), without its
+// prefix and delimiters.  Malformed delimiters are reported at MSG_SEVERE
+// through the lexer's call-back at `posn`.
+VString OrvNonnumLiteralValue(OrvLexer& lexer, const VString& text, const OrvTxtPosn& posn);
+
+#endif

@@ -1,0 +1,308 @@
+// The line layer of the lexer (OrvLexer::GetLine): reads one physical line
+// of the current input level, normalises it, applies the source format and
+// classifies it, carrying out the line directives on the way ("-inc",
+// "#FILE", "#LINE", "$" lines, listing control, END-OF-LIB, comment entries
+// of the IDENTIFICATION DIVISION) and counting lines and lines of code.
+#include <cstring>
+#include <ostream>
+
+#include "OrvInputLevel.h"
+#include "OrvLexer.h"
+#include "VStringList.h"
+
+namespace {
+
+// Dialect groups of the line layer, as masks over the dialect set.
+const OrvDials kNoColumn1Comments = 0xC000;   // Ryan McFarland - 74 and - 85
+const OrvDials kDollarDirectives = 0x3E00;    // Micro Focus, Microsoft
+const OrvDials kAtSignLines = 0x80000;        // Fujitsu Cobol-85
+const OrvDials kStrictCommentEntry = 0x40008; // IBM OSVS, Wang VS
+const OrvDials kCblLines = 0x100F8;           // IBM OSVS, VS/II, SAA, DOSVS
+const OrvDials kSkipLines = 0x10EF8;          // the same and Micro Focus
+const OrvDials kTitleLines = 0xEF0;           // IBM VS/II, SAA, Micro Focus
+
+// The first word of a line is read up to this many characters.
+const int kMaxFirstWord = 50;
+const int kTabWidth = 8;
+const char kCtrlZ = 0x1a;
+const char kFormFeed = 0x0c;
+
+// Index of the indicator and of Area A in the fixed-type formats.
+const int kIndicatorIx = 6;
+const int kAreaAIx = 7;
+// Last index at which a word still starts in Area A.
+const int kLastAreaAIx = 10;
+
+bool IsOneOf(const char* word, const char* const* list) {
+  for (; *list != nullptr; ++list)
+    if (std::strcmp(word, *list) == 0) return true;
+  return false;
+}
+
+const char* const kCommentEntryHeaders[] = {"AUTHOR.",      "DATE",     "DATE-COMPILED.",
+                                            "DATE-WRITTEN.", "INSTALLATION.", "REMARKS.",
+                                            "SECURITY.",    nullptr};
+const char* const kDivisionWords[] = {"ENVIRONMENT", "DATA", "PROCEDURE", nullptr};
+const char* const kStrictEntryEnds[] = {"PROGRAM-ID.", "ENVIRONMENT", "DATA", "PROCEDURE",
+                                        nullptr};
+const char* const kSkipWords[] = {"EJECT", "SKIP1", "SKIP2", "SKIP3", nullptr};
+
+// A byte that ends the first word: a space, a control character or any byte
+// above 0x7F.
+bool EndsWord(char c) { return static_cast<signed char>(c) <= 0x20; }
+
+// A dropped byte that loses nothing when a long line is cut.
+bool IsBlankByte(char c) {
+  return c == ' ' || c == '\t' || c == '\r' || c == kCtrlZ || c == kFormFeed || c == '\0';
+}
+
+}  // namespace
+
+int OrvLexer::GetLine() {
+  if (cur_ == nullptr) return SEP_EOF;
+  OrvInputLevel& lev = *cur_;
+  // Once a level has reached its end it answers the end again, without
+  // counting a line, however often it is asked.
+  if (lev.atEof || lev.eofPending) {
+    lev.eofPending = 0;
+    lev.atEof = 1;
+    lev.line[0] = '\0';
+    lev.length = 0;
+    lev.colIx = 0;
+    return SEP_EOF;
+  }
+  lev.posn.SetLine(lev.posn.Line() + 1L);
+  ++lineCount;
+  if (progressCallBack != nullptr && progressInterval > 0 &&
+      lev.posn.Line() % progressInterval == 0) {
+    OrvTxtPosn where = lev.posn;
+    VString empty;
+    progressCallBack(&where, &empty);
+  }
+  if (ReadRawLine(lev) == SEP_EOF) return SEP_EOF;
+  return ClassifyLine(lev);
+}
+
+int OrvLexer::ReadRawLine(OrvInputLevel& lev) {
+  const bool fixed = lineFormat == ORV_LINE_FORMAT_FIXED;
+  const long limit = fixed ? ORV_FIXED_LINE_COLUMNS : ORV_WIDE_LINE_COLUMNS;
+  const char* p = lev.data + lev.pos;
+  const char* const end = lev.data + lev.size;
+  if (p == end) {
+    lev.line[0] = '\0';
+    lev.length = 0;
+    lev.colIx = 0;
+    lev.atEof = 1;
+    if (traceFlags & ORV_LEX_TRACE_LINES)
+      *OrvLexerTraceOut << "=GetLine: lev=" << levelCount_ << " no=" << lev.posn.Line()
+                        << "|<EOF>|" << std::endl;
+    return SEP_EOF;
+  }
+  const char* nl = static_cast<const char*>(std::memchr(p, '\n', static_cast<size_t>(end - p)));
+  const char* stop = nl != nullptr ? nl : end;
+  long ix = 0;
+  int nuls = 0;
+  bool cut = false;
+  char* out = lev.line;
+  for (; p < stop; ++p) {
+    char c = *p;
+    if (c == '\0') {
+      ++nuls;
+      c = ' ';
+    }
+    if (c == '\t') {
+      do {
+        if (ix < limit) out[ix] = ' ';
+        ++ix;
+      } while (ix % kTabWidth != 0);
+      continue;
+    }
+    if (ix < limit)
+      out[ix] = c;
+    else if (!IsBlankByte(c))
+      cut = true;
+    ++ix;
+  }
+  lev.pos = static_cast<size_t>((nl != nullptr ? nl + 1 : end) - lev.data);
+  int n = static_cast<int>(ix < limit ? ix : limit);
+  out[n] = '\0';
+  const OrvTxtPosn where = LinePosn();
+  if (nuls > 0)
+    Report(MSG_WARN, where,
+           OrvFormat("Line has %d NULL (0x00) characters, we replace them with spaces", nuls));
+  // The fixed format drops the sequence area beyond column 72 by design; in
+  // the wide formats a cut loses text, so it is said once per line.
+  if (cut && !fixed)
+    Report(MSG_WARN, where, VString("Line longer than 256 characters; the rest is ignored"));
+  while (n > 0 && out[n - 1] == '\r') --n;
+  while (n > 0 && out[n - 1] == kCtrlZ) --n;
+  out[n] = '\0';
+  if (traceFlags & ORV_LEX_TRACE_LINES)
+    *OrvLexerTraceOut << "=GetLine: lev=" << levelCount_ << " no=" << lev.posn.Line() << "|"
+                      << out << "|" << std::endl;
+  if (nl == nullptr) lev.eofPending = 1;
+  while (n > 0 && (out[n - 1] == ' ' || out[n - 1] == kFormFeed)) --n;
+  out[n] = '\0';
+  lev.length = n;
+  lev.colIx = n;
+  return ORV_LINE_OF_CODE;
+}
+
+bool OrvLexer::IfStackActive() const {
+  if (ifDepth_ == 0) return true;
+  const int state = ifStates_[ifDepth_ - 1];
+  return state == ORV_IF_TRUE || state == ORV_IF_ELSE_OF_FALSE;
+}
+
+int OrvLexer::ClassifyLine(OrvInputLevel& lev) {
+  char* text = lev.line;
+  const int len = lev.length;
+  const bool free = lineFormat == ORV_LINE_FORMAT_FREE;
+
+  if (len >= 5 && OrvStrNCaseCmp(text, "-inc ", 5) == 0) return CM_LIBR_INC;
+
+  if (text[0] == '#' && std::strncmp(text, "#FILE ", 6) == 0) {
+    int i = 6;
+    while (text[i] == ' ') ++i;
+    int start;
+    int stop;
+    if (text[i] == '"') {
+      start = ++i;
+      while (text[i] != '\0' && text[i] != '"') ++i;
+      stop = i;
+    } else {
+      start = i;
+      while (text[i] != '\0' && text[i] != ' ' && text[i] != '\t') ++i;
+      stop = i;
+    }
+    lev.fileName = VString(text + start, stop - start);
+    return CM_COMMENT;
+  }
+
+  if (text[0] == '#' && std::strncmp(text, "#LINE ", 6) == 0) {
+    long n = 0;
+    for (int i = 6; text[i] >= '0' && text[i] <= '9'; ++i) {
+      n = n * 10 + (text[i] - '0');
+      if (n > static_cast<long>(OrvTxtPosn::MaxLine)) n = OrvTxtPosn::MaxLine;
+    }
+    lev.posn.SetLine(n - 1);
+    return CM_COMMENT;
+  }
+
+  if (free) {
+    if (len == 0) return CM_BLANK_LINE;
+    if (text[0] == '*' || text[0] == '/') return CM_COMMENT;
+    if ((text[0] == 'D' || text[0] == 'd') && text[1] == ' ') {
+      if (!debuggingLines) return CM_COMMENT;
+      text[0] = ' ';
+    }
+  } else {
+    if (len <= kIndicatorIx) return CM_BLANK_LINE;
+    if (!(dials & kNoColumn1Comments) && (text[0] == '*' || text[0] == '/')) return CM_COMMENT;
+    const char ind = text[kIndicatorIx];
+    if (ind == '*' || ind == '/') return CM_COMMENT;
+    if (ind == 'D') {
+      if (!debuggingLines) return CM_COMMENT;
+      text[kIndicatorIx] = ' ';
+    }
+  }
+
+  if (std::strcmp(text, "END-OF-LIB") == 0) {
+    text[0] = '*';
+    return CM_COMMENT;
+  }
+
+  const int indIx = free ? 0 : kIndicatorIx;
+  int scan = free ? 0 : kAreaAIx;
+  if ((dials & kAtSignLines) && len >= indIx + 3 && text[scan] == '@') return CM_COMMENT;
+  if ((dials & kDollarDirectives) && text[indIx] == '$') scan = indIx;
+
+  while (text[scan] == ' ') ++scan;
+  const int wordStart = scan;
+  int wordEnd = scan;
+  char word[kMaxFirstWord + 1];
+  int wlen = 0;
+  while (text[wordEnd] != '\0' && !EndsWord(text[wordEnd])) {
+    if (wlen < kMaxFirstWord) word[wlen++] = OrvToUpper(text[wordEnd]);
+    ++wordEnd;
+  }
+  word[wlen] = '\0';
+
+  if (dials & kDollarDirectives) {
+    if (word[0] == '$') return DirectiveLine(lev, wordStart, wordEnd, VString(word, wlen));
+    if (!IfStackActive()) return CM_COMMENT;
+  }
+
+  if (commentEntry) {
+    if (wordStart <= kLastAreaAIx &&
+        (!(dials & kStrictCommentEntry) || IsOneOf(word, kStrictEntryEnds))) {
+      commentEntry = 0;
+    } else {
+      MakeLineComment(lev);
+      return CM_COMMENT;
+    }
+  }
+
+  // Paragraph headers such as AUTHOR. or DATE start comment entries only in
+  // the IDENTIFICATION DIVISION; elsewhere the same words are ordinary code
+  // (a paragraph named REMARKS, a continued ACCEPT ... FROM DATE).
+  if (std::strcmp(word, "IDENTIFICATION") == 0 || std::strcmp(word, "ID") == 0)
+    inIdDivision_ = 1;
+  else if (wordStart <= kLastAreaAIx && IsOneOf(word, kDivisionWords))
+    inIdDivision_ = 0;
+
+  if (inIdDivision_ && IsOneOf(word, kCommentEntryHeaders)) {
+    if (!free && (wordStart < kAreaAIx || wordStart > kLastAreaAIx))
+      Report(MSG_WARN, LinePosn(),
+             OrvFormat("Identification division section header '%s' appears at position %d", word,
+                       wordStart));
+    commentEntry = 1;
+    MakeLineComment(lev);
+    return CM_COMMENT;
+  }
+
+  if (dials & kCblLines) {
+    if ((cblWindow && (std::strcmp(word, "CBL") == 0 || std::strcmp(word, "PROCESS") == 0)) ||
+        std::strcmp(word, "*CONTROL") == 0 || std::strcmp(word, "*CBL") == 0)
+      return CM_COMMENT;
+  }
+  cblWindow = 0;
+  if ((dials & kSkipLines) && IsOneOf(word, kSkipWords)) return CM_COMMENT;
+  if ((dials & kTitleLines) && std::strcmp(word, "TITLE") == 0) return CM_COMMENT;
+
+  if (progidComments && std::strcmp(word, "PROGRAM-ID.") == 0) ProgramIdComments(lev, wordEnd);
+
+  ++locCount;
+  return ORV_LINE_OF_CODE;
+}
+
+void OrvLexer::MakeLineComment(OrvInputLevel& lev) {
+  if (lineFormat == ORV_LINE_FORMAT_FREE) {
+    std::memmove(lev.line + 1, lev.line, static_cast<size_t>(lev.length) + 1);
+    lev.line[0] = '*';
+    ++lev.length;
+    lev.colIx = lev.length;
+  } else {
+    lev.line[kIndicatorIx] = '*';
+  }
+}
+
+void OrvLexer::ProgramIdComments(OrvInputLevel& lev, int afterWord) {
+  char* text = lev.line;
+  int i = afterWord;
+  while (text[i] == ' ') ++i;
+  const int nameStart = i;
+  while ((text[i] >= 'A' && text[i] <= 'Z') || (text[i] >= 'a' && text[i] <= 'z') ||
+         (text[i] >= '0' && text[i] <= '9') || text[i] == '-')
+    ++i;
+  // A name that runs to the end of the line is left alone, and so is a line
+  // whose name is not a word (a literal program name would be wiped out).
+  if (text[i] == '\0' || i == nameStart) return;
+  text[i] = '.';
+  const int lastIx = ORV_FIXED_LINE_COLUMNS - 1;
+  int n = i + 1;
+  for (; n <= lastIx; ++n) text[n] = ' ';
+  text[n] = '\0';
+  lev.length = n;
+  lev.colIx = n;
+}

@@ -1,0 +1,400 @@
+// The separator layer of the lexer (OrvLexer::GetSepOrChar): reads character
+// units and gives back one separator, one whole nonnumeric or prefixed
+// literal, an inline comment riding on the end of its line, or a single
+// upper-cased character for the word layer.
+#include <ostream>
+
+#include "OrvDials.h"
+#include "OrvInputLevel.h"
+#include "OrvLexer.h"
+
+namespace {
+
+// Most value characters of a nonnumeric literal and of a prefixed one.
+const int kMaxNonnumValue = 160;
+const int kMaxPrefixedValue = 320;
+// A continued literal is taken as running to this index (column 72) of the
+// line it is continued from, in every format.
+const int kLastContinuedIx = 71;
+// The index at which a closing quote keeps the IBM rule for a quote pair
+// across a line end from applying.
+const int kPairAcrossLinesIx = 72;
+
+// The image of a literal being read - opening quote (after a prefix), value
+// characters as written (doubled quotes both), closing quote - with the
+// count of its value characters against the literal's limit.
+class LiteralText {
+ public:
+  explicit LiteralText(int limit) : limit_(limit) {}
+  // Adds delimiters and prefixes, which do not count.
+  void Add(char c) {
+    if (n_ < kCapacity) buf_[n_++] = c;
+  }
+  void DropLast() {
+    if (n_ > 0) --n_;
+  }
+  // Adds a value character.  Past the limit the character is dropped, with
+  // one message per literal at `where`; the answer says whether it was kept.
+  bool AddValue(OrvLexer& lexer, const OrvTxtPosn& where, char c) {
+    if (count_ >= limit_) {
+      if (!tooLong_)
+        lexer.Report(MSG_ERR, where,
+                     OrvFormat("Nonnumeric literal is longer than %d bytes: %s", limit_, CStr()));
+      tooLong_ = true;
+      return false;
+    }
+    ++count_;
+    Add(c);
+    return true;
+  }
+  // The spaces that stand for the rest of a continued line, from the index
+  // after `prevCol` up to column 72.
+  void AddContinuationSpaces(OrvLexer& lexer, const OrvTxtPosn& where, int prevCol) {
+    for (int c = prevCol + 1; c <= kLastContinuedIx; ++c) AddValue(lexer, where, ' ');
+  }
+  VString Text() const { return VString(buf_, n_); }
+  const char* CStr() {
+    buf_[n_] = '\0';
+    return buf_;
+  }
+
+ private:
+  static const int kCapacity = 2 * kMaxPrefixedValue + 8;
+  char buf_[kCapacity + 1];
+  int n_ = 0;
+  int count_ = 0;
+  int limit_;
+  bool tooLong_ = false;
+};
+
+// A unit that is no character met inside a literal: the end of input is
+// reported and delivered after the literal; a line break or a library
+// inclusion closes the literal with its own quote, reported as an illegal
+// continuation (the line break's comment lines stay with the literal, the
+// library inclusion is delivered after it).
+void CloseLiteralAt(OrvLexer& lexer, OrvLexUnit& lit, OrvLexUnit& u, LiteralText& text, int quote,
+                    bool prefixed) {
+  if (u.code == SEP_EOF) {
+    lexer.Report(MSG_ERR, u.beg,
+                 VString(prefixed ? "End-of-file in hexadecimal literal"
+                                  : "End-of-file in non-numeric literal"));
+    lexer.UnNextChar(u);
+    return;
+  }
+  text.Add(static_cast<char>(quote));
+  lexer.Report(MSG_ERR, lit.beg,
+               OrvFormat(prefixed ? "Hexadecimal literal continues on the next line illegaly: %s"
+                                  : "Nonnumeric literal continues on the next line illegaly: %s",
+                         text.CStr()));
+  if (u.code == SEP_SPACE)
+    lit.attached.Splice(u.attached);
+  else
+    lexer.UnNextChar(u);
+}
+
+bool IsQuote(int c) { return c == '"' || c == '\''; }
+
+bool IsLiteralPrefix(int c) {
+  switch (c) {
+    case 'B': case 'G': case 'H': case 'N': case 'X':
+    case 'b': case 'g': case 'h': case 'n': case 'x':
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool HasDialect(OrvDials set, int dialect) { return (set & OrvDialFieldMask(dialect)) != 0; }
+
+}  // namespace
+
+void OrvLexer::NextSepOrChar(OrvLexUnit& u) {
+  if (sepSlotFull_) {
+    u = std::move(sepSlot_);
+    sepSlotFull_ = false;
+  } else {
+    NextChar(u);
+    switch (u.code) {
+      case ' ':
+      case SEP_SPACE:
+        u.code = SEP_SPACE;
+        if (!noteMode) ReadSpaces(u);
+        break;
+      case SEP_UNINLINED_COPY:
+      case SEP_INLINED_COPY:
+      case SEP_COPY_INC:
+      case SEP_EOF:
+        break;
+      case '"':
+      case '\'':
+        ReadNonnumLiteral(u);
+        break;
+      case '%':
+        if (HasDialect(dials, ORV_DIAL_WANG)) ReadLineComment(u, "*% ");
+        break;
+      case '&':
+        u.code = SEP_AMPER;
+        break;
+      case '(':
+        u.code = SEP_LEFT_PAR;
+        break;
+      case ')':
+        u.code = SEP_RIGHT_PAR;
+        break;
+      case ':':
+        u.code = SEP_COLON;
+        break;
+      case '*':
+        if (HasDialect(dials, ORV_DIAL_MF) || HasDialect(dials, ORV_DIAL_MS) ||
+            HasDialect(dials, ORV_DIAL_FSC)) {
+          OrvLexUnit next;
+          NextChar(next);
+          if (next.code == '>') {
+            u.Absorb(next);
+            ReadLineComment(u, "*> ");
+          } else {
+            UnNextChar(next);
+          }
+        }
+        break;
+      case ',':
+      case '.':
+      case ';': {
+        OrvLexUnit next;
+        NextChar(next);
+        const bool separator = NextIsSeparator(next);
+        UnNextChar(next);
+        if (separator) u.code = u.code == ',' ? SEP_COMMA : u.code == '.' ? SEP_DOT : SEP_SEMI;
+        break;
+      }
+      case '=': {
+        OrvLexUnit next;
+        NextChar(next);
+        if (next.code == '=') {
+          u.Absorb(next);
+          u.code = SEP_EQEQ;
+        } else {
+          UnNextChar(next);
+        }
+        break;
+      }
+      default:
+        if (IsLiteralPrefix(u.code)) {
+          OrvLexUnit next;
+          NextChar(next);
+          if (IsQuote(next.code)) {
+            ReadPrefixedLiteral(u, next);
+            break;
+          }
+          UnNextChar(next);
+        }
+        if (u.code >= 'a' && u.code <= 'z' &&
+            !(execState != 0 && HasDialect(dials, ORV_DIAL_NET)))
+          u.code = OrvToUpper(static_cast<char>(u.code));
+        break;
+    }
+  }
+  if (traceFlags & ORV_LEX_TRACE_CHARS) {
+    *OrvLexerTraceOut << "GetSepOrChar: ";
+    u.Print(*OrvLexerTraceOut);
+    *OrvLexerTraceOut << std::endl;
+  }
+}
+
+void OrvLexer::ReadSpaces(OrvLexUnit& u) {
+  OrvLexUnit next;
+  for (;;) {
+    NextChar(next);
+    if (next.code != ' ' && next.code != SEP_SPACE) break;
+    u.Absorb(next);
+  }
+  UnNextChar(next);
+}
+
+bool OrvLexer::NextIsSeparator(const OrvLexUnit& next) {
+  switch (next.code) {
+    case ' ':
+    case SEP_UNINLINED_COPY:
+    case SEP_INLINED_COPY:
+    case SEP_COPY_INC:
+    case SEP_SPACE:
+    case SEP_EOF:
+      return true;
+    case '=': {
+      // "==" after the punctuation: the second '=' is read from the line
+      // itself, since only one unit can be pushed back.
+      if (cur_ == nullptr || next.beg.Line() != cur_->posn.Line()) return false;
+      const int after = next.end.Column();
+      return after < cur_->length && cur_->line[after] == '=';
+    }
+    default:
+      return false;
+  }
+}
+
+void OrvLexer::ReadLineComment(OrvLexUnit& u, const char* intro) {
+  char buf[ORV_LINE_BUFFER_SIZE + 8];
+  const int cap = static_cast<int>(sizeof buf);
+  int n = 0;
+  for (const char* p = intro; *p != '\0'; ++p) buf[n++] = *p;
+  OrvTxtPosn lastEnd = u.end;
+  OrvLexUnit next;
+  for (;;) {
+    NextChar(next);
+    if (next.code > 255) break;
+    if (n < cap) buf[n++] = static_cast<char>(next.code);
+    u.attached.Splice(next.attached);
+    lastEnd = next.end;
+  }
+  // The comment ends where the next unit begins; a library-inclusion unit
+  // has no position, so the comment then ends after its last character.
+  const OrvTxtPosn end = next.beg.IsSet() ? next.beg : lastEnd;
+  OrvTokenChain front;
+  front.Splice(u.attached);
+  front.Append(new OrvToken(CM_COMMENT, VString(buf, n), u.beg, end));
+  next.attached.Prepend(front);
+  u = std::move(next);
+}
+
+void OrvLexer::ReadNonnumLiteral(OrvLexUnit& lit) {
+  const int q = lit.code;
+  openQuote_ = q;
+  LiteralText text(kMaxNonnumValue);
+  text.Add(static_cast<char>(q));
+  int prevLine = lit.beg.Line();
+  int prevCol = lit.beg.Column();
+  const bool wang = HasDialect(dials, ORV_DIAL_WANG);
+  const bool pairRule = HasDialect(dials, ORV_DIAL_OSVS) || HasDialect(dials, ORV_DIAL_VSII);
+
+  OrvLexUnit u;
+  bool held = false;
+  for (;;) {
+    if (!held) NextChar(u);
+    held = false;
+    if (u.code == SEP_SPACE && wang) {
+      // Wang VS: the text up to the next quote is skipped and the literal
+      // goes on after it.
+      lit.attached.Splice(u.attached);
+      for (;;) {
+        NextChar(u);
+        if (u.code > 255 && u.code != SEP_SPACE) break;
+        lit.attached.Splice(u.attached);
+        if (u.code == q) break;
+      }
+      held = u.code > 255;
+      continue;
+    }
+    if (u.code > 255) {
+      CloseLiteralAt(*this, lit, u, text, q, false);
+      break;
+    }
+    if (u.code == q && u.beg.Line() != prevLine) {
+      // The opening quote of a continuation line: the continued line is
+      // taken as running to column 72.
+      text.AddContinuationSpaces(*this, lit.beg, prevCol);
+      prevLine = u.beg.Line();
+      prevCol = u.beg.Column();
+      lit.Absorb(u);
+      continue;
+    }
+    if (u.code == q) {
+      text.Add(static_cast<char>(q));
+      const int closeCol = u.beg.Column();
+      int lastLine = u.beg.Line();
+      lit.Absorb(u);
+      bool doubled = false;
+      for (;;) {
+        NextChar(u);
+        if (u.code != q ||
+            (pairRule && u.beg.Line() != lastLine && closeCol != kPairAcrossLinesIx)) {
+          UnNextChar(u);
+          break;
+        }
+        const bool sameLine = u.beg.Line() == lastLine;
+        lastLine = u.beg.Line();
+        prevLine = u.beg.Line();
+        prevCol = u.beg.Column();
+        lit.Absorb(u);
+        if (sameLine) {
+          doubled = true;
+          break;
+        }
+        // A continuation line that opens with a quote after a quote that
+        // ended the line: the unit after it is tested the same way.
+      }
+      if (!doubled) break;
+      // A doubled quote is one value character; the image keeps both.
+      if (!text.AddValue(*this, lit.beg, static_cast<char>(q))) text.DropLast();
+      continue;
+    }
+    text.AddValue(*this, lit.beg, static_cast<char>(u.code));
+    prevLine = u.beg.Line();
+    prevCol = u.beg.Column();
+    lit.Absorb(u);
+  }
+  openQuote_ = 0;
+  lit.code = TK_NONNUM_LIT;
+  lit.text = text.Text();
+}
+
+void OrvLexer::ReadPrefixedLiteral(OrvLexUnit& lit, OrvLexUnit& quote) {
+  const char prefix = OrvToUpper(static_cast<char>(lit.code));
+  const int q = quote.code;
+  // Hexadecimal and bit digits are read in upper case; national and DBCS
+  // content keeps its case.
+  const bool upper = prefix == 'X' || prefix == 'H' || prefix == 'B';
+  openQuote_ = q;
+  LiteralText text(kMaxPrefixedValue);
+  text.Add(prefix);
+  text.Add(static_cast<char>(q));
+  int prevLine = quote.beg.Line();
+  int prevCol = quote.beg.Column();
+  lit.Absorb(quote);
+
+  OrvLexUnit u;
+  for (;;) {
+    NextChar(u);
+    if (u.code > 255) {
+      CloseLiteralAt(*this, lit, u, text, q, true);
+      break;
+    }
+    if (u.code == q) {
+      if (u.beg.Line() == prevLine) {
+        text.Add(static_cast<char>(q));
+        lit.Absorb(u);
+        break;
+      }
+      text.AddContinuationSpaces(*this, lit.beg, prevCol);
+    } else {
+      const char c = static_cast<char>(u.code);
+      text.AddValue(*this, lit.beg, upper ? OrvToUpper(c) : c);
+    }
+    prevLine = u.beg.Line();
+    prevCol = u.beg.Column();
+    lit.Absorb(u);
+  }
+  openQuote_ = 0;
+  lit.code = TK_NONNUM_LIT;
+  lit.text = text.Text();
+}
+
+void OrvLexer::UnNextSepOrChar(OrvLexUnit& u) {
+  if (traceFlags & ORV_LEX_TRACE_CHARS) {
+    *OrvLexerTraceOut << "UnGetSepOrChar: ";
+    u.Print(*OrvLexerTraceOut);
+    *OrvLexerTraceOut << std::endl;
+  }
+  PushIntoSlot(sepSlot_, sepSlotFull_, u, "OrvLexer::UnGetSepOrChar: cannot take more");
+}
+
+OrvTokenGroup* OrvLexer::GetSepOrChar() {
+  OrvLexUnit u;
+  NextSepOrChar(u);
+  return u.ToGroup();
+}
+
+void OrvLexer::UnGetSepOrChar(OrvTokenGroup* group) {
+  OrvLexUnit u;
+  u.FromGroup(group);
+  UnNextSepOrChar(u);
+}

@@ -1,0 +1,147 @@
+// Error nodes: the STMT__SYNTAX_ERROR statements that keep the source text
+// which error recovery throws away.
+#include <iostream>
+
+#include "OrvConstNodes.h"
+#include "OrvExprOper.h"
+#include "OrvParserErrors.h"
+#include "OrvParserImpl.h"
+#include "OrvToken.h"
+#include "OrvTreeUtil.h"
+
+namespace {
+
+// The traces of this file follow the lexer's trace switch.
+bool Tracing(const OrvParserImpl* parser) { return parser->lexer.traceFlags != 0; }
+
+// A new error node: a STMT__SYNTAX_ERROR over an empty EX_EXEC_TOKEN_LIST.
+OrvExpr* NewErrorNode() {
+  return new OrvExprOper(STMT__SYNTAX_ERROR, new OrvExprOper(EX_EXEC_TOKEN_LIST));
+}
+
+// The token list child of an error node, made anew when it is missing.
+OrvExpr* TokenListOf(OrvExpr* errNode) {
+  OrvExpr* list = errNode->NArgs() > 0 ? errNode->Args(0) : nullptr;
+  if (list == nullptr || list->Oper() != EX_EXEC_TOKEN_LIST) {
+    list = new OrvExprOper(EX_EXEC_TOKEN_LIST);
+    errNode->SetArg(0, list, -1, 0);
+  }
+  return list;
+}
+
+// True when a token dropped at `listEnd` lies before the first token the
+// error node's list holds (or in another file): it then goes in front.
+bool GoesInFront(OrvExpr* tokenList, const OrvTxtPosn& listEnd) {
+  if (tokenList->NArgs() == 0) return false;
+  OrvExpr* first = tokenList->Args(0);
+  if (first == nullptr) return false;
+  OrvTxtPosn firstBegin = first->Tokens().PosnRange().beg;
+  return OrvTxtPosn::Compare(listEnd, firstBegin) < 0;
+}
+
+// Turns a dropped token into the TOKEN_STRING child that keeps it.
+OrvExpr* KeepToken(OrvToken*& token) {
+  VString text;
+  if (token->code == SEP_SPACE) {
+    token->code = PRESERVED_SPACE;
+    text = VString(" ");
+  } else if (token->code != CM_COMMENT) {
+    text = token->Text();
+    token->image = text;
+    token->code = PRESERVED_STRING;
+  }
+  OrvExpr* node = new OrvTokenString(text);
+  node->Tokens().Append(token);
+  return node;
+}
+
+}  // namespace
+
+OrvExpr* GenErrNode() {
+  OrvParserImpl* parser = currentParser;
+  if (parser == nullptr) return nullptr;
+  OrvExpr* current = parser->errNode;
+  if (current != nullptr && current->Parent() == nullptr) {
+    if (Tracing(parser)) std::cout << "  GenErrNode: err_node is UN-attached, use it" << std::endl;
+    return current;
+  }
+  // An attached error node belongs to the tree; the next one must be new,
+  // or every token dropped later would make an error node of its own.
+  if (Tracing(parser)) {
+    std::cout << (current != nullptr ? "  GenErrNode: err_node is attached, generate new one"
+                                     : "  GenErrNode: no err_node, generate new")
+              << std::endl;
+  }
+  parser->errNode = NewErrorNode();
+  return parser->errNode;
+}
+
+void DiscardErrValue(OrvGrammarValue value, int mode) {
+  OrvParserImpl* parser = currentParser;
+  OrvExpr* node = OrvGrammarValueNode(value);
+  if (parser == nullptr || node == nullptr || node->Parent() != nullptr) return;
+  if (node->Oper() == COBOL_FILE || node->Oper() == COBOL_PROGRAM) return;
+  // When the error node goes with the value, the value's tokens must not be
+  // handed to it: they would be deleted with it.  A new one takes them.
+  bool errNodeInside = parser->errNode != nullptr && OrvIsInSubtree(node, parser->errNode);
+  if (errNodeInside) {
+    if (Tracing(parser)) std::cout << "=!!=ERR_NODE DELETED, set it to NULL" << std::endl;
+    parser->errNode = nullptr;
+  }
+  OrvTokenList tokens;
+  OrvGatherTokensWalker(node, tokens);
+  if (errNodeInside && !tokens.IsEmpty()) GenErrNode();
+  AttachErrTokens(&tokens, mode);
+  delete node;
+  // Tokens that were not taken are deleted with the list.
+}
+
+void DiscardErrTokens(OrvTokenList* list, int mode) {
+  OrvParserImpl* parser = currentParser;
+  if (parser == nullptr) return;
+  if (list != nullptr) {
+    AttachErrTokens(list, mode);
+    if (mode != ORV_DISCARD_LOOKAHEAD) {
+      list->Clear();
+      delete list;
+    }
+    return;
+  }
+  if (mode == ORV_DISCARD_NEW_ERROR_NODE) {
+    parser->errNode = NewErrorNode();
+    if (Tracing(parser)) std::cout << "-!!-CREATED NEW ERROR NODE" << std::endl;
+  }
+}
+
+void AttachErrTokens(OrvTokenList* list, int mode) {
+  OrvParserImpl* parser = currentParser;
+  if (parser == nullptr) return;
+  if (Tracing(parser)) {
+    std::cout << "!!AttachErrTokens: type=" << mode << " ";
+    if (list != nullptr) list->Print(std::cout);
+    std::cout << std::endl;
+  }
+  if (list == nullptr || list->IsEmpty() || parser->errNode == nullptr) return;
+
+  bool anyToken = false;
+  for (OrvTokenListNode* e = list->head; e != nullptr && !anyToken; e = e->next) {
+    anyToken = e->token != nullptr;
+  }
+  if (!anyToken) return;
+  // The node that takes the tokens: an attached error node gives way to a
+  // new one.
+  OrvExpr* errNode = GenErrNode();
+  OrvExpr* tokenList = TokenListOf(errNode);
+  bool inFront = GoesInFront(tokenList, list->PosnRange().end);
+  int next = 0;
+  for (OrvTokenListNode* e = list->head; e != nullptr; e = e->next) {
+    if (e->token == nullptr) continue;
+    OrvExpr* kept = KeepToken(e->token);
+    if (inFront) {
+      tokenList->InsArg(kept, next++);
+    } else {
+      tokenList->AddArg(kept);
+    }
+  }
+  if (Tracing(parser)) errNode->DebugDump(std::cout);
+}

@@ -1,0 +1,55 @@
+// Parse initialisation and the table of special registers.
+#include "OrvParseInit.h"
+
+#include "OrvDialMasks.h"
+#include "OrvExprOper.h"
+#include "OrvParserImpl.h"
+#include "OrvSymTab.h"
+
+const OrvSpecialRegister OrvSpecialRegisterTable[] = {
+#define ORV_SPECIAL_REGISTER(Depth, Level, Name, Picture, Usage, Dialects) \
+  {{Depth, Level, Name, Picture, Usage, nullptr}, Dialects},
+#include "OrvSpecialRegisters.def"
+    {{0, 0, nullptr, nullptr, DU_NONE, nullptr}, 0},
+};
+static_assert(sizeof(OrvSpecialRegisterTable) / sizeof(OrvSpecialRegisterTable[0]) ==
+                  ORV_SPECIAL_REGISTER_ROWS + 1,
+              "the registers and the end row");
+
+namespace {
+
+// COBOL_FILE slot of the special registers.
+const int kFileDeclarations = 2;
+
+}  // namespace
+
+int OrvSelectSpecialRegisters(OrvDials dials, OrvDataItemHierRec* rows) {
+  int n = 0;
+  for (const OrvSpecialRegister* r = OrvSpecialRegisterTable; r->item.name != nullptr; ++r) {
+    if (OrvDialsShareDialect(dials, r->dialects)) rows[n++] = r->item;
+  }
+  rows[n] = OrvSpecialRegisterTable[ORV_SPECIAL_REGISTER_ROWS].item;
+  return n;
+}
+
+void InitParseTree(OrvParserImpl* parser) {
+  OrvExpr* root = new OrvExprOper(COBOL_FILE);
+  parser->root = root;
+  if (parser->progDepth < ORV_PROG_STACK_SIZE) parser->progStack[parser->progDepth++] = root;
+
+  OrvExpr* registers = new OrvExprOper(DECL_DD_LIST);
+  root->SetArg(kFileDeclarations, registers, -1, 0);
+  OrvExpr* table = new OrvExprOper(SYMBOL_TABLE_ELT_LIST);
+  parser->curSymTab = table;
+  root->SetArg(ORV_FILE_SYMTAB_ARG, table, -1, 0);
+
+  OrvDataItemHierRec rows[ORV_SPECIAL_REGISTER_ROWS + 1];
+  OrvSelectSpecialRegisters(parser->dials, rows);
+  VString ignored;
+  OrvDeclDataItemHierarchy(registers, rows, 0, root, ignored);
+
+  const VStringArray& constants = parser->setConstants;
+  for (int i = 0; i < constants.count && i < constants.capacity; ++i) {
+    parser->lexer.SetConstant(constants.items[i], root);
+  }
+}

@@ -1,0 +1,71 @@
+// Syntax errors and error nodes: the grammar's report of a syntax error, the
+// printable form of a look-ahead token, and the error node (a
+// STMT__SYNTAX_ERROR over an EX_EXEC_TOKEN_LIST) that collects every token
+// error recovery throws away, so that the skipped source text stays in the
+// tree.  All of them work on the running parser, currentParser.
+#ifndef LARK_SEMA_ORVPARSERERRORS_H
+#define LARK_SEMA_ORVPARSERERRORS_H
+
+#include <cstdint>
+
+#include "VString.h"
+
+class OrvExpr;
+class OrvTokenList;
+
+// The grammar's semantic value: one pointer-sized word, a plain number from
+// 0 to ORV_GRAMMAR_PLAIN_MAX or a pointer to a node.
+typedef std::intptr_t OrvGrammarValue;
+const OrvGrammarValue ORV_GRAMMAR_PLAIN_MAX = 1400;
+
+// The node a semantic value points to, or null for a plain number.
+inline OrvExpr* OrvGrammarValueNode(OrvGrammarValue value) {
+  return static_cast<std::uintptr_t>(value) > static_cast<std::uintptr_t>(ORV_GRAMMAR_PLAIN_MAX)
+             ? reinterpret_cast<OrvExpr*>(value)
+             : nullptr;
+}
+
+// Why the parse engine discards a value or a position list.
+enum OrvDiscardMode {
+  ORV_DISCARD_NEW_ERROR_NODE = -1,  // no list: start a new error node
+  ORV_DISCARD_LOOKAHEAD = 0,        // the look-ahead token; its list is not freed
+  ORV_DISCARD_POPPED = 1,           // a stack entry popped during recovery
+  ORV_DISCARD_ABANDONED = 2         // the parse is abandoned
+};
+
+// Reports "<text>. at token: <token>" at MSG_ERR, at the begin of the first
+// token of the look-ahead's position list that is not a blank, comma,
+// semicolon or comment (the parser's current position when there is none).
+void ReportSyntaxError(const char* text, int code, const OrvGrammarValue* value,
+                       OrvTokenList* const* position);
+
+// The printable form of a look-ahead token of this code with this value: the
+// token's kind form (with the image of the value node when it has one); a
+// value node without an image adds "  TokenExpr:" and its dump.
+VString TokenErrText(int code, const OrvGrammarValue* value);
+
+// The error node for an error rule of the grammar: the current one while no
+// tree holds it; otherwise (none, or attached) a new one, which becomes
+// current.
+OrvExpr* GenErrNode();
+
+// Hands the tokens of a discarded value to the error node and deletes the
+// value.  Plain numbers, nodes with a parent and the COBOL_FILE and
+// COBOL_PROGRAM nodes are left alone.  When the current error node lay in
+// the deleted value, another one takes the tokens.
+void DiscardErrValue(OrvGrammarValue value, int mode);
+
+// Hands the tokens of a discarded position list to the error node; for
+// every mode but ORV_DISCARD_LOOKAHEAD the list is then cleared and freed.
+// A null list with ORV_DISCARD_NEW_ERROR_NODE starts a new error node.
+void DiscardErrTokens(OrvTokenList* list, int mode);
+
+// Moves every token of the list into the error node, each as a TOKEN_STRING
+// child of its token list: a blank becomes PRESERVED_SPACE with the text " ",
+// a comment keeps its code with an empty text, any other token becomes
+// PRESERVED_STRING with its source text.  Tokens that lie before those the
+// node holds go in front of them, in their order.  Without an error node
+// nothing is taken.
+void AttachErrTokens(OrvTokenList* list, int mode);
+
+#endif

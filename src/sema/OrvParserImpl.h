@@ -1,0 +1,213 @@
+// OrvParserImpl: the parser object.  It is the parser settings (OrvParser)
+// plus everything a running parse needs: the root under construction, the
+// caller's message list, the embedded lexer, the program stack, the
+// data-description level stack, the procedure-structure state and the state
+// of the token supply.  The grammar's actions, the token supply, the lexer's
+// hooks and the walks that finish a program reach the running parser through
+// the process-wide pointer `currentParser`; one parse runs at a time.
+#ifndef LARK_SEMA_ORVPARSERIMPL_H
+#define LARK_SEMA_ORVPARSERIMPL_H
+
+#include <vector>
+
+#include "OrvLexer.h"
+#include "OrvParser.h"
+#include "OrvToken.h"
+#include "OrvTxtPosn.h"
+#include "VString.h"
+
+class OrvExpr;
+class OrvNamedObjDef;
+class OrvSymTabElt;
+
+// Entries of the program stack: entry 0 holds the COBOL_FILE root, so at
+// most 19 programs are open at once.
+const int ORV_PROG_STACK_SIZE = 20;
+// Most data-description entries open at once; the level stack is used from
+// index 1 up to this index.
+const int ORV_LEVEL_STACK_SIZE = 50;
+// The currency sign of a program that gives no CURRENCY SIGN clause.
+const int ORV_DEFAULT_CURRENCY_SIGN = '$';
+
+// One open data-description entry: its nesting level and its holder node.
+struct OrvLevelEntry {
+  int level;
+  OrvExpr* holder;
+};
+
+class OrvParserImpl;
+
+// The parser whose parse is running; null between parses.
+extern OrvParserImpl* currentParser;
+
+// Parses one source for a parser object: the work of OrvParserImpl::Parse.
+// The library that parses whole sources installs it in
+// OrvParseSourceRoutine; the parser object itself stands below the grammar
+// and cannot call it directly.
+typedef OrvParserResult (*OrvParseSourceFn)(OrvParserImpl& parser, const VString& fileName,
+                                            OrvExpr** tree, OrvTokenList* messages);
+extern OrvParseSourceFn OrvParseSourceRoutine;
+
+class OrvParserImpl : public OrvParser {
+ public:
+  // Default settings, a lexer given the parser's five hooks, a reset parse
+  // state.
+  OrvParserImpl();
+  // The settings of `other` (with an empty option group), a fresh lexer
+  // with the same hooks, a reset parse state.
+  OrvParserImpl(const OrvParserImpl& other);
+  // Takes the settings of `other` (clearing the option group), resets the
+  // parse state; the lexer is left as it is.
+  OrvParserImpl& operator=(const OrvParserImpl& other);
+  // Frees what the parse state still owns (ReleaseParseState), the pending
+  // EXEC list and the NOTE lines; never the root or the end-of-input tokens.
+  ~OrvParserImpl() override;
+
+  // Parses one source file into *tree through OrvParseSourceRoutine.
+  // Without an installed routine: a terminal message, *tree null, result 3.
+  OrvParserResult Parse(const VString& fileName, OrvExpr** tree,
+                        OrvTokenList* messages) override;
+
+  // --- parse state ----------------------------------------------------------
+
+  // Puts every parse-state field to its start value.  Frees nothing but the
+  // NOTE lines: what a previous parse left in the other fields was handed
+  // out or freed by it (they may point into a tree already deleted).
+  void ResetParseState();
+  // Frees what a parse leaves behind that no tree holds: an error node, an
+  // EXEC token list, NOTE lines, a held-back token group, record and marker
+  // lists and an open record that were not attached, the programs that did
+  // not fit the program stack, the nodes retired by the finishing walks;
+  // clears those fields.  Called after the grammar returns, before the tree
+  // is handed out or deleted, and by the destructor.
+  void ReleaseParseState();
+
+  // --- messages (parser messages and error nodes) -------------------------
+
+  // The one entry of every parse diagnostic; the lexer's message call-back.
+  // A position whose line and column are both 0 (or none) becomes curPosn.
+  // MSG_WARN and MSG_ERR become tokens of the message list; the other
+  // levels go to the settings' message call-back.  Without a message list a
+  // terminal message says so and the message is dropped.  Works on
+  // currentParser; with none the message goes to the process-wide sink.
+  static void ParserError(int level, const OrvTxtPosn* position, const VString* text);
+  // The same for this parser; the routines of the parser object report
+  // through it.
+  void ReportMessage(int level, const OrvTxtPosn* position, const VString* text);
+  void ReportMessage(int level, const OrvTxtPosn& position, const VString& text);
+  // The parser's trace switch (the settings' name-handling trace word): its
+  // traces go to standard output.  No option sets it.
+  int ParserTrace() const { return traceWords[ORV_TRACE_WORD_NAMES]; }
+  // Sends a consistency message straight to the settings' message call-back
+  // at curPosn (the process-wide sink when the settings have none).
+  void ReportToCallBack(int level, const VString& text);
+
+  // --- program structure ---------------------------------------------------
+
+  // A new COBOL_PROGRAM with its symbol table (which becomes curSymTab),
+  // pushed on the program stack.  With 19 programs open it is not pushed:
+  // "Too many levels of Nested Programs" (terminal), the program is kept
+  // until the parse state is released and the parse counts as failed.
+  OrvExpr* StartProgram();
+  // END PROGRAM: the node goes into slot 5 of the innermost open program,
+  // which is finished, when the names agree; otherwise a message and the
+  // node stays with the caller.
+  void EndProgram(OrvExpr* endNode);
+  // At the end of the source: ends every open program (failed 0), or
+  // deletes them (failed 1).
+  void FinishSource(int failed);
+  // Ends the n innermost open programs: CICS EIB block, name resolution,
+  // ACCEPT/DISPLAY items, attachment to the enclosing program or file.
+  void FinishProgram(int n);
+  // Files a section, paragraph or sentence-level node under procOwner.
+  void ProcessNewProc(OrvExpr* node);
+  // Leaves the procedure part: no current section or paragraph.
+  void ClearCurProc();
+
+  // --- names --------------------------------------------------------------
+
+  // Defines the element's name in `category`; reports duplicates and
+  // conflicting categories.  Returns the new definition (null when `elt` is
+  // not a symbol-table element, after a terminal message).
+  OrvNamedObjDef* SymTabDefine(OrvSymTabElt* elt, int category, int mayRepeat);
+  // Resolves a NAMED_OBJ_USE to one definition, reports, or replaces it
+  // (ASSIGN names).
+  void SymTabQualResolve(OrvExpr* use);
+
+  // --- nodes replaced while a walk visits them ------------------------------
+
+  // Keeps a detached node alive until FreeRetiredNodes: a walk that visits
+  // a node may still look at it after its call-back replaced it.
+  void RetireNode(OrvExpr* node);
+  // Deletes the retired nodes.
+  void FreeRetiredNodes();
+
+  // --- lexer hooks ----------------------------------------------------------
+
+  // Takes over one token group of an EXEC block that the grammar does not
+  // parse.
+  static void AddExecToken(OrvTokenGroup* group);
+  // Receives one token group of a NOTE paragraph (the lexer keeps and
+  // deletes it), or null at the end of the NOTE.
+  static void AddNoteToken(OrvTokenGroup* group);
+
+  // --- the parse state --------------------------------------------------------
+
+  OrvExpr* root;              // the COBOL_FILE under construction
+  int currencySign;           // of the current program; '$' at reset and program start
+  int noReduce;               // the next reduction moves no tokens
+  OrvExpr* errNode;           // the current STMT__SYNTAX_ERROR node
+  OrvTokenList* messageList;  // the caller's message list (not owned)
+  OrvLexer lexer;
+  OrvTxtPosn curPosn;         // begin of the token last handed to the grammar
+  OrvExpr* curSymTab;         // SYMBOL_TABLE_ELT_LIST of the innermost program, or the file's
+  int nameLookup;             // lexer-time name lookup on (1) or off
+  int inUseForDebugging;      // reading the operands of USE FOR DEBUGGING
+  int areaANames;             // Area A names flag of the token supply
+  int inDeclaratives;         // inside DECLARATIVES
+  int inDataDivision;         // set after the DATA DIVISION header
+  int lastTokenCode;          // code last delivered to the grammar
+  int copySkip;               // skipping the rest of an old-style COPY
+  OrvTokenGroup* pendingGroup;   // group held back by the token supply
+  OrvTokenList* eofTokens;    // tokens delivered with the end of input; owned
+  OrvExpr* progStack[ORV_PROG_STACK_SIZE];  // the file, then the open programs
+  int progDepth;              // used entries of progStack
+  OrvLevelEntry levelStack[ORV_LEVEL_STACK_SIZE + 1];  // index 0 unused
+  int levelDepth;             // open entries on levelStack
+  OrvExpr* recordList;        // finished record holders for the grammar
+  OrvExpr* pendingMarkers;    // COPY/REPLACE/INCLUDE markers not yet placed
+  OrvExpr* execTokens;        // EX_EXEC_TOKEN_LIST of the EXEC block being read; owned
+  OrvToken* noteLine;         // NOTE comment line being built; owned
+  OrvTokenList noteTokens;    // finished NOTE comment lines
+  OrvExpr* procOwner;         // node whose slot takes the SECTION_PROC_LIST
+  int procSlot;               // that slot
+  OrvExpr* curSection;        // current SECTION_PROC
+  OrvExpr* curPara;           // current PARA_PROC
+  int debugLevel;             // the settings' position trace word, taken at reset
+  // Set when the parse cannot give a sound tree although the grammar went
+  // on (a program that did not fit the program stack); the parse then fails
+  // as when the lexer's error flag is set.
+  int parseFailed;
+  // The "cics-eib" choice of this parse: the setting, taken at reset; the
+  // first finished program decides "auto" for the rest of the parse.
+  int cicsEibChoice;
+  // Programs started while the program stack was full; owned until the
+  // parse state is released.
+  std::vector<OrvExpr*> overflowPrograms;
+  // Nodes replaced while a walk visited them; owned until FreeRetiredNodes.
+  std::vector<OrvExpr*> retiredNodes;
+
+ private:
+  // Deletes a node that no tree holds (no parent); a node with a parent
+  // belongs to its tree.
+  static void DeleteIfDetached(OrvExpr* node);
+};
+
+// The lexer's name hook: FindNameInProg of the current parser (null when no
+// parse runs).
+OrvSymTabElt* LexerFindNameHook(const VString& name);
+// The lexer's root hook: the root of the current parser (null when no parse
+// runs).
+OrvExpr* LexerRootHook();
+
+#endif

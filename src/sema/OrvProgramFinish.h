@@ -1,0 +1,30 @@
+// The walks that run when a program is finished, besides name resolution:
+// the CICS execute interface block declared in the program's LINKAGE
+// SECTION, and the conversion of ACCEPT and DISPLAY items written in screen
+// form that use none of the screen clauses.
+#ifndef LARK_SEMA_ORVPROGRAMFINISH_H
+#define LARK_SEMA_ORVPROGRAMFINISH_H
+
+#include "OrvDataItemBuild.h"
+
+class OrvExpr;
+
+// The CICS execute interface block: CICS-BLOCKS (hidden), DFHEIBLK and its
+// 26 fields, ended by a row without a name.
+extern const OrvDataItemHierRec OrvCicsEibTable[];
+// Rows of the table before its end row.
+const int ORV_CICS_EIB_ROWS = 28;
+
+// Named-walk pre call-back: at a DIVISION_DATA, appends the block to its
+// LINKAGE SECTION (made when missing), defining the names in the program's
+// table, and skips the division's children (2); 1 for every other node.
+int OrvAddCicsEibDecls(OrvExpr* node, OrvExpr* root, void* context);
+
+// WalkTheTree call-back: an ACCEPT_SCREEN_ITEM or DISPLAY_SCREEN_ITEM that
+// needs no screen handling becomes the ANSI form, or the function form when
+// it names a device other than the console; answers 2 after such an item,
+// 1 for every other node.  The item replaced is retired through the current
+// parser (the walk may still look at it).
+int ProcessAcceptItem(OrvExpr* node, void* context);
+
+#endif

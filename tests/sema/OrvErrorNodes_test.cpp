@@ -1,0 +1,196 @@
+// Error nodes: which node collects the tokens that error recovery drops, how
+// each token is kept, their order, and what is deleted on the way.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "OrvConstNodes.h"
+#include "OrvExprOper.h"
+#include "OrvParserErrors.h"
+#include "SemaTestSupport.h"
+
+namespace {
+
+using ErrorNodeTest = sematest::ParserTest;
+
+struct Tok {
+  int code;
+  const char* image;
+  OrvTxtPosn at;
+};
+
+OrvTokenList* NewList(std::initializer_list<Tok> tokens) {
+  OrvTokenList* list = new OrvTokenList;
+  for (const Tok& t : tokens) {
+    OrvToken* token = new OrvToken(t.code, VString(t.image), t.at, t.at);
+    list->Append(token);
+  }
+  return list;
+}
+
+// The error node's kept tokens as "<node text>|<token code>|<token image>".
+std::vector<std::string> Kept(OrvExpr* errNode) {
+  std::vector<std::string> out;
+  OrvExpr* list = errNode->Args(0);
+  for (int i = 0; i < list->NArgs(); ++i) {
+    OrvExpr* kept = list->Args(i);
+    EXPECT_EQ(kept->Oper(), TOKEN_STRING);
+    EXPECT_EQ(kept->Tokens().Count(), 1);
+    const OrvToken* token = kept->Tokens().First();
+    out.push_back(Str(*kept->Image()) + "|" + std::to_string(token->code) + "|" +
+                  Str(token->image));
+  }
+  return out;
+}
+
+bool IsFreshErrorNode(OrvExpr* node) {
+  return node != nullptr && node->Oper() == STMT__SYNTAX_ERROR && node->NArgs() == 1 &&
+         node->Args(0) != nullptr && node->Args(0)->Oper() == EX_EXEC_TOKEN_LIST &&
+         node->Parent() == nullptr;
+}
+
+TEST_F(ErrorNodeTest, GenErrNodeReusesAnUnattachedNodeAndReplacesAnAttachedOne) {
+  OrvExpr* first = GenErrNode();
+  EXPECT_TRUE(IsFreshErrorNode(first));
+  EXPECT_EQ(first->Args(0)->NArgs(), 0);
+  EXPECT_EQ(parser.errNode, first);
+  EXPECT_EQ(GenErrNode(), first);  // nobody holds it yet
+
+  OrvExpr* sentence = new OrvExprOper(SENTENCE, first);  // an error rule attached it
+  owned.push_back(sentence);
+  OrvExpr* second = GenErrNode();
+  EXPECT_NE(second, first);
+  EXPECT_TRUE(IsFreshErrorNode(second));
+  EXPECT_EQ(parser.errNode, second);
+  EXPECT_EQ(GenErrNode(), second);
+}
+
+TEST_F(ErrorNodeTest, EachDroppedTokenBecomesATokenStringOfItsKind) {
+  OrvExpr* errNode = GenErrNode();
+  OrvTokenList* list =
+      NewList({{SEP_SPACE, "\n", {2, 0, 1}}, {TK_USER_DEFD_WORD, "MOVX", {2, 11, 1}},
+               {CM_COMMENT, "* note", {3, 6, 1}}, {SEP_COMMA, ",", {3, 20, 1}}});
+  AttachErrTokens(list, ORV_DISCARD_POPPED);
+  EXPECT_EQ(Kept(errNode), (std::vector<std::string>{
+                               " |" + std::to_string(PRESERVED_SPACE) + "|\n",
+                               "MOVX|" + std::to_string(PRESERVED_STRING) + "|MOVX",
+                               "|" + std::to_string(CM_COMMENT) + "|* note",
+                               ",|" + std::to_string(PRESERVED_STRING) + "|,",
+                           }));
+  // The list keeps its entries, each emptied.
+  EXPECT_EQ(list->Count(), 4);
+  for (OrvTokenListNode* e = list->head; e != nullptr; e = e->next) EXPECT_EQ(e->token, nullptr);
+  delete list;
+}
+
+TEST_F(ErrorNodeTest, EarlierTokensGoInFrontInTheirOrderLaterOnesBehind) {
+  OrvExpr* errNode = GenErrNode();
+  OrvTokenList* middle = NewList({{TK_USER_DEFD_WORD, "C", {5, 11, 1}}});
+  OrvTokenList* early = NewList({{TK_USER_DEFD_WORD, "A", {3, 11, 1}},
+                                 {TK_USER_DEFD_WORD, "B", {3, 16, 1}}});
+  OrvTokenList* late = NewList({{TK_USER_DEFD_WORD, "D", {6, 0, 1}}});
+  OrvTokenList* member = NewList({{TK_USER_DEFD_WORD, "M", {1, 11, 4}}});
+  for (OrvTokenList* list : {middle, early, late, member}) {
+    DiscardErrTokens(list, ORV_DISCARD_POPPED);  // frees the list
+  }
+  // Another file's tokens count as earlier.
+  std::vector<std::string> texts;
+  for (const std::string& k : Kept(errNode)) texts.push_back(k.substr(0, k.find('|')));
+  EXPECT_EQ(texts, (std::vector<std::string>{"M", "A", "B", "C", "D"}));
+}
+
+TEST_F(ErrorNodeTest, WithoutAnErrorNodeNothingIsTaken) {
+  OrvTokenList* list = NewList({{TK_USER_DEFD_WORD, "A", {3, 11, 1}}});
+  AttachErrTokens(list, ORV_DISCARD_POPPED);
+  EXPECT_EQ(parser.errNode, nullptr);
+  ASSERT_NE(list->First(), nullptr);
+  EXPECT_EQ(list->First()->code, TK_USER_DEFD_WORD);
+  DiscardErrTokens(list, ORV_DISCARD_POPPED);  // the tokens are deleted with it
+  EXPECT_EQ(parser.errNode, nullptr);
+}
+
+TEST_F(ErrorNodeTest, TheLookAheadListStaysAndANullListMayStartANewNode) {
+  OrvExpr* errNode = GenErrNode();
+  OrvTokenList lookahead;
+  lookahead.AddToken(TK_USER_DEFD_WORD, OrvTxtPosn(4, 11, 1), VString("X"));
+  DiscardErrTokens(&lookahead, ORV_DISCARD_LOOKAHEAD);  // not freed: it lives on the stack
+  EXPECT_EQ(lookahead.Count(), 1);
+  EXPECT_EQ(lookahead.First(), nullptr);
+  EXPECT_EQ(Kept(errNode).size(), 1u);
+
+  DiscardErrTokens(nullptr, ORV_DISCARD_POPPED);
+  EXPECT_EQ(parser.errNode, errNode);
+  owned.push_back(errNode);
+  DiscardErrTokens(nullptr, ORV_DISCARD_NEW_ERROR_NODE);
+  EXPECT_NE(parser.errNode, errNode);
+  EXPECT_TRUE(IsFreshErrorNode(parser.errNode));
+}
+
+TEST_F(ErrorNodeTest, DiscardErrValueLeavesNumbersHeldNodesAndRootsAlone) {
+  sematest::ReleaseWatch watch;
+  OrvExpr* errNode = GenErrNode();
+  OrvExpr* held = new OrvExprOper(SENTENCE);
+  OrvExpr* holder = new OrvExprOper(SENTENCE_LIST, held);
+  OrvExpr* file = new OrvExprOper(COBOL_FILE);
+  OrvExpr* program = new OrvExprOper(COBOL_PROGRAM);
+  for (OrvExpr* n : {holder, file, program}) owned.push_back(n);
+  for (OrvExpr* n : {held, file, program}) sematest::PlaceAt(n, 2, 11);
+
+  DiscardErrValue(0, ORV_DISCARD_POPPED);
+  DiscardErrValue(ORV_GRAMMAR_PLAIN_MAX, ORV_DISCARD_ABANDONED);
+  for (OrvExpr* n : {held, file, program}) {
+    DiscardErrValue(reinterpret_cast<OrvGrammarValue>(n), ORV_DISCARD_ABANDONED);
+    EXPECT_EQ(n->Tokens().Count(), 1);
+  }
+  EXPECT_EQ(watch.Count(), 0u);
+  EXPECT_EQ(errNode->Args(0)->NArgs(), 0);
+}
+
+TEST_F(ErrorNodeTest, ADiscardedValueGivesItsTokensAndIsDeleted) {
+  sematest::ReleaseWatch watch;
+  OrvExpr* errNode = GenErrNode();
+  OrvExpr* move = new OrvExprOper(STMT_MOVE, new OrvCharString(VString("A")),
+                                  new OrvCharString(VString("B")));
+  move->ArgSlots(0)->tokens.AddToken(RW_MOVE, OrvTxtPosn(2, 11, 1), VString("MOVE"));
+  sematest::PlaceAt(move->Args(1), 2, 19, "B");
+  DiscardErrValue(reinterpret_cast<OrvGrammarValue>(move), ORV_DISCARD_POPPED);
+  EXPECT_TRUE(watch.Released(move));
+  EXPECT_EQ(parser.errNode, errNode);
+  std::vector<std::string> kept = Kept(errNode);
+  ASSERT_EQ(kept.size(), 2u);
+  EXPECT_EQ(kept[1], "B|" + std::to_string(PRESERVED_STRING) + "|B");
+}
+
+TEST_F(ErrorNodeTest, WhenTheErrorNodeGoesWithTheValueItsTokensGoToANewOne) {
+  sematest::ReleaseWatch watch;
+  // The error node attached inside the value, with tokens around it.
+  OrvExpr* inner = GenErrNode();
+  OrvExpr* sentence = new OrvExprOper(SENTENCE, inner);
+  sematest::PlaceAt(sentence, 4, 11, "X");
+  DiscardErrValue(reinterpret_cast<OrvGrammarValue>(sentence), ORV_DISCARD_POPPED);
+  EXPECT_TRUE(watch.Released(inner));
+  ASSERT_TRUE(IsFreshErrorNode(parser.errNode));
+  EXPECT_EQ(Kept(parser.errNode).size(), 1u);
+
+  // The unattached error node itself as the value: its tokens survive it.
+  watch.Clear();
+  OrvExpr* self = parser.errNode;
+  DiscardErrValue(reinterpret_cast<OrvGrammarValue>(self), ORV_DISCARD_ABANDONED);
+  EXPECT_TRUE(watch.Released(self));
+  ASSERT_TRUE(IsFreshErrorNode(parser.errNode));
+  std::vector<std::string> kept = Kept(parser.errNode);
+  ASSERT_EQ(kept.size(), 1u);
+  EXPECT_EQ(kept[0].substr(0, 2), "X|");
+
+  // Without tokens nothing is handed on: no error node is left.
+  watch.Clear();
+  OrvExpr* empty = parser.errNode;
+  empty->Args(0)->Args(0)->Tokens().Clear();
+  DiscardErrValue(reinterpret_cast<OrvGrammarValue>(new OrvExprOper(SENTENCE, empty)),
+                  ORV_DISCARD_ABANDONED);
+  EXPECT_TRUE(watch.Released(empty));
+  EXPECT_EQ(parser.errNode, nullptr);
+}
+
+}  // namespace
