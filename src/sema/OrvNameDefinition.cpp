@@ -105,6 +105,7 @@ OrvNamedObjDef* OrvParserImpl::SymTabDefine(OrvSymTabElt* elt, int category, int
   }
   OrvNamedObjDef* def =
       new OrvNamedObjDef(category, OrvLink(elt, ORV_NO_LINK_INDEX), OrvLinkList());
+  definitionsOf.erase(elt);
   if (ParserTrace()) {
     std::cout << "=SymTabDef: ";
     elt->DebugDump(std::cout);

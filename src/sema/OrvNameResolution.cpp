@@ -68,6 +68,29 @@ std::vector<OrvExpr*> ToArray(const OrvLinkList& list) {
 
 }  // namespace
 
+std::vector<OrvExpr*> OrvParserImpl::DefinitionsOf(OrvSymTabElt* elt) {
+  if (definitionsCached) {
+    auto found = definitionsOf.find(elt);
+    if (found != definitionsOf.end()) return found->second;
+  }
+  std::vector<OrvExpr*> defs;
+  for (OrvLinkElem* r = elt->References().Head(); r != nullptr; r = r->next) {
+    OrvExpr* ref = r->link.node;
+    if (ref != nullptr && ref->Oper() == NAMED_OBJ_DEF) defs.push_back(ref);
+  }
+  if (definitionsCached) definitionsOf.emplace(elt, defs);
+  return defs;
+}
+
+void OrvParserImpl::ResolveNames(OrvExpr* program) {
+  definitionsOf.clear();
+  definitionsCached = true;
+  WalkTheTree(program, program, ResolveUseCallback);
+  definitionsCached = false;
+  definitionsOf.clear();
+  FreeRetiredNodes();
+}
+
 int ResolveUseCallback(OrvExpr* node, void* context) {
   (void)context;
   if (node == nullptr || node->Oper() != NAMED_OBJ_USE) return ORV_WALK_CHILDREN;
@@ -116,17 +139,17 @@ void OrvParserImpl::SymTabQualResolve(OrvExpr* useNode) {
   OrvSymTabElt* e = ElementOf(namedItem);
   OrvLinkList candidates;
   if (e != nullptr) {
-    for (OrvLinkElem* r = e->References().Head(); r != nullptr; r = r->next) {
-      OrvExpr* ref = r->link.node;
-      if (ref != nullptr && ref->Oper() == NAMED_OBJ_DEF) {
-        candidates.Append(OrvLink(ref, ORV_NO_LINK_INDEX));
-      }
-    }
+    for (OrvExpr* def : DefinitionsOf(e)) candidates.Append(OrvLink(def, ORV_NO_LINK_INDEX));
   }
   for (size_t k = 1; k < names.size(); ++k) {
+    // Only the qualifier's definitions can hold a candidate: its uses,
+    // which grow with the program, are left out of the search.
     OrvSymTabElt* qualifier = ElementOf(names[k]);
-    OrvLinkList none;
-    OrvRestrictDefs(candidates, qualifier != nullptr ? *qualifier->Links(0) : none);
+    OrvLinkList scopes;
+    if (qualifier != nullptr) {
+      for (OrvExpr* def : DefinitionsOf(qualifier)) scopes.Append(OrvLink(def, ORV_NO_LINK_INDEX));
+    }
+    OrvRestrictDefs(candidates, scopes);
   }
   if (ParserTrace()) {
     for (OrvLinkElem* c = candidates.Head(); c != nullptr; c = c->next) {

@@ -80,6 +80,8 @@ void OrvParserImpl::ResetParseState() {
   cicsEibChoice = cicsEib;
   overflowPrograms.clear();
   retiredNodes.clear();
+  definitionsCached = false;
+  definitionsOf.clear();
 }
 
 void OrvParserImpl::DeleteIfDetached(OrvExpr* node) {

@@ -8,6 +8,7 @@
 #ifndef LARK_SEMA_ORVPARSERIMPL_H
 #define LARK_SEMA_ORVPARSERIMPL_H
 
+#include <unordered_map>
 #include <vector>
 
 #include "OrvLexer.h"
@@ -142,6 +143,11 @@ class OrvParserImpl : public OrvParser {
   // Deletes the retired nodes.
   void FreeRetiredNodes();
 
+  // Resolves every name use of a program (and of the programs it contains).
+  void ResolveNames(OrvExpr* program);
+  // The definitions among the element's References, in their order.
+  std::vector<OrvExpr*> DefinitionsOf(OrvSymTabElt* elt);
+
   // --- lexer hooks ----------------------------------------------------------
 
   // Takes over one token group of an EXEC block that the grammar does not
@@ -196,6 +202,12 @@ class OrvParserImpl : public OrvParser {
   std::vector<OrvExpr*> overflowPrograms;
   // Nodes replaced while a walk visited them; owned until FreeRetiredNodes.
   std::vector<OrvExpr*> retiredNodes;
+  // While a resolution walk runs: the definitions among an element's
+  // References, gathered at the element's first use, so that a name used
+  // often is not searched again for each use.  A definition made meanwhile
+  // drops its element's entry.
+  bool definitionsCached;
+  std::unordered_map<const OrvExpr*, std::vector<OrvExpr*>> definitionsOf;
 
  private:
   // Deletes a node that no tree holds (no parent); a node with a parent

@@ -168,8 +168,7 @@ void OrvParserImpl::FinishProgram(int n) {
       if (cicsEibChoice != ORV_ANY_NO) {
         OrvWalkTree(program, nullptr, "OrvAddCicsEibDecls", OrvAddCicsEibDecls, nullptr, nullptr);
       }
-      WalkTheTree(program, program, ResolveUseCallback);
-      FreeRetiredNodes();
+      ResolveNames(program);
       if (progressCallBack != nullptr) {
         VString text("*");
         progressCallBack(&kNoPosn, &text);

@@ -1,4 +1,5 @@
-// Value of a level-78 constant: integer literals only.
+// Value of a level-78 constant: integer literals only, and the process-wide
+// hook through which the PICTURE expansion asks for a value.
 #include "OrvCalcValue.h"
 
 #include "OrvExpr.h"
@@ -47,4 +48,6 @@ OrvExpr* CalcValue(OrvExpr* node, int depth) {
 
 }  // namespace
 
-OrvExpr* OrvCalcValueExpr(OrvExpr* node) { return CalcValue(node, 0); }
+OrvExpr* OrvCalcLiteralValue(OrvExpr* node) { return CalcValue(node, 0); }
+
+OrvCalcValueFn OrvCalcValueHook = OrvCalcLiteralValue;

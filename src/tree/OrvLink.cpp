@@ -51,7 +51,7 @@ OrvExpr* OrvLink::SetLinkExprFromIndex(OrvExpr* const* table, uint32_t size) {
 // OrvLinkList
 // ---------------------------------------------------------------------------
 
-OrvLinkList::OrvLinkList(const OrvLinkList& other) : head_(nullptr) {
+OrvLinkList::OrvLinkList(const OrvLinkList& other) : head_(nullptr), tail_(nullptr) {
   for (OrvLinkElem* e = other.head_; e != nullptr; e = e->next) Append(e->link);
 }
 
@@ -68,22 +68,29 @@ void OrvLinkList::Clear() {
     delete head_;
     head_ = next;
   }
+  tail_ = nullptr;
 }
 
 void OrvLinkList::Append(const OrvLink& link) {
-  OrvLinkElem** tail = &head_;
-  while (*tail != nullptr) tail = &(*tail)->next;
-  *tail = new OrvLinkElem{link, nullptr};
+  OrvLinkElem* elem = new OrvLinkElem{link, nullptr};
+  if (tail_ != nullptr) {
+    tail_->next = elem;
+  } else {
+    head_ = elem;
+  }
+  tail_ = elem;
 }
 
 void OrvLinkList::Remove(const OrvExpr* node) {
   OrvLinkElem** at = &head_;
+  tail_ = nullptr;
   while (*at != nullptr) {
     if ((*at)->link.node == node) {
       OrvLinkElem* gone = *at;
       *at = gone->next;
       delete gone;
     } else {
+      tail_ = *at;
       at = &(*at)->next;
     }
   }
@@ -91,12 +98,14 @@ void OrvLinkList::Remove(const OrvExpr* node) {
 
 void OrvLinkList::RemoveIf(int (*pred)(const OrvLink& link, void* context), void* context) {
   OrvLinkElem** at = &head_;
+  tail_ = nullptr;
   while (*at != nullptr) {
     if (pred((*at)->link, context)) {
       OrvLinkElem* gone = *at;
       *at = gone->next;
       delete gone;
     } else {
+      tail_ = *at;
       at = &(*at)->next;
     }
   }
@@ -135,9 +144,6 @@ std::ostream& OrvLinkList::PutTic(std::ostream& out) const {
 }
 
 OrvResult OrvLinkList::GetTic(std::istream& in, VString& error) {
-  // Appends behind a kept end, so that a long list reads in linear time.
-  OrvLinkElem** tail = &head_;
-  while (*tail != nullptr) tail = &(*tail)->next;
   while (in.peek() == '=') {
     in.get();
     int64 value = 0;
@@ -149,9 +155,7 @@ OrvResult OrvLinkList::GetTic(std::istream& in, VString& error) {
                         static_cast<long long>(value));
       return ORV_TIC_BAD_NUMBER;
     }
-    *tail = new OrvLinkElem{OrvLink(nullptr, static_cast<int32_t>(static_cast<uint32_t>(value))),
-                            nullptr};
-    tail = &(*tail)->next;
+    Append(OrvLink(nullptr, static_cast<int32_t>(static_cast<uint32_t>(value))));
   }
   if (in.get() != '&') {
     error = "OrvLinkList::GetTic: bad list finisher";

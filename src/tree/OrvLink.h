@@ -39,11 +39,12 @@ struct OrvLinkElem {
   OrvLinkElem* next;
 };
 
-// A singly linked list of links held by its head; owns its elements, never
-// the targets.
+// A singly linked list of links held by its head, with its last element
+// kept so that appending takes constant time; owns its elements, never the
+// targets.
 class OrvLinkList {
  public:
-  OrvLinkList() : head_(nullptr) {}
+  OrvLinkList() : head_(nullptr), tail_(nullptr) {}
   OrvLinkList(const OrvLinkList& other);
   OrvLinkList& operator=(const OrvLinkList& other);
   ~OrvLinkList() { Clear(); }
@@ -69,6 +70,7 @@ class OrvLinkList {
 
  private:
   OrvLinkElem* head_;
+  OrvLinkElem* tail_;  // the last element; null when the list is empty
 };
 
 // The answers of the base class's Link() and Links(): {null, -1} and a list

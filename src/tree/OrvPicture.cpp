@@ -4,6 +4,7 @@
 #include "OrvPicture.h"
 
 #include <cstring>
+#include <string>
 #include <vector>
 
 #include "OrvCalcValue.h"
@@ -54,13 +55,15 @@ OrvResult ConstantCount(const VString& name, OrvExpr* context, bool haveContext,
   }
   OrvLinkList* refs = elt->Links(0);
   OrvExpr* def = refs != nullptr ? refs->Nth(0).node : nullptr;
-  OrvExpr* value = def != nullptr ? OrvCalcValueExpr(def) : nullptr;
-  if (value == nullptr) {
+  OrvExpr* value = def != nullptr && OrvCalcValueHook != nullptr ? OrvCalcValueHook(def) : nullptr;
+  // Only an integer is a repeat count; a string constant has none.
+  bool isInteger = value != nullptr && value->Oper() == INT_NUM_CONST;
+  count = isInteger ? value->IntValue() : 0;
+  delete value;
+  if (!isInteger) {
     message = OrvFormat("Cannot compute value of 78-level constant used in PIC string: %s", whole);
     return ORV_PIC_CONSTANT_PROBLEM;
   }
-  count = value->Oper() == INT_NUM_CONST ? value->IntValue() : 0;
-  delete value;
   return ORV_OK;
 }
 
@@ -168,7 +171,14 @@ OrvResult Unroll(const char** text, VString& unrolled, OrvExpr* context, bool ha
 // Occurrences, by character, in the runs.
 struct PicCounts {
   int64 n[256];
+  // The characters present, each once, in order of appearance; the tests
+  // of the categories look only at these.
+  std::string present;
   PicCounts() { std::memset(n, 0, sizeof n); }
+  void Add(char ch, int64 count) {
+    if (n[(unsigned char)ch] == 0) present += ch;
+    n[(unsigned char)ch] += count;
+  }
   int64 Of(const char* set) const {
     int64 s = 0;
     for (const char* c = set; *c != '\0'; ++c) s += n[(unsigned char)*c];
@@ -177,8 +187,8 @@ struct PicCounts {
   bool Has(char c) const { return n[(unsigned char)c] > 0; }
   // True when every character present is one of `set`.
   bool OnlyIn(const char* set) const {
-    for (int c = 0; c < 256; ++c) {
-      if (n[c] > 0 && (c == 0 || std::strchr(set, c) == nullptr)) return false;
+    for (char c : present) {
+      if (c == '\0' || std::strchr(set, c) == nullptr) return false;
     }
     return true;
   }
@@ -207,7 +217,7 @@ OrvResult OrvPicStrCategory(const char** text, VString& unrolled, std::uint16_t*
   unrolled = total > OrvPicMaxUnrolledLength ? Compact(runs) : Expand(runs, total);
 
   PicCounts k;
-  for (const PicRun& run : runs) k.n[(unsigned char)run.ch] += run.count;
+  for (const PicRun& run : runs) k.Add(run.ch, run.count);
   int64 nines = k.n[(unsigned char)'9'];
   int cat;
   int64 len;

@@ -150,6 +150,19 @@ TEST(OrvLexerSeparatorsTest, InlineCommentRidesOnTheLineBreak) {
   EXPECT_EQ(At(2, 0, run), brk.attached[0].end);
 }
 
+TEST(OrvLexerSeparatorsTest, InlineCommentBeforeALibraryInclusion) {
+  // The inclusion unit has no position: the comment ends after its own
+  // last character.
+  LexerRun run;
+  run.Open(Lines({AreaA("A *> X"), "-INC MEM"}), kFixed, kMf);
+  std::vector<UnitView> units = run.Seps();
+  ASSERT_EQ("A{SEP_SPACE}{SEP_COPY_INC}{SEP_EOF}", Render(units));
+  ASSERT_EQ(1u, units[2].attached.size());
+  EXPECT_EQ("*>  X", units[2].attached[0].text);
+  EXPECT_EQ(At(1, 9, run), units[2].attached[0].beg);
+  EXPECT_EQ(At(1, 13, run), units[2].attached[0].end);
+}
+
 TEST(OrvLexerSeparatorsTest, SpacesStaySeparateInNoteMode) {
   LexerRun run;
   run.Open(Lines({AreaA("A  B")}));

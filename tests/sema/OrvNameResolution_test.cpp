@@ -313,6 +313,19 @@ TEST_F(ResolveTest, AnAssignNameIsAnExternalFileOrADataNameDefinedInPlace) {
   EXPECT_NE(trace.str().find("NAMED_OBJ_USE"), std::string::npos);
 }
 
+TEST_F(ResolveTest, ANameDefinedInPlaceServesTheUsesThatFollow) {
+  OrvExpr* device = new OrvExprOper(FCX_DEVICE);
+  program->SetArg(1, AssignClause(device, Use(SYMCAT_UNKNOWN, {"FNAME"})), -1, 0);
+  Procedure(program);
+  OrvNamedObjUse* later = Use(SYMCAT_DATA_NAME, {"FNAME"});
+  Sentence({later});
+  Finish();
+  OrvExpr* def = device->Args(2)->Args(0);
+  ASSERT_EQ(def->Oper(), NAMED_OBJ_DEF);
+  EXPECT_EQ(DefOf(later), def);
+  EXPECT_TRUE(Messages().empty()) << ::testing::PrintToString(Messages());
+}
+
 TEST_F(ResolveTest, AFileNameOfASelectEntryWithoutDescription) {
   Procedure(program);
   OrvExpr* entry = new OrvExprOper(DECL_FC_ENTRY);

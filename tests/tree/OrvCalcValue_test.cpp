@@ -60,7 +60,7 @@ TEST_F(CalcValueTest, IntegerConstants) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.node != nullptr ? OrvOperName(c.node->Oper()) : "null");
-    OrvExpr* v = OrvCalcValueExpr(c.node);
+    OrvExpr* v = OrvCalcLiteralValue(c.node);
     ASSERT_EQ(c.hasValue, v != nullptr);
     if (v != nullptr) {
       EXPECT_EQ(INT_NUM_CONST, v->Oper());
@@ -71,15 +71,15 @@ TEST_F(CalcValueTest, IntegerConstants) {
   }
   // A name use is not a constant.
   OrvNameUse name(*ten->Link(0));
-  EXPECT_EQ(nullptr, OrvCalcValueExpr(&name));
+  EXPECT_EQ(nullptr, OrvCalcLiteralValue(&name));
 }
 
 TEST_F(CalcValueTest, CyclicConstantsHaveNoValue) {
   OrvNamedObjDef* a = Constant("A", nullptr);
   OrvNamedObjDef* b = Constant("B", UseOf(a));
   a->Parent()->SetArg(3, new OrvExprOper(EX_CONST_VALUE, UseOf(b)), -1, 0);
-  EXPECT_EQ(nullptr, OrvCalcValueExpr(a));
-  EXPECT_EQ(nullptr, OrvCalcValueExpr(b));
+  EXPECT_EQ(nullptr, OrvCalcLiteralValue(a));
+  EXPECT_EQ(nullptr, OrvCalcLiteralValue(b));
 }
 
 }  // namespace

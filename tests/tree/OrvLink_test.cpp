@@ -6,6 +6,7 @@
 #include <set>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "MessageRecorder.h"
 #include "OrvConstNodes.h"
@@ -91,6 +92,54 @@ TEST(OrvLinkList, RemoveIfDropsTheChosenLinksAndKeepsOrder) {
   OrvLinkList none;
   none.RemoveIf(PointsAtOddNode, nullptr);
   EXPECT_TRUE(none.IsEmpty());
+}
+
+// The indexes of a list, in order.
+std::vector<int> Indexes(const OrvLinkList& l) {
+  std::vector<int> out;
+  for (OrvLinkElem* e = l.Head(); e != nullptr; e = e->next) out.push_back(e->link.index);
+  return out;
+}
+
+int IndexAtLeastThree(const OrvLink& link, void*) { return link.index >= 3 ? 1 : 0; }
+int Every(const OrvLink&, void*) { return 1; }
+
+TEST(OrvLinkList, AppendingAfterRemovalsGoesBehindTheLastLinkLeft) {
+  OrvNullNode a, b;
+  const struct {
+    const char* title;
+    void (*edit)(OrvLinkList& l, OrvExpr* a, OrvExpr* b);
+    std::vector<int> expected;  // after appending index 9
+  } cases[] = {
+      {"the last removed", [](OrvLinkList& l, OrvExpr*, OrvExpr* b) { l.Remove(b); }, {0, 1, 9}},
+      {"all removed", [](OrvLinkList& l, OrvExpr* a, OrvExpr* b) { l.Remove(a); l.Remove(b); },
+       {9}},
+      {"the tail removed by predicate",
+       [](OrvLinkList& l, OrvExpr*, OrvExpr*) { l.RemoveIf(IndexAtLeastThree, nullptr); },
+       {0, 1, 2, 9}},
+      {"all removed by predicate",
+       [](OrvLinkList& l, OrvExpr*, OrvExpr*) { l.RemoveIf(Every, nullptr); }, {9}},
+      {"cleared", [](OrvLinkList& l, OrvExpr*, OrvExpr*) { l.Clear(); }, {9}},
+      {"assigned", [](OrvLinkList& l, OrvExpr*, OrvExpr*) {
+         OrvLinkList other;
+         other.Append(OrvLink(nullptr, 7));
+         l = other;
+       }, {7, 9}},
+  };
+  for (const auto& c : cases) {
+    OrvLinkList l;
+    l.Append(OrvLink(&a, 0));
+    l.Append(OrvLink(&a, 1));
+    l.Append(OrvLink(&b, 2));
+    l.Append(OrvLink(&b, 3));
+    c.edit(l, &a, &b);
+    l.Append(OrvLink(nullptr, 9));
+    EXPECT_EQ(Indexes(l), c.expected) << c.title;
+    OrvLinkList copy(l);
+    copy.Append(OrvLink(nullptr, 10));
+    EXPECT_EQ(copy.Count(), static_cast<int>(c.expected.size()) + 1) << c.title;
+    EXPECT_EQ(Indexes(l), c.expected) << c.title;
+  }
 }
 
 TEST(OrvLinkList, PrintForms) {

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "NameTestSupport.h"
+#include "OrvCalcValue.h"
 #include "OrvConstNodes.h"
 #include "OrvDataItemBuild.h"
 
@@ -274,6 +275,28 @@ TEST_F(PicConstantTest, ContextOutsideAnyProgramHasNoConstants) {
     EXPECT_EQ(ORV_PIC_CONSTANT_PROBLEM, Unroll("X(LEN)", context, out, msg));
     EXPECT_EQ("78-level name used in PIC string is not defined: X(LEN)", msg);
   }
+}
+
+// Evaluators that a test installs in place of the tree's own.
+OrvExpr* SevenForAnything(OrvExpr*) { return new OrvIntNumConst(VString("7"), 7); }
+OrvExpr* TextForAnything(OrvExpr*) { return new OrvStrConst(VString("'7'")); }
+
+TEST_F(PicConstantTest, CountsComeFromTheInstalledEvaluator) {
+  OrvCalcValueFn saved = OrvCalcValueHook;
+  std::string out;
+  std::string msg;
+  OrvCalcValueHook = SevenForAnything;
+  OrvResult seven = Unroll("X(NOVAL)", program_, out, msg);
+  std::string sevenOut = out;
+  // A value that is not an integer is no repeat count.
+  OrvCalcValueHook = TextForAnything;
+  OrvResult text = Unroll("X(LEN)", program_, out, msg);
+  OrvCalcValueHook = saved;
+  EXPECT_EQ(0, seven);
+  EXPECT_EQ("XXXXXXX", sevenOut);
+  EXPECT_EQ(ORV_PIC_CONSTANT_PROBLEM, text);
+  EXPECT_EQ("Cannot compute value of 78-level constant used in PIC string: X(LEN)", msg);
+  EXPECT_EQ("", out);
 }
 
 TEST_F(PicConstantTest, CategoryWithConstantCount) {

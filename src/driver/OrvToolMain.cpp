@@ -1,0 +1,343 @@
+// The tool driver: option groups, environment and command line, banner and
+// listings, input checks, the loop over the input files and the exit path.
+#include "OrvToolMain.h"
+
+#include <sys/stat.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <iostream>
+
+#include "OrvExit.h"
+#include "OrvExpr.h"
+#include "OrvFiles.h"
+#include "OrvMessage.h"
+#include "OrvMessageSink.h"
+#include "OrvParser.h"
+#include "OrvSymTab.h"
+#include "OrvTool.h"
+#include "OrvToolGrammarLink.h"
+#include "OrvToolMessageSink.h"
+
+std::ofstream OrvMessageLog;
+OrvCLFlagTable OrvOptionRegistry;
+OrvTokenList OrvLoggedMessages;
+
+const char* const OrvToolOptionsVariable = "ORV_TOOL_OPTIONS";
+const char* const OrvToolNotice = "Prints statistics of COBOL source programs.";
+
+int OrvConvWarn = 1;
+int OrvConvInfo = 0;
+int OrvConvList = 0;
+int OrvTransFindOnly = 0;
+
+VString* OrvBailoutLevelChoices() {
+  static VString choices[] = {VString("warnings"), VString("errors"), VString("severe"),
+                              VString("")};
+  return choices;
+}
+
+namespace {
+
+// Result of the refusal of a tool that asks for printing or transformations.
+const OrvResult kNotBuilt = ORV_BAD_OPTIONS;
+
+const OrvCLFlag kEnd = {0, nullptr, nullptr, nullptr, nullptr, nullptr, 0, nullptr, 0};
+
+OrvCLFlag Heading(const char* title) {
+  return {'-', "", nullptr, nullptr, nullptr, nullptr, 0, title, 7};
+}
+OrvCLFlag Switch(const char* name, int* value, const char* description, int mask) {
+  return {'b', name, value, nullptr, nullptr, nullptr, 0, description, mask};
+}
+
+// The state of one run.
+struct Run {
+  OrvTool* tool;
+  int argc;
+  char** argv;
+  int findOnly = 0;
+  int silent = 0;
+  int stat = 0;
+  int several = 0;
+  VString errorText;      // a fatal condition's message, reported on exit
+  OrvExpr* tree = nullptr;
+  OrvResult result = ORV_OK;  // the run's exit status so far
+
+  // The three groups of the driver, each ended by a kind-0 record.  They
+  // point at the tool's fields and at this run's switches.
+  OrvCLFlag settings[5];
+  OrvCLFlag reporting[7];
+  OrvCLFlag parsing[4];
+};
+
+void BuildGroups(Run& run) {
+  OrvTool* t = run.tool;
+  run.settings[0] = Heading("Settings");
+  run.settings[1] = Switch("help", &t->help, "Print command line options values and description", 11);
+  run.settings[2] = Switch("pf", &t->pf,
+                           "Print command line flags values in the short form (*.cop file format)", 11);
+  run.settings[3] = Switch("v", &t->v, "Print Loomwright version", 11);
+  run.settings[4] = kEnd;
+
+  run.reporting[0] = Heading("Generic Reporting");
+  run.reporting[1] = Switch("conv-warn", &OrvConvWarn, "Warn about transformation problems", 1);
+  run.reporting[2] = Switch("conv-info", &OrvConvInfo, "Inform about every trasnformation performed", 1);
+  run.reporting[3] = Switch("conv-list", &OrvConvList, "List all transformations applied", 1);
+  run.reporting[4] = Switch("find-only", &run.findOnly,
+                            "Only list potential transformations, do not execute them", 1);
+  run.reporting[5] = Switch("silent", &run.silent, "Do not print short summary of the conversion", 1);
+  run.reporting[6] = kEnd;
+
+  // The parse group has no heading: its options show under the parser's
+  // last group.
+  run.parsing[0] = Switch("progress", &t->progress, "Display Parsing Progress Indicator", 1);
+  run.parsing[1] = {'l', "bailout-level", &t->bailoutLevel, OrvBailoutLevelChoices(), nullptr,
+                    nullptr, 0, "Level of parser messages that cause bailout", 1};
+  run.parsing[2] = Switch("stat", &run.stat, "Print short source program statistics", 1);
+  run.parsing[3] = kEnd;
+}
+
+void ReportError(const VString& text) { OrvToolMessageSink(MSG_ERR, &OrvNullPosn, &text); }
+
+// Reports every text of the list as an error, then frees the list.
+void ReportErrors(VStringList& errors) {
+  for (const VStringListNode* n = errors.head; n; n = n->next) ReportError(n->value);
+  errors.Clear();
+}
+
+// Reports every message of the list through the sink (token code = level,
+// the token's begin, its image), then frees the list.
+void ReportMessages(OrvTokenList& messages) {
+  for (const OrvTokenListNode* n = messages.head; n; n = n->next)
+    if (n->token) OrvToolMessageSink(n->token->code, &n->token->begin, &n->token->image);
+  messages.Clear();
+}
+
+// Everything the driver writes is on its way out before the next file
+// starts, so that an interrupt, whose handler ends the process at once,
+// loses no finished block.
+void FlushOutput() {
+  std::cout.flush();
+  std::fflush(stdout);
+}
+
+// Start step 7: every option group into the registry, in order.  The
+// registry is emptied first, so that it holds this run's records only.
+OrvResult RegisterOptions(Run& run, const OrvCLFlag* toolOptions, int parseSwitch, int mask) {
+  OrvCLFlagTable& registry = OrvOptionRegistry;
+  registry = OrvCLFlagTable();
+  OrvResult r = OrvAddCommandLineFlags(registry, run.settings, run.errorText, mask);
+  if (r == ORV_OK && toolOptions)
+    r = OrvAddCommandLineFlags(registry, toolOptions, run.errorText, mask);
+  if (r == ORV_OK) r = OrvAddCommandLineFlags(registry, run.reporting, run.errorText, mask);
+  if (r == ORV_OK && parseSwitch) {
+    OrvParser* parser = run.tool->parser;
+    r = OrvAddCommandLineFlags(registry, parser->BuildOptions(ORV_PARSER_ALL_OPTIONS),
+                               run.errorText, mask);
+    if (r == ORV_OK) r = OrvAddCommandLineFlags(registry, run.parsing, run.errorText, mask);
+  }
+  return r;
+}
+
+// Start steps 8 and 9: the environment variable, then the command line.
+OrvResult ReadOptions(Run& run) {
+  VStringList errors;
+  const char* env = std::getenv(OrvToolOptionsVariable);
+  if (env) {
+    OrvResult r = ParseOptionString(OrvOptionRegistry, VString(env), errors);
+    ReportErrors(errors);
+    if (r != ORV_OK) return r;
+  }
+  OrvResult r = SetCLFlag(OrvOptionRegistry, 1, run.argc, run.argv, run.tool->inputFiles, errors);
+  ReportErrors(errors);
+  return r;
+}
+
+// Start step 10.
+void PrintBanner(const OrvTool& tool) {
+  std::ostream& out = std::cout;
+  const char* format = tool.bannerFormat.text ? tool.bannerFormat.text : "";
+  VString banner = OrvFormat(format, tool.commandName.text ? tool.commandName.text : "",
+                             tool.version.text ? tool.version.text : "");
+  out << banner << "\n";
+  out << "Source-to-Source converter.\n";
+  out << "Loomwright Direct.\n";
+  if (OrvToolCanParseSql()) out << "Can parse SQL.\n";
+  if (OrvToolCanParseCics()) out << "Can parse CICS.\n";
+  if (OrvToolCanParseDialects(OrvDialFieldMask(ORV_DIAL_WANG))) out << "Can parse Wang.\n";
+  if (OrvToolCanParseDialects(OrvDialFieldMask(ORV_DIAL_DML))) out << "Can parse DMS DML.\n";
+  out << OrvToolNotice << "\n\n";
+  out << "Start it with -help to see a list of command-line options.\n";
+}
+
+bool IsDirectory(const char* path) {
+  struct stat st;
+  return stat(path, &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+// Start steps 13 and 14: at least one input, and every input readable.
+// A directory opens as a stream on some systems but cannot be read as a
+// source, so it is refused here rather than when its turn comes.
+OrvResult CheckInputs(Run& run) {
+  const VStringList& files = run.tool->inputFiles;
+  if (files.head == nullptr) {
+    run.errorText = VString("No input files specified");
+    return ORV_BAD_OPTIONS;
+  }
+  for (const VStringListNode* n = files.head; n; n = n->next) {
+    const char* path = n->value.text ? n->value.text : "";
+    std::ifstream in;
+    OrvResult r = OrvOpenInFile(in, path, false, true);
+    in.close();
+    if (r != ORV_OK) {
+      run.errorText = OrvFormat("Cannot open file '%s' for input", path);
+      return r;
+    }
+    if (IsDirectory(path)) {
+      run.errorText = OrvFormat("Cannot open file '%s' for input: it is a directory", path);
+      return ORV_CANNOT_OPEN_INPUT;
+    }
+  }
+  return ORV_OK;
+}
+
+// Start step 15.
+OrvResult PrepareParser(Run& run, OrvDials allowedDials) {
+  OrvParser* parser = run.tool->parser;
+  parser->allowedDials = allowedDials;
+  OrvResult r = parser->ResolveDialectOptions(run.errorText);
+  if (r != ORV_OK) return r;
+  if (run.tool->progress) parser->progressCallBack = OrvProgressIndicator;
+  OrvSymTabTraceLevel = parser->traceWords[ORV_TRACE_WORD_SYMTAB];
+  return ORV_OK;
+}
+
+// Per-file step 4: parse, report, bail out or print the short statistics.
+// Answers the parse result when the file bails out, else 0.
+OrvResult ParseFile(Run& run, const VString& file, bool& bailedOut) {
+  OrvTool* tool = run.tool;
+  OrvParser* parser = tool->parser;
+  OrvNodeCounter = 0;
+  OrvTokenList messages;
+  OrvResult result = parser->Parse(file, &run.tree, &messages);
+  if (tool->progress && parser->progressCallBack) {
+    VString empty;
+    parser->progressCallBack(&OrvNullPosn, &empty);
+  }
+  ReportMessages(messages);
+  if (static_cast<unsigned>(result) > static_cast<unsigned>(tool->bailoutLevel)) {
+    ReportError(OrvFormat("%s: Parsing errors have caused bailout. This file will not be processed.",
+                          file.text ? file.text : ""));
+    bailedOut = true;
+    return result;
+  }
+  if (run.stat && run.tree) {
+    std::cout << OrvFormat("Lines:        %5d\n", parser->lineCount)
+              << OrvFormat("LinesOfCode:  %5d\n", parser->locCount);
+  }
+  return ORV_OK;
+}
+
+// Per-file step 5: the walker.  Answers its result.
+OrvResult WalkFile(Run& run, OrvWalker walker, const VString& file) {
+  OrvTool* tool = run.tool;
+  if (tool->progress) std::cout << (run.findOnly ? "*Searching*\n" : "*Transforming*\n");
+  OrvTokenList messages;
+  OrvResult result = walker(&run.tree, file, tool->parser, &tool->printer, &messages);
+  ReportMessages(messages);
+  if (result != ORV_OK) return result;
+  if (tool->dumpTree) {
+    std::cout << "\n***Tree After Processing:\n";
+    if (run.tree) run.tree->DebugDump(std::cout);
+  }
+  return ORV_OK;
+}
+
+void DeleteTree(Run& run) {
+  delete run.tree;
+  run.tree = nullptr;
+}
+
+// One input file, steps 1 to 9.
+void ProcessFile(Run& run, const VString& file, OrvWalker walker, int parseSwitch) {
+  OrvTool* tool = run.tool;
+  if (!run.silent) std::cout << "*Reading* " << file << "\n";
+  DeleteTree(run);
+  OrvErrorCount = 0;
+  OrvWarningCount = 0;
+
+  OrvResult fileResult = ORV_OK;
+  bool bailedOut = false;
+  if (parseSwitch) fileResult = ParseFile(run, file, bailedOut);
+  if (!bailedOut && walker) fileResult = WalkFile(run, walker, file);
+  // A failed file stays the run's result even when later files go well.
+  if (fileResult != ORV_OK) run.result = fileResult;
+
+  if (OrvErrorCount != 0 || OrvWarningCount != 0 || !run.silent)
+    std::cout << OrvFormat("Errors: %u, Warnings: %u\n", OrvErrorCount, OrvWarningCount);
+  if ((tool->progress || run.several) && !run.silent) std::cout << "\n";
+  tool->genFile = VString();
+  DeleteTree(run);
+  FlushOutput();
+}
+
+// The exit path.
+OrvResult Finish(Run& run, OrvResult result) {
+  DeleteTree(run);
+  if (run.errorText.length > 0) ReportError(run.errorText);
+  if (OrvMessageLog.is_open()) OrvWriteMessageLog();
+  FlushOutput();
+  return result;
+}
+
+}  // namespace
+
+OrvResult OrvToolMain(OrvTool* tool, int argc, char** argv, OrvDials allowedDials,
+                      int defaultPrimary, int defaultSecondary, const OrvCLFlag* toolOptions,
+                      OrvWalker walker, const char* defaultSuffix, OrvTransform* transform,
+                      int parseSwitch, int printSwitch, int optionMask) {
+  Run run;
+  run.tool = tool;
+  run.argc = argc;
+  run.argv = argv;
+  BuildGroups(run);
+
+  InstallSignalHandlers();
+  OrvParser* parser = tool->parser;
+  if (parser) parser->messageSink = OrvToolMessageSink;
+  OrvGlobalMessageSink = OrvToolMessageSink;
+  if (parser) {
+    parser->primaryDialect = defaultPrimary;
+    parser->secondaryDialect = defaultSecondary;
+  }
+  tool->genSfx = VString(defaultSuffix ? defaultSuffix : "");
+
+  if (transform || printSwitch) {
+    run.errorText = VString("OrvToolMain: printing and transformation steps are not built");
+    return Finish(run, kNotBuilt);
+  }
+  if (parseSwitch && parser == nullptr) {
+    run.errorText = VString("OrvToolMain: the tool has no parser object");
+    return Finish(run, ORV_BAD_OPTIONS);
+  }
+
+  OrvResult r = RegisterOptions(run, toolOptions, parseSwitch, optionMask);
+  if (r == ORV_OK) r = ReadOptions(run);
+  if (r != ORV_OK) return Finish(run, r);
+
+  if (argc <= 1 || tool->v || tool->help || tool->pf) PrintBanner(*tool);
+  if (tool->help) PrintOptionsHelp(OrvOptionRegistry, std::cout, 1, argc, argv);
+  if (tool->pf) PrintOptionsShort(OrvOptionRegistry, std::cout, 0xff);
+
+  r = CheckInputs(run);
+  if (r == ORV_OK && parseSwitch) r = PrepareParser(run, allowedDials);
+  if (r != ORV_OK) return Finish(run, r);
+  if (run.findOnly) OrvConvList = 1;
+  OrvTransFindOnly = run.findOnly ? 1 : 0;
+  run.several = tool->inputFiles.head->next != nullptr;
+
+  for (const VStringListNode* n = tool->inputFiles.head; n; n = n->next)
+    ProcessFile(run, n->value, walker, parseSwitch);
+  return Finish(run, run.result);
+}

@@ -1,0 +1,252 @@
+// SourcePrint preparation: the printing order of argument slots and the gap
+// tokens between a parent's text and each child's.
+//
+// The preparation visits every node of every parsed source, so it keeps its
+// per-node arrays on two scratch stacks that live for the whole run instead
+// of allocating them per node; each call uses the region above the caller's
+// and gives it back on return.  Entries are addressed by index because the
+// stacks may move while a child is prepared.
+#include "OrvSourcePrintPrep.h"
+
+#include <algorithm>
+#include <iostream>
+#include <vector>
+
+#include "OrvExpr.h"
+#include "OrvOper.h"
+#include "OrvPosnWalkers.h"
+#include "OrvToken.h"
+
+OrvTxtPosn last_posn;
+OrvExpr* err_expr = nullptr;
+
+namespace {
+
+// The source-order index of a slot that has none.
+const int kNoOrder = -1;
+
+struct Scratch {
+  std::vector<OrvSlotOrderEntry> entries;
+  std::vector<OrvTxtPosnRange> ranges;
+  std::vector<int> picks;  // used within one ordering only
+};
+
+Scratch& TheScratch() {
+  static Scratch scratch;
+  return scratch;
+}
+
+OrvSlotOrderEntry Entry(OrvArgSlot* slot, OrvExpr* root, int argIx) {
+  OrvSlotOrderEntry e;
+  e.slot = slot;
+  e.root = root;
+  e.arg_ix = argIx;
+  return e;
+}
+
+int OrderOf(const OrvSlotOrderEntry& e) { return e.slot ? e.slot->order : kNoOrder; }
+
+// Keeps the first problem only.
+void Note(VString& message, const VString& text) {
+  if (message.length == 0) message = text;
+}
+
+// Step 3: the slots of the node in slot order, computed slots left out and
+// list children past the fixed part flattened, appended to `out`.
+void CollectSlots(OrvExpr* node, int fixed, std::vector<OrvSlotOrderEntry>& out) {
+  int op = node->Oper();
+  int n = node->NArgs();
+  for (int i = 0; i < n; ++i) {
+    if (OrvOperArgIsComputed(op, i)) continue;
+    OrvArgSlot* slot = node->ArgSlots(i);
+    OrvExpr* child = slot ? slot->child : nullptr;
+    if (i < fixed || child == nullptr || !OrvOperIsList(child->Oper())) {
+      out.push_back(Entry(slot, node, i));
+      continue;
+    }
+    int m = child->NArgs();
+    for (int j = 0; j < m; ++j)
+      out.push_back(j == 0 ? Entry(child->ArgSlots(0), node, i) : Entry(child->ArgSlots(j), child, j));
+  }
+}
+
+// Orders the node's slots onto the end of `arena`: on return the arena
+// holds, from its old size on, the `count` entries in printing order.  The
+// collected list L and the output both stand on the arena: L first, the
+// output behind it; a taken entry of L has its slot set null.
+OrvResult OrderSlots(OrvExpr* node, std::vector<OrvSlotOrderEntry>& arena, int& count,
+                     VString& message) {
+  count = 0;
+  if (node == nullptr || node->NArgs() == 0) return ORV_OK;
+  OrvResult result = ORV_OK;
+  int op = node->Oper();
+  int fixed = OrvOperFixedOrder(op);
+  if (fixed < 0) fixed = node->NArgs();
+
+  const size_t base = arena.size();
+  CollectSlots(node, fixed, arena);
+  const int n = static_cast<int>(arena.size() - base);
+  arena.reserve(base + 2 * static_cast<size_t>(n));  // no move while appending
+  OrvSlotOrderEntry* list = arena.data() + base;
+  auto take = [&](int k) {
+    arena.push_back(list[k]);
+    list[k].slot = nullptr;
+  };
+  int expected = 0;
+
+  // Fixed part: taken in list order; their indexes must count up from 0.
+  for (int k = 0; k < n && k < fixed; ++k) {
+    int order = OrderOf(list[k]);
+    if (order != kNoOrder) {
+      if (order == expected) {
+        ++expected;
+      } else {
+        result = ORV_SOURCE_PRINT_BAD_ORDER;
+        Note(message, OrvFormat("SourcePrint: bad order of fixed clauses in %s: clause '%s' has "
+                                "index %d instead of %d",
+                                OrvOperName(op), OrvOperArgName(op, k).text, order, expected));
+      }
+    }
+    take(k);
+  }
+
+  // Ordered part: for each index from `expected` up to the largest one left,
+  // the first untaken entry that carries it.  Sorting the candidates by
+  // (index, list position) gives the same picks without a scan per index.
+  std::vector<int>& picks = TheScratch().picks;
+  picks.clear();
+  for (int k = 0; k < n; ++k)
+    if (list[k].slot && OrderOf(list[k]) >= expected) picks.push_back(k);
+  std::sort(picks.begin(), picks.end(), [&](int a, int b) {
+    int oa = OrderOf(list[a]), ob = OrderOf(list[b]);
+    return oa != ob ? oa < ob : a < b;
+  });
+  int lastPicked = kNoOrder;
+  for (int k : picks) {
+    int order = OrderOf(list[k]);
+    if (order == lastPicked) continue;  // a second entry of one index stays out
+    lastPicked = order;
+    take(k);
+  }
+
+  // Unordered part, in list order.
+  for (int k = 0; k < n; ++k)
+    if (list[k].slot && OrderOf(list[k]) == kNoOrder) take(k);
+
+  count = static_cast<int>(arena.size() - base) - n;
+  if (count != n) {
+    result = ORV_SOURCE_PRINT_BAD_ORDER;
+    Note(message, OrvFormat("SourcePrint: all_arg_no (%d) != ord_arg_no (%d)", n, count));
+  }
+  arena.erase(arena.begin() + static_cast<std::ptrdiff_t>(base),
+              arena.begin() + static_cast<std::ptrdiff_t>(base) + n);
+  return result;
+}
+
+// The trace of the positions pass.
+std::ostream& Trace() { return std::cout; }
+
+bool GapEdge(const OrvTxtPosn& p) { return p.IsSet() && !p.IsInfinity(); }
+
+// Step 6: a SEP_SPACE token in front of each child whose text does not begin
+// where the text before it ended.
+void AddGapTokens(Scratch& s, size_t entryBase, size_t rangeBase, int count, int debugLevel) {
+  OrvTxtPosn last;
+  for (int k = 0; k < count; ++k) {
+    OrvArgSlot* slot = s.entries[entryBase + k].slot;
+    const OrvTxtPosnRange range = s.ranges[rangeBase + k];
+    OrvTxtPosnRange own = slot ? slot->tokens.PosnRange() : OrvTxtPosnRange();
+    if (debugLevel > 0) {
+      Trace() << "$SetSlotPosnOper: toks#" << k << ": " << own << "\n";
+      Trace() << "=SetSlotPosnOper: arg #" << k << ": " << range << "\n";
+    }
+    if (own.end.IsSet()) last = own.end;
+    if (slot && GapEdge(last) && GapEdge(range.beg) &&
+        OrvTxtPosn::Compare(last, range.beg) != 0) {
+      OrvToken* gap = new OrvToken(SEP_SPACE, VString(), last, range.beg);
+      if (debugLevel > 0) Trace() << "+SetSlotPosnOper: add space token " << gap->Range() << "\n";
+      slot->tokens.Append(gap);
+    }
+    if (range.end.IsSet()) last = range.end;
+  }
+}
+
+}  // namespace
+
+void UpdateErrorExpr(const OrvTokenList& tokens) { UpdateErrorExpr(tokens, SourcePrintTraceLevel()); }
+
+void UpdateErrorExpr(const OrvTokenList& tokens, int debugLevel) {
+  for (const OrvTokenListNode* p = tokens.head; p; p = p->next) {
+    const OrvToken* token = p->token;
+    if (token == nullptr) continue;
+    if (err_expr && token->begin.IsSet()) {
+      OrvToken* first = err_expr->Tokens().First();
+      if (first) first->end = token->begin;
+      err_expr = nullptr;
+      if (debugLevel > 0) Trace() << "+UpdateErrorExpr: err_expr.posn.end to " << token->begin << "\n";
+    }
+    if (token->end.IsSet()) {
+      last_posn = token->end;
+      if (debugLevel > 1) Trace() << "+UpdateErrorExpr: set last_posn to " << last_posn << "\n";
+    }
+  }
+}
+
+OrvResult SourcePrint(OrvExpr* node, OrvSlotOrderEntry*& entries, int& count, VString& message) {
+  entries = nullptr;
+  count = 0;
+  std::vector<OrvSlotOrderEntry> arena;
+  OrvResult result = OrderSlots(node, arena, count, message);
+  if (count > 0) {
+    entries = new OrvSlotOrderEntry[static_cast<size_t>(count)];
+    std::copy(arena.begin(), arena.end(), entries);
+  }
+  return result;
+}
+
+OrvTxtPosnRange SetSlotPosnOper(OrvExpr* node) { return SetSlotPosnOper(node, SourcePrintTraceLevel()); }
+
+OrvTxtPosnRange SetSlotPosnOper(OrvExpr* node, int debugLevel) {
+  OrvTxtPosnRange r;
+  if (node == nullptr || node->Oper() == SYMBOL_TABLE_ELT_LIST) return r;
+  Scratch& s = TheScratch();
+  const size_t entryBase = s.entries.size();
+  const size_t rangeBase = s.ranges.size();
+  int count = 0;
+  if (node->NArgs() > 0) {
+    VString message;
+    if (OrderSlots(node, s.entries, count, message) == ORV_SOURCE_PRINT_BAD_ORDER)
+      SourcePrintWarning(message, OrvSrcPosnBegWalker(node));
+    s.ranges.resize(rangeBase + static_cast<size_t>(count));
+  }
+
+  // The ranges of the slots' tokens and children, in printing order.  The
+  // recursion is as deep as the tree, which the parse stack bounds.
+  for (int k = 0; k < count; ++k) {
+    OrvArgSlot* slot = s.entries[entryBase + k].slot;
+    if (slot == nullptr) continue;
+    slot->tokens.ExtendPosnRange(r);
+    UpdateErrorExpr(slot->tokens, debugLevel);
+    if (slot->child == nullptr) continue;
+    OrvTxtPosnRange child = SetSlotPosnOper(slot->child, debugLevel);
+    s.ranges[rangeBase + k] = child;
+    if (child.beg.IsSet() && !r.beg.IsSet()) r.beg = child.beg;
+    if (child.end.IsSet()) r.end = child.end;
+  }
+  if (debugLevel > 0) Trace() << "\n@SetSlotPosnOper: " << OrvOperName(node->Oper()) << "\n";
+
+  node->Tokens().ExtendPosnRange(r);
+  UpdateErrorExpr(node->Tokens(), debugLevel);
+
+  AddGapTokens(s, entryBase, rangeBase, count, debugLevel);
+  s.entries.resize(entryBase);
+  s.ranges.resize(rangeBase);
+  if (debugLevel > 0) Trace() << "*SetSlotPosnOper: rc " << r << "\n";
+  return r;
+}
+
+void PrepareSourcePrint(OrvExpr* root) {
+  err_expr = nullptr;
+  last_posn = OrvTxtPosn();
+  SetSlotPosnOper(root);
+}

@@ -1,0 +1,62 @@
+// Access to the slots of data-description nodes.
+#include "OrvDataEntrySlots.h"
+
+#include <charconv>
+
+#include "OrvConstNodes.h"
+#include "OrvExpr.h"
+#include "OrvOper.h"
+#include "OrvSlotAccess.h"
+
+OrvExpr* OrvSlot(const OrvExpr* node, int i) {
+  OrvExpr* child = OrvArgAt(node, i);
+  return OrvPresent(child) ? child : nullptr;
+}
+
+int OrvEntryLevel(const OrvExpr* entry) {
+  OrvExpr* level = OrvSlot(entry, ORV_DD_LEVEL);
+  return level != nullptr && level->Oper() == INT_NUM_CONST ? static_cast<int>(level->IntValue())
+                                                            : 0;
+}
+
+bool OrvLayoutSlotValue(const OrvExpr* node, int i, int64_t* value) {
+  OrvExpr* slot = OrvSlot(node, i);
+  if (slot == nullptr || slot->Oper() != INT_NUM_CONST) return false;
+  *value = slot->IntValue();
+  return true;
+}
+
+void OrvSetLayoutSlot(OrvExpr* node, int i, int64_t value) {
+  if (node == nullptr || i >= node->NArgs()) return;
+  OrvExpr* slot = OrvSlot(node, i);
+  if (slot != nullptr && slot->Oper() == INT_NUM_CONST) {
+    if (slot->IntValue() != value) slot->SetValue(value);
+    return;
+  }
+  // The new constant's image is the value, as if it had been made with 0
+  // and then set.
+  char image[24];
+  std::to_chars_result end = std::to_chars(image, image + sizeof image, value);
+  node->SetArg(i, new OrvIntNumConst(VString(image, static_cast<int>(end.ptr - image)), value),
+               -1, 0);
+}
+
+void OrvEnsureLayoutSlot(OrvExpr* node, int i) {
+  OrvExpr* slot = OrvSlot(node, i);
+  if (slot == nullptr || slot->Oper() != INT_NUM_CONST) OrvSetLayoutSlot(node, i, 0);
+}
+
+bool OrvOccursBounds(const OrvExpr* occurs, OrvExpr** from, OrvExpr** to) {
+  *from = nullptr;
+  *to = nullptr;
+  OrvExpr* times = OrvSlot(occurs, ORV_OCCURS_TIMES);
+  if (times == nullptr) return false;
+  if (times->Oper() != EX_INT_CONST_RANGE) {
+    // A count written without a range node stands alone.
+    *from = times;
+    return true;
+  }
+  *from = OrvSlot(times, 0);
+  *to = OrvSlot(times, 1);
+  return true;
+}

@@ -1,0 +1,347 @@
+// The data-item table.  Every row is built in one text and written whole;
+// its columns stand at fixed places, and a text longer than its column
+// shifts the rest of the row to the right instead of being cut.
+#include "OrvMemOffsets.h"
+
+#include <charconv>
+#include <cstdio>
+#include <cstring>
+#include <ostream>
+#include <string>
+
+#include "OrvDataEntrySlots.h"
+#include "OrvExpr.h"
+#include "OrvExprStr.h"
+#include "OrvLayoutState.h"
+#include "OrvOper.h"
+#include "OrvTreeUtil.h"
+#include "OrvValueExpr.h"
+
+std::ostream* memOffsetsStream = nullptr;
+
+namespace {
+
+const char kRule[] =
+    "--+-------------------------------+----------+--+-------+-+------+------+------\n";
+const char kHeader[] =
+    "Lv|Data-Name                      |PIC       |CT|USAGE  |S|Offset|Length|OfsGlb\n";
+static_assert(sizeof kRule == sizeof kHeader, "the table's lines are of one width");
+
+// Where each column ends (its bar follows).
+const int kNameEnd = 34;
+const int kPicEnd = 45;
+const int kCategoryEnd = 48;
+const int kUsageEnd = 56;
+const int kOffsetEnd = 65;
+const int kLengthEnd = 72;
+const int kRowEnd = 79;
+
+bool Is(const OrvExpr* node, int op) { return node != nullptr && node->Oper() == op; }
+
+// One line of the table, built in one buffer and written whole.
+class Row {
+ public:
+  explicit Row(const char* start) : text_(start) {}
+  Row& operator<<(const char* text) {
+    text_ += text;
+    return *this;
+  }
+  Row& operator<<(const VString& text) {
+    if (text.text != nullptr) text_.append(text.text, static_cast<size_t>(text.length));
+    return *this;
+  }
+  Row& operator<<(int64_t number) {
+    char digits[24];
+    std::to_chars_result end = std::to_chars(digits, digits + sizeof digits, number);
+    text_.append(digits, end.ptr);
+    return *this;
+  }
+  // ". " once per depth step.
+  void Depth(int depth) {
+    for (int i = 0; i < depth; ++i) text_ += ". ";
+  }
+  // Blanks up to the column; a longer text stays as it is.
+  void PadTo(int column) {
+    if (static_cast<int>(text_.size()) < column) text_.append(column - text_.size(), ' ');
+  }
+  // Pads to the column and closes it with a bar.
+  void Bar(int column) {
+    PadTo(column);
+    text_ += '|';
+  }
+  // A byte count of a layout slot: "UNDEF" or six places right-aligned;
+  // an absent slot gives nothing.
+  void LayoutNumber(const OrvExpr* node, int slot) {
+    int64_t value = 0;
+    if (!OrvLayoutSlotValue(node, slot, &value)) return;
+    if (value == ORV_LAYOUT_UNDEF) {
+      text_ += "UNDEF";
+      return;
+    }
+    size_t before = text_.size();
+    *this << value;
+    size_t width = text_.size() - before;
+    if (width < 6) text_.insert(before, 6 - width, ' ');
+  }
+  // Writes the line and ends it (a newline and a flush).
+  void WriteTo(std::ostream& out) {
+    out.write(text_.data(), static_cast<std::streamsize>(text_.size()));
+    out << std::endl;
+  }
+
+ private:
+  std::string text_;
+};
+
+// The image of a name node; empty when it has none.
+VString ImageOf(const OrvExpr* node) {
+  if (node == nullptr || !node->HasImage() || node->Image() == nullptr) return VString();
+  return *node->Image();
+}
+
+// The USAGE column's text of a USAGE operation.
+const char* UsageText(int usage) {
+  switch (usage) {
+    case DU_BINARY:
+    case DU_COMP:
+    case DU_COMP_0:
+    case DU_COMP_1:
+    case DU_COMP_1_ACU:
+    case DU_COMP_1_RM:
+    case DU_COMP_2:
+    case DU_COMP_2_ACU:
+    case DU_COMP_3:
+    case DU_COMP_4:
+    case DU_COMP_5:
+    case DU_COMP_6:
+    case DU_COMP_X:
+    case DU_BIT:
+    case DU_DISPLAY:
+    case DU_INDEX:
+    case DU_POINTER:
+      return OrvOperTemplate(usage);
+    case DU_DISPLAY_1:
+      return "DISPL-1";
+    case DU_PACKED_DECIMAL:
+      return "PAK-DEC";
+    case DU_PROC_POINTER:
+      return "PROCPTR";
+    default:
+      // DU_COMP_RM too, although its print template is "COMP".
+      return "UNKNOWN";
+  }
+}
+
+// An OCCURS bound as the table shows it: its value, or UNDEF.
+void Bound(Row& row, OrvExpr* bound) {
+  int64_t value = 0;
+  if (OrvCalcIntValue(bound, &value))
+    row << value;
+  else
+    row << "UNDEF";
+}
+
+// The line under an item with OCCURS, RENAMES or REDEFINES.
+void PrintDetailLine(std::ostream& out, OrvExpr* entry) {
+  OrvExpr* occurs = OrvSlot(entry, ORV_DD_OCCURS);
+  OrvExpr* renames = OrvSlot(entry, ORV_DD_RENAMES);
+  OrvExpr* redefines = OrvSlot(entry, ORV_DD_REDEFINES);
+  if (occurs == nullptr && renames == nullptr && redefines == nullptr) return;
+  Row line("  | ");
+  if (occurs != nullptr) {
+    line << " OCCURS ";
+    OrvExpr* from = nullptr;
+    OrvExpr* to = nullptr;
+    if (OrvOccursBounds(occurs, &from, &to)) {
+      if (to != nullptr) {
+        Bound(line, from);
+        line << " TO ";
+      }
+      Bound(line, to != nullptr ? to : from);
+    } else {
+      line << "UNDEF";
+    }
+    line << " TIMES";
+    if (OrvExpr* depending = OrvSlot(occurs, ORV_OCCURS_DEPENDING))
+      line << " DEPENDING ON " << OrvExprStr(OrvSlot(depending, 0));
+    int64_t element = 0;
+    if (OrvLayoutSlotValue(occurs, ORV_OCCURS_ELEMENT_LENGTH, &element)) {
+      line << " (loc-len=";
+      if (element == ORV_LAYOUT_UNDEF)
+        line << "UNDEF";
+      else
+        line << element;
+      line << ")";
+    }
+  }
+  if (renames != nullptr) {
+    OrvExpr* range = OrvSlot(renames, 0);
+    line << " RENAMES " << OrvExprStr(OrvSlot(range, 0));
+    if (OrvExpr* to = OrvSlot(range, 1)) line << " THROUGH " << OrvExprStr(to);
+  }
+  if (redefines != nullptr) line << " REDEFINES " << OrvExprStr(OrvSlot(redefines, 0));
+  line.WriteTo(out);
+}
+
+void PrintItemRow(std::ostream& out, OrvExpr* entry, int depth) {
+  int level = OrvEntryLevel(entry);
+  if (level == 1 || level == 77) OrvPrintMemOffsetsRule(out);
+  char levelText[16];
+  std::snprintf(levelText, sizeof levelText, "%02d|", level);
+  Row row(levelText);
+  row.Depth(depth);
+  OrvExpr* name = OrvSlot(entry, ORV_DD_NAME);
+  if (name == nullptr)
+    row << "(noname)";
+  else if (Is(name, EX_FILLER))
+    row << "FILLER";
+  else
+    row << ImageOf(name);
+  row.Bar(kNameEnd);
+  if (OrvExpr* picture = OrvSlot(OrvSlot(entry, ORV_DD_PICTURE), 0)) row << picture->Value();
+  row.Bar(kPicEnd);
+  if (OrvExpr* category = OrvSlot(entry, ORV_DD_CATEGORY)) {
+    // Right-aligned in two places ("%2s").
+    const char* text = OrvOperTemplate(category->Oper());
+    for (size_t width = std::strlen(text); width < 2; ++width) row << " ";
+    row << text;
+  }
+  row.Bar(kCategoryEnd);
+  int usage, sync, sign, separate;
+  OrvInheritedDataClauses(entry, usage, sync, sign, separate);
+  row << UsageText(usage);
+  row.Bar(kUsageEnd);
+  row << (sync != 1 ? "*" : " ");
+  row.Bar(kUsageEnd + 2);
+  row.LayoutNumber(entry, ORV_DD_OFFSET);
+  row.Bar(kOffsetEnd);
+  row.LayoutNumber(entry, ORV_DD_LENGTH);
+  row.Bar(kLengthEnd);
+  row.LayoutNumber(entry, ORV_DD_GLOBAL_OFFSET);
+  row.PadTo(kRowEnd);
+  row.WriteTo(out);
+  PrintDetailLine(out, entry);
+}
+
+// The row of a condition name (88): its values and the WHEN FALSE value.
+void PrintConditionRow(std::ostream& out, OrvExpr* entry, int depth) {
+  Row row("88|");
+  row.Depth(depth);
+  row << ImageOf(OrvSlot(entry, ORV_COND_NAME));
+  row.PadTo(kNameEnd);
+  row << "| ";
+  if (OrvExpr* value = OrvSlot(entry, ORV_COND_VALUE)) {
+    row << OrvExprStr(OrvSlot(value, 0));
+    if (OrvExpr* whenFalse = OrvSlot(value, 1)) row << " WHEN FALSE " << OrvExprStr(whenFalse);
+  }
+  row.WriteTo(out);
+}
+
+// The row of a constant (78): its computed value.
+void PrintConstantRow(std::ostream& out, OrvExpr* entry) {
+  Row row("78|");
+  row << ImageOf(OrvSlot(entry, ORV_CONST_NAME));
+  row.PadTo(kNameEnd);
+  row << "| " << OrvExprStr(OrvSlot(entry, ORV_CONST_ACTUAL_VALUE));
+  row.WriteTo(out);
+}
+
+// The walk of OrvPrintMemOffsets: the section call-back, which also lets
+// the walk pass by what holds no section (the entries of a section, the
+// divisions other than DATA).
+int SectionsOnly(OrvExpr* node, void* context) {
+  switch (node->Oper()) {
+    case SECTION_WORKING_STORAGE:
+    case SECTION_LOCAL_STORAGE:
+    case SECTION_LINKAGE:
+    case DECL_FD:
+      OrvMemOffsetsSection(node, context);
+      return ORV_WALK_SKIP;
+    case DIVISION_IDENTIFICATION:
+    case DIVISION_ENVIRONMENT:
+    case DIVISION_PROCEDURE:
+      return ORV_WALK_SKIP;
+    default:
+      return ORV_WALK_CHILDREN;
+  }
+}
+
+}  // namespace
+
+VString OrvPadVString(VString& text, int column) {
+  int missing = column - text.length;
+  if (missing > 0) text += VString(std::string(missing, ' ').c_str(), missing);
+  return text;
+}
+
+void OrvPrintMemOffsetsRule(std::ostream& out) { out << kRule; }
+
+void OrvPrintMemOffsetsHeader(std::ostream& out) { out << kRule << kHeader; }
+
+void OrvPrintDataEntry(std::ostream& out, OrvExpr* node, int depth) {
+  if (node == nullptr) return;
+  switch (node->Oper()) {
+    case DECL_DD_LIST:
+      for (int i = 0; i < node->NArgs(); ++i) OrvPrintDataEntry(out, node->Args(i), depth + 1);
+      break;
+    case DECL_DD:
+      for (int i = 0; i < node->NArgs(); ++i) OrvPrintDataEntry(out, node->Args(i), depth);
+      break;
+    case DECL_DD_ENTRY:
+      PrintItemRow(out, node, depth);
+      break;
+    case DECL_COND_ENTRY:
+      PrintConditionRow(out, node, depth);
+      break;
+    case DECL_CONST_ENTRY:
+      PrintConstantRow(out, node);
+      break;
+    default:
+      // Hidden entries, COPY markers, error nodes: nothing.
+      break;
+  }
+}
+
+int OrvMemOffsetsSection(OrvExpr* node, void*) {
+  std::ostream& out = *memOffsetsStream;
+  OrvExpr* list = nullptr;
+  switch (node->Oper()) {
+    case SECTION_WORKING_STORAGE:
+      out << "\nWORKING-STORAGE SECTION:\n";
+      list = OrvSlot(node, 0);
+      break;
+    case SECTION_LOCAL_STORAGE:
+      out << "\nLOCAL-STORAGE SECTION:\n";
+      list = OrvSlot(node, 0);
+      break;
+    case SECTION_LINKAGE:
+      out << "\nLINKAGE SECTION:\n";
+      list = OrvSlot(node, 0);
+      break;
+    case DECL_FD: {
+      out << "\nRecords for FILE: ";
+      OrvExpr* entry = OrvSlot(node, 0);
+      if (!Is(entry, DECL_FD_ENTRY)) {
+        // An FD that a COPY expression stands for has no entries here.
+        out << "(copy-expr)" << std::endl;
+        return ORV_WALK_CHILDREN;
+      }
+      OrvExpr* name = OrvSlot(entry, 1);
+      if (name != nullptr) out << name->Value();
+      out << std::endl;
+      list = OrvSlot(node, 1);
+      break;
+    }
+    default:
+      return ORV_WALK_CHILDREN;
+  }
+  OrvPrintMemOffsetsHeader(out);
+  OrvPrintDataEntry(out, list, -1);
+  OrvPrintMemOffsetsRule(out);
+  return ORV_WALK_CHILDREN;
+}
+
+OrvWalkCode OrvPrintMemOffsets(std::ostream& out, OrvExpr* root) {
+  memOffsetsStream = &out;
+  return WalkTheTree(root, nullptr, SectionsOnly);
+}

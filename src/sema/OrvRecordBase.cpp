@@ -1,0 +1,112 @@
+// Record bases for START OF and NEXT.
+#include "OrvRecordBase.h"
+
+#include <unordered_map>
+
+#include "OrvDataEntrySearch.h"
+#include "OrvDataEntrySlots.h"
+#include "OrvExpr.h"
+#include "OrvLayoutState.h"
+#include "OrvOper.h"
+
+namespace {
+
+bool Is(const OrvExpr* node, int op) { return node != nullptr && node->Oper() == op; }
+
+// The data entry of a holder of the list, or null.
+OrvExpr* DataEntryOf(OrvExpr* holder) {
+  OrvExpr* entry = Is(holder, DECL_DD) ? OrvSlot(holder, ORV_HOLDER_ENTRY) : nullptr;
+  return Is(entry, DECL_DD_ENTRY) ? entry : nullptr;
+}
+
+// The length a record holds in its section's sum; false for none (no
+// length yet).
+bool RecordLength(OrvExpr* entry, int64_t* length) {
+  return OrvLayoutSlotValue(entry, ORV_DD_LENGTH, length);
+}
+
+// What the records laid out so far in one section add up to.  Each record
+// counts with the longest of itself and its redefinitions; a longer
+// redefinition replaces its record's share of the sum.
+struct Tracker {
+  OrvExpr* list = nullptr;
+  OrvExpr* current = nullptr;  // the record being laid out
+  int64_t sum = 0;             // ORV_LAYOUT_UNDEF once a length was undefined
+  std::unordered_map<OrvExpr*, int64_t> room;  // record entry -> its share's length
+
+  void Reset(OrvExpr* section) {
+    list = section;
+    current = nullptr;
+    sum = 0;
+    room.clear();
+  }
+
+  void Add(OrvExpr* holder) {
+    OrvExpr* entry = DataEntryOf(holder);
+    int64_t length = 0;
+    if (entry == nullptr || !RecordLength(entry, &length)) return;
+    if (OrvSlot(entry, ORV_DD_REDEFINES) == nullptr) {
+      room[entry] = length;
+      sum = OrvLayoutSum(sum, OrvLayoutRoundUp(length, 8));
+      return;
+    }
+    if (length == ORV_LAYOUT_UNDEF) return;
+    auto record = room.find(OrvRedefinesRoot(entry));
+    if (record == room.end() || record->second == ORV_LAYOUT_UNDEF || length <= record->second)
+      return;
+    sum = OrvLayoutDiff(OrvLayoutSum(sum, OrvLayoutRoundUp(length, 8)),
+                        OrvLayoutRoundUp(record->second, 8));
+    record->second = length;
+  }
+};
+
+Tracker tracker;
+
+// The longest redefinition of each record of the list.
+std::unordered_map<OrvExpr*, int64_t> LongestRedefinitions(OrvExpr* list) {
+  std::unordered_map<OrvExpr*, int64_t> longest;
+  for (int i = 0; i < list->NArgs(); ++i) {
+    OrvExpr* entry = DataEntryOf(list->Args(i));
+    int64_t length = 0;
+    if (entry == nullptr || OrvSlot(entry, ORV_DD_REDEFINES) == nullptr ||
+        !RecordLength(entry, &length) || length == ORV_LAYOUT_UNDEF)
+      continue;
+    OrvExpr* root = OrvRedefinesRoot(entry);
+    if (root == nullptr) continue;
+    int64_t& known = longest[root];
+    if (length > known) known = length;
+  }
+  return longest;
+}
+
+}  // namespace
+
+bool OrvRecordBase(OrvExpr* list, OrvExpr* rootHolder, int64_t* base) {
+  if (list != nullptr && list == tracker.list && rootHolder == tracker.current) {
+    *base = tracker.sum;
+    return tracker.sum != ORV_LAYOUT_UNDEF;
+  }
+  std::unordered_map<OrvExpr*, int64_t> longest = LongestRedefinitions(list);
+  *base = 0;
+  for (int i = 0; i < list->NArgs() && list->Args(i) != rootHolder; ++i) {
+    OrvExpr* entry = DataEntryOf(list->Args(i));
+    int64_t length = 0;
+    if (entry == nullptr || OrvSlot(entry, ORV_DD_REDEFINES) != nullptr ||
+        !RecordLength(entry, &length))
+      continue;
+    auto redefined = longest.find(entry);
+    if (redefined != longest.end()) length = OrvLayoutMax(length, redefined->second);
+    *base = OrvLayoutSum(*base, OrvLayoutRoundUp(length, 8));
+    if (*base == ORV_LAYOUT_UNDEF) return false;
+  }
+  return true;
+}
+
+void OrvRecordBaseStartSection(OrvExpr* list) { tracker.Reset(list); }
+
+void OrvRecordBaseEnterRecord(OrvExpr* holder) { tracker.current = holder; }
+
+void OrvRecordBaseLeaveRecord(OrvExpr* holder) {
+  tracker.current = nullptr;
+  tracker.Add(holder);
+}

@@ -1,0 +1,177 @@
+// Gathering the statistics of a program: one pre-order pass over the tree
+// with an explicit stack, and the classification of each node.
+#include "OrvProgStats.h"
+
+#include <vector>
+
+#include "OrvConstNodes.h"
+#include "OrvExpr.h"
+#include "OrvExprStr.h"
+#include "OrvLink.h"
+#include "OrvOper.h"
+
+const char* const OrvStatBadName = "-[bad]-";
+const char* const OrvStatDynamicName = "-[dynamic]-";
+
+namespace {
+
+// Room of each name list when a record is made.
+const int kNameListRoom = 100;
+
+#define ORV_STAT_FEATURE(Code, Operation, Counter) \
+  static_assert(Operation == Code, #Operation " keeps its catalogue number");
+#include "OrvStatFeatures.def"
+static_assert(PARA_PROGRAM_ID == 13 && STMT_ENTRY == 566 && SECTION_PROC == 435 &&
+                  PARA_PROC == 437 && SENTENCE == 439 && COPY_REPLACING == 447 &&
+                  STMT_REPLACE == 453 && STMT_INLINED_COPY_BEG == 445 &&
+                  STMT_UNINLINED_COPY == 444 && STMT_CALL == 500 && STMT_EXEC_IN_DCL == 582 &&
+                  STMT_EXEC == 583 && STMT_EXEC_SQL_IN_DCL == 943 && STMT_EXEC_SQL == 947 &&
+                  STMT_EXEC_CICS == 1187,
+              "the classified operations keep their catalogue numbers");
+
+// Argument i of a node, or null when the node has no such slot (asking an
+// operation node for a slot it lacks would be reported as a fault).
+OrvExpr* ArgOf(OrvExpr* node, int i) {
+  if (node == nullptr || i < 0 || i >= node->NArgs()) return nullptr;
+  return node->Args(i);
+}
+
+// A slot is present when it holds a node that is not NULL_NODE.
+bool Present(const OrvExpr* node) { return node != nullptr && node->Oper() != NULL_NODE; }
+
+// The image of argument i; "-[bad]-" when the argument is missing, a
+// NULL_NODE or without an image.
+VString ImageOfArg(OrvExpr* node, int i) {
+  OrvExpr* arg = ArgOf(node, i);
+  if (!Present(arg) || !arg->HasImage() || arg->Image() == nullptr) return VString(OrvStatBadName);
+  return *arg->Image();
+}
+
+// The NAME of argument i's operation; "-[bad]-" when it is missing or a
+// NULL_NODE.
+VString OperNameOfArg(OrvExpr* node, int i) {
+  OrvExpr* arg = ArgOf(node, i);
+  if (!Present(arg)) return VString(OrvStatBadName);
+  return VString(OrvOperName(arg->Oper()));
+}
+
+// The characters a literal stands for.
+VString LiteralValue(OrvExpr* literal) {
+  if (const OrvStrConst* s = dynamic_cast<const OrvStrConst*>(literal)) return s->StrValue();
+  return literal->Value();
+}
+
+// The literal of a level-78 constant: the definition's parent is a
+// DECL_CONST_ENTRY whose "Constant Value" is an EX_CONST_VALUE over a
+// STR_CONST.  Null for anything else.
+OrvExpr* ConstantLiteral(OrvExpr* def) {
+  if (def == nullptr || def->Oper() != NAMED_OBJ_DEF) return nullptr;
+  OrvExpr* entry = def->Parent();
+  if (entry == nullptr || entry->Oper() != DECL_CONST_ENTRY) return nullptr;
+  OrvExpr* value = ArgOf(entry, 3);
+  if (value == nullptr || value->Oper() != EX_CONST_VALUE) return nullptr;
+  OrvExpr* literal = ArgOf(value, 0);
+  return literal != nullptr && literal->Oper() == STR_CONST ? literal : nullptr;
+}
+
+void Add(CountedNameTable& list, const VString& name) { list.Add(name, 1, 1); }
+
+}  // namespace
+
+VString OrvStatCalledName(OrvExpr* call) {
+  OrvExpr* target = ArgOf(call, 1);
+  if (target != nullptr && target->Oper() == STR_CONST) return LiteralValue(target);
+  if (target != nullptr && target->Oper() == NAMED_OBJ_USE && target->NLinks() > 0) {
+    OrvLink* link = target->Link(0);
+    if (OrvExpr* literal = ConstantLiteral(link ? link->node : nullptr)) return LiteralValue(literal);
+  }
+  return VString(OrvStatDynamicName);
+}
+
+OrvProgStats::OrvProgStats()
+    : CopyInlined(kNameListRoom),
+      CopyUninlined(kNameListRoom),
+      ProgramIds(kNameListRoom),
+      Entries(kNameListRoom),
+      Calls(kNameListRoom),
+      Execs(kNameListRoom),
+      SqlKinds(kNameListRoom),
+      CicsKinds(kNameListRoom) {
+  Clear();
+}
+
+void OrvProgStats::Clear() {
+  TotTreeNodes = MaxTreeHeight = TotLeaves = 0;
+  LeafDepthSum = 0;
+  Sections = Paragraphs = Sentences = Statements = Replacing = 0;
+  FileIO = SortMerge = ReportWriter = CommSection = SQL = CICS = 0;
+  AcceptDisplANSI = AdisScreen = AdisDynamic = 0;
+}
+
+void OrvProgStats::Init(OrvExpr* root) {
+  Clear();
+  Gather(root, 0);
+}
+
+void OrvProgStats::Classify(OrvExpr* node) {
+  switch (node->Oper()) {
+    case PARA_PROGRAM_ID: Add(ProgramIds, ImageOfArg(node, 0)); break;
+    case STMT_ENTRY: Add(Entries, ImageOfArg(node, 0)); break;
+    case SECTION_PROC: ++Sections; break;
+    case PARA_PROC: ++Paragraphs; break;
+    case SENTENCE: ++Sentences; break;
+    case COPY_REPLACING:
+    case STMT_REPLACE: ++Replacing; break;
+    case STMT_INLINED_COPY_BEG: {
+      OrvExpr* file = ArgOf(node, 2);
+      bool named = file != nullptr && file->Oper() == CHAR_STRING && file->Image() != nullptr;
+      Add(CopyInlined, named ? *file->Image() : VString(OrvStatBadName));
+      break;
+    }
+    case STMT_UNINLINED_COPY: Add(CopyUninlined, OrvExprStr(ArgOf(node, 0))); break;
+    case STMT_CALL: Add(Calls, OrvStatCalledName(node)); break;
+    case STMT_EXEC_IN_DCL:
+    case STMT_EXEC: Add(Execs, ImageOfArg(node, 0)); break;
+    case STMT_EXEC_SQL_IN_DCL:
+    case STMT_EXEC_SQL:
+      ++SQL;
+      Add(SqlKinds, OperNameOfArg(node, 0));
+      break;
+    case STMT_EXEC_CICS:
+      ++CICS;
+      Add(CicsKinds, OperNameOfArg(node, 0));
+      break;
+#define ORV_STAT_FEATURE(Code, Operation, Counter) \
+  case Operation:                                  \
+    ++Counter;                                     \
+    break;
+#include "OrvStatFeatures.def"
+    default: break;
+  }
+}
+
+void OrvProgStats::Gather(OrvExpr* node, int depth) {
+  struct Pending {
+    OrvExpr* node;
+    int depth;
+  };
+  std::vector<Pending> stack;
+  stack.push_back({node, depth});
+  while (!stack.empty()) {
+    Pending p = stack.back();
+    stack.pop_back();
+    if (p.node == nullptr) continue;  // an empty slot is neither node nor leaf
+    if (OrvOperIsStmt(p.node->Oper())) ++Statements;
+    Classify(p.node);
+    ++TotTreeNodes;
+    if (p.depth > MaxTreeHeight) MaxTreeHeight = p.depth;
+    int n = p.node->NArgs();
+    if (n == 0) {
+      LeafDepthSum += p.depth;
+      ++TotLeaves;
+      continue;
+    }
+    // Children go on in reverse so that they come off in slot order.
+    for (int i = n - 1; i >= 0; --i) stack.push_back({p.node->Args(i), p.depth + 1});
+  }
+}

@@ -1,0 +1,23 @@
+// The statistics tool as the tool driver runs it: its banner texts, its
+// option group and the fixed arguments with which `larkstat` calls the
+// driver.
+#ifndef LARK_STATTOOL_ORVSTATTOOL_H
+#define LARK_STATTOOL_ORVSTATTOOL_H
+
+#include "OrvResult.h"
+
+class OrvTool;
+
+// The texts of the tool's OrvTool record.
+extern const char* const OrvStatBannerFormat;  // "%s: Ledgerlark ver %s."
+extern const char* const OrvStatCommandName;   // "larkstat"
+extern const char* const OrvStatVersion;       // "4-2-0"
+
+// Runs the tool described by `tool`: its option group ("Ledgerlark" with
+// "long-stat" and "mem-offsets"), every dialect allowed, ANSI-85 as primary
+// and no secondary dialect, OrvDummyWalker, suffix ".xxx", no
+// transformation, parsing on, printing off, option mask 1.  Answers the
+// driver's result.
+OrvResult OrvStatToolRun(OrvTool* tool, int argc, char** argv);
+
+#endif

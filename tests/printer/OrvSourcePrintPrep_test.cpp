@@ -1,0 +1,317 @@
+// Tests of the SourcePrint preparation: the printing order of argument
+// slots (fixed part, source-order indexes, unordered rest, flattened lists,
+// computed slots) and the gap tokens between a parent's text and each
+// child's, with the warnings and the trace.
+#include "OrvSourcePrintPrep.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "MessageRecorder.h"
+#include "OrvConstNodes.h"
+#include "OrvExprOper.h"
+#include "OrvParserImpl.h"
+#include "OrvPosnWalkers.h"
+#include "OrvToken.h"
+#include "TestStrings.h"
+
+namespace {
+
+OrvTxtPosn P(int line, int column, int file = 0) { return OrvTxtPosn(line, column, file); }
+
+void AddToken(OrvTokenList& list, int code, const OrvTxtPosn& b, const OrvTxtPosn& e,
+              const char* image = "w") {
+  OrvToken* t = new OrvToken(code, VString(image), b, e);
+  list.Append(t);
+}
+
+// A word whose one token spans b..e.
+OrvExpr* Word(const OrvTxtPosn& b, const OrvTxtPosn& e) {
+  OrvExpr* leaf = new OrvCharString(VString("W"));
+  AddToken(leaf->Tokens(), 0, b, e);
+  return leaf;
+}
+
+std::string Text(const OrvTxtPosnRange& r) {
+  std::ostringstream os;
+  os << r;
+  return os.str();
+}
+
+// The gap tokens (SEP_SPACE) of a slot as ranges.
+std::vector<std::string> Gaps(OrvExpr* node, int slot) {
+  std::vector<std::string> gaps;
+  for (OrvTokenListNode* n = node->ArgSlots(slot)->tokens.head; n; n = n->next)
+    if (n->token->code == SEP_SPACE) {
+      EXPECT_EQ(n->token->image.length, 0);
+      gaps.push_back(Text(n->token->Range()));
+    }
+  return gaps;
+}
+
+std::string Range(const OrvTxtPosn& b, const OrvTxtPosn& e) { return Text(OrvTxtPosnRange(b, e)); }
+
+// One entry in printing order: the slot index within its root, whether the
+// root is the node itself, and whether the slot is the first slot of the
+// list that the root's slot holds (a flattened list's first element is
+// attributed to the parent's slot).
+struct Pick {
+  int argIx;
+  bool ownRoot;
+  bool listHead = false;
+  bool operator==(const Pick& o) const {
+    return argIx == o.argIx && ownRoot == o.ownRoot && listHead == o.listHead;
+  }
+};
+void PrintTo(const Pick& p, std::ostream* os) {
+  *os << "{" << p.argIx << "," << p.ownRoot << "," << p.listHead << "}";
+}
+
+std::vector<Pick> Order(OrvExpr* node, OrvResult& result, VString& message) {
+  OrvSlotOrderEntry* entries = nullptr;
+  int count = -1;
+  result = SourcePrint(node, entries, count, message);
+  std::vector<Pick> picks;
+  for (int k = 0; k < count; ++k) {
+    OrvArgSlot* own = entries[k].root->ArgSlots(entries[k].arg_ix);
+    bool listHead = entries[k].slot != own && own->child && own->child->NArgs() > 0 &&
+                    entries[k].slot == own->child->ArgSlots(0);
+    EXPECT_TRUE(entries[k].slot == own || listHead) << "entry " << k << " names its slot";
+    picks.push_back({entries[k].arg_ix, entries[k].root == node, listHead});
+  }
+  delete[] entries;
+  return picks;
+}
+
+TEST(SourcePrintTest, NodeWithoutSlotsHasNoEntries) {
+  OrvExpr* leaf = Word(P(1, 7), P(1, 12));
+  OrvSlotOrderEntry* entries = reinterpret_cast<OrvSlotOrderEntry*>(1);
+  int count = -1;
+  VString message;
+  EXPECT_EQ(SourcePrint(leaf, entries, count, message), ORV_OK);
+  EXPECT_EQ(entries, nullptr);
+  EXPECT_EQ(count, 0);
+  delete leaf;
+}
+
+struct OrderCase {
+  const char* what;
+  OrvOper op;
+  std::vector<int> orders;  // per slot, -1 = none
+  std::vector<Pick> picks;
+  OrvResult result;
+  const char* message;
+};
+
+TEST(SourcePrintTest, SlotsFollowFixedPartThenSourceOrderThenTheRest) {
+  const OrderCase cases[] = {
+      {"all fixed in slot order", COBOL_PROGRAM, {-1, -1, -1, -1, -1, -1, -1},
+       {{0, true}, {1, true}, {2, true}, {3, true}, {4, true}, {5, true}, {6, true}}, ORV_OK, ""},
+      {"fixed clauses counting up", DX_OCCURS, {0, 1, -1, 2, -1},
+       {{0, true}, {1, true}, {2, true}, {3, true}}, ORV_OK, ""},
+      {"fixed clauses out of order", DX_OCCURS, {0, 2, -1, -1, -1},
+       {{0, true}, {1, true}, {2, true}, {3, true}}, ORV_SOURCE_PRINT_BAD_ORDER,
+       "SourcePrint: bad order of fixed clauses in DX_OCCURS: clause 'Depending On' has index 2 "
+       "instead of 1"},
+      {"source order after the fixed part", SECTION_CONFIGURATION, {-1, 2, 0, -1, 1, -1, -1},
+       {{0, true}, {2, true}, {4, true}, {1, true}, {3, true}, {5, true}, {6, true}}, ORV_OK, ""},
+      {"an index twice: the second stays out", SECTION_CONFIGURATION, {-1, 1, 0, 1, -1, -1, -1},
+       {{0, true}, {2, true}, {1, true}, {4, true}, {5, true}, {6, true}},
+       ORV_SOURCE_PRINT_BAD_ORDER, "SourcePrint: all_arg_no (7) != ord_arg_no (6)"},
+      {"computed slots are left out", COBOL_FILE, {-1, -1, -1, -1}, {{0, true}, {1, true}}, ORV_OK,
+       ""},
+  };
+  for (const OrderCase& c : cases) {
+    OrvExpr* node = new OrvExprOper(c.op);
+    ASSERT_EQ(node->NArgs(), static_cast<int>(c.orders.size())) << c.what;
+    for (size_t i = 0; i < c.orders.size(); ++i) node->ArgSlots(static_cast<int>(i))->order = static_cast<int16_t>(c.orders[i]);
+    OrvResult result = 99;
+    VString message;
+    EXPECT_EQ(Order(node, result, message), c.picks) << c.what;
+    EXPECT_EQ(result, c.result) << c.what;
+    EXPECT_EQ(Str(message), c.message) << c.what;
+    delete node;
+  }
+}
+
+TEST(SourcePrintTest, FirstProblemKeepsTheMessage) {
+  // Both problems at once: the bad fixed order comes first and stays.
+  OrvExpr* node = new OrvExprOper(DX_OCCURS);
+  node->ArgSlots(0)->order = 1;
+  OrvResult result = 0;
+  VString message("earlier");
+  Order(node, result, message);
+  EXPECT_EQ(result, ORV_SOURCE_PRINT_BAD_ORDER);
+  EXPECT_EQ(Str(message), "earlier");
+  delete node;
+}
+
+TEST(SourcePrintTest, ListChildPastTheFixedPartIsFlattened) {
+  OrvExpr* node = new OrvExprOper(SECTION_CONFIGURATION);
+  OrvExpr* fixedList = new OrvExprOper(EX_LIST);
+  fixedList->AddArg(new OrvCharString(VString("A")));
+  fixedList->AddArg(new OrvCharString(VString("B")));
+  node->SetArg(0, fixedList);
+  OrvExpr* list = new OrvExprOper(EX_LIST);
+  for (const char* w : {"X", "Y", "Z"}) list->AddArg(new OrvCharString(VString(w)));
+  node->SetArg(3, list);
+  node->SetArg(4, new OrvExprOper(EX_LIST));  // a list without slots adds nothing
+  OrvResult result = 99;
+  VString message;
+  std::vector<Pick> picks = Order(node, result, message);
+  EXPECT_EQ(picks, (std::vector<Pick>{{0, true}, {1, true}, {2, true}, {3, true, true},
+                                      {1, false}, {2, false}, {5, true}, {6, true}}));
+  EXPECT_EQ(result, ORV_OK);
+  delete node;
+}
+
+TEST(SetSlotPosnOperTest, NodeWithoutSlotsCoversItsTailTokens) {
+  OrvExpr* leaf = Word(P(1, 7), P(1, 12));
+  AddToken(leaf->Tokens(), 0, P(1, 14), P(1, 20));
+  EXPECT_EQ(Text(SetSlotPosnOper(leaf, 0)), Range(P(1, 7), P(1, 20)));
+  EXPECT_EQ(leaf->Tokens().Count(), 2);
+  delete leaf;
+}
+
+// A list whose children stand: right behind the slot's keyword, a line
+// later, in another file at the same line and column, behind a symbol table,
+// and at the open-end position.
+TEST(SetSlotPosnOperTest, GapTokensStandWhereTheTextBeforeAChildEnded) {
+  int copyFile = OrvFileNameAdd(VString("member.cpy"));
+  OrvExpr* list = new OrvExprOper(EX_LIST);
+  list->AddArg(Word(P(1, 15), P(1, 20)));                    // 0: right behind its keyword
+  list->AddArg(Word(P(2, 11), P(2, 14)));                    // 1: a line later
+  list->AddArg(Word(P(2, 14, copyFile), P(2, 16, copyFile)));  // 2: another file
+  OrvExpr* symtab = new OrvExprOper(SYMBOL_TABLE_ELT_LIST);
+  OrvExpr* hidden = new OrvExprOper(EX_LIST);
+  hidden->AddArg(Word(P(9, 9), P(9, 12)));
+  hidden->AddArg(Word(P(9, 20), P(9, 22)));
+  symtab->AddArg(hidden);
+  list->AddArg(symtab);                                      // 3: not source text
+  list->AddArg(Word(P(2, 16, copyFile), P(2, 20, copyFile)));  // 4: behind the symbol table
+  list->AddArg(Word(P(0, 1), P(0, 1)));                      // 5: the open end
+  AddToken(list->ArgSlots(0)->tokens, 0, P(1, 7), P(1, 15), "KEY");
+
+  OrvTxtPosnRange r = SetSlotPosnOper(list, 0);
+
+  EXPECT_EQ(Text(r), Range(P(1, 7), P(0, 1)));
+  EXPECT_TRUE(Gaps(list, 0).empty());
+  EXPECT_EQ(Gaps(list, 1), std::vector<std::string>{Range(P(1, 20), P(2, 11))});
+  EXPECT_EQ(Gaps(list, 2), std::vector<std::string>{Range(P(2, 14), P(2, 14, copyFile))});
+  EXPECT_TRUE(Gaps(list, 3).empty());
+  EXPECT_TRUE(Gaps(hidden, 1).empty());  // the symbol table is not entered
+  EXPECT_TRUE(Gaps(list, 4).empty());
+  EXPECT_TRUE(Gaps(list, 5).empty());
+  // The gap token follows the tokens the slot already held.
+  EXPECT_EQ(list->ArgSlots(0)->tokens.Count(), 1);
+  delete list;
+}
+
+TEST(SetSlotPosnOperTest, GapIsMeasuredFromTheSlotsOwnTokens) {
+  OrvExpr* list = new OrvExprOper(EX_LIST);
+  list->AddArg(Word(P(1, 8), P(1, 10)));
+  list->AddArg(Word(P(1, 20), P(1, 24)));
+  AddToken(list->ArgSlots(1)->tokens, 0, P(1, 12), P(1, 16), "TO");
+  SetSlotPosnOper(list, 0);
+  EXPECT_EQ(Gaps(list, 1), std::vector<std::string>{Range(P(1, 16), P(1, 20))});
+  ASSERT_EQ(list->ArgSlots(1)->tokens.Count(), 2);
+  EXPECT_EQ(list->ArgSlots(1)->tokens.Last()->code, SEP_SPACE);
+  delete list;
+}
+
+TEST(SetSlotPosnOperTest, BadOrderIsAWarningAtTheNodeAndPreparationGoesOn) {
+  MessageRecorder recorder;
+  OrvExpr* occurs = new OrvExprOper(DX_OCCURS);
+  occurs->SetArg(0, Word(P(4, 20), P(4, 22)));
+  occurs->SetArg(1, Word(P(5, 12), P(5, 20)));
+  occurs->ArgSlots(0)->order = 0;
+  occurs->ArgSlots(1)->order = 2;
+  PrepareSourcePrint(occurs);
+  ASSERT_EQ(recorder.size(), 1u) << recorder.Dump();
+  EXPECT_EQ(recorder.level(0), MSG_WARN);
+  EXPECT_EQ(recorder.text(0),
+            "SourcePrint: bad order of fixed clauses in DX_OCCURS: clause 'Depending On' has "
+            "index 2 instead of 1");
+  EXPECT_EQ(recorder.messages()[0].posn, P(4, 20));
+  EXPECT_EQ(Gaps(occurs, 1), std::vector<std::string>{Range(P(4, 22), P(5, 12))});
+  delete occurs;
+}
+
+// During a parse the warning goes into the parse's message list, where it
+// counts in the parse result, and the trace follows the parse's trace word.
+TEST(SourcePrintParserLinkTest, DuringAParseTheWarningJoinsTheMessageListAndTheTraceFollowsTheParse) {
+  MessageRecorder recorder;
+  OrvParserImpl parser;
+  OrvTokenList messages;
+  parser.messageList = &messages;
+  parser.debugLevel = 1;
+  currentParser = &parser;
+  EXPECT_EQ(SourcePrintTraceLevel(), 1);
+  SourcePrintWarning(VString("bad order"), P(4, 20));
+  currentParser = nullptr;
+  EXPECT_EQ(SourcePrintTraceLevel(), 0);
+  EXPECT_EQ(recorder.size(), 0u) << recorder.Dump();
+  ASSERT_EQ(messages.Count(), 1);
+  EXPECT_EQ(messages.First()->code, MSG_WARN);
+  EXPECT_EQ(Str(messages.First()->image), "bad order");
+  EXPECT_EQ(messages.First()->begin, P(4, 20));
+}
+
+TEST(SetSlotPosnOperTest, TraceShowsEachNodeAndGap) {
+  OrvExpr* list = new OrvExprOper(EX_LIST);
+  list->AddArg(Word(P(1, 8), P(1, 10)));
+  list->AddArg(Word(P(2, 8), P(2, 10)));
+  testing::internal::CaptureStdout();
+  SetSlotPosnOper(list, 0);
+  EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
+  delete list;
+
+  list = new OrvExprOper(EX_LIST);
+  list->AddArg(Word(P(1, 8), P(1, 10)));
+  list->AddArg(Word(P(2, 8), P(2, 10)));
+  testing::internal::CaptureStdout();
+  SetSlotPosnOper(list, 1);
+  std::string trace = testing::internal::GetCapturedStdout();
+  const std::string unset = Text(OrvTxtPosnRange());
+  const std::string expected = "\n@SetSlotPosnOper: CHAR_STRING\n*SetSlotPosnOper: rc " +
+                               Range(P(1, 8), P(1, 10)) + "\n" +
+                               "\n@SetSlotPosnOper: CHAR_STRING\n*SetSlotPosnOper: rc " +
+                               Range(P(2, 8), P(2, 10)) + "\n" +
+                               "\n@SetSlotPosnOper: EX_LIST\n" +
+                               "$SetSlotPosnOper: toks#0: " + unset + "\n" +
+                               "=SetSlotPosnOper: arg #0: " + Range(P(1, 8), P(1, 10)) + "\n" +
+                               "$SetSlotPosnOper: toks#1: " + unset + "\n" +
+                               "=SetSlotPosnOper: arg #1: " + Range(P(2, 8), P(2, 10)) + "\n" +
+                               "+SetSlotPosnOper: add space token " + Range(P(1, 10), P(2, 8)) +
+                               "\n*SetSlotPosnOper: rc " + Range(P(1, 8), P(2, 10)) + "\n";
+  EXPECT_EQ(trace, expected);
+  delete list;
+}
+
+TEST(UpdateErrorExprTest, PendingErrorNodeTakesTheNextBeginAndLastPosnTheEnd) {
+  OrvExpr* error = new OrvCharString(VString("E"));
+  AddToken(error->Tokens(), 0, P(3, 7), OrvTxtPosn());
+  OrvTokenList tokens;
+  AddToken(tokens, 0, OrvTxtPosn(), OrvTxtPosn());  // unpositioned: passed over
+  AddToken(tokens, 0, P(3, 12), P(3, 15));
+  AddToken(tokens, 0, P(3, 17), P(3, 19));
+  err_expr = error;
+  UpdateErrorExpr(tokens, 0);
+  EXPECT_EQ(err_expr, nullptr);
+  EXPECT_EQ(error->Tokens().First()->end, P(3, 12));
+  EXPECT_EQ(last_posn, P(3, 19));
+
+  // The preparation starts from a clean state.
+  err_expr = error;
+  OrvExpr* empty = new OrvCharString(VString("X"));
+  PrepareSourcePrint(empty);
+  EXPECT_EQ(err_expr, nullptr);
+  EXPECT_FALSE(last_posn.IsSet());
+  delete empty;
+  delete error;
+}
+
+}  // namespace
