@@ -76,24 +76,42 @@ OrvExpr* GenErrNode() {
   return parser->errNode;
 }
 
-void DiscardErrValue(OrvGrammarValue value, int mode) {
-  OrvParserImpl* parser = currentParser;
+namespace {
+
+// Takes a dropped value's node out of the parse: gathers its subtree's
+// tokens into `tokens`; null when the value is not to be dropped.  When the
+// error node goes with the value it is forgotten first, so that the value's
+// tokens are not handed to a node about to be deleted (the next one takes
+// them).
+OrvExpr* DropValue(OrvParserImpl* parser, OrvGrammarValue value, OrvTokenList& tokens) {
   OrvExpr* node = OrvGrammarValueNode(value);
-  if (parser == nullptr || node == nullptr || node->Parent() != nullptr) return;
-  if (node->Oper() == COBOL_FILE || node->Oper() == COBOL_PROGRAM) return;
-  // When the error node goes with the value, the value's tokens must not be
-  // handed to it: they would be deleted with it.  A new one takes them.
-  bool errNodeInside = parser->errNode != nullptr && OrvIsInSubtree(node, parser->errNode);
-  if (errNodeInside) {
+  if (parser == nullptr || node == nullptr || node->Parent() != nullptr) return nullptr;
+  if (node->Oper() == COBOL_FILE || node->Oper() == COBOL_PROGRAM) return nullptr;
+  if (parser->errNode != nullptr && OrvIsInSubtree(node, parser->errNode)) {
     if (Tracing(parser)) std::cout << "=!!=ERR_NODE DELETED, set it to NULL" << std::endl;
     parser->errNode = nullptr;
   }
-  OrvTokenList tokens;
   OrvGatherTokensWalker(node, tokens);
-  if (errNodeInside && !tokens.IsEmpty()) GenErrNode();
+  return node;
+}
+
+}  // namespace
+
+void DiscardErrValue(OrvGrammarValue value, int mode) {
+  OrvTokenList tokens;
+  OrvExpr* node = DropValue(currentParser, value, tokens);
+  if (node == nullptr) return;
   AttachErrTokens(&tokens, mode);
   delete node;
-  // Tokens that were not taken are deleted with the list.
+}
+
+void TakeOverValueTokens(OrvGrammarValue value, OrvTokenList& into) {
+  OrvExpr* node = DropValue(currentParser, value, into);
+  delete node;
+}
+
+void ClearErrNode() {
+  if (currentParser != nullptr) currentParser->errNode = nullptr;
 }
 
 void DiscardErrTokens(OrvTokenList* list, int mode) {
@@ -121,16 +139,22 @@ void AttachErrTokens(OrvTokenList* list, int mode) {
     if (list != nullptr) list->Print(std::cout);
     std::cout << std::endl;
   }
-  if (list == nullptr || list->IsEmpty() || parser->errNode == nullptr) return;
+  if (list == nullptr || list->IsEmpty()) return;
 
   bool anyToken = false;
   for (OrvTokenListNode* e = list->head; e != nullptr && !anyToken; e = e->next) {
     anyToken = e->token != nullptr;
   }
   if (!anyToken) return;
-  // The node that takes the tokens: an attached error node gives way to a
-  // new one.
-  OrvExpr* errNode = GenErrNode();
+  // The current error node takes the tokens, also when a tree holds it
+  // already: they belong to its error, the one being recovered from.  Error
+  // recovery clears it when the next error starts (ClearErrNode); without
+  // one, a new one is made, so that no dropped token is lost.
+  if (parser->errNode == nullptr) {
+    parser->errNode = NewErrorNode();
+    if (Tracing(parser)) std::cout << "  AttachErrTokens: no err_node, generate new" << std::endl;
+  }
+  OrvExpr* errNode = parser->errNode;
   OrvExpr* tokenList = TokenListOf(errNode);
   bool inFront = GoesInFront(tokenList, list->PosnRange().end);
   int next = 0;
