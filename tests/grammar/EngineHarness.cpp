@@ -38,6 +38,7 @@ struct {
   std::vector<std::string> words;
   std::size_t next = 0;
   bool functionNames = false;
+  std::string switchLog;
 } source;
 
 bool AllDigits(const std::string& word) {
@@ -56,6 +57,7 @@ int NextWord() {
     return 0;
   }
   const int index = static_cast<int>(source.next++);
+  source.switchLog += source.functionNames ? '1' : '0';
   const std::string& word = source.words[index];
   const int code = WordCode(word, source.functionNames);
   const VString image(word.c_str());
@@ -159,6 +161,7 @@ void StartWords(const std::vector<std::string>& words) {
   source.words = words;
   source.next = 0;
   source.functionNames = false;
+  source.switchLog.clear();
   DeliveredTokens = 0;
 }
 
@@ -189,15 +192,17 @@ HarnessParse ParseText(const std::string& text, const HarnessOptions& options) {
   ParseResultValue = 0;
   ParseResultPosition = nullptr;
 
-  parse.result = OrvRunParse(Grammar);
+  parse.result = OrvRunParse(options.grammar != nullptr ? *options.grammar : Grammar);
 
   parse.counters = ParseCounters;
+  parse.switches = source.switchLog;
   parse.queueRead = LookaheadQueue.readIndex;
   parse.queueEnd = LookaheadQueue.endIndex;
   TokenSource = savedSource;
   FailureMemoEnabled = true;
   ForceAbortAtStep = -1;
   ForgetCollectedWrite();
+  if (ParseResultPosition != nullptr) parse.resultPositionTokens = ParseResultPosition->Count();
   // As the parse driver does: the start symbol's list is freed, and what
   // the parse state still owns is released before the tree is read.
   delete ParseResultPosition;

@@ -69,6 +69,11 @@ struct HarnessParse {
   // The error nodes the tree holds, each as the words it kept.
   std::vector<std::string> errorNodes;
   OrvParseCounters counters;
+  // The function-name switch as each token was read: '1' on, '0' off.
+  std::string switches;
+  // The tokens of the start symbol's position when the parse returned, -1
+  // when there was none.
+  int resultPositionTokens = -1;
   // Queue indexes when the parse returned.
   int queueRead = -1;
   int queueEnd = -1;
@@ -77,6 +82,8 @@ struct HarnessParse {
 struct HarnessOptions {
   bool memo = true;
   long forceAbortAtStep = -1;
+  // Another grammar to parse with than the harness grammar.
+  const OrvGrammarDef* grammar = nullptr;
 };
 
 // Parses the words of `text` with the harness grammar through a parser

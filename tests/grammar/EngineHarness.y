@@ -14,7 +14,9 @@
    - FUNCTION in a subscript turns the source's function-name mode on for
      the next word and off after it, in [ ] code.
    - PERFORM word OF word: two reductions on OF, the procedure name (the
-     earlier rule, tried first) or the data name (a clear-result rule).
+     earlier rule, tried first) or the data name; a FUNCTION after the
+     procedure name turns the function-name switch on, one after the data
+     name does not.
    - COMPUTE ( ( X ) ): "(" e ")" and "(" f ")" with f : e conflict on
      every ")".
    - WRITE ... FROM ident: a clause handed to a stand-in collector by an
@@ -26,7 +28,7 @@
    Actions are one-line calls of the helpers in EngineHarness.cpp. */
 %token_codes
 %expect 4
-%expect-rr 1
+%expect-rr 2
 %%
 
 source      : sentences                          { $$ = HarnessFile($1); }
@@ -124,13 +126,20 @@ paren_statement
                                                  { $$ = HarnessNode(STMT_EXIT_PERFORM, $3); }
             ;
 
-/* PERFORM procedure [OF section], or PERFORM data [OF data] count. */
+/* PERFORM procedure [OF section] [FUNCTION name], or PERFORM data [OF
+   data] [FUNCTION] count [word]: after OF the procedure name is tried
+   first, and only it turns the function-name switch on. */
 perform     : RW_PERFORM proc_name               { $$ = HarnessNode(STMT_PERFORM_PROC, $2); }
+            | RW_PERFORM proc_name RW_FUNCTION   [ HarnessFunctionNames(1); ]
+              TK_FUNC_NAME_NO_ARGS               [ HarnessFunctionNames(0); ]
+                                                 { $$ = HarnessNode(STMT_PERFORM_PROC, $2, $5); }
             | RW_PERFORM data_name TK_INT_NUM_LIT
                                                  { $$ = HarnessNode(STMT_PERFORM_BLOCK, $2, $3); }
+            | RW_PERFORM data_name RW_FUNCTION TK_INT_NUM_LIT TK_USER_DEFD_WORD
+                                                 { $$ = HarnessNode(STMT_PERFORM_BLOCK, $2, $4, $5); }
             ;
 
-proc_name   : proc_word                          { $$ = HarnessList(EX_PROC_RANGE, $1); }
+proc_name   : proc_word                          { $$ = HarnessNode(EX_PROC_RANGE, $1); }
             | proc_word RW_OF proc_word          { $$ = HarnessNode(EX_PROC_RANGE, $1, $3); }
             ;
 

@@ -12,6 +12,8 @@
 #include "EngineHarness.h"
 #include "EngineTestSupport.h"
 #include "OrvLookaheadQueue.h"
+#include "OrvParserImpl.h"
+#include "OrvToken.h"
 
 namespace {
 
@@ -48,6 +50,7 @@ TEST(OrvParseEngineTest, TrialsDecideTheConflictsAndTheFinalPathRunsEachActionOn
       {"WRITE A ( END-READ X ) .", Source(Sentence(Write("A") + ",STMT_EXIT_PERFORM(X)")), {1}, 1, 1},
       // Two reductions on OF: the earlier rule (procedure name) first.
       {"PERFORM P OF S .", Source(Sentence("STMT_PERFORM_PROC(EX_PROC_RANGE(P,S),~)")), {0}, 1, 1},
+      {"PERFORM P FUNCTION LEN .", Source(Sentence("STMT_PERFORM_PROC(EX_PROC_RANGE(P,~),LEN)")), {0}, 1, 1},
       {"PERFORM A OF B 3 .", Source(Sentence("STMT_PERFORM_BLOCK(OF_IN_LIST(A,B),3,~)")), {1}, 1, 1},
       // The inner subscript opens a second level, where the subscript
       // rule does not commit; the outer one does not either while the
@@ -104,10 +107,12 @@ TEST(OrvParseEngineTest, SyntaxErrorsAreReportedAtTheFurthestPointAndKeepEveryTo
        Source(Sentence("ERR[( C D]") + "," + Sentence(Write("E"))),
        {"970 syntax error. at token: user-word C @5"},
        {"( C D"}},
-      // Both alternatives fail at TO: the stacks of the first are kept.
-      {"PERFORM A OF B TO .", PARSE_ACCEPTED, Source(Sentence("ERR[TO]")),
-       {"970 syntax error. at token: keyword TO @4"},
-       {"TO"}},
+      // Both alternatives fail at NOT-AT, the procedure name after its
+      // statement ended, the data name within it: the stacks of the first
+      // are kept (the second's would put PERFORM A OF B in the error node).
+      {"PERFORM A OF B NOT-AT .", PARSE_ACCEPTED, Source(Sentence("ERR[NOT]")),
+       {"970 syntax error. at token: CMB_NOT_ON_AT @4"},
+       {"NOT"}},
       // Nested conflicts that all fail late: reported at TO, not at a
       // conflict.
       {"COMPUTE ( ( ( X ) ) ) TO .", PARSE_ACCEPTED, Source(Sentence("ERR[TO]")),
@@ -138,6 +143,39 @@ TEST(OrvParseEngineTest, SyntaxErrorsAreReportedAtTheFurthestPointAndKeepEveryTo
     EXPECT_EQ(static_cast<long>(c.messages.size()), static_cast<long>(SyntaxErrorCount));
     ExpectSoundParse(p, c.text);
   }
+}
+
+// A trial level saves the token source's switches and going back puts them
+// back, so that each token is read with the switches of the parse that
+// reads it.  (The switch log has one digit per word: the function-name
+// switch as the word was read.)
+TEST(OrvParseEngineTest, GoingBackPutsTheSwitchesBack) {
+  // Rewind: the procedure name turns the switch on for the word after
+  // FUNCTION and fails at 7; the data name, tried next, reads C after it
+  // with the switch off again.
+  const HarnessParse rewound = ParseText("PERFORM A OF B FUNCTION 7 C .");
+  EXPECT_EQ(PARSE_ACCEPTED, rewound.result);
+  EXPECT_EQ(Source(Sentence("STMT_PERFORM_BLOCK(OF_IN_LIST(A,B),7,C)")), rewound.tree);
+  EXPECT_EQ("00000100", rewound.switches);
+  EXPECT_TRUE(rewound.messages.empty());
+
+  // Commit: the subscript's trial turns the switch on and fails; the plain
+  // word commits, and the period after the parenthesis statement is read
+  // with the switch off.
+  const HarnessParse committed = ParseText("WRITE A ( FUNCTION ) . MOVE B TO C .");
+  EXPECT_EQ(Source(Sentence(Write("A") + ",ERR[( FUNCTION )]") + "," + Sentence("STMT_MOVE(IDENT_LIST(B),C)")),
+            committed.tree);
+  EXPECT_EQ("00001000000", committed.switches);
+
+  // The failure that read furthest: both names fail at the period, the
+  // procedure name's failure is kept, and with it the switch it had turned
+  // on: the words after it are read as function names.
+  const HarnessParse failed = ParseText("PERFORM A OF B FUNCTION . MOVE X TO Y .");
+  EXPECT_EQ("00000111111", failed.switches);
+  EXPECT_EQ((std::vector<std::string>{"970 syntax error. at token: . @5"}), failed.messages);
+  ASSERT_EQ(2u, failed.errorNodes.size());
+  EXPECT_EQ("PERFORM A OF B FUNCTION", failed.errorNodes[0]);
+  EXPECT_EQ(AllWords("PERFORM A OF B FUNCTION . MOVE X TO Y ."), failed.tokenWords);
 }
 
 // A level saves the error countdown, but a commit does not restore it: the
@@ -216,6 +254,70 @@ TEST(OrvParseEngineTest, WithoutConflictsTheQueueStaysEmpty) {
   EXPECT_EQ(0, p.counters.trialTokens);
   EXPECT_EQ(0, p.counters.longestWindow);
   EXPECT_EQ(nullptr, LookaheadQueue.codes);
+}
+
+// A grammar of one rule, S : word, made by hand: state 0 shifts the word
+// to state 2, which reduces S : word by default; state 1 is the final
+// state.  Its action makes the parser's root the start symbol's value.
+const int kMiniRuleLhs[] = {-1, 0};
+const int kMiniRuleLength[] = {2, 1};
+const int kMiniDefaultReduction[] = {0, 0, 1};
+const int kMiniShiftBase[] = {1 - TK_USER_DEFD_WORD, 0, 0};
+const int kMiniNoBase[] = {0, 0, 0};
+const int kMiniDefaultGoto[] = {1};
+const int kMiniGotoBase[] = {0};
+const int kMiniAction[] = {0, 2};
+const int kMiniCheck[] = {-1, TK_USER_DEFD_WORD};
+const int kMiniConflictLists[] = {-1};
+
+OrvActionOutcome MiniAction(int rule, OrvActionFrame& frame) {
+  if (rule == 1 && frame.trialLevels == 0) frame.newValue = reinterpret_cast<OrvParseValue>(currentParser->root);
+  return ACTION_DONE;
+}
+
+OrvParseTables MiniTables() {
+  OrvParseTables t{};
+  t.RuleLhs = kMiniRuleLhs;
+  t.RuleLength = kMiniRuleLength;
+  t.ruleCount = 2;
+  t.DefaultReduction = kMiniDefaultReduction;
+  t.ShiftBase = kMiniShiftBase;
+  t.ReduceBase = kMiniNoBase;
+  t.ConflictBase = kMiniNoBase;
+  t.stateCount = 3;
+  t.DefaultGoto = kMiniDefaultGoto;
+  t.GotoBase = kMiniGotoBase;
+  t.nonterminalCount = 1;
+  t.ActionTable = kMiniAction;
+  t.CheckTable = kMiniCheck;
+  t.TABLE_LAST_INDEX = 1;
+  t.ConflictLists = kMiniConflictLists;
+  t.conflictListCount = 1;
+  t.FINAL_STATE = 1;
+  t.MAX_TOKEN = ORV_TOKEN_LAST_NAMED;
+  return t;
+}
+
+// After the start symbol, end of input accepts and any other token is a
+// syntax error in the final state; recovery then pops the start symbol's
+// entry, whose position the engine stops pointing at before it is freed.
+TEST(OrvParseEngineTest, TheFinalStateAcceptsOnlyEndOfInput) {
+  const OrvParseTables tables = MiniTables();
+  const OrvGrammarDef mini = {&tables, &MiniAction};
+  HarnessOptions options;
+  options.grammar = &mini;
+
+  const HarnessParse one = ParseText("A", options);
+  EXPECT_EQ(PARSE_ACCEPTED, one.result);
+  EXPECT_EQ(0, one.resultPositionTokens);  // the word went to the root
+  EXPECT_EQ(std::vector<int>{0}, one.tokenWords);
+  EXPECT_TRUE(one.messages.empty());
+
+  const HarnessParse two = ParseText("A B", options);
+  EXPECT_EQ(PARSE_ABORTED, two.result);
+  EXPECT_EQ((std::vector<std::string>{"970 syntax error. at token: user-word B @1"}), two.messages);
+  EXPECT_EQ(-1, two.resultPositionTokens);
+  EXPECT_EQ(2, two.counters.tokenSourceCalls);
 }
 
 }  // namespace
