@@ -5,6 +5,7 @@
 #include "EngineHarness.h"
 
 #include <cctype>
+#include <chrono>
 #include <cstdlib>
 #include <sstream>
 
@@ -30,7 +31,7 @@ const struct {
     {"TO", RW_TO},             {"FROM", RW_FROM},           {"AT-END", RW_AT},
     {"INVALID", RW_INVALID},   {"NOT-AT", CMB_NOT_ON_AT},   {"OF", RW_OF},
     {"FUNCTION", RW_FUNCTION}, {"END-READ", RW_END_READ},   {"(", SEP_LEFT_PAR},
-    {")", SEP_RIGHT_PAR},      {".", SEP_DOT},
+    {")", SEP_RIGHT_PAR},      {".", SEP_DOT},              {"AND", RW_AND},
 };
 
 // The state of the word source.
@@ -192,7 +193,9 @@ HarnessParse ParseText(const std::string& text, const HarnessOptions& options) {
   ParseResultValue = 0;
   ParseResultPosition = nullptr;
 
+  const auto start = std::chrono::steady_clock::now();
   parse.result = OrvRunParse(options.grammar != nullptr ? *options.grammar : Grammar);
+  parse.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 
   parse.counters = ParseCounters;
   parse.switches = source.switchLog;
@@ -210,13 +213,15 @@ HarnessParse ParseText(const std::string& text, const HarnessOptions& options) {
   ParseResultValue = 0;
   parser.ReleaseParseState();
 
-  OrvExpr* tree = parser.root->NArgs() > 0 ? parser.root->ArgSlots(0)->child : nullptr;
-  std::ostringstream dump;
-  Dump(tree, dump);
-  parse.tree = dump.str();
-  TreeTokens context{&parse};
-  OrvWalkTree(parser.root, &context, "EngineHarnessTokens", &CollectErrorNodes, nullptr,
-              &CollectTokens);
+  if (options.readBack) {
+    OrvExpr* tree = parser.root->NArgs() > 0 ? parser.root->ArgSlots(0)->child : nullptr;
+    std::ostringstream dump;
+    Dump(tree, dump);
+    parse.tree = dump.str();
+    TreeTokens context{&parse};
+    OrvWalkTree(parser.root, &context, "EngineHarnessTokens", &CollectErrorNodes, nullptr,
+                &CollectTokens);
+  }
   for (OrvTokenListNode* e = messages.head; e != nullptr; e = e->next) {
     const VString& t = e->token->image;
     parse.messages.push_back(std::to_string(e->token->code) + " " + (t.text != nullptr ? t.text : "") +

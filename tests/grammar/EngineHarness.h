@@ -27,7 +27,7 @@ extern const OrvGrammarDef Grammar;
 
 // The token code of one word of a harness text: keywords (READ, WRITE,
 // PERFORM, COMPUTE, DISPLAY, MOVE, TO, FROM, AT-END, INVALID, NOT-AT, OF,
-// FUNCTION, END-READ), "(", ")", ".", digits (TK_INT_NUM_LIT), "#n" (the
+// FUNCTION, END-READ, AND), "(", ")", ".", digits (TK_INT_NUM_LIT), "#n" (the
 // code n itself), any other word TK_USER_DEFD_WORD, or
 // TK_FUNC_NAME_NO_ARGS while the function-name switch is on.
 int WordCode(const std::string& word, bool functionNames);
@@ -74,6 +74,8 @@ struct HarnessParse {
   // The tokens of the start symbol's position when the parse returned, -1
   // when there was none.
   int resultPositionTokens = -1;
+  // The seconds the engine ran (OrvRunParse alone).
+  double seconds = 0;
   // Queue indexes when the parse returned.
   int queueRead = -1;
   int queueEnd = -1;
@@ -84,6 +86,9 @@ struct HarnessOptions {
   long forceAbortAtStep = -1;
   // Another grammar to parse with than the harness grammar.
   const OrvGrammarDef* grammar = nullptr;
+  // Read the tree, its tokens and error nodes back (benchmarks of very
+  // deep trees skip it).
+  bool readBack = true;
 };
 
 // Parses the words of `text` with the harness grammar through a parser

@@ -23,7 +23,7 @@
      action that runs the position step itself (RDC_POSN) first.
    - statement : error, the error rule; DISPLAY ( ( X ) ) nests without a
      conflict; MOVE items TO word is a list that grows by one item per
-     reduction.
+     reduction, an AND before an item giving the reduction tokens to place.
 
    Actions are one-line calls of the helpers in EngineHarness.cpp. */
 %token_codes
@@ -174,13 +174,14 @@ nest        : SEP_LEFT_PAR nest SEP_RIGHT_PAR    { $$ = HarnessNode(OP_PARENS, $
             | TK_INT_NUM_LIT                     { $$ = $1; }
             ;
 
-/* MOVE item item ... TO word. */
+/* MOVE item [AND] item ... TO word. */
 move        : RW_MOVE items RW_TO TK_USER_DEFD_WORD
                                                  { $$ = HarnessNode(STMT_MOVE, $2, $4); }
             ;
 
 items       : item                               { $$ = HarnessList(IDENT_LIST, $1); }
             | items item                         { $$ = HarnessAppend(IDENT_LIST, $1, $2); }
+            | items RW_AND item                  { $$ = HarnessAppend(IDENT_LIST, $1, $3); }
             ;
 
 item        : TK_USER_DEFD_WORD                  { $$ = $1; }

@@ -65,7 +65,7 @@ TEST(OrvParseEngineTest, TrialsDecideTheConflictsAndTheFinalPathRunsEachActionOn
       // A clause handed to the collector after its own position step.
       {"WRITE A FROM B ( 2 ) .", Source(Sentence("STMT_WRITE(A,EX_WRITE_FROM(TABLE_ELT(B,SUBSCRIPT_LIST(2))),~,~,-,-,-)")),
        {0}, 1, 1},
-      {"MOVE A B C TO D .", Source(Sentence("STMT_MOVE(IDENT_LIST(A,B,C),D)")), {}, 0, 0},
+      {"MOVE A AND B C TO D .", Source(Sentence("STMT_MOVE(IDENT_LIST(A,B,C),D)")), {}, 0, 0},
       {"DISPLAY ( ( ( 7 ) ) ) . MOVE 1 TO Z .",
        Source(Sentence("STMT_DISPLAY(OP_PARENS(OP_PARENS(OP_PARENS(7))),~,~,-)") + "," +
               Sentence("STMT_MOVE(IDENT_LIST(1),Z)")),
