@@ -14,9 +14,9 @@
 #include "OrvMessage.h"
 #include "OrvMessageSink.h"
 #include "OrvParser.h"
+#include "OrvParserStatics.h"
 #include "OrvSymTab.h"
 #include "OrvTool.h"
-#include "OrvToolGrammarLink.h"
 #include "OrvToolMessageSink.h"
 
 std::ofstream OrvMessageLog;
@@ -163,10 +163,12 @@ void PrintBanner(const OrvTool& tool) {
   out << banner << "\n";
   out << "Source-to-Source converter.\n";
   out << "Loomwright Direct.\n";
-  if (OrvToolCanParseSql()) out << "Can parse SQL.\n";
-  if (OrvToolCanParseCics()) out << "Can parse CICS.\n";
-  if (OrvToolCanParseDialects(OrvDialFieldMask(ORV_DIAL_WANG))) out << "Can parse Wang.\n";
-  if (OrvToolCanParseDialects(OrvDialFieldMask(ORV_DIAL_DML))) out << "Can parse DMS DML.\n";
+  if (OrvCanParseSql) out << "Can parse SQL.\n";
+  if (OrvCanParseCics) out << "Can parse CICS.\n";
+  const OrvDials wang = OrvDialFieldMask(ORV_DIAL_WANG);
+  const OrvDials dml = OrvDialFieldMask(ORV_DIAL_DML);
+  if (CanParseDialects(&wang)) out << "Can parse Wang.\n";
+  if (CanParseDialects(&dml)) out << "Can parse DMS DML.\n";
   out << OrvToolNotice << "\n\n";
   out << "Start it with -help to see a list of command-line options.\n";
 }

@@ -2,6 +2,7 @@
 // which error recovery throws away.
 #include <iostream>
 
+#include "OrvClauseCollector.h"
 #include "OrvConstNodes.h"
 #include "OrvExprOper.h"
 #include "OrvParserErrors.h"
@@ -92,6 +93,9 @@ OrvExpr* DropValue(OrvParserImpl* parser, OrvGrammarValue value, OrvTokenList& t
     parser->errNode = nullptr;
   }
   OrvGatherTokensWalker(node, tokens);
+  // A collector that holds the value, or a node inside it, must not use or
+  // free it later; its saved tokens go with the value's.
+  OrvCollectorsForgetWithin(node, tokens);
   return node;
 }
 

@@ -52,7 +52,9 @@ OrvExpr* GenErrNode();
 // Hands the tokens of a discarded value to the error node and deletes the
 // value.  Plain numbers, nodes with a parent and the COBOL_FILE and
 // COBOL_PROGRAM nodes are left alone.  When the current error node lay in
-// the deleted value, another one takes the tokens.
+// the deleted value, another one takes the tokens.  A clause collector that
+// holds the value (or a node inside it) forgets it first and gives its saved
+// tokens along.
 void DiscardErrValue(OrvGrammarValue value, int mode);
 
 // Hands the tokens of a discarded position list to the error node; for

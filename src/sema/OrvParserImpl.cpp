@@ -3,6 +3,7 @@
 // whole parse.
 #include "OrvParserImpl.h"
 
+#include "OrvClauseCollector.h"
 #include "OrvExpr.h"
 #include "OrvMessageSink.h"
 #include "OrvParserNames.h"
@@ -45,7 +46,17 @@ OrvParserResult OrvParserImpl::Parse(const VString& fileName, OrvExpr** tree,
   return ORV_PARSE_FAILED;
 }
 
+// The grammar's collectors are process-wide: a parser object touches them
+// only while no other parser's parse runs.
+static bool OwnsCollectors(const OrvParserImpl* parser) {
+  return currentParser == nullptr || currentParser == parser;
+}
+
 void OrvParserImpl::ResetParseState() {
+  // What the collectors still hold belongs to no tree: the grammar attaches
+  // a held node only when it finishes the collection.
+  if (OwnsCollectors(this)) OrvResetCollectors(this);
+  savedNumSignTrailSep = numSignTrailSep;
   messageList = nullptr;
   root = nullptr;
   curPosn = OrvTxtPosn();
@@ -89,6 +100,9 @@ void OrvParserImpl::DeleteIfDetached(OrvExpr* node) {
 }
 
 void OrvParserImpl::ReleaseParseState() {
+  // First, while every tree is whole: a held node that a tree holds is only
+  // forgotten, and an error node inside a deleted one is cleared.
+  if (OwnsCollectors(this)) OrvResetCollectors(this);
   // Every parent is read before anything is deleted: a node that hangs in
   // one of these trees must not be looked at after its tree is gone.  The
   // nodes without parent are roots of separate trees; one pointer may still
@@ -125,6 +139,8 @@ void OrvParserImpl::ReleaseParseState() {
   delete pendingGroup;
   pendingGroup = nullptr;
 }
+
+void OrvParserImpl::RestoreParseSettings() { numSignTrailSep = savedNumSignTrailSep; }
 
 void OrvParserImpl::RetireNode(OrvExpr* node) {
   if (node != nullptr) retiredNodes.push_back(node);

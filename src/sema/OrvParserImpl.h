@@ -8,6 +8,7 @@
 #ifndef LARK_SEMA_ORVPARSERIMPL_H
 #define LARK_SEMA_ORVPARSERIMPL_H
 
+#include <cstdint>
 #include <unordered_map>
 #include <vector>
 
@@ -27,6 +28,21 @@ const int ORV_PROG_STACK_SIZE = 20;
 // Most data-description entries open at once; the level stack is used from
 // index 1 up to this index.
 const int ORV_LEVEL_STACK_SIZE = 50;
+// The level number of a COPY, REPLACE or INCLUDE marker among entries.
+const int ORV_MARKER_LEVEL = 99;
+// The holder code that places a node as it is, without a holder node.
+const short ORV_NO_HOLDER = 1;
+// Argument slots of a data-description entry that the permission tables of
+// CheckEntryClauses cover.
+const int ORV_DD_ENTRY_SLOTS = 21;
+
+// Whether a clause slot of an entry must be absent, may be present or must
+// be present (CheckEntryClauses).
+enum OrvClausePermission : unsigned char {
+  ORV_CLAUSE_FORBIDDEN = 0,
+  ORV_CLAUSE_ALLOWED = 1,
+  ORV_CLAUSE_REQUIRED = 2
+};
 // The currency sign of a program that gives no CURRENCY SIGN clause.
 const int ORV_DEFAULT_CURRENCY_SIGN = '$';
 
@@ -73,14 +89,18 @@ class OrvParserImpl : public OrvParser {
 
   // Puts every parse-state field to its start value.  Frees nothing but the
   // NOTE lines: what a previous parse left in the other fields was handed
-  // out or freed by it (they may point into a tree already deleted).
+  // out or freed by it (they may point into a tree already deleted).  Also
+  // empties the grammar's clause collectors (unless another parser's parse
+  // runs) and keeps the settings that RestoreParseSettings puts back.
   void ResetParseState();
   // Frees what a parse leaves behind that no tree holds: an error node, an
   // EXEC token list, NOTE lines, a held-back token group, record and marker
   // lists and an open record that were not attached, the programs that did
-  // not fit the program stack, the nodes retired by the finishing walks;
-  // clears those fields.  Called after the grammar returns, before the tree
-  // is handed out or deleted, and by the destructor.
+  // not fit the program stack, the nodes retired by the finishing walks,
+  // what the grammar's clause collectors still hold (unless another
+  // parser's parse runs); clears those fields.  Called after the grammar
+  // returns, before the tree is handed out or deleted, and by the
+  // destructor.
   void ReleaseParseState();
 
   // --- messages (parser messages and error nodes) -------------------------
@@ -148,14 +168,63 @@ class OrvParserImpl : public OrvParser {
   // The definitions among the element's References, in their order.
   std::vector<OrvExpr*> DefinitionsOf(OrvSymTabElt* elt);
 
-  // --- lexer hooks ----------------------------------------------------------
+  // --- data-description nesting --------------------------------------------
+
+  // The grammar's call for each data-description, report-group or screen
+  // entry (its level number, the entry, the holder code DECL_DD, DECL_RGD
+  // or DECL_SCRD), for each COPY, REPLACE or INCLUDE marker among entries
+  // (ORV_MARKER_LEVEL, the marker), and at the end of a group of entries
+  // (0, no node, ORV_NO_HOLDER), after which the grammar takes recordList.
+  // Begin markers wait in pendingMarkers and are placed in front of the
+  // next entry, as its siblings; an end marker with nothing pending is
+  // placed at once.  An entry with a level of 0 or below is nested as level
+  // 1 (its level-number slot keeps what was written).  Returns levelDepth
+  // after the entry was placed, or -1 when a marker was kept pending or the
+  // node was ignored (a node at ORV_MARKER_LEVEL that is neither a marker
+  // nor an entry; the caller keeps it).
+  int AddDataDescEntry(int level, OrvExpr* node, short holderCode);
+  // Places one node: wrapped in a new holder of holderCode (none for
+  // ORV_NO_HOLDER), nested below the nearest open entry of a lower nesting
+  // level (66 counts as 2, 77 as 1), closing the deeper ones; a record
+  // closed down to the stack's bottom joins recordList.  No node: only the
+  // closing.  Entries of levels 66, 78, 88 are checked and converted, a
+  // VALUE clause of any other level becomes DX_VALUE.  Returns levelDepth.
+  int PushDataDescEntry(int level, OrvExpr* node, short holderCode);
+  // Reports each slot of the entry whose presence contradicts its
+  // permission: "In <kind> clause '<slot name>' is present. It must not be
+  // present." or "... is missing. It must be present.".  Slots beyond the
+  // table must be absent.
+  void CheckEntryClauses(OrvExpr* entry, const OrvClausePermission* permissions,
+                         const char* kind, const OrvTxtPosn& position);
+
+  // --- lexer hooks, EXEC lines and NOTE text -----------------------------------
 
   // Takes over one token group of an EXEC block that the grammar does not
-  // parse.
+  // parse: a TOKEN_STRING of the group's main token text, holding the
+  // group's tokens (blanks as PRESERVED_SPACE, comments and blank lines as
+  // they are, every other token as PRESERVED_STRING with its source text),
+  // is appended to execTokens.  Without a running parse the group is freed.
   static void AddExecToken(OrvTokenGroup* group);
+  // Builds the node of an EXEC block from execTokens: slot 0 the subsystem
+  // word (the first item that is not a blank or a line break; a NULL_NODE
+  // when there is none), slot 1 an EX_EXEC_LINE_LIST of the lines, each an
+  // EX_EXEC_TOKEN_LIST.  execTokens is emptied.
+  OrvExpr* MakeExecLines(std::uint16_t code);
   // Receives one token group of a NOTE paragraph (the lexer keeps and
-  // deletes it), or null at the end of the NOTE.
+  // deletes it): each source line becomes one CM_PERSISTENT comment line
+  // "* <texts>" in noteTokens.  Null ends the line being built.
   static void AddNoteToken(OrvTokenGroup* group);
+  // The end of a NOTE statement: ends the last comment line, drops the NOTE
+  // and end-of-NOTE tokens from the statement's token list and moves the
+  // comment lines to its end.
+  void FinishNote(OrvExpr* statement);
+
+  // --- settings a parse may change ------------------------------------------
+
+  // Puts back the settings that the grammar's actions change for one parse
+  // (NUMERIC SIGN IS TRAILING SEPARATE sets "num-sign-trail-sep") to their
+  // values at ResetParseState, so that no source affects the next one.
+  void RestoreParseSettings();
 
   // --- the parse state --------------------------------------------------------
 
@@ -185,6 +254,8 @@ class OrvParserImpl : public OrvParser {
   OrvExpr* execTokens;        // EX_EXEC_TOKEN_LIST of the EXEC block being read; owned
   OrvToken* noteLine;         // NOTE comment line being built; owned
   OrvTokenList noteTokens;    // finished NOTE comment lines
+  // "num-sign-trail-sep" as it stood at ResetParseState.
+  int savedNumSignTrailSep;
   OrvExpr* procOwner;         // node whose slot takes the SECTION_PROC_LIST
   int procSlot;               // that slot
   OrvExpr* curSection;        // current SECTION_PROC
@@ -214,6 +285,10 @@ class OrvParserImpl : public OrvParser {
   // belongs to its tree.
   static void DeleteIfDetached(OrvExpr* node);
 };
+
+// True for the tokens of a NOTE statement that its comment lines replace:
+// RW_NOTE and TK_END_NOTE.
+bool IsNoteToken(OrvToken* token);
 
 // The lexer's name hook: FindNameInProg of the current parser (null when no
 // parse runs).
