@@ -62,6 +62,7 @@ OrvExpr* GenErrNode() {
   OrvParserImpl* parser = currentParser;
   if (parser == nullptr) return nullptr;
   OrvExpr* current = parser->errNode;
+  parser->errNodeTaken = 1;
   if (current != nullptr && current->Parent() == nullptr) {
     if (Tracing(parser)) std::cout << "  GenErrNode: err_node is UN-attached, use it" << std::endl;
     return current;
@@ -115,7 +116,13 @@ void TakeOverValueTokens(OrvGrammarValue value, OrvTokenList& into) {
 }
 
 void ClearErrNode() {
-  if (currentParser != nullptr) currentParser->errNode = nullptr;
+  OrvParserImpl* parser = currentParser;
+  if (parser == nullptr || parser->errNode == nullptr) return;
+  // A node that no error rule took and no tree holds is the parser's
+  // alone: it stays current, so that its text reaches the tree with the
+  // error that follows instead of being lost.
+  if (parser->errNode->Parent() == nullptr && !parser->errNodeTaken) return;
+  parser->errNode = nullptr;
 }
 
 void DiscardErrTokens(OrvTokenList* list, int mode) {
@@ -131,6 +138,7 @@ void DiscardErrTokens(OrvTokenList* list, int mode) {
   }
   if (mode == ORV_DISCARD_NEW_ERROR_NODE) {
     parser->errNode = NewErrorNode();
+    parser->errNodeTaken = 0;
     if (Tracing(parser)) std::cout << "-!!-CREATED NEW ERROR NODE" << std::endl;
   }
 }
@@ -156,6 +164,7 @@ void AttachErrTokens(OrvTokenList* list, int mode) {
   // one, a new one is made, so that no dropped token is lost.
   if (parser->errNode == nullptr) {
     parser->errNode = NewErrorNode();
+    parser->errNodeTaken = 0;
     if (Tracing(parser)) std::cout << "  AttachErrTokens: no err_node, generate new" << std::endl;
   }
   OrvExpr* errNode = parser->errNode;

@@ -72,8 +72,10 @@ void DiscardErrTokens(OrvTokenList* list, int mode);
 void AttachErrTokens(OrvTokenList* list, int mode);
 
 // A recovery from a syntax error starts: the current error node is left to
-// whoever holds it (the tree, or a stack entry), and the next token dropped
-// starts a new one, so that no error node mixes the text of two errors.
+// whoever holds it (the tree, or an error rule's stack entry), and the next
+// token dropped starts a new one, so that no error node mixes the text of
+// two errors.  A node that no error rule took and no tree holds (text
+// dropped outside a recovery) stays current: nothing else would keep it.
 void ClearErrNode();
 
 // Moves the tokens of a value's subtree to the end of `into` and deletes

@@ -131,6 +131,17 @@ TEST_F(ErrorNodeTest, AnAttachedErrorNodeTakesTheRestOfItsErrorUntilTheNextRecov
   EXPECT_NE(parser.errNode, first);
   EXPECT_EQ(Kept(first).size(), 1u);
   EXPECT_EQ(Kept(parser.errNode).size(), 1u);
+
+  // That node was made for dropped text and no error rule took it: nothing
+  // else holds it, so the next recovery keeps it.  Once an error rule took
+  // it (it stands on the stack), the next recovery starts another.
+  OrvExpr* made = parser.errNode;
+  ClearErrNode();
+  EXPECT_EQ(parser.errNode, made);
+  EXPECT_EQ(GenErrNode(), made);
+  ClearErrNode();
+  EXPECT_EQ(parser.errNode, nullptr);
+  owned.push_back(made);
 }
 
 // What a failed trial parse had taken off the stacks goes back into a
