@@ -18,6 +18,7 @@
 #include "OrvSymTab.h"
 #include "OrvTool.h"
 #include "OrvToolMessageSink.h"
+#include "OrvWordIndex.h"
 
 std::ofstream OrvMessageLog;
 OrvCLFlagTable OrvOptionRegistry;
@@ -299,6 +300,7 @@ OrvResult OrvToolMain(OrvTool* tool, int argc, char** argv, OrvDials allowedDial
                       int defaultPrimary, int defaultSecondary, const OrvCLFlag* toolOptions,
                       OrvWalker walker, const char* defaultSuffix, OrvTransform* transform,
                       int parseSwitch, int printSwitch, int optionMask) {
+  OrvLexerStartUp();
   Run run;
   run.tool = tool;
   run.argc = argc;

@@ -21,9 +21,11 @@ namespace {
 // strings that may be shorter than n.
 char* CopyText(const char* src, int n) {
   char* buf = new char[static_cast<size_t>(n) + 1];
-  int i = 0;
-  for (; i < n && src[i] != '\0'; ++i) buf[i] = src[i];
-  for (; i <= n; ++i) buf[i] = '\0';
+  const void* nul = std::memchr(src, '\0', static_cast<size_t>(n));
+  const size_t copied = nul != nullptr ? static_cast<size_t>(static_cast<const char*>(nul) - src)
+                                       : static_cast<size_t>(n);
+  std::memcpy(buf, src, copied);
+  std::memset(buf + copied, '\0', static_cast<size_t>(n) + 1 - copied);
   return buf;
 }
 
@@ -96,8 +98,6 @@ VString::VString(const VString& o) : text(nullptr), length(o.length) {
   if (o.text != nullptr) text = CopyBytes(o.text, o.length);
 }
 
-VString::~VString() { delete[] text; }
-
 VString& VString::operator=(const VString& o) {
   if (this == &o) return *this;
   char* copy = o.text ? CopyBytes(o.text, o.length) : nullptr;
@@ -105,15 +105,6 @@ VString& VString::operator=(const VString& o) {
   text = copy;
   length = o.length;
   return *this;
-}
-
-void VString::TakeOver(VString& o) {
-  if (this == &o) return;
-  delete[] text;
-  text = o.text;
-  length = o.length;
-  o.text = nullptr;
-  o.length = 0;
 }
 
 void VString::Adopt(char* buf, int n) {

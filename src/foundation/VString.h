@@ -36,11 +36,19 @@ public:
   VString(FastOstrstream& os);
   VString(std::ostrstream& os);
   VString(const VString& o);
-  ~VString();
+  ~VString() { delete[] text; }
 
   VString& operator=(const VString& o);
   // Releases the own text and takes o's text and length; o becomes empty.
-  void TakeOver(VString& o);
+  // Inline: the lexer hands every word's text on this way.
+  void TakeOver(VString& o) {
+    if (this == &o) return;
+    delete[] text;
+    text = o.text;
+    length = o.length;
+    o.text = nullptr;
+    o.length = 0;
+  }
 
   VString& operator+=(const VString& o);
 

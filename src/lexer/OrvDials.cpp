@@ -63,6 +63,15 @@ OrvDials OrvDialFieldMask(int number) {
   return ((OrvDials(1) << f.width) - 1) << f.firstBit;
 }
 
+OrvDials OrvExpandDials(OrvDials set) {
+  OrvDials out = 0;
+  for (int n = 1; n <= ORV_DIALECT_COUNT; ++n) {
+    const OrvDials field = OrvDialFieldMask(n);
+    if ((set & field) != 0) out |= field;
+  }
+  return out;
+}
+
 OrvDials OrvNoDials() { return 0; }
 
 OrvDials OrvAllDials() { return 0xFFFFFFFFu; }

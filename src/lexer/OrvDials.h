@@ -35,6 +35,12 @@ extern VString OrvDialectNames[ORV_DIALECT_COUNT + 2];
 // The mask of the field of a dialect; 0 for a number outside 1..20.
 OrvDials OrvDialFieldMask(int number);
 
+// The set with every dialect field that holds any bit filled with ones and
+// the bits of no dialect (0 and 26..31) cleared.  An expanded set shares a
+// bit with a reserved-word mask exactly when the two share a dialect, so the
+// reserved-word test is one AND against a set expanded once per parse.
+OrvDials OrvExpandDials(OrvDials set);
+
 // The empty set and the full set (all 32 bits on).
 OrvDials OrvNoDials();
 OrvDials OrvAllDials();

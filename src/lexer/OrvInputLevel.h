@@ -41,4 +41,22 @@ struct OrvInputLevel {
   bool Load(const char* path);
 };
 
+inline bool OrvLexer::TakeLineChar(OrvLexUnit& u) {
+  OrvInputLevel* lev = cur_;
+  if (lev == nullptr || lev->slotFull || !pending_.IsEmpty() || (traceFlags & ORV_LEX_TRACE_CHARS))
+    return false;
+  const int ix = lev->colIx;
+  const char c = lev->line[ix];
+  if (c == '\0') return false;
+  const int line = lev->posn.Line();
+  const int file = lev->posn.FileIx();
+  u.code = static_cast<unsigned char>(c);
+  u.beg = OrvTxtPosn(line, ix, file);
+  u.end = OrvTxtPosn(line, ix + 1L, file);
+  if (u.text.text != nullptr) u.ClearText();
+  u.attached.Clear();
+  lev->colIx = ix + 1;
+  return true;
+}
+
 #endif

@@ -5,34 +5,6 @@
 
 #include "OrvToken.h"
 
-OrvLexUnit::OrvLexUnit(OrvLexUnit&& o) noexcept
-    : code(o.code), beg(o.beg), end(o.end), attached(std::move(o.attached)) {
-  text.TakeOver(o.text);
-  o.code = 0;
-  o.beg = OrvTxtPosn();
-  o.end = OrvTxtPosn();
-}
-
-OrvLexUnit& OrvLexUnit::operator=(OrvLexUnit&& o) noexcept {
-  if (this != &o) {
-    code = o.code;
-    beg = o.beg;
-    end = o.end;
-    text.TakeOver(o.text);
-    attached = std::move(o.attached);
-    o.code = 0;
-    o.beg = OrvTxtPosn();
-    o.end = OrvTxtPosn();
-  }
-  return *this;
-}
-
-void OrvLexUnit::Absorb(OrvLexUnit& o) {
-  attached.Splice(o.attached);
-  end = o.end;
-  o.Clear();
-}
-
 OrvTokenGroup* OrvLexUnit::ToGroup() {
   OrvToken* token = new OrvToken();
   token->code = static_cast<std::int16_t>(code);

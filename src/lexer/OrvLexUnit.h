@@ -6,7 +6,9 @@
 #ifndef LARK_LEXER_ORVLEXUNIT_H
 #define LARK_LEXER_ORVLEXUNIT_H
 
+#include <cstring>
 #include <iosfwd>
+#include <utility>
 
 #include "OrvTokenChain.h"
 #include "OrvTxtPosn.h"
@@ -24,22 +26,63 @@ struct OrvLexUnit {
   OrvLexUnit() = default;
   OrvLexUnit(const OrvLexUnit&) = delete;
   OrvLexUnit& operator=(const OrvLexUnit&) = delete;
-  // Take the other unit's content; the other unit is left empty.
-  OrvLexUnit(OrvLexUnit&& o) noexcept;
-  OrvLexUnit& operator=(OrvLexUnit&& o) noexcept;
+  // Take the other unit's content; the other unit is left empty.  Inline,
+  // like the rest of the unit's small operations: units move between the
+  // lexer's layers several times per word.
+  OrvLexUnit(OrvLexUnit&& o) noexcept
+      : code(o.code), beg(o.beg), end(o.end), attached(std::move(o.attached)) {
+    text.TakeOver(o.text);
+    o.code = 0;
+    o.beg = OrvTxtPosn();
+    o.end = OrvTxtPosn();
+  }
+  OrvLexUnit& operator=(OrvLexUnit&& o) noexcept {
+    if (this != &o) {
+      code = o.code;
+      beg = o.beg;
+      end = o.end;
+      text.TakeOver(o.text);
+      attached = std::move(o.attached);
+      o.code = 0;
+      o.beg = OrvTxtPosn();
+      o.end = OrvTxtPosn();
+    }
+    return *this;
+  }
 
   // Empties the unit: code 0, null positions, no text, no attached tokens.
   void Clear() {
     code = 0;
     beg = OrvTxtPosn();
     end = OrvTxtPosn();
-    if (text.text != nullptr || text.length != 0) text = VString();
+    ClearText();
     attached.Clear();
+  }
+  // Drops the text only.
+  void ClearText() {
+    VString none;
+    text.TakeOver(none);
+  }
+  // Replaces the text by a copy of exactly the `n` characters at `s` (a
+  // word's characters, which hold no NUL): one allocation and one copy.
+  void SetText(const char* s, int n) {
+    VString copy;
+    if (n > 0) {
+      copy.text = new char[static_cast<size_t>(n) + 1];
+      std::memcpy(copy.text, s, static_cast<size_t>(n));
+      copy.text[n] = '\0';
+      copy.length = n;
+    }
+    text.TakeOver(copy);
   }
   // Takes the other unit in as part of this one: the other's attached tokens
   // go to the end of this one's, this unit now ends where the other ends,
   // and the other is left empty.
-  void Absorb(OrvLexUnit& o);
+  void Absorb(OrvLexUnit& o) {
+    attached.Splice(o.attached);
+    end = o.end;
+    o.Clear();
+  }
   // A new group holding the unit's token and attached tokens; the unit is
   // left empty.
   OrvTokenGroup* ToGroup();

@@ -8,6 +8,7 @@
 #include "OrvExpr.h"
 #include "OrvInputLevel.h"
 #include "OrvMessageSink.h"
+#include "OrvWordIndex.h"
 #include "OrvWords.h"
 
 std::ostream* OrvLexerTraceOut = &std::cout;
@@ -41,8 +42,11 @@ OrvLexer::OrvLexer(OrvMessageSink sink, OrvExecTokenHook execHook, OrvNoteTokenH
       lineCount(0),
       locCount(0),
       errorFlag(0),
-      execState(0),
+      execState(ORV_EXEC_NONE),
       noteMode(0),
+      sqlMode(0),
+      cicsMode(0),
+      pictureMode(0),
       copyNode(nullptr),
       sqlIncludeNode(nullptr),
       libInclusionNode(nullptr),
@@ -59,9 +63,21 @@ OrvLexer::OrvLexer(OrvMessageSink sink, OrvExecTokenHook execHook, OrvNoteTokenH
       previousLine_(0),
       lastIndicator_('\0'),
       sepSlotFull_(false),
+      rawBuf_(),
+      joinBuf_(),
+      copylessSlotFull_(false),
+      brokenText_(),
+      brokenLength_(0),
+      brokenIx_(0),
+      tokenSlot_(nullptr),
+      dialsSeen_(0),
+      expandedDials_(0),
+      noteParagraphs_(false),
+      sqlQuestionMark_(false),
       levels_(),
       levelCount_(0),
       cur_(nullptr) {
+  OrvLexerStartUp();
   copylibDirs.items[copylibDirs.count++] = VString(".");
   copylibSuffixes.items[copylibSuffixes.count++] = VString(".cpy");
   Reset();
@@ -106,6 +122,7 @@ void OrvLexer::Reset() {
 
   CloseAllLevels();
   FreeHeldState();
+  RefreshDialects();
 }
 
 void OrvLexer::FreeHeldState() {
@@ -117,8 +134,21 @@ void OrvLexer::FreeHeldState() {
   lastIndicator_ = '\0';
   ifDepth_ = 0;
   inIdDivision_ = 1;
-  execState = 0;
+  execState = ORV_EXEC_NONE;
   noteMode = 0;
+  sqlMode = 0;
+  cicsMode = 0;
+  pictureMode = 0;
+  copylessSlot_.Clear();
+  copylessSlotFull_ = false;
+  brokenLength_ = 0;
+  brokenIx_ = 0;
+  brokenBeg_ = OrvTxtPosn();
+  brokenEnd_ = OrvTxtPosn();
+  delete tokenSlot_;
+  tokenSlot_ = nullptr;
+  execBeg_ = execEnd_ = OrvTxtPosn();
+  noteBeg_ = noteEnd_ = OrvTxtPosn();
   OrvExpr** held[] = {&copyNode, &sqlIncludeNode, &libInclusionNode, &memberEndNode,
                       &replaceNode};
   for (OrvExpr** node : held) {

@@ -6,7 +6,12 @@
 //   GetLine        source lines, directive lines, conditional compilation
 //   GetCharAB      characters with their columns, line breaks, comment lines
 //   GetSepOrChar   separators, literals, inline comments, single characters
-//   (text words, COPY and REPLACE, token classification above them)
+//   GetRawTextWord       the characters between two separators as one word
+//   GetRpldTextWord      REPLACE and COPY ... REPLACING applied
+//   GetCopylessTextWord  COPY, -INC, EXEC SQL INCLUDE and REPLACE carried out
+//   GetTextWord          adjacent pieces joined into the final text word
+//   GetBrokenTextWord    words split at operator characters where needed
+//   GetToken             classified tokens, EXEC and NOTE blocks
 //
 // The parse driver owns one lexer: it copies the settings in, calls Reset
 // and SetInput before a parse, pulls tokens, and calls CloseInput after it.
@@ -64,6 +69,19 @@ const int ORV_LINE_OF_CODE = 0;
 // The end operation recorded for the main source; members record
 // STMT_INLINED_COPY_END or STMT_INLINED_INCLUDE_END.
 const int ORV_MAIN_SOURCE_END = 1;
+
+// Longest text word: the raw layer and the joining layer cut a word here.
+const int ORV_MAX_WORD_CHARS = 158;
+// Longest numeric literal, in digits, and longest user-defined word.
+const int ORV_MAX_NUMBER_DIGITS = 18;
+const int ORV_MAX_USER_WORD_CHARS = 30;
+
+// States of OrvLexer::execState.
+enum OrvExecState {
+  ORV_EXEC_NONE = 0,     // outside EXEC blocks
+  ORV_EXEC_WORD = 1,     // after EXEC: the subsystem word comes next
+  ORV_EXEC_BLOCK = 2     // inside the block, up to END-EXEC
+};
 
 // Most input levels open at once: the main source and 19 nested members.
 const int ORV_MAX_INPUT_LEVELS = 20;
@@ -148,10 +166,55 @@ class OrvLexer {
 
   // --- layers -------------------------------------------------------------
 
-  // The next classified token; the caller owns the group.  (Token layer.)
+  // The next classified token; the caller owns the group.  The tokens of
+  // separators dropped on the way stand in front of its attached list.
+  // SEP_EOF ends the input and is answered again on every later call.
   OrvTokenGroup* GetToken();
-  // Pushes one token back; a second push-back is a terminal error.
+  // Pushes one token back; the next GetToken returns it (uncounted).  A
+  // second push-back before that reports "OrvLexer::UnGetToken: cannot
+  // unget" at MSG_TERMINAL and then takes the new group.
   void UnGetToken(OrvTokenGroup* group);
+  // Whether a group waits in the token slot (pushed back, or the period
+  // behind the end of a NOTE paragraph): a push-back now would be refused.
+  bool TokenSlotFull() const { return tokenSlot_ != nullptr; }
+
+  // The next unit for GetToken: a text word of GetTextWord, split at
+  // operator characters in EXEC SQL blocks and when separator spaces are not
+  // required (sepSpaceReqd off); every other unit unchanged.
+  OrvTokenGroup* GetBrokenTextWord();
+  // The next joined text word (TK_CHAR_STRING: back-to-back words joined,
+  // and in PICTURE mode the parentheses and commas between them), or the
+  // next other unit.  Outside EXEC blocks and NOTE paragraphs, spaces,
+  // commas and semicolons before a word are dropped: their tokens (a comma
+  // or a semicolon whole, only the attached tokens of a space) go in front
+  // of the next unit's attached list.  Reads one unit ahead.
+  OrvTokenGroup* GetTextWord();
+  // The copy-less layer: the next unit once COPY, -INC, EXEC SQL INCLUDE
+  // and REPLACE statements are carried out.  Until those statements are
+  // built it hands on the replacement layer's units, after its push-back.
+  OrvTokenGroup* GetCopylessTextWord();
+  // Pushes one unit back into the copy-less layer; a second push-back is a
+  // terminal error "OrvLexer::UnGetCopylessTextWord: cannot do 2nd unget".
+  void UnGetCopylessTextWord(OrvTokenGroup* group);
+  // The replacement layer: the next unit once REPLACE and COPY ...
+  // REPLACING texts are applied.  Until replacement is built it hands on the
+  // raw text words unchanged.
+  OrvTokenGroup* GetRpldTextWord();
+  // The characters between two separators as one text word (TK_CHAR_STRING,
+  // at most ORV_MAX_WORD_CHARS, one "too long" message beyond), or the
+  // separator or literal unit that stands next.
+  OrvTokenGroup* GetRawTextWord();
+
+  // The text-word layers in value form (see the group forms above): no heap
+  // object per unit between the layers.  Next* overwrites `unit`; UnNext*
+  // takes the unit's content and leaves it empty.
+  void NextBrokenTextWord(OrvLexUnit& unit);
+  void NextTextWord(OrvLexUnit& unit);
+  void NextCopylessTextWord(OrvLexUnit& unit);
+  void UnNextCopylessTextWord(OrvLexUnit& unit);
+  bool CopylessSlotFull() const { return copylessSlotFull_; }
+  void NextRpldTextWord(OrvLexUnit& unit);
+  void NextRawTextWord(OrvLexUnit& unit);
 
   // Reads the next physical line of the current input level into its line
   // buffer and classifies it: ORV_LINE_OF_CODE, CM_BLANK_LINE, CM_COMMENT,
@@ -268,10 +331,17 @@ class OrvLexer {
 
   // --- state shared with the upper layers ---------------------------------
 
-  // EXEC state (0 none, 1 after EXEC, 2 inside the block) and NOTE mode, set
-  // by the token layer; the separator layer reads them.
+  // EXEC state (OrvExecState) and NOTE mode, set by the token layer; the
+  // separator and word layers read them.
   int execState;
   int noteMode;
+  // Inside an EXEC SQL block (from SQL to END-EXEC) with the SQL switch on,
+  // and inside an EXEC CICS block with the CICS switch on.
+  int sqlMode;
+  int cicsMode;
+  // From PIC or PICTURE to the next text word other than IS: parentheses and
+  // commas are joined into the picture string.
+  int pictureMode;
 
   // Statement nodes held for the parser until it takes them (each may be
   // null); the lexer deletes what is still held at Reset and destruction.
@@ -311,9 +381,82 @@ class OrvLexer {
   void ReadLineComment(OrvLexUnit& unit, const char* intro);
   bool NextIsSeparator(const OrvLexUnit& next);
 
+  // The common case of NextChar, inline (OrvInputLevel.h): the next
+  // character of the current line when no unit waits in the level's slot, no
+  // comment line waits and no character trace is on.  False, with nothing
+  // read, otherwise.
+  inline bool TakeLineChar(OrvLexUnit& unit);
+
+  // Separator layer, for the raw word layer: takes the run of letters,
+  // digits and hyphens that stands next in the current line straight from
+  // the line buffer - exactly the characters NextSepOrChar would return one
+  // by one, upper-cased as it would - when no unit waits in a push-back slot
+  // and no character trace is on.  At most `room` characters go to `out`;
+  // when any are taken, `beg` becomes the begin of the first and `end` the
+  // end of the last.  Answers how many were taken.
+  int TakePlainRun(char* out, int room, OrvTxtPosn& beg, OrvTxtPosn& end);
+
+  // Whether a space stands next in the current line with no unit waiting in
+  // a push-back slot and no character trace on: NextSepOrChar would return
+  // it (with the spaces after it) as a SEP_SPACE.
+  bool SpaceStandsNext() const;
+
+  // Word layers.
+  void AttachKeptTokens(OrvLexUnit& unit, OrvTokenChain& kept);
+  OrvTokenList* StatementHeadTokens();
+  void StartBrokenWord(const OrvLexUnit& word);
+  bool CutPiece(OrvLexUnit& unit, bool first);
+  bool IsBreakAt(const char* word, int length, int i) const;
+
+  // Token layer: each step answers what becomes of the unit.
+  enum TokenStep { kReadOn, kDeliver, kDeliverCounted, kDeliverNote };
+  TokenStep ExecUnit(OrvLexUnit& unit, OrvTokenChain& kept);
+  TokenStep SqlUnit(OrvLexUnit& unit, OrvTokenChain& kept, const char* word);
+  TokenStep CicsUnit(OrvLexUnit& unit, OrvTokenChain& kept, const char* word);
+  TokenStep NoteUnit(OrvLexUnit& unit);
+  TokenStep OutsideUnit(OrvLexUnit& unit);
+  TokenStep ClassifyWord(OrvLexUnit& unit);
+  void ClassifyCobolWord(OrvLexUnit& unit);
+  void ClassifySqlWord(OrvLexUnit& unit, const char* word);
+  void ClassifyCicsWord(OrvLexUnit& unit, const char* word);
+  void ReportNumberLimits(const OrvLexUnit& unit, int digits);
+  // "Not a legal COBOL word ..." and the user-word code.
+  void IllegalWord(OrvLexUnit& unit);
+  // "... returned bad token" for a unit no step expects; it is delivered.
+  TokenStep BadUnit(const OrvLexUnit& unit);
+  TokenStep GiveToExecHook(OrvLexUnit& unit);
+  void PushToken(OrvTokenGroup* group);
+  void RefreshDialects();
+  // Writes "label", the unit and a new line to the trace stream when the
+  // trace bit is on (the test is inline: it runs for every unit).
+  void TraceUnit(int bit, const char* label, const OrvLexUnit& unit) const {
+    if ((traceFlags & bit) != 0) WriteTraceLine(label, unit);
+  }
+  void WriteTraceLine(const char* label, const OrvLexUnit& unit) const;
+
+  // The group form of a layer's value-form get and unget: the unit read
+  // becomes a new group, and a group pushed back is taken apart into a unit.
+  OrvTokenGroup* GroupOf(void (OrvLexer::*next)(OrvLexUnit&)) {
+    OrvLexUnit u;
+    (this->*next)(u);
+    return u.ToGroup();
+  }
+  void UnGroup(void (OrvLexer::*unNext)(OrvLexUnit&), OrvTokenGroup* group) {
+    OrvLexUnit u;
+    u.FromGroup(group);
+    (this->*unNext)(u);
+  }
+
   // Stores a unit in a one-unit push-back slot; a full slot is reported at
   // MSG_TERMINAL with `refusal` and then takes the new unit.
-  void PushIntoSlot(OrvLexUnit& slot, bool& full, OrvLexUnit& unit, const char* refusal);
+  void PushIntoSlot(OrvLexUnit& slot, bool& full, OrvLexUnit& unit, const char* refusal) {
+    if (full) RefuseSecondUnit(slot, unit, refusal);
+    slot = std::move(unit);
+    full = true;
+  }
+  // The refusal of a second unit: the terminal message at the unit's begin,
+  // and the slot emptied for the new unit.
+  void RefuseSecondUnit(OrvLexUnit& slot, const OrvLexUnit& unit, const char* refusal);
 
   // Input levels.
   void CloseAllLevels();
@@ -337,6 +480,32 @@ class OrvLexer {
   // Separator layer push-back slot.
   OrvLexUnit sepSlot_;
   bool sepSlotFull_;
+
+  // Word layers: the buffers in which words are built (one VString is made
+  // per finished word), the copy-less layer's push-back slot, and the word
+  // being broken by GetBrokenTextWord with its read index and positions.
+  char rawBuf_[ORV_MAX_WORD_CHARS + 1];
+  char joinBuf_[ORV_MAX_WORD_CHARS + 1];
+  OrvLexUnit copylessSlot_;
+  bool copylessSlotFull_;
+  char brokenText_[ORV_MAX_WORD_CHARS + 1];
+  int brokenLength_;
+  int brokenIx_;
+  OrvTxtPosn brokenBeg_;
+  OrvTxtPosn brokenEnd_;
+
+  // Token layer: the push-back slot, the positions of the EXEC word and of
+  // the NOTE word (then of the first unit of each further NOTE line), and
+  // the dialect facts it needs, taken from `dials` when it changes.
+  OrvTokenGroup* tokenSlot_;
+  OrvTxtPosn execBeg_;
+  OrvTxtPosn execEnd_;
+  OrvTxtPosn noteBeg_;
+  OrvTxtPosn noteEnd_;
+  OrvDials dialsSeen_;
+  OrvDials expandedDials_;  // OrvExpandDials(dials)
+  bool noteParagraphs_;     // IBM OSVS or IBM DOSVS: NOTE starts a paragraph
+  bool sqlQuestionMark_;    // ICobol: '?' in SQL words
 
   // The input-level stack; the current level is the top.
   OrvInputLevel* levels_[ORV_MAX_INPUT_LEVELS];

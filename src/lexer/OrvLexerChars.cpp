@@ -126,24 +126,35 @@ bool OrvLexer::OrdinaryLine(OrvInputLevel& lev, OrvLexUnit& u) {
 }
 
 void OrvLexer::CommentLineUnit(OrvInputLevel& lev, int lineCode) {
-  VString text;
+  // The comment text is the `n` characters at `from`; it is copied once,
+  // straight into the token.
+  const char* from = "";
+  int n = 0;
+  bool markFirst = false;
   if (lineCode == CM_BLANK_LINE) {
-    if (commentEntry) text = VString("*");
+    if (commentEntry) {
+      from = "*";
+      n = 1;
+    }
   } else {
     const char* line = lev.line;
     const bool free = lineFormat == ORV_LINE_FORMAT_FREE;
     if (!free && lev.length > kIndicatorIx && IsIndicatorComment(line[kIndicatorIx])) {
-      text = VString(line + kIndicatorIx, lev.length - kIndicatorIx);
+      from = line + kIndicatorIx;
+      n = lev.length - kIndicatorIx;
     } else if (IsColumn1Comment(line[0])) {
-      text = VString(line, lev.length);
-      text.text[0] = static_cast<char>(text.text[0] | kHighBit);
+      from = line;
+      n = lev.length;
+      markFirst = true;
     } else if (free) {
       // A free-format line has no sequence area: its whole text is the
       // comment (a "$IF" line, a skipped line).
-      text = VString(line, lev.length);
+      from = line;
+      n = lev.length;
     } else {
-      const int from = lev.length > kIndicatorIx ? kIndicatorIx : lev.length;
-      text = VString(line + from, lev.length - from);
+      const int skip = lev.length > kIndicatorIx ? kIndicatorIx : lev.length;
+      from = line + skip;
+      n = lev.length - skip;
     }
   }
   const int line = lev.posn.Line();
@@ -151,7 +162,11 @@ void OrvLexer::CommentLineUnit(OrvInputLevel& lev, int lineCode) {
   const OrvTxtPosn beg(line, 0, file);
   const OrvTxtPosn end = lev.eofPending ? OrvTxtPosn(line, lev.colIx, file)
                                         : OrvTxtPosn(line + 1L, 0, file);
-  pending_.Append(new OrvToken(CM_COMMENT, text, beg, end));
+  OrvToken* token = new OrvToken(CM_COMMENT, VString(), beg, end);
+  VString text(from, n);
+  if (markFirst && text.text != nullptr) text.text[0] = static_cast<char>(text.text[0] | kHighBit);
+  token->image.TakeOver(text);
+  pending_.Append(token);
 }
 
 void OrvLexer::LibraryInclusionUnit(OrvInputLevel& lev, OrvLexUnit& u) {
@@ -197,23 +212,11 @@ void OrvLexer::UnNextChar(OrvLexUnit& u) {
   PushIntoSlot(cur_->slot, cur_->slotFull, u, "OrvLexer::UnGetCharAB: cannot unget");
 }
 
-void OrvLexer::PushIntoSlot(OrvLexUnit& slot, bool& full, OrvLexUnit& u, const char* refusal) {
-  if (full) {
-    Report(MSG_TERMINAL, u.beg, VString(refusal));
-    slot.Clear();
-  }
-  slot = std::move(u);
-  full = true;
+void OrvLexer::RefuseSecondUnit(OrvLexUnit& slot, const OrvLexUnit& u, const char* refusal) {
+  Report(MSG_TERMINAL, u.beg, VString(refusal));
+  slot.Clear();
 }
 
-OrvTokenGroup* OrvLexer::GetCharAB() {
-  OrvLexUnit u;
-  NextChar(u);
-  return u.ToGroup();
-}
+OrvTokenGroup* OrvLexer::GetCharAB() { return GroupOf(&OrvLexer::NextChar); }
 
-void OrvLexer::UnGetCharAB(OrvTokenGroup* group) {
-  OrvLexUnit u;
-  u.FromGroup(group);
-  UnNextChar(u);
-}
+void OrvLexer::UnGetCharAB(OrvTokenGroup* group) { UnGroup(&OrvLexer::UnNextChar, group); }

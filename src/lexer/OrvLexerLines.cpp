@@ -104,6 +104,15 @@ int OrvLexer::ReadRawLine(OrvInputLevel& lev) {
   int nuls = 0;
   bool cut = false;
   char* out = lev.line;
+  const size_t rawLength = static_cast<size_t>(stop - p);
+  if (std::memchr(p, '\t', rawLength) == nullptr && std::memchr(p, '\0', rawLength) == nullptr) {
+    // The common line, without tabs and NULs, is copied as it stands.
+    const size_t kept = rawLength < static_cast<size_t>(limit) ? rawLength : static_cast<size_t>(limit);
+    std::memcpy(out, p, kept);
+    for (size_t i = kept; i < rawLength && !cut; ++i) cut = !IsBlankByte(p[i]);
+    ix = static_cast<long>(rawLength);
+    p = stop;
+  }
   for (; p < stop; ++p) {
     char c = *p;
     if (c == '\0') {

@@ -113,7 +113,7 @@ void OrvLexer::NextSepOrChar(OrvLexUnit& u) {
     u = std::move(sepSlot_);
     sepSlotFull_ = false;
   } else {
-    NextChar(u);
+    if (!TakeLineChar(u)) NextChar(u);
     switch (u.code) {
       case ' ':
       case SEP_SPACE:
@@ -204,7 +204,23 @@ void OrvLexer::NextSepOrChar(OrvLexUnit& u) {
 void OrvLexer::ReadSpaces(OrvLexUnit& u) {
   OrvLexUnit next;
   for (;;) {
-    NextChar(next);
+    // The spaces that stand next in the current line are taken straight from
+    // the line buffer when no unit waits and no character trace is on: they
+    // carry nothing, so the merge would only move the end.
+    if (cur_ != nullptr && !cur_->slotFull && pending_.IsEmpty() &&
+        (traceFlags & ORV_LEX_TRACE_CHARS) == 0) {
+      OrvInputLevel& lev = *cur_;
+      int ix = lev.colIx;
+      if (lev.line[ix] == ' ') {
+        while (lev.line[ix] == ' ') ++ix;
+        lev.colIx = ix;
+        u.end = OrvTxtPosn(lev.posn.Line(), ix, lev.posn.FileIx());
+      }
+      // Something other than a space follows on this line: the run ends
+      // here, without reading that character and pushing it back.
+      if (lev.line[ix] != '\0') return;
+    }
+    if (!TakeLineChar(next)) NextChar(next);
     if (next.code != ' ' && next.code != SEP_SPACE) break;
     u.Absorb(next);
   }
@@ -387,14 +403,62 @@ void OrvLexer::UnNextSepOrChar(OrvLexUnit& u) {
   PushIntoSlot(sepSlot_, sepSlotFull_, u, "OrvLexer::UnGetSepOrChar: cannot take more");
 }
 
-OrvTokenGroup* OrvLexer::GetSepOrChar() {
-  OrvLexUnit u;
-  NextSepOrChar(u);
-  return u.ToGroup();
+namespace {
+
+// What TakePlainRun makes of each byte of a line: 0 for a byte that ends the
+// run, else the character NextSepOrChar would return for it outside
+// NetCobol EXEC blocks (letters upper-cased, digits and '-' as they are),
+// with kPrefixMark on the literal prefix letters, before which a quote
+// starts a literal.
+const unsigned char kPrefixMark = 0x80;
+
+struct PlainCharTable {
+  unsigned char out[256];
+  constexpr PlainCharTable() : out() {
+    for (int c = '0'; c <= '9'; ++c) out[c] = static_cast<unsigned char>(c);
+    for (int c = 'A'; c <= 'Z'; ++c) out[c] = static_cast<unsigned char>(c);
+    for (int c = 'a'; c <= 'z'; ++c) out[c] = static_cast<unsigned char>(c - 'a' + 'A');
+    out['-'] = '-';
+    for (const char* p = "BGHNXbghnx"; *p != '\0'; ++p)
+      out[static_cast<unsigned char>(*p)] |= kPrefixMark;
+  }
+};
+constexpr PlainCharTable kPlainChars;
+
+}  // namespace
+
+int OrvLexer::TakePlainRun(char* out, int room, OrvTxtPosn& beg, OrvTxtPosn& end) {
+  if (sepSlotFull_ || cur_ == nullptr || cur_->slotFull || !pending_.IsEmpty() ||
+      (traceFlags & ORV_LEX_TRACE_CHARS))
+    return 0;
+  OrvInputLevel& lev = *cur_;
+  const char* const first = lev.line + lev.colIx;
+  const bool keepCase = execState != ORV_EXEC_NONE && HasDialect(dials, ORV_DIAL_NET);
+  const char* p = first;
+  for (int n = 0; n < room; ++n, ++p) {
+    const unsigned char made = kPlainChars.out[static_cast<unsigned char>(*p)];
+    if (made == 0) break;
+    // A prefix letter before a quote starts a literal; before the end of
+    // the line it may, when the next line continues with a quote.
+    if ((made & kPrefixMark) != 0 && (IsQuote(p[1]) || p[1] == '\0')) break;
+    out[n] = keepCase ? *p : static_cast<char>(made & ~kPrefixMark);
+  }
+  const int n = static_cast<int>(p - first);
+  if (n > 0) {
+    beg = lev.posn;
+    beg.SetColumn(lev.colIx);
+    lev.colIx += n;
+    end = lev.posn;
+    end.SetColumn(lev.colIx);
+  }
+  return n;
 }
 
-void OrvLexer::UnGetSepOrChar(OrvTokenGroup* group) {
-  OrvLexUnit u;
-  u.FromGroup(group);
-  UnNextSepOrChar(u);
+bool OrvLexer::SpaceStandsNext() const {
+  return !sepSlotFull_ && cur_ != nullptr && !cur_->slotFull && pending_.IsEmpty() &&
+         (traceFlags & ORV_LEX_TRACE_CHARS) == 0 && cur_->line[cur_->colIx] == ' ';
 }
+
+OrvTokenGroup* OrvLexer::GetSepOrChar() { return GroupOf(&OrvLexer::NextSepOrChar); }
+
+void OrvLexer::UnGetSepOrChar(OrvTokenGroup* group) { UnGroup(&OrvLexer::UnNextSepOrChar, group); }

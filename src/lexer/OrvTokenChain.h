@@ -14,8 +14,14 @@ class OrvTokenChain {
   OrvTokenChain(const OrvTokenChain&) = delete;
   OrvTokenChain& operator=(const OrvTokenChain&) = delete;
   // Takes the other chain's tokens; the other chain is left empty.
-  OrvTokenChain(OrvTokenChain&& o) noexcept;
-  OrvTokenChain& operator=(OrvTokenChain&& o) noexcept;
+  OrvTokenChain(OrvTokenChain&& o) noexcept : head_(nullptr), tail_(&head_) { Splice(o); }
+  OrvTokenChain& operator=(OrvTokenChain&& o) noexcept {
+    if (this != &o) {
+      Clear();
+      Splice(o);
+    }
+    return *this;
+  }
   // Deletes every token.
   ~OrvTokenChain() { Clear(); }
 
@@ -29,10 +35,21 @@ class OrvTokenChain {
   // Puts the token in front and takes it over.
   void PushFront(OrvToken* token);
   // Moves all of other's tokens to the end of this chain (other ends empty).
-  void Splice(OrvTokenChain& other);
+  void Splice(OrvTokenChain& other) {
+    if (&other == this || other.head_ == nullptr) return;
+    *tail_ = other.head_;
+    tail_ = other.tail_;
+    other.Reset();
+  }
   // Moves all of other's tokens to the front of this chain (other ends
   // empty).
-  void Prepend(OrvTokenChain& other);
+  void Prepend(OrvTokenChain& other) {
+    if (&other == this || other.head_ == nullptr) return;
+    *other.tail_ = head_;
+    if (head_ == nullptr) tail_ = other.tail_;
+    head_ = other.head_;
+    other.Reset();
+  }
   // Moves all tokens of the list to the end of this chain; costs one walk
   // over the list that is taken, never over this chain.
   void TakeList(OrvTokenList& list);

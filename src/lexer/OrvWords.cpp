@@ -2,6 +2,7 @@
 #include "OrvWords.h"
 
 #include "OrvToken.h"
+#include "OrvWordIndex.h"
 
 OrvKeyword OrvCobolKeywords[ORV_COBOL_KEYWORD_COUNT + 1] = {
 #define ORV_COBOL_WORD(Word, Code, Mask) {Code, Mask, Word},
@@ -31,6 +32,12 @@ const OrvOperator OrvSqlOperators[] = {
 #define ORV_SQL_OPERATOR(Text, Code) {Code, Text},
 #include "OrvOperators.def"
     {0, ""},
+};
+
+const OrvIntrinsicFunction OrvIntrinsicFunctions[ORV_INTRINSIC_FUNCTION_COUNT + 1] = {
+#define ORV_INTRINSIC_FUNCTION(Name, Kind) {Name, Kind},
+#include "OrvFunctions.def"
+    {nullptr, 0},
 };
 
 namespace {
@@ -66,42 +73,17 @@ constexpr int kCobolRows = 0
     ;
 static_assert(kCobolRows == ORV_COBOL_KEYWORD_COUNT, "COBOL word count");
 
-// The index of `word` in a null-ended word list, or -1.
-int IndexInList(const VString& word, const char* const* list) {
-  for (int i = 0; list[i] != nullptr; ++i)
-    if (word == list[i]) return i;
-  return -1;
-}
-
-// Token-code to word, for the token layer's printed forms.
-const char* CobolWordOfCode(int code) {
-  for (const OrvKeyword* row = OrvCobolKeywords; row->word != nullptr; ++row)
-    if (row->code == code) return row->word;
-  return nullptr;
-}
-
-const char* SqlWordOfCode(int code) {
-  int i = code - ORV_SQL_FIRST_CODE;
-  return i >= 0 && i < ORV_SQL_KEYWORD_COUNT ? OrvSqlKeywords[i] : nullptr;
-}
-
-const char* CicsWordOfCode(int code) {
-  int i = code - ORV_CICS_FIRST_CODE;
-  return i >= 0 && i < ORV_CICS_KEYWORD_COUNT ? OrvCicsKeywords[i] : nullptr;
-}
-
-// Hands the look-ups to the token layer before main runs.
-struct TokenWordLookupInstaller {
-  TokenWordLookupInstaller() {
-    OrvSetTokenWordLookup(OrvTokenWordLookup{CobolWordOfCode, SqlWordOfCode, CicsWordOfCode});
-  }
-};
-const TokenWordLookupInstaller kInstaller;
+constexpr int kFunctionRows = 0
+#define ORV_INTRINSIC_FUNCTION(Name, Kind) +1
+#include "OrvFunctions.def"
+    ;
+static_assert(kFunctionRows == ORV_INTRINSIC_FUNCTION_COUNT, "intrinsic function count");
 
 }  // namespace
 
 OrvKeyword* OrvFindKeyword(const VString& word, OrvKeyword* table) {
   if (table == nullptr) return nullptr;
+  if (table == OrvCobolKeywords) return OrvLookupCobolKeyword(word.text, word.length);
   for (OrvKeyword* row = table; row->word != nullptr; ++row)
     if (word == row->word) return row;
   return nullptr;
@@ -111,23 +93,17 @@ bool OrvIsReservedKeyword(const OrvKeyword& row, OrvDials dials, int lookupOn,
                           int specialWordsOn) {
   if (!lookupOn) return false;
   if ((row.mask & ORV_SPECIAL_WORD_BIT) != 0 && !specialWordsOn) return false;
-  for (int n = 1; n <= ORV_DIALECT_COUNT; ++n)
-    if (OrvGetDial(dials, n) != 0 && OrvGetDial(row.mask, n) != 0) return true;
-  return false;
+  return (row.mask & OrvExpandDials(dials)) != 0;
 }
 
-int OrvSqlKeywordCode(const VString& word) {
-  int i = IndexInList(word, OrvSqlKeywords);
-  return i < 0 ? 0 : ORV_SQL_FIRST_CODE + i;
-}
+int OrvSqlKeywordCode(const VString& word) { return OrvLookupSqlKeyword(word.text, word.length); }
 
-int OrvCicsKeywordCode(const VString& word) {
-  int i = IndexInList(word, OrvCicsKeywords);
-  return i < 0 ? 0 : ORV_CICS_FIRST_CODE + i;
-}
+int OrvCicsKeywordCode(const VString& word) { return OrvLookupCicsKeyword(word.text, word.length); }
 
 int OrvFindOperator(const VString& text, const OrvOperator* table) {
   if (table == nullptr) return 0;
+  if (table == OrvCobolOperators) return OrvLookupCobolOperator(text.text, text.length);
+  if (table == OrvSqlOperators) return OrvLookupSqlOperator(text.text, text.length);
   for (const OrvOperator* row = table; row->code != 0; ++row)
     if (text == row->text) return row->code;
   return 0;

@@ -42,14 +42,35 @@ extern const char* const OrvCicsKeywords[ORV_CICS_KEYWORD_COUNT + 1];
 extern const OrvOperator OrvCobolOperators[];
 extern const OrvOperator OrvSqlOperators[];
 
+// Argument kinds of the intrinsic functions.
+enum OrvFunctionArgKind {
+  ORV_FUNC_SPECIAL = -2,   // RANDOM: the grammar reads its argument itself
+  ORV_FUNC_ARG_LIST = -1,  // any number of arguments
+  ORV_FUNC_NO_ARGS = 0,
+  ORV_FUNC_ONE_ARG = 1,
+  ORV_FUNC_TWO_ARGS = 2
+};
+
+// One intrinsic function: its name (upper case) and its argument kind.
+struct OrvIntrinsicFunction {
+  const char* name;
+  int argKind;
+};
+
+const int ORV_INTRINSIC_FUNCTION_COUNT = 42;
+// The intrinsic functions (OrvFunctions.def), ended by {null, 0}.
+extern const OrvIntrinsicFunction OrvIntrinsicFunctions[ORV_INTRINSIC_FUNCTION_COUNT + 1];
+
 // The first row of `table` (ended by a row without a word) whose word equals
-// `word` exactly (case matters), or null.
+// `word` exactly (case matters), or null.  On OrvCobolKeywords this is one
+// hashed look-up; any other table is scanned.
 OrvKeyword* OrvFindKeyword(const VString& word, OrvKeyword* table);
 
 // Whether a word found in the COBOL table is reserved: never while the
 // reserved-word lookup is off; a special reserved word only while special
-// words are on; otherwise when the word's mask and the dialect set share a
-// dialect.
+// words are on; otherwise when the word's mask (as it stands now) and the
+// dialect set share a dialect, any bit of a wide field standing for the whole
+// dialect on either side.
 bool OrvIsReservedKeyword(const OrvKeyword& row, OrvDials dials, int lookupOn,
                           int specialWordsOn);
 
@@ -59,6 +80,8 @@ int OrvSqlKeywordCode(const VString& word);
 int OrvCicsKeywordCode(const VString& word);
 
 // The token code of the operator whose text equals `text` in a table, or 0.
+// OrvCobolOperators and OrvSqlOperators are looked up by their first
+// character; any other table is scanned.
 int OrvFindOperator(const VString& text, const OrvOperator* table);
 
 // Un-reserves the `count` words of `words`: each is turned to upper case in

@@ -102,10 +102,7 @@ OrvToken& OrvToken::operator=(const OrvToken& o) {
 
 OrvToken::~OrvToken() { code = 0; }
 
-int OrvToken::IsSeparator() const {
-  return (code >= SEP_UNINLINED_COPY && code <= SEP_REPLACE) ||
-         (code >= SEP_LEFT_PAR && code <= SEP_EOF) || code == TK_NONNUM_LIT;
-}
+int OrvToken::IsSeparator() const { return OrvIsSeparatorCode(code); }
 
 int OrvToken::IsSpaceSep() const { return code >= SEP_SPACE && code <= SEP_SEMI; }
 

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <iosfwd>
 
+#include "OrvBlockPool.h"
 #include "OrvMessage.h"
 #include "OrvResult.h"
 #include "OrvTxtPosn.h"
@@ -62,6 +63,18 @@ public:
 
   OrvTxtPosnRange Range() const { return OrvTxtPosnRange(begin, end); }
 
+  // Tokens are made and freed by the million: their memory comes from a
+  // block pool (a class derived with a different size goes to the heap).
+  static void* operator new(std::size_t size) {
+    return size == sizeof(OrvToken) ? OrvBlockPool<sizeof(OrvToken)>::Get() : ::operator new(size);
+  }
+  static void operator delete(void* memory, std::size_t size) {
+    if (size == sizeof(OrvToken))
+      OrvBlockPool<sizeof(OrvToken)>::Put(memory);
+    else
+      ::operator delete(memory);
+  }
+
   // 1 for SEP_UNINLINED_COPY .. SEP_REPLACE, SEP_LEFT_PAR .. SEP_EOF and
   // TK_NONNUM_LIT; SEP_ERROR is not a separator.
   int IsSeparator() const;
@@ -84,6 +97,12 @@ public:
 // The kind form of a token.
 std::ostream& operator<<(std::ostream& out, const OrvToken& token);
 
+// OrvToken::IsSeparator of a bare code, for callers that hold no token.
+inline int OrvIsSeparatorCode(int code) {
+  return (code >= SEP_UNINLINED_COPY && code <= SEP_REPLACE) ||
+         (code >= SEP_LEFT_PAR && code <= SEP_EOF) || code == TK_NONNUM_LIT;
+}
+
 // The space-separator test as a free predicate, for OrvTokenList::RemoveIf.
 int OrvTokenIsSpaceSep(OrvToken* token);
 
@@ -92,6 +111,10 @@ class OrvTokenGroup;
 struct OrvTokenListNode {
   OrvToken* token;
   OrvTokenListNode* next;
+
+  // From a block pool, like the tokens themselves.
+  static void* operator new(std::size_t) { return OrvBlockPool<sizeof(OrvTokenListNode)>::Get(); }
+  static void operator delete(void* memory) { OrvBlockPool<sizeof(OrvTokenListNode)>::Put(memory); }
 };
 
 // An owning singly linked list of tokens, held by its head alone.
@@ -172,6 +195,10 @@ class OrvTokenGroup {
 public:
   OrvToken* token;
   OrvTokenList attached;
+
+  // From a block pool, like the tokens.
+  static void* operator new(std::size_t) { return OrvBlockPool<sizeof(OrvTokenGroup)>::Get(); }
+  static void operator delete(void* memory) { OrvBlockPool<sizeof(OrvTokenGroup)>::Put(memory); }
 
   OrvTokenGroup() : token(nullptr) {}
   explicit OrvTokenGroup(OrvToken* t) : token(t) {}

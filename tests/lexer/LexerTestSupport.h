@@ -19,6 +19,7 @@
 #include "OrvToken.h"
 #include "ScratchDir.h"
 #include "TestStrings.h"
+#include "TokenDump.h"
 
 // A dialect set of the given dialects.
 inline OrvDials DialsOf(std::initializer_list<int> dialects) {
@@ -78,6 +79,32 @@ inline std::string Render(const std::vector<UnitView>& units) {
   return out;
 }
 
+// One unit as "NAME" or "NAME text" (a character as itself in quotes), for
+// comparing token sequences; the units joined with ", ".
+inline std::string Show(int code, const std::string& text) {
+  std::string out;
+  if (code > 0 && code < 256) {
+    out = std::string("'") + static_cast<char>(code) + "'";
+  } else {
+    const char* name = OrvTokenCodeName(code);
+    out = name != nullptr ? name : std::to_string(code);
+  }
+  return text.empty() ? out : out + " " + text;
+}
+
+inline std::string Show(const std::vector<UnitView>& units) {
+  std::string out;
+  for (const UnitView& u : units) out += (out.empty() ? "" : ", ") + Show(u.code, u.text);
+  return out;
+}
+
+// The message texts recorded, in order.
+inline std::vector<std::string> Texts(const MessageRecorder& rec) {
+  std::vector<std::string> texts;
+  for (const RecordedMessage& m : rec.messages()) texts.push_back(m.text);
+  return texts;
+}
+
 // The name of a parameterised case: its `what` text with every character
 // that may not stand in a test name made '_'.
 template <class Case>
@@ -128,6 +155,11 @@ class LexerRun {
   std::vector<UnitView> Chars() { return ReadAll(&OrvLexer::GetCharAB); }
   // Every unit of GetSepOrChar up to and including SEP_EOF.
   std::vector<UnitView> Seps() { return ReadAll(&OrvLexer::GetSepOrChar); }
+  // Every unit of the word layers and of the token layer up to and
+  // including SEP_EOF.
+  std::vector<UnitView> RawWords() { return ReadAll(&OrvLexer::GetRawTextWord); }
+  std::vector<UnitView> TextWords() { return ReadAll(&OrvLexer::GetTextWord); }
+  std::vector<UnitView> Tokens() { return ReadAll(&OrvLexer::GetToken); }
 
   std::string path;
 
@@ -144,5 +176,30 @@ class LexerRun {
     return units;
   }
 };
+
+// The token dump (TokenDump.h) of a whole file followed by the messages of
+// its lexing, with EXEC SQL and CICS blocks classified.  With `unitByUnit`
+// the character trace is on (its lines thrown away), which makes the word
+// layers read every character through the lower layers instead of taking
+// runs straight from the line buffer.
+inline std::string DumpFile(const std::string& path, OrvDials dials, bool unitByUnit) {
+  MessageRecorder rec;
+  std::ostream discard(nullptr);
+  std::ostream* saved = OrvLexerTraceOut;
+  OrvLexerTraceOut = &discard;
+  std::string dump;
+  {
+    OrvLexer lexer(&MessageRecorder::Sink, nullptr, nullptr, nullptr, nullptr);
+    lexer.dials = dials;
+    lexer.sql = 1;
+    lexer.cics = 1;
+    lexer.traceFlags = unitByUnit ? ORV_LEX_TRACE_CHARS : 0;
+    lexer.Reset();
+    if (lexer.SetInput(VString(path.c_str())) == ORV_OK) dump = DumpTokens(lexer);
+    lexer.CloseInput();
+  }
+  OrvLexerTraceOut = saved;
+  return dump + rec.Dump();
+}
 
 #endif

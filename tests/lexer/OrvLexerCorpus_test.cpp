@@ -99,4 +99,44 @@ TEST(OrvLexerCorpusTest, SeparatorLayerReadsEveryFileToItsEnd) {
   }
 }
 
+// The token layer reads every file to its end without an internal error and
+// counts every token it returns; and it gives the same tokens whether the
+// word layers take runs from the line buffer or read unit by unit (checked
+// on every eighth file: the unit-by-unit reading writes a trace line per
+// character and costs many times more).
+TEST(OrvLexerCorpusTest, TokensOfEveryFile) {
+  const std::vector<std::string> files = CorpusFiles();
+  if (files.empty()) GTEST_SKIP() << "corpus not found at " << LARK_CORPUS;
+  const OrvDials dials = DialsOf({ORV_DIAL_ANSI85, ORV_DIAL_OSVS});
+  long tokens = 0;
+  int index = 0;
+  for (const std::string& path : files) {
+    SCOPED_TRACE(path);
+    MessageRecorder rec;
+    OrvLexer lexer(&MessageRecorder::Sink, nullptr, nullptr, nullptr, nullptr);
+    lexer.dials = dials;
+    lexer.sql = 1;
+    lexer.cics = 1;
+    lexer.Reset();
+    ASSERT_EQ(ORV_OK, lexer.SetInput(VString(path.c_str())));
+    long n = 0;
+    int code = 0;
+    do {
+      OrvTokenGroup* group = lexer.GetToken();
+      code = group->token->code;
+      delete group;
+    } while (code != SEP_EOF && ++n < 10000000);
+    EXPECT_EQ(SEP_EOF, code);
+    // Only the end of a NOTE paragraph and of an EXEC block goes uncounted.
+    EXPECT_LE(lexer.tokenCount, n + 1);
+    EXPECT_EQ(0, rec.Count(MSG_SEVERE) + rec.Count(MSG_TERMINAL)) << rec.Dump();
+    lexer.CloseInput();
+    tokens += n;
+    if (index++ % 8 == 0) {
+      EXPECT_EQ(DumpFile(path, dials, true), DumpFile(path, dials, false));
+    }
+  }
+  EXPECT_GT(tokens, 0);
+}
+
 }  // namespace

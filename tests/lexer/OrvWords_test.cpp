@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "OrvToken.h"
+#include "OrvWordIndex.h"
 
 namespace {
 
@@ -338,6 +339,8 @@ TEST(OrvWordsTest, Operators) {
 }
 
 TEST(OrvWordsTest, TokensShowTheWordsOfTheTables) {
+  // The start-up installs the look-up that gives tokens their words.
+  OrvLexerStartUp();
   struct TextCase {
     int code;
     const char* text;

@@ -1,0 +1,230 @@
+// The text-word layers of the lexer: raw words gathered from the separator
+// layer (OrvLexer::GetRawTextWord), the replacement and copy-less layers
+// above them (OrvLexer::GetRpldTextWord, OrvLexer::GetCopylessTextWord with
+// OrvLexer::UnGetCopylessTextWord), and the joined text words that the token
+// layer classifies (OrvLexer::GetTextWord).
+#include <cstring>
+#include <ostream>
+
+#include "OrvExpr.h"
+#include "OrvLexer.h"
+#include "OrvOper.h"
+
+namespace {
+
+// Spaces, commas and semicolons before a word are dropped by GetTextWord.
+bool IsSpaceSepCode(int code) { return code == SEP_SPACE || code == SEP_COMMA || code == SEP_SEMI; }
+
+// The statement tokens whose dropped separators go to the statement node.
+bool IsStatementCode(int code) {
+  return code == SEP_UNINLINED_COPY || code == SEP_INLINED_COPY || code == SEP_COPY_INC ||
+         code == SEP_REPLACE;
+}
+
+// The one character that a unit adds to a picture string in PICTURE mode,
+// or 0 when it cannot be joined.
+char PictureChar(int code) {
+  switch (code) {
+    case SEP_LEFT_PAR: return '(';
+    case SEP_RIGHT_PAR: return ')';
+    case SEP_COMMA: return ',';
+    default: return 0;
+  }
+}
+
+bool HeadEndsWith(OrvExpr* node, int code) {
+  if (node == nullptr) return false;
+  const OrvTokenList* head = node->HeadTokens();
+  const OrvToken* last = head != nullptr ? head->Last() : nullptr;
+  return last != nullptr && last->code == code;
+}
+
+}  // namespace
+
+void OrvLexer::WriteTraceLine(const char* label, const OrvLexUnit& u) const {
+  *OrvLexerTraceOut << label;
+  u.Print(*OrvLexerTraceOut);
+  *OrvLexerTraceOut << std::endl;
+}
+
+// ------------------------------------------------------------- raw words
+
+void OrvLexer::NextRawTextWord(OrvLexUnit& u) {
+  char* buf = rawBuf_;
+  OrvTxtPosn runBeg;
+  // A word that begins with letters, digits or hyphens is read straight from
+  // the line; anything else goes through the separator layer first.
+  int n = TakePlainRun(buf, ORV_MAX_WORD_CHARS, runBeg, u.end);
+  if (n > 0) {
+    u.code = TK_CHAR_STRING;
+    u.beg = runBeg;
+    u.ClearText();
+    u.attached.Clear();
+  } else {
+    NextSepOrChar(u);
+    if (u.code > 255) {
+      if (!OrvIsSeparatorCode(u.code))
+        Report(MSG_SEVERE, u.beg,
+               VString("OrvLexer::GetRawTextWord: got bad char from GetSepOrChar()"));
+      TraceUnit(ORV_LEX_TRACE_WORDS, "GetRawTextWord: ret ", u);
+      return;
+    }
+    buf[n++] = static_cast<char>(u.code);
+    n += TakePlainRun(buf + n, ORV_MAX_WORD_CHARS - n, runBeg, u.end);
+  }
+  bool truncated = false;
+  OrvLexUnit c;
+  for (;;) {
+    // A space that stands next in the line ends the word; it is left there
+    // for the next read instead of being read and pushed back.
+    if (n < ORV_MAX_WORD_CHARS && SpaceStandsNext()) {
+      u.code = TK_CHAR_STRING;
+      u.SetText(buf, n);
+      TraceUnit(ORV_LEX_TRACE_WORDS, "GetRawTextWord: ret ", u);
+      return;
+    }
+    NextSepOrChar(c);
+    // A separator ends the word; so does any other unit that is no
+    // character, which is then reported when it is read on its own.
+    if (c.code > 255) break;
+    if (n < ORV_MAX_WORD_CHARS) {
+      buf[n++] = static_cast<char>(c.code);
+    } else if (!truncated) {
+      buf[n] = '\0';
+      Report(MSG_ERR, c.beg,
+             OrvFormat("GetRawTextWord: text-word '%s...' is too long. Truncated", buf));
+      truncated = true;
+    }
+    u.Absorb(c);
+    n += TakePlainRun(buf + n, ORV_MAX_WORD_CHARS - n, runBeg, u.end);
+  }
+  UnNextSepOrChar(c);
+  u.code = TK_CHAR_STRING;
+  u.SetText(buf, n);
+  TraceUnit(ORV_LEX_TRACE_WORDS, "GetRawTextWord: ret ", u);
+}
+
+OrvTokenGroup* OrvLexer::GetRawTextWord() { return GroupOf(&OrvLexer::NextRawTextWord); }
+
+// ------------------------------------------- replacement and copy-less
+
+void OrvLexer::NextRpldTextWord(OrvLexUnit& u) {
+  // No REPLACE or COPY ... REPLACING text is applied yet: the raw units go
+  // up unchanged, spaces as units of their own.
+  NextRawTextWord(u);
+  TraceUnit(ORV_LEX_TRACE_WORDS, "GetRpldTextWord: ", u);
+}
+
+OrvTokenGroup* OrvLexer::GetRpldTextWord() { return GroupOf(&OrvLexer::NextRpldTextWord); }
+
+void OrvLexer::NextCopylessTextWord(OrvLexUnit& u) {
+  if (copylessSlotFull_) {
+    u = std::move(copylessSlot_);
+    copylessSlotFull_ = false;
+  } else {
+    // COPY, -INC, EXEC SQL INCLUDE and REPLACE are not carried out yet:
+    // their units go up as they are.
+    NextRpldTextWord(u);
+  }
+  TraceUnit(ORV_LEX_TRACE_WORDS, "GetCopylessTextWord: ", u);
+}
+
+void OrvLexer::UnNextCopylessTextWord(OrvLexUnit& u) {
+  TraceUnit(ORV_LEX_TRACE_WORDS, "UnGetCopylessTextWord: ", u);
+  PushIntoSlot(copylessSlot_, copylessSlotFull_, u,
+               "OrvLexer::UnGetCopylessTextWord: cannot do 2nd unget");
+}
+
+OrvTokenGroup* OrvLexer::GetCopylessTextWord() {
+  return GroupOf(&OrvLexer::NextCopylessTextWord);
+}
+
+void OrvLexer::UnGetCopylessTextWord(OrvTokenGroup* group) {
+  UnGroup(&OrvLexer::UnNextCopylessTextWord, group);
+}
+
+// ------------------------------------------------------- joined words
+
+void OrvLexer::NextTextWord(OrvLexUnit& u) {
+  OrvTokenChain kept;
+  for (;;) {
+    NextCopylessTextWord(u);
+    if (u.code == TK_CHAR_STRING) break;
+    if (execState != ORV_EXEC_NONE || noteMode || !IsSpaceSepCode(u.code)) {
+      AttachKeptTokens(u, kept);
+      TraceUnit(ORV_LEX_TRACE_WORDS, "GetTextWord: ", u);
+      return;
+    }
+    // A space leaves only the comment lines it carried; a comma or a
+    // semicolon is kept whole.
+    kept.Splice(u.attached);
+    if (u.code != SEP_SPACE) kept.Append(new OrvToken(u.code, u.text, u.beg, u.end));
+  }
+
+  // Join what follows the word back to back.  The word's own text is copied
+  // into the buffer only when something is joined to it.
+  int n = -1;
+  bool truncated = false;
+  OrvLexUnit next;
+  for (;;) {
+    NextCopylessTextWord(next);
+    const char* add;
+    int addLength;
+    char one = 0;
+    if (next.code == TK_CHAR_STRING) {
+      add = next.text.text;
+      addLength = next.text.length;
+    } else if (pictureMode && (one = PictureChar(next.code)) != 0) {
+      add = &one;
+      addLength = 1;
+    } else {
+      break;
+    }
+    if (n < 0) {
+      n = u.text.length;
+      if (n > 0) std::memcpy(joinBuf_, u.text.text, static_cast<size_t>(n));
+    }
+    if (truncated) {
+      // Further text is dropped; the unit still belongs to the word.
+    } else if (n + addLength > ORV_MAX_WORD_CHARS) {
+      joinBuf_[n] = '\0';
+      Report(MSG_ERR, next.beg,
+             OrvFormat("OrvLexer::GetTextWord: text-word '%s...' is too long. Truncated", joinBuf_));
+      truncated = true;
+    } else if (addLength > 0) {
+      std::memcpy(joinBuf_ + n, add, static_cast<size_t>(addLength));
+      n += addLength;
+    }
+    u.Absorb(next);
+  }
+  UnNextCopylessTextWord(next);
+  if (n >= 0) u.SetText(joinBuf_, n);
+  u.code = TK_CHAR_STRING;
+  u.attached.Prepend(kept);
+  TraceUnit(ORV_LEX_TRACE_WORDS, "GetTextWord: ", u);
+}
+
+void OrvLexer::AttachKeptTokens(OrvLexUnit& u, OrvTokenChain& kept) {
+  if (IsStatementCode(u.code)) {
+    if (OrvTokenList* head = StatementHeadTokens()) {
+      kept.Splice(u.attached);
+      kept.MoveToFront(*head);
+      return;
+    }
+  }
+  u.attached.Prepend(kept);
+}
+
+OrvTokenList* OrvLexer::StatementHeadTokens() {
+  // One field holds the REPLACE or the REPLACE OFF statement; the REPLACE
+  // statement is tried before the library inclusion, REPLACE OFF after it.
+  if (HeadEndsWith(copyNode, TK_COPY)) return copyNode->HeadTokens();
+  if (replaceNode != nullptr && replaceNode->Oper() == STMT_REPLACE)
+    return replaceNode->HeadTokens();
+  if (HeadEndsWith(libInclusionNode, TK__INC)) return libInclusionNode->HeadTokens();
+  if (replaceNode != nullptr && replaceNode->Oper() == STMT_REPLACE_OFF)
+    return replaceNode->HeadTokens();
+  return nullptr;
+}
+
+OrvTokenGroup* OrvLexer::GetTextWord() { return GroupOf(&OrvLexer::NextTextWord); }

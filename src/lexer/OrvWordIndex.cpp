@@ -1,0 +1,167 @@
+// The hashed word indexes, the operator indexes by first character, the
+// code-to-word table of the token printers, and the lexer's start-up that
+// builds them.
+#include "OrvWordIndex.h"
+
+#include <cstdint>
+#include <cstring>
+
+#include "OrvToken.h"
+
+namespace {
+
+// An open-addressing hash index over the words of one table: 2^kBits slots,
+// linear probing, each slot the word, its length and its row index.  The
+// tables fill at most three eighths of their slots.  Plain data without a
+// constructor: it lives in zero-initialised static storage until Build.
+template <int kBits>
+struct WordIndex {
+  static const int kSlots = 1 << kBits;
+  static const unsigned kMask = kSlots - 1;
+
+  const char* words[kSlots];
+  std::uint8_t lengths[kSlots];
+  std::int16_t rows[kSlots];
+
+  static unsigned Hash(const char* s, int n) {
+    std::uint32_t h = 2166136261u;
+    for (int i = 0; i < n; ++i) h = (h ^ static_cast<unsigned char>(s[i])) * 16777619u;
+    return h ^ (h >> 15);
+  }
+
+  void Add(const char* word, int row) {
+    const int n = static_cast<int>(std::strlen(word));
+    unsigned h = Hash(word, n) & kMask;
+    while (words[h] != nullptr) h = (h + 1) & kMask;
+    words[h] = word;
+    lengths[h] = static_cast<std::uint8_t>(n);
+    rows[h] = static_cast<std::int16_t>(row);
+  }
+
+  // The row index of the word, or -1.
+  int Find(const char* s, int n) const {
+    if (s == nullptr || n <= 0 || n > 255) return -1;
+    for (unsigned h = Hash(s, n) & kMask; words[h] != nullptr; h = (h + 1) & kMask)
+      if (lengths[h] == n && std::memcmp(words[h], s, static_cast<size_t>(n)) == 0) return rows[h];
+    return -1;
+  }
+};
+
+static_assert(ORV_COBOL_KEYWORD_COUNT * 8 <= 3 * (1 << 12), "COBOL index load");
+static_assert(ORV_SQL_KEYWORD_COUNT * 8 <= 3 * (1 << 10), "SQL index load");
+static_assert(ORV_CICS_KEYWORD_COUNT * 8 <= 3 * (1 << 10), "CICS index load");
+static_assert(ORV_INTRINSIC_FUNCTION_COUNT * 8 <= 3 * (1 << 7), "function index load");
+
+// Operators by first character: for each byte, the rows (index + 1, 0 for
+// none) of the operators that begin with it.  No table has more than three
+// operators with the same first character.
+struct OperatorIndex {
+  static const int kPerChar = 3;
+  std::uint8_t rows[256][kPerChar];
+
+  void Build(const OrvOperator* table) {
+    for (int r = 0; table[r].code != 0; ++r) {
+      std::uint8_t* slot = rows[static_cast<unsigned char>(table[r].text[0])];
+      int k = 0;
+      while (k < kPerChar - 1 && slot[k] != 0) ++k;
+      slot[k] = static_cast<std::uint8_t>(r + 1);
+    }
+  }
+
+  int Find(const OrvOperator* table, const char* s, int n) const {
+    if (s == nullptr || n <= 0 || n > 3) return 0;
+    const std::uint8_t* slot = rows[static_cast<unsigned char>(s[0])];
+    for (int k = 0; k < kPerChar && slot[k] != 0; ++k) {
+      const OrvOperator& op = table[slot[k] - 1];
+      if (std::strncmp(op.text, s, static_cast<size_t>(n)) == 0 && op.text[n] == '\0')
+        return op.code;
+    }
+    return 0;
+  }
+};
+
+// Reserved-word codes lie in 258..1133; the printers ask for the word of a
+// code.
+const int kMaxCobolCode = 1133;
+
+bool gStarted = false;
+WordIndex<12> gCobol;
+WordIndex<10> gSql;
+WordIndex<10> gCics;
+WordIndex<7> gFunctions;
+OperatorIndex gCobolOps;
+OperatorIndex gSqlOps;
+const char* gCobolWordOfCode[kMaxCobolCode + 1];
+
+void EnsureStarted() {
+  if (!gStarted) OrvLexerStartUp();
+}
+
+const char* CobolWordOfCode(int code) {
+  return code >= 0 && code <= kMaxCobolCode ? gCobolWordOfCode[code] : nullptr;
+}
+
+const char* SqlWordOfCode(int code) {
+  int i = code - ORV_SQL_FIRST_CODE;
+  return i >= 0 && i < ORV_SQL_KEYWORD_COUNT ? OrvSqlKeywords[i] : nullptr;
+}
+
+const char* CicsWordOfCode(int code) {
+  int i = code - ORV_CICS_FIRST_CODE;
+  return i >= 0 && i < ORV_CICS_KEYWORD_COUNT ? OrvCicsKeywords[i] : nullptr;
+}
+
+}  // namespace
+
+void OrvLexerStartUp() {
+  if (gStarted) return;
+  for (int i = 0; OrvCobolKeywords[i].word != nullptr; ++i) {
+    gCobol.Add(OrvCobolKeywords[i].word, i);
+    const int code = OrvCobolKeywords[i].code;
+    // The first row of a code is its word, as a scan from the top finds it.
+    if (code >= 0 && code <= kMaxCobolCode && gCobolWordOfCode[code] == nullptr)
+      gCobolWordOfCode[code] = OrvCobolKeywords[i].word;
+  }
+  for (int i = 0; OrvSqlKeywords[i] != nullptr; ++i) gSql.Add(OrvSqlKeywords[i], i);
+  for (int i = 0; OrvCicsKeywords[i] != nullptr; ++i) gCics.Add(OrvCicsKeywords[i], i);
+  for (int i = 0; OrvIntrinsicFunctions[i].name != nullptr; ++i)
+    gFunctions.Add(OrvIntrinsicFunctions[i].name, i);
+  gCobolOps.Build(OrvCobolOperators);
+  gSqlOps.Build(OrvSqlOperators);
+  OrvSetTokenWordLookup(OrvTokenWordLookup{CobolWordOfCode, SqlWordOfCode, CicsWordOfCode});
+  gStarted = true;
+}
+
+OrvKeyword* OrvLookupCobolKeyword(const char* word, int length) {
+  EnsureStarted();
+  const int row = gCobol.Find(word, length);
+  return row < 0 ? nullptr : &OrvCobolKeywords[row];
+}
+
+int OrvLookupSqlKeyword(const char* word, int length) {
+  EnsureStarted();
+  const int row = gSql.Find(word, length);
+  return row < 0 ? 0 : ORV_SQL_FIRST_CODE + row;
+}
+
+int OrvLookupCicsKeyword(const char* word, int length) {
+  EnsureStarted();
+  const int row = gCics.Find(word, length);
+  return row < 0 ? 0 : ORV_CICS_FIRST_CODE + row;
+}
+
+const OrvIntrinsicFunction* OrvLookupIntrinsicFunction(const char* word, int length) {
+  EnsureStarted();
+  const int row = gFunctions.Find(word, length);
+  return row < 0 ? nullptr : &OrvIntrinsicFunctions[row];
+}
+
+int OrvLookupCobolOperator(const char* text, int length) {
+  EnsureStarted();
+  return gCobolOps.Find(OrvCobolOperators, text, length);
+}
+
+int OrvLookupSqlOperator(const char* text, int length) {
+  EnsureStarted();
+  return gSqlOps.Find(OrvSqlOperators, text, length);
+}

@@ -1,0 +1,3 @@
+       MOVE A TO B.
+      * hi
+           STOP RUN.
