@@ -10,7 +10,6 @@ OrvLookaheadQueue LookaheadQueue;
 OrvParseValue TokenValue = 0;
 OrvTokenList* TokenPosition = nullptr;
 ParseState* CurrentParseState = nullptr;
-OrvTokenSource TokenSource = {nullptr, nullptr, nullptr};
 
 namespace {
 

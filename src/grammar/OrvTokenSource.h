@@ -20,14 +20,13 @@ struct OrvTokenSource {
   void (*setSwitches)(OrvTokenSwitches switches);
 };
 
-// The source the engine reads.  None is installed at first: the parse
-// driver installs YylexTokenSource before it runs the grammar, and tests
-// install sources of their own.  Without a source the input is empty; a
-// source without switches has the word 0.
+// The source the engine reads: the parse driver's yylex (YylexTokenSource)
+// unless a caller installed another, as tests do.  Without a `next` the
+// input is empty; a source without switches has the word 0.
 extern OrvTokenSource TokenSource;
 
 // The parse driver's source: CallYylex and the switches of the lexer and of
-// the parser object that grammar actions set.
+// the parser object that grammar actions set (OrvYylex.h).
 extern const OrvTokenSource YylexTokenSource;
 
 // The installed source's switches (0 without them), and putting them back.
