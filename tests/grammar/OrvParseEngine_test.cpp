@@ -246,6 +246,28 @@ TEST(OrvParseEngineTest, ALongTrialWindowGrowsTheQueueAndKeepsEveryToken) {
   ExpectSoundParse(p, text);
 }
 
+// Subscripts nested twelve deep: a trial level each (none commits while an
+// inner one is open), and stacks that grow while empty rules push.
+TEST(OrvParseEngineTest, NestedSubscriptsOpenALevelEach) {
+  const int depth = 12;
+  std::string text = "WRITE";
+  std::string tree = "1";
+  for (int i = 0; i < depth; ++i) {
+    text += " A (";
+    tree = "TABLE_ELT(A,SUBSCRIPT_LIST(" + tree + "))";
+  }
+  text += " 1";
+  for (int i = 0; i < depth; ++i) text += " )";
+  text += " .";
+  const HarnessParse p = ParseText(text);
+  EXPECT_EQ(PARSE_ACCEPTED, p.result);
+  EXPECT_EQ(Source(Sentence(Write(tree))), p.tree);
+  EXPECT_EQ(depth, p.counters.levels);
+  EXPECT_EQ(1, p.counters.commits);
+  EXPECT_EQ(AllWords(text), p.tokenWords);
+  ExpectSoundParse(p, text);
+}
+
 // Tokens read outside trials never enter the queue.
 TEST(OrvParseEngineTest, WithoutConflictsTheQueueStaysEmpty) {
   FreeLookaheadQueue();
@@ -274,6 +296,8 @@ OrvActionOutcome MiniAction(int rule, OrvActionFrame& frame) {
   if (rule == 1 && frame.trialLevels == 0) frame.newValue = reinterpret_cast<OrvParseValue>(currentParser->root);
   return ACTION_DONE;
 }
+
+OrvActionOutcome NoAction(int, OrvActionFrame&) { return ACTION_DONE; }
 
 OrvParseTables MiniTables() {
   OrvParseTables t{};
@@ -312,6 +336,15 @@ TEST(OrvParseEngineTest, TheFinalStateAcceptsOnlyEndOfInput) {
   EXPECT_EQ(0, one.resultPositionTokens);  // the word went to the root
   EXPECT_EQ(std::vector<int>{0}, one.tokenWords);
   EXPECT_TRUE(one.messages.empty());
+
+  // A rule without an action: the start symbol's value is 0 and its
+  // position keeps the word.
+  const OrvGrammarDef silent = {&tables, &NoAction};
+  HarnessOptions silentOptions;
+  silentOptions.grammar = &silent;
+  const HarnessParse kept = ParseText("A", silentOptions);
+  EXPECT_EQ(PARSE_ACCEPTED, kept.result);
+  EXPECT_EQ(1, kept.resultPositionTokens);
 
   const HarnessParse two = ParseText("A B", options);
   EXPECT_EQ(PARSE_ABORTED, two.result);
