@@ -68,6 +68,7 @@ void OrvParserImpl::ResetParseState() {
   inDataDivision = 0;
   noReduce = 0;
   errNode = nullptr;
+  errNodeTaken = 0;
   currencySign = ORV_DEFAULT_CURRENCY_SIGN;
   lastTokenCode = 0;
   copySkip = 0;
@@ -128,6 +129,7 @@ void OrvParserImpl::ReleaseParseState() {
   FreeRetiredNodes();
   overflowPrograms.clear();
   errNode = nullptr;
+  errNodeTaken = 0;
   execTokens = nullptr;
   recordList = nullptr;
   pendingMarkers = nullptr;

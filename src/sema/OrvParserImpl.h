@@ -232,6 +232,7 @@ class OrvParserImpl : public OrvParser {
   int currencySign;           // of the current program; '$' at reset and program start
   int noReduce;               // the next reduction moves no tokens
   OrvExpr* errNode;           // the current STMT__SYNTAX_ERROR node
+  int errNodeTaken;           // an error rule took errNode (GenErrNode gave it out)
   OrvTokenList* messageList;  // the caller's message list (not owned)
   OrvLexer lexer;
   OrvTxtPosn curPosn;         // begin of the token last handed to the grammar

@@ -184,7 +184,8 @@ TEST_F(CollectorTest, StartReleasesAnAbandonedNodeOnceWithItsTextInTheErrorNode)
   EXPECT_EQ(tree->Args(0), attached);
   EXPECT_EQ(Images(collector.tokens), "Q ");  // they wait for the next clause
 
-  // Without an error node the abandoned text goes with its node.
+  // Without an error node the abandoned text goes to a new one, which stays
+  // the current error node until an error rule takes it.
   parser.errNode = nullptr;
   owned.push_back(errNode);
   owned.push_back(collector.Finish());
@@ -193,7 +194,11 @@ TEST_F(CollectorTest, StartReleasesAnAbandonedNodeOnceWithItsTextInTheErrorNode)
   watch.Clear();
   collector.Start(nullptr);
   EXPECT_TRUE(watch.Released(unkept));
-  EXPECT_EQ(parser.errNode, nullptr);
+  ASSERT_NE(parser.errNode, nullptr);
+  EXPECT_EQ(ErrorText(parser.errNode), "R GONE ");
+  ClearErrNode();
+  EXPECT_NE(parser.errNode, nullptr);
+  EXPECT_EQ(GenErrNode(), parser.errNode);
   EXPECT_EQ(collector.node, nullptr);
 }
 
