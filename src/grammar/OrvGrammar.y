@@ -1264,7 +1264,7 @@ data_description_entry
         ;
 
 data_entry_start
-        : /* empty */                   { $$ = V(OrvGramStartDataEntry(N($-2), N($-1), N($0))); }
+        : /* empty */                   { $$ = V(OrvGramStartDataEntry(N($-2), N($-1), N($0), POSITION_OF($-2))); }
         ;
 
 level_number
@@ -1627,7 +1627,7 @@ report_group_name_opt
         ;
 
 report_group_start
-        : /* empty */                   { $$ = V(OrvGramStartReportGroup(N($-1), N($0))); }
+        : /* empty */                   { $$ = V(OrvGramStartReportGroup(N($-1), N($0), POSITION_OF($-1))); }
         ;
 
 report_group_clauses
@@ -1748,7 +1748,7 @@ screen_name_opt
         ;
 
 screen_entry_start
-        : /* empty */                   { $$ = V(OrvGramStartScreenEntry(N($-1), N($0))); }
+        : /* empty */                   { $$ = V(OrvGramStartScreenEntry(N($-1), N($0), POSITION_OF($-1))); }
         ;
 
 screen_clauses

@@ -1,0 +1,21 @@
+// The INPUT-OUTPUT SECTION in the grammar's actions.
+#include "OrvGramInputOutput.h"
+
+#include "OrvExprOper.h"
+#include "OrvGramNodes.h"
+#include "OrvListExpr.h"
+#include "OrvParserStatics.h"
+
+OrvExpr* OrvGramStartFileControl(OrvExpr* optional, OrvExpr* fileName) {
+  return OrvFileControlCollector.Start(OrvGramNode(DECL_FC_ENTRY, optional, fileName));
+}
+
+OrvExpr* OrvGramStartAlternateKey(OrvExpr* key) {
+  return OrvSubClauseCollector.Start(OrvGramNode(FCX_ALTERNATE_RECORD_KEY, key));
+}
+
+OrvExpr* OrvGramSplitKeyAlso(OrvExpr* first, OrvExpr* components) {
+  OrvExpr* list = OrvListExpr(SPLIT_KEY_COMP_LIST, first, components);
+  if (list != nullptr) list->SetOper(SPLIT_KEY_COMP_ALSO_LIST);
+  return list;
+}
