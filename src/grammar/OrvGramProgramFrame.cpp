@@ -61,8 +61,8 @@ OrvExpr* OrvGramEnvDivision(OrvParseValue* header, OrvParseValue* configuration,
   if (OrvGramAbsent(OrvGramNodeOf(*header)) && OrvGramAbsent(OrvGramNodeOf(*configuration)) &&
       OrvGramAbsent(OrvGramNodeOf(*inputOutput))) {
     result = OrvGramNodeOf(*header);
-    OrvGramDeleteValue(configuration);
-    OrvGramDeleteValue(inputOutput);
+    OrvReleaseValue(*configuration);
+    OrvReleaseValue(*inputOutput);
   } else {
     result = OrvGramNode(DIVISION_ENVIRONMENT, OrvGramNodeOf(*header), OrvGramNodeOf(*configuration),
                          OrvGramNodeOf(*inputOutput));

@@ -51,7 +51,7 @@ OrvExpr* OrvGramNumberedSwitch(OrvParseValue* number, const OrvTokenList* tokens
   }
   OrvExpr* node = OrvGramNode(kNumberedSwitches[n]);
   if (integer != nullptr) node->Tokens().Splice(integer->Tokens());
-  OrvGramDeleteValue(number);
+  OrvReleaseValue(*number);
   return node;
 }
 
@@ -63,8 +63,8 @@ OrvExpr* OrvGramDeviceClauseNode(OrvParseValue* device, OrvParseValue* target) {
     OrvExpr* clause = OrvGramNode(SNX_CONSOLE_IS_CRT);
     OrvGatherTokensWalker(deviceNode, clause->Tokens());
     OrvGatherTokensWalker(targetNode, clause->Tokens());
-    OrvGramDeleteValue(device);
-    OrvGramDeleteValue(target);
+    OrvReleaseValue(*device);
+    OrvReleaseValue(*target);
     return clause;
   }
   if (crt) ReportError(OrvSrcPosnBegWalker(targetNode), VString("CRT can only appear in CONSOLE IS CRT"));

@@ -13,7 +13,7 @@ lark_grammar(lark_toy_grammar NAME ToyGrammar
 file(GLOB _grammar_tests CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/*_test.cpp)
 foreach(_t ${_grammar_tests})
   get_filename_component(_name ${_t} NAME_WE)
-  target_link_libraries(${_name} PRIVATE lark_toy_grammar lark_grammar_tools)
+  target_link_libraries(${_name} PRIVATE lark_toy_grammar lark_grammar_tools parser)
   target_include_directories(${_name} PRIVATE ${CMAKE_CURRENT_LIST_DIR}/../sema)
   target_compile_definitions(${_name} PRIVATE
     LARK_GRAMMAR_SOURCE_DIR="${CMAKE_CURRENT_LIST_DIR}"
