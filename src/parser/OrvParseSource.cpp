@@ -145,7 +145,12 @@ OrvParserResult ParseFile(OrvParserImpl& parser, const VString& fileName, OrvExp
       OrvCalcLengthsAndOffsets(*tree, messages, 1, 1, 1, OrvLayoutOptionsOf(parser));
       Progress(parser, "*");
     }
-    if (parser.fillNullSlots) OrvFillNullArgs(*tree);
+    if (parser.fillNullSlots) {
+      OrvFillNullArgs(*tree);
+      // The NULL_NODE of an empty slot stands for what the source left out:
+      // it counts as source like every other node of the tree.
+      OrvWalkTree(*tree, nullptr, "SetFromSrcWalker", &SetFromSrcWalker, nullptr, nullptr);
+    }
     result = Tally(parser, messages);
   }
 
