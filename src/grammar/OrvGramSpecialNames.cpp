@@ -34,8 +34,11 @@ OrvExpr* OrvGramStartSpecialNames() {
   return OrvSpecialNamesCollector.Start(OrvGramNode(PARA_SPECIAL_NAMES, OrvGramNullNode()));
 }
 
-OrvExpr* OrvGramStartSwitch(OrvExpr* switchName, OrvExpr* isPhrase) {
-  return OrvSubClauseCollector.Start(OrvGramNode(SNX_FUNC_SWITCH, switchName, isPhrase));
+OrvExpr* OrvGramStartSwitch(OrvParseValue* switchName, OrvParseValue* isPhrase) {
+  OrvExpr* node = OrvGramNode(SNX_FUNC_SWITCH, OrvGramNodeOf(*switchName), OrvGramNodeOf(*isPhrase));
+  *switchName = 0;
+  *isPhrase = 0;
+  return OrvSubClauseCollector.Start(node);
 }
 
 OrvExpr* OrvGramNumberedSwitch(OrvParseValue* number, const OrvTokenList* tokens) {

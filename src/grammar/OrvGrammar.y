@@ -172,7 +172,7 @@ config_header_opt
         ;
 
 config_start
-        : /* empty */                   { $$ = V(OrvGramStartConfiguration(N($0))); }
+        : /* empty */                   { $$ = V(OrvGramStartConfiguration(&$0)); }
         ;
 
 config_paragraphs
@@ -295,7 +295,7 @@ special_names_clause
 /* A switch clause: its ON and OFF phrases are gathered by the sub-clause
    collector while the SPECIAL-NAMES collector is busy. */
 switch_start
-        : /* empty */                   { $$ = V(OrvGramStartSwitch(N($-1), N($0))); }
+        : /* empty */                   { $$ = V(OrvGramStartSwitch(&$-1, &$0)); }
         ;
 
 switch_is_opt
