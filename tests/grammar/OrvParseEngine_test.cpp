@@ -199,13 +199,7 @@ TEST(OrvParseEngineTest, ACommitDoesNotRestoreTheErrorCountdown) {
   EXPECT_EQ(AllWords("READ F AT-END X NOT-AT WRITE ."), p.tokenWords);
 }
 
-std::string NestedParens(int depth) {
-  std::string text = "COMPUTE";
-  for (int i = 0; i < depth; ++i) text += " (";
-  text += " X";
-  for (int i = 0; i < depth; ++i) text += " )";
-  return text + " TO .";
-}
+std::string NestedParens(int depth) { return engine_harness::Nested("COMPUTE", depth, "X", "TO ."); }
 
 // d nested two-way conflicts that all fail at the last token: with the
 // failure memo the same message, tree and error nodes come from at most
