@@ -15,7 +15,6 @@
 #include <vector>
 
 #include "EngineHarness.h"
-#include "OrvRdcPosn.h"
 
 namespace {
 
@@ -82,11 +81,10 @@ void* Benchmarks(void*) {
 
   std::printf("position step, slots examined per list item:");
   for (int n : {10, 100, 1000, 10000}) {
-    const long before = RdcPosnSlotsExamined;
     HarnessOptions options;
     options.readBack = false;
-    ParseText(List(n), options);
-    std::printf("  %d items %.2f", n, static_cast<double>(RdcPosnSlotsExamined - before) / n);
+    const HarnessParse p = ParseText(List(n), options);
+    std::printf("  %d items %.2f", n, static_cast<double>(p.counters.positionSlots) / n);
   }
   std::printf("\n");
   return nullptr;

@@ -268,6 +268,22 @@ TEST(OrvParseEngineTest, NestedSubscriptsOpenALevelEach) {
   ExpectSoundParse(p, text);
 }
 
+// list : list AND item over ten thousand items: the position step compares
+// at most two slots per item, however long the list grows, and every token
+// lands in the tree in order.
+TEST(OrvParseEngineTest, TheSlotsComparedPerListItemStayFlat) {
+  for (int items : {10, 10000}) {
+    SCOPED_TRACE(items);
+    std::string text = "MOVE X";
+    for (int i = 1; i < items; ++i) text += " AND X";
+    text += " TO Y .";
+    const HarnessParse p = ParseText(text);
+    EXPECT_EQ(PARSE_ACCEPTED, p.result);
+    EXPECT_LE(p.counters.positionSlots, 2L * items);
+    EXPECT_EQ(AllWords(text), p.tokenWords);
+  }
+}
+
 // Tokens read outside trials never enter the queue.
 TEST(OrvParseEngineTest, WithoutConflictsTheQueueStaysEmpty) {
   FreeLookaheadQueue();

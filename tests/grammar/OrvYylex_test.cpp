@@ -325,8 +325,10 @@ TEST_F(YylexTest, WordsAndLiteralsBecomeValues) {
   EXPECT_EQ(0, OrvGrammarValueNode(TokenValue)->IntValue());
   Release(TokenValue);
   delete TokenPosition;
-  ASSERT_EQ(1u, Messages().size());
-  EXPECT_EQ("970 ", Messages().front().substr(0, 4));
+  EXPECT_EQ((std::vector<std::string>{"970 Integer number '99999999999999999999' does not fit in 64 bits"}),
+            Messages());
+  ASSERT_NE(nullptr, messages.First());
+  EXPECT_EQ(OrvTxtPosn(9, 11, 1), messages.First()->begin);
 }
 
 // The position list of a token: the comments in front of it and the token;
