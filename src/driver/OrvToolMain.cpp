@@ -110,7 +110,7 @@ void ReportErrors(VStringList& errors) {
 // Reports every message of the list through the sink (token code = level,
 // the token's begin, its image), then frees the list.
 void ReportMessages(OrvTokenList& messages) {
-  for (const OrvTokenListNode* n = messages.head; n; n = n->next)
+  for (const OrvTokenListNode* n = messages.Head(); n; n = n->next)
     if (n->token) OrvToolMessageSink(n->token->code, &n->token->begin, &n->token->image);
   messages.Clear();
 }

@@ -14,18 +14,18 @@ void OrvTokenChain::PushFront(OrvToken* token) {
 }
 
 void OrvTokenChain::TakeList(OrvTokenList& list) {
-  if (list.head == nullptr) return;
-  *tail_ = list.head;
-  OrvTokenListNode* last = list.head;
-  while (last->next != nullptr) last = last->next;
+  OrvTokenListNode* last = nullptr;
+  OrvTokenListNode* first = list.ReleaseNodes(&last);
+  if (first == nullptr) return;
+  *tail_ = first;
   tail_ = &last->next;
-  list.head = nullptr;
 }
 
 void OrvTokenChain::MoveToFront(OrvTokenList& list) {
   if (head_ == nullptr) return;
-  *tail_ = list.head;
-  list.head = head_;
+  OrvTokenListNode* last = head_;
+  while (last->next != nullptr) last = last->next;
+  list.PrependNodes(head_, last);
   Reset();
 }
 

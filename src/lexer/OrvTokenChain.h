@@ -50,11 +50,11 @@ class OrvTokenChain {
     head_ = other.head_;
     other.Reset();
   }
-  // Moves all tokens of the list to the end of this chain; costs one walk
-  // over the list that is taken, never over this chain.
+  // Moves all tokens of the list to the end of this chain; costs nothing
+  // that grows with either.
   void TakeList(OrvTokenList& list);
   // Moves this chain's tokens in front of the list's (this chain ends
-  // empty); costs nothing that grows with either.
+  // empty); costs one walk over the tokens moved, never over the list.
   void MoveToFront(OrvTokenList& list);
   // Deletes every token.
   void Clear() {

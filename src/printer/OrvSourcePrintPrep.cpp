@@ -176,7 +176,7 @@ void AddGapTokens(Scratch& s, size_t entryBase, size_t rangeBase, int count, int
 void UpdateErrorExpr(const OrvTokenList& tokens) { UpdateErrorExpr(tokens, SourcePrintTraceLevel()); }
 
 void UpdateErrorExpr(const OrvTokenList& tokens, int debugLevel) {
-  for (const OrvTokenListNode* p = tokens.head; p; p = p->next) {
+  for (const OrvTokenListNode* p = tokens.Head(); p; p = p->next) {
     const OrvToken* token = p->token;
     if (token == nullptr) continue;
     if (err_expr && token->begin.IsSet()) {

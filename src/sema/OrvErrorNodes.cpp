@@ -157,7 +157,7 @@ void AttachErrTokens(OrvTokenList* list, int mode) {
   if (list == nullptr || list->IsEmpty()) return;
 
   bool anyToken = false;
-  for (OrvTokenListNode* e = list->head; e != nullptr && !anyToken; e = e->next) {
+  for (OrvTokenListNode* e = list->Head(); e != nullptr && !anyToken; e = e->next) {
     anyToken = e->token != nullptr;
   }
   if (!anyToken) return;
@@ -174,7 +174,7 @@ void AttachErrTokens(OrvTokenList* list, int mode) {
   OrvExpr* tokenList = TokenListOf(errNode);
   bool inFront = GoesInFront(tokenList, list->PosnRange().end);
   int next = 0;
-  for (OrvTokenListNode* e = list->head; e != nullptr; e = e->next) {
+  for (OrvTokenListNode* e = list->Head(); e != nullptr; e = e->next) {
     if (e->token == nullptr) continue;
     OrvExpr* kept = KeepToken(e->token);
     if (inFront) {

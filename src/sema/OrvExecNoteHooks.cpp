@@ -77,7 +77,7 @@ void OrvParserImpl::AddExecToken(OrvTokenGroup* group) {
   }
   VString text = group->token->Text();
   Preserve(group->token);
-  for (OrvTokenListNode* e = group->attached.head; e != nullptr; e = e->next) Preserve(e->token);
+  for (OrvTokenListNode* e = group->attached.Head(); e != nullptr; e = e->next) Preserve(e->token);
   OrvExpr* item = new OrvTokenString(text);
   item->Tokens().AppendGroup(group);
   parser->execTokens = OrvListExpr(EX_EXEC_TOKEN_LIST, parser->execTokens, item);

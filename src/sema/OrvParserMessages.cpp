@@ -52,7 +52,7 @@ void ReportSyntaxError(const char* text, int code, const OrvGrammarValue* value,
                        OrvTokenList* const* position) {
   OrvTxtPosn at;
   const OrvTokenList* list = position != nullptr ? *position : nullptr;
-  for (const OrvTokenListNode* e = list != nullptr ? list->head : nullptr; e != nullptr;
+  for (const OrvTokenListNode* e = list != nullptr ? list->Head() : nullptr; e != nullptr;
        e = e->next) {
     const OrvToken* token = e->token;
     if (token == nullptr) continue;

@@ -51,7 +51,7 @@ std::ostream& OrvExpr::DebugDump(std::ostream& out) const {
     return out;
   }
   out << " tail=\n";
-  for (OrvTokenListNode* n = tokens_.head; n != nullptr; n = n->next) {
+  for (OrvTokenListNode* n = tokens_.Head(); n != nullptr; n = n->next) {
     TokenLine(out, "\\ ", n->token);
   }
   return out;
@@ -61,7 +61,7 @@ std::ostream& OrvExprOper::DumpSlots(std::ostream& out) const {
   ++OrvDumpDepth;
   for (int i = 0; i < NArgs(); ++i) {
     const OrvArgSlot* slot = slots_[i];
-    for (OrvTokenListNode* n = slot->tokens.head; n != nullptr; n = n->next) {
+    for (OrvTokenListNode* n = slot->tokens.Head(); n != nullptr; n = n->next) {
       TokenLine(out, "/ ", n->token);
     }
     out << OrvDumpDepth << SlotStateMark(static_cast<int16_t>(slot->state)) << i

@@ -15,7 +15,7 @@ bool IsInsignificant(int code) {
 }
 
 int PosnBegTokens(OrvTokenList* list, OrvExpr*, OrvExpr*, void* context) {
-  for (OrvTokenListNode* n = list->head; n != nullptr; n = n->next) {
+  for (OrvTokenListNode* n = list->Head(); n != nullptr; n = n->next) {
     if (n->token == nullptr || IsInsignificant(n->token->code)) continue;
     *static_cast<OrvTxtPosn*>(context) = n->token->begin;
     return ORV_WALK_STOP;
@@ -34,7 +34,7 @@ int ResetFromSrcPre(OrvExpr* node, OrvExpr* root, void*) {
 int RaiseCommentsPre(OrvExpr* node, OrvExpr*, void*) {
   OrvArgSlot* slot = node->FindMySlot();
   if (slot == nullptr || node->NArgs() == 0) return ORV_WALK_CHILDREN;
-  for (OrvTokenListNode* n = slot->tokens.head; n != nullptr; n = n->next) {
+  for (OrvTokenListNode* n = slot->tokens.Head(); n != nullptr; n = n->next) {
     if (n->token == nullptr) continue;
     if (n->token->code != CM_COMMENT && n->token->code != SEP_SPACE) return ORV_WALK_CHILDREN;
   }

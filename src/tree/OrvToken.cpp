@@ -184,7 +184,7 @@ OrvResult OrvToken::GetTic(std::istream& in, VString& error) {
 
 OrvTokenList OrvEmptyTokenList;
 
-OrvTokenList::OrvTokenList(const OrvTokenList& o) : head(nullptr) { CopyFrom(o); }
+OrvTokenList::OrvTokenList(const OrvTokenList& o) : head_(nullptr), tail_(nullptr) { CopyFrom(o); }
 
 OrvTokenList& OrvTokenList::operator=(const OrvTokenList& o) {
   std::cout << "=== &OrvTokenList::operator = (const OrvTokenList &tl)\n";
@@ -196,38 +196,33 @@ OrvTokenList::~OrvTokenList() { Clear(); }
 
 int OrvTokenList::Count() const {
   int n = 0;
-  for (const OrvTokenListNode* p = head; p; p = p->next) ++n;
+  for (const OrvTokenListNode* p = head_; p; p = p->next) ++n;
   return n;
 }
 
 void OrvTokenList::Clear() {
-  while (head) {
-    OrvTokenListNode* p = head;
-    head = p->next;
+  while (head_) {
+    OrvTokenListNode* p = head_;
+    head_ = p->next;
     delete p->token;
     delete p;
   }
+  tail_ = nullptr;
 }
 
 void OrvTokenList::CopyFrom(const OrvTokenList& o) {
   if (this == &o) return;
   Clear();
-  OrvTokenListNode** tail = &head;
-  for (const OrvTokenListNode* p = o.head; p; p = p->next) {
+  for (const OrvTokenListNode* p = o.head_; p; p = p->next) {
     OrvToken* copy = p->token ? new OrvToken(*p->token) : nullptr;
-    *tail = new OrvTokenListNode{copy, nullptr};
-    tail = &(*tail)->next;
+    Append(copy);
   }
 }
 
-OrvTokenListNode** OrvTokenList::TailLink() {
-  OrvTokenListNode** tail = &head;
-  while (*tail) tail = &(*tail)->next;
-  return tail;
-}
-
 void OrvTokenList::Append(OrvToken*& token) {
-  *TailLink() = new OrvTokenListNode{token, nullptr};
+  OrvTokenListNode* node = new OrvTokenListNode{token, nullptr};
+  *TailLink() = node;
+  tail_ = node;
   token = nullptr;
 }
 
@@ -237,16 +232,31 @@ void OrvTokenList::AddToken(int code, const OrvTxtPosn& posn, const VString& tex
 }
 
 void OrvTokenList::Splice(OrvTokenList& other) {
-  if (&other == this || other.head == nullptr) return;
-  *TailLink() = other.head;
-  other.head = nullptr;
+  if (&other == this || other.head_ == nullptr) return;
+  *TailLink() = other.head_;
+  tail_ = other.tail_;
+  other.head_ = other.tail_ = nullptr;
 }
 
 void OrvTokenList::Prepend(OrvTokenList& other) {
-  if (&other == this || other.head == nullptr) return;
-  *other.TailLink() = head;
-  head = other.head;
-  other.head = nullptr;
+  if (&other == this || other.head_ == nullptr) return;
+  OrvTokenListNode* last = nullptr;
+  OrvTokenListNode* first = other.ReleaseNodes(&last);
+  PrependNodes(first, last);
+}
+
+OrvTokenListNode* OrvTokenList::ReleaseNodes(OrvTokenListNode** last) {
+  OrvTokenListNode* first = head_;
+  if (last) *last = tail_;
+  head_ = tail_ = nullptr;
+  return first;
+}
+
+void OrvTokenList::PrependNodes(OrvTokenListNode* first, OrvTokenListNode* last) {
+  if (first == nullptr) return;
+  last->next = head_;
+  if (head_ == nullptr) tail_ = last;
+  head_ = first;
 }
 
 void OrvTokenList::AppendGroup(OrvTokenGroup* group) {
@@ -264,45 +274,45 @@ void OrvTokenList::AppendGroupDropToken(OrvTokenGroup* group) {
 
 void OrvTokenList::PushFront(OrvTokenGroup* group) {
   if (group == nullptr) return;
-  head = new OrvTokenListNode{group->token, head};
+  OrvTokenListNode* node = new OrvTokenListNode{group->token, nullptr};
+  PrependNodes(node, node);
   group->token = nullptr;
 }
 
 OrvToken* OrvTokenList::PopFirst() {
-  if (head == nullptr) return nullptr;
-  OrvTokenListNode* p = head;
-  head = p->next;
+  if (head_ == nullptr) return nullptr;
+  OrvTokenListNode* p = head_;
+  head_ = p->next;
+  if (head_ == nullptr) tail_ = nullptr;
   OrvToken* t = p->token;
   delete p;
   return t;
 }
 
 OrvToken* OrvTokenList::PopLast() {
-  if (head == nullptr) return nullptr;
-  OrvTokenListNode** link = &head;
-  while ((*link)->next) link = &(*link)->next;
-  OrvTokenListNode* p = *link;
-  *link = nullptr;
+  if (head_ == nullptr) return nullptr;
+  OrvTokenListNode* before = nullptr;
+  for (OrvTokenListNode* p = head_; p != tail_; p = p->next) before = p;
+  OrvTokenListNode* p = tail_;
+  if (before) before->next = nullptr;
+  else head_ = nullptr;
+  tail_ = before;
   OrvToken* t = p->token;
   delete p;
   return t;
 }
 
-OrvToken* OrvTokenList::Last() const {
-  const OrvTokenListNode* p = head;
-  if (p == nullptr) return nullptr;
-  while (p->next) p = p->next;
-  return p->token;
-}
+OrvToken* OrvTokenList::Last() const { return tail_ ? tail_->token : nullptr; }
 
 OrvToken* OrvTokenList::FirstSignificant() const {
-  for (const OrvTokenListNode* p = head; p; p = p->next)
+  for (const OrvTokenListNode* p = head_; p; p = p->next)
     if (p->token && !p->token->IsSpaceSep() && p->token->code != CM_COMMENT) return p->token;
   return nullptr;
 }
 
 void OrvTokenList::RemoveIf(int (*pred)(OrvToken*)) {
-  OrvTokenListNode** link = &head;
+  OrvTokenListNode** link = &head_;
+  tail_ = nullptr;
   while (*link) {
     OrvTokenListNode* p = *link;
     if (pred(p->token)) {
@@ -310,6 +320,7 @@ void OrvTokenList::RemoveIf(int (*pred)(OrvToken*)) {
       delete p->token;
       delete p;
     } else {
+      tail_ = p;
       link = &p->next;
     }
   }
@@ -324,7 +335,7 @@ OrvTxtPosnRange OrvTokenList::PosnRange() const {
 }
 
 void OrvTokenList::ExtendPosnRange(OrvTxtPosnRange& range) const {
-  for (const OrvTokenListNode* p = head; p; p = p->next) {
+  for (const OrvTokenListNode* p = head_; p; p = p->next) {
     if (p->token == nullptr) continue;
     if (p->token->begin.IsSet() && !range.beg.IsSet()) range.beg = p->token->begin;
     if (p->token->end.IsSet()) range.end = p->token->end;
@@ -332,7 +343,7 @@ void OrvTokenList::ExtendPosnRange(OrvTxtPosnRange& range) const {
 }
 
 int OrvTokenList::HasUnpositioned() const {
-  for (const OrvTokenListNode* p = head; p; p = p->next) {
+  for (const OrvTokenListNode* p = head_; p; p = p->next) {
     if (p->token == nullptr || p->token->code == CM_COMMENT) continue;
     if (!p->token->begin.IsSet() || !p->token->end.IsSet()) return 1;
   }
@@ -340,15 +351,15 @@ int OrvTokenList::HasUnpositioned() const {
 }
 
 void OrvTokenList::MoveImagesTo(VStringList& list) {
-  for (const OrvTokenListNode* p = head; p; p = p->next)
+  for (const OrvTokenListNode* p = head_; p; p = p->next)
     list.Append(p->token ? p->token->image : VString());
   Clear();
 }
 
 void OrvTokenList::Print(std::ostream& out) const {
   out << '{';
-  for (const OrvTokenListNode* p = head; p; p = p->next) {
-    if (p != head) out << ", ";
+  for (const OrvTokenListNode* p = head_; p; p = p->next) {
+    if (p != head_) out << ", ";
     if (p->token) p->token->PrintCode(out);
     else out << "-(NULL)-";
   }
@@ -357,8 +368,8 @@ void OrvTokenList::Print(std::ostream& out) const {
 
 std::ostream& operator<<(std::ostream& out, const OrvTokenList& list) {
   out << '{';
-  for (const OrvTokenListNode* p = list.head; p; p = p->next) {
-    if (p != list.head) out << ", ";
+  for (const OrvTokenListNode* p = list.Head(); p; p = p->next) {
+    if (p != list.Head()) out << ", ";
     if (p->token) out << *p->token;
     else out << "-(NULL)-";
   }
@@ -366,7 +377,7 @@ std::ostream& operator<<(std::ostream& out, const OrvTokenList& list) {
 }
 
 void OrvTokenList::PutTic(std::ostream& out) const {
-  for (const OrvTokenListNode* p = head; p; p = p->next) {
+  for (const OrvTokenListNode* p = head_; p; p = p->next) {
     if (p->token == nullptr) continue;
     out << '-';
     p->token->PutTic(out);

@@ -117,18 +117,21 @@ struct OrvTokenListNode {
   static void operator delete(void* memory) { OrvBlockPool<sizeof(OrvTokenListNode)>::Put(memory); }
 };
 
-// An owning singly linked list of tokens, held by its head alone.
+// An owning singly linked list of tokens.  It keeps its last node as well as
+// its first, so appending, splicing and reading the last token cost the same
+// however long the list has grown; the nodes are changed only through the
+// list's own operations, which keep both ends right.
 class OrvTokenList {
 public:
-  OrvTokenListNode* head;
-
-  constexpr OrvTokenList() : head(nullptr) {}
+  constexpr OrvTokenList() : head_(nullptr), tail_(nullptr) {}
   OrvTokenList(const OrvTokenList& o);  // deep copy
   OrvTokenList& operator=(const OrvTokenList& o);
   ~OrvTokenList();
 
-  bool IsEmpty() const { return head == nullptr; }
+  bool IsEmpty() const { return head_ == nullptr; }
   int Count() const;
+  // The first node, for walking the list (null when empty).
+  OrvTokenListNode* Head() const { return head_; }
 
   // Deletes every token and node.
   void Clear();
@@ -157,7 +160,7 @@ public:
   // empty).
   OrvToken* PopFirst();
   OrvToken* PopLast();
-  OrvToken* First() const { return head ? head->token : nullptr; }
+  OrvToken* First() const { return head_ ? head_->token : nullptr; }
   OrvToken* Last() const;
   // The first token that is not a space separator or a comment, or null.
   OrvToken* FirstSignificant() const;
@@ -182,8 +185,19 @@ public:
   void PutTic(std::ostream& out) const;
   OrvResult GetTic(std::istream& in, VString& error);
 
+  // Takes every node out of the list, which is left empty: answers the
+  // first node (null when empty) and sets *last to the last one.
+  OrvTokenListNode* ReleaseNodes(OrvTokenListNode** last);
+  // Puts a chain of nodes from `first` to `last` (linked through next) in
+  // front of the list's own; the list takes them over.  Nothing for a null
+  // `first`.
+  void PrependNodes(OrvTokenListNode* first, OrvTokenListNode* last);
+
 private:
-  OrvTokenListNode** TailLink();
+  // The link that a new last node goes into.
+  OrvTokenListNode** TailLink() { return tail_ ? &tail_->next : &head_; }
+  OrvTokenListNode* head_;
+  OrvTokenListNode* tail_;  // the last node, null when empty
 };
 
 // "{" kind forms separated by ", " "}".

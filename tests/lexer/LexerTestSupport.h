@@ -55,7 +55,7 @@ inline UnitView ViewOf(OrvTokenGroup* group) {
     v.beg = group->token->begin;
     v.end = group->token->end;
   }
-  for (OrvTokenListNode* p = group->attached.head; p != nullptr; p = p->next)
+  for (OrvTokenListNode* p = group->attached.Head(); p != nullptr; p = p->next)
     v.attached.push_back({p->token->code, Str(p->token->image), p->token->begin, p->token->end});
   delete group;
   return v;

@@ -267,6 +267,18 @@ TEST(OrvLexerTokensTest, BrokenPiecesTakeTheirOwnColumns) {
   EXPECT_EQ(first + 3, units[3].beg.Column());
   EXPECT_EQ(first + 5, units[3].end.Column());
   EXPECT_EQ(1, units[3].beg.Line());
+
+  // A word that begins with a comma: the comma is skipped, and every piece
+  // still counts its columns from the word's first character.
+  run.Open(Lines({AreaB(",AB+XY")}));
+  run.lexer.sepSpaceReqd = 0;
+  units = run.Tokens();
+  ASSERT_EQ("TK_USER_DEFD_WORD AB, OP_PLUS +, TK_USER_DEFD_WORD XY, SEP_EOF", Show(units));
+  EXPECT_EQ(12, units[0].beg.Column());
+  EXPECT_EQ(14, units[0].end.Column());
+  EXPECT_EQ(14, units[1].beg.Column());
+  EXPECT_EQ(15, units[2].beg.Column());
+  EXPECT_EQ(17, units[2].end.Column());
 }
 
 // Spaces, commas and semicolons between words are dropped; a comma or a

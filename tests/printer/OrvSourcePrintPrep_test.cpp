@@ -44,7 +44,7 @@ std::string Text(const OrvTxtPosnRange& r) {
 // The gap tokens (SEP_SPACE) of a slot as ranges.
 std::vector<std::string> Gaps(OrvExpr* node, int slot) {
   std::vector<std::string> gaps;
-  for (OrvTokenListNode* n = node->ArgSlots(slot)->tokens.head; n; n = n->next)
+  for (OrvTokenListNode* n = node->ArgSlots(slot)->tokens.Head(); n; n = n->next)
     if (n->token->code == SEP_SPACE) {
       EXPECT_EQ(n->token->image.length, 0);
       gaps.push_back(Text(n->token->Range()));

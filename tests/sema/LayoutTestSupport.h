@@ -81,7 +81,7 @@ class LaidOut {
   // Every message as "line: text", one a line.
   std::string Messages() const {
     std::string out;
-    for (OrvTokenListNode* n = messages_.head; n != nullptr; n = n->next) {
+    for (OrvTokenListNode* n = messages_.Head(); n != nullptr; n = n->next) {
       out += std::to_string(n->token->begin.Line()) + ": " + Str(n->token->image) + "\n";
     }
     return out;

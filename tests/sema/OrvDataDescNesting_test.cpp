@@ -427,7 +427,7 @@ TEST_F(NestingTest, TextOfDroppedClausesAndValuesStaysInTheTree) {
     OrvTokenList gathered;
     OrvGatherTokensWalker(node, gathered);
     std::string out;
-    for (OrvTokenListNode* e = gathered.head; e != nullptr; e = e->next) {
+    for (OrvTokenListNode* e = gathered.Head(); e != nullptr; e = e->next) {
       out += Str(e->token->image) + " ";
     }
     node->Tokens().Splice(gathered);  // put back, in walk order

@@ -80,7 +80,7 @@ TEST_F(ErrorNodeTest, EachDroppedTokenBecomesATokenStringOfItsKind) {
                            }));
   // The list keeps its entries, each emptied.
   EXPECT_EQ(list->Count(), 4);
-  for (OrvTokenListNode* e = list->head; e != nullptr; e = e->next) EXPECT_EQ(e->token, nullptr);
+  for (OrvTokenListNode* e = list->Head(); e != nullptr; e = e->next) EXPECT_EQ(e->token, nullptr);
   delete list;
 }
 

@@ -62,7 +62,7 @@ std::string Render(const OrvExpr* exec) {
 
 std::string Images(const OrvTokenList& list) {
   std::string out;
-  for (OrvTokenListNode* e = list.head; e != nullptr; e = e->next) {
+  for (OrvTokenListNode* e = list.Head(); e != nullptr; e = e->next) {
     out += "[" + Str(e->token->image) + "]";
   }
   return out;
@@ -112,7 +112,7 @@ TEST_F(HookTest, EachGroupBecomesATokenStringOfPreservedText) {
   EXPECT_EQ(Str(*item->Image()), ",");
   // Attached tokens first, then the main token.
   std::vector<std::pair<int, std::string>> tokens;
-  for (OrvTokenListNode* e = item->Tokens().head; e != nullptr; e = e->next) {
+  for (OrvTokenListNode* e = item->Tokens().Head(); e != nullptr; e = e->next) {
     tokens.push_back({e->token->code, Str(e->token->image)});
   }
   EXPECT_EQ(tokens, (std::vector<std::pair<int, std::string>>{
@@ -188,7 +188,7 @@ TEST_F(HookTest, ANoteBecomesOneCommentLinePerSourceLine) {
   EXPECT_TRUE(parser.noteTokens.IsEmpty());
 
   std::vector<std::string> lines;
-  for (OrvTokenListNode* e = statement->Tokens().head; e != nullptr; e = e->next) {
+  for (OrvTokenListNode* e = statement->Tokens().Head(); e != nullptr; e = e->next) {
     const OrvToken* t = e->token;
     lines.push_back(std::to_string(t->code) + " " + Str(t->image) + " " + t->begin.ToString().text +
                     "-" + t->end.ToString().text);

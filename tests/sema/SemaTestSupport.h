@@ -71,7 +71,7 @@ class ParserTest : public ::testing::Test {
   // The messages of the list, each as Line(level, text).
   std::vector<std::string> Messages() const {
     std::vector<std::string> out;
-    for (OrvTokenListNode* e = messages.head; e != nullptr; e = e->next) {
+    for (OrvTokenListNode* e = messages.Head(); e != nullptr; e = e->next) {
       out.push_back(Line(e->token->code, Str(e->token->image)));
     }
     return out;
@@ -79,7 +79,7 @@ class ParserTest : public ::testing::Test {
   // The positions of the messages of the list, in order.
   std::vector<OrvTxtPosn> MessagePosns() const {
     std::vector<OrvTxtPosn> out;
-    for (OrvTokenListNode* e = messages.head; e != nullptr; e = e->next) {
+    for (OrvTokenListNode* e = messages.Head(); e != nullptr; e = e->next) {
       out.push_back(e->token->begin);
     }
     return out;

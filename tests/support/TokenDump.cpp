@@ -56,7 +56,7 @@ std::string DumpToken(const OrvToken& token) {
 
 std::string DumpGroup(const OrvTokenGroup& group) {
   std::string out;
-  for (const OrvTokenListNode* p = group.attached.head; p != nullptr; p = p->next)
+  for (const OrvTokenListNode* p = group.attached.Head(); p != nullptr; p = p->next)
     out += "  + " + DumpToken(*p->token) + "\n";
   if (group.token != nullptr) out += DumpToken(*group.token) + "\n";
   return out;

@@ -77,7 +77,7 @@ TEST(OrvDebugDump, CommonTailShowsGenpPrintValueAndTokens) {
   n.Tokens().AddToken(SEP_DOT, OrvTxtPosn(), VString("."));
   n.Tokens().AddToken(TK_USER_DEFD_WORD, OrvTxtPosn(2, 7, 0), VString("X"));
   std::ostringstream codes;
-  for (OrvTokenListNode* t = n.Tokens().head; t; t = t->next) {
+  for (OrvTokenListNode* t = n.Tokens().Head(); t; t = t->next) {
     codes << "        \\ ";
     t->token->PrintCode(codes);
     codes << '\n';

@@ -20,7 +20,7 @@ void Add(OrvTokenList& list, int code, int line, int column, const char* text = 
 
 std::string Codes(const OrvTokenList& list) {
   std::string s;
-  for (OrvTokenListNode* n = list.head; n; n = n->next) {
+  for (OrvTokenListNode* n = list.Head(); n; n = n->next) {
     if (!s.empty()) s += ',';
     s += OrvTokenCodeName(n->token->code);
   }

@@ -7,6 +7,7 @@
 #include <set>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "VStringList.h"
 
@@ -34,7 +35,7 @@ std::string Kind(const OrvToken& t) {
 
 std::string Codes(const OrvTokenList& l) {
   std::string s;
-  for (const OrvTokenListNode* p = l.head; p; p = p->next)
+  for (const OrvTokenListNode* p = l.Head(); p; p = p->next)
     s += (s.empty() ? "" : " ") + std::to_string(p->token->code);
   return s;
 }
@@ -296,8 +297,8 @@ TEST(OrvTokenListTest, CopiesAreDeep) {
   Add(a, Tok(405, " ", 1, 2));
   OrvTokenList b(a);
   EXPECT_EQ("419 405", Codes(b));
-  EXPECT_NE(a.head->token, b.head->token);
-  EXPECT_NE(a.head->token->image.text, b.head->token->image.text);
+  EXPECT_NE(a.Head()->token, b.Head()->token);
+  EXPECT_NE(a.Head()->token->image.text, b.Head()->token->image.text);
   OrvTokenList c;
   Add(c, Tok(1));
   c.CopyFrom(a);
@@ -465,7 +466,8 @@ TEST(OrvTokenListTest, PrintForms) {
   OrvTokenList l;
   Add(l, new OrvToken(TK_USER_DEFD_WORD, VString("A"), OrvTxtPosnRange()));
   Add(l, new OrvToken(SEP_DOT, VString("."), OrvTxtPosnRange()));
-  l.head->next->next = new OrvTokenListNode{nullptr, nullptr};
+  OrvToken* none = nullptr;
+  l.Append(none);
   std::ostringstream dbg, kind;
   l.Print(dbg);
   kind << l;
@@ -527,3 +529,152 @@ TEST(OrvTokenListTest, TicReadErrors) {
 }
 
 }  // namespace
+
+// The list keeps its last node through every operation that changes its
+// ends: after each step of a case, the last token is the one a walk finds
+// and a token appended afterwards lands at the very end.
+struct TailCase {
+  const char* title;
+  void (*steps)(OrvTokenList& list);
+  std::vector<int> codesBeforeAppend;
+};
+
+void PrintTo(const TailCase& c, std::ostream* os) { *os << c.title; }
+
+OrvToken* CodeTok(int code) { return new OrvToken(code, VString(), OrvTxtPosnRange()); }
+
+OrvTokenGroup* Group(int code) {
+  OrvTokenGroup* g = new OrvTokenGroup();
+  g->token = CodeTok(code);
+  return g;
+}
+
+class OrvTokenListTailTest : public ::testing::TestWithParam<TailCase> {};
+
+TEST_P(OrvTokenListTailTest, LastTokenAndAppendFollowEveryChange) {
+  OrvTokenList list;
+  GetParam().steps(list);
+  std::string expected;
+  for (int code : GetParam().codesBeforeAppend)
+    expected += (expected.empty() ? "" : " ") + std::to_string(code);
+  EXPECT_EQ(Codes(list), expected);
+  OrvToken* walkedLast = nullptr;
+  for (OrvTokenListNode* n = list.Head(); n; n = n->next) walkedLast = n->token;
+  EXPECT_EQ(list.Last(), walkedLast);
+  Add(list, CodeTok(SEP_EOF));
+  ASSERT_NE(list.Last(), nullptr);
+  EXPECT_EQ(list.Last()->code, SEP_EOF);
+  OrvTokenListNode* n = list.Head();
+  while (n->next) n = n->next;
+  EXPECT_EQ(n->token->code, SEP_EOF);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, OrvTokenListTailTest,
+    ::testing::Values(
+        TailCase{"empty", [](OrvTokenList&) {}, {}},
+        TailCase{"appended",
+                 [](OrvTokenList& l) {
+                   Add(l, CodeTok(SEP_DOT));
+                   Add(l, CodeTok(SEP_COMMA));
+                 },
+                 {SEP_DOT, SEP_COMMA}},
+        TailCase{"spliced onto empty",
+                 [](OrvTokenList& l) {
+                   OrvTokenList o;
+                   Add(o, CodeTok(SEP_DOT));
+                   l.Splice(o);
+                   EXPECT_TRUE(o.IsEmpty());
+                   Add(o, CodeTok(SEP_SEMI));  // the emptied list starts afresh
+                   l.Splice(o);
+                 },
+                 {SEP_DOT, SEP_SEMI}},
+        TailCase{"prepended to empty",
+                 [](OrvTokenList& l) {
+                   OrvTokenList o;
+                   Add(o, CodeTok(SEP_DOT));
+                   Add(o, CodeTok(SEP_COMMA));
+                   l.Prepend(o);
+                 },
+                 {SEP_DOT, SEP_COMMA}},
+        TailCase{"prepended to a list",
+                 [](OrvTokenList& l) {
+                   Add(l, CodeTok(SEP_SEMI));
+                   OrvTokenList o;
+                   Add(o, CodeTok(SEP_DOT));
+                   l.Prepend(o);
+                 },
+                 {SEP_DOT, SEP_SEMI}},
+        TailCase{"pushed in front of empty",
+                 [](OrvTokenList& l) {
+                   OrvTokenGroup* g = Group(SEP_DOT);
+                   l.PushFront(g);  // the group stays the caller's
+                   delete g;
+                 },
+                 {SEP_DOT}},
+        TailCase{"first popped to empty",
+                 [](OrvTokenList& l) {
+                   Add(l, CodeTok(SEP_DOT));
+                   delete l.PopFirst();
+                 },
+                 {}},
+        TailCase{"last popped",
+                 [](OrvTokenList& l) {
+                   Add(l, CodeTok(SEP_DOT));
+                   Add(l, CodeTok(SEP_COMMA));
+                   delete l.PopLast();
+                 },
+                 {SEP_DOT}},
+        TailCase{"last popped to empty",
+                 [](OrvTokenList& l) {
+                   Add(l, CodeTok(SEP_DOT));
+                   delete l.PopLast();
+                 },
+                 {}},
+        TailCase{"last removed by a predicate",
+                 [](OrvTokenList& l) {
+                   Add(l, CodeTok(SEP_DOT));
+                   Add(l, CodeTok(SEP_SPACE));
+                   l.RemoveSpaceSeps();
+                 },
+                 {SEP_DOT}},
+        TailCase{"every token removed by a predicate",
+                 [](OrvTokenList& l) {
+                   Add(l, CodeTok(SEP_SPACE));
+                   l.RemoveSpaceSeps();
+                 },
+                 {}},
+        TailCase{"group appended",
+                 [](OrvTokenList& l) {
+                   OrvTokenGroup* g = Group(SEP_DOT);
+                   Add(g->attached, CodeTok(SEP_SPACE));
+                   l.AppendGroup(g);
+                 },
+                 {SEP_SPACE, SEP_DOT}},
+        TailCase{"copied",
+                 [](OrvTokenList& l) {
+                   OrvTokenList o;
+                   Add(o, CodeTok(SEP_DOT));
+                   Add(o, CodeTok(SEP_COMMA));
+                   l.CopyFrom(o);
+                 },
+                 {SEP_DOT, SEP_COMMA}},
+        TailCase{"nodes released and put back in front",
+                 [](OrvTokenList& l) {
+                   OrvTokenList o;
+                   Add(o, CodeTok(SEP_DOT));
+                   Add(o, CodeTok(SEP_COMMA));
+                   OrvTokenListNode* last = nullptr;
+                   OrvTokenListNode* first = o.ReleaseNodes(&last);
+                   EXPECT_TRUE(o.IsEmpty());
+                   EXPECT_EQ(o.Last(), nullptr);
+                   Add(l, CodeTok(SEP_SEMI));
+                   l.PrependNodes(first, last);
+                 },
+                 {SEP_DOT, SEP_COMMA, SEP_SEMI}},
+        TailCase{"cleared",
+                 [](OrvTokenList& l) {
+                   Add(l, CodeTok(SEP_DOT));
+                   l.Clear();
+                 },
+                 {}}));

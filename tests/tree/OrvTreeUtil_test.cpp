@@ -28,7 +28,7 @@ std::string Text(const VString& s) { return s.text != nullptr ? s.text : ""; }
 // The images of a token list joined by blanks.
 std::string Images(const OrvTokenList& list) {
   std::string out;
-  for (OrvTokenListNode* n = list.head; n != nullptr; n = n->next) {
+  for (OrvTokenListNode* n = list.Head(); n != nullptr; n = n->next) {
     if (!out.empty()) out += ' ';
     out += Text(n->token->image);
   }
