@@ -119,7 +119,7 @@ struct TreeTokens {
 
 int CollectTokens(OrvTokenList* list, OrvExpr*, OrvExpr*, void* context) {
   HarnessParse* parse = static_cast<TreeTokens*>(context)->parse;
-  for (OrvTokenListNode* e = list->head; e != nullptr; e = e->next) {
+  for (OrvTokenListNode* e = list->Head(); e != nullptr; e = e->next) {
     if (e->token == nullptr) continue;
     const VString& image = e->token->image;
     parse->tokens.push_back(image.text != nullptr ? image.text : "");
@@ -230,7 +230,7 @@ HarnessParse ParseText(const std::string& text, const HarnessOptions& options) {
     OrvWalkTree(parser.root, &context, "EngineHarnessTokens", &CollectErrorNodes, nullptr,
                 &CollectTokens);
   }
-  for (OrvTokenListNode* e = messages.head; e != nullptr; e = e->next) {
+  for (OrvTokenListNode* e = messages.Head(); e != nullptr; e = e->next) {
     const VString& t = e->token->image;
     parse.messages.push_back(std::to_string(e->token->code) + " " + (t.text != nullptr ? t.text : "") +
                              " @" + std::to_string(WordIndex(e->token->begin)));

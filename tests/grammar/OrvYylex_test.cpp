@@ -87,7 +87,7 @@ class YylexTest : public ::testing::Test {
 
   std::vector<std::string> Messages() const {
     std::vector<std::string> out;
-    for (OrvTokenListNode* e = messages.head; e != nullptr; e = e->next)
+    for (OrvTokenListNode* e = messages.Head(); e != nullptr; e = e->next)
       out.push_back(std::to_string(e->token->code) + " " + Str(e->token->image));
     return out;
   }
@@ -182,7 +182,7 @@ void Inject(OrvParserImpl& parser, int code, const char* image = "", const char*
 // The images of a token list.
 std::string Images(const OrvTokenList& list) {
   std::string out;
-  for (OrvTokenListNode* e = list.head; e != nullptr; e = e->next)
+  for (OrvTokenListNode* e = list.Head(); e != nullptr; e = e->next)
     out += (out.empty() ? "" : " ") + Str(e->token->image);
   return out;
 }

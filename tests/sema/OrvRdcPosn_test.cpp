@@ -30,7 +30,7 @@ OrvTokenList* Posn(std::initializer_list<const char*> words) {
 
 std::string Images(const OrvTokenList& list) {
   std::string out;
-  for (OrvTokenListNode* e = list.head; e != nullptr; e = e->next)
+  for (OrvTokenListNode* e = list.Head(); e != nullptr; e = e->next)
     out += (out.empty() ? "" : " ") + Str(e->token->image);
   return out;
 }
