@@ -26,3 +26,18 @@ foreach(_t ${_grammar_tests})
     LARK_TABLE_CHECK="$<TARGET_FILE:lark_grammar_tables>")
   add_dependencies(${_name} lark_grammar_splice lark_grammar_extract lark_grammar_conflicts lark_grammar_tables)
 endforeach()
+
+# The harness grammar of the parse-engine tests (and benchmarks), with its
+# word source and parse driver.
+add_library(lark_engine_harness STATIC
+  ${CMAKE_CURRENT_LIST_DIR}/EngineHarness.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/EngineHarnessGrammar.cpp)
+target_include_directories(lark_engine_harness PUBLIC ${CMAKE_CURRENT_LIST_DIR})
+target_link_libraries(lark_engine_harness PUBLIC grammar)
+lark_grammar(lark_engine_harness NAME EngineHarness
+  GRAMMAR ${CMAKE_CURRENT_LIST_DIR}/EngineHarness.y
+  CONFLICTS ${CMAKE_CURRENT_LIST_DIR}/EngineHarness.conflicts)
+foreach(_t ${_grammar_tests})
+  get_filename_component(_name ${_t} NAME_WE)
+  target_link_libraries(${_name} PRIVATE lark_engine_harness)
+endforeach()
