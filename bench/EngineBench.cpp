@@ -15,7 +15,6 @@
 #include <vector>
 
 #include "EngineHarness.h"
-#include "OrvRdcPosn.h"
 
 namespace {
 
@@ -23,13 +22,7 @@ using engine_harness::HarnessOptions;
 using engine_harness::HarnessParse;
 using engine_harness::ParseText;
 
-std::string Nesting(int n) {
-  std::string text = "DISPLAY";
-  for (int i = 0; i < n; ++i) text += " (";
-  text += " 7";
-  for (int i = 0; i < n; ++i) text += " )";
-  return text + " .";
-}
+std::string Nesting(int n) { return engine_harness::Nested("DISPLAY", n, "7", "."); }
 
 std::string Window(int n) {
   std::string text = "WRITE A (";
@@ -43,13 +36,7 @@ std::string List(int n) {
   return text + " TO Y .";
 }
 
-std::string Ambiguous(int depth) {
-  std::string text = "COMPUTE";
-  for (int i = 0; i < depth; ++i) text += " (";
-  text += " X";
-  for (int i = 0; i < depth; ++i) text += " )";
-  return text + " TO .";
-}
+std::string Ambiguous(int depth) { return engine_harness::Nested("COMPUTE", depth, "X", "TO ."); }
 
 HarnessParse Run(const std::string& text) {
   HarnessOptions options;
@@ -94,11 +81,10 @@ void* Benchmarks(void*) {
 
   std::printf("position step, slots examined per list item:");
   for (int n : {10, 100, 1000, 10000}) {
-    const long before = RdcPosnSlotsExamined;
     HarnessOptions options;
     options.readBack = false;
-    ParseText(List(n), options);
-    std::printf("  %d items %.2f", n, static_cast<double>(RdcPosnSlotsExamined - before) / n);
+    const HarnessParse p = ParseText(List(n), options);
+    std::printf("  %d items %.2f", n, static_cast<double>(p.counters.positionSlots) / n);
   }
   std::printf("\n");
   return nullptr;

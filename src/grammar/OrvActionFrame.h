@@ -50,8 +50,9 @@ struct OrvActionFrame {
 void OrvActionPositions(OrvActionFrame& frame, OrvParseValue newValue);
 
 // Deletes the node that a value-stack entry holds (a value of 1400 or less
-// is no node) and sets the entry to 0; actions write it OrvReleaseValue($k)
-// for a symbol whose node they have used up.
+// is no node; a node that a tree holds is left to it) and sets the entry to
+// 0; actions write it OrvReleaseValue($k) for a symbol whose node they have
+// used up.
 void OrvReleaseValue(OrvParseValue& entry);
 
 // How an action ends.

@@ -17,6 +17,8 @@ void OrvActionPositions(OrvActionFrame& frame, OrvParseValue newValue) {
 }
 
 void OrvReleaseValue(OrvParseValue& entry) {
-  delete OrvGrammarValueNode(entry);
+  OrvExpr* node = OrvGrammarValueNode(entry);
+  // A node that a tree holds is the tree's: the entry only lets go of it.
+  if (node != nullptr && node->Parent() == nullptr) delete node;
   entry = 0;
 }

@@ -19,7 +19,7 @@ OrvExpr* OrvGramDataDivision(OrvParseValue* header, OrvParseValue* sections) {
   OrvExpr* result;
   if (allAbsent) {
     result = OrvGramNodeOf(*header);
-    for (int i = 0; i < ORV_DATA_DIVISION_SECTIONS; ++i) OrvGramDeleteValue(&sections[i]);
+    for (int i = 0; i < ORV_DATA_DIVISION_SECTIONS; ++i) OrvReleaseValue(sections[i]);
   } else {
     result = OrvGramNode(DIVISION_DATA, OrvGramNodeOf(*header));
     for (int i = 0; i < ORV_DATA_DIVISION_SECTIONS; ++i) {

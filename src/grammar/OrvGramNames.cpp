@@ -6,6 +6,7 @@
 #include "OrvListExpr.h"
 #include "OrvNameNodes.h"
 #include "OrvParserImpl.h"
+#include "OrvParserNames.h"
 #include "OrvSymTab.h"
 
 namespace {
@@ -33,7 +34,16 @@ OrvExpr* OrvGramLiteralName(OrvParseValue* entry) {
   OrvExpr* element = nullptr;
   if (literal != nullptr && literal->HasImage() && currentParser != nullptr)
     element = OrvSymTabFindOrAddElt(currentParser->curSymTab, *literal->Image());
-  OrvGramDeleteValue(entry);
+  OrvReleaseValue(*entry);
+  return element;
+}
+
+OrvExpr* OrvGramLiteralProgramName(OrvParseValue* entry) {
+  OrvExpr* literal = OrvGramNodeOf(*entry);
+  OrvExpr* element = nullptr;
+  if (literal != nullptr && literal->HasImage() && currentParser != nullptr)
+    element = FindNameInProg(currentParser, *literal->Image());
+  OrvReleaseValue(*entry);
   return element;
 }
 

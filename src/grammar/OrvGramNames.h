@@ -31,6 +31,12 @@ OrvExpr* OrvGramNameUseNode(OrvExpr* element);
 // table.  The literal node of the entry is deleted and the entry cleared.
 OrvExpr* OrvGramLiteralName(OrvParseValue* entry);
 
+// The element of a name written as a literal in END PROGRAM: the image
+// looked up as a word is (FindNameInProg), so that it meets the program
+// name that PROGRAM-ID defined in the compilation unit's table; the literal
+// node of the entry is deleted and the entry cleared.
+OrvExpr* OrvGramLiteralProgramName(OrvParseValue* entry);
+
 // An integer used as a section or paragraph name: the entry's literal is
 // replaced by the element of its image, so that "100" written as a name
 // and "100" written in a PERFORM meet in one element.

@@ -21,11 +21,6 @@ OrvExpr* OrvGramFillSlots(OrvExpr* node, OrvExpr* a, OrvExpr* b, OrvExpr* c, Orv
   return node;
 }
 
-void OrvGramDeleteValue(OrvParseValue* entry) {
-  delete OrvGramNodeOf(*entry);
-  *entry = 0;
-}
-
 OrvExpr* OrvGramErrorNode() {
   OrvExpr* node = GenErrNode();
   if (currentParser != nullptr) currentParser->noReduce = 1;

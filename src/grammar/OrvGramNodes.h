@@ -31,11 +31,6 @@ bool OrvGramAbsent(const OrvExpr* node);
 OrvExpr* OrvGramFillSlots(OrvExpr* node, OrvExpr* a, OrvExpr* b = nullptr, OrvExpr* c = nullptr,
                           OrvExpr* d = nullptr, OrvExpr* e = nullptr);
 
-// Deletes the node of a value-stack entry and clears the entry, so that no
-// later step of the reduction sees the freed node.  A plain number is only
-// cleared.
-void OrvGramDeleteValue(OrvParseValue* entry);
-
 // The value of an error rule: the running parse's current error node
 // (GenErrNode); the next position step then moves no tokens, which stay
 // where recovery put them.

@@ -61,8 +61,8 @@ OrvExpr* OrvGramEnvDivision(OrvParseValue* header, OrvParseValue* configuration,
   if (OrvGramAbsent(OrvGramNodeOf(*header)) && OrvGramAbsent(OrvGramNodeOf(*configuration)) &&
       OrvGramAbsent(OrvGramNodeOf(*inputOutput))) {
     result = OrvGramNodeOf(*header);
-    OrvGramDeleteValue(configuration);
-    OrvGramDeleteValue(inputOutput);
+    OrvReleaseValue(*configuration);
+    OrvReleaseValue(*inputOutput);
   } else {
     result = OrvGramNode(DIVISION_ENVIRONMENT, OrvGramNodeOf(*header), OrvGramNodeOf(*configuration),
                          OrvGramNodeOf(*inputOutput));
@@ -70,9 +70,10 @@ OrvExpr* OrvGramEnvDivision(OrvParseValue* header, OrvParseValue* configuration,
   return OrvGramDivisionCallBack(result);
 }
 
-OrvExpr* OrvGramStartConfiguration(OrvExpr* header) {
+OrvExpr* OrvGramStartConfiguration(OrvParseValue* header) {
   OrvExpr* section = OrvConfigurationCollector.Start(new OrvExprOper(SECTION_CONFIGURATION));
-  if (header != nullptr) section->SetArg(kHeaderSlot, header, -1, 0);
+  if (OrvGramNodeOf(*header) != nullptr) section->SetArg(kHeaderSlot, OrvGramNodeOf(*header), -1, 0);
+  *header = 0;
   return section;
 }
 

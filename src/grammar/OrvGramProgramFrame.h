@@ -44,8 +44,10 @@ OrvExpr* OrvGramProgramId(OrvExpr* name, OrvExpr* attribute);
 OrvExpr* OrvGramEnvDivision(OrvParseValue* header, OrvParseValue* configuration, OrvParseValue* inputOutput);
 
 // Starts the configuration collector on a new SECTION_CONFIGURATION whose
-// slot 0 holds the header; returns the node.
-OrvExpr* OrvGramStartConfiguration(OrvExpr* header);
+// slot 0 holds the header of the entry `header`; returns the node.  The
+// entry is cleared: error recovery pops entries from the top, and must not
+// meet the header after it deleted the section that holds it.
+OrvExpr* OrvGramStartConfiguration(OrvParseValue* header);
 // Finishes the configuration collector: the section, or, when none of its
 // slots holds a clause, a new NULL_NODE (the section is deleted and the
 // entry of the starting action, which held it, cleared).

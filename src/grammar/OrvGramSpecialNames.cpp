@@ -34,8 +34,11 @@ OrvExpr* OrvGramStartSpecialNames() {
   return OrvSpecialNamesCollector.Start(OrvGramNode(PARA_SPECIAL_NAMES, OrvGramNullNode()));
 }
 
-OrvExpr* OrvGramStartSwitch(OrvExpr* switchName, OrvExpr* isPhrase) {
-  return OrvSubClauseCollector.Start(OrvGramNode(SNX_FUNC_SWITCH, switchName, isPhrase));
+OrvExpr* OrvGramStartSwitch(OrvParseValue* switchName, OrvParseValue* isPhrase) {
+  OrvExpr* node = OrvGramNode(SNX_FUNC_SWITCH, OrvGramNodeOf(*switchName), OrvGramNodeOf(*isPhrase));
+  *switchName = 0;
+  *isPhrase = 0;
+  return OrvSubClauseCollector.Start(node);
 }
 
 OrvExpr* OrvGramNumberedSwitch(OrvParseValue* number, const OrvTokenList* tokens) {
@@ -51,7 +54,7 @@ OrvExpr* OrvGramNumberedSwitch(OrvParseValue* number, const OrvTokenList* tokens
   }
   OrvExpr* node = OrvGramNode(kNumberedSwitches[n]);
   if (integer != nullptr) node->Tokens().Splice(integer->Tokens());
-  OrvGramDeleteValue(number);
+  OrvReleaseValue(*number);
   return node;
 }
 
@@ -63,8 +66,8 @@ OrvExpr* OrvGramDeviceClauseNode(OrvParseValue* device, OrvParseValue* target) {
     OrvExpr* clause = OrvGramNode(SNX_CONSOLE_IS_CRT);
     OrvGatherTokensWalker(deviceNode, clause->Tokens());
     OrvGatherTokensWalker(targetNode, clause->Tokens());
-    OrvGramDeleteValue(device);
-    OrvGramDeleteValue(target);
+    OrvReleaseValue(*device);
+    OrvReleaseValue(*target);
     return clause;
   }
   if (crt) ReportError(OrvSrcPosnBegWalker(targetNode), VString("CRT can only appear in CONSOLE IS CRT"));

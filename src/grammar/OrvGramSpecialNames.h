@@ -19,8 +19,11 @@ const int ORV_SPECIAL_NAMES_CONSOLE_IS_CRT = 8;
 OrvExpr* OrvGramStartSpecialNames();
 
 // Starts the sub-clause collector on a new SNX_FUNC_SWITCH with the switch
-// in slot 0 and the IS-phrase (or nothing) in slot 1; returns the node.
-OrvExpr* OrvGramStartSwitch(OrvExpr* switchName, OrvExpr* isPhrase);
+// of the entry `switchName` in slot 0 and the IS-phrase of `isPhrase` (or
+// nothing) in slot 1; returns the node.  Both entries are cleared, so that
+// error recovery, which pops entries from the top and may delete the node,
+// never meets them after it.
+OrvExpr* OrvGramStartSwitch(OrvParseValue* switchName, OrvParseValue* isPhrase);
 
 // SWITCH n: the node of SWITCH-n for n from 0 to 8.  Another number gives
 // "Bad switch number: n" (the whole number) at the begin of the number's

@@ -13,6 +13,6 @@ OrvExpr* OrvGramGoTo(OrvExpr* names, OrvParseValue* depending) {
     const VString text("More than one procedure name in GO TO without DEPENDING");
     currentParser->ReportMessage(MSG_ERR, nullptr, &text);
   }
-  OrvGramDeleteValue(depending);
+  OrvReleaseValue(*depending);
   return OrvGramNode(STMT_GOTO, names);
 }

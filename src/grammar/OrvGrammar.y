@@ -13,12 +13,13 @@
 
    Actions.  Every action is one line that calls a named helper (the
    OrvGram* functions, one source file per area, each tested on its own)
-   through the macros of OrvGrammarActionMacros.h: N(v) is the node of a
-   value, V(p) the value of a node; POSITION_STEP(node) moves the tokens of
-   the rule onto the node before the action hands it on; POSITION_OF($k) is
-   the token list of symbol k; PASS_UP($k) hands value and tokens of symbol
-   k up unchanged; DROP($k) deletes the node of symbol k and clears its
-   stack entry.  There is no implicit $$ = $1: a rule that passes a value
+   through the macros that OrvGrammar.cpp defines for them: N(v) is the
+   node of a value, V(p) the value of a node, PARSER the running parser;
+   POSITION_STEP(node) moves the tokens of the rule onto the node before the
+   action hands it on (and returns the node); POSITION_OF($k) is the token
+   list of symbol k; PASS_UP($k) hands value and tokens of symbol k up
+   unchanged; HAND_CLAUSE and HAND_LIST_ITEM run the position step and give
+   the node to a collector.  There is no implicit $$ = $1: a rule that passes a value
    on writes it.  An optional phrase that is absent gives a NULL_NODE from
    its own empty rule.
 
@@ -80,7 +81,7 @@ program
         ;
 
 program_start
-        : /* empty */                   { $$ = V(P.StartProgram()); }
+        : /* empty */                   { $$ = V(PARSER.StartProgram()); }
         ;
 
 end_program
@@ -90,7 +91,7 @@ end_program
 
 end_program_name
         : TK_USER_DEFD_WORD             { $$ = V(OrvGramNameUse(N($1), SYMCAT_PROGRAM_NAME, POSITION_OF($1))); }
-        | TK_NONNUM_LIT                 { $$ = V(OrvGramNameUse(OrvGramLiteralName(&$1), SYMCAT_PROGRAM_NAME, POSITION_OF($1))); }
+        | TK_NONNUM_LIT                 { $$ = V(OrvGramNameUse(OrvGramLiteralProgramName(&$1), SYMCAT_PROGRAM_NAME, POSITION_OF($1))); }
         ;
 
 /* ===================================================================== */
@@ -175,7 +176,7 @@ config_header_opt
         ;
 
 config_start
-        : /* empty */                   { $$ = V(OrvGramStartConfiguration(N($0))); }
+        : /* empty */                   { $$ = V(OrvGramStartConfiguration(&$0)); }
         ;
 
 config_paragraphs
@@ -196,16 +197,12 @@ config_paragraph
    name lookup off, so that it arrives as a character string.  The entry
    after the paragraph's "." may be left out as a whole. */
 source_computer
-        : RW_SOURCE_COMPUTER SEP_DOT name_lookup_off source_computer_entry
-                                        { $$ = $4; }
-        ;
-
-source_computer_entry
-        : name_lookup_on                { $$ = V(OrvGramComputerParagraph(PARA_SOURCE_COMPUTER, nullptr, nullptr)); }
-        | TK_CHAR_STRING name_lookup_on debugging_mode_opt SEP_DOT
-                                        { $$ = V(OrvGramComputerParagraph(PARA_SOURCE_COMPUTER, N($1), N($3))); }
-        | name_lookup_on debugging_mode_opt SEP_DOT
-                                        { $$ = V(OrvGramComputerParagraph(PARA_SOURCE_COMPUTER, nullptr, N($2))); }
+        : RW_SOURCE_COMPUTER SEP_DOT name_lookup_off name_lookup_on
+                                        { $$ = V(OrvGramComputerParagraph(PARA_SOURCE_COMPUTER, nullptr, nullptr)); }
+        | RW_SOURCE_COMPUTER SEP_DOT name_lookup_off TK_CHAR_STRING name_lookup_on debugging_mode_opt SEP_DOT
+                                        { $$ = V(OrvGramComputerParagraph(PARA_SOURCE_COMPUTER, N($4), N($6))); }
+        | RW_SOURCE_COMPUTER SEP_DOT name_lookup_off name_lookup_on debugging_mode_opt SEP_DOT
+                                        { $$ = V(OrvGramComputerParagraph(PARA_SOURCE_COMPUTER, nullptr, N($5))); }
         ;
 
 debugging_mode_opt
@@ -214,14 +211,10 @@ debugging_mode_opt
         ;
 
 object_computer
-        : RW_OBJECT_COMPUTER SEP_DOT name_lookup_off object_computer_entry
-                                        { $$ = $4; }
-        ;
-
-object_computer_entry
-        : name_lookup_on                { $$ = V(OrvGramComputerParagraph(PARA_OBJECT_COMPUTER, nullptr, nullptr)); }
-        | TK_CHAR_STRING name_lookup_on object_computer_clauses SEP_DOT
-                                        { $$ = V(OrvGramComputerParagraph(PARA_OBJECT_COMPUTER, N($1), N($3))); }
+        : RW_OBJECT_COMPUTER SEP_DOT name_lookup_off name_lookup_on
+                                        { $$ = V(OrvGramComputerParagraph(PARA_OBJECT_COMPUTER, nullptr, nullptr)); }
+        | RW_OBJECT_COMPUTER SEP_DOT name_lookup_off TK_CHAR_STRING name_lookup_on object_computer_clauses SEP_DOT
+                                        { $$ = V(OrvGramComputerParagraph(PARA_OBJECT_COMPUTER, N($4), N($6))); }
         ;
 
 object_computer_clauses
@@ -306,7 +299,7 @@ special_names_clause
 /* A switch clause: its ON and OFF phrases are gathered by the sub-clause
    collector while the SPECIAL-NAMES collector is busy. */
 switch_start
-        : /* empty */                   { $$ = V(OrvGramStartSwitch(N($-1), N($0))); }
+        : /* empty */                   { $$ = V(OrvGramStartSwitch(&$-1, &$0)); }
         ;
 
 switch_is_opt
@@ -442,8 +435,8 @@ symbolic_constant_defs
         ;
 
 symbolic_constant_def
-        : TK_USER_DEFD_WORD is_opt literal
-                                        { $$ = V(OrvGramNode(SNX_SYMB_CONST, OrvGramDefine(N($1), SYMCAT_SYMBOLIC_CONSTANT), N($3))); }
+        : symbolic_constant_name is_opt literal
+                                        { $$ = V(OrvGramNode(SNX_SYMB_CONST, N($1), N($3))); }
         ;
 
 /* Definitions of the names that SPECIAL-NAMES declares. */
@@ -465,6 +458,10 @@ symbolic_char_def
 
 class_name_def
         : TK_USER_DEFD_WORD             { $$ = V(OrvGramDefine(N($1), SYMCAT_CLASS_NAME)); }
+        ;
+
+symbolic_constant_name
+        : TK_USER_DEFD_WORD             { $$ = V(OrvGramDefine(N($1), SYMCAT_SYMBOLIC_CONSTANT)); }
         ;
 
 /* Uses of those names elsewhere in the grammar. */
@@ -908,7 +905,7 @@ data_header_opt
         ;
 
 data_division_start
-        : /* empty */                   { P.inDataDivision = 1; }
+        : /* empty */                   { PARSER.inDataDivision = 1; }
         ;
 
 schema_section

@@ -16,6 +16,7 @@ struct OrvParseCounters {
   long commits = 0;           // commits of the trials
   long reductions = 0;        // reductions outside trials
   long positionSteps = 0;     // calls of the position step (RdcPosn)
+  long positionSlots = 0;     // argument slots the position step compared
   // Per rule: the reductions outside trials, each of which ran the rule's
   // action once.
   std::vector<long> actionRuns;

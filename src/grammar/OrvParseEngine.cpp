@@ -36,8 +36,11 @@ void FreeChain(ParseState* record) {
 }  // namespace
 
 int OrvRunParse(const OrvGrammarDef& grammar) {
+  const long slotsBefore = RdcPosnSlotsExamined;
   OrvParseRun run(grammar);
-  return run.Run();
+  const int result = run.Run();
+  ParseCounters.positionSlots = RdcPosnSlotsExamined - slotsBefore;
+  return result;
 }
 
 OrvParseRun::OrvParseRun(const OrvGrammarDef& grammar)

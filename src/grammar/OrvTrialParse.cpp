@@ -211,24 +211,29 @@ class LostTokens {
     }
   }
   bool Any() const { return list_ != nullptr && !list_->IsEmpty(); }
-  // The list itself, for an entry without a position.
+  // Gives the tokens taken so far to the entry that stands for them, the
+  // first one of the gap they fell into (an entry without a position); with
+  // no gap, in front of `following`, the position of what follows them.
+  void GiveTo(OrvTokenList** gapOwner, OrvTokenList*& following) {
+    if (!Any()) return;
+    if (gapOwner != nullptr) {
+      *gapOwner = Release();
+    } else if (following == nullptr) {
+      following = Release();
+    } else {
+      following->Prepend(*list_);
+      delete Release();
+    }
+  }
+  ~LostTokens() { delete list_; }
+
+ private:
   OrvTokenList* Release() {
     OrvTokenList* list = list_;
     list_ = nullptr;
     return list;
   }
-  // Puts the tokens in front of a list that follows them in the source.
-  void PrependTo(OrvTokenList*& position) {
-    if (position == nullptr) {
-      position = Release();
-      return;
-    }
-    position->Prepend(*list_);
-    delete Release();
-  }
-  ~LostTokens() { delete list_; }
 
- private:
   OrvTokenList* list_ = nullptr;
 };
 
@@ -263,7 +268,7 @@ void OrvParseRun::KeepTrialTokens(const ParseState* outermost) {
   // Queue entries from the outermost conflict up to the look-ahead.
   int next = outermost->queueIndex;
   const int end = q.readIndex - 1;
-  int gapOwner = -1;
+  OrvTokenList** gapOwner = nullptr;
   for (int i = common; i <= top; ++i) {
     OrvTokenList*& position = ps->positionStack[i];
     int shifted = -1;
@@ -272,29 +277,17 @@ void OrvParseRun::KeepTrialTokens(const ParseState* outermost) {
         if (q.positions[j] == position) shifted = j;
     }
     if (shifted < 0) {
-      if (position == nullptr && gapOwner < 0) gapOwner = i;
+      if (position == nullptr && gapOwner == nullptr) gapOwner = &position;
       continue;
     }
     for (int j = next; j < shifted; ++j) lost.Take(q.values[j], q.positions[j], q.codes[j] <= 0);
-    if (lost.Any()) {
-      if (gapOwner >= 0) {
-        ps->positionStack[gapOwner] = lost.Release();
-      } else {
-        lost.PrependTo(position);
-      }
-    }
+    lost.GiveTo(gapOwner, position);
     // A shifted token gets its own value back: trial code may have written
     // into the entry.
     ps->valueStack[i] = q.values[shifted];
     next = shifted + 1;
-    gapOwner = -1;
+    gapOwner = nullptr;
   }
   for (int j = next; j < end; ++j) lost.Take(q.values[j], q.positions[j], q.codes[j] <= 0);
-  if (lost.Any()) {
-    if (gapOwner >= 0) {
-      ps->positionStack[gapOwner] = lost.Release();
-    } else {
-      lost.PrependTo(TokenPosition);
-    }
-  }
+  lost.GiveTo(gapOwner, TokenPosition);
 }

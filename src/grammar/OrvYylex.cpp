@@ -51,13 +51,20 @@ const int kAreaBFirstColumn = 11;
 // code of its own: the grammar has no action for it.
 const int kUserFigurativeConstantCode = ORV_TOKEN_LAST_NAMED + 1;
 
-// Bits of the switch word.
-const OrvTokenSwitches kReservedWordLookup = 1u << 0;
-const OrvTokenSwitches kSpecialReservedWords = 1u << 1;
-const OrvTokenSwitches kFunctionNameMode = 1u << 2;
-const OrvTokenSwitches kDebuggingLines = 1u << 3;
-const OrvTokenSwitches kNameLookup = 1u << 4;
-const OrvTokenSwitches kAreaANames = 1u << 5;
+// The on/off switches of the switch word, one bit each, and where each
+// lives; the decimal-point character takes bits 8 to 15.
+struct SwitchField {
+  OrvTokenSwitches bit;
+  int& (*field)(OrvParserImpl& parser);
+};
+const SwitchField kSwitchFields[] = {
+    {1u << 0, [](OrvParserImpl& p) -> int& { return p.lexer.reservedWordLookup; }},
+    {1u << 1, [](OrvParserImpl& p) -> int& { return p.lexer.specialReservedWords; }},
+    {1u << 2, [](OrvParserImpl& p) -> int& { return p.lexer.functionNameMode; }},
+    {1u << 3, [](OrvParserImpl& p) -> int& { return p.lexer.debuggingLines; }},
+    {1u << 4, [](OrvParserImpl& p) -> int& { return p.nameLookup; }},
+    {1u << 5, [](OrvParserImpl& p) -> int& { return p.areaANames; }},
+};
 const int kDecimalPointShift = 8;
 
 template <std::size_t N>
@@ -180,200 +187,241 @@ OrvExpr* IntegerValue(const OrvToken& token) {
   return new OrvIntNumConst(token.image, value);
 }
 
+// Step 1: the next group, the held-back one first; the tokens attached in
+// front of it join the gathered ones.
+OrvTokenGroup* ReadGroup(OrvParserImpl* parser, OrvTokenList& gathered, bool& heldBack) {
+  OrvTokenGroup* group = parser->pendingGroup;
+  heldBack = group != nullptr;
+  parser->pendingGroup = nullptr;
+  if (group == nullptr) group = parser->lexer.GetToken();
+  // The lexer ends every input with SEP_EOF; a missing unit counts as that
+  // end.
+  if (group == nullptr) group = new OrvTokenGroup();
+  if (group->token == nullptr) group->token = new OrvToken(SEP_EOF, VString(), OrvTxtPosn(), OrvTxtPosn());
+  gathered.Splice(group->attached);
+  return group;
+}
+
+// Whether old-style COPY skipping drops this token (the skipping ends at a
+// period).
+bool SkippedAfterOldCopy(OrvParserImpl* parser, int code) {
+  if (!parser->copySkip) return false;
+  if (code == SEP_DOT) {
+    parser->copySkip = 0;
+    return false;
+  }
+  return code != SEP_EOF && code != RW_ALTERNATE && code != RW_ASSIGN && code != RW_ROLLBACK &&
+         (code < SEP_UNINLINED_COPY || code > SEP_REPLACE);
+}
+
+// Step 2: the code the grammar gets for a token of the lexer.
+int Recode(OrvParserImpl* parser, OrvToken* token, OrvTokenList& gathered) {
+  const int code = token->code;
+  switch (code) {
+    case SEP_EOF:
+      return 0;
+    case RW_ALTERNATE:
+    case RW_ASSIGN:
+    case RW_ROLLBACK:
+      if (!HasDialect(parser, ORV_DIAL_WANG)) return code;
+      return code == RW_ALTERNATE ? RW_ALTERNATE_WANG : code == RW_ASSIGN ? RW_ASSIGN_WANG : RW_ROLLBACK_WANG;
+    case RW_NOT:
+      return OneOf(PeekCode(parser), kNotPartners) ? CMB_NOT_ON_AT : code;
+    case RW_ON:
+      return OneOf(PeekCode(parser), kOnPartners) ? CMB_ON_BEF_KWD : code;
+    case SEP_COPY_INC:
+      return SEP_INLINED_COPY;
+    case SEP_UNINLINED_COPY:
+      // The COPY statement ends with a period of its own.
+      if (parser->lastTokenCode != SEP_DOT && parser->lastTokenCode != SEP_UNINLINED_COPY)
+        parser->pendingGroup = PeriodGroup(token->end);
+      return code;
+    case SEP_INLINED_COPY:
+      if (parser->lexer.oldCopy && parser->lastTokenCode != SEP_DOT) parser->copySkip = 1;
+      return code;
+    case SEP_COPY_EOF:
+    case SEP_REPLACE:
+      return code;
+    default:
+      return Combine(parser, token, gathered);
+  }
+}
+
+// Step 3: headers in Area B are reported; words in Area A become Area A
+// names while the grammar asks for them.
+int CheckAreaA(OrvParserImpl* parser, const OrvToken& token, int code) {
+  if (FreeFormat(parser)) return code;
+  const int column = token.begin.Column();
+  if (OneOf(code, kAreaAHeaders) && column >= kAreaBFirstColumn) {
+    OrvToken printed(token);
+    printed.code = static_cast<std::int16_t>(code);
+    Report(MSG_WARN, token.begin,
+           OrvFormat("This token should appear in Area A, not in Area B: %s", Printed(printed).text));
+  } else if ((code == TK_USER_DEFD_WORD || code == TK_INT_NUM_LIT) && parser->areaANames &&
+             !HasDialect(parser, ORV_DIAL_MF) && !HasDialect(parser, ORV_DIAL_MS) &&
+             column >= kAreaAFirstColumn && column < kAreaBFirstColumn) {
+    return TK_AREA_A_NAME;
+  }
+  return code;
+}
+
+// Step 4: before a header that ends a program or starts one, and before the
+// end of input, a period the source lacks: the group is held back and a
+// period delivered in its place.
+OrvTokenGroup* PutInPeriod(OrvParserImpl* parser, OrvTokenGroup* group) {
+  const int code = group->token->code;
+  if (code != RW_END_DECLARATIVES && code != RW_END_PROGRAM && code != RW_IDENTIFICATION && code != RW_ID &&
+      code != 0) {
+    return group;
+  }
+  if (parser->lastTokenCode == SEP_DOT || parser->lastTokenCode == 0) return group;
+  parser->pendingGroup = group;
+  return PeriodGroup(group->token->begin);
+}
+
+// Step 5: the semantic value of the token (TokenValue); false when a COPY
+// token has no statement behind it and is not to be delivered.
+bool TakeValue(OrvParserImpl* parser, OrvToken* token) {
+  OrvLexer& lexer = parser->lexer;
+  parser->curPosn = token->begin;
+  TokenValue = 0;
+  switch (token->code) {
+    case TK_PIC_CHAR_STRING:
+    case TK_CHAR_STRING:
+    case TK_FUNC_NAME_NO_ARGS:
+    case TK_FUNC_NAME_WITH_ARGS:
+    case ST_IDENT:
+      TokenValue = ValueOf(new OrvCharString(token->image));
+      return true;
+    case TK_NONNUM_LIT:
+    case ST_STR_LITER:
+      TokenValue = ValueOf(new OrvStrConst(token->image));
+      return true;
+    case TK_INT_NUM_LIT:
+    case ST_EXACT_NUM_LIT:
+      TokenValue = ValueOf(IntegerValue(*token));
+      return true;
+    case TK_REAL_NUM_LIT:
+    case ST_APPROX_NUM_LIT:
+      TokenValue = ValueOf(new OrvRealNumConst(token->image));
+      return true;
+    case TK_USER_DEFD_WORD:
+    case TK_AREA_A_NAME:
+      token->code = static_cast<std::int16_t>(WordValue(parser, token->code, token->image));
+      return true;
+    case SEP_UNINLINED_COPY:
+    case SEP_INLINED_COPY: {
+      OrvExpr* node = TakeCopyNode(lexer);
+      if (node == nullptr) {
+        Report(MSG_ERR, token->begin, VString("yylex: bad uninlined copy expr"));
+        return false;
+      }
+      TokenValue = ValueOf(node);
+      return true;
+    }
+    case SEP_COPY_EOF:
+      TokenValue = ValueOf(Take(lexer.memberEndNode));
+      return true;
+    case SEP_REPLACE:
+      TokenValue = ValueOf(Take(lexer.replaceNode));
+      return true;
+    default:
+      return true;
+  }
+}
+
+// Step 6: the position list of the token (TokenPosition), or where the
+// gathered tokens go instead; the token is taken out of the group when the
+// list holds it.  Returns the code delivered.
+int PlaceTokens(OrvParserImpl* parser, OrvTokenGroup*& group, OrvTokenList& gathered) {
+  const int code = group->token->code;
+  OrvExpr* node = OrvGrammarValueNode(TokenValue);
+  OrvTokenList* position = new OrvTokenList();
+  TokenPosition = position;
+  switch (code) {
+    case 0:
+      position->Splice(gathered);
+      if (parser->eofTokens != nullptr) {
+        // End of input delivered again: the list delivered first stays the
+        // one, with what came since.
+        parser->eofTokens->Splice(*position);
+        delete position;
+        TokenPosition = parser->eofTokens;
+      }
+      parser->eofTokens = TokenPosition;
+      return code;
+    case SEP_UNINLINED_COPY:
+    case SEP_INLINED_COPY:
+      (node->NArgs() > 0 ? node->ArgSlots(0)->tokens : node->Tokens()).Prepend(gathered);
+      return code;
+    case SEP_COPY_EOF:
+      gathered.AppendGroup(group);
+      group = nullptr;
+      (node != nullptr ? node->Tokens() : *position).Prepend(gathered);
+      return SEP_INLINED_COPY;
+    case SEP_REPLACE:
+      (node != nullptr ? *node->HeadTokens() : *position).Prepend(gathered);
+      return SEP_INLINED_COPY;
+    default: {
+      gathered.RemoveSpaceSeps();
+      position->Splice(gathered);
+      OrvToken* token = group->token;
+      group->token = nullptr;
+      position->Append(token);
+      return code;
+    }
+  }
+}
+
 }  // namespace
 
 int yylex(OrvParserImpl* parser) {
-  OrvLexer& lexer = parser->lexer;
   OrvTokenList gathered;
   for (;;) {
-    OrvTokenGroup* group;
-    int code;
-    if (parser->pendingGroup != nullptr) {
-      group = parser->pendingGroup;
-      parser->pendingGroup = nullptr;
-      gathered.Splice(group->attached);
-      code = group->token->code;
-    } else {
-      group = lexer.GetToken();
-      // The lexer ends every input with SEP_EOF; a missing unit counts as
-      // that end.
-      if (group == nullptr) group = new OrvTokenGroup(new OrvToken(SEP_EOF, VString(), OrvTxtPosn(), OrvTxtPosn()));
-      if (group->token == nullptr) group->token = new OrvToken(SEP_EOF, VString(), OrvTxtPosn(), OrvTxtPosn());
-      gathered.Splice(group->attached);
-      code = group->token->code;
-      // Tokens after an old-style COPY up to its period are dropped.
-      if (parser->copySkip) {
-        if (code == SEP_DOT) {
-          parser->copySkip = 0;
-        } else if (code != SEP_EOF && code != RW_ALTERNATE && code != RW_ASSIGN && code != RW_ROLLBACK &&
-                   (code < SEP_UNINLINED_COPY || code > SEP_REPLACE)) {
-          delete group;
-          continue;
-        }
-      }
+    bool heldBack = false;
+    OrvTokenGroup* group = ReadGroup(parser, gathered, heldBack);
+    if (!heldBack) {
       OrvToken* token = group->token;
-      if (code == SEP_EOF) {
-        code = 0;
-      } else if ((code == RW_ALTERNATE || code == RW_ASSIGN || code == RW_ROLLBACK) &&
-                 HasDialect(parser, ORV_DIAL_WANG)) {
-        code = code == RW_ALTERNATE ? RW_ALTERNATE_WANG : code == RW_ASSIGN ? RW_ASSIGN_WANG : RW_ROLLBACK_WANG;
-      } else if (code == RW_NOT && !parser->copySkip) {
-        if (OneOf(PeekCode(parser), kNotPartners)) code = CMB_NOT_ON_AT;
-      } else if (code == RW_ON && !parser->copySkip) {
-        if (OneOf(PeekCode(parser), kOnPartners)) code = CMB_ON_BEF_KWD;
-      } else if (code == SEP_COPY_INC) {
-        code = SEP_INLINED_COPY;
-      } else if (code == SEP_UNINLINED_COPY) {
-        if (parser->lastTokenCode != SEP_DOT && parser->lastTokenCode != SEP_UNINLINED_COPY)
-          parser->pendingGroup = PeriodGroup(token->end);
-      } else if (code == SEP_INLINED_COPY) {
-        if (lexer.oldCopy && parser->lastTokenCode != SEP_DOT) parser->copySkip = 1;
-      } else if (code != SEP_COPY_EOF && code != SEP_REPLACE) {
-        code = Combine(parser, token, gathered);
+      if (SkippedAfterOldCopy(parser, token->code)) {
+        delete group;
+        continue;
       }
-
-      // Area A.
-      if (!FreeFormat(parser)) {
-        if (OneOf(code, kAreaAHeaders) && token->begin.Column() >= kAreaBFirstColumn) {
-          OrvToken printed(*token);
-          printed.code = static_cast<std::int16_t>(code);
-          Report(MSG_WARN, token->begin,
-                 OrvFormat("This token should appear in Area A, not in Area B: %s", Printed(printed).text));
-        } else if ((code == TK_USER_DEFD_WORD || code == TK_INT_NUM_LIT) && parser->areaANames &&
-                   !HasDialect(parser, ORV_DIAL_MF) && !HasDialect(parser, ORV_DIAL_MS) &&
-                   token->begin.Column() >= kAreaAFirstColumn && token->begin.Column() < kAreaBFirstColumn) {
-          code = TK_AREA_A_NAME;
-        }
-      }
+      int code = Recode(parser, token, gathered);
+      code = CheckAreaA(parser, *token, code);
       token->code = static_cast<std::int16_t>(code);
-
-      // A missing period before a header and before the end.
-      if ((code == RW_END_DECLARATIVES || code == RW_END_PROGRAM || code == RW_IDENTIFICATION ||
-           code == RW_ID || code == 0) &&
-          parser->lastTokenCode != SEP_DOT && parser->lastTokenCode != 0) {
-        parser->pendingGroup = group;
-        group = PeriodGroup(token->begin);
-        code = SEP_DOT;
-      }
+      group = PutInPeriod(parser, group);
     }
-
-    // The semantic value.
-    OrvToken* token = group->token;
-    parser->curPosn = token->begin;
-    TokenValue = 0;
-    switch (code) {
-      case TK_PIC_CHAR_STRING:
-      case TK_CHAR_STRING:
-      case TK_FUNC_NAME_NO_ARGS:
-      case TK_FUNC_NAME_WITH_ARGS:
-      case ST_IDENT:
-        TokenValue = ValueOf(new OrvCharString(token->image));
-        break;
-      case TK_NONNUM_LIT:
-      case ST_STR_LITER:
-        TokenValue = ValueOf(new OrvStrConst(token->image));
-        break;
-      case TK_INT_NUM_LIT:
-      case ST_EXACT_NUM_LIT:
-        TokenValue = ValueOf(IntegerValue(*token));
-        break;
-      case TK_REAL_NUM_LIT:
-      case ST_APPROX_NUM_LIT:
-        TokenValue = ValueOf(new OrvRealNumConst(token->image));
-        break;
-      case TK_USER_DEFD_WORD:
-      case TK_AREA_A_NAME:
-        code = WordValue(parser, code, token->image);
-        break;
-      case SEP_UNINLINED_COPY:
-      case SEP_INLINED_COPY: {
-        OrvExpr* node = TakeCopyNode(lexer);
-        if (node == nullptr) {
-          // No statement stands behind the token: it is not delivered, and
-          // what stood in front of it goes with the next token.
-          Report(MSG_ERR, token->begin, VString("yylex: bad uninlined copy expr"));
-          if (parser->pendingGroup != nullptr && code == SEP_UNINLINED_COPY) {
-            delete parser->pendingGroup;
-            parser->pendingGroup = nullptr;
-          }
-          delete group;
-          continue;
-        }
-        TokenValue = ValueOf(node);
-        break;
+    if (!TakeValue(parser, group->token)) {
+      // No statement stands behind the COPY token: it is not delivered (nor
+      // the period it would get), and what stood in front of it goes with
+      // the next token.
+      if (group->token->code == SEP_UNINLINED_COPY) {
+        delete parser->pendingGroup;
+        parser->pendingGroup = nullptr;
       }
-      case SEP_COPY_EOF:
-        TokenValue = ValueOf(Take(lexer.memberEndNode));
-        break;
-      case SEP_REPLACE:
-        TokenValue = ValueOf(Take(lexer.replaceNode));
-        break;
-      default:
-        break;
+      delete group;
+      continue;
     }
-
-    // The position.
-    OrvExpr* node = OrvGrammarValueNode(TokenValue);
-    if (parser->irrevInline && DroppedWhenIrreversible(code)) {
+    if (parser->irrevInline && DroppedWhenIrreversible(group->token->code)) {
       // Irreversibly inlined: the statement leaves only its comments.
-      if (node != nullptr) {
-        OrvGatherCommentsWalker(node, gathered);
-        delete node;
-      }
+      OrvExpr* node = OrvGrammarValueNode(TokenValue);
+      if (node != nullptr) OrvGatherCommentsWalker(node, gathered);
+      delete node;
       TokenValue = 0;
       delete group;
       continue;
     }
-    OrvTokenList* position = new OrvTokenList();
-    if (code == 0) {
-      position->Splice(gathered);
-      if (parser->eofTokens != nullptr) {
-        // End of input delivered again: the list delivered first stays
-        // the one, with what came since.
-        parser->eofTokens->Splice(*position);
-        delete position;
-        position = parser->eofTokens;
-      }
-      parser->eofTokens = position;
-    } else if (code == SEP_UNINLINED_COPY || code == SEP_INLINED_COPY) {
-      OrvTokenList* head = node->NArgs() > 0 ? &node->ArgSlots(0)->tokens : &node->Tokens();
-      head->Prepend(gathered);
-    } else if (code == SEP_COPY_EOF) {
-      gathered.AppendGroup(group);
-      group = nullptr;
-      if (node != nullptr) {
-        node->Tokens().Prepend(gathered);
-      } else {
-        position->Splice(gathered);
-      }
-      code = SEP_INLINED_COPY;
-    } else if (code == SEP_REPLACE) {
-      if (node != nullptr) {
-        node->HeadTokens()->Prepend(gathered);
-      } else {
-        position->Splice(gathered);
-      }
-      code = SEP_INLINED_COPY;
-    } else {
-      gathered.RemoveSpaceSeps();
-      position->Splice(gathered);
-      OrvToken* taken = group->token;
-      group->token = nullptr;
-      taken->code = static_cast<std::int16_t>(code);
-      position->Append(taken);
-    }
-    TokenPosition = position;
-
+    const int code = PlaceTokens(parser, group, gathered);
     delete group;
     if (code != SEP_SPACE && code != CM_COMMENT && code != SEP_INLINED_COPY && code != SEP_COPY_EOF &&
         code != SEP_REPLACE) {
       parser->lastTokenCode = code;
     }
-    if (lexer.traceFlags != 0) {
+    if (parser->lexer.traceFlags != 0) {
       std::cout << " yylex: " << TokenErrText(code, &TokenValue);
       if (parser->debugLevel != 0) {
         std::cout << " yyposn=";
-        position->Print(std::cout);
+        TokenPosition->Print(std::cout);
       }
       std::cout << std::endl;
     }
@@ -391,31 +439,21 @@ int CallYylex() {
 }
 
 OrvTokenSwitches YylexSwitches() {
-  const OrvParserImpl* parser = currentParser;
+  OrvParserImpl* parser = currentParser;
   if (parser == nullptr) return 0;
-  const OrvLexer& lexer = parser->lexer;
   OrvTokenSwitches word = 0;
-  if (lexer.reservedWordLookup) word |= kReservedWordLookup;
-  if (lexer.specialReservedWords) word |= kSpecialReservedWords;
-  if (lexer.functionNameMode) word |= kFunctionNameMode;
-  if (lexer.debuggingLines) word |= kDebuggingLines;
-  if (parser->nameLookup) word |= kNameLookup;
-  if (parser->areaANames) word |= kAreaANames;
-  word |= static_cast<OrvTokenSwitches>(static_cast<unsigned char>(lexer.decimalPoint)) << kDecimalPointShift;
+  for (const SwitchField& f : kSwitchFields)
+    if (f.field(*parser)) word |= f.bit;
+  word |= static_cast<OrvTokenSwitches>(static_cast<unsigned char>(parser->lexer.decimalPoint))
+          << kDecimalPointShift;
   return word;
 }
 
 void SetYylexSwitches(OrvTokenSwitches word) {
   OrvParserImpl* parser = currentParser;
   if (parser == nullptr) return;
-  OrvLexer& lexer = parser->lexer;
-  lexer.reservedWordLookup = (word & kReservedWordLookup) != 0;
-  lexer.specialReservedWords = (word & kSpecialReservedWords) != 0;
-  lexer.functionNameMode = (word & kFunctionNameMode) != 0;
-  lexer.debuggingLines = (word & kDebuggingLines) != 0;
-  parser->nameLookup = (word & kNameLookup) != 0;
-  parser->areaANames = (word & kAreaANames) != 0;
-  lexer.decimalPoint = static_cast<char>((word >> kDecimalPointShift) & 0xff);
+  for (const SwitchField& f : kSwitchFields) f.field(*parser) = (word & f.bit) != 0;
+  parser->lexer.decimalPoint = static_cast<char>((word >> kDecimalPointShift) & 0xff);
 }
 
 const OrvTokenSource YylexTokenSource = {&CallYylex, &YylexSwitches, &SetYylexSwitches};

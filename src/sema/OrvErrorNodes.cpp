@@ -107,12 +107,15 @@ void DiscardErrValue(OrvGrammarValue value, int mode) {
   OrvExpr* node = DropValue(currentParser, value, tokens);
   if (node == nullptr) return;
   AttachErrTokens(&tokens, mode);
-  delete node;
+  // Freed with the parse state: a stack entry below the value may still
+  // name a node that an action hung into it (a mid-rule action adopting an
+  // earlier symbol), and must not be left pointing at freed memory.
+  currentParser->droppedValues.push_back(node);
 }
 
 void TakeOverValueTokens(OrvGrammarValue value, OrvTokenList& into) {
   OrvExpr* node = DropValue(currentParser, value, into);
-  delete node;
+  if (node != nullptr) currentParser->droppedValues.push_back(node);
 }
 
 void ClearErrNode() {

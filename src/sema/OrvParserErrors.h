@@ -49,10 +49,12 @@ VString TokenErrText(int code, const OrvGrammarValue* value);
 // current.
 OrvExpr* GenErrNode();
 
-// Hands the tokens of a discarded value to the error node and deletes the
-// value.  Plain numbers, nodes with a parent and the COBOL_FILE and
+// Hands the tokens of a discarded value to the error node and takes the
+// value out of the parse; it is deleted when the parse state is released
+// (ReleaseParseState), since a stack entry may still name a node inside
+// it.  Plain numbers, nodes with a parent and the COBOL_FILE and
 // COBOL_PROGRAM nodes are left alone.  When the current error node lay in
-// the deleted value, another one takes the tokens.  A clause collector that
+// the dropped value, another one takes the tokens.  A clause collector that
 // holds the value (or a node inside it) forgets it first and gives its saved
 // tokens along.
 void DiscardErrValue(OrvGrammarValue value, int mode);
@@ -78,8 +80,8 @@ void AttachErrTokens(OrvTokenList* list, int mode);
 // dropped outside a recovery) stays current: nothing else would keep it.
 void ClearErrNode();
 
-// Moves the tokens of a value's subtree to the end of `into` and deletes
-// the node, under the rules of DiscardErrValue: plain numbers, nodes with a
+// Moves the tokens of a value's subtree to the end of `into` and takes the
+// node out of the parse, under the rules of DiscardErrValue: plain numbers, nodes with a
 // parent and the COBOL_FILE and COBOL_PROGRAM nodes are left alone, and the
 // current error node is forgotten when it lay in the deleted subtree.  The
 // parse engine gives them to the stack entry that stands for them after a

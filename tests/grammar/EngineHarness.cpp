@@ -156,6 +156,14 @@ std::vector<std::string> Words(const std::string& text) {
   return words;
 }
 
+std::string Nested(const std::string& head, int depth, const std::string& inner, const std::string& tail) {
+  std::string text = head;
+  for (int i = 0; i < depth; ++i) text += " (";
+  text += " " + inner;
+  for (int i = 0; i < depth; ++i) text += " )";
+  return text + " " + tail;
+}
+
 void SetFunctionNames(bool on) { source.functionNames = on; }
 
 void StartWords(const std::vector<std::string>& words) {

@@ -35,6 +35,10 @@ int WordCode(const std::string& word, bool functionNames);
 // The words of a text (split at blanks).
 std::vector<std::string> Words(const std::string& text);
 
+// A generated text: `head`, `depth` opening parentheses, `inner`, as many
+// closing ones, then `tail` ("COMPUTE ( ( X ) ) TO .").
+std::string Nested(const std::string& head, int depth, const std::string& inner, const std::string& tail);
+
 // The word source's function-name switch, which the grammar's FUNCTION
 // rule turns on for the next word and off after it; it is the source's
 // whole switch word.

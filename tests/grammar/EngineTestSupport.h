@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "EngineHarness.h"
+#include "ReferenceParse.h"
 
 namespace engine_harness {
 
@@ -20,59 +21,21 @@ namespace engine_harness {
 // switch makes it.  Fails the test and gives an empty vector when the
 // parse does not accept with exactly these choices.
 inline std::vector<long> ReferenceReductions(const std::string& text, const std::vector<int>& choices) {
-  const OrvParseTables& t = ParseTables;
   std::vector<int> codes;
   std::string previous;
   for (const std::string& w : Words(text)) {
     codes.push_back(WordCode(w, previous == "FUNCTION"));
     previous = w;
   }
-  std::vector<int> states{0};
-  std::vector<long> reductions(t.ruleCount, 0);
-  std::size_t next = 0, choice = 0;
-  for (int step = 0; step < 100000; ++step) {
-    const int state = states.back();
-    const int token = next < codes.size() ? codes[next] : 0;
-    if (state == t.FINAL_STATE && token == 0) {
-      EXPECT_EQ(choices.size(), choice) << "choices left over";
-      return reductions;
-    }
-    int rule = t.DefaultReduction[state];
-    int target = TABLE_NO_ENTRY;
-    if (rule == 0) {
-      const int list = t.ConflictLookup(state, token);
-      if (list != TABLE_NO_ENTRY) {
-        if (choice == choices.size()) {
-          ADD_FAILURE() << "no choice given for the conflict at word " << next;
-          return {};
-        }
-        const int pick = choices[choice++];
-        const bool startsWithShift = t.ConflictLists[list] != -1;
-        if (startsWithShift && pick == 0) {
-          target = t.ConflictLists[list];
-        } else {
-          rule = t.ConflictLists[list + (startsWithShift ? pick : pick + 1)];
-        }
-      } else if ((target = t.ShiftLookup(state, token)) == TABLE_NO_ENTRY) {
-        rule = t.ReduceLookup(state, token);
-      }
-    }
-    if (target != TABLE_NO_ENTRY) {
-      states.push_back(target);
-      ++next;
-      continue;
-    }
-    if (rule <= 0) {
-      ADD_FAILURE() << "the reference parse fails at word " << next;
-      return {};
-    }
-    ++reductions[rule];
-    states.resize(states.size() - t.RuleLength[rule]);
-    const int lhs = t.RuleLhs[rule];
-    states.push_back(states.back() == 0 && lhs == 0 ? t.FINAL_STATE : t.GotoState(lhs, states.back()));
-  }
-  ADD_FAILURE() << "the reference parse does not end";
-  return {};
+  std::vector<long> reductions(ParseTables.ruleCount, 0);
+  const ReferenceParseResult r = ReferenceParse(ParseTables, codes, choices, [](std::size_t) {},
+                                                [&reductions](int rule) {
+                                                  ++reductions[rule];
+                                                  return true;
+                                                });
+  EXPECT_TRUE(r.accepted) << r.error;
+  EXPECT_EQ(choices.size(), r.choicesUsed) << "choices left over";
+  return r.accepted ? reductions : std::vector<long>();
 }
 
 // What holds for every harness parse: the token source was called once per

@@ -99,13 +99,17 @@ TEST_F(ProgramFrameTest, AnEnvironmentDivisionWithoutPartsIsItsHeaderValue) {
 }
 
 TEST_F(ProgramFrameTest, AConfigurationSectionWithoutClausesBecomesANullNode) {
-  OrvParseValue started = Value(OrvGramStartConfiguration(OrvGramNullNode()));
+  // The header's entry is cleared: the section holds the header now.
+  OrvParseValue header = Value(OrvGramNullNode());
+  OrvParseValue started = Value(OrvGramStartConfiguration(&header));
+  EXPECT_EQ(header, 0);
   OrvExpr* section = OrvGramFinishConfiguration(&started);
   EXPECT_EQ(section->Oper(), NULL_NODE);
   EXPECT_EQ(started, 0);
   owned.push_back(section);
   // With only a REPOSITORY paragraph: the section, header slot NULL_NODE.
-  started = Value(OrvGramStartConfiguration(OrvGramNullNode()));
+  header = Value(OrvGramNullNode());
+  started = Value(OrvGramStartConfiguration(&header));
   OrvConfigurationCollector.SetClause(4, OrvGramNode(PARA_REPOSITORY));
   section = OrvGramFinishConfiguration(&started);
   ASSERT_EQ(section->Oper(), SECTION_CONFIGURATION);

@@ -125,6 +125,12 @@ TEST(OrvParseEngineTest, SyntaxErrorsAreReportedAtTheFurthestPointAndKeepEveryTo
       {"WRITE A #1734 .", PARSE_ACCEPTED, Source(Sentence("ERR[WRITE A Token #1734 #1734 posn=[beg:-(bad)-:3:8, end:-(bad)-:3:13]]")),
        {"970 syntax error. at token: Token #1734 @2"},
        {"WRITE A Token #1734 #1734 posn=[beg:-(bad)-:3:8, end:-(bad)-:3:13]"}},
+      // Recovery pops WRITE's node, which holds A while A's own entry is
+      // still below it on the stack: the node is kept until the parse
+      // ends, so that the entry does not name freed memory.
+      {"WRITE A FROM .", PARSE_ACCEPTED, Source(Sentence("ERR[WRITE A FROM]")),
+       {"970 syntax error. at token: . @3"},
+       {"WRITE A FROM"}},
       // End of input as the first error's look-ahead is reported; while
       // tokens are being dropped it gives the parse up.
       {"WRITE A", PARSE_ABORTED, "-", {"970 syntax error. at token: LEX_EOF @-1"}, {}},
@@ -193,13 +199,7 @@ TEST(OrvParseEngineTest, ACommitDoesNotRestoreTheErrorCountdown) {
   EXPECT_EQ(AllWords("READ F AT-END X NOT-AT WRITE ."), p.tokenWords);
 }
 
-std::string NestedParens(int depth) {
-  std::string text = "COMPUTE";
-  for (int i = 0; i < depth; ++i) text += " (";
-  text += " X";
-  for (int i = 0; i < depth; ++i) text += " )";
-  return text + " TO .";
-}
+std::string NestedParens(int depth) { return engine_harness::Nested("COMPUTE", depth, "X", "TO ."); }
 
 // d nested two-way conflicts that all fail at the last token: with the
 // failure memo the same message, tree and error nodes come from at most
@@ -268,6 +268,22 @@ TEST(OrvParseEngineTest, NestedSubscriptsOpenALevelEach) {
   ExpectSoundParse(p, text);
 }
 
+// list : list AND item over ten thousand items: the position step compares
+// at most two slots per item, however long the list grows, and every token
+// lands in the tree in order.
+TEST(OrvParseEngineTest, TheSlotsComparedPerListItemStayFlat) {
+  for (int items : {10, 10000}) {
+    SCOPED_TRACE(items);
+    std::string text = "MOVE X";
+    for (int i = 1; i < items; ++i) text += " AND X";
+    text += " TO Y .";
+    const HarnessParse p = ParseText(text);
+    EXPECT_EQ(PARSE_ACCEPTED, p.result);
+    EXPECT_LE(p.counters.positionSlots, 2L * items);
+    EXPECT_EQ(AllWords(text), p.tokenWords);
+  }
+}
+
 // Tokens read outside trials never enter the queue.
 TEST(OrvParseEngineTest, WithoutConflictsTheQueueStaysEmpty) {
   FreeLookaheadQueue();
@@ -293,11 +309,17 @@ const int kMiniCheck[] = {-1, TK_USER_DEFD_WORD};
 const int kMiniConflictLists[] = {-1};
 
 OrvActionOutcome MiniAction(int rule, OrvActionFrame& frame) {
-  if (rule == 1 && frame.trialLevels == 0) frame.newValue = reinterpret_cast<OrvParseValue>(currentParser->root);
+  if (rule != 1 || frame.trialLevels != 0) return ACTION_DONE;
+  OrvReleaseValue(frame.valueTop[0]);  // the word's node is used up
+  frame.newValue = reinterpret_cast<OrvParseValue>(currentParser->root);
   return ACTION_DONE;
 }
 
-OrvActionOutcome NoAction(int, OrvActionFrame&) { return ACTION_DONE; }
+// The same rule giving no value: it only lets go of the word's node.
+OrvActionOutcome ValuelessAction(int rule, OrvActionFrame& frame) {
+  if (rule == 1 && frame.trialLevels == 0) OrvReleaseValue(frame.valueTop[0]);
+  return ACTION_DONE;
+}
 
 OrvParseTables MiniTables() {
   OrvParseTables t{};
@@ -337,9 +359,9 @@ TEST(OrvParseEngineTest, TheFinalStateAcceptsOnlyEndOfInput) {
   EXPECT_EQ(std::vector<int>{0}, one.tokenWords);
   EXPECT_TRUE(one.messages.empty());
 
-  // A rule without an action: the start symbol's value is 0 and its
+  // A rule that gives no value: the start symbol's value is 0 and its
   // position keeps the word.
-  const OrvGrammarDef silent = {&tables, &NoAction};
+  const OrvGrammarDef silent = {&tables, &ValuelessAction};
   HarnessOptions silentOptions;
   silentOptions.grammar = &silent;
   const HarnessParse kept = ParseText("A", silentOptions);

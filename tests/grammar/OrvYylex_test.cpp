@@ -325,8 +325,10 @@ TEST_F(YylexTest, WordsAndLiteralsBecomeValues) {
   EXPECT_EQ(0, OrvGrammarValueNode(TokenValue)->IntValue());
   Release(TokenValue);
   delete TokenPosition;
-  ASSERT_EQ(1u, Messages().size());
-  EXPECT_EQ("970 ", Messages().front().substr(0, 4));
+  EXPECT_EQ((std::vector<std::string>{"970 Integer number '99999999999999999999' does not fit in 64 bits"}),
+            Messages());
+  ASSERT_NE(nullptr, messages.First());
+  EXPECT_EQ(OrvTxtPosn(9, 11, 1), messages.First()->begin);
 }
 
 // The position list of a token: the comments in front of it and the token;
@@ -370,36 +372,32 @@ TEST_F(YylexTest, WangWordsAreRecoded) {
   EXPECT_EQ("RW_ROLLBACK_WANG", Next());
 }
 
-// The switch word round trip: what actions set is read and put back.
+// The switch word round trip: every switch that actions set is read and
+// put back.
 TEST_F(YylexTest, TheSwitchWordCarriesEverySwitch) {
   OrvLexer& lexer = parser.lexer;
-  lexer.reservedWordLookup = 0;
-  lexer.specialReservedWords = 1;
-  lexer.functionNameMode = 1;
-  lexer.debuggingLines = 1;
-  lexer.decimalPoint = ',';
-  parser.nameLookup = 0;
-  parser.areaANames = 1;
+  int* const flags[] = {&lexer.reservedWordLookup, &lexer.specialReservedWords, &lexer.functionNameMode,
+                        &lexer.debuggingLines,     &parser.nameLookup,          &parser.areaANames};
+  auto setAll = [&](int on, char point) {
+    for (int* flag : flags) *flag = on;
+    lexer.decimalPoint = point;
+  };
+  setAll(1, ',');
   const OrvTokenSwitches set = YylexSwitches();
-  lexer.reservedWordLookup = 1;
-  lexer.specialReservedWords = 0;
-  lexer.functionNameMode = 0;
-  lexer.debuggingLines = 0;
-  lexer.decimalPoint = '.';
-  parser.nameLookup = 1;
-  parser.areaANames = 0;
+  setAll(0, '.');
   const OrvTokenSwitches reset = YylexSwitches();
-  EXPECT_NE(set, reset);
+  for (std::size_t i = 0; i < sizeof(flags) / sizeof(flags[0]); ++i) {
+    SCOPED_TRACE(i);
+    SetYylexSwitches(reset);
+    *flags[i] = 1;  // each switch alone changes the word
+    EXPECT_NE(reset, YylexSwitches());
+  }
   SetYylexSwitches(set);
-  EXPECT_EQ(0, lexer.reservedWordLookup);
-  EXPECT_EQ(1, lexer.specialReservedWords);
-  EXPECT_EQ(1, lexer.functionNameMode);
-  EXPECT_EQ(1, lexer.debuggingLines);
+  for (int* flag : flags) EXPECT_EQ(1, *flag);
   EXPECT_EQ(',', lexer.decimalPoint);
-  EXPECT_EQ(0, parser.nameLookup);
-  EXPECT_EQ(1, parser.areaANames);
   SetYylexSwitches(reset);
-  EXPECT_EQ(reset, YylexSwitches());
+  for (int* flag : flags) EXPECT_EQ(0, *flag);
+  EXPECT_EQ('.', lexer.decimalPoint);
 }
 
 }  // namespace

@@ -13,12 +13,13 @@ lark_grammar(lark_toy_grammar NAME ToyGrammar
 file(GLOB _grammar_tests CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/*_test.cpp)
 foreach(_t ${_grammar_tests})
   get_filename_component(_name ${_t} NAME_WE)
-  target_link_libraries(${_name} PRIVATE lark_toy_grammar lark_grammar_tools)
+  target_link_libraries(${_name} PRIVATE lark_toy_grammar lark_grammar_tools parser)
   target_include_directories(${_name} PRIVATE ${CMAKE_CURRENT_LIST_DIR}/../sema)
   target_compile_definitions(${_name} PRIVATE
     LARK_GRAMMAR_SOURCE_DIR="${CMAKE_CURRENT_LIST_DIR}"
     LARK_TOY_OUT_DIR="${CMAKE_CURRENT_BINARY_DIR}/ToyGrammar"
     LARK_TOY_WORK_DIR="${CMAKE_CURRENT_BINARY_DIR}/ToyGrammar.work"
+    LARK_COBOL_GRAMMAR_OUT_DIR="${CMAKE_BINARY_DIR}/src/grammar/OrvGrammar"
     LARK_TOKEN_TABLE="${LARK_GRAMMAR_MODULE_DIR}/../tree/OrvTokenCodes.def"
     LARK_GRAMMAR_RUN_SCRIPT="${LARK_GRAMMAR_MODULE_DIR}/LarkGrammarRun.cmake"
     LARK_CMAKE="${CMAKE_COMMAND}"

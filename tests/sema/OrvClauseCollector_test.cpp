@@ -163,6 +163,7 @@ TEST_F(CollectorTest, StartReleasesAnAbandonedNodeOnceWithItsTextInTheErrorNode)
   collector.SetClause(kPictureSlot, Clause("PIC", 7, 12));
   collector.SetClause(kPictureSlot, Clause("AGAIN", 7, 20));  // saved tokens
   OrvExpr* next = collector.Start(Node(DECL_DD_ENTRY, "NEW"));
+  parser.FreeDroppedValues();  // recovery's dropped values go at the end
   EXPECT_TRUE(watch.Released(abandoned));
   EXPECT_EQ(collector.node, next);
   EXPECT_TRUE(collector.tokens.IsEmpty());
@@ -193,6 +194,7 @@ TEST_F(CollectorTest, StartReleasesAnAbandonedNodeOnceWithItsTextInTheErrorNode)
   collector.SetClause(kPictureSlot, Clause("R", 9, 12));
   watch.Clear();
   collector.Start(nullptr);
+  parser.FreeDroppedValues();  // recovery's dropped values go at the end
   EXPECT_TRUE(watch.Released(unkept));
   ASSERT_NE(parser.errNode, nullptr);
   EXPECT_EQ(ErrorText(parser.errNode), "R GONE ");
@@ -210,6 +212,7 @@ TEST_F(CollectorTest, WithoutAnyNodeAClauseGoesToTheErrorNode) {
   collector.SetClause(kPictureSlot, clause);
   OrvExpr* item = Clause("ITEM", 9, 20);
   collector.AddListItem(kOccursSlot, EX_LIST, item);
+  parser.FreeDroppedValues();  // recovery's dropped values go at the end
   EXPECT_TRUE(watch.Released(clause));
   EXPECT_TRUE(watch.Released(item));
   EXPECT_EQ(ErrorText(errNode), "STRAY ITEM ");
@@ -238,6 +241,7 @@ TEST_F(CollectorTest, DiscardingTheHeldNodeMakesItsCollectorForgetIt) {
   OrvExpr* outer = new OrvExprOper(EX_LIST, inner);
   DiscardErrValue(AsValue(held), ORV_DISCARD_POPPED);
   DiscardErrValue(AsValue(outer), ORV_DISCARD_POPPED);
+  parser.FreeDroppedValues();  // recovery's dropped values go at the end
   EXPECT_TRUE(watch.Released(held));
   EXPECT_TRUE(watch.Released(inner));
   for (OrvClauseCollector* c : {&first, &second}) {
@@ -272,6 +276,7 @@ TEST_F(CollectorTest, AnAbandonedParseReleasesEveryStackValueOnce) {
   for (OrvExpr* value : {other, option, clause, entry}) {
     DiscardErrValue(AsValue(value), ORV_DISCARD_ABANDONED);
   }
+  parser.FreeDroppedValues();  // recovery's dropped values go at the end
   for (OrvExpr* value : {other, option, clause, entry}) EXPECT_TRUE(watch.Released(value));
   EXPECT_EQ(cics.pendingOption, nullptr);
   EXPECT_EQ(entries.node, nullptr);

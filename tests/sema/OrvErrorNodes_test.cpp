@@ -145,8 +145,9 @@ TEST_F(ErrorNodeTest, AnAttachedErrorNodeTakesTheRestOfItsErrorUntilTheNextRecov
 }
 
 // What a failed trial parse had taken off the stacks goes back into a
-// token list: a value's tokens, the value deleted as DiscardErrValue would.
-TEST_F(ErrorNodeTest, TakeOverValueTokensMovesTheTokensAndDeletesTheValue) {
+// token list: a value's tokens, the value dropped as DiscardErrValue drops
+// it.
+TEST_F(ErrorNodeTest, TakeOverValueTokensMovesTheTokensAndDropsTheValue) {
   sematest::ReleaseWatch watch;
   OrvExpr* move = new OrvExprOper(STMT_MOVE, new OrvCharString(VString("A")),
                                   new OrvCharString(VString("B")));
@@ -155,6 +156,7 @@ TEST_F(ErrorNodeTest, TakeOverValueTokensMovesTheTokensAndDeletesTheValue) {
   OrvTokenList into;
   into.AddToken(TK_USER_DEFD_WORD, OrvTxtPosn(1, 11, 1), VString("Z"));
   TakeOverValueTokens(reinterpret_cast<OrvGrammarValue>(move), into);
+  parser.FreeDroppedValues();  // recovery's dropped values go at the end
   EXPECT_TRUE(watch.Released(move));
   ASSERT_EQ(into.Count(), 3);
   EXPECT_EQ(Str(into.First()->image), "Z");
@@ -169,6 +171,7 @@ TEST_F(ErrorNodeTest, TakeOverValueTokensMovesTheTokensAndDeletesTheValue) {
   EXPECT_EQ(into.Count(), 3);
   OrvExpr* errNode = GenErrNode();
   TakeOverValueTokens(reinterpret_cast<OrvGrammarValue>(new OrvExprOper(SENTENCE, errNode)), into);
+  parser.FreeDroppedValues();  // recovery's dropped values go at the end
   EXPECT_TRUE(watch.Released(errNode));
   EXPECT_EQ(parser.errNode, nullptr);
 }
@@ -210,7 +213,7 @@ TEST_F(ErrorNodeTest, DiscardErrValueLeavesNumbersHeldNodesAndRootsAlone) {
   EXPECT_EQ(errNode->Args(0)->NArgs(), 0);
 }
 
-TEST_F(ErrorNodeTest, ADiscardedValueGivesItsTokensAndIsDeleted) {
+TEST_F(ErrorNodeTest, ADiscardedValueGivesItsTokensAndIsDeletedWithTheParseState) {
   sematest::ReleaseWatch watch;
   OrvExpr* errNode = GenErrNode();
   OrvExpr* move = new OrvExprOper(STMT_MOVE, new OrvCharString(VString("A")),
@@ -218,6 +221,7 @@ TEST_F(ErrorNodeTest, ADiscardedValueGivesItsTokensAndIsDeleted) {
   move->ArgSlots(0)->tokens.AddToken(RW_MOVE, OrvTxtPosn(2, 11, 1), VString("MOVE"));
   sematest::PlaceAt(move->Args(1), 2, 19, "B");
   DiscardErrValue(reinterpret_cast<OrvGrammarValue>(move), ORV_DISCARD_POPPED);
+  parser.FreeDroppedValues();  // recovery's dropped values go at the end
   EXPECT_TRUE(watch.Released(move));
   EXPECT_EQ(parser.errNode, errNode);
   std::vector<std::string> kept = Kept(errNode);
@@ -232,6 +236,7 @@ TEST_F(ErrorNodeTest, WhenTheErrorNodeGoesWithTheValueItsTokensGoToANewOne) {
   OrvExpr* sentence = new OrvExprOper(SENTENCE, inner);
   sematest::PlaceAt(sentence, 4, 11, "X");
   DiscardErrValue(reinterpret_cast<OrvGrammarValue>(sentence), ORV_DISCARD_POPPED);
+  parser.FreeDroppedValues();  // recovery's dropped values go at the end
   EXPECT_TRUE(watch.Released(inner));
   ASSERT_TRUE(IsFreshErrorNode(parser.errNode));
   EXPECT_EQ(Kept(parser.errNode).size(), 1u);
@@ -240,6 +245,7 @@ TEST_F(ErrorNodeTest, WhenTheErrorNodeGoesWithTheValueItsTokensGoToANewOne) {
   watch.Clear();
   OrvExpr* self = parser.errNode;
   DiscardErrValue(reinterpret_cast<OrvGrammarValue>(self), ORV_DISCARD_ABANDONED);
+  parser.FreeDroppedValues();  // recovery's dropped values go at the end
   EXPECT_TRUE(watch.Released(self));
   ASSERT_TRUE(IsFreshErrorNode(parser.errNode));
   std::vector<std::string> kept = Kept(parser.errNode);
@@ -252,6 +258,7 @@ TEST_F(ErrorNodeTest, WhenTheErrorNodeGoesWithTheValueItsTokensGoToANewOne) {
   empty->Args(0)->Args(0)->Tokens().Clear();
   DiscardErrValue(reinterpret_cast<OrvGrammarValue>(new OrvExprOper(SENTENCE, empty)),
                   ORV_DISCARD_ABANDONED);
+  parser.FreeDroppedValues();  // recovery's dropped values go at the end
   EXPECT_TRUE(watch.Released(empty));
   EXPECT_EQ(parser.errNode, nullptr);
 }
