@@ -32,10 +32,7 @@ OrvExpr* OrvGramStartLeveledEntry(OrvClauseCollector& collector, int op, OrvExpr
   } else {
     CheckLevelNumber(currentParser, level);
   }
-  OrvExpr* entry = new OrvExprOper(static_cast<OrvOper>(op));
-  for (int slot = 0; slot < count; ++slot)
-    if (parts[slot] != nullptr) entry->SetArg(slot, parts[slot], -1, 0);
-  return collector.Start(entry);
+  return OrvGramStartCollected(collector, op, parts, count);
 }
 
 OrvExpr* OrvGramStartDataEntry(OrvExpr* level, OrvExpr* copy, OrvExpr* name, OrvTokenList* levelTokens) {

@@ -22,9 +22,9 @@ enum OrvDataEntryFrameSlot {
 
 // Checks the level number (CheckLevelNumber: reported at the number's own
 // tokens, which are lent to the node for the check and given back), then
-// starts `collector` on a new node of `op` whose first slots hold the parts
-// that are not null: parts[0] in slot 0, parts[1] in slot 1, ...  Returns
-// the node, which the starting action keeps as its value.
+// starts `collector` on a new node of `op` with the parts as its first
+// clauses (OrvGramStartCollected): the level number takes the clause order
+// 0.  Returns the node, which the starting action keeps as its value.
 OrvExpr* OrvGramStartLeveledEntry(OrvClauseCollector& collector, int op, OrvExpr* const* parts, int count,
                                   OrvTokenList* levelTokens);
 

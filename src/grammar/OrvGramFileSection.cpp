@@ -34,10 +34,11 @@ void AppendToRecords(OrvExpr* item) {
 }  // namespace
 
 OrvExpr* OrvGramStartFileDescription(OrvExpr* level, OrvExpr* fileName) {
-  return OrvFileDescriptionCollector.Start(OrvGramNode(DECL_FD_ENTRY, level, fileName));
+  OrvExpr* const parts[] = {level, fileName};
+  return OrvGramStartCollected(OrvFileDescriptionCollector, DECL_FD_ENTRY, parts, 2);
 }
 
-OrvExpr* OrvGramStartLinage(OrvExpr* lines) { return OrvEntryCollector.Start(OrvGramNode(FDX_LINAGE, lines)); }
+OrvExpr* OrvGramStartLinage(OrvExpr* lines) { return OrvGramStartCollected(OrvEntryCollector, FDX_LINAGE, &lines, 1); }
 
 OrvExpr* OrvGramFinishLinage() {
   OrvExpr* counter = OrvGramDefineRegister("LINAGE-COUNTER", SYMCAT_DATA_NAME);

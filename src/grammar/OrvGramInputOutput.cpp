@@ -7,11 +7,12 @@
 #include "OrvParserStatics.h"
 
 OrvExpr* OrvGramStartFileControl(OrvExpr* optional, OrvExpr* fileName) {
-  return OrvFileControlCollector.Start(OrvGramNode(DECL_FC_ENTRY, optional, fileName));
+  OrvExpr* const parts[] = {optional, fileName};
+  return OrvGramStartCollected(OrvFileControlCollector, DECL_FC_ENTRY, parts, 2);
 }
 
 OrvExpr* OrvGramStartAlternateKey(OrvExpr* key) {
-  return OrvSubClauseCollector.Start(OrvGramNode(FCX_ALTERNATE_RECORD_KEY, key));
+  return OrvGramStartCollected(OrvSubClauseCollector, FCX_ALTERNATE_RECORD_KEY, &key, 1);
 }
 
 OrvExpr* OrvGramSplitKeyAlso(OrvExpr* first, OrvExpr* components) {

@@ -1,6 +1,7 @@
 // Node building for the grammar's actions.
 #include "OrvGramNodes.h"
 
+#include "OrvClauseCollector.h"
 #include "OrvConstNodes.h"
 #include "OrvExprOper.h"
 #include "OrvListExpr.h"
@@ -37,7 +38,7 @@ OrvExpr* OrvGramOptionalFrame(int op, OrvParseValue* first, int count) {
   bool allAbsent = true;
   for (int i = 0; i < count; ++i) allAbsent = allAbsent && OrvGramAbsent(OrvGramNodeOf(first[i]));
   if (allAbsent) {
-    for (int i = 1; i < count; ++i) OrvGramDeleteValue(&first[i]);
+    for (int i = 1; i < count; ++i) OrvReleaseValue(first[i]);
     return OrvGramNodeOf(first[0]);
   }
   OrvExpr* node = new OrvExprOper(static_cast<OrvOper>(op));
@@ -51,7 +52,7 @@ OrvExpr* OrvGramOptionalFrame(int op, OrvParseValue* first, int count) {
 OrvExpr* OrvGramListAppend(int op, OrvParseValue* list, OrvExpr* item) {
   OrvExpr* head = OrvGramNodeOf(*list);
   if (head != nullptr && head->IsNullNode()) {
-    OrvGramDeleteValue(list);
+    OrvReleaseValue(*list);
     head = nullptr;
   }
   return OrvListExpr(static_cast<OrvOper>(op), head, item);
@@ -59,5 +60,11 @@ OrvExpr* OrvGramListAppend(int op, OrvParseValue* list, OrvExpr* item) {
 
 OrvExpr* OrvGramRetag(OrvExpr* node, int op) {
   if (node != nullptr) node->SetOper(static_cast<OrvOper>(op));
+  return node;
+}
+
+OrvExpr* OrvGramStartCollected(OrvClauseCollector& collector, int op, OrvExpr* const* parts, int count) {
+  OrvExpr* node = collector.Start(new OrvExprOper(static_cast<OrvOper>(op)));
+  for (int slot = 0; slot < count; ++slot) collector.SetClause(slot, parts[slot]);
   return node;
 }

@@ -8,6 +8,7 @@
 #include "OrvActionFrame.h"
 #include "OrvParserErrors.h"
 
+class OrvClauseCollector;
 class OrvExpr;
 
 // The node a semantic value holds, or null for null and for a plain number
@@ -58,5 +59,12 @@ OrvExpr* OrvGramListAppend(int op, OrvParseValue* list, OrvExpr* item);
 // Gives a node another operation (a SIGN phrase built as DX_SIGN that a
 // screen entry keeps as SCRD_SIGN) and returns it.
 OrvExpr* OrvGramRetag(OrvExpr* node, int op);
+
+// Starts `collector` on a new node of `op` and hands it the parts as its
+// first clauses: parts[0] into slot 0, parts[1] into slot 1, ... (a null
+// part leaves its slot empty), so that they take the clause orders 0, 1,
+// ... before the clauses that follow.  Returns the node, which the starting
+// action keeps as its value.
+OrvExpr* OrvGramStartCollected(OrvClauseCollector& collector, int op, OrvExpr* const* parts, int count);
 
 #endif

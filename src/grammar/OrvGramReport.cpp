@@ -9,7 +9,7 @@
 #include "OrvParserStatics.h"
 
 OrvExpr* OrvGramStartReportDescription(OrvExpr* name) {
-  return OrvReportDescriptionCollector.Start(OrvGramNode(DECL_RD_ENTRY, name));
+  return OrvGramStartCollected(OrvReportDescriptionCollector, DECL_RD_ENTRY, &name, 1);
 }
 
 OrvExpr* OrvGramFinishReportDescription() {

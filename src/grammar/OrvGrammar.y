@@ -552,7 +552,7 @@ file_control_entry
         : RW_SELECT optional_phrase_opt file_name_use select_start select_clauses SEP_DOT
                                         { $$ = V(OrvFileControlCollector.Finish()); }
         | copy_marker                   { $$ = $1; }
-        | error                         [ OrvGramResetSwitches(ORV_SWITCHES_ENVIRONMENT); if (yytrial) break; $$ = V(OrvGramErrorNode()); ]
+        | error                         [ OrvGramResetSwitches(ORV_SWITCHES_DATA); if (yytrial) break; $$ = V(OrvGramErrorNode()); ]
         ;
 
 select_start
@@ -596,7 +596,7 @@ select_clause
         | RW_RESERVE reserve_count reserve_areas_opt
                                         { HAND_CLAUSE(OrvFileControlCollector, 13, OrvGramNode(FCX_RESERVE, N($2))); }
         | copy_marker                   { HAND_CLAUSE(OrvFileControlCollector, 17, N($1)); }
-        | error                         [ OrvGramResetSwitches(ORV_SWITCHES_ENVIRONMENT); if (yytrial) break; HAND_CLAUSE(OrvFileControlCollector, 17, OrvGramErrorNode()); ]
+        | error                         [ OrvGramResetSwitches(ORV_SWITCHES_DATA); if (yytrial) break; HAND_CLAUSE(OrvFileControlCollector, 17, OrvGramErrorNode()); ]
         ;
 
 /* ASSIGN commits a trial parse: DISK followed by FILE is first tried as
@@ -989,7 +989,7 @@ file_description_clause
         | RW_VALUE RW_OF value_of_start value_of_items
                                         [ OrvGramValueOfWords(0); if (yytrial) break; HAND_LIST_ITEM(OrvFileDescriptionCollector, 12, FDX_VALUE_OF_LIST, OrvGramNode(FDX_VALUE_OF, N($4))); ]
         | copy_marker                   { HAND_CLAUSE(OrvFileDescriptionCollector, 13, N($1)); }
-        | error                         [ OrvGramResetSwitches(ORV_SWITCHES_ENVIRONMENT); if (yytrial) break; HAND_CLAUSE(OrvFileDescriptionCollector, 13, OrvGramErrorNode()); ]
+        | error                         [ OrvGramResetSwitches(ORV_SWITCHES_DATA); if (yytrial) break; HAND_CLAUSE(OrvFileDescriptionCollector, 13, OrvGramErrorNode()); ]
         ;
 
 integer_range
@@ -1195,7 +1195,7 @@ cd_clause
                                         { $$ = V(OrvGramNode(EX_CD_DEST_COUNT_IS, N($5))); }
         | RW_DESTINATION RW_TABLE cd_commit RW_OCCURS integer RW_TIMES indexed_by_opt
                                         { $$ = V(OrvGramNode(EX_CD_DEST_TABLE_OCCURS, N($5), N($7))); }
-        | error                         [ OrvGramResetSwitches(ORV_SWITCHES_ENVIRONMENT); if (yytrial) break; $$ = V(OrvGramErrorNode()); ]
+        | error                         [ OrvGramResetSwitches(ORV_SWITCHES_DATA); if (yytrial) break; $$ = V(OrvGramErrorNode()); ]
         ;
 
 cd_commit
@@ -1252,7 +1252,7 @@ record_item
         : data_description_entry
         | SEP_INLINED_COPY              { OrvGramMarkerAmongEntries(POSITION_STEP(N($1)), DECL_DD); }
         | SEP_UNINLINED_COPY            { OrvGramItemAmongEntries(POSITION_STEP(N($1))); }
-        | error                         [ OrvGramResetSwitches(ORV_SWITCHES_ENVIRONMENT); if (yytrial) break; OrvGramItemAmongEntries(POSITION_STEP(OrvGramErrorNode())); ]
+        | error                         [ OrvGramResetSwitches(ORV_SWITCHES_DATA); if (yytrial) break; OrvGramItemAmongEntries(POSITION_STEP(OrvGramErrorNode())); ]
         ;
 
 data_description_entry
@@ -1306,7 +1306,7 @@ data_clause
         | RW_BLANK when_opt zero_word   { HAND_CLAUSE(OrvEntryCollector, 6, OrvGramNode(DX_BWZ)); }
         | value_clause                  { HAND_CLAUSE(OrvEntryCollector, 14, N($1)); }
         | copy_marker                   { HAND_CLAUSE(OrvEntryCollector, 15, N($1)); }
-        | error                         [ OrvGramResetSwitches(ORV_SWITCHES_ENVIRONMENT); if (yytrial) break; HAND_CLAUSE(OrvEntryCollector, 15, OrvGramErrorNode()); ]
+        | error                         [ OrvGramResetSwitches(ORV_SWITCHES_DATA); if (yytrial) break; HAND_CLAUSE(OrvEntryCollector, 15, OrvGramErrorNode()); ]
         ;
 
 /* The operand of REDEFINES and RENAMES: a use that may name an earlier
@@ -1562,7 +1562,7 @@ report_description_clause
         | RW_PAGE page_limit_opt integer line_lines_opt page_phrases
                                         { HAND_CLAUSE(OrvReportDescriptionCollector, 4, OrvGramNode(EX_RD_PAGE_LIMITS, N($3), N($5))); }
         | copy_marker                   { HAND_CLAUSE(OrvReportDescriptionCollector, 5, N($1)); }
-        | error                         [ OrvGramResetSwitches(ORV_SWITCHES_ENVIRONMENT); if (yytrial) break; HAND_CLAUSE(OrvReportDescriptionCollector, 5, OrvGramErrorNode()); ]
+        | error                         [ OrvGramResetSwitches(ORV_SWITCHES_DATA); if (yytrial) break; HAND_CLAUSE(OrvReportDescriptionCollector, 5, OrvGramErrorNode()); ]
         ;
 
 report_controls
@@ -1610,7 +1610,7 @@ report_group_item
         : report_group_entry
         | SEP_INLINED_COPY              { OrvGramMarkerAmongEntries(POSITION_STEP(N($1)), DECL_RGD); }
         | SEP_UNINLINED_COPY            { OrvGramItemAmongEntries(POSITION_STEP(N($1))); }
-        | error                         [ OrvGramResetSwitches(ORV_SWITCHES_ENVIRONMENT); if (yytrial) break; OrvGramItemAmongEntries(POSITION_STEP(OrvGramErrorNode())); ]
+        | error                         [ OrvGramResetSwitches(ORV_SWITCHES_DATA); if (yytrial) break; OrvGramItemAmongEntries(POSITION_STEP(OrvGramErrorNode())); ]
         ;
 
 report_group_entry
@@ -1652,7 +1652,7 @@ report_group_clause
         | sign_clause                   { HAND_CLAUSE(OrvEntryCollector, 5, N($1)); }
         | RW_BLANK when_opt zero_word   { HAND_CLAUSE(OrvEntryCollector, 4, OrvGramNode(DX_BWZ)); }
         | copy_marker                   { HAND_CLAUSE(OrvEntryCollector, 14, N($1)); }
-        | error                         [ OrvGramResetSwitches(ORV_SWITCHES_ENVIRONMENT); if (yytrial) break; HAND_CLAUSE(OrvEntryCollector, 14, OrvGramErrorNode()); ]
+        | error                         [ OrvGramResetSwitches(ORV_SWITCHES_DATA); if (yytrial) break; HAND_CLAUSE(OrvEntryCollector, 14, OrvGramErrorNode()); ]
         ;
 
 /* NEXT after the integer of a position is first tried as NEXT PAGE, then
@@ -1730,7 +1730,7 @@ screen_item
         : screen_entry
         | SEP_INLINED_COPY              { OrvGramMarkerAmongEntries(POSITION_STEP(N($1)), DECL_SCRD); }
         | SEP_UNINLINED_COPY            { OrvGramItemAmongEntries(POSITION_STEP(N($1))); }
-        | error                         [ OrvGramResetSwitches(ORV_SWITCHES_ENVIRONMENT); if (yytrial) break; OrvGramItemAmongEntries(POSITION_STEP(OrvGramErrorNode())); ]
+        | error                         [ OrvGramResetSwitches(ORV_SWITCHES_DATA); if (yytrial) break; OrvGramItemAmongEntries(POSITION_STEP(OrvGramErrorNode())); ]
         ;
 
 screen_entry
@@ -1774,7 +1774,7 @@ screen_clause
         | justified_words               { HAND_CLAUSE(OrvScreenItemCollector, 27, OrvGramNode(SCRD_JUSTIFIED)); }
         | sign_clause                   { HAND_CLAUSE(OrvScreenItemCollector, 28, OrvGramRetag(N($1), SCRD_SIGN)); }
         | RW_OCCURS integer times_opt   { HAND_CLAUSE(OrvScreenItemCollector, 38, OrvGramNode(SCRD_OCCURS, N($2))); }
-        | error                         [ OrvGramResetSwitches(ORV_SWITCHES_ENVIRONMENT); if (yytrial) break; HAND_CLAUSE(OrvScreenItemCollector, 30, OrvGramErrorNode()); ]
+        | error                         [ OrvGramResetSwitches(ORV_SWITCHES_DATA); if (yytrial) break; HAND_CLAUSE(OrvScreenItemCollector, 30, OrvGramErrorNode()); ]
         ;
 
 /* Display attributes, input attributes and BLANK SCREEN or LINE: also
