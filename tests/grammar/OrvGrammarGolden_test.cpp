@@ -46,6 +46,7 @@ const GoldenCase kCases[] = {
     {"input_output", "select.cbl", "", ORV_DIAL_MF, ORV_DIAL_OSVS, {SECTION_INPUT_OUTPUT}},
     {"input_output", "locking.cbl", "", ORV_DIAL_MS, 0, {SECTION_INPUT_OUTPUT}},
     {"input_output", "select_errors.cbl", "", ORV_DIAL_MF, 0, {SECTION_INPUT_OUTPUT}},
+    {"input_output", "select_truncated.cbl", "", ORV_DIAL_MF, 0, {}},
     // DATA DIVISION sections and data description entries.
     {"data", "file_section.cbl", "", ORV_DIAL_MF, ORV_DIAL_OSVS, {DIVISION_DATA}},
     {"data", "storage.cbl", "", ORV_DIAL_ANSI85, 0, {DIVISION_DATA}},
@@ -56,6 +57,7 @@ const GoldenCase kCases[] = {
     // REPORT and SCREEN SECTIONs.
     {"report", "report.cbl", "", ORV_DIAL_ANSI74, ORV_DIAL_OSVS, {SECTION_REPORT, FDX_REPORT}},
     {"screen", "screen.cbl", "", ORV_DIAL_MF, 0, {SECTION_SCREEN}},
+    {"report", "report_errors.cbl", "", ORV_DIAL_MF, 0, {SECTION_COMMUNICATION, SECTION_REPORT, SECTION_SCREEN}},
     // PROCEDURE DIVISION structure.
     {"procedure", "structure.cbl", "", ORV_DIAL_ANSI85, 0, {DIVISION_PROCEDURE}},
     {"procedure", "declaratives.cbl", "", ORV_DIAL_ANSI85, ORV_DIAL_MF, {DIVISION_PROCEDURE}},
