@@ -10,38 +10,20 @@
 #include "OrvGramNames.h"
 #include "OrvGramNodes.h"
 #include "OrvParserStatics.h"
-#include "SemaTestSupport.h"
+#include "GrammarActionTest.h"
 
 namespace {
 
 using sematest::Line;
 
-class DataEntriesTest : public sematest::ParserTest {
+class DataEntriesTest : public grammar_actions::ProgramTest {
  protected:
-  void SetUp() override {
-    ParserTest::SetUp();
-    StartFile();
-    parser.StartProgram();
-  }
-  void TearDown() override {
-    delete OrvEntryCollector.Finish();
-    ParserTest::TearDown();
-  }
 
   // A level number as the token supply gives it: the node, and its token in
   // the position list.
   OrvExpr* Level(const char* image, std::int64_t value, OrvTokenList& tokens, int line = 7) {
     tokens.AddToken(TK_INT_NUM_LIT, OrvTxtPosn(line, 7, 1), VString(image));
     return new OrvIntNumConst(VString(image), value);
-  }
-
-  // Starts and finishes an entry of that level and places it.
-  OrvExpr* PlaceNew(const char* image, std::int64_t value, const char* name) {
-    OrvTokenList tokens;
-    OrvExpr* entry = OrvGramStartDataEntry(Level(image, value, tokens), nullptr,
-                                           OrvGramDefine(Name(name), SYMCAT_DATA_NAME, 1), &tokens);
-    OrvGramPlaceEntry(OrvEntryCollector.Finish(), DECL_DD);
-    return entry;
   }
 };
 
@@ -106,8 +88,9 @@ TEST_F(DataEntriesTest, BadLevelsAreReportedAtTheirOwnTokensAndStillNested) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.image);
     messages.Clear();
-    PlaceNew("01", 1, "REC");
-    OrvExpr* bad = PlaceNew(c.image, c.value, "ITEM");
+    PlaceDataEntry(1, "REC");
+    OrvTokenList tokens;
+    OrvExpr* bad = PlaceDataEntry(c.value, "ITEM", &tokens);
     EXPECT_EQ(Messages(), std::vector<std::string>{Line(
                               MSG_ERR, std::string("Level number should be between 01 and 49, or 66, 77, 78, 88, not ") +
                                            c.image)});

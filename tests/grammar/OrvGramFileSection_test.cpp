@@ -11,31 +11,13 @@
 #include "OrvGramNames.h"
 #include "OrvGramNodes.h"
 #include "OrvParserStatics.h"
-#include "SemaTestSupport.h"
+#include "GrammarActionTest.h"
 
 namespace {
 
-class FileSectionTest : public sematest::ParserTest {
+class FileSectionTest : public grammar_actions::ProgramTest {
  protected:
-  void SetUp() override {
-    ParserTest::SetUp();
-    StartFile();
-    parser.StartProgram();
-  }
-  void TearDown() override {
-    delete OrvEntryCollector.Finish();
-    ParserTest::TearDown();
-  }
-
-  // An entry of that level placed by the nesting, as the closing action of
-  // an entry does.
-  OrvExpr* Entry(std::int64_t level, const char* name) {
-    OrvExpr* levelNode = new OrvIntNumConst(VString(std::to_string(level).c_str()), level);
-    OrvExpr* entry =
-        OrvGramStartDataEntry(levelNode, nullptr, OrvGramDefine(Name(name), SYMCAT_DATA_NAME, 1), nullptr);
-    OrvGramPlaceEntry(OrvEntryCollector.Finish(), DECL_DD);
-    return entry;
-  }
+  OrvExpr* Entry(std::int64_t level, const char* name) { return PlaceDataEntry(level, name); }
 
   // The operations of the children of a list, in order.
   static std::vector<int> Opers(const OrvExpr* list) {

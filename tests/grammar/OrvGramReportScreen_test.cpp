@@ -12,23 +12,12 @@
 #include "OrvGramReport.h"
 #include "OrvGramScreen.h"
 #include "OrvParserStatics.h"
-#include "SemaTestSupport.h"
+#include "GrammarActionTest.h"
 
 namespace {
 
-class ReportScreenTest : public sematest::ParserTest {
+class ReportScreenTest : public grammar_actions::ProgramTest {
  protected:
-  void SetUp() override {
-    ParserTest::SetUp();
-    StartFile();
-    parser.StartProgram();
-  }
-  void TearDown() override {
-    delete OrvReportDescriptionCollector.Finish();
-    delete OrvEntryCollector.Finish();
-    delete OrvScreenItemCollector.Finish();
-    ParserTest::TearDown();
-  }
 
   OrvExpr* LevelNode(std::int64_t level) {
     return new OrvIntNumConst(VString(std::to_string(level).c_str()), level);
