@@ -1040,7 +1040,7 @@ recording_mode
    file-description collector holds the entry.  LINES right after the
    value belongs to the clause, not to a TOP or BOTTOM phrase. */
 linage_start
-        : /* empty */                   { $$ = V(OrvGramStartLinage(N($-1))); }
+        : /* empty */                   { $$ = V(OrvGramStartLinage(N($0))); }
         ;
 
 linage_phrases
