@@ -19,9 +19,12 @@
    action hands it on (and returns the node); POSITION_OF($k) is the token
    list of symbol k; PASS_UP($k) hands value and tokens of symbol k up
    unchanged; HAND_CLAUSE and HAND_LIST_ITEM run the position step and give
-   the node to a collector.  There is no implicit $$ = $1: a rule that passes a value
-   on writes it.  An optional phrase that is absent gives a NULL_NODE from
-   its own empty rule.
+   the node to a collector.  There is no implicit $$ = $1: a rule that
+   passes a value on writes it.  An optional phrase that is absent gives a
+   NULL_NODE from its own empty rule.  A mid-rule action that takes values
+   from the entries below it clears those entries, since error recovery
+   pops entries from the top and must not meet them after it deleted their
+   holder.
 
    Trial parsing.  { } code is skipped while a trial parse runs; [ ] code
    runs in trials too.  [ ] code is used only by the rules that steer trial
@@ -34,7 +37,10 @@
    trial parsing; no precedence is declared on their tokens.  Every other
    choice is made here: a phrase, terminator, statement, COPY marker or
    error that could close an inner construct or continue it goes to the
-   innermost one (the empty or closing rule gets %prec PRTY_LOW). */
+   innermost one (the empty or closing rule gets %prec PRTY_LOW, and the
+   token that continues the inner construct is listed in the %right line
+   below; a new statement verb joins it).  The signs + and - after a
+   function argument continue that argument. */
 
 %token_codes
 %expect 5

@@ -9,7 +9,6 @@
 #include "OrvGrammar.h"
 #include "OrvLengthsAndOffsets.h"
 #include "OrvLayoutState.h"
-#include "OrvListExpr.h"
 #include "OrvMessage.h"
 #include "OrvMessageSink.h"
 #include "OrvParseInit.h"
@@ -49,6 +48,20 @@ void ConfigureLexer(OrvParserImpl& parser) {
   lexer.progressCallBack = parser.progressCallBack;
   lexer.progressInterval = parser.progressInterval;
   lexer.traceFlags = parser.lexerTrace;
+}
+
+// The fill of empty slots (OrvFillNullArgs) for a parsed tree: the
+// NULL_NODE of an empty slot stands for what the source left out, so it is
+// marked as source like every other node of the tree.
+int FillNullSlotsAsSource(OrvExpr* node, void* context) {
+  (void)context;
+  for (int i = 0; i < node->NArgs(); ++i) {
+    if (node->Args(i) != nullptr) continue;
+    OrvExpr* empty = new OrvNullNode;
+    empty->SetFromSrc(1);
+    node->SetArg(i, empty, -1, 0);
+  }
+  return ORV_WALK_CHILDREN;
 }
 
 // Reads the tokens to the end of the input and drops them (lex only).
@@ -145,12 +158,7 @@ OrvParserResult ParseFile(OrvParserImpl& parser, const VString& fileName, OrvExp
       OrvCalcLengthsAndOffsets(*tree, messages, 1, 1, 1, OrvLayoutOptionsOf(parser));
       Progress(parser, "*");
     }
-    if (parser.fillNullSlots) {
-      OrvFillNullArgs(*tree);
-      // The NULL_NODE of an empty slot stands for what the source left out:
-      // it counts as source like every other node of the tree.
-      OrvWalkTree(*tree, nullptr, "SetFromSrcWalker", &SetFromSrcWalker, nullptr, nullptr);
-    }
+    if (parser.fillNullSlots) WalkTheTree(*tree, nullptr, &FillNullSlotsAsSource);
     result = Tally(parser, messages);
   }
 

@@ -176,6 +176,19 @@ TEST_F(ParseSourceTest, LexOnlyReadsTheTokensAndCountsThem) {
   EXPECT_GT(parser.tokenCount, 20);
 }
 
+TEST_F(ParseSourceTest, ThePrintTreeSwitchDumpsTheTreeOrNull) {
+  parser.traceWords[ORV_TRACE_WORD_TREE_DUMP] = 1;
+  ::testing::internal::CaptureStdout();
+  EXPECT_EQ(Parse(""), ORV_PARSE_FAILED);
+  EXPECT_EQ(::testing::internal::GetCapturedStdout(), "***Program Tree after parsing***\n(NULL)\n\n");
+  ::testing::internal::CaptureStdout();
+  EXPECT_EQ(Parse(Program(kClean)), ORV_PARSE_OK);
+  const std::string out = ::testing::internal::GetCapturedStdout();
+  EXPECT_EQ(out.rfind("***Program Tree after parsing***\nCOBOL_FILE\n", 0), 0u) << out;
+  EXPECT_NE(out.find("STMT_PERFORM_PROC"), std::string::npos);
+  EXPECT_EQ(out.substr(out.size() - 2), "\n\n");
+}
+
 TEST_F(ParseSourceTest, NumericSignTrailingSeparateHoldsOnlyForItsOwnSource) {
   parser.numSignTrailSep = 0;
   const std::string withSign = Program({"IDENTIFICATION DIVISION.", "PROGRAM-ID. S.", "ENVIRONMENT DIVISION.",
