@@ -8,6 +8,7 @@
 #include "OrvActionFrame.h"
 #include "OrvParserErrors.h"
 
+class OrvClauseCollector;
 class OrvExpr;
 
 // The node a semantic value holds, or null for null and for a plain number
@@ -41,5 +42,29 @@ OrvExpr* OrvGramErrorNode();
 // it; returns what the call-back left.  Without a running parse or a
 // call-back the item comes back unchanged.
 OrvExpr* OrvGramDivisionCallBack(OrvExpr* item);
+
+// A section or paragraph from `count` optional parts that follow one another
+// on the value stack from `first` (a header and its bodies): a node of `op`
+// with the parts in slots 0, 1, ..., or, when every part is absent (null or
+// a NULL_NODE), the first part's value alone, the others deleted and their
+// entries cleared.
+OrvExpr* OrvGramOptionalFrame(int op, OrvParseValue* first, int count);
+
+// Appends `item` to the list of operation `op` held by a value-stack entry
+// that may still hold the NULL_NODE of an empty list; the entry is cleared
+// when that NULL_NODE is deleted, so no later step sees it.  Returns the
+// list (OrvListExpr).
+OrvExpr* OrvGramListAppend(int op, OrvParseValue* list, OrvExpr* item);
+
+// Gives a node another operation (a SIGN phrase built as DX_SIGN that a
+// screen entry keeps as SCRD_SIGN) and returns it.
+OrvExpr* OrvGramRetag(OrvExpr* node, int op);
+
+// Starts `collector` on a new node of `op` and hands it the parts as its
+// first clauses: parts[0] into slot 0, parts[1] into slot 1, ... (a null
+// part leaves its slot empty), so that they take the clause orders 0, 1,
+// ... before the clauses that follow.  Returns the node, which the starting
+// action keeps as its value.
+OrvExpr* OrvGramStartCollected(OrvClauseCollector& collector, int op, OrvExpr* const* parts, int count);
 
 #endif

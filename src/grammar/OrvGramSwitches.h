@@ -11,7 +11,8 @@
 enum OrvSwitchContext {
   ORV_SWITCHES_ENVIRONMENT = 0,    // CONFIGURATION SECTION
   ORV_SWITCHES_SPECIAL_NAMES = 1,  // a clause of SPECIAL-NAMES
-  ORV_SWITCHES_PROCEDURE = 2       // the PROCEDURE DIVISION
+  ORV_SWITCHES_PROCEDURE = 2,      // the PROCEDURE DIVISION
+  ORV_SWITCHES_DATA = 3            // the INPUT-OUTPUT SECTION and the DATA DIVISION
 };
 
 // The lexer's reserved-word lookup: off while a PROGRAM-ID name is read.

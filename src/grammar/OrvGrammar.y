@@ -43,7 +43,7 @@
    function argument continue that argument. */
 
 %token_codes
-%expect 2
+%expect 5
 %expect-rr 2
 
 %nonassoc PRTY_LOW
@@ -51,6 +51,10 @@
        SEP_INLINED_COPY SEP_UNINLINED_COPY error
        RW_COMPUTE RW_CONTINUE RW_EXIT RW_GO RW_IF RW_MOVE RW_NEXT_SENTENCE RW_PERFORM RW_STOP
 %left OP_PLUS OP_MINUS
+/* Words that continue the construct before them rather than start the
+   next one: LINES after a LINAGE value, ALTERNATE after RESERVE n, and a
+   literal after LINE or COLUMN of a screen entry. */
+%right RW_LINES RW_ALTERNATE TK_INT_NUM_LIT TK_REAL_NUM_LIT TK_NONNUM_LIT RW_ZERO RW_ZEROS RW_ZEROES
 
 %%
 
@@ -167,7 +171,7 @@ env_header_opt
         ;
 
 configuration_section
-        : config_header_opt config_start config_paragraphs
+        : config_header_opt config_start config_paragraphs %prec PRTY_LOW
                                         { $$ = V(OrvGramFinishConfiguration(&$2)); }
         ;
 
@@ -516,7 +520,379 @@ as_literal_opt
 /* ===================================================================== */
 
 input_output_section
+        : io_header_opt file_control_paragraph io_control_paragraph
+                                        { $$ = V(OrvGramOptionalFrame(SECTION_INPUT_OUTPUT, &$1, 3)); }
+        ;
+
+io_header_opt
         : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_INPUT_OUTPUT_SECTION SEP_DOT
+                                        { $$ = V(OrvGramNode(SECTION_INPUT_OUTPUT_HEADER)); }
+        ;
+
+/* FILE-CONTROL: SELECT entries, COPY markers and errors.  A COPY marker or
+   an error after the entries stays among them. */
+file_control_paragraph
+        : file_control_header_opt file_control_entries_opt
+                                        { $$ = V(OrvGramOptionalFrame(PARA_FILE_CONTROL, &$1, 2)); }
+        ;
+
+file_control_header_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_FILE_CONTROL SEP_DOT       { $$ = V(OrvGramNode(PARA_FILE_CONTROL_HEADER)); }
+        ;
+
+file_control_entries_opt
+        : /* empty */ %prec PRTY_LOW    { $$ = V(OrvGramNullNode()); }
+        | file_control_entries %prec PRTY_LOW
+                                        { $$ = $1; }
+        ;
+
+file_control_entries
+        : file_control_entry            { $$ = V(OrvListExpr(DECL_FC_ENTRY_LIST, N($1), nullptr)); }
+        | file_control_entries file_control_entry
+                                        { $$ = V(OrvListExpr(DECL_FC_ENTRY_LIST, N($1), N($2))); }
+        ;
+
+file_control_entry
+        : RW_SELECT optional_phrase_opt file_name_use select_start select_clauses SEP_DOT
+                                        { $$ = V(OrvFileControlCollector.Finish()); }
+        | copy_marker                   { $$ = $1; }
+        | error                         [ OrvGramResetSwitches(ORV_SWITCHES_DATA); if (yytrial) break; $$ = V(OrvGramErrorNode()); ]
+        ;
+
+select_start
+        : /* empty */                   { $$ = V(OrvGramStartFileControl(N($-1), N($0))); }
+        ;
+
+optional_phrase_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_OPTIONAL                   { $$ = V(OrvGramNode(FCX_OPTIONAL)); }
+        | RW_NOT RW_OPTIONAL            { $$ = V(OrvGramNode(FCX_NOT_OPTIONAL)); }
+        ;
+
+select_clauses
+        : select_clause
+        | select_clauses select_clause
+        ;
+
+select_clause
+        : assign_clause                 { HAND_CLAUSE(OrvFileControlCollector, 2, N($1)); }
+        | organization_clause           { HAND_CLAUSE(OrvFileControlCollector, 3, N($1)); }
+        | RW_ACCESS mode_opt is_opt access_mode
+                                        { HAND_CLAUSE(OrvFileControlCollector, 4, OrvGramNode(FCX_ACCESS_MODE, N($4))); }
+        | RW_RELATIVE key_opt is_opt qualified_name
+                                        { HAND_CLAUSE(OrvFileControlCollector, 5, OrvGramNode(FCX_RELATIVE_KEY, N($4))); }
+        | RW_RECORD key_opt is_opt record_key
+                                        { HAND_CLAUSE(OrvFileControlCollector, 6, OrvGramNode(FCX_RECORD_KEY, N($4))); }
+        | alternate_key_clause          { HAND_LIST_ITEM(OrvFileControlCollector, 7, FCX_ALTERNATE_RECORD_KEY_LIST, N($1)); }
+        | file_opt RW_STATUS is_opt qualified_name second_status_opt
+                                        { HAND_CLAUSE(OrvFileControlCollector, 8, OrvGramNode(FCX_FILE_STATUS, N($4), N($5))); }
+        | RW_SORT RW_STATUS is_opt qualified_name
+                                        { HAND_CLAUSE(OrvFileControlCollector, 8, OrvGramNode(FCX_FILE_STATUS, N($4))); }
+        | RW_LOCK mode_opt is_opt lock_descriptor
+                                        { HAND_CLAUSE(OrvFileControlCollector, 9, OrvGramNode(FCX_LOCK_MODE_IS, N($4))); }
+        | RW_LOCKING is_opt lock_mode   { HAND_CLAUSE(OrvFileControlCollector, 9, OrvGramNode(FCX_LOCK_MODE_IS, OrvGramNode(FCX_LOCK_MODE_WITH, N($3)))); }
+        | RW_PASSWORD is_opt qualified_name
+                                        { HAND_CLAUSE(OrvFileControlCollector, 10, OrvGramNode(FCX_PASSWORD, N($3))); }
+        | RW_PADDING character_opt is_opt operand
+                                        { HAND_CLAUSE(OrvFileControlCollector, 11, OrvGramNode(FCX_PADDING_CHAR, N($4))); }
+        | RW_RECORD RW_DELIMITER is_opt record_delimiter
+                                        { HAND_CLAUSE(OrvFileControlCollector, 12, OrvGramNode(FCX_REC_DELIMITER, N($4))); }
+        | RW_RESERVE reserve_count reserve_areas_opt
+                                        { HAND_CLAUSE(OrvFileControlCollector, 13, OrvGramNode(FCX_RESERVE, N($2))); }
+        | copy_marker                   { HAND_CLAUSE(OrvFileControlCollector, 17, N($1)); }
+        | error                         [ OrvGramResetSwitches(ORV_SWITCHES_DATA); if (yytrial) break; HAND_CLAUSE(OrvFileControlCollector, 17, OrvGramErrorNode()); ]
+        ;
+
+/* ASSIGN commits a trial parse: DISK followed by FILE is first tried as
+   the device DISK FILE, then as the device DISK before a FILE STATUS
+   clause. */
+assign_clause
+        : RW_ASSIGN to_opt assign_target
+                                        [ YYVALID; $$ = V(OrvGramNode(FCX_ASSIGN, N($3))); ]
+        ;
+
+assign_target
+        : assign_modifier file_device assign_names
+                                        { $$ = V(OrvGramNode(FCX_DEVICE, N($1), N($2), N($3))); }
+        | assign_modifier unit_device assign_names_opt
+                                        { $$ = V(OrvGramNode(FCX_DEVICE, N($1), N($2), N($3))); }
+        ;
+
+assign_modifier
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_EXTERNAL                   { $$ = V(OrvGramNode(FCX_EXTERNAL)); }
+        | RW_DYNAMIC                    { $$ = V(OrvGramNode(FCX_DYNAMIC)); }
+        ;
+
+file_device
+        : /* empty */                   { $$ = V(OrvGramNode(DEV_DISK_FILE)); }
+        | RW_DISK RW_FILE               { $$ = V(OrvGramNode(DEV_DISK_FILE)); }
+        | RW_FILE                       { $$ = V(OrvGramNode(DEV_DISK_FILE)); }
+        | RW_DISK RW_FROM               { $$ = V(OrvGramNode(DEV_DISK_FROM_FILE)); }
+        | RW_LINE RW_ADVANCING file_opt { $$ = V(OrvGramNode(DEV_LINE_ADVANCING)); }
+        | multiple_opt RW_REEL file_opt { $$ = V(OrvGramNode(DEV_MULTIPLE_REEL)); }
+        | multiple_opt RW_UNIT file_opt { $$ = V(OrvGramNode(DEV_MULTIPLE_UNIT)); }
+        | RW_INPUT                      { $$ = V(OrvGramNode(DEV_INPUT)); }
+        | RW_INPUT_OUTPUT               { $$ = V(OrvGramNode(DEV_INPUT_OUTPUT)); }
+        | RW_OUTPUT                     { $$ = V(OrvGramNode(DEV_OUTPUT)); }
+        | RW_PRINT                      { $$ = V(OrvGramNode(DEV_PRINT)); }
+        | RW_RANDOM                     { $$ = V(OrvGramNode(DEV_RANDOM)); }
+        ;
+
+unit_device
+        : RW_DISK                       { $$ = V(OrvGramNode(DEV_DISK)); }
+        | RW_DISC                       { $$ = V(OrvGramNode(DEV_DISK)); }
+        | RW_KEYBOARD                   { $$ = V(OrvGramNode(DEV_KEYBOARD)); }
+        | RW_DISPLAY                    { $$ = V(OrvGramNode(DEV_DISPLAY)); }
+        | RW_PRINTER                    { $$ = V(OrvGramNode(DEV_PRINTER)); }
+        | RW_PRINTER_1                  { $$ = V(OrvGramNode(DEV_PRINTER_1)); }
+        ;
+
+assign_names_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | assign_names                  { $$ = $1; }
+        ;
+
+assign_names
+        : assign_name                   { $$ = V(OrvListExpr(EX_LIST, N($1), nullptr)); }
+        | assign_names assign_name      { $$ = V(OrvListExpr(EX_LIST, N($1), N($2))); }
+        ;
+
+assign_name
+        : qualified_name                { $$ = $1; }
+        | TK_NONNUM_LIT                 { $$ = $1; }
+        ;
+
+organization_clause
+        : organization_opt organization_kind
+                                        { $$ = V(OrvGramNode(FCX_ORGANIZATION, N($2))); }
+        | RW_ORGANIZATION is_opt RW_RELATIVE
+                                        { $$ = V(OrvGramNode(FCX_ORGANIZATION, OrvGramNode(FCX_ORG_RELATIVE))); }
+        | RW_ORGANIZATION is_opt RW_RECORD RW_SEQUENTIAL
+                                        { $$ = V(OrvGramNode(FCX_ORGANIZATION, OrvGramNode(FCX_ORG_RECORD_SEQUENTIAL))); }
+        ;
+
+organization_opt
+        : /* empty */
+        | RW_ORGANIZATION is_opt
+        ;
+
+organization_kind
+        : RW_SEQUENTIAL                 { $$ = V(OrvGramNode(FCX_ORG_SEQUENTIAL)); }
+        | RW_LINE RW_SEQUENTIAL         { $$ = V(OrvGramNode(FCX_ORG_LINE_SEQUENTIAL)); }
+        | RW_INDEXED                    { $$ = V(OrvGramNode(FCX_ORG_INDEXED)); }
+        | RW_BINARY RW_SEQUENTIAL       { $$ = V(OrvGramNode(FCX_ORG_BINARY_SEQUENTIAL)); }
+        ;
+
+access_mode
+        : RW_SEQUENTIAL                 { $$ = V(OrvGramNode(FCX_AM_SEQUENTIAL)); }
+        | RW_RANDOM                     { $$ = V(OrvGramNode(FCX_AM_RANDOM)); }
+        | RW_DYNAMIC                    { $$ = V(OrvGramNode(FCX_AM_DYNAMIC)); }
+        ;
+
+second_status_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | qualified_name                { $$ = $1; }
+        ;
+
+/* Record keys: data names, or a split key over components. */
+record_key
+        : record_key_components         { $$ = V(OrvGramNode(FCX_COMP_REC_KEY, N($1))); }
+        | split_key_name OP_EQ split_key_components split_key_occurs_opt
+                                        { $$ = V(OrvGramNode(FCX_SPLIT_REC_KEY, N($1), N($3), N($4))); }
+        | split_key_name OP_EQ qualified_name RW_ALSO split_key_components
+                                        { $$ = V(OrvGramNode(FCX_SPLIT_REC_KEY, N($1), OrvGramSplitKeyAlso(N($3), N($5)))); }
+        ;
+
+record_key_components
+        : qualified_name                { $$ = V(OrvListExpr(FCX_REC_KEY_COMP_LIST, N($1), nullptr)); }
+        | record_key_components qualified_name
+                                        { $$ = V(OrvListExpr(FCX_REC_KEY_COMP_LIST, N($1), N($2))); }
+        ;
+
+split_key_name
+        : TK_USER_DEFD_WORD             { $$ = V(OrvGramDefine(N($1), SYMCAT_SPLIT_KEY_NAME, 1)); }
+        ;
+
+/* "A + B C" is one flat list; the "+" stays with it. */
+split_key_components
+        : split_key_names               { $$ = $1; }
+        | qualified_name OP_PLUS split_key_names
+                                        { $$ = V(OrvListExpr(SPLIT_KEY_COMP_LIST, N($1), N($3))); }
+        ;
+
+split_key_names
+        : qualified_name                { $$ = V(OrvListExpr(SPLIT_KEY_COMP_LIST, N($1), nullptr)); }
+        | split_key_names qualified_name
+                                        { $$ = V(OrvListExpr(SPLIT_KEY_COMP_LIST, N($1), N($2))); }
+        ;
+
+split_key_occurs_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_OCCURS integer RW_TIMES    { $$ = V(OrvGramNode(SPLIT_KEY_OCCURS, N($2))); }
+        ;
+
+/* ALTERNATE RECORD KEY: its phrases are gathered by the sub-clause
+   collector while the file-control collector holds the entry. */
+alternate_key_clause
+        : RW_ALTERNATE record_opt key_opt is_opt record_key alternate_key_start alternate_key_phrases
+                                        { $$ = V(OrvSubClauseCollector.Finish()); }
+        ;
+
+alternate_key_start
+        : /* empty */                   { $$ = V(OrvGramStartAlternateKey(N($0))); }
+        ;
+
+alternate_key_phrases
+        : /* empty */
+        | alternate_key_phrases alternate_key_phrase
+        ;
+
+alternate_key_phrase
+        : RW_ORDER by_opt RW_ALPHABETIC_UPPER
+                                        { HAND_CLAUSE(OrvSubClauseCollector, 1, OrvGramNode(FCX_ALTKEY_ORDERBY_ALPHAUPPER)); }
+        | RW_SUPPRESS RW_WHEN literal   { HAND_CLAUSE(OrvSubClauseCollector, 2, OrvGramNode(FCX_ALTKEY_SUPPRESS_WHEN, N($3))); }
+        | values_opt are_opt ascending_descending
+                                        { HAND_CLAUSE(OrvSubClauseCollector, 3, OrvGramNode(FCX_ALTKEY_VALUES_ARE, N($3))); }
+        | with_opt RW_DUPLICATES        { HAND_CLAUSE(OrvSubClauseCollector, 4, OrvGramNode(FCX_ALTKEY_WITH_DUPLICATES)); }
+        ;
+
+ascending_descending
+        : RW_ASCENDING                  { $$ = V(OrvGramNode(EX_ASCENDING)); }
+        | RW_DESCENDING                 { $$ = V(OrvGramNode(EX_DESCENDING)); }
+        ;
+
+lock_descriptor
+        : lock_mode lock_with_opt       { $$ = V(OrvGramNode(FCX_LOCK_MODE_WITH, N($1), N($2))); }
+        ;
+
+lock_mode
+        : RW_MANUAL                     { $$ = V(OrvGramNode(FCX_MANUAL)); }
+        | RW_AUTOMATIC                  { $$ = V(OrvGramNode(FCX_AUTOMATIC)); }
+        | RW_EXCLUSIVE                  { $$ = V(OrvGramNode(FCX_EXCLUSIVE)); }
+        ;
+
+lock_with_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_WITH RW_LOCK RW_ON record_records
+                                        { $$ = V(OrvGramNode(FCX_LOCK_ON_RECORD)); }
+        | RW_WITH RW_LOCK RW_ON RW_MULTIPLE record_records
+                                        { $$ = V(OrvGramNode(FCX_LOCK_ON_MULT_RECS)); }
+        | RW_WITH RW_ROLLBACK           { $$ = V(OrvGramNode(FCX_ROLLBACK)); }
+        ;
+
+record_delimiter
+        : RW_STANDARD_1                 { $$ = V(OrvGramNode(FCX_STANDARD_1)); }
+        | literal                       { $$ = $1; }
+        ;
+
+reserve_count
+        : integer                       { $$ = $1; }
+        | RW_NO                         { $$ = V(OrvGramNode(EX_NO)); }
+        ;
+
+/* RESERVE n ALTERNATE is read as RESERVE n ALTERNATE AREAS, not as the
+   start of an ALTERNATE RECORD KEY clause. */
+reserve_areas_opt
+        : /* empty */ %prec PRTY_LOW
+        | area_word
+        | RW_ALTERNATE area_word
+        ;
+
+area_word
+        : RW_AREA
+        | RW_AREAS
+        ;
+
+/* I-O-CONTROL: its clauses, each with an optional ".", in a STMT_LIST. */
+io_control_paragraph
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_I_O_CONTROL SEP_DOT io_control_start io_control_clauses_opt
+                                        { $$ = V(OrvGramFillSlots(N($3), N($4))); }
+        ;
+
+io_control_start
+        : /* empty */                   { $$ = V(OrvGramNode(PARA_I_O_CONTROL)); }
+        ;
+
+io_control_clauses_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | io_control_clauses            { $$ = $1; }
+        ;
+
+io_control_clauses
+        : io_control_clause dot_opt     { $$ = V(OrvListExpr(STMT_LIST, N($1), nullptr)); }
+        | io_control_clauses io_control_clause dot_opt
+                                        { $$ = V(OrvListExpr(STMT_LIST, N($1), N($2))); }
+        ;
+
+io_control_clause
+        : RW_RERUN rerun_on_opt every_opt rerun_condition
+                                        { $$ = V(OrvGramNode(IOCX_RERUN, N($2), N($4))); }
+        | RW_SAME same_area_kind area_opt for_opt file_name_uses
+                                        { $$ = V(OrvGramNode(IOCX_SAME_AREA, N($2), N($5))); }
+        | RW_MULTIPLE RW_FILE tape_opt contains_opt file_positions
+                                        { $$ = V(OrvGramNode(IOCX_MULTIPLE_FILE, N($5))); }
+        | RW_APPLY apply_kind on_opt file_name_uses
+                                        { $$ = V(OrvGramNode(IOCX_APPLY, N($2), N($4))); }
+        ;
+
+rerun_on_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_ON file_name_use           { $$ = V(OrvGramNode(IOCX_RERUN_ON, N($2))); }
+        ;
+
+rerun_condition
+        : RW_END of_opt reel_unit of_opt file_name_use
+                                        { $$ = V(OrvGramNode(IOCX_END_OF, N($3), N($5))); }
+        | integer RW_RECORDS of_opt file_name_use
+                                        { $$ = V(OrvGramNode(IOCX_RECORDS_OF, N($1), N($4))); }
+        | integer RW_CLOCK_UNITS        { $$ = V(OrvGramNode(IOCX_CLOCK_UNITS, N($1))); }
+        | TK_USER_DEFD_WORD             { $$ = V(OrvGramNameUse(N($1), SYMCAT_DATA_NAME, POSITION_OF($1))); }
+        ;
+
+reel_unit
+        : RW_REEL                       { $$ = V(OrvGramNode(IOCX_REEL)); }
+        | RW_UNIT                       { $$ = V(OrvGramNode(IOCX_UNIT)); }
+        ;
+
+same_area_kind
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_RECORD                     { $$ = V(OrvGramNode(IOCX_RECORD)); }
+        | RW_SORT                       { $$ = V(OrvGramNode(IOCX_SORT)); }
+        | RW_SORT_MERGE                 { $$ = V(OrvGramNode(IOCX_SORT_MERGE)); }
+        ;
+
+file_positions
+        : file_position                 { $$ = V(OrvListExpr(EX_LIST, N($1), nullptr)); }
+        | file_positions file_position  { $$ = V(OrvListExpr(EX_LIST, N($1), N($2))); }
+        ;
+
+file_position
+        : file_name_use position_opt    { $$ = V(OrvGramNode(IOCX_FILE_POSN, N($1), N($2))); }
+        ;
+
+position_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_POSITION integer           { $$ = V(OrvGramNode(IOCX_POSITION, N($2))); }
+        ;
+
+apply_kind
+        : RW_WRITE_ONLY                 { $$ = V(OrvGramNode(IOCX_WRITE_ONLY)); }
+        | RW_CORE_INDEX                 { $$ = V(OrvGramNode(IOCX_CORE_INDEX)); }
+        | RW_RECORD_OVERFLOW            { $$ = V(OrvGramNode(IOCX_RECORD_OVERFLOW)); }
+        | RW_REORG_CRITERIA             { $$ = V(OrvGramNode(IOCX_REORG_CRITERIA)); }
+        ;
+
+file_name_uses
+        : file_name_use                 { $$ = V(OrvListExpr(EX_LIST, N($1), nullptr)); }
+        | file_name_uses file_name_use  { $$ = V(OrvListExpr(EX_LIST, N($1), N($2))); }
+        ;
+
+file_name_use
+        : TK_USER_DEFD_WORD             { $$ = V(OrvGramNameUse(N($1), SYMCAT_FILE_NAME, POSITION_OF($1))); }
         ;
 
 /* ===================================================================== */
@@ -542,32 +918,960 @@ schema_section
         : /* empty */                   { $$ = V(OrvGramNullNode()); }
         ;
 
+/* FILE SECTION: FD and SD entries with their records, and COPY markers.  A
+   COPY marker after a record stays among its entries. */
 file_section
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        : file_section_header_opt file_section_items_opt
+                                        { $$ = V(OrvGramOptionalFrame(SECTION_FILE, &$1, 2)); }
         ;
 
+file_section_header_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_FILE_SECTION SEP_DOT       { $$ = V(OrvGramNode(SECTION_FILE_HEADER)); }
+        ;
+
+file_section_items_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | file_section_items            { $$ = $1; }
+        ;
+
+file_section_items
+        : file_section_item             { $$ = V(OrvListExpr(DECL_FD_LIST, N($1), nullptr)); }
+        | file_section_items file_section_item
+                                        { $$ = V(OrvListExpr(DECL_FD_LIST, N($1), N($2))); }
+        ;
+
+file_section_item
+        : file_description_entry record_entries
+                                        { $$ = V(OrvGramNode(DECL_FD, N($1), N($2))); }
+        | copy_marker                   { $$ = $1; }
+        ;
+
+file_description_entry
+        : file_level file_name_def file_description_start file_description_clauses SEP_DOT
+                                        { $$ = V(OrvFileDescriptionCollector.Finish()); }
+        ;
+
+file_level
+        : RW_FD                         { $$ = V(OrvGramNode(FDX_LEVEL)); }
+        | RW_SD                         { $$ = V(OrvGramNode(SDX_LEVEL)); }
+        ;
+
+file_name_def
+        : TK_USER_DEFD_WORD             { $$ = V(OrvGramDefine(N($1), SYMCAT_FILE_NAME)); }
+        ;
+
+file_description_start
+        : /* empty */                   { $$ = V(OrvGramStartFileDescription(N($-1), N($0))); }
+        ;
+
+file_description_clauses
+        : /* empty */
+        | file_description_clauses file_description_clause
+        ;
+
+file_description_clause
+        : RW_RECORD contains_opt integer_range characters_opt
+                                        { HAND_CLAUSE(OrvFileDescriptionCollector, 2, OrvGramNode(FDX_RECORD_CONTAINS, N($3), OrvGramNullNode())); }
+        | RW_RECORD is_opt RW_VARYING in_opt size_opt varying_from_opt varying_to_opt characters_opt
+          varying_depending_opt         { HAND_CLAUSE(OrvFileDescriptionCollector, 2, OrvGramNode(FDX_RECORD_VARYING, N($6), N($7), OrvGramNullNode(), N($9))); }
+        | RW_BLOCK contains_opt integer_range block_unit_opt
+                                        { HAND_CLAUSE(OrvFileDescriptionCollector, 9, OrvGramNode(FDX_BLOCK_CONTAINS, N($3), N($4))); }
+        | RW_RECORDING special_words_on mode_opt is_opt recording_mode
+                                        [ OrvGramSpecialWords(0); if (yytrial) break; HAND_CLAUSE(OrvFileDescriptionCollector, 3, OrvGramNode(FDX_REC_MODE, N($5))); ]
+        | RW_LINAGE is_opt operand linage_start lines_opt linage_phrases
+                                        { HAND_CLAUSE(OrvFileDescriptionCollector, 4, OrvGramFinishLinage()); }
+        | RW_CODE_SET is_opt alphabet_name_use code_set_for_opt
+                                        { HAND_CLAUSE(OrvFileDescriptionCollector, 5, OrvGramNode(FDX_CODE_SET, N($3), N($4))); }
+        | RW_REPORT is_opt report_names { HAND_CLAUSE(OrvFileDescriptionCollector, 6, OrvGramNode(FDX_REPORT, N($3))); }
+        | RW_REPORTS are_opt report_names
+                                        { HAND_CLAUSE(OrvFileDescriptionCollector, 6, OrvGramNode(FDX_REPORT, N($3))); }
+        | is_opt RW_EXTERNAL            { HAND_CLAUSE(OrvFileDescriptionCollector, 7, OrvGramNode(DX_EXTERNAL)); }
+        | is_opt RW_GLOBAL              { HAND_CLAUSE(OrvFileDescriptionCollector, 8, OrvGramNode(DX_GLOBAL)); }
+        | RW_DATA record_records is_are_opt data_records_commit data_name_uses
+                                        { HAND_CLAUSE(OrvFileDescriptionCollector, 10, OrvGramNode(FDX_DATA_RECORDS, N($5))); }
+        | RW_LABEL record_records is_are_opt label_records
+                                        { HAND_CLAUSE(OrvFileDescriptionCollector, 11, OrvGramNode(FDX_LABEL_RECORDS, N($4))); }
+        | RW_VALUE RW_OF value_of_start value_of_items
+                                        [ OrvGramValueOfWords(0); if (yytrial) break; HAND_LIST_ITEM(OrvFileDescriptionCollector, 12, FDX_VALUE_OF_LIST, OrvGramNode(FDX_VALUE_OF, N($4))); ]
+        | copy_marker                   { HAND_CLAUSE(OrvFileDescriptionCollector, 13, N($1)); }
+        | error                         [ OrvGramResetSwitches(ORV_SWITCHES_DATA); if (yytrial) break; HAND_CLAUSE(OrvFileDescriptionCollector, 13, OrvGramErrorNode()); ]
+        ;
+
+integer_range
+        : integer                       { $$ = V(OrvGramNode(EX_INT_CONST_RANGE, N($1))); }
+        | integer RW_TO integer         { $$ = V(OrvGramNode(EX_INT_CONST_RANGE, N($1), N($3))); }
+        ;
+
+varying_from_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | integer                       { $$ = V(OrvGramNode(FDX_FROM, N($1))); }
+        | RW_FROM integer               { $$ = V(OrvGramNode(FDX_FROM, N($2))); }
+        ;
+
+varying_to_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_TO integer                 { $$ = V(OrvGramNode(FDX_TO, N($2))); }
+        ;
+
+varying_depending_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_DEPENDING on_opt qualified_name
+                                        { $$ = V(OrvGramNode(EX_DEPENDING_ON, N($3))); }
+        ;
+
+block_unit_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_RECORDS                    { $$ = V(OrvGramNode(FDX_RECORDS)); }
+        | RW_CHARACTERS                 { $$ = V(OrvGramNode(FDX_CHARACTERS)); }
+        ;
+
+/* The recording mode is read with the special reserved words on: the
+   switch is an empty rule right after RECORDING, reduced before the next
+   token is read. */
+special_words_on
+        : /* empty */                   [ OrvGramSpecialWords(1); ]
+        ;
+
+recording_mode
+        : RW_F                          { $$ = V(OrvGramNode(FDX_MODE_FIXED)); }
+        | RW_FIXED                      { $$ = V(OrvGramNode(FDX_MODE_FIXED)); }
+        | RW_V                          { $$ = V(OrvGramNode(FDX_MODE_VARIABLE)); }
+        | RW_VARIABLE                   { $$ = V(OrvGramNode(FDX_MODE_VARIABLE)); }
+        | RW_U                          { $$ = V(OrvGramNode(FDX_MODE_U)); }
+        | RW_S                          { $$ = V(OrvGramNode(FDX_MODE_S)); }
+        ;
+
+/* LINAGE: its phrases are gathered by the entry collector while the
+   file-description collector holds the entry.  LINES right after the
+   value belongs to the clause, not to a TOP or BOTTOM phrase. */
+linage_start
+        : /* empty */                   { $$ = V(OrvGramStartLinage(N($0))); }
+        ;
+
+linage_phrases
+        : /* empty */
+        | linage_phrases linage_phrase
+        ;
+
+linage_phrase
+        : with_opt RW_FOOTING at_opt operand
+                                        { HAND_CLAUSE(OrvEntryCollector, 1, OrvGramNode(FDX_LIN_FOOTING, N($4))); }
+        | lines_opt at_opt RW_TOP operand
+                                        { HAND_CLAUSE(OrvEntryCollector, 2, OrvGramNode(FDX_LIN_TOP, N($4))); }
+        | lines_opt at_opt RW_BOTTOM operand
+                                        { HAND_CLAUSE(OrvEntryCollector, 3, OrvGramNode(FDX_LIN_BOTTOM, N($4))); }
+        ;
+
+code_set_for_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_FOR identifiers            { $$ = V(OrvGramNode(FDX_CODE_SET_FOR, N($2))); }
+        ;
+
+record_records
+        : RW_RECORD
+        | RW_RECORDS
+        ;
+
+/* DATA RECORDS commits a trial parse. */
+data_records_commit
+        : /* empty */                   [ YYVALID; ]
+        ;
+
+data_name_uses
+        : data_name_use                 { $$ = V(OrvListExpr(EX_LIST, N($1), nullptr)); }
+        | data_name_uses data_name_use  { $$ = V(OrvListExpr(EX_LIST, N($1), N($2))); }
+        ;
+
+data_name_use
+        : TK_USER_DEFD_WORD             { $$ = V(OrvGramNameUse(N($1), SYMCAT_DATA_NAME, POSITION_OF($1))); }
+        ;
+
+label_records
+        : RW_STANDARD                   { $$ = V(OrvGramNode(FDX_STANDARD)); }
+        | RW_OMITTED                    { $$ = V(OrvGramNode(FDX_OMITTED)); }
+        | data_name_uses                { $$ = $1; }
+        ;
+
+value_of_start
+        : /* empty */                   [ OrvGramValueOfWords(1); ]
+        ;
+
+value_of_items
+        : value_of_item                 { $$ = V(OrvListExpr(FDX_VALUE_OF_ITEM_LIST, N($1), nullptr)); }
+        | value_of_items value_of_item  { $$ = V(OrvListExpr(FDX_VALUE_OF_ITEM_LIST, N($1), N($2))); }
+        ;
+
+value_of_item
+        : qualified_name is_opt operand { $$ = V(OrvGramNode(FDX_VALUE_OF_ITEM, N($1), N($3))); }
+        | RW_FILE_ID is_opt operand     { $$ = V(OrvGramNode(FDX_VALUE_OF_ITEM, OrvGramNode(FDX_VO_FILE_ID), N($3))); }
+        ;
+
+/* WORKING-STORAGE, LOCAL-STORAGE and LINKAGE SECTIONs. */
 working_storage_section
         : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_WORKING_STORAGE RW_SECTION SEP_DOT record_entries
+                                        { $$ = V(OrvGramNode(SECTION_WORKING_STORAGE, N($4))); }
         ;
 
 local_storage_section
         : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_LOCAL_STORAGE RW_SECTION SEP_DOT record_entries
+                                        { $$ = V(OrvGramNode(SECTION_LOCAL_STORAGE, N($4))); }
         ;
 
 linkage_section
         : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_LINKAGE RW_SECTION SEP_DOT record_entries
+                                        { $$ = V(OrvGramNode(SECTION_LINKAGE, N($4))); }
         ;
 
+/* COMMUNICATION SECTION: the section node and each CD entry exist before
+   the record entries under them are reduced. */
 communication_section
         : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_COMMUNICATION RW_SECTION SEP_DOT communication_start cd_entries
+                                        { $$ = V(OrvGramFillSlots(N($4), N($5))); }
         ;
+
+communication_start
+        : /* empty */                   { $$ = V(OrvGramNode(SECTION_COMMUNICATION)); }
+        ;
+
+cd_entries
+        : cd_entry                      { $$ = V(OrvListExpr(DECL_CD_ENTRY_LIST, N($1), nullptr)); }
+        | cd_entries cd_entry           { $$ = V(OrvListExpr(DECL_CD_ENTRY_LIST, N($1), N($2))); }
+        ;
+
+cd_entry
+        : RW_CD cd_name_def for_opt cd_initial_opt cd_io_type cd_description SEP_DOT cd_entry_start record_entries
+                                        { $$ = V(OrvGramFillSlots(N($8), nullptr, nullptr, nullptr, nullptr, N($9))); }
+        ;
+
+cd_entry_start
+        : /* empty */                   { $$ = V(OrvGramNode(DECL_CD_ENTRY, N($-5), N($-3), N($-2), N($-1))); }
+        ;
+
+cd_name_def
+        : TK_USER_DEFD_WORD             { $$ = V(OrvGramDefine(N($1), SYMCAT_CD_NAME)); }
+        ;
+
+cd_initial_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_INITIAL                    { $$ = V(OrvGramNode(EX_CD_INITIAL)); }
+        ;
+
+cd_io_type
+        : RW_INPUT                      { $$ = V(OrvGramNode(EX_CD_INPUT)); }
+        | RW_OUTPUT                     { $$ = V(OrvGramNode(EX_CD_OUTPUT)); }
+        | RW_I_O                        { $$ = V(OrvGramNode(EX_CD_I_O)); }
+        ;
+
+cd_description
+        : cd_clauses                    { $$ = $1; }
+        | cd_data_names                 { $$ = $1; }
+        ;
+
+cd_clauses
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | cd_clauses cd_clause          { $$ = V(OrvGramListAppend(EX_CD_LIST, &$1, N($2))); }
+        ;
+
+/* DESTINATION at the start of a clause is first tried as DESTINATION
+   COUNT or DESTINATION TABLE, then as the queue clause without SYMBOLIC;
+   each of them commits. */
+cd_clause
+        : symbolic_opt cd_queue is_opt entry_name_def
+                                        [ YYVALID; $$ = V(OrvGramNode(EX_CD_QUEUE_IS, N($2), N($4))); ]
+        | RW_MESSAGE RW_DATE is_opt entry_name_def
+                                        { $$ = V(OrvGramNode(EX_CD_MSG_DATE_IS, N($4))); }
+        | RW_MESSAGE RW_TIME is_opt entry_name_def
+                                        { $$ = V(OrvGramNode(EX_CD_MSG_TIME_IS, N($4))); }
+        | RW_TEXT RW_LENGTH is_opt entry_name_def
+                                        { $$ = V(OrvGramNode(EX_CD_TEXT_LENGTH_IS, N($4))); }
+        | RW_END RW_KEY is_opt entry_name_def
+                                        { $$ = V(OrvGramNode(EX_CD_END_KEY_IS, N($4))); }
+        | RW_STATUS RW_KEY is_opt entry_name_def
+                                        { $$ = V(OrvGramNode(EX_CD_STATUS_KEY_IS, N($4))); }
+        | RW_ERROR RW_KEY is_opt entry_name_def
+                                        { $$ = V(OrvGramNode(EX_CD_ERROR_KEY_IS, N($4))); }
+        | message_opt RW_COUNT is_opt entry_name_def
+                                        { $$ = V(OrvGramNode(EX_CD_MSG_COUNT_IS, N($4))); }
+        | RW_DESTINATION RW_COUNT cd_commit is_opt entry_name_def
+                                        { $$ = V(OrvGramNode(EX_CD_DEST_COUNT_IS, N($5))); }
+        | RW_DESTINATION RW_TABLE cd_commit RW_OCCURS integer RW_TIMES indexed_by_opt
+                                        { $$ = V(OrvGramNode(EX_CD_DEST_TABLE_OCCURS, N($5), N($7))); }
+        | error                         [ OrvGramResetSwitches(ORV_SWITCHES_DATA); if (yytrial) break; $$ = V(OrvGramErrorNode()); ]
+        ;
+
+cd_commit
+        : /* empty */                   [ YYVALID; ]
+        ;
+
+cd_queue
+        : RW_QUEUE                      { $$ = V(OrvGramNode(EX_CD_SYMB_QUEUE)); }
+        | RW_SUB_QUEUE_1                { $$ = V(OrvGramNode(EX_CD_SYMB_SUB_QUEUE_1)); }
+        | RW_SUB_QUEUE_2                { $$ = V(OrvGramNode(EX_CD_SYMB_SUB_QUEUE_2)); }
+        | RW_SUB_QUEUE_3                { $$ = V(OrvGramNode(EX_CD_SYMB_SUB_QUEUE_3)); }
+        | RW_SOURCE                     { $$ = V(OrvGramNode(EX_CD_SYMB_SOURCE)); }
+        | RW_DESTINATION                { $$ = V(OrvGramNode(EX_CD_SYMB_DEST)); }
+        | RW_TERMINAL                   { $$ = V(OrvGramNode(EX_CD_SYMB_TERMINAL)); }
+        ;
+
+symbolic_opt
+        : /* empty */
+        | RW_SYMBOLIC
+        ;
+
+message_opt
+        : /* empty */
+        | RW_MESSAGE
+        ;
+
+cd_data_names
+        : cd_data_name                  { $$ = V(OrvListExpr(EX_LIST, N($1), nullptr)); }
+        | cd_data_names cd_data_name    { $$ = V(OrvListExpr(EX_LIST, N($1), N($2))); }
+        ;
+
+cd_data_name
+        : entry_name_def                { $$ = $1; }
+        | RW_FILLER                     { $$ = V(OrvGramNode(EX_FILLER)); }
+        ;
+
+/* ===================================================================== */
+/* Data description entries                                               */
+/* ===================================================================== */
+
+/* The entries of one FD, SD, CD or storage section.  Each entry is nested
+   by its level as it is reduced; the closing reduction hands the records
+   on.  A COPY marker or an error after the entries stays among them. */
+record_entries
+        : record_items %prec PRTY_LOW   { $$ = V(OrvGramRecordEntries()); }
+        ;
+
+record_items
+        : /* empty */
+        | record_items record_item
+        ;
+
+record_item
+        : data_description_entry
+        | SEP_INLINED_COPY              { OrvGramMarkerAmongEntries(POSITION_STEP(N($1)), DECL_DD); }
+        | SEP_UNINLINED_COPY            { OrvGramItemAmongEntries(POSITION_STEP(N($1))); }
+        | error                         [ OrvGramResetSwitches(ORV_SWITCHES_DATA); if (yytrial) break; OrvGramItemAmongEntries(POSITION_STEP(OrvGramErrorNode())); ]
+        ;
+
+data_description_entry
+        : level_number entry_copy_opt data_name_opt data_entry_start data_clauses SEP_DOT
+                                        { OrvGramPlaceEntry(POSITION_STEP(OrvEntryCollector.Finish()), DECL_DD); }
+        ;
+
+data_entry_start
+        : /* empty */                   { $$ = V(OrvGramStartDataEntry(N($-2), N($-1), N($0), POSITION_OF($-2))); }
+        ;
+
+level_number
+        : TK_INT_NUM_LIT                { $$ = $1; }
+        ;
+
+entry_copy_opt
+        : /* empty */ %prec PRTY_LOW    { $$ = 0; }
+        | copy_marker                   { $$ = $1; }
+        ;
+
+data_name_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_FILLER                     { $$ = V(OrvGramNode(EX_FILLER)); }
+        | entry_name_def                { $$ = $1; }
+        ;
+
+/* A data name defined by an entry; a constant name defined again gives a
+   warning and keeps its category. */
+entry_name_def
+        : TK_USER_DEFD_WORD             { $$ = V(OrvGramDefine(N($1), SYMCAT_DATA_NAME, 1)); }
+        | UW_CONSTANT_NAME              { $$ = V(OrvGramConstantNameAgain(N($1))); }
+        ;
+
+data_clauses
+        : /* empty */
+        | data_clauses data_clause
+        ;
+
+data_clause
+        : RW_REDEFINES subject_name     { HAND_CLAUSE(OrvEntryCollector, 3, OrvGramNode(DX_REDEFINES, N($2))); }
+        | RW_RENAMES subject_name renames_thru_opt
+                                        { HAND_CLAUSE(OrvEntryCollector, 12, OrvGramNode(DX_RENAMES, OrvGramNode(EX_RENAMES_THRU, N($2), N($3)))); }
+        | is_opt RW_EXTERNAL            { HAND_CLAUSE(OrvEntryCollector, 10, OrvGramNode(DX_EXTERNAL)); }
+        | is_opt RW_GLOBAL              { HAND_CLAUSE(OrvEntryCollector, 11, OrvGramNode(DX_GLOBAL)); }
+        | picture_string                { HAND_CLAUSE(OrvEntryCollector, 4, OrvGramNode(DX_PICTURE, N($1))); }
+        | usage_opt usage               { HAND_CLAUSE(OrvEntryCollector, 5, OrvGramNode(DX_USAGE, N($2))); }
+        | occurs_clause                 { HAND_CLAUSE(OrvEntryCollector, 13, N($1)); }
+        | sign_clause                   { HAND_CLAUSE(OrvEntryCollector, 8, N($1)); }
+        | sync_word sync_side_opt       { HAND_CLAUSE(OrvEntryCollector, 9, OrvGramNode(DX_SYNCHRONIZED, N($2))); }
+        | justified_words               { HAND_CLAUSE(OrvEntryCollector, 7, OrvGramNode(DX_JUSTIFIED)); }
+        | RW_BLANK when_opt zero_word   { HAND_CLAUSE(OrvEntryCollector, 6, OrvGramNode(DX_BWZ)); }
+        | value_clause                  { HAND_CLAUSE(OrvEntryCollector, 14, N($1)); }
+        | copy_marker                   { HAND_CLAUSE(OrvEntryCollector, 15, N($1)); }
+        | error                         [ OrvGramResetSwitches(ORV_SWITCHES_DATA); if (yytrial) break; HAND_CLAUSE(OrvEntryCollector, 15, OrvGramErrorNode()); ]
+        ;
+
+/* The operand of REDEFINES and RENAMES: a use that may name an earlier
+   definition of the same name. */
+subject_name
+        : qualified_names               { $$ = V(OrvNewNamedObjUse(N($1), SYMCAT_DATA_NAME, 1)); }
+        ;
+
+renames_thru_opt
+        : /* empty */                   { $$ = 0; }
+        | thru_word subject_name        { $$ = $2; }
+        ;
+
+picture_string
+        : picture_word is_opt TK_PIC_CHAR_STRING
+                                        { $$ = $3; }
+        ;
+
+picture_word
+        : RW_PIC
+        | RW_PICTURE
+        ;
+
+usage_opt
+        : /* empty */
+        | RW_USAGE is_opt
+        ;
+
+usage
+        : RW_DISPLAY                    { $$ = V(OrvGramNode(DU_DISPLAY)); }
+        | RW_COMPUTATIONAL              { $$ = V(OrvGramUsage(DU_COMP)); }
+        | RW_COMP                       { $$ = V(OrvGramUsage(DU_COMP)); }
+        | RW_BINARY                     { $$ = V(OrvGramNode(DU_BINARY)); }
+        | RW_COMPUTATIONAL_4            { $$ = V(OrvGramNode(DU_COMP_4)); }
+        | RW_COMP_4                     { $$ = V(OrvGramNode(DU_COMP_4)); }
+        | RW_COMPUTATIONAL_1            { $$ = V(OrvGramUsage(DU_COMP_1)); }
+        | RW_COMP_1                     { $$ = V(OrvGramUsage(DU_COMP_1)); }
+        | RW_COMPUTATIONAL_2            { $$ = V(OrvGramUsage(DU_COMP_2)); }
+        | RW_COMP_2                     { $$ = V(OrvGramUsage(DU_COMP_2)); }
+        | RW_COMPUTATIONAL_0            { $$ = V(OrvGramNode(DU_COMP_0)); }
+        | RW_COMP_0                     { $$ = V(OrvGramNode(DU_COMP_0)); }
+        | RW_COMPUTATIONAL_3            { $$ = V(OrvGramNode(DU_COMP_3)); }
+        | RW_COMP_3                     { $$ = V(OrvGramNode(DU_COMP_3)); }
+        | RW_PACKED_DECIMAL             { $$ = V(OrvGramNode(DU_PACKED_DECIMAL)); }
+        | RW_COMPUTATIONAL_5            { $$ = V(OrvGramNode(DU_COMP_5)); }
+        | RW_COMP_5                     { $$ = V(OrvGramNode(DU_COMP_5)); }
+        | RW_COMPUTATIONAL_X            { $$ = V(OrvGramNode(DU_COMP_X)); }
+        | RW_COMP_X                     { $$ = V(OrvGramNode(DU_COMP_X)); }
+        | RW_COMPUTATIONAL_6            { $$ = V(OrvGramNode(DU_COMP_6)); }
+        | RW_COMP_6                     { $$ = V(OrvGramNode(DU_COMP_6)); }
+        | RW_BIT                        { $$ = V(OrvGramNode(DU_BIT)); }
+        | RW_INDEX                      { $$ = V(OrvGramNode(DU_INDEX)); }
+        | RW_DISPLAY_1                  { $$ = V(OrvGramNode(DU_DISPLAY_1)); }
+        | RW_POINTER                    { $$ = V(OrvGramNode(DU_POINTER)); }
+        | RW_PROCEDURE_POINTER          { $$ = V(OrvGramNode(DU_PROC_POINTER)); }
+        ;
+
+occurs_clause
+        : RW_OCCURS occurs_range_opt times_opt occurs_depending_opt occurs_keys_opt indexed_by_opt
+                                        { $$ = V(OrvGramNode(DX_OCCURS, N($2), N($4), N($5), N($6))); }
+        ;
+
+occurs_range_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | integer_range                 { $$ = $1; }
+        ;
+
+occurs_depending_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_DEPENDING on_opt qualified_name
+                                        { $$ = V(OrvGramNode(EX_DEPENDING_ON, N($3))); }
+        ;
+
+occurs_keys_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | occurs_keys                   { $$ = $1; }
+        ;
+
+occurs_keys
+        : occurs_key                    { $$ = V(OrvListExpr(DX_OCCURS_KEY_LIST, N($1), nullptr)); }
+        | occurs_keys occurs_key        { $$ = V(OrvListExpr(DX_OCCURS_KEY_LIST, N($1), N($2))); }
+        ;
+
+occurs_key
+        : ascending_descending key_opt is_opt key_names
+                                        { $$ = V(OrvGramNode(DX_OCCURS_KEY, N($1), N($4))); }
+        ;
+
+key_names
+        : qualified_name                { $$ = V(OrvListExpr(EX_LIST, N($1), nullptr)); }
+        | key_names qualified_name      { $$ = V(OrvListExpr(EX_LIST, N($1), N($2))); }
+        ;
+
+indexed_by_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_INDEXED by_opt index_name_defs
+                                        { $$ = V(OrvGramNode(DX_INDEXED_BY, N($3))); }
+        ;
+
+index_name_defs
+        : index_name_def                { $$ = V(OrvListExpr(DX_INDEX_DEFS_LIST, N($1), nullptr)); }
+        | index_name_defs index_name_def
+                                        { $$ = V(OrvListExpr(DX_INDEX_DEFS_LIST, N($1), N($2))); }
+        ;
+
+index_name_def
+        : TK_USER_DEFD_WORD             { $$ = V(OrvGramDefine(N($1), SYMCAT_INDEX_NAME, 1)); }
+        ;
+
+/* SIGN, shared by data entries, report groups and screen entries. */
+sign_clause
+        : sign_is_opt leading_trailing separate_opt
+                                        { $$ = V(OrvGramNode(DX_SIGN, N($2), N($3))); }
+        ;
+
+sign_is_opt
+        : /* empty */
+        | RW_SIGN is_opt
+        ;
+
+leading_trailing
+        : RW_LEADING                    { $$ = V(OrvGramNode(DX_SIGN_LEADING)); }
+        | RW_TRAILING                   { $$ = V(OrvGramNode(DX_SIGN_TRAILING)); }
+        ;
+
+separate_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_SEPARATE character_opt     { $$ = V(OrvGramNode(DX_SIGN_SEPARATE)); }
+        ;
+
+sync_word
+        : RW_SYNC
+        | RW_SYNCHRONIZED
+        ;
+
+sync_side_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_LEFT                       { $$ = V(OrvGramNode(DX_SYNC_LEFT)); }
+        | RW_RIGHT                      { $$ = V(OrvGramNode(DX_SYNC_RIGHT)); }
+        ;
+
+justified_words
+        : justified_word right_opt
+        ;
+
+justified_word
+        : RW_JUST
+        | RW_JUSTIFIED
+        ;
+
+/* VALUE: value ranges and the WHEN FALSE value; level 88 keeps them, the
+   nesting of entries turns the others into their final forms. */
+value_clause
+        : value_words value_ranges when_false_opt
+                                        { $$ = V(OrvGramNode(EX_COND_VALUE, N($2), N($3))); }
+        ;
+
+value_words
+        : RW_VALUE is_opt
+        | RW_VALUES are_opt
+        ;
+
+value_ranges
+        : value_range                   { $$ = V(OrvListExpr(EX_VALUE_RANGE_LIST, N($1), nullptr)); }
+        | value_ranges value_range      { $$ = V(OrvListExpr(EX_VALUE_RANGE_LIST, N($1), N($2))); }
+        ;
+
+value_range
+        : value_expr                    { $$ = V(OrvGramNode(EX_VALUE_RANGE, N($1))); }
+        | value_expr thru_word literal  { $$ = V(OrvGramNode(EX_VALUE_RANGE, N($1), N($3))); }
+        ;
+
+/* Terms joined left to right, all operators of one precedence; a run of
+   one operator is one list.  These rules stay apart from the arithmetic
+   expressions, whose operators bind differently. */
+value_expr
+        : value_term                    { $$ = $1; }
+        | value_expr OP_PLUS value_term { $$ = V(OrvListExpr(AR_ADD, N($1), N($3))); }
+        | value_expr OP_MINUS value_term
+                                        { $$ = V(OrvListExpr(AR_SUB, N($1), N($3))); }
+        | value_expr OP_MUL value_term  { $$ = V(OrvListExpr(AR_MUL, N($1), N($3))); }
+        | value_expr OP_DIV value_term  { $$ = V(OrvListExpr(AR_DIV, N($1), N($3))); }
+        | value_expr RW_AND value_term  { $$ = V(OrvListExpr(BIT_AND, N($1), N($3))); }
+        | value_expr RW_OR value_term   { $$ = V(OrvListExpr(BIT_OR, N($1), N($3))); }
+        ;
+
+value_term
+        : literal_or_all                { $$ = $1; }
+        | RW_NEXT                       { $$ = V(OrvGramNode(EX_VAL_NEXT)); }
+        | RW_START of_opt identifier    { $$ = V(OrvGramNode(EX_VAL_START_OF, N($3))); }
+        | RW_LENGTH of_opt identifier   { $$ = V(OrvGramNode(EX_VAL_LENGTH_OF, N($3))); }
+        | TK_USER_DEFD_WORD             { $$ = V(OrvGramUndefinedConstant(N($1), POSITION_OF($1))); }
+        ;
+
+when_false_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | when_opt set_opt to_opt RW_FALSE literal
+                                        { $$ = V(OrvGramNode(EX_VALUE_WHEN_FALSE, N($5))); }
+        ;
+
+/* ===================================================================== */
+/* REPORT SECTION                                                         */
+/* ===================================================================== */
 
 report_section
         : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_REPORT RW_SECTION SEP_DOT report_section_start report_descriptions
+                                        { $$ = V(OrvGramFillSlots(N($4), N($5))); }
         ;
 
+report_section_start
+        : /* empty */                   { $$ = V(OrvGramNode(SECTION_REPORT)); }
+        ;
+
+report_descriptions
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | report_descriptions report_description
+                                        { $$ = V(OrvGramListAppend(DECL_RD_LIST, &$1, N($2))); }
+        ;
+
+/* An RD entry and the report groups after it, nested by level. */
+report_description
+        : report_description_entry report_group_items
+                                        { $$ = V(OrvGramReportDescription(N($1))); }
+        ;
+
+report_description_entry
+        : RW_RD report_name_def report_description_start report_description_clauses SEP_DOT
+                                        { $$ = V(OrvGramFinishReportDescription()); }
+        ;
+
+report_name_def
+        : TK_USER_DEFD_WORD             { $$ = V(OrvGramDefine(N($1), SYMCAT_REPORT_NAME)); }
+        ;
+
+report_description_start
+        : /* empty */                   { $$ = V(OrvGramStartReportDescription(N($0))); }
+        ;
+
+report_description_clauses
+        : /* empty */
+        | report_description_clauses report_description_clause
+        ;
+
+report_description_clause
+        : is_opt RW_GLOBAL              { HAND_CLAUSE(OrvReportDescriptionCollector, 1, OrvGramNode(DX_GLOBAL)); }
+        | with_opt RW_CODE literal_or_all
+                                        { HAND_CLAUSE(OrvReportDescriptionCollector, 2, OrvGramNode(EX_RD_CODE, N($3))); }
+        | RW_CONTROL is_opt report_controls
+                                        { HAND_CLAUSE(OrvReportDescriptionCollector, 3, OrvGramNode(EX_RD_CONTROLS, N($3))); }
+        | RW_CONTROLS are_opt report_controls
+                                        { HAND_CLAUSE(OrvReportDescriptionCollector, 3, OrvGramNode(EX_RD_CONTROLS, N($3))); }
+        | RW_PAGE page_limit_opt integer line_lines_opt page_phrases
+                                        { HAND_CLAUSE(OrvReportDescriptionCollector, 4, OrvGramNode(EX_RD_PAGE_LIMITS, N($3), N($5))); }
+        | copy_marker                   { HAND_CLAUSE(OrvReportDescriptionCollector, 5, N($1)); }
+        | error                         [ OrvGramResetSwitches(ORV_SWITCHES_DATA); if (yytrial) break; HAND_CLAUSE(OrvReportDescriptionCollector, 5, OrvGramErrorNode()); ]
+        ;
+
+report_controls
+        : report_control                { $$ = V(OrvListExpr(EX_LIST, N($1), nullptr)); }
+        | report_controls report_control
+                                        { $$ = V(OrvListExpr(EX_LIST, N($1), N($2))); }
+        ;
+
+report_control
+        : identifier                    { $$ = $1; }
+        | RW_FINAL                      { $$ = V(OrvGramNode(EX_RD_FINAL)); }
+        ;
+
+page_limit_opt
+        : /* empty */
+        | RW_LIMIT is_opt
+        | RW_LIMITS are_opt
+        ;
+
+line_lines_opt
+        : /* empty */
+        | RW_LINE
+        | RW_LINES
+        ;
+
+page_phrases
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | page_phrases page_phrase      { $$ = V(OrvGramListAppend(EX_LIST, &$1, N($2))); }
+        ;
+
+page_phrase
+        : RW_HEADING integer            { $$ = V(OrvGramNode(EX_RD_HEADING, N($2))); }
+        | RW_FOOTING integer            { $$ = V(OrvGramNode(EX_RD_FOOTING, N($2))); }
+        | RW_FIRST RW_DETAIL integer    { $$ = V(OrvGramNode(EX_RD_FIRST_DETAIL, N($3))); }
+        | RW_LAST RW_DETAIL integer     { $$ = V(OrvGramNode(EX_RD_LAST_DETAIL, N($3))); }
+        ;
+
+/* Report group entries, COPY markers and errors between them. */
+report_group_items
+        : report_group_item
+        | report_group_items report_group_item
+        ;
+
+report_group_item
+        : report_group_entry
+        | SEP_INLINED_COPY              { OrvGramMarkerAmongEntries(POSITION_STEP(N($1)), DECL_RGD); }
+        | SEP_UNINLINED_COPY            { OrvGramItemAmongEntries(POSITION_STEP(N($1))); }
+        | error                         [ OrvGramResetSwitches(ORV_SWITCHES_DATA); if (yytrial) break; OrvGramItemAmongEntries(POSITION_STEP(OrvGramErrorNode())); ]
+        ;
+
+report_group_entry
+        : level_number report_group_name_opt report_group_start report_group_clauses SEP_DOT
+                                        { OrvGramPlaceEntry(POSITION_STEP(OrvEntryCollector.Finish()), DECL_RGD); }
+        ;
+
+report_group_name_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | TK_USER_DEFD_WORD             { $$ = V(OrvGramDefine(N($1), SYMCAT_REPORT_GROUP_DESC_NAME, 1)); }
+        ;
+
+report_group_start
+        : /* empty */                   { $$ = V(OrvGramStartReportGroup(N($-1), N($0), POSITION_OF($-1))); }
+        ;
+
+report_group_clauses
+        : /* empty */
+        | report_group_clauses report_group_clause
+        ;
+
+report_group_clause
+        : RW_LINE number_opt is_opt report_position
+                                        { HAND_CLAUSE(OrvEntryCollector, 6, OrvGramNode(EX_RGD_LINE_NUMBER, N($4))); }
+        | RW_NEXT RW_GROUP next_group_commit is_opt report_position
+                                        { HAND_CLAUSE(OrvEntryCollector, 7, OrvGramNode(EX_RGD_NEXT_GROUP, N($5))); }
+        | RW_TYPE is_opt report_group_type
+                                        { HAND_CLAUSE(OrvEntryCollector, 8, OrvGramNode(EX_RGD_TYPE, N($3))); }
+        | RW_COLUMN number_opt is_opt integer
+                                        { HAND_CLAUSE(OrvEntryCollector, 9, OrvGramNode(EX_RGD_COLUMN_NUMBER, N($4))); }
+        | RW_SOURCE is_opt operand      { HAND_CLAUSE(OrvEntryCollector, 10, OrvGramNode(EX_RGD_SOURCE, N($3))); }
+        | RW_VALUE is_opt literal_or_all
+                                        { HAND_CLAUSE(OrvEntryCollector, 11, OrvGramNode(EX_RGD_VALUE, N($3))); }
+        | RW_SUM identifiers sum_upon_opt sum_reset_opt
+                                        { HAND_CLAUSE(OrvEntryCollector, 12, OrvGramNode(EX_RGD_SUM, N($2), N($3), N($4))); }
+        | RW_GROUP indicate_opt         { HAND_CLAUSE(OrvEntryCollector, 13, OrvGramNode(EX_RGD_GROUP_INDICATE)); }
+        | usage_opt RW_DISPLAY          { HAND_CLAUSE(OrvEntryCollector, 3, OrvGramNode(DX_USAGE, OrvGramNode(DU_DISPLAY))); }
+        | picture_string                { HAND_CLAUSE(OrvEntryCollector, 2, OrvGramNode(DX_PICTURE, N($1))); }
+        | sign_clause                   { HAND_CLAUSE(OrvEntryCollector, 5, N($1)); }
+        | RW_BLANK when_opt zero_word   { HAND_CLAUSE(OrvEntryCollector, 4, OrvGramNode(DX_BWZ)); }
+        | copy_marker                   { HAND_CLAUSE(OrvEntryCollector, 14, N($1)); }
+        | error                         [ OrvGramResetSwitches(ORV_SWITCHES_DATA); if (yytrial) break; HAND_CLAUSE(OrvEntryCollector, 14, OrvGramErrorNode()); ]
+        ;
+
+/* NEXT after the integer of a position is first tried as NEXT PAGE, then
+   as the start of a NEXT GROUP clause; NEXT PAGE and NEXT GROUP commit. */
+report_position
+        : integer                       { $$ = V(OrvGramNode(EX_RGD_POS_INT, N($1), OrvGramNullNode())); }
+        | integer RW_NEXT RW_PAGE       [ YYVALID; $$ = V(OrvGramNode(EX_RGD_POS_INT, N($1), OrvGramNode(EX_RGD_POS_ON_NEXT_PAGE))); ]
+        | integer RW_ON RW_NEXT RW_PAGE { $$ = V(OrvGramNode(EX_RGD_POS_INT, N($1), OrvGramNode(EX_RGD_POS_ON_NEXT_PAGE))); }
+        | RW_PLUS integer               { $$ = V(OrvGramNode(EX_RGD_POS_PLUS, N($2))); }
+        | RW_NEXT RW_PAGE               { $$ = V(OrvGramNode(EX_RGD_POS_NEXT_PAGE)); }
+        ;
+
+next_group_commit
+        : /* empty */                   [ YYVALID; ]
+        ;
+
+report_group_type
+        : RW_REPORT RW_HEADING          { $$ = V(OrvGramNode(EX_RGD_REPORT_HEADING)); }
+        | RW_RH                         { $$ = V(OrvGramNode(EX_RGD_REPORT_HEADING)); }
+        | RW_PAGE RW_HEADING            { $$ = V(OrvGramNode(EX_RGD_PAGE_HEADING)); }
+        | RW_PH                         { $$ = V(OrvGramNode(EX_RGD_PAGE_HEADING)); }
+        | RW_CONTROL RW_HEADING report_control
+                                        { $$ = V(OrvGramNode(EX_RGD_CONTROL_HEADING, N($3))); }
+        | RW_CH report_control          { $$ = V(OrvGramNode(EX_RGD_CONTROL_HEADING, N($2))); }
+        | RW_DETAIL                     { $$ = V(OrvGramNode(EX_RGD_DETAIL)); }
+        | RW_DE                         { $$ = V(OrvGramNode(EX_RGD_DETAIL)); }
+        | RW_CONTROL RW_FOOTING report_control
+                                        { $$ = V(OrvGramNode(EX_RGD_CONTROL_FOOTING, N($3))); }
+        | RW_CF report_control          { $$ = V(OrvGramNode(EX_RGD_CONTROL_FOOTING, N($2))); }
+        | RW_PAGE RW_FOOTING            { $$ = V(OrvGramNode(EX_RGD_PAGE_FOOTING)); }
+        | RW_PF                         { $$ = V(OrvGramNode(EX_RGD_PAGE_FOOTING)); }
+        | RW_REPORT RW_FOOTING          { $$ = V(OrvGramNode(EX_RGD_REPORT_FOOTING)); }
+        | RW_RF                         { $$ = V(OrvGramNode(EX_RGD_REPORT_FOOTING)); }
+        ;
+
+sum_upon_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_UPON identifiers           { $$ = V(OrvGramNode(EX_RGD_SUM_UPON, N($2))); }
+        ;
+
+sum_reset_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_RESET on_opt report_control
+                                        { $$ = V(OrvGramNode(EX_RGD_SUM_RESET_ON, N($3))); }
+        ;
+
+/* The names after INITIATE and TERMINATE, and after REPORT in an FD. */
+report_names
+        : report_name_use               { $$ = V(OrvListExpr(EX_LIST, N($1), nullptr)); }
+        | report_names report_name_use  { $$ = V(OrvListExpr(EX_LIST, N($1), N($2))); }
+        ;
+
+report_name_use
+        : TK_USER_DEFD_WORD             { $$ = V(OrvGramNameUse(N($1), SYMCAT_REPORT_NAME, POSITION_OF($1))); }
+        ;
+
+/* ===================================================================== */
+/* SCREEN SECTION                                                         */
+/* ===================================================================== */
+
+/* The section takes the screen entries nested by level; the tokens left
+   with the section go to its list of entries. */
 screen_section
         : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_SCREEN RW_SECTION SEP_DOT screen_items
+                                        { $$ = V(OrvGramScreenSectionTokens(POSITION_STEP(OrvGramScreenSection()))); }
+        ;
+
+screen_items
+        : screen_item
+        | screen_items screen_item
+        ;
+
+screen_item
+        : screen_entry
+        | SEP_INLINED_COPY              { OrvGramMarkerAmongEntries(POSITION_STEP(N($1)), DECL_SCRD); }
+        | SEP_UNINLINED_COPY            { OrvGramItemAmongEntries(POSITION_STEP(N($1))); }
+        | error                         [ OrvGramResetSwitches(ORV_SWITCHES_DATA); if (yytrial) break; OrvGramItemAmongEntries(POSITION_STEP(OrvGramErrorNode())); ]
+        ;
+
+screen_entry
+        : level_number screen_name_opt screen_entry_start screen_clauses SEP_DOT
+                                        { OrvGramPlaceEntry(POSITION_STEP(OrvScreenItemCollector.Finish()), DECL_SCRD); }
+        ;
+
+screen_name_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_FILLER                     { $$ = V(OrvGramNode(EX_FILLER)); }
+        | TK_USER_DEFD_WORD             { $$ = V(OrvGramDefine(N($1), SYMCAT_SCREEN_NAME, 1)); }
+        ;
+
+screen_entry_start
+        : /* empty */                   { $$ = V(OrvGramStartScreenEntry(N($-1), N($0), POSITION_OF($-1))); }
+        ;
+
+screen_clauses
+        : /* empty */
+        | screen_clauses screen_clause
+        ;
+
+screen_clause
+        : screen_attribute              { HAND_CLAUSE(OrvScreenItemCollector, OrvGramScreenAttributeSlot(N($1)), N($1)); }
+        | screen_input_attribute        { HAND_CLAUSE(OrvScreenItemCollector, OrvGramScreenAttributeSlot(N($1)), N($1)); }
+        | screen_blank                  { HAND_CLAUSE(OrvScreenItemCollector, OrvGramScreenAttributeSlot(N($1)), N($1)); }
+        | RW_PROMPT character_opt is_opt operand
+                                        { HAND_CLAUSE(OrvScreenItemCollector, 21, OrvGramNode(SCRD_PROMPT, N($4))); }
+        | RW_LINE number_opt is_opt screen_sign_opt screen_operand_opt
+                                        { HAND_CLAUSE(OrvScreenItemCollector, 2, OrvGramNode(SCRD_LINE_NUMBER, N($4), N($5))); }
+        | column_word number_opt is_opt screen_sign_opt screen_operand_opt
+                                        { HAND_CLAUSE(OrvScreenItemCollector, 3, OrvGramNode(SCRD_COLUMN_NUMBER, N($4), N($5))); }
+        | screen_value_opt screen_literal
+                                        { HAND_CLAUSE(OrvScreenItemCollector, 31, OrvGramNode(SCRD_VALUE, N($2))); }
+        | picture_string                { HAND_CLAUSE(OrvScreenItemCollector, 32, OrvGramNode(SCRD_PICTURE, N($1))); }
+        | RW_FROM operand               { HAND_CLAUSE(OrvScreenItemCollector, 33, OrvGramNode(SCRD_FROM, N($2))); }
+        | RW_TO identifier              { HAND_CLAUSE(OrvScreenItemCollector, 34, OrvGramNode(SCRD_TO, N($2))); }
+        | RW_USING identifier           { HAND_CLAUSE(OrvScreenItemCollector, 35, OrvGramNode(SCRD_USING, N($2))); }
+        | usage_opt RW_DISPLAY          { HAND_CLAUSE(OrvScreenItemCollector, 36, OrvGramNode(SCRD_USAGE, OrvGramNode(DU_DISPLAY))); }
+        | RW_BLANK when_opt RW_ZERO     { HAND_CLAUSE(OrvScreenItemCollector, 37, OrvGramNode(SCRD_BWZ)); }
+        | justified_words               { HAND_CLAUSE(OrvScreenItemCollector, 27, OrvGramNode(SCRD_JUSTIFIED)); }
+        | sign_clause                   { HAND_CLAUSE(OrvScreenItemCollector, 28, OrvGramRetag(N($1), SCRD_SIGN)); }
+        | RW_OCCURS integer times_opt   { HAND_CLAUSE(OrvScreenItemCollector, 38, OrvGramNode(SCRD_OCCURS, N($2))); }
+        | error                         [ OrvGramResetSwitches(ORV_SWITCHES_DATA); if (yytrial) break; HAND_CLAUSE(OrvScreenItemCollector, 30, OrvGramErrorNode()); ]
+        ;
+
+/* Display attributes, input attributes and BLANK SCREEN or LINE: also
+   phrases of ACCEPT and DISPLAY screen items, which put them in the same
+   slots (OrvGramScreenAttributeSlot). */
+screen_attribute
+        : RW_BELL                       { $$ = V(OrvGramNode(DSPL_BELL)); }
+        | RW_BEEP                       { $$ = V(OrvGramNode(DSPL_BELL)); }
+        | RW_BLINK                      { $$ = V(OrvGramNode(DSPL_BLINK)); }
+        | RW_ERASE erase_extent_opt     { $$ = V(OrvGramNode(DSPL_ERASE, N($2))); }
+        | RW_GRID                       { $$ = V(OrvGramNode(DSPL_GRID)); }
+        | RW_HIGHLIGHT                  { $$ = V(OrvGramNode(DSPL_HIGHLIGHT)); }
+        | RW_BOLD                       { $$ = V(OrvGramNode(DSPL_HIGHLIGHT)); }
+        | RW_LOWLIGHT                   { $$ = V(OrvGramNode(DSPL_LOWLIGHT)); }
+        | RW_DIM                        { $$ = V(OrvGramNode(DSPL_LOWLIGHT)); }
+        | RW_LEFTLINE                   { $$ = V(OrvGramNode(DSPL_LEFTLINE)); }
+        | RW_OVERLINE                   { $$ = V(OrvGramNode(DSPL_OVERLINE)); }
+        | RW_REVERSE_VIDEO              { $$ = V(OrvGramNode(DSPL_REVERSE_VIDEO)); }
+        | RW_REVERSED                   { $$ = V(OrvGramNode(DSPL_REVERSE_VIDEO)); }
+        | RW_SIZE is_opt operand        { $$ = V(OrvGramNode(DSPL_SIZE, N($3))); }
+        | RW_UNDERLINE                  { $$ = V(OrvGramNode(DSPL_UNDERLINE)); }
+        | RW_UNDERLINED                 { $$ = V(OrvGramNode(DSPL_UNDERLINE)); }
+        | foreground_word is_opt operand
+                                        { $$ = V(OrvGramNode(DSPL_FOREGROUND_COLOR, N($3))); }
+        | background_word is_opt operand
+                                        { $$ = V(OrvGramNode(DSPL_BACKGROUND_COLOR, N($3))); }
+        | RW_CONTROL is_opt operand     { $$ = V(OrvGramNode(DSPL_CONTROL, N($3))); }
+        ;
+
+erase_extent_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_EOL                        { $$ = V(OrvGramNode(DSPL_EOL)); }
+        | RW_EOS                        { $$ = V(OrvGramNode(DSPL_EOS)); }
+        ;
+
+foreground_word
+        : RW_FOREGROUND_COLOR
+        | RW_FOREGROUND_COLOUR
+        ;
+
+background_word
+        : RW_BACKGROUND_COLOR
+        | RW_BACKGROUND_COLOUR
+        ;
+
+screen_input_attribute
+        : RW_AUTO                       { $$ = V(OrvGramNode(ACCP_AUTO)); }
+        | RW_AUTO_SKIP                  { $$ = V(OrvGramNode(ACCP_AUTO)); }
+        | RW_FULL                       { $$ = V(OrvGramNode(ACCP_FULL)); }
+        | RW_LENGTH_CHECK               { $$ = V(OrvGramNode(ACCP_FULL)); }
+        | RW_REQUIRED                   { $$ = V(OrvGramNode(ACCP_REQUIRED)); }
+        | RW_EMPTY_CHECK                { $$ = V(OrvGramNode(ACCP_REQUIRED)); }
+        | RW_SECURE                     { $$ = V(OrvGramNode(ACCP_SECURE)); }
+        | RW_NO_ECHO                    { $$ = V(OrvGramNode(ACCP_SECURE)); }
+        | RW_ZERO_FILL                  { $$ = V(OrvGramNode(ACCP_ZERO_FILL)); }
+        ;
+
+screen_blank
+        : RW_BLANK RW_SCREEN            { $$ = V(OrvGramNode(DSPL_BLANK, OrvGramNode(DSPL_SCREEN))); }
+        | RW_BLANK RW_LINE              { $$ = V(OrvGramNode(DSPL_BLANK, OrvGramNode(DSPL_LINE))); }
+        ;
+
+column_word
+        : RW_COL
+        | RW_COLUMN
+        ;
+
+screen_sign_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_PLUS                       { $$ = V(OrvGramNode(SCRD_PLUS)); }
+        | OP_PLUS                       { $$ = V(OrvGramNode(SCRD_PLUS)); }
+        | OP_MINUS                      { $$ = V(OrvGramNode(SCRD_MINUS)); }
+        ;
+
+/* An operand after LINE or COLUMN is taken by the clause, not read as a
+   VALUE clause without its word. */
+screen_operand_opt
+        : /* empty */ %prec PRTY_LOW    { $$ = V(OrvGramNullNode()); }
+        | operand                       { $$ = $1; }
+        ;
+
+screen_value_opt
+        : /* empty */
+        | RW_VALUE is_opt
+        ;
+
+screen_literal
+        : TK_INT_NUM_LIT                { $$ = $1; }
+        | TK_REAL_NUM_LIT               { $$ = $1; }
+        | TK_NONNUM_LIT                 { $$ = $1; }
+        | zero_word                     { $$ = V(OrvGramNode(FIG_ZERO)); }
         ;
 
 /* ===================================================================== */
@@ -1126,6 +2430,29 @@ than_opt        : /* empty */ | RW_THAN ;
 then_opt        : /* empty */ | RW_THEN ;
 to_opt          : /* empty */ | RW_TO ;
 with_opt        : /* empty */ | RW_WITH ;
+are_opt         : /* empty */ | RW_ARE ;
+area_opt        : /* empty */ | RW_AREA ;
+at_opt          : /* empty */ | RW_AT ;
+character_opt   : /* empty */ | RW_CHARACTER ;
+contains_opt    : /* empty */ | RW_CONTAINS ;
+every_opt       : /* empty */ | RW_EVERY ;
+file_opt        : /* empty */ | RW_FILE ;
+for_opt         : /* empty */ | RW_FOR ;
+in_opt          : /* empty */ | RW_IN ;
+indicate_opt    : /* empty */ | RW_INDICATE ;
+key_opt         : /* empty */ | RW_KEY ;
+lines_opt       : /* empty */ %prec PRTY_LOW | RW_LINES ;
+mode_opt        : /* empty */ | RW_MODE ;
+multiple_opt    : /* empty */ | RW_MULTIPLE ;
+number_opt      : /* empty */ | RW_NUMBER ;
+of_opt          : /* empty */ | RW_OF ;
+record_opt      : /* empty */ | RW_RECORD ;
+right_opt       : /* empty */ | RW_RIGHT ;
+set_opt         : /* empty */ | RW_SET ;
+tape_opt        : /* empty */ | RW_TAPE ;
+times_opt       : /* empty */ | RW_TIMES ;
+values_opt      : /* empty */ | RW_VALUES ;
+when_opt        : /* empty */ | RW_WHEN ;
 dot_opt         : /* empty */ %prec PRTY_LOW | SEP_DOT ;
 else_word       : RW_ELSE | RW_OTHERWISE ;
 equal_word      : RW_EQUAL | OP_EQ ;

@@ -90,6 +90,31 @@ TEST(GrammarAuditTest, OnlyTheRulesThatSteerTrialsOrSwitchTheLexerRunInTrials) {
       "copy_item : error",
       "procedure_item : error",
       "statement : error",
+      // ASSIGN, DATA RECORDS, the CD clauses after DESTINATION and the
+      // positions of report groups commit.
+      "assign_clause : RW_ASSIGN to_opt assign_target",
+      "data_records_commit :",
+      "cd_clause : symbolic_opt cd_queue is_opt entry_name_def",
+      "cd_commit :",
+      "report_position : integer RW_NEXT RW_PAGE",
+      "next_group_commit :",
+      // The special reserved words of RECORDING MODE and VALUE OF.
+      "special_words_on :",
+      "file_description_clause : RW_RECORDING special_words_on mode_opt is_opt recording_mode",
+      "value_of_start :",
+      "file_description_clause : RW_VALUE RW_OF value_of_start value_of_items",
+      // Error rules of the INPUT-OUTPUT SECTION and the DATA DIVISION.
+      "file_control_entry : error",
+      "select_clause : error",
+      "file_description_clause : error",
+      "cd_clause : error",
+      "record_item : error",
+      "data_clause : error",
+      "report_description_clause : error",
+      "report_group_item : error",
+      "report_group_clause : error",
+      "screen_item : error",
+      "screen_clause : error",
   };
   EXPECT_EQ(RulesWithTrialCode(), expected);
 }
@@ -119,7 +144,7 @@ int RunRuleOnEditedGrammar(const std::string& insertion, std::string& log) {
 TEST(GrammarAuditTest, APrecedenceOnTheTokenOfAConflictCellStopsTheBuild) {
   std::string log;
   ASSERT_EQ(0, RunRuleOnEditedGrammar("", log)) << log;
-  for (const char* token : {"SEP_LEFT_PAR", "RW_IN", "RW_OF"}) {
+  for (const char* token : {"SEP_LEFT_PAR", "RW_IN", "RW_OF", "RW_FILE", "RW_DESTINATION", "RW_NEXT"}) {
     SCOPED_TRACE(token);
     EXPECT_NE(0, RunRuleOnEditedGrammar(std::string("%left ") + token + "\n", log));
     EXPECT_NE(log.find("declares a precedence for the look-ahead of a conflict cell"), std::string::npos) << log;

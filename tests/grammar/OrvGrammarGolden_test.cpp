@@ -42,6 +42,22 @@ const GoldenCase kCases[] = {
     {"frame", "repository.cbl", "", ORV_DIAL_FSCNET, ORV_DIAL_FSC, {DIVISION_ENVIRONMENT}},
     {"frame", "special_names.cbl", "", ORV_DIAL_MF, ORV_DIAL_OSVS, {PARA_SPECIAL_NAMES}},
     {"frame", "special_names_error.cbl", "", ORV_DIAL_MF, ORV_DIAL_OSVS, {SECTION_CONFIGURATION}},
+    // INPUT-OUTPUT SECTION.
+    {"input_output", "select.cbl", "", ORV_DIAL_MF, ORV_DIAL_OSVS, {SECTION_INPUT_OUTPUT}},
+    {"input_output", "locking.cbl", "", ORV_DIAL_MS, 0, {SECTION_INPUT_OUTPUT}},
+    {"input_output", "select_errors.cbl", "", ORV_DIAL_MF, 0, {SECTION_INPUT_OUTPUT}},
+    {"input_output", "select_truncated.cbl", "", ORV_DIAL_MF, 0, {}},
+    // DATA DIVISION sections and data description entries.
+    {"data", "file_section.cbl", "", ORV_DIAL_MF, ORV_DIAL_OSVS, {DIVISION_DATA}},
+    {"data", "storage.cbl", "", ORV_DIAL_ANSI85, 0, {DIVISION_DATA}},
+    {"data", "communication.cbl", "", ORV_DIAL_ANSI85, 0, {SECTION_COMMUNICATION}},
+    {"entries", "entries.cbl", "", ORV_DIAL_ANSI85, 0, {SECTION_WORKING_STORAGE}},
+    {"entries", "entries.cbl", "rm", ORV_DIAL_ANSI85, ORV_DIAL_RM85, {DX_USAGE}},
+    {"entries", "errors.cbl", "", ORV_DIAL_MF, 0, {SECTION_INPUT_OUTPUT, DIVISION_DATA}},
+    // REPORT and SCREEN SECTIONs.
+    {"report", "report.cbl", "", ORV_DIAL_ANSI74, ORV_DIAL_OSVS, {SECTION_REPORT, FDX_REPORT}},
+    {"screen", "screen.cbl", "", ORV_DIAL_MF, 0, {SECTION_SCREEN}},
+    {"report", "report_errors.cbl", "", ORV_DIAL_MF, 0, {SECTION_COMMUNICATION, SECTION_REPORT, SECTION_SCREEN}},
     // PROCEDURE DIVISION structure.
     {"procedure", "structure.cbl", "", ORV_DIAL_ANSI85, 0, {DIVISION_PROCEDURE}},
     {"procedure", "declaratives.cbl", "", ORV_DIAL_ANSI85, ORV_DIAL_MF, {DIVISION_PROCEDURE}},
