@@ -12,6 +12,7 @@
 #include "OrvMessage.h"
 #include "OrvMessageSink.h"
 #include "OrvPosnWalkers.h"
+#include "OrvSizedPool.h"
 #include "OrvTicRead.h"
 
 // ---------------------------------------------------------------------------
@@ -28,7 +29,9 @@ OrvPrettyPrintFn OrvPrettyPrintStrConstFn = nullptr;
 
 namespace {
 
-void DefaultNodeRelease(void* memory, std::size_t) { ::operator delete(memory); }
+// Node memory comes from the sized pools: a parse makes and frees nodes by
+// the million.
+void DefaultNodeRelease(void* memory, std::size_t size) { OrvSizedPool::Put(memory, size); }
 
 // Set while a stub report runs, so that a stub reached from inside the
 // report sends the short message instead of a second full report.
@@ -88,7 +91,7 @@ OrvExpr::~OrvExpr() {
   tokens_.Clear();
 }
 
-void* OrvExpr::operator new(std::size_t size) { return ::operator new(size); }
+void* OrvExpr::operator new(std::size_t size) { return OrvSizedPool::Get(size); }
 
 void OrvExpr::operator delete(void* memory, std::size_t size) {
   if (memory == nullptr) return;

@@ -64,7 +64,9 @@ const uint32_t ORV_GENP_NONE = 0xffffff;
 const int ORV_MAX_ARGS = 1 << 24;
 
 // Releases the memory of a deleted node after it was filled with 0xAA; the
-// default frees it.  Replaceable so that tests can look at a freed node.
+// default gives it back to the node pool (OrvSizedPool), where the next node
+// of that size takes it.  Replaceable so that tests can look at a freed
+// node: a replacement hands the memory on to the function it replaced.
 typedef void (*OrvNodeReleaseFn)(void* memory, std::size_t size);
 extern OrvNodeReleaseFn OrvNodeRelease;
 
@@ -215,6 +217,10 @@ class OrvArgSlot {
 
   OrvArgSlot() : child(nullptr), state(0), order(-1) {}
   ~OrvArgSlot();
+
+  // Slots are made with their nodes, by the million: from a block pool.
+  static void* operator new(std::size_t) { return OrvBlockPool<sizeof(OrvArgSlot)>::Get(); }
+  static void operator delete(void* memory) { OrvBlockPool<sizeof(OrvArgSlot)>::Put(memory); }
   OrvArgSlot(const OrvArgSlot&) = delete;
   OrvArgSlot& operator=(const OrvArgSlot&) = delete;
 

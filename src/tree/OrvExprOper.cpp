@@ -12,12 +12,29 @@
 #include "OrvMessage.h"
 #include "OrvMessageSink.h"
 #include "OrvPosnWalkers.h"
+#include "OrvSizedPool.h"
 
 namespace {
 
 // Set while Args() reports a null child, so the report is not repeated from
 // inside itself.
 int nullArgGuard = 0;
+
+// The entries of a slot array asked for n: the sized pool rounds the
+// array up to its grain, and the room it gives is used.
+int SlotArrayCapacity(int n) {
+  const int perGrain = static_cast<int>(OrvSizedPool::kGrain / sizeof(OrvArgSlot*));
+  return (n + perGrain - 1) / perGrain * perGrain;
+}
+
+// Slot arrays come from the sized pools, like the nodes.
+OrvArgSlot** NewSlotArray(int capacity) {
+  return static_cast<OrvArgSlot**>(OrvSizedPool::Get(sizeof(OrvArgSlot*) * capacity));
+}
+
+void FreeSlotArray(OrvArgSlot** slots, int capacity) {
+  if (slots != nullptr) OrvSizedPool::Put(slots, sizeof(OrvArgSlot*) * capacity);
+}
 
 }  // namespace
 
@@ -32,8 +49,8 @@ void OrvExprOper::InitSlots(int n) {
     n = ORV_MAX_ARGS;
   }
   if (n < 0) n = 0;
-  capacity_ = n;
-  slots_ = n > 0 ? new OrvArgSlot*[n] : nullptr;
+  capacity_ = n > 0 ? SlotArrayCapacity(n) : 0;
+  slots_ = n > 0 ? NewSlotArray(capacity_) : nullptr;
   for (int i = 0; i < n; ++i) slots_[i] = new OrvArgSlot;
   SetNArgs(n);
 }
@@ -143,8 +160,8 @@ OrvExprOper::OrvExprOper(const OrvExprOper& other)
     sdCount_ = other.sdCount_;
   }
   int n = other.NArgs();
-  capacity_ = n;
-  slots_ = n > 0 ? new OrvArgSlot*[n] : nullptr;
+  capacity_ = n > 0 ? SlotArrayCapacity(n) : 0;
+  slots_ = n > 0 ? NewSlotArray(capacity_) : nullptr;
   for (int i = 0; i < n; ++i) {
     OrvArgSlot* from = other.slots_[i];
     OrvArgSlot* slot = new OrvArgSlot;
@@ -202,7 +219,7 @@ OrvExprOper::~OrvExprOper() {
   sdCount_ = 0;
   int n = NArgs();
   for (int i = 0; i < n; ++i) delete slots_[i];  // clears each child's parent
-  delete[] slots_;
+  FreeSlotArray(slots_, capacity_);
   slots_ = nullptr;
   capacity_ = 0;
   SetNArgs(0);
@@ -301,9 +318,10 @@ void OrvExprOper::Grow(int count) {
   if (count <= capacity_) return;
   int cap = capacity_ > 0 ? capacity_ : 4;
   while (cap < count) cap = cap > ORV_MAX_ARGS / 2 ? ORV_MAX_ARGS : cap * 2;
-  OrvArgSlot** grown = new OrvArgSlot*[cap];
+  cap = SlotArrayCapacity(cap);
+  OrvArgSlot** grown = NewSlotArray(cap);
   for (int i = 0; i < NArgs(); ++i) grown[i] = slots_[i];
-  delete[] slots_;
+  FreeSlotArray(slots_, capacity_);
   slots_ = grown;
   capacity_ = cap;
 }

@@ -125,6 +125,11 @@ class OrvTokenList {
 public:
   constexpr OrvTokenList() : head_(nullptr), tail_(nullptr) {}
   OrvTokenList(const OrvTokenList& o);  // deep copy
+
+  // A list made with new (the position of every token and reduction) comes
+  // from a block pool, like the tokens.
+  static void* operator new(std::size_t) { return OrvBlockPool<sizeof(OrvTokenList)>::Get(); }
+  static void operator delete(void* memory) { OrvBlockPool<sizeof(OrvTokenList)>::Put(memory); }
   OrvTokenList& operator=(const OrvTokenList& o);
   ~OrvTokenList();
 
