@@ -81,26 +81,13 @@ class NullBuffer : public std::streambuf {
 
 void Quiet(int, const OrvTxtPosn*, const VString*) {}
 
-// The steps of larkstat's work in this process, with its settings (the
-// ANSI 85 dialect, the suite's COPY library, bail-out above errors): each
-// file parsed, walked by the statistics walker (its report thrown away) and
-// its tree deleted.  Prints the seconds and share of each step.
-void PhasesInProcess(const std::vector<std::string>& files, const std::string& copyDir, long lines) {
-  OrvLexerStartUp();
-  OrvInstallParseSource();
-  OrvParserImpl parser;
-  parser.messageSink = &Quiet;
-  parser.progressCallBack = &PhaseClock::Progress;
-  parser.primaryDialect = ORV_DIAL_ANSI85;
-  parser.allowedDials = OrvAllDials();
-  parser.copylibDirs.items[parser.copylibDirs.count++] = VString(copyDir.c_str());
-  VString problem;
-  parser.ResolveDialectOptions(problem);
-  OrvMessageSink savedSink = OrvGlobalMessageSink;
-  OrvGlobalMessageSink = &Quiet;
-  NullBuffer nowhere;
-  std::streambuf* savedOut = std::cout.rdbuf(&nowhere);
-  PhaseClock clock;
+// Rounds of the work in this process; the fastest is shown.
+const int kRounds = 3;
+
+// One round of larkstat's work over the files in this process: each file
+// parsed, walked by the statistics walker (when it does not bail out) and
+// its tree deleted, the steps timed by `clock`.
+void OneRound(OrvParserImpl& parser, const std::vector<std::string>& files, PhaseClock& clock) {
   for (const std::string& f : files) {
     OrvNodeCounter = 0;
     OrvTokenList messages;
@@ -118,11 +105,39 @@ void PhasesInProcess(const std::vector<std::string>& files, const std::string& c
     delete tree;
     clock.Charge(PhaseClock::kDelete, PhaseClock::Now() - mark);
   }
+}
+
+// The steps of larkstat's work in this process, with its settings (the
+// ANSI 85 dialect, the suite's COPY library, bail-out above errors), the
+// report of the walker thrown away, in kRounds rounds.  Prints the seconds
+// and share of each step of the fastest round.
+void PhasesInProcess(const std::vector<std::string>& files, const std::string& copyDir, long lines) {
+  OrvLexerStartUp();
+  OrvInstallParseSource();
+  OrvParserImpl parser;
+  parser.messageSink = &Quiet;
+  parser.progressCallBack = &PhaseClock::Progress;
+  parser.primaryDialect = ORV_DIAL_ANSI85;
+  parser.allowedDials = OrvAllDials();
+  parser.copylibDirs.items[parser.copylibDirs.count++] = VString(copyDir.c_str());
+  VString problem;
+  parser.ResolveDialectOptions(problem);
+  OrvMessageSink savedSink = OrvGlobalMessageSink;
+  OrvGlobalMessageSink = &Quiet;
+  NullBuffer nowhere;
+  std::streambuf* savedOut = std::cout.rdbuf(&nowhere);
+  PhaseClock best;
+  for (int round = 0; round < kRounds; ++round) {
+    PhaseClock clock;
+    OneRound(parser, files, clock);
+    if (round == 0 || clock.Total() < best.Total()) best = clock;
+  }
   std::cout.rdbuf(savedOut);
   OrvGlobalMessageSink = savedSink;
-  const double total = clock.Total();
-  std::printf("in one process, by step: %.3f s, %.0f lines/s\n", total, total > 0 ? lines / total : 0.0);
-  clock.Print("    ");
+  const double total = best.Total();
+  std::printf("in one process, best of %d rounds, by step: %.3f s, %.0f lines/s\n", kRounds, total,
+              total > 0 ? lines / total : 0.0);
+  best.Print("    ");
 }
 
 }  // namespace

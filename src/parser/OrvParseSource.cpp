@@ -56,7 +56,7 @@ void ConfigureLexer(OrvParserImpl& parser) {
 int FillNullSlotsAsSource(OrvExpr* node, void* context) {
   (void)context;
   for (int i = 0; i < node->NArgs(); ++i) {
-    if (node->Args(i) != nullptr) continue;
+    if (node->ChildAt(i) != nullptr) continue;
     OrvExpr* empty = new OrvNullNode;
     empty->SetFromSrc(1);
     node->SetArg(i, empty, -1, 0);
@@ -204,7 +204,7 @@ int SetFromSrcWalker(OrvExpr* node, OrvExpr* root, void* context) {
   (void)context;
   if (node->FromSrc() == 0) node->SetFromSrc(1);
   for (int i = 0; i < node->NArgs(); ++i) {
-    OrvArgSlot* slot = node->ArgSlots(i);
+    OrvArgSlot* slot = node->SlotAt(i);
     if (slot != nullptr && slot->state == 0) slot->state = 1;
   }
   return ORV_WALK_CHILDREN;

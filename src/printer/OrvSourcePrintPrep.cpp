@@ -58,7 +58,7 @@ void CollectSlots(OrvExpr* node, int fixed, std::vector<OrvSlotOrderEntry>& out)
   int n = node->NArgs();
   for (int i = 0; i < n; ++i) {
     if (OrvOperArgIsComputed(op, i)) continue;
-    OrvArgSlot* slot = node->ArgSlots(i);
+    OrvArgSlot* slot = node->SlotAt(i);
     OrvExpr* child = slot ? slot->child : nullptr;
     if (i < fixed || child == nullptr || !OrvOperIsList(child->Oper())) {
       out.push_back(Entry(slot, node, i));
@@ -66,7 +66,7 @@ void CollectSlots(OrvExpr* node, int fixed, std::vector<OrvSlotOrderEntry>& out)
     }
     int m = child->NArgs();
     for (int j = 0; j < m; ++j)
-      out.push_back(j == 0 ? Entry(child->ArgSlots(0), node, i) : Entry(child->ArgSlots(j), child, j));
+      out.push_back(j == 0 ? Entry(child->SlotAt(0), node, i) : Entry(child->SlotAt(j), child, j));
   }
 }
 
@@ -86,8 +86,17 @@ OrvResult OrderSlots(OrvExpr* node, std::vector<OrvSlotOrderEntry>& arena, int& 
   const size_t base = arena.size();
   CollectSlots(node, fixed, arena);
   const int n = static_cast<int>(arena.size() - base);
-  arena.reserve(base + 2 * static_cast<size_t>(n));  // no move while appending
   OrvSlotOrderEntry* list = arena.data() + base;
+  // Most nodes carry no clause order at all: then every part below keeps
+  // the list order, and the list is the answer as it stands.
+  bool ordered = false;
+  for (int k = 0; k < n && !ordered; ++k) ordered = list[k].slot == nullptr || list[k].slot->order != kNoOrder;
+  if (!ordered) {
+    count = n;
+    return ORV_OK;
+  }
+  arena.reserve(base + 2 * static_cast<size_t>(n));  // no move while appending
+  list = arena.data() + base;
   auto take = [&](int k) {
     arena.push_back(list[k]);
     list[k].slot = nullptr;

@@ -59,7 +59,8 @@ OrvExpr::OrvExpr(OrvOper op)
       serial_(OrvNodeCounter++),
       genpBeg_(ORV_GENP_NONE),
       genpEnd_(ORV_GENP_NONE),
-      tokens_() {}
+      tokens_(),
+      slots_(nullptr) {}
 
 OrvExpr::OrvExpr(const OrvExpr& other)
     : oper_(other.oper_),
@@ -70,7 +71,8 @@ OrvExpr::OrvExpr(const OrvExpr& other)
       serial_(other.serial_),
       genpBeg_(other.genpBeg_),
       genpEnd_(other.genpEnd_),
-      tokens_(other.tokens_) {}
+      tokens_(other.tokens_),
+      slots_(nullptr) {}
 
 OrvExpr::~OrvExpr() {
   // A node that still hangs in a slot is taken out of it, so that the

@@ -144,6 +144,15 @@ class OrvExpr {
   OrvTokenList& Tokens() { return tokens_; }
   const OrvTokenList& Tokens() const { return tokens_; }
 
+  // --- argument slots without the virtual call ---------------------------
+  // For 0 <= i < NArgs() (the caller checks the index): what ArgSlots(i)
+  // and Args(i) answer, read straight from the slot array that every node
+  // class with arguments keeps (OrvExprOper's).  A null child with the
+  // fill switch on goes through Args(i), which reports it.  For the walks
+  // that visit every slot of a tree.
+  OrvArgSlot* SlotAt(int i) const { return slots_[i]; }
+  inline OrvExpr* ChildAt(int i) const;
+
   // --- node error report -----------------------------------------------
   // Sends "<method> at expr node <NAME> #<serial> with <n> args: <text>"
   // through the global message sink, at the begin position of the subtree.
@@ -197,6 +206,9 @@ class OrvExpr {
   uint32_t genpBeg_;      // generated positions (printer's)
   uint32_t genpEnd_;
   OrvTokenList tokens_;   // trailing tokens, owned
+  // The argument slots of an operation node (OrvExprOper manages them);
+  // null in a node without arguments.
+  OrvArgSlot** slots_;
 };
 
 // The report of an unsupported operation as a free routine (node may be null).
@@ -233,5 +245,10 @@ class OrvArgSlot {
 // A new array of n empty argument slots; the caller owns array and slots
 // (release with delete[] after deleting each slot).
 OrvArgSlot** OrvNewArgSlots(int n);
+
+inline OrvExpr* OrvExpr::ChildAt(int i) const {
+  OrvExpr* child = slots_[i]->child;
+  return child != nullptr || !OrvFillNullSwitch ? child : Args(i);
+}
 
 #endif

@@ -65,7 +65,7 @@ void OrvExprOper::InitChildren(OrvExpr* const* children, int n) {
 }
 
 OrvExprOper::OrvExprOper(OrvOper op)
-    : OrvExpr(op), slots_(nullptr), capacity_(0), sdCount_(0), xReg_(0), sd_(nullptr) {
+    : OrvExpr(op), capacity_(0), sdCount_(0), xReg_(0), sd_(nullptr) {
   int n = OrvOperArgNo(op);
   InitSlots(n > 0 ? n : 0);
   for (int i = 0; i < NArgs(); ++i) SetArg(i, nullptr, -1, 0);
@@ -78,69 +78,69 @@ OrvExprOper::OrvExprOper(OrvOper op)
   } while (0)
 
 OrvExprOper::OrvExprOper(OrvOper op, OrvExpr* a1)
-    : OrvExpr(op), slots_(nullptr), capacity_(0), sdCount_(0), xReg_(0), sd_(nullptr) {
+    : OrvExpr(op), capacity_(0), sdCount_(0), xReg_(0), sd_(nullptr) {
   ORV_OPER_CHILDREN_CTOR(1, a1);
 }
 
 OrvExprOper::OrvExprOper(OrvOper op, OrvExpr* a1, OrvExpr* a2)
-    : OrvExpr(op), slots_(nullptr), capacity_(0), sdCount_(0), xReg_(0), sd_(nullptr) {
+    : OrvExpr(op), capacity_(0), sdCount_(0), xReg_(0), sd_(nullptr) {
   ORV_OPER_CHILDREN_CTOR(2, a1, a2);
 }
 
 OrvExprOper::OrvExprOper(OrvOper op, OrvExpr* a1, OrvExpr* a2, OrvExpr* a3)
-    : OrvExpr(op), slots_(nullptr), capacity_(0), sdCount_(0), xReg_(0), sd_(nullptr) {
+    : OrvExpr(op), capacity_(0), sdCount_(0), xReg_(0), sd_(nullptr) {
   ORV_OPER_CHILDREN_CTOR(3, a1, a2, a3);
 }
 
 OrvExprOper::OrvExprOper(OrvOper op, OrvExpr* a1, OrvExpr* a2, OrvExpr* a3,
                          OrvExpr* a4)
-    : OrvExpr(op), slots_(nullptr), capacity_(0), sdCount_(0), xReg_(0), sd_(nullptr) {
+    : OrvExpr(op), capacity_(0), sdCount_(0), xReg_(0), sd_(nullptr) {
   ORV_OPER_CHILDREN_CTOR(4, a1, a2, a3, a4);
 }
 
 OrvExprOper::OrvExprOper(OrvOper op, OrvExpr* a1, OrvExpr* a2, OrvExpr* a3,
                          OrvExpr* a4, OrvExpr* a5)
-    : OrvExpr(op), slots_(nullptr), capacity_(0), sdCount_(0), xReg_(0), sd_(nullptr) {
+    : OrvExpr(op), capacity_(0), sdCount_(0), xReg_(0), sd_(nullptr) {
   ORV_OPER_CHILDREN_CTOR(5, a1, a2, a3, a4, a5);
 }
 
 OrvExprOper::OrvExprOper(OrvOper op, OrvExpr* a1, OrvExpr* a2, OrvExpr* a3,
                          OrvExpr* a4, OrvExpr* a5, OrvExpr* a6)
-    : OrvExpr(op), slots_(nullptr), capacity_(0), sdCount_(0), xReg_(0), sd_(nullptr) {
+    : OrvExpr(op), capacity_(0), sdCount_(0), xReg_(0), sd_(nullptr) {
   ORV_OPER_CHILDREN_CTOR(6, a1, a2, a3, a4, a5, a6);
 }
 
 OrvExprOper::OrvExprOper(OrvOper op, OrvExpr* a1, OrvExpr* a2, OrvExpr* a3,
                          OrvExpr* a4, OrvExpr* a5, OrvExpr* a6, OrvExpr* a7)
-    : OrvExpr(op), slots_(nullptr), capacity_(0), sdCount_(0), xReg_(0), sd_(nullptr) {
+    : OrvExpr(op), capacity_(0), sdCount_(0), xReg_(0), sd_(nullptr) {
   ORV_OPER_CHILDREN_CTOR(7, a1, a2, a3, a4, a5, a6, a7);
 }
 
 OrvExprOper::OrvExprOper(OrvOper op, OrvExpr* a1, OrvExpr* a2, OrvExpr* a3,
                          OrvExpr* a4, OrvExpr* a5, OrvExpr* a6, OrvExpr* a7,
                          OrvExpr* a8)
-    : OrvExpr(op), slots_(nullptr), capacity_(0), sdCount_(0), xReg_(0), sd_(nullptr) {
+    : OrvExpr(op), capacity_(0), sdCount_(0), xReg_(0), sd_(nullptr) {
   ORV_OPER_CHILDREN_CTOR(8, a1, a2, a3, a4, a5, a6, a7, a8);
 }
 
 OrvExprOper::OrvExprOper(OrvOper op, OrvExpr* a1, OrvExpr* a2, OrvExpr* a3,
                          OrvExpr* a4, OrvExpr* a5, OrvExpr* a6, OrvExpr* a7,
                          OrvExpr* a8, OrvExpr* a9)
-    : OrvExpr(op), slots_(nullptr), capacity_(0), sdCount_(0), xReg_(0), sd_(nullptr) {
+    : OrvExpr(op), capacity_(0), sdCount_(0), xReg_(0), sd_(nullptr) {
   ORV_OPER_CHILDREN_CTOR(9, a1, a2, a3, a4, a5, a6, a7, a8, a9);
 }
 
 OrvExprOper::OrvExprOper(OrvOper op, OrvExpr* a1, OrvExpr* a2, OrvExpr* a3,
                          OrvExpr* a4, OrvExpr* a5, OrvExpr* a6, OrvExpr* a7,
                          OrvExpr* a8, OrvExpr* a9, OrvExpr* a10)
-    : OrvExpr(op), slots_(nullptr), capacity_(0), sdCount_(0), xReg_(0), sd_(nullptr) {
+    : OrvExpr(op), capacity_(0), sdCount_(0), xReg_(0), sd_(nullptr) {
   ORV_OPER_CHILDREN_CTOR(10, a1, a2, a3, a4, a5, a6, a7, a8, a9, a10);
 }
 
 #undef ORV_OPER_CHILDREN_CTOR
 
 OrvExprOper::OrvExprOper(OrvOper op, OrvExpr* const* children, int n)
-    : OrvExpr(op), slots_(nullptr), capacity_(0), sdCount_(0), xReg_(0), sd_(nullptr) {
+    : OrvExpr(op), capacity_(0), sdCount_(0), xReg_(0), sd_(nullptr) {
   if (n < 0) n = 0;
   if (!OrvOperIsList(op) && OrvOperArgNo(op) != n) {
     NodeMessage(MSG_SEVERE, "OrvExprOper::OrvExprOper",
@@ -153,7 +153,7 @@ OrvExprOper::OrvExprOper(OrvOper op, OrvExpr* const* children, int n)
 }
 
 OrvExprOper::OrvExprOper(const OrvExprOper& other)
-    : OrvExpr(other), slots_(nullptr), capacity_(0), sdCount_(0), xReg_(0), sd_(nullptr) {
+    : OrvExpr(other), capacity_(0), sdCount_(0), xReg_(0), sd_(nullptr) {
   if (other.sdCount_ > 0 && other.sd_ != nullptr) {
     sd_ = new int16_t[other.sdCount_];
     std::memcpy(sd_, other.sd_, sizeof(int16_t) * other.sdCount_);
@@ -199,7 +199,7 @@ void DissolveBindingsBelow(OrvExprOper* root) {
     stack.pop_back();
     if (n->Oper() == SYMBOL_TABLE_ELT || n->Oper() == NAMED_OBJ_DEF) nodes.push_back(n);
     for (int i = n->NArgs() - 1; i >= 0; --i) {
-      OrvArgSlot* slot = n->ArgSlots(i);
+      OrvArgSlot* slot = n->SlotAt(i);
       if (slot != nullptr && slot->child != nullptr) stack.push_back(slot->child);
     }
   }

@@ -90,8 +90,9 @@ class OrvExprOper : public OrvExpr {
   int BadIndex(const char* method, int i) const;
   void Grow(int count);
 
-  OrvArgSlot** slots_;  // one record per argument, owned
-  int capacity_;        // entries of the pointer array
+  // The slot array (one record per argument, owned) is the base class's
+  // slots_, so that walks reach it without a virtual call.
+  int capacity_;        // entries of the slot array
   uint16_t sdCount_;    // printer's subdivisions
   uint8_t xReg_;
   int16_t* sd_;
