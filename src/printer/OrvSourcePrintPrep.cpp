@@ -164,7 +164,8 @@ void AddGapTokens(Scratch& s, size_t entryBase, size_t rangeBase, int count, int
   for (int k = 0; k < count; ++k) {
     OrvArgSlot* slot = s.entries[entryBase + k].slot;
     const OrvTxtPosnRange range = s.ranges[rangeBase + k];
-    OrvTxtPosnRange own = slot ? slot->tokens.PosnRange() : OrvTxtPosnRange();
+    // Most slots hold no token: their own range is empty.
+    OrvTxtPosnRange own = slot && !slot->tokens.IsEmpty() ? slot->tokens.PosnRange() : OrvTxtPosnRange();
     if (debugLevel > 0) {
       Trace() << "$SetSlotPosnOper: toks#" << k << ": " << own << "\n";
       Trace() << "=SetSlotPosnOper: arg #" << k << ": " << range << "\n";
@@ -234,8 +235,11 @@ OrvTxtPosnRange SetSlotPosnOper(OrvExpr* node, int debugLevel) {
   for (int k = 0; k < count; ++k) {
     OrvArgSlot* slot = s.entries[entryBase + k].slot;
     if (slot == nullptr) continue;
-    slot->tokens.ExtendPosnRange(r);
-    UpdateErrorExpr(slot->tokens, debugLevel);
+    // An empty list changes neither the range nor the error node.
+    if (!slot->tokens.IsEmpty()) {
+      slot->tokens.ExtendPosnRange(r);
+      UpdateErrorExpr(slot->tokens, debugLevel);
+    }
     if (slot->child == nullptr) continue;
     OrvTxtPosnRange child = SetSlotPosnOper(slot->child, debugLevel);
     s.ranges[rangeBase + k] = child;

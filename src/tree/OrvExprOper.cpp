@@ -244,6 +244,9 @@ int OrvExprOper::BadIndex(const char* method, int i) const {
 
 int OrvExprOper::RefuseOwnAncestor(const char* method, const OrvExpr* child) const {
   if (child == nullptr) return 0;
+  // A node without arguments holds no other node, so it is no ancestor of
+  // this one (a NULL_NODE, a literal, a name): no climb to the root.
+  if (child != this && child->NArgs() == 0) return 0;
   // A node hung below itself would own itself: refuse it.
   for (const OrvExpr* up = this; up != nullptr; up = up->Parent()) {
     if (up == child) {
