@@ -41,11 +41,6 @@ int stubGuard = 0;
 
 OrvNodeReleaseFn OrvNodeRelease = DefaultNodeRelease;
 
-void OrvCallTreeEditHook(int event, OrvExpr* node, OrvExpr* child, int index,
-                         const VString& text) {
-  if (OrvTreeEditHook != nullptr) OrvTreeEditHook(event, node, child, index, text);
-}
-
 // ---------------------------------------------------------------------------
 // Construction and destruction
 // ---------------------------------------------------------------------------

@@ -50,9 +50,12 @@ typedef void (*OrvTreeEditHookFn)(int event, OrvExpr* node, OrvExpr* child,
                                   int index, const VString& text);
 extern OrvTreeEditHookFn OrvTreeEditHook;
 
-// Calls the tree-edit hook when one is installed.
-void OrvCallTreeEditHook(int event, OrvExpr* node, OrvExpr* child, int index,
-                         const VString& text);
+// Calls the tree-edit hook when one is installed (inline: every slot edit
+// asks).
+inline void OrvCallTreeEditHook(int event, OrvExpr* node, OrvExpr* child, int index,
+                                const VString& text) {
+  if (OrvTreeEditHook != nullptr) OrvTreeEditHook(event, node, child, index, text);
+}
 
 // The empty text that base operations answer by address.
 extern const VString OrvEmptyVString;

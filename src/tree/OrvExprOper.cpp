@@ -68,6 +68,9 @@ OrvExprOper::OrvExprOper(OrvOper op)
     : OrvExpr(op), capacity_(0), sdCount_(0), xReg_(0), sd_(nullptr) {
   int n = OrvOperArgNo(op);
   InitSlots(n > 0 ? n : 0);
+  // Setting an empty slot to null changes nothing unless a tree-edit hook
+  // watches or the fill switch puts NULL_NODEs in.
+  if (OrvTreeEditHook == nullptr && !OrvFillNullSwitch) return;
   for (int i = 0; i < NArgs(); ++i) SetArg(i, nullptr, -1, 0);
 }
 
@@ -410,8 +413,11 @@ void OrvExprOper::SetArg(int i, OrvExpr* child, int order, int state) {
   OrvArgSlot* slot = slots_[i];
   if (child == nullptr || child != slot->child) {
     if (PrepareAttach("OrvExprOper::SetArg", child)) return;
-    OrvExpr* old = DelArg(i, 0, 0);
-    delete old;
+    // Detaching from an empty slot does nothing a hook would not see.
+    if (slot->child != nullptr || OrvTreeEditHook != nullptr) {
+      OrvExpr* old = DelArg(i, 0, 0);
+      delete old;
+    }
     OrvCallTreeEditHook(ORV_EDIT_SET_ARG, this, child, i, OrvEmptyVString);
     StoreChild(i, child);
   }

@@ -131,7 +131,10 @@ public:
   static void* operator new(std::size_t) { return OrvBlockPool<sizeof(OrvTokenList)>::Get(); }
   static void operator delete(void* memory) { OrvBlockPool<sizeof(OrvTokenList)>::Put(memory); }
   OrvTokenList& operator=(const OrvTokenList& o);
-  ~OrvTokenList();
+  // Inline: most lists of a tree are empty when they go.
+  ~OrvTokenList() {
+    if (head_ != nullptr) Clear();
+  }
 
   bool IsEmpty() const { return head_ == nullptr; }
   int Count() const;
