@@ -85,7 +85,7 @@ OrvExpr::~OrvExpr() {
       }
     }
   }
-  tokens_.Clear();
+  if (!tokens_.IsEmpty()) tokens_.Clear();
 }
 
 void* OrvExpr::operator new(std::size_t size) { return OrvSizedPool::Get(size); }
