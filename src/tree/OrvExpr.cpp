@@ -49,11 +49,14 @@ OrvExpr::OrvExpr(OrvOper op)
     : oper_(static_cast<unsigned>(op) & 0x7ff),
       fromSrc_(0),
       printValue_(0),
+      xReg_(0),
+      hasSd_(0),
       nArgs_(0),
       parent_(nullptr),
       serial_(OrvNodeCounter++),
       genpBeg_(ORV_GENP_NONE),
       genpEnd_(ORV_GENP_NONE),
+      slotCapacity_(0),
       tokens_(),
       slots_(nullptr) {}
 
@@ -61,11 +64,14 @@ OrvExpr::OrvExpr(const OrvExpr& other)
     : oper_(other.oper_),
       fromSrc_(other.fromSrc_),
       printValue_(other.printValue_),
+      xReg_(0),
+      hasSd_(0),
       nArgs_(other.nArgs_),
       parent_(nullptr),
       serial_(other.serial_),
       genpBeg_(other.genpBeg_),
       genpEnd_(other.genpEnd_),
+      slotCapacity_(0),
       tokens_(other.tokens_),
       slots_(nullptr) {}
 

@@ -203,11 +203,18 @@ class OrvExpr {
   unsigned oper_ : 11;    // operation code, 1..1400 valid
   int fromSrc_ : 2;       // from-source state
   int printValue_ : 10;   // print value, the printer's
+  // The rest of the word and the room before the token list hold what an
+  // operation node (OrvExprOper) keeps beside its slots, so that such a
+  // node takes 64 bytes: its column register, whether it has subdivision
+  // widths, and the room of its slot array.
+  unsigned xReg_ : 8;
+  unsigned hasSd_ : 1;
   uint32_t nArgs_;        // number of argument slots
   OrvExpr* parent_;       // not owned
   uint32_t serial_;       // node number
   uint32_t genpBeg_;      // generated positions (printer's)
   uint32_t genpEnd_;
+  int32_t slotCapacity_;  // entries of the slot array (OrvExprOper's)
   OrvTokenList tokens_;   // trailing tokens, owned
   // The argument slots of an operation node (OrvExprOper manages them);
   // null in a node without arguments.

@@ -4,6 +4,7 @@
 
 #include <cstring>
 #include <istream>
+#include <unordered_map>
 #include <ostream>
 #include <vector>
 
@@ -13,6 +14,10 @@
 #include "OrvMessageSink.h"
 #include "OrvPosnWalkers.h"
 #include "OrvSizedPool.h"
+
+// An operation node keeps everything in the base class's 64 bytes (on a
+// 64-bit system): the tree holds most nodes of a parse.
+static_assert(sizeof(void*) != 8 || sizeof(OrvExprOper) == 64, "an operation node takes 64 bytes");
 
 namespace {
 
@@ -49,8 +54,8 @@ void OrvExprOper::InitSlots(int n) {
     n = ORV_MAX_ARGS;
   }
   if (n < 0) n = 0;
-  capacity_ = n > 0 ? SlotArrayCapacity(n) : 0;
-  slots_ = n > 0 ? NewSlotArray(capacity_) : nullptr;
+  slotCapacity_ = n > 0 ? SlotArrayCapacity(n) : 0;
+  slots_ = n > 0 ? NewSlotArray(slotCapacity_) : nullptr;
   for (int i = 0; i < n; ++i) slots_[i] = new OrvArgSlot;
   SetNArgs(n);
 }
@@ -65,7 +70,7 @@ void OrvExprOper::InitChildren(OrvExpr* const* children, int n) {
 }
 
 OrvExprOper::OrvExprOper(OrvOper op)
-    : OrvExpr(op), capacity_(0), sdCount_(0), xReg_(0), sd_(nullptr) {
+    : OrvExpr(op) {
   int n = OrvOperArgNo(op);
   InitSlots(n > 0 ? n : 0);
   // Setting an empty slot to null changes nothing unless a tree-edit hook
@@ -81,69 +86,69 @@ OrvExprOper::OrvExprOper(OrvOper op)
   } while (0)
 
 OrvExprOper::OrvExprOper(OrvOper op, OrvExpr* a1)
-    : OrvExpr(op), capacity_(0), sdCount_(0), xReg_(0), sd_(nullptr) {
+    : OrvExpr(op) {
   ORV_OPER_CHILDREN_CTOR(1, a1);
 }
 
 OrvExprOper::OrvExprOper(OrvOper op, OrvExpr* a1, OrvExpr* a2)
-    : OrvExpr(op), capacity_(0), sdCount_(0), xReg_(0), sd_(nullptr) {
+    : OrvExpr(op) {
   ORV_OPER_CHILDREN_CTOR(2, a1, a2);
 }
 
 OrvExprOper::OrvExprOper(OrvOper op, OrvExpr* a1, OrvExpr* a2, OrvExpr* a3)
-    : OrvExpr(op), capacity_(0), sdCount_(0), xReg_(0), sd_(nullptr) {
+    : OrvExpr(op) {
   ORV_OPER_CHILDREN_CTOR(3, a1, a2, a3);
 }
 
 OrvExprOper::OrvExprOper(OrvOper op, OrvExpr* a1, OrvExpr* a2, OrvExpr* a3,
                          OrvExpr* a4)
-    : OrvExpr(op), capacity_(0), sdCount_(0), xReg_(0), sd_(nullptr) {
+    : OrvExpr(op) {
   ORV_OPER_CHILDREN_CTOR(4, a1, a2, a3, a4);
 }
 
 OrvExprOper::OrvExprOper(OrvOper op, OrvExpr* a1, OrvExpr* a2, OrvExpr* a3,
                          OrvExpr* a4, OrvExpr* a5)
-    : OrvExpr(op), capacity_(0), sdCount_(0), xReg_(0), sd_(nullptr) {
+    : OrvExpr(op) {
   ORV_OPER_CHILDREN_CTOR(5, a1, a2, a3, a4, a5);
 }
 
 OrvExprOper::OrvExprOper(OrvOper op, OrvExpr* a1, OrvExpr* a2, OrvExpr* a3,
                          OrvExpr* a4, OrvExpr* a5, OrvExpr* a6)
-    : OrvExpr(op), capacity_(0), sdCount_(0), xReg_(0), sd_(nullptr) {
+    : OrvExpr(op) {
   ORV_OPER_CHILDREN_CTOR(6, a1, a2, a3, a4, a5, a6);
 }
 
 OrvExprOper::OrvExprOper(OrvOper op, OrvExpr* a1, OrvExpr* a2, OrvExpr* a3,
                          OrvExpr* a4, OrvExpr* a5, OrvExpr* a6, OrvExpr* a7)
-    : OrvExpr(op), capacity_(0), sdCount_(0), xReg_(0), sd_(nullptr) {
+    : OrvExpr(op) {
   ORV_OPER_CHILDREN_CTOR(7, a1, a2, a3, a4, a5, a6, a7);
 }
 
 OrvExprOper::OrvExprOper(OrvOper op, OrvExpr* a1, OrvExpr* a2, OrvExpr* a3,
                          OrvExpr* a4, OrvExpr* a5, OrvExpr* a6, OrvExpr* a7,
                          OrvExpr* a8)
-    : OrvExpr(op), capacity_(0), sdCount_(0), xReg_(0), sd_(nullptr) {
+    : OrvExpr(op) {
   ORV_OPER_CHILDREN_CTOR(8, a1, a2, a3, a4, a5, a6, a7, a8);
 }
 
 OrvExprOper::OrvExprOper(OrvOper op, OrvExpr* a1, OrvExpr* a2, OrvExpr* a3,
                          OrvExpr* a4, OrvExpr* a5, OrvExpr* a6, OrvExpr* a7,
                          OrvExpr* a8, OrvExpr* a9)
-    : OrvExpr(op), capacity_(0), sdCount_(0), xReg_(0), sd_(nullptr) {
+    : OrvExpr(op) {
   ORV_OPER_CHILDREN_CTOR(9, a1, a2, a3, a4, a5, a6, a7, a8, a9);
 }
 
 OrvExprOper::OrvExprOper(OrvOper op, OrvExpr* a1, OrvExpr* a2, OrvExpr* a3,
                          OrvExpr* a4, OrvExpr* a5, OrvExpr* a6, OrvExpr* a7,
                          OrvExpr* a8, OrvExpr* a9, OrvExpr* a10)
-    : OrvExpr(op), capacity_(0), sdCount_(0), xReg_(0), sd_(nullptr) {
+    : OrvExpr(op) {
   ORV_OPER_CHILDREN_CTOR(10, a1, a2, a3, a4, a5, a6, a7, a8, a9, a10);
 }
 
 #undef ORV_OPER_CHILDREN_CTOR
 
 OrvExprOper::OrvExprOper(OrvOper op, OrvExpr* const* children, int n)
-    : OrvExpr(op), capacity_(0), sdCount_(0), xReg_(0), sd_(nullptr) {
+    : OrvExpr(op) {
   if (n < 0) n = 0;
   if (!OrvOperIsList(op) && OrvOperArgNo(op) != n) {
     NodeMessage(MSG_SEVERE, "OrvExprOper::OrvExprOper",
@@ -155,16 +160,15 @@ OrvExprOper::OrvExprOper(OrvOper op, OrvExpr* const* children, int n)
   }
 }
 
-OrvExprOper::OrvExprOper(const OrvExprOper& other)
-    : OrvExpr(other), capacity_(0), sdCount_(0), xReg_(0), sd_(nullptr) {
-  if (other.sdCount_ > 0 && other.sd_ != nullptr) {
-    sd_ = new int16_t[other.sdCount_];
-    std::memcpy(sd_, other.sd_, sizeof(int16_t) * other.sdCount_);
-    sdCount_ = other.sdCount_;
+OrvExprOper::OrvExprOper(const OrvExprOper& other) : OrvExpr(other) {
+  if (other.SdCount() > 0 && other.Sd() != nullptr) {
+    int16_t* widths = new int16_t[other.SdCount()];
+    std::memcpy(widths, other.Sd(), sizeof(int16_t) * other.SdCount());
+    SetSd(widths, other.SdCount());
   }
   int n = other.NArgs();
-  capacity_ = n > 0 ? SlotArrayCapacity(n) : 0;
-  slots_ = n > 0 ? NewSlotArray(capacity_) : nullptr;
+  slotCapacity_ = n > 0 ? SlotArrayCapacity(n) : 0;
+  slots_ = n > 0 ? NewSlotArray(slotCapacity_) : nullptr;
   for (int i = 0; i < n; ++i) {
     OrvArgSlot* from = other.slots_[i];
     OrvArgSlot* slot = new OrvArgSlot;
@@ -217,22 +221,45 @@ void DissolveBindingsBelow(OrvExprOper* root) {
 OrvExprOper::~OrvExprOper() {
   if (gSubtreeDeletions == 0 && NArgs() > 0) DissolveBindingsBelow(this);
   ++gSubtreeDeletions;
-  delete[] sd_;
-  sd_ = nullptr;
-  sdCount_ = 0;
+  if (hasSd_) SetSd(nullptr, 0);
   int n = NArgs();
   for (int i = 0; i < n; ++i) delete slots_[i];  // clears each child's parent
-  FreeSlotArray(slots_, capacity_);
+  FreeSlotArray(slots_, slotCapacity_);
   slots_ = nullptr;
-  capacity_ = 0;
+  slotCapacity_ = 0;
   SetNArgs(0);
   --gSubtreeDeletions;
 }
 
+namespace {
+
+// The subdivision widths of the nodes that have them (hasSd_ set), by node.
+// Never destroyed: a node deleted at exit may still look.
+struct SdRecord {
+  int16_t* widths;
+  uint16_t count;
+};
+std::unordered_map<const OrvExprOper*, SdRecord>& SdTable() {
+  static auto* table = new std::unordered_map<const OrvExprOper*, SdRecord>();
+  return *table;
+}
+
+}  // namespace
+
+int OrvExprOper::SdCount() const { return hasSd_ ? SdTable().at(this).count : 0; }
+
+const int16_t* OrvExprOper::Sd() const { return hasSd_ ? SdTable().at(this).widths : nullptr; }
+
 void OrvExprOper::SetSd(int16_t* widths, int count) {
-  delete[] sd_;
-  sd_ = widths;
-  sdCount_ = static_cast<uint16_t>(widths != nullptr && count > 0 ? count : 0);
+  if (hasSd_) {
+    auto found = SdTable().find(this);
+    delete[] found->second.widths;
+    SdTable().erase(found);
+    hasSd_ = 0;
+  }
+  if (widths == nullptr) return;
+  SdTable()[this] = SdRecord{widths, static_cast<uint16_t>(count > 0 ? count : 0)};
+  hasSd_ = 1;
 }
 
 // ---------------------------------------------------------------------------
@@ -321,15 +348,15 @@ void OrvExprOper::StoreChild(int i, OrvExpr* child) {
 }
 
 void OrvExprOper::Grow(int count) {
-  if (count <= capacity_) return;
-  int cap = capacity_ > 0 ? capacity_ : 4;
+  if (count <= slotCapacity_) return;
+  int cap = slotCapacity_ > 0 ? slotCapacity_ : 4;
   while (cap < count) cap = cap > ORV_MAX_ARGS / 2 ? ORV_MAX_ARGS : cap * 2;
   cap = SlotArrayCapacity(cap);
   OrvArgSlot** grown = NewSlotArray(cap);
   for (int i = 0; i < NArgs(); ++i) grown[i] = slots_[i];
-  FreeSlotArray(slots_, capacity_);
+  FreeSlotArray(slots_, slotCapacity_);
   slots_ = grown;
-  capacity_ = cap;
+  slotCapacity_ = cap;
 }
 
 // ---------------------------------------------------------------------------
