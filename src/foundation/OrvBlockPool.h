@@ -24,7 +24,10 @@
 template <std::size_t kSize>
 class OrvBlockPool {
  public:
-  // A block of kSize bytes, aligned for any object.
+  // A block of kSize bytes, aligned for any object of that size: to the
+  // largest power of two that divides kSize, at most that of max_align_t
+  // (the alignment of an object divides its size), so that blocks of 40
+  // bytes stand 40 bytes apart.
   static void* Get() {
 #ifdef ORV_BLOCK_POOL_BYPASS
     return ::operator new(kSize);
@@ -49,10 +52,15 @@ class OrvBlockPool {
   }
 
  private:
+  static constexpr std::size_t kAlign =
+      (kSize & (~kSize + 1)) < alignof(std::max_align_t) ? (kSize & (~kSize + 1)) : alignof(std::max_align_t);
+  static_assert(kSize >= sizeof(void*) && kSize % sizeof(void*) == 0,
+                "a block holds the free-list link at its start");
   union Block {
     Block* next;
-    alignas(std::max_align_t) unsigned char bytes[kSize];
+    alignas(kAlign) unsigned char bytes[kSize];
   };
+  static_assert(sizeof(Block) == kSize, "blocks stand kSize bytes apart");
   // Blocks per chunk; the first block of a chunk links the chunks.
   static const int kChunkBlocks = 512;
 

@@ -59,7 +59,9 @@ public:
   OrvToken(int code, const VString& image, const OrvTxtPosn& begin, const OrvTxtPosn& end);
   OrvToken(const OrvToken& o);
   OrvToken& operator=(const OrvToken& o);
-  virtual ~OrvToken();
+  // Not virtual: no class derives from a token, and a parse holds about one
+  // token per source word, so the table pointer would be a sixth of each.
+  ~OrvToken();
 
   OrvTxtPosnRange Range() const { return OrvTxtPosnRange(begin, end); }
 
