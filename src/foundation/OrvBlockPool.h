@@ -1,17 +1,20 @@
 // OrvBlockPool: a free list of equal-sized memory blocks for the small
 // objects that a parse makes and frees by the million (tokens, token groups,
-// token-list nodes).  A freed block is kept for the next allocation of the
-// same size instead of going back to the heap, and new blocks are taken from
-// the heap in chunks, so that making a token costs a few instructions.  One
-// thread only, like the rest of the toolkit.  The memory is kept for the
-// process (every chunk stays reachable from the pool).  Under
-// AddressSanitizer the blocks come straight from the heap, so that a use
-// after free is still caught.
+// token-list nodes, argument slots, and through OrvSizedPool the nodes).  A
+// freed block is kept for the next allocation of the same size instead of
+// going back to the heap, and fresh blocks are carved from the arena that
+// all pools share (OrvPoolArena), so that making a token costs a few
+// instructions and what is made together stands together.  One thread
+// only, like the rest of the toolkit.  The memory is kept for the process.
+// Under AddressSanitizer the blocks come straight from the heap, so that a
+// use after free is still caught.
 #ifndef LARK_FOUNDATION_ORVBLOCKPOOL_H
 #define LARK_FOUNDATION_ORVBLOCKPOOL_H
 
 #include <cstddef>
 #include <new>
+
+#include "OrvPoolArena.h"
 
 #if defined(__SANITIZE_ADDRESS__)
 #define ORV_BLOCK_POOL_BYPASS 1
@@ -32,7 +35,8 @@ class OrvBlockPool {
 #ifdef ORV_BLOCK_POOL_BYPASS
     return ::operator new(kSize);
 #else
-    if (free_ == nullptr) Refill();
+    OrvPoolArena::Taken();
+    if (free_ == nullptr) return Carve();
     Block* block = free_;
     free_ = block->next;
     return block;
@@ -48,6 +52,7 @@ class OrvBlockPool {
     Block* block = static_cast<Block*>(memory);
     block->next = free_;
     free_ = block;
+    OrvPoolArena::Given();
 #endif
   }
 
@@ -61,20 +66,20 @@ class OrvBlockPool {
     alignas(kAlign) unsigned char bytes[kSize];
   };
   static_assert(sizeof(Block) == kSize, "blocks stand kSize bytes apart");
-  // Blocks per chunk; the first block of a chunk links the chunks.
-  static const int kChunkBlocks = 512;
 
-  static void Refill() {
-    Block* chunk = static_cast<Block*>(::operator new(sizeof(Block) * kChunkBlocks));
-    chunk[0].next = chunks_;
-    chunks_ = chunk;
-    for (int i = 1; i < kChunkBlocks - 1; ++i) chunk[i].next = &chunk[i + 1];
-    chunk[kChunkBlocks - 1].next = free_;
-    free_ = &chunk[1];
+  // A fresh block from the arena; the pool's free list is registered with
+  // the arena before the first.
+  static void* Carve() {
+    if (!registered_) {
+      OrvPoolArena::RegisterFreeList(&EmptyFreeList);
+      registered_ = true;
+    }
+    return OrvPoolArena::Carve(kSize, kAlign);
   }
+  static void EmptyFreeList() { free_ = nullptr; }
 
   static inline Block* free_ = nullptr;
-  static inline Block* chunks_ = nullptr;
+  static inline bool registered_ = false;
 };
 
 #endif
