@@ -137,8 +137,9 @@ void PhasesInProcess(const std::vector<std::string>& files, const std::string& c
   OrvGlobalMessageSink = savedSink;
   const double total = best.Total();
   std::printf("in one process, best of %d rounds, by step: %.3f s, %.0f lines/s "
-              "(pool arena rewound %ld times for %zu files)\n",
-              kRounds, total, total > 0 ? lines / total : 0.0, OrvPoolArena::Rewinds(), kRounds * files.size());
+              "(pool arenas rewound %ld and %ld times for %zu files)\n",
+              kRounds, total, total > 0 ? lines / total : 0.0, OrvPoolArena<ORV_TREE_ARENA>::Rewinds(),
+              OrvPoolArena<ORV_TOKEN_ARENA>::Rewinds(), kRounds * files.size());
   best.Print("    ");
 }
 

@@ -3,7 +3,7 @@
 // token-list nodes, argument slots, and through OrvSizedPool the nodes).  A
 // freed block is kept for the next allocation of the same size instead of
 // going back to the heap, and fresh blocks are carved from the arena that
-// all pools share (OrvPoolArena), so that making a token costs a few
+// the pool shares with others (OrvPoolArena), so that making a token costs a few
 // instructions and what is made together stands together.  One thread
 // only, like the rest of the toolkit.  The memory is kept for the process.
 // Under AddressSanitizer the blocks come straight from the heap, so that a
@@ -24,18 +24,21 @@
 #endif
 #endif
 
-template <std::size_t kSize>
+// The pools of the tokens name ORV_TOKEN_ARENA; all others carve from the
+// tree's arena.  A pool for one type may name that type's alignment
+// (kAlignAs), so that its blocks need no more.
+template <std::size_t kSize, int kArena = ORV_TREE_ARENA, std::size_t kAlignAs = 0>
 class OrvBlockPool {
  public:
-  // A block of kSize bytes, aligned for any object of that size: to the
-  // largest power of two that divides kSize, at most that of max_align_t
-  // (the alignment of an object divides its size), so that blocks of 40
-  // bytes stand 40 bytes apart.
+  // A block of kSize bytes aligned to kAlignAs when given, else aligned for
+  // any object of that size: to the largest power of two that divides
+  // kSize, at most that of max_align_t (the alignment of an object divides
+  // its size), so that blocks of 40 bytes stand 40 bytes apart.
   static void* Get() {
 #ifdef ORV_BLOCK_POOL_BYPASS
     return ::operator new(kSize);
 #else
-    OrvPoolArena::Taken();
+    OrvPoolArena<kArena>::Taken();
     if (free_ == nullptr) return Carve();
     Block* block = free_;
     free_ = block->next;
@@ -52,13 +55,16 @@ class OrvBlockPool {
     Block* block = static_cast<Block*>(memory);
     block->next = free_;
     free_ = block;
-    OrvPoolArena::Given();
+    OrvPoolArena<kArena>::Given();
 #endif
   }
 
  private:
-  static constexpr std::size_t kAlign =
+  static constexpr std::size_t kLargestAlign =
       (kSize & (~kSize + 1)) < alignof(std::max_align_t) ? (kSize & (~kSize + 1)) : alignof(std::max_align_t);
+  static constexpr std::size_t kAlign = kAlignAs != 0 ? kAlignAs : kLargestAlign;
+  static_assert(kAlign <= kLargestAlign && (kAlign & (kAlign - 1)) == 0,
+                "an alignment that divides the size, a power of two");
   static_assert(kSize >= sizeof(void*) && kSize % sizeof(void*) == 0,
                 "a block holds the free-list link at its start");
   union Block {
@@ -71,10 +77,10 @@ class OrvBlockPool {
   // the arena before the first.
   static void* Carve() {
     if (!registered_) {
-      OrvPoolArena::RegisterFreeList(&EmptyFreeList);
+      OrvPoolArena<kArena>::RegisterFreeList(&EmptyFreeList);
       registered_ = true;
     }
-    return OrvPoolArena::Carve(kSize, kAlign);
+    return OrvPoolArena<kArena>::Carve(kSize, kAlign);
   }
   static void EmptyFreeList() { free_ = nullptr; }
 

@@ -1,4 +1,4 @@
-// The chunks of the block pools' arena and its rewind.
+// The chunks of the block pools' arenas and their rewind.
 #include "OrvPoolArena.h"
 
 #include <new>
@@ -10,12 +10,13 @@ namespace {
 const std::size_t kChunkBytes = std::size_t(1) << 20;
 
 struct ArenaChunks {
-  std::vector<char*> chunks;        // every chunk taken, in order; kept for the process
-  std::size_t current = 0;          // index of the chunk being carved, when any
+  std::vector<char*> chunks;         // every chunk taken, in order; kept for the process
+  std::size_t current = 0;           // index of the chunk being carved, when any
   std::vector<void (*)()> emptiers;  // the pools' free-list emptiers
 };
 
 // Never destroyed: blocks may come back while the process ends.
+template <int kArena>
 ArenaChunks& Chunks() {
   static ArenaChunks* chunks = new ArenaChunks();
   return *chunks;
@@ -23,10 +24,14 @@ ArenaChunks& Chunks() {
 
 }  // namespace
 
-void OrvPoolArena::RegisterFreeList(void (*empty)()) { Chunks().emptiers.push_back(empty); }
+template <int kArena>
+void OrvPoolArena<kArena>::RegisterFreeList(void (*empty)()) {
+  Chunks<kArena>().emptiers.push_back(empty);
+}
 
-void* OrvPoolArena::CarveInNextChunk(std::size_t size, std::size_t align) {
-  ArenaChunks& a = Chunks();
+template <int kArena>
+void* OrvPoolArena<kArena>::CarveInNextChunk(std::size_t size, std::size_t align) {
+  ArenaChunks& a = Chunks<kArena>();
   // The next chunk: one kept from before the last rewind, or a new one.
   std::size_t next = a.chunks.empty() || next_ == 0 ? 0 : a.current + 1;
   if (next >= a.chunks.size()) {
@@ -39,8 +44,9 @@ void* OrvPoolArena::CarveInNextChunk(std::size_t size, std::size_t align) {
   return Carve(size, align);
 }
 
-void OrvPoolArena::Rewind() {
-  ArenaChunks& a = Chunks();
+template <int kArena>
+void OrvPoolArena<kArena>::Rewind() {
+  ArenaChunks& a = Chunks<kArena>();
   for (void (*empty)() : a.emptiers) empty();
   ++rewinds_;
   if (a.chunks.empty()) return;
@@ -48,3 +54,6 @@ void OrvPoolArena::Rewind() {
   next_ = reinterpret_cast<std::uintptr_t>(a.chunks[0]);
   end_ = next_ + kChunkBytes;
 }
+
+template class OrvPoolArena<ORV_TREE_ARENA>;
+template class OrvPoolArena<ORV_TOKEN_ARENA>;

@@ -1,21 +1,31 @@
-// OrvPoolArena: the memory that every block pool (OrvBlockPool, and through
-// it OrvSizedPool) carves its fresh blocks from.  All pools carve from the
-// same chunks, one block after the other, so that the objects a parse makes
-// together (a token and its list node, a node and its slots) stand together
-// in memory, and walks over a tree read memory in long runs.
+// OrvPoolArena: the memory that the block pools (OrvBlockPool, and through
+// it OrvSizedPool) carve their fresh blocks from.  There are two arenas: the
+// tree's (nodes, their slot arrays and slots, link elements) and the
+// tokens' (tokens, token lists and their nodes, token groups).  All pools of
+// one arena carve from the same chunks, one block after the other, so that
+// what a parse makes together (a node and its slots) stands together, and a
+// walk over the tree reads the tree's memory in long runs without the
+// tokens in between.
 //
-// The arena counts the blocks that are out.  When the last one comes back
-// (a source's tree and tokens are all deleted), it rewinds: every pool's
-// free list is emptied and carving starts again at the first chunk, so the
-// next source is laid out afresh instead of in the order the last one was
-// freed.  The chunks are kept for the process.  One thread only, like the
-// rest of the toolkit.
+// An arena counts its blocks that are out.  When the last one comes back (a
+// source's tree, or its tokens, all deleted), it rewinds: the free list of
+// each of its pools is emptied and carving starts again at its first chunk,
+// so the next source is laid out afresh instead of in the order the last
+// one was freed.  The chunks are kept for the process.  One thread only,
+// like the rest of the toolkit.
 #ifndef LARK_FOUNDATION_ORVPOOLARENA_H
 #define LARK_FOUNDATION_ORVPOOLARENA_H
 
 #include <cstddef>
 #include <cstdint>
 
+// The arenas.
+enum OrvArenaId {
+  ORV_TREE_ARENA = 0,   // syntax-tree nodes, slot arrays, slots, link elements
+  ORV_TOKEN_ARENA = 1   // tokens, token lists, list nodes, token groups
+};
+
+template <int kArena>
 class OrvPoolArena {
  public:
   // `size` fresh bytes aligned to `align` (a power of two, at most 16).
@@ -49,5 +59,8 @@ class OrvPoolArena {
   static inline long out_ = 0;
   static inline long rewinds_ = 0;
 };
+
+extern template class OrvPoolArena<ORV_TREE_ARENA>;
+extern template class OrvPoolArena<ORV_TOKEN_ARENA>;
 
 #endif
