@@ -219,6 +219,16 @@ OrvTxtPosnRange SetSlotPosnOper(OrvExpr* node) { return SetSlotPosnOper(node, So
 OrvTxtPosnRange SetSlotPosnOper(OrvExpr* node, int debugLevel) {
   OrvTxtPosnRange r;
   if (node == nullptr || node->Oper() == SYMBOL_TABLE_ELT_LIST) return r;
+  if (node->NArgs() == 0) {
+    // A leaf: only its own tokens, no slot to order and no gap to fill.
+    if (debugLevel > 0) Trace() << "\n@SetSlotPosnOper: " << OrvOperName(node->Oper()) << "\n";
+    if (!node->Tokens().IsEmpty()) {
+      node->Tokens().ExtendPosnRange(r);
+      UpdateErrorExpr(node->Tokens(), debugLevel);
+    }
+    if (debugLevel > 0) Trace() << "*SetSlotPosnOper: rc " << r << "\n";
+    return r;
+  }
   Scratch& s = TheScratch();
   const size_t entryBase = s.entries.size();
   const size_t rangeBase = s.ranges.size();
@@ -248,8 +258,10 @@ OrvTxtPosnRange SetSlotPosnOper(OrvExpr* node, int debugLevel) {
   }
   if (debugLevel > 0) Trace() << "\n@SetSlotPosnOper: " << OrvOperName(node->Oper()) << "\n";
 
-  node->Tokens().ExtendPosnRange(r);
-  UpdateErrorExpr(node->Tokens(), debugLevel);
+  if (!node->Tokens().IsEmpty()) {
+    node->Tokens().ExtendPosnRange(r);
+    UpdateErrorExpr(node->Tokens(), debugLevel);
+  }
 
   AddGapTokens(s, entryBase, rangeBase, count, debugLevel);
   s.entries.resize(entryBase);

@@ -99,6 +99,10 @@ void* OrvExpr::operator new(std::size_t size) { return OrvSizedPool::Get(size); 
 void OrvExpr::operator delete(void* memory, std::size_t size) {
   if (memory == nullptr) return;
   std::memset(memory, 0xAA, size);
+  if (OrvNodeRelease == DefaultNodeRelease) {
+    OrvSizedPool::Put(memory, size);  // the default, without the indirect call
+    return;
+  }
   OrvNodeRelease(memory, size);
 }
 
