@@ -162,18 +162,25 @@ OrvNameUse* OrvNameUseForDef(OrvExpr* def) {
   return new OrvNameUse(*def->Link(0));
 }
 
-OrvExpr* OrvFullQualNameExpr(OrvExpr* def) {
+namespace {
+
+// The OF_IN_LIST of OrvFullQualNameExpr, its uses made by `useFor`.
+OrvExpr* FullQualNameExpr(OrvExpr* def, OrvNameUse* (*useFor)(OrvExpr* def)) {
   if (!CheckDef(def, "OrvFullQualNameExpr: bad def node")) return nullptr;
   OrvExpr* list = new OrvExprOper(OF_IN_LIST);
-  list->AddArg(OrvNameUseForDef(def));
+  list->AddArg(useFor(def));
   OrvExpr* decl = OrvNamedObjDeclForDef(def);
   for (OrvExpr* q = OrvNextDeclAbove(decl); q != nullptr && q->Oper() != COBOL_PROGRAM;
        q = OrvNextDeclAbove(q)) {
     OrvExpr* qd = OrvDefForNamedObjDecl(q);
-    if (IsDef(qd)) list->AddArg(OrvNameUseForDef(qd));
+    if (IsDef(qd)) list->AddArg(useFor(qd));
   }
   return list;
 }
+
+}  // namespace
+
+OrvExpr* OrvFullQualNameExpr(OrvExpr* def) { return FullQualNameExpr(def, &OrvNameUseForDef); }
 
 namespace {
 
@@ -189,18 +196,7 @@ OrvNameUse* TransientNameUseForDef(OrvExpr* def) {
 }
 
 // OrvFullQualNameExpr made of transient uses.
-OrvExpr* TransientFullQualNameExpr(OrvExpr* def) {
-  if (!CheckDef(def, "OrvFullQualNameExpr: bad def node")) return nullptr;
-  OrvExpr* list = new OrvExprOper(OF_IN_LIST);
-  list->AddArg(TransientNameUseForDef(def));
-  OrvExpr* decl = OrvNamedObjDeclForDef(def);
-  for (OrvExpr* q = OrvNextDeclAbove(decl); q != nullptr && q->Oper() != COBOL_PROGRAM;
-       q = OrvNextDeclAbove(q)) {
-    OrvExpr* qd = OrvDefForNamedObjDecl(q);
-    if (IsDef(qd)) list->AddArg(TransientNameUseForDef(qd));
-  }
-  return list;
-}
+OrvExpr* TransientFullQualNameExpr(OrvExpr* def) { return FullQualNameExpr(def, &TransientNameUseForDef); }
 
 // Deletes a transient expression: its uses are unbound first, as they are
 // in no list.
