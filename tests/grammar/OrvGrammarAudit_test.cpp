@@ -115,6 +115,24 @@ TEST(GrammarAuditTest, OnlyTheRulesThatSteerTrialsOrSwitchTheLexerRunInTrials) {
       "report_group_clause : error",
       "screen_item : error",
       "screen_clause : error",
+      // ACCEPT and DISPLAY: the special reserved words go off after the
+      // items; ACCEPT's early node and MESSAGE COUNT commit.
+      "accept_start :",
+      "accept_statement : RW_ACCEPT special_words_on cd_name_use message_opt RW_COUNT",
+      "display_start :",
+      // Their exception phrases commit when absent and when they begin.
+      "on_accept_exception_opt :",
+      "on_accept_exception_start :",
+      "not_on_accept_exception_opt :",
+      "not_on_accept_exception_start :",
+      "on_display_exception_opt :",
+      "on_display_exception_start :",
+      "not_on_display_exception_opt :",
+      "not_on_display_exception_start :",
+      // An error among the phrases of a DISPLAY item.
+      "display_phrase : error",
+      // INSPECT ... TALLYING commits.
+      "inspect_tallying_opt : RW_TALLYING tally_clauses",
   };
   EXPECT_EQ(RulesWithTrialCode(), expected);
 }
@@ -144,7 +162,8 @@ int RunRuleOnEditedGrammar(const std::string& insertion, std::string& log) {
 TEST(GrammarAuditTest, APrecedenceOnTheTokenOfAConflictCellStopsTheBuild) {
   std::string log;
   ASSERT_EQ(0, RunRuleOnEditedGrammar("", log)) << log;
-  for (const char* token : {"SEP_LEFT_PAR", "RW_IN", "RW_OF", "RW_FILE", "RW_DESTINATION", "RW_NEXT"}) {
+  for (const char* token : {"SEP_LEFT_PAR", "RW_IN", "RW_OF", "RW_FILE", "RW_DESTINATION", "RW_NEXT",
+                            "TK_USER_DEFD_WORD", "RW_FUNCTION", "CMB_NOT_ON_AT"}) {
     SCOPED_TRACE(token);
     EXPECT_NE(0, RunRuleOnEditedGrammar(std::string("%left ") + token + "\n", log));
     EXPECT_NE(log.find("declares a precedence for the look-ahead of a conflict cell"), std::string::npos) << log;
