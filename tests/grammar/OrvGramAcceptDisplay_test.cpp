@@ -40,7 +40,8 @@ TEST_F(AcceptDisplayTest, ScreenItemsStartWithTheirPositionAndValueAsTheFirstCla
     EXPECT_EQ(item->ArgSlots(0)->order, 0);
     EXPECT_EQ(item->ArgSlots(1)->order, 1);
     // The phrases that follow take the next orders; the item is finished.
-    OrvScreenItemCollector.SetClause(OrvGramScreenItemPhraseSlot(OrvGramNode(DSPL_WITH)), OrvGramNode(DSPL_WITH));
+    OrvExpr* with = OrvGramNode(DSPL_WITH);
+    OrvScreenItemCollector.SetClause(OrvGramScreenItemPhraseSlot(with), with);
     EXPECT_EQ(item->ArgSlots(7)->order, 2);
     EXPECT_EQ(OrvScreenItemCollector.Finish(), item);
     owned.push_back(item);
