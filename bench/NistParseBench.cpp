@@ -6,42 +6,17 @@
 // the lines, seconds and lines per second of the whole.  It reports and
 // asserts nothing.
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <string>
 #include <vector>
 
 #include "NistSuite.h"
-#include "OrvDials.h"
-#include "OrvExpr.h"
 #include "OrvParseSource.h"
-#include "OrvParserImpl.h"
+#include "TimedParse.h"
 
 namespace {
 
 const int kRuns = 15;
-
-void Quiet(int, const OrvTxtPosn*, const VString*) {}
-
-// One parse; its seconds, and its line count in `lines`.
-double ParseOnce(const std::string& path, const std::string& copyDir, long& lines) {
-  OrvParserImpl parser;
-  parser.messageSink = &Quiet;
-  parser.primaryDialect = ORV_DIAL_ANSI85;
-  parser.copylibDirs.count = 0;
-  parser.copylibDirs.items[parser.copylibDirs.count++] = VString(copyDir.c_str());
-  VString problem;
-  parser.ResolveDialectOptions(problem);
-  OrvTokenList messages;
-  OrvExpr* tree = nullptr;
-  const auto start = std::chrono::steady_clock::now();
-  const OrvParserResult result = parser.Parse(VString(path.c_str()), &tree, &messages);
-  const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-  if (result > ORV_PARSE_ERRORS) std::printf("  %s: the parse failed, result %d\n", path.c_str(), static_cast<int>(result));
-  lines = parser.lineCount;
-  delete tree;
-  return seconds;
-}
 
 }  // namespace
 
@@ -56,7 +31,7 @@ int main() {
   }
   std::vector<double> times;
   long lines = 0;
-  for (int r = 0; r < kRuns; ++r) times.push_back(ParseOnce(nist + "/NC246A.CBL", copyDir, lines));
+  for (int r = 0; r < kRuns; ++r) times.push_back(timed_parse::ParseOnce(nist + "/NC246A.CBL", copyDir, lines));
   std::sort(times.begin(), times.end());
   std::printf("parse of NC246A: %ld lines, median of %d runs %.1f ms (fastest %.1f ms)\n", lines, kRuns,
               times[kRuns / 2] * 1000, times.front() * 1000);
@@ -65,7 +40,7 @@ int main() {
   long total = 0;
   for (const std::string& f : files) {
     long n = 0;
-    seconds += ParseOnce(f, copyDir, n);
+    seconds += timed_parse::ParseOnce(f, copyDir, n);
     total += n;
   }
   std::printf("parse of the NIST suite: %zu files, %ld lines, %.3f s, %.0f lines/s\n", files.size(), total, seconds,
