@@ -7,7 +7,9 @@
 
 #include "OrvExpr.h"
 #include "OrvInputLevel.h"
+#include "OrvMemberCache.h"
 #include "OrvMessageSink.h"
+#include "OrvReplaceTable.h"
 #include "OrvWordIndex.h"
 #include "OrvWords.h"
 
@@ -47,11 +49,6 @@ OrvLexer::OrvLexer(OrvMessageSink sink, OrvExecTokenHook execHook, OrvNoteTokenH
       sqlMode(0),
       cicsMode(0),
       pictureMode(0),
-      copyNode(nullptr),
-      sqlIncludeNode(nullptr),
-      libInclusionNode(nullptr),
-      memberEndNode(nullptr),
-      replaceNode(nullptr),
       execTokenHook(execHook),
       noteTokenHook(noteHook),
       constLookupHook(constLookup),
@@ -74,6 +71,21 @@ OrvLexer::OrvLexer(OrvMessageSink sink, OrvExecTokenHook execHook, OrvNoteTokenH
       expandedDials_(0),
       noteParagraphs_(false),
       sqlQuestionMark_(false),
+      replaceTable_(nullptr),
+      replaceOn_(false),
+      activeTable_(nullptr),
+      keepComma_(false),
+      keepSemicolon_(false),
+      collapsedCount_(0),
+      sepCatch_(nullptr),
+      lastStatement_(kNoStatement),
+      copyNode_(nullptr),
+      sqlIncludeNode_(nullptr),
+      libInclusionNode_(nullptr),
+      memberEndNode_(nullptr),
+      replaceNode_(nullptr),
+      members_(new OrvMemberCache()),
+      memberOpenAttempts_(0),
       levels_(),
       levelCount_(0),
       cur_(nullptr) {
@@ -95,6 +107,7 @@ OrvLexer::~OrvLexer() {
   // that no file's text outlives the lexer.
   CloseAllLevels();
   FreeHeldState();
+  delete members_;
 }
 
 void OrvLexer::Reset() {
@@ -149,12 +162,20 @@ void OrvLexer::FreeHeldState() {
   tokenSlot_ = nullptr;
   execBeg_ = execEnd_ = OrvTxtPosn();
   noteBeg_ = noteEnd_ = OrvTxtPosn();
-  OrvExpr** held[] = {&copyNode, &sqlIncludeNode, &libInclusionNode, &memberEndNode,
-                      &replaceNode};
+  OrvExpr** held[] = {&copyNode_, &sqlIncludeNode_, &libInclusionNode_, &memberEndNode_,
+                      &replaceNode_};
   for (OrvExpr** node : held) {
     delete *node;
     *node = nullptr;
   }
+  ClearPushBacks();
+  ClearReplacePhrases();
+  delete replaceTable_;
+  replaceTable_ = nullptr;
+  replaceOn_ = false;
+  SetActiveTable();
+  sepCatch_ = nullptr;
+  lastStatement_ = kNoStatement;
 }
 
 OrvResult OrvLexer::SetInput(const VString& fileName) {
