@@ -245,7 +245,7 @@ class OrvLexer {
   // takes the unit's content and leaves it empty.
   void NextBrokenTextWord(OrvLexUnit& unit);
   void NextTextWord(OrvLexUnit& unit);
-  void NextCopylessTextWord(OrvLexUnit& unit);
+  inline void NextCopylessTextWord(OrvLexUnit& unit);
   void UnNextCopylessTextWord(OrvLexUnit& unit);
   bool CopylessSlotFull() const { return copylessSlotFull_; }
   void NextRpldTextWord(OrvLexUnit& unit);
@@ -496,6 +496,14 @@ class OrvLexer {
     kLibInclusionStatement,
     kReplaceStatement
   };
+  // The copy-less layer beyond its common case (see NextCopylessTextWord).
+  void NextCopylessTextWordSlow(OrvLexUnit& unit);
+  // Only the end of input, a -INC line and the words COPY, EXEC and REPLACE
+  // can begin what the copy-less layer carries out.
+  static bool MayStartStatement(const OrvLexUnit& unit) {
+    return unit.code == SEP_EOF || unit.code == SEP_COPY_INC ||
+           (unit.code == TK_CHAR_STRING && (unit.text.length == 4 || unit.text.length == 7));
+  }
   CopylessStep DispatchCopyless(OrvLexUnit& unit);
   CopylessStep EndOfLevel(OrvLexUnit& unit);
   CopylessStep LibraryInclusion(OrvLexUnit& unit);
@@ -641,9 +649,7 @@ class OrvLexer {
   const OrvReplaceTable* activeTable_;
   bool keepComma_;
   bool keepSemicolon_;
-  OrvLexUnit collapsed_[ORV_COLLAPSED_DEPTH];
   int collapsedCount_;
-  OrvLexUnit candidates_[ORV_COLLAPSED_DEPTH];
   OrvLexUnitQueue rpldOut_;
   OrvTokenChain rpldPending_;
 
@@ -669,7 +675,29 @@ class OrvLexer {
   OrvInputLevel* levels_[ORV_MAX_INPUT_LEVELS];
   int levelCount_;
   OrvInputLevel* cur_;
+
+  // The replacement layer's unit arrays, last: they are large and seldom
+  // used.
+  OrvLexUnit collapsed_[ORV_COLLAPSED_DEPTH];
+  OrvLexUnit candidates_[ORV_COLLAPSED_DEPTH];
 };
+
+// Inline: the word layer calls it twice for every word.  The common case -
+// nothing pushed back or waiting, no phrase in force, no trace, a unit that
+// begins no statement - reads the raw layer directly.
+inline void OrvLexer::NextCopylessTextWord(OrvLexUnit& u) {
+  if (copylessSlotFull_ || activeTable_ != nullptr || !rpldOut_.IsEmpty() || collapsedCount_ != 0 ||
+      !rpldPending_.IsEmpty() || (traceFlags & ORV_LEX_TRACE_WORDS) != 0) {
+    NextCopylessTextWordSlow(u);
+    return;
+  }
+  NextRawTextWord(u);
+  if (!MayStartStatement(u)) {
+    lastStatement_ = kNoStatement;
+  } else if (DispatchCopyless(u) == kReadNext) {
+    NextCopylessTextWordSlow(u);
+  }
+}
 
 // The value of a nonnumeric literal as written (an optional X, H or B
 // prefix, a delimiter, the characters with doubled delimiters), without its

@@ -58,12 +58,18 @@ OrvExpr* Take(OrvExpr*& field) {
 
 }  // namespace
 
-void OrvLexer::NextCopylessTextWord(OrvLexUnit& u) {
+void OrvLexer::NextCopylessTextWordSlow(OrvLexUnit& u) {
   if (copylessSlotFull_) {
     u = std::move(copylessSlot_);
     copylessSlotFull_ = false;
   } else {
-    while (DispatchCopyless(u) == kReadNext) {
+    for (;;) {
+      NextRpldTextWord(u);
+      if (!MayStartStatement(u)) {
+        lastStatement_ = kNoStatement;
+        break;
+      }
+      if (DispatchCopyless(u) == kHandOn) break;
     }
   }
   TraceUnit(ORV_LEX_TRACE_WORDS, "GetCopylessTextWord: ", u);
@@ -84,7 +90,6 @@ void OrvLexer::UnGetCopylessTextWord(OrvTokenGroup* group) {
 }
 
 OrvLexer::CopylessStep OrvLexer::DispatchCopyless(OrvLexUnit& u) {
-  NextRpldTextWord(u);
   // Inside a NOTE paragraph the words are comment text: nothing is copied
   // or replaced, and a -INC line includes nothing.
   if (noteMode) {

@@ -8,12 +8,6 @@
 #include "OrvPosnWalkers.h"
 #include "OrvToken.h"
 
-bool OrvIsWord(const OrvLexUnit& u, const char* word) {
-  const size_t n = std::strlen(word);
-  return u.code == TK_CHAR_STRING && u.text.length == static_cast<int>(n) &&
-         std::memcmp(u.text.text, word, n) == 0;
-}
-
 bool OrvIsWordAnyCase(const OrvLexUnit& u, const char* word) {
   const size_t n = std::strlen(word);
   if (u.code != TK_CHAR_STRING || u.text.length != static_cast<int>(n)) return false;

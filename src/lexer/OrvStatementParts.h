@@ -4,13 +4,23 @@
 #ifndef LARK_LEXER_ORVSTATEMENTPARTS_H
 #define LARK_LEXER_ORVSTATEMENTPARTS_H
 
+#include <cstddef>
+#include <cstring>
+
 #include "OrvLexUnit.h"
+#include "OrvToken.h"
 
 class OrvExpr;
 class OrvTokenList;
 
 // Whether the unit is the text word `word` (TK_CHAR_STRING, same text).
-bool OrvIsWord(const OrvLexUnit& unit, const char* word);
+// Inline, with the length known at compile time: the copy-less layer tests
+// every word it hands on.
+template <std::size_t N>
+inline bool OrvIsWord(const OrvLexUnit& unit, const char (&word)[N]) {
+  return unit.code == TK_CHAR_STRING && unit.text.length == static_cast<int>(N - 1) &&
+         std::memcmp(unit.text.text, word, N - 1) == 0;
+}
 // The same, with the unit's letters compared in upper case (the words of
 // EXEC blocks keep their case in some dialects).
 bool OrvIsWordAnyCase(const OrvLexUnit& unit, const char* word);
