@@ -5,13 +5,17 @@
 
 #include "OrvToken.h"
 
-OrvTokenGroup* OrvLexUnit::ToGroup() {
+OrvToken* OrvLexUnit::TakeToken() {
   OrvToken* token = new OrvToken();
   token->code = static_cast<std::int16_t>(code);
   token->image.TakeOver(text);
   token->begin = beg;
   token->end = end;
-  OrvTokenGroup* group = new OrvTokenGroup(token);
+  return token;
+}
+
+OrvTokenGroup* OrvLexUnit::ToGroup() {
+  OrvTokenGroup* group = new OrvTokenGroup(TakeToken());
   attached.MoveToFront(group->attached);
   Clear();
   return group;

@@ -14,6 +14,7 @@
 #include "OrvTxtPosn.h"
 #include "VString.h"
 
+class OrvToken;
 class OrvTokenGroup;
 
 struct OrvLexUnit {
@@ -83,6 +84,9 @@ struct OrvLexUnit {
     end = o.end;
     o.Clear();
   }
+  // A new token of the unit's code, positions and text (taken over); the
+  // attached tokens stay with the unit.
+  OrvToken* TakeToken();
   // A new group holding the unit's token and attached tokens; the unit is
   // left empty.
   OrvTokenGroup* ToGroup();

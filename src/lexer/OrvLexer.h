@@ -512,6 +512,12 @@ class OrvLexer {
   CopylessStep ExecSqlInclude(OrvLexUnit& unit);
   CopylessStep SqlIncludeStatement(OrvLexUnit& unit, OrvLexUnit& sqlWord, OrvLexUnit& includeWord);
   bool TakeAdjacentPeriod(OrvLexUnit& unit);
+  // Holds the node of a COPY or EXEC SQL INCLUDE statement from `first` to
+  // `last` in `field`, makes its statement token in `unit` and opens its
+  // member; whether the member was opened.
+  bool IncludeMember(std::unique_ptr<OrvExpr>& node, OrvExpr*& field, StatementKind kind,
+                     const VString& member, int endOper, const OrvTxtPosn& first, const OrvTxtPosn& last,
+                     OrvLexUnit& unit);
   int OpenMember(const VString& name, int endOper, OrvExpr* node, const OrvTxtPosn& at);
   void ParkLibInclusionNode();
 

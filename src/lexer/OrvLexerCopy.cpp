@@ -202,22 +202,14 @@ OrvLexer::CopylessStep OrvLexer::CopyStatement(OrvLexUnit& u) {
     return StatementFailed(u, first, "COPY statement should be ended with separator period. Ignored.");
   const OrvTxtPosn last = u.end;
   OrvMoveUnitTo(u, node->Tokens());
-
-  OrvExpr* copy = node.release();
-  Hold(copyNode_, copy);
-  lastStatement_ = kCopyStatement;
-  MakeStatementToken(u, SEP_UNINLINED_COPY, first, last);
-  if (OpenMember(member, STMT_INLINED_COPY_END, copy, first)) {
-    if (phrases != nullptr) {
-      phrases->SetKeeps();
-      cur_->phrases = phrases.release();
-      cur_->ownsPhrases = true;
-      SetActiveTable();
-    }
-    ParkLibInclusionNode();
-    u.code = SEP_INLINED_COPY;
+  if (IncludeMember(node, copyNode_, kCopyStatement, member, STMT_INLINED_COPY_END, first, last, u) &&
+      phrases != nullptr) {
+    // The member's text runs under its own phrases.
+    phrases->SetKeeps();
+    cur_->phrases = phrases.release();
+    cur_->ownsPhrases = true;
+    SetActiveTable();
   }
-  OrvFinishStatementNode(copy);
   return kHandOn;
 }
 
@@ -293,15 +285,7 @@ OrvLexer::CopylessStep OrvLexer::SqlIncludeStatement(OrvLexUnit& u, OrvLexUnit& 
     OrvMoveUnitTo(u, node->Tokens());
   }
 
-  OrvExpr* include = node.release();
-  Hold(sqlIncludeNode_, include);
-  lastStatement_ = kSqlIncludeStatement;
-  MakeStatementToken(u, SEP_UNINLINED_COPY, first, last);
-  if (OpenMember(member, STMT_INLINED_INCLUDE_END, include, first)) {
-    ParkLibInclusionNode();
-    u.code = SEP_INLINED_COPY;
-  }
-  OrvFinishStatementNode(include);
+  IncludeMember(node, sqlIncludeNode_, kSqlIncludeStatement, member, STMT_INLINED_INCLUDE_END, first, last, u);
   return kHandOn;
 }
 
@@ -327,6 +311,22 @@ bool OrvLexer::TakeAdjacentPeriod(OrvLexUnit& u) {
 }
 
 // ------------------------------------------------------------- members
+
+bool OrvLexer::IncludeMember(std::unique_ptr<OrvExpr>& node, OrvExpr*& field, StatementKind kind,
+                             const VString& member, int endOper, const OrvTxtPosn& first,
+                             const OrvTxtPosn& last, OrvLexUnit& u) {
+  OrvExpr* statement = node.release();
+  Hold(field, statement);
+  lastStatement_ = kind;
+  MakeStatementToken(u, SEP_UNINLINED_COPY, first, last);
+  const bool opened = OpenMember(member, endOper, statement, first);
+  if (opened) {
+    ParkLibInclusionNode();
+    u.code = SEP_INLINED_COPY;
+  }
+  OrvFinishStatementNode(statement);
+  return opened;
+}
 
 int OrvLexer::OpenMember(const VString& name, int endOper, OrvExpr* node, const OrvTxtPosn& at) {
   VString path;

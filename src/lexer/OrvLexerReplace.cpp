@@ -20,15 +20,6 @@ bool SameToken(const OrvLexUnit& a, const OrvLexUnit& b) {
          (a.text.length == 0 || std::memcmp(a.text.text, b.text.text, static_cast<size_t>(a.text.length)) == 0);
 }
 
-// A token holding the unit's code, positions and text (taken over).
-OrvToken* TokenOf(OrvLexUnit& u) {
-  OrvToken* token = new OrvToken();
-  token->code = static_cast<std::int16_t>(u.code);
-  token->image.TakeOver(u.text);
-  token->begin = u.beg;
-  token->end = u.end;
-  return token;
-}
 
 }  // namespace
 
@@ -45,7 +36,7 @@ void OrvLexer::NextSpaceCollapsedRawTextWord(OrvLexUnit& u) {
                                (u.code == SEP_SEMI && !keepSemicolon_);
       if (!collapsible) break;
       folded.Splice(u.attached);
-      folded.Append(TokenOf(u));
+      folded.Append(u.TakeToken());
     }
     u.attached.Prepend(folded);
   }

@@ -30,15 +30,6 @@ const PhraseTexts kReplaceTexts = {"Too many REPLACE phrases. Ignored",
 
 bool IsSpaceSepCode(int code) { return code == SEP_SPACE || code == SEP_COMMA || code == SEP_SEMI; }
 
-// A token holding the unit's code, text and positions (taken over).
-OrvToken* TakeToken(OrvLexUnit& u) {
-  OrvToken* token = new OrvToken();
-  token->code = static_cast<std::int16_t>(u.code);
-  token->image.TakeOver(u.text);
-  token->begin = u.beg;
-  token->end = u.end;
-  return token;
-}
 
 }  // namespace
 
@@ -52,7 +43,7 @@ void OrvLexer::GetStatementWord(OrvLexUnit& u) {
         continue;
       }
       kept.Splice(u.attached);
-      kept.Append(TakeToken(u));
+      kept.Append(u.TakeToken());
       continue;
     }
     if (OrvIsWord(u, "COPY")) {

@@ -39,6 +39,23 @@ std::string ReadFile(const std::string& path) {
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
+// Reads the lexer's input to its end with GetToken and calls visit(code,
+// begin) for every token, the end of input last; a test failure when the
+// end does not come.
+template <class Visit>
+void ForEachToken(OrvLexer& lexer, Visit visit) {
+  int code = 0;
+  long n = 0;
+  do {
+    OrvTokenGroup* group = lexer.GetToken();
+    code = group->token->code;
+    const OrvTxtPosn beg = group->token->begin;
+    delete group;
+    visit(code, beg);
+  } while (code != SEP_EOF && ++n < 10000000);
+  EXPECT_EQ(SEP_EOF, code);
+}
+
 TEST(OrvLexerCorpusTest, CharacterPositionsMatchTheSourceReader) {
   const std::vector<std::string> files = CorpusFiles();
   if (files.empty()) GTEST_SKIP() << "corpus not found at " << LARK_CORPUS;
@@ -167,22 +184,15 @@ TEST(OrvLexerCorpusTest, MembersOfTheCorpus) {
       lexer.copylibDirs.items[lexer.copylibDirs.count++] = VString((root + dir).c_str());
     lexer.Reset();
     ASSERT_EQ(ORV_OK, lexer.SetInput(VString(path.c_str())));
+    // The last position read in each open level.
     std::vector<OrvTxtPosn> last(1);
-    int depth = 0;
-    int code = 0;
-    long n = 0;
-    do {
-      OrvTokenGroup* group = lexer.GetToken();
-      code = group->token->code;
-      const OrvTxtPosn beg = group->token->begin;
-      delete group;
+    ForEachToken(lexer, [&](int code, const OrvTxtPosn& beg) {
       if (code == SEP_INLINED_COPY || code == SEP_COPY_INC) {
         ++members;
-        ++depth;
         last.push_back(OrvTxtPosn());
         delete lexer.TakeCopyNode();
       } else if (code == SEP_COPY_EOF) {
-        --depth;
+        ASSERT_GT(last.size(), 1u) << "a member ends that did not begin";
         last.pop_back();
         delete lexer.TakeMemberEndNode();
       } else if (code == SEP_REPLACE) {
@@ -190,14 +200,12 @@ TEST(OrvLexerCorpusTest, MembersOfTheCorpus) {
         delete lexer.TakeReplaceNode();
       } else if (code == SEP_UNINLINED_COPY) {
         delete lexer.TakeCopyNode();
-      } else if (beg.IsSet() && !last.empty()) {
+      } else if (beg.IsSet()) {
         EXPECT_LE(OrvTxtPosn::Compare(last.back(), beg), 0) << beg;
         last.back() = beg;
       }
-      ASSERT_GE(depth, 0);
-    } while (code != SEP_EOF && ++n < 10000000);
-    EXPECT_EQ(SEP_EOF, code);
-    EXPECT_EQ(0, depth);
+    });
+    EXPECT_EQ(1u, last.size());
     EXPECT_EQ(0, rec.Count(MSG_SEVERE) + rec.Count(MSG_TERMINAL)) << rec.Dump();
     // SSMAP, the symbolic map of the application's screens, is made by the
     // map generator and is not in the corpus.
@@ -227,16 +235,10 @@ TEST(OrvLexerCorpusTest, SuiteReplaceProgram) {
   // The codes of the program's own lines (not of the member it copies).
   std::map<int, std::vector<int>> codesOfLine;
   int mainFile = -1;
-  int code = 0;
-  long n = 0;
-  do {
-    OrvTokenGroup* group = lexer.GetToken();
-    code = group->token->code;
-    const OrvTxtPosn beg = group->token->begin;
+  ForEachToken(lexer, [&](int code, const OrvTxtPosn& beg) {
     if (mainFile < 0 && beg.IsSet()) mainFile = beg.FileIx();
     if (beg.FileIx() == mainFile) codesOfLine[beg.Line()].push_back(code);
-    delete group;
-  } while (code != SEP_EOF && ++n < 1000000);
+  });
   auto has = [&](int line, int c) {
     const std::vector<int>& codes = codesOfLine[line];
     return std::find(codes.begin(), codes.end(), c) != codes.end();
