@@ -5,15 +5,6 @@
 
 #include "OrvToken.h"
 
-OrvToken* OrvLexUnit::TakeToken() {
-  OrvToken* token = new OrvToken();
-  token->code = static_cast<std::int16_t>(code);
-  token->image.TakeOver(text);
-  token->begin = beg;
-  token->end = end;
-  return token;
-}
-
 OrvTokenGroup* OrvLexUnit::ToGroup() {
   OrvTokenGroup* group = new OrvTokenGroup(TakeToken());
   attached.MoveToFront(group->attached);

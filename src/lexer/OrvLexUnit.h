@@ -14,7 +14,6 @@
 #include "OrvTxtPosn.h"
 #include "VString.h"
 
-class OrvToken;
 class OrvTokenGroup;
 
 struct OrvLexUnit {
@@ -86,7 +85,14 @@ struct OrvLexUnit {
   }
   // A new token of the unit's code, positions and text (taken over); the
   // attached tokens stay with the unit.
-  OrvToken* TakeToken();
+  OrvToken* TakeToken() {
+    OrvToken* token = new OrvToken();
+    token->code = static_cast<std::int16_t>(code);
+    token->image.TakeOver(text);
+    token->begin = beg;
+    token->end = end;
+    return token;
+  }
   // A new group holding the unit's token and attached tokens; the unit is
   // left empty.
   OrvTokenGroup* ToGroup();

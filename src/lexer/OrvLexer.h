@@ -499,10 +499,15 @@ class OrvLexer {
   // The copy-less layer beyond its common case (see NextCopylessTextWord).
   void NextCopylessTextWordSlow(OrvLexUnit& unit);
   // Only the end of input, a -INC line and the words COPY, EXEC and REPLACE
-  // can begin what the copy-less layer carries out.
+  // can begin what the copy-less layer carries out (a quick test on the
+  // length and first letter of a word).
   static bool MayStartStatement(const OrvLexUnit& unit) {
-    return unit.code == SEP_EOF || unit.code == SEP_COPY_INC ||
-           (unit.code == TK_CHAR_STRING && (unit.text.length == 4 || unit.text.length == 7));
+    if (unit.code == TK_CHAR_STRING) {
+      const char first = unit.text.length > 0 ? unit.text.text[0] : '\0';
+      return (unit.text.length == 4 && (first == 'C' || first == 'E')) ||
+             (unit.text.length == 7 && first == 'R');
+    }
+    return unit.code == SEP_EOF || unit.code == SEP_COPY_INC;
   }
   CopylessStep DispatchCopyless(OrvLexUnit& unit);
   CopylessStep EndOfLevel(OrvLexUnit& unit);
@@ -688,10 +693,15 @@ class OrvLexer {
   OrvLexUnit candidates_[ORV_COLLAPSED_DEPTH];
 };
 
-// Inline: the word layer calls it twice for every word.  The common case -
-// nothing pushed back or waiting, no phrase in force, no trace, a unit that
-// begins no statement - reads the raw layer directly.
+// Inline: the word layer calls it twice for every word.  The common cases -
+// the unit pushed back, or nothing waiting, no phrase in force, no trace
+// and a unit that begins no statement - take no call of their own.
 inline void OrvLexer::NextCopylessTextWord(OrvLexUnit& u) {
+  if ((traceFlags & ORV_LEX_TRACE_WORDS) == 0 && copylessSlotFull_) {
+    u = std::move(copylessSlot_);
+    copylessSlotFull_ = false;
+    return;
+  }
   if (copylessSlotFull_ || activeTable_ != nullptr || !rpldOut_.IsEmpty() || collapsedCount_ != 0 ||
       !rpldPending_.IsEmpty() || (traceFlags & ORV_LEX_TRACE_WORDS) != 0) {
     NextCopylessTextWordSlow(u);
