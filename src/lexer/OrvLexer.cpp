@@ -49,6 +49,11 @@ OrvLexer::OrvLexer(OrvMessageSink sink, OrvExecTokenHook execHook, OrvNoteTokenH
       sqlMode(0),
       cicsMode(0),
       pictureMode(0),
+      copyNode(nullptr),
+      sqlIncludeNode(nullptr),
+      libInclusionNode(nullptr),
+      memberEndNode(nullptr),
+      replaceNode(nullptr),
       execTokenHook(execHook),
       noteTokenHook(noteHook),
       constLookupHook(constLookup),
@@ -79,11 +84,6 @@ OrvLexer::OrvLexer(OrvMessageSink sink, OrvExecTokenHook execHook, OrvNoteTokenH
       collapsedCount_(0),
       sepCatch_(nullptr),
       lastStatement_(kNoStatement),
-      copyNode_(nullptr),
-      sqlIncludeNode_(nullptr),
-      libInclusionNode_(nullptr),
-      memberEndNode_(nullptr),
-      replaceNode_(nullptr),
       members_(new OrvMemberCache()),
       memberOpenAttempts_(0),
       levels_(),
@@ -162,8 +162,8 @@ void OrvLexer::FreeHeldState() {
   tokenSlot_ = nullptr;
   execBeg_ = execEnd_ = OrvTxtPosn();
   noteBeg_ = noteEnd_ = OrvTxtPosn();
-  OrvExpr** held[] = {&copyNode_, &sqlIncludeNode_, &libInclusionNode_, &memberEndNode_,
-                      &replaceNode_};
+  OrvExpr** held[] = {&copyNode, &sqlIncludeNode, &libInclusionNode, &memberEndNode,
+                      &replaceNode};
   for (OrvExpr** node : held) {
     delete *node;
     *node = nullptr;

@@ -262,9 +262,10 @@ class OrvLexer {
   // STMT_INLINED_INCLUDE_BEG), a -INC line (STMT_UNINLINED_COPY or
   // STMT_INLINED_COPY_BEG), the end of a member (STMT_INLINED_COPY_END or
   // STMT_INLINED_INCLUDE_END) and a REPLACE (STMT_REPLACE or
-  // STMT_REPLACE_OFF).  The lexer owns a node until a Take call hands it to
-  // the caller and forgets it; a node not taken is deleted when a new
-  // statement of its kind replaces it, at Reset and in the destructor.
+  // STMT_REPLACE_OFF), in the fields copyNode .. replaceNode.  The lexer owns
+  // a node until a Take call hands it to the caller and clears its field; a
+  // node not taken is deleted when a new statement of its kind replaces it,
+  // at Reset and in the destructor.
 
   // For SEP_UNINLINED_COPY, SEP_INLINED_COPY and SEP_COPY_INC: the node of
   // the COPY, EXEC SQL INCLUDE or -INC statement of the token just read (if
@@ -275,12 +276,6 @@ class OrvLexer {
   OrvExpr* TakeMemberEndNode();
   // For SEP_REPLACE: the REPLACE or REPLACE OFF node, or null.
   OrvExpr* TakeReplaceNode();
-  // The nodes held, without taking them (the lexer still owns them).
-  OrvExpr* CopyNode() const { return copyNode_; }
-  OrvExpr* SqlIncludeNode() const { return sqlIncludeNode_; }
-  OrvExpr* LibInclusionNode() const { return libInclusionNode_; }
-  OrvExpr* MemberEndNode() const { return memberEndNode_; }
-  OrvExpr* ReplaceNode() const { return replaceNode_; }
 
   // How many member files the lexer has tried to open in its life: a member
   // searched before is not searched again, and a member text read before is
@@ -419,6 +414,15 @@ class OrvLexer {
   // From PIC or PICTURE to the next text word other than IS: parentheses and
   // commas are joined into the picture string.
   int pictureMode;
+
+  // Statement nodes held for the parser (each may be null; see Take*Node).
+  // The lexer owns what they point to; a caller that takes a node without a
+  // Take call clears its field.
+  OrvExpr* copyNode;          // the current COPY statement
+  OrvExpr* sqlIncludeNode;    // the current EXEC SQL INCLUDE statement
+  OrvExpr* libInclusionNode;  // the current "-INC" line
+  OrvExpr* memberEndNode;     // the end of the member just closed
+  OrvExpr* replaceNode;       // the current REPLACE or REPLACE OFF statement
 
   // --- hooks --------------------------------------------------------------
 
@@ -669,13 +673,6 @@ class OrvLexer {
   // kind of the statement whose token was returned last.
   OrvLexUnit* sepCatch_;
   StatementKind lastStatement_;
-
-  // Statement nodes held for the parser (each may be null).
-  OrvExpr* copyNode_;          // the current COPY statement
-  OrvExpr* sqlIncludeNode_;    // the current EXEC SQL INCLUDE statement
-  OrvExpr* libInclusionNode_;  // the current "-INC" line (STMT_UNINLINED_COPY)
-  OrvExpr* memberEndNode_;     // the end of the member just closed
-  OrvExpr* replaceNode_;       // the current REPLACE or REPLACE OFF statement
 
   // Member searches and texts of the lexer's life, and the member files it
   // tried to open.

@@ -192,8 +192,8 @@ void OrvLexer::LibraryInclusionUnit(OrvInputLevel& lev, OrvLexUnit& u) {
   OrvExpr* list = new OrvExprOper(OF_IN_LIST);
   list->AddArg(nameNode);
   stmt->SetArg(0, list, -1, 0);
-  delete libInclusionNode_;
-  libInclusionNode_ = stmt;
+  delete libInclusionNode;
+  libInclusionNode = stmt;
 
   u.code = SEP_COPY_INC;
 }

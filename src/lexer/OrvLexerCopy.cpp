@@ -93,7 +93,7 @@ OrvLexer::CopylessStep OrvLexer::DispatchCopyless(OrvLexUnit& u) {
   // Inside a NOTE paragraph the words are comment text: nothing is copied
   // or replaced, and a -INC line includes nothing.
   if (noteMode) {
-    if (u.code == SEP_COPY_INC) Hold(libInclusionNode_, nullptr);
+    if (u.code == SEP_COPY_INC) Hold(libInclusionNode, nullptr);
     lastStatement_ = kNoStatement;
     return kHandOn;
   }
@@ -123,7 +123,7 @@ OrvLexer::CopylessStep OrvLexer::EndOfLevel(OrvLexUnit& u) {
   if (levelCount_ <= 1) return kHandOn;
   VString name;
   const int endOper = CloseInputLevel(0, name);
-  Hold(memberEndNode_,
+  Hold(memberEndNode,
        new OrvExprOper(static_cast<OrvOper>(endOper), new OrvCharString(name), OrvNewIntConst(levelCount_)));
   u.code = SEP_COPY_EOF;
   return kHandOn;
@@ -133,7 +133,7 @@ OrvLexer::CopylessStep OrvLexer::EndOfLevel(OrvLexUnit& u) {
 
 OrvLexer::CopylessStep OrvLexer::LibraryInclusion(OrvLexUnit& u) {
   lastStatement_ = kLibInclusionStatement;
-  OrvExpr* list = libInclusionNode_ != nullptr ? libInclusionNode_->Args(0) : nullptr;
+  OrvExpr* list = libInclusionNode != nullptr ? libInclusionNode->Args(0) : nullptr;
   OrvExpr* name = list != nullptr && list->NArgs() > 0 ? list->Args(0) : nullptr;
   if (name == nullptr || name->Image() == nullptr) {
     u.code = SEP_UNINLINED_COPY;
@@ -142,7 +142,7 @@ OrvLexer::CopylessStep OrvLexer::LibraryInclusion(OrvLexUnit& u) {
   // The -INC token has no position: messages go to the member name.
   const OrvToken* nameToken = name->Tokens().First();
   const OrvTxtPosn at = nameToken != nullptr ? nameToken->begin : LinePosn();
-  if (!OpenMember(*name->Image(), STMT_INLINED_COPY_END, libInclusionNode_, at))
+  if (!OpenMember(*name->Image(), STMT_INLINED_COPY_END, libInclusionNode, at))
     u.code = SEP_UNINLINED_COPY;
   return kHandOn;
 }
@@ -202,7 +202,7 @@ OrvLexer::CopylessStep OrvLexer::CopyStatement(OrvLexUnit& u) {
     return StatementFailed(u, first, "COPY statement should be ended with separator period. Ignored.");
   const OrvTxtPosn last = u.end;
   OrvMoveUnitTo(u, node->Tokens());
-  if (IncludeMember(node, copyNode_, kCopyStatement, member, STMT_INLINED_COPY_END, first, last, u) &&
+  if (IncludeMember(node, copyNode, kCopyStatement, member, STMT_INLINED_COPY_END, first, last, u) &&
       phrases != nullptr) {
     // The member's text runs under its own phrases.
     phrases->SetKeeps();
@@ -285,7 +285,7 @@ OrvLexer::CopylessStep OrvLexer::SqlIncludeStatement(OrvLexUnit& u, OrvLexUnit& 
     OrvMoveUnitTo(u, node->Tokens());
   }
 
-  IncludeMember(node, sqlIncludeNode_, kSqlIncludeStatement, member, STMT_INLINED_INCLUDE_END, first, last, u);
+  IncludeMember(node, sqlIncludeNode, kSqlIncludeStatement, member, STMT_INLINED_INCLUDE_END, first, last, u);
   return kHandOn;
 }
 
@@ -340,10 +340,10 @@ int OrvLexer::OpenMember(const VString& name, int endOper, OrvExpr* node, const 
 void OrvLexer::ParkLibInclusionNode() {
   // A -INC node still held belongs to the level below (its line may have
   // been read ahead there): it waits there until the member is read.
-  if (libInclusionNode_ == nullptr || levelCount_ < 2) return;
+  if (libInclusionNode == nullptr || levelCount_ < 2) return;
   OrvLevelStash& stash = levels_[levelCount_ - 2]->stash;
   delete stash.libInclusionNode;
-  stash.libInclusionNode = Take(libInclusionNode_);
+  stash.libInclusionNode = Take(libInclusionNode);
 }
 
 // ----------------------------------------------------- nodes for the parser
@@ -351,22 +351,22 @@ void OrvLexer::ParkLibInclusionNode() {
 OrvExpr* OrvLexer::TakeCopyNode() {
   switch (lastStatement_) {
     case kCopyStatement:
-      if (copyNode_ != nullptr) return Take(copyNode_);
+      if (copyNode != nullptr) return Take(copyNode);
       break;
     case kSqlIncludeStatement:
-      if (sqlIncludeNode_ != nullptr) return Take(sqlIncludeNode_);
+      if (sqlIncludeNode != nullptr) return Take(sqlIncludeNode);
       break;
     case kLibInclusionStatement:
-      if (libInclusionNode_ != nullptr) return Take(libInclusionNode_);
+      if (libInclusionNode != nullptr) return Take(libInclusionNode);
       break;
     default:
       break;
   }
-  if (copyNode_ != nullptr) return Take(copyNode_);
-  if (sqlIncludeNode_ != nullptr) return Take(sqlIncludeNode_);
-  return Take(libInclusionNode_);
+  if (copyNode != nullptr) return Take(copyNode);
+  if (sqlIncludeNode != nullptr) return Take(sqlIncludeNode);
+  return Take(libInclusionNode);
 }
 
-OrvExpr* OrvLexer::TakeMemberEndNode() { return Take(memberEndNode_); }
+OrvExpr* OrvLexer::TakeMemberEndNode() { return Take(memberEndNode); }
 
-OrvExpr* OrvLexer::TakeReplaceNode() { return Take(replaceNode_); }
+OrvExpr* OrvLexer::TakeReplaceNode() { return Take(replaceNode); }

@@ -236,8 +236,8 @@ void OrvLexer::UnstashPushBacks(OrvLevelStash& stash) {
   rpldOut_.Swap(stash.rpldOut);
   rpldPending_.Splice(stash.rpldPending);
   if (stash.libInclusionNode != nullptr) {
-    delete libInclusionNode_;
-    libInclusionNode_ = stash.libInclusionNode;
+    delete libInclusionNode;
+    libInclusionNode = stash.libInclusionNode;
     stash.libInclusionNode = nullptr;
   }
 }

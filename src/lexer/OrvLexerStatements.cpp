@@ -241,8 +241,8 @@ OrvLexer::CopylessStep OrvLexer::ReplaceStatement(OrvLexUnit& u) {
   SetActiveTable();
   OrvExpr* statement = node.release();
   OrvFinishStatementNode(statement);
-  delete replaceNode_;
-  replaceNode_ = statement;
+  delete replaceNode;
+  replaceNode = statement;
   lastStatement_ = kReplaceStatement;
   // The token stands at the last word position the token layer recorded.
   u.Clear();

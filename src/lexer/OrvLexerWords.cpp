@@ -174,10 +174,10 @@ OrvTokenList* OrvLexer::StatementHeadTokens() {
   // The node of the statement whose token the copy-less layer returned last.
   OrvExpr* node = nullptr;
   switch (lastStatement_) {
-    case kCopyStatement: node = copyNode_; break;
-    case kSqlIncludeStatement: node = sqlIncludeNode_; break;
-    case kLibInclusionStatement: node = libInclusionNode_; break;
-    case kReplaceStatement: node = replaceNode_; break;
+    case kCopyStatement: node = copyNode; break;
+    case kSqlIncludeStatement: node = sqlIncludeNode; break;
+    case kLibInclusionStatement: node = libInclusionNode; break;
+    case kReplaceStatement: node = replaceNode; break;
     case kNoStatement: break;
   }
   return node != nullptr ? node->HeadTokens() : nullptr;

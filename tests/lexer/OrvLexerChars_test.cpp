@@ -184,7 +184,7 @@ TEST(OrvLexerCharsTest, LibraryInclusionLine) {
   ASSERT_EQ(1u, units[0].attached.size());
   EXPECT_EQ("*C", units[0].attached[0].text);
 
-  OrvExpr* stmt = run.lexer.LibInclusionNode();
+  OrvExpr* stmt = run.lexer.libInclusionNode;
   ASSERT_NE(nullptr, stmt);
   EXPECT_EQ(STMT_UNINLINED_COPY, stmt->Oper());
   OrvToken* inc = stmt->HeadTokens()->First();
@@ -207,15 +207,15 @@ TEST(OrvLexerCharsTest, LibraryInclusionLine) {
   EXPECT_EQ(At(2, 12, run), token->end);
   // A held node goes at Reset.
   run.lexer.Reset();
-  EXPECT_EQ(nullptr, run.lexer.LibInclusionNode());
+  EXPECT_EQ(nullptr, run.lexer.libInclusionNode);
 }
 
 TEST(OrvLexerCharsTest, LibraryInclusionNameAfterSpaces) {
   LexerRun run;
   run.Open("-inc    MEM2 X\n", kFree);
   run.Chars();
-  ASSERT_NE(nullptr, run.lexer.LibInclusionNode());
-  OrvToken* token = run.lexer.LibInclusionNode()->Args(0)->Args(0)->Tokens().First();
+  ASSERT_NE(nullptr, run.lexer.libInclusionNode);
+  OrvToken* token = run.lexer.libInclusionNode->Args(0)->Args(0)->Tokens().First();
   EXPECT_EQ("MEM2", Str(token->image));
   EXPECT_EQ(At(1, 8, run), token->begin);
 }

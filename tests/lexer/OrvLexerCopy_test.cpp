@@ -436,7 +436,7 @@ TEST(OrvLexerCopyTest, ReplaceInsideExecSqlIsAWord) {
                   : "RW_EXEC, RW_END_EXEC, SEP_DOT, RW_STOP, RW_RUN, SEP_DOT, SEP_EOF",
               Show(tokens));
     EXPECT_EQ(1348, STK_REPLACE);
-    EXPECT_EQ(nullptr, run.lexer.ReplaceNode());
+    EXPECT_EQ(nullptr, run.lexer.replaceNode);
     EXPECT_TRUE(run.rec.messages().empty()) << run.rec.Dump();
   }
 }
@@ -450,7 +450,7 @@ TEST(OrvLexerCopyTest, NothingIsCopiedInsideNote) {
            DialsOf({ORV_DIAL_OSVS}));
   const std::vector<UnitView> tokens = run.Tokens();
   EXPECT_EQ(0, CountOf(tokens, SEP_INLINED_COPY));
-  EXPECT_EQ(nullptr, run.lexer.CopyNode());
+  EXPECT_EQ(nullptr, run.lexer.copyNode);
   EXPECT_EQ(0, run.lexer.MemberOpenAttempts());
   EXPECT_EQ(RW_NOTE, tokens[0].code);
   EXPECT_EQ(TK_END_NOTE, tokens[1].code);
@@ -465,7 +465,7 @@ TEST(OrvLexerCopyTest, LibraryInclusionInsideNoteLeavesNoNode) {
            DialsOf({ORV_DIAL_OSVS}));
   const std::vector<UnitView> tokens = run.Tokens();
   EXPECT_EQ("RW_NOTE, TK_END_NOTE, SEP_DOT, RW_STOP, RW_RUN, SEP_DOT, SEP_EOF", Show(tokens));
-  EXPECT_EQ(nullptr, run.lexer.LibInclusionNode());
+  EXPECT_EQ(nullptr, run.lexer.libInclusionNode);
   EXPECT_EQ(0, run.lexer.MemberOpenAttempts());
 }
 
@@ -510,8 +510,8 @@ TEST(OrvLexerCopyTest, HeldNodesAreOwnedUntilTaken) {
   EXPECT_EQ(TK__INC, inc->HeadTokens()->Last()->code);
   const std::vector<UnitView> rest = run.Tokens();
   EXPECT_EQ(2, CountOf(rest, SEP_REPLACE));
-  ASSERT_NE(nullptr, run.lexer.ReplaceNode());
-  EXPECT_EQ(STMT_REPLACE_OFF, run.lexer.ReplaceNode()->Oper());
+  ASSERT_NE(nullptr, run.lexer.replaceNode);
+  EXPECT_EQ(STMT_REPLACE_OFF, run.lexer.replaceNode->Oper());
   std::unique_ptr<OrvExpr> copy(run.lexer.TakeCopyNode());
   ASSERT_NE(nullptr, copy);
   EXPECT_EQ(STMT_INLINED_COPY_BEG, copy->Oper());
@@ -523,9 +523,9 @@ TEST(OrvLexerCopyTest, HeldNodesAreOwnedUntilTaken) {
   std::unique_ptr<OrvExpr> end(run.lexer.TakeMemberEndNode());
   ASSERT_NE(nullptr, end);
   EXPECT_EQ(nullptr, run.lexer.TakeMemberEndNode());
-  EXPECT_EQ(nullptr, run.lexer.MemberEndNode());
+  EXPECT_EQ(nullptr, run.lexer.memberEndNode);
   run.lexer.Reset();
-  EXPECT_EQ(nullptr, run.lexer.ReplaceNode());
+  EXPECT_EQ(nullptr, run.lexer.replaceNode);
 }
 
 // An EXEC SQL INCLUDE at the end of a line leaves the line break read ahead

@@ -430,8 +430,8 @@ TEST(OrvLexerTokensTest, LibraryInclusionCommentsGoToItsNode) {
   ASSERT_EQ(1u, run.rec.size());
   EXPECT_TRUE(run.rec.Has(MSG_WARN, "Cannot find/open file 'MEMBER' in directories on Copylib path"));
   EXPECT_TRUE(units[5].attached.empty());
-  ASSERT_NE(nullptr, run.lexer.LibInclusionNode());
-  const OrvTokenList* head = run.lexer.LibInclusionNode()->HeadTokens();
+  ASSERT_NE(nullptr, run.lexer.libInclusionNode);
+  const OrvTokenList* head = run.lexer.libInclusionNode->HeadTokens();
   ASSERT_EQ(2, head->Count());
   EXPECT_EQ(CM_COMMENT, head->First()->code);
   EXPECT_EQ("*BEFORE", Str(head->First()->image));
