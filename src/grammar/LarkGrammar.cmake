@@ -5,7 +5,8 @@
 # runs byacc (-B -r -l -v) on the grammar, with the token codes of
 # src/tree/OrvTokenCodes.def spliced in at its "%token_codes" line, checks
 # the result (byacc's version and messages, the actions, the conflict cells
-# against CONFLICTS, the table invariants) and puts three files in
+# against CONFLICTS, no precedence declared for the look-ahead token of a
+# cell of CONFLICTS, the table invariants) and puts three files in
 # ${CMAKE_CURRENT_BINARY_DIR}/<name>/, which becomes an include folder of
 # <target>:
 #   <name>.tables.inc   byacc's tables (its X.tab.c)

@@ -83,7 +83,7 @@ endif()
 _lark_grammar_run("taking the actions out of byacc's code file"
                   ${EXTRACT} ${NAME}.code.c ${NAME} ${NAME}.actions.inc ${NAME}.constants.h)
 _lark_grammar_run("the conflict check (byacc's report: ${WORK_DIR}/${NAME}.output)"
-                  ${CONFLICT_CHECK} ${NAME}.output ${CONFLICTS})
+                  ${CONFLICT_CHECK} ${NAME}.output ${CONFLICTS} ${NAME}.y)
 _lark_grammar_run("the table check" ${TABLE_CHECK} ${NAME}.tab.c ${NAME}.constants.h)
 
 file(MAKE_DIRECTORY ${OUT_DIR})

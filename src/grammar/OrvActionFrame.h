@@ -1,11 +1,13 @@
 // What a semantic action of the grammar sees when the parse engine reduces
-// its rule: the value stack from its top, the result of the rule, and
-// whether a trial parse runs.  Each grammar's RunAction (made from
+// its rule: the value and position stacks from their tops, the result of the
+// rule, and whether a trial parse runs.  Each grammar's RunAction (made from
 // OrvGrammarActions.inc) runs the action of one rule against such a frame.
 #ifndef LARK_GRAMMAR_ORVACTIONFRAME_H
 #define LARK_GRAMMAR_ORVACTIONFRAME_H
 
 #include <cstdint>
+
+class OrvTokenList;
 
 // The semantic value of a grammar symbol: one pointer-sized word holding a
 // node (OrvExpr), null, or a small integer of at most 1400 (an operation
@@ -23,7 +25,35 @@ struct OrvActionFrame {
   // The number of open trial levels, 0 outside trials.  In a trial only
   // the code of [ ] actions runs; { } code is skipped.
   int trialLevels;
+  // The top entry of the position stack: the position of $k is
+  // positionTop[k - m].
+  OrvTokenList** positionTop = nullptr;
+  // The number of symbols on the rule's right-hand side (m).
+  int ruleLength = 0;
+  // The position the reduction gives its symbol, set by the position step.
+  OrvTokenList* newPosition = nullptr;
+  // Set while the position step of this reduction has yet to run: the
+  // engine runs it after the action unless the action ran it (RDC_POSN).
+  int positionPending = 0;
+  // What the engine passes on to the position step: the look-ahead code
+  // (-1 for none) and the depth of the position stack.
+  int lookahead = -1;
+  int positionDepth = 0;
 };
+
+// The position step run by an action itself, before it hands its node on
+// (into a collector, a list, or the parse driver), so that the node carries
+// its tokens when it goes: RdcPosn over the rule's right-hand side with
+// `newValue` as the new symbol's value, then the engine does not run it
+// again for this reduction.  Nothing happens in a trial, where positions
+// are never reduced.  Actions write it RDC_POSN(node).
+void OrvActionPositions(OrvActionFrame& frame, OrvParseValue newValue);
+
+// Deletes the node that a value-stack entry holds (a value of 1400 or less
+// is no node; a node that a tree holds is left to it) and sets the entry to
+// 0; actions write it OrvReleaseValue($k) for a symbol whose node they have
+// used up.
+void OrvReleaseValue(OrvParseValue& entry);
 
 // How an action ends.
 enum OrvActionOutcome {

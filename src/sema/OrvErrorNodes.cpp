@@ -62,6 +62,7 @@ OrvExpr* GenErrNode() {
   OrvParserImpl* parser = currentParser;
   if (parser == nullptr) return nullptr;
   OrvExpr* current = parser->errNode;
+  parser->errNodeTaken = 1;
   if (current != nullptr && current->Parent() == nullptr) {
     if (Tracing(parser)) std::cout << "  GenErrNode: err_node is UN-attached, use it" << std::endl;
     return current;
@@ -77,27 +78,54 @@ OrvExpr* GenErrNode() {
   return parser->errNode;
 }
 
-void DiscardErrValue(OrvGrammarValue value, int mode) {
-  OrvParserImpl* parser = currentParser;
+namespace {
+
+// Takes a dropped value's node out of the parse: gathers its subtree's
+// tokens into `tokens`; null when the value is not to be dropped.  When the
+// error node goes with the value it is forgotten first, so that the value's
+// tokens are not handed to a node about to be deleted (the next one takes
+// them).
+OrvExpr* DropValue(OrvParserImpl* parser, OrvGrammarValue value, OrvTokenList& tokens) {
   OrvExpr* node = OrvGrammarValueNode(value);
-  if (parser == nullptr || node == nullptr || node->Parent() != nullptr) return;
-  if (node->Oper() == COBOL_FILE || node->Oper() == COBOL_PROGRAM) return;
-  // When the error node goes with the value, the value's tokens must not be
-  // handed to it: they would be deleted with it.  A new one takes them.
-  bool errNodeInside = parser->errNode != nullptr && OrvIsInSubtree(node, parser->errNode);
-  if (errNodeInside) {
+  if (parser == nullptr || node == nullptr || node->Parent() != nullptr) return nullptr;
+  if (node->Oper() == COBOL_FILE || node->Oper() == COBOL_PROGRAM) return nullptr;
+  if (parser->errNode != nullptr && OrvIsInSubtree(node, parser->errNode)) {
     if (Tracing(parser)) std::cout << "=!!=ERR_NODE DELETED, set it to NULL" << std::endl;
     parser->errNode = nullptr;
   }
-  OrvTokenList tokens;
   OrvGatherTokensWalker(node, tokens);
   // A collector that holds the value, or a node inside it, must not use or
   // free it later; its saved tokens go with the value's.
   OrvCollectorsForgetWithin(node, tokens);
-  if (errNodeInside && !tokens.IsEmpty()) GenErrNode();
+  return node;
+}
+
+}  // namespace
+
+void DiscardErrValue(OrvGrammarValue value, int mode) {
+  OrvTokenList tokens;
+  OrvExpr* node = DropValue(currentParser, value, tokens);
+  if (node == nullptr) return;
   AttachErrTokens(&tokens, mode);
-  delete node;
-  // Tokens that were not taken are deleted with the list.
+  // Freed with the parse state: a stack entry below the value may still
+  // name a node that an action hung into it (a mid-rule action adopting an
+  // earlier symbol), and must not be left pointing at freed memory.
+  currentParser->droppedValues.push_back(node);
+}
+
+void TakeOverValueTokens(OrvGrammarValue value, OrvTokenList& into) {
+  OrvExpr* node = DropValue(currentParser, value, into);
+  if (node != nullptr) currentParser->droppedValues.push_back(node);
+}
+
+void ClearErrNode() {
+  OrvParserImpl* parser = currentParser;
+  if (parser == nullptr || parser->errNode == nullptr) return;
+  // A node that no error rule took and no tree holds is the parser's
+  // alone: it stays current, so that its text reaches the tree with the
+  // error that follows instead of being lost.
+  if (parser->errNode->Parent() == nullptr && !parser->errNodeTaken) return;
+  parser->errNode = nullptr;
 }
 
 void DiscardErrTokens(OrvTokenList* list, int mode) {
@@ -113,6 +141,7 @@ void DiscardErrTokens(OrvTokenList* list, int mode) {
   }
   if (mode == ORV_DISCARD_NEW_ERROR_NODE) {
     parser->errNode = NewErrorNode();
+    parser->errNodeTaken = 0;
     if (Tracing(parser)) std::cout << "-!!-CREATED NEW ERROR NODE" << std::endl;
   }
 }
@@ -125,16 +154,23 @@ void AttachErrTokens(OrvTokenList* list, int mode) {
     if (list != nullptr) list->Print(std::cout);
     std::cout << std::endl;
   }
-  if (list == nullptr || list->IsEmpty() || parser->errNode == nullptr) return;
+  if (list == nullptr || list->IsEmpty()) return;
 
   bool anyToken = false;
   for (OrvTokenListNode* e = list->Head(); e != nullptr && !anyToken; e = e->next) {
     anyToken = e->token != nullptr;
   }
   if (!anyToken) return;
-  // The node that takes the tokens: an attached error node gives way to a
-  // new one.
-  OrvExpr* errNode = GenErrNode();
+  // The current error node takes the tokens, also when a tree holds it
+  // already: they belong to its error, the one being recovered from.  Error
+  // recovery clears it when the next error starts (ClearErrNode); without
+  // one, a new one is made, so that no dropped token is lost.
+  if (parser->errNode == nullptr) {
+    parser->errNode = NewErrorNode();
+    parser->errNodeTaken = 0;
+    if (Tracing(parser)) std::cout << "  AttachErrTokens: no err_node, generate new" << std::endl;
+  }
+  OrvExpr* errNode = parser->errNode;
   OrvExpr* tokenList = TokenListOf(errNode);
   bool inFront = GoesInFront(tokenList, list->PosnRange().end);
   int next = 0;

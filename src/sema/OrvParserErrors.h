@@ -49,10 +49,12 @@ VString TokenErrText(int code, const OrvGrammarValue* value);
 // current.
 OrvExpr* GenErrNode();
 
-// Hands the tokens of a discarded value to the error node and deletes the
-// value.  Plain numbers, nodes with a parent and the COBOL_FILE and
+// Hands the tokens of a discarded value to the error node and takes the
+// value out of the parse; it is deleted when the parse state is released
+// (ReleaseParseState), since a stack entry may still name a node inside
+// it.  Plain numbers, nodes with a parent and the COBOL_FILE and
 // COBOL_PROGRAM nodes are left alone.  When the current error node lay in
-// the deleted value, another one takes the tokens.  A clause collector that
+// the dropped value, another one takes the tokens.  A clause collector that
 // holds the value (or a node inside it) forgets it first and gives its saved
 // tokens along.
 void DiscardErrValue(OrvGrammarValue value, int mode);
@@ -62,12 +64,28 @@ void DiscardErrValue(OrvGrammarValue value, int mode);
 // A null list with ORV_DISCARD_NEW_ERROR_NODE starts a new error node.
 void DiscardErrTokens(OrvTokenList* list, int mode);
 
-// Moves every token of the list into the error node, each as a TOKEN_STRING
-// child of its token list: a blank becomes PRESERVED_SPACE with the text " ",
-// a comment keeps its code with an empty text, any other token becomes
-// PRESERVED_STRING with its source text.  Tokens that lie before those the
-// node holds go in front of them, in their order.  Without an error node
-// nothing is taken.
+// Moves every token of the list into the current error node (made when
+// there is none, so that no dropped token is lost; an error node that a
+// tree already holds keeps taking the tokens of its own error), each as a
+// TOKEN_STRING child of its token list: a blank becomes PRESERVED_SPACE with
+// the text " ", a comment keeps its code with an empty text, any other token
+// becomes PRESERVED_STRING with its source text.  Tokens that lie before
+// those the node holds go in front of them, in their order.
 void AttachErrTokens(OrvTokenList* list, int mode);
+
+// A recovery from a syntax error starts: the current error node is left to
+// whoever holds it (the tree, or an error rule's stack entry), and the next
+// token dropped starts a new one, so that no error node mixes the text of
+// two errors.  A node that no error rule took and no tree holds (text
+// dropped outside a recovery) stays current: nothing else would keep it.
+void ClearErrNode();
+
+// Moves the tokens of a value's subtree to the end of `into` and takes the
+// node out of the parse, under the rules of DiscardErrValue: plain numbers, nodes with a
+// parent and the COBOL_FILE and COBOL_PROGRAM nodes are left alone, and the
+// current error node is forgotten when it lay in the deleted subtree.  The
+// parse engine gives them to the stack entry that stands for them after a
+// failed trial parse.
+void TakeOverValueTokens(OrvGrammarValue value, OrvTokenList& into);
 
 #endif

@@ -3,6 +3,8 @@
 // whole parse.
 #include "OrvParserImpl.h"
 
+#include <algorithm>
+
 #include "OrvClauseCollector.h"
 #include "OrvExpr.h"
 #include "OrvMessageSink.h"
@@ -68,6 +70,7 @@ void OrvParserImpl::ResetParseState() {
   inDataDivision = 0;
   noReduce = 0;
   errNode = nullptr;
+  errNodeTaken = 0;
   currencySign = ORV_DEFAULT_CURRENCY_SIGN;
   lastTokenCode = 0;
   copySkip = 0;
@@ -91,6 +94,7 @@ void OrvParserImpl::ResetParseState() {
   cicsEibChoice = cicsEib;
   overflowPrograms.clear();
   retiredNodes.clear();
+  droppedValues.clear();
   definitionsCached = false;
   definitionsOf.clear();
 }
@@ -123,11 +127,20 @@ void OrvParserImpl::ReleaseParseState() {
                                                                       : levelDepth);
   for (int i = depth; i >= 1; --i) take(levelStack[i].holder);
   for (OrvExpr* program : overflowPrograms) take(program);
+  // The dropped values, sorted and each once, that no tree took back and
+  // that are not among the nodes above.
+  std::vector<OrvExpr*> dropped = DroppedRoots();
+  for (OrvExpr* node : dropped) {
+    bool seen = false;
+    for (OrvExpr* other : detached) seen = seen || other == node;
+    if (!seen) detached.push_back(node);
+  }
   for (OrvExpr* node : detached) delete node;
 
   FreeRetiredNodes();
   overflowPrograms.clear();
   errNode = nullptr;
+  errNodeTaken = 0;
   execTokens = nullptr;
   recordList = nullptr;
   pendingMarkers = nullptr;
@@ -151,6 +164,22 @@ void OrvParserImpl::FreeRetiredNodes() {
   // it.
   for (OrvExpr* node : retiredNodes) DeleteIfDetached(node);
   retiredNodes.clear();
+}
+
+std::vector<OrvExpr*> OrvParserImpl::DroppedRoots() {
+  std::vector<OrvExpr*> roots;
+  roots.swap(droppedValues);
+  std::sort(roots.begin(), roots.end());
+  roots.erase(std::unique(roots.begin(), roots.end()), roots.end());
+  // Parents are read before anything is deleted.
+  roots.erase(std::remove_if(roots.begin(), roots.end(),
+                             [](const OrvExpr* node) { return node->Parent() != nullptr; }),
+              roots.end());
+  return roots;
+}
+
+void OrvParserImpl::FreeDroppedValues() {
+  for (OrvExpr* node : DroppedRoots()) delete node;
 }
 
 void OrvParserImpl::ReportToCallBack(int level, const VString& text) {

@@ -162,6 +162,10 @@ class OrvParserImpl : public OrvParser {
   void RetireNode(OrvExpr* node);
   // Deletes the retired nodes.
   void FreeRetiredNodes();
+  // Deletes the values error recovery dropped (droppedValues) that no tree
+  // took back; only safe when no parse-stack entry can still name a node
+  // inside one (after the grammar returned).
+  void FreeDroppedValues();
 
   // Resolves every name use of a program (and of the programs it contains).
   void ResolveNames(OrvExpr* program);
@@ -232,6 +236,7 @@ class OrvParserImpl : public OrvParser {
   int currencySign;           // of the current program; '$' at reset and program start
   int noReduce;               // the next reduction moves no tokens
   OrvExpr* errNode;           // the current STMT__SYNTAX_ERROR node
+  int errNodeTaken;           // an error rule took errNode (GenErrNode gave it out)
   OrvTokenList* messageList;  // the caller's message list (not owned)
   OrvLexer lexer;
   OrvTxtPosn curPosn;         // begin of the token last handed to the grammar
@@ -273,6 +278,10 @@ class OrvParserImpl : public OrvParser {
   std::vector<OrvExpr*> overflowPrograms;
   // Nodes replaced while a walk visited them; owned until FreeRetiredNodes.
   std::vector<OrvExpr*> retiredNodes;
+  // Values that error recovery took out of the parse (DiscardErrValue):
+  // owned until the parse state is released, because a stack entry below
+  // them may still name a node that an action hung into one of them.
+  std::vector<OrvExpr*> droppedValues;
   // While a resolution walk runs: the definitions among an element's
   // References, gathered at the element's first use, so that a name used
   // often is not searched again for each use.  A definition made meanwhile
@@ -281,6 +290,9 @@ class OrvParserImpl : public OrvParser {
   std::unordered_map<const OrvExpr*, std::vector<OrvExpr*>> definitionsOf;
 
  private:
+  // Takes the dropped values out of droppedValues: each once, without those
+  // a tree took back.
+  std::vector<OrvExpr*> DroppedRoots();
   // Deletes a node that no tree holds (no parent); a node with a parent
   // belongs to its tree.
   static void DeleteIfDetached(OrvExpr* node);

@@ -78,10 +78,26 @@ OrvResult OrvOperGetTic(std::istream& in, std::int16_t& code, VString& error) {
 
 namespace {
 
+// The index of the first row of each operation in the argument-name table
+// (whose rows of one operation stand together), -1 for an operation without
+// rows.  Built once: every slot of every node asks while a tree is prepared
+// for printing, and a scan of the whole table per slot cost most of a parse.
+struct ArgNameIndex {
+  std::int32_t first[ORV_OPER_COUNT];
+  ArgNameIndex() {
+    for (std::int32_t& f : first) f = -1;
+    for (std::int32_t i = 0; OrvArgNameTable[i].name != nullptr; ++i) {
+      const int op = OrvArgNameTable[i].op;
+      if (op >= 0 && op < ORV_OPER_COUNT && first[op] < 0) first[op] = i;
+    }
+  }
+};
+
 const OrvArgNameEntry* FindArgName(int code, int argno) {
-  const std::int16_t op = static_cast<std::int16_t>(code);
-  for (const OrvArgNameEntry* e = OrvArgNameTable; e->name != nullptr; ++e)
-    if (e->op == op && e->argno == argno) return e;
+  static const ArgNameIndex index;
+  if (code < 0 || code >= ORV_OPER_COUNT || index.first[code] < 0) return nullptr;
+  for (const OrvArgNameEntry* e = OrvArgNameTable + index.first[code]; e->name != nullptr && e->op == code; ++e)
+    if (e->argno == argno) return e;
   return nullptr;
 }
 

@@ -132,6 +132,8 @@ TEST_F(GrammarBuildRuleTest, EveryFailingCheckFailsAndLeavesNoOutputs) {
       {"a conflict cell not expected", kGrammar, "", "", "+ SEP_LEFT_PAR | shift | reduce word : TK_USER_DEFD_WORD"},
       {"an expected cell missing", kGrammar, std::string(kConflicts) + "RW_IN | shift | reduce word : TK_USER_DEFD_WORD\n",
        "", "- RW_IN | shift | reduce word : TK_USER_DEFD_WORD"},
+      {"a precedence on the token of a conflict cell", Edited(kGrammar, "%expect 1\n", "%expect 1\n%left SEP_LEFT_PAR\n"),
+       kConflicts, "", "declares a precedence for the look-ahead of a conflict cell of"},
       {"a grammar without the token-code line", Edited(kGrammar, "%token_codes\n", "\n"), kConflicts, "",
        "has no line \"%token_codes\""},
       // byacc's line numbers are those of the grammar file: the token codes

@@ -313,6 +313,39 @@ TEST(GrammarToolsTest, ToyInventoryFailsOnEveryChangeWithADiffNamingTheCell) {
   }
 }
 
+// The precedence declarations of a grammar, and the conflict tokens among
+// them.
+TEST(GrammarToolsTest, PrecedenceTokensAreThoseOfThePrecedenceDeclarations) {
+  const struct {
+    const char* grammar;
+    std::vector<std::string> tokens;
+  } cases[] = {
+      {"%token A B\n%%\ns : A ;\n", {}},
+      {"%left A B\n%right C\n%nonassoc D\n%precedence E\n%%\ns : A ;\n", {"A", "B", "C", "D", "E"}},
+      // A declaration goes on over lines until the next one; tags, numbers,
+      // literals and comments name no token.
+      {"%right A\n   B /* not C */ '+' <tag> 7\n%token F\n%expect 1\n%%\n", {"A", "B"}},
+      {"%{\n%left X\n%}\n%left A // B\n%%\n", {"A"}},
+      // The rules after "%%" are not declarations, %prec there included.
+      {"%token A\n%%\ns : A %prec A ;\n%left B\n", {}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.grammar);
+    std::vector<std::string> tokens;
+    std::string error;
+    ASSERT_TRUE(ReadPrecedenceTokens(c.grammar, tokens, error)) << error;
+    EXPECT_EQ(c.tokens, tokens);
+  }
+  std::vector<std::string> tokens;
+  std::string error;
+  EXPECT_TRUE(Refused(ReadPrecedenceTokens("%left A\ns : A ;\n", tokens, error), error, "no \"%%\" line"));
+
+  const std::vector<std::string> cells = {"B | shift | reduce x : A", "C | reduce x : A | reduce y : A",
+                                          "B | shift | reduce y : A"};
+  EXPECT_EQ("", PrecedenceOnCellTokens(cells, {"A", "D"}));
+  EXPECT_EQ("B\nC\n", PrecedenceOnCellTokens(cells, {"C", "A", "B"}));
+}
+
 // --- table invariants -------------------------------------------------------
 
 PackedTables ToyTables() {

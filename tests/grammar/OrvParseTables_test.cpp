@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "OrvToken.h"
+#include "ReferenceParse.h"
 #include "ToyGrammar.h"
 #include "ToyGrammarSupport.h"
 
@@ -186,10 +187,9 @@ TEST(OrvParseTablesTest, ToyConflictCellsHoldTheirAlternativesInTrialOrder) {
   }
 }
 
-// A plain LR driver over the toy tables, without trial parsing: at a
-// conflict cell it takes the alternative that `choices` names next (0 is the
-// first).  Every token carries the value 77, so that a rule without an
-// action shows that nothing copies $1 into $$.
+// A plain LR parse of the toy tables with the grammar's actions, taking
+// the given choices at conflict cells.  Every token carries the value 77,
+// so that a rule without an action shows that nothing copies $1 into $$.
 struct ToyParse {
   bool accepted = false;
   OrvParseValue value = 0;
@@ -197,59 +197,25 @@ struct ToyParse {
 };
 
 ToyParse ParseToy(const std::vector<int>& tokens, const std::vector<int>& choices) {
-  const OrvParseTables& t = ParseTables;
   const OrvParseValue kTokenValue = 77;
-  std::vector<int> states{0};
   std::vector<OrvParseValue> values{0};
-  std::size_t next = 0, choice = 0;
-  ToyParse result;
-  for (int step = 0; step < 1000; ++step) {
-    const int state = states.back();
-    const int token = next < tokens.size() ? tokens[next] : 0;
-    if (state == t.FINAL_STATE && token == 0) {
-      result.accepted = true;
-      result.value = values.back();
-      return result;
-    }
-    int rule = t.DefaultReduction[state];
-    int target = TABLE_NO_ENTRY;
-    if (rule == 0) {
-      const int list = t.ConflictLookup(state, token);
-      if (list != TABLE_NO_ENTRY) {
-        if (choice == choices.size()) {
-          result.error = "no choice left for the conflict in state " + std::to_string(state);
-          return result;
+  bool committed = false;
+  const ReferenceParseResult r = ReferenceParse(
+      ParseTables, tokens, choices, [&](std::size_t) { values.push_back(kTokenValue); },
+      [&](int rule) {
+        OrvActionFrame frame{&values.back(), 0, 0};
+        if (toy_grammar::RunAction(rule, frame) != ACTION_DONE) {
+          committed = true;
+          return false;
         }
-        const int pick = choices[choice++];
-        if (t.ConflictLists[list] != -1 && pick == 0) target = t.ConflictLists[list];
-        else rule = t.ConflictLists[list + (t.ConflictLists[list] != -1 ? pick : pick + 1)];
-      } else if ((target = t.ShiftLookup(state, token)) == TABLE_NO_ENTRY) {
-        rule = t.ReduceLookup(state, token);
-      }
-    }
-    if (target != TABLE_NO_ENTRY) {
-      states.push_back(target);
-      values.push_back(kTokenValue);
-      ++next;
-      continue;
-    }
-    if (rule == TABLE_NO_ENTRY || rule <= 0) {
-      result.error = "syntax error at token " + std::to_string(next);
-      return result;
-    }
-    OrvActionFrame frame{&values.back(), 0, 0};
-    if (toy_grammar::RunAction(rule, frame) != ACTION_DONE) {
-      result.error = "an action committed outside trials";
-      return result;
-    }
-    const int length = t.RuleLength[rule];
-    states.resize(states.size() - length);
-    values.resize(values.size() - length);
-    const int lhs = t.RuleLhs[rule];
-    states.push_back(states.back() == 0 && lhs == 0 ? t.FINAL_STATE : t.GotoState(lhs, states.back()));
-    values.push_back(frame.newValue);
-  }
-  result.error = "no end";
+        values.resize(values.size() - ParseTables.RuleLength[rule]);
+        values.push_back(frame.newValue);
+        return true;
+      });
+  ToyParse result;
+  result.accepted = r.accepted;
+  result.value = values.back();
+  result.error = committed ? "an action committed outside trials" : r.error;
   return result;
 }
 

@@ -186,6 +186,7 @@ TEST_F(CicsTest, AfterRecoveryDiscardsTheStatementAnOptionWaitsForTheNextOne) {
   EXPECT_EQ(Messages().size(), 1u);
   messages.Clear();
   DiscardErrValue(AsValue(stmt), ORV_DISCARD_POPPED);
+  parser.FreeDroppedValues();  // recovery's dropped values go at the end
   EXPECT_TRUE(watch.Released(stmt));
   EXPECT_EQ(cics.node, nullptr);
   EXPECT_TRUE(cics.tokens.IsEmpty());
@@ -203,6 +204,7 @@ TEST_F(CicsTest, AfterRecoveryDiscardsTheStatementAnOptionWaitsForTheNextOne) {
   OrvExpr* set = Option(CS_CL_SET, 10, 30, "SET");
   cics.AddOption(set);
   DiscardErrValue(AsValue(set), ORV_DISCARD_POPPED);
+  parser.FreeDroppedValues();  // recovery's dropped values go at the end
   EXPECT_TRUE(watch.Released(set));
   EXPECT_EQ(cics.pendingOption, nullptr);
   OrvExpr* address = cics.Start(new OrvExprOper(CS_STMT_ADDRESS_SET));

@@ -163,6 +163,7 @@ TEST_F(CollectorTest, StartReleasesAnAbandonedNodeOnceWithItsTextInTheErrorNode)
   collector.SetClause(kPictureSlot, Clause("PIC", 7, 12));
   collector.SetClause(kPictureSlot, Clause("AGAIN", 7, 20));  // saved tokens
   OrvExpr* next = collector.Start(Node(DECL_DD_ENTRY, "NEW"));
+  parser.FreeDroppedValues();  // recovery's dropped values go at the end
   EXPECT_TRUE(watch.Released(abandoned));
   EXPECT_EQ(collector.node, next);
   EXPECT_TRUE(collector.tokens.IsEmpty());
@@ -184,7 +185,8 @@ TEST_F(CollectorTest, StartReleasesAnAbandonedNodeOnceWithItsTextInTheErrorNode)
   EXPECT_EQ(tree->Args(0), attached);
   EXPECT_EQ(Images(collector.tokens), "Q ");  // they wait for the next clause
 
-  // Without an error node the abandoned text goes with its node.
+  // Without an error node the abandoned text goes to a new one, which stays
+  // the current error node until an error rule takes it.
   parser.errNode = nullptr;
   owned.push_back(errNode);
   owned.push_back(collector.Finish());
@@ -192,8 +194,13 @@ TEST_F(CollectorTest, StartReleasesAnAbandonedNodeOnceWithItsTextInTheErrorNode)
   collector.SetClause(kPictureSlot, Clause("R", 9, 12));
   watch.Clear();
   collector.Start(nullptr);
+  parser.FreeDroppedValues();  // recovery's dropped values go at the end
   EXPECT_TRUE(watch.Released(unkept));
-  EXPECT_EQ(parser.errNode, nullptr);
+  ASSERT_NE(parser.errNode, nullptr);
+  EXPECT_EQ(ErrorText(parser.errNode), "R GONE ");
+  ClearErrNode();
+  EXPECT_NE(parser.errNode, nullptr);
+  EXPECT_EQ(GenErrNode(), parser.errNode);
   EXPECT_EQ(collector.node, nullptr);
 }
 
@@ -205,6 +212,7 @@ TEST_F(CollectorTest, WithoutAnyNodeAClauseGoesToTheErrorNode) {
   collector.SetClause(kPictureSlot, clause);
   OrvExpr* item = Clause("ITEM", 9, 20);
   collector.AddListItem(kOccursSlot, EX_LIST, item);
+  parser.FreeDroppedValues();  // recovery's dropped values go at the end
   EXPECT_TRUE(watch.Released(clause));
   EXPECT_TRUE(watch.Released(item));
   EXPECT_EQ(ErrorText(errNode), "STRAY ITEM ");
@@ -233,6 +241,7 @@ TEST_F(CollectorTest, DiscardingTheHeldNodeMakesItsCollectorForgetIt) {
   OrvExpr* outer = new OrvExprOper(EX_LIST, inner);
   DiscardErrValue(AsValue(held), ORV_DISCARD_POPPED);
   DiscardErrValue(AsValue(outer), ORV_DISCARD_POPPED);
+  parser.FreeDroppedValues();  // recovery's dropped values go at the end
   EXPECT_TRUE(watch.Released(held));
   EXPECT_TRUE(watch.Released(inner));
   for (OrvClauseCollector* c : {&first, &second}) {
@@ -267,6 +276,7 @@ TEST_F(CollectorTest, AnAbandonedParseReleasesEveryStackValueOnce) {
   for (OrvExpr* value : {other, option, clause, entry}) {
     DiscardErrValue(AsValue(value), ORV_DISCARD_ABANDONED);
   }
+  parser.FreeDroppedValues();  // recovery's dropped values go at the end
   for (OrvExpr* value : {other, option, clause, entry}) EXPECT_TRUE(watch.Released(value));
   EXPECT_EQ(cics.pendingOption, nullptr);
   EXPECT_EQ(entries.node, nullptr);

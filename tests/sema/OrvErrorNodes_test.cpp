@@ -100,13 +100,79 @@ TEST_F(ErrorNodeTest, EarlierTokensGoInFrontInTheirOrderLaterOnesBehind) {
   EXPECT_EQ(texts, (std::vector<std::string>{"M", "A", "B", "C", "D"}));
 }
 
-TEST_F(ErrorNodeTest, WithoutAnErrorNodeNothingIsTaken) {
+// Tokens dropped while there is no error node (the first error of a
+// source, or a recovery that has just begun) are not lost: a node is made
+// for them, and the error rule then takes it.
+TEST_F(ErrorNodeTest, WithoutAnErrorNodeOneIsMadeForTheTokens) {
   OrvTokenList* list = NewList({{TK_USER_DEFD_WORD, "A", {3, 11, 1}}});
   AttachErrTokens(list, ORV_DISCARD_POPPED);
+  ASSERT_TRUE(IsFreshErrorNode(parser.errNode));
+  EXPECT_EQ(Kept(parser.errNode), (std::vector<std::string>{"A|" + std::to_string(PRESERVED_STRING) + "|A"}));
+  EXPECT_EQ(list->First(), nullptr);
+  DiscardErrTokens(list, ORV_DISCARD_POPPED);
+  EXPECT_EQ(GenErrNode(), parser.errNode);  // the error rule's node
+}
+
+// The error node of the error being recovered from keeps taking the
+// tokens dropped after an error rule attached it; a new recovery
+// (ClearErrNode) starts a node of its own.
+TEST_F(ErrorNodeTest, AnAttachedErrorNodeTakesTheRestOfItsErrorUntilTheNextRecovery) {
+  OrvExpr* first = GenErrNode();
+  OrvExpr* sentence = new OrvExprOper(SENTENCE, first);  // an error rule attached it
+  owned.push_back(sentence);
+  DiscardErrTokens(NewList({{TK_USER_DEFD_WORD, "B", {5, 11, 1}}}), ORV_DISCARD_POPPED);
+  EXPECT_EQ(parser.errNode, first);
+  EXPECT_EQ(Kept(first).size(), 1u);
+
+  ClearErrNode();
   EXPECT_EQ(parser.errNode, nullptr);
-  ASSERT_NE(list->First(), nullptr);
-  EXPECT_EQ(list->First()->code, TK_USER_DEFD_WORD);
-  DiscardErrTokens(list, ORV_DISCARD_POPPED);  // the tokens are deleted with it
+  DiscardErrTokens(NewList({{TK_USER_DEFD_WORD, "C", {6, 11, 1}}}), ORV_DISCARD_POPPED);
+  ASSERT_TRUE(IsFreshErrorNode(parser.errNode));
+  EXPECT_NE(parser.errNode, first);
+  EXPECT_EQ(Kept(first).size(), 1u);
+  EXPECT_EQ(Kept(parser.errNode).size(), 1u);
+
+  // That node was made for dropped text and no error rule took it: nothing
+  // else holds it, so the next recovery keeps it.  Once an error rule took
+  // it (it stands on the stack), the next recovery starts another.
+  OrvExpr* made = parser.errNode;
+  ClearErrNode();
+  EXPECT_EQ(parser.errNode, made);
+  EXPECT_EQ(GenErrNode(), made);
+  ClearErrNode();
+  EXPECT_EQ(parser.errNode, nullptr);
+  owned.push_back(made);
+}
+
+// What a failed trial parse had taken off the stacks goes back into a
+// token list: a value's tokens, the value dropped as DiscardErrValue drops
+// it.
+TEST_F(ErrorNodeTest, TakeOverValueTokensMovesTheTokensAndDropsTheValue) {
+  sematest::ReleaseWatch watch;
+  OrvExpr* move = new OrvExprOper(STMT_MOVE, new OrvCharString(VString("A")),
+                                  new OrvCharString(VString("B")));
+  move->ArgSlots(0)->tokens.AddToken(RW_MOVE, OrvTxtPosn(2, 11, 1), VString("MOVE"));
+  sematest::PlaceAt(move->Args(1), 2, 19, "B");
+  OrvTokenList into;
+  into.AddToken(TK_USER_DEFD_WORD, OrvTxtPosn(1, 11, 1), VString("Z"));
+  TakeOverValueTokens(reinterpret_cast<OrvGrammarValue>(move), into);
+  parser.FreeDroppedValues();  // recovery's dropped values go at the end
+  EXPECT_TRUE(watch.Released(move));
+  ASSERT_EQ(into.Count(), 3);
+  EXPECT_EQ(Str(into.First()->image), "Z");
+  EXPECT_EQ(Str(into.Last()->image), "B");
+  EXPECT_EQ(parser.errNode, nullptr);
+
+  // Numbers, held nodes and roots stay; an error node inside is forgotten.
+  OrvExpr* file = new OrvExprOper(COBOL_FILE);
+  owned.push_back(file);
+  TakeOverValueTokens(7, into);
+  TakeOverValueTokens(reinterpret_cast<OrvGrammarValue>(file), into);
+  EXPECT_EQ(into.Count(), 3);
+  OrvExpr* errNode = GenErrNode();
+  TakeOverValueTokens(reinterpret_cast<OrvGrammarValue>(new OrvExprOper(SENTENCE, errNode)), into);
+  parser.FreeDroppedValues();  // recovery's dropped values go at the end
+  EXPECT_TRUE(watch.Released(errNode));
   EXPECT_EQ(parser.errNode, nullptr);
 }
 
@@ -147,7 +213,7 @@ TEST_F(ErrorNodeTest, DiscardErrValueLeavesNumbersHeldNodesAndRootsAlone) {
   EXPECT_EQ(errNode->Args(0)->NArgs(), 0);
 }
 
-TEST_F(ErrorNodeTest, ADiscardedValueGivesItsTokensAndIsDeleted) {
+TEST_F(ErrorNodeTest, ADiscardedValueGivesItsTokensAndIsDeletedWithTheParseState) {
   sematest::ReleaseWatch watch;
   OrvExpr* errNode = GenErrNode();
   OrvExpr* move = new OrvExprOper(STMT_MOVE, new OrvCharString(VString("A")),
@@ -155,6 +221,7 @@ TEST_F(ErrorNodeTest, ADiscardedValueGivesItsTokensAndIsDeleted) {
   move->ArgSlots(0)->tokens.AddToken(RW_MOVE, OrvTxtPosn(2, 11, 1), VString("MOVE"));
   sematest::PlaceAt(move->Args(1), 2, 19, "B");
   DiscardErrValue(reinterpret_cast<OrvGrammarValue>(move), ORV_DISCARD_POPPED);
+  parser.FreeDroppedValues();  // recovery's dropped values go at the end
   EXPECT_TRUE(watch.Released(move));
   EXPECT_EQ(parser.errNode, errNode);
   std::vector<std::string> kept = Kept(errNode);
@@ -169,6 +236,7 @@ TEST_F(ErrorNodeTest, WhenTheErrorNodeGoesWithTheValueItsTokensGoToANewOne) {
   OrvExpr* sentence = new OrvExprOper(SENTENCE, inner);
   sematest::PlaceAt(sentence, 4, 11, "X");
   DiscardErrValue(reinterpret_cast<OrvGrammarValue>(sentence), ORV_DISCARD_POPPED);
+  parser.FreeDroppedValues();  // recovery's dropped values go at the end
   EXPECT_TRUE(watch.Released(inner));
   ASSERT_TRUE(IsFreshErrorNode(parser.errNode));
   EXPECT_EQ(Kept(parser.errNode).size(), 1u);
@@ -177,6 +245,7 @@ TEST_F(ErrorNodeTest, WhenTheErrorNodeGoesWithTheValueItsTokensGoToANewOne) {
   watch.Clear();
   OrvExpr* self = parser.errNode;
   DiscardErrValue(reinterpret_cast<OrvGrammarValue>(self), ORV_DISCARD_ABANDONED);
+  parser.FreeDroppedValues();  // recovery's dropped values go at the end
   EXPECT_TRUE(watch.Released(self));
   ASSERT_TRUE(IsFreshErrorNode(parser.errNode));
   std::vector<std::string> kept = Kept(parser.errNode);
@@ -189,6 +258,7 @@ TEST_F(ErrorNodeTest, WhenTheErrorNodeGoesWithTheValueItsTokensGoToANewOne) {
   empty->Args(0)->Args(0)->Tokens().Clear();
   DiscardErrValue(reinterpret_cast<OrvGrammarValue>(new OrvExprOper(SENTENCE, empty)),
                   ORV_DISCARD_ABANDONED);
+  parser.FreeDroppedValues();  // recovery's dropped values go at the end
   EXPECT_TRUE(watch.Released(empty));
   EXPECT_EQ(parser.errNode, nullptr);
 }

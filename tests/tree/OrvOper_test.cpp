@@ -8,6 +8,7 @@
 #include <set>
 #include <sstream>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -276,6 +277,24 @@ TEST(OrvOperTest, MissingArgumentNameIsFormatted) {
   EXPECT_EQ("No. -1 in Operation LOG_NOT", Str(OrvOperArgName(LOG_NOT, -1)));
   EXPECT_EQ("No. 0 in Operation bad-op", Str(OrvOperArgName(5000, 0)));
   EXPECT_EQ(0, OrvOperArgIsComputed(EX_LIST, 3));
+}
+
+// The rows of one operation stand together in the argument-name table, so
+// that a look-up finds every one of them from the operation's first row.
+TEST(OrvOperTest, EveryRowOfTheArgumentNameTableIsFound) {
+  std::vector<bool> seen(ORV_OPER_COUNT, false);
+  int previous = -1;
+  for (const OrvArgNameEntry* e = OrvArgNameTable; e->name != nullptr; ++e) {
+    if (e->op != previous) {
+      EXPECT_FALSE(seen[e->op]) << "rows of " << OrvOperName(e->op) << " apart";
+      seen[e->op] = true;
+      previous = e->op;
+    }
+    int flag = -1;
+    EXPECT_EQ(std::string(e->name), Str(OrvOperArgName(e->op, e->argno, &flag)));
+    EXPECT_EQ(flag, 0);
+    EXPECT_EQ(e->computed, OrvOperArgIsComputed(e->op, e->argno));
+  }
 }
 
 TEST(OrvOperTest, TicFormRoundTripsEveryCode) {

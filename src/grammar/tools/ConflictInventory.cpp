@@ -3,6 +3,7 @@
 #include "ConflictInventory.h"
 
 #include <algorithm>
+#include <cctype>
 #include <map>
 #include <regex>
 #include <sstream>
@@ -233,6 +234,67 @@ std::string DiffCells(const std::vector<std::string>& expected, const std::vecto
       ++balance[c];
     }
   return diff;
+}
+
+bool ReadPrecedenceTokens(const std::string& grammar, std::vector<std::string>& tokens, std::string& error) {
+  tokens.clear();
+  const std::size_t end = grammar.find("\n%%");
+  if (end == std::string::npos && grammar.compare(0, 2, "%%") != 0) {
+    error = "the grammar has no \"%%\" line";
+    return false;
+  }
+  const std::string declarations = end == std::string::npos ? std::string() : grammar.substr(0, end);
+  bool inPrecedence = false;
+  std::size_t i = 0;
+  while (i < declarations.size()) {
+    const char c = declarations[i];
+    if (c == '/' && i + 1 < declarations.size() && declarations[i + 1] == '*') {
+      const std::size_t close = declarations.find("*/", i + 2);
+      i = close == std::string::npos ? declarations.size() : close + 2;
+    } else if (c == '/' && i + 1 < declarations.size() && declarations[i + 1] == '/') {
+      const std::size_t eol = declarations.find('\n', i);
+      i = eol == std::string::npos ? declarations.size() : eol;
+    } else if (c == '\'' || c == '"') {
+      const std::size_t close = declarations.find(c, i + 1);
+      i = close == std::string::npos ? declarations.size() : close + 1;
+    } else if (c == '<') {
+      const std::size_t close = declarations.find('>', i + 1);
+      i = close == std::string::npos ? declarations.size() : close + 1;
+    } else if (c == '%' && i + 1 < declarations.size() && declarations[i + 1] == '{') {
+      const std::size_t close = declarations.find("%}", i + 2);
+      i = close == std::string::npos ? declarations.size() : close + 2;
+    } else if (c == '%' || c == '_' || c == '.' || std::isalpha(static_cast<unsigned char>(c))) {
+      std::size_t j = i + 1;
+      while (j < declarations.size() &&
+             (declarations[j] == '_' || declarations[j] == '.' || declarations[j] == '-' ||
+              std::isalnum(static_cast<unsigned char>(declarations[j]))))
+        ++j;
+      const std::string word = declarations.substr(i, j - i);
+      if (word[0] == '%')
+        inPrecedence = word == "%left" || word == "%right" || word == "%nonassoc" || word == "%precedence";
+      else if (inPrecedence)
+        tokens.push_back(word);
+      i = j;
+    } else {
+      ++i;
+    }
+  }
+  return true;
+}
+
+std::string PrecedenceOnCellTokens(const std::vector<std::string>& expected,
+                                   const std::vector<std::string>& precedenceTokens) {
+  std::string lines;
+  std::vector<std::string> named;
+  for (const std::string& cell : expected) {
+    const std::string token = CellParts(cell)[0];
+    if (std::find(precedenceTokens.begin(), precedenceTokens.end(), token) != precedenceTokens.end() &&
+        std::find(named.begin(), named.end(), token) == named.end()) {
+      named.push_back(token);
+      lines += token + "\n";
+    }
+  }
+  return lines;
 }
 
 }  // namespace larkyacc

@@ -38,6 +38,20 @@ bool ReadExpectedCells(const std::string& text, std::vector<std::string>& cells,
 // expected ones.
 std::string DiffCells(const std::vector<std::string>& expected, const std::vector<std::string>& actual);
 
+// The tokens that the declarations of a grammar (the text before its first
+// "%%" line) give a precedence: every symbol named after %left, %right,
+// %nonassoc or %precedence, up to the next declaration; <type> tags,
+// numbers, character literals and comments are skipped.  A grammar without
+// a "%%" line is refused.
+bool ReadPrecedenceTokens(const std::string& grammar, std::vector<std::string>& tokens, std::string& error);
+
+// The look-ahead tokens of the expected cells that have a precedence, one
+// "TOKEN" line each in the order of the cells; empty when there is none.
+// Such a precedence would let byacc settle a cell that trial parsing must
+// decide, or settle it the day a rule there gains a precedence.
+std::string PrecedenceOnCellTokens(const std::vector<std::string>& expected,
+                                   const std::vector<std::string>& precedenceTokens);
+
 }  // namespace larkyacc
 
 #endif

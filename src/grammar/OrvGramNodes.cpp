@@ -1,0 +1,70 @@
+// Node building for the grammar's actions.
+#include "OrvGramNodes.h"
+
+#include "OrvClauseCollector.h"
+#include "OrvConstNodes.h"
+#include "OrvExprOper.h"
+#include "OrvListExpr.h"
+#include "OrvParserImpl.h"
+
+OrvExpr* OrvGramNode(int op, OrvExpr* a, OrvExpr* b, OrvExpr* c, OrvExpr* d) {
+  return OrvGramFillSlots(new OrvExprOper(static_cast<OrvOper>(op)), a, b, c, d);
+}
+
+OrvExpr* OrvGramNullNode() { return new OrvNullNode(); }
+
+bool OrvGramAbsent(const OrvExpr* node) { return node == nullptr || node->IsNullNode(); }
+
+OrvExpr* OrvGramFillSlots(OrvExpr* node, OrvExpr* a, OrvExpr* b, OrvExpr* c, OrvExpr* d, OrvExpr* e) {
+  OrvExpr* const children[] = {a, b, c, d, e};
+  for (int slot = 0; slot < 5; ++slot)
+    if (children[slot] != nullptr) node->SetArg(slot, children[slot], -1, 0);
+  return node;
+}
+
+OrvExpr* OrvGramErrorNode() {
+  OrvExpr* node = GenErrNode();
+  if (currentParser != nullptr) currentParser->noReduce = 1;
+  return node;
+}
+
+OrvExpr* OrvGramDivisionCallBack(OrvExpr* item) {
+  if (currentParser != nullptr && currentParser->divisionCallBack != nullptr)
+    currentParser->divisionCallBack(&item);
+  return item;
+}
+
+OrvExpr* OrvGramOptionalFrame(int op, OrvParseValue* first, int count) {
+  bool allAbsent = true;
+  for (int i = 0; i < count; ++i) allAbsent = allAbsent && OrvGramAbsent(OrvGramNodeOf(first[i]));
+  if (allAbsent) {
+    for (int i = 1; i < count; ++i) OrvReleaseValue(first[i]);
+    return OrvGramNodeOf(first[0]);
+  }
+  OrvExpr* node = new OrvExprOper(static_cast<OrvOper>(op));
+  for (int i = 0; i < count; ++i) {
+    OrvExpr* part = OrvGramNodeOf(first[i]);
+    if (part != nullptr) node->SetArg(i, part, -1, 0);
+  }
+  return node;
+}
+
+OrvExpr* OrvGramListAppend(int op, OrvParseValue* list, OrvExpr* item) {
+  OrvExpr* head = OrvGramNodeOf(*list);
+  if (head != nullptr && head->IsNullNode()) {
+    OrvReleaseValue(*list);
+    head = nullptr;
+  }
+  return OrvListExpr(static_cast<OrvOper>(op), head, item);
+}
+
+OrvExpr* OrvGramRetag(OrvExpr* node, int op) {
+  if (node != nullptr) node->SetOper(static_cast<OrvOper>(op));
+  return node;
+}
+
+OrvExpr* OrvGramStartCollected(OrvClauseCollector& collector, int op, OrvExpr* const* parts, int count) {
+  OrvExpr* node = collector.Start(new OrvExprOper(static_cast<OrvOper>(op)));
+  for (int slot = 0; slot < count; ++slot) collector.SetClause(slot, parts[slot]);
+  return node;
+}

@@ -1,0 +1,117 @@
+// The PROCEDURE DIVISION structure in the grammar's actions.
+#include "OrvGramProcedure.h"
+
+#include "OrvExprOper.h"
+#include "OrvGramNames.h"
+#include "OrvGramNodes.h"
+#include "OrvOper.h"
+#include "OrvParserImpl.h"
+
+namespace {
+
+// Slots of DIVISION_PROCEDURE filled at its end.
+const int kCopyBeforeSlot = 4;
+const int kDeclarativesSlot = 5;
+const int kCopyAfterSlot = 6;
+// Slot of END_DECLARATIVES in DECLARATIVE_SECTIONS.
+const int kEndDeclarativesSlot = 1;
+// Slots of the procedure headers: the name, and where the header's "."
+// goes (the paragraphs of a section, the sentences of a paragraph).
+const int kNameSlot = 0;
+const int kSectionBodySlot = 2;
+const int kParagraphBodySlot = 1;
+
+void LeaveContainer() {
+  if (currentParser == nullptr) return;
+  currentParser->procOwner = nullptr;
+  currentParser->procSlot = 0;
+  currentParser->ClearCurProc();
+}
+
+// After the position step of a procedure header: the last token of the
+// name slot (the name itself) goes to the definition, and the tokens left
+// on the header (its ".") to the slot of its body; then the header is filed.
+void FileHeader(OrvExpr* header, int bodySlot) {
+  OrvExpr* definition = header->Args(kNameSlot);
+  if (definition != nullptr) {
+    OrvToken* name = header->ArgSlots(kNameSlot)->tokens.PopLast();
+    if (name != nullptr) definition->Tokens().Append(name);
+  }
+  header->ArgSlots(bodySlot)->tokens.Splice(header->Tokens());
+  OrvGramProcItem(header);
+}
+
+}  // namespace
+
+OrvExpr* OrvGramStartProcDivision(OrvExpr* convention, OrvExpr* linkage, OrvExpr* usingClause,
+                                  OrvExpr* giving) {
+  return OrvGramDivisionCallBack(OrvGramNode(DIVISION_PROCEDURE, convention, linkage, usingClause, giving));
+}
+
+void OrvGramProcContainer(OrvExpr* owner, int slot) {
+  if (currentParser == nullptr) return;
+  currentParser->procOwner = owner;
+  currentParser->procSlot = slot;
+}
+
+OrvExpr* OrvGramFinishProcDivision(OrvExpr* division, OrvExpr* copyBefore, OrvExpr* declaratives,
+                                   OrvExpr* copyAfter) {
+  if (division != nullptr) {
+    if (copyBefore != nullptr) division->SetArg(kCopyBeforeSlot, copyBefore, -1, 0);
+    if (declaratives != nullptr) division->SetArg(kDeclarativesSlot, declaratives, -1, 0);
+    if (copyAfter != nullptr) division->SetArg(kCopyAfterSlot, copyAfter, -1, 0);
+  }
+  LeaveContainer();
+  return division;
+}
+
+OrvExpr* OrvGramProcParam(OrvExpr* modePhrase, OrvExpr* dataName, std::uint16_t mode) {
+  // The grammar sets the mode at USING and CHAINING; before any it is 0.
+  const int op = mode != 0 ? static_cast<int>(mode) : static_cast<int>(EX_PT_BY_REFERENCE);
+  return OrvGramNode(EX_PROC_PARAM, modePhrase, dataName, OrvGramNode(op));
+}
+
+OrvExpr* OrvGramPassingMode(int op, std::uint16_t* mode) {
+  *mode = static_cast<std::uint16_t>(op);
+  return OrvGramNode(op);
+}
+
+OrvExpr* OrvGramStartDeclaratives() {
+  OrvExpr* declaratives = OrvGramNode(DECLARATIVE_SECTIONS);
+  if (currentParser != nullptr) currentParser->inDeclaratives = 1;
+  OrvGramProcContainer(declaratives, 0);
+  return declaratives;
+}
+
+OrvExpr* OrvGramFinishDeclaratives(OrvParseValue* started, OrvExpr* endHeader) {
+  OrvExpr* declaratives = OrvGramNodeOf(*started);
+  if (declaratives == nullptr) return nullptr;
+  if (endHeader != nullptr) declaratives->SetArg(kEndDeclarativesSlot, endHeader, -1, 0);
+  *started = OrvGramValueOf(declaratives->Args(0));
+  declaratives = OrvGramDivisionCallBack(declaratives);
+  if (currentParser != nullptr) currentParser->inDeclaratives = 0;
+  LeaveContainer();
+  return declaratives;
+}
+
+OrvExpr* OrvGramSectionNode(OrvParseValue* name, OrvExpr* segment) {
+  OrvExpr* definition = OrvGramDefine(OrvGramNodeOf(*name), SYMCAT_SECTION_NAME, 0);
+  *name = OrvGramValueOf(definition);
+  return OrvGramNode(SECTION_PROC, definition, segment);
+}
+
+void OrvGramSectionHeader(OrvExpr* section) { FileHeader(section, kSectionBodySlot); }
+
+OrvExpr* OrvGramParagraphNode(OrvParseValue* name) {
+  OrvExpr* definition = OrvGramDefine(OrvGramNodeOf(*name), SYMCAT_PARA_NAME, 1);
+  *name = OrvGramValueOf(definition);
+  return OrvGramNode(PARA_PROC, definition);
+}
+
+void OrvGramParagraphHeader(OrvExpr* paragraph) { FileHeader(paragraph, kParagraphBodySlot); }
+
+void OrvGramProcItem(OrvExpr* item) {
+  if (currentParser == nullptr || item == nullptr) return;
+  currentParser->ProcessNewProc(item);
+  OrvGramDivisionCallBack(item);
+}

@@ -1,0 +1,42 @@
+// The switches that the grammar's actions set in the lexer and in the token
+// supply of the running parse.
+#include "OrvGramSwitches.h"
+
+#include "OrvParserImpl.h"
+
+void OrvGramReservedLookup(int on) {
+  if (currentParser != nullptr) currentParser->lexer.reservedWordLookup = on;
+}
+
+void OrvGramNameLookup(int on) {
+  if (currentParser != nullptr) currentParser->nameLookup = on;
+}
+
+void OrvGramFunctionMode(int on) {
+  if (currentParser == nullptr) return;
+  currentParser->lexer.reservedWordLookup = !on;
+  currentParser->lexer.functionNameMode = on;
+  currentParser->nameLookup = !on;
+}
+
+void OrvGramSpecialWords(int on) {
+  if (currentParser != nullptr) currentParser->lexer.specialReservedWords = on;
+}
+
+void OrvGramDebuggingLines() {
+  if (currentParser != nullptr) currentParser->lexer.debuggingLines = 1;
+}
+
+void OrvGramDecimalPointComma() {
+  if (currentParser != nullptr) currentParser->lexer.decimalPoint = ',';
+}
+
+void OrvGramAreaANames(int on) {
+  if (currentParser != nullptr) currentParser->areaANames = on;
+}
+
+void OrvGramResetSwitches(OrvSwitchContext context) {
+  OrvGramFunctionMode(0);
+  OrvGramSpecialWords(context == ORV_SWITCHES_SPECIAL_NAMES);
+  OrvGramAreaANames(context == ORV_SWITCHES_PROCEDURE);
+}

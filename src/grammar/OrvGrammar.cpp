@@ -1,0 +1,83 @@
+// The table unit and the action dispatcher of the COBOL grammar, with the
+// macros its one-line actions are written in.
+#include "OrvGrammar.h"
+
+#include "OrvConstNodes.h"
+#include "OrvExprOper.h"
+#include "OrvGramConditions.h"
+#include "OrvGramDataDivision.h"
+#include "OrvGramDataEntries.h"
+#include "OrvGramFileSection.h"
+#include "OrvGramInputOutput.h"
+#include "OrvGramNames.h"
+#include "OrvGramNodes.h"
+#include "OrvGramProcedure.h"
+#include "OrvGramProgramFrame.h"
+#include "OrvGramReport.h"
+#include "OrvGramScreen.h"
+#include "OrvGramSpecialNames.h"
+#include "OrvGramStatements.h"
+#include "OrvGramSwitches.h"
+#include "OrvListExpr.h"
+#include "OrvParserImpl.h"
+#include "OrvParserStatics.h"
+#include "OrvSymTab.h"
+
+namespace cobol_grammar {
+
+namespace {
+
+// The position step of the reduction run now, with `node` as the new value
+// (nothing in a trial or when it ran already); returns the node.
+OrvExpr* PositionStep(OrvActionFrame& frame, OrvExpr* node) {
+  OrvActionPositions(frame, OrvGramValueOf(node));
+  return node;
+}
+
+// The position list of a right-hand-side symbol, from its value entry.
+OrvTokenList*& PositionOf(OrvActionFrame& frame, OrvParseValue* entry) {
+  return frame.positionTop[entry - frame.valueTop];
+}
+
+// A rule of one symbol whose value and tokens go up unchanged: a word's
+// symbol-table element must not take the word's tokens (it lies outside the
+// tree), the rule that uses it places them.
+void PassUp(OrvActionFrame& frame, OrvParseValue* entry) {
+  OrvTokenList*& position = PositionOf(frame, entry);
+  frame.newValue = *entry;
+  frame.newPosition = position;
+  position = nullptr;
+  frame.positionPending = 0;
+}
+
+}  // namespace
+
+#define LARK_GRAMMAR_CONSTANTS "OrvGrammar.constants.h"
+#define LARK_GRAMMAR_TABLES "OrvGrammar.tables.inc"
+#include "OrvGrammarTables.inc"
+
+// The macros of the actions (see OrvGrammar.y).
+#define N(value) OrvGramNodeOf(value)
+#define V(node) OrvGramValueOf(node)
+#define PARSER (*currentParser)
+#define POSITION_STEP(node) PositionStep(frame, (node))
+#define POSITION_OF(entry) PositionOf(frame, &(entry))
+#define PASS_UP(entry) PassUp(frame, &(entry))
+#define HAND_CLAUSE(collector, slot, node) (collector).SetClause((slot), POSITION_STEP(node))
+#define HAND_LIST_ITEM(collector, slot, list, node) (collector).AddListItem((slot), (list), POSITION_STEP(node))
+#define LARK_GRAMMAR_ACTIONS "OrvGrammar.actions.inc"
+#include "OrvGrammarActions.inc"
+#undef N
+#undef V
+#undef PARSER
+#undef POSITION_STEP
+#undef POSITION_OF
+#undef PASS_UP
+#undef HAND_CLAUSE
+#undef HAND_LIST_ITEM
+
+}  // namespace cobol_grammar
+
+const OrvGrammarDef OrvCobolGrammar = {&cobol_grammar::ParseTables, &cobol_grammar::RunAction};
+
+int yyparse() { return OrvRunParse(OrvCobolGrammar); }

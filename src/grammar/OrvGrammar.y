@@ -1,0 +1,2672 @@
+/* The COBOL grammar: the rules of a compilation unit and the semantic
+   actions that build its syntax tree.
+
+   Layout.  One banner per area of the language, in this order: the
+   compilation unit with the IDENTIFICATION and ENVIRONMENT DIVISIONs, the
+   INPUT-OUTPUT SECTION, the DATA DIVISION, data description entries, the
+   REPORT SECTION, the SCREEN SECTION, the PROCEDURE DIVISION structure,
+   statements, phrases, operands, expressions and conditions, then embedded
+   SQL and CICS.  The order of the rules is also the order in which trial
+   parsing tries two reductions of one conflict cell (the earlier rule
+   first), so the procedure-name part stands before the start of a
+   qualified data name.
+
+   Actions.  Every action is one line that calls a named helper (the
+   OrvGram* functions, one source file per area, each tested on its own)
+   through the macros that OrvGrammar.cpp defines for them: N(v) is the
+   node of a value, V(p) the value of a node, PARSER the running parser;
+   POSITION_STEP(node) moves the tokens of the rule onto the node before the
+   action hands it on (and returns the node); POSITION_OF($k) is the token
+   list of symbol k; PASS_UP($k) hands value and tokens of symbol k up
+   unchanged; HAND_CLAUSE and HAND_LIST_ITEM run the position step and give
+   the node to a collector.  There is no implicit $$ = $1: a rule that
+   passes a value on writes it.  An optional phrase that is absent gives a
+   NULL_NODE from its own empty rule.  A mid-rule action that takes values
+   from the entries below it clears those entries, since error recovery
+   pops entries from the top and must not meet them after it deleted their
+   holder.
+
+   Trial parsing.  { } code is skipped while a trial parse runs; [ ] code
+   runs in trials too.  [ ] code is used only by the rules that steer trial
+   parsing (commits, the marks of subscripts and reference modification,
+   the clearing of qualified-name values) and by the rules that switch the
+   lexer or the token supply, whose switches must hold while the tokens
+   after them are read; their building part follows "if (yytrial) break;".
+
+   Conflicts.  The cells of OrvGrammar.conflicts are the only ones left to
+   trial parsing; no precedence is declared on their tokens.  Every other
+   choice is made here: a phrase, terminator, statement, COPY marker or
+   error that could close an inner construct or continue it goes to the
+   innermost one (the empty or closing rule gets %prec PRTY_LOW, and the
+   token that continues the inner construct is listed in the %right line
+   below; a new statement verb joins it).  The signs + and - after a
+   function argument continue that argument. */
+
+%token_codes
+%expect 5
+%expect-rr 2
+
+%nonassoc PRTY_LOW
+%right RW_ELSE RW_OTHERWISE RW_END_IF RW_END_PERFORM
+       SEP_INLINED_COPY SEP_UNINLINED_COPY error
+       RW_COMPUTE RW_CONTINUE RW_EXIT RW_GO RW_IF RW_MOVE RW_NEXT_SENTENCE RW_PERFORM RW_STOP
+%left OP_PLUS OP_MINUS
+/* Words that continue the construct before them rather than start the
+   next one: LINES after a LINAGE value, ALTERNATE after RESERVE n, and a
+   literal after LINE or COLUMN of a screen entry. */
+%right RW_LINES RW_ALTERNATE TK_INT_NUM_LIT TK_REAL_NUM_LIT TK_NONNUM_LIT RW_ZERO RW_ZEROS RW_ZEROES
+
+%%
+
+/* ===================================================================== */
+/* Compilation unit                                                       */
+/* ===================================================================== */
+
+cobol_file
+        : first_program file_items
+        ;
+
+file_items
+        : /* empty */
+        | file_items file_item
+        ;
+
+file_item
+        : program
+        | end_program
+        ;
+
+first_program
+        : program_start id_division_first env_division data_division proc_division
+                                        { $$ = V(OrvGramProgram(N($1), N($2), N($3), N($4), N($5))); }
+        ;
+
+program
+        : program_start id_division env_division data_division proc_division
+                                        { $$ = V(OrvGramProgram(N($1), N($2), N($3), N($4), N($5))); }
+        ;
+
+program_start
+        : /* empty */                   { $$ = V(PARSER.StartProgram()); }
+        ;
+
+end_program
+        : RW_END_PROGRAM end_program_name SEP_DOT
+                                        { OrvGramEndProgram(POSITION_STEP(OrvGramEndProgramHeader(N($2)))); }
+        ;
+
+end_program_name
+        : TK_USER_DEFD_WORD             { $$ = V(OrvGramNameUse(N($1), SYMCAT_PROGRAM_NAME, POSITION_OF($1))); }
+        | TK_NONNUM_LIT                 { $$ = V(OrvGramNameUse(OrvGramLiteralProgramName(&$1), SYMCAT_PROGRAM_NAME, POSITION_OF($1))); }
+        ;
+
+/* ===================================================================== */
+/* IDENTIFICATION DIVISION                                                */
+/* ===================================================================== */
+
+/* In the first program the header and PROGRAM-ID may be left out. */
+id_division_first
+        : id_header_opt program_id_opt  { $$ = V(OrvGramIdDivision(N($1), N($2))); }
+        ;
+
+id_division
+        : id_header program_id          { $$ = V(OrvGramIdDivision(N($1), N($2))); }
+        ;
+
+id_header_opt
+        : /* empty */                   { $$ = V(OrvGramMissingIdHeader()); }
+        | id_header                     { $$ = $1; }
+        ;
+
+id_header
+        : RW_ID_DIVISION SEP_DOT        { $$ = V(OrvGramNode(DIVISION_IDENTIFICATION_HEADER)); }
+        ;
+
+program_id_opt
+        : /* empty */                   { $$ = V(OrvGramMissingProgramId()); }
+        | program_id                    { $$ = $1; }
+        ;
+
+/* The name is read with reserved-word lookup off. */
+program_id
+        : RW_PROGRAM_ID reserved_lookup_off dot_opt program_name reserved_lookup_on
+          is_opt program_attribute_opt program_word_opt dot_opt
+                                        { $$ = V(OrvGramProgramId(N($4), N($7))); }
+        ;
+
+program_name
+        : TK_USER_DEFD_WORD             { $$ = V(OrvGramDefine(N($1), SYMCAT_PROGRAM_NAME)); }
+        | TK_NONNUM_LIT                 { $$ = V(OrvGramDefine(OrvGramLiteralName(&$1), SYMCAT_PROGRAM_NAME)); }
+        ;
+
+program_attribute_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_COMMON                     { $$ = V(OrvGramNode(EX_PROG_COMMON)); }
+        | RW_INITIAL                    { $$ = V(OrvGramNode(EX_PROG_INITIAL)); }
+        | RW_COMMON RW_INITIAL          { $$ = V(OrvGramNode(EX_PROG_COMMON_INITIAL)); }
+        | RW_INITIAL RW_COMMON          { $$ = V(OrvGramNode(EX_PROG_COMMON_INITIAL)); }
+        ;
+
+reserved_lookup_off
+        : /* empty */                   [ OrvGramReservedLookup(0); ]
+        ;
+
+reserved_lookup_on
+        : /* empty */                   [ OrvGramReservedLookup(1); ]
+        ;
+
+/* ===================================================================== */
+/* ENVIRONMENT DIVISION and CONFIGURATION SECTION                         */
+/* ===================================================================== */
+
+env_division
+        : env_header_opt configuration_section input_output_section
+                                        { $$ = V(OrvGramEnvDivision(&$1, &$2, &$3)); }
+        ;
+
+env_header_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_ENVIRONMENT_DIVISION SEP_DOT
+                                        { $$ = V(OrvGramNode(DIVISION_ENVIRONMENT_HEADER)); }
+        ;
+
+configuration_section
+        : config_header_opt config_start config_paragraphs %prec PRTY_LOW
+                                        { $$ = V(OrvGramFinishConfiguration(&$2)); }
+        ;
+
+config_header_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_CONFIGURATION RW_SECTION SEP_DOT
+                                        { $$ = V(OrvGramNode(SECTION_CONFIGURATION_HEADER)); }
+        ;
+
+config_start
+        : /* empty */                   { $$ = V(OrvGramStartConfiguration(&$0)); }
+        ;
+
+config_paragraphs
+        : /* empty */
+        | config_paragraphs config_paragraph
+        ;
+
+config_paragraph
+        : source_computer               { HAND_CLAUSE(OrvConfigurationCollector, 1, N($1)); }
+        | object_computer               { HAND_CLAUSE(OrvConfigurationCollector, 2, N($1)); }
+        | special_names                 { HAND_CLAUSE(OrvConfigurationCollector, 3, N($1)); }
+        | repository                    { HAND_CLAUSE(OrvConfigurationCollector, 4, N($1)); }
+        | copy_marker                   { HAND_CLAUSE(OrvConfigurationCollector, 6, N($1)); }
+        | error                         [ OrvGramResetSwitches(ORV_SWITCHES_ENVIRONMENT); if (yytrial) break; HAND_CLAUSE(OrvConfigurationCollector, 6, OrvGramErrorNode()); ]
+        ;
+
+/* SOURCE-COMPUTER and OBJECT-COMPUTER: the computer name is read with the
+   name lookup off, so that it arrives as a character string.  The entry
+   after the paragraph's "." may be left out as a whole. */
+source_computer
+        : RW_SOURCE_COMPUTER SEP_DOT name_lookup_off name_lookup_on
+                                        { $$ = V(OrvGramComputerParagraph(PARA_SOURCE_COMPUTER, nullptr, nullptr)); }
+        | RW_SOURCE_COMPUTER SEP_DOT name_lookup_off TK_CHAR_STRING name_lookup_on debugging_mode_opt SEP_DOT
+                                        { $$ = V(OrvGramComputerParagraph(PARA_SOURCE_COMPUTER, N($4), N($6))); }
+        | RW_SOURCE_COMPUTER SEP_DOT name_lookup_off name_lookup_on debugging_mode_opt SEP_DOT
+                                        { $$ = V(OrvGramComputerParagraph(PARA_SOURCE_COMPUTER, nullptr, N($5))); }
+        ;
+
+debugging_mode_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | with_opt RW_DEBUGGING RW_MODE [ OrvGramDebuggingLines(); if (yytrial) break; $$ = V(OrvGramNode(EX_CC_DEBUGGING_MODE)); ]
+        ;
+
+object_computer
+        : RW_OBJECT_COMPUTER SEP_DOT name_lookup_off name_lookup_on
+                                        { $$ = V(OrvGramComputerParagraph(PARA_OBJECT_COMPUTER, nullptr, nullptr)); }
+        | RW_OBJECT_COMPUTER SEP_DOT name_lookup_off TK_CHAR_STRING name_lookup_on object_computer_clauses SEP_DOT
+                                        { $$ = V(OrvGramComputerParagraph(PARA_OBJECT_COMPUTER, N($4), N($6))); }
+        ;
+
+object_computer_clauses
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | object_computer_clauses object_computer_clause
+                                        { $$ = V(OrvListExpr(EX_CC_CLAUSE_LIST, N($1), N($2))); }
+        ;
+
+object_computer_clause
+        : RW_MEMORY size_opt integer memory_unit_opt
+                                        { $$ = V(OrvGramNode(EX_CC_MEMORY_SIZE, N($3), N($4))); }
+        | program_opt collating_opt RW_SEQUENCE is_opt alphabet_name_use
+                                        { $$ = V(OrvGramNode(EX_CC_COLLATING_SEQUENCE, N($5))); }
+        | RW_SEGMENT_LIMIT is_opt integer
+                                        { $$ = V(OrvGramNode(EX_CC_SEGMENT_LIMIT, N($3))); }
+        ;
+
+memory_unit_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_WORDS                      { $$ = V(OrvGramNode(EX_CC_WORDS)); }
+        | RW_CHARACTERS                 { $$ = V(OrvGramNode(EX_CC_CHARACTERS)); }
+        | RW_MODULES                    { $$ = V(OrvGramNode(EX_CC_MODULES)); }
+        ;
+
+name_lookup_off
+        : /* empty */                   [ OrvGramNameLookup(0); ]
+        ;
+
+name_lookup_on
+        : /* empty */                   [ OrvGramNameLookup(1); ]
+        ;
+
+/* SPECIAL-NAMES: the special reserved words (devices, switches) are
+   recognised while its clauses are read.  A COPY marker or an error after
+   its clauses goes to the paragraph, not to the section. */
+special_names
+        : RW_SPECIAL_NAMES SEP_DOT special_names_start special_names_clauses special_names_end dot_opt
+                                        { $$ = $5; }
+        ;
+
+special_names_start
+        : /* empty */                   [ OrvGramSpecialWords(1); if (yytrial) break; $$ = V(OrvGramStartSpecialNames()); ]
+        ;
+
+special_names_end
+        : /* empty */ %prec PRTY_LOW    [ OrvGramSpecialWords(0); if (yytrial) break; $$ = V(OrvSpecialNamesCollector.Finish()); ]
+        ;
+
+special_names_clauses
+        : /* empty */
+        | special_names_clauses special_names_clause
+        ;
+
+special_names_clause
+        : switch_name switch_is_opt switch_start switch_status_phrases
+                                        { HAND_LIST_ITEM(OrvSpecialNamesCollector, 1, SNX_FUNC_SWITCH_LIST, OrvSubClauseCollector.Finish()); }
+        | device_name device_target     { OrvGramDeviceClause(POSITION_STEP(OrvGramDeviceClauseNode(&$1, &$2))); }
+        | RW_ALPHABET alphabet_name_def is_opt alphabet_definition
+                                        { HAND_LIST_ITEM(OrvSpecialNamesCollector, 2, SNX_ALPHABET_LIST, OrvGramNode(SNX_ALPHABET, N($2), N($4))); }
+        | RW_SYMBOLIC characters_opt symbolic_char_defs is_are_opt symbolic_char_values symbolic_chars_in_opt
+                                        { HAND_LIST_ITEM(OrvSpecialNamesCollector, 3, SNX_SYMB_CHARS_LIST, OrvGramNode(SNX_SYMB_CHARS, N($3), N($5), N($6))); }
+        | RW_SYMBOLIC RW_CONSTANT symbolic_constant_defs
+                                        { HAND_LIST_ITEM(OrvSpecialNamesCollector, 12, SNX_SYMBOLIC_CONSTANT_LIST, OrvGramNode(SNX_SYMBOLIC_CONSTANT, N($3))); }
+        | RW_CLASS class_name_def is_opt alphabet_ranges
+                                        { HAND_LIST_ITEM(OrvSpecialNamesCollector, 4, SNX_CLASS_LIST, OrvGramNode(SNX_CLASS, N($2), N($4))); }
+        | RW_CURRENCY sign_opt is_opt literal
+                                        { HAND_CLAUSE(OrvSpecialNamesCollector, 5, OrvGramCheckCurrencySign(POSITION_STEP(OrvGramNode(SNX_CURRENCY_SIGN, N($4))))); }
+        | RW_DECIMAL_POINT is_opt RW_COMMA
+                                        [ OrvGramDecimalPointComma(); if (yytrial) break; HAND_CLAUSE(OrvSpecialNamesCollector, 6, OrvGramNode(SNX_DECIMAL_POINT)); ]
+        | RW_NUMERIC RW_SIGN is_opt RW_TRAILING RW_SEPARATE
+                                        { HAND_CLAUSE(OrvSpecialNamesCollector, 7, OrvGramNode(SNX_NUMERIC_SIGN_IS_TS)); OrvGramNumericSignTrailingSeparate(); }
+        | RW_CALL_CONVENTION integer is_opt mnemonic_name_def
+                                        { HAND_LIST_ITEM(OrvSpecialNamesCollector, 9, SNX_CALL_CONV_LIST, OrvGramNode(SNX_CALL_CONVENTION, N($2), N($4))); }
+        | RW_CURSOR is_opt qualified_name
+                                        { HAND_CLAUSE(OrvSpecialNamesCollector, 10, OrvGramNode(SNX_CURSOR, N($3))); }
+        | RW_CRT RW_STATUS is_opt qualified_name
+                                        { HAND_CLAUSE(OrvSpecialNamesCollector, 11, OrvGramNode(SNX_CRT_STATUS, N($4))); }
+        | copy_marker                   { HAND_CLAUSE(OrvSpecialNamesCollector, 13, N($1)); }
+        | error                         [ OrvGramResetSwitches(ORV_SWITCHES_SPECIAL_NAMES); if (yytrial) break; HAND_CLAUSE(OrvSpecialNamesCollector, 13, OrvGramErrorNode()); ]
+        ;
+
+/* A switch clause: its ON and OFF phrases are gathered by the sub-clause
+   collector while the SPECIAL-NAMES collector is busy. */
+switch_start
+        : /* empty */                   { $$ = V(OrvGramStartSwitch(&$-1, &$0)); }
+        ;
+
+switch_is_opt
+        : /* empty */                   { $$ = 0; }
+        | is_opt mnemonic_name_def      { $$ = V(OrvGramNode(SNX_IS, N($2))); }
+        ;
+
+switch_status_phrases
+        : /* empty */
+        | switch_status_phrases switch_status_phrase
+        ;
+
+switch_status_phrase
+        : RW_ON status_opt is_opt condition_name_def
+                                        { HAND_CLAUSE(OrvSubClauseCollector, 2, OrvGramNode(SNX_ON_STATUS, N($4))); }
+        | RW_OFF status_opt is_opt condition_name_def
+                                        { HAND_CLAUSE(OrvSubClauseCollector, 3, OrvGramNode(SNX_OFF_STATUS, N($4))); }
+        ;
+
+switch_name
+        : RW_SWITCH_0                   { $$ = V(OrvGramNode(SW_SWITCH_0)); }
+        | RW_SWITCH_1                   { $$ = V(OrvGramNode(SW_SWITCH_1)); }
+        | RW_SWITCH_2                   { $$ = V(OrvGramNode(SW_SWITCH_2)); }
+        | RW_SWITCH_3                   { $$ = V(OrvGramNode(SW_SWITCH_3)); }
+        | RW_SWITCH_4                   { $$ = V(OrvGramNode(SW_SWITCH_4)); }
+        | RW_SWITCH_5                   { $$ = V(OrvGramNode(SW_SWITCH_5)); }
+        | RW_SWITCH_6                   { $$ = V(OrvGramNode(SW_SWITCH_6)); }
+        | RW_SWITCH_7                   { $$ = V(OrvGramNode(SW_SWITCH_7)); }
+        | RW_SWITCH_8                   { $$ = V(OrvGramNode(SW_SWITCH_8)); }
+        | RW_UPSI_0                     { $$ = V(OrvGramNode(SW_UPSI_0)); }
+        | RW_UPSI_1                     { $$ = V(OrvGramNode(SW_UPSI_1)); }
+        | RW_UPSI_2                     { $$ = V(OrvGramNode(SW_UPSI_2)); }
+        | RW_UPSI_3                     { $$ = V(OrvGramNode(SW_UPSI_3)); }
+        | RW_UPSI_4                     { $$ = V(OrvGramNode(SW_UPSI_4)); }
+        | RW_UPSI_5                     { $$ = V(OrvGramNode(SW_UPSI_5)); }
+        | RW_UPSI_6                     { $$ = V(OrvGramNode(SW_UPSI_6)); }
+        | RW_UPSI_7                     { $$ = V(OrvGramNode(SW_UPSI_7)); }
+        | RW_SWITCH TK_NONNUM_LIT       { $$ = V(OrvGramNode(SW_SWITCH, N($2))); }
+        | RW_SWITCH TK_INT_NUM_LIT      { $$ = V(OrvGramNumberedSwitch(&$2, POSITION_OF($2))); }
+        ;
+
+device_name
+        : RW_TAB                        { $$ = V(OrvGramNode(IOF_TAB)); }
+        | RW_PRINTER                    { $$ = V(OrvGramNode(IOF_PRINTER)); }
+        | RW_FORMFEED                   { $$ = V(OrvGramNode(IOF_FORMFEED)); }
+        | RW_CRT                        { $$ = V(OrvGramNode(IOF_CRT)); }
+        | RW_CRT_UNDER                  { $$ = V(OrvGramNode(IOF_CRT_UNDER)); }
+        | RW_CONSOLE                    { $$ = V(OrvGramNode(IOF_CONSOLE)); }
+        | RW_COMMAND_LINE               { $$ = V(OrvGramNode(IOF_COMMAND_LINE)); }
+        | RW_ARGUMENT_NUMBER            { $$ = V(OrvGramNode(IOF_ARG_NUMBER)); }
+        | RW_ARGUMENT_VALUE             { $$ = V(OrvGramNode(IOF_ARG_VALUE)); }
+        | RW_ENVIRONMENT_NAME           { $$ = V(OrvGramNode(IOF_ENV_NAME)); }
+        | RW_ENVIRONMENT_VALUE          { $$ = V(OrvGramNode(IOF_ENV_VALUE)); }
+        | RW_SYSIN                      { $$ = V(OrvGramNode(IOF_SYSIN)); }
+        | RW_SYSIPT                     { $$ = V(OrvGramNode(IOF_SYSIN)); }
+        | RW_SYSOUT                     { $$ = V(OrvGramNode(IOF_SYSOUT)); }
+        | RW_SYSLIST                    { $$ = V(OrvGramNode(IOF_SYSOUT)); }
+        | RW_SYSLST                     { $$ = V(OrvGramNode(IOF_SYSOUT)); }
+        | RW_SYSPCH                     { $$ = V(OrvGramNode(IOF_SYSPUNCH)); }
+        | RW_SYSPUNCH                   { $$ = V(OrvGramNode(IOF_SYSPUNCH)); }
+        | RW_C01                        { $$ = V(OrvGramNode(IOF_C01)); }
+        | RW_C02                        { $$ = V(OrvGramNode(IOF_C02)); }
+        | RW_C03                        { $$ = V(OrvGramNode(IOF_C03)); }
+        | RW_C04                        { $$ = V(OrvGramNode(IOF_C04)); }
+        | RW_C05                        { $$ = V(OrvGramNode(IOF_C05)); }
+        | RW_C06                        { $$ = V(OrvGramNode(IOF_C06)); }
+        | RW_C07                        { $$ = V(OrvGramNode(IOF_C07)); }
+        | RW_C08                        { $$ = V(OrvGramNode(IOF_C08)); }
+        | RW_C09                        { $$ = V(OrvGramNode(IOF_C09)); }
+        | RW_C10                        { $$ = V(OrvGramNode(IOF_C010)); }
+        | RW_C11                        { $$ = V(OrvGramNode(IOF_C011)); }
+        | RW_C12                        { $$ = V(OrvGramNode(IOF_C012)); }
+        | RW_CSP                        { $$ = V(OrvGramNode(IOF_CSP)); }
+        | RW_S01                        { $$ = V(OrvGramNode(IOF_S01)); }
+        | RW_S02                        { $$ = V(OrvGramNode(IOF_S02)); }
+        | RW_S03                        { $$ = V(OrvGramNode(IOF_S03)); }
+        | RW_S04                        { $$ = V(OrvGramNode(IOF_S04)); }
+        | RW_S05                        { $$ = V(OrvGramNode(IOF_S05)); }
+        ;
+
+device_target
+        : is_opt mnemonic_name_def      { $$ = V(OrvGramNode(SNX_IS, N($2))); }
+        | is_opt RW_CRT                 { $$ = V(OrvGramNode(IOF_CRT)); }
+        ;
+
+alphabet_definition
+        : RW_STANDARD_1                 { $$ = V(OrvGramNode(SNX_STANDARD_1)); }
+        | RW_ASCII                      { $$ = V(OrvGramNode(SNX_STANDARD_1)); }
+        | RW_STANDARD_2                 { $$ = V(OrvGramNode(SNX_STANDARD_2)); }
+        | RW_NATIVE                     { $$ = V(OrvGramNode(SNX_NATIVE)); }
+        | RW_EBCDIC                     { $$ = V(OrvGramNode(SNX_EBCDIC)); }
+        | alphabet_ranges               { $$ = $1; }
+        ;
+
+alphabet_ranges
+        : alphabet_range                { $$ = V(OrvListExpr(SNX_ALPHA_RANGE_LIST, N($1), nullptr)); }
+        | alphabet_ranges alphabet_range
+                                        { $$ = V(OrvListExpr(SNX_ALPHA_RANGE_LIST, N($1), N($2))); }
+        ;
+
+alphabet_range
+        : literal                       { $$ = V(OrvGramNode(EX_ALPH_LITER_RANGE, N($1), nullptr)); }
+        | literal thru_word literal     { $$ = V(OrvGramNode(EX_ALPH_LITER_RANGE, N($1), N($3))); }
+        | alphabet_also_list            { $$ = $1; }
+        ;
+
+alphabet_also_list
+        : literal RW_ALSO literal       { $$ = V(OrvListExpr(EX_ALPH_ALSO_LIST, N($1), N($3))); }
+        | alphabet_also_list RW_ALSO literal
+                                        { $$ = V(OrvListExpr(EX_ALPH_ALSO_LIST, N($1), N($3))); }
+        ;
+
+symbolic_char_defs
+        : symbolic_char_def             { $$ = V(OrvListExpr(EX_LIST, N($1), nullptr)); }
+        | symbolic_char_defs symbolic_char_def
+                                        { $$ = V(OrvListExpr(EX_LIST, N($1), N($2))); }
+        ;
+
+symbolic_char_values
+        : integer                       { $$ = V(OrvListExpr(EX_LIST, N($1), nullptr)); }
+        | symbolic_char_values integer  { $$ = V(OrvListExpr(EX_LIST, N($1), N($2))); }
+        ;
+
+symbolic_chars_in_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_IN alphabet_name_use       { $$ = V(OrvGramNode(SNX_SYMB_CHARS_IN, N($2))); }
+        ;
+
+symbolic_constant_defs
+        : symbolic_constant_def         { $$ = V(OrvListExpr(SNX_SYMB_CONST_LIST, N($1), nullptr)); }
+        | symbolic_constant_defs symbolic_constant_def
+                                        { $$ = V(OrvListExpr(SNX_SYMB_CONST_LIST, N($1), N($2))); }
+        ;
+
+symbolic_constant_def
+        : symbolic_constant_name is_opt literal
+                                        { $$ = V(OrvGramNode(SNX_SYMB_CONST, N($1), N($3))); }
+        ;
+
+/* Definitions of the names that SPECIAL-NAMES declares. */
+mnemonic_name_def
+        : TK_USER_DEFD_WORD             { $$ = V(OrvGramDefine(N($1), SYMCAT_MNEMONIC_NAME)); }
+        ;
+
+condition_name_def
+        : TK_USER_DEFD_WORD             { $$ = V(OrvGramDefine(N($1), SYMCAT_SWITCH_COND_NAME)); }
+        ;
+
+alphabet_name_def
+        : TK_USER_DEFD_WORD             { $$ = V(OrvGramDefine(N($1), SYMCAT_ALPHABET_NAME)); }
+        ;
+
+symbolic_char_def
+        : TK_USER_DEFD_WORD             { $$ = V(OrvGramDefine(N($1), SYMCAT_SYMBOLIC_CHAR)); }
+        ;
+
+class_name_def
+        : TK_USER_DEFD_WORD             { $$ = V(OrvGramDefine(N($1), SYMCAT_CLASS_NAME)); }
+        ;
+
+symbolic_constant_name
+        : TK_USER_DEFD_WORD             { $$ = V(OrvGramDefine(N($1), SYMCAT_SYMBOLIC_CONSTANT)); }
+        ;
+
+/* Uses of those names elsewhere in the grammar. */
+mnemonic_name_use
+        : TK_USER_DEFD_WORD             { $$ = V(OrvGramNameUse(N($1), SYMCAT_MNEMONIC_NAME, POSITION_OF($1))); }
+        ;
+
+alphabet_name_use
+        : TK_USER_DEFD_WORD             { $$ = V(OrvGramNameUse(N($1), SYMCAT_ALPHABET_NAME, POSITION_OF($1))); }
+        ;
+
+symbolic_char_use
+        : UW_SYMBOLIC_CHAR              { $$ = V(OrvGramNameUse(N($1), SYMCAT_SYMBOLIC_CHAR, POSITION_OF($1))); }
+        ;
+
+symbolic_constant_use
+        : UW_SYMBOLIC_CONSTANT          { $$ = V(OrvGramNameUse(N($1), SYMCAT_SYMBOLIC_CONSTANT, POSITION_OF($1))); }
+        ;
+
+class_name_use
+        : TK_USER_DEFD_WORD             { $$ = V(OrvGramNameUse(N($1), SYMCAT_CLASS_NAME, POSITION_OF($1))); }
+        ;
+
+/* REPOSITORY */
+repository
+        : RW_REPOSITORY SEP_DOT repository_specifiers SEP_DOT
+                                        { $$ = V(OrvGramNode(PARA_REPOSITORY, N($3))); }
+        ;
+
+repository_specifiers
+        : repository_specifier          { $$ = V(OrvListExpr(EX_LIST, N($1), nullptr)); }
+        | repository_specifiers repository_specifier
+                                        { $$ = V(OrvListExpr(EX_LIST, N($1), N($2))); }
+        ;
+
+repository_specifier
+        : RW_CLASS class_name_def as_literal_opt
+                                        { $$ = V(OrvGramNode(EX_SPECIFIER_CLASS, N($2), N($3))); }
+        | RW_PROPERTY class_name_def as_literal_opt
+                                        { $$ = V(OrvGramNode(EX_SPECIFIER_PROPERTY, N($2), N($3))); }
+        ;
+
+as_literal_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_AS literal                 { $$ = V(OrvGramNode(EX_AS, N($2))); }
+        ;
+
+/* ===================================================================== */
+/* INPUT-OUTPUT SECTION                                                   */
+/* ===================================================================== */
+
+input_output_section
+        : io_header_opt file_control_paragraph io_control_paragraph
+                                        { $$ = V(OrvGramOptionalFrame(SECTION_INPUT_OUTPUT, &$1, 3)); }
+        ;
+
+io_header_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_INPUT_OUTPUT_SECTION SEP_DOT
+                                        { $$ = V(OrvGramNode(SECTION_INPUT_OUTPUT_HEADER)); }
+        ;
+
+/* FILE-CONTROL: SELECT entries, COPY markers and errors.  A COPY marker or
+   an error after the entries stays among them. */
+file_control_paragraph
+        : file_control_header_opt file_control_entries_opt
+                                        { $$ = V(OrvGramOptionalFrame(PARA_FILE_CONTROL, &$1, 2)); }
+        ;
+
+file_control_header_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_FILE_CONTROL SEP_DOT       { $$ = V(OrvGramNode(PARA_FILE_CONTROL_HEADER)); }
+        ;
+
+file_control_entries_opt
+        : /* empty */ %prec PRTY_LOW    { $$ = V(OrvGramNullNode()); }
+        | file_control_entries %prec PRTY_LOW
+                                        { $$ = $1; }
+        ;
+
+file_control_entries
+        : file_control_entry            { $$ = V(OrvListExpr(DECL_FC_ENTRY_LIST, N($1), nullptr)); }
+        | file_control_entries file_control_entry
+                                        { $$ = V(OrvListExpr(DECL_FC_ENTRY_LIST, N($1), N($2))); }
+        ;
+
+file_control_entry
+        : RW_SELECT optional_phrase_opt file_name_use select_start select_clauses SEP_DOT
+                                        { $$ = V(OrvFileControlCollector.Finish()); }
+        | copy_marker                   { $$ = $1; }
+        | error                         [ OrvGramResetSwitches(ORV_SWITCHES_DATA); if (yytrial) break; $$ = V(OrvGramErrorNode()); ]
+        ;
+
+select_start
+        : /* empty */                   { $$ = V(OrvGramStartFileControl(N($-1), N($0))); }
+        ;
+
+optional_phrase_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_OPTIONAL                   { $$ = V(OrvGramNode(FCX_OPTIONAL)); }
+        | RW_NOT RW_OPTIONAL            { $$ = V(OrvGramNode(FCX_NOT_OPTIONAL)); }
+        ;
+
+select_clauses
+        : select_clause
+        | select_clauses select_clause
+        ;
+
+select_clause
+        : assign_clause                 { HAND_CLAUSE(OrvFileControlCollector, 2, N($1)); }
+        | organization_clause           { HAND_CLAUSE(OrvFileControlCollector, 3, N($1)); }
+        | RW_ACCESS mode_opt is_opt access_mode
+                                        { HAND_CLAUSE(OrvFileControlCollector, 4, OrvGramNode(FCX_ACCESS_MODE, N($4))); }
+        | RW_RELATIVE key_opt is_opt qualified_name
+                                        { HAND_CLAUSE(OrvFileControlCollector, 5, OrvGramNode(FCX_RELATIVE_KEY, N($4))); }
+        | RW_RECORD key_opt is_opt record_key
+                                        { HAND_CLAUSE(OrvFileControlCollector, 6, OrvGramNode(FCX_RECORD_KEY, N($4))); }
+        | alternate_key_clause          { HAND_LIST_ITEM(OrvFileControlCollector, 7, FCX_ALTERNATE_RECORD_KEY_LIST, N($1)); }
+        | file_opt RW_STATUS is_opt qualified_name second_status_opt
+                                        { HAND_CLAUSE(OrvFileControlCollector, 8, OrvGramNode(FCX_FILE_STATUS, N($4), N($5))); }
+        | RW_SORT RW_STATUS is_opt qualified_name
+                                        { HAND_CLAUSE(OrvFileControlCollector, 8, OrvGramNode(FCX_FILE_STATUS, N($4))); }
+        | RW_LOCK mode_opt is_opt lock_descriptor
+                                        { HAND_CLAUSE(OrvFileControlCollector, 9, OrvGramNode(FCX_LOCK_MODE_IS, N($4))); }
+        | RW_LOCKING is_opt lock_mode   { HAND_CLAUSE(OrvFileControlCollector, 9, OrvGramNode(FCX_LOCK_MODE_IS, OrvGramNode(FCX_LOCK_MODE_WITH, N($3)))); }
+        | RW_PASSWORD is_opt qualified_name
+                                        { HAND_CLAUSE(OrvFileControlCollector, 10, OrvGramNode(FCX_PASSWORD, N($3))); }
+        | RW_PADDING character_opt is_opt operand
+                                        { HAND_CLAUSE(OrvFileControlCollector, 11, OrvGramNode(FCX_PADDING_CHAR, N($4))); }
+        | RW_RECORD RW_DELIMITER is_opt record_delimiter
+                                        { HAND_CLAUSE(OrvFileControlCollector, 12, OrvGramNode(FCX_REC_DELIMITER, N($4))); }
+        | RW_RESERVE reserve_count reserve_areas_opt
+                                        { HAND_CLAUSE(OrvFileControlCollector, 13, OrvGramNode(FCX_RESERVE, N($2))); }
+        | copy_marker                   { HAND_CLAUSE(OrvFileControlCollector, 17, N($1)); }
+        | error                         [ OrvGramResetSwitches(ORV_SWITCHES_DATA); if (yytrial) break; HAND_CLAUSE(OrvFileControlCollector, 17, OrvGramErrorNode()); ]
+        ;
+
+/* ASSIGN commits a trial parse: DISK followed by FILE is first tried as
+   the device DISK FILE, then as the device DISK before a FILE STATUS
+   clause. */
+assign_clause
+        : RW_ASSIGN to_opt assign_target
+                                        [ YYVALID; $$ = V(OrvGramNode(FCX_ASSIGN, N($3))); ]
+        ;
+
+assign_target
+        : assign_modifier file_device assign_names
+                                        { $$ = V(OrvGramNode(FCX_DEVICE, N($1), N($2), N($3))); }
+        | assign_modifier unit_device assign_names_opt
+                                        { $$ = V(OrvGramNode(FCX_DEVICE, N($1), N($2), N($3))); }
+        ;
+
+assign_modifier
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_EXTERNAL                   { $$ = V(OrvGramNode(FCX_EXTERNAL)); }
+        | RW_DYNAMIC                    { $$ = V(OrvGramNode(FCX_DYNAMIC)); }
+        ;
+
+file_device
+        : /* empty */                   { $$ = V(OrvGramNode(DEV_DISK_FILE)); }
+        | RW_DISK RW_FILE               { $$ = V(OrvGramNode(DEV_DISK_FILE)); }
+        | RW_FILE                       { $$ = V(OrvGramNode(DEV_DISK_FILE)); }
+        | RW_DISK RW_FROM               { $$ = V(OrvGramNode(DEV_DISK_FROM_FILE)); }
+        | RW_LINE RW_ADVANCING file_opt { $$ = V(OrvGramNode(DEV_LINE_ADVANCING)); }
+        | multiple_opt RW_REEL file_opt { $$ = V(OrvGramNode(DEV_MULTIPLE_REEL)); }
+        | multiple_opt RW_UNIT file_opt { $$ = V(OrvGramNode(DEV_MULTIPLE_UNIT)); }
+        | RW_INPUT                      { $$ = V(OrvGramNode(DEV_INPUT)); }
+        | RW_INPUT_OUTPUT               { $$ = V(OrvGramNode(DEV_INPUT_OUTPUT)); }
+        | RW_OUTPUT                     { $$ = V(OrvGramNode(DEV_OUTPUT)); }
+        | RW_PRINT                      { $$ = V(OrvGramNode(DEV_PRINT)); }
+        | RW_RANDOM                     { $$ = V(OrvGramNode(DEV_RANDOM)); }
+        ;
+
+unit_device
+        : RW_DISK                       { $$ = V(OrvGramNode(DEV_DISK)); }
+        | RW_DISC                       { $$ = V(OrvGramNode(DEV_DISK)); }
+        | RW_KEYBOARD                   { $$ = V(OrvGramNode(DEV_KEYBOARD)); }
+        | RW_DISPLAY                    { $$ = V(OrvGramNode(DEV_DISPLAY)); }
+        | RW_PRINTER                    { $$ = V(OrvGramNode(DEV_PRINTER)); }
+        | RW_PRINTER_1                  { $$ = V(OrvGramNode(DEV_PRINTER_1)); }
+        ;
+
+assign_names_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | assign_names                  { $$ = $1; }
+        ;
+
+assign_names
+        : assign_name                   { $$ = V(OrvListExpr(EX_LIST, N($1), nullptr)); }
+        | assign_names assign_name      { $$ = V(OrvListExpr(EX_LIST, N($1), N($2))); }
+        ;
+
+assign_name
+        : qualified_name                { $$ = $1; }
+        | TK_NONNUM_LIT                 { $$ = $1; }
+        ;
+
+organization_clause
+        : organization_opt organization_kind
+                                        { $$ = V(OrvGramNode(FCX_ORGANIZATION, N($2))); }
+        | RW_ORGANIZATION is_opt RW_RELATIVE
+                                        { $$ = V(OrvGramNode(FCX_ORGANIZATION, OrvGramNode(FCX_ORG_RELATIVE))); }
+        | RW_ORGANIZATION is_opt RW_RECORD RW_SEQUENTIAL
+                                        { $$ = V(OrvGramNode(FCX_ORGANIZATION, OrvGramNode(FCX_ORG_RECORD_SEQUENTIAL))); }
+        ;
+
+organization_opt
+        : /* empty */
+        | RW_ORGANIZATION is_opt
+        ;
+
+organization_kind
+        : RW_SEQUENTIAL                 { $$ = V(OrvGramNode(FCX_ORG_SEQUENTIAL)); }
+        | RW_LINE RW_SEQUENTIAL         { $$ = V(OrvGramNode(FCX_ORG_LINE_SEQUENTIAL)); }
+        | RW_INDEXED                    { $$ = V(OrvGramNode(FCX_ORG_INDEXED)); }
+        | RW_BINARY RW_SEQUENTIAL       { $$ = V(OrvGramNode(FCX_ORG_BINARY_SEQUENTIAL)); }
+        ;
+
+access_mode
+        : RW_SEQUENTIAL                 { $$ = V(OrvGramNode(FCX_AM_SEQUENTIAL)); }
+        | RW_RANDOM                     { $$ = V(OrvGramNode(FCX_AM_RANDOM)); }
+        | RW_DYNAMIC                    { $$ = V(OrvGramNode(FCX_AM_DYNAMIC)); }
+        ;
+
+second_status_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | qualified_name                { $$ = $1; }
+        ;
+
+/* Record keys: data names, or a split key over components. */
+record_key
+        : record_key_components         { $$ = V(OrvGramNode(FCX_COMP_REC_KEY, N($1))); }
+        | split_key_name OP_EQ split_key_components split_key_occurs_opt
+                                        { $$ = V(OrvGramNode(FCX_SPLIT_REC_KEY, N($1), N($3), N($4))); }
+        | split_key_name OP_EQ qualified_name RW_ALSO split_key_components
+                                        { $$ = V(OrvGramNode(FCX_SPLIT_REC_KEY, N($1), OrvGramSplitKeyAlso(N($3), N($5)))); }
+        ;
+
+record_key_components
+        : qualified_name                { $$ = V(OrvListExpr(FCX_REC_KEY_COMP_LIST, N($1), nullptr)); }
+        | record_key_components qualified_name
+                                        { $$ = V(OrvListExpr(FCX_REC_KEY_COMP_LIST, N($1), N($2))); }
+        ;
+
+split_key_name
+        : TK_USER_DEFD_WORD             { $$ = V(OrvGramDefine(N($1), SYMCAT_SPLIT_KEY_NAME, 1)); }
+        ;
+
+/* "A + B C" is one flat list; the "+" stays with it. */
+split_key_components
+        : split_key_names               { $$ = $1; }
+        | qualified_name OP_PLUS split_key_names
+                                        { $$ = V(OrvListExpr(SPLIT_KEY_COMP_LIST, N($1), N($3))); }
+        ;
+
+split_key_names
+        : qualified_name                { $$ = V(OrvListExpr(SPLIT_KEY_COMP_LIST, N($1), nullptr)); }
+        | split_key_names qualified_name
+                                        { $$ = V(OrvListExpr(SPLIT_KEY_COMP_LIST, N($1), N($2))); }
+        ;
+
+split_key_occurs_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_OCCURS integer RW_TIMES    { $$ = V(OrvGramNode(SPLIT_KEY_OCCURS, N($2))); }
+        ;
+
+/* ALTERNATE RECORD KEY: its phrases are gathered by the sub-clause
+   collector while the file-control collector holds the entry. */
+alternate_key_clause
+        : RW_ALTERNATE record_opt key_opt is_opt record_key alternate_key_start alternate_key_phrases
+                                        { $$ = V(OrvSubClauseCollector.Finish()); }
+        ;
+
+alternate_key_start
+        : /* empty */                   { $$ = V(OrvGramStartAlternateKey(N($0))); }
+        ;
+
+alternate_key_phrases
+        : /* empty */
+        | alternate_key_phrases alternate_key_phrase
+        ;
+
+alternate_key_phrase
+        : RW_ORDER by_opt RW_ALPHABETIC_UPPER
+                                        { HAND_CLAUSE(OrvSubClauseCollector, 1, OrvGramNode(FCX_ALTKEY_ORDERBY_ALPHAUPPER)); }
+        | RW_SUPPRESS RW_WHEN literal   { HAND_CLAUSE(OrvSubClauseCollector, 2, OrvGramNode(FCX_ALTKEY_SUPPRESS_WHEN, N($3))); }
+        | values_opt are_opt ascending_descending
+                                        { HAND_CLAUSE(OrvSubClauseCollector, 3, OrvGramNode(FCX_ALTKEY_VALUES_ARE, N($3))); }
+        | with_opt RW_DUPLICATES        { HAND_CLAUSE(OrvSubClauseCollector, 4, OrvGramNode(FCX_ALTKEY_WITH_DUPLICATES)); }
+        ;
+
+ascending_descending
+        : RW_ASCENDING                  { $$ = V(OrvGramNode(EX_ASCENDING)); }
+        | RW_DESCENDING                 { $$ = V(OrvGramNode(EX_DESCENDING)); }
+        ;
+
+lock_descriptor
+        : lock_mode lock_with_opt       { $$ = V(OrvGramNode(FCX_LOCK_MODE_WITH, N($1), N($2))); }
+        ;
+
+lock_mode
+        : RW_MANUAL                     { $$ = V(OrvGramNode(FCX_MANUAL)); }
+        | RW_AUTOMATIC                  { $$ = V(OrvGramNode(FCX_AUTOMATIC)); }
+        | RW_EXCLUSIVE                  { $$ = V(OrvGramNode(FCX_EXCLUSIVE)); }
+        ;
+
+lock_with_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_WITH RW_LOCK RW_ON record_records
+                                        { $$ = V(OrvGramNode(FCX_LOCK_ON_RECORD)); }
+        | RW_WITH RW_LOCK RW_ON RW_MULTIPLE record_records
+                                        { $$ = V(OrvGramNode(FCX_LOCK_ON_MULT_RECS)); }
+        | RW_WITH RW_ROLLBACK           { $$ = V(OrvGramNode(FCX_ROLLBACK)); }
+        ;
+
+record_delimiter
+        : RW_STANDARD_1                 { $$ = V(OrvGramNode(FCX_STANDARD_1)); }
+        | literal                       { $$ = $1; }
+        ;
+
+reserve_count
+        : integer                       { $$ = $1; }
+        | RW_NO                         { $$ = V(OrvGramNode(EX_NO)); }
+        ;
+
+/* RESERVE n ALTERNATE is read as RESERVE n ALTERNATE AREAS, not as the
+   start of an ALTERNATE RECORD KEY clause. */
+reserve_areas_opt
+        : /* empty */ %prec PRTY_LOW
+        | area_word
+        | RW_ALTERNATE area_word
+        ;
+
+area_word
+        : RW_AREA
+        | RW_AREAS
+        ;
+
+/* I-O-CONTROL: its clauses, each with an optional ".", in a STMT_LIST. */
+io_control_paragraph
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_I_O_CONTROL SEP_DOT io_control_start io_control_clauses_opt
+                                        { $$ = V(OrvGramFillSlots(N($3), N($4))); }
+        ;
+
+io_control_start
+        : /* empty */                   { $$ = V(OrvGramNode(PARA_I_O_CONTROL)); }
+        ;
+
+io_control_clauses_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | io_control_clauses            { $$ = $1; }
+        ;
+
+io_control_clauses
+        : io_control_clause dot_opt     { $$ = V(OrvListExpr(STMT_LIST, N($1), nullptr)); }
+        | io_control_clauses io_control_clause dot_opt
+                                        { $$ = V(OrvListExpr(STMT_LIST, N($1), N($2))); }
+        ;
+
+io_control_clause
+        : RW_RERUN rerun_on_opt every_opt rerun_condition
+                                        { $$ = V(OrvGramNode(IOCX_RERUN, N($2), N($4))); }
+        | RW_SAME same_area_kind area_opt for_opt file_name_uses
+                                        { $$ = V(OrvGramNode(IOCX_SAME_AREA, N($2), N($5))); }
+        | RW_MULTIPLE RW_FILE tape_opt contains_opt file_positions
+                                        { $$ = V(OrvGramNode(IOCX_MULTIPLE_FILE, N($5))); }
+        | RW_APPLY apply_kind on_opt file_name_uses
+                                        { $$ = V(OrvGramNode(IOCX_APPLY, N($2), N($4))); }
+        ;
+
+rerun_on_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_ON file_name_use           { $$ = V(OrvGramNode(IOCX_RERUN_ON, N($2))); }
+        ;
+
+rerun_condition
+        : RW_END of_opt reel_unit of_opt file_name_use
+                                        { $$ = V(OrvGramNode(IOCX_END_OF, N($3), N($5))); }
+        | integer RW_RECORDS of_opt file_name_use
+                                        { $$ = V(OrvGramNode(IOCX_RECORDS_OF, N($1), N($4))); }
+        | integer RW_CLOCK_UNITS        { $$ = V(OrvGramNode(IOCX_CLOCK_UNITS, N($1))); }
+        | TK_USER_DEFD_WORD             { $$ = V(OrvGramNameUse(N($1), SYMCAT_DATA_NAME, POSITION_OF($1))); }
+        ;
+
+reel_unit
+        : RW_REEL                       { $$ = V(OrvGramNode(IOCX_REEL)); }
+        | RW_UNIT                       { $$ = V(OrvGramNode(IOCX_UNIT)); }
+        ;
+
+same_area_kind
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_RECORD                     { $$ = V(OrvGramNode(IOCX_RECORD)); }
+        | RW_SORT                       { $$ = V(OrvGramNode(IOCX_SORT)); }
+        | RW_SORT_MERGE                 { $$ = V(OrvGramNode(IOCX_SORT_MERGE)); }
+        ;
+
+file_positions
+        : file_position                 { $$ = V(OrvListExpr(EX_LIST, N($1), nullptr)); }
+        | file_positions file_position  { $$ = V(OrvListExpr(EX_LIST, N($1), N($2))); }
+        ;
+
+file_position
+        : file_name_use position_opt    { $$ = V(OrvGramNode(IOCX_FILE_POSN, N($1), N($2))); }
+        ;
+
+position_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_POSITION integer           { $$ = V(OrvGramNode(IOCX_POSITION, N($2))); }
+        ;
+
+apply_kind
+        : RW_WRITE_ONLY                 { $$ = V(OrvGramNode(IOCX_WRITE_ONLY)); }
+        | RW_CORE_INDEX                 { $$ = V(OrvGramNode(IOCX_CORE_INDEX)); }
+        | RW_RECORD_OVERFLOW            { $$ = V(OrvGramNode(IOCX_RECORD_OVERFLOW)); }
+        | RW_REORG_CRITERIA             { $$ = V(OrvGramNode(IOCX_REORG_CRITERIA)); }
+        ;
+
+file_name_uses
+        : file_name_use                 { $$ = V(OrvListExpr(EX_LIST, N($1), nullptr)); }
+        | file_name_uses file_name_use  { $$ = V(OrvListExpr(EX_LIST, N($1), N($2))); }
+        ;
+
+file_name_use
+        : TK_USER_DEFD_WORD             { $$ = V(OrvGramNameUse(N($1), SYMCAT_FILE_NAME, POSITION_OF($1))); }
+        ;
+
+/* ===================================================================== */
+/* DATA DIVISION                                                          */
+/* ===================================================================== */
+
+data_division
+        : data_header_opt data_division_start schema_section file_section working_storage_section
+          local_storage_section linkage_section communication_section report_section screen_section
+                                        { $$ = V(OrvGramDataDivision(&$1, &$3)); }
+        ;
+
+data_header_opt
+        : /* empty */                   { $$ = V(OrvGramMissingDataHeader()); }
+        | RW_DATA_DIVISION SEP_DOT      { $$ = V(OrvGramNode(DIVISION_DATA_HEADER)); }
+        ;
+
+data_division_start
+        : /* empty */                   { PARSER.inDataDivision = 1; }
+        ;
+
+schema_section
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        ;
+
+/* FILE SECTION: FD and SD entries with their records, and COPY markers.  A
+   COPY marker after a record stays among its entries. */
+file_section
+        : file_section_header_opt file_section_items_opt
+                                        { $$ = V(OrvGramOptionalFrame(SECTION_FILE, &$1, 2)); }
+        ;
+
+file_section_header_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_FILE_SECTION SEP_DOT       { $$ = V(OrvGramNode(SECTION_FILE_HEADER)); }
+        ;
+
+file_section_items_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | file_section_items            { $$ = $1; }
+        ;
+
+file_section_items
+        : file_section_item             { $$ = V(OrvListExpr(DECL_FD_LIST, N($1), nullptr)); }
+        | file_section_items file_section_item
+                                        { $$ = V(OrvListExpr(DECL_FD_LIST, N($1), N($2))); }
+        ;
+
+file_section_item
+        : file_description_entry record_entries
+                                        { $$ = V(OrvGramNode(DECL_FD, N($1), N($2))); }
+        | copy_marker                   { $$ = $1; }
+        ;
+
+file_description_entry
+        : file_level file_name_def file_description_start file_description_clauses SEP_DOT
+                                        { $$ = V(OrvFileDescriptionCollector.Finish()); }
+        ;
+
+file_level
+        : RW_FD                         { $$ = V(OrvGramNode(FDX_LEVEL)); }
+        | RW_SD                         { $$ = V(OrvGramNode(SDX_LEVEL)); }
+        ;
+
+file_name_def
+        : TK_USER_DEFD_WORD             { $$ = V(OrvGramDefine(N($1), SYMCAT_FILE_NAME)); }
+        ;
+
+file_description_start
+        : /* empty */                   { $$ = V(OrvGramStartFileDescription(N($-1), N($0))); }
+        ;
+
+file_description_clauses
+        : /* empty */
+        | file_description_clauses file_description_clause
+        ;
+
+file_description_clause
+        : RW_RECORD contains_opt integer_range characters_opt
+                                        { HAND_CLAUSE(OrvFileDescriptionCollector, 2, OrvGramNode(FDX_RECORD_CONTAINS, N($3), OrvGramNullNode())); }
+        | RW_RECORD is_opt RW_VARYING in_opt size_opt varying_from_opt varying_to_opt characters_opt
+          varying_depending_opt         { HAND_CLAUSE(OrvFileDescriptionCollector, 2, OrvGramNode(FDX_RECORD_VARYING, N($6), N($7), OrvGramNullNode(), N($9))); }
+        | RW_BLOCK contains_opt integer_range block_unit_opt
+                                        { HAND_CLAUSE(OrvFileDescriptionCollector, 9, OrvGramNode(FDX_BLOCK_CONTAINS, N($3), N($4))); }
+        | RW_RECORDING special_words_on mode_opt is_opt recording_mode
+                                        [ OrvGramSpecialWords(0); if (yytrial) break; HAND_CLAUSE(OrvFileDescriptionCollector, 3, OrvGramNode(FDX_REC_MODE, N($5))); ]
+        | RW_LINAGE is_opt operand linage_start lines_opt linage_phrases
+                                        { HAND_CLAUSE(OrvFileDescriptionCollector, 4, OrvGramFinishLinage()); }
+        | RW_CODE_SET is_opt alphabet_name_use code_set_for_opt
+                                        { HAND_CLAUSE(OrvFileDescriptionCollector, 5, OrvGramNode(FDX_CODE_SET, N($3), N($4))); }
+        | RW_REPORT is_opt report_names { HAND_CLAUSE(OrvFileDescriptionCollector, 6, OrvGramNode(FDX_REPORT, N($3))); }
+        | RW_REPORTS are_opt report_names
+                                        { HAND_CLAUSE(OrvFileDescriptionCollector, 6, OrvGramNode(FDX_REPORT, N($3))); }
+        | is_opt RW_EXTERNAL            { HAND_CLAUSE(OrvFileDescriptionCollector, 7, OrvGramNode(DX_EXTERNAL)); }
+        | is_opt RW_GLOBAL              { HAND_CLAUSE(OrvFileDescriptionCollector, 8, OrvGramNode(DX_GLOBAL)); }
+        | RW_DATA record_records is_are_opt data_records_commit data_name_uses
+                                        { HAND_CLAUSE(OrvFileDescriptionCollector, 10, OrvGramNode(FDX_DATA_RECORDS, N($5))); }
+        | RW_LABEL record_records is_are_opt label_records
+                                        { HAND_CLAUSE(OrvFileDescriptionCollector, 11, OrvGramNode(FDX_LABEL_RECORDS, N($4))); }
+        | RW_VALUE RW_OF value_of_start value_of_items
+                                        [ OrvGramValueOfWords(0); if (yytrial) break; HAND_LIST_ITEM(OrvFileDescriptionCollector, 12, FDX_VALUE_OF_LIST, OrvGramNode(FDX_VALUE_OF, N($4))); ]
+        | copy_marker                   { HAND_CLAUSE(OrvFileDescriptionCollector, 13, N($1)); }
+        | error                         [ OrvGramResetSwitches(ORV_SWITCHES_DATA); if (yytrial) break; HAND_CLAUSE(OrvFileDescriptionCollector, 13, OrvGramErrorNode()); ]
+        ;
+
+integer_range
+        : integer                       { $$ = V(OrvGramNode(EX_INT_CONST_RANGE, N($1))); }
+        | integer RW_TO integer         { $$ = V(OrvGramNode(EX_INT_CONST_RANGE, N($1), N($3))); }
+        ;
+
+varying_from_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | integer                       { $$ = V(OrvGramNode(FDX_FROM, N($1))); }
+        | RW_FROM integer               { $$ = V(OrvGramNode(FDX_FROM, N($2))); }
+        ;
+
+varying_to_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_TO integer                 { $$ = V(OrvGramNode(FDX_TO, N($2))); }
+        ;
+
+varying_depending_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_DEPENDING on_opt qualified_name
+                                        { $$ = V(OrvGramNode(EX_DEPENDING_ON, N($3))); }
+        ;
+
+block_unit_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_RECORDS                    { $$ = V(OrvGramNode(FDX_RECORDS)); }
+        | RW_CHARACTERS                 { $$ = V(OrvGramNode(FDX_CHARACTERS)); }
+        ;
+
+/* The recording mode is read with the special reserved words on: the
+   switch is an empty rule right after RECORDING, reduced before the next
+   token is read. */
+special_words_on
+        : /* empty */                   [ OrvGramSpecialWords(1); ]
+        ;
+
+recording_mode
+        : RW_F                          { $$ = V(OrvGramNode(FDX_MODE_FIXED)); }
+        | RW_FIXED                      { $$ = V(OrvGramNode(FDX_MODE_FIXED)); }
+        | RW_V                          { $$ = V(OrvGramNode(FDX_MODE_VARIABLE)); }
+        | RW_VARIABLE                   { $$ = V(OrvGramNode(FDX_MODE_VARIABLE)); }
+        | RW_U                          { $$ = V(OrvGramNode(FDX_MODE_U)); }
+        | RW_S                          { $$ = V(OrvGramNode(FDX_MODE_S)); }
+        ;
+
+/* LINAGE: its phrases are gathered by the entry collector while the
+   file-description collector holds the entry.  LINES right after the
+   value belongs to the clause, not to a TOP or BOTTOM phrase. */
+linage_start
+        : /* empty */                   { $$ = V(OrvGramStartLinage(N($0))); }
+        ;
+
+linage_phrases
+        : /* empty */
+        | linage_phrases linage_phrase
+        ;
+
+linage_phrase
+        : with_opt RW_FOOTING at_opt operand
+                                        { HAND_CLAUSE(OrvEntryCollector, 1, OrvGramNode(FDX_LIN_FOOTING, N($4))); }
+        | lines_opt at_opt RW_TOP operand
+                                        { HAND_CLAUSE(OrvEntryCollector, 2, OrvGramNode(FDX_LIN_TOP, N($4))); }
+        | lines_opt at_opt RW_BOTTOM operand
+                                        { HAND_CLAUSE(OrvEntryCollector, 3, OrvGramNode(FDX_LIN_BOTTOM, N($4))); }
+        ;
+
+code_set_for_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_FOR identifiers            { $$ = V(OrvGramNode(FDX_CODE_SET_FOR, N($2))); }
+        ;
+
+record_records
+        : RW_RECORD
+        | RW_RECORDS
+        ;
+
+/* DATA RECORDS commits a trial parse. */
+data_records_commit
+        : /* empty */                   [ YYVALID; ]
+        ;
+
+data_name_uses
+        : data_name_use                 { $$ = V(OrvListExpr(EX_LIST, N($1), nullptr)); }
+        | data_name_uses data_name_use  { $$ = V(OrvListExpr(EX_LIST, N($1), N($2))); }
+        ;
+
+data_name_use
+        : TK_USER_DEFD_WORD             { $$ = V(OrvGramNameUse(N($1), SYMCAT_DATA_NAME, POSITION_OF($1))); }
+        ;
+
+label_records
+        : RW_STANDARD                   { $$ = V(OrvGramNode(FDX_STANDARD)); }
+        | RW_OMITTED                    { $$ = V(OrvGramNode(FDX_OMITTED)); }
+        | data_name_uses                { $$ = $1; }
+        ;
+
+value_of_start
+        : /* empty */                   [ OrvGramValueOfWords(1); ]
+        ;
+
+value_of_items
+        : value_of_item                 { $$ = V(OrvListExpr(FDX_VALUE_OF_ITEM_LIST, N($1), nullptr)); }
+        | value_of_items value_of_item  { $$ = V(OrvListExpr(FDX_VALUE_OF_ITEM_LIST, N($1), N($2))); }
+        ;
+
+value_of_item
+        : qualified_name is_opt operand { $$ = V(OrvGramNode(FDX_VALUE_OF_ITEM, N($1), N($3))); }
+        | RW_FILE_ID is_opt operand     { $$ = V(OrvGramNode(FDX_VALUE_OF_ITEM, OrvGramNode(FDX_VO_FILE_ID), N($3))); }
+        ;
+
+/* WORKING-STORAGE, LOCAL-STORAGE and LINKAGE SECTIONs. */
+working_storage_section
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_WORKING_STORAGE RW_SECTION SEP_DOT record_entries
+                                        { $$ = V(OrvGramNode(SECTION_WORKING_STORAGE, N($4))); }
+        ;
+
+local_storage_section
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_LOCAL_STORAGE RW_SECTION SEP_DOT record_entries
+                                        { $$ = V(OrvGramNode(SECTION_LOCAL_STORAGE, N($4))); }
+        ;
+
+linkage_section
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_LINKAGE RW_SECTION SEP_DOT record_entries
+                                        { $$ = V(OrvGramNode(SECTION_LINKAGE, N($4))); }
+        ;
+
+/* COMMUNICATION SECTION: the section node and each CD entry exist before
+   the record entries under them are reduced. */
+communication_section
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_COMMUNICATION RW_SECTION SEP_DOT communication_start cd_entries
+                                        { $$ = V(OrvGramFillSlots(N($4), N($5))); }
+        ;
+
+communication_start
+        : /* empty */                   { $$ = V(OrvGramNode(SECTION_COMMUNICATION)); }
+        ;
+
+cd_entries
+        : cd_entry                      { $$ = V(OrvListExpr(DECL_CD_ENTRY_LIST, N($1), nullptr)); }
+        | cd_entries cd_entry           { $$ = V(OrvListExpr(DECL_CD_ENTRY_LIST, N($1), N($2))); }
+        ;
+
+cd_entry
+        : RW_CD cd_name_def for_opt cd_initial_opt cd_io_type cd_description SEP_DOT cd_entry_start record_entries
+                                        { $$ = V(OrvGramFillSlots(N($8), nullptr, nullptr, nullptr, nullptr, N($9))); }
+        ;
+
+cd_entry_start
+        : /* empty */                   { $$ = V(OrvGramNode(DECL_CD_ENTRY, N($-5), N($-3), N($-2), N($-1))); }
+        ;
+
+cd_name_def
+        : TK_USER_DEFD_WORD             { $$ = V(OrvGramDefine(N($1), SYMCAT_CD_NAME)); }
+        ;
+
+cd_initial_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_INITIAL                    { $$ = V(OrvGramNode(EX_CD_INITIAL)); }
+        ;
+
+cd_io_type
+        : RW_INPUT                      { $$ = V(OrvGramNode(EX_CD_INPUT)); }
+        | RW_OUTPUT                     { $$ = V(OrvGramNode(EX_CD_OUTPUT)); }
+        | RW_I_O                        { $$ = V(OrvGramNode(EX_CD_I_O)); }
+        ;
+
+cd_description
+        : cd_clauses                    { $$ = $1; }
+        | cd_data_names                 { $$ = $1; }
+        ;
+
+cd_clauses
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | cd_clauses cd_clause          { $$ = V(OrvGramListAppend(EX_CD_LIST, &$1, N($2))); }
+        ;
+
+/* DESTINATION at the start of a clause is first tried as DESTINATION
+   COUNT or DESTINATION TABLE, then as the queue clause without SYMBOLIC;
+   each of them commits. */
+cd_clause
+        : symbolic_opt cd_queue is_opt entry_name_def
+                                        [ YYVALID; $$ = V(OrvGramNode(EX_CD_QUEUE_IS, N($2), N($4))); ]
+        | RW_MESSAGE RW_DATE is_opt entry_name_def
+                                        { $$ = V(OrvGramNode(EX_CD_MSG_DATE_IS, N($4))); }
+        | RW_MESSAGE RW_TIME is_opt entry_name_def
+                                        { $$ = V(OrvGramNode(EX_CD_MSG_TIME_IS, N($4))); }
+        | RW_TEXT RW_LENGTH is_opt entry_name_def
+                                        { $$ = V(OrvGramNode(EX_CD_TEXT_LENGTH_IS, N($4))); }
+        | RW_END RW_KEY is_opt entry_name_def
+                                        { $$ = V(OrvGramNode(EX_CD_END_KEY_IS, N($4))); }
+        | RW_STATUS RW_KEY is_opt entry_name_def
+                                        { $$ = V(OrvGramNode(EX_CD_STATUS_KEY_IS, N($4))); }
+        | RW_ERROR RW_KEY is_opt entry_name_def
+                                        { $$ = V(OrvGramNode(EX_CD_ERROR_KEY_IS, N($4))); }
+        | message_opt RW_COUNT is_opt entry_name_def
+                                        { $$ = V(OrvGramNode(EX_CD_MSG_COUNT_IS, N($4))); }
+        | RW_DESTINATION RW_COUNT cd_commit is_opt entry_name_def
+                                        { $$ = V(OrvGramNode(EX_CD_DEST_COUNT_IS, N($5))); }
+        | RW_DESTINATION RW_TABLE cd_commit RW_OCCURS integer RW_TIMES indexed_by_opt
+                                        { $$ = V(OrvGramNode(EX_CD_DEST_TABLE_OCCURS, N($5), N($7))); }
+        | error                         [ OrvGramResetSwitches(ORV_SWITCHES_DATA); if (yytrial) break; $$ = V(OrvGramErrorNode()); ]
+        ;
+
+cd_commit
+        : /* empty */                   [ YYVALID; ]
+        ;
+
+cd_queue
+        : RW_QUEUE                      { $$ = V(OrvGramNode(EX_CD_SYMB_QUEUE)); }
+        | RW_SUB_QUEUE_1                { $$ = V(OrvGramNode(EX_CD_SYMB_SUB_QUEUE_1)); }
+        | RW_SUB_QUEUE_2                { $$ = V(OrvGramNode(EX_CD_SYMB_SUB_QUEUE_2)); }
+        | RW_SUB_QUEUE_3                { $$ = V(OrvGramNode(EX_CD_SYMB_SUB_QUEUE_3)); }
+        | RW_SOURCE                     { $$ = V(OrvGramNode(EX_CD_SYMB_SOURCE)); }
+        | RW_DESTINATION                { $$ = V(OrvGramNode(EX_CD_SYMB_DEST)); }
+        | RW_TERMINAL                   { $$ = V(OrvGramNode(EX_CD_SYMB_TERMINAL)); }
+        ;
+
+symbolic_opt
+        : /* empty */
+        | RW_SYMBOLIC
+        ;
+
+message_opt
+        : /* empty */
+        | RW_MESSAGE
+        ;
+
+cd_data_names
+        : cd_data_name                  { $$ = V(OrvListExpr(EX_LIST, N($1), nullptr)); }
+        | cd_data_names cd_data_name    { $$ = V(OrvListExpr(EX_LIST, N($1), N($2))); }
+        ;
+
+cd_data_name
+        : entry_name_def                { $$ = $1; }
+        | RW_FILLER                     { $$ = V(OrvGramNode(EX_FILLER)); }
+        ;
+
+/* ===================================================================== */
+/* Data description entries                                               */
+/* ===================================================================== */
+
+/* The entries of one FD, SD, CD or storage section.  Each entry is nested
+   by its level as it is reduced; the closing reduction hands the records
+   on.  A COPY marker or an error after the entries stays among them. */
+record_entries
+        : record_items %prec PRTY_LOW   { $$ = V(OrvGramRecordEntries()); }
+        ;
+
+record_items
+        : /* empty */
+        | record_items record_item
+        ;
+
+record_item
+        : data_description_entry
+        | SEP_INLINED_COPY              { OrvGramMarkerAmongEntries(POSITION_STEP(N($1)), DECL_DD); }
+        | SEP_UNINLINED_COPY            { OrvGramItemAmongEntries(POSITION_STEP(N($1))); }
+        | error                         [ OrvGramResetSwitches(ORV_SWITCHES_DATA); if (yytrial) break; OrvGramItemAmongEntries(POSITION_STEP(OrvGramErrorNode())); ]
+        ;
+
+data_description_entry
+        : level_number entry_copy_opt data_name_opt data_entry_start data_clauses SEP_DOT
+                                        { OrvGramPlaceEntry(POSITION_STEP(OrvEntryCollector.Finish()), DECL_DD); }
+        ;
+
+data_entry_start
+        : /* empty */                   { $$ = V(OrvGramStartDataEntry(N($-2), N($-1), N($0), POSITION_OF($-2))); }
+        ;
+
+level_number
+        : TK_INT_NUM_LIT                { $$ = $1; }
+        ;
+
+entry_copy_opt
+        : /* empty */ %prec PRTY_LOW    { $$ = 0; }
+        | copy_marker                   { $$ = $1; }
+        ;
+
+data_name_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_FILLER                     { $$ = V(OrvGramNode(EX_FILLER)); }
+        | entry_name_def                { $$ = $1; }
+        ;
+
+/* A data name defined by an entry; a constant name defined again gives a
+   warning and keeps its category. */
+entry_name_def
+        : TK_USER_DEFD_WORD             { $$ = V(OrvGramDefine(N($1), SYMCAT_DATA_NAME, 1)); }
+        | UW_CONSTANT_NAME              { $$ = V(OrvGramConstantNameAgain(N($1))); }
+        ;
+
+data_clauses
+        : /* empty */
+        | data_clauses data_clause
+        ;
+
+data_clause
+        : RW_REDEFINES subject_name     { HAND_CLAUSE(OrvEntryCollector, 3, OrvGramNode(DX_REDEFINES, N($2))); }
+        | RW_RENAMES subject_name renames_thru_opt
+                                        { HAND_CLAUSE(OrvEntryCollector, 12, OrvGramNode(DX_RENAMES, OrvGramNode(EX_RENAMES_THRU, N($2), N($3)))); }
+        | is_opt RW_EXTERNAL            { HAND_CLAUSE(OrvEntryCollector, 10, OrvGramNode(DX_EXTERNAL)); }
+        | is_opt RW_GLOBAL              { HAND_CLAUSE(OrvEntryCollector, 11, OrvGramNode(DX_GLOBAL)); }
+        | picture_string                { HAND_CLAUSE(OrvEntryCollector, 4, OrvGramNode(DX_PICTURE, N($1))); }
+        | usage_opt usage               { HAND_CLAUSE(OrvEntryCollector, 5, OrvGramNode(DX_USAGE, N($2))); }
+        | occurs_clause                 { HAND_CLAUSE(OrvEntryCollector, 13, N($1)); }
+        | sign_clause                   { HAND_CLAUSE(OrvEntryCollector, 8, N($1)); }
+        | sync_word sync_side_opt       { HAND_CLAUSE(OrvEntryCollector, 9, OrvGramNode(DX_SYNCHRONIZED, N($2))); }
+        | justified_words               { HAND_CLAUSE(OrvEntryCollector, 7, OrvGramNode(DX_JUSTIFIED)); }
+        | RW_BLANK when_opt zero_word   { HAND_CLAUSE(OrvEntryCollector, 6, OrvGramNode(DX_BWZ)); }
+        | value_clause                  { HAND_CLAUSE(OrvEntryCollector, 14, N($1)); }
+        | copy_marker                   { HAND_CLAUSE(OrvEntryCollector, 15, N($1)); }
+        | error                         [ OrvGramResetSwitches(ORV_SWITCHES_DATA); if (yytrial) break; HAND_CLAUSE(OrvEntryCollector, 15, OrvGramErrorNode()); ]
+        ;
+
+/* The operand of REDEFINES and RENAMES: a use that may name an earlier
+   definition of the same name. */
+subject_name
+        : qualified_names               { $$ = V(OrvNewNamedObjUse(N($1), SYMCAT_DATA_NAME, 1)); }
+        ;
+
+renames_thru_opt
+        : /* empty */                   { $$ = 0; }
+        | thru_word subject_name        { $$ = $2; }
+        ;
+
+picture_string
+        : picture_word is_opt TK_PIC_CHAR_STRING
+                                        { $$ = $3; }
+        ;
+
+picture_word
+        : RW_PIC
+        | RW_PICTURE
+        ;
+
+usage_opt
+        : /* empty */
+        | RW_USAGE is_opt
+        ;
+
+usage
+        : RW_DISPLAY                    { $$ = V(OrvGramNode(DU_DISPLAY)); }
+        | RW_COMPUTATIONAL              { $$ = V(OrvGramUsage(DU_COMP)); }
+        | RW_COMP                       { $$ = V(OrvGramUsage(DU_COMP)); }
+        | RW_BINARY                     { $$ = V(OrvGramNode(DU_BINARY)); }
+        | RW_COMPUTATIONAL_4            { $$ = V(OrvGramNode(DU_COMP_4)); }
+        | RW_COMP_4                     { $$ = V(OrvGramNode(DU_COMP_4)); }
+        | RW_COMPUTATIONAL_1            { $$ = V(OrvGramUsage(DU_COMP_1)); }
+        | RW_COMP_1                     { $$ = V(OrvGramUsage(DU_COMP_1)); }
+        | RW_COMPUTATIONAL_2            { $$ = V(OrvGramUsage(DU_COMP_2)); }
+        | RW_COMP_2                     { $$ = V(OrvGramUsage(DU_COMP_2)); }
+        | RW_COMPUTATIONAL_0            { $$ = V(OrvGramNode(DU_COMP_0)); }
+        | RW_COMP_0                     { $$ = V(OrvGramNode(DU_COMP_0)); }
+        | RW_COMPUTATIONAL_3            { $$ = V(OrvGramNode(DU_COMP_3)); }
+        | RW_COMP_3                     { $$ = V(OrvGramNode(DU_COMP_3)); }
+        | RW_PACKED_DECIMAL             { $$ = V(OrvGramNode(DU_PACKED_DECIMAL)); }
+        | RW_COMPUTATIONAL_5            { $$ = V(OrvGramNode(DU_COMP_5)); }
+        | RW_COMP_5                     { $$ = V(OrvGramNode(DU_COMP_5)); }
+        | RW_COMPUTATIONAL_X            { $$ = V(OrvGramNode(DU_COMP_X)); }
+        | RW_COMP_X                     { $$ = V(OrvGramNode(DU_COMP_X)); }
+        | RW_COMPUTATIONAL_6            { $$ = V(OrvGramNode(DU_COMP_6)); }
+        | RW_COMP_6                     { $$ = V(OrvGramNode(DU_COMP_6)); }
+        | RW_BIT                        { $$ = V(OrvGramNode(DU_BIT)); }
+        | RW_INDEX                      { $$ = V(OrvGramNode(DU_INDEX)); }
+        | RW_DISPLAY_1                  { $$ = V(OrvGramNode(DU_DISPLAY_1)); }
+        | RW_POINTER                    { $$ = V(OrvGramNode(DU_POINTER)); }
+        | RW_PROCEDURE_POINTER          { $$ = V(OrvGramNode(DU_PROC_POINTER)); }
+        ;
+
+occurs_clause
+        : RW_OCCURS occurs_range_opt times_opt occurs_depending_opt occurs_keys_opt indexed_by_opt
+                                        { $$ = V(OrvGramNode(DX_OCCURS, N($2), N($4), N($5), N($6))); }
+        ;
+
+occurs_range_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | integer_range                 { $$ = $1; }
+        ;
+
+occurs_depending_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_DEPENDING on_opt qualified_name
+                                        { $$ = V(OrvGramNode(EX_DEPENDING_ON, N($3))); }
+        ;
+
+occurs_keys_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | occurs_keys                   { $$ = $1; }
+        ;
+
+occurs_keys
+        : occurs_key                    { $$ = V(OrvListExpr(DX_OCCURS_KEY_LIST, N($1), nullptr)); }
+        | occurs_keys occurs_key        { $$ = V(OrvListExpr(DX_OCCURS_KEY_LIST, N($1), N($2))); }
+        ;
+
+occurs_key
+        : ascending_descending key_opt is_opt key_names
+                                        { $$ = V(OrvGramNode(DX_OCCURS_KEY, N($1), N($4))); }
+        ;
+
+key_names
+        : qualified_name                { $$ = V(OrvListExpr(EX_LIST, N($1), nullptr)); }
+        | key_names qualified_name      { $$ = V(OrvListExpr(EX_LIST, N($1), N($2))); }
+        ;
+
+indexed_by_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_INDEXED by_opt index_name_defs
+                                        { $$ = V(OrvGramNode(DX_INDEXED_BY, N($3))); }
+        ;
+
+index_name_defs
+        : index_name_def                { $$ = V(OrvListExpr(DX_INDEX_DEFS_LIST, N($1), nullptr)); }
+        | index_name_defs index_name_def
+                                        { $$ = V(OrvListExpr(DX_INDEX_DEFS_LIST, N($1), N($2))); }
+        ;
+
+index_name_def
+        : TK_USER_DEFD_WORD             { $$ = V(OrvGramDefine(N($1), SYMCAT_INDEX_NAME, 1)); }
+        ;
+
+/* SIGN, shared by data entries, report groups and screen entries. */
+sign_clause
+        : sign_is_opt leading_trailing separate_opt
+                                        { $$ = V(OrvGramNode(DX_SIGN, N($2), N($3))); }
+        ;
+
+sign_is_opt
+        : /* empty */
+        | RW_SIGN is_opt
+        ;
+
+leading_trailing
+        : RW_LEADING                    { $$ = V(OrvGramNode(DX_SIGN_LEADING)); }
+        | RW_TRAILING                   { $$ = V(OrvGramNode(DX_SIGN_TRAILING)); }
+        ;
+
+separate_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_SEPARATE character_opt     { $$ = V(OrvGramNode(DX_SIGN_SEPARATE)); }
+        ;
+
+sync_word
+        : RW_SYNC
+        | RW_SYNCHRONIZED
+        ;
+
+sync_side_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_LEFT                       { $$ = V(OrvGramNode(DX_SYNC_LEFT)); }
+        | RW_RIGHT                      { $$ = V(OrvGramNode(DX_SYNC_RIGHT)); }
+        ;
+
+justified_words
+        : justified_word right_opt
+        ;
+
+justified_word
+        : RW_JUST
+        | RW_JUSTIFIED
+        ;
+
+/* VALUE: value ranges and the WHEN FALSE value; level 88 keeps them, the
+   nesting of entries turns the others into their final forms. */
+value_clause
+        : value_words value_ranges when_false_opt
+                                        { $$ = V(OrvGramNode(EX_COND_VALUE, N($2), N($3))); }
+        ;
+
+value_words
+        : RW_VALUE is_opt
+        | RW_VALUES are_opt
+        ;
+
+value_ranges
+        : value_range                   { $$ = V(OrvListExpr(EX_VALUE_RANGE_LIST, N($1), nullptr)); }
+        | value_ranges value_range      { $$ = V(OrvListExpr(EX_VALUE_RANGE_LIST, N($1), N($2))); }
+        ;
+
+value_range
+        : value_expr                    { $$ = V(OrvGramNode(EX_VALUE_RANGE, N($1))); }
+        | value_expr thru_word literal  { $$ = V(OrvGramNode(EX_VALUE_RANGE, N($1), N($3))); }
+        ;
+
+/* Terms joined left to right, all operators of one precedence; a run of
+   one operator is one list.  These rules stay apart from the arithmetic
+   expressions, whose operators bind differently. */
+value_expr
+        : value_term                    { $$ = $1; }
+        | value_expr OP_PLUS value_term { $$ = V(OrvListExpr(AR_ADD, N($1), N($3))); }
+        | value_expr OP_MINUS value_term
+                                        { $$ = V(OrvListExpr(AR_SUB, N($1), N($3))); }
+        | value_expr OP_MUL value_term  { $$ = V(OrvListExpr(AR_MUL, N($1), N($3))); }
+        | value_expr OP_DIV value_term  { $$ = V(OrvListExpr(AR_DIV, N($1), N($3))); }
+        | value_expr RW_AND value_term  { $$ = V(OrvListExpr(BIT_AND, N($1), N($3))); }
+        | value_expr RW_OR value_term   { $$ = V(OrvListExpr(BIT_OR, N($1), N($3))); }
+        ;
+
+value_term
+        : literal_or_all                { $$ = $1; }
+        | RW_NEXT                       { $$ = V(OrvGramNode(EX_VAL_NEXT)); }
+        | RW_START of_opt identifier    { $$ = V(OrvGramNode(EX_VAL_START_OF, N($3))); }
+        | RW_LENGTH of_opt identifier   { $$ = V(OrvGramNode(EX_VAL_LENGTH_OF, N($3))); }
+        | TK_USER_DEFD_WORD             { $$ = V(OrvGramUndefinedConstant(N($1), POSITION_OF($1))); }
+        ;
+
+when_false_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | when_opt set_opt to_opt RW_FALSE literal
+                                        { $$ = V(OrvGramNode(EX_VALUE_WHEN_FALSE, N($5))); }
+        ;
+
+/* ===================================================================== */
+/* REPORT SECTION                                                         */
+/* ===================================================================== */
+
+report_section
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_REPORT RW_SECTION SEP_DOT report_section_start report_descriptions
+                                        { $$ = V(OrvGramFillSlots(N($4), N($5))); }
+        ;
+
+report_section_start
+        : /* empty */                   { $$ = V(OrvGramNode(SECTION_REPORT)); }
+        ;
+
+report_descriptions
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | report_descriptions report_description
+                                        { $$ = V(OrvGramListAppend(DECL_RD_LIST, &$1, N($2))); }
+        ;
+
+/* An RD entry and the report groups after it, nested by level. */
+report_description
+        : report_description_entry report_group_items
+                                        { $$ = V(OrvGramReportDescription(N($1))); }
+        ;
+
+report_description_entry
+        : RW_RD report_name_def report_description_start report_description_clauses SEP_DOT
+                                        { $$ = V(OrvGramFinishReportDescription()); }
+        ;
+
+report_name_def
+        : TK_USER_DEFD_WORD             { $$ = V(OrvGramDefine(N($1), SYMCAT_REPORT_NAME)); }
+        ;
+
+report_description_start
+        : /* empty */                   { $$ = V(OrvGramStartReportDescription(N($0))); }
+        ;
+
+report_description_clauses
+        : /* empty */
+        | report_description_clauses report_description_clause
+        ;
+
+report_description_clause
+        : is_opt RW_GLOBAL              { HAND_CLAUSE(OrvReportDescriptionCollector, 1, OrvGramNode(DX_GLOBAL)); }
+        | with_opt RW_CODE literal_or_all
+                                        { HAND_CLAUSE(OrvReportDescriptionCollector, 2, OrvGramNode(EX_RD_CODE, N($3))); }
+        | RW_CONTROL is_opt report_controls
+                                        { HAND_CLAUSE(OrvReportDescriptionCollector, 3, OrvGramNode(EX_RD_CONTROLS, N($3))); }
+        | RW_CONTROLS are_opt report_controls
+                                        { HAND_CLAUSE(OrvReportDescriptionCollector, 3, OrvGramNode(EX_RD_CONTROLS, N($3))); }
+        | RW_PAGE page_limit_opt integer line_lines_opt page_phrases
+                                        { HAND_CLAUSE(OrvReportDescriptionCollector, 4, OrvGramNode(EX_RD_PAGE_LIMITS, N($3), N($5))); }
+        | copy_marker                   { HAND_CLAUSE(OrvReportDescriptionCollector, 5, N($1)); }
+        | error                         [ OrvGramResetSwitches(ORV_SWITCHES_DATA); if (yytrial) break; HAND_CLAUSE(OrvReportDescriptionCollector, 5, OrvGramErrorNode()); ]
+        ;
+
+report_controls
+        : report_control                { $$ = V(OrvListExpr(EX_LIST, N($1), nullptr)); }
+        | report_controls report_control
+                                        { $$ = V(OrvListExpr(EX_LIST, N($1), N($2))); }
+        ;
+
+report_control
+        : identifier                    { $$ = $1; }
+        | RW_FINAL                      { $$ = V(OrvGramNode(EX_RD_FINAL)); }
+        ;
+
+page_limit_opt
+        : /* empty */
+        | RW_LIMIT is_opt
+        | RW_LIMITS are_opt
+        ;
+
+line_lines_opt
+        : /* empty */
+        | RW_LINE
+        | RW_LINES
+        ;
+
+page_phrases
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | page_phrases page_phrase      { $$ = V(OrvGramListAppend(EX_LIST, &$1, N($2))); }
+        ;
+
+page_phrase
+        : RW_HEADING integer            { $$ = V(OrvGramNode(EX_RD_HEADING, N($2))); }
+        | RW_FOOTING integer            { $$ = V(OrvGramNode(EX_RD_FOOTING, N($2))); }
+        | RW_FIRST RW_DETAIL integer    { $$ = V(OrvGramNode(EX_RD_FIRST_DETAIL, N($3))); }
+        | RW_LAST RW_DETAIL integer     { $$ = V(OrvGramNode(EX_RD_LAST_DETAIL, N($3))); }
+        ;
+
+/* Report group entries, COPY markers and errors between them. */
+report_group_items
+        : report_group_item
+        | report_group_items report_group_item
+        ;
+
+report_group_item
+        : report_group_entry
+        | SEP_INLINED_COPY              { OrvGramMarkerAmongEntries(POSITION_STEP(N($1)), DECL_RGD); }
+        | SEP_UNINLINED_COPY            { OrvGramItemAmongEntries(POSITION_STEP(N($1))); }
+        | error                         [ OrvGramResetSwitches(ORV_SWITCHES_DATA); if (yytrial) break; OrvGramItemAmongEntries(POSITION_STEP(OrvGramErrorNode())); ]
+        ;
+
+report_group_entry
+        : level_number report_group_name_opt report_group_start report_group_clauses SEP_DOT
+                                        { OrvGramPlaceEntry(POSITION_STEP(OrvEntryCollector.Finish()), DECL_RGD); }
+        ;
+
+report_group_name_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | TK_USER_DEFD_WORD             { $$ = V(OrvGramDefine(N($1), SYMCAT_REPORT_GROUP_DESC_NAME, 1)); }
+        ;
+
+report_group_start
+        : /* empty */                   { $$ = V(OrvGramStartReportGroup(N($-1), N($0), POSITION_OF($-1))); }
+        ;
+
+report_group_clauses
+        : /* empty */
+        | report_group_clauses report_group_clause
+        ;
+
+report_group_clause
+        : RW_LINE number_opt is_opt report_position
+                                        { HAND_CLAUSE(OrvEntryCollector, 6, OrvGramNode(EX_RGD_LINE_NUMBER, N($4))); }
+        | RW_NEXT RW_GROUP next_group_commit is_opt report_position
+                                        { HAND_CLAUSE(OrvEntryCollector, 7, OrvGramNode(EX_RGD_NEXT_GROUP, N($5))); }
+        | RW_TYPE is_opt report_group_type
+                                        { HAND_CLAUSE(OrvEntryCollector, 8, OrvGramNode(EX_RGD_TYPE, N($3))); }
+        | RW_COLUMN number_opt is_opt integer
+                                        { HAND_CLAUSE(OrvEntryCollector, 9, OrvGramNode(EX_RGD_COLUMN_NUMBER, N($4))); }
+        | RW_SOURCE is_opt operand      { HAND_CLAUSE(OrvEntryCollector, 10, OrvGramNode(EX_RGD_SOURCE, N($3))); }
+        | RW_VALUE is_opt literal_or_all
+                                        { HAND_CLAUSE(OrvEntryCollector, 11, OrvGramNode(EX_RGD_VALUE, N($3))); }
+        | RW_SUM identifiers sum_upon_opt sum_reset_opt
+                                        { HAND_CLAUSE(OrvEntryCollector, 12, OrvGramNode(EX_RGD_SUM, N($2), N($3), N($4))); }
+        | RW_GROUP indicate_opt         { HAND_CLAUSE(OrvEntryCollector, 13, OrvGramNode(EX_RGD_GROUP_INDICATE)); }
+        | usage_opt RW_DISPLAY          { HAND_CLAUSE(OrvEntryCollector, 3, OrvGramNode(DX_USAGE, OrvGramNode(DU_DISPLAY))); }
+        | picture_string                { HAND_CLAUSE(OrvEntryCollector, 2, OrvGramNode(DX_PICTURE, N($1))); }
+        | sign_clause                   { HAND_CLAUSE(OrvEntryCollector, 5, N($1)); }
+        | RW_BLANK when_opt zero_word   { HAND_CLAUSE(OrvEntryCollector, 4, OrvGramNode(DX_BWZ)); }
+        | copy_marker                   { HAND_CLAUSE(OrvEntryCollector, 14, N($1)); }
+        | error                         [ OrvGramResetSwitches(ORV_SWITCHES_DATA); if (yytrial) break; HAND_CLAUSE(OrvEntryCollector, 14, OrvGramErrorNode()); ]
+        ;
+
+/* NEXT after the integer of a position is first tried as NEXT PAGE, then
+   as the start of a NEXT GROUP clause; NEXT PAGE and NEXT GROUP commit. */
+report_position
+        : integer                       { $$ = V(OrvGramNode(EX_RGD_POS_INT, N($1), OrvGramNullNode())); }
+        | integer RW_NEXT RW_PAGE       [ YYVALID; $$ = V(OrvGramNode(EX_RGD_POS_INT, N($1), OrvGramNode(EX_RGD_POS_ON_NEXT_PAGE))); ]
+        | integer RW_ON RW_NEXT RW_PAGE { $$ = V(OrvGramNode(EX_RGD_POS_INT, N($1), OrvGramNode(EX_RGD_POS_ON_NEXT_PAGE))); }
+        | RW_PLUS integer               { $$ = V(OrvGramNode(EX_RGD_POS_PLUS, N($2))); }
+        | RW_NEXT RW_PAGE               { $$ = V(OrvGramNode(EX_RGD_POS_NEXT_PAGE)); }
+        ;
+
+next_group_commit
+        : /* empty */                   [ YYVALID; ]
+        ;
+
+report_group_type
+        : RW_REPORT RW_HEADING          { $$ = V(OrvGramNode(EX_RGD_REPORT_HEADING)); }
+        | RW_RH                         { $$ = V(OrvGramNode(EX_RGD_REPORT_HEADING)); }
+        | RW_PAGE RW_HEADING            { $$ = V(OrvGramNode(EX_RGD_PAGE_HEADING)); }
+        | RW_PH                         { $$ = V(OrvGramNode(EX_RGD_PAGE_HEADING)); }
+        | RW_CONTROL RW_HEADING report_control
+                                        { $$ = V(OrvGramNode(EX_RGD_CONTROL_HEADING, N($3))); }
+        | RW_CH report_control          { $$ = V(OrvGramNode(EX_RGD_CONTROL_HEADING, N($2))); }
+        | RW_DETAIL                     { $$ = V(OrvGramNode(EX_RGD_DETAIL)); }
+        | RW_DE                         { $$ = V(OrvGramNode(EX_RGD_DETAIL)); }
+        | RW_CONTROL RW_FOOTING report_control
+                                        { $$ = V(OrvGramNode(EX_RGD_CONTROL_FOOTING, N($3))); }
+        | RW_CF report_control          { $$ = V(OrvGramNode(EX_RGD_CONTROL_FOOTING, N($2))); }
+        | RW_PAGE RW_FOOTING            { $$ = V(OrvGramNode(EX_RGD_PAGE_FOOTING)); }
+        | RW_PF                         { $$ = V(OrvGramNode(EX_RGD_PAGE_FOOTING)); }
+        | RW_REPORT RW_FOOTING          { $$ = V(OrvGramNode(EX_RGD_REPORT_FOOTING)); }
+        | RW_RF                         { $$ = V(OrvGramNode(EX_RGD_REPORT_FOOTING)); }
+        ;
+
+sum_upon_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_UPON identifiers           { $$ = V(OrvGramNode(EX_RGD_SUM_UPON, N($2))); }
+        ;
+
+sum_reset_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_RESET on_opt report_control
+                                        { $$ = V(OrvGramNode(EX_RGD_SUM_RESET_ON, N($3))); }
+        ;
+
+/* The names after INITIATE and TERMINATE, and after REPORT in an FD. */
+report_names
+        : report_name_use               { $$ = V(OrvListExpr(EX_LIST, N($1), nullptr)); }
+        | report_names report_name_use  { $$ = V(OrvListExpr(EX_LIST, N($1), N($2))); }
+        ;
+
+report_name_use
+        : TK_USER_DEFD_WORD             { $$ = V(OrvGramNameUse(N($1), SYMCAT_REPORT_NAME, POSITION_OF($1))); }
+        ;
+
+/* ===================================================================== */
+/* SCREEN SECTION                                                         */
+/* ===================================================================== */
+
+/* The section takes the screen entries nested by level; the tokens left
+   with the section go to its list of entries. */
+screen_section
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_SCREEN RW_SECTION SEP_DOT screen_items
+                                        { $$ = V(OrvGramScreenSectionTokens(POSITION_STEP(OrvGramScreenSection()))); }
+        ;
+
+screen_items
+        : screen_item
+        | screen_items screen_item
+        ;
+
+screen_item
+        : screen_entry
+        | SEP_INLINED_COPY              { OrvGramMarkerAmongEntries(POSITION_STEP(N($1)), DECL_SCRD); }
+        | SEP_UNINLINED_COPY            { OrvGramItemAmongEntries(POSITION_STEP(N($1))); }
+        | error                         [ OrvGramResetSwitches(ORV_SWITCHES_DATA); if (yytrial) break; OrvGramItemAmongEntries(POSITION_STEP(OrvGramErrorNode())); ]
+        ;
+
+screen_entry
+        : level_number screen_name_opt screen_entry_start screen_clauses SEP_DOT
+                                        { OrvGramPlaceEntry(POSITION_STEP(OrvScreenItemCollector.Finish()), DECL_SCRD); }
+        ;
+
+screen_name_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_FILLER                     { $$ = V(OrvGramNode(EX_FILLER)); }
+        | TK_USER_DEFD_WORD             { $$ = V(OrvGramDefine(N($1), SYMCAT_SCREEN_NAME, 1)); }
+        ;
+
+screen_entry_start
+        : /* empty */                   { $$ = V(OrvGramStartScreenEntry(N($-1), N($0), POSITION_OF($-1))); }
+        ;
+
+screen_clauses
+        : /* empty */
+        | screen_clauses screen_clause
+        ;
+
+screen_clause
+        : screen_attribute              { HAND_CLAUSE(OrvScreenItemCollector, OrvGramScreenAttributeSlot(N($1)), N($1)); }
+        | screen_input_attribute        { HAND_CLAUSE(OrvScreenItemCollector, OrvGramScreenAttributeSlot(N($1)), N($1)); }
+        | screen_blank                  { HAND_CLAUSE(OrvScreenItemCollector, OrvGramScreenAttributeSlot(N($1)), N($1)); }
+        | RW_PROMPT character_opt is_opt operand
+                                        { HAND_CLAUSE(OrvScreenItemCollector, 21, OrvGramNode(SCRD_PROMPT, N($4))); }
+        | RW_LINE number_opt is_opt screen_sign_opt screen_operand_opt
+                                        { HAND_CLAUSE(OrvScreenItemCollector, 2, OrvGramNode(SCRD_LINE_NUMBER, N($4), N($5))); }
+        | column_word number_opt is_opt screen_sign_opt screen_operand_opt
+                                        { HAND_CLAUSE(OrvScreenItemCollector, 3, OrvGramNode(SCRD_COLUMN_NUMBER, N($4), N($5))); }
+        | screen_value_opt screen_literal
+                                        { HAND_CLAUSE(OrvScreenItemCollector, 31, OrvGramNode(SCRD_VALUE, N($2))); }
+        | picture_string                { HAND_CLAUSE(OrvScreenItemCollector, 32, OrvGramNode(SCRD_PICTURE, N($1))); }
+        | RW_FROM operand               { HAND_CLAUSE(OrvScreenItemCollector, 33, OrvGramNode(SCRD_FROM, N($2))); }
+        | RW_TO identifier              { HAND_CLAUSE(OrvScreenItemCollector, 34, OrvGramNode(SCRD_TO, N($2))); }
+        | RW_USING identifier           { HAND_CLAUSE(OrvScreenItemCollector, 35, OrvGramNode(SCRD_USING, N($2))); }
+        | usage_opt RW_DISPLAY          { HAND_CLAUSE(OrvScreenItemCollector, 36, OrvGramNode(SCRD_USAGE, OrvGramNode(DU_DISPLAY))); }
+        | RW_BLANK when_opt RW_ZERO     { HAND_CLAUSE(OrvScreenItemCollector, 37, OrvGramNode(SCRD_BWZ)); }
+        | justified_words               { HAND_CLAUSE(OrvScreenItemCollector, 27, OrvGramNode(SCRD_JUSTIFIED)); }
+        | sign_clause                   { HAND_CLAUSE(OrvScreenItemCollector, 28, OrvGramRetag(N($1), SCRD_SIGN)); }
+        | RW_OCCURS integer times_opt   { HAND_CLAUSE(OrvScreenItemCollector, 38, OrvGramNode(SCRD_OCCURS, N($2))); }
+        | error                         [ OrvGramResetSwitches(ORV_SWITCHES_DATA); if (yytrial) break; HAND_CLAUSE(OrvScreenItemCollector, 30, OrvGramErrorNode()); ]
+        ;
+
+/* Display attributes, input attributes and BLANK SCREEN or LINE: also
+   phrases of ACCEPT and DISPLAY screen items, which put them in the same
+   slots (OrvGramScreenAttributeSlot). */
+screen_attribute
+        : RW_BELL                       { $$ = V(OrvGramNode(DSPL_BELL)); }
+        | RW_BEEP                       { $$ = V(OrvGramNode(DSPL_BELL)); }
+        | RW_BLINK                      { $$ = V(OrvGramNode(DSPL_BLINK)); }
+        | RW_ERASE erase_extent_opt     { $$ = V(OrvGramNode(DSPL_ERASE, N($2))); }
+        | RW_GRID                       { $$ = V(OrvGramNode(DSPL_GRID)); }
+        | RW_HIGHLIGHT                  { $$ = V(OrvGramNode(DSPL_HIGHLIGHT)); }
+        | RW_BOLD                       { $$ = V(OrvGramNode(DSPL_HIGHLIGHT)); }
+        | RW_LOWLIGHT                   { $$ = V(OrvGramNode(DSPL_LOWLIGHT)); }
+        | RW_DIM                        { $$ = V(OrvGramNode(DSPL_LOWLIGHT)); }
+        | RW_LEFTLINE                   { $$ = V(OrvGramNode(DSPL_LEFTLINE)); }
+        | RW_OVERLINE                   { $$ = V(OrvGramNode(DSPL_OVERLINE)); }
+        | RW_REVERSE_VIDEO              { $$ = V(OrvGramNode(DSPL_REVERSE_VIDEO)); }
+        | RW_REVERSED                   { $$ = V(OrvGramNode(DSPL_REVERSE_VIDEO)); }
+        | RW_SIZE is_opt operand        { $$ = V(OrvGramNode(DSPL_SIZE, N($3))); }
+        | RW_UNDERLINE                  { $$ = V(OrvGramNode(DSPL_UNDERLINE)); }
+        | RW_UNDERLINED                 { $$ = V(OrvGramNode(DSPL_UNDERLINE)); }
+        | foreground_word is_opt operand
+                                        { $$ = V(OrvGramNode(DSPL_FOREGROUND_COLOR, N($3))); }
+        | background_word is_opt operand
+                                        { $$ = V(OrvGramNode(DSPL_BACKGROUND_COLOR, N($3))); }
+        | RW_CONTROL is_opt operand     { $$ = V(OrvGramNode(DSPL_CONTROL, N($3))); }
+        ;
+
+erase_extent_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_EOL                        { $$ = V(OrvGramNode(DSPL_EOL)); }
+        | RW_EOS                        { $$ = V(OrvGramNode(DSPL_EOS)); }
+        ;
+
+foreground_word
+        : RW_FOREGROUND_COLOR
+        | RW_FOREGROUND_COLOUR
+        ;
+
+background_word
+        : RW_BACKGROUND_COLOR
+        | RW_BACKGROUND_COLOUR
+        ;
+
+screen_input_attribute
+        : RW_AUTO                       { $$ = V(OrvGramNode(ACCP_AUTO)); }
+        | RW_AUTO_SKIP                  { $$ = V(OrvGramNode(ACCP_AUTO)); }
+        | RW_FULL                       { $$ = V(OrvGramNode(ACCP_FULL)); }
+        | RW_LENGTH_CHECK               { $$ = V(OrvGramNode(ACCP_FULL)); }
+        | RW_REQUIRED                   { $$ = V(OrvGramNode(ACCP_REQUIRED)); }
+        | RW_EMPTY_CHECK                { $$ = V(OrvGramNode(ACCP_REQUIRED)); }
+        | RW_SECURE                     { $$ = V(OrvGramNode(ACCP_SECURE)); }
+        | RW_NO_ECHO                    { $$ = V(OrvGramNode(ACCP_SECURE)); }
+        | RW_ZERO_FILL                  { $$ = V(OrvGramNode(ACCP_ZERO_FILL)); }
+        ;
+
+screen_blank
+        : RW_BLANK RW_SCREEN            { $$ = V(OrvGramNode(DSPL_BLANK, OrvGramNode(DSPL_SCREEN))); }
+        | RW_BLANK RW_LINE              { $$ = V(OrvGramNode(DSPL_BLANK, OrvGramNode(DSPL_LINE))); }
+        ;
+
+column_word
+        : RW_COL
+        | RW_COLUMN
+        ;
+
+screen_sign_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_PLUS                       { $$ = V(OrvGramNode(SCRD_PLUS)); }
+        | OP_PLUS                       { $$ = V(OrvGramNode(SCRD_PLUS)); }
+        | OP_MINUS                      { $$ = V(OrvGramNode(SCRD_MINUS)); }
+        ;
+
+/* An operand after LINE or COLUMN is taken by the clause, not read as a
+   VALUE clause without its word. */
+screen_operand_opt
+        : /* empty */ %prec PRTY_LOW    { $$ = V(OrvGramNullNode()); }
+        | operand                       { $$ = $1; }
+        ;
+
+screen_value_opt
+        : /* empty */
+        | RW_VALUE is_opt
+        ;
+
+screen_literal
+        : TK_INT_NUM_LIT                { $$ = $1; }
+        | TK_REAL_NUM_LIT               { $$ = $1; }
+        | TK_NONNUM_LIT                 { $$ = $1; }
+        | zero_word                     { $$ = V(OrvGramNode(FIG_ZERO)); }
+        ;
+
+/* ===================================================================== */
+/* PROCEDURE DIVISION structure                                           */
+/* ===================================================================== */
+
+/* Section and paragraph names are read as Area A names from the end of the
+   header on. */
+proc_division
+        : RW_PROCEDURE RW_DIVISION call_convention_opt with_linkage_opt proc_using_opt giving_opt SEP_DOT
+          proc_division_start copy_item declaratives_opt proc_container_start copy_item procedure_items
+                                        [ OrvGramAreaANames(0); if (yytrial) break; $$ = V(OrvGramFinishProcDivision(N($8), N($9), N($10), N($12))); ]
+        ;
+
+proc_division_start
+        : /* empty */                   [ OrvGramAreaANames(1); if (yytrial) break; $$ = V(OrvGramStartProcDivision(N($-4), N($-3), N($-2), N($-1))); POSITION_STEP(N($$)); ]
+        ;
+
+proc_container_start
+        : /* empty */                   { OrvGramProcContainer(N($-2), 7); }
+        ;
+
+call_convention_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | mnemonic_name_use             { $$ = $1; }
+        ;
+
+/* The linkage type is read with the name lookup off. */
+with_linkage_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_WITH name_lookup_off TK_CHAR_STRING linkage_word_opt
+                                        [ OrvGramNameLookup(1); if (yytrial) break; $$ = V(OrvGramNode(EX_CALL_WITH_LINKAGE, N($3))); ]
+        ;
+
+linkage_word_opt
+        : /* empty */
+        | RW_LINKAGE
+        ;
+
+proc_using_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_USING passing_mode_start proc_params
+                                        { $$ = V(OrvGramNode(EX_PROC_USING, N($3))); }
+        | RW_CHAINING passing_mode_start proc_params
+                                        { $$ = V(OrvGramNode(EX_PROC_CHAINING, N($3))); }
+        ;
+
+passing_mode_start
+        : /* empty */                   { OrvPassingMode = EX_PT_BY_REFERENCE; }
+        ;
+
+proc_params
+        : proc_param                    { $$ = V(OrvListExpr(EX_PROC_PARAM_LIST, N($1), nullptr)); }
+        | proc_params proc_param        { $$ = V(OrvListExpr(EX_PROC_PARAM_LIST, N($1), N($2))); }
+        ;
+
+proc_param
+        : passing_mode_opt TK_USER_DEFD_WORD
+                                        { $$ = V(OrvGramProcParam(N($1), OrvGramNameUse(N($2), SYMCAT_DATA_NAME, POSITION_OF($2)), OrvPassingMode)); }
+        ;
+
+passing_mode_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | by_opt RW_REFERENCE           { $$ = V(OrvGramPassingMode(EX_PT_BY_REFERENCE, &OrvPassingMode)); }
+        | by_opt RW_CONTENT             { $$ = V(OrvGramPassingMode(EX_PT_BY_CONTENT, &OrvPassingMode)); }
+        | by_opt RW_VALUE               { $$ = V(OrvGramPassingMode(EX_PT_BY_VALUE, &OrvPassingMode)); }
+        ;
+
+giving_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | giving_word into_opt identifier
+                                        { $$ = V(OrvGramNode(EX_CALL_GIVING, OrvGramNode(EX_CALL_GIVING_INTO, N($3)))); }
+        | giving_word RW_ADDRESS RW_OF identifier
+                                        { $$ = V(OrvGramNode(EX_CALL_GIVING, OrvGramNode(EX_CALL_GIVING_ADDRESS_OF, N($4)))); }
+        ;
+
+/* A COPY marker or an error before the declaratives and before the
+   sections has its own slot of the division. */
+copy_item
+        : /* empty */ %prec PRTY_LOW    { $$ = V(OrvGramNullNode()); }
+        | copy_marker                   { $$ = $1; }
+        | error                         [ OrvGramResetSwitches(ORV_SWITCHES_PROCEDURE); if (yytrial) break; $$ = V(OrvGramErrorNode()); ]
+        ;
+
+copy_marker
+        : SEP_INLINED_COPY              { $$ = $1; }
+        | SEP_UNINLINED_COPY            { $$ = $1; }
+        ;
+
+declaratives_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_DECLARATIVES SEP_DOT declaratives_start procedure_items end_declaratives
+                                        { $$ = V(OrvGramFinishDeclaratives(&$3, N($5))); }
+        ;
+
+declaratives_start
+        : /* empty */                   { $$ = V(OrvGramStartDeclaratives()); }
+        ;
+
+end_declaratives
+        : RW_END_DECLARATIVES SEP_DOT   { $$ = V(OrvGramNode(END_DECLARATIVES)); }
+        ;
+
+/* Each item is filed at once into the sections, paragraphs and sentences
+   of the division (or of the declaratives). */
+procedure_items
+        : /* empty */
+        | procedure_items procedure_item
+        ;
+
+procedure_item
+        : section_name RW_SECTION segment_number_opt SEP_DOT
+                                        { OrvGramSectionHeader(POSITION_STEP(OrvGramSectionNode(&$1, N($3)))); }
+        | paragraph_name SEP_DOT        { OrvGramParagraphHeader(POSITION_STEP(OrvGramParagraphNode(&$1))); }
+        | SEP_DOT                       { OrvGramProcItem(POSITION_STEP(OrvGramNode(SENTENCE_EMPTY))); }
+        | sentence_start statements SEP_DOT
+                                        { OrvGramProcItem(POSITION_STEP(OrvGramNode(SENTENCE, N($2)))); }
+        | copy_marker                   { OrvGramProcItem(POSITION_STEP(N($1))); }
+        | error                         [ OrvGramResetSwitches(ORV_SWITCHES_PROCEDURE); if (yytrial) break; OrvGramProcItem(POSITION_STEP(OrvGramErrorNode())); ]
+        ;
+
+sentence_start
+        : /* empty */ %prec PRTY_LOW
+        ;
+
+/* Names of sections and paragraphs pass the word's element and tokens up
+   unchanged: the header's action defines the name. */
+section_name
+        : procedure_header_name         { PASS_UP($1); }
+        ;
+
+paragraph_name
+        : procedure_header_name         { PASS_UP($1); }
+        ;
+
+procedure_header_name
+        : TK_AREA_A_NAME                { PASS_UP($1); }
+        | TK_USER_DEFD_WORD             { PASS_UP($1); }
+        | TK_INT_NUM_LIT                { OrvGramNumberName(&$1); PASS_UP($1); }
+        ;
+
+segment_number_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | integer                       { $$ = $1; }
+        ;
+
+/* Procedure names: one level of qualification (paragraph OF section). */
+procedure_range
+        : procedure_name                { $$ = V(OrvGramNode(EX_PROC_RANGE, N($1), nullptr)); }
+        | procedure_name thru_word procedure_name
+                                        { $$ = V(OrvGramNode(EX_PROC_RANGE, N($1), N($3))); }
+        ;
+
+procedure_name
+        : procedure_name_part           { $$ = V(OrvGramProcNameUse(N($1), nullptr)); }
+        | procedure_name_part of_in procedure_name_part
+                                        { $$ = V(OrvGramProcNameUse(N($1), N($3))); }
+        ;
+
+procedure_name_part
+        : name_use                      { $$ = $1; }
+        | TK_INT_NUM_LIT                { $$ = V(OrvGramNumberNameUse(&$1)); }
+        ;
+
+procedure_names_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | procedure_names               { $$ = $1; }
+        ;
+
+procedure_names
+        : procedure_name                { $$ = V(OrvListExpr(EX_LIST, N($1), nullptr)); }
+        | procedure_names procedure_name
+                                        { $$ = V(OrvListExpr(EX_LIST, N($1), N($2))); }
+        ;
+
+/* Statement sequences.  The first statement of a sequence is never an
+   error: an error there is an item of the division, or a statement after
+   the one before. */
+statements
+        : first_statement               { $$ = V(OrvListExpr(STMT_LIST, N($1), nullptr)); }
+        | statements statement          { $$ = V(OrvListExpr(STMT_LIST, N($1), N($2))); }
+        ;
+
+statements_opt
+        : /* empty */ %prec PRTY_LOW    { $$ = V(OrvGramNullNode()); }
+        | statements %prec PRTY_LOW     { $$ = $1; }
+        ;
+
+/* ===================================================================== */
+/* Statements                                                             */
+/* ===================================================================== */
+
+statement
+        : first_statement               { $$ = $1; }
+        | error                         [ OrvGramResetSwitches(ORV_SWITCHES_PROCEDURE); if (yytrial) break; $$ = V(OrvGramErrorNode()); ]
+        ;
+
+first_statement
+        : compute_statement             { $$ = $1; }
+        | continue_statement            { $$ = $1; }
+        | exit_statement                { $$ = $1; }
+        | goto_statement                { $$ = $1; }
+        | if_statement                  { $$ = $1; }
+        | move_statement                { $$ = $1; }
+        | next_sentence_statement       { $$ = $1; }
+        | perform_statement             { $$ = $1; }
+        | stop_statement                { $$ = $1; }
+        | copy_marker                   { $$ = $1; }
+        ;
+
+compute_statement
+        : RW_COMPUTE rounded_identifiers equal_word arith_expr compute_start
+          on_size_error_opt not_on_size_error_opt end_compute_opt
+                                        { $$ = V(OrvGramFillSlots(N($5), N($2), N($4), N($6), N($7), N($8))); }
+        ;
+
+compute_start
+        : /* empty */                   { $$ = V(OrvGramNode(STMT_COMPUTE)); }
+        ;
+
+continue_statement
+        : RW_CONTINUE                   { $$ = V(OrvGramNode(STMT_CONTINUE)); }
+        ;
+
+exit_statement
+        : RW_EXIT                       { $$ = V(OrvGramNode(STMT_EXIT)); }
+        | RW_EXIT RW_PROGRAM exit_giving_opt
+                                        { $$ = V(OrvGramNode(STMT_EXIT_PROGRAM, N($3))); }
+        ;
+
+goto_statement
+        : RW_GO to_opt procedure_names_opt depending_opt
+                                        { $$ = V(OrvGramGoTo(N($3), &$4)); }
+        ;
+
+if_statement
+        : RW_IF condition then_opt if_start statements else_opt end_if_opt
+                                        { $$ = V(OrvGramFillSlots(N($4), N($2), N($5), N($6), N($7))); }
+        ;
+
+if_start
+        : /* empty */                   { $$ = V(OrvGramNode(STMT_IF)); }
+        ;
+
+move_statement
+        : RW_MOVE operand RW_TO identifiers
+                                        { $$ = V(OrvGramNode(STMT_MOVE, N($2), N($4))); }
+        ;
+
+next_sentence_statement
+        : RW_NEXT_SENTENCE              { $$ = V(OrvGramNode(STMT_NEXT_SENTENCE)); }
+        ;
+
+/* PERFORM of procedures commits a trial parse when it is reduced, and so
+   does the in-line PERFORM when its statements begin. */
+perform_statement
+        : RW_PERFORM procedure_range perform_repeat_opt
+                                        [ YYVALID; $$ = V(OrvGramNode(STMT_PERFORM_PROC, N($2), N($3))); ]
+        | RW_PERFORM perform_repeat_opt perform_block_start statements_opt end_perform_opt
+                                        { $$ = V(OrvGramFillSlots(N($3), N($2), N($4), N($5))); }
+        ;
+
+perform_block_start
+        : /* empty */                   [ YYVALID; $$ = V(OrvGramNode(STMT_PERFORM_BLOCK)); ]
+        ;
+
+stop_statement
+        : RW_STOP stop_run_opt stop_literal_opt exit_giving_opt
+                                        { $$ = V(OrvGramNode(STMT_STOP, N($2), N($3), N($4))); }
+        ;
+
+/* ===================================================================== */
+/* Phrases                                                                */
+/* ===================================================================== */
+
+on_size_error_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        ;
+
+not_on_size_error_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        ;
+
+end_compute_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_END_COMPUTE                { $$ = V(OrvGramNode(EX_END_COMPUTE)); }
+        ;
+
+exit_giving_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        ;
+
+depending_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_DEPENDING on_opt identifier
+                                        { $$ = V(OrvGramNode(EX_DEPENDING_ON, N($3))); }
+        ;
+
+else_opt
+        : /* empty */ %prec PRTY_LOW    { $$ = V(OrvGramNullNode()); }
+        | else_word else_start statements %prec PRTY_LOW
+                                        { $$ = V(OrvGramFillSlots(N($2), N($3))); }
+        ;
+
+else_start
+        : /* empty */                   { $$ = V(OrvGramNode(EX_ELSE)); }
+        ;
+
+end_if_opt
+        : /* empty */ %prec PRTY_LOW    { $$ = V(OrvGramNullNode()); }
+        | RW_END_IF                     { $$ = V(OrvGramNode(EX_END_IF)); }
+        ;
+
+perform_repeat_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | operand RW_TIMES              { $$ = V(OrvGramNode(EX_PERF_TIMES, N($1))); }
+        | perform_test_opt RW_UNTIL condition
+                                        { $$ = V(OrvGramNode(EX_PERF_UNTIL, N($1), N($3))); }
+        | perform_test_opt RW_VARYING perform_variations
+                                        { $$ = V(OrvGramNode(EX_PERF_VARYING, N($1), N($3))); }
+        ;
+
+perform_test_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | with_opt RW_TEST before_after { $$ = V(OrvGramNode(EX_PERF_WITH_TEST, N($3))); }
+        ;
+
+perform_variations
+        : perform_variation             { $$ = V(OrvListExpr(EX_PERF_VARN_LIST, N($1), nullptr)); }
+        | perform_variations RW_AFTER perform_variation
+                                        { $$ = V(OrvListExpr(EX_PERF_VARN_LIST, N($1), N($3))); }
+        ;
+
+perform_variation
+        : identifier RW_FROM operand RW_BY operand RW_UNTIL condition
+                                        { $$ = V(OrvGramNode(EX_PERF_VARIATION, N($1), N($3), N($5), N($7))); }
+        ;
+
+end_perform_opt
+        : /* empty */ %prec PRTY_LOW    { $$ = V(OrvGramNullNode()); }
+        | RW_END_PERFORM                { $$ = V(OrvGramNode(EX_END_PERFORM)); }
+        ;
+
+stop_run_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_RUN                        { $$ = V(OrvGramNode(EX_RUN)); }
+        ;
+
+stop_literal_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | literal                       { $$ = $1; }
+        ;
+
+/* ===================================================================== */
+/* Operands: identifiers, literals and optional words                     */
+/* ===================================================================== */
+
+/* A name use; as a procedure-name part (above) it is tried before the
+   start of a qualified data name when OF or IN follows. */
+name_use
+        : TK_USER_DEFD_WORD             { $$ = V(OrvGramNameUseNode(N($1))); }
+        ;
+
+qualified_names
+        : name_use                      [ $$ = 0; if (yytrial) break; $$ = V(OrvListExpr(OF_IN_LIST, N($1), nullptr)); ]
+        | qualified_names of_in name_use
+                                        [ $$ = 0; if (yytrial) break; $$ = V(OrvListExpr(OF_IN_LIST, N($1), N($3))); ]
+        ;
+
+qualified_name
+        : qualified_names               { $$ = V(OrvNewNamedObjUse(N($1), SYMCAT_DATA_NAME, 0)); }
+        ;
+
+/* "(" after a qualified name is first tried as subscripts, then the name
+   stands alone; "(" after a table element is first tried as reference
+   modification, then the element stands alone. */
+table_element
+        : qualified_name SEP_LEFT_PAR subscript_mark subscripts SEP_RIGHT_PAR
+                                        [ YYVALID_NESTED; $$ = V(OrvGramNode(TABLE_ELT, N($1), N($4))); ]
+        | qualified_name                [ if (yytrial) { if ($1 != 0) { $1 = 0; YYVALID_NESTED; } break; } $$ = $1; ]
+        | function_reference            { $$ = $1; }
+        ;
+
+identifier
+        : table_element SEP_LEFT_PAR refmod_mark arith_expr SEP_COLON arith_expr_opt SEP_RIGHT_PAR
+                                        [ YYVALID_NESTED; $$ = V(OrvGramNode(REFERENCE_MOD, N($1), N($4), N($6))); ]
+        | table_element                 [ if (yytrial) { if ($1 != 0) { $1 = 0; YYVALID_NESTED; } break; } $$ = $1; ]
+        ;
+
+subscript_mark
+        : /* empty */                   [ if (yytrial) $-1 = 1; ]
+        ;
+
+refmod_mark
+        : /* empty */                   [ if (yytrial) $-1 = 1; ]
+        ;
+
+subscripts
+        : subscript                     { $$ = V(OrvListExpr(SUBSCRIPT_LIST, N($1), nullptr)); }
+        | subscripts subscript          { $$ = V(OrvListExpr(SUBSCRIPT_LIST, N($1), N($2))); }
+        ;
+
+subscript
+        : integer                       { $$ = $1; }
+        | qualified_name                { $$ = $1; }
+        | qualified_name OP_PLUS integer
+                                        { $$ = V(OrvGramNode(OP_ADD_IX, N($1), N($3))); }
+        | qualified_name OP_MINUS integer
+                                        { $$ = V(OrvGramNode(OP_SUB_IX, N($1), N($3))); }
+        | RW_ALL                        { $$ = V(OrvGramNode(EX_INDEX_ALL)); }
+        ;
+
+/* Function references: the function name is read in function-name mode,
+   with reserved-word and name lookup off. */
+function_reference
+        : RW_FUNCTION function_mode_on TK_FUNC_NAME_WITH_ARGS function_mode_off function_arguments
+                                        { $$ = V(OrvGramNode(INTR_FUNCTION, N($3), N($5))); }
+        | RW_FUNCTION function_mode_on TK_FUNC_NAME_NO_ARGS function_mode_off
+                                        { $$ = V(OrvGramNode(INTR_FUNCTION, N($3), nullptr)); }
+        | RW_FUNCTION function_mode_on TK_CHAR_STRING function_mode_off function_arguments
+                                        { $$ = V(OrvGramNode(INTR_FUNCTION, N($3), N($5))); }
+        ;
+
+/* A function whose arguments may be left out (RANDOM, or a name the lexer
+   does not know) without arguments: only in arithmetic expressions, where
+   a "(" after its name is always its argument list. */
+function_without_arguments
+        : RW_FUNCTION function_mode_on TK_CHAR_STRING function_mode_off
+                                        { $$ = V(OrvGramNode(INTR_FUNCTION, N($3), OrvGramNullNode())); }
+        ;
+
+function_mode_on
+        : /* empty */                   [ OrvGramFunctionMode(1); ]
+        ;
+
+function_mode_off
+        : /* empty */                   [ OrvGramFunctionMode(0); ]
+        ;
+
+function_arguments
+        : SEP_LEFT_PAR function_argument_list SEP_RIGHT_PAR
+                                        { $$ = V(OrvGramNode(OP_PARENS, N($2))); }
+        ;
+
+/* Arguments follow each other without separators; only the last one may
+   end in a function without arguments, and a sign after an argument
+   continues it. */
+function_argument_list
+        : function_arguments_closed     { $$ = $1; }
+        | function_arguments_closed arith_expr_open
+                                        { $$ = V(OrvListExpr(FUNC_ARG_LIST, N($1), N($2))); }
+        | arith_expr_open               { $$ = V(OrvListExpr(FUNC_ARG_LIST, N($1), nullptr)); }
+        ;
+
+function_arguments_closed
+        : arith_expr_closed %prec PRTY_LOW
+                                        { $$ = V(OrvListExpr(FUNC_ARG_LIST, N($1), nullptr)); }
+        | function_arguments_closed arith_expr_closed %prec PRTY_LOW
+                                        { $$ = V(OrvListExpr(FUNC_ARG_LIST, N($1), N($2))); }
+        ;
+
+operand
+        : identifier                    { $$ = $1; }
+        | literal_or_all                { $$ = $1; }
+        | RW_ADDRESS RW_OF identifier   { $$ = V(OrvGramNode(SR_ADDRESS_OF, N($3))); }
+        | RW_LENGTH RW_OF identifier    { $$ = V(OrvGramNode(SR_LENGTH_OF, N($3))); }
+        ;
+
+identifiers
+        : identifier                    { $$ = V(OrvListExpr(IDENT_LIST, N($1), nullptr)); }
+        | identifiers identifier        { $$ = V(OrvListExpr(IDENT_LIST, N($1), N($2))); }
+        ;
+
+rounded_identifiers
+        : rounded_identifier            { $$ = V(OrvListExpr(EX_LIST, N($1), nullptr)); }
+        | rounded_identifiers rounded_identifier
+                                        { $$ = V(OrvListExpr(EX_LIST, N($1), N($2))); }
+        ;
+
+rounded_identifier
+        : identifier                    { $$ = $1; }
+        | identifier RW_ROUNDED         { $$ = V(OrvGramNode(IDENT_ROUNDED, N($1))); }
+        ;
+
+literal_or_all
+        : literal                       { $$ = $1; }
+        | RW_ALL literal                { $$ = V(OrvGramNode(FIG_ALL, N($2))); }
+        ;
+
+literal
+        : TK_INT_NUM_LIT                { $$ = $1; }
+        | TK_REAL_NUM_LIT               { $$ = $1; }
+        | zero_word                     { $$ = V(OrvGramNode(FIG_ZERO)); }
+        | alphanumeric_items            { $$ = $1; }
+        ;
+
+alphanumeric_items
+        : alphanumeric_item             { $$ = $1; }
+        | alphanumeric_items SEP_AMPER alphanumeric_item
+                                        { $$ = V(OrvListExpr(STR_CONCATENATE, N($1), N($3))); }
+        ;
+
+alphanumeric_item
+        : TK_NONNUM_LIT                 { $$ = $1; }
+        | RW_SPACE                      { $$ = V(OrvGramNode(FIG_SPACE)); }
+        | RW_SPACES                     { $$ = V(OrvGramNode(FIG_SPACE)); }
+        | RW_HIGH_VALUE                 { $$ = V(OrvGramNode(FIG_HIGH_VALUE)); }
+        | RW_HIGH_VALUES                { $$ = V(OrvGramNode(FIG_HIGH_VALUE)); }
+        | RW_LOW_VALUE                  { $$ = V(OrvGramNode(FIG_LOW_VALUE)); }
+        | RW_LOW_VALUES                 { $$ = V(OrvGramNode(FIG_LOW_VALUE)); }
+        | RW_QUOTE                      { $$ = V(OrvGramNode(FIG_QUOTE)); }
+        | RW_QUOTES                     { $$ = V(OrvGramNode(FIG_QUOTE)); }
+        | RW_NULL                       { $$ = V(OrvGramNode(FIG_NULL)); }
+        | RW_NULLS                      { $$ = V(OrvGramNode(FIG_NULL)); }
+        | constant_name_use             { $$ = $1; }
+        | symbolic_char_use             { $$ = $1; }
+        | symbolic_constant_use         { $$ = $1; }
+        ;
+
+integer
+        : TK_INT_NUM_LIT                { $$ = $1; }
+        | constant_name_use             { $$ = $1; }
+        | zero_word                     { $$ = V(OrvGramNode(FIG_ZERO)); }
+        ;
+
+constant_name_use
+        : UW_CONSTANT_NAME              { $$ = V(OrvGramNameUse(N($1), SYMCAT_CONSTANT_NAME, POSITION_OF($1))); }
+        ;
+
+zero_word
+        : RW_ZERO
+        | RW_ZEROS
+        | RW_ZEROES
+        ;
+
+before_after
+        : RW_BEFORE                     { $$ = V(OrvGramNode(EX_BEFORE)); }
+        | RW_AFTER                      { $$ = V(OrvGramNode(EX_AFTER)); }
+        ;
+
+/* Optional and alternative words: no action, a null value; their tokens
+   stay with the enclosing node. */
+by_opt          : /* empty */ | RW_BY ;
+characters_opt  : /* empty */ | RW_CHARACTERS ;
+collating_opt   : /* empty */ | RW_COLLATING ;
+into_opt        : /* empty */ | RW_INTO ;
+is_opt          : /* empty */ | RW_IS ;
+is_are_opt      : /* empty */ | RW_IS | RW_ARE ;
+on_opt          : /* empty */ | RW_ON ;
+program_opt     : /* empty */ | RW_PROGRAM ;
+program_word_opt: /* empty */ | RW_PROGRAM ;
+sign_opt        : /* empty */ | RW_SIGN ;
+size_opt        : /* empty */ | RW_SIZE ;
+status_opt      : /* empty */ | RW_STATUS ;
+than_opt        : /* empty */ | RW_THAN ;
+then_opt        : /* empty */ | RW_THEN ;
+to_opt          : /* empty */ | RW_TO ;
+with_opt        : /* empty */ | RW_WITH ;
+are_opt         : /* empty */ | RW_ARE ;
+area_opt        : /* empty */ | RW_AREA ;
+at_opt          : /* empty */ | RW_AT ;
+character_opt   : /* empty */ | RW_CHARACTER ;
+contains_opt    : /* empty */ | RW_CONTAINS ;
+every_opt       : /* empty */ | RW_EVERY ;
+file_opt        : /* empty */ | RW_FILE ;
+for_opt         : /* empty */ | RW_FOR ;
+in_opt          : /* empty */ | RW_IN ;
+indicate_opt    : /* empty */ | RW_INDICATE ;
+key_opt         : /* empty */ | RW_KEY ;
+lines_opt       : /* empty */ %prec PRTY_LOW | RW_LINES ;
+mode_opt        : /* empty */ | RW_MODE ;
+multiple_opt    : /* empty */ | RW_MULTIPLE ;
+number_opt      : /* empty */ | RW_NUMBER ;
+of_opt          : /* empty */ | RW_OF ;
+record_opt      : /* empty */ | RW_RECORD ;
+right_opt       : /* empty */ | RW_RIGHT ;
+set_opt         : /* empty */ | RW_SET ;
+tape_opt        : /* empty */ | RW_TAPE ;
+times_opt       : /* empty */ | RW_TIMES ;
+values_opt      : /* empty */ | RW_VALUES ;
+when_opt        : /* empty */ | RW_WHEN ;
+dot_opt         : /* empty */ %prec PRTY_LOW | SEP_DOT ;
+else_word       : RW_ELSE | RW_OTHERWISE ;
+equal_word      : RW_EQUAL | OP_EQ ;
+giving_word     : RW_GIVING | RW_RETURNING ;
+of_in           : RW_OF | RW_IN ;
+thru_word       : RW_THROUGH | RW_THRU ;
+
+/* ===================================================================== */
+/* Arithmetic expressions and conditions                                  */
+/* ===================================================================== */
+
+/* Arithmetic expressions: unary signs bind first, then **, then * and /,
+   then + and -, all left to right.  A chain of one operator is one list
+   node.  Each level comes in two kinds: "open" when it ends in a function
+   without arguments, "closed" otherwise, so that a function argument list
+   knows where such a function may stand. */
+arith_expr
+        : arith_expr_closed             { $$ = $1; }
+        | arith_expr_open               { $$ = $1; }
+        ;
+
+arith_expr_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | arith_expr                    { $$ = $1; }
+        ;
+
+arith_expr_closed
+        : arith_term_closed             { $$ = $1; }
+        | arith_expr_closed OP_PLUS arith_term_closed
+                                        { $$ = V(OrvListExpr(AR_ADD, N($1), N($3))); }
+        | arith_expr_open OP_PLUS arith_term_closed
+                                        { $$ = V(OrvListExpr(AR_ADD, N($1), N($3))); }
+        | arith_expr_closed OP_MINUS arith_term_closed
+                                        { $$ = V(OrvListExpr(AR_SUB, N($1), N($3))); }
+        | arith_expr_open OP_MINUS arith_term_closed
+                                        { $$ = V(OrvListExpr(AR_SUB, N($1), N($3))); }
+        ;
+
+arith_expr_open
+        : arith_term_open               { $$ = $1; }
+        | arith_expr_closed OP_PLUS arith_term_open
+                                        { $$ = V(OrvListExpr(AR_ADD, N($1), N($3))); }
+        | arith_expr_open OP_PLUS arith_term_open
+                                        { $$ = V(OrvListExpr(AR_ADD, N($1), N($3))); }
+        | arith_expr_closed OP_MINUS arith_term_open
+                                        { $$ = V(OrvListExpr(AR_SUB, N($1), N($3))); }
+        | arith_expr_open OP_MINUS arith_term_open
+                                        { $$ = V(OrvListExpr(AR_SUB, N($1), N($3))); }
+        ;
+
+arith_term
+        : arith_term_closed             { $$ = $1; }
+        | arith_term_open               { $$ = $1; }
+        ;
+
+arith_term_closed
+        : arith_power_closed            { $$ = $1; }
+        | arith_term OP_MUL arith_power_closed
+                                        { $$ = V(OrvListExpr(AR_MUL, N($1), N($3))); }
+        | arith_term OP_DIV arith_power_closed
+                                        { $$ = V(OrvListExpr(AR_DIV, N($1), N($3))); }
+        ;
+
+arith_term_open
+        : arith_power_open              { $$ = $1; }
+        | arith_term OP_MUL arith_power_open
+                                        { $$ = V(OrvListExpr(AR_MUL, N($1), N($3))); }
+        | arith_term OP_DIV arith_power_open
+                                        { $$ = V(OrvListExpr(AR_DIV, N($1), N($3))); }
+        ;
+
+arith_power
+        : arith_power_closed            { $$ = $1; }
+        | arith_power_open              { $$ = $1; }
+        ;
+
+arith_power_closed
+        : arith_unary_closed            { $$ = $1; }
+        | arith_power OP_EXP arith_unary_closed
+                                        { $$ = V(OrvListExpr(AR_EXP, N($1), N($3))); }
+        ;
+
+arith_power_open
+        : arith_unary_open              { $$ = $1; }
+        | arith_power OP_EXP arith_unary_open
+                                        { $$ = V(OrvListExpr(AR_EXP, N($1), N($3))); }
+        ;
+
+arith_unary_closed
+        : arith_primary_closed          { $$ = $1; }
+        | OP_PLUS arith_unary_closed    { $$ = V(OrvGramNode(AR_UN_PLUS, N($2))); }
+        | OP_MINUS arith_unary_closed   { $$ = V(OrvGramNode(AR_UN_MINUS, N($2))); }
+        ;
+
+arith_unary_open
+        : function_without_arguments    { $$ = $1; }
+        | OP_PLUS arith_unary_open      { $$ = V(OrvGramNode(AR_UN_PLUS, N($2))); }
+        | OP_MINUS arith_unary_open     { $$ = V(OrvGramNode(AR_UN_MINUS, N($2))); }
+        ;
+
+arith_primary_closed
+        : operand                       { $$ = $1; }
+        | SEP_LEFT_PAR arith_expr SEP_RIGHT_PAR
+                                        { $$ = V(OrvGramNode(OP_PARENS, N($2))); }
+        ;
+
+/* Conditions: NOT binds first, then AND, then OR, left to right.  An
+   arithmetic expression is itself a condition (a condition-name, or the
+   object of an abbreviated relation).  A parenthesis holds a condition
+   only when its content is not a plain arithmetic expression, so that
+   "( X )" is one tree whether it is read as expression or condition. */
+condition
+        : condition_and                 { $$ = $1; }
+        | condition RW_OR condition_and { $$ = V(OrvListExpr(LOG_OR, N($1), N($3))); }
+        ;
+
+condition_and
+        : condition_not                 { $$ = $1; }
+        | condition_and RW_AND condition_not
+                                        { $$ = V(OrvListExpr(LOG_AND, N($1), N($3))); }
+        ;
+
+condition_not
+        : condition_simple              { $$ = $1; }
+        | RW_NOT condition_not          { $$ = V(OrvGramNode(LOG_NOT, N($2))); }
+        ;
+
+condition_simple
+        : arith_expr                    { $$ = $1; }
+        | condition_proper              { $$ = $1; }
+        ;
+
+/* The same three levels for a condition that is not a plain expression,
+   as the content of a parenthesis. */
+condition_in_parens
+        : condition_in_parens_and       { $$ = $1; }
+        | condition RW_OR condition_and { $$ = V(OrvListExpr(LOG_OR, N($1), N($3))); }
+        ;
+
+condition_in_parens_and
+        : condition_in_parens_not       { $$ = $1; }
+        | condition_and RW_AND condition_not
+                                        { $$ = V(OrvListExpr(LOG_AND, N($1), N($3))); }
+        ;
+
+condition_in_parens_not
+        : condition_proper              { $$ = $1; }
+        | RW_NOT condition_not          { $$ = V(OrvGramNode(LOG_NOT, N($2))); }
+        ;
+
+condition_proper
+        : arith_expr is_opt relational_operator arith_expr
+                                        { $$ = V(OrvGramRelation($3, N($1), N($4))); }
+        | arith_expr is_opt relational_operator SEP_LEFT_PAR condition_in_parens SEP_RIGHT_PAR
+                                        { $$ = V(OrvGramRelation($3, N($1), OrvGramNode(OP_PARENS, N($5)))); }
+        | arith_expr relation_word arith_expr
+                                        { $$ = V(OrvGramRelation($2, N($1), N($3))); }
+        | arith_expr is_opt RW_UNEQUAL to_opt arith_expr
+                                        { $$ = V(OrvGramRelation(CMP_NOT_EQ, N($1), N($5))); }
+        | arith_expr is_opt OP_NE arith_expr
+                                        { $$ = V(OrvGramRelation(CMP_NOT_EQ, N($1), N($4))); }
+        | arith_expr is_opt class_or_sign
+                                        { $$ = V(OrvGramNode($3, N($1))); }
+        | arith_expr is_opt RW_NOT class_or_sign
+                                        { $$ = V(OrvGramNode(OrvGramNegated($4), N($1))); }
+        | arith_expr is_opt class_name_use
+                                        { $$ = V(OrvGramNode(CMP_IS_CLASS, N($1), N($3))); }
+        | arith_expr is_opt RW_NOT class_name_use
+                                        { $$ = V(OrvGramNode(CMP_IS_NOT_CLASS, N($1), N($4))); }
+        | relational_operator_simple arith_expr
+                                        { $$ = V(OrvGramRelation($1, OrvGramNullNode(), N($2))); }
+        | RW_IS relational_operator arith_expr
+                                        { $$ = V(OrvGramRelation($2, OrvGramNullNode(), N($3))); }
+        | SEP_LEFT_PAR condition_in_parens SEP_RIGHT_PAR
+                                        { $$ = V(OrvGramNode(OP_PARENS, N($2))); }
+        ;
+
+/* Operators, classes and signs have an operation code as value. */
+relational_operator
+        : relational_operator_simple    { $$ = $1; }
+        | RW_NOT relational_operator_simple
+                                        { $$ = OrvGramNegated($2); }
+        ;
+
+relational_operator_simple
+        : RW_GREATER than_opt           { $$ = CMP_GT; }
+        | OP_GT than_opt                { $$ = CMP_GT; }
+        | RW_GREATER than_opt RW_OR RW_EQUAL to_opt
+                                        { $$ = CMP_GE; }
+        | OP_GE than_opt                { $$ = CMP_GE; }
+        | OP_GT RW_OR OP_EQ             { $$ = CMP_GE; }
+        | RW_LESS than_opt              { $$ = CMP_LT; }
+        | OP_LT than_opt                { $$ = CMP_LT; }
+        | RW_LESS than_opt RW_OR RW_EQUAL to_opt
+                                        { $$ = CMP_LE; }
+        | OP_LE than_opt                { $$ = CMP_LE; }
+        | OP_LT RW_OR OP_EQ             { $$ = CMP_LE; }
+        | RW_EQUAL to_opt               { $$ = CMP_EQ; }
+        | OP_EQ to_opt                  { $$ = CMP_EQ; }
+        ;
+
+relation_word
+        : RW_EXCEEDS                    { $$ = CMP_GT; }
+        | RW_EQUALS                     { $$ = CMP_EQ; }
+        ;
+
+class_or_sign
+        : RW_NUMERIC                    { $$ = CMP_NUM; }
+        | RW_ALPHABETIC                 { $$ = CMP_ALPH; }
+        | RW_ALPHABETIC_LOWER           { $$ = CMP_ALPH_LOWER; }
+        | RW_ALPHABETIC_UPPER           { $$ = CMP_ALPH_UPPER; }
+        | RW_POSITIVE                   { $$ = CMP_POS; }
+        | RW_NEGATIVE                   { $$ = CMP_NEG; }
+        | RW_ZERO                       { $$ = CMP_ZER; }
+        ;
+
+%%

@@ -1,0 +1,240 @@
+// The parse engine's loop: default reductions, shifts, reductions with
+// their actions and position steps, accept and abort.  Trial parsing and
+// error recovery branch off from here (OrvTrialParse.cpp,
+// OrvSyntaxRecovery.cpp).
+#include "OrvParseEngine.h"
+
+#include "OrvLookaheadQueue.h"
+#include "OrvParseCounters.h"
+#include "OrvParseRun.h"
+#include "OrvParserErrors.h"
+#include "OrvRdcPosn.h"
+
+OrvParseValue ParseResultValue = 0;
+OrvTokenList* ParseResultPosition = nullptr;
+ParseState* ReplayPath = nullptr;
+int SyntaxErrorCount = 0;
+bool FailureMemoEnabled = true;
+long ForceAbortAtStep = -1;
+OrvParseCounters ParseCounters;
+
+namespace {
+
+// The depth the engine's first record is made for: its stacks start with
+// 12 + PARSE_STATE_SPARE = 16 entries.
+const int kFirstRecordDepth = 12;
+
+// Frees a chain of records linked through enclosingSave.
+void FreeChain(ParseState* record) {
+  while (record != nullptr) {
+    ParseState* next = record->enclosingSave;
+    FreeParseState(record);
+    record = next;
+  }
+}
+
+}  // namespace
+
+int OrvRunParse(const OrvGrammarDef& grammar) {
+  const long slotsBefore = RdcPosnSlotsExamined;
+  OrvParseRun run(grammar);
+  const int result = run.Run();
+  ParseCounters.positionSlots = RdcPosnSlotsExamined - slotsBefore;
+  return result;
+}
+
+OrvParseRun::OrvParseRun(const OrvGrammarDef& grammar)
+    : tables_(*grammar.tables), runAction_(grammar.runAction) {}
+
+void OrvParseRun::Start() {
+  ParseCounters = OrvParseCounters();
+  ParseCounters.actionRuns.assign(tables_.ruleCount, 0);
+  SyntaxErrorCount = 0;
+  CurrentParseState = NewParseState(kFirstRecordDepth);
+  CurrentParseState->stateStack[0] = 0;
+  lookahead_ = NO_LOOKAHEAD;
+}
+
+int OrvParseRun::Run() {
+  Start();
+  for (;;) {
+    if (ForceAbortAtStep >= 0 && steps_ >= ForceAbortAtStep) {
+      Abort();
+      return PARSE_ABORTED;
+    }
+    ++steps_;
+    const int state = *CurrentParseState->stateTop;
+    OrvStepResult result;
+    const int defaultRule = tables_.DefaultReduction[state];
+    if (defaultRule != 0) {
+      result = Reduce(defaultRule);
+    } else {
+      const int token = Lookahead();
+      int entry;
+      if ((entry = tables_.ConflictLookup(state, token)) != TABLE_NO_ENTRY) {
+        result = Conflict(entry);
+      } else if ((entry = tables_.ShiftLookup(state, token)) != TABLE_NO_ENTRY) {
+        result = Shift(entry);
+      } else if ((entry = tables_.ReduceLookup(state, token)) != TABLE_NO_ENTRY) {
+        result = Reduce(entry);
+      } else {
+        result = SyntaxError();
+      }
+    }
+    if (result == STEP_ACCEPT) return PARSE_ACCEPTED;
+    if (result == STEP_ABORT) return PARSE_ABORTED;
+  }
+}
+
+int OrvParseRun::Lookahead() {
+  if (lookahead_ == NO_LOOKAHEAD) {
+    lookahead_ = FetchToken();
+    if (lookahead_ < 0) lookahead_ = TABLE_END_OF_INPUT;
+  }
+  return lookahead_;
+}
+
+void OrvParseRun::Push(int state, OrvParseValue value, OrvTokenList* position) {
+  ParseState* ps = CurrentParseState;
+  if (ps->Depth() >= ps->stackCapacity - 1) GrowParseStacks(ps);
+  *++ps->stateTop = state;
+  *++ps->valueTop = value;
+  *++ps->positionTop = position;
+}
+
+OrvStepResult OrvParseRun::Shift(int target) {
+  ParseState* ps = CurrentParseState;
+  if (InTrial()) ++ParseCounters.trialSteps;
+  lookahead_ = NO_LOOKAHEAD;
+  if (ps->errorCountdown > 0) --ps->errorCountdown;
+  Push(target, TokenValue, TokenPosition);
+  return STEP_GO_ON;
+}
+
+OrvStepResult OrvParseRun::Reduce(int rule) {
+  ParseState* ps = CurrentParseState;
+  const bool trial = InTrial();
+  if (trial) ++ParseCounters.trialSteps;
+  const int m = tables_.RuleLength[rule];
+  // An empty rule pushes one entry without popping.
+  if (ps->Depth() - m + 1 >= ps->stackCapacity) GrowParseStacks(ps);
+  ps->newValue = 0;
+  ps->newPosition = nullptr;
+
+  OrvActionFrame frame{};
+  frame.valueTop = ps->valueTop;
+  frame.newValue = 0;
+  frame.trialLevels = openLevels_;
+  frame.positionTop = ps->positionTop;
+  frame.ruleLength = m;
+  frame.newPosition = nullptr;
+  frame.positionPending = 1;
+  frame.lookahead = lookahead_;
+  frame.positionDepth = ps->Depth();
+  if (runAction_(rule, frame) == ACTION_COMMIT && trial) return Commit();
+  ps->newValue = frame.newValue;
+  ps->newPosition = frame.newPosition;
+  if (!trial) {
+    ++ParseCounters.reductions;
+    ++ParseCounters.actionRuns[rule];
+    if (frame.positionPending) {
+      ++ParseCounters.positionSteps;
+      RdcPosn(&ps->newPosition, ps->positionTop - m + 1, ps->valueTop - m + 1, m, ps->Depth(),
+              lookahead_, &TokenPosition, ps->newValue);
+    }
+  }
+
+  ps->stateTop -= m;
+  ps->valueTop -= m;
+  ps->positionTop -= m;
+  const int uncovered = *ps->stateTop;
+  const int lhs = tables_.RuleLhs[rule];
+  if (uncovered == 0 && lhs == 0) {
+    // The start symbol: the final state, which accepts end of input only.
+    Push(tables_.FINAL_STATE, ps->newValue, ps->newPosition);
+    ParseResultValue = ps->newValue;
+    ParseResultPosition = ps->newPosition;
+    if (Lookahead() == TABLE_END_OF_INPUT) return Accept();
+    return STEP_GO_ON;
+  }
+  Push(tables_.GotoState(lhs, uncovered), ps->newValue, ps->newPosition);
+  return STEP_GO_ON;
+}
+
+OrvStepResult OrvParseRun::Accept() {
+  if (InTrial()) return Commit();
+  // The final entry holds the start symbol (ParseResultValue and
+  // ParseResultPosition) and the look-ahead is end of input, whose list
+  // belongs to the token source: nothing is left to discard but what the
+  // queue may still hold.
+  DiscardQueued();
+  FreeRecords();
+  FreeParseState(CurrentParseState);
+  CurrentParseState = nullptr;
+  return STEP_ACCEPT;
+}
+
+OrvStepResult OrvParseRun::Abort() {
+  ParseState* ps = CurrentParseState;
+  FreeParseState(errorContext_);
+  errorContext_ = nullptr;
+  if (InTrial()) {
+    // In trial mode the stacks only borrow: the outermost level holds the
+    // values and positions of the parse, and the queue every token read
+    // since it began.
+    ParseState* outermost = ps->enclosingSave;
+    while (outermost->enclosingSave != nullptr) outermost = outermost->enclosingSave;
+    NoteWindow(outermost);
+    CopyParseStacks(ps, outermost);
+    LookaheadQueue.readIndex = outermost->queueIndex;
+    lookahead_ = NO_LOOKAHEAD;
+  }
+  const int depth = ps->Depth();
+  for (int i = 0; i < depth; ++i)
+    DiscardEntry(ps->valueStack[i], ps->positionStack[i], ORV_DISCARD_ABANDONED);
+  // The top entry, a look-ahead still held and the tokens still queued are
+  // given up too, so that none of them outlives the parse or reaches the
+  // next one.
+  OrvTokenList* top = ps->positionStack[depth];
+  DiscardEntry(ps->valueStack[depth], top, ORV_DISCARD_ABANDONED);
+  if (lookahead_ != NO_LOOKAHEAD) {
+    // The end-of-input list belongs to the token source.
+    const bool keepList = lookahead_ == TABLE_END_OF_INPUT || TokenPosition == top;
+    DiscardEntry(TokenValue, keepList ? nullptr : TokenPosition, ORV_DISCARD_ABANDONED);
+    lookahead_ = NO_LOOKAHEAD;
+  }
+  DiscardQueued();
+  FreeRecords();
+  FreeParseState(ps);
+  CurrentParseState = nullptr;
+  return STEP_ABORT;
+}
+
+void OrvParseRun::DiscardEntry(OrvParseValue value, OrvTokenList* position, int mode) {
+  if (position != nullptr && position == ParseResultPosition) ParseResultPosition = nullptr;
+  if (value != 0 && value == ParseResultValue) ParseResultValue = 0;
+  DiscardErrValue(value, mode);
+  DiscardErrTokens(position, mode);
+}
+
+void OrvParseRun::DiscardQueued() {
+  OrvLookaheadQueue& q = LookaheadQueue;
+  for (int i = q.readIndex; i < q.endIndex; ++i) {
+    DiscardErrValue(q.values[i], ORV_DISCARD_ABANDONED);
+    if (q.codes[i] > TABLE_END_OF_INPUT)
+      DiscardErrTokens(q.positions[i], ORV_DISCARD_ABANDONED);
+  }
+  q.readIndex = q.endIndex = 0;
+}
+
+void OrvParseRun::FreeRecords() {
+  if (CurrentParseState != nullptr) {
+    FreeChain(CurrentParseState->enclosingSave);
+    CurrentParseState->enclosingSave = nullptr;
+  }
+  openLevels_ = 0;
+  FreeChain(ReplayPath);
+  ReplayPath = nullptr;
+  FreeParseState(errorContext_);
+  errorContext_ = nullptr;
+}

@@ -1,0 +1,93 @@
+// One run of the parse engine (the inside of OrvRunParse): the loop over
+// the automaton, trial parsing over conflict cells (OrvTrialParse.cpp) and
+// recovery from syntax errors (OrvSyntaxRecovery.cpp).  The process-wide
+// state lives in the globals of OrvParseEngine.h and OrvLookaheadQueue.h;
+// this object holds what is local to one call.
+#ifndef LARK_GRAMMAR_ORVPARSERUN_H
+#define LARK_GRAMMAR_ORVPARSERUN_H
+
+#include "OrvFailureMemo.h"
+#include "OrvParseEngine.h"
+
+// What a step of the loop leads to.
+enum OrvStepResult {
+  STEP_GO_ON = 0,  // back to the top of the loop
+  STEP_ACCEPT,     // the input was accepted (outside trials)
+  STEP_ABORT       // the parse was given up
+};
+
+// The look-ahead code when none is held.
+const int NO_LOOKAHEAD = -1;
+
+class OrvParseRun {
+ public:
+  explicit OrvParseRun(const OrvGrammarDef& grammar);
+  // The whole parse: PARSE_ACCEPTED or PARSE_ABORTED.
+  int Run();
+
+ private:
+  // --- the loop (OrvParseEngine.cpp) ---------------------------------------
+  void Start();
+  // The look-ahead, fetched when none is held; a negative code is 0.
+  int Lookahead();
+  // Consumes the look-ahead and pushes state `target` with the token.
+  OrvStepResult Shift(int target);
+  // Reduces by `rule`: its action, its position step, the goto.
+  OrvStepResult Reduce(int rule);
+  // Pushes one entry, growing the stacks when they are full.
+  void Push(int state, OrvParseValue value, OrvTokenList* position);
+  OrvStepResult Accept();
+  // Gives the parse up: every value and position still held is discarded.
+  OrvStepResult Abort();
+  // Hands a value and a position that the engine gives up to the error
+  // node (DiscardErrValue, DiscardErrTokens) in `mode`; the start symbol's
+  // value and position are forgotten first when they are these.
+  void DiscardEntry(OrvParseValue value, OrvTokenList* position, int mode);
+  // Discards what the queue holds unread and empties it.
+  void DiscardQueued();
+  // Frees the trial levels, the replay path and the error context.
+  void FreeRecords();
+  bool InTrial() const { return CurrentParseState->enclosingSave != nullptr; }
+
+  // --- trial parsing (OrvTrialParse.cpp) -----------------------------------
+  // The look-ahead meets conflict cell `list` in the current state.
+  OrvStepResult Conflict(int list);
+  // Opens a trial level at the conflict; null when the failure memo knows
+  // its situation (the level then fails at once).
+  ParseState* OpenLevel(int list);
+  // Takes alternative `alternative` of conflict list `list`.
+  OrvStepResult TakeAlternative(int list, int alternative);
+  // No action for the look-ahead in trial mode with the countdown at 0.
+  OrvStepResult TrialFailed();
+  // Commits the trials: the levels become the replay path, and parsing
+  // goes on from the outermost saved state.
+  OrvStepResult Commit();
+  // The outermost level `outermost` has run out of alternatives: the
+  // failure that read furthest becomes the current state.
+  void RestoreErrorContext(ParseState* outermost);
+  // After that restore: the values and tokens the failed trial had taken
+  // from the outermost level's stacks and from the queue go back onto the
+  // stacks, so that recovery hands them on.
+  void KeepTrialTokens(const ParseState* outermost);
+  // Notes how far the outermost trial, begun at level `outermost`, read
+  // ahead (ParseCounters.longestWindow).
+  void NoteWindow(const ParseState* outermost);
+
+  // --- syntax errors (OrvSyntaxRecovery.cpp) -------------------------------
+  // No action for the look-ahead outside trials, or in a trial during
+  // recovery: report it when it is new, then recover.
+  OrvStepResult SyntaxError();
+
+  const OrvParseTables& tables_;
+  OrvActionOutcome (*runAction_)(int rule, OrvActionFrame& frame);
+  int lookahead_ = NO_LOOKAHEAD;
+  int state_ = 0;
+  // The failed trial that read furthest, or null.
+  ParseState* errorContext_ = nullptr;
+  // The trial levels open (the length of the enclosingSave chain).
+  int openLevels_ = 0;
+  long steps_ = 0;
+  OrvFailureMemo memo_;
+};
+
+#endif

@@ -1,0 +1,211 @@
+// Parsing one source file: the steps of OrvParserImpl::Parse around the
+// lexer and the grammar.
+#include "OrvParseSource.h"
+
+#include <iostream>
+
+#include "OrvConstNodes.h"
+#include "OrvExprOper.h"
+#include "OrvGrammar.h"
+#include "OrvLengthsAndOffsets.h"
+#include "OrvLayoutState.h"
+#include "OrvMessage.h"
+#include "OrvMessageSink.h"
+#include "OrvParseInit.h"
+#include "OrvParserImpl.h"
+#include "OrvParserStatics.h"
+#include "OrvSourcePrintPrep.h"
+#include "OrvTreeWalk.h"
+
+namespace {
+
+// Root slot of the end of the file.
+const int kEndOfFileSlot = 1;
+
+// Reports a step to the settings' progress call-back, with the empty
+// position.
+void Progress(const OrvParserImpl& parser, const char* text) {
+  if (parser.progressCallBack == nullptr) return;
+  const VString value(text);
+  parser.progressCallBack(&OrvNullPosn, &value);
+}
+
+// The lexer takes the settings of this parse.
+void ConfigureLexer(OrvParserImpl& parser) {
+  OrvLexer& lexer = parser.lexer;
+  lexer.sql = parser.sql && GrammarSupportsSql ? 1 : 0;
+  lexer.cics = parser.cics && GrammarSupportsCics ? 1 : 0;
+  lexer.dials = parser.dials;
+  lexer.lineFormat = parser.lineFormat;
+  lexer.progidComments = parser.progidComments;
+  lexer.sepSpaceReqd = parser.sepSpaceReqd;
+  lexer.excludeKeywords = parser.excludeKeywords;
+  lexer.inlineCopy = parser.inlineCopy;
+  lexer.oldCopy = parser.oldCopy;
+  lexer.copynamesCase = parser.copynamesCase;
+  lexer.copylibDirs = parser.copylibDirs;
+  lexer.copylibSuffixes = parser.copylibSuffixes;
+  lexer.progressCallBack = parser.progressCallBack;
+  lexer.progressInterval = parser.progressInterval;
+  lexer.traceFlags = parser.lexerTrace;
+}
+
+// The fill of empty slots (OrvFillNullArgs) for a parsed tree: the
+// NULL_NODE of an empty slot stands for what the source left out, so it is
+// marked as source like every other node of the tree.
+int FillNullSlotsAsSource(OrvExpr* node, void* context) {
+  (void)context;
+  for (int i = 0; i < node->NArgs(); ++i) {
+    if (node->Args(i) != nullptr) continue;
+    OrvExpr* empty = new OrvNullNode;
+    empty->SetFromSrc(1);
+    node->SetArg(i, empty, -1, 0);
+  }
+  return ORV_WALK_CHILDREN;
+}
+
+// Reads the tokens to the end of the input and drops them (lex only).
+void ReadAllTokens(OrvLexer& lexer) {
+  for (;;) {
+    OrvTokenGroup* group = lexer.GetToken();
+    const bool end = group == nullptr || group->token == nullptr || group->token->code == SEP_EOF;
+    delete group;
+    if (end) return;
+  }
+}
+
+// Runs the grammar over the source; true when it failed.  Every program the
+// grammar left open is ended (or deleted, when it failed) and what the parse
+// state still holds is released; the root stays with the parser.
+bool RunGrammar(OrvParserImpl& parser) {
+  ParseResultValue = 0;
+  ParseResultPosition = nullptr;
+  InitParseTree(&parser);
+  bool failed = yyparse() != 0;
+  failed = failed || parser.lexer.errorFlag != 0 || parser.parseFailed != 0;
+  parser.lexer.CloseInput();
+  if (ParseResultPosition != nullptr) {
+    ParseResultPosition->Clear();
+    delete ParseResultPosition;
+    ParseResultPosition = nullptr;
+  }
+  parser.ReleaseParseState();
+  return failed;
+}
+
+// The end of the file after a good parse: an END_COBOL_FILE with the tokens
+// that came with the end of the input, in slot 1 of the root.
+void EndFile(OrvParserImpl& parser, OrvExpr* root) {
+  OrvExpr* end = new OrvExprOper(END_COBOL_FILE);
+  if (parser.eofTokens != nullptr) {
+    end->Tokens().Splice(*parser.eofTokens);
+    delete parser.eofTokens;
+    parser.eofTokens = nullptr;
+  }
+  root->SetArg(kEndOfFileSlot, end, -1, 0);
+}
+
+// The result of a good parse from the levels of its messages; information
+// and warnings then leave the list unless "warnings" is on.
+OrvParserResult Tally(const OrvParserImpl& parser, OrvTokenList* messages) {
+  OrvParserResult result = ORV_PARSE_OK;
+  if (messages == nullptr) return result;
+  for (OrvTokenListNode* e = messages->Head(); e != nullptr; e = e->next) {
+    if (e->token->code == MSG_WARN && result == ORV_PARSE_OK) result = ORV_PARSE_WARNINGS;
+    if (e->token->code == MSG_ERR) result = ORV_PARSE_ERRORS;
+  }
+  if (!parser.warnings)
+    messages->RemoveIf([](OrvToken* token) { return token->code == MSG_INFO || token->code == MSG_WARN ? 1 : 0; });
+  return result;
+}
+
+OrvParserResult ParseFile(OrvParserImpl& parser, const VString& fileName, OrvExpr** tree, OrvTokenList* messages) {
+  if (!CanParseDialects(&parser.dials)) {
+    const VString text = OrvFormat("Parser cannot parse this mix of dialects: %s", OrvDialsToText(parser.dials).text);
+    OrvParserImpl::ParserError(MSG_SEVERE, &OrvNullPosn, &text);
+    return ORV_PARSE_DIALECTS_REFUSED;
+  }
+  ConfigureLexer(parser);
+  parser.lexer.Reset();
+  const OrvResult opened = parser.lexer.SetInput(fileName);
+  if (opened != 0) return static_cast<OrvParserResult>(opened);
+
+  OrvParserResult result = ORV_PARSE_OK;
+  if (parser.tokenDump) {
+    ReadAllTokens(parser.lexer);
+    parser.lexer.CloseInput();
+  } else if (RunGrammar(parser)) {
+    parser.FinishSource(1);
+    delete parser.root;
+    parser.root = nullptr;
+    if (parser.eofTokens != nullptr) {
+      parser.eofTokens->Clear();
+      delete parser.eofTokens;
+      parser.eofTokens = nullptr;
+    }
+    result = ORV_PARSE_FAILED;
+  } else {
+    parser.FinishSource(0);
+    *tree = parser.root;
+    parser.root = nullptr;
+    EndFile(parser, *tree);
+    OrvWalkTree(*tree, nullptr, "SetFromSrcWalker", &SetFromSrcWalker, nullptr, nullptr);
+    Progress(parser, "Preparing SourcePrint");
+    PrepareSourcePrint(*tree);
+    Progress(parser, "*");
+    if (parser.lengOffs) {
+      Progress(parser, "Computing Lengths & Offsets");
+      OrvCalcLengthsAndOffsets(*tree, messages, 1, 1, 1, OrvLayoutOptionsOf(parser));
+      Progress(parser, "*");
+    }
+    if (parser.fillNullSlots) WalkTheTree(*tree, nullptr, &FillNullSlotsAsSource);
+    result = Tally(parser, messages);
+  }
+
+  if (parser.traceWords[ORV_TRACE_WORD_TREE_DUMP]) {
+    std::cout << "***Program Tree after parsing***\n";
+    if (*tree != nullptr)
+      (*tree)->DebugDump(std::cout);
+    else
+      std::cout << "(NULL)";
+    std::cout << "\n\n";
+  }
+  parser.tokenCount = parser.lexer.tokenCount;
+  parser.lineCount = parser.lexer.lineCount;
+  parser.locCount = parser.lexer.locCount;
+  return result;
+}
+
+}  // namespace
+
+OrvParserResult OrvParseSource(OrvParserImpl& parser, const VString& fileName, OrvExpr** tree,
+                               OrvTokenList* messages) {
+  if (currentParser != nullptr) {
+    const VString text("Cannot have more than one working instance of OrvParserImpl object");
+    if (OrvGlobalMessageSink != nullptr) OrvGlobalMessageSink(MSG_TERMINAL, &OrvNullPosn, &text);
+    return ORV_PARSE_ALREADY_RUNNING;
+  }
+  currentParser = &parser;
+  parser.ResetParseState();
+  OrvExpr* none = nullptr;
+  if (tree == nullptr) tree = &none;
+  *tree = nullptr;
+  parser.messageList = messages;
+  const OrvParserResult result = ParseFile(parser, fileName, tree, messages);
+  parser.RestoreParseSettings();
+  currentParser = nullptr;
+  return result;
+}
+
+void OrvInstallParseSource() { OrvParseSourceRoutine = &OrvParseSource; }
+
+int SetFromSrcWalker(OrvExpr* node, OrvExpr* root, void* context) {
+  (void)root;
+  (void)context;
+  if (node->FromSrc() == 0) node->SetFromSrc(1);
+  for (int i = 0; i < node->NArgs(); ++i) {
+    OrvArgSlot* slot = node->ArgSlots(i);
+    if (slot != nullptr && slot->state == 0) slot->state = 1;
+  }
+  return ORV_WALK_CHILDREN;
+}

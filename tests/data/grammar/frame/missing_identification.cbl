@@ -1,0 +1,4 @@
+       DATA DIVISION.
+       PROCEDURE DIVISION.
+       P.
+           STOP RUN.

@@ -1,0 +1,13 @@
+       IDENTIFICATION DIVISION.
+       PROGRAM-ID. A.
+       PROCEDURE DIVISION.
+       PA.
+           STOP RUN.
+       IDENTIFICATION DIVISION.
+       PROGRAM-ID. B IS COMMON.
+       PROCEDURE DIVISION.
+       PB.
+           EXIT PROGRAM.
+       END PROGRAM C.
+       END PROGRAM B.
+       END PROGRAM A.

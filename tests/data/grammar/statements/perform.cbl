@@ -1,0 +1,13 @@
+       IDENTIFICATION DIVISION.
+       PROGRAM-ID. PERFS.
+       PROCEDURE DIVISION.
+           PERFORM VARYING I FROM 1 BY 1 UNTIL I > 9
+                   AFTER J FROM 1 BY 1 UNTIL J > 9
+               MOVE I TO K
+           END-PERFORM.
+           PERFORM P2 3 TIMES.
+           PERFORM P2 WITH TEST AFTER UNTIL DONE-FLAG.
+           PERFORM UNTIL X PERFORM 2 TIMES CONTINUE END-PERFORM
+           MOVE 1 TO X.
+       P2.
+           EXIT.

@@ -1,0 +1,10 @@
+       IDENTIFICATION DIVISION.
+       PROGRAM-ID. SIMPLE.
+       PROCEDURE DIVISION.
+           COMPUTE X ROUNDED Y = A + B END-COMPUTE
+           COMPUTE Z EQUAL 1.
+           MOVE ALL SPACES TO X Y (2) Z (1 : 3).
+           CONTINUE NEXT SENTENCE.
+           EXIT PROGRAM.
+           STOP "BYE".
+           STOP RUN.

@@ -1,0 +1,155 @@
+// The audit of the COBOL grammar beside its build check: the rules whose
+// actions run during trial parses are exactly the ones that steer trial
+// parsing or switch the lexer and the token supply, and a precedence
+// declared on the look-ahead of a conflict cell stops the build.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <set>
+#include <sstream>
+#include <string>
+
+#include "OrvGrammar.h"
+#include "ScratchDir.h"
+
+namespace {
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  EXPECT_TRUE(in.good()) << path;
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+// The folder of OrvGrammar.y and OrvGrammar.conflicts.
+std::string GrammarSourceDir() {
+  const std::string script = LARK_GRAMMAR_RUN_SCRIPT;
+  return script.substr(0, script.rfind('/'));
+}
+
+// The texts of the rules whose action cases run code in a trial parse:
+// byacc puts the { } code of the other cases behind "if (!yytrial)".
+std::set<std::string> RulesWithTrialCode() {
+  std::istringstream in(ReadFile(LARK_COBOL_GRAMMAR_OUT_DIR "/OrvGrammar.actions.inc"));
+  std::set<std::string> rules;
+  std::string line;
+  int rule = -1;
+  while (std::getline(in, line)) {
+    if (line.compare(0, 5, "case ") == 0) {
+      rule = std::stoi(line.substr(5));
+      continue;
+    }
+    if (rule < 0) continue;
+    if (line.find("if (!yytrial)") == std::string::npos) {
+      std::string text = OrvCobolGrammar.tables->RuleText(rule);
+      while (!text.empty() && text.back() == ' ') text.pop_back();
+      rules.insert(text);
+    }
+    rule = -1;
+  }
+  return rules;
+}
+
+TEST(GrammarAuditTest, OnlyTheRulesThatSteerTrialsOrSwitchTheLexerRunInTrials) {
+  const std::set<std::string> expected = {
+      // Subscripts and reference modification: marks, commits when not
+      // nested, the plain forms clearing a value that is not null.
+      "subscript_mark :",
+      "refmod_mark :",
+      "table_element : qualified_name SEP_LEFT_PAR subscript_mark subscripts SEP_RIGHT_PAR",
+      "table_element : qualified_name",
+      "identifier : table_element SEP_LEFT_PAR refmod_mark arith_expr SEP_COLON arith_expr_opt SEP_RIGHT_PAR",
+      "identifier : table_element",
+      // The two rules of a qualified name clear their value first.
+      "qualified_names : name_use",
+      "qualified_names : qualified_names of_in name_use",
+      // PERFORM commits when its procedures are known or its statements begin.
+      "perform_statement : RW_PERFORM procedure_range perform_repeat_opt",
+      "perform_block_start :",
+      // Switches of the lexer and the token supply.
+      "reserved_lookup_off :",
+      "reserved_lookup_on :",
+      "name_lookup_off :",
+      "name_lookup_on :",
+      "function_mode_on :",
+      "function_mode_off :",
+      "special_names_start :",
+      "special_names_end :",
+      "debugging_mode_opt : with_opt RW_DEBUGGING RW_MODE",
+      "special_names_clause : RW_DECIMAL_POINT is_opt RW_COMMA",
+      "with_linkage_opt : RW_WITH name_lookup_off TK_CHAR_STRING linkage_word_opt",
+      "proc_division_start :",
+      "proc_division : RW_PROCEDURE RW_DIVISION call_convention_opt with_linkage_opt proc_using_opt giving_opt "
+      "SEP_DOT proc_division_start copy_item declaratives_opt proc_container_start copy_item procedure_items",
+      // Error rules put the switches back.
+      "config_paragraph : error",
+      "special_names_clause : error",
+      "copy_item : error",
+      "procedure_item : error",
+      "statement : error",
+      // ASSIGN, DATA RECORDS, the CD clauses after DESTINATION and the
+      // positions of report groups commit.
+      "assign_clause : RW_ASSIGN to_opt assign_target",
+      "data_records_commit :",
+      "cd_clause : symbolic_opt cd_queue is_opt entry_name_def",
+      "cd_commit :",
+      "report_position : integer RW_NEXT RW_PAGE",
+      "next_group_commit :",
+      // The special reserved words of RECORDING MODE and VALUE OF.
+      "special_words_on :",
+      "file_description_clause : RW_RECORDING special_words_on mode_opt is_opt recording_mode",
+      "value_of_start :",
+      "file_description_clause : RW_VALUE RW_OF value_of_start value_of_items",
+      // Error rules of the INPUT-OUTPUT SECTION and the DATA DIVISION.
+      "file_control_entry : error",
+      "select_clause : error",
+      "file_description_clause : error",
+      "cd_clause : error",
+      "record_item : error",
+      "data_clause : error",
+      "report_description_clause : error",
+      "report_group_item : error",
+      "report_group_clause : error",
+      "screen_item : error",
+      "screen_clause : error",
+  };
+  EXPECT_EQ(RulesWithTrialCode(), expected);
+}
+
+// Runs the grammar rule on an edited copy of OrvGrammar.y; returns the exit
+// status with the output in `log`.
+int RunRuleOnEditedGrammar(const std::string& insertion, std::string& log) {
+  ScratchDir dir;
+  std::string grammar = ReadFile(GrammarSourceDir() + "/OrvGrammar.y");
+  const std::string anchor = "%expect-rr 2\n";
+  const std::size_t at = grammar.find(anchor);
+  EXPECT_NE(at, std::string::npos);
+  grammar.insert(at + anchor.size(), insertion);
+  dir.Write("Edited.y", grammar);
+  const std::string command = std::string("'" LARK_CMAKE "'") + " -DNAME=Edited -DGRAMMAR='" + dir.Path("Edited.y") +
+                              "' -DCONFLICTS='" + GrammarSourceDir() + "/OrvGrammar.conflicts' -DTOKENS='" +
+                              LARK_TOKEN_TABLE "' -DBYACC='" LARK_BYACC "' -DSPLICE='" LARK_SPLICE
+                              "' -DEXTRACT='" LARK_EXTRACT "' -DCONFLICT_CHECK='" LARK_CONFLICT_CHECK
+                              "' -DTABLE_CHECK='" LARK_TABLE_CHECK "' -DWORK_DIR='" + dir.Path("work") +
+                              "' -DOUT_DIR='" + dir.Path("out") + "' -P '" LARK_GRAMMAR_RUN_SCRIPT "' > '" +
+                              dir.Path("log") + "' 2>&1";
+  const int status = std::system(command.c_str());
+  log = ReadFile(dir.Path("log"));
+  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+TEST(GrammarAuditTest, APrecedenceOnTheTokenOfAConflictCellStopsTheBuild) {
+  std::string log;
+  ASSERT_EQ(0, RunRuleOnEditedGrammar("", log)) << log;
+  for (const char* token : {"SEP_LEFT_PAR", "RW_IN", "RW_OF", "RW_FILE", "RW_DESTINATION", "RW_NEXT"}) {
+    SCOPED_TRACE(token);
+    EXPECT_NE(0, RunRuleOnEditedGrammar(std::string("%left ") + token + "\n", log));
+    EXPECT_NE(log.find("declares a precedence for the look-ahead of a conflict cell"), std::string::npos) << log;
+    EXPECT_NE(log.find(token), std::string::npos) << log;
+  }
+}
+
+}  // namespace

@@ -1,0 +1,86 @@
+// The COBOL grammar on whole sources, through the tree-dump harness
+// (GrammarGolden.h): each case parses one source of tests/data/grammar and
+// compares its result, messages and the dumps of the named constructs with
+// the golden file beside the source.
+#include <gtest/gtest.h>
+
+#include "GrammarGolden.h"
+#include "OrvDials.h"
+
+namespace {
+
+using grammar_golden::ExpectGolden;
+using grammar_golden::GoldenText;
+
+struct GoldenCase {
+  const char* area;
+  const char* file;
+  const char* variant;  // "" for the source's main golden
+  int dialect;
+  int secondDialect;      // 0 for none
+  std::vector<int> cuts;  // operations whose outermost nodes are dumped
+};
+
+void PrintTo(const GoldenCase& c, std::ostream* out) {
+  *out << c.area << "/" << c.file << (*c.variant ? "." : "") << c.variant;
+}
+
+class GrammarGoldenTest : public ::testing::TestWithParam<GoldenCase> {};
+
+TEST_P(GrammarGoldenTest, DumpMatchesTheGolden) {
+  const GoldenCase& c = GetParam();
+  ExpectGolden(c.area, c.file, c.variant, GoldenText(c.area, c.file, c.dialect, c.secondDialect, c.cuts));
+}
+
+const GoldenCase kCases[] = {
+    // Compilation unit, IDENTIFICATION and ENVIRONMENT DIVISIONs.
+    {"frame", "missing_identification.cbl", "", ORV_DIAL_ANSI85, 0, {DIVISION_IDENTIFICATION, DIVISION_DATA}},
+    {"frame", "missing_identification.cbl", "mf", ORV_DIAL_MF, 0, {DIVISION_IDENTIFICATION}},
+    {"frame", "nested_programs.cbl", "", ORV_DIAL_ANSI85, 0, {COBOL_PROGRAM_LIST}},
+    {"frame", "program_id.cbl", "", ORV_DIAL_ANSI85, ORV_DIAL_OSVS, {DIVISION_IDENTIFICATION, END_COBOL_PROGRAM, END_COBOL_FILE}},
+    {"frame", "environment.cbl", "", ORV_DIAL_ANSI85, 0, {DIVISION_ENVIRONMENT}},
+    {"frame", "repository.cbl", "", ORV_DIAL_FSCNET, ORV_DIAL_FSC, {DIVISION_ENVIRONMENT}},
+    {"frame", "special_names.cbl", "", ORV_DIAL_MF, ORV_DIAL_OSVS, {PARA_SPECIAL_NAMES}},
+    {"frame", "special_names_error.cbl", "", ORV_DIAL_MF, ORV_DIAL_OSVS, {SECTION_CONFIGURATION}},
+    // INPUT-OUTPUT SECTION.
+    {"input_output", "select.cbl", "", ORV_DIAL_MF, ORV_DIAL_OSVS, {SECTION_INPUT_OUTPUT}},
+    {"input_output", "locking.cbl", "", ORV_DIAL_MS, 0, {SECTION_INPUT_OUTPUT}},
+    {"input_output", "select_errors.cbl", "", ORV_DIAL_MF, 0, {SECTION_INPUT_OUTPUT}},
+    {"input_output", "select_truncated.cbl", "", ORV_DIAL_MF, 0, {}},
+    // DATA DIVISION sections and data description entries.
+    {"data", "file_section.cbl", "", ORV_DIAL_MF, ORV_DIAL_OSVS, {DIVISION_DATA}},
+    {"data", "storage.cbl", "", ORV_DIAL_ANSI85, 0, {DIVISION_DATA}},
+    {"data", "communication.cbl", "", ORV_DIAL_ANSI85, 0, {SECTION_COMMUNICATION}},
+    {"entries", "entries.cbl", "", ORV_DIAL_ANSI85, 0, {SECTION_WORKING_STORAGE}},
+    {"entries", "entries.cbl", "rm", ORV_DIAL_ANSI85, ORV_DIAL_RM85, {DX_USAGE}},
+    {"entries", "errors.cbl", "", ORV_DIAL_MF, 0, {SECTION_INPUT_OUTPUT, DIVISION_DATA}},
+    // REPORT and SCREEN SECTIONs.
+    {"report", "report.cbl", "", ORV_DIAL_ANSI74, ORV_DIAL_OSVS, {SECTION_REPORT, FDX_REPORT}},
+    {"screen", "screen.cbl", "", ORV_DIAL_MF, 0, {SECTION_SCREEN}},
+    {"report", "report_errors.cbl", "", ORV_DIAL_MF, 0, {SECTION_COMMUNICATION, SECTION_REPORT, SECTION_SCREEN}},
+    // PROCEDURE DIVISION structure.
+    {"procedure", "structure.cbl", "", ORV_DIAL_ANSI85, 0, {DIVISION_PROCEDURE}},
+    {"procedure", "declaratives.cbl", "", ORV_DIAL_ANSI85, ORV_DIAL_MF, {DIVISION_PROCEDURE}},
+    {"procedure", "qualified_perform.cbl", "", ORV_DIAL_ANSI85, 0, {STMT_LIST}},
+    {"procedure", "garbled.cbl", "", ORV_DIAL_ANSI85, 0, {SECTION_PROC_LIST}},
+    // Statements.
+    {"statements", "goto.cbl", "", ORV_DIAL_ANSI85, 0, {STMT_LIST}},
+    {"statements", "if_else.cbl", "", ORV_DIAL_ANSI85, ORV_DIAL_OSVS, {STMT_IF}},
+    {"statements", "perform.cbl", "", ORV_DIAL_ANSI85, 0, {STMT_LIST}},
+    {"statements", "simple.cbl", "", ORV_DIAL_ANSI85, 0, {STMT_LIST}},
+    // Identifiers, literals, expressions and conditions.
+    {"operands", "identifiers.cbl", "", ORV_DIAL_ANSI85, ORV_DIAL_MF, {STMT_MOVE, STMT_COMPUTE}},
+    {"expressions", "arithmetic.cbl", "", ORV_DIAL_ANSI85, 0, {STMT_COMPUTE}},
+    {"expressions", "conditions.cbl", "", ORV_DIAL_ANSI85, ORV_DIAL_MF, {STMT_IF}},
+};
+
+INSTANTIATE_TEST_SUITE_P(Sources, GrammarGoldenTest, ::testing::ValuesIn(kCases),
+                         [](const ::testing::TestParamInfo<GoldenCase>& info) {
+                           std::string name = std::string(info.param.area) + "_" + info.param.file +
+                                              (*info.param.variant ? "_" : "") + info.param.variant;
+                           for (char& ch : name)
+                             if (!isalnum(static_cast<unsigned char>(ch))) ch = '_';
+                           return name;
+                         });
+
+}  // namespace
