@@ -22,6 +22,7 @@
 #include "OrvExpr.h"
 #include "OrvParseSource.h"
 #include "OrvParserImpl.h"
+#include "OrvTxtPosn.h"
 #include "TestStrings.h"
 
 namespace {
@@ -33,7 +34,7 @@ const char kSyntaxError[] = "syntax error. at token: ";
 const char kCopyMarker[] = "COPY marker";
 
 // One program of the table: its construct and its syntax errors as
-// "line:column text".
+// "file:line:column text".
 struct KnownFailure {
   std::string construct;
   std::vector<std::string> messages;
@@ -45,7 +46,7 @@ std::string Trim(const std::string& text) {
   return begin == std::string::npos ? "" : text.substr(begin, end - begin + 1);
 }
 
-// Rows "PROGRAM | construct | line:column | message text"; blank lines and
+// Rows "PROGRAM | construct | file:line:column | message text"; blank lines and
 // lines starting with "#" are skipped.
 std::map<std::string, KnownFailure> ReadKnownFailures() {
   std::map<std::string, KnownFailure> table;
@@ -91,6 +92,13 @@ std::vector<std::string> SuitePrograms() {
   return programs;
 }
 
+// A message's place as "file:line:column": the base name of the program
+// or of the COPY member, the line in that file, the column counted from 1.
+std::string Where(const OrvTxtPosn& at) {
+  const std::string file = Str(OrvFileNameOf(at.FileIx()));
+  return file.substr(file.rfind('/') + 1) + ":" + std::to_string(at.Line()) + ":" + std::to_string(at.Column() + 1);
+}
+
 // One parse of a suite program: its result and its syntax errors.
 struct SuiteParse {
   OrvParserResult result = ORV_PARSE_OK;
@@ -117,9 +125,7 @@ SuiteParse ParseProgram(const std::string& program, bool irrevInline) {
   delete tree;
   for (OrvTokenListNode* e = messages.Head(); e != nullptr; e = e->next) {
     const std::string text = Str(e->token->image);
-    if (text.find(kSyntaxError) != std::string::npos)
-      parse.syntaxErrors.push_back(std::to_string(e->token->begin.Line()) + ":" +
-                                   std::to_string(e->token->begin.Column() + 1) + " " + text);
+    if (text.find(kSyntaxError) != std::string::npos) parse.syntaxErrors.push_back(Where(e->token->begin) + " " + text);
   }
   return parse;
 }
