@@ -10,13 +10,10 @@
 
 namespace {
 
-// Slots of STMT_READ and STMT_WRITE that the conditional phrases share.
+// The slot of STMT_READ and of STMT_WRITE that the positive phrases share;
+// the NOT phrases and the terminator take the two slots after it.
 const int kReadPhraseSlot = 7;
-const int kReadNotPhraseSlot = 8;
-const int kReadEndSlot = 9;
 const int kWritePhraseSlot = 4;
-const int kWriteNotPhraseSlot = 5;
-const int kWriteEndSlot = 6;
 
 // The messages as the system words them; "AT AND" is its own spelling.
 const char kReadBothPhrases[] = "Both AT AND and INVALID KEY used";
@@ -41,6 +38,8 @@ void DropPhrase(OrvExpr* statement, OrvParseValue* entry) {
   OrvReleaseValue(*entry);
 }
 
+// Puts the phrase that a value-stack entry holds into the slot; the entry
+// keeps naming it, so that the position step finds its slot.
 void Keep(OrvExpr* statement, int slot, OrvParseValue* entry) {
   OrvExpr* phrase = OrvGramNodeOf(*entry);
   if (phrase != nullptr) statement->SetArg(slot, phrase, -1, 0);
@@ -65,20 +64,31 @@ void OrvGramKeepOnePhrase(OrvExpr* statement, int slot, OrvParseValue* first, Or
   }
 }
 
+namespace {
+
+// The end of READ or WRITE: the phrase pair into `phraseSlot`, the NOT pair
+// into the slot after it, the terminator into the slot after that.
+OrvExpr* FinishWithPhrasePairs(OrvExpr* statement, int phraseSlot, OrvParseValue* positive,
+                               OrvParseValue* invalidKey, OrvParseValue* notPositive,
+                               OrvParseValue* notInvalidKey, OrvExpr* end, const char* bothMessage) {
+  OrvGramKeepOnePhrase(statement, phraseSlot, positive, invalidKey, bothMessage);
+  OrvGramKeepOnePhrase(statement, phraseSlot + 1, notPositive, notInvalidKey, bothMessage);
+  if (end != nullptr) statement->SetArg(phraseSlot + 2, end, -1, 0);
+  return statement;
+}
+
+}  // namespace
+
 OrvExpr* OrvGramFinishRead(OrvExpr* read, OrvParseValue* atEnd, OrvParseValue* invalidKey,
                            OrvParseValue* notAtEnd, OrvParseValue* notInvalidKey, OrvExpr* end) {
-  OrvGramKeepOnePhrase(read, kReadPhraseSlot, atEnd, invalidKey, kReadBothPhrases);
-  OrvGramKeepOnePhrase(read, kReadNotPhraseSlot, notAtEnd, notInvalidKey, kReadBothPhrases);
-  if (end != nullptr) read->SetArg(kReadEndSlot, end, -1, 0);
-  return read;
+  return FinishWithPhrasePairs(read, kReadPhraseSlot, atEnd, invalidKey, notAtEnd, notInvalidKey, end,
+                               kReadBothPhrases);
 }
 
 OrvExpr* OrvGramFinishWrite(OrvExpr* write, OrvParseValue* endOfPage, OrvParseValue* invalidKey,
                             OrvParseValue* notEndOfPage, OrvParseValue* notInvalidKey, OrvExpr* end) {
-  OrvGramKeepOnePhrase(write, kWritePhraseSlot, endOfPage, invalidKey, kWriteBothPhrases);
-  OrvGramKeepOnePhrase(write, kWriteNotPhraseSlot, notEndOfPage, notInvalidKey, kWriteBothPhrases);
-  if (end != nullptr) write->SetArg(kWriteEndSlot, end, -1, 0);
-  return write;
+  return FinishWithPhrasePairs(write, kWritePhraseSlot, endOfPage, invalidKey, notEndOfPage, notInvalidKey, end,
+                               kWriteBothPhrases);
 }
 
 OrvExpr* OrvGramStartKey(int op, OrvExpr* keyWord, OrvExpr* components) {

@@ -13,10 +13,14 @@
            05  F1 PIC 9.
        01  G2.
            05  F1 PIC 9.
+       01  T.
+           05  E PIC 9 OCCURS 5.
        PROCEDURE DIVISION.
            ADD A TO B C.
            ADD A TO B C GIVING D.
            ADD X Y GIVING Z.
+           ADD A TO E (1) GIVING E (2).
+           ADD A TO E (1) E (2).
            ADD 1 2 TO X ROUNDED.
            ADD CORRESPONDING G1 TO G2 ROUNDED END-ADD.
            SUBTRACT A B FROM C D ROUNDED.
