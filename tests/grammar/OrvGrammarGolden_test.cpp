@@ -72,6 +72,7 @@ const GoldenCase kCases[] = {
     {"statements", "both_phrases.cbl", "", ORV_DIAL_ANSI85, 0, {SENTENCE_LIST}},
     {"statements", "call.cbl", "", ORV_DIAL_MF, ORV_DIAL_FSCNET, {STMT_LIST}},
     {"statements", "nesting.cbl", "", ORV_DIAL_ANSI85, 0, {PARA_PROC_LIST}},
+    {"statements", "phrase_errors.cbl", "", ORV_DIAL_ANSI85, 0, {SENTENCE_LIST}},
     {"statements", "search_evaluate.cbl", "", ORV_DIAL_ANSI85, 0, {STMT_LIST}},
     {"statements", "set_initialize_alter.cbl", "", ORV_DIAL_MF, 0, {STMT_LIST}},
     {"statements", "strings.cbl", "", ORV_DIAL_ANSI85, 0, {STMT_LIST}},
