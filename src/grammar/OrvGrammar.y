@@ -3239,14 +3239,14 @@ qualified_name
    modification, then the element stands alone. */
 table_element
         : qualified_name SEP_LEFT_PAR subscript_mark subscripts SEP_RIGHT_PAR
-                                        [ YYVALID_NESTED; $$ = V(OrvGramNode(TABLE_ELT, N($1), N($4))); ]
+                                        [ YYVALID_NESTED; if (yytrial) break; $$ = V(OrvGramNode(TABLE_ELT, N($1), N($4))); ]
         | qualified_name                [ if (yytrial) { if ($1 != 0) { $1 = 0; YYVALID_NESTED; } break; } $$ = $1; ]
         | function_reference            { $$ = $1; }
         ;
 
 identifier
         : table_element SEP_LEFT_PAR refmod_mark arith_expr SEP_COLON arith_expr_opt SEP_RIGHT_PAR
-                                        [ YYVALID_NESTED; $$ = V(OrvGramNode(REFERENCE_MOD, N($1), N($4), N($6))); ]
+                                        [ YYVALID_NESTED; if (yytrial) break; $$ = V(OrvGramNode(REFERENCE_MOD, N($1), N($4), N($6))); ]
         | table_element                 [ if (yytrial) { if ($1 != 0) { $1 = 0; YYVALID_NESTED; } break; } $$ = $1; ]
         ;
 

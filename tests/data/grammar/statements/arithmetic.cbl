@@ -21,6 +21,7 @@
            ADD X Y GIVING Z.
            ADD A TO E (1) GIVING E (2).
            ADD A TO E (1) E (2).
+           ADD A TO E (2) (1 : 1) GIVING D.
            ADD 1 2 TO X ROUNDED.
            ADD CORRESPONDING G1 TO G2 ROUNDED END-ADD.
            SUBTRACT A B FROM C D ROUNDED.
