@@ -4,9 +4,11 @@
 
 #include "OrvConstNodes.h"
 #include "OrvExprOper.h"
+#include "OrvGramCall.h"
 #include "OrvGramConditions.h"
 #include "OrvGramDataDivision.h"
 #include "OrvGramDataEntries.h"
+#include "OrvGramFileIO.h"
 #include "OrvGramFileSection.h"
 #include "OrvGramInputOutput.h"
 #include "OrvGramNames.h"

@@ -249,6 +249,22 @@ TEST(GrammarToolsTest, ReportCellsMergeTheirLinesAndNameRulesByText) {
   EXPECT_EQ(expected, cells);
 }
 
+// byacc writes rule numbers right-aligned in four columns: from rule 1000
+// on the number starts the line.
+TEST(GrammarToolsTest, ReportCellsNameRulesNumberedFromAThousandOn) {
+  std::string report = "   0  $accept : s $end\n\n   1  s : x B\n";
+  for (int r = 2; r < 1000; ++r) {
+    const std::string number = std::to_string(r);
+    report += std::string(4 - number.size(), ' ') + number + "  x" + number + " : A\n";
+  }
+  report += "1000  x : A\n\n1001  y : A\n\n";
+  report += "7: reduce/reduce conflict (reduce 1000, reduce 1001) on B\nstate 7\n";
+  std::vector<std::string> cells;
+  std::string error;
+  ASSERT_TRUE(ReadReportCells(report, cells, error)) << error;
+  EXPECT_EQ(std::vector<std::string>{"B | reduce x : A | reduce y : A"}, cells);
+}
+
 TEST(GrammarToolsTest, ReportsAndExpectedFilesThatCannotBeReadAreRefused) {
   const Refusal reports[] = {
       {"state 0\n", "no rule list"},
