@@ -34,9 +34,9 @@ std::vector<std::string> Words(const std::string& text) {
 }
 
 // Reads the numbered rule list at the top of the report: "N  lhs : rhs" and
-// "N      | rhs" for further rules of the same left-hand side; byacc
-// right-aligns N in four columns, so a number of four digits or more
-// starts the line.  Stops at the first state or conflict line.
+// "N      | rhs" for further rules of the same left-hand side; byacc right-
+// aligns the numbers in four columns, so from rule 1000 on a line starts
+// with its number.  Stops at the first state or conflict line.
 bool ReadRules(const std::vector<std::string>& lines, std::vector<Rule>& rules, std::size_t& next,
                std::string& error) {
   static const std::regex ruleLine(R"(^\s*(\d+)\s+(.*)$)");
