@@ -4,7 +4,6 @@
 // directory.  Prints the number of files, the files that bailed out, the
 // total source lines, the seconds, the lines per second and the peak memory
 // of the larkstat process.  It reports and asserts nothing.
-#include <dirent.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -17,28 +16,9 @@
 #include <string>
 #include <vector>
 
+#include "NistSuite.h"
+
 namespace {
-
-bool HasSourceSuffix(const std::string& name) {
-  auto ends = [&](const char* s) {
-    std::string suffix(s);
-    return name.size() > suffix.size() &&
-           name.compare(name.size() - suffix.size(), suffix.size(), suffix) == 0;
-  };
-  return ends(".CBL") || ends(".SUB");
-}
-
-// The sources of one directory, in name order.
-void AddSources(const std::string& dir, std::vector<std::string>& files) {
-  DIR* d = opendir(dir.c_str());
-  if (!d) return;
-  std::vector<std::string> names;
-  while (dirent* e = readdir(d))
-    if (HasSourceSuffix(e->d_name)) names.push_back(dir + "/" + e->d_name);
-  closedir(d);
-  std::sort(names.begin(), names.end());
-  files.insert(files.end(), names.begin(), names.end());
-}
 
 long CountLines(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
@@ -64,9 +44,7 @@ long CountBailouts(const std::string& path) {
 
 int main() {
   const std::string nist = std::string(LARK_CORPUS) + "/nist";
-  std::vector<std::string> files;
-  AddSources(nist, files);
-  AddSources(nist + "/lib", files);
+  std::vector<std::string> files = nist_suite::Sources(nist);
   if (files.empty()) {
     std::printf("larkstat: the NIST corpus is not at %s; nothing measured\n", nist.c_str());
     return 0;

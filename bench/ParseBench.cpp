@@ -9,22 +9,17 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
-#include <chrono>
 #include <cstdio>
 #include <fstream>
 #include <string>
 
-#include "OrvDials.h"
-#include "OrvExpr.h"
 #include "OrvParseSource.h"
-#include "OrvParserImpl.h"
+#include "TimedParse.h"
 
 namespace {
 
 const int kSmallLines = 50000;
 const int kRepeats = 3;
-
-void Quiet(int, const OrvTxtPosn*, const VString*) {}
 
 void Line(std::string& out, const std::string& text) {
   out += "       ";
@@ -74,19 +69,9 @@ std::string Program(int lines) {
 double ParseSeconds(const std::string& path, int& lines) {
   double best = 1e9;
   for (int r = 0; r < kRepeats; ++r) {
-    OrvParserImpl parser;
-    parser.messageSink = &Quiet;
-    parser.primaryDialect = ORV_DIAL_ANSI85;
-    VString problem;
-    parser.ResolveDialectOptions(problem);
-    OrvTokenList messages;
-    OrvExpr* tree = nullptr;
-    const auto start = std::chrono::steady_clock::now();
-    const OrvParserResult result = parser.Parse(VString(path.c_str()), &tree, &messages);
-    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    if (result > ORV_PARSE_ERRORS) std::printf("  the parse failed: result %d\n", static_cast<int>(result));
-    lines = parser.lineCount;
-    delete tree;
+    long count = 0;
+    const double seconds = timed_parse::ParseOnce(path, "", count);
+    lines = static_cast<int>(count);
     if (seconds < best) best = seconds;
   }
   return best;

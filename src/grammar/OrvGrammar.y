@@ -43,7 +43,7 @@
    function argument continue that argument. */
 
 %token_codes
-%expect 24
+%expect 29
 %expect-rr 2
 
 %nonassoc PRTY_LOW
@@ -56,6 +56,10 @@
        RW_END_ADD RW_END_CALL RW_END_CHAIN RW_END_COMPUTE RW_END_DELETE RW_END_DIVIDE RW_END_EVALUATE
        RW_END_INVOKE RW_END_MULTIPLY RW_END_READ RW_END_RETURN RW_END_REWRITE RW_END_SEARCH RW_END_START
        RW_END_STRING RW_END_SUBTRACT RW_END_UNSTRING RW_END_WRITE RW_WHEN RW_INVALID
+       RW_ACCEPT RW_DISPLAY RW_EXAMINE RW_INSPECT RW_TRANSFORM RW_SORT RW_MERGE RW_RECEIVE RW_SEND
+       RW_ENABLE RW_DISABLE RW_PURGE RW_GENERATE RW_INITIATE RW_TERMINATE RW_SUPPRESS RW_USE
+       RW_NOTE RW_ENTER RW_EXHIBIT RW_ON RW_READY RW_RESET RW_SERVICE RW_COMMIT RW_ROLLBACK RW_EXEC
+       RW_END_ACCEPT RW_END_DISPLAY RW_END_RECEIVE RW_WITH_DATA RW_NO RW_ERASE
 %left OP_PLUS OP_MINUS
 /* Words that continue the construct before them rather than start the
    next one: LINES after a LINAGE value, ALTERNATE after RESERVE n, and a
@@ -1264,6 +1268,7 @@ record_item
         : data_description_entry
         | SEP_INLINED_COPY              { OrvGramMarkerAmongEntries(POSITION_STEP(N($1)), DECL_DD); }
         | SEP_UNINLINED_COPY            { OrvGramItemAmongEntries(POSITION_STEP(N($1))); }
+        | exec_statement dot_opt        { OrvGramExecAmongEntries(POSITION_STEP(N($1))); }
         | error                         [ OrvGramResetSwitches(ORV_SWITCHES_DATA); if (yytrial) break; OrvGramItemAmongEntries(POSITION_STEP(OrvGramErrorNode())); ]
         ;
 
@@ -2112,6 +2117,27 @@ first_statement
         | unlock_statement              { $$ = $1; }
         | unstring_statement            { $$ = $1; }
         | write_statement               { $$ = $1; }
+        | accept_statement              { $$ = $1; }
+        | display_statement             { $$ = $1; }
+        | examine_statement             { $$ = $1; }
+        | inspect_statement             { $$ = $1; }
+        | transform_statement           { $$ = $1; }
+        | sort_statement                { $$ = $1; }
+        | merge_statement               { $$ = $1; }
+        | receive_statement             { $$ = $1; }
+        | send_statement                { $$ = $1; }
+        | enable_disable_statement      { $$ = $1; }
+        | purge_statement               { $$ = $1; }
+        | report_writer_statement       { $$ = $1; }
+        | use_statement                 { $$ = $1; }
+        | note_statement                { $$ = $1; }
+        | enter_statement               { $$ = $1; }
+        | exhibit_statement             { $$ = $1; }
+        | on_statement                  { $$ = $1; }
+        | trace_statement               { $$ = $1; }
+        | service_reload_statement      { $$ = $1; }
+        | transaction_statement         { $$ = $1; }
+        | exec_statement                { $$ = $1; }
         | copy_marker                   { $$ = $1; }
         ;
 
@@ -2253,6 +2279,8 @@ invoke_statement
 move_statement
         : RW_MOVE operand RW_TO identifiers
                                         { $$ = V(OrvGramNode(STMT_MOVE, N($2), N($4))); }
+        | RW_MOVE corr_word identifier RW_TO identifiers
+                                        { $$ = V(OrvGramNode(STMT_MOVE_CORR, N($3), N($5))); }
         ;
 
 multiply_statement
@@ -2412,6 +2440,159 @@ write_start
 /* A slot that the grammar never fills: its NULL_NODE. */
 unused_slot
         : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        ;
+
+/* ACCEPT: the special reserved words are on while its items are read.  A
+   word right after ACCEPT is first tried as the cd-name of ACCEPT ...
+   MESSAGE COUNT, then as the start of an item after an empty screen
+   position.  MESSAGE COUNT and the early node after the items commit a
+   trial parse; both put the special reserved words back off, in trials
+   too, since the tokens after them are read there. */
+accept_statement
+        : RW_ACCEPT special_words_on accept_items accept_start
+          on_accept_exception_opt not_on_accept_exception_opt end_accept_opt
+                                        { $$ = V(OrvGramFillSlots(N($4), nullptr, N($5), N($6), N($7))); }
+        | RW_ACCEPT special_words_on cd_name_use message_opt RW_COUNT
+                                        [ OrvGramSpecialWords(0); YYVALID; $$ = V(OrvGramNode(STMT_ACCEPT_MSG_COUNT, N($3))); ]
+        ;
+
+accept_start
+        : /* empty */                   [ OrvGramSpecialWords(0); YYVALID; $$ = V(OrvGramAcceptStatement(&$0)); ]
+        ;
+
+/* DISPLAY: the special reserved words are on while its items are read;
+   the early node puts them back off (in trials too), the closing action
+   stores the items. */
+display_statement
+        : RW_DISPLAY special_words_on display_items display_start
+          on_display_exception_opt not_on_display_exception_opt end_display_opt
+                                        { $$ = V(OrvGramFillSlots(N($4), N($3), N($5), N($6), N($7))); }
+        ;
+
+display_start
+        : /* empty */                   [ OrvGramSpecialWords(0); if (yytrial) break; $$ = V(OrvGramNode(STMT_DISPLAY)); ]
+        ;
+
+examine_statement
+        : RW_EXAMINE identifier RW_TALLYING examine_phrase examine_replacing_opt
+                                        { $$ = V(OrvGramNode(STMT_EXAMINE_TALLYING, N($2), N($4), N($5))); }
+        | RW_EXAMINE identifier RW_REPLACING examine_phrase RW_BY literal
+                                        { $$ = V(OrvGramNode(STMT_EXAMINE_REPLACING, N($2), N($4), N($6))); }
+        ;
+
+inspect_statement
+        : RW_INSPECT identifier inspect_tallying_opt inspect_replacing_opt
+                                        { $$ = V(OrvGramNode(STMT_INSPECT, N($2), N($3), N($4))); }
+        | RW_INSPECT identifier RW_CONVERTING operand RW_TO operand before_after_initials_opt
+                                        { $$ = V(OrvGramNode(STMT_INSPECT_CONVERTING, N($2), N($4), N($6), N($7))); }
+        ;
+
+transform_statement
+        : RW_TRANSFORM identifier characters_opt RW_FROM operand RW_TO operand
+                                        { $$ = V(OrvGramNode(STMT_TRANSFORM, N($2), N($5), N($7))); }
+        ;
+
+sort_statement
+        : RW_SORT identifier sort_keys_opt sort_duplicates_opt collating_sequence_opt sort_input_opt
+          sort_output_opt               { $$ = V(OrvGramStatement(STMT_SORT, {N($2), N($3), N($4), N($5), N($6), N($7)})); }
+        ;
+
+merge_statement
+        : RW_MERGE file_name_use sort_keys_opt collating_sequence_opt sort_using sort_output_opt
+                                        { $$ = V(OrvGramStatement(STMT_MERGE, {N($2), N($3), N($4), N($5), N($6)})); }
+        ;
+
+/* RECEIVE: the node exists before the statements of its phrases. */
+receive_statement
+        : RW_RECEIVE cd_name_use receive_kind RW_INTO identifier receive_start no_data_opt with_data_opt
+          end_receive_opt               { $$ = V(OrvGramFillStatement(N($6), {N($2), N($3), N($5), N($7), N($8), N($9)})); }
+        ;
+
+receive_start
+        : /* empty */                   { $$ = V(OrvGramNode(STMT_RECEIVE)); }
+        ;
+
+send_statement
+        : RW_SEND cd_name_use write_from_opt with_opt send_with_opt write_advancing_opt send_replacing_opt
+                                        { $$ = V(OrvGramStatement(STMT_SEND, {N($2), N($3), N($5), N($6), N($7)})); }
+        ;
+
+/* ENABLE and DISABLE: the KEY phrase is required. */
+enable_disable_statement
+        : RW_ENABLE able_type cd_name_use with_opt RW_KEY operand
+                                        { $$ = V(OrvGramNode(STMT_ENABLE, N($2), N($3), N($6))); }
+        | RW_DISABLE able_type cd_name_use with_opt RW_KEY operand
+                                        { $$ = V(OrvGramNode(STMT_DISABLE, N($2), N($3), N($6))); }
+        ;
+
+purge_statement
+        : RW_PURGE cd_name_use          { $$ = V(OrvGramNode(STMT_PURGE, N($2))); }
+        ;
+
+/* The report writer's statements. */
+report_writer_statement
+        : RW_GENERATE qualified_name    { $$ = V(OrvGramNode(STMT_GENERATE, N($2))); }
+        | RW_INITIATE report_names      { $$ = V(OrvGramNode(STMT_INITIATE, N($2))); }
+        | RW_TERMINATE report_names     { $$ = V(OrvGramNode(STMT_TERMINATE, N($2))); }
+        | RW_SUPPRESS printing_opt      { $$ = V(OrvGramNode(STMT_SUPPRESS_PRINTING)); }
+        ;
+
+/* USE: outside DECLARATIVES a warning, the node is built all the same.
+   The debugging flag holds while the debug items are read. */
+use_statement
+        : RW_USE global_opt RW_AFTER standard_opt use_event RW_PROCEDURE on_opt use_files use_giving_opt
+                                        { $$ = V(OrvGramUseAfter(OrvGramStatement(STMT_USE_AFTER, {N($2), N($5), N($8), N($9)}))); }
+        | RW_USE global_opt RW_BEFORE RW_REPORTING identifier
+                                        { $$ = V(OrvGramUseBeforeReporting(OrvGramNode(STMT_USE_BEFORE_REPORTING, N($2), N($5)))); }
+        | RW_USE for_opt RW_DEBUGGING debugging_list_start on_opt debug_targets
+                                        { $$ = V(OrvGramUseForDebugging(OrvGramNode(STMT_USE_FOR_DEBUGGING, N($6)))); }
+        ;
+
+debugging_list_start
+        : /* empty */                   { OrvGramDebuggingList(1); }
+        ;
+
+/* NOTE: the lexer hands its text to the parser, the statement keeps it as
+   comment lines and prints as nothing. */
+note_statement
+        : RW_NOTE TK_END_NOTE           { $$ = V(OrvGramNote(POSITION_STEP(OrvGramNode(STMT_NOTE)))); }
+        ;
+
+/* ENTER builds nothing: a warning, and the statement list does not grow. */
+enter_statement
+        : RW_ENTER                      { OrvGramEnter(); }
+        ;
+
+exhibit_statement
+        : RW_EXHIBIT exhibit_changed_opt exhibit_named_opt operands
+                                        { $$ = V(OrvGramNode(STMT_EXHIBIT, N($2), N($3), N($4))); }
+        ;
+
+/* ON: an ELSE after its statements is its own, not an enclosing IF's. */
+on_statement
+        : RW_ON operand on_every_opt on_until_opt statements on_else_opt
+                                        { $$ = V(OrvGramStatement(STMT_ON, {N($2), N($3), N($4), N($5), N($6)})); }
+        ;
+
+trace_statement
+        : RW_READY RW_TRACE             { $$ = V(OrvGramNode(STMT_READY_TRACE)); }
+        | RW_RESET RW_TRACE             { $$ = V(OrvGramNode(STMT_RESET_TRACE)); }
+        ;
+
+service_reload_statement
+        : RW_SERVICE RW_RELOAD identifier
+                                        { $$ = V(OrvGramNode(STMT_SERVICE_RELOAD, N($3))); }
+        ;
+
+transaction_statement
+        : RW_COMMIT                     { $$ = V(OrvGramNode(STMT_COMMIT)); }
+        | RW_ROLLBACK                   { $$ = V(OrvGramNode(STMT_ROLLBACK)); }
+        ;
+
+/* EXEC of a subsystem the grammar does not parse: the lexer hands the
+   words of the block to the parser, the grammar sees EXEC and END-EXEC. */
+exec_statement
+        : RW_EXEC RW_END_EXEC           { $$ = V(OrvGramExecTokens(POSITION_STEP(OrvGramExecLines()))); }
         ;
 
 /* ===================================================================== */
@@ -3214,6 +3395,494 @@ locking_opt         : /* empty */ | RW_LOCKING is_opt ;
 order_opt           : /* empty */ | RW_ORDER ;
 record_records_opt  : /* empty */ | record_records ;
 
+/* ACCEPT and DISPLAY items: [position] identifier or value, then phrases
+   that the screen-item collector gathers into the item.  The empty
+   position is the second choice of a word right after ACCEPT. */
+accept_items
+        : accept_item                   { $$ = V(OrvListExpr(ACCEPT_ITEM_LIST, N($1), nullptr)); }
+        | accept_items accept_item      { $$ = V(OrvListExpr(ACCEPT_ITEM_LIST, N($1), N($2))); }
+        ;
+
+accept_item
+        : screen_position_opt identifier accept_item_start accept_phrases
+                                        { $$ = V(OrvScreenItemCollector.Finish()); }
+        ;
+
+accept_item_start
+        : /* empty */                   { $$ = V(OrvGramStartScreenItem(ACCEPT_SCREEN_ITEM, &$-1, &$0)); }
+        ;
+
+accept_phrases
+        : /* empty */
+        | accept_phrases accept_phrase
+        ;
+
+accept_phrase
+        : screen_item_phrase            { HAND_CLAUSE(OrvScreenItemCollector, OrvGramScreenItemPhraseSlot(N($1)), N($1)); }
+        | screen_input_attribute        { HAND_CLAUSE(OrvScreenItemCollector, OrvGramScreenAttributeSlot(N($1)), N($1)); }
+        | RW_FROM accept_source         { HAND_CLAUSE(OrvScreenItemCollector, 5, OrvGramNode(ACCP_FROM, N($2))); }
+        | RW_NO RW_BEEP                 { HAND_CLAUSE(OrvScreenItemCollector, 8, OrvGramNode(ACCP_NO_BEEP)); }
+        | RW_PROMPT character_opt is_opt literal_opt
+                                        { HAND_CLAUSE(OrvScreenItemCollector, 21, OrvGramNode(ACCP_PROMPT, N($4))); }
+        | RW_ECHO                       { HAND_CLAUSE(OrvScreenItemCollector, 25, OrvGramNode(ACCP_ECHO)); }
+        | RW_LEFT_JUSTIFY               { HAND_CLAUSE(OrvScreenItemCollector, 27, OrvGramNode(ACCP_LEFT_JUSTIFY)); }
+        | RW_RIGHT_JUSTIFY              { HAND_CLAUSE(OrvScreenItemCollector, 27, OrvGramNode(ACCP_RIGHT_JUSTIFY)); }
+        | RW_TRAILING_SIGN              { HAND_CLAUSE(OrvScreenItemCollector, 28, OrvGramNode(ACCP_TRAILING_SIGN)); }
+        | RW_CONVERT                    { HAND_CLAUSE(OrvScreenItemCollector, 31, OrvGramNode(ACCP_CONVERT)); }
+        | RW_TAB                        { HAND_CLAUSE(OrvScreenItemCollector, 32, OrvGramNode(ACCP_TAB)); }
+        | RW_OFF                        { HAND_CLAUSE(OrvScreenItemCollector, 33, OrvGramNode(ACCP_OFF)); }
+        | timeout_word after_opt operand
+                                        { HAND_CLAUSE(OrvScreenItemCollector, 34, OrvGramNode(ACCP_TIMEOUT, N($3))); }
+        | RW_SPACE_FILL                 { HAND_CLAUSE(OrvScreenItemCollector, 35, OrvGramNode(ACCP_SPACE_FILL)); }
+        | RW_UPDATE                     { HAND_CLAUSE(OrvScreenItemCollector, 36, OrvGramNode(ACCP_UPDATE)); }
+        | RW_UPPER                      { HAND_CLAUSE(OrvScreenItemCollector, 37, OrvGramNode(ACCP_UPPER)); }
+        | RW_LOWER                      { HAND_CLAUSE(OrvScreenItemCollector, 38, OrvGramNode(ACCP_LOWER)); }
+        ;
+
+display_items
+        : display_item                  { $$ = V(OrvListExpr(DISPLAY_ITEM_LIST, N($1), nullptr)); }
+        | display_items display_item    { $$ = V(OrvListExpr(DISPLAY_ITEM_LIST, N($1), N($2))); }
+        ;
+
+/* ERASE after an item is its attribute, not a new item. */
+display_item
+        : screen_position_opt display_value display_item_start display_phrases %prec PRTY_LOW
+                                        { $$ = V(OrvScreenItemCollector.Finish()); }
+        ;
+
+display_value
+        : operand                       { $$ = $1; }
+        | RW_ERASE                      { $$ = V(OrvGramNode(DSPL_MS_ERASE)); }
+        ;
+
+display_item_start
+        : /* empty */                   { $$ = V(OrvGramStartScreenItem(DISPLAY_SCREEN_ITEM, &$-1, &$0)); }
+        ;
+
+display_phrases
+        : /* empty */
+        | display_phrases display_phrase
+        ;
+
+/* A syntax error among the phrases goes into the item; the special
+   reserved words stay on for the phrases after it. */
+display_phrase
+        : screen_item_phrase            { HAND_CLAUSE(OrvScreenItemCollector, OrvGramScreenItemPhraseSlot(N($1)), N($1)); }
+        | screen_blank                  { HAND_CLAUSE(OrvScreenItemCollector, OrvGramScreenAttributeSlot(N($1)), N($1)); }
+        | RW_UPON device_or_mnemonic    { HAND_CLAUSE(OrvScreenItemCollector, 5, OrvGramNode(DSPL_UPON, N($2))); }
+        | RW_NO RW_ADVANCING            { HAND_CLAUSE(OrvScreenItemCollector, 31, OrvGramNode(DSPL_NO_ADVANCING)); }
+        | error                         [ OrvGramResetSwitches(ORV_SWITCHES_DISPLAY_ITEM); if (yytrial) break; HAND_CLAUSE(OrvScreenItemCollector, ORV_SCREEN_COPY_OR_ERROR, OrvGramErrorNode()); ]
+        ;
+
+/* The phrases ACCEPT and DISPLAY items share; each node knows its slot
+   (OrvGramScreenItemPhraseSlot). */
+screen_item_phrase
+        : at_opt RW_LINE number_opt operand
+                                        { $$ = V(OrvGramNode(DSPL_LINE_NUMBER, N($4))); }
+        | column_word number_opt operand
+                                        { $$ = V(OrvGramNode(DSPL_COLUMN_NUMBER, N($3))); }
+        | RW_AT operand                 { $$ = V(OrvGramNode(DSPL_AT, N($2))); }
+        | position_word operand         { $$ = V(OrvGramNode(DSPL_POSITION, N($2))); }
+        | RW_UNIT operand               { $$ = V(OrvGramNode(DSPL_UNIT, N($2))); }
+        | RW_MODE is_opt RW_BLOCK       { $$ = V(OrvGramNode(DSPL_MODE_IS_BLOCK)); }
+        | RW_WITH                       { $$ = V(OrvGramNode(DSPL_WITH)); }
+        | RW_HIGH                       { $$ = V(OrvGramNode(DSPL_HIGH)); }
+        | RW_LOW                        { $$ = V(OrvGramNode(DSPL_LOW)); }
+        | RW_REVERSE                    { $$ = V(OrvGramNode(DSPL_REVERSE)); }
+        | screen_attribute              { $$ = $1; }
+        ;
+
+/* The position of Microsoft's form: ( line column ). */
+screen_position_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | SEP_LEFT_PAR screen_coordinate screen_coordinate SEP_RIGHT_PAR
+                                        { $$ = V(OrvGramNode(EX_ADIS_MS_POSN, N($2), N($3))); }
+        ;
+
+screen_coordinate
+        : operand                       { $$ = $1; }
+        | operand OP_PLUS integer       { $$ = V(OrvGramNode(OP_ADD_IX, N($1), N($3))); }
+        | operand OP_MINUS integer      { $$ = V(OrvGramNode(OP_SUB_IX, N($1), N($3))); }
+        ;
+
+accept_source
+        : device_or_mnemonic            { $$ = $1; }
+        | RW_DATE date_format_opt       { $$ = V(OrvGramNode(ACCP_DATE, N($2))); }
+        | RW_DAY day_format_opt         { $$ = V(OrvGramNode(ACCP_DAY, N($2))); }
+        | RW_DAY_OF_WEEK                { $$ = V(OrvGramNode(ACCP_DAY_OF_WEEK)); }
+        | RW_TIME                       { $$ = V(OrvGramNode(ACCP_TIME)); }
+        | RW_ENVIRONMENT                { $$ = V(OrvGramNode(ACCP_ENVIRONMENT)); }
+        | RW_ESCAPE key_opt             { $$ = V(OrvGramNode(ACCP_ESC_KEY)); }
+        | RW_EXCEPTION status_opt       { $$ = V(OrvGramNode(ACCP_EXC_STATUS)); }
+        | RW_LINE number_opt            { $$ = V(OrvGramNode(ACCP_LINE_NUMBER)); }
+        | RW_USER name_opt              { $$ = V(OrvGramNode(ACCP_USER_NAME)); }
+        ;
+
+date_format_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_YYYYMMDD                   { $$ = V(OrvGramNode(ACCP_DATE_YYYYMMDD)); }
+        ;
+
+day_format_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_YYYYDDD                    { $$ = V(OrvGramNode(ACCP_DATE_YYYYDDD)); }
+        ;
+
+device_or_mnemonic
+        : device_name                   { $$ = $1; }
+        | mnemonic_name_use             { $$ = $1; }
+        ;
+
+/* The exception phrases of ACCEPT and DISPLAY: the absent phrase and the
+   empty rule after the keywords commit a trial parse; NOT ON EXCEPTION
+   after an inner statement is first tried as that statement's. */
+on_accept_exception_opt
+        : /* empty */                   [ YYVALID; $$ = V(OrvGramNullNode()); ]
+        | on_before_opt exception_or_escape on_accept_exception_start identifier_opt statements %prec PRTY_LOW
+                                        { $$ = V(OrvGramFillSlots(N($3), N($4), N($5))); }
+        ;
+
+on_accept_exception_start
+        : /* empty */                   [ YYVALID; $$ = V(OrvGramNode(ON_ACCEPT_EXCEPTION)); ]
+        ;
+
+not_on_accept_exception_opt
+        : /* empty */                   [ YYVALID; $$ = V(OrvGramNullNode()); ]
+        | CMB_NOT_ON_AT on_before_opt exception_or_escape not_on_accept_exception_start identifier_opt
+          statements %prec PRTY_LOW
+                                        { $$ = V(OrvGramFillSlots(N($4), N($5), N($6))); }
+        ;
+
+not_on_accept_exception_start
+        : /* empty */                   [ YYVALID; $$ = V(OrvGramNode(NOT_ON_ACCEPT_EXCEPTION)); ]
+        ;
+
+on_display_exception_opt
+        : /* empty */                   [ YYVALID; $$ = V(OrvGramNullNode()); ]
+        | on_before_opt RW_EXCEPTION on_display_exception_start statements %prec PRTY_LOW
+                                        { $$ = V(OrvGramFillSlots(N($3), N($4))); }
+        ;
+
+on_display_exception_start
+        : /* empty */                   [ YYVALID; $$ = V(OrvGramNode(ON_DISPLAY_EXCEPTION)); ]
+        ;
+
+not_on_display_exception_opt
+        : /* empty */                   [ YYVALID; $$ = V(OrvGramNullNode()); ]
+        | CMB_NOT_ON_AT on_before_opt RW_EXCEPTION not_on_display_exception_start statements %prec PRTY_LOW
+                                        { $$ = V(OrvGramFillSlots(N($4), N($5))); }
+        ;
+
+not_on_display_exception_start
+        : /* empty */                   [ YYVALID; $$ = V(OrvGramNode(NOT_ON_DISPLAY_EXCEPTION)); ]
+        ;
+
+end_accept_opt
+        : /* empty */ %prec PRTY_LOW    { $$ = V(OrvGramNullNode()); }
+        | RW_END_ACCEPT                 { $$ = V(OrvGramNode(EX_END_ACCEPT)); }
+        ;
+
+end_display_opt
+        : /* empty */ %prec PRTY_LOW    { $$ = V(OrvGramNullNode()); }
+        | RW_END_DISPLAY                { $$ = V(OrvGramNode(EX_END_DISPLAY)); }
+        ;
+
+/* EXAMINE */
+examine_phrase
+        : examine_mode literal          { $$ = V(OrvGramNode(EX_STR_EXAM_PHRASE, N($1), N($2))); }
+        ;
+
+examine_mode
+        : RW_UNTIL RW_FIRST             { $$ = V(OrvGramNode(EX_STR_UNTIL_FIRST)); }
+        | RW_ALL                        { $$ = V(OrvGramNode(EX_STR_ALL)); }
+        | RW_LEADING                    { $$ = V(OrvGramNode(EX_STR_LEADING)); }
+        | RW_FIRST                      { $$ = V(OrvGramNode(EX_STR_FIRST)); }
+        ;
+
+examine_replacing_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_REPLACING RW_BY literal_or_all
+                                        { $$ = V(OrvGramNode(EX_STR_REPLACING_BY, N($3))); }
+        ;
+
+/* INSPECT.  TALLYING commits a trial parse.  A word or FUNCTION after a
+   tallying unit is first tried as a further unit, then as the start of
+   the next tallying clause. */
+inspect_tallying_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_TALLYING tally_clauses     [ YYVALID; $$ = V(OrvGramNode(EX_STR_TALLYING, N($2))); ]
+        ;
+
+tally_clauses
+        : tally_clause                  { $$ = V(OrvListExpr(EX_STR_TALLY_CLAUSE_LIST, N($1), nullptr)); }
+        | tally_clauses tally_clause    { $$ = V(OrvListExpr(EX_STR_TALLY_CLAUSE_LIST, N($1), N($2))); }
+        ;
+
+tally_clause
+        : identifier RW_FOR tally_phrases
+                                        { $$ = V(OrvGramNode(EX_STR_TALLY_CLAUSE, N($1), N($3))); }
+        ;
+
+tally_phrases
+        : tally_phrase                  { $$ = V(OrvListExpr(EX_STR_TALLY_PHRASE_LIST, N($1), nullptr)); }
+        | tally_phrases tally_phrase    { $$ = V(OrvListExpr(EX_STR_TALLY_PHRASE_LIST, N($1), N($2))); }
+        ;
+
+tally_phrase
+        : RW_CHARACTERS before_after_initials_opt
+                                        { $$ = V(OrvGramNode(EX_STR_TALLY_UNIT, OrvGramNode(EX_STR_TALLY_CHARACTERS), N($2))); }
+        | all_leading tally_units       { $$ = V(OrvGramNode(EX_STR_TALLY_PHRASE, N($1), N($2))); }
+        ;
+
+all_leading
+        : RW_ALL                        { $$ = V(OrvGramNode(EX_STR_ALL)); }
+        | RW_LEADING                    { $$ = V(OrvGramNode(EX_STR_LEADING)); }
+        ;
+
+tally_units
+        : tally_unit                    { $$ = V(OrvListExpr(EX_STR_TALLY_UNIT_LIST, N($1), nullptr)); }
+        | tally_units tally_unit        { $$ = V(OrvListExpr(EX_STR_TALLY_UNIT_LIST, N($1), N($2))); }
+        ;
+
+tally_unit
+        : identifier_or_literal before_after_initials_opt
+                                        { $$ = V(OrvGramNode(EX_STR_TALLY_UNIT, N($1), N($2))); }
+        ;
+
+inspect_replacing_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_REPLACING replace_phrases  { $$ = V(OrvGramNode(EX_INSPECT_REPLACING, N($2))); }
+        ;
+
+replace_phrases
+        : replace_phrase                { $$ = V(OrvListExpr(EX_STR_REPLACE_PHRASE_LIST, N($1), nullptr)); }
+        | replace_phrases replace_phrase
+                                        { $$ = V(OrvListExpr(EX_STR_REPLACE_PHRASE_LIST, N($1), N($2))); }
+        ;
+
+replace_phrase
+        : RW_CHARACTERS RW_BY operand before_after_initials_opt
+                                        { $$ = V(OrvGramNode(EX_STR_REPLACE_UNIT, OrvGramNode(EX_STR_REPL_CHARACTERS), N($3), N($4))); }
+        | all_leading_first replace_units
+                                        { $$ = V(OrvGramNode(EX_STR_REPLACE_PHRASE, N($1), N($2))); }
+        ;
+
+all_leading_first
+        : all_leading                   { $$ = $1; }
+        | RW_FIRST                      { $$ = V(OrvGramNode(EX_STR_FIRST)); }
+        ;
+
+replace_units
+        : replace_unit                  { $$ = V(OrvListExpr(EX_STR_REPLACE_UNIT_LIST, N($1), nullptr)); }
+        | replace_units replace_unit    { $$ = V(OrvListExpr(EX_STR_REPLACE_UNIT_LIST, N($1), N($2))); }
+        ;
+
+replace_unit
+        : identifier_or_literal RW_BY operand before_after_initials_opt
+                                        { $$ = V(OrvGramNode(EX_STR_REPLACE_UNIT, N($1), N($3), N($4))); }
+        ;
+
+before_after_initials_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | before_after_initials         { $$ = $1; }
+        ;
+
+before_after_initials
+        : before_after_initial          { $$ = V(OrvListExpr(EX_STR_BA_INITIAL_LIST, N($1), nullptr)); }
+        | before_after_initials before_after_initial
+                                        { $$ = V(OrvListExpr(EX_STR_BA_INITIAL_LIST, N($1), N($2))); }
+        ;
+
+before_after_initial
+        : before_after initial_opt operand
+                                        { $$ = V(OrvGramNode(EX_STR_BA_INITIAL, N($1), N($3))); }
+        ;
+
+/* SORT and MERGE */
+sort_keys_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | sort_keys                     { $$ = $1; }
+        ;
+
+sort_keys
+        : sort_key                      { $$ = V(OrvListExpr(EX_LIST, N($1), nullptr)); }
+        | sort_keys sort_key            { $$ = V(OrvListExpr(EX_LIST, N($1), N($2))); }
+        ;
+
+sort_key
+        : on_before_opt ascending_descending key_opt sort_key_names
+                                        { $$ = V(OrvGramNode(EX_SORT_KEY, N($2), N($4))); }
+        ;
+
+sort_key_names
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | key_names                     { $$ = $1; }
+        ;
+
+sort_duplicates_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | with_opt RW_DUPLICATES in_opt order_opt
+                                        { $$ = V(OrvGramNode(EX_WITH_DUPS_IN_ORDER)); }
+        ;
+
+collating_sequence_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | collating_opt RW_SEQUENCE is_opt alphabet_name_use
+                                        { $$ = V(OrvGramNode(EX_SORT_COLL_SEQCE, N($4))); }
+        ;
+
+sort_input_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_INPUT RW_PROCEDURE is_opt procedure_range
+                                        { $$ = V(OrvGramNode(EX_INPUT_PROC_IS, N($4))); }
+        | sort_using                    { $$ = $1; }
+        ;
+
+sort_using
+        : RW_USING file_name_uses       { $$ = V(OrvGramNode(EX_SORT_USING, N($2))); }
+        ;
+
+sort_output_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_OUTPUT RW_PROCEDURE is_opt procedure_range
+                                        { $$ = V(OrvGramNode(EX_OUTPUT_PROC_IS, N($4))); }
+        | RW_GIVING file_name_uses      { $$ = V(OrvGramNode(EX_GIVING, N($2))); }
+        ;
+
+/* RECEIVE, SEND, ENABLE and DISABLE */
+cd_name_use
+        : TK_USER_DEFD_WORD             { $$ = V(OrvGramNameUse(N($1), SYMCAT_CD_NAME, POSITION_OF($1))); }
+        ;
+
+receive_kind
+        : RW_MESSAGE                    { $$ = V(OrvGramNode(EX_RECV_MESSAGE)); }
+        | RW_SEGMENT                    { $$ = V(OrvGramNode(EX_RECV_SEGMENT)); }
+        ;
+
+no_data_opt
+        : /* empty */ %prec PRTY_LOW    { $$ = V(OrvGramNullNode()); }
+        | RW_NO RW_DATA no_data_start statements %prec PRTY_LOW
+                                        { $$ = V(OrvGramFillSlots(N($3), N($4))); }
+        ;
+
+no_data_start
+        : /* empty */                   { $$ = V(OrvGramNode(EX_ON_NO_DATA)); }
+        ;
+
+/* WITH DATA reaches the grammar as one token. */
+with_data_opt
+        : /* empty */ %prec PRTY_LOW    { $$ = V(OrvGramNullNode()); }
+        | RW_WITH_DATA with_data_start statements %prec PRTY_LOW
+                                        { $$ = V(OrvGramFillSlots(N($2), N($3))); }
+        ;
+
+with_data_start
+        : /* empty */                   { $$ = V(OrvGramNode(EX_NOT_ON_NO_DATA)); }
+        ;
+
+end_receive_opt
+        : /* empty */ %prec PRTY_LOW    { $$ = V(OrvGramNullNode()); }
+        | RW_END_RECEIVE                { $$ = V(OrvGramNode(EX_END_RECEIVE)); }
+        ;
+
+send_with_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | identifier                    { $$ = $1; }
+        | RW_ESI                        { $$ = V(OrvGramNode(EX_SEND_ESI)); }
+        | RW_EMI                        { $$ = V(OrvGramNode(EX_SEND_EMI)); }
+        | RW_EGI                        { $$ = V(OrvGramNode(EX_SEND_EGI)); }
+        ;
+
+send_replacing_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_REPLACING line_opt         { $$ = V(OrvGramNode(EX_SEND_REPLACING_LINE)); }
+        ;
+
+able_type
+        : RW_INPUT                      { $$ = V(OrvGramNode(EX_ABLE_INPUT)); }
+        | RW_INPUT RW_TERMINAL          { $$ = V(OrvGramNode(EX_ABLE_INPUT_TERMINAL)); }
+        | RW_I_O RW_TERMINAL            { $$ = V(OrvGramNode(EX_ABLE_I_O_TERMINAL)); }
+        | RW_OUTPUT                     { $$ = V(OrvGramNode(EX_ABLE_OUTPUT)); }
+        ;
+
+/* USE */
+global_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_GLOBAL                     { $$ = V(OrvGramNode(EX_USE_GLOBAL)); }
+        ;
+
+use_event
+        : RW_EXCEPTION                  { $$ = V(OrvGramNode(IOCX_ERROR)); }
+        | RW_ERROR                      { $$ = V(OrvGramNode(IOCX_ERROR)); }
+        | beginning_ending label_kind RW_LABEL
+                                        { $$ = V(OrvGramFillSlots(N($1), N($2))); }
+        ;
+
+beginning_ending
+        : RW_BEGINNING                  { $$ = V(OrvGramNode(IOCX_BEGINNING)); }
+        | RW_ENDING                     { $$ = V(OrvGramNode(IOCX_ENDING)); }
+        ;
+
+label_kind
+        : RW_FILE                       { $$ = V(OrvGramNode(IOCX_FILE)); }
+        | RW_REEL                       { $$ = V(OrvGramNode(IOCX_REEL)); }
+        | RW_UNIT                       { $$ = V(OrvGramNode(IOCX_UNIT)); }
+        ;
+
+use_files
+        : file_name_uses                { $$ = $1; }
+        | RW_INPUT                      { $$ = V(OrvGramNode(IOCX_INPUT)); }
+        | RW_OUTPUT                     { $$ = V(OrvGramNode(IOCX_OUTPUT)); }
+        | RW_I_O                        { $$ = V(OrvGramNode(IOCX_I_O)); }
+        | RW_EXTEND                     { $$ = V(OrvGramNode(IOCX_EXTEND)); }
+        ;
+
+use_giving_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_GIVING identifier identifier_opt
+                                        { $$ = V(OrvGramNode(EX_USE_GIVING, OrvGramNode(EX_USE_ARG, N($2), N($3)))); }
+        ;
+
+debug_targets
+        : debug_target                  { $$ = V(OrvListExpr(EX_LIST, N($1), nullptr)); }
+        | debug_targets debug_target    { $$ = V(OrvListExpr(EX_LIST, N($1), N($2))); }
+        ;
+
+debug_target
+        : identifier                    { $$ = $1; }
+        | RW_ALL references_opt of_opt identifier
+                                        { $$ = V(OrvGramNode(EX_DEBUG_ALL_REFERENCES_OF, N($4))); }
+        | RW_ALL RW_PROCEDURES          { $$ = V(OrvGramNode(EX_DEBUG_ALL_PROCEDURES)); }
+        ;
+
+/* EXHIBIT */
+exhibit_changed_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_CHANGED                    { $$ = V(OrvGramNode(EX_EXHIBIT_CHANGED)); }
+        ;
+
+exhibit_named_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_NAMED                      { $$ = V(OrvGramNode(EX_EXHIBIT_NAMED)); }
+        ;
+
+/* ON: its ELSE is built directly. */
+on_every_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_AND RW_EVERY operand       { $$ = V(OrvGramNode(EX_ON_ANDEVERY, N($3))); }
+        ;
+
+on_until_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_UNTIL operand              { $$ = V(OrvGramNode(EX_ON_UNTIL, N($2))); }
+        ;
+
+on_else_opt
+        : /* empty */ %prec PRTY_LOW    { $$ = V(OrvGramNullNode()); }
+        | else_word statements %prec PRTY_LOW
+                                        { $$ = V(OrvGramNode(EX_ON_ELSE, N($2))); }
+        ;
+
 /* ===================================================================== */
 /* Operands: identifiers, literals and optional words                     */
 /* ===================================================================== */
@@ -3334,6 +4003,11 @@ identifiers
         | identifiers identifier        { $$ = V(OrvListExpr(IDENT_LIST, N($1), N($2))); }
         ;
 
+identifier_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | identifier                    { $$ = $1; }
+        ;
+
 rounded_identifiers
         : rounded_identifier            { $$ = V(OrvListExpr(EX_LIST, N($1), nullptr)); }
         | rounded_identifiers rounded_identifier
@@ -3343,6 +4017,11 @@ rounded_identifiers
 rounded_identifier
         : identifier                    { $$ = $1; }
         | identifier RW_ROUNDED         { $$ = V(OrvGramNode(IDENT_ROUNDED, N($1))); }
+        ;
+
+literal_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | literal                       { $$ = $1; }
         ;
 
 literal_or_all
@@ -3442,12 +4121,23 @@ tape_opt        : /* empty */ | RW_TAPE ;
 times_opt       : /* empty */ | RW_TIMES ;
 values_opt      : /* empty */ | RW_VALUES ;
 when_opt        : /* empty */ | RW_WHEN ;
+after_opt       : /* empty */ | RW_AFTER ;
+initial_opt     : /* empty */ | RW_INITIAL ;
+line_opt        : /* empty */ | RW_LINE ;
+name_opt        : /* empty */ | RW_NAME ;
+printing_opt    : /* empty */ | RW_PRINTING ;
+references_opt  : /* empty */ | RW_REFERENCES ;
+standard_opt    : /* empty */ | RW_STANDARD ;
 dot_opt         : /* empty */ %prec PRTY_LOW | SEP_DOT ;
 else_word       : RW_ELSE | RW_OTHERWISE ;
 equal_word      : RW_EQUAL | OP_EQ ;
 giving_word     : RW_GIVING | RW_RETURNING ;
 of_in           : RW_OF | RW_IN ;
 thru_word       : RW_THROUGH | RW_THRU ;
+exception_or_escape : RW_EXCEPTION | RW_ESCAPE ;
+position_word   : RW_POS | RW_POSITION ;
+timeout_word    : RW_TIME_OUT | RW_TIMEOUT ;
+
 
 /* ===================================================================== */
 /* Arithmetic expressions and conditions                                  */

@@ -147,6 +147,24 @@ TEST(GrammarAuditTest, OnlyTheRulesThatSteerTrialsOrSwitchTheLexerRunInTrials) {
       "commit_mark :",
       "call_mark :",
       "divide_start :",
+      // ACCEPT and DISPLAY: the special reserved words go off after the
+      // items; ACCEPT's early node and MESSAGE COUNT commit.
+      "accept_start :",
+      "accept_statement : RW_ACCEPT special_words_on cd_name_use message_opt RW_COUNT",
+      "display_start :",
+      // Their exception phrases commit when absent and when they begin.
+      "on_accept_exception_opt :",
+      "on_accept_exception_start :",
+      "not_on_accept_exception_opt :",
+      "not_on_accept_exception_start :",
+      "on_display_exception_opt :",
+      "on_display_exception_start :",
+      "not_on_display_exception_opt :",
+      "not_on_display_exception_start :",
+      // An error among the phrases of a DISPLAY item.
+      "display_phrase : error",
+      // INSPECT ... TALLYING commits.
+      "inspect_tallying_opt : RW_TALLYING tally_clauses",
   };
   EXPECT_EQ(RulesWithTrialCode(), expected);
 }
