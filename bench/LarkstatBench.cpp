@@ -5,7 +5,6 @@
 // total source lines, the seconds, the lines per second and the peak memory
 // of the larkstat process; then the same work in this process, step by step
 // (PhaseClock).  It reports and asserts nothing.
-#include <dirent.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -20,6 +19,7 @@
 #include <string>
 #include <vector>
 
+#include "NistSuite.h"
 #include "OrvDials.h"
 #include "OrvDummyWalker.h"
 #include "OrvExpr.h"
@@ -31,27 +31,6 @@
 #include "PhaseClock.h"
 
 namespace {
-
-bool HasSourceSuffix(const std::string& name) {
-  auto ends = [&](const char* s) {
-    std::string suffix(s);
-    return name.size() > suffix.size() &&
-           name.compare(name.size() - suffix.size(), suffix.size(), suffix) == 0;
-  };
-  return ends(".CBL") || ends(".SUB");
-}
-
-// The sources of one directory, in name order.
-void AddSources(const std::string& dir, std::vector<std::string>& files) {
-  DIR* d = opendir(dir.c_str());
-  if (!d) return;
-  std::vector<std::string> names;
-  while (dirent* e = readdir(d))
-    if (HasSourceSuffix(e->d_name)) names.push_back(dir + "/" + e->d_name);
-  closedir(d);
-  std::sort(names.begin(), names.end());
-  files.insert(files.end(), names.begin(), names.end());
-}
 
 long CountLines(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
@@ -166,9 +145,7 @@ void PhasesInProcess(const std::vector<std::string>& files, const std::string& c
 
 int main() {
   const std::string nist = std::string(LARK_CORPUS) + "/nist";
-  std::vector<std::string> files;
-  AddSources(nist, files);
-  AddSources(nist + "/lib", files);
+  std::vector<std::string> files = nist_suite::Sources(nist);
   if (files.empty()) {
     std::printf("larkstat: the NIST corpus is not at %s; nothing measured\n", nist.c_str());
     return 0;

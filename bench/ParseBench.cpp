@@ -15,18 +15,13 @@
 #include <fstream>
 #include <string>
 
-#include "OrvDials.h"
-#include "OrvExpr.h"
 #include "OrvParseSource.h"
-#include "OrvParserImpl.h"
-#include "PhaseClock.h"
+#include "TimedParse.h"
 
 namespace {
 
 const int kSmallLines = 50000;
 const int kRepeats = 3;
-
-void Quiet(int, const OrvTxtPosn*, const VString*) {}
 
 void Line(std::string& out, const std::string& text) {
   out += "       ";
@@ -78,25 +73,10 @@ std::string Program(int lines) {
 double ParseSeconds(const std::string& path, int& lines, PhaseClock& phases) {
   double best = 1e9;
   for (int r = 0; r < kRepeats; ++r) {
-    OrvParserImpl parser;
-    parser.messageSink = &Quiet;
-    parser.progressCallBack = &PhaseClock::Progress;
-    parser.primaryDialect = ORV_DIAL_ANSI85;
-    VString problem;
-    parser.ResolveDialectOptions(problem);
-    OrvTokenList messages;
-    OrvExpr* tree = nullptr;
+    long count = 0;
     PhaseClock clock;
-    clock.StartParse();
-    const double start = PhaseClock::Now();
-    const OrvParserResult result = parser.Parse(VString(path.c_str()), &tree, &messages);
-    const double seconds = PhaseClock::Now() - start;
-    clock.EndParse();
-    if (result > ORV_PARSE_ERRORS) std::printf("  the parse failed: result %d\n", static_cast<int>(result));
-    lines = parser.lineCount;
-    const double deleting = PhaseClock::Now();
-    delete tree;
-    clock.Charge(PhaseClock::kDelete, PhaseClock::Now() - deleting);
+    const double seconds = timed_parse::ParseOnce(path, "", count, &clock);
+    lines = static_cast<int>(count);
     if (seconds < best) {
       best = seconds;
       phases = clock;

@@ -22,6 +22,15 @@ OrvExpr* OrvGramFillSlots(OrvExpr* node, OrvExpr* a, OrvExpr* b, OrvExpr* c, Orv
   return node;
 }
 
+OrvExpr* OrvGramFillSlotList(OrvExpr* node, std::initializer_list<OrvExpr*> children) {
+  int slot = 0;
+  for (OrvExpr* child : children) {
+    if (child != nullptr) node->SetArg(slot, child, -1, 0);
+    ++slot;
+  }
+  return node;
+}
+
 OrvExpr* OrvGramErrorNode() {
   OrvExpr* node = GenErrNode();
   if (currentParser != nullptr) currentParser->noReduce = 1;

@@ -5,6 +5,8 @@
 #ifndef LARK_GRAMMAR_ORVGRAMNODES_H
 #define LARK_GRAMMAR_ORVGRAMNODES_H
 
+#include <initializer_list>
+
 #include "OrvActionFrame.h"
 #include "OrvParserErrors.h"
 
@@ -31,6 +33,14 @@ bool OrvGramAbsent(const OrvExpr* node);
 // before its phrases (SetArg, order -1) and returns the node.
 OrvExpr* OrvGramFillSlots(OrvExpr* node, OrvExpr* a, OrvExpr* b = nullptr, OrvExpr* c = nullptr,
                           OrvExpr* d = nullptr, OrvExpr* e = nullptr);
+
+// The same for a node of more slots: the children that are not null go
+// into slots 0, 1, ... in their order.
+OrvExpr* OrvGramFillSlotList(OrvExpr* node, std::initializer_list<OrvExpr*> children);
+template <typename... Children>
+OrvExpr* OrvGramFillAll(OrvExpr* node, Children... children) {
+  return OrvGramFillSlotList(node, {children...});
+}
 
 // The value of an error rule: the running parse's current error node
 // (GenErrNode); the next position step then moves no tokens, which stay

@@ -65,10 +65,13 @@ OrvExpr* OrvGramFinishProcDivision(OrvExpr* division, OrvExpr* copyBefore, OrvEx
   return division;
 }
 
-OrvExpr* OrvGramProcParam(OrvExpr* modePhrase, OrvExpr* dataName, std::uint16_t mode) {
+OrvExpr* OrvGramPassingModeNode(std::uint16_t mode) {
   // The grammar sets the mode at USING and CHAINING; before any it is 0.
-  const int op = mode != 0 ? static_cast<int>(mode) : static_cast<int>(EX_PT_BY_REFERENCE);
-  return OrvGramNode(EX_PROC_PARAM, modePhrase, dataName, OrvGramNode(op));
+  return OrvGramNode(mode != 0 ? static_cast<int>(mode) : static_cast<int>(EX_PT_BY_REFERENCE));
+}
+
+OrvExpr* OrvGramProcParam(OrvExpr* modePhrase, OrvExpr* dataName, std::uint16_t mode) {
+  return OrvGramNode(EX_PROC_PARAM, modePhrase, dataName, OrvGramPassingModeNode(mode));
 }
 
 OrvExpr* OrvGramPassingMode(int op, std::uint16_t* mode) {

@@ -31,6 +31,9 @@ OrvExpr* OrvGramFinishProcDivision(OrvExpr* division, OrvExpr* copyBefore, OrvEx
 // A parameter of USING or CHAINING: EX_PROC_PARAM (passing-mode phrase or
 // NULL_NODE, the data-name use, a new node of the passing mode in force).
 OrvExpr* OrvGramProcParam(OrvExpr* modePhrase, OrvExpr* dataName, std::uint16_t mode);
+// A new node of the passing mode in force, as a parameter records it; BY
+// REFERENCE before the grammar set any mode.
+OrvExpr* OrvGramPassingModeNode(std::uint16_t mode);
 // A BY REFERENCE, BY CONTENT or BY VALUE phrase: the node of `op`, which
 // also becomes the passing mode of this parameter and the following ones.
 OrvExpr* OrvGramPassingMode(int op, std::uint16_t* mode);

@@ -37,6 +37,6 @@ void OrvGramAreaANames(int on) {
 
 void OrvGramResetSwitches(OrvSwitchContext context) {
   OrvGramFunctionMode(0);
-  OrvGramSpecialWords(context == ORV_SWITCHES_SPECIAL_NAMES);
-  OrvGramAreaANames(context == ORV_SWITCHES_PROCEDURE);
+  OrvGramSpecialWords(context == ORV_SWITCHES_SPECIAL_NAMES || context == ORV_SWITCHES_DISPLAY_ITEM);
+  OrvGramAreaANames(context == ORV_SWITCHES_PROCEDURE || context == ORV_SWITCHES_DISPLAY_ITEM);
 }

@@ -12,7 +12,8 @@ enum OrvSwitchContext {
   ORV_SWITCHES_ENVIRONMENT = 0,    // CONFIGURATION SECTION
   ORV_SWITCHES_SPECIAL_NAMES = 1,  // a clause of SPECIAL-NAMES
   ORV_SWITCHES_PROCEDURE = 2,      // the PROCEDURE DIVISION
-  ORV_SWITCHES_DATA = 3            // the INPUT-OUTPUT SECTION and the DATA DIVISION
+  ORV_SWITCHES_DATA = 3,           // the INPUT-OUTPUT SECTION and the DATA DIVISION
+  ORV_SWITCHES_DISPLAY_ITEM = 4    // the phrases of a DISPLAY item
 };
 
 // The lexer's reserved-word lookup: off while a PROGRAM-ID name is read.
@@ -37,7 +38,8 @@ void OrvGramAreaANames(int on);
 // that recovery threw away (a function name, a computer name, a PROGRAM-ID
 // name): an error rule puts them back as its context expects them, that is
 // as a reset leaves them, with the special reserved words on only inside
-// SPECIAL-NAMES and Area A names on only in the PROCEDURE DIVISION.
+// SPECIAL-NAMES and the items of DISPLAY, and Area A names on only in the
+// PROCEDURE DIVISION.
 void OrvGramResetSwitches(OrvSwitchContext context);
 
 #endif

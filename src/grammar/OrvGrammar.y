@@ -43,13 +43,23 @@
    function argument continue that argument. */
 
 %token_codes
-%expect 5
+%expect 29
 %expect-rr 2
 
 %nonassoc PRTY_LOW
 %right RW_ELSE RW_OTHERWISE RW_END_IF RW_END_PERFORM
        SEP_INLINED_COPY SEP_UNINLINED_COPY error
-       RW_COMPUTE RW_CONTINUE RW_EXIT RW_GO RW_IF RW_MOVE RW_NEXT_SENTENCE RW_PERFORM RW_STOP
+       RW_ADD RW_ALTER RW_CALL RW_CANCEL RW_CHAIN RW_CLOSE RW_COMPUTE RW_CONTINUE RW_DELETE RW_DIVIDE
+       RW_ENTRY RW_EVALUATE RW_EXIT RW_EXIT_PERFORM RW_GO RW_GOBACK RW_IF RW_INITIALIZE RW_INVOKE
+       RW_MOVE RW_MULTIPLY RW_NEXT_SENTENCE RW_OPEN RW_PERFORM RW_READ RW_RELEASE RW_RETURN RW_REWRITE
+       RW_SEARCH RW_SET RW_START RW_STOP RW_STRING RW_SUBTRACT RW_UNDELETE RW_UNLOCK RW_UNSTRING RW_WRITE
+       RW_END_ADD RW_END_CALL RW_END_CHAIN RW_END_COMPUTE RW_END_DELETE RW_END_DIVIDE RW_END_EVALUATE
+       RW_END_INVOKE RW_END_MULTIPLY RW_END_READ RW_END_RETURN RW_END_REWRITE RW_END_SEARCH RW_END_START
+       RW_END_STRING RW_END_SUBTRACT RW_END_UNSTRING RW_END_WRITE RW_WHEN RW_INVALID
+       RW_ACCEPT RW_DISPLAY RW_EXAMINE RW_INSPECT RW_TRANSFORM RW_SORT RW_MERGE RW_RECEIVE RW_SEND
+       RW_ENABLE RW_DISABLE RW_PURGE RW_GENERATE RW_INITIATE RW_TERMINATE RW_SUPPRESS RW_USE
+       RW_NOTE RW_ENTER RW_EXHIBIT RW_ON RW_READY RW_RESET RW_SERVICE RW_COMMIT RW_ROLLBACK RW_EXEC
+       RW_END_ACCEPT RW_END_DISPLAY RW_END_RECEIVE RW_WITH_DATA RW_NO RW_ERASE
 %left OP_PLUS OP_MINUS
 /* Words that continue the construct before them rather than start the
    next one: LINES after a LINAGE value, ALTERNATE after RESERVE n, and a
@@ -1258,6 +1268,7 @@ record_item
         : data_description_entry
         | SEP_INLINED_COPY              { OrvGramMarkerAmongEntries(POSITION_STEP(N($1)), DECL_DD); }
         | SEP_UNINLINED_COPY            { OrvGramItemAmongEntries(POSITION_STEP(N($1))); }
+        | exec_statement dot_opt        { OrvGramExecAmongEntries(POSITION_STEP(N($1))); }
         | error                         [ OrvGramResetSwitches(ORV_SWITCHES_DATA); if (yytrial) break; OrvGramItemAmongEntries(POSITION_STEP(OrvGramErrorNode())); ]
         ;
 
@@ -2070,16 +2081,110 @@ statement
         ;
 
 first_statement
-        : compute_statement             { $$ = $1; }
+        : add_statement                 { $$ = $1; }
+        | alter_statement               { $$ = $1; }
+        | call_statement                { $$ = $1; }
+        | cancel_statement              { $$ = $1; }
+        | chain_statement               { $$ = $1; }
+        | close_statement               { $$ = $1; }
+        | compute_statement             { $$ = $1; }
         | continue_statement            { $$ = $1; }
+        | delete_statement              { $$ = $1; }
+        | divide_statement              { $$ = $1; }
+        | entry_statement               { $$ = $1; }
+        | evaluate_statement            { $$ = $1; }
         | exit_statement                { $$ = $1; }
+        | goback_statement              { $$ = $1; }
         | goto_statement                { $$ = $1; }
         | if_statement                  { $$ = $1; }
+        | initialize_statement          { $$ = $1; }
+        | invoke_statement              { $$ = $1; }
         | move_statement                { $$ = $1; }
+        | multiply_statement            { $$ = $1; }
         | next_sentence_statement       { $$ = $1; }
+        | open_statement                { $$ = $1; }
         | perform_statement             { $$ = $1; }
+        | read_statement                { $$ = $1; }
+        | release_statement             { $$ = $1; }
+        | return_statement              { $$ = $1; }
+        | rewrite_statement             { $$ = $1; }
+        | search_statement              { $$ = $1; }
+        | set_statement                 { $$ = $1; }
+        | start_statement               { $$ = $1; }
         | stop_statement                { $$ = $1; }
+        | string_statement              { $$ = $1; }
+        | subtract_statement            { $$ = $1; }
+        | unlock_statement              { $$ = $1; }
+        | unstring_statement            { $$ = $1; }
+        | write_statement               { $$ = $1; }
+        | accept_statement              { $$ = $1; }
+        | display_statement             { $$ = $1; }
+        | examine_statement             { $$ = $1; }
+        | inspect_statement             { $$ = $1; }
+        | transform_statement           { $$ = $1; }
+        | sort_statement                { $$ = $1; }
+        | merge_statement               { $$ = $1; }
+        | receive_statement             { $$ = $1; }
+        | send_statement                { $$ = $1; }
+        | enable_disable_statement      { $$ = $1; }
+        | purge_statement               { $$ = $1; }
+        | report_writer_statement       { $$ = $1; }
+        | use_statement                 { $$ = $1; }
+        | note_statement                { $$ = $1; }
+        | enter_statement               { $$ = $1; }
+        | exhibit_statement             { $$ = $1; }
+        | on_statement                  { $$ = $1; }
+        | trace_statement               { $$ = $1; }
+        | service_reload_statement      { $$ = $1; }
+        | transaction_statement         { $$ = $1; }
+        | exec_statement                { $$ = $1; }
         | copy_marker                   { $$ = $1; }
+        ;
+
+/* The arithmetic statements build their node before the SIZE ERROR
+   phrases (an early node), and fill it when the statement ends. */
+add_statement
+        : RW_ADD add_format add_start on_size_error_opt not_on_size_error_opt end_add_opt
+                                        { $$ = V(OrvGramFillSlots(N($3), N($2), N($4), N($5), N($6))); }
+        ;
+
+add_start
+        : /* empty */                   { $$ = V(OrvGramNode(STMT_ADD)); }
+        ;
+
+/* ALTER with one item holds the item itself. */
+alter_statement
+        : RW_ALTER alter_items          { $$ = V(OrvGramNode(STMT_ALTER, N($2))); }
+        ;
+
+/* CALL: a word right after CALL is first tried as the call convention,
+   then as the called program; the marker after the program commits a
+   trial parse. */
+call_statement
+        : RW_CALL call_program_opt operand call_mark with_linkage_opt call_using_opt giving_opt call_start
+          on_call_exception_opt not_on_call_exception_opt end_call_opt
+                                        { $$ = V(OrvGramFillAll(N($8), N($2), N($3), N($5), N($6), N($7), N($9), N($10), N($11))); }
+        ;
+
+call_start
+        : /* empty */                   { $$ = V(OrvGramNode(STMT_CALL)); }
+        ;
+
+cancel_statement
+        : RW_CANCEL operands            { $$ = V(OrvGramNode(STMT_CANCEL, N($2))); }
+        ;
+
+chain_statement
+        : RW_CHAIN operand call_using_opt chain_start end_chain_opt
+                                        { $$ = V(OrvGramFillSlots(N($4), N($2), N($3), N($5))); }
+        ;
+
+chain_start
+        : /* empty */                   { $$ = V(OrvGramNode(STMT_CHAIN)); }
+        ;
+
+close_statement
+        : RW_CLOSE close_items          { $$ = V(OrvGramNode(STMT_CLOSE, N($2))); }
         ;
 
 compute_statement
@@ -2096,10 +2201,54 @@ continue_statement
         : RW_CONTINUE                   { $$ = V(OrvGramNode(STMT_CONTINUE)); }
         ;
 
+/* DELETE's type slot has an empty rule only. */
+delete_statement
+        : RW_DELETE file_name_use record_opt unused_slot delete_start
+          invalid_key_opt not_invalid_key_opt end_delete_opt
+                                        { $$ = V(OrvGramFillSlots(N($5), N($2), N($4), N($6), N($7), N($8))); }
+        | RW_DELETE RW_FILE file_name_uses
+                                        { $$ = V(OrvGramNode(STMT_DELETE_FILE, N($3))); }
+        ;
+
+delete_start
+        : /* empty */                   { $$ = V(OrvGramNode(STMT_DELETE)); }
+        ;
+
+/* DIVIDE commits a trial parse when its node is made. */
+divide_statement
+        : RW_DIVIDE divide_format divide_start on_size_error_opt not_on_size_error_opt end_divide_opt
+                                        { $$ = V(OrvGramFillSlots(N($3), N($2), N($4), N($5), N($6))); }
+        ;
+
+divide_start
+        : /* empty */                   [ YYVALID; $$ = V(OrvGramNode(STMT_DIVIDE)); ]
+        ;
+
+entry_statement
+        : RW_ENTRY alphanumeric_item call_convention_opt with_linkage_opt proc_using_opt giving_opt
+                                        { $$ = V(OrvGramFillAll(OrvGramNode(STMT_ENTRY), N($2), N($3), N($4), N($5), N($6))); }
+        ;
+
+evaluate_statement
+        : RW_EVALUATE evaluate_subjects evaluate_start when_blocks when_other_opt end_evaluate_opt
+                                        { $$ = V(OrvGramFillSlots(N($3), N($2), N($4), N($5), N($6))); }
+        ;
+
+evaluate_start
+        : /* empty */                   { $$ = V(OrvGramNode(STMT_EVALUATE)); }
+        ;
+
 exit_statement
         : RW_EXIT                       { $$ = V(OrvGramNode(STMT_EXIT)); }
         | RW_EXIT RW_PROGRAM exit_giving_opt
                                         { $$ = V(OrvGramNode(STMT_EXIT_PROGRAM, N($3))); }
+        | RW_EXIT_PERFORM cycle_opt     { $$ = V(OrvGramNode(STMT_EXIT_PERFORM, N($2))); }
+        | RW_EXIT RW_PARAGRAPH          { $$ = V(OrvGramNode(STMT_EXIT_PARAGRAPH)); }
+        | RW_EXIT RW_SECTION            { $$ = V(OrvGramNode(STMT_EXIT_SECTION)); }
+        ;
+
+goback_statement
+        : RW_GOBACK exit_giving_opt     { $$ = V(OrvGramNode(STMT_GOBACK, N($2))); }
         ;
 
 goto_statement
@@ -2116,13 +2265,39 @@ if_start
         : /* empty */                   { $$ = V(OrvGramNode(STMT_IF)); }
         ;
 
+initialize_statement
+        : RW_INITIALIZE identifiers initialize_replacing_opt
+                                        { $$ = V(OrvGramNode(STMT_INITIALIZE, N($2), N($3))); }
+        ;
+
+/* END-INVOKE builds nothing; its token stays with the statement. */
+invoke_statement
+        : RW_INVOKE operand literal_or_all call_using_opt giving_opt end_invoke_opt
+                                        { $$ = V(OrvGramNode(STMT_INVOKE, N($2), N($3), N($4), N($5))); }
+        ;
+
 move_statement
         : RW_MOVE operand RW_TO identifiers
                                         { $$ = V(OrvGramNode(STMT_MOVE, N($2), N($4))); }
+        | RW_MOVE corr_word identifier RW_TO identifiers
+                                        { $$ = V(OrvGramNode(STMT_MOVE_CORR, N($3), N($5))); }
+        ;
+
+multiply_statement
+        : RW_MULTIPLY multiply_format multiply_start on_size_error_opt not_on_size_error_opt end_multiply_opt
+                                        { $$ = V(OrvGramFillSlots(N($3), N($2), N($4), N($5), N($6))); }
+        ;
+
+multiply_start
+        : /* empty */                   { $$ = V(OrvGramNode(STMT_MULTIPLY)); }
         ;
 
 next_sentence_statement
         : RW_NEXT_SENTENCE              { $$ = V(OrvGramNode(STMT_NEXT_SENTENCE)); }
+        ;
+
+open_statement
+        : RW_OPEN open_clauses          { $$ = V(OrvGramNode(STMT_OPEN, N($2))); }
         ;
 
 /* PERFORM of procedures commits a trial parse when it is reduced, and so
@@ -2138,30 +2313,738 @@ perform_block_start
         : /* empty */                   [ YYVALID; $$ = V(OrvGramNode(STMT_PERFORM_BLOCK)); ]
         ;
 
+/* READ and WRITE take both the AT END (AT END-OF-PAGE) and the INVALID KEY
+   phrases, and keep one of them (and one of their NOT twins) in the node.
+   The Wang option and timeout slots have empty rules only. */
+read_statement
+        : RW_READ file_name_use read_direction_opt record_opt unused_slot read_into_opt read_lock_opt
+          read_key_opt unused_slot read_start at_end_opt invalid_key_opt not_at_end_opt
+          not_invalid_key_opt end_read_opt
+                                        { $$ = V(OrvGramFinishRead(OrvGramFillAll(N($10), N($2), N($3), N($5), N($6), N($7), N($8), N($9)), &$11, &$12, &$13, &$14, N($15))); }
+        ;
+
+read_start
+        : /* empty */                   { $$ = V(OrvGramNode(STMT_READ)); }
+        ;
+
+release_statement
+        : RW_RELEASE qualified_name release_from_opt
+                                        { $$ = V(OrvGramNode(STMT_RELEASE, N($2), N($3))); }
+        ;
+
+return_statement
+        : RW_RETURN file_name_use record_opt read_into_opt return_start at_end_opt not_at_end_opt end_return_opt
+                                        { $$ = V(OrvGramFillSlots(N($5), N($2), N($4), N($6), N($7), N($8))); }
+        ;
+
+return_start
+        : /* empty */                   { $$ = V(OrvGramNode(STMT_RETURN)); }
+        ;
+
+/* REWRITE's Wang slot after FROM has an empty rule only. */
+rewrite_statement
+        : RW_REWRITE qualified_name write_from_opt unused_slot rewrite_start
+          invalid_key_opt not_invalid_key_opt end_rewrite_opt
+                                        { $$ = V(OrvGramFillAll(N($5), N($2), N($3), N($4), N($6), N($7), N($8))); }
+        ;
+
+rewrite_start
+        : /* empty */                   { $$ = V(OrvGramNode(STMT_REWRITE)); }
+        ;
+
+search_statement
+        : RW_SEARCH identifier search_varying_opt search_start search_at_end_opt search_whens end_search_opt
+                                        { $$ = V(OrvGramFillSlots(N($4), N($2), N($3), N($5), N($6), N($7))); }
+        | RW_SEARCH RW_ALL identifier search_all_start search_at_end_opt search_when end_search_opt
+                                        { $$ = V(OrvGramFillSlots(N($4), N($3), N($5), N($6), N($7))); }
+        ;
+
+search_start
+        : /* empty */                   { $$ = V(OrvGramNode(STMT_SEARCH)); }
+        ;
+
+search_all_start
+        : /* empty */                   { $$ = V(OrvGramNode(STMT_SEARCH_ALL)); }
+        ;
+
+set_statement
+        : RW_SET set_clauses            { $$ = V(OrvGramNode(STMT_SET_TO, N($2))); }
+        | RW_SET identifiers set_up_down RW_BY operand
+                                        { $$ = V(OrvGramNode(STMT_SET_UP_DOWN_BY, N($2), N($3), N($5))); }
+        | RW_SET RW_ADDRESS RW_OF identifier RW_TO operand
+                                        { $$ = V(OrvGramNode(STMT_SET_ADDRESS, N($4), N($6))); }
+        ;
+
+start_statement
+        : RW_START file_name_use start_key_opt start_with_opt start_start
+          invalid_key_opt not_invalid_key_opt end_start_opt
+                                        { $$ = V(OrvGramFillAll(N($5), N($2), N($3), N($4), N($6), N($7), N($8))); }
+        ;
+
+start_start
+        : /* empty */                   { $$ = V(OrvGramNode(STMT_START)); }
+        ;
+
 stop_statement
         : RW_STOP stop_run_opt stop_literal_opt exit_giving_opt
                                         { $$ = V(OrvGramNode(STMT_STOP, N($2), N($3), N($4))); }
+        ;
+
+string_statement
+        : RW_STRING string_sendings RW_INTO identifier pointer_opt string_start
+          on_overflow_opt not_on_overflow_opt end_string_opt
+                                        { $$ = V(OrvGramFillAll(N($6), N($2), N($4), N($5), N($7), N($8), N($9))); }
+        ;
+
+string_start
+        : /* empty */                   { $$ = V(OrvGramNode(STMT_STRING)); }
+        ;
+
+subtract_statement
+        : RW_SUBTRACT subtract_format subtract_start on_size_error_opt not_on_size_error_opt end_subtract_opt
+                                        { $$ = V(OrvGramFillSlots(N($3), N($2), N($4), N($5), N($6))); }
+        ;
+
+subtract_start
+        : /* empty */                   { $$ = V(OrvGramNode(STMT_SUBTRACT)); }
+        ;
+
+/* UNLOCK and UNDELETE share their form. */
+unlock_statement
+        : RW_UNLOCK file_name_use record_records_opt
+                                        { $$ = V(OrvGramNode(STMT_UNLOCK, N($2))); }
+        | RW_UNDELETE file_name_use record_records_opt
+                                        { $$ = V(OrvGramNode(STMT_UNDELETE, N($2))); }
+        ;
+
+unstring_statement
+        : RW_UNSTRING identifier unstring_delimited_opt RW_INTO unstring_intos pointer_opt
+          unstring_tallying_opt unstring_start on_overflow_opt not_on_overflow_opt end_unstring_opt
+                                        { $$ = V(OrvGramFillAll(N($8), N($2), N($3), N($5), N($6), N($7), N($9), N($10), N($11))); }
+        ;
+
+unstring_start
+        : /* empty */                   { $$ = V(OrvGramNode(STMT_UNSTRING)); }
+        ;
+
+write_statement
+        : RW_WRITE qualified_name write_from_opt write_advancing_opt unused_slot write_start
+          end_of_page_opt invalid_key_opt not_end_of_page_opt not_invalid_key_opt end_write_opt
+                                        { $$ = V(OrvGramFinishWrite(OrvGramFillAll(N($6), N($2), N($3), N($4), N($5)), &$7, &$8, &$9, &$10, N($11))); }
+        ;
+
+write_start
+        : /* empty */                   { $$ = V(OrvGramNode(STMT_WRITE)); }
+        ;
+
+/* A slot that the grammar never fills: its NULL_NODE. */
+unused_slot
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        ;
+
+/* ACCEPT: the special reserved words are on while its items are read.  A
+   word right after ACCEPT is first tried as the cd-name of ACCEPT ...
+   MESSAGE COUNT, then as the start of an item after an empty screen
+   position.  MESSAGE COUNT and the early node after the items commit a
+   trial parse; both put the special reserved words back off, in trials
+   too, since the tokens after them are read there. */
+accept_statement
+        : RW_ACCEPT special_words_on accept_items accept_start
+          on_accept_exception_opt not_on_accept_exception_opt end_accept_opt
+                                        { $$ = V(OrvGramFillSlots(N($4), nullptr, N($5), N($6), N($7))); }
+        | RW_ACCEPT special_words_on cd_name_use message_opt RW_COUNT
+                                        [ OrvGramSpecialWords(0); YYVALID; $$ = V(OrvGramNode(STMT_ACCEPT_MSG_COUNT, N($3))); ]
+        ;
+
+accept_start
+        : /* empty */                   [ OrvGramSpecialWords(0); YYVALID; $$ = V(OrvGramAcceptStatement(&$0)); ]
+        ;
+
+/* DISPLAY: the special reserved words are on while its items are read;
+   the early node puts them back off (in trials too), the closing action
+   stores the items. */
+display_statement
+        : RW_DISPLAY special_words_on display_items display_start
+          on_display_exception_opt not_on_display_exception_opt end_display_opt
+                                        { $$ = V(OrvGramFillSlots(N($4), N($3), N($5), N($6), N($7))); }
+        ;
+
+display_start
+        : /* empty */                   [ OrvGramSpecialWords(0); if (yytrial) break; $$ = V(OrvGramNode(STMT_DISPLAY)); ]
+        ;
+
+examine_statement
+        : RW_EXAMINE identifier RW_TALLYING examine_phrase examine_replacing_opt
+                                        { $$ = V(OrvGramNode(STMT_EXAMINE_TALLYING, N($2), N($4), N($5))); }
+        | RW_EXAMINE identifier RW_REPLACING examine_phrase RW_BY literal
+                                        { $$ = V(OrvGramNode(STMT_EXAMINE_REPLACING, N($2), N($4), N($6))); }
+        ;
+
+inspect_statement
+        : RW_INSPECT identifier inspect_tallying_opt inspect_replacing_opt
+                                        { $$ = V(OrvGramNode(STMT_INSPECT, N($2), N($3), N($4))); }
+        | RW_INSPECT identifier RW_CONVERTING operand RW_TO operand before_after_initials_opt
+                                        { $$ = V(OrvGramNode(STMT_INSPECT_CONVERTING, N($2), N($4), N($6), N($7))); }
+        ;
+
+transform_statement
+        : RW_TRANSFORM identifier characters_opt RW_FROM operand RW_TO operand
+                                        { $$ = V(OrvGramNode(STMT_TRANSFORM, N($2), N($5), N($7))); }
+        ;
+
+sort_statement
+        : RW_SORT identifier sort_keys_opt sort_duplicates_opt collating_sequence_opt sort_input_opt
+          sort_output_opt               { $$ = V(OrvGramStatement(STMT_SORT, {N($2), N($3), N($4), N($5), N($6), N($7)})); }
+        ;
+
+merge_statement
+        : RW_MERGE file_name_use sort_keys_opt collating_sequence_opt sort_using sort_output_opt
+                                        { $$ = V(OrvGramStatement(STMT_MERGE, {N($2), N($3), N($4), N($5), N($6)})); }
+        ;
+
+/* RECEIVE: the node exists before the statements of its phrases. */
+receive_statement
+        : RW_RECEIVE cd_name_use receive_kind RW_INTO identifier receive_start no_data_opt with_data_opt
+          end_receive_opt               { $$ = V(OrvGramFillStatement(N($6), {N($2), N($3), N($5), N($7), N($8), N($9)})); }
+        ;
+
+receive_start
+        : /* empty */                   { $$ = V(OrvGramNode(STMT_RECEIVE)); }
+        ;
+
+send_statement
+        : RW_SEND cd_name_use write_from_opt with_opt send_with_opt write_advancing_opt send_replacing_opt
+                                        { $$ = V(OrvGramStatement(STMT_SEND, {N($2), N($3), N($5), N($6), N($7)})); }
+        ;
+
+/* ENABLE and DISABLE: the KEY phrase is required. */
+enable_disable_statement
+        : RW_ENABLE able_type cd_name_use with_opt RW_KEY operand
+                                        { $$ = V(OrvGramNode(STMT_ENABLE, N($2), N($3), N($6))); }
+        | RW_DISABLE able_type cd_name_use with_opt RW_KEY operand
+                                        { $$ = V(OrvGramNode(STMT_DISABLE, N($2), N($3), N($6))); }
+        ;
+
+purge_statement
+        : RW_PURGE cd_name_use          { $$ = V(OrvGramNode(STMT_PURGE, N($2))); }
+        ;
+
+/* The report writer's statements. */
+report_writer_statement
+        : RW_GENERATE qualified_name    { $$ = V(OrvGramNode(STMT_GENERATE, N($2))); }
+        | RW_INITIATE report_names      { $$ = V(OrvGramNode(STMT_INITIATE, N($2))); }
+        | RW_TERMINATE report_names     { $$ = V(OrvGramNode(STMT_TERMINATE, N($2))); }
+        | RW_SUPPRESS printing_opt      { $$ = V(OrvGramNode(STMT_SUPPRESS_PRINTING)); }
+        ;
+
+/* USE: outside DECLARATIVES a warning, the node is built all the same.
+   The debugging flag holds while the debug items are read. */
+use_statement
+        : RW_USE global_opt RW_AFTER standard_opt use_event RW_PROCEDURE on_opt use_files use_giving_opt
+                                        { $$ = V(OrvGramUseAfter(OrvGramStatement(STMT_USE_AFTER, {N($2), N($5), N($8), N($9)}))); }
+        | RW_USE global_opt RW_BEFORE RW_REPORTING identifier
+                                        { $$ = V(OrvGramUseBeforeReporting(OrvGramNode(STMT_USE_BEFORE_REPORTING, N($2), N($5)))); }
+        | RW_USE for_opt RW_DEBUGGING debugging_list_start on_opt debug_targets
+                                        { $$ = V(OrvGramUseForDebugging(OrvGramNode(STMT_USE_FOR_DEBUGGING, N($6)))); }
+        ;
+
+debugging_list_start
+        : /* empty */                   { OrvGramDebuggingList(1); }
+        ;
+
+/* NOTE: the lexer hands its text to the parser, the statement keeps it as
+   comment lines and prints as nothing. */
+note_statement
+        : RW_NOTE TK_END_NOTE           { $$ = V(OrvGramNote(POSITION_STEP(OrvGramNode(STMT_NOTE)))); }
+        ;
+
+/* ENTER builds nothing: a warning, and the statement list does not grow. */
+enter_statement
+        : RW_ENTER                      { OrvGramEnter(); }
+        ;
+
+exhibit_statement
+        : RW_EXHIBIT exhibit_changed_opt exhibit_named_opt operands
+                                        { $$ = V(OrvGramNode(STMT_EXHIBIT, N($2), N($3), N($4))); }
+        ;
+
+/* ON: an ELSE after its statements is its own, not an enclosing IF's. */
+on_statement
+        : RW_ON operand on_every_opt on_until_opt statements on_else_opt
+                                        { $$ = V(OrvGramStatement(STMT_ON, {N($2), N($3), N($4), N($5), N($6)})); }
+        ;
+
+trace_statement
+        : RW_READY RW_TRACE             { $$ = V(OrvGramNode(STMT_READY_TRACE)); }
+        | RW_RESET RW_TRACE             { $$ = V(OrvGramNode(STMT_RESET_TRACE)); }
+        ;
+
+service_reload_statement
+        : RW_SERVICE RW_RELOAD identifier
+                                        { $$ = V(OrvGramNode(STMT_SERVICE_RELOAD, N($3))); }
+        ;
+
+transaction_statement
+        : RW_COMMIT                     { $$ = V(OrvGramNode(STMT_COMMIT)); }
+        | RW_ROLLBACK                   { $$ = V(OrvGramNode(STMT_ROLLBACK)); }
+        ;
+
+/* EXEC of a subsystem the grammar does not parse: the lexer hands the
+   words of the block to the parser, the grammar sees EXEC and END-EXEC. */
+exec_statement
+        : RW_EXEC RW_END_EXEC           { $$ = V(OrvGramExecTokens(POSITION_STEP(OrvGramExecLines()))); }
         ;
 
 /* ===================================================================== */
 /* Phrases                                                                */
 /* ===================================================================== */
 
+/* Conditional phrases.  Each phrase has an empty rule right after its
+   keywords that makes the phrase node before the statements in it; the
+   phrase then stores its statements.  An absent phrase is a NULL_NODE
+   from its own empty rule.  A positive phrase after an inner statement
+   goes to that statement (the absent rule yields to the phrase's first
+   word).  NOT ON / NOT AT (CMB_NOT_ON_AT) after an inner statement's
+   phrase is left to trial parsing: first the inner statement's NOT phrase,
+   then the end of the inner statement.  The absent phrase and the
+   node-making rule of the SIZE ERROR, CALL exception, INVALID KEY, AT END,
+   OVERFLOW and END-OF-PAGE phrases commit a trial parse: the NOT phrase
+   goes to the innermost statement whose phrase its words fit. */
+
+/* [ON] SIZE ERROR of ADD, SUBTRACT, MULTIPLY, DIVIDE and COMPUTE. */
 on_size_error_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        : /* empty */ %prec PRTY_LOW    [ YYVALID; $$ = V(OrvGramNullNode()); ]
+        | on_before_opt RW_SIZE RW_ERROR size_error_start statements %prec PRTY_LOW
+                                        { $$ = V(OrvGramFillSlots(N($4), N($5))); }
+        ;
+
+size_error_start
+        : /* empty */                   [ YYVALID; $$ = V(OrvGramNode(EX_ON_SIZE_ERROR)); ]
         ;
 
 not_on_size_error_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        : /* empty */                   [ YYVALID; $$ = V(OrvGramNullNode()); ]
+        | CMB_NOT_ON_AT on_before_opt RW_SIZE RW_ERROR not_size_error_start statements %prec PRTY_LOW
+                                        { $$ = V(OrvGramFillSlots(N($5), N($6))); }
+        ;
+
+not_size_error_start
+        : /* empty */                   [ YYVALID; $$ = V(OrvGramNode(EX_NOT_ON_SIZE_ERROR)); ]
+        ;
+
+/* [ON] EXCEPTION or OVERFLOW of CALL. */
+on_call_exception_opt
+        : /* empty */ %prec PRTY_LOW    [ YYVALID; $$ = V(OrvGramNullNode()); ]
+        | on_before_opt exception_overflow call_exception_start statements %prec PRTY_LOW
+                                        { $$ = V(OrvGramFillSlots(N($3), N($4))); }
+        ;
+
+exception_overflow
+        : RW_EXCEPTION
+        | RW_OVERFLOW
+        ;
+
+call_exception_start
+        : /* empty */                   [ YYVALID; $$ = V(OrvGramNode(EX_ON_CALL_EXCEPTION)); ]
+        ;
+
+not_on_call_exception_opt
+        : /* empty */                   [ YYVALID; $$ = V(OrvGramNullNode()); ]
+        | CMB_NOT_ON_AT on_before_opt RW_EXCEPTION not_call_exception_start statements %prec PRTY_LOW
+                                        { $$ = V(OrvGramFillSlots(N($4), N($5))); }
+        ;
+
+not_call_exception_start
+        : /* empty */                   [ YYVALID; $$ = V(OrvGramNode(EX_NOT_ON_CALL_EXCEPTION)); ]
+        ;
+
+/* INVALID [KEY] of READ, WRITE, REWRITE, DELETE and START: its statements
+   may be left out; those of NOT INVALID KEY may not. */
+invalid_key_opt
+        : /* empty */ %prec PRTY_LOW    [ YYVALID; $$ = V(OrvGramNullNode()); ]
+        | RW_INVALID key_opt invalid_key_start statements_opt
+                                        { $$ = V(OrvGramFillSlots(N($3), N($4))); }
+        ;
+
+invalid_key_start
+        : /* empty */                   [ YYVALID; $$ = V(OrvGramNode(EX_ON_INVALID_KEY)); ]
+        ;
+
+not_invalid_key_opt
+        : /* empty */                   [ YYVALID; $$ = V(OrvGramNullNode()); ]
+        | CMB_NOT_ON_AT RW_INVALID key_opt not_invalid_key_start statements %prec PRTY_LOW
+                                        { $$ = V(OrvGramFillSlots(N($4), N($5))); }
+        ;
+
+not_invalid_key_start
+        : /* empty */                   [ YYVALID; $$ = V(OrvGramNode(EX_NOT_ON_INVALID_KEY)); ]
+        ;
+
+/* [AT] END of READ and RETURN. */
+at_end_opt
+        : /* empty */ %prec PRTY_LOW    [ YYVALID; $$ = V(OrvGramNullNode()); ]
+        | at_opt RW_END at_end_start statements %prec PRTY_LOW
+                                        { $$ = V(OrvGramFillSlots(N($3), N($4))); }
+        ;
+
+at_end_start
+        : /* empty */                   [ YYVALID; $$ = V(OrvGramNode(EX_ON_AT_END)); ]
+        ;
+
+not_at_end_opt
+        : /* empty */                   [ YYVALID; $$ = V(OrvGramNullNode()); ]
+        | CMB_NOT_ON_AT at_opt RW_END not_at_end_start statements %prec PRTY_LOW
+                                        { $$ = V(OrvGramFillSlots(N($4), N($5))); }
+        ;
+
+not_at_end_start
+        : /* empty */                   [ YYVALID; $$ = V(OrvGramNode(EX_NOT_ON_AT_END)); ]
+        ;
+
+/* [AT] END-OF-PAGE (EOP) of WRITE. */
+end_of_page_opt
+        : /* empty */ %prec PRTY_LOW    [ YYVALID; $$ = V(OrvGramNullNode()); ]
+        | at_opt end_of_page_word end_of_page_start statements %prec PRTY_LOW
+                                        { $$ = V(OrvGramFillSlots(N($3), N($4))); }
+        ;
+
+end_of_page_word
+        : RW_END_OF_PAGE
+        | RW_EOP
+        ;
+
+end_of_page_start
+        : /* empty */                   [ YYVALID; $$ = V(OrvGramNode(EX_ON_AT_EOP)); ]
+        ;
+
+not_end_of_page_opt
+        : /* empty */                   [ YYVALID; $$ = V(OrvGramNullNode()); ]
+        | CMB_NOT_ON_AT at_opt end_of_page_word not_end_of_page_start statements %prec PRTY_LOW
+                                        { $$ = V(OrvGramFillSlots(N($4), N($5))); }
+        ;
+
+not_end_of_page_start
+        : /* empty */                   [ YYVALID; $$ = V(OrvGramNode(EX_NOT_ON_AT_EOP)); ]
+        ;
+
+/* [ON] OVERFLOW of STRING and UNSTRING. */
+on_overflow_opt
+        : /* empty */ %prec PRTY_LOW    [ YYVALID; $$ = V(OrvGramNullNode()); ]
+        | on_before_opt RW_OVERFLOW overflow_start statements %prec PRTY_LOW
+                                        { $$ = V(OrvGramFillSlots(N($3), N($4))); }
+        ;
+
+overflow_start
+        : /* empty */                   [ YYVALID; $$ = V(OrvGramNode(EX_ON_STRING_OVERFLOW)); ]
+        ;
+
+not_on_overflow_opt
+        : /* empty */                   [ YYVALID; $$ = V(OrvGramNullNode()); ]
+        | CMB_NOT_ON_AT on_before_opt RW_OVERFLOW not_overflow_start statements %prec PRTY_LOW
+                                        { $$ = V(OrvGramFillSlots(N($4), N($5))); }
+        ;
+
+not_overflow_start
+        : /* empty */                   [ YYVALID; $$ = V(OrvGramNode(EX_NOT_ON_STRING_OVERFLOW)); ]
+        ;
+
+/* Scope terminators: an END-x after an inner statement of the same verb
+   ends the inner one. */
+end_add_opt
+        : /* empty */ %prec PRTY_LOW    { $$ = V(OrvGramNullNode()); }
+        | RW_END_ADD                    { $$ = V(OrvGramNode(EX_END_ADD)); }
+        ;
+
+end_call_opt
+        : /* empty */ %prec PRTY_LOW    { $$ = V(OrvGramNullNode()); }
+        | RW_END_CALL                   { $$ = V(OrvGramNode(EX_END_CALL)); }
+        ;
+
+end_chain_opt
+        : /* empty */ %prec PRTY_LOW    { $$ = V(OrvGramNullNode()); }
+        | RW_END_CHAIN                  { $$ = V(OrvGramNode(EX_END_CHAIN)); }
         ;
 
 end_compute_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        : /* empty */ %prec PRTY_LOW    { $$ = V(OrvGramNullNode()); }
         | RW_END_COMPUTE                { $$ = V(OrvGramNode(EX_END_COMPUTE)); }
         ;
 
+end_delete_opt
+        : /* empty */ %prec PRTY_LOW    { $$ = V(OrvGramNullNode()); }
+        | RW_END_DELETE                 { $$ = V(OrvGramNode(EX_END_DELETE)); }
+        ;
+
+end_divide_opt
+        : /* empty */ %prec PRTY_LOW    { $$ = V(OrvGramNullNode()); }
+        | RW_END_DIVIDE                 { $$ = V(OrvGramNode(EX_END_DIVIDE)); }
+        ;
+
+end_evaluate_opt
+        : /* empty */ %prec PRTY_LOW    { $$ = V(OrvGramNullNode()); }
+        | RW_END_EVALUATE               { $$ = V(OrvGramNode(EX_END_EVALUATE)); }
+        ;
+
+end_invoke_opt
+        : /* empty */ %prec PRTY_LOW
+        | RW_END_INVOKE
+        ;
+
+end_multiply_opt
+        : /* empty */ %prec PRTY_LOW    { $$ = V(OrvGramNullNode()); }
+        | RW_END_MULTIPLY               { $$ = V(OrvGramNode(EX_END_MULTIPLY)); }
+        ;
+
+end_read_opt
+        : /* empty */ %prec PRTY_LOW    { $$ = V(OrvGramNullNode()); }
+        | RW_END_READ                   { $$ = V(OrvGramNode(EX_END_READ)); }
+        ;
+
+end_return_opt
+        : /* empty */ %prec PRTY_LOW    { $$ = V(OrvGramNullNode()); }
+        | RW_END_RETURN                 { $$ = V(OrvGramNode(EX_END_RETURN)); }
+        ;
+
+end_rewrite_opt
+        : /* empty */ %prec PRTY_LOW    { $$ = V(OrvGramNullNode()); }
+        | RW_END_REWRITE                { $$ = V(OrvGramNode(EX_END_REWRITE)); }
+        ;
+
+end_search_opt
+        : /* empty */ %prec PRTY_LOW    { $$ = V(OrvGramNullNode()); }
+        | RW_END_SEARCH                 { $$ = V(OrvGramNode(EX_END_SEARCH)); }
+        ;
+
+end_start_opt
+        : /* empty */ %prec PRTY_LOW    { $$ = V(OrvGramNullNode()); }
+        | RW_END_START                  { $$ = V(OrvGramNode(EX_END_START)); }
+        ;
+
+end_string_opt
+        : /* empty */ %prec PRTY_LOW    { $$ = V(OrvGramNullNode()); }
+        | RW_END_STRING                 { $$ = V(OrvGramNode(EX_END_STRING)); }
+        ;
+
+end_subtract_opt
+        : /* empty */ %prec PRTY_LOW    { $$ = V(OrvGramNullNode()); }
+        | RW_END_SUBTRACT               { $$ = V(OrvGramNode(EX_END_SUBTRACT)); }
+        ;
+
+end_unstring_opt
+        : /* empty */ %prec PRTY_LOW    { $$ = V(OrvGramNullNode()); }
+        | RW_END_UNSTRING               { $$ = V(OrvGramNode(EX_END_UNSTRING)); }
+        ;
+
+end_write_opt
+        : /* empty */ %prec PRTY_LOW    { $$ = V(OrvGramNullNode()); }
+        | RW_END_WRITE                  { $$ = V(OrvGramNode(EX_END_WRITE)); }
+        ;
+
+/* ADD formats.  After "ADD A TO" a word is first tried as the first
+   target (the TO format commits when it is reduced), then as a further
+   operand of the GIVING format (its marker commits); the GIVING format
+   needs two operands at least. */
+add_format
+        : add_operands RW_TO rounded_identifiers
+                                        [ YYVALID; $$ = V(OrvGramNode(EX_ARITH_ADD_TO, N($1), N($3))); ]
+        | add_operands to_opt operand RW_GIVING commit_mark rounded_identifiers
+                                        { $$ = V(OrvGramNode(EX_ARITH_ADD_GIVING, OrvListExpr(EX_LIST, N($1), N($3)), N($6))); }
+        | corr_word identifier RW_TO rounded_identifier
+                                        { $$ = V(OrvGramNode(EX_ARITH_ADD_CORR_TO, N($2), N($4))); }
+        ;
+
+add_operands
+        : operand                       { $$ = V(OrvListExpr(EX_LIST, N($1), nullptr)); }
+        | add_operands to_opt operand   { $$ = V(OrvListExpr(EX_LIST, N($1), N($3))); }
+        ;
+
+/* An empty rule that commits a trial parse and does nothing outside one. */
+commit_mark
+        : /* empty */                   [ YYVALID; ]
+        ;
+
+/* SUBTRACT, MULTIPLY and DIVIDE: a name after FROM, BY or INTO is a
+   target unless GIVING follows it. */
+subtract_format
+        : operands RW_FROM rounded_identifiers
+                                        { $$ = V(OrvGramNode(EX_ARITH_SUB_FROM, N($1), N($3))); }
+        | operands RW_FROM operand RW_GIVING rounded_identifiers
+                                        { $$ = V(OrvGramNode(EX_ARITH_SUB_FROM_GIVING, N($1), N($3), N($5))); }
+        | corr_word identifier RW_FROM rounded_identifier
+                                        { $$ = V(OrvGramNode(EX_ARITH_SUB_CORR_FROM, N($2), N($4))); }
+        ;
+
+multiply_format
+        : operand RW_BY rounded_identifiers
+                                        { $$ = V(OrvGramNode(EX_ARITH_MUL_BY, N($1), N($3))); }
+        | operand RW_BY operand RW_GIVING rounded_identifiers
+                                        { $$ = V(OrvGramNode(EX_ARITH_MUL_BY_GIVING, N($1), N($3), N($5))); }
+        ;
+
+divide_format
+        : operand RW_INTO rounded_identifiers
+                                        { $$ = V(OrvGramNode(EX_ARITH_DIV_INTO, N($1), N($3))); }
+        | operand RW_INTO operand RW_GIVING rounded_identifiers remainder_opt
+                                        { $$ = V(OrvGramNode(EX_ARITH_DIV_INTO_GIVING, N($1), N($3), N($5), N($6))); }
+        | operand RW_BY operand RW_GIVING rounded_identifiers remainder_opt
+                                        { $$ = V(OrvGramNode(EX_ARITH_DIV_BY_GIVING, N($1), N($3), N($5), N($6))); }
+        ;
+
+remainder_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_REMAINDER identifier       { $$ = V(OrvGramNode(EX_ARITH_DIV_REMAINDER, N($2))); }
+        ;
+
+/* ALTER items: one item stands alone, several form a list. */
+alter_items
+        : alter_item                    { $$ = $1; }
+        | alter_items alter_item        { $$ = V(OrvListExpr(EX_LIST, N($1), N($2))); }
+        ;
+
+alter_item
+        : procedure_name RW_TO proceed_to_opt procedure_name
+                                        { $$ = V(OrvGramNode(EX_ALTER_ITEM, N($1), N($4))); }
+        ;
+
+proceed_to_opt
+        : /* empty */
+        | RW_PROCEED RW_TO
+        ;
+
+/* CALL phrases; USING is shared with CHAIN and INVOKE. */
+call_program_opt
+        : call_convention_opt           { $$ = $1; }
+        | RW_PROGRAM                    { $$ = V(OrvGramNode(EX_CALL_PROGRAM)); }
+        ;
+
+call_mark
+        : /* empty */                   [ YYVALID; ]
+        ;
+
+call_using_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_USING passing_mode_start call_params
+                                        { $$ = V(OrvGramNode(EX_CALL_USING, N($3))); }
+        ;
+
+call_params
+        : call_param                    { $$ = V(OrvListExpr(EX_CALL_PARAM_LIST, N($1), nullptr)); }
+        | call_params call_param        { $$ = V(OrvListExpr(EX_CALL_PARAM_LIST, N($1), N($2))); }
+        ;
+
+call_param
+        : passing_mode_opt operand call_param_size_opt
+                                        { $$ = V(OrvGramCallParam(N($1), N($2), N($3), OrvPassingMode)); }
+        ;
+
+call_param_size_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_SIZE is_opt literal        { $$ = V(OrvGramNode(EX_CALL_PARAM_SIZE, N($3))); }
+        ;
+
+/* CLOSE items. */
+close_items
+        : close_item                    { $$ = V(OrvListExpr(EX_LIST, N($1), nullptr)); }
+        | close_items close_item        { $$ = V(OrvListExpr(EX_LIST, N($1), N($2))); }
+        ;
+
+close_item
+        : file_name_use close_device_opt close_disposition_opt
+                                        { $$ = V(OrvGramNode(EX_CLOSE_ITEM, N($1), N($2), N($3))); }
+        ;
+
+close_device_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_REEL                       { $$ = V(OrvGramNode(IOCX_REEL)); }
+        | RW_UNIT                       { $$ = V(OrvGramNode(IOCX_UNIT)); }
+        ;
+
+close_disposition_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | with_opt RW_LOCK              { $$ = V(OrvGramNode(IOCX_WITH_LOCK)); }
+        | with_opt RW_NO RW_REWIND      { $$ = V(OrvGramNode(IOCX_WITH_NO_REWIND)); }
+        | for_opt RW_REMOVAL            { $$ = V(OrvGramNode(IOCX_FOR_REMOVAL)); }
+        | with_opt RW_DISP              { $$ = V(OrvGramNode(IOCX_WITH_DISP)); }
+        ;
+
+/* EVALUATE: subjects and objects are conditions, which take a bare
+   arithmetic expression too.  A WHEN after the statements of an inner
+   EVALUATE or SEARCH belongs to it. */
+evaluate_subjects
+        : evaluate_subject              { $$ = V(OrvListExpr(EX_EVAL_SUBJ_LIST, N($1), nullptr)); }
+        | evaluate_subjects RW_ALSO evaluate_subject
+                                        { $$ = V(OrvListExpr(EX_EVAL_SUBJ_LIST, N($1), N($3))); }
+        ;
+
+evaluate_subject
+        : condition                     { $$ = $1; }
+        | RW_ANY                        { $$ = V(OrvGramNode(EX_ANY)); }
+        | RW_TRUE                       { $$ = V(OrvGramNode(EX_TRUE)); }
+        | RW_FALSE                      { $$ = V(OrvGramNode(EX_FALSE)); }
+        ;
+
+when_blocks
+        : when_block                    { $$ = V(OrvListExpr(EX_EVAL_WHEN_BLOCK_LIST, N($1), nullptr)); }
+        | when_blocks when_block        { $$ = V(OrvListExpr(EX_EVAL_WHEN_BLOCK_LIST, N($1), N($2))); }
+        ;
+
+when_block
+        : when_phrases statements %prec PRTY_LOW
+                                        { $$ = V(OrvGramNode(EX_EVAL_WHEN_BLOCK, N($1), N($2))); }
+        ;
+
+when_phrases
+        : when_phrase                   { $$ = V(OrvListExpr(EX_EVAL_WHEN_PHRASE_LIST, N($1), nullptr)); }
+        | when_phrases when_phrase      { $$ = V(OrvListExpr(EX_EVAL_WHEN_PHRASE_LIST, N($1), N($2))); }
+        ;
+
+when_phrase
+        : RW_WHEN when_objects          { $$ = V(OrvGramNode(EX_EVAL_WHEN_PHRASE, N($2))); }
+        ;
+
+when_objects
+        : when_object                   { $$ = V(OrvListExpr(EX_EVAL_OBJ_LIST, N($1), nullptr)); }
+        | when_objects RW_ALSO when_object
+                                        { $$ = V(OrvListExpr(EX_EVAL_OBJ_LIST, N($1), N($3))); }
+        ;
+
+when_object
+        : evaluate_subject              { $$ = V(OrvGramNode(EX_EXPR_RANGE, N($1))); }
+        | arith_expr thru_word arith_expr
+                                        { $$ = V(OrvGramNode(EX_EXPR_RANGE, N($1), N($3))); }
+        ;
+
+when_other_opt
+        : /* empty */ %prec PRTY_LOW    { $$ = V(OrvGramNullNode()); }
+        | RW_WHEN RW_OTHER when_other_start statements %prec PRTY_LOW
+                                        { $$ = V(OrvGramFillSlots(N($3), N($4))); }
+        ;
+
+when_other_start
+        : /* empty */                   { $$ = V(OrvGramNode(EX_EVAL_WHEN_OTHER)); }
+        ;
+
+/* GIVING or RETURNING of EXIT PROGRAM, GOBACK and STOP. */
 exit_giving_opt
         : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | giving_word exit_argument     { $$ = V(OrvGramNode(EX_EXIT_GIVING, N($2))); }
+        ;
+
+/* ADDRESS and OF belong to the SR_ADDRESS_OF node. */
+exit_argument
+        : identifier                    { $$ = V(OrvGramNode(EX_EXIT_ARG, N($1))); }
+        | RW_ADDRESS RW_OF identifier   { $$ = V(OrvGramNode(EX_EXIT_ARG, POSITION_STEP(OrvGramNode(SR_ADDRESS_OF, N($3))))); }
+        | literal_or_all exit_size_opt  { $$ = V(OrvGramNode(EX_EXIT_ARG, N($1), N($2))); }
+        ;
+
+exit_size_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_SIZE is_opt literal_or_all { $$ = V(OrvGramNode(EX_CALL_PARAM_SIZE, N($3))); }
+        ;
+
+cycle_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_CYCLE                      { $$ = V(OrvGramNode(EX_EXIT_CYCLE)); }
         ;
 
 depending_opt
@@ -2183,6 +3066,72 @@ else_start
 end_if_opt
         : /* empty */ %prec PRTY_LOW    { $$ = V(OrvGramNullNode()); }
         | RW_END_IF                     { $$ = V(OrvGramNode(EX_END_IF)); }
+        ;
+
+/* INITIALIZE ... REPLACING. */
+initialize_replacing_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_REPLACING initialize_replacings
+                                        { $$ = V(OrvGramNode(EX_INIT_REPLACING, N($2))); }
+        ;
+
+initialize_replacings
+        : initialize_replacing          { $$ = V(OrvListExpr(EX_LIST, N($1), nullptr)); }
+        | initialize_replacings initialize_replacing
+                                        { $$ = V(OrvListExpr(EX_LIST, N($1), N($2))); }
+        ;
+
+initialize_replacing
+        : replacing_category data_opt RW_BY operand
+                                        { $$ = V(OrvGramNode(EX_STR_REPLACING_DATA_BY, N($1), N($4))); }
+        ;
+
+replacing_category
+        : RW_ALPHABETIC                 { $$ = V(OrvGramNode(EX_STR_ALPHABETIC)); }
+        | RW_ALPHANUMERIC               { $$ = V(OrvGramNode(EX_STR_ALPHANUMERIC)); }
+        | RW_NUMERIC                    { $$ = V(OrvGramNode(EX_STR_NUMERIC)); }
+        | RW_ALPHANUMERIC_EDITED        { $$ = V(OrvGramNode(EX_STR_ALPHANUMERIC_EDITED)); }
+        | RW_NUMERIC_EDITED             { $$ = V(OrvGramNode(EX_STR_NUMERIC_EDITED)); }
+        ;
+
+/* OPEN clauses. */
+open_clauses
+        : open_clause                   { $$ = V(OrvListExpr(EX_LIST, N($1), nullptr)); }
+        | open_clauses open_clause      { $$ = V(OrvListExpr(EX_LIST, N($1), N($2))); }
+        ;
+
+open_clause
+        : open_lock_opt open_mode open_files
+                                        { $$ = V(OrvGramNode(EX_OPEN_CLAUSE, N($1), N($2), N($3))); }
+        ;
+
+open_lock_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | locking_opt lock_mode         { $$ = V(OrvGramNode(EX_OPEN_LOCKING, N($2))); }
+        ;
+
+open_mode
+        : RW_INPUT                      { $$ = V(OrvGramNode(IOCX_INPUT)); }
+        | RW_OUTPUT                     { $$ = V(OrvGramNode(IOCX_OUTPUT)); }
+        | RW_I_O                        { $$ = V(OrvGramNode(IOCX_I_O)); }
+        | RW_EXTEND                     { $$ = V(OrvGramNode(IOCX_EXTEND)); }
+        ;
+
+open_files
+        : open_file                     { $$ = V(OrvListExpr(EX_LIST, N($1), nullptr)); }
+        | open_files open_file          { $$ = V(OrvListExpr(EX_LIST, N($1), N($2))); }
+        ;
+
+open_file
+        : file_name_use open_file_option_opt
+                                        { $$ = V(OrvGramNode(EX_OPEN_FILE_NAME, N($1), N($2))); }
+        ;
+
+open_file_option_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_REVERSED                   { $$ = V(OrvGramNode(IOCX_REVERSED)); }
+        | with_opt RW_LOCK              { $$ = V(OrvGramNode(IOCX_WITH_LOCK)); }
+        | with_opt RW_NO RW_REWIND      { $$ = V(OrvGramNode(IOCX_WITH_NO_REWIND)); }
         ;
 
 perform_repeat_opt
@@ -2215,6 +3164,121 @@ end_perform_opt
         | RW_END_PERFORM                { $$ = V(OrvGramNode(EX_END_PERFORM)); }
         ;
 
+/* READ and RETURN phrases. */
+read_direction_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_NEXT                       { $$ = V(OrvGramNode(EX_READ_NEXT)); }
+        | RW_PREVIOUS                   { $$ = V(OrvGramNode(EX_READ_PREVIOUS)); }
+        ;
+
+read_into_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_INTO identifier            { $$ = V(OrvGramNode(EX_READ_INTO, N($2))); }
+        ;
+
+read_lock_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | with_opt read_lock            { $$ = $2; }
+        ;
+
+read_lock
+        : RW_LOCK                       { $$ = V(OrvGramNode(EX_READ_LOCK)); }
+        | RW_KEPT RW_LOCK               { $$ = V(OrvGramNode(EX_READ_KEPT_LOCK)); }
+        | RW_NO RW_LOCK                 { $$ = V(OrvGramNode(EX_READ_NO_LOCK)); }
+        | RW_IGNORE RW_LOCK             { $$ = V(OrvGramNode(EX_READ_IGNORE_LOCK)); }
+        | RW_WAIT                       { $$ = V(OrvGramNode(EX_READ_WAIT)); }
+        ;
+
+read_key_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_KEY is_opt record_key_components
+                                        { $$ = V(OrvGramNode(EX_READ_KEY_IS, OrvGramNode(REC_KEY_USE, N($3)))); }
+        ;
+
+release_from_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_FROM identifier            { $$ = V(OrvGramNode(EX_RELEASE_FROM, N($2))); }
+        ;
+
+/* SEARCH phrases; SEARCH ALL takes one WHEN phrase. */
+search_varying_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_VARYING identifier         { $$ = V(OrvGramNode(EX_SEARCH_VARYING, N($2))); }
+        ;
+
+search_at_end_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | at_opt RW_END search_at_end_start statements %prec PRTY_LOW
+                                        { $$ = V(OrvGramFillSlots(N($3), N($4))); }
+        ;
+
+search_at_end_start
+        : /* empty */                   { $$ = V(OrvGramNode(EX_SEARCH_AT_END)); }
+        ;
+
+search_whens
+        : search_when                   { $$ = V(OrvListExpr(EX_SEARCH_WHEN_PHRASE_LIST, N($1), nullptr)); }
+        | search_whens search_when      { $$ = V(OrvListExpr(EX_SEARCH_WHEN_PHRASE_LIST, N($1), N($2))); }
+        ;
+
+search_when
+        : RW_WHEN search_when_start condition statements_opt
+                                        { $$ = V(OrvGramFillSlots(N($2), N($3), N($4))); }
+        ;
+
+search_when_start
+        : /* empty */                   { $$ = V(OrvGramNode(EX_SEARCH_WHEN_PHRASE)); }
+        ;
+
+/* SET: TO clauses, UP or DOWN BY, ADDRESS OF. */
+set_clauses
+        : set_clause                    { $$ = V(OrvListExpr(EX_LIST, N($1), nullptr)); }
+        | set_clauses set_clause        { $$ = V(OrvListExpr(EX_LIST, N($1), N($2))); }
+        ;
+
+set_clause
+        : identifiers RW_TO set_value   { $$ = V(OrvGramNode(EX_SET_TO_CLAUSE, N($1), N($3))); }
+        ;
+
+set_value
+        : operand                       { $$ = $1; }
+        | RW_ON                         { $$ = V(OrvGramNode(EX_ON)); }
+        | RW_OFF                        { $$ = V(OrvGramNode(EX_OFF)); }
+        | RW_TRUE                       { $$ = V(OrvGramNode(EX_TRUE)); }
+        | RW_FALSE                      { $$ = V(OrvGramNode(EX_FALSE)); }
+        | RW_ENTRY operand              { $$ = V(OrvGramNode(EX_PTR_ENTRY, N($2))); }
+        ;
+
+set_up_down
+        : RW_UP                         { $$ = V(OrvGramNode(EX_SET_UP_BY)); }
+        | RW_DOWN                       { $$ = V(OrvGramNode(EX_SET_DOWN_BY)); }
+        ;
+
+/* START phrases: KEY with a relational operator, or FIRST or LAST KEY. */
+start_key_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | start_key_word is_opt relational_operator record_key_components
+                                        { $$ = V(OrvGramStartKey($3, N($1), N($4))); }
+        | first_last RW_KEY is_opt record_key_components
+                                        { $$ = V(OrvGramNode(START_KEY_FIRST_LAST, N($1), OrvGramNode(REC_KEY_USE, N($4)))); }
+        ;
+
+start_key_word
+        : RW_KEY                        { $$ = V(OrvGramNode(START_KEY)); }
+        ;
+
+first_last
+        : RW_FIRST                      { $$ = V(OrvGramNode(START_KEY_FIRST)); }
+        | RW_LAST                       { $$ = V(OrvGramNode(START_KEY_LAST)); }
+        ;
+
+start_with_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | with_opt RW_SIZE operand      { $$ = V(OrvGramNode(EX_START_WITH_SIZE, N($3))); }
+        | with_opt RW_REVERSED order_opt
+                                        { $$ = V(OrvGramNode(EX_START_WITH_REV_ORDER)); }
+        ;
+
 stop_run_opt
         : /* empty */                   { $$ = V(OrvGramNullNode()); }
         | RW_RUN                        { $$ = V(OrvGramNode(EX_RUN)); }
@@ -2223,6 +3287,600 @@ stop_run_opt
 stop_literal_opt
         : /* empty */                   { $$ = V(OrvGramNullNode()); }
         | literal                       { $$ = $1; }
+        ;
+
+/* STRING and UNSTRING phrases. */
+string_sendings
+        : string_sending                { $$ = V(OrvListExpr(EX_LIST, N($1), nullptr)); }
+        | string_sendings string_sending
+                                        { $$ = V(OrvListExpr(EX_LIST, N($1), N($2))); }
+        ;
+
+string_sending
+        : operands RW_DELIMITED by_opt string_delimiter
+                                        { $$ = V(OrvGramNode(EX_STR_DELIMITED_BY, N($1), N($4))); }
+        ;
+
+string_delimiter
+        : RW_SIZE                       { $$ = V(OrvGramNode(EX_STR_SIZE)); }
+        | operand                       { $$ = $1; }
+        ;
+
+pointer_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | with_opt RW_POINTER identifier
+                                        { $$ = V(OrvGramNode(EX_STR_WITH_POINTER, N($3))); }
+        ;
+
+unstring_delimited_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_DELIMITED by_opt unstring_delimiters
+                                        { $$ = V(OrvGramNode(EX_UNSTR_DELIMITED_BY, N($3))); }
+        ;
+
+unstring_delimiters
+        : unstring_delimiter            { $$ = V(OrvListExpr(EX_UNSTR_OR_LIST, N($1), nullptr)); }
+        | unstring_delimiters RW_OR unstring_delimiter
+                                        { $$ = V(OrvListExpr(EX_UNSTR_OR_LIST, N($1), N($3))); }
+        ;
+
+unstring_delimiter
+        : identifier_or_literal         { $$ = $1; }
+        | RW_ALL identifier_or_literal  { $$ = V(OrvGramNode(EX_UNSTR_ALL, N($2))); }
+        ;
+
+unstring_intos
+        : unstring_into                 { $$ = V(OrvListExpr(EX_LIST, N($1), nullptr)); }
+        | unstring_intos unstring_into  { $$ = V(OrvListExpr(EX_LIST, N($1), N($2))); }
+        ;
+
+unstring_into
+        : identifier unstring_delimiter_in_opt unstring_count_in_opt
+                                        { $$ = V(OrvGramNode(EX_UNSTR_INTO_PHRASE, N($1), N($2), N($3))); }
+        ;
+
+unstring_delimiter_in_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_DELIMITER in_opt identifier
+                                        { $$ = V(OrvGramNode(EX_UNSTR_DELIMITER_IN, N($3))); }
+        ;
+
+unstring_count_in_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_COUNT in_opt identifier    { $$ = V(OrvGramNode(EX_UNSTR_COUNT_IN, N($3))); }
+        ;
+
+unstring_tallying_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_TALLYING in_opt identifier { $$ = V(OrvGramNode(EX_UNSTR_TALLYING_IN, N($3))); }
+        ;
+
+/* WRITE, REWRITE phrases. */
+write_from_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_FROM operand               { $$ = V(OrvGramNode(EX_WRITE_FROM, N($2))); }
+        ;
+
+/* The same node with and without the word ADVANCING. */
+write_advancing_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | before_after advancing_opt lines_or_page
+                                        { $$ = V(OrvGramNode(IOCX_ADVANCING, N($1), N($3))); }
+        | before_after RW_POSITIONING lines_or_page
+                                        { $$ = V(OrvGramNode(IOCX_POSITIONING, N($1), N($3))); }
+        ;
+
+lines_or_page
+        : operand line_lines_opt        { $$ = V(OrvGramNode(EX_LINES, N($1))); }
+        | RW_PAGE                       { $$ = V(OrvGramNode(EX_PAGE)); }
+        ;
+
+/* Operand lists and optional words of the statements. */
+operands
+        : operand                       { $$ = V(OrvListExpr(EX_LIST, N($1), nullptr)); }
+        | operands operand              { $$ = V(OrvListExpr(EX_LIST, N($1), N($2))); }
+        ;
+
+identifier_or_literal
+        : identifier                    { $$ = $1; }
+        | literal                       { $$ = $1; }
+        ;
+
+/* ON in front of SIZE, OVERFLOW, EXCEPTION or ESCAPE (CMB_ON_BEF_KWD). */
+on_before_opt       : /* empty */ | CMB_ON_BEF_KWD ;
+advancing_opt       : /* empty */ | RW_ADVANCING ;
+corr_word           : RW_CORR | RW_CORRESPONDING ;
+data_opt            : /* empty */ | RW_DATA ;
+locking_opt         : /* empty */ | RW_LOCKING is_opt ;
+order_opt           : /* empty */ | RW_ORDER ;
+record_records_opt  : /* empty */ | record_records ;
+
+/* ACCEPT and DISPLAY items: [position] identifier or value, then phrases
+   that the screen-item collector gathers into the item.  The empty
+   position is the second choice of a word right after ACCEPT. */
+accept_items
+        : accept_item                   { $$ = V(OrvListExpr(ACCEPT_ITEM_LIST, N($1), nullptr)); }
+        | accept_items accept_item      { $$ = V(OrvListExpr(ACCEPT_ITEM_LIST, N($1), N($2))); }
+        ;
+
+accept_item
+        : screen_position_opt identifier accept_item_start accept_phrases
+                                        { $$ = V(OrvScreenItemCollector.Finish()); }
+        ;
+
+accept_item_start
+        : /* empty */                   { $$ = V(OrvGramStartScreenItem(ACCEPT_SCREEN_ITEM, &$-1, &$0)); }
+        ;
+
+accept_phrases
+        : /* empty */
+        | accept_phrases accept_phrase
+        ;
+
+accept_phrase
+        : screen_item_phrase            { HAND_CLAUSE(OrvScreenItemCollector, OrvGramScreenItemPhraseSlot(N($1)), N($1)); }
+        | screen_input_attribute        { HAND_CLAUSE(OrvScreenItemCollector, OrvGramScreenAttributeSlot(N($1)), N($1)); }
+        | RW_FROM accept_source         { HAND_CLAUSE(OrvScreenItemCollector, 5, OrvGramNode(ACCP_FROM, N($2))); }
+        | RW_NO RW_BEEP                 { HAND_CLAUSE(OrvScreenItemCollector, 8, OrvGramNode(ACCP_NO_BEEP)); }
+        | RW_PROMPT character_opt is_opt literal_opt
+                                        { HAND_CLAUSE(OrvScreenItemCollector, 21, OrvGramNode(ACCP_PROMPT, N($4))); }
+        | RW_ECHO                       { HAND_CLAUSE(OrvScreenItemCollector, 25, OrvGramNode(ACCP_ECHO)); }
+        | RW_LEFT_JUSTIFY               { HAND_CLAUSE(OrvScreenItemCollector, 27, OrvGramNode(ACCP_LEFT_JUSTIFY)); }
+        | RW_RIGHT_JUSTIFY              { HAND_CLAUSE(OrvScreenItemCollector, 27, OrvGramNode(ACCP_RIGHT_JUSTIFY)); }
+        | RW_TRAILING_SIGN              { HAND_CLAUSE(OrvScreenItemCollector, 28, OrvGramNode(ACCP_TRAILING_SIGN)); }
+        | RW_CONVERT                    { HAND_CLAUSE(OrvScreenItemCollector, 31, OrvGramNode(ACCP_CONVERT)); }
+        | RW_TAB                        { HAND_CLAUSE(OrvScreenItemCollector, 32, OrvGramNode(ACCP_TAB)); }
+        | RW_OFF                        { HAND_CLAUSE(OrvScreenItemCollector, 33, OrvGramNode(ACCP_OFF)); }
+        | timeout_word after_opt operand
+                                        { HAND_CLAUSE(OrvScreenItemCollector, 34, OrvGramNode(ACCP_TIMEOUT, N($3))); }
+        | RW_SPACE_FILL                 { HAND_CLAUSE(OrvScreenItemCollector, 35, OrvGramNode(ACCP_SPACE_FILL)); }
+        | RW_UPDATE                     { HAND_CLAUSE(OrvScreenItemCollector, 36, OrvGramNode(ACCP_UPDATE)); }
+        | RW_UPPER                      { HAND_CLAUSE(OrvScreenItemCollector, 37, OrvGramNode(ACCP_UPPER)); }
+        | RW_LOWER                      { HAND_CLAUSE(OrvScreenItemCollector, 38, OrvGramNode(ACCP_LOWER)); }
+        ;
+
+display_items
+        : display_item                  { $$ = V(OrvListExpr(DISPLAY_ITEM_LIST, N($1), nullptr)); }
+        | display_items display_item    { $$ = V(OrvListExpr(DISPLAY_ITEM_LIST, N($1), N($2))); }
+        ;
+
+/* ERASE after an item is its attribute, not a new item. */
+display_item
+        : screen_position_opt display_value display_item_start display_phrases %prec PRTY_LOW
+                                        { $$ = V(OrvScreenItemCollector.Finish()); }
+        ;
+
+display_value
+        : operand                       { $$ = $1; }
+        | RW_ERASE                      { $$ = V(OrvGramNode(DSPL_MS_ERASE)); }
+        ;
+
+display_item_start
+        : /* empty */                   { $$ = V(OrvGramStartScreenItem(DISPLAY_SCREEN_ITEM, &$-1, &$0)); }
+        ;
+
+display_phrases
+        : /* empty */
+        | display_phrases display_phrase
+        ;
+
+/* A syntax error among the phrases goes into the item; the special
+   reserved words stay on for the phrases after it. */
+display_phrase
+        : screen_item_phrase            { HAND_CLAUSE(OrvScreenItemCollector, OrvGramScreenItemPhraseSlot(N($1)), N($1)); }
+        | screen_blank                  { HAND_CLAUSE(OrvScreenItemCollector, OrvGramScreenAttributeSlot(N($1)), N($1)); }
+        | RW_UPON device_or_mnemonic    { HAND_CLAUSE(OrvScreenItemCollector, 5, OrvGramNode(DSPL_UPON, N($2))); }
+        | RW_NO RW_ADVANCING            { HAND_CLAUSE(OrvScreenItemCollector, 31, OrvGramNode(DSPL_NO_ADVANCING)); }
+        | error                         [ OrvGramResetSwitches(ORV_SWITCHES_DISPLAY_ITEM); if (yytrial) break; HAND_CLAUSE(OrvScreenItemCollector, ORV_SCREEN_COPY_OR_ERROR, OrvGramErrorNode()); ]
+        ;
+
+/* The phrases ACCEPT and DISPLAY items share; each node knows its slot
+   (OrvGramScreenItemPhraseSlot). */
+screen_item_phrase
+        : at_opt RW_LINE number_opt operand
+                                        { $$ = V(OrvGramNode(DSPL_LINE_NUMBER, N($4))); }
+        | column_word number_opt operand
+                                        { $$ = V(OrvGramNode(DSPL_COLUMN_NUMBER, N($3))); }
+        | RW_AT operand                 { $$ = V(OrvGramNode(DSPL_AT, N($2))); }
+        | position_word operand         { $$ = V(OrvGramNode(DSPL_POSITION, N($2))); }
+        | RW_UNIT operand               { $$ = V(OrvGramNode(DSPL_UNIT, N($2))); }
+        | RW_MODE is_opt RW_BLOCK       { $$ = V(OrvGramNode(DSPL_MODE_IS_BLOCK)); }
+        | RW_WITH                       { $$ = V(OrvGramNode(DSPL_WITH)); }
+        | RW_HIGH                       { $$ = V(OrvGramNode(DSPL_HIGH)); }
+        | RW_LOW                        { $$ = V(OrvGramNode(DSPL_LOW)); }
+        | RW_REVERSE                    { $$ = V(OrvGramNode(DSPL_REVERSE)); }
+        | screen_attribute              { $$ = $1; }
+        ;
+
+/* The position of Microsoft's form: ( line column ). */
+screen_position_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | SEP_LEFT_PAR screen_coordinate screen_coordinate SEP_RIGHT_PAR
+                                        { $$ = V(OrvGramNode(EX_ADIS_MS_POSN, N($2), N($3))); }
+        ;
+
+screen_coordinate
+        : operand                       { $$ = $1; }
+        | operand OP_PLUS integer       { $$ = V(OrvGramNode(OP_ADD_IX, N($1), N($3))); }
+        | operand OP_MINUS integer      { $$ = V(OrvGramNode(OP_SUB_IX, N($1), N($3))); }
+        ;
+
+accept_source
+        : device_or_mnemonic            { $$ = $1; }
+        | RW_DATE date_format_opt       { $$ = V(OrvGramNode(ACCP_DATE, N($2))); }
+        | RW_DAY day_format_opt         { $$ = V(OrvGramNode(ACCP_DAY, N($2))); }
+        | RW_DAY_OF_WEEK                { $$ = V(OrvGramNode(ACCP_DAY_OF_WEEK)); }
+        | RW_TIME                       { $$ = V(OrvGramNode(ACCP_TIME)); }
+        | RW_ENVIRONMENT                { $$ = V(OrvGramNode(ACCP_ENVIRONMENT)); }
+        | RW_ESCAPE key_opt             { $$ = V(OrvGramNode(ACCP_ESC_KEY)); }
+        | RW_EXCEPTION status_opt       { $$ = V(OrvGramNode(ACCP_EXC_STATUS)); }
+        | RW_LINE number_opt            { $$ = V(OrvGramNode(ACCP_LINE_NUMBER)); }
+        | RW_USER name_opt              { $$ = V(OrvGramNode(ACCP_USER_NAME)); }
+        ;
+
+date_format_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_YYYYMMDD                   { $$ = V(OrvGramNode(ACCP_DATE_YYYYMMDD)); }
+        ;
+
+day_format_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_YYYYDDD                    { $$ = V(OrvGramNode(ACCP_DATE_YYYYDDD)); }
+        ;
+
+device_or_mnemonic
+        : device_name                   { $$ = $1; }
+        | mnemonic_name_use             { $$ = $1; }
+        ;
+
+/* The exception phrases of ACCEPT and DISPLAY: the absent phrase and the
+   empty rule after the keywords commit a trial parse; NOT ON EXCEPTION
+   after an inner statement is first tried as that statement's. */
+on_accept_exception_opt
+        : /* empty */                   [ YYVALID; $$ = V(OrvGramNullNode()); ]
+        | on_before_opt exception_or_escape on_accept_exception_start identifier_opt statements %prec PRTY_LOW
+                                        { $$ = V(OrvGramFillSlots(N($3), N($4), N($5))); }
+        ;
+
+on_accept_exception_start
+        : /* empty */                   [ YYVALID; $$ = V(OrvGramNode(ON_ACCEPT_EXCEPTION)); ]
+        ;
+
+not_on_accept_exception_opt
+        : /* empty */                   [ YYVALID; $$ = V(OrvGramNullNode()); ]
+        | CMB_NOT_ON_AT on_before_opt exception_or_escape not_on_accept_exception_start identifier_opt
+          statements %prec PRTY_LOW
+                                        { $$ = V(OrvGramFillSlots(N($4), N($5), N($6))); }
+        ;
+
+not_on_accept_exception_start
+        : /* empty */                   [ YYVALID; $$ = V(OrvGramNode(NOT_ON_ACCEPT_EXCEPTION)); ]
+        ;
+
+on_display_exception_opt
+        : /* empty */                   [ YYVALID; $$ = V(OrvGramNullNode()); ]
+        | on_before_opt RW_EXCEPTION on_display_exception_start statements %prec PRTY_LOW
+                                        { $$ = V(OrvGramFillSlots(N($3), N($4))); }
+        ;
+
+on_display_exception_start
+        : /* empty */                   [ YYVALID; $$ = V(OrvGramNode(ON_DISPLAY_EXCEPTION)); ]
+        ;
+
+not_on_display_exception_opt
+        : /* empty */                   [ YYVALID; $$ = V(OrvGramNullNode()); ]
+        | CMB_NOT_ON_AT on_before_opt RW_EXCEPTION not_on_display_exception_start statements %prec PRTY_LOW
+                                        { $$ = V(OrvGramFillSlots(N($4), N($5))); }
+        ;
+
+not_on_display_exception_start
+        : /* empty */                   [ YYVALID; $$ = V(OrvGramNode(NOT_ON_DISPLAY_EXCEPTION)); ]
+        ;
+
+end_accept_opt
+        : /* empty */ %prec PRTY_LOW    { $$ = V(OrvGramNullNode()); }
+        | RW_END_ACCEPT                 { $$ = V(OrvGramNode(EX_END_ACCEPT)); }
+        ;
+
+end_display_opt
+        : /* empty */ %prec PRTY_LOW    { $$ = V(OrvGramNullNode()); }
+        | RW_END_DISPLAY                { $$ = V(OrvGramNode(EX_END_DISPLAY)); }
+        ;
+
+/* EXAMINE */
+examine_phrase
+        : examine_mode literal          { $$ = V(OrvGramNode(EX_STR_EXAM_PHRASE, N($1), N($2))); }
+        ;
+
+examine_mode
+        : RW_UNTIL RW_FIRST             { $$ = V(OrvGramNode(EX_STR_UNTIL_FIRST)); }
+        | RW_ALL                        { $$ = V(OrvGramNode(EX_STR_ALL)); }
+        | RW_LEADING                    { $$ = V(OrvGramNode(EX_STR_LEADING)); }
+        | RW_FIRST                      { $$ = V(OrvGramNode(EX_STR_FIRST)); }
+        ;
+
+examine_replacing_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_REPLACING RW_BY literal_or_all
+                                        { $$ = V(OrvGramNode(EX_STR_REPLACING_BY, N($3))); }
+        ;
+
+/* INSPECT.  TALLYING commits a trial parse.  A word or FUNCTION after a
+   tallying unit is first tried as a further unit, then as the start of
+   the next tallying clause. */
+inspect_tallying_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_TALLYING tally_clauses     [ YYVALID; $$ = V(OrvGramNode(EX_STR_TALLYING, N($2))); ]
+        ;
+
+tally_clauses
+        : tally_clause                  { $$ = V(OrvListExpr(EX_STR_TALLY_CLAUSE_LIST, N($1), nullptr)); }
+        | tally_clauses tally_clause    { $$ = V(OrvListExpr(EX_STR_TALLY_CLAUSE_LIST, N($1), N($2))); }
+        ;
+
+tally_clause
+        : identifier RW_FOR tally_phrases
+                                        { $$ = V(OrvGramNode(EX_STR_TALLY_CLAUSE, N($1), N($3))); }
+        ;
+
+tally_phrases
+        : tally_phrase                  { $$ = V(OrvListExpr(EX_STR_TALLY_PHRASE_LIST, N($1), nullptr)); }
+        | tally_phrases tally_phrase    { $$ = V(OrvListExpr(EX_STR_TALLY_PHRASE_LIST, N($1), N($2))); }
+        ;
+
+tally_phrase
+        : RW_CHARACTERS before_after_initials_opt
+                                        { $$ = V(OrvGramNode(EX_STR_TALLY_UNIT, OrvGramNode(EX_STR_TALLY_CHARACTERS), N($2))); }
+        | all_leading tally_units       { $$ = V(OrvGramNode(EX_STR_TALLY_PHRASE, N($1), N($2))); }
+        ;
+
+all_leading
+        : RW_ALL                        { $$ = V(OrvGramNode(EX_STR_ALL)); }
+        | RW_LEADING                    { $$ = V(OrvGramNode(EX_STR_LEADING)); }
+        ;
+
+tally_units
+        : tally_unit                    { $$ = V(OrvListExpr(EX_STR_TALLY_UNIT_LIST, N($1), nullptr)); }
+        | tally_units tally_unit        { $$ = V(OrvListExpr(EX_STR_TALLY_UNIT_LIST, N($1), N($2))); }
+        ;
+
+tally_unit
+        : identifier_or_literal before_after_initials_opt
+                                        { $$ = V(OrvGramNode(EX_STR_TALLY_UNIT, N($1), N($2))); }
+        ;
+
+inspect_replacing_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_REPLACING replace_phrases  { $$ = V(OrvGramNode(EX_INSPECT_REPLACING, N($2))); }
+        ;
+
+replace_phrases
+        : replace_phrase                { $$ = V(OrvListExpr(EX_STR_REPLACE_PHRASE_LIST, N($1), nullptr)); }
+        | replace_phrases replace_phrase
+                                        { $$ = V(OrvListExpr(EX_STR_REPLACE_PHRASE_LIST, N($1), N($2))); }
+        ;
+
+replace_phrase
+        : RW_CHARACTERS RW_BY operand before_after_initials_opt
+                                        { $$ = V(OrvGramNode(EX_STR_REPLACE_UNIT, OrvGramNode(EX_STR_REPL_CHARACTERS), N($3), N($4))); }
+        | all_leading_first replace_units
+                                        { $$ = V(OrvGramNode(EX_STR_REPLACE_PHRASE, N($1), N($2))); }
+        ;
+
+all_leading_first
+        : all_leading                   { $$ = $1; }
+        | RW_FIRST                      { $$ = V(OrvGramNode(EX_STR_FIRST)); }
+        ;
+
+replace_units
+        : replace_unit                  { $$ = V(OrvListExpr(EX_STR_REPLACE_UNIT_LIST, N($1), nullptr)); }
+        | replace_units replace_unit    { $$ = V(OrvListExpr(EX_STR_REPLACE_UNIT_LIST, N($1), N($2))); }
+        ;
+
+replace_unit
+        : identifier_or_literal RW_BY operand before_after_initials_opt
+                                        { $$ = V(OrvGramNode(EX_STR_REPLACE_UNIT, N($1), N($3), N($4))); }
+        ;
+
+before_after_initials_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | before_after_initials         { $$ = $1; }
+        ;
+
+before_after_initials
+        : before_after_initial          { $$ = V(OrvListExpr(EX_STR_BA_INITIAL_LIST, N($1), nullptr)); }
+        | before_after_initials before_after_initial
+                                        { $$ = V(OrvListExpr(EX_STR_BA_INITIAL_LIST, N($1), N($2))); }
+        ;
+
+before_after_initial
+        : before_after initial_opt operand
+                                        { $$ = V(OrvGramNode(EX_STR_BA_INITIAL, N($1), N($3))); }
+        ;
+
+/* SORT and MERGE */
+sort_keys_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | sort_keys                     { $$ = $1; }
+        ;
+
+sort_keys
+        : sort_key                      { $$ = V(OrvListExpr(EX_LIST, N($1), nullptr)); }
+        | sort_keys sort_key            { $$ = V(OrvListExpr(EX_LIST, N($1), N($2))); }
+        ;
+
+sort_key
+        : on_before_opt ascending_descending key_opt sort_key_names
+                                        { $$ = V(OrvGramNode(EX_SORT_KEY, N($2), N($4))); }
+        ;
+
+sort_key_names
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | key_names                     { $$ = $1; }
+        ;
+
+sort_duplicates_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | with_opt RW_DUPLICATES in_opt order_opt
+                                        { $$ = V(OrvGramNode(EX_WITH_DUPS_IN_ORDER)); }
+        ;
+
+collating_sequence_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | collating_opt RW_SEQUENCE is_opt alphabet_name_use
+                                        { $$ = V(OrvGramNode(EX_SORT_COLL_SEQCE, N($4))); }
+        ;
+
+sort_input_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_INPUT RW_PROCEDURE is_opt procedure_range
+                                        { $$ = V(OrvGramNode(EX_INPUT_PROC_IS, N($4))); }
+        | sort_using                    { $$ = $1; }
+        ;
+
+sort_using
+        : RW_USING file_name_uses       { $$ = V(OrvGramNode(EX_SORT_USING, N($2))); }
+        ;
+
+sort_output_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_OUTPUT RW_PROCEDURE is_opt procedure_range
+                                        { $$ = V(OrvGramNode(EX_OUTPUT_PROC_IS, N($4))); }
+        | RW_GIVING file_name_uses      { $$ = V(OrvGramNode(EX_GIVING, N($2))); }
+        ;
+
+/* RECEIVE, SEND, ENABLE and DISABLE */
+cd_name_use
+        : TK_USER_DEFD_WORD             { $$ = V(OrvGramNameUse(N($1), SYMCAT_CD_NAME, POSITION_OF($1))); }
+        ;
+
+receive_kind
+        : RW_MESSAGE                    { $$ = V(OrvGramNode(EX_RECV_MESSAGE)); }
+        | RW_SEGMENT                    { $$ = V(OrvGramNode(EX_RECV_SEGMENT)); }
+        ;
+
+no_data_opt
+        : /* empty */ %prec PRTY_LOW    { $$ = V(OrvGramNullNode()); }
+        | RW_NO RW_DATA no_data_start statements %prec PRTY_LOW
+                                        { $$ = V(OrvGramFillSlots(N($3), N($4))); }
+        ;
+
+no_data_start
+        : /* empty */                   { $$ = V(OrvGramNode(EX_ON_NO_DATA)); }
+        ;
+
+/* WITH DATA reaches the grammar as one token. */
+with_data_opt
+        : /* empty */ %prec PRTY_LOW    { $$ = V(OrvGramNullNode()); }
+        | RW_WITH_DATA with_data_start statements %prec PRTY_LOW
+                                        { $$ = V(OrvGramFillSlots(N($2), N($3))); }
+        ;
+
+with_data_start
+        : /* empty */                   { $$ = V(OrvGramNode(EX_NOT_ON_NO_DATA)); }
+        ;
+
+end_receive_opt
+        : /* empty */ %prec PRTY_LOW    { $$ = V(OrvGramNullNode()); }
+        | RW_END_RECEIVE                { $$ = V(OrvGramNode(EX_END_RECEIVE)); }
+        ;
+
+send_with_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | identifier                    { $$ = $1; }
+        | RW_ESI                        { $$ = V(OrvGramNode(EX_SEND_ESI)); }
+        | RW_EMI                        { $$ = V(OrvGramNode(EX_SEND_EMI)); }
+        | RW_EGI                        { $$ = V(OrvGramNode(EX_SEND_EGI)); }
+        ;
+
+send_replacing_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_REPLACING line_opt         { $$ = V(OrvGramNode(EX_SEND_REPLACING_LINE)); }
+        ;
+
+able_type
+        : RW_INPUT                      { $$ = V(OrvGramNode(EX_ABLE_INPUT)); }
+        | RW_INPUT RW_TERMINAL          { $$ = V(OrvGramNode(EX_ABLE_INPUT_TERMINAL)); }
+        | RW_I_O RW_TERMINAL            { $$ = V(OrvGramNode(EX_ABLE_I_O_TERMINAL)); }
+        | RW_OUTPUT                     { $$ = V(OrvGramNode(EX_ABLE_OUTPUT)); }
+        ;
+
+/* USE */
+global_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_GLOBAL                     { $$ = V(OrvGramNode(EX_USE_GLOBAL)); }
+        ;
+
+use_event
+        : RW_EXCEPTION                  { $$ = V(OrvGramNode(IOCX_ERROR)); }
+        | RW_ERROR                      { $$ = V(OrvGramNode(IOCX_ERROR)); }
+        | beginning_ending label_kind RW_LABEL
+                                        { $$ = V(OrvGramFillSlots(N($1), N($2))); }
+        ;
+
+beginning_ending
+        : RW_BEGINNING                  { $$ = V(OrvGramNode(IOCX_BEGINNING)); }
+        | RW_ENDING                     { $$ = V(OrvGramNode(IOCX_ENDING)); }
+        ;
+
+label_kind
+        : RW_FILE                       { $$ = V(OrvGramNode(IOCX_FILE)); }
+        | RW_REEL                       { $$ = V(OrvGramNode(IOCX_REEL)); }
+        | RW_UNIT                       { $$ = V(OrvGramNode(IOCX_UNIT)); }
+        ;
+
+use_files
+        : file_name_uses                { $$ = $1; }
+        | RW_INPUT                      { $$ = V(OrvGramNode(IOCX_INPUT)); }
+        | RW_OUTPUT                     { $$ = V(OrvGramNode(IOCX_OUTPUT)); }
+        | RW_I_O                        { $$ = V(OrvGramNode(IOCX_I_O)); }
+        | RW_EXTEND                     { $$ = V(OrvGramNode(IOCX_EXTEND)); }
+        ;
+
+use_giving_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_GIVING identifier identifier_opt
+                                        { $$ = V(OrvGramNode(EX_USE_GIVING, OrvGramNode(EX_USE_ARG, N($2), N($3)))); }
+        ;
+
+debug_targets
+        : debug_target                  { $$ = V(OrvListExpr(EX_LIST, N($1), nullptr)); }
+        | debug_targets debug_target    { $$ = V(OrvListExpr(EX_LIST, N($1), N($2))); }
+        ;
+
+debug_target
+        : identifier                    { $$ = $1; }
+        | RW_ALL references_opt of_opt identifier
+                                        { $$ = V(OrvGramNode(EX_DEBUG_ALL_REFERENCES_OF, N($4))); }
+        | RW_ALL RW_PROCEDURES          { $$ = V(OrvGramNode(EX_DEBUG_ALL_PROCEDURES)); }
+        ;
+
+/* EXHIBIT */
+exhibit_changed_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_CHANGED                    { $$ = V(OrvGramNode(EX_EXHIBIT_CHANGED)); }
+        ;
+
+exhibit_named_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_NAMED                      { $$ = V(OrvGramNode(EX_EXHIBIT_NAMED)); }
+        ;
+
+/* ON: its ELSE is built directly. */
+on_every_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_AND RW_EVERY operand       { $$ = V(OrvGramNode(EX_ON_ANDEVERY, N($3))); }
+        ;
+
+on_until_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_UNTIL operand              { $$ = V(OrvGramNode(EX_ON_UNTIL, N($2))); }
+        ;
+
+on_else_opt
+        : /* empty */ %prec PRTY_LOW    { $$ = V(OrvGramNullNode()); }
+        | else_word statements %prec PRTY_LOW
+                                        { $$ = V(OrvGramNode(EX_ON_ELSE, N($2))); }
         ;
 
 /* ===================================================================== */
@@ -2250,14 +3908,14 @@ qualified_name
    modification, then the element stands alone. */
 table_element
         : qualified_name SEP_LEFT_PAR subscript_mark subscripts SEP_RIGHT_PAR
-                                        [ YYVALID_NESTED; $$ = V(OrvGramNode(TABLE_ELT, N($1), N($4))); ]
+                                        [ YYVALID_NESTED; if (yytrial) break; $$ = V(OrvGramNode(TABLE_ELT, N($1), N($4))); ]
         | qualified_name                [ if (yytrial) { if ($1 != 0) { $1 = 0; YYVALID_NESTED; } break; } $$ = $1; ]
         | function_reference            { $$ = $1; }
         ;
 
 identifier
         : table_element SEP_LEFT_PAR refmod_mark arith_expr SEP_COLON arith_expr_opt SEP_RIGHT_PAR
-                                        [ YYVALID_NESTED; $$ = V(OrvGramNode(REFERENCE_MOD, N($1), N($4), N($6))); ]
+                                        [ YYVALID_NESTED; if (yytrial) break; $$ = V(OrvGramNode(REFERENCE_MOD, N($1), N($4), N($6))); ]
         | table_element                 [ if (yytrial) { if ($1 != 0) { $1 = 0; YYVALID_NESTED; } break; } $$ = $1; ]
         ;
 
@@ -2345,6 +4003,11 @@ identifiers
         | identifiers identifier        { $$ = V(OrvListExpr(IDENT_LIST, N($1), N($2))); }
         ;
 
+identifier_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | identifier                    { $$ = $1; }
+        ;
+
 rounded_identifiers
         : rounded_identifier            { $$ = V(OrvListExpr(EX_LIST, N($1), nullptr)); }
         | rounded_identifiers rounded_identifier
@@ -2354,6 +4017,11 @@ rounded_identifiers
 rounded_identifier
         : identifier                    { $$ = $1; }
         | identifier RW_ROUNDED         { $$ = V(OrvGramNode(IDENT_ROUNDED, N($1))); }
+        ;
+
+literal_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | literal                       { $$ = $1; }
         ;
 
 literal_or_all
@@ -2453,12 +4121,23 @@ tape_opt        : /* empty */ | RW_TAPE ;
 times_opt       : /* empty */ | RW_TIMES ;
 values_opt      : /* empty */ | RW_VALUES ;
 when_opt        : /* empty */ | RW_WHEN ;
+after_opt       : /* empty */ | RW_AFTER ;
+initial_opt     : /* empty */ | RW_INITIAL ;
+line_opt        : /* empty */ | RW_LINE ;
+name_opt        : /* empty */ | RW_NAME ;
+printing_opt    : /* empty */ | RW_PRINTING ;
+references_opt  : /* empty */ | RW_REFERENCES ;
+standard_opt    : /* empty */ | RW_STANDARD ;
 dot_opt         : /* empty */ %prec PRTY_LOW | SEP_DOT ;
 else_word       : RW_ELSE | RW_OTHERWISE ;
 equal_word      : RW_EQUAL | OP_EQ ;
 giving_word     : RW_GIVING | RW_RETURNING ;
 of_in           : RW_OF | RW_IN ;
 thru_word       : RW_THROUGH | RW_THRU ;
+exception_or_escape : RW_EXCEPTION | RW_ESCAPE ;
+position_word   : RW_POS | RW_POSITION ;
+timeout_word    : RW_TIME_OUT | RW_TIMEOUT ;
+
 
 /* ===================================================================== */
 /* Arithmetic expressions and conditions                                  */

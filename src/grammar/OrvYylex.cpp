@@ -171,24 +171,6 @@ int PeekCode(OrvParserImpl* parser) {
   return code;
 }
 
-// The first pending COPY-statement node of the lexer, taken out of it.
-OrvExpr* TakeCopyNode(OrvLexer& lexer) {
-  for (OrvExpr** held : {&lexer.copyNode, &lexer.sqlIncludeNode, &lexer.libInclusionNode}) {
-    if (*held != nullptr) {
-      OrvExpr* node = *held;
-      *held = nullptr;
-      return node;
-    }
-  }
-  return nullptr;
-}
-
-OrvExpr* Take(OrvExpr*& held) {
-  OrvExpr* node = held;
-  held = nullptr;
-  return node;
-}
-
 // Whether a statement token's node is left out of the token stream with
 // irrev-inline on (an inlined COPY, the end of a member, a REPLACE).
 bool DroppedWhenIrreversible(int code) {
@@ -353,7 +335,7 @@ bool TakeValue(OrvParserImpl* parser, OrvToken* token) {
       return true;
     case SEP_UNINLINED_COPY:
     case SEP_INLINED_COPY: {
-      OrvExpr* node = TakeCopyNode(lexer);
+      OrvExpr* node = lexer.TakeCopyNode();
       if (node == nullptr) {
         Report(MSG_ERR, token->begin, VString("yylex: bad uninlined copy expr"));
         return false;
@@ -362,10 +344,10 @@ bool TakeValue(OrvParserImpl* parser, OrvToken* token) {
       return true;
     }
     case SEP_COPY_EOF:
-      TokenValue = ValueOf(Take(lexer.memberEndNode));
+      TokenValue = ValueOf(lexer.TakeMemberEndNode());
       return true;
     case SEP_REPLACE:
-      TokenValue = ValueOf(Take(lexer.replaceNode));
+      TokenValue = ValueOf(lexer.TakeReplaceNode());
       return true;
     default:
       return true;

@@ -1,13 +1,17 @@
 // OrvInputLevel: one open input of the lexer - the main source or a COPY
-// member - with the whole text of its file, the line being read and the
-// push-back slot of the character layer.  Only the lexer uses it.
+// member - with the whole text of its file, the line being read, the
+// push-back slot of the character layer, the COPY ... REPLACING phrases its
+// text runs under, and the units the lexer had read ahead in it when a
+// member was opened above it.  Only the lexer uses it.
 #ifndef LARK_LEXER_ORVINPUTLEVEL_H
 #define LARK_LEXER_ORVINPUTLEVEL_H
 
 #include <cstddef>
 
 #include "OrvLexUnit.h"
+#include "OrvLexUnitQueue.h"
 #include "OrvLexer.h"
+#include "OrvMemberCache.h"
 #include "OrvTxtPosn.h"
 #include "VString.h"
 
@@ -15,9 +19,25 @@
 // comment entry puts in front of it, the closing NUL, and spare.
 const int ORV_LINE_BUFFER_SIZE = ORV_WIDE_LINE_COLUMNS + 4;
 
+struct OrvReplaceTable;
+
+// The lexer's push-back buffers below the copy-less layer, and the -INC
+// statement node not yet delivered, parked with a level while a member
+// opened above it is read: they hold units read ahead in this level.
+struct OrvLevelStash {
+  OrvLexUnit sepSlot;
+  bool sepSlotFull = false;
+  OrvLexUnit collapsed[ORV_COLLAPSED_DEPTH];
+  int collapsedCount = 0;
+  OrvLexUnitQueue rpldOut;
+  OrvTokenChain rpldPending;
+  OrvExpr* libInclusionNode = nullptr;
+};
+
 struct OrvInputLevel {
   VString fileName;      // the path as opened; a "#FILE" line replaces it
-  char* data = nullptr;  // the whole file, read at opening
+  OrvSourceTextRef text; // the whole file, read at opening (perhaps shared)
+  const char* data = nullptr;  // text->data
   std::size_t size = 0;
   std::size_t pos = 0;   // offset of the next line in data
   int endOper = ORV_MAIN_SOURCE_END;
@@ -30,15 +50,24 @@ struct OrvInputLevel {
   int atEof = 0;         // the end of input was reached: it is answered again
   OrvLexUnit slot;       // the character layer's push-back
   bool slotFull = false;
+  // The COPY ... REPLACING phrases the text runs under: the member's own
+  // (owned), else those of the level that included it, else none.
+  OrvReplaceTable* phrases = nullptr;
+  bool ownsPhrases = false;
+  OrvLevelStash stash;
 
   OrvInputLevel() { line[0] = '\0'; }
-  ~OrvInputLevel() { delete[] data; }
+  ~OrvInputLevel();
   OrvInputLevel(const OrvInputLevel&) = delete;
   OrvInputLevel& operator=(const OrvInputLevel&) = delete;
 
-  // Reads the whole file at `path` into data.  False when it cannot be
-  // opened or read, or is a directory.
-  bool Load(const char* path);
+  // Takes the text to read.
+  void SetText(const OrvSourceTextRef& t) {
+    text = t;
+    data = t->data;
+    size = t->size;
+    pos = 0;
+  }
 };
 
 inline bool OrvLexer::TakeLineChar(OrvLexUnit& u) {

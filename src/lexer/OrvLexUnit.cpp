@@ -6,12 +6,7 @@
 #include "OrvToken.h"
 
 OrvTokenGroup* OrvLexUnit::ToGroup() {
-  OrvToken* token = new OrvToken();
-  token->code = static_cast<std::int16_t>(code);
-  token->image.TakeOver(text);
-  token->begin = beg;
-  token->end = end;
-  OrvTokenGroup* group = new OrvTokenGroup(token);
+  OrvTokenGroup* group = new OrvTokenGroup(TakeToken());
   attached.MoveToFront(group->attached);
   Clear();
   return group;

@@ -83,6 +83,16 @@ struct OrvLexUnit {
     end = o.end;
     o.Clear();
   }
+  // A new token of the unit's code, positions and text (taken over); the
+  // attached tokens stay with the unit.
+  OrvToken* TakeToken() {
+    OrvToken* token = new OrvToken();
+    token->code = static_cast<std::int16_t>(code);
+    token->image.TakeOver(text);
+    token->begin = beg;
+    token->end = end;
+    return token;
+  }
   // A new group holding the unit's token and attached tokens; the unit is
   // left empty.
   OrvTokenGroup* ToGroup();

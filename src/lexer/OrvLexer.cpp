@@ -7,7 +7,9 @@
 
 #include "OrvExpr.h"
 #include "OrvInputLevel.h"
+#include "OrvMemberCache.h"
 #include "OrvMessageSink.h"
+#include "OrvReplaceTable.h"
 #include "OrvWordIndex.h"
 #include "OrvWords.h"
 
@@ -74,6 +76,16 @@ OrvLexer::OrvLexer(OrvMessageSink sink, OrvExecTokenHook execHook, OrvNoteTokenH
       expandedDials_(0),
       noteParagraphs_(false),
       sqlQuestionMark_(false),
+      replaceTable_(nullptr),
+      replaceOn_(false),
+      activeTable_(nullptr),
+      keepComma_(false),
+      keepSemicolon_(false),
+      collapsedCount_(0),
+      sepCatch_(nullptr),
+      lastStatement_(kNoStatement),
+      members_(new OrvMemberCache()),
+      memberOpenAttempts_(0),
       levels_(),
       levelCount_(0),
       cur_(nullptr) {
@@ -95,6 +107,7 @@ OrvLexer::~OrvLexer() {
   // that no file's text outlives the lexer.
   CloseAllLevels();
   FreeHeldState();
+  delete members_;
 }
 
 void OrvLexer::Reset() {
@@ -155,6 +168,14 @@ void OrvLexer::FreeHeldState() {
     delete *node;
     *node = nullptr;
   }
+  ClearPushBacks();
+  ClearReplacePhrases();
+  delete replaceTable_;
+  replaceTable_ = nullptr;
+  replaceOn_ = false;
+  SetActiveTable();
+  sepCatch_ = nullptr;
+  lastStatement_ = kNoStatement;
 }
 
 OrvResult OrvLexer::SetInput(const VString& fileName) {

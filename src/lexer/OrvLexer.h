@@ -7,6 +7,8 @@
 //   GetCharAB      characters with their columns, line breaks, comment lines
 //   GetSepOrChar   separators, literals, inline comments, single characters
 //   GetRawTextWord       the characters between two separators as one word
+//   GetSpaceCollapsedRawTextWord  spaces folded into the next word (for
+//                        the REPLACE matching)
 //   GetRpldTextWord      REPLACE and COPY ... REPLACING applied
 //   GetCopylessTextWord  COPY, -INC, EXEC SQL INCLUDE and REPLACE carried out
 //   GetTextWord          adjacent pieces joined into the final text word
@@ -20,9 +22,11 @@
 
 #include <cstdint>
 #include <iosfwd>
+#include <memory>
 
 #include "OrvDials.h"
 #include "OrvLexUnit.h"
+#include "OrvLexUnitQueue.h"
 #include "OrvMessage.h"
 #include "OrvParser.h"
 #include "OrvResult.h"
@@ -32,8 +36,14 @@
 #include "VString.h"
 
 class OrvExpr;
+class OrvMemberCache;
 class OrvSymTabElt;
 struct OrvInputLevel;
+struct OrvLevelStash;
+struct OrvMemberSearch;
+struct OrvReplaceTable;
+struct OrvReplaceText;
+struct OrvSourceText;
 
 // --- hooks that the owner gives the lexer ---------------------------------
 
@@ -85,6 +95,8 @@ enum OrvExecState {
 
 // Most input levels open at once: the main source and 19 nested members.
 const int ORV_MAX_INPUT_LEVELS = 20;
+// Depth of the space-collapsed layer's push-back stack.
+const int ORV_COLLAPSED_DEPTH = 32;
 // Deepest nesting of "$IF" directive lines.
 const int ORV_MAX_IF_DEPTH = 10;
 // Columns kept of a fixed-format line, and of a line in every other format.
@@ -190,16 +202,39 @@ class OrvLexer {
   // of the next unit's attached list.  Reads one unit ahead.
   OrvTokenGroup* GetTextWord();
   // The copy-less layer: the next unit once COPY, -INC, EXEC SQL INCLUDE
-  // and REPLACE statements are carried out.  Until those statements are
-  // built it hands on the replacement layer's units, after its push-back.
+  // and REPLACE statements are carried out (after its push-back slot).  A
+  // statement becomes one statement token with empty text - SEP_INLINED_COPY
+  // (member opened: its text follows, ended by SEP_COPY_EOF),
+  // SEP_UNINLINED_COPY (member not opened), SEP_COPY_INC (a -INC member
+  // opened) or SEP_REPLACE - and a statement node held for the parser (see
+  // Take*Node).  A statement in error is reported and dropped; at the end of
+  // input within one "End-of-file in COPY/REPLACE statement" is reported and
+  // the end of input is read next.  Inside a NOTE paragraph nothing is
+  // carried out; inside an EXEC block REPLACE is a word.
   OrvTokenGroup* GetCopylessTextWord();
   // Pushes one unit back into the copy-less layer; a second push-back is a
   // terminal error "OrvLexer::UnGetCopylessTextWord: cannot do 2nd unget".
   void UnGetCopylessTextWord(OrvTokenGroup* group);
-  // The replacement layer: the next unit once REPLACE and COPY ...
-  // REPLACING texts are applied.  Until replacement is built it hands on the
-  // raw text words unchanged.
+  // The replacement layer: the next unit once the REPLACE or COPY ...
+  // REPLACING phrases in force are applied: those of the member being read
+  // (its own REPLACING, else its includer's), else those of the last
+  // REPLACE statement until REPLACE OFF.  With none in force the raw units
+  // pass unchanged.  A matched text is replaced by a copy of the TO text;
+  // the spaces and comment lines in front of the first matched word stay,
+  // those between the matched words go with them.
   OrvTokenGroup* GetRpldTextWord();
+  // Puts a unit back in front of the replacement layer's output; any number
+  // of units may wait there.
+  void UngetRpldTextWord(OrvTokenGroup* group);
+  // The next raw unit that is not a space (nor a comma or semicolon, unless
+  // the phrases in force have a FROM text of just that), with the tokens of
+  // the separators folded into it at the front of its attached list.
+  OrvTokenGroup* GetSpaceCollapsedRawTextWord();
+  // Pushes a unit back onto the space-collapsed layer's stack (last in,
+  // first out); beyond ORV_COLLAPSED_DEPTH units it reports
+  // "OrvLexer::UnGetSpaceCollapsedRawTextWord: cannot unget a token, buffer
+  // overflow" at MSG_TERMINAL and drops the unit.
+  void UnGetSpaceCollapsedRawTextWord(OrvTokenGroup* group);
   // The characters between two separators as one text word (TK_CHAR_STRING,
   // at most ORV_MAX_WORD_CHARS, one "too long" message beyond), or the
   // separator or literal unit that stands next.
@@ -210,11 +245,42 @@ class OrvLexer {
   // takes the unit's content and leaves it empty.
   void NextBrokenTextWord(OrvLexUnit& unit);
   void NextTextWord(OrvLexUnit& unit);
-  void NextCopylessTextWord(OrvLexUnit& unit);
+  inline void NextCopylessTextWord(OrvLexUnit& unit);
   void UnNextCopylessTextWord(OrvLexUnit& unit);
   bool CopylessSlotFull() const { return copylessSlotFull_; }
   void NextRpldTextWord(OrvLexUnit& unit);
+  void UnNextRpldTextWord(OrvLexUnit& unit);
+  void NextSpaceCollapsedRawTextWord(OrvLexUnit& unit);
+  void UnNextSpaceCollapsedRawTextWord(OrvLexUnit& unit);
   void NextRawTextWord(OrvLexUnit& unit);
+
+  // --- statement nodes held for the parser --------------------------------
+  //
+  // Each statement token leaves its node with the lexer: a COPY statement
+  // (STMT_UNINLINED_COPY, or STMT_INLINED_COPY_BEG when its member was
+  // opened), an EXEC SQL INCLUDE (STMT_UNINLINED_INCLUDE or
+  // STMT_INLINED_INCLUDE_BEG), a -INC line (STMT_UNINLINED_COPY or
+  // STMT_INLINED_COPY_BEG), the end of a member (STMT_INLINED_COPY_END or
+  // STMT_INLINED_INCLUDE_END) and a REPLACE (STMT_REPLACE or
+  // STMT_REPLACE_OFF), in the fields copyNode .. replaceNode.  The lexer owns
+  // a node until a Take call hands it to the caller and clears its field; a
+  // node not taken is deleted when a new statement of its kind replaces it,
+  // at Reset and in the destructor.
+
+  // For SEP_UNINLINED_COPY, SEP_INLINED_COPY and SEP_COPY_INC: the node of
+  // the COPY, EXEC SQL INCLUDE or -INC statement of the token just read (if
+  // that one is no longer held, the first held of the three in this order),
+  // or null.
+  OrvExpr* TakeCopyNode();
+  // For SEP_COPY_EOF: the end-of-member node, or null.
+  OrvExpr* TakeMemberEndNode();
+  // For SEP_REPLACE: the REPLACE or REPLACE OFF node, or null.
+  OrvExpr* TakeReplaceNode();
+
+  // How many member files the lexer has tried to open in its life: a member
+  // searched before is not searched again, and a member text read before is
+  // not read again (see OrvMemberCache).
+  long MemberOpenAttempts() const { return memberOpenAttempts_; }
 
   // Reads the next physical line of the current input level into its line
   // buffer and classifies it: ORV_LINE_OF_CODE, CM_BLANK_LINE, CM_COMMENT,
@@ -254,12 +320,18 @@ class OrvLexer {
   // Opens a file as a new input level: the main source (end operation
   // ORV_MAIN_SOURCE_END) by its name as given, a member through the
   // copy-library directories, suffixes and name case.  1 with the opened
-  // path in `path`, or 0 (with a message unless inline COPY is off).
-  int OpenInputLevel(const char* name, int endOper, VString& path);
+  // path in `path`, or 0 (with a message at `at`, or at the current line
+  // when `at` is null, unless inline COPY is off).  A member searched before
+  // in the lexer's life under the same directories, suffixes and name case
+  // is not searched again (its messages are given again); a member text is
+  // read once.  The new level runs under the COPY phrases of the level
+  // below, and the units read ahead in that level wait with it.
+  int OpenInputLevel(const char* name, int endOper, VString& path, const OrvTxtPosn* at = nullptr);
   // Closes the current level and gives back its end operation and file
   // name; the main source is closed only with `closeMain` set.  With the
   // main source alone open and `closeMain` off, or no level open, nothing
-  // changes and the answer is ORV_MAIN_SOURCE_END.
+  // changes and the answer is ORV_MAIN_SOURCE_END.  The units that the level
+  // below had read ahead are read next.
   int CloseInputLevel(int closeMain, VString& name);
   // Number of levels open (0..ORV_MAX_INPUT_LEVELS).
   int InputLevelCount() const { return levelCount_; }
@@ -343,11 +415,12 @@ class OrvLexer {
   // commas are joined into the picture string.
   int pictureMode;
 
-  // Statement nodes held for the parser until it takes them (each may be
-  // null); the lexer deletes what is still held at Reset and destruction.
+  // Statement nodes held for the parser (each may be null; see Take*Node).
+  // The lexer owns what they point to; a caller that takes a node without a
+  // Take call clears its field.
   OrvExpr* copyNode;          // the current COPY statement
   OrvExpr* sqlIncludeNode;    // the current EXEC SQL INCLUDE statement
-  OrvExpr* libInclusionNode;  // the current "-INC" line (STMT_UNINLINED_COPY)
+  OrvExpr* libInclusionNode;  // the current "-INC" line
   OrvExpr* memberEndNode;     // the end of the member just closed
   OrvExpr* replaceNode;       // the current REPLACE or REPLACE OFF statement
 
@@ -404,6 +477,76 @@ class OrvLexer {
   // Word layers.
   void AttachKeptTokens(OrvLexUnit& unit, OrvTokenChain& kept);
   OrvTokenList* StatementHeadTokens();
+
+  // Replacement layer (OrvLexerReplace.cpp).
+  void MatchReplacement();
+  void ReplaceCandidates(const OrvReplaceText& to, int last);
+  void FlattenInto(OrvLexUnit& unit);
+  void FlattenAttached(OrvTokenChain& attached);
+  void SetActiveTable();
+  void StashPushBacks(OrvLevelStash& stash);
+  void UnstashPushBacks(OrvLevelStash& stash);
+  void ClearPushBacks();
+  void ClearReplacePhrases();
+
+  // Copy-less layer (OrvLexerCopy.cpp): each step answers whether the unit
+  // goes up or the layer reads on.
+  enum CopylessStep { kHandOn, kReadNext };
+  // The kinds of statement whose token the copy-less layer returned last.
+  enum StatementKind {
+    kNoStatement,
+    kCopyStatement,
+    kSqlIncludeStatement,
+    kLibInclusionStatement,
+    kReplaceStatement
+  };
+  // The copy-less layer beyond its common case (see NextCopylessTextWord).
+  void NextCopylessTextWordSlow(OrvLexUnit& unit);
+  // Only the end of input, a -INC line and the words COPY, EXEC and REPLACE
+  // can begin what the copy-less layer carries out (a quick test on the
+  // length and first letter of a word).
+  static bool MayStartStatement(const OrvLexUnit& unit) {
+    if (unit.code == TK_CHAR_STRING) {
+      const char first = unit.text.length > 0 ? unit.text.text[0] : '\0';
+      return (unit.text.length == 4 && (first == 'C' || first == 'E')) ||
+             (unit.text.length == 7 && first == 'R');
+    }
+    return unit.code == SEP_EOF || unit.code == SEP_COPY_INC;
+  }
+  CopylessStep DispatchCopyless(OrvLexUnit& unit);
+  CopylessStep EndOfLevel(OrvLexUnit& unit);
+  CopylessStep LibraryInclusion(OrvLexUnit& unit);
+  CopylessStep CopyStatement(OrvLexUnit& unit);
+  CopylessStep ExecLookAhead(OrvLexUnit& unit);
+  CopylessStep ExecSqlInclude(OrvLexUnit& unit);
+  CopylessStep SqlIncludeStatement(OrvLexUnit& unit, OrvLexUnit& sqlWord, OrvLexUnit& includeWord);
+  bool TakeAdjacentPeriod(OrvLexUnit& unit);
+  // Holds the node of a COPY or EXEC SQL INCLUDE statement from `first` to
+  // `last` in `field`, makes its statement token in `unit` and opens its
+  // member; whether the member was opened.
+  bool IncludeMember(std::unique_ptr<OrvExpr>& node, OrvExpr*& field, StatementKind kind,
+                     const VString& member, int endOper, const OrvTxtPosn& first, const OrvTxtPosn& last,
+                     OrvLexUnit& unit);
+  int OpenMember(const VString& name, int endOper, OrvExpr* node, const OrvTxtPosn& at);
+  void ParkLibInclusionNode();
+
+  // Statement readers (OrvLexerStatements.cpp).
+  CopylessStep ReplaceStatement(OrvLexUnit& unit);
+  // Reads the phrases of a COPY ... REPLACING (`copy`) or REPLACE statement
+  // from `unit`, the first unit of the first FROM text, up to the separator
+  // period, which is left in `unit`: the phrase nodes go to `list`, the
+  // texts to `table`.  False after a failure was reported (the statement is
+  // dropped).
+  bool ReadReplacePhrases(OrvLexUnit& unit, OrvExpr* list, OrvReplaceTable& table, bool copy,
+                          const OrvTxtPosn& first);
+  void ReadReplaceOperand(OrvLexUnit& unit, OrvReplaceText& text, OrvExpr*& operand);
+  void AddOperandUnit(OrvLexUnit& unit, OrvReplaceText& text, OrvExpr* list);
+  void GetStatementWord(OrvLexUnit& unit);
+  // Reports a statement that cannot be read on at `unit`: at the end of
+  // input "End-of-file in COPY/REPLACE statement" at `first` and the end of
+  // input is pushed back, else `message` at the unit, which is deleted.
+  CopylessStep StatementFailed(OrvLexUnit& unit, const OrvTxtPosn& first, const char* message);
+  void TracePhrase(int number, const OrvReplaceText& from, const OrvReplaceText& to) const;
   void StartBrokenWord(const OrvLexUnit& word);
   bool CutPiece(OrvLexUnit& unit, bool first);
   bool IsBreakAt(const char* word, int length, int i) const;
@@ -461,6 +604,10 @@ class OrvLexer {
   // Input levels.
   void CloseAllLevels();
   void FreeHeldState();
+  bool FindMember(const char* name, const OrvTxtPosn& where,
+                  std::shared_ptr<const OrvSourceText>& text, VString& opened);
+  OrvMemberSearch SearchCopyLibraries(const char* name, std::shared_ptr<const OrvSourceText>& text);
+  std::shared_ptr<const OrvSourceText> ReadMemberText(const char* path);
 
   // The conditional-compilation stack.
   int ifDepth_;
@@ -507,11 +654,63 @@ class OrvLexer {
   bool noteParagraphs_;     // IBM OSVS or IBM DOSVS: NOTE starts a paragraph
   bool sqlQuestionMark_;    // ICobol: '?' in SQL words
 
+  // Replacement layer: the REPLACE statements' table and whether it is in
+  // force; the table in force now (or null) with its comma and semicolon
+  // switches; the space-collapsed layer's push-back stack; the candidates
+  // of a match; the units handed out next; comment lines waiting for the
+  // next unit handed out.
+  OrvReplaceTable* replaceTable_;
+  bool replaceOn_;
+  const OrvReplaceTable* activeTable_;
+  bool keepComma_;
+  bool keepSemicolon_;
+  int collapsedCount_;
+  OrvLexUnitQueue rpldOut_;
+  OrvTokenChain rpldPending_;
+
+  // Statement readers: where a comma or semicolon met by GetStatementWord
+  // goes while a COPY ... REPLACING FROM text is read (else null), and the
+  // kind of the statement whose token was returned last.
+  OrvLexUnit* sepCatch_;
+  StatementKind lastStatement_;
+
+  // Member searches and texts of the lexer's life, and the member files it
+  // tried to open.
+  OrvMemberCache* members_;
+  long memberOpenAttempts_;
+
   // The input-level stack; the current level is the top.
   OrvInputLevel* levels_[ORV_MAX_INPUT_LEVELS];
   int levelCount_;
   OrvInputLevel* cur_;
+
+  // The replacement layer's unit arrays, last: they are large and seldom
+  // used.
+  OrvLexUnit collapsed_[ORV_COLLAPSED_DEPTH];
+  OrvLexUnit candidates_[ORV_COLLAPSED_DEPTH];
 };
+
+// Inline: the word layer calls it twice for every word.  The common cases -
+// the unit pushed back, or nothing waiting, no phrase in force, no trace
+// and a unit that begins no statement - take no call of their own.
+inline void OrvLexer::NextCopylessTextWord(OrvLexUnit& u) {
+  if ((traceFlags & ORV_LEX_TRACE_WORDS) == 0 && copylessSlotFull_) {
+    u = std::move(copylessSlot_);
+    copylessSlotFull_ = false;
+    return;
+  }
+  if (copylessSlotFull_ || activeTable_ != nullptr || !rpldOut_.IsEmpty() || collapsedCount_ != 0 ||
+      !rpldPending_.IsEmpty() || (traceFlags & ORV_LEX_TRACE_WORDS) != 0) {
+    NextCopylessTextWordSlow(u);
+    return;
+  }
+  NextRawTextWord(u);
+  if (!MayStartStatement(u)) {
+    lastStatement_ = kNoStatement;
+  } else if (DispatchCopyless(u) == kReadNext) {
+    NextCopylessTextWordSlow(u);
+  }
+}
 
 // The value of a nonnumeric literal as written (an optional X, H or B
 // prefix, a delimiter, the characters with doubled delimiters), without its

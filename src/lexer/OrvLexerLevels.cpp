@@ -1,25 +1,14 @@
 // The input-level stack of the lexer: opening the main source and COPY
 // members (with the search of the copy libraries), closing them, and the
 // value of a member name written as a literal.
-#include <sys/stat.h>
-
 #include <cstring>
-#include <fstream>
 
-#include "OrvFiles.h"
+#include "OrvExpr.h"
 #include "OrvInputLevel.h"
 #include "OrvLexer.h"
+#include "OrvReplaceTable.h"
 
 namespace {
-
-// First read of a file whose size the stream does not tell; reads grow the
-// buffer geometrically from there.
-const std::size_t kFirstChunk = 1 << 16;
-
-bool IsDirectory(const char* path) {
-  struct stat st;
-  return stat(path, &st) == 0 && S_ISDIR(st.st_mode);
-}
 
 bool HasPathSeparator(const char* name) {
   return std::strchr(name, '/') != nullptr || std::strchr(name, '\\') != nullptr;
@@ -31,114 +20,145 @@ void ChangeCase(char* path, int from, int nameCase) {
     *p = nameCase == ORV_CASE_UPPER ? OrvToUpper(*p) : OrvToLower(*p);
 }
 
+const char* TextOf(const VString& s) { return s.text != nullptr ? s.text : ""; }
+
 }  // namespace
 
-bool OrvInputLevel::Load(const char* path) {
-  // A directory opens as a stream on this system but has no text: it is no
-  // source, and no COPY member either.
-  if (IsDirectory(path)) return false;
-  std::ifstream in;
-  if (OrvOpenInFile(in, path, true, true) != ORV_OK) return false;
-  std::size_t cap = kFirstChunk;
-  std::size_t n = 0;
-  char* buf = new char[cap];
-  for (;;) {
-    in.read(buf + n, static_cast<std::streamsize>(cap - n));
-    n += static_cast<std::size_t>(in.gcount());
-    if (!in) break;
-    if (n == cap) {
-      char* bigger = new char[cap * 2];
-      std::memcpy(bigger, buf, n);
-      delete[] buf;
-      buf = bigger;
-      cap *= 2;
-    }
-  }
-  if (in.bad()) {
-    delete[] buf;
-    return false;
-  }
-  delete[] data;
-  data = buf;
-  size = n;
-  pos = 0;
-  return true;
+OrvInputLevel::~OrvInputLevel() {
+  if (ownsPhrases) delete phrases;
+  delete stash.libInclusionNode;
 }
 
-int OrvLexer::OpenInputLevel(const char* name, int endOper, VString& path) {
+int OrvLexer::OpenInputLevel(const char* name, int endOper, VString& path, const OrvTxtPosn* at) {
+  const OrvTxtPosn where = at != nullptr ? *at : LinePosn();
   if (levelCount_ >= ORV_MAX_INPUT_LEVELS) {
-    Report(MSG_SEVERE, LinePosn(), VString("COPY/-INC statements are nested too deep"));
+    Report(MSG_SEVERE, where, VString("COPY/-INC statements are nested too deep"));
     return 0;
   }
   if (endOper != ORV_MAIN_SOURCE_END && !inlineCopy) return 0;
   if (name == nullptr) name = "";
 
-  OrvInputLevel* lev = new OrvInputLevel();
-  lev->endOper = endOper;
+  OrvSourceTextRef text;
   VString opened;
   if (endOper == ORV_MAIN_SOURCE_END) {
-    if (!lev->Load(name)) {
+    text = OrvReadSourceText(name);
+    if (text == nullptr) {
       Report(MSG_ERR, OrvNullPosn, OrvFormat("Cannot open main file '%s' for input", name));
-      delete lev;
       return 0;
     }
     opened = VString(name);
-  } else if (HasPathSeparator(name)) {
-    if (lev->Load(name)) opened = VString(name);
-  } else {
-    const int nameLen = static_cast<int>(std::strlen(name));
-    char buf[ORV_MAX_COPY_PATH + 1];
-    for (int d = 0; d < copylibDirs.count && opened.length == 0; ++d) {
-      const VString& dir = copylibDirs.items[d];
-      for (int s = 0; s < copylibSuffixes.count; ++s) {
-        const VString& sfx = copylibSuffixes.items[s];
-        if (dir.length + sfx.length + nameLen + 5 > ORV_MAX_COPY_PATH) {
-          Report(MSG_ERR, LinePosn(),
-                 OrvFormat("COPYLIB file name too long: dir='%s', name='%s'",
-                           dir.text != nullptr ? dir.text : "", name));
-          delete lev;
-          return 0;
-        }
-        int n = 0;
-        if (dir.length > 0) {
-          std::memcpy(buf, dir.text, static_cast<size_t>(dir.length));
-          n = dir.length;
-          if (buf[n - 1] != '/' && buf[n - 1] != '\\') buf[n++] = '/';
-        }
-        const int nameStart = n;
-        std::memcpy(buf + n, name, static_cast<size_t>(nameLen));
-        n += nameLen;
-        if (std::strchr(name, '.') == nullptr) {
-          if (sfx.length > 0 && sfx.text[0] != '.') buf[n++] = '.';
-          if (sfx.length > 0) std::memcpy(buf + n, sfx.text, static_cast<size_t>(sfx.length));
-          n += sfx.length;
-        }
-        buf[n] = '\0';
-        bool ok = lev->Load(buf);
-        if (!ok && (copynamesCase == ORV_CASE_LOWER || copynamesCase == ORV_CASE_UPPER)) {
-          ChangeCase(buf, nameStart, copynamesCase);
-          ok = lev->Load(buf);
-        }
-        if (ok) {
-          opened = VString(buf, n);
-          break;
-        }
-      }
-    }
-  }
-  if (opened.length == 0) {
-    if (endOper != ORV_MAIN_SOURCE_END)
-      Report(MSG_WARN, LinePosn(),
-             OrvFormat("Cannot find/open file '%s' in directories on Copylib path", name));
-    delete lev;
+  } else if (!FindMember(name, where, text, opened)) {
     return 0;
   }
+  OrvInputLevel* lev = new OrvInputLevel();
+  lev->endOper = endOper;
+  lev->SetText(text);
   lev->posn = OrvTxtPosn(0, 0, OrvFileNameAdd(opened));
   lev->fileName = opened;
   path = opened;
+  if (cur_ != nullptr) {
+    // The member's text runs under the phrases of its includer until it gets
+    // its own, and what was read ahead in the includer waits there.
+    lev->phrases = cur_->phrases;
+    StashPushBacks(cur_->stash);
+  }
   levels_[levelCount_++] = lev;
   cur_ = lev;
+  SetActiveTable();
   return 1;
+}
+
+bool OrvLexer::FindMember(const char* name, const OrvTxtPosn& where, OrvSourceTextRef& text,
+                          VString& opened) {
+  members_->UseSettings(copylibDirs, copylibSuffixes, copynamesCase);
+  OrvMemberSearch outcome;
+  if (const OrvMemberSearch* known = members_->FindSearch(name)) {
+    outcome = *known;
+    if (outcome.kind == ORV_MEMBER_FOUND) {
+      text = ReadMemberText(outcome.path.c_str());
+      // A file found earlier in the run and gone since is searched again.
+      if (text == nullptr) members_->ForgetSearch(name);
+    }
+  }
+  if (members_->FindSearch(name) == nullptr) {
+    outcome = SearchCopyLibraries(name, text);
+    members_->StoreSearch(name, outcome);
+  }
+  switch (outcome.kind) {
+    case ORV_MEMBER_FOUND:
+      opened = VString(outcome.path.c_str(), static_cast<int>(outcome.path.size()));
+      return true;
+    case ORV_MEMBER_PATH_TOO_LONG:
+      Report(MSG_ERR, where,
+             OrvFormat("COPYLIB file name too long: dir='%s', name='%s'", outcome.dir.c_str(), name));
+      return false;
+    case ORV_MEMBER_NOT_FOUND:
+      break;
+  }
+  Report(MSG_WARN, where,
+         OrvFormat("Cannot find/open file '%s' in directories on Copylib path", name));
+  return false;
+}
+
+OrvMemberSearch OrvLexer::SearchCopyLibraries(const char* name, OrvSourceTextRef& text) {
+  OrvMemberSearch outcome;
+  if (HasPathSeparator(name)) {
+    // A name with a directory in it is opened as it stands.
+    text = ReadMemberText(name);
+    if (text != nullptr) {
+      outcome.kind = ORV_MEMBER_FOUND;
+      outcome.path = name;
+    }
+    return outcome;
+  }
+  const int nameLen = static_cast<int>(std::strlen(name));
+  char buf[ORV_MAX_COPY_PATH + 1];
+  for (int d = 0; d < copylibDirs.count; ++d) {
+    const VString& dir = copylibDirs.items[d];
+    for (int s = 0; s < copylibSuffixes.count; ++s) {
+      const VString& sfx = copylibSuffixes.items[s];
+      if (dir.length + sfx.length + nameLen + 5 > ORV_MAX_COPY_PATH) {
+        outcome.kind = ORV_MEMBER_PATH_TOO_LONG;
+        outcome.dir = TextOf(dir);
+        return outcome;
+      }
+      int n = 0;
+      if (dir.length > 0) {
+        std::memcpy(buf, dir.text, static_cast<size_t>(dir.length));
+        n = dir.length;
+        if (buf[n - 1] != '/' && buf[n - 1] != '\\') buf[n++] = '/';
+      }
+      const int nameStart = n;
+      std::memcpy(buf + n, name, static_cast<size_t>(nameLen));
+      n += nameLen;
+      if (std::strchr(name, '.') == nullptr) {
+        if (sfx.length > 0 && sfx.text[0] != '.') buf[n++] = '.';
+        if (sfx.length > 0) std::memcpy(buf + n, sfx.text, static_cast<size_t>(sfx.length));
+        n += sfx.length;
+      }
+      buf[n] = '\0';
+      text = ReadMemberText(buf);
+      if (text == nullptr && (copynamesCase == ORV_CASE_LOWER || copynamesCase == ORV_CASE_UPPER)) {
+        ChangeCase(buf, nameStart, copynamesCase);
+        text = ReadMemberText(buf);
+      }
+      if (text != nullptr) {
+        outcome.kind = ORV_MEMBER_FOUND;
+        outcome.path.assign(buf, static_cast<size_t>(n));
+        return outcome;
+      }
+    }
+  }
+  return outcome;
+}
+
+OrvSourceTextRef OrvLexer::ReadMemberText(const char* path) {
+  OrvSourceTextRef text = members_->FindText(path);
+  if (text != nullptr) return text;
+  ++memberOpenAttempts_;
+  text = OrvReadSourceText(path);
+  if (text != nullptr) members_->StoreText(path, text);
+  return text;
 }
 
 int OrvLexer::CloseInputLevel(int closeMain, VString& name) {
@@ -149,6 +169,9 @@ int OrvLexer::CloseInputLevel(int closeMain, VString& name) {
   int endOper = levelCount_ == 0 ? ORV_MAIN_SOURCE_END : lev->endOper;
   delete lev;
   cur_ = levelCount_ > 0 ? levels_[levelCount_ - 1] : nullptr;
+  // What the level below had read ahead is read next.
+  if (cur_ != nullptr) UnstashPushBacks(cur_->stash);
+  SetActiveTable();
   return endOper;
 }
 

@@ -1,8 +1,7 @@
 // The text-word layers of the lexer: raw words gathered from the separator
-// layer (OrvLexer::GetRawTextWord), the replacement and copy-less layers
-// above them (OrvLexer::GetRpldTextWord, OrvLexer::GetCopylessTextWord with
-// OrvLexer::UnGetCopylessTextWord), and the joined text words that the token
-// layer classifies (OrvLexer::GetTextWord).
+// layer (OrvLexer::GetRawTextWord), and the joined text words that the token
+// layer classifies (OrvLexer::GetTextWord) above the replacement and
+// copy-less layers (OrvLexerReplace.cpp, OrvLexerCopy.cpp).
 #include <cstring>
 #include <ostream>
 
@@ -30,13 +29,6 @@ char PictureChar(int code) {
     case SEP_COMMA: return ',';
     default: return 0;
   }
-}
-
-bool HeadEndsWith(OrvExpr* node, int code) {
-  if (node == nullptr) return false;
-  const OrvTokenList* head = node->HeadTokens();
-  const OrvToken* last = head != nullptr ? head->Last() : nullptr;
-  return last != nullptr && last->code == code;
 }
 
 }  // namespace
@@ -105,43 +97,6 @@ void OrvLexer::NextRawTextWord(OrvLexUnit& u) {
 }
 
 OrvTokenGroup* OrvLexer::GetRawTextWord() { return GroupOf(&OrvLexer::NextRawTextWord); }
-
-// ------------------------------------------- replacement and copy-less
-
-void OrvLexer::NextRpldTextWord(OrvLexUnit& u) {
-  // No REPLACE or COPY ... REPLACING text is applied yet: the raw units go
-  // up unchanged, spaces as units of their own.
-  NextRawTextWord(u);
-  TraceUnit(ORV_LEX_TRACE_WORDS, "GetRpldTextWord: ", u);
-}
-
-OrvTokenGroup* OrvLexer::GetRpldTextWord() { return GroupOf(&OrvLexer::NextRpldTextWord); }
-
-void OrvLexer::NextCopylessTextWord(OrvLexUnit& u) {
-  if (copylessSlotFull_) {
-    u = std::move(copylessSlot_);
-    copylessSlotFull_ = false;
-  } else {
-    // COPY, -INC, EXEC SQL INCLUDE and REPLACE are not carried out yet:
-    // their units go up as they are.
-    NextRpldTextWord(u);
-  }
-  TraceUnit(ORV_LEX_TRACE_WORDS, "GetCopylessTextWord: ", u);
-}
-
-void OrvLexer::UnNextCopylessTextWord(OrvLexUnit& u) {
-  TraceUnit(ORV_LEX_TRACE_WORDS, "UnGetCopylessTextWord: ", u);
-  PushIntoSlot(copylessSlot_, copylessSlotFull_, u,
-               "OrvLexer::UnGetCopylessTextWord: cannot do 2nd unget");
-}
-
-OrvTokenGroup* OrvLexer::GetCopylessTextWord() {
-  return GroupOf(&OrvLexer::NextCopylessTextWord);
-}
-
-void OrvLexer::UnGetCopylessTextWord(OrvTokenGroup* group) {
-  UnGroup(&OrvLexer::UnNextCopylessTextWord, group);
-}
 
 // ------------------------------------------------------- joined words
 
@@ -216,15 +171,16 @@ void OrvLexer::AttachKeptTokens(OrvLexUnit& u, OrvTokenChain& kept) {
 }
 
 OrvTokenList* OrvLexer::StatementHeadTokens() {
-  // One field holds the REPLACE or the REPLACE OFF statement; the REPLACE
-  // statement is tried before the library inclusion, REPLACE OFF after it.
-  if (HeadEndsWith(copyNode, TK_COPY)) return copyNode->HeadTokens();
-  if (replaceNode != nullptr && replaceNode->Oper() == STMT_REPLACE)
-    return replaceNode->HeadTokens();
-  if (HeadEndsWith(libInclusionNode, TK__INC)) return libInclusionNode->HeadTokens();
-  if (replaceNode != nullptr && replaceNode->Oper() == STMT_REPLACE_OFF)
-    return replaceNode->HeadTokens();
-  return nullptr;
+  // The node of the statement whose token the copy-less layer returned last.
+  OrvExpr* node = nullptr;
+  switch (lastStatement_) {
+    case kCopyStatement: node = copyNode; break;
+    case kSqlIncludeStatement: node = sqlIncludeNode; break;
+    case kLibInclusionStatement: node = libInclusionNode; break;
+    case kReplaceStatement: node = replaceNode; break;
+    case kNoStatement: break;
+  }
+  return node != nullptr ? node->HeadTokens() : nullptr;
 }
 
 OrvTokenGroup* OrvLexer::GetTextWord() { return GroupOf(&OrvLexer::NextTextWord); }

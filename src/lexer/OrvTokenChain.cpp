@@ -13,6 +13,16 @@ void OrvTokenChain::PushFront(OrvToken* token) {
   head_ = node;
 }
 
+OrvToken* OrvTokenChain::PopFirst() {
+  OrvTokenListNode* node = head_;
+  if (node == nullptr) return nullptr;
+  head_ = node->next;
+  if (head_ == nullptr) tail_ = &head_;
+  OrvToken* token = node->token;
+  delete node;
+  return token;
+}
+
 void OrvTokenChain::TakeList(OrvTokenList& list) {
   OrvTokenListNode* last = nullptr;
   OrvTokenListNode* first = list.ReleaseNodes(&last);

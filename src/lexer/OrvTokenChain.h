@@ -34,6 +34,8 @@ class OrvTokenChain {
   void Append(OrvToken* token);
   // Puts the token in front and takes it over.
   void PushFront(OrvToken* token);
+  // Unlinks the first token and gives it to the caller; null when empty.
+  OrvToken* PopFirst();
   // Moves all of other's tokens to the end of this chain (other ends empty).
   void Splice(OrvTokenChain& other) {
     if (&other == this || other.head_ == nullptr) return;

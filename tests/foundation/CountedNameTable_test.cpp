@@ -1,3 +1,5 @@
+// Tests of the counted name table: sorted and arrival-order insertion, counts, growth and out-of-
+// range access.
 #include "CountedNameTable.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// Tests of the exit routine, the exit hook, the signal handlers and the debug-context stack.
 #include "OrvExit.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// Tests of the file and process utilities: opening, directories, removal, temporary names and
+// running programs.
 #include "OrvFiles.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// Tests of the message printer: level prefixes, counters, hidden warnings and terminal messages.
 #include "OrvMessage.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// Tests of the string lists and the case-insensitive compares.
 #include "VStringList.h"
 
 #include <gtest/gtest.h>

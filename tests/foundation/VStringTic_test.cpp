@@ -1,3 +1,4 @@
+// Tests of the TIC text forms of strings and of the integer readers.
 #include <gtest/gtest.h>
 
 #include <climits>

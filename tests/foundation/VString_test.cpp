@@ -1,3 +1,5 @@
+// Tests of the toolkit string VString: copies, appends, substrings, conversions and the string
+// stream.
 #include "VString.h"
 #include "TestStrings.h"
 

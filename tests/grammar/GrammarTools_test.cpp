@@ -249,6 +249,22 @@ TEST(GrammarToolsTest, ReportCellsMergeTheirLinesAndNameRulesByText) {
   EXPECT_EQ(expected, cells);
 }
 
+// byacc writes rule numbers right-aligned in four columns: from rule 1000
+// on the number starts the line.
+TEST(GrammarToolsTest, ReportCellsNameRulesNumberedFromAThousandOn) {
+  std::string report = "   0  $accept : s $end\n\n   1  s : x B\n";
+  for (int r = 2; r < 1000; ++r) {
+    const std::string number = std::to_string(r);
+    report += std::string(4 - number.size(), ' ') + number + "  x" + number + " : A\n";
+  }
+  report += "1000  x : A\n\n1001  y : A\n\n";
+  report += "7: reduce/reduce conflict (reduce 1000, reduce 1001) on B\nstate 7\n";
+  std::vector<std::string> cells;
+  std::string error;
+  ASSERT_TRUE(ReadReportCells(report, cells, error)) << error;
+  EXPECT_EQ(std::vector<std::string>{"B | reduce x : A | reduce y : A"}, cells);
+}
+
 TEST(GrammarToolsTest, ReportsAndExpectedFilesThatCannotBeReadAreRefused) {
   const Refusal reports[] = {
       {"state 0\n", "no rule list"},
@@ -401,6 +417,29 @@ TEST(GrammarToolsTest, ToyTablesHoldEveryInvariant) {
   EXPECT_EQ(std::vector<std::string>(), CheckTableInvariants(t));
 }
 
+// byacc stores a shift row and a reduce row with the same keys and
+// numbers once: each lookup still finds its own row's entries.
+TEST(GrammarToolsTest, AShiftRowMayShareTheDisplacementOfAnIdenticalReduceRow) {
+  PackedTables t = ToyTables();
+  const int states = static_cast<int>(t.yydefred.size());
+  const int reducing = First(states, [&](int s) { return t.yyrindex[s] != 0; });
+  ASSERT_GE(reducing, 0);
+  // A further state whose shift row is the reduce row of `reducing`: its
+  // targets are the rule numbers, states of the toy as well.
+  t.yydefred.push_back(0);
+  t.yysindex.push_back(t.yyrindex[reducing]);
+  t.yyrindex.push_back(0);
+  t.yycindex.push_back(0);
+  EXPECT_EQ(std::vector<std::string>(), CheckTableInvariants(t));
+  // A target that is no rule is reported for the reduce row that reads it.
+  const int slot = First(Slots(t), [&](int i) { return t.yycheck[i] != -1 && i - t.yycheck[i] == t.yyrindex[reducing]; });
+  ASSERT_GE(slot, 0);
+  t.yytable[slot] = static_cast<int>(t.yylhs.size());
+  std::string all;
+  for (const std::string& f : CheckTableInvariants(t)) all += f + "\n";
+  EXPECT_TRUE(Contains(all, "the reduce row of state " + std::to_string(reducing))) << all;
+}
+
 TEST(GrammarToolsTest, EachBrokenCopyOfTheToyTablesIsReported) {
   const PackedTables toy = ToyTables();
   const int states = static_cast<int>(toy.yydefred.size());
@@ -439,9 +478,9 @@ TEST(GrammarToolsTest, EachBrokenCopyOfTheToyTablesIsReported) {
       {"a goto equal to its default",
        [](PackedTables& t, int a, int slot) { t.yytable[slot] = t.yydgoto[a]; }, withGotos, gotoSlot,
        "nonterminal " + std::to_string(withGotos) + ": the goto from state"},
-      {"two different rows sharing a displacement",
-       [](PackedTables& t, int reducing, int shifting) { t.yyrindex[reducing] = t.yysindex[shifting]; }, withReduces,
-       withShifts, "is shared by the shift row of state " + std::to_string(withShifts)},
+      {"a conflict row sharing the displacement of a shift row",
+       [](PackedTables& t, int conflicting, int shifting) { t.yycindex[conflicting] = t.yysindex[shifting]; },
+       withConflict, withShifts, "the conflict row of state " + std::to_string(withConflict)},
       {"a token key above YYMAXTOKEN",
        [](PackedTables& t, int s, int) { AddEntry(t, t.yysindex[s], t.constants.maxToken + 1, 1); }, withShifts, 0,
        "the shift row of state " + std::to_string(withShifts) + ", key 1734: the key is not a token code"},

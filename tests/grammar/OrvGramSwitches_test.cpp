@@ -41,7 +41,9 @@ TEST_F(SwitchesTest, AnErrorRulePutsTheSwitchesBackForItsContext) {
     Row after;
   } cases[] = {{ORV_SWITCHES_ENVIRONMENT, {1, 1, 0, 0, 0}},
                {ORV_SWITCHES_SPECIAL_NAMES, {1, 1, 0, 1, 0}},
-               {ORV_SWITCHES_PROCEDURE, {1, 1, 0, 0, 1}}};
+               {ORV_SWITCHES_PROCEDURE, {1, 1, 0, 0, 1}},
+               {ORV_SWITCHES_DATA, {1, 1, 0, 0, 0}},
+               {ORV_SWITCHES_DISPLAY_ITEM, {1, 1, 0, 1, 1}}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.context);
     // As a FUNCTION or a PROGRAM-ID name left them when recovery threw the

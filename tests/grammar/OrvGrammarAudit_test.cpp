@@ -115,6 +115,56 @@ TEST(GrammarAuditTest, OnlyTheRulesThatSteerTrialsOrSwitchTheLexerRunInTrials) {
       "report_group_clause : error",
       "screen_item : error",
       "screen_clause : error",
+      // The conditional phrases: the absent phrase and the rule that makes
+      // the phrase's node commit, for both the phrase and its NOT twin.
+      "on_size_error_opt :",
+      "size_error_start :",
+      "not_on_size_error_opt :",
+      "not_size_error_start :",
+      "on_call_exception_opt :",
+      "call_exception_start :",
+      "not_on_call_exception_opt :",
+      "not_call_exception_start :",
+      "invalid_key_opt :",
+      "invalid_key_start :",
+      "not_invalid_key_opt :",
+      "not_invalid_key_start :",
+      "at_end_opt :",
+      "at_end_start :",
+      "not_at_end_opt :",
+      "not_at_end_start :",
+      "end_of_page_opt :",
+      "end_of_page_start :",
+      "not_end_of_page_opt :",
+      "not_end_of_page_start :",
+      "on_overflow_opt :",
+      "overflow_start :",
+      "not_on_overflow_opt :",
+      "not_overflow_start :",
+      // The ADD TO format and the markers after ADD's GIVING and CALL's
+      // program commit, and so does DIVIDE when its node is made.
+      "add_format : add_operands RW_TO rounded_identifiers",
+      "commit_mark :",
+      "call_mark :",
+      "divide_start :",
+      // ACCEPT and DISPLAY: the special reserved words go off after the
+      // items; ACCEPT's early node and MESSAGE COUNT commit.
+      "accept_start :",
+      "accept_statement : RW_ACCEPT special_words_on cd_name_use message_opt RW_COUNT",
+      "display_start :",
+      // Their exception phrases commit when absent and when they begin.
+      "on_accept_exception_opt :",
+      "on_accept_exception_start :",
+      "not_on_accept_exception_opt :",
+      "not_on_accept_exception_start :",
+      "on_display_exception_opt :",
+      "on_display_exception_start :",
+      "not_on_display_exception_opt :",
+      "not_on_display_exception_start :",
+      // An error among the phrases of a DISPLAY item.
+      "display_phrase : error",
+      // INSPECT ... TALLYING commits.
+      "inspect_tallying_opt : RW_TALLYING tally_clauses",
   };
   EXPECT_EQ(RulesWithTrialCode(), expected);
 }
@@ -144,7 +194,8 @@ int RunRuleOnEditedGrammar(const std::string& insertion, std::string& log) {
 TEST(GrammarAuditTest, APrecedenceOnTheTokenOfAConflictCellStopsTheBuild) {
   std::string log;
   ASSERT_EQ(0, RunRuleOnEditedGrammar("", log)) << log;
-  for (const char* token : {"SEP_LEFT_PAR", "RW_IN", "RW_OF", "RW_FILE", "RW_DESTINATION", "RW_NEXT"}) {
+  for (const char* token : {"SEP_LEFT_PAR", "RW_IN", "RW_OF", "RW_FILE", "RW_DESTINATION", "RW_NEXT",
+                            "CMB_NOT_ON_AT", "TK_USER_DEFD_WORD", "RW_FUNCTION"}) {
     SCOPED_TRACE(token);
     EXPECT_NE(0, RunRuleOnEditedGrammar(std::string("%left ") + token + "\n", log));
     EXPECT_NE(log.find("declares a precedence for the look-ahead of a conflict cell"), std::string::npos) << log;

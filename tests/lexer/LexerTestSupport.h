@@ -5,8 +5,11 @@
 #define LARK_TESTS_LEXER_LEXERTESTSUPPORT_H
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cctype>
+#include <climits>
+#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -14,7 +17,9 @@
 #include "FixedLine.h"
 #include "MessageRecorder.h"
 #include "OrvDials.h"
+#include "OrvExpr.h"
 #include "OrvLexer.h"
+#include "OrvOper.h"
 #include "OrvWords.h"
 #include "OrvToken.h"
 #include "ScratchDir.h"
@@ -115,6 +120,23 @@ std::string CaseName(const ::testing::TestParamInfo<Case>& info) {
   return name;
 }
 
+// While alive, makes `dir` the working directory, so that the default
+// copy-library directory "." is that directory.
+class InDir {
+ public:
+  explicit InDir(const std::string& dir) {
+    char buf[PATH_MAX];
+    saved_ = getcwd(buf, sizeof buf) != nullptr ? buf : "/";
+    EXPECT_EQ(0, chdir(dir.c_str()));
+  }
+  ~InDir() { EXPECT_EQ(0, chdir(saved_.c_str())); }
+  InDir(const InDir&) = delete;
+  InDir& operator=(const InDir&) = delete;
+
+ private:
+  std::string saved_;
+};
+
 // While alive, sends the lexer's trace lines into text().
 class TraceCapture {
  public:
@@ -151,6 +173,31 @@ class LexerRun {
     ASSERT_EQ(ORV_OK, lexer.SetInput(VString(path.c_str())));
   }
 
+  // Opens the file at `path` as the main source, its directory the only
+  // copy library; a failure to open is a test failure.
+  void OpenPath(const std::string& source, int format = ORV_LINE_FORMAT_FIXED,
+                OrvDials dials = DialsOf({ORV_DIAL_ANSI85})) {
+    path = source;
+    const std::string dirName = source.substr(0, source.rfind('/'));
+    lexer.copylibDirs.count = 0;
+    lexer.copylibDirs.items[lexer.copylibDirs.count++] = VString(dirName.c_str());
+    lexer.lineFormat = format;
+    lexer.dials = dials;
+    lexer.Reset();
+    ASSERT_EQ(ORV_OK, lexer.SetInput(VString(path.c_str())));
+  }
+  // Opens the fixture tests/data/<name> (its directory the copy library).
+  void OpenFixture(const std::string& name, OrvDials dials = DialsOf({ORV_DIAL_ANSI85})) {
+    OpenPath(std::string(LARK_TEST_DATA) + "/" + name, ORV_LINE_FORMAT_FIXED, dials);
+  }
+  // Writes a member file into the scratch directory, which becomes the only
+  // copy library; returns its path.
+  std::string Member(const std::string& name, const std::string& text) {
+    lexer.copylibDirs.count = 0;
+    lexer.copylibDirs.items[lexer.copylibDirs.count++] = VString(dir.path().c_str());
+    return dir.Write(name, text);
+  }
+
   // Every unit of GetCharAB up to and including SEP_EOF.
   std::vector<UnitView> Chars() { return ReadAll(&OrvLexer::GetCharAB); }
   // Every unit of GetSepOrChar up to and including SEP_EOF.
@@ -160,6 +207,8 @@ class LexerRun {
   std::vector<UnitView> RawWords() { return ReadAll(&OrvLexer::GetRawTextWord); }
   std::vector<UnitView> TextWords() { return ReadAll(&OrvLexer::GetTextWord); }
   std::vector<UnitView> Tokens() { return ReadAll(&OrvLexer::GetToken); }
+  std::vector<UnitView> CopylessWords() { return ReadAll(&OrvLexer::GetCopylessTextWord); }
+  std::vector<UnitView> RpldWords() { return ReadAll(&OrvLexer::GetRpldTextWord); }
 
   std::string path;
 
@@ -176,6 +225,65 @@ class LexerRun {
     return units;
   }
 };
+
+// The shape of a node: a leaf with an image is its image, any other node
+// NAME(child, ...) with "-" for an empty slot.
+inline std::string Shape(OrvExpr* node) {
+  if (node == nullptr) return "-";
+  if (node->HasImage()) return Str(*node->Image());
+  std::string out = OrvOperName(node->Oper());
+  out += "(";
+  for (int i = 0; i < node->NArgs(); ++i) out += (i > 0 ? "," : "") + Shape(node->Args(i));
+  return out + ")";
+}
+
+// The codes and texts of a token list, as Show() writes units.
+inline std::string ShowTokens(const OrvTokenList* list) {
+  std::string out;
+  if (list == nullptr) return out;
+  for (OrvTokenListNode* p = list->Head(); p != nullptr; p = p->next)
+    out += (out.empty() ? "" : ", ") + Show(p->token->code, Str(p->token->image));
+  return out;
+}
+
+// A whole source read with GetToken, the parser's way: at each statement
+// token the node is taken from the lexer.
+struct TokensAndNodes {
+  std::vector<UnitView> tokens;
+  std::vector<std::unique_ptr<OrvExpr>> nodes;  // one per statement token
+  // The shapes of the nodes, in order.
+  std::vector<std::string> Shapes() const {
+    std::vector<std::string> shapes;
+    for (const auto& n : nodes) shapes.push_back(Shape(n.get()));
+    return shapes;
+  }
+};
+
+inline TokensAndNodes ReadTokensAndNodes(OrvLexer& lexer) {
+  TokensAndNodes read;
+  for (int i = 0; i < 100000; ++i) {
+    UnitView u = ViewOf(lexer.GetToken());
+    switch (u.code) {
+      case SEP_UNINLINED_COPY:
+      case SEP_INLINED_COPY:
+      case SEP_COPY_INC:
+        read.nodes.emplace_back(lexer.TakeCopyNode());
+        break;
+      case SEP_COPY_EOF:
+        read.nodes.emplace_back(lexer.TakeMemberEndNode());
+        break;
+      case SEP_REPLACE:
+        read.nodes.emplace_back(lexer.TakeReplaceNode());
+        break;
+      default:
+        break;
+    }
+    read.tokens.push_back(u);
+    if (u.code == SEP_EOF) return read;
+  }
+  ADD_FAILURE() << "no end of input after 100000 tokens";
+  return read;
+}
 
 // The token dump (TokenDump.h) of a whole file followed by the messages of
 // its lexing, with EXEC SQL and CICS blocks classified.  With `unitByUnit`

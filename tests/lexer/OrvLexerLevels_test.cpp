@@ -2,9 +2,7 @@
 // opening and closing the main source, the search of the copy libraries,
 // the nesting limit, and the value of member names written as literals.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <climits>
 #include <string>
 #include <vector>
 
@@ -13,21 +11,6 @@
 #include "OrvOper.h"
 
 namespace {
-
-// Runs the body with the scratch directory as the working directory, so
-// that the default copy-library directory "." is the scratch directory.
-class InDir {
- public:
-  explicit InDir(const std::string& dir) {
-    char buf[PATH_MAX];
-    saved_ = getcwd(buf, sizeof buf) != nullptr ? buf : "/";
-    EXPECT_EQ(0, chdir(dir.c_str()));
-  }
-  ~InDir() { EXPECT_EQ(0, chdir(saved_.c_str())); }
-
- private:
-  std::string saved_;
-};
 
 std::vector<std::string> Suffixes(const OrvLexer& lexer) {
   std::vector<std::string> all;

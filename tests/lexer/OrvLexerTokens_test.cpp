@@ -419,14 +419,16 @@ TEST(OrvLexerTokensTest, ExcludedKeywordStaysAUserWord) {
 }
 
 // The statement token of a library inclusion hands its comment lines to the
-// statement's node, in front of the -INC word.
+// statement's node, in front of the -INC word (here the member is missing).
 TEST(OrvLexerTokensTest, LibraryInclusionCommentsGoToItsNode) {
   LexerRun run;
   run.Open(Lines({AreaB("MOVE A TO B."), CommentLine("BEFORE"), "-INC MEMBER", AreaB("STOP RUN.")}));
   std::vector<UnitView> units = run.Tokens();
-  ASSERT_EQ("RW_MOVE, TK_USER_DEFD_WORD A, RW_TO, TK_USER_DEFD_WORD B, SEP_DOT, SEP_COPY_INC, RW_STOP, "
-            "RW_RUN, SEP_DOT, SEP_EOF",
+  ASSERT_EQ("RW_MOVE, TK_USER_DEFD_WORD A, RW_TO, TK_USER_DEFD_WORD B, SEP_DOT, SEP_UNINLINED_COPY, "
+            "RW_STOP, RW_RUN, SEP_DOT, SEP_EOF",
             Show(units));
+  ASSERT_EQ(1u, run.rec.size());
+  EXPECT_TRUE(run.rec.Has(MSG_WARN, "Cannot find/open file 'MEMBER' in directories on Copylib path"));
   EXPECT_TRUE(units[5].attached.empty());
   ASSERT_NE(nullptr, run.lexer.libInclusionNode);
   const OrvTokenList* head = run.lexer.libInclusionNode->HeadTokens();

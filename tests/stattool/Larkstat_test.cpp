@@ -217,9 +217,12 @@ TEST_F(LarkstatTest, SampleReport) {
   ExpectLines(run.out, expected);
 }
 
-TEST_F(LarkstatTest, DISABLED_PayrollReportListsItsCalls) {  // waits for CALL in the grammar
+// PAYROLL is the sample program with two CALLs; it has no DATA DIVISION
+// either.
+TEST_F(LarkstatTest, PayrollReportListsItsCalls) {
   ProgramRun run = Run("-no-mem-offsets payroll.cbl", "", kData);
   std::vector<std::string> expected = {"*Reading* payroll.cbl",
+                                       "payroll.cbl:3:8: Warning: DATA DIVISION header is missing",
                                        AnyCounter("Lines:"),
                                        AnyCounter("LinesOfCode:"),
                                        AnyCounter("Tokens:"),
@@ -234,7 +237,7 @@ TEST_F(LarkstatTest, DISABLED_PayrollReportListsItsCalls) {  // waits for CALL i
   expected.insert(expected.end(), kTreeLines.begin(), kTreeLines.end());
   expected.insert(expected.end(),
                   {"", "", "CALL:                2 DATEUTIL            ", "",
-                   "Errors: 0, Warnings: 0"});
+                   "Errors: 0, Warnings: 1"});
   ExpectLines(run.out, expected);
   EXPECT_EQ(run.exitStatus, 0);
 }
@@ -284,16 +287,37 @@ TEST_F(LarkstatTest, ProgressLine) {
   EXPECT_EQ(run.out.find('\r'), std::string::npos);
 }
 
-TEST_F(LarkstatTest, DISABLED_CorpusProgramsGiveNoPreparationWarningOrSevereError) {
-  // Waits for the grammar of the DATA DIVISION and of every statement, which
-  // the NIST programs use.
+// The programs of the NIST suite whose parse is given up: the rows
+// "PROGRAM | construct | result | 3" of the grammar's table of known
+// failures.
+std::vector<std::string> ProgramsGivenUp() {
+  std::ifstream in(kData + "/grammar/nist_known_failures.txt");
+  EXPECT_TRUE(in.good());
+  std::vector<std::string> programs;
+  for (std::string line; std::getline(in, line);) {
+    if (line.empty() || line[0] == '#') continue;
+    if (std::regex_match(line, std::regex(R"(([^| ]+) \|.*\| result \| 3)")))
+      programs.push_back(line.substr(0, line.find(' ')));
+  }
+  return programs;
+}
+
+TEST_F(LarkstatTest, CorpusProgramsGiveNoPreparationWarningOrSevereError) {
   const std::string nist = std::string(LARK_CORPUS) + "/nist";
   if (!std::ifstream(nist + "/NC101A.CBL")) GTEST_SKIP() << "the NIST corpus is not at " << nist;
   ProgramRun run = Run("-no-long-stat -copylib-dir=" + Quote(nist + "/copy") + " *.CBL *.SUB",
                        "", nist);
   EXPECT_EQ(run.out.find("SourcePrint:"), std::string::npos);
   EXPECT_EQ(run.out.find("SEVERE ERROR"), std::string::npos);
-  EXPECT_EQ(run.out.find("Parsing errors have caused bailout"), std::string::npos);
+  // Only the programs whose parse the grammar gives up bail out.
+  std::vector<std::string> bailedOut;
+  const std::regex bailout(R"(ERROR: (\S+): Parsing errors have caused bailout\..*)");
+  std::istringstream lines(run.out);
+  for (std::string line; std::getline(lines, line);) {
+    std::smatch m;
+    if (std::regex_match(line, m, bailout)) bailedOut.push_back(m[1]);
+  }
+  EXPECT_EQ(bailedOut, ProgramsGivenUp());
 }
 
 }  // namespace

@@ -1,3 +1,4 @@
+// Tests of the expression path: adding, removing and setting the chain of nodes from a root.
 #include <gtest/gtest.h>
 
 #include <memory>

@@ -1,3 +1,4 @@
+// Tests of renaming a definition alone, with all its uses, and within a scope.
 #include <gtest/gtest.h>
 
 #include <memory>

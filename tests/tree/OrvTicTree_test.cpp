@@ -1,3 +1,5 @@
+// Tests of writing whole trees in TIC text form and reading them back, including damaged and
+// hostile input.
 #include <gtest/gtest.h>
 
 #include <unistd.h>

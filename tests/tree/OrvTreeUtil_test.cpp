@@ -1,3 +1,4 @@
+// Tests of the tree utilities and searches.
 #include <gtest/gtest.h>
 
 #include <initializer_list>

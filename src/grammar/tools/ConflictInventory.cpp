@@ -34,11 +34,12 @@ std::vector<std::string> Words(const std::string& text) {
 }
 
 // Reads the numbered rule list at the top of the report: "N  lhs : rhs" and
-// "N      | rhs" for further rules of the same left-hand side.  Stops at the
-// first state or conflict line.
+// "N      | rhs" for further rules of the same left-hand side; byacc right-
+// aligns the numbers in four columns, so from rule 1000 on a line starts
+// with its number.  Stops at the first state or conflict line.
 bool ReadRules(const std::vector<std::string>& lines, std::vector<Rule>& rules, std::size_t& next,
                std::string& error) {
-  static const std::regex ruleLine(R"(^\s+(\d+)\s+(.*)$)");
+  static const std::regex ruleLine(R"(^\s*(\d+)\s+(.*)$)");
   static const std::regex endOfRules(R"(^(state \d+|\d+: ))");
   std::size_t i = 0;
   for (; i < lines.size() && !std::regex_search(lines[i], endOfRules); ++i) {

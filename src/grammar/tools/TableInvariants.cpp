@@ -174,11 +174,14 @@ class Checker {
     for (const auto& entry : rowsByBase_) {
       const std::vector<Row>& rows = entry.second;
       if (rows.size() < 2) continue;
-      // Identical shift rows, or identical reduce rows, are stored once.
-      const bool sharable = rows[0].kind == SHIFT_ROW || rows[0].kind == REDUCE_ROW;
-      const Row* other = sharable ? nullptr : &rows[1];
+      // Identical shift or reduce rows are stored once, a shift row and a
+      // reduce row too when they hold the same keys and numbers; each
+      // lookup then still finds its own row's entries.  Conflict rows and
+      // goto columns are never shared.
+      const Row* other = nullptr;
       for (const Row& r : rows)
-        if (other == nullptr && r.kind != rows[0].kind) other = &r;
+        if (other == nullptr && (r.kind == CONFLICT_ROW || r.kind == GOTO_COLUMN)) other = &r;
+      if (other == &rows[0]) other = &rows[1];
       if (other != nullptr)
         findings_.Add("displacement " + std::to_string(entry.first) + " is shared by " + RowName(rows[0]) +
                       " and " + RowName(*other));
@@ -191,30 +194,40 @@ class Checker {
 
   void CheckKeysAndTargets() {
     for (const auto& entry : rowsByBase_) {
-      const Row& row = entry.second[0];
-      for (int slot : SlotsOf(row.base)) {
-        const int key = t_.yycheck[slot];
-        const int value = t_.yytable[slot];
-        const std::string where = RowName(row) + ", key " + std::to_string(key);
-        if (row.kind == GOTO_COLUMN) {
-          if (!IsState(key)) findings_.Add(where + ": the key is not a state");
-        } else if (!IsTokenKey(key)) {
-          findings_.Add(where + ": the key is not a token code (0, 256, 257.." +
-                        std::to_string(t_.constants.maxToken) + ")");
-        }
-        switch (row.kind) {
-          case SHIFT_ROW:
-          case GOTO_COLUMN:
-            if (!IsState(value) || value == 0) findings_.Add(where + ": target " + std::to_string(value) + " is not a state");
-            break;
-          case REDUCE_ROW:
-            if (IsReducibleRule(value)) reduced_.push_back(value);
-            else findings_.Add(where + ": rule " + std::to_string(value) + " cannot be reduced");
-            break;
-          case CONFLICT_ROW:
-            CheckConflictList(where, value);
-            break;
-        }
+      // The entries of a shared displacement are checked once per kind of
+      // row that reads them.
+      bool checked[GOTO_COLUMN + 1] = {};
+      for (const Row& row : entry.second) {
+        if (checked[row.kind]) continue;
+        checked[row.kind] = true;
+        CheckRowEntries(row);
+      }
+    }
+  }
+
+  void CheckRowEntries(const Row& row) {
+    for (int slot : SlotsOf(row.base)) {
+      const int key = t_.yycheck[slot];
+      const int value = t_.yytable[slot];
+      const std::string where = RowName(row) + ", key " + std::to_string(key);
+      if (row.kind == GOTO_COLUMN) {
+        if (!IsState(key)) findings_.Add(where + ": the key is not a state");
+      } else if (!IsTokenKey(key)) {
+        findings_.Add(where + ": the key is not a token code (0, 256, 257.." +
+                      std::to_string(t_.constants.maxToken) + ")");
+      }
+      switch (row.kind) {
+        case SHIFT_ROW:
+        case GOTO_COLUMN:
+          if (!IsState(value) || value == 0) findings_.Add(where + ": target " + std::to_string(value) + " is not a state");
+          break;
+        case REDUCE_ROW:
+          if (IsReducibleRule(value)) reduced_.push_back(value);
+          else findings_.Add(where + ": rule " + std::to_string(value) + " cannot be reduced");
+          break;
+        case CONFLICT_ROW:
+          CheckConflictList(where, value);
+          break;
       }
     }
   }

@@ -37,9 +37,11 @@ bool ReadPackedTables(const std::string& tableText, PackedTables& tables, std::s
 // - rule 0 has the left-hand side -1 and the length 2;
 // - every non-empty slot belongs to a row or column: its displacement
 //   (index minus key) is the displacement of one;
-// - a displacement is shared only by shift rows or only by reduce rows
-//   (identical rows that byacc stores once); no key can then reach the slot
-//   of another row;
+// - a displacement is shared only by shift and reduce rows (identical rows
+//   that byacc stores once, a shift row and a reduce row with the same keys
+//   and numbers among them), never by a conflict row or a goto column; no
+//   key can then reach the slot of another row, and the shared entries
+//   must suit every kind of row that reads them;
 // - the keys of shift, reduce and conflict rows are token codes (0, 256,
 //   257..YYMAXTOKEN), those of goto columns states;
 // - shift and goto targets are states, reductions rules 1..R-1, conflict

@@ -1,0 +1,96 @@
+// Input-output statements in the grammar's actions.
+#include "OrvGramFileIO.h"
+
+#include "OrvClauseCollector.h"
+#include "OrvExprOper.h"
+#include "OrvGramNodes.h"
+#include "OrvMessage.h"
+#include "OrvParserImpl.h"
+#include "OrvTreeUtil.h"
+
+namespace {
+
+// The slot of STMT_READ and of STMT_WRITE that the positive phrases share;
+// the NOT phrases and the terminator take the two slots after it.
+const int kReadPhraseSlot = 7;
+const int kWritePhraseSlot = 4;
+
+// The messages as the system words them; "AT AND" is its own spelling.
+const char kReadBothPhrases[] = "Both AT AND and INVALID KEY used";
+const char kWriteBothPhrases[] = "Both AT END-OF-PAGE and INVALID KEY used";
+
+// True when `node` is `root` or lies below it (climbs from the node).
+bool LiesWithin(const OrvExpr* node, const OrvExpr* root) {
+  for (const OrvExpr* up = node; up != nullptr; up = up->Parent())
+    if (up == root) return true;
+  return false;
+}
+
+// Takes a phrase that the statement does not keep out of the parse (see
+// OrvGramKeepOnePhrase).
+void DropPhrase(OrvExpr* statement, OrvParseValue* entry) {
+  OrvExpr* phrase = OrvGramNodeOf(*entry);
+  if (phrase != nullptr && phrase->Parent() == nullptr) {
+    if (currentParser != nullptr && LiesWithin(currentParser->errNode, phrase)) currentParser->errNode = nullptr;
+    OrvGatherTokensWalker(phrase, statement->Tokens());
+    OrvCollectorsForgetWithin(phrase, statement->Tokens());
+  }
+  OrvReleaseValue(*entry);
+}
+
+// Puts the phrase that a value-stack entry holds into the slot; the entry
+// keeps naming it, so that the position step finds its slot.
+void Keep(OrvExpr* statement, int slot, OrvParseValue* entry) {
+  OrvExpr* phrase = OrvGramNodeOf(*entry);
+  if (phrase != nullptr) statement->SetArg(slot, phrase, -1, 0);
+}
+
+}  // namespace
+
+void OrvGramKeepOnePhrase(OrvExpr* statement, int slot, OrvParseValue* first, OrvParseValue* second,
+                          const char* bothMessage) {
+  const bool firstPresent = !OrvGramAbsent(OrvGramNodeOf(*first));
+  const bool secondPresent = !OrvGramAbsent(OrvGramNodeOf(*second));
+  if (firstPresent && secondPresent && currentParser != nullptr) {
+    const VString text(bothMessage);
+    currentParser->ReportMessage(MSG_ERR, nullptr, &text);
+  }
+  if (secondPresent && !firstPresent) {
+    Keep(statement, slot, second);
+    DropPhrase(statement, first);
+  } else {
+    Keep(statement, slot, first);
+    DropPhrase(statement, second);
+  }
+}
+
+namespace {
+
+// The end of READ or WRITE: the phrase pair into `phraseSlot`, the NOT pair
+// into the slot after it, the terminator into the slot after that.
+OrvExpr* FinishWithPhrasePairs(OrvExpr* statement, int phraseSlot, OrvParseValue* positive,
+                               OrvParseValue* invalidKey, OrvParseValue* notPositive,
+                               OrvParseValue* notInvalidKey, OrvExpr* end, const char* bothMessage) {
+  OrvGramKeepOnePhrase(statement, phraseSlot, positive, invalidKey, bothMessage);
+  OrvGramKeepOnePhrase(statement, phraseSlot + 1, notPositive, notInvalidKey, bothMessage);
+  if (end != nullptr) statement->SetArg(phraseSlot + 2, end, -1, 0);
+  return statement;
+}
+
+}  // namespace
+
+OrvExpr* OrvGramFinishRead(OrvExpr* read, OrvParseValue* atEnd, OrvParseValue* invalidKey,
+                           OrvParseValue* notAtEnd, OrvParseValue* notInvalidKey, OrvExpr* end) {
+  return FinishWithPhrasePairs(read, kReadPhraseSlot, atEnd, invalidKey, notAtEnd, notInvalidKey, end,
+                               kReadBothPhrases);
+}
+
+OrvExpr* OrvGramFinishWrite(OrvExpr* write, OrvParseValue* endOfPage, OrvParseValue* invalidKey,
+                            OrvParseValue* notEndOfPage, OrvParseValue* notInvalidKey, OrvExpr* end) {
+  return FinishWithPhrasePairs(write, kWritePhraseSlot, endOfPage, invalidKey, notEndOfPage, notInvalidKey, end,
+                               kWriteBothPhrases);
+}
+
+OrvExpr* OrvGramStartKey(int op, OrvExpr* keyWord, OrvExpr* components) {
+  return OrvGramNode(op, keyWord, OrvGramNode(REC_KEY_USE, components));
+}

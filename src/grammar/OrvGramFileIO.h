@@ -1,0 +1,42 @@
+// Input-output statements in the grammar's actions: READ and WRITE, whose
+// nodes keep one of the AT END (AT END-OF-PAGE) and INVALID KEY phrases
+// and one of their NOT twins, and the KEY phrase of START.
+#ifndef LARK_GRAMMAR_ORVGRAMFILEIO_H
+#define LARK_GRAMMAR_ORVGRAMFILEIO_H
+
+#include "OrvActionFrame.h"
+
+class OrvExpr;
+
+// The end of READ, whose node holds its other phrases already: the AT END
+// phrase in `atEnd` and the INVALID KEY phrase in `invalidKey` share slot
+// 7, the NOT AT END and NOT INVALID KEY phrases slot 8 (OrvGramKeepOnePhrase
+// chooses, with "Both AT AND and INVALID KEY used"), END-READ goes to slot
+// 9.  Returns the node.
+OrvExpr* OrvGramFinishRead(OrvExpr* read, OrvParseValue* atEnd, OrvParseValue* invalidKey,
+                           OrvParseValue* notAtEnd, OrvParseValue* notInvalidKey, OrvExpr* end);
+
+// The same for WRITE: AT END-OF-PAGE or INVALID KEY into slot 4, their NOT
+// phrases into slot 5 (with "Both AT END-OF-PAGE and INVALID KEY used"),
+// END-WRITE into slot 6.
+OrvExpr* OrvGramFinishWrite(OrvExpr* write, OrvParseValue* endOfPage, OrvParseValue* invalidKey,
+                            OrvParseValue* notEndOfPage, OrvParseValue* notInvalidKey, OrvExpr* end);
+
+// One slot of `statement` for two phrases, each present when it is neither
+// null nor a NULL_NODE.  Both present: the error `bothMessage` at the
+// running parser's current position, the first goes into the slot and the
+// second is dropped; only the second present: it goes into the slot and the
+// first is dropped; otherwise the first goes into the slot and the second is
+// dropped.  A dropped phrase leaves no source text behind: its tokens move
+// to the end of the statement's own token list, the parser forgets an
+// error node that lay in it, the phrase is deleted and its stack entry
+// cleared.
+void OrvGramKeepOnePhrase(OrvExpr* statement, int slot, OrvParseValue* first, OrvParseValue* second,
+                          const char* bothMessage);
+
+// START KEY [IS] relational-operator key: a node of the operator's
+// operation `op` (CMP_EQ ... CMP_NOT_LE) over the START_KEY node of the
+// word KEY and a REC_KEY_USE of the key components.
+OrvExpr* OrvGramStartKey(int op, OrvExpr* keyWord, OrvExpr* components);
+
+#endif

@@ -1,0 +1,3 @@
+           MOVE X TO Z.
+           COPY NESTB.
+           MOVE X TO Z.

@@ -1,0 +1,1 @@
+           MOVE X TO W.

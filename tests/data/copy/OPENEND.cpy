@@ -1,0 +1,2 @@
+           MOVE C TO D.
+           COPY NESTB REPLACING ==X

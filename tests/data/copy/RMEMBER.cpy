@@ -1,0 +1,1 @@
+           MOVE OLD TO Z.

@@ -1,0 +1,3 @@
+           MOVE A TO B.
+           COPY NOSUCH.
+           STOP RUN.

@@ -1,0 +1,2 @@
+           COPY PINGA.
+           STOP RUN.

@@ -1,0 +1,2 @@
+           COPY OPENEND.
+           STOP RUN.

@@ -1,0 +1,2 @@
+           MOVE A TO B.
+           COPY NESTB REPLACING ==A

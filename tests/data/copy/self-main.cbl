@@ -1,0 +1,2 @@
+           COPY SELF.
+           STOP RUN.

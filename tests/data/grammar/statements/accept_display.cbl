@@ -1,0 +1,16 @@
+       IDENTIFICATION DIVISION.
+       PROGRAM-ID. SCREENIO.
+       DATA DIVISION.
+       WORKING-STORAGE SECTION.
+       01 X PIC X(8).
+       01 Y PIC 99.
+       PROCEDURE DIVISION.
+           DISPLAY "NAME:" AT 0101 X AT 0107 UPON CRT
+               ON EXCEPTION MOVE 1 TO Y
+           END-DISPLAY.
+           ACCEPT X AT 0201 WITH AUTO
+               ON EXCEPTION Y DISPLAY "ESC"
+               NOT ON EXCEPTION DISPLAY X
+           END-ACCEPT.
+           DISPLAY (3, 1) ERASE "TOTAL " Y.
+           STOP RUN.

@@ -1,0 +1,40 @@
+       IDENTIFICATION DIVISION.
+       PROGRAM-ID. ARITH.
+       DATA DIVISION.
+       WORKING-STORAGE SECTION.
+       01  A PIC 9.
+       01  B PIC 9.
+       01  C PIC 9.
+       01  D PIC 9.
+       01  X PIC 9.
+       01  Y PIC 9.
+       01  Z PIC 9.
+       01  G1.
+           05  F1 PIC 9.
+       01  G2.
+           05  F1 PIC 9.
+       01  T.
+           05  E PIC 9 OCCURS 5.
+       PROCEDURE DIVISION.
+           ADD A TO B C.
+           ADD A TO B C GIVING D.
+           ADD X Y GIVING Z.
+           ADD A TO E (1) GIVING E (2).
+           ADD A TO E (1) E (2).
+           ADD A TO E (2) (1 : 1) GIVING D.
+           ADD 1 2 TO X ROUNDED.
+           ADD CORRESPONDING G1 TO G2 ROUNDED END-ADD.
+           SUBTRACT A B FROM C D ROUNDED.
+           SUBTRACT 1 FROM A GIVING B.
+           SUBTRACT CORR G1 FROM G2.
+           MULTIPLY A BY B C.
+           MULTIPLY A BY B GIVING C ROUNDED D.
+           DIVIDE A INTO B.
+           DIVIDE A INTO B GIVING C ROUNDED REMAINDER D.
+           DIVIDE A BY 2 GIVING C.
+           COMPUTE X = A + 1 ON SIZE ERROR MOVE 0 TO X
+               NOT ON SIZE ERROR MOVE 1 TO Y END-COMPUTE.
+           ADD 1 TO X SIZE ERROR CONTINUE NOT SIZE ERROR CONTINUE.
+           MULTIPLY 2 BY X ON SIZE ERROR CONTINUE END-MULTIPLY.
+           DIVIDE 2 INTO X NOT ON SIZE ERROR CONTINUE END-DIVIDE.
+           SUBTRACT 1 FROM X ON SIZE ERROR CONTINUE END-SUBTRACT.

@@ -1,0 +1,49 @@
+       IDENTIFICATION DIVISION.
+       PROGRAM-ID. NESTING.
+       ENVIRONMENT DIVISION.
+       INPUT-OUTPUT SECTION.
+       FILE-CONTROL.
+           SELECT FA ASSIGN TO "a".
+           SELECT FB ASSIGN TO "b".
+           SELECT P ASSIGN TO "p".
+       DATA DIVISION.
+       FILE SECTION.
+       FD FA.
+       01 RA PIC X(4).
+       FD FB.
+       01 RB PIC X(4).
+       FD P.
+       01 PR PIC X(80).
+       WORKING-STORAGE SECTION.
+       01 N PIC 9.
+       PROCEDURE DIVISION.
+       P1.
+           READ FA AT END READ FB AT END MOVE 1 TO N
+               NOT AT END MOVE 2 TO N.
+       P2.
+           ADD 1 TO N ON SIZE ERROR READ FA
+               NOT ON SIZE ERROR MOVE 3 TO N.
+       P3.
+           READ FA INVALID KEY WRITE PR INVALID KEY MOVE 4 TO N
+               NOT INVALID KEY MOVE 5 TO N.
+       P4.
+           ADD 1 TO N ON SIZE ERROR ADD 2 TO N
+               NOT ON SIZE ERROR MOVE 6 TO N END-ADD
+               NOT ON SIZE ERROR MOVE 7 TO N END-ADD.
+       P5.
+           READ FA AT END READ FB INVALID KEY MOVE 8 TO N
+               NOT INVALID KEY MOVE 9 TO N
+               NOT AT END MOVE 0 TO N.
+       P6.
+           IF N = 1 READ FA AT END MOVE 1 TO N ELSE MOVE 2 TO N.
+       P7.
+           WRITE PR AT END-OF-PAGE ADD 1 TO N ON SIZE ERROR CONTINUE
+               NOT AT END-OF-PAGE CONTINUE.
+       P8.
+           READ FA AT END PERFORM P1 NOT AT END PERFORM P2 THRU P3
+           END-READ.
+       P9.
+           ADD 1 TO N ON SIZE ERROR PERFORM UNTIL N > 1 ADD 1 TO N
+               NOT ON SIZE ERROR CONTINUE END-PERFORM
+               NOT ON SIZE ERROR CALL "X" ON EXCEPTION CONTINUE
+               NOT ON EXCEPTION CONTINUE.

@@ -1,0 +1,91 @@
+// The action helpers of ACCEPT and DISPLAY on hand-built values: the early
+// node of ACCEPT over its items, screen items started in the screen-item
+// collector with their position and value, the slot of every phrase of an
+// item, and a phrase given twice.
+#include <gtest/gtest.h>
+
+#include "GrammarActionTest.h"
+#include "OrvGramAcceptDisplay.h"
+#include "OrvGramNodes.h"
+#include "OrvGramScreen.h"
+#include "OrvListExpr.h"
+#include "OrvParserStatics.h"
+
+namespace {
+
+class AcceptDisplayTest : public grammar_actions::ProgramTest {};
+
+TEST_F(AcceptDisplayTest, AcceptsEarlyNodeHoldsTheItemsAndTheEntryStillNamesThem) {
+  OrvExpr* items = OrvListExpr(ACCEPT_ITEM_LIST, OrvGramNode(ACCEPT_SCREEN_ITEM), nullptr);
+  OrvParseValue entry = OrvGramValueOf(items);
+  OrvExpr* statement = OrvGramAcceptStatement(&entry);
+  ASSERT_EQ(statement->Oper(), STMT_ACCEPT);
+  EXPECT_EQ(statement->Args(0), items);
+  // The closing position step finds the list in slot 0 through the entry.
+  EXPECT_EQ(OrvGramNodeOf(entry), items);
+  EXPECT_EQ(statement->Args(1), nullptr);
+  owned.push_back(statement);
+}
+
+TEST_F(AcceptDisplayTest, ScreenItemsStartWithTheirPositionAndValueAsTheFirstClauses) {
+  for (int op : {ACCEPT_SCREEN_ITEM, DISPLAY_SCREEN_ITEM}) {
+    SCOPED_TRACE(OrvOperName(op));
+    OrvExpr* position = OrvGramNode(EX_ADIS_MS_POSN, new OrvIntNumConst(VString("1"), 1), new OrvIntNumConst(VString("5"), 5));
+    OrvExpr* value = OrvGramNode(DSPL_MS_ERASE);
+    OrvParseValue entries[] = {OrvGramValueOf(position), OrvGramValueOf(value)};
+    OrvExpr* item = OrvGramStartScreenItem(op, &entries[0], &entries[1]);
+    ASSERT_EQ(item->Oper(), op);
+    EXPECT_EQ(item->Args(0), position);
+    EXPECT_EQ(item->Args(1), value);
+    EXPECT_EQ(item->ArgSlots(0)->order, 0);
+    EXPECT_EQ(item->ArgSlots(1)->order, 1);
+    // The phrases that follow take the next orders; the item is finished.
+    OrvExpr* with = OrvGramNode(DSPL_WITH);
+    OrvScreenItemCollector.SetClause(OrvGramScreenItemPhraseSlot(with), with);
+    EXPECT_EQ(item->ArgSlots(7)->order, 2);
+    EXPECT_EQ(OrvScreenItemCollector.Finish(), item);
+    owned.push_back(item);
+  }
+  EXPECT_TRUE(Messages().empty());
+}
+
+TEST_F(AcceptDisplayTest, EveryPhraseOfAScreenItemHasItsSlot) {
+  const struct {
+    OrvOper phrase;
+    int slot;
+  } cases[] = {
+      {DSPL_LINE_NUMBER, 2}, {DSPL_COLUMN_NUMBER, 3}, {DSPL_AT, 4}, {DSPL_POSITION, 4},
+      {DSPL_UNIT, 5},        {DSPL_MODE_IS_BLOCK, 6}, {DSPL_WITH, 7}, {DSPL_HIGH, 12},
+      {DSPL_LOW, 12},        {DSPL_REVERSE, 15},
+      // The attributes shared with screen entries keep their slots there.
+      {DSPL_BELL, 8},        {DSPL_HIGHLIGHT, 12},    {DSPL_REVERSE_VIDEO, 15}, {ACCP_SECURE, 25},
+      {DSPL_BLANK, 29},
+      // Anything else is a COPY marker or an error, slot 30.
+      {STMT__SYNTAX_ERROR, ORV_SCREEN_COPY_OR_ERROR},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(OrvOperName(c.phrase));
+    OrvExprOper node(c.phrase);
+    EXPECT_EQ(OrvGramScreenItemPhraseSlot(&node), c.slot);
+  }
+  EXPECT_EQ(OrvGramScreenItemPhraseSlot(nullptr), ORV_SCREEN_COPY_OR_ERROR);
+}
+
+TEST_F(AcceptDisplayTest, HighAndHighlightInOneItemAreOneClauseGivenTwice) {
+  OrvParseValue entries[] = {OrvGramValueOf(OrvGramNullNode()), OrvGramValueOf(Use(SYMCAT_DATA_NAME, {"X"}))};
+  OrvExpr* item = OrvGramStartScreenItem(DISPLAY_SCREEN_ITEM, &entries[0], &entries[1]);
+  OrvExpr* high = OrvGramNode(DSPL_HIGH);
+  sematest::PlaceAt(high, 9, 20, "HIGH");
+  OrvScreenItemCollector.SetClause(OrvGramScreenItemPhraseSlot(high), high);
+  OrvExpr* highlight = OrvGramNode(DSPL_HIGHLIGHT);
+  sematest::PlaceAt(highlight, 9, 25, "HIGHLIGHT");
+  OrvScreenItemCollector.SetClause(OrvGramScreenItemPhraseSlot(highlight), highlight);
+  EXPECT_EQ(Messages(), std::vector<std::string>{sematest::Line(MSG_ERR, "Clause Highlight/Lowlight is set more than once. "
+                                                                          "Ignoring second instance.")});
+  EXPECT_EQ(item->Args(12), high);
+  OrvScreenItemCollector.Finish();
+  EXPECT_EQ(item->Tokens().Count(), 1);  // the dropped word stays with the item
+  owned.push_back(item);
+}
+
+}  // namespace
