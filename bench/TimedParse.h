@@ -10,6 +10,7 @@
 #include "OrvDials.h"
 #include "OrvExpr.h"
 #include "OrvParserImpl.h"
+#include "PhaseClock.h"
 
 namespace timed_parse {
 
@@ -17,10 +18,14 @@ inline void Quiet(int, const OrvTxtPosn*, const VString*) {}
 
 // Parses `path` once (the parse routine must be installed); returns the
 // seconds of OrvParserImpl::Parse and puts the source's line count in
-// `lines`.  A failed parse is reported on a line of its own.
-inline double ParseOnce(const std::string& path, const std::string& copyDir, long& lines) {
+// `lines`.  A failed parse is reported on a line of its own.  With
+// `phases`, the clock times the steps of the parse and the deletion of the
+// tree.
+inline double ParseOnce(const std::string& path, const std::string& copyDir, long& lines,
+                        PhaseClock* phases = nullptr) {
   OrvParserImpl parser;
   parser.messageSink = &Quiet;
+  if (phases != nullptr) parser.progressCallBack = &PhaseClock::Progress;
   parser.primaryDialect = ORV_DIAL_ANSI85;
   if (!copyDir.empty()) {
     parser.copylibDirs.count = 0;
@@ -30,13 +35,17 @@ inline double ParseOnce(const std::string& path, const std::string& copyDir, lon
   parser.ResolveDialectOptions(problem);
   OrvTokenList messages;
   OrvExpr* tree = nullptr;
+  if (phases != nullptr) phases->StartParse();
   const auto start = std::chrono::steady_clock::now();
   const OrvParserResult result = parser.Parse(VString(path.c_str()), &tree, &messages);
   const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  if (phases != nullptr) phases->EndParse();
   if (result > ORV_PARSE_ERRORS)
     std::printf("  %s: the parse failed, result %d\n", path.c_str(), static_cast<int>(result));
   lines = parser.lineCount;
+  const double deleting = PhaseClock::Now();
   delete tree;
+  if (phases != nullptr) phases->Charge(PhaseClock::kDelete, PhaseClock::Now() - deleting);
   return seconds;
 }
 

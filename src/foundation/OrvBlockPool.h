@@ -1,17 +1,20 @@
 // OrvBlockPool: a free list of equal-sized memory blocks for the small
 // objects that a parse makes and frees by the million (tokens, token groups,
-// token-list nodes).  A freed block is kept for the next allocation of the
-// same size instead of going back to the heap, and new blocks are taken from
-// the heap in chunks, so that making a token costs a few instructions.  One
-// thread only, like the rest of the toolkit.  The memory is kept for the
-// process (every chunk stays reachable from the pool).  Under
-// AddressSanitizer the blocks come straight from the heap, so that a use
-// after free is still caught.
+// token-list nodes, argument slots, and through OrvSizedPool the nodes).  A
+// freed block is kept for the next allocation of the same size instead of
+// going back to the heap, and fresh blocks are carved from the arena that
+// the pool shares with others (OrvPoolArena), so that making a token costs a few
+// instructions and what is made together stands together.  One thread
+// only, like the rest of the toolkit.  The memory is kept for the process.
+// Under AddressSanitizer the blocks come straight from the heap, so that a
+// use after free is still caught.
 #ifndef LARK_FOUNDATION_ORVBLOCKPOOL_H
 #define LARK_FOUNDATION_ORVBLOCKPOOL_H
 
 #include <cstddef>
 #include <new>
+
+#include "OrvPoolArena.h"
 
 #if defined(__SANITIZE_ADDRESS__)
 #define ORV_BLOCK_POOL_BYPASS 1
@@ -21,15 +24,22 @@
 #endif
 #endif
 
-template <std::size_t kSize>
+// The pools of the tokens name ORV_TOKEN_ARENA; all others carve from the
+// tree's arena.  A pool for one type may name that type's alignment
+// (kAlignAs), so that its blocks need no more.
+template <std::size_t kSize, int kArena = ORV_TREE_ARENA, std::size_t kAlignAs = 0>
 class OrvBlockPool {
  public:
-  // A block of kSize bytes, aligned for any object.
+  // A block of kSize bytes aligned to kAlignAs when given, else aligned for
+  // any object of that size: to the largest power of two that divides
+  // kSize, at most that of max_align_t (the alignment of an object divides
+  // its size), so that blocks of 40 bytes stand 40 bytes apart.
   static void* Get() {
 #ifdef ORV_BLOCK_POOL_BYPASS
     return ::operator new(kSize);
 #else
-    if (free_ == nullptr) Refill();
+    OrvPoolArena<kArena>::Taken();
+    if (free_ == nullptr) return Carve();
     Block* block = free_;
     free_ = block->next;
     return block;
@@ -45,28 +55,37 @@ class OrvBlockPool {
     Block* block = static_cast<Block*>(memory);
     block->next = free_;
     free_ = block;
+    OrvPoolArena<kArena>::Given();
 #endif
   }
 
  private:
+  static constexpr std::size_t kLargestAlign =
+      (kSize & (~kSize + 1)) < alignof(std::max_align_t) ? (kSize & (~kSize + 1)) : alignof(std::max_align_t);
+  static constexpr std::size_t kAlign = kAlignAs != 0 ? kAlignAs : kLargestAlign;
+  static_assert(kAlign <= kLargestAlign && (kAlign & (kAlign - 1)) == 0,
+                "an alignment that divides the size, a power of two");
+  static_assert(kSize >= sizeof(void*) && kSize % sizeof(void*) == 0,
+                "a block holds the free-list link at its start");
   union Block {
     Block* next;
-    alignas(std::max_align_t) unsigned char bytes[kSize];
+    alignas(kAlign) unsigned char bytes[kSize];
   };
-  // Blocks per chunk; the first block of a chunk links the chunks.
-  static const int kChunkBlocks = 512;
+  static_assert(sizeof(Block) == kSize, "blocks stand kSize bytes apart");
 
-  static void Refill() {
-    Block* chunk = static_cast<Block*>(::operator new(sizeof(Block) * kChunkBlocks));
-    chunk[0].next = chunks_;
-    chunks_ = chunk;
-    for (int i = 1; i < kChunkBlocks - 1; ++i) chunk[i].next = &chunk[i + 1];
-    chunk[kChunkBlocks - 1].next = free_;
-    free_ = &chunk[1];
+  // A fresh block from the arena; the pool's free list is registered with
+  // the arena before the first.
+  static void* Carve() {
+    if (!registered_) {
+      OrvPoolArena<kArena>::RegisterFreeList(&EmptyFreeList);
+      registered_ = true;
+    }
+    return OrvPoolArena<kArena>::Carve(kSize, kAlign);
   }
+  static void EmptyFreeList() { free_ = nullptr; }
 
   static inline Block* free_ = nullptr;
-  static inline Block* chunks_ = nullptr;
+  static inline bool registered_ = false;
 };
 
 #endif

@@ -466,6 +466,15 @@ VStringArray& VStringArray::operator=(const VStringArray& o) {
   if (this == &o) return *this;
   int cap = o.capacity > 0 ? o.capacity : 0;
   int n = o.count < 0 ? 0 : (o.count > cap ? cap : o.count);
+  if (cap > 0 && cap == capacity && items != nullptr) {
+    // The same room: the array is reused (a parse copies the lists of its
+    // settings for every source), each entry past the copied ones emptied.
+    for (int i = 0; i < n; ++i) items[i] = o.items[i];
+    for (int i = n; i < cap; ++i)
+      if (items[i].text != nullptr || items[i].length != 0) items[i] = VString();
+    count = n;
+    return *this;
+  }
   VString* copy = cap > 0 ? new VString[static_cast<size_t>(cap)] : nullptr;
   for (int i = 0; i < n; ++i) copy[i] = o.items[i];
   delete[] items;

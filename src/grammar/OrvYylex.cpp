@@ -74,6 +74,49 @@ bool OneOf(int code, const int (&codes)[N]) {
   return false;
 }
 
+// Per token code (0..kCodeCount-1): the first row of the combination table
+// with that first code (the end row for none), and whether it is an Area A
+// header.
+// Every token asks both.
+const int kCodeCount = ORV_TOKEN_LAST_NAMED + 1;
+struct CodeIndex {
+  int combinationRow[kCodeCount];
+  bool areaAHeader[kCodeCount];
+  CodeIndex() {
+    int end = 0;
+    while (TokenCombinationTable[end].first != 0) ++end;
+    for (int c = 0; c < kCodeCount; ++c) {
+      combinationRow[c] = end;
+      areaAHeader[c] = false;
+    }
+    for (int row = end - 1; row >= 0; --row) {
+      const int first = TokenCombinationTable[row].first;
+      if (first > 0 && first < kCodeCount) combinationRow[first] = row;
+    }
+    for (int c : kAreaAHeaders)
+      if (c > 0 && c < kCodeCount) areaAHeader[c] = true;
+  }
+};
+
+const CodeIndex& TheCodeIndex() {
+  static const CodeIndex index;
+  return index;
+}
+
+// The first row of the combination table whose first code is `code`; the
+// end row (first code 0) when there is none.
+int CombinationRow(int code) {
+  if (code > 0 && code < kCodeCount) return TheCodeIndex().combinationRow[code];
+  int row = 0;
+  while (TokenCombinationTable[row].first != 0 && TokenCombinationTable[row].first != code) ++row;
+  return row;
+}
+
+bool IsAreaAHeader(int code) {
+  if (code > 0 && code < kCodeCount) return TheCodeIndex().areaAHeader[code];
+  return OneOf(code, kAreaAHeaders);
+}
+
 bool FreeFormat(const OrvParserImpl* parser) {
   return parser->lineFormat == ORV_LINE_FORMAT_FREE || parser->lineFormat == ORV_LINE_FORMAT_FSC_FREE;
 }
@@ -105,8 +148,7 @@ void Report(int level, const OrvTxtPosn& at, const VString& text) {
 // pushed back.
 int Combine(OrvParserImpl* parser, OrvToken* token, OrvTokenList& gathered) {
   const int code = token->code;
-  int row = 0;
-  while (TokenCombinationTable[row].first != 0 && TokenCombinationTable[row].first != code) ++row;
+  int row = CombinationRow(code);
   if (TokenCombinationTable[row].first == 0) return code;
   OrvTokenGroup* next = parser->lexer.GetToken();
   const int nextCode = next != nullptr && next->token != nullptr ? next->token->code : -1;
@@ -234,7 +276,7 @@ int Recode(OrvParserImpl* parser, OrvToken* token, OrvTokenList& gathered) {
 int CheckAreaA(OrvParserImpl* parser, const OrvToken& token, int code) {
   if (FreeFormat(parser)) return code;
   const int column = token.begin.Column();
-  if (OneOf(code, kAreaAHeaders) && column >= kAreaBFirstColumn) {
+  if (IsAreaAHeader(code) && column >= kAreaBFirstColumn) {
     OrvToken printed(token);
     printed.code = static_cast<std::int16_t>(code);
     Report(MSG_WARN, token.begin,

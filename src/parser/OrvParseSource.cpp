@@ -3,6 +3,7 @@
 #include "OrvParseSource.h"
 
 #include <iostream>
+#include <vector>
 
 #include "OrvConstNodes.h"
 #include "OrvExprOper.h"
@@ -56,12 +57,33 @@ void ConfigureLexer(OrvParserImpl& parser) {
 int FillNullSlotsAsSource(OrvExpr* node, void* context) {
   (void)context;
   for (int i = 0; i < node->NArgs(); ++i) {
-    if (node->Args(i) != nullptr) continue;
+    if (node->ChildAt(i) != nullptr) continue;
     OrvExpr* empty = new OrvNullNode;
     empty->SetFromSrc(1);
     node->SetArg(i, empty, -1, 0);
   }
   return ORV_WALK_CHILDREN;
+}
+
+// The walk "SetFromSrcWalker" over a parsed tree.  Its call-back marks each
+// node and always goes on to the children, so without the walk trace (and
+// without the fill switch, under which an empty slot is reported as the
+// walk passes it) the nodes are marked in one loop over an explicit stack:
+// every node of the tree is reached once either way.
+void MarkFromSource(OrvExpr* root) {
+  if (OrvWalkTraceSwitch || OrvFillNullSwitch) {
+    OrvWalkTree(root, nullptr, "SetFromSrcWalker", &SetFromSrcWalker, nullptr, nullptr);
+    return;
+  }
+  std::vector<OrvExpr*> stack;
+  if (root != nullptr) stack.push_back(root);
+  while (!stack.empty()) {
+    OrvExpr* node = stack.back();
+    stack.pop_back();
+    SetFromSrcWalker(node, root, nullptr);
+    for (int i = node->NArgs() - 1; i >= 0; --i)
+      if (OrvExpr* child = node->ChildAt(i)) stack.push_back(child);
+  }
 }
 
 // Reads the tokens to the end of the input and drops them (lex only).
@@ -149,7 +171,7 @@ OrvParserResult ParseFile(OrvParserImpl& parser, const VString& fileName, OrvExp
     *tree = parser.root;
     parser.root = nullptr;
     EndFile(parser, *tree);
-    OrvWalkTree(*tree, nullptr, "SetFromSrcWalker", &SetFromSrcWalker, nullptr, nullptr);
+    MarkFromSource(*tree);
     Progress(parser, "Preparing SourcePrint");
     PrepareSourcePrint(*tree);
     Progress(parser, "*");
@@ -204,7 +226,7 @@ int SetFromSrcWalker(OrvExpr* node, OrvExpr* root, void* context) {
   (void)context;
   if (node->FromSrc() == 0) node->SetFromSrc(1);
   for (int i = 0; i < node->NArgs(); ++i) {
-    OrvArgSlot* slot = node->ArgSlots(i);
+    OrvArgSlot* slot = node->SlotAt(i);
     if (slot != nullptr && slot->state == 0) slot->state = 1;
   }
   return ORV_WALK_CHILDREN;

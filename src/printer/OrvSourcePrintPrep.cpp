@@ -58,7 +58,7 @@ void CollectSlots(OrvExpr* node, int fixed, std::vector<OrvSlotOrderEntry>& out)
   int n = node->NArgs();
   for (int i = 0; i < n; ++i) {
     if (OrvOperArgIsComputed(op, i)) continue;
-    OrvArgSlot* slot = node->ArgSlots(i);
+    OrvArgSlot* slot = node->SlotAt(i);
     OrvExpr* child = slot ? slot->child : nullptr;
     if (i < fixed || child == nullptr || !OrvOperIsList(child->Oper())) {
       out.push_back(Entry(slot, node, i));
@@ -66,7 +66,7 @@ void CollectSlots(OrvExpr* node, int fixed, std::vector<OrvSlotOrderEntry>& out)
     }
     int m = child->NArgs();
     for (int j = 0; j < m; ++j)
-      out.push_back(j == 0 ? Entry(child->ArgSlots(0), node, i) : Entry(child->ArgSlots(j), child, j));
+      out.push_back(j == 0 ? Entry(child->SlotAt(0), node, i) : Entry(child->SlotAt(j), child, j));
   }
 }
 
@@ -86,8 +86,17 @@ OrvResult OrderSlots(OrvExpr* node, std::vector<OrvSlotOrderEntry>& arena, int& 
   const size_t base = arena.size();
   CollectSlots(node, fixed, arena);
   const int n = static_cast<int>(arena.size() - base);
-  arena.reserve(base + 2 * static_cast<size_t>(n));  // no move while appending
   OrvSlotOrderEntry* list = arena.data() + base;
+  // Most nodes carry no clause order at all: then every part below keeps
+  // the list order, and the list is the answer as it stands.
+  bool ordered = false;
+  for (int k = 0; k < n && !ordered; ++k) ordered = list[k].slot == nullptr || list[k].slot->order != kNoOrder;
+  if (!ordered) {
+    count = n;
+    return ORV_OK;
+  }
+  arena.reserve(base + 2 * static_cast<size_t>(n));  // no move while appending
+  list = arena.data() + base;
   auto take = [&](int k) {
     arena.push_back(list[k]);
     list[k].slot = nullptr;
@@ -155,7 +164,8 @@ void AddGapTokens(Scratch& s, size_t entryBase, size_t rangeBase, int count, int
   for (int k = 0; k < count; ++k) {
     OrvArgSlot* slot = s.entries[entryBase + k].slot;
     const OrvTxtPosnRange range = s.ranges[rangeBase + k];
-    OrvTxtPosnRange own = slot ? slot->tokens.PosnRange() : OrvTxtPosnRange();
+    // Most slots hold no token: their own range is empty.
+    OrvTxtPosnRange own = slot && !slot->tokens.IsEmpty() ? slot->tokens.PosnRange() : OrvTxtPosnRange();
     if (debugLevel > 0) {
       Trace() << "$SetSlotPosnOper: toks#" << k << ": " << own << "\n";
       Trace() << "=SetSlotPosnOper: arg #" << k << ": " << range << "\n";
@@ -209,6 +219,16 @@ OrvTxtPosnRange SetSlotPosnOper(OrvExpr* node) { return SetSlotPosnOper(node, So
 OrvTxtPosnRange SetSlotPosnOper(OrvExpr* node, int debugLevel) {
   OrvTxtPosnRange r;
   if (node == nullptr || node->Oper() == SYMBOL_TABLE_ELT_LIST) return r;
+  if (node->NArgs() == 0) {
+    // A leaf: only its own tokens, no slot to order and no gap to fill.
+    if (debugLevel > 0) Trace() << "\n@SetSlotPosnOper: " << OrvOperName(node->Oper()) << "\n";
+    if (!node->Tokens().IsEmpty()) {
+      node->Tokens().ExtendPosnRange(r);
+      UpdateErrorExpr(node->Tokens(), debugLevel);
+    }
+    if (debugLevel > 0) Trace() << "*SetSlotPosnOper: rc " << r << "\n";
+    return r;
+  }
   Scratch& s = TheScratch();
   const size_t entryBase = s.entries.size();
   const size_t rangeBase = s.ranges.size();
@@ -225,8 +245,11 @@ OrvTxtPosnRange SetSlotPosnOper(OrvExpr* node, int debugLevel) {
   for (int k = 0; k < count; ++k) {
     OrvArgSlot* slot = s.entries[entryBase + k].slot;
     if (slot == nullptr) continue;
-    slot->tokens.ExtendPosnRange(r);
-    UpdateErrorExpr(slot->tokens, debugLevel);
+    // An empty list changes neither the range nor the error node.
+    if (!slot->tokens.IsEmpty()) {
+      slot->tokens.ExtendPosnRange(r);
+      UpdateErrorExpr(slot->tokens, debugLevel);
+    }
     if (slot->child == nullptr) continue;
     OrvTxtPosnRange child = SetSlotPosnOper(slot->child, debugLevel);
     s.ranges[rangeBase + k] = child;
@@ -235,8 +258,10 @@ OrvTxtPosnRange SetSlotPosnOper(OrvExpr* node, int debugLevel) {
   }
   if (debugLevel > 0) Trace() << "\n@SetSlotPosnOper: " << OrvOperName(node->Oper()) << "\n";
 
-  node->Tokens().ExtendPosnRange(r);
-  UpdateErrorExpr(node->Tokens(), debugLevel);
+  if (!node->Tokens().IsEmpty()) {
+    node->Tokens().ExtendPosnRange(r);
+    UpdateErrorExpr(node->Tokens(), debugLevel);
+  }
 
   AddGapTokens(s, entryBase, rangeBase, count, debugLevel);
   s.entries.resize(entryBase);

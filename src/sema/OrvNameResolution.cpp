@@ -108,19 +108,30 @@ void OrvParserImpl::SymTabQualResolve(OrvExpr* useNode) {
   OrvExpr* resolved = use->Link(0)->node;
   if (resolved != nullptr && resolved->Oper() != NULL_NODE) return;  // resolved once
 
-  OrvTxtPosn usePosn = OrvSrcPosnBegWalker(use);
-  auto report = [this, &usePosn](const VString& text) { ReportMessage(MSG_ERR, usePosn, text); };
-
   // The named item and its qualifiers, innermost qualifier first.
   OrvExpr* q = OrvArgAt(use, 0);
   QualOrder order = QUAL_UNKNOWN;
   if (q != nullptr && q->Oper() == OF_IN_LIST) order = QUAL_OF_IN;
   if (q != nullptr && q->Oper() == SQL_VAR_NAME_LIST) order = QUAL_SQL;
-  VString n = QualText(q, order);
+
+  // The text of the use is taken now: taking it reports names that are not
+  // bound.  Its position serves the reports and the trace only, so it is
+  // taken when first needed (most uses resolve silently); nothing below
+  // changes the tokens of the use before a report.
+  const VString n = QualText(q, order);
+  OrvTxtPosn posnValue;
+  bool posnTaken = false;
+  auto usePosn = [&]() -> const OrvTxtPosn& {
+    if (!posnTaken) posnValue = OrvSrcPosnBegWalker(use);
+    posnTaken = true;
+    return posnValue;
+  };
+  auto report = [this, &usePosn](const VString& text) { ReportMessage(MSG_ERR, usePosn(), text); };
+
   if (order == QUAL_UNKNOWN) {
     VString text = OrvFormat("Qualified name '%s' has unknown list oper %s", Text(n),
                              q != nullptr ? OrvOperName(q->Oper()) : "none");
-    ReportMessage(MSG_SEVERE, usePosn, text);
+    ReportMessage(MSG_SEVERE, usePosn(), text);
   }
   int count = q != nullptr ? q->NArgs() : 0;
   std::vector<OrvExpr*> names;  // named item, then qualifiers
@@ -131,7 +142,7 @@ void OrvParserImpl::SymTabQualResolve(OrvExpr* useNode) {
   }
   if (ParserTrace()) {
     std::cout << "*SymTabResolve: qe=" << n << " type=" << static_cast<int>(order) << " @"
-              << usePosn << std::endl;
+              << usePosn() << std::endl;
   }
   if (inUseForDebugging) use->SetCategory(SYMCAT_UNKNOWN);
 

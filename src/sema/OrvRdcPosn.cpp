@@ -34,15 +34,15 @@ OrvArgSlot* RdcPosnFindSlot(OrvExpr* node, const OrvExpr* term, long* slotsExami
   const int slots = SearchedSlots(node);
   for (int k = slots - 1; k >= 0; --k) {
     ++*slotsExamined;
-    OrvArgSlot* slot = node->ArgSlots(k);
+    OrvArgSlot* slot = node->SlotAt(k);
     if (slot->child == term) return slot;
   }
   for (int k = slots - 1; k >= 0; --k) {
-    OrvExpr* child = node->ArgSlots(k)->child;
+    OrvExpr* child = node->SlotAt(k)->child;
     if (child == nullptr) continue;
     for (int j = child->NArgs() - 1; j >= 0; --j) {
       ++*slotsExamined;
-      OrvArgSlot* slot = child->ArgSlots(j);
+      OrvArgSlot* slot = child->SlotAt(j);
       if (slot->child == term) return slot;
     }
   }

@@ -172,6 +172,6 @@ void OrvProgStats::Gather(OrvExpr* node, int depth) {
       continue;
     }
     // Children go on in reverse so that they come off in slot order.
-    for (int i = n - 1; i >= 0; --i) stack.push_back({p.node->Args(i), p.depth + 1});
+    for (int i = n - 1; i >= 0; --i) stack.push_back({p.node->ChildAt(i), p.depth + 1});
   }
 }

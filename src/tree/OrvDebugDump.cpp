@@ -78,9 +78,9 @@ std::ostream& OrvExprOper::DumpSlots(std::ostream& out) const {
 
 std::ostream& OrvExprOper::DebugDump(std::ostream& out) const {
   OrvDumpIndent(out) << OrvOperName(Oper());
-  if (OrvDumpLevel > 0 && sdCount_ > 0 && sd_ != nullptr) {
-    out << " SD[" << sdCount_ << "]: ";
-    for (int i = 0; i < sdCount_; ++i) out << sd_[i] << ' ';
+  if (OrvDumpLevel > 0 && SdCount() > 0 && Sd() != nullptr) {
+    out << " SD[" << SdCount() << "]: ";
+    for (int i = 0; i < SdCount(); ++i) out << Sd()[i] << ' ';
   }
   OrvExpr::DebugDump(out);
   return DumpSlots(out);

@@ -12,6 +12,7 @@
 #include "OrvMessage.h"
 #include "OrvMessageSink.h"
 #include "OrvPosnWalkers.h"
+#include "OrvSizedPool.h"
 #include "OrvTicRead.h"
 
 // ---------------------------------------------------------------------------
@@ -28,7 +29,9 @@ OrvPrettyPrintFn OrvPrettyPrintStrConstFn = nullptr;
 
 namespace {
 
-void DefaultNodeRelease(void* memory, std::size_t) { ::operator delete(memory); }
+// Node memory comes from the sized pools: a parse makes and frees nodes by
+// the million.
+void DefaultNodeRelease(void* memory, std::size_t size) { OrvSizedPool::Put(memory, size); }
 
 // Set while a stub report runs, so that a stub reached from inside the
 // report sends the short message instead of a second full report.
@@ -38,11 +41,6 @@ int stubGuard = 0;
 
 OrvNodeReleaseFn OrvNodeRelease = DefaultNodeRelease;
 
-void OrvCallTreeEditHook(int event, OrvExpr* node, OrvExpr* child, int index,
-                         const VString& text) {
-  if (OrvTreeEditHook != nullptr) OrvTreeEditHook(event, node, child, index, text);
-}
-
 // ---------------------------------------------------------------------------
 // Construction and destruction
 // ---------------------------------------------------------------------------
@@ -51,23 +49,31 @@ OrvExpr::OrvExpr(OrvOper op)
     : oper_(static_cast<unsigned>(op) & 0x7ff),
       fromSrc_(0),
       printValue_(0),
+      xReg_(0),
+      hasSd_(0),
       nArgs_(0),
       parent_(nullptr),
       serial_(OrvNodeCounter++),
       genpBeg_(ORV_GENP_NONE),
       genpEnd_(ORV_GENP_NONE),
-      tokens_() {}
+      slotCapacity_(0),
+      tokens_(),
+      slots_(nullptr) {}
 
 OrvExpr::OrvExpr(const OrvExpr& other)
     : oper_(other.oper_),
       fromSrc_(other.fromSrc_),
       printValue_(other.printValue_),
+      xReg_(0),
+      hasSd_(0),
       nArgs_(other.nArgs_),
       parent_(nullptr),
       serial_(other.serial_),
       genpBeg_(other.genpBeg_),
       genpEnd_(other.genpEnd_),
-      tokens_(other.tokens_) {}
+      slotCapacity_(0),
+      tokens_(other.tokens_),
+      slots_(nullptr) {}
 
 OrvExpr::~OrvExpr() {
   // A node that still hangs in a slot is taken out of it, so that the
@@ -85,14 +91,18 @@ OrvExpr::~OrvExpr() {
       }
     }
   }
-  tokens_.Clear();
+  if (!tokens_.IsEmpty()) tokens_.Clear();
 }
 
-void* OrvExpr::operator new(std::size_t size) { return ::operator new(size); }
+void* OrvExpr::operator new(std::size_t size) { return OrvSizedPool::Get(size); }
 
 void OrvExpr::operator delete(void* memory, std::size_t size) {
   if (memory == nullptr) return;
   std::memset(memory, 0xAA, size);
+  if (OrvNodeRelease == DefaultNodeRelease) {
+    OrvSizedPool::Put(memory, size);  // the default, without the indirect call
+    return;
+  }
   OrvNodeRelease(memory, size);
 }
 

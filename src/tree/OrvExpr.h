@@ -50,9 +50,12 @@ typedef void (*OrvTreeEditHookFn)(int event, OrvExpr* node, OrvExpr* child,
                                   int index, const VString& text);
 extern OrvTreeEditHookFn OrvTreeEditHook;
 
-// Calls the tree-edit hook when one is installed.
-void OrvCallTreeEditHook(int event, OrvExpr* node, OrvExpr* child, int index,
-                         const VString& text);
+// Calls the tree-edit hook when one is installed (inline: every slot edit
+// asks).
+inline void OrvCallTreeEditHook(int event, OrvExpr* node, OrvExpr* child, int index,
+                                const VString& text) {
+  if (OrvTreeEditHook != nullptr) OrvTreeEditHook(event, node, child, index, text);
+}
 
 // The empty text that base operations answer by address.
 extern const VString OrvEmptyVString;
@@ -64,7 +67,9 @@ const uint32_t ORV_GENP_NONE = 0xffffff;
 const int ORV_MAX_ARGS = 1 << 24;
 
 // Releases the memory of a deleted node after it was filled with 0xAA; the
-// default frees it.  Replaceable so that tests can look at a freed node.
+// default gives it back to the node pool (OrvSizedPool), where the next node
+// of that size takes it.  Replaceable so that tests can look at a freed
+// node: a replacement hands the memory on to the function it replaced.
 typedef void (*OrvNodeReleaseFn)(void* memory, std::size_t size);
 extern OrvNodeReleaseFn OrvNodeRelease;
 
@@ -142,6 +147,15 @@ class OrvExpr {
   OrvTokenList& Tokens() { return tokens_; }
   const OrvTokenList& Tokens() const { return tokens_; }
 
+  // --- argument slots without the virtual call ---------------------------
+  // For 0 <= i < NArgs() (the caller checks the index): what ArgSlots(i)
+  // and Args(i) answer, read straight from the slot array that every node
+  // class with arguments keeps (OrvExprOper's).  A null child with the
+  // fill switch on goes through Args(i), which reports it.  For the walks
+  // that visit every slot of a tree.
+  OrvArgSlot* SlotAt(int i) const { return slots_[i]; }
+  inline OrvExpr* ChildAt(int i) const;
+
   // --- node error report -----------------------------------------------
   // Sends "<method> at expr node <NAME> #<serial> with <n> args: <text>"
   // through the global message sink, at the begin position of the subtree.
@@ -189,12 +203,22 @@ class OrvExpr {
   unsigned oper_ : 11;    // operation code, 1..1400 valid
   int fromSrc_ : 2;       // from-source state
   int printValue_ : 10;   // print value, the printer's
+  // The rest of the word and the room before the token list hold what an
+  // operation node (OrvExprOper) keeps beside its slots, so that such a
+  // node takes 64 bytes: its column register, whether it has subdivision
+  // widths, and the room of its slot array.
+  unsigned xReg_ : 8;
+  unsigned hasSd_ : 1;
   uint32_t nArgs_;        // number of argument slots
   OrvExpr* parent_;       // not owned
   uint32_t serial_;       // node number
   uint32_t genpBeg_;      // generated positions (printer's)
   uint32_t genpEnd_;
+  int32_t slotCapacity_;  // entries of the slot array (OrvExprOper's)
   OrvTokenList tokens_;   // trailing tokens, owned
+  // The argument slots of an operation node (OrvExprOper manages them);
+  // null in a node without arguments.
+  OrvArgSlot** slots_;
 };
 
 // The report of an unsupported operation as a free routine (node may be null).
@@ -215,6 +239,10 @@ class OrvArgSlot {
 
   OrvArgSlot() : child(nullptr), state(0), order(-1) {}
   ~OrvArgSlot();
+
+  // Slots are made with their nodes, by the million: from a block pool.
+  static void* operator new(std::size_t) { return OrvBlockPool<sizeof(OrvArgSlot)>::Get(); }
+  static void operator delete(void* memory) { OrvBlockPool<sizeof(OrvArgSlot)>::Put(memory); }
   OrvArgSlot(const OrvArgSlot&) = delete;
   OrvArgSlot& operator=(const OrvArgSlot&) = delete;
 
@@ -227,5 +255,10 @@ class OrvArgSlot {
 // A new array of n empty argument slots; the caller owns array and slots
 // (release with delete[] after deleting each slot).
 OrvArgSlot** OrvNewArgSlots(int n);
+
+inline OrvExpr* OrvExpr::ChildAt(int i) const {
+  OrvExpr* child = slots_[i]->child;
+  return child != nullptr || !OrvFillNullSwitch ? child : Args(i);
+}
 
 #endif

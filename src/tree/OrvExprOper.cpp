@@ -4,6 +4,7 @@
 
 #include <cstring>
 #include <istream>
+#include <unordered_map>
 #include <ostream>
 #include <vector>
 
@@ -12,12 +13,33 @@
 #include "OrvMessage.h"
 #include "OrvMessageSink.h"
 #include "OrvPosnWalkers.h"
+#include "OrvSizedPool.h"
+
+// An operation node keeps everything in the base class's 64 bytes (on a
+// 64-bit system): the tree holds most nodes of a parse.
+static_assert(sizeof(void*) != 8 || sizeof(OrvExprOper) == 64, "an operation node takes 64 bytes");
 
 namespace {
 
 // Set while Args() reports a null child, so the report is not repeated from
 // inside itself.
 int nullArgGuard = 0;
+
+// The entries of a slot array asked for n: the sized pool rounds the
+// array up to its grain, and the room it gives is used.
+int SlotArrayCapacity(int n) {
+  const int perGrain = static_cast<int>(OrvSizedPool::kGrain / sizeof(OrvArgSlot*));
+  return (n + perGrain - 1) / perGrain * perGrain;
+}
+
+// Slot arrays come from the sized pools, like the nodes.
+OrvArgSlot** NewSlotArray(int capacity) {
+  return static_cast<OrvArgSlot**>(OrvSizedPool::Get(sizeof(OrvArgSlot*) * capacity));
+}
+
+void FreeSlotArray(OrvArgSlot** slots, int capacity) {
+  if (slots != nullptr) OrvSizedPool::Put(slots, sizeof(OrvArgSlot*) * capacity);
+}
 
 }  // namespace
 
@@ -32,8 +54,8 @@ void OrvExprOper::InitSlots(int n) {
     n = ORV_MAX_ARGS;
   }
   if (n < 0) n = 0;
-  capacity_ = n;
-  slots_ = n > 0 ? new OrvArgSlot*[n] : nullptr;
+  slotCapacity_ = n > 0 ? SlotArrayCapacity(n) : 0;
+  slots_ = n > 0 ? NewSlotArray(slotCapacity_) : nullptr;
   for (int i = 0; i < n; ++i) slots_[i] = new OrvArgSlot;
   SetNArgs(n);
 }
@@ -48,9 +70,12 @@ void OrvExprOper::InitChildren(OrvExpr* const* children, int n) {
 }
 
 OrvExprOper::OrvExprOper(OrvOper op)
-    : OrvExpr(op), slots_(nullptr), capacity_(0), sdCount_(0), xReg_(0), sd_(nullptr) {
+    : OrvExpr(op) {
   int n = OrvOperArgNo(op);
   InitSlots(n > 0 ? n : 0);
+  // Setting an empty slot to null changes nothing unless a tree-edit hook
+  // watches or the fill switch puts NULL_NODEs in.
+  if (OrvTreeEditHook == nullptr && !OrvFillNullSwitch) return;
   for (int i = 0; i < NArgs(); ++i) SetArg(i, nullptr, -1, 0);
 }
 
@@ -61,69 +86,69 @@ OrvExprOper::OrvExprOper(OrvOper op)
   } while (0)
 
 OrvExprOper::OrvExprOper(OrvOper op, OrvExpr* a1)
-    : OrvExpr(op), slots_(nullptr), capacity_(0), sdCount_(0), xReg_(0), sd_(nullptr) {
+    : OrvExpr(op) {
   ORV_OPER_CHILDREN_CTOR(1, a1);
 }
 
 OrvExprOper::OrvExprOper(OrvOper op, OrvExpr* a1, OrvExpr* a2)
-    : OrvExpr(op), slots_(nullptr), capacity_(0), sdCount_(0), xReg_(0), sd_(nullptr) {
+    : OrvExpr(op) {
   ORV_OPER_CHILDREN_CTOR(2, a1, a2);
 }
 
 OrvExprOper::OrvExprOper(OrvOper op, OrvExpr* a1, OrvExpr* a2, OrvExpr* a3)
-    : OrvExpr(op), slots_(nullptr), capacity_(0), sdCount_(0), xReg_(0), sd_(nullptr) {
+    : OrvExpr(op) {
   ORV_OPER_CHILDREN_CTOR(3, a1, a2, a3);
 }
 
 OrvExprOper::OrvExprOper(OrvOper op, OrvExpr* a1, OrvExpr* a2, OrvExpr* a3,
                          OrvExpr* a4)
-    : OrvExpr(op), slots_(nullptr), capacity_(0), sdCount_(0), xReg_(0), sd_(nullptr) {
+    : OrvExpr(op) {
   ORV_OPER_CHILDREN_CTOR(4, a1, a2, a3, a4);
 }
 
 OrvExprOper::OrvExprOper(OrvOper op, OrvExpr* a1, OrvExpr* a2, OrvExpr* a3,
                          OrvExpr* a4, OrvExpr* a5)
-    : OrvExpr(op), slots_(nullptr), capacity_(0), sdCount_(0), xReg_(0), sd_(nullptr) {
+    : OrvExpr(op) {
   ORV_OPER_CHILDREN_CTOR(5, a1, a2, a3, a4, a5);
 }
 
 OrvExprOper::OrvExprOper(OrvOper op, OrvExpr* a1, OrvExpr* a2, OrvExpr* a3,
                          OrvExpr* a4, OrvExpr* a5, OrvExpr* a6)
-    : OrvExpr(op), slots_(nullptr), capacity_(0), sdCount_(0), xReg_(0), sd_(nullptr) {
+    : OrvExpr(op) {
   ORV_OPER_CHILDREN_CTOR(6, a1, a2, a3, a4, a5, a6);
 }
 
 OrvExprOper::OrvExprOper(OrvOper op, OrvExpr* a1, OrvExpr* a2, OrvExpr* a3,
                          OrvExpr* a4, OrvExpr* a5, OrvExpr* a6, OrvExpr* a7)
-    : OrvExpr(op), slots_(nullptr), capacity_(0), sdCount_(0), xReg_(0), sd_(nullptr) {
+    : OrvExpr(op) {
   ORV_OPER_CHILDREN_CTOR(7, a1, a2, a3, a4, a5, a6, a7);
 }
 
 OrvExprOper::OrvExprOper(OrvOper op, OrvExpr* a1, OrvExpr* a2, OrvExpr* a3,
                          OrvExpr* a4, OrvExpr* a5, OrvExpr* a6, OrvExpr* a7,
                          OrvExpr* a8)
-    : OrvExpr(op), slots_(nullptr), capacity_(0), sdCount_(0), xReg_(0), sd_(nullptr) {
+    : OrvExpr(op) {
   ORV_OPER_CHILDREN_CTOR(8, a1, a2, a3, a4, a5, a6, a7, a8);
 }
 
 OrvExprOper::OrvExprOper(OrvOper op, OrvExpr* a1, OrvExpr* a2, OrvExpr* a3,
                          OrvExpr* a4, OrvExpr* a5, OrvExpr* a6, OrvExpr* a7,
                          OrvExpr* a8, OrvExpr* a9)
-    : OrvExpr(op), slots_(nullptr), capacity_(0), sdCount_(0), xReg_(0), sd_(nullptr) {
+    : OrvExpr(op) {
   ORV_OPER_CHILDREN_CTOR(9, a1, a2, a3, a4, a5, a6, a7, a8, a9);
 }
 
 OrvExprOper::OrvExprOper(OrvOper op, OrvExpr* a1, OrvExpr* a2, OrvExpr* a3,
                          OrvExpr* a4, OrvExpr* a5, OrvExpr* a6, OrvExpr* a7,
                          OrvExpr* a8, OrvExpr* a9, OrvExpr* a10)
-    : OrvExpr(op), slots_(nullptr), capacity_(0), sdCount_(0), xReg_(0), sd_(nullptr) {
+    : OrvExpr(op) {
   ORV_OPER_CHILDREN_CTOR(10, a1, a2, a3, a4, a5, a6, a7, a8, a9, a10);
 }
 
 #undef ORV_OPER_CHILDREN_CTOR
 
 OrvExprOper::OrvExprOper(OrvOper op, OrvExpr* const* children, int n)
-    : OrvExpr(op), slots_(nullptr), capacity_(0), sdCount_(0), xReg_(0), sd_(nullptr) {
+    : OrvExpr(op) {
   if (n < 0) n = 0;
   if (!OrvOperIsList(op) && OrvOperArgNo(op) != n) {
     NodeMessage(MSG_SEVERE, "OrvExprOper::OrvExprOper",
@@ -135,16 +160,15 @@ OrvExprOper::OrvExprOper(OrvOper op, OrvExpr* const* children, int n)
   }
 }
 
-OrvExprOper::OrvExprOper(const OrvExprOper& other)
-    : OrvExpr(other), slots_(nullptr), capacity_(0), sdCount_(0), xReg_(0), sd_(nullptr) {
-  if (other.sdCount_ > 0 && other.sd_ != nullptr) {
-    sd_ = new int16_t[other.sdCount_];
-    std::memcpy(sd_, other.sd_, sizeof(int16_t) * other.sdCount_);
-    sdCount_ = other.sdCount_;
+OrvExprOper::OrvExprOper(const OrvExprOper& other) : OrvExpr(other) {
+  if (other.SdCount() > 0 && other.Sd() != nullptr) {
+    int16_t* widths = new int16_t[other.SdCount()];
+    std::memcpy(widths, other.Sd(), sizeof(int16_t) * other.SdCount());
+    SetSd(widths, other.SdCount());
   }
   int n = other.NArgs();
-  capacity_ = n;
-  slots_ = n > 0 ? new OrvArgSlot*[n] : nullptr;
+  slotCapacity_ = n > 0 ? SlotArrayCapacity(n) : 0;
+  slots_ = n > 0 ? NewSlotArray(slotCapacity_) : nullptr;
   for (int i = 0; i < n; ++i) {
     OrvArgSlot* from = other.slots_[i];
     OrvArgSlot* slot = new OrvArgSlot;
@@ -182,7 +206,7 @@ void DissolveBindingsBelow(OrvExprOper* root) {
     stack.pop_back();
     if (n->Oper() == SYMBOL_TABLE_ELT || n->Oper() == NAMED_OBJ_DEF) nodes.push_back(n);
     for (int i = n->NArgs() - 1; i >= 0; --i) {
-      OrvArgSlot* slot = n->ArgSlots(i);
+      OrvArgSlot* slot = n->SlotAt(i);
       if (slot != nullptr && slot->child != nullptr) stack.push_back(slot->child);
     }
   }
@@ -197,22 +221,45 @@ void DissolveBindingsBelow(OrvExprOper* root) {
 OrvExprOper::~OrvExprOper() {
   if (gSubtreeDeletions == 0 && NArgs() > 0) DissolveBindingsBelow(this);
   ++gSubtreeDeletions;
-  delete[] sd_;
-  sd_ = nullptr;
-  sdCount_ = 0;
+  if (hasSd_) SetSd(nullptr, 0);
   int n = NArgs();
   for (int i = 0; i < n; ++i) delete slots_[i];  // clears each child's parent
-  delete[] slots_;
+  FreeSlotArray(slots_, slotCapacity_);
   slots_ = nullptr;
-  capacity_ = 0;
+  slotCapacity_ = 0;
   SetNArgs(0);
   --gSubtreeDeletions;
 }
 
+namespace {
+
+// The subdivision widths of the nodes that have them (hasSd_ set), by node.
+// Never destroyed: a node deleted at exit may still look.
+struct SdRecord {
+  int16_t* widths;
+  uint16_t count;
+};
+std::unordered_map<const OrvExprOper*, SdRecord>& SdTable() {
+  static auto* table = new std::unordered_map<const OrvExprOper*, SdRecord>();
+  return *table;
+}
+
+}  // namespace
+
+int OrvExprOper::SdCount() const { return hasSd_ ? SdTable().at(this).count : 0; }
+
+const int16_t* OrvExprOper::Sd() const { return hasSd_ ? SdTable().at(this).widths : nullptr; }
+
 void OrvExprOper::SetSd(int16_t* widths, int count) {
-  delete[] sd_;
-  sd_ = widths;
-  sdCount_ = static_cast<uint16_t>(widths != nullptr && count > 0 ? count : 0);
+  if (hasSd_) {
+    auto found = SdTable().find(this);
+    delete[] found->second.widths;
+    SdTable().erase(found);
+    hasSd_ = 0;
+  }
+  if (widths == nullptr) return;
+  SdTable()[this] = SdRecord{widths, static_cast<uint16_t>(count > 0 ? count : 0)};
+  hasSd_ = 1;
 }
 
 // ---------------------------------------------------------------------------
@@ -227,6 +274,9 @@ int OrvExprOper::BadIndex(const char* method, int i) const {
 
 int OrvExprOper::RefuseOwnAncestor(const char* method, const OrvExpr* child) const {
   if (child == nullptr) return 0;
+  // A node without arguments holds no other node, so it is no ancestor of
+  // this one (a NULL_NODE, a literal, a name): no climb to the root.
+  if (child != this && child->NArgs() == 0) return 0;
   // A node hung below itself would own itself: refuse it.
   for (const OrvExpr* up = this; up != nullptr; up = up->Parent()) {
     if (up == child) {
@@ -298,14 +348,15 @@ void OrvExprOper::StoreChild(int i, OrvExpr* child) {
 }
 
 void OrvExprOper::Grow(int count) {
-  if (count <= capacity_) return;
-  int cap = capacity_ > 0 ? capacity_ : 4;
+  if (count <= slotCapacity_) return;
+  int cap = slotCapacity_ > 0 ? slotCapacity_ : 4;
   while (cap < count) cap = cap > ORV_MAX_ARGS / 2 ? ORV_MAX_ARGS : cap * 2;
-  OrvArgSlot** grown = new OrvArgSlot*[cap];
+  cap = SlotArrayCapacity(cap);
+  OrvArgSlot** grown = NewSlotArray(cap);
   for (int i = 0; i < NArgs(); ++i) grown[i] = slots_[i];
-  delete[] slots_;
+  FreeSlotArray(slots_, slotCapacity_);
   slots_ = grown;
-  capacity_ = cap;
+  slotCapacity_ = cap;
 }
 
 // ---------------------------------------------------------------------------
@@ -389,8 +440,11 @@ void OrvExprOper::SetArg(int i, OrvExpr* child, int order, int state) {
   OrvArgSlot* slot = slots_[i];
   if (child == nullptr || child != slot->child) {
     if (PrepareAttach("OrvExprOper::SetArg", child)) return;
-    OrvExpr* old = DelArg(i, 0, 0);
-    delete old;
+    // Detaching from an empty slot does nothing a hook would not see.
+    if (slot->child != nullptr || OrvTreeEditHook != nullptr) {
+      OrvExpr* old = DelArg(i, 0, 0);
+      delete old;
+    }
     OrvCallTreeEditHook(ORV_EDIT_SET_ARG, this, child, i, OrvEmptyVString);
     StoreChild(i, child);
   }

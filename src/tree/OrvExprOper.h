@@ -64,8 +64,9 @@ class OrvExprOper : public OrvExpr {
 
   // The printer's subdivision widths: the node takes over the array
   // (allocated with new[]), freeing the one it held.
-  int SdCount() const { return sdCount_; }
-  const int16_t* Sd() const { return sd_; }
+  // They are kept in a table beside the tree: few nodes have them.
+  int SdCount() const;
+  const int16_t* Sd() const;
   void SetSd(int16_t* widths, int count);
   // The printer's column register.
   int XReg() const { return xReg_; }
@@ -90,11 +91,10 @@ class OrvExprOper : public OrvExpr {
   int BadIndex(const char* method, int i) const;
   void Grow(int count);
 
-  OrvArgSlot** slots_;  // one record per argument, owned
-  int capacity_;        // entries of the pointer array
-  uint16_t sdCount_;    // printer's subdivisions
-  uint8_t xReg_;
-  int16_t* sd_;
+  // The slot array (one record per argument, owned) is the base class's
+  // slots_, so that walks reach it without a virtual call; its room is the
+  // base class's slotCapacity_, the column register and the mark of the
+  // subdivision widths are in the base class's header word.
 };
 
 #endif

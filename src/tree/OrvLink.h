@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <iosfwd>
 
+#include "OrvBlockPool.h"
 #include "OrvResult.h"
 #include "VString.h"
 
@@ -37,6 +38,10 @@ class OrvLink {
 struct OrvLinkElem {
   OrvLink link;
   OrvLinkElem* next;
+
+  // From a block pool: every resolved name adds one to a list.
+  static void* operator new(std::size_t) { return OrvBlockPool<sizeof(OrvLinkElem)>::Get(); }
+  static void operator delete(void* memory) { OrvBlockPool<sizeof(OrvLinkElem)>::Put(memory); }
 };
 
 // A singly linked list of links held by its head, with its last element

@@ -27,6 +27,8 @@ class OrvSymTabElt : public OrvExpr {
   void UnlinkRefs() override;
   int HasImage() const override { return 1; }
   const VString* Image() const override { return &image_; }
+  // The name without the virtual call, for the table's binary search.
+  const VString& Name() const { return image_; }
   VString Value() const override { return image_; }
   // Renames the element; every bound use and definition shows the new name.
   OrvResult SetImage(const VString& image, VString& message) override;

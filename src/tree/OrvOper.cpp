@@ -82,19 +82,52 @@ namespace {
 // (whose rows of one operation stand together), -1 for an operation without
 // rows.  Built once: every slot of every node asks while a tree is prepared
 // for printing, and a scan of the whole table per slot cost most of a parse.
+// Beside it, the computed flag of every slot number that has a row, in one
+// flat array (the first row of a slot number decides, as in FindArgName):
+// the flag is asked for every slot of every node while a tree is prepared
+// for printing.
 struct ArgNameIndex {
   std::int32_t first[ORV_OPER_COUNT];
+  std::int32_t flagBase[ORV_OPER_COUNT];   // where the operation's flags start
+  std::int32_t flagCount[ORV_OPER_COUNT];  // largest slot number with a row + 1
+  std::vector<std::int32_t> computed;
   ArgNameIndex() {
     for (std::int32_t& f : first) f = -1;
     for (std::int32_t i = 0; OrvArgNameTable[i].name != nullptr; ++i) {
       const int op = OrvArgNameTable[i].op;
       if (op >= 0 && op < ORV_OPER_COUNT && first[op] < 0) first[op] = i;
     }
+    // Each operation's run of rows, as FindArgName reads it.
+    std::int32_t total = 0;
+    for (int op = 0; op < ORV_OPER_COUNT; ++op) {
+      flagBase[op] = total;
+      flagCount[op] = 0;
+      for (const OrvArgNameEntry* e = Run(op); e != nullptr && e->name != nullptr && e->op == op; ++e)
+        if (e->argno >= flagCount[op]) flagCount[op] = e->argno + 1;
+      total += flagCount[op];
+    }
+    computed.assign(static_cast<std::size_t>(total), 0);
+    std::vector<bool> seen(static_cast<std::size_t>(total), false);
+    for (int op = 0; op < ORV_OPER_COUNT; ++op) {
+      for (const OrvArgNameEntry* e = Run(op); e != nullptr && e->name != nullptr && e->op == op; ++e) {
+        if (e->argno < 0) continue;
+        const std::size_t at = static_cast<std::size_t>(flagBase[op] + e->argno);
+        if (seen[at]) continue;
+        seen[at] = true;
+        computed[at] = e->computed;
+      }
+    }
   }
+  const OrvArgNameEntry* Run(int op) const { return first[op] < 0 ? nullptr : OrvArgNameTable + first[op]; }
 };
 
-const OrvArgNameEntry* FindArgName(int code, int argno) {
+const ArgNameIndex& TheArgNameIndex() {
   static const ArgNameIndex index;
+  return index;
+}
+
+const OrvArgNameEntry* FindArgName(int code, int argno) {
+  const ArgNameIndex& index = TheArgNameIndex();
   if (code < 0 || code >= ORV_OPER_COUNT || index.first[code] < 0) return nullptr;
   for (const OrvArgNameEntry* e = OrvArgNameTable + index.first[code]; e->name != nullptr && e->op == code; ++e)
     if (e->argno == argno) return e;
@@ -113,8 +146,10 @@ VString OrvOperArgName(int code, int argno, int* flag, const char* format) {
 }
 
 int OrvOperArgIsComputed(int code, int argno) {
-  const OrvArgNameEntry* e = FindArgName(code, argno);
-  return e ? e->computed : 0;
+  if (code < 0 || code >= ORV_OPER_COUNT) return 0;
+  const ArgNameIndex& index = TheArgNameIndex();
+  if (argno < 0 || argno >= index.flagCount[code]) return 0;
+  return index.computed[static_cast<std::size_t>(index.flagBase[code] + argno)];
 }
 
 namespace {

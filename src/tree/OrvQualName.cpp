@@ -162,32 +162,67 @@ OrvNameUse* OrvNameUseForDef(OrvExpr* def) {
   return new OrvNameUse(*def->Link(0));
 }
 
-OrvExpr* OrvFullQualNameExpr(OrvExpr* def) {
+namespace {
+
+// The OF_IN_LIST of OrvFullQualNameExpr, its uses made by `useFor`.
+OrvExpr* FullQualNameExpr(OrvExpr* def, OrvNameUse* (*useFor)(OrvExpr* def)) {
   if (!CheckDef(def, "OrvFullQualNameExpr: bad def node")) return nullptr;
   OrvExpr* list = new OrvExprOper(OF_IN_LIST);
-  list->AddArg(OrvNameUseForDef(def));
+  list->AddArg(useFor(def));
   OrvExpr* decl = OrvNamedObjDeclForDef(def);
   for (OrvExpr* q = OrvNextDeclAbove(decl); q != nullptr && q->Oper() != COBOL_PROGRAM;
        q = OrvNextDeclAbove(q)) {
     OrvExpr* qd = OrvDefForNamedObjDecl(q);
-    if (IsDef(qd)) list->AddArg(OrvNameUseForDef(qd));
+    if (IsDef(qd)) list->AddArg(useFor(qd));
   }
   return list;
 }
 
+}  // namespace
+
+OrvExpr* OrvFullQualNameExpr(OrvExpr* def) { return FullQualNameExpr(def, &OrvNameUseForDef); }
+
+namespace {
+
+// OrvNameUseForDef for an expression that lives only while its text is
+// taken: the use is bound like that one but not entered in the References
+// of its element.  Entering it would cost nothing, but taking it out again
+// searches a list that holds every use of the name.
+OrvNameUse* TransientNameUseForDef(OrvExpr* def) {
+  if (!CheckDef(def, "OrvNameUseForDef: bad def node")) return nullptr;
+  OrvNameUse* use = new OrvNameUse(OrvLink());
+  *use->Link(0) = *def->Link(0);
+  return use;
+}
+
+// OrvFullQualNameExpr made of transient uses.
+OrvExpr* TransientFullQualNameExpr(OrvExpr* def) { return FullQualNameExpr(def, &TransientNameUseForDef); }
+
+// Deletes a transient expression: its uses are unbound first, as they are
+// in no list.
+void DeleteTransient(OrvExpr* list) {
+  for (int i = 0; i < list->NArgs(); ++i) {
+    OrvExpr* use = list->ChildAt(i);
+    if (use != nullptr) *use->Link(0) = OrvLink();
+  }
+  delete list;
+}
+
+}  // namespace
+
 VString OrvFullQualNameStr(OrvExpr* def) {
-  OrvExpr* qe = OrvFullQualNameExpr(def);
+  OrvExpr* qe = TransientFullQualNameExpr(def);
   if (qe == nullptr) return VString();
   VString text = OrvQualNameStr(qe);
-  delete qe;
+  DeleteTransient(qe);
   return text;
 }
 
 VString OrvFullQualNameStrSep(OrvExpr* def, char sep) {
-  OrvExpr* qe = OrvFullQualNameExpr(def);
+  OrvExpr* qe = TransientFullQualNameExpr(def);
   if (qe == nullptr) return VString();
   VString text = OrvQualNameStrSep(qe, sep);
-  delete qe;
+  DeleteTransient(qe);
   return text;
 }
 

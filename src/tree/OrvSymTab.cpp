@@ -21,10 +21,14 @@ void Report(int level, OrvExpr* at, const VString& text) {
   if (OrvGlobalMessageSink != nullptr) OrvGlobalMessageSink(level, &posn, &text);
 }
 
-// The image of a table child (the empty text for a missing child).
+// The image of table child i, 0 <= i < NArgs() (the empty text for a
+// missing child).  An element's name is read without a virtual call: every
+// look-up of a word compares a dozen of them.
 const VString& ChildImage(OrvExpr* table, int i) {
-  OrvExpr* child = table->Args(i);
-  if (child == nullptr || !child->HasImage()) return OrvEmptyVString;
+  OrvExpr* child = table->ChildAt(i);
+  if (child == nullptr) return OrvEmptyVString;
+  if (child->Oper() == SYMBOL_TABLE_ELT) return static_cast<const OrvSymTabElt*>(child)->Name();
+  if (!child->HasImage()) return OrvEmptyVString;
   return *child->Image();
 }
 

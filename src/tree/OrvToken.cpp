@@ -192,8 +192,6 @@ OrvTokenList& OrvTokenList::operator=(const OrvTokenList& o) {
   return *this;
 }
 
-OrvTokenList::~OrvTokenList() { Clear(); }
-
 int OrvTokenList::Count() const {
   int n = 0;
   for (const OrvTokenListNode* p = head_; p; p = p->next) ++n;

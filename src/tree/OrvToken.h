@@ -59,18 +59,20 @@ public:
   OrvToken(int code, const VString& image, const OrvTxtPosn& begin, const OrvTxtPosn& end);
   OrvToken(const OrvToken& o);
   OrvToken& operator=(const OrvToken& o);
-  virtual ~OrvToken();
+  // Not virtual: no class derives from a token, and a parse holds about one
+  // token per source word, so the table pointer would be a sixth of each.
+  ~OrvToken();
 
   OrvTxtPosnRange Range() const { return OrvTxtPosnRange(begin, end); }
 
   // Tokens are made and freed by the million: their memory comes from a
   // block pool (a class derived with a different size goes to the heap).
   static void* operator new(std::size_t size) {
-    return size == sizeof(OrvToken) ? OrvBlockPool<sizeof(OrvToken)>::Get() : ::operator new(size);
+    return size == sizeof(OrvToken) ? OrvBlockPool<sizeof(OrvToken), ORV_TOKEN_ARENA>::Get() : ::operator new(size);
   }
   static void operator delete(void* memory, std::size_t size) {
     if (size == sizeof(OrvToken))
-      OrvBlockPool<sizeof(OrvToken)>::Put(memory);
+      OrvBlockPool<sizeof(OrvToken), ORV_TOKEN_ARENA>::Put(memory);
     else
       ::operator delete(memory);
   }
@@ -113,9 +115,12 @@ struct OrvTokenListNode {
   OrvTokenListNode* next;
 
   // From a block pool, like the tokens themselves.
-  static void* operator new(std::size_t) { return OrvBlockPool<sizeof(OrvTokenListNode)>::Get(); }
-  static void operator delete(void* memory) { OrvBlockPool<sizeof(OrvTokenListNode)>::Put(memory); }
+  using Pool = OrvBlockPool<2 * sizeof(void*), ORV_TOKEN_ARENA, alignof(void*)>;
+  static void* operator new(std::size_t) { return Pool::Get(); }
+  static void operator delete(void* memory) { Pool::Put(memory); }
 };
+static_assert(sizeof(OrvTokenListNode) == 2 * sizeof(void*) && alignof(OrvTokenListNode) == alignof(void*),
+              "a list node fits the blocks of its pool");
 
 // An owning singly linked list of tokens.  It keeps its last node as well as
 // its first, so appending, splicing and reading the last token cost the same
@@ -125,8 +130,17 @@ class OrvTokenList {
 public:
   constexpr OrvTokenList() : head_(nullptr), tail_(nullptr) {}
   OrvTokenList(const OrvTokenList& o);  // deep copy
+
+  // A list made with new (the position of every token and reduction) comes
+  // from a block pool, like the tokens.
+  using Pool = OrvBlockPool<2 * sizeof(void*), ORV_TOKEN_ARENA, alignof(void*)>;
+  static void* operator new(std::size_t) { return Pool::Get(); }
+  static void operator delete(void* memory) { Pool::Put(memory); }
   OrvTokenList& operator=(const OrvTokenList& o);
-  ~OrvTokenList();
+  // Inline: most lists of a tree are empty when they go.
+  ~OrvTokenList() {
+    if (head_ != nullptr) Clear();
+  }
 
   bool IsEmpty() const { return head_ == nullptr; }
   int Count() const;
@@ -200,6 +214,9 @@ private:
   OrvTokenListNode* tail_;  // the last node, null when empty
 };
 
+static_assert(sizeof(OrvTokenList) == 2 * sizeof(void*) && alignof(OrvTokenList) == alignof(void*),
+              "a token list fits the blocks of its pool");
+
 // "{" kind forms separated by ", " "}".
 std::ostream& operator<<(std::ostream& out, const OrvTokenList& list);
 
@@ -211,8 +228,8 @@ public:
   OrvTokenList attached;
 
   // From a block pool, like the tokens.
-  static void* operator new(std::size_t) { return OrvBlockPool<sizeof(OrvTokenGroup)>::Get(); }
-  static void operator delete(void* memory) { OrvBlockPool<sizeof(OrvTokenGroup)>::Put(memory); }
+  static void* operator new(std::size_t) { return OrvBlockPool<sizeof(OrvTokenGroup), ORV_TOKEN_ARENA>::Get(); }
+  static void operator delete(void* memory) { OrvBlockPool<sizeof(OrvTokenGroup), ORV_TOKEN_ARENA>::Put(memory); }
 
   OrvTokenGroup() : token(nullptr) {}
   explicit OrvTokenGroup(OrvToken* t) : token(t) {}

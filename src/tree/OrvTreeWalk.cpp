@@ -22,7 +22,7 @@ OrvWalkCode AfterChildren(OrvWalkCode code) {
 }
 
 bool StillAt(OrvExpr* node, int i, OrvExpr* child) {
-  return i < node->NArgs() && node->Args(i) == child;
+  return i < node->NArgs() && node->ChildAt(i) == child;
 }
 
 }  // namespace
@@ -38,7 +38,7 @@ OrvWalkCode WalkTheTree(OrvExpr* node, void* context, OrvWalkTheTreeFn callback)
   if (code == ORV_WALK_CHILDREN && node->NArgs() > 0) {
     bool walked = false;
     for (int i = 0; i < node->NArgs();) {
-      OrvExpr* child = node->Args(i);
+      OrvExpr* child = node->ChildAt(i);
       if (child == nullptr) {
         ++i;
         continue;
@@ -80,7 +80,7 @@ OrvWalkCode OrvWalkSubtree(OrvExpr* node, OrvExpr* root, void* context,
   if (code == ORV_WALK_CHILDREN) {
     for (int i = 0; i < node->NArgs() && !stopped;) {
       if (tokens != nullptr) {
-        OrvArgSlot* slot = node->ArgSlots(i);
+        OrvArgSlot* slot = node->SlotAt(i);
         if (slot != nullptr) {
           code = static_cast<OrvWalkCode>(tokens(&slot->tokens, node, root, context));
           if (code == ORV_WALK_STOP) {
@@ -89,7 +89,7 @@ OrvWalkCode OrvWalkSubtree(OrvExpr* node, OrvExpr* root, void* context,
           }
         }
       }
-      OrvExpr* child = node->Args(i);
+      OrvExpr* child = node->ChildAt(i);
       if (child != nullptr) {
         code = OrvWalkSubtree(child, root, context, name, pre, post, tokens);
         if (code == ORV_WALK_STOP) {

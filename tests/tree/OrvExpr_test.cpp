@@ -210,21 +210,24 @@ TEST(OrvExprMessage, ReportNamesBadOperationAndSlotCount) {
   EXPECT_FALSE(rec.messages()[0].posn.IsSet());
 }
 
-// Looks at a released node before its memory goes back.
+// Looks at a released node before its memory goes back through the
+// release function it replaced.
 struct ReleaseProbe {
   static inline bool allFilled = false;
   static inline std::size_t size = 0;
+  static inline OrvNodeReleaseFn saved = nullptr;
   static void Release(void* memory, std::size_t n) {
     const unsigned char* p = static_cast<const unsigned char*>(memory);
     allFilled = true;
     for (std::size_t i = 0; i < n; ++i) allFilled = allFilled && p[i] == 0xAA;
     size = n;
-    ::operator delete(memory);
+    saved(memory, n);
   }
 };
 
 TEST(OrvExprDelete, DeletedNodeMemoryIsFilledWithAA) {
   OrvNodeReleaseFn saved = OrvNodeRelease;
+  ReleaseProbe::saved = saved;
   OrvNodeRelease = ReleaseProbe::Release;
   OrvExpr* leaf = new OrvStrConst(VString("'HELLO'"));
   delete leaf;

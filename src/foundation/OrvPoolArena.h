@@ -1,0 +1,66 @@
+// OrvPoolArena: the memory that the block pools (OrvBlockPool, and through
+// it OrvSizedPool) carve their fresh blocks from.  There are two arenas: the
+// tree's (nodes, their slot arrays and slots, link elements) and the
+// tokens' (tokens, token lists and their nodes, token groups).  All pools of
+// one arena carve from the same chunks, one block after the other, so that
+// what a parse makes together (a node and its slots) stands together, and a
+// walk over the tree reads the tree's memory in long runs without the
+// tokens in between.
+//
+// An arena counts its blocks that are out.  When the last one comes back (a
+// source's tree, or its tokens, all deleted), it rewinds: the free list of
+// each of its pools is emptied and carving starts again at its first chunk,
+// so the next source is laid out afresh instead of in the order the last
+// one was freed.  The chunks are kept for the process.  One thread only,
+// like the rest of the toolkit.
+#ifndef LARK_FOUNDATION_ORVPOOLARENA_H
+#define LARK_FOUNDATION_ORVPOOLARENA_H
+
+#include <cstddef>
+#include <cstdint>
+
+// The arenas.
+enum OrvArenaId {
+  ORV_TREE_ARENA = 0,   // syntax-tree nodes, slot arrays, slots, link elements
+  ORV_TOKEN_ARENA = 1   // tokens, token lists, list nodes, token groups
+};
+
+template <int kArena>
+class OrvPoolArena {
+ public:
+  // `size` fresh bytes aligned to `align` (a power of two, at most 16).
+  static void* Carve(std::size_t size, std::size_t align) {
+    std::uintptr_t at = (next_ + (align - 1)) & ~static_cast<std::uintptr_t>(align - 1);
+    if (at + size > end_) return CarveInNextChunk(size, align);
+    next_ = at + size;
+    return reinterpret_cast<void*>(at);
+  }
+
+  // A block went out, or came back; the last one back rewinds the arena.
+  static void Taken() { ++out_; }
+  static void Given() {
+    if (--out_ == 0) Rewind();
+  }
+
+  // A pool's call that empties its free list, made at every rewind.  Each
+  // pool registers once, before it carves its first block.
+  static void RegisterFreeList(void (*empty)());
+
+  // Blocks out now, and the rewinds so far (benchmarks and tests read them).
+  static long BlocksOut() { return out_; }
+  static long Rewinds() { return rewinds_; }
+
+ private:
+  static void* CarveInNextChunk(std::size_t size, std::size_t align);
+  static void Rewind();
+
+  static inline std::uintptr_t next_ = 0;  // first free byte of the current chunk
+  static inline std::uintptr_t end_ = 0;   // end of the current chunk
+  static inline long out_ = 0;
+  static inline long rewinds_ = 0;
+};
+
+extern template class OrvPoolArena<ORV_TREE_ARENA>;
+extern template class OrvPoolArena<ORV_TOKEN_ARENA>;
+
+#endif

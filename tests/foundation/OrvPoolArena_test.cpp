@@ -1,0 +1,99 @@
+// The block pools and the arenas they carve from: blocks of different pools
+// of one arena made one after the other stand together, the token arena
+// carves apart from the tree's, a freed block is taken again before fresh
+// memory, and when the last block comes back an arena starts again at its
+// first chunk.
+#include "OrvBlockPool.h"
+#include "OrvPoolArena.h"
+#include "OrvSizedPool.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+
+namespace {
+
+#ifdef ORV_BLOCK_POOL_BYPASS
+const bool kBypassed = true;
+#else
+const bool kBypassed = false;
+#endif
+
+using TreeArena = OrvPoolArena<ORV_TREE_ARENA>;
+using TokenArena = OrvPoolArena<ORV_TOKEN_ARENA>;
+
+// Skips when the pools hand out heap blocks (AddressSanitizer) or when some
+// block of this process is still out, so that the arenas can rewind.
+#define REQUIRE_REWINDABLE_ARENA()                                                    \
+  do {                                                                                \
+    if (kBypassed) GTEST_SKIP() << "the pools use the heap under AddressSanitizer";   \
+    if (TreeArena::BlocksOut() != 0 || TokenArena::BlocksOut() != 0)                  \
+      GTEST_SKIP() << "blocks of this process are out";                               \
+  } while (0)
+
+std::uintptr_t Address(const void* p) { return reinterpret_cast<std::uintptr_t>(p); }
+
+TEST(OrvPoolArena, BlocksOfDifferentPoolsOfOneArenaMadeInTurnStandTogether) {
+  REQUIRE_REWINDABLE_ARENA();
+  void* elem = OrvBlockPool<24>::Get();
+  void* token = OrvBlockPool<40, ORV_TOKEN_ARENA>::Get();
+  void* node = OrvSizedPool::Get(64);
+  void* slot = OrvBlockPool<32>::Get();
+  void* listNode = OrvBlockPool<16, ORV_TOKEN_ARENA, 8>::Get();
+  EXPECT_EQ(TreeArena::BlocksOut(), 3);
+  EXPECT_EQ(TokenArena::BlocksOut(), 2);
+  // In the tree's arena 24 bytes, then the node at the next 16-byte
+  // boundary, then the slot; the token's list node (aligned to 8) right
+  // behind the token.
+  EXPECT_EQ(Address(node), (Address(elem) + 24 + 15) / 16 * 16);
+  EXPECT_EQ(Address(slot), Address(node) + 64);
+  EXPECT_EQ(Address(listNode), Address(token) + 40);
+  OrvBlockPool<32>::Put(slot);
+  OrvSizedPool::Put(node, 64);
+  OrvBlockPool<24>::Put(elem);
+  OrvBlockPool<40, ORV_TOKEN_ARENA>::Put(token);
+  OrvBlockPool<16, ORV_TOKEN_ARENA, 8>::Put(listNode);
+  EXPECT_EQ(TreeArena::BlocksOut(), 0);
+  EXPECT_EQ(TokenArena::BlocksOut(), 0);
+}
+
+TEST(OrvPoolArena, AFreedBlockIsTakenAgainBeforeFreshMemory) {
+  REQUIRE_REWINDABLE_ARENA();
+  void* kept = OrvBlockPool<24>::Get();
+  void* freed = OrvBlockPool<24>::Get();
+  OrvBlockPool<24>::Put(freed);
+  EXPECT_EQ(OrvBlockPool<24>::Get(), freed);
+  // Another pool does not take it.
+  void* other = OrvBlockPool<48>::Get();
+  EXPECT_NE(other, freed);
+  OrvBlockPool<48>::Put(other);
+  OrvBlockPool<24>::Put(freed);
+  OrvBlockPool<24>::Put(kept);
+}
+
+TEST(OrvPoolArena, TheLastBlockBackRewindsTheArenaToItsFirstChunk) {
+  REQUIRE_REWINDABLE_ARENA();
+  // Out and back once, so that the arena stands at its first chunk.
+  OrvBlockPool<16>::Put(OrvBlockPool<16>::Get());
+  const long rewinds = TreeArena::Rewinds();
+  const long tokenRewinds = TokenArena::Rewinds();
+  void* first = OrvBlockPool<32>::Get();
+  // Enough blocks to need more than one chunk.
+  const int kBlocks = 3 * (1 << 20) / 256;
+  static void* blocks[kBlocks];
+  for (void*& b : blocks) b = OrvSizedPool::Get(256);
+  EXPECT_EQ(TreeArena::Rewinds(), rewinds);
+  for (void* b : blocks) OrvSizedPool::Put(b, 256);
+  EXPECT_EQ(TreeArena::Rewinds(), rewinds);  // `first` is still out
+  OrvBlockPool<32>::Put(first);
+  EXPECT_EQ(TreeArena::Rewinds(), rewinds + 1);
+  EXPECT_EQ(TreeArena::BlocksOut(), 0);
+  EXPECT_EQ(TokenArena::Rewinds(), tokenRewinds);  // the other arena stands as it was
+  // Every free list was emptied: a block of any pool is carved afresh at
+  // the start of the first chunk, where `first` stood.
+  void* again = OrvBlockPool<48>::Get();
+  EXPECT_EQ(again, first);
+  OrvBlockPool<48>::Put(again);
+}
+
+}  // namespace
