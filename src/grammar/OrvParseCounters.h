@@ -17,6 +17,7 @@ struct OrvParseCounters {
   long reductions = 0;        // reductions outside trials
   long positionSteps = 0;     // calls of the position step (RdcPosn)
   long positionSlots = 0;     // argument slots the position step compared
+  long deepestStack = 0;      // most entries the parse stack held
   // Per rule: the reductions outside trials, each of which ran the rule's
   // action once.
   std::vector<long> actionRuns;

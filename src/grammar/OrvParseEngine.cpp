@@ -9,6 +9,7 @@
 #include "OrvParseRun.h"
 #include "OrvParserErrors.h"
 #include "OrvRdcPosn.h"
+#include <cstdio>
 
 OrvParseValue ParseResultValue = 0;
 OrvTokenList* ParseResultPosition = nullptr;
@@ -44,7 +45,7 @@ int OrvRunParse(const OrvGrammarDef& grammar) {
 }
 
 OrvParseRun::OrvParseRun(const OrvGrammarDef& grammar)
-    : tables_(*grammar.tables), runAction_(grammar.runAction) {}
+    : tables_(*grammar.tables), runAction_(grammar.runAction), maxDepth_(grammar.maxDepth) {}
 
 void OrvParseRun::Start() {
   ParseCounters = OrvParseCounters();
@@ -81,6 +82,10 @@ int OrvParseRun::Run() {
         result = SyntaxError();
       }
     }
+    // A step pushes one entry at most, so the stack is caught one entry
+    // past the limit.
+    if (result == STEP_GO_ON && maxDepth_ > 0 && CurrentParseState->Depth() > maxDepth_)
+      result = NestingTooDeep();
     if (result == STEP_ACCEPT) return PARSE_ACCEPTED;
     if (result == STEP_ABORT) return PARSE_ABORTED;
   }
@@ -100,6 +105,7 @@ void OrvParseRun::Push(int state, OrvParseValue value, OrvTokenList* position) {
   *++ps->stateTop = state;
   *++ps->valueTop = value;
   *++ps->positionTop = position;
+  if (ps->Depth() > ParseCounters.deepestStack) ParseCounters.deepestStack = ps->Depth();
 }
 
 OrvStepResult OrvParseRun::Shift(int target) {
@@ -172,6 +178,15 @@ OrvStepResult OrvParseRun::Accept() {
   FreeParseState(CurrentParseState);
   CurrentParseState = nullptr;
   return STEP_ACCEPT;
+}
+
+OrvStepResult OrvParseRun::NestingTooDeep() {
+  // The look-ahead's list while one is held; otherwise the top entry's, the
+  // token just shifted (an earlier look-ahead's list may be gone).
+  OrvTokenList* const* at =
+      lookahead_ != NO_LOOKAHEAD ? &TokenPosition : CurrentParseState->positionTop;
+  ReportNestingTooDeep(maxDepth_, at);
+  return Abort();
 }
 
 OrvStepResult OrvParseRun::Abort() {

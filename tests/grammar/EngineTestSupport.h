@@ -56,8 +56,9 @@ inline void ExpectSoundParse(const HarnessParse& p, const std::string& text) {
 
 // Every word of the text, in source order, among the tokens of the tree.
 inline std::vector<int> AllWords(const std::string& text) {
+  const std::size_t count = Words(text).size();
   std::vector<int> words;
-  for (std::size_t i = 0; i < Words(text).size(); ++i) words.push_back(static_cast<int>(i));
+  for (std::size_t i = 0; i < count; ++i) words.push_back(static_cast<int>(i));
   return words;
 }
 
