@@ -34,8 +34,9 @@ class OrvParseRun {
   OrvStepResult Shift(int target);
   // Reduces by `rule`: its action, its position step, the goto.
   OrvStepResult Reduce(int rule);
-  // Pushes one entry, growing the stacks when they are full.
-  void Push(int state, OrvParseValue value, OrvTokenList* position);
+  // Pushes one entry, growing the stacks when they are full; `height`
+  // bounds the height of the tree the value holds (0 for a token).
+  void Push(int state, OrvParseValue value, OrvTokenList* position, int height);
   OrvStepResult Accept();
   // The stack has grown past the grammar's maxDepth: one message at the
   // current token, then the parse is given up (Abort).
