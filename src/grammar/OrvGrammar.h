@@ -6,7 +6,8 @@
 
 #include "OrvParseEngine.h"
 
-// The tables and the dispatcher of OrvGrammar.y.
+// The tables and the dispatcher of OrvGrammar.y, with its bound on the
+// depth of the parse stack.
 extern const OrvGrammarDef OrvCobolGrammar;
 
 // Parses the running parser's source (tokens from yylex) into its tree:

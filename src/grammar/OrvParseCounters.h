@@ -17,6 +17,9 @@ struct OrvParseCounters {
   long reductions = 0;        // reductions outside trials
   long positionSteps = 0;     // calls of the position step (RdcPosn)
   long positionSlots = 0;     // argument slots the position step compared
+  long deepestStack = 0;      // most entries the parse stack held
+  long tallestTree = 0;       // greatest tree height bound on the stack's top
+                              // between steps (the accepted root not counted)
   // Per rule: the reductions outside trials, each of which ran the rule's
   // action once.
   std::vector<long> actionRuns;

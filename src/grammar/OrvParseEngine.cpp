@@ -4,6 +4,8 @@
 // OrvSyntaxRecovery.cpp).
 #include "OrvParseEngine.h"
 
+#include <algorithm>
+
 #include "OrvLookaheadQueue.h"
 #include "OrvParseCounters.h"
 #include "OrvParseRun.h"
@@ -44,7 +46,7 @@ int OrvRunParse(const OrvGrammarDef& grammar) {
 }
 
 OrvParseRun::OrvParseRun(const OrvGrammarDef& grammar)
-    : tables_(*grammar.tables), runAction_(grammar.runAction) {}
+    : tables_(*grammar.tables), runAction_(grammar.runAction), maxDepth_(grammar.maxDepth) {}
 
 void OrvParseRun::Start() {
   ParseCounters = OrvParseCounters();
@@ -81,6 +83,14 @@ int OrvParseRun::Run() {
         result = SyntaxError();
       }
     }
+    // A step pushes one entry at most, so the stack, and the height of the
+    // tree that entry holds, are caught one past the limit.
+    if (result == STEP_GO_ON) {
+      const int height = *CurrentParseState->heightTop;
+      if (height > ParseCounters.tallestTree) ParseCounters.tallestTree = height;
+      if (maxDepth_ > 0 && (CurrentParseState->Depth() > maxDepth_ || height > maxDepth_))
+        result = NestingTooDeep();
+    }
     if (result == STEP_ACCEPT) return PARSE_ACCEPTED;
     if (result == STEP_ABORT) return PARSE_ABORTED;
   }
@@ -94,12 +104,14 @@ int OrvParseRun::Lookahead() {
   return lookahead_;
 }
 
-void OrvParseRun::Push(int state, OrvParseValue value, OrvTokenList* position) {
+void OrvParseRun::Push(int state, OrvParseValue value, OrvTokenList* position, int height) {
   ParseState* ps = CurrentParseState;
   if (ps->Depth() >= ps->stackCapacity - 1) GrowParseStacks(ps);
   *++ps->stateTop = state;
   *++ps->valueTop = value;
   *++ps->positionTop = position;
+  *++ps->heightTop = height;
+  if (ps->Depth() > ParseCounters.deepestStack) ParseCounters.deepestStack = ps->Depth();
 }
 
 OrvStepResult OrvParseRun::Shift(int target) {
@@ -107,9 +119,35 @@ OrvStepResult OrvParseRun::Shift(int target) {
   if (InTrial()) ++ParseCounters.trialSteps;
   lookahead_ = NO_LOOKAHEAD;
   if (ps->errorCountdown > 0) --ps->errorCountdown;
-  Push(target, TokenValue, TokenPosition);
+  Push(target, TokenValue, TokenPosition, 0);
   return STEP_GO_ON;
 }
+
+namespace {
+
+// A bound on the height of the tree that a reduction's result holds, from
+// the heights of the m entries it pops.  A result that is one of the popped
+// values (a list grown in place, a value passed up) is at most as tall as
+// it was or one above the others, which went into it; a new node is one
+// above the tallest of them.  An action may add a few levels more, but
+// only a fixed number per rule, so the bound grows with the tree.  Values
+// of 1400 or less are no nodes, and a result of 0 holds no tree.
+int ReducedHeight(OrvParseValue result, const OrvParseValue* values, const int* heights, int m) {
+  int tallest = 0;
+  int kept = -1;
+  for (int k = 0; k < m; ++k) {
+    if (heights[k] > tallest) tallest = heights[k];
+    if (kept < 0 && result > ORV_GRAMMAR_PLAIN_MAX && values[k] == result) kept = k;
+  }
+  if (result <= ORV_GRAMMAR_PLAIN_MAX) return tallest;
+  if (kept < 0) return tallest + 1;
+  int others = 0;
+  for (int k = 0; k < m; ++k)
+    if (k != kept && heights[k] > others) others = heights[k];
+  return std::max(heights[kept], others + 1);
+}
+
+}  // namespace
 
 OrvStepResult OrvParseRun::Reduce(int rule) {
   ParseState* ps = CurrentParseState;
@@ -144,20 +182,23 @@ OrvStepResult OrvParseRun::Reduce(int rule) {
     }
   }
 
+  const int height =
+      ReducedHeight(ps->newValue, ps->valueTop - m + 1, ps->heightTop - m + 1, m);
   ps->stateTop -= m;
   ps->valueTop -= m;
   ps->positionTop -= m;
+  ps->heightTop -= m;
   const int uncovered = *ps->stateTop;
   const int lhs = tables_.RuleLhs[rule];
   if (uncovered == 0 && lhs == 0) {
     // The start symbol: the final state, which accepts end of input only.
-    Push(tables_.FINAL_STATE, ps->newValue, ps->newPosition);
+    Push(tables_.FINAL_STATE, ps->newValue, ps->newPosition, height);
     ParseResultValue = ps->newValue;
     ParseResultPosition = ps->newPosition;
     if (Lookahead() == TABLE_END_OF_INPUT) return Accept();
     return STEP_GO_ON;
   }
-  Push(tables_.GotoState(lhs, uncovered), ps->newValue, ps->newPosition);
+  Push(tables_.GotoState(lhs, uncovered), ps->newValue, ps->newPosition, height);
   return STEP_GO_ON;
 }
 
@@ -172,6 +213,15 @@ OrvStepResult OrvParseRun::Accept() {
   FreeParseState(CurrentParseState);
   CurrentParseState = nullptr;
   return STEP_ACCEPT;
+}
+
+OrvStepResult OrvParseRun::NestingTooDeep() {
+  // The look-ahead's list while one is held; otherwise the top entry's, the
+  // token just shifted (an earlier look-ahead's list may be gone).
+  OrvTokenList* const* at =
+      lookahead_ != NO_LOOKAHEAD ? &TokenPosition : CurrentParseState->positionTop;
+  ReportNestingTooDeep(maxDepth_, at);
+  return Abort();
 }
 
 OrvStepResult OrvParseRun::Abort() {

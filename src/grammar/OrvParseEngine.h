@@ -17,6 +17,12 @@ struct OrvGrammarDef {
   const OrvParseTables* tables;
   // Runs the action of one rule (the grammar's RunAction).
   OrvActionOutcome (*runAction)(int rule, OrvActionFrame& frame);
+  // The most entries the parse stack may hold above its bottom entry, 0 for
+  // no limit.  The trees a parse builds are about as deep as its stack, and
+  // every walk over them recurses through their depth: a grammar whose input
+  // comes from users bounds the stack, so that a pathological nesting is
+  // refused with a message instead of overflowing the machine stack later.
+  int maxDepth;
 };
 
 // What a parse comes to.
@@ -28,7 +34,9 @@ enum OrvParseOutcome {
 // Parses the token source's tokens with the grammar; PARSE_ACCEPTED or
 // PARSE_ABORTED.  Tokens come through FetchToken, every reduction outside
 // trials runs its action and the position step (RdcPosn), syntax errors are
-// reported (ReportSyntaxError) and recovered from, and what recovery throws
+// reported (ReportSyntaxError) and recovered from, a stack that would grow
+// past the grammar's maxDepth gives the parse up after one MSG_SEVERE
+// message (ReportNestingTooDeep), and what recovery throws
 // away goes to the error node (DiscardErrValue, DiscardErrTokens).  When it
 // returns, no parse-state record is left, nothing stays queued, and every
 // value and position it held has been handed on or discarded, except the

@@ -34,9 +34,13 @@ class OrvParseRun {
   OrvStepResult Shift(int target);
   // Reduces by `rule`: its action, its position step, the goto.
   OrvStepResult Reduce(int rule);
-  // Pushes one entry, growing the stacks when they are full.
-  void Push(int state, OrvParseValue value, OrvTokenList* position);
+  // Pushes one entry, growing the stacks when they are full; `height`
+  // bounds the height of the tree the value holds (0 for a token).
+  void Push(int state, OrvParseValue value, OrvTokenList* position, int height);
   OrvStepResult Accept();
+  // The stack has grown past the grammar's maxDepth: one message at the
+  // current token, then the parse is given up (Abort).
+  OrvStepResult NestingTooDeep();
   // Gives the parse up: every value and position still held is discarded.
   OrvStepResult Abort();
   // Hands a value and a position that the engine gives up to the error
@@ -80,6 +84,7 @@ class OrvParseRun {
 
   const OrvParseTables& tables_;
   OrvActionOutcome (*runAction_)(int rule, OrvActionFrame& frame);
+  const int maxDepth_;
   int lookahead_ = NO_LOOKAHEAD;
   int state_ = 0;
   // The failed trial that read furthest, or null.

@@ -1,16 +1,17 @@
 // The parse-state record: creation, growth, copying and release of its
-// three stacks.
+// four stacks.
 #include "OrvParseState.h"
 
 #include <cstring>
 
 namespace {
 
-// Points the three tops of a record at entry `depth`.
+// Points the four tops of a record at entry `depth`.
 void SetTops(ParseState* record, int depth) {
   record->stateTop = record->stateStack + depth;
   record->valueTop = record->valueStack + depth;
   record->positionTop = record->positionStack + depth;
+  record->heightTop = record->heightStack + depth;
 }
 
 }  // namespace
@@ -22,6 +23,7 @@ ParseState* NewParseState(int n) {
   record->stateStack = new int[capacity]();
   record->valueStack = new OrvParseValue[capacity]();
   record->positionStack = new OrvTokenList*[capacity]();
+  record->heightStack = new int[capacity]();
   SetTops(record, 0);
   return record;
 }
@@ -34,17 +36,21 @@ void GrowParseStacks(ParseState* record) {
   int* states = new int[capacity];
   OrvParseValue* values = new OrvParseValue[capacity];
   OrvTokenList** positions = new OrvTokenList*[capacity];
+  int* heights = new int[capacity];
   // Only the entries up to the top hold anything; those above it are read
   // by nobody.
   std::memcpy(states, record->stateStack, sizeof(int) * (depth + 1));
   CopyValues(values, record->valueStack, depth + 1);
   CopyPositions(positions, record->positionStack, depth + 1);
+  std::memcpy(heights, record->heightStack, sizeof(int) * (depth + 1));
   delete[] record->stateStack;
   delete[] record->valueStack;
   delete[] record->positionStack;
+  delete[] record->heightStack;
   record->stateStack = states;
   record->valueStack = values;
   record->positionStack = positions;
+  record->heightStack = heights;
   record->stackCapacity = capacity;
   SetTops(record, depth);
 }
@@ -54,6 +60,7 @@ void FreeParseState(ParseState* record) {
   delete[] record->stateStack;
   delete[] record->valueStack;
   delete[] record->positionStack;
+  delete[] record->heightStack;
   delete record;
 }
 
@@ -71,6 +78,7 @@ void CopyParseStacks(ParseState* destination, const ParseState* source) {
   std::memcpy(destination->stateStack, source->stateStack, sizeof(int) * (depth + 1));
   CopyValues(destination->valueStack, source->valueStack, depth + 1);
   CopyPositions(destination->positionStack, source->positionStack, depth + 1);
+  std::memcpy(destination->heightStack, source->heightStack, sizeof(int) * (depth + 1));
   SetTops(destination, depth);
 }
 

@@ -1,5 +1,5 @@
-// The parse-state record of the parse engine: its three parallel stacks
-// (automaton states, semantic values, positions), the error-recovery
+// The parse-state record of the parse engine: its four parallel stacks
+// (automaton states, semantic values, positions, tree heights), the error-recovery
 // countdown and, in a saved record, what a trial level needs to come back
 // to its conflict.  The engine's current record and every saved trial level
 // and error context are such records.
@@ -29,11 +29,17 @@ struct ParseState {
   // 0 in normal parsing; 3 right after a syntax error, lowered by each
   // shifted token.
   int errorCountdown;
-  // The top entries of the three stacks; the tops always stand at the same
+  // The top entries of the stacks; all four tops always stand at the same
   // depth.
   int* stateTop;
   OrvParseValue* valueTop;
   OrvTokenList** positionTop;
+  // The top entry of the height stack, which runs beside the others: for
+  // each entry, a bound on the height of the tree its value holds (0 for a
+  // token).  A left-recursive rule that wraps its own result, as
+  // A + B - C + D ... does, builds a tree far deeper than the stack ever
+  // grows; the engine bounds these heights as it bounds the stack.
+  int* heightTop;
   // The value and the position of the symbol being reduced.
   OrvParseValue newValue;
   OrvTokenList* newPosition;
@@ -43,11 +49,12 @@ struct ParseState {
   int* stateStack;
   OrvParseValue* valueStack;
   OrvTokenList** positionStack;
+  int* heightStack;
   // In a saved record: the read index of the look-ahead queue at which its
   // trial began (its look-ahead included in what is still to be read); in
   // an error context, the read index at the failure.
   int queueIndex;
-  // Entries of each of the three stacks.
+  // Entries of each of the four stacks.
   int stackCapacity;
   // In a saved record: the ConflictLists index of the alternative tried.
   int alternative;
@@ -61,17 +68,17 @@ struct ParseState {
 // The spare entries a new record has beyond the depth it is made for.
 const int PARSE_STATE_SPARE = 4;
 
-// A new record whose three stacks hold n + PARSE_STATE_SPARE entries, all
+// A new record whose four stacks hold n + PARSE_STATE_SPARE entries, all
 // cleared; the tops point at the bottom entries.
 // Every other field is 0 or null for the caller to set.
 ParseState* NewParseState(int n);
 
-// Doubles the capacity of the record's three stacks, keeping every entry
+// Doubles the capacity of the record's four stacks, keeping every entry
 // and the depth of the tops.  The new entries above the old capacity are
 // not cleared.
 void GrowParseStacks(ParseState* record);
 
-// Frees the three stacks (each when present) and the record.
+// Frees the four stacks (each when present) and the record.
 void FreeParseState(ParseState* record);
 
 // Copy n entries from source to destination, from the last one down to the

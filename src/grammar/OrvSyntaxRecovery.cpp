@@ -35,7 +35,7 @@ OrvStepResult OrvParseRun::SyntaxError() {
       if (target != TABLE_NO_ENTRY) {
         // The error token carries the look-ahead's value and position; its
         // error rule, reduced at once, leaves both to the look-ahead.
-        Push(target, TokenValue, TokenPosition);
+        Push(target, TokenValue, TokenPosition, 0);
         return STEP_GO_ON;
       }
       if (ps->Depth() == 0) return Abort();
@@ -43,6 +43,7 @@ OrvStepResult OrvParseRun::SyntaxError() {
       --ps->stateTop;
       --ps->valueTop;
       --ps->positionTop;
+      --ps->heightTop;
     }
   }
 

@@ -19,6 +19,7 @@
 
 OrvTxtPosn last_posn;
 OrvExpr* err_expr = nullptr;
+long SourcePrintScratchMoves = 0;
 
 namespace {
 
@@ -44,6 +45,16 @@ OrvSlotOrderEntry Entry(OrvArgSlot* slot, OrvExpr* root, int argIx) {
   return e;
 }
 
+// Every entry goes onto the scratch stack through here, which counts the
+// entries a growth copies.  The stack holds the entries of every node on
+// the path from the root, so it grows geometrically (push_back) and never
+// to an exact size: an exact reserve per node would copy the whole path
+// again at each level of a deep tree.
+void PushEntry(std::vector<OrvSlotOrderEntry>& stack, const OrvSlotOrderEntry& e) {
+  if (stack.size() == stack.capacity()) SourcePrintScratchMoves += static_cast<long>(stack.size());
+  stack.push_back(e);
+}
+
 int OrderOf(const OrvSlotOrderEntry& e) { return e.slot ? e.slot->order : kNoOrder; }
 
 // Keeps the first problem only.
@@ -61,19 +72,20 @@ void CollectSlots(OrvExpr* node, int fixed, std::vector<OrvSlotOrderEntry>& out)
     OrvArgSlot* slot = node->SlotAt(i);
     OrvExpr* child = slot ? slot->child : nullptr;
     if (i < fixed || child == nullptr || !OrvOperIsList(child->Oper())) {
-      out.push_back(Entry(slot, node, i));
+      PushEntry(out, Entry(slot, node, i));
       continue;
     }
     int m = child->NArgs();
     for (int j = 0; j < m; ++j)
-      out.push_back(j == 0 ? Entry(child->SlotAt(0), node, i) : Entry(child->SlotAt(j), child, j));
+      PushEntry(out, j == 0 ? Entry(child->SlotAt(0), node, i) : Entry(child->SlotAt(j), child, j));
   }
 }
 
 // Orders the node's slots onto the end of `arena`: on return the arena
 // holds, from its old size on, the `count` entries in printing order.  The
 // collected list L and the output both stand on the arena: L first, the
-// output behind it; a taken entry of L has its slot set null.
+// output behind it; a taken entry of L has its slot set null.  L is
+// addressed by index, since the arena may move while the output grows.
 OrvResult OrderSlots(OrvExpr* node, std::vector<OrvSlotOrderEntry>& arena, int& count,
                      VString& message) {
   count = 0;
@@ -86,26 +98,25 @@ OrvResult OrderSlots(OrvExpr* node, std::vector<OrvSlotOrderEntry>& arena, int& 
   const size_t base = arena.size();
   CollectSlots(node, fixed, arena);
   const int n = static_cast<int>(arena.size() - base);
-  OrvSlotOrderEntry* list = arena.data() + base;
+  auto list = [&](int k) -> OrvSlotOrderEntry& { return arena[base + static_cast<size_t>(k)]; };
   // Most nodes carry no clause order at all: then every part below keeps
   // the list order, and the list is the answer as it stands.
   bool ordered = false;
-  for (int k = 0; k < n && !ordered; ++k) ordered = list[k].slot == nullptr || list[k].slot->order != kNoOrder;
+  for (int k = 0; k < n && !ordered; ++k) ordered = list(k).slot == nullptr || list(k).slot->order != kNoOrder;
   if (!ordered) {
     count = n;
     return ORV_OK;
   }
-  arena.reserve(base + 2 * static_cast<size_t>(n));  // no move while appending
-  list = arena.data() + base;
   auto take = [&](int k) {
-    arena.push_back(list[k]);
-    list[k].slot = nullptr;
+    const OrvSlotOrderEntry taken = list(k);
+    PushEntry(arena, taken);
+    list(k).slot = nullptr;
   };
   int expected = 0;
 
   // Fixed part: taken in list order; their indexes must count up from 0.
   for (int k = 0; k < n && k < fixed; ++k) {
-    int order = OrderOf(list[k]);
+    int order = OrderOf(list(k));
     if (order != kNoOrder) {
       if (order == expected) {
         ++expected;
@@ -125,14 +136,14 @@ OrvResult OrderSlots(OrvExpr* node, std::vector<OrvSlotOrderEntry>& arena, int& 
   std::vector<int>& picks = TheScratch().picks;
   picks.clear();
   for (int k = 0; k < n; ++k)
-    if (list[k].slot && OrderOf(list[k]) >= expected) picks.push_back(k);
+    if (list(k).slot && OrderOf(list(k)) >= expected) picks.push_back(k);
   std::sort(picks.begin(), picks.end(), [&](int a, int b) {
-    int oa = OrderOf(list[a]), ob = OrderOf(list[b]);
+    int oa = OrderOf(list(a)), ob = OrderOf(list(b));
     return oa != ob ? oa < ob : a < b;
   });
   int lastPicked = kNoOrder;
   for (int k : picks) {
-    int order = OrderOf(list[k]);
+    int order = OrderOf(list(k));
     if (order == lastPicked) continue;  // a second entry of one index stays out
     lastPicked = order;
     take(k);
@@ -140,7 +151,7 @@ OrvResult OrderSlots(OrvExpr* node, std::vector<OrvSlotOrderEntry>& arena, int& 
 
   // Unordered part, in list order.
   for (int k = 0; k < n; ++k)
-    if (list[k].slot && OrderOf(list[k]) == kNoOrder) take(k);
+    if (list(k).slot && OrderOf(list(k)) == kNoOrder) take(k);
 
   count = static_cast<int>(arena.size() - base) - n;
   if (count != n) {

@@ -36,6 +36,11 @@ const OrvResult ORV_SOURCE_PRINT_BAD_ORDER = 51;
 extern OrvTxtPosn last_posn;
 extern OrvExpr* err_expr;
 
+// The entries the preparation's scratch stacks copied when they grew, over
+// the run: a debug counter that tests read to see the preparation stay
+// linear in the size of the tree at any depth.
+extern long SourcePrintScratchMoves;
+
 // Prepares the whole tree: clears `err_expr` and `last_posn`, then runs
 // SetSlotPosnOper on the root.
 void PrepareSourcePrint(OrvExpr* root);

@@ -54,7 +54,10 @@ OrvExpr* OrvFindDefInGroup(OrvExpr* entry, OrvExpr* use, int mode) {
   return LiesBelow(target, list) ? target : nullptr;
 }
 
+long OrvRedefinedEntryCalls = 0;
+
 OrvExpr* OrvRedefinedEntry(OrvExpr* entry) {
+  ++OrvRedefinedEntryCalls;
   OrvExpr* clause = OrvSlot(entry, ORV_DD_REDEFINES);
   if (clause == nullptr) return nullptr;
   OrvExpr* target = OrvFindDefInGroup(entry, OrvSlot(clause, 0), ORV_FIND_PLAIN);

@@ -25,6 +25,10 @@ OrvExpr* OrvFindDefInGroup(OrvExpr* entry, OrvExpr* use, int mode);
 // clause or its operand is not found so.
 OrvExpr* OrvRedefinedEntry(OrvExpr* entry);
 
+// The calls of OrvRedefinedEntry over the run: a debug counter that tests
+// read to see a walk over REDEFINES chains stay linear in their length.
+extern long OrvRedefinedEntryCalls;
+
 // The entry at which the chain of REDEFINES from the DECL_DD_ENTRY ends (the
 // entry itself without REDEFINES); null when a link of the chain is not
 // found (OrvRedefinedEntry) or a node on the way is no DECL_DD_ENTRY.

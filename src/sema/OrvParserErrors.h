@@ -39,6 +39,11 @@ enum OrvDiscardMode {
 void ReportSyntaxError(const char* text, int code, const OrvGrammarValue* value,
                        OrvTokenList* const* position);
 
+// Reports "Nesting too deep: more than <limit> levels" at MSG_SEVERE, at
+// the same position as ReportSyntaxError would.  The parse engine gives the
+// parse up after it.
+void ReportNestingTooDeep(int limit, OrvTokenList* const* position);
+
 // The printable form of a look-ahead token of this code with this value: the
 // token's kind form (with the image of the value node when it has one); a
 // value node without an image adds "  TokenExpr:" and its dump.

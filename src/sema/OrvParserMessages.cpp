@@ -48,9 +48,11 @@ void OrvParserImpl::ReportMessage(int level, const OrvTxtPosn& position, const V
   ReportMessage(level, &position, &text);
 }
 
-void ReportSyntaxError(const char* text, int code, const OrvGrammarValue* value,
-                       OrvTokenList* const* position) {
-  OrvTxtPosn at;
+namespace {
+
+// The begin of the first token of the list that is not a blank, comma,
+// semicolon or comment; unset when there is none.
+OrvTxtPosn FirstTextBegin(OrvTokenList* const* position) {
   const OrvTokenList* list = position != nullptr ? *position : nullptr;
   for (const OrvTokenListNode* e = list != nullptr ? list->Head() : nullptr; e != nullptr;
        e = e->next) {
@@ -60,13 +62,26 @@ void ReportSyntaxError(const char* text, int code, const OrvGrammarValue* value,
         token->code == CM_COMMENT) {
       continue;
     }
-    at = token->begin;
-    break;
+    return token->begin;
   }
+  return OrvTxtPosn();
+}
+
+}  // namespace
+
+void ReportSyntaxError(const char* text, int code, const OrvGrammarValue* value,
+                       OrvTokenList* const* position) {
+  const OrvTxtPosn at = FirstTextBegin(position);
   VString tokenText = TokenErrText(code, value);
   VString message = OrvFormat("%s. at token: %s", text != nullptr ? text : "",
                               tokenText.text != nullptr ? tokenText.text : "");
   OrvParserImpl::ParserError(MSG_ERR, &at, &message);
+}
+
+void ReportNestingTooDeep(int limit, OrvTokenList* const* position) {
+  const OrvTxtPosn at = FirstTextBegin(position);
+  const VString message = OrvFormat("Nesting too deep: more than %d levels", limit);
+  OrvParserImpl::ParserError(MSG_SEVERE, &at, &message);
 }
 
 VString TokenErrText(int code, const OrvGrammarValue* value) {

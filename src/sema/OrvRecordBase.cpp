@@ -2,6 +2,7 @@
 #include "OrvRecordBase.h"
 
 #include <unordered_map>
+#include <vector>
 
 #include "OrvDataEntrySearch.h"
 #include "OrvDataEntrySlots.h"
@@ -25,6 +26,40 @@ bool RecordLength(OrvExpr* entry, int64_t* length) {
   return OrvLayoutSlotValue(entry, ORV_DD_LENGTH, length);
 }
 
+// The REDEFINES roots of the records of one section, each link of a chain
+// followed once: in a chain of n records that each redefine the one before,
+// asking every record for its root costs n links in all, not n per record.
+class RedefinesRoots {
+ public:
+  void Clear() { roots_.clear(); }
+
+  // OrvRedefinesRoot of the entry.
+  OrvExpr* Of(OrvExpr* entry) {
+    path_.clear();
+    OrvExpr* root = nullptr;
+    for (;;) {
+      auto known = roots_.find(entry);
+      if (known != roots_.end()) {
+        root = known->second;
+        break;
+      }
+      if (!Is(entry, DECL_DD_ENTRY)) break;
+      path_.push_back(entry);
+      if (OrvSlot(entry, ORV_DD_REDEFINES) == nullptr) {
+        root = entry;
+        break;
+      }
+      entry = OrvRedefinedEntry(entry);
+    }
+    for (OrvExpr* e : path_) roots_[e] = root;
+    return root;
+  }
+
+ private:
+  std::unordered_map<OrvExpr*, OrvExpr*> roots_;
+  std::vector<OrvExpr*> path_;
+};
+
 // What the records laid out so far in one section add up to.  Each record
 // counts with the longest of itself and its redefinitions; a longer
 // redefinition replaces its record's share of the sum.
@@ -33,12 +68,14 @@ struct Tracker {
   OrvExpr* current = nullptr;  // the record being laid out
   int64_t sum = 0;             // ORV_LAYOUT_UNDEF once a length was undefined
   std::unordered_map<OrvExpr*, int64_t> room;  // record entry -> its share's length
+  RedefinesRoots roots;
 
   void Reset(OrvExpr* section) {
     list = section;
     current = nullptr;
     sum = 0;
     room.clear();
+    roots.Clear();
   }
 
   void Add(OrvExpr* holder) {
@@ -51,7 +88,7 @@ struct Tracker {
       return;
     }
     if (length == ORV_LAYOUT_UNDEF) return;
-    auto record = room.find(OrvRedefinesRoot(entry));
+    auto record = room.find(roots.Of(entry));
     if (record == room.end() || record->second == ORV_LAYOUT_UNDEF || length <= record->second)
       return;
     sum = OrvLayoutDiff(OrvLayoutSum(sum, OrvLayoutRoundUp(length, 8)),
@@ -65,13 +102,14 @@ Tracker tracker;
 // The longest redefinition of each record of the list.
 std::unordered_map<OrvExpr*, int64_t> LongestRedefinitions(OrvExpr* list) {
   std::unordered_map<OrvExpr*, int64_t> longest;
+  RedefinesRoots roots;
   for (int i = 0; i < list->NArgs(); ++i) {
     OrvExpr* entry = DataEntryOf(list->Args(i));
     int64_t length = 0;
     if (entry == nullptr || OrvSlot(entry, ORV_DD_REDEFINES) == nullptr ||
         !RecordLength(entry, &length) || length == ORV_LAYOUT_UNDEF)
       continue;
-    OrvExpr* root = OrvRedefinesRoot(entry);
+    OrvExpr* root = roots.Of(entry);
     if (root == nullptr) continue;
     int64_t& known = longest[root];
     if (length > known) known = length;

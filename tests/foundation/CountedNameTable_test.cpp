@@ -116,4 +116,29 @@ TEST(CountedNameTableTest, OrderedComparesLengthAndText) {
   EXPECT_EQ(Names(t), "A=2,AB=1,ABC=1");
 }
 
+// Names arriving in a scrambled order, each a number of times: the table
+// ends sorted, one entry per name with its count, and every look-up of a
+// name answers its entry's index (a look-up counts too).
+TEST(CountedNameTableTest, OrderedTableOfManyScrambledNames) {
+  const int names = 1000;
+  CountedNameTable t(4);
+  for (int round = 1; round <= 3; ++round)
+    for (int i = 0; i < names; ++i) {
+      const int n = (i * 617 + round) % names;  // 617 is prime to 1000
+      if (n % round == 0) t.Add(OrvFormat("N%d", n), 1, 1);
+    }
+  ASSERT_EQ(t.count, names);
+  for (int i = 1; i < t.count; ++i)
+    ASSERT_LT(t.entries[i - 1].name.Compare(t.entries[i].name), 0) << i;
+  for (int n = 0; n < names; ++n) {
+    const int index = t.Add(OrvFormat("N%d", n), 1, 0);
+    ASSERT_GE(index, 0) << n;
+    EXPECT_EQ(std::string(t.entries[index].name.text), "N" + std::to_string(n));
+    EXPECT_EQ(t.entries[index].count, 2 + (n % 2 == 0) + (n % 3 == 0)) << n;
+  }
+  EXPECT_EQ(t.Add(VString("N"), 1, 0), -1);
+  EXPECT_GE(t.Add(VString("N99"), 1, 0), 0);
+  EXPECT_EQ(t.Add(VString("N999A"), 1, 0), -1);
+}
+
 }  // namespace

@@ -191,6 +191,9 @@ HarnessParse ParseText(const std::string& text, const HarnessOptions& options) {
   OrvTokenList messages;
   OrvParserImpl parser;
   parser.messageList = &messages;
+  // Severe and terminal messages go to the process-wide sink, which a test
+  // may record.
+  parser.messageSink = nullptr;
   parser.root = new OrvExprOper(COBOL_FILE);
   currentParser = &parser;
   StartWords(Words(text));

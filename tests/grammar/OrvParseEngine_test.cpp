@@ -6,11 +6,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <string>
 #include <vector>
 
 #include "EngineHarness.h"
 #include "EngineTestSupport.h"
+#include "MessageRecorder.h"
 #include "OrvLookaheadQueue.h"
 #include "OrvParserImpl.h"
 #include "OrvToken.h"
@@ -294,6 +297,64 @@ TEST(OrvParseEngineTest, WithoutConflictsTheQueueStaysEmpty) {
   EXPECT_EQ(nullptr, LookaheadQueue.codes);
 }
 
+// A stack bound: a parse whose stack reaches the bound exactly is the
+// unbounded parse, and one entry less gives the parse up with a single
+// severe message at a word of the nesting, every token and node released
+// (the sanitizer build checks for leaks) and nothing left queued, both in
+// plain parsing and inside a trial.
+TEST(OrvParseEngineTest, AStackPastTheGrammarsBoundGivesTheParseUp) {
+  struct Case {
+    const char* name;
+    std::string text;
+  };
+  const Case cases[] = {
+      {"plain nesting", engine_harness::Nested("DISPLAY", 40, "7", ".")},
+      {"nesting in a trial", NestedParens(40)},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const HarnessParse free = ParseText(c.text);
+    ASSERT_GT(free.counters.deepestStack, 40);
+    // The bound holds both the stack and the height of the trees on it.
+    const int deepest = static_cast<int>(std::max(free.counters.deepestStack, free.counters.tallestTree));
+
+    OrvGrammarDef bounded = engine_harness::Grammar;
+    HarnessOptions options;
+    options.grammar = &bounded;
+    bounded.maxDepth = deepest;
+    {
+      MessageRecorder recorder;
+      const HarnessParse within = ParseText(c.text, options);
+      EXPECT_EQ(free.result, within.result);
+      EXPECT_EQ(free.tree, within.tree);
+      EXPECT_EQ(free.messages, within.messages);
+      EXPECT_EQ(0, recorder.Count(MSG_SEVERE));
+    }
+
+    bounded.maxDepth = deepest - 1;
+    MessageRecorder recorder;
+    const HarnessParse past = ParseText(c.text, options);
+    EXPECT_EQ(PARSE_ABORTED, past.result);
+    EXPECT_EQ(deepest, std::max(past.counters.deepestStack, past.counters.tallestTree));
+    ASSERT_EQ(1u, recorder.size()) << recorder.Dump();
+    EXPECT_EQ(MSG_SEVERE, recorder.level(0));
+    EXPECT_EQ("Nesting too deep: more than " + std::to_string(deepest - 1) + " levels", recorder.text(0));
+    // At a word of the nesting, past the head word, when the stack went
+    // past the bound; a tree that grows too tall while the closing words
+    // reduce may be caught at the end of the input, which has no word.
+    const int word = recorder.messages()[0].posn.Line() - 1;
+    if (free.counters.deepestStack >= deepest) {
+      EXPECT_GE(word, 1);
+    } else {
+      EXPECT_TRUE(word == -1 || word >= 1) << word;
+    }
+    EXPECT_LT(word, static_cast<int>(engine_harness::Words(c.text).size()));
+    EXPECT_TRUE(past.tree.empty() || past.tree == "-") << past.tree;
+    EXPECT_TRUE(past.tokens.empty());
+    ExpectSoundParse(past, c.text);
+  }
+}
+
 // A grammar of one rule, S : word, made by hand: state 0 shifts the word
 // to state 2, which reduces S : word by default; state 1 is the final
 // state.  Its action makes the parser's root the start symbol's value.
@@ -349,7 +410,7 @@ OrvParseTables MiniTables() {
 // entry, whose position the engine stops pointing at before it is freed.
 TEST(OrvParseEngineTest, TheFinalStateAcceptsOnlyEndOfInput) {
   const OrvParseTables tables = MiniTables();
-  const OrvGrammarDef mini = {&tables, &MiniAction};
+  const OrvGrammarDef mini = {&tables, &MiniAction, 0};
   HarnessOptions options;
   options.grammar = &mini;
 
@@ -361,7 +422,7 @@ TEST(OrvParseEngineTest, TheFinalStateAcceptsOnlyEndOfInput) {
 
   // A rule that gives no value: the start symbol's value is 0 and its
   // position keeps the word.
-  const OrvGrammarDef silent = {&tables, &ValuelessAction};
+  const OrvGrammarDef silent = {&tables, &ValuelessAction, 0};
   HarnessOptions silentOptions;
   silentOptions.grammar = &silent;
   const HarnessParse kept = ParseText("A", silentOptions);

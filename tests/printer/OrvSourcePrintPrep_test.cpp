@@ -240,6 +240,35 @@ TEST(SetSlotPosnOperTest, BadOrderIsAWarningAtTheNodeAndPreparationGoesOn) {
   delete occurs;
 }
 
+// A chain of nodes whose slots carry clause indexes, thousands deep: the
+// scratch stacks grow geometrically, so the entries they copy while growing
+// stay proportional to the nodes, not to the nodes times the depth.
+TEST(SetSlotPosnOperTest, ADeepChainCopiesTheScratchEntriesAConstantNumberOfTimes) {
+  const int depth = 3000;
+  OrvExpr* root = nullptr;
+  OrvExpr* inner = nullptr;
+  for (int i = 0; i < depth; ++i) {
+    OrvExpr* node = new OrvExprOper(SECTION_CONFIGURATION);
+    const int orders[] = {-1, 2, 0, -1, 1, -1, -1};
+    for (int k = 0; k < node->NArgs(); ++k) node->ArgSlots(k)->order = static_cast<int16_t>(orders[k]);
+    node->SetArg(1, Word(P(i + 1, 8), P(i + 1, 10)));
+    if (inner != nullptr) inner->SetArg(6, node);
+    if (root == nullptr) root = node;
+    inner = node;
+  }
+  const long before = SourcePrintScratchMoves;
+  PrepareSourcePrint(root);
+  const long moves = SourcePrintScratchMoves - before;
+  EXPECT_LE(moves, 4L * 7 * depth);
+  // Every level was prepared: a gap from the node's word to the nested
+  // node's word, a line further.
+  int line = 1;
+  for (OrvExpr* node = root; node != inner; node = node->ArgSlots(6)->child, ++line)
+    ASSERT_EQ(Gaps(node, 6), std::vector<std::string>{Range(P(line, 10), P(line + 1, 8))}) << line;
+  EXPECT_TRUE(Gaps(inner, 6).empty());
+  delete root;
+}
+
 // During a parse the warning goes into the parse's message list, where it
 // counts in the parse result, and the trace follows the parse's trace word.
 TEST(SourcePrintParserLinkTest, DuringAParseTheWarningJoinsTheMessageListAndTheTraceFollowsTheParse) {

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "LayoutTestSupport.h"
+#include "OrvDataEntrySearch.h"
 #include "OrvTreeUtil.h"
 
 namespace {
@@ -223,6 +224,23 @@ TEST(LengthsAndOffsetsTest, RedefinitionElsewhereInTheSection) {
   LaidOut tree("01 A PIC X(10). 01 C PIC X(4). 01 B REDEFINES A PIC X(20). 01 D PIC X.");
   EXPECT_EQ("0 16 16 40", tree.Global("A") + " " + tree.Global("C") + " " + tree.Global("B") +
                               " " + tree.Global("D"));
+}
+
+// Thousands of records, each redefining the one before: every record
+// shares the first one's room, and the layout follows each REDEFINES link a
+// bounded number of times rather than once per record behind it.
+TEST(LengthsAndOffsetsTest, ALongRedefinitionChainIsFollowedOnce) {
+  const int chain = 3000;
+  std::string text = "01 R0 PIC X(10).\n";
+  for (int i = 1; i <= chain; ++i)
+    text += "01 R" + std::to_string(i) + " REDEFINES R" + std::to_string(i - 1) + " PIC X(" +
+            std::to_string(10 + i % 7) + ").\n";
+  text += "01 LAST PIC X.\n";
+  const long before = OrvRedefinedEntryCalls;
+  LaidOut tree(text);
+  EXPECT_LE(OrvRedefinedEntryCalls - before, 8L * chain);
+  EXPECT_EQ("0 0 0 16", tree.Global("R0") + " " + tree.Global("R1") + " " +
+                            tree.Global("R" + std::to_string(chain)) + " " + tree.Global("LAST"));
 }
 
 TEST(LengthsAndOffsetsTest, UndefinedRecordLeavesTheRestOfTheSectionUnplaced) {
