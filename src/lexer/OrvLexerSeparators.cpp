@@ -459,6 +459,12 @@ bool OrvLexer::SpaceStandsNext() const {
          (traceFlags & ORV_LEX_TRACE_CHARS) == 0 && cur_->line[cur_->colIx] == ' ';
 }
 
+void OrvLexer::SkipLineSpaces() {
+  int ix = cur_->colIx;
+  while (cur_->line[ix] == ' ') ++ix;
+  cur_->colIx = ix;
+}
+
 OrvTokenGroup* OrvLexer::GetSepOrChar() { return GroupOf(&OrvLexer::NextSepOrChar); }
 
 void OrvLexer::UnGetSepOrChar(OrvTokenGroup* group) { UnGroup(&OrvLexer::UnNextSepOrChar, group); }
