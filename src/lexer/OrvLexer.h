@@ -459,6 +459,10 @@ class OrvLexer {
   // comment line waits and no character trace is on.  False, with nothing
   // read, otherwise.
   inline bool TakeLineChar(OrvLexUnit& unit);
+  // The current level when its line may be read straight from the buffer:
+  // no unit waits in its slot, no comment line waits and no character trace
+  // is on; else null.
+  inline OrvInputLevel* ReadyLine() const;
 
   // Separator layer, for the raw word layer: takes the run of letters,
   // digits and hyphens that stands next in the current line straight from
