@@ -40,8 +40,14 @@ bool Is(const OrvExpr* node, int op) { return node != nullptr && node->Oper() ==
 
 // One line of the table, built in one buffer and written whole.
 class Row {
+  static const size_t kRoom = 128;
+
  public:
-  explicit Row(const char* start) : text_(start) {}
+  // Room for a whole row of the table, so that the text grows only once.
+  explicit Row(const char* start) {
+    text_.reserve(kRoom);
+    text_ += start;
+  }
   Row& operator<<(const char* text) {
     text_ += text;
     return *this;
@@ -93,9 +99,10 @@ class Row {
   std::string text_;
 };
 
-// The image of a name node; empty when it has none.
-VString ImageOf(const OrvExpr* node) {
-  if (node == nullptr || !node->HasImage() || node->Image() == nullptr) return VString();
+// The image of a name node, not copied; an empty text when it has none.
+const VString& ImageOf(const OrvExpr* node) {
+  static const VString kNone;
+  if (node == nullptr || !node->HasImage() || node->Image() == nullptr) return kNone;
   return *node->Image();
 }
 
@@ -187,7 +194,14 @@ void PrintItemRow(std::ostream& out, OrvExpr* entry, int depth) {
   int level = OrvEntryLevel(entry);
   if (level == 1 || level == 77) OrvPrintMemOffsetsRule(out);
   char levelText[16];
-  std::snprintf(levelText, sizeof levelText, "%02d|", level);
+  if (level >= 0 && level <= 99) {
+    levelText[0] = static_cast<char>('0' + level / 10);
+    levelText[1] = static_cast<char>('0' + level % 10);
+    levelText[2] = '|';
+    levelText[3] = '\0';
+  } else {
+    std::snprintf(levelText, sizeof levelText, "%02d|", level);
+  }
   Row row(levelText);
   row.Depth(depth);
   OrvExpr* name = OrvSlot(entry, ORV_DD_NAME);
