@@ -89,10 +89,11 @@ class Row {
     size_t width = text_.size() - before;
     if (width < 6) text_.insert(before, 6 - width, ' ');
   }
-  // Writes the line and ends it (a newline and a flush).
+  // Writes the line and ends it.  The table is not flushed row by row: the
+  // driver flushes its output once each file is done.
   void WriteTo(std::ostream& out) {
+    text_ += '\n';
     out.write(text_.data(), static_cast<std::streamsize>(text_.size()));
-    out << std::endl;
   }
 
  private:
@@ -337,12 +338,12 @@ int OrvMemOffsetsSection(OrvExpr* node, void*) {
       OrvExpr* entry = OrvSlot(node, 0);
       if (!Is(entry, DECL_FD_ENTRY)) {
         // An FD that a COPY expression stands for has no entries here.
-        out << "(copy-expr)" << std::endl;
+        out << "(copy-expr)\n";
         return ORV_WALK_CHILDREN;
       }
       OrvExpr* name = OrvSlot(entry, 1);
       if (name != nullptr) out << name->Value();
-      out << std::endl;
+      out << '\n';
       list = OrvSlot(node, 1);
       break;
     }
