@@ -309,6 +309,9 @@ OrvResult OrvRealNumConst::GetTic(std::istream& in, VString& error) {
 
 OrvIntNumConst::OrvIntNumConst(const VString& image, int64_t value)
     : OrvExpr(INT_NUM_CONST), image_(image), value_(value) {}
+OrvIntNumConst::OrvIntNumConst(VString&& image, int64_t value) : OrvExpr(INT_NUM_CONST), value_(value) {
+  image_.TakeOver(image);
+}
 OrvIntNumConst::OrvIntNumConst(const OrvIntNumConst& other)
     : OrvExpr(other), image_(other.image_), value_(other.value_) {}
 OrvExpr* OrvIntNumConst::Clone() const { return new OrvIntNumConst(*this); }
