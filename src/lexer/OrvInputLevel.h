@@ -70,10 +70,16 @@ struct OrvInputLevel {
   }
 };
 
-inline bool OrvLexer::TakeLineChar(OrvLexUnit& u) {
+inline OrvInputLevel* OrvLexer::ReadyLine() const {
   OrvInputLevel* lev = cur_;
   if (lev == nullptr || lev->slotFull || !pending_.IsEmpty() || (traceFlags & ORV_LEX_TRACE_CHARS))
-    return false;
+    return nullptr;
+  return lev;
+}
+
+inline bool OrvLexer::TakeLineChar(OrvLexUnit& u) {
+  OrvInputLevel* lev = ReadyLine();
+  if (lev == nullptr) return false;
   const int ix = lev->colIx;
   const char c = lev->line[ix];
   if (c == '\0') return false;

@@ -459,6 +459,10 @@ class OrvLexer {
   // comment line waits and no character trace is on.  False, with nothing
   // read, otherwise.
   inline bool TakeLineChar(OrvLexUnit& unit);
+  // The current level when its line may be read straight from the buffer:
+  // no unit waits in its slot, no comment line waits and no character trace
+  // is on; else null.
+  inline OrvInputLevel* ReadyLine() const;
 
   // Separator layer, for the raw word layer: takes the run of letters,
   // digits and hyphens that stands next in the current line straight from
@@ -473,6 +477,16 @@ class OrvLexer {
   // a push-back slot and no character trace on: NextSepOrChar would return
   // it (with the spaces after it) as a SEP_SPACE.
   bool SpaceStandsNext() const;
+  // Steps over the spaces that stand next in the current line (see
+  // SpaceStandsNext), up to the next other character or the line's end.
+  void SkipLineSpaces();
+  // Whether the copy-less layer's next unit is a raw unit read straight
+  // from the layers below (its common case): nothing waits in its slot or
+  // in the replacement layer, no phrase is in force and no word trace is on.
+  bool PlainCopylessRead() const {
+    return !copylessSlotFull_ && activeTable_ == nullptr && rpldOut_.IsEmpty() && collapsedCount_ == 0 &&
+           rpldPending_.IsEmpty() && (traceFlags & ORV_LEX_TRACE_WORDS) == 0;
+  }
 
   // Word layers.
   void AttachKeptTokens(OrvLexUnit& unit, OrvTokenChain& kept);

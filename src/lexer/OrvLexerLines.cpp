@@ -109,7 +109,8 @@ int OrvLexer::ReadRawLine(OrvInputLevel& lev) {
     // The common line, without tabs and NULs, is copied as it stands.
     const size_t kept = rawLength < static_cast<size_t>(limit) ? rawLength : static_cast<size_t>(limit);
     std::memcpy(out, p, kept);
-    for (size_t i = kept; i < rawLength && !cut; ++i) cut = !IsBlankByte(p[i]);
+    // Only the wide formats say that a line was cut.
+    for (size_t i = kept; !fixed && i < rawLength && !cut; ++i) cut = !IsBlankByte(p[i]);
     ix = static_cast<long>(rawLength);
     p = stop;
   }
@@ -150,6 +151,8 @@ int OrvLexer::ReadRawLine(OrvInputLevel& lev) {
     *OrvLexerTraceOut << "=GetLine: lev=" << levelCount_ << " no=" << lev.posn.Line() << "|"
                       << out << "|" << std::endl;
   if (nl == nullptr) lev.eofPending = 1;
+  // Trailing blanks go eight at a time while they can, then one by one.
+  while (n >= 8 && std::memcmp(out + n - 8, "        ", 8) == 0) n -= 8;
   while (n > 0 && (out[n - 1] == ' ' || out[n - 1] == kFormFeed)) --n;
   out[n] = '\0';
   lev.length = n;

@@ -94,6 +94,26 @@ void CloseLiteralAt(OrvLexer& lexer, OrvLexUnit& lit, OrvLexUnit& u, LiteralText
 
 bool IsQuote(int c) { return c == '"' || c == '\''; }
 
+// The value characters of a literal up to its quote or the end of the line
+// `lev` (which ReadyLine gave), taken straight from the line: exactly what
+// reading them one by one would add to the literal.  False when none stands
+// there.
+bool TakeLiteralRun(OrvLexer& lexer, OrvInputLevel& lev, LiteralText& text, OrvLexUnit& lit, int quote,
+                    int& prevLine, int& prevCol) {
+  const char* line = lev.line;
+  const int first = lev.colIx;
+  int ix = first;
+  for (char c; (c = line[ix]) != '\0' && static_cast<unsigned char>(c) != quote; ++ix)
+    text.AddValue(lexer, lit.beg, c);
+  if (ix == first) return false;
+  lev.colIx = ix;
+  prevLine = lev.posn.Line();
+  prevCol = ix - 1;
+  lit.end = OrvTxtPosn(prevLine, ix, lev.posn.FileIx());
+  return true;
+}
+
+
 bool IsLiteralPrefix(int c) {
   switch (c) {
     case 'B': case 'G': case 'H': case 'N': case 'X':
@@ -207,9 +227,8 @@ void OrvLexer::ReadSpaces(OrvLexUnit& u) {
     // The spaces that stand next in the current line are taken straight from
     // the line buffer when no unit waits and no character trace is on: they
     // carry nothing, so the merge would only move the end.
-    if (cur_ != nullptr && !cur_->slotFull && pending_.IsEmpty() &&
-        (traceFlags & ORV_LEX_TRACE_CHARS) == 0) {
-      OrvInputLevel& lev = *cur_;
+    if (OrvInputLevel* ready = ReadyLine()) {
+      OrvInputLevel& lev = *ready;
       int ix = lev.colIx;
       if (lev.line[ix] == ' ') {
         while (lev.line[ix] == ' ') ++ix;
@@ -285,6 +304,10 @@ void OrvLexer::ReadNonnumLiteral(OrvLexUnit& lit) {
   OrvLexUnit u;
   bool held = false;
   for (;;) {
+    if (!held) {
+      OrvInputLevel* lev = ReadyLine();
+      if (lev != nullptr && TakeLiteralRun(*this, *lev, text, lit, q, prevLine, prevCol)) continue;
+    }
     if (!held) NextChar(u);
     held = false;
     if (u.code == SEP_SPACE && wang) {
@@ -457,6 +480,12 @@ int OrvLexer::TakePlainRun(char* out, int room, OrvTxtPosn& beg, OrvTxtPosn& end
 bool OrvLexer::SpaceStandsNext() const {
   return !sepSlotFull_ && cur_ != nullptr && !cur_->slotFull && pending_.IsEmpty() &&
          (traceFlags & ORV_LEX_TRACE_CHARS) == 0 && cur_->line[cur_->colIx] == ' ';
+}
+
+void OrvLexer::SkipLineSpaces() {
+  int ix = cur_->colIx;
+  while (cur_->line[ix] == ' ') ++ix;
+  cur_->colIx = ix;
 }
 
 OrvTokenGroup* OrvLexer::GetSepOrChar() { return GroupOf(&OrvLexer::NextSepOrChar); }

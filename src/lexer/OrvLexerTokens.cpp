@@ -16,9 +16,10 @@ namespace {
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 bool IsUpperLetter(char c) { return c >= 'A' && c <= 'Z'; }
 
-bool Is(const char* word, int length, const char* literal) {
-  return std::strlen(literal) == static_cast<size_t>(length) &&
-         std::memcmp(word, literal, static_cast<size_t>(length)) == 0;
+// Whether the word is the literal; its length is known at compile time.
+template <std::size_t N>
+bool Is(const char* word, int length, const char (&literal)[N]) {
+  return static_cast<std::size_t>(length) == N - 1 && std::memcmp(word, literal, N - 1) == 0;
 }
 
 // The word as it stands when it holds no lower-case letter, else an

@@ -103,6 +103,11 @@ OrvTokenGroup* OrvLexer::GetRawTextWord() { return GroupOf(&OrvLexer::NextRawTex
 void OrvLexer::NextTextWord(OrvLexUnit& u) {
   OrvTokenChain kept;
   for (;;) {
+    // Spaces within the current line, before anything else stands there,
+    // would come up as one space unit that carries nothing and is dropped:
+    // they are stepped over in the line itself.
+    if (execState == ORV_EXEC_NONE && !noteMode && PlainCopylessRead() && SpaceStandsNext())
+      SkipLineSpaces();
     NextCopylessTextWord(u);
     if (u.code == TK_CHAR_STRING) break;
     if (execState != ORV_EXEC_NONE || noteMode || !IsSpaceSepCode(u.code)) {
@@ -121,7 +126,13 @@ void OrvLexer::NextTextWord(OrvLexUnit& u) {
   int n = -1;
   bool truncated = false;
   OrvLexUnit next;
+  bool readAhead = true;
   for (;;) {
+    // A space next in the line ends the word: no unit is read and put back.
+    if (PlainCopylessRead() && SpaceStandsNext()) {
+      readAhead = false;
+      break;
+    }
     NextCopylessTextWord(next);
     const char* add;
     int addLength;
@@ -152,7 +163,7 @@ void OrvLexer::NextTextWord(OrvLexUnit& u) {
     }
     u.Absorb(next);
   }
-  UnNextCopylessTextWord(next);
+  if (readAhead) UnNextCopylessTextWord(next);
   if (n >= 0) u.SetText(joinBuf_, n);
   u.code = TK_CHAR_STRING;
   u.attached.Prepend(kept);

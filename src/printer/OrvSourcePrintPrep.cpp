@@ -65,10 +65,11 @@ void Note(VString& message, const VString& text) {
 // Step 3: the slots of the node in slot order, computed slots left out and
 // list children past the fixed part flattened, appended to `out`.
 void CollectSlots(OrvExpr* node, int fixed, std::vector<OrvSlotOrderEntry>& out) {
-  int op = node->Oper();
   int n = node->NArgs();
+  int flagCount = 0;
+  const std::int32_t* computed = OrvOperComputedArgs(node->Oper(), &flagCount);
   for (int i = 0; i < n; ++i) {
-    if (OrvOperArgIsComputed(op, i)) continue;
+    if (i < flagCount && computed[i] != 0) continue;
     OrvArgSlot* slot = node->SlotAt(i);
     OrvExpr* child = slot ? slot->child : nullptr;
     if (i < fixed || child == nullptr || !OrvOperIsList(child->Oper())) {

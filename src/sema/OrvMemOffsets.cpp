@@ -40,8 +40,14 @@ bool Is(const OrvExpr* node, int op) { return node != nullptr && node->Oper() ==
 
 // One line of the table, built in one buffer and written whole.
 class Row {
+  static const size_t kRoom = 128;
+
  public:
-  explicit Row(const char* start) : text_(start) {}
+  // Room for a whole row of the table, so that the text grows only once.
+  explicit Row(const char* start) {
+    text_.reserve(kRoom);
+    text_ += start;
+  }
   Row& operator<<(const char* text) {
     text_ += text;
     return *this;
@@ -83,19 +89,21 @@ class Row {
     size_t width = text_.size() - before;
     if (width < 6) text_.insert(before, 6 - width, ' ');
   }
-  // Writes the line and ends it (a newline and a flush).
+  // Writes the line and ends it.  The table is not flushed row by row: the
+  // driver flushes its output once each file is done.
   void WriteTo(std::ostream& out) {
+    text_ += '\n';
     out.write(text_.data(), static_cast<std::streamsize>(text_.size()));
-    out << std::endl;
   }
 
  private:
   std::string text_;
 };
 
-// The image of a name node; empty when it has none.
-VString ImageOf(const OrvExpr* node) {
-  if (node == nullptr || !node->HasImage() || node->Image() == nullptr) return VString();
+// The image of a name node, not copied; an empty text when it has none.
+const VString& ImageOf(const OrvExpr* node) {
+  static const VString kNone;
+  if (node == nullptr || !node->HasImage() || node->Image() == nullptr) return kNone;
   return *node->Image();
 }
 
@@ -187,7 +195,14 @@ void PrintItemRow(std::ostream& out, OrvExpr* entry, int depth) {
   int level = OrvEntryLevel(entry);
   if (level == 1 || level == 77) OrvPrintMemOffsetsRule(out);
   char levelText[16];
-  std::snprintf(levelText, sizeof levelText, "%02d|", level);
+  if (level >= 0 && level <= 99) {
+    levelText[0] = static_cast<char>('0' + level / 10);
+    levelText[1] = static_cast<char>('0' + level % 10);
+    levelText[2] = '|';
+    levelText[3] = '\0';
+  } else {
+    std::snprintf(levelText, sizeof levelText, "%02d|", level);
+  }
   Row row(levelText);
   row.Depth(depth);
   OrvExpr* name = OrvSlot(entry, ORV_DD_NAME);
@@ -323,12 +338,12 @@ int OrvMemOffsetsSection(OrvExpr* node, void*) {
       OrvExpr* entry = OrvSlot(node, 0);
       if (!Is(entry, DECL_FD_ENTRY)) {
         // An FD that a COPY expression stands for has no entries here.
-        out << "(copy-expr)" << std::endl;
+        out << "(copy-expr)\n";
         return ORV_WALK_CHILDREN;
       }
       OrvExpr* name = OrvSlot(entry, 1);
       if (name != nullptr) out << name->Value();
-      out << std::endl;
+      out << '\n';
       list = OrvSlot(node, 1);
       break;
     }

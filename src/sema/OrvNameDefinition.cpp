@@ -47,11 +47,15 @@ OrvSymTabElt* FindNameInProg(OrvParserImpl* parser, const VString& name) {
   if (innermost >= ORV_PROG_STACK_SIZE) innermost = ORV_PROG_STACK_SIZE - 1;
   OrvExpr* innerTable = nullptr;
   int insertAt = 0;
+  // The tables are searched by name alone; the place of a new element is
+  // sought only when the name is missing (under a trace every search takes
+  // it, as the trace shows it).
+  const bool tracing = OrvSymTabTraceLevel >= 1;
   for (int i = innermost; i >= 0; --i) {
     OrvExpr* table = OrvOwnerSymTab(parser->progStack[i]);
     if (table == nullptr) continue;
     int pos = 0;
-    OrvSymTabElt* elt = OrvSymTabFindElt(table, name, &pos);
+    OrvSymTabElt* elt = OrvSymTabFindElt(table, name, tracing ? &pos : nullptr);
     if (i == innermost) {
       innerTable = table;
       insertAt = pos;
@@ -61,6 +65,7 @@ OrvSymTabElt* FindNameInProg(OrvParserImpl* parser, const VString& name) {
     }
   }
   if (innerTable == nullptr) return nullptr;
+  if (!tracing) OrvSymTabFindElt(innerTable, name, &insertAt);
   OrvSymTabElt* elt = new OrvSymTabElt(name, SYMCAT_UNKNOWN, OrvLinkList());
   OrvSymTabInsElt(innerTable, elt, insertAt);
   return elt;

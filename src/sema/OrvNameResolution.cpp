@@ -68,18 +68,19 @@ std::vector<OrvExpr*> ToArray(const OrvLinkList& list) {
 
 }  // namespace
 
-std::vector<OrvExpr*> OrvParserImpl::DefinitionsOf(OrvSymTabElt* elt) {
+const std::vector<OrvExpr*>& OrvParserImpl::DefinitionsOf(OrvSymTabElt* elt) {
+  std::vector<OrvExpr*>* defs = &definitionsFound;
   if (definitionsCached) {
-    auto found = definitionsOf.find(elt);
-    if (found != definitionsOf.end()) return found->second;
+    auto found = definitionsOf.try_emplace(elt);
+    defs = &found.first->second;
+    if (!found.second) return *defs;
   }
-  std::vector<OrvExpr*> defs;
+  defs->clear();
   for (OrvLinkElem* r = elt->References().Head(); r != nullptr; r = r->next) {
     OrvExpr* ref = r->link.node;
-    if (ref != nullptr && ref->Oper() == NAMED_OBJ_DEF) defs.push_back(ref);
+    if (ref != nullptr && ref->Oper() == NAMED_OBJ_DEF) defs->push_back(ref);
   }
-  if (definitionsCached) definitionsOf.emplace(elt, defs);
-  return defs;
+  return *defs;
 }
 
 void OrvParserImpl::ResolveNames(OrvExpr* program) {

@@ -5,6 +5,7 @@
 #include "OrvExprOper.h"
 #include "OrvParserImpl.h"
 #include "OrvSymTab.h"
+#include "OrvSymTabList.h"
 
 const OrvSpecialRegister OrvSpecialRegisterTable[] = {
 #define ORV_SPECIAL_REGISTER(Depth, Level, Name, Picture, Usage, Dialects) \
@@ -39,7 +40,7 @@ void InitParseTree(OrvParserImpl* parser) {
 
   OrvExpr* registers = new OrvExprOper(DECL_DD_LIST);
   root->SetArg(kFileDeclarations, registers, -1, 0);
-  OrvExpr* table = new OrvExprOper(SYMBOL_TABLE_ELT_LIST);
+  OrvExpr* table = new OrvSymTabList();
   parser->curSymTab = table;
   root->SetArg(ORV_FILE_SYMTAB_ARG, table, -1, 0);
 

@@ -169,8 +169,9 @@ class OrvParserImpl : public OrvParser {
 
   // Resolves every name use of a program (and of the programs it contains).
   void ResolveNames(OrvExpr* program);
-  // The definitions among the element's References, in their order.
-  std::vector<OrvExpr*> DefinitionsOf(OrvSymTabElt* elt);
+  // The definitions among the element's References, in their order.  The
+  // answer stays valid until the next call (or the next definition).
+  const std::vector<OrvExpr*>& DefinitionsOf(OrvSymTabElt* elt);
 
   // --- data-description nesting --------------------------------------------
 
@@ -288,6 +289,8 @@ class OrvParserImpl : public OrvParser {
   // drops its element's entry.
   bool definitionsCached;
   std::unordered_map<const OrvExpr*, std::vector<OrvExpr*>> definitionsOf;
+  // The answer of DefinitionsOf outside a resolution walk, reused.
+  std::vector<OrvExpr*> definitionsFound;
 
  private:
   // Takes the dropped values out of droppedValues: each once, without those

@@ -10,6 +10,7 @@
 #include "OrvProgramFinish.h"
 #include "OrvSlotAccess.h"
 #include "OrvSymTab.h"
+#include "OrvSymTabList.h"
 #include "OrvTreeUtil.h"
 #include "OrvTreeWalk.h"
 
@@ -88,7 +89,7 @@ OrvExpr* OrvParserImpl::StartProgram() {
   } else {
     progStack[progDepth++] = program;
   }
-  OrvExpr* table = new OrvExprOper(SYMBOL_TABLE_ELT_LIST);
+  OrvExpr* table = new OrvSymTabList();
   curSymTab = table;
   program->SetArg(ORV_PROG_SYMTAB_ARG, table, -1, 0);
   return program;

@@ -14,17 +14,22 @@
 
 namespace {
 
-// Makes out hold exactly the given bytes (a zero byte included); empty (null
-// text) for none.  The bytes are written into a value of the right size, as
-// the constructors from C strings stop at a zero byte.
-void SetBytes(VString& out, const std::string& bytes) {
+// Makes out hold exactly the n bytes at `bytes` (a zero byte included);
+// empty (null text) for none.  The bytes are copied into a value of the
+// right size, as the constructors from C strings stop at a zero byte.
+void SetBytes(VString& out, const char* bytes, size_t n) {
   VString value;
-  if (!bytes.empty()) {
-    value = VString(std::string(bytes.size(), ' ').c_str());
-    std::memcpy(value.text, bytes.data(), bytes.size());
+  if (n > 0) {
+    value.text = new char[n + 1];
+    std::memcpy(value.text, bytes, n);
+    value.text[n] = '\0';
+    value.length = static_cast<int>(n);
   }
   out.TakeOver(value);
 }
+
+// The same for the bytes of a string.
+void SetBytes(VString& out, const std::string& bytes) { SetBytes(out, bytes.data(), bytes.size()); }
 
 bool IsQuote(char c) { return c == '\'' || c == '"'; }
 
@@ -70,26 +75,24 @@ bool StrImageValue(const VString& image, VString& message, VString& out) {
   }
   char first = image.text[0];
   if (IsQuote(first)) {
+    // The value is the text between the delimiters as written: a doubled
+    // delimiter stays doubled.
     int i = 1;
     for (;;) {
       if (i >= image.length) {
         message = "$Bad string image: Unterminated string image$";
         return false;
       }
-      char c = image.text[i];
-      if (c == first) {
+      if (image.text[i] == first) {
         if (i + 1 < image.length && image.text[i + 1] == first) {
-          value += c;  // a doubled delimiter stays as written
-          value += c;
           i += 2;
           continue;
         }
         break;
       }
-      value += c;
       ++i;
     }
-    SetBytes(out, value);
+    SetBytes(out, image.text + 1, static_cast<size_t>(i - 1));
     return true;
   }
   if (first == 'B' || first == 'b') {
@@ -306,6 +309,9 @@ OrvResult OrvRealNumConst::GetTic(std::istream& in, VString& error) {
 
 OrvIntNumConst::OrvIntNumConst(const VString& image, int64_t value)
     : OrvExpr(INT_NUM_CONST), image_(image), value_(value) {}
+OrvIntNumConst::OrvIntNumConst(VString&& image, int64_t value) : OrvExpr(INT_NUM_CONST), value_(value) {
+  image_.TakeOver(image);
+}
 OrvIntNumConst::OrvIntNumConst(const OrvIntNumConst& other)
     : OrvExpr(other), image_(other.image_), value_(other.value_) {}
 OrvExpr* OrvIntNumConst::Clone() const { return new OrvIntNumConst(*this); }

@@ -85,6 +85,9 @@ class OrvRealNumConst : public OrvExpr {
 class OrvIntNumConst : public OrvExpr {
  public:
   OrvIntNumConst(const VString& image, int64_t value);
+  // The same, taking over the text of a temporary image instead of copying
+  // it (the layout makes such constants by the hundred thousand).
+  OrvIntNumConst(VString&& image, int64_t value);
   OrvIntNumConst(const OrvIntNumConst& other);
   OrvExpr* Clone() const override;
   ~OrvIntNumConst() override;

@@ -6,6 +6,7 @@
 #include "OrvDebugDump.h"
 #include "OrvPosnWalkers.h"
 #include "OrvSymTab.h"
+#include "OrvSymTabList.h"
 #include "OrvTicRead.h"
 
 namespace {
@@ -119,6 +120,7 @@ OrvResult OrvSymTabElt::SetImage(const VString& image, VString& message) {
   (void)message;
   OrvCallTreeEditHook(ORV_EDIT_IMAGE, this, nullptr, 0, image);
   image_ = image;
+  OrvSymTabList::Changed(Parent());
   OrvCallTreeEditHook(ORV_EDIT_OPER, this, nullptr, 0, VString());
   ResetFromSrcWalker(this);
   return ORV_OK;
@@ -151,6 +153,7 @@ void OrvSymTabElt::MakeUniqueName(VString& name) {
     }
   }
   image_ = candidate;
+  OrvSymTabList::Changed(Parent());
   name = candidate;
   for (OrvLinkElem* e = refs_.Head(); e != nullptr; e = e->next) {
     if (e->link.node != nullptr) e->link.node->SetFromSrc(0);
@@ -175,6 +178,7 @@ std::ostream& OrvSymTabElt::PutTic(std::ostream& out) const {
 OrvResult OrvSymTabElt::GetTic(std::istream& in, VString& error) {
   OrvResult r = OrvExpr::GetTic(in, error);
   if (r == ORV_OK) r = image_.GetTic(in, error);
+  OrvSymTabList::Changed(Parent());
   if (r == ORV_OK) r = GetCategory(in, category_, error);
   if (r == ORV_OK) r = refs_.GetTic(in, error);
   return r;

@@ -146,10 +146,17 @@ VString OrvOperArgName(int code, int argno, int* flag, const char* format) {
 }
 
 int OrvOperArgIsComputed(int code, int argno) {
-  if (code < 0 || code >= ORV_OPER_COUNT) return 0;
+  int count = 0;
+  const std::int32_t* flags = OrvOperComputedArgs(code, &count);
+  return argno >= 0 && argno < count ? flags[argno] : 0;
+}
+
+const std::int32_t* OrvOperComputedArgs(int code, int* count) {
+  *count = 0;
+  if (code < 0 || code >= ORV_OPER_COUNT) return nullptr;
   const ArgNameIndex& index = TheArgNameIndex();
-  if (argno < 0 || argno >= index.flagCount[code]) return 0;
-  return index.computed[static_cast<std::size_t>(index.flagBase[code] + argno)];
+  *count = index.flagCount[code];
+  return index.computed.data() + index.flagBase[code];
 }
 
 namespace {

@@ -78,6 +78,11 @@ VString OrvOperArgName(int code, int argno, int* flag = nullptr, const char* for
 
 // 1 for the argument slots that analysis fills (no source text); else 0.
 int OrvOperArgIsComputed(int code, int argno);
+// The same flags of all the operation's slots at once, for walks that ask
+// for every slot of a node: flag i answers OrvOperArgIsComputed(code, i)
+// for 0 <= i < *count, and every slot from *count on is not computed.
+// *count is 0 (and the answer null) for a code out of range.
+const std::int32_t* OrvOperComputedArgs(int code, int* count);
 
 // One row of the argument-slot name table.
 struct OrvArgNameEntry {

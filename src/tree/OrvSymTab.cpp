@@ -8,6 +8,7 @@
 #include "OrvListExpr.h"
 #include "OrvMessageSink.h"
 #include "OrvPosnWalkers.h"
+#include "OrvSymTabList.h"
 #include "OrvToken.h"
 
 int OrvSymTabTraceLevel = 0;
@@ -45,6 +46,13 @@ OrvExpr* OrvOwnerSymTab(OrvExpr* owner) {
 }
 
 OrvSymTabElt* OrvSymTabFindElt(OrvExpr* table, const VString& name, int* pos) {
+  // A look-up that needs no position is answered by the table's index when
+  // it has one (a trace shows the binary search, so it is made then).
+  if (pos == nullptr && OrvSymTabTraceLevel < 1 && table != nullptr) {
+    OrvSymTabList* list = dynamic_cast<OrvSymTabList*>(table);
+    OrvSymTabElt* found = nullptr;
+    if (list != nullptr && list->Lookup(name, found)) return found;
+  }
   int n = IsTable(table) ? table->NArgs() : 0;
   int cmp1 = 0;
   int cmp2 = 0;

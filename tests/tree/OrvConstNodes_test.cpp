@@ -4,11 +4,13 @@
 
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "MessageRecorder.h"
 #include "OrvConstNodes.h"
 #include "OrvExprOper.h"
+#include "TestStrings.h"
 
 namespace {
 
@@ -189,6 +191,22 @@ TEST(OrvStrConst, SetImageAndSetValue) {
 }
 
 // --- the other leaves -----------------------------------------------------------
+
+// A named image is copied and stays with its owner; a temporary one is
+// taken over; both give the node the same image.
+TEST(OrvIntNumConst, ImageFromANamedOrATemporaryText) {
+  const VString named("0042");
+  OrvIntNumConst copied(named, 42);
+  EXPECT_EQ(Str(named), "0042");
+  EXPECT_EQ(Str(*copied.Image()), "0042");
+  EXPECT_NE(copied.Image()->text, named.text);
+  VString temporary("0042");
+  OrvIntNumConst taken(std::move(temporary), 42);
+  EXPECT_EQ(Str(*taken.Image()), "0042");
+  EXPECT_EQ(taken.IntValue(), 42);
+  OrvIntNumConst none(VString(), 0);
+  EXPECT_EQ(none.Image()->length, 0);
+}
 
 TEST(OrvIntNumConst, ValueImageAndSetters) {
   OrvIntNumConst n(VString("+05"), -5);

@@ -297,6 +297,29 @@ TEST(OrvOperTest, EveryRowOfTheArgumentNameTableIsFound) {
   }
 }
 
+// The flags of all slots at once answer what the one-slot look-up answers,
+// for every row of the table; a code out of range has none.
+TEST(OrvOperTest, ComputedFlagsOfAnOperationMatchTheOneSlotLookUp) {
+  for (const OrvArgNameEntry* e = OrvArgNameTable; e->name != nullptr; ++e) {
+    SCOPED_TRACE(std::string(OrvOperName(e->op)) + " #" + std::to_string(e->argno));
+    int count = -1;
+    const std::int32_t* flags = OrvOperComputedArgs(e->op, &count);
+    ASSERT_NE(nullptr, flags);
+    ASSERT_GT(count, e->argno);
+    EXPECT_EQ(OrvOperArgIsComputed(e->op, e->argno), flags[e->argno]);
+  }
+  int count = 0;
+  const std::int32_t* flags = OrvOperComputedArgs(DECL_DD_ENTRY, &count);
+  EXPECT_EQ(1, flags[16]);  // Category
+  EXPECT_EQ(0, flags[4]);   // Picture
+  count = -1;
+  EXPECT_EQ(nullptr, OrvOperComputedArgs(5000, &count));
+  EXPECT_EQ(0, count);
+  count = -1;
+  EXPECT_EQ(nullptr, OrvOperComputedArgs(-1, &count));
+  EXPECT_EQ(0, count);
+}
+
 TEST(OrvOperTest, TicFormRoundTripsEveryCode) {
   for (int c = 1; c <= ORV_OPER_LAST; ++c) {
     std::stringstream s;

@@ -1,0 +1,70 @@
+// OrvSymTabList: the symbol table as the parser makes it - a
+// SYMBOL_TABLE_ELT_LIST node whose children stay sorted by name, with a
+// hashed index of its element names beside them, so that looking a word up
+// costs the same however many names the program has.
+#ifndef LARK_TREE_ORVSYMTABLIST_H
+#define LARK_TREE_ORVSYMTABLIST_H
+
+#include <cstdint>
+#include <vector>
+
+#include "OrvExprOper.h"
+#include "OrvNameNodes.h"
+#include "VString.h"
+
+class OrvSymTabList : public OrvExprOper {
+ public:
+  OrvSymTabList();
+  // The copy has the same children and builds its own index when asked.
+  OrvSymTabList(const OrvSymTabList& other);
+  OrvExpr* Clone() const override;
+
+  // Looks the name up in the index (built first when it is not up to
+  // date): true with the element of that name in `elt`, or null when no
+  // child has that name.  False when the index cannot answer (a child that
+  // is no element, or two children of one name): the caller then searches
+  // the sorted children.
+  bool Lookup(const VString& name, OrvSymTabElt*& elt);
+
+  // Drops the index of `table` when it is an OrvSymTabList (a child has
+  // been renamed or changed in a way the table does not see); the next
+  // look-up builds it anew.
+  static void Changed(OrvExpr* table);
+  // How many times an index has been built from the children (for the
+  // benchmarks: it should stay near one per table).
+  static long Builds() { return builds_; }
+
+  // An insertion goes into the index as well; every other change of the
+  // children drops it.
+  void InsArg(OrvExpr* child, int position) override;
+  void SetOper(OrvOper op, int reset = 0, int allowShrink = 0) override;
+  OrvArgSlot* ArgSlots(int i) const override;
+  void SetArg(int i, OrvExpr* child, int order = -1, int state = 0) override;
+  void SetArgNoDel(int i, OrvExpr* child) override;
+  void SetArg(int i, OrvArgSlot* slot) override;
+  void SetArgToList(int i, OrvOper listOp, OrvExpr* child) override;
+  OrvExpr* DelArg(int i, int removeSlot, int fillNull) override;
+  OrvArgSlot* DelArgSlot(int i, int removeSlot, int fillNull) override;
+  OrvResult GetTic(std::istream& in, VString& error) override;
+
+ private:
+  // kStale: to be built at the next look-up; kReady: it names every child;
+  // kUnusable: the children cannot be indexed until they change.
+  enum IndexState : uint8_t { kStale, kReady, kUnusable };
+  struct Entry {
+    uint32_t hash;
+    OrvSymTabElt* elt;  // null: a free entry
+  };
+
+  void Build();
+  // Adds an element; a name already there makes the index unusable.
+  void Add(OrvSymTabElt* elt);
+  void Grow();
+
+  mutable IndexState state_;
+  int count_;
+  std::vector<Entry> entries_;  // open addressing, a power of two long
+  static long builds_;
+};
+
+#endif
