@@ -29,6 +29,13 @@ void Line(std::string& out, const std::string& text) {
   out += '\n';
 }
 
+// A comment line: the asterisk in the indicator area (column 7).
+void Comment(std::string& out, const std::string& text) {
+  out += "      *";
+  out += text;
+  out += '\n';
+}
+
 // A program of about `lines` lines.
 std::string Program(int lines) {
   std::string out;
@@ -48,7 +55,7 @@ std::string Program(int lines) {
       ++count;
     }
     Line(out, name + ".");
-    Line(out, "*   A COMMENT LINE OF THE PARAGRAPH.");
+    Comment(out, "   A COMMENT LINE OF THE PARAGRAPH.");
     Line(out, "    MOVE TAB-A (IX + 1, 2) TO FLD-B FLD-C (1 : LEN-D).");
     Line(out, "    IF FLD-A > 10 AND FLD-B NOT = \"X\" OR FLD-C IS NUMERIC");
     Line(out, "       MOVE ZEROES TO FLD-A");
