@@ -90,6 +90,9 @@ class OrvExprOper : public OrvExpr {
   void StoreChild(int i, OrvExpr* child);
   int BadIndex(const char* method, int i) const;
   void Grow(int count);
+  // Deletes every node below this one (the outermost deletion of a subtree
+  // calls it), leaving the slots in place with null children.
+  void DeleteNodesBelow();
 
   // The slot array (one record per argument, owned) is the base class's
   // slots_, so that walks reach it without a virtual call; its room is the
