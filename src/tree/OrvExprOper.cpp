@@ -4,11 +4,13 @@
 
 #include <cstring>
 #include <istream>
+#include <typeinfo>
 #include <unordered_map>
 #include <ostream>
 #include <vector>
 
 #include "OrvConstNodes.h"
+#include "OrvLink.h"
 #include "OrvListExpr.h"
 #include "OrvMessage.h"
 #include "OrvMessageSink.h"
@@ -196,23 +198,80 @@ int gSubtreeDeletions = 0;
 // (and, half as far, the slot array of a node).
 const std::size_t kPrefetchAhead = 16;
 
-}  // namespace
-
-// Deletes every node below this one, leaving its own slots empty.  One walk
-// gathers the nodes in pre-order; then the name bindings in the subtree are
-// dissolved from the side of the symbol-table elements and then of the
-// definitions, each in one pass over its list of referrers (otherwise every
-// use destroyed before its element or definition would search that node's
-// whole list for itself, and a name with very many uses would make the
-// deletion quadratic; the bindings end as the destructors would leave
-// them).  Last the gathered nodes are deleted one by one, in the order the
-// recursive deletion would take, each cut from its children first: the
-// loop knows the nodes to come and loads them ahead, instead of waiting on
-// each pointer of a walk through memory that has long left the caches.
-void OrvExprOper::DeleteNodesBelow() {
+// The lists a subtree deletion gathers, kept from one deletion to the next
+// (only the outermost deletion gathers), unless they grew past kKeptRoom.
+struct TeardownLists {
   std::vector<OrvExpr*> nodes;
   std::vector<OrvExpr*> bindings;
   std::vector<OrvExpr*> stack;
+};
+const std::size_t kKeptRoom = std::size_t(1) << 16;
+
+TeardownLists& KeptLists() {
+  static TeardownLists* lists = new TeardownLists();  // never destroyed: trees may go at exit
+  return *lists;
+}
+
+// Empties the lists for the next deletion, giving back room beyond kKeptRoom.
+void ResetLists(TeardownLists& lists) {
+  for (std::vector<OrvExpr*>* v : {&lists.nodes, &lists.bindings, &lists.stack}) {
+    if (v->capacity() > kKeptRoom) std::vector<OrvExpr*>().swap(*v);
+    v->clear();
+  }
+}
+
+}  // namespace
+
+// The pool blocks of a node besides the node itself: its slot records and
+// its slot array (unless the array was too large for the pools).
+long OrvExprOper::SlotBlocks(const OrvExpr* node) {
+  long blocks = 0;
+  for (int i = 0, args = node->NArgs(); i < args; ++i)
+    if (node->slots_[i] != nullptr) ++blocks;
+  if (node->slots_ != nullptr &&
+      sizeof(OrvArgSlot*) * static_cast<std::size_t>(node->slotCapacity_) <= OrvSizedPool::kMaxSize)
+    ++blocks;
+  return blocks;
+}
+
+// 1 when the node is a plain operation node or a NULL_NODE that holds no
+// token and no subdivision widths: its deletion only gives back its
+// blocks.
+int OrvExprOper::HoldsOnlyBlocks(const OrvExpr* node) {
+  if (!node->tokens_.IsEmpty()) return 0;
+  const std::type_info& type = typeid(*node);
+  if (type == typeid(OrvNullNode)) return 1;
+  if (type != typeid(OrvExprOper) || node->hasSd_) return 0;
+  for (int i = 0, args = node->NArgs(); i < args; ++i) {
+    const OrvArgSlot* slot = node->slots_[i];
+    if (slot != nullptr && !slot->tokens.IsEmpty()) return 0;
+  }
+  return 1;
+}
+
+// Deletes every node below this one, leaving its own slots empty.  One walk
+// gathers the nodes in pre-order and counts their pool blocks.  When the
+// tree holds every node there is and its blocks are all the blocks out of
+// the tree's arena (no link list lives elsewhere), no link leaves it: the
+// nodes are deleted without unbinding one another, and the arena only
+// counts the blocks they give back and rewinds (OrvPoolArena::BeginDrop);
+// a node that holds nothing but blocks is not even visited by its
+// destructor.  Otherwise the name bindings in the subtree are dissolved
+// from the side of the symbol-table elements and then of the definitions,
+// each in one pass over its list of referrers (else every use destroyed
+// before its element or definition would search that node's whole list
+// for itself, and a name with very many uses would make the deletion
+// quadratic; the bindings end as the destructors would leave them), and
+// the nodes are deleted one by one.  Either way each node is cut from its
+// children first and deleted from the gathered list, which lets the loop
+// load the nodes to come ahead instead of waiting on each pointer of a
+// walk through memory that has long left the caches.
+void OrvExprOper::DeleteNodesBelow() {
+  TeardownLists& lists = KeptLists();
+  std::vector<OrvExpr*>& nodes = lists.nodes;
+  std::vector<OrvExpr*>& bindings = lists.bindings;
+  std::vector<OrvExpr*>& stack = lists.stack;
+  long blocks = 1 + SlotBlocks(this);
   for (int i = NArgs() - 1; i >= 0; --i) {
     OrvExpr* child = slots_[i]->child;
     if (child != nullptr) stack.push_back(child);
@@ -221,7 +280,10 @@ void OrvExprOper::DeleteNodesBelow() {
     OrvExpr* n = stack.back();
     stack.pop_back();
     nodes.push_back(n);
-    if (n->Oper() == SYMBOL_TABLE_ELT || n->Oper() == NAMED_OBJ_DEF) bindings.push_back(n);
+    if (n->Oper() == SYMBOL_TABLE_ELT || n->Oper() == NAMED_OBJ_DEF) {
+      bindings.push_back(n);
+      if (n->NLinkLists() > 0) blocks += n->Links(0)->Count();
+    }
     const int args = n->NArgs();
     for (int i = 0; i < args; ++i) __builtin_prefetch(n->slots_[i]);
     for (int i = args - 1; i >= 0; --i) {
@@ -230,11 +292,20 @@ void OrvExprOper::DeleteNodesBelow() {
       __builtin_prefetch(slot->child);
       stack.push_back(slot->child);
     }
+    blocks += 1 + SlotBlocks(n);
   }
-  for (OrvExpr* n : bindings)
-    if (n->Oper() == SYMBOL_TABLE_ELT) n->UnlinkRefs();
-  for (OrvExpr* n : bindings)
-    if (n->Oper() == NAMED_OBJ_DEF) n->UnlinkRefs();
+  const bool whole = OrvNodeReleaseIsDefault() &&
+                     OrvLiveNodes == static_cast<long>(nodes.size()) + 1 &&
+                     OrvPoolArena<ORV_TREE_ARENA>::BlocksOut() == blocks;
+  if (!whole) {
+    for (OrvExpr* n : bindings)
+      if (n->Oper() == SYMBOL_TABLE_ELT) n->UnlinkRefs();
+    for (OrvExpr* n : bindings)
+      if (n->Oper() == NAMED_OBJ_DEF) n->UnlinkRefs();
+  } else {
+    OrvWholeTreeTeardown = true;
+    OrvPoolArena<ORV_TREE_ARENA>::BeginDrop();
+  }
   for (int i = 0; i < NArgs(); ++i) slots_[i]->child = nullptr;
   const std::size_t count = nodes.size();
   for (std::size_t k = 0; k < count; ++k) {
@@ -249,8 +320,18 @@ void OrvExprOper::DeleteNodesBelow() {
       OrvArgSlot* slot = n->slots_[i];
       if (slot != nullptr) slot->child = nullptr;
     }
+    if (whole && HoldsOnlyBlocks(n)) {
+      OrvPoolArena<ORV_TREE_ARENA>::Drop(1 + SlotBlocks(n));
+      --OrvLiveNodes;
+      continue;
+    }
     delete n;
   }
+  if (whole) {
+    OrvPoolArena<ORV_TREE_ARENA>::EndDrop();
+    OrvWholeTreeTeardown = false;
+  }
+  ResetLists(lists);
 }
 
 OrvExprOper::~OrvExprOper() {

@@ -93,6 +93,8 @@ class OrvExprOper : public OrvExpr {
   // Deletes every node below this one (the outermost deletion of a subtree
   // calls it), leaving the slots in place with null children.
   void DeleteNodesBelow();
+  static long SlotBlocks(const OrvExpr* node);
+  static int HoldsOnlyBlocks(const OrvExpr* node);
 
   // The slot array (one record per argument, owned) is the base class's
   // slots_, so that walks reach it without a virtual call; its room is the
