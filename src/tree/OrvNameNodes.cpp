@@ -371,13 +371,13 @@ std::ostream& OrvNamedObjDef::DebugDump(std::ostream& out) const {
 // ---------------------------------------------------------------------------
 
 OrvNamedObjUse::OrvNamedObjUse(OrvExpr* names, int category, uint32_t extra)
-    : OrvExprOper(NAMED_OBJ_USE), category_(static_cast<unsigned char>(category)),
-      extra_(extra) {
+    : OrvExprOper(NAMED_OBJ_USE), extra_(extra),
+      category_(static_cast<unsigned char>(category)) {
   if (names != nullptr) SetArg(0, names, -1, 0);
 }
 
 OrvNamedObjUse::OrvNamedObjUse(const OrvNamedObjUse& other)
-    : OrvExprOper(other), category_(other.category_), def_(other.def_), extra_(other.extra_) {
+    : OrvExprOper(other), def_(other.def_), extra_(other.extra_), category_(other.category_) {
   if (def_.node != nullptr && def_.node->Oper() == NAMED_OBJ_DEF) {
     def_.node->Links(0)->Append(OrvLink(this, ORV_NO_LINK_INDEX));
   }
