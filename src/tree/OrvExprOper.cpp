@@ -194,14 +194,9 @@ namespace {
 // Depth of the subtree deletions under way: only the outermost one prepares.
 int gSubtreeDeletions = 0;
 
-// How far ahead of the node being deleted the teardown prefetches a node
-// (and, half as far, the slot array of a node).
-const std::size_t kPrefetchAhead = 16;
-
-// The lists a subtree deletion gathers, kept from one deletion to the next
-// (only the outermost deletion gathers), unless they grew past kKeptRoom.
+// The lists a subtree deletion keeps, kept from one deletion to the next
+// (only the outermost deletion uses them), unless they grew past kKeptRoom.
 struct TeardownLists {
-  std::vector<OrvExpr*> nodes;
   std::vector<OrvExpr*> bindings;
   std::vector<OrvExpr*> stack;
 };
@@ -214,7 +209,7 @@ TeardownLists& KeptLists() {
 
 // Empties the lists for the next deletion, giving back room beyond kKeptRoom.
 void ResetLists(TeardownLists& lists) {
-  for (std::vector<OrvExpr*>* v : {&lists.nodes, &lists.bindings, &lists.stack}) {
+  for (std::vector<OrvExpr*>* v : {&lists.bindings, &lists.stack}) {
     if (v->capacity() > kKeptRoom) std::vector<OrvExpr*>().swap(*v);
     v->clear();
   }
@@ -249,29 +244,29 @@ int OrvExprOper::HoldsOnlyBlocks(const OrvExpr* node) {
   return 1;
 }
 
-// Deletes every node below this one, leaving its own slots empty.  One walk
-// gathers the nodes in pre-order and counts their pool blocks.  When the
-// tree holds every node there is and its blocks are all the blocks out of
-// the tree's arena (no link list lives elsewhere), no link leaves it: the
-// nodes are deleted without unbinding one another, and the arena only
-// counts the blocks they give back and rewinds (OrvPoolArena::BeginDrop);
-// a node that holds nothing but blocks is not even visited by its
-// destructor.  Otherwise the name bindings in the subtree are dissolved
-// from the side of the symbol-table elements and then of the definitions,
-// each in one pass over its list of referrers (else every use destroyed
-// before its element or definition would search that node's whole list
-// for itself, and a name with very many uses would make the deletion
-// quadratic; the bindings end as the destructors would leave them), and
-// the nodes are deleted one by one.  Either way each node is cut from its
-// children first and deleted from the gathered list, which lets the loop
-// load the nodes to come ahead instead of waiting on each pointer of a
-// walk through memory that has long left the caches.
+// Deletes every node below this one, leaving its own slots empty.  A first
+// walk counts the nodes and their pool blocks and gathers the name
+// bindings.  When the tree holds every node there is and its blocks are
+// all the blocks out of the tree's arena (no link list lives elsewhere), no
+// link leaves it: the nodes are deleted without unbinding one another, and
+// the arena only counts the blocks they give back and rewinds
+// (OrvPoolArena::BeginDrop); a node that holds nothing but blocks is not
+// even visited by its destructor.  Otherwise the name bindings in the
+// subtree are dissolved from the side of the symbol-table elements and then
+// of the definitions, each in one pass over its list of referrers (else
+// every use destroyed before its element or definition would search that
+// node's whole list for itself, and a name with very many uses would make
+// the deletion quadratic; the bindings end as the destructors would leave
+// them).  A second walk deletes the nodes in the order of the recursive
+// deletion, each cut from its children first, so that no deletion recurses
+// however deep the tree.  Both walks keep a stack of the nodes to come and
+// load them into the cache as they are pushed.
 void OrvExprOper::DeleteNodesBelow() {
   TeardownLists& lists = KeptLists();
-  std::vector<OrvExpr*>& nodes = lists.nodes;
   std::vector<OrvExpr*>& bindings = lists.bindings;
   std::vector<OrvExpr*>& stack = lists.stack;
   long blocks = 1 + SlotBlocks(this);
+  long count = 0;
   for (int i = NArgs() - 1; i >= 0; --i) {
     OrvExpr* child = slots_[i]->child;
     if (child != nullptr) stack.push_back(child);
@@ -279,23 +274,15 @@ void OrvExprOper::DeleteNodesBelow() {
   while (!stack.empty()) {
     OrvExpr* n = stack.back();
     stack.pop_back();
-    nodes.push_back(n);
+    ++count;
     if (n->Oper() == SYMBOL_TABLE_ELT || n->Oper() == NAMED_OBJ_DEF) {
       bindings.push_back(n);
       if (n->NLinkLists() > 0) blocks += n->Links(0)->Count();
     }
-    const int args = n->NArgs();
-    for (int i = 0; i < args; ++i) __builtin_prefetch(n->slots_[i]);
-    for (int i = args - 1; i >= 0; --i) {
-      OrvArgSlot* slot = n->slots_[i];
-      if (slot == nullptr || slot->child == nullptr) continue;
-      __builtin_prefetch(slot->child);
-      stack.push_back(slot->child);
-    }
+    PushChildren(n, stack);
     blocks += 1 + SlotBlocks(n);
   }
-  const bool whole = OrvNodeReleaseIsDefault() &&
-                     OrvLiveNodes == static_cast<long>(nodes.size()) + 1 &&
+  const bool whole = OrvNodeReleaseIsDefault() && OrvLiveNodes == count + 1 &&
                      OrvPoolArena<ORV_TREE_ARENA>::BlocksOut() == blocks;
   if (!whole) {
     for (OrvExpr* n : bindings)
@@ -306,15 +293,15 @@ void OrvExprOper::DeleteNodesBelow() {
     OrvWholeTreeTeardown = true;
     OrvPoolArena<ORV_TREE_ARENA>::BeginDrop();
   }
-  for (int i = 0; i < NArgs(); ++i) slots_[i]->child = nullptr;
-  const std::size_t count = nodes.size();
-  for (std::size_t k = 0; k < count; ++k) {
-    if (k + kPrefetchAhead < count) __builtin_prefetch(nodes[k + kPrefetchAhead], 1);
-    if (k + kPrefetchAhead / 2 < count) {
-      OrvArgSlot** ahead = nodes[k + kPrefetchAhead / 2]->slots_;
-      if (ahead != nullptr) __builtin_prefetch(ahead);
-    }
-    OrvExpr* n = nodes[k];
+  for (int i = NArgs() - 1; i >= 0; --i) {
+    OrvExpr* child = slots_[i]->child;
+    slots_[i]->child = nullptr;
+    if (child != nullptr) stack.push_back(child);
+  }
+  while (!stack.empty()) {
+    OrvExpr* n = stack.back();
+    stack.pop_back();
+    PushChildren(n, stack);
     n->parent_ = nullptr;
     for (int i = 0, args = n->NArgs(); i < args; ++i) {
       OrvArgSlot* slot = n->slots_[i];
@@ -332,6 +319,19 @@ void OrvExprOper::DeleteNodesBelow() {
     OrvWholeTreeTeardown = false;
   }
   ResetLists(lists);
+}
+
+// Pushes the children of a node on the stack, the last first, loading
+// them and the node's slot records into the cache on the way.
+void OrvExprOper::PushChildren(const OrvExpr* n, std::vector<OrvExpr*>& stack) {
+  const int args = n->NArgs();
+  for (int i = 0; i < args; ++i) __builtin_prefetch(n->slots_[i]);
+  for (int i = args - 1; i >= 0; --i) {
+    OrvArgSlot* slot = n->slots_[i];
+    if (slot == nullptr || slot->child == nullptr) continue;
+    __builtin_prefetch(slot->child);
+    stack.push_back(slot->child);
+  }
 }
 
 OrvExprOper::~OrvExprOper() {

@@ -5,6 +5,8 @@
 #ifndef ORV_EXPR_OPER_H
 #define ORV_EXPR_OPER_H
 
+#include <vector>
+
 #include "OrvExpr.h"
 
 class OrvExprOper : public OrvExpr {
@@ -95,6 +97,7 @@ class OrvExprOper : public OrvExpr {
   void DeleteNodesBelow();
   static long SlotBlocks(const OrvExpr* node);
   static int HoldsOnlyBlocks(const OrvExpr* node);
+  static void PushChildren(const OrvExpr* node, std::vector<OrvExpr*>& stack);
 
   // The slot array (one record per argument, owned) is the base class's
   // slots_, so that walks reach it without a virtual call; its room is the
