@@ -6,6 +6,7 @@
 // reused, and the end of the drop rewinds when none is left out.
 #include "OrvBlockPool.h"
 #include "OrvPoolArena.h"
+#include "PoolArenas.h"
 #include "OrvSizedPool.h"
 
 #include <gtest/gtest.h>
@@ -14,20 +15,11 @@
 
 namespace {
 
-#ifdef ORV_BLOCK_POOL_BYPASS
-const bool kBypassed = true;
-#else
-const bool kBypassed = false;
-#endif
-
-using TreeArena = OrvPoolArena<ORV_TREE_ARENA>;
-using TokenArena = OrvPoolArena<ORV_TOKEN_ARENA>;
-
 // Skips when the pools hand out heap blocks (AddressSanitizer) or when some
 // block of this process is still out, so that the arenas can rewind.
 #define REQUIRE_REWINDABLE_ARENA()                                                    \
   do {                                                                                \
-    if (kBypassed) GTEST_SKIP() << "the pools use the heap under AddressSanitizer";   \
+    if (kPoolsBypassed) GTEST_SKIP() << "the pools use the heap under AddressSanitizer";   \
     if (TreeArena::BlocksOut() != 0 || TokenArena::BlocksOut() != 0)                  \
       GTEST_SKIP() << "blocks of this process are out";                               \
   } while (0)

@@ -10,18 +10,10 @@
 #include "OrvExprOper.h"
 #include "OrvNameNodes.h"
 #include "OrvPoolArena.h"
+#include "PoolArenas.h"
 #include "TestStrings.h"
 
 namespace {
-
-#ifdef ORV_BLOCK_POOL_BYPASS
-const bool kBypassed = true;
-#else
-const bool kBypassed = false;
-#endif
-
-using TreeArena = OrvPoolArena<ORV_TREE_ARENA>;
-using TokenArena = OrvPoolArena<ORV_TOKEN_ARENA>;
 
 // A program-like tree: a table with an element and a definition of X, two
 // statements using X (a name use and a use of the definition), an empty
@@ -45,7 +37,7 @@ OrvExpr* BuildTree(OrvSymTabElt*& elt, OrvNameUse*& use, OrvNamedObjUse*& nuse) 
 // out, so that the tree built next holds all there is.
 #define REQUIRE_ONLY_THE_TREE()                                                       \
   do {                                                                                \
-    if (kBypassed) GTEST_SKIP() << "the pools use the heap under AddressSanitizer";   \
+    if (kPoolsBypassed) GTEST_SKIP() << "the pools use the heap under AddressSanitizer";   \
     if (TreeArena::BlocksOut() != 0 || TokenArena::BlocksOut() != 0 || OrvLiveNodes != 0) \
       GTEST_SKIP() << "nodes or blocks of this process are out";                      \
   } while (0)
