@@ -302,15 +302,17 @@ void OrvExprOper::DeleteNodesBelow() {
     OrvExpr* n = stack.back();
     stack.pop_back();
     PushChildren(n, stack);
-    n->parent_ = nullptr;
-    for (int i = 0, args = n->NArgs(); i < args; ++i) {
-      OrvArgSlot* slot = n->slots_[i];
-      if (slot != nullptr) slot->child = nullptr;
-    }
+    // A node that only gives back blocks is left as it is: its memory is
+    // not used again before the arena rewinds.
     if (whole && HoldsOnlyBlocks(n)) {
       OrvPoolArena<ORV_TREE_ARENA>::Drop(1 + SlotBlocks(n));
       --OrvLiveNodes;
       continue;
+    }
+    n->parent_ = nullptr;
+    for (int i = 0, args = n->NArgs(); i < args; ++i) {
+      OrvArgSlot* slot = n->slots_[i];
+      if (slot != nullptr) slot->child = nullptr;
     }
     delete n;
   }
