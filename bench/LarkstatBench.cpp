@@ -115,6 +115,7 @@ void PhasesInProcess(const std::vector<std::string>& files, const std::string& c
   }
   const long treeRewinds = OrvPoolArena<ORV_TREE_ARENA>::Rewinds();
   const long tokenRewinds = OrvPoolArena<ORV_TOKEN_ARENA>::Rewinds();
+  const long wholeTrees = OrvPoolArena<ORV_TREE_ARENA>::Drops();
   // The lexer alone over the same files: the parser object's token-dump
   // setting reads every token and builds nothing.
   parser.tokenDump = 1;
@@ -135,8 +136,9 @@ void PhasesInProcess(const std::vector<std::string>& files, const std::string& c
   OrvGlobalMessageSink = savedSink;
   const double total = best.Total();
   std::printf("in one process, best of %d rounds, by step: %.3f s, %.0f lines/s "
-              "(pool arenas rewound %ld and %ld times for %zu files)\n",
-              kRounds, total, total > 0 ? lines / total : 0.0, treeRewinds, tokenRewinds, kRounds * files.size());
+              "(pool arenas rewound %ld and %ld times for %zu files, %ld trees torn down whole)\n",
+              kRounds, total, total > 0 ? lines / total : 0.0, treeRewinds, tokenRewinds, kRounds * files.size(),
+              wholeTrees);
   best.Print("    ");
   std::printf("    of lex and parse, the lexer alone (token dump): %.4f s\n", lexing);
 }

@@ -46,12 +46,17 @@ class OrvBlockPool {
 #endif
   }
 
-  // Gives back a block that Get returned.
+  // Gives back a block that Get returned (while the arena drops, the block
+  // is only counted: see OrvPoolArena::BeginDrop).
   static void Put(void* memory) {
     if (memory == nullptr) return;
 #ifdef ORV_BLOCK_POOL_BYPASS
     ::operator delete(memory);
 #else
+    if (OrvPoolArena<kArena>::Dropping()) {
+      OrvPoolArena<kArena>::Drop(1);
+      return;
+    }
     Block* block = static_cast<Block*>(memory);
     block->next = free_;
     free_ = block;

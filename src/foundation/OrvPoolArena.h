@@ -11,7 +11,8 @@
 // source's tree, or its tokens, all deleted), it rewinds: the free list of
 // each of its pools is emptied and carving starts again at its first chunk,
 // so the next source is laid out afresh instead of in the order the last
-// one was freed.  The chunks are kept for the process.  One thread only,
+// one was freed.  A tree torn down whole may give its blocks back by the
+// count instead of one by one (BeginDrop .. EndDrop).  The chunks are kept for the process.  One thread only,
 // like the rest of the toolkit.
 #ifndef LARK_FOUNDATION_ORVPOOLARENA_H
 #define LARK_FOUNDATION_ORVPOOLARENA_H
@@ -42,13 +43,35 @@ class OrvPoolArena {
     if (--out_ == 0) Rewind();
   }
 
+  // Dropping: while a whole tree that holds every block out of this arena
+  // is torn down, the blocks it gives back are only counted, not put on the
+  // free lists; EndDrop takes them off the blocks out, and when none is left
+  // the arena rewinds as it does at the last block back.  Blocks given back
+  // by anything else meanwhile are dropped as well: they too are free until
+  // the next rewind, only not reused before it.
+  static void BeginDrop() {
+    ++drops_;
+    dropping_ = true;
+    dropped_ = 0;
+  }
+  static bool Dropping() { return dropping_; }
+  static void Drop(long blocks) { dropped_ += blocks; }
+  static void EndDrop() {
+    dropping_ = false;
+    out_ -= dropped_;
+    dropped_ = 0;
+    if (out_ == 0) Rewind();
+  }
+
   // A pool's call that empties its free list, made at every rewind.  Each
   // pool registers once, before it carves its first block.
   static void RegisterFreeList(void (*empty)());
 
-  // Blocks out now, and the rewinds so far (benchmarks and tests read them).
+  // Blocks out now, the rewinds and the drops so far (benchmarks and tests
+  // read them).
   static long BlocksOut() { return out_; }
   static long Rewinds() { return rewinds_; }
+  static long Drops() { return drops_; }
 
  private:
   static void* CarveInNextChunk(std::size_t size, std::size_t align);
@@ -58,6 +81,9 @@ class OrvPoolArena {
   static inline std::uintptr_t end_ = 0;   // end of the current chunk
   static inline long out_ = 0;
   static inline long rewinds_ = 0;
+  static inline bool dropping_ = false;
+  static inline long dropped_ = 0;
+  static inline long drops_ = 0;
 };
 
 extern template class OrvPoolArena<ORV_TREE_ARENA>;

@@ -16,12 +16,15 @@
 
 class OrvSizedPool {
  public:
-  // The step between the block sizes of the pools.
-  static const std::size_t kGrain = 16;
+  // The step between the block sizes of the pools: a pointer's size, so
+  // that a node or slot array of 88 bytes takes 88, not 96.
+  static const std::size_t kGrain = 8;
   // The largest request the pools serve.
   static const std::size_t kMaxSize = 256;
 
-  // A block of at least `size` bytes, aligned for any object.
+  // A block of at least `size` bytes, aligned to the largest power of two
+  // that divides the size rounded to the grain, at most that of any object
+  // (see OrvBlockPool): enough for any object of that size.
   static void* Get(std::size_t size) {
     if (size == 0) size = 1;
     if (size > kMaxSize) return ::operator new(size);

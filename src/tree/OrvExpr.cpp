@@ -40,6 +40,10 @@ int stubGuard = 0;
 }  // namespace
 
 OrvNodeReleaseFn OrvNodeRelease = DefaultNodeRelease;
+long OrvLiveNodes = 0;
+bool OrvWholeTreeTeardown = false;
+
+int OrvNodeReleaseIsDefault() { return OrvNodeRelease == DefaultNodeRelease; }
 
 // ---------------------------------------------------------------------------
 // Construction and destruction
@@ -58,7 +62,9 @@ OrvExpr::OrvExpr(OrvOper op)
       genpEnd_(ORV_GENP_NONE),
       slotCapacity_(0),
       tokens_(),
-      slots_(nullptr) {}
+      slots_(nullptr) {
+  ++OrvLiveNodes;
+}
 
 OrvExpr::OrvExpr(const OrvExpr& other)
     : oper_(other.oper_),
@@ -73,9 +79,12 @@ OrvExpr::OrvExpr(const OrvExpr& other)
       genpEnd_(other.genpEnd_),
       slotCapacity_(0),
       tokens_(other.tokens_),
-      slots_(nullptr) {}
+      slots_(nullptr) {
+  ++OrvLiveNodes;
+}
 
 OrvExpr::~OrvExpr() {
+  --OrvLiveNodes;
   // A node that still hangs in a slot is taken out of it, so that the
   // parent never keeps a pointer to freed memory.
   if (parent_ != nullptr) {
@@ -94,7 +103,9 @@ OrvExpr::~OrvExpr() {
   if (!tokens_.IsEmpty()) tokens_.Clear();
 }
 
-void* OrvExpr::operator new(std::size_t size) { return OrvSizedPool::Get(size); }
+void* OrvExpr::operator new(std::size_t size) {
+  return OrvSizedPool::Get(size);
+}
 
 void OrvExpr::operator delete(void* memory, std::size_t size) {
   if (memory == nullptr) return;

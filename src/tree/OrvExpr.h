@@ -73,6 +73,18 @@ const int ORV_MAX_ARGS = 1 << 24;
 typedef void (*OrvNodeReleaseFn)(void* memory, std::size_t size);
 extern OrvNodeReleaseFn OrvNodeRelease;
 
+// 1 while OrvNodeRelease is the default one.
+int OrvNodeReleaseIsDefault();
+
+// The nodes that exist now, wherever they live (pool, heap, stack).
+extern long OrvLiveNodes;
+
+// Set while a whole tree is torn down that holds every node and link
+// element there is (see OrvExprOper's deletion): every link partner of a
+// node goes with it, so the name nodes drop their links without unbinding
+// each other.
+extern bool OrvWholeTreeTeardown;
+
 // The print operation of the printing subsystem (slot 32).  The tree only
 // reserves the slot and forwards to these functions, which the printer
 // installs; without a printer a node prints nothing and answers 0.

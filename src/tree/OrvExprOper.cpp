@@ -4,11 +4,13 @@
 
 #include <cstring>
 #include <istream>
+#include <typeinfo>
 #include <unordered_map>
 #include <ostream>
 #include <vector>
 
 #include "OrvConstNodes.h"
+#include "OrvLink.h"
 #include "OrvListExpr.h"
 #include "OrvMessage.h"
 #include "OrvMessageSink.h"
@@ -192,35 +194,151 @@ namespace {
 // Depth of the subtree deletions under way: only the outermost one prepares.
 int gSubtreeDeletions = 0;
 
-// Before a whole subtree goes, the name bindings in it are dissolved from the
-// side of the symbol-table elements and then of the definitions, each in one
-// pass over its list of referrers.  Otherwise every use destroyed before its
-// element or definition would search that node's whole list for itself, and
-// a name with very many uses would make the deletion quadratic.  The bindings
-// end as the destructors would leave them.
-void DissolveBindingsBelow(OrvExprOper* root) {
-  std::vector<OrvExpr*> nodes;
-  std::vector<OrvExpr*> stack(1, root);
-  while (!stack.empty()) {
-    OrvExpr* n = stack.back();
-    stack.pop_back();
-    if (n->Oper() == SYMBOL_TABLE_ELT || n->Oper() == NAMED_OBJ_DEF) nodes.push_back(n);
-    for (int i = n->NArgs() - 1; i >= 0; --i) {
-      OrvArgSlot* slot = n->SlotAt(i);
-      if (slot != nullptr && slot->child != nullptr) stack.push_back(slot->child);
-    }
+// The lists a subtree deletion keeps, kept from one deletion to the next
+// (only the outermost deletion uses them), unless they grew past kKeptRoom.
+struct TeardownLists {
+  std::vector<OrvExpr*> bindings;
+  std::vector<OrvExpr*> stack;
+};
+const std::size_t kKeptRoom = std::size_t(1) << 16;
+
+TeardownLists& KeptLists() {
+  static TeardownLists* lists = new TeardownLists();  // never destroyed: trees may go at exit
+  return *lists;
+}
+
+// Empties the lists for the next deletion, giving back room beyond kKeptRoom.
+void ResetLists(TeardownLists& lists) {
+  for (std::vector<OrvExpr*>* v : {&lists.bindings, &lists.stack}) {
+    if (v->capacity() > kKeptRoom) std::vector<OrvExpr*>().swap(*v);
+    v->clear();
   }
-  for (OrvExpr* n : nodes)
-    if (n->Oper() == SYMBOL_TABLE_ELT) n->UnlinkRefs();
-  for (OrvExpr* n : nodes)
-    if (n->Oper() == NAMED_OBJ_DEF) n->UnlinkRefs();
 }
 
 }  // namespace
 
+// The pool blocks of a node besides the node itself: its slot records and
+// its slot array (unless the array was too large for the pools).
+long OrvExprOper::SlotBlocks(const OrvExpr* node) {
+  long blocks = 0;
+  for (int i = 0, args = node->NArgs(); i < args; ++i)
+    if (node->slots_[i] != nullptr) ++blocks;
+  if (node->slots_ != nullptr &&
+      sizeof(OrvArgSlot*) * static_cast<std::size_t>(node->slotCapacity_) <= OrvSizedPool::kMaxSize)
+    ++blocks;
+  return blocks;
+}
+
+// 1 when the node is a plain operation node or a NULL_NODE that holds no
+// token and no subdivision widths: its deletion only gives back its
+// blocks.
+int OrvExprOper::HoldsOnlyBlocks(const OrvExpr* node) {
+  if (!node->tokens_.IsEmpty()) return 0;
+  const std::type_info& type = typeid(*node);
+  if (type == typeid(OrvNullNode)) return 1;
+  if (type != typeid(OrvExprOper) || node->hasSd_) return 0;
+  for (int i = 0, args = node->NArgs(); i < args; ++i) {
+    const OrvArgSlot* slot = node->slots_[i];
+    if (slot != nullptr && !slot->tokens.IsEmpty()) return 0;
+  }
+  return 1;
+}
+
+// Deletes every node below this one, leaving its own slots empty.  A first
+// walk counts the nodes and their pool blocks and gathers the name
+// bindings.  When the tree holds every node there is and its blocks are
+// all the blocks out of the tree's arena (no link list lives elsewhere), no
+// link leaves it: the nodes are deleted without unbinding one another, and
+// the arena only counts the blocks they give back and rewinds
+// (OrvPoolArena::BeginDrop); a node that holds nothing but blocks is not
+// even visited by its destructor.  Otherwise the name bindings in the
+// subtree are dissolved from the side of the symbol-table elements and then
+// of the definitions, each in one pass over its list of referrers (else
+// every use destroyed before its element or definition would search that
+// node's whole list for itself, and a name with very many uses would make
+// the deletion quadratic; the bindings end as the destructors would leave
+// them).  A second walk deletes the nodes in the order of the recursive
+// deletion, each cut from its children first, so that no deletion recurses
+// however deep the tree.  Both walks keep a stack of the nodes to come and
+// load them into the cache as they are pushed.
+void OrvExprOper::DeleteNodesBelow() {
+  TeardownLists& lists = KeptLists();
+  std::vector<OrvExpr*>& bindings = lists.bindings;
+  std::vector<OrvExpr*>& stack = lists.stack;
+  long blocks = 1 + SlotBlocks(this);
+  long count = 0;
+  for (int i = NArgs() - 1; i >= 0; --i) {
+    OrvExpr* child = slots_[i]->child;
+    if (child != nullptr) stack.push_back(child);
+  }
+  while (!stack.empty()) {
+    OrvExpr* n = stack.back();
+    stack.pop_back();
+    ++count;
+    if (n->Oper() == SYMBOL_TABLE_ELT || n->Oper() == NAMED_OBJ_DEF) {
+      bindings.push_back(n);
+      if (n->NLinkLists() > 0) blocks += n->Links(0)->Count();
+    }
+    PushChildren(n, stack);
+    blocks += 1 + SlotBlocks(n);
+  }
+  const bool whole = OrvNodeReleaseIsDefault() && OrvLiveNodes == count + 1 &&
+                     OrvPoolArena<ORV_TREE_ARENA>::BlocksOut() == blocks;
+  if (!whole) {
+    for (OrvExpr* n : bindings)
+      if (n->Oper() == SYMBOL_TABLE_ELT) n->UnlinkRefs();
+    for (OrvExpr* n : bindings)
+      if (n->Oper() == NAMED_OBJ_DEF) n->UnlinkRefs();
+  } else {
+    OrvWholeTreeTeardown = true;
+    OrvPoolArena<ORV_TREE_ARENA>::BeginDrop();
+  }
+  for (int i = NArgs() - 1; i >= 0; --i) {
+    OrvExpr* child = slots_[i]->child;
+    slots_[i]->child = nullptr;
+    if (child != nullptr) stack.push_back(child);
+  }
+  while (!stack.empty()) {
+    OrvExpr* n = stack.back();
+    stack.pop_back();
+    PushChildren(n, stack);
+    // A node that only gives back blocks is left as it is: its memory is
+    // not used again before the arena rewinds.
+    if (whole && HoldsOnlyBlocks(n)) {
+      OrvPoolArena<ORV_TREE_ARENA>::Drop(1 + SlotBlocks(n));
+      --OrvLiveNodes;
+      continue;
+    }
+    n->parent_ = nullptr;
+    for (int i = 0, args = n->NArgs(); i < args; ++i) {
+      OrvArgSlot* slot = n->slots_[i];
+      if (slot != nullptr) slot->child = nullptr;
+    }
+    delete n;
+  }
+  if (whole) {
+    OrvPoolArena<ORV_TREE_ARENA>::EndDrop();
+    OrvWholeTreeTeardown = false;
+  }
+  ResetLists(lists);
+}
+
+// Pushes the children of a node on the stack, the last first, loading
+// them and the node's slot records into the cache on the way.
+void OrvExprOper::PushChildren(const OrvExpr* n, std::vector<OrvExpr*>& stack) {
+  const int args = n->NArgs();
+  for (int i = 0; i < args; ++i) __builtin_prefetch(n->slots_[i]);
+  for (int i = args - 1; i >= 0; --i) {
+    OrvArgSlot* slot = n->slots_[i];
+    if (slot == nullptr || slot->child == nullptr) continue;
+    __builtin_prefetch(slot->child);
+    stack.push_back(slot->child);
+  }
+}
+
 OrvExprOper::~OrvExprOper() {
-  if (gSubtreeDeletions == 0 && NArgs() > 0) DissolveBindingsBelow(this);
   ++gSubtreeDeletions;
+  if (gSubtreeDeletions == 1 && NArgs() > 0) DeleteNodesBelow();
   if (hasSd_) SetSd(nullptr, 0);
   int n = NArgs();
   for (int i = 0; i < n; ++i) delete slots_[i];  // clears each child's parent

@@ -5,6 +5,8 @@
 #ifndef ORV_EXPR_OPER_H
 #define ORV_EXPR_OPER_H
 
+#include <vector>
+
 #include "OrvExpr.h"
 
 class OrvExprOper : public OrvExpr {
@@ -90,6 +92,15 @@ class OrvExprOper : public OrvExpr {
   void StoreChild(int i, OrvExpr* child);
   int BadIndex(const char* method, int i) const;
   void Grow(int count);
+  // Deletes every node below this one (the outermost deletion of a subtree
+  // calls it), leaving the slots in place with null children.
+  void DeleteNodesBelow();
+  // The pool blocks a node holds besides itself: slot records and array.
+  static long SlotBlocks(const OrvExpr* node);
+  // 1 for a plain operation node or NULL_NODE without tokens or widths.
+  static int HoldsOnlyBlocks(const OrvExpr* node);
+  // Pushes the node's children on the stack, the last first.
+  static void PushChildren(const OrvExpr* node, std::vector<OrvExpr*>& stack);
 
   // The slot array (one record per argument, owned) is the base class's
   // slots_, so that walks reach it without a virtual call; its room is the

@@ -51,7 +51,7 @@ OrvExpr* OrvLink::SetLinkExprFromIndex(OrvExpr* const* table, uint32_t size) {
 // OrvLinkList
 // ---------------------------------------------------------------------------
 
-OrvLinkList::OrvLinkList(const OrvLinkList& other) : head_(nullptr), tail_(nullptr) {
+OrvLinkList::OrvLinkList(const OrvLinkList& other) : head_(nullptr), tail_(nullptr), count_(0) {
   for (OrvLinkElem* e = other.head_; e != nullptr; e = e->next) Append(e->link);
 }
 
@@ -63,12 +63,19 @@ OrvLinkList& OrvLinkList::operator=(const OrvLinkList& other) {
 }
 
 void OrvLinkList::Clear() {
+  if (head_ != nullptr && OrvPoolArena<ORV_TREE_ARENA>::Dropping()) {
+    OrvPoolArena<ORV_TREE_ARENA>::Drop(count_);
+    head_ = tail_ = nullptr;
+    count_ = 0;
+    return;
+  }
   while (head_ != nullptr) {
     OrvLinkElem* next = head_->next;
     delete head_;
     head_ = next;
   }
   tail_ = nullptr;
+  count_ = 0;
 }
 
 void OrvLinkList::Append(const OrvLink& link) {
@@ -79,6 +86,7 @@ void OrvLinkList::Append(const OrvLink& link) {
     head_ = elem;
   }
   tail_ = elem;
+  ++count_;
 }
 
 void OrvLinkList::Remove(const OrvExpr* node) {
@@ -89,6 +97,7 @@ void OrvLinkList::Remove(const OrvExpr* node) {
       OrvLinkElem* gone = *at;
       *at = gone->next;
       delete gone;
+      --count_;
     } else {
       tail_ = *at;
       at = &(*at)->next;
@@ -104,6 +113,7 @@ void OrvLinkList::RemoveIf(int (*pred)(const OrvLink& link, void* context), void
       OrvLinkElem* gone = *at;
       *at = gone->next;
       delete gone;
+      --count_;
     } else {
       tail_ = *at;
       at = &(*at)->next;
@@ -119,12 +129,6 @@ OrvLink& OrvLinkList::Nth(int i) {
   }
   OrvNullLink = OrvLink();  // the shared answer always reads {null, -1}
   return OrvNullLink;
-}
-
-int OrvLinkList::Count() const {
-  int n = 0;
-  for (OrvLinkElem* e = head_; e != nullptr; e = e->next) ++n;
-  return n;
 }
 
 void OrvLinkList::Print(std::ostream& out) const {

@@ -49,11 +49,13 @@ struct OrvLinkElem {
 // targets.
 class OrvLinkList {
  public:
-  OrvLinkList() : head_(nullptr), tail_(nullptr) {}
+  OrvLinkList() : head_(nullptr), tail_(nullptr), count_(0) {}
   OrvLinkList(const OrvLinkList& other);
   OrvLinkList& operator=(const OrvLinkList& other);
   ~OrvLinkList() { Clear(); }
 
+  // Deletes every element; while the tree's arena drops (a whole tree torn
+  // down), the elements are only counted as given back.
   void Clear();
   void Append(const OrvLink& link);
   // Removes every link whose target is the node.
@@ -62,7 +64,7 @@ class OrvLinkList {
   void RemoveIf(int (*pred)(const OrvLink& link, void* context), void* context);
   // Link i counted from 0; the null link {null, -1} when out of range.
   OrvLink& Nth(int i);
-  int Count() const;
+  int Count() const { return count_; }
   bool IsEmpty() const { return head_ == nullptr; }
   OrvLinkElem* Head() const { return head_; }
 
@@ -76,6 +78,7 @@ class OrvLinkList {
  private:
   OrvLinkElem* head_;
   OrvLinkElem* tail_;  // the last element; null when the list is empty
+  int32_t count_;      // elements in the list
 };
 
 // The answers of the base class's Link() and Links(): {null, -1} and a list

@@ -30,6 +30,27 @@ void Unregister(OrvExpr* node, const OrvLink& link) {
   if (OrvLinkList* refs = ReferencesOf(link.node)) refs->Remove(node);
 }
 
+// How many entries of a link list the unbinding loops load ahead: the
+// nodes of a long list lie all over the tree, and reading them one after
+// the other would wait on each.
+const int kLinksAhead = 8;
+
+// Loads the target of the link element into the cache and answers the
+// next element (null past the end).
+inline OrvLinkElem* PrefetchNext(OrvLinkElem* e) {
+  if (e == nullptr) return nullptr;
+  if (e->link.node != nullptr) __builtin_prefetch(e->link.node);
+  return e->next;
+}
+
+// Loads the targets of the first kLinksAhead elements from `first` and
+// answers the element after them.
+OrvLinkElem* PrefetchedAhead(OrvLinkElem* first) {
+  OrvLinkElem* e = first;
+  for (int i = 0; i < kLinksAhead && e != nullptr; ++i) e = PrefetchNext(e);
+  return e;
+}
+
 // The name of a bound element, or the shared empty text.
 const VString* ElementImage(const OrvLink& link) {
   if (link.node != nullptr && link.node->Oper() == SYMBOL_TABLE_ELT) return link.node->Image();
@@ -106,7 +127,13 @@ OrvSymTabElt::~OrvSymTabElt() {
 }
 
 void OrvSymTabElt::UnlinkRefs() {
+  if (OrvWholeTreeTeardown) {
+    refs_.Clear();
+    return;
+  }
+  OrvLinkElem* ahead = PrefetchedAhead(refs_.Head());
   for (OrvLinkElem* e = refs_.Head(); e != nullptr; e = e->next) {
+    ahead = PrefetchNext(ahead);
     OrvExpr* n = e->link.node;
     if (n == nullptr) continue;
     if ((n->Oper() == NAMED_OBJ_DEF || n->Oper() == NAME_USE) && n->Link(0)->node == this) {
@@ -211,7 +238,7 @@ OrvExpr* OrvNameUse::Clone() const { return new OrvNameUse(*this); }
 OrvNameUse::~OrvNameUse() { UnlinkRefs(); }
 
 void OrvNameUse::UnlinkRefs() {
-  Unregister(this, elt_);
+  if (!OrvWholeTreeTeardown) Unregister(this, elt_);
   elt_ = OrvLink();
 }
 
@@ -272,7 +299,14 @@ OrvNamedObjDef::~OrvNamedObjDef() {
 }
 
 void OrvNamedObjDef::UnlinkRefs() {
+  if (OrvWholeTreeTeardown) {
+    uses_.Clear();
+    elt_ = OrvLink();
+    return;
+  }
+  OrvLinkElem* ahead = PrefetchedAhead(uses_.Head());
   for (OrvLinkElem* e = uses_.Head(); e != nullptr; e = e->next) {
+    ahead = PrefetchNext(ahead);
     OrvExpr* use = e->link.node;
     if (use != nullptr && use->Oper() == NAMED_OBJ_USE && use->Link(0)->node == this) {
       *use->Link(0) = OrvLink();
@@ -337,13 +371,13 @@ std::ostream& OrvNamedObjDef::DebugDump(std::ostream& out) const {
 // ---------------------------------------------------------------------------
 
 OrvNamedObjUse::OrvNamedObjUse(OrvExpr* names, int category, uint32_t extra)
-    : OrvExprOper(NAMED_OBJ_USE), category_(static_cast<unsigned char>(category)),
-      extra_(extra) {
+    : OrvExprOper(NAMED_OBJ_USE), extra_(extra),
+      category_(static_cast<unsigned char>(category)) {
   if (names != nullptr) SetArg(0, names, -1, 0);
 }
 
 OrvNamedObjUse::OrvNamedObjUse(const OrvNamedObjUse& other)
-    : OrvExprOper(other), category_(other.category_), def_(other.def_), extra_(other.extra_) {
+    : OrvExprOper(other), def_(other.def_), extra_(other.extra_), category_(other.category_) {
   if (def_.node != nullptr && def_.node->Oper() == NAMED_OBJ_DEF) {
     def_.node->Links(0)->Append(OrvLink(this, ORV_NO_LINK_INDEX));
   }
@@ -354,7 +388,7 @@ OrvExpr* OrvNamedObjUse::Clone() const { return new OrvNamedObjUse(*this); }
 OrvNamedObjUse::~OrvNamedObjUse() { UnlinkRefs(); }
 
 void OrvNamedObjUse::UnlinkRefs() {
-  if (def_.node != nullptr && def_.node->Oper() == NAMED_OBJ_DEF) def_.node->Links(0)->Remove(this);
+  if (!OrvWholeTreeTeardown && def_.node != nullptr && def_.node->Oper() == NAMED_OBJ_DEF) def_.node->Links(0)->Remove(this);
   def_ = OrvLink();
 }
 

@@ -159,9 +159,9 @@ class OrvNamedObjUse : public OrvExprOper {
   void BindDefinition(OrvExpr* def, int32_t index);
 
  private:
-  unsigned char category_;
   OrvLink def_;
   uint32_t extra_;
+  unsigned char category_;  // after the word, in the room the link leaves
 };
 
 #endif

@@ -2,9 +2,11 @@
 // of one arena made one after the other stand together, the token arena
 // carves apart from the tree's, a freed block is taken again before fresh
 // memory, and when the last block comes back an arena starts again at its
-// first chunk.
+// first chunk; while an arena drops, blocks given back are counted but not
+// reused, and the end of the drop rewinds when none is left out.
 #include "OrvBlockPool.h"
 #include "OrvPoolArena.h"
+#include "PoolArenas.h"
 #include "OrvSizedPool.h"
 
 #include <gtest/gtest.h>
@@ -13,20 +15,11 @@
 
 namespace {
 
-#ifdef ORV_BLOCK_POOL_BYPASS
-const bool kBypassed = true;
-#else
-const bool kBypassed = false;
-#endif
-
-using TreeArena = OrvPoolArena<ORV_TREE_ARENA>;
-using TokenArena = OrvPoolArena<ORV_TOKEN_ARENA>;
-
 // Skips when the pools hand out heap blocks (AddressSanitizer) or when some
 // block of this process is still out, so that the arenas can rewind.
 #define REQUIRE_REWINDABLE_ARENA()                                                    \
   do {                                                                                \
-    if (kBypassed) GTEST_SKIP() << "the pools use the heap under AddressSanitizer";   \
+    if (kPoolsBypassed) GTEST_SKIP() << "the pools use the heap under AddressSanitizer";   \
     if (TreeArena::BlocksOut() != 0 || TokenArena::BlocksOut() != 0)                  \
       GTEST_SKIP() << "blocks of this process are out";                               \
   } while (0)
@@ -94,6 +87,57 @@ TEST(OrvPoolArena, TheLastBlockBackRewindsTheArenaToItsFirstChunk) {
   void* again = OrvBlockPool<48>::Get();
   EXPECT_EQ(again, first);
   OrvBlockPool<48>::Put(again);
+}
+
+TEST(OrvPoolArena, BlocksGivenBackWhileDroppingAreNotReusedAndTheEndRewinds) {
+  REQUIRE_REWINDABLE_ARENA();
+  OrvBlockPool<16>::Put(OrvBlockPool<16>::Get());
+  const long rewinds = TreeArena::Rewinds();
+  void* a = OrvBlockPool<32>::Get();
+  void* b = OrvSizedPool::Get(64);
+  void* c = OrvBlockPool<24>::Get();
+  TreeArena::BeginDrop();
+  EXPECT_TRUE(TreeArena::Dropping());
+  OrvBlockPool<32>::Put(a);
+  OrvSizedPool::Put(b, 64);
+  // c given back by the count, as a link list dropped whole gives its
+  // elements.
+  TreeArena::Drop(1);
+  // Nothing went on a free list: a new block is fresh memory.
+  void* d = OrvBlockPool<32>::Get();
+  EXPECT_NE(d, a);
+  EXPECT_NE(d, c);
+  EXPECT_EQ(TreeArena::Rewinds(), rewinds);
+  OrvBlockPool<32>::Put(d);
+  TreeArena::EndDrop();
+  EXPECT_FALSE(TreeArena::Dropping());
+  // a, b, c (counted) and d all came back: the arena rewound.
+  EXPECT_EQ(TreeArena::BlocksOut(), 0);
+  EXPECT_EQ(TreeArena::Rewinds(), rewinds + 1);
+  void* again = OrvBlockPool<32>::Get();
+  EXPECT_EQ(again, a);
+  OrvBlockPool<32>::Put(again);
+}
+
+TEST(OrvPoolArena, TheEndOfADropWithBlocksStillOutDoesNotRewind) {
+  REQUIRE_REWINDABLE_ARENA();
+  OrvBlockPool<16>::Put(OrvBlockPool<16>::Get());
+  const long rewinds = TreeArena::Rewinds();
+  void* kept = OrvBlockPool<32>::Get();
+  void* dropped = OrvBlockPool<32>::Get();
+  TreeArena::BeginDrop();
+  OrvBlockPool<32>::Put(dropped);
+  TreeArena::EndDrop();
+  EXPECT_EQ(TreeArena::BlocksOut(), 1);
+  EXPECT_EQ(TreeArena::Rewinds(), rewinds);
+  // The dropped block is not handed out again before the rewind.
+  void* fresh = OrvBlockPool<32>::Get();
+  EXPECT_NE(fresh, dropped);
+  EXPECT_NE(fresh, kept);
+  OrvBlockPool<32>::Put(fresh);
+  OrvBlockPool<32>::Put(kept);
+  EXPECT_EQ(TreeArena::BlocksOut(), 0);
+  EXPECT_EQ(TreeArena::Rewinds(), rewinds + 1);
 }
 
 }  // namespace
