@@ -25,10 +25,38 @@ bool StillAt(OrvExpr* node, int i, OrvExpr* child) {
   return i < node->NArgs() && node->ChildAt(i) == child;
 }
 
+// WalkTheTree without the trace, which every walk of a parse runs many
+// times over the whole tree: the same visits and the same answers, without
+// the trace tests per node and with a null callback settled once.  `node`
+// is never null.
+template <bool kHasCallback>
+OrvWalkCode WalkQuietly(OrvExpr* node, void* context, OrvWalkTheTreeFn callback) {
+  OrvWalkCode code = kHasCallback ? static_cast<OrvWalkCode>(callback(node, context))
+                                  : ORV_WALK_CHILDREN;
+  if (code != ORV_WALK_CHILDREN) return code;
+  bool walked = false;
+  for (int i = 0; i < node->NArgs();) {
+    OrvExpr* child = node->ChildAt(i);
+    if (child == nullptr) {
+      ++i;
+      continue;
+    }
+    code = WalkQuietly<kHasCallback>(child, context, callback);
+    walked = true;
+    if (code == ORV_WALK_STOP) break;
+    if (code != ORV_WALK_REMOVED || StillAt(node, i, child)) ++i;
+  }
+  return walked ? AfterChildren(code) : code;
+}
+
 }  // namespace
 
 OrvWalkCode WalkTheTree(OrvExpr* node, void* context, OrvWalkTheTreeFn callback) {
   if (node == nullptr) return ORV_WALK_SKIP;
+  if (!OrvWalkTraceSwitch) {
+    return callback ? WalkQuietly<true>(node, context, callback)
+                    : WalkQuietly<false>(node, context, nullptr);
+  }
   if (OrvWalkTraceSwitch) {
     Trace("+++WalkTheTree: ", "", node);
     *OrvWalkTraceStream << '\n';
