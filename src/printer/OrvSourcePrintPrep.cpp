@@ -26,15 +26,44 @@ namespace {
 // The source-order index of a slot that has none.
 const int kNoOrder = -1;
 
+// What the ordering needs of an operation code: its computed-slot flags
+// and the length of its fixed part (OrvOperFixedOrder).
+struct OperShape {
+  const std::int32_t* computed = nullptr;
+  int flagCount = 0;
+  int fixed = -1;
+};
+
+OperShape LookUpShape(int op) {
+  OperShape shape;
+  shape.computed = OrvOperComputedArgs(op, &shape.flagCount);
+  shape.fixed = OrvOperFixedOrder(op);
+  return shape;
+}
+
 struct Scratch {
+  Scratch() {
+    for (int op = 0; op < ORV_OPER_COUNT; ++op) shapes[op] = LookUpShape(op);
+  }
   std::vector<OrvSlotOrderEntry> entries;
+  // The child ranges of the nodes on the path from the root: those of one
+  // node from its base up, the region in use ending at rangeTop.  The
+  // vector only grows, so a node's region is written, never value-filled.
   std::vector<OrvTxtPosnRange> ranges;
+  size_t rangeTop = 0;
   std::vector<int> picks;  // used within one ordering only
+  // Every operation's shape, looked up once for the whole run.
+  OperShape shapes[ORV_OPER_COUNT];
 };
 
 Scratch& TheScratch() {
   static Scratch scratch;
   return scratch;
+}
+
+// The shape of `op`, from the table for a code of the catalogue.
+OperShape ShapeOf(const Scratch& s, int op) {
+  return op >= 0 && op < ORV_OPER_COUNT ? s.shapes[op] : LookUpShape(op);
 }
 
 OrvSlotOrderEntry Entry(OrvArgSlot* slot, OrvExpr* root, int argIx) {
@@ -64,10 +93,11 @@ void Note(VString& message, const VString& text) {
 
 // Step 3: the slots of the node in slot order, computed slots left out and
 // list children past the fixed part flattened, appended to `out`.
-void CollectSlots(OrvExpr* node, int fixed, std::vector<OrvSlotOrderEntry>& out) {
+void CollectSlots(OrvExpr* node, const OperShape& shape, int fixed,
+                  std::vector<OrvSlotOrderEntry>& out) {
   int n = node->NArgs();
-  int flagCount = 0;
-  const std::int32_t* computed = OrvOperComputedArgs(node->Oper(), &flagCount);
+  const int flagCount = shape.flagCount;
+  const std::int32_t* computed = shape.computed;
   for (int i = 0; i < n; ++i) {
     if (i < flagCount && computed[i] != 0) continue;
     OrvArgSlot* slot = node->SlotAt(i);
@@ -93,11 +123,12 @@ OrvResult OrderSlots(OrvExpr* node, std::vector<OrvSlotOrderEntry>& arena, int& 
   if (node == nullptr || node->NArgs() == 0) return ORV_OK;
   OrvResult result = ORV_OK;
   int op = node->Oper();
-  int fixed = OrvOperFixedOrder(op);
+  const OperShape shape = ShapeOf(TheScratch(), op);
+  int fixed = shape.fixed;
   if (fixed < 0) fixed = node->NArgs();
 
   const size_t base = arena.size();
-  CollectSlots(node, fixed, arena);
+  CollectSlots(node, shape, fixed, arena);
   const int n = static_cast<int>(arena.size() - base);
   auto list = [&](int k) -> OrvSlotOrderEntry& { return arena[base + static_cast<size_t>(k)]; };
   // Most nodes carry no clause order at all: then every part below keeps
@@ -243,30 +274,32 @@ OrvTxtPosnRange SetSlotPosnOper(OrvExpr* node, int debugLevel) {
   }
   Scratch& s = TheScratch();
   const size_t entryBase = s.entries.size();
-  const size_t rangeBase = s.ranges.size();
   int count = 0;
-  if (node->NArgs() > 0) {
-    VString message;
-    if (OrderSlots(node, s.entries, count, message) == ORV_SOURCE_PRINT_BAD_ORDER)
-      SourcePrintWarning(message, OrvSrcPosnBegWalker(node));
-    s.ranges.resize(rangeBase + static_cast<size_t>(count));
-  }
+  VString message;
+  if (OrderSlots(node, s.entries, count, message) == ORV_SOURCE_PRINT_BAD_ORDER)
+    SourcePrintWarning(message, OrvSrcPosnBegWalker(node));
+  const size_t rangeBase = s.rangeTop;
+  s.rangeTop = rangeBase + static_cast<size_t>(count);
+  if (s.ranges.size() < s.rangeTop) s.ranges.resize(std::max(s.rangeTop, 2 * s.ranges.size()));
 
   // The ranges of the slots' tokens and children, in printing order.  The
   // recursion is as deep as the tree, which the parse stack bounds.
   for (int k = 0; k < count; ++k) {
     OrvArgSlot* slot = s.entries[entryBase + k].slot;
-    if (slot == nullptr) continue;
-    // An empty list changes neither the range nor the error node.
-    if (!slot->tokens.IsEmpty()) {
-      slot->tokens.ExtendPosnRange(r);
-      UpdateErrorExpr(slot->tokens, debugLevel);
+    OrvTxtPosnRange child;
+    if (slot != nullptr) {
+      // An empty list changes neither the range nor the error node.
+      if (!slot->tokens.IsEmpty()) {
+        slot->tokens.ExtendPosnRange(r);
+        UpdateErrorExpr(slot->tokens, debugLevel);
+      }
+      if (slot->child != nullptr) {
+        child = SetSlotPosnOper(slot->child, debugLevel);
+        if (child.beg.IsSet() && !r.beg.IsSet()) r.beg = child.beg;
+        if (child.end.IsSet()) r.end = child.end;
+      }
     }
-    if (slot->child == nullptr) continue;
-    OrvTxtPosnRange child = SetSlotPosnOper(slot->child, debugLevel);
     s.ranges[rangeBase + k] = child;
-    if (child.beg.IsSet() && !r.beg.IsSet()) r.beg = child.beg;
-    if (child.end.IsSet()) r.end = child.end;
   }
   if (debugLevel > 0) Trace() << "\n@SetSlotPosnOper: " << OrvOperName(node->Oper()) << "\n";
 
@@ -277,7 +310,7 @@ OrvTxtPosnRange SetSlotPosnOper(OrvExpr* node, int debugLevel) {
 
   AddGapTokens(s, entryBase, rangeBase, count, debugLevel);
   s.entries.resize(entryBase);
-  s.ranges.resize(rangeBase);
+  s.rangeTop = rangeBase;
   if (debugLevel > 0) Trace() << "*SetSlotPosnOper: rc " << r << "\n";
   return r;
 }
