@@ -65,6 +65,29 @@ int FillNullSlotsAsSource(OrvExpr* node, void* context) {
   return ORV_WALK_CHILDREN;
 }
 
+// FillNullSlotsAsSource over the whole tree.  Without the walk trace the
+// nodes are visited in one loop over an explicit stack, in the walk's
+// order (so the empty nodes are made in the same order), and the empty
+// nodes just made, which have no slots, are not visited at all.
+void FillNullSlots(OrvExpr* root) {
+  if (OrvWalkTraceSwitch) {
+    WalkTheTree(root, nullptr, &FillNullSlotsAsSource);
+    return;
+  }
+  std::vector<OrvExpr*> stack;
+  if (root != nullptr) stack.push_back(root);
+  while (!stack.empty()) {
+    OrvExpr* node = stack.back();
+    stack.pop_back();
+    const int n = node->NArgs();
+    FillNullSlotsAsSource(node, nullptr);
+    for (int i = n - 1; i >= 0; --i) {
+      OrvExpr* child = node->ChildAt(i);
+      if (child != nullptr && child->NArgs() > 0) stack.push_back(child);
+    }
+  }
+}
+
 // The walk "SetFromSrcWalker" over a parsed tree.  Its call-back marks each
 // node and always goes on to the children, so without the walk trace (and
 // without the fill switch, under which an empty slot is reported as the
@@ -180,7 +203,7 @@ OrvParserResult ParseFile(OrvParserImpl& parser, const VString& fileName, OrvExp
       OrvCalcLengthsAndOffsets(*tree, messages, 1, 1, 1, OrvLayoutOptionsOf(parser));
       Progress(parser, "*");
     }
-    if (parser.fillNullSlots) WalkTheTree(*tree, nullptr, &FillNullSlotsAsSource);
+    if (parser.fillNullSlots) FillNullSlots(*tree);
     result = Tally(parser, messages);
   }
 
