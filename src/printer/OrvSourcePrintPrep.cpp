@@ -117,13 +117,13 @@ void CollectSlots(OrvExpr* node, const OperShape& shape, int fixed,
 // collected list L and the output both stand on the arena: L first, the
 // output behind it; a taken entry of L has its slot set null.  L is
 // addressed by index, since the arena may move while the output grows.
-OrvResult OrderSlots(OrvExpr* node, std::vector<OrvSlotOrderEntry>& arena, int& count,
+OrvResult OrderSlots(Scratch& s, OrvExpr* node, std::vector<OrvSlotOrderEntry>& arena, int& count,
                      VString& message) {
   count = 0;
   if (node == nullptr || node->NArgs() == 0) return ORV_OK;
   OrvResult result = ORV_OK;
   int op = node->Oper();
-  const OperShape shape = ShapeOf(TheScratch(), op);
+  const OperShape shape = ShapeOf(s, op);
   int fixed = shape.fixed;
   if (fixed < 0) fixed = node->NArgs();
 
@@ -165,7 +165,7 @@ OrvResult OrderSlots(OrvExpr* node, std::vector<OrvSlotOrderEntry>& arena, int& 
   // Ordered part: for each index from `expected` up to the largest one left,
   // the first untaken entry that carries it.  Sorting the candidates by
   // (index, list position) gives the same picks without a scan per index.
-  std::vector<int>& picks = TheScratch().picks;
+  std::vector<int>& picks = s.picks;
   picks.clear();
   for (int k = 0; k < n; ++k)
     if (list(k).slot && OrderOf(list(k)) >= expected) picks.push_back(k);
@@ -249,7 +249,7 @@ OrvResult SourcePrint(OrvExpr* node, OrvSlotOrderEntry*& entries, int& count, VS
   entries = nullptr;
   count = 0;
   std::vector<OrvSlotOrderEntry> arena;
-  OrvResult result = OrderSlots(node, arena, count, message);
+  OrvResult result = OrderSlots(TheScratch(), node, arena, count, message);
   if (count > 0) {
     entries = new OrvSlotOrderEntry[static_cast<size_t>(count)];
     std::copy(arena.begin(), arena.end(), entries);
@@ -259,7 +259,11 @@ OrvResult SourcePrint(OrvExpr* node, OrvSlotOrderEntry*& entries, int& count, VS
 
 OrvTxtPosnRange SetSlotPosnOper(OrvExpr* node) { return SetSlotPosnOper(node, SourcePrintTraceLevel()); }
 
-OrvTxtPosnRange SetSlotPosnOper(OrvExpr* node, int debugLevel) {
+namespace {
+
+// SetSlotPosnOper on the scratch stacks `s`, which the whole recursion
+// shares.
+OrvTxtPosnRange PrepareNode(Scratch& s, OrvExpr* node, int debugLevel) {
   OrvTxtPosnRange r;
   if (node == nullptr || node->Oper() == SYMBOL_TABLE_ELT_LIST) return r;
   if (node->NArgs() == 0) {
@@ -272,11 +276,10 @@ OrvTxtPosnRange SetSlotPosnOper(OrvExpr* node, int debugLevel) {
     if (debugLevel > 0) Trace() << "*SetSlotPosnOper: rc " << r << "\n";
     return r;
   }
-  Scratch& s = TheScratch();
   const size_t entryBase = s.entries.size();
   int count = 0;
   VString message;
-  if (OrderSlots(node, s.entries, count, message) == ORV_SOURCE_PRINT_BAD_ORDER)
+  if (OrderSlots(s, node, s.entries, count, message) == ORV_SOURCE_PRINT_BAD_ORDER)
     SourcePrintWarning(message, OrvSrcPosnBegWalker(node));
   const size_t rangeBase = s.rangeTop;
   s.rangeTop = rangeBase + static_cast<size_t>(count);
@@ -294,7 +297,7 @@ OrvTxtPosnRange SetSlotPosnOper(OrvExpr* node, int debugLevel) {
         UpdateErrorExpr(slot->tokens, debugLevel);
       }
       if (slot->child != nullptr) {
-        child = SetSlotPosnOper(slot->child, debugLevel);
+        child = PrepareNode(s, slot->child, debugLevel);
         if (child.beg.IsSet() && !r.beg.IsSet()) r.beg = child.beg;
         if (child.end.IsSet()) r.end = child.end;
       }
@@ -313,6 +316,12 @@ OrvTxtPosnRange SetSlotPosnOper(OrvExpr* node, int debugLevel) {
   s.rangeTop = rangeBase;
   if (debugLevel > 0) Trace() << "*SetSlotPosnOper: rc " << r << "\n";
   return r;
+}
+
+}  // namespace
+
+OrvTxtPosnRange SetSlotPosnOper(OrvExpr* node, int debugLevel) {
+  return PrepareNode(TheScratch(), node, debugLevel);
 }
 
 void PrepareSourcePrint(OrvExpr* root) {
