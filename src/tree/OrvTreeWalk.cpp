@@ -27,13 +27,13 @@ bool StillAt(OrvExpr* node, int i, OrvExpr* child) {
 
 // WalkTheTree without the trace, which every walk of a parse runs many
 // times over the whole tree: the same visits and the same answers, without
-// the trace tests per node and with a null callback settled once.  `node`
-// is never null.
+// the trace tests per node and with a null callback settled once.
+// WalkChildren walks the children of a node whose callback answered
+// "children"; each child's callback is called here, so that a child
+// without slots (half the nodes of a tree) costs no call of its own.
 template <bool kHasCallback>
-OrvWalkCode WalkQuietly(OrvExpr* node, void* context, OrvWalkTheTreeFn callback) {
-  OrvWalkCode code = kHasCallback ? static_cast<OrvWalkCode>(callback(node, context))
-                                  : ORV_WALK_CHILDREN;
-  if (code != ORV_WALK_CHILDREN) return code;
+OrvWalkCode WalkChildren(OrvExpr* node, void* context, OrvWalkTheTreeFn callback) {
+  OrvWalkCode code = ORV_WALK_CHILDREN;
   bool walked = false;
   for (int i = 0; i < node->NArgs();) {
     OrvExpr* child = node->ChildAt(i);
@@ -41,12 +41,23 @@ OrvWalkCode WalkQuietly(OrvExpr* node, void* context, OrvWalkTheTreeFn callback)
       ++i;
       continue;
     }
-    code = WalkQuietly<kHasCallback>(child, context, callback);
+    code = kHasCallback ? static_cast<OrvWalkCode>(callback(child, context)) : ORV_WALK_CHILDREN;
+    if (code == ORV_WALK_CHILDREN && child->NArgs() > 0)
+      code = WalkChildren<kHasCallback>(child, context, callback);
     walked = true;
     if (code == ORV_WALK_STOP) break;
     if (code != ORV_WALK_REMOVED || StillAt(node, i, child)) ++i;
   }
   return walked ? AfterChildren(code) : code;
+}
+
+// The walk from `node`, which is never null.
+template <bool kHasCallback>
+OrvWalkCode WalkQuietly(OrvExpr* node, void* context, OrvWalkTheTreeFn callback) {
+  const OrvWalkCode code = kHasCallback ? static_cast<OrvWalkCode>(callback(node, context))
+                                        : ORV_WALK_CHILDREN;
+  if (code != ORV_WALK_CHILDREN) return code;
+  return WalkChildren<kHasCallback>(node, context, callback);
 }
 
 }  // namespace
