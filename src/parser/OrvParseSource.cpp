@@ -88,6 +88,19 @@ void FillNullSlots(OrvExpr* root) {
   }
 }
 
+// Marks the node and its slots as source; with `children`, its children go
+// onto it in reverse slot order (so that they come off in slot order), in
+// the same loop over the slots.
+inline void MarkNodeFromSource(OrvExpr* node, std::vector<OrvExpr*>* children) {
+  if (node->FromSrc() == 0) node->SetFromSrc(1);
+  for (int i = node->NArgs() - 1; i >= 0; --i) {
+    OrvArgSlot* slot = node->SlotAt(i);
+    if (slot == nullptr) continue;
+    if (slot->state == 0) slot->state = 1;
+    if (children != nullptr && slot->child != nullptr) children->push_back(slot->child);
+  }
+}
+
 // The walk "SetFromSrcWalker" over a parsed tree.  Its call-back marks each
 // node and always goes on to the children, so without the walk trace (and
 // without the fill switch, under which an empty slot is reported as the
@@ -103,9 +116,7 @@ void MarkFromSource(OrvExpr* root) {
   while (!stack.empty()) {
     OrvExpr* node = stack.back();
     stack.pop_back();
-    SetFromSrcWalker(node, root, nullptr);
-    for (int i = node->NArgs() - 1; i >= 0; --i)
-      if (OrvExpr* child = node->ChildAt(i)) stack.push_back(child);
+    MarkNodeFromSource(node, &stack);
   }
 }
 
@@ -247,10 +258,6 @@ void OrvInstallParseSource() { OrvParseSourceRoutine = &OrvParseSource; }
 int SetFromSrcWalker(OrvExpr* node, OrvExpr* root, void* context) {
   (void)root;
   (void)context;
-  if (node->FromSrc() == 0) node->SetFromSrc(1);
-  for (int i = 0; i < node->NArgs(); ++i) {
-    OrvArgSlot* slot = node->SlotAt(i);
-    if (slot != nullptr && slot->state == 0) slot->state = 1;
-  }
+  MarkNodeFromSource(node, nullptr);
   return ORV_WALK_CHILDREN;
 }
