@@ -92,24 +92,35 @@ void Note(VString& message, const VString& text) {
 }
 
 // Step 3: the slots of the node in slot order, computed slots left out and
-// list children past the fixed part flattened, appended to `out`.
-void CollectSlots(OrvExpr* node, const OperShape& shape, int fixed,
+// list children past the fixed part flattened, appended to `out`.  Answers
+// whether any entry carries a clause order or has no slot.
+bool CollectSlots(OrvExpr* node, const OperShape& shape, int fixed,
                   std::vector<OrvSlotOrderEntry>& out) {
   int n = node->NArgs();
   const int flagCount = shape.flagCount;
   const std::int32_t* computed = shape.computed;
+  bool ordered = false;
+  auto push = [&](OrvArgSlot* slot, OrvExpr* root, int argIx) {
+    ordered = ordered || slot == nullptr || slot->order != kNoOrder;
+    PushEntry(out, Entry(slot, root, argIx));
+  };
   for (int i = 0; i < n; ++i) {
     if (i < flagCount && computed[i] != 0) continue;
     OrvArgSlot* slot = node->SlotAt(i);
     OrvExpr* child = slot ? slot->child : nullptr;
     if (i < fixed || child == nullptr || !OrvOperIsList(child->Oper())) {
-      PushEntry(out, Entry(slot, node, i));
+      push(slot, node, i);
       continue;
     }
     int m = child->NArgs();
-    for (int j = 0; j < m; ++j)
-      PushEntry(out, j == 0 ? Entry(child->SlotAt(0), node, i) : Entry(child->SlotAt(j), child, j));
+    for (int j = 0; j < m; ++j) {
+      if (j == 0)
+        push(child->SlotAt(0), node, i);
+      else
+        push(child->SlotAt(j), child, j);
+    }
   }
+  return ordered;
 }
 
 // Orders the node's slots onto the end of `arena`: on return the arena
@@ -128,13 +139,11 @@ OrvResult OrderSlots(Scratch& s, OrvExpr* node, std::vector<OrvSlotOrderEntry>& 
   if (fixed < 0) fixed = node->NArgs();
 
   const size_t base = arena.size();
-  CollectSlots(node, shape, fixed, arena);
+  const bool ordered = CollectSlots(node, shape, fixed, arena);
   const int n = static_cast<int>(arena.size() - base);
   auto list = [&](int k) -> OrvSlotOrderEntry& { return arena[base + static_cast<size_t>(k)]; };
   // Most nodes carry no clause order at all: then every part below keeps
   // the list order, and the list is the answer as it stands.
-  bool ordered = false;
-  for (int k = 0; k < n && !ordered; ++k) ordered = list(k).slot == nullptr || list(k).slot->order != kNoOrder;
   if (!ordered) {
     count = n;
     return ORV_OK;
