@@ -13,13 +13,26 @@ long RdcPosnSlotsExamined = 0;
 
 namespace {
 
+// The catalogue's slot count of each operation code, or kListSlots for a
+// list, looked up once for the whole run: RdcPosn asks at every reduction.
+const int kListSlots = -2;
+
+struct SlotCounts {
+  int count[ORV_OPER_COUNT];
+  SlotCounts() {
+    for (int op = 0; op < ORV_OPER_COUNT; ++op)
+      count[op] = !OrvOperIsValid(op) ? 0 : OrvOperIsList(op) ? kListSlots : OrvOperArgNo(op);
+  }
+};
+
 // The slots of a node that RdcPosn searches: the catalogue's count for a
 // positional operation, the current count for a list; none for a code
 // outside the catalogue.  Never more than the node has.
 int SearchedSlots(const OrvExpr* node) {
+  static const SlotCounts counts;
   const int op = node->Oper();
-  if (!OrvOperIsValid(op)) return 0;
-  const int count = OrvOperIsList(op) ? node->NArgs() : OrvOperArgNo(op);
+  if (op < 0 || op >= ORV_OPER_COUNT) return 0;
+  const int count = counts.count[op] == kListSlots ? node->NArgs() : counts.count[op];
   return count < node->NArgs() ? count : node->NArgs();
 }
 
