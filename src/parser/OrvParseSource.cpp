@@ -65,6 +65,20 @@ int FillNullSlotsAsSource(OrvExpr* node, void* context) {
   return ORV_WALK_CHILDREN;
 }
 
+// Runs visit(node, stack) on each node from `root` on, in pre-order, over
+// an explicit stack instead of the recursion: `visit` pushes the children
+// to visit after the node, in reverse slot order.
+template <class Visit>
+void VisitFromRoot(OrvExpr* root, Visit visit) {
+  std::vector<OrvExpr*> stack;
+  if (root != nullptr) stack.push_back(root);
+  while (!stack.empty()) {
+    OrvExpr* node = stack.back();
+    stack.pop_back();
+    visit(node, stack);
+  }
+}
+
 // FillNullSlotsAsSource over the whole tree.  Without the walk trace the
 // nodes are visited in one loop over an explicit stack, in the walk's
 // order (so the empty nodes are made in the same order), and the empty
@@ -74,18 +88,13 @@ void FillNullSlots(OrvExpr* root) {
     WalkTheTree(root, nullptr, &FillNullSlotsAsSource);
     return;
   }
-  std::vector<OrvExpr*> stack;
-  if (root != nullptr) stack.push_back(root);
-  while (!stack.empty()) {
-    OrvExpr* node = stack.back();
-    stack.pop_back();
-    const int n = node->NArgs();
+  VisitFromRoot(root, [](OrvExpr* node, std::vector<OrvExpr*>& stack) {
     FillNullSlotsAsSource(node, nullptr);
-    for (int i = n - 1; i >= 0; --i) {
+    for (int i = node->NArgs() - 1; i >= 0; --i) {
       OrvExpr* child = node->ChildAt(i);
       if (child != nullptr && child->NArgs() > 0) stack.push_back(child);
     }
-  }
+  });
 }
 
 // Marks the node and its slots as source; with `children`, its children go
@@ -111,13 +120,9 @@ void MarkFromSource(OrvExpr* root) {
     OrvWalkTree(root, nullptr, "SetFromSrcWalker", &SetFromSrcWalker, nullptr, nullptr);
     return;
   }
-  std::vector<OrvExpr*> stack;
-  if (root != nullptr) stack.push_back(root);
-  while (!stack.empty()) {
-    OrvExpr* node = stack.back();
-    stack.pop_back();
+  VisitFromRoot(root, [](OrvExpr* node, std::vector<OrvExpr*>& stack) {
     MarkNodeFromSource(node, &stack);
-  }
+  });
 }
 
 // Reads the tokens to the end of the input and drops them (lex only).
