@@ -59,11 +59,10 @@ OrvExpr* ProcedureScope(OrvExpr* node) {
 
 int DefCategory(OrvExpr* def) { return static_cast<OrvNamedObjDef*>(def)->Category(); }
 
-// The candidates that remain, as an array in candidate-list order.
-std::vector<OrvExpr*> ToArray(const OrvLinkList& list) {
-  std::vector<OrvExpr*> out;
+// The candidates that remain, into `out` in candidate-list order.
+void ToArray(const OrvLinkList& list, std::vector<OrvExpr*>& out) {
+  out.clear();
   for (OrvLinkElem* e = list.Head(); e != nullptr; e = e->next) out.push_back(e->link.node);
-  return out;
 }
 
 }  // namespace
@@ -208,7 +207,10 @@ void OrvParserImpl::SymTabQualResolve(OrvExpr* useNode) {
     }
   }
 
-  std::vector<OrvExpr*> defs = ToArray(candidates);
+  // The parser's array, reused from use to use: most uses have one
+  // definition, and an array per use would cost an allocation each.
+  std::vector<OrvExpr*>& defs = candidateDefs;
+  ToArray(candidates, defs);
   if (defs.size() >= 2 && sameParaDataName) {
     int wanted = use->Category();
     std::vector<OrvExpr*> kept;
