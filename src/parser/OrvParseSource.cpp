@@ -2,6 +2,7 @@
 // lexer and the grammar.
 #include "OrvParseSource.h"
 
+#include <algorithm>
 #include <iostream>
 #include <vector>
 
@@ -54,14 +55,16 @@ void ConfigureLexer(OrvParserImpl& parser) {
 // The fill of empty slots (OrvFillNullArgs) for a parsed tree: the
 // NULL_NODE of an empty slot stands for what the source left out, so it is
 // marked as source like every other node of the tree.
+void FillEmptySlot(OrvExpr* node, int i) {
+  OrvExpr* empty = new OrvNullNode;
+  empty->SetFromSrc(1);
+  node->SetArg(i, empty, -1, 0);
+}
+
 int FillNullSlotsAsSource(OrvExpr* node, void* context) {
   (void)context;
-  for (int i = 0; i < node->NArgs(); ++i) {
-    if (node->ChildAt(i) != nullptr) continue;
-    OrvExpr* empty = new OrvNullNode;
-    empty->SetFromSrc(1);
-    node->SetArg(i, empty, -1, 0);
-  }
+  for (int i = 0; i < node->NArgs(); ++i)
+    if (node->ChildAt(i) == nullptr) FillEmptySlot(node, i);
   return ORV_WALK_CHILDREN;
 }
 
@@ -88,12 +91,18 @@ void FillNullSlots(OrvExpr* root) {
     WalkTheTree(root, nullptr, &FillNullSlotsAsSource);
     return;
   }
+  // One loop over the slots fills them in slot order and stacks the
+  // children with slots, which are then turned to come off in slot order.
   VisitFromRoot(root, [](OrvExpr* node, std::vector<OrvExpr*>& stack) {
-    FillNullSlotsAsSource(node, nullptr);
-    for (int i = node->NArgs() - 1; i >= 0; --i) {
+    const size_t first = stack.size();
+    for (int i = 0; i < node->NArgs(); ++i) {
       OrvExpr* child = node->ChildAt(i);
-      if (child != nullptr && child->NArgs() > 0) stack.push_back(child);
+      if (child == nullptr)
+        FillEmptySlot(node, i);
+      else if (child->NArgs() > 0)
+        stack.push_back(child);
     }
+    std::reverse(stack.begin() + static_cast<std::ptrdiff_t>(first), stack.end());
   });
 }
 
