@@ -52,6 +52,7 @@ struct Scratch {
   std::vector<OrvTxtPosnRange> ranges;
   size_t rangeTop = 0;
   std::vector<int> picks;  // used within one ordering only
+  VString message;         // empty but within one ordering's warning
   // Every operation's shape, looked up once for the whole run.
   OperShape shapes[ORV_OPER_COUNT];
 };
@@ -287,9 +288,12 @@ OrvTxtPosnRange PrepareNode(Scratch& s, OrvExpr* node, int debugLevel) {
   }
   const size_t entryBase = s.entries.size();
   int count = 0;
-  VString message;
-  if (OrderSlots(s, node, s.entries, count, message) == ORV_SOURCE_PRINT_BAD_ORDER)
-    SourcePrintWarning(message, OrvSrcPosnBegWalker(node));
+  // The ordering writes a message only when it answers "bad order"; the
+  // scratch's message is emptied again after the warning.
+  if (OrderSlots(s, node, s.entries, count, s.message) == ORV_SOURCE_PRINT_BAD_ORDER) {
+    SourcePrintWarning(s.message, OrvSrcPosnBegWalker(node));
+    s.message = VString();
+  }
   const size_t rangeBase = s.rangeTop;
   s.rangeTop = rangeBase + static_cast<size_t>(count);
   if (s.ranges.size() < s.rangeTop) s.ranges.resize(std::max(s.rangeTop, 2 * s.ranges.size()));
