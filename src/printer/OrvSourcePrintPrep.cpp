@@ -32,12 +32,14 @@ struct OperShape {
   const std::int32_t* computed = nullptr;
   int flagCount = 0;
   int fixed = -1;
+  bool anyComputed = false;  // some slot is computed
 };
 
 OperShape LookUpShape(int op) {
   OperShape shape;
   shape.computed = OrvOperComputedArgs(op, &shape.flagCount);
   shape.fixed = OrvOperFixedOrder(op);
+  for (int i = 0; i < shape.flagCount; ++i) shape.anyComputed = shape.anyComputed || shape.computed[i] != 0;
   return shape;
 }
 
@@ -210,12 +212,35 @@ std::ostream& Trace() { return std::cout; }
 
 bool GapEdge(const OrvTxtPosn& p) { return p.IsSet() && !p.IsInfinity(); }
 
+// Slot k of the printing order: slot k of `plain` when the node's slots
+// print as they stand (PlainSlots), else the entry's slot.
+OrvArgSlot* PrintedSlot(const Scratch& s, const OrvExpr* plain, size_t entryBase, int k) {
+  return plain != nullptr ? plain->SlotAt(k) : s.entries[entryBase + k].slot;
+}
+
+// Whether the node's slots print as they stand, so that the ordering would
+// give them back in slot order: no computed slot, none without a slot
+// object or with a clause order, and no list to flatten past the fixed
+// part.
+bool PlainSlots(const OrvExpr* node, const OperShape& shape) {
+  if (shape.anyComputed) return false;
+  const int n = node->NArgs();
+  const int fixed = shape.fixed < 0 ? n : shape.fixed;
+  for (int i = 0; i < n; ++i) {
+    const OrvArgSlot* slot = node->SlotAt(i);
+    if (slot == nullptr || slot->order != kNoOrder) return false;
+    if (i >= fixed && slot->child != nullptr && OrvOperIsList(slot->child->Oper())) return false;
+  }
+  return true;
+}
+
 // Step 6: a SEP_SPACE token in front of each child whose text does not begin
 // where the text before it ended.
-void AddGapTokens(Scratch& s, size_t entryBase, size_t rangeBase, int count, int debugLevel) {
+void AddGapTokens(Scratch& s, const OrvExpr* plain, size_t entryBase, size_t rangeBase, int count,
+                  int debugLevel) {
   OrvTxtPosn last;
   for (int k = 0; k < count; ++k) {
-    OrvArgSlot* slot = s.entries[entryBase + k].slot;
+    OrvArgSlot* slot = PrintedSlot(s, plain, entryBase, k);
     const OrvTxtPosnRange range = s.ranges[rangeBase + k];
     // Most slots hold no token: their own range is empty.
     OrvTxtPosnRange own = slot && !slot->tokens.IsEmpty() ? slot->tokens.PosnRange() : OrvTxtPosnRange();
@@ -288,9 +313,14 @@ OrvTxtPosnRange PrepareNode(Scratch& s, OrvExpr* node, int debugLevel) {
   }
   const size_t entryBase = s.entries.size();
   int count = 0;
-  // The ordering writes a message only when it answers "bad order"; the
-  // scratch's message is emptied again after the warning.
-  if (OrderSlots(s, node, s.entries, count, s.message) == ORV_SOURCE_PRINT_BAD_ORDER) {
+  // Most nodes print their slots as they stand: they are read from the
+  // node itself, without entries.
+  const OrvExpr* plain = PlainSlots(node, ShapeOf(s, node->Oper())) ? node : nullptr;
+  if (plain != nullptr) {
+    count = node->NArgs();
+  } else if (OrderSlots(s, node, s.entries, count, s.message) == ORV_SOURCE_PRINT_BAD_ORDER) {
+    // The ordering writes a message only when it answers "bad order"; the
+    // scratch's message is emptied again after the warning.
     SourcePrintWarning(s.message, OrvSrcPosnBegWalker(node));
     s.message = VString();
   }
@@ -301,7 +331,7 @@ OrvTxtPosnRange PrepareNode(Scratch& s, OrvExpr* node, int debugLevel) {
   // The ranges of the slots' tokens and children, in printing order.  The
   // recursion is as deep as the tree, which the parse stack bounds.
   for (int k = 0; k < count; ++k) {
-    OrvArgSlot* slot = s.entries[entryBase + k].slot;
+    OrvArgSlot* slot = PrintedSlot(s, plain, entryBase, k);
     OrvTxtPosnRange child;
     if (slot != nullptr) {
       // An empty list changes neither the range nor the error node.
@@ -324,7 +354,7 @@ OrvTxtPosnRange PrepareNode(Scratch& s, OrvExpr* node, int debugLevel) {
     UpdateErrorExpr(node->Tokens(), debugLevel);
   }
 
-  AddGapTokens(s, entryBase, rangeBase, count, debugLevel);
+  AddGapTokens(s, plain, entryBase, rangeBase, count, debugLevel);
   s.entries.resize(entryBase);
   s.rangeTop = rangeBase;
   if (debugLevel > 0) Trace() << "*SetSlotPosnOper: rc " << r << "\n";
