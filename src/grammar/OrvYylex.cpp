@@ -25,7 +25,7 @@ struct TokenCombination {
   int combined;
 };
 
-const TokenCombination TokenCombinationTable[] = {
+constexpr TokenCombination TokenCombinationTable[] = {
 #define ORV_TOKEN_COMBINATION(first, second, combined) {first, second, combined},
 #include "OrvTokenCombinations.def"
     {0, 0, 0},
@@ -37,7 +37,7 @@ const int kNotPartners[] = {RW_END,       RW_END_OF_PAGE, RW_AT,      RW_ON,  RW
 const int kOnPartners[] = {RW_ASCENDING, RW_ESCAPE, RW_EXCEPTION, RW_OVERFLOW, RW_DESCENDING, RW_SIZE};
 
 // Division and section headers and the like, which belong in Area A.
-const int kAreaAHeaders[] = {RW_FD,          RW_FILE_CONTROL,     RW_IDENTIFICATION, RW_I_O_CONTROL,
+constexpr int kAreaAHeaders[] = {RW_FD,          RW_FILE_CONTROL,     RW_IDENTIFICATION, RW_I_O_CONTROL,
                              RW_INPUT_OUTPUT, RW_LINKAGE,         RW_LOCAL_STORAGE,  RW_SD,
                              RW_SPECIAL_NAMES, RW_WORKING_STORAGE, RW_ID,            RW_CD,
                              RW_RD,          RW_END_DECLARATIVES, RW_END_PROGRAM,    RW_COMMUNICATION,
@@ -82,7 +82,7 @@ const int kCodeCount = ORV_TOKEN_LAST_NAMED + 1;
 struct CodeIndex {
   int combinationRow[kCodeCount];
   bool areaAHeader[kCodeCount];
-  CodeIndex() {
+  constexpr CodeIndex() : combinationRow(), areaAHeader() {
     int end = 0;
     while (TokenCombinationTable[end].first != 0) ++end;
     for (int c = 0; c < kCodeCount; ++c) {
@@ -98,22 +98,21 @@ struct CodeIndex {
   }
 };
 
-const CodeIndex& TheCodeIndex() {
-  static const CodeIndex index;
-  return index;
-}
+// Made by the compiler: every token reads it, so it is no function-local
+// static with a guard.
+constexpr CodeIndex kCodeIndex;
 
 // The first row of the combination table whose first code is `code`; the
 // end row (first code 0) when there is none.
 int CombinationRow(int code) {
-  if (code > 0 && code < kCodeCount) return TheCodeIndex().combinationRow[code];
+  if (code > 0 && code < kCodeCount) return kCodeIndex.combinationRow[code];
   int row = 0;
   while (TokenCombinationTable[row].first != 0 && TokenCombinationTable[row].first != code) ++row;
   return row;
 }
 
 bool IsAreaAHeader(int code) {
-  if (code > 0 && code < kCodeCount) return TheCodeIndex().areaAHeader[code];
+  if (code > 0 && code < kCodeCount) return kCodeIndex.areaAHeader[code];
   return OneOf(code, kAreaAHeaders);
 }
 

@@ -2,6 +2,7 @@
 // lexer and the grammar.
 #include "OrvParseSource.h"
 
+#include <algorithm>
 #include <iostream>
 #include <vector>
 
@@ -54,15 +55,68 @@ void ConfigureLexer(OrvParserImpl& parser) {
 // The fill of empty slots (OrvFillNullArgs) for a parsed tree: the
 // NULL_NODE of an empty slot stands for what the source left out, so it is
 // marked as source like every other node of the tree.
+void FillEmptySlot(OrvExpr* node, int i) {
+  OrvExpr* empty = new OrvNullNode;
+  empty->SetFromSrc(1);
+  node->SetArg(i, empty, -1, 0);
+}
+
 int FillNullSlotsAsSource(OrvExpr* node, void* context) {
   (void)context;
-  for (int i = 0; i < node->NArgs(); ++i) {
-    if (node->ChildAt(i) != nullptr) continue;
-    OrvExpr* empty = new OrvNullNode;
-    empty->SetFromSrc(1);
-    node->SetArg(i, empty, -1, 0);
-  }
+  for (int i = 0; i < node->NArgs(); ++i)
+    if (node->ChildAt(i) == nullptr) FillEmptySlot(node, i);
   return ORV_WALK_CHILDREN;
+}
+
+// Runs visit(node, stack) on each node from `root` on, in pre-order, over
+// an explicit stack instead of the recursion: `visit` pushes the children
+// to visit after the node, in reverse slot order.
+template <class Visit>
+void VisitFromRoot(OrvExpr* root, Visit visit) {
+  std::vector<OrvExpr*> stack;
+  if (root != nullptr) stack.push_back(root);
+  while (!stack.empty()) {
+    OrvExpr* node = stack.back();
+    stack.pop_back();
+    visit(node, stack);
+  }
+}
+
+// FillNullSlotsAsSource over the whole tree.  Without the walk trace the
+// nodes are visited in one loop over an explicit stack, in the walk's
+// order (so the empty nodes are made in the same order), and the empty
+// nodes just made, which have no slots, are not visited at all.
+void FillNullSlots(OrvExpr* root) {
+  if (OrvWalkTraceSwitch) {
+    WalkTheTree(root, nullptr, &FillNullSlotsAsSource);
+    return;
+  }
+  // One loop over the slots fills them in slot order and stacks the
+  // children with slots, which are then turned to come off in slot order.
+  VisitFromRoot(root, [](OrvExpr* node, std::vector<OrvExpr*>& stack) {
+    const size_t first = stack.size();
+    for (int i = 0; i < node->NArgs(); ++i) {
+      OrvExpr* child = node->ChildAt(i);
+      if (child == nullptr)
+        FillEmptySlot(node, i);
+      else if (child->NArgs() > 0)
+        stack.push_back(child);
+    }
+    std::reverse(stack.begin() + static_cast<std::ptrdiff_t>(first), stack.end());
+  });
+}
+
+// Marks the node and its slots as source; with `children`, its children go
+// onto it in reverse slot order (so that they come off in slot order), in
+// the same loop over the slots.
+inline void MarkNodeFromSource(OrvExpr* node, std::vector<OrvExpr*>* children) {
+  if (node->FromSrc() == 0) node->SetFromSrc(1);
+  for (int i = node->NArgs() - 1; i >= 0; --i) {
+    OrvArgSlot* slot = node->SlotAt(i);
+    if (slot == nullptr) continue;
+    if (slot->state == 0) slot->state = 1;
+    if (children != nullptr && slot->child != nullptr) children->push_back(slot->child);
+  }
 }
 
 // The walk "SetFromSrcWalker" over a parsed tree.  Its call-back marks each
@@ -75,15 +129,9 @@ void MarkFromSource(OrvExpr* root) {
     OrvWalkTree(root, nullptr, "SetFromSrcWalker", &SetFromSrcWalker, nullptr, nullptr);
     return;
   }
-  std::vector<OrvExpr*> stack;
-  if (root != nullptr) stack.push_back(root);
-  while (!stack.empty()) {
-    OrvExpr* node = stack.back();
-    stack.pop_back();
-    SetFromSrcWalker(node, root, nullptr);
-    for (int i = node->NArgs() - 1; i >= 0; --i)
-      if (OrvExpr* child = node->ChildAt(i)) stack.push_back(child);
-  }
+  VisitFromRoot(root, [](OrvExpr* node, std::vector<OrvExpr*>& stack) {
+    MarkNodeFromSource(node, &stack);
+  });
 }
 
 // Reads the tokens to the end of the input and drops them (lex only).
@@ -180,7 +228,7 @@ OrvParserResult ParseFile(OrvParserImpl& parser, const VString& fileName, OrvExp
       OrvCalcLengthsAndOffsets(*tree, messages, 1, 1, 1, OrvLayoutOptionsOf(parser));
       Progress(parser, "*");
     }
-    if (parser.fillNullSlots) WalkTheTree(*tree, nullptr, &FillNullSlotsAsSource);
+    if (parser.fillNullSlots) FillNullSlots(*tree);
     result = Tally(parser, messages);
   }
 
@@ -224,10 +272,6 @@ void OrvInstallParseSource() { OrvParseSourceRoutine = &OrvParseSource; }
 int SetFromSrcWalker(OrvExpr* node, OrvExpr* root, void* context) {
   (void)root;
   (void)context;
-  if (node->FromSrc() == 0) node->SetFromSrc(1);
-  for (int i = 0; i < node->NArgs(); ++i) {
-    OrvArgSlot* slot = node->SlotAt(i);
-    if (slot != nullptr && slot->state == 0) slot->state = 1;
-  }
+  MarkNodeFromSource(node, nullptr);
   return ORV_WALK_CHILDREN;
 }

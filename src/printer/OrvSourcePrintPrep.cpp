@@ -26,15 +26,47 @@ namespace {
 // The source-order index of a slot that has none.
 const int kNoOrder = -1;
 
+// What the ordering needs of an operation code: its computed-slot flags
+// and the length of its fixed part (OrvOperFixedOrder).
+struct OperShape {
+  const std::int32_t* computed = nullptr;
+  int flagCount = 0;
+  int fixed = -1;
+  bool anyComputed = false;  // some slot is computed
+};
+
+OperShape LookUpShape(int op) {
+  OperShape shape;
+  shape.computed = OrvOperComputedArgs(op, &shape.flagCount);
+  shape.fixed = OrvOperFixedOrder(op);
+  for (int i = 0; i < shape.flagCount; ++i) shape.anyComputed = shape.anyComputed || shape.computed[i] != 0;
+  return shape;
+}
+
 struct Scratch {
+  Scratch() {
+    for (int op = 0; op < ORV_OPER_COUNT; ++op) shapes[op] = LookUpShape(op);
+  }
   std::vector<OrvSlotOrderEntry> entries;
+  // The child ranges of the nodes on the path from the root: those of one
+  // node from its base up, the region in use ending at rangeTop.  The
+  // vector only grows, so a node's region is written, never value-filled.
   std::vector<OrvTxtPosnRange> ranges;
+  size_t rangeTop = 0;
   std::vector<int> picks;  // used within one ordering only
+  VString message;         // empty but within one ordering's warning
+  // Every operation's shape, looked up once for the whole run.
+  OperShape shapes[ORV_OPER_COUNT];
 };
 
 Scratch& TheScratch() {
   static Scratch scratch;
   return scratch;
+}
+
+// The shape of `op`, from the table for a code of the catalogue.
+OperShape ShapeOf(const Scratch& s, int op) {
+  return op >= 0 && op < ORV_OPER_COUNT ? s.shapes[op] : LookUpShape(op);
 }
 
 OrvSlotOrderEntry Entry(OrvArgSlot* slot, OrvExpr* root, int argIx) {
@@ -63,23 +95,35 @@ void Note(VString& message, const VString& text) {
 }
 
 // Step 3: the slots of the node in slot order, computed slots left out and
-// list children past the fixed part flattened, appended to `out`.
-void CollectSlots(OrvExpr* node, int fixed, std::vector<OrvSlotOrderEntry>& out) {
+// list children past the fixed part flattened, appended to `out`.  Answers
+// whether any entry carries a clause order or has no slot.
+bool CollectSlots(OrvExpr* node, const OperShape& shape, int fixed,
+                  std::vector<OrvSlotOrderEntry>& out) {
   int n = node->NArgs();
-  int flagCount = 0;
-  const std::int32_t* computed = OrvOperComputedArgs(node->Oper(), &flagCount);
+  const int flagCount = shape.flagCount;
+  const std::int32_t* computed = shape.computed;
+  bool ordered = false;
+  auto push = [&](OrvArgSlot* slot, OrvExpr* root, int argIx) {
+    ordered = ordered || slot == nullptr || slot->order != kNoOrder;
+    PushEntry(out, Entry(slot, root, argIx));
+  };
   for (int i = 0; i < n; ++i) {
     if (i < flagCount && computed[i] != 0) continue;
     OrvArgSlot* slot = node->SlotAt(i);
     OrvExpr* child = slot ? slot->child : nullptr;
     if (i < fixed || child == nullptr || !OrvOperIsList(child->Oper())) {
-      PushEntry(out, Entry(slot, node, i));
+      push(slot, node, i);
       continue;
     }
     int m = child->NArgs();
-    for (int j = 0; j < m; ++j)
-      PushEntry(out, j == 0 ? Entry(child->SlotAt(0), node, i) : Entry(child->SlotAt(j), child, j));
+    for (int j = 0; j < m; ++j) {
+      if (j == 0)
+        push(child->SlotAt(0), node, i);
+      else
+        push(child->SlotAt(j), child, j);
+    }
   }
+  return ordered;
 }
 
 // Orders the node's slots onto the end of `arena`: on return the arena
@@ -87,23 +131,22 @@ void CollectSlots(OrvExpr* node, int fixed, std::vector<OrvSlotOrderEntry>& out)
 // collected list L and the output both stand on the arena: L first, the
 // output behind it; a taken entry of L has its slot set null.  L is
 // addressed by index, since the arena may move while the output grows.
-OrvResult OrderSlots(OrvExpr* node, std::vector<OrvSlotOrderEntry>& arena, int& count,
+OrvResult OrderSlots(Scratch& s, OrvExpr* node, std::vector<OrvSlotOrderEntry>& arena, int& count,
                      VString& message) {
   count = 0;
   if (node == nullptr || node->NArgs() == 0) return ORV_OK;
   OrvResult result = ORV_OK;
   int op = node->Oper();
-  int fixed = OrvOperFixedOrder(op);
+  const OperShape shape = ShapeOf(s, op);
+  int fixed = shape.fixed;
   if (fixed < 0) fixed = node->NArgs();
 
   const size_t base = arena.size();
-  CollectSlots(node, fixed, arena);
+  const bool ordered = CollectSlots(node, shape, fixed, arena);
   const int n = static_cast<int>(arena.size() - base);
   auto list = [&](int k) -> OrvSlotOrderEntry& { return arena[base + static_cast<size_t>(k)]; };
   // Most nodes carry no clause order at all: then every part below keeps
   // the list order, and the list is the answer as it stands.
-  bool ordered = false;
-  for (int k = 0; k < n && !ordered; ++k) ordered = list(k).slot == nullptr || list(k).slot->order != kNoOrder;
   if (!ordered) {
     count = n;
     return ORV_OK;
@@ -134,7 +177,7 @@ OrvResult OrderSlots(OrvExpr* node, std::vector<OrvSlotOrderEntry>& arena, int& 
   // Ordered part: for each index from `expected` up to the largest one left,
   // the first untaken entry that carries it.  Sorting the candidates by
   // (index, list position) gives the same picks without a scan per index.
-  std::vector<int>& picks = TheScratch().picks;
+  std::vector<int>& picks = s.picks;
   picks.clear();
   for (int k = 0; k < n; ++k)
     if (list(k).slot && OrderOf(list(k)) >= expected) picks.push_back(k);
@@ -169,12 +212,35 @@ std::ostream& Trace() { return std::cout; }
 
 bool GapEdge(const OrvTxtPosn& p) { return p.IsSet() && !p.IsInfinity(); }
 
+// Slot k of the printing order: slot k of `plain` when the node's slots
+// print as they stand (PlainSlots), else the entry's slot.
+OrvArgSlot* PrintedSlot(const Scratch& s, const OrvExpr* plain, size_t entryBase, int k) {
+  return plain != nullptr ? plain->SlotAt(k) : s.entries[entryBase + k].slot;
+}
+
+// Whether the node's slots print as they stand, so that the ordering would
+// give them back in slot order: no computed slot, none without a slot
+// object or with a clause order, and no list to flatten past the fixed
+// part.
+bool PlainSlots(const OrvExpr* node, const OperShape& shape) {
+  if (shape.anyComputed) return false;
+  const int n = node->NArgs();
+  const int fixed = shape.fixed < 0 ? n : shape.fixed;
+  for (int i = 0; i < n; ++i) {
+    const OrvArgSlot* slot = node->SlotAt(i);
+    if (slot == nullptr || slot->order != kNoOrder) return false;
+    if (i >= fixed && slot->child != nullptr && OrvOperIsList(slot->child->Oper())) return false;
+  }
+  return true;
+}
+
 // Step 6: a SEP_SPACE token in front of each child whose text does not begin
 // where the text before it ended.
-void AddGapTokens(Scratch& s, size_t entryBase, size_t rangeBase, int count, int debugLevel) {
+void AddGapTokens(Scratch& s, const OrvExpr* plain, size_t entryBase, size_t rangeBase, int count,
+                  int debugLevel) {
   OrvTxtPosn last;
   for (int k = 0; k < count; ++k) {
-    OrvArgSlot* slot = s.entries[entryBase + k].slot;
+    OrvArgSlot* slot = PrintedSlot(s, plain, entryBase, k);
     const OrvTxtPosnRange range = s.ranges[rangeBase + k];
     // Most slots hold no token: their own range is empty.
     OrvTxtPosnRange own = slot && !slot->tokens.IsEmpty() ? slot->tokens.PosnRange() : OrvTxtPosnRange();
@@ -218,7 +284,7 @@ OrvResult SourcePrint(OrvExpr* node, OrvSlotOrderEntry*& entries, int& count, VS
   entries = nullptr;
   count = 0;
   std::vector<OrvSlotOrderEntry> arena;
-  OrvResult result = OrderSlots(node, arena, count, message);
+  OrvResult result = OrderSlots(TheScratch(), node, arena, count, message);
   if (count > 0) {
     entries = new OrvSlotOrderEntry[static_cast<size_t>(count)];
     std::copy(arena.begin(), arena.end(), entries);
@@ -228,7 +294,11 @@ OrvResult SourcePrint(OrvExpr* node, OrvSlotOrderEntry*& entries, int& count, VS
 
 OrvTxtPosnRange SetSlotPosnOper(OrvExpr* node) { return SetSlotPosnOper(node, SourcePrintTraceLevel()); }
 
-OrvTxtPosnRange SetSlotPosnOper(OrvExpr* node, int debugLevel) {
+namespace {
+
+// SetSlotPosnOper on the scratch stacks `s`, which the whole recursion
+// shares.
+OrvTxtPosnRange PrepareNode(Scratch& s, OrvExpr* node, int debugLevel) {
   OrvTxtPosnRange r;
   if (node == nullptr || node->Oper() == SYMBOL_TABLE_ELT_LIST) return r;
   if (node->NArgs() == 0) {
@@ -241,32 +311,41 @@ OrvTxtPosnRange SetSlotPosnOper(OrvExpr* node, int debugLevel) {
     if (debugLevel > 0) Trace() << "*SetSlotPosnOper: rc " << r << "\n";
     return r;
   }
-  Scratch& s = TheScratch();
   const size_t entryBase = s.entries.size();
-  const size_t rangeBase = s.ranges.size();
   int count = 0;
-  if (node->NArgs() > 0) {
-    VString message;
-    if (OrderSlots(node, s.entries, count, message) == ORV_SOURCE_PRINT_BAD_ORDER)
-      SourcePrintWarning(message, OrvSrcPosnBegWalker(node));
-    s.ranges.resize(rangeBase + static_cast<size_t>(count));
+  // Most nodes print their slots as they stand: they are read from the
+  // node itself, without entries.
+  const OrvExpr* plain = PlainSlots(node, ShapeOf(s, node->Oper())) ? node : nullptr;
+  if (plain != nullptr) {
+    count = node->NArgs();
+  } else if (OrderSlots(s, node, s.entries, count, s.message) == ORV_SOURCE_PRINT_BAD_ORDER) {
+    // The ordering writes a message only when it answers "bad order"; the
+    // scratch's message is emptied again after the warning.
+    SourcePrintWarning(s.message, OrvSrcPosnBegWalker(node));
+    s.message = VString();
   }
+  const size_t rangeBase = s.rangeTop;
+  s.rangeTop = rangeBase + static_cast<size_t>(count);
+  if (s.ranges.size() < s.rangeTop) s.ranges.resize(std::max(s.rangeTop, 2 * s.ranges.size()));
 
   // The ranges of the slots' tokens and children, in printing order.  The
   // recursion is as deep as the tree, which the parse stack bounds.
   for (int k = 0; k < count; ++k) {
-    OrvArgSlot* slot = s.entries[entryBase + k].slot;
-    if (slot == nullptr) continue;
-    // An empty list changes neither the range nor the error node.
-    if (!slot->tokens.IsEmpty()) {
-      slot->tokens.ExtendPosnRange(r);
-      UpdateErrorExpr(slot->tokens, debugLevel);
+    OrvArgSlot* slot = PrintedSlot(s, plain, entryBase, k);
+    OrvTxtPosnRange child;
+    if (slot != nullptr) {
+      // An empty list changes neither the range nor the error node.
+      if (!slot->tokens.IsEmpty()) {
+        slot->tokens.ExtendPosnRange(r);
+        UpdateErrorExpr(slot->tokens, debugLevel);
+      }
+      if (slot->child != nullptr) {
+        child = PrepareNode(s, slot->child, debugLevel);
+        if (child.beg.IsSet() && !r.beg.IsSet()) r.beg = child.beg;
+        if (child.end.IsSet()) r.end = child.end;
+      }
     }
-    if (slot->child == nullptr) continue;
-    OrvTxtPosnRange child = SetSlotPosnOper(slot->child, debugLevel);
     s.ranges[rangeBase + k] = child;
-    if (child.beg.IsSet() && !r.beg.IsSet()) r.beg = child.beg;
-    if (child.end.IsSet()) r.end = child.end;
   }
   if (debugLevel > 0) Trace() << "\n@SetSlotPosnOper: " << OrvOperName(node->Oper()) << "\n";
 
@@ -275,11 +354,17 @@ OrvTxtPosnRange SetSlotPosnOper(OrvExpr* node, int debugLevel) {
     UpdateErrorExpr(node->Tokens(), debugLevel);
   }
 
-  AddGapTokens(s, entryBase, rangeBase, count, debugLevel);
+  AddGapTokens(s, plain, entryBase, rangeBase, count, debugLevel);
   s.entries.resize(entryBase);
-  s.ranges.resize(rangeBase);
+  s.rangeTop = rangeBase;
   if (debugLevel > 0) Trace() << "*SetSlotPosnOper: rc " << r << "\n";
   return r;
+}
+
+}  // namespace
+
+OrvTxtPosnRange SetSlotPosnOper(OrvExpr* node, int debugLevel) {
+  return PrepareNode(TheScratch(), node, debugLevel);
 }
 
 void PrepareSourcePrint(OrvExpr* root) {

@@ -59,11 +59,10 @@ OrvExpr* ProcedureScope(OrvExpr* node) {
 
 int DefCategory(OrvExpr* def) { return static_cast<OrvNamedObjDef*>(def)->Category(); }
 
-// The candidates that remain, as an array in candidate-list order.
-std::vector<OrvExpr*> ToArray(const OrvLinkList& list) {
-  std::vector<OrvExpr*> out;
+// The candidates that remain, into `out` in candidate-list order.
+void ToArray(const OrvLinkList& list, std::vector<OrvExpr*>& out) {
+  out.clear();
   for (OrvLinkElem* e = list.Head(); e != nullptr; e = e->next) out.push_back(e->link.node);
-  return out;
 }
 
 }  // namespace
@@ -135,28 +134,24 @@ void OrvParserImpl::SymTabQualResolve(OrvExpr* useNode) {
     ReportMessage(MSG_SEVERE, usePosn(), text);
   }
   int count = q != nullptr ? q->NArgs() : 0;
-  std::vector<OrvExpr*> names;  // named item, then qualifiers
-  if (order == QUAL_OF_IN) {
-    for (int i = 0; i < count; ++i) names.push_back(q->Args(i));
-  } else {
-    for (int i = count - 1; i >= 0; --i) names.push_back(q->Args(i));
-  }
+  // Name k of the use: the named item (k = 0), then its qualifiers.
+  auto nameAt = [q, order, count](int k) { return q->Args(order == QUAL_OF_IN ? k : count - 1 - k); };
   if (ParserTrace()) {
     std::cout << "*SymTabResolve: qe=" << n << " type=" << static_cast<int>(order) << " @"
               << usePosn() << std::endl;
   }
   if (inUseForDebugging) use->SetCategory(SYMCAT_UNKNOWN);
 
-  OrvExpr* namedItem = names.empty() ? nullptr : names[0];
+  OrvExpr* namedItem = count == 0 ? nullptr : nameAt(0);
   OrvSymTabElt* e = ElementOf(namedItem);
   OrvLinkList candidates;
   if (e != nullptr) {
     for (OrvExpr* def : DefinitionsOf(e)) candidates.Append(OrvLink(def, ORV_NO_LINK_INDEX));
   }
-  for (size_t k = 1; k < names.size(); ++k) {
+  for (int k = 1; k < count; ++k) {
     // Only the qualifier's definitions can hold a candidate: its uses,
     // which grow with the program, are left out of the search.
-    OrvSymTabElt* qualifier = ElementOf(names[k]);
+    OrvSymTabElt* qualifier = ElementOf(nameAt(k));
     OrvLinkList scopes;
     if (qualifier != nullptr) {
       for (OrvExpr* def : DefinitionsOf(qualifier)) scopes.Append(OrvLink(def, ORV_NO_LINK_INDEX));
@@ -212,7 +207,10 @@ void OrvParserImpl::SymTabQualResolve(OrvExpr* useNode) {
     }
   }
 
-  std::vector<OrvExpr*> defs = ToArray(candidates);
+  // The parser's array, reused from use to use: most uses have one
+  // definition, and an array per use would cost an allocation each.
+  std::vector<OrvExpr*>& defs = candidateDefs;
+  ToArray(candidates, defs);
   if (defs.size() >= 2 && sameParaDataName) {
     int wanted = use->Category();
     std::vector<OrvExpr*> kept;

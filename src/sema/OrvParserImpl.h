@@ -291,6 +291,9 @@ class OrvParserImpl : public OrvParser {
   std::unordered_map<const OrvExpr*, std::vector<OrvExpr*>> definitionsOf;
   // The answer of DefinitionsOf outside a resolution walk, reused.
   std::vector<OrvExpr*> definitionsFound;
+  // The definitions that remain for the use SymTabQualResolve resolves,
+  // reused from use to use.
+  std::vector<OrvExpr*> candidateDefs;
 
  private:
   // Takes the dropped values out of droppedValues: each once, without those

@@ -22,8 +22,10 @@ int OrvAddCicsEibDecls(OrvExpr* node, OrvExpr* root, void* context);
 
 // WalkTheTree call-back: an ACCEPT_SCREEN_ITEM or DISPLAY_SCREEN_ITEM that
 // needs no screen handling becomes the ANSI form, or the function form when
-// it names a device other than the console; answers 2 after such an item,
-// 1 for every other node.  The item replaced is retired through the current
+// it names a device other than the console; answers 2 after such an item
+// and for a subtree that holds no statement (the IDENTIFICATION,
+// ENVIRONMENT and DATA DIVISIONs, the symbol table, a NAMED_OBJ_USE), 1 for
+// every other node.  The item replaced is retired through the current
 // parser (the walk may still look at it).
 int ProcessAcceptItem(OrvExpr* node, void* context);
 

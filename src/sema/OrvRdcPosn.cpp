@@ -13,13 +13,26 @@ long RdcPosnSlotsExamined = 0;
 
 namespace {
 
+// The catalogue's slot count of each operation code, or kListSlots for a
+// list, looked up once for the whole run: RdcPosn asks at every reduction.
+const int kListSlots = -2;
+
+struct SlotCounts {
+  int count[ORV_OPER_COUNT];
+  SlotCounts() {
+    for (int op = 0; op < ORV_OPER_COUNT; ++op)
+      count[op] = !OrvOperIsValid(op) ? 0 : OrvOperIsList(op) ? kListSlots : OrvOperArgNo(op);
+  }
+};
+
 // The slots of a node that RdcPosn searches: the catalogue's count for a
 // positional operation, the current count for a list; none for a code
 // outside the catalogue.  Never more than the node has.
 int SearchedSlots(const OrvExpr* node) {
+  static const SlotCounts counts;
   const int op = node->Oper();
-  if (!OrvOperIsValid(op)) return 0;
-  const int count = OrvOperIsList(op) ? node->NArgs() : OrvOperArgNo(op);
+  if (op < 0 || op >= ORV_OPER_COUNT) return 0;
+  const int count = counts.count[op] == kListSlots ? node->NArgs() : counts.count[op];
   return count < node->NArgs() ? count : node->NArgs();
 }
 
@@ -49,16 +62,62 @@ OrvArgSlot* RdcPosnFindSlot(OrvExpr* node, const OrvExpr* term, long* slotsExami
   return nullptr;
 }
 
+namespace {
+
+// The trace lines of RdcPosn, out of line so that the step itself, run at
+// every reduction, stays small.
+[[gnu::noinline]] void TraceNoReduce() { std::cout << "@@@RdcPosn: error -- no reduce" << std::endl; }
+
+[[gnu::noinline]] void TraceNothingToReduce(int n) {
+  std::cout << "@@@RdcPosn: Nothing to reduce: term_no=" << n << std::endl;
+}
+
+[[gnu::noinline]] void TraceTaken(const OrvExpr* node, const OrvExpr* term, int i,
+                                  const OrvTokenList& tokens) {
+  std::cout << "@@@RdcPosn: " << OrvOperName(node->Oper()) << " takes tokens from "
+            << OrvOperName(term->Oper()) << " which is term #" << i << ": ";
+  tokens.Print(std::cout);
+  std::cout << std::endl;
+}
+
+[[gnu::noinline]] void TraceNotFound(const OrvExpr* node, int i) {
+  // The term may be gone (an action may have merged it into the new node),
+  // so only its number is printed.
+  std::cout << "@@@RdcPosn: Cannot find term-expr " << OrvOperName(node->Oper()) << "[" << i << "]"
+            << std::endl;
+}
+
+[[gnu::noinline]] void TraceRest(const OrvExpr* node, const OrvTokenList& tokens) {
+  if (node != nullptr)
+    std::cout << "@@@RdcPosn: " << OrvOperName(node->Oper()) << " TAIL takes remaining tokens: ";
+  else
+    std::cout << "@@@RdcPosn: YYPOSN takes the remaining tokens: ";
+  tokens.Print(std::cout);
+  std::cout << std::endl;
+}
+
+// The first right-hand-side list, taken out of its entry, to serve as the
+// new position; a new list when that entry is null.  What the step would
+// move into a new list first is that list's tokens, so taking it over
+// leaves the same tokens in the same order.
+OrvTokenList* TakeFirstList(OrvTokenList** rhsPositions, int n) {
+  if (n == 0 || rhsPositions[0] == nullptr) return new OrvTokenList();
+  OrvTokenList* list = rhsPositions[0];
+  rhsPositions[0] = nullptr;
+  return list;
+}
+
+}  // namespace
+
 void RdcPosn(OrvTokenList** newPosition, OrvTokenList** rhsPositions, OrvGrammarValue* rhsValues,
              int n, int /*depth*/, int /*lookahead*/, OrvTokenList** /*tokenPosition*/,
              OrvGrammarValue newValue) {
   OrvParserImpl* parser = currentParser;
   const bool trace = Tracing(parser);
-  OrvTokenList* gathered = new OrvTokenList();
   if (parser != nullptr && parser->noReduce) {
     parser->noReduce = 0;
-    if (trace) std::cout << "@@@RdcPosn: error -- no reduce" << std::endl;
-    *newPosition = gathered;
+    if (trace) TraceNoReduce();
+    *newPosition = new OrvTokenList();
     return;
   }
 
@@ -66,15 +125,17 @@ void RdcPosn(OrvTokenList** newPosition, OrvTokenList** rhsPositions, OrvGrammar
   for (int i = 0; i < n && !anyTokens; ++i)
     anyTokens = rhsPositions[i] != nullptr && !rhsPositions[i]->IsEmpty();
   if (!anyTokens) {
-    if (trace) std::cout << "@@@RdcPosn: Nothing to reduce: term_no=" << n << std::endl;
-    for (int i = 0; i < n; ++i) {
+    if (trace) TraceNothingToReduce(n);
+    // Every list is empty: the first one becomes the new position.
+    *newPosition = TakeFirstList(rhsPositions, n);
+    for (int i = 1; i < n; ++i) {
       delete rhsPositions[i];
       rhsPositions[i] = nullptr;
     }
-    *newPosition = gathered;
     return;
   }
 
+  OrvTokenList* gathered = TakeFirstList(rhsPositions, n);
   OrvExpr* node = OrvGrammarValueNode(newValue);
   for (int i = 0; i < n; ++i) {
     if (rhsPositions[i] != nullptr) {
@@ -89,30 +150,12 @@ void RdcPosn(OrvTokenList** newPosition, OrvTokenList** rhsPositions, OrvGrammar
     OrvArgSlot* slot = term != node ? RdcPosnFindSlot(node, term, &RdcPosnSlotsExamined) : nullptr;
     if (slot != nullptr) {
       slot->tokens.Splice(*gathered);
-      if (trace) {
-        std::cout << "@@@RdcPosn: " << OrvOperName(node->Oper()) << " takes tokens from "
-                  << OrvOperName(term->Oper()) << " which is term #" << i << ": ";
-        slot->tokens.Print(std::cout);
-        std::cout << std::endl;
-      }
+      if (trace) TraceTaken(node, term, i, slot->tokens);
     } else if (trace) {
-      // The term may be gone (an action may have merged it into the new
-      // node), so only its number is printed.
-      std::cout << "@@@RdcPosn: Cannot find term-expr " << OrvOperName(node->Oper()) << "[" << i
-                << "]" << std::endl;
+      TraceNotFound(node, i);
     }
   }
-  if (node != nullptr) {
-    node->Tokens().Splice(*gathered);
-    if (trace) {
-      std::cout << "@@@RdcPosn: " << OrvOperName(node->Oper()) << " TAIL takes remaining tokens: ";
-      node->Tokens().Print(std::cout);
-      std::cout << std::endl;
-    }
-  } else if (trace) {
-    std::cout << "@@@RdcPosn: YYPOSN takes the remaining tokens: ";
-    gathered->Print(std::cout);
-    std::cout << std::endl;
-  }
+  if (node != nullptr) node->Tokens().Splice(*gathered);
+  if (trace) TraceRest(node, node != nullptr ? node->Tokens() : *gathered);
   *newPosition = gathered;
 }

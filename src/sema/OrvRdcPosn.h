@@ -12,15 +12,16 @@ class OrvExpr;
 class OrvTokenList;
 
 // The position step of one reduction of a rule of n symbols: stores into
-// *newPosition a new list, the new symbol's position.  Each right-hand-side
-// position list is taken (its tokens moved, the list freed, its entry set to
-// null); the tokens gathered so far go into the slot of the new node that
-// holds the next term's value (a child, else a grandchild), and what is
-// left goes to the new node's own list, or stays in the new position when
-// the new value is no node.  With the parser's no-reduce flag set (an error
-// rule took the error node) it only clears the flag and stores an empty
-// list.  depth, lookahead and tokenPosition are what the engine passes;
-// they are not needed.
+// *newPosition the new symbol's position list, the first right-hand-side
+// list taken over (a new list when that entry is null).  Each
+// right-hand-side position list is taken (its tokens moved, the list freed
+// or taken over, its entry set to null); the tokens gathered so far go
+// into the slot of the new node that holds the next term's value (a child,
+// else a grandchild), and what is left goes to the new node's own list, or
+// stays in the new position when the new value is no node.  With the
+// parser's no-reduce flag set (an error rule took the error node) it only
+// clears the flag and stores an empty list.  depth, lookahead and
+// tokenPosition are what the engine passes; they are not needed.
 void RdcPosn(OrvTokenList** newPosition, OrvTokenList** rhsPositions, OrvGrammarValue* rhsValues,
              int n, int depth, int lookahead, OrvTokenList** tokenPosition, OrvGrammarValue newValue);
 

@@ -113,7 +113,9 @@ void OrvProgStats::Init(OrvExpr* root) {
   Gather(root, 0);
 }
 
-void OrvProgStats::Classify(OrvExpr* node) {
+// Inline: Gather runs it at every node of the tree, and most nodes take the
+// default branch.
+[[gnu::always_inline]] inline void OrvProgStats::Classify(OrvExpr* node) {
   switch (node->Oper()) {
     case PARA_PROGRAM_ID: Add(ProgramIds, ImageOfArg(node, 0)); break;
     case STMT_ENTRY: Add(Entries, ImageOfArg(node, 0)); break;
@@ -150,18 +152,38 @@ void OrvProgStats::Classify(OrvExpr* node) {
   }
 }
 
+namespace {
+
+// Whether each operation code is a statement (OrvOperIsStmt), looked up
+// once for the whole run.
+const std::vector<char>& StatementCodes() {
+  static const std::vector<char> codes = [] {
+    std::vector<char> table(ORV_OPER_COUNT);
+    for (int op = 0; op < ORV_OPER_COUNT; ++op) table[op] = OrvOperIsStmt(op) != 0;
+    return table;
+  }();
+  return codes;
+}
+
+bool IsStatement(const std::vector<char>& codes, int op) {
+  return op >= 0 && op < ORV_OPER_COUNT ? codes[op] : OrvOperIsStmt(op) != 0;
+}
+
+}  // namespace
+
 void OrvProgStats::Gather(OrvExpr* node, int depth) {
   struct Pending {
     OrvExpr* node;
     int depth;
   };
+  const std::vector<char>& statements = StatementCodes();
   std::vector<Pending> stack;
   stack.push_back({node, depth});
   while (!stack.empty()) {
     Pending p = stack.back();
     stack.pop_back();
     if (p.node == nullptr) continue;  // an empty slot is neither node nor leaf
-    if (OrvOperIsStmt(p.node->Oper())) ++Statements;
+    if (IsStatement(statements, p.node->Oper())) ++Statements;
     Classify(p.node);
     ++TotTreeNodes;
     if (p.depth > MaxTreeHeight) MaxTreeHeight = p.depth;

@@ -49,7 +49,7 @@ OrvSymTabElt* OrvSymTabFindElt(OrvExpr* table, const VString& name, int* pos) {
   // A look-up that needs no position is answered by the table's index when
   // it has one (a trace shows the binary search, so it is made then).
   if (pos == nullptr && OrvSymTabTraceLevel < 1 && table != nullptr) {
-    OrvSymTabList* list = dynamic_cast<OrvSymTabList*>(table);
+    OrvSymTabList* list = OrvSymTabList::Of(table);
     OrvSymTabElt* found = nullptr;
     if (list != nullptr && list->Lookup(name, found)) return found;
   }

@@ -29,7 +29,7 @@ OrvSymTabList::OrvSymTabList(const OrvSymTabList& other)
 OrvExpr* OrvSymTabList::Clone() const { return new OrvSymTabList(*this); }
 
 void OrvSymTabList::Changed(OrvExpr* table) {
-  if (OrvSymTabList* list = dynamic_cast<OrvSymTabList*>(table)) list->state_ = kStale;
+  if (OrvSymTabList* list = Of(table)) list->state_ = kStale;
 }
 
 bool OrvSymTabList::Lookup(const VString& name, OrvSymTabElt*& elt) {

@@ -6,15 +6,24 @@
 #define LARK_TREE_ORVSYMTABLIST_H
 
 #include <cstdint>
+#include <typeinfo>
 #include <vector>
 
 #include "OrvExprOper.h"
 #include "OrvNameNodes.h"
 #include "VString.h"
 
-class OrvSymTabList : public OrvExprOper {
+class OrvSymTabList final : public OrvExprOper {
  public:
   OrvSymTabList();
+  // `node` as an OrvSymTabList, or null when it is another kind of node
+  // (or null).  Cheaper than a dynamic_cast: the class has no subclass, so
+  // its exact type decides.
+  static OrvSymTabList* Of(OrvExpr* node) {
+    return node != nullptr && typeid(*node) == typeid(OrvSymTabList)
+               ? static_cast<OrvSymTabList*>(node)
+               : nullptr;
+  }
   // The copy has the same children and builds its own index when asked.
   OrvSymTabList(const OrvSymTabList& other);
   OrvExpr* Clone() const override;

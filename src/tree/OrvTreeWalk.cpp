@@ -25,10 +25,63 @@ bool StillAt(OrvExpr* node, int i, OrvExpr* child) {
   return i < node->NArgs() && node->ChildAt(i) == child;
 }
 
+// The loop over a node's children that both forms of WalkTheTree share:
+// `visit` walks one child and answers its code.  The answer is that of the
+// last child walked, or "children" when there was none.
+template <class Visit>
+OrvWalkCode WalkEachChild(OrvExpr* node, Visit visit) {
+  OrvWalkCode code = ORV_WALK_CHILDREN;
+  bool walked = false;
+  for (int i = 0; i < node->NArgs();) {
+    OrvExpr* child = node->ChildAt(i);
+    if (child == nullptr) {
+      ++i;
+      continue;
+    }
+    code = visit(child);
+    walked = true;
+    if (code == ORV_WALK_STOP) break;
+    // "Removed" visits the same index again, unless the child is in fact
+    // still there (which would otherwise loop for ever).
+    if (code != ORV_WALK_REMOVED || StillAt(node, i, child)) ++i;
+  }
+  return walked ? AfterChildren(code) : code;
+}
+
+// WalkTheTree without the trace, which every walk of a parse runs many
+// times over the whole tree: the same visits and the same answers, without
+// the trace tests per node and with a null callback settled once.
+// WalkChildren walks the children of a node whose callback answered
+// "children"; each child's callback is called here, so that a child
+// without slots (half the nodes of a tree) costs no call of its own.
+template <bool kHasCallback>
+OrvWalkCode WalkChildren(OrvExpr* node, void* context, OrvWalkTheTreeFn callback) {
+  return WalkEachChild(node, [context, callback](OrvExpr* child) {
+    OrvWalkCode code =
+        kHasCallback ? static_cast<OrvWalkCode>(callback(child, context)) : ORV_WALK_CHILDREN;
+    if (code == ORV_WALK_CHILDREN && child->NArgs() > 0)
+      code = WalkChildren<kHasCallback>(child, context, callback);
+    return code;
+  });
+}
+
+// The walk from `node`, which is never null.
+template <bool kHasCallback>
+OrvWalkCode WalkQuietly(OrvExpr* node, void* context, OrvWalkTheTreeFn callback) {
+  const OrvWalkCode code = kHasCallback ? static_cast<OrvWalkCode>(callback(node, context))
+                                        : ORV_WALK_CHILDREN;
+  if (code != ORV_WALK_CHILDREN) return code;
+  return WalkChildren<kHasCallback>(node, context, callback);
+}
+
 }  // namespace
 
 OrvWalkCode WalkTheTree(OrvExpr* node, void* context, OrvWalkTheTreeFn callback) {
   if (node == nullptr) return ORV_WALK_SKIP;
+  if (!OrvWalkTraceSwitch) {
+    return callback ? WalkQuietly<true>(node, context, callback)
+                    : WalkQuietly<false>(node, context, nullptr);
+  }
   if (OrvWalkTraceSwitch) {
     Trace("+++WalkTheTree: ", "", node);
     *OrvWalkTraceStream << '\n';
@@ -36,21 +89,8 @@ OrvWalkCode WalkTheTree(OrvExpr* node, void* context, OrvWalkTheTreeFn callback)
   OrvWalkCode code = callback ? static_cast<OrvWalkCode>(callback(node, context))
                               : ORV_WALK_CHILDREN;
   if (code == ORV_WALK_CHILDREN && node->NArgs() > 0) {
-    bool walked = false;
-    for (int i = 0; i < node->NArgs();) {
-      OrvExpr* child = node->ChildAt(i);
-      if (child == nullptr) {
-        ++i;
-        continue;
-      }
-      code = WalkTheTree(child, context, callback);
-      walked = true;
-      if (code == ORV_WALK_STOP) break;
-      // "Removed" visits the same index again, unless the child is in fact
-      // still there (which would otherwise loop for ever).
-      if (code != ORV_WALK_REMOVED || StillAt(node, i, child)) ++i;
-    }
-    if (walked) code = AfterChildren(code);
+    code = WalkEachChild(
+        node, [context, callback](OrvExpr* child) { return WalkTheTree(child, context, callback); });
   }
   if (OrvWalkTraceSwitch) {
     Trace("---WalkTheTree: ", "", node);

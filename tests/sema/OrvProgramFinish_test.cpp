@@ -368,4 +368,21 @@ TEST(ProcessAcceptItem, OtherNodesAreWalkedIntoAndAnItemWithoutPlaceIsLeft) {
   EXPECT_EQ(item.Oper(), DISPLAY_SCREEN_ITEM);
 }
 
+TEST(ProcessAcceptItem, SubtreesWithoutStatementsAreNotEntered) {
+  const struct {
+    int op;
+    int code;
+  } cases[] = {
+      {DIVISION_IDENTIFICATION, ORV_WALK_SKIP}, {DIVISION_ENVIRONMENT, ORV_WALK_SKIP},
+      {DIVISION_DATA, ORV_WALK_SKIP},           {SYMBOL_TABLE_ELT_LIST, ORV_WALK_SKIP},
+      {NAMED_OBJ_USE, ORV_WALK_SKIP},           {DIVISION_PROCEDURE, ORV_WALK_CHILDREN},
+      {COBOL_PROGRAM, ORV_WALK_CHILDREN},       {STMT_DISPLAY, ORV_WALK_CHILDREN},
+      {DISPLAY_ITEM_LIST, ORV_WALK_CHILDREN},
+  };
+  for (const auto& c : cases) {
+    OrvExprOper node(static_cast<OrvOper>(c.op));
+    EXPECT_EQ(ProcessAcceptItem(&node, nullptr), c.code) << OrvOperName(c.op);
+  }
+}
+
 }  // namespace

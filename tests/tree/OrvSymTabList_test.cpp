@@ -110,4 +110,17 @@ TEST(OrvSymTabListTest, ACopyAnswersForItsOwnChildren) {
   delete copy;
 }
 
+TEST(OrvSymTabListTest, OnlyATableIsTakenForOne) {
+  OrvSymTabList table;
+  OrvExpr* copy = table.Clone();
+  OrvExprOper plain(SYMBOL_TABLE_ELT_LIST);
+  OrvSymTabElt element(VString("A"), 0, OrvLinkList());
+  EXPECT_EQ(OrvSymTabList::Of(&table), &table);
+  EXPECT_EQ(OrvSymTabList::Of(copy), copy);
+  EXPECT_EQ(OrvSymTabList::Of(&plain), nullptr);
+  EXPECT_EQ(OrvSymTabList::Of(&element), nullptr);
+  EXPECT_EQ(OrvSymTabList::Of(nullptr), nullptr);
+  delete copy;
+}
+
 }  // namespace
