@@ -154,51 +154,65 @@ OrvStepResult OrvParseRun::Reduce(int rule) {
   const bool trial = InTrial();
   if (trial) ++ParseCounters.trialSteps;
   const int m = tables_.RuleLength[rule];
-  // An empty rule pushes one entry without popping.
+  // An empty rule pushes one entry without popping; the stacks grow here,
+  // so that the entry the reduction pushes below always has room.
   if (ps->Depth() - m + 1 >= ps->stackCapacity) GrowParseStacks(ps);
-  ps->newValue = 0;
-  ps->newPosition = nullptr;
-
-  OrvActionFrame frame{};
-  frame.valueTop = ps->valueTop;
-  frame.newValue = 0;
-  frame.trialLevels = openLevels_;
-  frame.positionTop = ps->positionTop;
-  frame.ruleLength = m;
-  frame.newPosition = nullptr;
-  frame.positionPending = 1;
-  frame.lookahead = lookahead_;
-  frame.positionDepth = ps->Depth();
-  if (runAction_(rule, frame) == ACTION_COMMIT && trial) return Commit();
-  ps->newValue = frame.newValue;
-  ps->newPosition = frame.newPosition;
+  OrvParseValue newValue = 0;
+  OrvTokenList* newPosition = nullptr;
+  bool positionPending = true;
+  // A rule without an action gives 0 and leaves its position step to the
+  // engine, which is what its call would have done.
+  if (tables_.HasAction(rule)) {
+    OrvActionFrame frame;
+    frame.valueTop = ps->valueTop;
+    frame.newValue = 0;
+    frame.trialLevels = openLevels_;
+    frame.positionTop = ps->positionTop;
+    frame.ruleLength = m;
+    frame.newPosition = nullptr;
+    frame.positionPending = 1;
+    frame.lookahead = lookahead_;
+    frame.positionDepth = ps->Depth();
+    if (runAction_(rule, frame) == ACTION_COMMIT && trial) return Commit();
+    newValue = frame.newValue;
+    newPosition = frame.newPosition;
+    positionPending = frame.positionPending != 0;
+  }
+  OrvParseValue* const rhsValues = ps->valueTop - m + 1;
+  OrvTokenList** const rhsPositions = ps->positionTop - m + 1;
   if (!trial) {
     ++ParseCounters.reductions;
     ++ParseCounters.actionRuns[rule];
-    if (frame.positionPending) {
+    if (positionPending) {
       ++ParseCounters.positionSteps;
-      RdcPosn(&ps->newPosition, ps->positionTop - m + 1, ps->valueTop - m + 1, m, ps->Depth(),
-              lookahead_, &TokenPosition, ps->newValue);
+      RdcPosn(&newPosition, rhsPositions, rhsValues, m, ps->Depth(), lookahead_, &TokenPosition, newValue);
     }
   }
+  ps->newValue = newValue;
+  ps->newPosition = newPosition;
 
-  const int height =
-      ReducedHeight(ps->newValue, ps->valueTop - m + 1, ps->heightTop - m + 1, m);
-  ps->stateTop -= m;
-  ps->valueTop -= m;
-  ps->positionTop -= m;
-  ps->heightTop -= m;
-  const int uncovered = *ps->stateTop;
+  const int height = ReducedHeight(newValue, rhsValues, ps->heightTop - m + 1, m);
+  // Pop the right-hand side and push the left-hand side's entry in its
+  // place: the first popped slot of each stack.
+  const int uncovered = ps->stateTop[-m];
   const int lhs = tables_.RuleLhs[rule];
-  if (uncovered == 0 && lhs == 0) {
-    // The start symbol: the final state, which accepts end of input only.
-    Push(tables_.FINAL_STATE, ps->newValue, ps->newPosition, height);
-    ParseResultValue = ps->newValue;
-    ParseResultPosition = ps->newPosition;
+  const bool start = uncovered == 0 && lhs == 0;
+  ps->stateTop += 1 - m;
+  ps->valueTop = rhsValues;
+  ps->positionTop = rhsPositions;
+  ps->heightTop += 1 - m;
+  // The start symbol goes to the final state, which accepts end of input
+  // only.
+  *ps->stateTop = start ? tables_.FINAL_STATE : tables_.GotoState(lhs, uncovered);
+  *ps->valueTop = newValue;
+  *ps->positionTop = newPosition;
+  *ps->heightTop = height;
+  if (ps->Depth() > ParseCounters.deepestStack) ParseCounters.deepestStack = ps->Depth();
+  if (start) {
+    ParseResultValue = newValue;
+    ParseResultPosition = newPosition;
     if (Lookahead() == TABLE_END_OF_INPUT) return Accept();
-    return STEP_GO_ON;
   }
-  Push(tables_.GotoState(lhs, uncovered), ps->newValue, ps->newPosition, height);
   return STEP_GO_ON;
 }
 

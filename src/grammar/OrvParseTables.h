@@ -66,6 +66,11 @@ struct OrvParseTables {
   int symbolNameCount;
   const char* const* ruleTexts;
 
+  // Per rule: nonzero when the grammar's RunAction has an action for it;
+  // the engine skips the call for the others.  Null: every rule may have
+  // one.
+  const unsigned char* RuleHasAction;
+
   // lookup(base, key): the ActionTable entry at base + key when base is not
   // 0, base + key lies in 0..TABLE_LAST_INDEX and the CheckTable entry
   // there equals key; otherwise TABLE_NO_ENTRY.
@@ -97,6 +102,9 @@ struct OrvParseTables {
     return code >= 0 && code <= MAX_TOKEN ? symbolNames[code] : nullptr;
   }
   const char* RuleText(int rule) const { return rule >= 0 && rule < ruleCount ? ruleTexts[rule] : nullptr; }
+
+  // Whether the reduction of `rule` (a valid rule) needs the action call.
+  bool HasAction(int rule) const { return RuleHasAction == nullptr || RuleHasAction[rule] != 0; }
 };
 
 #endif
