@@ -35,6 +35,14 @@ OrvSymTabElt* ElementOf(OrvExpr* name) {
                                                            : nullptr;
 }
 
+// Whether every name of a qualified name is bound to an element, so that
+// OrvQualNameStr reports nothing for it.
+bool AllNamesBound(OrvExpr* q) {
+  for (int i = 0; i < q->NArgs(); ++i)
+    if (ElementOf(q->Args(i)) == nullptr) return false;
+  return true;
+}
+
 // The text of a qualified name: the names joined by " OF ".  A list of an
 // unknown operation is joined in child order without the checks of
 // OrvQualNameStr, which would end the run.
@@ -114,11 +122,20 @@ void OrvParserImpl::SymTabQualResolve(OrvExpr* useNode) {
   if (q != nullptr && q->Oper() == OF_IN_LIST) order = QUAL_OF_IN;
   if (q != nullptr && q->Oper() == SQL_VAR_NAME_LIST) order = QUAL_SQL;
 
-  // The text of the use is taken now: taking it reports names that are not
-  // bound.  Its position serves the reports and the trace only, so it is
-  // taken when first needed (most uses resolve silently); nothing below
-  // changes the tokens of the use before a report.
-  const VString n = QualText(q, order);
+  // The text and the position of the use serve the reports and the trace
+  // only, so they are taken when first needed (most uses resolve
+  // silently); nothing below changes the names' bindings, their images or
+  // the tokens of the use before a report.  Taking the text reports the
+  // names that are not bound, so a use with such a name, or one of an
+  // unknown list, has it taken now, where those reports belong.
+  VString textValue;
+  bool textTaken = false;
+  auto useText = [&]() -> const VString& {
+    if (!textTaken) textValue = QualText(q, order);
+    textTaken = true;
+    return textValue;
+  };
+  if (order == QUAL_UNKNOWN || !AllNamesBound(q)) useText();
   OrvTxtPosn posnValue;
   bool posnTaken = false;
   auto usePosn = [&]() -> const OrvTxtPosn& {
@@ -129,7 +146,7 @@ void OrvParserImpl::SymTabQualResolve(OrvExpr* useNode) {
   auto report = [this, &usePosn](const VString& text) { ReportMessage(MSG_ERR, usePosn(), text); };
 
   if (order == QUAL_UNKNOWN) {
-    VString text = OrvFormat("Qualified name '%s' has unknown list oper %s", Text(n),
+    VString text = OrvFormat("Qualified name '%s' has unknown list oper %s", Text(useText()),
                              q != nullptr ? OrvOperName(q->Oper()) : "none");
     ReportMessage(MSG_SEVERE, usePosn(), text);
   }
@@ -137,7 +154,7 @@ void OrvParserImpl::SymTabQualResolve(OrvExpr* useNode) {
   // Name k of the use: the named item (k = 0), then its qualifiers.
   auto nameAt = [q, order, count](int k) { return q->Args(order == QUAL_OF_IN ? k : count - 1 - k); };
   if (ParserTrace()) {
-    std::cout << "*SymTabResolve: qe=" << n << " type=" << static_cast<int>(order) << " @"
+    std::cout << "*SymTabResolve: qe=" << useText() << " type=" << static_cast<int>(order) << " @"
               << usePosn() << std::endl;
   }
   if (inUseForDebugging) use->SetCategory(SYMCAT_UNKNOWN);
@@ -229,7 +246,7 @@ void OrvParserImpl::SymTabQualResolve(OrvExpr* useNode) {
   int precedingOnly = use->ExtraWord() != 0;
   if (defs.size() >= 2) {
     if (!precedingOnly) {
-      report(OrvFormat("Object '%s' used here is defined more than once.", Text(n)));
+      report(OrvFormat("Object '%s' used here is defined more than once.", Text(useText())));
     }
     int best = -1;
     for (size_t m = 0; m < defs.size(); ++m) {
@@ -248,7 +265,7 @@ void OrvParserImpl::SymTabQualResolve(OrvExpr* useNode) {
         report(OrvFormat(
             "Object '%s' used here is defined more than once, but none of definitions precedes "
             "the use",
-            Text(n)));
+            Text(useText())));
         return;
       }
       best = 0;
@@ -271,12 +288,12 @@ void OrvParserImpl::SymTabQualResolve(OrvExpr* useNode) {
     if (!sameParaDataName) {
       if (x == SYMCAT_PROC_NAME && k != SYMCAT_PARA_NAME && k != SYMCAT_SECTION_NAME) {
         report(OrvFormat("Paragraph or Section name is expected here, but you use %s '%s' instead",
-                         Text(OrvSymCategoryName(k)), Text(n)));
+                         Text(OrvSymCategoryName(k)), Text(useText())));
       } else if (x != SYMCAT_UNKNOWN && x != SYMCAT_PROC_NAME && procedure) {
         report(OrvFormat(
             "Data, file, index, condition or similar name is expected here, but you use %s '%s' "
             "instead",
-            Text(OrvSymCategoryName(k)), Text(n)));
+            Text(OrvSymCategoryName(k)), Text(useText())));
       }
     }
     use->SetCategory(k);
@@ -286,14 +303,14 @@ void OrvParserImpl::SymTabQualResolve(OrvExpr* useNode) {
   // No candidate.
   if (use->Category() == SYMCAT_FILE_NAME && count == 1 && parent != nullptr &&
       parent->Oper() == DECL_FC_ENTRY) {
-    report(OrvFormat("File-name '%s' is defined in FC entry but not in FD entry", Text(n)));
+    report(OrvFormat("File-name '%s' is defined in FC entry but not in FD entry", Text(useText())));
     return;
   }
   if (e == nullptr || e->Category() != SYMCAT_UNKNOWN) return;
   if (multiUndefdErrs) {
-    report(OrvFormat("Object named '%s' is not defined", Text(n)));
+    report(OrvFormat("Object named '%s' is not defined", Text(useText())));
   } else if (e->ExtraWord() == 0) {
-    report(OrvFormat("Object named '%s' is not defined (1 error per name)", Text(n)));
+    report(OrvFormat("Object named '%s' is not defined (1 error per name)", Text(useText())));
     e->SetExtraWord(1);
   }
 }
