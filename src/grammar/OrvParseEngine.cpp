@@ -46,7 +46,22 @@ int OrvRunParse(const OrvGrammarDef& grammar) {
 }
 
 OrvParseRun::OrvParseRun(const OrvGrammarDef& grammar)
-    : tables_(*grammar.tables), runAction_(grammar.runAction), maxDepth_(grammar.maxDepth) {}
+    : tables_(*grammar.tables),
+      rows_(tables_.StateRows),
+      slots_(tables_.TableSlots),
+      columns_(tables_.GotoColumns),
+      runAction_(grammar.runAction),
+      maxDepth_(grammar.maxDepth) {
+  if (rows_ == nullptr || slots_ == nullptr || columns_ == nullptr) {
+    ownRows_.resize(static_cast<size_t>(tables_.stateCount));
+    ownSlots_.resize(static_cast<size_t>(tables_.TABLE_LAST_INDEX) + 1);
+    ownColumns_.resize(static_cast<size_t>(tables_.nonterminalCount));
+    OrvPackParseTables(tables_, ownRows_.data(), ownSlots_.data(), ownColumns_.data());
+    rows_ = ownRows_.data();
+    slots_ = ownSlots_.data();
+    columns_ = ownColumns_.data();
+  }
+}
 
 void OrvParseRun::Start() {
   ParseCounters = OrvParseCounters();
@@ -65,19 +80,18 @@ int OrvParseRun::Run() {
       return PARSE_ABORTED;
     }
     ++steps_;
-    const int state = *CurrentParseState->stateTop;
+    const OrvStateRow& row = rows_[*CurrentParseState->stateTop];
     OrvStepResult result;
-    const int defaultRule = tables_.DefaultReduction[state];
-    if (defaultRule != 0) {
-      result = Reduce(defaultRule);
+    if (row.defaultReduction != 0) {
+      result = Reduce(row.defaultReduction);
     } else {
       const int token = Lookahead();
       int entry;
-      if ((entry = tables_.ConflictLookup(state, token)) != TABLE_NO_ENTRY) {
+      if ((entry = Find(row.conflictBase, token)) != TABLE_NO_ENTRY) {
         result = Conflict(entry);
-      } else if ((entry = tables_.ShiftLookup(state, token)) != TABLE_NO_ENTRY) {
+      } else if ((entry = Find(row.shiftBase, token)) != TABLE_NO_ENTRY) {
         result = Shift(entry);
-      } else if ((entry = tables_.ReduceLookup(state, token)) != TABLE_NO_ENTRY) {
+      } else if ((entry = Find(row.reduceBase, token)) != TABLE_NO_ENTRY) {
         result = Reduce(entry);
       } else {
         result = SyntaxError();
@@ -203,7 +217,7 @@ OrvStepResult OrvParseRun::Reduce(int rule) {
   ps->heightTop += 1 - m;
   // The start symbol goes to the final state, which accepts end of input
   // only.
-  *ps->stateTop = start ? tables_.FINAL_STATE : tables_.GotoState(lhs, uncovered);
+  *ps->stateTop = start ? tables_.FINAL_STATE : Goto(lhs, uncovered);
   *ps->valueTop = newValue;
   *ps->positionTop = newPosition;
   *ps->heightTop = height;

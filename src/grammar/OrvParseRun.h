@@ -6,6 +6,8 @@
 #ifndef LARK_GRAMMAR_ORVPARSERUN_H
 #define LARK_GRAMMAR_ORVPARSERUN_H
 
+#include <vector>
+
 #include "OrvFailureMemo.h"
 #include "OrvParseEngine.h"
 
@@ -82,7 +84,30 @@ class OrvParseRun {
   // recovery: report it when it is new, then recover.
   OrvStepResult SyntaxError();
 
+  // The entry at base + key of the packed slots, as OrvParseTables::Lookup
+  // finds it in the arrays.
+  int Find(int base, int key) const {
+    if (base == 0) return TABLE_NO_ENTRY;
+    const long long i = static_cast<long long>(base) + key;
+    if (i < 0 || i > tables_.TABLE_LAST_INDEX || slots_[i].check != key) return TABLE_NO_ENTRY;
+    return slots_[i].action;
+  }
+  // OrvParseTables::GotoState on the packed columns.
+  int Goto(int nonterminal, int state) const {
+    const OrvGotoColumn& column = columns_[nonterminal];
+    const int target = Find(column.gotoBase, state);
+    return target != TABLE_NO_ENTRY ? target : column.defaultGoto;
+  }
+
   const OrvParseTables& tables_;
+  // The tables' engine layout, or this run's own packing of them when they
+  // come without one.
+  std::vector<OrvStateRow> ownRows_;
+  std::vector<OrvTableSlot> ownSlots_;
+  std::vector<OrvGotoColumn> ownColumns_;
+  const OrvStateRow* rows_;
+  const OrvTableSlot* slots_;
+  const OrvGotoColumn* columns_;
   OrvActionOutcome (*runAction_)(int rule, OrvActionFrame& frame);
   const int maxDepth_;
   int lookahead_ = NO_LOOKAHEAD;
