@@ -161,36 +161,42 @@ void OrvParserImpl::SymTabQualResolve(OrvExpr* useNode) {
 
   OrvExpr* namedItem = count == 0 ? nullptr : nameAt(0);
   OrvSymTabElt* e = ElementOf(namedItem);
-  OrvLinkList candidates;
+  // The candidates, in the parser's array reused from use to use: most
+  // uses have one definition and no qualifier, and a list or an array per
+  // use would cost allocations each.
+  std::vector<OrvExpr*>& defs = candidateDefs;
+  defs.clear();
   if (e != nullptr) {
-    for (OrvExpr* def : DefinitionsOf(e)) candidates.Append(OrvLink(def, ORV_NO_LINK_INDEX));
+    const std::vector<OrvExpr*>& found = DefinitionsOf(e);
+    defs.assign(found.begin(), found.end());
   }
-  for (int k = 1; k < count; ++k) {
-    // Only the qualifier's definitions can hold a candidate: its uses,
-    // which grow with the program, are left out of the search.
-    OrvSymTabElt* qualifier = ElementOf(nameAt(k));
-    OrvLinkList scopes;
-    if (qualifier != nullptr) {
-      for (OrvExpr* def : DefinitionsOf(qualifier)) scopes.Append(OrvLink(def, ORV_NO_LINK_INDEX));
+  if (count > 1) {
+    OrvLinkList candidates;
+    for (OrvExpr* def : defs) candidates.Append(OrvLink(def, ORV_NO_LINK_INDEX));
+    for (int k = 1; k < count; ++k) {
+      // Only the qualifier's definitions can hold a candidate: its uses,
+      // which grow with the program, are left out of the search.
+      OrvSymTabElt* qualifier = ElementOf(nameAt(k));
+      OrvLinkList scopes;
+      if (qualifier != nullptr) {
+        for (OrvExpr* def : DefinitionsOf(qualifier)) scopes.Append(OrvLink(def, ORV_NO_LINK_INDEX));
+      }
+      OrvRestrictDefs(candidates, scopes);
     }
-    OrvRestrictDefs(candidates, scopes);
+    ToArray(candidates, defs);
   }
   if (ParserTrace()) {
-    for (OrvLinkElem* c = candidates.Head(); c != nullptr; c = c->next) {
-      std::cout << "??Def: " << OrvFullQualNameStr(c->link.node) << std::endl;
-    }
+    for (OrvExpr* def : defs) std::cout << "??Def: " << OrvFullQualNameStr(def) << std::endl;
   }
 
   // A paragraph name used alone inside a section means that section's
   // paragraph when it has one.
-  if (candidates.Count() >= 2 && e->Category() == SYMCAT_PARA_NAME && count == 1) {
+  if (defs.size() >= 2 && e->Category() == SYMCAT_PARA_NAME && count == 1) {
     OrvExpr* scope = ProcedureScope(use);
     if (scope != nullptr && scope->Oper() == SECTION_PROC) {
-      for (OrvLinkElem* c = candidates.Head(); c != nullptr; c = c->next) {
-        if (ProcedureScope(c->link.node) == scope) {
-          OrvLink only = c->link;
-          candidates.Clear();
-          candidates.Append(only);
+      for (OrvExpr* def : defs) {
+        if (ProcedureScope(def) == scope) {
+          defs.assign(1, def);
           break;
         }
       }
@@ -204,7 +210,7 @@ void OrvParserImpl::SymTabQualResolve(OrvExpr* useNode) {
   if (count == 1 && device != nullptr && device->Oper() == FCX_DEVICE) {
     OrvExpr* d = OrvArgAt(device, 0);
     bool external = d != nullptr && d->Oper() == FCX_EXTERNAL;
-    if (external || candidates.IsEmpty()) {
+    if (external || defs.empty()) {
       OrvExpr* replacement = nullptr;
       if (external || (assignExternal && !OrvPresent(d))) {
         replacement = new OrvExprOper(
@@ -224,10 +230,6 @@ void OrvParserImpl::SymTabQualResolve(OrvExpr* useNode) {
     }
   }
 
-  // The parser's array, reused from use to use: most uses have one
-  // definition, and an array per use would cost an allocation each.
-  std::vector<OrvExpr*>& defs = candidateDefs;
-  ToArray(candidates, defs);
   if (defs.size() >= 2 && sameParaDataName) {
     int wanted = use->Category();
     std::vector<OrvExpr*> kept;
