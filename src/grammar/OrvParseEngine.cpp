@@ -137,32 +137,6 @@ OrvStepResult OrvParseRun::Shift(int target) {
   return STEP_GO_ON;
 }
 
-namespace {
-
-// A bound on the height of the tree that a reduction's result holds, from
-// the heights of the m entries it pops.  A result that is one of the popped
-// values (a list grown in place, a value passed up) is at most as tall as
-// it was or one above the others, which went into it; a new node is one
-// above the tallest of them.  An action may add a few levels more, but
-// only a fixed number per rule, so the bound grows with the tree.  Values
-// of 1400 or less are no nodes, and a result of 0 holds no tree.
-int ReducedHeight(OrvParseValue result, const OrvParseValue* values, const int* heights, int m) {
-  int tallest = 0;
-  int kept = -1;
-  for (int k = 0; k < m; ++k) {
-    if (heights[k] > tallest) tallest = heights[k];
-    if (kept < 0 && result > ORV_GRAMMAR_PLAIN_MAX && values[k] == result) kept = k;
-  }
-  if (result <= ORV_GRAMMAR_PLAIN_MAX) return tallest;
-  if (kept < 0) return tallest + 1;
-  int others = 0;
-  for (int k = 0; k < m; ++k)
-    if (k != kept && heights[k] > others) others = heights[k];
-  return std::max(heights[kept], others + 1);
-}
-
-}  // namespace
-
 OrvStepResult OrvParseRun::Reduce(int rule) {
   ParseState* ps = CurrentParseState;
   const bool trial = InTrial();
@@ -205,7 +179,7 @@ OrvStepResult OrvParseRun::Reduce(int rule) {
   ps->newValue = newValue;
   ps->newPosition = newPosition;
 
-  const int height = ReducedHeight(newValue, rhsValues, ps->heightTop - m + 1, m);
+  const int height = OrvReducedHeight(newValue, rhsValues, ps->heightTop - m + 1, m);
   // Pop the right-hand side and push the left-hand side's entry in its
   // place: the first popped slot of each stack.
   const int uncovered = ps->stateTop[-m];
