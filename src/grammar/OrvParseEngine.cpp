@@ -46,7 +46,22 @@ int OrvRunParse(const OrvGrammarDef& grammar) {
 }
 
 OrvParseRun::OrvParseRun(const OrvGrammarDef& grammar)
-    : tables_(*grammar.tables), runAction_(grammar.runAction), maxDepth_(grammar.maxDepth) {}
+    : tables_(*grammar.tables),
+      rows_(tables_.StateRows),
+      slots_(tables_.TableSlots),
+      columns_(tables_.GotoColumns),
+      runAction_(grammar.runAction),
+      maxDepth_(grammar.maxDepth) {
+  if (rows_ == nullptr || slots_ == nullptr || columns_ == nullptr) {
+    ownRows_.resize(static_cast<size_t>(tables_.stateCount));
+    ownSlots_.resize(static_cast<size_t>(tables_.TABLE_LAST_INDEX) + 1);
+    ownColumns_.resize(static_cast<size_t>(tables_.nonterminalCount));
+    OrvPackParseTables(tables_, ownRows_.data(), ownSlots_.data(), ownColumns_.data());
+    rows_ = ownRows_.data();
+    slots_ = ownSlots_.data();
+    columns_ = ownColumns_.data();
+  }
+}
 
 void OrvParseRun::Start() {
   ParseCounters = OrvParseCounters();
@@ -65,19 +80,18 @@ int OrvParseRun::Run() {
       return PARSE_ABORTED;
     }
     ++steps_;
-    const int state = *CurrentParseState->stateTop;
+    const OrvStateRow& row = rows_[*CurrentParseState->stateTop];
     OrvStepResult result;
-    const int defaultRule = tables_.DefaultReduction[state];
-    if (defaultRule != 0) {
-      result = Reduce(defaultRule);
+    if (row.defaultReduction != 0) {
+      result = Reduce(row.defaultReduction);
     } else {
       const int token = Lookahead();
       int entry;
-      if ((entry = tables_.ConflictLookup(state, token)) != TABLE_NO_ENTRY) {
+      if ((entry = Find(row.conflictBase, token)) != TABLE_NO_ENTRY) {
         result = Conflict(entry);
-      } else if ((entry = tables_.ShiftLookup(state, token)) != TABLE_NO_ENTRY) {
+      } else if ((entry = Find(row.shiftBase, token)) != TABLE_NO_ENTRY) {
         result = Shift(entry);
-      } else if ((entry = tables_.ReduceLookup(state, token)) != TABLE_NO_ENTRY) {
+      } else if ((entry = Find(row.reduceBase, token)) != TABLE_NO_ENTRY) {
         result = Reduce(entry);
       } else {
         result = SyntaxError();
@@ -123,82 +137,70 @@ OrvStepResult OrvParseRun::Shift(int target) {
   return STEP_GO_ON;
 }
 
-namespace {
-
-// A bound on the height of the tree that a reduction's result holds, from
-// the heights of the m entries it pops.  A result that is one of the popped
-// values (a list grown in place, a value passed up) is at most as tall as
-// it was or one above the others, which went into it; a new node is one
-// above the tallest of them.  An action may add a few levels more, but
-// only a fixed number per rule, so the bound grows with the tree.  Values
-// of 1400 or less are no nodes, and a result of 0 holds no tree.
-int ReducedHeight(OrvParseValue result, const OrvParseValue* values, const int* heights, int m) {
-  int tallest = 0;
-  int kept = -1;
-  for (int k = 0; k < m; ++k) {
-    if (heights[k] > tallest) tallest = heights[k];
-    if (kept < 0 && result > ORV_GRAMMAR_PLAIN_MAX && values[k] == result) kept = k;
-  }
-  if (result <= ORV_GRAMMAR_PLAIN_MAX) return tallest;
-  if (kept < 0) return tallest + 1;
-  int others = 0;
-  for (int k = 0; k < m; ++k)
-    if (k != kept && heights[k] > others) others = heights[k];
-  return std::max(heights[kept], others + 1);
-}
-
-}  // namespace
-
 OrvStepResult OrvParseRun::Reduce(int rule) {
   ParseState* ps = CurrentParseState;
   const bool trial = InTrial();
   if (trial) ++ParseCounters.trialSteps;
   const int m = tables_.RuleLength[rule];
-  // An empty rule pushes one entry without popping.
+  // An empty rule pushes one entry without popping; the stacks grow here,
+  // so that the entry the reduction pushes below always has room.
   if (ps->Depth() - m + 1 >= ps->stackCapacity) GrowParseStacks(ps);
-  ps->newValue = 0;
-  ps->newPosition = nullptr;
-
-  OrvActionFrame frame{};
-  frame.valueTop = ps->valueTop;
-  frame.newValue = 0;
-  frame.trialLevels = openLevels_;
-  frame.positionTop = ps->positionTop;
-  frame.ruleLength = m;
-  frame.newPosition = nullptr;
-  frame.positionPending = 1;
-  frame.lookahead = lookahead_;
-  frame.positionDepth = ps->Depth();
-  if (runAction_(rule, frame) == ACTION_COMMIT && trial) return Commit();
-  ps->newValue = frame.newValue;
-  ps->newPosition = frame.newPosition;
+  OrvParseValue newValue = 0;
+  OrvTokenList* newPosition = nullptr;
+  bool positionPending = true;
+  // A rule without an action gives 0 and leaves its position step to the
+  // engine, which is what its call would have done.
+  if (tables_.HasAction(rule)) {
+    OrvActionFrame frame;
+    frame.valueTop = ps->valueTop;
+    frame.newValue = 0;
+    frame.trialLevels = openLevels_;
+    frame.positionTop = ps->positionTop;
+    frame.ruleLength = m;
+    frame.newPosition = nullptr;
+    frame.positionPending = 1;
+    frame.lookahead = lookahead_;
+    frame.positionDepth = ps->Depth();
+    if (runAction_(rule, frame) == ACTION_COMMIT && trial) return Commit();
+    newValue = frame.newValue;
+    newPosition = frame.newPosition;
+    positionPending = frame.positionPending != 0;
+  }
+  OrvParseValue* const rhsValues = ps->valueTop - m + 1;
+  OrvTokenList** const rhsPositions = ps->positionTop - m + 1;
   if (!trial) {
     ++ParseCounters.reductions;
     ++ParseCounters.actionRuns[rule];
-    if (frame.positionPending) {
+    if (positionPending) {
       ++ParseCounters.positionSteps;
-      RdcPosn(&ps->newPosition, ps->positionTop - m + 1, ps->valueTop - m + 1, m, ps->Depth(),
-              lookahead_, &TokenPosition, ps->newValue);
+      RdcPosn(&newPosition, rhsPositions, rhsValues, m, ps->Depth(), lookahead_, &TokenPosition, newValue);
     }
   }
+  ps->newValue = newValue;
+  ps->newPosition = newPosition;
 
-  const int height =
-      ReducedHeight(ps->newValue, ps->valueTop - m + 1, ps->heightTop - m + 1, m);
-  ps->stateTop -= m;
-  ps->valueTop -= m;
-  ps->positionTop -= m;
-  ps->heightTop -= m;
-  const int uncovered = *ps->stateTop;
+  const int height = OrvReducedHeight(newValue, rhsValues, ps->heightTop - m + 1, m);
+  // Pop the right-hand side and push the left-hand side's entry in its
+  // place: the first popped slot of each stack.
+  const int uncovered = ps->stateTop[-m];
   const int lhs = tables_.RuleLhs[rule];
-  if (uncovered == 0 && lhs == 0) {
-    // The start symbol: the final state, which accepts end of input only.
-    Push(tables_.FINAL_STATE, ps->newValue, ps->newPosition, height);
-    ParseResultValue = ps->newValue;
-    ParseResultPosition = ps->newPosition;
+  const bool start = uncovered == 0 && lhs == 0;
+  ps->stateTop += 1 - m;
+  ps->valueTop = rhsValues;
+  ps->positionTop = rhsPositions;
+  ps->heightTop += 1 - m;
+  // The start symbol goes to the final state, which accepts end of input
+  // only.
+  *ps->stateTop = start ? tables_.FINAL_STATE : Goto(lhs, uncovered);
+  *ps->valueTop = newValue;
+  *ps->positionTop = newPosition;
+  *ps->heightTop = height;
+  if (ps->Depth() > ParseCounters.deepestStack) ParseCounters.deepestStack = ps->Depth();
+  if (start) {
+    ParseResultValue = newValue;
+    ParseResultPosition = newPosition;
     if (Lookahead() == TABLE_END_OF_INPUT) return Accept();
-    return STEP_GO_ON;
   }
-  Push(tables_.GotoState(lhs, uncovered), ps->newValue, ps->newPosition, height);
   return STEP_GO_ON;
 }
 

@@ -6,8 +6,12 @@
 #ifndef LARK_GRAMMAR_ORVPARSERUN_H
 #define LARK_GRAMMAR_ORVPARSERUN_H
 
+#include <algorithm>
+#include <vector>
+
 #include "OrvFailureMemo.h"
 #include "OrvParseEngine.h"
+#include "OrvParserErrors.h"
 
 // What a step of the loop leads to.
 enum OrvStepResult {
@@ -18,6 +22,35 @@ enum OrvStepResult {
 
 // The look-ahead code when none is held.
 const int NO_LOOKAHEAD = -1;
+
+// A bound on the height of the tree that a reduction's result holds, from
+// the heights of the m entries it pops (`values` and `heights` from the
+// first of them).  A result that is one of the popped values (a list grown
+// in place, a value passed up) is at most as tall as it was or one above
+// the others, which went into it; a new node is one above the tallest of
+// them.  An action may add a few levels more, but only a fixed number per
+// rule, so the bound grows with the tree.  Values of 1400 or less are no
+// nodes, and a result of 0 holds no tree.
+inline int OrvReducedHeight(OrvParseValue result, const OrvParseValue* values, const int* heights, int m) {
+  // The rules of one symbol, the most frequent, by the same reckoning
+  // without the loops.
+  if (m == 1) {
+    if (result <= ORV_GRAMMAR_PLAIN_MAX) return heights[0];
+    return values[0] == result ? std::max(heights[0], 1) : heights[0] + 1;
+  }
+  int tallest = 0;
+  int kept = -1;
+  for (int k = 0; k < m; ++k) {
+    if (heights[k] > tallest) tallest = heights[k];
+    if (kept < 0 && result > ORV_GRAMMAR_PLAIN_MAX && values[k] == result) kept = k;
+  }
+  if (result <= ORV_GRAMMAR_PLAIN_MAX) return tallest;
+  if (kept < 0) return tallest + 1;
+  int others = 0;
+  for (int k = 0; k < m; ++k)
+    if (k != kept && heights[k] > others) others = heights[k];
+  return std::max(heights[kept], others + 1);
+}
 
 class OrvParseRun {
  public:
@@ -82,7 +115,30 @@ class OrvParseRun {
   // recovery: report it when it is new, then recover.
   OrvStepResult SyntaxError();
 
+  // The entry at base + key of the packed slots, as OrvParseTables::Lookup
+  // finds it in the arrays.
+  int Find(int base, int key) const {
+    if (base == 0) return TABLE_NO_ENTRY;
+    const long long i = static_cast<long long>(base) + key;
+    if (i < 0 || i > tables_.TABLE_LAST_INDEX || slots_[i].check != key) return TABLE_NO_ENTRY;
+    return slots_[i].action;
+  }
+  // OrvParseTables::GotoState on the packed columns.
+  int Goto(int nonterminal, int state) const {
+    const OrvGotoColumn& column = columns_[nonterminal];
+    const int target = Find(column.gotoBase, state);
+    return target != TABLE_NO_ENTRY ? target : column.defaultGoto;
+  }
+
   const OrvParseTables& tables_;
+  // The tables' engine layout, or this run's own packing of them when they
+  // come without one.
+  std::vector<OrvStateRow> ownRows_;
+  std::vector<OrvTableSlot> ownSlots_;
+  std::vector<OrvGotoColumn> ownColumns_;
+  const OrvStateRow* rows_;
+  const OrvTableSlot* slots_;
+  const OrvGotoColumn* columns_;
   OrvActionOutcome (*runAction_)(int rule, OrvActionFrame& frame);
   const int maxDepth_;
   int lookahead_ = NO_LOOKAHEAD;

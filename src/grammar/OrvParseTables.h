@@ -18,6 +18,34 @@ const int TABLE_NO_ENTRY = -1;
 const int TABLE_END_OF_INPUT = 0;
 const int TABLE_ERROR_TOKEN = 256;
 
+// The engine's layout of the same entries, so that each step of its loop
+// reads one cache line where the arrays below take several: per state its
+// default reduction and row displacements side by side, per packed slot
+// its key beside its target, per nonterminal its default goto beside its
+// column's displacement.
+struct OrvStateRow {
+  int defaultReduction;
+  int shiftBase;
+  int reduceBase;
+  int conflictBase;
+};
+struct OrvTableSlot {
+  int check;
+  int action;
+};
+struct OrvGotoColumn {
+  int defaultGoto;
+  int gotoBase;
+};
+
+struct OrvParseTables;
+
+// Fills the engine's layout from the arrays of `tables`: `rows` has
+// stateCount entries, `slots` TABLE_LAST_INDEX + 1 and `columns`
+// nonterminalCount.
+void OrvPackParseTables(const OrvParseTables& tables, OrvStateRow* rows, OrvTableSlot* slots,
+                        OrvGotoColumn* columns);
+
 struct OrvParseTables {
   // Per rule 0..ruleCount-1: the nonterminal of its left-hand side (-1 for
   // rule 0, the augmented rule) and the number of symbols on its right.
@@ -66,6 +94,17 @@ struct OrvParseTables {
   int symbolNameCount;
   const char* const* ruleTexts;
 
+  // Per rule: nonzero when the grammar's RunAction has an action for it;
+  // the engine skips the call for the others.  Null: every rule may have
+  // one.
+  const unsigned char* RuleHasAction;
+
+  // The entries above in the engine's layout (OrvPackParseTables), or null
+  // in tables made without it; the engine then packs them for its run.
+  const OrvStateRow* StateRows;
+  const OrvTableSlot* TableSlots;
+  const OrvGotoColumn* GotoColumns;
+
   // lookup(base, key): the ActionTable entry at base + key when base is not
   // 0, base + key lies in 0..TABLE_LAST_INDEX and the CheckTable entry
   // there equals key; otherwise TABLE_NO_ENTRY.
@@ -97,6 +136,9 @@ struct OrvParseTables {
     return code >= 0 && code <= MAX_TOKEN ? symbolNames[code] : nullptr;
   }
   const char* RuleText(int rule) const { return rule >= 0 && rule < ruleCount ? ruleTexts[rule] : nullptr; }
+
+  // Whether the reduction of `rule` (a valid rule) needs the action call.
+  bool HasAction(int rule) const { return RuleHasAction == nullptr || RuleHasAction[rule] != 0; }
 };
 
 #endif

@@ -35,6 +35,14 @@ OrvSymTabElt* ElementOf(OrvExpr* name) {
                                                            : nullptr;
 }
 
+// Whether every name of a qualified name is bound to an element, so that
+// OrvQualNameStr reports nothing for it.
+bool AllNamesBound(OrvExpr* q) {
+  for (int i = 0; i < q->NArgs(); ++i)
+    if (ElementOf(q->Args(i)) == nullptr) return false;
+  return true;
+}
+
 // The text of a qualified name: the names joined by " OF ".  A list of an
 // unknown operation is joined in child order without the checks of
 // OrvQualNameStr, which would end the run.
@@ -114,11 +122,20 @@ void OrvParserImpl::SymTabQualResolve(OrvExpr* useNode) {
   if (q != nullptr && q->Oper() == OF_IN_LIST) order = QUAL_OF_IN;
   if (q != nullptr && q->Oper() == SQL_VAR_NAME_LIST) order = QUAL_SQL;
 
-  // The text of the use is taken now: taking it reports names that are not
-  // bound.  Its position serves the reports and the trace only, so it is
-  // taken when first needed (most uses resolve silently); nothing below
-  // changes the tokens of the use before a report.
-  const VString n = QualText(q, order);
+  // The text and the position of the use serve the reports and the trace
+  // only, so they are taken when first needed (most uses resolve
+  // silently); nothing below changes the names' bindings, their images or
+  // the tokens of the use before a report.  Taking the text reports the
+  // names that are not bound, so a use with such a name, or one of an
+  // unknown list, has it taken now, where those reports belong.
+  VString textValue;
+  bool textTaken = false;
+  auto useText = [&]() -> const VString& {
+    if (!textTaken) textValue = QualText(q, order);
+    textTaken = true;
+    return textValue;
+  };
+  if (order == QUAL_UNKNOWN || !AllNamesBound(q)) useText();
   OrvTxtPosn posnValue;
   bool posnTaken = false;
   auto usePosn = [&]() -> const OrvTxtPosn& {
@@ -129,7 +146,7 @@ void OrvParserImpl::SymTabQualResolve(OrvExpr* useNode) {
   auto report = [this, &usePosn](const VString& text) { ReportMessage(MSG_ERR, usePosn(), text); };
 
   if (order == QUAL_UNKNOWN) {
-    VString text = OrvFormat("Qualified name '%s' has unknown list oper %s", Text(n),
+    VString text = OrvFormat("Qualified name '%s' has unknown list oper %s", Text(useText()),
                              q != nullptr ? OrvOperName(q->Oper()) : "none");
     ReportMessage(MSG_SEVERE, usePosn(), text);
   }
@@ -137,43 +154,49 @@ void OrvParserImpl::SymTabQualResolve(OrvExpr* useNode) {
   // Name k of the use: the named item (k = 0), then its qualifiers.
   auto nameAt = [q, order, count](int k) { return q->Args(order == QUAL_OF_IN ? k : count - 1 - k); };
   if (ParserTrace()) {
-    std::cout << "*SymTabResolve: qe=" << n << " type=" << static_cast<int>(order) << " @"
+    std::cout << "*SymTabResolve: qe=" << useText() << " type=" << static_cast<int>(order) << " @"
               << usePosn() << std::endl;
   }
   if (inUseForDebugging) use->SetCategory(SYMCAT_UNKNOWN);
 
   OrvExpr* namedItem = count == 0 ? nullptr : nameAt(0);
   OrvSymTabElt* e = ElementOf(namedItem);
-  OrvLinkList candidates;
+  // The candidates, in the parser's array reused from use to use: most
+  // uses have one definition and no qualifier, and a list or an array per
+  // use would cost allocations each.
+  std::vector<OrvExpr*>& defs = candidateDefs;
+  defs.clear();
   if (e != nullptr) {
-    for (OrvExpr* def : DefinitionsOf(e)) candidates.Append(OrvLink(def, ORV_NO_LINK_INDEX));
+    const std::vector<OrvExpr*>& found = DefinitionsOf(e);
+    defs.assign(found.begin(), found.end());
   }
-  for (int k = 1; k < count; ++k) {
-    // Only the qualifier's definitions can hold a candidate: its uses,
-    // which grow with the program, are left out of the search.
-    OrvSymTabElt* qualifier = ElementOf(nameAt(k));
-    OrvLinkList scopes;
-    if (qualifier != nullptr) {
-      for (OrvExpr* def : DefinitionsOf(qualifier)) scopes.Append(OrvLink(def, ORV_NO_LINK_INDEX));
+  if (count > 1) {
+    OrvLinkList candidates;
+    for (OrvExpr* def : defs) candidates.Append(OrvLink(def, ORV_NO_LINK_INDEX));
+    for (int k = 1; k < count; ++k) {
+      // Only the qualifier's definitions can hold a candidate: its uses,
+      // which grow with the program, are left out of the search.
+      OrvSymTabElt* qualifier = ElementOf(nameAt(k));
+      OrvLinkList scopes;
+      if (qualifier != nullptr) {
+        for (OrvExpr* def : DefinitionsOf(qualifier)) scopes.Append(OrvLink(def, ORV_NO_LINK_INDEX));
+      }
+      OrvRestrictDefs(candidates, scopes);
     }
-    OrvRestrictDefs(candidates, scopes);
+    ToArray(candidates, defs);
   }
   if (ParserTrace()) {
-    for (OrvLinkElem* c = candidates.Head(); c != nullptr; c = c->next) {
-      std::cout << "??Def: " << OrvFullQualNameStr(c->link.node) << std::endl;
-    }
+    for (OrvExpr* def : defs) std::cout << "??Def: " << OrvFullQualNameStr(def) << std::endl;
   }
 
   // A paragraph name used alone inside a section means that section's
   // paragraph when it has one.
-  if (candidates.Count() >= 2 && e->Category() == SYMCAT_PARA_NAME && count == 1) {
+  if (defs.size() >= 2 && e->Category() == SYMCAT_PARA_NAME && count == 1) {
     OrvExpr* scope = ProcedureScope(use);
     if (scope != nullptr && scope->Oper() == SECTION_PROC) {
-      for (OrvLinkElem* c = candidates.Head(); c != nullptr; c = c->next) {
-        if (ProcedureScope(c->link.node) == scope) {
-          OrvLink only = c->link;
-          candidates.Clear();
-          candidates.Append(only);
+      for (OrvExpr* def : defs) {
+        if (ProcedureScope(def) == scope) {
+          defs.assign(1, def);
           break;
         }
       }
@@ -187,7 +210,7 @@ void OrvParserImpl::SymTabQualResolve(OrvExpr* useNode) {
   if (count == 1 && device != nullptr && device->Oper() == FCX_DEVICE) {
     OrvExpr* d = OrvArgAt(device, 0);
     bool external = d != nullptr && d->Oper() == FCX_EXTERNAL;
-    if (external || candidates.IsEmpty()) {
+    if (external || defs.empty()) {
       OrvExpr* replacement = nullptr;
       if (external || (assignExternal && !OrvPresent(d))) {
         replacement = new OrvExprOper(
@@ -207,10 +230,6 @@ void OrvParserImpl::SymTabQualResolve(OrvExpr* useNode) {
     }
   }
 
-  // The parser's array, reused from use to use: most uses have one
-  // definition, and an array per use would cost an allocation each.
-  std::vector<OrvExpr*>& defs = candidateDefs;
-  ToArray(candidates, defs);
   if (defs.size() >= 2 && sameParaDataName) {
     int wanted = use->Category();
     std::vector<OrvExpr*> kept;
@@ -229,7 +248,7 @@ void OrvParserImpl::SymTabQualResolve(OrvExpr* useNode) {
   int precedingOnly = use->ExtraWord() != 0;
   if (defs.size() >= 2) {
     if (!precedingOnly) {
-      report(OrvFormat("Object '%s' used here is defined more than once.", Text(n)));
+      report(OrvFormat("Object '%s' used here is defined more than once.", Text(useText())));
     }
     int best = -1;
     for (size_t m = 0; m < defs.size(); ++m) {
@@ -248,7 +267,7 @@ void OrvParserImpl::SymTabQualResolve(OrvExpr* useNode) {
         report(OrvFormat(
             "Object '%s' used here is defined more than once, but none of definitions precedes "
             "the use",
-            Text(n)));
+            Text(useText())));
         return;
       }
       best = 0;
@@ -271,12 +290,12 @@ void OrvParserImpl::SymTabQualResolve(OrvExpr* useNode) {
     if (!sameParaDataName) {
       if (x == SYMCAT_PROC_NAME && k != SYMCAT_PARA_NAME && k != SYMCAT_SECTION_NAME) {
         report(OrvFormat("Paragraph or Section name is expected here, but you use %s '%s' instead",
-                         Text(OrvSymCategoryName(k)), Text(n)));
+                         Text(OrvSymCategoryName(k)), Text(useText())));
       } else if (x != SYMCAT_UNKNOWN && x != SYMCAT_PROC_NAME && procedure) {
         report(OrvFormat(
             "Data, file, index, condition or similar name is expected here, but you use %s '%s' "
             "instead",
-            Text(OrvSymCategoryName(k)), Text(n)));
+            Text(OrvSymCategoryName(k)), Text(useText())));
       }
     }
     use->SetCategory(k);
@@ -286,14 +305,14 @@ void OrvParserImpl::SymTabQualResolve(OrvExpr* useNode) {
   // No candidate.
   if (use->Category() == SYMCAT_FILE_NAME && count == 1 && parent != nullptr &&
       parent->Oper() == DECL_FC_ENTRY) {
-    report(OrvFormat("File-name '%s' is defined in FC entry but not in FD entry", Text(n)));
+    report(OrvFormat("File-name '%s' is defined in FC entry but not in FD entry", Text(useText())));
     return;
   }
   if (e == nullptr || e->Category() != SYMCAT_UNKNOWN) return;
   if (multiUndefdErrs) {
-    report(OrvFormat("Object named '%s' is not defined", Text(n)));
+    report(OrvFormat("Object named '%s' is not defined", Text(useText())));
   } else if (e->ExtraWord() == 0) {
-    report(OrvFormat("Object named '%s' is not defined (1 error per name)", Text(n)));
+    report(OrvFormat("Object named '%s' is not defined (1 error per name)", Text(useText())));
     e->SetExtraWord(1);
   }
 }

@@ -3,14 +3,17 @@
 // table invariants, on small texts and on the toy grammar's own outputs.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "ActionExtract.h"
 #include "ConflictInventory.h"
+#include "OrvParseTables.h"
 #include "TableInvariants.h"
 #include "TokenSplice.h"
 #include "ToolText.h"
+#include "ToyGrammar.h"
 
 namespace {
 
@@ -118,6 +121,54 @@ TEST(GrammarToolsTest, ExtractedActionsAreTheCasesOfTheSwitch) {
   EXPECT_TRUE(Contains(actions, cases));
   EXPECT_FALSE(Contains(actions, "default:"));
   EXPECT_FALSE(Contains(actions, "yychar"));  // the skeleton beyond the switch stays out
+}
+
+// The rules with an action are the numeric case labels, each once and in
+// rising order, wherever the line stands; other lines and labels that are
+// no rule numbers are left out.
+TEST(GrammarToolsTest, ActionRulesAreTheCaseLabelsInRisingOrder) {
+  const std::string actions =
+      "// The semantic actions\n"
+      "case 12:\n{ yyval = 1; }\nbreak;\n"
+      "case 3:\n  { switch (x) {\n  case 40: break;\n  case FOO: break; } }\nbreak;\n"
+      "  case 7: { yyval = 2; }\nbreak;\n"
+      "case 3:\nbreak;\n"
+      "case -2:\nbreak;\n"
+      "/* showcase 9: */\n";
+  EXPECT_EQ((std::vector<int>{3, 7, 12, 40}), ActionRules(actions));
+  EXPECT_TRUE(ActionRules("// none\n").empty());
+}
+
+TEST(GrammarToolsTest, ActionRulesFormatAsAnXMacroOverLinesOfSixteen) {
+  EXPECT_EQ("// The rules that have an action (the cases of the action switch).\n"
+            "#define LARK_ACTION_RULES(X)\n",
+            FormatActionRules({}));
+  EXPECT_TRUE(Contains(FormatActionRules({2, 9}), "#define LARK_ACTION_RULES(X) X(2) X(9)\n"));
+  std::vector<int> many;
+  for (int r = 1; r <= 17; ++r) many.push_back(r);
+  const std::string text = FormatActionRules(many);
+  EXPECT_TRUE(Contains(text, " X(15) X(16) \\\n X(17)\n")) << text;
+}
+
+// The toy grammar's tables mark exactly the rules whose case its action
+// file holds; tables without the marks say every rule may have an action.
+TEST(GrammarToolsTest, ToyTablesMarkTheRulesWithAnAction) {
+  const std::vector<int> withAction = ActionRules(ReadOrFail(LARK_TOY_OUT_DIR "/ToyGrammar.actions.inc"));
+  ASSERT_FALSE(withAction.empty());
+  const OrvParseTables& t = toy_grammar::ParseTables;
+  ASSERT_NE(nullptr, t.RuleHasAction);
+  int marked = 0;
+  for (int rule = 0; rule < t.ruleCount; ++rule) {
+    const bool listed = std::find(withAction.begin(), withAction.end(), rule) != withAction.end();
+    EXPECT_EQ(listed, t.HasAction(rule)) << rule;
+    marked += t.HasAction(rule) ? 1 : 0;
+  }
+  EXPECT_EQ(static_cast<int>(withAction.size()), marked);
+  EXPECT_LT(marked, t.ruleCount);  // the toy has rules without an action
+
+  OrvParseTables unmarked{};
+  EXPECT_TRUE(unmarked.HasAction(0));
+  EXPECT_TRUE(unmarked.HasAction(5));
 }
 
 TEST(GrammarToolsTest, ExtractorRefusesParserNamesTheFrameDoesNotGive) {

@@ -15,6 +15,7 @@
 #include "EngineTestSupport.h"
 #include "MessageRecorder.h"
 #include "OrvLookaheadQueue.h"
+#include "OrvParseRun.h"
 #include "OrvParserImpl.h"
 #include "OrvToken.h"
 
@@ -284,6 +285,38 @@ TEST(OrvParseEngineTest, TheSlotsComparedPerListItemStayFlat) {
     EXPECT_EQ(PARSE_ACCEPTED, p.result);
     EXPECT_LE(p.counters.positionSlots, 2L * items);
     EXPECT_EQ(AllWords(text), p.tokenWords);
+  }
+}
+
+// The height bound of a reduction's result, from the entries it pops: a
+// plain value is as tall as the tallest popped tree, a new node one above
+// it, and a popped value passed up at most one above the others.
+TEST(OrvParseEngineTest, AReducedValueIsBoundedByThePoppedHeights) {
+  const OrvParseValue node = 5000, other = 6000;  // above 1400: nodes
+  struct Case {
+    const char* name;
+    OrvParseValue result;
+    std::vector<OrvParseValue> values;
+    std::vector<int> heights;
+    int expected;
+  };
+  const Case cases[] = {
+      {"empty rule, no value", 0, {}, {}, 0},
+      {"empty rule, new node", node, {}, {}, 1},
+      {"one symbol, plain result", 7, {node}, {4}, 4},
+      {"one symbol, new node", other, {node}, {4}, 5},
+      {"one symbol passed up", node, {node}, {4}, 4},
+      {"one token passed up", node, {node}, {0}, 1},
+      {"plain result over several", 3, {node, other}, {2, 6}, 6},
+      {"new node over several", 9000, {node, other}, {2, 6}, 7},
+      {"list grown in place, taller", node, {node, other}, {8, 3}, 8},
+      {"list grown in place, shorter", node, {node, other}, {2, 3}, 4},
+      {"first of two equal values kept", node, {other, node, node}, {1, 5, 9}, 10},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(c.expected, OrvReducedHeight(c.result, c.values.data(), c.heights.data(),
+                                           static_cast<int>(c.values.size())));
   }
 }
 

@@ -105,6 +105,39 @@ TEST(OrvParseTablesTest, ToyTablesKeepTheProjectTokenCodes) {
   EXPECT_EQ(nullptr, ParseTables.TokenName(-1));
 }
 
+// The engine's layout holds the same entries as the arrays, for the toy's
+// tables as the program starts with them and for tables packed on demand.
+TEST(OrvParseTablesTest, PackedLayoutHoldsTheEntriesOfTheArrays) {
+  const OrvParseTables& t = ParseTables;
+  ASSERT_NE(nullptr, t.StateRows);
+  ASSERT_NE(nullptr, t.TableSlots);
+  ASSERT_NE(nullptr, t.GotoColumns);
+  std::vector<OrvStateRow> rows(static_cast<size_t>(t.stateCount));
+  std::vector<OrvTableSlot> slots(static_cast<size_t>(t.TABLE_LAST_INDEX) + 1);
+  std::vector<OrvGotoColumn> columns(static_cast<size_t>(t.nonterminalCount));
+  OrvPackParseTables(t, rows.data(), slots.data(), columns.data());
+  for (const OrvStateRow* packed : {t.StateRows, static_cast<const OrvStateRow*>(rows.data())}) {
+    for (int s = 0; s < t.stateCount; ++s) {
+      ASSERT_EQ(t.DefaultReduction[s], packed[s].defaultReduction) << s;
+      ASSERT_EQ(t.ShiftBase[s], packed[s].shiftBase) << s;
+      ASSERT_EQ(t.ReduceBase[s], packed[s].reduceBase) << s;
+      ASSERT_EQ(t.ConflictBase[s], packed[s].conflictBase) << s;
+    }
+  }
+  for (const OrvTableSlot* packed : {t.TableSlots, static_cast<const OrvTableSlot*>(slots.data())}) {
+    for (int i = 0; i <= t.TABLE_LAST_INDEX; ++i) {
+      ASSERT_EQ(t.CheckTable[i], packed[i].check) << i;
+      ASSERT_EQ(t.ActionTable[i], packed[i].action) << i;
+    }
+  }
+  for (const OrvGotoColumn* packed : {t.GotoColumns, static_cast<const OrvGotoColumn*>(columns.data())}) {
+    for (int n = 0; n < t.nonterminalCount; ++n) {
+      ASSERT_EQ(t.DefaultGoto[n], packed[n].defaultGoto) << n;
+      ASSERT_EQ(t.GotoBase[n], packed[n].gotoBase) << n;
+    }
+  }
+}
+
 TEST(OrvParseTablesTest, ToyRulesStartWithTheAugmentedRule) {
   EXPECT_EQ(-1, ParseTables.RuleLhs[0]);
   EXPECT_EQ(2, ParseTables.RuleLength[0]);

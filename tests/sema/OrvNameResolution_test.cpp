@@ -120,6 +120,34 @@ TEST_F(ResolveTest, AnUndefinedNameIsReportedOnceUnlessEveryUseIsAsked) {
   }
 }
 
+// A name of the use that is bound to no element is reported once when the
+// use is resolved, also when the resolution says nothing else of the use
+// (Z OF ?, which leaves the defined Z unresolved), and the use's text shows
+// it empty.
+TEST_F(ResolveTest, AnUnboundQualifierIsReportedOnceAndShownEmpty) {
+  WorkingStorage(program)->AddArg(Item(1, "Z"));
+  Procedure(program);
+  OrvNamedObjUse* uses[2] = {};
+  int k = 0;
+  for (const char* first : {"Z", "Y"}) {
+    OrvExpr* names = new OrvExprOper(OF_IN_LIST);
+    names->AddArg(new OrvNameUse(OrvLink(Name(first), -1)));
+    names->AddArg(new OrvNameUse(OrvLink()));
+    uses[k++] = OrvNewNamedObjUse(names, SYMCAT_DATA_NAME, 0);
+  }
+  Sentence({uses[0], uses[1]});
+  MessageRecorder global;
+  Finish();
+  EXPECT_EQ(DefOf(uses[0]), nullptr);
+  ASSERT_EQ(2u, global.messages().size());
+  for (const auto& m : global.messages()) {
+    EXPECT_EQ(MSG_SEVERE, m.level);
+    EXPECT_EQ("OrvQualNameStr: name #1 of the qualified name is not bound", m.text);
+  }
+  EXPECT_EQ(Messages(), (std::vector<std::string>{
+                            Line(MSG_ERR, "Object named 'Y OF ' is not defined (1 error per name)")}));
+}
+
 TEST_F(ResolveTest, AParagraphOfTheUsingSectionWinsElsewhereItIsAHomonym) {
   Procedure(program);
   Section("S1");

@@ -20,6 +20,17 @@ namespace larkyacc {
 // case it stands in; `error` lists every such use, one per line.
 bool ExtractActions(const std::string& codeText, std::string& actions, std::string& error);
 
+// The rules that have an action: the N of every line of `actions` (the
+// text ExtractActions makes) that begins with "case N:", in rising order,
+// each once.  A numeric case label of a switch inside an action may add a
+// rule that has none, which costs the engine only a call.
+std::vector<int> ActionRules(const std::string& actions);
+
+// The lines of the constants header that list those rules as the X-macro
+//   #define LARK_ACTION_RULES(X) X(1) X(5) ...
+// (empty for a grammar without actions).
+std::string FormatActionRules(const std::vector<int>& rules);
+
 // The table constants of a code file or of a constants header.
 struct TableConstants {
   int finalState = 0;  // YYFINAL

@@ -1,6 +1,7 @@
 // lark_grammar_extract CODE_FILE GRAMMAR_NAME ACTIONS_OUT CONSTANTS_OUT:
 // takes the semantic actions and the table constants out of byacc's code
-// file, refusing actions that use what the action frame does not provide.
+// file, refusing actions that use what the action frame does not provide;
+// the constants header also lists the rules that have an action.
 #include "ActionExtract.h"
 #include "ToolText.h"
 
@@ -16,7 +17,10 @@ bool Extract(const std::vector<std::string>& args, std::string& error) {
     return false;
   }
   return larkyacc::WriteTextFile(args[2], actions, error) &&
-         larkyacc::WriteTextFile(args[3], larkyacc::FormatConstantsHeader(constants, args[1]), error);
+         larkyacc::WriteTextFile(args[3],
+                                  larkyacc::FormatConstantsHeader(constants, args[1]) +
+                                      larkyacc::FormatActionRules(larkyacc::ActionRules(actions)),
+                                  error);
 }
 
 }  // namespace
