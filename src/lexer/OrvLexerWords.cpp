@@ -71,7 +71,7 @@ void OrvLexer::NextRawTextWord(OrvLexUnit& u) {
     // for the next read instead of being read and pushed back.
     if (n < ORV_MAX_WORD_CHARS && SpaceStandsNext()) {
       u.code = TK_CHAR_STRING;
-      u.SetText(buf, n);
+      textBin_.SetText(u.text, buf, n);
       TraceUnit(ORV_LEX_TRACE_WORDS, "GetRawTextWord: ret ", u);
       return;
     }
@@ -92,7 +92,7 @@ void OrvLexer::NextRawTextWord(OrvLexUnit& u) {
   }
   UnNextSepOrChar(c);
   u.code = TK_CHAR_STRING;
-  u.SetText(buf, n);
+  textBin_.SetText(u.text, buf, n);
   TraceUnit(ORV_LEX_TRACE_WORDS, "GetRawTextWord: ret ", u);
 }
 
@@ -164,7 +164,7 @@ void OrvLexer::NextTextWord(OrvLexUnit& u) {
     u.Absorb(next);
   }
   if (readAhead) UnNextCopylessTextWord(next);
-  if (n >= 0) u.SetText(joinBuf_, n);
+  if (n >= 0) textBin_.SetText(u.text, joinBuf_, n);
   u.code = TK_CHAR_STRING;
   u.attached.Prepend(kept);
   TraceUnit(ORV_LEX_TRACE_WORDS, "GetTextWord: ", u);
