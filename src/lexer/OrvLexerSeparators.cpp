@@ -430,23 +430,23 @@ namespace {
 
 // What TakePlainRun makes of each byte of a line: 0 for a byte that ends the
 // run, else the character NextSepOrChar would return for it outside
-// NetCobol EXEC blocks (letters upper-cased, digits and '-' as they are),
-// with kPrefixMark on the literal prefix letters, before which a quote
-// starts a literal.
-const unsigned char kPrefixMark = 0x80;
-
+// NetCobol EXEC blocks (letters upper-cased, digits and '-' as they are).
+// `prefix` marks the literal prefix letters, before which a quote starts a
+// literal.
 struct PlainCharTable {
   unsigned char out[256];
-  constexpr PlainCharTable() : out() {
+  bool prefix[256];
+  constexpr PlainCharTable() : out(), prefix() {
     for (int c = '0'; c <= '9'; ++c) out[c] = static_cast<unsigned char>(c);
     for (int c = 'A'; c <= 'Z'; ++c) out[c] = static_cast<unsigned char>(c);
     for (int c = 'a'; c <= 'z'; ++c) out[c] = static_cast<unsigned char>(c - 'a' + 'A');
     out['-'] = '-';
-    for (const char* p = "BGHNXbghnx"; *p != '\0'; ++p)
-      out[static_cast<unsigned char>(*p)] |= kPrefixMark;
+    for (const char* p = "BGHNXbghnx"; *p != '\0'; ++p) prefix[static_cast<unsigned char>(*p)] = true;
   }
 };
 constexpr PlainCharTable kPlainChars;
+static_assert(kPlainChars.out[0] == 0 && kPlainChars.out['"'] == 0 && kPlainChars.out['\''] == 0,
+              "the end of a line and the quotes end a plain run");
 
 }  // namespace
 
@@ -457,16 +457,23 @@ int OrvLexer::TakePlainRun(char* out, int room, OrvTxtPosn& beg, OrvTxtPosn& end
   OrvInputLevel& lev = *cur_;
   const char* const first = lev.line + lev.colIx;
   const bool keepCase = execState != ORV_EXEC_NONE && HasDialect(dials, ORV_DIAL_NET);
-  const char* p = first;
-  for (int n = 0; n < room; ++n, ++p) {
-    const unsigned char made = kPlainChars.out[static_cast<unsigned char>(*p)];
-    if (made == 0) break;
-    // A prefix letter before a quote starts a literal; before the end of
-    // the line it may, when the next line continues with a quote.
-    if ((made & kPrefixMark) != 0 && (IsQuote(p[1]) || p[1] == '\0')) break;
-    out[n] = keepCase ? *p : static_cast<char>(made & ~kPrefixMark);
+  int n = 0;
+  if (keepCase) {
+    while (n < room && kPlainChars.out[static_cast<unsigned char>(first[n])] != 0) {
+      out[n] = first[n];
+      ++n;
+    }
+  } else {
+    for (unsigned char made; n < room && (made = kPlainChars.out[static_cast<unsigned char>(first[n])]) != 0; ++n)
+      out[n] = static_cast<char>(made);
   }
-  const int n = static_cast<int>(p - first);
+  // A prefix letter before a quote starts a literal; before the end of the
+  // line it may, when the next line continues with a quote.  Quotes and the
+  // line's end stop the run, so such a letter can only be its last: it is
+  // left in the line.
+  if (n > 0 && kPlainChars.prefix[static_cast<unsigned char>(first[n - 1])] &&
+      (IsQuote(first[n]) || first[n] == '\0'))
+    --n;
   if (n > 0) {
     beg = lev.posn;
     beg.SetColumn(lev.colIx);
