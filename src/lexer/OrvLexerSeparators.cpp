@@ -2,6 +2,7 @@
 // units and gives back one separator, one whole nonnumeric or prefixed
 // literal, an inline comment riding on the end of its line, or a single
 // upper-cased character for the word layer.
+#include <cstring>
 #include <ostream>
 
 #include "OrvDials.h"
@@ -47,12 +48,27 @@ class LiteralText {
     Add(c);
     return true;
   }
+  // Adds the `n` value characters at `s`, as AddValue would one by one: in
+  // one copy when all of them fit.
+  void AddValues(OrvLexer& lexer, const OrvTxtPosn& where, const char* s, int n) {
+    if (count_ + n <= limit_ && n_ + n <= kCapacity) {
+      std::memcpy(buf_ + n_, s, static_cast<size_t>(n));
+      n_ += n;
+      count_ += n;
+      return;
+    }
+    for (int i = 0; i < n; ++i) AddValue(lexer, where, s[i]);
+  }
   // The spaces that stand for the rest of a continued line, from the index
   // after `prevCol` up to column 72.
   void AddContinuationSpaces(OrvLexer& lexer, const OrvTxtPosn& where, int prevCol) {
     for (int c = prevCol + 1; c <= kLastContinuedIx; ++c) AddValue(lexer, where, ' ');
   }
-  VString Text() const { return VString(buf_, n_); }
+  // Moves the literal's text into `text`.
+  void MoveTextTo(VString& text) const {
+    VString made(buf_, n_);
+    text.TakeOver(made);
+  }
   const char* CStr() {
     buf_[n_] = '\0';
     return buf_;
@@ -103,9 +119,9 @@ bool TakeLiteralRun(OrvLexer& lexer, OrvInputLevel& lev, LiteralText& text, OrvL
   const char* line = lev.line;
   const int first = lev.colIx;
   int ix = first;
-  for (char c; (c = line[ix]) != '\0' && static_cast<unsigned char>(c) != quote; ++ix)
-    text.AddValue(lexer, lit.beg, c);
+  for (char c; (c = line[ix]) != '\0' && static_cast<unsigned char>(c) != quote;) ++ix;
   if (ix == first) return false;
+  text.AddValues(lexer, lit.beg, line + first, ix - first);
   lev.colIx = ix;
   prevLine = lev.posn.Line();
   prevCol = ix - 1;
@@ -373,7 +389,7 @@ void OrvLexer::ReadNonnumLiteral(OrvLexUnit& lit) {
   }
   openQuote_ = 0;
   lit.code = TK_NONNUM_LIT;
-  lit.text = text.Text();
+  text.MoveTextTo(lit.text);
 }
 
 void OrvLexer::ReadPrefixedLiteral(OrvLexUnit& lit, OrvLexUnit& quote) {
@@ -414,7 +430,7 @@ void OrvLexer::ReadPrefixedLiteral(OrvLexUnit& lit, OrvLexUnit& quote) {
   }
   openQuote_ = 0;
   lit.code = TK_NONNUM_LIT;
-  lit.text = text.Text();
+  text.MoveTextTo(lit.text);
 }
 
 void OrvLexer::UnNextSepOrChar(OrvLexUnit& u) {

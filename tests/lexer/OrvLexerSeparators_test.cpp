@@ -78,6 +78,8 @@ INSTANTIATE_TEST_SUITE_P(
         SepCase{"literal longer than 160", kFree, kAnsi, "\"" + k160 + "BB\"\n",
                 "{TK_NONNUM_LIT \"" + k160 + "\"}{SEP_EOF}",
                 {"Nonnumeric literal is longer than 160 bytes: \"" + k160}},
+        SepCase{"literal of exactly 160", kFree, kAnsi, "\"" + k160 + "\"\n",
+                "{TK_NONNUM_LIT \"" + k160 + "\"}{SEP_EOF}", {}},
         SepCase{"continued literal", kFixed, kAnsi, Lines({AreaA("VALUE \"AB"), ContinuationLine("\"CD\".")}),
                 "VALUE{SEP_SPACE}{TK_NONNUM_LIT \"AB" + k56 + "CD\"}{SEP_DOT}{SEP_EOF}", {}},
         SepCase{"literal not continued", kFixed, kAnsi, Lines({AreaA("\"ABC"), AreaA("MOVE.")}),
