@@ -77,6 +77,13 @@ inline OrvInputLevel* OrvLexer::ReadyLine() const {
   return lev;
 }
 
+inline bool OrvLexer::SpaceStandsNext() const {
+  // The character is tested first: most often it settles the answer.
+  const OrvInputLevel* lev = cur_;
+  return lev != nullptr && lev->line[lev->colIx] == ' ' && !sepSlotFull_ && !lev->slotFull &&
+         pending_.IsEmpty() && (traceFlags & ORV_LEX_TRACE_CHARS) == 0;
+}
+
 inline bool OrvLexer::TakeLineChar(OrvLexUnit& u) {
   OrvInputLevel* lev = ReadyLine();
   if (lev == nullptr) return false;

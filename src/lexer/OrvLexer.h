@@ -477,7 +477,8 @@ class OrvLexer {
   // Whether a space stands next in the current line with no unit waiting in
   // a push-back slot and no character trace on: NextSepOrChar would return
   // it (with the spaces after it) as a SEP_SPACE.
-  bool SpaceStandsNext() const;
+  // Inline (OrvInputLevel.h): the word layers ask it after every word.
+  inline bool SpaceStandsNext() const;
   // Steps over the spaces that stand next in the current line (see
   // SpaceStandsNext), up to the next other character or the line's end.
   void SkipLineSpaces();

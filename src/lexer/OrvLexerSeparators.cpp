@@ -500,11 +500,6 @@ int OrvLexer::TakePlainRun(char* out, int room, OrvTxtPosn& beg, OrvTxtPosn& end
   return n;
 }
 
-bool OrvLexer::SpaceStandsNext() const {
-  return !sepSlotFull_ && cur_ != nullptr && !cur_->slotFull && pending_.IsEmpty() &&
-         (traceFlags & ORV_LEX_TRACE_CHARS) == 0 && cur_->line[cur_->colIx] == ' ';
-}
-
 void OrvLexer::SkipLineSpaces() {
   int ix = cur_->colIx;
   while (cur_->line[ix] == ' ') ++ix;

@@ -6,6 +6,7 @@
 #include <ostream>
 
 #include "OrvExpr.h"
+#include "OrvInputLevel.h"
 #include "OrvLexer.h"
 #include "OrvOper.h"
 
@@ -106,7 +107,7 @@ void OrvLexer::NextTextWord(OrvLexUnit& u) {
     // Spaces within the current line, before anything else stands there,
     // would come up as one space unit that carries nothing and is dropped:
     // they are stepped over in the line itself.
-    if (execState == ORV_EXEC_NONE && !noteMode && PlainCopylessRead() && SpaceStandsNext())
+    if (execState == ORV_EXEC_NONE && !noteMode && SpaceStandsNext() && PlainCopylessRead())
       SkipLineSpaces();
     NextCopylessTextWord(u);
     if (u.code == TK_CHAR_STRING) break;
@@ -129,7 +130,7 @@ void OrvLexer::NextTextWord(OrvLexUnit& u) {
   bool readAhead = true;
   for (;;) {
     // A space next in the line ends the word: no unit is read and put back.
-    if (PlainCopylessRead() && SpaceStandsNext()) {
+    if (SpaceStandsNext() && PlainCopylessRead()) {
       readAhead = false;
       break;
     }
