@@ -247,7 +247,7 @@ OrvLexer::TokenStep OrvLexer::ClassifyWord(OrvLexUnit& u) {
     }
     return kDeliverCounted;
   }
-  if (const int op = OrvLookupCobolOperator(w, n)) {
+  if (const int op = n <= ORV_MAX_OPERATOR_CHARS ? OrvLookupCobolOperator(w, n) : 0) {
     u.code = op;
     return kDeliverCounted;
   }
