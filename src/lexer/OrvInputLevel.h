@@ -44,7 +44,7 @@ struct OrvInputLevel {
   // Line number and file index of the current line (column unused).
   OrvTxtPosn posn;
   char line[ORV_LINE_BUFFER_SIZE];  // the current line, NUL-terminated
-  int length = 0;        // length of the current line's text
+  int length = 0;        // length of the current line's text: its NUL stands at line[length]
   int colIx = 0;         // index of the next character of the line
   int eofPending = 0;    // the last line had no line end: end of input next
   int atEof = 0;         // the end of input was reached: it is answered again

@@ -479,6 +479,11 @@ int OrvLexer::TakePlainRun(char* out, int room, OrvTxtPosn& beg, OrvTxtPosn& end
       out[n] = first[n];
       ++n;
     }
+  } else if (lev.colIx <= lev.length && lev.length - lev.colIx <= room) {
+    // The line's closing NUL stands within `room` and ends the run: no count
+    // is kept.
+    for (unsigned char made; (made = kPlainChars.out[static_cast<unsigned char>(first[n])]) != 0; ++n)
+      out[n] = static_cast<char>(made);
   } else {
     for (unsigned char made; n < room && (made = kPlainChars.out[static_cast<unsigned char>(first[n])]) != 0; ++n)
       out[n] = static_cast<char>(made);
