@@ -492,6 +492,10 @@ class OrvLexer {
 
   // Word layers.
   void AttachKeptTokens(OrvLexUnit& unit, OrvTokenChain& kept);
+  // Joins to the word in `unit` what follows it back to back (text words,
+  // and in PICTURE mode parentheses and commas), up to the first unit that
+  // cannot be joined, which is pushed back.
+  void JoinFollowingText(OrvLexUnit& unit);
   OrvTokenList* StatementHeadTokens();
 
   // Replacement layer (OrvLexerReplace.cpp).
