@@ -238,26 +238,30 @@ void OrvLexer::NextSepOrChar(OrvLexUnit& u) {
 }
 
 void OrvLexer::ReadSpaces(OrvLexUnit& u) {
+  // The spaces that stand next in the current line are taken straight from
+  // the line buffer when no unit waits and no character trace is on: they
+  // carry nothing, so the merge would only move the end.  True when
+  // something other than a space follows on the line: the run ends there,
+  // without reading that character and pushing it back.
+  auto endsInLine = [this, &u]() {
+    OrvInputLevel* ready = ReadyLine();
+    if (ready == nullptr) return false;
+    OrvInputLevel& lev = *ready;
+    int ix = lev.colIx;
+    if (lev.line[ix] == ' ') {
+      while (lev.line[ix] == ' ') ++ix;
+      lev.colIx = ix;
+      u.end = OrvTxtPosn(lev.posn.Line(), ix, lev.posn.FileIx());
+    }
+    return lev.line[ix] != '\0';
+  };
+  if (endsInLine()) return;
   OrvLexUnit next;
   for (;;) {
-    // The spaces that stand next in the current line are taken straight from
-    // the line buffer when no unit waits and no character trace is on: they
-    // carry nothing, so the merge would only move the end.
-    if (OrvInputLevel* ready = ReadyLine()) {
-      OrvInputLevel& lev = *ready;
-      int ix = lev.colIx;
-      if (lev.line[ix] == ' ') {
-        while (lev.line[ix] == ' ') ++ix;
-        lev.colIx = ix;
-        u.end = OrvTxtPosn(lev.posn.Line(), ix, lev.posn.FileIx());
-      }
-      // Something other than a space follows on this line: the run ends
-      // here, without reading that character and pushing it back.
-      if (lev.line[ix] != '\0') return;
-    }
     if (!TakeLineChar(next)) NextChar(next);
     if (next.code != ' ' && next.code != SEP_SPACE) break;
     u.Absorb(next);
+    if (endsInLine()) return;
   }
   UnNextChar(next);
 }
