@@ -247,7 +247,7 @@ class OrvLexer {
   void NextBrokenTextWord(OrvLexUnit& unit);
   void NextTextWord(OrvLexUnit& unit);
   inline void NextCopylessTextWord(OrvLexUnit& unit);
-  void UnNextCopylessTextWord(OrvLexUnit& unit);
+  inline void UnNextCopylessTextWord(OrvLexUnit& unit);
   bool CopylessSlotFull() const { return copylessSlotFull_; }
   void NextRpldTextWord(OrvLexUnit& unit);
   void UnNextRpldTextWord(OrvLexUnit& unit);
@@ -313,7 +313,7 @@ class OrvLexer {
   void UnNextChar(OrvLexUnit& unit);
   bool CharSlotFull() const;
   void NextSepOrChar(OrvLexUnit& unit);
-  void UnNextSepOrChar(OrvLexUnit& unit);
+  inline void UnNextSepOrChar(OrvLexUnit& unit);
   bool SepSlotFull() const { return sepSlotFull_; }
 
   // --- input levels -------------------------------------------------------
@@ -733,6 +733,18 @@ inline void OrvLexer::NextCopylessTextWord(OrvLexUnit& u) {
   } else if (DispatchCopyless(u) == kReadNext) {
     NextCopylessTextWordSlow(u);
   }
+}
+
+// Inline, like the reads they undo: the word layers push a unit back after
+// most words that a separator ends.
+inline void OrvLexer::UnNextCopylessTextWord(OrvLexUnit& u) {
+  TraceUnit(ORV_LEX_TRACE_WORDS, "UnGetCopylessTextWord: ", u);
+  PushIntoSlot(copylessSlot_, copylessSlotFull_, u, "OrvLexer::UnGetCopylessTextWord: cannot do 2nd unget");
+}
+
+inline void OrvLexer::UnNextSepOrChar(OrvLexUnit& u) {
+  TraceUnit(ORV_LEX_TRACE_CHARS, "UnGetSepOrChar: ", u);
+  PushIntoSlot(sepSlot_, sepSlotFull_, u, "OrvLexer::UnGetSepOrChar: cannot take more");
 }
 
 // The value of a nonnumeric literal as written (an optional X, H or B

@@ -437,15 +437,6 @@ void OrvLexer::ReadPrefixedLiteral(OrvLexUnit& lit, OrvLexUnit& quote) {
   text.MoveTextTo(lit.text);
 }
 
-void OrvLexer::UnNextSepOrChar(OrvLexUnit& u) {
-  if (traceFlags & ORV_LEX_TRACE_CHARS) {
-    *OrvLexerTraceOut << "UnGetSepOrChar: ";
-    u.Print(*OrvLexerTraceOut);
-    *OrvLexerTraceOut << std::endl;
-  }
-  PushIntoSlot(sepSlot_, sepSlotFull_, u, "OrvLexer::UnGetSepOrChar: cannot take more");
-}
-
 namespace {
 
 // What TakePlainRun makes of each byte of a line: 0 for a byte that ends the
