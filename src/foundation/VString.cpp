@@ -62,8 +62,6 @@ FastOstrstream::~FastOstrstream() {}
 // ---------------------------------------------------------------------------
 // Construction and ownership
 
-VString::VString() : text(nullptr), length(0) {}
-
 VString::VString(const char* s) : text(nullptr), length(0) {
   if (s == nullptr) return;
   size_t n = std::strlen(s);

@@ -29,7 +29,8 @@ public:
   char* text;
   int length;
 
-  VString();
+  // Inline: every token, unit and node holds values that start empty.
+  VString() : text(nullptr), length(0) {}
   VString(const char* s);
   VString(const char* s, int n);
   explicit VString(char c);

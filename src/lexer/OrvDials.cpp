@@ -57,11 +57,12 @@ VString OrvDialectNames[ORV_DIALECT_COUNT + 2] = {
     VString(""),
 };
 
-OrvDials OrvDialFieldMask(int number) {
-  if (!ValidNumber(number)) return 0;
-  const DialectField& f = kFields[number];
-  return ((OrvDials(1) << f.width) - 1) << f.firstBit;
-}
+const OrvDials OrvDialFieldMasks[ORV_DIALECT_COUNT + 1] = {
+    0,
+#define ORV_DIALECT(Number, Id, ShortName, LongName, FirstBit, Width, Word) \
+  ((OrvDials(1) << (Width)) - 1) << (FirstBit),
+#include "OrvDialects.def"
+};
 
 OrvDials OrvExpandDials(OrvDials set) {
   OrvDials out = 0;

@@ -32,8 +32,14 @@ const OrvResult ORV_DIALECTS_NOT_ALLOWED = 22;
 extern VString OrvDialectShortNames[ORV_DIALECT_COUNT + 2];
 extern VString OrvDialectNames[ORV_DIALECT_COUNT + 2];
 
-// The mask of the field of a dialect; 0 for a number outside 1..20.
-OrvDials OrvDialFieldMask(int number);
+// The masks of the dialect fields by dialect number (index 0: none).
+extern const OrvDials OrvDialFieldMasks[ORV_DIALECT_COUNT + 1];
+
+// The mask of the field of a dialect; 0 for a number outside 1..20.  Inline:
+// the lexer and the token supply test dialects for many tokens.
+inline OrvDials OrvDialFieldMask(int number) {
+  return number >= 1 && number <= ORV_DIALECT_COUNT ? OrvDialFieldMasks[number] : 0;
+}
 
 // The set with every dialect field that holds any bit filled with ones and
 // the bits of no dialect (0 and 26..31) cleared.  An expanded set shares a

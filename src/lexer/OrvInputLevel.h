@@ -44,7 +44,7 @@ struct OrvInputLevel {
   // Line number and file index of the current line (column unused).
   OrvTxtPosn posn;
   char line[ORV_LINE_BUFFER_SIZE];  // the current line, NUL-terminated
-  int length = 0;        // length of the current line's text
+  int length = 0;        // length of the current line's text: its NUL stands at line[length]
   int colIx = 0;         // index of the next character of the line
   int eofPending = 0;    // the last line had no line end: end of input next
   int atEof = 0;         // the end of input was reached: it is answered again
@@ -75,6 +75,13 @@ inline OrvInputLevel* OrvLexer::ReadyLine() const {
   if (lev == nullptr || lev->slotFull || !pending_.IsEmpty() || (traceFlags & ORV_LEX_TRACE_CHARS))
     return nullptr;
   return lev;
+}
+
+inline bool OrvLexer::SpaceStandsNext() const {
+  // The character is tested first: most often it settles the answer.
+  const OrvInputLevel* lev = cur_;
+  return lev != nullptr && lev->line[lev->colIx] == ' ' && !sepSlotFull_ && !lev->slotFull &&
+         pending_.IsEmpty() && (traceFlags & ORV_LEX_TRACE_CHARS) == 0;
 }
 
 inline bool OrvLexer::TakeLineChar(OrvLexUnit& u) {

@@ -60,8 +60,9 @@ struct OrvLexUnit {
   }
   // Drops the text only.
   void ClearText() {
-    VString none;
-    text.TakeOver(none);
+    delete[] text.text;
+    text.text = nullptr;
+    text.length = 0;
   }
   // Replaces the text by a copy of exactly the `n` characters at `s` (a
   // word's characters, which hold no NUL): one allocation and one copy.

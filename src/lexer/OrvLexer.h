@@ -31,6 +31,7 @@
 #include "OrvParser.h"
 #include "OrvResult.h"
 #include "OrvToken.h"
+#include "OrvWordTextBin.h"
 #include "OrvTokenChain.h"
 #include "OrvTxtPosn.h"
 #include "VString.h"
@@ -246,7 +247,7 @@ class OrvLexer {
   void NextBrokenTextWord(OrvLexUnit& unit);
   void NextTextWord(OrvLexUnit& unit);
   inline void NextCopylessTextWord(OrvLexUnit& unit);
-  void UnNextCopylessTextWord(OrvLexUnit& unit);
+  inline void UnNextCopylessTextWord(OrvLexUnit& unit);
   bool CopylessSlotFull() const { return copylessSlotFull_; }
   void NextRpldTextWord(OrvLexUnit& unit);
   void UnNextRpldTextWord(OrvLexUnit& unit);
@@ -312,7 +313,7 @@ class OrvLexer {
   void UnNextChar(OrvLexUnit& unit);
   bool CharSlotFull() const;
   void NextSepOrChar(OrvLexUnit& unit);
-  void UnNextSepOrChar(OrvLexUnit& unit);
+  inline void UnNextSepOrChar(OrvLexUnit& unit);
   bool SepSlotFull() const { return sepSlotFull_; }
 
   // --- input levels -------------------------------------------------------
@@ -476,7 +477,8 @@ class OrvLexer {
   // Whether a space stands next in the current line with no unit waiting in
   // a push-back slot and no character trace on: NextSepOrChar would return
   // it (with the spaces after it) as a SEP_SPACE.
-  bool SpaceStandsNext() const;
+  // Inline (OrvInputLevel.h): the word layers ask it after every word.
+  inline bool SpaceStandsNext() const;
   // Steps over the spaces that stand next in the current line (see
   // SpaceStandsNext), up to the next other character or the line's end.
   void SkipLineSpaces();
@@ -490,6 +492,10 @@ class OrvLexer {
 
   // Word layers.
   void AttachKeptTokens(OrvLexUnit& unit, OrvTokenChain& kept);
+  // Joins to the word in `unit` what follows it back to back (text words,
+  // and in PICTURE mode parentheses and commas), up to the first unit that
+  // cannot be joined, which is pushed back.
+  void JoinFollowingText(OrvLexUnit& unit);
   OrvTokenList* StatementHeadTokens();
 
   // Replacement layer (OrvLexerReplace.cpp).
@@ -698,6 +704,9 @@ class OrvLexer {
   int levelCount_;
   OrvInputLevel* cur_;
 
+  // The arrays of dropped word texts, for the next words' texts.
+  OrvWordTextBin textBin_;
+
   // The replacement layer's unit arrays, last: they are large and seldom
   // used.
   OrvLexUnit collapsed_[ORV_COLLAPSED_DEPTH];
@@ -724,6 +733,18 @@ inline void OrvLexer::NextCopylessTextWord(OrvLexUnit& u) {
   } else if (DispatchCopyless(u) == kReadNext) {
     NextCopylessTextWordSlow(u);
   }
+}
+
+// Inline, like the reads they undo: the word layers push a unit back after
+// most words that a separator ends.
+inline void OrvLexer::UnNextCopylessTextWord(OrvLexUnit& u) {
+  TraceUnit(ORV_LEX_TRACE_WORDS, "UnGetCopylessTextWord: ", u);
+  PushIntoSlot(copylessSlot_, copylessSlotFull_, u, "OrvLexer::UnGetCopylessTextWord: cannot do 2nd unget");
+}
+
+inline void OrvLexer::UnNextSepOrChar(OrvLexUnit& u) {
+  TraceUnit(ORV_LEX_TRACE_CHARS, "UnGetSepOrChar: ", u);
+  PushIntoSlot(sepSlot_, sepSlotFull_, u, "OrvLexer::UnGetSepOrChar: cannot take more");
 }
 
 // The value of a nonnumeric literal as written (an optional X, H or B

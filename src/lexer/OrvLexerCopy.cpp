@@ -75,12 +75,6 @@ void OrvLexer::NextCopylessTextWordSlow(OrvLexUnit& u) {
   TraceUnit(ORV_LEX_TRACE_WORDS, "GetCopylessTextWord: ", u);
 }
 
-void OrvLexer::UnNextCopylessTextWord(OrvLexUnit& u) {
-  TraceUnit(ORV_LEX_TRACE_WORDS, "UnGetCopylessTextWord: ", u);
-  PushIntoSlot(copylessSlot_, copylessSlotFull_, u,
-               "OrvLexer::UnGetCopylessTextWord: cannot do 2nd unget");
-}
-
 OrvTokenGroup* OrvLexer::GetCopylessTextWord() {
   return GroupOf(&OrvLexer::NextCopylessTextWord);
 }

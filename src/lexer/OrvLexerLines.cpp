@@ -33,11 +33,22 @@ const int kAreaAIx = 7;
 // Last index at which a word still starts in Area A.
 const int kLastAreaAIx = 10;
 
+// Whether the word is one of the list's.  Most first words of a line are
+// none of them: the first letters are compared before the rest.
 bool IsOneOf(const char* word, const char* const* list) {
   for (; *list != nullptr; ++list)
-    if (std::strcmp(word, *list) == 0) return true;
+    if ((*list)[0] == word[0] && std::strcmp(word, *list) == 0) return true;
   return false;
 }
+
+// Whether the word is the literal (first letters compared first, as above).
+bool WordIs(const char* word, const char* literal) {
+  return word[0] == literal[0] && std::strcmp(word, literal) == 0;
+}
+
+// The upper-case form of an ASCII letter, inline: every first word of a
+// line goes through it.
+char UpperAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
 
 const char* const kCommentEntryHeaders[] = {"AUTHOR.",      "DATE",     "DATE-COMPILED.",
                                             "DATE-WRITTEN.", "INSTALLATION.", "REMARKS.",
@@ -171,7 +182,7 @@ int OrvLexer::ClassifyLine(OrvInputLevel& lev) {
   const int len = lev.length;
   const bool free = lineFormat == ORV_LINE_FORMAT_FREE;
 
-  if (len >= 5 && OrvStrNCaseCmp(text, "-inc ", 5) == 0) return CM_LIBR_INC;
+  if (len >= 5 && text[0] == '-' && OrvStrNCaseCmp(text, "-inc ", 5) == 0) return CM_LIBR_INC;
 
   if (text[0] == '#' && std::strncmp(text, "#FILE ", 6) == 0) {
     int i = 6;
@@ -219,7 +230,7 @@ int OrvLexer::ClassifyLine(OrvInputLevel& lev) {
     }
   }
 
-  if (std::strcmp(text, "END-OF-LIB") == 0) {
+  if (WordIs(text, "END-OF-LIB")) {
     text[0] = '*';
     return CM_COMMENT;
   }
@@ -235,7 +246,7 @@ int OrvLexer::ClassifyLine(OrvInputLevel& lev) {
   char word[kMaxFirstWord + 1];
   int wlen = 0;
   while (text[wordEnd] != '\0' && !EndsWord(text[wordEnd])) {
-    if (wlen < kMaxFirstWord) word[wlen++] = OrvToUpper(text[wordEnd]);
+    if (wlen < kMaxFirstWord) word[wlen++] = UpperAscii(text[wordEnd]);
     ++wordEnd;
   }
   word[wlen] = '\0';
@@ -258,7 +269,7 @@ int OrvLexer::ClassifyLine(OrvInputLevel& lev) {
   // Paragraph headers such as AUTHOR. or DATE start comment entries only in
   // the IDENTIFICATION DIVISION; elsewhere the same words are ordinary code
   // (a paragraph named REMARKS, a continued ACCEPT ... FROM DATE).
-  if (std::strcmp(word, "IDENTIFICATION") == 0 || std::strcmp(word, "ID") == 0)
+  if (WordIs(word, "IDENTIFICATION") || WordIs(word, "ID"))
     inIdDivision_ = 1;
   else if (wordStart <= kLastAreaAIx && IsOneOf(word, kDivisionWords))
     inIdDivision_ = 0;
@@ -274,15 +285,15 @@ int OrvLexer::ClassifyLine(OrvInputLevel& lev) {
   }
 
   if (dials & kCblLines) {
-    if ((cblWindow && (std::strcmp(word, "CBL") == 0 || std::strcmp(word, "PROCESS") == 0)) ||
-        std::strcmp(word, "*CONTROL") == 0 || std::strcmp(word, "*CBL") == 0)
+    if ((cblWindow && (WordIs(word, "CBL") || WordIs(word, "PROCESS"))) || WordIs(word, "*CONTROL") ||
+        WordIs(word, "*CBL"))
       return CM_COMMENT;
   }
   cblWindow = 0;
   if ((dials & kSkipLines) && IsOneOf(word, kSkipWords)) return CM_COMMENT;
-  if ((dials & kTitleLines) && std::strcmp(word, "TITLE") == 0) return CM_COMMENT;
+  if ((dials & kTitleLines) && WordIs(word, "TITLE")) return CM_COMMENT;
 
-  if (progidComments && std::strcmp(word, "PROGRAM-ID.") == 0) ProgramIdComments(lev, wordEnd);
+  if (progidComments && WordIs(word, "PROGRAM-ID.")) ProgramIdComments(lev, wordEnd);
 
   ++locCount;
   return ORV_LINE_OF_CODE;

@@ -2,6 +2,7 @@
 // units and gives back one separator, one whole nonnumeric or prefixed
 // literal, an inline comment riding on the end of its line, or a single
 // upper-cased character for the word layer.
+#include <cstring>
 #include <ostream>
 
 #include "OrvDials.h"
@@ -47,12 +48,27 @@ class LiteralText {
     Add(c);
     return true;
   }
+  // Adds the `n` value characters at `s`, as AddValue would one by one: in
+  // one copy when all of them fit.
+  void AddValues(OrvLexer& lexer, const OrvTxtPosn& where, const char* s, int n) {
+    if (count_ + n <= limit_ && n_ + n <= kCapacity) {
+      std::memcpy(buf_ + n_, s, static_cast<size_t>(n));
+      n_ += n;
+      count_ += n;
+      return;
+    }
+    for (int i = 0; i < n; ++i) AddValue(lexer, where, s[i]);
+  }
   // The spaces that stand for the rest of a continued line, from the index
   // after `prevCol` up to column 72.
   void AddContinuationSpaces(OrvLexer& lexer, const OrvTxtPosn& where, int prevCol) {
     for (int c = prevCol + 1; c <= kLastContinuedIx; ++c) AddValue(lexer, where, ' ');
   }
-  VString Text() const { return VString(buf_, n_); }
+  // Moves the literal's text into `text`.
+  void MoveTextTo(VString& text) const {
+    VString made(buf_, n_);
+    text.TakeOver(made);
+  }
   const char* CStr() {
     buf_[n_] = '\0';
     return buf_;
@@ -103,9 +119,9 @@ bool TakeLiteralRun(OrvLexer& lexer, OrvInputLevel& lev, LiteralText& text, OrvL
   const char* line = lev.line;
   const int first = lev.colIx;
   int ix = first;
-  for (char c; (c = line[ix]) != '\0' && static_cast<unsigned char>(c) != quote; ++ix)
-    text.AddValue(lexer, lit.beg, c);
+  for (char c; (c = line[ix]) != '\0' && static_cast<unsigned char>(c) != quote;) ++ix;
   if (ix == first) return false;
+  text.AddValues(lexer, lit.beg, line + first, ix - first);
   lev.colIx = ix;
   prevLine = lev.posn.Line();
   prevCol = ix - 1;
@@ -222,26 +238,30 @@ void OrvLexer::NextSepOrChar(OrvLexUnit& u) {
 }
 
 void OrvLexer::ReadSpaces(OrvLexUnit& u) {
+  // The spaces that stand next in the current line are taken straight from
+  // the line buffer when no unit waits and no character trace is on: they
+  // carry nothing, so the merge would only move the end.  True when
+  // something other than a space follows on the line: the run ends there,
+  // without reading that character and pushing it back.
+  auto endsInLine = [this, &u]() {
+    OrvInputLevel* ready = ReadyLine();
+    if (ready == nullptr) return false;
+    OrvInputLevel& lev = *ready;
+    int ix = lev.colIx;
+    if (lev.line[ix] == ' ') {
+      while (lev.line[ix] == ' ') ++ix;
+      lev.colIx = ix;
+      u.end = OrvTxtPosn(lev.posn.Line(), ix, lev.posn.FileIx());
+    }
+    return lev.line[ix] != '\0';
+  };
+  if (endsInLine()) return;
   OrvLexUnit next;
   for (;;) {
-    // The spaces that stand next in the current line are taken straight from
-    // the line buffer when no unit waits and no character trace is on: they
-    // carry nothing, so the merge would only move the end.
-    if (OrvInputLevel* ready = ReadyLine()) {
-      OrvInputLevel& lev = *ready;
-      int ix = lev.colIx;
-      if (lev.line[ix] == ' ') {
-        while (lev.line[ix] == ' ') ++ix;
-        lev.colIx = ix;
-        u.end = OrvTxtPosn(lev.posn.Line(), ix, lev.posn.FileIx());
-      }
-      // Something other than a space follows on this line: the run ends
-      // here, without reading that character and pushing it back.
-      if (lev.line[ix] != '\0') return;
-    }
     if (!TakeLineChar(next)) NextChar(next);
     if (next.code != ' ' && next.code != SEP_SPACE) break;
     u.Absorb(next);
+    if (endsInLine()) return;
   }
   UnNextChar(next);
 }
@@ -373,7 +393,7 @@ void OrvLexer::ReadNonnumLiteral(OrvLexUnit& lit) {
   }
   openQuote_ = 0;
   lit.code = TK_NONNUM_LIT;
-  lit.text = text.Text();
+  text.MoveTextTo(lit.text);
 }
 
 void OrvLexer::ReadPrefixedLiteral(OrvLexUnit& lit, OrvLexUnit& quote) {
@@ -414,39 +434,30 @@ void OrvLexer::ReadPrefixedLiteral(OrvLexUnit& lit, OrvLexUnit& quote) {
   }
   openQuote_ = 0;
   lit.code = TK_NONNUM_LIT;
-  lit.text = text.Text();
-}
-
-void OrvLexer::UnNextSepOrChar(OrvLexUnit& u) {
-  if (traceFlags & ORV_LEX_TRACE_CHARS) {
-    *OrvLexerTraceOut << "UnGetSepOrChar: ";
-    u.Print(*OrvLexerTraceOut);
-    *OrvLexerTraceOut << std::endl;
-  }
-  PushIntoSlot(sepSlot_, sepSlotFull_, u, "OrvLexer::UnGetSepOrChar: cannot take more");
+  text.MoveTextTo(lit.text);
 }
 
 namespace {
 
 // What TakePlainRun makes of each byte of a line: 0 for a byte that ends the
 // run, else the character NextSepOrChar would return for it outside
-// NetCobol EXEC blocks (letters upper-cased, digits and '-' as they are),
-// with kPrefixMark on the literal prefix letters, before which a quote
-// starts a literal.
-const unsigned char kPrefixMark = 0x80;
-
+// NetCobol EXEC blocks (letters upper-cased, digits and '-' as they are).
+// `prefix` marks the literal prefix letters, before which a quote starts a
+// literal.
 struct PlainCharTable {
   unsigned char out[256];
-  constexpr PlainCharTable() : out() {
+  bool prefix[256];
+  constexpr PlainCharTable() : out(), prefix() {
     for (int c = '0'; c <= '9'; ++c) out[c] = static_cast<unsigned char>(c);
     for (int c = 'A'; c <= 'Z'; ++c) out[c] = static_cast<unsigned char>(c);
     for (int c = 'a'; c <= 'z'; ++c) out[c] = static_cast<unsigned char>(c - 'a' + 'A');
     out['-'] = '-';
-    for (const char* p = "BGHNXbghnx"; *p != '\0'; ++p)
-      out[static_cast<unsigned char>(*p)] |= kPrefixMark;
+    for (const char* p = "BGHNXbghnx"; *p != '\0'; ++p) prefix[static_cast<unsigned char>(*p)] = true;
   }
 };
 constexpr PlainCharTable kPlainChars;
+static_assert(kPlainChars.out[0] == 0 && kPlainChars.out['"'] == 0 && kPlainChars.out['\''] == 0,
+              "the end of a line and the quotes end a plain run");
 
 }  // namespace
 
@@ -457,16 +468,28 @@ int OrvLexer::TakePlainRun(char* out, int room, OrvTxtPosn& beg, OrvTxtPosn& end
   OrvInputLevel& lev = *cur_;
   const char* const first = lev.line + lev.colIx;
   const bool keepCase = execState != ORV_EXEC_NONE && HasDialect(dials, ORV_DIAL_NET);
-  const char* p = first;
-  for (int n = 0; n < room; ++n, ++p) {
-    const unsigned char made = kPlainChars.out[static_cast<unsigned char>(*p)];
-    if (made == 0) break;
-    // A prefix letter before a quote starts a literal; before the end of
-    // the line it may, when the next line continues with a quote.
-    if ((made & kPrefixMark) != 0 && (IsQuote(p[1]) || p[1] == '\0')) break;
-    out[n] = keepCase ? *p : static_cast<char>(made & ~kPrefixMark);
+  int n = 0;
+  if (keepCase) {
+    while (n < room && kPlainChars.out[static_cast<unsigned char>(first[n])] != 0) {
+      out[n] = first[n];
+      ++n;
+    }
+  } else if (lev.colIx <= lev.length && lev.length - lev.colIx <= room) {
+    // The line's closing NUL stands within `room` and ends the run: no count
+    // is kept.
+    for (unsigned char made; (made = kPlainChars.out[static_cast<unsigned char>(first[n])]) != 0; ++n)
+      out[n] = static_cast<char>(made);
+  } else {
+    for (unsigned char made; n < room && (made = kPlainChars.out[static_cast<unsigned char>(first[n])]) != 0; ++n)
+      out[n] = static_cast<char>(made);
   }
-  const int n = static_cast<int>(p - first);
+  // A prefix letter before a quote starts a literal; before the end of the
+  // line it may, when the next line continues with a quote.  Quotes and the
+  // line's end stop the run, so such a letter can only be its last: it is
+  // left in the line.
+  if (n > 0 && kPlainChars.prefix[static_cast<unsigned char>(first[n - 1])] &&
+      (IsQuote(first[n]) || first[n] == '\0'))
+    --n;
   if (n > 0) {
     beg = lev.posn;
     beg.SetColumn(lev.colIx);
@@ -475,11 +498,6 @@ int OrvLexer::TakePlainRun(char* out, int room, OrvTxtPosn& beg, OrvTxtPosn& end
     end.SetColumn(lev.colIx);
   }
   return n;
-}
-
-bool OrvLexer::SpaceStandsNext() const {
-  return !sepSlotFull_ && cur_ != nullptr && !cur_->slotFull && pending_.IsEmpty() &&
-         (traceFlags & ORV_LEX_TRACE_CHARS) == 0 && cur_->line[cur_->colIx] == ' ';
 }
 
 void OrvLexer::SkipLineSpaces() {

@@ -6,6 +6,7 @@
 #include <ostream>
 
 #include "OrvExpr.h"
+#include "OrvInputLevel.h"
 #include "OrvLexer.h"
 #include "OrvOper.h"
 
@@ -64,17 +65,21 @@ void OrvLexer::NextRawTextWord(OrvLexUnit& u) {
     buf[n++] = static_cast<char>(u.code);
     n += TakePlainRun(buf + n, ORV_MAX_WORD_CHARS - n, runBeg, u.end);
   }
+  auto finish = [this, &u, buf](int length) {
+    u.code = TK_CHAR_STRING;
+    textBin_.SetText(u.text, buf, length);
+    TraceUnit(ORV_LEX_TRACE_WORDS, "GetRawTextWord: ret ", u);
+  };
+  // A space that stands next in the line ends the word; it is left there
+  // for the next read instead of being read and pushed back.  Most words
+  // end so, before any further unit is needed.
+  if (n < ORV_MAX_WORD_CHARS && SpaceStandsNext()) {
+    finish(n);
+    return;
+  }
   bool truncated = false;
   OrvLexUnit c;
   for (;;) {
-    // A space that stands next in the line ends the word; it is left there
-    // for the next read instead of being read and pushed back.
-    if (n < ORV_MAX_WORD_CHARS && SpaceStandsNext()) {
-      u.code = TK_CHAR_STRING;
-      u.SetText(buf, n);
-      TraceUnit(ORV_LEX_TRACE_WORDS, "GetRawTextWord: ret ", u);
-      return;
-    }
     NextSepOrChar(c);
     // A separator ends the word; so does any other unit that is no
     // character, which is then reported when it is read on its own.
@@ -89,11 +94,13 @@ void OrvLexer::NextRawTextWord(OrvLexUnit& u) {
     }
     u.Absorb(c);
     n += TakePlainRun(buf + n, ORV_MAX_WORD_CHARS - n, runBeg, u.end);
+    if (n < ORV_MAX_WORD_CHARS && SpaceStandsNext()) {
+      finish(n);
+      return;
+    }
   }
   UnNextSepOrChar(c);
-  u.code = TK_CHAR_STRING;
-  u.SetText(buf, n);
-  TraceUnit(ORV_LEX_TRACE_WORDS, "GetRawTextWord: ret ", u);
+  finish(n);
 }
 
 OrvTokenGroup* OrvLexer::GetRawTextWord() { return GroupOf(&OrvLexer::NextRawTextWord); }
@@ -106,7 +113,7 @@ void OrvLexer::NextTextWord(OrvLexUnit& u) {
     // Spaces within the current line, before anything else stands there,
     // would come up as one space unit that carries nothing and is dropped:
     // they are stepped over in the line itself.
-    if (execState == ORV_EXEC_NONE && !noteMode && PlainCopylessRead() && SpaceStandsNext())
+    if (execState == ORV_EXEC_NONE && !noteMode && SpaceStandsNext() && PlainCopylessRead())
       SkipLineSpaces();
     NextCopylessTextWord(u);
     if (u.code == TK_CHAR_STRING) break;
@@ -121,15 +128,24 @@ void OrvLexer::NextTextWord(OrvLexUnit& u) {
     if (u.code != SEP_SPACE) kept.Append(new OrvToken(u.code, u.text, u.beg, u.end));
   }
 
-  // Join what follows the word back to back.  The word's own text is copied
-  // into the buffer only when something is joined to it.
+  // A space next in the line ends the word: no unit is read and put back.
+  // Most words end so; the others may have text joined to them.
+  if (!(SpaceStandsNext() && PlainCopylessRead())) JoinFollowingText(u);
+  u.code = TK_CHAR_STRING;
+  u.attached.Prepend(kept);
+  TraceUnit(ORV_LEX_TRACE_WORDS, "GetTextWord: ", u);
+}
+
+void OrvLexer::JoinFollowingText(OrvLexUnit& u) {
+  // The word's own text is copied into the buffer only when something is
+  // joined to it.
   int n = -1;
   bool truncated = false;
   OrvLexUnit next;
   bool readAhead = true;
   for (;;) {
     // A space next in the line ends the word: no unit is read and put back.
-    if (PlainCopylessRead() && SpaceStandsNext()) {
+    if (SpaceStandsNext() && PlainCopylessRead()) {
       readAhead = false;
       break;
     }
@@ -164,10 +180,7 @@ void OrvLexer::NextTextWord(OrvLexUnit& u) {
     u.Absorb(next);
   }
   if (readAhead) UnNextCopylessTextWord(next);
-  if (n >= 0) u.SetText(joinBuf_, n);
-  u.code = TK_CHAR_STRING;
-  u.attached.Prepend(kept);
-  TraceUnit(ORV_LEX_TRACE_WORDS, "GetTextWord: ", u);
+  if (n >= 0) textBin_.SetText(u.text, joinBuf_, n);
 }
 
 void OrvLexer::AttachKeptTokens(OrvLexUnit& u, OrvTokenChain& kept) {

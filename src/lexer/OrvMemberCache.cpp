@@ -15,9 +15,20 @@ namespace {
 // buffer geometrically from there.
 const std::size_t kFirstChunk = 1 << 16;
 
-bool IsDirectory(const char* path) {
+// What the file system tells of a path: whether it is a directory, and the
+// size of a regular file (0 for anything else).
+struct PathFacts {
+  bool directory = false;
+  std::size_t regularSize = 0;
+};
+
+PathFacts FactsOf(const char* path) {
+  PathFacts facts;
   struct stat st;
-  return stat(path, &st) == 0 && S_ISDIR(st.st_mode);
+  if (stat(path, &st) != 0) return facts;
+  facts.directory = S_ISDIR(st.st_mode);
+  if (S_ISREG(st.st_mode) && st.st_size > 0) facts.regularSize = static_cast<std::size_t>(st.st_size);
+  return facts;
 }
 
 void AppendList(std::string& out, const VStringArray& list) {
@@ -32,10 +43,13 @@ void AppendList(std::string& out, const VStringArray& list) {
 }  // namespace
 
 OrvSourceTextRef OrvReadSourceText(const char* path) {
-  if (IsDirectory(path)) return nullptr;
+  const PathFacts facts = FactsOf(path);
+  if (facts.directory) return nullptr;
   std::ifstream in;
   if (OrvOpenInFile(in, path, true, true) != ORV_OK) return nullptr;
-  std::size_t cap = kFirstChunk;
+  // A regular file is read whole at once: one byte more than its size lets
+  // the first read meet the end.  A file that grew meanwhile goes on below.
+  std::size_t cap = facts.regularSize > 0 ? facts.regularSize + 1 : kFirstChunk;
   std::size_t n = 0;
   char* buf = new char[cap];
   for (;;) {

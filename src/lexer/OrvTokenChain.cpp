@@ -31,8 +31,7 @@ void OrvTokenChain::TakeList(OrvTokenList& list) {
   tail_ = &last->next;
 }
 
-void OrvTokenChain::MoveToFront(OrvTokenList& list) {
-  if (head_ == nullptr) return;
+void OrvTokenChain::MoveNodesToFront(OrvTokenList& list) {
   OrvTokenListNode* last = head_;
   while (last->next != nullptr) last = last->next;
   list.PrependNodes(head_, last);

@@ -57,7 +57,10 @@ class OrvTokenChain {
   void TakeList(OrvTokenList& list);
   // Moves this chain's tokens in front of the list's (this chain ends
   // empty); costs one walk over the tokens moved, never over the list.
-  void MoveToFront(OrvTokenList& list);
+  // Inline for the empty chain, which most units carry.
+  void MoveToFront(OrvTokenList& list) {
+    if (head_ != nullptr) MoveNodesToFront(list);
+  }
   // Deletes every token.
   void Clear() {
     if (head_ != nullptr) DeleteAll();
@@ -65,6 +68,7 @@ class OrvTokenChain {
 
  private:
   void DeleteAll();
+  void MoveNodesToFront(OrvTokenList& list);
   void Reset() {
     head_ = nullptr;
     tail_ = &head_;

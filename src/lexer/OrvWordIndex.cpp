@@ -52,6 +52,17 @@ static_assert(ORV_SQL_KEYWORD_COUNT * 8 <= 3 * (1 << 10), "SQL index load");
 static_assert(ORV_CICS_KEYWORD_COUNT * 8 <= 3 * (1 << 10), "CICS index load");
 static_assert(ORV_INTRINSIC_FUNCTION_COUNT * 8 <= 3 * (1 << 7), "function index load");
 
+// The length of the longest operator text of both tables.
+constexpr int LongestOperator() {
+  int longest = 0;
+#define ORV_COBOL_OPERATOR(Text, Code) \
+  if (static_cast<int>(sizeof(Text)) - 1 > longest) longest = static_cast<int>(sizeof(Text)) - 1;
+#define ORV_SQL_OPERATOR(Text, Code) ORV_COBOL_OPERATOR(Text, Code)
+#include "OrvOperators.def"
+  return longest;
+}
+static_assert(LongestOperator() <= ORV_MAX_OPERATOR_CHARS, "an operator text is longer than the look-up allows");
+
 // Operators by first character: for each byte, the rows (index + 1, 0 for
 // none) of the operators that begin with it.  No table has more than three
 // operators with the same first character.
@@ -69,7 +80,7 @@ struct OperatorIndex {
   }
 
   int Find(const OrvOperator* table, const char* s, int n) const {
-    if (s == nullptr || n <= 0 || n > 3) return 0;
+    if (s == nullptr || n <= 0 || n > ORV_MAX_OPERATOR_CHARS) return 0;
     const std::uint8_t* slot = rows[static_cast<unsigned char>(s[0])];
     for (int k = 0; k < kPerChar && slot[k] != 0; ++k) {
       const OrvOperator& op = table[slot[k] - 1];

@@ -24,6 +24,9 @@ int OrvLookupSqlKeyword(const char* word, int length);
 int OrvLookupCicsKeyword(const char* word, int length);
 // The intrinsic function of that name (exact), or null.
 const OrvIntrinsicFunction* OrvLookupIntrinsicFunction(const char* word, int length);
+// The longest operator text: a longer word is no operator, which a caller
+// can see without a look-up.
+const int ORV_MAX_OPERATOR_CHARS = 3;
 // The token code of a COBOL operator or of an SQL operator whose text is
 // exactly the `length` characters at `text`, or 0.
 int OrvLookupCobolOperator(const char* text, int length);

@@ -6,6 +6,20 @@ namespace {
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 bool IsUpper(char c) { return c >= 'A' && c <= 'Z'; }
 
+// The characters of a COBOL word: digits, upper-case letters and '-'; one
+// look-up per character, since every user word is tested.
+struct CobolWordChars {
+  bool ok[256];
+  constexpr CobolWordChars() : ok() {
+    for (int c = '0'; c <= '9'; ++c) ok[c] = true;
+    for (int c = 'A'; c <= 'Z'; ++c) ok[c] = true;
+    ok['-'] = true;
+  }
+};
+constexpr CobolWordChars kCobolWordChars;
+static_assert(kCobolWordChars.ok['-'] && !kCobolWordChars.ok['a'] && !kCobolWordChars.ok[0],
+              "COBOL word characters");
+
 }  // namespace
 
 OrvNumberShape OrvScanNumber(const char* word, int length, char decimalPoint) {
@@ -34,7 +48,7 @@ OrvNumberShape OrvScanNumber(const char* word, int length, char decimalPoint) {
 bool OrvIsCobolWordShape(const char* word, int length) {
   if (length <= 0 || word[0] == '-' || word[length - 1] == '-') return false;
   for (int i = 0; i < length; ++i)
-    if (!IsDigit(word[i]) && !IsUpper(word[i]) && word[i] != '-') return false;
+    if (!kCobolWordChars.ok[static_cast<unsigned char>(word[i])]) return false;
   return true;
 }
 

@@ -93,6 +93,15 @@ TEST(OrvMemberCacheTest, ReadSourceText) {
   OrvSourceTextRef large = OrvReadSourceText(dir.Write("big", big).c_str());
   ASSERT_NE(nullptr, large);
   EXPECT_EQ(big.size(), large->size);
+  EXPECT_EQ(big, std::string(large->data, large->size));
+  // An empty file, and a device whose size is not known beforehand (read in
+  // growing chunks): both are empty texts, not failures.
+  OrvSourceTextRef empty = OrvReadSourceText(dir.Write("empty", "").c_str());
+  ASSERT_NE(nullptr, empty);
+  EXPECT_EQ(0u, empty->size);
+  OrvSourceTextRef device = OrvReadSourceText("/dev/null");
+  ASSERT_NE(nullptr, device);
+  EXPECT_EQ(0u, device->size);
   EXPECT_EQ(nullptr, OrvReadSourceText(dir.Path("none").c_str()));
   EXPECT_EQ(nullptr, OrvReadSourceText(dir.path().c_str()));
 }
