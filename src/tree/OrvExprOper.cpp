@@ -234,9 +234,14 @@ long OrvExprOper::SlotBlocks(const OrvExpr* node) {
 // blocks.
 int OrvExprOper::HoldsOnlyBlocks(const OrvExpr* node) {
   if (!node->tokens_.IsEmpty()) return 0;
-  const std::type_info& type = typeid(*node);
-  if (type == typeid(OrvNullNode)) return 1;
-  if (type != typeid(OrvExprOper) || node->hasSd_) return 0;
+  // The type objects are compared by address: type_info's own comparison
+  // may compare the type names as strings, a cost on every node of a
+  // teardown.  Within this program each type has one type object; were a
+  // type ever to have two, the answer would only be 0 and the node deleted
+  // the ordinary way.
+  const std::type_info* type = &typeid(*node);
+  if (type == &typeid(OrvNullNode)) return 1;
+  if (type != &typeid(OrvExprOper) || node->hasSd_) return 0;
   for (int i = 0, args = node->NArgs(); i < args; ++i) {
     const OrvArgSlot* slot = node->slots_[i];
     if (slot != nullptr && !slot->tokens.IsEmpty()) return 0;
