@@ -57,3 +57,4 @@ void OrvPoolArena<kArena>::Rewind() {
 
 template class OrvPoolArena<ORV_TREE_ARENA>;
 template class OrvPoolArena<ORV_TOKEN_ARENA>;
+template class OrvPoolArena<ORV_TEXT_ARENA>;

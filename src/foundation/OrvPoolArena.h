@@ -1,7 +1,9 @@
 // OrvPoolArena: the memory that the block pools (OrvBlockPool, and through
-// it OrvSizedPool) carve their fresh blocks from.  There are two arenas: the
-// tree's (nodes, their slot arrays and slots, link elements) and the
-// tokens' (tokens, token lists and their nodes, token groups).  All pools of
+// it OrvSizedPool) carve their fresh blocks from.  There are two arenas for
+// them: the tree's (nodes, their slot arrays and slots, link elements) and
+// the tokens' (tokens, token lists and their nodes, token groups).  A third
+// one holds the short texts of values (VStringText.h), which outlive any
+// one source: nothing counts its blocks, so it never rewinds.  All pools of
 // one arena carve from the same chunks, one block after the other, so that
 // what a parse makes together (a node and its slots) stands together, and a
 // walk over the tree reads the tree's memory in long runs without the
@@ -23,7 +25,8 @@
 // The arenas.
 enum OrvArenaId {
   ORV_TREE_ARENA = 0,   // syntax-tree nodes, slot arrays, slots, link elements
-  ORV_TOKEN_ARENA = 1   // tokens, token lists, list nodes, token groups
+  ORV_TOKEN_ARENA = 1,  // tokens, token lists, list nodes, token groups
+  ORV_TEXT_ARENA = 2    // the short text arrays of values (VStringText.h); never rewound
 };
 
 template <int kArena>
@@ -88,5 +91,6 @@ class OrvPoolArena {
 
 extern template class OrvPoolArena<ORV_TREE_ARENA>;
 extern template class OrvPoolArena<ORV_TOKEN_ARENA>;
+extern template class OrvPoolArena<ORV_TEXT_ARENA>;
 
 #endif

@@ -16,11 +16,11 @@
 
 namespace {
 
-// A new array of n + 1 characters: the first n characters of src copied up to
+// A new array (VStringText) of n + 1 characters: the first n characters of src copied up to
 // its first NUL (NULs behind a shorter source) and a NUL at index n.  For C
 // strings that may be shorter than n.
 char* CopyText(const char* src, int n) {
-  char* buf = new char[static_cast<size_t>(n) + 1];
+  char* buf = VStringText::New(n);
   const void* nul = std::memchr(src, '\0', static_cast<size_t>(n));
   const size_t copied = nul != nullptr ? static_cast<size_t>(static_cast<const char*>(nul) - src)
                                        : static_cast<size_t>(n);
@@ -29,11 +29,11 @@ char* CopyText(const char* src, int n) {
   return buf;
 }
 
-// A new array of n + 1 characters holding exactly the n bytes of src (zero
+// A new array (VStringText) of n + 1 characters holding exactly the n bytes of src (zero
 // bytes included) and a NUL at index n.  For copies of a value's own text,
 // which always holds its whole length.
 char* CopyBytes(const char* src, int n) {
-  char* buf = new char[static_cast<size_t>(n) + 1];
+  char* buf = VStringText::New(n);
   if (n > 0) std::memcpy(buf, src, static_cast<size_t>(n));
   buf[n] = '\0';
   return buf;
@@ -76,7 +76,7 @@ VString::VString(const char* s, int n) : text(nullptr), length(0) {
   text = CopyText(s, n);
 }
 
-VString::VString(char c) : text(new char[2]), length(1) {
+VString::VString(char c) : text(VStringText::New(1)), length(1) {
   text[0] = c;
   text[1] = '\0';
 }
@@ -85,11 +85,15 @@ VString::VString(FastOstrstream& os) : VString(static_cast<std::ostrstream&>(os)
 
 VString::VString(std::ostrstream& os) : text(nullptr), length(0) {
   os << std::ends;
-  // str() freezes the buffer: from now on this value releases it.
+  // str() freezes the buffer; the value takes a copy of the text, and the
+  // stream, unfrozen again, keeps releasing its own buffer.
   char* buf = os.str();
   if (buf == nullptr) return;
-  text = buf;
-  length = static_cast<int>(std::strlen(buf));
+  size_t n = std::strlen(buf);
+  if (n > static_cast<size_t>(INT_MAX - 1)) n = INT_MAX - 1;
+  length = static_cast<int>(n);
+  text = CopyText(buf, length);
+  os.freeze(false);
 }
 
 VString::VString(const VString& o) : text(nullptr), length(o.length) {
@@ -99,14 +103,14 @@ VString::VString(const VString& o) : text(nullptr), length(o.length) {
 VString& VString::operator=(const VString& o) {
   if (this == &o) return *this;
   char* copy = o.text ? CopyBytes(o.text, o.length) : nullptr;
-  delete[] text;
+  VStringText::Delete(text, length);
   text = copy;
   length = o.length;
   return *this;
 }
 
 void VString::Adopt(char* buf, int n) {
-  delete[] text;
+  VStringText::Delete(text, length);
   text = buf;
   length = n;
 }
@@ -118,7 +122,7 @@ VString& VString::operator+=(const VString& o) {
   if (text == nullptr) return *this = o;
   if (o.text == nullptr) return *this;
   int n = length + o.length;
-  char* buf = new char[static_cast<size_t>(n) + 1];
+  char* buf = VStringText::New(n);
   std::memcpy(buf, text, static_cast<size_t>(length));
   std::memcpy(buf + length, o.text, static_cast<size_t>(o.length));
   buf[n] = '\0';
@@ -249,13 +253,13 @@ void VString::ReplaceChar(char from, char to) {
 void VString::RemoveChars(const VString& set) {
   if (text == nullptr) return;
   const char* s = set.text ? set.text : "";
-  char* buf = new char[static_cast<size_t>(length) + 1];
+  char* buf = VStringText::New(length);
   int n = 0;
   for (int i = 0; i < length && text[i] != '\0'; ++i)
     if (std::strchr(s, text[i]) == nullptr) buf[n++] = text[i];
   buf[n] = '\0';
   if (n == 0) {
-    delete[] buf;
+    VStringText::Delete(buf, 0);
     Adopt(nullptr, 0);
   } else {
     Adopt(buf, n);

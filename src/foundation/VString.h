@@ -8,6 +8,7 @@
 #include <strstream>
 
 #include "OrvResult.h"
+#include "VStringText.h"
 
 typedef std::int64_t int64;
 
@@ -19,8 +20,8 @@ public:
   ~FastOstrstream() override;
 };
 
-// The string value.  `text` is a NUL-terminated heap array that the value
-// owns alone (null stands for the empty text); `length` counts the characters
+// The string value.  `text` is a NUL-terminated array (from VStringText) that
+// the value owns alone (null stands for the empty text); `length` counts the characters
 // before the closing NUL and is never negative.  Copies, assignment,
 // appending and substrings copy exactly `length` characters, so a value that
 // holds a zero byte (a literal's value, say) keeps what follows it.
@@ -37,14 +38,14 @@ public:
   VString(FastOstrstream& os);
   VString(std::ostrstream& os);
   VString(const VString& o);
-  ~VString() { delete[] text; }
+  ~VString() { VStringText::Delete(text, length); }
 
   VString& operator=(const VString& o);
   // Releases the own text and takes o's text and length; o becomes empty.
   // Inline: the lexer hands every word's text on this way.
   void TakeOver(VString& o) {
     if (this == &o) return;
-    delete[] text;
+    VStringText::Delete(text, length);
     text = o.text;
     length = o.length;
     o.text = nullptr;
@@ -103,7 +104,8 @@ public:
   static const int MaxTicEscaped = 4095;
 
 private:
-  // Takes ownership of a heap array of n + 1 characters holding a NUL at n.
+  // Takes ownership of an array from VStringText::New of at least n + 1
+  // characters holding a NUL at n.
   void Adopt(char* buf, int n);
 };
 

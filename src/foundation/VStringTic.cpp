@@ -34,7 +34,7 @@ OrvResult VString::GetTic(std::istream& in, VString& error) {
       return in.bad() ? ORV_TIC_STREAM_ERROR : ORV_TIC_EOF;
     }
   }
-  char* buf = new char[static_cast<size_t>(n) + 1];
+  char* buf = VStringText::New(n);
   bytes.copy(buf, static_cast<size_t>(n));
   buf[n] = '\0';
   Adopt(buf, n);
@@ -101,7 +101,7 @@ OrvResult VString::GetTic(std::istream& in, char terminator, VString& error) {
   }
   if (!got.empty()) {
     int n = static_cast<int>(got.size());
-    char* buf = new char[static_cast<size_t>(n) + 1];
+    char* buf = VStringText::New(n);
     got.copy(buf, static_cast<size_t>(n));
     buf[n] = '\0';
     Adopt(buf, n);

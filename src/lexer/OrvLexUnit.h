@@ -60,7 +60,7 @@ struct OrvLexUnit {
   }
   // Drops the text only.
   void ClearText() {
-    delete[] text.text;
+    VStringText::Delete(text.text, text.length);
     text.text = nullptr;
     text.length = 0;
   }
@@ -69,7 +69,7 @@ struct OrvLexUnit {
   void SetText(const char* s, int n) {
     VString copy;
     if (n > 0) {
-      copy.text = new char[static_cast<size_t>(n) + 1];
+      copy.text = VStringText::New(n);
       std::memcpy(copy.text, s, static_cast<size_t>(n));
       copy.text[n] = '\0';
       copy.length = n;

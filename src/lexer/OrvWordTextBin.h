@@ -19,7 +19,7 @@ class OrvWordTextBin {
   OrvWordTextBin() : arrays_(), counts_() {}
   ~OrvWordTextBin() {
     for (int n = 0; n <= kMaxKeptLength; ++n)
-      for (int i = 0; i < counts_[n]; ++i) delete[] arrays_[n][i];
+      for (int i = 0; i < counts_[n]; ++i) VStringText::Delete(arrays_[n][i], n);
   }
   OrvWordTextBin(const OrvWordTextBin&) = delete;
   OrvWordTextBin& operator=(const OrvWordTextBin&) = delete;
@@ -53,14 +53,14 @@ class OrvWordTextBin {
     if (n > 0 && n <= kMaxKeptLength && counts_[n] < kPerLength)
       arrays_[n][counts_[n]++] = array;
     else
-      delete[] array;
+      VStringText::Delete(array, n);
   }
 
  private:
   // An array of n + 1 bytes: from the bin when one waits, else new.
   char* Take(int n) {
     if (n <= kMaxKeptLength && counts_[n] > 0) return arrays_[n][--counts_[n]];
-    return new char[static_cast<size_t>(n) + 1];
+    return VStringText::New(n);
   }
 
   char* arrays_[kMaxKeptLength + 1][kPerLength];

@@ -11,9 +11,10 @@ inline bool OrvPresent(const OrvExpr* node) {
 }
 
 // The child of slot i; null when the node is null, has no such slot or the
-// slot is empty.
+// slot is empty.  Read inline (ChildAt) once the index is known to be in
+// range: the passes over the data entries ask for slots by the million.
 inline OrvExpr* OrvArgAt(const OrvExpr* node, int i) {
-  return node != nullptr && i >= 0 && i < node->NArgs() ? node->Args(i) : nullptr;
+  return node != nullptr && i >= 0 && i < node->NArgs() ? node->ChildAt(i) : nullptr;
 }
 
 #endif

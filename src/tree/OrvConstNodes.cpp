@@ -20,7 +20,7 @@ namespace {
 void SetBytes(VString& out, const char* bytes, size_t n) {
   VString value;
   if (n > 0) {
-    value.text = new char[n + 1];
+    value.text = VStringText::New(static_cast<int>(n));
     std::memcpy(value.text, bytes, n);
     value.text[n] = '\0';
     value.length = static_cast<int>(n);

@@ -20,10 +20,11 @@ namespace {
 bool Present(const OrvExpr* node) { return node != nullptr && node->Oper() != NULL_NODE; }
 
 // Child i of a node, or null when the node has no such slot (asking a leaf or
-// a short node would only report a misuse).
+// a short node would only report a misuse).  Read inline (ChildAt): the
+// data clauses of every entry are looked up this way.
 OrvExpr* ChildOrNull(OrvExpr* node, int i) {
   if (node == nullptr || i < 0 || i >= node->NArgs()) return nullptr;
-  return node->Args(i);
+  return node->ChildAt(i);
 }
 
 }  // namespace
