@@ -31,7 +31,6 @@
 #include "OrvParser.h"
 #include "OrvResult.h"
 #include "OrvToken.h"
-#include "OrvWordTextBin.h"
 #include "OrvTokenChain.h"
 #include "OrvTxtPosn.h"
 #include "VString.h"
@@ -703,9 +702,6 @@ class OrvLexer {
   OrvInputLevel* levels_[ORV_MAX_INPUT_LEVELS];
   int levelCount_;
   OrvInputLevel* cur_;
-
-  // The arrays of dropped word texts, for the next words' texts.
-  OrvWordTextBin textBin_;
 
   // The replacement layer's unit arrays, last: they are large and seldom
   // used.

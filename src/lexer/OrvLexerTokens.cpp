@@ -111,7 +111,7 @@ bool OrvLexer::CutPiece(OrvLexUnit& u, bool first) {
     u.Clear();
     u.code = TK_CHAR_STRING;
   }
-  textBin_.SetText(u.text, w + i, length);
+  u.SetText(w + i, length);
   // Each piece takes its own columns, counted from the word's begin.
   if (brokenBeg_.IsSet() && (!first || u.end.IsSet())) {
     u.beg = brokenBeg_;
@@ -223,7 +223,7 @@ OrvLexer::TokenStep OrvLexer::ClassifyWord(OrvLexUnit& u) {
   const int n = u.text.length;
   if (Is(w, n, "EXEC") || Is(w, n, "EXECUTE")) {
     u.code = RW_EXEC;
-    textBin_.Drop(u.text);
+    u.ClearText();
     execState = ORV_EXEC_WORD;
     execBeg_ = u.beg;
     execEnd_ = u.end;
@@ -231,7 +231,7 @@ OrvLexer::TokenStep OrvLexer::ClassifyWord(OrvLexUnit& u) {
   }
   if (noteParagraphs_ && Is(w, n, "NOTE")) {
     u.code = RW_NOTE;
-    textBin_.Drop(u.text);
+    u.ClearText();
     noteMode = 1;
     noteBeg_ = u.beg;
     noteEnd_ = u.end;
@@ -240,7 +240,7 @@ OrvLexer::TokenStep OrvLexer::ClassifyWord(OrvLexUnit& u) {
   if (pictureMode) {
     if (Is(w, n, "IS")) {
       u.code = RW_IS;
-      textBin_.Drop(u.text);
+      u.ClearText();
     } else {
       u.code = TK_PIC_CHAR_STRING;
       pictureMode = 0;
@@ -305,7 +305,7 @@ void OrvLexer::ClassifyCobolWord(OrvLexUnit& u) {
   if (row != nullptr && (specialReservedWords || (row->mask & ORV_SPECIAL_WORD_BIT) == 0) &&
       (row->mask & expandedDials_) != 0) {
     u.code = row->code;
-    textBin_.Drop(u.text);
+    u.ClearText();
     return;
   }
   if (functionNameMode) {
@@ -345,7 +345,7 @@ OrvLexer::TokenStep OrvLexer::ExecUnit(OrvLexUnit& u, OrvTokenChain& kept) {
   const int n = isWord ? u.text.length : 0;
   if (isWord && Is(w, n, "END-EXEC")) {
     u.code = RW_END_EXEC;
-    textBin_.Drop(u.text);
+    u.ClearText();
     execState = ORV_EXEC_NONE;
     sqlMode = cicsMode = 0;
     return kDeliver;
@@ -428,7 +428,7 @@ void OrvLexer::ClassifySqlWord(OrvLexUnit& u, const char* w) {
   }
   if (const int code = OrvLookupSqlKeyword(w, n)) {
     u.code = code;
-    textBin_.Drop(u.text);
+    u.ClearText();
     return;
   }
   u.code = ST_IDENT;
@@ -471,13 +471,13 @@ void OrvLexer::ClassifyCicsWord(OrvLexUnit& u, const char* w) {
   if (reservedWordLookup) {
     if (const int code = OrvLookupCicsKeyword(w, n)) {
       u.code = code;
-      textBin_.Drop(u.text);
+      u.ClearText();
       return;
     }
   }
   if (Is(w, n, "IN") || Is(w, n, "OF")) {
     u.code = w[0] == 'I' ? RW_IN : RW_OF;
-    textBin_.Drop(u.text);
+    u.ClearText();
     return;
   }
   u.code = TK_USER_DEFD_WORD;

@@ -67,7 +67,7 @@ void OrvLexer::NextRawTextWord(OrvLexUnit& u) {
   }
   auto finish = [this, &u, buf](int length) {
     u.code = TK_CHAR_STRING;
-    textBin_.SetText(u.text, buf, length);
+    u.SetText(buf, length);
     TraceUnit(ORV_LEX_TRACE_WORDS, "GetRawTextWord: ret ", u);
   };
   // A space that stands next in the line ends the word; it is left there
@@ -180,7 +180,7 @@ void OrvLexer::JoinFollowingText(OrvLexUnit& u) {
     u.Absorb(next);
   }
   if (readAhead) UnNextCopylessTextWord(next);
-  if (n >= 0) textBin_.SetText(u.text, joinBuf_, n);
+  if (n >= 0) u.SetText(joinBuf_, n);
 }
 
 void OrvLexer::AttachKeptTokens(OrvLexUnit& u, OrvTokenChain& kept) {
