@@ -5,12 +5,9 @@
 // total source lines, the seconds, the lines per second and the peak memory
 // of the larkstat process; then the same work in this process, step by step
 // (PhaseClock).  It reports and asserts nothing.
-#include <sys/resource.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -19,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "LarkstatProcess.h"
 #include "NistSuite.h"
 #include "OrvDials.h"
 #include "OrvDummyWalker.h"
@@ -162,32 +160,18 @@ int main() {
     std::perror("mkstemp");
     return 1;
   }
-  std::string copyDir = "-copylib-dir=" + nist + "/copy";
-  std::vector<char*> argv;
-  argv.push_back(const_cast<char*>(LARK_LARKSTAT));
-  argv.push_back(&copyDir[0]);
-  for (std::string& f : files) argv.push_back(&f[0]);
-  argv.push_back(nullptr);
-
-  auto start = std::chrono::steady_clock::now();
-  pid_t pid = fork();
-  if (pid == 0) {
-    dup2(outFd, STDOUT_FILENO);
-    execv(argv[0], argv.data());
-    _exit(127);
-  }
-  int status = 0;
-  rusage usage{};
-  wait4(pid, &status, 0, &usage);
-  double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   close(outFd);
+  std::vector<std::string> args;
+  args.push_back("-copylib-dir=" + nist + "/copy");
+  args.insert(args.end(), files.begin(), files.end());
+  const larkstat_process::Run run = larkstat_process::RunOnce(LARK_LARKSTAT, args, outPath);
   long bailouts = CountBailouts(outPath);
   unlink(outPath);
 
   std::printf("larkstat over NIST: %zu files, %ld bailed out, %ld lines, %.3f s, %.0f lines/s, "
               "peak memory %.1f MB, exit status %d\n",
-              files.size(), bailouts, lines, seconds, seconds > 0 ? lines / seconds : 0.0,
-              usage.ru_maxrss / 1024.0, WIFEXITED(status) ? WEXITSTATUS(status) : -1);
+              files.size(), bailouts, lines, run.seconds, run.seconds > 0 ? lines / run.seconds : 0.0,
+              run.peakMB, run.exitStatus);
   PhasesInProcess(files, nist + "/copy", lines);
   return 0;
 }
