@@ -185,6 +185,7 @@ VString OrvStrValueImage(const VString& value) {
 // ---------------------------------------------------------------------------
 
 OrvNullNode::OrvNullNode() : OrvExpr(NULL_NODE) {}
+OrvNullNode::OrvNullNode(uint32_t serial, int fromSrc) : OrvExpr(NULL_NODE, serial) { SetFromSrc(fromSrc); }
 OrvNullNode::OrvNullNode(const OrvNullNode& other) : OrvExpr(other) {}
 OrvExpr* OrvNullNode::Clone() const { return new OrvNullNode(*this); }
 OrvNullNode::~OrvNullNode() {}

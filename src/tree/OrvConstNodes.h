@@ -11,6 +11,10 @@
 class OrvNullNode : public OrvExpr {
  public:
   OrvNullNode();
+  // A NULL_NODE with the given serial number and from-source state, the
+  // node counter untouched: a NULL_NODE of the fill of empty slots, made
+  // when it is asked for with the serial the fill gave it.
+  OrvNullNode(uint32_t serial, int fromSrc);
   OrvNullNode(const OrvNullNode& other);
   OrvExpr* Clone() const override;
   ~OrvNullNode() override;

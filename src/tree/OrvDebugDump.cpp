@@ -60,7 +60,9 @@ std::ostream& OrvExpr::DebugDump(std::ostream& out) const {
 std::ostream& OrvExprOper::DumpSlots(std::ostream& out) const {
   ++OrvDumpDepth;
   for (int i = 0; i < NArgs(); ++i) {
-    const OrvArgSlot* slot = slots_[i];
+    // The dump shows every slot as its record and every NULL_NODE of the
+    // fill as a node, made for it.
+    const OrvArgSlot* slot = SlotAt(i);
     for (OrvTokenListNode* n = slot->tokens.Head(); n != nullptr; n = n->next) {
       TokenLine(out, "/ ", n->token);
     }

@@ -53,33 +53,40 @@ OrvExpr::OrvExpr(OrvOper op)
     : oper_(static_cast<unsigned>(op) & 0x7ff),
       fromSrc_(0),
       printValue_(0),
-      xReg_(0),
-      hasSd_(0),
       nArgs_(0),
-      parent_(nullptr),
       serial_(OrvNodeCounter++),
+      up_(0),
       genpBeg_(ORV_GENP_NONE),
       genpEnd_(ORV_GENP_NONE),
-      slotCapacity_(0),
-      tokens_(),
-      slots_(nullptr) {
+      tokens_() {
   ++OrvLiveNodes;
 }
 
+OrvExpr::OrvExpr(OrvOper op, uint32_t serial)
+    : oper_(static_cast<unsigned>(op) & 0x7ff),
+      fromSrc_(0),
+      printValue_(0),
+      nArgs_(0),
+      serial_(serial),
+      up_(0),
+      genpBeg_(ORV_GENP_NONE),
+      genpEnd_(ORV_GENP_NONE),
+      tokens_() {
+  ++OrvLiveNodes;
+}
+
+// The slot count is the copy's own business (OrvExprOper makes its slots);
+// the marks of the parent word belong to the node, not to its value.
 OrvExpr::OrvExpr(const OrvExpr& other)
     : oper_(other.oper_),
       fromSrc_(other.fromSrc_),
       printValue_(other.printValue_),
-      xReg_(0),
-      hasSd_(0),
-      nArgs_(other.nArgs_),
-      parent_(nullptr),
+      nArgs_(0),
       serial_(other.serial_),
+      up_(0),
       genpBeg_(other.genpBeg_),
       genpEnd_(other.genpEnd_),
-      slotCapacity_(0),
-      tokens_(other.tokens_),
-      slots_(nullptr) {
+      tokens_(other.tokens_) {
   ++OrvLiveNodes;
 }
 
@@ -87,17 +94,15 @@ OrvExpr::~OrvExpr() {
   --OrvLiveNodes;
   // A node that still hangs in a slot is taken out of it, so that the
   // parent never keeps a pointer to freed memory.
-  if (parent_ != nullptr) {
+  OrvExpr* parent = Parent();
+  if (parent != nullptr) {
     NodeMessage(MSG_SEVERE, "OrvExpr::~OrvExpr",
                 "deleting node that is being pointed to");
-    OrvExpr* parent = parent_;
-    parent_ = nullptr;
-    for (int i = 0; i < parent->NArgs(); ++i) {
+    SetParent(nullptr);
+    const int i = parent->FindArg(this);
+    if (i >= 0) {
       OrvArgSlot* slot = parent->ArgSlots(i);
-      if (slot != nullptr && slot->child == this) {
-        slot->child = nullptr;
-        break;
-      }
+      if (slot != nullptr && slot->child == this) slot->child = nullptr;
     }
   }
   if (!tokens_.IsEmpty()) tokens_.Clear();
@@ -292,7 +297,7 @@ OrvArgSlot::~OrvArgSlot() {
   if (child != nullptr) {
     OrvExpr* c = child;
     child = nullptr;
-    c->parent_ = nullptr;
+    c->SetParent(nullptr);
     delete c;
   }
 }
@@ -336,7 +341,7 @@ OrvArgSlot** OrvNewArgSlots(int n) {
 // ---------------------------------------------------------------------------
 
 int OrvExpr::FindMe(OrvExpr*& parent) const {
-  parent = parent_;
+  parent = Parent();
   if (parent == nullptr) return -1;
   int i = parent->FindArg(this);
   if (i >= 0) return i;
@@ -346,14 +351,15 @@ int OrvExpr::FindMe(OrvExpr*& parent) const {
 }
 
 OrvArgSlot* OrvExpr::FindMySlot() const {
-  if (parent_ == nullptr) return nullptr;
-  int i = parent_->FindArg(this);
+  OrvExpr* parent = Parent();
+  if (parent == nullptr) return nullptr;
+  int i = parent->FindArg(this);
   if (i < 0) {
     NodeMessage(MSG_SEVERE, "OrvExpr::FindMySlot",
                 "expr tree corrupted: cannot find me among children of my parent");
     return nullptr;
   }
-  return parent_->ArgSlots(i);
+  return parent->ArgSlots(i);
 }
 
 OrvExpr* OrvExpr::NextSib() const {
@@ -427,7 +433,7 @@ void OrvExpr::TakeArgs(OrvExpr* from) {
     return;
   }
   // Taking the children of an ancestor would hang a node below itself.
-  for (const OrvExpr* up = parent_; up != nullptr; up = up->parent_) {
+  for (const OrvExpr* up = Parent(); up != nullptr; up = up->Parent()) {
     if (up == from) {
       NodeMessage(MSG_SEVERE, "OrvExpr::TakeArgs",
                   "cannot take the arguments of an enclosing node");

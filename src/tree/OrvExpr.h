@@ -140,8 +140,10 @@ class OrvExpr {
 
   // --- header accessors (no virtual call) ------------------------------
   OrvOper Oper() const { return static_cast<OrvOper>(oper_); }
-  int NArgs() const { return static_cast<int>(nArgs_); }
-  OrvExpr* Parent() const { return parent_; }
+  // The header keeps counts below kNArgsEscape; a larger count is kept by
+  // the node's slot storage (OrvExprOper).
+  inline int NArgs() const;
+  OrvExpr* Parent() const { return reinterpret_cast<OrvExpr*>(up_ & ~kUpFlagMask); }
   uint32_t Serial() const { return serial_; }
   void SetSerial(uint32_t serial) { serial_ = serial; }
   int FromSrc() const { return fromSrc_; }
@@ -161,12 +163,33 @@ class OrvExpr {
 
   // --- argument slots without the virtual call ---------------------------
   // For 0 <= i < NArgs() (the caller checks the index): what ArgSlots(i)
-  // and Args(i) answer, read straight from the slot array that every node
-  // class with arguments keeps (OrvExprOper's).  A null child with the
-  // fill switch on goes through Args(i), which reports it.  For the walks
-  // that visit every slot of a tree.
-  OrvArgSlot* SlotAt(int i) const { return slots_[i]; }
+  // and Args(i) answer, read straight from the slot storage of an
+  // operation node (OrvExprOper).  A slot record or a NULL_NODE that the
+  // storage keeps in compact form is made when it is asked for here, so
+  // that both read as they always did; a null child with the fill switch
+  // on goes through Args(i), which reports it.  For the walks that visit
+  // every slot of a tree.
+  inline OrvArgSlot* SlotAt(int i) const;
   inline OrvExpr* ChildAt(int i) const;
+
+  // --- argument slots as they are stored (no record or node made) --------
+  // For 0 <= i < NArgs().  The read-only walks (statistics, data-item
+  // table, deletion) and the passes over every slot read the slots through
+  // these, so that the compact form stays compact.
+  // The child of slot i; null for an empty slot and for a NULL_NODE that
+  // the fill of empty slots left unmade (PeekFill).
+  inline OrvExpr* PeekChild(int i) const;
+  // True when slot i holds a NULL_NODE of the fill that is not made yet;
+  // *serial (when given) receives the serial number it reads with.
+  inline bool PeekFill(int i, uint32_t* serial = nullptr) const;
+  // The tokens in front of argument i, or null when it has none.
+  inline OrvTokenList* PeekTokens(int i) const;
+  // The slot's from-source state and clause order.
+  inline int PeekState(int i) const;
+  inline int PeekOrder(int i) const;
+  // Sets the slot's from-source state (a record is made only when the
+  // compact form cannot hold the value).
+  void SetSlotState(int i, int state);
 
   // --- node error report -----------------------------------------------
   // Sends "<method> at expr node <NAME> #<serial> with <n> args: <text>"
@@ -195,8 +218,15 @@ class OrvExpr {
   static OrvResult NewFromTic(int op, int slotCount, OrvExpr*& node,
                               VString& error);
 
+  // The slot count from which the header leaves the count to the slot
+  // storage.
+  static const unsigned kNArgsEscape = 511;
+
  protected:
   explicit OrvExpr(OrvOper op);
+  // A node that takes the given serial number instead of the next one of
+  // the node counter (a NULL_NODE of the fill, made when asked for).
+  OrvExpr(OrvOper op, uint32_t serial);
   OrvExpr(const OrvExpr& other);
   OrvExpr& operator=(const OrvExpr&) = delete;
 
@@ -204,33 +234,39 @@ class OrvExpr {
   void StubMessage(const char* method) const;
 
   void SetOperCode(OrvOper op) { oper_ = static_cast<unsigned>(op); }
-  void SetNArgs(int n) { nArgs_ = static_cast<uint32_t>(n); }
-  void SetParent(OrvExpr* parent) { parent_ = parent; }
+  void SetParent(OrvExpr* parent) {
+    up_ = reinterpret_cast<uintptr_t>(parent) | (up_ & kUpFlagMask);
+  }
+
+  // The low bits of the parent word, free since nodes are aligned to 8:
+  // marks that the class of a node may set for itself.
+  static const uintptr_t kUpFlagMask = 7;
+  static const uintptr_t kUpUnsettled = 1;  // children to be put in order before a read
+  static const uintptr_t kUpClassFlag = 2;  // one mark for the node's class
+  bool UpFlag(uintptr_t flag) const { return (up_ & flag) != 0; }
+  void SetUpFlag(uintptr_t flag, bool on) { up_ = on ? (up_ | flag) : (up_ & ~flag); }
 
   // Operation nodes and their slots set the parent of the children they hold.
   friend class OrvExprOper;
   friend class OrvArgSlot;
 
  private:
-  unsigned oper_ : 11;    // operation code, 1..1400 valid
-  int fromSrc_ : 2;       // from-source state
-  int printValue_ : 10;   // print value, the printer's
-  // The rest of the word and the room before the token list hold what an
-  // operation node (OrvExprOper) keeps beside its slots, so that such a
-  // node takes 64 bytes: its column register, whether it has subdivision
-  // widths, and the room of its slot array.
-  unsigned xReg_ : 8;
-  unsigned hasSd_ : 1;
-  uint32_t nArgs_;        // number of argument slots
-  OrvExpr* parent_;       // not owned
-  uint32_t serial_;       // node number
-  uint32_t genpBeg_;      // generated positions (printer's)
+  // The paths of SlotAt and ChildAt for what the storage keeps compact
+  // (OrvExprOper defines them).
+  OrvArgSlot* SlotAtSlow(int i) const;
+  OrvExpr* ChildAtSlow(int i) const;
+  void SettleChildren() const;
+
+  unsigned oper_ : 11;      // operation code, 1..1400 valid
+  int fromSrc_ : 2;         // from-source state
+  int printValue_ : 10;     // print value, the printer's
+  unsigned nArgs_ : 9;      // number of argument slots, kNArgsEscape and up
+                            // kept by the slot storage
+  uint32_t serial_;         // node number
+  uintptr_t up_;            // parent (not owned) and the marks of kUpFlagMask
+  uint32_t genpBeg_;        // generated positions (printer's)
   uint32_t genpEnd_;
-  int32_t slotCapacity_;  // entries of the slot array (OrvExprOper's)
-  OrvTokenList tokens_;   // trailing tokens, owned
-  // The argument slots of an operation node (OrvExprOper manages them);
-  // null in a node without arguments.
-  OrvArgSlot** slots_;
+  OrvTokenList tokens_;     // trailing tokens, owned
 };
 
 // The report of an unsupported operation as a free routine (node may be null).
@@ -241,7 +277,9 @@ void OrvStubMessage(const OrvExpr* node, const char* method);
 // ---------------------------------------------------------------------------
 
 // One argument of an operation node: the tokens in front of the argument and
-// the child.  The record owns both.
+// the child.  The record owns both.  An operation node keeps most of its
+// slots in compact form and makes a record when a slot has tokens or when
+// the record is asked for (SlotAt, ArgSlots).
 class OrvArgSlot {
  public:
   OrvTokenList tokens;  // first member: walks reach the list through it
@@ -249,7 +287,7 @@ class OrvArgSlot {
   uint16_t state;       // from-source state; bit 15 stops the reset walk
   int16_t order;        // clause source-order index, -1 = none
 
-  OrvArgSlot() : child(nullptr), state(0), order(-1) {}
+  OrvArgSlot() : child(nullptr), state(0), order(-1), fillSerial_(kNoFill) {}
   ~OrvArgSlot();
 
   // Slots are made with their nodes, by the million: from a block pool.
@@ -262,15 +300,21 @@ class OrvArgSlot {
   // child); GetTic reads it back.
   std::ostream& PutTic(std::ostream& out) const;
   OrvResult GetTic(std::istream& in, VString& error);
+
+ private:
+  friend class OrvExpr;
+  friend class OrvExprOper;
+  // With a null child: the serial of the NULL_NODE that the fill of empty
+  // slots put here and that is not made yet; kNoFill when there is none.
+  static const uint32_t kNoFill = 0xffffffffu;
+  uint32_t fillSerial_;
 };
 
 // A new array of n empty argument slots; the caller owns array and slots
 // (release with delete[] after deleting each slot).
 OrvArgSlot** OrvNewArgSlots(int n);
 
-inline OrvExpr* OrvExpr::ChildAt(int i) const {
-  OrvExpr* child = slots_[i]->child;
-  return child != nullptr || !OrvFillNullSwitch ? child : Args(i);
-}
+// The operation node, whose slot storage the inline slot accessors read.
+#include "OrvExprOper.h"
 
 #endif

@@ -17,9 +17,12 @@
 #include "OrvPosnWalkers.h"
 #include "OrvSizedPool.h"
 
-// An operation node keeps everything in the base class's 64 bytes (on a
-// 64-bit system): the tree holds most nodes of a parse.
-static_assert(sizeof(void*) != 8 || sizeof(OrvExprOper) == 64, "an operation node takes 64 bytes");
+using namespace orv_slot_word;
+
+// An operation node is the node header and the pointer to its slot block:
+// the tree holds most nodes of a parse.
+static_assert(sizeof(OrvExprOper) == sizeof(OrvExpr) + sizeof(void*),
+              "an operation node adds one pointer to the node header");
 
 namespace {
 
@@ -27,23 +30,197 @@ namespace {
 // inside itself.
 int nullArgGuard = 0;
 
-// The entries of a slot array asked for n: the sized pool rounds the
-// array up to its grain, and the room it gives is used.
-int SlotArrayCapacity(int n) {
-  const int perGrain = static_cast<int>(OrvSizedPool::kGrain / sizeof(OrvArgSlot*));
-  return (n + perGrain - 1) / perGrain * perGrain;
-}
-
-// Slot arrays come from the sized pools, like the nodes.
-OrvArgSlot** NewSlotArray(int capacity) {
-  return static_cast<OrvArgSlot**>(OrvSizedPool::Get(sizeof(OrvArgSlot*) * capacity));
-}
-
-void FreeSlotArray(OrvArgSlot** slots, int capacity) {
-  if (slots != nullptr) OrvSizedPool::Put(slots, sizeof(OrvArgSlot*) * capacity);
-}
-
 }  // namespace
+
+// ---------------------------------------------------------------------------
+// The slot block and its words
+// ---------------------------------------------------------------------------
+
+OrvSlotBlock* OrvExprOper::NewBlock(std::uint32_t capacity) {
+  OrvSlotBlock* block = static_cast<OrvSlotBlock*>(OrvSizedPool::Get(OrvSlotBlock::Bytes(capacity)));
+  block->count = 0;
+  block->capacity = capacity;
+  block->xReg = 0;
+  block->hasSd = 0;
+  block->spare16 = 0;
+  block->spare32 = 0;
+  return block;
+}
+
+void OrvExprOper::FreeBlock(OrvSlotBlock* block) {
+  if (block != nullptr) OrvSizedPool::Put(block, OrvSlotBlock::Bytes(block->capacity));
+}
+
+void OrvExprOper::SetCount(int n) {
+  if (block_ != nullptr) block_->count = static_cast<std::uint32_t>(n);
+  nArgs_ = static_cast<unsigned>(n) < kNArgsEscape ? static_cast<unsigned>(n) : kNArgsEscape;
+}
+
+OrvExpr* OrvExprOper::StoredChild(int i) const {
+  const std::uintptr_t w = block_->Words()[i];
+  if (Tag(w) == kChildTag) return ChildOf(w);
+  if (w != 0 && Tag(w) == kRecordTag) return RecordOf(w)->child;
+  return nullptr;
+}
+
+OrvArgSlot* OrvExprOper::RecordAt(int i) const {
+  std::uintptr_t* words = block_->Words();
+  std::uintptr_t w = words[i];
+  if (w != 0 && Tag(w) == kRecordTag) return RecordOf(w);
+  // A record cannot mark a fill serial equal to its "none": that NULL_NODE
+  // is made now.
+  if (Tag(w) == kEmptyTag && (w & kFillBit) != 0 && FillSerialOf(w) == OrvArgSlot::kNoFill) {
+    MakeFillNode(i);
+    w = words[i];
+  }
+  OrvArgSlot* record = new OrvArgSlot;
+  if (w != 0) {
+    record->state = static_cast<uint16_t>(StateOf(w));
+    record->order = static_cast<int16_t>(OrderOf(w));
+    if (Tag(w) == kChildTag) record->child = ChildOf(w);
+    if (Tag(w) == kEmptyTag && (w & kFillBit) != 0) record->fillSerial_ = FillSerialOf(w);
+  }
+  words[i] = reinterpret_cast<std::uintptr_t>(record);
+  return record;
+}
+
+void OrvExprOper::MakeFillNode(int i) const {
+  std::uintptr_t* words = block_->Words();
+  const std::uintptr_t w = words[i];
+  OrvArgSlot* record = w != 0 && Tag(w) == kRecordTag ? RecordOf(w) : nullptr;
+  std::uint32_t serial = 0;
+  if (record != nullptr) {
+    if (record->child != nullptr || record->fillSerial_ == OrvArgSlot::kNoFill) return;
+    serial = record->fillSerial_;
+  } else {
+    if (Tag(w) != kEmptyTag || (w & kFillBit) == 0) return;
+    serial = FillSerialOf(w);
+  }
+  OrvExpr* node = new OrvNullNode(serial, 1);
+  node->SetParent(const_cast<OrvExprOper*>(this));
+  if (record != nullptr) {
+    record->child = node;
+    record->fillSerial_ = OrvArgSlot::kNoFill;
+  } else if (PtrFits(node)) {
+    words[i] = ChildWord(node, MetaOf(w));
+  } else {
+    words[i] = MetaOf(w) | kEmptyTag;
+    RecordAt(i)->child = node;
+  }
+}
+
+void OrvExprOper::PutChild(int i, OrvExpr* child) {
+  std::uintptr_t* words = Words();
+  const std::uintptr_t w = words[i];
+  if (w != 0 && Tag(w) == kRecordTag) {
+    OrvArgSlot* record = RecordOf(w);
+    record->child = child;
+    record->fillSerial_ = OrvArgSlot::kNoFill;
+    return;
+  }
+  const std::uintptr_t meta = w != 0 ? MetaOf(w) : 0;
+  if (child == nullptr) {
+    words[i] = kEmptyTag | meta;
+  } else if (PtrFits(child)) {
+    words[i] = ChildWord(child, meta);
+  } else {
+    words[i] = kEmptyTag | meta;
+    RecordAt(i)->child = child;
+  }
+}
+
+OrvExpr* OrvExprOper::TakeChild(int i) {
+  std::uintptr_t* words = Words();
+  const std::uintptr_t w = words[i];
+  if (w != 0 && Tag(w) == kRecordTag) {
+    OrvArgSlot* record = RecordOf(w);
+    OrvExpr* child = record->child;
+    record->child = nullptr;
+    record->fillSerial_ = OrvArgSlot::kNoFill;
+    return child;
+  }
+  OrvExpr* child = Tag(w) == kChildTag ? ChildOf(w) : nullptr;
+  words[i] = kEmptyTag | (w != 0 ? MetaOf(w) : 0);
+  return child;
+}
+
+void OrvExprOper::PutMeta(int i, int state, int order) {
+  std::uintptr_t* words = Words();
+  const std::uintptr_t w = words[i];
+  if ((w == 0 || Tag(w) != kRecordTag) && MetaFits(state, order)) {
+    words[i] = (w & ((std::uintptr_t(1) << kStateShift) - 1)) | Meta(state, order);
+    if (w == 0) words[i] |= kEmptyTag;
+    return;
+  }
+  OrvArgSlot* record = RecordAt(i);
+  record->state = static_cast<uint16_t>(state);
+  record->order = static_cast<int16_t>(order);
+}
+
+void OrvExprOper::DeleteWord(std::uintptr_t w) {
+  if (w != 0 && Tag(w) == kRecordTag) {
+    delete RecordOf(w);  // with its tokens and child
+    return;
+  }
+  if (Tag(w) != kChildTag) return;
+  OrvExpr* child = ChildOf(w);
+  child->SetParent(nullptr);
+  delete child;
+}
+
+int OrvExprOper::FillEmptySlots() {
+  int filled = 0;
+  const int n = NArgs();
+  std::uintptr_t* words = n > 0 ? Words() : nullptr;
+  for (int i = 0; i < n; ++i) {
+    const std::uintptr_t w = words[i];
+    if (Tag(w) == kEmptyTag) {
+      if ((w & kFillBit) != 0) continue;
+      words[i] = FillWord(OrvNodeCounter++, MetaOf(w));
+      ++filled;
+    } else if (w != 0 && Tag(w) == kRecordTag) {
+      OrvArgSlot* record = RecordOf(w);
+      if (record->child != nullptr || record->fillSerial_ != OrvArgSlot::kNoFill) continue;
+      const std::uint32_t serial = OrvNodeCounter++;
+      if (serial == OrvArgSlot::kNoFill) {
+        // The record cannot keep this serial unmade.
+        record->child = new OrvNullNode(serial, 1);
+        record->child->SetParent(this);
+      } else {
+        record->fillSerial_ = serial;
+      }
+      ++filled;
+    }
+  }
+  return filled;
+}
+
+// ---------------------------------------------------------------------------
+// The slot accessors of the base class for what the storage keeps compact
+// ---------------------------------------------------------------------------
+
+OrvArgSlot* OrvExpr::SlotAtSlow(int i) const {
+  const OrvExprOper* self = static_cast<const OrvExprOper*>(this);
+  self->MakeFillNode(i);
+  return self->RecordAt(i);
+}
+
+OrvExpr* OrvExpr::ChildAtSlow(int i) const {
+  const OrvExprOper* self = static_cast<const OrvExprOper*>(this);
+  if (PeekFill(i)) {
+    self->MakeFillNode(i);
+    return self->StoredChild(i);
+  }
+  return OrvFillNullSwitch ? Args(i) : nullptr;
+}
+
+void OrvExpr::SettleChildren() const {
+  const_cast<OrvExprOper*>(static_cast<const OrvExprOper*>(this))->Settle();
+}
+
+void OrvExpr::SetSlotState(int i, int state) {
+  static_cast<OrvExprOper*>(this)->PutMeta(i, state, PeekOrder(i));
+}
 
 // ---------------------------------------------------------------------------
 // Construction
@@ -56,10 +233,12 @@ void OrvExprOper::InitSlots(int n) {
     n = ORV_MAX_ARGS;
   }
   if (n < 0) n = 0;
-  slotCapacity_ = n > 0 ? SlotArrayCapacity(n) : 0;
-  slots_ = n > 0 ? NewSlotArray(slotCapacity_) : nullptr;
-  for (int i = 0; i < n; ++i) slots_[i] = new OrvArgSlot;
-  SetNArgs(n);
+  if (n > 0) {
+    block_ = NewBlock(static_cast<std::uint32_t>(n));
+    std::uintptr_t* words = block_->Words();
+    for (int i = 0; i < n; ++i) words[i] = kFresh;
+  }
+  SetCount(n);
 }
 
 void OrvExprOper::InitChildren(OrvExpr* const* children, int n) {
@@ -72,7 +251,7 @@ void OrvExprOper::InitChildren(OrvExpr* const* children, int n) {
 }
 
 OrvExprOper::OrvExprOper(OrvOper op)
-    : OrvExpr(op) {
+    : OrvExpr(op), block_(nullptr) {
   int n = OrvOperArgNo(op);
   InitSlots(n > 0 ? n : 0);
   // Setting an empty slot to null changes nothing unless a tree-edit hook
@@ -88,69 +267,69 @@ OrvExprOper::OrvExprOper(OrvOper op)
   } while (0)
 
 OrvExprOper::OrvExprOper(OrvOper op, OrvExpr* a1)
-    : OrvExpr(op) {
+    : OrvExpr(op), block_(nullptr) {
   ORV_OPER_CHILDREN_CTOR(1, a1);
 }
 
 OrvExprOper::OrvExprOper(OrvOper op, OrvExpr* a1, OrvExpr* a2)
-    : OrvExpr(op) {
+    : OrvExpr(op), block_(nullptr) {
   ORV_OPER_CHILDREN_CTOR(2, a1, a2);
 }
 
 OrvExprOper::OrvExprOper(OrvOper op, OrvExpr* a1, OrvExpr* a2, OrvExpr* a3)
-    : OrvExpr(op) {
+    : OrvExpr(op), block_(nullptr) {
   ORV_OPER_CHILDREN_CTOR(3, a1, a2, a3);
 }
 
 OrvExprOper::OrvExprOper(OrvOper op, OrvExpr* a1, OrvExpr* a2, OrvExpr* a3,
                          OrvExpr* a4)
-    : OrvExpr(op) {
+    : OrvExpr(op), block_(nullptr) {
   ORV_OPER_CHILDREN_CTOR(4, a1, a2, a3, a4);
 }
 
 OrvExprOper::OrvExprOper(OrvOper op, OrvExpr* a1, OrvExpr* a2, OrvExpr* a3,
                          OrvExpr* a4, OrvExpr* a5)
-    : OrvExpr(op) {
+    : OrvExpr(op), block_(nullptr) {
   ORV_OPER_CHILDREN_CTOR(5, a1, a2, a3, a4, a5);
 }
 
 OrvExprOper::OrvExprOper(OrvOper op, OrvExpr* a1, OrvExpr* a2, OrvExpr* a3,
                          OrvExpr* a4, OrvExpr* a5, OrvExpr* a6)
-    : OrvExpr(op) {
+    : OrvExpr(op), block_(nullptr) {
   ORV_OPER_CHILDREN_CTOR(6, a1, a2, a3, a4, a5, a6);
 }
 
 OrvExprOper::OrvExprOper(OrvOper op, OrvExpr* a1, OrvExpr* a2, OrvExpr* a3,
                          OrvExpr* a4, OrvExpr* a5, OrvExpr* a6, OrvExpr* a7)
-    : OrvExpr(op) {
+    : OrvExpr(op), block_(nullptr) {
   ORV_OPER_CHILDREN_CTOR(7, a1, a2, a3, a4, a5, a6, a7);
 }
 
 OrvExprOper::OrvExprOper(OrvOper op, OrvExpr* a1, OrvExpr* a2, OrvExpr* a3,
                          OrvExpr* a4, OrvExpr* a5, OrvExpr* a6, OrvExpr* a7,
                          OrvExpr* a8)
-    : OrvExpr(op) {
+    : OrvExpr(op), block_(nullptr) {
   ORV_OPER_CHILDREN_CTOR(8, a1, a2, a3, a4, a5, a6, a7, a8);
 }
 
 OrvExprOper::OrvExprOper(OrvOper op, OrvExpr* a1, OrvExpr* a2, OrvExpr* a3,
                          OrvExpr* a4, OrvExpr* a5, OrvExpr* a6, OrvExpr* a7,
                          OrvExpr* a8, OrvExpr* a9)
-    : OrvExpr(op) {
+    : OrvExpr(op), block_(nullptr) {
   ORV_OPER_CHILDREN_CTOR(9, a1, a2, a3, a4, a5, a6, a7, a8, a9);
 }
 
 OrvExprOper::OrvExprOper(OrvOper op, OrvExpr* a1, OrvExpr* a2, OrvExpr* a3,
                          OrvExpr* a4, OrvExpr* a5, OrvExpr* a6, OrvExpr* a7,
                          OrvExpr* a8, OrvExpr* a9, OrvExpr* a10)
-    : OrvExpr(op) {
+    : OrvExpr(op), block_(nullptr) {
   ORV_OPER_CHILDREN_CTOR(10, a1, a2, a3, a4, a5, a6, a7, a8, a9, a10);
 }
 
 #undef ORV_OPER_CHILDREN_CTOR
 
 OrvExprOper::OrvExprOper(OrvOper op, OrvExpr* const* children, int n)
-    : OrvExpr(op) {
+    : OrvExpr(op), block_(nullptr) {
   if (n < 0) n = 0;
   if (!OrvOperIsList(op) && OrvOperArgNo(op) != n) {
     NodeMessage(MSG_SEVERE, "OrvExprOper::OrvExprOper",
@@ -162,28 +341,47 @@ OrvExprOper::OrvExprOper(OrvOper op, OrvExpr* const* children, int n)
   }
 }
 
-OrvExprOper::OrvExprOper(const OrvExprOper& other) : OrvExpr(other) {
+// The copy keeps the compact form of each slot: a record where the original
+// has one (with a copy of its tokens), a NULL_NODE of the fill unmade where
+// it is unmade there (the clone of that node would read the same).
+OrvExprOper::OrvExprOper(const OrvExprOper& other) : OrvExpr(other), block_(nullptr) {
+  if (other.UpFlag(kUpUnsettled)) other.SettleChildren();
+  const int n = other.NArgs();
+  if (n > 0) {
+    block_ = NewBlock(static_cast<std::uint32_t>(n));
+    std::uintptr_t* words = block_->Words();
+    for (int i = 0; i < n; ++i) words[i] = kFresh;
+  }
+  SetCount(n);
   if (other.SdCount() > 0 && other.Sd() != nullptr) {
     int16_t* widths = new int16_t[other.SdCount()];
     std::memcpy(widths, other.Sd(), sizeof(int16_t) * other.SdCount());
     SetSd(widths, other.SdCount());
   }
-  int n = other.NArgs();
-  slotCapacity_ = n > 0 ? SlotArrayCapacity(n) : 0;
-  slots_ = n > 0 ? NewSlotArray(slotCapacity_) : nullptr;
+  if (n == 0) return;
+  std::uintptr_t* words = block_->Words();
   for (int i = 0; i < n; ++i) {
-    OrvArgSlot* from = other.slots_[i];
-    OrvArgSlot* slot = new OrvArgSlot;
-    if (from != nullptr) {
-      slot->tokens.CopyFrom(from->tokens);
-      slot->state = from->state;
-      slot->order = from->order;
-      if (from->child != nullptr) {
-        slot->child = from->child->Clone();
+    const std::uintptr_t from = other.Words()[i];
+    if (from != 0 && Tag(from) == kRecordTag) {
+      const OrvArgSlot* source = RecordOf(from);
+      OrvArgSlot* slot = new OrvArgSlot;
+      slot->tokens.CopyFrom(source->tokens);
+      slot->state = source->state;
+      slot->order = source->order;
+      slot->fillSerial_ = source->fillSerial_;
+      if (source->child != nullptr) {
+        slot->child = source->child->Clone();
         slot->child->SetParent(this);
       }
+      words[i] = reinterpret_cast<std::uintptr_t>(slot);
+    } else if (Tag(from) == kChildTag) {
+      OrvExpr* child = ChildOf(from)->Clone();
+      child->SetParent(this);
+      words[i] = kEmptyTag | MetaOf(from);
+      PutChild(i, child);
+    } else if (from != 0) {
+      words[i] = from;
     }
-    slots_[i] = slot;
   }
 }
 
@@ -217,15 +415,41 @@ void ResetLists(TeardownLists& lists) {
 
 }  // namespace
 
+namespace {
+
+// Whether a node is an operation node (OrvExprOper or a class derived from
+// it): one with slots, or one whose code is no leaf code.  An operation
+// node given a leaf code by SetOper is taken for a leaf here; its blocks
+// then go uncounted, which only makes a teardown take the ordinary way.
+bool IsOperationNode(const OrvExpr* node) {
+  if (node->NArgs() > 0) return true;
+  switch (node->Oper()) {
+    case NULL_NODE:
+    case SYMBOL_TABLE_ELT:
+    case STR_CONST:
+    case CHAR_STRING:
+    case TOKEN_STRING:
+    case INT_NUM_CONST:
+    case REAL_NUM_CONST:
+    case NAMED_OBJ_DEF:
+    case NAME_USE:
+      return false;
+    default:
+      return true;
+  }
+}
+
+}  // namespace
+
 // The pool blocks of a node besides the node itself: its slot records and
-// its slot array (unless the array was too large for the pools).
+// its slot block (unless the block was too large for the pools).
 long OrvExprOper::SlotBlocks(const OrvExpr* node) {
-  long blocks = 0;
-  for (int i = 0, args = node->NArgs(); i < args; ++i)
-    if (node->slots_[i] != nullptr) ++blocks;
-  if (node->slots_ != nullptr &&
-      sizeof(OrvArgSlot*) * static_cast<std::size_t>(node->slotCapacity_) <= OrvSizedPool::kMaxSize)
-    ++blocks;
+  const OrvSlotBlock* block = static_cast<const OrvExprOper*>(node)->block_;
+  if (block == nullptr) return 0;
+  long blocks = OrvSlotBlock::Bytes(block->capacity) <= OrvSizedPool::kMaxSize ? 1 : 0;
+  const std::uintptr_t* words = block->Words();
+  for (std::uint32_t i = 0; i < block->count; ++i)
+    if (words[i] != 0 && Tag(words[i]) == kRecordTag) ++blocks;
   return blocks;
 }
 
@@ -241,10 +465,14 @@ int OrvExprOper::HoldsOnlyBlocks(const OrvExpr* node) {
   // the ordinary way.
   const std::type_info* type = &typeid(*node);
   if (type == &typeid(OrvNullNode)) return 1;
-  if (type != &typeid(OrvExprOper) || node->hasSd_) return 0;
-  for (int i = 0, args = node->NArgs(); i < args; ++i) {
-    const OrvArgSlot* slot = node->slots_[i];
-    if (slot != nullptr && !slot->tokens.IsEmpty()) return 0;
+  if (type != &typeid(OrvExprOper)) return 0;
+  const OrvSlotBlock* block = static_cast<const OrvExprOper*>(node)->block_;
+  if (block == nullptr) return 1;
+  if (block->hasSd) return 0;
+  const std::uintptr_t* words = block->Words();
+  for (std::uint32_t i = 0; i < block->count; ++i) {
+    const std::uintptr_t w = words[i];
+    if (w != 0 && Tag(w) == kRecordTag && !RecordOf(w)->tokens.IsEmpty()) return 0;
   }
   return 1;
 }
@@ -265,17 +493,15 @@ int OrvExprOper::HoldsOnlyBlocks(const OrvExpr* node) {
 // them).  A second walk deletes the nodes in the order of the recursive
 // deletion, each cut from its children first, so that no deletion recurses
 // however deep the tree.  Both walks keep a stack of the nodes to come and
-// load them into the cache as they are pushed.
+// load them into the cache as they are pushed.  The NULL_NODEs of the fill
+// that were never made are nothing to delete.
 void OrvExprOper::DeleteNodesBelow() {
   TeardownLists& lists = KeptLists();
   std::vector<OrvExpr*>& bindings = lists.bindings;
   std::vector<OrvExpr*>& stack = lists.stack;
   long blocks = 1 + SlotBlocks(this);
   long count = 0;
-  for (int i = NArgs() - 1; i >= 0; --i) {
-    OrvExpr* child = slots_[i]->child;
-    if (child != nullptr) stack.push_back(child);
-  }
+  PushChildren(this, stack);
   while (!stack.empty()) {
     OrvExpr* n = stack.back();
     stack.pop_back();
@@ -284,8 +510,8 @@ void OrvExprOper::DeleteNodesBelow() {
       bindings.push_back(n);
       if (n->NLinkLists() > 0) blocks += n->Links(0)->Count();
     }
-    PushChildren(n, stack);
-    blocks += 1 + SlotBlocks(n);
+    if (n->NArgs() > 0) PushChildren(n, stack);
+    blocks += 1 + (IsOperationNode(n) ? SlotBlocks(n) : 0);
   }
   const bool whole = OrvNodeReleaseIsDefault() && OrvLiveNodes == count + 1 &&
                      OrvPoolArena<ORV_TREE_ARENA>::BlocksOut() == blocks;
@@ -298,26 +524,24 @@ void OrvExprOper::DeleteNodesBelow() {
     OrvWholeTreeTeardown = true;
     OrvPoolArena<ORV_TREE_ARENA>::BeginDrop();
   }
-  for (int i = NArgs() - 1; i >= 0; --i) {
-    OrvExpr* child = slots_[i]->child;
-    slots_[i]->child = nullptr;
-    if (child != nullptr) stack.push_back(child);
-  }
+  PushChildren(this, stack);
+  for (int i = 0, args = NArgs(); i < args; ++i) TakeChild(i);
   while (!stack.empty()) {
     OrvExpr* n = stack.back();
     stack.pop_back();
-    PushChildren(n, stack);
+    const bool withSlots = n->NArgs() > 0;
+    if (withSlots) PushChildren(n, stack);
     // A node that only gives back blocks is left as it is: its memory is
     // not used again before the arena rewinds.
     if (whole && HoldsOnlyBlocks(n)) {
-      OrvPoolArena<ORV_TREE_ARENA>::Drop(1 + SlotBlocks(n));
+      OrvPoolArena<ORV_TREE_ARENA>::Drop(1 + (typeid(*n) == typeid(OrvExprOper) ? SlotBlocks(n) : 0));
       --OrvLiveNodes;
       continue;
     }
-    n->parent_ = nullptr;
-    for (int i = 0, args = n->NArgs(); i < args; ++i) {
-      OrvArgSlot* slot = n->slots_[i];
-      if (slot != nullptr) slot->child = nullptr;
+    n->SetParent(nullptr);
+    if (withSlots) {
+      OrvExprOper* op = static_cast<OrvExprOper*>(n);
+      for (int i = 0, args = n->NArgs(); i < args; ++i) op->TakeChild(i);
     }
     delete n;
   }
@@ -329,34 +553,41 @@ void OrvExprOper::DeleteNodesBelow() {
 }
 
 // Pushes the children of a node on the stack, the last first, loading
-// them and the node's slot records into the cache on the way.
+// them into the cache on the way.
 void OrvExprOper::PushChildren(const OrvExpr* n, std::vector<OrvExpr*>& stack) {
-  const int args = n->NArgs();
-  for (int i = 0; i < args; ++i) __builtin_prefetch(n->slots_[i]);
-  for (int i = args - 1; i >= 0; --i) {
-    OrvArgSlot* slot = n->slots_[i];
-    if (slot == nullptr || slot->child == nullptr) continue;
-    __builtin_prefetch(slot->child);
-    stack.push_back(slot->child);
+  const OrvSlotBlock* block = static_cast<const OrvExprOper*>(n)->block_;
+  if (block == nullptr) return;
+  const std::uintptr_t* words = block->Words();
+  for (int i = static_cast<int>(block->count) - 1; i >= 0; --i) {
+    const std::uintptr_t w = words[i];
+    OrvExpr* child = nullptr;
+    if (Tag(w) == kChildTag)
+      child = ChildOf(w);
+    else if (w != 0 && Tag(w) == kRecordTag)
+      child = RecordOf(w)->child;
+    if (child == nullptr) continue;
+    __builtin_prefetch(child);
+    stack.push_back(child);
   }
 }
 
 OrvExprOper::~OrvExprOper() {
   ++gSubtreeDeletions;
   if (gSubtreeDeletions == 1 && NArgs() > 0) DeleteNodesBelow();
-  if (hasSd_) SetSd(nullptr, 0);
-  int n = NArgs();
-  for (int i = 0; i < n; ++i) delete slots_[i];  // clears each child's parent
-  FreeSlotArray(slots_, slotCapacity_);
-  slots_ = nullptr;
-  slotCapacity_ = 0;
-  SetNArgs(0);
+  if (block_ != nullptr && block_->hasSd) SetSd(nullptr, 0);
+  if (block_ != nullptr) {
+    const std::uintptr_t* words = block_->Words();
+    for (std::uint32_t i = 0; i < block_->count; ++i) DeleteWord(words[i]);  // clears each child's parent
+    FreeBlock(block_);
+    block_ = nullptr;
+  }
+  nArgs_ = 0;
   --gSubtreeDeletions;
 }
 
 namespace {
 
-// The subdivision widths of the nodes that have them (hasSd_ set), by node.
+// The subdivision widths of the nodes that have them (hasSd set), by node.
 // Never destroyed: a node deleted at exit may still look.
 struct SdRecord {
   int16_t* widths;
@@ -369,20 +600,34 @@ std::unordered_map<const OrvExprOper*, SdRecord>& SdTable() {
 
 }  // namespace
 
-int OrvExprOper::SdCount() const { return hasSd_ ? SdTable().at(this).count : 0; }
+int OrvExprOper::SdCount() const {
+  return block_ != nullptr && block_->hasSd ? SdTable().at(this).count : 0;
+}
 
-const int16_t* OrvExprOper::Sd() const { return hasSd_ ? SdTable().at(this).widths : nullptr; }
+const int16_t* OrvExprOper::Sd() const {
+  return block_ != nullptr && block_->hasSd ? SdTable().at(this).widths : nullptr;
+}
 
 void OrvExprOper::SetSd(int16_t* widths, int count) {
-  if (hasSd_) {
+  if (block_ != nullptr && block_->hasSd) {
     auto found = SdTable().find(this);
     delete[] found->second.widths;
     SdTable().erase(found);
-    hasSd_ = 0;
+    block_->hasSd = 0;
   }
   if (widths == nullptr) return;
+  if (block_ == nullptr) block_ = NewBlock(0);
   SdTable()[this] = SdRecord{widths, static_cast<uint16_t>(count > 0 ? count : 0)};
-  hasSd_ = 1;
+  block_->hasSd = 1;
+}
+
+void OrvExprOper::SetXReg(int x) {
+  const std::uint8_t value = static_cast<std::uint8_t>(x);
+  if (block_ == nullptr) {
+    if (value == 0) return;
+    block_ = NewBlock(0);
+  }
+  block_->xReg = value;
 }
 
 // ---------------------------------------------------------------------------
@@ -420,8 +665,9 @@ void OrvExprOper::ReleaseHeldRecord(const char* method, OrvArgSlot* record) {
   OrvExpr* child = record->child;
   OrvExprOper* holder = nullptr;
   int k = -1;
+  const std::uintptr_t wanted = reinterpret_cast<std::uintptr_t>(record);
   for (int j = 0; j < NArgs() && holder == nullptr; ++j) {
-    if (slots_[j] == record) {
+    if (Words()[j] == wanted) {
       holder = this;
       k = j;
     }
@@ -429,13 +675,13 @@ void OrvExprOper::ReleaseHeldRecord(const char* method, OrvArgSlot* record) {
   if (holder == nullptr && child != nullptr) {
     OrvExprOper* parent = dynamic_cast<OrvExprOper*>(child->Parent());
     int j = parent != nullptr ? parent->FindArg(child) : -1;
-    if (j >= 0 && parent->slots_[j] == record) {
+    if (j >= 0 && parent->Words()[j] == wanted) {
       holder = parent;
       k = j;
     }
   }
   if (holder == nullptr) return;
-  holder->slots_[k] = new OrvArgSlot;
+  holder->Words()[k] = kFresh;
   if (child != nullptr) {
     NodeMessage(MSG_SEVERE, method,
                 OrvFormat("attaching node %s that has non-null parent.",
@@ -466,20 +712,24 @@ int OrvExprOper::PrepareAttach(const char* method, OrvExpr* child) {
 
 void OrvExprOper::StoreChild(int i, OrvExpr* child) {
   if (child == nullptr && OrvFillNullSwitch) child = new OrvNullNode;
-  slots_[i]->child = child;
+  PutChild(i, child);
   if (child != nullptr) child->SetParent(this);
 }
 
 void OrvExprOper::Grow(int count) {
-  if (count <= slotCapacity_) return;
-  int cap = slotCapacity_ > 0 ? slotCapacity_ : 4;
+  const int capacity = block_ != nullptr ? static_cast<int>(block_->capacity) : 0;
+  if (count <= capacity) return;
+  int cap = capacity > 0 ? capacity : 4;
   while (cap < count) cap = cap > ORV_MAX_ARGS / 2 ? ORV_MAX_ARGS : cap * 2;
-  cap = SlotArrayCapacity(cap);
-  OrvArgSlot** grown = NewSlotArray(cap);
-  for (int i = 0; i < NArgs(); ++i) grown[i] = slots_[i];
-  FreeSlotArray(slots_, slotCapacity_);
-  slots_ = grown;
-  slotCapacity_ = cap;
+  OrvSlotBlock* grown = NewBlock(static_cast<std::uint32_t>(cap));
+  if (block_ != nullptr) {
+    grown->count = block_->count;
+    grown->xReg = block_->xReg;
+    grown->hasSd = block_->hasSd;
+    std::memcpy(grown->Words(), block_->Words(), sizeof(std::uintptr_t) * block_->count);
+    FreeBlock(block_);
+  }
+  block_ = grown;
 }
 
 // ---------------------------------------------------------------------------
@@ -500,20 +750,18 @@ void OrvExprOper::SetOper(OrvOper op, int reset, int allowShrink) {
                             OrvOperName(op), fixed));
     } else if (fixed < NArgs()) {
       for (int i = fixed; i < NArgs(); ++i) {
-        OrvExpr* child = slots_[i]->child;
+        // A NULL_NODE of the fill reads as one, made or not.
+        OrvExpr* child = StoredChild(i);
         if (child != nullptr && !child->IsNullNode()) {
           NodeMessage(MSG_SEVERE, "OrvExprOper::SetOper",
                       OrvFormat("shrinking oper to %s: arg #%d is not NULL",
                                 OrvOperName(op), i));
         }
-        OrvArgSlot* slot = DelArgSlot(i, 0, 0);
-        delete slot;  // with its child and tokens
+        // The slot goes with its child and tokens.
+        DeleteWord(Words()[i]);
+        Words()[i] = kFresh;
       }
-      for (int i = fixed; i < NArgs(); ++i) {
-        delete slots_[i];  // the empty records left in place
-        slots_[i] = nullptr;
-      }
-      SetNArgs(fixed);
+      SetCount(fixed);
     } else {
       NodeMessage(MSG_SEVERE, "OrvExprOper::SetOper", "Growing nodes not allowed");
     }
@@ -531,7 +779,8 @@ void OrvExprOper::SetOper(OrvOper op, int reset, int allowShrink) {
 
 OrvExpr* OrvExprOper::Args(int i) const {
   if (BadIndex("OrvExprOper::Args", i)) return nullptr;
-  OrvExpr* child = slots_[i]->child;
+  MakeFillNode(i);
+  OrvExpr* child = StoredChild(i);
   if (child == nullptr && OrvFillNullSwitch && !nullArgGuard) {
     nullArgGuard = 1;
     NodeMessage(MSG_SEVERE, "OrvExprOper::Args", OrvFormat("arg #%d is NULL.", i));
@@ -542,14 +791,25 @@ OrvExpr* OrvExprOper::Args(int i) const {
 
 OrvArgSlot* OrvExprOper::ArgSlots(int i) const {
   if (BadIndex("OrvExprOper::ArgSlots", i)) return nullptr;
-  return slots_[i];
+  MakeFillNode(i);
+  return RecordAt(i);
 }
 
 // The first slot whose child is the given node; for a null node that is the
-// first empty slot.
+// first empty slot (a NULL_NODE of the fill, made or not, is a child).
 int OrvExprOper::FindArg(const OrvExpr* child) const {
-  for (int i = 0; i < NArgs(); ++i) {
-    if (slots_[i]->child == child) return i;
+  const int n = NArgs();
+  if (n == 0) return -1;
+  const std::uintptr_t* words = Words();
+  for (int i = 0; i < n; ++i) {
+    const std::uintptr_t w = words[i];
+    if (child != nullptr) {
+      if ((Tag(w) == kChildTag && ChildOf(w) == child) ||
+          (w != 0 && Tag(w) == kRecordTag && RecordOf(w)->child == child))
+        return i;
+    } else if (StoredChild(i) == nullptr && !PeekFill(i)) {
+      return i;
+    }
   }
   return -1;
 }
@@ -560,48 +820,56 @@ int OrvExprOper::FindArg(const OrvExpr* child) const {
 
 void OrvExprOper::SetArg(int i, OrvExpr* child, int order, int state) {
   if (BadIndex("OrvExprOper::SetArg", i)) return;
-  OrvArgSlot* slot = slots_[i];
-  if (child == nullptr || child != slot->child) {
+  if (Words()[i] == 0) Words()[i] = kFresh;
+  OrvExpr* current = StoredChild(i);
+  if (child == nullptr || child != current) {
     if (PrepareAttach("OrvExprOper::SetArg", child)) return;
-    // Detaching from an empty slot does nothing a hook would not see.
-    if (slot->child != nullptr || OrvTreeEditHook != nullptr) {
+    const bool fill = PeekFill(i);
+    // Detaching from an empty slot does nothing a hook would not see; an
+    // unmade NULL_NODE of the fill simply goes, unless a hook is to see it.
+    if (current != nullptr || OrvTreeEditHook != nullptr) {
+      if (fill) MakeFillNode(i);
       OrvExpr* old = DelArg(i, 0, 0);
       delete old;
+    } else if (fill) {
+      TakeChild(i);
     }
     OrvCallTreeEditHook(ORV_EDIT_SET_ARG, this, child, i, OrvEmptyVString);
     StoreChild(i, child);
   }
-  if (order >= 0) slot->order = static_cast<int16_t>(order);
-  if (state != 0) slot->state = static_cast<uint16_t>(state);
+  if (order >= 0 || state != 0)
+    PutMeta(i, state != 0 ? state : PeekState(i), order >= 0 ? order : PeekOrder(i));
 }
 
 void OrvExprOper::SetArgNoDel(int i, OrvExpr* child) {
   if (BadIndex("OrvExprOper::SetArgNoDel", i)) return;
-  OrvArgSlot* slot = slots_[i];
-  if (child != nullptr && child == slot->child) return;
+  if (Words()[i] == 0) Words()[i] = kFresh;
+  OrvExpr* current = StoredChild(i);
+  if (child != nullptr && child == current) return;
   if (PrepareAttach("OrvExprOper::SetArgNoDel", child)) return;
-  // The old child stays with the caller, detached from this node.
-  if (slot->child != nullptr) {
-    slot->child->SetParent(nullptr);
-    slot->child = nullptr;
-  }
+  // The old child stays with the caller, detached from this node; an unmade
+  // NULL_NODE of the fill, which no caller can hold, goes.
+  OrvExpr* old = TakeChild(i);
+  if (old != nullptr) old->SetParent(nullptr);
   OrvCallTreeEditHook(ORV_EDIT_SET_ARG, this, child, i, OrvEmptyVString);
   StoreChild(i, child);
 }
 
 void OrvExprOper::SetArg(int i, OrvArgSlot* record) {
   if (BadIndex("OrvExprOper::SetArg", i)) return;
-  if (record == nullptr || record == slots_[i]) return;
+  if (record == nullptr || reinterpret_cast<std::uintptr_t>(record) == Words()[i]) return;
   if (RefuseOwnAncestor("OrvExprOper::SetArg", record->child)) return;
   // A record is owned by one slot only.
   ReleaseHeldRecord("OrvExprOper::SetArg", record);
   if (PrepareAttach("OrvExprOper::SetArg", record->child)) return;
   if (record->child == nullptr && OrvFillNullSwitch) record->child = new OrvNullNode;
+  MakeFillNode(i);
   OrvExpr* old = DelArg(i, 0, 0);
   delete old;
-  delete slots_[i];
+  DeleteWord(Words()[i]);
   OrvCallTreeEditHook(ORV_EDIT_SET_ARG, this, record->child, i, OrvEmptyVString);
-  slots_[i] = record;
+  record->fillSerial_ = OrvArgSlot::kNoFill;
+  Words()[i] = reinterpret_cast<std::uintptr_t>(record);
   if (record->child != nullptr) record->child->SetParent(this);
 }
 
@@ -628,9 +896,11 @@ void OrvExprOper::InsArg(OrvExpr* child, int position) {
   }
   if (PrepareAttach("OrvExprOper::SetArgNoDel", child)) return;
   Grow(count + 1);
-  for (int j = count; j > position; --j) slots_[j] = slots_[j - 1];
-  slots_[position] = new OrvArgSlot;
-  SetNArgs(count + 1);
+  std::uintptr_t* words = Words();
+  if (position < count)
+    std::memmove(words + position + 1, words + position, sizeof(std::uintptr_t) * (count - position));
+  words[position] = kFresh;
+  SetCount(count + 1);
   OrvCallTreeEditHook(ORV_EDIT_INS_SLOT, this, child, position, OrvEmptyVString);
   OrvCallTreeEditHook(ORV_EDIT_SET_ARG, this, child, position, OrvEmptyVString);
   StoreChild(position, child);
@@ -663,18 +933,20 @@ void OrvExprOper::InsSibAfter(OrvExpr* sibling) {
 OrvExpr* OrvExprOper::DelArg(int i, int removeSlot, int fillNull) {
   if (BadIndex("OrvExprOper::DelArg", i)) return nullptr;
   if (removeSlot < 0) removeSlot = OrvOperIsList(Oper());
-  OrvArgSlot* slot = slots_[i];
-  OrvExpr* child = slot->child;
-  OrvCallTreeEditHook(ORV_EDIT_DETACH, this, child, i, OrvEmptyVString);
-  slot->child = nullptr;
+  if (Words()[i] == 0) Words()[i] = kFresh;
+  // The caller takes the child: a NULL_NODE of the fill is made for it.
+  MakeFillNode(i);
+  OrvCallTreeEditHook(ORV_EDIT_DETACH, this, StoredChild(i), i, OrvEmptyVString);
+  OrvExpr* child = TakeChild(i);
   if (child != nullptr) child->SetParent(nullptr);
   if (removeSlot) {
     OrvCallTreeEditHook(ORV_EDIT_DEL_SLOT, this, nullptr, i, OrvEmptyVString);
-    delete slot;
+    DeleteWord(Words()[i]);  // the record and its tokens
     int count = NArgs();
-    for (int j = i; j + 1 < count; ++j) slots_[j] = slots_[j + 1];
-    slots_[count - 1] = nullptr;
-    SetNArgs(count - 1);
+    std::uintptr_t* words = Words();
+    std::memmove(words + i, words + i + 1, sizeof(std::uintptr_t) * (count - i - 1));
+    words[count - 1] = 0;
+    SetCount(count - 1);
   } else if (fillNull && OrvFillNullSwitch) {
     StoreChild(i, nullptr);
   }
@@ -684,16 +956,19 @@ OrvExpr* OrvExprOper::DelArg(int i, int removeSlot, int fillNull) {
 OrvArgSlot* OrvExprOper::DelArgSlot(int i, int removeSlot, int fillNull) {
   if (BadIndex("OrvExprOper::DelArgSlot", i)) return nullptr;
   if (removeSlot < 0) removeSlot = OrvOperIsList(Oper());
-  OrvArgSlot* slot = slots_[i];
+  // The caller takes the whole record, with the child that reads there.
+  MakeFillNode(i);
+  OrvArgSlot* slot = RecordAt(i);
   if (slot->child != nullptr) slot->child->SetParent(nullptr);
+  std::uintptr_t* words = Words();
   if (removeSlot) {
     int count = NArgs();
-    for (int j = i; j + 1 < count; ++j) slots_[j] = slots_[j + 1];
-    slots_[count - 1] = nullptr;
-    SetNArgs(count - 1);
+    std::memmove(words + i, words + i + 1, sizeof(std::uintptr_t) * (count - i - 1));
+    words[count - 1] = 0;
+    SetCount(count - 1);
   } else {
-    // Every index keeps a record: a fresh, empty one takes the place.
-    slots_[i] = new OrvArgSlot;
+    // Every index keeps a slot: a fresh, empty one takes the place.
+    words[i] = kFresh;
     if (fillNull && OrvFillNullSwitch) StoreChild(i, nullptr);
   }
   return slot;
@@ -718,10 +993,11 @@ std::ostream& OrvExprOper::PutTic(std::ostream& out) const {
   }
   OrvExpr::PutTic(out);
   for (int i = 0; i < NArgs(); ++i) {
-    slots_[i]->PutTic(out);
-    if (slots_[i]->child != nullptr) {
+    const OrvArgSlot* slot = SlotAt(i);
+    slot->PutTic(out);
+    if (slot->child != nullptr) {
       out << '1';
-      slots_[i]->child->PutTic(out);
+      slot->child->PutTic(out);
     } else {
       out << '0';
     }
@@ -733,7 +1009,7 @@ OrvResult OrvExprOper::GetTic(std::istream& in, VString& error) {
   OrvResult r = OrvExpr::GetTic(in, error);
   if (r != ORV_OK) return r;
   for (int i = 0; i < NArgs(); ++i) {
-    r = slots_[i]->GetTic(in, error);
+    r = SlotAt(i)->GetTic(in, error);
     if (r != ORV_OK) return r;
     int c = in.get();
     if (c == '0') continue;
@@ -751,4 +1027,3 @@ OrvResult OrvExprOper::GetTic(std::istream& in, VString& error) {
   }
   return ORV_OK;
 }
-

@@ -2,12 +2,85 @@
 // ordered array of argument slots, each holding the tokens in front of the
 // argument and one child node.  Every node whose operation is not a leaf
 // operation is an OrvExprOper (or derives from it).
+//
+// The slots of a node stand in one block (OrvSlotBlock), one word per slot.
+// A word holds the child itself with the slot's from-source state and
+// clause order, or an empty slot with its state, order and (after the fill
+// of empty slots) the serial number of the NULL_NODE that reads there, or a
+// record (OrvArgSlot) for a slot with tokens or one that was asked for as a
+// record.  Records and the NULL_NODEs of the fill are made when something
+// asks for them through the node interface (SlotAt, ChildAt, Args,
+// ArgSlots, ...), so that every slot reads as it always did; a slot
+// holding nothing costs its word alone.
 #ifndef ORV_EXPR_OPER_H
 #define ORV_EXPR_OPER_H
 
+#include <cstddef>
+#include <cstdint>
 #include <vector>
 
 #include "OrvExpr.h"
+
+static_assert(sizeof(std::uintptr_t) == 8, "a slot word packs a pointer, a serial and 16 bits of slot state");
+
+// The words of a slot block.
+namespace orv_slot_word {
+constexpr std::uintptr_t kTagMask = 3;
+constexpr std::uintptr_t kRecordTag = 0;  // an OrvArgSlot*; 0 alone: no record at all
+constexpr std::uintptr_t kChildTag = 1;   // the child in bits 3..47, no tokens
+constexpr std::uintptr_t kEmptyTag = 2;   // no child, no tokens
+constexpr std::uintptr_t kFillBit = 4;    // empty: a NULL_NODE of the fill reads here
+constexpr int kSerialShift = 16;          // empty: the fill's serial in bits 16..47
+constexpr int kStateShift = 48;           // the state (0 or 1) in bit 48
+constexpr int kOrderShift = 49;           // the order + 1 (0..32767) in bits 49..63
+constexpr std::uintptr_t kPtrMask = ((std::uintptr_t(1) << kStateShift) - 1) & ~std::uintptr_t(7);
+constexpr int kMaxOrder = 32766;
+// A new slot: empty, state 0, order -1.
+constexpr std::uintptr_t kFresh = kEmptyTag;
+
+inline std::uintptr_t Tag(std::uintptr_t w) { return w & kTagMask; }
+// Whether the compact form holds a slot of that state and order.
+inline bool MetaFits(int state, int order) {
+  return (state == 0 || state == 1) && order >= -1 && order <= kMaxOrder;
+}
+inline std::uintptr_t Meta(int state, int order) {
+  return (std::uintptr_t(state) << kStateShift) | (std::uintptr_t(order + 1) << kOrderShift);
+}
+inline std::uintptr_t MetaOf(std::uintptr_t w) { return w & ~((std::uintptr_t(1) << kStateShift) - 1); }
+inline int StateOf(std::uintptr_t w) { return static_cast<int>((w >> kStateShift) & 1); }
+inline int OrderOf(std::uintptr_t w) { return static_cast<int>(w >> kOrderShift) - 1; }
+// Whether a node can stand in a word (aligned to 8, below 2^48).
+inline bool PtrFits(const void* p) {
+  const std::uintptr_t v = reinterpret_cast<std::uintptr_t>(p);
+  return (v & 7) == 0 && (v & ~kPtrMask & ~std::uintptr_t(7)) == 0;
+}
+inline std::uintptr_t ChildWord(const OrvExpr* child, std::uintptr_t meta) {
+  return reinterpret_cast<std::uintptr_t>(child) | kChildTag | meta;
+}
+inline OrvExpr* ChildOf(std::uintptr_t w) { return reinterpret_cast<OrvExpr*>(w & kPtrMask); }
+inline std::uintptr_t FillWord(std::uint32_t serial, std::uintptr_t meta) {
+  return kEmptyTag | kFillBit | (std::uintptr_t(serial) << kSerialShift) | meta;
+}
+inline std::uint32_t FillSerialOf(std::uintptr_t w) { return static_cast<std::uint32_t>(w >> kSerialShift); }
+inline OrvArgSlot* RecordOf(std::uintptr_t w) { return reinterpret_cast<OrvArgSlot*>(w); }
+}  // namespace orv_slot_word
+
+// The slot storage of an operation node: the slot count and room, the
+// printer's column register and the mark of its subdivision widths, then
+// one word per slot (capacity of them).
+struct OrvSlotBlock {
+  std::uint32_t count;
+  std::uint32_t capacity;
+  std::uint8_t xReg;   // the printer's column register
+  std::uint8_t hasSd;  // the node has subdivision widths (kept beside the tree)
+  std::uint16_t spare16;
+  std::uint32_t spare32;
+
+  std::uintptr_t* Words() { return reinterpret_cast<std::uintptr_t*>(this + 1); }
+  const std::uintptr_t* Words() const { return reinterpret_cast<const std::uintptr_t*>(this + 1); }
+  static std::size_t Bytes(std::uint32_t capacity) { return sizeof(OrvSlotBlock) + sizeof(std::uintptr_t) * capacity; }
+};
+static_assert(sizeof(OrvSlotBlock) == 16, "the words of a slot block follow a 16-byte head");
 
 class OrvExprOper : public OrvExpr {
  public:
@@ -71,10 +144,25 @@ class OrvExprOper : public OrvExpr {
   const int16_t* Sd() const;
   void SetSd(int16_t* widths, int count);
   // The printer's column register.
-  int XReg() const { return xReg_; }
-  void SetXReg(int x) { xReg_ = static_cast<uint8_t>(x); }
+  int XReg() const { return block_ != nullptr ? block_->xReg : 0; }
+  void SetXReg(int x);
+
+  // The fill of empty slots: every slot of the node that holds no child
+  // (and no NULL_NODE of an earlier fill) gets a NULL_NODE marked as
+  // source (from-source state 1), in slot order, each with the next serial
+  // number of the node counter.  The NULL_NODEs are made when something
+  // asks for them; until then they cost nothing beyond the slot's word.
+  // Answers how many slots were filled.
+  int FillEmptySlots();
+
+ protected:
+  // Puts the children of a table back in order before they are read
+  // (OrvSymTabList); the base class has nothing to do.
+  virtual void Settle() {}
 
  private:
+  friend class OrvExpr;
+
   void InitSlots(int n);
   void InitChildren(OrvExpr* const* children, int n);
   // Checks a child before it is attached: a child that is this node or one
@@ -92,20 +180,122 @@ class OrvExprOper : public OrvExpr {
   void StoreChild(int i, OrvExpr* child);
   int BadIndex(const char* method, int i) const;
   void Grow(int count);
+  void SetCount(int n);
   // Deletes every node below this one (the outermost deletion of a subtree
   // calls it), leaving the slots in place with null children.
   void DeleteNodesBelow();
-  // The pool blocks a node holds besides itself: slot records and array.
+  // The pool blocks a node holds besides itself: slot records and block.
   static long SlotBlocks(const OrvExpr* node);
   // 1 for a plain operation node or NULL_NODE without tokens or widths.
   static int HoldsOnlyBlocks(const OrvExpr* node);
   // Pushes the node's children on the stack, the last first.
   static void PushChildren(const OrvExpr* node, std::vector<OrvExpr*>& stack);
 
-  // The slot array (one record per argument, owned) is the base class's
-  // slots_, so that walks reach it without a virtual call; its room is the
-  // base class's slotCapacity_, the column register and the mark of the
-  // subdivision widths are in the base class's header word.
+  // --- the words of the slot block ---
+  std::uintptr_t* Words() const { return block_->Words(); }
+  // The child of slot i as stored, without making anything (null for an
+  // empty slot and for an unmade NULL_NODE of the fill).
+  OrvExpr* StoredChild(int i) const;
+  // Slot i as a record, made from its word when it is compact; an unmade
+  // NULL_NODE of the fill stays unmade in it.
+  OrvArgSlot* RecordAt(int i) const;
+  // Makes the NULL_NODE of the fill that slot i holds unmade, if any.
+  void MakeFillNode(int i) const;
+  // Sets the child of slot i (which must hold none), keeping its state,
+  // order and tokens; an unmade NULL_NODE of the fill goes.
+  void PutChild(int i, OrvExpr* child);
+  // Takes the child out of slot i, leaving the slot empty with its state,
+  // order and tokens; an unmade NULL_NODE of the fill goes as well.
+  OrvExpr* TakeChild(int i);
+  // Sets the state and order of slot i.
+  void PutMeta(int i, int state, int order);
+  // Deletes what slot word w holds: its record with tokens and child, or
+  // its child.
+  static void DeleteWord(std::uintptr_t w);
+  // A slot block of the given room (its words not set).
+  static OrvSlotBlock* NewBlock(std::uint32_t capacity);
+  static void FreeBlock(OrvSlotBlock* block);
+
+  // The slot block: null for a node without slots, column register or
+  // widths.
+  OrvSlotBlock* block_;
 };
+
+// ---------------------------------------------------------------------------
+// The inline slot accessors of the node base class
+// ---------------------------------------------------------------------------
+
+inline int OrvExpr::NArgs() const {
+  const unsigned n = nArgs_;
+  return n < kNArgsEscape ? static_cast<int>(n)
+                          : static_cast<int>(static_cast<const OrvExprOper*>(this)->block_->count);
+}
+
+inline OrvArgSlot* OrvExpr::SlotAt(int i) const {
+  if ((up_ & kUpUnsettled) != 0) SettleChildren();
+  const std::uintptr_t w = static_cast<const OrvExprOper*>(this)->Words()[i];
+  if (orv_slot_word::Tag(w) == orv_slot_word::kRecordTag) {
+    OrvArgSlot* record = orv_slot_word::RecordOf(w);
+    if (record == nullptr || record->child != nullptr || record->fillSerial_ == OrvArgSlot::kNoFill)
+      return record;
+  }
+  return SlotAtSlow(i);
+}
+
+inline OrvExpr* OrvExpr::ChildAt(int i) const {
+  if ((up_ & kUpUnsettled) != 0) SettleChildren();
+  const std::uintptr_t w = static_cast<const OrvExprOper*>(this)->Words()[i];
+  if (orv_slot_word::Tag(w) == orv_slot_word::kChildTag) return orv_slot_word::ChildOf(w);
+  if (w != 0 && orv_slot_word::Tag(w) == orv_slot_word::kRecordTag) {
+    OrvExpr* child = orv_slot_word::RecordOf(w)->child;
+    if (child != nullptr) return child;
+  }
+  return ChildAtSlow(i);
+}
+
+inline OrvExpr* OrvExpr::PeekChild(int i) const {
+  if ((up_ & kUpUnsettled) != 0) SettleChildren();
+  const std::uintptr_t w = static_cast<const OrvExprOper*>(this)->Words()[i];
+  if (orv_slot_word::Tag(w) == orv_slot_word::kChildTag) return orv_slot_word::ChildOf(w);
+  if (w != 0 && orv_slot_word::Tag(w) == orv_slot_word::kRecordTag) return orv_slot_word::RecordOf(w)->child;
+  return nullptr;
+}
+
+inline bool OrvExpr::PeekFill(int i, uint32_t* serial) const {
+  if ((up_ & kUpUnsettled) != 0) SettleChildren();
+  const std::uintptr_t w = static_cast<const OrvExprOper*>(this)->Words()[i];
+  if (orv_slot_word::Tag(w) == orv_slot_word::kEmptyTag) {
+    if ((w & orv_slot_word::kFillBit) == 0) return false;
+    if (serial != nullptr) *serial = orv_slot_word::FillSerialOf(w);
+    return true;
+  }
+  if (w == 0 || orv_slot_word::Tag(w) != orv_slot_word::kRecordTag) return false;
+  const OrvArgSlot* record = orv_slot_word::RecordOf(w);
+  if (record->child != nullptr || record->fillSerial_ == OrvArgSlot::kNoFill) return false;
+  if (serial != nullptr) *serial = record->fillSerial_;
+  return true;
+}
+
+inline OrvTokenList* OrvExpr::PeekTokens(int i) const {
+  if ((up_ & kUpUnsettled) != 0) SettleChildren();
+  const std::uintptr_t w = static_cast<const OrvExprOper*>(this)->Words()[i];
+  if (w == 0 || orv_slot_word::Tag(w) != orv_slot_word::kRecordTag) return nullptr;
+  OrvArgSlot* record = orv_slot_word::RecordOf(w);
+  return record->tokens.IsEmpty() ? nullptr : &record->tokens;
+}
+
+inline int OrvExpr::PeekState(int i) const {
+  if ((up_ & kUpUnsettled) != 0) SettleChildren();
+  const std::uintptr_t w = static_cast<const OrvExprOper*>(this)->Words()[i];
+  if (orv_slot_word::Tag(w) != orv_slot_word::kRecordTag) return orv_slot_word::StateOf(w);
+  return w != 0 ? orv_slot_word::RecordOf(w)->state : 0;
+}
+
+inline int OrvExpr::PeekOrder(int i) const {
+  if ((up_ & kUpUnsettled) != 0) SettleChildren();
+  const std::uintptr_t w = static_cast<const OrvExprOper*>(this)->Words()[i];
+  if (orv_slot_word::Tag(w) != orv_slot_word::kRecordTag) return orv_slot_word::OrderOf(w);
+  return w != 0 ? orv_slot_word::RecordOf(w)->order : -1;
+}
 
 #endif
