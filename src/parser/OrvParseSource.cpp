@@ -82,40 +82,43 @@ void VisitFromRoot(OrvExpr* root, Visit visit) {
   }
 }
 
-// FillNullSlotsAsSource over the whole tree.  Without the walk trace the
-// nodes are visited in one loop over an explicit stack, in the walk's
-// order (so the empty nodes are made in the same order), and the empty
-// nodes just made, which have no slots, are not visited at all.
+// FillNullSlotsAsSource over the whole tree.  Without the walk trace, a
+// tree-edit hook or the fill switch, the nodes are visited in one loop over
+// an explicit stack, in the walk's order, and each fills its empty slots in
+// slot order (OrvExprOper::FillEmptySlots), so the NULL_NODEs take the
+// serial numbers the walk would give them; they are made only when
+// something asks for them.  The nodes without slots are not visited at
+// all.  Otherwise the walk makes each NULL_NODE as it fills its slot (the
+// trace shows the new nodes, the hook sees each one set).
 void FillNullSlots(OrvExpr* root) {
-  if (OrvWalkTraceSwitch) {
+  if (OrvWalkTraceSwitch || OrvTreeEditHook != nullptr || OrvFillNullSwitch) {
     WalkTheTree(root, nullptr, &FillNullSlotsAsSource);
     return;
   }
-  // One loop over the slots fills them in slot order and stacks the
-  // children with slots, which are then turned to come off in slot order.
+  // The children with slots are stacked in reverse slot order, so that
+  // they come off in slot order.
   VisitFromRoot(root, [](OrvExpr* node, std::vector<OrvExpr*>& stack) {
-    const size_t first = stack.size();
-    for (int i = 0; i < node->NArgs(); ++i) {
-      OrvExpr* child = node->ChildAt(i);
-      if (child == nullptr)
-        FillEmptySlot(node, i);
-      else if (child->NArgs() > 0)
-        stack.push_back(child);
+    const int n = node->NArgs();
+    if (n == 0) return;
+    static_cast<OrvExprOper*>(node)->FillEmptySlots();
+    for (int i = n - 1; i >= 0; --i) {
+      OrvExpr* child = node->PeekChild(i);
+      if (child != nullptr && child->NArgs() > 0) stack.push_back(child);
     }
-    std::reverse(stack.begin() + static_cast<std::ptrdiff_t>(first), stack.end());
   });
 }
 
 // Marks the node and its slots as source; with `children`, its children go
 // onto it in reverse slot order (so that they come off in slot order), in
-// the same loop over the slots.
+// the same loop over the slots.  The slots are read and set as they are
+// stored: no slot record is made for the mark.
 inline void MarkNodeFromSource(OrvExpr* node, std::vector<OrvExpr*>* children) {
   if (node->FromSrc() == 0) node->SetFromSrc(1);
   for (int i = node->NArgs() - 1; i >= 0; --i) {
-    OrvArgSlot* slot = node->SlotAt(i);
-    if (slot == nullptr) continue;
-    if (slot->state == 0) slot->state = 1;
-    if (children != nullptr && slot->child != nullptr) children->push_back(slot->child);
+    if (node->PeekState(i) == 0) node->SetSlotState(i, 1);
+    if (children == nullptr) continue;
+    OrvExpr* child = node->PeekChild(i);
+    if (child != nullptr) children->push_back(child);
   }
 }
 

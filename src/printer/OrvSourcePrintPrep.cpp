@@ -43,11 +43,23 @@ OperShape LookUpShape(int op) {
   return shape;
 }
 
+// One argument slot in printing order, as the preparation keeps it: the
+// node that holds the slot and its index there (the slot is read as it is
+// stored, no record is made for it), the node whose template describes it
+// and its index within that node.  A null owner marks an entry already
+// taken by the ordering.
+struct SlotRef {
+  OrvExpr* owner;
+  std::int32_t index;
+  OrvExpr* root;
+  std::int32_t argIx;
+};
+
 struct Scratch {
   Scratch() {
     for (int op = 0; op < ORV_OPER_COUNT; ++op) shapes[op] = LookUpShape(op);
   }
-  std::vector<OrvSlotOrderEntry> entries;
+  std::vector<SlotRef> entries;
   // The child ranges of the nodes on the path from the root: those of one
   // node from its base up, the region in use ending at rangeTop.  The
   // vector only grows, so a node's region is written, never value-filled.
@@ -69,25 +81,17 @@ OperShape ShapeOf(const Scratch& s, int op) {
   return op >= 0 && op < ORV_OPER_COUNT ? s.shapes[op] : LookUpShape(op);
 }
 
-OrvSlotOrderEntry Entry(OrvArgSlot* slot, OrvExpr* root, int argIx) {
-  OrvSlotOrderEntry e;
-  e.slot = slot;
-  e.root = root;
-  e.arg_ix = argIx;
-  return e;
-}
-
 // Every entry goes onto the scratch stack through here, which counts the
 // entries a growth copies.  The stack holds the entries of every node on
 // the path from the root, so it grows geometrically (push_back) and never
 // to an exact size: an exact reserve per node would copy the whole path
 // again at each level of a deep tree.
-void PushEntry(std::vector<OrvSlotOrderEntry>& stack, const OrvSlotOrderEntry& e) {
+void PushEntry(std::vector<SlotRef>& stack, const SlotRef& e) {
   if (stack.size() == stack.capacity()) SourcePrintScratchMoves += static_cast<long>(stack.size());
   stack.push_back(e);
 }
 
-int OrderOf(const OrvSlotOrderEntry& e) { return e.slot ? e.slot->order : kNoOrder; }
+int OrderOf(const SlotRef& e) { return e.owner ? e.owner->PeekOrder(e.index) : kNoOrder; }
 
 // Keeps the first problem only.
 void Note(VString& message, const VString& text) {
@@ -97,30 +101,28 @@ void Note(VString& message, const VString& text) {
 // Step 3: the slots of the node in slot order, computed slots left out and
 // list children past the fixed part flattened, appended to `out`.  Answers
 // whether any entry carries a clause order or has no slot.
-bool CollectSlots(OrvExpr* node, const OperShape& shape, int fixed,
-                  std::vector<OrvSlotOrderEntry>& out) {
+bool CollectSlots(OrvExpr* node, const OperShape& shape, int fixed, std::vector<SlotRef>& out) {
   int n = node->NArgs();
   const int flagCount = shape.flagCount;
   const std::int32_t* computed = shape.computed;
   bool ordered = false;
-  auto push = [&](OrvArgSlot* slot, OrvExpr* root, int argIx) {
-    ordered = ordered || slot == nullptr || slot->order != kNoOrder;
-    PushEntry(out, Entry(slot, root, argIx));
+  auto push = [&](OrvExpr* owner, int index, OrvExpr* root, int argIx) {
+    ordered = ordered || owner->PeekOrder(index) != kNoOrder;
+    PushEntry(out, SlotRef{owner, index, root, argIx});
   };
   for (int i = 0; i < n; ++i) {
     if (i < flagCount && computed[i] != 0) continue;
-    OrvArgSlot* slot = node->SlotAt(i);
-    OrvExpr* child = slot ? slot->child : nullptr;
+    OrvExpr* child = node->PeekChild(i);
     if (i < fixed || child == nullptr || !OrvOperIsList(child->Oper())) {
-      push(slot, node, i);
+      push(node, i, node, i);
       continue;
     }
     int m = child->NArgs();
     for (int j = 0; j < m; ++j) {
       if (j == 0)
-        push(child->SlotAt(0), node, i);
+        push(child, 0, node, i);
       else
-        push(child->SlotAt(j), child, j);
+        push(child, j, child, j);
     }
   }
   return ordered;
@@ -131,7 +133,7 @@ bool CollectSlots(OrvExpr* node, const OperShape& shape, int fixed,
 // collected list L and the output both stand on the arena: L first, the
 // output behind it; a taken entry of L has its slot set null.  L is
 // addressed by index, since the arena may move while the output grows.
-OrvResult OrderSlots(Scratch& s, OrvExpr* node, std::vector<OrvSlotOrderEntry>& arena, int& count,
+OrvResult OrderSlots(Scratch& s, OrvExpr* node, std::vector<SlotRef>& arena, int& count,
                      VString& message) {
   count = 0;
   if (node == nullptr || node->NArgs() == 0) return ORV_OK;
@@ -144,7 +146,7 @@ OrvResult OrderSlots(Scratch& s, OrvExpr* node, std::vector<OrvSlotOrderEntry>& 
   const size_t base = arena.size();
   const bool ordered = CollectSlots(node, shape, fixed, arena);
   const int n = static_cast<int>(arena.size() - base);
-  auto list = [&](int k) -> OrvSlotOrderEntry& { return arena[base + static_cast<size_t>(k)]; };
+  auto list = [&](int k) -> SlotRef& { return arena[base + static_cast<size_t>(k)]; };
   // Most nodes carry no clause order at all: then every part below keeps
   // the list order, and the list is the answer as it stands.
   if (!ordered) {
@@ -152,9 +154,9 @@ OrvResult OrderSlots(Scratch& s, OrvExpr* node, std::vector<OrvSlotOrderEntry>& 
     return ORV_OK;
   }
   auto take = [&](int k) {
-    const OrvSlotOrderEntry taken = list(k);
+    const SlotRef taken = list(k);
     PushEntry(arena, taken);
-    list(k).slot = nullptr;
+    list(k).owner = nullptr;
   };
   int expected = 0;
 
@@ -180,7 +182,7 @@ OrvResult OrderSlots(Scratch& s, OrvExpr* node, std::vector<OrvSlotOrderEntry>& 
   std::vector<int>& picks = s.picks;
   picks.clear();
   for (int k = 0; k < n; ++k)
-    if (list(k).slot && OrderOf(list(k)) >= expected) picks.push_back(k);
+    if (list(k).owner && OrderOf(list(k)) >= expected) picks.push_back(k);
   std::sort(picks.begin(), picks.end(), [&](int a, int b) {
     int oa = OrderOf(list(a)), ob = OrderOf(list(b));
     return oa != ob ? oa < ob : a < b;
@@ -195,7 +197,7 @@ OrvResult OrderSlots(Scratch& s, OrvExpr* node, std::vector<OrvSlotOrderEntry>& 
 
   // Unordered part, in list order.
   for (int k = 0; k < n; ++k)
-    if (list(k).slot && OrderOf(list(k)) == kNoOrder) take(k);
+    if (list(k).owner && OrderOf(list(k)) == kNoOrder) take(k);
 
   count = static_cast<int>(arena.size() - base) - n;
   if (count != n) {
@@ -214,46 +216,47 @@ bool GapEdge(const OrvTxtPosn& p) { return p.IsSet() && !p.IsInfinity(); }
 
 // Slot k of the printing order: slot k of `plain` when the node's slots
 // print as they stand (PlainSlots), else the entry's slot.
-OrvArgSlot* PrintedSlot(const Scratch& s, const OrvExpr* plain, size_t entryBase, int k) {
-  return plain != nullptr ? plain->SlotAt(k) : s.entries[entryBase + k].slot;
+SlotRef PrintedSlot(const Scratch& s, OrvExpr* plain, size_t entryBase, int k) {
+  return plain != nullptr ? SlotRef{plain, k, plain, k} : s.entries[entryBase + k];
 }
 
 // Whether the node's slots print as they stand, so that the ordering would
-// give them back in slot order: no computed slot, none without a slot
-// object or with a clause order, and no list to flatten past the fixed
-// part.
+// give them back in slot order: no computed slot, none with a clause order,
+// and no list to flatten past the fixed part.
 bool PlainSlots(const OrvExpr* node, const OperShape& shape) {
   if (shape.anyComputed) return false;
   const int n = node->NArgs();
   const int fixed = shape.fixed < 0 ? n : shape.fixed;
   for (int i = 0; i < n; ++i) {
-    const OrvArgSlot* slot = node->SlotAt(i);
-    if (slot == nullptr || slot->order != kNoOrder) return false;
-    if (i >= fixed && slot->child != nullptr && OrvOperIsList(slot->child->Oper())) return false;
+    if (node->PeekOrder(i) != kNoOrder) return false;
+    if (i < fixed) continue;
+    const OrvExpr* child = node->PeekChild(i);
+    if (child != nullptr && OrvOperIsList(child->Oper())) return false;
   }
   return true;
 }
 
 // Step 6: a SEP_SPACE token in front of each child whose text does not begin
-// where the text before it ended.
-void AddGapTokens(Scratch& s, const OrvExpr* plain, size_t entryBase, size_t rangeBase, int count,
+// where the text before it ended.  Only a slot that takes a token is made
+// a record.
+void AddGapTokens(Scratch& s, OrvExpr* plain, size_t entryBase, size_t rangeBase, int count,
                   int debugLevel) {
   OrvTxtPosn last;
   for (int k = 0; k < count; ++k) {
-    OrvArgSlot* slot = PrintedSlot(s, plain, entryBase, k);
+    const SlotRef slot = PrintedSlot(s, plain, entryBase, k);
     const OrvTxtPosnRange range = s.ranges[rangeBase + k];
     // Most slots hold no token: their own range is empty.
-    OrvTxtPosnRange own = slot && !slot->tokens.IsEmpty() ? slot->tokens.PosnRange() : OrvTxtPosnRange();
+    const OrvTokenList* tokens = slot.owner->PeekTokens(slot.index);
+    OrvTxtPosnRange own = tokens != nullptr ? tokens->PosnRange() : OrvTxtPosnRange();
     if (debugLevel > 0) {
       Trace() << "$SetSlotPosnOper: toks#" << k << ": " << own << "\n";
       Trace() << "=SetSlotPosnOper: arg #" << k << ": " << range << "\n";
     }
     if (own.end.IsSet()) last = own.end;
-    if (slot && GapEdge(last) && GapEdge(range.beg) &&
-        OrvTxtPosn::Compare(last, range.beg) != 0) {
+    if (GapEdge(last) && GapEdge(range.beg) && OrvTxtPosn::Compare(last, range.beg) != 0) {
       OrvToken* gap = new OrvToken(SEP_SPACE, VString(), last, range.beg);
       if (debugLevel > 0) Trace() << "+SetSlotPosnOper: add space token " << gap->Range() << "\n";
-      slot->tokens.Append(gap);
+      slot.owner->SlotAt(slot.index)->tokens.Append(gap);
     }
     if (range.end.IsSet()) last = range.end;
   }
@@ -283,11 +286,14 @@ void UpdateErrorExpr(const OrvTokenList& tokens, int debugLevel) {
 OrvResult SourcePrint(OrvExpr* node, OrvSlotOrderEntry*& entries, int& count, VString& message) {
   entries = nullptr;
   count = 0;
-  std::vector<OrvSlotOrderEntry> arena;
+  std::vector<SlotRef> arena;
   OrvResult result = OrderSlots(TheScratch(), node, arena, count, message);
   if (count > 0) {
     entries = new OrvSlotOrderEntry[static_cast<size_t>(count)];
-    std::copy(arena.begin(), arena.end(), entries);
+    for (int k = 0; k < count; ++k) {
+      const SlotRef& ref = arena[static_cast<size_t>(k)];
+      entries[k] = OrvSlotOrderEntry{ref.owner->SlotAt(ref.index), ref.root, ref.argIx};
+    }
   }
   return result;
 }
@@ -315,7 +321,7 @@ OrvTxtPosnRange PrepareNode(Scratch& s, OrvExpr* node, int debugLevel) {
   int count = 0;
   // Most nodes print their slots as they stand: they are read from the
   // node itself, without entries.
-  const OrvExpr* plain = PlainSlots(node, ShapeOf(s, node->Oper())) ? node : nullptr;
+  OrvExpr* plain = PlainSlots(node, ShapeOf(s, node->Oper())) ? node : nullptr;
   if (plain != nullptr) {
     count = node->NArgs();
   } else if (OrderSlots(s, node, s.entries, count, s.message) == ORV_SOURCE_PRINT_BAD_ORDER) {
@@ -331,19 +337,17 @@ OrvTxtPosnRange PrepareNode(Scratch& s, OrvExpr* node, int debugLevel) {
   // The ranges of the slots' tokens and children, in printing order.  The
   // recursion is as deep as the tree, which the parse stack bounds.
   for (int k = 0; k < count; ++k) {
-    OrvArgSlot* slot = PrintedSlot(s, plain, entryBase, k);
+    const SlotRef slot = PrintedSlot(s, plain, entryBase, k);
     OrvTxtPosnRange child;
-    if (slot != nullptr) {
-      // An empty list changes neither the range nor the error node.
-      if (!slot->tokens.IsEmpty()) {
-        slot->tokens.ExtendPosnRange(r);
-        UpdateErrorExpr(slot->tokens, debugLevel);
-      }
-      if (slot->child != nullptr) {
-        child = PrepareNode(s, slot->child, debugLevel);
-        if (child.beg.IsSet() && !r.beg.IsSet()) r.beg = child.beg;
-        if (child.end.IsSet()) r.end = child.end;
-      }
+    // An empty list changes neither the range nor the error node.
+    if (const OrvTokenList* tokens = slot.owner->PeekTokens(slot.index)) {
+      tokens->ExtendPosnRange(r);
+      UpdateErrorExpr(*tokens, debugLevel);
+    }
+    if (OrvExpr* sub = slot.owner->PeekChild(slot.index)) {
+      child = PrepareNode(s, sub, debugLevel);
+      if (child.beg.IsSet() && !r.beg.IsSet()) r.beg = child.beg;
+      if (child.end.IsSet()) r.end = child.end;
     }
     s.ranges[rangeBase + k] = child;
   }

@@ -9,6 +9,9 @@
 #include "OrvSlotAccess.h"
 
 OrvExpr* OrvSlot(const OrvExpr* node, int i) {
+  // A NULL_NODE of the fill is not present, made or not: it is not made
+  // for the question.
+  if (node != nullptr && i >= 0 && i < node->NArgs() && node->PeekFill(i)) return nullptr;
   OrvExpr* child = OrvArgAt(node, i);
   return OrvPresent(child) ? child : nullptr;
 }

@@ -295,12 +295,14 @@ void OrvPrintMemOffsetsHeader(std::ostream& out) { out << kRule << kHeader; }
 
 void OrvPrintDataEntry(std::ostream& out, OrvExpr* node, int depth) {
   if (node == nullptr) return;
+  // The children are read as they are stored: a NULL_NODE of the fill,
+  // made or not, prints nothing.
   switch (node->Oper()) {
     case DECL_DD_LIST:
-      for (int i = 0; i < node->NArgs(); ++i) OrvPrintDataEntry(out, node->Args(i), depth + 1);
+      for (int i = 0; i < node->NArgs(); ++i) OrvPrintDataEntry(out, node->PeekChild(i), depth + 1);
       break;
     case DECL_DD:
-      for (int i = 0; i < node->NArgs(); ++i) OrvPrintDataEntry(out, node->Args(i), depth);
+      for (int i = 0; i < node->NArgs(); ++i) OrvPrintDataEntry(out, node->PeekChild(i), depth);
       break;
     case DECL_DD_ENTRY:
       PrintItemRow(out, node, depth);

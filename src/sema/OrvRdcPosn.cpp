@@ -44,19 +44,19 @@ OrvArgSlot* RdcPosnFindSlot(OrvExpr* node, const OrvExpr* term, long* slotsExami
   // A child always beats a grandchild.  The search runs from the last slot
   // down: a list that grows by one item per reduction finds its new item
   // at once.
+  // The slots are read as they are stored; only the slot found is made a
+  // record (it takes the tokens).
   const int slots = SearchedSlots(node);
   for (int k = slots - 1; k >= 0; --k) {
     ++*slotsExamined;
-    OrvArgSlot* slot = node->SlotAt(k);
-    if (slot->child == term) return slot;
+    if (node->PeekChild(k) == term) return node->SlotAt(k);
   }
   for (int k = slots - 1; k >= 0; --k) {
-    OrvExpr* child = node->SlotAt(k)->child;
+    OrvExpr* child = node->PeekChild(k);
     if (child == nullptr) continue;
     for (int j = child->NArgs() - 1; j >= 0; --j) {
       ++*slotsExamined;
-      OrvArgSlot* slot = child->SlotAt(j);
-      if (slot->child == term) return slot;
+      if (child->PeekChild(j) == term) return child->SlotAt(j);
     }
   }
   return nullptr;

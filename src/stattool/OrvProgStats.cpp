@@ -193,7 +193,23 @@ void OrvProgStats::Gather(OrvExpr* node, int depth) {
       ++TotLeaves;
       continue;
     }
-    // Children go on in reverse so that they come off in slot order.
-    for (int i = n - 1; i >= 0; --i) stack.push_back({p.node->ChildAt(i), p.depth + 1});
+    // Children go on in reverse so that they come off in slot order.  A
+    // NULL_NODE of the fill that is not made is counted where it stands, as
+    // the node it reads as: no statement, nothing to classify, a leaf.
+    for (int i = n - 1; i >= 0; --i) {
+      OrvExpr* child = p.node->PeekChild(i);
+      if (child != nullptr) {
+        stack.push_back({child, p.depth + 1});
+      } else if (p.node->PeekFill(i)) {
+        CountFillLeaf(p.depth + 1);
+      }
+    }
   }
+}
+
+void OrvProgStats::CountFillLeaf(int depth) {
+  ++TotTreeNodes;
+  if (depth > MaxTreeHeight) MaxTreeHeight = depth;
+  LeafDepthSum += depth;
+  ++TotLeaves;
 }

@@ -65,6 +65,9 @@ private:
   void Clear();
   // Counts one node by its operation code (at most one rule applies).
   void Classify(OrvExpr* node);
+  // Counts a NULL_NODE of the fill that is not made, at `depth`: a node and
+  // a leaf, neither a statement nor classified (NULL_NODE is neither).
+  void CountFillLeaf(int depth);
 };
 
 // The name of the program a CALL statement calls: the value of a literal,
