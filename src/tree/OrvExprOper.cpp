@@ -40,10 +40,6 @@ OrvSlotBlock* OrvExprOper::NewBlock(std::uint32_t capacity) {
   OrvSlotBlock* block = static_cast<OrvSlotBlock*>(OrvSizedPool::Get(OrvSlotBlock::Bytes(capacity)));
   block->count = 0;
   block->capacity = capacity;
-  block->xReg = 0;
-  block->hasSd = 0;
-  block->spare16 = 0;
-  block->spare32 = 0;
   return block;
 }
 
@@ -51,20 +47,37 @@ void OrvExprOper::FreeBlock(OrvSlotBlock* block) {
   if (block != nullptr) OrvSizedPool::Put(block, OrvSlotBlock::Bytes(block->capacity));
 }
 
+int OrvExprOper::Capacity() const {
+  if (InlineSlot()) return 1;
+  return slots_ != 0 ? static_cast<int>(Block()->capacity) : 0;
+}
+
+void OrvExprOper::FreeSlots() {
+  const int n = NArgs();
+  if (n > 0) {
+    const std::uintptr_t* words = Words();
+    for (int i = 0; i < n; ++i) DeleteWord(words[i]);  // clears each child's parent
+  }
+  if (!InlineSlot()) FreeBlock(Block());
+  SetUpFlag(kUpInlineSlot, false);
+  slots_ = 0;
+  nArgs_ = 0;
+}
+
 void OrvExprOper::SetCount(int n) {
-  if (block_ != nullptr) block_->count = static_cast<std::uint32_t>(n);
+  if (!InlineSlot() && slots_ != 0) Block()->count = static_cast<std::uint32_t>(n);
   nArgs_ = static_cast<unsigned>(n) < kNArgsEscape ? static_cast<unsigned>(n) : kNArgsEscape;
 }
 
 OrvExpr* OrvExprOper::StoredChild(int i) const {
-  const std::uintptr_t w = block_->Words()[i];
+  const std::uintptr_t w = Words()[i];
   if (Tag(w) == kChildTag) return ChildOf(w);
   if (w != 0 && Tag(w) == kRecordTag) return RecordOf(w)->child;
   return nullptr;
 }
 
 OrvArgSlot* OrvExprOper::RecordAt(int i) const {
-  std::uintptr_t* words = block_->Words();
+  std::uintptr_t* words = Words();
   std::uintptr_t w = words[i];
   if (w != 0 && Tag(w) == kRecordTag) return RecordOf(w);
   // A record cannot mark a fill serial equal to its "none": that NULL_NODE
@@ -85,7 +98,7 @@ OrvArgSlot* OrvExprOper::RecordAt(int i) const {
 }
 
 void OrvExprOper::MakeFillNode(int i) const {
-  std::uintptr_t* words = block_->Words();
+  std::uintptr_t* words = Words();
   const std::uintptr_t w = words[i];
   OrvArgSlot* record = w != 0 && Tag(w) == kRecordTag ? RecordOf(w) : nullptr;
   std::uint32_t serial = 0;
@@ -233,9 +246,14 @@ void OrvExprOper::InitSlots(int n) {
     n = ORV_MAX_ARGS;
   }
   if (n < 0) n = 0;
-  if (n > 0) {
-    block_ = NewBlock(static_cast<std::uint32_t>(n));
-    std::uintptr_t* words = block_->Words();
+  if (n == 1) {
+    // One slot: its word stands in place of the block pointer.
+    SetUpFlag(kUpInlineSlot, true);
+    slots_ = kFresh;
+  } else if (n > 1) {
+    OrvSlotBlock* block = NewBlock(static_cast<std::uint32_t>(n));
+    slots_ = reinterpret_cast<std::uintptr_t>(block);
+    std::uintptr_t* words = block->Words();
     for (int i = 0; i < n; ++i) words[i] = kFresh;
   }
   SetCount(n);
@@ -251,7 +269,7 @@ void OrvExprOper::InitChildren(OrvExpr* const* children, int n) {
 }
 
 OrvExprOper::OrvExprOper(OrvOper op)
-    : OrvExpr(op), block_(nullptr) {
+    : OrvExpr(op), slots_(0) {
   int n = OrvOperArgNo(op);
   InitSlots(n > 0 ? n : 0);
   // Setting an empty slot to null changes nothing unless a tree-edit hook
@@ -267,69 +285,69 @@ OrvExprOper::OrvExprOper(OrvOper op)
   } while (0)
 
 OrvExprOper::OrvExprOper(OrvOper op, OrvExpr* a1)
-    : OrvExpr(op), block_(nullptr) {
+    : OrvExpr(op), slots_(0) {
   ORV_OPER_CHILDREN_CTOR(1, a1);
 }
 
 OrvExprOper::OrvExprOper(OrvOper op, OrvExpr* a1, OrvExpr* a2)
-    : OrvExpr(op), block_(nullptr) {
+    : OrvExpr(op), slots_(0) {
   ORV_OPER_CHILDREN_CTOR(2, a1, a2);
 }
 
 OrvExprOper::OrvExprOper(OrvOper op, OrvExpr* a1, OrvExpr* a2, OrvExpr* a3)
-    : OrvExpr(op), block_(nullptr) {
+    : OrvExpr(op), slots_(0) {
   ORV_OPER_CHILDREN_CTOR(3, a1, a2, a3);
 }
 
 OrvExprOper::OrvExprOper(OrvOper op, OrvExpr* a1, OrvExpr* a2, OrvExpr* a3,
                          OrvExpr* a4)
-    : OrvExpr(op), block_(nullptr) {
+    : OrvExpr(op), slots_(0) {
   ORV_OPER_CHILDREN_CTOR(4, a1, a2, a3, a4);
 }
 
 OrvExprOper::OrvExprOper(OrvOper op, OrvExpr* a1, OrvExpr* a2, OrvExpr* a3,
                          OrvExpr* a4, OrvExpr* a5)
-    : OrvExpr(op), block_(nullptr) {
+    : OrvExpr(op), slots_(0) {
   ORV_OPER_CHILDREN_CTOR(5, a1, a2, a3, a4, a5);
 }
 
 OrvExprOper::OrvExprOper(OrvOper op, OrvExpr* a1, OrvExpr* a2, OrvExpr* a3,
                          OrvExpr* a4, OrvExpr* a5, OrvExpr* a6)
-    : OrvExpr(op), block_(nullptr) {
+    : OrvExpr(op), slots_(0) {
   ORV_OPER_CHILDREN_CTOR(6, a1, a2, a3, a4, a5, a6);
 }
 
 OrvExprOper::OrvExprOper(OrvOper op, OrvExpr* a1, OrvExpr* a2, OrvExpr* a3,
                          OrvExpr* a4, OrvExpr* a5, OrvExpr* a6, OrvExpr* a7)
-    : OrvExpr(op), block_(nullptr) {
+    : OrvExpr(op), slots_(0) {
   ORV_OPER_CHILDREN_CTOR(7, a1, a2, a3, a4, a5, a6, a7);
 }
 
 OrvExprOper::OrvExprOper(OrvOper op, OrvExpr* a1, OrvExpr* a2, OrvExpr* a3,
                          OrvExpr* a4, OrvExpr* a5, OrvExpr* a6, OrvExpr* a7,
                          OrvExpr* a8)
-    : OrvExpr(op), block_(nullptr) {
+    : OrvExpr(op), slots_(0) {
   ORV_OPER_CHILDREN_CTOR(8, a1, a2, a3, a4, a5, a6, a7, a8);
 }
 
 OrvExprOper::OrvExprOper(OrvOper op, OrvExpr* a1, OrvExpr* a2, OrvExpr* a3,
                          OrvExpr* a4, OrvExpr* a5, OrvExpr* a6, OrvExpr* a7,
                          OrvExpr* a8, OrvExpr* a9)
-    : OrvExpr(op), block_(nullptr) {
+    : OrvExpr(op), slots_(0) {
   ORV_OPER_CHILDREN_CTOR(9, a1, a2, a3, a4, a5, a6, a7, a8, a9);
 }
 
 OrvExprOper::OrvExprOper(OrvOper op, OrvExpr* a1, OrvExpr* a2, OrvExpr* a3,
                          OrvExpr* a4, OrvExpr* a5, OrvExpr* a6, OrvExpr* a7,
                          OrvExpr* a8, OrvExpr* a9, OrvExpr* a10)
-    : OrvExpr(op), block_(nullptr) {
+    : OrvExpr(op), slots_(0) {
   ORV_OPER_CHILDREN_CTOR(10, a1, a2, a3, a4, a5, a6, a7, a8, a9, a10);
 }
 
 #undef ORV_OPER_CHILDREN_CTOR
 
 OrvExprOper::OrvExprOper(OrvOper op, OrvExpr* const* children, int n)
-    : OrvExpr(op), block_(nullptr) {
+    : OrvExpr(op), slots_(0) {
   if (n < 0) n = 0;
   if (!OrvOperIsList(op) && OrvOperArgNo(op) != n) {
     NodeMessage(MSG_SEVERE, "OrvExprOper::OrvExprOper",
@@ -344,22 +362,17 @@ OrvExprOper::OrvExprOper(OrvOper op, OrvExpr* const* children, int n)
 // The copy keeps the compact form of each slot: a record where the original
 // has one (with a copy of its tokens), a NULL_NODE of the fill unmade where
 // it is unmade there (the clone of that node would read the same).
-OrvExprOper::OrvExprOper(const OrvExprOper& other) : OrvExpr(other), block_(nullptr) {
+OrvExprOper::OrvExprOper(const OrvExprOper& other) : OrvExpr(other), slots_(0) {
   if (other.UpFlag(kUpUnsettled)) other.SettleChildren();
   const int n = other.NArgs();
-  if (n > 0) {
-    block_ = NewBlock(static_cast<std::uint32_t>(n));
-    std::uintptr_t* words = block_->Words();
-    for (int i = 0; i < n; ++i) words[i] = kFresh;
-  }
-  SetCount(n);
+  InitSlots(n);
   if (other.SdCount() > 0 && other.Sd() != nullptr) {
     int16_t* widths = new int16_t[other.SdCount()];
     std::memcpy(widths, other.Sd(), sizeof(int16_t) * other.SdCount());
     SetSd(widths, other.SdCount());
   }
   if (n == 0) return;
-  std::uintptr_t* words = block_->Words();
+  std::uintptr_t* words = Words();
   for (int i = 0; i < n; ++i) {
     const std::uintptr_t from = other.Words()[i];
     if (from != 0 && Tag(from) == kRecordTag) {
@@ -444,11 +457,12 @@ bool IsOperationNode(const OrvExpr* node) {
 // The pool blocks of a node besides the node itself: its slot records and
 // its slot block (unless the block was too large for the pools).
 long OrvExprOper::SlotBlocks(const OrvExpr* node) {
-  const OrvSlotBlock* block = static_cast<const OrvExprOper*>(node)->block_;
-  if (block == nullptr) return 0;
-  long blocks = OrvSlotBlock::Bytes(block->capacity) <= OrvSizedPool::kMaxSize ? 1 : 0;
-  const std::uintptr_t* words = block->Words();
-  for (std::uint32_t i = 0; i < block->count; ++i)
+  const OrvExprOper* op = static_cast<const OrvExprOper*>(node);
+  if (op->slots_ == 0) return 0;
+  long blocks = 0;
+  if (!op->InlineSlot() && OrvSlotBlock::Bytes(op->Block()->capacity) <= OrvSizedPool::kMaxSize) ++blocks;
+  const std::uintptr_t* words = op->Words();
+  for (int i = 0, n = op->NArgs(); i < n; ++i)
     if (words[i] != 0 && Tag(words[i]) == kRecordTag) ++blocks;
   return blocks;
 }
@@ -466,11 +480,11 @@ int OrvExprOper::HoldsOnlyBlocks(const OrvExpr* node) {
   const std::type_info* type = &typeid(*node);
   if (type == &typeid(OrvNullNode)) return 1;
   if (type != &typeid(OrvExprOper)) return 0;
-  const OrvSlotBlock* block = static_cast<const OrvExprOper*>(node)->block_;
-  if (block == nullptr) return 1;
-  if (block->hasSd) return 0;
-  const std::uintptr_t* words = block->Words();
-  for (std::uint32_t i = 0; i < block->count; ++i) {
+  const OrvExprOper* op = static_cast<const OrvExprOper*>(node);
+  if (op->UpFlag(kUpSideData)) return 0;
+  const int n = op->NArgs();
+  const std::uintptr_t* words = n > 0 ? op->Words() : nullptr;
+  for (int i = 0; i < n; ++i) {
     const std::uintptr_t w = words[i];
     if (w != 0 && Tag(w) == kRecordTag && !RecordOf(w)->tokens.IsEmpty()) return 0;
   }
@@ -555,10 +569,10 @@ void OrvExprOper::DeleteNodesBelow() {
 // Pushes the children of a node on the stack, the last first, loading
 // them into the cache on the way.
 void OrvExprOper::PushChildren(const OrvExpr* n, std::vector<OrvExpr*>& stack) {
-  const OrvSlotBlock* block = static_cast<const OrvExprOper*>(n)->block_;
-  if (block == nullptr) return;
-  const std::uintptr_t* words = block->Words();
-  for (int i = static_cast<int>(block->count) - 1; i >= 0; --i) {
+  const int count = n->NArgs();
+  if (count == 0) return;
+  const std::uintptr_t* words = static_cast<const OrvExprOper*>(n)->Words();
+  for (int i = count - 1; i >= 0; --i) {
     const std::uintptr_t w = words[i];
     OrvExpr* child = nullptr;
     if (Tag(w) == kChildTag)
@@ -574,60 +588,73 @@ void OrvExprOper::PushChildren(const OrvExpr* n, std::vector<OrvExpr*>& stack) {
 OrvExprOper::~OrvExprOper() {
   ++gSubtreeDeletions;
   if (gSubtreeDeletions == 1 && NArgs() > 0) DeleteNodesBelow();
-  if (block_ != nullptr && block_->hasSd) SetSd(nullptr, 0);
-  if (block_ != nullptr) {
-    const std::uintptr_t* words = block_->Words();
-    for (std::uint32_t i = 0; i < block_->count; ++i) DeleteWord(words[i]);  // clears each child's parent
-    FreeBlock(block_);
-    block_ = nullptr;
-  }
-  nArgs_ = 0;
+  if (UpFlag(kUpSideData)) DropSideData();
+  FreeSlots();
   --gSubtreeDeletions;
 }
 
 namespace {
 
-// The subdivision widths of the nodes that have them (hasSd set), by node.
-// Never destroyed: a node deleted at exit may still look.
-struct SdRecord {
+// The printer's subdivision widths and column register of the nodes that
+// have them (marked kUpSideData), by node.  Never destroyed: a node deleted
+// at exit may still look.
+struct SideRecord {
   int16_t* widths;
   uint16_t count;
+  uint8_t xReg;
 };
-std::unordered_map<const OrvExprOper*, SdRecord>& SdTable() {
-  static auto* table = new std::unordered_map<const OrvExprOper*, SdRecord>();
+std::unordered_map<const OrvExprOper*, SideRecord>& SideTable() {
+  static auto* table = new std::unordered_map<const OrvExprOper*, SideRecord>();
   return *table;
 }
 
 }  // namespace
 
-int OrvExprOper::SdCount() const {
-  return block_ != nullptr && block_->hasSd ? SdTable().at(this).count : 0;
+void OrvExprOper::DropSideData() {
+  auto found = SideTable().find(this);
+  if (found != SideTable().end()) {
+    delete[] found->second.widths;
+    SideTable().erase(found);
+  }
+  SetUpFlag(kUpSideData, false);
 }
 
-const int16_t* OrvExprOper::Sd() const {
-  return block_ != nullptr && block_->hasSd ? SdTable().at(this).widths : nullptr;
+int OrvExprOper::SdCount() const {
+  return UpFlag(kUpSideData) && SideTable().at(this).widths != nullptr ? SideTable().at(this).count : 0;
 }
+
+const int16_t* OrvExprOper::Sd() const { return UpFlag(kUpSideData) ? SideTable().at(this).widths : nullptr; }
 
 void OrvExprOper::SetSd(int16_t* widths, int count) {
-  if (block_ != nullptr && block_->hasSd) {
-    auto found = SdTable().find(this);
-    delete[] found->second.widths;
-    SdTable().erase(found);
-    block_->hasSd = 0;
+  const int x = XReg();
+  if (UpFlag(kUpSideData)) {
+    SideRecord& side = SideTable().at(this);
+    delete[] side.widths;
+    side.widths = nullptr;
+    side.count = 0;
   }
-  if (widths == nullptr) return;
-  if (block_ == nullptr) block_ = NewBlock(0);
-  SdTable()[this] = SdRecord{widths, static_cast<uint16_t>(count > 0 ? count : 0)};
-  block_->hasSd = 1;
+  if (widths != nullptr || x != 0) {
+    SideTable()[this] = SideRecord{widths, static_cast<uint16_t>(widths != nullptr && count > 0 ? count : 0),
+                                   static_cast<uint8_t>(x)};
+    SetUpFlag(kUpSideData, true);
+  } else if (UpFlag(kUpSideData)) {
+    DropSideData();
+  }
 }
+
+int OrvExprOper::XReg() const { return UpFlag(kUpSideData) ? SideTable().at(this).xReg : 0; }
 
 void OrvExprOper::SetXReg(int x) {
   const std::uint8_t value = static_cast<std::uint8_t>(x);
-  if (block_ == nullptr) {
+  if (!UpFlag(kUpSideData)) {
     if (value == 0) return;
-    block_ = NewBlock(0);
+    SideTable()[this] = SideRecord{nullptr, 0, value};
+    SetUpFlag(kUpSideData, true);
+    return;
   }
-  block_->xReg = value;
+  SideRecord& side = SideTable().at(this);
+  side.xReg = value;
+  if (value == 0 && side.widths == nullptr) DropSideData();
 }
 
 // ---------------------------------------------------------------------------
@@ -717,19 +744,17 @@ void OrvExprOper::StoreChild(int i, OrvExpr* child) {
 }
 
 void OrvExprOper::Grow(int count) {
-  const int capacity = block_ != nullptr ? static_cast<int>(block_->capacity) : 0;
+  const int capacity = Capacity();
   if (count <= capacity) return;
   int cap = capacity > 0 ? capacity : 4;
   while (cap < count) cap = cap > ORV_MAX_ARGS / 2 ? ORV_MAX_ARGS : cap * 2;
   OrvSlotBlock* grown = NewBlock(static_cast<std::uint32_t>(cap));
-  if (block_ != nullptr) {
-    grown->count = block_->count;
-    grown->xReg = block_->xReg;
-    grown->hasSd = block_->hasSd;
-    std::memcpy(grown->Words(), block_->Words(), sizeof(std::uintptr_t) * block_->count);
-    FreeBlock(block_);
-  }
-  block_ = grown;
+  const int n = NArgs();
+  grown->count = static_cast<std::uint32_t>(n);
+  if (n > 0) std::memcpy(grown->Words(), Words(), sizeof(std::uintptr_t) * n);
+  if (!InlineSlot() && slots_ != 0) FreeBlock(Block());
+  SetUpFlag(kUpInlineSlot, false);
+  slots_ = reinterpret_cast<std::uintptr_t>(grown);
 }
 
 // ---------------------------------------------------------------------------

@@ -65,22 +65,19 @@ inline std::uint32_t FillSerialOf(std::uintptr_t w) { return static_cast<std::ui
 inline OrvArgSlot* RecordOf(std::uintptr_t w) { return reinterpret_cast<OrvArgSlot*>(w); }
 }  // namespace orv_slot_word
 
-// The slot storage of an operation node: the slot count and room, the
-// printer's column register and the mark of its subdivision widths, then
-// one word per slot (capacity of them).
+// The slot storage of an operation node with more than one slot (or one
+// that grew): the slot count and room, then one word per slot (capacity of
+// them).  A node of one slot keeps its word in place of the pointer to the
+// block.
 struct OrvSlotBlock {
   std::uint32_t count;
   std::uint32_t capacity;
-  std::uint8_t xReg;   // the printer's column register
-  std::uint8_t hasSd;  // the node has subdivision widths (kept beside the tree)
-  std::uint16_t spare16;
-  std::uint32_t spare32;
 
   std::uintptr_t* Words() { return reinterpret_cast<std::uintptr_t*>(this + 1); }
   const std::uintptr_t* Words() const { return reinterpret_cast<const std::uintptr_t*>(this + 1); }
   static std::size_t Bytes(std::uint32_t capacity) { return sizeof(OrvSlotBlock) + sizeof(std::uintptr_t) * capacity; }
 };
-static_assert(sizeof(OrvSlotBlock) == 16, "the words of a slot block follow a 16-byte head");
+static_assert(sizeof(OrvSlotBlock) == 8, "the words of a slot block follow an 8-byte head");
 
 class OrvExprOper : public OrvExpr {
  public:
@@ -143,8 +140,9 @@ class OrvExprOper : public OrvExpr {
   int SdCount() const;
   const int16_t* Sd() const;
   void SetSd(int16_t* widths, int count);
-  // The printer's column register.
-  int XReg() const { return block_ != nullptr ? block_->xReg : 0; }
+  // The printer's column register, kept in the same table (0 for a node
+  // without an entry).
+  int XReg() const;
   void SetXReg(int x);
 
   // The fill of empty slots: every slot of the node that holds no child
@@ -191,8 +189,17 @@ class OrvExprOper : public OrvExpr {
   // Pushes the node's children on the stack, the last first.
   static void PushChildren(const OrvExpr* node, std::vector<OrvExpr*>& stack);
 
-  // --- the words of the slot block ---
-  std::uintptr_t* Words() const { return block_->Words(); }
+  // --- the slot words ---
+  // The parent-word mark of a node whose one slot word stands in place of
+  // the block pointer (slots_), and of a node with an entry in the table of
+  // the printer's widths and column register.
+  static const std::uintptr_t kUpInlineSlot = 4;
+  static const std::uintptr_t kUpSideData = kUpClassFlag;
+  bool InlineSlot() const { return UpFlag(kUpInlineSlot); }
+  OrvSlotBlock* Block() const { return reinterpret_cast<OrvSlotBlock*>(slots_); }
+  std::uintptr_t* Words() const { return InlineSlot() ? &slots_ : Block()->Words(); }
+  // The room for slot words.
+  int Capacity() const;
   // The child of slot i as stored, without making anything (null for an
   // empty slot and for an unmade NULL_NODE of the fill).
   OrvExpr* StoredChild(int i) const;
@@ -215,10 +222,14 @@ class OrvExprOper : public OrvExpr {
   // A slot block of the given room (its words not set).
   static OrvSlotBlock* NewBlock(std::uint32_t capacity);
   static void FreeBlock(OrvSlotBlock* block);
+  // Deletes the slot words (with what they hold) and the block.
+  void FreeSlots();
+  // The node's entry in the table of widths and column registers goes.
+  void DropSideData();
 
-  // The slot block: null for a node without slots, column register or
-  // widths.
-  OrvSlotBlock* block_;
+  // The slot block, or the one slot word of a node marked kUpInlineSlot;
+  // 0 for a node without slots.
+  mutable std::uintptr_t slots_;
 };
 
 // ---------------------------------------------------------------------------
@@ -228,7 +239,7 @@ class OrvExprOper : public OrvExpr {
 inline int OrvExpr::NArgs() const {
   const unsigned n = nArgs_;
   return n < kNArgsEscape ? static_cast<int>(n)
-                          : static_cast<int>(static_cast<const OrvExprOper*>(this)->block_->count);
+                          : static_cast<int>(static_cast<const OrvExprOper*>(this)->Block()->count);
 }
 
 inline OrvArgSlot* OrvExpr::SlotAt(int i) const {
