@@ -110,8 +110,7 @@ void ReportErrors(VStringList& errors) {
 // Reports every message of the list through the sink (token code = level,
 // the token's begin, its image), then frees the list.
 void ReportMessages(OrvTokenList& messages) {
-  for (const OrvTokenListNode* n = messages.Head(); n; n = n->next)
-    if (n->token) OrvToolMessageSink(n->token->code, &n->token->begin, &n->token->image);
+  for (const OrvToken* n : messages) OrvToolMessageSink(n->code, &n->begin, &n->Image());
   messages.Clear();
 }
 

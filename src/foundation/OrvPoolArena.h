@@ -14,13 +14,26 @@
 // each of its pools is emptied and carving starts again at its first chunk,
 // so the next source is laid out afresh instead of in the order the last
 // one was freed.  A tree torn down whole may give its blocks back by the
-// count instead of one by one (BeginDrop .. EndDrop).  The chunks are kept for the process.  One thread only,
-// like the rest of the toolkit.
+// count instead of one by one (BeginDrop .. EndDrop).  The chunks are kept
+// for the process and serve source after source.  One thread only, like the
+// rest of the toolkit.
+//
+// A chunk is OrvArenaChunkBytes (2 MB) long and aligned to its length, and
+// advised for transparent huge pages where the system offers them: a parse
+// then pays one page fault per chunk instead of one per 4 KB page.  Every
+// chunk is registered, so that OrvArenaHolds tells whether an object lives
+// in an arena (and goes when its arena rewinds) or elsewhere.
 #ifndef LARK_FOUNDATION_ORVPOOLARENA_H
 #define LARK_FOUNDATION_ORVPOOLARENA_H
 
 #include <cstddef>
 #include <cstdint>
+
+// Bytes per chunk: many blocks, few chunks, one huge page.
+const std::size_t OrvArenaChunkBytes = std::size_t(2) << 20;
+
+// Whether the address lies in a chunk of any arena.
+bool OrvArenaHolds(const void* address);
 
 // The arenas.
 enum OrvArenaId {

@@ -26,8 +26,8 @@ OrvExpr* OrvGramExecTokens(OrvExpr* exec) {
   if (exec == nullptr || exec->NArgs() == 0) return exec;
   // Only a head that holds EXEC's token moves.
   bool hasExec = false;
-  for (OrvTokenListNode* e = exec->Tokens().Head(); e != nullptr && !hasExec; e = e->next)
-    hasExec = e->token->code == RW_EXEC;
+  for (OrvToken* e = exec->Tokens().First(); e != nullptr && !hasExec; e = exec->Tokens().Next(e))
+    hasExec = e->code == RW_EXEC;
   if (!hasExec) return exec;
   OrvTokenList& subsystem = exec->ArgSlots(0)->tokens;
   for (;;) {

@@ -203,11 +203,11 @@ int WordValue(OrvParserImpl* parser, int code, const VString& image) {
 OrvExpr* IntegerValue(const OrvToken& token) {
   int64 value = 0;
   VString error;
-  if (token.image.ToInt64(value, error) != ORV_OK) {
+  if (token.Image().ToInt64(value, error) != ORV_OK) {
     Report(MSG_ERR, token.begin, error);
     value = 0;
   }
-  return new OrvIntNumConst(token.image, value);
+  return new OrvIntNumConst(token.Image(), value);
 }
 
 // Step 1: the next group, the held-back one first; the tokens attached in
@@ -314,11 +314,11 @@ bool TakeValue(OrvParserImpl* parser, OrvToken* token) {
     case TK_FUNC_NAME_NO_ARGS:
     case TK_FUNC_NAME_WITH_ARGS:
     case ST_IDENT:
-      TokenValue = ValueOf(new OrvCharString(token->image));
+      TokenValue = ValueOf(new OrvCharString(token->Image()));
       return true;
     case TK_NONNUM_LIT:
     case ST_STR_LITER:
-      TokenValue = ValueOf(new OrvStrConst(token->image));
+      TokenValue = ValueOf(new OrvStrConst(token->Image()));
       return true;
     case TK_INT_NUM_LIT:
     case ST_EXACT_NUM_LIT:
@@ -326,11 +326,11 @@ bool TakeValue(OrvParserImpl* parser, OrvToken* token) {
       return true;
     case TK_REAL_NUM_LIT:
     case ST_APPROX_NUM_LIT:
-      TokenValue = ValueOf(new OrvRealNumConst(token->image));
+      TokenValue = ValueOf(new OrvRealNumConst(token->Image()));
       return true;
     case TK_USER_DEFD_WORD:
     case TK_AREA_A_NAME:
-      token->code = static_cast<std::int16_t>(WordValue(parser, token->code, token->image));
+      token->code = static_cast<std::int16_t>(WordValue(parser, token->code, token->Image()));
       return true;
     case SEP_UNINLINED_COPY:
     case SEP_INLINED_COPY: {

@@ -17,7 +17,7 @@ void OrvLexUnit::FromGroup(OrvTokenGroup* group) {
   if (group == nullptr) return;
   if (group->token != nullptr) {
     code = group->token->code;
-    text.TakeOver(group->token->image);
+    text = group->token->Image();
     beg = group->token->begin;
     end = group->token->end;
   }
@@ -29,9 +29,9 @@ void OrvLexUnit::Print(std::ostream& out) const {
   OrvToken token(code, text, beg, end);
   token.PrintCode(out);
   out << ", {";
-  for (OrvTokenListNode* p = attached.Head(); p != nullptr; p = p->next) {
-    if (p != attached.Head()) out << ", ";
-    p->token->PrintCode(out);
+  for (OrvToken* p : attached.Tokens()) {
+    if (p != attached.First()) out << ", ";
+    p->PrintCode(out);
   }
   out << '}';
 }

@@ -84,12 +84,13 @@ struct OrvLexUnit {
     end = o.end;
     o.Clear();
   }
-  // A new token of the unit's code, positions and text (taken over); the
-  // attached tokens stay with the unit.
+  // A new token of the unit's code, positions and text (the unit's text is
+  // emptied); the attached tokens stay with the unit.
   OrvToken* TakeToken() {
     OrvToken* token = new OrvToken();
     token->code = static_cast<std::int16_t>(code);
-    token->image.TakeOver(text);
+    if (text.length > 0) token->SetImage(text);
+    text = VString();
     token->begin = beg;
     token->end = end;
     return token;

@@ -165,7 +165,7 @@ void OrvLexer::CommentLineUnit(OrvInputLevel& lev, int lineCode) {
   OrvToken* token = new OrvToken(CM_COMMENT, VString(), beg, end);
   VString text(from, n);
   if (markFirst && text.text != nullptr) text.text[0] = static_cast<char>(text.text[0] | kHighBit);
-  token->image.TakeOver(text);
+  token->SetImage(text);
   pending_.Append(token);
 }
 

@@ -154,8 +154,8 @@ void OrvLexer::ReplaceCandidates(const OrvReplaceText& to, int last) {
     // last one ends; the units between have no position.
     if (i == 0) copy.beg = candidates_[0].beg;
     if (i == to.count - 1) copy.end = candidates_[last].end;
-    for (OrvTokenListNode* p = model.attached.Head(); p != nullptr; p = p->next)
-      copy.attached.Append(new OrvToken(p->token->code, p->token->image, OrvTxtPosn(), OrvTxtPosn()));
+    for (OrvToken* p : model.attached.Tokens())
+      copy.attached.Append(new OrvToken(p->code, p->Image(), OrvTxtPosn(), OrvTxtPosn()));
     FlattenInto(copy);
   }
   // The matched words go, with the separators and comment lines between
@@ -179,7 +179,7 @@ void OrvLexer::FlattenAttached(OrvTokenChain& attached) {
     }
     OrvLexUnit sep;
     sep.code = token->code;
-    sep.text.TakeOver(token->image);
+    sep.text = token->Image();
     sep.beg = token->begin;
     sep.end = token->end;
     delete token;

@@ -19,8 +19,8 @@ bool OrvIsWordAnyCase(const OrvLexUnit& u, const char* word) {
 void OrvMoveUnitTo(OrvLexUnit& u, OrvTokenList& list) { list.AppendGroup(u.ToGroup()); }
 
 void OrvCopyUnitTo(const OrvLexUnit& u, OrvTokenList& list) {
-  for (OrvTokenListNode* p = u.attached.Head(); p != nullptr; p = p->next) {
-    OrvToken* copy = new OrvToken(*p->token);
+  for (OrvToken* p : u.attached.Tokens()) {
+    OrvToken* copy = new OrvToken(*p);
     list.Append(copy);
   }
   OrvToken* token = new OrvToken(u.code, u.text, u.beg, u.end);

@@ -1,8 +1,8 @@
-// OrvTokenChain: an owning list of tokens that keeps a link to its tail, so
-// that appending a token or a whole other chain costs the same however long
-// the chain has grown.  The lexer gathers comment lines, spaces and the
-// pieces of literals in chains and hands them to OrvTokenList owners at the
-// end.
+// OrvTokenChain: an owning list of tokens that appends, prepends and takes
+// whole other lists at a cost that does not grow with either.  The lexer
+// gathers comment lines, spaces and the pieces of literals in chains and
+// hands them to OrvTokenList owners at the end.  It is a token list with
+// the moves the lexer makes.
 #ifndef LARK_LEXER_ORVTOKENCHAIN_H
 #define LARK_LEXER_ORVTOKENCHAIN_H
 
@@ -10,71 +10,46 @@
 
 class OrvTokenChain {
  public:
-  OrvTokenChain() : head_(nullptr), tail_(&head_) {}
+  OrvTokenChain() = default;
   OrvTokenChain(const OrvTokenChain&) = delete;
   OrvTokenChain& operator=(const OrvTokenChain&) = delete;
   // Takes the other chain's tokens; the other chain is left empty.
-  OrvTokenChain(OrvTokenChain&& o) noexcept : head_(nullptr), tail_(&head_) { Splice(o); }
+  OrvTokenChain(OrvTokenChain&& o) noexcept { list_.Splice(o.list_); }
   OrvTokenChain& operator=(OrvTokenChain&& o) noexcept {
     if (this != &o) {
       Clear();
-      Splice(o);
+      list_.Splice(o.list_);
     }
     return *this;
   }
-  // Deletes every token.
-  ~OrvTokenChain() { Clear(); }
 
-  bool IsEmpty() const { return head_ == nullptr; }
+  bool IsEmpty() const { return list_.IsEmpty(); }
   // The first token, or null.
-  OrvToken* First() const { return head_ ? head_->token : nullptr; }
-  OrvTokenListNode* Head() const { return head_; }
+  OrvToken* First() const { return list_.First(); }
+  // The tokens, for walking them.
+  const OrvTokenList& Tokens() const { return list_; }
 
   // Appends the token at the tail and takes it over.
-  void Append(OrvToken* token);
+  void Append(OrvToken* token) { list_.Append(token); }
   // Puts the token in front and takes it over.
-  void PushFront(OrvToken* token);
+  void PushFront(OrvToken* token) { list_.PushFrontToken(token); }
   // Unlinks the first token and gives it to the caller; null when empty.
-  OrvToken* PopFirst();
+  OrvToken* PopFirst() { return list_.PopFirst(); }
   // Moves all of other's tokens to the end of this chain (other ends empty).
-  void Splice(OrvTokenChain& other) {
-    if (&other == this || other.head_ == nullptr) return;
-    *tail_ = other.head_;
-    tail_ = other.tail_;
-    other.Reset();
-  }
+  void Splice(OrvTokenChain& other) { list_.Splice(other.list_); }
   // Moves all of other's tokens to the front of this chain (other ends
   // empty).
-  void Prepend(OrvTokenChain& other) {
-    if (&other == this || other.head_ == nullptr) return;
-    *other.tail_ = head_;
-    if (head_ == nullptr) tail_ = other.tail_;
-    head_ = other.head_;
-    other.Reset();
-  }
-  // Moves all tokens of the list to the end of this chain; costs nothing
-  // that grows with either.
-  void TakeList(OrvTokenList& list);
+  void Prepend(OrvTokenChain& other) { list_.Prepend(other.list_); }
+  // Moves all tokens of the list to the end of this chain.
+  void TakeList(OrvTokenList& list) { list_.Splice(list); }
   // Moves this chain's tokens in front of the list's (this chain ends
-  // empty); costs one walk over the tokens moved, never over the list.
-  // Inline for the empty chain, which most units carry.
-  void MoveToFront(OrvTokenList& list) {
-    if (head_ != nullptr) MoveNodesToFront(list);
-  }
+  // empty).
+  void MoveToFront(OrvTokenList& list) { list.Prepend(list_); }
   // Deletes every token.
-  void Clear() {
-    if (head_ != nullptr) DeleteAll();
-  }
+  void Clear() { list_.Clear(); }
 
  private:
-  void DeleteAll();
-  void MoveNodesToFront(OrvTokenList& list);
-  void Reset() {
-    head_ = nullptr;
-    tail_ = &head_;
-  }
-  OrvTokenListNode* head_;
-  OrvTokenListNode** tail_;  // the link that the next token goes into
+  OrvTokenList list_;
 };
 
 #endif

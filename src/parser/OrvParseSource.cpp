@@ -183,9 +183,9 @@ void EndFile(OrvParserImpl& parser, OrvExpr* root) {
 OrvParserResult Tally(const OrvParserImpl& parser, OrvTokenList* messages) {
   OrvParserResult result = ORV_PARSE_OK;
   if (messages == nullptr) return result;
-  for (OrvTokenListNode* e = messages->Head(); e != nullptr; e = e->next) {
-    if (e->token->code == MSG_WARN && result == ORV_PARSE_OK) result = ORV_PARSE_WARNINGS;
-    if (e->token->code == MSG_ERR) result = ORV_PARSE_ERRORS;
+  for (OrvToken* e = messages->First(); e != nullptr; e = messages->Next(e)) {
+    if (e->code == MSG_WARN && result == ORV_PARSE_OK) result = ORV_PARSE_WARNINGS;
+    if (e->code == MSG_ERR) result = ORV_PARSE_ERRORS;
   }
   if (!parser.warnings)
     messages->RemoveIf([](OrvToken* token) { return token->code == MSG_INFO || token->code == MSG_WARN ? 1 : 0; });

@@ -267,9 +267,7 @@ void AddGapTokens(Scratch& s, OrvExpr* plain, size_t entryBase, size_t rangeBase
 void UpdateErrorExpr(const OrvTokenList& tokens) { UpdateErrorExpr(tokens, SourcePrintTraceLevel()); }
 
 void UpdateErrorExpr(const OrvTokenList& tokens, int debugLevel) {
-  for (const OrvTokenListNode* p = tokens.Head(); p; p = p->next) {
-    const OrvToken* token = p->token;
-    if (token == nullptr) continue;
+  for (const OrvToken* token : tokens) {
     if (err_expr && token->begin.IsSet()) {
       OrvToken* first = err_expr->Tokens().First();
       if (first) first->end = token->begin;

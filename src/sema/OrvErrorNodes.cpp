@@ -48,7 +48,7 @@ OrvExpr* KeepToken(OrvToken*& token) {
     text = VString(" ");
   } else if (token->code != CM_COMMENT) {
     text = token->Text();
-    token->image = text;
+    token->SetImage(text);
     token->code = PRESERVED_STRING;
   }
   OrvExpr* node = new OrvTokenString(text);
@@ -156,11 +156,6 @@ void AttachErrTokens(OrvTokenList* list, int mode) {
   }
   if (list == nullptr || list->IsEmpty()) return;
 
-  bool anyToken = false;
-  for (OrvTokenListNode* e = list->Head(); e != nullptr && !anyToken; e = e->next) {
-    anyToken = e->token != nullptr;
-  }
-  if (!anyToken) return;
   // The current error node takes the tokens, also when a tree holds it
   // already: they belong to its error, the one being recovered from.  Error
   // recovery clears it when the next error starts (ClearErrNode); without
@@ -174,9 +169,9 @@ void AttachErrTokens(OrvTokenList* list, int mode) {
   OrvExpr* tokenList = TokenListOf(errNode);
   bool inFront = GoesInFront(tokenList, list->PosnRange().end);
   int next = 0;
-  for (OrvTokenListNode* e = list->Head(); e != nullptr; e = e->next) {
-    if (e->token == nullptr) continue;
-    OrvExpr* kept = KeepToken(e->token);
+  // Each token leaves the list for the node that keeps it.
+  while (OrvToken* e = list->PopFirst()) {
+    OrvExpr* kept = KeepToken(e);
     if (inFront) {
       tokenList->InsArg(kept, next++);
     } else {

@@ -27,7 +27,7 @@ void Preserve(OrvToken* token) {
     token->code = PRESERVED_SPACE;
     return;
   }
-  token->image = token->Text();
+  token->SetImage(token->Text());
   token->code = PRESERVED_STRING;
 }
 
@@ -77,7 +77,7 @@ void OrvParserImpl::AddExecToken(OrvTokenGroup* group) {
   }
   VString text = group->token->Text();
   Preserve(group->token);
-  for (OrvTokenListNode* e = group->attached.Head(); e != nullptr; e = e->next) Preserve(e->token);
+  for (OrvToken* e = group->attached.First(); e != nullptr; e = group->attached.Next(e)) Preserve(e);
   OrvExpr* item = new OrvTokenString(text);
   item->Tokens().AppendGroup(group);
   parser->execTokens = OrvListExpr(EX_EXEC_TOKEN_LIST, parser->execTokens, item);
@@ -150,9 +150,9 @@ void OrvParserImpl::AddNoteToken(OrvTokenGroup* group) {
   }
   if (parser->noteLine == nullptr) {
     parser->noteLine = new OrvToken(CM_PERSISTENT, VString(), token->begin, token->begin);
-    parser->noteLine->image += VString("* ");
+    parser->noteLine->SetImage(parser->noteLine->Image() + VString("* "));
   }
-  parser->noteLine->image += text;
+  parser->noteLine->SetImage(parser->noteLine->Image() + text);
   parser->noteLine->end = token->end;
 }
 

@@ -54,10 +54,8 @@ namespace {
 // semicolon or comment; unset when there is none.
 OrvTxtPosn FirstTextBegin(OrvTokenList* const* position) {
   const OrvTokenList* list = position != nullptr ? *position : nullptr;
-  for (const OrvTokenListNode* e = list != nullptr ? list->Head() : nullptr; e != nullptr;
-       e = e->next) {
-    const OrvToken* token = e->token;
-    if (token == nullptr) continue;
+  if (list == nullptr) return OrvTxtPosn();
+  for (const OrvToken* token : *list) {
     if (token->code == SEP_SPACE || token->code == SEP_COMMA || token->code == SEP_SEMI ||
         token->code == CM_COMMENT) {
       continue;
@@ -87,7 +85,7 @@ void ReportNestingTooDeep(int limit, OrvTokenList* const* position) {
 VString TokenErrText(int code, const OrvGrammarValue* value) {
   OrvExpr* node = value != nullptr ? OrvGrammarValueNode(*value) : nullptr;
   OrvToken token(code, VString(), OrvTxtPosnRange());
-  if (node != nullptr && node->HasImage()) token.image = *node->Image();
+  if (node != nullptr && node->HasImage()) token.SetImage(*node->Image());
   FastOstrstream out;
   out << token;
   if (node != nullptr && !node->HasImage()) {

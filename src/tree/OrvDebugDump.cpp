@@ -51,8 +51,8 @@ std::ostream& OrvExpr::DebugDump(std::ostream& out) const {
     return out;
   }
   out << " tail=\n";
-  for (OrvTokenListNode* n = tokens_.Head(); n != nullptr; n = n->next) {
-    TokenLine(out, "\\ ", n->token);
+  for (OrvToken* n = tokens_.First(); n != nullptr; n = tokens_.Next(n)) {
+    TokenLine(out, "\\ ", n);
   }
   return out;
 }
@@ -63,8 +63,8 @@ std::ostream& OrvExprOper::DumpSlots(std::ostream& out) const {
     // The dump shows every slot as its record and every NULL_NODE of the
     // fill as a node, made for it.
     const OrvArgSlot* slot = SlotAt(i);
-    for (OrvTokenListNode* n = slot->tokens.Head(); n != nullptr; n = n->next) {
-      TokenLine(out, "/ ", n->token);
+    for (OrvToken* n = slot->tokens.First(); n != nullptr; n = slot->tokens.Next(n)) {
+      TokenLine(out, "/ ", n);
     }
     out << OrvDumpDepth << SlotStateMark(static_cast<int16_t>(slot->state)) << i
         << ChildStateMark(slot->child) << std::setw(2) << slot->order;

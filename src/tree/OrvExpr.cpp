@@ -15,6 +15,11 @@
 #include "OrvSizedPool.h"
 #include "OrvTicRead.h"
 
+// The node header: the class pointer, the header word, the serial number,
+// the parent word, the generated positions and the token list; a leaf adds
+// its own fields only.
+static_assert(sizeof(void*) != 8 || sizeof(OrvExpr) == 40, "the node header takes 40 bytes");
+
 // ---------------------------------------------------------------------------
 // Process-wide node settings
 // ---------------------------------------------------------------------------

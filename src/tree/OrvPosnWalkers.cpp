@@ -15,9 +15,9 @@ bool IsInsignificant(int code) {
 }
 
 int PosnBegTokens(OrvTokenList* list, OrvExpr*, OrvExpr*, void* context) {
-  for (OrvTokenListNode* n = list->Head(); n != nullptr; n = n->next) {
-    if (n->token == nullptr || IsInsignificant(n->token->code)) continue;
-    *static_cast<OrvTxtPosn*>(context) = n->token->begin;
+  for (OrvToken* n = list->First(); n != nullptr; n = list->Next(n)) {
+    if (IsInsignificant(n->code)) continue;
+    *static_cast<OrvTxtPosn*>(context) = n->begin;
     return ORV_WALK_STOP;
   }
   return ORV_WALK_CHILDREN;
@@ -34,9 +34,8 @@ int ResetFromSrcPre(OrvExpr* node, OrvExpr* root, void*) {
 int RaiseCommentsPre(OrvExpr* node, OrvExpr*, void*) {
   OrvArgSlot* slot = node->FindMySlot();
   if (slot == nullptr || node->NArgs() == 0) return ORV_WALK_CHILDREN;
-  for (OrvTokenListNode* n = slot->tokens.Head(); n != nullptr; n = n->next) {
-    if (n->token == nullptr) continue;
-    if (n->token->code != CM_COMMENT && n->token->code != SEP_SPACE) return ORV_WALK_CHILDREN;
+  for (OrvToken* n = slot->tokens.First(); n != nullptr; n = slot->tokens.Next(n)) {
+    if (n->code != CM_COMMENT && n->code != SEP_SPACE) return ORV_WALK_CHILDREN;
   }
   OrvArgSlot* first = node->ArgSlots(0);
   if (first == nullptr) return ORV_WALK_CHILDREN;

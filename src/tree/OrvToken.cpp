@@ -84,23 +84,35 @@ const OrvTokenWordLookup& OrvGetTokenWordLookup() { return gWordLookup; }
 
 // ---------------------------------------------------------------- OrvToken
 
+bool OrvToken::InArena() const { return OrvArenaHolds(this); }
+
 OrvToken::OrvToken(int c, const VString& img, const OrvTxtPosnRange& range)
-    : code(static_cast<std::int16_t>(c)), image(img), begin(range.beg), end(range.end) {}
+    : code(static_cast<std::int16_t>(c)), spare_(0), begin(range.beg), end(range.end), next_(nullptr) {
+  if (img.length > 0) image_.Set(img, InArena());
+}
 
 OrvToken::OrvToken(int c, const VString& img, const OrvTxtPosn& b, const OrvTxtPosn& e)
-    : code(static_cast<std::int16_t>(c)), image(img), begin(b), end(e) {}
+    : code(static_cast<std::int16_t>(c)), spare_(0), begin(b), end(e), next_(nullptr) {
+  if (img.length > 0) image_.Set(img, InArena());
+}
 
-OrvToken::OrvToken(const OrvToken& o) : code(o.code), image(o.image), begin(o.begin), end(o.end) {}
+OrvToken::OrvToken(const OrvToken& o) : code(o.code), spare_(0), begin(o.begin), end(o.end), next_(nullptr) {
+  image_.SetFrom(o.image_, InArena());
+}
 
 OrvToken& OrvToken::operator=(const OrvToken& o) {
   code = o.code;
-  image = o.image;
+  if (this != &o) image_.SetFrom(o.image_, InArena());
   begin = o.begin;
   end = o.end;
   return *this;
 }
 
 OrvToken::~OrvToken() { code = 0; }
+
+void OrvToken::SetImage(const VString& image) { image_.Set(image, InArena()); }
+
+void OrvToken::SetImage(const char* text, int length) { image_.Set(text, length, InArena()); }
 
 int OrvToken::IsSeparator() const { return OrvIsSeparatorCode(code); }
 
@@ -111,7 +123,7 @@ int OrvTokenIsSpaceSep(OrvToken* token) { return token && token->IsSpaceSep(); }
 std::ostream& operator<<(std::ostream& out, const OrvToken& t) {
   if (const KindForm* k = FindKindForm(t.code)) {
     out << k->text;
-    if (k->withImage) out << t.image;
+    if (k->withImage) out << t.Image();
     return out;
   }
   if (const char* word = CobolWord(t.code)) return out << "keyword " << word;
@@ -128,7 +140,7 @@ VString OrvToken::KindString() const {
 VString OrvToken::Text() const {
   if (const char* text = FindFixedText(code)) return VString(text);
   if (code == ST_RIGHT_ANGLE) return VString('\xac');
-  if (TextIsImage(code)) return image;
+  if (TextIsImage(code)) return Image();
   if (const char* word = CobolWord(code)) return VString(word);
   if (code >= STK_ABSOLUTE && code <= STK_ZONE && gWordLookup.sqlWord) {
     if (const char* word = gWordLookup.sqlWord(code)) return VString(word);
@@ -149,13 +161,14 @@ void OrvToken::PrintCode(std::ostream& out) const {
     const char one[2] = {static_cast<char>(u), '\0'};
     out << "TokenChar '" << OrvEscapeStr(one) << "'";
   }
+  const VString& image = Image();
   if (image.length > 0) out << ' ' << OrvEscapeStr(image.text);
   if (begin.IsSet() || end.IsSet()) out << " posn=" << Range();
 }
 
 void OrvToken::PutTic(std::ostream& out) const {
   out << 'T' << code << ',';
-  image.PutTic(out);
+  Image().PutTic(out);
   begin.PutTic(out);
   end.PutTic(out);
 }
@@ -173,7 +186,9 @@ OrvResult OrvToken::GetTic(std::istream& in, VString& error) {
     return ORV_TIC_BAD_FORMAT;
   }
   code = static_cast<std::int16_t>(c);
+  VString image = Image();
   r = image.GetTic(in, error);
+  SetImage(image);
   if (r != 0) return r;
   r = begin.GetTic(in, error);
   if (r != 0) return r;
@@ -184,7 +199,7 @@ OrvResult OrvToken::GetTic(std::istream& in, VString& error) {
 
 OrvTokenList OrvEmptyTokenList;
 
-OrvTokenList::OrvTokenList(const OrvTokenList& o) : head_(nullptr), tail_(nullptr) { CopyFrom(o); }
+OrvTokenList::OrvTokenList(const OrvTokenList& o) : last_(nullptr) { CopyFrom(o); }
 
 OrvTokenList& OrvTokenList::operator=(const OrvTokenList& o) {
   std::cout << "=== &OrvTokenList::operator = (const OrvTokenList &tl)\n";
@@ -194,34 +209,52 @@ OrvTokenList& OrvTokenList::operator=(const OrvTokenList& o) {
 
 int OrvTokenList::Count() const {
   int n = 0;
-  for (const OrvTokenListNode* p = head_; p; p = p->next) ++n;
+  for (const OrvToken* t = First(); t != nullptr; t = Next(t)) ++n;
   return n;
 }
 
 void OrvTokenList::Clear() {
-  while (head_) {
-    OrvTokenListNode* p = head_;
-    head_ = p->next;
-    delete p->token;
-    delete p;
+  if (last_ == nullptr) return;
+  OrvToken* t = last_->next_;
+  last_->next_ = nullptr;
+  last_ = nullptr;
+  while (t != nullptr) {
+    OrvToken* next = t->next_;
+    delete t;
+    t = next;
   }
-  tail_ = nullptr;
 }
 
 void OrvTokenList::CopyFrom(const OrvTokenList& o) {
   if (this == &o) return;
   Clear();
-  for (const OrvTokenListNode* p = o.head_; p; p = p->next) {
-    OrvToken* copy = p->token ? new OrvToken(*p->token) : nullptr;
+  for (const OrvToken* t = o.First(); t != nullptr; t = o.Next(t)) {
+    OrvToken* copy = new OrvToken(*t);
     Append(copy);
   }
 }
 
 void OrvTokenList::Append(OrvToken*& token) {
-  OrvTokenListNode* node = new OrvTokenListNode{token, nullptr};
-  *TailLink() = node;
-  tail_ = node;
+  if (token == nullptr) return;
+  if (last_ == nullptr) {
+    token->next_ = token;
+  } else {
+    token->next_ = last_->next_;
+    last_->next_ = token;
+  }
+  last_ = token;
   token = nullptr;
+}
+
+void OrvTokenList::PushFrontToken(OrvToken* token) {
+  if (token == nullptr) return;
+  if (last_ == nullptr) {
+    token->next_ = token;
+    last_ = token;
+  } else {
+    token->next_ = last_->next_;
+    last_->next_ = token;
+  }
 }
 
 void OrvTokenList::AddToken(int code, const OrvTxtPosn& posn, const VString& text) {
@@ -230,31 +263,26 @@ void OrvTokenList::AddToken(int code, const OrvTxtPosn& posn, const VString& tex
 }
 
 void OrvTokenList::Splice(OrvTokenList& other) {
-  if (&other == this || other.head_ == nullptr) return;
-  *TailLink() = other.head_;
-  tail_ = other.tail_;
-  other.head_ = other.tail_ = nullptr;
+  if (&other == this || other.last_ == nullptr) return;
+  if (last_ != nullptr) {
+    OrvToken* first = last_->next_;
+    last_->next_ = other.last_->next_;
+    other.last_->next_ = first;
+  }
+  last_ = other.last_;
+  other.last_ = nullptr;
 }
 
 void OrvTokenList::Prepend(OrvTokenList& other) {
-  if (&other == this || other.head_ == nullptr) return;
-  OrvTokenListNode* last = nullptr;
-  OrvTokenListNode* first = other.ReleaseNodes(&last);
-  PrependNodes(first, last);
-}
-
-OrvTokenListNode* OrvTokenList::ReleaseNodes(OrvTokenListNode** last) {
-  OrvTokenListNode* first = head_;
-  if (last) *last = tail_;
-  head_ = tail_ = nullptr;
-  return first;
-}
-
-void OrvTokenList::PrependNodes(OrvTokenListNode* first, OrvTokenListNode* last) {
-  if (first == nullptr) return;
-  last->next = head_;
-  if (head_ == nullptr) tail_ = last;
-  head_ = first;
+  if (&other == this || other.last_ == nullptr) return;
+  if (last_ == nullptr) {
+    last_ = other.last_;
+  } else {
+    OrvToken* first = last_->next_;
+    last_->next_ = other.last_->next_;
+    other.last_->next_ = first;
+  }
+  other.last_ = nullptr;
 }
 
 void OrvTokenList::AppendGroup(OrvTokenGroup* group) {
@@ -272,56 +300,64 @@ void OrvTokenList::AppendGroupDropToken(OrvTokenGroup* group) {
 
 void OrvTokenList::PushFront(OrvTokenGroup* group) {
   if (group == nullptr) return;
-  OrvTokenListNode* node = new OrvTokenListNode{group->token, nullptr};
-  PrependNodes(node, node);
+  PushFrontToken(group->token);
   group->token = nullptr;
 }
 
 OrvToken* OrvTokenList::PopFirst() {
-  if (head_ == nullptr) return nullptr;
-  OrvTokenListNode* p = head_;
-  head_ = p->next;
-  if (head_ == nullptr) tail_ = nullptr;
-  OrvToken* t = p->token;
-  delete p;
-  return t;
+  if (last_ == nullptr) return nullptr;
+  OrvToken* first = last_->next_;
+  if (first == last_)
+    last_ = nullptr;
+  else
+    last_->next_ = first->next_;
+  first->next_ = nullptr;
+  return first;
 }
 
 OrvToken* OrvTokenList::PopLast() {
-  if (head_ == nullptr) return nullptr;
-  OrvTokenListNode* before = nullptr;
-  for (OrvTokenListNode* p = head_; p != tail_; p = p->next) before = p;
-  OrvTokenListNode* p = tail_;
-  if (before) before->next = nullptr;
-  else head_ = nullptr;
-  tail_ = before;
-  OrvToken* t = p->token;
-  delete p;
-  return t;
+  if (last_ == nullptr) return nullptr;
+  OrvToken* last = last_;
+  if (last->next_ == last) {
+    last_ = nullptr;
+  } else {
+    OrvToken* before = last->next_;
+    while (before->next_ != last) before = before->next_;
+    before->next_ = last->next_;
+    last_ = before;
+  }
+  last->next_ = nullptr;
+  return last;
 }
 
-OrvToken* OrvTokenList::Last() const { return tail_ ? tail_->token : nullptr; }
-
 OrvToken* OrvTokenList::FirstSignificant() const {
-  for (const OrvTokenListNode* p = head_; p; p = p->next)
-    if (p->token && !p->token->IsSpaceSep() && p->token->code != CM_COMMENT) return p->token;
+  for (OrvToken* t = First(); t != nullptr; t = Next(t))
+    if (!t->IsSpaceSep() && t->code != CM_COMMENT) return t;
   return nullptr;
 }
 
 void OrvTokenList::RemoveIf(int (*pred)(OrvToken*)) {
-  OrvTokenListNode** link = &head_;
-  tail_ = nullptr;
-  while (*link) {
-    OrvTokenListNode* p = *link;
-    if (pred(p->token)) {
-      *link = p->next;
-      delete p->token;
-      delete p;
+  if (last_ == nullptr) return;
+  // Unlink the ring into a chain, filter it, and close the ring again.
+  OrvToken* t = last_->next_;
+  last_->next_ = nullptr;
+  OrvToken* first = nullptr;
+  OrvToken* kept = nullptr;
+  while (t != nullptr) {
+    OrvToken* next = t->next_;
+    if (pred(t)) {
+      delete t;
     } else {
-      tail_ = p;
-      link = &p->next;
+      if (kept == nullptr)
+        first = t;
+      else
+        kept->next_ = t;
+      kept = t;
     }
+    t = next;
   }
+  last_ = kept;
+  if (kept != nullptr) kept->next_ = first;
 }
 
 void OrvTokenList::RemoveSpaceSeps() { RemoveIf(OrvTokenIsSpaceSep); }
@@ -333,58 +369,52 @@ OrvTxtPosnRange OrvTokenList::PosnRange() const {
 }
 
 void OrvTokenList::ExtendPosnRange(OrvTxtPosnRange& range) const {
-  for (const OrvTokenListNode* p = head_; p; p = p->next) {
-    if (p->token == nullptr) continue;
-    if (p->token->begin.IsSet() && !range.beg.IsSet()) range.beg = p->token->begin;
-    if (p->token->end.IsSet()) range.end = p->token->end;
+  for (const OrvToken* t = First(); t != nullptr; t = Next(t)) {
+    if (t->begin.IsSet() && !range.beg.IsSet()) range.beg = t->begin;
+    if (t->end.IsSet()) range.end = t->end;
   }
 }
 
 int OrvTokenList::HasUnpositioned() const {
-  for (const OrvTokenListNode* p = head_; p; p = p->next) {
-    if (p->token == nullptr || p->token->code == CM_COMMENT) continue;
-    if (!p->token->begin.IsSet() || !p->token->end.IsSet()) return 1;
+  for (const OrvToken* t = First(); t != nullptr; t = Next(t)) {
+    if (t->code == CM_COMMENT) continue;
+    if (!t->begin.IsSet() || !t->end.IsSet()) return 1;
   }
   return 0;
 }
 
 void OrvTokenList::MoveImagesTo(VStringList& list) {
-  for (const OrvTokenListNode* p = head_; p; p = p->next)
-    list.Append(p->token ? p->token->image : VString());
+  for (const OrvToken* t = First(); t != nullptr; t = Next(t)) list.Append(t->Image());
   Clear();
 }
 
 void OrvTokenList::Print(std::ostream& out) const {
   out << '{';
-  for (const OrvTokenListNode* p = head_; p; p = p->next) {
-    if (p != head_) out << ", ";
-    if (p->token) p->token->PrintCode(out);
-    else out << "-(NULL)-";
+  for (const OrvToken* t = First(); t != nullptr; t = Next(t)) {
+    if (t != First()) out << ", ";
+    t->PrintCode(out);
   }
   out << '}';
 }
 
 std::ostream& operator<<(std::ostream& out, const OrvTokenList& list) {
   out << '{';
-  for (const OrvTokenListNode* p = list.Head(); p; p = p->next) {
-    if (p != list.Head()) out << ", ";
-    if (p->token) out << *p->token;
-    else out << "-(NULL)-";
+  for (const OrvToken* t = list.First(); t != nullptr; t = list.Next(t)) {
+    if (t != list.First()) out << ", ";
+    out << *t;
   }
   return out << '}';
 }
 
 void OrvTokenList::PutTic(std::ostream& out) const {
-  for (const OrvTokenListNode* p = head_; p; p = p->next) {
-    if (p->token == nullptr) continue;
+  for (const OrvToken* t = First(); t != nullptr; t = Next(t)) {
     out << '-';
-    p->token->PutTic(out);
+    t->PutTic(out);
   }
   out << '#';
 }
 
 OrvResult OrvTokenList::GetTic(std::istream& in, VString& error) {
-  OrvTokenListNode** tail = TailLink();
   int c = in.get();
   while (c == '-') {
     OrvToken* t = new OrvToken();
@@ -393,8 +423,7 @@ OrvResult OrvTokenList::GetTic(std::istream& in, VString& error) {
       delete t;
       return r;
     }
-    *tail = new OrvTokenListNode{t, nullptr};
-    tail = &(*tail)->next;
+    Append(t);
     c = in.get();
   }
   if (c != '#') {

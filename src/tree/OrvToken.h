@@ -11,6 +11,7 @@
 #include "OrvBlockPool.h"
 #include "OrvMessage.h"
 #include "OrvResult.h"
+#include "OrvTextStore.h"
 #include "OrvTxtPosn.h"
 #include "VString.h"
 
@@ -47,21 +48,36 @@ struct OrvTokenWordLookup {
 void OrvSetTokenWordLookup(const OrvTokenWordLookup& lookup);
 const OrvTokenWordLookup& OrvGetTokenWordLookup();
 
+class OrvTokenList;
+
 class OrvToken {
 public:
   std::int16_t code;
-  VString image;     // the text as read; a message's text
+
+private:
+  std::uint16_t spare_;  // free room of the token's 32 bytes
+  OrvTextRef image_;     // the text as read; a message's text
+
+public:
   OrvTxtPosn begin;  // first character
   OrvTxtPosn end;    // just after the last character (exclusive)
 
-  OrvToken() : code(0) {}
+  OrvToken() : code(0), spare_(0), next_(nullptr) {}
   OrvToken(int code, const VString& image, const OrvTxtPosnRange& range);
   OrvToken(int code, const VString& image, const OrvTxtPosn& begin, const OrvTxtPosn& end);
+  // A copy has the code, text and positions; it stands in no list.
   OrvToken(const OrvToken& o);
   OrvToken& operator=(const OrvToken& o);
   // Not virtual: no class derives from a token, and a parse holds about one
-  // token per source word, so the table pointer would be a sixth of each.
+  // token per source word, so the table pointer would be a quarter of each.
   ~OrvToken();
+
+  // The text as read; a message's text.  A token in an arena keeps it in
+  // the source store (OrvTextStore), where a text the source repeats is
+  // stored once; any other token owns its text.
+  const VString& Image() const { return image_.Get(); }
+  void SetImage(const VString& image);
+  void SetImage(const char* text, int length);
 
   OrvTxtPosnRange Range() const { return OrvTxtPosnRange(begin, end); }
 
@@ -94,7 +110,17 @@ public:
   // reader expects the "T" next (the list writer puts "-" before it).
   void PutTic(std::ostream& out) const;
   OrvResult GetTic(std::istream& in, VString& error);
+
+private:
+  friend class OrvTokenList;
+  // Whether the token lives in an arena (its text then goes to the store).
+  bool InArena() const;
+  // The next token of the list the token stands in (the last one's is the
+  // first: the list is a ring held by its last token).
+  OrvToken* next_;
 };
+
+static_assert(sizeof(OrvToken) == 32, "a token with its list link takes 32 bytes");
 
 // The kind form of a token.
 std::ostream& operator<<(std::ostream& out, const OrvToken& token);
@@ -110,44 +136,36 @@ int OrvTokenIsSpaceSep(OrvToken* token);
 
 class OrvTokenGroup;
 
-struct OrvTokenListNode {
-  OrvToken* token;
-  OrvTokenListNode* next;
-
-  // From a block pool, like the tokens themselves.
-  using Pool = OrvBlockPool<2 * sizeof(void*), ORV_TOKEN_ARENA, alignof(void*)>;
-  static void* operator new(std::size_t) { return Pool::Get(); }
-  static void operator delete(void* memory) { Pool::Put(memory); }
-};
-static_assert(sizeof(OrvTokenListNode) == 2 * sizeof(void*) && alignof(OrvTokenListNode) == alignof(void*),
-              "a list node fits the blocks of its pool");
-
-// An owning singly linked list of tokens.  It keeps its last node as well as
-// its first, so appending, splicing and reading the last token cost the same
-// however long the list has grown; the nodes are changed only through the
-// list's own operations, which keep both ends right.
+// An owning list of tokens, linked through the tokens themselves.  It is
+// held by its last token, whose link names the first, so that appending,
+// prepending, splicing and reading either end cost the same however long
+// the list has grown, and the list takes one pointer.  A null token is not
+// kept: appending one adds nothing.  Walk it with
+//   for (OrvToken* t : list) ...   or   for (t = First(); t; t = Next(t)) ...
 class OrvTokenList {
 public:
-  constexpr OrvTokenList() : head_(nullptr), tail_(nullptr) {}
+  constexpr OrvTokenList() : last_(nullptr) {}
   OrvTokenList(const OrvTokenList& o);  // deep copy
 
   // A list made with new (the position of every token and reduction) comes
   // from a block pool, like the tokens.
-  using Pool = OrvBlockPool<2 * sizeof(void*), ORV_TOKEN_ARENA, alignof(void*)>;
+  using Pool = OrvBlockPool<sizeof(void*), ORV_TOKEN_ARENA, alignof(void*)>;
   static void* operator new(std::size_t) { return Pool::Get(); }
   static void operator delete(void* memory) { Pool::Put(memory); }
   OrvTokenList& operator=(const OrvTokenList& o);
   // Inline: most lists of a tree are empty when they go.
   ~OrvTokenList() {
-    if (head_ != nullptr) Clear();
+    if (last_ != nullptr) Clear();
   }
 
-  bool IsEmpty() const { return head_ == nullptr; }
+  bool IsEmpty() const { return last_ == nullptr; }
   int Count() const;
-  // The first node, for walking the list (null when empty).
-  OrvTokenListNode* Head() const { return head_; }
+  // The first token (null when empty), and the token after `t` in the list
+  // (null after the last).
+  OrvToken* First() const { return last_ ? last_->next_ : nullptr; }
+  OrvToken* Next(const OrvToken* t) const { return t == last_ ? nullptr : t->next_; }
 
-  // Deletes every token and node.
+  // Deletes every token.
   void Clear();
   // Clears this list, then appends deep copies of the other's tokens.
   void CopyFrom(const OrvTokenList& o);
@@ -159,6 +177,8 @@ public:
   // Moves all of other's tokens to the end (Splice) or the front (Prepend).
   void Splice(OrvTokenList& other);
   void Prepend(OrvTokenList& other);
+  // Puts the token in front; the list takes it over.
+  void PushFrontToken(OrvToken* token);
 
   // Moves the group's attached tokens, then its token, to the end and frees
   // the group.
@@ -171,11 +191,10 @@ public:
   void PushFront(OrvTokenGroup* group);
 
   // Unlink the first or last token and give it to the caller (null when
-  // empty).
+  // empty).  PopLast walks the list to the token before the last.
   OrvToken* PopFirst();
   OrvToken* PopLast();
-  OrvToken* First() const { return head_ ? head_->token : nullptr; }
-  OrvToken* Last() const;
+  OrvToken* Last() const { return last_; }
   // The first token that is not a space separator or a comment, or null.
   OrvToken* FirstSignificant() const;
 
@@ -199,23 +218,35 @@ public:
   void PutTic(std::ostream& out) const;
   OrvResult GetTic(std::istream& in, VString& error);
 
-  // Takes every node out of the list, which is left empty: answers the
-  // first node (null when empty) and sets *last to the last one.
-  OrvTokenListNode* ReleaseNodes(OrvTokenListNode** last);
-  // Puts a chain of nodes from `first` to `last` (linked through next) in
-  // front of the list's own; the list takes them over.  Nothing for a null
-  // `first`.
-  void PrependNodes(OrvTokenListNode* first, OrvTokenListNode* last);
+  // The walk of the list in a range-for: each token in order.  The token
+  // a step stands on may be taken out of the list (the next one was read
+  // before), none other.
+  class Iterator {
+  public:
+    Iterator(const OrvTokenList* list, OrvToken* at) : list_(list), at_(at), next_(at ? list->Next(at) : nullptr) {}
+    OrvToken* operator*() const { return at_; }
+    Iterator& operator++() {
+      at_ = next_;
+      next_ = at_ ? list_->Next(at_) : nullptr;
+      return *this;
+    }
+    bool operator!=(const Iterator& o) const { return at_ != o.at_; }
+
+  private:
+    const OrvTokenList* list_;
+    OrvToken* at_;
+    OrvToken* next_;
+  };
+  Iterator begin() const { return Iterator(this, First()); }
+  Iterator end() const { return Iterator(this, nullptr); }
 
 private:
-  // The link that a new last node goes into.
-  OrvTokenListNode** TailLink() { return tail_ ? &tail_->next : &head_; }
-  OrvTokenListNode* head_;
-  OrvTokenListNode* tail_;  // the last node, null when empty
+  // The last token, whose link names the first; null when empty.
+  OrvToken* last_;
 };
 
-static_assert(sizeof(OrvTokenList) == 2 * sizeof(void*) && alignof(OrvTokenList) == alignof(void*),
-              "a token list fits the blocks of its pool");
+static_assert(sizeof(OrvTokenList) == sizeof(void*) && alignof(OrvTokenList) == alignof(void*),
+              "a token list is one pointer and fits the blocks of its pool");
 
 // "{" kind forms separated by ", " "}".
 std::ostream& operator<<(std::ostream& out, const OrvTokenList& list);

@@ -59,7 +59,7 @@ TEST(OrvToolMessageSinkTest, OpenLogCollectsMessagesInsteadOfPrinting) {
   EXPECT_EQ(OrvErrorCount, 0u);
   ASSERT_NE(OrvLoggedMessages.First(), nullptr);
   EXPECT_EQ(OrvLoggedMessages.First()->code, MSG_ERR);
-  EXPECT_EQ(Str(OrvLoggedMessages.First()->image), "kept");
+  EXPECT_EQ(Str(OrvLoggedMessages.First()->Image()), "kept");
   EXPECT_EQ(OrvLoggedMessages.First()->begin, posn);
   OrvMessageLog.close();
   OrvLoggedMessages.Clear();

@@ -119,11 +119,11 @@ struct TreeTokens {
 
 int CollectTokens(OrvTokenList* list, OrvExpr*, OrvExpr*, void* context) {
   HarnessParse* parse = static_cast<TreeTokens*>(context)->parse;
-  for (OrvTokenListNode* e = list->Head(); e != nullptr; e = e->next) {
-    if (e->token == nullptr) continue;
-    const VString& image = e->token->image;
+  for (OrvToken* e = list->First(); e != nullptr; e = list->Next(e)) {
+    if (e == nullptr) continue;
+    const VString& image = e->Image();
     parse->tokens.push_back(image.text != nullptr ? image.text : "");
-    parse->tokenWords.push_back(WordIndex(e->token->begin));
+    parse->tokenWords.push_back(WordIndex(e->begin));
   }
   return ORV_WALK_CHILDREN;
 }
@@ -233,10 +233,10 @@ HarnessParse ParseText(const std::string& text, const HarnessOptions& options) {
     OrvWalkTree(parser.root, &context, "EngineHarnessTokens", &CollectErrorNodes, nullptr,
                 &CollectTokens);
   }
-  for (OrvTokenListNode* e = messages.Head(); e != nullptr; e = e->next) {
-    const VString& t = e->token->image;
-    parse.messages.push_back(std::to_string(e->token->code) + " " + (t.text != nullptr ? t.text : "") +
-                             " @" + std::to_string(WordIndex(e->token->begin)));
+  for (OrvToken* e = messages.First(); e != nullptr; e = messages.Next(e)) {
+    const VString& t = e->Image();
+    parse.messages.push_back(std::to_string(e->code) + " " + (t.text != nullptr ? t.text : "") +
+                             " @" + std::to_string(WordIndex(e->begin)));
   }
   delete parser.root;
   parser.root = nullptr;

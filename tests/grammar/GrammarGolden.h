@@ -80,8 +80,8 @@ struct ParsedSource {
   // of each kind: the list's first.
   std::vector<std::string> Messages() const {
     std::vector<std::string> out;
-    for (OrvTokenListNode* e = messages.Head(); e != nullptr; e = e->next)
-      out.push_back(MessageLine(e->token->code, e->token->begin, Str(e->token->image)));
+    for (OrvToken* e = messages.First(); e != nullptr; e = messages.Next(e))
+      out.push_back(MessageLine(e->code, e->begin, Str(e->Image())));
     for (const RecordedMessage& m : recorder.messages()) out.push_back(MessageLine(m.level, m.posn, m.text));
     return out;
   }

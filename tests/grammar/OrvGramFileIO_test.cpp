@@ -32,8 +32,8 @@ class FileIOTest : public sematest::ParserTest {
   }
   static std::string Texts(const OrvTokenList& list) {
     std::string out;
-    for (OrvTokenListNode* e = list.Head(); e != nullptr; e = e->next)
-      out += (out.empty() ? "" : " ") + Str(e->token->image);
+    for (OrvToken* e = list.First(); e != nullptr; e = list.Next(e))
+      out += (out.empty() ? "" : " ") + Str(e->Image());
     return out;
   }
 

@@ -18,7 +18,7 @@ class MiscStatementsTest : public grammar_actions::ProgramTest {
   // The codes of a token list, in order.
   static std::vector<int> Codes(const OrvTokenList& list) {
     std::vector<int> out;
-    for (OrvTokenListNode* e = list.Head(); e != nullptr; e = e->next) out.push_back(e->token->code);
+    for (OrvToken* e = list.First(); e != nullptr; e = list.Next(e)) out.push_back(e->code);
     return out;
   }
   static void AddToken(OrvTokenList& list, int code, int line, int column, const char* text = "") {
@@ -46,7 +46,7 @@ TEST_F(MiscStatementsTest, TheNoteTextTakesThePlaceOfItsWords) {
   AddToken(note->Tokens(), TK_END_NOTE, 4, 21);
   EXPECT_EQ(OrvGramNote(note), note);
   EXPECT_EQ(Codes(note->Tokens()), (std::vector<int>{SEP_SPACE, CM_PERSISTENT}));
-  EXPECT_EQ(Str(note->Tokens().Last()->image), "* NOTEHELLO");
+  EXPECT_EQ(Str(note->Tokens().Last()->Image()), "* NOTEHELLO");
   EXPECT_TRUE(parser.noteTokens.IsEmpty());
   EXPECT_EQ(parser.noteLine, nullptr);
   owned.push_back(note);

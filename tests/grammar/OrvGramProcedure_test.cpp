@@ -25,8 +25,8 @@ class ProcedureTest : public sematest::ParserTest {
   // The texts of a token list, joined by blanks.
   static std::string Texts(const OrvTokenList& list) {
     std::string out;
-    for (OrvTokenListNode* e = list.Head(); e != nullptr; e = e->next)
-      out += (out.empty() ? "" : " ") + Str(e->token->image);
+    for (OrvToken* e = list.First(); e != nullptr; e = list.Next(e))
+      out += (out.empty() ? "" : " ") + Str(e->Image());
     return out;
   }
   // What the position step leaves after a header: the comment and the name

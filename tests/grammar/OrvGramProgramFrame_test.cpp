@@ -63,7 +63,7 @@ TEST_F(ProgramFrameTest, AnEndProgramHeaderNoProgramTakesLeavesItsTokensWithTheO
   EXPECT_EQ(Messages(), std::vector<std::string>{Line(MSG_ERR, "END PROGRAM C does not end the current Program. Ignored.")});
   EXPECT_TRUE(watch.Released(wrong));
   ASSERT_NE(inner->Tokens().Last(), nullptr);
-  EXPECT_EQ(Str(inner->Tokens().Last()->image), "END");
+  EXPECT_EQ(Str(inner->Tokens().Last()->Image()), "END");
   // END PROGRAM B: B is ended into A, the header in B's slot 5.
   OrvExpr* right = OrvGramEndProgramHeader(Use(SYMCAT_PROGRAM_NAME, {"B"}));
   OrvGramEndProgram(right);
@@ -76,7 +76,7 @@ TEST_F(ProgramFrameTest, AnEndProgramHeaderNoProgramTakesLeavesItsTokensWithTheO
   OrvGramEndProgram(extra);
   EXPECT_EQ(Messages().back(), Line(MSG_ERR, "There are no more programs to END. Ignored."));
   ASSERT_NE(parser.root->Tokens().Last(), nullptr);
-  EXPECT_EQ(Str(parser.root->Tokens().Last()->image), "LAST");
+  EXPECT_EQ(Str(parser.root->Tokens().Last()->Image()), "LAST");
 }
 
 TEST_F(ProgramFrameTest, AnEnvironmentDivisionWithoutPartsIsItsHeaderValue) {

@@ -59,7 +59,7 @@ class YylexTest : public ::testing::Test {
     std::string text = code == 0 ? "0" : (OrvTokenCodeName(code) != nullptr ? OrvTokenCodeName(code) : std::to_string(code));
     const OrvToken* last = TokenPosition != nullptr ? TokenPosition->Last() : nullptr;
     if (last != nullptr) {
-      if (last->image.length > 0) text += " " + Str(last->image);
+      if (last->Image().length > 0) text += " " + Str(last->Image());
       if (code == SEP_DOT && last->begin == last->end) text += " put in";
       span = std::to_string(last->begin.Column()) + "-" + std::to_string(last->end.Column());
     }
@@ -87,8 +87,8 @@ class YylexTest : public ::testing::Test {
 
   std::vector<std::string> Messages() const {
     std::vector<std::string> out;
-    for (OrvTokenListNode* e = messages.Head(); e != nullptr; e = e->next)
-      out.push_back(std::to_string(e->token->code) + " " + Str(e->token->image));
+    for (OrvToken* e = messages.First(); e != nullptr; e = messages.Next(e))
+      out.push_back(std::to_string(e->code) + " " + Str(e->Image()));
     return out;
   }
 
@@ -182,8 +182,8 @@ void Inject(OrvParserImpl& parser, int code, const char* image = "", const char*
 // The images of a token list.
 std::string Images(const OrvTokenList& list) {
   std::string out;
-  for (OrvTokenListNode* e = list.Head(); e != nullptr; e = e->next)
-    out += (out.empty() ? "" : " ") + Str(e->token->image);
+  for (OrvToken* e = list.First(); e != nullptr; e = list.Next(e))
+    out += (out.empty() ? "" : " ") + Str(e->Image());
   return out;
 }
 
@@ -344,7 +344,7 @@ TEST_F(YylexTest, PositionsKeepCommentsAndAreaANamesAreMarked) {
   EXPECT_EQ(TK_USER_DEFD_WORD, yylex(&parser));
   ASSERT_EQ(2, TokenPosition->Count());
   EXPECT_EQ(CM_COMMENT, TokenPosition->First()->code);
-  EXPECT_EQ("B", Str(TokenPosition->Last()->image));
+  EXPECT_EQ("B", Str(TokenPosition->Last()->Image()));
   delete TokenPosition;
   EXPECT_EQ(TK_USER_DEFD_WORD, yylex(&parser));
   EXPECT_EQ("C", Images(*TokenPosition));

@@ -56,12 +56,12 @@ inline UnitView ViewOf(OrvTokenGroup* group) {
   if (group == nullptr) return v;
   if (group->token != nullptr) {
     v.code = group->token->code;
-    v.text = Str(group->token->image);
+    v.text = Str(group->token->Image());
     v.beg = group->token->begin;
     v.end = group->token->end;
   }
-  for (OrvTokenListNode* p = group->attached.Head(); p != nullptr; p = p->next)
-    v.attached.push_back({p->token->code, Str(p->token->image), p->token->begin, p->token->end});
+  for (OrvToken* p = group->attached.First(); p != nullptr; p = group->attached.Next(p))
+    v.attached.push_back({p->code, Str(p->Image()), p->begin, p->end});
   delete group;
   return v;
 }
@@ -241,8 +241,8 @@ inline std::string Shape(OrvExpr* node) {
 inline std::string ShowTokens(const OrvTokenList* list) {
   std::string out;
   if (list == nullptr) return out;
-  for (OrvTokenListNode* p = list->Head(); p != nullptr; p = p->next)
-    out += (out.empty() ? "" : ", ") + Show(p->token->code, Str(p->token->image));
+  for (OrvToken* p = list->First(); p != nullptr; p = list->Next(p))
+    out += (out.empty() ? "" : ", ") + Show(p->code, Str(p->Image()));
   return out;
 }
 

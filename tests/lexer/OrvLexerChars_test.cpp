@@ -202,7 +202,7 @@ TEST(OrvLexerCharsTest, LibraryInclusionLine) {
   OrvToken* token = name->Tokens().First();
   ASSERT_NE(nullptr, token);
   EXPECT_EQ(TK_CHAR_STRING, token->code);
-  EXPECT_EQ("COPYMEM", Str(token->image));
+  EXPECT_EQ("COPYMEM", Str(token->Image()));
   EXPECT_EQ(At(2, 5, run), token->begin);
   EXPECT_EQ(At(2, 12, run), token->end);
   // A held node goes at Reset.
@@ -216,7 +216,7 @@ TEST(OrvLexerCharsTest, LibraryInclusionNameAfterSpaces) {
   run.Chars();
   ASSERT_NE(nullptr, run.lexer.libInclusionNode);
   OrvToken* token = run.lexer.libInclusionNode->Args(0)->Args(0)->Tokens().First();
-  EXPECT_EQ("MEM2", Str(token->image));
+  EXPECT_EQ("MEM2", Str(token->Image()));
   EXPECT_EQ(At(1, 8, run), token->begin);
 }
 

@@ -326,7 +326,7 @@ TEST(OrvLexerTokensTest, CopylessPushBackIsOneUnitDeep) {
   LexerRun run;
   run.Open("A B\n", kFree);
   OrvTokenGroup* a = run.lexer.GetCopylessTextWord();
-  ASSERT_EQ("A", Str(a->token->image));
+  ASSERT_EQ("A", Str(a->token->Image()));
   EXPECT_FALSE(run.lexer.CopylessSlotFull());
   run.lexer.UnGetCopylessTextWord(a);
   EXPECT_TRUE(run.lexer.CopylessSlotFull());
@@ -352,7 +352,7 @@ TEST(OrvLexerTokensTest, ExecHookTakesTheUnitsOfOtherSubsystems) {
   run.Open(Lines({AreaB("EXEC DLI GU X"), AreaB("END-EXEC")}));
   EXPECT_EQ("RW_EXEC, RW_END_EXEC, SEP_EOF", Show(run.Tokens()));
   std::string seen;
-  for (const auto& g : units) seen += (seen.empty() ? "" : ", ") + Show(g->token->code, Str(g->token->image));
+  for (const auto& g : units) seen += (seen.empty() ? "" : ", ") + Show(g->token->code, Str(g->token->Image()));
   EXPECT_EQ("TK_CHAR_STRING DLI, SEP_SPACE, TK_CHAR_STRING GU, SEP_SPACE, TK_CHAR_STRING X, SEP_SPACE",
             seen);
   EXPECT_EQ(2, run.lexer.tokenCount);
@@ -365,7 +365,7 @@ std::vector<std::string>* gNoteSeen = nullptr;
 OrvTokenGroup* gNoteFirst = nullptr;
 void ReadNoteUnit(OrvTokenGroup* group) {
   if (gNoteFirst == nullptr) gNoteFirst = group;
-  if (group->token->code != SEP_SPACE) gNoteSeen->push_back(Show(group->token->code, Str(group->token->image)));
+  if (group->token->code != SEP_SPACE) gNoteSeen->push_back(Show(group->token->code, Str(group->token->Image())));
 }
 
 TEST(OrvLexerTokensTest, NoteHookReadsTheParagraph) {
@@ -434,7 +434,7 @@ TEST(OrvLexerTokensTest, LibraryInclusionCommentsGoToItsNode) {
   const OrvTokenList* head = run.lexer.libInclusionNode->HeadTokens();
   ASSERT_EQ(2, head->Count());
   EXPECT_EQ(CM_COMMENT, head->First()->code);
-  EXPECT_EQ("*BEFORE", Str(head->First()->image));
+  EXPECT_EQ("*BEFORE", Str(head->First()->Image()));
   EXPECT_EQ(TK__INC, head->Last()->code);
   EXPECT_EQ(10, run.lexer.tokenCount);
 }

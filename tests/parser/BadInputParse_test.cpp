@@ -90,21 +90,21 @@ class BadInputParseTest : public ::testing::Test {
   // the list of a good parse.
   bool Said(int level, const std::string& text) const {
     if (recorder.Has(level, text)) return true;
-    for (OrvTokenListNode* e = messages.Head(); e != nullptr; e = e->next)
-      if (e->token->code == level && Str(e->token->image) == text) return true;
+    for (OrvToken* e = messages.First(); e != nullptr; e = messages.Next(e))
+      if (e->code == level && Str(e->Image()) == text) return true;
     return false;
   }
   // The error and severe messages, through the sink or in the list.
   int Faults() const {
     int n = recorder.Count(MSG_ERR) + recorder.Count(MSG_SEVERE);
-    for (OrvTokenListNode* e = messages.Head(); e != nullptr; e = e->next)
-      n += e->token->code == MSG_ERR || e->token->code == MSG_SEVERE;
+    for (OrvToken* e = messages.First(); e != nullptr; e = messages.Next(e))
+      n += e->code == MSG_ERR || e->code == MSG_SEVERE;
     return n;
   }
   std::string Dump() const {
     std::string out = recorder.Dump();
-    for (OrvTokenListNode* e = messages.Head(); e != nullptr; e = e->next)
-      out += std::to_string(e->token->code) + " " + Str(e->token->image) + "\n";
+    for (OrvToken* e = messages.First(); e != nullptr; e = messages.Next(e))
+      out += std::to_string(e->code) + " " + Str(e->Image()) + "\n";
     return out;
   }
 

@@ -130,9 +130,9 @@ SuiteParse ParseProgram(const std::string& program, bool irrevInline) {
   SuiteParse parse;
   parse.result = parser.Parse(VString((kNist + "/" + program).c_str()), &tree, &messages);
   delete tree;
-  for (OrvTokenListNode* e = messages.Head(); e != nullptr; e = e->next) {
-    const std::string text = Str(e->token->image);
-    if (text.find(kSyntaxError) != std::string::npos) parse.syntaxErrors.push_back(Where(e->token->begin) + " " + text);
+  for (OrvToken* e = messages.First(); e != nullptr; e = messages.Next(e)) {
+    const std::string text = Str(e->Image());
+    if (text.find(kSyntaxError) != std::string::npos) parse.syntaxErrors.push_back(Where(e->begin) + " " + text);
   }
   return parse;
 }

@@ -50,8 +50,8 @@ class ParseSourceTest : public ::testing::Test {
   }
   std::vector<std::string> Messages() const {
     std::vector<std::string> out;
-    for (OrvTokenListNode* e = messages.Head(); e != nullptr; e = e->next)
-      out.push_back(std::to_string(e->token->code) + " " + Str(e->token->image));
+    for (OrvToken* e = messages.First(); e != nullptr; e = messages.Next(e))
+      out.push_back(std::to_string(e->code) + " " + Str(e->Image()));
     return out;
   }
 

@@ -217,10 +217,10 @@ TEST(OrvPrettyPrinterTest, PrintEntriesReportThatPrintingIsNotBuilt) {
   EXPECT_EQ(p.PrintString(out, nullptr, &messages), ORV_PRINT_NOT_BUILT);
   EXPECT_NE(ORV_PRINT_NOT_BUILT, ORV_OK);
   ASSERT_EQ(messages.Count(), 2);
-  for (OrvTokenListNode* n = messages.Head(); n; n = n->next) {
-    EXPECT_EQ(n->token->code, MSG_SEVERE);
-    EXPECT_EQ(Str(n->token->image), "printing is not built");
-    EXPECT_FALSE(n->token->begin.IsSet());
+  for (OrvToken* n = messages.First(); n != nullptr; n = messages.Next(n)) {
+    EXPECT_EQ(n->code, MSG_SEVERE);
+    EXPECT_EQ(Str(n->Image()), "printing is not built");
+    EXPECT_FALSE(n->begin.IsSet());
   }
 }
 

@@ -44,10 +44,10 @@ std::string Text(const OrvTxtPosnRange& r) {
 // The gap tokens (SEP_SPACE) of a slot as ranges.
 std::vector<std::string> Gaps(OrvExpr* node, int slot) {
   std::vector<std::string> gaps;
-  for (OrvTokenListNode* n = node->ArgSlots(slot)->tokens.Head(); n; n = n->next)
-    if (n->token->code == SEP_SPACE) {
-      EXPECT_EQ(n->token->image.length, 0);
-      gaps.push_back(Text(n->token->Range()));
+  for (OrvToken* n = node->ArgSlots(slot)->tokens.First(); n != nullptr; n = node->ArgSlots(slot)->tokens.Next(n))
+    if (n->code == SEP_SPACE) {
+      EXPECT_EQ(n->Image().length, 0);
+      gaps.push_back(Text(n->Range()));
     }
   return gaps;
 }
@@ -285,7 +285,7 @@ TEST(SourcePrintParserLinkTest, DuringAParseTheWarningJoinsTheMessageListAndTheT
   EXPECT_EQ(recorder.size(), 0u) << recorder.Dump();
   ASSERT_EQ(messages.Count(), 1);
   EXPECT_EQ(messages.First()->code, MSG_WARN);
-  EXPECT_EQ(Str(messages.First()->image), "bad order");
+  EXPECT_EQ(Str(messages.First()->Image()), "bad order");
   EXPECT_EQ(messages.First()->begin, P(4, 20));
 }
 

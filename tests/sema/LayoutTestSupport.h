@@ -81,8 +81,8 @@ class LaidOut {
   // Every message as "line: text", one a line.
   std::string Messages() const {
     std::string out;
-    for (OrvTokenListNode* n = messages_.Head(); n != nullptr; n = n->next) {
-      out += std::to_string(n->token->begin.Line()) + ": " + Str(n->token->image) + "\n";
+    for (OrvToken* n = messages_.First(); n != nullptr; n = messages_.Next(n)) {
+      out += std::to_string(n->begin.Line()) + ": " + Str(n->Image()) + "\n";
     }
     return out;
   }

@@ -111,7 +111,7 @@ TEST_F(CicsTest, OptionsSharingASlotAreARepetition) {
   // The dropped option's text joins the statement at the end.
   owned.push_back(cics.Finish());
   ASSERT_EQ(read->Tokens().Count(), 1);
-  EXPECT_EQ(Str(read->Tokens().First()->image), "DATASET");
+  EXPECT_EQ(Str(read->Tokens().First()->Image()), "DATASET");
 }
 
 TEST_F(CicsTest, AnOptionTheStatementDoesNotTakeIsReportedAndDropped) {

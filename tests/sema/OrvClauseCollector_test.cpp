@@ -28,8 +28,8 @@ OrvGrammarValue AsValue(OrvExpr* node) { return reinterpret_cast<OrvGrammarValue
 // The images of a token list, each followed by a blank.
 std::string Images(const OrvTokenList& list) {
   std::string out;
-  for (OrvTokenListNode* e = list.Head(); e != nullptr; e = e->next) {
-    if (e->token != nullptr) out += Str(e->token->image) + " ";
+  for (OrvToken* e = list.First(); e != nullptr; e = list.Next(e)) {
+    if (e != nullptr) out += Str(e->Image()) + " ";
   }
   return out;
 }

@@ -344,9 +344,9 @@ TEST_F(NestingTest, A78BecomesAConstantEntryAndItsNameAConstantName) {
   EXPECT_EQ(element->Category(), SYMCAT_CONSTANT_NAME);
   // The slots came with their tokens; the entry's own tokens follow.
   ASSERT_EQ(constant->ArgSlots(0)->tokens.Count(), 1);
-  EXPECT_EQ(Str(constant->ArgSlots(0)->tokens.First()->image), "78");
+  EXPECT_EQ(Str(constant->ArgSlots(0)->tokens.First()->Image()), "78");
   ASSERT_EQ(constant->Tokens().Count(), 1);
-  EXPECT_EQ(Str(constant->Tokens().First()->image), ".");
+  EXPECT_EQ(Str(constant->Tokens().First()->Image()), ".");
   EXPECT_TRUE(Messages().empty());
   parser.AddDataDescEntry(0, nullptr, ORV_NO_HOLDER);
   EXPECT_EQ(TakeRecords(), "K");
@@ -427,8 +427,8 @@ TEST_F(NestingTest, TextOfDroppedClausesAndValuesStaysInTheTree) {
     OrvTokenList gathered;
     OrvGatherTokensWalker(node, gathered);
     std::string out;
-    for (OrvTokenListNode* e = gathered.Head(); e != nullptr; e = e->next) {
-      out += Str(e->token->image) + " ";
+    for (OrvToken* e = gathered.First(); e != nullptr; e = gathered.Next(e)) {
+      out += Str(e->Image()) + " ";
     }
     node->Tokens().Splice(gathered);  // put back, in walk order
     return out;
@@ -535,7 +535,7 @@ TEST_F(NestingTest, AWangDisplayEntryStaysOnlyInADisplayWsRecord) {
       EXPECT_EQ(wang->NArgs(), ORV_DD_ENTRY_SLOTS);
       EXPECT_EQ(wang->Args(kValueSlot)->Oper(), DX_VALUE);  // then an ordinary entry
       ASSERT_EQ(wang->Tokens().Count(), 1);                  // the row's text stays
-      EXPECT_EQ(Str(wang->Tokens().First()->image), "ROW");
+      EXPECT_EQ(Str(wang->Tokens().First()->Image()), "ROW");
     }
     EXPECT_EQ(recorder.Count(MSG_SEVERE), 0);
   }

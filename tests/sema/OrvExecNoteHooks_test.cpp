@@ -62,8 +62,8 @@ std::string Render(const OrvExpr* exec) {
 
 std::string Images(const OrvTokenList& list) {
   std::string out;
-  for (OrvTokenListNode* e = list.Head(); e != nullptr; e = e->next) {
-    out += "[" + Str(e->token->image) + "]";
+  for (OrvToken* e = list.First(); e != nullptr; e = list.Next(e)) {
+    out += "[" + Str(e->Image()) + "]";
   }
   return out;
 }
@@ -112,8 +112,8 @@ TEST_F(HookTest, EachGroupBecomesATokenStringOfPreservedText) {
   EXPECT_EQ(Str(*item->Image()), ",");
   // Attached tokens first, then the main token.
   std::vector<std::pair<int, std::string>> tokens;
-  for (OrvTokenListNode* e = item->Tokens().Head(); e != nullptr; e = e->next) {
-    tokens.push_back({e->token->code, Str(e->token->image)});
+  for (OrvToken* e = item->Tokens().First(); e != nullptr; e = item->Tokens().Next(e)) {
+    tokens.push_back({e->code, Str(e->Image())});
   }
   EXPECT_EQ(tokens, (std::vector<std::pair<int, std::string>>{
                         {PRESERVED_SPACE, " "},
@@ -188,9 +188,9 @@ TEST_F(HookTest, ANoteBecomesOneCommentLinePerSourceLine) {
   EXPECT_TRUE(parser.noteTokens.IsEmpty());
 
   std::vector<std::string> lines;
-  for (OrvTokenListNode* e = statement->Tokens().Head(); e != nullptr; e = e->next) {
-    const OrvToken* t = e->token;
-    lines.push_back(std::to_string(t->code) + " " + Str(t->image) + " " + t->begin.ToString().text +
+  for (OrvToken* e = statement->Tokens().First(); e != nullptr; e = statement->Tokens().Next(e)) {
+    const OrvToken* t = e;
+    lines.push_back(std::to_string(t->code) + " " + Str(t->Image()) + " " + t->begin.ToString().text +
                     "-" + t->end.ToString().text);
   }
   const std::string persistent = std::to_string(CM_PERSISTENT);

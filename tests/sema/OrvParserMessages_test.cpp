@@ -35,7 +35,7 @@ TEST_P(ParserErrorLevels, WarningsAndErrorsAreListedTheOtherLevelsGoToTheCallBac
     ASSERT_EQ(messages.Count(), 1);
     const OrvToken* token = messages.First();
     EXPECT_EQ(token->code, c.level);
-    EXPECT_EQ(Str(token->image), "some text");
+    EXPECT_EQ(Str(token->Image()), "some text");
     EXPECT_EQ(token->begin, at);
     EXPECT_FALSE(token->end.IsSet());
     EXPECT_EQ(recorder.size(), 0u);

@@ -303,7 +303,7 @@ TEST_F(ScreenItemTest, TheSlotsMoveWithTheirTokensAndTheFunctionFormDropsAdvanci
   OrvExpr* ansi = listA->Args(0);
   ASSERT_EQ(ansi->Oper(), DISPLAY_ANSI_ITEM);
   ASSERT_EQ(ansi->ArgSlots(0)->tokens.Count(), 1);
-  EXPECT_EQ(Str(ansi->ArgSlots(0)->tokens.First()->image), "'HELLO'");
+  EXPECT_EQ(Str(ansi->ArgSlots(0)->tokens.First()->Image()), "'HELLO'");
   EXPECT_EQ(ansi->Args(2), marker);
   EXPECT_EQ(ansi->Args(3), advancing);
 

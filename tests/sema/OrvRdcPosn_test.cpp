@@ -30,8 +30,8 @@ OrvTokenList* Posn(std::initializer_list<const char*> words) {
 
 std::string Images(const OrvTokenList& list) {
   std::string out;
-  for (OrvTokenListNode* e = list.Head(); e != nullptr; e = e->next)
-    out += (out.empty() ? "" : " ") + Str(e->token->image);
+  for (OrvToken* e = list.First(); e != nullptr; e = list.Next(e))
+    out += (out.empty() ? "" : " ") + Str(e->Image());
   return out;
 }
 

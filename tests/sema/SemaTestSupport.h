@@ -71,16 +71,16 @@ class ParserTest : public ::testing::Test {
   // The messages of the list, each as Line(level, text).
   std::vector<std::string> Messages() const {
     std::vector<std::string> out;
-    for (OrvTokenListNode* e = messages.Head(); e != nullptr; e = e->next) {
-      out.push_back(Line(e->token->code, Str(e->token->image)));
+    for (OrvToken* e = messages.First(); e != nullptr; e = messages.Next(e)) {
+      out.push_back(Line(e->code, Str(e->Image())));
     }
     return out;
   }
   // The positions of the messages of the list, in order.
   std::vector<OrvTxtPosn> MessagePosns() const {
     std::vector<OrvTxtPosn> out;
-    for (OrvTokenListNode* e = messages.Head(); e != nullptr; e = e->next) {
-      out.push_back(e->token->begin);
+    for (OrvToken* e = messages.First(); e != nullptr; e = messages.Next(e)) {
+      out.push_back(e->begin);
     }
     return out;
   }

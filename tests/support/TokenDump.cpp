@@ -49,15 +49,15 @@ std::string DumpToken(const OrvToken& token) {
     line += "#" + std::to_string(code);
   }
   line += " \"";
-  AppendEscaped(line, token.image.text != nullptr ? token.image.text : "", token.image.length);
+  AppendEscaped(line, token.Image().text != nullptr ? token.Image().text : "", token.Image().length);
   line += "\" " + Posn(token.begin) + "-" + Posn(token.end);
   return line;
 }
 
 std::string DumpGroup(const OrvTokenGroup& group) {
   std::string out;
-  for (const OrvTokenListNode* p = group.attached.Head(); p != nullptr; p = p->next)
-    out += "  + " + DumpToken(*p->token) + "\n";
+  for (const OrvToken* p = group.attached.First(); p != nullptr; p = group.attached.Next(p))
+    out += "  + " + DumpToken(*p) + "\n";
   if (group.token != nullptr) out += DumpToken(*group.token) + "\n";
   return out;
 }

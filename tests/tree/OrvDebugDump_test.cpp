@@ -77,9 +77,9 @@ TEST(OrvDebugDump, CommonTailShowsGenpPrintValueAndTokens) {
   n.Tokens().AddToken(SEP_DOT, OrvTxtPosn(), VString("."));
   n.Tokens().AddToken(TK_USER_DEFD_WORD, OrvTxtPosn(2, 7, 0), VString("X"));
   std::ostringstream codes;
-  for (OrvTokenListNode* t = n.Tokens().Head(); t; t = t->next) {
+  for (OrvToken* t = n.Tokens().First(); t != nullptr; t = n.Tokens().Next(t)) {
     codes << "        \\ ";
-    t->token->PrintCode(codes);
+    t->PrintCode(codes);
     codes << '\n';
   }
   EXPECT_EQ(Dump(n), "NULL_NODE genp=12 - 33554431 l=-3 tail=\n" + codes.str());

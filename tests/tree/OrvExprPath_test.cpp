@@ -36,7 +36,7 @@ void ExpectOneSevere(const OrvTokenList& messages, const char* text, const OrvTx
   ASSERT_EQ(messages.Count(), 1);
   const OrvToken* token = messages.First();
   EXPECT_EQ(token->code, MSG_SEVERE);
-  EXPECT_EQ(Text(token->image), text);
+  EXPECT_EQ(Text(token->Image()), text);
   EXPECT_EQ(token->begin, posn);
   EXPECT_EQ(token->end, posn);
 }

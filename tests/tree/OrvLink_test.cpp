@@ -287,9 +287,9 @@ TEST(OrvNodeLinks, CheckReportsLinksOutsideTheTree) {
   EXPECT_EQ(OrvCheckNodeLinks(elt, TreeSet::Has, &set, &messages), 37);
   ASSERT_EQ(messages.Count(), 2);
   EXPECT_EQ(messages.First()->code, MSG_ERR);
-  EXPECT_STREQ(messages.First()->image.text,
+  EXPECT_STREQ(messages.First()->Image().text,
                "Link at SYMBOL_TABLE_ELT points to non-tree node NAME_USE. Link nullified.");
-  EXPECT_STREQ(messages.Last()->image.text, "One of the links at SYMBOL_TABLE_ELT is ENULL.");
+  EXPECT_STREQ(messages.Last()->Image().text, "One of the links at SYMBOL_TABLE_ELT is ENULL.");
   EXPECT_EQ(elt->Links(0)->Nth(0).node, nullptr);
   EXPECT_EQ(elt->Links(0)->Nth(0).index, -1);
   // The name use outside no longer points at the element either.
@@ -308,7 +308,7 @@ TEST(OrvNodeLinks, CheckReportsLinksOutsideTheTree) {
   set.nodes.erase(outsideElt);
   EXPECT_EQ(OrvCheckNodeLinks(inside, TreeSet::Has, &set, &single), 37);
   ASSERT_EQ(single.Count(), 1);
-  EXPECT_STREQ(single.First()->image.text,
+  EXPECT_STREQ(single.First()->Image().text,
                "Link at NAME_USE points to non-tree node SYMBOL_TABLE_ELT. Link nullified.");
   EXPECT_EQ(inside->Link(0)->node, nullptr);
   EXPECT_EQ(outsideElt->Links(0)->Count(), 0);
@@ -326,7 +326,7 @@ TEST(OrvNodeLinks, CheckReportsListEntriesThatDoNotPointBack) {
   OrvTokenList messages;
   EXPECT_EQ(OrvCheckNodeLinks(one, TreeSet::Has, &set, &messages), 0);
   ASSERT_EQ(messages.Count(), 1);
-  EXPECT_STREQ(messages.First()->image.text,
+  EXPECT_STREQ(messages.First()->Image().text,
                "One of the links at SYMBOL_TABLE_ELT points to (null):NAME_USE but it does NOT "
                "point back.");
   OrvTokenList none;

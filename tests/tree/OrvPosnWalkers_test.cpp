@@ -20,9 +20,9 @@ void Add(OrvTokenList& list, int code, int line, int column, const char* text = 
 
 std::string Codes(const OrvTokenList& list) {
   std::string s;
-  for (OrvTokenListNode* n = list.Head(); n; n = n->next) {
+  for (OrvToken* n = list.First(); n != nullptr; n = list.Next(n)) {
     if (!s.empty()) s += ',';
-    s += OrvTokenCodeName(n->token->code);
+    s += OrvTokenCodeName(n->code);
   }
   return s;
 }

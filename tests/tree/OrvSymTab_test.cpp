@@ -322,7 +322,7 @@ TEST_F(SymTabProgramTest, NamedObjUseFactories) {
   EXPECT_EQ(elt, name->Link(0)->node);
   EXPECT_EQ(name, elt->References().Head()->link.node);
   EXPECT_EQ(1, name->Tokens().Count());
-  EXPECT_EQ("FILE-1", Str(name->Tokens().First()->image));
+  EXPECT_EQ("FILE-1", Str(name->Tokens().First()->Image()));
 
   OrvNamedObjUse* c = Hang(OrvNewNamedObjUseForElt(nullptr, SYMCAT_MNEMONIC_NAME, nullptr));
   EXPECT_EQ(nullptr, c->Args(0)->Args(0)->Link(0)->node);

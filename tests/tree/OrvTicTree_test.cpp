@@ -185,7 +185,7 @@ TEST(OrvTicTree, ReadTreeHasTheSameFieldsAndReattachedLinks) {
   const OrvToken* word = move->ArgSlots(0)->tokens.First();
   ASSERT_NE(word, nullptr);
   EXPECT_EQ(word->code, TK_USER_DEFD_WORD);
-  EXPECT_EQ(Text(word->image), "MOVE");
+  EXPECT_EQ(Text(word->Image()), "MOVE");
   EXPECT_EQ(word->begin, OrvTxtPosn(12, 7, OrvFileNameAdd(VString("ROUNDTRIP.cbl"))));
 
   OrvExpr* leaves = At(program, {4, 1});
@@ -755,7 +755,7 @@ TEST(OrvCheckTree, SharedNodeGives37) {
   EXPECT_EQ(OrvCheckTree(root.get(), &messages), ORV_TIC_NODE_TWICE);
   ASSERT_EQ(messages.Count(), 1);
   EXPECT_EQ(messages.First()->code, MSG_ERR);
-  EXPECT_EQ(Text(messages.First()->image), "CHAR_STRING appears in the tree more than one time");
+  EXPECT_EQ(Text(messages.First()->Image()), "CHAR_STRING appears in the tree more than one time");
   EXPECT_EQ(messages.First()->begin, OrvTxtPosn(4, 2, 0));
   root->ArgSlots(1)->child = nullptr;
 }

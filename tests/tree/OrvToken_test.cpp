@@ -35,8 +35,8 @@ std::string Kind(const OrvToken& t) {
 
 std::string Codes(const OrvTokenList& l) {
   std::string s;
-  for (const OrvTokenListNode* p = l.Head(); p; p = p->next)
-    s += (s.empty() ? "" : " ") + std::to_string(p->token->code);
+  for (const OrvToken* p = l.First(); p != nullptr; p = l.Next(p))
+    s += (s.empty() ? "" : " ") + std::to_string(p->code);
   return s;
 }
 
@@ -226,13 +226,13 @@ TEST(OrvTokenTest, CopyAndDestroy) {
   OrvToken a(TK_USER_DEFD_WORD, VString("ABC"), OrvTxtPosn(1, 2, 1), OrvTxtPosn(1, 4, 1));
   OrvToken b(a);
   EXPECT_EQ(a.code, b.code);
-  EXPECT_EQ("ABC", Str(b.image));
-  EXPECT_NE(a.image.text, b.image.text);
+  EXPECT_EQ("ABC", Str(b.Image()));
+  EXPECT_NE(a.Image().text, b.Image().text);
   EXPECT_EQ(a.begin, b.begin);
   EXPECT_EQ(a.end, b.end);
   OrvToken c;
   c = a;
-  EXPECT_EQ("ABC", Str(c.image));
+  EXPECT_EQ("ABC", Str(c.Image()));
   EXPECT_EQ(a.Range().end, c.end);
 }
 
@@ -246,7 +246,7 @@ TEST(OrvTokenTest, TicRoundTripOfOneToken) {
   VString err;
   ASSERT_EQ(0, back.GetTic(in, err)) << Str(err);
   EXPECT_EQ(t.code, back.code);
-  EXPECT_EQ(Str(t.image), Str(back.image));
+  EXPECT_EQ(Str(t.Image()), Str(back.Image()));
   EXPECT_EQ(t.begin, back.begin);
   EXPECT_EQ(t.end, back.end);
 }
@@ -285,7 +285,7 @@ TEST(OrvTokenListTest, AppendTakesOverTheToken) {
   ASSERT_EQ(2, l.Count());
   OrvToken* msg = l.Last();
   EXPECT_EQ(MSG_ERR, msg->code);
-  EXPECT_EQ("bad thing", Str(msg->image));
+  EXPECT_EQ("bad thing", Str(msg->Image()));
   EXPECT_EQ(OrvTxtPosn(4, 2, 1), msg->begin);
   EXPECT_EQ(OrvTxtPosn(4, 2, 1), msg->end);
   EXPECT_EQ(TK_USER_DEFD_WORD, l.First()->code);
@@ -297,8 +297,10 @@ TEST(OrvTokenListTest, CopiesAreDeep) {
   Add(a, Tok(405, " ", 1, 2));
   OrvTokenList b(a);
   EXPECT_EQ("419 405", Codes(b));
-  EXPECT_NE(a.Head()->token, b.Head()->token);
-  EXPECT_NE(a.Head()->token->image.text, b.Head()->token->image.text);
+  // New tokens with the same texts: tokens of an arena share a text of the
+  // source store, which stays while either holds it.
+  EXPECT_NE(a.First(), b.First());
+  EXPECT_EQ("X", Str(b.First()->Image()));
   OrvTokenList c;
   Add(c, Tok(1));
   c.CopyFrom(a);
@@ -306,6 +308,7 @@ TEST(OrvTokenListTest, CopiesAreDeep) {
   a.Clear();
   EXPECT_TRUE(a.IsEmpty());
   EXPECT_EQ("419 405", Codes(b));
+  EXPECT_EQ("X", Str(b.First()->Image()));
 }
 
 TEST(OrvTokenListTest, AssignmentAnnouncesItselfAndCopies) {
@@ -466,13 +469,15 @@ TEST(OrvTokenListTest, PrintForms) {
   OrvTokenList l;
   Add(l, new OrvToken(TK_USER_DEFD_WORD, VString("A"), OrvTxtPosnRange()));
   Add(l, new OrvToken(SEP_DOT, VString("."), OrvTxtPosnRange()));
+  // A null token is not kept: the list links its tokens themselves.
   OrvToken* none = nullptr;
   l.Append(none);
+  EXPECT_EQ(2, l.Count());
   std::ostringstream dbg, kind;
   l.Print(dbg);
   kind << l;
-  EXPECT_EQ("{TK_USER_DEFD_WORD A, SEP_DOT ., -(NULL)-}", dbg.str());
-  EXPECT_EQ("{user-word A, ., -(NULL)-}", kind.str());
+  EXPECT_EQ("{TK_USER_DEFD_WORD A, SEP_DOT .}", dbg.str());
+  EXPECT_EQ("{user-word A, .}", kind.str());
   std::ostringstream empty;
   OrvTokenList().Print(empty);
   EXPECT_EQ("{}", empty.str());
@@ -559,14 +564,15 @@ TEST_P(OrvTokenListTailTest, LastTokenAndAppendFollowEveryChange) {
     expected += (expected.empty() ? "" : " ") + std::to_string(code);
   EXPECT_EQ(Codes(list), expected);
   OrvToken* walkedLast = nullptr;
-  for (OrvTokenListNode* n = list.Head(); n; n = n->next) walkedLast = n->token;
+  for (OrvToken* n = list.First(); n != nullptr; n = list.Next(n)) walkedLast = n;
   EXPECT_EQ(list.Last(), walkedLast);
   Add(list, CodeTok(SEP_EOF));
   ASSERT_NE(list.Last(), nullptr);
   EXPECT_EQ(list.Last()->code, SEP_EOF);
-  OrvTokenListNode* n = list.Head();
-  while (n->next) n = n->next;
-  EXPECT_EQ(n->token->code, SEP_EOF);
+  // The walk from the first token ends at the new last one.
+  OrvToken* n = list.First();
+  while (list.Next(n) != nullptr) n = list.Next(n);
+  EXPECT_EQ(n->code, SEP_EOF);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -659,19 +665,16 @@ INSTANTIATE_TEST_SUITE_P(
                    l.CopyFrom(o);
                  },
                  {SEP_DOT, SEP_COMMA}},
-        TailCase{"nodes released and put back in front",
+        TailCase{"tokens pushed in front",
                  [](OrvTokenList& l) {
-                   OrvTokenList o;
-                   Add(o, CodeTok(SEP_DOT));
-                   Add(o, CodeTok(SEP_COMMA));
-                   OrvTokenListNode* last = nullptr;
-                   OrvTokenListNode* first = o.ReleaseNodes(&last);
-                   EXPECT_TRUE(o.IsEmpty());
-                   EXPECT_EQ(o.Last(), nullptr);
                    Add(l, CodeTok(SEP_SEMI));
-                   l.PrependNodes(first, last);
+                   l.PushFrontToken(CodeTok(SEP_COMMA));
+                   l.PushFrontToken(CodeTok(SEP_DOT));
                  },
                  {SEP_DOT, SEP_COMMA, SEP_SEMI}},
+        TailCase{"token pushed in front of empty",
+                 [](OrvTokenList& l) { l.PushFrontToken(CodeTok(SEP_DOT)); },
+                 {SEP_DOT}},
         TailCase{"cleared",
                  [](OrvTokenList& l) {
                    Add(l, CodeTok(SEP_DOT));

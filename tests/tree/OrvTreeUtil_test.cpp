@@ -29,9 +29,9 @@ std::string Text(const VString& s) { return s.text != nullptr ? s.text : ""; }
 // The images of a token list joined by blanks.
 std::string Images(const OrvTokenList& list) {
   std::string out;
-  for (OrvTokenListNode* n = list.Head(); n != nullptr; n = n->next) {
+  for (OrvToken* n = list.First(); n != nullptr; n = list.Next(n)) {
     if (!out.empty()) out += ' ';
-    out += Text(n->token->image);
+    out += Text(n->Image());
   }
   return out;
 }
@@ -394,7 +394,7 @@ TEST(OrvPicCategoryMsg, GivesCategoryOrAMessage) {
   EXPECT_EQ(category, 1);
   ASSERT_EQ(messages.Count(), 1);
   EXPECT_EQ(messages.First()->code, MSG_ERR);
-  EXPECT_FALSE(Text(messages.First()->image).empty());
+  EXPECT_FALSE(Text(messages.First()->Image()).empty());
   EXPECT_FALSE(messages.First()->begin.IsSet());
 }
 

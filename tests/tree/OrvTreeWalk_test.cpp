@@ -97,7 +97,7 @@ int PostCb(OrvExpr* node, OrvExpr*, void* ctx, int code) {
 
 int TokCb(OrvTokenList* list, OrvExpr*, OrvExpr*, void* ctx) {
   Trace* t = static_cast<Trace*>(ctx);
-  std::string first = list->IsEmpty() ? "-" : list->First()->image.text;
+  std::string first = list->IsEmpty() ? "-" : list->First()->Image().text;
   Log(t, "tok:" + first);
   auto it = t->toks.find(first);
   return it == t->toks.end() ? ORV_WALK_CHILDREN : it->second;

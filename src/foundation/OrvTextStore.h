@@ -1,0 +1,88 @@
+// OrvTextStore: the texts of tokens and syntax-tree nodes, held by a 32-bit
+// handle (OrvTextRef) instead of a VString of their own.  An object that
+// lives in a pool arena (OrvArenaHolds) keeps its text in the source store:
+// a text the source repeats (a name, a keyword, a PICTURE string) is stored
+// once, and the whole store goes at once when nothing that could refer to
+// it is left, that is when the tree's and the tokens' arenas have both
+// rewound (the next source then fills it afresh).  An object that lives
+// anywhere else (on the stack, on the heap, every object under
+// AddressSanitizer) owns its text, which goes with it.  One thread only,
+// like the rest of the toolkit; the memory is kept for the process.
+#ifndef LARK_FOUNDATION_ORVTEXTSTORE_H
+#define LARK_FOUNDATION_ORVTEXTSTORE_H
+
+#include <cstdint>
+
+#include "VString.h"
+
+class OrvTextStore {
+ public:
+  // The handle of the empty text; the mark of an owned text's handle.
+  static const std::uint32_t kEmpty = 0;
+  static const std::uint32_t kOwnedBit = 0x80000000u;
+
+  // The handle of a text in the source store, stored once per source.
+  static std::uint32_t Intern(const char* text, int length);
+  // A new owned text (a copy); the handle names it until Release.
+  static std::uint32_t Own(const char* text, int length);
+  static void Release(std::uint32_t handle);
+
+  // The text of a handle: a reference valid while the holder of the
+  // handle lives.
+  static const VString& Text(std::uint32_t handle) {
+    if (handle == kEmpty) return empty_;
+    if (handle < kOwnedBit) return pages_[handle >> kPageBits][handle & kPageMask];
+    return OwnedText(handle);
+  }
+
+  // Texts in the source store and rewinds so far (benchmarks and tests).
+  static long Count() { return static_cast<long>(count_); }
+  static long Rewinds() { return rewinds_; }
+
+  // Empties the source store when the tree's and the tokens' arenas both
+  // have no block out; the arenas call it at each of their rewinds.
+  static void RewindIfUnused();
+
+ private:
+  static const int kPageBits = 12;
+  static const std::uint32_t kPageMask = (1u << kPageBits) - 1;
+  static const VString& OwnedText(std::uint32_t handle);
+
+  static inline const VString empty_;        // the text of kEmpty
+  static inline VString** pages_ = nullptr;  // texts of the store, by handle
+  static inline std::uint32_t count_ = 0;    // texts in the store (the empty text first)
+  static inline long rewinds_ = 0;
+  friend struct OrvTextStoreState;
+};
+
+// A text held by handle: the member of a token or node that stands for its
+// VString.  It decides where the text lives from where its holder lives
+// (`inArena`, OrvArenaHolds of the holder), and frees an owned text when
+// it changes or goes.
+class OrvTextRef {
+ public:
+  OrvTextRef() : handle_(OrvTextStore::kEmpty) {}
+  ~OrvTextRef() {
+    if (handle_ >= OrvTextStore::kOwnedBit) OrvTextStore::Release(handle_);
+  }
+  OrvTextRef(const OrvTextRef&) = delete;
+  OrvTextRef& operator=(const OrvTextRef&) = delete;
+
+  const VString& Get() const { return OrvTextStore::Text(handle_); }
+  bool IsEmpty() const { return handle_ == OrvTextStore::kEmpty || Get().length == 0; }
+
+  // Sets the text: into the source store for a holder in an arena, else
+  // an owned copy.
+  void Set(const char* text, int length, bool inArena);
+  void Set(const VString& text, bool inArena) { Set(text.text, text.length, inArena); }
+  // Takes the text of another reference: a holder in an arena shares a
+  // text of the source store.
+  void SetFrom(const OrvTextRef& other, bool inArena);
+  // The handle, for holders that pack it with other fields.
+  std::uint32_t Handle() const { return handle_; }
+
+ private:
+  std::uint32_t handle_;
+};
+
+#endif
