@@ -138,7 +138,14 @@ std::uint32_t OrvTextStore::Own(const char* text, int length) {
     index = static_cast<std::uint32_t>(s.owned.size());
     s.owned.emplace_back();
   }
-  s.owned[index] = VString(text, length);
+  // Exactly `length` bytes, a zero byte among them included (the
+  // constructors from C strings stop at one).
+  VString copy;
+  copy.text = VStringText::New(length);
+  std::memcpy(copy.text, text, static_cast<std::size_t>(length));
+  copy.text[length] = '\0';
+  copy.length = length;
+  s.owned[index].TakeOver(copy);
   return index | kOwnedBit;
 }
 

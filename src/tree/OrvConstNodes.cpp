@@ -8,7 +8,9 @@
 #include <istream>
 #include <ostream>
 #include <string>
+#include <unordered_map>
 
+#include "OrvPoolArena.h"
 #include "OrvPosnWalkers.h"
 #include "OrvTicRead.h"
 
@@ -51,9 +53,12 @@ bool CollectUpper(const VString& image, std::string& out) {
   return false;
 }
 
-// Reads an image in the VString length form into a leaf's text field.
-OrvResult ReadImage(std::istream& in, VString& image, VString& error) {
-  return image.GetTic(in, error);
+// Reads an image in the VString length form into a leaf's text.
+OrvResult ReadImage(std::istream& in, OrvTextRef& image, bool inArena, VString& error) {
+  VString text = image.Get();
+  OrvResult r = text.GetTic(in, error);
+  image.Set(text, inArena);
+  return r;
 }
 
 }  // namespace
@@ -201,18 +206,19 @@ OrvResult OrvNullNode::GetTic(std::istream& in, VString& error) {
 // OrvCharString
 // ---------------------------------------------------------------------------
 
-OrvCharString::OrvCharString(const VString& image) : OrvExpr(CHAR_STRING), image_(image) {}
-OrvCharString::OrvCharString(const OrvCharString& other)
-    : OrvExpr(other), image_(other.image_) {}
+OrvCharString::OrvCharString(const VString& image) : OrvExpr(CHAR_STRING) { image_.Set(image, InArena()); }
+OrvCharString::OrvCharString(const OrvCharString& other) : OrvExpr(other) {
+  image_.SetFrom(other.image_, InArena());
+}
 OrvExpr* OrvCharString::Clone() const { return new OrvCharString(*this); }
 OrvCharString::~OrvCharString() {}
 int OrvCharString::HasImage() const { return 1; }
-const VString* OrvCharString::Image() const { return &image_; }
-VString OrvCharString::Value() const { return image_; }
+const VString* OrvCharString::Image() const { return &image_.Get(); }
+VString OrvCharString::Value() const { return image_.Get(); }
 
 OrvResult OrvCharString::SetImage(const VString& image, VString&) {
   OrvCallTreeEditHook(ORV_EDIT_IMAGE, this, nullptr, 0, image);
-  image_ = image;
+  image_.Set(image, InArena());
   OrvCallTreeEditHook(ORV_EDIT_OPER, this, nullptr, 0, OrvEmptyVString);
   ResetFromSrcWalker(this);
   return ORV_OK;
@@ -220,36 +226,37 @@ OrvResult OrvCharString::SetImage(const VString& image, VString&) {
 
 void OrvCharString::SetValue(const VString& value) {
   OrvCallTreeEditHook(ORV_EDIT_IMAGE, this, nullptr, 0, value);
-  image_ = value;
+  image_.Set(value, InArena());
 }
 
 std::ostream& OrvCharString::PutTic(std::ostream& out) const {
   OrvExpr::PutTic(out);
-  return image_.PutTic(out);
+  return image_.Get().PutTic(out);
 }
 
 OrvResult OrvCharString::GetTic(std::istream& in, VString& error) {
   OrvResult r = OrvExpr::GetTic(in, error);
   if (r != ORV_OK) return r;
-  return ReadImage(in, image_, error);
+  return ReadImage(in, image_, InArena(), error);
 }
 
 // ---------------------------------------------------------------------------
 // OrvTokenString
 // ---------------------------------------------------------------------------
 
-OrvTokenString::OrvTokenString(const VString& text) : OrvExpr(TOKEN_STRING), text_(text) {}
-OrvTokenString::OrvTokenString(const OrvTokenString& other)
-    : OrvExpr(other), text_(other.text_) {}
+OrvTokenString::OrvTokenString(const VString& text) : OrvExpr(TOKEN_STRING) { text_.Set(text, InArena()); }
+OrvTokenString::OrvTokenString(const OrvTokenString& other) : OrvExpr(other) {
+  text_.SetFrom(other.text_, InArena());
+}
 OrvExpr* OrvTokenString::Clone() const { return new OrvTokenString(*this); }
 OrvTokenString::~OrvTokenString() {}
 int OrvTokenString::HasImage() const { return 1; }
-const VString* OrvTokenString::Image() const { return &text_; }
-VString OrvTokenString::Value() const { return text_; }
+const VString* OrvTokenString::Image() const { return &text_.Get(); }
+VString OrvTokenString::Value() const { return text_.Get(); }
 
 OrvResult OrvTokenString::SetImage(const VString& text, VString&) {
   OrvCallTreeEditHook(ORV_EDIT_IMAGE, this, nullptr, 0, text);
-  text_ = text;
+  text_.Set(text, InArena());
   OrvCallTreeEditHook(ORV_EDIT_OPER, this, nullptr, 0, OrvEmptyVString);
   ResetFromSrcWalker(this);
   return ORV_OK;
@@ -257,37 +264,39 @@ OrvResult OrvTokenString::SetImage(const VString& text, VString&) {
 
 void OrvTokenString::SetValue(const VString& text) {
   OrvCallTreeEditHook(ORV_EDIT_IMAGE, this, nullptr, 0, text);
-  text_ = text;
+  text_.Set(text, InArena());
 }
 
 std::ostream& OrvTokenString::PutTic(std::ostream& out) const {
   OrvExpr::PutTic(out);
-  return text_.PutTic(out);
+  return text_.Get().PutTic(out);
 }
 
 OrvResult OrvTokenString::GetTic(std::istream& in, VString& error) {
   OrvResult r = OrvExpr::GetTic(in, error);
   if (r != ORV_OK) return r;
-  return ReadImage(in, text_, error);
+  return ReadImage(in, text_, InArena(), error);
 }
 
 // ---------------------------------------------------------------------------
 // OrvRealNumConst
 // ---------------------------------------------------------------------------
 
-OrvRealNumConst::OrvRealNumConst(const VString& image)
-    : OrvExpr(REAL_NUM_CONST), image_(image) {}
-OrvRealNumConst::OrvRealNumConst(const OrvRealNumConst& other)
-    : OrvExpr(other), image_(other.image_) {}
+OrvRealNumConst::OrvRealNumConst(const VString& image) : OrvExpr(REAL_NUM_CONST) {
+  image_.Set(image, InArena());
+}
+OrvRealNumConst::OrvRealNumConst(const OrvRealNumConst& other) : OrvExpr(other) {
+  image_.SetFrom(other.image_, InArena());
+}
 OrvExpr* OrvRealNumConst::Clone() const { return new OrvRealNumConst(*this); }
 OrvRealNumConst::~OrvRealNumConst() {}
 int OrvRealNumConst::HasImage() const { return 1; }
-const VString* OrvRealNumConst::Image() const { return &image_; }
-VString OrvRealNumConst::Value() const { return image_; }
+const VString* OrvRealNumConst::Image() const { return &image_.Get(); }
+VString OrvRealNumConst::Value() const { return image_.Get(); }
 
 OrvResult OrvRealNumConst::SetImage(const VString& image, VString&) {
   OrvCallTreeEditHook(ORV_EDIT_IMAGE, this, nullptr, 0, image);
-  image_ = image;
+  image_.Set(image, InArena());
   OrvCallTreeEditHook(ORV_EDIT_OPER, this, nullptr, 0, OrvEmptyVString);
   ResetFromSrcWalker(this);
   return ORV_OK;
@@ -295,78 +304,173 @@ OrvResult OrvRealNumConst::SetImage(const VString& image, VString&) {
 
 std::ostream& OrvRealNumConst::PutTic(std::ostream& out) const {
   OrvExpr::PutTic(out);
-  return image_.PutTic(out);
+  return image_.Get().PutTic(out);
 }
 
 OrvResult OrvRealNumConst::GetTic(std::istream& in, VString& error) {
   OrvResult r = OrvExpr::GetTic(in, error);
   if (r != ORV_OK) return r;
-  return ReadImage(in, image_, error);
+  return ReadImage(in, image_, InArena(), error);
 }
 
 // ---------------------------------------------------------------------------
 // OrvIntNumConst
 // ---------------------------------------------------------------------------
 
-OrvIntNumConst::OrvIntNumConst(const VString& image, int64_t value)
-    : OrvExpr(INT_NUM_CONST), image_(image), value_(value) {}
-OrvIntNumConst::OrvIntNumConst(VString&& image, int64_t value) : OrvExpr(INT_NUM_CONST), value_(value) {
-  image_.TakeOver(image);
-}
-OrvIntNumConst::OrvIntNumConst(const OrvIntNumConst& other)
-    : OrvExpr(other), image_(other.image_), value_(other.value_) {}
-OrvExpr* OrvIntNumConst::Clone() const { return new OrvIntNumConst(*this); }
-OrvIntNumConst::~OrvIntNumConst() {}
-int OrvIntNumConst::HasImage() const { return 1; }
-const VString* OrvIntNumConst::Image() const { return &image_; }
-
 namespace {
 
 // The decimal text of a value ("%lld"), without the cost of a format.
+int DecimalText(int64_t value, char (&buf)[24]) {
+  std::to_chars_result end = std::to_chars(buf, buf + sizeof buf, value);
+  return static_cast<int>(end.ptr - buf);
+}
+
 VString DecimalImage(int64_t value) {
   char buf[24];
-  std::to_chars_result end = std::to_chars(buf, buf + sizeof buf, value);
-  return VString(buf, static_cast<int>(end.ptr - buf));
+  return VString(buf, DecimalText(value, buf));
+}
+
+// The values of the constants that do not fit in 32 bits, by node: those
+// of nodes in an arena go when the tree's arena rewinds (none of them is
+// left then), the others with their nodes.  Never destroyed: a node deleted
+// at exit may still look.
+struct WideValues {
+  std::unordered_map<const void*, int64_t> inArena;
+  std::unordered_map<const void*, int64_t> outside;
+  bool registered = false;
+};
+
+WideValues& TheWideValues() {
+  static WideValues* values = new WideValues();
+  return *values;
+}
+
+void ForgetArenaWideValues() { TheWideValues().inArena.clear(); }
+
+std::unordered_map<const void*, int64_t>& WideValuesOf(bool inArena) {
+  WideValues& w = TheWideValues();
+  if (inArena && !w.registered) {
+    OrvPoolArena<ORV_TREE_ARENA>::RegisterFreeList(&ForgetArenaWideValues);
+    w.registered = true;
+  }
+  return inArena ? w.inArena : w.outside;
 }
 
 }  // namespace
 
-VString OrvIntNumConst::Value() const { return DecimalImage(value_); }
+OrvIntNumConst::OrvIntNumConst(const VString& image, int64_t value)
+    : OrvExpr(INT_NUM_CONST), image_(OrvTextStore::kEmpty), value32_(0) {
+  StoreValue(value);
+  SetText(image);
+}
 
-int64_t OrvIntNumConst::IntValue() const { return value_; }
+OrvIntNumConst::OrvIntNumConst(VString&& image, int64_t value)
+    : OrvExpr(INT_NUM_CONST), image_(OrvTextStore::kEmpty), value32_(0) {
+  StoreValue(value);
+  SetText(image);
+}
+
+OrvIntNumConst::OrvIntNumConst(const OrvIntNumConst& other)
+    : OrvExpr(other), image_(OrvTextStore::kEmpty), value32_(0) {
+  StoreValue(other.IntValue());
+  SetText(*other.Image());
+}
+
+OrvExpr* OrvIntNumConst::Clone() const { return new OrvIntNumConst(*this); }
+
+OrvIntNumConst::~OrvIntNumConst() {
+  if (image_ >= OrvTextStore::kOwnedBit) OrvTextStore::Release(image_);
+  if (UpFlag(kWideValue)) DropWideValue();
+}
+
+// A node in an arena whose text is the decimal form of its value keeps no
+// text; any other text goes to the source store, and a node elsewhere owns
+// its text, whatever it is.
+void OrvIntNumConst::SetText(const VString& image) {
+  const uint32_t old = image_;
+  const bool inArena = InArena();
+  char buf[24];
+  const int n = DecimalText(IntValue(), buf);
+  if (inArena && image.length == n && std::memcmp(image.text, buf, static_cast<size_t>(n)) == 0) {
+    image_ = OrvTextStore::kEmpty;
+    SetUpFlag(kDecimalImage, true);
+  } else {
+    image_ = inArena ? OrvTextStore::Intern(image.text, image.length) : OrvTextStore::Own(image.text, image.length);
+    SetUpFlag(kDecimalImage, false);
+  }
+  if (old >= OrvTextStore::kOwnedBit) OrvTextStore::Release(old);
+}
+
+void OrvIntNumConst::StoreValue(int64_t value) {
+  if (value >= INT32_MIN && value <= INT32_MAX) {
+    if (UpFlag(kWideValue)) DropWideValue();
+    value32_ = static_cast<int32_t>(value);
+    return;
+  }
+  value32_ = 0;
+  WideValuesOf(InArena())[this] = value;
+  SetUpFlag(kWideValue, true);
+}
+
+void OrvIntNumConst::DropWideValue() {
+  WideValuesOf(InArena()).erase(this);
+  SetUpFlag(kWideValue, false);
+}
+
+int OrvIntNumConst::HasImage() const { return 1; }
+
+const VString* OrvIntNumConst::Image() const {
+  if (!UpFlag(kDecimalImage)) return &OrvTextStore::Text(image_);
+  // The decimal text, made now in the source store, where it stays while
+  // the node lives (the store empties only when no node is left).
+  char buf[24];
+  const int n = DecimalText(IntValue(), buf);
+  return &OrvTextStore::Text(OrvTextStore::Intern(buf, n));
+}
+
+VString OrvIntNumConst::Value() const { return DecimalImage(IntValue()); }
+
+int64_t OrvIntNumConst::IntValue() const {
+  return UpFlag(kWideValue) ? WideValuesOf(InArena()).at(this) : value32_;
+}
 
 OrvResult OrvIntNumConst::SetImage(const VString& image, VString& message) {
   OrvCallTreeEditHook(ORV_EDIT_IMAGE, this, nullptr, 0, image);
-  image_ = image;
   SetFromSrc(0);
-  int64 value = value_;
-  OrvResult r = image_.ToInt64(value, message);
-  if (r == ORV_OK) value_ = value;
+  int64 value = IntValue();
+  OrvResult r = image.ToInt64(value, message);
+  if (r == ORV_OK) StoreValue(value);
+  SetText(image);
   return r;
 }
 
 void OrvIntNumConst::SetValue(int64_t value) {
   VString image = DecimalImage(value);
   OrvCallTreeEditHook(ORV_EDIT_IMAGE, this, nullptr, 0, image);
-  value_ = value;
-  image_ = image;
+  StoreValue(value);
+  SetText(image);
 }
 
 std::ostream& OrvIntNumConst::PutTic(std::ostream& out) const {
   OrvExpr::PutTic(out);
-  image_.PutTic(out);
-  return out << static_cast<long long>(value_) << '|';
+  Image()->PutTic(out);
+  return out << static_cast<long long>(IntValue()) << '|';
 }
 
 OrvResult OrvIntNumConst::GetTic(std::istream& in, VString& error) {
   OrvResult r = OrvExpr::GetTic(in, error);
   if (r != ORV_OK) return r;
-  r = ReadImage(in, image_, error);
+  VString image = *Image();
+  r = image.GetTic(in, error);
+  SetText(image);
   if (r != ORV_OK) return r;
   int64 value = 0;
   r = GetTicInt64No(in, &value, true, '|', error);
   if (r != ORV_OK) return r;
-  value_ = value;
+  // The text read stays the text, whatever the value.
+  const VString text = *Image();
+  StoreValue(value);
+  SetText(text);
   return ORV_OK;
 }
 
@@ -374,27 +478,38 @@ OrvResult OrvIntNumConst::GetTic(std::istream& in, VString& error) {
 // OrvStrConst
 // ---------------------------------------------------------------------------
 
-OrvStrConst::OrvStrConst(const VString& image) : OrvExpr(STR_CONST), image_(image) {
+OrvStrConst::OrvStrConst(const VString& image) : OrvExpr(STR_CONST) {
   VString message;
-  if (!StrImageValue(image, message, value_)) {
-    image_ = message;
-    value_ = message;
+  VString value;
+  const bool inArena = InArena();
+  if (!StrImageValue(image, message, value)) {
+    image_.Set(message, inArena);
+    value_.Set(message, inArena);
+  } else {
+    image_.Set(image, inArena);
+    value_.Set(value, inArena);
   }
 }
 
-OrvStrConst::OrvStrConst(const OrvStrConst& other)
-    : OrvExpr(other), image_(other.image_), value_(other.value_) {}
+OrvStrConst::OrvStrConst(const OrvStrConst& other) : OrvExpr(other) {
+  image_.SetFrom(other.image_, InArena());
+  value_.SetFrom(other.value_, InArena());
+}
 OrvExpr* OrvStrConst::Clone() const { return new OrvStrConst(*this); }
 OrvStrConst::~OrvStrConst() {}
 int OrvStrConst::HasImage() const { return 1; }
-const VString* OrvStrConst::Image() const { return &image_; }
-VString OrvStrConst::Value() const { return OrvStrValueImage(value_); }
+const VString* OrvStrConst::Image() const { return &image_.Get(); }
+VString OrvStrConst::Value() const { return OrvStrValueImage(value_.Get()); }
 
 OrvResult OrvStrConst::SetImage(const VString& image, VString& message) {
   OrvCallTreeEditHook(ORV_EDIT_IMAGE, this, nullptr, 0, image);
-  image_ = image;
+  const bool inArena = InArena();
+  image_.Set(image, inArena);
   VString err;
-  if (!StrImageValue(image, err, value_)) {
+  VString value;
+  const bool good = StrImageValue(image, err, value);
+  value_.Set(value, inArena);
+  if (!good) {
     message = err;
     return ORV_BAD_NUMBER;
   }
@@ -406,8 +521,9 @@ OrvResult OrvStrConst::SetImage(const VString& image, VString& message) {
 void OrvStrConst::SetValue(const VString& value) {
   VString image = OrvStrValueImage(value);
   OrvCallTreeEditHook(ORV_EDIT_IMAGE, this, nullptr, 0, image);
-  value_ = value;
-  image_.TakeOver(image);
+  const bool inArena = InArena();
+  value_.Set(value, inArena);
+  image_.Set(image, inArena);
 }
 
 OrvResult OrvStrConst::PrettyPrintOper(int measure, int forceBreak) {
@@ -420,15 +536,18 @@ OrvResult OrvStrConst::PrettyPrintOper(int measure, int forceBreak) {
 // that is not a literal gives an empty value).
 std::ostream& OrvStrConst::PutTic(std::ostream& out) const {
   OrvExpr::PutTic(out);
-  return image_.PutTic(out);
+  return image_.Get().PutTic(out);
 }
 
 OrvResult OrvStrConst::GetTic(std::istream& in, VString& error) {
   OrvResult r = OrvExpr::GetTic(in, error);
   if (r != ORV_OK) return r;
-  r = ReadImage(in, image_, error);
+  const bool inArena = InArena();
+  r = ReadImage(in, image_, inArena, error);
   if (r != ORV_OK) return r;
   VString ignored;
-  StrImageValue(image_, ignored, value_);
+  VString value;
+  StrImageValue(image_.Get(), ignored, value);
+  value_.Set(value, inArena);
   return ORV_OK;
 }

@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "OrvExpr.h"
+#include "OrvTextStore.h"
 
 // NULL_NODE: an empty argument.
 class OrvNullNode : public OrvExpr {
@@ -42,7 +43,7 @@ class OrvCharString : public OrvExpr {
   std::ostream& DebugDump(std::ostream& out) const override;
 
  private:
-  VString image_;
+  OrvTextRef image_;
 };
 
 // TOKEN_STRING: text built by the parse driver.
@@ -63,7 +64,7 @@ class OrvTokenString : public OrvExpr {
   std::ostream& DebugDump(std::ostream& out) const override;
 
  private:
-  VString text_;
+  OrvTextRef text_;
 };
 
 // REAL_NUM_CONST: a non-integer number held as text.
@@ -82,10 +83,13 @@ class OrvRealNumConst : public OrvExpr {
   std::ostream& DebugDump(std::ostream& out) const override;
 
  private:
-  VString image_;
+  OrvTextRef image_;
 };
 
-// INT_NUM_CONST: an integer with its source text.
+// INT_NUM_CONST: an integer with its source text.  The node keeps no text
+// when its text is the decimal form of its value (as every constant of the
+// data layout has): that text is made when it is asked for.  A value that
+// does not fit in 32 bits is kept in a table beside the tree.
 class OrvIntNumConst : public OrvExpr {
  public:
   OrvIntNumConst(const VString& image, int64_t value);
@@ -110,8 +114,15 @@ class OrvIntNumConst : public OrvExpr {
   std::ostream& DebugDump(std::ostream& out) const override;
 
  private:
-  VString image_;
-  int64_t value_;
+  // kUpClassFlag: the text is the decimal form of the value (image_ is 0);
+  // kUpClassFlag2: the value is kept in the table of wide values.
+  static const uintptr_t kDecimalImage = kUpClassFlag;
+  static const uintptr_t kWideValue = kUpClassFlag2;
+  void SetText(const VString& image);
+  void StoreValue(int64_t value);
+  void DropWideValue();
+  uint32_t image_;  // a handle of OrvTextStore, owned unless it is of the source store
+  int32_t value32_;
 };
 
 // STR_CONST: an alphanumeric, bit or hexadecimal literal with its source
@@ -129,7 +140,7 @@ class OrvStrConst : public OrvExpr {
   // The value written as a literal image.
   VString Value() const override;
   // The characters the literal stands for.
-  const VString& StrValue() const { return value_; }
+  const VString& StrValue() const { return value_.Get(); }
   // A bad image answers 33 with the message; the image is then the new
   // text and the value is empty.
   OrvResult SetImage(const VString& image, VString& message) override;
@@ -141,8 +152,8 @@ class OrvStrConst : public OrvExpr {
   std::ostream& DebugDump(std::ostream& out) const override;
 
  private:
-  VString image_;
-  VString value_;
+  OrvTextRef image_;
+  OrvTextRef value_;
 };
 
 // The value of a literal image (delimiters removed, bit and hexadecimal

@@ -94,27 +94,27 @@ std::ostream& OrvNullNode::DebugDump(std::ostream& out) const {
 }
 
 std::ostream& OrvCharString::DebugDump(std::ostream& out) const {
-  OrvDumpIndent(out) << "CHAR_STRING " << image_;
+  OrvDumpIndent(out) << "CHAR_STRING " << image_.Get();
   return OrvExpr::DebugDump(out);
 }
 
 std::ostream& OrvTokenString::DebugDump(std::ostream& out) const {
-  OrvDumpIndent(out) << "TOKEN_STRING " << text_;
+  OrvDumpIndent(out) << "TOKEN_STRING " << text_.Get();
   return OrvExpr::DebugDump(out);
 }
 
 std::ostream& OrvRealNumConst::DebugDump(std::ostream& out) const {
-  OrvDumpIndent(out) << "REAL_NUM_CONST " << image_;
+  OrvDumpIndent(out) << "REAL_NUM_CONST " << image_.Get();
   return OrvExpr::DebugDump(out);
 }
 
 std::ostream& OrvIntNumConst::DebugDump(std::ostream& out) const {
-  OrvDumpIndent(out) << "INT_NUM_CONST image=" << image_
-                     << " value=" << static_cast<long long>(value_);
+  OrvDumpIndent(out) << "INT_NUM_CONST image=" << *Image()
+                     << " value=" << static_cast<long long>(IntValue());
   return OrvExpr::DebugDump(out);
 }
 
 std::ostream& OrvStrConst::DebugDump(std::ostream& out) const {
-  OrvDumpIndent(out) << "STR_CONST " << image_;
+  OrvDumpIndent(out) << "STR_CONST " << image_.Get();
   return OrvExpr::DebugDump(out);
 }

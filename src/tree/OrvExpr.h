@@ -242,8 +242,12 @@ class OrvExpr {
   // marks that the class of a node may set for itself.
   static const uintptr_t kUpFlagMask = 7;
   static const uintptr_t kUpUnsettled = 1;  // children to be put in order before a read
-  static const uintptr_t kUpClassFlag = 2;  // one mark for the node's class
+  static const uintptr_t kUpClassFlag = 2;   // a mark for the node's class
+  static const uintptr_t kUpClassFlag2 = 4;  // another one
   bool UpFlag(uintptr_t flag) const { return (up_ & flag) != 0; }
+  // Whether the node lives in an arena: its texts then go to the source
+  // store (OrvTextStore); a node anywhere else owns its texts.
+  bool InArena() const { return OrvArenaHolds(this); }
   void SetUpFlag(uintptr_t flag, bool on) { up_ = on ? (up_ | flag) : (up_ & ~flag); }
 
   // Operation nodes and their slots set the parent of the children they hold.

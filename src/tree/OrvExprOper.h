@@ -193,7 +193,7 @@ class OrvExprOper : public OrvExpr {
   // The parent-word mark of a node whose one slot word stands in place of
   // the block pointer (slots_), and of a node with an entry in the table of
   // the printer's widths and column register.
-  static const std::uintptr_t kUpInlineSlot = 4;
+  static const std::uintptr_t kUpInlineSlot = kUpClassFlag2;
   static const std::uintptr_t kUpSideData = kUpClassFlag;
   bool InlineSlot() const { return UpFlag(kUpInlineSlot); }
   OrvSlotBlock* Block() const { return reinterpret_cast<OrvSlotBlock*>(slots_); }

@@ -113,11 +113,14 @@ OrvResult Rebind(OrvExpr* node, OrvLink& link, const VString& image, const char*
 // ---------------------------------------------------------------------------
 
 OrvSymTabElt::OrvSymTabElt(const VString& image, int category, const OrvLinkList& refs)
-    : OrvExpr(SYMBOL_TABLE_ELT), image_(image), category_(static_cast<unsigned char>(category)),
-      refs_(refs), extra_(0) {}
+    : OrvExpr(SYMBOL_TABLE_ELT), extra_(0), refs_(refs), category_(static_cast<unsigned char>(category)) {
+  image_.Set(image, InArena());
+}
 
 OrvSymTabElt::OrvSymTabElt(const OrvSymTabElt& other)
-    : OrvExpr(other), image_(other.image_), category_(other.category_), extra_(other.extra_) {}
+    : OrvExpr(other), extra_(other.extra_), category_(other.category_) {
+  image_.SetFrom(other.image_, InArena());
+}
 
 OrvExpr* OrvSymTabElt::Clone() const { return new OrvSymTabElt(*this); }
 
@@ -146,7 +149,7 @@ void OrvSymTabElt::UnlinkRefs() {
 OrvResult OrvSymTabElt::SetImage(const VString& image, VString& message) {
   (void)message;
   OrvCallTreeEditHook(ORV_EDIT_IMAGE, this, nullptr, 0, image);
-  image_ = image;
+  image_.Set(image, InArena());
   OrvSymTabList::Changed(Parent());
   OrvCallTreeEditHook(ORV_EDIT_OPER, this, nullptr, 0, VString());
   ResetFromSrcWalker(this);
@@ -179,7 +182,7 @@ void OrvSymTabElt::MakeUniqueName(VString& name) {
       candidate = name.Substr(0, 30 - suffix.length) + suffix;
     }
   }
-  image_ = candidate;
+  image_.Set(candidate, InArena());
   OrvSymTabList::Changed(Parent());
   name = candidate;
   for (OrvLinkElem* e = refs_.Head(); e != nullptr; e = e->next) {
@@ -190,21 +193,25 @@ void OrvSymTabElt::MakeUniqueName(VString& name) {
     OrvExpr* self = DelThis();
     if (self == nullptr) return;
     int pos = 0;
-    OrvSymTabFindElt(table, image_, &pos);
+    OrvSymTabFindElt(table, image_.Get(), &pos);
     OrvSymTabInsElt(table, static_cast<OrvSymTabElt*>(self), pos);
   }
 }
 
 std::ostream& OrvSymTabElt::PutTic(std::ostream& out) const {
   OrvExpr::PutTic(out);
-  image_.PutTic(out);
+  image_.Get().PutTic(out);
   out << static_cast<int>(category_) << ':';
   return refs_.PutTic(out);
 }
 
 OrvResult OrvSymTabElt::GetTic(std::istream& in, VString& error) {
   OrvResult r = OrvExpr::GetTic(in, error);
-  if (r == ORV_OK) r = image_.GetTic(in, error);
+  if (r == ORV_OK) {
+    VString image = image_.Get();
+    r = image.GetTic(in, error);
+    image_.Set(image, InArena());
+  }
   OrvSymTabList::Changed(Parent());
   if (r == ORV_OK) r = GetCategory(in, category_, error);
   if (r == ORV_OK) r = refs_.GetTic(in, error);
@@ -213,7 +220,7 @@ OrvResult OrvSymTabElt::GetTic(std::istream& in, VString& error) {
 
 std::ostream& OrvSymTabElt::DebugDump(std::ostream& out) const {
   OrvDumpIndent(out);
-  out << "SYMBOL_TABLE_ELT " << image_ << " cat=" << static_cast<OrvSymCategory>(category_);
+  out << "SYMBOL_TABLE_ELT " << image_.Get() << " cat=" << static_cast<OrvSymCategory>(category_);
   if (OrvDumpLevel > 1) {
     out << " refs=";
     DumpLinks(out, refs_);

@@ -12,6 +12,7 @@
 #include "OrvExpr.h"
 #include "OrvExprOper.h"
 #include "OrvLink.h"
+#include "OrvTextStore.h"
 
 // SYMBOL_TABLE_ELT: one entry of a symbol table.  Its References list holds
 // {node, -1} for every definition and name use bound to its name.
@@ -26,10 +27,10 @@ class OrvSymTabElt : public OrvExpr {
   // Unbinds every definition and name use in References.
   void UnlinkRefs() override;
   int HasImage() const override { return 1; }
-  const VString* Image() const override { return &image_; }
+  const VString* Image() const override { return &image_.Get(); }
   // The name without the virtual call, for the table's binary search.
-  const VString& Name() const { return image_; }
-  VString Value() const override { return image_; }
+  const VString& Name() const { return image_.Get(); }
+  VString Value() const override { return image_.Get(); }
   // Renames the element; every bound use and definition shows the new name.
   OrvResult SetImage(const VString& image, VString& message) override;
   int NLinkLists() const override { return 1; }
@@ -54,10 +55,10 @@ class OrvSymTabElt : public OrvExpr {
   void MakeUniqueName(VString& name);
 
  private:
-  VString image_;
-  unsigned char category_;
-  OrvLinkList refs_;
+  OrvTextRef image_;
   uint32_t extra_;
+  OrvLinkList refs_;
+  unsigned char category_;
 };
 
 // NAME_USE: one written occurrence of a name, linked to its element.
