@@ -21,9 +21,12 @@ bool Present(const OrvExpr* node) { return node != nullptr && node->Oper() != NU
 
 // Child i of a node, or null when the node has no such slot (asking a leaf or
 // a short node would only report a misuse).  Read inline (ChildAt): the
-// data clauses of every entry are looked up this way.
+// data clauses of every entry are looked up this way.  A NULL_NODE of the
+// fill that is not made yet reads as null: every caller takes a NULL_NODE
+// for an absent clause (a NULL_NODE sign kind leaves the sign at NULL_NODE,
+// which is its start value), so it is not made for the question.
 OrvExpr* ChildOrNull(OrvExpr* node, int i) {
-  if (node == nullptr || i < 0 || i >= node->NArgs()) return nullptr;
+  if (node == nullptr || i < 0 || i >= node->NArgs() || node->PeekFill(i)) return nullptr;
   return node->ChildAt(i);
 }
 
