@@ -31,6 +31,17 @@ class OrvSizedPool {
     return Table().get[ClassOf(size)]();
   }
 
+  // Whether Get(size) carves from the arena (else the block comes from the
+  // heap: a large request, or every request under AddressSanitizer).
+  static bool FromArena(std::size_t size) {
+#ifdef ORV_BLOCK_POOL_BYPASS
+    (void)size;
+    return false;
+#else
+    return size <= kMaxSize;
+#endif
+  }
+
   // Gives back a block that Get(size) returned.
   static void Put(void* memory, std::size_t size) {
     if (memory == nullptr) return;

@@ -9,6 +9,7 @@
 #include "OrvParserImpl.h"
 #include "OrvParserNames.h"
 #include "OrvSymTab.h"
+#include "OrvSymTabList.h"
 
 namespace {
 
@@ -65,9 +66,19 @@ OrvSymTabElt* FindNameInProg(OrvParserImpl* parser, const VString& name) {
     }
   }
   if (innerTable == nullptr) return nullptr;
-  if (!tracing) OrvSymTabFindElt(innerTable, name, &insertAt);
   OrvSymTabElt* elt = new OrvSymTabElt(name, SYMCAT_UNKNOWN, OrvLinkList());
-  OrvSymTabInsElt(innerTable, elt, insertAt);
+  if (tracing) {
+    OrvSymTabInsElt(innerTable, elt, insertAt);
+    return elt;
+  }
+  // Without a trace the new name goes in order without its position being
+  // sought (OrvSymTabList::InsertInOrder), so that names in any order cost
+  // n log n; a table that cannot keep its order so takes it at its place.
+  OrvSymTabList* list = OrvSymTabList::Of(innerTable);
+  if (list == nullptr || !list->InsertInOrder(elt)) {
+    OrvSymTabFindElt(innerTable, name, &insertAt);
+    OrvSymTabInsElt(innerTable, elt, insertAt);
+  }
   return elt;
 }
 

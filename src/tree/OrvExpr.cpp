@@ -46,6 +46,9 @@ int stubGuard = 0;
 
 OrvNodeReleaseFn OrvNodeRelease = DefaultNodeRelease;
 long OrvLiveNodes = 0;
+long OrvLiveRoots = 0;
+long OrvHeapNodes = 0;
+long OrvRecordsOutside = 0;
 bool OrvWholeTreeTeardown = false;
 
 int OrvNodeReleaseIsDefault() { return OrvNodeRelease == DefaultNodeRelease; }
@@ -65,6 +68,8 @@ OrvExpr::OrvExpr(OrvOper op)
       genpEnd_(ORV_GENP_NONE),
       tokens_() {
   ++OrvLiveNodes;
+  ++OrvLiveRoots;
+  tokens_.SetNodeList(true);
 }
 
 OrvExpr::OrvExpr(OrvOper op, uint32_t serial)
@@ -78,6 +83,8 @@ OrvExpr::OrvExpr(OrvOper op, uint32_t serial)
       genpEnd_(ORV_GENP_NONE),
       tokens_() {
   ++OrvLiveNodes;
+  ++OrvLiveRoots;
+  tokens_.SetNodeList(true);
 }
 
 // The slot count is the copy's own business (OrvExprOper makes its slots);
@@ -93,6 +100,8 @@ OrvExpr::OrvExpr(const OrvExpr& other)
       genpEnd_(other.genpEnd_),
       tokens_(other.tokens_) {
   ++OrvLiveNodes;
+  ++OrvLiveRoots;
+  tokens_.SetNodeList(true);
 }
 
 OrvExpr::~OrvExpr() {
@@ -111,14 +120,17 @@ OrvExpr::~OrvExpr() {
     }
   }
   if (!tokens_.IsEmpty()) tokens_.Clear();
+  --OrvLiveRoots;
 }
 
 void* OrvExpr::operator new(std::size_t size) {
+  if (!OrvSizedPool::FromArena(size)) ++OrvHeapNodes;
   return OrvSizedPool::Get(size);
 }
 
 void OrvExpr::operator delete(void* memory, std::size_t size) {
   if (memory == nullptr) return;
+  if (!OrvSizedPool::FromArena(size)) --OrvHeapNodes;
   std::memset(memory, 0xAA, size);
   if (OrvNodeRelease == DefaultNodeRelease) {
     OrvSizedPool::Put(memory, size);  // the default, without the indirect call
@@ -299,6 +311,7 @@ OrvResult OrvExpr::GetTic(std::istream& in, VString& error) {
 // ---------------------------------------------------------------------------
 
 OrvArgSlot::~OrvArgSlot() {
+  if (!tokens.IsNodeList()) --OrvRecordsOutside;
   if (child != nullptr) {
     OrvExpr* c = child;
     child = nullptr;

@@ -79,6 +79,19 @@ int OrvNodeReleaseIsDefault();
 // The nodes that exist now, wherever they live (pool, heap, stack).
 extern long OrvLiveNodes;
 
+// Of the nodes that exist: those without a parent (roots of trees, detached
+// subtrees, nodes on the stack), and those whose memory came from the heap
+// instead of an arena.  With one root, none from the heap, no slot record
+// outside a node (OrvRecordsOutside) and no token or link element outside
+// one, the root's tree holds everything out of the arenas, and deleting it
+// gives the arenas back at once.
+extern long OrvLiveRoots;
+extern long OrvHeapNodes;
+
+// The slot records that exist outside a node (made by a caller, taken out
+// of a node by DelArgSlot).
+extern long OrvRecordsOutside;
+
 // Set while a whole tree is torn down that holds every node and link
 // element there is (see OrvExprOper's deletion): every link partner of a
 // node goes with it, so the name nodes drop their links without unbinding
@@ -234,8 +247,12 @@ class OrvExpr {
   void StubMessage(const char* method) const;
 
   void SetOperCode(OrvOper op) { oper_ = static_cast<unsigned>(op); }
+  // Sets the parent; a node that gains or loses its parent leaves or joins
+  // the roots (OrvLiveRoots).
   void SetParent(OrvExpr* parent) {
+    const long had = (up_ & ~kUpFlagMask) != 0 ? 1 : 0;
     up_ = reinterpret_cast<uintptr_t>(parent) | (up_ & kUpFlagMask);
+    OrvLiveRoots += had - (parent != nullptr ? 1 : 0);
   }
 
   // The low bits of the parent word, free since nodes are aligned to 8:
@@ -291,7 +308,8 @@ class OrvArgSlot {
   uint16_t state;       // from-source state; bit 15 stops the reset walk
   int16_t order;        // clause source-order index, -1 = none
 
-  OrvArgSlot() : child(nullptr), state(0), order(-1), fillSerial_(kNoFill) {}
+  // A new record stands outside any node until a node takes it.
+  OrvArgSlot() : child(nullptr), state(0), order(-1), fillSerial_(kNoFill) { ++OrvRecordsOutside; }
   ~OrvArgSlot();
 
   // Slots are made with their nodes, by the million: from a block pool.
@@ -308,6 +326,15 @@ class OrvArgSlot {
  private:
   friend class OrvExpr;
   friend class OrvExprOper;
+  // A record goes into a node (its tokens count as a node's) or out of one.
+  void EnterNode() {
+    tokens.SetNodeList(true);
+    --OrvRecordsOutside;
+  }
+  void LeaveNode() {
+    tokens.SetNodeList(false);
+    ++OrvRecordsOutside;
+  }
   // With a null child: the serial of the NULL_NODE that the fill of empty
   // slots put here and that is not made yet; kNoFill when there is none.
   static const uint32_t kNoFill = 0xffffffffu;

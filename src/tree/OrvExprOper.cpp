@@ -37,14 +37,19 @@ int nullArgGuard = 0;
 // ---------------------------------------------------------------------------
 
 OrvSlotBlock* OrvExprOper::NewBlock(std::uint32_t capacity) {
-  OrvSlotBlock* block = static_cast<OrvSlotBlock*>(OrvSizedPool::Get(OrvSlotBlock::Bytes(capacity)));
+  const std::size_t bytes = OrvSlotBlock::Bytes(capacity);
+  OrvSlotBlock* block = static_cast<OrvSlotBlock*>(OrvSizedPool::Get(bytes));
   block->count = 0;
   block->capacity = capacity;
+  if (!OrvSizedPool::FromArena(bytes)) NoteHeapBlock(block, true);
   return block;
 }
 
 void OrvExprOper::FreeBlock(OrvSlotBlock* block) {
-  if (block != nullptr) OrvSizedPool::Put(block, OrvSlotBlock::Bytes(block->capacity));
+  if (block == nullptr) return;
+  const std::size_t bytes = OrvSlotBlock::Bytes(block->capacity);
+  if (!OrvSizedPool::FromArena(bytes)) NoteHeapBlock(block, false);
+  OrvSizedPool::Put(block, bytes);
 }
 
 int OrvExprOper::Capacity() const {
@@ -87,6 +92,7 @@ OrvArgSlot* OrvExprOper::RecordAt(int i) const {
     w = words[i];
   }
   OrvArgSlot* record = new OrvArgSlot;
+  record->EnterNode();
   if (w != 0) {
     record->state = static_cast<uint16_t>(StateOf(w));
     record->order = static_cast<int16_t>(OrderOf(w));
@@ -378,6 +384,7 @@ OrvExprOper::OrvExprOper(const OrvExprOper& other) : OrvExpr(other), slots_(0) {
     if (from != 0 && Tag(from) == kRecordTag) {
       const OrvArgSlot* source = RecordOf(from);
       OrvArgSlot* slot = new OrvArgSlot;
+      slot->EnterNode();
       slot->tokens.CopyFrom(source->tokens);
       slot->state = source->state;
       slot->order = source->order;
@@ -428,116 +435,33 @@ void ResetLists(TeardownLists& lists) {
 
 }  // namespace
 
-namespace {
-
-// Whether a node is an operation node (OrvExprOper or a class derived from
-// it): one with slots, or one whose code is no leaf code.  An operation
-// node given a leaf code by SetOper is taken for a leaf here; its blocks
-// then go uncounted, which only makes a teardown take the ordinary way.
-bool IsOperationNode(const OrvExpr* node) {
-  if (node->NArgs() > 0) return true;
-  switch (node->Oper()) {
-    case NULL_NODE:
-    case SYMBOL_TABLE_ELT:
-    case STR_CONST:
-    case CHAR_STRING:
-    case TOKEN_STRING:
-    case INT_NUM_CONST:
-    case REAL_NUM_CONST:
-    case NAMED_OBJ_DEF:
-    case NAME_USE:
-      return false;
-    default:
-      return true;
-  }
-}
-
-}  // namespace
-
-// The pool blocks of a node besides the node itself: its slot records and
-// its slot block (unless the block was too large for the pools).
-long OrvExprOper::SlotBlocks(const OrvExpr* node) {
-  const OrvExprOper* op = static_cast<const OrvExprOper*>(node);
-  if (op->slots_ == 0) return 0;
-  long blocks = 0;
-  if (!op->InlineSlot() && OrvSlotBlock::Bytes(op->Block()->capacity) <= OrvSizedPool::kMaxSize) ++blocks;
-  const std::uintptr_t* words = op->Words();
-  for (int i = 0, n = op->NArgs(); i < n; ++i)
-    if (words[i] != 0 && Tag(words[i]) == kRecordTag) ++blocks;
-  return blocks;
-}
-
-// 1 when the node is a plain operation node or a NULL_NODE that holds no
-// token and no subdivision widths: its deletion only gives back its
-// blocks.
-int OrvExprOper::HoldsOnlyBlocks(const OrvExpr* node) {
-  if (!node->tokens_.IsEmpty()) return 0;
-  // The type objects are compared by address: type_info's own comparison
-  // may compare the type names as strings, a cost on every node of a
-  // teardown.  Within this program each type has one type object; were a
-  // type ever to have two, the answer would only be 0 and the node deleted
-  // the ordinary way.
-  const std::type_info* type = &typeid(*node);
-  if (type == &typeid(OrvNullNode)) return 1;
-  if (type != &typeid(OrvExprOper)) return 0;
-  const OrvExprOper* op = static_cast<const OrvExprOper*>(node);
-  if (op->UpFlag(kUpSideData)) return 0;
-  const int n = op->NArgs();
-  const std::uintptr_t* words = n > 0 ? op->Words() : nullptr;
-  for (int i = 0; i < n; ++i) {
-    const std::uintptr_t w = words[i];
-    if (w != 0 && Tag(w) == kRecordTag && !RecordOf(w)->tokens.IsEmpty()) return 0;
-  }
-  return 1;
-}
-
-// Deletes every node below this one, leaving its own slots empty.  A first
-// walk counts the nodes and their pool blocks and gathers the name
-// bindings.  When the tree holds every node there is and its blocks are
-// all the blocks out of the tree's arena (no link list lives elsewhere), no
-// link leaves it: the nodes are deleted without unbinding one another, and
-// the arena only counts the blocks they give back and rewinds
-// (OrvPoolArena::BeginDrop); a node that holds nothing but blocks is not
-// even visited by its destructor.  Otherwise the name bindings in the
-// subtree are dissolved from the side of the symbol-table elements and then
-// of the definitions, each in one pass over its list of referrers (else
-// every use destroyed before its element or definition would search that
-// node's whole list for itself, and a name with very many uses would make
-// the deletion quadratic; the bindings end as the destructors would leave
-// them).  A second walk deletes the nodes in the order of the recursive
-// deletion, each cut from its children first, so that no deletion recurses
-// however deep the tree.  Both walks keep a stack of the nodes to come and
-// load them into the cache as they are pushed.  The NULL_NODEs of the fill
-// that were never made are nothing to delete.
+// Deletes every node below this one, leaving its own slots empty, when the
+// tree cannot be given back at once (DropWholeTree).  A first walk gathers
+// the name bindings, and they are dissolved from the side of the
+// symbol-table elements and then of the definitions, each in one pass over
+// its list of referrers (else every use destroyed before its element or
+// definition would search that node's whole list for itself, and a name
+// with very many uses would make the deletion quadratic; the bindings end as
+// the destructors would leave them).  A second walk deletes the nodes in
+// the order of the recursive deletion, each cut from its children first, so
+// that no deletion recurses however deep the tree.  Both walks keep a stack
+// of the nodes to come and load them into the cache as they are pushed.
+// The NULL_NODEs of the fill that were never made are nothing to delete.
 void OrvExprOper::DeleteNodesBelow() {
   TeardownLists& lists = KeptLists();
   std::vector<OrvExpr*>& bindings = lists.bindings;
   std::vector<OrvExpr*>& stack = lists.stack;
-  long blocks = 1 + SlotBlocks(this);
-  long count = 0;
   PushChildren(this, stack);
   while (!stack.empty()) {
     OrvExpr* n = stack.back();
     stack.pop_back();
-    ++count;
-    if (n->Oper() == SYMBOL_TABLE_ELT || n->Oper() == NAMED_OBJ_DEF) {
-      bindings.push_back(n);
-      if (n->NLinkLists() > 0) blocks += n->Links(0)->Count();
-    }
+    if (n->Oper() == SYMBOL_TABLE_ELT || n->Oper() == NAMED_OBJ_DEF) bindings.push_back(n);
     if (n->NArgs() > 0) PushChildren(n, stack);
-    blocks += 1 + (IsOperationNode(n) ? SlotBlocks(n) : 0);
   }
-  const bool whole = OrvNodeReleaseIsDefault() && OrvLiveNodes == count + 1 &&
-                     OrvPoolArena<ORV_TREE_ARENA>::BlocksOut() == blocks;
-  if (!whole) {
-    for (OrvExpr* n : bindings)
-      if (n->Oper() == SYMBOL_TABLE_ELT) n->UnlinkRefs();
-    for (OrvExpr* n : bindings)
-      if (n->Oper() == NAMED_OBJ_DEF) n->UnlinkRefs();
-  } else {
-    OrvWholeTreeTeardown = true;
-    OrvPoolArena<ORV_TREE_ARENA>::BeginDrop();
-  }
+  for (OrvExpr* n : bindings)
+    if (n->Oper() == SYMBOL_TABLE_ELT) n->UnlinkRefs();
+  for (OrvExpr* n : bindings)
+    if (n->Oper() == NAMED_OBJ_DEF) n->UnlinkRefs();
   PushChildren(this, stack);
   for (int i = 0, args = NArgs(); i < args; ++i) TakeChild(i);
   while (!stack.empty()) {
@@ -545,13 +469,6 @@ void OrvExprOper::DeleteNodesBelow() {
     stack.pop_back();
     const bool withSlots = n->NArgs() > 0;
     if (withSlots) PushChildren(n, stack);
-    // A node that only gives back blocks is left as it is: its memory is
-    // not used again before the arena rewinds.
-    if (whole && HoldsOnlyBlocks(n)) {
-      OrvPoolArena<ORV_TREE_ARENA>::Drop(1 + (typeid(*n) == typeid(OrvExprOper) ? SlotBlocks(n) : 0));
-      --OrvLiveNodes;
-      continue;
-    }
     n->SetParent(nullptr);
     if (withSlots) {
       OrvExprOper* op = static_cast<OrvExprOper*>(n);
@@ -559,11 +476,82 @@ void OrvExprOper::DeleteNodesBelow() {
     }
     delete n;
   }
-  if (whole) {
-    OrvPoolArena<ORV_TREE_ARENA>::EndDrop();
-    OrvWholeTreeTeardown = false;
-  }
   ResetLists(lists);
+}
+
+namespace {
+
+// The slot blocks too large for the pools, which come from the heap, and
+// the functions that release what nodes hold outside the arenas: a whole
+// tree given back at once frees them without visiting its nodes.  Never
+// destroyed: trees may go at exit.
+struct OutsideArenas {
+  std::unordered_map<const OrvSlotBlock*, bool> heapBlocks;
+  std::vector<void (*)()> releases;
+};
+
+OutsideArenas& TheOutside() {
+  static OutsideArenas* outside = new OutsideArenas();
+  return *outside;
+}
+
+}  // namespace
+
+void OrvExprOper::OnWholeTreeDrop(void (*release)()) { TheOutside().releases.push_back(release); }
+
+void OrvExprOper::NoteHeapBlock(const OrvSlotBlock* block, bool made) {
+  if (made)
+    TheOutside().heapBlocks.emplace(block, true);
+  else
+    TheOutside().heapBlocks.erase(block);
+}
+
+// A tree is given back at once when its root is the only node without a
+// parent (so every node there is belongs to it), no node came from the
+// heap, and no slot record, link element or token lives outside a node:
+// then every block out of the tree's arena and of the tokens' arena is the
+// tree's.  What its nodes hold outside the arenas (widths and column
+// registers, the indexes of symbol tables, large slot blocks) is released
+// by its registry, the arenas count their blocks back and rewind
+// (OrvPoolArena::BeginDrop), and no node below the root is visited.  The
+// root's own node and slot block stay out until its own destructor and
+// release give them back.
+bool OrvExprOper::DropWholeTree() {
+  if (Parent() != nullptr || !OrvNodeReleaseIsDefault() || OrvLiveRoots != 1 || OrvHeapNodes != 0 ||
+      OrvRecordsOutside != 0 || OrvLiveLinkElems != OrvLinkElemsInNodes ||
+      OrvPoolArena<ORV_TOKEN_ARENA>::BlocksOut() != OrvTokensInNodes)
+    return false;
+  OrvWholeTreeTeardown = true;
+  // The root keeps its own blocks; everything it holds goes.
+  const bool rootInArena = InArena();
+  const bool blockInPool = !InlineSlot() && slots_ != 0 &&
+                           OrvSizedPool::FromArena(OrvSlotBlock::Bytes(Block()->capacity));
+  const long rootBlocks = (rootInArena ? 1 : 0) + (blockInPool ? 1 : 0);
+  OutsideArenas& outside = TheOutside();
+  for (void (*release)() : outside.releases) release();
+  const OrvSlotBlock* rootBlock = InlineSlot() ? nullptr : Block();
+  for (const auto& heap : outside.heapBlocks)
+    if (heap.first != rootBlock) ::operator delete(const_cast<OrvSlotBlock*>(heap.first));
+  outside.heapBlocks.clear();
+  if (rootBlock != nullptr && !blockInPool && slots_ != 0) outside.heapBlocks.emplace(rootBlock, true);
+  const bool rootSide = UpFlag(kUpSideData);
+  ClearSideTable(rootSide ? this : nullptr);
+  // The root forgets what it held.
+  SetCount(0);
+  tokens_.Abandon();
+  OrvLiveNodes = 1;
+  OrvLiveRoots = 1;
+  OrvLiveLinkElems -= OrvLinkElemsInNodes;
+  OrvLinkElemsInNodes = 0;
+  OrvTokensInNodes = 0;
+  OrvPoolArena<ORV_TREE_ARENA>::BeginDrop();
+  OrvPoolArena<ORV_TREE_ARENA>::Drop(OrvPoolArena<ORV_TREE_ARENA>::BlocksOut() - rootBlocks);
+  OrvPoolArena<ORV_TREE_ARENA>::EndDrop();
+  OrvPoolArena<ORV_TOKEN_ARENA>::BeginDrop();
+  OrvPoolArena<ORV_TOKEN_ARENA>::Drop(OrvPoolArena<ORV_TOKEN_ARENA>::BlocksOut());
+  OrvPoolArena<ORV_TOKEN_ARENA>::EndDrop();
+  OrvWholeTreeTeardown = false;
+  return true;
 }
 
 // Pushes the children of a node on the stack, the last first, loading
@@ -587,7 +575,7 @@ void OrvExprOper::PushChildren(const OrvExpr* n, std::vector<OrvExpr*>& stack) {
 
 OrvExprOper::~OrvExprOper() {
   ++gSubtreeDeletions;
-  if (gSubtreeDeletions == 1 && NArgs() > 0) DeleteNodesBelow();
+  if (gSubtreeDeletions == 1 && NArgs() > 0 && !DropWholeTree()) DeleteNodesBelow();
   if (UpFlag(kUpSideData)) DropSideData();
   FreeSlots();
   --gSubtreeDeletions;
@@ -617,6 +605,18 @@ void OrvExprOper::DropSideData() {
     SideTable().erase(found);
   }
   SetUpFlag(kUpSideData, false);
+}
+
+void OrvExprOper::ClearSideTable(const OrvExprOper* keep) {
+  auto& table = SideTable();
+  for (auto it = table.begin(); it != table.end();) {
+    if (it->first == keep) {
+      ++it;
+      continue;
+    }
+    delete[] it->second.widths;
+    it = table.erase(it);
+  }
 }
 
 int OrvExprOper::SdCount() const {
@@ -709,6 +709,7 @@ void OrvExprOper::ReleaseHeldRecord(const char* method, OrvArgSlot* record) {
   }
   if (holder == nullptr) return;
   holder->Words()[k] = kFresh;
+  record->LeaveNode();
   if (child != nullptr) {
     NodeMessage(MSG_SEVERE, method,
                 OrvFormat("attaching node %s that has non-null parent.",
@@ -894,6 +895,7 @@ void OrvExprOper::SetArg(int i, OrvArgSlot* record) {
   DeleteWord(Words()[i]);
   OrvCallTreeEditHook(ORV_EDIT_SET_ARG, this, record->child, i, OrvEmptyVString);
   record->fillSerial_ = OrvArgSlot::kNoFill;
+  if (!record->tokens.IsNodeList()) record->EnterNode();
   Words()[i] = reinterpret_cast<std::uintptr_t>(record);
   if (record->child != nullptr) record->child->SetParent(this);
 }
@@ -984,6 +986,7 @@ OrvArgSlot* OrvExprOper::DelArgSlot(int i, int removeSlot, int fillNull) {
   // The caller takes the whole record, with the child that reads there.
   MakeFillNode(i);
   OrvArgSlot* slot = RecordAt(i);
+  slot->LeaveNode();
   if (slot->child != nullptr) slot->child->SetParent(nullptr);
   std::uintptr_t* words = Words();
   if (removeSlot) {

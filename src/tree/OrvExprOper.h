@@ -153,10 +153,22 @@ class OrvExprOper : public OrvExpr {
   // Answers how many slots were filled.
   int FillEmptySlots();
 
+  // Registers a function that releases what nodes hold outside the arenas,
+  // for a whole tree given back at once (every node there is goes, without
+  // its destructor).
+  static void OnWholeTreeDrop(void (*release)());
+
  protected:
   // Puts the children of a table back in order before they are read
   // (OrvSymTabList); the base class has nothing to do.
   virtual void Settle() {}
+  // The slot words, for a class that reorders its slots (OrvSymTabList).
+  std::uintptr_t* StoredWords() const { return Words(); }
+  // The child a slot word holds (null for an empty slot).
+  static OrvExpr* ChildOfWord(std::uintptr_t w) {
+    if (orv_slot_word::Tag(w) == orv_slot_word::kChildTag) return orv_slot_word::ChildOf(w);
+    return w != 0 && orv_slot_word::Tag(w) == orv_slot_word::kRecordTag ? orv_slot_word::RecordOf(w)->child : nullptr;
+  }
 
  private:
   friend class OrvExpr;
@@ -182,10 +194,13 @@ class OrvExprOper : public OrvExpr {
   // Deletes every node below this one (the outermost deletion of a subtree
   // calls it), leaving the slots in place with null children.
   void DeleteNodesBelow();
-  // The pool blocks a node holds besides itself: slot records and block.
-  static long SlotBlocks(const OrvExpr* node);
-  // 1 for a plain operation node or NULL_NODE without tokens or widths.
-  static int HoldsOnlyBlocks(const OrvExpr* node);
+  // Gives every node below this root back at once when the root's tree
+  // holds everything out of the arenas: true when it did so.
+  bool DropWholeTree();
+  // Clears the table of widths and column registers but for `keep`'s entry.
+  static void ClearSideTable(const OrvExprOper* keep);
+  // Notes that a slot block too large for the pools was made (or freed).
+  static void NoteHeapBlock(const OrvSlotBlock* block, bool made);
   // Pushes the node's children on the stack, the last first.
   static void PushChildren(const OrvExpr* node, std::vector<OrvExpr*>& stack);
 

@@ -14,6 +14,8 @@
 
 OrvLink OrvNullLink;
 OrvLinkList OrvEmptyLinkList;
+long OrvLiveLinkElems = 0;
+long OrvLinkElemsInNodes = 0;
 
 // ---------------------------------------------------------------------------
 // OrvLink
@@ -51,7 +53,8 @@ OrvExpr* OrvLink::SetLinkExprFromIndex(OrvExpr* const* table, uint32_t size) {
 // OrvLinkList
 // ---------------------------------------------------------------------------
 
-OrvLinkList::OrvLinkList(const OrvLinkList& other) : head_(nullptr), tail_(nullptr), count_(0) {
+OrvLinkList::OrvLinkList(const OrvLinkList& other)
+    : head_(nullptr), tail_(nullptr), count_(0), nodeList_(false) {
   for (OrvLinkElem* e = other.head_; e != nullptr; e = e->next) Append(e->link);
 }
 
@@ -62,9 +65,17 @@ OrvLinkList& OrvLinkList::operator=(const OrvLinkList& other) {
   return *this;
 }
 
+void OrvLinkList::SetNodeList(bool on) {
+  if (on == nodeList_) return;
+  OrvLinkElemsInNodes += on ? count_ : -count_;
+  nodeList_ = on;
+}
+
 void OrvLinkList::Clear() {
+  if (nodeList_) OrvLinkElemsInNodes -= count_;
   if (head_ != nullptr && OrvPoolArena<ORV_TREE_ARENA>::Dropping()) {
     OrvPoolArena<ORV_TREE_ARENA>::Drop(count_);
+    OrvLiveLinkElems -= count_;
     head_ = tail_ = nullptr;
     count_ = 0;
     return;
@@ -87,6 +98,7 @@ void OrvLinkList::Append(const OrvLink& link) {
   }
   tail_ = elem;
   ++count_;
+  if (nodeList_) ++OrvLinkElemsInNodes;
 }
 
 void OrvLinkList::Remove(const OrvExpr* node) {
@@ -98,6 +110,7 @@ void OrvLinkList::Remove(const OrvExpr* node) {
       *at = gone->next;
       delete gone;
       --count_;
+      if (nodeList_) --OrvLinkElemsInNodes;
     } else {
       tail_ = *at;
       at = &(*at)->next;
@@ -114,6 +127,7 @@ void OrvLinkList::RemoveIf(int (*pred)(const OrvLink& link, void* context), void
       *at = gone->next;
       delete gone;
       --count_;
+      if (nodeList_) --OrvLinkElemsInNodes;
     } else {
       tail_ = *at;
       at = &(*at)->next;

@@ -34,14 +34,27 @@ class OrvLink {
   OrvExpr* SetLinkExprFromIndex(OrvExpr* const* table, uint32_t size);
 };
 
+// The link elements that exist, and those in the link lists of nodes (a
+// symbol-table element's References, a definition's Uses), over the process:
+// when they are equal, no element of the tree's arena belongs to anything
+// but nodes, so that a whole tree can give them back at once.
+extern long OrvLiveLinkElems;
+extern long OrvLinkElemsInNodes;
+
 // One element of a link list.
 struct OrvLinkElem {
   OrvLink link;
   OrvLinkElem* next;
 
   // From a block pool: every resolved name adds one to a list.
-  static void* operator new(std::size_t) { return OrvBlockPool<sizeof(OrvLinkElem)>::Get(); }
-  static void operator delete(void* memory) { OrvBlockPool<sizeof(OrvLinkElem)>::Put(memory); }
+  static void* operator new(std::size_t) {
+    ++OrvLiveLinkElems;
+    return OrvBlockPool<sizeof(OrvLinkElem)>::Get();
+  }
+  static void operator delete(void* memory) {
+    --OrvLiveLinkElems;
+    OrvBlockPool<sizeof(OrvLinkElem)>::Put(memory);
+  }
 };
 
 // A singly linked list of links held by its head, with its last element
@@ -49,7 +62,7 @@ struct OrvLinkElem {
 // targets.
 class OrvLinkList {
  public:
-  OrvLinkList() : head_(nullptr), tail_(nullptr), count_(0) {}
+  OrvLinkList() : head_(nullptr), tail_(nullptr), count_(0), nodeList_(false) {}
   OrvLinkList(const OrvLinkList& other);
   OrvLinkList& operator=(const OrvLinkList& other);
   ~OrvLinkList() { Clear(); }
@@ -68,6 +81,17 @@ class OrvLinkList {
   bool IsEmpty() const { return head_ == nullptr; }
   OrvLinkElem* Head() const { return head_; }
 
+  // Whether the list is a node's: its elements count in
+  // OrvLinkElemsInNodes.  Marking or unmarking moves them in or out.
+  bool IsNodeList() const { return nodeList_; }
+  void SetNodeList(bool on);
+  // Forgets the elements without deleting them: for a whole tree given
+  // back at once, whose elements went with the tree's arena.
+  void Abandon() {
+    head_ = tail_ = nullptr;
+    count_ = 0;
+  }
+
   // "[" links in Print form separated by "," "]".
   void Print(std::ostream& out) const;
   // "=" index ":" per link, then "&".
@@ -79,6 +103,7 @@ class OrvLinkList {
   OrvLinkElem* head_;
   OrvLinkElem* tail_;  // the last element; null when the list is empty
   int32_t count_;      // elements in the list
+  bool nodeList_;      // a node's list (IsNodeList)
 };
 
 // The answers of the base class's Link() and Links(): {null, -1} and a list

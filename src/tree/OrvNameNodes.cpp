@@ -114,11 +114,13 @@ OrvResult Rebind(OrvExpr* node, OrvLink& link, const VString& image, const char*
 
 OrvSymTabElt::OrvSymTabElt(const VString& image, int category, const OrvLinkList& refs)
     : OrvExpr(SYMBOL_TABLE_ELT), extra_(0), refs_(refs), category_(static_cast<unsigned char>(category)) {
+  refs_.SetNodeList(true);
   image_.Set(image, InArena());
 }
 
 OrvSymTabElt::OrvSymTabElt(const OrvSymTabElt& other)
     : OrvExpr(other), extra_(other.extra_), category_(other.category_) {
+  refs_.SetNodeList(true);
   image_.SetFrom(other.image_, InArena());
 }
 
@@ -290,11 +292,13 @@ std::ostream& OrvNameUse::DebugDump(std::ostream& out) const {
 OrvNamedObjDef::OrvNamedObjDef(int category, const OrvLink& link, const OrvLinkList& uses)
     : OrvExpr(NAMED_OBJ_DEF), category_(static_cast<unsigned char>(category)), elt_(link),
       uses_(uses) {
+  uses_.SetNodeList(true);
   Register(this, elt_);
 }
 
 OrvNamedObjDef::OrvNamedObjDef(const OrvNamedObjDef& other)
     : OrvExpr(other), category_(other.category_), elt_(other.elt_) {
+  uses_.SetNodeList(true);
   Register(this, elt_);
 }
 

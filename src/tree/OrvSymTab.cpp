@@ -37,6 +37,22 @@ bool IsTable(OrvExpr* table) {
   return table != nullptr && table->Oper() == SYMBOL_TABLE_ELT_LIST;
 }
 
+// Whether look-ups and insertions may go without positions: under a trace
+// every look-up searches the sorted children and every insertion names its
+// position, as the trace lines show them.
+bool Untraced() { return OrvSymTabTraceLevel < 1; }
+
+// Inserts an element whose name the table lacks (a look-up without a
+// position said so) at its sorted place: in order through the table's index
+// when it can, else at the position a new look-up gives.
+void InsertMissing(OrvExpr* table, OrvSymTabElt* elt) {
+  OrvSymTabList* list = OrvSymTabList::Of(table);
+  if (list != nullptr && list->InsertInOrder(elt)) return;
+  int pos = 0;
+  OrvSymTabFindElt(table, elt->Name(), &pos);
+  OrvSymTabInsElt(table, elt, pos);
+}
+
 }  // namespace
 
 OrvExpr* OrvOwnerSymTab(OrvExpr* owner) {
@@ -118,23 +134,31 @@ void OrvSymTabInsElt(OrvExpr* table, OrvSymTabElt* elt, int pos) {
 void OrvSymTabAddElt(OrvExpr* table, OrvSymTabElt* elt) {
   if (!IsTable(table) || elt == nullptr) return;
   int pos = 0;
-  OrvSymTabElt* old = OrvSymTabFindElt(table, *elt->Image(), &pos);
+  const bool untraced = Untraced();
+  OrvSymTabElt* old = OrvSymTabFindElt(table, *elt->Image(), untraced ? nullptr : &pos);
   if (old != nullptr) {
     Report(MSG_SEVERE, old,
            OrvFormat("OrvSymTabAddElt: name '%s' should not be declared yet",
                      old->Image()->text != nullptr ? old->Image()->text : ""));
     return;
   }
-  OrvSymTabInsElt(table, elt, pos);
+  if (untraced)
+    InsertMissing(table, elt);
+  else
+    OrvSymTabInsElt(table, elt, pos);
 }
 
 OrvSymTabElt* OrvSymTabFindOrAddElt(OrvExpr* table, const VString& name) {
   if (!IsTable(table)) return nullptr;
   int pos = 0;
-  OrvSymTabElt* elt = OrvSymTabFindElt(table, name, &pos);
+  const bool untraced = Untraced();
+  OrvSymTabElt* elt = OrvSymTabFindElt(table, name, untraced ? nullptr : &pos);
   if (elt == nullptr) {
     elt = new OrvSymTabElt(name, SYMCAT_UNKNOWN, OrvLinkList());
-    OrvSymTabInsElt(table, elt, pos);
+    if (untraced)
+      InsertMissing(table, elt);
+    else
+      OrvSymTabInsElt(table, elt, pos);
   }
   return elt;
 }
@@ -143,11 +167,15 @@ OrvSymTabElt* OrvSymTabAddUniqueElt(const VString& name, int category, OrvExpr* 
   if (!IsTable(table)) return nullptr;
   VString candidate = name;
   int pos = 0;
-  for (int k = 1; OrvSymTabFindElt(table, candidate, &pos) != nullptr; ++k) {
+  const bool untraced = Untraced();
+  for (int k = 1; OrvSymTabFindElt(table, candidate, untraced ? nullptr : &pos) != nullptr; ++k) {
     candidate = OrvFormat("%s-%d", name.text != nullptr ? name.text : "", k);
   }
   OrvSymTabElt* elt = new OrvSymTabElt(candidate, category, OrvLinkList());
-  OrvSymTabInsElt(table, elt, pos);
+  if (untraced)
+    InsertMissing(table, elt);
+  else
+    OrvSymTabInsElt(table, elt, pos);
   return elt;
 }
 

@@ -1,6 +1,7 @@
 // OrvSymTabList: the sorted symbol table with its hashed index of names.
 #include "OrvSymTabList.h"
 
+#include <algorithm>
 #include <cstring>
 
 long OrvSymTabList::builds_ = 0;
@@ -19,17 +20,64 @@ uint32_t HashOf(const char* s) {
 
 const size_t kFirstCapacity = 16;
 
+// The name a child is sorted by (the empty text for a missing child), as
+// the table's search reads it.
+const VString& NameOf(const OrvExpr* child) {
+  if (child == nullptr) return OrvEmptyVString;
+  if (child->Oper() == SYMBOL_TABLE_ELT) return static_cast<const OrvSymTabElt*>(child)->Name();
+  if (!child->HasImage()) return OrvEmptyVString;
+  return *child->Image();
+}
+
+// The tables that exist, whose indexes a whole tree given back at once
+// releases.  Never destroyed: tables may go at exit.
+std::vector<OrvSymTabList*>& LiveTables() {
+  static auto* tables = new std::vector<OrvSymTabList*>();
+  return *tables;
+}
+
+void Register(OrvSymTabList* table) {
+  static bool hooked = false;
+  if (!hooked) {
+    OrvExprOper::OnWholeTreeDrop([] {
+      for (OrvSymTabList* t : LiveTables()) OrvSymTabList::Changed(t);
+      LiveTables().clear();
+    });
+    hooked = true;
+  }
+  LiveTables().push_back(table);
+}
+
+void Unregister(OrvSymTabList* table) {
+  std::vector<OrvSymTabList*>& tables = LiveTables();
+  auto found = std::find(tables.begin(), tables.end(), table);
+  if (found != tables.end()) tables.erase(found);
+}
+
 }  // namespace
 
-OrvSymTabList::OrvSymTabList() : OrvExprOper(SYMBOL_TABLE_ELT_LIST), state_(kStale), count_(0) {}
+OrvSymTabList::OrvSymTabList()
+    : OrvExprOper(SYMBOL_TABLE_ELT_LIST), state_(kStale), ordered_(false), count_(0), sorted_(0) {
+  Register(this);
+}
 
 OrvSymTabList::OrvSymTabList(const OrvSymTabList& other)
-    : OrvExprOper(other), state_(kStale), count_(0) {}
+    : OrvExprOper(other), state_(kStale), ordered_(false), count_(0), sorted_(NArgs()) {
+  Register(this);
+}
+
+OrvSymTabList::~OrvSymTabList() { Unregister(this); }
 
 OrvExpr* OrvSymTabList::Clone() const { return new OrvSymTabList(*this); }
 
 void OrvSymTabList::Changed(OrvExpr* table) {
-  if (OrvSymTabList* list = Of(table)) list->state_ = kStale;
+  if (OrvSymTabList* list = Of(table)) {
+    list->state_ = kStale;
+    // The index's room goes too: the table may be one of a tree given back
+    // at once, whose index lives outside the arenas.
+    if (list->entries_.capacity() > 0) std::vector<Entry>().swap(list->entries_);
+    list->count_ = 0;
+  }
 }
 
 bool OrvSymTabList::Lookup(const VString& name, OrvSymTabElt*& elt) {
@@ -54,12 +102,14 @@ void OrvSymTabList::Build() {
   count_ = 0;
   entries_.assign(kFirstCapacity, Entry{0, nullptr});
   state_ = kReady;
+  ordered_ = true;
   for (int i = 0; i < NArgs() && state_ == kReady; ++i) {
     OrvExpr* child = ChildAt(i);
     if (child == nullptr || child->Oper() != SYMBOL_TABLE_ELT) {
       state_ = kUnusable;
       break;
     }
+    if (i > 0 && NameOf(ChildAt(i - 1)).Compare(NameOf(child)) >= 0) ordered_ = false;
     Add(static_cast<OrvSymTabElt*>(child));
   }
   if (state_ != kReady) {
@@ -103,60 +153,130 @@ void OrvSymTabList::Grow() {
   }
 }
 
+bool OrvSymTabList::InOrderBefore(int i) const {
+  return i == 0 || NameOf(ChildOfWord(StoredWords()[i - 1])).Compare(NameOf(ChildOfWord(StoredWords()[i]))) < 0;
+}
+
+bool OrvSymTabList::InsertInOrder(OrvSymTabElt* elt) {
+  if (state_ == kStale) Build();
+  if (state_ != kReady || !ordered_ || elt == nullptr) return false;
+  const int n = NArgs();
+  OrvExprOper::InsArg(elt, n);
+  if (NArgs() != n + 1 || elt->Parent() != this) {
+    // The insertion was refused (and reported): the index is made again.
+    state_ = kStale;
+    return true;
+  }
+  Add(elt);
+  if (state_ != kReady) return true;
+  // Appended after children all in order and after the last of them, it
+  // stands in order; otherwise the children are sorted before they are
+  // read.
+  if (sorted_ == n && InOrderBefore(n))
+    sorted_ = n + 1;
+  else
+    SetUpFlag(kUpUnsettled, true);
+  return true;
+}
+
+void OrvSymTabList::Settle() {
+  SetUpFlag(kUpUnsettled, false);
+  const int n = NArgs();
+  if (sorted_ < n) {
+    std::uintptr_t* words = StoredWords();
+    auto less = [](std::uintptr_t a, std::uintptr_t b) {
+      return NameOf(ChildOfWord(a)).Compare(NameOf(ChildOfWord(b))) < 0;
+    };
+    std::sort(words + sorted_, words + n, less);
+    std::inplace_merge(words, words + sorted_, words + n, less);
+  }
+  sorted_ = n;
+}
+
+OrvExpr* OrvSymTabList::Args(int i) const {
+  if (UpFlag(kUpUnsettled)) const_cast<OrvSymTabList*>(this)->Settle();
+  return OrvExprOper::Args(i);
+}
+
+int OrvSymTabList::FindArg(const OrvExpr* child) const {
+  if (UpFlag(kUpUnsettled)) const_cast<OrvSymTabList*>(this)->Settle();
+  return OrvExprOper::FindArg(child);
+}
+
 void OrvSymTabList::InsArg(OrvExpr* child, int position) {
+  if (UpFlag(kUpUnsettled)) Settle();
   const int before = NArgs();
   OrvExprOper::InsArg(child, position);
+  sorted_ = NArgs();
   if (state_ != kReady) return;
   if (NArgs() != before + 1 || child == nullptr || child->Parent() != this ||
-      child->Oper() != SYMBOL_TABLE_ELT) {
+      child->Oper() != SYMBOL_TABLE_ELT || position < 0 || position > before) {
     state_ = kStale;
     return;
   }
   Add(static_cast<OrvSymTabElt*>(child));
+  if (ordered_ && !(InOrderBefore(position) && (position == before || InOrderBefore(position + 1))))
+    ordered_ = false;
 }
 
 void OrvSymTabList::SetOper(OrvOper op, int reset, int allowShrink) {
+  if (UpFlag(kUpUnsettled)) Settle();
   state_ = kStale;
   OrvExprOper::SetOper(op, reset, allowShrink);
+  sorted_ = NArgs();
 }
 
 OrvArgSlot* OrvSymTabList::ArgSlots(int i) const {
+  if (UpFlag(kUpUnsettled)) const_cast<OrvSymTabList*>(this)->Settle();
   // The slot may be changed through the pointer.
   state_ = kStale;
   return OrvExprOper::ArgSlots(i);
 }
 
 void OrvSymTabList::SetArg(int i, OrvExpr* child, int order, int state) {
+  if (UpFlag(kUpUnsettled)) Settle();
   state_ = kStale;
   OrvExprOper::SetArg(i, child, order, state);
 }
 
 void OrvSymTabList::SetArgNoDel(int i, OrvExpr* child) {
+  if (UpFlag(kUpUnsettled)) Settle();
   state_ = kStale;
   OrvExprOper::SetArgNoDel(i, child);
 }
 
 void OrvSymTabList::SetArg(int i, OrvArgSlot* slot) {
+  if (UpFlag(kUpUnsettled)) Settle();
   state_ = kStale;
   OrvExprOper::SetArg(i, slot);
 }
 
 void OrvSymTabList::SetArgToList(int i, OrvOper listOp, OrvExpr* child) {
+  if (UpFlag(kUpUnsettled)) Settle();
   state_ = kStale;
   OrvExprOper::SetArgToList(i, listOp, child);
 }
 
 OrvExpr* OrvSymTabList::DelArg(int i, int removeSlot, int fillNull) {
+  if (UpFlag(kUpUnsettled)) Settle();
   state_ = kStale;
-  return OrvExprOper::DelArg(i, removeSlot, fillNull);
+  OrvExpr* child = OrvExprOper::DelArg(i, removeSlot, fillNull);
+  sorted_ = NArgs();
+  return child;
 }
 
 OrvArgSlot* OrvSymTabList::DelArgSlot(int i, int removeSlot, int fillNull) {
+  if (UpFlag(kUpUnsettled)) Settle();
   state_ = kStale;
-  return OrvExprOper::DelArgSlot(i, removeSlot, fillNull);
+  OrvArgSlot* slot = OrvExprOper::DelArgSlot(i, removeSlot, fillNull);
+  sorted_ = NArgs();
+  return slot;
 }
 
 OrvResult OrvSymTabList::GetTic(std::istream& in, VString& error) {
+  if (UpFlag(kUpUnsettled)) Settle();
   state_ = kStale;
-  return OrvExprOper::GetTic(in, error);
+  OrvResult r = OrvExprOper::GetTic(in, error);
+  sorted_ = NArgs();
+  return r;
 }

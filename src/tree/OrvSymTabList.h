@@ -2,6 +2,14 @@
 // SYMBOL_TABLE_ELT_LIST node whose children stay sorted by name, with a
 // hashed index of its element names beside them, so that looking a word up
 // costs the same however many names the program has.
+//
+// A new name that the table lacks may be added in order without a
+// position (InsertInOrder): it is appended, and the children that came
+// after the sorted ones are sorted and merged in before anything reads the
+// children (the node is marked to be settled, and every read of a slot, by
+// ChildAt, SlotAt, the Peek accessors or a virtual operation, settles it
+// first).  So n names cost O(n log n) in any order, where inserting each at
+// its place would shift the slots after it.
 #ifndef LARK_TREE_ORVSYMTABLIST_H
 #define LARK_TREE_ORVSYMTABLIST_H
 
@@ -26,6 +34,7 @@ class OrvSymTabList final : public OrvExprOper {
   }
   // The copy has the same children and builds its own index when asked.
   OrvSymTabList(const OrvSymTabList& other);
+  ~OrvSymTabList() override;
   OrvExpr* Clone() const override;
 
   // Looks the name up in the index (built first when it is not up to
@@ -34,6 +43,13 @@ class OrvSymTabList final : public OrvExprOper {
   // is no element, or two children of one name): the caller then searches
   // the sorted children.
   bool Lookup(const VString& name, OrvSymTabElt*& elt);
+
+  // Adds an element whose name the table lacks (a Lookup said so) at its
+  // sorted place, without a position: true when it did.  False, with the
+  // element still the caller's, when the table cannot keep its order this
+  // way (its index cannot answer, or its children were found out of
+  // order): the caller then inserts at a position it looks up.
+  bool InsertInOrder(OrvSymTabElt* elt);
 
   // Drops the index of `table` when it is an OrvSymTabList (a child has
   // been renamed or changed in a way the table does not see); the next
@@ -44,7 +60,9 @@ class OrvSymTabList final : public OrvExprOper {
   static long Builds() { return builds_; }
 
   // An insertion goes into the index as well; every other change of the
-  // children drops it.
+  // children drops it.  Each operation reads the children in order.
+  OrvExpr* Args(int i) const override;
+  int FindArg(const OrvExpr* child) const override;
   void InsArg(OrvExpr* child, int position) override;
   void SetOper(OrvOper op, int reset = 0, int allowShrink = 0) override;
   OrvArgSlot* ArgSlots(int i) const override;
@@ -55,6 +73,10 @@ class OrvSymTabList final : public OrvExprOper {
   OrvExpr* DelArg(int i, int removeSlot, int fillNull) override;
   OrvArgSlot* DelArgSlot(int i, int removeSlot, int fillNull) override;
   OrvResult GetTic(std::istream& in, VString& error) override;
+
+ protected:
+  // Sorts the children appended by InsertInOrder and merges them in.
+  void Settle() override;
 
  private:
   // kStale: to be built at the next look-up; kReady: it names every child;
@@ -69,9 +91,14 @@ class OrvSymTabList final : public OrvExprOper {
   // Adds an element; a name already there makes the index unusable.
   void Add(OrvSymTabElt* elt);
   void Grow();
+  // Whether the children before `sorted_` plus the ones appended stand in
+  // order once settled: set by Build, kept by the insertions.
+  bool InOrderBefore(int i) const;
 
   mutable IndexState state_;
+  bool ordered_;  // the children, once settled, stand in strictly increasing order
   int count_;
+  int sorted_;    // the first children in order; those after it were appended
   std::vector<Entry> entries_;  // open addressing, a power of two long
   static long builds_;
 };

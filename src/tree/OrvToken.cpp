@@ -198,8 +198,9 @@ OrvResult OrvToken::GetTic(std::istream& in, VString& error) {
 // ------------------------------------------------------------ OrvTokenList
 
 OrvTokenList OrvEmptyTokenList;
+long OrvTokensInNodes = 0;
 
-OrvTokenList::OrvTokenList(const OrvTokenList& o) : last_(nullptr) { CopyFrom(o); }
+OrvTokenList::OrvTokenList(const OrvTokenList& o) : bits_(0) { CopyFrom(o); }
 
 OrvTokenList& OrvTokenList::operator=(const OrvTokenList& o) {
   std::cout << "=== &OrvTokenList::operator = (const OrvTokenList &tl)\n";
@@ -213,16 +214,32 @@ int OrvTokenList::Count() const {
   return n;
 }
 
+void OrvTokenList::SetNodeList(bool on) {
+  if (on == IsNodeList()) return;
+  const long n = Count();
+  if (on) {
+    bits_ |= kNodeMark;
+    OrvTokensInNodes += n;
+  } else {
+    OrvTokensInNodes -= n;
+    bits_ &= ~kNodeMark;
+  }
+}
+
 void OrvTokenList::Clear() {
-  if (last_ == nullptr) return;
-  OrvToken* t = last_->next_;
-  last_->next_ = nullptr;
-  last_ = nullptr;
+  if (IsEmpty()) return;
+  OrvToken* last = LastToken();
+  OrvToken* t = last->next_;
+  last->next_ = nullptr;
+  SetLastToken(nullptr);
+  long n = 0;
   while (t != nullptr) {
     OrvToken* next = t->next_;
     delete t;
     t = next;
+    ++n;
   }
+  CountIn(-n);
 }
 
 void OrvTokenList::CopyFrom(const OrvTokenList& o) {
@@ -236,25 +253,29 @@ void OrvTokenList::CopyFrom(const OrvTokenList& o) {
 
 void OrvTokenList::Append(OrvToken*& token) {
   if (token == nullptr) return;
-  if (last_ == nullptr) {
+  OrvToken* last = LastToken();
+  if (last == nullptr) {
     token->next_ = token;
   } else {
-    token->next_ = last_->next_;
-    last_->next_ = token;
+    token->next_ = last->next_;
+    last->next_ = token;
   }
-  last_ = token;
+  SetLastToken(token);
+  CountIn(1);
   token = nullptr;
 }
 
 void OrvTokenList::PushFrontToken(OrvToken* token) {
   if (token == nullptr) return;
-  if (last_ == nullptr) {
+  OrvToken* last = LastToken();
+  if (last == nullptr) {
     token->next_ = token;
-    last_ = token;
+    SetLastToken(token);
   } else {
-    token->next_ = last_->next_;
-    last_->next_ = token;
+    token->next_ = last->next_;
+    last->next_ = token;
   }
+  CountIn(1);
 }
 
 void OrvTokenList::AddToken(int code, const OrvTxtPosn& posn, const VString& text) {
@@ -262,27 +283,47 @@ void OrvTokenList::AddToken(int code, const OrvTxtPosn& posn, const VString& tex
   Append(t);
 }
 
+namespace {
+
+// The tokens that move from one list to another, when only one of them is
+// a node's: they move in or out of OrvTokensInNodes.
+long MovedCount(const OrvTokenList& from, const OrvTokenList& to) {
+  return from.IsNodeList() == to.IsNodeList() ? 0 : from.Count();
+}
+
+}  // namespace
+
 void OrvTokenList::Splice(OrvTokenList& other) {
-  if (&other == this || other.last_ == nullptr) return;
-  if (last_ != nullptr) {
-    OrvToken* first = last_->next_;
-    last_->next_ = other.last_->next_;
-    other.last_->next_ = first;
+  if (&other == this || other.IsEmpty()) return;
+  const long moved = MovedCount(other, *this);
+  other.CountIn(-moved);
+  CountIn(moved);
+  OrvToken* otherLast = other.LastToken();
+  OrvToken* last = LastToken();
+  if (last != nullptr) {
+    OrvToken* first = last->next_;
+    last->next_ = otherLast->next_;
+    otherLast->next_ = first;
   }
-  last_ = other.last_;
-  other.last_ = nullptr;
+  SetLastToken(otherLast);
+  other.SetLastToken(nullptr);
 }
 
 void OrvTokenList::Prepend(OrvTokenList& other) {
-  if (&other == this || other.last_ == nullptr) return;
-  if (last_ == nullptr) {
-    last_ = other.last_;
+  if (&other == this || other.IsEmpty()) return;
+  const long moved = MovedCount(other, *this);
+  other.CountIn(-moved);
+  CountIn(moved);
+  OrvToken* otherLast = other.LastToken();
+  OrvToken* last = LastToken();
+  if (last == nullptr) {
+    SetLastToken(otherLast);
   } else {
-    OrvToken* first = last_->next_;
-    last_->next_ = other.last_->next_;
-    other.last_->next_ = first;
+    OrvToken* first = last->next_;
+    last->next_ = otherLast->next_;
+    otherLast->next_ = first;
   }
-  other.last_ = nullptr;
+  other.SetLastToken(nullptr);
 }
 
 void OrvTokenList::AppendGroup(OrvTokenGroup* group) {
@@ -305,28 +346,31 @@ void OrvTokenList::PushFront(OrvTokenGroup* group) {
 }
 
 OrvToken* OrvTokenList::PopFirst() {
-  if (last_ == nullptr) return nullptr;
-  OrvToken* first = last_->next_;
-  if (first == last_)
-    last_ = nullptr;
+  if (IsEmpty()) return nullptr;
+  OrvToken* last = LastToken();
+  OrvToken* first = last->next_;
+  if (first == last)
+    SetLastToken(nullptr);
   else
-    last_->next_ = first->next_;
+    last->next_ = first->next_;
   first->next_ = nullptr;
+  CountIn(-1);
   return first;
 }
 
 OrvToken* OrvTokenList::PopLast() {
-  if (last_ == nullptr) return nullptr;
-  OrvToken* last = last_;
+  if (IsEmpty()) return nullptr;
+  OrvToken* last = LastToken();
   if (last->next_ == last) {
-    last_ = nullptr;
+    SetLastToken(nullptr);
   } else {
     OrvToken* before = last->next_;
     while (before->next_ != last) before = before->next_;
     before->next_ = last->next_;
-    last_ = before;
+    SetLastToken(before);
   }
   last->next_ = nullptr;
+  CountIn(-1);
   return last;
 }
 
@@ -337,16 +381,19 @@ OrvToken* OrvTokenList::FirstSignificant() const {
 }
 
 void OrvTokenList::RemoveIf(int (*pred)(OrvToken*)) {
-  if (last_ == nullptr) return;
+  if (IsEmpty()) return;
   // Unlink the ring into a chain, filter it, and close the ring again.
-  OrvToken* t = last_->next_;
-  last_->next_ = nullptr;
+  OrvToken* last = LastToken();
+  OrvToken* t = last->next_;
+  last->next_ = nullptr;
   OrvToken* first = nullptr;
   OrvToken* kept = nullptr;
+  long removed = 0;
   while (t != nullptr) {
     OrvToken* next = t->next_;
     if (pred(t)) {
       delete t;
+      ++removed;
     } else {
       if (kept == nullptr)
         first = t;
@@ -356,8 +403,9 @@ void OrvTokenList::RemoveIf(int (*pred)(OrvToken*)) {
     }
     t = next;
   }
-  last_ = kept;
+  SetLastToken(kept);
   if (kept != nullptr) kept->next_ = first;
+  CountIn(-removed);
 }
 
 void OrvTokenList::RemoveSpaceSeps() { RemoveIf(OrvTokenIsSpaceSep); }

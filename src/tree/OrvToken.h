@@ -142,9 +142,15 @@ class OrvTokenGroup;
 // the list has grown, and the list takes one pointer.  A null token is not
 // kept: appending one adds nothing.  Walk it with
 //   for (OrvToken* t : list) ...   or   for (t = First(); t; t = Next(t)) ...
+// The tokens that stand in the token lists of nodes and of their slot
+// records (lists marked as a node's), over the process: with the blocks out
+// of the tokens' arena it tells whether every token there belongs to the
+// nodes, so that a whole tree can give them back at once.
+extern long OrvTokensInNodes;
+
 class OrvTokenList {
 public:
-  constexpr OrvTokenList() : last_(nullptr) {}
+  constexpr OrvTokenList() : bits_(0) {}
   OrvTokenList(const OrvTokenList& o);  // deep copy
 
   // A list made with new (the position of every token and reduction) comes
@@ -155,15 +161,25 @@ public:
   OrvTokenList& operator=(const OrvTokenList& o);
   // Inline: most lists of a tree are empty when they go.
   ~OrvTokenList() {
-    if (last_ != nullptr) Clear();
+    if (!IsEmpty()) Clear();
   }
 
-  bool IsEmpty() const { return last_ == nullptr; }
+  bool IsEmpty() const { return (bits_ & ~kNodeMark) == 0; }
   int Count() const;
   // The first token (null when empty), and the token after `t` in the list
   // (null after the last).
-  OrvToken* First() const { return last_ ? last_->next_ : nullptr; }
-  OrvToken* Next(const OrvToken* t) const { return t == last_ ? nullptr : t->next_; }
+  OrvToken* First() const { return IsEmpty() ? nullptr : LastToken()->next_; }
+  OrvToken* Next(const OrvToken* t) const { return t == LastToken() ? nullptr : t->next_; }
+
+  // Whether the list is a node's (its trailing tokens, or a slot record's
+  // while the record stands in a node): its tokens count in
+  // OrvTokensInNodes.  Marking or unmarking a list moves its tokens in or
+  // out of the count.
+  bool IsNodeList() const { return (bits_ & kNodeMark) != 0; }
+  void SetNodeList(bool on);
+  // Forgets the tokens without deleting them: for a whole tree given back
+  // at once, whose tokens went with the tokens' arena.
+  void Abandon() { bits_ &= kNodeMark; }
 
   // Deletes every token.
   void Clear();
@@ -194,7 +210,7 @@ public:
   // empty).  PopLast walks the list to the token before the last.
   OrvToken* PopFirst();
   OrvToken* PopLast();
-  OrvToken* Last() const { return last_; }
+  OrvToken* Last() const { return LastToken(); }
   // The first token that is not a space separator or a comment, or null.
   OrvToken* FirstSignificant() const;
 
@@ -241,8 +257,16 @@ public:
   Iterator end() const { return Iterator(this, nullptr); }
 
 private:
-  // The last token, whose link names the first; null when empty.
-  OrvToken* last_;
+  static const std::uintptr_t kNodeMark = 1;
+  OrvToken* LastToken() const { return reinterpret_cast<OrvToken*>(bits_ & ~kNodeMark); }
+  void SetLastToken(OrvToken* t) { bits_ = reinterpret_cast<std::uintptr_t>(t) | (bits_ & kNodeMark); }
+  // Moves n tokens in (n > 0) or out of the count of a node's list.
+  void CountIn(long n) {
+    if (IsNodeList()) OrvTokensInNodes += n;
+  }
+  // The last token, whose link names the first (null when empty), and the
+  // mark of a node's list in the low bit.
+  std::uintptr_t bits_;
 };
 
 static_assert(sizeof(OrvTokenList) == sizeof(void*) && alignof(OrvTokenList) == alignof(void*),
