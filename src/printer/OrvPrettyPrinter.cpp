@@ -121,20 +121,3 @@ void OrvPrettyPrinterImpl::ReleaseGenTable() {
   gen_table = nullptr;
 }
 
-namespace {
-
-// What both print entries answer while the print driver is not built.
-OrvResult PrintingNotBuilt(OrvTokenList* messages) {
-  if (messages) messages->AddToken(MSG_SEVERE, OrvNullPosn, VString("printing is not built"));
-  return ORV_PRINT_NOT_BUILT;
-}
-
-}  // namespace
-
-OrvResult OrvPrettyPrinterImpl::PrintFile(const VString&, OrvExpr*, OrvTokenList* messages) {
-  return PrintingNotBuilt(messages);
-}
-
-OrvResult OrvPrettyPrinterImpl::PrintString(VString&, OrvExpr*, OrvTokenList* messages) {
-  return PrintingNotBuilt(messages);
-}
