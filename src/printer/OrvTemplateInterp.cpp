@@ -578,9 +578,11 @@ OrvResult Interp::Escape() {
   return ORV_OK;
 }
 
-// Rule 12: "[T]" at the template's end: the tail's comments, then T.
+// Rule 12: "[T]" at the template's end: the tail's comments, then T.  A
+// node without children has printed its tail's comments at its start
+// already: they are not printed twice.
 OrvResult Interp::Tail() {
-  if (psl_) {
+  if (psl_ && !tailPrinted_) {
     OrvResult result = PrintTailTokens();
     if (result != ORV_OK) return result;
   }
