@@ -80,6 +80,16 @@ inline bool HasMessageEnding(const Printed& p, const std::string& text) {
   return false;
 }
 
+// The first node of the operation in a walk of the tree (a node before its
+// children, slots in order), or null.
+inline OrvExpr* FindFirst(OrvExpr* node, int op) {
+  if (node == nullptr) return nullptr;
+  if (node->Oper() == op) return node;
+  for (int i = 0; i < node->NArgs(); ++i)
+    if (OrvExpr* found = FindFirst(node->Args(i), op)) return found;
+  return nullptr;
+}
+
 // A comment token with the text, as the lexer makes one for a comment line.
 inline OrvToken* Comment(const std::string& text) {
   return new OrvToken(CM_COMMENT, VString(text.c_str()), OrvTxtPosn(), OrvTxtPosn());
