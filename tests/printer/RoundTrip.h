@@ -78,6 +78,18 @@ struct Parse {
   OrvParserResult result = ORV_PARSE_OK;
 };
 
+// Empties every slot that holds a symbol table.
+inline void DropSymbolTables(OrvExpr* node) {
+  if (node == nullptr) return;
+  for (int i = 0; i < node->NArgs(); ++i) {
+    OrvExpr* child = node->Args(i);
+    if (child != nullptr && child->Oper() == SYMBOL_TABLE_ELT_LIST)
+      node->SetArg(i, static_cast<OrvExpr*>(nullptr));
+    else
+      DropSymbolTables(child);
+  }
+}
+
 inline bool IsMarker(int op) {
   return op == STMT_INLINED_COPY_BEG || op == STMT_INLINED_COPY_END || op == STMT_INLINED_INCLUDE_BEG ||
          op == STMT_INLINED_INCLUDE_END;
