@@ -7,6 +7,8 @@
 #include <cstring>
 #include <fstream>
 #include <iostream>
+#include <string>
+#include <vector>
 
 #include "OrvExpr.h"
 #include "OrvFiles.h"
@@ -64,15 +66,52 @@ VString OrvCopyMemberPath(const VString& copyDir, const VString& fileName) {
   return copyDir + (outside ? BaseName(fileName) : fileName);
 }
 
+namespace {
+
+// The device and inode of a file of the table of source file names, found
+// once per name: a print checks its targets against every source read so
+// far, and the table only grows.
+struct SourceIdentity {
+  std::string name;
+  bool exists;
+  dev_t device;
+  ino_t inode;
+};
+
+std::vector<SourceIdentity>& SourceIdentities() {
+  static std::vector<SourceIdentity>* identities = new std::vector<SourceIdentity>();
+  return *identities;
+}
+
+const SourceIdentity& IdentityOf(int index, const VString& name) {
+  std::vector<SourceIdentity>& identities = SourceIdentities();
+  if (static_cast<std::size_t>(index) >= identities.size()) identities.resize(static_cast<std::size_t>(index) + 1);
+  SourceIdentity& identity = identities[static_cast<std::size_t>(index)];
+  const char* text = name.text != nullptr ? name.text : "";
+  // A table emptied and filled again holds other names at the same index.
+  if (identity.name != text || (identity.name.empty() && !identity.exists)) {
+    struct stat source;
+    identity.name = text;
+    identity.exists = name.text != nullptr && ::stat(text, &source) == 0;
+    identity.device = identity.exists ? source.st_dev : 0;
+    identity.inode = identity.exists ? source.st_ino : 0;
+  }
+  return identity;
+}
+
+}  // namespace
+
 bool OrvIsSourceFile(const char* path) {
   struct stat target;
   if (path == nullptr || ::stat(path, &target) != 0) return false;
   const CountedNameTable& names = OrvFileNameTable();
   for (int i = 1; i < names.count; ++i) {
-    const VString& name = names[i].name;
-    struct stat source;
-    if (name.text != nullptr && ::stat(name.text, &source) == 0 && source.st_dev == target.st_dev &&
-        source.st_ino == target.st_ino)
+    const SourceIdentity& source = IdentityOf(i, names[i].name);
+    if (!source.exists || source.device != target.st_dev || source.inode != target.st_ino) continue;
+    // A source deleted since leaves its inode free for a new file: the
+    // source must still be there.
+    struct stat now;
+    if (::stat(source.name.c_str(), &now) == 0 && now.st_dev == target.st_dev && now.st_ino == target.st_ino)
       return true;
   }
   return false;
