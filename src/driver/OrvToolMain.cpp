@@ -1,5 +1,6 @@
 // The tool driver: option groups, environment and command line, banner and
-// listings, input checks, the loop over the input files and the exit path.
+// listings, input checks, the loop over the input files (with the steps of a
+// transformation object) and the exit path.
 #include "OrvToolMain.h"
 
 #include <sys/stat.h>

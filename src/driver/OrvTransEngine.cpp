@@ -369,22 +369,29 @@ void OrvTransform::WillTransform(int silent) {
   }
 }
 
-OrvResult OrvTransform::SearchNext(OrvExprIter& iter, OrvTokenList* messages) {
+namespace {
+
+// Steps the iterator with `step` until the transformation applies in mode
+// 0 (0, the iterator on that node), fails (its result) or the iterator
+// runs out (ORV_TRANS_ITER_END).  The starting node is not tried.
+OrvResult SearchAlong(OrvTransform* t, OrvExprIter& iter, OrvExpr* (OrvExprIter::*step)(),
+                      OrvTokenList* messages) {
   if (iter.current == nullptr) return ORV_TRANS_ITER_END;
-  while (OrvExpr* node = iter.Next()) {
-    OrvResult r = SearchTransform(this, node, 0, messages);
+  while (OrvExpr* node = (iter.*step)()) {
+    OrvResult r = OrvTransform::SearchTransform(t, node, 0, messages);
     if (r != ORV_TRANS_NOT_APPLIED) return r;
   }
   return ORV_TRANS_ITER_END;
 }
 
+}  // namespace
+
+OrvResult OrvTransform::SearchNext(OrvExprIter& iter, OrvTokenList* messages) {
+  return SearchAlong(this, iter, &OrvExprIter::Next, messages);
+}
+
 OrvResult OrvTransform::SearchPrev(OrvExprIter& iter, OrvTokenList* messages) {
-  if (iter.current == nullptr) return ORV_TRANS_ITER_END;
-  while (OrvExpr* node = iter.Prev()) {
-    OrvResult r = SearchTransform(this, node, 0, messages);
-    if (r != ORV_TRANS_NOT_APPLIED) return r;
-  }
-  return ORV_TRANS_ITER_END;
+  return SearchAlong(this, iter, &OrvExprIter::Prev, messages);
 }
 
 OrvResult OrvTransform::SearchAll(OrvExprIter& iter, OrvLinkList& found, OrvTokenList* messages) {
