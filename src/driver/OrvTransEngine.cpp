@@ -46,6 +46,7 @@ OrvResult PushExpr(OrvExpr* node, int slot, OrvTokenList* messages) {
   return r;
 }
 
+// Drops the deepest entry of the current frame of the expression stack.
 void PopExpr() {
   if (OrvTransExprStack.end > OrvTransExprStack.first) --OrvTransExprStack.end;
 }
@@ -132,6 +133,7 @@ OrvResult ApplyStep(OrvTransform* t, OrvExpr* node, int mode, OrvTokenList* mess
   return r;
 }
 
+// Steps 4 to 8 of SearchTransform as a tracked step.
 struct SearchStep : TrackedStep {
   OrvTransform* t;
   OrvExpr* node;
@@ -142,6 +144,7 @@ struct SearchStep : TrackedStep {
   OrvResult Run() override { return ApplyStep(t, node, mode, messages, after, *nodeText); }
 };
 
+// The walk of ApplyAll as a tracked step; no walk function walks nothing.
 struct WalkStep : TrackedStep {
   OrvTransWalkCtx* ctx;
   OrvExpr* node;
@@ -170,6 +173,8 @@ void CountApplied(const VString& name) {
   ++map.count;
 }
 
+// The walker at one node, found at index `slot` of its parent (-1 when not
+// known).
 OrvResult WalkNode(OrvExpr* node, OrvTransWalkCtx* ctx, int slot);
 
 // Step 6 of the walker after an application: finds the highest entry of

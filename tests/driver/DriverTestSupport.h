@@ -19,6 +19,8 @@
 #include "ScratchDir.h"
 #include "TestStrings.h"
 
+// The driver's arguments of one run beside the command line: by default the
+// statistics tool's, with the test walker.
 struct RunSetup {
   OrvDials allowed = OrvAllDials();
   const OrvCLFlag* toolOptions = nullptr;
@@ -29,6 +31,8 @@ struct RunSetup {
   int dumpTree = 0;
 };
 
+// What one run left: its result, its standard output and error, the calls
+// of the parser and the walker, and the tool's output naming fields.
 struct ToolRun {
   OrvResult result = 0;
   std::string out;

@@ -139,6 +139,11 @@ TEST_F(Engine, NullNodesAndCutOffSubtreesAreNotTried) {
   EXPECT_EQ(IsNestedProgram(root.get(), root.get()), 0);
   EXPECT_EQ(IsNestedProgram(t["Q"], root.get()), 1);
   EXPECT_EQ(IsNestedProgram(t["S"], root.get()), 0);
+  // Without a walk function nothing is walked.
+  x.tried.clear();
+  x.walkFn = nullptr;
+  EXPECT_EQ(x.ApplyAll(root.get(), 1, nullptr, nullptr), ORV_OK);
+  EXPECT_TRUE(x.tried.empty());
 }
 
 TEST_F(Engine, ApplyAllHandsBackTheNodeStandingWhereItsStartStood) {

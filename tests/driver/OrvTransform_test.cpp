@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "OrvMessage.h"
 #include "OrvToken.h"
 #include "TestStrings.h"
 #include "TransformTestSupport.h"
@@ -341,6 +342,16 @@ TEST_F(Transforms, TheBaseClassAnswersItsDefaults) {
   EXPECT_EQ(bare.Transform(VString("f"), nullptr, nullptr, &messages), 42);
   EXPECT_EQ(messages.Count(), 1);
   EXPECT_EQ(bare.Prepare(&messages), ORV_OK);
+}
+
+TEST_F(Transforms, TheDefaultHandlerPrintsAnUncountedErrorLine) {
+  const unsigned errors = OrvErrorCount;
+  testing::internal::CaptureStdout();
+  OrvTransDefaultErrorHandler(VString("SEVERE ERROR: OrvTransform::InsRef: too many references"));
+  OrvTransDefaultErrorHandler(VString());
+  EXPECT_EQ(testing::internal::GetCapturedStdout(),
+            "ERROR: SEVERE ERROR: OrvTransform::InsRef: too many references\nERROR: \n");
+  EXPECT_EQ(OrvErrorCount, errors);
 }
 
 TEST_F(Transforms, PrintWritesOneLine) {
