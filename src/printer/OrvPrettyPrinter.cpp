@@ -112,7 +112,12 @@ OrvPrettyPrinterImpl& OrvPrettyPrinterImpl::operator=(const OrvPrettyPrinterImpl
   return *this;
 }
 
-OrvPrettyPrinterImpl::~OrvPrettyPrinterImpl() { ReleaseGenTable(); }
+OrvPrettyPrinterImpl::~OrvPrettyPrinterImpl() {
+  ReleaseGenTable();
+  // The last print's printer stays current after the print; a printer that
+  // goes must not be left behind for the report routines to read.
+  if (OrvCurrentPrinter == this) OrvCurrentPrinter = nullptr;
+}
 
 void OrvPrettyPrinterImpl::ReleaseGenTable() {
   if (gen_table == nullptr) return;

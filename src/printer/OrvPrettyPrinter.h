@@ -116,6 +116,8 @@ public:
   // Empties the option table, copies every setting and drops the template
   // table, so that the next print builds it anew.
   OrvPrettyPrinterImpl& operator=(const OrvPrettyPrinterImpl& other);
+  // Frees the template table; clears OrvCurrentPrinter when it names this
+  // printer.
   ~OrvPrettyPrinterImpl() override;
 
   // Writes the tree as COBOL into the named file (truncated, text mode).

@@ -161,6 +161,17 @@ TEST(PrintDriver, NestedPrintIsRefusedIntoItsOwnList) {
   EXPECT_EQ(OrvPrintBusy, 0);
 }
 
+TEST(PrintDriver, PrinterThatGoesIsNoLongerCurrent) {
+  MessageRecorder recorder;
+  {
+    OrvPrettyPrinterImpl printer;
+    std::unique_ptr<OrvExpr> tree(Continue());
+    PrintToString(printer, tree.get());
+    EXPECT_EQ(OrvCurrentPrinter, &printer);
+  }
+  EXPECT_EQ(OrvCurrentPrinter, nullptr);
+}
+
 // Settings that stop the print before anything is written.
 struct BadSettingCase {
   const char* name;
