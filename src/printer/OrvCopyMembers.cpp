@@ -183,7 +183,8 @@ OrvResult OrvCloseCopyMember() {
   s.line_no = below.line_no;
   TraceEnvironment("***PrettyCOPY: Restored envt: ", below);
   if (!written) {
-    AddError(MSG_SEVERE, OrvFormat("Finishing Copybook: cannot write file '%s'", name.text ? name.text : ""));
+    const VString path = OrvCopyMemberPath(s.copy_dir, name);
+    AddError(MSG_SEVERE, OrvFormat("Finishing Copybook: cannot write file '%s'", path.text ? path.text : ""));
     return ORV_PRINT_MEMBER_FILE;
   }
   return ORV_OK;

@@ -10,8 +10,10 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "MessageRecorder.h"
 #include "OrvMessage.h"
@@ -184,6 +186,43 @@ TEST(CopyMembers, MemberThatIsASourceIsNotOverwritten) {
   EXPECT_TRUE(HasMessageEnding(out, "Starting Copybook: '././MEMB.cpy' is a source file; it is not overwritten"))
       << (out.messages.empty() ? "" : out.messages.back());
   EXPECT_EQ(round_trip::ReadFile("MEMB.cpy"), Fixture("MEMB.cpy"));
+}
+
+// A member file that cannot be written is reported when it is closed.
+TEST(CopyMembers, MemberThatCannotBeWrittenIsReported) {
+  MessageRecorder recorder;
+  std::ifstream full("/dev/full");
+  if (!full) GTEST_SKIP() << "no /dev/full";
+  OrvPrettyPrinterImpl printer;
+  printer.gen_copy_dir = VString("/dev/");
+  std::unique_ptr<OrvExpr> tree(print_test::Node(
+      STMT_LIST, {print_test::BeginMarker("FULL", "full", 1), print_test::Node(STMT_CONTINUE, {}),
+                  print_test::EndMarker("full", 1)}));
+  Printed out;
+  OrvTokenList messages;
+  VString text;
+  out.result = printer.PrintString(text, tree.get(), &messages);
+  TakeMessages(messages, out);
+  EXPECT_EQ(out.result, ORV_PRINT_MEMBER_FILE);
+  EXPECT_EQ(out.messages, std::vector<std::string>{"Finishing Copybook: cannot write file '/dev/full'"});
+}
+
+// A print that fails inside a member closes the member's file.
+TEST(CopyMembers, MemberFileIsClosedWhenThePrintFails) {
+  MessageRecorder recorder;
+  ScratchDir dir;
+  // The unknown register is found in the print pass only, after "A".
+  print_test::TemplatePrinter p(STMT_CONTINUE, "A^y");
+  p.printer.gen_copy_dir = VString(dir.path().c_str());
+  std::unique_ptr<OrvExpr> tree(print_test::Node(
+      STMT_LIST, {print_test::BeginMarker("M", "M.cpy", 1), print_test::Node(STMT_CONTINUE, {}),
+                  print_test::EndMarker("M.cpy", 1)}));
+  const int before = OpenFiles();
+  const Printed out = print_test::PrintToString(p.printer, tree.get());
+  EXPECT_EQ(out.result, ORV_PRINT_BAD_COMMAND);
+  EXPECT_EQ(OpenFiles(), before);
+  // What was written before the failure is in the member's file.
+  EXPECT_EQ(round_trip::ReadFile(dir.Path("M.cpy")), "       A");
 }
 
 }  // namespace

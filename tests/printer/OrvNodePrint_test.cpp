@@ -30,7 +30,6 @@ using print_test::TemplatePrinter;
 
 OrvExpr* Literal(const std::string& image) { return new OrvStrConst(VString(image.c_str())); }
 OrvExpr* Quoted(const std::string& text) { return Literal("\"" + text + "\""); }
-OrvExpr* Number(int n) { return new OrvIntNumConst(VString(std::to_string(n).c_str()), n); }
 
 std::string Hundred() {
   std::string text;
@@ -199,10 +198,8 @@ TEST(NodePrint, CommentsAreLeftOutWhenTheOptionIsOff) {
 }
 
 // COPY markers that open or close no member print as comment lines.
-OrvExpr* BeginMarker(const std::string& name, int level) {
-  return Node(STMT_INLINED_COPY_BEG, {Leaf(name), nullptr, Leaf(name), Number(level)});
-}
-OrvExpr* EndMarker(const std::string& name, int level) { return Node(STMT_INLINED_COPY_END, {Leaf(name), Number(level)}); }
+OrvExpr* BeginMarker(const std::string& name, int level) { return print_test::BeginMarker(name, name, level); }
+using print_test::EndMarker;
 
 TEST(NodePrint, MarkersWithoutACopyDirectoryPrintAsEnterAndExitComments) {
   MessageRecorder recorder;

@@ -269,9 +269,8 @@ void PrintTo(const CopyDirCase& c, std::ostream* os) { *os << c.name; }
 class CopyDirectory : public ::testing::TestWithParam<CopyDirCase> {};
 
 OrvExpr* CopiedContinue() {
-  OrvExpr* level = new OrvIntNumConst(VString("1"), 1);
-  return Node(STMT_LIST, {Node(STMT_INLINED_COPY_BEG, {Leaf("M"), nullptr, Leaf("M.cpy"), level}), Continue(),
-                          Node(STMT_INLINED_COPY_END, {Leaf("M.cpy"), new OrvIntNumConst(VString("1"), 1)})});
+  return Node(STMT_LIST,
+              {print_test::BeginMarker("M", "M.cpy", 1), Continue(), print_test::EndMarker("M.cpy", 1)});
 }
 
 TEST_P(CopyDirectory, MemberIsWrittenUnderIt) {

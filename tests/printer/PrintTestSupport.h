@@ -90,6 +90,18 @@ inline OrvExpr* FindFirst(OrvExpr* node, int op) {
   return nullptr;
 }
 
+// COPY markers as the parser makes them: a begin marker with the name as
+// written, no REPLACING, the real file name and the nesting level; an end
+// marker with the real file name and the level of its begin marker.
+inline OrvExpr* BeginMarker(const std::string& written, const std::string& realName, int level) {
+  return Node(STMT_INLINED_COPY_BEG, {Leaf(written), nullptr, Leaf(realName),
+                                      new OrvIntNumConst(VString(std::to_string(level).c_str()), level)});
+}
+inline OrvExpr* EndMarker(const std::string& realName, int level) {
+  return Node(STMT_INLINED_COPY_END,
+              {Leaf(realName), new OrvIntNumConst(VString(std::to_string(level).c_str()), level)});
+}
+
 // A comment token with the text, as the lexer makes one for a comment line.
 inline OrvToken* Comment(const std::string& text) {
   return new OrvToken(CM_COMMENT, VString(text.c_str()), OrvTxtPosn(), OrvTxtPosn());
