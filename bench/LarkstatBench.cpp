@@ -24,9 +24,9 @@
 #include "OrvDummyWalker.h"
 #include "OrvExpr.h"
 #include "OrvMessageSink.h"
-#include "OrvParseSource.h"
 #include "OrvParserImpl.h"
 #include "OrvPoolArena.h"
+#include "OrvSourceParser.h"
 #include "OrvWordIndex.h"
 #include "PhaseClock.h"
 
@@ -94,8 +94,7 @@ void OneRound(OrvParserImpl& parser, const std::vector<std::string>& files, Phas
 // lexer alone over the same files.
 void PhasesInProcess(const std::vector<std::string>& files, const std::string& copyDir, long lines) {
   OrvLexerStartUp();
-  OrvInstallParseSource();
-  OrvParserImpl parser;
+  OrvSourceParser parser;
   parser.messageSink = &Quiet;
   parser.progressCallBack = &PhaseClock::Progress;
   parser.primaryDialect = ORV_DIAL_ANSI85;

@@ -10,6 +10,7 @@
 #include "OrvDials.h"
 #include "OrvExpr.h"
 #include "OrvParserImpl.h"
+#include "OrvSourceParser.h"
 #include "PhaseClock.h"
 
 namespace timed_parse {
@@ -17,13 +18,13 @@ namespace timed_parse {
 inline void Quiet(int, const OrvTxtPosn*, const VString*) {}
 
 // Parses `path` once (the parse routine must be installed); returns the
-// seconds of OrvParserImpl::Parse and puts the source's line count in
+// seconds of OrvSourceParser::Parse and puts the source's line count in
 // `lines`.  A failed parse is reported on a line of its own.  With
 // `phases`, the clock times the steps of the parse and the deletion of the
 // tree.
 inline double ParseOnce(const std::string& path, const std::string& copyDir, long& lines,
                         PhaseClock* phases = nullptr) {
-  OrvParserImpl parser;
+  OrvSourceParser parser;
   parser.messageSink = &Quiet;
   if (phases != nullptr) parser.progressCallBack = &PhaseClock::Progress;
   parser.primaryDialect = ORV_DIAL_ANSI85;

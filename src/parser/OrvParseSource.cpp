@@ -1,4 +1,4 @@
-// Parsing one source file: the steps of OrvParserImpl::Parse around the
+// Parsing one source file: the steps of OrvSourceParser::Parse around the
 // lexer and the grammar.
 #include "OrvParseSource.h"
 
@@ -266,8 +266,6 @@ OrvParserResult OrvParseSource(OrvParserImpl& parser, const VString& fileName, O
   currentParser = nullptr;
   return result;
 }
-
-void OrvInstallParseSource() { OrvParseSourceRoutine = &OrvParseSource; }
 
 int SetFromSrcWalker(OrvExpr* node, OrvExpr* root, void* context) {
   (void)root;

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "NoSourceParser.h"
 #include "OrvExprOper.h"
 #include "OrvParserImpl.h"
 #include "OrvParserStatics.h"
@@ -95,7 +96,7 @@ TEST(ParserStatics, EachParseBeginsAndEndsWithEveryCollectorEmpty) {
   for (bool atEnd : {false, true}) {
     SCOPED_TRACE(atEnd ? "end of a parse" : "start of a parse");
     released.clear();
-    OrvParserImpl parser;
+    NoSourceParser parser;
     std::vector<OrvExpr*> held;
     for (OrvClauseCollector* c : TheNine()) {
       held.push_back(c->Start(new OrvExprOper(DECL_DD_ENTRY)));

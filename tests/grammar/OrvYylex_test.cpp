@@ -10,6 +10,7 @@
 
 #include "FixedLine.h"
 #include "MessageRecorder.h"
+#include "NoSourceParser.h"
 #include "OrvConstNodes.h"
 #include "OrvExprOper.h"
 #include "OrvLookaheadQueue.h"
@@ -96,7 +97,7 @@ class YylexTest : public ::testing::Test {
   MessageRecorder recorder;
   ScratchDir dir;
   OrvTokenList messages;
-  OrvParserImpl parser;
+  NoSourceParser parser;
 };
 
 TEST_F(YylexTest, TokensReachTheGrammarRecodedAndCompleted) {

@@ -14,8 +14,8 @@
 #include "OrvDials.h"
 #include "OrvExpr.h"
 #include "OrvMessage.h"
-#include "OrvParseSource.h"
 #include "OrvParserImpl.h"
+#include "OrvSourceParser.h"
 #include "ScratchDir.h"
 #include "TestStrings.h"
 
@@ -69,7 +69,6 @@ class BadInputParseTest : public ::testing::Test {
     parser.copylibSuffixes.items[parser.copylibSuffixes.count++] = VString(".cbl");
     VString problem;
     ASSERT_EQ(0, parser.ResolveDialectOptions(problem)) << Str(problem);
-    OrvInstallParseSource();
   }
   void TearDown() override { delete tree; }
 
@@ -110,7 +109,7 @@ class BadInputParseTest : public ::testing::Test {
 
   MessageRecorder recorder;
   ScratchDir dir;
-  OrvParserImpl parser;
+  OrvSourceParser parser;
   OrvTokenList messages;
   OrvExpr* tree = nullptr;
 };

@@ -21,8 +21,8 @@
 #include "MessageRecorder.h"
 #include "OrvDials.h"
 #include "OrvExpr.h"
-#include "OrvParseSource.h"
 #include "OrvParserImpl.h"
+#include "OrvSourceParser.h"
 #include "OrvTxtPosn.h"
 #include "TestStrings.h"
 
@@ -114,7 +114,7 @@ struct SuiteParse {
 
 SuiteParse ParseProgram(const std::string& program, bool irrevInline) {
   MessageRecorder recorder;
-  OrvParserImpl parser;
+  OrvSourceParser parser;
   parser.messageSink = &MessageRecorder::Sink;
   parser.primaryDialect = ORV_DIAL_ANSI85;
   parser.irrevInline = irrevInline ? 1 : 0;
@@ -124,7 +124,6 @@ SuiteParse ParseProgram(const std::string& program, bool irrevInline) {
   parser.copylibSuffixes.items[parser.copylibSuffixes.count++] = VString("");
   VString problem;
   EXPECT_EQ(0, parser.ResolveDialectOptions(problem)) << Str(problem);
-  OrvInstallParseSource();
   OrvTokenList messages;
   OrvExpr* tree = nullptr;
   SuiteParse parse;

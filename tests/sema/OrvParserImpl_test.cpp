@@ -1,11 +1,12 @@
 // The parser object: its parse state after construction and reset, copies
 // and assignment, the release of what a parse leaves behind, the lexer's
-// hooks and the dispatch of a whole parse.
+// hooks.
 #include "OrvParserImpl.h"
 
 #include <gtest/gtest.h>
 
 #include "MessageRecorder.h"
+#include "NoSourceParser.h"
 #include "OrvConstNodes.h"
 #include "OrvExprOper.h"
 #include "OrvParserNames.h"
@@ -120,14 +121,14 @@ void ExpectParserHooks(const OrvLexer& lexer) {
 }
 
 TEST(OrvParserImplState, ConstructionGivesAFreshStateAndTheFiveHooks) {
-  OrvParserImpl p;
+  NoSourceParser p;
   ExpectFreshState(p);
   ExpectParserHooks(p.lexer);
   EXPECT_EQ(currentParser, nullptr);
 }
 
 TEST(OrvParserImplState, ResetPutsEveryFieldBackAndTakesTheTraceWordAndEibChoice) {
-  OrvParserImpl p;
+  NoSourceParser p;
   p.traceWords[ORV_TRACE_WORD_POSITIONS] = 2;
   p.cicsEib = ORV_ANY_NO;
   OrvTokenList list;
@@ -151,13 +152,13 @@ TEST(OrvParserImplState, ResetPutsEveryFieldBackAndTakesTheTraceWordAndEibChoice
 }
 
 TEST(OrvParserImplCopy, CopyTakesTheSettingsWithAnEmptyGroupAndItsOwnLexer) {
-  OrvParserImpl source;
+  NoSourceParser source;
   Customise(source);
   ASSERT_GT(source.optionGroup.count, 0);
   source.lexer.traceFlags = 7;
   source.nameLookup = 0;
 
-  OrvParserImpl copy(source);
+  NoSourceParser copy(source);
   ExpectSameSettings(source, copy);
   EXPECT_EQ(copy.optionGroup.count, 0);
   for (const OrvCLFlag& record : copy.optionGroup.records) EXPECT_TRUE(RecordIsZero(record));
@@ -181,9 +182,9 @@ TEST(OrvParserImplCopy, CopyTakesTheSettingsWithAnEmptyGroupAndItsOwnLexer) {
 }
 
 TEST(OrvParserImplCopy, AssignmentClearsTheCountAndFirstRecordAndKeepsTheLexer) {
-  OrvParserImpl source;
+  NoSourceParser source;
   Customise(source);
-  OrvParserImpl target;
+  NoSourceParser target;
   target.BuildOptions(ORV_PARSER_ALL_OPTIONS);
   OrvCLFlag second = target.optionGroup.records[1];
   ASSERT_FALSE(RecordIsZero(second));
@@ -209,7 +210,7 @@ TEST(OrvParserImplCopy, AssignmentClearsTheCountAndFirstRecordAndKeepsTheLexer) 
 TEST(OrvParserImplRelease, DetachedLeftoversAreFreedAndAttachedOnesKept) {
   sematest::ReleaseWatch watch;
   OrvExprOper tree(EX_LIST);
-  OrvParserImpl p;
+  NoSourceParser p;
   currentParser = &p;
   OrvExpr* errNode = new OrvExprOper(STMT__SYNTAX_ERROR, new OrvExprOper(EX_EXEC_TOKEN_LIST));
   OrvExpr* execTokens =
@@ -273,9 +274,9 @@ TEST(OrvParserImplRelease, DetachedLeftoversAreFreedAndAttachedOnesKept) {
 
 TEST(OrvParserImplRelease, DestroyingAParserAfterAFailedOrNoParseLeaksNothing) {
   sematest::ReleaseWatch watch;
-  { OrvParserImpl neverParsed; }
+  { NoSourceParser neverParsed; }
   EXPECT_EQ(watch.Count(), 0u);
-  OrvParserImpl* p = new OrvParserImpl;
+  OrvParserImpl* p = new NoSourceParser;
   OrvExpr* execTokens = new OrvExprOper(EX_EXEC_TOKEN_LIST);
   OrvExpr* errNode = new OrvExprOper(STMT__SYNTAX_ERROR, new OrvExprOper(EX_EXEC_TOKEN_LIST));
   OrvExpr* overflow = new OrvExprOper(COBOL_PROGRAM);
@@ -289,41 +290,10 @@ TEST(OrvParserImplRelease, DestroyingAParserAfterAFailedOrNoParseLeaksNothing) {
   EXPECT_TRUE(watch.Released(overflow));
 }
 
-OrvParserResult RecordingRoutine(OrvParserImpl& parser, const VString& fileName, OrvExpr** tree,
-                                 OrvTokenList* messages) {
-  parser.lineCount = fileName.length;
-  *tree = new OrvExprOper(COBOL_FILE);
-  messages->AddToken(MSG_WARN, OrvTxtPosn(), VString("seen"));
-  return ORV_PARSE_WARNINGS;
-}
-
-TEST(OrvParserImplParse, ParseRunsTheInstalledRoutineAndRefusesWithoutOne) {
-  MessageRecorder recorder;
-  OrvParserImpl p;
-  OrvTokenList messages;
-  OrvExpr* tree = reinterpret_cast<OrvExpr*>(&p);  // anything but null
-
-  OrvParseSourceRoutine = nullptr;
-  EXPECT_EQ(p.Parse(VString("a.cbl"), &tree, &messages), ORV_PARSE_FAILED);
-  EXPECT_EQ(tree, nullptr);
-  ASSERT_EQ(recorder.size(), 1u);
-  EXPECT_EQ(recorder.level(0), MSG_TERMINAL);
-  EXPECT_EQ(recorder.text(0), "OrvParserImpl::Parse: no routine to parse a source is installed");
-
-  OrvParseSourceRoutine = &RecordingRoutine;
-  EXPECT_EQ(p.Parse(VString("prog.cbl"), &tree, &messages), ORV_PARSE_WARNINGS);
-  OrvParseSourceRoutine = nullptr;
-  ASSERT_NE(tree, nullptr);
-  EXPECT_EQ(tree->Oper(), COBOL_FILE);
-  EXPECT_EQ(p.lineCount, 8);
-  EXPECT_EQ(messages.Count(), 1);
-  delete tree;
-}
-
 TEST(OrvParserImplHooks, NameAndRootHooksServeTheCurrentParserOnly) {
   EXPECT_EQ(LexerFindNameHook(VString("X")), nullptr);
   EXPECT_EQ(LexerRootHook(), nullptr);
-  OrvParserImpl p;
+  NoSourceParser p;
   currentParser = &p;
   InitParseTree(&p);
   EXPECT_EQ(LexerRootHook(), p.root);
