@@ -96,10 +96,10 @@ void PhasesInProcess(const std::vector<std::string>& files, const std::string& c
   OrvLexerStartUp();
   OrvSourceParser parser;
   parser.messageSink = &Quiet;
-  parser.progressCallBack = &PhaseClock::Progress;
+  parser.lexerSettings.progressCallBack = &PhaseClock::Progress;
   parser.primaryDialect = ORV_DIAL_ANSI85;
   parser.allowedDials = OrvAllDials();
-  parser.copylibDirs.items[parser.copylibDirs.count++] = VString(copyDir.c_str());
+  parser.lexerSettings.copylibDirs.items[parser.lexerSettings.copylibDirs.count++] = VString(copyDir.c_str());
   VString problem;
   parser.ResolveDialectOptions(problem);
   OrvMessageSink savedSink = OrvGlobalMessageSink;

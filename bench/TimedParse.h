@@ -26,11 +26,10 @@ inline double ParseOnce(const std::string& path, const std::string& copyDir, lon
                         PhaseClock* phases = nullptr) {
   OrvSourceParser parser;
   parser.messageSink = &Quiet;
-  if (phases != nullptr) parser.progressCallBack = &PhaseClock::Progress;
+  if (phases != nullptr) parser.lexerSettings.progressCallBack = &PhaseClock::Progress;
   parser.primaryDialect = ORV_DIAL_ANSI85;
   if (!copyDir.empty()) {
-    parser.copylibDirs.count = 0;
-    parser.copylibDirs.items[parser.copylibDirs.count++] = VString(copyDir.c_str());
+    parser.lexerSettings.copylibDirs = OrvOneEntryList(ORV_COPYLIB_DIRS_MAX, copyDir.c_str());
   }
   VString problem;
   parser.ResolveDialectOptions(problem);

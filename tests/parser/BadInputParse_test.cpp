@@ -63,10 +63,8 @@ class BadInputParseTest : public ::testing::Test {
     parser.messageSink = &MessageRecorder::Sink;
     parser.primaryDialect = ORV_DIAL_ANSI85;
     parser.lengOffs = 1;
-    parser.copylibDirs.count = 0;
-    parser.copylibDirs.items[parser.copylibDirs.count++] = VString(dir.path().c_str());
-    parser.copylibSuffixes.count = 0;
-    parser.copylibSuffixes.items[parser.copylibSuffixes.count++] = VString(".cbl");
+    parser.lexerSettings.copylibDirs = OrvOneEntryList(ORV_COPYLIB_DIRS_MAX, dir.path().c_str());
+    parser.lexerSettings.copylibSuffixes = OrvOneEntryList(ORV_COPYLIB_SUFFIXES_MAX, ".cbl");
     VString problem;
     ASSERT_EQ(0, parser.ResolveDialectOptions(problem)) << Str(problem);
   }

@@ -230,10 +230,8 @@ TEST_F(ParseSourceTest, ACopyOfAConfiguredParserParsesAsTheOriginalAfterTheOrigi
                                       "    MOVE SPACES TO A.", "    STOP RUN."});
   const VString path(dir.Write("copy.cbl", source).c_str());
   auto original = std::make_unique<OrvSourceParser>(parser);
-  original->copylibDirs.count = 0;
-  original->copylibDirs.items[original->copylibDirs.count++] = VString(lib.c_str());
-  original->copylibSuffixes.count = 0;
-  original->copylibSuffixes.items[original->copylibSuffixes.count++] = VString(".cbl");
+  original->lexerSettings.copylibDirs = OrvOneEntryList(ORV_COPYLIB_DIRS_MAX, lib.c_str());
+  original->lexerSettings.copylibSuffixes = OrvOneEntryList(ORV_COPYLIB_SUFFIXES_MAX, ".cbl");
   original->BuildOptions(ORV_PARSER_ALL_OPTIONS);
   ASSERT_GT(original->optionGroup.count, 0);
 
