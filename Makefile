@@ -2,6 +2,7 @@
 #   make run        install what is missing, build, run larkstat on a sample source
 #   make test       install what is missing, build, run every test
 #   make test-asan  the same tests under AddressSanitizer and UBSan
+#   make test-whole every test program run whole, all its cases in one process
 #   make bench      speed and memory figures of the benchmark programs
 
 BUILD      ?= build
@@ -11,7 +12,7 @@ SAMPLE     ?= tests/data/sample.cbl
 PACKAGES   := g++ cmake make libgtest-dev byacc
 LARKSTAT   := $(BUILD)/src/stattool/larkstat
 
-.PHONY: all deps build run test test-asan bench clean
+.PHONY: all deps build run test test-whole test-asan bench clean
 
 all: build
 
@@ -43,6 +44,20 @@ run: build
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# CTest runs each case in a process of its own; run whole, a program's cases
+# share one process, so a case that depends on what an earlier one left
+# fails here.  Each program runs where CTest runs it, in $(BUILD)/tests.
+test-whole: build
+	@cd $(BUILD)/tests && failed=""; \
+	for t in *_test; do \
+	  [ -x "$$t" ] || continue; \
+	  if ! ./$$t --gtest_brief=1 > $$t.whole.log 2>&1; then \
+	    failed="$$failed $$t"; cat $$t.whole.log; \
+	  fi; \
+	done; \
+	if [ -n "$$failed" ]; then echo "Failed when run whole:$$failed"; exit 1; fi; \
+	echo "Every test program passes run whole."
 
 $(ASAN_BUILD)/CMakeCache.txt:
 	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DLARK_SANITIZE=ON
