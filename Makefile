@@ -9,6 +9,8 @@ BUILD      ?= build
 ASAN_BUILD ?= build-asan
 JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 SAMPLE     ?= tests/data/sample.cbl
+# The sample is IBM COBOL (COMP-3) and finds its COPY member beside it.
+SAMPLE_OPTIONS ?= -lang=saa -copylib-dir=$(patsubst %/,%,$(dir $(SAMPLE)))
 PACKAGES   := g++ cmake make libgtest-dev byacc
 LARKSTAT   := $(BUILD)/src/stattool/larkstat
 
@@ -39,7 +41,7 @@ build: deps $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j $(JOBS)
 
 run: build
-	@if [ -x $(LARKSTAT) ]; then $(LARKSTAT) $(SAMPLE); \
+	@if [ -x $(LARKSTAT) ]; then $(LARKSTAT) $(SAMPLE_OPTIONS) $(SAMPLE); \
 	else echo "larkstat is not built yet; the libraries and tests are."; fi
 
 test: build

@@ -187,8 +187,7 @@ class LexerRun {
                 OrvDials dials = DialsOf({ORV_DIAL_ANSI85})) {
     path = source;
     const std::string dirName = source.substr(0, source.rfind('/'));
-    lexer.settings.copylibDirs.count = 0;
-    lexer.settings.copylibDirs.items[lexer.settings.copylibDirs.count++] = VString(dirName.c_str());
+    lexer.settings.copylibDirs = OrvOneEntryList(ORV_COPYLIB_DIRS_MAX, dirName.c_str());
     lexer.settings.lineFormat = format;
     lexer.settings.dials = dials;
     lexer.Reset();

@@ -489,6 +489,8 @@ TEST_P(CountTest, LinesAndTokens) {
   const CountCase& c = GetParam();
   ASSERT_FALSE(c.source.empty());
   LexerRun run;
+  // The sample program's COPY member stands beside it.
+  run.lexer.settings.copylibDirs = OrvOneEntryList(ORV_COPYLIB_DIRS_MAX, LARK_TEST_DATA);
   run.Open(c.source);
   run.Tokens();
   EXPECT_EQ(c.lines, run.lexer.lineCount);
@@ -504,7 +506,7 @@ INSTANTIATE_TEST_SUITE_P(
                                        AreaA("PROCEDURE DIVISION."), AreaB("DISPLAY \"HI\"."),
                                        AreaB("STOP RUN.")}),
                   6, 5, 17},
-        CountCase{"sample program", ReadFixture("sample.cbl"), 12, 11, 32},
+        CountCase{"sample program with its member", ReadFixture("sample.cbl"), 39, 34, 162},
         CountCase{"comment line", ReadFixture("lexdump_move.cbl"), 4, 2, 9}),
     CaseName<CountCase>);
 
