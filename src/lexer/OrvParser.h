@@ -78,8 +78,10 @@ const int ORV_PARSER_ALL_OPTIONS = 0xFF;
 struct OrvOwnOptionGroup : OrvCLFlagTable {
   OrvOwnOptionGroup() = default;
   OrvOwnOptionGroup(const OrvOwnOptionGroup&) : OrvCLFlagTable() {}
-  OrvOwnOptionGroup& operator=(const OrvOwnOptionGroup&) {
-    static_cast<OrvCLFlagTable&>(*this) = OrvCLFlagTable();
+  // An object assigned to itself keeps its group, whose records still
+  // point at its own fields.
+  OrvOwnOptionGroup& operator=(const OrvOwnOptionGroup& other) {
+    if (this != &other) static_cast<OrvCLFlagTable&>(*this) = OrvCLFlagTable();
     return *this;
   }
 };

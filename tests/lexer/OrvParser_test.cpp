@@ -228,6 +228,48 @@ TEST(OrvParserTest, ProcedurePointerSizeIsItsOwnSetting) {
   EXPECT_EQ(s.pointerSize, 4);
 }
 
+// A copy takes the settings of the lexer and of the parser alike, with
+// lists of its own, and an empty option group: options applied to the copy
+// never reach the original, and the original's later changes never reach
+// the copy.
+TEST(OrvParserTest, ACopyHasEverySettingAndListsAndAnEmptyGroupOfItsOwn) {
+  Settings a;
+  ASSERT_TRUE(Apply(a, {"-copylib-dir=lib,more", "-no-sql", "-line-format=free", "-lo-index-size=2"}).empty());
+  a.lexerSettings.traceFlags = 3;
+  ASSERT_GT(a.optionGroup.count, 0);
+
+  Settings b(a);
+  EXPECT_EQ(b.optionGroup.count, 0);
+  EXPECT_EQ(b.optionGroup.records[0].kind, 0);
+  ASSERT_EQ(b.lexerSettings.copylibDirs.count, 2);
+  EXPECT_EQ(Str(b.lexerSettings.copylibDirs.items[1]), "more");
+  EXPECT_NE(b.lexerSettings.copylibDirs.items, a.lexerSettings.copylibDirs.items);
+  EXPECT_EQ(b.lexerSettings.sql, 0);
+  EXPECT_EQ(b.lexerSettings.lineFormat, ORV_LINE_FORMAT_FREE);
+  EXPECT_EQ(b.lexerSettings.traceFlags, 3);
+  EXPECT_EQ(b.indexSize, 2);
+
+  a.lexerSettings.copylibDirs.items[1] = VString("changed");
+  EXPECT_EQ(Str(b.lexerSettings.copylibDirs.items[1]), "more");
+  EXPECT_TRUE(Apply(b, {"-copylib-dir=own", "-sql"}).empty());
+  ASSERT_EQ(b.lexerSettings.copylibDirs.count, 1);
+  EXPECT_EQ(Str(b.lexerSettings.copylibDirs.items[0]), "own");
+  EXPECT_EQ(b.lexerSettings.sql, 1);
+  ASSERT_EQ(a.lexerSettings.copylibDirs.count, 2);
+  EXPECT_EQ(Str(a.lexerSettings.copylibDirs.items[0]), "lib");
+  EXPECT_EQ(a.lexerSettings.sql, 0);
+
+  // Assignment empties the group too; assigning an object to itself keeps it.
+  Settings c;
+  c.BuildOptions(ORV_PARSER_ALL_OPTIONS);
+  c = a;
+  EXPECT_EQ(c.optionGroup.count, 0);
+  EXPECT_EQ(c.lexerSettings.copylibDirs.count, 2);
+  const int built = c.BuildOptions(ORV_PARSER_ALL_OPTIONS).count;
+  c = *&c;
+  EXPECT_EQ(c.optionGroup.count, built);
+}
+
 TEST(OrvParserTest, MaskEightOptionsAreNotOfferedToTheTool) {
   Settings s;
   std::vector<std::string> errors =
