@@ -33,8 +33,8 @@ void Progress(const OrvParserImpl& parser, const char* text) {
   progress(&OrvNullPosn, &value);
 }
 
-// The lexer takes the settings of this parse; SQL and CICS blocks are
-// parsed only where the grammar has their rules.
+// The lexer takes the settings of this parse whole; its SQL (CICS)
+// handling is on only when the grammar's flag is on too.
 void ConfigureLexer(OrvParserImpl& parser) {
   OrvLexerSettings& settings = parser.lexer.settings;
   settings = parser.lexerSettings;
