@@ -17,8 +17,7 @@
 #include "OrvExpr.h"
 #include "OrvExprOper.h"
 #include "OrvConstNodes.h"
-#include "OrvParseSource.h"
-#include "OrvParserImpl.h"
+#include "OrvSourceParser.h"
 #include "OrvPrettyPrinter.h"
 #include "OrvToken.h"
 #include "TestStrings.h"
@@ -40,19 +39,10 @@ struct Parse {
     parser.messageSink = &MessageRecorder::Sink;
     parser.primaryDialect = settings.dialect;
     parser.secondaryDialect = settings.secondDialect;
-    if (!settings.copyDirs.empty()) {
-      parser.copylibDirs.count = 0;
-      for (const std::string& dir : settings.copyDirs)
-        parser.copylibDirs.items[parser.copylibDirs.count++] = VString(dir.c_str());
-    }
-    if (!settings.copySuffixes.empty()) {
-      parser.copylibSuffixes.count = 0;
-      for (const std::string& suffix : settings.copySuffixes)
-        parser.copylibSuffixes.items[parser.copylibSuffixes.count++] = VString(suffix.c_str());
-    }
+    SetList(parser.lexerSettings.copylibDirs, settings.copyDirs);
+    SetList(parser.lexerSettings.copylibSuffixes, settings.copySuffixes);
     VString problem;
     parser.ResolveDialectOptions(problem);
-    OrvInstallParseSource();
     result = parser.Parse(VString(path.c_str()), &tree, &messages);
   }
   ~Parse() { delete tree; }
@@ -71,8 +61,16 @@ struct Parse {
     return out;
   }
 
+  // Replaces the entries of a settings list by `items` (none: the default
+  // stays).
+  static void SetList(VStringArray& list, const std::vector<std::string>& items) {
+    if (items.empty()) return;
+    list.count = 0;
+    for (const std::string& item : items) list.items[list.count++] = VString(item.c_str());
+  }
+
   MessageRecorder recorder;
-  OrvParserImpl parser;
+  OrvSourceParser parser;
   OrvTokenList messages;
   OrvExpr* tree = nullptr;
   OrvParserResult result = ORV_PARSE_OK;
