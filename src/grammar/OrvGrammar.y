@@ -2141,6 +2141,13 @@ first_statement
         | copy_marker                   { $$ = $1; }
         ;
 
+/* ---------------------------------------------------------------------
+   ADD operand [[TO] operand]... TO {identifier [ROUNDED]}...
+   ADD operand [[TO] operand]... [TO] operand GIVING {identifier [ROUNDED]}...
+   ADD {CORR | CORRESPONDING} identifier TO identifier [ROUNDED]
+       [[ON] SIZE ERROR statements] [NOT [ON] SIZE ERROR statements] [END-ADD]
+   --------------------------------------------------------------------- */
+
 /* The arithmetic statements build their node before the SIZE ERROR
    phrases (an early node), and fill it when the statement ends. */
 add_statement
@@ -2152,10 +2159,62 @@ add_start
         : /* empty */                   { $$ = V(OrvGramNode(STMT_ADD)); }
         ;
 
+/* ADD formats.  After "ADD A TO" a word is first tried as the first
+   target (the TO format commits when it is reduced), then as a further
+   operand of the GIVING format (its marker commits); the GIVING format
+   needs two operands at least. */
+add_format
+        : add_operands RW_TO rounded_identifiers
+                                        [ YYVALID; $$ = V(OrvGramNode(EX_ARITH_ADD_TO, N($1), N($3))); ]
+        | add_operands to_opt operand RW_GIVING commit_mark rounded_identifiers
+                                        { $$ = V(OrvGramNode(EX_ARITH_ADD_GIVING, OrvListExpr(EX_LIST, N($1), N($3)), N($6))); }
+        | corr_word identifier RW_TO rounded_identifier
+                                        { $$ = V(OrvGramNode(EX_ARITH_ADD_CORR_TO, N($2), N($4))); }
+        ;
+
+add_operands
+        : operand                       { $$ = V(OrvListExpr(EX_LIST, N($1), nullptr)); }
+        | add_operands to_opt operand   { $$ = V(OrvListExpr(EX_LIST, N($1), N($3))); }
+        ;
+
+/* An empty rule that commits a trial parse and does nothing outside one. */
+commit_mark
+        : /* empty */                   [ YYVALID; ]
+        ;
+
+/* ---------------------------------------------------------------------
+   ALTER {procedure-name TO [PROCEED TO] procedure-name}...
+   --------------------------------------------------------------------- */
+
 /* ALTER with one item holds the item itself. */
 alter_statement
         : RW_ALTER alter_items          { $$ = V(OrvGramNode(STMT_ALTER, N($2))); }
         ;
+
+alter_items
+        : alter_item                    { $$ = $1; }
+        | alter_items alter_item        { $$ = V(OrvListExpr(EX_LIST, N($1), N($2))); }
+        ;
+
+alter_item
+        : procedure_name RW_TO proceed_to_opt procedure_name
+                                        { $$ = V(OrvGramNode(EX_ALTER_ITEM, N($1), N($4))); }
+        ;
+
+proceed_to_opt
+        : /* empty */
+        | RW_PROCEED RW_TO
+        ;
+
+/* ---------------------------------------------------------------------
+   CALL [mnemonic-name | PROGRAM] operand [WITH convention [LINKAGE]]
+       [USING call-parameter...]
+       [{GIVING | RETURNING} {[INTO] identifier | ADDRESS OF identifier}]
+       [[ON] {EXCEPTION | OVERFLOW} statements] [NOT [ON] EXCEPTION statements]
+       [END-CALL]
+     call-parameter: [[BY] {REFERENCE | CONTENT | VALUE}] operand
+                     [SIZE [IS] literal]
+   --------------------------------------------------------------------- */
 
 /* CALL: a word right after CALL is first tried as the call convention,
    then as the called program; the marker after the program commits a
@@ -2170,9 +2229,48 @@ call_start
         : /* empty */                   { $$ = V(OrvGramNode(STMT_CALL)); }
         ;
 
+call_program_opt
+        : call_convention_opt           { $$ = $1; }
+        | RW_PROGRAM                    { $$ = V(OrvGramNode(EX_CALL_PROGRAM)); }
+        ;
+
+call_mark
+        : /* empty */                   [ YYVALID; ]
+        ;
+
+/* USING, shared with CHAIN and INVOKE. */
+call_using_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_USING passing_mode_start call_params
+                                        { $$ = V(OrvGramNode(EX_CALL_USING, N($3))); }
+        ;
+
+call_params
+        : call_param                    { $$ = V(OrvListExpr(EX_CALL_PARAM_LIST, N($1), nullptr)); }
+        | call_params call_param        { $$ = V(OrvListExpr(EX_CALL_PARAM_LIST, N($1), N($2))); }
+        ;
+
+call_param
+        : passing_mode_opt operand call_param_size_opt
+                                        { $$ = V(OrvGramCallParam(N($1), N($2), N($3), OrvPassingMode)); }
+        ;
+
+call_param_size_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_SIZE is_opt literal        { $$ = V(OrvGramNode(EX_CALL_PARAM_SIZE, N($3))); }
+        ;
+
+/* ---------------------------------------------------------------------
+   CANCEL operand...
+   --------------------------------------------------------------------- */
+
 cancel_statement
         : RW_CANCEL operands            { $$ = V(OrvGramNode(STMT_CANCEL, N($2))); }
         ;
+
+/* ---------------------------------------------------------------------
+   CHAIN operand [USING call-parameter...] [END-CHAIN]
+   --------------------------------------------------------------------- */
 
 chain_statement
         : RW_CHAIN operand call_using_opt chain_start end_chain_opt
@@ -2183,9 +2281,44 @@ chain_start
         : /* empty */                   { $$ = V(OrvGramNode(STMT_CHAIN)); }
         ;
 
+/* ---------------------------------------------------------------------
+   CLOSE {file-name [REEL | UNIT]
+       [[WITH] LOCK | [WITH] NO REWIND | [FOR] REMOVAL | [WITH] DISP]}...
+   --------------------------------------------------------------------- */
+
 close_statement
         : RW_CLOSE close_items          { $$ = V(OrvGramNode(STMT_CLOSE, N($2))); }
         ;
+
+close_items
+        : close_item                    { $$ = V(OrvListExpr(EX_LIST, N($1), nullptr)); }
+        | close_items close_item        { $$ = V(OrvListExpr(EX_LIST, N($1), N($2))); }
+        ;
+
+close_item
+        : file_name_use close_device_opt close_disposition_opt
+                                        { $$ = V(OrvGramNode(EX_CLOSE_ITEM, N($1), N($2), N($3))); }
+        ;
+
+close_device_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_REEL                       { $$ = V(OrvGramNode(IOCX_REEL)); }
+        | RW_UNIT                       { $$ = V(OrvGramNode(IOCX_UNIT)); }
+        ;
+
+close_disposition_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | with_opt RW_LOCK              { $$ = V(OrvGramNode(IOCX_WITH_LOCK)); }
+        | with_opt RW_NO RW_REWIND      { $$ = V(OrvGramNode(IOCX_WITH_NO_REWIND)); }
+        | for_opt RW_REMOVAL            { $$ = V(OrvGramNode(IOCX_FOR_REMOVAL)); }
+        | with_opt RW_DISP              { $$ = V(OrvGramNode(IOCX_WITH_DISP)); }
+        ;
+
+/* ---------------------------------------------------------------------
+   COMPUTE {identifier [ROUNDED]}... {EQUAL | =} arith-expr
+       [[ON] SIZE ERROR statements] [NOT [ON] SIZE ERROR statements]
+       [END-COMPUTE]
+   --------------------------------------------------------------------- */
 
 compute_statement
         : RW_COMPUTE rounded_identifiers equal_word arith_expr compute_start
@@ -2197,9 +2330,19 @@ compute_start
         : /* empty */                   { $$ = V(OrvGramNode(STMT_COMPUTE)); }
         ;
 
+/* ---------------------------------------------------------------------
+   CONTINUE
+   --------------------------------------------------------------------- */
+
 continue_statement
         : RW_CONTINUE                   { $$ = V(OrvGramNode(STMT_CONTINUE)); }
         ;
+
+/* ---------------------------------------------------------------------
+   DELETE file-name [RECORD] [INVALID [KEY] [statements]]
+       [NOT INVALID [KEY] statements] [END-DELETE]
+   DELETE FILE file-name...
+   --------------------------------------------------------------------- */
 
 /* DELETE's type slot has an empty rule only. */
 delete_statement
@@ -2214,6 +2357,20 @@ delete_start
         : /* empty */                   { $$ = V(OrvGramNode(STMT_DELETE)); }
         ;
 
+/* A slot that the grammar never fills: its NULL_NODE (DELETE, READ,
+   REWRITE, WRITE). */
+unused_slot
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        ;
+
+/* ---------------------------------------------------------------------
+   DIVIDE operand INTO {identifier [ROUNDED]}...
+   DIVIDE operand {INTO | BY} operand GIVING {identifier [ROUNDED]}...
+       [REMAINDER identifier]
+       [[ON] SIZE ERROR statements] [NOT [ON] SIZE ERROR statements]
+       [END-DIVIDE]
+   --------------------------------------------------------------------- */
+
 /* DIVIDE commits a trial parse when its node is made. */
 divide_statement
         : RW_DIVIDE divide_format divide_start on_size_error_opt not_on_size_error_opt end_divide_opt
@@ -2224,10 +2381,38 @@ divide_start
         : /* empty */                   [ YYVALID; $$ = V(OrvGramNode(STMT_DIVIDE)); ]
         ;
 
+divide_format
+        : operand RW_INTO rounded_identifiers
+                                        { $$ = V(OrvGramNode(EX_ARITH_DIV_INTO, N($1), N($3))); }
+        | operand RW_INTO operand RW_GIVING rounded_identifiers remainder_opt
+                                        { $$ = V(OrvGramNode(EX_ARITH_DIV_INTO_GIVING, N($1), N($3), N($5), N($6))); }
+        | operand RW_BY operand RW_GIVING rounded_identifiers remainder_opt
+                                        { $$ = V(OrvGramNode(EX_ARITH_DIV_BY_GIVING, N($1), N($3), N($5), N($6))); }
+        ;
+
+remainder_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_REMAINDER identifier       { $$ = V(OrvGramNode(EX_ARITH_DIV_REMAINDER, N($2))); }
+        ;
+
+/* ---------------------------------------------------------------------
+   ENTRY alphanumeric-literal [mnemonic-name] [WITH convention [LINKAGE]]
+       [{USING | CHAINING} parameter...]
+       [{GIVING | RETURNING} {[INTO] identifier | ADDRESS OF identifier}]
+   --------------------------------------------------------------------- */
+
 entry_statement
         : RW_ENTRY alphanumeric_item call_convention_opt with_linkage_opt proc_using_opt giving_opt
                                         { $$ = V(OrvGramFillAll(OrvGramNode(STMT_ENTRY), N($2), N($3), N($4), N($5), N($6))); }
         ;
+
+/* ---------------------------------------------------------------------
+   EVALUATE subject [ALSO subject]...
+       {{WHEN object [ALSO object]...}... statements}...
+       [WHEN OTHER statements] [END-EVALUATE]
+     subject: condition | ANY | TRUE | FALSE
+     object:  subject | arith-expr {THROUGH | THRU} arith-expr
+   --------------------------------------------------------------------- */
 
 evaluate_statement
         : RW_EVALUATE evaluate_subjects evaluate_start when_blocks when_other_opt end_evaluate_opt
@@ -2238,6 +2423,73 @@ evaluate_start
         : /* empty */                   { $$ = V(OrvGramNode(STMT_EVALUATE)); }
         ;
 
+/* EVALUATE: subjects and objects are conditions, which take a bare
+   arithmetic expression too.  A WHEN after the statements of an inner
+   EVALUATE or SEARCH belongs to it. */
+evaluate_subjects
+        : evaluate_subject              { $$ = V(OrvListExpr(EX_EVAL_SUBJ_LIST, N($1), nullptr)); }
+        | evaluate_subjects RW_ALSO evaluate_subject
+                                        { $$ = V(OrvListExpr(EX_EVAL_SUBJ_LIST, N($1), N($3))); }
+        ;
+
+evaluate_subject
+        : condition                     { $$ = $1; }
+        | RW_ANY                        { $$ = V(OrvGramNode(EX_ANY)); }
+        | RW_TRUE                       { $$ = V(OrvGramNode(EX_TRUE)); }
+        | RW_FALSE                      { $$ = V(OrvGramNode(EX_FALSE)); }
+        ;
+
+when_blocks
+        : when_block                    { $$ = V(OrvListExpr(EX_EVAL_WHEN_BLOCK_LIST, N($1), nullptr)); }
+        | when_blocks when_block        { $$ = V(OrvListExpr(EX_EVAL_WHEN_BLOCK_LIST, N($1), N($2))); }
+        ;
+
+when_block
+        : when_phrases statements %prec PRTY_LOW
+                                        { $$ = V(OrvGramNode(EX_EVAL_WHEN_BLOCK, N($1), N($2))); }
+        ;
+
+when_phrases
+        : when_phrase                   { $$ = V(OrvListExpr(EX_EVAL_WHEN_PHRASE_LIST, N($1), nullptr)); }
+        | when_phrases when_phrase      { $$ = V(OrvListExpr(EX_EVAL_WHEN_PHRASE_LIST, N($1), N($2))); }
+        ;
+
+when_phrase
+        : RW_WHEN when_objects          { $$ = V(OrvGramNode(EX_EVAL_WHEN_PHRASE, N($2))); }
+        ;
+
+when_objects
+        : when_object                   { $$ = V(OrvListExpr(EX_EVAL_OBJ_LIST, N($1), nullptr)); }
+        | when_objects RW_ALSO when_object
+                                        { $$ = V(OrvListExpr(EX_EVAL_OBJ_LIST, N($1), N($3))); }
+        ;
+
+when_object
+        : evaluate_subject              { $$ = V(OrvGramNode(EX_EXPR_RANGE, N($1))); }
+        | arith_expr thru_word arith_expr
+                                        { $$ = V(OrvGramNode(EX_EXPR_RANGE, N($1), N($3))); }
+        ;
+
+when_other_opt
+        : /* empty */ %prec PRTY_LOW    { $$ = V(OrvGramNullNode()); }
+        | RW_WHEN RW_OTHER when_other_start statements %prec PRTY_LOW
+                                        { $$ = V(OrvGramFillSlots(N($3), N($4))); }
+        ;
+
+when_other_start
+        : /* empty */                   { $$ = V(OrvGramNode(EX_EVAL_WHEN_OTHER)); }
+        ;
+
+/* ---------------------------------------------------------------------
+   EXIT
+   EXIT PROGRAM [{GIVING | RETURNING} exit-argument]
+   EXIT PERFORM [CYCLE]
+   EXIT PARAGRAPH
+   EXIT SECTION
+     exit-argument: identifier | ADDRESS OF identifier
+                  | [ALL] literal [SIZE [IS] [ALL] literal]
+   --------------------------------------------------------------------- */
+
 exit_statement
         : RW_EXIT                       { $$ = V(OrvGramNode(STMT_EXIT)); }
         | RW_EXIT RW_PROGRAM exit_giving_opt
@@ -2247,14 +2499,55 @@ exit_statement
         | RW_EXIT RW_SECTION            { $$ = V(OrvGramNode(STMT_EXIT_SECTION)); }
         ;
 
+/* GIVING or RETURNING of EXIT PROGRAM, GOBACK and STOP. */
+exit_giving_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | giving_word exit_argument     { $$ = V(OrvGramNode(EX_EXIT_GIVING, N($2))); }
+        ;
+
+/* ADDRESS and OF belong to the SR_ADDRESS_OF node. */
+exit_argument
+        : identifier                    { $$ = V(OrvGramNode(EX_EXIT_ARG, N($1))); }
+        | RW_ADDRESS RW_OF identifier   { $$ = V(OrvGramNode(EX_EXIT_ARG, POSITION_STEP(OrvGramNode(SR_ADDRESS_OF, N($3))))); }
+        | literal_or_all exit_size_opt  { $$ = V(OrvGramNode(EX_EXIT_ARG, N($1), N($2))); }
+        ;
+
+exit_size_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_SIZE is_opt literal_or_all { $$ = V(OrvGramNode(EX_CALL_PARAM_SIZE, N($3))); }
+        ;
+
+cycle_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_CYCLE                      { $$ = V(OrvGramNode(EX_EXIT_CYCLE)); }
+        ;
+
+/* ---------------------------------------------------------------------
+   GOBACK [{GIVING | RETURNING} exit-argument]
+   --------------------------------------------------------------------- */
+
 goback_statement
         : RW_GOBACK exit_giving_opt     { $$ = V(OrvGramNode(STMT_GOBACK, N($2))); }
         ;
+
+/* ---------------------------------------------------------------------
+   GO [TO] [procedure-name...] [DEPENDING [ON] identifier]
+   --------------------------------------------------------------------- */
 
 goto_statement
         : RW_GO to_opt procedure_names_opt depending_opt
                                         { $$ = V(OrvGramGoTo(N($3), &$4)); }
         ;
+
+depending_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_DEPENDING on_opt identifier
+                                        { $$ = V(OrvGramNode(EX_DEPENDING_ON, N($3))); }
+        ;
+
+/* ---------------------------------------------------------------------
+   IF condition [THEN] statements [{ELSE | OTHERWISE} statements] [END-IF]
+   --------------------------------------------------------------------- */
 
 if_statement
         : RW_IF condition then_opt if_start statements else_opt end_if_opt
@@ -2265,10 +2558,56 @@ if_start
         : /* empty */                   { $$ = V(OrvGramNode(STMT_IF)); }
         ;
 
+else_opt
+        : /* empty */ %prec PRTY_LOW    { $$ = V(OrvGramNullNode()); }
+        | else_word else_start statements %prec PRTY_LOW
+                                        { $$ = V(OrvGramFillSlots(N($2), N($3))); }
+        ;
+
+else_start
+        : /* empty */                   { $$ = V(OrvGramNode(EX_ELSE)); }
+        ;
+
+/* ---------------------------------------------------------------------
+   INITIALIZE identifier... [REPLACING {{ALPHABETIC | ALPHANUMERIC | NUMERIC
+       | ALPHANUMERIC-EDITED | NUMERIC-EDITED} [DATA] BY operand}...]
+   --------------------------------------------------------------------- */
+
 initialize_statement
         : RW_INITIALIZE identifiers initialize_replacing_opt
                                         { $$ = V(OrvGramNode(STMT_INITIALIZE, N($2), N($3))); }
         ;
+
+initialize_replacing_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_REPLACING initialize_replacings
+                                        { $$ = V(OrvGramNode(EX_INIT_REPLACING, N($2))); }
+        ;
+
+initialize_replacings
+        : initialize_replacing          { $$ = V(OrvListExpr(EX_LIST, N($1), nullptr)); }
+        | initialize_replacings initialize_replacing
+                                        { $$ = V(OrvListExpr(EX_LIST, N($1), N($2))); }
+        ;
+
+initialize_replacing
+        : replacing_category data_opt RW_BY operand
+                                        { $$ = V(OrvGramNode(EX_STR_REPLACING_DATA_BY, N($1), N($4))); }
+        ;
+
+replacing_category
+        : RW_ALPHABETIC                 { $$ = V(OrvGramNode(EX_STR_ALPHABETIC)); }
+        | RW_ALPHANUMERIC               { $$ = V(OrvGramNode(EX_STR_ALPHANUMERIC)); }
+        | RW_NUMERIC                    { $$ = V(OrvGramNode(EX_STR_NUMERIC)); }
+        | RW_ALPHANUMERIC_EDITED        { $$ = V(OrvGramNode(EX_STR_ALPHANUMERIC_EDITED)); }
+        | RW_NUMERIC_EDITED             { $$ = V(OrvGramNode(EX_STR_NUMERIC_EDITED)); }
+        ;
+
+/* ---------------------------------------------------------------------
+   INVOKE operand [ALL] literal [USING call-parameter...]
+       [{GIVING | RETURNING} {[INTO] identifier | ADDRESS OF identifier}]
+       [END-INVOKE]
+   --------------------------------------------------------------------- */
 
 /* END-INVOKE builds nothing; its token stays with the statement. */
 invoke_statement
@@ -2276,12 +2615,24 @@ invoke_statement
                                         { $$ = V(OrvGramNode(STMT_INVOKE, N($2), N($3), N($4), N($5))); }
         ;
 
+/* ---------------------------------------------------------------------
+   MOVE operand TO identifier...
+   MOVE {CORR | CORRESPONDING} identifier TO identifier...
+   --------------------------------------------------------------------- */
+
 move_statement
         : RW_MOVE operand RW_TO identifiers
                                         { $$ = V(OrvGramNode(STMT_MOVE, N($2), N($4))); }
         | RW_MOVE corr_word identifier RW_TO identifiers
                                         { $$ = V(OrvGramNode(STMT_MOVE_CORR, N($3), N($5))); }
         ;
+
+/* ---------------------------------------------------------------------
+   MULTIPLY operand BY {identifier [ROUNDED]}...
+   MULTIPLY operand BY operand GIVING {identifier [ROUNDED]}...
+       [[ON] SIZE ERROR statements] [NOT [ON] SIZE ERROR statements]
+       [END-MULTIPLY]
+   --------------------------------------------------------------------- */
 
 multiply_statement
         : RW_MULTIPLY multiply_format multiply_start on_size_error_opt not_on_size_error_opt end_multiply_opt
@@ -2292,13 +2643,79 @@ multiply_start
         : /* empty */                   { $$ = V(OrvGramNode(STMT_MULTIPLY)); }
         ;
 
+multiply_format
+        : operand RW_BY rounded_identifiers
+                                        { $$ = V(OrvGramNode(EX_ARITH_MUL_BY, N($1), N($3))); }
+        | operand RW_BY operand RW_GIVING rounded_identifiers
+                                        { $$ = V(OrvGramNode(EX_ARITH_MUL_BY_GIVING, N($1), N($3), N($5))); }
+        ;
+
+/* ---------------------------------------------------------------------
+   NEXT SENTENCE
+   --------------------------------------------------------------------- */
+
 next_sentence_statement
         : RW_NEXT_SENTENCE              { $$ = V(OrvGramNode(STMT_NEXT_SENTENCE)); }
         ;
 
+/* ---------------------------------------------------------------------
+   OPEN {[[LOCKING [IS]] {MANUAL | AUTOMATIC | EXCLUSIVE}]
+       {INPUT | OUTPUT | I-O | EXTEND}
+       {file-name [REVERSED | [WITH] LOCK | [WITH] NO REWIND]}...}...
+   --------------------------------------------------------------------- */
+
 open_statement
         : RW_OPEN open_clauses          { $$ = V(OrvGramNode(STMT_OPEN, N($2))); }
         ;
+
+open_clauses
+        : open_clause                   { $$ = V(OrvListExpr(EX_LIST, N($1), nullptr)); }
+        | open_clauses open_clause      { $$ = V(OrvListExpr(EX_LIST, N($1), N($2))); }
+        ;
+
+open_clause
+        : open_lock_opt open_mode open_files
+                                        { $$ = V(OrvGramNode(EX_OPEN_CLAUSE, N($1), N($2), N($3))); }
+        ;
+
+open_lock_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | locking_opt lock_mode         { $$ = V(OrvGramNode(EX_OPEN_LOCKING, N($2))); }
+        ;
+
+open_mode
+        : RW_INPUT                      { $$ = V(OrvGramNode(IOCX_INPUT)); }
+        | RW_OUTPUT                     { $$ = V(OrvGramNode(IOCX_OUTPUT)); }
+        | RW_I_O                        { $$ = V(OrvGramNode(IOCX_I_O)); }
+        | RW_EXTEND                     { $$ = V(OrvGramNode(IOCX_EXTEND)); }
+        ;
+
+open_files
+        : open_file                     { $$ = V(OrvListExpr(EX_LIST, N($1), nullptr)); }
+        | open_files open_file          { $$ = V(OrvListExpr(EX_LIST, N($1), N($2))); }
+        ;
+
+open_file
+        : file_name_use open_file_option_opt
+                                        { $$ = V(OrvGramNode(EX_OPEN_FILE_NAME, N($1), N($2))); }
+        ;
+
+open_file_option_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_REVERSED                   { $$ = V(OrvGramNode(IOCX_REVERSED)); }
+        | with_opt RW_LOCK              { $$ = V(OrvGramNode(IOCX_WITH_LOCK)); }
+        | with_opt RW_NO RW_REWIND      { $$ = V(OrvGramNode(IOCX_WITH_NO_REWIND)); }
+        ;
+
+/* ---------------------------------------------------------------------
+   PERFORM procedure-name [{THROUGH | THRU} procedure-name] [repetition]
+   PERFORM [repetition] [statements] [END-PERFORM]
+     repetition: operand TIMES
+               | [[WITH] TEST {BEFORE | AFTER}] UNTIL condition
+               | [[WITH] TEST {BEFORE | AFTER}] VARYING identifier FROM operand
+                 BY operand UNTIL condition
+                 [AFTER identifier FROM operand BY operand UNTIL condition]...
+   --------------------------------------------------------------------- */
 
 /* PERFORM of procedures commits a trial parse when it is reduced, and so
    does the in-line PERFORM when its statements begin. */
@@ -2312,6 +2729,39 @@ perform_statement
 perform_block_start
         : /* empty */                   [ YYVALID; $$ = V(OrvGramNode(STMT_PERFORM_BLOCK)); ]
         ;
+
+perform_repeat_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | operand RW_TIMES              { $$ = V(OrvGramNode(EX_PERF_TIMES, N($1))); }
+        | perform_test_opt RW_UNTIL condition
+                                        { $$ = V(OrvGramNode(EX_PERF_UNTIL, N($1), N($3))); }
+        | perform_test_opt RW_VARYING perform_variations
+                                        { $$ = V(OrvGramNode(EX_PERF_VARYING, N($1), N($3))); }
+        ;
+
+perform_test_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | with_opt RW_TEST before_after { $$ = V(OrvGramNode(EX_PERF_WITH_TEST, N($3))); }
+        ;
+
+perform_variations
+        : perform_variation             { $$ = V(OrvListExpr(EX_PERF_VARN_LIST, N($1), nullptr)); }
+        | perform_variations RW_AFTER perform_variation
+                                        { $$ = V(OrvListExpr(EX_PERF_VARN_LIST, N($1), N($3))); }
+        ;
+
+perform_variation
+        : identifier RW_FROM operand RW_BY operand RW_UNTIL condition
+                                        { $$ = V(OrvGramNode(EX_PERF_VARIATION, N($1), N($3), N($5), N($7))); }
+        ;
+
+/* ---------------------------------------------------------------------
+   READ file-name [NEXT | PREVIOUS] [RECORD] [INTO identifier]
+       [[WITH] {LOCK | KEPT LOCK | NO LOCK | IGNORE LOCK | WAIT}]
+       [KEY [IS] data-name...]
+       [[AT] END statements] [INVALID [KEY] [statements]]
+       [NOT [AT] END statements] [NOT INVALID [KEY] statements] [END-READ]
+   --------------------------------------------------------------------- */
 
 /* READ and WRITE take both the AT END (AT END-OF-PAGE) and the INVALID KEY
    phrases, and keep one of them (and one of their NOT twins) in the node.
@@ -2327,10 +2777,54 @@ read_start
         : /* empty */                   { $$ = V(OrvGramNode(STMT_READ)); }
         ;
 
+read_direction_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_NEXT                       { $$ = V(OrvGramNode(EX_READ_NEXT)); }
+        | RW_PREVIOUS                   { $$ = V(OrvGramNode(EX_READ_PREVIOUS)); }
+        ;
+
+read_into_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_INTO identifier            { $$ = V(OrvGramNode(EX_READ_INTO, N($2))); }
+        ;
+
+read_lock_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | with_opt read_lock            { $$ = $2; }
+        ;
+
+read_lock
+        : RW_LOCK                       { $$ = V(OrvGramNode(EX_READ_LOCK)); }
+        | RW_KEPT RW_LOCK               { $$ = V(OrvGramNode(EX_READ_KEPT_LOCK)); }
+        | RW_NO RW_LOCK                 { $$ = V(OrvGramNode(EX_READ_NO_LOCK)); }
+        | RW_IGNORE RW_LOCK             { $$ = V(OrvGramNode(EX_READ_IGNORE_LOCK)); }
+        | RW_WAIT                       { $$ = V(OrvGramNode(EX_READ_WAIT)); }
+        ;
+
+read_key_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_KEY is_opt record_key_components
+                                        { $$ = V(OrvGramNode(EX_READ_KEY_IS, OrvGramNode(REC_KEY_USE, N($3)))); }
+        ;
+
+/* ---------------------------------------------------------------------
+   RELEASE record-name [FROM identifier]
+   --------------------------------------------------------------------- */
+
 release_statement
         : RW_RELEASE qualified_name release_from_opt
                                         { $$ = V(OrvGramNode(STMT_RELEASE, N($2), N($3))); }
         ;
+
+release_from_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_FROM identifier            { $$ = V(OrvGramNode(EX_RELEASE_FROM, N($2))); }
+        ;
+
+/* ---------------------------------------------------------------------
+   RETURN file-name [RECORD] [INTO identifier] [[AT] END statements]
+       [NOT [AT] END statements] [END-RETURN]
+   --------------------------------------------------------------------- */
 
 return_statement
         : RW_RETURN file_name_use record_opt read_into_opt return_start at_end_opt not_at_end_opt end_return_opt
@@ -2340,6 +2834,11 @@ return_statement
 return_start
         : /* empty */                   { $$ = V(OrvGramNode(STMT_RETURN)); }
         ;
+
+/* ---------------------------------------------------------------------
+   REWRITE record-name [FROM operand] [INVALID [KEY] [statements]]
+       [NOT INVALID [KEY] statements] [END-REWRITE]
+   --------------------------------------------------------------------- */
 
 /* REWRITE's Wang slot after FROM has an empty rule only. */
 rewrite_statement
@@ -2351,6 +2850,19 @@ rewrite_statement
 rewrite_start
         : /* empty */                   { $$ = V(OrvGramNode(STMT_REWRITE)); }
         ;
+
+/* FROM of REWRITE, WRITE and SEND. */
+write_from_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_FROM operand               { $$ = V(OrvGramNode(EX_WRITE_FROM, N($2))); }
+        ;
+
+/* ---------------------------------------------------------------------
+   SEARCH identifier [VARYING identifier] [[AT] END statements]
+       {WHEN condition [statements]}... [END-SEARCH]
+   SEARCH ALL identifier [[AT] END statements] WHEN condition [statements]
+       [END-SEARCH]
+   --------------------------------------------------------------------- */
 
 search_statement
         : RW_SEARCH identifier search_varying_opt search_start search_at_end_opt search_whens end_search_opt
@@ -2367,6 +2879,42 @@ search_all_start
         : /* empty */                   { $$ = V(OrvGramNode(STMT_SEARCH_ALL)); }
         ;
 
+search_varying_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_VARYING identifier         { $$ = V(OrvGramNode(EX_SEARCH_VARYING, N($2))); }
+        ;
+
+search_at_end_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | at_opt RW_END search_at_end_start statements %prec PRTY_LOW
+                                        { $$ = V(OrvGramFillSlots(N($3), N($4))); }
+        ;
+
+search_at_end_start
+        : /* empty */                   { $$ = V(OrvGramNode(EX_SEARCH_AT_END)); }
+        ;
+
+search_whens
+        : search_when                   { $$ = V(OrvListExpr(EX_SEARCH_WHEN_PHRASE_LIST, N($1), nullptr)); }
+        | search_whens search_when      { $$ = V(OrvListExpr(EX_SEARCH_WHEN_PHRASE_LIST, N($1), N($2))); }
+        ;
+
+search_when
+        : RW_WHEN search_when_start condition statements_opt
+                                        { $$ = V(OrvGramFillSlots(N($2), N($3), N($4))); }
+        ;
+
+search_when_start
+        : /* empty */                   { $$ = V(OrvGramNode(EX_SEARCH_WHEN_PHRASE)); }
+        ;
+
+/* ---------------------------------------------------------------------
+   SET {identifier... TO {operand | ON | OFF | TRUE | FALSE
+       | ENTRY operand}}...
+   SET identifier... {UP | DOWN} BY operand
+   SET ADDRESS OF identifier TO operand
+   --------------------------------------------------------------------- */
+
 set_statement
         : RW_SET set_clauses            { $$ = V(OrvGramNode(STMT_SET_TO, N($2))); }
         | RW_SET identifiers set_up_down RW_BY operand
@@ -2374,6 +2922,36 @@ set_statement
         | RW_SET RW_ADDRESS RW_OF identifier RW_TO operand
                                         { $$ = V(OrvGramNode(STMT_SET_ADDRESS, N($4), N($6))); }
         ;
+
+set_clauses
+        : set_clause                    { $$ = V(OrvListExpr(EX_LIST, N($1), nullptr)); }
+        | set_clauses set_clause        { $$ = V(OrvListExpr(EX_LIST, N($1), N($2))); }
+        ;
+
+set_clause
+        : identifiers RW_TO set_value   { $$ = V(OrvGramNode(EX_SET_TO_CLAUSE, N($1), N($3))); }
+        ;
+
+set_value
+        : operand                       { $$ = $1; }
+        | RW_ON                         { $$ = V(OrvGramNode(EX_ON)); }
+        | RW_OFF                        { $$ = V(OrvGramNode(EX_OFF)); }
+        | RW_TRUE                       { $$ = V(OrvGramNode(EX_TRUE)); }
+        | RW_FALSE                      { $$ = V(OrvGramNode(EX_FALSE)); }
+        | RW_ENTRY operand              { $$ = V(OrvGramNode(EX_PTR_ENTRY, N($2))); }
+        ;
+
+set_up_down
+        : RW_UP                         { $$ = V(OrvGramNode(EX_SET_UP_BY)); }
+        | RW_DOWN                       { $$ = V(OrvGramNode(EX_SET_DOWN_BY)); }
+        ;
+
+/* ---------------------------------------------------------------------
+   START file-name [KEY [IS] relational-operator data-name...
+       | {FIRST | LAST} KEY [IS] data-name...]
+       [[WITH] SIZE operand | [WITH] REVERSED [ORDER]]
+       [INVALID [KEY] [statements]] [NOT INVALID [KEY] statements] [END-START]
+   --------------------------------------------------------------------- */
 
 start_statement
         : RW_START file_name_use start_key_opt start_with_opt start_start
@@ -2385,10 +2963,54 @@ start_start
         : /* empty */                   { $$ = V(OrvGramNode(STMT_START)); }
         ;
 
+start_key_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | start_key_word is_opt relational_operator record_key_components
+                                        { $$ = V(OrvGramStartKey($3, N($1), N($4))); }
+        | first_last RW_KEY is_opt record_key_components
+                                        { $$ = V(OrvGramNode(START_KEY_FIRST_LAST, N($1), OrvGramNode(REC_KEY_USE, N($4)))); }
+        ;
+
+start_key_word
+        : RW_KEY                        { $$ = V(OrvGramNode(START_KEY)); }
+        ;
+
+first_last
+        : RW_FIRST                      { $$ = V(OrvGramNode(START_KEY_FIRST)); }
+        | RW_LAST                       { $$ = V(OrvGramNode(START_KEY_LAST)); }
+        ;
+
+start_with_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | with_opt RW_SIZE operand      { $$ = V(OrvGramNode(EX_START_WITH_SIZE, N($3))); }
+        | with_opt RW_REVERSED order_opt
+                                        { $$ = V(OrvGramNode(EX_START_WITH_REV_ORDER)); }
+        ;
+
+/* ---------------------------------------------------------------------
+   STOP [RUN] [literal] [{GIVING | RETURNING} exit-argument]
+   --------------------------------------------------------------------- */
+
 stop_statement
         : RW_STOP stop_run_opt stop_literal_opt exit_giving_opt
                                         { $$ = V(OrvGramNode(STMT_STOP, N($2), N($3), N($4))); }
         ;
+
+stop_run_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_RUN                        { $$ = V(OrvGramNode(EX_RUN)); }
+        ;
+
+stop_literal_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | literal                       { $$ = $1; }
+        ;
+
+/* ---------------------------------------------------------------------
+   STRING {operand... DELIMITED [BY] {SIZE | operand}}... INTO identifier
+       [[WITH] POINTER identifier]
+       [[ON] OVERFLOW statements] [NOT [ON] OVERFLOW statements] [END-STRING]
+   --------------------------------------------------------------------- */
 
 string_statement
         : RW_STRING string_sendings RW_INTO identifier pointer_opt string_start
@@ -2400,6 +3022,36 @@ string_start
         : /* empty */                   { $$ = V(OrvGramNode(STMT_STRING)); }
         ;
 
+string_sendings
+        : string_sending                { $$ = V(OrvListExpr(EX_LIST, N($1), nullptr)); }
+        | string_sendings string_sending
+                                        { $$ = V(OrvListExpr(EX_LIST, N($1), N($2))); }
+        ;
+
+string_sending
+        : operands RW_DELIMITED by_opt string_delimiter
+                                        { $$ = V(OrvGramNode(EX_STR_DELIMITED_BY, N($1), N($4))); }
+        ;
+
+string_delimiter
+        : RW_SIZE                       { $$ = V(OrvGramNode(EX_STR_SIZE)); }
+        | operand                       { $$ = $1; }
+        ;
+
+pointer_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | with_opt RW_POINTER identifier
+                                        { $$ = V(OrvGramNode(EX_STR_WITH_POINTER, N($3))); }
+        ;
+
+/* ---------------------------------------------------------------------
+   SUBTRACT operand... FROM {identifier [ROUNDED]}...
+   SUBTRACT operand... FROM operand GIVING {identifier [ROUNDED]}...
+   SUBTRACT {CORR | CORRESPONDING} identifier FROM identifier [ROUNDED]
+       [[ON] SIZE ERROR statements] [NOT [ON] SIZE ERROR statements]
+       [END-SUBTRACT]
+   --------------------------------------------------------------------- */
+
 subtract_statement
         : RW_SUBTRACT subtract_format subtract_start on_size_error_opt not_on_size_error_opt end_subtract_opt
                                         { $$ = V(OrvGramFillSlots(N($3), N($2), N($4), N($5), N($6))); }
@@ -2409,6 +3061,22 @@ subtract_start
         : /* empty */                   { $$ = V(OrvGramNode(STMT_SUBTRACT)); }
         ;
 
+/* SUBTRACT, MULTIPLY and DIVIDE: a name after FROM, BY or INTO is a
+   target unless GIVING follows it. */
+subtract_format
+        : operands RW_FROM rounded_identifiers
+                                        { $$ = V(OrvGramNode(EX_ARITH_SUB_FROM, N($1), N($3))); }
+        | operands RW_FROM operand RW_GIVING rounded_identifiers
+                                        { $$ = V(OrvGramNode(EX_ARITH_SUB_FROM_GIVING, N($1), N($3), N($5))); }
+        | corr_word identifier RW_FROM rounded_identifier
+                                        { $$ = V(OrvGramNode(EX_ARITH_SUB_CORR_FROM, N($2), N($4))); }
+        ;
+
+/* ---------------------------------------------------------------------
+   UNLOCK file-name [RECORD | RECORDS]
+   UNDELETE file-name [RECORD | RECORDS]
+   --------------------------------------------------------------------- */
+
 /* UNLOCK and UNDELETE share their form. */
 unlock_statement
         : RW_UNLOCK file_name_use record_records_opt
@@ -2416,6 +3084,16 @@ unlock_statement
         | RW_UNDELETE file_name_use record_records_opt
                                         { $$ = V(OrvGramNode(STMT_UNDELETE, N($2))); }
         ;
+
+/* ---------------------------------------------------------------------
+   UNSTRING identifier
+       [DELIMITED [BY] [ALL] {identifier | literal}
+           [OR [ALL] {identifier | literal}]...]
+       INTO {identifier [DELIMITER [IN] identifier] [COUNT [IN] identifier]}...
+       [[WITH] POINTER identifier] [TALLYING [IN] identifier]
+       [[ON] OVERFLOW statements] [NOT [ON] OVERFLOW statements]
+       [END-UNSTRING]
+   --------------------------------------------------------------------- */
 
 unstring_statement
         : RW_UNSTRING identifier unstring_delimited_opt RW_INTO unstring_intos pointer_opt
@@ -2427,6 +3105,58 @@ unstring_start
         : /* empty */                   { $$ = V(OrvGramNode(STMT_UNSTRING)); }
         ;
 
+unstring_delimited_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_DELIMITED by_opt unstring_delimiters
+                                        { $$ = V(OrvGramNode(EX_UNSTR_DELIMITED_BY, N($3))); }
+        ;
+
+unstring_delimiters
+        : unstring_delimiter            { $$ = V(OrvListExpr(EX_UNSTR_OR_LIST, N($1), nullptr)); }
+        | unstring_delimiters RW_OR unstring_delimiter
+                                        { $$ = V(OrvListExpr(EX_UNSTR_OR_LIST, N($1), N($3))); }
+        ;
+
+unstring_delimiter
+        : identifier_or_literal         { $$ = $1; }
+        | RW_ALL identifier_or_literal  { $$ = V(OrvGramNode(EX_UNSTR_ALL, N($2))); }
+        ;
+
+unstring_intos
+        : unstring_into                 { $$ = V(OrvListExpr(EX_LIST, N($1), nullptr)); }
+        | unstring_intos unstring_into  { $$ = V(OrvListExpr(EX_LIST, N($1), N($2))); }
+        ;
+
+unstring_into
+        : identifier unstring_delimiter_in_opt unstring_count_in_opt
+                                        { $$ = V(OrvGramNode(EX_UNSTR_INTO_PHRASE, N($1), N($2), N($3))); }
+        ;
+
+unstring_delimiter_in_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_DELIMITER in_opt identifier
+                                        { $$ = V(OrvGramNode(EX_UNSTR_DELIMITER_IN, N($3))); }
+        ;
+
+unstring_count_in_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_COUNT in_opt identifier    { $$ = V(OrvGramNode(EX_UNSTR_COUNT_IN, N($3))); }
+        ;
+
+unstring_tallying_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_TALLYING in_opt identifier { $$ = V(OrvGramNode(EX_UNSTR_TALLYING_IN, N($3))); }
+        ;
+
+/* ---------------------------------------------------------------------
+   WRITE record-name [FROM operand]
+       [{BEFORE | AFTER} {[ADVANCING] | POSITIONING}
+           {operand [LINE | LINES] | PAGE}]
+       [[AT] {END-OF-PAGE | EOP} statements] [INVALID [KEY] [statements]]
+       [NOT [AT] {END-OF-PAGE | EOP} statements]
+       [NOT INVALID [KEY] statements] [END-WRITE]
+   --------------------------------------------------------------------- */
+
 write_statement
         : RW_WRITE qualified_name write_from_opt write_advancing_opt unused_slot write_start
           end_of_page_opt invalid_key_opt not_end_of_page_opt not_invalid_key_opt end_write_opt
@@ -2437,10 +3167,37 @@ write_start
         : /* empty */                   { $$ = V(OrvGramNode(STMT_WRITE)); }
         ;
 
-/* A slot that the grammar never fills: its NULL_NODE. */
-unused_slot
+/* The same node with and without the word ADVANCING. */
+write_advancing_opt
         : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | before_after advancing_opt lines_or_page
+                                        { $$ = V(OrvGramNode(IOCX_ADVANCING, N($1), N($3))); }
+        | before_after RW_POSITIONING lines_or_page
+                                        { $$ = V(OrvGramNode(IOCX_POSITIONING, N($1), N($3))); }
         ;
+
+lines_or_page
+        : operand line_lines_opt        { $$ = V(OrvGramNode(EX_LINES, N($1))); }
+        | RW_PAGE                       { $$ = V(OrvGramNode(EX_PAGE)); }
+        ;
+
+/* ---------------------------------------------------------------------
+   ACCEPT {[( coordinate coordinate )] identifier [accept-phrase]...}...
+       [[ON] {EXCEPTION | ESCAPE} [identifier] statements]
+       [NOT [ON] {EXCEPTION | ESCAPE} [identifier] statements] [END-ACCEPT]
+   ACCEPT cd-name [MESSAGE] COUNT
+     accept-phrase: screen-phrase | input attribute | FROM source | NO BEEP
+                  | PROMPT [CHARACTER] [IS] [literal] | ECHO | LEFT-JUSTIFY
+                  | RIGHT-JUSTIFY | TRAILING-SIGN | CONVERT | TAB | OFF
+                  | {TIME-OUT | TIMEOUT} [AFTER] operand | SPACE-FILL | UPDATE
+                  | UPPER | LOWER
+     screen-phrase: [AT] LINE [NUMBER] operand | {COL | COLUMN} [NUMBER] operand
+                  | AT operand | {POS | POSITION} operand | UNIT operand
+                  | MODE [IS] BLOCK | WITH | HIGH | LOW | REVERSE | attribute
+     source: device | mnemonic-name | DATE [YYYYMMDD] | DAY [YYYYDDD]
+           | DAY-OF-WEEK | TIME | ENVIRONMENT | ESCAPE [KEY]
+           | EXCEPTION [STATUS] | LINE [NUMBER] | USER [NAME]
+   --------------------------------------------------------------------- */
 
 /* ACCEPT: the special reserved words are on while its items are read.  A
    word right after ACCEPT is first tried as the cd-name of ACCEPT ...
@@ -2460,6 +3217,148 @@ accept_start
         : /* empty */                   [ OrvGramSpecialWords(0); YYVALID; $$ = V(OrvGramAcceptStatement(&$0)); ]
         ;
 
+/* ACCEPT and DISPLAY items: [position] identifier or value, then phrases
+   that the screen-item collector gathers into the item.  The empty
+   position is the second choice of a word right after ACCEPT. */
+accept_items
+        : accept_item                   { $$ = V(OrvListExpr(ACCEPT_ITEM_LIST, N($1), nullptr)); }
+        | accept_items accept_item      { $$ = V(OrvListExpr(ACCEPT_ITEM_LIST, N($1), N($2))); }
+        ;
+
+accept_item
+        : screen_position_opt identifier accept_item_start accept_phrases
+                                        { $$ = V(OrvScreenItemCollector.Finish()); }
+        ;
+
+accept_item_start
+        : /* empty */                   { $$ = V(OrvGramStartScreenItem(ACCEPT_SCREEN_ITEM, &$-1, &$0)); }
+        ;
+
+accept_phrases
+        : /* empty */
+        | accept_phrases accept_phrase
+        ;
+
+accept_phrase
+        : screen_item_phrase            { HAND_CLAUSE(OrvScreenItemCollector, OrvGramScreenItemPhraseSlot(N($1)), N($1)); }
+        | screen_input_attribute        { HAND_CLAUSE(OrvScreenItemCollector, OrvGramScreenAttributeSlot(N($1)), N($1)); }
+        | RW_FROM accept_source         { HAND_CLAUSE(OrvScreenItemCollector, 5, OrvGramNode(ACCP_FROM, N($2))); }
+        | RW_NO RW_BEEP                 { HAND_CLAUSE(OrvScreenItemCollector, 8, OrvGramNode(ACCP_NO_BEEP)); }
+        | RW_PROMPT character_opt is_opt literal_opt
+                                        { HAND_CLAUSE(OrvScreenItemCollector, 21, OrvGramNode(ACCP_PROMPT, N($4))); }
+        | RW_ECHO                       { HAND_CLAUSE(OrvScreenItemCollector, 25, OrvGramNode(ACCP_ECHO)); }
+        | RW_LEFT_JUSTIFY               { HAND_CLAUSE(OrvScreenItemCollector, 27, OrvGramNode(ACCP_LEFT_JUSTIFY)); }
+        | RW_RIGHT_JUSTIFY              { HAND_CLAUSE(OrvScreenItemCollector, 27, OrvGramNode(ACCP_RIGHT_JUSTIFY)); }
+        | RW_TRAILING_SIGN              { HAND_CLAUSE(OrvScreenItemCollector, 28, OrvGramNode(ACCP_TRAILING_SIGN)); }
+        | RW_CONVERT                    { HAND_CLAUSE(OrvScreenItemCollector, 31, OrvGramNode(ACCP_CONVERT)); }
+        | RW_TAB                        { HAND_CLAUSE(OrvScreenItemCollector, 32, OrvGramNode(ACCP_TAB)); }
+        | RW_OFF                        { HAND_CLAUSE(OrvScreenItemCollector, 33, OrvGramNode(ACCP_OFF)); }
+        | timeout_word after_opt operand
+                                        { HAND_CLAUSE(OrvScreenItemCollector, 34, OrvGramNode(ACCP_TIMEOUT, N($3))); }
+        | RW_SPACE_FILL                 { HAND_CLAUSE(OrvScreenItemCollector, 35, OrvGramNode(ACCP_SPACE_FILL)); }
+        | RW_UPDATE                     { HAND_CLAUSE(OrvScreenItemCollector, 36, OrvGramNode(ACCP_UPDATE)); }
+        | RW_UPPER                      { HAND_CLAUSE(OrvScreenItemCollector, 37, OrvGramNode(ACCP_UPPER)); }
+        | RW_LOWER                      { HAND_CLAUSE(OrvScreenItemCollector, 38, OrvGramNode(ACCP_LOWER)); }
+        ;
+
+/* The phrases ACCEPT and DISPLAY items share; each node knows its slot
+   (OrvGramScreenItemPhraseSlot). */
+screen_item_phrase
+        : at_opt RW_LINE number_opt operand
+                                        { $$ = V(OrvGramNode(DSPL_LINE_NUMBER, N($4))); }
+        | column_word number_opt operand
+                                        { $$ = V(OrvGramNode(DSPL_COLUMN_NUMBER, N($3))); }
+        | RW_AT operand                 { $$ = V(OrvGramNode(DSPL_AT, N($2))); }
+        | position_word operand         { $$ = V(OrvGramNode(DSPL_POSITION, N($2))); }
+        | RW_UNIT operand               { $$ = V(OrvGramNode(DSPL_UNIT, N($2))); }
+        | RW_MODE is_opt RW_BLOCK       { $$ = V(OrvGramNode(DSPL_MODE_IS_BLOCK)); }
+        | RW_WITH                       { $$ = V(OrvGramNode(DSPL_WITH)); }
+        | RW_HIGH                       { $$ = V(OrvGramNode(DSPL_HIGH)); }
+        | RW_LOW                        { $$ = V(OrvGramNode(DSPL_LOW)); }
+        | RW_REVERSE                    { $$ = V(OrvGramNode(DSPL_REVERSE)); }
+        | screen_attribute              { $$ = $1; }
+        ;
+
+/* The position of Microsoft's form: ( line column ). */
+screen_position_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | SEP_LEFT_PAR screen_coordinate screen_coordinate SEP_RIGHT_PAR
+                                        { $$ = V(OrvGramNode(EX_ADIS_MS_POSN, N($2), N($3))); }
+        ;
+
+screen_coordinate
+        : operand                       { $$ = $1; }
+        | operand OP_PLUS integer       { $$ = V(OrvGramNode(OP_ADD_IX, N($1), N($3))); }
+        | operand OP_MINUS integer      { $$ = V(OrvGramNode(OP_SUB_IX, N($1), N($3))); }
+        ;
+
+accept_source
+        : device_or_mnemonic            { $$ = $1; }
+        | RW_DATE date_format_opt       { $$ = V(OrvGramNode(ACCP_DATE, N($2))); }
+        | RW_DAY day_format_opt         { $$ = V(OrvGramNode(ACCP_DAY, N($2))); }
+        | RW_DAY_OF_WEEK                { $$ = V(OrvGramNode(ACCP_DAY_OF_WEEK)); }
+        | RW_TIME                       { $$ = V(OrvGramNode(ACCP_TIME)); }
+        | RW_ENVIRONMENT                { $$ = V(OrvGramNode(ACCP_ENVIRONMENT)); }
+        | RW_ESCAPE key_opt             { $$ = V(OrvGramNode(ACCP_ESC_KEY)); }
+        | RW_EXCEPTION status_opt       { $$ = V(OrvGramNode(ACCP_EXC_STATUS)); }
+        | RW_LINE number_opt            { $$ = V(OrvGramNode(ACCP_LINE_NUMBER)); }
+        | RW_USER name_opt              { $$ = V(OrvGramNode(ACCP_USER_NAME)); }
+        ;
+
+date_format_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_YYYYMMDD                   { $$ = V(OrvGramNode(ACCP_DATE_YYYYMMDD)); }
+        ;
+
+day_format_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_YYYYDDD                    { $$ = V(OrvGramNode(ACCP_DATE_YYYYDDD)); }
+        ;
+
+device_or_mnemonic
+        : device_name                   { $$ = $1; }
+        | mnemonic_name_use             { $$ = $1; }
+        ;
+
+/* The exception phrases of ACCEPT and DISPLAY: the absent phrase and the
+   empty rule after the keywords commit a trial parse; NOT ON EXCEPTION
+   after an inner statement is first tried as that statement's. */
+on_accept_exception_opt
+        : /* empty */                   [ YYVALID; $$ = V(OrvGramNullNode()); ]
+        | on_before_opt exception_or_escape on_accept_exception_start identifier_opt statements %prec PRTY_LOW
+                                        { $$ = V(OrvGramFillSlots(N($3), N($4), N($5))); }
+        ;
+
+on_accept_exception_start
+        : /* empty */                   [ YYVALID; $$ = V(OrvGramNode(ON_ACCEPT_EXCEPTION)); ]
+        ;
+
+not_on_accept_exception_opt
+        : /* empty */                   [ YYVALID; $$ = V(OrvGramNullNode()); ]
+        | CMB_NOT_ON_AT on_before_opt exception_or_escape not_on_accept_exception_start identifier_opt
+          statements %prec PRTY_LOW
+                                        { $$ = V(OrvGramFillSlots(N($4), N($5), N($6))); }
+        ;
+
+not_on_accept_exception_start
+        : /* empty */                   [ YYVALID; $$ = V(OrvGramNode(NOT_ON_ACCEPT_EXCEPTION)); ]
+        ;
+
+/* A cd-name: ACCEPT ... MESSAGE COUNT, RECEIVE, SEND, ENABLE, DISABLE and
+   PURGE. */
+cd_name_use
+        : TK_USER_DEFD_WORD             { $$ = V(OrvGramNameUse(N($1), SYMCAT_CD_NAME, POSITION_OF($1))); }
+        ;
+
+/* ---------------------------------------------------------------------
+   DISPLAY {[( coordinate coordinate )] {operand | ERASE}
+           [display-phrase]...}...
+       [[ON] EXCEPTION statements] [NOT [ON] EXCEPTION statements]
+       [END-DISPLAY]
+     display-phrase: screen-phrase | BLANK {SCREEN | LINE}
+                   | UPON {device | mnemonic-name} | NO ADVANCING
+   --------------------------------------------------------------------- */
+
 /* DISPLAY: the special reserved words are on while its items are read;
    the early node puts them back off (in trials too), the closing action
    stores the items. */
@@ -2473,12 +3372,101 @@ display_start
         : /* empty */                   [ OrvGramSpecialWords(0); if (yytrial) break; $$ = V(OrvGramNode(STMT_DISPLAY)); ]
         ;
 
+display_items
+        : display_item                  { $$ = V(OrvListExpr(DISPLAY_ITEM_LIST, N($1), nullptr)); }
+        | display_items display_item    { $$ = V(OrvListExpr(DISPLAY_ITEM_LIST, N($1), N($2))); }
+        ;
+
+/* ERASE after an item is its attribute, not a new item. */
+display_item
+        : screen_position_opt display_value display_item_start display_phrases %prec PRTY_LOW
+                                        { $$ = V(OrvScreenItemCollector.Finish()); }
+        ;
+
+display_value
+        : operand                       { $$ = $1; }
+        | RW_ERASE                      { $$ = V(OrvGramNode(DSPL_MS_ERASE)); }
+        ;
+
+display_item_start
+        : /* empty */                   { $$ = V(OrvGramStartScreenItem(DISPLAY_SCREEN_ITEM, &$-1, &$0)); }
+        ;
+
+display_phrases
+        : /* empty */
+        | display_phrases display_phrase
+        ;
+
+/* A syntax error among the phrases goes into the item; the special
+   reserved words stay on for the phrases after it. */
+display_phrase
+        : screen_item_phrase            { HAND_CLAUSE(OrvScreenItemCollector, OrvGramScreenItemPhraseSlot(N($1)), N($1)); }
+        | screen_blank                  { HAND_CLAUSE(OrvScreenItemCollector, OrvGramScreenAttributeSlot(N($1)), N($1)); }
+        | RW_UPON device_or_mnemonic    { HAND_CLAUSE(OrvScreenItemCollector, 5, OrvGramNode(DSPL_UPON, N($2))); }
+        | RW_NO RW_ADVANCING            { HAND_CLAUSE(OrvScreenItemCollector, 31, OrvGramNode(DSPL_NO_ADVANCING)); }
+        | error                         [ OrvGramResetSwitches(ORV_SWITCHES_DISPLAY_ITEM); if (yytrial) break; HAND_CLAUSE(OrvScreenItemCollector, ORV_SCREEN_COPY_OR_ERROR, OrvGramErrorNode()); ]
+        ;
+
+on_display_exception_opt
+        : /* empty */                   [ YYVALID; $$ = V(OrvGramNullNode()); ]
+        | on_before_opt RW_EXCEPTION on_display_exception_start statements %prec PRTY_LOW
+                                        { $$ = V(OrvGramFillSlots(N($3), N($4))); }
+        ;
+
+on_display_exception_start
+        : /* empty */                   [ YYVALID; $$ = V(OrvGramNode(ON_DISPLAY_EXCEPTION)); ]
+        ;
+
+not_on_display_exception_opt
+        : /* empty */                   [ YYVALID; $$ = V(OrvGramNullNode()); ]
+        | CMB_NOT_ON_AT on_before_opt RW_EXCEPTION not_on_display_exception_start statements %prec PRTY_LOW
+                                        { $$ = V(OrvGramFillSlots(N($4), N($5))); }
+        ;
+
+not_on_display_exception_start
+        : /* empty */                   [ YYVALID; $$ = V(OrvGramNode(NOT_ON_DISPLAY_EXCEPTION)); ]
+        ;
+
+/* ---------------------------------------------------------------------
+   EXAMINE identifier TALLYING {UNTIL FIRST | ALL | LEADING | FIRST} literal
+       [REPLACING BY [ALL] literal]
+   EXAMINE identifier REPLACING {UNTIL FIRST | ALL | LEADING | FIRST} literal
+       BY literal
+   --------------------------------------------------------------------- */
+
 examine_statement
         : RW_EXAMINE identifier RW_TALLYING examine_phrase examine_replacing_opt
                                         { $$ = V(OrvGramNode(STMT_EXAMINE_TALLYING, N($2), N($4), N($5))); }
         | RW_EXAMINE identifier RW_REPLACING examine_phrase RW_BY literal
                                         { $$ = V(OrvGramNode(STMT_EXAMINE_REPLACING, N($2), N($4), N($6))); }
         ;
+
+examine_phrase
+        : examine_mode literal          { $$ = V(OrvGramNode(EX_STR_EXAM_PHRASE, N($1), N($2))); }
+        ;
+
+examine_mode
+        : RW_UNTIL RW_FIRST             { $$ = V(OrvGramNode(EX_STR_UNTIL_FIRST)); }
+        | RW_ALL                        { $$ = V(OrvGramNode(EX_STR_ALL)); }
+        | RW_LEADING                    { $$ = V(OrvGramNode(EX_STR_LEADING)); }
+        | RW_FIRST                      { $$ = V(OrvGramNode(EX_STR_FIRST)); }
+        ;
+
+examine_replacing_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_REPLACING RW_BY literal_or_all
+                                        { $$ = V(OrvGramNode(EX_STR_REPLACING_BY, N($3))); }
+        ;
+
+/* ---------------------------------------------------------------------
+   INSPECT identifier [TALLYING {identifier FOR {CHARACTERS [where]...
+           | {ALL | LEADING} {{identifier | literal} [where]...}...}...}...]
+       [REPLACING {CHARACTERS BY operand [where]...
+           | {ALL | LEADING | FIRST} {{identifier | literal} BY operand
+             [where]...}...}...]
+   INSPECT identifier CONVERTING operand TO operand [where]...
+     where: {BEFORE | AFTER} [INITIAL] operand
+   --------------------------------------------------------------------- */
 
 inspect_statement
         : RW_INSPECT identifier inspect_tallying_opt inspect_replacing_opt
@@ -2487,20 +3475,186 @@ inspect_statement
                                         { $$ = V(OrvGramNode(STMT_INSPECT_CONVERTING, N($2), N($4), N($6), N($7))); }
         ;
 
+/* INSPECT.  TALLYING commits a trial parse.  A word or FUNCTION after a
+   tallying unit is first tried as a further unit, then as the start of
+   the next tallying clause. */
+inspect_tallying_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_TALLYING tally_clauses     [ YYVALID; $$ = V(OrvGramNode(EX_STR_TALLYING, N($2))); ]
+        ;
+
+tally_clauses
+        : tally_clause                  { $$ = V(OrvListExpr(EX_STR_TALLY_CLAUSE_LIST, N($1), nullptr)); }
+        | tally_clauses tally_clause    { $$ = V(OrvListExpr(EX_STR_TALLY_CLAUSE_LIST, N($1), N($2))); }
+        ;
+
+tally_clause
+        : identifier RW_FOR tally_phrases
+                                        { $$ = V(OrvGramNode(EX_STR_TALLY_CLAUSE, N($1), N($3))); }
+        ;
+
+tally_phrases
+        : tally_phrase                  { $$ = V(OrvListExpr(EX_STR_TALLY_PHRASE_LIST, N($1), nullptr)); }
+        | tally_phrases tally_phrase    { $$ = V(OrvListExpr(EX_STR_TALLY_PHRASE_LIST, N($1), N($2))); }
+        ;
+
+tally_phrase
+        : RW_CHARACTERS before_after_initials_opt
+                                        { $$ = V(OrvGramNode(EX_STR_TALLY_UNIT, OrvGramNode(EX_STR_TALLY_CHARACTERS), N($2))); }
+        | all_leading tally_units       { $$ = V(OrvGramNode(EX_STR_TALLY_PHRASE, N($1), N($2))); }
+        ;
+
+all_leading
+        : RW_ALL                        { $$ = V(OrvGramNode(EX_STR_ALL)); }
+        | RW_LEADING                    { $$ = V(OrvGramNode(EX_STR_LEADING)); }
+        ;
+
+tally_units
+        : tally_unit                    { $$ = V(OrvListExpr(EX_STR_TALLY_UNIT_LIST, N($1), nullptr)); }
+        | tally_units tally_unit        { $$ = V(OrvListExpr(EX_STR_TALLY_UNIT_LIST, N($1), N($2))); }
+        ;
+
+tally_unit
+        : identifier_or_literal before_after_initials_opt
+                                        { $$ = V(OrvGramNode(EX_STR_TALLY_UNIT, N($1), N($2))); }
+        ;
+
+inspect_replacing_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_REPLACING replace_phrases  { $$ = V(OrvGramNode(EX_INSPECT_REPLACING, N($2))); }
+        ;
+
+replace_phrases
+        : replace_phrase                { $$ = V(OrvListExpr(EX_STR_REPLACE_PHRASE_LIST, N($1), nullptr)); }
+        | replace_phrases replace_phrase
+                                        { $$ = V(OrvListExpr(EX_STR_REPLACE_PHRASE_LIST, N($1), N($2))); }
+        ;
+
+replace_phrase
+        : RW_CHARACTERS RW_BY operand before_after_initials_opt
+                                        { $$ = V(OrvGramNode(EX_STR_REPLACE_UNIT, OrvGramNode(EX_STR_REPL_CHARACTERS), N($3), N($4))); }
+        | all_leading_first replace_units
+                                        { $$ = V(OrvGramNode(EX_STR_REPLACE_PHRASE, N($1), N($2))); }
+        ;
+
+all_leading_first
+        : all_leading                   { $$ = $1; }
+        | RW_FIRST                      { $$ = V(OrvGramNode(EX_STR_FIRST)); }
+        ;
+
+replace_units
+        : replace_unit                  { $$ = V(OrvListExpr(EX_STR_REPLACE_UNIT_LIST, N($1), nullptr)); }
+        | replace_units replace_unit    { $$ = V(OrvListExpr(EX_STR_REPLACE_UNIT_LIST, N($1), N($2))); }
+        ;
+
+replace_unit
+        : identifier_or_literal RW_BY operand before_after_initials_opt
+                                        { $$ = V(OrvGramNode(EX_STR_REPLACE_UNIT, N($1), N($3), N($4))); }
+        ;
+
+before_after_initials_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | before_after_initials         { $$ = $1; }
+        ;
+
+before_after_initials
+        : before_after_initial          { $$ = V(OrvListExpr(EX_STR_BA_INITIAL_LIST, N($1), nullptr)); }
+        | before_after_initials before_after_initial
+                                        { $$ = V(OrvListExpr(EX_STR_BA_INITIAL_LIST, N($1), N($2))); }
+        ;
+
+before_after_initial
+        : before_after initial_opt operand
+                                        { $$ = V(OrvGramNode(EX_STR_BA_INITIAL, N($1), N($3))); }
+        ;
+
+/* ---------------------------------------------------------------------
+   TRANSFORM identifier [CHARACTERS] FROM operand TO operand
+   --------------------------------------------------------------------- */
+
 transform_statement
         : RW_TRANSFORM identifier characters_opt RW_FROM operand RW_TO operand
                                         { $$ = V(OrvGramNode(STMT_TRANSFORM, N($2), N($5), N($7))); }
         ;
+
+/* ---------------------------------------------------------------------
+   SORT identifier [[ON] {ASCENDING | DESCENDING} [KEY] [data-name...]]...
+       [[WITH] DUPLICATES [IN] [ORDER]]
+       [[COLLATING] SEQUENCE [IS] alphabet-name]
+       [INPUT PROCEDURE [IS] procedure-range | USING file-name...]
+       [OUTPUT PROCEDURE [IS] procedure-range | GIVING file-name...]
+   --------------------------------------------------------------------- */
 
 sort_statement
         : RW_SORT identifier sort_keys_opt sort_duplicates_opt collating_sequence_opt sort_input_opt
           sort_output_opt               { $$ = V(OrvGramStatement(STMT_SORT, {N($2), N($3), N($4), N($5), N($6), N($7)})); }
         ;
 
+sort_keys_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | sort_keys                     { $$ = $1; }
+        ;
+
+sort_keys
+        : sort_key                      { $$ = V(OrvListExpr(EX_LIST, N($1), nullptr)); }
+        | sort_keys sort_key            { $$ = V(OrvListExpr(EX_LIST, N($1), N($2))); }
+        ;
+
+sort_key
+        : on_before_opt ascending_descending key_opt sort_key_names
+                                        { $$ = V(OrvGramNode(EX_SORT_KEY, N($2), N($4))); }
+        ;
+
+sort_key_names
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | key_names                     { $$ = $1; }
+        ;
+
+sort_duplicates_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | with_opt RW_DUPLICATES in_opt order_opt
+                                        { $$ = V(OrvGramNode(EX_WITH_DUPS_IN_ORDER)); }
+        ;
+
+collating_sequence_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | collating_opt RW_SEQUENCE is_opt alphabet_name_use
+                                        { $$ = V(OrvGramNode(EX_SORT_COLL_SEQCE, N($4))); }
+        ;
+
+sort_input_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_INPUT RW_PROCEDURE is_opt procedure_range
+                                        { $$ = V(OrvGramNode(EX_INPUT_PROC_IS, N($4))); }
+        | sort_using                    { $$ = $1; }
+        ;
+
+sort_using
+        : RW_USING file_name_uses       { $$ = V(OrvGramNode(EX_SORT_USING, N($2))); }
+        ;
+
+sort_output_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_OUTPUT RW_PROCEDURE is_opt procedure_range
+                                        { $$ = V(OrvGramNode(EX_OUTPUT_PROC_IS, N($4))); }
+        | RW_GIVING file_name_uses      { $$ = V(OrvGramNode(EX_GIVING, N($2))); }
+        ;
+
+/* ---------------------------------------------------------------------
+   MERGE file-name [[ON] {ASCENDING | DESCENDING} [KEY] [data-name...]]...
+       [[COLLATING] SEQUENCE [IS] alphabet-name] USING file-name...
+       [OUTPUT PROCEDURE [IS] procedure-range | GIVING file-name...]
+   --------------------------------------------------------------------- */
+
 merge_statement
         : RW_MERGE file_name_use sort_keys_opt collating_sequence_opt sort_using sort_output_opt
                                         { $$ = V(OrvGramStatement(STMT_MERGE, {N($2), N($3), N($4), N($5), N($6)})); }
         ;
+
+/* ---------------------------------------------------------------------
+   RECEIVE cd-name {MESSAGE | SEGMENT} INTO identifier
+       [NO DATA statements] [WITH DATA statements] [END-RECEIVE]
+   --------------------------------------------------------------------- */
 
 /* RECEIVE: the node exists before the statements of its phrases. */
 receive_statement
@@ -2512,10 +3666,61 @@ receive_start
         : /* empty */                   { $$ = V(OrvGramNode(STMT_RECEIVE)); }
         ;
 
+receive_kind
+        : RW_MESSAGE                    { $$ = V(OrvGramNode(EX_RECV_MESSAGE)); }
+        | RW_SEGMENT                    { $$ = V(OrvGramNode(EX_RECV_SEGMENT)); }
+        ;
+
+no_data_opt
+        : /* empty */ %prec PRTY_LOW    { $$ = V(OrvGramNullNode()); }
+        | RW_NO RW_DATA no_data_start statements %prec PRTY_LOW
+                                        { $$ = V(OrvGramFillSlots(N($3), N($4))); }
+        ;
+
+no_data_start
+        : /* empty */                   { $$ = V(OrvGramNode(EX_ON_NO_DATA)); }
+        ;
+
+/* WITH DATA reaches the grammar as one token. */
+with_data_opt
+        : /* empty */ %prec PRTY_LOW    { $$ = V(OrvGramNullNode()); }
+        | RW_WITH_DATA with_data_start statements %prec PRTY_LOW
+                                        { $$ = V(OrvGramFillSlots(N($2), N($3))); }
+        ;
+
+with_data_start
+        : /* empty */                   { $$ = V(OrvGramNode(EX_NOT_ON_NO_DATA)); }
+        ;
+
+/* ---------------------------------------------------------------------
+   SEND cd-name [FROM operand] [WITH] [identifier | ESI | EMI | EGI]
+       [{BEFORE | AFTER} {[ADVANCING] | POSITIONING}
+           {operand [LINE | LINES] | PAGE}]
+       [REPLACING [LINE]]
+   --------------------------------------------------------------------- */
+
 send_statement
         : RW_SEND cd_name_use write_from_opt with_opt send_with_opt write_advancing_opt send_replacing_opt
                                         { $$ = V(OrvGramStatement(STMT_SEND, {N($2), N($3), N($5), N($6), N($7)})); }
         ;
+
+send_with_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | identifier                    { $$ = $1; }
+        | RW_ESI                        { $$ = V(OrvGramNode(EX_SEND_ESI)); }
+        | RW_EMI                        { $$ = V(OrvGramNode(EX_SEND_EMI)); }
+        | RW_EGI                        { $$ = V(OrvGramNode(EX_SEND_EGI)); }
+        ;
+
+send_replacing_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_REPLACING line_opt         { $$ = V(OrvGramNode(EX_SEND_REPLACING_LINE)); }
+        ;
+
+/* ---------------------------------------------------------------------
+   {ENABLE | DISABLE} {INPUT [TERMINAL] | I-O TERMINAL | OUTPUT} cd-name
+       [WITH] KEY operand
+   --------------------------------------------------------------------- */
 
 /* ENABLE and DISABLE: the KEY phrase is required. */
 enable_disable_statement
@@ -2525,17 +3730,44 @@ enable_disable_statement
                                         { $$ = V(OrvGramNode(STMT_DISABLE, N($2), N($3), N($6))); }
         ;
 
+able_type
+        : RW_INPUT                      { $$ = V(OrvGramNode(EX_ABLE_INPUT)); }
+        | RW_INPUT RW_TERMINAL          { $$ = V(OrvGramNode(EX_ABLE_INPUT_TERMINAL)); }
+        | RW_I_O RW_TERMINAL            { $$ = V(OrvGramNode(EX_ABLE_I_O_TERMINAL)); }
+        | RW_OUTPUT                     { $$ = V(OrvGramNode(EX_ABLE_OUTPUT)); }
+        ;
+
+/* ---------------------------------------------------------------------
+   PURGE cd-name
+   --------------------------------------------------------------------- */
+
 purge_statement
         : RW_PURGE cd_name_use          { $$ = V(OrvGramNode(STMT_PURGE, N($2))); }
         ;
 
-/* The report writer's statements. */
+/* ---------------------------------------------------------------------
+   GENERATE data-name
+   INITIATE report-name...
+   TERMINATE report-name...
+   SUPPRESS [PRINTING]
+   --------------------------------------------------------------------- */
+
 report_writer_statement
         : RW_GENERATE qualified_name    { $$ = V(OrvGramNode(STMT_GENERATE, N($2))); }
         | RW_INITIATE report_names      { $$ = V(OrvGramNode(STMT_INITIATE, N($2))); }
         | RW_TERMINATE report_names     { $$ = V(OrvGramNode(STMT_TERMINATE, N($2))); }
         | RW_SUPPRESS printing_opt      { $$ = V(OrvGramNode(STMT_SUPPRESS_PRINTING)); }
         ;
+
+/* ---------------------------------------------------------------------
+   USE [GLOBAL] AFTER [STANDARD] {EXCEPTION | ERROR
+       | {BEGINNING | ENDING} {FILE | REEL | UNIT} LABEL} PROCEDURE [ON]
+       {file-name... | INPUT | OUTPUT | I-O | EXTEND}
+       [GIVING identifier [identifier]]
+   USE [GLOBAL] BEFORE REPORTING identifier
+   USE [FOR] DEBUGGING [ON] {identifier | ALL [REFERENCES] [OF] identifier
+       | ALL PROCEDURES}...
+   --------------------------------------------------------------------- */
 
 /* USE: outside DECLARATIVES a warning, the node is built all the same.
    The debugging flag holds while the debug items are read. */
@@ -2552,21 +3784,97 @@ debugging_list_start
         : /* empty */                   { OrvGramDebuggingList(1); }
         ;
 
+global_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_GLOBAL                     { $$ = V(OrvGramNode(EX_USE_GLOBAL)); }
+        ;
+
+use_event
+        : RW_EXCEPTION                  { $$ = V(OrvGramNode(IOCX_ERROR)); }
+        | RW_ERROR                      { $$ = V(OrvGramNode(IOCX_ERROR)); }
+        | beginning_ending label_kind RW_LABEL
+                                        { $$ = V(OrvGramFillSlots(N($1), N($2))); }
+        ;
+
+beginning_ending
+        : RW_BEGINNING                  { $$ = V(OrvGramNode(IOCX_BEGINNING)); }
+        | RW_ENDING                     { $$ = V(OrvGramNode(IOCX_ENDING)); }
+        ;
+
+label_kind
+        : RW_FILE                       { $$ = V(OrvGramNode(IOCX_FILE)); }
+        | RW_REEL                       { $$ = V(OrvGramNode(IOCX_REEL)); }
+        | RW_UNIT                       { $$ = V(OrvGramNode(IOCX_UNIT)); }
+        ;
+
+use_files
+        : file_name_uses                { $$ = $1; }
+        | RW_INPUT                      { $$ = V(OrvGramNode(IOCX_INPUT)); }
+        | RW_OUTPUT                     { $$ = V(OrvGramNode(IOCX_OUTPUT)); }
+        | RW_I_O                        { $$ = V(OrvGramNode(IOCX_I_O)); }
+        | RW_EXTEND                     { $$ = V(OrvGramNode(IOCX_EXTEND)); }
+        ;
+
+use_giving_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_GIVING identifier identifier_opt
+                                        { $$ = V(OrvGramNode(EX_USE_GIVING, OrvGramNode(EX_USE_ARG, N($2), N($3)))); }
+        ;
+
+debug_targets
+        : debug_target                  { $$ = V(OrvListExpr(EX_LIST, N($1), nullptr)); }
+        | debug_targets debug_target    { $$ = V(OrvListExpr(EX_LIST, N($1), N($2))); }
+        ;
+
+debug_target
+        : identifier                    { $$ = $1; }
+        | RW_ALL references_opt of_opt identifier
+                                        { $$ = V(OrvGramNode(EX_DEBUG_ALL_REFERENCES_OF, N($4))); }
+        | RW_ALL RW_PROCEDURES          { $$ = V(OrvGramNode(EX_DEBUG_ALL_PROCEDURES)); }
+        ;
+
+/* ---------------------------------------------------------------------
+   NOTE comment-text
+   --------------------------------------------------------------------- */
+
 /* NOTE: the lexer hands its text to the parser, the statement keeps it as
    comment lines and prints as nothing. */
 note_statement
         : RW_NOTE TK_END_NOTE           { $$ = V(OrvGramNote(POSITION_STEP(OrvGramNode(STMT_NOTE)))); }
         ;
 
+/* ---------------------------------------------------------------------
+   ENTER
+   --------------------------------------------------------------------- */
+
 /* ENTER builds nothing: a warning, and the statement list does not grow. */
 enter_statement
         : RW_ENTER                      { OrvGramEnter(); }
         ;
 
+/* ---------------------------------------------------------------------
+   EXHIBIT [CHANGED] [NAMED] operand...
+   --------------------------------------------------------------------- */
+
 exhibit_statement
         : RW_EXHIBIT exhibit_changed_opt exhibit_named_opt operands
                                         { $$ = V(OrvGramNode(STMT_EXHIBIT, N($2), N($3), N($4))); }
         ;
+
+exhibit_changed_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_CHANGED                    { $$ = V(OrvGramNode(EX_EXHIBIT_CHANGED)); }
+        ;
+
+exhibit_named_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_NAMED                      { $$ = V(OrvGramNode(EX_EXHIBIT_NAMED)); }
+        ;
+
+/* ---------------------------------------------------------------------
+   ON operand [AND EVERY operand] [UNTIL operand] statements
+       [{ELSE | OTHERWISE} statements]
+   --------------------------------------------------------------------- */
 
 /* ON: an ELSE after its statements is its own, not an enclosing IF's. */
 on_statement
@@ -2574,20 +3882,55 @@ on_statement
                                         { $$ = V(OrvGramStatement(STMT_ON, {N($2), N($3), N($4), N($5), N($6)})); }
         ;
 
+/* ON: its ELSE is built directly. */
+on_every_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_AND RW_EVERY operand       { $$ = V(OrvGramNode(EX_ON_ANDEVERY, N($3))); }
+        ;
+
+on_until_opt
+        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        | RW_UNTIL operand              { $$ = V(OrvGramNode(EX_ON_UNTIL, N($2))); }
+        ;
+
+on_else_opt
+        : /* empty */ %prec PRTY_LOW    { $$ = V(OrvGramNullNode()); }
+        | else_word statements %prec PRTY_LOW
+                                        { $$ = V(OrvGramNode(EX_ON_ELSE, N($2))); }
+        ;
+
+/* ---------------------------------------------------------------------
+   READY TRACE
+   RESET TRACE
+   --------------------------------------------------------------------- */
+
 trace_statement
         : RW_READY RW_TRACE             { $$ = V(OrvGramNode(STMT_READY_TRACE)); }
         | RW_RESET RW_TRACE             { $$ = V(OrvGramNode(STMT_RESET_TRACE)); }
         ;
+
+/* ---------------------------------------------------------------------
+   SERVICE RELOAD identifier
+   --------------------------------------------------------------------- */
 
 service_reload_statement
         : RW_SERVICE RW_RELOAD identifier
                                         { $$ = V(OrvGramNode(STMT_SERVICE_RELOAD, N($3))); }
         ;
 
+/* ---------------------------------------------------------------------
+   COMMIT
+   ROLLBACK
+   --------------------------------------------------------------------- */
+
 transaction_statement
         : RW_COMMIT                     { $$ = V(OrvGramNode(STMT_COMMIT)); }
         | RW_ROLLBACK                   { $$ = V(OrvGramNode(STMT_ROLLBACK)); }
         ;
+
+/* ---------------------------------------------------------------------
+   EXEC subsystem-words END-EXEC
+   --------------------------------------------------------------------- */
 
 /* EXEC of a subsystem the grammar does not parse: the lexer hands the
    words of the block to the parser, the grammar sees EXEC and END-EXEC. */
@@ -2596,7 +3939,7 @@ exec_statement
         ;
 
 /* ===================================================================== */
-/* Phrases                                                                */
+/* Conditional phrases                                                    */
 /* ===================================================================== */
 
 /* Conditional phrases.  Each phrase has an empty rule right after its
@@ -2748,8 +4091,17 @@ not_overflow_start
         : /* empty */                   [ YYVALID; $$ = V(OrvGramNode(EX_NOT_ON_STRING_OVERFLOW)); ]
         ;
 
-/* Scope terminators: an END-x after an inner statement of the same verb
-   ends the inner one. */
+/* ===================================================================== */
+/* Scope terminators                                                      */
+/* ===================================================================== */
+
+/* An END-x after an inner statement of the same verb ends the inner one. */
+
+end_accept_opt
+        : /* empty */ %prec PRTY_LOW    { $$ = V(OrvGramNullNode()); }
+        | RW_END_ACCEPT                 { $$ = V(OrvGramNode(EX_END_ACCEPT)); }
+        ;
+
 end_add_opt
         : /* empty */ %prec PRTY_LOW    { $$ = V(OrvGramNullNode()); }
         | RW_END_ADD                    { $$ = V(OrvGramNode(EX_END_ADD)); }
@@ -2775,6 +4127,11 @@ end_delete_opt
         | RW_END_DELETE                 { $$ = V(OrvGramNode(EX_END_DELETE)); }
         ;
 
+end_display_opt
+        : /* empty */ %prec PRTY_LOW    { $$ = V(OrvGramNullNode()); }
+        | RW_END_DISPLAY                { $$ = V(OrvGramNode(EX_END_DISPLAY)); }
+        ;
+
 end_divide_opt
         : /* empty */ %prec PRTY_LOW    { $$ = V(OrvGramNullNode()); }
         | RW_END_DIVIDE                 { $$ = V(OrvGramNode(EX_END_DIVIDE)); }
@@ -2783,6 +4140,11 @@ end_divide_opt
 end_evaluate_opt
         : /* empty */ %prec PRTY_LOW    { $$ = V(OrvGramNullNode()); }
         | RW_END_EVALUATE               { $$ = V(OrvGramNode(EX_END_EVALUATE)); }
+        ;
+
+end_if_opt
+        : /* empty */ %prec PRTY_LOW    { $$ = V(OrvGramNullNode()); }
+        | RW_END_IF                     { $$ = V(OrvGramNode(EX_END_IF)); }
         ;
 
 end_invoke_opt
@@ -2795,9 +4157,19 @@ end_multiply_opt
         | RW_END_MULTIPLY               { $$ = V(OrvGramNode(EX_END_MULTIPLY)); }
         ;
 
+end_perform_opt
+        : /* empty */ %prec PRTY_LOW    { $$ = V(OrvGramNullNode()); }
+        | RW_END_PERFORM                { $$ = V(OrvGramNode(EX_END_PERFORM)); }
+        ;
+
 end_read_opt
         : /* empty */ %prec PRTY_LOW    { $$ = V(OrvGramNullNode()); }
         | RW_END_READ                   { $$ = V(OrvGramNode(EX_END_READ)); }
+        ;
+
+end_receive_opt
+        : /* empty */ %prec PRTY_LOW    { $$ = V(OrvGramNullNode()); }
+        | RW_END_RECEIVE                { $$ = V(OrvGramNode(EX_END_RECEIVE)); }
         ;
 
 end_return_opt
@@ -2840,542 +4212,10 @@ end_write_opt
         | RW_END_WRITE                  { $$ = V(OrvGramNode(EX_END_WRITE)); }
         ;
 
-/* ADD formats.  After "ADD A TO" a word is first tried as the first
-   target (the TO format commits when it is reduced), then as a further
-   operand of the GIVING format (its marker commits); the GIVING format
-   needs two operands at least. */
-add_format
-        : add_operands RW_TO rounded_identifiers
-                                        [ YYVALID; $$ = V(OrvGramNode(EX_ARITH_ADD_TO, N($1), N($3))); ]
-        | add_operands to_opt operand RW_GIVING commit_mark rounded_identifiers
-                                        { $$ = V(OrvGramNode(EX_ARITH_ADD_GIVING, OrvListExpr(EX_LIST, N($1), N($3)), N($6))); }
-        | corr_word identifier RW_TO rounded_identifier
-                                        { $$ = V(OrvGramNode(EX_ARITH_ADD_CORR_TO, N($2), N($4))); }
-        ;
+/* ===================================================================== */
+/* Operand lists and optional words of the statements                     */
+/* ===================================================================== */
 
-add_operands
-        : operand                       { $$ = V(OrvListExpr(EX_LIST, N($1), nullptr)); }
-        | add_operands to_opt operand   { $$ = V(OrvListExpr(EX_LIST, N($1), N($3))); }
-        ;
-
-/* An empty rule that commits a trial parse and does nothing outside one. */
-commit_mark
-        : /* empty */                   [ YYVALID; ]
-        ;
-
-/* SUBTRACT, MULTIPLY and DIVIDE: a name after FROM, BY or INTO is a
-   target unless GIVING follows it. */
-subtract_format
-        : operands RW_FROM rounded_identifiers
-                                        { $$ = V(OrvGramNode(EX_ARITH_SUB_FROM, N($1), N($3))); }
-        | operands RW_FROM operand RW_GIVING rounded_identifiers
-                                        { $$ = V(OrvGramNode(EX_ARITH_SUB_FROM_GIVING, N($1), N($3), N($5))); }
-        | corr_word identifier RW_FROM rounded_identifier
-                                        { $$ = V(OrvGramNode(EX_ARITH_SUB_CORR_FROM, N($2), N($4))); }
-        ;
-
-multiply_format
-        : operand RW_BY rounded_identifiers
-                                        { $$ = V(OrvGramNode(EX_ARITH_MUL_BY, N($1), N($3))); }
-        | operand RW_BY operand RW_GIVING rounded_identifiers
-                                        { $$ = V(OrvGramNode(EX_ARITH_MUL_BY_GIVING, N($1), N($3), N($5))); }
-        ;
-
-divide_format
-        : operand RW_INTO rounded_identifiers
-                                        { $$ = V(OrvGramNode(EX_ARITH_DIV_INTO, N($1), N($3))); }
-        | operand RW_INTO operand RW_GIVING rounded_identifiers remainder_opt
-                                        { $$ = V(OrvGramNode(EX_ARITH_DIV_INTO_GIVING, N($1), N($3), N($5), N($6))); }
-        | operand RW_BY operand RW_GIVING rounded_identifiers remainder_opt
-                                        { $$ = V(OrvGramNode(EX_ARITH_DIV_BY_GIVING, N($1), N($3), N($5), N($6))); }
-        ;
-
-remainder_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | RW_REMAINDER identifier       { $$ = V(OrvGramNode(EX_ARITH_DIV_REMAINDER, N($2))); }
-        ;
-
-/* ALTER items: one item stands alone, several form a list. */
-alter_items
-        : alter_item                    { $$ = $1; }
-        | alter_items alter_item        { $$ = V(OrvListExpr(EX_LIST, N($1), N($2))); }
-        ;
-
-alter_item
-        : procedure_name RW_TO proceed_to_opt procedure_name
-                                        { $$ = V(OrvGramNode(EX_ALTER_ITEM, N($1), N($4))); }
-        ;
-
-proceed_to_opt
-        : /* empty */
-        | RW_PROCEED RW_TO
-        ;
-
-/* CALL phrases; USING is shared with CHAIN and INVOKE. */
-call_program_opt
-        : call_convention_opt           { $$ = $1; }
-        | RW_PROGRAM                    { $$ = V(OrvGramNode(EX_CALL_PROGRAM)); }
-        ;
-
-call_mark
-        : /* empty */                   [ YYVALID; ]
-        ;
-
-call_using_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | RW_USING passing_mode_start call_params
-                                        { $$ = V(OrvGramNode(EX_CALL_USING, N($3))); }
-        ;
-
-call_params
-        : call_param                    { $$ = V(OrvListExpr(EX_CALL_PARAM_LIST, N($1), nullptr)); }
-        | call_params call_param        { $$ = V(OrvListExpr(EX_CALL_PARAM_LIST, N($1), N($2))); }
-        ;
-
-call_param
-        : passing_mode_opt operand call_param_size_opt
-                                        { $$ = V(OrvGramCallParam(N($1), N($2), N($3), OrvPassingMode)); }
-        ;
-
-call_param_size_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | RW_SIZE is_opt literal        { $$ = V(OrvGramNode(EX_CALL_PARAM_SIZE, N($3))); }
-        ;
-
-/* CLOSE items. */
-close_items
-        : close_item                    { $$ = V(OrvListExpr(EX_LIST, N($1), nullptr)); }
-        | close_items close_item        { $$ = V(OrvListExpr(EX_LIST, N($1), N($2))); }
-        ;
-
-close_item
-        : file_name_use close_device_opt close_disposition_opt
-                                        { $$ = V(OrvGramNode(EX_CLOSE_ITEM, N($1), N($2), N($3))); }
-        ;
-
-close_device_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | RW_REEL                       { $$ = V(OrvGramNode(IOCX_REEL)); }
-        | RW_UNIT                       { $$ = V(OrvGramNode(IOCX_UNIT)); }
-        ;
-
-close_disposition_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | with_opt RW_LOCK              { $$ = V(OrvGramNode(IOCX_WITH_LOCK)); }
-        | with_opt RW_NO RW_REWIND      { $$ = V(OrvGramNode(IOCX_WITH_NO_REWIND)); }
-        | for_opt RW_REMOVAL            { $$ = V(OrvGramNode(IOCX_FOR_REMOVAL)); }
-        | with_opt RW_DISP              { $$ = V(OrvGramNode(IOCX_WITH_DISP)); }
-        ;
-
-/* EVALUATE: subjects and objects are conditions, which take a bare
-   arithmetic expression too.  A WHEN after the statements of an inner
-   EVALUATE or SEARCH belongs to it. */
-evaluate_subjects
-        : evaluate_subject              { $$ = V(OrvListExpr(EX_EVAL_SUBJ_LIST, N($1), nullptr)); }
-        | evaluate_subjects RW_ALSO evaluate_subject
-                                        { $$ = V(OrvListExpr(EX_EVAL_SUBJ_LIST, N($1), N($3))); }
-        ;
-
-evaluate_subject
-        : condition                     { $$ = $1; }
-        | RW_ANY                        { $$ = V(OrvGramNode(EX_ANY)); }
-        | RW_TRUE                       { $$ = V(OrvGramNode(EX_TRUE)); }
-        | RW_FALSE                      { $$ = V(OrvGramNode(EX_FALSE)); }
-        ;
-
-when_blocks
-        : when_block                    { $$ = V(OrvListExpr(EX_EVAL_WHEN_BLOCK_LIST, N($1), nullptr)); }
-        | when_blocks when_block        { $$ = V(OrvListExpr(EX_EVAL_WHEN_BLOCK_LIST, N($1), N($2))); }
-        ;
-
-when_block
-        : when_phrases statements %prec PRTY_LOW
-                                        { $$ = V(OrvGramNode(EX_EVAL_WHEN_BLOCK, N($1), N($2))); }
-        ;
-
-when_phrases
-        : when_phrase                   { $$ = V(OrvListExpr(EX_EVAL_WHEN_PHRASE_LIST, N($1), nullptr)); }
-        | when_phrases when_phrase      { $$ = V(OrvListExpr(EX_EVAL_WHEN_PHRASE_LIST, N($1), N($2))); }
-        ;
-
-when_phrase
-        : RW_WHEN when_objects          { $$ = V(OrvGramNode(EX_EVAL_WHEN_PHRASE, N($2))); }
-        ;
-
-when_objects
-        : when_object                   { $$ = V(OrvListExpr(EX_EVAL_OBJ_LIST, N($1), nullptr)); }
-        | when_objects RW_ALSO when_object
-                                        { $$ = V(OrvListExpr(EX_EVAL_OBJ_LIST, N($1), N($3))); }
-        ;
-
-when_object
-        : evaluate_subject              { $$ = V(OrvGramNode(EX_EXPR_RANGE, N($1))); }
-        | arith_expr thru_word arith_expr
-                                        { $$ = V(OrvGramNode(EX_EXPR_RANGE, N($1), N($3))); }
-        ;
-
-when_other_opt
-        : /* empty */ %prec PRTY_LOW    { $$ = V(OrvGramNullNode()); }
-        | RW_WHEN RW_OTHER when_other_start statements %prec PRTY_LOW
-                                        { $$ = V(OrvGramFillSlots(N($3), N($4))); }
-        ;
-
-when_other_start
-        : /* empty */                   { $$ = V(OrvGramNode(EX_EVAL_WHEN_OTHER)); }
-        ;
-
-/* GIVING or RETURNING of EXIT PROGRAM, GOBACK and STOP. */
-exit_giving_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | giving_word exit_argument     { $$ = V(OrvGramNode(EX_EXIT_GIVING, N($2))); }
-        ;
-
-/* ADDRESS and OF belong to the SR_ADDRESS_OF node. */
-exit_argument
-        : identifier                    { $$ = V(OrvGramNode(EX_EXIT_ARG, N($1))); }
-        | RW_ADDRESS RW_OF identifier   { $$ = V(OrvGramNode(EX_EXIT_ARG, POSITION_STEP(OrvGramNode(SR_ADDRESS_OF, N($3))))); }
-        | literal_or_all exit_size_opt  { $$ = V(OrvGramNode(EX_EXIT_ARG, N($1), N($2))); }
-        ;
-
-exit_size_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | RW_SIZE is_opt literal_or_all { $$ = V(OrvGramNode(EX_CALL_PARAM_SIZE, N($3))); }
-        ;
-
-cycle_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | RW_CYCLE                      { $$ = V(OrvGramNode(EX_EXIT_CYCLE)); }
-        ;
-
-depending_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | RW_DEPENDING on_opt identifier
-                                        { $$ = V(OrvGramNode(EX_DEPENDING_ON, N($3))); }
-        ;
-
-else_opt
-        : /* empty */ %prec PRTY_LOW    { $$ = V(OrvGramNullNode()); }
-        | else_word else_start statements %prec PRTY_LOW
-                                        { $$ = V(OrvGramFillSlots(N($2), N($3))); }
-        ;
-
-else_start
-        : /* empty */                   { $$ = V(OrvGramNode(EX_ELSE)); }
-        ;
-
-end_if_opt
-        : /* empty */ %prec PRTY_LOW    { $$ = V(OrvGramNullNode()); }
-        | RW_END_IF                     { $$ = V(OrvGramNode(EX_END_IF)); }
-        ;
-
-/* INITIALIZE ... REPLACING. */
-initialize_replacing_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | RW_REPLACING initialize_replacings
-                                        { $$ = V(OrvGramNode(EX_INIT_REPLACING, N($2))); }
-        ;
-
-initialize_replacings
-        : initialize_replacing          { $$ = V(OrvListExpr(EX_LIST, N($1), nullptr)); }
-        | initialize_replacings initialize_replacing
-                                        { $$ = V(OrvListExpr(EX_LIST, N($1), N($2))); }
-        ;
-
-initialize_replacing
-        : replacing_category data_opt RW_BY operand
-                                        { $$ = V(OrvGramNode(EX_STR_REPLACING_DATA_BY, N($1), N($4))); }
-        ;
-
-replacing_category
-        : RW_ALPHABETIC                 { $$ = V(OrvGramNode(EX_STR_ALPHABETIC)); }
-        | RW_ALPHANUMERIC               { $$ = V(OrvGramNode(EX_STR_ALPHANUMERIC)); }
-        | RW_NUMERIC                    { $$ = V(OrvGramNode(EX_STR_NUMERIC)); }
-        | RW_ALPHANUMERIC_EDITED        { $$ = V(OrvGramNode(EX_STR_ALPHANUMERIC_EDITED)); }
-        | RW_NUMERIC_EDITED             { $$ = V(OrvGramNode(EX_STR_NUMERIC_EDITED)); }
-        ;
-
-/* OPEN clauses. */
-open_clauses
-        : open_clause                   { $$ = V(OrvListExpr(EX_LIST, N($1), nullptr)); }
-        | open_clauses open_clause      { $$ = V(OrvListExpr(EX_LIST, N($1), N($2))); }
-        ;
-
-open_clause
-        : open_lock_opt open_mode open_files
-                                        { $$ = V(OrvGramNode(EX_OPEN_CLAUSE, N($1), N($2), N($3))); }
-        ;
-
-open_lock_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | locking_opt lock_mode         { $$ = V(OrvGramNode(EX_OPEN_LOCKING, N($2))); }
-        ;
-
-open_mode
-        : RW_INPUT                      { $$ = V(OrvGramNode(IOCX_INPUT)); }
-        | RW_OUTPUT                     { $$ = V(OrvGramNode(IOCX_OUTPUT)); }
-        | RW_I_O                        { $$ = V(OrvGramNode(IOCX_I_O)); }
-        | RW_EXTEND                     { $$ = V(OrvGramNode(IOCX_EXTEND)); }
-        ;
-
-open_files
-        : open_file                     { $$ = V(OrvListExpr(EX_LIST, N($1), nullptr)); }
-        | open_files open_file          { $$ = V(OrvListExpr(EX_LIST, N($1), N($2))); }
-        ;
-
-open_file
-        : file_name_use open_file_option_opt
-                                        { $$ = V(OrvGramNode(EX_OPEN_FILE_NAME, N($1), N($2))); }
-        ;
-
-open_file_option_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | RW_REVERSED                   { $$ = V(OrvGramNode(IOCX_REVERSED)); }
-        | with_opt RW_LOCK              { $$ = V(OrvGramNode(IOCX_WITH_LOCK)); }
-        | with_opt RW_NO RW_REWIND      { $$ = V(OrvGramNode(IOCX_WITH_NO_REWIND)); }
-        ;
-
-perform_repeat_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | operand RW_TIMES              { $$ = V(OrvGramNode(EX_PERF_TIMES, N($1))); }
-        | perform_test_opt RW_UNTIL condition
-                                        { $$ = V(OrvGramNode(EX_PERF_UNTIL, N($1), N($3))); }
-        | perform_test_opt RW_VARYING perform_variations
-                                        { $$ = V(OrvGramNode(EX_PERF_VARYING, N($1), N($3))); }
-        ;
-
-perform_test_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | with_opt RW_TEST before_after { $$ = V(OrvGramNode(EX_PERF_WITH_TEST, N($3))); }
-        ;
-
-perform_variations
-        : perform_variation             { $$ = V(OrvListExpr(EX_PERF_VARN_LIST, N($1), nullptr)); }
-        | perform_variations RW_AFTER perform_variation
-                                        { $$ = V(OrvListExpr(EX_PERF_VARN_LIST, N($1), N($3))); }
-        ;
-
-perform_variation
-        : identifier RW_FROM operand RW_BY operand RW_UNTIL condition
-                                        { $$ = V(OrvGramNode(EX_PERF_VARIATION, N($1), N($3), N($5), N($7))); }
-        ;
-
-end_perform_opt
-        : /* empty */ %prec PRTY_LOW    { $$ = V(OrvGramNullNode()); }
-        | RW_END_PERFORM                { $$ = V(OrvGramNode(EX_END_PERFORM)); }
-        ;
-
-/* READ and RETURN phrases. */
-read_direction_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | RW_NEXT                       { $$ = V(OrvGramNode(EX_READ_NEXT)); }
-        | RW_PREVIOUS                   { $$ = V(OrvGramNode(EX_READ_PREVIOUS)); }
-        ;
-
-read_into_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | RW_INTO identifier            { $$ = V(OrvGramNode(EX_READ_INTO, N($2))); }
-        ;
-
-read_lock_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | with_opt read_lock            { $$ = $2; }
-        ;
-
-read_lock
-        : RW_LOCK                       { $$ = V(OrvGramNode(EX_READ_LOCK)); }
-        | RW_KEPT RW_LOCK               { $$ = V(OrvGramNode(EX_READ_KEPT_LOCK)); }
-        | RW_NO RW_LOCK                 { $$ = V(OrvGramNode(EX_READ_NO_LOCK)); }
-        | RW_IGNORE RW_LOCK             { $$ = V(OrvGramNode(EX_READ_IGNORE_LOCK)); }
-        | RW_WAIT                       { $$ = V(OrvGramNode(EX_READ_WAIT)); }
-        ;
-
-read_key_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | RW_KEY is_opt record_key_components
-                                        { $$ = V(OrvGramNode(EX_READ_KEY_IS, OrvGramNode(REC_KEY_USE, N($3)))); }
-        ;
-
-release_from_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | RW_FROM identifier            { $$ = V(OrvGramNode(EX_RELEASE_FROM, N($2))); }
-        ;
-
-/* SEARCH phrases; SEARCH ALL takes one WHEN phrase. */
-search_varying_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | RW_VARYING identifier         { $$ = V(OrvGramNode(EX_SEARCH_VARYING, N($2))); }
-        ;
-
-search_at_end_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | at_opt RW_END search_at_end_start statements %prec PRTY_LOW
-                                        { $$ = V(OrvGramFillSlots(N($3), N($4))); }
-        ;
-
-search_at_end_start
-        : /* empty */                   { $$ = V(OrvGramNode(EX_SEARCH_AT_END)); }
-        ;
-
-search_whens
-        : search_when                   { $$ = V(OrvListExpr(EX_SEARCH_WHEN_PHRASE_LIST, N($1), nullptr)); }
-        | search_whens search_when      { $$ = V(OrvListExpr(EX_SEARCH_WHEN_PHRASE_LIST, N($1), N($2))); }
-        ;
-
-search_when
-        : RW_WHEN search_when_start condition statements_opt
-                                        { $$ = V(OrvGramFillSlots(N($2), N($3), N($4))); }
-        ;
-
-search_when_start
-        : /* empty */                   { $$ = V(OrvGramNode(EX_SEARCH_WHEN_PHRASE)); }
-        ;
-
-/* SET: TO clauses, UP or DOWN BY, ADDRESS OF. */
-set_clauses
-        : set_clause                    { $$ = V(OrvListExpr(EX_LIST, N($1), nullptr)); }
-        | set_clauses set_clause        { $$ = V(OrvListExpr(EX_LIST, N($1), N($2))); }
-        ;
-
-set_clause
-        : identifiers RW_TO set_value   { $$ = V(OrvGramNode(EX_SET_TO_CLAUSE, N($1), N($3))); }
-        ;
-
-set_value
-        : operand                       { $$ = $1; }
-        | RW_ON                         { $$ = V(OrvGramNode(EX_ON)); }
-        | RW_OFF                        { $$ = V(OrvGramNode(EX_OFF)); }
-        | RW_TRUE                       { $$ = V(OrvGramNode(EX_TRUE)); }
-        | RW_FALSE                      { $$ = V(OrvGramNode(EX_FALSE)); }
-        | RW_ENTRY operand              { $$ = V(OrvGramNode(EX_PTR_ENTRY, N($2))); }
-        ;
-
-set_up_down
-        : RW_UP                         { $$ = V(OrvGramNode(EX_SET_UP_BY)); }
-        | RW_DOWN                       { $$ = V(OrvGramNode(EX_SET_DOWN_BY)); }
-        ;
-
-/* START phrases: KEY with a relational operator, or FIRST or LAST KEY. */
-start_key_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | start_key_word is_opt relational_operator record_key_components
-                                        { $$ = V(OrvGramStartKey($3, N($1), N($4))); }
-        | first_last RW_KEY is_opt record_key_components
-                                        { $$ = V(OrvGramNode(START_KEY_FIRST_LAST, N($1), OrvGramNode(REC_KEY_USE, N($4)))); }
-        ;
-
-start_key_word
-        : RW_KEY                        { $$ = V(OrvGramNode(START_KEY)); }
-        ;
-
-first_last
-        : RW_FIRST                      { $$ = V(OrvGramNode(START_KEY_FIRST)); }
-        | RW_LAST                       { $$ = V(OrvGramNode(START_KEY_LAST)); }
-        ;
-
-start_with_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | with_opt RW_SIZE operand      { $$ = V(OrvGramNode(EX_START_WITH_SIZE, N($3))); }
-        | with_opt RW_REVERSED order_opt
-                                        { $$ = V(OrvGramNode(EX_START_WITH_REV_ORDER)); }
-        ;
-
-stop_run_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | RW_RUN                        { $$ = V(OrvGramNode(EX_RUN)); }
-        ;
-
-stop_literal_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | literal                       { $$ = $1; }
-        ;
-
-/* STRING and UNSTRING phrases. */
-string_sendings
-        : string_sending                { $$ = V(OrvListExpr(EX_LIST, N($1), nullptr)); }
-        | string_sendings string_sending
-                                        { $$ = V(OrvListExpr(EX_LIST, N($1), N($2))); }
-        ;
-
-string_sending
-        : operands RW_DELIMITED by_opt string_delimiter
-                                        { $$ = V(OrvGramNode(EX_STR_DELIMITED_BY, N($1), N($4))); }
-        ;
-
-string_delimiter
-        : RW_SIZE                       { $$ = V(OrvGramNode(EX_STR_SIZE)); }
-        | operand                       { $$ = $1; }
-        ;
-
-pointer_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | with_opt RW_POINTER identifier
-                                        { $$ = V(OrvGramNode(EX_STR_WITH_POINTER, N($3))); }
-        ;
-
-unstring_delimited_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | RW_DELIMITED by_opt unstring_delimiters
-                                        { $$ = V(OrvGramNode(EX_UNSTR_DELIMITED_BY, N($3))); }
-        ;
-
-unstring_delimiters
-        : unstring_delimiter            { $$ = V(OrvListExpr(EX_UNSTR_OR_LIST, N($1), nullptr)); }
-        | unstring_delimiters RW_OR unstring_delimiter
-                                        { $$ = V(OrvListExpr(EX_UNSTR_OR_LIST, N($1), N($3))); }
-        ;
-
-unstring_delimiter
-        : identifier_or_literal         { $$ = $1; }
-        | RW_ALL identifier_or_literal  { $$ = V(OrvGramNode(EX_UNSTR_ALL, N($2))); }
-        ;
-
-unstring_intos
-        : unstring_into                 { $$ = V(OrvListExpr(EX_LIST, N($1), nullptr)); }
-        | unstring_intos unstring_into  { $$ = V(OrvListExpr(EX_LIST, N($1), N($2))); }
-        ;
-
-unstring_into
-        : identifier unstring_delimiter_in_opt unstring_count_in_opt
-                                        { $$ = V(OrvGramNode(EX_UNSTR_INTO_PHRASE, N($1), N($2), N($3))); }
-        ;
-
-unstring_delimiter_in_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | RW_DELIMITER in_opt identifier
-                                        { $$ = V(OrvGramNode(EX_UNSTR_DELIMITER_IN, N($3))); }
-        ;
-
-unstring_count_in_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | RW_COUNT in_opt identifier    { $$ = V(OrvGramNode(EX_UNSTR_COUNT_IN, N($3))); }
-        ;
-
-unstring_tallying_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | RW_TALLYING in_opt identifier { $$ = V(OrvGramNode(EX_UNSTR_TALLYING_IN, N($3))); }
-        ;
-
-/* WRITE, REWRITE phrases. */
-write_from_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | RW_FROM operand               { $$ = V(OrvGramNode(EX_WRITE_FROM, N($2))); }
-        ;
-
-/* The same node with and without the word ADVANCING. */
-write_advancing_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | before_after advancing_opt lines_or_page
-                                        { $$ = V(OrvGramNode(IOCX_ADVANCING, N($1), N($3))); }
-        | before_after RW_POSITIONING lines_or_page
-                                        { $$ = V(OrvGramNode(IOCX_POSITIONING, N($1), N($3))); }
-        ;
-
-lines_or_page
-        : operand line_lines_opt        { $$ = V(OrvGramNode(EX_LINES, N($1))); }
-        | RW_PAGE                       { $$ = V(OrvGramNode(EX_PAGE)); }
-        ;
-
-/* Operand lists and optional words of the statements. */
 operands
         : operand                       { $$ = V(OrvListExpr(EX_LIST, N($1), nullptr)); }
         | operands operand              { $$ = V(OrvListExpr(EX_LIST, N($1), N($2))); }
@@ -3394,494 +4234,6 @@ data_opt            : /* empty */ | RW_DATA ;
 locking_opt         : /* empty */ | RW_LOCKING is_opt ;
 order_opt           : /* empty */ | RW_ORDER ;
 record_records_opt  : /* empty */ | record_records ;
-
-/* ACCEPT and DISPLAY items: [position] identifier or value, then phrases
-   that the screen-item collector gathers into the item.  The empty
-   position is the second choice of a word right after ACCEPT. */
-accept_items
-        : accept_item                   { $$ = V(OrvListExpr(ACCEPT_ITEM_LIST, N($1), nullptr)); }
-        | accept_items accept_item      { $$ = V(OrvListExpr(ACCEPT_ITEM_LIST, N($1), N($2))); }
-        ;
-
-accept_item
-        : screen_position_opt identifier accept_item_start accept_phrases
-                                        { $$ = V(OrvScreenItemCollector.Finish()); }
-        ;
-
-accept_item_start
-        : /* empty */                   { $$ = V(OrvGramStartScreenItem(ACCEPT_SCREEN_ITEM, &$-1, &$0)); }
-        ;
-
-accept_phrases
-        : /* empty */
-        | accept_phrases accept_phrase
-        ;
-
-accept_phrase
-        : screen_item_phrase            { HAND_CLAUSE(OrvScreenItemCollector, OrvGramScreenItemPhraseSlot(N($1)), N($1)); }
-        | screen_input_attribute        { HAND_CLAUSE(OrvScreenItemCollector, OrvGramScreenAttributeSlot(N($1)), N($1)); }
-        | RW_FROM accept_source         { HAND_CLAUSE(OrvScreenItemCollector, 5, OrvGramNode(ACCP_FROM, N($2))); }
-        | RW_NO RW_BEEP                 { HAND_CLAUSE(OrvScreenItemCollector, 8, OrvGramNode(ACCP_NO_BEEP)); }
-        | RW_PROMPT character_opt is_opt literal_opt
-                                        { HAND_CLAUSE(OrvScreenItemCollector, 21, OrvGramNode(ACCP_PROMPT, N($4))); }
-        | RW_ECHO                       { HAND_CLAUSE(OrvScreenItemCollector, 25, OrvGramNode(ACCP_ECHO)); }
-        | RW_LEFT_JUSTIFY               { HAND_CLAUSE(OrvScreenItemCollector, 27, OrvGramNode(ACCP_LEFT_JUSTIFY)); }
-        | RW_RIGHT_JUSTIFY              { HAND_CLAUSE(OrvScreenItemCollector, 27, OrvGramNode(ACCP_RIGHT_JUSTIFY)); }
-        | RW_TRAILING_SIGN              { HAND_CLAUSE(OrvScreenItemCollector, 28, OrvGramNode(ACCP_TRAILING_SIGN)); }
-        | RW_CONVERT                    { HAND_CLAUSE(OrvScreenItemCollector, 31, OrvGramNode(ACCP_CONVERT)); }
-        | RW_TAB                        { HAND_CLAUSE(OrvScreenItemCollector, 32, OrvGramNode(ACCP_TAB)); }
-        | RW_OFF                        { HAND_CLAUSE(OrvScreenItemCollector, 33, OrvGramNode(ACCP_OFF)); }
-        | timeout_word after_opt operand
-                                        { HAND_CLAUSE(OrvScreenItemCollector, 34, OrvGramNode(ACCP_TIMEOUT, N($3))); }
-        | RW_SPACE_FILL                 { HAND_CLAUSE(OrvScreenItemCollector, 35, OrvGramNode(ACCP_SPACE_FILL)); }
-        | RW_UPDATE                     { HAND_CLAUSE(OrvScreenItemCollector, 36, OrvGramNode(ACCP_UPDATE)); }
-        | RW_UPPER                      { HAND_CLAUSE(OrvScreenItemCollector, 37, OrvGramNode(ACCP_UPPER)); }
-        | RW_LOWER                      { HAND_CLAUSE(OrvScreenItemCollector, 38, OrvGramNode(ACCP_LOWER)); }
-        ;
-
-display_items
-        : display_item                  { $$ = V(OrvListExpr(DISPLAY_ITEM_LIST, N($1), nullptr)); }
-        | display_items display_item    { $$ = V(OrvListExpr(DISPLAY_ITEM_LIST, N($1), N($2))); }
-        ;
-
-/* ERASE after an item is its attribute, not a new item. */
-display_item
-        : screen_position_opt display_value display_item_start display_phrases %prec PRTY_LOW
-                                        { $$ = V(OrvScreenItemCollector.Finish()); }
-        ;
-
-display_value
-        : operand                       { $$ = $1; }
-        | RW_ERASE                      { $$ = V(OrvGramNode(DSPL_MS_ERASE)); }
-        ;
-
-display_item_start
-        : /* empty */                   { $$ = V(OrvGramStartScreenItem(DISPLAY_SCREEN_ITEM, &$-1, &$0)); }
-        ;
-
-display_phrases
-        : /* empty */
-        | display_phrases display_phrase
-        ;
-
-/* A syntax error among the phrases goes into the item; the special
-   reserved words stay on for the phrases after it. */
-display_phrase
-        : screen_item_phrase            { HAND_CLAUSE(OrvScreenItemCollector, OrvGramScreenItemPhraseSlot(N($1)), N($1)); }
-        | screen_blank                  { HAND_CLAUSE(OrvScreenItemCollector, OrvGramScreenAttributeSlot(N($1)), N($1)); }
-        | RW_UPON device_or_mnemonic    { HAND_CLAUSE(OrvScreenItemCollector, 5, OrvGramNode(DSPL_UPON, N($2))); }
-        | RW_NO RW_ADVANCING            { HAND_CLAUSE(OrvScreenItemCollector, 31, OrvGramNode(DSPL_NO_ADVANCING)); }
-        | error                         [ OrvGramResetSwitches(ORV_SWITCHES_DISPLAY_ITEM); if (yytrial) break; HAND_CLAUSE(OrvScreenItemCollector, ORV_SCREEN_COPY_OR_ERROR, OrvGramErrorNode()); ]
-        ;
-
-/* The phrases ACCEPT and DISPLAY items share; each node knows its slot
-   (OrvGramScreenItemPhraseSlot). */
-screen_item_phrase
-        : at_opt RW_LINE number_opt operand
-                                        { $$ = V(OrvGramNode(DSPL_LINE_NUMBER, N($4))); }
-        | column_word number_opt operand
-                                        { $$ = V(OrvGramNode(DSPL_COLUMN_NUMBER, N($3))); }
-        | RW_AT operand                 { $$ = V(OrvGramNode(DSPL_AT, N($2))); }
-        | position_word operand         { $$ = V(OrvGramNode(DSPL_POSITION, N($2))); }
-        | RW_UNIT operand               { $$ = V(OrvGramNode(DSPL_UNIT, N($2))); }
-        | RW_MODE is_opt RW_BLOCK       { $$ = V(OrvGramNode(DSPL_MODE_IS_BLOCK)); }
-        | RW_WITH                       { $$ = V(OrvGramNode(DSPL_WITH)); }
-        | RW_HIGH                       { $$ = V(OrvGramNode(DSPL_HIGH)); }
-        | RW_LOW                        { $$ = V(OrvGramNode(DSPL_LOW)); }
-        | RW_REVERSE                    { $$ = V(OrvGramNode(DSPL_REVERSE)); }
-        | screen_attribute              { $$ = $1; }
-        ;
-
-/* The position of Microsoft's form: ( line column ). */
-screen_position_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | SEP_LEFT_PAR screen_coordinate screen_coordinate SEP_RIGHT_PAR
-                                        { $$ = V(OrvGramNode(EX_ADIS_MS_POSN, N($2), N($3))); }
-        ;
-
-screen_coordinate
-        : operand                       { $$ = $1; }
-        | operand OP_PLUS integer       { $$ = V(OrvGramNode(OP_ADD_IX, N($1), N($3))); }
-        | operand OP_MINUS integer      { $$ = V(OrvGramNode(OP_SUB_IX, N($1), N($3))); }
-        ;
-
-accept_source
-        : device_or_mnemonic            { $$ = $1; }
-        | RW_DATE date_format_opt       { $$ = V(OrvGramNode(ACCP_DATE, N($2))); }
-        | RW_DAY day_format_opt         { $$ = V(OrvGramNode(ACCP_DAY, N($2))); }
-        | RW_DAY_OF_WEEK                { $$ = V(OrvGramNode(ACCP_DAY_OF_WEEK)); }
-        | RW_TIME                       { $$ = V(OrvGramNode(ACCP_TIME)); }
-        | RW_ENVIRONMENT                { $$ = V(OrvGramNode(ACCP_ENVIRONMENT)); }
-        | RW_ESCAPE key_opt             { $$ = V(OrvGramNode(ACCP_ESC_KEY)); }
-        | RW_EXCEPTION status_opt       { $$ = V(OrvGramNode(ACCP_EXC_STATUS)); }
-        | RW_LINE number_opt            { $$ = V(OrvGramNode(ACCP_LINE_NUMBER)); }
-        | RW_USER name_opt              { $$ = V(OrvGramNode(ACCP_USER_NAME)); }
-        ;
-
-date_format_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | RW_YYYYMMDD                   { $$ = V(OrvGramNode(ACCP_DATE_YYYYMMDD)); }
-        ;
-
-day_format_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | RW_YYYYDDD                    { $$ = V(OrvGramNode(ACCP_DATE_YYYYDDD)); }
-        ;
-
-device_or_mnemonic
-        : device_name                   { $$ = $1; }
-        | mnemonic_name_use             { $$ = $1; }
-        ;
-
-/* The exception phrases of ACCEPT and DISPLAY: the absent phrase and the
-   empty rule after the keywords commit a trial parse; NOT ON EXCEPTION
-   after an inner statement is first tried as that statement's. */
-on_accept_exception_opt
-        : /* empty */                   [ YYVALID; $$ = V(OrvGramNullNode()); ]
-        | on_before_opt exception_or_escape on_accept_exception_start identifier_opt statements %prec PRTY_LOW
-                                        { $$ = V(OrvGramFillSlots(N($3), N($4), N($5))); }
-        ;
-
-on_accept_exception_start
-        : /* empty */                   [ YYVALID; $$ = V(OrvGramNode(ON_ACCEPT_EXCEPTION)); ]
-        ;
-
-not_on_accept_exception_opt
-        : /* empty */                   [ YYVALID; $$ = V(OrvGramNullNode()); ]
-        | CMB_NOT_ON_AT on_before_opt exception_or_escape not_on_accept_exception_start identifier_opt
-          statements %prec PRTY_LOW
-                                        { $$ = V(OrvGramFillSlots(N($4), N($5), N($6))); }
-        ;
-
-not_on_accept_exception_start
-        : /* empty */                   [ YYVALID; $$ = V(OrvGramNode(NOT_ON_ACCEPT_EXCEPTION)); ]
-        ;
-
-on_display_exception_opt
-        : /* empty */                   [ YYVALID; $$ = V(OrvGramNullNode()); ]
-        | on_before_opt RW_EXCEPTION on_display_exception_start statements %prec PRTY_LOW
-                                        { $$ = V(OrvGramFillSlots(N($3), N($4))); }
-        ;
-
-on_display_exception_start
-        : /* empty */                   [ YYVALID; $$ = V(OrvGramNode(ON_DISPLAY_EXCEPTION)); ]
-        ;
-
-not_on_display_exception_opt
-        : /* empty */                   [ YYVALID; $$ = V(OrvGramNullNode()); ]
-        | CMB_NOT_ON_AT on_before_opt RW_EXCEPTION not_on_display_exception_start statements %prec PRTY_LOW
-                                        { $$ = V(OrvGramFillSlots(N($4), N($5))); }
-        ;
-
-not_on_display_exception_start
-        : /* empty */                   [ YYVALID; $$ = V(OrvGramNode(NOT_ON_DISPLAY_EXCEPTION)); ]
-        ;
-
-end_accept_opt
-        : /* empty */ %prec PRTY_LOW    { $$ = V(OrvGramNullNode()); }
-        | RW_END_ACCEPT                 { $$ = V(OrvGramNode(EX_END_ACCEPT)); }
-        ;
-
-end_display_opt
-        : /* empty */ %prec PRTY_LOW    { $$ = V(OrvGramNullNode()); }
-        | RW_END_DISPLAY                { $$ = V(OrvGramNode(EX_END_DISPLAY)); }
-        ;
-
-/* EXAMINE */
-examine_phrase
-        : examine_mode literal          { $$ = V(OrvGramNode(EX_STR_EXAM_PHRASE, N($1), N($2))); }
-        ;
-
-examine_mode
-        : RW_UNTIL RW_FIRST             { $$ = V(OrvGramNode(EX_STR_UNTIL_FIRST)); }
-        | RW_ALL                        { $$ = V(OrvGramNode(EX_STR_ALL)); }
-        | RW_LEADING                    { $$ = V(OrvGramNode(EX_STR_LEADING)); }
-        | RW_FIRST                      { $$ = V(OrvGramNode(EX_STR_FIRST)); }
-        ;
-
-examine_replacing_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | RW_REPLACING RW_BY literal_or_all
-                                        { $$ = V(OrvGramNode(EX_STR_REPLACING_BY, N($3))); }
-        ;
-
-/* INSPECT.  TALLYING commits a trial parse.  A word or FUNCTION after a
-   tallying unit is first tried as a further unit, then as the start of
-   the next tallying clause. */
-inspect_tallying_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | RW_TALLYING tally_clauses     [ YYVALID; $$ = V(OrvGramNode(EX_STR_TALLYING, N($2))); ]
-        ;
-
-tally_clauses
-        : tally_clause                  { $$ = V(OrvListExpr(EX_STR_TALLY_CLAUSE_LIST, N($1), nullptr)); }
-        | tally_clauses tally_clause    { $$ = V(OrvListExpr(EX_STR_TALLY_CLAUSE_LIST, N($1), N($2))); }
-        ;
-
-tally_clause
-        : identifier RW_FOR tally_phrases
-                                        { $$ = V(OrvGramNode(EX_STR_TALLY_CLAUSE, N($1), N($3))); }
-        ;
-
-tally_phrases
-        : tally_phrase                  { $$ = V(OrvListExpr(EX_STR_TALLY_PHRASE_LIST, N($1), nullptr)); }
-        | tally_phrases tally_phrase    { $$ = V(OrvListExpr(EX_STR_TALLY_PHRASE_LIST, N($1), N($2))); }
-        ;
-
-tally_phrase
-        : RW_CHARACTERS before_after_initials_opt
-                                        { $$ = V(OrvGramNode(EX_STR_TALLY_UNIT, OrvGramNode(EX_STR_TALLY_CHARACTERS), N($2))); }
-        | all_leading tally_units       { $$ = V(OrvGramNode(EX_STR_TALLY_PHRASE, N($1), N($2))); }
-        ;
-
-all_leading
-        : RW_ALL                        { $$ = V(OrvGramNode(EX_STR_ALL)); }
-        | RW_LEADING                    { $$ = V(OrvGramNode(EX_STR_LEADING)); }
-        ;
-
-tally_units
-        : tally_unit                    { $$ = V(OrvListExpr(EX_STR_TALLY_UNIT_LIST, N($1), nullptr)); }
-        | tally_units tally_unit        { $$ = V(OrvListExpr(EX_STR_TALLY_UNIT_LIST, N($1), N($2))); }
-        ;
-
-tally_unit
-        : identifier_or_literal before_after_initials_opt
-                                        { $$ = V(OrvGramNode(EX_STR_TALLY_UNIT, N($1), N($2))); }
-        ;
-
-inspect_replacing_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | RW_REPLACING replace_phrases  { $$ = V(OrvGramNode(EX_INSPECT_REPLACING, N($2))); }
-        ;
-
-replace_phrases
-        : replace_phrase                { $$ = V(OrvListExpr(EX_STR_REPLACE_PHRASE_LIST, N($1), nullptr)); }
-        | replace_phrases replace_phrase
-                                        { $$ = V(OrvListExpr(EX_STR_REPLACE_PHRASE_LIST, N($1), N($2))); }
-        ;
-
-replace_phrase
-        : RW_CHARACTERS RW_BY operand before_after_initials_opt
-                                        { $$ = V(OrvGramNode(EX_STR_REPLACE_UNIT, OrvGramNode(EX_STR_REPL_CHARACTERS), N($3), N($4))); }
-        | all_leading_first replace_units
-                                        { $$ = V(OrvGramNode(EX_STR_REPLACE_PHRASE, N($1), N($2))); }
-        ;
-
-all_leading_first
-        : all_leading                   { $$ = $1; }
-        | RW_FIRST                      { $$ = V(OrvGramNode(EX_STR_FIRST)); }
-        ;
-
-replace_units
-        : replace_unit                  { $$ = V(OrvListExpr(EX_STR_REPLACE_UNIT_LIST, N($1), nullptr)); }
-        | replace_units replace_unit    { $$ = V(OrvListExpr(EX_STR_REPLACE_UNIT_LIST, N($1), N($2))); }
-        ;
-
-replace_unit
-        : identifier_or_literal RW_BY operand before_after_initials_opt
-                                        { $$ = V(OrvGramNode(EX_STR_REPLACE_UNIT, N($1), N($3), N($4))); }
-        ;
-
-before_after_initials_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | before_after_initials         { $$ = $1; }
-        ;
-
-before_after_initials
-        : before_after_initial          { $$ = V(OrvListExpr(EX_STR_BA_INITIAL_LIST, N($1), nullptr)); }
-        | before_after_initials before_after_initial
-                                        { $$ = V(OrvListExpr(EX_STR_BA_INITIAL_LIST, N($1), N($2))); }
-        ;
-
-before_after_initial
-        : before_after initial_opt operand
-                                        { $$ = V(OrvGramNode(EX_STR_BA_INITIAL, N($1), N($3))); }
-        ;
-
-/* SORT and MERGE */
-sort_keys_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | sort_keys                     { $$ = $1; }
-        ;
-
-sort_keys
-        : sort_key                      { $$ = V(OrvListExpr(EX_LIST, N($1), nullptr)); }
-        | sort_keys sort_key            { $$ = V(OrvListExpr(EX_LIST, N($1), N($2))); }
-        ;
-
-sort_key
-        : on_before_opt ascending_descending key_opt sort_key_names
-                                        { $$ = V(OrvGramNode(EX_SORT_KEY, N($2), N($4))); }
-        ;
-
-sort_key_names
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | key_names                     { $$ = $1; }
-        ;
-
-sort_duplicates_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | with_opt RW_DUPLICATES in_opt order_opt
-                                        { $$ = V(OrvGramNode(EX_WITH_DUPS_IN_ORDER)); }
-        ;
-
-collating_sequence_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | collating_opt RW_SEQUENCE is_opt alphabet_name_use
-                                        { $$ = V(OrvGramNode(EX_SORT_COLL_SEQCE, N($4))); }
-        ;
-
-sort_input_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | RW_INPUT RW_PROCEDURE is_opt procedure_range
-                                        { $$ = V(OrvGramNode(EX_INPUT_PROC_IS, N($4))); }
-        | sort_using                    { $$ = $1; }
-        ;
-
-sort_using
-        : RW_USING file_name_uses       { $$ = V(OrvGramNode(EX_SORT_USING, N($2))); }
-        ;
-
-sort_output_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | RW_OUTPUT RW_PROCEDURE is_opt procedure_range
-                                        { $$ = V(OrvGramNode(EX_OUTPUT_PROC_IS, N($4))); }
-        | RW_GIVING file_name_uses      { $$ = V(OrvGramNode(EX_GIVING, N($2))); }
-        ;
-
-/* RECEIVE, SEND, ENABLE and DISABLE */
-cd_name_use
-        : TK_USER_DEFD_WORD             { $$ = V(OrvGramNameUse(N($1), SYMCAT_CD_NAME, POSITION_OF($1))); }
-        ;
-
-receive_kind
-        : RW_MESSAGE                    { $$ = V(OrvGramNode(EX_RECV_MESSAGE)); }
-        | RW_SEGMENT                    { $$ = V(OrvGramNode(EX_RECV_SEGMENT)); }
-        ;
-
-no_data_opt
-        : /* empty */ %prec PRTY_LOW    { $$ = V(OrvGramNullNode()); }
-        | RW_NO RW_DATA no_data_start statements %prec PRTY_LOW
-                                        { $$ = V(OrvGramFillSlots(N($3), N($4))); }
-        ;
-
-no_data_start
-        : /* empty */                   { $$ = V(OrvGramNode(EX_ON_NO_DATA)); }
-        ;
-
-/* WITH DATA reaches the grammar as one token. */
-with_data_opt
-        : /* empty */ %prec PRTY_LOW    { $$ = V(OrvGramNullNode()); }
-        | RW_WITH_DATA with_data_start statements %prec PRTY_LOW
-                                        { $$ = V(OrvGramFillSlots(N($2), N($3))); }
-        ;
-
-with_data_start
-        : /* empty */                   { $$ = V(OrvGramNode(EX_NOT_ON_NO_DATA)); }
-        ;
-
-end_receive_opt
-        : /* empty */ %prec PRTY_LOW    { $$ = V(OrvGramNullNode()); }
-        | RW_END_RECEIVE                { $$ = V(OrvGramNode(EX_END_RECEIVE)); }
-        ;
-
-send_with_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | identifier                    { $$ = $1; }
-        | RW_ESI                        { $$ = V(OrvGramNode(EX_SEND_ESI)); }
-        | RW_EMI                        { $$ = V(OrvGramNode(EX_SEND_EMI)); }
-        | RW_EGI                        { $$ = V(OrvGramNode(EX_SEND_EGI)); }
-        ;
-
-send_replacing_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | RW_REPLACING line_opt         { $$ = V(OrvGramNode(EX_SEND_REPLACING_LINE)); }
-        ;
-
-able_type
-        : RW_INPUT                      { $$ = V(OrvGramNode(EX_ABLE_INPUT)); }
-        | RW_INPUT RW_TERMINAL          { $$ = V(OrvGramNode(EX_ABLE_INPUT_TERMINAL)); }
-        | RW_I_O RW_TERMINAL            { $$ = V(OrvGramNode(EX_ABLE_I_O_TERMINAL)); }
-        | RW_OUTPUT                     { $$ = V(OrvGramNode(EX_ABLE_OUTPUT)); }
-        ;
-
-/* USE */
-global_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | RW_GLOBAL                     { $$ = V(OrvGramNode(EX_USE_GLOBAL)); }
-        ;
-
-use_event
-        : RW_EXCEPTION                  { $$ = V(OrvGramNode(IOCX_ERROR)); }
-        | RW_ERROR                      { $$ = V(OrvGramNode(IOCX_ERROR)); }
-        | beginning_ending label_kind RW_LABEL
-                                        { $$ = V(OrvGramFillSlots(N($1), N($2))); }
-        ;
-
-beginning_ending
-        : RW_BEGINNING                  { $$ = V(OrvGramNode(IOCX_BEGINNING)); }
-        | RW_ENDING                     { $$ = V(OrvGramNode(IOCX_ENDING)); }
-        ;
-
-label_kind
-        : RW_FILE                       { $$ = V(OrvGramNode(IOCX_FILE)); }
-        | RW_REEL                       { $$ = V(OrvGramNode(IOCX_REEL)); }
-        | RW_UNIT                       { $$ = V(OrvGramNode(IOCX_UNIT)); }
-        ;
-
-use_files
-        : file_name_uses                { $$ = $1; }
-        | RW_INPUT                      { $$ = V(OrvGramNode(IOCX_INPUT)); }
-        | RW_OUTPUT                     { $$ = V(OrvGramNode(IOCX_OUTPUT)); }
-        | RW_I_O                        { $$ = V(OrvGramNode(IOCX_I_O)); }
-        | RW_EXTEND                     { $$ = V(OrvGramNode(IOCX_EXTEND)); }
-        ;
-
-use_giving_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | RW_GIVING identifier identifier_opt
-                                        { $$ = V(OrvGramNode(EX_USE_GIVING, OrvGramNode(EX_USE_ARG, N($2), N($3)))); }
-        ;
-
-debug_targets
-        : debug_target                  { $$ = V(OrvListExpr(EX_LIST, N($1), nullptr)); }
-        | debug_targets debug_target    { $$ = V(OrvListExpr(EX_LIST, N($1), N($2))); }
-        ;
-
-debug_target
-        : identifier                    { $$ = $1; }
-        | RW_ALL references_opt of_opt identifier
-                                        { $$ = V(OrvGramNode(EX_DEBUG_ALL_REFERENCES_OF, N($4))); }
-        | RW_ALL RW_PROCEDURES          { $$ = V(OrvGramNode(EX_DEBUG_ALL_PROCEDURES)); }
-        ;
-
-/* EXHIBIT */
-exhibit_changed_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | RW_CHANGED                    { $$ = V(OrvGramNode(EX_EXHIBIT_CHANGED)); }
-        ;
-
-exhibit_named_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | RW_NAMED                      { $$ = V(OrvGramNode(EX_EXHIBIT_NAMED)); }
-        ;
-
-/* ON: its ELSE is built directly. */
-on_every_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | RW_AND RW_EVERY operand       { $$ = V(OrvGramNode(EX_ON_ANDEVERY, N($3))); }
-        ;
-
-on_until_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | RW_UNTIL operand              { $$ = V(OrvGramNode(EX_ON_UNTIL, N($2))); }
-        ;
-
-on_else_opt
-        : /* empty */ %prec PRTY_LOW    { $$ = V(OrvGramNullNode()); }
-        | else_word statements %prec PRTY_LOW
-                                        { $$ = V(OrvGramNode(EX_ON_ELSE, N($2))); }
-        ;
 
 /* ===================================================================== */
 /* Operands: identifiers, literals and optional words                     */
