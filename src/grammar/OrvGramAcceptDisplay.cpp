@@ -22,12 +22,12 @@ const struct {
 
 }  // namespace
 
-OrvExpr* OrvGramAcceptStatement(OrvParseValue* items) {
-  return OrvGramNode(STMT_ACCEPT, OrvGramNodeOf(*items));
+OrvExpr* OrvGramAcceptStatement(OrvExpr** items) {
+  return OrvGramNode(STMT_ACCEPT, *items);
 }
 
-OrvExpr* OrvGramStartScreenItem(int op, OrvParseValue* position, OrvParseValue* value) {
-  OrvExpr* const parts[] = {OrvGramNodeOf(*position), OrvGramNodeOf(*value)};
+OrvExpr* OrvGramStartScreenItem(int op, OrvExpr** position, OrvExpr** value) {
+  OrvExpr* const parts[] = {*position, *value};
   return OrvGramStartCollected(OrvScreenItemCollector, op, parts, 2);
 }
 

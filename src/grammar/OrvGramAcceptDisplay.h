@@ -13,14 +13,14 @@ class OrvExpr;
 // ACCEPT's early node: STMT_ACCEPT with the item list (the entry `items`,
 // which keeps naming it, so that the closing position step gives the
 // list's tokens to slot 0).
-OrvExpr* OrvGramAcceptStatement(OrvParseValue* items);
+OrvExpr* OrvGramAcceptStatement(OrvExpr** items);
 
 // The start of an ACCEPT_SCREEN_ITEM or DISPLAY_SCREEN_ITEM (`op`) in the
 // screen-item collector: the position (or its NULL_NODE) as the clause of
 // slot 0, the identifier or value as the clause of slot 1.  The entries
 // keep naming them, so that the item's position step finds their slots.
 // Returns the item, which the starting action keeps as its value.
-OrvExpr* OrvGramStartScreenItem(int op, OrvParseValue* position, OrvParseValue* value);
+OrvExpr* OrvGramStartScreenItem(int op, OrvExpr** position, OrvExpr** value);
 
 // The slot of a phrase node of an ACCEPT or DISPLAY screen item: the
 // position phrases (LINE 2, COLUMN 3, AT and POSITION 4, UNIT 5), MODE IS

@@ -86,28 +86,28 @@ OrvExpr* OrvGramStartDeclaratives() {
   return declaratives;
 }
 
-OrvExpr* OrvGramFinishDeclaratives(OrvParseValue* started, OrvExpr* endHeader) {
-  OrvExpr* declaratives = OrvGramNodeOf(*started);
+OrvExpr* OrvGramFinishDeclaratives(OrvExpr** started, OrvExpr* endHeader) {
+  OrvExpr* declaratives = *started;
   if (declaratives == nullptr) return nullptr;
   if (endHeader != nullptr) declaratives->SetArg(kEndDeclarativesSlot, endHeader, -1, 0);
-  *started = OrvGramValueOf(declaratives->Args(0));
+  *started = declaratives->Args(0);
   declaratives = OrvGramDivisionCallBack(declaratives);
   if (currentParser != nullptr) currentParser->inDeclaratives = 0;
   LeaveContainer();
   return declaratives;
 }
 
-OrvExpr* OrvGramSectionNode(OrvParseValue* name, OrvExpr* segment) {
-  OrvExpr* definition = OrvGramDefine(OrvGramNodeOf(*name), SYMCAT_SECTION_NAME, 0);
-  *name = OrvGramValueOf(definition);
+OrvExpr* OrvGramSectionNode(OrvExpr** name, OrvExpr* segment) {
+  OrvExpr* definition = OrvGramDefine(*name, SYMCAT_SECTION_NAME, 0);
+  *name = definition;
   return OrvGramNode(SECTION_PROC, definition, segment);
 }
 
 void OrvGramSectionHeader(OrvExpr* section) { FileHeader(section, kSectionBodySlot); }
 
-OrvExpr* OrvGramParagraphNode(OrvParseValue* name) {
-  OrvExpr* definition = OrvGramDefine(OrvGramNodeOf(*name), SYMCAT_PARA_NAME, 1);
-  *name = OrvGramValueOf(definition);
+OrvExpr* OrvGramParagraphNode(OrvExpr** name) {
+  OrvExpr* definition = OrvGramDefine(*name, SYMCAT_PARA_NAME, 1);
+  *name = definition;
   return OrvGramNode(PARA_PROC, definition);
 }
 

@@ -34,15 +34,15 @@ OrvExpr* OrvGramStartSpecialNames() {
   return OrvSpecialNamesCollector.Start(OrvGramNode(PARA_SPECIAL_NAMES, OrvGramNullNode()));
 }
 
-OrvExpr* OrvGramStartSwitch(OrvParseValue* switchName, OrvParseValue* isPhrase) {
-  OrvExpr* node = OrvGramNode(SNX_FUNC_SWITCH, OrvGramNodeOf(*switchName), OrvGramNodeOf(*isPhrase));
-  *switchName = 0;
-  *isPhrase = 0;
+OrvExpr* OrvGramStartSwitch(OrvExpr** switchName, OrvExpr** isPhrase) {
+  OrvExpr* node = OrvGramNode(SNX_FUNC_SWITCH, *switchName, *isPhrase);
+  *switchName = nullptr;
+  *isPhrase = nullptr;
   return OrvSubClauseCollector.Start(node);
 }
 
-OrvExpr* OrvGramNumberedSwitch(OrvParseValue* number, const OrvTokenList* tokens) {
-  OrvExpr* integer = OrvGramNodeOf(*number);
+OrvExpr* OrvGramNumberedSwitch(OrvExpr** number, const OrvTokenList* tokens) {
+  OrvExpr* integer = *number;
   const std::int64_t value = integer != nullptr ? integer->IntValue() : 0;
   int n = 0;
   if (value >= 0 && value <= kHighestSwitch) {
@@ -58,9 +58,9 @@ OrvExpr* OrvGramNumberedSwitch(OrvParseValue* number, const OrvTokenList* tokens
   return node;
 }
 
-OrvExpr* OrvGramDeviceClauseNode(OrvParseValue* device, OrvParseValue* target) {
-  OrvExpr* deviceNode = OrvGramNodeOf(*device);
-  OrvExpr* targetNode = OrvGramNodeOf(*target);
+OrvExpr* OrvGramDeviceClauseNode(OrvExpr** device, OrvExpr** target) {
+  OrvExpr* deviceNode = *device;
+  OrvExpr* targetNode = *target;
   const bool crt = targetNode != nullptr && targetNode->Oper() == IOF_CRT;
   if (crt && deviceNode != nullptr && deviceNode->Oper() == IOF_CONSOLE) {
     OrvExpr* clause = OrvGramNode(SNX_CONSOLE_IS_CRT);

@@ -17,12 +17,12 @@ class AcceptDisplayTest : public grammar_actions::ProgramTest {};
 
 TEST_F(AcceptDisplayTest, AcceptsEarlyNodeHoldsTheItemsAndTheEntryStillNamesThem) {
   OrvExpr* items = OrvListExpr(ACCEPT_ITEM_LIST, OrvGramNode(ACCEPT_SCREEN_ITEM), nullptr);
-  OrvParseValue entry = OrvGramValueOf(items);
+  OrvExpr* entry = items;
   OrvExpr* statement = OrvGramAcceptStatement(&entry);
   ASSERT_EQ(statement->Oper(), STMT_ACCEPT);
   EXPECT_EQ(statement->Args(0), items);
   // The closing position step finds the list in slot 0 through the entry.
-  EXPECT_EQ(OrvGramNodeOf(entry), items);
+  EXPECT_EQ(entry, items);
   EXPECT_EQ(statement->Args(1), nullptr);
   owned.push_back(statement);
 }
@@ -32,7 +32,7 @@ TEST_F(AcceptDisplayTest, ScreenItemsStartWithTheirPositionAndValueAsTheFirstCla
     SCOPED_TRACE(OrvOperName(op));
     OrvExpr* position = OrvGramNode(EX_ADIS_MS_POSN, new OrvIntNumConst(VString("1"), 1), new OrvIntNumConst(VString("5"), 5));
     OrvExpr* value = OrvGramNode(DSPL_MS_ERASE);
-    OrvParseValue entries[] = {OrvGramValueOf(position), OrvGramValueOf(value)};
+    OrvExpr* entries[] = {position, value};
     OrvExpr* item = OrvGramStartScreenItem(op, &entries[0], &entries[1]);
     ASSERT_EQ(item->Oper(), op);
     EXPECT_EQ(item->Args(0), position);
@@ -72,7 +72,7 @@ TEST_F(AcceptDisplayTest, EveryPhraseOfAScreenItemHasItsSlot) {
 }
 
 TEST_F(AcceptDisplayTest, HighAndHighlightInOneItemAreOneClauseGivenTwice) {
-  OrvParseValue entries[] = {OrvGramValueOf(OrvGramNullNode()), OrvGramValueOf(Use(SYMCAT_DATA_NAME, {"X"}))};
+  OrvExpr* entries[] = {OrvGramNullNode(), Use(SYMCAT_DATA_NAME, {"X"})};
   OrvExpr* item = OrvGramStartScreenItem(DISPLAY_SCREEN_ITEM, &entries[0], &entries[1]);
   OrvExpr* high = OrvGramNode(DSPL_HIGH);
   sematest::PlaceAt(high, 9, 20, "HIGH");

@@ -19,7 +19,7 @@ class FileIOTest : public sematest::ParserTest {
     BeginProgram("P");
   }
   void TearDown() override {
-    for (OrvParseValue* entry : {&first, &second, &third, &fourth}) OrvReleaseValue(*entry);
+    for (OrvExpr** entry : {&first, &second, &third, &fourth}) OrvReleaseValue(*entry);
     ParserTest::TearDown();
   }
   // A phrase node of `op` over a statement list of one CONTINUE, with the
@@ -37,10 +37,10 @@ class FileIOTest : public sematest::ParserTest {
     return out;
   }
 
-  OrvParseValue first = 0;
-  OrvParseValue second = 0;
-  OrvParseValue third = 0;
-  OrvParseValue fourth = 0;
+  OrvExpr* first = 0;
+  OrvExpr* second = 0;
+  OrvExpr* third = 0;
+  OrvExpr* fourth = 0;
 };
 
 // Which phrase of two takes the one slot, and what becomes of the other.
@@ -65,8 +65,8 @@ TEST_F(FileIOTest, OneSlotKeepsTheFirstPhraseUnlessOnlyTheSecondIsThere) {
     owned.push_back(statement);
     OrvExpr* a = c.firstPresent ? Phrase(EX_ON_AT_END, "END") : OrvGramNullNode();
     OrvExpr* k = c.secondPresent ? Phrase(EX_ON_INVALID_KEY, "INVALID") : OrvGramNullNode();
-    first = OrvGramValueOf(a);
-    second = OrvGramValueOf(k);
+    first = a;
+    second = k;
     sematest::ReleaseWatch watch;
     OrvGramKeepOnePhrase(statement, 7, &first, &second, "Both AT AND and INVALID KEY used");
     ASSERT_NE(statement->Args(7), nullptr);
@@ -74,8 +74,8 @@ TEST_F(FileIOTest, OneSlotKeepsTheFirstPhraseUnlessOnlyTheSecondIsThere) {
     OrvExpr* dropped = statement->Args(7) == a ? k : a;
     EXPECT_TRUE(watch.Released(dropped));
     // The kept phrase's entry still names it; the dropped one's is cleared.
-    EXPECT_EQ(OrvGramNodeOf(statement->Args(7) == a ? first : second), statement->Args(7));
-    EXPECT_EQ(statement->Args(7) == a ? second : first, 0);
+    EXPECT_EQ(statement->Args(7) == a ? first : second, statement->Args(7));
+    EXPECT_EQ(statement->Args(7) == a ? second : first, nullptr);
     EXPECT_EQ(Texts(statement->Tokens()), c.leftOver);
     EXPECT_EQ(Messages(), c.message ? std::vector<std::string>{Line(MSG_ERR, "Both AT AND and INVALID KEY used")}
                                     : std::vector<std::string>{});
@@ -89,8 +89,8 @@ TEST_F(FileIOTest, AnErrorNodeInsideADroppedPhraseIsForgotten) {
   OrvExpr* k = Phrase(EX_ON_INVALID_KEY, "INVALID");
   OrvExpr* error = GenErrNode();
   k->Args(0)->AddArg(error);
-  first = OrvGramValueOf(Phrase(EX_ON_AT_EOP, "EOP"));
-  second = OrvGramValueOf(k);
+  first = Phrase(EX_ON_AT_EOP, "EOP");
+  second = k;
   OrvGramKeepOnePhrase(statement, 4, &first, &second, "Both AT END-OF-PAGE and INVALID KEY used");
   EXPECT_EQ(parser.errNode, nullptr);
   // The next error takes a new node (the parse state frees it).
@@ -102,10 +102,10 @@ TEST_F(FileIOTest, AnErrorNodeInsideADroppedPhraseIsForgotten) {
 TEST_F(FileIOTest, ReadAndWriteFillTheirPhraseAndTerminatorSlots) {
   OrvExpr* read = OrvGramNode(STMT_READ);
   owned.push_back(read);
-  first = OrvGramValueOf(OrvGramNullNode());
-  second = OrvGramValueOf(Phrase(EX_ON_INVALID_KEY, "INVALID"));
-  third = OrvGramValueOf(OrvGramNullNode());
-  fourth = OrvGramValueOf(Phrase(EX_NOT_ON_INVALID_KEY, "INVALID"));
+  first = OrvGramNullNode();
+  second = Phrase(EX_ON_INVALID_KEY, "INVALID");
+  third = OrvGramNullNode();
+  fourth = Phrase(EX_NOT_ON_INVALID_KEY, "INVALID");
   EXPECT_EQ(OrvGramFinishRead(read, &first, &second, &third, &fourth, OrvGramNode(EX_END_READ)), read);
   EXPECT_EQ(read->Args(7)->Oper(), EX_ON_INVALID_KEY);
   EXPECT_EQ(read->Args(8)->Oper(), EX_NOT_ON_INVALID_KEY);
@@ -114,10 +114,10 @@ TEST_F(FileIOTest, ReadAndWriteFillTheirPhraseAndTerminatorSlots) {
 
   OrvExpr* write = OrvGramNode(STMT_WRITE);
   owned.push_back(write);
-  first = OrvGramValueOf(Phrase(EX_ON_AT_EOP, "EOP"));
-  second = OrvGramValueOf(Phrase(EX_ON_INVALID_KEY, "INVALID"));
-  third = OrvGramValueOf(Phrase(EX_NOT_ON_AT_EOP, "EOP"));
-  fourth = OrvGramValueOf(Phrase(EX_NOT_ON_INVALID_KEY, "INVALID"));
+  first = Phrase(EX_ON_AT_EOP, "EOP");
+  second = Phrase(EX_ON_INVALID_KEY, "INVALID");
+  third = Phrase(EX_NOT_ON_AT_EOP, "EOP");
+  fourth = Phrase(EX_NOT_ON_INVALID_KEY, "INVALID");
   EXPECT_EQ(OrvGramFinishWrite(write, &first, &second, &third, &fourth, OrvGramNullNode()), write);
   EXPECT_EQ(write->Args(4)->Oper(), EX_ON_AT_EOP);
   EXPECT_EQ(write->Args(5)->Oper(), EX_NOT_ON_AT_EOP);

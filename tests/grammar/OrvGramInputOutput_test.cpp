@@ -30,14 +30,13 @@ TEST_F(InputOutputTest, AFrameOfAbsentPartsIsItsFirstValueAndTheOthersAreFreed) 
     SCOPED_TRACE(std::to_string(c.header) + std::to_string(c.body) + std::to_string(c.tail));
     OrvExpr* header = c.header ? OrvGramNode(SECTION_INPUT_OUTPUT_HEADER) : OrvGramNullNode();
     OrvExpr* body = c.body ? OrvGramNode(PARA_FILE_CONTROL) : OrvGramNullNode();
-    OrvParseValue values[] = {OrvGramValueOf(header), OrvGramValueOf(body),
-                              c.tail ? OrvGramValueOf(OrvGramNode(PARA_I_O_CONTROL)) : 0};
+    OrvExpr* values[] = {header, body, c.tail ? OrvGramNode(PARA_I_O_CONTROL) : nullptr};
     sematest::ReleaseWatch watch;
-    OrvExpr* frame = OrvGramOptionalFrame(SECTION_INPUT_OUTPUT, values, 3);
+    OrvExpr* frame = OrvGramOptionalFrame(SECTION_INPUT_OUTPUT, {&values[0], &values[1], &values[2]});
     if (!c.header && !c.body && !c.tail) {
       EXPECT_EQ(frame, header);
       EXPECT_TRUE(watch.Released(body));
-      EXPECT_EQ(values[1], 0);
+      EXPECT_EQ(values[1], nullptr);
     } else {
       ASSERT_EQ(frame->Oper(), SECTION_INPUT_OUTPUT);
       EXPECT_EQ(frame->Args(0), header);
@@ -85,17 +84,17 @@ TEST_F(InputOutputTest, AlsoJoinsTheDataNameInFrontOfOneFlatList) {
 
 TEST_F(InputOutputTest, AListThatStartsEmptyFreesItsNullNodeAndClearsItsEntry) {
   OrvExpr* empty = OrvGramNullNode();
-  OrvParseValue entry = OrvGramValueOf(empty);
+  OrvExpr* entry = empty;
   sematest::ReleaseWatch watch;
   OrvExpr* item = OrvGramNode(EX_CD_MSG_COUNT_IS);
   OrvExpr* list = OrvGramListAppend(EX_CD_LIST, &entry, item);
   EXPECT_TRUE(watch.Released(empty));
-  EXPECT_EQ(entry, 0);
+  EXPECT_EQ(entry, nullptr);
   EXPECT_EQ(list->Oper(), EX_CD_LIST);
-  OrvParseValue held = OrvGramValueOf(list);
+  OrvExpr* held = list;
   EXPECT_EQ(OrvGramListAppend(EX_CD_LIST, &held, OrvGramNode(EX_CD_END_KEY_IS)), list);
   EXPECT_EQ(list->NArgs(), 2);
-  EXPECT_EQ(held, OrvGramValueOf(list));
+  EXPECT_EQ(held, list);
   owned.push_back(list);
 }
 

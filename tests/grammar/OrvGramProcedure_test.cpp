@@ -42,10 +42,10 @@ class ProcedureTest : public sematest::ParserTest {
 };
 
 TEST_F(ProcedureTest, HeadersGiveTheirNameToTheDefinitionAndTheirPeriodToTheBody) {
-  OrvParseValue name = OrvGramValueOf(Name("S1"));
+  OrvExpr* name = Name("S1");
   OrvExpr* section = OrvGramSectionNode(&name, OrvGramNullNode());
   ASSERT_EQ(section->Oper(), SECTION_PROC);
-  EXPECT_EQ(OrvGramNodeOf(name), section->Args(0));  // the step then finds the name's slot
+  EXPECT_EQ(name, section->Args(0));  // the step then finds the name's slot
   AsAfterThePositionStep(section, "S1");
   OrvGramSectionHeader(section);
   EXPECT_EQ(Texts(section->ArgSlots(0)->tokens), "*C");
@@ -54,7 +54,7 @@ TEST_F(ProcedureTest, HeadersGiveTheirNameToTheDefinitionAndTheirPeriodToTheBody
   EXPECT_TRUE(section->Tokens().IsEmpty());
   EXPECT_EQ(division->Args(7)->Args(0), section);
 
-  name = OrvGramValueOf(Name("P1"));
+  name = Name("P1");
   OrvExpr* paragraph = OrvGramParagraphNode(&name);
   AsAfterThePositionStep(paragraph, "P1");
   OrvGramParagraphHeader(paragraph);
@@ -62,9 +62,9 @@ TEST_F(ProcedureTest, HeadersGiveTheirNameToTheDefinitionAndTheirPeriodToTheBody
   EXPECT_EQ(Texts(paragraph->ArgSlots(1)->tokens), ".");
   EXPECT_EQ(section->Args(2)->Args(0), paragraph);
   // A paragraph name may be repeated, a section name may not.
-  name = OrvGramValueOf(Name("P1"));
+  name = Name("P1");
   owned.push_back(OrvGramParagraphNode(&name));
-  name = OrvGramValueOf(Name("S1"));
+  name = Name("S1");
   owned.push_back(OrvGramSectionNode(&name, OrvGramNullNode()));
   EXPECT_EQ(Messages(), std::vector<std::string>{Line(MSG_WARN, "Duplicate definition of section-name 'S1'")});
 }
@@ -95,8 +95,8 @@ TEST_F(ProcedureTest, APassingModeHoldsForTheParametersThatFollowIt) {
 }
 
 TEST_F(ProcedureTest, DeclarativesTakeTheirSectionsAndThenGiveTheContainerBack) {
-  OrvParseValue started = OrvGramValueOf(OrvGramStartDeclaratives());
-  OrvExpr* declaratives = OrvGramNodeOf(started);
+  OrvExpr* started = OrvGramStartDeclaratives();
+  OrvExpr* declaratives = started;
   EXPECT_EQ(parser.inDeclaratives, 1);
   EXPECT_EQ(parser.procOwner, declaratives);
   Section("ERRS");
@@ -104,36 +104,36 @@ TEST_F(ProcedureTest, DeclarativesTakeTheirSectionsAndThenGiveTheContainerBack) 
   ASSERT_NE(sections, nullptr);
   OrvExpr* end = OrvGramNode(END_DECLARATIVES);
   EXPECT_EQ(OrvGramFinishDeclaratives(&started, end), declaratives);
-  EXPECT_EQ(OrvGramNodeOf(started), sections);
+  EXPECT_EQ(started, sections);
   EXPECT_EQ(declaratives->Args(1), end);
   EXPECT_EQ(parser.inDeclaratives, 0);
   EXPECT_EQ(parser.procOwner, nullptr);
   EXPECT_EQ(parser.curSection, nullptr);
   // No section: the starting entry is cleared.
-  started = OrvGramValueOf(OrvGramStartDeclaratives());
+  started = OrvGramStartDeclaratives();
   owned.push_back(OrvGramFinishDeclaratives(&started, OrvGramNode(END_DECLARATIVES)));
-  EXPECT_EQ(started, 0);
+  EXPECT_EQ(started, nullptr);
   owned.push_back(declaratives);
 }
 
 TEST_F(ProcedureTest, IntegerNamesMeetTheirUsesInOneElement) {
-  OrvParseValue header = OrvGramValueOf(new OrvIntNumConst(VString("100"), 100));
+  OrvExpr* header = new OrvIntNumConst(VString("100"), 100);
   OrvGramNumberName(&header);
-  OrvExpr* element = OrvGramNodeOf(header);
+  OrvExpr* element = header;
   ASSERT_NE(element, nullptr);
   EXPECT_EQ(element->Oper(), SYMBOL_TABLE_ELT);
-  OrvParseValue used = OrvGramValueOf(new OrvIntNumConst(VString("100"), 100));
+  OrvExpr* used = new OrvIntNumConst(VString("100"), 100);
   OrvExpr* use = OrvGramProcNameUse(OrvGramNumberNameUse(&used), nullptr);
-  EXPECT_EQ(used, 0);
+  EXPECT_EQ(used, nullptr);
   ASSERT_EQ(use->Oper(), NAMED_OBJ_USE);
   ASSERT_EQ(use->Args(0)->Oper(), OF_IN_LIST);
   EXPECT_EQ(use->Args(0)->Args(0)->Link(0)->node, element);
   owned.push_back(use);
   // A PROGRAM-ID literal keeps its quotes in the element's name.
-  OrvParseValue literal = OrvGramValueOf(new OrvStrConst(VString("\"PROG-1\"")));
+  OrvExpr* literal = new OrvStrConst(VString("\"PROG-1\""));
   OrvExpr* named = OrvGramLiteralName(&literal);
   EXPECT_EQ(Str(*named->Image()), "\"PROG-1\"");
-  EXPECT_EQ(literal, 0);
+  EXPECT_EQ(literal, nullptr);
 }
 
 TEST_F(ProcedureTest, GoToWithSeveralNamesNeedsDepending) {
@@ -153,7 +153,7 @@ TEST_F(ProcedureTest, GoToWithSeveralNamesNeedsDepending) {
     for (int i = 0; i < c.names; ++i)
       list = OrvListExpr(EX_LIST, list, OrvGramProcNameUse(OrvGramNameUseNode(Name("P")), nullptr));
     OrvExpr* phrase = c.depending ? OrvGramNode(EX_DEPENDING_ON, Use(SYMCAT_DATA_NAME, {"X"})) : OrvGramNullNode();
-    OrvParseValue entry = OrvGramValueOf(phrase);
+    OrvExpr* entry = phrase;
     OrvExpr* statement = OrvGramGoTo(list, &entry);
     EXPECT_EQ(statement->Oper(), c.statement);
     EXPECT_EQ(statement->Args(0), list);

@@ -43,14 +43,14 @@ TEST_F(SpecialNamesTest, NumberedSwitchesAboveEightOrBelowZeroAreReportedWholeAn
   for (const auto& c : cases) {
     SCOPED_TRACE(c.image);
     messages.Clear();
-    OrvParseValue entry = OrvGramValueOf(new OrvIntNumConst(VString(c.image), c.value));
+    OrvExpr* entry = new OrvIntNumConst(VString(c.image), c.value);
     OrvTokenList tokens;
     tokens.AddToken(TK_INT_NUM_LIT, OrvTxtPosn(4, 19, 1), VString(c.image));
     sematest::ReleaseWatch watch;
-    OrvExpr* integer = OrvGramNodeOf(entry);
+    OrvExpr* integer = entry;
     OrvExpr* node = OrvGramNumberedSwitch(&entry, &tokens);
     EXPECT_EQ(node->Oper(), c.node);
-    EXPECT_EQ(entry, 0);
+    EXPECT_EQ(entry, nullptr);
     EXPECT_TRUE(watch.Released(integer));
     if (c.message == nullptr) {
       EXPECT_TRUE(Messages().empty());
@@ -70,20 +70,21 @@ TEST_F(SpecialNamesTest, ConsoleIsCrtKeepsTheTokensOfBothWordsAndOtherDevicesGet
   OrvExpr* crt = OrvGramNode(IOF_CRT);
   sematest::PlaceAt(console, 5, 12, "CONSOLE");
   sematest::PlaceAt(crt, 5, 23, "CRT");
-  OrvParseValue device = OrvGramValueOf(console), target = OrvGramValueOf(crt);
+  OrvExpr* device = console;
+  OrvExpr* target = crt;
   OrvExpr* clause = OrvGramDeviceClauseNode(&device, &target);
   ASSERT_EQ(clause->Oper(), SNX_CONSOLE_IS_CRT);
   EXPECT_EQ(clause->NArgs(), 0);
   EXPECT_EQ(clause->Tokens().Count(), 2);
-  EXPECT_EQ(device, 0);
-  EXPECT_EQ(target, 0);
+  EXPECT_EQ(device, nullptr);
+  EXPECT_EQ(target, nullptr);
   OrvGramDeviceClause(clause);
   // SYSOUT IS CRT: reported at CRT, kept as a switch entry.
   OrvExpr* sysout = OrvGramNode(IOF_SYSOUT);
   OrvExpr* crt2 = OrvGramNode(IOF_CRT);
   sematest::PlaceAt(crt2, 6, 22, "CRT");
-  device = OrvGramValueOf(sysout);
-  target = OrvGramValueOf(crt2);
+  device = sysout;
+  target = crt2;
   OrvExpr* other = OrvGramDeviceClauseNode(&device, &target);
   EXPECT_EQ(Messages(), std::vector<std::string>{Line(MSG_ERR, "CRT can only appear in CONSOLE IS CRT")});
   EXPECT_EQ(MessagePosns()[0].Line(), 6);
