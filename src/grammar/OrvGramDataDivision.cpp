@@ -4,12 +4,7 @@
 #include "OrvExprOper.h"
 #include "OrvGramNodes.h"
 #include "OrvGramProgramFrame.h"
-
-namespace {
-
-const int kFirstSectionSlot = 2;
-
-}  // namespace
+#include "OrvOperSlots.h"
 
 OrvExpr* OrvGramMissingDataHeader() { return OrvGramMissingPart("DATA DIVISION header is missing"); }
 
@@ -22,7 +17,7 @@ OrvExpr* OrvGramDataDivision(OrvExpr** header, std::initializer_list<OrvExpr**> 
     for (OrvExpr** section : sections) OrvReleaseValue(*section);
   } else {
     result = OrvGramNode(DIVISION_DATA, *header);
-    int slot = kFirstSectionSlot;
+    int slot = DIVISION_DATA__SCHEMA_SECTION;
     for (OrvExpr** section : sections) {
       if (*section != nullptr) result->SetArg(slot, *section, -1, 0);
       ++slot;

@@ -15,7 +15,8 @@ class OrvExpr;
 OrvExpr* OrvGramMissingDataHeader();
 // DIVISION_DATA from the header and the section entries in the division's
 // order (schema, FILE, WORKING-STORAGE, LOCAL-STORAGE, LINKAGE,
-// COMMUNICATION, REPORT, SCREEN) into slots 0 and 2 on; when the header and
+// COMMUNICATION, REPORT, SCREEN) into its header slot and the slots from
+// DIVISION_DATA__SCHEMA_SECTION on; when the header and
 // every section are absent, the header's node alone (the sections deleted
 // and their entries cleared).  Handed to the division call-back.
 OrvExpr* OrvGramDataDivision(OrvExpr** header, std::initializer_list<OrvExpr**> sections);

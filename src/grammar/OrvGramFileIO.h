@@ -9,16 +9,18 @@
 class OrvExpr;
 
 // The end of READ, whose node holds its other phrases already: the AT END
-// phrase in `atEnd` and the INVALID KEY phrase in `invalidKey` share slot
-// 7, the NOT AT END and NOT INVALID KEY phrases slot 8 (OrvGramKeepOnePhrase
-// chooses, with "Both AT AND and INVALID KEY used"), END-READ goes to slot
-// 9.  Returns the node.
+// phrase in `atEnd` and the INVALID KEY phrase in `invalidKey` share
+// STMT_READ__AT_END_INVALID_KEY, the NOT AT END and NOT INVALID KEY phrases
+// STMT_READ__NOT_AT_END_INVALID_KEY (OrvGramKeepOnePhrase chooses, with
+// "Both AT AND and INVALID KEY used"), END-READ goes to STMT_READ__END_READ.
+// Returns the node.
 OrvExpr* OrvGramFinishRead(OrvExpr* read, OrvExpr** atEnd, OrvExpr** invalidKey,
                            OrvExpr** notAtEnd, OrvExpr** notInvalidKey, OrvExpr* end);
 
-// The same for WRITE: AT END-OF-PAGE or INVALID KEY into slot 4, their NOT
-// phrases into slot 5 (with "Both AT END-OF-PAGE and INVALID KEY used"),
-// END-WRITE into slot 6.
+// The same for WRITE: AT END-OF-PAGE or INVALID KEY into
+// STMT_WRITE__AT_END_OF_PAGE_INVALID_KEY, their NOT phrases into
+// STMT_WRITE__NOT_AT_END_OF_PAGE_INVALID_KEY (with "Both AT END-OF-PAGE and
+// INVALID KEY used"), END-WRITE into STMT_WRITE__END_WRITE.
 OrvExpr* OrvGramFinishWrite(OrvExpr* write, OrvExpr** endOfPage, OrvExpr** invalidKey,
                             OrvExpr** notEndOfPage, OrvExpr** notInvalidKey, OrvExpr* end);
 

@@ -12,9 +12,6 @@
 
 class OrvExpr;
 
-// Slot of DIVISION_PROCEDURE that the sections are filed into.
-const int ORV_PROC_SECTIONS_SLOT = 7;
-
 // DIVISION_PROCEDURE with the call convention, linkage, USING or CHAINING,
 // and GIVING or RETURNING values of its header in slots 0 to 3, handed to
 // the division call-back.

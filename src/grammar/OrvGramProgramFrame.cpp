@@ -6,17 +6,10 @@
 #include "OrvExprOper.h"
 #include "OrvGramNodes.h"
 #include "OrvMessage.h"
+#include "OrvOperSlots.h"
 #include "OrvParserImpl.h"
 #include "OrvParserStatics.h"
 #include "OrvTreeUtil.h"
-
-namespace {
-
-// Slots of the nodes built here.
-const int kHeaderSlot = 0;
-const int kConfigurationLastSlot = 6;
-
-}  // namespace
 
 OrvExpr* OrvGramMissingPart(const char* warning) {
   if (currentParser != nullptr && (currentParser->dials & ORV_DIAL_MASK_MF) == 0) {
@@ -72,7 +65,7 @@ OrvExpr* OrvGramEnvDivision(OrvExpr** header, OrvExpr** configuration, OrvExpr**
 
 OrvExpr* OrvGramStartConfiguration(OrvExpr** header) {
   OrvExpr* section = OrvConfigurationCollector.Start(new OrvExprOper(SECTION_CONFIGURATION));
-  if (*header != nullptr) section->SetArg(kHeaderSlot, *header, -1, 0);
+  if (*header != nullptr) section->SetArg(SECTION_CONFIGURATION__CONFIGURATION_SECTION_HEADER, *header, -1, 0);
   *header = nullptr;
   return section;
 }
@@ -80,7 +73,7 @@ OrvExpr* OrvGramStartConfiguration(OrvExpr** header) {
 OrvExpr* OrvGramFinishConfiguration(OrvExpr** started) {
   OrvExpr* section = OrvConfigurationCollector.Finish();
   if (section == nullptr) return OrvGramNullNode();
-  for (int slot = 0; slot <= kConfigurationLastSlot; ++slot)
+  for (int slot = 0; slot <= SECTION_CONFIGURATION__COPYBEGIN_END_SYNTAXERROR; ++slot)
     if (!OrvGramAbsent(section->Args(slot))) return section;
   if (*started == section) *started = nullptr;
   delete section;

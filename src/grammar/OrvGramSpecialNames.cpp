@@ -6,6 +6,7 @@
 #include "OrvExprOper.h"
 #include "OrvGramNodes.h"
 #include "OrvMessage.h"
+#include "OrvOperSlots.h"
 #include "OrvParserImpl.h"
 #include "OrvParserStatics.h"
 #include "OrvPosnWalkers.h"
@@ -76,13 +77,13 @@ OrvExpr* OrvGramDeviceClauseNode(OrvExpr** device, OrvExpr** target) {
 
 void OrvGramDeviceClause(OrvExpr* clause) {
   if (clause->Oper() == SNX_CONSOLE_IS_CRT)
-    OrvSpecialNamesCollector.SetClause(ORV_SPECIAL_NAMES_CONSOLE_IS_CRT, clause);
+    OrvSpecialNamesCollector.SetClause(PARA_SPECIAL_NAMES__CONSOLE_IS_CRT, clause);
   else
-    OrvSpecialNamesCollector.AddListItem(ORV_SPECIAL_NAMES_SWITCHES, SNX_FUNC_SWITCH_LIST, clause);
+    OrvSpecialNamesCollector.AddListItem(PARA_SPECIAL_NAMES__SWITCHES_AND_DEVICES, SNX_FUNC_SWITCH_LIST, clause);
 }
 
 OrvExpr* OrvGramCheckCurrencySign(OrvExpr* clause) {
-  OrvExpr* literal = clause->Args(0);
+  OrvExpr* literal = clause->Args(SNX_CURRENCY_SIGN__CURRENCY_LITERAL);
   const VString text = literal != nullptr && literal->Oper() == STR_CONST ? literal->Value() : VString();
   if (text.length == kOneCharacterLiteral) {
     if (currentParser != nullptr) currentParser->currencySign = static_cast<unsigned char>(text.text[1]);

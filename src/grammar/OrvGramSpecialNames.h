@@ -10,10 +10,6 @@
 class OrvExpr;
 class OrvTokenList;
 
-// Slots of PARA_SPECIAL_NAMES.
-const int ORV_SPECIAL_NAMES_SWITCHES = 1;
-const int ORV_SPECIAL_NAMES_CONSOLE_IS_CRT = 8;
-
 // Starts the SPECIAL-NAMES collector on a new PARA_SPECIAL_NAMES whose slot
 // 0 holds a NULL_NODE; returns the node.
 OrvExpr* OrvGramStartSpecialNames();

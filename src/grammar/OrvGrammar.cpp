@@ -25,6 +25,7 @@
 #include "OrvGramSwitches.h"
 #include "OrvGramUse.h"
 #include "OrvListExpr.h"
+#include "OrvOperSlots.h"
 #include "OrvParserImpl.h"
 #include "OrvParserStatics.h"
 #include "OrvSymTab.h"

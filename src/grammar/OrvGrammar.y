@@ -432,12 +432,12 @@ config_paragraphs
         ;
 
 config_paragraph
-        : source_computer               { HAND_CLAUSE(OrvConfigurationCollector, 1, $1); }
-        | object_computer               { HAND_CLAUSE(OrvConfigurationCollector, 2, $1); }
-        | special_names                 { HAND_CLAUSE(OrvConfigurationCollector, 3, $1); }
-        | repository                    { HAND_CLAUSE(OrvConfigurationCollector, 4, $1); }
-        | copy_marker                   { HAND_CLAUSE(OrvConfigurationCollector, 6, $1); }
-        | error                         [ OrvGramResetSwitches(ORV_SWITCHES_ENVIRONMENT); if (yytrial) break; HAND_CLAUSE(OrvConfigurationCollector, 6, OrvGramErrorNode()); ]
+        : source_computer               { HAND_CLAUSE(OrvConfigurationCollector, SECTION_CONFIGURATION__SOURCE_COMPUTER, $1); }
+        | object_computer               { HAND_CLAUSE(OrvConfigurationCollector, SECTION_CONFIGURATION__OBJECT_COMPUTER, $1); }
+        | special_names                 { HAND_CLAUSE(OrvConfigurationCollector, SECTION_CONFIGURATION__SPECIAL_NAMES, $1); }
+        | repository                    { HAND_CLAUSE(OrvConfigurationCollector, SECTION_CONFIGURATION__REPOSITORY, $1); }
+        | copy_marker                   { HAND_CLAUSE(OrvConfigurationCollector, SECTION_CONFIGURATION__COPYBEGIN_END_SYNTAXERROR, $1); }
+        | error                         [ OrvGramResetSwitches(ORV_SWITCHES_ENVIRONMENT); if (yytrial) break; HAND_CLAUSE(OrvConfigurationCollector, SECTION_CONFIGURATION__COPYBEGIN_END_SYNTAXERROR, OrvGramErrorNode()); ]
         ;
 
 /* SOURCE-COMPUTER and OBJECT-COMPUTER: the computer name is read with the
@@ -517,30 +517,30 @@ special_names_clauses
 
 special_names_clause
         : switch_name switch_is_opt switch_start switch_status_phrases
-                                        { HAND_LIST_ITEM(OrvSpecialNamesCollector, 1, SNX_FUNC_SWITCH_LIST, OrvSubClauseCollector.Finish()); }
+                                        { HAND_LIST_ITEM(OrvSpecialNamesCollector, PARA_SPECIAL_NAMES__SWITCHES_AND_DEVICES, SNX_FUNC_SWITCH_LIST, OrvSubClauseCollector.Finish()); }
         | device_name device_target     { OrvGramDeviceClause(POSITION_STEP(OrvGramDeviceClauseNode(&$1, &$2))); }
         | RW_ALPHABET alphabet_name_def is_opt alphabet_definition
-                                        { HAND_LIST_ITEM(OrvSpecialNamesCollector, 2, SNX_ALPHABET_LIST, OrvGramNode(SNX_ALPHABET, $2, $4)); }
+                                        { HAND_LIST_ITEM(OrvSpecialNamesCollector, PARA_SPECIAL_NAMES__ALPHABETS, SNX_ALPHABET_LIST, OrvGramNode(SNX_ALPHABET, $2, $4)); }
         | RW_SYMBOLIC characters_opt symbolic_char_defs is_are_opt symbolic_char_values symbolic_chars_in_opt
-                                        { HAND_LIST_ITEM(OrvSpecialNamesCollector, 3, SNX_SYMB_CHARS_LIST, OrvGramNode(SNX_SYMB_CHARS, $3, $5, $6)); }
+                                        { HAND_LIST_ITEM(OrvSpecialNamesCollector, PARA_SPECIAL_NAMES__SYMBOLIC_CHARACTERS, SNX_SYMB_CHARS_LIST, OrvGramNode(SNX_SYMB_CHARS, $3, $5, $6)); }
         | RW_SYMBOLIC RW_CONSTANT symbolic_constant_defs
-                                        { HAND_LIST_ITEM(OrvSpecialNamesCollector, 12, SNX_SYMBOLIC_CONSTANT_LIST, OrvGramNode(SNX_SYMBOLIC_CONSTANT, $3)); }
+                                        { HAND_LIST_ITEM(OrvSpecialNamesCollector, PARA_SPECIAL_NAMES__SYMBOLIC_CONSTANTS, SNX_SYMBOLIC_CONSTANT_LIST, OrvGramNode(SNX_SYMBOLIC_CONSTANT, $3)); }
         | RW_CLASS class_name_def is_opt alphabet_ranges
-                                        { HAND_LIST_ITEM(OrvSpecialNamesCollector, 4, SNX_CLASS_LIST, OrvGramNode(SNX_CLASS, $2, $4)); }
+                                        { HAND_LIST_ITEM(OrvSpecialNamesCollector, PARA_SPECIAL_NAMES__CLASSES, SNX_CLASS_LIST, OrvGramNode(SNX_CLASS, $2, $4)); }
         | RW_CURRENCY sign_opt is_opt literal
-                                        { HAND_CLAUSE(OrvSpecialNamesCollector, 5, OrvGramCheckCurrencySign(POSITION_STEP(OrvGramNode(SNX_CURRENCY_SIGN, $4)))); }
+                                        { HAND_CLAUSE(OrvSpecialNamesCollector, PARA_SPECIAL_NAMES__CURRENCY_SIGN, OrvGramCheckCurrencySign(POSITION_STEP(OrvGramNode(SNX_CURRENCY_SIGN, $4)))); }
         | RW_DECIMAL_POINT is_opt RW_COMMA
-                                        [ OrvGramDecimalPointComma(); if (yytrial) break; HAND_CLAUSE(OrvSpecialNamesCollector, 6, OrvGramNode(SNX_DECIMAL_POINT)); ]
+                                        [ OrvGramDecimalPointComma(); if (yytrial) break; HAND_CLAUSE(OrvSpecialNamesCollector, PARA_SPECIAL_NAMES__DECIMAL_POINT, OrvGramNode(SNX_DECIMAL_POINT)); ]
         | RW_NUMERIC RW_SIGN is_opt RW_TRAILING RW_SEPARATE
-                                        { HAND_CLAUSE(OrvSpecialNamesCollector, 7, OrvGramNode(SNX_NUMERIC_SIGN_IS_TS)); OrvGramNumericSignTrailingSeparate(); }
+                                        { HAND_CLAUSE(OrvSpecialNamesCollector, PARA_SPECIAL_NAMES__NUMERIC_SIGN, OrvGramNode(SNX_NUMERIC_SIGN_IS_TS)); OrvGramNumericSignTrailingSeparate(); }
         | RW_CALL_CONVENTION integer is_opt mnemonic_name_def
-                                        { HAND_LIST_ITEM(OrvSpecialNamesCollector, 9, SNX_CALL_CONV_LIST, OrvGramNode(SNX_CALL_CONVENTION, $2, $4)); }
+                                        { HAND_LIST_ITEM(OrvSpecialNamesCollector, PARA_SPECIAL_NAMES__CALL_CONVENTIONS, SNX_CALL_CONV_LIST, OrvGramNode(SNX_CALL_CONVENTION, $2, $4)); }
         | RW_CURSOR is_opt qualified_name
-                                        { HAND_CLAUSE(OrvSpecialNamesCollector, 10, OrvGramNode(SNX_CURSOR, $3)); }
+                                        { HAND_CLAUSE(OrvSpecialNamesCollector, PARA_SPECIAL_NAMES__CURSOR, OrvGramNode(SNX_CURSOR, $3)); }
         | RW_CRT RW_STATUS is_opt qualified_name
-                                        { HAND_CLAUSE(OrvSpecialNamesCollector, 11, OrvGramNode(SNX_CRT_STATUS, $4)); }
-        | copy_marker                   { HAND_CLAUSE(OrvSpecialNamesCollector, 13, $1); }
-        | error                         [ OrvGramResetSwitches(ORV_SWITCHES_SPECIAL_NAMES); if (yytrial) break; HAND_CLAUSE(OrvSpecialNamesCollector, 13, OrvGramErrorNode()); ]
+                                        { HAND_CLAUSE(OrvSpecialNamesCollector, PARA_SPECIAL_NAMES__CRT_STATUS, OrvGramNode(SNX_CRT_STATUS, $4)); }
+        | copy_marker                   { HAND_CLAUSE(OrvSpecialNamesCollector, PARA_SPECIAL_NAMES__COPYBEGIN_END_SYNTAXERROR, $1); }
+        | error                         [ OrvGramResetSwitches(ORV_SWITCHES_SPECIAL_NAMES); if (yytrial) break; HAND_CLAUSE(OrvSpecialNamesCollector, PARA_SPECIAL_NAMES__COPYBEGIN_END_SYNTAXERROR, OrvGramErrorNode()); ]
         ;
 
 /* A switch clause: its ON and OFF phrases are gathered by the sub-clause
@@ -561,9 +561,9 @@ switch_status_phrases
 
 switch_status_phrase
         : RW_ON status_opt is_opt condition_name_def
-                                        { HAND_CLAUSE(OrvSubClauseCollector, 2, OrvGramNode(SNX_ON_STATUS, $4)); }
+                                        { HAND_CLAUSE(OrvSubClauseCollector, SNX_FUNC_SWITCH__ON_STATUS, OrvGramNode(SNX_ON_STATUS, $4)); }
         | RW_OFF status_opt is_opt condition_name_def
-                                        { HAND_CLAUSE(OrvSubClauseCollector, 3, OrvGramNode(SNX_OFF_STATUS, $4)); }
+                                        { HAND_CLAUSE(OrvSubClauseCollector, SNX_FUNC_SWITCH__OFF_STATUS, OrvGramNode(SNX_OFF_STATUS, $4)); }
         ;
 
 switch_name
@@ -818,32 +818,32 @@ select_clauses
         ;
 
 select_clause
-        : assign_clause                 { HAND_CLAUSE(OrvFileControlCollector, 2, $1); }
-        | organization_clause           { HAND_CLAUSE(OrvFileControlCollector, 3, $1); }
+        : assign_clause                 { HAND_CLAUSE(OrvFileControlCollector, DECL_FC_ENTRY__ASSIGN_TO, $1); }
+        | organization_clause           { HAND_CLAUSE(OrvFileControlCollector, DECL_FC_ENTRY__ORGANIZATION, $1); }
         | RW_ACCESS mode_opt is_opt access_mode
-                                        { HAND_CLAUSE(OrvFileControlCollector, 4, OrvGramNode(FCX_ACCESS_MODE, $4)); }
+                                        { HAND_CLAUSE(OrvFileControlCollector, DECL_FC_ENTRY__ACCESS_MODE, OrvGramNode(FCX_ACCESS_MODE, $4)); }
         | RW_RELATIVE key_opt is_opt qualified_name
-                                        { HAND_CLAUSE(OrvFileControlCollector, 5, OrvGramNode(FCX_RELATIVE_KEY, $4)); }
+                                        { HAND_CLAUSE(OrvFileControlCollector, DECL_FC_ENTRY__RELATIVE_KEY, OrvGramNode(FCX_RELATIVE_KEY, $4)); }
         | RW_RECORD key_opt is_opt record_key
-                                        { HAND_CLAUSE(OrvFileControlCollector, 6, OrvGramNode(FCX_RECORD_KEY, $4)); }
-        | alternate_key_clause          { HAND_LIST_ITEM(OrvFileControlCollector, 7, FCX_ALTERNATE_RECORD_KEY_LIST, $1); }
+                                        { HAND_CLAUSE(OrvFileControlCollector, DECL_FC_ENTRY__RECORD_KEY, OrvGramNode(FCX_RECORD_KEY, $4)); }
+        | alternate_key_clause          { HAND_LIST_ITEM(OrvFileControlCollector, DECL_FC_ENTRY__ALTERNATE_RECORD_KEYS, FCX_ALTERNATE_RECORD_KEY_LIST, $1); }
         | file_opt RW_STATUS is_opt qualified_name second_status_opt
-                                        { HAND_CLAUSE(OrvFileControlCollector, 8, OrvGramNode(FCX_FILE_STATUS, $4, $5)); }
+                                        { HAND_CLAUSE(OrvFileControlCollector, DECL_FC_ENTRY__FILE_STATUS, OrvGramNode(FCX_FILE_STATUS, $4, $5)); }
         | RW_SORT RW_STATUS is_opt qualified_name
-                                        { HAND_CLAUSE(OrvFileControlCollector, 8, OrvGramNode(FCX_FILE_STATUS, $4)); }
+                                        { HAND_CLAUSE(OrvFileControlCollector, DECL_FC_ENTRY__FILE_STATUS, OrvGramNode(FCX_FILE_STATUS, $4)); }
         | RW_LOCK mode_opt is_opt lock_descriptor
-                                        { HAND_CLAUSE(OrvFileControlCollector, 9, OrvGramNode(FCX_LOCK_MODE_IS, $4)); }
-        | RW_LOCKING is_opt lock_mode   { HAND_CLAUSE(OrvFileControlCollector, 9, OrvGramNode(FCX_LOCK_MODE_IS, OrvGramNode(FCX_LOCK_MODE_WITH, $3))); }
+                                        { HAND_CLAUSE(OrvFileControlCollector, DECL_FC_ENTRY__LOCK_MODE, OrvGramNode(FCX_LOCK_MODE_IS, $4)); }
+        | RW_LOCKING is_opt lock_mode   { HAND_CLAUSE(OrvFileControlCollector, DECL_FC_ENTRY__LOCK_MODE, OrvGramNode(FCX_LOCK_MODE_IS, OrvGramNode(FCX_LOCK_MODE_WITH, $3))); }
         | RW_PASSWORD is_opt qualified_name
-                                        { HAND_CLAUSE(OrvFileControlCollector, 10, OrvGramNode(FCX_PASSWORD, $3)); }
+                                        { HAND_CLAUSE(OrvFileControlCollector, DECL_FC_ENTRY__PASSWORD, OrvGramNode(FCX_PASSWORD, $3)); }
         | RW_PADDING character_opt is_opt operand
-                                        { HAND_CLAUSE(OrvFileControlCollector, 11, OrvGramNode(FCX_PADDING_CHAR, $4)); }
+                                        { HAND_CLAUSE(OrvFileControlCollector, DECL_FC_ENTRY__PADDING_CHARACTER, OrvGramNode(FCX_PADDING_CHAR, $4)); }
         | RW_RECORD RW_DELIMITER is_opt record_delimiter
-                                        { HAND_CLAUSE(OrvFileControlCollector, 12, OrvGramNode(FCX_REC_DELIMITER, $4)); }
+                                        { HAND_CLAUSE(OrvFileControlCollector, DECL_FC_ENTRY__RECORD_DELIMITER, OrvGramNode(FCX_REC_DELIMITER, $4)); }
         | RW_RESERVE reserve_count reserve_areas_opt
-                                        { HAND_CLAUSE(OrvFileControlCollector, 13, OrvGramNode(FCX_RESERVE, $2)); }
-        | copy_marker                   { HAND_CLAUSE(OrvFileControlCollector, 17, $1); }
-        | error                         [ OrvGramResetSwitches(ORV_SWITCHES_DATA); if (yytrial) break; HAND_CLAUSE(OrvFileControlCollector, 17, OrvGramErrorNode()); ]
+                                        { HAND_CLAUSE(OrvFileControlCollector, DECL_FC_ENTRY__RESERVE_AREAS, OrvGramNode(FCX_RESERVE, $2)); }
+        | copy_marker                   { HAND_CLAUSE(OrvFileControlCollector, DECL_FC_ENTRY__COPYBEGIN_END_SYNTAXERROR, $1); }
+        | error                         [ OrvGramResetSwitches(ORV_SWITCHES_DATA); if (yytrial) break; HAND_CLAUSE(OrvFileControlCollector, DECL_FC_ENTRY__COPYBEGIN_END_SYNTAXERROR, OrvGramErrorNode()); ]
         ;
 
 /* ASSIGN commits a trial parse: DISK followed by FILE is first tried as
@@ -993,11 +993,11 @@ alternate_key_phrases
 
 alternate_key_phrase
         : RW_ORDER by_opt RW_ALPHABETIC_UPPER
-                                        { HAND_CLAUSE(OrvSubClauseCollector, 1, OrvGramNode(FCX_ALTKEY_ORDERBY_ALPHAUPPER)); }
-        | RW_SUPPRESS RW_WHEN literal   { HAND_CLAUSE(OrvSubClauseCollector, 2, OrvGramNode(FCX_ALTKEY_SUPPRESS_WHEN, $3)); }
+                                        { HAND_CLAUSE(OrvSubClauseCollector, FCX_ALTERNATE_RECORD_KEY__ORDER_BY_ALPHABETIC_UPPER, OrvGramNode(FCX_ALTKEY_ORDERBY_ALPHAUPPER)); }
+        | RW_SUPPRESS RW_WHEN literal   { HAND_CLAUSE(OrvSubClauseCollector, FCX_ALTERNATE_RECORD_KEY__SUPPRESS_WHEN, OrvGramNode(FCX_ALTKEY_SUPPRESS_WHEN, $3)); }
         | values_opt are_opt ascending_descending
-                                        { HAND_CLAUSE(OrvSubClauseCollector, 3, OrvGramNode(FCX_ALTKEY_VALUES_ARE, $3)); }
-        | with_opt RW_DUPLICATES        { HAND_CLAUSE(OrvSubClauseCollector, 4, OrvGramNode(FCX_ALTKEY_WITH_DUPLICATES)); }
+                                        { HAND_CLAUSE(OrvSubClauseCollector, FCX_ALTERNATE_RECORD_KEY__VALUES_ARE, OrvGramNode(FCX_ALTKEY_VALUES_ARE, $3)); }
+        | with_opt RW_DUPLICATES        { HAND_CLAUSE(OrvSubClauseCollector, FCX_ALTERNATE_RECORD_KEY__WITH_DUPLICATES, OrvGramNode(FCX_ALTKEY_WITH_DUPLICATES)); }
         ;
 
 ascending_descending
@@ -1213,30 +1213,30 @@ file_description_clauses
 
 file_description_clause
         : RW_RECORD contains_opt integer_range characters_opt
-                                        { HAND_CLAUSE(OrvFileDescriptionCollector, 2, OrvGramNode(FDX_RECORD_CONTAINS, $3, OrvGramNullNode())); }
+                                        { HAND_CLAUSE(OrvFileDescriptionCollector, DECL_FD_ENTRY__RECORD_SIZE, OrvGramNode(FDX_RECORD_CONTAINS, $3, OrvGramNullNode())); }
         | RW_RECORD is_opt RW_VARYING in_opt size_opt varying_from_opt varying_to_opt characters_opt
-          varying_depending_opt         { HAND_CLAUSE(OrvFileDescriptionCollector, 2, OrvGramNode(FDX_RECORD_VARYING, $6, $7, OrvGramNullNode(), $9)); }
+          varying_depending_opt         { HAND_CLAUSE(OrvFileDescriptionCollector, DECL_FD_ENTRY__RECORD_SIZE, OrvGramNode(FDX_RECORD_VARYING, $6, $7, OrvGramNullNode(), $9)); }
         | RW_BLOCK contains_opt integer_range block_unit_opt
-                                        { HAND_CLAUSE(OrvFileDescriptionCollector, 9, OrvGramNode(FDX_BLOCK_CONTAINS, $3, $4)); }
+                                        { HAND_CLAUSE(OrvFileDescriptionCollector, DECL_FD_ENTRY__BLOCK_CONTAINS, OrvGramNode(FDX_BLOCK_CONTAINS, $3, $4)); }
         | RW_RECORDING special_words_on mode_opt is_opt recording_mode
-                                        [ OrvGramSpecialWords(0); if (yytrial) break; HAND_CLAUSE(OrvFileDescriptionCollector, 3, OrvGramNode(FDX_REC_MODE, $5)); ]
+                                        [ OrvGramSpecialWords(0); if (yytrial) break; HAND_CLAUSE(OrvFileDescriptionCollector, DECL_FD_ENTRY__RECORDING_MODE, OrvGramNode(FDX_REC_MODE, $5)); ]
         | RW_LINAGE is_opt operand linage_start lines_opt linage_phrases
-                                        { HAND_CLAUSE(OrvFileDescriptionCollector, 4, OrvGramFinishLinage()); }
+                                        { HAND_CLAUSE(OrvFileDescriptionCollector, DECL_FD_ENTRY__LINAGE, OrvGramFinishLinage()); }
         | RW_CODE_SET is_opt alphabet_name_use code_set_for_opt
-                                        { HAND_CLAUSE(OrvFileDescriptionCollector, 5, OrvGramNode(FDX_CODE_SET, $3, $4)); }
-        | RW_REPORT is_opt report_names { HAND_CLAUSE(OrvFileDescriptionCollector, 6, OrvGramNode(FDX_REPORT, $3)); }
+                                        { HAND_CLAUSE(OrvFileDescriptionCollector, DECL_FD_ENTRY__CODE_SET, OrvGramNode(FDX_CODE_SET, $3, $4)); }
+        | RW_REPORT is_opt report_names { HAND_CLAUSE(OrvFileDescriptionCollector, DECL_FD_ENTRY__REPORT, OrvGramNode(FDX_REPORT, $3)); }
         | RW_REPORTS are_opt report_names
-                                        { HAND_CLAUSE(OrvFileDescriptionCollector, 6, OrvGramNode(FDX_REPORT, $3)); }
-        | is_opt RW_EXTERNAL            { HAND_CLAUSE(OrvFileDescriptionCollector, 7, OrvGramNode(DX_EXTERNAL)); }
-        | is_opt RW_GLOBAL              { HAND_CLAUSE(OrvFileDescriptionCollector, 8, OrvGramNode(DX_GLOBAL)); }
+                                        { HAND_CLAUSE(OrvFileDescriptionCollector, DECL_FD_ENTRY__REPORT, OrvGramNode(FDX_REPORT, $3)); }
+        | is_opt RW_EXTERNAL            { HAND_CLAUSE(OrvFileDescriptionCollector, DECL_FD_ENTRY__EXTERNAL, OrvGramNode(DX_EXTERNAL)); }
+        | is_opt RW_GLOBAL              { HAND_CLAUSE(OrvFileDescriptionCollector, DECL_FD_ENTRY__GLOBAL, OrvGramNode(DX_GLOBAL)); }
         | RW_DATA record_records is_are_opt data_records_commit data_name_uses
-                                        { HAND_CLAUSE(OrvFileDescriptionCollector, 10, OrvGramNode(FDX_DATA_RECORDS, $5)); }
+                                        { HAND_CLAUSE(OrvFileDescriptionCollector, DECL_FD_ENTRY__DATA_RECORDS, OrvGramNode(FDX_DATA_RECORDS, $5)); }
         | RW_LABEL record_records is_are_opt label_records
-                                        { HAND_CLAUSE(OrvFileDescriptionCollector, 11, OrvGramNode(FDX_LABEL_RECORDS, $4)); }
+                                        { HAND_CLAUSE(OrvFileDescriptionCollector, DECL_FD_ENTRY__LABEL_RECORDS, OrvGramNode(FDX_LABEL_RECORDS, $4)); }
         | RW_VALUE RW_OF value_of_start value_of_items
-                                        [ OrvGramValueOfWords(0); if (yytrial) break; HAND_LIST_ITEM(OrvFileDescriptionCollector, 12, FDX_VALUE_OF_LIST, OrvGramNode(FDX_VALUE_OF, $4)); ]
-        | copy_marker                   { HAND_CLAUSE(OrvFileDescriptionCollector, 13, $1); }
-        | error                         [ OrvGramResetSwitches(ORV_SWITCHES_DATA); if (yytrial) break; HAND_CLAUSE(OrvFileDescriptionCollector, 13, OrvGramErrorNode()); ]
+                                        [ OrvGramValueOfWords(0); if (yytrial) break; HAND_LIST_ITEM(OrvFileDescriptionCollector, DECL_FD_ENTRY__VALUE_OF, FDX_VALUE_OF_LIST, OrvGramNode(FDX_VALUE_OF, $4)); ]
+        | copy_marker                   { HAND_CLAUSE(OrvFileDescriptionCollector, DECL_FD_ENTRY__COPYBEGIN_END_SYNTAXERROR, $1); }
+        | error                         [ OrvGramResetSwitches(ORV_SWITCHES_DATA); if (yytrial) break; HAND_CLAUSE(OrvFileDescriptionCollector, DECL_FD_ENTRY__COPYBEGIN_END_SYNTAXERROR, OrvGramErrorNode()); ]
         ;
 
 integer_range
@@ -1297,11 +1297,11 @@ linage_phrases
 
 linage_phrase
         : with_opt RW_FOOTING at_opt operand
-                                        { HAND_CLAUSE(OrvEntryCollector, 1, OrvGramNode(FDX_LIN_FOOTING, $4)); }
+                                        { HAND_CLAUSE(OrvEntryCollector, FDX_LINAGE__FOOTING, OrvGramNode(FDX_LIN_FOOTING, $4)); }
         | lines_opt at_opt RW_TOP operand
-                                        { HAND_CLAUSE(OrvEntryCollector, 2, OrvGramNode(FDX_LIN_TOP, $4)); }
+                                        { HAND_CLAUSE(OrvEntryCollector, FDX_LINAGE__LINES_AT_TOP, OrvGramNode(FDX_LIN_TOP, $4)); }
         | lines_opt at_opt RW_BOTTOM operand
-                                        { HAND_CLAUSE(OrvEntryCollector, 3, OrvGramNode(FDX_LIN_BOTTOM, $4)); }
+                                        { HAND_CLAUSE(OrvEntryCollector, FDX_LINAGE__LINES_AT_BOTTOM, OrvGramNode(FDX_LIN_BOTTOM, $4)); }
         ;
 
 code_set_for_opt
@@ -1540,21 +1540,21 @@ data_clauses
         ;
 
 data_clause
-        : RW_REDEFINES subject_name     { HAND_CLAUSE(OrvEntryCollector, 3, OrvGramNode(DX_REDEFINES, $2)); }
+        : RW_REDEFINES subject_name     { HAND_CLAUSE(OrvEntryCollector, DECL_DD_ENTRY__REDEFINES_CLAUSE, OrvGramNode(DX_REDEFINES, $2)); }
         | RW_RENAMES subject_name renames_thru_opt
-                                        { HAND_CLAUSE(OrvEntryCollector, 12, OrvGramNode(DX_RENAMES, OrvGramNode(EX_RENAMES_THRU, $2, $3))); }
-        | is_opt RW_EXTERNAL            { HAND_CLAUSE(OrvEntryCollector, 10, OrvGramNode(DX_EXTERNAL)); }
-        | is_opt RW_GLOBAL              { HAND_CLAUSE(OrvEntryCollector, 11, OrvGramNode(DX_GLOBAL)); }
-        | picture_string                { HAND_CLAUSE(OrvEntryCollector, 4, OrvGramNode(DX_PICTURE, $1)); }
-        | usage_opt usage               { HAND_CLAUSE(OrvEntryCollector, 5, OrvGramNode(DX_USAGE, $2)); }
-        | occurs_clause                 { HAND_CLAUSE(OrvEntryCollector, 13, $1); }
-        | sign_clause                   { HAND_CLAUSE(OrvEntryCollector, 8, $1); }
-        | sync_word sync_side_opt       { HAND_CLAUSE(OrvEntryCollector, 9, OrvGramNode(DX_SYNCHRONIZED, $2)); }
-        | justified_words               { HAND_CLAUSE(OrvEntryCollector, 7, OrvGramNode(DX_JUSTIFIED)); }
-        | RW_BLANK when_opt zero_word   { HAND_CLAUSE(OrvEntryCollector, 6, OrvGramNode(DX_BWZ)); }
-        | value_clause                  { HAND_CLAUSE(OrvEntryCollector, 14, $1); }
-        | copy_marker                   { HAND_CLAUSE(OrvEntryCollector, 15, $1); }
-        | error                         [ OrvGramResetSwitches(ORV_SWITCHES_DATA); if (yytrial) break; HAND_CLAUSE(OrvEntryCollector, 15, OrvGramErrorNode()); ]
+                                        { HAND_CLAUSE(OrvEntryCollector, DECL_DD_ENTRY__RENAMES, OrvGramNode(DX_RENAMES, OrvGramNode(EX_RENAMES_THRU, $2, $3))); }
+        | is_opt RW_EXTERNAL            { HAND_CLAUSE(OrvEntryCollector, DECL_DD_ENTRY__EXTERNAL, OrvGramNode(DX_EXTERNAL)); }
+        | is_opt RW_GLOBAL              { HAND_CLAUSE(OrvEntryCollector, DECL_DD_ENTRY__GLOBAL, OrvGramNode(DX_GLOBAL)); }
+        | picture_string                { HAND_CLAUSE(OrvEntryCollector, DECL_DD_ENTRY__PICTURE, OrvGramNode(DX_PICTURE, $1)); }
+        | usage_opt usage               { HAND_CLAUSE(OrvEntryCollector, DECL_DD_ENTRY__USAGE, OrvGramNode(DX_USAGE, $2)); }
+        | occurs_clause                 { HAND_CLAUSE(OrvEntryCollector, DECL_DD_ENTRY__OCCURS, $1); }
+        | sign_clause                   { HAND_CLAUSE(OrvEntryCollector, DECL_DD_ENTRY__SIGN, $1); }
+        | sync_word sync_side_opt       { HAND_CLAUSE(OrvEntryCollector, DECL_DD_ENTRY__SYNCHRONIZED, OrvGramNode(DX_SYNCHRONIZED, $2)); }
+        | justified_words               { HAND_CLAUSE(OrvEntryCollector, DECL_DD_ENTRY__JUSTIFIED, OrvGramNode(DX_JUSTIFIED)); }
+        | RW_BLANK when_opt zero_word   { HAND_CLAUSE(OrvEntryCollector, DECL_DD_ENTRY__BLANK_WHEN_ZERO, OrvGramNode(DX_BWZ)); }
+        | value_clause                  { HAND_CLAUSE(OrvEntryCollector, DECL_DD_ENTRY__VALUE, $1); }
+        | copy_marker                   { HAND_CLAUSE(OrvEntryCollector, DECL_DD_ENTRY__COPYBEGIN_END_SYNTAXERROR, $1); }
+        | error                         [ OrvGramResetSwitches(ORV_SWITCHES_DATA); if (yytrial) break; HAND_CLAUSE(OrvEntryCollector, DECL_DD_ENTRY__COPYBEGIN_END_SYNTAXERROR, OrvGramErrorNode()); ]
         ;
 
 /* The operand of REDEFINES and RENAMES: a use that may name an earlier
@@ -1800,17 +1800,17 @@ report_description_clauses
         ;
 
 report_description_clause
-        : is_opt RW_GLOBAL              { HAND_CLAUSE(OrvReportDescriptionCollector, 1, OrvGramNode(DX_GLOBAL)); }
+        : is_opt RW_GLOBAL              { HAND_CLAUSE(OrvReportDescriptionCollector, DECL_RD_ENTRY__GLOBAL, OrvGramNode(DX_GLOBAL)); }
         | with_opt RW_CODE literal_or_all
-                                        { HAND_CLAUSE(OrvReportDescriptionCollector, 2, OrvGramNode(EX_RD_CODE, $3)); }
+                                        { HAND_CLAUSE(OrvReportDescriptionCollector, DECL_RD_ENTRY__CODE, OrvGramNode(EX_RD_CODE, $3)); }
         | RW_CONTROL is_opt report_controls
-                                        { HAND_CLAUSE(OrvReportDescriptionCollector, 3, OrvGramNode(EX_RD_CONTROLS, $3)); }
+                                        { HAND_CLAUSE(OrvReportDescriptionCollector, DECL_RD_ENTRY__CONTROLS, OrvGramNode(EX_RD_CONTROLS, $3)); }
         | RW_CONTROLS are_opt report_controls
-                                        { HAND_CLAUSE(OrvReportDescriptionCollector, 3, OrvGramNode(EX_RD_CONTROLS, $3)); }
+                                        { HAND_CLAUSE(OrvReportDescriptionCollector, DECL_RD_ENTRY__CONTROLS, OrvGramNode(EX_RD_CONTROLS, $3)); }
         | RW_PAGE page_limit_opt integer line_lines_opt page_phrases
-                                        { HAND_CLAUSE(OrvReportDescriptionCollector, 4, OrvGramNode(EX_RD_PAGE_LIMITS, $3, $5)); }
-        | copy_marker                   { HAND_CLAUSE(OrvReportDescriptionCollector, 5, $1); }
-        | error                         [ OrvGramResetSwitches(ORV_SWITCHES_DATA); if (yytrial) break; HAND_CLAUSE(OrvReportDescriptionCollector, 5, OrvGramErrorNode()); ]
+                                        { HAND_CLAUSE(OrvReportDescriptionCollector, DECL_RD_ENTRY__PAGE_LIMITS, OrvGramNode(EX_RD_PAGE_LIMITS, $3, $5)); }
+        | copy_marker                   { HAND_CLAUSE(OrvReportDescriptionCollector, DECL_RD_ENTRY__COPYBEGIN_END_SYNTAXERROR, $1); }
+        | error                         [ OrvGramResetSwitches(ORV_SWITCHES_DATA); if (yytrial) break; HAND_CLAUSE(OrvReportDescriptionCollector, DECL_RD_ENTRY__COPYBEGIN_END_SYNTAXERROR, OrvGramErrorNode()); ]
         ;
 
 report_controls
@@ -1882,25 +1882,25 @@ report_group_clauses
 
 report_group_clause
         : RW_LINE number_opt is_opt report_position
-                                        { HAND_CLAUSE(OrvEntryCollector, 6, OrvGramNode(EX_RGD_LINE_NUMBER, $4)); }
+                                        { HAND_CLAUSE(OrvEntryCollector, DECL_RGD_ENTRY__LINE, OrvGramNode(EX_RGD_LINE_NUMBER, $4)); }
         | RW_NEXT RW_GROUP next_group_commit is_opt report_position
-                                        { HAND_CLAUSE(OrvEntryCollector, 7, OrvGramNode(EX_RGD_NEXT_GROUP, $5)); }
+                                        { HAND_CLAUSE(OrvEntryCollector, DECL_RGD_ENTRY__NEXT_GROUP, OrvGramNode(EX_RGD_NEXT_GROUP, $5)); }
         | RW_TYPE is_opt report_group_type
-                                        { HAND_CLAUSE(OrvEntryCollector, 8, OrvGramNode(EX_RGD_TYPE, $3)); }
+                                        { HAND_CLAUSE(OrvEntryCollector, DECL_RGD_ENTRY__TYPE, OrvGramNode(EX_RGD_TYPE, $3)); }
         | RW_COLUMN number_opt is_opt integer
-                                        { HAND_CLAUSE(OrvEntryCollector, 9, OrvGramNode(EX_RGD_COLUMN_NUMBER, $4)); }
-        | RW_SOURCE is_opt operand      { HAND_CLAUSE(OrvEntryCollector, 10, OrvGramNode(EX_RGD_SOURCE, $3)); }
+                                        { HAND_CLAUSE(OrvEntryCollector, DECL_RGD_ENTRY__COLUMN, OrvGramNode(EX_RGD_COLUMN_NUMBER, $4)); }
+        | RW_SOURCE is_opt operand      { HAND_CLAUSE(OrvEntryCollector, DECL_RGD_ENTRY__SOURCE, OrvGramNode(EX_RGD_SOURCE, $3)); }
         | RW_VALUE is_opt literal_or_all
-                                        { HAND_CLAUSE(OrvEntryCollector, 11, OrvGramNode(EX_RGD_VALUE, $3)); }
+                                        { HAND_CLAUSE(OrvEntryCollector, DECL_RGD_ENTRY__VALUE, OrvGramNode(EX_RGD_VALUE, $3)); }
         | RW_SUM identifiers sum_upon_opt sum_reset_opt
-                                        { HAND_CLAUSE(OrvEntryCollector, 12, OrvGramNode(EX_RGD_SUM, $2, $3, $4)); }
-        | RW_GROUP indicate_opt         { HAND_CLAUSE(OrvEntryCollector, 13, OrvGramNode(EX_RGD_GROUP_INDICATE)); }
-        | usage_opt RW_DISPLAY          { HAND_CLAUSE(OrvEntryCollector, 3, OrvGramNode(DX_USAGE, OrvGramNode(DU_DISPLAY))); }
-        | picture_string                { HAND_CLAUSE(OrvEntryCollector, 2, OrvGramNode(DX_PICTURE, $1)); }
-        | sign_clause                   { HAND_CLAUSE(OrvEntryCollector, 5, $1); }
-        | RW_BLANK when_opt zero_word   { HAND_CLAUSE(OrvEntryCollector, 4, OrvGramNode(DX_BWZ)); }
-        | copy_marker                   { HAND_CLAUSE(OrvEntryCollector, 14, $1); }
-        | error                         [ OrvGramResetSwitches(ORV_SWITCHES_DATA); if (yytrial) break; HAND_CLAUSE(OrvEntryCollector, 14, OrvGramErrorNode()); ]
+                                        { HAND_CLAUSE(OrvEntryCollector, DECL_RGD_ENTRY__SUM, OrvGramNode(EX_RGD_SUM, $2, $3, $4)); }
+        | RW_GROUP indicate_opt         { HAND_CLAUSE(OrvEntryCollector, DECL_RGD_ENTRY__GROUP_INDICATE, OrvGramNode(EX_RGD_GROUP_INDICATE)); }
+        | usage_opt RW_DISPLAY          { HAND_CLAUSE(OrvEntryCollector, DECL_RGD_ENTRY__USAGE, OrvGramNode(DX_USAGE, OrvGramNode(DU_DISPLAY))); }
+        | picture_string                { HAND_CLAUSE(OrvEntryCollector, DECL_RGD_ENTRY__PICTURE, OrvGramNode(DX_PICTURE, $1)); }
+        | sign_clause                   { HAND_CLAUSE(OrvEntryCollector, DECL_RGD_ENTRY__SIGN, $1); }
+        | RW_BLANK when_opt zero_word   { HAND_CLAUSE(OrvEntryCollector, DECL_RGD_ENTRY__BLANK_WHEN_ZERO, OrvGramNode(DX_BWZ)); }
+        | copy_marker                   { HAND_CLAUSE(OrvEntryCollector, DECL_RGD_ENTRY__COPYBEGIN_END_SYNTAXERROR, $1); }
+        | error                         [ OrvGramResetSwitches(ORV_SWITCHES_DATA); if (yytrial) break; HAND_CLAUSE(OrvEntryCollector, DECL_RGD_ENTRY__COPYBEGIN_END_SYNTAXERROR, OrvGramErrorNode()); ]
         ;
 
 /* NEXT after the integer of a position is first tried as NEXT PAGE, then
@@ -2006,23 +2006,23 @@ screen_clause
         | screen_input_attribute        { HAND_CLAUSE(OrvScreenItemCollector, OrvGramScreenAttributeSlot($1), $1); }
         | screen_blank                  { HAND_CLAUSE(OrvScreenItemCollector, OrvGramScreenAttributeSlot($1), $1); }
         | RW_PROMPT character_opt is_opt operand
-                                        { HAND_CLAUSE(OrvScreenItemCollector, 21, OrvGramNode(SCRD_PROMPT, $4)); }
+                                        { HAND_CLAUSE(OrvScreenItemCollector, DECL_SCRD_ENTRY__PROMPT, OrvGramNode(SCRD_PROMPT, $4)); }
         | RW_LINE number_opt is_opt screen_sign_opt screen_operand_opt
-                                        { HAND_CLAUSE(OrvScreenItemCollector, 2, OrvGramNode(SCRD_LINE_NUMBER, $4, $5)); }
+                                        { HAND_CLAUSE(OrvScreenItemCollector, DECL_SCRD_ENTRY__LINE, OrvGramNode(SCRD_LINE_NUMBER, $4, $5)); }
         | column_word number_opt is_opt screen_sign_opt screen_operand_opt
-                                        { HAND_CLAUSE(OrvScreenItemCollector, 3, OrvGramNode(SCRD_COLUMN_NUMBER, $4, $5)); }
+                                        { HAND_CLAUSE(OrvScreenItemCollector, DECL_SCRD_ENTRY__COLUMN, OrvGramNode(SCRD_COLUMN_NUMBER, $4, $5)); }
         | screen_value_opt screen_literal
-                                        { HAND_CLAUSE(OrvScreenItemCollector, 31, OrvGramNode(SCRD_VALUE, $2)); }
-        | picture_string                { HAND_CLAUSE(OrvScreenItemCollector, 32, OrvGramNode(SCRD_PICTURE, $1)); }
-        | RW_FROM operand               { HAND_CLAUSE(OrvScreenItemCollector, 33, OrvGramNode(SCRD_FROM, $2)); }
-        | RW_TO identifier              { HAND_CLAUSE(OrvScreenItemCollector, 34, OrvGramNode(SCRD_TO, $2)); }
-        | RW_USING identifier           { HAND_CLAUSE(OrvScreenItemCollector, 35, OrvGramNode(SCRD_USING, $2)); }
-        | usage_opt RW_DISPLAY          { HAND_CLAUSE(OrvScreenItemCollector, 36, OrvGramNode(SCRD_USAGE, OrvGramNode(DU_DISPLAY))); }
-        | RW_BLANK when_opt RW_ZERO     { HAND_CLAUSE(OrvScreenItemCollector, 37, OrvGramNode(SCRD_BWZ)); }
-        | justified_words               { HAND_CLAUSE(OrvScreenItemCollector, 27, OrvGramNode(SCRD_JUSTIFIED)); }
-        | sign_clause                   { HAND_CLAUSE(OrvScreenItemCollector, 28, OrvGramRetag($1, SCRD_SIGN)); }
-        | RW_OCCURS integer times_opt   { HAND_CLAUSE(OrvScreenItemCollector, 38, OrvGramNode(SCRD_OCCURS, $2)); }
-        | error                         [ OrvGramResetSwitches(ORV_SWITCHES_DATA); if (yytrial) break; HAND_CLAUSE(OrvScreenItemCollector, 30, OrvGramErrorNode()); ]
+                                        { HAND_CLAUSE(OrvScreenItemCollector, DECL_SCRD_ENTRY__VALUE, OrvGramNode(SCRD_VALUE, $2)); }
+        | picture_string                { HAND_CLAUSE(OrvScreenItemCollector, DECL_SCRD_ENTRY__PICTURE, OrvGramNode(SCRD_PICTURE, $1)); }
+        | RW_FROM operand               { HAND_CLAUSE(OrvScreenItemCollector, DECL_SCRD_ENTRY__FROM, OrvGramNode(SCRD_FROM, $2)); }
+        | RW_TO identifier              { HAND_CLAUSE(OrvScreenItemCollector, DECL_SCRD_ENTRY__TO, OrvGramNode(SCRD_TO, $2)); }
+        | RW_USING identifier           { HAND_CLAUSE(OrvScreenItemCollector, DECL_SCRD_ENTRY__USING, OrvGramNode(SCRD_USING, $2)); }
+        | usage_opt RW_DISPLAY          { HAND_CLAUSE(OrvScreenItemCollector, DECL_SCRD_ENTRY__USAGE, OrvGramNode(SCRD_USAGE, OrvGramNode(DU_DISPLAY))); }
+        | RW_BLANK when_opt RW_ZERO     { HAND_CLAUSE(OrvScreenItemCollector, DECL_SCRD_ENTRY__BLANK_WHEN_ZERO, OrvGramNode(SCRD_BWZ)); }
+        | justified_words               { HAND_CLAUSE(OrvScreenItemCollector, DECL_SCRD_ENTRY__JUSTIFIED, OrvGramNode(SCRD_JUSTIFIED)); }
+        | sign_clause                   { HAND_CLAUSE(OrvScreenItemCollector, DECL_SCRD_ENTRY__SIGN, OrvGramRetag($1, SCRD_SIGN)); }
+        | RW_OCCURS integer times_opt   { HAND_CLAUSE(OrvScreenItemCollector, DECL_SCRD_ENTRY__OCCURS, OrvGramNode(SCRD_OCCURS, $2)); }
+        | error                         [ OrvGramResetSwitches(ORV_SWITCHES_DATA); if (yytrial) break; HAND_CLAUSE(OrvScreenItemCollector, DECL_SCRD_ENTRY__COPYBEGIN_END_SYNTAXERROR, OrvGramErrorNode()); ]
         ;
 
 /* Display attributes, input attributes and BLANK SCREEN or LINE: also
@@ -2133,7 +2133,7 @@ proc_division_start
         ;
 
 proc_container_start
-        : /* empty */                   { OrvGramProcContainer($<node>-2, 7); }
+        : /* empty */                   { OrvGramProcContainer($<node>-2, DIVISION_PROCEDURE__IMPERATIVES); }
         ;
 
 call_convention_opt
@@ -3473,23 +3473,23 @@ accept_phrases
 accept_phrase
         : screen_item_phrase            { HAND_CLAUSE(OrvScreenItemCollector, OrvGramScreenItemPhraseSlot($1), $1); }
         | screen_input_attribute        { HAND_CLAUSE(OrvScreenItemCollector, OrvGramScreenAttributeSlot($1), $1); }
-        | RW_FROM accept_source         { HAND_CLAUSE(OrvScreenItemCollector, 5, OrvGramNode(ACCP_FROM, $2)); }
-        | RW_NO RW_BEEP                 { HAND_CLAUSE(OrvScreenItemCollector, 8, OrvGramNode(ACCP_NO_BEEP)); }
+        | RW_FROM accept_source         { HAND_CLAUSE(OrvScreenItemCollector, ACCEPT_SCREEN_ITEM__FROM_OR_UPON, OrvGramNode(ACCP_FROM, $2)); }
+        | RW_NO RW_BEEP                 { HAND_CLAUSE(OrvScreenItemCollector, ACCEPT_SCREEN_ITEM__BELL, OrvGramNode(ACCP_NO_BEEP)); }
         | RW_PROMPT character_opt is_opt literal_opt
-                                        { HAND_CLAUSE(OrvScreenItemCollector, 21, OrvGramNode(ACCP_PROMPT, $4)); }
-        | RW_ECHO                       { HAND_CLAUSE(OrvScreenItemCollector, 25, OrvGramNode(ACCP_ECHO)); }
-        | RW_LEFT_JUSTIFY               { HAND_CLAUSE(OrvScreenItemCollector, 27, OrvGramNode(ACCP_LEFT_JUSTIFY)); }
-        | RW_RIGHT_JUSTIFY              { HAND_CLAUSE(OrvScreenItemCollector, 27, OrvGramNode(ACCP_RIGHT_JUSTIFY)); }
-        | RW_TRAILING_SIGN              { HAND_CLAUSE(OrvScreenItemCollector, 28, OrvGramNode(ACCP_TRAILING_SIGN)); }
-        | RW_CONVERT                    { HAND_CLAUSE(OrvScreenItemCollector, 31, OrvGramNode(ACCP_CONVERT)); }
-        | RW_TAB                        { HAND_CLAUSE(OrvScreenItemCollector, 32, OrvGramNode(ACCP_TAB)); }
-        | RW_OFF                        { HAND_CLAUSE(OrvScreenItemCollector, 33, OrvGramNode(ACCP_OFF)); }
+                                        { HAND_CLAUSE(OrvScreenItemCollector, ACCEPT_SCREEN_ITEM__PROMPT, OrvGramNode(ACCP_PROMPT, $4)); }
+        | RW_ECHO                       { HAND_CLAUSE(OrvScreenItemCollector, ACCEPT_SCREEN_ITEM__SECURE, OrvGramNode(ACCP_ECHO)); }
+        | RW_LEFT_JUSTIFY               { HAND_CLAUSE(OrvScreenItemCollector, ACCEPT_SCREEN_ITEM__JUSTIFIED, OrvGramNode(ACCP_LEFT_JUSTIFY)); }
+        | RW_RIGHT_JUSTIFY              { HAND_CLAUSE(OrvScreenItemCollector, ACCEPT_SCREEN_ITEM__JUSTIFIED, OrvGramNode(ACCP_RIGHT_JUSTIFY)); }
+        | RW_TRAILING_SIGN              { HAND_CLAUSE(OrvScreenItemCollector, ACCEPT_SCREEN_ITEM__SIGN, OrvGramNode(ACCP_TRAILING_SIGN)); }
+        | RW_CONVERT                    { HAND_CLAUSE(OrvScreenItemCollector, ACCEPT_SCREEN_ITEM__CONVERT, OrvGramNode(ACCP_CONVERT)); }
+        | RW_TAB                        { HAND_CLAUSE(OrvScreenItemCollector, ACCEPT_SCREEN_ITEM__TAB, OrvGramNode(ACCP_TAB)); }
+        | RW_OFF                        { HAND_CLAUSE(OrvScreenItemCollector, ACCEPT_SCREEN_ITEM__OFF, OrvGramNode(ACCP_OFF)); }
         | timeout_word after_opt operand
-                                        { HAND_CLAUSE(OrvScreenItemCollector, 34, OrvGramNode(ACCP_TIMEOUT, $3)); }
-        | RW_SPACE_FILL                 { HAND_CLAUSE(OrvScreenItemCollector, 35, OrvGramNode(ACCP_SPACE_FILL)); }
-        | RW_UPDATE                     { HAND_CLAUSE(OrvScreenItemCollector, 36, OrvGramNode(ACCP_UPDATE)); }
-        | RW_UPPER                      { HAND_CLAUSE(OrvScreenItemCollector, 37, OrvGramNode(ACCP_UPPER)); }
-        | RW_LOWER                      { HAND_CLAUSE(OrvScreenItemCollector, 38, OrvGramNode(ACCP_LOWER)); }
+                                        { HAND_CLAUSE(OrvScreenItemCollector, ACCEPT_SCREEN_ITEM__TIMEOUT, OrvGramNode(ACCP_TIMEOUT, $3)); }
+        | RW_SPACE_FILL                 { HAND_CLAUSE(OrvScreenItemCollector, ACCEPT_SCREEN_ITEM__FILL, OrvGramNode(ACCP_SPACE_FILL)); }
+        | RW_UPDATE                     { HAND_CLAUSE(OrvScreenItemCollector, ACCEPT_SCREEN_ITEM__UPDATE, OrvGramNode(ACCP_UPDATE)); }
+        | RW_UPPER                      { HAND_CLAUSE(OrvScreenItemCollector, ACCEPT_SCREEN_ITEM__UPPER, OrvGramNode(ACCP_UPPER)); }
+        | RW_LOWER                      { HAND_CLAUSE(OrvScreenItemCollector, ACCEPT_SCREEN_ITEM__LOWER, OrvGramNode(ACCP_LOWER)); }
         ;
 
 /* The phrases ACCEPT and DISPLAY items share; each node knows its slot
@@ -3633,9 +3633,9 @@ display_phrases
 display_phrase
         : screen_item_phrase            { HAND_CLAUSE(OrvScreenItemCollector, OrvGramScreenItemPhraseSlot($1), $1); }
         | screen_blank                  { HAND_CLAUSE(OrvScreenItemCollector, OrvGramScreenAttributeSlot($1), $1); }
-        | RW_UPON device_or_mnemonic    { HAND_CLAUSE(OrvScreenItemCollector, 5, OrvGramNode(DSPL_UPON, $2)); }
-        | RW_NO RW_ADVANCING            { HAND_CLAUSE(OrvScreenItemCollector, 31, OrvGramNode(DSPL_NO_ADVANCING)); }
-        | error                         [ OrvGramResetSwitches(ORV_SWITCHES_DISPLAY_ITEM); if (yytrial) break; HAND_CLAUSE(OrvScreenItemCollector, ORV_SCREEN_COPY_OR_ERROR, OrvGramErrorNode()); ]
+        | RW_UPON device_or_mnemonic    { HAND_CLAUSE(OrvScreenItemCollector, DISPLAY_SCREEN_ITEM__FROM_OR_UPON, OrvGramNode(DSPL_UPON, $2)); }
+        | RW_NO RW_ADVANCING            { HAND_CLAUSE(OrvScreenItemCollector, DISPLAY_SCREEN_ITEM__ADVANCING_PHRASE, OrvGramNode(DSPL_NO_ADVANCING)); }
+        | error                         [ OrvGramResetSwitches(ORV_SWITCHES_DISPLAY_ITEM); if (yytrial) break; HAND_CLAUSE(OrvScreenItemCollector, DISPLAY_SCREEN_ITEM__COPYBEGIN_END, OrvGramErrorNode()); ]
         ;
 
 on_display_exception_opt

@@ -7,6 +7,7 @@
 #include "OrvExprOper.h"
 #include "OrvLink.h"
 #include "OrvNameNodes.h"
+#include "OrvOperSlots.h"
 #include "OrvParserImpl.h"
 #include "OrvParserNames.h"
 #include "OrvPosnWalkers.h"
@@ -117,7 +118,7 @@ void OrvParserImpl::SymTabQualResolve(OrvExpr* useNode) {
   if (resolved != nullptr && resolved->Oper() != NULL_NODE) return;  // resolved once
 
   // The named item and its qualifiers, innermost qualifier first.
-  OrvExpr* q = OrvArgAt(use, 0);
+  OrvExpr* q = OrvArgAt(use, NAMED_OBJ_USE__NAMES);
   QualOrder order = QUAL_UNKNOWN;
   if (q != nullptr && q->Oper() == OF_IN_LIST) order = QUAL_OF_IN;
   if (q != nullptr && q->Oper() == SQL_VAR_NAME_LIST) order = QUAL_SQL;
@@ -208,7 +209,7 @@ void OrvParserImpl::SymTabQualResolve(OrvExpr* useNode) {
   OrvExpr* parent = use->Parent();
   OrvExpr* device = parent != nullptr && parent->Oper() == EX_LIST ? parent->Parent() : nullptr;
   if (count == 1 && device != nullptr && device->Oper() == FCX_DEVICE) {
-    OrvExpr* d = OrvArgAt(device, 0);
+    OrvExpr* d = OrvArgAt(device, FCX_DEVICE__EXTERNAL_DYNAMIC);
     bool external = d != nullptr && d->Oper() == FCX_EXTERNAL;
     if (external || defs.empty()) {
       OrvExpr* replacement = nullptr;
@@ -217,7 +218,7 @@ void OrvParserImpl::SymTabQualResolve(OrvExpr* useNode) {
             FCX_EXTERNAL_FILE_REF,
             new OrvCharString(namedItem != nullptr ? *namedItem->Image() : VString()));
         // The source text of the name stays with the leaf that stands for it.
-        OrvGatherTokensWalker(use, replacement->Args(0)->Tokens());
+        OrvGatherTokensWalker(use, replacement->Args(FCX_EXTERNAL_FILE_REF__EXTERNAL_FILE_NAME)->Tokens());
       } else {
         replacement = SymTabDefine(e, SYMCAT_DATA_NAME, 0);
         if (replacement == nullptr) return;

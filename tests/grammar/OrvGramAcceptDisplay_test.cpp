@@ -9,6 +9,7 @@
 #include "OrvGramNodes.h"
 #include "OrvGramScreen.h"
 #include "OrvListExpr.h"
+#include "OrvOperSlots.h"
 #include "OrvParserStatics.h"
 
 namespace {
@@ -61,14 +62,14 @@ TEST_F(AcceptDisplayTest, EveryPhraseOfAScreenItemHasItsSlot) {
       {DSPL_BELL, 8},        {DSPL_HIGHLIGHT, 12},    {DSPL_REVERSE_VIDEO, 15}, {ACCP_SECURE, 25},
       {DSPL_BLANK, 29},
       // Anything else is a COPY marker or an error, slot 30.
-      {STMT__SYNTAX_ERROR, ORV_SCREEN_COPY_OR_ERROR},
+      {STMT__SYNTAX_ERROR, DECL_SCRD_ENTRY__COPYBEGIN_END_SYNTAXERROR},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(OrvOperName(c.phrase));
     OrvExprOper node(c.phrase);
     EXPECT_EQ(OrvGramScreenItemPhraseSlot(&node), c.slot);
   }
-  EXPECT_EQ(OrvGramScreenItemPhraseSlot(nullptr), ORV_SCREEN_COPY_OR_ERROR);
+  EXPECT_EQ(OrvGramScreenItemPhraseSlot(nullptr), DECL_SCRD_ENTRY__COPYBEGIN_END_SYNTAXERROR);
 }
 
 TEST_F(AcceptDisplayTest, HighAndHighlightInOneItemAreOneClauseGivenTwice) {

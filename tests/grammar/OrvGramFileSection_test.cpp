@@ -10,6 +10,7 @@
 #include "OrvGramFileSection.h"
 #include "OrvGramNames.h"
 #include "OrvGramNodes.h"
+#include "OrvOperSlots.h"
 #include "OrvParserStatics.h"
 #include "GrammarActionTest.h"
 
@@ -117,8 +118,8 @@ TEST_F(FileSectionTest, EachLinageDefinesLinageCounterWithoutADuplicateMessage) 
     OrvExpr* clause = OrvGramFinishLinage();
     EXPECT_EQ(clause, started);
     EXPECT_EQ(OrvEntryCollector.node, nullptr);
-    ASSERT_NE(clause->Args(ORV_LINAGE_COUNTER), nullptr);
-    EXPECT_EQ(clause->Args(ORV_LINAGE_COUNTER)->Oper(), NAMED_OBJ_DEF);
+    ASSERT_NE(clause->Args(FDX_LINAGE__LINAGE_COUNTER_DEFINED), nullptr);
+    EXPECT_EQ(clause->Args(FDX_LINAGE__LINAGE_COUNTER_DEFINED)->Oper(), NAMED_OBJ_DEF);
     owned.push_back(clause);
   }
   EXPECT_EQ(Name("LINAGE-COUNTER")->Category(), SYMCAT_DATA_NAME);

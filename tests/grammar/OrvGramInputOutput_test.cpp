@@ -7,6 +7,7 @@
 #include "OrvGramInputOutput.h"
 #include "OrvGramNodes.h"
 #include "OrvListExpr.h"
+#include "OrvOperSlots.h"
 #include "OrvParserStatics.h"
 #include "SemaTestSupport.h"
 
@@ -54,19 +55,19 @@ TEST_F(InputOutputTest, SelectAndAlternateKeyPartsTakeTheFirstClauseOrders) {
   OrvExpr* entry = OrvGramStartFileControl(optional, name);
   EXPECT_EQ(OrvFileControlCollector.node, entry);
   EXPECT_EQ(entry->Oper(), DECL_FC_ENTRY);
-  EXPECT_EQ(entry->Args(ORV_FC_OPTIONAL), optional);
-  EXPECT_EQ(entry->Args(ORV_FC_FILE_NAME), name);
-  EXPECT_EQ(entry->ArgSlots(ORV_FC_FILE_NAME)->order, 1);
+  EXPECT_EQ(entry->Args(DECL_FC_ENTRY__OPTIONAL), optional);
+  EXPECT_EQ(entry->Args(DECL_FC_ENTRY__FILE_NAME), name);
+  EXPECT_EQ(entry->ArgSlots(DECL_FC_ENTRY__FILE_NAME)->order, 1);
   OrvExpr* key = OrvGramNode(FCX_COMP_REC_KEY);
   OrvExpr* alternate = OrvGramStartAlternateKey(key);
   EXPECT_EQ(OrvSubClauseCollector.node, alternate);
   EXPECT_EQ(alternate->Args(0), key);
   OrvSubClauseCollector.SetClause(4, OrvGramNode(FCX_ALTKEY_WITH_DUPLICATES));
   EXPECT_EQ(alternate->ArgSlots(4)->order, 1);
-  OrvFileControlCollector.AddListItem(ORV_FC_ALTERNATE_KEYS, FCX_ALTERNATE_RECORD_KEY_LIST,
+  OrvFileControlCollector.AddListItem(DECL_FC_ENTRY__ALTERNATE_RECORD_KEYS, FCX_ALTERNATE_RECORD_KEY_LIST,
                                       OrvSubClauseCollector.Finish());
-  EXPECT_EQ(entry->Args(ORV_FC_ALTERNATE_KEYS)->Oper(), FCX_ALTERNATE_RECORD_KEY_LIST);
-  EXPECT_EQ(entry->Args(ORV_FC_ALTERNATE_KEYS)->ArgSlots(0)->order, 2);
+  EXPECT_EQ(entry->Args(DECL_FC_ENTRY__ALTERNATE_RECORD_KEYS)->Oper(), FCX_ALTERNATE_RECORD_KEY_LIST);
+  EXPECT_EQ(entry->Args(DECL_FC_ENTRY__ALTERNATE_RECORD_KEYS)->ArgSlots(0)->order, 2);
 }
 
 TEST_F(InputOutputTest, AlsoJoinsTheDataNameInFrontOfOneFlatList) {

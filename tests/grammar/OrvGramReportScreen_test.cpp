@@ -11,6 +11,7 @@
 #include "OrvGramNodes.h"
 #include "OrvGramReport.h"
 #include "OrvGramScreen.h"
+#include "OrvOperSlots.h"
 #include "OrvParserStatics.h"
 #include "GrammarActionTest.h"
 
@@ -32,7 +33,7 @@ TEST_F(ReportScreenTest, EveryRdDefinesItsCountersAgainWithoutAMessage) {
     EXPECT_EQ(entry->ArgSlots(0)->order, 0);
     OrvExpr* done = OrvGramFinishReportDescription();
     EXPECT_EQ(done, entry);
-    for (int slot : {ORV_RD_LINE_COUNTER, ORV_RD_PAGE_COUNTER}) {
+    for (int slot : {DECL_RD_ENTRY__LINE_COUNTER, DECL_RD_ENTRY__PAGE_COUNTER}) {
       ASSERT_NE(done->Args(slot), nullptr);
       EXPECT_EQ(done->Args(slot)->Oper(), NAMED_OBJ_DEF);
     }
@@ -81,7 +82,7 @@ TEST_F(ReportScreenTest, AttributesGoToTheSlotsThatScreenItemsShare) {
   } cases[] = {
       {DSPL_BELL, 8},      {DSPL_ERASE, 10},      {DSPL_HIGHLIGHT, 12},        {DSPL_LOWLIGHT, 12},
       {DSPL_SIZE, 16},     {DSPL_CONTROL, 20},    {DSPL_BACKGROUND_COLOR, 19}, {ACCP_AUTO, 22},
-      {ACCP_ZERO_FILL, 26}, {DSPL_BLANK, 29},     {SCRD_VALUE, ORV_SCREEN_COPY_OR_ERROR},
+      {ACCP_ZERO_FILL, 26}, {DSPL_BLANK, 29},     {SCRD_VALUE, DECL_SCRD_ENTRY__COPYBEGIN_END_SYNTAXERROR},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(OrvOperName(c.attribute));
@@ -89,7 +90,7 @@ TEST_F(ReportScreenTest, AttributesGoToTheSlotsThatScreenItemsShare) {
     EXPECT_EQ(OrvGramScreenAttributeSlot(node), c.slot);
     delete node;
   }
-  EXPECT_EQ(OrvGramScreenAttributeSlot(nullptr), ORV_SCREEN_COPY_OR_ERROR);
+  EXPECT_EQ(OrvGramScreenAttributeSlot(nullptr), DECL_SCRD_ENTRY__COPYBEGIN_END_SYNTAXERROR);
 }
 
 }  // namespace

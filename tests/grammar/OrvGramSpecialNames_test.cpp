@@ -5,6 +5,7 @@
 
 #include "OrvGramNodes.h"
 #include "OrvGramSpecialNames.h"
+#include "OrvOperSlots.h"
 #include "OrvParserStatics.h"
 #include "SemaTestSupport.h"
 
@@ -93,9 +94,9 @@ TEST_F(SpecialNamesTest, ConsoleIsCrtKeepsTheTokensOfBothWordsAndOtherDevicesGet
   EXPECT_EQ(other->Args(1), crt2);
   OrvGramDeviceClause(other);
   OrvExpr* paragraph = OrvSpecialNamesCollector.Finish();
-  EXPECT_EQ(paragraph->Args(ORV_SPECIAL_NAMES_CONSOLE_IS_CRT), clause);
-  ASSERT_EQ(paragraph->Args(ORV_SPECIAL_NAMES_SWITCHES)->Oper(), SNX_FUNC_SWITCH_LIST);
-  EXPECT_EQ(paragraph->Args(ORV_SPECIAL_NAMES_SWITCHES)->Args(0), other);
+  EXPECT_EQ(paragraph->Args(PARA_SPECIAL_NAMES__CONSOLE_IS_CRT), clause);
+  ASSERT_EQ(paragraph->Args(PARA_SPECIAL_NAMES__SWITCHES_AND_DEVICES)->Oper(), SNX_FUNC_SWITCH_LIST);
+  EXPECT_EQ(paragraph->Args(PARA_SPECIAL_NAMES__SWITCHES_AND_DEVICES)->Args(0), other);
   owned.push_back(paragraph);
 }
 

@@ -12,6 +12,7 @@
 #include "OrvConstNodes.h"
 #include "OrvExprOper.h"
 #include "OrvOper.h"
+#include "OrvOperSlots.h"
 #include "OrvSymTab.h"
 
 namespace {
@@ -21,7 +22,7 @@ namespace {
 OrvExpr* gRoot = nullptr;
 
 OrvSymTabElt* LookUp(const VString& name) {
-  return OrvSymTabFindOrAddElt(gRoot->Args(ORV_FILE_SYMTAB_ARG), name);
+  return OrvSymTabFindOrAddElt(gRoot->Args(FILE_SYMBOL_TABLE), name);
 }
 
 OrvExpr* Root() { return gRoot; }
@@ -30,7 +31,7 @@ class RootTest : public ::testing::Test {
  protected:
   void SetUp() override {
     gRoot = new OrvExprOper(COBOL_FILE);
-    gRoot->SetArg(ORV_FILE_SYMTAB_ARG, new OrvExprOper(SYMBOL_TABLE_ELT_LIST), -1, 0);
+    gRoot->SetArg(FILE_SYMBOL_TABLE, new OrvExprOper(SYMBOL_TABLE_ELT_LIST), -1, 0);
   }
   void TearDown() override {
     delete gRoot;

@@ -365,12 +365,12 @@ class DataDivisionBuilder {
       OrvExpr* range = new OrvExprOper(EX_INT_CONST_RANGE);
       range->SetArg(0, Term(), -1, 0);
       if (Accept("TO")) range->SetArg(1, Term(), -1, 0);
-      occurs->SetArg(ORV_OCCURS_TIMES, range, -1, 0);
+      occurs->SetArg(DX_OCCURS__TIMES, range, -1, 0);
     }
     Accept("TIMES");
     if (Accept("DEPENDING")) {
       Accept("ON");
-      occurs->SetArg(ORV_OCCURS_DEPENDING,
+      occurs->SetArg(DX_OCCURS__DEPENDING_ON,
                      new OrvExprOper(EX_DEPENDING_ON, QualifiedUse(SYMCAT_DATA_NAME, 0)), -1, 0);
     }
     if (Accept("INDEXED")) {
@@ -390,24 +390,24 @@ class DataDivisionBuilder {
     while (!Accept(".")) {
       std::string w = Next();
       if (w == "REDEFINES") {
-        entry->SetArg(ORV_DD_REDEFINES,
+        entry->SetArg(DECL_DD_ENTRY__REDEFINES_CLAUSE,
                       new OrvExprOper(DX_REDEFINES, QualifiedUse(SYMCAT_DATA_NAME, 1)), -1, 0);
       } else if (w == "RENAMES") {
         OrvExpr* from = QualifiedUse(SYMCAT_DATA_NAME, 1);
         OrvExpr* to = nullptr;
         if (Accept("THRU") || Accept("THROUGH")) to = QualifiedUse(SYMCAT_DATA_NAME, 1);
-        entry->SetArg(ORV_DD_RENAMES,
+        entry->SetArg(DECL_DD_ENTRY__RENAMES,
                       new OrvExprOper(DX_RENAMES, new OrvExprOper(EX_RENAMES_THRU, from, to)), -1,
                       0);
       } else if (w == "PIC" || w == "PICTURE") {
         Accept("IS");
-        entry->SetArg(ORV_DD_PICTURE,
+        entry->SetArg(DECL_DD_ENTRY__PICTURE,
                       new OrvExprOper(DX_PICTURE, new OrvCharString(VString(Next().c_str()))), -1,
                       0);
       } else if (w == "USAGE") {
         Accept("IS");
       } else if (int usage = UsageWord(w)) {
-        entry->SetArg(ORV_DD_USAGE,
+        entry->SetArg(DECL_DD_ENTRY__USAGE,
                       new OrvExprOper(DX_USAGE, new OrvExprOper(static_cast<OrvOper>(usage))), -1,
                       0);
       } else if (w == "SYNC" || w == "SYNCHRONIZED") {
@@ -428,7 +428,7 @@ class DataDivisionBuilder {
         }
         entry->SetArg(8, new OrvExprOper(DX_SIGN, kind, separate), -1, 0);
       } else if (w == "OCCURS") {
-        entry->SetArg(ORV_DD_OCCURS, Occurs(), -1, 0);
+        entry->SetArg(DECL_DD_ENTRY__OCCURS, Occurs(), -1, 0);
       } else if (w == "VALUE" || w == "VALUES") {
         Accept("IS");
         Accept("ARE");
@@ -457,14 +457,14 @@ class DataDivisionBuilder {
       name = OrvSymTabDefineName(VString(Next().c_str()), category, 0, Program());
     }
     OrvExpr* entry = new OrvExprOper(DECL_DD_ENTRY);
-    entry->SetArg(ORV_DD_LEVEL, levelNode, -1, 0);
-    if (name != nullptr) entry->SetArg(ORV_DD_NAME, name, -1, 0);
+    entry->SetArg(DECL_DD_ENTRY__LEVEL_NUMBER, levelNode, -1, 0);
+    if (name != nullptr) entry->SetArg(DECL_DD_ENTRY__DATA_ITEM_DEFINED, name, -1, 0);
     OrvExpr* value = Clauses(entry, level);
     if (level == 78 || level == 88) {
       // The final forms of constants and condition names.
       OrvExpr* converted = new OrvExprOper(level == 78 ? DECL_CONST_ENTRY : DECL_COND_ENTRY);
-      converted->SetArg(0, entry->DelArg(ORV_DD_LEVEL, 0, 0), -1, 0);
-      OrvExpr* taken = entry->DelArg(ORV_DD_NAME, 0, 0);
+      converted->SetArg(0, entry->DelArg(DECL_DD_ENTRY__LEVEL_NUMBER, 0, 0), -1, 0);
+      OrvExpr* taken = entry->DelArg(DECL_DD_ENTRY__DATA_ITEM_DEFINED, 0, 0);
       if (taken != nullptr) converted->SetArg(2, taken, -1, 0);
       if (value != nullptr) {
         converted->SetArg(3, level == 78 ? new OrvExprOper(EX_CONST_VALUE, value) : value, -1, 0);

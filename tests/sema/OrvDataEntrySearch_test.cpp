@@ -15,7 +15,7 @@ using layouttest::LaidOut;
 
 // The use in the REDEFINES clause of the named entry.
 OrvExpr* RedefinesUse(LaidOut& tree, const char* name) {
-  return OrvSlot(OrvSlot(tree.Entry(name), ORV_DD_REDEFINES), 0);
+  return OrvSlot(OrvSlot(tree.Entry(name), DECL_DD_ENTRY__REDEFINES_CLAUSE), 0);
 }
 
 TEST(OrvFindDefInGroupTest, PlainAndRecursive) {

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "OrvOperSlots.h"
 #include "OrvTreeUtil.h"
 #include "SemaTestSupport.h"
 
@@ -41,7 +42,7 @@ TEST_F(ProgramTest, StartProgramPushesAProgramWithItsOwnSymbolTable) {
   EXPECT_EQ(parser.progDepth, 2);
   EXPECT_EQ(parser.progStack[0], parser.root);
   EXPECT_EQ(parser.progStack[1], p);
-  OrvExpr* table = p->Args(ORV_PROG_SYMTAB_ARG);
+  OrvExpr* table = p->Args(PROG_SYMBOL_TABLE);
   ASSERT_NE(table, nullptr);
   EXPECT_EQ(table->Oper(), SYMBOL_TABLE_ELT_LIST);
   EXPECT_EQ(parser.curSymTab, table);
@@ -159,7 +160,7 @@ TEST_F(ProgramTest, NineteenNestedProgramsFitTheTwentiethIsRefused) {
   EXPECT_EQ(parser.parseFailed, 1);
   ASSERT_EQ(parser.overflowPrograms.size(), 1u);
   EXPECT_EQ(parser.overflowPrograms[0], extra);
-  EXPECT_NE(extra->Args(ORV_PROG_SYMTAB_ARG), nullptr);
+  EXPECT_NE(extra->Args(PROG_SYMBOL_TABLE), nullptr);
 
   // The nineteen close one into the other, innermost first.
   for (int i = 18; i >= 0; --i) {

@@ -242,8 +242,8 @@ TEST(ValueExprTest, CopiedLiteralsCarryNoSourceTokens) {
 TEST(ValueExprTest, NamesOfConstants) {
   LaidOut tree("78 A VALUE 6. 78 B VALUE A.");
   OrvExpr* b = tree.Entry("B");
-  OrvExpr* def = OrvSlot(b, ORV_CONST_NAME);
-  OrvExpr* use = OrvSlot(OrvSlot(b, ORV_CONST_VALUE), 0);
+  OrvExpr* def = OrvSlot(b, DECL_CONST_ENTRY__CONSTANT_NAME_DEFINED);
+  OrvExpr* use = OrvSlot(OrvSlot(b, DECL_CONST_ENTRY__CONSTANT_VALUE), 0);
   ASSERT_EQ(NAMED_OBJ_USE, use->Oper());
   for (OrvExpr* node : {b, def, use}) {
     int64_t value = 0;

@@ -11,6 +11,7 @@
 
 #include "NameTestSupport.h"
 #include "OrvConstNodes.h"
+#include "OrvOperSlots.h"
 
 using nametest::TableNames;
 
@@ -126,10 +127,10 @@ TEST_F(DataItemTest, ConstantEntry) {
 
 TEST_F(DataItemTest, FileOwnerUsesTheFileTable) {
   OrvExpr* file = new OrvExprOper(COBOL_FILE);
-  file->SetArg(ORV_FILE_SYMTAB_ARG, new OrvExprOper(SYMBOL_TABLE_ELT_LIST), -1, 0);
+  file->SetArg(FILE_SYMBOL_TABLE, new OrvExprOper(SYMBOL_TABLE_ELT_LIST), -1, 0);
   OrvNamedObjDef* def = nullptr;
   OrvExpr* dd = OrvDeclDataItem(&def, 1, VString("EXT"), 0, VString("X"), nullptr, nullptr, file);
-  EXPECT_EQ((std::vector<std::string>{"EXT"}), TableNames(file->Args(ORV_FILE_SYMTAB_ARG)));
+  EXPECT_EQ((std::vector<std::string>{"EXT"}), TableNames(file->Args(FILE_SYMBOL_TABLE)));
   EXPECT_EQ(0, table_->NArgs());
   delete dd;
   delete file;

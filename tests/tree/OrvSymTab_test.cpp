@@ -226,10 +226,10 @@ TEST_F(SymTabProgramTest, DefineName) {
 
   // The table of a file owner is its argument 3.
   OrvExpr* file = new OrvExprOper(COBOL_FILE);
-  file->SetArg(ORV_FILE_SYMTAB_ARG, new OrvExprOper(SYMBOL_TABLE_ELT_LIST), -1, 0);
+  file->SetArg(FILE_SYMBOL_TABLE, new OrvExprOper(SYMBOL_TABLE_ELT_LIST), -1, 0);
   OrvNamedObjDef* f = OrvSymTabDefineName(VString("F"), SYMCAT_FILE_NAME, 0, file);
-  EXPECT_EQ((std::vector<std::string>{"F"}), TableNames(file->Args(ORV_FILE_SYMTAB_ARG)));
-  EXPECT_EQ(file->Args(ORV_FILE_SYMTAB_ARG), SymTabForDef(f));
+  EXPECT_EQ((std::vector<std::string>{"F"}), TableNames(file->Args(FILE_SYMBOL_TABLE)));
+  EXPECT_EQ(file->Args(FILE_SYMBOL_TABLE), SymTabForDef(f));
   delete f;
   delete file;
 }
