@@ -1,6 +1,5 @@
 // Parsing one source file: the steps of OrvParserImpl::Parse around the
 // lexer and the grammar.
-#include "OrvOperSlots.h"
 #include "OrvParseSource.h"
 
 #include <algorithm>
@@ -14,6 +13,7 @@
 #include "OrvLayoutState.h"
 #include "OrvMessage.h"
 #include "OrvMessageSink.h"
+#include "OrvOperSlots.h"
 #include "OrvParseInit.h"
 #include "OrvParserImpl.h"
 #include "OrvParserStatics.h"

@@ -11,6 +11,7 @@
 
 #include "OrvOperSlots.h"
 
+
 class OrvExpr;
 
 // The child of slot i when it is present (held, not a NULL_NODE, and the

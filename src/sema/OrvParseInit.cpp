@@ -1,9 +1,9 @@
 // Parse initialisation and the table of special registers.
-#include "OrvOperSlots.h"
 #include "OrvParseInit.h"
 
 #include "OrvDialMasks.h"
 #include "OrvExprOper.h"
+#include "OrvOperSlots.h"
 #include "OrvParserImpl.h"
 #include "OrvSymTab.h"
 #include "OrvSymTabList.h"

@@ -1,6 +1,5 @@
 // Gathering the statistics of a program: one pre-order pass over the tree
 // with an explicit stack, and the classification of each node.
-#include "OrvOperSlots.h"
 #include "OrvProgStats.h"
 
 #include <vector>
@@ -10,6 +9,7 @@
 #include "OrvExprStr.h"
 #include "OrvLink.h"
 #include "OrvOper.h"
+#include "OrvOperSlots.h"
 
 const char* const OrvStatBadName = "-[bad]-";
 const char* const OrvStatDynamicName = "-[dynamic]-";

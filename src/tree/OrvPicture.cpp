@@ -1,7 +1,6 @@
 // PICTURE string utilities.  A PICTURE is first read into runs (a character
 // and how many times it stands), so that the category and the length of an
 // item can be computed from the counts without writing the expansion out.
-#include "OrvOperSlots.h"
 #include "OrvPicture.h"
 
 #include <cstring>
@@ -12,6 +11,7 @@
 #include "OrvExpr.h"
 #include "OrvLink.h"
 #include "OrvOper.h"
+#include "OrvOperSlots.h"
 #include "OrvSymTab.h"
 
 namespace {

@@ -1,5 +1,4 @@
 // Qualified names and the search for definitions.
-#include "OrvOperSlots.h"
 #include "OrvQualName.h"
 
 #include <iostream>
@@ -8,6 +7,7 @@
 #include "OrvLink.h"
 #include "OrvMessageSink.h"
 #include "OrvNameNodes.h"
+#include "OrvOperSlots.h"
 #include "OrvPosnWalkers.h"
 #include "OrvSymTab.h"
 

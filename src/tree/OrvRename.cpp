@@ -1,5 +1,4 @@
 // Renaming definitions together with their uses.
-#include "OrvOperSlots.h"
 #include "OrvRename.h"
 
 #include <iostream>
@@ -12,6 +11,7 @@
 #include "OrvMessageSink.h"
 #include "OrvNameNodes.h"
 #include "OrvOper.h"
+#include "OrvOperSlots.h"
 #include "OrvPosnWalkers.h"
 #include "OrvQualName.h"
 #include "OrvSymTab.h"

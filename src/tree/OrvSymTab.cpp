@@ -1,6 +1,5 @@
 // Symbol tables: lookup, insertion, definition of names and the factories of
 // named-object uses.
-#include "OrvOperSlots.h"
 #include "OrvSymTab.h"
 
 #include <iostream>
@@ -8,6 +7,7 @@
 #include "OrvExprOper.h"
 #include "OrvListExpr.h"
 #include "OrvMessageSink.h"
+#include "OrvOperSlots.h"
 #include "OrvPosnWalkers.h"
 #include "OrvSymTabList.h"
 #include "OrvToken.h"

@@ -5,6 +5,7 @@
 
 #include "OrvGramFileIO.h"
 #include "OrvGramNodes.h"
+#include "OrvOperSlots.h"
 #include "SemaTestSupport.h"
 
 namespace {
@@ -68,14 +69,14 @@ TEST_F(FileIOTest, OneSlotKeepsTheFirstPhraseUnlessOnlyTheSecondIsThere) {
     first = a;
     second = k;
     sematest::ReleaseWatch watch;
-    OrvGramKeepOnePhrase(statement, 7, &first, &second, "Both AT AND and INVALID KEY used");
-    ASSERT_NE(statement->Args(7), nullptr);
-    EXPECT_EQ(statement->Args(7)->Oper(), c.kept);
-    OrvExpr* dropped = statement->Args(7) == a ? k : a;
+    OrvGramKeepOnePhrase(statement, STMT_READ__AT_END_INVALID_KEY, &first, &second, "Both AT AND and INVALID KEY used");
+    ASSERT_NE(statement->Args(STMT_READ__AT_END_INVALID_KEY), nullptr);
+    EXPECT_EQ(statement->Args(STMT_READ__AT_END_INVALID_KEY)->Oper(), c.kept);
+    OrvExpr* dropped = statement->Args(STMT_READ__AT_END_INVALID_KEY) == a ? k : a;
     EXPECT_TRUE(watch.Released(dropped));
     // The kept phrase's entry still names it; the dropped one's is cleared.
-    EXPECT_EQ(statement->Args(7) == a ? first : second, statement->Args(7));
-    EXPECT_EQ(statement->Args(7) == a ? second : first, nullptr);
+    EXPECT_EQ(statement->Args(STMT_READ__AT_END_INVALID_KEY) == a ? first : second, statement->Args(STMT_READ__AT_END_INVALID_KEY));
+    EXPECT_EQ(statement->Args(STMT_READ__AT_END_INVALID_KEY) == a ? second : first, nullptr);
     EXPECT_EQ(Texts(statement->Tokens()), c.leftOver);
     EXPECT_EQ(Messages(), c.message ? std::vector<std::string>{Line(MSG_ERR, "Both AT AND and INVALID KEY used")}
                                     : std::vector<std::string>{});
@@ -91,7 +92,7 @@ TEST_F(FileIOTest, AnErrorNodeInsideADroppedPhraseIsForgotten) {
   k->Args(0)->AddArg(error);
   first = Phrase(EX_ON_AT_EOP, "EOP");
   second = k;
-  OrvGramKeepOnePhrase(statement, 4, &first, &second, "Both AT END-OF-PAGE and INVALID KEY used");
+  OrvGramKeepOnePhrase(statement, STMT_WRITE__AT_END_OF_PAGE_INVALID_KEY, &first, &second, "Both AT END-OF-PAGE and INVALID KEY used");
   EXPECT_EQ(parser.errNode, nullptr);
   // The next error takes a new node (the parse state frees it).
   OrvExpr* next = GenErrNode();
@@ -107,9 +108,9 @@ TEST_F(FileIOTest, ReadAndWriteFillTheirPhraseAndTerminatorSlots) {
   third = OrvGramNullNode();
   fourth = Phrase(EX_NOT_ON_INVALID_KEY, "INVALID");
   EXPECT_EQ(OrvGramFinishRead(read, &first, &second, &third, &fourth, OrvGramNode(EX_END_READ)), read);
-  EXPECT_EQ(read->Args(7)->Oper(), EX_ON_INVALID_KEY);
-  EXPECT_EQ(read->Args(8)->Oper(), EX_NOT_ON_INVALID_KEY);
-  EXPECT_EQ(read->Args(9)->Oper(), EX_END_READ);
+  EXPECT_EQ(read->Args(STMT_READ__AT_END_INVALID_KEY)->Oper(), EX_ON_INVALID_KEY);
+  EXPECT_EQ(read->Args(STMT_READ__NOT_AT_END_INVALID_KEY)->Oper(), EX_NOT_ON_INVALID_KEY);
+  EXPECT_EQ(read->Args(STMT_READ__END_READ)->Oper(), EX_END_READ);
   EXPECT_EQ(Messages(), std::vector<std::string>{});
 
   OrvExpr* write = OrvGramNode(STMT_WRITE);
@@ -119,9 +120,9 @@ TEST_F(FileIOTest, ReadAndWriteFillTheirPhraseAndTerminatorSlots) {
   third = Phrase(EX_NOT_ON_AT_EOP, "EOP");
   fourth = Phrase(EX_NOT_ON_INVALID_KEY, "INVALID");
   EXPECT_EQ(OrvGramFinishWrite(write, &first, &second, &third, &fourth, OrvGramNullNode()), write);
-  EXPECT_EQ(write->Args(4)->Oper(), EX_ON_AT_EOP);
-  EXPECT_EQ(write->Args(5)->Oper(), EX_NOT_ON_AT_EOP);
-  EXPECT_EQ(write->Args(6)->Oper(), NULL_NODE);
+  EXPECT_EQ(write->Args(STMT_WRITE__AT_END_OF_PAGE_INVALID_KEY)->Oper(), EX_ON_AT_EOP);
+  EXPECT_EQ(write->Args(STMT_WRITE__NOT_AT_END_OF_PAGE_INVALID_KEY)->Oper(), EX_NOT_ON_AT_EOP);
+  EXPECT_EQ(write->Args(STMT_WRITE__END_WRITE)->Oper(), NULL_NODE);
   // The message comes once for each pair, as the system words it.
   const std::string both = Line(MSG_ERR, "Both AT END-OF-PAGE and INVALID KEY used");
   EXPECT_EQ(Messages(), (std::vector<std::string>{both, both}));

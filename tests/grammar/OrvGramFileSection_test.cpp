@@ -56,10 +56,10 @@ TEST_F(FileSectionTest, ACopiedMemberAfterAGroupNestsBetweenItsMarkers) {
   OrvGramMarkerAmongEntries(OrvGramNode(STMT_INLINED_COPY_END), DECL_DD);
   OrvExpr* records = TakeRecords();
   ASSERT_EQ(records->NArgs(), 1);
-  OrvExpr* subordinates = records->Args(0)->Args(1);
+  OrvExpr* subordinates = records->Args(0)->Args(DECL_DD__SUBORDINATE_ENTRIES);
   EXPECT_EQ(Opers(subordinates), (std::vector<int>{STMT_INLINED_COPY_BEG, DECL_DD}));
-  EXPECT_EQ(subordinates->Args(1)->Args(0), b);
-  EXPECT_EQ(Opers(subordinates->Args(1)->Args(1)), std::vector<int>{STMT_INLINED_COPY_END});
+  EXPECT_EQ(subordinates->Args(1)->Args(DECL_DD__DATA_DESCRIPTION_ENTRY), b);
+  EXPECT_EQ(Opers(subordinates->Args(1)->Args(DECL_DD__SUBORDINATE_ENTRIES)), std::vector<int>{STMT_INLINED_COPY_END});
 }
 
 TEST_F(FileSectionTest, LooseItemsAndExecBlocksCloseTheRecordsAndFollowThem) {
@@ -113,8 +113,8 @@ TEST_F(FileSectionTest, EachLinageDefinesLinageCounterWithoutADuplicateMessage) 
   for (int i = 0; i < 2; ++i) {
     OrvExpr* lines = new OrvIntNumConst(VString("60"), 60);
     OrvExpr* started = OrvGramStartLinage(lines);
-    EXPECT_EQ(started->Args(0), lines);
-    EXPECT_EQ(started->ArgSlots(0)->order, 0);
+    EXPECT_EQ(started->Args(FDX_LINAGE__LINAGE_LINES), lines);
+    EXPECT_EQ(started->ArgSlots(FDX_LINAGE__LINAGE_LINES)->order, 0);
     OrvExpr* clause = OrvGramFinishLinage();
     EXPECT_EQ(clause, started);
     EXPECT_EQ(OrvEntryCollector.node, nullptr);

@@ -40,9 +40,9 @@ TEST_F(InputOutputTest, AFrameOfAbsentPartsIsItsFirstValueAndTheOthersAreFreed) 
       EXPECT_EQ(values[1], nullptr);
     } else {
       ASSERT_EQ(frame->Oper(), SECTION_INPUT_OUTPUT);
-      EXPECT_EQ(frame->Args(0), header);
-      EXPECT_EQ(frame->Args(1), body);
-      EXPECT_EQ(frame->Args(2) != nullptr, c.tail);
+      EXPECT_EQ(frame->Args(SECTION_INPUT_OUTPUT__INPUT_OUTPUT_SECTION_HEADER), header);
+      EXPECT_EQ(frame->Args(SECTION_INPUT_OUTPUT__FILE_CONTROL_PARAGRAPH), body);
+      EXPECT_EQ(frame->Args(SECTION_INPUT_OUTPUT__I_O_CONTROL_PARAGRAPH) != nullptr, c.tail);
       EXPECT_EQ(watch.Count(), 0u);
     }
     owned.push_back(frame);
@@ -61,9 +61,9 @@ TEST_F(InputOutputTest, SelectAndAlternateKeyPartsTakeTheFirstClauseOrders) {
   OrvExpr* key = OrvGramNode(FCX_COMP_REC_KEY);
   OrvExpr* alternate = OrvGramStartAlternateKey(key);
   EXPECT_EQ(OrvSubClauseCollector.node, alternate);
-  EXPECT_EQ(alternate->Args(0), key);
-  OrvSubClauseCollector.SetClause(4, OrvGramNode(FCX_ALTKEY_WITH_DUPLICATES));
-  EXPECT_EQ(alternate->ArgSlots(4)->order, 1);
+  EXPECT_EQ(alternate->Args(FCX_ALTERNATE_RECORD_KEY__ALTERNATE_KEY), key);
+  OrvSubClauseCollector.SetClause(FCX_ALTERNATE_RECORD_KEY__WITH_DUPLICATES, OrvGramNode(FCX_ALTKEY_WITH_DUPLICATES));
+  EXPECT_EQ(alternate->ArgSlots(FCX_ALTERNATE_RECORD_KEY__WITH_DUPLICATES)->order, 1);
   OrvFileControlCollector.AddListItem(DECL_FC_ENTRY__ALTERNATE_RECORD_KEYS, FCX_ALTERNATE_RECORD_KEY_LIST,
                                       OrvSubClauseCollector.Finish());
   EXPECT_EQ(entry->Args(DECL_FC_ENTRY__ALTERNATE_RECORD_KEYS)->Oper(), FCX_ALTERNATE_RECORD_KEY_LIST);

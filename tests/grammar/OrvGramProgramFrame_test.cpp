@@ -8,6 +8,7 @@
 #include "OrvGramDataDivision.h"
 #include "OrvGramNodes.h"
 #include "OrvGramProgramFrame.h"
+#include "OrvOperSlots.h"
 #include "OrvParserStatics.h"
 #include "OrvTreeUtil.h"
 #include "SemaTestSupport.h"
@@ -62,10 +63,10 @@ TEST_F(ProgramFrameTest, AnEndProgramHeaderNoProgramTakesLeavesItsTokensWithTheO
   EXPECT_TRUE(watch.Released(wrong));
   ASSERT_NE(inner->Tokens().Last(), nullptr);
   EXPECT_EQ(Str(inner->Tokens().Last()->image), "END");
-  // END PROGRAM B: B is ended into A, the header in B's slot 5.
+  // END PROGRAM B: B is ended into A, the header in B's end-program slot.
   OrvExpr* right = OrvGramEndProgramHeader(Use(SYMCAT_PROGRAM_NAME, {"B"}));
   OrvGramEndProgram(right);
-  EXPECT_EQ(inner->Args(5), right);
+  EXPECT_EQ(inner->Args(COBOL_PROGRAM__END_PROGRAM_HEADER), right);
   EXPECT_EQ(inner->Parent() != nullptr && OrvIsInSubtree(outer, inner), 1);
   // END PROGRAM A, then one more: refused with none open; the root keeps it.
   OrvGramEndProgram(OrvGramEndProgramHeader(Use(SYMCAT_PROGRAM_NAME, {"A"})));
@@ -91,8 +92,8 @@ TEST_F(ProgramFrameTest, AnEnvironmentDivisionWithoutPartsIsItsHeaderValue) {
   OrvExpr* stack2[3] = {real, OrvGramNullNode(), OrvGramNullNode()};
   division = OrvGramEnvDivision(&stack2[0], &stack2[1], &stack2[2]);
   ASSERT_EQ(division->Oper(), DIVISION_ENVIRONMENT);
-  EXPECT_EQ(division->Args(0), real);
-  EXPECT_EQ(division->Args(1), stack2[1]);
+  EXPECT_EQ(division->Args(DIVISION_ENVIRONMENT__ENVIRONMENT_DIVISION_HEADER), real);
+  EXPECT_EQ(division->Args(DIVISION_ENVIRONMENT__CONFIGURATION_SECTION), stack2[1]);
   owned.push_back(division);
 }
 
@@ -108,16 +109,16 @@ TEST_F(ProgramFrameTest, AConfigurationSectionWithoutClausesBecomesANullNode) {
   // With only a REPOSITORY paragraph: the section, header slot NULL_NODE.
   header = OrvGramNullNode();
   started = OrvGramStartConfiguration(&header);
-  OrvConfigurationCollector.SetClause(4, OrvGramNode(PARA_REPOSITORY));
+  OrvConfigurationCollector.SetClause(SECTION_CONFIGURATION__REPOSITORY, OrvGramNode(PARA_REPOSITORY));
   section = OrvGramFinishConfiguration(&started);
   ASSERT_EQ(section->Oper(), SECTION_CONFIGURATION);
-  EXPECT_EQ(section->Args(0)->Oper(), NULL_NODE);
-  EXPECT_EQ(section->Args(4)->Oper(), PARA_REPOSITORY);
+  EXPECT_EQ(section->Args(SECTION_CONFIGURATION__CONFIGURATION_SECTION_HEADER)->Oper(), NULL_NODE);
+  EXPECT_EQ(section->Args(SECTION_CONFIGURATION__REPOSITORY)->Oper(), PARA_REPOSITORY);
   EXPECT_EQ(started, section);
   owned.push_back(section);
 }
 
-TEST_F(ProgramFrameTest, ADataDivisionTakesItsSectionsIntoSlotsTwoToNine) {
+TEST_F(ProgramFrameTest, ADataDivisionTakesItsSectionsIntoTheirSlots) {
   OrvExpr* header = OrvGramNullNode();
   OrvExpr* sections[8];
   for (OrvExpr*& s : sections) s = OrvGramNullNode();
@@ -133,9 +134,9 @@ TEST_F(ProgramFrameTest, ADataDivisionTakesItsSectionsIntoSlotsTwoToNine) {
   sections[2] = workingStorage;
   division = OrvGramDataDivision(&header, {&sections[0], &sections[1], &sections[2], &sections[3], &sections[4], &sections[5], &sections[6], &sections[7]});
   ASSERT_EQ(division->Oper(), DIVISION_DATA);
-  EXPECT_EQ(division->Args(0), header);
-  EXPECT_EQ(division->Args(4), workingStorage);
-  EXPECT_EQ(division->Args(9), sections[7]);
+  EXPECT_EQ(division->Args(DIVISION_DATA__DATA_DIVISION_HEADER), header);
+  EXPECT_EQ(division->Args(DIVISION_DATA__WORKING_STORAGE_SECTION), workingStorage);
+  EXPECT_EQ(division->Args(DIVISION_DATA__SCREEN_SECTION), sections[7]);
   owned.push_back(division);
 }
 

@@ -90,8 +90,8 @@ TEST_F(SpecialNamesTest, ConsoleIsCrtKeepsTheTokensOfBothWordsAndOtherDevicesGet
   EXPECT_EQ(Messages(), std::vector<std::string>{Line(MSG_ERR, "CRT can only appear in CONSOLE IS CRT")});
   EXPECT_EQ(MessagePosns()[0].Line(), 6);
   ASSERT_EQ(other->Oper(), SNX_FUNC_SWITCH);
-  EXPECT_EQ(other->Args(0), sysout);
-  EXPECT_EQ(other->Args(1), crt2);
+  EXPECT_EQ(other->Args(SNX_FUNC_SWITCH__SWITCH_OR_DEVICE), sysout);
+  EXPECT_EQ(other->Args(SNX_FUNC_SWITCH__IS_MNEMONIC_NAME), crt2);
   OrvGramDeviceClause(other);
   OrvExpr* paragraph = OrvSpecialNamesCollector.Finish();
   EXPECT_EQ(paragraph->Args(PARA_SPECIAL_NAMES__CONSOLE_IS_CRT), clause);

@@ -7,20 +7,13 @@
 #include <string>
 #include <vector>
 
+#include "OrvOperSlots.h"
 #include "OrvTreeUtil.h"
 #include "SemaTestSupport.h"
 
 namespace {
 
 using sematest::Line;
-
-// Slots of a data-description entry the tests fill.
-const int kLevelSlot = 0;
-const int kNameSlot = 2;
-const int kPictureSlot = 4;
-const int kUsageSlot = 5;
-const int kRenamesSlot = 12;
-const int kValueSlot = 14;
 
 // One step of a sequence of entries: a level and a name (an entry), or a
 // marker operation at level 99, or the closing call (level 0, no name).
@@ -69,7 +62,7 @@ std::string Render(const OrvExpr* node) {
     case DECL_COND_ENTRY:
     case DECL_CONST_ENTRY:
     case DECL_RGD_ENTRY: {
-      const OrvExpr* name = node->Args(kNameSlot);
+      const OrvExpr* name = node->Args(DECL_DD_ENTRY__DATA_ITEM_DEFINED);
       return name != nullptr && name->HasImage() ? Str(*name->Image()) : "-";
     }
     default:
@@ -89,8 +82,8 @@ class NestingTest : public sematest::ParserTest {
   // unless the name is null.
   OrvExpr* Entry(int level, const char* name, OrvOper op = DECL_DD_ENTRY) {
     OrvExpr* entry = new OrvExprOper(op);
-    entry->SetArg(kLevelSlot, new OrvIntNumConst(OrvFormat("%02d", level), level), -1, 0);
-    if (name != nullptr) entry->SetArg(kNameSlot, Define(name, SYMCAT_DATA_NAME), -1, 0);
+    entry->SetArg(DECL_DD_ENTRY__LEVEL_NUMBER, new OrvIntNumConst(OrvFormat("%02d", level), level), -1, 0);
+    if (name != nullptr) entry->SetArg(DECL_DD_ENTRY__DATA_ITEM_DEFINED, Define(name, SYMCAT_DATA_NAME), -1, 0);
     return entry;
   }
   // A VALUE clause as the grammar builds it: one range per pair (To 0 for
@@ -282,7 +275,7 @@ TEST_F(NestingTest, OnlyAnEntryOfLevel01_77Or78MayHeadARecord) {
   // next one, reported at the token last handed to the grammar.
   messages.Clear();
   OrvExpr* constant = Entry(78, "K");
-  constant->SetArg(kValueSlot, Value({{1, 0}}), -1, 0);
+  constant->SetArg(DECL_DD_ENTRY__VALUE, Value({{1, 0}}), -1, 0);
   parser.AddDataDescEntry(78, constant, DECL_DD);
   EXPECT_EQ(Messages(), std::vector<std::string>{});
   parser.AddDataDescEntry(5, Entry(5, "X"), DECL_DD);
@@ -308,9 +301,9 @@ TEST_F(NestingTest, ValueClausesTakeTheFirstValueAndReportAnyOtherShape) {
     SCOPED_TRACE(c.name);
     messages.Clear();
     OrvExpr* entry = Entry(1, "V");
-    entry->SetArg(kValueSlot, c.value, -1, 0);
+    entry->SetArg(DECL_DD_ENTRY__VALUE, c.value, -1, 0);
     parser.AddDataDescEntry(1, entry, DECL_DD);
-    OrvExpr* value = entry->Args(kValueSlot);
+    OrvExpr* value = entry->Args(DECL_DD_ENTRY__VALUE);
     ASSERT_EQ(value, c.value);  // converted in place
     EXPECT_EQ(value->Oper(), DX_VALUE);
     ASSERT_EQ(value->NArgs(), 1);
@@ -328,8 +321,8 @@ TEST_F(NestingTest, ValueClausesTakeTheFirstValueAndReportAnyOtherShape) {
 TEST_F(NestingTest, A78BecomesAConstantEntryAndItsNameAConstantName) {
   OrvExpr* entry = Entry(78, "K");
   OrvSymTabElt* element = Name("K");
-  entry->SetArg(kValueSlot, Value({{1, 0}}), -1, 0);
-  entry->ArgSlots(kLevelSlot)->tokens.AddToken(TK_INT_NUM_LIT, OrvTxtPosn(3, 7, 1),
+  entry->SetArg(DECL_DD_ENTRY__VALUE, Value({{1, 0}}), -1, 0);
+  entry->ArgSlots(DECL_DD_ENTRY__LEVEL_NUMBER)->tokens.AddToken(TK_INT_NUM_LIT, OrvTxtPosn(3, 7, 1),
                                                VString("78"));
   sematest::PlaceAt(entry, 3, 20, ".");
   parser.AddDataDescEntry(78, entry, DECL_DD);
@@ -356,7 +349,7 @@ TEST_F(NestingTest, An88BecomesAConditionEntryKeepingItsConditionValue) {
   parser.AddDataDescEntry(1, Entry(1, "A"), DECL_DD);
   OrvExpr* entry = Entry(88, "OK");
   OrvExpr* value = Value({{1, 5}}, 9);
-  entry->SetArg(kValueSlot, value, -1, 0);
+  entry->SetArg(DECL_DD_ENTRY__VALUE, value, -1, 0);
   parser.AddDataDescEntry(88, entry, DECL_DD);
   OrvExpr* condition = parser.levelStack[2].holder->Args(0);
   ASSERT_EQ(condition->Oper(), DECL_COND_ENTRY);
@@ -406,13 +399,13 @@ TEST_F(NestingTest, Entries66_78And88AreCheckedForTheirClauses) {
     parser.AddDataDescEntry(1, Entry(1, "A"), DECL_DD);
     bool named = c.entryName != nullptr && c.entryName[0] != '\0';
     OrvExpr* entry = Entry(c.level, named ? c.entryName : nullptr);
-    if (c.entryName == nullptr) entry->SetArg(kNameSlot, new OrvCharString(VString("N")), -1, 0);
-    if (c.picture) entry->SetArg(kPictureSlot, new OrvCharString(VString("X")), -1, 0);
+    if (c.entryName == nullptr) entry->SetArg(DECL_DD_ENTRY__DATA_ITEM_DEFINED, new OrvCharString(VString("N")), -1, 0);
+    if (c.picture) entry->SetArg(DECL_DD_ENTRY__PICTURE, new OrvCharString(VString("X")), -1, 0);
     if (c.renames) {
-      entry->SetArg(kRenamesSlot, new OrvExprOper(DX_RENAMES, new OrvCharString(VString("B"))),
+      entry->SetArg(DECL_DD_ENTRY__RENAMES, new OrvExprOper(DX_RENAMES, new OrvCharString(VString("B"))),
                     -1, 0);
     }
-    if (c.valueFrom != 0) entry->SetArg(kValueSlot, Value({{c.valueFrom, c.valueTo}}), -1, 0);
+    if (c.valueFrom != 0) entry->SetArg(DECL_DD_ENTRY__VALUE, Value({{c.valueFrom, c.valueTo}}), -1, 0);
     parser.AddDataDescEntry(c.level, entry, DECL_DD);
     EXPECT_EQ(parser.levelStack[parser.levelDepth].holder->Args(0)->Oper(), c.becomes);
     EXPECT_EQ(Messages(), c.messages);
@@ -442,7 +435,7 @@ TEST_F(NestingTest, TextOfDroppedClausesAndValuesStaysInTheTree) {
   range->ArgSlots(0)->tokens.AddToken(TK_INT_NUM_LIT, OrvTxtPosn(4, 26, 1), VString("1"));
   range->ArgSlots(1)->tokens.AddToken(RW_THRU, OrvTxtPosn(4, 28, 1), VString("THRU"));
   range->ArgSlots(1)->tokens.AddToken(TK_INT_NUM_LIT, OrvTxtPosn(4, 33, 1), VString("5"));
-  entry->SetArg(kValueSlot, value, -1, 0);
+  entry->SetArg(DECL_DD_ENTRY__VALUE, value, -1, 0);
   parser.AddDataDescEntry(1, Entry(1, "A"), DECL_DD);
   parser.AddDataDescEntry(5, entry, DECL_DD);
   ASSERT_EQ(value->Oper(), DX_VALUE);
@@ -452,10 +445,10 @@ TEST_F(NestingTest, TextOfDroppedClausesAndValuesStaysInTheTree) {
   // 88 C PIC X VALUE 'Y'.: the PICTURE goes, its text stays with the entry.
   OrvExpr* pictured = Entry(88, "C");
   OrvExpr* picture = new OrvCharString(VString("X"));
-  pictured->SetArg(kPictureSlot, picture, -1, 0);
-  pictured->ArgSlots(kPictureSlot)->tokens.AddToken(RW_PIC, OrvTxtPosn(5, 20, 1), VString("PIC"));
+  pictured->SetArg(DECL_DD_ENTRY__PICTURE, picture, -1, 0);
+  pictured->ArgSlots(DECL_DD_ENTRY__PICTURE)->tokens.AddToken(RW_PIC, OrvTxtPosn(5, 20, 1), VString("PIC"));
   sematest::PlaceAt(picture, 5, 24, "X");
-  pictured->SetArg(kValueSlot, Value({{1, 0}}), -1, 0);
+  pictured->SetArg(DECL_DD_ENTRY__VALUE, Value({{1, 0}}), -1, 0);
   sematest::PlaceAt(pictured, 5, 30, ".");
   parser.AddDataDescEntry(88, pictured, DECL_DD);
   OrvExpr* condition = parser.levelStack[parser.levelDepth].holder->Args(0);
@@ -473,13 +466,13 @@ TEST_F(NestingTest, FiftyOpenLevelsAreTheLimit) {
     parser.AddDataDescEntry(level, Entry(level, name.c_str()), DECL_DD);
   }
   OrvExpr* constant = Entry(78, "K");
-  constant->SetArg(kValueSlot, Value({{1, 0}}), -1, 0);
+  constant->SetArg(DECL_DD_ENTRY__VALUE, Value({{1, 0}}), -1, 0);
   EXPECT_EQ(parser.AddDataDescEntry(78, constant, DECL_DD), ORV_LEVEL_STACK_SIZE);
   EXPECT_EQ(recorder.size(), 0u);
   EXPECT_TRUE(Messages().empty());
 
   OrvExpr* condition = Entry(88, "C");
-  condition->SetArg(kValueSlot, Value({{2, 0}}), -1, 0);
+  condition->SetArg(DECL_DD_ENTRY__VALUE, Value({{2, 0}}), -1, 0);
   EXPECT_EQ(parser.AddDataDescEntry(88, condition, DECL_DD), ORV_LEVEL_STACK_SIZE);
   ASSERT_EQ(recorder.size(), 1u);
   EXPECT_EQ(recorder.level(0), MSG_TERMINAL);
@@ -503,37 +496,36 @@ TEST_F(NestingTest, FiftyOpenLevelsAreTheLimit) {
 TEST_F(NestingTest, AZeroLevelEntryKeepsItsWrittenLevelAndNothingLeaks) {
   parser.AddDataDescEntry(1, Entry(1, "R"), DECL_DD);
   OrvExpr* zero = Entry(0, "X");
-  zero->SetArg(kPictureSlot, new OrvCharString(VString("X")), -1, 0);
+  zero->SetArg(DECL_DD_ENTRY__PICTURE, new OrvCharString(VString("X")), -1, 0);
   EXPECT_EQ(parser.AddDataDescEntry(0, zero, DECL_DD), 1);
-  EXPECT_EQ(Str(*zero->Args(kLevelSlot)->Image()), "00");
+  EXPECT_EQ(Str(*zero->Args(DECL_DD_ENTRY__LEVEL_NUMBER)->Image()), "00");
   EXPECT_TRUE(Messages().empty());
   parser.AddDataDescEntry(0, nullptr, ORV_NO_HOLDER);
   EXPECT_EQ(TakeRecords(), "R X");
 }
 
 TEST_F(NestingTest, AWangDisplayEntryStaysOnlyInADisplayWsRecord) {
-  const int kWangRowSlot = 21;
   for (bool displayWs : {true, false}) {
     SCOPED_TRACE(displayWs);
     OrvExpr* root = Entry(1, "W");
     if (displayWs) {
-      root->SetArg(kUsageSlot, new OrvExprOper(DX_USAGE, new OrvExprOper(DU_DISPLAY_WS)), -1, 0);
+      root->SetArg(DECL_DD_ENTRY__USAGE, new OrvExprOper(DX_USAGE, new OrvExprOper(DU_DISPLAY_WS)), -1, 0);
     }
     parser.AddDataDescEntry(1, root, DECL_DD);
     OrvExpr* wang = Entry(5, "F", DECL_DD_ENTRY_WANG_DISPLAY);
     OrvExpr* row = new OrvExprOper(EX_WDD_ROW, new OrvIntNumConst(VString("3"), 3));
-    wang->SetArg(kWangRowSlot, row, -1, 0);
-    wang->ArgSlots(kWangRowSlot)->tokens.AddToken(RW_ROW, OrvTxtPosn(6, 20, 1), VString("ROW"));
-    wang->SetArg(kValueSlot, Value({{1, 0}}), -1, 0);
+    wang->SetArg(DECL_DD_ENTRY_WANG_DISPLAY__ROW, row, -1, 0);
+    wang->ArgSlots(DECL_DD_ENTRY_WANG_DISPLAY__ROW)->tokens.AddToken(RW_ROW, OrvTxtPosn(6, 20, 1), VString("ROW"));
+    wang->SetArg(DECL_DD_ENTRY__VALUE, Value({{1, 0}}), -1, 0);
     parser.AddDataDescEntry(5, wang, DECL_DD);
     if (displayWs) {
       EXPECT_EQ(wang->Oper(), DECL_DD_ENTRY_WANG_DISPLAY);
-      EXPECT_EQ(wang->Args(kWangRowSlot), row);
-      EXPECT_EQ(wang->Args(kValueSlot)->Oper(), EX_COND_VALUE);
+      EXPECT_EQ(wang->Args(DECL_DD_ENTRY_WANG_DISPLAY__ROW), row);
+      EXPECT_EQ(wang->Args(DECL_DD_ENTRY__VALUE)->Oper(), EX_COND_VALUE);
     } else {
       EXPECT_EQ(wang->Oper(), DECL_DD_ENTRY);
       EXPECT_EQ(wang->NArgs(), ORV_DD_ENTRY_SLOTS);
-      EXPECT_EQ(wang->Args(kValueSlot)->Oper(), DX_VALUE);  // then an ordinary entry
+      EXPECT_EQ(wang->Args(DECL_DD_ENTRY__VALUE)->Oper(), DX_VALUE);  // then an ordinary entry
       ASSERT_EQ(wang->Tokens().Count(), 1);                  // the row's text stays
       EXPECT_EQ(Str(wang->Tokens().First()->image), "ROW");
     }

@@ -53,7 +53,7 @@ class CicsEibTest : public sematest::ParserTest {
   }
   // The LINKAGE SECTION's entries, or null when there is no section.
   static OrvExpr* Linkage(OrvExpr* program) {
-    OrvExpr* division = program->Args(sematest::kProgDataDivision);
+    OrvExpr* division = program->Args(COBOL_PROGRAM__DATA_DIVISION);
     OrvExpr* section = division != nullptr ? division->Args(6) : nullptr;
     return section != nullptr ? section->Args(0) : nullptr;
   }
@@ -157,7 +157,7 @@ TEST_F(CicsEibTest, ABlockJoinsAnExistingLinkageSectionAndNeedsADataDivision) {
   OrvExpr* section = new OrvExprOper(SECTION_LINKAGE);
   OrvExpr* own = new OrvExprOper(DECL_DD_LIST, Item(1, "PARM"));
   section->SetArg(0, own, -1, 0);
-  withLinkage->Args(sematest::kProgDataDivision)->SetArg(6, section, -1, 0);
+  withLinkage->Args(COBOL_PROGRAM__DATA_DIVISION)->SetArg(6, section, -1, 0);
   parser.EndProgram(new OrvExprOper(END_COBOL_PROGRAM, Use(SYMCAT_PROGRAM_NAME, {"P1"})));
   OrvExpr* noData = BeginProgram("P2");
   parser.FinishSource(0);
@@ -166,7 +166,7 @@ TEST_F(CicsEibTest, ABlockJoinsAnExistingLinkageSectionAndNeedsADataDivision) {
   ASSERT_EQ(own->NArgs(), 2);
   EXPECT_EQ(NameOf(own->Args(0)), "PARM");
   EXPECT_EQ(NameOf(own->Args(1)), "CICS-BLOCKS");
-  EXPECT_EQ(noData->Args(sematest::kProgDataDivision), nullptr);
+  EXPECT_EQ(noData->Args(COBOL_PROGRAM__DATA_DIVISION), nullptr);
 }
 
 // --- ACCEPT and DISPLAY items ----------------------------------------------

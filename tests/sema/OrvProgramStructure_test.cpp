@@ -235,7 +235,7 @@ class ProcedureTest : public ProgramTest {
     program = BeginProgram("P1");
     division = Procedure(program);
   }
-  OrvExpr* Sections() { return division->Args(sematest::kProcSections); }
+  OrvExpr* Sections() { return division->Args(DIVISION_PROCEDURE__IMPERATIVES); }
   OrvExpr* program = nullptr;
   OrvExpr* division = nullptr;
 };

@@ -1,6 +1,7 @@
 // Data-item declaration builders: single items, level-78 constants and
 // hierarchies built from tables of rows.
 #include "OrvDataItemBuild.h"
+#include "OrvOperSlots.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +12,6 @@
 
 #include "NameTestSupport.h"
 #include "OrvConstNodes.h"
-#include "OrvOperSlots.h"
 
 using nametest::TableNames;
 
