@@ -1,37 +1,72 @@
 /* The COBOL grammar: the rules of a compilation unit and the semantic
-   actions that build its syntax tree.
+   actions that build its syntax tree.  This header states the layout of
+   the file and the conventions every rule follows.
 
-   Layout.  One banner per area of the language, in this order: the
-   compilation unit with the IDENTIFICATION and ENVIRONMENT DIVISIONs, the
-   INPUT-OUTPUT SECTION, the DATA DIVISION, data description entries, the
-   REPORT SECTION, the SCREEN SECTION, the PROCEDURE DIVISION structure,
-   statements, phrases, operands, expressions and conditions, then embedded
-   SQL and CICS.  The order of the rules is also the order in which trial
-   parsing tries two reductions of one conflict cell (the earlier rule
-   first), so the procedure-name part stands before the start of a
-   qualified data name.
+   Layout.  One banner (a box of "=" rules) per area of the language, in
+   this order: the compilation unit with the IDENTIFICATION and ENVIRONMENT
+   DIVISIONs, the INPUT-OUTPUT SECTION, the DATA DIVISION, data description
+   entries, the REPORT SECTION, the SCREEN SECTION, the PROCEDURE DIVISION
+   structure, statements, conditional phrases, scope terminators, the
+   operand lists and optional words of the statements, operands, and
+   arithmetic expressions and conditions.  Under the statements banner each
+   statement of first_statement has a section of its own, in the order of
+   first_statement: a banner (framed by "-" rules) giving the syntax its
+   rules accept (upper case words are keywords, [ ] optional, { | } a
+   choice, ... a repetition), then the statement's rule, its *_start rules
+   (the early node of the statement) and the phrases only it uses.  A phrase
+   that several statements use stays in the section of the first of them in
+   first_statement order; the conditional phrases shared by several verbs
+   (SIZE ERROR, EXCEPTION, INVALID KEY, AT END, END-OF-PAGE, OVERFLOW),
+   every END-x terminator and the operand lists and optional words keep
+   their own sections.  The order of the rules is also the order in which
+   trial parsing tries two reductions of one conflict cell (the earlier rule
+   first), so the procedure-name part stands before the start of a qualified
+   data name; a move that changes a trial changes OrvGrammar.conflicts and
+   fails the build.
 
-   Actions.  Every action is one line that calls a named helper (the
-   OrvGram* functions, one source file per area, each tested on its own)
-   through the macros that OrvGrammar.cpp defines for them: N(v) is the
-   node of a value, V(p) the value of a node, PARSER the running parser;
+   A new statement gets its section after the last statement's, its
+   alternative in first_statement before copy_marker, its verb in the %right
+   line below, a %type line for its symbols in the group of its section, its
+   phrases in its section (an END-x in the scope terminators, a NOT phrase
+   beside its positive twin), and a source with its golden for the tree-dump
+   harness; OrvGrammarAudit_test checks the section.  Embedded SQL and CICS
+   get banners of their own after the conditions when their rules come.
+
+   Values.  A symbol's value is one member of the %union below, one word of
+   the parse engine's value stack: <node> a node or null, <code> an
+   operation code (at most 1400, which the engine tells from a node by its
+   value; error recovery deletes the nodes it pops) or a trial mark.  Every
+   token is spliced in as <node>; every nonterminal with a value has a %type
+   (the groups below follow the sections); $0 and $-k, which reach below the
+   rule, name their member, $<node>0, and so does a trial mark, $<code>-1.
+   byacc refuses a $k of a symbol without a type, and a <code> passed where
+   a node is wanted (or the reverse) does not compile.
+
+   Actions.  Every action is one line that calls named helpers (the OrvGram*
+   functions, one source file per area, each tested on its own) through the
+   macros that OrvGrammar.cpp defines: PARSER is the running parser;
    POSITION_STEP(node) moves the tokens of the rule onto the node before the
    action hands it on (and returns the node); POSITION_OF($k) is the token
-   list of symbol k; PASS_UP($k) hands value and tokens of symbol k up
-   unchanged; HAND_CLAUSE and HAND_LIST_ITEM run the position step and give
-   the node to a collector.  There is no implicit $$ = $1: a rule that
-   passes a value on writes it.  An optional phrase that is absent gives a
-   NULL_NODE from its own empty rule.  A mid-rule action that takes values
-   from the entries below it clears those entries, since error recovery
-   pops entries from the top and must not meet them after it deleted their
-   holder.
+   list of symbol k; PASS_UP($k) hands the node and tokens of symbol k up
+   unchanged; HAND_CLAUSE(collector, slot, node) and
+   HAND_LIST_ITEM(collector, slot, list, node) run the position step and
+   give the node to a collector.  A slot is always named by its constant of
+   OrvOperSlots.h (DECL_DD_ENTRY__PICTURE), never by a number.  A helper
+   that takes or clears a stack entry is passed &$k (the entry's node).
+   There is no implicit $$ = $1: a rule that passes a value on writes it.  An
+   optional phrase that is absent gives a NULL_NODE from its own empty rule.
+   An empty rule that takes over nodes of the entries below it ($0, $-k)
+   clears those entries (its helper's contract says so), since error
+   recovery pops entries from the top and must not meet them after it
+   deleted their holder.
 
    Trial parsing.  { } code is skipped while a trial parse runs; [ ] code
    runs in trials too.  [ ] code is used only by the rules that steer trial
-   parsing (commits, the marks of subscripts and reference modification,
-   the clearing of qualified-name values) and by the rules that switch the
-   lexer or the token supply, whose switches must hold while the tokens
-   after them are read; their building part follows "if (yytrial) break;".
+   parsing (commits, the marks of subscripts and reference modification, the
+   clearing of qualified-name values) and by the rules that switch the lexer
+   or the token supply, whose switches must hold while the tokens after them
+   are read; their building part follows "if (yytrial) break;".
+   OrvGrammarAudit_test lists them.
 
    Conflicts.  The cells of OrvGrammar.conflicts are the only ones left to
    trial parsing; no precedence is declared on their tokens.  Every other
