@@ -12,6 +12,7 @@
 #include "OrvDials.h"
 #include "OrvExpr.h"
 #include "OrvMessage.h"
+#include "OrvOperSlots.h"
 #include "OrvParseSource.h"
 #include "OrvParserImpl.h"
 #include "OrvTreeWalk.h"
@@ -95,7 +96,7 @@ TEST_F(ParseSourceTest, AGoodTreeEndsWithTheEndOfFileAndComesWhollyFromTheSource
   ASSERT_EQ(Parse(Program(kClean) + CommentLine("AFTER THE LAST PROGRAM") + "\n"), ORV_PARSE_OK);
   ASSERT_NE(tree, nullptr);
   EXPECT_EQ(tree->Oper(), COBOL_FILE);
-  OrvExpr* end = tree->Args(1);
+  OrvExpr* end = tree->Args(COBOL_FILE__END_OF_FILE);
   ASSERT_NE(end, nullptr);
   EXPECT_EQ(end->Oper(), END_COBOL_FILE);
   ASSERT_NE(end->Tokens().First(), nullptr);
