@@ -30,6 +30,13 @@ const OrvClausePermission F = ORV_CLAUSE_FORBIDDEN;
 const OrvClausePermission A = ORV_CLAUSE_ALLOWED;
 const OrvClausePermission R = ORV_CLAUSE_REQUIRED;
 
+// The holders of data, report group and screen entries share one layout.
+static_assert(DECL_RGD__REPORT_GROUP_ENTRY == DECL_DD__DATA_DESCRIPTION_ENTRY &&
+                  DECL_SCRD__SCREEN_DESCRIPTION_ENTRY == DECL_DD__DATA_DESCRIPTION_ENTRY &&
+                  DECL_RGD__SUBORDINATE_ENTRIES == DECL_DD__SUBORDINATE_ENTRIES &&
+                  DECL_SCRD__SUBORDINATE_ENTRIES == DECL_DD__SUBORDINATE_ENTRIES,
+              "every holder keeps its entry and its subordinates in the same slots");
+
 // One permission per slot of a data-description entry: the slots listed
 // as required and allowed, every other slot forbidden.
 struct EntryPermissions {

@@ -52,8 +52,9 @@ std::string Render(const OrvExpr* node) {
     case DECL_DD:
     case DECL_RGD:
     case DECL_SCRD: {
-      std::string out = Render(node->Args(0));
-      const OrvExpr* subs = node->Args(1);
+      // The three holders keep entry and subordinates alike (asserted in the nesting).
+      std::string out = Render(node->Args(DECL_DD__DATA_DESCRIPTION_ENTRY));
+      const OrvExpr* subs = node->Args(DECL_DD__SUBORDINATE_ENTRIES);
       if (subs != nullptr && subs->Oper() != NULL_NODE) out += "(" + Render(subs) + ")";
       return out;
     }
@@ -193,11 +194,11 @@ TEST_F(NestingTest, ARecordJoinsTheListWhenTheNextRecordOrTheClosingCallComes) {
   EXPECT_EQ(parser.recordList, nullptr);
   parser.AddDataDescEntry(1, Entry(1, "C"), DECL_DD);
   EXPECT_EQ(Render(parser.recordList), "A(B)");
-  // The holder of each record is a DECL_DD whose slot 1 starts as a null
-  // node.
+  // The holder of each record is a DECL_DD whose subordinates start as a
+  // null node.
   OrvExpr* open = parser.levelStack[1].holder;
   ASSERT_EQ(open->Oper(), DECL_DD);
-  EXPECT_EQ(open->Args(1)->Oper(), NULL_NODE);
+  EXPECT_EQ(open->Args(DECL_DD__SUBORDINATE_ENTRIES)->Oper(), NULL_NODE);
   EXPECT_EQ(parser.AddDataDescEntry(0, nullptr, ORV_NO_HOLDER), 0);
   EXPECT_EQ(TakeRecords(), "A(B) C");
   EXPECT_TRUE(Messages().empty());
@@ -232,8 +233,8 @@ TEST_F(NestingTest, ReportAndScreenEntriesGetHoldersOfTheirOwnAndHolderOnePlaces
   ASSERT_EQ(records->NArgs(), 1);
   OrvExpr* group = records->Args(0);
   EXPECT_EQ(group->Oper(), DECL_RGD);
-  EXPECT_EQ(group->Args(1)->Oper(), DECL_DD_LIST);  // report holders list as data ones do
-  EXPECT_EQ(group->Args(1)->Args(0)->Oper(), DECL_RGD);
+  EXPECT_EQ(group->Args(DECL_RGD__SUBORDINATE_ENTRIES)->Oper(), DECL_DD_LIST);  // report holders list as data ones do
+  EXPECT_EQ(group->Args(DECL_RGD__SUBORDINATE_ENTRIES)->Args(0)->Oper(), DECL_RGD);
   // A first report entry of level 05 is not a data description: no report.
   EXPECT_TRUE(Messages().empty());
 
@@ -307,9 +308,9 @@ TEST_F(NestingTest, ValueClausesTakeTheFirstValueAndReportAnyOtherShape) {
     ASSERT_EQ(value, c.value);  // converted in place
     EXPECT_EQ(value->Oper(), DX_VALUE);
     ASSERT_EQ(value->NArgs(), 1);
-    ASSERT_NE(value->Args(0), nullptr);
-    EXPECT_EQ(value->Args(0)->Oper(), INT_NUM_CONST);
-    EXPECT_EQ(value->Args(0)->IntValue(), c.kept);
+    ASSERT_NE(value->Args(DX_VALUE__VALUE_CLAUSE), nullptr);
+    EXPECT_EQ(value->Args(DX_VALUE__VALUE_CLAUSE)->Oper(), INT_NUM_CONST);
+    EXPECT_EQ(value->Args(DX_VALUE__VALUE_CLAUSE)->IntValue(), c.kept);
     std::vector<std::string> expected;
     if (c.incorrect) expected.push_back(Line(MSG_ERR, "Incorrect Value clause"));
     EXPECT_EQ(Messages(), expected);
@@ -327,17 +328,17 @@ TEST_F(NestingTest, A78BecomesAConstantEntryAndItsNameAConstantName) {
   sematest::PlaceAt(entry, 3, 20, ".");
   parser.AddDataDescEntry(78, entry, DECL_DD);
   OrvExpr* holder = parser.levelStack[1].holder;
-  OrvExpr* constant = holder->Args(0);
+  OrvExpr* constant = holder->Args(DECL_DD__DATA_DESCRIPTION_ENTRY);
   ASSERT_EQ(constant->Oper(), DECL_CONST_ENTRY);
-  EXPECT_EQ(constant->Args(0)->IntValue(), 78);
-  EXPECT_EQ(Str(*constant->Args(2)->Image()), "K");
-  OrvExpr* value = constant->Args(3);
+  EXPECT_EQ(constant->Args(DECL_CONST_ENTRY__LEVEL_NUMBER)->IntValue(), 78);
+  EXPECT_EQ(Str(*constant->Args(DECL_CONST_ENTRY__CONSTANT_NAME_DEFINED)->Image()), "K");
+  OrvExpr* value = constant->Args(DECL_CONST_ENTRY__CONSTANT_VALUE);
   ASSERT_EQ(value->Oper(), EX_CONST_VALUE);
-  EXPECT_EQ(value->Args(0)->IntValue(), 1);
+  EXPECT_EQ(value->Args(EX_CONST_VALUE__VALUE)->IntValue(), 1);
   EXPECT_EQ(element->Category(), SYMCAT_CONSTANT_NAME);
   // The slots came with their tokens; the entry's own tokens follow.
-  ASSERT_EQ(constant->ArgSlots(0)->tokens.Count(), 1);
-  EXPECT_EQ(Str(constant->ArgSlots(0)->tokens.First()->image), "78");
+  ASSERT_EQ(constant->ArgSlots(DECL_CONST_ENTRY__LEVEL_NUMBER)->tokens.Count(), 1);
+  EXPECT_EQ(Str(constant->ArgSlots(DECL_CONST_ENTRY__LEVEL_NUMBER)->tokens.First()->image), "78");
   ASSERT_EQ(constant->Tokens().Count(), 1);
   EXPECT_EQ(Str(constant->Tokens().First()->image), ".");
   EXPECT_TRUE(Messages().empty());
@@ -351,10 +352,10 @@ TEST_F(NestingTest, An88BecomesAConditionEntryKeepingItsConditionValue) {
   OrvExpr* value = Value({{1, 5}}, 9);
   entry->SetArg(DECL_DD_ENTRY__VALUE, value, -1, 0);
   parser.AddDataDescEntry(88, entry, DECL_DD);
-  OrvExpr* condition = parser.levelStack[2].holder->Args(0);
+  OrvExpr* condition = parser.levelStack[2].holder->Args(DECL_DD__DATA_DESCRIPTION_ENTRY);
   ASSERT_EQ(condition->Oper(), DECL_COND_ENTRY);
-  EXPECT_EQ(Str(*condition->Args(2)->Image()), "OK");
-  EXPECT_EQ(condition->Args(3), value);
+  EXPECT_EQ(Str(*condition->Args(DECL_COND_ENTRY__CONDITION_NAME_DEFINED)->Image()), "OK");
+  EXPECT_EQ(condition->Args(DECL_COND_ENTRY__CONDITION_VALUE), value);
   EXPECT_EQ(value->Oper(), EX_COND_VALUE);  // THRU and WHEN FALSE stay
   EXPECT_TRUE(Messages().empty());
   parser.AddDataDescEntry(0, nullptr, ORV_NO_HOLDER);
@@ -407,7 +408,7 @@ TEST_F(NestingTest, Entries66_78And88AreCheckedForTheirClauses) {
     }
     if (c.valueFrom != 0) entry->SetArg(DECL_DD_ENTRY__VALUE, Value({{c.valueFrom, c.valueTo}}), -1, 0);
     parser.AddDataDescEntry(c.level, entry, DECL_DD);
-    EXPECT_EQ(parser.levelStack[parser.levelDepth].holder->Args(0)->Oper(), c.becomes);
+    EXPECT_EQ(parser.levelStack[parser.levelDepth].holder->Args(DECL_DD__DATA_DESCRIPTION_ENTRY)->Oper(), c.becomes);
     EXPECT_EQ(Messages(), c.messages);
     parser.AddDataDescEntry(0, nullptr, ORV_NO_HOLDER);
     TakeRecords();
@@ -430,16 +431,16 @@ TEST_F(NestingTest, TextOfDroppedClausesAndValuesStaysInTheTree) {
   // in front of the argument that holds each right-hand side.
   OrvExpr* entry = Entry(5, "V");
   OrvExpr* value = Value({{1, 5}});
-  value->ArgSlots(0)->tokens.AddToken(RW_VALUE, OrvTxtPosn(4, 20, 1), VString("VALUE"));
-  OrvExpr* range = value->Args(0)->Args(0);
-  range->ArgSlots(0)->tokens.AddToken(TK_INT_NUM_LIT, OrvTxtPosn(4, 26, 1), VString("1"));
-  range->ArgSlots(1)->tokens.AddToken(RW_THRU, OrvTxtPosn(4, 28, 1), VString("THRU"));
-  range->ArgSlots(1)->tokens.AddToken(TK_INT_NUM_LIT, OrvTxtPosn(4, 33, 1), VString("5"));
+  value->ArgSlots(EX_COND_VALUE__VALUE_RANGES)->tokens.AddToken(RW_VALUE, OrvTxtPosn(4, 20, 1), VString("VALUE"));
+  OrvExpr* range = value->Args(EX_COND_VALUE__VALUE_RANGES)->Args(0);
+  range->ArgSlots(EX_VALUE_RANGE__VALUE)->tokens.AddToken(TK_INT_NUM_LIT, OrvTxtPosn(4, 26, 1), VString("1"));
+  range->ArgSlots(EX_VALUE_RANGE__THROUGH_VALUE)->tokens.AddToken(RW_THRU, OrvTxtPosn(4, 28, 1), VString("THRU"));
+  range->ArgSlots(EX_VALUE_RANGE__THROUGH_VALUE)->tokens.AddToken(TK_INT_NUM_LIT, OrvTxtPosn(4, 33, 1), VString("5"));
   entry->SetArg(DECL_DD_ENTRY__VALUE, value, -1, 0);
   parser.AddDataDescEntry(1, Entry(1, "A"), DECL_DD);
   parser.AddDataDescEntry(5, entry, DECL_DD);
   ASSERT_EQ(value->Oper(), DX_VALUE);
-  EXPECT_EQ(value->ArgSlots(0)->tokens.Count(), 2);  // VALUE 1 in front of the value
+  EXPECT_EQ(value->ArgSlots(DX_VALUE__VALUE_CLAUSE)->tokens.Count(), 2);  // VALUE 1 in front of the value
   EXPECT_EQ(tokenTexts(value), "VALUE 1 THRU 5 ");
 
   // 88 C PIC X VALUE 'Y'.: the PICTURE goes, its text stays with the entry.
@@ -451,7 +452,7 @@ TEST_F(NestingTest, TextOfDroppedClausesAndValuesStaysInTheTree) {
   pictured->SetArg(DECL_DD_ENTRY__VALUE, Value({{1, 0}}), -1, 0);
   sematest::PlaceAt(pictured, 5, 30, ".");
   parser.AddDataDescEntry(88, pictured, DECL_DD);
-  OrvExpr* condition = parser.levelStack[parser.levelDepth].holder->Args(0);
+  OrvExpr* condition = parser.levelStack[parser.levelDepth].holder->Args(DECL_DD__DATA_DESCRIPTION_ENTRY);
   ASSERT_EQ(condition->Oper(), DECL_COND_ENTRY);
   EXPECT_EQ(tokenTexts(condition), "PIC X . ");
   parser.AddDataDescEntry(0, nullptr, ORV_NO_HOLDER);
@@ -482,7 +483,8 @@ TEST_F(NestingTest, FiftyOpenLevelsAreTheLimit) {
   // The 88 hangs below the 78, which keeps its place on the stack.
   OrvExpr* top = parser.levelStack[ORV_LEVEL_STACK_SIZE].holder;
   EXPECT_EQ(Render(top), "K(C)");
-  EXPECT_EQ(top->Args(1)->Args(0)->Args(0)->Oper(), DECL_COND_ENTRY);
+  EXPECT_EQ(top->Args(DECL_DD__SUBORDINATE_ENTRIES)->Args(0)->Args(DECL_DD__DATA_DESCRIPTION_ENTRY)->Oper(),
+            DECL_COND_ENTRY);
 
   parser.AddDataDescEntry(1, Entry(1, "NEXT"), DECL_DD);
   EXPECT_EQ(parser.levelDepth, 1);
