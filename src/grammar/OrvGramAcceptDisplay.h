@@ -23,8 +23,9 @@ OrvExpr* OrvGramAcceptStatement(OrvExpr** items);
 OrvExpr* OrvGramStartScreenItem(int op, OrvExpr** position, OrvExpr** value);
 
 // The slot of a phrase node of an ACCEPT or DISPLAY screen item: the
-// position phrases (LINE 2, COLUMN 3, AT and POSITION 4, UNIT 5), MODE IS
-// BLOCK 6, WITH 7, HIGH and LOW 12, REVERSE 15, and the display and input
+// position phrases (LINE, COLUMN, AT and POSITION in the slot of AT, UNIT in
+// that of FROM or UPON), MODE IS BLOCK, WITH, HIGH and LOW in the slot of
+// HIGHLIGHT, REVERSE in that of REVERSE-VIDEO, and the display and input
 // attributes and BLANK phrases in their slots (OrvGramScreenAttributeSlot).
 int OrvGramScreenItemPhraseSlot(const OrvExpr* phrase);
 
