@@ -152,7 +152,7 @@ bool OrvLexer::ReadReplacePhrases(OrvLexUnit& u, OrvExpr* list, OrvReplaceTable&
     OrvExpr* operand = nullptr;
     ReadReplaceOperand(u, phrase.from, operand);
     sepCatch_ = nullptr;
-    by->SetArg(0, operand);
+    by->SetArg(COPY_REPLACING_BY__REPLACED_TEXT, operand);
     if (u.code == SEP_EOF) {
       StatementFailed(u, first, "");
       return false;
@@ -178,14 +178,14 @@ bool OrvLexer::ReadReplacePhrases(OrvLexUnit& u, OrvExpr* list, OrvReplaceTable&
       StatementFailed(u, first, texts.noBy);
       return false;
     }
-    OrvMoveUnitTo(u, by->ArgSlots(1)->tokens);
+    OrvMoveUnitTo(u, by->ArgSlots(COPY_REPLACING_BY__REPLACING_TEXT)->tokens);
     GetStatementWord(u);
     if (u.code == SEP_EOF) {
       StatementFailed(u, first, "");
       return false;
     }
     ReadReplaceOperand(u, phrase.to, operand);
-    by->SetArg(1, operand);
+    by->SetArg(COPY_REPLACING_BY__REPLACING_TEXT, operand);
     if (u.code == SEP_EOF) {
       StatementFailed(u, first, "");
       return false;

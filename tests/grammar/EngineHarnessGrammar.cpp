@@ -58,10 +58,11 @@ OrvParseValue HarnessFill(OrvParseValue phrase, OrvParseValue statement) {
   return phrase;
 }
 
-// The start symbol hangs the sentences under the parser's root.
+// The start symbol hangs the sentences under the parser's root, where a
+// source's programs go.
 OrvParseValue HarnessFile(OrvParseValue sentences) {
   OrvExpr* root = currentParser->root;
-  root->SetArg(0, NodeOrNull(sentences), -1, 0);
+  root->SetArg(COBOL_FILE__PROGRAM_LIST, NodeOrNull(sentences), -1, 0);
   return ValueOf(root);
 }
 

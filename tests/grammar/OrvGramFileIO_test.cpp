@@ -25,10 +25,18 @@ class FileIOTest : public sematest::ParserTest {
   }
   // A phrase node of `op` over a statement list of one CONTINUE, with the
   // phrase's keyword in front of the list, as the phrase rule leaves it.
+  // The phrases of READ and WRITE keep their statements in one slot.
+  static_assert(EX_ON_AT_END__STATEMENTS == EX_ON_INVALID_KEY__STATEMENTS &&
+                    EX_NOT_ON_INVALID_KEY__STATEMENTS == EX_ON_INVALID_KEY__STATEMENTS &&
+                    EX_ON_AT_EOP__STATEMENTS == EX_ON_INVALID_KEY__STATEMENTS &&
+                    EX_NOT_ON_AT_EOP__STATEMENTS == EX_ON_INVALID_KEY__STATEMENTS,
+                "one layout");
   static OrvExpr* Phrase(int op, const char* keyword) {
     OrvExpr* phrase = OrvGramNode(op, new OrvExprOper(STMT_LIST, OrvGramNode(STMT_CONTINUE)));
-    phrase->ArgSlots(0)->tokens.AddToken(RW_INVALID, OrvTxtPosn(5, 20, 1), VString(keyword));
-    phrase->Args(0)->Args(0)->Tokens().AddToken(RW_CONTINUE, OrvTxtPosn(5, 30, 1), VString("CONTINUE"));
+    phrase->ArgSlots(EX_ON_INVALID_KEY__STATEMENTS)
+        ->tokens.AddToken(RW_INVALID, OrvTxtPosn(5, 20, 1), VString(keyword));
+    phrase->Args(EX_ON_INVALID_KEY__STATEMENTS)->Args(0)->Tokens().AddToken(RW_CONTINUE, OrvTxtPosn(5, 30, 1),
+                                                                            VString("CONTINUE"));
     return phrase;
   }
   static std::string Texts(const OrvTokenList& list) {
@@ -89,7 +97,7 @@ TEST_F(FileIOTest, AnErrorNodeInsideADroppedPhraseIsForgotten) {
   owned.push_back(statement);
   OrvExpr* k = Phrase(EX_ON_INVALID_KEY, "INVALID");
   OrvExpr* error = GenErrNode();
-  k->Args(0)->AddArg(error);
+  k->Args(EX_ON_INVALID_KEY__STATEMENTS)->AddArg(error);
   first = Phrase(EX_ON_AT_EOP, "EOP");
   second = k;
   OrvGramKeepOnePhrase(statement, STMT_WRITE__AT_END_OF_PAGE_INVALID_KEY, &first, &second, "Both AT END-OF-PAGE and INVALID KEY used");
@@ -134,9 +142,9 @@ TEST_F(FileIOTest, StartKeyIsANodeOfTheRelationOverTheKeyWordAndTheKey) {
   OrvExpr* key = OrvGramStartKey(CMP_NOT_LT, OrvGramNode(START_KEY), components);
   owned.push_back(key);
   EXPECT_EQ(key->Oper(), CMP_NOT_LT);
-  EXPECT_EQ(key->Args(0)->Oper(), START_KEY);
-  ASSERT_EQ(key->Args(1)->Oper(), REC_KEY_USE);
-  EXPECT_EQ(key->Args(1)->Args(0), components);
+  EXPECT_EQ(key->Args(CMP_NOT_LT__LEFT_OPERAND)->Oper(), START_KEY);
+  ASSERT_EQ(key->Args(CMP_NOT_LT__RIGHT_OPERAND)->Oper(), REC_KEY_USE);
+  EXPECT_EQ(key->Args(CMP_NOT_LT__RIGHT_OPERAND)->Args(REC_KEY_USE__KEY_COMPONENTS), components);
 }
 
 }  // namespace

@@ -158,7 +158,8 @@ TEST_F(ProcedureTest, GoToWithSeveralNamesNeedsDepending) {
     OrvExpr* entry = phrase;
     OrvExpr* statement = OrvGramGoTo(list, &entry);
     EXPECT_EQ(statement->Oper(), c.statement);
-    EXPECT_EQ(statement->Args(0), list);
+    static_assert(STMT_GOTO__PROCEDURE_NAMES == STMT_GOTO_DEPENDING__PROCEDURE_NAMES, "one layout");
+    EXPECT_EQ(statement->Args(STMT_GOTO__PROCEDURE_NAMES), list);
     EXPECT_EQ(entry == 0, !c.depending);
     std::vector<std::string> want;
     if (c.error) want.push_back(Line(MSG_ERR, "More than one procedure name in GO TO without DEPENDING"));

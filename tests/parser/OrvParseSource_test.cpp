@@ -210,7 +210,7 @@ TEST_F(ParseSourceTest, ThroughTheSettingsInterfaceTheSourceParserParsesTheWhole
   EXPECT_EQ(settings.Parse(path, &tree, &messages), ORV_PARSE_OK);
   ASSERT_NE(tree, nullptr);
   EXPECT_EQ(tree->Oper(), COBOL_FILE);
-  EXPECT_EQ(tree->Args(1)->Oper(), END_COBOL_FILE);
+  EXPECT_EQ(tree->Args(COBOL_FILE__END_OF_FILE)->Oper(), END_COBOL_FILE);
   EXPECT_EQ(settings.lineCount, 10);
   EXPECT_EQ(currentParser, nullptr);
 }

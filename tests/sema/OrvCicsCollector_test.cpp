@@ -191,7 +191,7 @@ TEST_F(CicsTest, AfterRecoveryDiscardsTheStatementAnOptionWaitsForTheNextOne) {
   EXPECT_TRUE(watch.Released(stmt));
   EXPECT_EQ(cics.node, nullptr);
   EXPECT_TRUE(cics.tokens.IsEmpty());
-  ASSERT_EQ(errNode->Args(0)->NArgs(), 3);  // INTO, RECEIVE, INTO2
+  ASSERT_EQ(errNode->Args(STMT__SYNTAX_ERROR__SKIPPED_TOKENS)->NArgs(), 3);  // INTO, RECEIVE, INTO2
 
   // The MAP of the next head must not go into the released statement.
   OrvExpr* map = Option(CS_CL_MAP, 9, 30, "MAP");

@@ -33,7 +33,7 @@ std::string Images(const OrvTokenList& list) {
 // The kept texts of an error node, each followed by a blank.
 std::string ErrorText(const OrvExpr* errNode) {
   std::string out;
-  const OrvExpr* list = errNode != nullptr ? errNode->Args(0) : nullptr;
+  const OrvExpr* list = errNode != nullptr ? errNode->Args(STMT__SYNTAX_ERROR__SKIPPED_TOKENS) : nullptr;
   for (int i = 0; list != nullptr && i < list->NArgs(); ++i) {
     out += Str(*list->Args(i)->Image()) + " ";
   }
