@@ -5,11 +5,17 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
+#include <random>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "OrvConstNodes.h"
 #include "OrvSymTab.h"
+#include "OrvToken.h"
+#include "TestStrings.h"
 
 namespace {
 
@@ -121,6 +127,119 @@ TEST(OrvSymTabListTest, OnlyATableIsTakenForOne) {
   EXPECT_EQ(OrvSymTabList::Of(&element), nullptr);
   EXPECT_EQ(OrvSymTabList::Of(nullptr), nullptr);
   delete copy;
+}
+
+// Names 0..count-1 as "Fnnnnnn" in one of the orders a program may declare
+// them: ascending, descending, shuffled with a fixed seed, or ascending with
+// every name given twice.
+enum class NameOrder { kAscending, kDescending, kShuffled, kDuplicates };
+
+std::vector<std::string> NamesIn(NameOrder order, int count) {
+  std::vector<std::string> names;
+  for (int i = 0; i < count; ++i) {
+    char text[16];
+    std::snprintf(text, sizeof text, "F%06d", i);
+    names.push_back(text);
+    if (order == NameOrder::kDuplicates) names.push_back(text);
+  }
+  if (order == NameOrder::kDescending) std::reverse(names.begin(), names.end());
+  if (order == NameOrder::kShuffled) std::shuffle(names.begin(), names.end(), std::mt19937(36));
+  return names;
+}
+
+// The images of the children, read through the node interface.
+std::vector<std::string> ChildNames(OrvExpr* table) {
+  std::vector<std::string> out;
+  for (int i = 0; i < table->NArgs(); ++i) out.push_back(Str(*table->Args(i)->Image()));
+  return out;
+}
+
+struct OrderCase {
+  const char* label;
+  NameOrder order;
+};
+
+const OrderCase kOrders[] = {
+    {"ascending", NameOrder::kAscending},
+    {"descending", NameOrder::kDescending},
+    {"shuffled", NameOrder::kShuffled},
+    {"duplicates", NameOrder::kDuplicates},
+};
+
+// In any order the names go in without a position and the children read
+// back as a plain table that inserts each name at its place gives them:
+// the same names in the same order, the same element for a name asked
+// again, and the same answer to every look-up.
+TEST(OrvSymTabListTest, NamesInAnyOrderGiveTheChildrenAndLookUpsOfAPlainTable) {
+  for (const OrderCase& c : kOrders) {
+    SCOPED_TRACE(c.label);
+    OrvSymTabList table;
+    OrvExprOper plain(SYMBOL_TABLE_ELT_LIST);
+    const std::vector<std::string> names = NamesIn(c.order, 500);
+    std::vector<OrvSymTabElt*> got;
+    for (const std::string& n : names) {
+      got.push_back(OrvSymTabFindOrAddElt(&table, VString(n.c_str())));
+      OrvSymTabFindOrAddElt(&plain, VString(n.c_str()));
+    }
+    const std::vector<std::string> expected = ChildNames(&plain);
+    ASSERT_EQ(expected.size(), 500u);
+    ASSERT_TRUE(std::is_sorted(expected.begin(), expected.end()));
+    EXPECT_EQ(ChildNames(&table), expected);
+    // The non-virtual readers see the settled order too.
+    EXPECT_EQ(Str(*table.ChildAt(0)->Image()), "F000000");
+    EXPECT_EQ(Str(*table.SlotAt(499)->child->Image()), "F000499");
+    for (size_t i = 0; i < names.size(); ++i) {
+      EXPECT_EQ(got[i], Indexed(&table, names[i].c_str())) << names[i];
+      EXPECT_EQ(got[i], Searched(&table, names[i].c_str())) << names[i];
+      EXPECT_EQ(got[i]->Parent(), &table);
+    }
+    ExpectSameAnswers(&table, {"F", "F0000000", "F000250", "F999999", ""});
+  }
+}
+
+// Names appended out of order and then edited through the node interface:
+// the edit sees the children in order, and the table keeps its answers.
+TEST(OrvSymTabListTest, AnEditAfterUnorderedInsertionsSeesTheSortedChildren) {
+  OrvSymTabList table;
+  for (const char* n : {"D", "B", "C", "A"}) OrvSymTabFindOrAddElt(&table, VString(n));
+  // Slot 1 holds B once settled: removing it leaves A C D.
+  EXPECT_EQ(Str(*table.ArgSlots(1)->child->Image()), "B");
+  delete table.DelArg(1, 1, 0);
+  EXPECT_EQ(ChildNames(&table), (std::vector<std::string>{"A", "C", "D"}));
+  OrvSymTabFindOrAddElt(&table, VString("0"));
+  OrvSymTabFindOrAddElt(&table, VString("E"));
+  EXPECT_EQ(table.FindArg(Indexed(&table, "0")), 0);
+  EXPECT_EQ(ChildNames(&table), (std::vector<std::string>{"0", "A", "C", "D", "E"}));
+  ExpectSameAnswers(&table, {"0", "A", "B", "C", "D", "E"});
+}
+
+// The trace lines of look-ups and insertions at level 1 are those of a
+// plain table, position by position, in every name order.
+TEST(OrvSymTabListTest, TheLevelOneTraceIsThatOfAPlainTable) {
+  for (const OrderCase& c : kOrders) {
+    SCOPED_TRACE(c.label);
+    const std::vector<std::string> names = NamesIn(c.order, 12);
+    std::string traced[2];
+    OrvSymTabList indexed;
+    OrvExprOper plain(SYMBOL_TABLE_ELT_LIST);
+    OrvExpr* tables[2] = {&indexed, &plain};
+    for (int t = 0; t < 2; ++t) {
+      OrvSymTabTraceLevel = 1;
+      ::testing::internal::CaptureStdout();
+      for (const std::string& n : names) OrvSymTabFindOrAddElt(tables[t], VString(n.c_str()));
+      OrvSymTabFindElt(tables[t], VString("F000003"), nullptr);
+      traced[t] = ::testing::internal::GetCapturedStdout();
+      OrvSymTabTraceLevel = 0;
+      // The tables' addresses differ; the rest of each line must not.
+      std::ostringstream addr;
+      addr << static_cast<const void*>(tables[t]);
+      for (size_t at; (at = traced[t].find(addr.str())) != std::string::npos;)
+        traced[t].replace(at, addr.str().size(), "TBL");
+    }
+    EXPECT_NE(traced[1].find("+SymTabAddElt: "), std::string::npos);
+    EXPECT_NE(traced[1].find("*SymTabFound: tbl=TBL ix=3 "), std::string::npos) << traced[1];
+    EXPECT_EQ(traced[0], traced[1]);
+  }
 }
 
 }  // namespace
