@@ -109,9 +109,8 @@ void BackwardGaps(const OrvExpr* node, std::vector<std::string>& found) {
   for (int i = 0; i < node->NArgs(); ++i) {
     const OrvArgSlot* slot = node->SlotAt(i);
     if (slot == nullptr) continue;
-    for (const OrvTokenListNode* e = slot->tokens.Head(); e != nullptr; e = e->next) {
-      const OrvToken* token = e->token;
-      if (token == nullptr || token->code != SEP_SPACE) continue;
+    for (const OrvToken* token = slot->tokens.First(); token != nullptr; token = slot->tokens.Next(token)) {
+      if (token->code != SEP_SPACE) continue;
       if (OrvTxtPosn::Compare(token->begin, token->end) > 0)
         found.push_back(Str(token->begin.ToString()) + " .. " + Str(token->end.ToString()));
     }
