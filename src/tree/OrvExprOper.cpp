@@ -90,6 +90,8 @@ OrvArgSlot* OrvExprOper::RecordAt(int i) const {
   if (Tag(w) == kEmptyTag && (w & kFillBit) != 0 && FillSerialOf(w) == OrvArgSlot::kNoFill) {
     MakeFillNode(i);
     w = words[i];
+    // A NULL_NODE that cannot stand in a word was put in a record already.
+    if (w != 0 && Tag(w) == kRecordTag) return RecordOf(w);
   }
   OrvArgSlot* record = new OrvArgSlot;
   record->EnterNode();
@@ -517,6 +519,11 @@ void OrvExprOper::NoteHeapBlock(const OrvSlotBlock* block, bool made) {
 // root's own node and slot block stay out until its own destructor and
 // release give them back.
 bool OrvExprOper::DropWholeTree() {
+#ifdef ORV_BLOCK_POOL_BYPASS
+  // The pools hand out heap blocks and the arenas hold nothing: rewinding
+  // them would give nothing back, so the tree goes node by node.
+  return false;
+#endif
   if (Parent() != nullptr || !OrvNodeReleaseIsDefault() || OrvLiveRoots != 1 || OrvHeapNodes != 0 ||
       OrvRecordsOutside != 0 || OrvLiveLinkElems != OrvLinkElemsInNodes ||
       OrvPoolArena<ORV_TOKEN_ARENA>::BlocksOut() != OrvTokensInNodes)
@@ -784,6 +791,13 @@ void OrvExprOper::SetOper(OrvOper op, int reset, int allowShrink) {
                                 OrvOperName(op), i));
         }
         // The slot goes with its child and tokens.
+        DeleteWord(Words()[i]);
+        Words()[i] = kFresh;
+      }
+      // A report walks the node and makes records for the slots it reads,
+      // the emptied ones before it too: they go as well.
+      const int old = NArgs();
+      for (int i = fixed; i < old; ++i) {
         DeleteWord(Words()[i]);
         Words()[i] = kFresh;
       }
