@@ -275,8 +275,10 @@ void ProcessFile(Target& t, OrvParser* parser, const VString& file) {
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
   (void)argc;
   (void)argv;
-  static NullBuffer nowhere;
-  std::cout.rdbuf(&nowhere);
+  // Never destroyed: standard output is flushed at the very end of the
+  // process, after every static object has gone.
+  static NullBuffer* const nowhere = new NullBuffer;
+  std::cout.rdbuf(nowhere);
   OrvLexerStartUp();
   Target& t = TheTarget();
   t.configured = NewLarkstatParserObject();

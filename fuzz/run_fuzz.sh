@@ -83,9 +83,10 @@ add_seed() {
 }
 
 # A fixed-format program as free format: columns 8 to 72, a comment line
-# ('*' or '/' in column 7) as a '*' line.
+# ('*' or '/' in column 7) as a '*' line; member headers stay as they are.
 to_free_format() {
-  awk '{ text = substr($0, 8, 65); ind = substr($0, 7, 1);
+  awk '/^\*>MEMBER / { print; next }
+       { text = substr($0, 8, 65); ind = substr($0, 7, 1);
          if (ind == "*" || ind == "/") print "*" text; else print text }' "$1"
 }
 
@@ -114,13 +115,16 @@ seed_corpus() {
   rm -rf "$tmp"
 }
 
-# The last status line of a libFuzzer log: "#N ... corp: C/... exec/s: E".
+# The executions of a run from the last status line of its log ("#N: ...
+# time: Ts" in fork mode), their rate over the whole run, and the corpus.
 report_figures() {
-  local config=$1 log=$2 line execs rate
+  local config=$1 log=$2 line execs time rate
   line=$(grep -E '^#[0-9]+' "$log" | tail -1 || true)
   execs=$(echo "$line" | sed -n 's/^#\([0-9]*\).*/\1/p')
-  rate=$(echo "$line" | sed -n 's/.*exec\/s:* \([0-9]*\).*/\1/p')
-  printf '%-6s executions: %s, exec/s: %s, corpus: %s inputs\n' "$config" "${execs:-0}" "${rate:-0}" \
+  time=$(echo "$line" | sed -n 's/.* time: \([0-9]*\)s.*/\1/p')
+  rate=0
+  [ -n "$execs" ] && [ -n "$time" ] && [ "$time" -gt 0 ] && rate=$((execs / time))
+  printf '%-6s executions: %s, exec/s: %s, corpus: %s inputs\n' "$config" "${execs:-0}" "$rate" \
     "$(find "$OUT/corpus-$config" -type f | wc -l)"
 }
 
