@@ -16,13 +16,18 @@ namespace timed_parse {
 
 inline void Quiet(int, const OrvTxtPosn*, const VString*) {}
 
+// What a benchmark does with a parsed tree before it is deleted.
+typedef void (*TreeUse)(OrvExpr* tree, void* context);
+
 // Parses `path` once (the parse routine must be installed); returns the
 // seconds of OrvParserImpl::Parse and puts the source's line count in
 // `lines`.  A failed parse is reported on a line of its own.  With
 // `phases`, the clock times the steps of the parse and the deletion of the
-// tree.
+// tree.  With `use`, it gets the tree (when there is one) before the tree
+// is deleted.
 inline double ParseOnce(const std::string& path, const std::string& copyDir, long& lines,
-                        PhaseClock* phases = nullptr) {
+                        PhaseClock* phases = nullptr, TreeUse use = nullptr,
+                        void* context = nullptr) {
   OrvParserImpl parser;
   parser.messageSink = &Quiet;
   if (phases != nullptr) parser.progressCallBack = &PhaseClock::Progress;
@@ -43,6 +48,7 @@ inline double ParseOnce(const std::string& path, const std::string& copyDir, lon
   if (result > ORV_PARSE_ERRORS)
     std::printf("  %s: the parse failed, result %d\n", path.c_str(), static_cast<int>(result));
   lines = parser.lineCount;
+  if (use != nullptr && tree != nullptr) use(tree, context);
   const double deleting = PhaseClock::Now();
   delete tree;
   if (phases != nullptr) phases->Charge(PhaseClock::kDelete, PhaseClock::Now() - deleting);

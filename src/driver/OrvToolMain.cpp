@@ -1,5 +1,6 @@
 // The tool driver: option groups, environment and command line, banner and
-// listings, input checks, the loop over the input files and the exit path.
+// listings, input checks, the loop over the input files (with the steps of a
+// transformation object) and the exit path.
 #include "OrvToolMain.h"
 
 #include <sys/stat.h>
@@ -18,6 +19,8 @@
 #include "OrvSymTab.h"
 #include "OrvTool.h"
 #include "OrvToolMessageSink.h"
+#include "OrvTransEngine.h"
+#include "OrvTransform.h"
 #include "OrvWordIndex.h"
 
 std::ofstream OrvMessageLog;
@@ -40,8 +43,12 @@ VString* OrvBailoutLevelChoices() {
 
 namespace {
 
-// Result of the refusal of a tool that asks for printing or transformations.
+// Result of the refusal of a tool that asks for printing.
 const OrvResult kNotBuilt = ORV_BAD_OPTIONS;
+
+// The modes of ApplyAll: only find, or transform.
+const int kFindMode = 0;
+const int kApplyMode = 1;
 
 const OrvCLFlag kEnd = {0, nullptr, nullptr, nullptr, nullptr, nullptr, 0, nullptr, 0};
 
@@ -55,6 +62,7 @@ OrvCLFlag Switch(const char* name, int* value, const char* description, int mask
 // The state of one run.
 struct Run {
   OrvTool* tool;
+  OrvTransform* transform = nullptr;  // the tool's transformation object, or null
   int argc;
   char** argv;
   int findOnly = 0;
@@ -131,6 +139,11 @@ OrvResult RegisterOptions(Run& run, const OrvCLFlag* toolOptions, int parseSwitc
   OrvResult r = OrvAddCommandLineFlags(registry, run.settings, run.errorText, mask);
   if (r == ORV_OK && toolOptions)
     r = OrvAddCommandLineFlags(registry, toolOptions, run.errorText, mask);
+  if (r == ORV_OK && run.transform) {
+    r = run.transform->AddOptions();
+    if (r == ORV_OK)
+      r = OrvAddCommandLineFlags(registry, run.transform->options, run.errorText, mask);
+  }
   if (r == ORV_OK) r = OrvAddCommandLineFlags(registry, run.reporting, run.errorText, mask);
   if (r == ORV_OK && parseSwitch) {
     OrvParser* parser = run.tool->parser;
@@ -242,18 +255,61 @@ OrvResult ParseFile(Run& run, const VString& file, bool& bailedOut) {
   return ORV_OK;
 }
 
-// Per-file step 5: the walker.  Answers its result.
+// Per-file step 3: the transformation object's pre-processing.  Answers
+// 0, or the file's result when it is not to be processed: the object's
+// result, or ORV_PARSE_FAILED when it answered 0 but left messages (a file
+// that was not processed never counts as a success).
+OrvResult PreProcessFile(Run& run, const VString& file, bool& refused) {
+  OrvTool* tool = run.tool;
+  OrvTokenList messages;
+  OrvResult result = run.transform->PreProcess(file, tool->parser, &tool->printer, &messages);
+  if (result == ORV_OK && messages.IsEmpty()) return ORV_OK;
+  ReportError(OrvFormat("%s: Failed to pre-process. This file will not be processed.",
+                        file.text ? file.text : ""));
+  ReportMessages(messages);
+  refused = true;
+  return result != ORV_OK ? result : static_cast<OrvResult>(ORV_PARSE_FAILED);
+}
+
+// Per-file step 5 for a tool without a walker: the transformation object
+// prepares and then searches the whole tree, applying itself unless only
+// finding was asked.
+OrvResult TransformTree(Run& run, const VString& file, OrvTokenList& messages) {
+  OrvTool* tool = run.tool;
+  OrvTransform* t = run.transform;
+  OrvResult result = t->Transform(file, tool->parser, &tool->printer, &messages);
+  if (result == ORV_OK) result = t->Prepare(&messages);
+  if (result == ORV_OK)
+    result = t->ApplyAll(run.tree, run.findOnly ? kFindMode : kApplyMode, &messages, nullptr);
+  return result;
+}
+
+// Per-file step 5.6: the applied transformations, when "conv-list" asks and
+// there are any (running totals of the whole run).
+void PrintAppliedList() {
+  const OrvTransAppliedTable& map = OrvTransAppliedMap;
+  if (!OrvConvList || map.count == 0) return;
+  std::cout << "List of applied transformations:\n";
+  for (int i = 0; i < map.count; ++i)
+    std::cout << OrvFormat("%-3d ", map.entries[i].count) << map.entries[i].name << "\n";
+}
+
+// Per-file step 5: the walker, or else the transformation object when
+// there is a tree.  Answers the result.
 OrvResult WalkFile(Run& run, OrvWalker walker, const VString& file) {
   OrvTool* tool = run.tool;
+  if (walker == nullptr && (run.transform == nullptr || run.tree == nullptr)) return ORV_OK;
   if (tool->progress) std::cout << (run.findOnly ? "*Searching*\n" : "*Transforming*\n");
   OrvTokenList messages;
-  OrvResult result = walker(&run.tree, file, tool->parser, &tool->printer, &messages);
+  OrvResult result = walker ? walker(&run.tree, file, tool->parser, &tool->printer, &messages)
+                            : TransformTree(run, file, messages);
   ReportMessages(messages);
   if (result != ORV_OK) return result;
   if (tool->dumpTree) {
     std::cout << "\n***Tree After Processing:\n";
     if (run.tree) run.tree->DebugDump(std::cout);
   }
+  PrintAppliedList();
   return ORV_OK;
 }
 
@@ -271,9 +327,10 @@ void ProcessFile(Run& run, const VString& file, OrvWalker walker, int parseSwitc
   OrvWarningCount = 0;
 
   OrvResult fileResult = ORV_OK;
-  bool bailedOut = false;
-  if (parseSwitch) fileResult = ParseFile(run, file, bailedOut);
-  if (!bailedOut && walker) fileResult = WalkFile(run, walker, file);
+  bool skipped = false;
+  if (run.transform) fileResult = PreProcessFile(run, file, skipped);
+  if (!skipped && parseSwitch) fileResult = ParseFile(run, file, skipped);
+  if (!skipped) fileResult = WalkFile(run, walker, file);
   // A failed file stays the run's result even when later files go well.
   if (fileResult != ORV_OK) run.result = fileResult;
 
@@ -317,10 +374,11 @@ OrvResult OrvToolMain(OrvTool* tool, int argc, char** argv, OrvDials allowedDial
   }
   tool->genSfx = VString(defaultSuffix ? defaultSuffix : "");
 
-  if (transform || printSwitch) {
-    run.errorText = VString("OrvToolMain: printing and transformation steps are not built");
+  if (printSwitch) {
+    run.errorText = VString("OrvToolMain: printing steps are not built");
     return Finish(run, kNotBuilt);
   }
+  run.transform = transform;
   if (parseSwitch && parser == nullptr) {
     run.errorText = VString("OrvToolMain: the tool has no parser object");
     return Finish(run, ORV_BAD_OPTIONS);

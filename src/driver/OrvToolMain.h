@@ -46,15 +46,20 @@ VString* OrvBailoutLevelChoices();
 // kind-0 record) or null; `walker` may be null; `defaultSuffix` presets the
 // output suffix.  With `parseSwitch` the parser's options are offered and
 // every input is parsed; `optionMask` selects the option records offered.
-// Printing and transformations are not part of this program: a tool that
-// asks for either is refused with result ORV_BAD_OPTIONS.
+// A `transform` offers its own options (after AddOptions; a result other
+// than 0 ends the run), pre-processes every input and, when there is no
+// walker, searches each tree (applying itself unless "find-only" is given);
+// "conv-list" then lists the applied transformations.  Printing is not part
+// of this program: a tool that asks for it is refused with ORV_BAD_OPTIONS.
 //
 // Results: 0 after a clean run; ORV_BAD_OPTIONS for bad options or no input
 // file; ORV_CANNOT_OPEN_INPUT when an input file cannot be read (or is a
 // directory); the dialect check's result; ORV_TOO_MANY_OPTIONS when the
 // option groups overflow the registry; otherwise the result of the last
-// input file that failed (a parse result above the bail-out level, or a
-// walker's result) - a later clean file does not hide it.
+// input file that failed (a pre-processing result, ORV_PARSE_FAILED for a
+// file refused by pre-processing with messages, a parse result above the
+// bail-out level, or a walker's or transformation's result) - a later
+// clean file does not hide it.
 OrvResult OrvToolMain(OrvTool* tool, int argc, char** argv, OrvDials allowedDials,
                       int defaultPrimary, int defaultSecondary, const OrvCLFlag* toolOptions,
                       OrvWalker walker, const char* defaultSuffix, OrvTransform* transform,

@@ -11,97 +11,11 @@
 #include <string>
 #include <vector>
 
-#include "FakeParser.h"
-#include "OrvExit.h"
+#include "DriverTestSupport.h"
 #include "OrvExpr.h"
-#include "OrvMessage.h"
-#include "OrvMessageSink.h"
-#include "OrvTool.h"
-#include "ScratchDir.h"
 #include "ToolTestTexts.h"
-#include "TestStrings.h"
 
 namespace {
-
-struct RunSetup {
-  OrvDials allowed = OrvAllDials();
-  const OrvCLFlag* toolOptions = nullptr;
-  OrvWalker walker = FakeWalker;
-  OrvTransform* transform = nullptr;
-  int parseSwitch = 1;
-  int printSwitch = 0;
-  int dumpTree = 0;
-};
-
-struct ToolRun {
-  OrvResult result = 0;
-  std::string out;
-  std::string err;
-  int parseCalls = 0;
-  std::vector<std::string> walked;
-  std::string genSfx;
-  std::string genFile;
-};
-
-class DriverTest : public ::testing::Test {
-protected:
-  void SetUp() override {
-    OrvNoSignalHandlers = 1;
-    savedSink_ = OrvGlobalMessageSink;
-    unsetenv(OrvToolOptionsVariable);
-    fakeWalkerFiles.clear();
-  }
-  void TearDown() override {
-    OrvGlobalMessageSink = savedSink_;
-    unsetenv(OrvToolOptionsVariable);
-    OrvConvWarn = 1;
-    OrvConvInfo = OrvConvList = OrvTransFindOnly = 0;
-    OrvErrorCount = OrvWarningCount = 0;
-  }
-
-  // Writes a script file and answers its path.
-  std::string File(const std::string& name, const std::string& script) {
-    return dir_.Write(name, script);
-  }
-
-  ToolRun Run(const std::vector<std::string>& args, const RunSetup& setup = RunSetup()) {
-    FakeParser* parser = new FakeParser;
-    OrvTool tool(VString("%s: Ledgerlark ver %s."), VString("larkstat"), VString("4-2-0"), parser);
-    tool.dumpTree = setup.dumpTree;
-    std::vector<std::string> words = {"larkstat"};
-    words.insert(words.end(), args.begin(), args.end());
-    std::vector<char*> argv;
-    for (std::string& w : words) argv.push_back(&w[0]);
-    argv.push_back(nullptr);
-
-    ToolRun run;
-    testing::internal::CaptureStdout();
-    testing::internal::CaptureStderr();
-    run.result = OrvToolMain(&tool, static_cast<int>(words.size()), argv.data(), setup.allowed,
-                             ORV_DIAL_ANSI85, ORV_DIAL_NONE, setup.toolOptions, setup.walker,
-                             ".xxx", setup.transform, setup.parseSwitch, setup.printSwitch, 1);
-    run.err = testing::internal::GetCapturedStderr();
-    run.out = testing::internal::GetCapturedStdout();
-    run.parseCalls = parser->parseCalls;
-    run.walked = fakeWalkerFiles;
-    run.genSfx = Str(tool.genSfx);
-    run.genFile = Str(tool.genFile);
-    return run;
-  }
-
-  ScratchDir dir_;
-
-private:
-  OrvMessageSink savedSink_;
-};
-
-// The block of one file: its "*Reading*" line, the lines between, the
-// counts line.
-std::string Block(const std::string& file, const std::string& middle, int errors = 0,
-                  int warnings = 0) {
-  return "*Reading* " + file + "\n" + middle + "Errors: " + std::to_string(errors) +
-         ", Warnings: " + std::to_string(warnings) + "\n";
-}
 
 TEST_F(DriverTest, BannerAloneOrWithVersionEndsWithNoInputError) {
   for (const std::vector<std::string>& args : {std::vector<std::string>{}, {"-v"}}) {
@@ -214,19 +128,14 @@ TEST_F(DriverTest, InputsAreAllCheckedBeforeAnyIsParsed) {
   }
 }
 
-TEST_F(DriverTest, PrintingAndTransformationsAreRefusedBeforeAnyOption) {
+TEST_F(DriverTest, PrintingIsRefusedBeforeAnyOption) {
   std::string f = File("a.cbl", "");
   RunSetup print;
   print.printSwitch = 1;
-  RunSetup transform;
-  int token = 0;
-  transform.transform = reinterpret_cast<OrvTransform*>(&token);
-  for (const RunSetup& setup : {print, transform}) {
-    ToolRun run = Run({"-bogus", f}, setup);
-    EXPECT_EQ(run.out, "ERROR: OrvToolMain: printing and transformation steps are not built\n");
-    EXPECT_EQ(run.result, ORV_BAD_OPTIONS);
-    EXPECT_EQ(run.parseCalls, 0);
-  }
+  ToolRun run = Run({"-bogus", f}, print);
+  EXPECT_EQ(run.out, "ERROR: OrvToolMain: printing steps are not built\n");
+  EXPECT_EQ(run.result, ORV_BAD_OPTIONS);
+  EXPECT_EQ(run.parseCalls, 0);
 }
 
 TEST_F(DriverTest, DialectsOutsideTheAllowedSetEndTheRun) {

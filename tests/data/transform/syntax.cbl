@@ -1,0 +1,5 @@
+       IDENTIFICATION DIVISION.
+       PROGRAM-ID. SYNTAX.
+       PROCEDURE DIVISION.
+           MOVE TO.
+           STOP RUN.
