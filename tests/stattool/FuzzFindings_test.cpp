@@ -103,7 +103,14 @@ INSTANTIATE_TEST_SUITE_P(
         FindingCase{"04-record-levels-51.cbl",
                     1,
                     {"*Reading* main.cbl",
-                     "main.cbl:55:20: Terminal ERROR: Too many levels in record structure definition"}}),
+                     "main.cbl:55:20: Terminal ERROR: Too many levels in record structure definition"}},
+        // An EXEC SQL INCLUDE of a missing member after a sentence ended the
+        // run with the internal "OrvParserImpl::ProcessNewProc: bad proc type".
+        FindingCase{"05-sql-include-not-found.cbl",
+                    0,
+                    {"main.cbl:3:8: Warning: DATA DIVISION header is missing",
+                     "main.cbl:6:12: Warning: Cannot find/open file 'NOSUCH' in directories on Copylib path",
+                     "Sentences:           2", "Errors: 0, Warnings: 2"}}),
     [](const ::testing::TestParamInfo<FindingCase>& info) {
       std::string name = info.param.fixture;
       name = name.substr(0, name.find('.'));
