@@ -2,6 +2,7 @@
 #   make run        install what is missing, build, run larkstat on a sample source
 #   make test       install what is missing, build, run every test
 #   make test-asan  the same tests under AddressSanitizer and UBSan
+#   make test-whole every test program run whole, all its cases in one process
 #   make bench      speed and memory figures of the benchmark programs
 #   make fuzz       fuzz larkstat's handling of a source (FUZZ_MINUTES, FUZZ_JOBS)
 
@@ -9,13 +10,15 @@ BUILD      ?= build
 ASAN_BUILD ?= build-asan
 JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 SAMPLE     ?= tests/data/sample.cbl
+# The sample is IBM COBOL (COMP-3) and finds its COPY member beside it.
+SAMPLE_OPTIONS ?= -lang=saa -copylib-dir=$(patsubst %/,%,$(dir $(SAMPLE)))
 PACKAGES   := g++ cmake make libgtest-dev byacc
 LARKSTAT   := $(BUILD)/src/stattool/larkstat
 
 FUZZ_MINUTES ?= 10
 FUZZ_JOBS    ?= 3
 
-.PHONY: all deps build run test test-asan bench fuzz clean
+.PHONY: all deps build run test test-whole test-asan bench fuzz clean
 
 all: build
 
@@ -42,11 +45,25 @@ build: deps $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j $(JOBS)
 
 run: build
-	@if [ -x $(LARKSTAT) ]; then $(LARKSTAT) $(SAMPLE); \
+	@if [ -x $(LARKSTAT) ]; then $(LARKSTAT) $(SAMPLE_OPTIONS) $(SAMPLE); \
 	else echo "larkstat is not built yet; the libraries and tests are."; fi
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# CTest runs each case in a process of its own; run whole, a program's cases
+# share one process, so a case that depends on what an earlier one left
+# fails here.  Each program runs where CTest runs it, in $(BUILD)/tests.
+test-whole: build
+	@cd $(BUILD)/tests && failed=""; \
+	for t in *_test; do \
+	  [ -x "$$t" ] || continue; \
+	  if ! ./$$t --gtest_brief=1 > $$t.whole.log 2>&1; then \
+	    failed="$$failed $$t"; cat $$t.whole.log; \
+	  fi; \
+	done; \
+	if [ -n "$$failed" ]; then echo "Failed when run whole:$$failed"; exit 1; fi; \
+	echo "Every test program passes run whole."
 
 $(ASAN_BUILD)/CMakeCache.txt:
 	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DLARK_SANITIZE=ON

@@ -24,9 +24,9 @@
 #include "OrvDummyWalker.h"
 #include "OrvExpr.h"
 #include "OrvMessageSink.h"
-#include "OrvParseSource.h"
 #include "OrvParserImpl.h"
 #include "OrvPoolArena.h"
+#include "OrvSourceParser.h"
 #include "OrvWordIndex.h"
 #include "PhaseClock.h"
 
@@ -94,13 +94,12 @@ void OneRound(OrvParserImpl& parser, const std::vector<std::string>& files, Phas
 // lexer alone over the same files.
 void PhasesInProcess(const std::vector<std::string>& files, const std::string& copyDir, long lines) {
   OrvLexerStartUp();
-  OrvInstallParseSource();
-  OrvParserImpl parser;
+  OrvSourceParser parser;
   parser.messageSink = &Quiet;
-  parser.progressCallBack = &PhaseClock::Progress;
+  parser.lexerSettings.progressCallBack = &PhaseClock::Progress;
   parser.primaryDialect = ORV_DIAL_ANSI85;
   parser.allowedDials = OrvAllDials();
-  parser.copylibDirs.items[parser.copylibDirs.count++] = VString(copyDir.c_str());
+  parser.lexerSettings.copylibDirs.items[parser.lexerSettings.copylibDirs.count++] = VString(copyDir.c_str());
   VString problem;
   parser.ResolveDialectOptions(problem);
   OrvMessageSink savedSink = OrvGlobalMessageSink;

@@ -149,9 +149,9 @@ struct Run {
 // Reads the file to its end with GetToken, once; the time of the loop only.
 Run LexOnce(const std::string& path, const std::string& dir) {
   OrvLexer lexer(CountMessage, nullptr, nullptr, nullptr, nullptr);
-  OrvSetDial(lexer.dials, ORV_DIAL_ANSI85);
-  lexer.sql = 1;
-  lexer.copylibDirs.items[0] = VString(dir.c_str());
+  OrvSetDial(lexer.settings.dials, ORV_DIAL_ANSI85);
+  lexer.settings.sql = 1;
+  lexer.settings.copylibDirs.items[0] = VString(dir.c_str());
   lexer.Reset();
   Run run;
   const int messagesBefore = gMessages;

@@ -12,6 +12,7 @@
 #include "OrvParseInit.h"
 #include "OrvParserImpl.h"
 #include "OrvParserNames.h"
+#include "OrvSourceParser.h"
 #include "OrvSymTab.h"
 
 namespace {
@@ -40,7 +41,7 @@ OrvExpr* Use(OrvParserImpl& p, const std::string& name, const std::string& quali
 // Seconds to finish one program of `records` records of ten fields each and
 // `uses` uses; the names are made before the clock starts.
 double FinishOneProgram(int records, int uses) {
-  OrvParserImpl p;
+  OrvSourceParser p;
   OrvTokenList messages;
   currentParser = &p;
   p.messageList = &messages;

@@ -1,4 +1,4 @@
-// Benchmark of the parse of real programs (OrvParserImpl::Parse, default
+// Benchmark of the parse of real programs (OrvSourceParser::Parse, default
 // options but the suite's dialect and copy library): NC246A, whose
 // qualified and subscripted references into tables of seven dimensions
 // keep trial parsing busy, parsed several times with the median time
@@ -11,7 +11,6 @@
 #include <vector>
 
 #include "NistSuite.h"
-#include "OrvParseSource.h"
 #include "TimedParse.h"
 
 namespace {
@@ -21,7 +20,6 @@ const int kRuns = 15;
 }  // namespace
 
 int main() {
-  OrvInstallParseSource();
   const std::string nist = std::string(LARK_CORPUS) + "/nist";
   const std::string copyDir = nist + "/copy";
   const std::vector<std::string> files = nist_suite::Sources(nist);

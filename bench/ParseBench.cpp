@@ -1,4 +1,4 @@
-// Benchmark of the parse of whole sources (OrvParserImpl::Parse): writes a
+// Benchmark of the parse of whole sources (OrvSourceParser::Parse): writes a
 // generated fixed-format program whose PROCEDURE DIVISION is made of the
 // statements the grammar has (MOVE with subscripts and reference
 // modification, IF with conditions and ELSE, PERFORM of qualified procedures
@@ -15,7 +15,6 @@
 #include <fstream>
 #include <string>
 
-#include "OrvParseSource.h"
 #include "TimedParse.h"
 
 namespace {
@@ -95,7 +94,6 @@ double ParseSeconds(const std::string& path, int& lines, PhaseClock& phases) {
 }  // namespace
 
 int main() {
-  OrvInstallParseSource();
   char dir[] = "/tmp/lark_parse_bench_XXXXXX";
   if (mkdtemp(dir) == nullptr) return 1;
   double seconds[2] = {0, 0};

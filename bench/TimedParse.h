@@ -10,6 +10,7 @@
 #include "OrvDials.h"
 #include "OrvExpr.h"
 #include "OrvParserImpl.h"
+#include "OrvSourceParser.h"
 #include "PhaseClock.h"
 
 namespace timed_parse {
@@ -19,22 +20,20 @@ inline void Quiet(int, const OrvTxtPosn*, const VString*) {}
 // What a benchmark does with a parsed tree before it is deleted.
 typedef void (*TreeUse)(OrvExpr* tree, void* context);
 
-// Parses `path` once (the parse routine must be installed); returns the
-// seconds of OrvParserImpl::Parse and puts the source's line count in
-// `lines`.  A failed parse is reported on a line of its own.  With
-// `phases`, the clock times the steps of the parse and the deletion of the
-// tree.  With `use`, it gets the tree (when there is one) before the tree
-// is deleted.
+// Parses `path` once; returns the seconds of OrvSourceParser::Parse and
+// puts the source's line count in `lines`.  A failed parse is reported on a
+// line of its own.  With `phases`, the clock times the steps of the parse
+// and the deletion of the tree.  With `use`, it gets the tree (when there
+// is one) before the tree is deleted.
 inline double ParseOnce(const std::string& path, const std::string& copyDir, long& lines,
                         PhaseClock* phases = nullptr, TreeUse use = nullptr,
                         void* context = nullptr) {
-  OrvParserImpl parser;
+  OrvSourceParser parser;
   parser.messageSink = &Quiet;
-  if (phases != nullptr) parser.progressCallBack = &PhaseClock::Progress;
+  if (phases != nullptr) parser.lexerSettings.progressCallBack = &PhaseClock::Progress;
   parser.primaryDialect = ORV_DIAL_ANSI85;
   if (!copyDir.empty()) {
-    parser.copylibDirs.count = 0;
-    parser.copylibDirs.items[parser.copylibDirs.count++] = VString(copyDir.c_str());
+    parser.lexerSettings.copylibDirs = OrvOneEntryList(ORV_COPYLIB_DIRS_MAX, copyDir.c_str());
   }
   VString problem;
   parser.ResolveDialectOptions(problem);

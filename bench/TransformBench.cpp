@@ -13,7 +13,6 @@
 #include <vector>
 
 #include "NistSuite.h"
-#include "OrvParseSource.h"
 #include "OrvTransEngine.h"
 #include "SampleTransforms.h"
 #include "TimedParse.h"
@@ -65,7 +64,6 @@ double Median(std::vector<Round>& rounds, double Round::*figure) {
 }  // namespace
 
 int main() {
-  OrvInstallParseSource();
   const std::string nist = std::string(LARK_CORPUS) + "/nist";
   const std::vector<std::string> files = nist_suite::Sources(nist);
   if (files.empty()) {

@@ -1,1 +1,1 @@
-lark_bench(name_resolution ${CMAKE_CURRENT_LIST_DIR}/NameResolutionBench.cpp LIBS sema)
+lark_bench(name_resolution ${CMAKE_CURRENT_LIST_DIR}/NameResolutionBench.cpp LIBS parser)

@@ -33,8 +33,7 @@
 #include "OrvExpr.h"
 #include "OrvMessage.h"
 #include "OrvMessageSink.h"
-#include "OrvParseSource.h"
-#include "OrvParserImpl.h"
+#include "OrvSourceParser.h"
 #include "OrvStatTool.h"
 #include "OrvSymTab.h"
 #include "OrvTool.h"
@@ -63,7 +62,7 @@ class NullBuffer : public std::streambuf {
 // What the target keeps from its set-up to the end of the process.
 struct Target {
   OrvTool* tool = nullptr;        // owns the configured parser
-  OrvParserImpl* configured = nullptr;
+  OrvSourceParser* configured = nullptr;
   int silent = 0;                 // "silent"
   int stat = 0;                   // "stat"
   std::string inputPath;          // the main source of every input
@@ -106,16 +105,10 @@ void FuzzMessageSink(int level, const OrvTxtPosn* position, const VString* text)
   std::abort();
 }
 
-// The parser object larkstat makes, before the options reach it.
-OrvParserImpl* NewLarkstatParserObject() {
-  OrvInstallParseSource();
-  return new OrvParserImpl;
-}
-
 // A parser for one input with every setting of the configured one and a
 // lexer of its own, so that no member text or member search of an earlier
 // input is remembered.
-OrvParserImpl* FreshParser(const OrvParserImpl& configured) { return new OrvParserImpl(configured); }
+OrvSourceParser* FreshParser(const OrvSourceParser& configured) { return new OrvSourceParser(configured); }
 
 // The options of larkstat that act on the handling of one file: the tool's
 // group, the parser's groups and the driver's "silent", "bailout-level" and
@@ -152,7 +145,7 @@ void ReadOptions(Target& t) {
 
 // What the driver does to the parser before the first file.
 void PrepareParser(Target& t) {
-  OrvParserImpl* parser = t.configured;
+  OrvSourceParser* parser = t.configured;
   parser->allowedDials = OrvAllDials();
   VString error;
   if (parser->ResolveDialectOptions(error) != ORV_OK)
@@ -162,7 +155,7 @@ void PrepareParser(Target& t) {
 
 // The member directory comes first among the copy-library directories.
 void PutMemberDirFirst(Target& t) {
-  VStringArray& dirs = t.configured->copylibDirs;
+  VStringArray& dirs = t.configured->lexerSettings.copylibDirs;
   VStringArray given = dirs;
   dirs.count = 0;
   dirs.items[dirs.count++] = VString(t.memberDir.c_str());
@@ -281,7 +274,8 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
   std::cout.rdbuf(nowhere);
   OrvLexerStartUp();
   Target& t = TheTarget();
-  t.configured = NewLarkstatParserObject();
+  // The parser object larkstat makes, before the options reach it.
+  t.configured = new OrvSourceParser;
   t.tool = new OrvTool(VString(OrvStatBannerFormat), VString(OrvStatCommandName), VString(OrvStatVersion),
                        t.configured);
   t.configured->messageSink = FuzzMessageSink;
@@ -302,7 +296,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (input.TooManyCopies()) return -1;
   Target& t = TheTarget();
   WriteInput(t, input);
-  OrvParserImpl* parser = FreshParser(*t.configured);
+  OrvSourceParser* parser = FreshParser(*t.configured);
   ProcessFile(t, parser, VString(t.inputPath.c_str()));
   delete parser;
   RemoveInput(t, input);

@@ -224,7 +224,7 @@ OrvResult PrepareParser(Run& run, OrvDials allowedDials) {
   parser->allowedDials = allowedDials;
   OrvResult r = parser->ResolveDialectOptions(run.errorText);
   if (r != ORV_OK) return r;
-  if (run.tool->progress) parser->progressCallBack = OrvProgressIndicator;
+  if (run.tool->progress) parser->lexerSettings.progressCallBack = OrvProgressIndicator;
   OrvSymTabTraceLevel = parser->traceWords[ORV_TRACE_WORD_SYMTAB];
   return ORV_OK;
 }
@@ -237,9 +237,9 @@ OrvResult ParseFile(Run& run, const VString& file, bool& bailedOut) {
   OrvNodeCounter = 0;
   OrvTokenList messages;
   OrvResult result = parser->Parse(file, &run.tree, &messages);
-  if (tool->progress && parser->progressCallBack) {
+  if (tool->progress && parser->lexerSettings.progressCallBack) {
     VString empty;
-    parser->progressCallBack(&OrvNullPosn, &empty);
+    parser->lexerSettings.progressCallBack(&OrvNullPosn, &empty);
   }
   ReportMessages(messages);
   if (static_cast<unsigned>(result) > static_cast<unsigned>(tool->bailoutLevel)) {

@@ -18,7 +18,7 @@ void Warn(const char* text) {
   currentParser->ReportMessage(MSG_WARN, nullptr, &message);
 }
 
-OrvDials Dialects() { return currentParser != nullptr ? currentParser->dials : OrvDials{0}; }
+OrvDials Dialects() { return currentParser != nullptr ? currentParser->lexerSettings.dials : OrvDials{0}; }
 
 }  // namespace
 

@@ -56,7 +56,7 @@ OrvExpr* OrvGramDefineRegister(const char* name, int category) {
 }
 
 void OrvGramValueOfWords(int on) {
-  const bool wang = currentParser != nullptr && (currentParser->dials & ORV_DIAL_MASK_WANG) != 0;
+  const bool wang = currentParser != nullptr && (currentParser->lexerSettings.dials & ORV_DIAL_MASK_WANG) != 0;
   if (on == 0 || wang) OrvGramSpecialWords(on);
 }
 

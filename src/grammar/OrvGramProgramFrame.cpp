@@ -19,7 +19,7 @@ const int kConfigurationLastSlot = 6;
 }  // namespace
 
 OrvExpr* OrvGramMissingPart(const char* warning) {
-  if (currentParser != nullptr && (currentParser->dials & ORV_DIAL_MASK_MF) == 0) {
+  if (currentParser != nullptr && (currentParser->lexerSettings.dials & ORV_DIAL_MASK_MF) == 0) {
     const VString text(warning);
     currentParser->ReportMessage(MSG_WARN, nullptr, &text);
   }

@@ -5,7 +5,7 @@
 #include "OrvParserImpl.h"
 
 void OrvGramReservedLookup(int on) {
-  if (currentParser != nullptr) currentParser->lexer.reservedWordLookup = on;
+  if (currentParser != nullptr) currentParser->lexer.switches.reservedWordLookup = on;
 }
 
 void OrvGramNameLookup(int on) {
@@ -14,21 +14,21 @@ void OrvGramNameLookup(int on) {
 
 void OrvGramFunctionMode(int on) {
   if (currentParser == nullptr) return;
-  currentParser->lexer.reservedWordLookup = !on;
-  currentParser->lexer.functionNameMode = on;
+  currentParser->lexer.switches.reservedWordLookup = !on;
+  currentParser->lexer.switches.functionNameMode = on;
   currentParser->nameLookup = !on;
 }
 
 void OrvGramSpecialWords(int on) {
-  if (currentParser != nullptr) currentParser->lexer.specialReservedWords = on;
+  if (currentParser != nullptr) currentParser->lexer.switches.specialReservedWords = on;
 }
 
 void OrvGramDebuggingLines() {
-  if (currentParser != nullptr) currentParser->lexer.debuggingLines = 1;
+  if (currentParser != nullptr) currentParser->lexer.switches.debuggingLines = 1;
 }
 
 void OrvGramDecimalPointComma() {
-  if (currentParser != nullptr) currentParser->lexer.decimalPoint = ',';
+  if (currentParser != nullptr) currentParser->lexer.switches.decimalPoint = ',';
 }
 
 void OrvGramAreaANames(int on) {

@@ -38,9 +38,12 @@ extern OrvCicsCollector OrvCicsStatementCollector;
 // grammar first sets it.
 extern std::uint16_t OrvPassingMode;
 
-// 1: the grammar parses embedded SQL (and CICS).  The parse turns the
-// lexer's SQL (CICS) handling on only when the option and the flag are on.
-// Never changed by the program.
+// Two flags, constant 1, never changed by the program: the parse turns the
+// lexer's SQL (CICS) handling on only when the option ("sql", "cics") and
+// the flag are on.  They say nothing of the grammar's rules: it has none yet
+// for the contents of EXEC SQL and EXEC CICS blocks, so with the handling on
+// their words reach it and give syntax errors ("-no-sql" and "-no-cics" read
+// the blocks as opaque text); the rules come with their own work.
 extern int GrammarSupportsSql;
 extern int GrammarSupportsCics;
 // The same flags under the names the tool driver's banner reads.

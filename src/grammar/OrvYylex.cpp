@@ -58,10 +58,10 @@ struct SwitchField {
   int& (*field)(OrvParserImpl& parser);
 };
 const SwitchField kSwitchFields[] = {
-    {1u << 0, [](OrvParserImpl& p) -> int& { return p.lexer.reservedWordLookup; }},
-    {1u << 1, [](OrvParserImpl& p) -> int& { return p.lexer.specialReservedWords; }},
-    {1u << 2, [](OrvParserImpl& p) -> int& { return p.lexer.functionNameMode; }},
-    {1u << 3, [](OrvParserImpl& p) -> int& { return p.lexer.debuggingLines; }},
+    {1u << 0, [](OrvParserImpl& p) -> int& { return p.lexer.switches.reservedWordLookup; }},
+    {1u << 1, [](OrvParserImpl& p) -> int& { return p.lexer.switches.specialReservedWords; }},
+    {1u << 2, [](OrvParserImpl& p) -> int& { return p.lexer.switches.functionNameMode; }},
+    {1u << 3, [](OrvParserImpl& p) -> int& { return p.lexer.switches.debuggingLines; }},
     {1u << 4, [](OrvParserImpl& p) -> int& { return p.nameLookup; }},
     {1u << 5, [](OrvParserImpl& p) -> int& { return p.areaANames; }},
 };
@@ -117,11 +117,12 @@ bool IsAreaAHeader(int code) {
 }
 
 bool FreeFormat(const OrvParserImpl* parser) {
-  return parser->lineFormat == ORV_LINE_FORMAT_FREE || parser->lineFormat == ORV_LINE_FORMAT_FSC_FREE;
+  const int format = parser->lexerSettings.lineFormat;
+  return format == ORV_LINE_FORMAT_FREE || format == ORV_LINE_FORMAT_FSC_FREE;
 }
 
 bool HasDialect(const OrvParserImpl* parser, int dialect) {
-  return (parser->lexer.dials & OrvDialFieldMask(dialect)) != 0;
+  return (parser->lexer.settings.dials & OrvDialFieldMask(dialect)) != 0;
 }
 
 OrvParseValue ValueOf(OrvExpr* node) { return reinterpret_cast<OrvParseValue>(node); }
@@ -260,7 +261,7 @@ int Recode(OrvParserImpl* parser, OrvToken* token, OrvTokenList& gathered) {
         parser->pendingGroup = PeriodGroup(token->end);
       return code;
     case SEP_INLINED_COPY:
-      if (parser->lexer.oldCopy && parser->lastTokenCode != SEP_DOT) parser->copySkip = 1;
+      if (parser->lexer.settings.oldCopy && parser->lastTokenCode != SEP_DOT) parser->copySkip = 1;
       return code;
     case SEP_COPY_EOF:
     case SEP_REPLACE:
@@ -440,7 +441,7 @@ int yylex(OrvParserImpl* parser) {
         code != SEP_REPLACE) {
       parser->lastTokenCode = code;
     }
-    if (parser->lexer.traceFlags != 0) {
+    if (parser->lexer.settings.traceFlags != 0) {
       std::cout << " yylex: " << TokenErrText(code, &TokenValue);
       if (parser->debugLevel != 0) {
         std::cout << " yyposn=";
@@ -467,7 +468,7 @@ OrvTokenSwitches YylexSwitches() {
   OrvTokenSwitches word = 0;
   for (const SwitchField& f : kSwitchFields)
     if (f.field(*parser)) word |= f.bit;
-  word |= static_cast<OrvTokenSwitches>(static_cast<unsigned char>(parser->lexer.decimalPoint))
+  word |= static_cast<OrvTokenSwitches>(static_cast<unsigned char>(parser->lexer.switches.decimalPoint))
           << kDecimalPointShift;
   return word;
 }
@@ -476,7 +477,7 @@ void SetYylexSwitches(OrvTokenSwitches word) {
   OrvParserImpl* parser = currentParser;
   if (parser == nullptr) return;
   for (const SwitchField& f : kSwitchFields) f.field(*parser) = (word & f.bit) != 0;
-  parser->lexer.decimalPoint = static_cast<char>((word >> kDecimalPointShift) & 0xff);
+  parser->lexer.switches.decimalPoint = static_cast<char>((word >> kDecimalPointShift) & 0xff);
 }
 
 const OrvTokenSource YylexTokenSource = {&CallYylex, &YylexSwitches, &SetYylexSwitches};

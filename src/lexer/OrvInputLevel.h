@@ -72,7 +72,7 @@ struct OrvInputLevel {
 
 inline OrvInputLevel* OrvLexer::ReadyLine() const {
   OrvInputLevel* lev = cur_;
-  if (lev == nullptr || lev->slotFull || !pending_.IsEmpty() || (traceFlags & ORV_LEX_TRACE_CHARS))
+  if (lev == nullptr || lev->slotFull || !pending_.IsEmpty() || (settings.traceFlags & ORV_LEX_TRACE_CHARS))
     return nullptr;
   return lev;
 }
@@ -81,7 +81,7 @@ inline bool OrvLexer::SpaceStandsNext() const {
   // The character is tested first: most often it settles the answer.
   const OrvInputLevel* lev = cur_;
   return lev != nullptr && lev->line[lev->colIx] == ' ' && !sepSlotFull_ && !lev->slotFull &&
-         pending_.IsEmpty() && (traceFlags & ORV_LEX_TRACE_CHARS) == 0;
+         pending_.IsEmpty() && (settings.traceFlags & ORV_LEX_TRACE_CHARS) == 0;
 }
 
 inline bool OrvLexer::TakeLineChar(OrvLexUnit& u) {

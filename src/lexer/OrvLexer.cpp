@@ -18,37 +18,12 @@ std::ostream* OrvLexerTraceOut = &std::cout;
 OrvLexer::OrvLexer(OrvMessageSink sink, OrvExecTokenHook execHook, OrvNoteTokenHook noteHook,
                    OrvConstLookupHook constLookup, OrvConstContextHook constContext)
     : messageSink(sink),
-      dials(OrvNoDials()),
-      lineFormat(ORV_LINE_FORMAT_FIXED),
-      progidComments(0),
-      sepSpaceReqd(1),
-      sql(0),
-      cics(0),
-      excludeKeywords(ORV_EXCLUDE_KEYWORDS_MAX),
-      inlineCopy(1),
-      oldCopy(0),
-      copynamesCase(ORV_CASE_LOWER),
-      copylibDirs(ORV_COPYLIB_DIRS_MAX),
-      copylibSuffixes(ORV_COPYLIB_SUFFIXES_MAX),
-      traceFlags(0),
-      progressCallBack(nullptr),
-      progressInterval(100),
-      reservedWordLookup(1),
-      specialReservedWords(0),
-      functionNameMode(0),
-      debuggingLines(0),
-      cblWindow(1),
-      commentEntry(0),
-      decimalPoint('.'),
+      settings(),
+      switches(),
       tokenCount(0),
       lineCount(0),
       locCount(0),
       errorFlag(0),
-      execState(ORV_EXEC_NONE),
-      noteMode(0),
-      sqlMode(0),
-      cicsMode(0),
-      pictureMode(0),
       copyNode(nullptr),
       sqlIncludeNode(nullptr),
       libInclusionNode(nullptr),
@@ -58,6 +33,11 @@ OrvLexer::OrvLexer(OrvMessageSink sink, OrvExecTokenHook execHook, OrvNoteTokenH
       noteTokenHook(noteHook),
       constLookupHook(constLookup),
       constContextHook(constContext),
+      execState(ORV_EXEC_NONE),
+      noteMode(0),
+      sqlMode(0),
+      cicsMode(0),
+      pictureMode(0),
       ifDepth_(0),
       ifStates_(),
       inIdDivision_(1),
@@ -90,8 +70,6 @@ OrvLexer::OrvLexer(OrvMessageSink sink, OrvExecTokenHook execHook, OrvNoteTokenH
       levelCount_(0),
       cur_(nullptr) {
   OrvLexerStartUp();
-  copylibDirs.items[copylibDirs.count++] = VString(".");
-  copylibSuffixes.items[copylibSuffixes.count++] = VString(".cpy");
   Reset();
 }
 
@@ -111,15 +89,8 @@ OrvLexer::~OrvLexer() {
 }
 
 void OrvLexer::Reset() {
-  OrvUnreserveKeywords(excludeKeywords.items, excludeKeywords.count);
-
-  reservedWordLookup = 1;
-  specialReservedWords = 0;
-  functionNameMode = 0;
-  debuggingLines = 0;
-  cblWindow = 1;
-  commentEntry = 0;
-  decimalPoint = '.';
+  OrvUnreserveKeywords(settings.excludeKeywords.items, settings.excludeKeywords.count);
+  switches = {};
 
   tokenCount = 0;
   lineCount = 0;
@@ -129,9 +100,9 @@ void OrvLexer::Reset() {
   // The empty suffix lets a member be found under its bare name after the
   // configured suffixes; one is enough however often the lexer is reset.
   bool hasEmpty = false;
-  for (int i = 0; i < copylibSuffixes.count; ++i) hasEmpty |= copylibSuffixes.items[i].length == 0;
-  if (!hasEmpty && copylibSuffixes.count < copylibSuffixes.capacity)
-    copylibSuffixes.items[copylibSuffixes.count++] = VString();
+  VStringArray& suffixes = settings.copylibSuffixes;
+  for (int i = 0; i < suffixes.count; ++i) hasEmpty |= suffixes.items[i].length == 0;
+  if (!hasEmpty && suffixes.count < suffixes.capacity) suffixes.items[suffixes.count++] = VString();
 
   CloseAllLevels();
   FreeHeldState();

@@ -27,6 +27,7 @@
 #include "OrvDials.h"
 #include "OrvLexUnit.h"
 #include "OrvLexUnitQueue.h"
+#include "OrvLexerSettings.h"
 #include "OrvMessage.h"
 #include "OrvParser.h"
 #include "OrvResult.h"
@@ -62,7 +63,7 @@ typedef OrvExpr* (*OrvConstContextHook)();
 
 // --- names for the lexer's numbers ----------------------------------------
 
-// Trace bits of OrvLexer::traceFlags; each layer owns some.
+// Trace bits of OrvLexer::settings.traceFlags; each layer owns some.
 enum OrvLexerTraceBit {
   ORV_LEX_TRACE_LINES = 0x01,      // source lines, and the classified tokens
   ORV_LEX_TRACE_CONSTANTS = 0x02,  // $IF operands and constants set
@@ -135,6 +136,18 @@ struct OrvIfOperand {
   int numeric = 0;  // a number, or a numeric constant
   int64 intValue = 0;
   int tooLarge = 0; // a number beyond 64 bits: no comparison can be made
+};
+
+// The switches of one parse that the grammar's actions (and the line
+// layer) turn; Reset puts every one back to the value given here.
+struct OrvLexerSwitches {
+  int reservedWordLookup = 1;    // reserved words are looked up
+  int specialReservedWords = 0;  // special reserved words count as reserved
+  int functionNameMode = 0;      // after FUNCTION: intrinsic function names
+  int debuggingLines = 0;        // WITH DEBUGGING MODE: debugging lines are code
+  int cblWindow = 1;             // listing-control lines still allowed
+  int commentEntry = 0;          // on while comment entries are skipped
+  char decimalPoint = '.';       // ',' for DECIMAL-POINT IS COMMA
 };
 
 // The stream that every lexer trace line goes to (standard output unless a
@@ -366,34 +379,17 @@ class OrvLexer {
   // lexer has none).
   void Report(int level, const OrvTxtPosn& posn, const VString& text);
 
-  // --- settings, copied from the parser settings before every parse ------
+  // --- settings: the parse driver copies the parser's before every parse --
 
+  // The message call-back of every layer (the owner's hook).
   OrvMessageSink messageSink;
-  OrvDials dials;                 // empty
-  int lineFormat;                 // OrvLineFormat, 1 fixed; 2 free, 3 fsc-free, 4 var
-  int progidComments;             // 0
-  int sepSpaceReqd;               // 1
-  int sql;                        // 0; the parse driver turns it on
-  int cics;                       // 0; the parse driver turns it on
-  VStringArray excludeKeywords;   // capacity 100, empty
-  int inlineCopy;                 // 1
-  int oldCopy;                    // 0
-  int copynamesCase;              // OrvCaseWord, 1 lower
-  VStringArray copylibDirs;       // capacity 12: "."
-  VStringArray copylibSuffixes;   // capacity 10: ".cpy"
-  int traceFlags;                 // OrvLexerTraceBit bits, 0
-  OrvProgressCallBack progressCallBack;  // none
-  int progressInterval;           // 100 lines
+  // The lexer's own defaults: fixed format, separators followed by spaces,
+  // no SQL and no CICS; the parser settings give theirs.
+  OrvLexerSettings settings;
 
   // --- switches restored by Reset; the grammar's actions set several -----
 
-  int reservedWordLookup;    // 1
-  int specialReservedWords;  // 0
-  int functionNameMode;      // 0
-  int debuggingLines;        // 0: WITH DEBUGGING MODE turns it on
-  int cblWindow;             // 1: listing-control lines still allowed
-  int commentEntry;          // 0: on while comment entries are skipped
-  char decimalPoint;         // '.'; ',' for DECIMAL-POINT IS COMMA
+  OrvLexerSwitches switches;
 
   // --- counters, zeroed by Reset ------------------------------------------
 
@@ -404,20 +400,6 @@ class OrvLexer {
   // set fails).  Reset and CloseInput clear it; no layer sets it, because
   // every source error is reported and the source is read on.
   int errorFlag;
-
-  // --- state shared with the upper layers ---------------------------------
-
-  // EXEC state (OrvExecState) and NOTE mode, set by the token layer; the
-  // separator and word layers read them.
-  int execState;
-  int noteMode;
-  // Inside an EXEC SQL block (from SQL to END-EXEC) with the SQL switch on,
-  // and inside an EXEC CICS block with the CICS switch on.
-  int sqlMode;
-  int cicsMode;
-  // From PIC or PICTURE to the next text word other than IS: parentheses and
-  // commas are joined into the picture string.
-  int pictureMode;
 
   // Statement nodes held for the parser (each may be null; see Take*Node).
   // The lexer owns what they point to; a caller that takes a node without a
@@ -436,6 +418,23 @@ class OrvLexer {
   OrvConstContextHook constContextHook;
 
  private:
+  // Tests set and read the layer state below through their probe.
+  friend struct OrvLexerProbe;
+
+  // --- state shared between the layers ------------------------------------
+
+  // EXEC state (OrvExecState) and NOTE mode, set by the token layer; the
+  // separator and word layers read them.
+  int execState;
+  int noteMode;
+  // Inside an EXEC SQL block (from SQL to END-EXEC) with the SQL switch on,
+  // and inside an EXEC CICS block with the CICS switch on.
+  int sqlMode;
+  int cicsMode;
+  // From PIC or PICTURE to the next text word other than IS: parentheses and
+  // commas are joined into the picture string.
+  int pictureMode;
+
   // Line layer.
   int ReadRawLine(OrvInputLevel& lev);
   int ClassifyLine(OrvInputLevel& lev);
@@ -490,7 +489,7 @@ class OrvLexer {
   // in the replacement layer, no phrase is in force and no word trace is on.
   bool PlainCopylessRead() const {
     return !copylessSlotFull_ && activeTable_ == nullptr && rpldOut_.IsEmpty() && collapsedCount_ == 0 &&
-           rpldPending_.IsEmpty() && (traceFlags & ORV_LEX_TRACE_WORDS) == 0;
+           rpldPending_.IsEmpty() && (settings.traceFlags & ORV_LEX_TRACE_WORDS) == 0;
   }
 
   // Word layers.
@@ -596,7 +595,7 @@ class OrvLexer {
   // Writes "label", the unit and a new line to the trace stream when the
   // trace bit is on (the test is inline: it runs for every unit).
   void TraceUnit(int bit, const char* label, const OrvLexUnit& unit) const {
-    if ((traceFlags & bit) != 0) WriteTraceLine(label, unit);
+    if ((settings.traceFlags & bit) != 0) WriteTraceLine(label, unit);
   }
   void WriteTraceLine(const char* label, const OrvLexUnit& unit) const;
 
@@ -719,13 +718,13 @@ class OrvLexer {
 // the unit pushed back, or nothing waiting, no phrase in force, no trace
 // and a unit that begins no statement - take no call of their own.
 inline void OrvLexer::NextCopylessTextWord(OrvLexUnit& u) {
-  if ((traceFlags & ORV_LEX_TRACE_WORDS) == 0 && copylessSlotFull_) {
+  if ((settings.traceFlags & ORV_LEX_TRACE_WORDS) == 0 && copylessSlotFull_) {
     u = std::move(copylessSlot_);
     copylessSlotFull_ = false;
     return;
   }
   if (copylessSlotFull_ || activeTable_ != nullptr || !rpldOut_.IsEmpty() || collapsedCount_ != 0 ||
-      !rpldPending_.IsEmpty() || (traceFlags & ORV_LEX_TRACE_WORDS) != 0) {
+      !rpldPending_.IsEmpty() || (settings.traceFlags & ORV_LEX_TRACE_WORDS) != 0) {
     NextCopylessTextWordSlow(u);
     return;
   }

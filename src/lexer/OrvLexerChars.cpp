@@ -71,7 +71,7 @@ void OrvLexer::NextChar(OrvLexUnit& u) {
     }
     TakePending(u);
   }
-  if (traceFlags & ORV_LEX_TRACE_CHARS) {
+  if (settings.traceFlags & ORV_LEX_TRACE_CHARS) {
     *OrvLexerTraceOut << "GetCharAB: lev=" << levelCount_ << ": ret ";
     u.Print(*OrvLexerTraceOut);
     *OrvLexerTraceOut << std::endl;
@@ -84,7 +84,7 @@ void OrvLexer::TakePending(OrvLexUnit& u) {
 }
 
 bool OrvLexer::OrdinaryLine(OrvInputLevel& lev, OrvLexUnit& u) {
-  const bool free = lineFormat == ORV_LINE_FORMAT_FREE;
+  const bool free = settings.lineFormat == ORV_LINE_FORMAT_FREE;
   const char* text = lev.line;
   lev.colIx = free ? (text[0] == '-' ? 1 : 0) : kAreaAIx;
   const char indicator = free ? text[0] : text[kIndicatorIx];
@@ -132,13 +132,13 @@ void OrvLexer::CommentLineUnit(OrvInputLevel& lev, int lineCode) {
   int n = 0;
   bool markFirst = false;
   if (lineCode == CM_BLANK_LINE) {
-    if (commentEntry) {
+    if (switches.commentEntry) {
       from = "*";
       n = 1;
     }
   } else {
     const char* line = lev.line;
-    const bool free = lineFormat == ORV_LINE_FORMAT_FREE;
+    const bool free = settings.lineFormat == ORV_LINE_FORMAT_FREE;
     if (!free && lev.length > kIndicatorIx && IsIndicatorComment(line[kIndicatorIx])) {
       from = line + kIndicatorIx;
       n = lev.length - kIndicatorIx;
@@ -199,7 +199,7 @@ void OrvLexer::LibraryInclusionUnit(OrvInputLevel& lev, OrvLexUnit& u) {
 }
 
 void OrvLexer::UnNextChar(OrvLexUnit& u) {
-  if (traceFlags & ORV_LEX_TRACE_CHARS) {
+  if (settings.traceFlags & ORV_LEX_TRACE_CHARS) {
     *OrvLexerTraceOut << "UnGetCharAB: lev=" << levelCount_ << ": ";
     u.Print(*OrvLexerTraceOut);
     *OrvLexerTraceOut << std::endl;

@@ -51,7 +51,7 @@ OrvExpr* ConstantValueNode(OrvSymTabElt* elt) {
 
 int OrvLexer::DirectiveLine(OrvInputLevel& lev, int wordStart, int wordEnd, const VString& word) {
   char* text = lev.line;
-  const int indIx = lineFormat == ORV_LINE_FORMAT_FREE ? 0 : 6;
+  const int indIx = settings.lineFormat == ORV_LINE_FORMAT_FREE ? 0 : 6;
   if (wordStart != indIx) {
     // The word moves to the indicator column so that the comment text of
     // the line begins with it.
@@ -182,7 +182,7 @@ int OrvLexer::GetIfOperand(OrvIfOperand& op, int& scan) {
     op.value = word;
     return 0;
   }
-  const bool trace = (traceFlags & ORV_LEX_TRACE_CONSTANTS) != 0;
+  const bool trace = (settings.traceFlags & ORV_LEX_TRACE_CONSTANTS) != 0;
   if (trace) *OrvLexerTraceOut << "$PPvar$: get name=" << word;
   OrvExpr* value = ConstantValueNode(constLookupHook(word));
   if (value != nullptr && value->Oper() == INT_NUM_CONST) {
@@ -259,7 +259,7 @@ int OrvLexer::SetConstant(const VString& entry, OrvExpr* context) {
   int i = 0;
   while (i < len && IsNameChar(s[i])) ++i;
   VString name = VString(s, i).ToUpper();
-  const bool trace = (traceFlags & ORV_LEX_TRACE_CONSTANTS) != 0;
+  const bool trace = (settings.traceFlags & ORV_LEX_TRACE_CONSTANTS) != 0;
   const OrvTxtPosn where = LinePosn();
 
   // A constant needs a name: "(5)" or "'abc'" alone declares nothing.

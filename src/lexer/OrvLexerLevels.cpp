@@ -37,7 +37,7 @@ int OrvLexer::OpenInputLevel(const char* name, int endOper, VString& path, const
     Report(MSG_SEVERE, where, VString(kNestedTooDeep));
     return 0;
   }
-  if (endOper != ORV_MAIN_SOURCE_END && !inlineCopy) return 0;
+  if (endOper != ORV_MAIN_SOURCE_END && !settings.inlineCopy) return 0;
   if (name == nullptr) name = "";
 
   OrvSourceTextRef text;
@@ -85,7 +85,7 @@ bool OrvLexer::IsOpenOnStack(const OrvSourceText& text) const {
 
 bool OrvLexer::FindMember(const char* name, const OrvTxtPosn& where, OrvSourceTextRef& text,
                           VString& opened) {
-  members_->UseSettings(copylibDirs, copylibSuffixes, copynamesCase);
+  members_->UseSettings(settings.copylibDirs, settings.copylibSuffixes, settings.copynamesCase);
   OrvMemberSearch outcome;
   if (const OrvMemberSearch* known = members_->FindSearch(name)) {
     outcome = *known;
@@ -128,10 +128,10 @@ OrvMemberSearch OrvLexer::SearchCopyLibraries(const char* name, OrvSourceTextRef
   }
   const int nameLen = static_cast<int>(std::strlen(name));
   char buf[ORV_MAX_COPY_PATH + 1];
-  for (int d = 0; d < copylibDirs.count; ++d) {
-    const VString& dir = copylibDirs.items[d];
-    for (int s = 0; s < copylibSuffixes.count; ++s) {
-      const VString& sfx = copylibSuffixes.items[s];
+  for (int d = 0; d < settings.copylibDirs.count; ++d) {
+    const VString& dir = settings.copylibDirs.items[d];
+    for (int s = 0; s < settings.copylibSuffixes.count; ++s) {
+      const VString& sfx = settings.copylibSuffixes.items[s];
       if (dir.length + sfx.length + nameLen + 5 > ORV_MAX_COPY_PATH) {
         outcome.kind = ORV_MEMBER_PATH_TOO_LONG;
         outcome.dir = TextOf(dir);
@@ -153,8 +153,9 @@ OrvMemberSearch OrvLexer::SearchCopyLibraries(const char* name, OrvSourceTextRef
       }
       buf[n] = '\0';
       text = ReadMemberText(buf);
-      if (text == nullptr && (copynamesCase == ORV_CASE_LOWER || copynamesCase == ORV_CASE_UPPER)) {
-        ChangeCase(buf, nameStart, copynamesCase);
+      const int nameCase = settings.copynamesCase;
+      if (text == nullptr && (nameCase == ORV_CASE_LOWER || nameCase == ORV_CASE_UPPER)) {
+        ChangeCase(buf, nameStart, nameCase);
         text = ReadMemberText(buf);
       }
       if (text != nullptr) {

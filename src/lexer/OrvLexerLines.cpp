@@ -84,18 +84,18 @@ int OrvLexer::GetLine() {
   }
   lev.posn.SetLine(lev.posn.Line() + 1L);
   ++lineCount;
-  if (progressCallBack != nullptr && progressInterval > 0 &&
-      lev.posn.Line() % progressInterval == 0) {
+  if (settings.progressCallBack != nullptr && settings.progressInterval > 0 &&
+      lev.posn.Line() % settings.progressInterval == 0) {
     OrvTxtPosn where = lev.posn;
     VString empty;
-    progressCallBack(&where, &empty);
+    settings.progressCallBack(&where, &empty);
   }
   if (ReadRawLine(lev) == SEP_EOF) return SEP_EOF;
   return ClassifyLine(lev);
 }
 
 int OrvLexer::ReadRawLine(OrvInputLevel& lev) {
-  const bool fixed = lineFormat == ORV_LINE_FORMAT_FIXED;
+  const bool fixed = settings.lineFormat == ORV_LINE_FORMAT_FIXED;
   const long limit = fixed ? ORV_FIXED_LINE_COLUMNS : ORV_WIDE_LINE_COLUMNS;
   const char* p = lev.data + lev.pos;
   const char* const end = lev.data + lev.size;
@@ -104,7 +104,7 @@ int OrvLexer::ReadRawLine(OrvInputLevel& lev) {
     lev.length = 0;
     lev.colIx = 0;
     lev.atEof = 1;
-    if (traceFlags & ORV_LEX_TRACE_LINES)
+    if (settings.traceFlags & ORV_LEX_TRACE_LINES)
       *OrvLexerTraceOut << "=GetLine: lev=" << levelCount_ << " no=" << lev.posn.Line()
                         << "|<EOF>|" << std::endl;
     return SEP_EOF;
@@ -158,7 +158,7 @@ int OrvLexer::ReadRawLine(OrvInputLevel& lev) {
   while (n > 0 && out[n - 1] == '\r') --n;
   while (n > 0 && out[n - 1] == kCtrlZ) --n;
   out[n] = '\0';
-  if (traceFlags & ORV_LEX_TRACE_LINES)
+  if (settings.traceFlags & ORV_LEX_TRACE_LINES)
     *OrvLexerTraceOut << "=GetLine: lev=" << levelCount_ << " no=" << lev.posn.Line() << "|"
                       << out << "|" << std::endl;
   if (nl == nullptr) lev.eofPending = 1;
@@ -180,7 +180,7 @@ bool OrvLexer::IfStackActive() const {
 int OrvLexer::ClassifyLine(OrvInputLevel& lev) {
   char* text = lev.line;
   const int len = lev.length;
-  const bool free = lineFormat == ORV_LINE_FORMAT_FREE;
+  const bool free = settings.lineFormat == ORV_LINE_FORMAT_FREE;
 
   if (len >= 5 && text[0] == '-' && OrvStrNCaseCmp(text, "-inc ", 5) == 0) return CM_LIBR_INC;
 
@@ -216,16 +216,16 @@ int OrvLexer::ClassifyLine(OrvInputLevel& lev) {
     if (len == 0) return CM_BLANK_LINE;
     if (text[0] == '*' || text[0] == '/') return CM_COMMENT;
     if ((text[0] == 'D' || text[0] == 'd') && text[1] == ' ') {
-      if (!debuggingLines) return CM_COMMENT;
+      if (!switches.debuggingLines) return CM_COMMENT;
       text[0] = ' ';
     }
   } else {
     if (len <= kIndicatorIx) return CM_BLANK_LINE;
-    if (!(dials & kNoColumn1Comments) && (text[0] == '*' || text[0] == '/')) return CM_COMMENT;
+    if (!(settings.dials & kNoColumn1Comments) && (text[0] == '*' || text[0] == '/')) return CM_COMMENT;
     const char ind = text[kIndicatorIx];
     if (ind == '*' || ind == '/') return CM_COMMENT;
     if (ind == 'D') {
-      if (!debuggingLines) return CM_COMMENT;
+      if (!switches.debuggingLines) return CM_COMMENT;
       text[kIndicatorIx] = ' ';
     }
   }
@@ -237,8 +237,8 @@ int OrvLexer::ClassifyLine(OrvInputLevel& lev) {
 
   const int indIx = free ? 0 : kIndicatorIx;
   int scan = free ? 0 : kAreaAIx;
-  if ((dials & kAtSignLines) && len >= indIx + 3 && text[scan] == '@') return CM_COMMENT;
-  if ((dials & kDollarDirectives) && text[indIx] == '$') scan = indIx;
+  if ((settings.dials & kAtSignLines) && len >= indIx + 3 && text[scan] == '@') return CM_COMMENT;
+  if ((settings.dials & kDollarDirectives) && text[indIx] == '$') scan = indIx;
 
   while (text[scan] == ' ') ++scan;
   const int wordStart = scan;
@@ -251,15 +251,15 @@ int OrvLexer::ClassifyLine(OrvInputLevel& lev) {
   }
   word[wlen] = '\0';
 
-  if (dials & kDollarDirectives) {
+  if (settings.dials & kDollarDirectives) {
     if (word[0] == '$') return DirectiveLine(lev, wordStart, wordEnd, VString(word, wlen));
     if (!IfStackActive()) return CM_COMMENT;
   }
 
-  if (commentEntry) {
+  if (switches.commentEntry) {
     if (wordStart <= kLastAreaAIx &&
-        (!(dials & kStrictCommentEntry) || IsOneOf(word, kStrictEntryEnds))) {
-      commentEntry = 0;
+        (!(settings.dials & kStrictCommentEntry) || IsOneOf(word, kStrictEntryEnds))) {
+      switches.commentEntry = 0;
     } else {
       MakeLineComment(lev);
       return CM_COMMENT;
@@ -279,28 +279,28 @@ int OrvLexer::ClassifyLine(OrvInputLevel& lev) {
       Report(MSG_WARN, LinePosn(),
              OrvFormat("Identification division section header '%s' appears at position %d", word,
                        wordStart));
-    commentEntry = 1;
+    switches.commentEntry = 1;
     MakeLineComment(lev);
     return CM_COMMENT;
   }
 
-  if (dials & kCblLines) {
-    if ((cblWindow && (WordIs(word, "CBL") || WordIs(word, "PROCESS"))) || WordIs(word, "*CONTROL") ||
+  if (settings.dials & kCblLines) {
+    if ((switches.cblWindow && (WordIs(word, "CBL") || WordIs(word, "PROCESS"))) || WordIs(word, "*CONTROL") ||
         WordIs(word, "*CBL"))
       return CM_COMMENT;
   }
-  cblWindow = 0;
-  if ((dials & kSkipLines) && IsOneOf(word, kSkipWords)) return CM_COMMENT;
-  if ((dials & kTitleLines) && WordIs(word, "TITLE")) return CM_COMMENT;
+  switches.cblWindow = 0;
+  if ((settings.dials & kSkipLines) && IsOneOf(word, kSkipWords)) return CM_COMMENT;
+  if ((settings.dials & kTitleLines) && WordIs(word, "TITLE")) return CM_COMMENT;
 
-  if (progidComments && WordIs(word, "PROGRAM-ID.")) ProgramIdComments(lev, wordEnd);
+  if (settings.progidComments && WordIs(word, "PROGRAM-ID.")) ProgramIdComments(lev, wordEnd);
 
   ++locCount;
   return ORV_LINE_OF_CODE;
 }
 
 void OrvLexer::MakeLineComment(OrvInputLevel& lev) {
-  if (lineFormat == ORV_LINE_FORMAT_FREE) {
+  if (settings.lineFormat == ORV_LINE_FORMAT_FREE) {
     std::memmove(lev.line + 1, lev.line, static_cast<size_t>(lev.length) + 1);
     lev.line[0] = '*';
     ++lev.length;

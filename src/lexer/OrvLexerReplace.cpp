@@ -131,7 +131,7 @@ void OrvLexer::MatchReplacement() {
     return;
   }
   const OrvReplacePhrase& phrase = table.phrases[matched];
-  if (traceFlags & ORV_LEX_TRACE_REPLACE) {
+  if (settings.traceFlags & ORV_LEX_TRACE_REPLACE) {
     *OrvLexerTraceOut << "**Match_FR:" << std::endl;
     for (int i = 0; i < phrase.from.count; ++i) WriteTraceLine("", phrase.from.units[i]);
     *OrvLexerTraceOut << "**Match_TO:" << std::endl;

@@ -166,7 +166,7 @@ void OrvLexer::NextSepOrChar(OrvLexUnit& u) {
         ReadNonnumLiteral(u);
         break;
       case '%':
-        if (HasDialect(dials, ORV_DIAL_WANG)) ReadLineComment(u, "*% ");
+        if (HasDialect(settings.dials, ORV_DIAL_WANG)) ReadLineComment(u, "*% ");
         break;
       case '&':
         u.code = SEP_AMPER;
@@ -181,8 +181,8 @@ void OrvLexer::NextSepOrChar(OrvLexUnit& u) {
         u.code = SEP_COLON;
         break;
       case '*':
-        if (HasDialect(dials, ORV_DIAL_MF) || HasDialect(dials, ORV_DIAL_MS) ||
-            HasDialect(dials, ORV_DIAL_FSC)) {
+        if (HasDialect(settings.dials, ORV_DIAL_MF) || HasDialect(settings.dials, ORV_DIAL_MS) ||
+            HasDialect(settings.dials, ORV_DIAL_FSC)) {
           OrvLexUnit next;
           NextChar(next);
           if (next.code == '>') {
@@ -225,12 +225,12 @@ void OrvLexer::NextSepOrChar(OrvLexUnit& u) {
           UnNextChar(next);
         }
         if (u.code >= 'a' && u.code <= 'z' &&
-            !(execState != 0 && HasDialect(dials, ORV_DIAL_NET)))
+            !(execState != 0 && HasDialect(settings.dials, ORV_DIAL_NET)))
           u.code = OrvToUpper(static_cast<char>(u.code));
         break;
     }
   }
-  if (traceFlags & ORV_LEX_TRACE_CHARS) {
+  if (settings.traceFlags & ORV_LEX_TRACE_CHARS) {
     *OrvLexerTraceOut << "GetSepOrChar: ";
     u.Print(*OrvLexerTraceOut);
     *OrvLexerTraceOut << std::endl;
@@ -318,8 +318,8 @@ void OrvLexer::ReadNonnumLiteral(OrvLexUnit& lit) {
   text.Add(static_cast<char>(q));
   int prevLine = lit.beg.Line();
   int prevCol = lit.beg.Column();
-  const bool wang = HasDialect(dials, ORV_DIAL_WANG);
-  const bool pairRule = HasDialect(dials, ORV_DIAL_OSVS) || HasDialect(dials, ORV_DIAL_VSII);
+  const bool wang = HasDialect(settings.dials, ORV_DIAL_WANG);
+  const bool pairRule = HasDialect(settings.dials, ORV_DIAL_OSVS) || HasDialect(settings.dials, ORV_DIAL_VSII);
 
   OrvLexUnit u;
   bool held = false;
@@ -464,11 +464,11 @@ static_assert(kPlainChars.out[0] == 0 && kPlainChars.out[static_cast<unsigned ch
 
 int OrvLexer::TakePlainRun(char* out, int room, OrvTxtPosn& beg, OrvTxtPosn& end) {
   if (sepSlotFull_ || cur_ == nullptr || cur_->slotFull || !pending_.IsEmpty() ||
-      (traceFlags & ORV_LEX_TRACE_CHARS))
+      (settings.traceFlags & ORV_LEX_TRACE_CHARS))
     return 0;
   OrvInputLevel& lev = *cur_;
   const char* const first = lev.line + lev.colIx;
-  const bool keepCase = execState != ORV_EXEC_NONE && HasDialect(dials, ORV_DIAL_NET);
+  const bool keepCase = execState != ORV_EXEC_NONE && HasDialect(settings.dials, ORV_DIAL_NET);
   int n = 0;
   if (keepCase) {
     while (n < room && kPlainChars.out[static_cast<unsigned char>(first[n])] != 0) {

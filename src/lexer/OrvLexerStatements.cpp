@@ -196,7 +196,7 @@ bool OrvLexer::ReadReplacePhrases(OrvLexUnit& u, OrvExpr* list, OrvReplaceTable&
 }
 
 void OrvLexer::TracePhrase(int number, const OrvReplaceText& from, const OrvReplaceText& to) const {
-  if ((traceFlags & ORV_LEX_TRACE_REPLACE) == 0) return;
+  if ((settings.traceFlags & ORV_LEX_TRACE_REPLACE) == 0) return;
   *OrvLexerTraceOut << "##Repl phrase # " << number << std::endl << "####FR:" << std::endl;
   for (int i = 0; i < from.count; ++i) WriteTraceLine("", from.units[i]);
   *OrvLexerTraceOut << "####TO:" << std::endl;
@@ -220,7 +220,7 @@ OrvLexer::CopylessStep OrvLexer::ReplaceStatement(OrvLexUnit& u) {
       return StatementFailed(u, first,
                              "REPLACE OFF statement should be ended with separator period. Ignored.");
     OrvMoveUnitTo(u, node->Tokens());
-    if (traceFlags & ORV_LEX_TRACE_REPLACE) *OrvLexerTraceOut << "##REPLACE OFF." << std::endl;
+    if (settings.traceFlags & ORV_LEX_TRACE_REPLACE) *OrvLexerTraceOut << "##REPLACE OFF." << std::endl;
     replaceOn_ = false;
     ClearReplacePhrases();
   } else {

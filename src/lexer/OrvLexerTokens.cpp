@@ -60,7 +60,7 @@ bool OrvLexer::IsBreakAt(const char* w, int n, int i) const {
     case ';': case '+': case '*': case '/': case '=': case '<': case '>':
       return true;
     case ',':
-      return sqlMode || (!sepSpaceReqd && decimalPoint != ',');
+      return sqlMode || (!settings.sepSpaceReqd && switches.decimalPoint != ',');
     case '.':
       return sqlMode && !(i + 1 < n && IsDigit(w[i + 1]));
     default:
@@ -133,7 +133,7 @@ void OrvLexer::NextBrokenTextWord(OrvLexUnit& u) {
   OrvTokenChain carried;
   for (;;) {
     NextTextWord(u);
-    if ((sepSpaceReqd && !sqlMode) || u.code != TK_CHAR_STRING || pictureMode) break;
+    if ((settings.sepSpaceReqd && !sqlMode) || u.code != TK_CHAR_STRING || pictureMode) break;
     StartBrokenWord(u);
     if (CutPiece(u, true)) break;
     carried.Splice(u.attached);
@@ -147,11 +147,11 @@ OrvTokenGroup* OrvLexer::GetBrokenTextWord() { return GroupOf(&OrvLexer::NextBro
 // ------------------------------------------------------------------ tokens
 
 void OrvLexer::RefreshDialects() {
-  dialsSeen_ = dials;
-  expandedDials_ = OrvExpandDials(dials);
+  dialsSeen_ = settings.dials;
+  expandedDials_ = OrvExpandDials(settings.dials);
   noteParagraphs_ =
-      (dials & (OrvDialFieldMask(ORV_DIAL_OSVS) | OrvDialFieldMask(ORV_DIAL_DOSVS))) != 0;
-  sqlQuestionMark_ = (dials & OrvDialFieldMask(ORV_DIAL_ICOBOL)) != 0;
+      (settings.dials & (OrvDialFieldMask(ORV_DIAL_OSVS) | OrvDialFieldMask(ORV_DIAL_DOSVS))) != 0;
+  sqlQuestionMark_ = (settings.dials & OrvDialFieldMask(ORV_DIAL_ICOBOL)) != 0;
 }
 
 OrvTokenGroup* OrvLexer::GetToken() {
@@ -160,7 +160,7 @@ OrvTokenGroup* OrvLexer::GetToken() {
     tokenSlot_ = nullptr;
     return group;
   }
-  if (dials != dialsSeen_) RefreshDialects();
+  if (settings.dials != dialsSeen_) RefreshDialects();
   OrvLexUnit u;
   OrvTokenChain kept;  // the tokens of separators dropped on the way
   TokenStep step;
@@ -184,7 +184,7 @@ OrvTokenGroup* OrvLexer::GetToken() {
 }
 
 void OrvLexer::UnGetToken(OrvTokenGroup* group) {
-  if (traceFlags & ORV_LEX_TRACE_LINES) {
+  if (settings.traceFlags & ORV_LEX_TRACE_LINES) {
     *OrvLexerTraceOut << "UnGetToken: ";
     if (group != nullptr) group->Print(*OrvLexerTraceOut);
     *OrvLexerTraceOut << std::endl;
@@ -253,8 +253,8 @@ OrvLexer::TokenStep OrvLexer::ClassifyWord(OrvLexUnit& u) {
   }
   // Only a digit, a sign or the decimal point can begin a number.
   const char first = n > 0 ? w[0] : '\0';
-  if (IsDigit(first) || first == '+' || first == '-' || first == decimalPoint) {
-    const OrvNumberShape number = OrvScanNumber(w, n, decimalPoint);
+  if (IsDigit(first) || first == '+' || first == '-' || first == switches.decimalPoint) {
+    const OrvNumberShape number = OrvScanNumber(w, n, switches.decimalPoint);
     // Nineteen digits or more with no sign, point or exponent are no number
     // but a word (a data name made of digits).
     const bool digitName = number.digits > ORV_MAX_NUMBER_DIGITS && !number.sign &&
@@ -296,19 +296,19 @@ void OrvLexer::ClassifyCobolWord(OrvLexUnit& u) {
   const int n = u.text.length;
   // A word of the reserved-word table is a legal word: the table is looked
   // at first, and the word test made only on words it lacks.
-  const OrvKeyword* row = reservedWordLookup ? OrvLookupCobolKeyword(w, n) : nullptr;
+  const OrvKeyword* row = switches.reservedWordLookup ? OrvLookupCobolKeyword(w, n) : nullptr;
   if (row == nullptr && !OrvIsCobolWordShape(w, n)) {
     IllegalWord(u);
     return;
   }
   // The row's mask is read as it stands: an un-reserved word has none.
-  if (row != nullptr && (specialReservedWords || (row->mask & ORV_SPECIAL_WORD_BIT) == 0) &&
+  if (row != nullptr && (switches.specialReservedWords || (row->mask & ORV_SPECIAL_WORD_BIT) == 0) &&
       (row->mask & expandedDials_) != 0) {
     u.code = row->code;
     u.ClearText();
     return;
   }
-  if (functionNameMode) {
+  if (switches.functionNameMode) {
     const OrvIntrinsicFunction* f = OrvLookupIntrinsicFunction(w, n);
     if (f == nullptr) {
       Report(MSG_ERR, u.beg, OrvFormat("Not a legal intrinsic function name: '%s'", w));
@@ -357,12 +357,12 @@ OrvLexer::TokenStep OrvLexer::ExecUnit(OrvLexUnit& u, OrvTokenChain& kept) {
     }
     if (!isWord) Report(MSG_ERR, u.beg, VString("EXEC subsystem specifier expected."));
     execState = ORV_EXEC_BLOCK;
-    if (isWord && sql && Is(w, n, "SQL")) {
+    if (isWord && settings.sql && Is(w, n, "SQL")) {
       sqlMode = 1;
       u.code = TK_SQL;
       return kDeliver;
     }
-    if (isWord && cics && Is(w, n, "CICS")) {
+    if (isWord && settings.cics && Is(w, n, "CICS")) {
       cicsMode = 1;
       u.code = TK_CICS;
       return kDeliver;
@@ -416,7 +416,7 @@ void OrvLexer::ClassifySqlWord(OrvLexUnit& u, const char* w) {
     u.code = op;
     return;
   }
-  const OrvNumberShape number = OrvScanNumber(w, n, decimalPoint);
+  const OrvNumberShape number = OrvScanNumber(w, n, switches.decimalPoint);
   if (number.passes) {
     ReportNumberLimits(u, number.digits);
     u.code = number.point ? ST_APPROX_NUM_LIT : ST_EXACT_NUM_LIT;
@@ -468,7 +468,7 @@ void OrvLexer::ClassifyCicsWord(OrvLexUnit& u, const char* w) {
     IllegalWord(u);
     return;
   }
-  if (reservedWordLookup) {
+  if (switches.reservedWordLookup) {
     if (const int code = OrvLookupCicsKeyword(w, n)) {
       u.code = code;
       u.ClearText();

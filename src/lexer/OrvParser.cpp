@@ -36,26 +36,15 @@ void OrvIgnoreDivision(OrvExpr**) {}
 OrvParser::OrvParser()
     : messageSink(PrintPosnMessage),
       optionGroup(),
-      dials(OrvNoDials()),
+      lexerSettings(),
       primaryDialect(ORV_DIAL_MF),
       secondaryDialect(ORV_DIAL_NONE),
       dialectDigits(),
       allowedDials(OrvAllDials()),
-      lineFormat(ORV_LINE_FORMAT_DIAL),
-      progidComments(0),
-      sepSpaceReqd(ORV_DNY_DIAL),
-      excludeKeywords(ORV_EXCLUDE_KEYWORDS_MAX),
       setConstants(ORV_SET_CONSTANTS_MAX),
       assignExternal(0),
-      sql(1),
-      cics(1),
       cicsEib(ORV_ANY_AUTO),
-      copylibDirs(ORV_COPYLIB_DIRS_MAX),
-      copylibSuffixes(ORV_COPYLIB_SUFFIXES_MAX),
-      copynamesCase(ORV_CASE_LOWER),
-      oldCopy(0),
       irrevInline(0),
-      inlineCopy(1),
       warnings(1),
       multiUndefdErrs(0),
       resolveUseDef(1),
@@ -70,74 +59,17 @@ OrvParser::OrvParser()
       unfoldFlexArrays(1),
       fillNullSlots(1),
       divisionCallBack(OrvIgnoreDivision),
-      progressCallBack(nullptr),
-      progressInterval(100),
       tokenDump(0),
-      lexerTrace(0),
       traceWords{0, 0, 0, 0, 0},
       tokenCount(0),
       lineCount(0),
       locCount(0) {
-  copylibDirs.items[copylibDirs.count++] = VString(".");
-  copylibSuffixes.items[copylibSuffixes.count++] = VString(".cpy");
-}
-
-OrvParser::OrvParser(const OrvParser& other) : OrvParser() { CopySettings(other); }
-
-OrvParser& OrvParser::operator=(const OrvParser& other) {
-  if (this == &other) return *this;
-  CopySettings(other);
-  // The records of the group point at this object's own fields; clearing
-  // the count and the first record leaves an empty group.
-  optionGroup.count = 0;
-  optionGroup.records[0] = OrvCLFlag();
-  return *this;
-}
-
-void OrvParser::CopySettings(const OrvParser& other) {
-  messageSink = other.messageSink;
-  dials = other.dials;
-  primaryDialect = other.primaryDialect;
-  secondaryDialect = other.secondaryDialect;
-  dialectDigits = other.dialectDigits;
-  allowedDials = other.allowedDials;
-  lineFormat = other.lineFormat;
-  progidComments = other.progidComments;
-  sepSpaceReqd = other.sepSpaceReqd;
-  excludeKeywords = other.excludeKeywords;
-  setConstants = other.setConstants;
-  assignExternal = other.assignExternal;
-  sql = other.sql;
-  cics = other.cics;
-  cicsEib = other.cicsEib;
-  copylibDirs = other.copylibDirs;
-  copylibSuffixes = other.copylibSuffixes;
-  copynamesCase = other.copynamesCase;
-  oldCopy = other.oldCopy;
-  irrevInline = other.irrevInline;
-  inlineCopy = other.inlineCopy;
-  warnings = other.warnings;
-  multiUndefdErrs = other.multiUndefdErrs;
-  resolveUseDef = other.resolveUseDef;
-  sameParaDataName = other.sameParaDataName;
-  lengOffs = other.lengOffs;
-  storageMode = other.storageMode;
-  numSignTrailSep = other.numSignTrailSep;
-  numSignEbcdic = other.numSignEbcdic;
-  pointerSize = other.pointerSize;
-  procPointerSize = other.procPointerSize;
-  indexSize = other.indexSize;
-  unfoldFlexArrays = other.unfoldFlexArrays;
-  fillNullSlots = other.fillNullSlots;
-  divisionCallBack = other.divisionCallBack;
-  progressCallBack = other.progressCallBack;
-  progressInterval = other.progressInterval;
-  tokenDump = other.tokenDump;
-  lexerTrace = other.lexerTrace;
-  for (int i = 0; i < ORV_TRACE_WORD_COUNT; ++i) traceWords[i] = other.traceWords[i];
-  tokenCount = other.tokenCount;
-  lineCount = other.lineCount;
-  locCount = other.locCount;
+  // The lexer's own defaults suit a lexer used alone; the parser offers the
+  // source format and separator spaces of its dialects, and SQL and CICS.
+  lexerSettings.lineFormat = ORV_LINE_FORMAT_DIAL;
+  lexerSettings.sepSpaceReqd = ORV_DNY_DIAL;
+  lexerSettings.sql = 1;
+  lexerSettings.cics = 1;
 }
 
 OrvParser::~OrvParser() {}
@@ -145,16 +77,18 @@ OrvParser::~OrvParser() {}
 OrvResult OrvParser::ResolveDialectOptions(VString& message) {
   OrvDials set = OrvNoDials();
   OrvResult result = OrvCheckDials(set, primaryDialect, secondaryDialect, allowedDials, message);
-  dials = set;
+  OrvLexerSettings& lexer = lexerSettings;
+  lexer.dials = set;
   if (result != ORV_OK) return result;
+  const OrvDials dials = set;
 
   dialectDigits = OrvDialsToString(dials);
 
-  if (lineFormat == ORV_LINE_FORMAT_DIAL)
-    lineFormat = FirstHeld(dials, ORV_DIAL_ICOBOL, ORV_LINE_FORMAT_FREE, ORV_DIAL_FSC,
-                           ORV_LINE_FORMAT_VAR, ORV_LINE_FORMAT_FIXED);
+  if (lexer.lineFormat == ORV_LINE_FORMAT_DIAL)
+    lexer.lineFormat = FirstHeld(dials, ORV_DIAL_ICOBOL, ORV_LINE_FORMAT_FREE, ORV_DIAL_FSC,
+                                 ORV_LINE_FORMAT_VAR, ORV_LINE_FORMAT_FIXED);
 
-  sepSpaceReqd = ResolveDialNoYes(sepSpaceReqd, (dials & kNoSepSpaceDials) == 0 ? 1 : 0);
+  lexer.sepSpaceReqd = ResolveDialNoYes(lexer.sepSpaceReqd, (dials & kNoSepSpaceDials) == 0 ? 1 : 0);
   sameParaDataName =
       ResolveDialNoYes(sameParaDataName, (dials & kSameParaDataNameDials) != 0 ? 1 : 0);
 

@@ -9,6 +9,7 @@
 
 #include "OrvCLFlag.h"
 #include "OrvDials.h"
+#include "OrvLexerSettings.h"
 #include "OrvMessageSink.h"
 #include "OrvResult.h"
 #include "VString.h"
@@ -31,8 +32,6 @@ enum OrvParserResult {
 // Called by the grammar with the address of each division, section,
 // paragraph, sentence, COPY marker and syntax-error item as it is reduced.
 typedef void (*OrvDivisionCallBack)(OrvExpr** item);
-// Called with a source position (may be empty) and a progress text.
-typedef void (*OrvProgressCallBack)(const OrvTxtPosn* position, const VString* text);
 
 // Value words of the selection options, each table ended by an empty value.
 // A selection holds the index of its word.
@@ -42,16 +41,9 @@ extern VString OrvDialNoYesWords[];   // "dial" "no" "yes"
 extern VString OrvAutoNoYesWords[];   // "auto" "no" "yes"
 extern VString OrvStorModeWords[];    // "dial" "byte" "word" "fsc"
 
-// Indexes of those words.  "dial" asks for the value the dialects call for;
-// it is replaced by OrvParser::ResolveDialectOptions.
-enum OrvCaseWord { ORV_CASE_EXACT = 0, ORV_CASE_LOWER = 1, ORV_CASE_UPPER = 2 };
-enum OrvLineFormat {
-  ORV_LINE_FORMAT_DIAL = 0,
-  ORV_LINE_FORMAT_FIXED = 1,
-  ORV_LINE_FORMAT_FREE = 2,
-  ORV_LINE_FORMAT_FSC_FREE = 3,
-  ORV_LINE_FORMAT_VAR = 4
-};
+// Indexes of those words (OrvCaseWord and OrvLineFormat stand with the
+// lexer settings).  "dial" asks for the value the dialects call for; it is
+// replaced by OrvParser::ResolveDialectOptions.
 enum OrvDialNoYes { ORV_DNY_DIAL = 0, ORV_DNY_NO = 1, ORV_DNY_YES = 2 };
 enum OrvAutoNoYes { ORV_ANY_AUTO = 0, ORV_ANY_NO = 1, ORV_ANY_YES = 2 };
 enum OrvStorMode {
@@ -71,29 +63,39 @@ enum OrvParserTraceWord {
   ORV_TRACE_WORD_COUNT = 5
 };
 
-// Capacities of the string-list options.
-const int ORV_EXCLUDE_KEYWORDS_MAX = 100;
+// Capacity of "set-constants" (the lexer settings give the other lists').
 const int ORV_SET_CONSTANTS_MAX = 50;
-const int ORV_COPYLIB_DIRS_MAX = 12;
-const int ORV_COPYLIB_SUFFIXES_MAX = 10;
 
 // The mask that builds every record of the groups; the tool driver then
 // registers them with its tool's mask, which leaves out the records of mask
 // 8 ("langs", "inline-copy", "resolve-use-def") for a tool of mask 1.
 const int ORV_PARSER_ALL_OPTIONS = 0xFF;
 
+// The option group of one settings object.  Its records point at the
+// fields of the object that built it, so a copied or assigned group is empty
+// (count 0, every record cleared): a copy of the settings never writes into
+// the original through its options.
+struct OrvOwnOptionGroup : OrvCLFlagTable {
+  OrvOwnOptionGroup() = default;
+  OrvOwnOptionGroup(const OrvOwnOptionGroup&) : OrvCLFlagTable() {}
+  // An object assigned to itself keeps its group, whose records still
+  // point at its own fields.
+  OrvOwnOptionGroup& operator=(const OrvOwnOptionGroup& other) {
+    if (this != &other) static_cast<OrvCLFlagTable&>(*this) = OrvCLFlagTable();
+    return *this;
+  }
+};
+
 class OrvParser {
 public:
+  // Every setting at its default; the lexer settings as the parser offers
+  // them: "dial" line format and separator spaces, SQL and CICS on.
   OrvParser();
-  // A copy has every setting of `other`, the message call-back included,
-  // with copies of its strings and string lists; its option group is empty
-  // (count 0, every record cleared), since the records of `other` point at
-  // the fields of `other`.
-  OrvParser(const OrvParser& other);
-  // Takes every setting of `other` as the copy does; of the option group
-  // only the count and the first record are cleared, which leaves an empty
-  // group.
-  OrvParser& operator=(const OrvParser& other);
+  // A copy (or an assignment) takes every setting of `other`, the call-backs
+  // included, with copies of its strings and string lists; its option group
+  // is empty (OrvOwnOptionGroup).
+  OrvParser(const OrvParser& other) = default;
+  OrvParser& operator=(const OrvParser& other) = default;
   virtual ~OrvParser();
 
   // Parses one source file into *tree (owned by the caller afterwards),
@@ -115,35 +117,28 @@ public:
   // Message call-back of the parse.
   OrvMessageSink messageSink;
   // The option group that BuildOptions fills.
-  OrvCLFlagTable optionGroup;
+  OrvOwnOptionGroup optionGroup;
+
+  // The settings the lexer takes for each parse: the dialect set (built by
+  // ResolveDialectOptions), the source format, the reserved words left out,
+  // SQL and CICS, the copy libraries, the progress call-back and the
+  // lexer's trace bits.  The options below that belong to the lexer point
+  // into it.
+  OrvLexerSettings lexerSettings;
 
   // Dialects.
-  OrvDials dials;           // built by ResolveDialectOptions
   int primaryDialect;       // "lang": a dialect number
   int secondaryDialect;     // "lang2": a dialect number, 0 for none
   VString dialectDigits;    // "langs": OrvDialsToString of the set
   OrvDials allowedDials;    // the dialects the tool accepts
 
-  // Source input.
-  int lineFormat;           // "line-format": OrvLineFormat
-  int progidComments;       // "progid-comments"
-  int sepSpaceReqd;         // "sep-space-reqd": OrvDialNoYes, a switch once resolved
-  VStringArray excludeKeywords;  // "exclude-keywords"
-
   // Extra features.
   VStringArray setConstants;  // "set-constants": name'value' or name(value)
   int assignExternal;       // "assign-external"
-  int sql;                  // "sql"
-  int cics;                 // "cics"
   int cicsEib;              // "cics-eib": OrvAutoNoYes
 
   // Copy libraries.
-  VStringArray copylibDirs;      // "copylib-dir"
-  VStringArray copylibSuffixes;  // "copylib-sfx"
-  int copynamesCase;        // "copynames-case": OrvCaseWord
-  int oldCopy;              // "old-copy"
   int irrevInline;          // "irrev-inline"
-  int inlineCopy;           // "inline-copy"
 
   // Parser messages and names.
   int warnings;             // "warnings"
@@ -165,25 +160,17 @@ public:
   int fillNullSlots;
 
   OrvDivisionCallBack divisionCallBack;
-  OrvProgressCallBack progressCallBack;  // none by default
-  int progressInterval;     // lines between two progress calls
 
   // Only read the tokens of a source, without parsing it.
   int tokenDump;
-  // Trace switches: the lexer's flag bits, and five words for the parse
-  // driver, indexed by OrvParserTraceWord.  No option sets any of them.
-  int lexerTrace;
+  // Trace switches of the parse driver, indexed by OrvParserTraceWord (the
+  // lexer's are lexerSettings.traceFlags).  No option sets any of them.
   int traceWords[ORV_TRACE_WORD_COUNT];
 
   // Counters of the last parse.
   int tokenCount;
   int lineCount;
   int locCount;
-
-private:
-  // Assigns every setting from the dialect set to the counters, and the
-  // message call-back.
-  void CopySettings(const OrvParser& other);
 };
 
 // The default division call-back: does nothing.

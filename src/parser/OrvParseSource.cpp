@@ -1,4 +1,4 @@
-// Parsing one source file: the steps of OrvParserImpl::Parse around the
+// Parsing one source file: the steps of OrvSourceParser::Parse around the
 // lexer and the grammar.
 #include "OrvParseSource.h"
 
@@ -27,29 +27,19 @@ const int kEndOfFileSlot = 1;
 // Reports a step to the settings' progress call-back, with the empty
 // position.
 void Progress(const OrvParserImpl& parser, const char* text) {
-  if (parser.progressCallBack == nullptr) return;
+  const OrvProgressCallBack progress = parser.lexerSettings.progressCallBack;
+  if (progress == nullptr) return;
   const VString value(text);
-  parser.progressCallBack(&OrvNullPosn, &value);
+  progress(&OrvNullPosn, &value);
 }
 
-// The lexer takes the settings of this parse.
+// The lexer takes the settings of this parse whole; its SQL (CICS)
+// handling is on only when the grammar's flag is on too.
 void ConfigureLexer(OrvParserImpl& parser) {
-  OrvLexer& lexer = parser.lexer;
-  lexer.sql = parser.sql && GrammarSupportsSql ? 1 : 0;
-  lexer.cics = parser.cics && GrammarSupportsCics ? 1 : 0;
-  lexer.dials = parser.dials;
-  lexer.lineFormat = parser.lineFormat;
-  lexer.progidComments = parser.progidComments;
-  lexer.sepSpaceReqd = parser.sepSpaceReqd;
-  lexer.excludeKeywords = parser.excludeKeywords;
-  lexer.inlineCopy = parser.inlineCopy;
-  lexer.oldCopy = parser.oldCopy;
-  lexer.copynamesCase = parser.copynamesCase;
-  lexer.copylibDirs = parser.copylibDirs;
-  lexer.copylibSuffixes = parser.copylibSuffixes;
-  lexer.progressCallBack = parser.progressCallBack;
-  lexer.progressInterval = parser.progressInterval;
-  lexer.traceFlags = parser.lexerTrace;
+  OrvLexerSettings& settings = parser.lexer.settings;
+  settings = parser.lexerSettings;
+  settings.sql = settings.sql && GrammarSupportsSql ? 1 : 0;
+  settings.cics = settings.cics && GrammarSupportsCics ? 1 : 0;
 }
 
 // The fill of empty slots (OrvFillNullArgs) for a parsed tree: the
@@ -190,8 +180,9 @@ OrvParserResult Tally(const OrvParserImpl& parser, OrvTokenList* messages) {
 }
 
 OrvParserResult ParseFile(OrvParserImpl& parser, const VString& fileName, OrvExpr** tree, OrvTokenList* messages) {
-  if (!CanParseDialects(&parser.dials)) {
-    const VString text = OrvFormat("Parser cannot parse this mix of dialects: %s", OrvDialsToText(parser.dials).text);
+  const OrvDials& dials = parser.lexerSettings.dials;
+  if (!CanParseDialects(&dials)) {
+    const VString text = OrvFormat("Parser cannot parse this mix of dialects: %s", OrvDialsToText(dials).text);
     OrvParserImpl::ParserError(MSG_SEVERE, &OrvNullPosn, &text);
     return ORV_PARSE_DIALECTS_REFUSED;
   }
@@ -266,8 +257,6 @@ OrvParserResult OrvParseSource(OrvParserImpl& parser, const VString& fileName, O
   currentParser = nullptr;
   return result;
 }
-
-void OrvInstallParseSource() { OrvParseSourceRoutine = &OrvParseSource; }
 
 int SetFromSrcWalker(OrvExpr* node, OrvExpr* root, void* context) {
   (void)root;

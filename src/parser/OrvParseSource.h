@@ -1,4 +1,4 @@
-// Parsing one source file (OrvParserImpl::Parse): the lexer configured from
+// Parsing one source file (OrvSourceParser::Parse): the lexer configured from
 // the settings and opened on the file, the root with its implicit
 // declarations, the grammar run over the tokens, every program finished,
 // every node marked as coming from the source, SourcePrint prepared, the
@@ -23,9 +23,6 @@ class VString;
 // parse already runs in this process: nothing of it is touched).
 OrvParserResult OrvParseSource(OrvParserImpl& parser, const VString& fileName, OrvExpr** tree,
                                OrvTokenList* messages);
-
-// Makes OrvParseSource the way every parser object parses a source.
-void OrvInstallParseSource();
 
 // The callback of the walk "SetFromSrcWalker" that marks a parsed tree as
 // source: a node, and each of its argument slots, whose from-source state

@@ -13,7 +13,7 @@
 namespace {
 
 // The traces of this file follow the lexer's trace switch.
-bool Tracing(const OrvParserImpl* parser) { return parser->lexer.traceFlags != 0; }
+bool Tracing(const OrvParserImpl* parser) { return parser->lexer.settings.traceFlags != 0; }
 
 // A new error node: a STMT__SYNTAX_ERROR over an empty EX_EXEC_TOKEN_LIST.
 OrvExpr* NewErrorNode() {

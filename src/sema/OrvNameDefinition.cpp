@@ -95,7 +95,7 @@ OrvNamedObjDef* OrvParserImpl::SymTabDefine(OrvSymTabElt* elt, int category, int
     }
   }
   int old = elt->Category();
-  if (!mayRepeat && old != SYMCAT_UNKNOWN && (dials & kRepeatableDefinitionDials) == 0) {
+  if (!mayRepeat && old != SYMCAT_UNKNOWN && (lexerSettings.dials & kRepeatableDefinitionDials) == 0) {
     VString text = OrvFormat("Duplicate definition of %s '%s'",
                              Text(OrvSymCategoryName(category)), Text(name));
     ReportMessage(MSG_WARN, curPosn, text);

@@ -106,213 +106,277 @@ int ResolveUseCallback(OrvExpr* node, void* context) {
   return ORV_WALK_SKIP;
 }
 
-void OrvParserImpl::SymTabQualResolve(OrvExpr* useNode) {
-  if (useNode == nullptr || useNode->Oper() != NAMED_OBJ_USE) {
-    ReportToCallBack(MSG_TERMINAL,
-                     VString("OrvParserImpl::SymTabQualResolve: expect NAMED_OBJ_USE node"));
-    return;
+namespace {
+
+// One name use being resolved: the use, its qualified name read once, and
+// the text and position of the use, taken when first needed.  The text and
+// the position serve the reports and the trace only, and most uses resolve
+// silently, so neither is made for them; nothing the steps do changes the
+// names' bindings, their images or the tokens of the use before a report.
+class QualUse {
+ public:
+  QualUse(OrvParserImpl& parser, OrvNamedObjUse* use)
+      : parser(parser), node(use), q(OrvArgAt(use, 0)), order(OrderOf(q)),
+        count(q != nullptr ? q->NArgs() : 0), namedItem(count == 0 ? nullptr : NameAt(0)),
+        element(ElementOf(namedItem)) {}
+
+  // Name k of the use: the named item (k = 0), then its qualifiers from the
+  // innermost out.
+  OrvExpr* NameAt(int k) const { return q->Args(order == QUAL_OF_IN ? k : count - 1 - k); }
+  // The text of the qualified name (the names joined by " OF "); the first
+  // call reports the names that are not bound.
+  const VString& Text() {
+    if (!textTaken_) text_ = QualText(q, order);
+    textTaken_ = true;
+    return text_;
   }
-  OrvNamedObjUse* use = static_cast<OrvNamedObjUse*>(useNode);
-  OrvExpr* resolved = use->Link(0)->node;
-  if (resolved != nullptr && resolved->Oper() != NULL_NODE) return;  // resolved once
-
-  // The named item and its qualifiers, innermost qualifier first.
-  OrvExpr* q = OrvArgAt(use, 0);
-  QualOrder order = QUAL_UNKNOWN;
-  if (q != nullptr && q->Oper() == OF_IN_LIST) order = QUAL_OF_IN;
-  if (q != nullptr && q->Oper() == SQL_VAR_NAME_LIST) order = QUAL_SQL;
-
-  // The text and the position of the use serve the reports and the trace
-  // only, so they are taken when first needed (most uses resolve
-  // silently); nothing below changes the names' bindings, their images or
-  // the tokens of the use before a report.  Taking the text reports the
-  // names that are not bound, so a use with such a name, or one of an
-  // unknown list, has it taken now, where those reports belong.
-  VString textValue;
-  bool textTaken = false;
-  auto useText = [&]() -> const VString& {
-    if (!textTaken) textValue = QualText(q, order);
-    textTaken = true;
-    return textValue;
-  };
-  if (order == QUAL_UNKNOWN || !AllNamesBound(q)) useText();
-  OrvTxtPosn posnValue;
-  bool posnTaken = false;
-  auto usePosn = [&]() -> const OrvTxtPosn& {
-    if (!posnTaken) posnValue = OrvSrcPosnBegWalker(use);
-    posnTaken = true;
-    return posnValue;
-  };
-  auto report = [this, &usePosn](const VString& text) { ReportMessage(MSG_ERR, usePosn(), text); };
-
-  if (order == QUAL_UNKNOWN) {
-    VString text = OrvFormat("Qualified name '%s' has unknown list oper %s", Text(useText()),
-                             q != nullptr ? OrvOperName(q->Oper()) : "none");
-    ReportMessage(MSG_SEVERE, usePosn(), text);
+  const char* TextChars() { return ::Text(Text()); }
+  // Where the use begins in the source.
+  const OrvTxtPosn& Posn() {
+    if (!posnTaken_) posn_ = OrvSrcPosnBegWalker(node);
+    posnTaken_ = true;
+    return posn_;
   }
-  int count = q != nullptr ? q->NArgs() : 0;
-  // Name k of the use: the named item (k = 0), then its qualifiers.
-  auto nameAt = [q, order, count](int k) { return q->Args(order == QUAL_OF_IN ? k : count - 1 - k); };
-  if (ParserTrace()) {
-    std::cout << "*SymTabResolve: qe=" << useText() << " type=" << static_cast<int>(order) << " @"
-              << usePosn() << std::endl;
-  }
-  if (inUseForDebugging) use->SetCategory(SYMCAT_UNKNOWN);
+  // Reports an error at the use.
+  void Report(const VString& text) { parser.ReportMessage(MSG_ERR, Posn(), text); }
 
-  OrvExpr* namedItem = count == 0 ? nullptr : nameAt(0);
-  OrvSymTabElt* e = ElementOf(namedItem);
-  // The candidates, in the parser's array reused from use to use: most
-  // uses have one definition and no qualifier, and a list or an array per
-  // use would cost allocations each.
-  std::vector<OrvExpr*>& defs = candidateDefs;
+  OrvParserImpl& parser;
+  OrvNamedObjUse* const node;
+  OrvExpr* const q;            // the qualified name: the named item and its qualifiers
+  const QualOrder order;
+  const int count;             // names in q
+  OrvExpr* const namedItem;    // null when q holds no name
+  OrvSymTabElt* const element; // the named item's element, or null
+
+ private:
+  static QualOrder OrderOf(const OrvExpr* q) {
+    if (q != nullptr && q->Oper() == OF_IN_LIST) return QUAL_OF_IN;
+    if (q != nullptr && q->Oper() == SQL_VAR_NAME_LIST) return QUAL_SQL;
+    return QUAL_UNKNOWN;
+  }
+
+  VString text_;
+  bool textTaken_ = false;
+  OrvTxtPosn posn_;
+  bool posnTaken_ = false;
+};
+
+// A use whose list is of an unknown operation, or that has a name bound to
+// no element, takes its text now, where the reports of its unbound names
+// belong; an unknown list is reported at MSG_SEVERE and then resolved as an
+// SQL name.
+void ReportUnreadableNames(QualUse& use) {
+  if (use.order != QUAL_UNKNOWN && AllNamesBound(use.q)) return;
+  use.Text();
+  if (use.order != QUAL_UNKNOWN) return;
+  VString text = OrvFormat("Qualified name '%s' has unknown list oper %s", use.TextChars(),
+                           use.q != nullptr ? OrvOperName(use.q->Oper()) : "none");
+  use.parser.ReportMessage(MSG_SEVERE, use.Posn(), text);
+}
+
+// The trace line of the use (with the parser's trace switch on).
+void TraceUse(QualUse& use) {
+  if (!use.parser.ParserTrace()) return;
+  std::cout << "*SymTabResolve: qe=" << use.Text() << " type=" << static_cast<int>(use.order) << " @"
+            << use.Posn() << std::endl;
+}
+
+// The definitions of the named item that lie within a definition of every
+// qualifier, in candidate-list order, into `defs`.  Only a qualifier's
+// definitions can hold a candidate: its uses, which grow with the program,
+// are left out of the search.
+void GatherCandidates(QualUse& use, std::vector<OrvExpr*>& defs) {
   defs.clear();
-  if (e != nullptr) {
-    const std::vector<OrvExpr*>& found = DefinitionsOf(e);
+  if (use.element != nullptr) {
+    const std::vector<OrvExpr*>& found = use.parser.DefinitionsOf(use.element);
     defs.assign(found.begin(), found.end());
   }
-  if (count > 1) {
-    OrvLinkList candidates;
-    for (OrvExpr* def : defs) candidates.Append(OrvLink(def, ORV_NO_LINK_INDEX));
-    for (int k = 1; k < count; ++k) {
-      // Only the qualifier's definitions can hold a candidate: its uses,
-      // which grow with the program, are left out of the search.
-      OrvSymTabElt* qualifier = ElementOf(nameAt(k));
-      OrvLinkList scopes;
-      if (qualifier != nullptr) {
-        for (OrvExpr* def : DefinitionsOf(qualifier)) scopes.Append(OrvLink(def, ORV_NO_LINK_INDEX));
-      }
-      OrvRestrictDefs(candidates, scopes);
+  if (use.count <= 1) return;
+  OrvLinkList candidates;
+  for (OrvExpr* def : defs) candidates.Append(OrvLink(def, ORV_NO_LINK_INDEX));
+  for (int k = 1; k < use.count; ++k) {
+    OrvSymTabElt* qualifier = ElementOf(use.NameAt(k));
+    OrvLinkList scopes;
+    if (qualifier != nullptr) {
+      for (OrvExpr* def : use.parser.DefinitionsOf(qualifier)) scopes.Append(OrvLink(def, ORV_NO_LINK_INDEX));
     }
-    ToArray(candidates, defs);
+    OrvRestrictDefs(candidates, scopes);
   }
-  if (ParserTrace()) {
-    for (OrvExpr* def : defs) std::cout << "??Def: " << OrvFullQualNameStr(def) << std::endl;
-  }
+  ToArray(candidates, defs);
+}
 
-  // A paragraph name used alone inside a section means that section's
-  // paragraph when it has one.
-  if (defs.size() >= 2 && e->Category() == SYMCAT_PARA_NAME && count == 1) {
-    OrvExpr* scope = ProcedureScope(use);
-    if (scope != nullptr && scope->Oper() == SECTION_PROC) {
-      for (OrvExpr* def : defs) {
-        if (ProcedureScope(def) == scope) {
-          defs.assign(1, def);
-          break;
-        }
-      }
-    }
-  }
+// The trace lines of the candidates (with the parser's trace switch on).
+void TraceCandidates(const QualUse& use, const std::vector<OrvExpr*>& defs) {
+  if (!use.parser.ParserTrace()) return;
+  for (OrvExpr* def : defs) std::cout << "??Def: " << OrvFullQualNameStr(def) << std::endl;
+}
 
-  // The name of an ASSIGN clause: an external file, or a data-name defined
-  // on the spot when the program declares none.
-  OrvExpr* parent = use->Parent();
-  OrvExpr* device = parent != nullptr && parent->Oper() == EX_LIST ? parent->Parent() : nullptr;
-  if (count == 1 && device != nullptr && device->Oper() == FCX_DEVICE) {
-    OrvExpr* d = OrvArgAt(device, 0);
-    bool external = d != nullptr && d->Oper() == FCX_EXTERNAL;
-    if (external || defs.empty()) {
-      OrvExpr* replacement = nullptr;
-      if (external || (assignExternal && !OrvPresent(d))) {
-        replacement = new OrvExprOper(
-            FCX_EXTERNAL_FILE_REF,
-            new OrvCharString(namedItem != nullptr ? *namedItem->Image() : VString()));
-        // The source text of the name stays with the leaf that stands for it.
-        OrvGatherTokensWalker(use, replacement->Args(0)->Tokens());
-      } else {
-        replacement = SymTabDefine(e, SYMCAT_DATA_NAME, 0);
-        if (replacement == nullptr) return;
-        OrvGatherTokensWalker(use, replacement->Tokens());
-      }
-      // The walk that visits the use may still look at it: it is deleted
-      // after the walk.
-      RetireNode(use->ReplThis(replacement));
+// A paragraph name used alone inside a section means that section's
+// paragraph when it has one: of several candidates only that one stays.
+void PreferSectionParagraph(const QualUse& use, std::vector<OrvExpr*>& defs) {
+  if (defs.size() < 2 || use.element->Category() != SYMCAT_PARA_NAME || use.count != 1) return;
+  OrvExpr* scope = ProcedureScope(use.node);
+  if (scope == nullptr || scope->Oper() != SECTION_PROC) return;
+  for (OrvExpr* def : defs) {
+    if (ProcedureScope(def) == scope) {
+      defs.assign(1, def);
       return;
     }
   }
+}
 
-  if (defs.size() >= 2 && sameParaDataName) {
-    int wanted = use->Category();
-    std::vector<OrvExpr*> kept;
-    for (OrvExpr* def : defs) {
-      int cat = DefCategory(def);
-      if (cat == wanted ||
-          (wanted == SYMCAT_PROC_NAME && (cat == SYMCAT_PARA_NAME || cat == SYMCAT_SECTION_NAME))) {
-        kept.push_back(def);
-      }
-    }
-    defs.swap(kept);
+// The name of an ASSIGN clause (a lone name in the EX_LIST of an
+// FCX_DEVICE) that names an external file, or that the program does not
+// define: the use is replaced by an FCX_EXTERNAL_FILE_REF of the name (an
+// EXTERNAL device, or "assign-external" with no device word) or by a
+// data-name defined on the spot, which take the use's tokens.  True when
+// the use was handled so (it is retired: the walk may still look at it).
+bool ResolveAssignName(QualUse& use, const std::vector<OrvExpr*>& defs) {
+  OrvExpr* parent = use.node->Parent();
+  OrvExpr* device = parent != nullptr && parent->Oper() == EX_LIST ? parent->Parent() : nullptr;
+  if (use.count != 1 || device == nullptr || device->Oper() != FCX_DEVICE) return false;
+  OrvExpr* d = OrvArgAt(device, 0);
+  const bool external = d != nullptr && d->Oper() == FCX_EXTERNAL;
+  if (!external && !defs.empty()) return false;
+  OrvExpr* replacement = nullptr;
+  if (external || (use.parser.assignExternal && !OrvPresent(d))) {
+    const VString name = use.namedItem != nullptr ? *use.namedItem->Image() : VString();
+    replacement = new OrvExprOper(FCX_EXTERNAL_FILE_REF, new OrvCharString(name));
+    // The source text of the name stays with the leaf that stands for it.
+    OrvGatherTokensWalker(use.node, replacement->Args(0)->Tokens());
+  } else {
+    replacement = use.parser.SymTabDefine(use.element, SYMCAT_DATA_NAME, 0);
+    if (replacement == nullptr) return true;
+    OrvGatherTokensWalker(use.node, replacement->Tokens());
   }
+  use.parser.RetireNode(use.node->ReplThis(replacement));
+  return true;
+}
 
-  uint32_t useSerial = use->Serial();
-  int32_t useIndex = static_cast<int32_t>(useSerial);
-  int precedingOnly = use->ExtraWord() != 0;
-  if (defs.size() >= 2) {
+// With "same-para-data-name" on, of several candidates only those of the
+// use's category stay (a procedure-name use keeps paragraphs and sections).
+void FilterByCategory(QualUse& use, std::vector<OrvExpr*>& defs) {
+  if (defs.size() < 2 || !use.parser.sameParaDataName) return;
+  const int wanted = use.node->Category();
+  std::vector<OrvExpr*> kept;
+  for (OrvExpr* def : defs) {
+    const int cat = DefCategory(def);
+    if (cat == wanted ||
+        (wanted == SYMCAT_PROC_NAME && (cat == SYMCAT_PARA_NAME || cat == SYMCAT_SECTION_NAME))) {
+      kept.push_back(def);
+    }
+  }
+  defs.swap(kept);
+}
+
+// Several candidates: "defined more than once" with each definition, then
+// the use is bound to the last definition before it (else the first) with
+// "-- Using definition".  A use that may take a preceding definition only
+// (its extra word set) is bound silently, or reported when none precedes.
+void BindAmbiguous(QualUse& use, const std::vector<OrvExpr*>& defs) {
+  const uint32_t useSerial = use.node->Serial();
+  const bool precedingOnly = use.node->ExtraWord() != 0;
+  if (!precedingOnly) {
+    use.Report(OrvFormat("Object '%s' used here is defined more than once.", use.TextChars()));
+  }
+  int best = -1;
+  for (size_t m = 0; m < defs.size(); ++m) {
+    OrvExpr* def = defs[m];
+    if (def->Serial() < useSerial && (best < 0 || def->Serial() > defs[best]->Serial())) {
+      best = static_cast<int>(m);
+    }
     if (!precedingOnly) {
-      report(OrvFormat("Object '%s' used here is defined more than once.", Text(useText())));
+      VString text =
+          OrvFormat("-- Definition #%d: %s", static_cast<int>(m) + 1, Text(OrvFullQualNameStr(def)));
+      use.parser.ReportMessage(MSG_ERR, OrvSrcPosnBegWalker(def), text);
     }
-    int best = -1;
-    for (size_t m = 0; m < defs.size(); ++m) {
-      OrvExpr* def = defs[m];
-      if (def->Serial() < useSerial && (best < 0 || def->Serial() > defs[best]->Serial())) {
-        best = static_cast<int>(m);
-      }
-      if (!precedingOnly) {
-        VString text = OrvFormat("-- Definition #%d: %s", static_cast<int>(m) + 1,
-                                 Text(OrvFullQualNameStr(def)));
-        ReportMessage(MSG_ERR, OrvSrcPosnBegWalker(def), text);
-      }
-    }
-    if (best < 0) {
-      if (precedingOnly) {
-        report(OrvFormat(
-            "Object '%s' used here is defined more than once, but none of definitions precedes "
-            "the use",
-            Text(useText())));
-        return;
-      }
-      best = 0;
-    }
-    use->BindDefinition(defs[best], useIndex);
-    if (!precedingOnly) {
-      report(OrvFormat("-- Using definition #%d: %s", best + 1,
-                       Text(OrvFullQualNameStr(defs[best]))));
-    }
-    return;
   }
-
-  if (defs.size() == 1) {
-    OrvExpr* def = defs[0];
-    use->BindDefinition(def, useIndex);
-    if (ParserTrace()) std::cout << "==Def: " << OrvFullQualNameStr(def) << std::endl;
-    int x = use->Category();
-    int k = e->Category();
-    bool procedure = k == SYMCAT_PROC_NAME || k == SYMCAT_PARA_NAME || k == SYMCAT_SECTION_NAME;
-    if (!sameParaDataName) {
-      if (x == SYMCAT_PROC_NAME && k != SYMCAT_PARA_NAME && k != SYMCAT_SECTION_NAME) {
-        report(OrvFormat("Paragraph or Section name is expected here, but you use %s '%s' instead",
-                         Text(OrvSymCategoryName(k)), Text(useText())));
-      } else if (x != SYMCAT_UNKNOWN && x != SYMCAT_PROC_NAME && procedure) {
-        report(OrvFormat(
-            "Data, file, index, condition or similar name is expected here, but you use %s '%s' "
-            "instead",
-            Text(OrvSymCategoryName(k)), Text(useText())));
-      }
+  if (best < 0) {
+    if (precedingOnly) {
+      use.Report(OrvFormat("Object '%s' used here is defined more than once, but none of definitions precedes "
+                           "the use",
+                           use.TextChars()));
+      return;
     }
-    use->SetCategory(k);
-    return;
+    best = 0;
   }
+  use.node->BindDefinition(defs[best], static_cast<int32_t>(useSerial));
+  if (!precedingOnly) {
+    use.Report(OrvFormat("-- Using definition #%d: %s", best + 1, Text(OrvFullQualNameStr(defs[best]))));
+  }
+}
 
-  // No candidate.
-  if (use->Category() == SYMCAT_FILE_NAME && count == 1 && parent != nullptr &&
+// One candidate: the use is bound to it and takes the element's category;
+// unless "same-para-data-name" is on, a procedure-name use of a data item
+// and a data use of a procedure name are reported.
+void BindSingle(QualUse& use, OrvExpr* def) {
+  use.node->BindDefinition(def, static_cast<int32_t>(use.node->Serial()));
+  if (use.parser.ParserTrace()) std::cout << "==Def: " << OrvFullQualNameStr(def) << std::endl;
+  const int x = use.node->Category();
+  const int k = use.element->Category();
+  const bool procedure = k == SYMCAT_PROC_NAME || k == SYMCAT_PARA_NAME || k == SYMCAT_SECTION_NAME;
+  if (!use.parser.sameParaDataName) {
+    if (x == SYMCAT_PROC_NAME && k != SYMCAT_PARA_NAME && k != SYMCAT_SECTION_NAME) {
+      use.Report(OrvFormat("Paragraph or Section name is expected here, but you use %s '%s' instead",
+                           Text(OrvSymCategoryName(k)), use.TextChars()));
+    } else if (x != SYMCAT_UNKNOWN && x != SYMCAT_PROC_NAME && procedure) {
+      use.Report(OrvFormat("Data, file, index, condition or similar name is expected here, but you use %s '%s' "
+                           "instead",
+                           Text(OrvSymCategoryName(k)), use.TextChars()));
+    }
+  }
+  use.node->SetCategory(k);
+}
+
+// No candidate: a file-name of a FILE-CONTROL entry that has no FD entry
+// says so; a name of unknown category is "not defined", for every use with
+// "multi-undefd-errs" on, else once per name.  A name defined in another
+// category was reported where it was defined.
+void ReportUndefined(QualUse& use) {
+  OrvExpr* parent = use.node->Parent();
+  if (use.node->Category() == SYMCAT_FILE_NAME && use.count == 1 && parent != nullptr &&
       parent->Oper() == DECL_FC_ENTRY) {
-    report(OrvFormat("File-name '%s' is defined in FC entry but not in FD entry", Text(useText())));
+    use.Report(OrvFormat("File-name '%s' is defined in FC entry but not in FD entry", use.TextChars()));
     return;
   }
+  OrvSymTabElt* e = use.element;
   if (e == nullptr || e->Category() != SYMCAT_UNKNOWN) return;
-  if (multiUndefdErrs) {
-    report(OrvFormat("Object named '%s' is not defined", Text(useText())));
+  if (use.parser.multiUndefdErrs) {
+    use.Report(OrvFormat("Object named '%s' is not defined", use.TextChars()));
   } else if (e->ExtraWord() == 0) {
-    report(OrvFormat("Object named '%s' is not defined (1 error per name)", Text(useText())));
+    use.Report(OrvFormat("Object named '%s' is not defined (1 error per name)", use.TextChars()));
     e->SetExtraWord(1);
+  }
+}
+
+}  // namespace
+
+void OrvParserImpl::SymTabQualResolve(OrvExpr* useNode) {
+  if (useNode == nullptr || useNode->Oper() != NAMED_OBJ_USE) {
+    ReportToCallBack(MSG_TERMINAL, VString("OrvParserImpl::SymTabQualResolve: expect NAMED_OBJ_USE node"));
+    return;
+  }
+  OrvExpr* resolved = useNode->Link(0)->node;
+  if (resolved != nullptr && resolved->Oper() != NULL_NODE) return;  // resolved once
+
+  QualUse use(*this, static_cast<OrvNamedObjUse*>(useNode));
+  ReportUnreadableNames(use);
+  TraceUse(use);
+  if (inUseForDebugging) use.node->SetCategory(SYMCAT_UNKNOWN);
+  // The candidates go into the parser's array, reused from use to use: most
+  // uses have one definition and no qualifier, and a list or an array per
+  // use would cost allocations each.
+  std::vector<OrvExpr*>& defs = candidateDefs;
+  GatherCandidates(use, defs);
+  TraceCandidates(use, defs);
+  PreferSectionParagraph(use, defs);
+  if (ResolveAssignName(use, defs)) return;
+  FilterByCategory(use, defs);
+  if (defs.size() >= 2) {
+    BindAmbiguous(use, defs);
+  } else if (defs.size() == 1) {
+    BindSingle(use, defs[0]);
+  } else {
+    ReportUndefined(use);
   }
 }

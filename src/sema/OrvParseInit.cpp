@@ -45,7 +45,7 @@ void InitParseTree(OrvParserImpl* parser) {
   root->SetArg(ORV_FILE_SYMTAB_ARG, table, -1, 0);
 
   OrvDataItemHierRec rows[ORV_SPECIAL_REGISTER_ROWS + 1];
-  OrvSelectSpecialRegisters(parser->dials, rows);
+  OrvSelectSpecialRegisters(parser->lexerSettings.dials, rows);
   VString ignored;
   OrvDeclDataItemHierarchy(registers, rows, 0, root, ignored);
 

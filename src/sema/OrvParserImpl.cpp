@@ -1,6 +1,5 @@
 // The parser object: construction, copying, the per-parse reset and release
-// of the parse state, the lexer's name and root hooks and the dispatch of a
-// whole parse.
+// of the parse state and the lexer's name and root hooks.
 #include "OrvParserImpl.h"
 
 #include <algorithm>
@@ -11,7 +10,6 @@
 #include "OrvParserNames.h"
 
 OrvParserImpl* currentParser = nullptr;
-OrvParseSourceFn OrvParseSourceRoutine = nullptr;
 
 OrvParserImpl::OrvParserImpl()
     : OrvParser(),
@@ -36,17 +34,6 @@ OrvParserImpl& OrvParserImpl::operator=(const OrvParserImpl& other) {
 }
 
 OrvParserImpl::~OrvParserImpl() { ReleaseParseState(); }
-
-OrvParserResult OrvParserImpl::Parse(const VString& fileName, OrvExpr** tree,
-                                     OrvTokenList* messages) {
-  if (OrvParseSourceRoutine != nullptr) {
-    return OrvParseSourceRoutine(*this, fileName, tree, messages);
-  }
-  if (tree != nullptr) *tree = nullptr;
-  VString text("OrvParserImpl::Parse: no routine to parse a source is installed");
-  OrvGlobalMessageSink(MSG_TERMINAL, &OrvNullPosn, &text);
-  return ORV_PARSE_FAILED;
-}
 
 // The grammar's collectors are process-wide: a parser object touches them
 // only while no other parser's parse runs.

@@ -57,14 +57,6 @@ class OrvParserImpl;
 // The parser whose parse is running; null between parses.
 extern OrvParserImpl* currentParser;
 
-// Parses one source for a parser object: the work of OrvParserImpl::Parse.
-// The library that parses whole sources installs it in
-// OrvParseSourceRoutine; the parser object itself stands below the grammar
-// and cannot call it directly.
-typedef OrvParserResult (*OrvParseSourceFn)(OrvParserImpl& parser, const VString& fileName,
-                                            OrvExpr** tree, OrvTokenList* messages);
-extern OrvParseSourceFn OrvParseSourceRoutine;
-
 class OrvParserImpl : public OrvParser {
  public:
   // Default settings, a lexer given the parser's five hooks, a reset parse
@@ -80,10 +72,12 @@ class OrvParserImpl : public OrvParser {
   // EXEC list and the NOTE lines; never the root or the end-of-input tokens.
   ~OrvParserImpl() override;
 
-  // Parses one source file into *tree through OrvParseSourceRoutine.
-  // Without an installed routine: a terminal message, *tree null, result 3.
+  // Parses one source file into *tree.  This class stands below the
+  // grammar, so it cannot run a parse: the class that parses whole sources
+  // (OrvSourceParser) gives the parse, and a test that only drives the
+  // parse state gives its own.
   OrvParserResult Parse(const VString& fileName, OrvExpr** tree,
-                        OrvTokenList* messages) override;
+                        OrvTokenList* messages) override = 0;
 
   // --- parse state ----------------------------------------------------------
 

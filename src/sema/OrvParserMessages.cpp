@@ -39,7 +39,7 @@ void OrvParserImpl::ReportMessage(int level, const OrvTxtPosn* position, const V
   } else if (sink != nullptr) {
     sink(level, &posn, &message);
   }
-  if (lexer.traceFlags != 0) {
+  if (lexer.settings.traceFlags != 0) {
     std::cout << posn << ": ERROR: lev=" << level - MSG_INFO << ": " << message << std::endl;
   }
 }

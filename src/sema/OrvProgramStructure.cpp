@@ -162,9 +162,9 @@ void OrvParserImpl::FinishProgram(int n) {
   for (int i = k; i < progDepth; ++i) {
     OrvExpr* program = progStack[i];
     if (resolveUseDef) {
-      if (progressCallBack != nullptr) {
+      if (lexerSettings.progressCallBack != nullptr) {
         VString text("Resolving Names");
-        progressCallBack(&kNoPosn, &text);
+        lexerSettings.progressCallBack(&kNoPosn, &text);
       }
       // The first finished program of a parse decides "auto".
       if (cicsEibChoice == ORV_ANY_AUTO) {
@@ -174,9 +174,9 @@ void OrvParserImpl::FinishProgram(int n) {
         OrvWalkTree(program, nullptr, "OrvAddCicsEibDecls", OrvAddCicsEibDecls, nullptr, nullptr);
       }
       ResolveNames(program);
-      if (progressCallBack != nullptr) {
+      if (lexerSettings.progressCallBack != nullptr) {
         VString text("*");
-        progressCallBack(&kNoPosn, &text);
+        lexerSettings.progressCallBack(&kNoPosn, &text);
       }
     }
     WalkTheTree(program, program, ProcessAcceptItem);

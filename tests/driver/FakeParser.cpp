@@ -76,7 +76,7 @@ OrvParserResult FakeParser::Parse(const VString& fileName, OrvExpr** tree,
       words >> l;
       VString text(Rest(words).c_str());
       OrvTxtPosn posn(l, 0, fileIx);
-      if (progressCallBack) progressCallBack(&posn, &text);
+      if (lexerSettings.progressCallBack) lexerSettings.progressCallBack(&posn, &text);
     } else if (directive == "program") {
       words >> program;
     } else if (directive == "walker") {

@@ -6,8 +6,7 @@
 // larkstat.
 #include "OrvDials.h"
 #include "OrvExit.h"
-#include "OrvParseSource.h"
-#include "OrvParserImpl.h"
+#include "OrvSourceParser.h"
 #include "OrvTool.h"
 #include "OrvToolMain.h"
 #include "OrvTransform.h"
@@ -26,10 +25,7 @@ const int kParse = 1;
 const int kPrint = 0;
 const int kOptionMask = 1;
 
-OrvParser* NewParser() {
-  OrvInstallParseSource();
-  return new OrvParserImpl;
-}
+OrvParser* NewParser() { return new OrvSourceParser; }
 
 }  // namespace
 

@@ -1,8 +1,8 @@
 // The tree-dump harness of the grammar tests: a COBOL source under
-// tests/data/grammar/<area>/ is parsed whole (OrvParserImpl::Parse with the
-// parse routine of src/parser), and the text made of its result, its
-// messages as "line:column LEVEL text" and the debug dump of the finished
-// tree (tokens included) cut to the named divisions or statements is
+// tests/data/grammar/<area>/ is parsed whole (OrvSourceParser::Parse), and
+// the text made of its result, its messages as "line:column LEVEL text" and
+// the debug dump of the finished tree (tokens included) cut to the named
+// divisions or statements is
 // compared with a golden file beside the source (<source>.golden, or
 // <source>.<variant>.golden for a second reading of one source).
 //
@@ -28,8 +28,8 @@
 #include "OrvDebugDump.h"
 #include "OrvExpr.h"
 #include "OrvMessage.h"
-#include "OrvParseSource.h"
 #include "OrvParserImpl.h"
+#include "OrvSourceParser.h"
 #include "TestStrings.h"
 
 namespace grammar_golden {
@@ -69,7 +69,6 @@ struct ParsedSource {
     parser.warnings = warnings;
     VString problem;
     EXPECT_EQ(0, parser.ResolveDialectOptions(problem)) << Str(problem);
-    OrvInstallParseSource();
     result = parser.Parse(VString(path.c_str()), &tree, &messages);
   }
   ~ParsedSource() { delete tree; }
@@ -87,7 +86,7 @@ struct ParsedSource {
   }
 
   MessageRecorder recorder;
-  OrvParserImpl parser;
+  OrvSourceParser parser;
   OrvTokenList messages;
   OrvExpr* tree = nullptr;
   OrvParserResult result = ORV_PARSE_OK;

@@ -48,7 +48,7 @@ TEST_F(DataEntriesTest, CompOneAndTwoFollowRyanMcFarlandFirstThenAcu) {
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(OrvOperName(static_cast<OrvOper>(c.op))) + " " + std::to_string(c.dials));
     EXPECT_EQ(OrvGramUsageOper(c.op, c.dials), c.expected);
-    parser.dials = c.dials;
+    parser.lexerSettings.dials = c.dials;
     OrvExpr* node = OrvGramUsage(c.op);
     EXPECT_EQ(node->Oper(), c.expected);
     delete node;
@@ -57,7 +57,7 @@ TEST_F(DataEntriesTest, CompOneAndTwoFollowRyanMcFarlandFirstThenAcu) {
 
 TEST_F(DataEntriesTest, TheFirstPartsTakeTheFirstClauseOrdersAndWangEntriesAreWangDisplay) {
   for (OrvDials dials : {OrvDials{ORV_DIAL_MASK_ANSI85}, OrvDials{ORV_DIAL_MASK_WANG}}) {
-    parser.dials = dials;
+    parser.lexerSettings.dials = dials;
     OrvTokenList tokens;
     OrvExpr* level = Level("05", 5, tokens);
     OrvExpr* name = OrvGramNode(EX_FILLER);

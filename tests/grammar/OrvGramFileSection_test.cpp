@@ -97,18 +97,18 @@ TEST_F(FileSectionTest, LooseItemsAndExecBlocksCloseTheRecordsAndFollowThem) {
 
 TEST_F(FileSectionTest, ValueOfTurnsSpecialWordsOnOnlyUnderWangAndAlwaysOff) {
   for (OrvDials dials : {OrvDials{ORV_DIAL_MASK_ANSI85}, OrvDials{ORV_DIAL_MASK_MF}, OrvDials{ORV_DIAL_MASK_WANG}}) {
-    parser.dials = dials;
-    parser.lexer.specialReservedWords = 0;
+    parser.lexerSettings.dials = dials;
+    parser.lexer.switches.specialReservedWords = 0;
     OrvGramValueOfWords(1);
-    EXPECT_EQ(parser.lexer.specialReservedWords, dials == ORV_DIAL_MASK_WANG ? 1 : 0);
-    parser.lexer.specialReservedWords = 1;
+    EXPECT_EQ(parser.lexer.switches.specialReservedWords, dials == ORV_DIAL_MASK_WANG ? 1 : 0);
+    parser.lexer.switches.specialReservedWords = 1;
     OrvGramValueOfWords(0);
-    EXPECT_EQ(parser.lexer.specialReservedWords, 0);
+    EXPECT_EQ(parser.lexer.switches.specialReservedWords, 0);
   }
 }
 
 TEST_F(FileSectionTest, EachLinageDefinesLinageCounterWithoutADuplicateMessage) {
-  parser.dials = ORV_DIAL_MASK_ANSI74;
+  parser.lexerSettings.dials = ORV_DIAL_MASK_ANSI74;
   for (int i = 0; i < 2; ++i) {
     OrvExpr* lines = new OrvIntNumConst(VString("60"), 60);
     OrvExpr* started = OrvGramStartLinage(lines);

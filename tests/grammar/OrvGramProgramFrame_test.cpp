@@ -36,7 +36,7 @@ TEST_F(ProgramFrameTest, MissingPartsWarnExceptUnderMicroFocus) {
     SCOPED_TRACE(c.dials);
     NextParse();
     StartFile();
-    parser.dials = c.dials;
+    parser.lexerSettings.dials = c.dials;
     OrvExpr* header = OrvGramMissingIdHeader();
     OrvExpr* programId = OrvGramMissingProgramId();
     OrvExpr* data = OrvGramMissingDataHeader();

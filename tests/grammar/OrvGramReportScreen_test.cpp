@@ -25,7 +25,7 @@ class ReportScreenTest : public grammar_actions::ProgramTest {
 };
 
 TEST_F(ReportScreenTest, EveryRdDefinesItsCountersAgainWithoutAMessage) {
-  parser.dials = ORV_DIAL_MASK_ANSI74;  // duplicates are reported
+  parser.lexerSettings.dials = ORV_DIAL_MASK_ANSI74;  // duplicates are reported
   for (int i = 0; i < 2; ++i) {
     OrvExpr* name = OrvGramDefine(Name(i == 0 ? "R1" : "R2"), SYMCAT_REPORT_NAME);
     OrvExpr* entry = OrvGramStartReportDescription(name);

@@ -19,8 +19,9 @@ class SwitchesTest : public sematest::ParserTest {
     }
   };
   Row Now() const {
-    return {parser.lexer.reservedWordLookup, parser.nameLookup, parser.lexer.functionNameMode,
-            parser.lexer.specialReservedWords, parser.areaANames};
+    const OrvLexerSwitches& switches = parser.lexer.switches;
+    return {switches.reservedWordLookup, parser.nameLookup, switches.functionNameMode,
+            switches.specialReservedWords, parser.areaANames};
   }
   friend void PrintTo(const Row& r, std::ostream* out) {
     *out << "{reserved " << r.reserved << ", name " << r.name << ", function " << r.function << ", special "

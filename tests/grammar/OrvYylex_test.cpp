@@ -10,6 +10,7 @@
 
 #include "FixedLine.h"
 #include "MessageRecorder.h"
+#include "NoSourceParser.h"
 #include "OrvConstNodes.h"
 #include "OrvExprOper.h"
 #include "OrvLookaheadQueue.h"
@@ -42,9 +43,9 @@ class YylexTest : public ::testing::Test {
   }
 
   void Open(const std::string& source, int format = ORV_LINE_FORMAT_FIXED) {
-    parser.lineFormat = format;
-    parser.lexer.lineFormat = format;
-    parser.lexer.dials = OrvDialFieldMask(ORV_DIAL_ANSI85);
+    parser.lexerSettings.lineFormat = format;
+    parser.lexer.settings.lineFormat = format;
+    parser.lexer.settings.dials = OrvDialFieldMask(ORV_DIAL_ANSI85);
     parser.lexer.Reset();
     InitParseTree(&parser);
     ASSERT_EQ(ORV_OK, parser.lexer.SetInput(VString(dir.Write("src.cbl", source).c_str())));
@@ -96,7 +97,7 @@ class YylexTest : public ::testing::Test {
   MessageRecorder recorder;
   ScratchDir dir;
   OrvTokenList messages;
-  OrvParserImpl parser;
+  NoSourceParser parser;
 };
 
 TEST_F(YylexTest, TokensReachTheGrammarRecodedAndCompleted) {
@@ -267,7 +268,7 @@ TEST_F(YylexTest, IrreversibleInliningAndOldCopy) {
   delete TokenPosition;
 
   parser.irrevInline = 0;
-  parser.lexer.oldCopy = 1;
+  parser.lexer.settings.oldCopy = 1;
   OrvExpr* old = new OrvExprOper(STMT_INLINED_COPY_BEG);
   parser.lexer.copyNode = old;
   Inject(parser, SEP_INLINED_COPY);
@@ -359,14 +360,14 @@ TEST_F(YylexTest, PositionsKeepCommentsAndAreaANamesAreMarked) {
   SetUp();
   Open(Lines({AreaA("PARA-1.")}));
   parser.areaANames = 1;
-  parser.lexer.dials = OrvDialFieldMask(ORV_DIAL_MF);
+  parser.lexer.settings.dials = OrvDialFieldMask(ORV_DIAL_MF);
   EXPECT_EQ("TK_USER_DEFD_WORD PARA-1", Next());
 }
 
 // Wang VS has its own ALTERNATE, ASSIGN and ROLLBACK.
 TEST_F(YylexTest, WangWordsAreRecoded) {
   Open(Lines({AreaB("ALTERNATE ASSIGN ROLLBACK")}));
-  parser.lexer.dials = OrvDialFieldMask(ORV_DIAL_WANG);
+  parser.lexer.settings.dials = OrvDialFieldMask(ORV_DIAL_WANG);
   EXPECT_EQ("RW_ALTERNATE_WANG", Next());
   EXPECT_EQ("RW_ASSIGN_WANG", Next());
   EXPECT_EQ("RW_ROLLBACK_WANG", Next());
@@ -376,11 +377,12 @@ TEST_F(YylexTest, WangWordsAreRecoded) {
 // put back.
 TEST_F(YylexTest, TheSwitchWordCarriesEverySwitch) {
   OrvLexer& lexer = parser.lexer;
-  int* const flags[] = {&lexer.reservedWordLookup, &lexer.specialReservedWords, &lexer.functionNameMode,
-                        &lexer.debuggingLines,     &parser.nameLookup,          &parser.areaANames};
+  OrvLexerSwitches& switches = lexer.switches;
+  int* const flags[] = {&switches.reservedWordLookup, &switches.specialReservedWords, &switches.functionNameMode,
+                        &switches.debuggingLines,     &parser.nameLookup,             &parser.areaANames};
   auto setAll = [&](int on, char point) {
     for (int* flag : flags) *flag = on;
-    lexer.decimalPoint = point;
+    lexer.switches.decimalPoint = point;
   };
   setAll(1, ',');
   const OrvTokenSwitches set = YylexSwitches();
@@ -394,10 +396,10 @@ TEST_F(YylexTest, TheSwitchWordCarriesEverySwitch) {
   }
   SetYylexSwitches(set);
   for (int* flag : flags) EXPECT_EQ(1, *flag);
-  EXPECT_EQ(',', lexer.decimalPoint);
+  EXPECT_EQ(',', lexer.switches.decimalPoint);
   SetYylexSwitches(reset);
   for (int* flag : flags) EXPECT_EQ(0, *flag);
-  EXPECT_EQ('.', lexer.decimalPoint);
+  EXPECT_EQ('.', lexer.switches.decimalPoint);
 }
 
 }  // namespace

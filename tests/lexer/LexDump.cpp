@@ -45,10 +45,10 @@ int main(int argc, char** argv) {
   if (dialect < 1 || format < ORV_LINE_FORMAT_FIXED) return Usage();
 
   OrvLexer lexer(PrintMessage, nullptr, nullptr, nullptr, nullptr);
-  OrvSetDial(lexer.dials, dialect);
-  lexer.lineFormat = format;
-  lexer.sql = 1;
-  lexer.cics = 1;
+  OrvSetDial(lexer.settings.dials, dialect);
+  lexer.settings.lineFormat = format;
+  lexer.settings.sql = 1;
+  lexer.settings.cics = 1;
   lexer.Reset();
   if (lexer.SetInput(VString(argv[1])) != ORV_OK) return ORV_CANNOT_OPEN_INPUT;
   std::cout << DumpTokens(lexer);

@@ -26,6 +26,14 @@
 #include "TestStrings.h"
 #include "TokenDump.h"
 
+// The layer state of a lexer, which only its layers set while it reads:
+// a test puts a lexer into a state it would reach inside a source.
+struct OrvLexerProbe {
+  static int& ExecState(OrvLexer& lexer) { return lexer.execState; }
+  static int& NoteMode(OrvLexer& lexer) { return lexer.noteMode; }
+  static int& PictureMode(OrvLexer& lexer) { return lexer.pictureMode; }
+};
+
 // A dialect set of the given dialects.
 inline OrvDials DialsOf(std::initializer_list<int> dialects) {
   OrvDials set = OrvNoDials();
@@ -167,8 +175,8 @@ class LexerRun {
   void Open(const std::string& source, int format = ORV_LINE_FORMAT_FIXED,
             OrvDials dials = DialsOf({ORV_DIAL_ANSI85})) {
     path = dir.Write("src.cbl", source);
-    lexer.lineFormat = format;
-    lexer.dials = dials;
+    lexer.settings.lineFormat = format;
+    lexer.settings.dials = dials;
     lexer.Reset();
     ASSERT_EQ(ORV_OK, lexer.SetInput(VString(path.c_str())));
   }
@@ -179,10 +187,9 @@ class LexerRun {
                 OrvDials dials = DialsOf({ORV_DIAL_ANSI85})) {
     path = source;
     const std::string dirName = source.substr(0, source.rfind('/'));
-    lexer.copylibDirs.count = 0;
-    lexer.copylibDirs.items[lexer.copylibDirs.count++] = VString(dirName.c_str());
-    lexer.lineFormat = format;
-    lexer.dials = dials;
+    lexer.settings.copylibDirs = OrvOneEntryList(ORV_COPYLIB_DIRS_MAX, dirName.c_str());
+    lexer.settings.lineFormat = format;
+    lexer.settings.dials = dials;
     lexer.Reset();
     ASSERT_EQ(ORV_OK, lexer.SetInput(VString(path.c_str())));
   }
@@ -193,8 +200,8 @@ class LexerRun {
   // Writes a member file into the scratch directory, which becomes the only
   // copy library; returns its path.
   std::string Member(const std::string& name, const std::string& text) {
-    lexer.copylibDirs.count = 0;
-    lexer.copylibDirs.items[lexer.copylibDirs.count++] = VString(dir.path().c_str());
+    lexer.settings.copylibDirs.count = 0;
+    lexer.settings.copylibDirs.items[lexer.settings.copylibDirs.count++] = VString(dir.path().c_str());
     return dir.Write(name, text);
   }
 
@@ -298,10 +305,10 @@ inline std::string DumpFile(const std::string& path, OrvDials dials, bool unitBy
   std::string dump;
   {
     OrvLexer lexer(&MessageRecorder::Sink, nullptr, nullptr, nullptr, nullptr);
-    lexer.dials = dials;
-    lexer.sql = 1;
-    lexer.cics = 1;
-    lexer.traceFlags = unitByUnit ? ORV_LEX_TRACE_CHARS : 0;
+    lexer.settings.dials = dials;
+    lexer.settings.sql = 1;
+    lexer.settings.cics = 1;
+    lexer.settings.traceFlags = unitByUnit ? ORV_LEX_TRACE_CHARS : 0;
     lexer.Reset();
     if (lexer.SetInput(VString(path.c_str())) == ORV_OK) dump = DumpTokens(lexer);
     lexer.CloseInput();

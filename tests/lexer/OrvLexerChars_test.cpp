@@ -242,7 +242,7 @@ TEST(OrvLexerCharsTest, PushBack) {
 TEST(OrvLexerCharsTest, TraceOfUnits) {
   TraceCapture trace;
   LexerRun run;
-  run.lexer.traceFlags = ORV_LEX_TRACE_CHARS;
+  run.lexer.settings.traceFlags = ORV_LEX_TRACE_CHARS;
   run.Open("X\n", kFree);
   run.lexer.UnGetCharAB(run.lexer.GetCharAB());
   const std::string text = trace.text();

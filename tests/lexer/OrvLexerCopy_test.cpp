@@ -138,9 +138,9 @@ TEST(OrvLexerCopyTest, MemberSearchesAndTextsAreKept) {
   LexerRun run;
   InDir here(run.dir.path());
   run.dir.Write("FOUND.cpy", Lines({AreaB("X.")}));
-  run.lexer.copylibDirs.count = 0;
-  run.lexer.copylibDirs.items[run.lexer.copylibDirs.count++] = VString(".");
-  run.lexer.copylibDirs.items[run.lexer.copylibDirs.count++] = VString("lib");
+  run.lexer.settings.copylibDirs.count = 0;
+  run.lexer.settings.copylibDirs.items[run.lexer.settings.copylibDirs.count++] = VString(".");
+  run.lexer.settings.copylibDirs.items[run.lexer.settings.copylibDirs.count++] = VString("lib");
   std::string source;
   for (int i = 0; i < 50; ++i) source += AreaB("COPY MISSING.") + "\n";
   for (int i = 0; i < 5; ++i) source += AreaB("COPY FOUND.") + "\n";
@@ -171,7 +171,7 @@ TEST(OrvLexerCopyTest, NewSearchSettingsSearchAgain) {
   run.Open(Lines({AreaB("COPY M.")}));
   run.Tokens();
   EXPECT_EQ(1, run.lexer.MemberOpenAttempts());
-  run.lexer.copynamesCase = ORV_CASE_EXACT;
+  run.lexer.settings.copynamesCase = ORV_CASE_EXACT;
   run.lexer.Reset();
   ASSERT_EQ(ORV_OK, run.lexer.SetInput(VString(run.path.c_str())));
   EXPECT_EQ(1, CountOf(run.Tokens(), SEP_INLINED_COPY));
@@ -374,7 +374,7 @@ TEST(OrvLexerCopyTest, LibraryInclusionLines) {
 // behind it.  Other EXEC blocks read on unchanged.
 TEST(OrvLexerCopyTest, ExecSqlInclude) {
   LexerRun run;
-  run.lexer.sql = 1;
+  run.lexer.settings.sql = 1;
   run.Member("SQLCA.cpy", Lines({AreaA("01 SQLCODE PIC S9(9).")}));
   run.Open(Lines({AreaB("EXEC SQL INCLUDE SQLCA END-EXEC."), AreaB("EXEC SQL INCLUDE NOSQL END-EXEC"),
                   AreaB("EXEC SQL SELECT A INTO :B FROM T END-EXEC.")}));
@@ -434,7 +434,7 @@ TEST(OrvLexerCopyTest, ReplaceInsideExecSqlIsAWord) {
   for (int sql : {1, 0}) {
     SCOPED_TRACE(sql);
     LexerRun run;
-    run.lexer.sql = sql;
+    run.lexer.settings.sql = sql;
     run.Open(Lines({AreaB("EXEC SQL REPLACE INTO T VALUES (1) END-EXEC."), AreaB("STOP RUN.")}));
     const std::vector<UnitView> tokens = run.Tokens();
     EXPECT_EQ(sql ? "RW_EXEC, TK_SQL SQL, STK_REPLACE, STK_INTO, ST_IDENT T, STK_VALUES, ST_LEFT_PAR, "
@@ -479,7 +479,7 @@ TEST(OrvLexerCopyTest, LibraryInclusionInsideNoteLeavesNoNode) {
 // node of that statement, whichever statement it is.
 TEST(OrvLexerCopyTest, CommentsInFrontGoToTheStatementJustMade) {
   LexerRun run;
-  run.lexer.sql = 1;
+  run.lexer.settings.sql = 1;
   run.Member("M.cpy", "");
   run.Open(Lines({AreaB("COPY M."), CommentLine("ONE"), AreaB("EXEC SQL INCLUDE M END-EXEC."),
                   CommentLine("TWO"), AreaB("REPLACE ==A== BY ==B==."), CommentLine("THREE"),
@@ -503,7 +503,7 @@ TEST(OrvLexerCopyTest, CommentsInFrontGoToTheStatementJustMade) {
 // node is taken once.
 TEST(OrvLexerCopyTest, HeldNodesAreOwnedUntilTaken) {
   LexerRun run;
-  run.lexer.sql = 1;
+  run.lexer.settings.sql = 1;
   run.Member("M.cpy", Lines({AreaB("X.")}));
   run.Open(Lines({AreaB("COPY M. COPY M."), AreaB("EXEC SQL INCLUDE M END-EXEC."), "-INC M",
                   AreaB("REPLACE ==A== BY ==B==. REPLACE OFF.")}));

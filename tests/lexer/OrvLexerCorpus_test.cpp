@@ -61,7 +61,7 @@ TEST(OrvLexerCorpusTest, CharacterPositionsMatchTheSourceReader) {
   if (files.empty()) GTEST_SKIP() << "corpus not found at " << LARK_CORPUS;
   MessageRecorder rec;
   OrvLexer lexer(&MessageRecorder::Sink, nullptr, nullptr, nullptr, nullptr);
-  lexer.dials = DialsOf({ORV_DIAL_ANSI85, ORV_DIAL_OSVS});
+  lexer.settings.dials = DialsOf({ORV_DIAL_ANSI85, ORV_DIAL_OSVS});
   long units = 0;
   for (const std::string& path : files) {
     SCOPED_TRACE(path);
@@ -94,7 +94,7 @@ TEST(OrvLexerCorpusTest, SeparatorLayerReadsEveryFileToItsEnd) {
   if (files.empty()) GTEST_SKIP() << "corpus not found at " << LARK_CORPUS;
   MessageRecorder rec;
   OrvLexer lexer(&MessageRecorder::Sink, nullptr, nullptr, nullptr, nullptr);
-  lexer.dials = DialsOf({ORV_DIAL_ANSI85, ORV_DIAL_OSVS});
+  lexer.settings.dials = DialsOf({ORV_DIAL_ANSI85, ORV_DIAL_OSVS});
   for (const std::string& path : files) {
     SCOPED_TRACE(path);
     rec.clear();
@@ -132,9 +132,9 @@ TEST(OrvLexerCorpusTest, TokensOfEveryFile) {
     SCOPED_TRACE(path);
     MessageRecorder rec;
     OrvLexer lexer(&MessageRecorder::Sink, nullptr, nullptr, nullptr, nullptr);
-    lexer.dials = dials;
-    lexer.sql = 1;
-    lexer.cics = 1;
+    lexer.settings.dials = dials;
+    lexer.settings.sql = 1;
+    lexer.settings.cics = 1;
     lexer.Reset();
     ASSERT_EQ(ORV_OK, lexer.SetInput(VString(path.c_str())));
     long n = 0;
@@ -176,12 +176,12 @@ TEST(OrvLexerCorpusTest, MembersOfTheCorpus) {
     SCOPED_TRACE(path);
     MessageRecorder rec;
     OrvLexer lexer(&MessageRecorder::Sink, nullptr, nullptr, nullptr, nullptr);
-    lexer.dials = DialsOf({ORV_DIAL_ANSI85, ORV_DIAL_OSVS});
-    lexer.sql = 1;
-    lexer.cics = 1;
-    lexer.copylibDirs.count = 0;
+    lexer.settings.dials = DialsOf({ORV_DIAL_ANSI85, ORV_DIAL_OSVS});
+    lexer.settings.sql = 1;
+    lexer.settings.cics = 1;
+    lexer.settings.copylibDirs.count = 0;
     for (const char* dir : {"/nist/copy", "/cics/syscopy", "/cics/genapp/base/src"})
-      lexer.copylibDirs.items[lexer.copylibDirs.count++] = VString((root + dir).c_str());
+      lexer.settings.copylibDirs.items[lexer.settings.copylibDirs.count++] = VString((root + dir).c_str());
     lexer.Reset();
     ASSERT_EQ(ORV_OK, lexer.SetInput(VString(path.c_str())));
     // The last position read in each open level.
@@ -228,8 +228,8 @@ TEST(OrvLexerCorpusTest, SuiteReplaceProgram) {
   if (!std::ifstream(path)) GTEST_SKIP() << "corpus not found at " << LARK_CORPUS;
   MessageRecorder rec;
   OrvLexer lexer(&MessageRecorder::Sink, nullptr, nullptr, nullptr, nullptr);
-  lexer.dials = DialsOf({ORV_DIAL_ANSI85});
-  lexer.copylibDirs.items[0] = VString((std::string(LARK_CORPUS) + "/nist/copy").c_str());
+  lexer.settings.dials = DialsOf({ORV_DIAL_ANSI85});
+  lexer.settings.copylibDirs.items[0] = VString((std::string(LARK_CORPUS) + "/nist/copy").c_str());
   lexer.Reset();
   ASSERT_EQ(ORV_OK, lexer.SetInput(VString(path.c_str())));
   // The codes of the program's own lines (not of the member it copies).

@@ -287,7 +287,7 @@ TEST_F(RootTest, WideConstantsCompareAsSixtyFourBits) {
 TEST_F(RootTest, TraceOfConstants) {
   TraceCapture trace;
   LexerRun run(&LookUp, &Root);
-  run.lexer.traceFlags = ORV_LEX_TRACE_CONSTANTS;
+  run.lexer.settings.traceFlags = ORV_LEX_TRACE_CONSTANTS;
   run.Open(Lines({Dir("SET CONSTANT N(10) S'x'"), Dir("IF N = S"), Dir("END"), Dir("IF Q = S")}),
            ORV_LINE_FORMAT_FIXED, DialsOf({ORV_DIAL_MF}));
   CodeLines(run.lexer);

@@ -19,7 +19,8 @@ namespace {
 
 std::vector<std::string> Suffixes(const OrvLexer& lexer) {
   std::vector<std::string> all;
-  for (int i = 0; i < lexer.copylibSuffixes.count; ++i) all.push_back(Str(lexer.copylibSuffixes.items[i]));
+  const VStringArray& suffixes = lexer.settings.copylibSuffixes;
+  for (int i = 0; i < suffixes.count; ++i) all.push_back(Str(suffixes.items[i]));
   return all;
 }
 
@@ -32,21 +33,21 @@ void SetList(VStringArray& list, std::initializer_list<std::string> items) {
 // scratch directory the only copy library and opens the main source.
 void OpenWithMembers(LexerRun& run, std::initializer_list<const char*> members) {
   for (const char* m : members) run.dir.Write(std::string(m) + ".cpy", "       X.\n");
-  SetList(run.lexer.copylibDirs, {run.dir.path()});
+  SetList(run.lexer.settings.copylibDirs, {run.dir.path()});
   run.Open("       A.\n");
 }
 
 TEST(OrvLexerTest, DefaultsAndResetKeepOneEmptySuffix) {
   MessageRecorder rec;
   OrvLexer lexer(&MessageRecorder::Sink, nullptr, nullptr, nullptr, nullptr);
-  EXPECT_EQ(ORV_LINE_FORMAT_FIXED, lexer.lineFormat);
-  EXPECT_EQ(1, lexer.sepSpaceReqd);
-  EXPECT_EQ(1, lexer.inlineCopy);
-  EXPECT_EQ(ORV_CASE_LOWER, lexer.copynamesCase);
-  EXPECT_EQ(100, lexer.progressInterval);
-  EXPECT_EQ(100, lexer.excludeKeywords.capacity);
-  ASSERT_EQ(1, lexer.copylibDirs.count);
-  EXPECT_EQ(".", Str(lexer.copylibDirs.items[0]));
+  EXPECT_EQ(ORV_LINE_FORMAT_FIXED, lexer.settings.lineFormat);
+  EXPECT_EQ(1, lexer.settings.sepSpaceReqd);
+  EXPECT_EQ(1, lexer.settings.inlineCopy);
+  EXPECT_EQ(ORV_CASE_LOWER, lexer.settings.copynamesCase);
+  EXPECT_EQ(100, lexer.settings.progressInterval);
+  EXPECT_EQ(100, lexer.settings.excludeKeywords.capacity);
+  ASSERT_EQ(1, lexer.settings.copylibDirs.count);
+  EXPECT_EQ(".", Str(lexer.settings.copylibDirs.items[0]));
   EXPECT_EQ((std::vector<std::string>{".cpy", ""}), Suffixes(lexer));
   lexer.Reset();
   lexer.Reset();
@@ -55,10 +56,10 @@ TEST(OrvLexerTest, DefaultsAndResetKeepOneEmptySuffix) {
   // suffix: the bare member name is then not tried.
   VStringArray ten(10);
   for (int i = 0; i < 10; ++i) ten.items[ten.count++] = VString(OrvFormat(".s%d", i));
-  lexer.copylibSuffixes = ten;
+  lexer.settings.copylibSuffixes = ten;
   lexer.Reset();
-  EXPECT_EQ(10, lexer.copylibSuffixes.count);
-  EXPECT_EQ(".s9", Str(lexer.copylibSuffixes.items[9]));
+  EXPECT_EQ(10, lexer.settings.copylibSuffixes.count);
+  EXPECT_EQ(".s9", Str(lexer.settings.copylibSuffixes.items[9]));
   EXPECT_EQ(0u, rec.size());
 }
 
@@ -66,24 +67,24 @@ TEST(OrvLexerTest, ResetRestoresSwitchesAndCounters) {
   LexerRun run;
   run.Open(Lines({AreaA("A.")}));
   OrvLexer& lx = run.lexer;
-  lx.reservedWordLookup = 0;
-  lx.specialReservedWords = 1;
-  lx.functionNameMode = 1;
-  lx.debuggingLines = 1;
-  lx.cblWindow = 0;
-  lx.commentEntry = 1;
-  lx.decimalPoint = ',';
+  lx.switches.reservedWordLookup = 0;
+  lx.switches.specialReservedWords = 1;
+  lx.switches.functionNameMode = 1;
+  lx.switches.debuggingLines = 1;
+  lx.switches.cblWindow = 0;
+  lx.switches.commentEntry = 1;
+  lx.switches.decimalPoint = ',';
   lx.errorFlag = 1;
   EXPECT_EQ('A', ViewOf(lx.GetCharAB()).code);
   EXPECT_EQ(1, lx.lineCount);
   lx.Reset();
-  EXPECT_EQ(1, lx.reservedWordLookup);
-  EXPECT_EQ(0, lx.specialReservedWords);
-  EXPECT_EQ(0, lx.functionNameMode);
-  EXPECT_EQ(0, lx.debuggingLines);
-  EXPECT_EQ(1, lx.cblWindow);
-  EXPECT_EQ(0, lx.commentEntry);
-  EXPECT_EQ('.', lx.decimalPoint);
+  EXPECT_EQ(1, lx.switches.reservedWordLookup);
+  EXPECT_EQ(0, lx.switches.specialReservedWords);
+  EXPECT_EQ(0, lx.switches.functionNameMode);
+  EXPECT_EQ(0, lx.switches.debuggingLines);
+  EXPECT_EQ(1, lx.switches.cblWindow);
+  EXPECT_EQ(0, lx.switches.commentEntry);
+  EXPECT_EQ('.', lx.switches.decimalPoint);
   EXPECT_EQ(0, lx.errorFlag);
   EXPECT_EQ(0, lx.lineCount);
   EXPECT_EQ(0, lx.locCount);
@@ -98,10 +99,10 @@ TEST(OrvLexerTest, ResetUnreservesExcludedKeywords) {
   const OrvKeyword* row = OrvFindKeyword(VString("CONVERTING"), OrvCobolKeywords);
   ASSERT_NE(nullptr, row);
   ASSERT_NE(0u, row->mask);
-  lexer.excludeKeywords.items[lexer.excludeKeywords.count++] = VString("converting");
+  lexer.settings.excludeKeywords.items[lexer.settings.excludeKeywords.count++] = VString("converting");
   lexer.Reset();
   EXPECT_EQ(0u, row->mask);
-  EXPECT_EQ("CONVERTING", Str(lexer.excludeKeywords.items[0]));
+  EXPECT_EQ("CONVERTING", Str(lexer.settings.excludeKeywords.items[0]));
 }
 
 TEST(OrvLexerTest, SetInputFailures) {
@@ -189,12 +190,13 @@ TEST_P(CopySearchTest, OpensFirstPathFound) {
   std::vector<std::string> dirs = c.dirs;
   for (std::string& d : dirs)
     if (d == "<long>") d = std::string(1530, 'd');
-  run.lexer.copylibDirs.count = 0;
-  for (const std::string& d : dirs) run.lexer.copylibDirs.items[run.lexer.copylibDirs.count++] = VString(d.c_str());
-  run.lexer.copylibSuffixes.count = 0;
-  for (const std::string& s : c.suffixes)
-    run.lexer.copylibSuffixes.items[run.lexer.copylibSuffixes.count++] = VString(s.c_str());
-  run.lexer.copynamesCase = c.nameCase;
+  VStringArray& dirList = run.lexer.settings.copylibDirs;
+  dirList.count = 0;
+  for (const std::string& d : dirs) dirList.items[dirList.count++] = VString(d.c_str());
+  VStringArray& suffixList = run.lexer.settings.copylibSuffixes;
+  suffixList.count = 0;
+  for (const std::string& s : c.suffixes) suffixList.items[suffixList.count++] = VString(s.c_str());
+  run.lexer.settings.copynamesCase = c.nameCase;
   run.Open("       A.\n");
   run.rec.clear();
   VString path;
@@ -241,7 +243,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(OrvLexerTest, MembersAreNotOpenedWithInlineCopyOff) {
   LexerRun run;
-  run.lexer.inlineCopy = 0;
+  run.lexer.settings.inlineCopy = 0;
   OpenWithMembers(run, {"ABC"});
   VString path;
   EXPECT_EQ(0, run.lexer.OpenInputLevel("ABC", STMT_INLINED_COPY_END, path));
@@ -254,7 +256,7 @@ TEST(OrvLexerTest, TwentyLevelsAtMost) {
   std::vector<std::string> names;
   for (int i = 1; i <= ORV_MAX_INPUT_LEVELS; ++i) names.push_back("M" + std::to_string(i));
   for (const std::string& m : names) run.dir.Write(m + ".cpy", "       X.\n");
-  SetList(run.lexer.copylibDirs, {run.dir.path()});
+  SetList(run.lexer.settings.copylibDirs, {run.dir.path()});
   run.Open("       A.\n");
   VString path;
   for (int i = 1; i < ORV_MAX_INPUT_LEVELS; ++i)
@@ -315,8 +317,8 @@ TEST_P(RepeatedMemberTest, OpensEachFileOnceOnTheStack) {
   InDir here(run.dir.path());
   for (const auto& m : c.members) run.dir.Write(m.first, m.second);
   run.dir.Write("src.cbl", c.main);
-  run.lexer.sql = 1;
-  run.lexer.dials = DialsOf({ORV_DIAL_ANSI85});
+  run.lexer.settings.sql = 1;
+  run.lexer.settings.dials = DialsOf({ORV_DIAL_ANSI85});
   run.lexer.Reset();
   ASSERT_EQ(ORV_OK, run.lexer.SetInput(VString("src.cbl")));
   TokensAndNodes read = ReadTokensAndNodes(run.lexer);
@@ -391,7 +393,7 @@ TEST(OrvLexerTest, OneFileUnderTwoDirectoriesIsOpenedOnce) {
   LexerRun run;
   run.dir.Write("lib/A.cpy", Lines({AreaB("COPY A.")}));
   ASSERT_EQ(0, symlink("lib", run.dir.Path("alias").c_str()));
-  SetList(run.lexer.copylibDirs, {run.dir.Path("alias"), run.dir.Path("lib")});
+  SetList(run.lexer.settings.copylibDirs, {run.dir.Path("alias"), run.dir.Path("lib")});
   run.Open(Lines({AreaB("COPY A."), kStop}));
   VString path;
   ASSERT_EQ(1, run.lexer.OpenInputLevel("A", STMT_INLINED_COPY_END, path));

@@ -143,7 +143,7 @@ TEST(OrvLexerLinesTest, DebuggingLinesWhenSwitchedOn) {
   for (int format : {kFixed, kFree}) {
     LexerRun run;
     run.Open(format == kFixed ? "000300DMOVE A TO B.\n" : "D MOVE A TO B.\n", format);
-    run.lexer.debuggingLines = 1;
+    run.lexer.switches.debuggingLines = 1;
     EXPECT_EQ((std::vector<std::string>{format == kFixed ? "0@1|000300 MOVE A TO B."
                                                          : "0@1|  MOVE A TO B.",
                                         "E@2|"}),
@@ -154,7 +154,7 @@ TEST(OrvLexerLinesTest, DebuggingLinesWhenSwitchedOn) {
 TEST(OrvLexerLinesTest, FileDirectiveRenamesTheLevel) {
   LexerRun run;
   run.Open("#FILE \"a b.cbl\" x\n       A.\n#FILE other.cbl rest\n");
-  EXPECT_EQ(ORV_LINE_FORMAT_FIXED, run.lexer.lineFormat);
+  EXPECT_EQ(ORV_LINE_FORMAT_FIXED, run.lexer.settings.lineFormat);
   EXPECT_EQ(CM_COMMENT, run.lexer.GetLine());
   EXPECT_EQ("a b.cbl", Str(run.lexer.CurrentFileName()));
   EXPECT_EQ(ORV_LINE_OF_CODE, run.lexer.GetLine());
@@ -183,8 +183,8 @@ TEST(OrvLexerLinesTest, ProgressCallBackEveryIntervalLines) {
   static std::vector<int> calls;
   calls.clear();
   LexerRun run;
-  run.lexer.progressInterval = 2;
-  run.lexer.progressCallBack = [](const OrvTxtPosn* p, const VString* text) {
+  run.lexer.settings.progressInterval = 2;
+  run.lexer.settings.progressCallBack = [](const OrvTxtPosn* p, const VString* text) {
     calls.push_back(p->Line());
     EXPECT_EQ(0, text->length);
   };
@@ -207,7 +207,7 @@ TEST(OrvLexerLinesTest, ProgramIdComments) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.line);
     LexerRun run;
-    run.lexer.progidComments = 1;
+    run.lexer.settings.progidComments = 1;
     run.Open(c.line + "\n");
     EXPECT_EQ(ORV_LINE_OF_CODE, run.lexer.GetLine());
     EXPECT_EQ(c.expected, std::string(run.lexer.LineText(), static_cast<size_t>(run.lexer.LineLength())));
@@ -362,14 +362,15 @@ TEST(OrvLexerLinesTest, SampleSource) {
     if (code == SEP_EOF) break;
   }
   EXPECT_EQ(0u, rec.size()) << rec.Dump();
-  EXPECT_EQ(12, lexer.lineCount);
-  EXPECT_EQ(11, lexer.locCount);
+  // 32 lines, two of them comments, and the end of the file.
+  EXPECT_EQ(33, lexer.lineCount);
+  EXPECT_EQ(30, lexer.locCount);
 }
 
 TEST(OrvLexerLinesTest, TraceOfLines) {
   TraceCapture trace;
   LexerRun run;
-  run.lexer.traceFlags = ORV_LEX_TRACE_LINES;
+  run.lexer.settings.traceFlags = ORV_LEX_TRACE_LINES;
   run.Open("       A.  \n");
   ReadLines(run.lexer);
   EXPECT_EQ("=GetLine: lev=1 no=1|       A.  |\n=GetLine: lev=1 no=2|<EOF>|\n", trace.text());

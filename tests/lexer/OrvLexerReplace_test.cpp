@@ -404,7 +404,7 @@ TEST(OrvLexerReplaceTest, IncludePeriodThroughTheReplacementLayer) {
 TEST(OrvLexerReplaceTest, TraceLines) {
   TraceCapture trace;
   LexerRun run;
-  run.lexer.traceFlags = ORV_LEX_TRACE_REPLACE;
+  run.lexer.settings.traceFlags = ORV_LEX_TRACE_REPLACE;
   run.Open("REPLACE ==A== BY ==B==.\nA\nREPLACE OFF.\n", kFree);
   run.Tokens();
   const std::string text = trace.text();

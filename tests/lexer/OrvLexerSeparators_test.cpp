@@ -172,7 +172,7 @@ TEST(OrvLexerSeparatorsTest, InlineCommentBeforeALibraryInclusion) {
 TEST(OrvLexerSeparatorsTest, SpacesStaySeparateInNoteMode) {
   LexerRun run;
   run.Open(Lines({AreaA("A  B")}));
-  run.lexer.noteMode = 1;
+  OrvLexerProbe::NoteMode(run.lexer) = 1;
   EXPECT_EQ("A{SEP_SPACE}{SEP_SPACE}B{SEP_EOF}", Render(run.Seps()));
 }
 
@@ -180,7 +180,7 @@ TEST(OrvLexerSeparatorsTest, NetCobolExecBlocksKeepLowerCase) {
   const OrvDials net = DialsOf({ORV_DIAL_NET});
   LexerRun run;
   run.Open(Lines({AreaA("ab 'c'")}), kFixed, net);
-  run.lexer.execState = 2;
+  OrvLexerProbe::ExecState(run.lexer) = 2;
   EXPECT_EQ("ab{SEP_SPACE}{TK_NONNUM_LIT 'c'}{SEP_EOF}", Render(run.Seps()));
   LexerRun outside;
   outside.Open(Lines({AreaA("ab")}), kFixed, net);

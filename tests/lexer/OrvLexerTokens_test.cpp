@@ -55,8 +55,8 @@ struct TokenCase {
 
 void PrintTo(const TokenCase& c, std::ostream* os) { *os << c.what; }
 
-void Sql(OrvLexer& lx) { lx.sql = 1; }
-void Cics(OrvLexer& lx) { lx.cics = 1; }
+void Sql(OrvLexer& lx) { lx.settings.sql = 1; }
+void Cics(OrvLexer& lx) { lx.settings.cics = 1; }
 void Nothing(OrvLexer&) {}
 
 // 39 times X(1) and then X( : the picture string cut at 158 characters.
@@ -95,14 +95,14 @@ INSTANTIATE_TEST_SUITE_P(
         TokenCase{"a word of Wang VS alone", Lines({AreaB("ALARM")}), DialsOf({ORV_DIAL_WANG}), kFixed,
                   Nothing, {{RW_ALARM, ""}}, {}, 2},
         TokenCase{"reserved-word lookup off", Lines({AreaB("MOVE")}), kAnsi85, kFixed,
-                  [](OrvLexer& lx) { lx.reservedWordLookup = 0; }, {{419, "MOVE"}}, {}, 2},
+                  [](OrvLexer& lx) { lx.switches.reservedWordLookup = 0; }, {{419, "MOVE"}}, {}, 2},
         TokenCase{"special word only while special words are on", Lines({AreaB("ASCII ASCII")}),
                   DialsOf({ORV_DIAL_MF}), kFixed,
                   [](OrvLexer& lx) {
                     // The first ASCII is read with the switch off; the
                     // grammar's switch acts on the next token lexed.
                     delete lx.GetToken();
-                    lx.specialReservedWords = 1;
+                    lx.switches.specialReservedWords = 1;
                   },
                   {{RW_ASCII, ""}}, {}, 3},
         TokenCase{"EXEC SQL", Lines({AreaB("EXEC SQL SELECT A.B INTO :X END-EXEC")}), kAnsi85, kFixed,
@@ -117,7 +117,7 @@ INSTANTIATE_TEST_SUITE_P(
                    {403, ""}, {1445, ""}, {402, ""}, {419, "WS-X"}, {403, ""}, {271, ""}, {404, ""}},
                   {}, 12},
         TokenCase{"EXEC of another subsystem", Lines({AreaB("EXEC DLI GU X END-EXEC")}), kAnsi85, kFixed,
-                  [](OrvLexer& lx) { lx.sql = lx.cics = 1; }, {{335, ""}, {271, ""}}, {}, 2},
+                  [](OrvLexer& lx) { lx.settings.sql = lx.settings.cics = 1; }, {{335, ""}, {271, ""}}, {}, 2},
         TokenCase{"EXEC SQL while the SQL switch is off", Lines({AreaB("EXEC SQL SELECT END-EXEC")}),
                   kAnsi85, kFixed, Nothing, {{335, ""}, {271, ""}}, {}, 2},
         TokenCase{"NetCobol keeps case inside EXEC",
@@ -173,8 +173,8 @@ INSTANTIATE_TEST_SUITE_P(
         TokenCase{"CICS words with the reserved-word lookup off",
                   Lines({AreaB("EXEC CICS LINK END-EXEC")}), kAnsi85, kFixed,
                   [](OrvLexer& lx) {
-                    lx.cics = 1;
-                    lx.reservedWordLookup = 0;
+                    lx.settings.cics = 1;
+                    lx.switches.reservedWordLookup = 0;
                   },
                   {{RW_EXEC, ""}, {TK_CICS, "CICS"}, {419, "LINK"}, {RW_END_EXEC, ""}}, {}, 3},
         TokenCase{"NOTE is a word in ANSI-85", Lines({AreaB("NOTE")}), kAnsi85, kFixed, Nothing,
@@ -225,23 +225,23 @@ INSTANTIATE_TEST_SUITE_P(
         TokenCase{"H literal is an integer", Lines({AreaB("H'0A' X'0A'")}), kAnsi85, kFixed, Nothing,
                   {{TK_INT_NUM_LIT, "H'0A'"}, {TK_NONNUM_LIT, "X'0A'"}}, {}, 3},
         TokenCase{"decimal point is comma", Lines({AreaB("1,5 1.5")}), kAnsi85, kFixed,
-                  [](OrvLexer& lx) { lx.decimalPoint = ','; },
+                  [](OrvLexer& lx) { lx.switches.decimalPoint = ','; },
                   {{416, "1,5"}, {419, "1.5"}},
                   {"Not a legal COBOL word, number or operation: '1.5'."}, 3},
         TokenCase{"function names with the lookup off", Lines({AreaB("RANDOM CURRENT-DATE MAX FOO")}),
                   kAnsi85, kFixed,
                   [](OrvLexer& lx) {
-                    lx.functionNameMode = 1;
-                    lx.reservedWordLookup = 0;
+                    lx.switches.functionNameMode = 1;
+                    lx.switches.reservedWordLookup = 0;
                   },
                   {{418, "RANDOM"}, {420, "CURRENT-DATE"}, {421, "MAX"}, {418, "FOO"}},
                   {"Not a legal intrinsic function name: 'FOO'"}, 5},
         TokenCase{"the reserved lookup comes before function names", Lines({AreaB("LENGTH SQRT")}),
-                  kAnsi85, kFixed, [](OrvLexer& lx) { lx.functionNameMode = 1; },
+                  kAnsi85, kFixed, [](OrvLexer& lx) { lx.switches.functionNameMode = 1; },
                   {{RW_LENGTH, ""}, {TK_FUNC_NAME_WITH_ARGS, "SQRT"}}, {}, 3},
         TokenCase{"operators need no spaces when spaces are not required",
                   Lines({AreaB("A+B -C +5+3 D,E")}), kAnsi85, kFixed,
-                  [](OrvLexer& lx) { lx.sepSpaceReqd = 0; },
+                  [](OrvLexer& lx) { lx.settings.sepSpaceReqd = 0; },
                   {{419, "A"}, {429, "+"}, {419, "B"}, {430, "-"}, {419, "C"}, {415, "+5"}, {429, "+"},
                    {415, "3"}, {419, "D"}, {419, "E"}},
                   {}, 11},
@@ -254,7 +254,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(OrvLexerTokensTest, BrokenPiecesTakeTheirOwnColumns) {
   LexerRun run;
   run.Open(Lines({AreaB("MOVE AB+XY TO E")}));
-  run.lexer.sepSpaceReqd = 0;
+  run.lexer.settings.sepSpaceReqd = 0;
   std::vector<UnitView> units = run.Tokens();
   ASSERT_EQ("RW_MOVE, TK_USER_DEFD_WORD AB, OP_PLUS +, TK_USER_DEFD_WORD XY, RW_TO, "
             "TK_USER_DEFD_WORD E, SEP_EOF",
@@ -271,7 +271,7 @@ TEST(OrvLexerTokensTest, BrokenPiecesTakeTheirOwnColumns) {
   // A word that begins with a comma: the comma is skipped, and every piece
   // still counts its columns from the word's first character.
   run.Open(Lines({AreaB(",AB+XY")}));
-  run.lexer.sepSpaceReqd = 0;
+  run.lexer.settings.sepSpaceReqd = 0;
   units = run.Tokens();
   ASSERT_EQ("TK_USER_DEFD_WORD AB, OP_PLUS +, TK_USER_DEFD_WORD XY, SEP_EOF", Show(units));
   EXPECT_EQ(12, units[0].beg.Column());
@@ -406,7 +406,7 @@ TEST(OrvLexerTokensTest, ExcludedKeywordStaysAUserWord) {
   const OrvDials saved = next->mask;
   {
     LexerRun run;
-    run.lexer.excludeKeywords.items[run.lexer.excludeKeywords.count++] = VString("next");
+    run.lexer.settings.excludeKeywords.items[run.lexer.settings.excludeKeywords.count++] = VString("next");
     run.Open(Lines({AreaB("NEXT SENTENCE")}));
     EXPECT_EQ("TK_USER_DEFD_WORD NEXT, RW_SENTENCE, SEP_EOF", Show(run.Tokens()));
   }
@@ -458,7 +458,7 @@ TEST(OrvLexerTokensTest, TraceLinesOfTheLayers) {
     SCOPED_TRACE(c.bits);
     TraceCapture trace;
     LexerRun run;
-    run.lexer.traceFlags = c.bits;
+    run.lexer.settings.traceFlags = c.bits;
     run.Open(Lines({AreaB("EXEC DLI X END-EXEC")}));
     run.lexer.UnGetToken(run.lexer.GetToken());
     run.Tokens();
@@ -489,6 +489,8 @@ TEST_P(CountTest, LinesAndTokens) {
   const CountCase& c = GetParam();
   ASSERT_FALSE(c.source.empty());
   LexerRun run;
+  // The sample program's COPY member stands beside it.
+  run.lexer.settings.copylibDirs = OrvOneEntryList(ORV_COPYLIB_DIRS_MAX, LARK_TEST_DATA);
   run.Open(c.source);
   run.Tokens();
   EXPECT_EQ(c.lines, run.lexer.lineCount);
@@ -504,7 +506,7 @@ INSTANTIATE_TEST_SUITE_P(
                                        AreaA("PROCEDURE DIVISION."), AreaB("DISPLAY \"HI\"."),
                                        AreaB("STOP RUN.")}),
                   6, 5, 17},
-        CountCase{"sample program", ReadFixture("sample.cbl"), 12, 11, 32},
+        CountCase{"sample program with its member", ReadFixture("sample.cbl"), 39, 34, 162},
         CountCase{"comment line", ReadFixture("lexdump_move.cbl"), 4, 2, 9}),
     CaseName<CountCase>);
 

@@ -64,8 +64,8 @@ INSTANTIATE_TEST_SUITE_P(
                  "SEP_EOF"},
         WordCase{"NetCobol EXEC block keeps case", "exec sql\n", kFree,
                  [](OrvLexer& lx) {
-                   lx.dials = DialsOf({ORV_DIAL_NET});
-                   lx.execState = ORV_EXEC_BLOCK;
+                   lx.settings.dials = DialsOf({ORV_DIAL_NET});
+                   OrvLexerProbe::ExecState(lx) = ORV_EXEC_BLOCK;
                  },
                  false, "TK_CHAR_STRING exec, SEP_SPACE, TK_CHAR_STRING sql, SEP_EOF"},
         WordCase{"spaces, commas and semicolons dropped", "A , B ; C\n", kFree, Nothing, true,
@@ -74,13 +74,13 @@ INSTANTIATE_TEST_SUITE_P(
                  "TK_CHAR_STRING 9, SEP_LEFT_PAR, TK_CHAR_STRING 5, SEP_RIGHT_PAR, TK_CHAR_STRING V99, "
                  "SEP_DOT, SEP_EOF"},
         WordCase{"PICTURE mode joins parentheses and commas", "ZZ, 9(5)V99.\n", kFree,
-                 [](OrvLexer& lx) { lx.pictureMode = 1; }, true,
+                 [](OrvLexer& lx) { OrvLexerProbe::PictureMode(lx) = 1; }, true,
                  "TK_CHAR_STRING ZZ,, TK_CHAR_STRING 9(5)V99, SEP_DOT, SEP_EOF"},
         WordCase{"spaces are units inside EXEC blocks", "A  B\n", kFree,
-                 [](OrvLexer& lx) { lx.execState = ORV_EXEC_BLOCK; }, true,
+                 [](OrvLexer& lx) { OrvLexerProbe::ExecState(lx) = ORV_EXEC_BLOCK; }, true,
                  "TK_CHAR_STRING A, SEP_SPACE, TK_CHAR_STRING B, SEP_EOF"},
         WordCase{"each space is a unit in NOTE paragraphs", "A  B\n", kFree,
-                 [](OrvLexer& lx) { lx.noteMode = 1; }, true,
+                 [](OrvLexer& lx) { OrvLexerProbe::NoteMode(lx) = 1; }, true,
                  "TK_CHAR_STRING A, SEP_SPACE, SEP_SPACE, TK_CHAR_STRING B, SEP_EOF"}),
     CaseName<WordCase>);
 
@@ -95,7 +95,7 @@ TEST(OrvLexerWordsTest, PositionsOfContinuedAndJoinedWords) {
   EXPECT_EQ(14, raw[3].end.Column());
 
   run.Open(Lines({AreaB("PIC 9(5)V99.")}));
-  run.lexer.pictureMode = 1;
+  OrvLexerProbe::PictureMode(run.lexer) = 1;
   std::vector<UnitView> words = run.TextWords();
   ASSERT_EQ("TK_CHAR_STRING PIC, TK_CHAR_STRING 9(5)V99, SEP_DOT, SEP_EOF", Show(words));
   EXPECT_EQ(15, words[1].beg.Column());

@@ -47,32 +47,32 @@ TEST(OrvParserTest, Defaults) {
   EXPECT_EQ(s.messageSink, &PrintPosnMessage);
   EXPECT_EQ(s.optionGroup.count, 0);
   EXPECT_EQ(s.optionGroup.records[0].kind, 0);
-  EXPECT_EQ(s.dials, 0u);
+  EXPECT_EQ(s.lexerSettings.dials, 0u);
   EXPECT_EQ(s.primaryDialect, ORV_DIAL_MF);
   EXPECT_EQ(s.secondaryDialect, ORV_DIAL_NONE);
   EXPECT_EQ(s.dialectDigits.length, 0);
   EXPECT_EQ(s.allowedDials, OrvAllDials());
-  EXPECT_EQ(s.lineFormat, ORV_LINE_FORMAT_DIAL);
-  EXPECT_EQ(s.progidComments, 0);
-  EXPECT_EQ(s.sepSpaceReqd, ORV_DNY_DIAL);
-  EXPECT_EQ(s.excludeKeywords.count, 0);
-  EXPECT_EQ(s.excludeKeywords.capacity, 100);
+  EXPECT_EQ(s.lexerSettings.lineFormat, ORV_LINE_FORMAT_DIAL);
+  EXPECT_EQ(s.lexerSettings.progidComments, 0);
+  EXPECT_EQ(s.lexerSettings.sepSpaceReqd, ORV_DNY_DIAL);
+  EXPECT_EQ(s.lexerSettings.excludeKeywords.count, 0);
+  EXPECT_EQ(s.lexerSettings.excludeKeywords.capacity, 100);
   EXPECT_EQ(s.setConstants.count, 0);
   EXPECT_EQ(s.setConstants.capacity, 50);
   EXPECT_EQ(s.assignExternal, 0);
-  EXPECT_EQ(s.sql, 1);
-  EXPECT_EQ(s.cics, 1);
+  EXPECT_EQ(s.lexerSettings.sql, 1);
+  EXPECT_EQ(s.lexerSettings.cics, 1);
   EXPECT_EQ(s.cicsEib, ORV_ANY_AUTO);
-  ASSERT_EQ(s.copylibDirs.count, 1);
-  EXPECT_EQ(s.copylibDirs.capacity, 12);
-  EXPECT_EQ(Str(s.copylibDirs.items[0]), ".");
-  ASSERT_EQ(s.copylibSuffixes.count, 1);
-  EXPECT_EQ(s.copylibSuffixes.capacity, 10);
-  EXPECT_EQ(Str(s.copylibSuffixes.items[0]), ".cpy");
-  EXPECT_EQ(s.copynamesCase, ORV_CASE_LOWER);
-  EXPECT_EQ(s.oldCopy, 0);
+  ASSERT_EQ(s.lexerSettings.copylibDirs.count, 1);
+  EXPECT_EQ(s.lexerSettings.copylibDirs.capacity, 12);
+  EXPECT_EQ(Str(s.lexerSettings.copylibDirs.items[0]), ".");
+  ASSERT_EQ(s.lexerSettings.copylibSuffixes.count, 1);
+  EXPECT_EQ(s.lexerSettings.copylibSuffixes.capacity, 10);
+  EXPECT_EQ(Str(s.lexerSettings.copylibSuffixes.items[0]), ".cpy");
+  EXPECT_EQ(s.lexerSettings.copynamesCase, ORV_CASE_LOWER);
+  EXPECT_EQ(s.lexerSettings.oldCopy, 0);
   EXPECT_EQ(s.irrevInline, 0);
-  EXPECT_EQ(s.inlineCopy, 1);
+  EXPECT_EQ(s.lexerSettings.inlineCopy, 1);
   EXPECT_EQ(s.warnings, 1);
   EXPECT_EQ(s.multiUndefdErrs, 0);
   EXPECT_EQ(s.resolveUseDef, 1);
@@ -88,10 +88,10 @@ TEST(OrvParserTest, Defaults) {
   EXPECT_EQ(s.fillNullSlots, 1);
   ASSERT_NE(s.divisionCallBack, nullptr);
   s.divisionCallBack(nullptr);  // the default does nothing
-  EXPECT_EQ(s.progressCallBack, nullptr);
-  EXPECT_EQ(s.progressInterval, 100);
+  EXPECT_EQ(s.lexerSettings.progressCallBack, nullptr);
+  EXPECT_EQ(s.lexerSettings.progressInterval, 100);
   EXPECT_EQ(s.tokenDump, 0);
-  EXPECT_EQ(s.lexerTrace, 0);
+  EXPECT_EQ(s.lexerSettings.traceFlags, 0);
   for (int w : s.traceWords) EXPECT_EQ(w, 0);
   EXPECT_EQ(s.tokenCount, 0);
   EXPECT_EQ(s.lineCount, 0);
@@ -166,10 +166,10 @@ TEST(OrvParserTest, RecordsPointAtTheirOwnObject) {
   std::vector<const char*> words = {"-lo-index-size=2", "-no-sql", "-lang2=acu"};
   Apply(b, words);
   EXPECT_EQ(b.indexSize, 2);
-  EXPECT_EQ(b.sql, 0);
+  EXPECT_EQ(b.lexerSettings.sql, 0);
   EXPECT_EQ(b.secondaryDialect, ORV_DIAL_ACU);
   EXPECT_EQ(a.indexSize, 4);
-  EXPECT_EQ(a.sql, 1);
+  EXPECT_EQ(a.lexerSettings.sql, 1);
   EXPECT_EQ(a.secondaryDialect, ORV_DIAL_NONE);
 }
 
@@ -188,25 +188,25 @@ TEST(OrvParserTest, OptionWordsReachTheirFields) {
   EXPECT_TRUE(Apply(s, words).empty());
   EXPECT_EQ(s.primaryDialect, ORV_DIAL_FSC);
   EXPECT_EQ(s.secondaryDialect, ORV_DIAL_RM);
-  EXPECT_EQ(s.lineFormat, ORV_LINE_FORMAT_FREE);
-  EXPECT_EQ(s.progidComments, 1);
-  EXPECT_EQ(s.sepSpaceReqd, ORV_DNY_NO);
-  ASSERT_EQ(s.excludeKeywords.count, 2);
-  EXPECT_EQ(Str(s.excludeKeywords.items[0]), "next");
-  EXPECT_EQ(Str(s.excludeKeywords.items[1]), "alarm");
+  EXPECT_EQ(s.lexerSettings.lineFormat, ORV_LINE_FORMAT_FREE);
+  EXPECT_EQ(s.lexerSettings.progidComments, 1);
+  EXPECT_EQ(s.lexerSettings.sepSpaceReqd, ORV_DNY_NO);
+  ASSERT_EQ(s.lexerSettings.excludeKeywords.count, 2);
+  EXPECT_EQ(Str(s.lexerSettings.excludeKeywords.items[0]), "next");
+  EXPECT_EQ(Str(s.lexerSettings.excludeKeywords.items[1]), "alarm");
   ASSERT_EQ(s.setConstants.count, 2);
   EXPECT_EQ(Str(s.setConstants.items[0]), "A'x'");
   EXPECT_EQ(Str(s.setConstants.items[1]), "B(3)");
   EXPECT_EQ(s.assignExternal, 1);
-  EXPECT_EQ(s.sql, 1);
-  EXPECT_EQ(s.cics, 0);
+  EXPECT_EQ(s.lexerSettings.sql, 1);
+  EXPECT_EQ(s.lexerSettings.cics, 0);
   EXPECT_EQ(s.cicsEib, ORV_ANY_YES);
-  ASSERT_EQ(s.copylibDirs.count, 2);
-  EXPECT_EQ(Str(s.copylibDirs.items[1]), "b/c");
-  ASSERT_EQ(s.copylibSuffixes.count, 3);
-  EXPECT_EQ(Str(s.copylibSuffixes.items[2]), ".CPY");
-  EXPECT_EQ(s.copynamesCase, ORV_CASE_UPPER);
-  EXPECT_EQ(s.oldCopy, 1);
+  ASSERT_EQ(s.lexerSettings.copylibDirs.count, 2);
+  EXPECT_EQ(Str(s.lexerSettings.copylibDirs.items[1]), "b/c");
+  ASSERT_EQ(s.lexerSettings.copylibSuffixes.count, 3);
+  EXPECT_EQ(Str(s.lexerSettings.copylibSuffixes.items[2]), ".CPY");
+  EXPECT_EQ(s.lexerSettings.copynamesCase, ORV_CASE_UPPER);
+  EXPECT_EQ(s.lexerSettings.oldCopy, 1);
   EXPECT_EQ(s.irrevInline, 1);
   EXPECT_EQ(s.warnings, 0);
   EXPECT_EQ(s.multiUndefdErrs, 1);
@@ -228,6 +228,48 @@ TEST(OrvParserTest, ProcedurePointerSizeIsItsOwnSetting) {
   EXPECT_EQ(s.pointerSize, 4);
 }
 
+// A copy takes the settings of the lexer and of the parser alike, with
+// lists of its own, and an empty option group: options applied to the copy
+// never reach the original, and the original's later changes never reach
+// the copy.
+TEST(OrvParserTest, ACopyHasEverySettingAndListsAndAnEmptyGroupOfItsOwn) {
+  Settings a;
+  ASSERT_TRUE(Apply(a, {"-copylib-dir=lib,more", "-no-sql", "-line-format=free", "-lo-index-size=2"}).empty());
+  a.lexerSettings.traceFlags = 3;
+  ASSERT_GT(a.optionGroup.count, 0);
+
+  Settings b(a);
+  EXPECT_EQ(b.optionGroup.count, 0);
+  EXPECT_EQ(b.optionGroup.records[0].kind, 0);
+  ASSERT_EQ(b.lexerSettings.copylibDirs.count, 2);
+  EXPECT_EQ(Str(b.lexerSettings.copylibDirs.items[1]), "more");
+  EXPECT_NE(b.lexerSettings.copylibDirs.items, a.lexerSettings.copylibDirs.items);
+  EXPECT_EQ(b.lexerSettings.sql, 0);
+  EXPECT_EQ(b.lexerSettings.lineFormat, ORV_LINE_FORMAT_FREE);
+  EXPECT_EQ(b.lexerSettings.traceFlags, 3);
+  EXPECT_EQ(b.indexSize, 2);
+
+  a.lexerSettings.copylibDirs.items[1] = VString("changed");
+  EXPECT_EQ(Str(b.lexerSettings.copylibDirs.items[1]), "more");
+  EXPECT_TRUE(Apply(b, {"-copylib-dir=own", "-sql"}).empty());
+  ASSERT_EQ(b.lexerSettings.copylibDirs.count, 1);
+  EXPECT_EQ(Str(b.lexerSettings.copylibDirs.items[0]), "own");
+  EXPECT_EQ(b.lexerSettings.sql, 1);
+  ASSERT_EQ(a.lexerSettings.copylibDirs.count, 2);
+  EXPECT_EQ(Str(a.lexerSettings.copylibDirs.items[0]), "lib");
+  EXPECT_EQ(a.lexerSettings.sql, 0);
+
+  // Assignment empties the group too; assigning an object to itself keeps it.
+  Settings c;
+  c.BuildOptions(ORV_PARSER_ALL_OPTIONS);
+  c = a;
+  EXPECT_EQ(c.optionGroup.count, 0);
+  EXPECT_EQ(c.lexerSettings.copylibDirs.count, 2);
+  const int built = c.BuildOptions(ORV_PARSER_ALL_OPTIONS).count;
+  c = *&c;
+  EXPECT_EQ(c.optionGroup.count, built);
+}
+
 TEST(OrvParserTest, MaskEightOptionsAreNotOfferedToTheTool) {
   Settings s;
   std::vector<std::string> errors =
@@ -236,7 +278,7 @@ TEST(OrvParserTest, MaskEightOptionsAreNotOfferedToTheTool) {
                                               "Unknown option: -no-inline-copy",
                                               "Unknown option: -no-resolve-use-def"}));
   EXPECT_EQ(s.dialectDigits.length, 0);
-  EXPECT_EQ(s.inlineCopy, 1);
+  EXPECT_EQ(s.lexerSettings.inlineCopy, 1);
   EXPECT_EQ(s.resolveUseDef, 1);
 }
 
@@ -284,10 +326,10 @@ TEST(OrvParserTest, DialValuesFollowTheDialects) {
     OrvDials expected = 0;
     OrvSetDial(expected, c.primary);
     OrvSetDial(expected, c.secondary);
-    EXPECT_EQ(s.dials, expected);
+    EXPECT_EQ(s.lexerSettings.dials, expected);
     EXPECT_EQ(Str(s.dialectDigits), c.digits);
-    EXPECT_EQ(s.lineFormat, c.lineFormat);
-    EXPECT_EQ(s.sepSpaceReqd, c.sepSpaceReqd);
+    EXPECT_EQ(s.lexerSettings.lineFormat, c.lineFormat);
+    EXPECT_EQ(s.lexerSettings.sepSpaceReqd, c.sepSpaceReqd);
     EXPECT_EQ(s.sameParaDataName, c.sameParaDataName);
     EXPECT_EQ(s.storageMode, c.storageMode);
     EXPECT_EQ(s.numSignTrailSep, c.numSignTrailSep);
@@ -328,8 +370,8 @@ TEST(OrvParserTest, ExplicitValuesWinOverTheDialects) {
     EXPECT_TRUE(Apply(s, c.words).empty());
     VString message;
     ASSERT_EQ(s.ResolveDialectOptions(message), ORV_OK);
-    EXPECT_EQ(s.lineFormat, c.lineFormat);
-    EXPECT_EQ(s.sepSpaceReqd, c.sepSpaceReqd);
+    EXPECT_EQ(s.lexerSettings.lineFormat, c.lineFormat);
+    EXPECT_EQ(s.lexerSettings.sepSpaceReqd, c.sepSpaceReqd);
     EXPECT_EQ(s.sameParaDataName, c.sameParaDataName);
     EXPECT_EQ(s.storageMode, c.storageMode);
     EXPECT_EQ(s.numSignTrailSep, c.numSignTrailSep);
@@ -340,12 +382,12 @@ TEST(OrvParserTest, YesNoFieldsEndAsSwitchesWhateverTheirIndex) {
   // An index beyond "yes", set straight into the field, counts as "yes".
   Settings s;
   s.primaryDialect = ORV_DIAL_MF;
-  s.sepSpaceReqd = 7;
+  s.lexerSettings.sepSpaceReqd = 7;
   s.sameParaDataName = 3;
   s.numSignTrailSep = 5;
   VString message;
   ASSERT_EQ(s.ResolveDialectOptions(message), ORV_OK);
-  EXPECT_EQ(s.sepSpaceReqd, 1);
+  EXPECT_EQ(s.lexerSettings.sepSpaceReqd, 1);
   EXPECT_EQ(s.sameParaDataName, 1);
   EXPECT_EQ(s.numSignTrailSep, 1);
 }
@@ -360,8 +402,8 @@ TEST(OrvParserTest, RefusedCombinationChangesNothingElse) {
   EXPECT_EQ(s.ResolveDialectOptions(message), ORV_DIALECTS_NOT_ALLOWED);
   EXPECT_EQ(Str(message), "The specified combination of dialects is not allowed");
   EXPECT_EQ(Str(s.dialectDigits), "previous");
-  EXPECT_EQ(s.lineFormat, ORV_LINE_FORMAT_DIAL);
-  EXPECT_EQ(s.sepSpaceReqd, ORV_DNY_DIAL);
+  EXPECT_EQ(s.lexerSettings.lineFormat, ORV_LINE_FORMAT_DIAL);
+  EXPECT_EQ(s.lexerSettings.sepSpaceReqd, ORV_DNY_DIAL);
   EXPECT_EQ(s.sameParaDataName, ORV_DNY_DIAL);
   EXPECT_EQ(s.storageMode, ORV_STOR_MODE_DIAL);
   EXPECT_EQ(s.numSignTrailSep, ORV_DNY_DIAL);

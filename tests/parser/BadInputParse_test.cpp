@@ -14,8 +14,8 @@
 #include "OrvDials.h"
 #include "OrvExpr.h"
 #include "OrvMessage.h"
-#include "OrvParseSource.h"
 #include "OrvParserImpl.h"
+#include "OrvSourceParser.h"
 #include "ScratchDir.h"
 #include "TestStrings.h"
 
@@ -63,13 +63,10 @@ class BadInputParseTest : public ::testing::Test {
     parser.messageSink = &MessageRecorder::Sink;
     parser.primaryDialect = ORV_DIAL_ANSI85;
     parser.lengOffs = 1;
-    parser.copylibDirs.count = 0;
-    parser.copylibDirs.items[parser.copylibDirs.count++] = VString(dir.path().c_str());
-    parser.copylibSuffixes.count = 0;
-    parser.copylibSuffixes.items[parser.copylibSuffixes.count++] = VString(".cbl");
+    parser.lexerSettings.copylibDirs = OrvOneEntryList(ORV_COPYLIB_DIRS_MAX, dir.path().c_str());
+    parser.lexerSettings.copylibSuffixes = OrvOneEntryList(ORV_COPYLIB_SUFFIXES_MAX, ".cbl");
     VString problem;
     ASSERT_EQ(0, parser.ResolveDialectOptions(problem)) << Str(problem);
-    OrvInstallParseSource();
   }
   void TearDown() override { delete tree; }
 
@@ -110,7 +107,7 @@ class BadInputParseTest : public ::testing::Test {
 
   MessageRecorder recorder;
   ScratchDir dir;
-  OrvParserImpl parser;
+  OrvSourceParser parser;
   OrvTokenList messages;
   OrvExpr* tree = nullptr;
 };

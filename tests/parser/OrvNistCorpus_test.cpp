@@ -21,8 +21,8 @@
 #include "MessageRecorder.h"
 #include "OrvDials.h"
 #include "OrvExpr.h"
-#include "OrvParseSource.h"
 #include "OrvParserImpl.h"
+#include "OrvSourceParser.h"
 #include "OrvTxtPosn.h"
 #include "TestStrings.h"
 
@@ -114,17 +114,14 @@ struct SuiteParse {
 
 SuiteParse ParseProgram(const std::string& program, bool irrevInline) {
   MessageRecorder recorder;
-  OrvParserImpl parser;
+  OrvSourceParser parser;
   parser.messageSink = &MessageRecorder::Sink;
   parser.primaryDialect = ORV_DIAL_ANSI85;
   parser.irrevInline = irrevInline ? 1 : 0;
-  parser.copylibDirs.count = 0;
-  parser.copylibDirs.items[parser.copylibDirs.count++] = VString((kNist + "/copy").c_str());
-  parser.copylibSuffixes.count = 0;
-  parser.copylibSuffixes.items[parser.copylibSuffixes.count++] = VString("");
+  parser.lexerSettings.copylibDirs = OrvOneEntryList(ORV_COPYLIB_DIRS_MAX, (kNist + "/copy").c_str());
+  parser.lexerSettings.copylibSuffixes = OrvOneEntryList(ORV_COPYLIB_SUFFIXES_MAX, "");
   VString problem;
   EXPECT_EQ(0, parser.ResolveDialectOptions(problem)) << Str(problem);
-  OrvInstallParseSource();
   OrvTokenList messages;
   OrvExpr* tree = nullptr;
   SuiteParse parse;

@@ -4,6 +4,9 @@
 // its own parse only.
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <regex>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -12,8 +15,8 @@
 #include "OrvDials.h"
 #include "OrvExpr.h"
 #include "OrvMessage.h"
-#include "OrvParseSource.h"
 #include "OrvParserImpl.h"
+#include "OrvSourceParser.h"
 #include "OrvTreeWalk.h"
 #include "ScratchDir.h"
 #include "TestStrings.h"
@@ -38,7 +41,6 @@ class ParseSourceTest : public ::testing::Test {
     parser.primaryDialect = ORV_DIAL_ANSI85;
     VString problem;
     ASSERT_EQ(0, parser.ResolveDialectOptions(problem)) << Str(problem);
-    OrvInstallParseSource();
   }
   void TearDown() override { delete tree; }
 
@@ -57,7 +59,7 @@ class ParseSourceTest : public ::testing::Test {
 
   MessageRecorder recorder;
   ScratchDir dir;
-  OrvParserImpl parser;
+  OrvSourceParser parser;
   OrvTokenList messages;
   OrvExpr* tree = nullptr;
 };
@@ -158,7 +160,7 @@ TEST_F(ParseSourceTest, ARefusedDialectMixOrARunningParseIsNotParsed) {
   EXPECT_TRUE(recorder.Has(MSG_SEVERE, "Parser cannot parse this mix of dialects: Wang ")) << recorder.Dump();
 
   // A second parse while one runs is refused and leaves the running one alone.
-  OrvParserImpl other;
+  OrvSourceParser other;
   currentParser = &other;
   recorder.clear();
   EXPECT_EQ(Parse(Program(kClean)), ORV_PARSE_ALREADY_RUNNING);
@@ -199,6 +201,56 @@ TEST_F(ParseSourceTest, NumericSignTrailingSeparateHoldsOnlyForItsOwnSource) {
   parser.numSignTrailSep = 1;
   ASSERT_EQ(Parse(withSign), ORV_PARSE_OK);
   EXPECT_EQ(parser.numSignTrailSep, 1);
+}
+
+TEST_F(ParseSourceTest, ThroughTheSettingsInterfaceTheSourceParserParsesTheWholeSource) {
+  OrvParser& settings = parser;
+  const VString path(dir.Write("whole.cbl", Program(kClean)).c_str());
+  EXPECT_EQ(settings.Parse(path, &tree, &messages), ORV_PARSE_OK);
+  ASSERT_NE(tree, nullptr);
+  EXPECT_EQ(tree->Oper(), COBOL_FILE);
+  EXPECT_EQ(tree->Args(1)->Oper(), END_COBOL_FILE);
+  EXPECT_EQ(settings.lineCount, 10);
+  EXPECT_EQ(currentParser, nullptr);
+}
+
+// The tree of a source as text: its debug dump, tokens included, with the
+// addresses that links show masked (two trees lie at different addresses).
+std::string Dump(const OrvExpr* tree) {
+  std::ostringstream out;
+  if (tree != nullptr) tree->DebugDump(out);
+  return std::regex_replace(out.str(), std::regex("#0x[0-9a-f]+"), "#address");
+}
+
+// A configured parser is copied for each source by callers that parse many
+// sources apart (the copy must not lean on the original, which may be gone).
+TEST_F(ParseSourceTest, ACopyOfAConfiguredParserParsesAsTheOriginalAfterTheOriginalIsGone) {
+  const std::string lib = dir.MakeDir("lib");
+  dir.Write("lib/ITEMS.cbl", "       01  A PIC X(4).\n       01  B PIC 9(3) COMP.\n");
+  const std::string source = Program({"IDENTIFICATION DIVISION.", "PROGRAM-ID. C.", "DATA DIVISION.",
+                                      "WORKING-STORAGE SECTION.", "COPY ITEMS.", "PROCEDURE DIVISION.",
+                                      "    MOVE SPACES TO A.", "    STOP RUN."});
+  const VString path(dir.Write("copy.cbl", source).c_str());
+  auto original = std::make_unique<OrvSourceParser>(parser);
+  original->lexerSettings.copylibDirs = OrvOneEntryList(ORV_COPYLIB_DIRS_MAX, lib.c_str());
+  original->lexerSettings.copylibSuffixes = OrvOneEntryList(ORV_COPYLIB_SUFFIXES_MAX, ".cbl");
+  original->BuildOptions(ORV_PARSER_ALL_OPTIONS);
+  ASSERT_GT(original->optionGroup.count, 0);
+
+  OrvExpr* first = nullptr;
+  OrvTokenList firstMessages;
+  ASSERT_EQ(original->Parse(path, &first, &firstMessages), ORV_PARSE_OK) << recorder.Dump();
+  const std::string expected = Dump(first);
+  const int lines = original->lineCount;
+  delete first;
+  EXPECT_NE(expected.find("COPY"), std::string::npos) << expected;
+
+  OrvSourceParser copy(*original);
+  EXPECT_EQ(copy.optionGroup.count, 0);
+  original.reset();
+  EXPECT_EQ(copy.Parse(path, &tree, &messages), ORV_PARSE_OK) << recorder.Dump();
+  EXPECT_EQ(Dump(tree), expected);
+  EXPECT_EQ(copy.lineCount, lines);
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "MessageRecorder.h"
+#include "NoSourceParser.h"
 #include "OrvConstNodes.h"
 #include "OrvExprOper.h"
 #include "OrvParserImpl.h"
@@ -273,7 +274,7 @@ TEST(SetSlotPosnOperTest, ADeepChainCopiesTheScratchEntriesAConstantNumberOfTime
 // counts in the parse result, and the trace follows the parse's trace word.
 TEST(SourcePrintParserLinkTest, DuringAParseTheWarningJoinsTheMessageListAndTheTraceFollowsTheParse) {
   MessageRecorder recorder;
-  OrvParserImpl parser;
+  NoSourceParser parser;
   OrvTokenList messages;
   parser.messageList = &messages;
   parser.debugLevel = 1;

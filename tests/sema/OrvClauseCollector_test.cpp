@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "NoSourceParser.h"
 #include "OrvClauseCollector.h"
 #include "OrvParserErrors.h"
 #include "OrvTreeUtil.h"
@@ -327,7 +328,7 @@ TEST_F(CollectorTest, AnotherParsersResetLeavesTheRunningParsesCollectorsAlone) 
   OrvClauseCollector collector;
   OrvExpr* held = collector.Start(Node());
   {
-    OrvParserImpl other;  // built and reset while this parse runs
+    NoSourceParser other;  // built and reset while this parse runs
     other.ResetParseState();
   }
   EXPECT_EQ(collector.node, held);

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "NoSourceParser.h"
 #include "SemaTestSupport.h"
 
 namespace {
@@ -209,7 +210,7 @@ TEST_F(HookTest, ANoteBecomesOneCommentLinePerSourceLine) {
 TEST(OrvParseSettings, RestoreParseSettingsUndoesWhatTheGrammarSetForOneSource) {
   for (int resolved : {0, 1}) {
     SCOPED_TRACE(resolved);
-    OrvParserImpl parser;
+    NoSourceParser parser;
     parser.numSignTrailSep = resolved;
     parser.ResetParseState();
     parser.numSignTrailSep = 1;  // NUMERIC SIGN IS TRAILING SEPARATE

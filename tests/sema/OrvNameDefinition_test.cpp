@@ -142,7 +142,7 @@ TEST_F(SymTabDefineTest, DuplicatesAndCategoryConflicts) {
   };
   for (const DefineCase& c : cases) {
     NextParse();
-    parser.dials = c.dials;
+    parser.lexerSettings.dials = c.dials;
     parser.sameParaDataName = c.sameParaDataName;
     StartFile();
     parser.curPosn = OrvTxtPosn(30, 11, 1);

@@ -81,7 +81,7 @@ TEST_F(ParseInitTest, TheDialectsChooseTheSpecialRegisters) {
   };
   for (const auto& c : cases) {
     NextParse();
-    parser.dials = c.dials;
+    parser.lexerSettings.dials = c.dials;
     StartFile();
     EXPECT_EQ(Names(Registers()), c.names) << c.title;
     for (const std::string& name : c.names) {
@@ -94,7 +94,7 @@ TEST_F(ParseInitTest, TheDialectsChooseTheSpecialRegisters) {
 }
 
 TEST_F(ParseInitTest, DebugItemNestsItsSixFields) {
-  parser.dials = ORV_DIAL_MASK_ANSI74;
+  parser.lexerSettings.dials = ORV_DIAL_MASK_ANSI74;
   StartFile();
   ASSERT_EQ(Registers()->NArgs(), 1);
   OrvExpr* debugItem = Registers()->Args(0);
@@ -118,7 +118,7 @@ TEST_F(ParseInitTest, TheRegisterTableKeepsItsRowsAndSelectionOrder) {
 }
 
 TEST_F(ParseInitTest, EachSetConstantsEntryIsDeclaredInOrder) {
-  parser.dials = ORV_DIAL_MASK_MS;
+  parser.lexerSettings.dials = ORV_DIAL_MASK_MS;
   for (const char* entry : {"ALPHA'abc'", "C(12", "BETA(42)"}) {
     parser.setConstants.items[parser.setConstants.count++] = VString(entry);
   }

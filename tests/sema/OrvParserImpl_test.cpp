@@ -1,11 +1,14 @@
 // The parser object: its parse state after construction and reset, copies
 // and assignment, the release of what a parse leaves behind, the lexer's
-// hooks and the dispatch of a whole parse.
+// hooks.
 #include "OrvParserImpl.h"
 
 #include <gtest/gtest.h>
 
+#include <type_traits>
+
 #include "MessageRecorder.h"
+#include "NoSourceParser.h"
 #include "OrvConstNodes.h"
 #include "OrvExprOper.h"
 #include "OrvParserNames.h"
@@ -66,13 +69,13 @@ bool RecordIsZero(const OrvCLFlag& r) {
 // option group.
 void Customise(OrvParserImpl& p) {
   p.messageSink = &MessageRecorder::Sink;
-  p.dials = 0x12345;
+  p.lexerSettings.dials = 0x12345;
   p.primaryDialect = ORV_DIAL_OSVS;
   p.dialectDigits = VString("00100000000000000000");
-  p.lineFormat = ORV_LINE_FORMAT_FREE;
+  p.lexerSettings.lineFormat = ORV_LINE_FORMAT_FREE;
   p.setConstants.items[p.setConstants.count++] = VString("A'x'");
-  p.excludeKeywords.items[p.excludeKeywords.count++] = VString("TALLY");
-  p.copylibDirs.items[p.copylibDirs.count++] = VString("lib");
+  p.lexerSettings.excludeKeywords.items[p.lexerSettings.excludeKeywords.count++] = VString("TALLY");
+  p.lexerSettings.copylibDirs.items[p.lexerSettings.copylibDirs.count++] = VString("lib");
   p.cicsEib = ORV_ANY_YES;
   p.multiUndefdErrs = 1;
   p.pointerSize = 8;
@@ -85,11 +88,11 @@ void Customise(OrvParserImpl& p) {
 
 void ExpectSameSettings(const OrvParserImpl& a, const OrvParserImpl& b) {
   EXPECT_EQ(a.messageSink, b.messageSink);
-  EXPECT_EQ(a.dials, b.dials);
+  EXPECT_EQ(a.lexerSettings.dials, b.lexerSettings.dials);
   EXPECT_EQ(a.primaryDialect, b.primaryDialect);
   EXPECT_EQ(Str(a.dialectDigits), Str(b.dialectDigits));
   EXPECT_NE(a.dialectDigits.text, b.dialectDigits.text);
-  EXPECT_EQ(a.lineFormat, b.lineFormat);
+  EXPECT_EQ(a.lexerSettings.lineFormat, b.lexerSettings.lineFormat);
   EXPECT_EQ(a.cicsEib, b.cicsEib);
   EXPECT_EQ(a.multiUndefdErrs, b.multiUndefdErrs);
   EXPECT_EQ(a.pointerSize, b.pointerSize);
@@ -98,9 +101,9 @@ void ExpectSameSettings(const OrvParserImpl& a, const OrvParserImpl& b) {
   EXPECT_EQ(a.lineCount, b.lineCount);
   EXPECT_EQ(a.locCount, b.locCount);
   const VStringArray* arrays[][2] = {{&a.setConstants, &b.setConstants},
-                                     {&a.excludeKeywords, &b.excludeKeywords},
-                                     {&a.copylibDirs, &b.copylibDirs},
-                                     {&a.copylibSuffixes, &b.copylibSuffixes}};
+                                     {&a.lexerSettings.excludeKeywords, &b.lexerSettings.excludeKeywords},
+                                     {&a.lexerSettings.copylibDirs, &b.lexerSettings.copylibDirs},
+                                     {&a.lexerSettings.copylibSuffixes, &b.lexerSettings.copylibSuffixes}};
   for (auto& pair : arrays) {
     ASSERT_EQ(pair[0]->count, pair[1]->count);
     EXPECT_EQ(pair[0]->capacity, pair[1]->capacity);
@@ -119,15 +122,19 @@ void ExpectParserHooks(const OrvLexer& lexer) {
   EXPECT_EQ(lexer.constContextHook, &LexerRootHook);
 }
 
+// The parse-state layer cannot parse a source: only a class above the
+// grammar can make a parser object.
+static_assert(std::is_abstract<OrvParserImpl>::value, "OrvParserImpl leaves Parse to a derived class");
+
 TEST(OrvParserImplState, ConstructionGivesAFreshStateAndTheFiveHooks) {
-  OrvParserImpl p;
+  NoSourceParser p;
   ExpectFreshState(p);
   ExpectParserHooks(p.lexer);
   EXPECT_EQ(currentParser, nullptr);
 }
 
 TEST(OrvParserImplState, ResetPutsEveryFieldBackAndTakesTheTraceWordAndEibChoice) {
-  OrvParserImpl p;
+  NoSourceParser p;
   p.traceWords[ORV_TRACE_WORD_POSITIONS] = 2;
   p.cicsEib = ORV_ANY_NO;
   OrvTokenList list;
@@ -151,18 +158,18 @@ TEST(OrvParserImplState, ResetPutsEveryFieldBackAndTakesTheTraceWordAndEibChoice
 }
 
 TEST(OrvParserImplCopy, CopyTakesTheSettingsWithAnEmptyGroupAndItsOwnLexer) {
-  OrvParserImpl source;
+  NoSourceParser source;
   Customise(source);
   ASSERT_GT(source.optionGroup.count, 0);
-  source.lexer.traceFlags = 7;
+  source.lexer.settings.traceFlags = 7;
   source.nameLookup = 0;
 
-  OrvParserImpl copy(source);
+  NoSourceParser copy(source);
   ExpectSameSettings(source, copy);
   EXPECT_EQ(copy.optionGroup.count, 0);
   for (const OrvCLFlag& record : copy.optionGroup.records) EXPECT_TRUE(RecordIsZero(record));
   ExpectParserHooks(copy.lexer);
-  EXPECT_EQ(copy.lexer.traceFlags, 0);  // a fresh lexer
+  EXPECT_EQ(copy.lexer.settings.traceFlags, 0);  // a fresh lexer
   ExpectFreshState(copy);
   EXPECT_EQ(copy.debugLevel, 3);
   EXPECT_EQ(copy.cicsEibChoice, ORV_ANY_YES);
@@ -180,36 +187,34 @@ TEST(OrvParserImplCopy, CopyTakesTheSettingsWithAnEmptyGroupAndItsOwnLexer) {
   }
 }
 
-TEST(OrvParserImplCopy, AssignmentClearsTheCountAndFirstRecordAndKeepsTheLexer) {
-  OrvParserImpl source;
+TEST(OrvParserImplCopy, AssignmentEmptiesTheGroupAndKeepsTheLexer) {
+  NoSourceParser source;
   Customise(source);
-  OrvParserImpl target;
+  NoSourceParser target;
   target.BuildOptions(ORV_PARSER_ALL_OPTIONS);
-  OrvCLFlag second = target.optionGroup.records[1];
-  ASSERT_FALSE(RecordIsZero(second));
-  target.lexer.traceFlags = 5;
-  target.lexer.decimalPoint = ',';
+  ASSERT_FALSE(RecordIsZero(target.optionGroup.records[1]));
+  target.lexer.settings.traceFlags = 5;
+  target.lexer.switches.decimalPoint = ',';
   target.currencySign = '#';
 
   OrvParserImpl& result = (target = source);
   EXPECT_EQ(&result, &target);
   ExpectSameSettings(source, target);
   EXPECT_EQ(target.optionGroup.count, 0);
-  EXPECT_TRUE(RecordIsZero(target.optionGroup.records[0]));
-  EXPECT_EQ(target.optionGroup.records[1].name, second.name);
-  EXPECT_EQ(target.lexer.traceFlags, 5);
-  EXPECT_EQ(target.lexer.decimalPoint, ',');
+  for (const OrvCLFlag& record : target.optionGroup.records) EXPECT_TRUE(RecordIsZero(record));
+  EXPECT_EQ(target.lexer.settings.traceFlags, 5);
+  EXPECT_EQ(target.lexer.switches.decimalPoint, ',');
   ExpectParserHooks(target.lexer);
   ExpectFreshState(target);
 
   target = target;  // assigning an object to itself changes nothing
-  EXPECT_EQ(target.dials, source.dials);
+  EXPECT_EQ(target.lexerSettings.dials, source.lexerSettings.dials);
 }
 
 TEST(OrvParserImplRelease, DetachedLeftoversAreFreedAndAttachedOnesKept) {
   sematest::ReleaseWatch watch;
   OrvExprOper tree(EX_LIST);
-  OrvParserImpl p;
+  NoSourceParser p;
   currentParser = &p;
   OrvExpr* errNode = new OrvExprOper(STMT__SYNTAX_ERROR, new OrvExprOper(EX_EXEC_TOKEN_LIST));
   OrvExpr* execTokens =
@@ -273,9 +278,9 @@ TEST(OrvParserImplRelease, DetachedLeftoversAreFreedAndAttachedOnesKept) {
 
 TEST(OrvParserImplRelease, DestroyingAParserAfterAFailedOrNoParseLeaksNothing) {
   sematest::ReleaseWatch watch;
-  { OrvParserImpl neverParsed; }
+  { NoSourceParser neverParsed; }
   EXPECT_EQ(watch.Count(), 0u);
-  OrvParserImpl* p = new OrvParserImpl;
+  OrvParserImpl* p = new NoSourceParser;
   OrvExpr* execTokens = new OrvExprOper(EX_EXEC_TOKEN_LIST);
   OrvExpr* errNode = new OrvExprOper(STMT__SYNTAX_ERROR, new OrvExprOper(EX_EXEC_TOKEN_LIST));
   OrvExpr* overflow = new OrvExprOper(COBOL_PROGRAM);
@@ -289,41 +294,10 @@ TEST(OrvParserImplRelease, DestroyingAParserAfterAFailedOrNoParseLeaksNothing) {
   EXPECT_TRUE(watch.Released(overflow));
 }
 
-OrvParserResult RecordingRoutine(OrvParserImpl& parser, const VString& fileName, OrvExpr** tree,
-                                 OrvTokenList* messages) {
-  parser.lineCount = fileName.length;
-  *tree = new OrvExprOper(COBOL_FILE);
-  messages->AddToken(MSG_WARN, OrvTxtPosn(), VString("seen"));
-  return ORV_PARSE_WARNINGS;
-}
-
-TEST(OrvParserImplParse, ParseRunsTheInstalledRoutineAndRefusesWithoutOne) {
-  MessageRecorder recorder;
-  OrvParserImpl p;
-  OrvTokenList messages;
-  OrvExpr* tree = reinterpret_cast<OrvExpr*>(&p);  // anything but null
-
-  OrvParseSourceRoutine = nullptr;
-  EXPECT_EQ(p.Parse(VString("a.cbl"), &tree, &messages), ORV_PARSE_FAILED);
-  EXPECT_EQ(tree, nullptr);
-  ASSERT_EQ(recorder.size(), 1u);
-  EXPECT_EQ(recorder.level(0), MSG_TERMINAL);
-  EXPECT_EQ(recorder.text(0), "OrvParserImpl::Parse: no routine to parse a source is installed");
-
-  OrvParseSourceRoutine = &RecordingRoutine;
-  EXPECT_EQ(p.Parse(VString("prog.cbl"), &tree, &messages), ORV_PARSE_WARNINGS);
-  OrvParseSourceRoutine = nullptr;
-  ASSERT_NE(tree, nullptr);
-  EXPECT_EQ(tree->Oper(), COBOL_FILE);
-  EXPECT_EQ(p.lineCount, 8);
-  EXPECT_EQ(messages.Count(), 1);
-  delete tree;
-}
-
 TEST(OrvParserImplHooks, NameAndRootHooksServeTheCurrentParserOnly) {
   EXPECT_EQ(LexerFindNameHook(VString("X")), nullptr);
   EXPECT_EQ(LexerRootHook(), nullptr);
-  OrvParserImpl p;
+  NoSourceParser p;
   currentParser = &p;
   InitParseTree(&p);
   EXPECT_EQ(LexerRootHook(), p.root);

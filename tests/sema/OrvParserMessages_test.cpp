@@ -107,7 +107,7 @@ TEST_F(ParserErrorTest, AMissingTextIsAnEmptyMessageAndNoParserMeansTheProcessSi
 }
 
 TEST_F(ParserErrorTest, TheLexerTraceEchoesEachMessage) {
-  parser.lexer.traceFlags = ORV_LEX_TRACE_LINES;
+  parser.lexer.settings.traceFlags = ORV_LEX_TRACE_LINES;
   std::ostringstream captured;
   std::streambuf* saved = std::cout.rdbuf(captured.rdbuf());
   VString text("traced");

@@ -209,7 +209,7 @@ TEST_F(ProgramTest, AFailedSourceDeletesTheOpenPrograms) {
 TEST_F(ProgramTest, ProgressTellsOfEachProgramWhoseNamesAreResolved) {
   static std::vector<std::string> seen;
   seen.clear();
-  parser.progressCallBack = [](const OrvTxtPosn* posn, const VString* text) {
+  parser.lexerSettings.progressCallBack = [](const OrvTxtPosn* posn, const VString* text) {
     EXPECT_FALSE(posn->IsSet());
     seen.push_back(Str(*text));
   };

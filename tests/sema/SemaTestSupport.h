@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "MessageRecorder.h"
+#include "NoSourceParser.h"
 #include "OrvConstNodes.h"
 #include "OrvExprOper.h"
 #include "OrvNameNodes.h"
@@ -163,7 +164,7 @@ class ParserTest : public ::testing::Test {
   }
 
   MessageRecorder recorder;
-  OrvParserImpl parser;
+  NoSourceParser parser;
   OrvTokenList messages;
   // Nodes the test hands out of the parser (trees, ignored nodes), deleted
   // at the end.

@@ -181,44 +181,69 @@ const std::vector<std::string> kTreeLines = {AnyCounter("TotTreeNodes:"),
                                              AnyCounter("MaxTreeHeight:"),
                                              AnyCounter("AveTreeHeight:"), AnyCounter("TotLeaves:")};
 
-// The sample program has no DATA DIVISION: under ANSI-85 the grammar warns
-// that its header is missing, as it does for a missing header alone.
+// The program of SampleSource has no DATA DIVISION: under ANSI-85 the
+// grammar warns that its header is missing, as it does for a missing header
+// alone.
 const char kNoDataDivision[] = "sample.cbl:3:8: Warning: DATA DIVISION header is missing";
 
+// The sample of tests/data is IBM COBOL (COMP-3) with its COPY member
+// beside it: read in its directory, it gives no message.
 TEST_F(LarkstatTest, SampleReport) {
-  ProgramRun run = Run("-no-mem-offsets sample.cbl", "", kData);
+  ProgramRun run = Run("-lang=saa -no-mem-offsets sample.cbl", "", kData);
   std::vector<std::string> expected = {"*Reading* sample.cbl",
-                                       kNoDataDivision,
-                                       "Lines:              12",
-                                       "LinesOfCode:        11",
+                                       "Lines:              39",
+                                       "LinesOfCode:        34",
                                        AnyCounter("Tokens:"),
                                        "",
                                        "PROGRAM-ID:            SAMPLE",
                                        "",
                                        "Sections:            1",
                                        "Paragraphs:          3",
-                                       "Sentences:           4",
+                                       "Sentences:           7",
                                        AnyCounter("Statements:"),
                                        ""};
   expected.insert(expected.end(), kTreeLines.begin(), kTreeLines.end());
-  expected.insert(expected.end(), {"", "", "Errors: 0, Warnings: 1"});
+  expected.insert(expected.end(),
+                  {"", "", "COPYbook++:          1 ./CUSTREC.cpy       ", "", "Errors: 0, Warnings: 0"});
   ExpectLines(run.out, expected);
   EXPECT_EQ(run.exitStatus, 0);
 
-  run = Run("-no-long-stat -no-mem-offsets sample.cbl", "", kData);
-  EXPECT_EQ(run.out, "*Reading* sample.cbl\n" + std::string(kNoDataDivision) + "\nErrors: 0, Warnings: 1\n");
+  run = Run("-lang=saa -no-long-stat -no-mem-offsets sample.cbl", "", kData);
+  EXPECT_EQ(run.out, "*Reading* sample.cbl\nErrors: 0, Warnings: 0\n");
   EXPECT_EQ(run.exitStatus, 0);
 
-  run = Run("-stat -no-long-stat -no-mem-offsets sample.cbl", "", kData);
-  EXPECT_EQ(run.out, "*Reading* sample.cbl\n" + std::string(kNoDataDivision) +
-                         "\nLines:           12\nLinesOfCode:     11\nErrors: 0, Warnings: 1\n");
+  run = Run("-lang=saa -stat -no-long-stat -no-mem-offsets sample.cbl", "", kData);
+  EXPECT_EQ(run.out, "*Reading* sample.cbl\nLines:           39\nLinesOfCode:     34\nErrors: 0, Warnings: 0\n");
 
-  run = Run("-long-stat -no-mem-offsets sample.cbl", "ORV_TOOL_OPTIONS=-no-long-stat", kData);
+  run = Run("-long-stat -no-mem-offsets sample.cbl", "ORV_TOOL_OPTIONS='-no-long-stat -lang=saa'", kData);
   ExpectLines(run.out, expected);
 }
 
-// PAYROLL is the sample program with two CALLs; it has no DATA DIVISION
-// either.
+// The sample as `make run` reads it, from the top of the checkout: the
+// report and the table of its data items (the member's record, groups, a
+// table, a REDEFINES, COMP-3 items), and no message.
+TEST_F(LarkstatTest, TheSampleAsMakeRunReadsItGivesTheDataItemTableAndNoMessage) {
+  const ProgramRun run =
+      RunProgram(std::string(kLarkstat) + " -lang=saa -copylib-dir=" + kData + " " + kData + "/sample.cbl");
+  EXPECT_EQ(run.exitStatus, 0);
+  EXPECT_EQ(run.err, "");
+  for (const char* message : {"Warning: ", "ERROR: "}) EXPECT_EQ(run.out.find(message), std::string::npos) << run.out;
+  const char* const rows[] = {
+      "WORKING-STORAGE SECTION:\n",
+      "\n01|CUSTOMER-RECORD                |          | G|DISPLAY| |     0|    41|     0\n",
+      "\n05|. CUST-BALANCE                 |S9(7)V99  | N|COMP-3 | |    36|     5|    36\n",
+      "\n05|. TOTAL-COUNT                  |9(5)      | N|COMP-3 | |     0|     3|    48\n",
+      "\n05|. MONTH-ENTRY                  |          | G|DISPLAY| |     0|   168|    64\n"
+      "  |  OCCURS 12 TIMES (loc-len=14)\n",
+      "\n01|RUN-DATE-PARTS                 |          | G|DISPLAY| |     0|     8|   232\n"
+      "  |  REDEFINES RUN-DATE\n",
+      "\nErrors: 0, Warnings: 0\n",
+  };
+  for (const char* row : rows) EXPECT_NE(run.out.find(row), std::string::npos) << row << run.out;
+}
+
+// PAYROLL is the program of SampleSource with two CALLs; it has no DATA
+// DIVISION either.
 TEST_F(LarkstatTest, PayrollReportListsItsCalls) {
   ProgramRun run = Run("-no-mem-offsets payroll.cbl", "", kData);
   std::vector<std::string> expected = {"*Reading* payroll.cbl",

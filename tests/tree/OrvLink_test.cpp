@@ -2,7 +2,6 @@
 // by node number, and the link check of a node against its tree.
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <set>
 #include <sstream>
 #include <string>
@@ -201,9 +200,10 @@ TEST(OrvLinkList, TicReading) {
   }
 }
 
-// A long list reads in time that grows with its length, not with its
-// square: 300,000 entries are a few megabytes of text, not minutes of work.
-TEST(OrvLinkList, LongListReadsInLinearTime) {
+// A long list reads whole and in order: 300,000 entries are a few megabytes
+// of text (a read quadratic in the length would run past the test's time
+// limit; speed itself is measured by the benchmarks, not here).
+TEST(OrvLinkList, LongListReadsWholeAndInOrder) {
   const int n = 300000;
   std::string text;
   for (int i = 0; i < n; ++i) text += "=" + std::to_string(i) + ":";
@@ -211,11 +211,7 @@ TEST(OrvLinkList, LongListReadsInLinearTime) {
   std::istringstream in(text);
   OrvLinkList l;
   VString err;
-  const auto start = std::chrono::steady_clock::now();
   ASSERT_EQ(l.GetTic(in, err), 0);
-  const auto seconds =
-      std::chrono::duration_cast<std::chrono::seconds>(std::chrono::steady_clock::now() - start);
-  EXPECT_LT(seconds.count(), 20);
   ASSERT_EQ(l.Count(), n);
   int expected = 0;
   for (OrvLinkElem* e = l.Head(); e != nullptr; e = e->next) EXPECT_EQ(e->link.index, expected++);

@@ -5,7 +5,6 @@
 #include <unistd.h>
 
 #include <cctype>
-#include <chrono>
 #include <cstdio>
 #include <fstream>
 #include <memory>
@@ -583,7 +582,7 @@ std::string ElementWithUses(int uses, bool elementFirst, bool reversed) {
 // search that list either (uses ahead of their element, as the procedure
 // division stands ahead of the symbol table): 200,000 uses of one name are
 // read, checked and deleted at once, all bound while the tree lives.
-TEST(OrvTicTree, ElementWithVeryManyUsesReadsAndDeletesInLinearTime) {
+TEST(OrvTicTree, ElementWithVeryManyUsesReadsBindsAndDeletes) {
   MessageRecorder sink;
   const int uses = 200000;
   for (bool elementFirst : {true, false}) {
@@ -591,7 +590,6 @@ TEST(OrvTicTree, ElementWithVeryManyUsesReadsAndDeletesInLinearTime) {
       SCOPED_TRACE(std::string(elementFirst ? "element first" : "element last") +
                    (reversed ? ", list in reverse order" : ", list in tree order"));
       const std::string text = ElementWithUses(uses, elementFirst, reversed);
-      const auto start = std::chrono::steady_clock::now();
       ReadResult r = Read(text);
       ASSERT_EQ(r.code, ORV_OK) << r.error;
       EXPECT_EQ(sink.size(), 0u);
@@ -603,9 +601,6 @@ TEST(OrvTicTree, ElementWithVeryManyUsesReadsAndDeletesInLinearTime) {
         EXPECT_EQ(r.root->Args(elementFirst ? i + 1 : i)->Link(0)->node, elt);
       }
       r.root.reset();
-      const auto seconds =
-          std::chrono::duration_cast<std::chrono::seconds>(std::chrono::steady_clock::now() - start);
-      EXPECT_LT(seconds.count(), 10);
     }
   }
 }

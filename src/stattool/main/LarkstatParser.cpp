@@ -1,11 +1,7 @@
-// The parser object of the `larkstat` program: the toolkit's parser object,
-// which parses each source whole (OrvParseSource).
+// The parser object of the `larkstat` program: the toolkit's parser object
+// that parses each source whole.
 #include "LarkstatParser.h"
 
-#include "OrvParseSource.h"
-#include "OrvParserImpl.h"
+#include "OrvSourceParser.h"
 
-OrvParser* NewLarkstatParser() {
-  OrvInstallParseSource();
-  return new OrvParserImpl;
-}
+OrvParser* NewLarkstatParser() { return new OrvSourceParser; }
