@@ -112,7 +112,12 @@ OrvPrettyPrinterImpl& OrvPrettyPrinterImpl::operator=(const OrvPrettyPrinterImpl
   return *this;
 }
 
-OrvPrettyPrinterImpl::~OrvPrettyPrinterImpl() { ReleaseGenTable(); }
+OrvPrettyPrinterImpl::~OrvPrettyPrinterImpl() {
+  ReleaseGenTable();
+  // The last print's printer stays current after the print; a printer that
+  // goes must not be left behind for the report routines to read.
+  if (OrvCurrentPrinter == this) OrvCurrentPrinter = nullptr;
+}
 
 void OrvPrettyPrinterImpl::ReleaseGenTable() {
   if (gen_table == nullptr) return;
@@ -121,20 +126,3 @@ void OrvPrettyPrinterImpl::ReleaseGenTable() {
   gen_table = nullptr;
 }
 
-namespace {
-
-// What both print entries answer while the print driver is not built.
-OrvResult PrintingNotBuilt(OrvTokenList* messages) {
-  if (messages) messages->AddToken(MSG_SEVERE, OrvNullPosn, VString("printing is not built"));
-  return ORV_PRINT_NOT_BUILT;
-}
-
-}  // namespace
-
-OrvResult OrvPrettyPrinterImpl::PrintFile(const VString&, OrvExpr*, OrvTokenList* messages) {
-  return PrintingNotBuilt(messages);
-}
-
-OrvResult OrvPrettyPrinterImpl::PrintString(VString&, OrvExpr*, OrvTokenList* messages) {
-  return PrintingNotBuilt(messages);
-}

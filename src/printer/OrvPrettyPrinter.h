@@ -6,6 +6,8 @@
 #ifndef LARK_PRINTER_ORVPRETTYPRINTER_H
 #define LARK_PRINTER_ORVPRETTYPRINTER_H
 
+#include <iosfwd>
+
 #include "OrvCLFlag.h"
 #include "OrvResult.h"
 #include "VString.h"
@@ -46,9 +48,6 @@ enum OrvPrinterTraceBit {
   ORV_PTRACE_TEMPLATES = 0x10,    // template-row lookup and excerpts
   ORV_PTRACE_SOURCE_READER = 0x20  // the source reader's trace
 };
-
-// Result of a print while the print driver is not part of the program.
-const OrvResult ORV_PRINT_NOT_BUILT = 40;
 
 // The printing settings and the printer's option group.  The fields are
 // public: the option machinery writes them through the records of the
@@ -117,14 +116,37 @@ public:
   // Empties the option table, copies every setting and drops the template
   // table, so that the next print builds it anew.
   OrvPrettyPrinterImpl& operator=(const OrvPrettyPrinterImpl& other);
+  // Frees the template table; clears OrvCurrentPrinter when it names this
+  // printer.
   ~OrvPrettyPrinterImpl() override;
 
-  // The print driver is not part of this program: both append the severe
-  // message "printing is not built" to `messages` and answer
-  // ORV_PRINT_NOT_BUILT.
-  OrvResult PrintFile(const VString& fileName, OrvExpr* tree,
-                      OrvTokenList* messages) override;
+  // Writes the tree as COBOL into the named file (truncated, text mode).
+  // 10 when the file is a source file of the run ("Output file '%s' is a
+  // source file; it is not overwritten"), cannot be opened ("Cannot open
+  // file '%s' for output") or cannot be written ("Cannot write file
+  // '%s'"), each MSG_ERR without position in `messages`; 41 when another
+  // print runs; else the result of PrintTree.
+  OrvResult PrintFile(const VString& fileName, OrvExpr* tree, OrvTokenList* messages) override;
+  // Runs PrintTree into a string stream and hands `out` the text written,
+  // whatever the result; answers PrintTree's result.
   OrvResult PrintString(VString& out, OrvExpr* tree, OrvTokenList* messages) override;
+
+  // The whole-tree print onto `out`: the margins of the line format, the
+  // template table when missing, a measure pass and a print pass over the
+  // tree, COPY members into their files under "gen-copy-dir".  0; 41 when
+  // another print runs ("PrettyPrint is already in use" in `messages`,
+  // nothing else touched); 43 for an indentation step below 1 or a bad
+  // "gen-73to80-fmt" (nothing written); 49 for a bad template table; or the
+  // first failure of a pass (the output holds what was written before).
+  // Messages of the print go to `messages`.
+  OrvResult PrintTree(std::ostream& out, OrvExpr* tree, OrvTokenList* messages);
+
+  // Prints again a subtree that an earlier print with `update_genp` set has
+  // printed, starting at the column and level recorded for it, and moves
+  // the generated positions of the rest of the tree by the change in
+  // length.  41 when another print runs, else 0: every failure is reported
+  // only in `messages`.
+  OrvResult PrintFragment(std::ostream& out, OrvExpr* subtree, OrvTokenList* messages);
 
   // ORV_GEN_TABLE_SIZE heads indexed by operation code, each the first row
   // of that code's chain; null until a print builds it.  The array is

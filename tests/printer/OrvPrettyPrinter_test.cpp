@@ -1,6 +1,5 @@
 // Tests of the printer objects: defaults, copies and assignment, the option
-// group for each mask, option words written through it, and the answer of
-// the print entries while the print driver is not part of the program.
+// group for each mask, and option words written through it.
 #include "OrvPrettyPrinter.h"
 
 #include <gtest/gtest.h>
@@ -207,21 +206,6 @@ TEST(OrvPrettyPrinterTest, OptionWordsSetTheSettings) {
   EXPECT_EQ(Str(errors.head->value),
             std::string("Too many elements in numeric array option: '") + tooMany[0] + "'");
   EXPECT_EQ(Tabs(p.gen_tabs), (std::vector<int>{3, 9, 27}));
-}
-
-TEST(OrvPrettyPrinterTest, PrintEntriesReportThatPrintingIsNotBuilt) {
-  OrvPrettyPrinterImpl p;
-  OrvTokenList messages;
-  VString out;
-  EXPECT_EQ(p.PrintFile(VString("o.cbl"), nullptr, &messages), ORV_PRINT_NOT_BUILT);
-  EXPECT_EQ(p.PrintString(out, nullptr, &messages), ORV_PRINT_NOT_BUILT);
-  EXPECT_NE(ORV_PRINT_NOT_BUILT, ORV_OK);
-  ASSERT_EQ(messages.Count(), 2);
-  for (OrvTokenListNode* n = messages.Head(); n; n = n->next) {
-    EXPECT_EQ(n->token->code, MSG_SEVERE);
-    EXPECT_EQ(Str(n->token->image), "printing is not built");
-    EXPECT_FALSE(n->token->begin.IsSet());
-  }
 }
 
 }  // namespace
