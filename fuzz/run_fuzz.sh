@@ -19,6 +19,7 @@ JOBS=${JOBS:-$(nproc 2>/dev/null || echo 2)}
 BUILD=build-fuzz
 OUT=$BUILD/fuzz
 TARGET=$OUT/larkstat_fuzz
+SCRATCH=$OUT/tmp
 CORPUS_SOURCES=../shared/corpus
 
 # Name, then the options of each configuration (LARK_FUZZ_OPTIONS).
@@ -132,9 +133,14 @@ run_config() {
   local config=$1 seconds=$2 findings=$OUT/findings/$1 log=$OUT/fuzz-$1.log
   rm -rf "$findings"
   mkdir -p "$findings"
+  # The scratch files of the target and of libFuzzer's fork mode: a process
+  # ended by a timeout or a crash cannot remove its own, so they go where the
+  # run can clear them.
+  rm -rf "$SCRATCH"
+  mkdir -p "$SCRATCH"
   echo "== $config (${OPTIONS[$config]:-defaults}): $seconds s, $FUZZ_JOBS processes"
   # Fork mode goes on after a finding, so that the run lists them all.
-  LARK_FUZZ_OPTIONS="${OPTIONS[$config]}" \
+  TMPDIR="$SCRATCH" LARK_FUZZ_OPTIONS="${OPTIONS[$config]}" \
   ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:quarantine_size_mb=$QUARANTINE_MB} \
   UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1} \
     "$TARGET" "$OUT/corpus-$config" \
@@ -142,6 +148,7 @@ run_config() {
       -max_total_time="$seconds" -fork="$FUZZ_JOBS" \
       -ignore_crashes=1 -ignore_timeouts=1 -ignore_ooms=1 \
       -artifact_prefix="$findings/" >"$log" 2>&1 || true
+  rm -rf "$SCRATCH"
   report_figures "$config" "$log"
 }
 
