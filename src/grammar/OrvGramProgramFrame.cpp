@@ -72,33 +72,9 @@ bool OrvGramMarkersOnly(const OrvExpr* value) {
   if (value == nullptr || value->Oper() != EX_LIST || value->NArgs() == 0) return false;
   const OrvExpr* last = value->Args(value->NArgs() - 1);
   return last != nullptr && last->Oper() != DIVISION_ENVIRONMENT_HEADER &&
-         last->Oper() != SECTION_CONFIGURATION_HEADER;
+         last->Oper() != SECTION_CONFIGURATION_HEADER && last->Oper() != PARA_FILE_CONTROL_HEADER;
 }
 
-namespace {
-
-// Takes the first item out of `list` (its slot removed); tokens the slot
-// held go in front of the item's own.
-OrvExpr* TakeFirstItem(OrvExpr* list) {
-  OrvTokenList slotTokens;
-  slotTokens.Splice(list->ArgSlots(0)->tokens);
-  OrvExpr* item = list->DelArg(0, 1, 0);
-  if (item != nullptr) item->Tokens().Prepend(slotTokens);
-  return item;
-}
-
-// Moves the items of the EX_LIST `from` to the end of `to`, in order, and
-// deletes `from`.
-void MoveItems(OrvExpr* from, OrvExpr* to) {
-  while (from->NArgs() > 0) {
-    OrvExpr* item = TakeFirstItem(from);
-    if (item != nullptr) to->AddArg(item);
-  }
-  to->Tokens().Splice(from->Tokens());
-  delete from;
-}
-
-}  // namespace
 
 OrvExpr* OrvGramStartConfiguration(OrvExpr** envHeader, OrvExpr** header) {
   OrvExpr* section = OrvConfigurationCollector.Start(new OrvExprOper(SECTION_CONFIGURATION));
@@ -113,13 +89,13 @@ OrvExpr* OrvGramStartConfiguration(OrvExpr** envHeader, OrvExpr** header) {
   OrvExpr* own = *header;
   *header = nullptr;
   if (OrvGramMarkersOnly(own)) {
-    if (markers == nullptr) markers = own; else MoveItems(own, markers);
+    if (markers == nullptr) markers = own; else OrvGramMoveItems(own, markers);
     own = OrvGramNullNode();
   }
   if (markers != nullptr && !OrvGramAbsent(own)) {
     // In front of the section's header.
     if (own->Oper() == EX_LIST) {
-      MoveItems(own, markers);
+      OrvGramMoveItems(own, markers);
       own = markers;
     } else {
       own = OrvGramMarkedHeader(markers, own);
@@ -130,7 +106,7 @@ OrvExpr* OrvGramStartConfiguration(OrvExpr** envHeader, OrvExpr** header) {
   if (markers != nullptr) {
     // No header: the markers are the section's first items.
     while (markers->NArgs() > 0) {
-      OrvExpr* marker = TakeFirstItem(markers);
+      OrvExpr* marker = OrvGramTakeFirstItem(markers);
       if (marker != nullptr)
         OrvConfigurationCollector.SetClause(SECTION_CONFIGURATION__COPYBEGIN_END_SYNTAXERROR, marker);
     }

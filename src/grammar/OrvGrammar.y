@@ -127,6 +127,7 @@
 %type <node> repository_specifiers repository_specifier as_literal_opt
 /* INPUT-OUTPUT SECTION */
 %type <node> input_output_section io_header_opt file_control_paragraph file_control_header_opt
+%type <node> file_control_header
 %type <node> file_control_entries_opt file_control_entries file_control_entry select_start
 %type <node> optional_phrase_opt assign_clause assign_target assign_modifier file_device unit_device
 %type <node> assign_names_opt assign_names assign_name organization_clause organization_kind
@@ -867,12 +868,21 @@ io_header_opt
    an error after the entries stays among them. */
 file_control_paragraph
         : file_control_header_opt file_control_entries_opt
-                                        { $$ = OrvGramOptionalFrame(PARA_FILE_CONTROL, {&$1, &$2}); }
+                                        { $$ = OrvGramFileControl(&$1, &$2); }
         ;
 
+/* COPY markers in front of FILE-CONTROL: joined by the header, or, with no
+   header, the first entries. */
 file_control_header_opt
-        : /* empty */                   { $$ = OrvGramNullNode(); }
-        | RW_FILE_CONTROL SEP_DOT       { $$ = OrvGramNode(PARA_FILE_CONTROL_HEADER); }
+        : /* empty */ %prec PRTY_LOW    { $$ = OrvGramNullNode(); }
+        | file_control_header           { $$ = $1; }
+        | header_markers file_control_header
+                                        { $$ = OrvGramMarkedHeader($1, $2); }
+        | header_markers %prec PRTY_LOW { $$ = $1; }
+        ;
+
+file_control_header
+        : RW_FILE_CONTROL SEP_DOT       { $$ = OrvGramNode(PARA_FILE_CONTROL_HEADER); }
         ;
 
 file_control_entries_opt

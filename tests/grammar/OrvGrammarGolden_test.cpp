@@ -45,6 +45,9 @@ const GoldenCase kCases[] = {
     // COPY markers before headers, in computer names, in I-O-CONTROL and
     // between two words of a statement.
     {"frame", "copy_places.cbl", "", ORV_DIAL_ANSI85, 0, {DIVISION_ENVIRONMENT, STMT_IF}},
+    // The markers of an absent header go in front of the next header, or
+    // are the first items of what follows.
+    {"frame", "copy_headers.cbl", "", ORV_DIAL_ANSI85, 0, {DIVISION_ENVIRONMENT}},
     // Devices that ANSI-85 does not reserve, named by user-defined words.
     {"frame", "devices.cbl", "", ORV_DIAL_ANSI85, 0, {PARA_SPECIAL_NAMES}},
     // INPUT-OUTPUT SECTION.
