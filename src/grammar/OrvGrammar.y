@@ -82,7 +82,7 @@
   std::intptr_t code;  /* an operation code of at most 1400, or a trial mark */
 }
 %token_codes <node>
-%expect 29
+%expect 31
 %expect-rr 2
 
 %nonassoc PRTY_LOW
@@ -112,10 +112,13 @@
 %type <node> id_division_first id_division id_header_opt id_header program_id_opt program_id
 %type <node> program_name program_attribute_opt
 /* ENVIRONMENT DIVISION and CONFIGURATION SECTION */
-%type <node> env_division env_header_opt configuration_section config_header_opt config_start
-%type <node> source_computer debugging_mode_opt object_computer object_computer_clauses
+%type <node> env_division env_header_opt env_header header_markers configuration_section
+%type <node> config_header_opt config_header config_start
+%type <node> source_computer computer_name_markers debugging_mode_opt object_computer
+%type <node> object_computer_clauses
 %type <node> object_computer_clause memory_unit_opt special_names special_names_start
-%type <node> special_names_end switch_start switch_is_opt switch_name device_name device_target
+%type <node> special_names_end switch_start switch_is_opt switch_name device_name device_clause_name
+%type <node> device_target
 %type <node> alphabet_definition alphabet_ranges alphabet_range alphabet_also_list
 %type <node> symbolic_char_defs symbolic_char_values symbolic_chars_in_opt symbolic_constant_defs
 %type <node> symbolic_constant_def mnemonic_name_def condition_name_def alphabet_name_def
@@ -124,6 +127,7 @@
 %type <node> repository_specifiers repository_specifier as_literal_opt
 /* INPUT-OUTPUT SECTION */
 %type <node> input_output_section io_header_opt file_control_paragraph file_control_header_opt
+%type <node> file_control_header
 %type <node> file_control_entries_opt file_control_entries file_control_entry select_start
 %type <node> optional_phrase_opt assign_clause assign_target assign_modifier file_device unit_device
 %type <node> assign_names_opt assign_names assign_name organization_clause organization_kind
@@ -193,7 +197,7 @@
 %type <node> entry_statement
 /* EVALUATE */
 %type <node> evaluate_statement evaluate_start evaluate_subjects evaluate_subject when_blocks
-%type <node> when_block when_phrases when_phrase when_objects when_object when_other_opt
+%type <node> when_block when_phrases when_phrase when_objects when_object when_not_low when_other_opt
 %type <node> when_other_start
 /* EXIT */
 %type <node> exit_statement exit_giving_opt exit_argument exit_size_opt cycle_opt
@@ -440,10 +444,26 @@ env_division
                                         { $$ = OrvGramEnvDivision(&$1, &$2, &$3); }
         ;
 
+/* COPY markers in front of an optional header: one list, which the header
+   after it joins (an EX_LIST of the markers and the header).  When no
+   header follows, the list is passed on and the configuration section's
+   start places its markers: in front of its own header, or first among its
+   paragraphs. */
 env_header_opt
-        : /* empty */                   { $$ = OrvGramNullNode(); }
-        | RW_ENVIRONMENT_DIVISION SEP_DOT
+        : /* empty */ %prec PRTY_LOW    { $$ = OrvGramNullNode(); }
+        | env_header                    { $$ = $1; }
+        | header_markers env_header     { $$ = OrvGramMarkedHeader($1, $2); }
+        | header_markers %prec PRTY_LOW { $$ = $1; }
+        ;
+
+env_header
+        : RW_ENVIRONMENT_DIVISION SEP_DOT
                                         { $$ = OrvGramNode(DIVISION_ENVIRONMENT_HEADER); }
+        ;
+
+header_markers
+        : copy_marker                   { $$ = OrvListExpr(EX_LIST, $1, nullptr); }
+        | header_markers copy_marker    { $$ = OrvListExpr(EX_LIST, $1, $2); }
         ;
 
 configuration_section
@@ -452,13 +472,19 @@ configuration_section
         ;
 
 config_header_opt
-        : /* empty */                   { $$ = OrvGramNullNode(); }
-        | RW_CONFIGURATION RW_SECTION SEP_DOT
+        : /* empty */ %prec PRTY_LOW    { $$ = OrvGramNullNode(); }
+        | config_header                 { $$ = $1; }
+        | header_markers config_header  { $$ = OrvGramMarkedHeader($1, $2); }
+        | header_markers %prec PRTY_LOW { $$ = $1; }
+        ;
+
+config_header
+        : RW_CONFIGURATION RW_SECTION SEP_DOT
                                         { $$ = OrvGramNode(SECTION_CONFIGURATION_HEADER); }
         ;
 
 config_start
-        : /* empty */                   { $$ = OrvGramStartConfiguration(&$<node>0); }
+        : /* empty */                   { $$ = OrvGramStartConfiguration(&$<node>-1, &$<node>0); }
         ;
 
 config_paragraphs
@@ -477,14 +503,30 @@ config_paragraph
 
 /* SOURCE-COMPUTER and OBJECT-COMPUTER: the computer name is read with the
    name lookup off, so that it arrives as a character string.  The entry
-   after the paragraph's "." may be left out as a whole. */
+   after the paragraph's "." may be left out as a whole.  COPY markers
+   between the "." and the name go with the name (a member that holds the
+   name); the lookup stays off until the name after them is read. */
 source_computer
-        : RW_SOURCE_COMPUTER SEP_DOT name_lookup_off name_lookup_on
+        : RW_SOURCE_COMPUTER SEP_DOT name_lookup_off computer_name_end
                                         { $$ = OrvGramComputerParagraph(PARA_SOURCE_COMPUTER, nullptr, nullptr); }
         | RW_SOURCE_COMPUTER SEP_DOT name_lookup_off TK_CHAR_STRING name_lookup_on debugging_mode_opt SEP_DOT
                                         { $$ = OrvGramComputerParagraph(PARA_SOURCE_COMPUTER, $4, $6); }
-        | RW_SOURCE_COMPUTER SEP_DOT name_lookup_off name_lookup_on debugging_mode_opt SEP_DOT
+        | RW_SOURCE_COMPUTER SEP_DOT name_lookup_off computer_name_markers TK_CHAR_STRING name_lookup_on debugging_mode_opt SEP_DOT
+                                        { $$ = OrvGramComputerParagraph(PARA_SOURCE_COMPUTER, OrvListExpr(EX_LIST, $4, $5), $7); }
+        | RW_SOURCE_COMPUTER SEP_DOT name_lookup_off computer_name_end debugging_mode_opt SEP_DOT
                                         { $$ = OrvGramComputerParagraph(PARA_SOURCE_COMPUTER, nullptr, $5); }
+        ;
+
+computer_name_markers
+        : copy_marker                   { $$ = OrvListExpr(EX_LIST, $1, nullptr); }
+        | computer_name_markers copy_marker
+                                        { $$ = OrvListExpr(EX_LIST, $1, $2); }
+        ;
+
+/* No computer name: a COPY marker here is first taken as the start of
+   one. */
+computer_name_end
+        : /* empty */ %prec PRTY_LOW    [ OrvGramNameLookup(1); ]
         ;
 
 debugging_mode_opt
@@ -493,10 +535,12 @@ debugging_mode_opt
         ;
 
 object_computer
-        : RW_OBJECT_COMPUTER SEP_DOT name_lookup_off name_lookup_on
+        : RW_OBJECT_COMPUTER SEP_DOT name_lookup_off computer_name_end
                                         { $$ = OrvGramComputerParagraph(PARA_OBJECT_COMPUTER, nullptr, nullptr); }
         | RW_OBJECT_COMPUTER SEP_DOT name_lookup_off TK_CHAR_STRING name_lookup_on object_computer_clauses SEP_DOT
                                         { $$ = OrvGramComputerParagraph(PARA_OBJECT_COMPUTER, $4, $6); }
+        | RW_OBJECT_COMPUTER SEP_DOT name_lookup_off computer_name_markers TK_CHAR_STRING name_lookup_on object_computer_clauses SEP_DOT
+                                        { $$ = OrvGramComputerParagraph(PARA_OBJECT_COMPUTER, OrvListExpr(EX_LIST, $4, $5), $7); }
         ;
 
 object_computer_clauses
@@ -531,7 +575,9 @@ name_lookup_on
 
 /* SPECIAL-NAMES: the special reserved words (devices, switches) are
    recognised while its clauses are read.  A COPY marker or an error after
-   its clauses goes to the paragraph, not to the section. */
+   its clauses goes to the paragraph, not to the section.  The end of the
+   clauses commits a trial parse: a user-defined word after a switch name
+   or a SYMBOLIC CONSTANT definition is decided within the paragraph. */
 special_names
         : RW_SPECIAL_NAMES SEP_DOT special_names_start special_names_clauses special_names_end dot_opt
                                         { $$ = $5; }
@@ -542,7 +588,7 @@ special_names_start
         ;
 
 special_names_end
-        : /* empty */ %prec PRTY_LOW    [ OrvGramSpecialWords(0); if (yytrial) break; $$ = OrvSpecialNamesCollector.Finish(); ]
+        : /* empty */ %prec PRTY_LOW    [ YYVALID; OrvGramSpecialWords(0); if (yytrial) break; $$ = OrvSpecialNamesCollector.Finish(); ]
         ;
 
 special_names_clauses
@@ -553,7 +599,8 @@ special_names_clauses
 special_names_clause
         : switch_name switch_is_opt switch_start switch_status_phrases
                                         { HAND_LIST_ITEM(OrvSpecialNamesCollector, PARA_SPECIAL_NAMES__SWITCHES_AND_DEVICES, SNX_FUNC_SWITCH_LIST, OrvSubClauseCollector.Finish()); }
-        | device_name device_target     { OrvGramDeviceClause(POSITION_STEP(OrvGramDeviceClauseNode(&$1, &$2))); }
+        | device_clause_name device_target
+                                        { OrvGramDeviceClause(POSITION_STEP(OrvGramDeviceClauseNode(&$1, &$2))); }
         | RW_ALPHABET alphabet_name_def is_opt alphabet_definition
                                         { HAND_LIST_ITEM(OrvSpecialNamesCollector, PARA_SPECIAL_NAMES__ALPHABETS, SNX_ALPHABET_LIST, OrvGramNode(SNX_ALPHABET, $2, $4)); }
         | RW_SYMBOLIC characters_opt symbolic_char_defs is_are_opt symbolic_char_values symbolic_chars_in_opt
@@ -584,9 +631,13 @@ switch_start
         : /* empty */                   { $$ = OrvGramStartSwitch(&$<node>-1, &$<node>0); }
         ;
 
+/* A word after the switch name is first read as its mnemonic-name; when
+   that fails, the word starts a device clause.  IS is written out, so that
+   the choice is between that word and the empty phrase. */
 switch_is_opt
         : /* empty */                   { $$ = nullptr; }
-        | is_opt mnemonic_name_def      { $$ = OrvGramNode(SNX_IS, $2); }
+        | mnemonic_name_def             { $$ = OrvGramNode(SNX_IS, $1); }
+        | RW_IS mnemonic_name_def       { $$ = OrvGramNode(SNX_IS, $2); }
         ;
 
 switch_status_phrases
@@ -660,6 +711,13 @@ device_name
         | RW_S03                        { $$ = OrvGramNode(IOF_S03); }
         | RW_S04                        { $$ = OrvGramNode(IOF_S04); }
         | RW_S05                        { $$ = OrvGramNode(IOF_S05); }
+        ;
+
+/* The device of a device clause: a user-defined word there is an
+   implementor-name that the dialect does not reserve. */
+device_clause_name
+        : device_name                   { $$ = $1; }
+        | TK_USER_DEFD_WORD             { $$ = OrvGramDeviceWord($1); }
         ;
 
 device_target
@@ -810,12 +868,21 @@ io_header_opt
    an error after the entries stays among them. */
 file_control_paragraph
         : file_control_header_opt file_control_entries_opt
-                                        { $$ = OrvGramOptionalFrame(PARA_FILE_CONTROL, {&$1, &$2}); }
+                                        { $$ = OrvGramFileControl(&$1, &$2); }
         ;
 
+/* COPY markers in front of FILE-CONTROL: joined by the header, or, with no
+   header, the first entries. */
 file_control_header_opt
-        : /* empty */                   { $$ = OrvGramNullNode(); }
-        | RW_FILE_CONTROL SEP_DOT       { $$ = OrvGramNode(PARA_FILE_CONTROL_HEADER); }
+        : /* empty */ %prec PRTY_LOW    { $$ = OrvGramNullNode(); }
+        | file_control_header           { $$ = $1; }
+        | header_markers file_control_header
+                                        { $$ = OrvGramMarkedHeader($1, $2); }
+        | header_markers %prec PRTY_LOW { $$ = $1; }
+        ;
+
+file_control_header
+        : RW_FILE_CONTROL SEP_DOT       { $$ = OrvGramNode(PARA_FILE_CONTROL_HEADER); }
         ;
 
 file_control_entries_opt
@@ -1082,7 +1149,8 @@ area_word
         | RW_AREAS
         ;
 
-/* I-O-CONTROL: its clauses, each with an optional ".", in a STMT_LIST. */
+/* I-O-CONTROL: its clauses, each with an optional ".", in a STMT_LIST.  A
+   COPY marker after the header or a clause is an item of the list. */
 io_control_paragraph
         : /* empty */                   { $$ = OrvGramNullNode(); }
         | RW_I_O_CONTROL SEP_DOT io_control_start io_control_clauses_opt
@@ -1094,8 +1162,9 @@ io_control_start
         ;
 
 io_control_clauses_opt
-        : /* empty */                   { $$ = OrvGramNullNode(); }
-        | io_control_clauses            { $$ = $1; }
+        : /* empty */ %prec PRTY_LOW    { $$ = OrvGramNullNode(); }
+        | io_control_clauses %prec PRTY_LOW
+                                        { $$ = $1; }
         ;
 
 io_control_clauses
@@ -1113,6 +1182,7 @@ io_control_clause
                                         { $$ = OrvGramNode(IOCX_MULTIPLE_FILE, $5); }
         | RW_APPLY apply_kind on_opt file_name_uses
                                         { $$ = OrvGramNode(IOCX_APPLY, $2, $4); }
+        | copy_marker                   { $$ = $1; }
         ;
 
 rerun_on_opt
@@ -2677,7 +2747,7 @@ entry_statement
        {{WHEN object [ALSO object]...}... statements}...
        [WHEN OTHER statements] [END-EVALUATE]
      subject: condition | ANY | TRUE | FALSE
-     object:  subject | arith-expr {THROUGH | THRU} arith-expr
+     object:  subject | [NOT] arith-expr {THROUGH | THRU} arith-expr
    --------------------------------------------------------------------- */
 
 evaluate_statement
@@ -2734,6 +2804,14 @@ when_object
         : evaluate_subject              { $$ = OrvGramNode(EX_EXPR_RANGE, $1); }
         | arith_expr thru_word arith_expr
                                         { $$ = OrvGramNode(EX_EXPR_RANGE, $1, $3); }
+        | when_not_low thru_word arith_expr
+                                        { $$ = OrvGramNode(EX_EXPR_RANGE, $1, $3); }
+        ;
+
+/* WHEN NOT x THRU y: the NOT stays with the low end, as WHEN NOT x is a
+   LOG_NOT of x. */
+when_not_low
+        : RW_NOT arith_expr             { $$ = OrvGramNode(LOG_NOT, $2); }
         ;
 
 when_other_opt

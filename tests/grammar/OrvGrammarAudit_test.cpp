@@ -76,9 +76,11 @@ TEST(GrammarAuditTest, OnlyTheRulesThatSteerTrialsOrSwitchTheLexerRunInTrials) {
       "reserved_lookup_on :",
       "name_lookup_off :",
       "name_lookup_on :",
+      "computer_name_end :",
       "function_mode_on :",
       "function_mode_off :",
       "special_names_start :",
+      // The end of SPECIAL-NAMES also commits a trial about a device word.
       "special_names_end :",
       "debugging_mode_opt : with_opt RW_DEBUGGING RW_MODE",
       "special_names_clause : RW_DECIMAL_POINT is_opt RW_COMMA",

@@ -67,8 +67,10 @@ const std::string kNist = std::string(LARK_CORPUS) + "/nist";
 
 // Programs of the suite left out of the round trip although they parse
 // clean: SM103A keeps back a COPY marker that stands later than the
-// member's text, so the marker cannot be printed where the text is.
-const std::set<std::string> kNistLeftOut = {"SM103A.CBL"};
+// member's text, so the marker cannot be printed where the text is;
+// SM208A replaces text by pseudo-text of long continued literals, which
+// the printer cannot lay out within the margins.
+const std::set<std::string> kNistLeftOut = {"SM103A.CBL", "SM208A.CBL"};
 
 // The programs of the table of known parse failures.
 std::set<std::string> KnownFailures() {
