@@ -5006,7 +5006,9 @@ class_or_sign
 
 /* The one statement between EXEC SQL and END-EXEC.  Inside the block the
    lexer gives SQL words (STK_) and SQL punctuation (ST_); keywords build
-   no node, their tokens go to the node of the rule that reads them. */
+   no node, their tokens go to the node of the rule that reads them.  A
+   statement that fits no rule is an error node: recovery discards tokens
+   up to END-EXEC, and the COBOL around the block stays as it is. */
 sql_statement
         : sql_declare_section_statement { $$ = $1; }
         | sql_whenever_statement        { $$ = $1; }
@@ -5021,6 +5023,7 @@ sql_statement
         | sql_declare_cursor_statement  { $$ = $1; }
         | sql_cursor_statement          { $$ = $1; }
         | sql_dynamic_statement         { $$ = $1; }
+        | error                         { $$ = OrvGramErrorNode(); }
         ;
 
 /* ---------------------------------------------------------------------

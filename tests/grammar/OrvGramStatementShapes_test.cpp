@@ -528,4 +528,58 @@ const ShapeCase kCases[] = {
 INSTANTIATE_TEST_SUITE_P(Statements, StatementShapeTest, ::testing::ValuesIn(kCases),
                          [](const ::testing::TestParamInfo<ShapeCase>& info) { return std::string(info.param.name); });
 
+// SQL that no rule takes: one syntax error at the first token that fits no
+// rule, and the block stays an EXEC SQL node over the error node.
+struct RejectedSqlCase {
+  const char* name;
+  const char* statements;
+  const char* message;  // "line:column LEVEL text"
+};
+
+void PrintTo(const RejectedSqlCase& c, std::ostream* out) { *out << c.name; }
+
+class RejectedSqlTest : public ::testing::TestWithParam<RejectedSqlCase> {};
+
+TEST_P(RejectedSqlTest, GivesOneSyntaxErrorAndAnErrorNode) {
+  const RejectedSqlCase& c = GetParam();
+  ScratchDir dir;
+  int firstLine = 0;
+  dir.Write("case.cbl", FramedSource(c.statements, firstLine));
+  ParsedSource parsed(dir.Path("case.cbl"), ORV_DIAL_MF, 0);
+  std::vector<std::string> messages;
+  for (const std::string& m : parsed.Messages()) messages.push_back(Relative(m, firstLine));
+  EXPECT_EQ(messages, std::vector<std::string>{c.message});
+  std::vector<OrvExpr*> found;
+  FindOuter(parsed.tree, STMT_EXEC_SQL, found);
+  ASSERT_EQ(found.size(), 1u);
+  ASSERT_GT(found.front()->NArgs(), 0);
+  ASSERT_NE(found.front()->Args(0), nullptr);
+  EXPECT_EQ(found.front()->Args(0)->Oper(), STMT__SYNTAX_ERROR);
+}
+
+const RejectedSqlCase kRejectedSql[] = {
+    {"CaseWithoutElse", "           EXEC SQL SELECT CASE WHEN 1 THEN 2 END\n                INTO :X FROM T END-EXEC.\n",
+     "1:47 ERROR syntax error. at token: STK_END"},
+    {"NotNot", "           EXEC SQL DELETE WHERE NOT NOT A = B END-EXEC.\n",
+     "1:38 ERROR syntax error. at token: STK_NOT"},
+    {"InOfAQuery", "           EXEC SQL DELETE WHERE A IN (SELECT B FROM T) END-EXEC.\n",
+     "1:40 ERROR syntax error. at token: STK_SELECT"},
+    {"IsNullOfAnExpression", "           EXEC SQL DELETE WHERE A + 1 IS NULL END-EXEC.\n",
+     "1:40 ERROR syntax error. at token: STK_IS"},
+    // "-1" is one literal: X and a number with nothing between them.
+    {"SignGluedToANumber", "           EXEC SQL SELECT X -1 INTO :X FROM T END-EXEC.\n",
+     "1:30 ERROR syntax error. at token: exact-numeric-literal -1"},
+    {"SqlWordAsFunctionName", "           EXEC SQL SELECT COALESCE(A, B) INTO :X FROM T END-EXEC.\n",
+     "1:28 ERROR syntax error. at token: STK_COALESCE"},
+    {"TwoSignsInARow", "           EXEC SQL DELETE WHERE A = - - 1 END-EXEC.\n",
+     "1:40 ERROR syntax error. at token: -"},
+    {"JoinWithoutItsType", "           EXEC SQL DECLARE C CURSOR FOR T1 JOIN T2 END-EXEC.\n",
+     "1:45 ERROR syntax error. at token: STK_JOIN"},
+    {"CrossJoinWithOn", "           EXEC SQL DECLARE C CURSOR FOR\n                T1 CROSS JOIN T2 ON A = B END-EXEC.\n",
+     "2:34 ERROR syntax error. at token: STK_ON"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Sql, RejectedSqlTest, ::testing::ValuesIn(kRejectedSql),
+                         [](const ::testing::TestParamInfo<RejectedSqlCase>& info) { return std::string(info.param.name); });
+
 }  // namespace
