@@ -29,8 +29,22 @@
    line below, a %type line for its symbols in the group of its section, its
    phrases in its section (an END-x in the scope terminators, a NOT phrase
    beside its positive twin), and a source with its golden for the tree-dump
-   harness; OrvGrammarAudit_test checks the section.  Embedded SQL and CICS
-   get banners of their own after the conditions when their rules come.
+   harness; OrvGrammarAudit_test checks the section.
+
+   Embedded SQL.  Three banners after the conditions: "Embedded SQL
+   statements" (the statement between EXEC SQL and END-EXEC, one section
+   with its syntax per statement or group of statements, and the clauses
+   they share), "Embedded SQL query expressions and clauses" and "Embedded
+   SQL expressions, conditions, functions and host variables".  Their
+   helpers are OrvGramSql (host-variable names and WHENEVER labels, looked
+   up in upper case; rows of VALUES; VALUE as a column name; function calls
+   by any name).  Beside the standard SQL the grammar takes three forms of
+   IBM's: SET :host-variable = value-expression [, ...] (the statement is
+   the SQL_SET_ASSIGN_LIST), a call identifier ( [expression-list] ) of a
+   function whose name is no SQL word (INTR_FUNCTION), and VALUE as the
+   name of a column.  The rule of EXEC SQL commits every trial its
+   statement opened, so that no trial runs on past END-EXEC.  CICS gets a
+   banner of its own after them when its rules come.
 
    Values.  A symbol's value is one member of the %union below, one word of
    the parse engine's value stack: <node> a node or null, <code> an
