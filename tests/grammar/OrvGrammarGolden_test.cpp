@@ -67,6 +67,7 @@ const GoldenCase kCases[] = {
     {"sql", "statements.cbl", "", ORV_DIAL_MF, 0, {STMT_EXEC_SQL_IN_DCL, STMT_EXEC_SQL}},
     {"sql", "queries.cbl", "", ORV_DIAL_MF, 0, {STMT_EXEC_SQL}},
     {"sql", "expressions.cbl", "", ORV_DIAL_MF, 0, {STMT_EXEC_SQL}},
+    {"sql", "errors.cbl", "", ORV_DIAL_ANSI85, 0, {STMT_IF, STMT_EXEC_SQL, STMT_EXEC_SQL_IN_DCL}},
     // Statements.
     {"statements", "goto.cbl", "", ORV_DIAL_ANSI85, 0, {STMT_LIST}},
     {"statements", "if_else.cbl", "", ORV_DIAL_ANSI85, ORV_DIAL_OSVS, {STMT_IF}},
