@@ -20,6 +20,7 @@
 #include "OrvGramReport.h"
 #include "OrvGramScreen.h"
 #include "OrvGramSpecialNames.h"
+#include "OrvGramSql.h"
 #include "OrvGramStatementNodes.h"
 #include "OrvGramStatements.h"
 #include "OrvGramSwitches.h"

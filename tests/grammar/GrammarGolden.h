@@ -71,6 +71,7 @@ struct ParsedSource {
     parser.primaryDialect = dialect;
     parser.secondaryDialect = secondDialect;
     parser.warnings = warnings;
+    parser.lexerSettings.sql = 1;  // EXEC SQL parsed, as larkstat does unless told otherwise
     VString problem;
     EXPECT_EQ(0, parser.ResolveDialectOptions(problem)) << Str(problem);
     result = parser.Parse(VString(path.c_str()), &tree, &messages);

@@ -76,6 +76,11 @@ const GoldenCase kCases[] = {
     {"procedure", "declaratives.cbl", "", ORV_DIAL_ANSI85, ORV_DIAL_MF, {DIVISION_PROCEDURE}},
     {"procedure", "qualified_perform.cbl", "", ORV_DIAL_ANSI85, 0, {STMT_LIST}},
     {"procedure", "garbled.cbl", "", ORV_DIAL_ANSI85, 0, {SECTION_PROC_LIST}},
+    // Embedded SQL: statements, queries, expressions and host variables.
+    {"sql", "statements.cbl", "", ORV_DIAL_MF, 0, {STMT_EXEC_SQL_IN_DCL, STMT_EXEC_SQL}},
+    {"sql", "queries.cbl", "", ORV_DIAL_MF, 0, {STMT_EXEC_SQL}},
+    {"sql", "expressions.cbl", "", ORV_DIAL_MF, 0, {STMT_EXEC_SQL}},
+    {"sql", "errors.cbl", "", ORV_DIAL_ANSI85, 0, {STMT_IF, STMT_EXEC_SQL, STMT_EXEC_SQL_IN_DCL}},
     // Statements.
     {"statements", "goto.cbl", "", ORV_DIAL_ANSI85, 0, {STMT_LIST}},
     {"statements", "if_else.cbl", "", ORV_DIAL_ANSI85, ORV_DIAL_OSVS, {STMT_IF}},
