@@ -3,6 +3,7 @@
 
 #include "OrvExprOper.h"
 #include "OrvGramNodes.h"
+#include "OrvGramProgramFrame.h"
 #include "OrvListExpr.h"
 #include "OrvParserStatics.h"
 
@@ -19,4 +20,19 @@ OrvExpr* OrvGramSplitKeyAlso(OrvExpr* first, OrvExpr* components) {
   OrvExpr* list = OrvListExpr(SPLIT_KEY_COMP_LIST, first, components);
   if (list != nullptr) list->SetOper(SPLIT_KEY_COMP_ALSO_LIST);
   return list;
+}
+
+OrvExpr* OrvGramFileControl(OrvExpr** header, OrvExpr** entries) {
+  if (OrvGramMarkersOnly(*header)) {
+    OrvExpr* list = new OrvExprOper(DECL_FC_ENTRY_LIST);
+    OrvGramMoveItems(*header, list);
+    *header = OrvGramNullNode();
+    if (!OrvGramAbsent(*entries)) {
+      OrvGramMoveItems(*entries, list);
+    } else {
+      OrvReleaseValue(*entries);
+    }
+    *entries = list;
+  }
+  return OrvGramOptionalFrame(PARA_FILE_CONTROL, {header, entries});
 }

@@ -21,4 +21,11 @@ OrvExpr* OrvGramStartAlternateKey(OrvExpr* key);
 // SPLIT_KEY_COMP_ALSO_LIST.
 OrvExpr* OrvGramSplitKeyAlso(OrvExpr* first, OrvExpr* components);
 
+// The FILE-CONTROL paragraph from the entries of its header's value and of
+// its entry list: PARA_FILE_CONTROL over the two, or the first alone when
+// both are absent (OrvGramOptionalFrame).  COPY markers that no header
+// joined (OrvGramMarkersOnly) become the first items of the entry list,
+// which is made when absent; the header's entry then holds a NULL_NODE.
+OrvExpr* OrvGramFileControl(OrvExpr** header, OrvExpr** entries);
+
 #endif

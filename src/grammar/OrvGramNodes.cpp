@@ -79,3 +79,20 @@ OrvExpr* OrvGramStartCollected(OrvClauseCollector& collector, int op, OrvExpr* c
   for (int slot = 0; slot < count; ++slot) collector.SetClause(slot, parts[slot]);
   return node;
 }
+
+OrvExpr* OrvGramTakeFirstItem(OrvExpr* list) {
+  OrvTokenList slotTokens;
+  slotTokens.Splice(list->ArgSlots(0)->tokens);
+  OrvExpr* item = list->DelArg(0, 1, 0);
+  if (item != nullptr) item->Tokens().Prepend(slotTokens);
+  return item;
+}
+
+void OrvGramMoveItems(OrvExpr* from, OrvExpr* to) {
+  while (from->NArgs() > 0) {
+    OrvExpr* item = OrvGramTakeFirstItem(from);
+    if (item != nullptr) to->AddArg(item);
+  }
+  to->Tokens().Splice(from->Tokens());
+  delete from;
+}

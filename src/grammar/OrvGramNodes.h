@@ -47,6 +47,14 @@ OrvExpr* OrvGramErrorNode();
 // call-back the item comes back unchanged.
 OrvExpr* OrvGramDivisionCallBack(OrvExpr* item);
 
+// Takes the first item out of the non-empty list `list` (its slot removed)
+// and returns it; tokens the slot held go in front of the item's own.
+OrvExpr* OrvGramTakeFirstItem(OrvExpr* list);
+
+// Moves the items of the list `from` to the end of the list `to`, in order,
+// then its own tokens, and deletes `from`.
+void OrvGramMoveItems(OrvExpr* from, OrvExpr* to);
+
 // A section or paragraph from its optional parts, the nodes of value-stack
 // entries (a header and its bodies): a node of `op` with the parts in slots
 // 0, 1, ..., or, when every part is absent (null or a NULL_NODE), the first

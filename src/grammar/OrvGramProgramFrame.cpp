@@ -5,6 +5,7 @@
 #include "OrvDialMasks.h"
 #include "OrvExprOper.h"
 #include "OrvGramNodes.h"
+#include "OrvListExpr.h"
 #include "OrvMessage.h"
 #include "OrvOperSlots.h"
 #include "OrvParserImpl.h"
@@ -63,10 +64,55 @@ OrvExpr* OrvGramEnvDivision(OrvExpr** header, OrvExpr** configuration, OrvExpr**
   return OrvGramDivisionCallBack(result);
 }
 
-OrvExpr* OrvGramStartConfiguration(OrvExpr** header) {
+OrvExpr* OrvGramMarkedHeader(OrvExpr* markers, OrvExpr* header) {
+  return OrvListExpr(EX_LIST, markers, header);
+}
+
+bool OrvGramMarkersOnly(const OrvExpr* value) {
+  if (value == nullptr || value->Oper() != EX_LIST || value->NArgs() == 0) return false;
+  const OrvExpr* last = value->Args(value->NArgs() - 1);
+  return last != nullptr && last->Oper() != DIVISION_ENVIRONMENT_HEADER &&
+         last->Oper() != SECTION_CONFIGURATION_HEADER && last->Oper() != PARA_FILE_CONTROL_HEADER;
+}
+
+
+OrvExpr* OrvGramStartConfiguration(OrvExpr** envHeader, OrvExpr** header) {
   OrvExpr* section = OrvConfigurationCollector.Start(new OrvExprOper(SECTION_CONFIGURATION));
-  if (*header != nullptr) section->SetArg(SECTION_CONFIGURATION__CONFIGURATION_SECTION_HEADER, *header, -1, 0);
+  // Markers before an absent ENVIRONMENT DIVISION header come first; the
+  // section's own list (after that header) cannot follow them, so at most
+  // one of the two holds markers.
+  OrvExpr* markers = nullptr;
+  if (OrvGramMarkersOnly(*envHeader)) {
+    markers = *envHeader;
+    *envHeader = OrvGramNullNode();
+  }
+  OrvExpr* own = *header;
   *header = nullptr;
+  if (OrvGramMarkersOnly(own)) {
+    if (markers == nullptr) markers = own; else OrvGramMoveItems(own, markers);
+    own = OrvGramNullNode();
+  }
+  if (markers != nullptr && !OrvGramAbsent(own)) {
+    // In front of the section's header.
+    if (own->Oper() == EX_LIST) {
+      OrvGramMoveItems(own, markers);
+      own = markers;
+    } else {
+      own = OrvGramMarkedHeader(markers, own);
+    }
+    markers = nullptr;
+  }
+  if (own != nullptr) section->SetArg(SECTION_CONFIGURATION__CONFIGURATION_SECTION_HEADER, own, -1, 0);
+  if (markers != nullptr) {
+    // No header: the markers are the section's first items.
+    while (markers->NArgs() > 0) {
+      OrvExpr* marker = OrvGramTakeFirstItem(markers);
+      if (marker != nullptr)
+        OrvConfigurationCollector.SetClause(SECTION_CONFIGURATION__COPYBEGIN_END_SYNTAXERROR, marker);
+    }
+    section->Tokens().Splice(markers->Tokens());
+    delete markers;
+  }
   return section;
 }
 

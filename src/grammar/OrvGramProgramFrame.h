@@ -43,11 +43,27 @@ OrvExpr* OrvGramProgramId(OrvExpr* name, OrvExpr* attribute);
 // deleted and their entries cleared).  Handed to the division call-back.
 OrvExpr* OrvGramEnvDivision(OrvExpr** header, OrvExpr** configuration, OrvExpr** inputOutput);
 
-// Starts the configuration collector on a new SECTION_CONFIGURATION whose
-// slot 0 holds the header of the entry `header`; returns the node.  The
-// entry is cleared: error recovery pops entries from the top, and must not
-// meet the header after it deleted the section that holds it.
-OrvExpr* OrvGramStartConfiguration(OrvExpr** header);
+// COPY markers in front of a header: the EX_LIST `markers` of them with
+// `header` appended as its last item; returns the list.  The header keeps
+// its tokens; the list has none of its own.
+OrvExpr* OrvGramMarkedHeader(OrvExpr* markers, OrvExpr* header);
+
+// Whether `value` is an EX_LIST of COPY markers that no header joined (the
+// markers in front of an optional header that is absent).
+bool OrvGramMarkersOnly(const OrvExpr* value);
+
+// Starts the configuration collector on a new SECTION_CONFIGURATION and
+// returns it.  The entry `header` holds the section's header (a NULL_NODE,
+// the header, or the header with the COPY markers in front of it), or the
+// markers alone; the entry `envHeader` holds the ENVIRONMENT DIVISION's, or
+// the markers in front of it when that header is absent.  Markers of an
+// absent header go in front of the section's header, or, without one, to
+// the collector's marker slot as the section's first items (in source
+// order); the section's header goes into slot 0.  The header's entry is
+// cleared, and so is `envHeader`'s when its markers were taken (it then
+// holds a new NULL_NODE): error recovery pops entries from the top, and
+// must not meet what it already deleted with the section.
+OrvExpr* OrvGramStartConfiguration(OrvExpr** envHeader, OrvExpr** header);
 // Finishes the configuration collector: the section, or, when none of its
 // slots holds a clause, a new NULL_NODE (the section is deleted and the
 // entry of the starting action, which held it, cleared).

@@ -27,6 +27,13 @@ OrvExpr* OrvGramStartSwitch(OrvExpr** switchName, OrvExpr** isPhrase);
 // entry cleared; its own tokens go to the new node.
 OrvExpr* OrvGramNumberedSwitch(OrvExpr** number, const OrvTokenList* tokens);
 
+// A user-defined word as the device of a device clause: an implementor-name
+// that the dialect does not reserve.  A word the device table lists (SYSOUT,
+// SYSIN, FORMFEED, ...; in any case) gives that device's node, any other a
+// CHAR_STRING of the word.  `word` is the word's symbol-table element, which
+// stays in its table.
+OrvExpr* OrvGramDeviceWord(OrvExpr* word);
+
 // A device clause from the device and its target (SNX_IS or IOF_CRT).
 // CONSOLE with IOF_CRT gives SNX_CONSOLE_IS_CRT with the tokens of both and
 // no children (both values deleted, their entries cleared); any other device

@@ -20,6 +20,7 @@
 #include "OrvGramReport.h"
 #include "OrvGramScreen.h"
 #include "OrvGramSpecialNames.h"
+#include "OrvGramSql.h"
 #include "OrvGramStatementNodes.h"
 #include "OrvGramStatements.h"
 #include "OrvGramSwitches.h"
@@ -102,9 +103,12 @@ namespace {
 // address sanitizer, a quarter of the usual 8 MB, and far less without it.
 const int kCobolMaxParseDepth = 5000;
 
+// The COPY markers, which may stand between any two words of the source.
+const int kCobolKeptBackTokens[] = {SEP_INLINED_COPY, SEP_UNINLINED_COPY, 0};
+
 }  // namespace
 
 const OrvGrammarDef OrvCobolGrammar = {&cobol_grammar::ParseTables, &cobol_grammar::RunAction,
-                                       kCobolMaxParseDepth};
+                                       kCobolMaxParseDepth, kCobolKeptBackTokens};
 
 int yyparse() { return OrvRunParse(OrvCobolGrammar); }

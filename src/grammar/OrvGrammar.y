@@ -29,8 +29,22 @@
    line below, a %type line for its symbols in the group of its section, its
    phrases in its section (an END-x in the scope terminators, a NOT phrase
    beside its positive twin), and a source with its golden for the tree-dump
-   harness; OrvGrammarAudit_test checks the section.  Embedded SQL and CICS
-   get banners of their own after the conditions when their rules come.
+   harness; OrvGrammarAudit_test checks the section.
+
+   Embedded SQL.  Three banners after the conditions: "Embedded SQL
+   statements" (the statement between EXEC SQL and END-EXEC, one section
+   with its syntax per statement or group of statements, and the clauses
+   they share), "Embedded SQL query expressions and clauses" and "Embedded
+   SQL expressions, conditions, functions and host variables".  Their
+   helpers are OrvGramSql (host-variable names and WHENEVER labels, looked
+   up in upper case; rows of VALUES; VALUE as a column name; function calls
+   by any name).  Beside the standard SQL the grammar takes three forms of
+   IBM's: SET :host-variable = value-expression [, ...] (the statement is
+   the SQL_SET_ASSIGN_LIST), a call identifier ( [expression-list] ) of a
+   function whose name is no SQL word (INTR_FUNCTION), and VALUE as the
+   name of a column.  The rule of EXEC SQL commits every trial its
+   statement opened, so that no trial runs on past END-EXEC.  CICS gets a
+   banner of its own after them when its rules come.
 
    Values.  A symbol's value is one member of the %union below, one word of
    the parse engine's value stack: <node> a node or null, <code> an
@@ -82,7 +96,7 @@
   std::intptr_t code;  /* an operation code of at most 1400, or a trial mark */
 }
 %token_codes <node>
-%expect 29
+%expect 35
 %expect-rr 2
 
 %nonassoc PRTY_LOW
@@ -112,10 +126,13 @@
 %type <node> id_division_first id_division id_header_opt id_header program_id_opt program_id
 %type <node> program_name program_attribute_opt
 /* ENVIRONMENT DIVISION and CONFIGURATION SECTION */
-%type <node> env_division env_header_opt configuration_section config_header_opt config_start
-%type <node> source_computer debugging_mode_opt object_computer object_computer_clauses
+%type <node> env_division env_header_opt env_header header_markers configuration_section
+%type <node> config_header_opt config_header config_start
+%type <node> source_computer computer_name_markers debugging_mode_opt object_computer
+%type <node> object_computer_clauses
 %type <node> object_computer_clause memory_unit_opt special_names special_names_start
-%type <node> special_names_end switch_start switch_is_opt switch_name device_name device_target
+%type <node> special_names_end switch_start switch_is_opt switch_name device_name device_clause_name
+%type <node> device_target
 %type <node> alphabet_definition alphabet_ranges alphabet_range alphabet_also_list
 %type <node> symbolic_char_defs symbolic_char_values symbolic_chars_in_opt symbolic_constant_defs
 %type <node> symbolic_constant_def mnemonic_name_def condition_name_def alphabet_name_def
@@ -124,6 +141,7 @@
 %type <node> repository_specifiers repository_specifier as_literal_opt
 /* INPUT-OUTPUT SECTION */
 %type <node> input_output_section io_header_opt file_control_paragraph file_control_header_opt
+%type <node> file_control_header
 %type <node> file_control_entries_opt file_control_entries file_control_entry select_start
 %type <node> optional_phrase_opt assign_clause assign_target assign_modifier file_device unit_device
 %type <node> assign_names_opt assign_names assign_name organization_clause organization_kind
@@ -193,7 +211,7 @@
 %type <node> entry_statement
 /* EVALUATE */
 %type <node> evaluate_statement evaluate_start evaluate_subjects evaluate_subject when_blocks
-%type <node> when_block when_phrases when_phrase when_objects when_object when_other_opt
+%type <node> when_block when_phrases when_phrase when_objects when_object when_not_low when_other_opt
 %type <node> when_other_start
 /* EXIT */
 %type <node> exit_statement exit_giving_opt exit_argument exit_size_opt cycle_opt
@@ -332,6 +350,35 @@
 %type <node> condition_not condition_simple condition_in_parens condition_in_parens_and
 %type <node> condition_in_parens_not condition_proper
 %type <code> relational_operator relational_operator_simple relation_word class_or_sign
+/* Embedded SQL statements */
+%type <node> sql_statement sql_declare_section_statement sql_whenever_statement sql_whenever_condition
+%type <node> sql_whenever_action sql_label sql_declare_table_statement sql_column_defs sql_column_def
+%type <node> sql_data_type sql_column_constraint_opt sql_connection_statement sql_server
+%type <node> sql_connect_as_opt sql_connect_user_opt sql_name sql_set_statement sql_set_name
+%type <node> sql_concurrency sql_scroll_option sql_isolation sql_set_descriptor_items
+%type <node> sql_set_descriptor_assigns sql_set_descriptor_assign sql_host_assigns sql_host_assign
+%type <node> sql_transaction_statement sql_select_statement sql_quantifier sql_select_list
+%type <node> sql_select_items sql_select_item sql_from_opt sql_from sql_table_items sql_table_item
+%type <node> sql_range_var_opt sql_where_opt sql_group_by_opt sql_having_opt sql_column_list
+%type <node> sql_insert_statement sql_insert_source sql_insert_columns_opt sql_delete_statement
+%type <node> sql_delete_target sql_update_statement sql_update_target sql_update_assigns
+%type <node> sql_update_assign sql_declare_cursor_statement sql_insensitive_opt sql_scroll_opt
+%type <node> sql_with_hold_opt sql_with_return_opt sql_cursor_body sql_order_by_opt sql_order_items
+%type <node> sql_order_item sql_direction_opt sql_for_opt sql_update_of_opt sql_optimize_opt
+%type <node> sql_cursor_statement sql_fetch_orientation_opt sql_into_opt sql_using_opt sql_cursor_ref
+%type <node> sql_dynamic_statement sql_prepared_ref sql_descriptor_ref sql_get_descriptor_items
+%type <node> sql_get_descriptor_assigns sql_get_descriptor_assign
+/* Embedded SQL query expressions and clauses */
+%type <node> sql_table_ref sql_column_ref sql_column_name sql_query sql_set_expr sql_set_right
+%type <node> sql_intersect_term sql_intersect_left sql_intersect_right sql_all_opt
+%type <node> sql_corresponding_opt sql_simple_table sql_rows sql_row sql_joined_table
+%type <node> sql_table_primary sql_natural_opt sql_join_type sql_join_spec_opt
+/* Embedded SQL expressions, conditions, functions and host variables */
+%type <node> sql_value_expr sql_term sql_factor sql_primary sql_expr_list sql_host_var
+%type <node> sql_host_var_names sql_host_var_name sql_ind_host_var sql_host_var_list sql_row_value
+%type <node> sql_scalar_function sql_when_list sql_when_item sql_trim_spec sql_niladic_function
+%type <node> sql_aggregate_function sql_search_condition sql_conjunction sql_negation sql_predicate
+%type <code> sql_comparison_operator
 %%
 
 /* ===================================================================== */
@@ -440,10 +487,26 @@ env_division
                                         { $$ = OrvGramEnvDivision(&$1, &$2, &$3); }
         ;
 
+/* COPY markers in front of an optional header: one list, which the header
+   after it joins (an EX_LIST of the markers and the header).  When no
+   header follows, the list is passed on and the configuration section's
+   start places its markers: in front of its own header, or first among its
+   paragraphs. */
 env_header_opt
-        : /* empty */                   { $$ = OrvGramNullNode(); }
-        | RW_ENVIRONMENT_DIVISION SEP_DOT
+        : /* empty */ %prec PRTY_LOW    { $$ = OrvGramNullNode(); }
+        | env_header                    { $$ = $1; }
+        | header_markers env_header     { $$ = OrvGramMarkedHeader($1, $2); }
+        | header_markers %prec PRTY_LOW { $$ = $1; }
+        ;
+
+env_header
+        : RW_ENVIRONMENT_DIVISION SEP_DOT
                                         { $$ = OrvGramNode(DIVISION_ENVIRONMENT_HEADER); }
+        ;
+
+header_markers
+        : copy_marker                   { $$ = OrvListExpr(EX_LIST, $1, nullptr); }
+        | header_markers copy_marker    { $$ = OrvListExpr(EX_LIST, $1, $2); }
         ;
 
 configuration_section
@@ -452,13 +515,19 @@ configuration_section
         ;
 
 config_header_opt
-        : /* empty */                   { $$ = OrvGramNullNode(); }
-        | RW_CONFIGURATION RW_SECTION SEP_DOT
+        : /* empty */ %prec PRTY_LOW    { $$ = OrvGramNullNode(); }
+        | config_header                 { $$ = $1; }
+        | header_markers config_header  { $$ = OrvGramMarkedHeader($1, $2); }
+        | header_markers %prec PRTY_LOW { $$ = $1; }
+        ;
+
+config_header
+        : RW_CONFIGURATION RW_SECTION SEP_DOT
                                         { $$ = OrvGramNode(SECTION_CONFIGURATION_HEADER); }
         ;
 
 config_start
-        : /* empty */                   { $$ = OrvGramStartConfiguration(&$<node>0); }
+        : /* empty */                   { $$ = OrvGramStartConfiguration(&$<node>-1, &$<node>0); }
         ;
 
 config_paragraphs
@@ -477,14 +546,30 @@ config_paragraph
 
 /* SOURCE-COMPUTER and OBJECT-COMPUTER: the computer name is read with the
    name lookup off, so that it arrives as a character string.  The entry
-   after the paragraph's "." may be left out as a whole. */
+   after the paragraph's "." may be left out as a whole.  COPY markers
+   between the "." and the name go with the name (a member that holds the
+   name); the lookup stays off until the name after them is read. */
 source_computer
-        : RW_SOURCE_COMPUTER SEP_DOT name_lookup_off name_lookup_on
+        : RW_SOURCE_COMPUTER SEP_DOT name_lookup_off computer_name_end
                                         { $$ = OrvGramComputerParagraph(PARA_SOURCE_COMPUTER, nullptr, nullptr); }
         | RW_SOURCE_COMPUTER SEP_DOT name_lookup_off TK_CHAR_STRING name_lookup_on debugging_mode_opt SEP_DOT
                                         { $$ = OrvGramComputerParagraph(PARA_SOURCE_COMPUTER, $4, $6); }
-        | RW_SOURCE_COMPUTER SEP_DOT name_lookup_off name_lookup_on debugging_mode_opt SEP_DOT
+        | RW_SOURCE_COMPUTER SEP_DOT name_lookup_off computer_name_markers TK_CHAR_STRING name_lookup_on debugging_mode_opt SEP_DOT
+                                        { $$ = OrvGramComputerParagraph(PARA_SOURCE_COMPUTER, OrvListExpr(EX_LIST, $4, $5), $7); }
+        | RW_SOURCE_COMPUTER SEP_DOT name_lookup_off computer_name_end debugging_mode_opt SEP_DOT
                                         { $$ = OrvGramComputerParagraph(PARA_SOURCE_COMPUTER, nullptr, $5); }
+        ;
+
+computer_name_markers
+        : copy_marker                   { $$ = OrvListExpr(EX_LIST, $1, nullptr); }
+        | computer_name_markers copy_marker
+                                        { $$ = OrvListExpr(EX_LIST, $1, $2); }
+        ;
+
+/* No computer name: a COPY marker here is first taken as the start of
+   one. */
+computer_name_end
+        : /* empty */ %prec PRTY_LOW    [ OrvGramNameLookup(1); ]
         ;
 
 debugging_mode_opt
@@ -493,10 +578,12 @@ debugging_mode_opt
         ;
 
 object_computer
-        : RW_OBJECT_COMPUTER SEP_DOT name_lookup_off name_lookup_on
+        : RW_OBJECT_COMPUTER SEP_DOT name_lookup_off computer_name_end
                                         { $$ = OrvGramComputerParagraph(PARA_OBJECT_COMPUTER, nullptr, nullptr); }
         | RW_OBJECT_COMPUTER SEP_DOT name_lookup_off TK_CHAR_STRING name_lookup_on object_computer_clauses SEP_DOT
                                         { $$ = OrvGramComputerParagraph(PARA_OBJECT_COMPUTER, $4, $6); }
+        | RW_OBJECT_COMPUTER SEP_DOT name_lookup_off computer_name_markers TK_CHAR_STRING name_lookup_on object_computer_clauses SEP_DOT
+                                        { $$ = OrvGramComputerParagraph(PARA_OBJECT_COMPUTER, OrvListExpr(EX_LIST, $4, $5), $7); }
         ;
 
 object_computer_clauses
@@ -531,7 +618,9 @@ name_lookup_on
 
 /* SPECIAL-NAMES: the special reserved words (devices, switches) are
    recognised while its clauses are read.  A COPY marker or an error after
-   its clauses goes to the paragraph, not to the section. */
+   its clauses goes to the paragraph, not to the section.  The end of the
+   clauses commits a trial parse: a user-defined word after a switch name
+   or a SYMBOLIC CONSTANT definition is decided within the paragraph. */
 special_names
         : RW_SPECIAL_NAMES SEP_DOT special_names_start special_names_clauses special_names_end dot_opt
                                         { $$ = $5; }
@@ -542,7 +631,7 @@ special_names_start
         ;
 
 special_names_end
-        : /* empty */ %prec PRTY_LOW    [ OrvGramSpecialWords(0); if (yytrial) break; $$ = OrvSpecialNamesCollector.Finish(); ]
+        : /* empty */ %prec PRTY_LOW    [ YYVALID; OrvGramSpecialWords(0); if (yytrial) break; $$ = OrvSpecialNamesCollector.Finish(); ]
         ;
 
 special_names_clauses
@@ -553,7 +642,8 @@ special_names_clauses
 special_names_clause
         : switch_name switch_is_opt switch_start switch_status_phrases
                                         { HAND_LIST_ITEM(OrvSpecialNamesCollector, PARA_SPECIAL_NAMES__SWITCHES_AND_DEVICES, SNX_FUNC_SWITCH_LIST, OrvSubClauseCollector.Finish()); }
-        | device_name device_target     { OrvGramDeviceClause(POSITION_STEP(OrvGramDeviceClauseNode(&$1, &$2))); }
+        | device_clause_name device_target
+                                        { OrvGramDeviceClause(POSITION_STEP(OrvGramDeviceClauseNode(&$1, &$2))); }
         | RW_ALPHABET alphabet_name_def is_opt alphabet_definition
                                         { HAND_LIST_ITEM(OrvSpecialNamesCollector, PARA_SPECIAL_NAMES__ALPHABETS, SNX_ALPHABET_LIST, OrvGramNode(SNX_ALPHABET, $2, $4)); }
         | RW_SYMBOLIC characters_opt symbolic_char_defs is_are_opt symbolic_char_values symbolic_chars_in_opt
@@ -584,9 +674,13 @@ switch_start
         : /* empty */                   { $$ = OrvGramStartSwitch(&$<node>-1, &$<node>0); }
         ;
 
+/* A word after the switch name is first read as its mnemonic-name; when
+   that fails, the word starts a device clause.  IS is written out, so that
+   the choice is between that word and the empty phrase. */
 switch_is_opt
         : /* empty */                   { $$ = nullptr; }
-        | is_opt mnemonic_name_def      { $$ = OrvGramNode(SNX_IS, $2); }
+        | mnemonic_name_def             { $$ = OrvGramNode(SNX_IS, $1); }
+        | RW_IS mnemonic_name_def       { $$ = OrvGramNode(SNX_IS, $2); }
         ;
 
 switch_status_phrases
@@ -660,6 +754,13 @@ device_name
         | RW_S03                        { $$ = OrvGramNode(IOF_S03); }
         | RW_S04                        { $$ = OrvGramNode(IOF_S04); }
         | RW_S05                        { $$ = OrvGramNode(IOF_S05); }
+        ;
+
+/* The device of a device clause: a user-defined word there is an
+   implementor-name that the dialect does not reserve. */
+device_clause_name
+        : device_name                   { $$ = $1; }
+        | TK_USER_DEFD_WORD             { $$ = OrvGramDeviceWord($1); }
         ;
 
 device_target
@@ -810,12 +911,21 @@ io_header_opt
    an error after the entries stays among them. */
 file_control_paragraph
         : file_control_header_opt file_control_entries_opt
-                                        { $$ = OrvGramOptionalFrame(PARA_FILE_CONTROL, {&$1, &$2}); }
+                                        { $$ = OrvGramFileControl(&$1, &$2); }
         ;
 
+/* COPY markers in front of FILE-CONTROL: joined by the header, or, with no
+   header, the first entries. */
 file_control_header_opt
-        : /* empty */                   { $$ = OrvGramNullNode(); }
-        | RW_FILE_CONTROL SEP_DOT       { $$ = OrvGramNode(PARA_FILE_CONTROL_HEADER); }
+        : /* empty */ %prec PRTY_LOW    { $$ = OrvGramNullNode(); }
+        | file_control_header           { $$ = $1; }
+        | header_markers file_control_header
+                                        { $$ = OrvGramMarkedHeader($1, $2); }
+        | header_markers %prec PRTY_LOW { $$ = $1; }
+        ;
+
+file_control_header
+        : RW_FILE_CONTROL SEP_DOT       { $$ = OrvGramNode(PARA_FILE_CONTROL_HEADER); }
         ;
 
 file_control_entries_opt
@@ -1082,7 +1192,8 @@ area_word
         | RW_AREAS
         ;
 
-/* I-O-CONTROL: its clauses, each with an optional ".", in a STMT_LIST. */
+/* I-O-CONTROL: its clauses, each with an optional ".", in a STMT_LIST.  A
+   COPY marker after the header or a clause is an item of the list. */
 io_control_paragraph
         : /* empty */                   { $$ = OrvGramNullNode(); }
         | RW_I_O_CONTROL SEP_DOT io_control_start io_control_clauses_opt
@@ -1094,8 +1205,9 @@ io_control_start
         ;
 
 io_control_clauses_opt
-        : /* empty */                   { $$ = OrvGramNullNode(); }
-        | io_control_clauses            { $$ = $1; }
+        : /* empty */ %prec PRTY_LOW    { $$ = OrvGramNullNode(); }
+        | io_control_clauses %prec PRTY_LOW
+                                        { $$ = $1; }
         ;
 
 io_control_clauses
@@ -1113,6 +1225,7 @@ io_control_clause
                                         { $$ = OrvGramNode(IOCX_MULTIPLE_FILE, $5); }
         | RW_APPLY apply_kind on_opt file_name_uses
                                         { $$ = OrvGramNode(IOCX_APPLY, $2, $4); }
+        | copy_marker                   { $$ = $1; }
         ;
 
 rerun_on_opt
@@ -2677,7 +2790,7 @@ entry_statement
        {{WHEN object [ALSO object]...}... statements}...
        [WHEN OTHER statements] [END-EVALUATE]
      subject: condition | ANY | TRUE | FALSE
-     object:  subject | arith-expr {THROUGH | THRU} arith-expr
+     object:  subject | [NOT] arith-expr {THROUGH | THRU} arith-expr
    --------------------------------------------------------------------- */
 
 evaluate_statement
@@ -2734,6 +2847,14 @@ when_object
         : evaluate_subject              { $$ = OrvGramNode(EX_EXPR_RANGE, $1); }
         | arith_expr thru_word arith_expr
                                         { $$ = OrvGramNode(EX_EXPR_RANGE, $1, $3); }
+        | when_not_low thru_word arith_expr
+                                        { $$ = OrvGramNode(EX_EXPR_RANGE, $1, $3); }
+        ;
+
+/* WHEN NOT x THRU y: the NOT stays with the low end, as WHEN NOT x is a
+   LOG_NOT of x. */
+when_not_low
+        : RW_NOT arith_expr             { $$ = OrvGramNode(LOG_NOT, $2); }
         ;
 
 when_other_opt
@@ -4196,12 +4317,17 @@ transaction_statement
 
 /* ---------------------------------------------------------------------
    EXEC subsystem-words END-EXEC
+   EXEC SQL sql-statement END-EXEC
    --------------------------------------------------------------------- */
 
 /* EXEC of a subsystem the grammar does not parse: the lexer hands the
-   words of the block to the parser, the grammar sees EXEC and END-EXEC. */
+   words of the block to the parser, the grammar sees EXEC and END-EXEC.
+   EXEC SQL commits the trials open in its statement: none of them may
+   run past END-EXEC into the COBOL that follows. */
 exec_statement
         : RW_EXEC RW_END_EXEC           { $$ = OrvGramExecTokens(POSITION_STEP(OrvGramExecLines())); }
+        | RW_EXEC TK_SQL sql_statement RW_END_EXEC
+                                        [ YYVALID; if (yytrial) break; $$ = OrvGramNode(STMT_EXEC_SQL, $3); ]
         ;
 
 /* ===================================================================== */
@@ -4964,6 +5090,1036 @@ class_or_sign
         | RW_POSITIVE                   { $$ = CMP_POS; }
         | RW_NEGATIVE                   { $$ = CMP_NEG; }
         | RW_ZERO                       { $$ = CMP_ZER; }
+        ;
+
+/* ===================================================================== */
+/* Embedded SQL statements                                                */
+/* ===================================================================== */
+
+/* The one statement between EXEC SQL and END-EXEC.  Inside the block the
+   lexer gives SQL words (STK_) and SQL punctuation (ST_); keywords build
+   no node, their tokens go to the node of the rule that reads them.  A
+   statement that fits no rule is an error node: recovery discards tokens
+   up to END-EXEC, and the COBOL around the block stays as it is. */
+sql_statement
+        : sql_declare_section_statement { $$ = $1; }
+        | sql_whenever_statement        { $$ = $1; }
+        | sql_declare_table_statement   { $$ = $1; }
+        | sql_connection_statement      { $$ = $1; }
+        | sql_set_statement             { $$ = $1; }
+        | sql_transaction_statement     { $$ = $1; }
+        | sql_select_statement          { $$ = $1; }
+        | sql_insert_statement          { $$ = $1; }
+        | sql_delete_statement          { $$ = $1; }
+        | sql_update_statement          { $$ = $1; }
+        | sql_declare_cursor_statement  { $$ = $1; }
+        | sql_cursor_statement          { $$ = $1; }
+        | sql_dynamic_statement         { $$ = $1; }
+        | error                         { $$ = OrvGramErrorNode(); }
+        ;
+
+/* ---------------------------------------------------------------------
+   {BEGIN | END} DECLARE SECTION
+   --------------------------------------------------------------------- */
+
+sql_declare_section_statement
+        : STK_BEGIN STK_DECLARE STK_SECTION
+                                        { $$ = OrvGramNode(SQL_STMT_BEGIN_DECLARE_SECTION); }
+        | STK_END STK_DECLARE STK_SECTION
+                                        { $$ = OrvGramNode(SQL_STMT_END_DECLARE_SECTION); }
+        ;
+
+/* ---------------------------------------------------------------------
+   WHENEVER {SQLERROR | SQLWARNING | NOT FOUND}
+            {CONTINUE | GO TO label | GOTO label | PERFORM label}
+   --------------------------------------------------------------------- */
+
+sql_whenever_statement
+        : STK_WHENEVER sql_whenever_condition sql_whenever_action
+                                        { $$ = OrvGramNode(SQL_STMT_WHENEVER, $2, $3); }
+        ;
+
+sql_whenever_condition
+        : STK_SQLERROR                  { $$ = OrvGramNode(SQL_ERR_SQLERROR); }
+        | STK_SQLWARNING                { $$ = OrvGramNode(SQL_ERR_SQLWARNING); }
+        | STK_NOT STK_FOUND             { $$ = OrvGramNode(SQL_ERR_NOT_FOUND); }
+        ;
+
+/* PERFORM arrives as the COBOL word: the lexer gives it RW_PERFORM in SQL. */
+sql_whenever_action
+        : STK_CONTINUE                  { $$ = OrvGramNode(SQL_ACT_CONTINUE); }
+        | STK_GO STK_TO sql_label       { $$ = OrvGramNode(SQL_ACT_GOTO, $3); }
+        | STK_GOTO sql_label            { $$ = OrvGramNode(SQL_ACT_GOTO, $2); }
+        | RW_PERFORM sql_label          { $$ = OrvGramNode(SQL_ACT_PERFORM, $2); }
+        ;
+
+/* A label is a procedure-name use, resolved when the program ends. */
+sql_label
+        : ST_IDENT                      { $$ = OrvGramSqlLabel(&$1, POSITION_OF($1)); }
+        | ST_COLON ST_IDENT             { $$ = OrvGramSqlLabel(&$2, POSITION_OF($2)); }
+        ;
+
+/* ---------------------------------------------------------------------
+   DECLARE table-reference TABLE ( column-definition [, column-definition]... )
+   --------------------------------------------------------------------- */
+
+sql_declare_table_statement
+        : STK_DECLARE sql_table_ref STK_TABLE ST_LEFT_PAR sql_column_defs ST_RIGHT_PAR
+                                        { $$ = OrvGramNode(SQL_STMT_DECLARE_TABLE, $2, $5); }
+        ;
+
+sql_column_defs
+        : sql_column_def                { $$ = OrvListExpr(SQL_COL_DEF_LIST, $1, nullptr); }
+        | sql_column_defs ST_COMMA sql_column_def
+                                        { $$ = OrvListExpr(SQL_COL_DEF_LIST, $1, $3); }
+        ;
+
+sql_column_def
+        : sql_column_name sql_data_type sql_column_constraint_opt
+                                        { $$ = OrvGramNode(SQL_COL_DEF, $1, $2, $3); }
+        ;
+
+/* Data types, also of CAST and CONVERT; the words in front of a length
+   build no node of their own. */
+sql_data_type
+        : sql_char_word ST_LEFT_PAR ST_EXACT_NUM_LIT ST_RIGHT_PAR
+                                        { $$ = OrvGramNode(SQL_TYPE_CHAR, $3); }
+        | sql_char_word STK_VARYING ST_LEFT_PAR ST_EXACT_NUM_LIT ST_RIGHT_PAR
+                                        { $$ = OrvGramNode(SQL_TYPE_VARCHAR, $4); }
+        | STK_VARCHAR ST_LEFT_PAR ST_EXACT_NUM_LIT ST_RIGHT_PAR
+                                        { $$ = OrvGramNode(SQL_TYPE_VARCHAR, $3); }
+        | STK_BIT ST_LEFT_PAR ST_EXACT_NUM_LIT ST_RIGHT_PAR
+                                        { $$ = OrvGramNode(SQL_TYPE_BIT, $3); }
+        | STK_BIT STK_VARYING ST_LEFT_PAR ST_EXACT_NUM_LIT ST_RIGHT_PAR
+                                        { $$ = OrvGramNode(SQL_TYPE_VARBIT, $4); }
+        | STK_NUMERIC ST_LEFT_PAR ST_EXACT_NUM_LIT ST_RIGHT_PAR
+                                        { $$ = OrvGramNode(SQL_TYPE_NUMERIC, $3); }
+        | STK_NUMERIC ST_LEFT_PAR ST_EXACT_NUM_LIT ST_COMMA ST_EXACT_NUM_LIT ST_RIGHT_PAR
+                                        { $$ = OrvGramNode(SQL_TYPE_NUMERIC, $3, $5); }
+        | sql_decimal_word              { $$ = OrvGramNode(SQL_TYPE_DECIMAL); }
+        | sql_decimal_word ST_LEFT_PAR ST_EXACT_NUM_LIT ST_RIGHT_PAR
+                                        { $$ = OrvGramNode(SQL_TYPE_DECIMAL, $3); }
+        | sql_decimal_word ST_LEFT_PAR ST_EXACT_NUM_LIT ST_COMMA ST_EXACT_NUM_LIT ST_RIGHT_PAR
+                                        { $$ = OrvGramNode(SQL_TYPE_DECIMAL, $3, $5); }
+        | STK_INTEGER                   { $$ = OrvGramNode(SQL_TYPE_INT); }
+        | STK_INT                       { $$ = OrvGramNode(SQL_TYPE_INT); }
+        | STK_SMALLINT                  { $$ = OrvGramNode(SQL_TYPE_SMALLINT); }
+        | STK_FLOAT                     { $$ = OrvGramNode(SQL_TYPE_FLOAT); }
+        | STK_FLOAT ST_LEFT_PAR ST_EXACT_NUM_LIT ST_RIGHT_PAR
+                                        { $$ = OrvGramNode(SQL_TYPE_FLOAT, $3); }
+        | STK_REAL                      { $$ = OrvGramNode(SQL_TYPE_REAL); }
+        | STK_DOUBLE STK_PRECISION      { $$ = OrvGramNode(SQL_TYPE_DOUBLE_PRECISION); }
+        | STK_DATE                      { $$ = OrvGramNode(SQL_TYPE_DATE); }
+        | STK_TIME                      { $$ = OrvGramNode(SQL_TYPE_TIME); }
+        | STK_TIMESTAMP                 { $$ = OrvGramNode(SQL_TYPE_TIMESTAMP); }
+        ;
+
+sql_char_word
+        : STK_CHARACTER
+        | STK_CHAR
+        ;
+
+sql_decimal_word
+        : STK_DECIMAL
+        | STK_DEC
+        ;
+
+sql_column_constraint_opt
+        : /* empty */                   { $$ = OrvGramNullNode(); }
+        | STK_NOT STK_NULL              { $$ = OrvGramNode(SQL_CONSTR_NOT_NULL); }
+        | STK_NOT STK_NULL STK_WITH STK_DEFAULT
+                                        { $$ = OrvGramNode(SQL_CONSTR_NOT_NULL_DEFAULT); }
+        | STK_PRIMARY STK_KEY           { $$ = OrvGramNode(SQL_CONSTR_PRIMARY_KEY); }
+        | STK_UNIQUE                    { $$ = OrvGramNode(SQL_CONSTR_UNIQUE); }
+        | STK_CHECK ST_LEFT_PAR sql_search_condition ST_RIGHT_PAR
+                                        { $$ = OrvGramNode(SQL_CONSTR_CHECK, $3); }
+        ;
+
+/* ---------------------------------------------------------------------
+   CONNECT TO server | DISCONNECT server
+   --------------------------------------------------------------------- */
+
+sql_connection_statement
+        : STK_CONNECT STK_TO sql_server { $$ = OrvGramNode(SQL_STMT_CONNECT, $3); }
+        | STK_DISCONNECT sql_server     { $$ = OrvGramNode(SQL_STMT_DISCONNECT, $2); }
+        ;
+
+sql_server
+        : STK_DEFAULT                   { $$ = OrvGramNode(SQL_SERVER_DEFAULT); }
+        | STK_CURRENT                   { $$ = OrvGramNode(SQL_SERVER_CURRENT); }
+        | STK_ALL                       { $$ = OrvGramNode(SQL_SERVER_ALL); }
+        | sql_name sql_connect_as_opt sql_connect_user_opt
+                                        { $$ = OrvGramNode(SQL_SERVER_SPEC, $1, $2, $3); }
+        ;
+
+sql_connect_as_opt
+        : /* empty */                   { $$ = OrvGramNullNode(); }
+        | STK_AS sql_name               { $$ = OrvGramNode(SQL_CONNECT_AS, $2); }
+        ;
+
+sql_connect_user_opt
+        : /* empty */                   { $$ = OrvGramNullNode(); }
+        | STK_USER sql_name             { $$ = OrvGramNode(SQL_CONNECT_USER, $2); }
+        ;
+
+/* A name of a server, connection, descriptor or descriptor item. */
+sql_name
+        : ST_STR_LITER                  { $$ = $1; }
+        | ST_EXACT_NUM_LIT              { $$ = $1; }
+        | ST_IDENT                      { $$ = $1; }
+        ;
+
+/* ---------------------------------------------------------------------
+   SET {AUTOCOMMIT {ON | OFF} | CONNECTION server | CATALOG name
+        | SCHEMA name | NAMES name | SESSION AUTHORIZATION name
+        | CONCURRENCY {LOCKCC | OPTCC | OPTCCVAL | READONLY | READ ONLY}
+        | SCROLLOPTION {DYNAMIC | FAST FORWARD | FORWARD | KEYSET}
+        | TRANSACTION ISOLATION [LEVEL] {READ COMMITTED | READ UNCOMMITTED
+          | REPEATABLE READ | SERIALIZABLE}
+        | DESCRIPTOR descriptor set-items
+        | host-variable = value-expression [, host-variable = value-expression]...}
+   --------------------------------------------------------------------- */
+
+sql_set_statement
+        : STK_SET STK_AUTOCOMMIT STK_ON { $$ = OrvGramNode(SQL_STMT_SET_AUTOCOMMIT, OrvGramNode(SQL_FLAG_ON)); }
+        | STK_SET STK_AUTOCOMMIT STK_OFF
+                                        { $$ = OrvGramNode(SQL_STMT_SET_AUTOCOMMIT, OrvGramNode(SQL_FLAG_OFF)); }
+        | STK_SET STK_CONNECTION sql_server
+                                        { $$ = OrvGramNode(SQL_STMT_SET_CONNECTION, $3); }
+        | STK_SET STK_CATALOG sql_set_name
+                                        { $$ = OrvGramNode(SQL_STMT_SET_CATALOG, $3); }
+        | STK_SET STK_SCHEMA sql_set_name
+                                        { $$ = OrvGramNode(SQL_STMT_SET_SCHEMA, $3); }
+        | STK_SET STK_NAMES sql_set_name
+                                        { $$ = OrvGramNode(SQL_STMT_SET_NAMES, $3); }
+        | STK_SET STK_SESSION STK_AUTHORIZATION sql_set_name
+                                        { $$ = OrvGramNode(SQL_STMT_SET_SESSION_AUTH, $4); }
+        | STK_SET STK_CONCURRENCY sql_concurrency
+                                        { $$ = OrvGramNode(SQL_STMT_SET_CONCURRENCY, $3); }
+        | STK_SET STK_SCROLLOPTION sql_scroll_option
+                                        { $$ = OrvGramNode(SQL_STMT_SET_SCROLL_OPTION, $3); }
+        | STK_SET STK_TRANSACTION STK_ISOLATION sql_level_opt sql_isolation
+                                        { $$ = OrvGramNode(SQL_STMT_SET_TRN_ISOLATION, $5); }
+        | STK_SET STK_DESCRIPTOR sql_descriptor_ref sql_set_descriptor_items
+                                        { $$ = OrvGramNode(SQL_STMT_SET_DESCRIPTOR, $3, $4); }
+        | STK_SET sql_host_assigns      { $$ = $2; }
+        ;
+
+/* Names of SET CATALOG, SCHEMA, NAMES and SESSION AUTHORIZATION. */
+sql_set_name
+        : sql_name                      { $$ = $1; }
+        | sql_niladic_function          { $$ = $1; }
+        ;
+
+sql_concurrency
+        : STK_LOCKCC                    { $$ = OrvGramNode(SQL_CONC_LOCKCC); }
+        | STK_OPTCC                     { $$ = OrvGramNode(SQL_CONC_OPTCC); }
+        | STK_OPTCCVAL                  { $$ = OrvGramNode(SQL_CONC_OPTCCVAL); }
+        | STK_READONLY                  { $$ = OrvGramNode(SQL_CONC_READONLY); }
+        | STK_READ STK_ONLY             { $$ = OrvGramNode(SQL_CONC_READONLY); }
+        ;
+
+sql_scroll_option
+        : STK_DYNAMIC                   { $$ = OrvGramNode(SQL_SCROLLOPT_DYNAMIC); }
+        | STK_FAST STK_FORWARD          { $$ = OrvGramNode(SQL_SCROLLOPT_FASTFORWARD); }
+        | STK_FORWARD                   { $$ = OrvGramNode(SQL_SCROLLOPT_FORWARD); }
+        | STK_KEYSET                    { $$ = OrvGramNode(SQL_SCROLLOPT_KEYSET); }
+        ;
+
+sql_level_opt
+        : /* empty */
+        | STK_LEVEL
+        ;
+
+sql_isolation
+        : STK_READ STK_COMMITTED        { $$ = OrvGramNode(SQL_TIL_READ_COMMITTED); }
+        | STK_READ STK_UNCOMMITTED      { $$ = OrvGramNode(SQL_TIL_READ_UNCOMMITTED); }
+        | STK_REPEATABLE STK_READ       { $$ = OrvGramNode(SQL_TIL_REPEATABLE_READ); }
+        | STK_SERIALIZABLE              { $$ = OrvGramNode(SQL_TIL_SERIALIZABLE); }
+        ;
+
+/* SET DESCRIPTOR items: COUNT, or the fields of one item. */
+sql_set_descriptor_items
+        : sql_ind_host_var ST_EQ STK_COUNT
+                                        { $$ = OrvGramNode(SQL_SET_COUNT, $1); }
+        | STK_VALUE sql_name sql_set_descriptor_assigns
+                                        { $$ = OrvGramNode(SQL_SET_VALUES, $2, $3); }
+        ;
+
+sql_set_descriptor_assigns
+        : sql_set_descriptor_assign     { $$ = OrvListExpr(SQL_SET_ASSIGN_LIST, $1, nullptr); }
+        | sql_set_descriptor_assigns ST_COMMA sql_set_descriptor_assign
+                                        { $$ = OrvListExpr(SQL_SET_ASSIGN_LIST, $1, $3); }
+        ;
+
+sql_set_descriptor_assign
+        : ST_IDENT ST_EQ sql_name       { $$ = OrvGramNode(SQL_SET_ASSIGN, $1, $3); }
+        ;
+
+/* SET of host variables: the statement is the list itself. */
+sql_host_assigns
+        : sql_host_assign               { $$ = OrvListExpr(SQL_SET_ASSIGN_LIST, $1, nullptr); }
+        | sql_host_assigns ST_COMMA sql_host_assign
+                                        { $$ = OrvListExpr(SQL_SET_ASSIGN_LIST, $1, $3); }
+        ;
+
+sql_host_assign
+        : sql_ind_host_var ST_EQ sql_value_expr
+                                        { $$ = OrvGramNode(SQL_SET_ASSIGN, $1, $3); }
+        ;
+
+/* ---------------------------------------------------------------------
+   COMMIT | ROLLBACK
+   --------------------------------------------------------------------- */
+
+sql_transaction_statement
+        : STK_COMMIT                    { $$ = OrvGramNode(SQL_STMT_COMMIT); }
+        | STK_ROLLBACK                  { $$ = OrvGramNode(SQL_STMT_ROLLBACK); }
+        ;
+
+/* ---------------------------------------------------------------------
+   SELECT [ALL | DISTINCT] select-list INTO host-variable-list
+          [FROM table-item [, table-item]...] [WHERE search-condition]
+          [GROUP BY column-list] [HAVING search-condition]
+   --------------------------------------------------------------------- */
+
+sql_select_statement
+        : STK_SELECT sql_quantifier sql_select_list STK_INTO sql_host_var_list sql_from_opt
+          sql_where_opt sql_group_by_opt sql_having_opt
+                                        { $$ = OrvGramFillAll(OrvGramNode(SQL_STMT_SELECT), $2, $3, OrvGramNode(SQL_INTO_VARS, $5), $6, $7, $8, $9); }
+        ;
+
+sql_quantifier
+        : /* empty */                   { $$ = OrvGramNullNode(); }
+        | STK_ALL                       { $$ = OrvGramNode(SQL_QUAL_ALL); }
+        | STK_DISTINCT                  { $$ = OrvGramNode(SQL_QUAL_DISTINCT); }
+        ;
+
+sql_select_list
+        : ST_STAR                       { $$ = OrvGramNode(SQL_SEL_ITEM_LIST_STAR); }
+        | sql_select_items              { $$ = $1; }
+        ;
+
+sql_select_items
+        : sql_select_item               { $$ = OrvListExpr(SQL_SEL_ITEM_LIST, $1, nullptr); }
+        | sql_select_items ST_COMMA sql_select_item
+                                        { $$ = OrvListExpr(SQL_SEL_ITEM_LIST, $1, $3); }
+        ;
+
+sql_select_item
+        : sql_value_expr                { $$ = OrvGramNode(SQL_SEL_ITEM_EXPR, $1); }
+        | ST_IDENT ST_DOT ST_STAR       { $$ = OrvGramNode(SQL_SEL_ITEM_TABLE_STAR, OrvGramNode(SQL_TABLE_REF, nullptr, $1)); }
+        | ST_IDENT ST_DOT ST_IDENT ST_DOT ST_STAR
+                                        { $$ = OrvGramNode(SQL_SEL_ITEM_TABLE_STAR, OrvGramNode(SQL_TABLE_REF, $1, $3)); }
+        ;
+
+sql_from_opt
+        : /* empty */                   { $$ = OrvGramNullNode(); }
+        | sql_from                      { $$ = $1; }
+        ;
+
+sql_from
+        : STK_FROM sql_table_items      { $$ = OrvGramNode(SQL_FROM, $2); }
+        ;
+
+sql_table_items
+        : sql_table_item                { $$ = OrvListExpr(SQL_TABLE_REF_LIST, $1, nullptr); }
+        | sql_table_items ST_COMMA sql_table_item
+                                        { $$ = OrvListExpr(SQL_TABLE_REF_LIST, $1, $3); }
+        ;
+
+sql_table_item
+        : sql_table_ref sql_range_var_opt
+                                        { $$ = OrvGramNode(SQL_TABLE_REF_ITEM, $1, $2); }
+        | ST_LEFT_PAR sql_query ST_RIGHT_PAR sql_range_var_opt
+                                        { $$ = OrvGramNode(SQL_TABLE_REF_ITEM, OrvGramNode(SQL_TABLE_EXPR, $2), $4); }
+        ;
+
+sql_range_var_opt
+        : /* empty */                   { $$ = OrvGramNullNode(); }
+        | ST_IDENT                      { $$ = OrvGramNode(SQL_RANGE_VAR_DEF, $1); }
+        | STK_AS ST_IDENT               { $$ = OrvGramNode(SQL_RANGE_VAR_DEF, $2); }
+        ;
+
+sql_where_opt
+        : /* empty */                   { $$ = OrvGramNullNode(); }
+        | STK_WHERE sql_search_condition
+                                        { $$ = OrvGramNode(SQL_WHERE, $2); }
+        ;
+
+sql_group_by_opt
+        : /* empty */                   { $$ = OrvGramNullNode(); }
+        | STK_GROUP STK_BY sql_column_list
+                                        { $$ = OrvGramNode(SQL_SEL_GROUP_BY, $3); }
+        ;
+
+sql_having_opt
+        : /* empty */                   { $$ = OrvGramNullNode(); }
+        | STK_HAVING sql_search_condition
+                                        { $$ = OrvGramNode(SQL_SEL_HAVING, $2); }
+        ;
+
+sql_column_list
+        : sql_column_ref                { $$ = OrvListExpr(SQL_COL_REF_LIST, $1, nullptr); }
+        | sql_column_list ST_COMMA sql_column_ref
+                                        { $$ = OrvListExpr(SQL_COL_REF_LIST, $1, $3); }
+        ;
+
+/* ---------------------------------------------------------------------
+   INSERT INTO table-reference {[( column-list )] query | DEFAULT VALUES}
+   --------------------------------------------------------------------- */
+
+sql_insert_statement
+        : STK_INSERT STK_INTO sql_table_ref sql_insert_source
+                                        { $$ = OrvGramNode(SQL_STMT_INSERT, $3, $4); }
+        ;
+
+/* A "(" after the table is tried first as the column list. */
+sql_insert_source
+        : sql_insert_columns_opt sql_query
+                                        { $$ = OrvGramNode(SQL_INSERT_COLS, $1, $2); }
+        | STK_DEFAULT STK_VALUES        { $$ = OrvGramNode(SQL_DEFAULT_VALUES); }
+        ;
+
+sql_insert_columns_opt
+        : /* empty */                   { $$ = OrvGramNullNode(); }
+        | ST_LEFT_PAR sql_column_list ST_RIGHT_PAR
+                                        { $$ = OrvGramNode(SQL_OP_PARENS, $2); }
+        ;
+
+/* ---------------------------------------------------------------------
+   DELETE [FROM table-reference] [WHERE {search-condition | CURRENT OF cursor}]
+   --------------------------------------------------------------------- */
+
+sql_delete_statement
+        : STK_DELETE sql_delete_target sql_where_opt
+                                        { $$ = OrvGramNode(SQL_STMT_DELETE, $2, $3); }
+        | STK_DELETE sql_delete_target STK_WHERE STK_CURRENT STK_OF sql_cursor_ref
+                                        { $$ = OrvGramNode(SQL_STMT_DELETE_CURSOR, $2, $6); }
+        ;
+
+sql_delete_target
+        : /* empty */                   { $$ = OrvGramNullNode(); }
+        | STK_FROM sql_table_ref        { $$ = OrvGramNode(SQL_FROM_TABLE, $2); }
+        ;
+
+/* ---------------------------------------------------------------------
+   UPDATE [table-reference] SET column = value-expression [, ...]
+          [WHERE {search-condition | CURRENT OF cursor}]
+   --------------------------------------------------------------------- */
+
+sql_update_statement
+        : STK_UPDATE sql_update_target STK_SET sql_update_assigns sql_where_opt
+                                        { $$ = OrvGramNode(SQL_STMT_UPDATE, $2, $4, $5); }
+        | STK_UPDATE sql_update_target STK_SET sql_update_assigns STK_WHERE STK_CURRENT STK_OF sql_cursor_ref
+                                        { $$ = OrvGramNode(SQL_STMT_UPDATE_CURSOR, $2, $4, $8); }
+        ;
+
+sql_update_target
+        : /* empty */                   { $$ = OrvGramNullNode(); }
+        | sql_table_ref                 { $$ = $1; }
+        ;
+
+sql_update_assigns
+        : sql_update_assign             { $$ = OrvListExpr(SQL_UPDATE_ASSIGN_LIST, $1, nullptr); }
+        | sql_update_assigns ST_COMMA sql_update_assign
+                                        { $$ = OrvListExpr(SQL_UPDATE_ASSIGN_LIST, $1, $3); }
+        ;
+
+sql_update_assign
+        : sql_column_ref ST_EQ sql_value_expr
+                                        { $$ = OrvGramNode(SQL_UPDATE_ASSIGN, $1, $3); }
+        ;
+
+/* ---------------------------------------------------------------------
+   DECLARE cursor [INSENSITIVE] [SCROLL] CURSOR [WITH HOLD] [WITH RETURN]
+           FOR {query [ORDER BY ...] [FOR ...] [OPTIMIZE FOR n ROWS]
+                | prepared-statement}
+   --------------------------------------------------------------------- */
+
+sql_declare_cursor_statement
+        : STK_DECLARE sql_cursor_ref sql_insensitive_opt sql_scroll_opt STK_CURSOR sql_with_hold_opt
+          sql_with_return_opt STK_FOR sql_cursor_body
+                                        { $$ = OrvGramFillAll(OrvGramNode(SQL_STMT_DECLARE_CURSOR), $2, $3, $4, $6, $7, $9); }
+        ;
+
+sql_insensitive_opt
+        : /* empty */                   { $$ = OrvGramNullNode(); }
+        | STK_INSENSITIVE               { $$ = OrvGramNode(SQL_DECL_INSENSITIVE); }
+        ;
+
+sql_scroll_opt
+        : /* empty */                   { $$ = OrvGramNullNode(); }
+        | STK_SCROLL                    { $$ = OrvGramNode(SQL_DECL_SCROLL); }
+        ;
+
+sql_with_hold_opt
+        : /* empty */                   { $$ = OrvGramNullNode(); }
+        | STK_WITH_HOLD                 { $$ = OrvGramNode(SQL_DECL_WHOLD); }
+        ;
+
+sql_with_return_opt
+        : /* empty */                   { $$ = OrvGramNullNode(); }
+        | STK_WITH_RETURN               { $$ = OrvGramNode(SQL_DECL_WRETURN); }
+        ;
+
+sql_cursor_body
+        : sql_query sql_order_by_opt sql_for_opt sql_optimize_opt
+                                        { $$ = OrvGramNode(SQL_DECL_CURSOR_STATIC, $1, $2, $3, $4); }
+        | sql_prepared_ref              { $$ = OrvGramNode(SQL_DECL_CURSOR_DYNAMIC, $1); }
+        ;
+
+sql_order_by_opt
+        : /* empty */                   { $$ = OrvGramNullNode(); }
+        | STK_ORDER STK_BY sql_order_items
+                                        { $$ = OrvGramNode(SQL_ORDER_BY, $3); }
+        ;
+
+sql_order_items
+        : sql_order_item                { $$ = OrvListExpr(SQL_ORDER_ITEM_LIST, $1, nullptr); }
+        | sql_order_items ST_COMMA sql_order_item
+                                        { $$ = OrvListExpr(SQL_ORDER_ITEM_LIST, $1, $3); }
+        ;
+
+sql_order_item
+        : sql_column_ref sql_direction_opt
+                                        { $$ = OrvGramNode(SQL_ORDER_ITEM, $1, $2); }
+        | ST_EXACT_NUM_LIT sql_direction_opt
+                                        { $$ = OrvGramNode(SQL_ORDER_ITEM, $1, $2); }
+        ;
+
+sql_direction_opt
+        : /* empty */                   { $$ = OrvGramNullNode(); }
+        | STK_ASC                       { $$ = OrvGramNode(SQL_ORDER_ASC); }
+        | STK_DESC                      { $$ = OrvGramNode(SQL_ORDER_DESC); }
+        ;
+
+sql_for_opt
+        : /* empty */                   { $$ = OrvGramNullNode(); }
+        | STK_FOR STK_READ STK_ONLY     { $$ = OrvGramNode(SQL_DECL_FOR, OrvGramNode(SQL_DECL_ACC_READONLY)); }
+        | STK_FOR STK_FETCH STK_ONLY    { $$ = OrvGramNode(SQL_DECL_FOR, OrvGramNode(SQL_DECL_ACC_READONLY)); }
+        | STK_FOR STK_UPDATE sql_update_of_opt
+                                        { $$ = OrvGramNode(SQL_DECL_FOR, OrvGramNode(SQL_DECL_ACC_UPDATE, $3)); }
+        ;
+
+sql_update_of_opt
+        : /* empty */                   { $$ = OrvGramNullNode(); }
+        | STK_OF sql_column_list        { $$ = OrvGramNode(SQL_DECL_ACC_UPDATE_OF, $2); }
+        ;
+
+sql_optimize_opt
+        : /* empty */                   { $$ = OrvGramNullNode(); }
+        | STK_OPTIMIZE STK_FOR ST_EXACT_NUM_LIT sql_row_word
+                                        { $$ = OrvGramNode(SQL_OPTIMIZE_FOR, $3); }
+        ;
+
+sql_row_word
+        : STK_ROW
+        | STK_ROWS
+        ;
+
+/* ---------------------------------------------------------------------
+   OPEN cursor [USING ...] | CLOSE cursor
+   | FETCH [NEXT | PRIOR | FIRST | LAST | ABSOLUTE n | RELATIVE n] [FROM] cursor [INTO ...]
+   --------------------------------------------------------------------- */
+
+sql_cursor_statement
+        : STK_OPEN sql_cursor_ref sql_using_opt
+                                        { $$ = OrvGramNode(SQL_STMT_OPEN_CURSOR, $2, $3); }
+        | STK_CLOSE sql_cursor_ref      { $$ = OrvGramNode(SQL_STMT_CLOSE_CURSOR, $2); }
+        | STK_FETCH sql_fetch_orientation_opt sql_from_word_opt sql_cursor_ref sql_into_opt
+                                        { $$ = OrvGramNode(SQL_STMT_FETCH_CURSOR, $2, $4, $5); }
+        ;
+
+sql_fetch_orientation_opt
+        : /* empty */                   { $$ = OrvGramNullNode(); }
+        | STK_NEXT                      { $$ = OrvGramNode(SQL_ROWSEL_NEXT); }
+        | STK_PRIOR                     { $$ = OrvGramNode(SQL_ROWSEL_PRIOR); }
+        | STK_FIRST                     { $$ = OrvGramNode(SQL_ROWSEL_FIRST); }
+        | STK_LAST                      { $$ = OrvGramNode(SQL_ROWSEL_LAST); }
+        | STK_ABSOLUTE ST_EXACT_NUM_LIT { $$ = OrvGramNode(SQL_ROWSEL_ABSOLUTE, $2); }
+        | STK_RELATIVE ST_EXACT_NUM_LIT { $$ = OrvGramNode(SQL_ROWSEL_RELATIVE, $2); }
+        ;
+
+sql_from_word_opt
+        : /* empty */
+        | STK_FROM
+        ;
+
+sql_into_opt
+        : /* empty */                   { $$ = OrvGramNullNode(); }
+        | STK_INTO sql_host_var_list    { $$ = OrvGramNode(SQL_INTO_VARS, $2); }
+        | STK_INTO STK_SQL STK_DESCRIPTOR sql_descriptor_ref
+                                        { $$ = OrvGramNode(SQL_INTO_DESCR, $4); }
+        ;
+
+sql_using_opt
+        : /* empty */                   { $$ = OrvGramNullNode(); }
+        | STK_USING sql_host_var_list   { $$ = OrvGramNode(SQL_USING_VARS, $2); }
+        | STK_USING STK_SQL STK_DESCRIPTOR sql_descriptor_ref
+                                        { $$ = OrvGramNode(SQL_USING_DESCR, $4); }
+        ;
+
+sql_cursor_ref
+        : ST_IDENT                      { $$ = OrvGramNode(SQL_CURSOR_REF, $1); }
+        | sql_host_var                  { $$ = OrvGramNode(SQL_CURSOR_REF, $1); }
+        ;
+
+/* ---------------------------------------------------------------------
+   ALLOCATE {DESCRIPTOR descriptor | cursor CURSOR FOR prepared-statement}
+   | DEALLOCATE {DESCRIPTOR descriptor | PREPARE prepared-statement}
+   | DESCRIBE [INPUT | OUTPUT] prepared-statement USING SQL DESCRIPTOR descriptor
+   | EXECUTE {IMMEDIATE host-variable | prepared-statement [INTO ...] [USING ...]}
+   | PREPARE prepared-statement FROM host-variable
+   | GET DESCRIPTOR descriptor get-items
+   --------------------------------------------------------------------- */
+
+sql_dynamic_statement
+        : STK_ALLOCATE STK_DESCRIPTOR sql_descriptor_ref
+                                        { $$ = OrvGramNode(SQL_STMT_ALLOCATE_DESCRIPTOR, $3); }
+        | STK_ALLOCATE sql_cursor_ref STK_CURSOR STK_FOR sql_prepared_ref
+                                        { $$ = OrvGramNode(SQL_STMT_ALLOCATE_CURSOR, $2, $5); }
+        | STK_DEALLOCATE STK_DESCRIPTOR sql_descriptor_ref
+                                        { $$ = OrvGramNode(SQL_STMT_DEALLOCATE_DESCRIPTOR, $3); }
+        | STK_DEALLOCATE STK_PREPARE sql_prepared_ref
+                                        { $$ = OrvGramNode(SQL_STMT_DEALLOCATE_PREPARE, $3); }
+        | STK_DESCRIBE STK_INPUT sql_prepared_ref STK_USING STK_SQL STK_DESCRIPTOR sql_descriptor_ref
+                                        { $$ = OrvGramNode(SQL_STMT_DESCRIBE_INPUT, $3, $7); }
+        | STK_DESCRIBE sql_output_opt sql_prepared_ref STK_USING STK_SQL STK_DESCRIPTOR sql_descriptor_ref
+                                        { $$ = OrvGramNode(SQL_STMT_DESCRIBE_OUTPUT, $3, $7); }
+        | STK_EXECUTE STK_IMMEDIATE sql_host_var
+                                        { $$ = OrvGramNode(SQL_STMT_EXECUTE_IMMEDIATE, $3); }
+        | STK_EXECUTE sql_prepared_ref sql_into_opt sql_using_opt
+                                        { $$ = OrvGramNode(SQL_STMT_EXECUTE_PREPARED, $2, $3, $4); }
+        | STK_PREPARE sql_prepared_ref STK_FROM sql_host_var
+                                        { $$ = OrvGramNode(SQL_STMT_PREPARE, $2, $4); }
+        | STK_GET STK_DESCRIPTOR sql_descriptor_ref sql_get_descriptor_items
+                                        { $$ = OrvGramNode(SQL_STMT_GET_DESCRIPTOR, $3, $4); }
+        ;
+
+sql_output_opt
+        : /* empty */
+        | STK_OUTPUT
+        ;
+
+sql_prepared_ref
+        : ST_IDENT                      { $$ = OrvGramNode(SQL_PREPPED_REF, $1); }
+        | sql_host_var                  { $$ = OrvGramNode(SQL_PREPPED_REF, $1); }
+        ;
+
+sql_descriptor_ref
+        : sql_name                      { $$ = OrvGramNode(SQL_DESCR_REF, $1); }
+        ;
+
+/* GET DESCRIPTOR items: COUNT, or the fields of one item. */
+sql_get_descriptor_items
+        : sql_ind_host_var ST_EQ STK_COUNT
+                                        { $$ = OrvGramNode(SQL_GET_COUNT, $1); }
+        | STK_VALUE sql_name sql_get_descriptor_assigns
+                                        { $$ = OrvGramNode(SQL_GET_VALUES, $2, $3); }
+        ;
+
+sql_get_descriptor_assigns
+        : sql_get_descriptor_assign     { $$ = OrvListExpr(SQL_GET_ASSIGN_LIST, $1, nullptr); }
+        | sql_get_descriptor_assigns ST_COMMA sql_get_descriptor_assign
+                                        { $$ = OrvListExpr(SQL_GET_ASSIGN_LIST, $1, $3); }
+        ;
+
+sql_get_descriptor_assign
+        : sql_ind_host_var ST_EQ ST_IDENT
+                                        { $$ = OrvGramNode(SQL_GET_ASSIGN, $1, $3); }
+        ;
+
+/* ===================================================================== */
+/* Embedded SQL query expressions and clauses                             */
+/* ===================================================================== */
+
+/* Table reference: [schema .] table. */
+sql_table_ref
+        : ST_IDENT                      { $$ = OrvGramNode(SQL_TABLE_REF, nullptr, $1); }
+        | ST_IDENT ST_DOT ST_IDENT      { $$ = OrvGramNode(SQL_TABLE_REF, $1, $3); }
+        ;
+
+/* Column reference: [[schema .] table .] column. */
+sql_column_ref
+        : sql_column_name               { $$ = OrvGramNode(SQL_COL_REF, nullptr, $1); }
+        | ST_IDENT ST_DOT sql_column_name
+                                        { $$ = OrvGramNode(SQL_COL_REF, OrvGramNode(SQL_TABLE_REF, nullptr, $1), $3); }
+        | ST_IDENT ST_DOT ST_IDENT ST_DOT sql_column_name
+                                        { $$ = OrvGramNode(SQL_COL_REF, OrvGramNode(SQL_TABLE_REF, $1, $3), $5); }
+        ;
+
+/* The SQL word VALUE may name a column. */
+sql_column_name
+        : ST_IDENT                      { $$ = $1; }
+        | STK_VALUE                     { $$ = OrvGramSqlValueWord(); }
+        ;
+
+/* A query: a joined table or a set expression.  INTERSECT binds tighter
+   than UNION and EXCEPT; all three associate to the left. */
+sql_query
+        : sql_joined_table              { $$ = $1; }
+        | sql_set_expr                  { $$ = $1; }
+        ;
+
+sql_set_expr
+        : sql_intersect_term            { $$ = $1; }
+        | sql_query STK_UNION sql_all_opt sql_corresponding_opt sql_set_right
+                                        { $$ = OrvGramNode(SQL_OP_UNION, $1, $3, $4, $5); }
+        | sql_query STK_EXCEPT sql_all_opt sql_corresponding_opt sql_set_right
+                                        { $$ = OrvGramNode(SQL_OP_EXCEPT, $1, $3, $4, $5); }
+        ;
+
+sql_set_right
+        : sql_intersect_term            { $$ = $1; }
+        | sql_joined_table              { $$ = $1; }
+        ;
+
+sql_intersect_term
+        : sql_simple_table              { $$ = $1; }
+        | sql_intersect_left STK_INTERSECT sql_all_opt sql_corresponding_opt sql_intersect_right
+                                        { $$ = OrvGramNode(SQL_OP_INTERSECT, $1, $3, $4, $5); }
+        ;
+
+sql_intersect_left
+        : sql_intersect_term            { $$ = $1; }
+        | sql_joined_table              { $$ = $1; }
+        ;
+
+sql_intersect_right
+        : sql_simple_table              { $$ = $1; }
+        | sql_joined_table              { $$ = $1; }
+        ;
+
+sql_all_opt
+        : /* empty */                   { $$ = OrvGramNullNode(); }
+        | STK_ALL                       { $$ = OrvGramNode(SQL_ALL); }
+        ;
+
+sql_corresponding_opt
+        : /* empty */                   { $$ = OrvGramNullNode(); }
+        | STK_CORRESPONDING             { $$ = OrvGramNode(SQL_CORRESPONDING, OrvGramNullNode()); }
+        | STK_CORRESPONDING STK_BY ST_LEFT_PAR sql_column_list ST_RIGHT_PAR
+                                        { $$ = OrvGramNode(SQL_CORRESPONDING, OrvGramNode(SQL_CORRESP_BY, $4)); }
+        ;
+
+sql_simple_table
+        : STK_TABLE sql_table_ref       { $$ = OrvGramNode(SQL_OP_TABLE, $2); }
+        | STK_VALUES sql_rows           { $$ = OrvGramNode(SQL_OP_VALUES, $2); }
+        | STK_SELECT sql_quantifier sql_select_list sql_from sql_where_opt sql_group_by_opt sql_having_opt
+                                        { $$ = OrvGramFillAll(OrvGramNode(SQL_EXPR_SELECT), $2, $3, $4, $5, $6, $7); }
+        ;
+
+/* Rows of VALUES: a value that is not a row constructor becomes a row of
+   one value. */
+sql_rows
+        : sql_row                       { $$ = OrvListExpr(SQL_ROW_CONSTRUCTOR_LIST, $1, nullptr); }
+        | sql_rows ST_COMMA sql_row     { $$ = OrvListExpr(SQL_ROW_CONSTRUCTOR_LIST, $1, $3); }
+        ;
+
+sql_row
+        : sql_row_value                 { $$ = OrvGramSqlRow($1); }
+        ;
+
+/* Joined tables; the join type is required.  A joined table in
+   parentheses is tried first as such, then as a parenthesised query. */
+sql_joined_table
+        : sql_table_primary sql_natural_opt sql_join_type STK_JOIN sql_table_primary sql_join_spec_opt
+                                        { $$ = OrvGramFillAll(OrvGramNode(SQL_OP_JOIN), $1, $2, $3, $5, $6); }
+        | sql_table_primary STK_CROSS STK_JOIN sql_table_primary
+                                        { $$ = OrvGramNode(SQL_OP_CROSS_JOIN, $1, $4); }
+        | ST_LEFT_PAR sql_joined_table ST_RIGHT_PAR
+                                        { $$ = OrvGramNode(SQL_OP_PARENS, $2); }
+        ;
+
+sql_table_primary
+        : sql_table_ref                 { $$ = $1; }
+        | ST_LEFT_PAR sql_query ST_RIGHT_PAR
+                                        { $$ = OrvGramNode(SQL_TABLE_EXPR, $2); }
+        ;
+
+sql_natural_opt
+        : /* empty */                   { $$ = OrvGramNullNode(); }
+        | STK_NATURAL                   { $$ = OrvGramNode(SQL_JOIN_NATURAL); }
+        ;
+
+sql_join_type
+        : STK_INNER                     { $$ = OrvGramNode(SQL_JOIN_INNER); }
+        | STK_LEFT                      { $$ = OrvGramNode(SQL_JOIN_LEFT); }
+        | STK_LEFT STK_OUTER            { $$ = OrvGramNode(SQL_JOIN_LEFT_OUTER); }
+        | STK_RIGHT                     { $$ = OrvGramNode(SQL_JOIN_RIGHT); }
+        | STK_RIGHT STK_OUTER           { $$ = OrvGramNode(SQL_JOIN_RIGHT_OUTER); }
+        | STK_UNION                     { $$ = OrvGramNode(SQL_JOIN_UNION); }
+        ;
+
+sql_join_spec_opt
+        : /* empty */                   { $$ = OrvGramNullNode(); }
+        | STK_ON sql_search_condition   { $$ = OrvGramNode(SQL_JOIN_ON, $2); }
+        | STK_USING ST_LEFT_PAR sql_column_list ST_RIGHT_PAR
+                                        { $$ = OrvGramNode(SQL_JOIN_USING, $3); }
+        ;
+
+/* ===================================================================== */
+/* Embedded SQL expressions, conditions, functions and host variables     */
+/* ===================================================================== */
+
+/* Value expressions: a sign binds first (one per primary), then * and /,
+   then +, - and || (two bars), all left to right. */
+sql_value_expr
+        : sql_term                      { $$ = $1; }
+        | sql_value_expr ST_PLUS sql_term
+                                        { $$ = OrvListExpr(SQL_OP_ADD, $1, $3); }
+        | sql_value_expr ST_MINUS sql_term
+                                        { $$ = OrvListExpr(SQL_OP_SUB, $1, $3); }
+        | sql_value_expr ST_VERT ST_VERT sql_term
+                                        { $$ = OrvListExpr(SQL_OP_CONCAT, $1, $4); }
+        ;
+
+sql_term
+        : sql_factor                    { $$ = $1; }
+        | sql_term ST_STAR sql_factor   { $$ = OrvListExpr(SQL_OP_MUL, $1, $3); }
+        | sql_term ST_SLASH sql_factor  { $$ = OrvListExpr(SQL_OP_DIV, $1, $3); }
+        ;
+
+sql_factor
+        : sql_primary                   { $$ = $1; }
+        | ST_PLUS sql_primary           { $$ = OrvGramNode(SQL_OP_UN_PLUS, $2); }
+        | ST_MINUS sql_primary          { $$ = OrvGramNode(SQL_OP_UN_MINUS, $2); }
+        ;
+
+sql_primary
+        : ST_STR_LITER                  { $$ = $1; }
+        | ST_EXACT_NUM_LIT              { $$ = $1; }
+        | ST_APPROX_NUM_LIT             { $$ = $1; }
+        | STK_DEFAULT                   { $$ = OrvGramNode(SQL_VALUE_DEFAULT); }
+        | STK_NULL                      { $$ = OrvGramNode(SQL_VALUE_NULL); }
+        | sql_column_ref                { $$ = $1; }
+        | sql_ind_host_var              { $$ = $1; }
+        | ST_LEFT_PAR sql_value_expr ST_RIGHT_PAR
+                                        { $$ = OrvGramNode(SQL_OP_PARENS, $2); }
+        | sql_scalar_function           { $$ = $1; }
+        | sql_niladic_function          { $$ = $1; }
+        | sql_aggregate_function        { $$ = $1; }
+        | ST_IDENT ST_LEFT_PAR ST_RIGHT_PAR
+                                        { $$ = OrvGramSqlFunction($1, nullptr); }
+        | ST_IDENT ST_LEFT_PAR sql_expr_list ST_RIGHT_PAR
+                                        { $$ = OrvGramSqlFunction($1, $3); }
+        ;
+
+sql_expr_list
+        : sql_value_expr                { $$ = OrvListExpr(SQL_EXPR_LIST, $1, nullptr); }
+        | sql_expr_list ST_COMMA sql_value_expr
+                                        { $$ = OrvListExpr(SQL_EXPR_LIST, $1, $3); }
+        ;
+
+/* Host variables: ":" and a name path, the named item last (:A.B is B
+   in group A); an indicator variable may follow, with or without the
+   word INDICATOR. */
+sql_host_var
+        : ST_COLON sql_host_var_names   { $$ = OrvGramSqlHostVar($2); }
+        ;
+
+sql_host_var_names
+        : sql_host_var_name             { $$ = OrvListExpr(SQL_VAR_NAME_LIST, $1, nullptr); }
+        | sql_host_var_names ST_DOT sql_host_var_name
+                                        { $$ = OrvListExpr(SQL_VAR_NAME_LIST, $1, $3); }
+        ;
+
+sql_host_var_name
+        : ST_IDENT                      { $$ = OrvGramSqlName(&$1, POSITION_OF($1)); }
+        ;
+
+sql_ind_host_var
+        : sql_host_var                  { $$ = OrvGramNode(SQL_IND_HOST_VAR, $1); }
+        | sql_host_var sql_host_var     { $$ = OrvGramNode(SQL_IND_HOST_VAR, $1, $2); }
+        | sql_host_var STK_INDICATOR sql_host_var
+                                        { $$ = OrvGramNode(SQL_IND_HOST_VAR, $1, $3); }
+        ;
+
+sql_host_var_list
+        : sql_ind_host_var              { $$ = OrvListExpr(SQL_IND_HOST_VAR_LIST, $1, nullptr); }
+        | sql_host_var_list ST_COMMA sql_ind_host_var
+                                        { $$ = OrvListExpr(SQL_IND_HOST_VAR_LIST, $1, $3); }
+        ;
+
+/* Row values: a value, a parenthesised list or a parenthesised query.  A
+   single value in parentheses is tried first as a parenthesised value. */
+sql_row_value
+        : sql_value_expr                { $$ = $1; }
+        | ST_LEFT_PAR sql_expr_list ST_RIGHT_PAR
+                                        { $$ = OrvGramNode(SQL_ROW_CONSTRUCTOR, $2); }
+        | ST_LEFT_PAR sql_query ST_RIGHT_PAR
+                                        { $$ = OrvGramNode(SQL_ROW_CONSTRUCTOR, $2); }
+        ;
+
+/* Scalar functions. */
+sql_scalar_function
+        : STK_BIT_LENGTH ST_LEFT_PAR sql_value_expr ST_RIGHT_PAR
+                                        { $$ = OrvGramNode(SQL_SF_BIT_LENGTH, $3); }
+        | STK_OCTET_LENGTH ST_LEFT_PAR sql_value_expr ST_RIGHT_PAR
+                                        { $$ = OrvGramNode(SQL_SF_OCTET_LENGTH, $3); }
+        | STK_CHAR_LENGTH ST_LEFT_PAR sql_value_expr ST_RIGHT_PAR
+                                        { $$ = OrvGramNode(SQL_SF_CHAR_LENGTH, $3); }
+        | STK_CHARACTER_LENGTH ST_LEFT_PAR sql_value_expr ST_RIGHT_PAR
+                                        { $$ = OrvGramNode(SQL_SF_CHAR_LENGTH, $3); }
+        | STK_CASE sql_when_list STK_ELSE sql_value_expr STK_END
+                                        { $$ = OrvGramNode(SQL_SF_CASE, $2, $4); }
+        | STK_CAST ST_LEFT_PAR sql_value_expr STK_AS sql_data_type ST_RIGHT_PAR
+                                        { $$ = OrvGramNode(SQL_SF_CAST, $3, $5); }
+        | STK_CONVERT ST_LEFT_PAR sql_data_type ST_COMMA sql_value_expr ST_RIGHT_PAR
+                                        { $$ = OrvGramNode(SQL_SF_CONVERT, $3, $5, OrvGramNullNode()); }
+        | STK_CONVERT ST_LEFT_PAR sql_data_type ST_COMMA sql_value_expr ST_COMMA ST_EXACT_NUM_LIT ST_RIGHT_PAR
+                                        { $$ = OrvGramNode(SQL_SF_CONVERT, $3, $5, $7); }
+        | STK_CONVERT ST_LEFT_PAR sql_value_expr ST_COMMA sql_value_expr ST_COMMA sql_value_expr ST_RIGHT_PAR
+                                        { $$ = OrvGramNode(SQL_SF_CONVERT, $3, $5, $7); }
+        | STK_DATEPART ST_LEFT_PAR sql_value_expr ST_COMMA sql_value_expr ST_RIGHT_PAR
+                                        { $$ = OrvGramNode(SQL_SF_DATEPART, $3, $5); }
+        | STK_DAY ST_LEFT_PAR sql_value_expr ST_RIGHT_PAR
+                                        { $$ = OrvGramNode(SQL_SF_DAY, $3); }
+        | STK_MONTH ST_LEFT_PAR sql_value_expr ST_RIGHT_PAR
+                                        { $$ = OrvGramNode(SQL_SF_MONTH, $3); }
+        | STK_YEAR ST_LEFT_PAR sql_value_expr ST_RIGHT_PAR
+                                        { $$ = OrvGramNode(SQL_SF_YEAR, $3); }
+        | STK_DATEADD ST_LEFT_PAR sql_value_expr ST_COMMA sql_value_expr ST_COMMA sql_value_expr ST_RIGHT_PAR
+                                        { $$ = OrvGramNode(SQL_SF_DATEADD, $3, $5, $7); }
+        | STK_DATEDIFF ST_LEFT_PAR sql_value_expr ST_COMMA sql_value_expr ST_COMMA sql_value_expr ST_RIGHT_PAR
+                                        { $$ = OrvGramNode(SQL_SF_DATEDIFF, $3, $5, $7); }
+        | STK_LEFT ST_LEFT_PAR sql_value_expr ST_COMMA sql_value_expr ST_RIGHT_PAR
+                                        { $$ = OrvGramNode(SQL_SF_LEFT, $3, $5); }
+        | STK_RIGHT ST_LEFT_PAR sql_value_expr ST_COMMA sql_value_expr ST_RIGHT_PAR
+                                        { $$ = OrvGramNode(SQL_SF_RIGHT, $3, $5); }
+        | STK_LOWER ST_LEFT_PAR sql_value_expr ST_RIGHT_PAR
+                                        { $$ = OrvGramNode(SQL_SF_LOWER, $3); }
+        | STK_UPPER ST_LEFT_PAR sql_value_expr ST_RIGHT_PAR
+                                        { $$ = OrvGramNode(SQL_SF_UPPER, $3); }
+        | STK_POSITION ST_LEFT_PAR sql_value_expr STK_IN sql_value_expr ST_RIGHT_PAR
+                                        { $$ = OrvGramNode(SQL_SF_POSITION, $3, $5); }
+        | STK_RAND ST_LEFT_PAR ST_RIGHT_PAR
+                                        { $$ = OrvGramNode(SQL_SF_RAND); }
+        | STK_RAND ST_LEFT_PAR sql_value_expr ST_RIGHT_PAR
+                                        { $$ = OrvGramNode(SQL_SF_RAND, $3); }
+        | STK_REPLACE ST_LEFT_PAR sql_value_expr ST_COMMA sql_value_expr ST_COMMA sql_value_expr ST_RIGHT_PAR
+                                        { $$ = OrvGramNode(SQL_SF_REPLACE, $3, $5, $7); }
+        | STK_STR ST_LEFT_PAR sql_value_expr ST_RIGHT_PAR
+                                        { $$ = OrvGramNode(SQL_SF_STR, $3); }
+        | STK_STR ST_LEFT_PAR sql_value_expr ST_COMMA sql_value_expr ST_RIGHT_PAR
+                                        { $$ = OrvGramNode(SQL_SF_STR, $3, $5); }
+        | STK_STR ST_LEFT_PAR sql_value_expr ST_COMMA sql_value_expr ST_COMMA sql_value_expr ST_RIGHT_PAR
+                                        { $$ = OrvGramNode(SQL_SF_STR, $3, $5, $7); }
+        | STK_SUBSTRING ST_LEFT_PAR sql_value_expr STK_FROM sql_value_expr STK_FOR sql_value_expr ST_RIGHT_PAR
+                                        { $$ = OrvGramNode(SQL_SF_SUBSTRING, $3, $5, $7); }
+        | STK_SUBSTRING ST_LEFT_PAR sql_value_expr ST_COMMA sql_value_expr ST_COMMA sql_value_expr ST_RIGHT_PAR
+                                        { $$ = OrvGramNode(SQL_SF_SUBSTRING, $3, $5, $7); }
+        | STK_TRIM ST_LEFT_PAR sql_trim_spec sql_value_expr STK_FROM sql_value_expr ST_RIGHT_PAR
+                                        { $$ = OrvGramNode(SQL_SF_TRIM, $3, $4, $6); }
+        ;
+
+/* WHEN operands are values, not conditions; ELSE is required. */
+sql_when_list
+        : sql_when_item                 { $$ = OrvListExpr(SQL_WHEN_EXPR_LIST, $1, nullptr); }
+        | sql_when_list sql_when_item   { $$ = OrvListExpr(SQL_WHEN_EXPR_LIST, $1, $2); }
+        ;
+
+sql_when_item
+        : STK_WHEN sql_value_expr STK_THEN sql_value_expr
+                                        { $$ = OrvGramNode(SQL_WHEN_EXPR, $2, $4); }
+        ;
+
+sql_trim_spec
+        : STK_LEADING                   { $$ = OrvGramNode(SQL_TRIM_LEADING); }
+        | STK_TRAILING                  { $$ = OrvGramNode(SQL_TRIM_TRAILING); }
+        | STK_BOTH                      { $$ = OrvGramNode(SQL_TRIM_BOTH); }
+        ;
+
+/* Functions without parentheses. */
+sql_niladic_function
+        : STK_USER                      { $$ = OrvGramNode(SQL_SF_CURRENT_USER); }
+        | STK_CURRENT_USER              { $$ = OrvGramNode(SQL_SF_CURRENT_USER); }
+        | STK_SESSION_USER              { $$ = OrvGramNode(SQL_SF_SESSION_USER); }
+        | STK_SYSTEM_USER               { $$ = OrvGramNode(SQL_SF_SYSTEM_USER); }
+        | STK_CURRENT_DATE              { $$ = OrvGramNode(SQL_SF_CURRENT_DATE); }
+        | STK_CURRENT STK_DATE          { $$ = OrvGramNode(SQL_SF_CURRENT_DATE); }
+        | STK_CURRENT_TIME              { $$ = OrvGramNode(SQL_SF_CURRENT_TIME); }
+        | STK_CURRENT STK_TIME          { $$ = OrvGramNode(SQL_SF_CURRENT_TIME); }
+        | STK_CURRENT_TIMESTAMP         { $$ = OrvGramNode(SQL_SF_CURRENT_TIMESTAMP); }
+        | STK_CURRENT STK_TIMESTAMP     { $$ = OrvGramNode(SQL_SF_CURRENT_TIMESTAMP); }
+        ;
+
+/* Aggregates; COUNT ( * ) and COUNT ( e ) have rules of their own. */
+sql_aggregate_function
+        : STK_COUNT ST_LEFT_PAR ST_STAR ST_RIGHT_PAR
+                                        { $$ = OrvGramNode(SQL_AF_COUNT_STAR); }
+        | STK_COUNT ST_LEFT_PAR sql_quantifier sql_value_expr ST_RIGHT_PAR
+                                        { $$ = OrvGramNode(SQL_AF_COUNT, $3, $4); }
+        | STK_AVG ST_LEFT_PAR sql_quantifier sql_value_expr ST_RIGHT_PAR
+                                        { $$ = OrvGramNode(SQL_AF_AVG, $3, $4); }
+        | STK_MAX ST_LEFT_PAR sql_quantifier sql_value_expr ST_RIGHT_PAR
+                                        { $$ = OrvGramNode(SQL_AF_MAX, $3, $4); }
+        | STK_MIN ST_LEFT_PAR sql_quantifier sql_value_expr ST_RIGHT_PAR
+                                        { $$ = OrvGramNode(SQL_AF_MIN, $3, $4); }
+        | STK_SUM ST_LEFT_PAR sql_quantifier sql_value_expr ST_RIGHT_PAR
+                                        { $$ = OrvGramNode(SQL_AF_SUM, $3, $4); }
+        ;
+
+/* Search conditions: NOT (once per predicate) binds first, then AND,
+   then OR. */
+sql_search_condition
+        : sql_conjunction               { $$ = $1; }
+        | sql_search_condition STK_OR sql_conjunction
+                                        { $$ = OrvListExpr(SQL_OP_OR, $1, $3); }
+        ;
+
+sql_conjunction
+        : sql_negation                  { $$ = $1; }
+        | sql_conjunction STK_AND sql_negation
+                                        { $$ = OrvListExpr(SQL_OP_AND, $1, $3); }
+        ;
+
+sql_negation
+        : sql_predicate                 { $$ = $1; }
+        | STK_NOT sql_predicate         { $$ = OrvGramNode(SQL_OP_NOT, $2); }
+        ;
+
+sql_predicate
+        : ST_LEFT_PAR sql_search_condition ST_RIGHT_PAR
+                                        { $$ = OrvGramNode(SQL_OP_PARENS, $2); }
+        | sql_row_value sql_comparison_operator sql_row_value
+                                        { $$ = OrvGramNode($2, $1, $3); }
+        | sql_row_value STK_BETWEEN sql_row_value STK_AND sql_row_value
+                                        { $$ = OrvGramNode(SQL_OP_BETWEEN, $1, $3, $5); }
+        | sql_value_expr STK_NOT STK_BETWEEN sql_value_expr STK_AND sql_value_expr
+                                        { $$ = OrvGramNode(SQL_OP_NOT_BETWEEN, $1, $4, $6); }
+        | sql_row_value STK_IN ST_LEFT_PAR sql_expr_list ST_RIGHT_PAR
+                                        { $$ = OrvGramNode(SQL_OP_IN, $1, $4); }
+        | sql_value_expr STK_NOT STK_IN ST_LEFT_PAR sql_expr_list ST_RIGHT_PAR
+                                        { $$ = OrvGramNode(SQL_OP_NOT_IN, $1, $5); }
+        | sql_value_expr STK_LIKE sql_value_expr
+                                        { $$ = OrvGramNode(SQL_OP_LIKE, $1, $3); }
+        | sql_value_expr STK_NOT STK_LIKE sql_value_expr
+                                        { $$ = OrvGramNode(SQL_OP_NOT_LIKE, $1, $4); }
+        | sql_column_ref STK_IS STK_NULL
+                                        { $$ = OrvGramNode(SQL_OP_IS_NULL, $1); }
+        | sql_column_ref STK_IS STK_NOT STK_NULL
+                                        { $$ = OrvGramNode(SQL_OP_IS_NOT_NULL, $1); }
+        | STK_EXISTS ST_LEFT_PAR sql_query ST_RIGHT_PAR
+                                        { $$ = OrvGramNode(SQL_OP_EXISTS, $3); }
+        | STK_UNIQUE ST_LEFT_PAR sql_query ST_RIGHT_PAR
+                                        { $$ = OrvGramNode(SQL_OP_UNIQUE, $3); }
+        ;
+
+/* Comparison operators have the operation code of the comparison as
+   value; "<>", "<=" and ">=" are two tokens, the not sign is the byte
+   0xAC. */
+sql_comparison_operator
+        : ST_EQ                         { $$ = SQL_OP_EQ; }
+        | ST_LT ST_GT                   { $$ = SQL_OP_NE; }
+        | ST_GT                         { $$ = SQL_OP_GT; }
+        | ST_GT ST_EQ                   { $$ = SQL_OP_GE; }
+        | ST_LT                         { $$ = SQL_OP_LT; }
+        | ST_LT ST_EQ                   { $$ = SQL_OP_LE; }
+        | ST_RIGHT_ANGLE ST_EQ          { $$ = SQL_OP_NE; }
+        | ST_RIGHT_ANGLE ST_LT          { $$ = SQL_OP_GE; }
+        | ST_RIGHT_ANGLE ST_GT          { $$ = SQL_OP_LE; }
         ;
 
 %%

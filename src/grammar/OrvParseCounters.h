@@ -14,6 +14,7 @@ struct OrvParseCounters {
   long longestWindow = 0;     // most tokens queued by one outermost trial
   long memoHits = 0;          // levels failed at once by the failure memo
   long commits = 0;           // commits of the trials
+  long keptBackTokens = 0;    // tokens kept back for a later state (COPY markers)
   long reductions = 0;        // reductions outside trials
   long positionSteps = 0;     // calls of the position step (RdcPosn)
   long positionSlots = 0;     // argument slots the position step compared

@@ -51,7 +51,8 @@ OrvParseRun::OrvParseRun(const OrvGrammarDef& grammar)
       slots_(tables_.TableSlots),
       columns_(tables_.GotoColumns),
       runAction_(grammar.runAction),
-      maxDepth_(grammar.maxDepth) {
+      maxDepth_(grammar.maxDepth),
+      keptBackTokens_(grammar.keptBackTokens) {
   if (rows_ == nullptr || slots_ == nullptr || columns_ == nullptr) {
     ownRows_.resize(static_cast<size_t>(tables_.stateCount));
     ownSlots_.resize(static_cast<size_t>(tables_.TABLE_LAST_INDEX) + 1);
@@ -85,6 +86,7 @@ int OrvParseRun::Run() {
     if (row.defaultReduction != 0) {
       result = Reduce(row.defaultReduction);
     } else {
+      if (keptFirst_ < kept_.size()) TakeKeptBack(row);
       const int token = Lookahead();
       int entry;
       if ((entry = Find(row.conflictBase, token)) != TABLE_NO_ENTRY) {
@@ -93,6 +95,8 @@ int OrvParseRun::Run() {
         result = Shift(entry);
       } else if ((entry = Find(row.reduceBase, token)) != TABLE_NO_ENTRY) {
         result = Reduce(entry);
+      } else if (KeepBack()) {
+        result = STEP_GO_ON;
       } else {
         result = SyntaxError();
       }
@@ -111,11 +115,67 @@ int OrvParseRun::Run() {
 }
 
 int OrvParseRun::Lookahead() {
+  if (lookahead_ == NO_LOOKAHEAD && waiting_.code != NO_LOOKAHEAD) {
+    lookahead_ = waiting_.code;
+    TokenValue = waiting_.value;
+    TokenPosition = waiting_.position;
+    waiting_ = HeldToken{NO_LOOKAHEAD, 0, nullptr};
+  }
   if (lookahead_ == NO_LOOKAHEAD) {
     lookahead_ = FetchToken();
     if (lookahead_ < 0) lookahead_ = TABLE_END_OF_INPUT;
   }
   return lookahead_;
+}
+
+bool OrvParseRun::KeptBackCode(int code) const {
+  if (keptBackTokens_ == nullptr || code <= TABLE_END_OF_INPUT) return false;
+  for (const int* k = keptBackTokens_; *k != 0; ++k) {
+    if (*k == code) return true;
+  }
+  return false;
+}
+
+bool OrvParseRun::KeepBack() {
+  // A trial fails on it as on any token without an action; during recovery
+  // it is dropped into the error node with the others.
+  if (InTrial() || ReplayPath != nullptr || CurrentParseState->errorCountdown > 0) return false;
+  if (!KeptBackCode(lookahead_)) return false;
+  if (keptFirst_ == kept_.size()) {
+    kept_.clear();
+    keptFirst_ = 0;
+  }
+  kept_.push_back(HeldToken{lookahead_, TokenValue, TokenPosition});
+  ++ParseCounters.keptBackTokens;
+  lookahead_ = NO_LOOKAHEAD;
+  return true;
+}
+
+void OrvParseRun::TakeKeptBack(const OrvStateRow& row) {
+  if (InTrial() || ReplayPath != nullptr) return;
+  const HeldToken& next = kept_[keptFirst_];
+  if (Find(row.shiftBase, next.code) == TABLE_NO_ENTRY || Find(row.conflictBase, next.code) != TABLE_NO_ENTRY)
+    return;
+  // Only one look-ahead is ever held: a waiting one is back in lookahead_
+  // before the next kept-back token can be taken (Lookahead restores it).
+  if (lookahead_ != NO_LOOKAHEAD) waiting_ = HeldToken{lookahead_, TokenValue, TokenPosition};
+  lookahead_ = next.code;
+  TokenValue = next.value;
+  TokenPosition = next.position;
+  ++keptFirst_;
+}
+
+void OrvParseRun::DiscardKeptBack() {
+  for (size_t i = keptFirst_; i < kept_.size(); ++i)
+    DiscardEntry(kept_[i].value, kept_[i].position, ORV_DISCARD_ABANDONED);
+  kept_.clear();
+  keptFirst_ = 0;
+  if (waiting_.code != NO_LOOKAHEAD) {
+    // The end-of-input list belongs to the token source.
+    DiscardEntry(waiting_.value, waiting_.code == TABLE_END_OF_INPUT ? nullptr : waiting_.position,
+                 ORV_DISCARD_ABANDONED);
+    waiting_ = HeldToken{NO_LOOKAHEAD, 0, nullptr};
+  }
 }
 
 void OrvParseRun::Push(int state, OrvParseValue value, OrvTokenList* position, int height) {
@@ -209,7 +269,8 @@ OrvStepResult OrvParseRun::Accept() {
   // The final entry holds the start symbol (ParseResultValue and
   // ParseResultPosition) and the look-ahead is end of input, whose list
   // belongs to the token source: nothing is left to discard but what the
-  // queue may still hold.
+  // queue may still hold and kept-back tokens that found no place.
+  DiscardKeptBack();
   DiscardQueued();
   FreeRecords();
   FreeParseState(CurrentParseState);
@@ -255,6 +316,7 @@ OrvStepResult OrvParseRun::Abort() {
     DiscardEntry(TokenValue, keepList ? nullptr : TokenPosition, ORV_DISCARD_ABANDONED);
     lookahead_ = NO_LOOKAHEAD;
   }
+  DiscardKeptBack();
   DiscardQueued();
   FreeRecords();
   FreeParseState(ps);

@@ -23,6 +23,13 @@ struct OrvGrammarDef {
   // comes from users bounds the stack, so that a pathological nesting is
   // refused with a message instead of overflowing the machine stack later.
   int maxDepth;
+  // Token codes kept back when the state has no action for them, ended by
+  // 0; null for none.  The COBOL grammar lists its COPY markers: a marker
+  // that cannot stand where it comes (between two words of a clause or a
+  // statement) is not an error; it waits, and the next state that shifts
+  // it takes the kept-back ones first, in their order, while the look-ahead
+  // read after them waits.  In a trial such a token fails the alternative.
+  const int* keptBackTokens;
 };
 
 // What a parse comes to.

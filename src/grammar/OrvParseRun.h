@@ -110,6 +110,26 @@ class OrvParseRun {
   // ahead (ParseCounters.longestWindow).
   void NoteWindow(const ParseState* outermost);
 
+  // --- kept-back tokens (OrvParseEngine.cpp) -------------------------------
+  // A token the grammar keeps back, with its value and position.
+  struct HeldToken {
+    int code;
+    OrvParseValue value;
+    OrvTokenList* position;
+  };
+  // Whether `code` is one of the grammar's kept-back tokens.
+  bool KeptBackCode(int code) const;
+  // The look-ahead has no action: outside trials and recovery a kept-back
+  // token is put aside (true); any other goes to SyntaxError (false).
+  bool KeepBack();
+  // In the state of `row`, when it shifts the first kept-back token
+  // outside trials and replays: that token becomes the look-ahead, and a
+  // look-ahead held meanwhile waits until it is consumed.
+  void TakeKeptBack(const OrvStateRow& row);
+  // Gives up the kept-back tokens and the waiting look-ahead (the parse
+  // ends).
+  void DiscardKeptBack();
+
   // --- syntax errors (OrvSyntaxRecovery.cpp) -------------------------------
   // No action for the look-ahead outside trials, or in a trial during
   // recovery: report it when it is new, then recover.
@@ -149,6 +169,12 @@ class OrvParseRun {
   int openLevels_ = 0;
   long steps_ = 0;
   OrvFailureMemo memo_;
+  const int* keptBackTokens_;
+  // Kept-back tokens in arrival order, from keptFirst_ on.
+  std::vector<HeldToken> kept_;
+  size_t keptFirst_ = 0;
+  // The look-ahead that waits while kept-back tokens go first.
+  HeldToken waiting_ = {NO_LOOKAHEAD, 0, nullptr};
 };
 
 #endif

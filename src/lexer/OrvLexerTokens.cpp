@@ -59,6 +59,9 @@ bool OrvLexer::IsBreakAt(const char* w, int n, int i) const {
   switch (w[i]) {
     case ';': case '+': case '*': case '/': case '=': case '<': case '>':
       return true;
+    case '|':
+      // SQL's concatenation is written "||": each bar is a piece of its own.
+      return sqlMode != 0;
     case ',':
       return sqlMode || (!settings.sepSpaceReqd && switches.decimalPoint != ',');
     case '.':
@@ -428,6 +431,12 @@ void OrvLexer::ClassifySqlWord(OrvLexUnit& u, const char* w) {
   }
   if (const int code = OrvLookupSqlKeyword(w, n)) {
     u.code = code;
+    u.ClearText();
+    return;
+  }
+  // WHENEVER ... PERFORM names the COBOL verb, which is no SQL word.
+  if (Is(w, n, "PERFORM")) {
+    u.code = RW_PERFORM;
     u.ClearText();
     return;
   }

@@ -4,6 +4,8 @@
 #include "OrvClauseCollector.h"
 
 #include "OrvExpr.h"
+#include "OrvExprOper.h"
+#include "OrvOper.h"
 #include "OrvParserErrors.h"
 #include "OrvParserImpl.h"
 #include "OrvPosnWalkers.h"
@@ -16,6 +18,16 @@ namespace {
 // initialised before any constructor runs, so collectors built during static
 // initialisation, in whatever order, find it ready.
 OrvClauseCollector* registryHead = nullptr;
+
+// The name of the slots that take the COPY markers and the syntax-error
+// nodes met among the clauses.
+const char kMarkerSlotName[] = "CopyBegin/End/SyntaxError";
+
+// Whether `slot` of `node` is its slot of COPY markers and error nodes.
+bool IsMarkerSlot(const OrvExpr* node, int slot) {
+  const VString name = OrvOperArgName(node->Oper(), slot);
+  return name.text != nullptr && name == kMarkerSlotName;
+}
 
 }  // namespace
 
@@ -105,8 +117,35 @@ bool OrvClauseCollector::TakesInto(const char* method, int slot, OrvExpr* given)
   return false;
 }
 
+void OrvClauseCollector::JoinMarkerSlot(int slot, OrvExpr* item) {
+  OrvArgSlot* held = node->ArgSlots(slot);
+  OrvExpr* list = held->child;
+  if (list->Oper() != EX_LIST) {
+    // The first item moves into a new list with its order index; the list
+    // takes the slot at that index, and the slot keeps its tokens.
+    const int order = held->order;
+    OrvExpr* first = list;
+    list = new OrvExprOper(EX_LIST);
+    node->SetArgNoDel(slot, list);
+    node->ArgSlots(slot)->order = static_cast<int16_t>(order);
+    list->AddArg(first);
+    first->SetSlotOrder(order);
+  }
+  if (item == nullptr) return;
+  item->Tokens().Splice(tokens);
+  list->AddArg(item);
+  item->SetSlotOrder(count);
+  ++count;
+}
+
 void OrvClauseCollector::SetClause(int slot, OrvExpr* clause) {
   if (!TakesInto("OrvClauseCollector::SetClause", slot, clause)) return;
+  if (OrvPresent(node->Args(slot)) && IsMarkerSlot(node, slot)) {
+    // Markers and error nodes may come any number of times: they join the
+    // slot's list in source order.
+    JoinMarkerSlot(slot, clause);
+    return;
+  }
   if (OrvPresent(node->Args(slot))) {
     VString name = OrvOperArgName(node->Oper(), slot);
     VString text = OrvFormat("Clause %s is set more than once. Ignoring second instance.",

@@ -44,7 +44,10 @@ class OrvClauseCollector {
   // (count then goes up), after giving it the saved tokens.  A slot already
   // present makes the clause a repetition: "Clause %s is set more than
   // once. Ignoring second instance.", its tokens are saved and it is
-  // deleted.  Without a held node the clause goes to the error node.
+  // deleted; but in the node's slot of COPY markers and syntax-error nodes
+  // ("CopyBegin/End/SyntaxError") a further one joins the slot, which
+  // becomes an EX_LIST of them in source order.  Without a held node the
+  // clause goes to the error node.
   void SetClause(int slot, OrvExpr* clause);
   // Appends `item` to the list of operation `listCode` in `slot` (made when
   // the slot is empty) and gives the item's slot the order index count,
@@ -85,6 +88,9 @@ class OrvClauseCollector {
  private:
   // Releases the node of an abandoned collection (see Start).
   void ReleaseAbandoned();
+  // Appends `item` to the taken marker slot `slot` (made an EX_LIST first,
+  // its item keeping the slot's order index) with order index count.
+  void JoinMarkerSlot(int slot, OrvExpr* item);
   // True when the held node has the slot.  Otherwise the given clause or
   // item goes to the error node (a slot the node lacks is reported first,
   // naming `method`) and the answer is false.

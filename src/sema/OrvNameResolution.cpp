@@ -307,14 +307,14 @@ void BindAmbiguous(QualUse& use, const std::vector<OrvExpr*>& defs) {
   }
 }
 
-// One candidate: the use is bound to it and takes the element's category;
-// unless "same-para-data-name" is on, a procedure-name use of a data item
-// and a data use of a procedure name are reported.
-void BindSingle(QualUse& use, OrvExpr* def) {
+// One candidate: the use is bound to it and takes the category `k` of the
+// element the candidate defines; unless "same-para-data-name" is on, a
+// procedure-name use of a data item and a data use of a procedure name are
+// reported.
+void BindSingle(QualUse& use, OrvExpr* def, int k) {
   use.node->BindDefinition(def, static_cast<int32_t>(use.node->Serial()));
   if (use.parser.ParserTrace()) std::cout << "==Def: " << OrvFullQualNameStr(def) << std::endl;
   const int x = use.node->Category();
-  const int k = use.element->Category();
   const bool procedure = k == SYMCAT_PROC_NAME || k == SYMCAT_PARA_NAME || k == SYMCAT_SECTION_NAME;
   if (!use.parser.sameParaDataName) {
     if (x == SYMCAT_PROC_NAME && k != SYMCAT_PARA_NAME && k != SYMCAT_SECTION_NAME) {
@@ -327,6 +327,98 @@ void BindSingle(QualUse& use, OrvExpr* def) {
     }
   }
   use.node->SetCategory(k);
+}
+
+// Whether an entry (a data description, FD or SD, or RD entry) says GLOBAL.
+bool EntryIsGlobal(const OrvExpr* entry) {
+  if (entry == nullptr) return false;
+  switch (entry->Oper()) {
+    case DECL_DD_ENTRY: return OrvPresent(OrvArgAt(entry, DECL_DD_ENTRY__GLOBAL));
+    case DECL_DD_ENTRY_WANG_DISPLAY: return OrvPresent(OrvArgAt(entry, DECL_DD_ENTRY_WANG_DISPLAY__GLOBAL));
+    case DECL_FD_ENTRY: return OrvPresent(OrvArgAt(entry, DECL_FD_ENTRY__GLOBAL));
+    case DECL_RD_ENTRY: return OrvPresent(OrvArgAt(entry, DECL_RD_ENTRY__GLOBAL));
+    default: return false;
+  }
+}
+
+// Whether a definition lies within a data description entry, an FD or SD
+// entry (its records too) or an RD entry (its report groups too) that is
+// GLOBAL.  A definition's own entry is its parent; the entries of the
+// groups above it, and the FD or RD entry of what follows it, lie beside
+// the subordinates under their holders.
+bool DefinedGlobal(OrvExpr* def) {
+  for (OrvExpr* n = def->Parent(); n != nullptr && n->Oper() != COBOL_PROGRAM; n = n->Parent()) {
+    OrvExpr* entry = n;
+    if (n->Oper() == DECL_DD) entry = OrvArgAt(n, DECL_DD__DATA_DESCRIPTION_ENTRY);
+    if (n->Oper() == DECL_FD) entry = OrvArgAt(n, DECL_FD__FILE_DESCRIPTION_ENTRY);
+    if (n->Oper() == DECL_RD) entry = OrvArgAt(n, DECL_RD__REPORT_DESCRIPTION_ENTRY);
+    if (EntryIsGlobal(entry)) return true;
+  }
+  return false;
+}
+
+// The GLOBAL definitions in `program`'s table of the use's qualified name,
+// searched by the text of each name (the use's own elements belong to the
+// contained program's table), into `defs`; the element of the named item
+// into `found`.
+void GatherGlobalCandidates(QualUse& use, OrvExpr* program, std::vector<OrvExpr*>& defs,
+                            OrvSymTabElt*& found) {
+  defs.clear();
+  found = nullptr;
+  OrvExpr* table = OrvOwnerSymTab(program);
+  if (table == nullptr || use.namedItem == nullptr) return;
+  found = OrvSymTabFindElt(table, *use.namedItem->Image(), nullptr);
+  if (found == nullptr) return;
+  OrvLinkList candidates;
+  for (OrvExpr* def : use.parser.DefinitionsOf(found)) {
+    if (DefinedGlobal(def)) candidates.Append(OrvLink(def, ORV_NO_LINK_INDEX));
+  }
+  for (int k = 1; k < use.count && candidates.Count() > 0; ++k) {
+    OrvExpr* name = use.NameAt(k);
+    OrvSymTabElt* qualifier =
+        name != nullptr ? OrvSymTabFindElt(table, *name->Image(), nullptr) : nullptr;
+    OrvLinkList scopes;
+    if (qualifier != nullptr) {
+      for (OrvExpr* def : use.parser.DefinitionsOf(qualifier)) scopes.Append(OrvLink(def, ORV_NO_LINK_INDEX));
+    }
+    OrvRestrictDefs(candidates, scopes);
+  }
+  ToArray(candidates, defs);
+}
+
+// A use that its own program does not define may name a GLOBAL item of an
+// enclosing program, the innermost first: the first program that gives
+// candidates binds the use as its own would.  True when one did.
+bool ResolveGlobalName(QualUse& use, std::vector<OrvExpr*>& defs) {
+  for (OrvExpr* program : use.parser.enclosingPrograms) {
+    OrvSymTabElt* found = nullptr;
+    GatherGlobalCandidates(use, program, defs, found);
+    if (defs.empty()) continue;
+    if (defs.size() >= 2) {
+      BindAmbiguous(use, defs);
+    } else {
+      BindSingle(use, defs[0], found->Category());
+    }
+    return true;
+  }
+  return false;
+}
+
+// The first word of a VALUE OF item names a label field of the system, an
+// implementor-name, when the program defines no such data item: the use is
+// replaced by a CHAR_STRING of the name, which takes the use's tokens.
+// True when the use was handled so (it is retired).
+bool ResolveValueOfName(QualUse& use) {
+  OrvExpr* parent = use.node->Parent();
+  if (use.count != 1 || use.namedItem == nullptr || parent == nullptr ||
+      parent->Oper() != FDX_VALUE_OF_ITEM ||
+      OrvArgAt(parent, FDX_VALUE_OF_ITEM__LABEL_ITEM) != use.node) {
+    return false;
+  }
+  OrvExpr* replacement = new OrvCharString(*use.namedItem->Image());
+  OrvGatherTokensWalker(use.node, replacement->Tokens());
+  use.parser.RetireNode(use.node->ReplThis(replacement));
+  return true;
 }
 
 // No candidate: a file-name of a FILE-CONTROL entry that has no FD entry
@@ -376,8 +468,8 @@ void OrvParserImpl::SymTabQualResolve(OrvExpr* useNode) {
   if (defs.size() >= 2) {
     BindAmbiguous(use, defs);
   } else if (defs.size() == 1) {
-    BindSingle(use, defs[0]);
-  } else {
+    BindSingle(use, defs[0], use.element->Category());
+  } else if (!ResolveGlobalName(use, defs) && !ResolveValueOfName(use)) {
     ReportUndefined(use);
   }
 }

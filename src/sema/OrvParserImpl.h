@@ -289,6 +289,9 @@ class OrvParserImpl : public OrvParser {
   // The definitions that remain for the use SymTabQualResolve resolves,
   // reused from use to use.
   std::vector<OrvExpr*> candidateDefs;
+  // While a program's names are resolved: the programs that enclose it,
+  // innermost first, whose GLOBAL names its uses may reach.
+  std::vector<OrvExpr*> enclosingPrograms;
 
  private:
   // Takes the dropped values out of droppedValues: each once, without those

@@ -2,6 +2,7 @@
 // finishing of programs with their semantic passes, and the filing of
 // sections, paragraphs and sentences.
 #include <iostream>
+#include <vector>
 
 #include "OrvConstNodes.h"
 #include "OrvExprOper.h"
@@ -44,6 +45,10 @@ bool IsSentenceLevel(int op) {
     case STMT_REPLACE_OFF:
     case STMT_INLINED_INCLUDE_BEG:
     case STMT_INLINED_INCLUDE_END:
+    // An EXEC SQL INCLUDE whose member was not found stands where its
+    // inlined form would: it is a marker like an uninlined COPY, not an
+    // internal fault.
+    case STMT_UNINLINED_INCLUDE:
       return true;
     default:
       return false;
@@ -143,9 +148,14 @@ void OrvParserImpl::FinishProgram(int n) {
   OrvExpr* enclosing = progStack[k - 1];
   int listSlot = enclosing->Oper() == COBOL_FILE ? COBOL_FILE__PROGRAM_LIST : COBOL_PROGRAM__CONTAINED_PROGRAMS;
   static const OrvTxtPosn kNoPosn;
+  // The stack as it stands now: entries are cleared below as their programs
+  // are attached, but an inner program ended here still sees the outer ones.
+  const std::vector<OrvExpr*> open(progStack, progStack + progDepth);
   for (int i = k; i < progDepth; ++i) {
     OrvExpr* program = progStack[i];
     if (resolveUseDef) {
+      // Entry 0 is the file: it holds program names only.
+      enclosingPrograms.assign(open.rend() - i, open.rend() - 1);
       if (lexerSettings.progressCallBack != nullptr) {
         VString text("Resolving Names");
         lexerSettings.progressCallBack(&kNoPosn, &text);
@@ -158,6 +168,7 @@ void OrvParserImpl::FinishProgram(int n) {
         OrvWalkTree(program, nullptr, "OrvAddCicsEibDecls", OrvAddCicsEibDecls, nullptr, nullptr);
       }
       ResolveNames(program);
+      enclosingPrograms.clear();
       if (lexerSettings.progressCallBack != nullptr) {
         VString text("*");
         lexerSettings.progressCallBack(&kNoPosn, &text);

@@ -39,6 +39,43 @@ OrvExpr* EnclosingProgram(OrvExpr* context) {
   return nullptr;
 }
 
+// The child in slot `slot` of `node`, or null when the node is absent or has
+// no such slot.
+OrvExpr* ChildAt(const OrvExpr* node, int slot) {
+  return node != nullptr && slot < node->NArgs() ? node->Args(slot) : nullptr;
+}
+
+// The character a CURRENCY SIGN clause of `program` names, or 0 when the
+// program has none (or only one whose literal is not one character long,
+// which the parser reported and did not take).
+char ProgramCurrencySign(const OrvExpr* program) {
+  OrvExpr* env = ChildAt(program, COBOL_PROGRAM__ENVIRONMENT_DIVISION);
+  if (env == nullptr || env->Oper() != DIVISION_ENVIRONMENT) return 0;
+  OrvExpr* config = ChildAt(env, DIVISION_ENVIRONMENT__CONFIGURATION_SECTION);
+  if (config == nullptr || config->Oper() != SECTION_CONFIGURATION) return 0;
+  OrvExpr* names = ChildAt(config, SECTION_CONFIGURATION__SPECIAL_NAMES);
+  if (names == nullptr || names->Oper() != PARA_SPECIAL_NAMES) return 0;
+  OrvExpr* clause = ChildAt(names, PARA_SPECIAL_NAMES__CURRENCY_SIGN);
+  if (clause == nullptr || clause->Oper() != SNX_CURRENCY_SIGN) return 0;
+  OrvExpr* literal = ChildAt(clause, SNX_CURRENCY_SIGN__CURRENCY_LITERAL);
+  if (literal == nullptr || literal->Oper() != STR_CONST) return 0;
+  // The literal's text keeps its delimiters: 'c'.
+  const VString text = literal->Value();
+  return text.length == 3 ? text.text[1] : 0;
+}
+
+// The currency sign in force at `context`: that of the nearest program,
+// going outward, that gives a CURRENCY SIGN clause; '$' when none does.
+char CurrencySignAt(OrvExpr* context) {
+  if (context == nullptr || context->Oper() == NULL_NODE) return '$';
+  for (OrvExpr* n = context; n != nullptr; n = n->Parent()) {
+    if (n->Oper() != COBOL_PROGRAM) continue;
+    char sign = ProgramCurrencySign(n);
+    if (sign != 0) return sign;
+  }
+  return '$';
+}
+
 // The value of the level-78 constant `name` of the program around `context`.
 OrvResult ConstantCount(const VString& name, OrvExpr* context, bool haveContext,
                         const char* whole, int64& count, VString& message) {
@@ -217,8 +254,11 @@ OrvResult OrvPicStrCategory(const char** text, VString& unrolled, std::uint16_t*
   if (r != ORV_OK) return r;
   unrolled = total > OrvPicMaxUnrolledLength ? Compact(runs) : Expand(runs, total);
 
+  // The program's currency sign stands in the rules as "$"; "$" itself
+  // stays a currency symbol too.
+  const char currency = CurrencySignAt(context);
   PicCounts k;
-  for (const PicRun& run : runs) k.Add(run.ch, run.count);
+  for (const PicRun& run : runs) k.Add(run.ch == currency ? '$' : run.ch, run.count);
   int64 nines = k.n[(unsigned char)'9'];
   int cat;
   int64 len;
@@ -228,9 +268,10 @@ OrvResult OrvPicStrCategory(const char** text, VString& unrolled, std::uint16_t*
     cat = PIC_NUM; len = nines;
   } else if (k.OnlyIn("AX9")) {
     cat = PIC_ALPHA_NUM; len = total;
-  } else if (k.OnlyIn("AX9B0/") &&
-             ((k.Has('X') && (k.Has('B') || k.Has('0') || k.Has('/'))) ||
-              (k.Has('A') && (k.Has('0') || k.Has('/'))))) {
+  } else if (k.OnlyIn("AX9B0/") && (k.Has('A') || k.Has('X')) &&
+             (k.Has('B') || k.Has('0') || k.Has('/'))) {
+    // An A with a B is editing as much as an X with one (AB9); a bare AB
+    // was taken as alphabetic above.
     cat = PIC_ALPHA_NUM_EDITED; len = total; nines = 0;
   } else if (k.OnlyIn("B/PVZ09,.*+-CRDB$")) {
     cat = PIC_NUM_EDITED; len = k.Of("B/Z09,.*+-CRD$");

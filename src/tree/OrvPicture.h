@@ -39,7 +39,9 @@ OrvResult OrvUnrollPicStrNoContext(const char** text, VString& unrolled, VString
 
 // Classifies the PICTURE text *text: *category becomes 1 at entry and, on
 // success, one of PIC_ALPHA .. PIC_NATIONAL_EDITED, with the item length and
-// the number of '9' positions.  `unrolled` receives the expansion; when that
+// the number of '9' positions.  The currency sign of the nearest program
+// around `context` that gives a CURRENCY SIGN clause counts as "$" (so does
+// "$" itself).  `unrolled` receives the expansion; when that
 // would exceed OrvPicMaxUnrolledLength characters the classification still
 // succeeds and `unrolled` keeps the long runs in their c(n) form.
 OrvResult OrvPicStrCategory(const char** text, VString& unrolled, std::uint16_t* category,

@@ -117,7 +117,7 @@ void HarnessFunctionNames(int on) { SetFunctionNames(on != 0); }
 #define LARK_GRAMMAR_ACTIONS "EngineHarness.actions.inc"
 #include "OrvGrammarActions.inc"
 
-const OrvGrammarDef Grammar = {&ParseTables, &RunAction, 0};
+const OrvGrammarDef Grammar = {&ParseTables, &RunAction, 0, nullptr};
 
 void ForgetCollectedWrite() { collectorNode = nullptr; }
 

@@ -27,6 +27,7 @@
 #include "MessageRecorder.h"
 #include "OrvDebugDump.h"
 #include "OrvExpr.h"
+#include "OrvLexerSettings.h"
 #include "OrvMessage.h"
 #include "OrvParserImpl.h"
 #include "OrvSourceParser.h"
@@ -64,9 +65,13 @@ inline std::string MessageLine(int level, const OrvTxtPosn& at, const std::strin
 struct ParsedSource {
   ParsedSource(const std::string& path, int dialect, int secondDialect = 0, int warnings = 1) {
     parser.messageSink = &MessageRecorder::Sink;
+    // COPY members lie beside the source.
+    parser.lexerSettings.copylibDirs =
+        OrvOneEntryList(ORV_COPYLIB_DIRS_MAX, path.substr(0, path.rfind('/')).c_str());
     parser.primaryDialect = dialect;
     parser.secondaryDialect = secondDialect;
     parser.warnings = warnings;
+    parser.lexerSettings.sql = 1;  // EXEC SQL parsed, as larkstat does unless told otherwise
     VString problem;
     EXPECT_EQ(0, parser.ResolveDialectOptions(problem)) << Str(problem);
     result = parser.Parse(VString(path.c_str()), &tree, &messages);
@@ -102,15 +107,17 @@ inline void FindOuter(OrvExpr* node, int op, std::vector<OrvExpr*>& found) {
   for (int i = 0; i < node->NArgs(); ++i) FindOuter(node->Args(i), op, found);
 }
 
-// The debug dump of a subtree, made independent of the checkout's place.
+// The debug dump of a subtree, made independent of the checkout's place:
+// the folder of the source (and of its COPY members) is cut from the file
+// names in positions.
 inline std::string Dump(OrvExpr* node, const std::string& path) {
   std::ostringstream out;
   OrvDumpDepth = 0;
   node->DebugDump(out);
   std::string text = std::regex_replace(out.str(), std::regex("#0x[0-9a-fA-F]+"), "#@");
-  const std::string name = path.substr(path.rfind('/') + 1);
-  for (std::size_t at = text.find(path); at != std::string::npos; at = text.find(path, at + name.size()))
-    text.replace(at, path.size(), name);
+  const std::string folder = path.substr(0, path.rfind('/') + 1);
+  for (std::size_t at = text.find(folder); at != std::string::npos; at = text.find(folder, at))
+    text.erase(at, folder.size());
   return text;
 }
 

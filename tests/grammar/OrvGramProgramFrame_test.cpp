@@ -99,8 +99,9 @@ TEST_F(ProgramFrameTest, AnEnvironmentDivisionWithoutPartsIsItsHeaderValue) {
 
 TEST_F(ProgramFrameTest, AConfigurationSectionWithoutClausesBecomesANullNode) {
   // The header's entry is cleared: the section holds the header now.
+  OrvExpr* envHeader = OrvGramNullNode();
   OrvExpr* header = OrvGramNullNode();
-  OrvExpr* started = OrvGramStartConfiguration(&header);
+  OrvExpr* started = OrvGramStartConfiguration(&envHeader, &header);
   EXPECT_EQ(header, nullptr);
   OrvExpr* section = OrvGramFinishConfiguration(&started);
   EXPECT_EQ(section->Oper(), NULL_NODE);
@@ -108,7 +109,7 @@ TEST_F(ProgramFrameTest, AConfigurationSectionWithoutClausesBecomesANullNode) {
   owned.push_back(section);
   // With only a REPOSITORY paragraph: the section, header slot NULL_NODE.
   header = OrvGramNullNode();
-  started = OrvGramStartConfiguration(&header);
+  started = OrvGramStartConfiguration(&envHeader, &header);
   OrvConfigurationCollector.SetClause(SECTION_CONFIGURATION__REPOSITORY, OrvGramNode(PARA_REPOSITORY));
   section = OrvGramFinishConfiguration(&started);
   ASSERT_EQ(section->Oper(), SECTION_CONFIGURATION);
@@ -116,6 +117,7 @@ TEST_F(ProgramFrameTest, AConfigurationSectionWithoutClausesBecomesANullNode) {
   EXPECT_EQ(section->Args(SECTION_CONFIGURATION__REPOSITORY)->Oper(), PARA_REPOSITORY);
   EXPECT_EQ(started, section);
   owned.push_back(section);
+  owned.push_back(envHeader);
 }
 
 TEST_F(ProgramFrameTest, ADataDivisionTakesItsSectionsIntoTheirSlots) {

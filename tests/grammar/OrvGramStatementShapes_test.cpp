@@ -364,9 +364,222 @@ const ShapeCase kCases[] = {
      SENTENCE_LIST,
      "SENTENCE_LIST[SENTENCE(STMT_LIST[STMT_DISPLAY(DISPLAY_ITEM_LIST[DISPLAY_ANSI_ITEM(X@10, NULL_NODE, STMT__SYNTAX_ERROR(EX_EXEC_TOKEN_LIST[UPON]), NULL_NODE), DISPLAY_ANSI_ITEM(12, NULL_NODE*3), DISPLAY_ANSI_ITEM(Y@10, NULL_NODE*3)], NULL_NODE*3), STMT_MOVE(1, IDENT_LIST[N@10])]), SENTENCE(STMT_LIST[STMT_MOVE(2, IDENT_LIST[N@10])])]",
      { "1:27 ERROR syntax error. at token: num-literal 12" }},
+    // Embedded SQL.  A WHENEVER label is a procedure-name use (19) that
+    // becomes a paragraph-name use (20) when it resolves, as a GO TO's does.
+    {"SqlWheneverGoTo", ORV_DIAL_MF, 0,
+     "           EXEC SQL WHENEVER SQLERROR GO TO P1 END-EXEC.\n       P1.\n",
+     SQL_STMT_WHENEVER,
+     "SQL_STMT_WHENEVER(SQL_ERR_SQLERROR, SQL_ACT_GOTO(P1@20))",
+     {}},
+    {"SqlWheneverPerform", ORV_DIAL_MF, 0,
+     "           EXEC SQL WHENEVER NOT FOUND PERFORM P1 END-EXEC.\n       P1.\n",
+     SQL_STMT_WHENEVER,
+     "SQL_STMT_WHENEVER(SQL_ERR_NOT_FOUND, SQL_ACT_PERFORM(P1@20))",
+     {}},
+    {"SqlWheneverLabelWithColon", ORV_DIAL_MF, 0,
+     "           EXEC SQL WHENEVER SQLWARNING GOTO :P1 END-EXEC.\n       P1.\n",
+     SQL_STMT_WHENEVER,
+     "SQL_STMT_WHENEVER(SQL_ERR_SQLWARNING, SQL_ACT_GOTO(P1@20))",
+     {}},
+    {"SqlWheneverLabelNotDefined", ORV_DIAL_MF, 0,
+     "           EXEC SQL WHENEVER SQLERROR GO TO P9 END-EXEC.\n",
+     SQL_STMT_WHENEVER,
+     "SQL_STMT_WHENEVER(SQL_ERR_SQLERROR, SQL_ACT_GOTO(P9@19))",
+     {"1:45 ERROR Object named 'P9' is not defined (1 error per name)"}},
+    {"SqlSelectStar", ORV_DIAL_MF, 0,
+     "           EXEC SQL SELECT * INTO :A FROM T END-EXEC.\n",
+     SQL_STMT_SELECT,
+     "SQL_STMT_SELECT(NULL_NODE, SQL_SEL_ITEM_LIST_STAR, SQL_INTO_VARS(SQL_IND_HOST_VAR_LIST[SQL_IND_HOST_VAR(SQL_HOST_VAR_REF(A@10), NULL_NODE)]), SQL_FROM(SQL_TABLE_REF_LIST[SQL_TABLE_REF_ITEM(SQL_TABLE_REF(NULL_NODE, T), NULL_NODE)]), NULL_NODE*3)",
+     {}},
+    {"SqlSelectTableStars", ORV_DIAL_MF, 0,
+     "           EXEC SQL SELECT S.T.*, X, T.* INTO :A FROM T END-EXEC.\n",
+     SQL_SEL_ITEM_LIST,
+     "SQL_SEL_ITEM_LIST[SQL_SEL_ITEM_TABLE_STAR(SQL_TABLE_REF(S, T)), SQL_SEL_ITEM_EXPR(SQL_COL_REF(NULL_NODE, X)), SQL_SEL_ITEM_TABLE_STAR(SQL_TABLE_REF(NULL_NODE, T))]",
+     {}},
+    {"SqlInsertColumnsAndValues", ORV_DIAL_MF, 0,
+     "           EXEC SQL INSERT INTO T (A) VALUES (:X, DEFAULT) END-EXEC.\n",
+     SQL_STMT_INSERT,
+     "SQL_STMT_INSERT(SQL_TABLE_REF(NULL_NODE, T), SQL_INSERT_COLS(SQL_OP_PARENS(SQL_COL_REF_LIST[SQL_COL_REF(NULL_NODE, A)]), SQL_OP_VALUES(SQL_ROW_CONSTRUCTOR_LIST[SQL_ROW_CONSTRUCTOR(SQL_EXPR_LIST[SQL_IND_HOST_VAR(SQL_HOST_VAR_REF(X@10), NULL_NODE), SQL_VALUE_DEFAULT])])))",
+     {}},
+    {"SqlInsertQueryInParentheses", ORV_DIAL_MF, 0,
+     "           EXEC SQL INSERT INTO T (T1 CROSS JOIN T2) END-EXEC.\n",
+     SQL_STMT_INSERT,
+     "SQL_STMT_INSERT(SQL_TABLE_REF(NULL_NODE, T), SQL_INSERT_COLS(NULL_NODE, SQL_OP_PARENS(SQL_OP_CROSS_JOIN(SQL_TABLE_REF(NULL_NODE, T1), SQL_TABLE_REF(NULL_NODE, T2)))))",
+     {}},
+    {"SqlValuesOfOneParenthesisedValue", ORV_DIAL_MF, 0,
+     "           EXEC SQL INSERT INTO T VALUES (1) END-EXEC.\n",
+     SQL_OP_VALUES,
+     "SQL_OP_VALUES(SQL_ROW_CONSTRUCTOR_LIST[SQL_ROW_CONSTRUCTOR(SQL_EXPR_LIST[SQL_OP_PARENS(1)])])",
+     {}},
+    {"SqlValuesRows", ORV_DIAL_MF, 0,
+     "           EXEC SQL INSERT INTO T VALUES 1, (2, 3), (SELECT A FROM U)\n           END-EXEC.\n",
+     SQL_OP_VALUES,
+     "SQL_OP_VALUES(SQL_ROW_CONSTRUCTOR_LIST[SQL_ROW_CONSTRUCTOR(SQL_EXPR_LIST[1]), SQL_ROW_CONSTRUCTOR(SQL_EXPR_LIST[2, 3]), SQL_ROW_CONSTRUCTOR(SQL_EXPR_SELECT(NULL_NODE, SQL_SEL_ITEM_LIST[SQL_SEL_ITEM_EXPR(SQL_COL_REF(NULL_NODE, A))], SQL_FROM(SQL_TABLE_REF_LIST[SQL_TABLE_REF_ITEM(SQL_TABLE_REF(NULL_NODE, U), NULL_NODE)]), NULL_NODE*3))])",
+     {}},
+    {"SqlSetHostVariable", ORV_DIAL_MF, 0,
+     "           EXEC SQL SET :H = IDENTITY_VAL_LOCAL() END-EXEC.\n",
+     SQL_SET_ASSIGN_LIST,
+     "SQL_SET_ASSIGN_LIST[SQL_SET_ASSIGN(SQL_IND_HOST_VAR(SQL_HOST_VAR_REF(H@10), NULL_NODE), INTR_FUNCTION(IDENTITY_VAL_LOCAL, NULL_NODE))]",
+     {}},
+    {"SqlFunctionByAnyName", ORV_DIAL_MF, 0,
+     "           EXEC SQL SET :H = LENGTH(X), :A = F(1, 2) END-EXEC.\n",
+     SQL_SET_ASSIGN_LIST,
+     "SQL_SET_ASSIGN_LIST[SQL_SET_ASSIGN(SQL_IND_HOST_VAR(SQL_HOST_VAR_REF(H@10), NULL_NODE), INTR_FUNCTION(LENGTH, SQL_EXPR_LIST[SQL_COL_REF(NULL_NODE, X)])), SQL_SET_ASSIGN(SQL_IND_HOST_VAR(SQL_HOST_VAR_REF(A@10), NULL_NODE), INTR_FUNCTION(F, SQL_EXPR_LIST[1, 2]))]",
+     {}},
+    {"SqlConcatenation", ORV_DIAL_MF, 0,
+     "           EXEC SQL SELECT A || B, C||D INTO :X FROM T END-EXEC.\n",
+     SQL_SEL_ITEM_LIST,
+     "SQL_SEL_ITEM_LIST[SQL_SEL_ITEM_EXPR(SQL_OP_CONCAT[SQL_COL_REF(NULL_NODE, A), SQL_COL_REF(NULL_NODE, B)]), SQL_SEL_ITEM_EXPR(SQL_OP_CONCAT[SQL_COL_REF(NULL_NODE, C), SQL_COL_REF(NULL_NODE, D)])]",
+     {}},
+    {"SqlAdditiveChain", ORV_DIAL_MF, 0,
+     "           EXEC SQL SELECT 1 + 2 - 3 + 4, 1 + 2 + 3 INTO :X FROM T\n           END-EXEC.\n",
+     SQL_SEL_ITEM_LIST,
+     "SQL_SEL_ITEM_LIST[SQL_SEL_ITEM_EXPR(SQL_OP_ADD[SQL_OP_SUB[SQL_OP_ADD[1, 2], 3], 4]), SQL_SEL_ITEM_EXPR(SQL_OP_ADD[1, 2, 3])]",
+     {}},
+    {"SqlMinusAndNames", ORV_DIAL_MF, 0,
+     "           EXEC SQL SELECT X - 1, A-B INTO :X FROM T END-EXEC.\n",
+     SQL_SEL_ITEM_LIST,
+     "SQL_SEL_ITEM_LIST[SQL_SEL_ITEM_EXPR(SQL_OP_SUB[SQL_COL_REF(NULL_NODE, X), 1]), SQL_SEL_ITEM_EXPR(SQL_COL_REF(NULL_NODE, A-B))]",
+     {}},
+    {"SqlComparisonsNotSign", ORV_DIAL_MF, 0,
+     "           EXEC SQL DELETE WHERE X \xac= 1 OR X <> 1 OR X \xac< 1 OR X \xac> 1\n           END-EXEC.\n",
+     SQL_WHERE,
+     "SQL_WHERE(SQL_OP_OR[SQL_OP_NE(SQL_COL_REF(NULL_NODE, X), 1), SQL_OP_NE(SQL_COL_REF(NULL_NODE, X), 1), SQL_OP_GE(SQL_COL_REF(NULL_NODE, X), 1), SQL_OP_LE(SQL_COL_REF(NULL_NODE, X), 1)])",
+     {}},
+    {"SqlNotOfAParenthesisedNot", ORV_DIAL_MF, 0,
+     "           EXEC SQL DELETE WHERE NOT (NOT A = B) AND C IS NULL END-EXEC.\n",
+     SQL_WHERE,
+     "SQL_WHERE(SQL_OP_AND[SQL_OP_NOT(SQL_OP_PARENS(SQL_OP_NOT(SQL_OP_EQ(SQL_COL_REF(NULL_NODE, A), SQL_COL_REF(NULL_NODE, B))))), SQL_OP_IS_NULL(SQL_COL_REF(NULL_NODE, C))])",
+     {}},
+    {"SqlHostVariablePathAndIndicators", ORV_DIAL_MF, 0,
+     "           EXEC SQL FETCH C1 INTO :G.T, :A :H, :A INDICATOR :H END-EXEC.\n",
+     SQL_IND_HOST_VAR_LIST,
+     "SQL_IND_HOST_VAR_LIST[SQL_IND_HOST_VAR(SQL_HOST_VAR_REF(G.T@10), NULL_NODE), SQL_IND_HOST_VAR(SQL_HOST_VAR_REF(A@10), SQL_HOST_VAR_REF(H@10)), SQL_IND_HOST_VAR(SQL_HOST_VAR_REF(A@10), SQL_HOST_VAR_REF(H@10))]",
+     {}},
+    {"SqlUndefinedHostVariable", ORV_DIAL_MF, 0,
+     "           EXEC SQL OPEN C1 USING :Z END-EXEC.\n",
+     SQL_STMT_OPEN_CURSOR,
+     "SQL_STMT_OPEN_CURSOR(SQL_CURSOR_REF(C1), SQL_USING_VARS(SQL_IND_HOST_VAR_LIST[SQL_IND_HOST_VAR(SQL_HOST_VAR_REF(Z@10), NULL_NODE)]))",
+     {"1:35 ERROR Object named 'Z' is not defined (1 error per name)"}},
+    {"SqlHostVariableInLowerCaseUnderNetCobol", ORV_DIAL_NET, 0,
+     "           EXEC SQL OPEN C1 USING :x END-EXEC.\n",
+     SQL_STMT_OPEN_CURSOR,
+     "SQL_STMT_OPEN_CURSOR(SQL_CURSOR_REF(C1), SQL_USING_VARS(SQL_IND_HOST_VAR_LIST[SQL_IND_HOST_VAR(SQL_HOST_VAR_REF(X@10), NULL_NODE)]))",
+     {}},
+    {"SqlColumnReferences", ORV_DIAL_MF, 0,
+     "           EXEC SQL UPDATE S.T SET C = A.B, S.T.C = VALUE END-EXEC.\n",
+     SQL_UPDATE_ASSIGN_LIST,
+     "SQL_UPDATE_ASSIGN_LIST[SQL_UPDATE_ASSIGN(SQL_COL_REF(NULL_NODE, C), SQL_COL_REF(SQL_TABLE_REF(NULL_NODE, A), B)), SQL_UPDATE_ASSIGN(SQL_COL_REF(SQL_TABLE_REF(S, T), C), SQL_COL_REF(NULL_NODE, VALUE))]",
+     {}},
+    {"SqlUnionOfAnIntersection", ORV_DIAL_MF, 0,
+     "           EXEC SQL DECLARE C1 CURSOR FOR\n                TABLE T1 UNION TABLE T2 INTERSECT TABLE T3 END-EXEC.\n",
+     SQL_OP_UNION,
+     "SQL_OP_UNION(SQL_OP_TABLE(SQL_TABLE_REF(NULL_NODE, T1)), NULL_NODE, NULL_NODE, SQL_OP_INTERSECT(SQL_OP_TABLE(SQL_TABLE_REF(NULL_NODE, T2)), NULL_NODE, NULL_NODE, SQL_OP_TABLE(SQL_TABLE_REF(NULL_NODE, T3))))",
+     {}},
+    {"SqlReadOnlyAndFetchOnly", ORV_DIAL_MF, 0,
+     "           EXEC SQL DECLARE C1 CURSOR FOR TABLE T FOR FETCH ONLY\n           END-EXEC.\n           EXEC SQL DECLARE C2 CURSOR FOR TABLE T FOR READ ONLY\n           END-EXEC.\n",
+     SQL_DECL_FOR,
+     "SQL_DECL_FOR(SQL_DECL_ACC_READONLY)",
+     {}},
+    {"SqlDeleteForms", ORV_DIAL_MF, 0,
+     "           EXEC SQL DELETE FROM T END-EXEC\n           EXEC SQL DELETE FROM T WHERE CURRENT OF C1 END-EXEC.\n",
+     STMT_LIST,
+     "STMT_LIST[STMT_EXEC_SQL(SQL_STMT_DELETE(SQL_FROM_TABLE(SQL_TABLE_REF(NULL_NODE, T)), NULL_NODE)), STMT_EXEC_SQL(SQL_STMT_DELETE_CURSOR(SQL_FROM_TABLE(SQL_TABLE_REF(NULL_NODE, T)), SQL_CURSOR_REF(C1)))]",
+     {}},
+    {"SqlDataTypesAndConstraints", ORV_DIAL_MF, 0,
+     "           EXEC SQL DECLARE T TABLE (C1 CHAR(10) NOT NULL,\n                C2 DECIMAL(7,2), C3 INT, C4 DECIMAL, C5 NUMERIC(5))\n           END-EXEC.\n",
+     SQL_COL_DEF_LIST,
+     "SQL_COL_DEF_LIST[SQL_COL_DEF(C1, SQL_TYPE_CHAR(10), SQL_CONSTR_NOT_NULL), SQL_COL_DEF(C2, SQL_TYPE_DECIMAL(7, 2), NULL_NODE), SQL_COL_DEF(C3, SQL_TYPE_INT, NULL_NODE), SQL_COL_DEF(C4, SQL_TYPE_DECIMAL(NULL_NODE, NULL_NODE), NULL_NODE), SQL_COL_DEF(C5, SQL_TYPE_NUMERIC(5, NULL_NODE), NULL_NODE)]",
+     {}},
+    {"SqlConcurrencyReadOnlyTwoWays", ORV_DIAL_MF, 0,
+     "           EXEC SQL SET CONCURRENCY READ ONLY END-EXEC\n           EXEC SQL SET CONCURRENCY READONLY END-EXEC.\n",
+     STMT_LIST,
+     "STMT_LIST[STMT_EXEC_SQL(SQL_STMT_SET_CONCURRENCY(SQL_CONC_READONLY)), STMT_EXEC_SQL(SQL_STMT_SET_CONCURRENCY(SQL_CONC_READONLY))]",
+     {}},
+    {"SqlServers", ORV_DIAL_MF, 0,
+     "           EXEC SQL CONNECT TO DEFAULT END-EXEC\n           EXEC SQL CONNECT TO 'SRV' AS 'C1' END-EXEC.\n",
+     STMT_LIST,
+     "STMT_LIST[STMT_EXEC_SQL(SQL_STMT_CONNECT(SQL_SERVER_DEFAULT)), STMT_EXEC_SQL(SQL_STMT_CONNECT(SQL_SERVER_SPEC('SRV', SQL_CONNECT_AS('C1'), NULL_NODE)))]",
+     {}},
+    {"SqlDescribeWithoutOutput", ORV_DIAL_MF, 0,
+     "           EXEC SQL DESCRIBE P USING SQL DESCRIPTOR D END-EXEC.\n",
+     SQL_STMT_DESCRIBE_OUTPUT,
+     "SQL_STMT_DESCRIBE_OUTPUT(SQL_PREPPED_REF(P), SQL_DESCR_REF(D))",
+     {}},
+    {"SqlSetDescriptorCount", ORV_DIAL_MF, 0,
+     "           EXEC SQL SET DESCRIPTOR D :H = COUNT END-EXEC.\n",
+     SQL_STMT_SET_DESCRIPTOR,
+     "SQL_STMT_SET_DESCRIPTOR(SQL_DESCR_REF(D), SQL_SET_COUNT(SQL_IND_HOST_VAR(SQL_HOST_VAR_REF(H@10), NULL_NODE)))",
+     {}},
+    {"SqlDataDivisionBlock", ORV_DIAL_MF, 0,
+     "           EXEC SQL COMMIT END-EXEC.\n",
+     STMT_EXEC_SQL,
+     "STMT_EXEC_SQL(SQL_STMT_COMMIT)",
+     {}},
+    // A syntax error after an EXEC SQL whose statement opened a trial: the
+    // block commits at END-EXEC, so the statements before the error stay.
+    {"SqlBlockCommitsItsTrials", ORV_DIAL_MF, 0,
+     "           EXEC SQL INSERT INTO T (A) VALUES (1) END-EXEC\n           MOVE 1 TO N\n           MOVE 2 TO N\n           MOVE 3 TO N\n           MOVE TO Y.\n",
+     STMT_LIST,
+     "STMT_LIST[STMT_EXEC_SQL(SQL_STMT_INSERT(SQL_TABLE_REF(NULL_NODE, T), SQL_INSERT_COLS(SQL_OP_PARENS(SQL_COL_REF_LIST[SQL_COL_REF(NULL_NODE, A)]), SQL_OP_VALUES(SQL_ROW_CONSTRUCTOR_LIST[SQL_ROW_CONSTRUCTOR(SQL_EXPR_LIST[SQL_OP_PARENS(1)])])))), STMT_MOVE(1, IDENT_LIST[N@10]), STMT_MOVE(2, IDENT_LIST[N@10]), STMT_MOVE(3, IDENT_LIST[N@10]), STMT__SYNTAX_ERROR(EX_EXEC_TOKEN_LIST[MOVE, TO, Y])]",
+     {"5:17 ERROR syntax error. at token: keyword TO"}},
 };
 
 INSTANTIATE_TEST_SUITE_P(Statements, StatementShapeTest, ::testing::ValuesIn(kCases),
                          [](const ::testing::TestParamInfo<ShapeCase>& info) { return std::string(info.param.name); });
+
+// SQL that no rule takes: one syntax error at the first token that fits no
+// rule, and the block stays an EXEC SQL node over the error node.
+struct RejectedSqlCase {
+  const char* name;
+  const char* statements;
+  const char* message;  // "line:column LEVEL text"
+};
+
+void PrintTo(const RejectedSqlCase& c, std::ostream* out) { *out << c.name; }
+
+class RejectedSqlTest : public ::testing::TestWithParam<RejectedSqlCase> {};
+
+TEST_P(RejectedSqlTest, GivesOneSyntaxErrorAndAnErrorNode) {
+  const RejectedSqlCase& c = GetParam();
+  ScratchDir dir;
+  int firstLine = 0;
+  dir.Write("case.cbl", FramedSource(c.statements, firstLine));
+  ParsedSource parsed(dir.Path("case.cbl"), ORV_DIAL_MF, 0);
+  std::vector<std::string> messages;
+  for (const std::string& m : parsed.Messages()) messages.push_back(Relative(m, firstLine));
+  EXPECT_EQ(messages, std::vector<std::string>{c.message});
+  std::vector<OrvExpr*> found;
+  FindOuter(parsed.tree, STMT_EXEC_SQL, found);
+  ASSERT_EQ(found.size(), 1u);
+  ASSERT_GT(found.front()->NArgs(), 0);
+  ASSERT_NE(found.front()->Args(0), nullptr);
+  EXPECT_EQ(found.front()->Args(0)->Oper(), STMT__SYNTAX_ERROR);
+}
+
+const RejectedSqlCase kRejectedSql[] = {
+    {"CaseWithoutElse", "           EXEC SQL SELECT CASE WHEN 1 THEN 2 END\n                INTO :X FROM T END-EXEC.\n",
+     "1:47 ERROR syntax error. at token: STK_END"},
+    {"NotNot", "           EXEC SQL DELETE WHERE NOT NOT A = B END-EXEC.\n",
+     "1:38 ERROR syntax error. at token: STK_NOT"},
+    {"InOfAQuery", "           EXEC SQL DELETE WHERE A IN (SELECT B FROM T) END-EXEC.\n",
+     "1:40 ERROR syntax error. at token: STK_SELECT"},
+    {"IsNullOfAnExpression", "           EXEC SQL DELETE WHERE A + 1 IS NULL END-EXEC.\n",
+     "1:40 ERROR syntax error. at token: STK_IS"},
+    // "-1" is one literal: X and a number with nothing between them.
+    {"SignGluedToANumber", "           EXEC SQL SELECT X -1 INTO :X FROM T END-EXEC.\n",
+     "1:30 ERROR syntax error. at token: exact-numeric-literal -1"},
+    {"SqlWordAsFunctionName", "           EXEC SQL SELECT COALESCE(A, B) INTO :X FROM T END-EXEC.\n",
+     "1:28 ERROR syntax error. at token: STK_COALESCE"},
+    {"TwoSignsInARow", "           EXEC SQL DELETE WHERE A = - - 1 END-EXEC.\n",
+     "1:40 ERROR syntax error. at token: -"},
+    {"JoinWithoutItsType", "           EXEC SQL DECLARE C CURSOR FOR T1 JOIN T2 END-EXEC.\n",
+     "1:45 ERROR syntax error. at token: STK_JOIN"},
+    {"CrossJoinWithOn", "           EXEC SQL DECLARE C CURSOR FOR\n                T1 CROSS JOIN T2 ON A = B END-EXEC.\n",
+     "2:34 ERROR syntax error. at token: STK_ON"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Sql, RejectedSqlTest, ::testing::ValuesIn(kRejectedSql),
+                         [](const ::testing::TestParamInfo<RejectedSqlCase>& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -76,9 +76,11 @@ TEST(GrammarAuditTest, OnlyTheRulesThatSteerTrialsOrSwitchTheLexerRunInTrials) {
       "reserved_lookup_on :",
       "name_lookup_off :",
       "name_lookup_on :",
+      "computer_name_end :",
       "function_mode_on :",
       "function_mode_off :",
       "special_names_start :",
+      // The end of SPECIAL-NAMES also commits a trial about a device word.
       "special_names_end :",
       "debugging_mode_opt : with_opt RW_DEBUGGING RW_MODE",
       "special_names_clause : RW_DECIMAL_POINT is_opt RW_COMMA",
@@ -167,6 +169,8 @@ TEST(GrammarAuditTest, OnlyTheRulesThatSteerTrialsOrSwitchTheLexerRunInTrials) {
       "display_phrase : error",
       // INSPECT ... TALLYING commits.
       "inspect_tallying_opt : RW_TALLYING tally_clauses",
+      // EXEC SQL ... END-EXEC commits every trial open in its statement.
+      "exec_statement : RW_EXEC TK_SQL sql_statement RW_END_EXEC",
   };
   EXPECT_EQ(RulesWithTrialCode(), expected);
 }
@@ -197,7 +201,7 @@ TEST(GrammarAuditTest, APrecedenceOnTheTokenOfAConflictCellStopsTheBuild) {
   std::string log;
   ASSERT_EQ(0, RunRuleOnEditedGrammar("", log)) << log;
   for (const char* token : {"SEP_LEFT_PAR", "RW_IN", "RW_OF", "RW_FILE", "RW_DESTINATION", "RW_NEXT",
-                            "CMB_NOT_ON_AT", "TK_USER_DEFD_WORD", "RW_FUNCTION"}) {
+                            "CMB_NOT_ON_AT", "TK_USER_DEFD_WORD", "RW_FUNCTION", "ST_LEFT_PAR", "ST_RIGHT_PAR"}) {
     SCOPED_TRACE(token);
     EXPECT_NE(0, RunRuleOnEditedGrammar(std::string("%left ") + token + "\n", log));
     EXPECT_NE(log.find("declares a precedence for the look-ahead of a conflict cell"), std::string::npos) << log;

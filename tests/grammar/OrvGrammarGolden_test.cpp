@@ -47,6 +47,14 @@ const GoldenCase kCases[] = {
     {"frame", "repository.cbl", "", ORV_DIAL_FSCNET, ORV_DIAL_FSC, {DIVISION_ENVIRONMENT}},
     {"frame", "special_names.cbl", "", ORV_DIAL_MF, ORV_DIAL_OSVS, {PARA_SPECIAL_NAMES}},
     {"frame", "special_names_error.cbl", "", ORV_DIAL_MF, ORV_DIAL_OSVS, {SECTION_CONFIGURATION}},
+    // COPY markers before headers, in computer names, in I-O-CONTROL and
+    // between two words of a statement.
+    {"frame", "copy_places.cbl", "", ORV_DIAL_ANSI85, 0, {DIVISION_ENVIRONMENT, STMT_IF}},
+    // The markers of an absent header go in front of the next header, or
+    // are the first items of what follows.
+    {"frame", "copy_headers.cbl", "", ORV_DIAL_ANSI85, 0, {DIVISION_ENVIRONMENT}},
+    // Devices that ANSI-85 does not reserve, named by user-defined words.
+    {"frame", "devices.cbl", "", ORV_DIAL_ANSI85, 0, {PARA_SPECIAL_NAMES}},
     // INPUT-OUTPUT SECTION.
     {"input_output", "select.cbl", "", ORV_DIAL_MF, ORV_DIAL_OSVS, {SECTION_INPUT_OUTPUT}},
     {"input_output", "locking.cbl", "", ORV_DIAL_MS, 0, {SECTION_INPUT_OUTPUT}},
@@ -68,6 +76,11 @@ const GoldenCase kCases[] = {
     {"procedure", "declaratives.cbl", "", ORV_DIAL_ANSI85, ORV_DIAL_MF, {DIVISION_PROCEDURE}},
     {"procedure", "qualified_perform.cbl", "", ORV_DIAL_ANSI85, 0, {STMT_LIST}},
     {"procedure", "garbled.cbl", "", ORV_DIAL_ANSI85, 0, {SECTION_PROC_LIST}},
+    // Embedded SQL: statements, queries, expressions and host variables.
+    {"sql", "statements.cbl", "", ORV_DIAL_MF, 0, {STMT_EXEC_SQL_IN_DCL, STMT_EXEC_SQL}},
+    {"sql", "queries.cbl", "", ORV_DIAL_MF, 0, {STMT_EXEC_SQL}},
+    {"sql", "expressions.cbl", "", ORV_DIAL_MF, 0, {STMT_EXEC_SQL}},
+    {"sql", "errors.cbl", "", ORV_DIAL_ANSI85, 0, {STMT_IF, STMT_EXEC_SQL, STMT_EXEC_SQL_IN_DCL}},
     // Statements.
     {"statements", "goto.cbl", "", ORV_DIAL_ANSI85, 0, {STMT_LIST}},
     {"statements", "if_else.cbl", "", ORV_DIAL_ANSI85, ORV_DIAL_OSVS, {STMT_IF}},
@@ -79,6 +92,7 @@ const GoldenCase kCases[] = {
     {"statements", "nesting.cbl", "", ORV_DIAL_ANSI85, 0, {PARA_PROC_LIST}},
     {"statements", "phrase_errors.cbl", "", ORV_DIAL_ANSI85, 0, {SENTENCE_LIST}},
     {"statements", "search_evaluate.cbl", "", ORV_DIAL_ANSI85, 0, {STMT_LIST}},
+    {"statements", "when_not_thru.cbl", "", ORV_DIAL_ANSI85, 0, {EX_EVAL_WHEN_PHRASE_LIST}},
     {"statements", "set_initialize_alter.cbl", "", ORV_DIAL_MF, 0, {STMT_LIST}},
     {"statements", "strings.cbl", "", ORV_DIAL_ANSI85, 0, {STMT_LIST}},
     {"statements", "file_io.cbl", "", ORV_DIAL_MF, ORV_DIAL_OSVS, {STMT_LIST}},

@@ -443,7 +443,7 @@ OrvParseTables MiniTables() {
 // entry, whose position the engine stops pointing at before it is freed.
 TEST(OrvParseEngineTest, TheFinalStateAcceptsOnlyEndOfInput) {
   const OrvParseTables tables = MiniTables();
-  const OrvGrammarDef mini = {&tables, &MiniAction, 0};
+  const OrvGrammarDef mini = {&tables, &MiniAction, 0, nullptr};
   HarnessOptions options;
   options.grammar = &mini;
 
@@ -455,7 +455,7 @@ TEST(OrvParseEngineTest, TheFinalStateAcceptsOnlyEndOfInput) {
 
   // A rule that gives no value: the start symbol's value is 0 and its
   // position keeps the word.
-  const OrvGrammarDef silent = {&tables, &ValuelessAction, 0};
+  const OrvGrammarDef silent = {&tables, &ValuelessAction, 0, nullptr};
   HarnessOptions silentOptions;
   silentOptions.grammar = &silent;
   const HarnessParse kept = ParseText("A", silentOptions);

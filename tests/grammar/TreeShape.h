@@ -1,7 +1,8 @@
 // The shape of a syntax tree as one line of text, for tests that state the
 // tree a statement must give: an operation's name with its children in
 // parentheses (in brackets for a list operation), a leaf by its image, a
-// name use by its names joined by " OF " and "@" with its category, an
+// name use by its names joined by " OF " (by "." for the path of an SQL
+// host variable, written group first) and "@" with its category, an
 // empty slot as "-", a run of three or more NULL_NODE children as
 // "NULL_NODE*<length>".  Tokens are left out; the golden dumps show them.
 #ifndef LARK_TESTS_GRAMMAR_TREESHAPE_H
@@ -19,12 +20,14 @@ namespace tree_shape {
 
 inline std::string Shape(const OrvExpr* node);
 
-// The names of a NAMED_OBJ_USE's qualified name, named item first.
+// The names of a NAMED_OBJ_USE's qualified name, in their order: the
+// named item first, or last in an SQL host variable's path.
 inline std::string UseNames(const OrvExpr* use) {
   const OrvExpr* names = use->NArgs() > NAMED_OBJ_USE__NAMES ? use->Args(NAMED_OBJ_USE__NAMES) : nullptr;
   if (names == nullptr) return "?";
+  const char* join = names->Oper() == SQL_VAR_NAME_LIST ? "." : " OF ";
   std::string text;
-  for (int i = 0; i < names->NArgs(); ++i) text += (i == 0 ? "" : " OF ") + Shape(names->Args(i));
+  for (int i = 0; i < names->NArgs(); ++i) text += (i == 0 ? "" : join) + Shape(names->Args(i));
   return text;
 }
 

@@ -314,4 +314,27 @@ TEST_F(BadInputParseTest, MutantsOfTheFixturesEndInAParseResult) {
   EXPECT_GT(parsed, 0);
 }
 
+// Mutants of the embedded SQL fixtures, parsed with EXEC SQL on: every
+// parse ends with one of the parser's result codes, and one that parses has
+// a tree.
+TEST_F(BadInputParseTest, MutantsOfTheSqlFixturesEndInAParseResult) {
+  parser.lexerSettings.sql = 1;
+  Mutator mutator(20261211u);
+  for (const char* fixture : {"grammar/sql/statements.cbl", "grammar/sql/queries.cbl",
+                              "grammar/sql/expressions.cbl", "grammar/sql/errors.cbl"}) {
+    const std::string original = ReadFixture(fixture);
+    ASSERT_FALSE(original.empty()) << fixture;
+    std::string text = original;
+    for (int round = 0; round < 60; ++round) {
+      if (round % 10 == 0) text = original;
+      const uint32_t times = 1 + mutator.Next(3);
+      for (uint32_t i = 0; i < times; ++i) text = mutator.Mutate(text);
+      const OrvParserResult result = Parse(text);
+      ASSERT_GE(result, ORV_PARSE_OK) << fixture << " round " << round;
+      ASSERT_LE(result, ORV_PARSE_FAILED) << fixture << " round " << round;
+      EXPECT_EQ(result == ORV_PARSE_FAILED, tree == nullptr) << fixture << " round " << round;
+    }
+  }
+}
+
 }  // namespace

@@ -67,8 +67,10 @@ const std::string kNist = std::string(LARK_CORPUS) + "/nist";
 
 // Programs of the suite left out of the round trip although they parse
 // clean: SM103A keeps back a COPY marker that stands later than the
-// member's text, so the marker cannot be printed where the text is.
-const std::set<std::string> kNistLeftOut = {"SM103A.CBL"};
+// member's text, so the marker cannot be printed where the text is;
+// SM208A replaces text by pseudo-text of long continued literals, which
+// the printer cannot lay out within the margins.
+const std::set<std::string> kNistLeftOut = {"SM103A.CBL", "SM208A.CBL"};
 
 // The programs of the table of known parse failures.
 std::set<std::string> KnownFailures() {
@@ -161,6 +163,8 @@ const Reading kReadings[] = {
     {"statements/accept_display.cbl", ORV_DIAL_MF, 0},
     {"operands/identifiers.cbl", ORV_DIAL_ANSI85, ORV_DIAL_MF},
     {"expressions/conditions.cbl", ORV_DIAL_ANSI85, ORV_DIAL_MF},
+    {"sql/queries.cbl", ORV_DIAL_MF, 0},
+    {"sql/expressions.cbl", ORV_DIAL_MF, 0},
 };
 
 // Sources left out, with the reason.  The templates cannot print them
@@ -168,9 +172,12 @@ const Reading kReadings[] = {
 // from the others, which a list template cannot say (a split key of two
 // names prints back).  Sources that use the two SQL forms without an
 // operation code of their own (SET :hv = ... and an SQL function call)
-// belong here as well.
+// belong here as well, and so do the rows "VALUES 1" and "VALUES (1)",
+// whose one value prints in parentheses of its own and reads back as a
+// parenthesised value.
 const std::map<std::string, std::string> kGrammarLeftOut = {
     {"input_output/select.cbl", "split key \"K1 ALSO K2 K3\""},
+    {"sql/statements.cbl", "SET :hv = ..., a function call by any name, VALUES 1 and VALUES (1)"},
 };
 
 std::vector<ParseSettings> ReadingsOf(const std::string& file) {

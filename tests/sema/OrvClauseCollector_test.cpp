@@ -134,6 +134,39 @@ TEST_F(CollectorTest, TheSlotNameComesFromTheArgumentNameTable) {
   EXPECT_EQ(fd->Args(DECL_FD_ENTRY__RECORD_SIZE)->Oper(), FDX_RECORD_CONTAINS);
 }
 
+TEST_F(CollectorTest, MarkersAndErrorNodesJoinTheirSlotInSourceOrder) {
+  OrvClauseCollector collector;
+  OrvExpr* section = collector.Start(Node(SECTION_CONFIGURATION, "CONFIGURATION"));
+  OrvExpr* first = Clause("COPY-A", 2, 8, STMT_INLINED_COPY_BEG);
+  collector.SetClause(SECTION_CONFIGURATION__COPYBEGIN_END_SYNTAXERROR, first);
+  collector.SetClause(SECTION_CONFIGURATION__SOURCE_COMPUTER, Clause("SOURCE", 3, 8, PARA_SOURCE_COMPUTER));
+  // A repeated real clause is still refused; its text travels with the
+  // next item.
+  collector.SetClause(SECTION_CONFIGURATION__SOURCE_COMPUTER, Clause("SOURCE-2", 4, 8, PARA_SOURCE_COMPUTER));
+  OrvExpr* end = Clause("END-A", 5, 8, STMT_INLINED_COPY_END);
+  OrvExpr* error = Clause("ERROR", 6, 8, STMT__SYNTAX_ERROR);
+  collector.SetClause(SECTION_CONFIGURATION__COPYBEGIN_END_SYNTAXERROR, end);
+  collector.SetClause(SECTION_CONFIGURATION__COPYBEGIN_END_SYNTAXERROR, error);
+  EXPECT_EQ(Messages(), std::vector<std::string>{Line(
+                            MSG_ERR, "Clause Source-Computer is set more than once. Ignoring second instance.")});
+  OrvExpr* list = section->Args(SECTION_CONFIGURATION__COPYBEGIN_END_SYNTAXERROR);
+  ASSERT_EQ(list->Oper(), EX_LIST);
+  ASSERT_EQ(list->NArgs(), 3);
+  EXPECT_EQ(list->Args(0), first);
+  EXPECT_EQ(list->Args(1), end);
+  EXPECT_EQ(list->Args(2), error);
+  // Each item keeps its place among the clauses; the list takes the first's.
+  EXPECT_EQ(list->ArgSlots(0)->order, 0);
+  EXPECT_EQ(list->ArgSlots(1)->order, 2);
+  EXPECT_EQ(list->ArgSlots(2)->order, 3);
+  EXPECT_EQ(section->ArgSlots(SECTION_CONFIGURATION__COPYBEGIN_END_SYNTAXERROR)->order, 0);
+  EXPECT_EQ(section->ArgSlots(SECTION_CONFIGURATION__SOURCE_COMPUTER)->order, 1);
+  EXPECT_EQ(Images(end->Tokens()), "END-A SOURCE-2 ");
+  EXPECT_EQ(Images(list->Tokens()), "");
+  EXPECT_EQ(collector.count, 4);
+  owned.push_back(collector.Finish());
+}
+
 // Mend: a rejected clause that holds the error node does not leave the
 // parser pointing at freed memory.
 TEST_F(CollectorTest, ARejectedClauseTakesTheErrorNodeInsideItAlong) {

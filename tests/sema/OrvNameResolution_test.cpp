@@ -419,3 +419,104 @@ TEST_F(ResolveTest, AResolvedUseIsLeftAsItIs) {
 }
 
 }  // namespace
+
+namespace {
+
+// Marks a data item's entry (or an FD entry) GLOBAL.
+OrvExpr* Global(OrvExpr* node, int slot) {
+  OrvExpr* entry = node->Oper() == DECL_DD ? node->Args(DECL_DD__DATA_DESCRIPTION_ENTRY) : node;
+  entry->SetArg(slot, new OrvExprOper(DX_GLOBAL), -1, 0);
+  return node;
+}
+
+// OUTER: FD F GLOBAL with record FREC; 01 G GLOBAL / 03 G1 / 88 G1-YES;
+// 01 L.  INNER, contained in it: 01 G1, and uses of F, FREC, G1-YES,
+// G1 OF G, G1 and L.
+TEST_F(ResolveTest, AContainedProgramReachesGlobalNamesOfTheProgramsAroundIt) {
+  OrvExpr* outerData = WorkingStorage(program);
+  OrvExpr* g = Global(Item(1, "G", {Item(3, "G1", {Item(88, "G1-YES")})}), DECL_DD_ENTRY__GLOBAL);
+  OrvExpr* l = Item(1, "L");
+  outerData->AddArg(g);
+  outerData->AddArg(l);
+  OrvExpr* fdEntry = new OrvExprOper(DECL_FD_ENTRY);
+  fdEntry->SetArg(FD_FILE_NAME, Define("F", SYMCAT_FILE_NAME, 0), -1, 0);
+  Global(fdEntry, DECL_FD_ENTRY__GLOBAL);
+  OrvExpr* fd = new OrvExprOper(DECL_FD);
+  fd->SetArg(DECL_FD__FILE_DESCRIPTION_ENTRY, fdEntry, -1, 0);
+  OrvExpr* record = Item(1, "FREC");
+  fd->SetArgToList(DECL_FD__RECORD_DESCRIPTION_ENTRIES, DECL_DD_LIST, record);
+  program->Args(COBOL_PROGRAM__DATA_DIVISION)->SetArg(DIVISION_DATA__FILE_SECTION, fd, -1, 0);
+
+  OrvExpr* inner = BeginProgram("INNER");
+  OrvExpr* ownG1 = Item(1, "G1");
+  WorkingStorage(inner)->AddArg(ownG1);
+  Procedure(inner);
+  OrvNamedObjUse* useF = Use(SYMCAT_FILE_NAME, {"F"});
+  OrvNamedObjUse* useRecord = Use(SYMCAT_DATA_NAME, {"FREC"});
+  OrvNamedObjUse* useYes = Use(SYMCAT_CONDITION_NAME, {"G1-YES"});
+  OrvNamedObjUse* useG1OfG = Use(SYMCAT_DATA_NAME, {"G1", "G"});
+  OrvNamedObjUse* useG1 = Use(SYMCAT_DATA_NAME, {"G1"});
+  OrvNamedObjUse* useL = Use(SYMCAT_DATA_NAME, {"L"});
+  Sentence({useF, useRecord, useYes, useG1OfG, useG1, useL});
+  parser.FinishProgram(1);
+
+  // Names of an enclosing program without GLOBAL stay unseen.
+  EXPECT_EQ(Messages(), (std::vector<std::string>{
+                            Line(MSG_ERR, "Object named 'L' is not defined (1 error per name)")}));
+  EXPECT_EQ(DefOf(useF), fdEntry->Args(FD_FILE_NAME));
+  EXPECT_EQ(useF->Category(), SYMCAT_FILE_NAME);
+  EXPECT_EQ(DefOf(useRecord), ItemDef(record));
+  EXPECT_EQ(DefOf(useYes), ItemDef(SubItem(SubItem(g, 0), 0)));
+  EXPECT_EQ(DefOf(useG1OfG), ItemDef(SubItem(g, 0)));
+  // The program's own name hides the global one.
+  EXPECT_EQ(DefOf(useG1), ItemDef(ownG1));
+  EXPECT_EQ(DefOf(useL), nullptr);
+  Finish();
+}
+
+TEST_F(ResolveTest, GlobalNamesAreSearchedInnermostFirst) {
+  WorkingStorage(program)->AddArg(Global(Item(1, "X"), DECL_DD_ENTRY__GLOBAL));
+  OrvExpr* middle = BeginProgram("MIDDLE");
+  OrvExpr* middleX = Global(Item(1, "X"), DECL_DD_ENTRY__GLOBAL);
+  WorkingStorage(middle)->AddArg(middleX);
+  OrvExpr* inner = BeginProgram("INNER");
+  Procedure(inner);
+  OrvNamedObjUse* use = Use(SYMCAT_DATA_NAME, {"X"});
+  Sentence({use});
+  // Both end at once, as when the source ends without END PROGRAM: the
+  // inner program still sees the middle one, attached before it.
+  Finish();
+  EXPECT_EQ(Messages(), (std::vector<std::string>{Line(
+                            MSG_ERR, "There is more than one un-ENDed Program. Ending them all.")}));
+  EXPECT_EQ(DefOf(use), ItemDef(middleX));
+}
+
+TEST_F(ResolveTest, TheFirstWordOfAValueOfItemIsAnImplementorNameWhenNoItemHasIt) {
+  OrvExpr* wid = Item(1, "W-ID");
+  WorkingStorage(program)->AddArg(wid);
+  OrvExpr* items = new OrvExprOper(EX_LIST);
+  OrvNamedObjUse* uses[3] = {Use(SYMCAT_DATA_NAME, {"OCLABELID"}), Use(SYMCAT_DATA_NAME, {"W-ID"}),
+                             Use(SYMCAT_DATA_NAME, {"W-NAME"})};
+  uses[0]->Args(NAMED_OBJ_USE__NAMES)->Args(0)->Tokens().AddToken(TK_USER_DEFD_WORD, OrvTxtPosn(8, 30, 1),
+                                                                  VString("OCLABELID"));
+  OrvExpr* first = new OrvExprOper(FDX_VALUE_OF_ITEM);
+  first->SetArg(FDX_VALUE_OF_ITEM__LABEL_ITEM, uses[0], -1, 0);
+  first->SetArg(FDX_VALUE_OF_ITEM__LABEL_VALUE, new OrvStrConst(VString("'OCDUMMY'")), -1, 0);
+  OrvExpr* second = new OrvExprOper(FDX_VALUE_OF_ITEM);
+  second->SetArg(FDX_VALUE_OF_ITEM__LABEL_ITEM, uses[1], -1, 0);
+  second->SetArg(FDX_VALUE_OF_ITEM__LABEL_VALUE, uses[2], -1, 0);
+  items->AddArg(first);
+  items->AddArg(second);
+  program->SetArg(COBOL_PROGRAM__ENVIRONMENT_DIVISION, items, -1, 0);
+  Finish();
+  OrvExpr* name = first->Args(FDX_VALUE_OF_ITEM__LABEL_ITEM);
+  ASSERT_EQ(name->Oper(), CHAR_STRING);
+  EXPECT_EQ(Str(*name->Image()), "OCLABELID");
+  EXPECT_EQ(name->Tokens().Count(), 1);  // the word's source text stays
+  EXPECT_EQ(DefOf(uses[1]), ItemDef(wid));
+  // A value that names nothing is still reported.
+  EXPECT_EQ(Messages(), (std::vector<std::string>{
+                            Line(MSG_ERR, "Object named 'W-NAME' is not defined (1 error per name)")}));
+}
+
+}  // namespace

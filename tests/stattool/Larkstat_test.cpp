@@ -242,6 +242,29 @@ TEST_F(LarkstatTest, TheSampleAsMakeRunReadsItGivesTheDataItemTableAndNoMessage)
   for (const char* row : rows) EXPECT_NE(run.out.find(row), std::string::npos) << row << run.out;
 }
 
+// Embedded SQL: each block counts under "SQL:", a bad one under the name
+// of its error node, with one message at its first bad token; "-no-sql"
+// still counts the blocks as EXEC blocks of the subsystem SQL.
+TEST_F(LarkstatTest, SqlBlocksAreCountedByTheirStatementsAndABadOneAsAnError) {
+  const std::string sql = kData + "/grammar/sql";
+  ProgramRun run = Run("-lang=ansi85 -no-mem-offsets errors.cbl", "", sql);
+  EXPECT_EQ(run.exitStatus, 0);
+  for (const char* line : {"errors.cbl:7:43: ERROR: syntax error. at token: STK_FOR\n",
+                           "errors.cbl:12:51: ERROR: syntax error. at token: identifier C\n",
+                           "errors.cbl:18:57: ERROR: syntax error. at token: =\n",
+                           "\nSQL:                 3\nSQL:                 3 STMT__SYNTAX_ERROR  \n",
+                           "\nErrors: 3, Warnings: 0\n"})
+    EXPECT_NE(run.out.find(line), std::string::npos) << line << run.out;
+  run = Run("-lang=mf -no-mem-offsets queries.cbl", "", sql);
+  EXPECT_EQ(run.exitStatus, 0);
+  for (const char* line : {"\nSQL:                13\nSQL:                 7 SQL_STMT_DECLARE_CURSOR\n",
+                           "\nSQL:                 2 SQL_STMT_INSERT     \n", "\nErrors: 0, Warnings: 0\n"})
+    EXPECT_NE(run.out.find(line), std::string::npos) << line << run.out;
+  run = Run("-lang=mf -no-sql -no-mem-offsets queries.cbl", "", sql);
+  EXPECT_NE(run.out.find("\nEXEC:               13 SQL"), std::string::npos) << run.out;
+  EXPECT_EQ(run.out.find("SQL_STMT"), std::string::npos) << run.out;
+}
+
 // PAYROLL is the program of SampleSource with two CALLs; it has no DATA
 // DIVISION either.
 TEST_F(LarkstatTest, PayrollReportListsItsCalls) {

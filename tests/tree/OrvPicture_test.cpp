@@ -309,4 +309,93 @@ TEST_F(PicConstantTest, CategoryWithConstantCount) {
   EXPECT_EQ(6, got.digits);
 }
 
+
+// A program whose SPECIAL-NAMES paragraph gives CURRENCY SIGN IS `literal`
+// (no clause for a null literal), with an entry list in its DATA DIVISION
+// to serve as a context inside it.
+OrvExpr* ProgramWithCurrency(const char* literal, OrvExpr** inside) {
+  OrvExpr* program = nametest::NewProgram();
+  OrvExpr* data = new OrvExprOper(DECL_DD_LIST);
+  program->SetArg(COBOL_PROGRAM__DATA_DIVISION, data, -1, 0);
+  if (literal != nullptr) {
+    OrvExpr* clause = new OrvExprOper(SNX_CURRENCY_SIGN);
+    clause->SetArg(SNX_CURRENCY_SIGN__CURRENCY_LITERAL, new OrvStrConst(VString(literal)), -1, 0);
+    OrvExpr* names = new OrvExprOper(PARA_SPECIAL_NAMES);
+    names->SetArg(PARA_SPECIAL_NAMES__CURRENCY_SIGN, clause, -1, 0);
+    OrvExpr* config = new OrvExprOper(SECTION_CONFIGURATION);
+    config->SetArg(SECTION_CONFIGURATION__SPECIAL_NAMES, names, -1, 0);
+    OrvExpr* env = new OrvExprOper(DIVISION_ENVIRONMENT);
+    env->SetArg(DIVISION_ENVIRONMENT__CONFIGURATION_SECTION, config, -1, 0);
+    program->SetArg(COBOL_PROGRAM__ENVIRONMENT_DIVISION, env, -1, 0);
+  }
+  *inside = data;
+  return program;
+}
+
+struct CurrencyCase {
+  const char* pic;
+  const char* literal;  // the CURRENCY SIGN literal as the node holds it; null: no clause
+  OrvResult result;
+  int category;
+  int length;
+};
+
+const CurrencyCase kCurrencyCases[] = {
+    {"<(3),<<<.99", "'<'", 0, PIC_NUM_EDITED, 10},
+    {"W9999", "'W'", 0, PIC_NUM_EDITED, 5},
+    // "$" stays a currency symbol beside the program's own.
+    {"$$9", "'<'", 0, PIC_NUM_EDITED, 3},
+    {"<<9", nullptr, ORV_PIC_NO_CATEGORY, 1, 3},
+    // A literal the parser refused (not one character) names no sign.
+    {"<<9", "'<<'", ORV_PIC_NO_CATEGORY, 1, 3},
+    {"AB9", nullptr, 0, PIC_ALPHA_NUM_EDITED, 3},
+    {"A/A", nullptr, 0, PIC_ALPHA_NUM_EDITED, 3},
+    {"AB", nullptr, 0, PIC_ALPHA, 2},
+    {"A9", nullptr, 0, PIC_ALPHA_NUM, 2},
+    {"XZ", "'Z'", ORV_PIC_NO_CATEGORY, 1, 2},
+    {"XZ", nullptr, ORV_PIC_NO_CATEGORY, 1, 2},
+};
+
+void PrintTo(const CurrencyCase& c, std::ostream* os) {
+  *os << c.pic << " with " << (c.literal != nullptr ? c.literal : "no clause");
+}
+
+class PicCurrencyTest : public ::testing::TestWithParam<CurrencyCase> {};
+
+TEST_P(PicCurrencyTest, ProgramCurrencySignCountsAsDollar) {
+  const CurrencyCase& c = GetParam();
+  OrvExpr* inside = nullptr;
+  OrvExpr* program = ProgramWithCurrency(c.literal, &inside);
+  Classified got = Classify(c.pic, inside);
+  delete program;
+  EXPECT_EQ(c.result, got.result);
+  EXPECT_EQ(c.category, got.category);
+  EXPECT_EQ(c.length, got.length);
+  if (c.result != 0) {
+    EXPECT_EQ("Cannot determine category for PIC string: " + std::string(c.pic), got.message);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Pictures, PicCurrencyTest, ::testing::ValuesIn(kCurrencyCases));
+
+TEST(PicCurrencyNestingTest, NearestProgramWithAClauseGivesTheSign) {
+  OrvExpr* outerInside = nullptr;
+  OrvExpr* outer = ProgramWithCurrency("'<'", &outerInside);
+  OrvExpr* innerInside = nullptr;
+  OrvExpr* inner = ProgramWithCurrency(nullptr, &innerInside);
+  outer->SetArg(COBOL_PROGRAM__CONTAINED_PROGRAMS, inner, -1, 0);
+  // The contained program gives no clause: the enclosing one's sign holds.
+  EXPECT_EQ(PIC_NUM_EDITED, Classify("<<9", innerInside).category);
+
+  OrvExpr* ownInside = nullptr;
+  OrvExpr* own = ProgramWithCurrency("'W'", &ownInside);
+  inner->SetArg(COBOL_PROGRAM__CONTAINED_PROGRAMS, own, -1, 0);
+  // A program's own clause hides the enclosing one.
+  EXPECT_EQ(PIC_NUM_EDITED, Classify("WW9", ownInside).category);
+  EXPECT_EQ(ORV_PIC_NO_CATEGORY, Classify("<<9", ownInside).result);
+  // Without a context there is no program and no sign but "$".
+  EXPECT_EQ(ORV_PIC_NO_CATEGORY, Classify("<<9").result);
+  delete outer;
+}
+
 }  // namespace

@@ -26,6 +26,8 @@
           02 K2 PIC X.
        FD RPT-FILE REPORT IS R1 R2.
        WORKING-STORAGE SECTION.
+       01 A PIC X(10).
+       01 H PIC S9(9) COMP.
        01 X PIC X(10).
        01 Y PIC X(10).
        01 D PIC 9(8).

@@ -1,0 +1,1 @@
+      * nothing but a comment

@@ -1,0 +1,1 @@
+           SAME RECORD AREA FOR F1 F2.

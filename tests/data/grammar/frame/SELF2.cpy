@@ -1,0 +1,1 @@
+           SELECT F2 ASSIGN TO "F2".

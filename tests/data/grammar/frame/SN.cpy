@@ -1,0 +1,2 @@
+       SPECIAL-NAMES.
+           CONSOLE IS CRT.
