@@ -439,8 +439,10 @@ OrvLexer::TokenStep OrvLexer::CicsUnit(OrvLexUnit& u, OrvTokenChain& kept, const
     case SEP_UNINLINED_COPY: case SEP_INLINED_COPY: case SEP_COPY_INC: case SEP_COPY_EOF:
     case SEP_REPLACE: case SEP_LEFT_PAR: case SEP_RIGHT_PAR: case SEP_EQEQ: case SEP_EOF:
     case TK_NONNUM_LIT:
+    // ':' passes like the parentheses: an argument may be reference-modified.
+    case SEP_COLON:
       return kDeliverCounted;
-    case SEP_DOT: case SEP_SEMI: case SEP_COLON:
+    case SEP_DOT: case SEP_SEMI:
       Report(MSG_ERR, u.beg,
              OrvFormat("This token cannot be used in CICS: '%s'.", PunctuationText(u.code)));
       kept.Splice(u.attached);

@@ -1,0 +1,128 @@
+// EXEC CICS in the grammar's actions: command heads, the CICS collector's
+// part, the lists of ASSIGN, HANDLE and IGNORE, condition names, the
+// block's switches and the text form of unknown commands.
+#include "OrvGramCics.h"
+
+#include "OrvConstNodes.h"
+#include "OrvExprOper.h"
+#include "OrvGramNodes.h"
+#include "OrvGramSwitches.h"
+#include "OrvMessage.h"
+#include "OrvOperSlots.h"
+#include "OrvParserErrors.h"
+#include "OrvParserImpl.h"
+#include "OrvParserStatics.h"
+#include "OrvTreeUtil.h"
+#include "OrvWords.h"
+
+namespace {
+
+// Every command keeps its placeholder (or the option of its head) in the
+// same slot, and the list statements their list in the same slot.
+constexpr int kHeadSlot = CS_STMT_ABEND__NOT_USED;
+constexpr int kListSlot = CS_STMT_ASSIGN__ASSIGNMENT_LIST;
+static_assert(kHeadSlot == CS_STMT_SEND_MAP__MAP && kHeadSlot == CS_STMT_RECEIVE_MAP__MAP &&
+                  kHeadSlot == CS_STMT_ADDRESS_SET__SET && kHeadSlot == CS_STMT_ASSIGN__NOT_USED &&
+                  kHeadSlot == CS_STMT_HANDLE_AID__NOT_USED && kHeadSlot == CS_STMT_HANDLE_CONDITION__NOT_USED &&
+                  kHeadSlot == CS_STMT_IGNORE_CONDITION__NOT_USED,
+              "slot 0 holds the placeholder or the option of the head");
+static_assert(kListSlot == CS_STMT_HANDLE_AID__HANDLER_LIST && kListSlot == CS_STMT_HANDLE_CONDITION__HANDLER_LIST &&
+                  kListSlot == CS_STMT_IGNORE_CONDITION__HANDLER_LIST,
+              "the list of ASSIGN, HANDLE and IGNORE stands in one slot");
+
+}  // namespace
+
+void OrvGramCicsWords(int on) {
+  OrvGramReservedLookup(on);
+  OrvGramNameLookup(on);
+}
+
+OrvExpr* OrvGramCicsHead(int op, OrvExpr** placeholder) {
+  OrvExpr* statement = new OrvExprOper(static_cast<OrvOper>(op));
+  statement->SetArg(kHeadSlot, *placeholder, -1, 0);
+  *placeholder = nullptr;
+  return statement;
+}
+
+OrvExpr* OrvGramCicsHeadWithOption(int op, OrvExpr** placeholder) {
+  delete *placeholder;
+  *placeholder = nullptr;
+  return new OrvExprOper(static_cast<OrvOper>(op));
+}
+
+void OrvGramCicsStart(OrvExpr** head) {
+  OrvCicsStatementCollector.Start(*head);
+  *head = nullptr;
+}
+
+OrvExpr* OrvGramCicsOption(OrvExpr* option) {
+  // The collector owns the option from here on: it may place it, or report
+  // and delete it, so the rule keeps no value that could dangle.
+  OrvCicsStatementCollector.AddOption(option);
+  return nullptr;
+}
+
+OrvExpr* OrvGramCicsCollected() { return OrvCicsStatementCollector.Finish(); }
+
+OrvExpr* OrvGramCicsFinish(OrvExpr* statement) {
+  if (statement == nullptr || statement->NArgs() <= kHeadSlot) return statement;
+  statement->ArgSlots(kHeadSlot)->tokens.Splice(statement->Tokens());
+  return statement;
+}
+
+OrvExpr* OrvGramCicsListStatement(int op, OrvExpr* placeholder, OrvExpr* list) {
+  OrvCicsCollector& collector = OrvCicsStatementCollector;
+  collector.Start(new OrvExprOper(static_cast<OrvOper>(op)));
+  collector.SetClause(kHeadSlot, placeholder);
+  collector.SetClause(kListSlot, list);
+  return collector.Finish();
+}
+
+OrvExpr* OrvGramCicsWordName(int code) {
+  const int index = code - CTK_ABCODE;
+  if (index < 0 || index >= ORV_CICS_KEYWORD_COUNT) return new OrvCharString(VString());
+  return new OrvCharString(VString(OrvCicsKeywords[index]));
+}
+
+OrvExpr* OrvGramCicsUserName(OrvExpr** entry) {
+  OrvExpr* element = *entry;
+  *entry = nullptr;
+  return new OrvCharString(element != nullptr ? element->Value() : VString());
+}
+
+void OrvGramCicsUnknownWord(OrvExpr** entry, OrvTokenList* tokens) {
+  *entry = nullptr;
+  if (currentParser == nullptr) return;
+  const OrvToken* word = tokens != nullptr ? tokens->Last() : nullptr;
+  const VString image = word != nullptr ? word->image : VString();
+  const VString text =
+      OrvFormat("Unknown CICS command or option '%s'; the EXEC CICS block is kept as text.", image.text);
+  currentParser->ReportMessage(MSG_WARN, word != nullptr ? &word->begin : nullptr, &text);
+}
+
+void OrvGramCicsTextMode() { OrvGramCicsWords(0); }
+
+void OrvGramCicsDropValue(OrvExpr** entry) {
+  delete *entry;
+  *entry = nullptr;
+}
+
+OrvExpr* OrvGramCicsTextList() { return new OrvExprOper(EX_EXEC_TOKEN_LIST); }
+
+OrvExpr* OrvGramCicsText(OrvExpr* list, OrvExpr* statement) {
+  OrvGramCicsWords(1);
+  if (list == nullptr) {
+    delete statement;
+    return nullptr;
+  }
+  OrvTokenList tokens;
+  if (statement != nullptr) {
+    // Its name uses go with it: nothing in the text resolves.
+    OrvGatherTokensWalker(statement, tokens);
+    delete statement;
+  }
+  tokens.Splice(list->Tokens());
+  for (OrvToken* token = tokens.PopFirst(); token != nullptr; token = tokens.PopFirst())
+    list->AddArg(OrvKeptTokenNode(token));
+  return list;
+}
