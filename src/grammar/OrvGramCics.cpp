@@ -3,14 +3,19 @@
 // block's switches and the text form of unknown commands.
 #include "OrvGramCics.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "OrvConstNodes.h"
 #include "OrvExprOper.h"
 #include "OrvGramNodes.h"
 #include "OrvGramSwitches.h"
+#include "OrvLookaheadQueue.h"
 #include "OrvMessage.h"
 #include "OrvOperSlots.h"
 #include "OrvParserErrors.h"
 #include "OrvParserImpl.h"
+#include "OrvParseEngine.h"
 #include "OrvParserStatics.h"
 #include "OrvTreeUtil.h"
 #include "OrvWords.h"
@@ -35,6 +40,7 @@ static_assert(kListSlot == CS_STMT_HANDLE_AID__HANDLER_LIST && kListSlot == CS_S
 void OrvGramCicsWords(int on) {
   OrvGramReservedLookup(on);
   OrvGramNameLookup(on);
+  if (on && currentParser != nullptr) currentParser->lexer.switches.cicsText = 0;
 }
 
 OrvExpr* OrvGramCicsHead(int op, OrvExpr** placeholder) {
@@ -100,7 +106,12 @@ void OrvGramCicsUnknownWord(OrvExpr** entry, OrvTokenList* tokens) {
   currentParser->ReportMessage(MSG_WARN, word != nullptr ? &word->begin : nullptr, &text);
 }
 
-void OrvGramCicsTextMode() { OrvGramCicsWords(0); }
+void OrvGramCicsTextMode() {
+  OrvGramCicsWords(0);
+  if (currentParser != nullptr) currentParser->lexer.switches.cicsText = 1;
+}
+
+void OrvGramCicsAbandon() { OrvCicsStatementCollector.Abandon(); }
 
 void OrvGramCicsDropValue(OrvExpr** entry) {
   delete *entry;
@@ -110,7 +121,6 @@ void OrvGramCicsDropValue(OrvExpr** entry) {
 OrvExpr* OrvGramCicsTextList() { return new OrvExprOper(EX_EXEC_TOKEN_LIST); }
 
 OrvExpr* OrvGramCicsText(OrvExpr* list, OrvExpr* statement) {
-  OrvGramCicsWords(1);
   if (list == nullptr) {
     delete statement;
     return nullptr;
@@ -122,7 +132,20 @@ OrvExpr* OrvGramCicsText(OrvExpr* list, OrvExpr* statement) {
     delete statement;
   }
   tokens.Splice(list->Tokens());
+  // The statement keeps its options in slot order and its command words in
+  // slot 0: the text takes every token back in the order of the source.
+  std::vector<OrvToken*> inOrder;
   for (OrvToken* token = tokens.PopFirst(); token != nullptr; token = tokens.PopFirst())
-    list->AddArg(OrvKeptTokenNode(token));
+    inOrder.push_back(token);
+  std::stable_sort(inOrder.begin(), inOrder.end(), [](const OrvToken* a, const OrvToken* b) {
+    return OrvTxtPosn::Compare(a->begin, b->begin) < 0;
+  });
+  for (OrvToken* token : inOrder) list->AddArg(OrvKeptTokenNode(token));
   return list;
+}
+
+OrvExpr* OrvGramCicsUnended(OrvExpr* exec) {
+  ReportSyntaxError("syntax error", SEP_DOT, &TokenValue, &TokenPosition);
+  ++SyntaxErrorCount;
+  return exec;
 }

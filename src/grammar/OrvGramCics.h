@@ -10,8 +10,12 @@ class OrvTokenList;
 
 // Reserved-word lookup in the lexer and name lookup in the token supply,
 // both on (1) or both off (0): off while the names of ASSIGN and the text
-// of an unknown command are read.
+// of an unknown command are read.  On also ends the lexer's CICS text mode.
 void OrvGramCicsWords(int on);
+// After a syntax error in the block: the statement the CICS collector
+// still holds, and a pending option, give their tokens to the error node
+// (nothing of the block is lost) and are dropped.
+void OrvGramCicsAbandon();
 
 // A command head without an option in it: a new statement node of `op`
 // whose slot 0 holds the placeholder of *placeholder (order -1, not through
@@ -51,7 +55,8 @@ OrvExpr* OrvGramCicsUserName(OrvExpr** entry);
 // is kept as text." (MSG_WARN) at the word (its token list `tokens`); the
 // entry of its symbol-table element is cleared.
 void OrvGramCicsUnknownWord(OrvExpr** entry, OrvTokenList* tokens);
-// Reads the rest of the block as text: both lookups off until the text
+// Reads the rest of the block as text: both lookups off and the lexer's
+// CICS text mode on (a separator period ends the block) until the text
 // statement is reduced.
 void OrvGramCicsTextMode();
 // A token value of the text that no node keeps: deleted, the entry
@@ -63,7 +68,11 @@ OrvExpr* OrvGramCicsTextList();
 // The text form: the tokens of `statement` (the command started before the
 // unknown word, deleted here; may be null) and then the tokens in the own
 // list of `list`, in source order, become one TOKEN_STRING child of `list`
-// each; both lookups are turned back on.  Returns `list`.
+// each.  Returns `list`.
 OrvExpr* OrvGramCicsText(OrvExpr* list, OrvExpr* statement);
+// A text block that a separator period ended before its END-EXEC: the
+// syntax error at the period (the look-ahead) is reported and counted;
+// returns `exec`.
+OrvExpr* OrvGramCicsUnended(OrvExpr* exec);
 
 #endif

@@ -4993,9 +4993,13 @@ class_or_sign
    EXEC CICS cics-statement END-EXEC
    --------------------------------------------------------------------- */
 
+/* Text never runs past a separator period: a block whose END-EXEC is
+   missing ends there, with the syntax error reported at the period, and
+   the period ends the sentence. */
 exec_cics_statement
         : RW_EXEC TK_CICS cics_statement RW_END_EXEC
                                         { $$ = OrvGramNode(STMT_EXEC_CICS, $3); }
+        | RW_EXEC TK_CICS cics_text     { $$ = OrvGramCicsUnended(OrvGramNode(STMT_EXEC_CICS, $3)); }
         ;
 
 cics_statement
@@ -5003,7 +5007,7 @@ cics_statement
         | cics_handler_statement        { $$ = $1; }
         | cics_command                  { $$ = $1; }
         | cics_text                     { $$ = $1; }
-        | error                         [ OrvGramCicsWords(1); if (yytrial) break; $$ = OrvGramErrorNode(); ]
+        | error                         [ OrvGramCicsWords(1); if (yytrial) break; OrvGramCicsAbandon(); $$ = OrvGramErrorNode(); ]
         ;
 
 /* The command placeholder: slot 0 of a command without an option in its
@@ -5600,12 +5604,13 @@ cics_pointer
 /* From the unknown word to END-EXEC the block is text, read with
    reserved-word and name lookup off; the statement becomes an
    EX_EXEC_TOKEN_LIST of its tokens, a started statement dissolved into
-   it. */
+   it.  A number continues the text rather than follow a block cut short
+   by a period. */
 cics_text
-        : cics_unknown_word cics_text_on cics_text_items
-                                        { $$ = OrvGramCicsText(POSITION_STEP(OrvGramCicsTextList()), nullptr); }
-        | cics_head cics_start cics_options_opt cics_unknown_word cics_text_on cics_text_items
-                                        { $$ = OrvGramCicsText(POSITION_STEP(OrvGramCicsTextList()), OrvGramCicsCollected()); }
+        : cics_unknown_word cics_text_on cics_text_items %prec PRTY_LOW
+                                        [ OrvGramCicsWords(1); if (yytrial) break; $$ = OrvGramCicsText(POSITION_STEP(OrvGramCicsTextList()), nullptr); ]
+        | cics_head cics_start cics_options_opt cics_unknown_word cics_text_on cics_text_items %prec PRTY_LOW
+                                        [ OrvGramCicsWords(1); if (yytrial) break; $$ = OrvGramCicsText(POSITION_STEP(OrvGramCicsTextList()), OrvGramCicsCollected()); ]
         ;
 
 cics_unknown_word

@@ -335,8 +335,7 @@ OrvLexer::TokenStep OrvLexer::ExecUnit(OrvLexUnit& u, OrvTokenChain& kept) {
   if (u.code == SEP_EOF) {
     Report(MSG_ERR, u.beg, VString("Unexpected end-of-file within EXEC ... END-EXEC statement"));
     u.code = RW_END_EXEC;
-    execState = ORV_EXEC_NONE;
-    sqlMode = cicsMode = 0;
+    LeaveExecBlock();
     return kDeliver;
   }
   char upper[ORV_MAX_WORD_CHARS + 1];
@@ -346,8 +345,7 @@ OrvLexer::TokenStep OrvLexer::ExecUnit(OrvLexUnit& u, OrvTokenChain& kept) {
   if (isWord && Is(w, n, "END-EXEC")) {
     u.code = RW_END_EXEC;
     u.ClearText();
-    execState = ORV_EXEC_NONE;
-    sqlMode = cicsMode = 0;
+    LeaveExecBlock();
     return kDeliver;
   }
   if (execState == ORV_EXEC_WORD) {
@@ -372,6 +370,12 @@ OrvLexer::TokenStep OrvLexer::ExecUnit(OrvLexUnit& u, OrvTokenChain& kept) {
   if (sqlMode) return SqlUnit(u, kept, w);
   if (cicsMode) return CicsUnit(u, kept, w);
   return GiveToExecHook(u);
+}
+
+void OrvLexer::LeaveExecBlock() {
+  execState = ORV_EXEC_NONE;
+  sqlMode = cicsMode = 0;
+  switches.cicsText = 0;
 }
 
 OrvLexer::TokenStep OrvLexer::GiveToExecHook(OrvLexUnit& u) {
@@ -442,7 +446,18 @@ OrvLexer::TokenStep OrvLexer::CicsUnit(OrvLexUnit& u, OrvTokenChain& kept, const
     // ':' passes like the parentheses: an argument may be reference-modified.
     case SEP_COLON:
       return kDeliverCounted;
-    case SEP_DOT: case SEP_SEMI:
+    case SEP_DOT:
+      if (switches.cicsText) {
+        // Text never runs past a period: a block without its END-EXEC
+        // ends here, and the COBOL after it is read as COBOL.
+        LeaveExecBlock();
+        return kDeliverCounted;
+      }
+      Report(MSG_ERR, u.beg,
+             OrvFormat("This token cannot be used in CICS: '%s'.", PunctuationText(u.code)));
+      kept.Splice(u.attached);
+      return kReadOn;
+    case SEP_SEMI:
       Report(MSG_ERR, u.beg,
              OrvFormat("This token cannot be used in CICS: '%s'.", PunctuationText(u.code)));
       kept.Splice(u.attached);
