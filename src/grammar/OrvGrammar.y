@@ -30,7 +30,16 @@
    phrases in its section (an END-x in the scope terminators, a NOT phrase
    beside its positive twin), and a source with its golden for the tree-dump
    harness; OrvGrammarAudit_test checks the section.  Embedded SQL and CICS
-   get banners of their own after the conditions when their rules come.
+   get banners of their own after the conditions: the EXEC CICS banner
+   holds the statement of a block, its commands, options and arguments,
+   with the helpers of OrvGramCics.  A CICS block takes all its options in
+   any order (the CICS collector places them by the option table and
+   reports the rest); ASSIGN, HANDLE and IGNORE take no options; a syntax
+   error anywhere in a block makes the block one error node (no error rule
+   below the statement, and that rule turns reserved-word and name lookup
+   back on); a user-defined word where a command word or an option keyword
+   stands makes the rest of the block text (an EX_EXEC_TOKEN_LIST, read
+   with both lookups off, ended by END-EXEC or a separator period).
 
    Values.  A symbol's value is one member of the %union below, one word of
    the parse engine's value stack: <node> a node or null, <code> an
