@@ -111,7 +111,7 @@ void OrvGramCicsTextMode() {
   if (currentParser != nullptr) currentParser->lexer.switches.cicsText = 1;
 }
 
-void OrvGramCicsAbandon() { OrvCicsStatementCollector.Abandon(); }
+
 
 void OrvGramCicsDropValue(OrvExpr** entry) {
   delete *entry;
@@ -120,27 +120,39 @@ void OrvGramCicsDropValue(OrvExpr** entry) {
 
 OrvExpr* OrvGramCicsTextList() { return new OrvExprOper(EX_EXEC_TOKEN_LIST); }
 
-OrvExpr* OrvGramCicsText(OrvExpr* list, OrvExpr* statement) {
-  if (list == nullptr) {
-    delete statement;
-    return nullptr;
-  }
+namespace {
+
+// Moves the tokens of a statement the collector started, and then those
+// of `more`, to the end of `into` in the order of the source: the
+// statement keeps its options in slot order and its command words in slot
+// 0.  The statement is deleted; its name uses go with it.
+void TakeTokensInSourceOrder(OrvExpr* statement, OrvTokenList& more, OrvTokenList& into) {
   OrvTokenList tokens;
   if (statement != nullptr) {
-    // Its name uses go with it: nothing in the text resolves.
     OrvGatherTokensWalker(statement, tokens);
     delete statement;
   }
-  tokens.Splice(list->Tokens());
-  // The statement keeps its options in slot order and its command words in
-  // slot 0: the text takes every token back in the order of the source.
+  tokens.Splice(more);
   std::vector<OrvToken*> inOrder;
   for (OrvToken* token = tokens.PopFirst(); token != nullptr; token = tokens.PopFirst())
     inOrder.push_back(token);
   std::stable_sort(inOrder.begin(), inOrder.end(), [](const OrvToken* a, const OrvToken* b) {
     return OrvTxtPosn::Compare(a->begin, b->begin) < 0;
   });
-  for (OrvToken* token : inOrder) list->AddArg(OrvKeptTokenNode(token));
+  for (OrvToken* token : inOrder) into.Append(token);
+}
+
+}  // namespace
+
+OrvExpr* OrvGramCicsText(OrvExpr* list, OrvExpr* statement) {
+  if (list == nullptr) {
+    delete statement;
+    return nullptr;
+  }
+  OrvTokenList tokens;
+  TakeTokensInSourceOrder(statement, list->Tokens(), tokens);
+  for (OrvToken* token = tokens.PopFirst(); token != nullptr; token = tokens.PopFirst())
+    list->AddArg(OrvKeptTokenNode(token));
   return list;
 }
 
@@ -148,4 +160,18 @@ OrvExpr* OrvGramCicsUnended(OrvExpr* exec) {
   ReportSyntaxError("syntax error", SEP_DOT, &TokenValue, &TokenPosition);
   ++SyntaxErrorCount;
   return exec;
+}
+
+void OrvGramCicsAbandon() {
+  OrvCicsCollector& collector = OrvCicsStatementCollector;
+  OrvExpr* statement = collector.node;
+  if (statement != nullptr && statement->Parent() == nullptr && currentParser != nullptr) {
+    // The error node takes the started statement's tokens in source order.
+    statement = collector.Finish();
+    OrvTokenList none;
+    OrvTokenList tokens;
+    TakeTokensInSourceOrder(statement, none, tokens);
+    AttachErrTokens(&tokens, ORV_DISCARD_POPPED);
+  }
+  collector.Abandon();
 }
