@@ -176,8 +176,8 @@ TEST(GrammarAuditTest, OnlyTheRulesThatSteerTrialsOrSwitchTheLexerRunInTrials) {
       "cics_words_off :",
       "cics_words_on :",
       "cics_assignment : TK_CHAR_STRING cics_words_on SEP_LEFT_PAR cics_data_area SEP_RIGHT_PAR",
-      "cics_text : cics_unknown_word cics_text_on cics_text_items %prec PRTY_LOW",
-      "cics_text : cics_head cics_start cics_options_opt cics_unknown_word cics_text_on cics_text_items %prec PRTY_LOW",
+      "cics_text : cics_unknown_word cics_text_on cics_text_items",
+      "cics_text : cics_head cics_start cics_options_opt cics_unknown_word cics_text_on cics_text_items",
       "cics_text_on :",
   };
   EXPECT_EQ(RulesWithTrialCode(), expected);
