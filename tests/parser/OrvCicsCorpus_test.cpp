@@ -4,7 +4,8 @@
 // -copylib-sfx=,.cpy -no-sql": no program gives a syntax error or a
 // refused option, each program has its EXEC CICS blocks as statements, and
 // the blocks whose command or option the grammar does not know are text.
-// Skipped when the corpus is absent.
+// Skipped when the corpus is absent.  Also DFHRESP and DFHVALUE, with CICS
+// on and off.
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
@@ -103,6 +104,42 @@ TEST(CicsCorpusTest, GenappProgramsParseWithTheirBlocksAsStatements) {
     CountBlocks(tree, count);
     EXPECT_EQ(count.blocks, row.second.blocks);
     EXPECT_EQ(count.text, row.second.text);
+    delete tree;
+  }
+}
+
+// DFHRESP(name) and DFHVALUE(name) are left unresolved in a CICS program,
+// and reported as any other undefined names when CICS is off.
+TEST(CicsValueFunctionTest, DfhrespAndDfhvalueAreNotReportedWhileCicsIsOn) {
+  const std::string source = std::string(LARK_TEST_DATA) + "/grammar/cics/unknown.cbl";
+  for (int cics : {1, 0}) {
+    SCOPED_TRACE(cics);
+    MessageRecorder recorder;
+    OrvSourceParser parser;
+    parser.messageSink = &MessageRecorder::Sink;
+    parser.primaryDialect = ORV_DIAL_ANSI85;
+    parser.lexerSettings.cics = cics;
+    VString problem;
+    ASSERT_EQ(0, parser.ResolveDialectOptions(problem)) << Str(problem);
+    OrvTokenList messages;
+    OrvExpr* tree = nullptr;
+    parser.Parse(VString(source.c_str()), &tree, &messages);
+    std::vector<std::string> undefined;
+    for (OrvTokenListNode* e = messages.Head(); e != nullptr; e = e->next) {
+      const std::string text = Str(e->token->image);
+      if (text.find("is not defined") != std::string::npos) undefined.push_back(text);
+    }
+    for (const RecordedMessage& m : recorder.messages())
+      if (m.text.find("is not defined") != std::string::npos) undefined.push_back(m.text);
+    if (cics) {
+      EXPECT_EQ(undefined, std::vector<std::string>{});
+    } else {
+      EXPECT_EQ(undefined, (std::vector<std::string>{
+                               "Object named 'DFHRESP' is not defined (1 error per name)",
+                               "Object named 'NORMAL' is not defined (1 error per name)",
+                               "Object named 'DFHVALUE' is not defined (1 error per name)",
+                               "Object named 'ACQUIRED' is not defined (1 error per name)"}));
+    }
     delete tree;
   }
 }
