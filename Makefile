@@ -4,6 +4,7 @@
 #   make test-asan  the same tests under AddressSanitizer and UBSan
 #   make test-whole every test program run whole, all its cases in one process
 #   make bench      speed and memory figures of the benchmark programs
+#   make fuzz       fuzz larkstat's handling of a source (FUZZ_MINUTES, FUZZ_JOBS)
 
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
@@ -14,7 +15,10 @@ SAMPLE_OPTIONS ?= -lang=saa -copylib-dir=$(patsubst %/,%,$(dir $(SAMPLE)))
 PACKAGES   := g++ cmake make libgtest-dev byacc
 LARKSTAT   := $(BUILD)/src/stattool/larkstat
 
-.PHONY: all deps build run test test-whole test-asan bench clean
+FUZZ_MINUTES ?= 10
+FUZZ_JOBS    ?= 3
+
+.PHONY: all deps build run test test-whole test-asan bench fuzz clean
 
 all: build
 
@@ -75,6 +79,11 @@ bench: build
 	  [ -x "$$b" ] || continue; found=1; \
 	  echo "== $$(basename $$b)"; "$$b" || exit 1; \
 	done; [ $$found = 1 ] || echo "No benchmark program is built yet."
+
+# Builds the libFuzzer target in build-fuzz (clang) and fuzzes the three
+# configurations for FUZZ_MINUTES in all; exits 1 naming the findings.
+fuzz: deps
+	FUZZ_MINUTES=$(FUZZ_MINUTES) FUZZ_JOBS=$(FUZZ_JOBS) JOBS=$(JOBS) bash fuzz/run_fuzz.sh
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)

@@ -339,8 +339,12 @@ class OrvLexer {
   // when `at` is null, unless inline COPY is off).  A member searched before
   // in the lexer's life under the same directories, suffixes and name case
   // is not searched again (its messages are given again); a member text is
-  // read once.  The new level runs under the COPY phrases of the level
-  // below, and the units read ahead in that level wait with it.
+  // read once.  A member whose file is already open on the stack (the same
+  // device and inode as an open level, the main source included, whatever
+  // path reached it) is refused like a COPY nested too deep: it would copy
+  // itself again at every level up to the bound.  The new level runs under
+  // the COPY phrases of the level below, and the units read ahead in that
+  // level wait with it.
   int OpenInputLevel(const char* name, int endOper, VString& path, const OrvTxtPosn* at = nullptr);
   // Closes the current level and gives back its end operation and file
   // name; the main source is closed only with `closeMain` set.  With the
@@ -630,6 +634,8 @@ class OrvLexer {
                   std::shared_ptr<const OrvSourceText>& text, VString& opened);
   OrvMemberSearch SearchCopyLibraries(const char* name, std::shared_ptr<const OrvSourceText>& text);
   std::shared_ptr<const OrvSourceText> ReadMemberText(const char* path);
+  // True when the file of `text` is the file of an open input level.
+  bool IsOpenOnStack(const OrvSourceText& text) const;
 
   // The conditional-compilation stack.
   int ifDepth_;

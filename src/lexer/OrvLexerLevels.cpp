@@ -22,6 +22,8 @@ void ChangeCase(char* path, int from, int nameCase) {
 
 const char* TextOf(const VString& s) { return s.text != nullptr ? s.text : ""; }
 
+const char* const kNestedTooDeep = "COPY/-INC statements are nested too deep";
+
 }  // namespace
 
 OrvInputLevel::~OrvInputLevel() {
@@ -32,7 +34,7 @@ OrvInputLevel::~OrvInputLevel() {
 int OrvLexer::OpenInputLevel(const char* name, int endOper, VString& path, const OrvTxtPosn* at) {
   const OrvTxtPosn where = at != nullptr ? *at : LinePosn();
   if (levelCount_ >= ORV_MAX_INPUT_LEVELS) {
-    Report(MSG_SEVERE, where, VString("COPY/-INC statements are nested too deep"));
+    Report(MSG_SEVERE, where, VString(kNestedTooDeep));
     return 0;
   }
   if (endOper != ORV_MAIN_SOURCE_END && !settings.inlineCopy) return 0;
@@ -48,6 +50,13 @@ int OrvLexer::OpenInputLevel(const char* name, int endOper, VString& path, const
     }
     opened = VString(name);
   } else if (!FindMember(name, where, text, opened)) {
+    return 0;
+  } else if (IsOpenOnStack(*text)) {
+    // A member that includes itself, directly or through others, would be
+    // opened again at every level below the bound: with two such COPYs in
+    // it, 2^19 openings.  It is refused at its first repetition instead,
+    // with the message of the bound.
+    Report(MSG_SEVERE, where, VString(kNestedTooDeep));
     return 0;
   }
   OrvInputLevel* lev = new OrvInputLevel();
@@ -66,6 +75,12 @@ int OrvLexer::OpenInputLevel(const char* name, int endOper, VString& path, const
   cur_ = lev;
   SetActiveTable();
   return 1;
+}
+
+bool OrvLexer::IsOpenOnStack(const OrvSourceText& text) const {
+  for (int i = 0; i < levelCount_; ++i)
+    if (levels_[i]->text->file.SameFileAs(text.file)) return true;
+  return false;
 }
 
 bool OrvLexer::FindMember(const char* name, const OrvTxtPosn& where, OrvSourceTextRef& text,

@@ -451,12 +451,13 @@ struct PlainCharTable {
     for (int c = '0'; c <= '9'; ++c) out[c] = static_cast<unsigned char>(c);
     for (int c = 'A'; c <= 'Z'; ++c) out[c] = static_cast<unsigned char>(c);
     for (int c = 'a'; c <= 'z'; ++c) out[c] = static_cast<unsigned char>(c - 'a' + 'A');
-    out['-'] = '-';
+    out[static_cast<unsigned char>('-')] = '-';
     for (const char* p = "BGHNXbghnx"; *p != '\0'; ++p) prefix[static_cast<unsigned char>(*p)] = true;
   }
 };
 constexpr PlainCharTable kPlainChars;
-static_assert(kPlainChars.out[0] == 0 && kPlainChars.out['"'] == 0 && kPlainChars.out['\''] == 0,
+static_assert(kPlainChars.out[0] == 0 && kPlainChars.out[static_cast<unsigned char>('"')] == 0 &&
+                  kPlainChars.out[static_cast<unsigned char>('\'')] == 0,
               "the end of a line and the quotes end a plain run");
 
 }  // namespace

@@ -15,17 +15,21 @@ namespace {
 // buffer geometrically from there.
 const std::size_t kFirstChunk = 1 << 16;
 
-// What the file system tells of a path: whether it is a directory, and the
-// size of a regular file (0 for anything else).
+// What the file system tells of a path: whether it is a directory, the
+// size of a regular file (0 for anything else), and the file's identity.
 struct PathFacts {
   bool directory = false;
   std::size_t regularSize = 0;
+  OrvFileIdentity identity;
 };
 
 PathFacts FactsOf(const char* path) {
   PathFacts facts;
   struct stat st;
   if (stat(path, &st) != 0) return facts;
+  facts.identity.device = static_cast<unsigned long long>(st.st_dev);
+  facts.identity.inode = static_cast<unsigned long long>(st.st_ino);
+  facts.identity.known = true;
   facts.directory = S_ISDIR(st.st_mode);
   if (S_ISREG(st.st_mode) && st.st_size > 0) facts.regularSize = static_cast<std::size_t>(st.st_size);
   return facts;
@@ -71,6 +75,7 @@ OrvSourceTextRef OrvReadSourceText(const char* path) {
   std::shared_ptr<OrvSourceText> text = std::make_shared<OrvSourceText>();
   text->data = buf;
   text->size = n;
+  text->file = facts.identity;
   return text;
 }
 

@@ -16,11 +16,27 @@
 
 #include "VString.h"
 
+// Which file a text was read from: its device and inode, so that one file
+// reached under two paths (./main.cbl and main.cbl, or one member under two
+// copy-library directories) is known as one.  `known` is false when the
+// file system told nothing of the path.
+struct OrvFileIdentity {
+  unsigned long long device = 0;
+  unsigned long long inode = 0;
+  bool known = false;
+
+  // True when both identities are known and name the same file.
+  bool SameFileAs(const OrvFileIdentity& other) const {
+    return known && other.known && device == other.device && inode == other.inode;
+  }
+};
+
 // The whole text of one source file, shared by the input levels that read it
-// and the cache that keeps it.
+// and the cache that keeps it, with the identity of the file it came from.
 struct OrvSourceText {
   char* data = nullptr;
   std::size_t size = 0;
+  OrvFileIdentity file;
 
   OrvSourceText() = default;
   OrvSourceText(const OrvSourceText&) = delete;
@@ -29,8 +45,9 @@ struct OrvSourceText {
 };
 typedef std::shared_ptr<const OrvSourceText> OrvSourceTextRef;
 
-// Reads the whole file at `path`; null when it cannot be opened or read, or
-// is a directory (which opens as a stream on this system but has no text).
+// Reads the whole file at `path`, noting its identity; null when it cannot be
+// opened or read, or is a directory (which opens as a stream on this system
+// but has no text).
 OrvSourceTextRef OrvReadSourceText(const char* path);
 
 // Default bound on the member texts kept: 64 MB.

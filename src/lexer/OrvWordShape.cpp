@@ -13,11 +13,12 @@ struct CobolWordChars {
   constexpr CobolWordChars() : ok() {
     for (int c = '0'; c <= '9'; ++c) ok[c] = true;
     for (int c = 'A'; c <= 'Z'; ++c) ok[c] = true;
-    ok['-'] = true;
+    ok[static_cast<unsigned char>('-')] = true;
   }
 };
 constexpr CobolWordChars kCobolWordChars;
-static_assert(kCobolWordChars.ok['-'] && !kCobolWordChars.ok['a'] && !kCobolWordChars.ok[0],
+static_assert(kCobolWordChars.ok[static_cast<unsigned char>('-')] &&
+                  !kCobolWordChars.ok[static_cast<unsigned char>('a')] && !kCobolWordChars.ok[0],
               "COBOL word characters");
 
 }  // namespace

@@ -44,6 +44,10 @@ bool IsSentenceLevel(int op) {
     case STMT_REPLACE_OFF:
     case STMT_INLINED_INCLUDE_BEG:
     case STMT_INLINED_INCLUDE_END:
+    // An EXEC SQL INCLUDE whose member was not found stands where its
+    // inlined form would: it is a marker like an uninlined COPY, not an
+    // internal fault.
+    case STMT_UNINLINED_INCLUDE:
       return true;
     default:
       return false;

@@ -10,26 +10,31 @@ const char* const OrvStatBannerFormat = "%s: Ledgerlark ver %s.";
 const char* const OrvStatCommandName = "larkstat";
 const char* const OrvStatVersion = "4-2-0";
 
+const int OrvStatPrimaryDialect = ORV_DIAL_ANSI85;
+const int OrvStatSecondaryDialect = ORV_DIAL_NONE;
+const int OrvStatOptionMask = 1;
+
 namespace {
 
-const int kPrimaryDialect = ORV_DIAL_ANSI85;
-const int kSecondaryDialect = ORV_DIAL_NONE;
 const char* const kDefaultSuffix = ".xxx";
 const int kParse = 1;
 const int kPrint = 0;
-const int kOptionMask = 1;
+
+const OrvCLFlag kOptions[] = {
+    {'-', "", nullptr, nullptr, nullptr, nullptr, 0, "Ledgerlark", 7},
+    {'b', "long-stat", &OrvLongStatSwitch, nullptr, nullptr, nullptr, 0,
+     "Print long program statistics", 7},
+    {'b', "mem-offsets", &OrvMemOffsetsSwitch, nullptr, nullptr, nullptr, 0,
+     "Compute and print offsets and lengths of data items", 7},
+    {0, nullptr, nullptr, nullptr, nullptr, nullptr, 0, nullptr, 0},
+};
 
 }  // namespace
 
+const OrvCLFlag* OrvStatToolOptions() { return kOptions; }
+
 OrvResult OrvStatToolRun(OrvTool* tool, int argc, char** argv) {
-  const OrvCLFlag options[] = {
-      {'-', "", nullptr, nullptr, nullptr, nullptr, 0, "Ledgerlark", 7},
-      {'b', "long-stat", &OrvLongStatSwitch, nullptr, nullptr, nullptr, 0,
-       "Print long program statistics", 7},
-      {'b', "mem-offsets", &OrvMemOffsetsSwitch, nullptr, nullptr, nullptr, 0,
-       "Compute and print offsets and lengths of data items", 7},
-      {0, nullptr, nullptr, nullptr, nullptr, nullptr, 0, nullptr, 0},
-  };
-  return OrvToolMain(tool, argc, argv, OrvAllDials(), kPrimaryDialect, kSecondaryDialect, options,
-                     OrvDummyWalker, kDefaultSuffix, nullptr, kParse, kPrint, kOptionMask);
+  return OrvToolMain(tool, argc, argv, OrvAllDials(), OrvStatPrimaryDialect,
+                     OrvStatSecondaryDialect, OrvStatToolOptions(), OrvDummyWalker,
+                     kDefaultSuffix, nullptr, kParse, kPrint, OrvStatOptionMask);
 }

@@ -7,11 +7,24 @@
 #include "OrvResult.h"
 
 class OrvTool;
+struct OrvCLFlag;
 
 // The texts of the tool's OrvTool record.
 extern const char* const OrvStatBannerFormat;  // "%s: Ledgerlark ver %s."
 extern const char* const OrvStatCommandName;   // "larkstat"
 extern const char* const OrvStatVersion;       // "4-2-0"
+
+// The dialects and option mask with which the tool calls the driver:
+// ANSI-85 as primary, no secondary dialect (every dialect is allowed),
+// option mask 1.
+extern const int OrvStatPrimaryDialect;
+extern const int OrvStatSecondaryDialect;
+extern const int OrvStatOptionMask;
+
+// The tool's option group: the heading "Ledgerlark", then "long-stat" and
+// "mem-offsets" (OrvLongStatSwitch, OrvMemOffsetsSwitch), ended by a kind-0
+// record.
+const OrvCLFlag* OrvStatToolOptions();
 
 // Runs the tool described by `tool`: its option group ("Ledgerlark" with
 // "long-stat" and "mem-offsets"), every dialect allowed, ANSI-85 as primary

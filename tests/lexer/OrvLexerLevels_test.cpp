@@ -1,9 +1,14 @@
 // Tests of the lexer object and its input levels: construction and reset,
 // opening and closing the main source, the search of the copy libraries,
-// the nesting limit, and the value of member names written as literals.
+// the nesting limit, files already open on the stack, and the value of
+// member names written as literals.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "LexerTestSupport.h"
@@ -248,15 +253,157 @@ TEST(OrvLexerTest, MembersAreNotOpenedWithInlineCopyOff) {
 
 TEST(OrvLexerTest, TwentyLevelsAtMost) {
   LexerRun run;
-  OpenWithMembers(run, {"M"});
+  std::vector<std::string> names;
+  for (int i = 1; i <= ORV_MAX_INPUT_LEVELS; ++i) names.push_back("M" + std::to_string(i));
+  for (const std::string& m : names) run.dir.Write(m + ".cpy", "       X.\n");
+  SetList(run.lexer.settings.copylibDirs, {run.dir.path()});
+  run.Open("       A.\n");
   VString path;
   for (int i = 1; i < ORV_MAX_INPUT_LEVELS; ++i)
-    ASSERT_EQ(1, run.lexer.OpenInputLevel("M", STMT_INLINED_COPY_END, path)) << i;
+    ASSERT_EQ(1, run.lexer.OpenInputLevel(names[i - 1].c_str(), STMT_INLINED_COPY_END, path)) << i;
   EXPECT_EQ(20, run.lexer.InputLevelCount());
-  EXPECT_EQ(0, run.lexer.OpenInputLevel("M", STMT_INLINED_COPY_END, path));
+  EXPECT_EQ(0u, run.rec.size()) << run.rec.Dump();
+  EXPECT_EQ(0, run.lexer.OpenInputLevel(names.back().c_str(), STMT_INLINED_COPY_END, path));
   EXPECT_TRUE(run.rec.Has(MSG_SEVERE, "COPY/-INC statements are nested too deep"));
   EXPECT_EQ(20, run.lexer.InputLevelCount());
   // Every open level goes with the lexer (checked by the leak checker).
+}
+
+// A file already open on the input stack is not opened again, whatever
+// path reaches it: its COPY (-INC, EXEC SQL INCLUDE) gets the message of the
+// nesting bound at the statement and the text goes on after it.  Files are
+// written in the working directory, the only copy library ".", and the main
+// source is src.cbl; `opened` counts the levels opened per path, `refused`
+// gives the place of each message as file:line:column (columns from 0).
+struct RepeatCase {
+  const char* what;
+  std::vector<std::pair<std::string, std::string>> members;
+  std::string main;
+  std::string opened;
+  std::vector<std::string> refused;
+};
+
+void PrintTo(const RepeatCase& c, std::ostream* os) { *os << c.what; }
+
+class RepeatedMemberTest : public ::testing::TestWithParam<RepeatCase> {};
+
+// "path:count" for each path opened, in the order of first opening.
+std::string Openings(const TokensAndNodes& read) {
+  std::vector<std::pair<std::string, int>> counts;
+  for (const auto& node : read.nodes) {
+    if (node->Oper() != STMT_INLINED_COPY_BEG && node->Oper() != STMT_INLINED_INCLUDE_BEG) continue;
+    const std::string path = Str(*node->Args(2)->Image());
+    auto at = std::find_if(counts.begin(), counts.end(), [&](const auto& c) { return c.first == path; });
+    if (at == counts.end())
+      counts.emplace_back(path, 1);
+    else
+      ++at->second;
+  }
+  std::string out;
+  for (const auto& c : counts) out += (out.empty() ? "" : " ") + c.first + ":" + std::to_string(c.second);
+  return out;
+}
+
+std::string Place(const OrvTxtPosn& posn) {
+  const CountedNameTable& names = OrvFileNameTable();
+  const int ix = posn.FileIx();
+  const std::string file = ix > 0 && ix < names.count ? Str(names.entries[ix].name) : "?";
+  return file + ":" + std::to_string(posn.Line()) + ":" + std::to_string(posn.Column());
+}
+
+TEST_P(RepeatedMemberTest, OpensEachFileOnceOnTheStack) {
+  const RepeatCase& c = GetParam();
+  LexerRun run;
+  InDir here(run.dir.path());
+  for (const auto& m : c.members) run.dir.Write(m.first, m.second);
+  run.dir.Write("src.cbl", c.main);
+  run.lexer.settings.sql = 1;
+  run.lexer.settings.dials = DialsOf({ORV_DIAL_ANSI85});
+  run.lexer.Reset();
+  ASSERT_EQ(ORV_OK, run.lexer.SetInput(VString("src.cbl")));
+  TokensAndNodes read = ReadTokensAndNodes(run.lexer);
+  EXPECT_EQ(c.opened, Openings(read));
+  std::vector<std::string> refused;
+  for (const RecordedMessage& m : run.rec.messages()) {
+    EXPECT_EQ(MSG_SEVERE, m.level) << m.text;
+    EXPECT_EQ("COPY/-INC statements are nested too deep", m.text);
+    refused.push_back(Place(m.posn));
+  }
+  EXPECT_EQ(c.refused, refused);
+  // The main source's last statement is read after every member.
+  ASSERT_GE(read.tokens.size(), 4u);
+  EXPECT_EQ("RW_STOP, RW_RUN, SEP_DOT, SEP_EOF",
+            Show(std::vector<UnitView>(read.tokens.end() - 4, read.tokens.end())));
+  EXPECT_EQ(1, run.lexer.InputLevelCount());
+}
+
+const std::string kStop = AreaB("STOP RUN.");
+
+INSTANTIATE_TEST_SUITE_P(
+    OrvLexerTest, RepeatedMemberTest,
+    ::testing::Values(
+        RepeatCase{"member copies itself twice",
+                   {{"A.cpy", Lines({AreaB("COPY A."), AreaB("COPY A.")})}},
+                   Lines({AreaB("COPY A."), kStop}),
+                   "./A.cpy:1",
+                   {"./A.cpy:1:11", "./A.cpy:2:11"}},
+        RepeatCase{"member copies itself through another",
+                   {{"A.cpy", Lines({AreaB("COPY B.")})},
+                    {"B.cpy", Lines({AreaB("COPY A."), AreaB("COPY A.")})}},
+                   Lines({AreaB("COPY A."), kStop}),
+                   "./A.cpy:1 ./B.cpy:1",
+                   {"./B.cpy:1:11", "./B.cpy:2:11"}},
+        RepeatCase{"main source copies itself",
+                   {},
+                   Lines({AreaB("COPY 'src.cbl'."), kStop}),
+                   "",
+                   {"src.cbl:1:11"}},
+        RepeatCase{"member named by its path copies itself",
+                   {{"A.cpy", Lines({AreaB("COPY \"./A.cpy\".")})}},
+                   Lines({AreaB("COPY A."), kStop}),
+                   "./A.cpy:1",
+                   {"./A.cpy:1:11"}},
+        RepeatCase{"library inclusion of itself",
+                   {{"A.cpy", Lines({"-INC A", AreaB("DISPLAY X.")})}},
+                   Lines({AreaB("COPY A."), kStop}),
+                   "./A.cpy:1",
+                   {"./A.cpy:1:5"}},
+        RepeatCase{"SQL include of itself",
+                   {{"A.cpy", Lines({AreaB("EXEC SQL INCLUDE A END-EXEC.")})}},
+                   Lines({AreaB("EXEC SQL INCLUDE A END-EXEC."), kStop}),
+                   "./A.cpy:1",
+                   {"./A.cpy:1:11"}},
+        RepeatCase{"chain of distinct members expands in full",
+                   {{"A.cpy", Lines({AreaB("COPY B."), AreaB("COPY B.")})},
+                    {"B.cpy", Lines({AreaB("COPY C."), AreaB("COPY C.")})},
+                    {"C.cpy", Lines({AreaB("DISPLAY X.")})}},
+                   Lines({AreaB("COPY A."), kStop}),
+                   "./A.cpy:1 ./B.cpy:2 ./C.cpy:4",
+                   {}},
+        RepeatCase{"a member closed may be copied again",
+                   {{"A.cpy", Lines({AreaB("DISPLAY X.")})}},
+                   Lines({AreaB("COPY A."), AreaB("COPY A."), kStop}),
+                   "./A.cpy:2",
+                   {}}),
+    CaseName<RepeatCase>);
+
+// One file reached through two copy-library directories (a symbolic link)
+// is one file on the stack.
+TEST(OrvLexerTest, OneFileUnderTwoDirectoriesIsOpenedOnce) {
+  LexerRun run;
+  run.dir.Write("lib/A.cpy", Lines({AreaB("COPY A.")}));
+  ASSERT_EQ(0, symlink("lib", run.dir.Path("alias").c_str()));
+  SetList(run.lexer.settings.copylibDirs, {run.dir.Path("alias"), run.dir.Path("lib")});
+  run.Open(Lines({AreaB("COPY A."), kStop}));
+  VString path;
+  ASSERT_EQ(1, run.lexer.OpenInputLevel("A", STMT_INLINED_COPY_END, path));
+  EXPECT_EQ(run.dir.Path("alias/A.cpy"), Str(path));
+  // The member copies itself: the search finds the same file again, and
+  // another path to it is refused all the same.
+  EXPECT_EQ(0, run.lexer.OpenInputLevel("A", STMT_INLINED_COPY_END, path));
+  EXPECT_EQ(0, run.lexer.OpenInputLevel(run.dir.Path("lib/A.cpy").c_str(), STMT_INLINED_COPY_END, path));
+  EXPECT_EQ(2, run.rec.Count(MSG_SEVERE)) << run.rec.Dump();
+  EXPECT_EQ(2, run.lexer.InputLevelCount());
 }
 
 TEST(OrvLexerTest, CopyingIsATerminalError) {

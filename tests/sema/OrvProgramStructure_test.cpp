@@ -270,7 +270,7 @@ TEST_F(ProcedureTest, SectionsParagraphsAndSentenceLevelItemsAreFiledInOrder) {
   const OrvOper sentenceLevel[] = {SENTENCE_EMPTY, STMT__SYNTAX_ERROR, STMT_UNINLINED_COPY,
                                    STMT_INLINED_COPY_BEG, STMT_INLINED_COPY_END, STMT_REPLACE,
                                    STMT_REPLACE_OFF, STMT_INLINED_INCLUDE_BEG,
-                                   STMT_INLINED_INCLUDE_END};
+                                   STMT_INLINED_INCLUDE_END, STMT_UNINLINED_INCLUDE};
   std::vector<OrvExpr*> items;
   for (OrvOper op : sentenceLevel) {
     items.push_back(new OrvExprOper(op));

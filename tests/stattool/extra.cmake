@@ -11,3 +11,6 @@ foreach(_t ${_stattool_tests})
   target_compile_definitions(${_name} PRIVATE
     LARK_FAKE_LARKSTAT="$<TARGET_FILE:FakeLarkstat>" LARK_LARKSTAT="$<TARGET_FILE:larkstat>")
 endforeach()
+# The findings of the fuzz target are split into their files by the fuzz
+# input form.
+target_link_libraries(FuzzFindings_test PRIVATE lark_fuzz_input)

@@ -1,0 +1,7 @@
+       IDENTIFICATION DIVISION.
+       PROGRAM-ID. T.
+       PROCEDURE DIVISION.
+       MAIN-PARA.
+           DISPLAY 'BEFORE'.
+           EXEC SQL INCLUDE NOSUCH END-EXEC.
+           STOP RUN.
