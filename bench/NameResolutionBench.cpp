@@ -9,6 +9,7 @@
 #include "OrvConstNodes.h"
 #include "OrvExprOper.h"
 #include "OrvNameNodes.h"
+#include "OrvOperSlots.h"
 #include "OrvParseInit.h"
 #include "OrvParserImpl.h"
 #include "OrvParserNames.h"
@@ -23,8 +24,8 @@ const int kHomonyms = 8;
 OrvExpr* Item(OrvParserImpl& p, int level, const std::string& name) {
   OrvExpr* levelNumber = new OrvIntNumConst(OrvFormat("%02d", level), level);
   OrvExpr* entry = new OrvExprOper(DECL_DD_ENTRY);
-  entry->SetArg(0, levelNumber, -1, 0);
-  entry->SetArg(2, p.SymTabDefine(FindNameInProg(&p, VString(name.c_str())), SYMCAT_DATA_NAME, 1),
+  entry->SetArg(DECL_DD_ENTRY__LEVEL_NUMBER, levelNumber, -1, 0);
+  entry->SetArg(DECL_DD_ENTRY__DATA_ITEM_DEFINED, p.SymTabDefine(FindNameInProg(&p, VString(name.c_str())), SYMCAT_DATA_NAME, 1),
                 -1, 0);
   return new OrvExprOper(DECL_DD, entry, nullptr);
 }
@@ -48,8 +49,9 @@ double FinishOneProgram(int records, int uses) {
   InitParseTree(&p);
   OrvExpr* program = p.StartProgram();
   OrvExpr* data = new OrvExprOper(DECL_DD_LIST);
-  program->SetArg(2, new OrvExprOper(DIVISION_DATA), -1, 0);
-  program->Args(2)->SetArg(4, new OrvExprOper(SECTION_WORKING_STORAGE, data), -1, 0);
+  program->SetArg(COBOL_PROGRAM__DATA_DIVISION, new OrvExprOper(DIVISION_DATA), -1, 0);
+  program->Args(COBOL_PROGRAM__DATA_DIVISION)
+      ->SetArg(DIVISION_DATA__WORKING_STORAGE_SECTION, new OrvExprOper(SECTION_WORKING_STORAGE, data), -1, 0);
   for (int r = 0; r < records; ++r) {
     OrvExpr* record = Item(p, 1, "REC-" + std::to_string(r));
     for (int f = 0; f < 10; ++f) {
@@ -58,12 +60,12 @@ double FinishOneProgram(int records, int uses) {
       std::string field = f == 0 && r < kHomonyms
                               ? "COUNTER"
                               : "F-" + std::to_string(r) + "-" + std::to_string(f);
-      record->SetArgToList(1, DECL_DD_LIST, Item(p, 5, field));
+      record->SetArgToList(DECL_DD__SUBORDINATE_ENTRIES, DECL_DD_LIST, Item(p, 5, field));
     }
     data->AddArg(record);
   }
   OrvExpr* statements = new OrvExprOper(IDENT_LIST);
-  program->SetArg(3, statements, -1, 0);
+  program->SetArg(COBOL_PROGRAM__PROCEDURE_DIVISION, statements, -1, 0);
   for (int u = 0; u < uses; ++u) {
     int r = u % records;
     if (u % 3 == 0) {

@@ -12,6 +12,7 @@
 #include "OrvLengthsAndOffsets.h"
 #include "OrvMemOffsets.h"
 #include "OrvNameNodes.h"
+#include "OrvOperSlots.h"
 #include "OrvParser.h"
 #include "OrvSymTab.h"
 #include "OrvToken.h"
@@ -26,21 +27,21 @@ long entries = 0;
 OrvExpr* Holder(int level, const char* name, int number, const char* pic, int usage,
                 OrvNamedObjDef** def = nullptr) {
   OrvExpr* entry = new OrvExprOper(DECL_DD_ENTRY);
-  entry->SetArg(0, new OrvIntNumConst(OrvFormat("%02d", level), level), -1, 0);
+  entry->SetArg(DECL_DD_ENTRY__LEVEL_NUMBER, new OrvIntNumConst(OrvFormat("%02d", level), level), -1, 0);
   OrvNamedObjDef* d =
       OrvSymTabDefineName(OrvFormat("X%07d-%s", number, name), SYMCAT_DATA_NAME, 0, program);
-  entry->SetArg(2, d, -1, 0);
+  entry->SetArg(DECL_DD_ENTRY__DATA_ITEM_DEFINED, d, -1, 0);
   if (def != nullptr) *def = d;
   if (pic != nullptr)
-    entry->SetArg(4, new OrvExprOper(DX_PICTURE, new OrvCharString(VString(pic))), -1, 0);
+    entry->SetArg(DECL_DD_ENTRY__PICTURE, new OrvExprOper(DX_PICTURE, new OrvCharString(VString(pic))), -1, 0);
   if (usage != 0)
-    entry->SetArg(5, new OrvExprOper(DX_USAGE, new OrvExprOper(static_cast<OrvOper>(usage))), -1,
+    entry->SetArg(DECL_DD_ENTRY__USAGE, new OrvExprOper(DX_USAGE, new OrvExprOper(static_cast<OrvOper>(usage))), -1,
                   0);
   ++entries;
   return new OrvExprOper(DECL_DD, entry, new OrvNullNode());
 }
 
-void Sub(OrvExpr* holder, OrvExpr* sub) { holder->SetArgToList(1, DECL_DD_LIST, sub); }
+void Sub(OrvExpr* holder, OrvExpr* sub) { holder->SetArgToList(DECL_DD__SUBORDINATE_ENTRIES, DECL_DD_LIST, sub); }
 
 OrvExpr* Record(int n) {
   OrvExpr* record = Holder(1, "R", n, nullptr, 0);
@@ -50,23 +51,23 @@ OrvExpr* Record(int n) {
   Sub(record, Holder(5, "C", n, "9(4)", DU_BINARY));
   OrvExpr* table = Holder(5, "T", n, nullptr, 0);
   OrvExpr* times = new OrvExprOper(EX_INT_CONST_RANGE);
-  times->SetArg(0, new OrvIntNumConst(VString("5"), 5), -1, 0);
+  times->SetArg(EX_INT_CONST_RANGE__FROM, new OrvIntNumConst(VString("5"), 5), -1, 0);
   OrvExpr* occurs = new OrvExprOper(DX_OCCURS);
-  occurs->SetArg(0, times, -1, 0);
-  table->Args(0)->SetArg(13, occurs, -1, 0);
+  occurs->SetArg(DX_OCCURS__TIMES, times, -1, 0);
+  table->Args(DECL_DD__DATA_DESCRIPTION_ENTRY)->SetArg(DECL_DD_ENTRY__OCCURS, occurs, -1, 0);
   Sub(table, Holder(10, "T1", n, "X(3)", 0));
   Sub(table, Holder(10, "T2", n, "S9(4)", DU_COMP));
   Sub(record, table);
   OrvExpr* redefines = Holder(5, "D", n, "X(12)", 0);
   OrvNamedObjUse* use = OrvNewNamedObjUse(nullptr, SYMCAT_DATA_NAME, 1);
   use->BindDefinition(a, -1);
-  redefines->Args(0)->SetArg(3, new OrvExprOper(DX_REDEFINES, use), -1, 0);
+  redefines->Args(DECL_DD__DATA_DESCRIPTION_ENTRY)->SetArg(DECL_DD_ENTRY__REDEFINES_CLAUSE, new OrvExprOper(DX_REDEFINES, use), -1, 0);
   Sub(record, redefines);
   OrvExpr* last = Holder(5, "E", n, "9(5)", 0);
   if (n % 50 == 0) {
     OrvExpr* constant = new OrvExprOper(DECL_CONST_ENTRY);
-    constant->SetArg(0, new OrvIntNumConst(VString("78"), 78), -1, 0);
-    constant->SetArg(3, new OrvExprOper(EX_CONST_VALUE, new OrvExprOper(EX_VAL_NEXT)), -1, 0);
+    constant->SetArg(DECL_CONST_ENTRY__LEVEL_NUMBER, new OrvIntNumConst(VString("78"), 78), -1, 0);
+    constant->SetArg(DECL_CONST_ENTRY__CONSTANT_VALUE, new OrvExprOper(EX_CONST_VALUE, new OrvExprOper(EX_VAL_NEXT)), -1, 0);
     Sub(last, new OrvExprOper(DECL_DD, constant, new OrvNullNode()));
   }
   Sub(record, last);
@@ -89,13 +90,13 @@ double Seconds(std::chrono::steady_clock::time_point since) {
 int main() {
   OrvExpr* root = new OrvExprOper(COBOL_FILE);
   program = new OrvExprOper(COBOL_PROGRAM);
-  program->SetArg(6, new OrvExprOper(SYMBOL_TABLE_ELT_LIST), -1, 0);
-  root->SetArg(0, new OrvExprOper(COBOL_PROGRAM_LIST, program), -1, 0);
+  program->SetArg(PROG_SYMBOL_TABLE, new OrvExprOper(SYMBOL_TABLE_ELT_LIST), -1, 0);
+  root->SetArg(COBOL_FILE__PROGRAM_LIST, new OrvExprOper(COBOL_PROGRAM_LIST, program), -1, 0);
   OrvExpr* division = new OrvExprOper(DIVISION_DATA);
-  program->SetArg(2, division, -1, 0);
+  program->SetArg(COBOL_PROGRAM__DATA_DIVISION, division, -1, 0);
   OrvExpr* section = new OrvExprOper(SECTION_WORKING_STORAGE);
-  division->SetArg(4, section, -1, 0);
-  for (int n = 0; n < kRecords; ++n) section->SetArgToList(0, DECL_DD_LIST, Record(n));
+  division->SetArg(DIVISION_DATA__WORKING_STORAGE_SECTION, section, -1, 0);
+  for (int n = 0; n < kRecords; ++n) section->SetArgToList(SECTION_WORKING_STORAGE__DATA_DESCRIPTION_ENTRIES, DECL_DD_LIST, Record(n));
 
   OrvLayoutOptions options{ORV_STOR_MODE_BYTE, 0, 4, 4, 4, 1};
   OrvTokenList messages;

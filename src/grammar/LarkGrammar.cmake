@@ -11,7 +11,8 @@
 # <target>:
 #   <name>.tables.inc   byacc's tables (its X.tab.c)
 #   <name>.actions.inc  the action cases of its code file
-#   <name>.constants.h  YYFINAL, YYTABLESIZE, YYMAXTOKEN, YYERRCODE
+#   <name>.constants.h  YYFINAL, YYTABLESIZE, YYMAXTOKEN, YYERRCODE, the rules
+#                       with an action and the value type YYSTYPE
 # One .cpp of <target> includes them through OrvGrammarTables.inc and
 # OrvGrammarActions.inc.  byacc's report stays in
 # ${CMAKE_CURRENT_BINARY_DIR}/<name>.work/<name>.output.  Several grammars

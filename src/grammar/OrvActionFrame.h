@@ -7,11 +7,15 @@
 
 #include <cstdint>
 
+class OrvExpr;
 class OrvTokenList;
 
-// The semantic value of a grammar symbol: one pointer-sized word holding a
-// node (OrvExpr), null, or a small integer of at most 1400 (an operation
-// code or a flag), which every consumer treats as a non-node.
+// The semantic value of a grammar symbol as the engine keeps it: one
+// pointer-sized word holding a node (OrvExpr), null, or a small integer of
+// at most 1400 (an operation code or a flag), which every consumer treats
+// as a non-node.  A grammar's actions see the word through its value type
+// (YYSTYPE, see OrvGrammarActions.inc): the members of its %union, each one
+// word, or this word itself for a grammar without one.
 typedef std::intptr_t OrvParseValue;
 
 struct OrvActionFrame {
@@ -33,7 +37,8 @@ struct OrvActionFrame {
   // The position the reduction gives its symbol, set by the position step.
   OrvTokenList* newPosition = nullptr;
   // Set while the position step of this reduction has yet to run: the
-  // engine runs it after the action unless the action ran it (RDC_POSN).
+  // engine runs it after the action unless the action ran it
+  // (OrvActionPositions).
   int positionPending = 0;
   // What the engine passes on to the position step: the look-ahead code
   // (-1 for none) and the depth of the position stack.
@@ -46,14 +51,16 @@ struct OrvActionFrame {
 // its tokens when it goes: RdcPosn over the rule's right-hand side with
 // `newValue` as the new symbol's value, then the engine does not run it
 // again for this reduction.  Nothing happens in a trial, where positions
-// are never reduced.  Actions write it RDC_POSN(node).
+// are never reduced.  The COBOL grammar's actions write it
+// POSITION_STEP(node), a grammar of untyped values RDC_POSN(node).
 void OrvActionPositions(OrvActionFrame& frame, OrvParseValue newValue);
 
 // Deletes the node that a value-stack entry holds (a value of 1400 or less
 // is no node; a node that a tree holds is left to it) and sets the entry to
 // 0; actions write it OrvReleaseValue($k) for a symbol whose node they have
-// used up.
+// used up.  The second form takes the entry as its <node> member.
 void OrvReleaseValue(OrvParseValue& entry);
+void OrvReleaseValue(OrvExpr*& node);
 
 // How an action ends.
 enum OrvActionOutcome {

@@ -22,3 +22,9 @@ void OrvReleaseValue(OrvParseValue& entry) {
   if (node != nullptr && node->Parent() == nullptr) delete node;
   entry = 0;
 }
+
+void OrvReleaseValue(OrvExpr*& node) {
+  OrvParseValue entry = reinterpret_cast<OrvParseValue>(node);
+  OrvReleaseValue(entry);
+  node = nullptr;
+}

@@ -4,30 +4,48 @@
 #include "OrvExprOper.h"
 #include "OrvGramNodes.h"
 #include "OrvGramScreen.h"
+#include "OrvOperSlots.h"
 #include "OrvParserStatics.h"
 
 namespace {
 
 // Where the position phrases and the attribute words of ACCEPT and DISPLAY
-// items go; the display attributes shared with screen entries are looked
-// up in the screen section's table.
+// items go (the slots of both, asserted alike below); the display
+// attributes shared with screen entries are looked up in the screen
+// section's table.
 const struct {
   OrvOper phrase;
   int slot;
 } kPhraseSlots[] = {
-    {DSPL_LINE_NUMBER, 2},   {DSPL_COLUMN_NUMBER, 3}, {DSPL_AT, 4}, {DSPL_POSITION, 4},
-    {DSPL_UNIT, 5},          {DSPL_MODE_IS_BLOCK, 6}, {DSPL_WITH, 7}, {DSPL_HIGH, 12},
-    {DSPL_LOW, 12},          {DSPL_REVERSE, 15},
+    {DSPL_LINE_NUMBER, DISPLAY_SCREEN_ITEM__LINE},
+    {DSPL_COLUMN_NUMBER, DISPLAY_SCREEN_ITEM__COLUMN},
+    {DSPL_AT, DISPLAY_SCREEN_ITEM__AT},
+    {DSPL_POSITION, DISPLAY_SCREEN_ITEM__AT},
+    {DSPL_UNIT, DISPLAY_SCREEN_ITEM__FROM_OR_UPON},
+    {DSPL_MODE_IS_BLOCK, DISPLAY_SCREEN_ITEM__MODE_IS_BLOCK},
+    {DSPL_WITH, DISPLAY_SCREEN_ITEM__WITH_WORD},
+    {DSPL_HIGH, DISPLAY_SCREEN_ITEM__HIGHLIGHT_LOWLIGHT},
+    {DSPL_LOW, DISPLAY_SCREEN_ITEM__HIGHLIGHT_LOWLIGHT},
+    {DSPL_REVERSE, DISPLAY_SCREEN_ITEM__REVERSE_VIDEO},
 };
+static_assert(ACCEPT_SCREEN_ITEM__LINE == DISPLAY_SCREEN_ITEM__LINE &&
+                  ACCEPT_SCREEN_ITEM__COLUMN == DISPLAY_SCREEN_ITEM__COLUMN &&
+                  ACCEPT_SCREEN_ITEM__AT == DISPLAY_SCREEN_ITEM__AT &&
+                  ACCEPT_SCREEN_ITEM__FROM_OR_UPON == DISPLAY_SCREEN_ITEM__FROM_OR_UPON &&
+                  ACCEPT_SCREEN_ITEM__MODE_IS_BLOCK == DISPLAY_SCREEN_ITEM__MODE_IS_BLOCK &&
+                  ACCEPT_SCREEN_ITEM__WITH_WORD == DISPLAY_SCREEN_ITEM__WITH_WORD &&
+                  ACCEPT_SCREEN_ITEM__HIGHLIGHT_LOWLIGHT == DISPLAY_SCREEN_ITEM__HIGHLIGHT_LOWLIGHT &&
+                  ACCEPT_SCREEN_ITEM__REVERSE_VIDEO == DISPLAY_SCREEN_ITEM__REVERSE_VIDEO,
+              "ACCEPT and DISPLAY screen items keep their phrases in the same slots");
 
 }  // namespace
 
-OrvExpr* OrvGramAcceptStatement(OrvParseValue* items) {
-  return OrvGramNode(STMT_ACCEPT, OrvGramNodeOf(*items));
+OrvExpr* OrvGramAcceptStatement(OrvExpr** items) {
+  return OrvGramNode(STMT_ACCEPT, *items);
 }
 
-OrvExpr* OrvGramStartScreenItem(int op, OrvParseValue* position, OrvParseValue* value) {
-  OrvExpr* const parts[] = {OrvGramNodeOf(*position), OrvGramNodeOf(*value)};
+OrvExpr* OrvGramStartScreenItem(int op, OrvExpr** position, OrvExpr** value) {
+  OrvExpr* const parts[] = {*position, *value};
   return OrvGramStartCollected(OrvScreenItemCollector, op, parts, 2);
 }
 

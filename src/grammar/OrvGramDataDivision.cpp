@@ -4,27 +4,23 @@
 #include "OrvExprOper.h"
 #include "OrvGramNodes.h"
 #include "OrvGramProgramFrame.h"
-
-namespace {
-
-const int kFirstSectionSlot = 2;
-
-}  // namespace
+#include "OrvOperSlots.h"
 
 OrvExpr* OrvGramMissingDataHeader() { return OrvGramMissingPart("DATA DIVISION header is missing"); }
 
-OrvExpr* OrvGramDataDivision(OrvParseValue* header, OrvParseValue* sections) {
-  bool allAbsent = OrvGramAbsent(OrvGramNodeOf(*header));
-  for (int i = 0; i < ORV_DATA_DIVISION_SECTIONS; ++i) allAbsent = allAbsent && OrvGramAbsent(OrvGramNodeOf(sections[i]));
+OrvExpr* OrvGramDataDivision(OrvExpr** header, std::initializer_list<OrvExpr**> sections) {
+  bool allAbsent = OrvGramAbsent(*header);
+  for (OrvExpr** section : sections) allAbsent = allAbsent && OrvGramAbsent(*section);
   OrvExpr* result;
   if (allAbsent) {
-    result = OrvGramNodeOf(*header);
-    for (int i = 0; i < ORV_DATA_DIVISION_SECTIONS; ++i) OrvReleaseValue(sections[i]);
+    result = *header;
+    for (OrvExpr** section : sections) OrvReleaseValue(*section);
   } else {
-    result = OrvGramNode(DIVISION_DATA, OrvGramNodeOf(*header));
-    for (int i = 0; i < ORV_DATA_DIVISION_SECTIONS; ++i) {
-      OrvExpr* section = OrvGramNodeOf(sections[i]);
-      if (section != nullptr) result->SetArg(kFirstSectionSlot + i, section, -1, 0);
+    result = OrvGramNode(DIVISION_DATA, *header);
+    int slot = DIVISION_DATA__SCHEMA_SECTION;
+    for (OrvExpr** section : sections) {
+      if (*section != nullptr) result->SetArg(slot, *section, -1, 0);
+      ++slot;
     }
   }
   return OrvGramDivisionCallBack(result);

@@ -7,10 +7,18 @@
 #include "OrvGramNames.h"
 #include "OrvGramNodes.h"
 #include "OrvMessage.h"
+#include "OrvOperSlots.h"
 #include "OrvParserImpl.h"
 #include "OrvParserStatics.h"
 
 namespace {
+
+// Every leveled entry keeps its level number in the first slot.
+const int kLevelSlot = DECL_DD_ENTRY__LEVEL_NUMBER;
+static_assert(DECL_DD_ENTRY_WANG_DISPLAY__LEVEL_NUMBER == kLevelSlot && DECL_CONST_ENTRY__LEVEL_NUMBER == kLevelSlot &&
+                  DECL_COND_ENTRY__LEVEL_NUMBER == kLevelSlot && DECL_RGD_ENTRY__LEVEL_NUMBER == kLevelSlot &&
+                  DECL_SCRD_ENTRY__LEVEL_NUMBER == kLevelSlot,
+              "the level number stands in the first slot of every leveled entry");
 
 void Warn(const char* text) {
   if (currentParser == nullptr) return;
@@ -24,7 +32,7 @@ OrvDials Dialects() { return currentParser != nullptr ? currentParser->lexerSett
 
 OrvExpr* OrvGramStartLeveledEntry(OrvClauseCollector& collector, int op, OrvExpr* const* parts, int count,
                                   OrvTokenList* levelTokens) {
-  OrvExpr* level = parts[ORV_ENTRY_LEVEL];
+  OrvExpr* level = parts[kLevelSlot];
   if (level != nullptr && levelTokens != nullptr) {
     level->Tokens().Splice(*levelTokens);
     CheckLevelNumber(currentParser, level);
@@ -48,7 +56,7 @@ void OrvGramPlaceEntry(OrvExpr* entry, int holder) {
     delete entry;
     return;
   }
-  OrvExpr* level = entry->NArgs() > ORV_ENTRY_LEVEL ? entry->Args(ORV_ENTRY_LEVEL) : nullptr;
+  OrvExpr* level = entry->NArgs() > kLevelSlot ? entry->Args(kLevelSlot) : nullptr;
   const int value = level != nullptr ? static_cast<int>(static_cast<std::uint32_t>(level->IntValue())) : 0;
   currentParser->AddDataDescEntry(value, entry, static_cast<short>(holder));
 }

@@ -12,14 +12,6 @@ class OrvClauseCollector;
 class OrvExpr;
 class OrvTokenList;
 
-// Slots of DECL_DD_ENTRY that the actions fill themselves.
-enum OrvDataEntryFrameSlot {
-  ORV_ENTRY_LEVEL = 0,
-  ORV_ENTRY_COPY = 1,
-  ORV_ENTRY_NAME = 2,
-  ORV_ENTRY_COPY_OR_ERROR = 15
-};
-
 // Checks the level number (CheckLevelNumber: reported at the number's own
 // tokens, which are lent to the node for the check and given back), then
 // starts `collector` on a new node of `op` with the parts as its first

@@ -9,18 +9,20 @@
 class OrvExpr;
 
 // The end of READ, whose node holds its other phrases already: the AT END
-// phrase in `atEnd` and the INVALID KEY phrase in `invalidKey` share slot
-// 7, the NOT AT END and NOT INVALID KEY phrases slot 8 (OrvGramKeepOnePhrase
-// chooses, with "Both AT AND and INVALID KEY used"), END-READ goes to slot
-// 9.  Returns the node.
-OrvExpr* OrvGramFinishRead(OrvExpr* read, OrvParseValue* atEnd, OrvParseValue* invalidKey,
-                           OrvParseValue* notAtEnd, OrvParseValue* notInvalidKey, OrvExpr* end);
+// phrase in `atEnd` and the INVALID KEY phrase in `invalidKey` share
+// STMT_READ__AT_END_INVALID_KEY, the NOT AT END and NOT INVALID KEY phrases
+// STMT_READ__NOT_AT_END_INVALID_KEY (OrvGramKeepOnePhrase chooses, with
+// "Both AT AND and INVALID KEY used"), END-READ goes to STMT_READ__END_READ.
+// Returns the node.
+OrvExpr* OrvGramFinishRead(OrvExpr* read, OrvExpr** atEnd, OrvExpr** invalidKey,
+                           OrvExpr** notAtEnd, OrvExpr** notInvalidKey, OrvExpr* end);
 
-// The same for WRITE: AT END-OF-PAGE or INVALID KEY into slot 4, their NOT
-// phrases into slot 5 (with "Both AT END-OF-PAGE and INVALID KEY used"),
-// END-WRITE into slot 6.
-OrvExpr* OrvGramFinishWrite(OrvExpr* write, OrvParseValue* endOfPage, OrvParseValue* invalidKey,
-                            OrvParseValue* notEndOfPage, OrvParseValue* notInvalidKey, OrvExpr* end);
+// The same for WRITE: AT END-OF-PAGE or INVALID KEY into
+// STMT_WRITE__AT_END_OF_PAGE_INVALID_KEY, their NOT phrases into
+// STMT_WRITE__NOT_AT_END_OF_PAGE_INVALID_KEY (with "Both AT END-OF-PAGE and
+// INVALID KEY used"), END-WRITE into STMT_WRITE__END_WRITE.
+OrvExpr* OrvGramFinishWrite(OrvExpr* write, OrvExpr** endOfPage, OrvExpr** invalidKey,
+                            OrvExpr** notEndOfPage, OrvExpr** notInvalidKey, OrvExpr* end);
 
 // One slot of `statement` for two phrases, each present when it is neither
 // null nor a NULL_NODE.  Both present: the error `bothMessage` at the
@@ -31,7 +33,7 @@ OrvExpr* OrvGramFinishWrite(OrvExpr* write, OrvParseValue* endOfPage, OrvParseVa
 // to the end of the statement's own token list, the parser forgets an
 // error node that lay in it, the phrase is deleted and its stack entry
 // cleared.
-void OrvGramKeepOnePhrase(OrvExpr* statement, int slot, OrvParseValue* first, OrvParseValue* second,
+void OrvGramKeepOnePhrase(OrvExpr* statement, int slot, OrvExpr** first, OrvExpr** second,
                           const char* bothMessage);
 
 // START KEY [IS] relational-operator key: a node of the operator's

@@ -7,6 +7,7 @@
 #include "OrvGramNodes.h"
 #include "OrvGramSwitches.h"
 #include "OrvListExpr.h"
+#include "OrvOperSlots.h"
 #include "OrvParserImpl.h"
 #include "OrvParserStatics.h"
 #include "OrvSymTab.h"
@@ -43,7 +44,7 @@ OrvExpr* OrvGramStartLinage(OrvExpr* lines) { return OrvGramStartCollected(OrvEn
 OrvExpr* OrvGramFinishLinage() {
   OrvExpr* counter = OrvGramDefineRegister("LINAGE-COUNTER", SYMCAT_DATA_NAME);
   if (OrvEntryCollector.node != nullptr && counter != nullptr)
-    OrvEntryCollector.node->SetArg(ORV_LINAGE_COUNTER, counter, -1, 0);
+    OrvEntryCollector.node->SetArg(FDX_LINAGE__LINAGE_COUNTER_DEFINED, counter, -1, 0);
   else
     delete counter;
   return OrvEntryCollector.Finish();

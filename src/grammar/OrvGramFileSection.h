@@ -10,10 +10,6 @@
 
 class OrvExpr;
 
-// Slots of DECL_FD_ENTRY and FDX_LINAGE that the actions fill themselves.
-const int ORV_FD_LINAGE = 4;
-const int ORV_LINAGE_COUNTER = 4;
-
 // Starts the file-description collector on a new DECL_FD_ENTRY with the
 // level indicator (FDX_LEVEL or SDX_LEVEL) in slot 0 and the file-name
 // definition in slot 1; returns the entry.

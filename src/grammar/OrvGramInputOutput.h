@@ -6,16 +6,6 @@
 
 class OrvExpr;
 
-// Slots of DECL_FC_ENTRY.
-enum OrvFileControlSlot {
-  ORV_FC_OPTIONAL = 0,
-  ORV_FC_FILE_NAME = 1,
-  ORV_FC_ASSIGN = 2,
-  ORV_FC_ALTERNATE_KEYS = 7,
-  ORV_FC_FILE_STATUS = 8,
-  ORV_FC_COPY_OR_ERROR = 17
-};
-
 // Starts the file-control collector on a new DECL_FC_ENTRY with the
 // OPTIONAL phrase (a NULL_NODE when absent) in slot 0 and the file-name use
 // in slot 1; returns the entry, which the starting action keeps as its

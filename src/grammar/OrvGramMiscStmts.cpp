@@ -4,6 +4,7 @@
 #include "OrvExprOper.h"
 #include "OrvGramNodes.h"
 #include "OrvMessage.h"
+#include "OrvOperSlots.h"
 #include "OrvParserImpl.h"
 
 void OrvGramEnter() {
@@ -23,13 +24,13 @@ OrvExpr* OrvGramExecLines() {
 }
 
 OrvExpr* OrvGramExecTokens(OrvExpr* exec) {
-  if (exec == nullptr || exec->NArgs() == 0) return exec;
+  if (exec == nullptr || exec->NArgs() <= STMT_EXEC__EXEC_KIND) return exec;
   // Only a head that holds EXEC's token moves.
   bool hasExec = false;
   for (OrvTokenListNode* e = exec->Tokens().Head(); e != nullptr && !hasExec; e = e->next)
     hasExec = e->token->code == RW_EXEC;
   if (!hasExec) return exec;
-  OrvTokenList& subsystem = exec->ArgSlots(0)->tokens;
+  OrvTokenList& subsystem = exec->ArgSlots(STMT_EXEC__EXEC_KIND)->tokens;
   for (;;) {
     OrvToken* token = exec->Tokens().PopFirst();
     if (token == nullptr) break;

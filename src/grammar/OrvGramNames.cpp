@@ -29,8 +29,8 @@ OrvExpr* OrvGramNameUse(OrvExpr* element, int category, OrvTokenList* tokens) {
 
 OrvExpr* OrvGramNameUseNode(OrvExpr* element) { return new OrvNameUse(OrvLink(ElementOf(element), -1)); }
 
-OrvExpr* OrvGramLiteralName(OrvParseValue* entry) {
-  OrvExpr* literal = OrvGramNodeOf(*entry);
+OrvExpr* OrvGramLiteralName(OrvExpr** entry) {
+  OrvExpr* literal = *entry;
   OrvExpr* element = nullptr;
   if (literal != nullptr && literal->HasImage() && currentParser != nullptr)
     element = OrvSymTabFindOrAddElt(currentParser->curSymTab, *literal->Image());
@@ -38,8 +38,8 @@ OrvExpr* OrvGramLiteralName(OrvParseValue* entry) {
   return element;
 }
 
-OrvExpr* OrvGramLiteralProgramName(OrvParseValue* entry) {
-  OrvExpr* literal = OrvGramNodeOf(*entry);
+OrvExpr* OrvGramLiteralProgramName(OrvExpr** entry) {
+  OrvExpr* literal = *entry;
   OrvExpr* element = nullptr;
   if (literal != nullptr && literal->HasImage() && currentParser != nullptr)
     element = FindNameInProg(currentParser, *literal->Image());
@@ -47,9 +47,9 @@ OrvExpr* OrvGramLiteralProgramName(OrvParseValue* entry) {
   return element;
 }
 
-void OrvGramNumberName(OrvParseValue* entry) { *entry = OrvGramValueOf(OrvGramLiteralName(entry)); }
+void OrvGramNumberName(OrvExpr** entry) { *entry = OrvGramLiteralName(entry); }
 
-OrvExpr* OrvGramNumberNameUse(OrvParseValue* entry) { return OrvGramNameUseNode(OrvGramLiteralName(entry)); }
+OrvExpr* OrvGramNumberNameUse(OrvExpr** entry) { return OrvGramNameUseNode(OrvGramLiteralName(entry)); }
 
 OrvExpr* OrvGramProcNameUse(OrvExpr* name, OrvExpr* section) {
   return OrvNewNamedObjUse(OrvListExpr(OF_IN_LIST, name, section), SYMCAT_PROC_NAME, 0);

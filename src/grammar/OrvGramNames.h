@@ -29,22 +29,22 @@ OrvExpr* OrvGramNameUseNode(OrvExpr* element);
 // The element of a name written as a literal (quotes kept) or an integer:
 // the image looked up, or added, in the running parser's current symbol
 // table.  The literal node of the entry is deleted and the entry cleared.
-OrvExpr* OrvGramLiteralName(OrvParseValue* entry);
+OrvExpr* OrvGramLiteralName(OrvExpr** entry);
 
 // The element of a name written as a literal in END PROGRAM: the image
 // looked up as a word is (FindNameInProg), so that it meets the program
 // name that PROGRAM-ID defined in the compilation unit's table; the literal
 // node of the entry is deleted and the entry cleared.
-OrvExpr* OrvGramLiteralProgramName(OrvParseValue* entry);
+OrvExpr* OrvGramLiteralProgramName(OrvExpr** entry);
 
 // An integer used as a section or paragraph name: the entry's literal is
 // replaced by the element of its image, so that "100" written as a name
 // and "100" written in a PERFORM meet in one element.
-void OrvGramNumberName(OrvParseValue* entry);
+void OrvGramNumberName(OrvExpr** entry);
 
 // A NAME_USE of the element of an integer written as a procedure name; the
 // literal is deleted and the entry cleared.
-OrvExpr* OrvGramNumberNameUse(OrvParseValue* entry);
+OrvExpr* OrvGramNumberNameUse(OrvExpr** entry);
 
 // A procedure-name use (category 19): the name, qualified by its section
 // when `section` is not null, as an OF_IN_LIST of NAME_USE nodes.

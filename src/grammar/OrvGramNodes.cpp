@@ -43,23 +43,25 @@ OrvExpr* OrvGramDivisionCallBack(OrvExpr* item) {
   return item;
 }
 
-OrvExpr* OrvGramOptionalFrame(int op, OrvParseValue* first, int count) {
+OrvExpr* OrvGramOptionalFrame(int op, std::initializer_list<OrvExpr**> parts) {
   bool allAbsent = true;
-  for (int i = 0; i < count; ++i) allAbsent = allAbsent && OrvGramAbsent(OrvGramNodeOf(first[i]));
+  for (OrvExpr** part : parts) allAbsent = allAbsent && OrvGramAbsent(*part);
   if (allAbsent) {
-    for (int i = 1; i < count; ++i) OrvReleaseValue(first[i]);
-    return OrvGramNodeOf(first[0]);
+    for (OrvExpr** part : parts)
+      if (part != *parts.begin()) OrvReleaseValue(*part);
+    return **parts.begin();
   }
   OrvExpr* node = new OrvExprOper(static_cast<OrvOper>(op));
-  for (int i = 0; i < count; ++i) {
-    OrvExpr* part = OrvGramNodeOf(first[i]);
-    if (part != nullptr) node->SetArg(i, part, -1, 0);
+  int slot = 0;
+  for (OrvExpr** part : parts) {
+    if (*part != nullptr) node->SetArg(slot, *part, -1, 0);
+    ++slot;
   }
   return node;
 }
 
-OrvExpr* OrvGramListAppend(int op, OrvParseValue* list, OrvExpr* item) {
-  OrvExpr* head = OrvGramNodeOf(*list);
+OrvExpr* OrvGramListAppend(int op, OrvExpr** list, OrvExpr* item) {
+  OrvExpr* head = *list;
   if (head != nullptr && head->IsNullNode()) {
     OrvReleaseValue(*list);
     head = nullptr;

@@ -13,12 +13,6 @@
 class OrvClauseCollector;
 class OrvExpr;
 
-// The node a semantic value holds, or null for null and for a plain number
-// (an operation code of at most 1400).
-inline OrvExpr* OrvGramNodeOf(OrvParseValue value) { return OrvGrammarValueNode(value); }
-// The semantic value of a node (0 for null).
-inline OrvParseValue OrvGramValueOf(OrvExpr* node) { return reinterpret_cast<OrvParseValue>(node); }
-
 // A new node of operation `op`; each child that is not null goes into its
 // slot (a into slot 0, b into slot 1, ...), the others stay empty.
 OrvExpr* OrvGramNode(int op, OrvExpr* a = nullptr, OrvExpr* b = nullptr, OrvExpr* c = nullptr,
@@ -53,18 +47,17 @@ OrvExpr* OrvGramErrorNode();
 // call-back the item comes back unchanged.
 OrvExpr* OrvGramDivisionCallBack(OrvExpr* item);
 
-// A section or paragraph from `count` optional parts that follow one another
-// on the value stack from `first` (a header and its bodies): a node of `op`
-// with the parts in slots 0, 1, ..., or, when every part is absent (null or
-// a NULL_NODE), the first part's value alone, the others deleted and their
-// entries cleared.
-OrvExpr* OrvGramOptionalFrame(int op, OrvParseValue* first, int count);
+// A section or paragraph from its optional parts, the nodes of value-stack
+// entries (a header and its bodies): a node of `op` with the parts in slots
+// 0, 1, ..., or, when every part is absent (null or a NULL_NODE), the first
+// part alone, the others deleted and their entries cleared.
+OrvExpr* OrvGramOptionalFrame(int op, std::initializer_list<OrvExpr**> parts);
 
 // Appends `item` to the list of operation `op` held by a value-stack entry
 // that may still hold the NULL_NODE of an empty list; the entry is cleared
 // when that NULL_NODE is deleted, so no later step sees it.  Returns the
 // list (OrvListExpr).
-OrvExpr* OrvGramListAppend(int op, OrvParseValue* list, OrvExpr* item);
+OrvExpr* OrvGramListAppend(int op, OrvExpr** list, OrvExpr* item);
 
 // Gives a node another operation (a SIGN phrase built as DX_SIGN that a
 // screen entry keeps as SCRD_SIGN) and returns it.

@@ -5,21 +5,14 @@
 #include "OrvGramNames.h"
 #include "OrvGramNodes.h"
 #include "OrvOper.h"
+#include "OrvOperSlots.h"
 #include "OrvParserImpl.h"
 
 namespace {
 
-// Slots of DIVISION_PROCEDURE filled at its end.
-const int kCopyBeforeSlot = 4;
-const int kDeclarativesSlot = 5;
-const int kCopyAfterSlot = 6;
-// Slot of END_DECLARATIVES in DECLARATIVE_SECTIONS.
-const int kEndDeclarativesSlot = 1;
-// Slots of the procedure headers: the name, and where the header's "."
-// goes (the paragraphs of a section, the sentences of a paragraph).
-const int kNameSlot = 0;
-const int kSectionBodySlot = 2;
-const int kParagraphBodySlot = 1;
+// The procedure headers keep their name in one slot.
+const int kNameSlot = SECTION_NAME;
+static_assert(PARA_NAME == kNameSlot, "sections and paragraphs keep their names in the same slot");
 
 void LeaveContainer() {
   if (currentParser == nullptr) return;
@@ -57,9 +50,9 @@ void OrvGramProcContainer(OrvExpr* owner, int slot) {
 OrvExpr* OrvGramFinishProcDivision(OrvExpr* division, OrvExpr* copyBefore, OrvExpr* declaratives,
                                    OrvExpr* copyAfter) {
   if (division != nullptr) {
-    if (copyBefore != nullptr) division->SetArg(kCopyBeforeSlot, copyBefore, -1, 0);
-    if (declaratives != nullptr) division->SetArg(kDeclarativesSlot, declaratives, -1, 0);
-    if (copyAfter != nullptr) division->SetArg(kCopyAfterSlot, copyAfter, -1, 0);
+    if (copyBefore != nullptr) division->SetArg(DIVISION_PROCEDURE__COPY_BEFORE_DECLARATIVES, copyBefore, -1, 0);
+    if (declaratives != nullptr) division->SetArg(DIVISION_PROCEDURE__DECLARATIVES, declaratives, -1, 0);
+    if (copyAfter != nullptr) division->SetArg(DIVISION_PROCEDURE__COPY_BEFORE_SECTIONS, copyAfter, -1, 0);
   }
   LeaveContainer();
   return division;
@@ -82,36 +75,36 @@ OrvExpr* OrvGramPassingMode(int op, std::uint16_t* mode) {
 OrvExpr* OrvGramStartDeclaratives() {
   OrvExpr* declaratives = OrvGramNode(DECLARATIVE_SECTIONS);
   if (currentParser != nullptr) currentParser->inDeclaratives = 1;
-  OrvGramProcContainer(declaratives, 0);
+  OrvGramProcContainer(declaratives, DECLARATIVE_SECTIONS__SECTIONS);
   return declaratives;
 }
 
-OrvExpr* OrvGramFinishDeclaratives(OrvParseValue* started, OrvExpr* endHeader) {
-  OrvExpr* declaratives = OrvGramNodeOf(*started);
+OrvExpr* OrvGramFinishDeclaratives(OrvExpr** started, OrvExpr* endHeader) {
+  OrvExpr* declaratives = *started;
   if (declaratives == nullptr) return nullptr;
-  if (endHeader != nullptr) declaratives->SetArg(kEndDeclarativesSlot, endHeader, -1, 0);
-  *started = OrvGramValueOf(declaratives->Args(0));
+  if (endHeader != nullptr) declaratives->SetArg(DECLARATIVE_SECTIONS__END_DECLARATIVES, endHeader, -1, 0);
+  *started = declaratives->Args(DECLARATIVE_SECTIONS__SECTIONS);
   declaratives = OrvGramDivisionCallBack(declaratives);
   if (currentParser != nullptr) currentParser->inDeclaratives = 0;
   LeaveContainer();
   return declaratives;
 }
 
-OrvExpr* OrvGramSectionNode(OrvParseValue* name, OrvExpr* segment) {
-  OrvExpr* definition = OrvGramDefine(OrvGramNodeOf(*name), SYMCAT_SECTION_NAME, 0);
-  *name = OrvGramValueOf(definition);
+OrvExpr* OrvGramSectionNode(OrvExpr** name, OrvExpr* segment) {
+  OrvExpr* definition = OrvGramDefine(*name, SYMCAT_SECTION_NAME, 0);
+  *name = definition;
   return OrvGramNode(SECTION_PROC, definition, segment);
 }
 
-void OrvGramSectionHeader(OrvExpr* section) { FileHeader(section, kSectionBodySlot); }
+void OrvGramSectionHeader(OrvExpr* section) { FileHeader(section, SECTION_PROC__PARAGRAPHS); }
 
-OrvExpr* OrvGramParagraphNode(OrvParseValue* name) {
-  OrvExpr* definition = OrvGramDefine(OrvGramNodeOf(*name), SYMCAT_PARA_NAME, 1);
-  *name = OrvGramValueOf(definition);
+OrvExpr* OrvGramParagraphNode(OrvExpr** name) {
+  OrvExpr* definition = OrvGramDefine(*name, SYMCAT_PARA_NAME, 1);
+  *name = definition;
   return OrvGramNode(PARA_PROC, definition);
 }
 
-void OrvGramParagraphHeader(OrvExpr* paragraph) { FileHeader(paragraph, kParagraphBodySlot); }
+void OrvGramParagraphHeader(OrvExpr* paragraph) { FileHeader(paragraph, PARA_PROC__SENTENCES); }
 
 void OrvGramProcItem(OrvExpr* item) {
   if (currentParser == nullptr || item == nullptr) return;

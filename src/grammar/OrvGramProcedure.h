@@ -12,9 +12,6 @@
 
 class OrvExpr;
 
-// Slot of DIVISION_PROCEDURE that the sections are filed into.
-const int ORV_PROC_SECTIONS_SLOT = 7;
-
 // DIVISION_PROCEDURE with the call convention, linkage, USING or CHAINING,
 // and GIVING or RETURNING values of its header in slots 0 to 3, handed to
 // the division call-back.
@@ -46,19 +43,19 @@ OrvExpr* OrvGramStartDeclaratives();
 // The entry of the starting action then holds the section list, so that
 // the tokens between the two headers go to the list's slot.  Returns the
 // declaratives.
-OrvExpr* OrvGramFinishDeclaratives(OrvParseValue* started, OrvExpr* endHeader);
+OrvExpr* OrvGramFinishDeclaratives(OrvExpr** started, OrvExpr* endHeader);
 
 // A section header: the name (the element in `name`) defined as a section
 // name, a SECTION_PROC over the definition and the segment number; the
 // definition replaces the element in `name`, so that the position step
 // gives the name's tokens to slot 0.
-OrvExpr* OrvGramSectionNode(OrvParseValue* name, OrvExpr* segment);
+OrvExpr* OrvGramSectionNode(OrvExpr** name, OrvExpr* segment);
 // After the position step: the name's token goes to the definition, the
 // header's "." to the paragraph slot; the section is filed and handed to
 // the division call-back.
 void OrvGramSectionHeader(OrvExpr* section);
 // The same for a paragraph header (PARA_PROC; duplicates allowed).
-OrvExpr* OrvGramParagraphNode(OrvParseValue* name);
+OrvExpr* OrvGramParagraphNode(OrvExpr** name);
 void OrvGramParagraphHeader(OrvExpr* paragraph);
 
 // Files a sentence, empty sentence, COPY marker or error item, which

@@ -6,17 +6,10 @@
 #include "OrvExprOper.h"
 #include "OrvGramNodes.h"
 #include "OrvMessage.h"
+#include "OrvOperSlots.h"
 #include "OrvParserImpl.h"
 #include "OrvParserStatics.h"
 #include "OrvTreeUtil.h"
-
-namespace {
-
-// Slots of the nodes built here.
-const int kHeaderSlot = 0;
-const int kConfigurationLastSlot = 6;
-
-}  // namespace
 
 OrvExpr* OrvGramMissingPart(const char* warning) {
   if (currentParser != nullptr && (currentParser->lexerSettings.dials & ORV_DIAL_MASK_MF) == 0) {
@@ -56,33 +49,33 @@ OrvExpr* OrvGramProgramId(OrvExpr* name, OrvExpr* attribute) {
   return OrvGramNode(PARA_PROGRAM_ID, name, attribute);
 }
 
-OrvExpr* OrvGramEnvDivision(OrvParseValue* header, OrvParseValue* configuration, OrvParseValue* inputOutput) {
+OrvExpr* OrvGramEnvDivision(OrvExpr** header, OrvExpr** configuration, OrvExpr** inputOutput) {
   OrvExpr* result;
-  if (OrvGramAbsent(OrvGramNodeOf(*header)) && OrvGramAbsent(OrvGramNodeOf(*configuration)) &&
-      OrvGramAbsent(OrvGramNodeOf(*inputOutput))) {
-    result = OrvGramNodeOf(*header);
+  if (OrvGramAbsent(*header) && OrvGramAbsent(*configuration) &&
+      OrvGramAbsent(*inputOutput)) {
+    result = *header;
     OrvReleaseValue(*configuration);
     OrvReleaseValue(*inputOutput);
   } else {
-    result = OrvGramNode(DIVISION_ENVIRONMENT, OrvGramNodeOf(*header), OrvGramNodeOf(*configuration),
-                         OrvGramNodeOf(*inputOutput));
+    result = OrvGramNode(DIVISION_ENVIRONMENT, *header, *configuration,
+                         *inputOutput);
   }
   return OrvGramDivisionCallBack(result);
 }
 
-OrvExpr* OrvGramStartConfiguration(OrvParseValue* header) {
+OrvExpr* OrvGramStartConfiguration(OrvExpr** header) {
   OrvExpr* section = OrvConfigurationCollector.Start(new OrvExprOper(SECTION_CONFIGURATION));
-  if (OrvGramNodeOf(*header) != nullptr) section->SetArg(kHeaderSlot, OrvGramNodeOf(*header), -1, 0);
-  *header = 0;
+  if (*header != nullptr) section->SetArg(SECTION_CONFIGURATION__CONFIGURATION_SECTION_HEADER, *header, -1, 0);
+  *header = nullptr;
   return section;
 }
 
-OrvExpr* OrvGramFinishConfiguration(OrvParseValue* started) {
+OrvExpr* OrvGramFinishConfiguration(OrvExpr** started) {
   OrvExpr* section = OrvConfigurationCollector.Finish();
   if (section == nullptr) return OrvGramNullNode();
-  for (int slot = 0; slot <= kConfigurationLastSlot; ++slot)
+  for (int slot = 0; slot <= SECTION_CONFIGURATION__COPYBEGIN_END_SYNTAXERROR; ++slot)
     if (!OrvGramAbsent(section->Args(slot))) return section;
-  if (OrvGramNodeOf(*started) == section) *started = 0;
+  if (*started == section) *started = nullptr;
   delete section;
   return OrvGramNullNode();
 }

@@ -41,17 +41,17 @@ OrvExpr* OrvGramProgramId(OrvExpr* name, OrvExpr* attribute);
 // SECTION and INPUT-OUTPUT SECTION: DIVISION_ENVIRONMENT over the three, or,
 // when all three are absent, the header's value alone (the other two
 // deleted and their entries cleared).  Handed to the division call-back.
-OrvExpr* OrvGramEnvDivision(OrvParseValue* header, OrvParseValue* configuration, OrvParseValue* inputOutput);
+OrvExpr* OrvGramEnvDivision(OrvExpr** header, OrvExpr** configuration, OrvExpr** inputOutput);
 
 // Starts the configuration collector on a new SECTION_CONFIGURATION whose
 // slot 0 holds the header of the entry `header`; returns the node.  The
 // entry is cleared: error recovery pops entries from the top, and must not
 // meet the header after it deleted the section that holds it.
-OrvExpr* OrvGramStartConfiguration(OrvParseValue* header);
+OrvExpr* OrvGramStartConfiguration(OrvExpr** header);
 // Finishes the configuration collector: the section, or, when none of its
 // slots holds a clause, a new NULL_NODE (the section is deleted and the
 // entry of the starting action, which held it, cleared).
-OrvExpr* OrvGramFinishConfiguration(OrvParseValue* started);
+OrvExpr* OrvGramFinishConfiguration(OrvExpr** started);
 
 // PARA_SOURCE_COMPUTER or PARA_OBJECT_COMPUTER: slot 0 the computer name,
 // slot 1 the debugging mode or the clause list; a null part is a NULL_NODE.

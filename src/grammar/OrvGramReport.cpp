@@ -5,6 +5,7 @@
 #include "OrvGramDataEntries.h"
 #include "OrvGramFileSection.h"
 #include "OrvGramNodes.h"
+#include "OrvOperSlots.h"
 #include "OrvParserImpl.h"
 #include "OrvParserStatics.h"
 
@@ -16,7 +17,7 @@ OrvExpr* OrvGramFinishReportDescription() {
   OrvExpr* entry = OrvReportDescriptionCollector.Finish();
   OrvExpr* const counters[] = {OrvGramDefineRegister("LINE-COUNTER", SYMCAT_DATA_NAME),
                                OrvGramDefineRegister("PAGE-COUNTER", SYMCAT_DATA_NAME)};
-  const int slots[] = {ORV_RD_LINE_COUNTER, ORV_RD_PAGE_COUNTER};
+  const int slots[] = {DECL_RD_ENTRY__LINE_COUNTER, DECL_RD_ENTRY__PAGE_COUNTER};
   for (int i = 0; i < 2; ++i) {
     if (entry != nullptr && counters[i] != nullptr)
       entry->SetArg(slots[i], counters[i], -1, 0);
@@ -30,7 +31,7 @@ OrvExpr* OrvGramReportDescription(OrvExpr* entry) {
   OrvExpr* holder = OrvGramNode(DECL_RD, entry);
   if (currentParser == nullptr) return holder;
   currentParser->AddDataDescEntry(0, nullptr, ORV_NO_HOLDER);
-  if (currentParser->recordList != nullptr) holder->SetArg(1, currentParser->recordList, -1, 0);
+  if (currentParser->recordList != nullptr) holder->SetArg(DECL_RD__REPORT_GROUP_ENTRIES, currentParser->recordList, -1, 0);
   currentParser->recordList = nullptr;
   return holder;
 }

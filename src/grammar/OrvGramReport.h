@@ -8,10 +8,6 @@
 class OrvExpr;
 class OrvTokenList;
 
-// Slots of DECL_RD_ENTRY that the actions fill themselves.
-const int ORV_RD_LINE_COUNTER = 6;
-const int ORV_RD_PAGE_COUNTER = 7;
-
 // Starts the report-description collector on a new DECL_RD_ENTRY with the
 // report-name definition in slot 0; returns the entry.
 OrvExpr* OrvGramStartReportDescription(OrvExpr* name);

@@ -4,22 +4,69 @@
 #include "OrvExprOper.h"
 #include "OrvGramDataEntries.h"
 #include "OrvGramNodes.h"
+#include "OrvOperSlots.h"
 #include "OrvParserImpl.h"
 #include "OrvParserStatics.h"
 
 namespace {
 
-// Where each attribute goes; HIGHLIGHT and LOWLIGHT share a slot.
+// Where each attribute goes; HIGHLIGHT and LOWLIGHT share a slot.  The
+// slots are those of DECL_SCRD_ENTRY, which ACCEPT and DISPLAY screen items
+// share (asserted below).
 const struct {
   OrvOper attribute;
   int slot;
 } kAttributeSlots[] = {
-    {DSPL_BELL, 8},         {DSPL_BLINK, 9},         {DSPL_ERASE, 10},    {DSPL_GRID, 11},
-    {DSPL_HIGHLIGHT, 12},   {DSPL_LOWLIGHT, 12},     {DSPL_LEFTLINE, 13}, {DSPL_OVERLINE, 14},
-    {DSPL_REVERSE_VIDEO, 15}, {DSPL_SIZE, 16},       {DSPL_UNDERLINE, 17}, {DSPL_FOREGROUND_COLOR, 18},
-    {DSPL_BACKGROUND_COLOR, 19}, {DSPL_CONTROL, 20}, {ACCP_AUTO, 22},     {ACCP_FULL, 23},
-    {ACCP_REQUIRED, 24},    {ACCP_SECURE, 25},       {ACCP_ZERO_FILL, 26}, {DSPL_BLANK, 29},
+    {DSPL_BELL, DECL_SCRD_ENTRY__BELL},
+    {DSPL_BLINK, DECL_SCRD_ENTRY__BLINK},
+    {DSPL_ERASE, DECL_SCRD_ENTRY__ERASE},
+    {DSPL_GRID, DECL_SCRD_ENTRY__GRID},
+    {DSPL_HIGHLIGHT, DECL_SCRD_ENTRY__HIGHLIGHT_LOWLIGHT},
+    {DSPL_LOWLIGHT, DECL_SCRD_ENTRY__HIGHLIGHT_LOWLIGHT},
+    {DSPL_LEFTLINE, DECL_SCRD_ENTRY__LEFTLINE},
+    {DSPL_OVERLINE, DECL_SCRD_ENTRY__OVERLINE},
+    {DSPL_REVERSE_VIDEO, DECL_SCRD_ENTRY__REVERSE_VIDEO},
+    {DSPL_SIZE, DECL_SCRD_ENTRY__SIZE},
+    {DSPL_UNDERLINE, DECL_SCRD_ENTRY__UNDERLINE},
+    {DSPL_FOREGROUND_COLOR, DECL_SCRD_ENTRY__FOREGROUND_COLOR},
+    {DSPL_BACKGROUND_COLOR, DECL_SCRD_ENTRY__BACKGROUND_COLOR},
+    {DSPL_CONTROL, DECL_SCRD_ENTRY__CONTROL},
+    {ACCP_AUTO, DECL_SCRD_ENTRY__AUTO},
+    {ACCP_FULL, DECL_SCRD_ENTRY__FULL},
+    {ACCP_REQUIRED, DECL_SCRD_ENTRY__REQUIRED},
+    {ACCP_SECURE, DECL_SCRD_ENTRY__SECURE},
+    {ACCP_ZERO_FILL, DECL_SCRD_ENTRY__ZERO_FILL},
+    {DSPL_BLANK, DECL_SCRD_ENTRY__BLANK},
 };
+
+// The screen items keep the attributes where the screen entry does.
+#define LARK_SAME_SCREEN_SLOT(name)                                                                   \
+  static_assert(ACCEPT_SCREEN_ITEM__##name == DECL_SCRD_ENTRY__##name &&                              \
+                    DISPLAY_SCREEN_ITEM__##name == DECL_SCRD_ENTRY__##name,                           \
+                "ACCEPT and DISPLAY screen items keep " #name " in the slot of the screen entry")
+LARK_SAME_SCREEN_SLOT(BELL);
+LARK_SAME_SCREEN_SLOT(BLINK);
+LARK_SAME_SCREEN_SLOT(ERASE);
+LARK_SAME_SCREEN_SLOT(GRID);
+LARK_SAME_SCREEN_SLOT(HIGHLIGHT_LOWLIGHT);
+LARK_SAME_SCREEN_SLOT(LEFTLINE);
+LARK_SAME_SCREEN_SLOT(OVERLINE);
+LARK_SAME_SCREEN_SLOT(REVERSE_VIDEO);
+LARK_SAME_SCREEN_SLOT(SIZE);
+LARK_SAME_SCREEN_SLOT(UNDERLINE);
+LARK_SAME_SCREEN_SLOT(FOREGROUND_COLOR);
+LARK_SAME_SCREEN_SLOT(BACKGROUND_COLOR);
+LARK_SAME_SCREEN_SLOT(CONTROL);
+LARK_SAME_SCREEN_SLOT(AUTO);
+LARK_SAME_SCREEN_SLOT(FULL);
+LARK_SAME_SCREEN_SLOT(REQUIRED);
+LARK_SAME_SCREEN_SLOT(SECURE);
+LARK_SAME_SCREEN_SLOT(ZERO_FILL);
+LARK_SAME_SCREEN_SLOT(BLANK);
+#undef LARK_SAME_SCREEN_SLOT
+static_assert(ACCEPT_SCREEN_ITEM__COPYBEGIN_END == DECL_SCRD_ENTRY__COPYBEGIN_END_SYNTAXERROR &&
+                  DISPLAY_SCREEN_ITEM__COPYBEGIN_END == DECL_SCRD_ENTRY__COPYBEGIN_END_SYNTAXERROR,
+              "the screen items keep COPY markers and errors in the slot of the screen entry");
 
 }  // namespace
 
@@ -32,14 +79,16 @@ OrvExpr* OrvGramScreenSection() {
   OrvExpr* section = OrvGramNode(SECTION_SCREEN);
   if (currentParser == nullptr) return section;
   currentParser->AddDataDescEntry(0, nullptr, ORV_NO_HOLDER);
-  if (currentParser->recordList != nullptr) section->SetArg(0, currentParser->recordList, -1, 0);
+  if (currentParser->recordList != nullptr)
+    section->SetArg(SECTION_SCREEN__SCREEN_DESCRIPTION_ENTRIES, currentParser->recordList, -1, 0);
   currentParser->recordList = nullptr;
   return section;
 }
 
 OrvExpr* OrvGramScreenSectionTokens(OrvExpr* section) {
-  if (section != nullptr && section->NArgs() > 0 && section->ArgSlots(0) != nullptr)
-    section->ArgSlots(0)->tokens.Splice(section->Tokens());
+  const int entries = SECTION_SCREEN__SCREEN_DESCRIPTION_ENTRIES;
+  if (section != nullptr && section->NArgs() > entries && section->ArgSlots(entries) != nullptr)
+    section->ArgSlots(entries)->tokens.Splice(section->Tokens());
   return section;
 }
 
@@ -47,5 +96,5 @@ int OrvGramScreenAttributeSlot(const OrvExpr* attribute) {
   if (attribute != nullptr)
     for (const auto& row : kAttributeSlots)
       if (row.attribute == attribute->Oper()) return row.slot;
-  return ORV_SCREEN_COPY_OR_ERROR;
+  return DECL_SCRD_ENTRY__COPYBEGIN_END_SYNTAXERROR;
 }

@@ -8,10 +8,6 @@
 class OrvExpr;
 class OrvTokenList;
 
-// The slot of DECL_SCRD_ENTRY, ACCEPT_SCREEN_ITEM and DISPLAY_SCREEN_ITEM
-// where the collector puts the COPY marker or the syntax error.
-const int ORV_SCREEN_COPY_OR_ERROR = 30;
-
 // A screen entry: the level is checked and a DECL_SCRD_ENTRY with the level
 // number in slot 0 and the name (a NULL_NODE, EX_FILLER or the definition)
 // in slot 1 is started in the screen-item collector.
@@ -26,7 +22,8 @@ OrvExpr* OrvGramScreenSectionTokens(OrvExpr* section);
 
 // The slot of a display attribute (DSPL_BELL ... DSPL_CONTROL), an input
 // attribute (ACCP_AUTO ... ACCP_ZERO_FILL) or a BLANK phrase (DSPL_BLANK);
-// ORV_SCREEN_COPY_OR_ERROR for any other node.
+// DECL_SCRD_ENTRY__COPYBEGIN_END_SYNTAXERROR (the slot of COPY markers and
+// syntax errors) for any other node.
 int OrvGramScreenAttributeSlot(const OrvExpr* attribute);
 
 #endif

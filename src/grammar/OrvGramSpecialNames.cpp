@@ -6,6 +6,7 @@
 #include "OrvExprOper.h"
 #include "OrvGramNodes.h"
 #include "OrvMessage.h"
+#include "OrvOperSlots.h"
 #include "OrvParserImpl.h"
 #include "OrvParserStatics.h"
 #include "OrvPosnWalkers.h"
@@ -34,15 +35,15 @@ OrvExpr* OrvGramStartSpecialNames() {
   return OrvSpecialNamesCollector.Start(OrvGramNode(PARA_SPECIAL_NAMES, OrvGramNullNode()));
 }
 
-OrvExpr* OrvGramStartSwitch(OrvParseValue* switchName, OrvParseValue* isPhrase) {
-  OrvExpr* node = OrvGramNode(SNX_FUNC_SWITCH, OrvGramNodeOf(*switchName), OrvGramNodeOf(*isPhrase));
-  *switchName = 0;
-  *isPhrase = 0;
+OrvExpr* OrvGramStartSwitch(OrvExpr** switchName, OrvExpr** isPhrase) {
+  OrvExpr* node = OrvGramNode(SNX_FUNC_SWITCH, *switchName, *isPhrase);
+  *switchName = nullptr;
+  *isPhrase = nullptr;
   return OrvSubClauseCollector.Start(node);
 }
 
-OrvExpr* OrvGramNumberedSwitch(OrvParseValue* number, const OrvTokenList* tokens) {
-  OrvExpr* integer = OrvGramNodeOf(*number);
+OrvExpr* OrvGramNumberedSwitch(OrvExpr** number, const OrvTokenList* tokens) {
+  OrvExpr* integer = *number;
   const std::int64_t value = integer != nullptr ? integer->IntValue() : 0;
   int n = 0;
   if (value >= 0 && value <= kHighestSwitch) {
@@ -58,9 +59,9 @@ OrvExpr* OrvGramNumberedSwitch(OrvParseValue* number, const OrvTokenList* tokens
   return node;
 }
 
-OrvExpr* OrvGramDeviceClauseNode(OrvParseValue* device, OrvParseValue* target) {
-  OrvExpr* deviceNode = OrvGramNodeOf(*device);
-  OrvExpr* targetNode = OrvGramNodeOf(*target);
+OrvExpr* OrvGramDeviceClauseNode(OrvExpr** device, OrvExpr** target) {
+  OrvExpr* deviceNode = *device;
+  OrvExpr* targetNode = *target;
   const bool crt = targetNode != nullptr && targetNode->Oper() == IOF_CRT;
   if (crt && deviceNode != nullptr && deviceNode->Oper() == IOF_CONSOLE) {
     OrvExpr* clause = OrvGramNode(SNX_CONSOLE_IS_CRT);
@@ -76,13 +77,13 @@ OrvExpr* OrvGramDeviceClauseNode(OrvParseValue* device, OrvParseValue* target) {
 
 void OrvGramDeviceClause(OrvExpr* clause) {
   if (clause->Oper() == SNX_CONSOLE_IS_CRT)
-    OrvSpecialNamesCollector.SetClause(ORV_SPECIAL_NAMES_CONSOLE_IS_CRT, clause);
+    OrvSpecialNamesCollector.SetClause(PARA_SPECIAL_NAMES__CONSOLE_IS_CRT, clause);
   else
-    OrvSpecialNamesCollector.AddListItem(ORV_SPECIAL_NAMES_SWITCHES, SNX_FUNC_SWITCH_LIST, clause);
+    OrvSpecialNamesCollector.AddListItem(PARA_SPECIAL_NAMES__SWITCHES_AND_DEVICES, SNX_FUNC_SWITCH_LIST, clause);
 }
 
 OrvExpr* OrvGramCheckCurrencySign(OrvExpr* clause) {
-  OrvExpr* literal = clause->Args(0);
+  OrvExpr* literal = clause->Args(SNX_CURRENCY_SIGN__CURRENCY_LITERAL);
   const VString text = literal != nullptr && literal->Oper() == STR_CONST ? literal->Value() : VString();
   if (text.length == kOneCharacterLiteral) {
     if (currentParser != nullptr) currentParser->currencySign = static_cast<unsigned char>(text.text[1]);

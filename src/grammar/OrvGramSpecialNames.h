@@ -10,10 +10,6 @@
 class OrvExpr;
 class OrvTokenList;
 
-// Slots of PARA_SPECIAL_NAMES.
-const int ORV_SPECIAL_NAMES_SWITCHES = 1;
-const int ORV_SPECIAL_NAMES_CONSOLE_IS_CRT = 8;
-
 // Starts the SPECIAL-NAMES collector on a new PARA_SPECIAL_NAMES whose slot
 // 0 holds a NULL_NODE; returns the node.
 OrvExpr* OrvGramStartSpecialNames();
@@ -23,20 +19,20 @@ OrvExpr* OrvGramStartSpecialNames();
 // nothing) in slot 1; returns the node.  Both entries are cleared, so that
 // error recovery, which pops entries from the top and may delete the node,
 // never meets them after it.
-OrvExpr* OrvGramStartSwitch(OrvParseValue* switchName, OrvParseValue* isPhrase);
+OrvExpr* OrvGramStartSwitch(OrvExpr** switchName, OrvExpr** isPhrase);
 
 // SWITCH n: the node of SWITCH-n for n from 0 to 8.  Another number gives
 // "Bad switch number: n" (the whole number) at the begin of the number's
 // tokens and the node of SWITCH-0.  The integer node is deleted and its
 // entry cleared; its own tokens go to the new node.
-OrvExpr* OrvGramNumberedSwitch(OrvParseValue* number, const OrvTokenList* tokens);
+OrvExpr* OrvGramNumberedSwitch(OrvExpr** number, const OrvTokenList* tokens);
 
 // A device clause from the device and its target (SNX_IS or IOF_CRT).
 // CONSOLE with IOF_CRT gives SNX_CONSOLE_IS_CRT with the tokens of both and
 // no children (both values deleted, their entries cleared); any other device
 // gives SNX_FUNC_SWITCH (device, target), after "CRT can only appear in
 // CONSOLE IS CRT" at the target when the target is IOF_CRT.
-OrvExpr* OrvGramDeviceClauseNode(OrvParseValue* device, OrvParseValue* target);
+OrvExpr* OrvGramDeviceClauseNode(OrvExpr** device, OrvExpr** target);
 // Hands a device clause, which carries its tokens, to the SPECIAL-NAMES
 // collector: CONSOLE IS CRT into slot 8, the others into the switch list.
 void OrvGramDeviceClause(OrvExpr* clause);

@@ -6,8 +6,8 @@
 #include "OrvMessage.h"
 #include "OrvParserImpl.h"
 
-OrvExpr* OrvGramGoTo(OrvExpr* names, OrvParseValue* depending) {
-  OrvExpr* phrase = OrvGramNodeOf(*depending);
+OrvExpr* OrvGramGoTo(OrvExpr* names, OrvExpr** depending) {
+  OrvExpr* phrase = *depending;
   if (!OrvGramAbsent(phrase)) return OrvGramNode(STMT_GOTO_DEPENDING, names, phrase);
   if (names != nullptr && names->Oper() == EX_LIST && names->NArgs() > 1 && currentParser != nullptr) {
     const VString text("More than one procedure name in GO TO without DEPENDING");

@@ -12,6 +12,6 @@ class OrvExpr;
 // NULL_NODE), after "More than one procedure name in GO TO without
 // DEPENDING" when there are several, and the absent phrase's NULL_NODE is
 // deleted and its entry cleared.
-OrvExpr* OrvGramGoTo(OrvExpr* names, OrvParseValue* depending);
+OrvExpr* OrvGramGoTo(OrvExpr* names, OrvExpr** depending);
 
 #endif

@@ -4,6 +4,7 @@
 #include "OrvExprOper.h"
 #include "OrvMessage.h"
 #include "OrvNameNodes.h"
+#include "OrvOperSlots.h"
 #include "OrvParserImpl.h"
 #include "OrvTreeWalk.h"
 
@@ -42,6 +43,8 @@ void OrvGramDebuggingList(int on) {
 OrvExpr* OrvGramUseForDebugging(OrvExpr* use) {
   OrvGramDebuggingList(0);
   OutsideDeclaratives("USE FOR DEBUGGING statement should appear in DECLARATIVES only");
-  if (use != nullptr && use->NArgs() > 0 && use->Args(0) != nullptr) WalkTheTree(use->Args(0), nullptr, ExpectAnyCategory);
+  const int items = STMT_USE_FOR_DEBUGGING__DEBUGGED_ITEMS;
+  if (use != nullptr && use->NArgs() > items && use->Args(items) != nullptr)
+    WalkTheTree(use->Args(items), nullptr, ExpectAnyCategory);
   return use;
 }

@@ -25,6 +25,7 @@
 #include "OrvGramSwitches.h"
 #include "OrvGramUse.h"
 #include "OrvListExpr.h"
+#include "OrvOperSlots.h"
 #include "OrvParserImpl.h"
 #include "OrvParserStatics.h"
 #include "OrvSymTab.h"
@@ -36,21 +37,29 @@ namespace {
 // The position step of the reduction run now, with `node` as the new value
 // (nothing in a trial or when it ran already); returns the node.
 OrvExpr* PositionStep(OrvActionFrame& frame, OrvExpr* node) {
-  OrvActionPositions(frame, OrvGramValueOf(node));
+  OrvActionPositions(frame, reinterpret_cast<OrvParseValue>(node));
   return node;
 }
 
-// The position list of a right-hand-side symbol, from its value entry.
-OrvTokenList*& PositionOf(OrvActionFrame& frame, OrvParseValue* entry) {
-  return frame.positionTop[entry - frame.valueTop];
+// The index (k - m) of the value entry that holds `member`, the member an
+// action names as $k: every entry is one word, so the member's address is
+// its entry's.
+int EntryIndex(const OrvActionFrame& frame, const void* member) {
+  const std::intptr_t bytes = reinterpret_cast<std::intptr_t>(member) - reinterpret_cast<std::intptr_t>(frame.valueTop);
+  return static_cast<int>(bytes / static_cast<std::intptr_t>(sizeof(OrvParseValue)));
 }
 
-// A rule of one symbol whose value and tokens go up unchanged: a word's
+// The position list of a right-hand-side symbol, from its value entry.
+OrvTokenList*& PositionOf(OrvActionFrame& frame, const void* member) {
+  return frame.positionTop[EntryIndex(frame, member)];
+}
+
+// A rule of one symbol whose node and tokens go up unchanged: a word's
 // symbol-table element must not take the word's tokens (it lies outside the
 // tree), the rule that uses it places them.
-void PassUp(OrvActionFrame& frame, OrvParseValue* entry) {
-  OrvTokenList*& position = PositionOf(frame, entry);
-  frame.newValue = *entry;
+void PassUp(OrvActionFrame& frame, OrvExpr* const* node) {
+  OrvTokenList*& position = PositionOf(frame, node);
+  frame.newValue = frame.valueTop[EntryIndex(frame, node)];
   frame.newPosition = position;
   position = nullptr;
   frame.positionPending = 0;
@@ -63,8 +72,6 @@ void PassUp(OrvActionFrame& frame, OrvParseValue* entry) {
 #include "OrvGrammarTables.inc"
 
 // The macros of the actions (see OrvGrammar.y).
-#define N(value) OrvGramNodeOf(value)
-#define V(node) OrvGramValueOf(node)
 #define PARSER (*currentParser)
 #define POSITION_STEP(node) PositionStep(frame, (node))
 #define POSITION_OF(entry) PositionOf(frame, &(entry))
@@ -73,8 +80,6 @@ void PassUp(OrvActionFrame& frame, OrvParseValue* entry) {
 #define HAND_LIST_ITEM(collector, slot, list, node) (collector).AddListItem((slot), (list), POSITION_STEP(node))
 #define LARK_GRAMMAR_ACTIONS "OrvGrammar.actions.inc"
 #include "OrvGrammarActions.inc"
-#undef N
-#undef V
 #undef PARSER
 #undef POSITION_STEP
 #undef POSITION_OF

@@ -1,37 +1,72 @@
 /* The COBOL grammar: the rules of a compilation unit and the semantic
-   actions that build its syntax tree.
+   actions that build its syntax tree.  This header states the layout of
+   the file and the conventions every rule follows.
 
-   Layout.  One banner per area of the language, in this order: the
-   compilation unit with the IDENTIFICATION and ENVIRONMENT DIVISIONs, the
-   INPUT-OUTPUT SECTION, the DATA DIVISION, data description entries, the
-   REPORT SECTION, the SCREEN SECTION, the PROCEDURE DIVISION structure,
-   statements, phrases, operands, expressions and conditions, then embedded
-   SQL and CICS.  The order of the rules is also the order in which trial
-   parsing tries two reductions of one conflict cell (the earlier rule
-   first), so the procedure-name part stands before the start of a
-   qualified data name.
+   Layout.  One banner (a box of "=" rules) per area of the language, in
+   this order: the compilation unit with the IDENTIFICATION and ENVIRONMENT
+   DIVISIONs, the INPUT-OUTPUT SECTION, the DATA DIVISION, data description
+   entries, the REPORT SECTION, the SCREEN SECTION, the PROCEDURE DIVISION
+   structure, statements, conditional phrases, scope terminators, the
+   operand lists and optional words of the statements, operands, and
+   arithmetic expressions and conditions.  Under the statements banner each
+   statement of first_statement has a section of its own, in the order of
+   first_statement: a banner (framed by "-" rules) giving the syntax its
+   rules accept (upper case words are keywords, [ ] optional, { | } a
+   choice, ... a repetition), then the statement's rule, its *_start rules
+   (the early node of the statement) and the phrases only it uses.  A phrase
+   that several statements use stays in the section of the first of them in
+   first_statement order; the conditional phrases shared by several verbs
+   (SIZE ERROR, EXCEPTION, INVALID KEY, AT END, END-OF-PAGE, OVERFLOW),
+   every END-x terminator and the operand lists and optional words keep
+   their own sections.  The order of the rules is also the order in which
+   trial parsing tries two reductions of one conflict cell (the earlier rule
+   first), so the procedure-name part stands before the start of a qualified
+   data name; a move that changes a trial changes OrvGrammar.conflicts and
+   fails the build.
 
-   Actions.  Every action is one line that calls a named helper (the
-   OrvGram* functions, one source file per area, each tested on its own)
-   through the macros that OrvGrammar.cpp defines for them: N(v) is the
-   node of a value, V(p) the value of a node, PARSER the running parser;
+   A new statement gets its section after the last statement's, its
+   alternative in first_statement before copy_marker, its verb in the %right
+   line below, a %type line for its symbols in the group of its section, its
+   phrases in its section (an END-x in the scope terminators, a NOT phrase
+   beside its positive twin), and a source with its golden for the tree-dump
+   harness; OrvGrammarAudit_test checks the section.  Embedded SQL and CICS
+   get banners of their own after the conditions when their rules come.
+
+   Values.  A symbol's value is one member of the %union below, one word of
+   the parse engine's value stack: <node> a node or null, <code> an
+   operation code (at most 1400, which the engine tells from a node by its
+   value; error recovery deletes the nodes it pops) or a trial mark.  Every
+   token is spliced in as <node>; every nonterminal with a value has a %type
+   (the groups below follow the sections); $0 and $-k, which reach below the
+   rule, name their member, $<node>0, and so does a trial mark, $<code>-1.
+   byacc refuses a $k of a symbol without a type, and a <code> passed where
+   a node is wanted (or the reverse) does not compile.
+
+   Actions.  Every action is one line that calls named helpers (the OrvGram*
+   functions, one source file per area, each tested on its own) through the
+   macros that OrvGrammar.cpp defines: PARSER is the running parser;
    POSITION_STEP(node) moves the tokens of the rule onto the node before the
    action hands it on (and returns the node); POSITION_OF($k) is the token
-   list of symbol k; PASS_UP($k) hands value and tokens of symbol k up
-   unchanged; HAND_CLAUSE and HAND_LIST_ITEM run the position step and give
-   the node to a collector.  There is no implicit $$ = $1: a rule that
-   passes a value on writes it.  An optional phrase that is absent gives a
-   NULL_NODE from its own empty rule.  A mid-rule action that takes values
-   from the entries below it clears those entries, since error recovery
-   pops entries from the top and must not meet them after it deleted their
-   holder.
+   list of symbol k; PASS_UP($k) hands the node and tokens of symbol k up
+   unchanged; HAND_CLAUSE(collector, slot, node) and
+   HAND_LIST_ITEM(collector, slot, list, node) run the position step and
+   give the node to a collector.  A slot is always named by its constant of
+   OrvOperSlots.h (DECL_DD_ENTRY__PICTURE), never by a number.  A helper
+   that takes or clears a stack entry is passed &$k (the entry's node).
+   There is no implicit $$ = $1: a rule that passes a value on writes it.  An
+   optional phrase that is absent gives a NULL_NODE from its own empty rule.
+   An empty rule that takes over nodes of the entries below it ($0, $-k)
+   clears those entries (its helper's contract says so), since error
+   recovery pops entries from the top and must not meet them after it
+   deleted their holder.
 
    Trial parsing.  { } code is skipped while a trial parse runs; [ ] code
    runs in trials too.  [ ] code is used only by the rules that steer trial
-   parsing (commits, the marks of subscripts and reference modification,
-   the clearing of qualified-name values) and by the rules that switch the
-   lexer or the token supply, whose switches must hold while the tokens
-   after them are read; their building part follows "if (yytrial) break;".
+   parsing (commits, the marks of subscripts and reference modification, the
+   clearing of qualified-name values) and by the rules that switch the lexer
+   or the token supply, whose switches must hold while the tokens after them
+   are read; their building part follows "if (yytrial) break;".
+   OrvGrammarAudit_test lists them.
 
    Conflicts.  The cells of OrvGrammar.conflicts are the only ones left to
    trial parsing; no precedence is declared on their tokens.  Every other
@@ -42,7 +77,11 @@
    below; a new statement verb joins it).  The signs + and - after a
    function argument continue that argument. */
 
-%token_codes
+%union {
+  OrvExpr* node;       /* a node, or null */
+  std::intptr_t code;  /* an operation code of at most 1400, or a trial mark */
+}
+%token_codes <node>
 %expect 29
 %expect-rr 2
 
@@ -66,6 +105,233 @@
    literal after LINE or COLUMN of a screen entry. */
 %right RW_LINES RW_ALTERNATE TK_INT_NUM_LIT TK_REAL_NUM_LIT TK_NONNUM_LIT RW_ZERO RW_ZEROS RW_ZEROES
 
+
+/* Compilation unit */
+%type <node> first_program program program_start end_program_name
+/* IDENTIFICATION DIVISION */
+%type <node> id_division_first id_division id_header_opt id_header program_id_opt program_id
+%type <node> program_name program_attribute_opt
+/* ENVIRONMENT DIVISION and CONFIGURATION SECTION */
+%type <node> env_division env_header_opt configuration_section config_header_opt config_start
+%type <node> source_computer debugging_mode_opt object_computer object_computer_clauses
+%type <node> object_computer_clause memory_unit_opt special_names special_names_start
+%type <node> special_names_end switch_start switch_is_opt switch_name device_name device_target
+%type <node> alphabet_definition alphabet_ranges alphabet_range alphabet_also_list
+%type <node> symbolic_char_defs symbolic_char_values symbolic_chars_in_opt symbolic_constant_defs
+%type <node> symbolic_constant_def mnemonic_name_def condition_name_def alphabet_name_def
+%type <node> symbolic_char_def class_name_def symbolic_constant_name mnemonic_name_use
+%type <node> alphabet_name_use symbolic_char_use symbolic_constant_use class_name_use repository
+%type <node> repository_specifiers repository_specifier as_literal_opt
+/* INPUT-OUTPUT SECTION */
+%type <node> input_output_section io_header_opt file_control_paragraph file_control_header_opt
+%type <node> file_control_entries_opt file_control_entries file_control_entry select_start
+%type <node> optional_phrase_opt assign_clause assign_target assign_modifier file_device unit_device
+%type <node> assign_names_opt assign_names assign_name organization_clause organization_kind
+%type <node> access_mode second_status_opt record_key record_key_components split_key_name
+%type <node> split_key_components split_key_names split_key_occurs_opt alternate_key_clause
+%type <node> alternate_key_start ascending_descending lock_descriptor lock_mode lock_with_opt
+%type <node> record_delimiter reserve_count io_control_paragraph io_control_start
+%type <node> io_control_clauses_opt io_control_clauses io_control_clause rerun_on_opt
+%type <node> rerun_condition reel_unit same_area_kind file_positions file_position position_opt
+%type <node> apply_kind file_name_uses file_name_use
+/* DATA DIVISION */
+%type <node> data_division data_header_opt schema_section file_section file_section_header_opt
+%type <node> file_section_items_opt file_section_items file_section_item file_description_entry
+%type <node> file_level file_name_def file_description_start integer_range varying_from_opt
+%type <node> varying_to_opt varying_depending_opt block_unit_opt recording_mode linage_start
+%type <node> code_set_for_opt data_name_uses data_name_use label_records value_of_items
+%type <node> value_of_item working_storage_section local_storage_section linkage_section
+%type <node> communication_section communication_start cd_entries cd_entry cd_entry_start
+%type <node> cd_name_def cd_initial_opt cd_io_type cd_description cd_clauses cd_clause cd_queue
+%type <node> cd_data_names cd_data_name
+/* Data description entries */
+%type <node> record_entries data_entry_start level_number entry_copy_opt data_name_opt
+%type <node> entry_name_def subject_name renames_thru_opt picture_string usage occurs_clause
+%type <node> occurs_range_opt occurs_depending_opt occurs_keys_opt occurs_keys occurs_key key_names
+%type <node> indexed_by_opt index_name_defs index_name_def sign_clause leading_trailing separate_opt
+%type <node> sync_side_opt value_clause value_ranges value_range value_expr value_term
+%type <node> when_false_opt
+/* REPORT SECTION */
+%type <node> report_section report_section_start report_descriptions report_description
+%type <node> report_description_entry report_name_def report_description_start report_controls
+%type <node> report_control page_phrases page_phrase report_group_name_opt report_group_start
+%type <node> report_position report_group_type sum_upon_opt sum_reset_opt report_names
+%type <node> report_name_use
+/* SCREEN SECTION */
+%type <node> screen_section screen_name_opt screen_entry_start screen_attribute erase_extent_opt
+%type <node> screen_input_attribute screen_blank screen_sign_opt screen_operand_opt screen_literal
+/* PROCEDURE DIVISION structure */
+%type <node> proc_division proc_division_start call_convention_opt with_linkage_opt proc_using_opt
+%type <node> proc_params proc_param passing_mode_opt giving_opt copy_item copy_marker
+%type <node> declaratives_opt declaratives_start end_declaratives section_name paragraph_name
+%type <node> procedure_header_name segment_number_opt procedure_range procedure_name
+%type <node> procedure_name_part procedure_names_opt procedure_names statements statements_opt
+/* Statements */
+%type <node> statement first_statement
+/* ADD */
+%type <node> add_statement add_start add_format add_operands
+/* ALTER */
+%type <node> alter_statement alter_items alter_item
+/* CALL */
+%type <node> call_statement call_start call_program_opt call_using_opt call_params call_param
+%type <node> call_param_size_opt
+/* CANCEL */
+%type <node> cancel_statement
+/* CHAIN */
+%type <node> chain_statement chain_start
+/* CLOSE */
+%type <node> close_statement close_items close_item close_device_opt close_disposition_opt
+/* COMPUTE */
+%type <node> compute_statement compute_start
+/* CONTINUE */
+%type <node> continue_statement
+/* DELETE */
+%type <node> delete_statement delete_start unused_slot
+/* DIVIDE */
+%type <node> divide_statement divide_start divide_format remainder_opt
+/* ENTRY */
+%type <node> entry_statement
+/* EVALUATE */
+%type <node> evaluate_statement evaluate_start evaluate_subjects evaluate_subject when_blocks
+%type <node> when_block when_phrases when_phrase when_objects when_object when_other_opt
+%type <node> when_other_start
+/* EXIT */
+%type <node> exit_statement exit_giving_opt exit_argument exit_size_opt cycle_opt
+/* GOBACK */
+%type <node> goback_statement
+/* GO */
+%type <node> goto_statement depending_opt
+/* IF */
+%type <node> if_statement if_start else_opt else_start
+/* INITIALIZE */
+%type <node> initialize_statement initialize_replacing_opt initialize_replacings
+%type <node> initialize_replacing replacing_category
+/* INVOKE */
+%type <node> invoke_statement
+/* MOVE */
+%type <node> move_statement
+/* MULTIPLY */
+%type <node> multiply_statement multiply_start multiply_format
+/* NEXT */
+%type <node> next_sentence_statement
+/* OPEN */
+%type <node> open_statement open_clauses open_clause open_lock_opt open_mode open_files open_file
+%type <node> open_file_option_opt
+/* PERFORM */
+%type <node> perform_statement perform_block_start perform_repeat_opt perform_test_opt
+%type <node> perform_variations perform_variation
+/* READ */
+%type <node> read_statement read_start read_direction_opt read_into_opt read_lock_opt read_lock
+%type <node> read_key_opt
+/* RELEASE */
+%type <node> release_statement release_from_opt
+/* RETURN */
+%type <node> return_statement return_start
+/* REWRITE */
+%type <node> rewrite_statement rewrite_start write_from_opt
+/* SEARCH */
+%type <node> search_statement search_start search_all_start search_varying_opt search_at_end_opt
+%type <node> search_at_end_start search_whens search_when search_when_start
+/* SET */
+%type <node> set_statement set_clauses set_clause set_value set_up_down
+/* START */
+%type <node> start_statement start_start start_key_opt start_key_word first_last start_with_opt
+/* STOP */
+%type <node> stop_statement stop_run_opt stop_literal_opt
+/* STRING */
+%type <node> string_statement string_start string_sendings string_sending string_delimiter
+%type <node> pointer_opt
+/* SUBTRACT */
+%type <node> subtract_statement subtract_start subtract_format
+/* UNLOCK */
+%type <node> unlock_statement
+/* UNSTRING */
+%type <node> unstring_statement unstring_start unstring_delimited_opt unstring_delimiters
+%type <node> unstring_delimiter unstring_intos unstring_into unstring_delimiter_in_opt
+%type <node> unstring_count_in_opt unstring_tallying_opt
+/* WRITE */
+%type <node> write_statement write_start write_advancing_opt lines_or_page
+/* ACCEPT */
+%type <node> accept_statement accept_start accept_items accept_item accept_item_start
+%type <node> screen_item_phrase screen_position_opt screen_coordinate accept_source date_format_opt
+%type <node> day_format_opt device_or_mnemonic on_accept_exception_opt on_accept_exception_start
+%type <node> not_on_accept_exception_opt not_on_accept_exception_start cd_name_use
+/* DISPLAY */
+%type <node> display_statement display_start display_items display_item display_value
+%type <node> display_item_start on_display_exception_opt on_display_exception_start
+%type <node> not_on_display_exception_opt not_on_display_exception_start
+/* EXAMINE */
+%type <node> examine_statement examine_phrase examine_mode examine_replacing_opt
+/* INSPECT */
+%type <node> inspect_statement inspect_tallying_opt tally_clauses tally_clause tally_phrases
+%type <node> tally_phrase all_leading tally_units tally_unit inspect_replacing_opt replace_phrases
+%type <node> replace_phrase all_leading_first replace_units replace_unit before_after_initials_opt
+%type <node> before_after_initials before_after_initial
+/* TRANSFORM */
+%type <node> transform_statement
+/* SORT */
+%type <node> sort_statement sort_keys_opt sort_keys sort_key sort_key_names sort_duplicates_opt
+%type <node> collating_sequence_opt sort_input_opt sort_using sort_output_opt
+/* MERGE */
+%type <node> merge_statement
+/* RECEIVE */
+%type <node> receive_statement receive_start receive_kind no_data_opt no_data_start with_data_opt
+%type <node> with_data_start
+/* SEND */
+%type <node> send_statement send_with_opt send_replacing_opt
+/* ENABLE/DISABLE */
+%type <node> enable_disable_statement able_type
+/* PURGE */
+%type <node> purge_statement
+/* GENERATE */
+%type <node> report_writer_statement
+/* USE */
+%type <node> use_statement global_opt use_event beginning_ending label_kind use_files use_giving_opt
+%type <node> debug_targets debug_target
+/* NOTE */
+%type <node> note_statement
+/* ENTER */
+%type <node> enter_statement
+/* EXHIBIT */
+%type <node> exhibit_statement exhibit_changed_opt exhibit_named_opt
+/* ON */
+%type <node> on_statement on_every_opt on_until_opt on_else_opt
+/* READY */
+%type <node> trace_statement
+/* SERVICE */
+%type <node> service_reload_statement
+/* COMMIT */
+%type <node> transaction_statement
+/* EXEC */
+%type <node> exec_statement
+/* Conditional phrases */
+%type <node> on_size_error_opt size_error_start not_on_size_error_opt not_size_error_start
+%type <node> on_call_exception_opt call_exception_start not_on_call_exception_opt
+%type <node> not_call_exception_start invalid_key_opt invalid_key_start not_invalid_key_opt
+%type <node> not_invalid_key_start at_end_opt at_end_start not_at_end_opt not_at_end_start
+%type <node> end_of_page_opt end_of_page_start not_end_of_page_opt not_end_of_page_start
+%type <node> on_overflow_opt overflow_start not_on_overflow_opt not_overflow_start
+/* Scope terminators */
+%type <node> end_accept_opt end_add_opt end_call_opt end_chain_opt end_compute_opt end_delete_opt
+%type <node> end_display_opt end_divide_opt end_evaluate_opt end_if_opt end_multiply_opt
+%type <node> end_perform_opt end_read_opt end_receive_opt end_return_opt end_rewrite_opt
+%type <node> end_search_opt end_start_opt end_string_opt end_subtract_opt end_unstring_opt
+%type <node> end_write_opt
+/* Operand lists and optional words of the statements */
+%type <node> operands identifier_or_literal
+/* Operands: identifiers, literals and optional words */
+%type <node> name_use qualified_names qualified_name table_element identifier subscripts subscript
+%type <node> function_reference function_without_arguments function_arguments function_argument_list
+%type <node> function_arguments_closed operand identifiers identifier_opt rounded_identifiers
+%type <node> rounded_identifier literal_opt literal_or_all literal alphanumeric_items
+%type <node> alphanumeric_item integer constant_name_use before_after
+/* Arithmetic expressions and conditions */
+%type <node> arith_expr arith_expr_opt arith_expr_closed arith_expr_open arith_term
+%type <node> arith_term_closed arith_term_open arith_power arith_power_closed arith_power_open
+%type <node> arith_unary_closed arith_unary_open arith_primary_closed condition condition_and
+%type <node> condition_not condition_simple condition_in_parens condition_in_parens_and
+%type <node> condition_in_parens_not condition_proper
+%type <code> relational_operator relational_operator_simple relation_word class_or_sign
 %%
 
 /* ===================================================================== */
@@ -88,26 +354,26 @@ file_item
 
 first_program
         : program_start id_division_first env_division data_division proc_division
-                                        { $$ = V(OrvGramProgram(N($1), N($2), N($3), N($4), N($5))); }
+                                        { $$ = OrvGramProgram($1, $2, $3, $4, $5); }
         ;
 
 program
         : program_start id_division env_division data_division proc_division
-                                        { $$ = V(OrvGramProgram(N($1), N($2), N($3), N($4), N($5))); }
+                                        { $$ = OrvGramProgram($1, $2, $3, $4, $5); }
         ;
 
 program_start
-        : /* empty */                   { $$ = V(PARSER.StartProgram()); }
+        : /* empty */                   { $$ = PARSER.StartProgram(); }
         ;
 
 end_program
         : RW_END_PROGRAM end_program_name SEP_DOT
-                                        { OrvGramEndProgram(POSITION_STEP(OrvGramEndProgramHeader(N($2)))); }
+                                        { OrvGramEndProgram(POSITION_STEP(OrvGramEndProgramHeader($2))); }
         ;
 
 end_program_name
-        : TK_USER_DEFD_WORD             { $$ = V(OrvGramNameUse(N($1), SYMCAT_PROGRAM_NAME, POSITION_OF($1))); }
-        | TK_NONNUM_LIT                 { $$ = V(OrvGramNameUse(OrvGramLiteralProgramName(&$1), SYMCAT_PROGRAM_NAME, POSITION_OF($1))); }
+        : TK_USER_DEFD_WORD             { $$ = OrvGramNameUse($1, SYMCAT_PROGRAM_NAME, POSITION_OF($1)); }
+        | TK_NONNUM_LIT                 { $$ = OrvGramNameUse(OrvGramLiteralProgramName(&$1), SYMCAT_PROGRAM_NAME, POSITION_OF($1)); }
         ;
 
 /* ===================================================================== */
@@ -116,24 +382,24 @@ end_program_name
 
 /* In the first program the header and PROGRAM-ID may be left out. */
 id_division_first
-        : id_header_opt program_id_opt  { $$ = V(OrvGramIdDivision(N($1), N($2))); }
+        : id_header_opt program_id_opt  { $$ = OrvGramIdDivision($1, $2); }
         ;
 
 id_division
-        : id_header program_id          { $$ = V(OrvGramIdDivision(N($1), N($2))); }
+        : id_header program_id          { $$ = OrvGramIdDivision($1, $2); }
         ;
 
 id_header_opt
-        : /* empty */                   { $$ = V(OrvGramMissingIdHeader()); }
+        : /* empty */                   { $$ = OrvGramMissingIdHeader(); }
         | id_header                     { $$ = $1; }
         ;
 
 id_header
-        : RW_ID_DIVISION SEP_DOT        { $$ = V(OrvGramNode(DIVISION_IDENTIFICATION_HEADER)); }
+        : RW_ID_DIVISION SEP_DOT        { $$ = OrvGramNode(DIVISION_IDENTIFICATION_HEADER); }
         ;
 
 program_id_opt
-        : /* empty */                   { $$ = V(OrvGramMissingProgramId()); }
+        : /* empty */                   { $$ = OrvGramMissingProgramId(); }
         | program_id                    { $$ = $1; }
         ;
 
@@ -141,20 +407,20 @@ program_id_opt
 program_id
         : RW_PROGRAM_ID reserved_lookup_off dot_opt program_name reserved_lookup_on
           is_opt program_attribute_opt program_word_opt dot_opt
-                                        { $$ = V(OrvGramProgramId(N($4), N($7))); }
+                                        { $$ = OrvGramProgramId($4, $7); }
         ;
 
 program_name
-        : TK_USER_DEFD_WORD             { $$ = V(OrvGramDefine(N($1), SYMCAT_PROGRAM_NAME)); }
-        | TK_NONNUM_LIT                 { $$ = V(OrvGramDefine(OrvGramLiteralName(&$1), SYMCAT_PROGRAM_NAME)); }
+        : TK_USER_DEFD_WORD             { $$ = OrvGramDefine($1, SYMCAT_PROGRAM_NAME); }
+        | TK_NONNUM_LIT                 { $$ = OrvGramDefine(OrvGramLiteralName(&$1), SYMCAT_PROGRAM_NAME); }
         ;
 
 program_attribute_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | RW_COMMON                     { $$ = V(OrvGramNode(EX_PROG_COMMON)); }
-        | RW_INITIAL                    { $$ = V(OrvGramNode(EX_PROG_INITIAL)); }
-        | RW_COMMON RW_INITIAL          { $$ = V(OrvGramNode(EX_PROG_COMMON_INITIAL)); }
-        | RW_INITIAL RW_COMMON          { $$ = V(OrvGramNode(EX_PROG_COMMON_INITIAL)); }
+        : /* empty */                   { $$ = OrvGramNullNode(); }
+        | RW_COMMON                     { $$ = OrvGramNode(EX_PROG_COMMON); }
+        | RW_INITIAL                    { $$ = OrvGramNode(EX_PROG_INITIAL); }
+        | RW_COMMON RW_INITIAL          { $$ = OrvGramNode(EX_PROG_COMMON_INITIAL); }
+        | RW_INITIAL RW_COMMON          { $$ = OrvGramNode(EX_PROG_COMMON_INITIAL); }
         ;
 
 reserved_lookup_off
@@ -171,28 +437,28 @@ reserved_lookup_on
 
 env_division
         : env_header_opt configuration_section input_output_section
-                                        { $$ = V(OrvGramEnvDivision(&$1, &$2, &$3)); }
+                                        { $$ = OrvGramEnvDivision(&$1, &$2, &$3); }
         ;
 
 env_header_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        : /* empty */                   { $$ = OrvGramNullNode(); }
         | RW_ENVIRONMENT_DIVISION SEP_DOT
-                                        { $$ = V(OrvGramNode(DIVISION_ENVIRONMENT_HEADER)); }
+                                        { $$ = OrvGramNode(DIVISION_ENVIRONMENT_HEADER); }
         ;
 
 configuration_section
         : config_header_opt config_start config_paragraphs %prec PRTY_LOW
-                                        { $$ = V(OrvGramFinishConfiguration(&$2)); }
+                                        { $$ = OrvGramFinishConfiguration(&$2); }
         ;
 
 config_header_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        : /* empty */                   { $$ = OrvGramNullNode(); }
         | RW_CONFIGURATION RW_SECTION SEP_DOT
-                                        { $$ = V(OrvGramNode(SECTION_CONFIGURATION_HEADER)); }
+                                        { $$ = OrvGramNode(SECTION_CONFIGURATION_HEADER); }
         ;
 
 config_start
-        : /* empty */                   { $$ = V(OrvGramStartConfiguration(&$0)); }
+        : /* empty */                   { $$ = OrvGramStartConfiguration(&$<node>0); }
         ;
 
 config_paragraphs
@@ -201,12 +467,12 @@ config_paragraphs
         ;
 
 config_paragraph
-        : source_computer               { HAND_CLAUSE(OrvConfigurationCollector, 1, N($1)); }
-        | object_computer               { HAND_CLAUSE(OrvConfigurationCollector, 2, N($1)); }
-        | special_names                 { HAND_CLAUSE(OrvConfigurationCollector, 3, N($1)); }
-        | repository                    { HAND_CLAUSE(OrvConfigurationCollector, 4, N($1)); }
-        | copy_marker                   { HAND_CLAUSE(OrvConfigurationCollector, 6, N($1)); }
-        | error                         [ OrvGramResetSwitches(ORV_SWITCHES_ENVIRONMENT); if (yytrial) break; HAND_CLAUSE(OrvConfigurationCollector, 6, OrvGramErrorNode()); ]
+        : source_computer               { HAND_CLAUSE(OrvConfigurationCollector, SECTION_CONFIGURATION__SOURCE_COMPUTER, $1); }
+        | object_computer               { HAND_CLAUSE(OrvConfigurationCollector, SECTION_CONFIGURATION__OBJECT_COMPUTER, $1); }
+        | special_names                 { HAND_CLAUSE(OrvConfigurationCollector, SECTION_CONFIGURATION__SPECIAL_NAMES, $1); }
+        | repository                    { HAND_CLAUSE(OrvConfigurationCollector, SECTION_CONFIGURATION__REPOSITORY, $1); }
+        | copy_marker                   { HAND_CLAUSE(OrvConfigurationCollector, SECTION_CONFIGURATION__COPYBEGIN_END_SYNTAXERROR, $1); }
+        | error                         [ OrvGramResetSwitches(ORV_SWITCHES_ENVIRONMENT); if (yytrial) break; HAND_CLAUSE(OrvConfigurationCollector, SECTION_CONFIGURATION__COPYBEGIN_END_SYNTAXERROR, OrvGramErrorNode()); ]
         ;
 
 /* SOURCE-COMPUTER and OBJECT-COMPUTER: the computer name is read with the
@@ -214,45 +480,45 @@ config_paragraph
    after the paragraph's "." may be left out as a whole. */
 source_computer
         : RW_SOURCE_COMPUTER SEP_DOT name_lookup_off name_lookup_on
-                                        { $$ = V(OrvGramComputerParagraph(PARA_SOURCE_COMPUTER, nullptr, nullptr)); }
+                                        { $$ = OrvGramComputerParagraph(PARA_SOURCE_COMPUTER, nullptr, nullptr); }
         | RW_SOURCE_COMPUTER SEP_DOT name_lookup_off TK_CHAR_STRING name_lookup_on debugging_mode_opt SEP_DOT
-                                        { $$ = V(OrvGramComputerParagraph(PARA_SOURCE_COMPUTER, N($4), N($6))); }
+                                        { $$ = OrvGramComputerParagraph(PARA_SOURCE_COMPUTER, $4, $6); }
         | RW_SOURCE_COMPUTER SEP_DOT name_lookup_off name_lookup_on debugging_mode_opt SEP_DOT
-                                        { $$ = V(OrvGramComputerParagraph(PARA_SOURCE_COMPUTER, nullptr, N($5))); }
+                                        { $$ = OrvGramComputerParagraph(PARA_SOURCE_COMPUTER, nullptr, $5); }
         ;
 
 debugging_mode_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | with_opt RW_DEBUGGING RW_MODE [ OrvGramDebuggingLines(); if (yytrial) break; $$ = V(OrvGramNode(EX_CC_DEBUGGING_MODE)); ]
+        : /* empty */                   { $$ = OrvGramNullNode(); }
+        | with_opt RW_DEBUGGING RW_MODE [ OrvGramDebuggingLines(); if (yytrial) break; $$ = OrvGramNode(EX_CC_DEBUGGING_MODE); ]
         ;
 
 object_computer
         : RW_OBJECT_COMPUTER SEP_DOT name_lookup_off name_lookup_on
-                                        { $$ = V(OrvGramComputerParagraph(PARA_OBJECT_COMPUTER, nullptr, nullptr)); }
+                                        { $$ = OrvGramComputerParagraph(PARA_OBJECT_COMPUTER, nullptr, nullptr); }
         | RW_OBJECT_COMPUTER SEP_DOT name_lookup_off TK_CHAR_STRING name_lookup_on object_computer_clauses SEP_DOT
-                                        { $$ = V(OrvGramComputerParagraph(PARA_OBJECT_COMPUTER, N($4), N($6))); }
+                                        { $$ = OrvGramComputerParagraph(PARA_OBJECT_COMPUTER, $4, $6); }
         ;
 
 object_computer_clauses
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        : /* empty */                   { $$ = OrvGramNullNode(); }
         | object_computer_clauses object_computer_clause
-                                        { $$ = V(OrvListExpr(EX_CC_CLAUSE_LIST, N($1), N($2))); }
+                                        { $$ = OrvListExpr(EX_CC_CLAUSE_LIST, $1, $2); }
         ;
 
 object_computer_clause
         : RW_MEMORY size_opt integer memory_unit_opt
-                                        { $$ = V(OrvGramNode(EX_CC_MEMORY_SIZE, N($3), N($4))); }
+                                        { $$ = OrvGramNode(EX_CC_MEMORY_SIZE, $3, $4); }
         | program_opt collating_opt RW_SEQUENCE is_opt alphabet_name_use
-                                        { $$ = V(OrvGramNode(EX_CC_COLLATING_SEQUENCE, N($5))); }
+                                        { $$ = OrvGramNode(EX_CC_COLLATING_SEQUENCE, $5); }
         | RW_SEGMENT_LIMIT is_opt integer
-                                        { $$ = V(OrvGramNode(EX_CC_SEGMENT_LIMIT, N($3))); }
+                                        { $$ = OrvGramNode(EX_CC_SEGMENT_LIMIT, $3); }
         ;
 
 memory_unit_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | RW_WORDS                      { $$ = V(OrvGramNode(EX_CC_WORDS)); }
-        | RW_CHARACTERS                 { $$ = V(OrvGramNode(EX_CC_CHARACTERS)); }
-        | RW_MODULES                    { $$ = V(OrvGramNode(EX_CC_MODULES)); }
+        : /* empty */                   { $$ = OrvGramNullNode(); }
+        | RW_WORDS                      { $$ = OrvGramNode(EX_CC_WORDS); }
+        | RW_CHARACTERS                 { $$ = OrvGramNode(EX_CC_CHARACTERS); }
+        | RW_MODULES                    { $$ = OrvGramNode(EX_CC_MODULES); }
         ;
 
 name_lookup_off
@@ -272,11 +538,11 @@ special_names
         ;
 
 special_names_start
-        : /* empty */                   [ OrvGramSpecialWords(1); if (yytrial) break; $$ = V(OrvGramStartSpecialNames()); ]
+        : /* empty */                   [ OrvGramSpecialWords(1); if (yytrial) break; $$ = OrvGramStartSpecialNames(); ]
         ;
 
 special_names_end
-        : /* empty */ %prec PRTY_LOW    [ OrvGramSpecialWords(0); if (yytrial) break; $$ = V(OrvSpecialNamesCollector.Finish()); ]
+        : /* empty */ %prec PRTY_LOW    [ OrvGramSpecialWords(0); if (yytrial) break; $$ = OrvSpecialNamesCollector.Finish(); ]
         ;
 
 special_names_clauses
@@ -286,41 +552,41 @@ special_names_clauses
 
 special_names_clause
         : switch_name switch_is_opt switch_start switch_status_phrases
-                                        { HAND_LIST_ITEM(OrvSpecialNamesCollector, 1, SNX_FUNC_SWITCH_LIST, OrvSubClauseCollector.Finish()); }
+                                        { HAND_LIST_ITEM(OrvSpecialNamesCollector, PARA_SPECIAL_NAMES__SWITCHES_AND_DEVICES, SNX_FUNC_SWITCH_LIST, OrvSubClauseCollector.Finish()); }
         | device_name device_target     { OrvGramDeviceClause(POSITION_STEP(OrvGramDeviceClauseNode(&$1, &$2))); }
         | RW_ALPHABET alphabet_name_def is_opt alphabet_definition
-                                        { HAND_LIST_ITEM(OrvSpecialNamesCollector, 2, SNX_ALPHABET_LIST, OrvGramNode(SNX_ALPHABET, N($2), N($4))); }
+                                        { HAND_LIST_ITEM(OrvSpecialNamesCollector, PARA_SPECIAL_NAMES__ALPHABETS, SNX_ALPHABET_LIST, OrvGramNode(SNX_ALPHABET, $2, $4)); }
         | RW_SYMBOLIC characters_opt symbolic_char_defs is_are_opt symbolic_char_values symbolic_chars_in_opt
-                                        { HAND_LIST_ITEM(OrvSpecialNamesCollector, 3, SNX_SYMB_CHARS_LIST, OrvGramNode(SNX_SYMB_CHARS, N($3), N($5), N($6))); }
+                                        { HAND_LIST_ITEM(OrvSpecialNamesCollector, PARA_SPECIAL_NAMES__SYMBOLIC_CHARACTERS, SNX_SYMB_CHARS_LIST, OrvGramNode(SNX_SYMB_CHARS, $3, $5, $6)); }
         | RW_SYMBOLIC RW_CONSTANT symbolic_constant_defs
-                                        { HAND_LIST_ITEM(OrvSpecialNamesCollector, 12, SNX_SYMBOLIC_CONSTANT_LIST, OrvGramNode(SNX_SYMBOLIC_CONSTANT, N($3))); }
+                                        { HAND_LIST_ITEM(OrvSpecialNamesCollector, PARA_SPECIAL_NAMES__SYMBOLIC_CONSTANTS, SNX_SYMBOLIC_CONSTANT_LIST, OrvGramNode(SNX_SYMBOLIC_CONSTANT, $3)); }
         | RW_CLASS class_name_def is_opt alphabet_ranges
-                                        { HAND_LIST_ITEM(OrvSpecialNamesCollector, 4, SNX_CLASS_LIST, OrvGramNode(SNX_CLASS, N($2), N($4))); }
+                                        { HAND_LIST_ITEM(OrvSpecialNamesCollector, PARA_SPECIAL_NAMES__CLASSES, SNX_CLASS_LIST, OrvGramNode(SNX_CLASS, $2, $4)); }
         | RW_CURRENCY sign_opt is_opt literal
-                                        { HAND_CLAUSE(OrvSpecialNamesCollector, 5, OrvGramCheckCurrencySign(POSITION_STEP(OrvGramNode(SNX_CURRENCY_SIGN, N($4))))); }
+                                        { HAND_CLAUSE(OrvSpecialNamesCollector, PARA_SPECIAL_NAMES__CURRENCY_SIGN, OrvGramCheckCurrencySign(POSITION_STEP(OrvGramNode(SNX_CURRENCY_SIGN, $4)))); }
         | RW_DECIMAL_POINT is_opt RW_COMMA
-                                        [ OrvGramDecimalPointComma(); if (yytrial) break; HAND_CLAUSE(OrvSpecialNamesCollector, 6, OrvGramNode(SNX_DECIMAL_POINT)); ]
+                                        [ OrvGramDecimalPointComma(); if (yytrial) break; HAND_CLAUSE(OrvSpecialNamesCollector, PARA_SPECIAL_NAMES__DECIMAL_POINT, OrvGramNode(SNX_DECIMAL_POINT)); ]
         | RW_NUMERIC RW_SIGN is_opt RW_TRAILING RW_SEPARATE
-                                        { HAND_CLAUSE(OrvSpecialNamesCollector, 7, OrvGramNode(SNX_NUMERIC_SIGN_IS_TS)); OrvGramNumericSignTrailingSeparate(); }
+                                        { HAND_CLAUSE(OrvSpecialNamesCollector, PARA_SPECIAL_NAMES__NUMERIC_SIGN, OrvGramNode(SNX_NUMERIC_SIGN_IS_TS)); OrvGramNumericSignTrailingSeparate(); }
         | RW_CALL_CONVENTION integer is_opt mnemonic_name_def
-                                        { HAND_LIST_ITEM(OrvSpecialNamesCollector, 9, SNX_CALL_CONV_LIST, OrvGramNode(SNX_CALL_CONVENTION, N($2), N($4))); }
+                                        { HAND_LIST_ITEM(OrvSpecialNamesCollector, PARA_SPECIAL_NAMES__CALL_CONVENTIONS, SNX_CALL_CONV_LIST, OrvGramNode(SNX_CALL_CONVENTION, $2, $4)); }
         | RW_CURSOR is_opt qualified_name
-                                        { HAND_CLAUSE(OrvSpecialNamesCollector, 10, OrvGramNode(SNX_CURSOR, N($3))); }
+                                        { HAND_CLAUSE(OrvSpecialNamesCollector, PARA_SPECIAL_NAMES__CURSOR, OrvGramNode(SNX_CURSOR, $3)); }
         | RW_CRT RW_STATUS is_opt qualified_name
-                                        { HAND_CLAUSE(OrvSpecialNamesCollector, 11, OrvGramNode(SNX_CRT_STATUS, N($4))); }
-        | copy_marker                   { HAND_CLAUSE(OrvSpecialNamesCollector, 13, N($1)); }
-        | error                         [ OrvGramResetSwitches(ORV_SWITCHES_SPECIAL_NAMES); if (yytrial) break; HAND_CLAUSE(OrvSpecialNamesCollector, 13, OrvGramErrorNode()); ]
+                                        { HAND_CLAUSE(OrvSpecialNamesCollector, PARA_SPECIAL_NAMES__CRT_STATUS, OrvGramNode(SNX_CRT_STATUS, $4)); }
+        | copy_marker                   { HAND_CLAUSE(OrvSpecialNamesCollector, PARA_SPECIAL_NAMES__COPYBEGIN_END_SYNTAXERROR, $1); }
+        | error                         [ OrvGramResetSwitches(ORV_SWITCHES_SPECIAL_NAMES); if (yytrial) break; HAND_CLAUSE(OrvSpecialNamesCollector, PARA_SPECIAL_NAMES__COPYBEGIN_END_SYNTAXERROR, OrvGramErrorNode()); ]
         ;
 
 /* A switch clause: its ON and OFF phrases are gathered by the sub-clause
    collector while the SPECIAL-NAMES collector is busy. */
 switch_start
-        : /* empty */                   { $$ = V(OrvGramStartSwitch(&$-1, &$0)); }
+        : /* empty */                   { $$ = OrvGramStartSwitch(&$<node>-1, &$<node>0); }
         ;
 
 switch_is_opt
-        : /* empty */                   { $$ = 0; }
-        | is_opt mnemonic_name_def      { $$ = V(OrvGramNode(SNX_IS, N($2))); }
+        : /* empty */                   { $$ = nullptr; }
+        | is_opt mnemonic_name_def      { $$ = OrvGramNode(SNX_IS, $2); }
         ;
 
 switch_status_phrases
@@ -330,199 +596,199 @@ switch_status_phrases
 
 switch_status_phrase
         : RW_ON status_opt is_opt condition_name_def
-                                        { HAND_CLAUSE(OrvSubClauseCollector, 2, OrvGramNode(SNX_ON_STATUS, N($4))); }
+                                        { HAND_CLAUSE(OrvSubClauseCollector, SNX_FUNC_SWITCH__ON_STATUS, OrvGramNode(SNX_ON_STATUS, $4)); }
         | RW_OFF status_opt is_opt condition_name_def
-                                        { HAND_CLAUSE(OrvSubClauseCollector, 3, OrvGramNode(SNX_OFF_STATUS, N($4))); }
+                                        { HAND_CLAUSE(OrvSubClauseCollector, SNX_FUNC_SWITCH__OFF_STATUS, OrvGramNode(SNX_OFF_STATUS, $4)); }
         ;
 
 switch_name
-        : RW_SWITCH_0                   { $$ = V(OrvGramNode(SW_SWITCH_0)); }
-        | RW_SWITCH_1                   { $$ = V(OrvGramNode(SW_SWITCH_1)); }
-        | RW_SWITCH_2                   { $$ = V(OrvGramNode(SW_SWITCH_2)); }
-        | RW_SWITCH_3                   { $$ = V(OrvGramNode(SW_SWITCH_3)); }
-        | RW_SWITCH_4                   { $$ = V(OrvGramNode(SW_SWITCH_4)); }
-        | RW_SWITCH_5                   { $$ = V(OrvGramNode(SW_SWITCH_5)); }
-        | RW_SWITCH_6                   { $$ = V(OrvGramNode(SW_SWITCH_6)); }
-        | RW_SWITCH_7                   { $$ = V(OrvGramNode(SW_SWITCH_7)); }
-        | RW_SWITCH_8                   { $$ = V(OrvGramNode(SW_SWITCH_8)); }
-        | RW_UPSI_0                     { $$ = V(OrvGramNode(SW_UPSI_0)); }
-        | RW_UPSI_1                     { $$ = V(OrvGramNode(SW_UPSI_1)); }
-        | RW_UPSI_2                     { $$ = V(OrvGramNode(SW_UPSI_2)); }
-        | RW_UPSI_3                     { $$ = V(OrvGramNode(SW_UPSI_3)); }
-        | RW_UPSI_4                     { $$ = V(OrvGramNode(SW_UPSI_4)); }
-        | RW_UPSI_5                     { $$ = V(OrvGramNode(SW_UPSI_5)); }
-        | RW_UPSI_6                     { $$ = V(OrvGramNode(SW_UPSI_6)); }
-        | RW_UPSI_7                     { $$ = V(OrvGramNode(SW_UPSI_7)); }
-        | RW_SWITCH TK_NONNUM_LIT       { $$ = V(OrvGramNode(SW_SWITCH, N($2))); }
-        | RW_SWITCH TK_INT_NUM_LIT      { $$ = V(OrvGramNumberedSwitch(&$2, POSITION_OF($2))); }
+        : RW_SWITCH_0                   { $$ = OrvGramNode(SW_SWITCH_0); }
+        | RW_SWITCH_1                   { $$ = OrvGramNode(SW_SWITCH_1); }
+        | RW_SWITCH_2                   { $$ = OrvGramNode(SW_SWITCH_2); }
+        | RW_SWITCH_3                   { $$ = OrvGramNode(SW_SWITCH_3); }
+        | RW_SWITCH_4                   { $$ = OrvGramNode(SW_SWITCH_4); }
+        | RW_SWITCH_5                   { $$ = OrvGramNode(SW_SWITCH_5); }
+        | RW_SWITCH_6                   { $$ = OrvGramNode(SW_SWITCH_6); }
+        | RW_SWITCH_7                   { $$ = OrvGramNode(SW_SWITCH_7); }
+        | RW_SWITCH_8                   { $$ = OrvGramNode(SW_SWITCH_8); }
+        | RW_UPSI_0                     { $$ = OrvGramNode(SW_UPSI_0); }
+        | RW_UPSI_1                     { $$ = OrvGramNode(SW_UPSI_1); }
+        | RW_UPSI_2                     { $$ = OrvGramNode(SW_UPSI_2); }
+        | RW_UPSI_3                     { $$ = OrvGramNode(SW_UPSI_3); }
+        | RW_UPSI_4                     { $$ = OrvGramNode(SW_UPSI_4); }
+        | RW_UPSI_5                     { $$ = OrvGramNode(SW_UPSI_5); }
+        | RW_UPSI_6                     { $$ = OrvGramNode(SW_UPSI_6); }
+        | RW_UPSI_7                     { $$ = OrvGramNode(SW_UPSI_7); }
+        | RW_SWITCH TK_NONNUM_LIT       { $$ = OrvGramNode(SW_SWITCH, $2); }
+        | RW_SWITCH TK_INT_NUM_LIT      { $$ = OrvGramNumberedSwitch(&$2, POSITION_OF($2)); }
         ;
 
 device_name
-        : RW_TAB                        { $$ = V(OrvGramNode(IOF_TAB)); }
-        | RW_PRINTER                    { $$ = V(OrvGramNode(IOF_PRINTER)); }
-        | RW_FORMFEED                   { $$ = V(OrvGramNode(IOF_FORMFEED)); }
-        | RW_CRT                        { $$ = V(OrvGramNode(IOF_CRT)); }
-        | RW_CRT_UNDER                  { $$ = V(OrvGramNode(IOF_CRT_UNDER)); }
-        | RW_CONSOLE                    { $$ = V(OrvGramNode(IOF_CONSOLE)); }
-        | RW_COMMAND_LINE               { $$ = V(OrvGramNode(IOF_COMMAND_LINE)); }
-        | RW_ARGUMENT_NUMBER            { $$ = V(OrvGramNode(IOF_ARG_NUMBER)); }
-        | RW_ARGUMENT_VALUE             { $$ = V(OrvGramNode(IOF_ARG_VALUE)); }
-        | RW_ENVIRONMENT_NAME           { $$ = V(OrvGramNode(IOF_ENV_NAME)); }
-        | RW_ENVIRONMENT_VALUE          { $$ = V(OrvGramNode(IOF_ENV_VALUE)); }
-        | RW_SYSIN                      { $$ = V(OrvGramNode(IOF_SYSIN)); }
-        | RW_SYSIPT                     { $$ = V(OrvGramNode(IOF_SYSIN)); }
-        | RW_SYSOUT                     { $$ = V(OrvGramNode(IOF_SYSOUT)); }
-        | RW_SYSLIST                    { $$ = V(OrvGramNode(IOF_SYSOUT)); }
-        | RW_SYSLST                     { $$ = V(OrvGramNode(IOF_SYSOUT)); }
-        | RW_SYSPCH                     { $$ = V(OrvGramNode(IOF_SYSPUNCH)); }
-        | RW_SYSPUNCH                   { $$ = V(OrvGramNode(IOF_SYSPUNCH)); }
-        | RW_C01                        { $$ = V(OrvGramNode(IOF_C01)); }
-        | RW_C02                        { $$ = V(OrvGramNode(IOF_C02)); }
-        | RW_C03                        { $$ = V(OrvGramNode(IOF_C03)); }
-        | RW_C04                        { $$ = V(OrvGramNode(IOF_C04)); }
-        | RW_C05                        { $$ = V(OrvGramNode(IOF_C05)); }
-        | RW_C06                        { $$ = V(OrvGramNode(IOF_C06)); }
-        | RW_C07                        { $$ = V(OrvGramNode(IOF_C07)); }
-        | RW_C08                        { $$ = V(OrvGramNode(IOF_C08)); }
-        | RW_C09                        { $$ = V(OrvGramNode(IOF_C09)); }
-        | RW_C10                        { $$ = V(OrvGramNode(IOF_C010)); }
-        | RW_C11                        { $$ = V(OrvGramNode(IOF_C011)); }
-        | RW_C12                        { $$ = V(OrvGramNode(IOF_C012)); }
-        | RW_CSP                        { $$ = V(OrvGramNode(IOF_CSP)); }
-        | RW_S01                        { $$ = V(OrvGramNode(IOF_S01)); }
-        | RW_S02                        { $$ = V(OrvGramNode(IOF_S02)); }
-        | RW_S03                        { $$ = V(OrvGramNode(IOF_S03)); }
-        | RW_S04                        { $$ = V(OrvGramNode(IOF_S04)); }
-        | RW_S05                        { $$ = V(OrvGramNode(IOF_S05)); }
+        : RW_TAB                        { $$ = OrvGramNode(IOF_TAB); }
+        | RW_PRINTER                    { $$ = OrvGramNode(IOF_PRINTER); }
+        | RW_FORMFEED                   { $$ = OrvGramNode(IOF_FORMFEED); }
+        | RW_CRT                        { $$ = OrvGramNode(IOF_CRT); }
+        | RW_CRT_UNDER                  { $$ = OrvGramNode(IOF_CRT_UNDER); }
+        | RW_CONSOLE                    { $$ = OrvGramNode(IOF_CONSOLE); }
+        | RW_COMMAND_LINE               { $$ = OrvGramNode(IOF_COMMAND_LINE); }
+        | RW_ARGUMENT_NUMBER            { $$ = OrvGramNode(IOF_ARG_NUMBER); }
+        | RW_ARGUMENT_VALUE             { $$ = OrvGramNode(IOF_ARG_VALUE); }
+        | RW_ENVIRONMENT_NAME           { $$ = OrvGramNode(IOF_ENV_NAME); }
+        | RW_ENVIRONMENT_VALUE          { $$ = OrvGramNode(IOF_ENV_VALUE); }
+        | RW_SYSIN                      { $$ = OrvGramNode(IOF_SYSIN); }
+        | RW_SYSIPT                     { $$ = OrvGramNode(IOF_SYSIN); }
+        | RW_SYSOUT                     { $$ = OrvGramNode(IOF_SYSOUT); }
+        | RW_SYSLIST                    { $$ = OrvGramNode(IOF_SYSOUT); }
+        | RW_SYSLST                     { $$ = OrvGramNode(IOF_SYSOUT); }
+        | RW_SYSPCH                     { $$ = OrvGramNode(IOF_SYSPUNCH); }
+        | RW_SYSPUNCH                   { $$ = OrvGramNode(IOF_SYSPUNCH); }
+        | RW_C01                        { $$ = OrvGramNode(IOF_C01); }
+        | RW_C02                        { $$ = OrvGramNode(IOF_C02); }
+        | RW_C03                        { $$ = OrvGramNode(IOF_C03); }
+        | RW_C04                        { $$ = OrvGramNode(IOF_C04); }
+        | RW_C05                        { $$ = OrvGramNode(IOF_C05); }
+        | RW_C06                        { $$ = OrvGramNode(IOF_C06); }
+        | RW_C07                        { $$ = OrvGramNode(IOF_C07); }
+        | RW_C08                        { $$ = OrvGramNode(IOF_C08); }
+        | RW_C09                        { $$ = OrvGramNode(IOF_C09); }
+        | RW_C10                        { $$ = OrvGramNode(IOF_C010); }
+        | RW_C11                        { $$ = OrvGramNode(IOF_C011); }
+        | RW_C12                        { $$ = OrvGramNode(IOF_C012); }
+        | RW_CSP                        { $$ = OrvGramNode(IOF_CSP); }
+        | RW_S01                        { $$ = OrvGramNode(IOF_S01); }
+        | RW_S02                        { $$ = OrvGramNode(IOF_S02); }
+        | RW_S03                        { $$ = OrvGramNode(IOF_S03); }
+        | RW_S04                        { $$ = OrvGramNode(IOF_S04); }
+        | RW_S05                        { $$ = OrvGramNode(IOF_S05); }
         ;
 
 device_target
-        : is_opt mnemonic_name_def      { $$ = V(OrvGramNode(SNX_IS, N($2))); }
-        | is_opt RW_CRT                 { $$ = V(OrvGramNode(IOF_CRT)); }
+        : is_opt mnemonic_name_def      { $$ = OrvGramNode(SNX_IS, $2); }
+        | is_opt RW_CRT                 { $$ = OrvGramNode(IOF_CRT); }
         ;
 
 alphabet_definition
-        : RW_STANDARD_1                 { $$ = V(OrvGramNode(SNX_STANDARD_1)); }
-        | RW_ASCII                      { $$ = V(OrvGramNode(SNX_STANDARD_1)); }
-        | RW_STANDARD_2                 { $$ = V(OrvGramNode(SNX_STANDARD_2)); }
-        | RW_NATIVE                     { $$ = V(OrvGramNode(SNX_NATIVE)); }
-        | RW_EBCDIC                     { $$ = V(OrvGramNode(SNX_EBCDIC)); }
+        : RW_STANDARD_1                 { $$ = OrvGramNode(SNX_STANDARD_1); }
+        | RW_ASCII                      { $$ = OrvGramNode(SNX_STANDARD_1); }
+        | RW_STANDARD_2                 { $$ = OrvGramNode(SNX_STANDARD_2); }
+        | RW_NATIVE                     { $$ = OrvGramNode(SNX_NATIVE); }
+        | RW_EBCDIC                     { $$ = OrvGramNode(SNX_EBCDIC); }
         | alphabet_ranges               { $$ = $1; }
         ;
 
 alphabet_ranges
-        : alphabet_range                { $$ = V(OrvListExpr(SNX_ALPHA_RANGE_LIST, N($1), nullptr)); }
+        : alphabet_range                { $$ = OrvListExpr(SNX_ALPHA_RANGE_LIST, $1, nullptr); }
         | alphabet_ranges alphabet_range
-                                        { $$ = V(OrvListExpr(SNX_ALPHA_RANGE_LIST, N($1), N($2))); }
+                                        { $$ = OrvListExpr(SNX_ALPHA_RANGE_LIST, $1, $2); }
         ;
 
 alphabet_range
-        : literal                       { $$ = V(OrvGramNode(EX_ALPH_LITER_RANGE, N($1), nullptr)); }
-        | literal thru_word literal     { $$ = V(OrvGramNode(EX_ALPH_LITER_RANGE, N($1), N($3))); }
+        : literal                       { $$ = OrvGramNode(EX_ALPH_LITER_RANGE, $1, nullptr); }
+        | literal thru_word literal     { $$ = OrvGramNode(EX_ALPH_LITER_RANGE, $1, $3); }
         | alphabet_also_list            { $$ = $1; }
         ;
 
 alphabet_also_list
-        : literal RW_ALSO literal       { $$ = V(OrvListExpr(EX_ALPH_ALSO_LIST, N($1), N($3))); }
+        : literal RW_ALSO literal       { $$ = OrvListExpr(EX_ALPH_ALSO_LIST, $1, $3); }
         | alphabet_also_list RW_ALSO literal
-                                        { $$ = V(OrvListExpr(EX_ALPH_ALSO_LIST, N($1), N($3))); }
+                                        { $$ = OrvListExpr(EX_ALPH_ALSO_LIST, $1, $3); }
         ;
 
 symbolic_char_defs
-        : symbolic_char_def             { $$ = V(OrvListExpr(EX_LIST, N($1), nullptr)); }
+        : symbolic_char_def             { $$ = OrvListExpr(EX_LIST, $1, nullptr); }
         | symbolic_char_defs symbolic_char_def
-                                        { $$ = V(OrvListExpr(EX_LIST, N($1), N($2))); }
+                                        { $$ = OrvListExpr(EX_LIST, $1, $2); }
         ;
 
 symbolic_char_values
-        : integer                       { $$ = V(OrvListExpr(EX_LIST, N($1), nullptr)); }
-        | symbolic_char_values integer  { $$ = V(OrvListExpr(EX_LIST, N($1), N($2))); }
+        : integer                       { $$ = OrvListExpr(EX_LIST, $1, nullptr); }
+        | symbolic_char_values integer  { $$ = OrvListExpr(EX_LIST, $1, $2); }
         ;
 
 symbolic_chars_in_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | RW_IN alphabet_name_use       { $$ = V(OrvGramNode(SNX_SYMB_CHARS_IN, N($2))); }
+        : /* empty */                   { $$ = OrvGramNullNode(); }
+        | RW_IN alphabet_name_use       { $$ = OrvGramNode(SNX_SYMB_CHARS_IN, $2); }
         ;
 
 symbolic_constant_defs
-        : symbolic_constant_def         { $$ = V(OrvListExpr(SNX_SYMB_CONST_LIST, N($1), nullptr)); }
+        : symbolic_constant_def         { $$ = OrvListExpr(SNX_SYMB_CONST_LIST, $1, nullptr); }
         | symbolic_constant_defs symbolic_constant_def
-                                        { $$ = V(OrvListExpr(SNX_SYMB_CONST_LIST, N($1), N($2))); }
+                                        { $$ = OrvListExpr(SNX_SYMB_CONST_LIST, $1, $2); }
         ;
 
 symbolic_constant_def
         : symbolic_constant_name is_opt literal
-                                        { $$ = V(OrvGramNode(SNX_SYMB_CONST, N($1), N($3))); }
+                                        { $$ = OrvGramNode(SNX_SYMB_CONST, $1, $3); }
         ;
 
 /* Definitions of the names that SPECIAL-NAMES declares. */
 mnemonic_name_def
-        : TK_USER_DEFD_WORD             { $$ = V(OrvGramDefine(N($1), SYMCAT_MNEMONIC_NAME)); }
+        : TK_USER_DEFD_WORD             { $$ = OrvGramDefine($1, SYMCAT_MNEMONIC_NAME); }
         ;
 
 condition_name_def
-        : TK_USER_DEFD_WORD             { $$ = V(OrvGramDefine(N($1), SYMCAT_SWITCH_COND_NAME)); }
+        : TK_USER_DEFD_WORD             { $$ = OrvGramDefine($1, SYMCAT_SWITCH_COND_NAME); }
         ;
 
 alphabet_name_def
-        : TK_USER_DEFD_WORD             { $$ = V(OrvGramDefine(N($1), SYMCAT_ALPHABET_NAME)); }
+        : TK_USER_DEFD_WORD             { $$ = OrvGramDefine($1, SYMCAT_ALPHABET_NAME); }
         ;
 
 symbolic_char_def
-        : TK_USER_DEFD_WORD             { $$ = V(OrvGramDefine(N($1), SYMCAT_SYMBOLIC_CHAR)); }
+        : TK_USER_DEFD_WORD             { $$ = OrvGramDefine($1, SYMCAT_SYMBOLIC_CHAR); }
         ;
 
 class_name_def
-        : TK_USER_DEFD_WORD             { $$ = V(OrvGramDefine(N($1), SYMCAT_CLASS_NAME)); }
+        : TK_USER_DEFD_WORD             { $$ = OrvGramDefine($1, SYMCAT_CLASS_NAME); }
         ;
 
 symbolic_constant_name
-        : TK_USER_DEFD_WORD             { $$ = V(OrvGramDefine(N($1), SYMCAT_SYMBOLIC_CONSTANT)); }
+        : TK_USER_DEFD_WORD             { $$ = OrvGramDefine($1, SYMCAT_SYMBOLIC_CONSTANT); }
         ;
 
 /* Uses of those names elsewhere in the grammar. */
 mnemonic_name_use
-        : TK_USER_DEFD_WORD             { $$ = V(OrvGramNameUse(N($1), SYMCAT_MNEMONIC_NAME, POSITION_OF($1))); }
+        : TK_USER_DEFD_WORD             { $$ = OrvGramNameUse($1, SYMCAT_MNEMONIC_NAME, POSITION_OF($1)); }
         ;
 
 alphabet_name_use
-        : TK_USER_DEFD_WORD             { $$ = V(OrvGramNameUse(N($1), SYMCAT_ALPHABET_NAME, POSITION_OF($1))); }
+        : TK_USER_DEFD_WORD             { $$ = OrvGramNameUse($1, SYMCAT_ALPHABET_NAME, POSITION_OF($1)); }
         ;
 
 symbolic_char_use
-        : UW_SYMBOLIC_CHAR              { $$ = V(OrvGramNameUse(N($1), SYMCAT_SYMBOLIC_CHAR, POSITION_OF($1))); }
+        : UW_SYMBOLIC_CHAR              { $$ = OrvGramNameUse($1, SYMCAT_SYMBOLIC_CHAR, POSITION_OF($1)); }
         ;
 
 symbolic_constant_use
-        : UW_SYMBOLIC_CONSTANT          { $$ = V(OrvGramNameUse(N($1), SYMCAT_SYMBOLIC_CONSTANT, POSITION_OF($1))); }
+        : UW_SYMBOLIC_CONSTANT          { $$ = OrvGramNameUse($1, SYMCAT_SYMBOLIC_CONSTANT, POSITION_OF($1)); }
         ;
 
 class_name_use
-        : TK_USER_DEFD_WORD             { $$ = V(OrvGramNameUse(N($1), SYMCAT_CLASS_NAME, POSITION_OF($1))); }
+        : TK_USER_DEFD_WORD             { $$ = OrvGramNameUse($1, SYMCAT_CLASS_NAME, POSITION_OF($1)); }
         ;
 
 /* REPOSITORY */
 repository
         : RW_REPOSITORY SEP_DOT repository_specifiers SEP_DOT
-                                        { $$ = V(OrvGramNode(PARA_REPOSITORY, N($3))); }
+                                        { $$ = OrvGramNode(PARA_REPOSITORY, $3); }
         ;
 
 repository_specifiers
-        : repository_specifier          { $$ = V(OrvListExpr(EX_LIST, N($1), nullptr)); }
+        : repository_specifier          { $$ = OrvListExpr(EX_LIST, $1, nullptr); }
         | repository_specifiers repository_specifier
-                                        { $$ = V(OrvListExpr(EX_LIST, N($1), N($2))); }
+                                        { $$ = OrvListExpr(EX_LIST, $1, $2); }
         ;
 
 repository_specifier
         : RW_CLASS class_name_def as_literal_opt
-                                        { $$ = V(OrvGramNode(EX_SPECIFIER_CLASS, N($2), N($3))); }
+                                        { $$ = OrvGramNode(EX_SPECIFIER_CLASS, $2, $3); }
         | RW_PROPERTY class_name_def as_literal_opt
-                                        { $$ = V(OrvGramNode(EX_SPECIFIER_PROPERTY, N($2), N($3))); }
+                                        { $$ = OrvGramNode(EX_SPECIFIER_PROPERTY, $2, $3); }
         ;
 
 as_literal_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | RW_AS literal                 { $$ = V(OrvGramNode(EX_AS, N($2))); }
+        : /* empty */                   { $$ = OrvGramNullNode(); }
+        | RW_AS literal                 { $$ = OrvGramNode(EX_AS, $2); }
         ;
 
 /* ===================================================================== */
@@ -531,54 +797,54 @@ as_literal_opt
 
 input_output_section
         : io_header_opt file_control_paragraph io_control_paragraph
-                                        { $$ = V(OrvGramOptionalFrame(SECTION_INPUT_OUTPUT, &$1, 3)); }
+                                        { $$ = OrvGramOptionalFrame(SECTION_INPUT_OUTPUT, {&$1, &$2, &$3}); }
         ;
 
 io_header_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        : /* empty */                   { $$ = OrvGramNullNode(); }
         | RW_INPUT_OUTPUT_SECTION SEP_DOT
-                                        { $$ = V(OrvGramNode(SECTION_INPUT_OUTPUT_HEADER)); }
+                                        { $$ = OrvGramNode(SECTION_INPUT_OUTPUT_HEADER); }
         ;
 
 /* FILE-CONTROL: SELECT entries, COPY markers and errors.  A COPY marker or
    an error after the entries stays among them. */
 file_control_paragraph
         : file_control_header_opt file_control_entries_opt
-                                        { $$ = V(OrvGramOptionalFrame(PARA_FILE_CONTROL, &$1, 2)); }
+                                        { $$ = OrvGramOptionalFrame(PARA_FILE_CONTROL, {&$1, &$2}); }
         ;
 
 file_control_header_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | RW_FILE_CONTROL SEP_DOT       { $$ = V(OrvGramNode(PARA_FILE_CONTROL_HEADER)); }
+        : /* empty */                   { $$ = OrvGramNullNode(); }
+        | RW_FILE_CONTROL SEP_DOT       { $$ = OrvGramNode(PARA_FILE_CONTROL_HEADER); }
         ;
 
 file_control_entries_opt
-        : /* empty */ %prec PRTY_LOW    { $$ = V(OrvGramNullNode()); }
+        : /* empty */ %prec PRTY_LOW    { $$ = OrvGramNullNode(); }
         | file_control_entries %prec PRTY_LOW
                                         { $$ = $1; }
         ;
 
 file_control_entries
-        : file_control_entry            { $$ = V(OrvListExpr(DECL_FC_ENTRY_LIST, N($1), nullptr)); }
+        : file_control_entry            { $$ = OrvListExpr(DECL_FC_ENTRY_LIST, $1, nullptr); }
         | file_control_entries file_control_entry
-                                        { $$ = V(OrvListExpr(DECL_FC_ENTRY_LIST, N($1), N($2))); }
+                                        { $$ = OrvListExpr(DECL_FC_ENTRY_LIST, $1, $2); }
         ;
 
 file_control_entry
         : RW_SELECT optional_phrase_opt file_name_use select_start select_clauses SEP_DOT
-                                        { $$ = V(OrvFileControlCollector.Finish()); }
+                                        { $$ = OrvFileControlCollector.Finish(); }
         | copy_marker                   { $$ = $1; }
-        | error                         [ OrvGramResetSwitches(ORV_SWITCHES_DATA); if (yytrial) break; $$ = V(OrvGramErrorNode()); ]
+        | error                         [ OrvGramResetSwitches(ORV_SWITCHES_DATA); if (yytrial) break; $$ = OrvGramErrorNode(); ]
         ;
 
 select_start
-        : /* empty */                   { $$ = V(OrvGramStartFileControl(N($-1), N($0))); }
+        : /* empty */                   { $$ = OrvGramStartFileControl($<node>-1, $<node>0); }
         ;
 
 optional_phrase_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | RW_OPTIONAL                   { $$ = V(OrvGramNode(FCX_OPTIONAL)); }
-        | RW_NOT RW_OPTIONAL            { $$ = V(OrvGramNode(FCX_NOT_OPTIONAL)); }
+        : /* empty */                   { $$ = OrvGramNullNode(); }
+        | RW_OPTIONAL                   { $$ = OrvGramNode(FCX_OPTIONAL); }
+        | RW_NOT RW_OPTIONAL            { $$ = OrvGramNode(FCX_NOT_OPTIONAL); }
         ;
 
 select_clauses
@@ -587,32 +853,32 @@ select_clauses
         ;
 
 select_clause
-        : assign_clause                 { HAND_CLAUSE(OrvFileControlCollector, 2, N($1)); }
-        | organization_clause           { HAND_CLAUSE(OrvFileControlCollector, 3, N($1)); }
+        : assign_clause                 { HAND_CLAUSE(OrvFileControlCollector, DECL_FC_ENTRY__ASSIGN_TO, $1); }
+        | organization_clause           { HAND_CLAUSE(OrvFileControlCollector, DECL_FC_ENTRY__ORGANIZATION, $1); }
         | RW_ACCESS mode_opt is_opt access_mode
-                                        { HAND_CLAUSE(OrvFileControlCollector, 4, OrvGramNode(FCX_ACCESS_MODE, N($4))); }
+                                        { HAND_CLAUSE(OrvFileControlCollector, DECL_FC_ENTRY__ACCESS_MODE, OrvGramNode(FCX_ACCESS_MODE, $4)); }
         | RW_RELATIVE key_opt is_opt qualified_name
-                                        { HAND_CLAUSE(OrvFileControlCollector, 5, OrvGramNode(FCX_RELATIVE_KEY, N($4))); }
+                                        { HAND_CLAUSE(OrvFileControlCollector, DECL_FC_ENTRY__RELATIVE_KEY, OrvGramNode(FCX_RELATIVE_KEY, $4)); }
         | RW_RECORD key_opt is_opt record_key
-                                        { HAND_CLAUSE(OrvFileControlCollector, 6, OrvGramNode(FCX_RECORD_KEY, N($4))); }
-        | alternate_key_clause          { HAND_LIST_ITEM(OrvFileControlCollector, 7, FCX_ALTERNATE_RECORD_KEY_LIST, N($1)); }
+                                        { HAND_CLAUSE(OrvFileControlCollector, DECL_FC_ENTRY__RECORD_KEY, OrvGramNode(FCX_RECORD_KEY, $4)); }
+        | alternate_key_clause          { HAND_LIST_ITEM(OrvFileControlCollector, DECL_FC_ENTRY__ALTERNATE_RECORD_KEYS, FCX_ALTERNATE_RECORD_KEY_LIST, $1); }
         | file_opt RW_STATUS is_opt qualified_name second_status_opt
-                                        { HAND_CLAUSE(OrvFileControlCollector, 8, OrvGramNode(FCX_FILE_STATUS, N($4), N($5))); }
+                                        { HAND_CLAUSE(OrvFileControlCollector, DECL_FC_ENTRY__FILE_STATUS, OrvGramNode(FCX_FILE_STATUS, $4, $5)); }
         | RW_SORT RW_STATUS is_opt qualified_name
-                                        { HAND_CLAUSE(OrvFileControlCollector, 8, OrvGramNode(FCX_FILE_STATUS, N($4))); }
+                                        { HAND_CLAUSE(OrvFileControlCollector, DECL_FC_ENTRY__FILE_STATUS, OrvGramNode(FCX_FILE_STATUS, $4)); }
         | RW_LOCK mode_opt is_opt lock_descriptor
-                                        { HAND_CLAUSE(OrvFileControlCollector, 9, OrvGramNode(FCX_LOCK_MODE_IS, N($4))); }
-        | RW_LOCKING is_opt lock_mode   { HAND_CLAUSE(OrvFileControlCollector, 9, OrvGramNode(FCX_LOCK_MODE_IS, OrvGramNode(FCX_LOCK_MODE_WITH, N($3)))); }
+                                        { HAND_CLAUSE(OrvFileControlCollector, DECL_FC_ENTRY__LOCK_MODE, OrvGramNode(FCX_LOCK_MODE_IS, $4)); }
+        | RW_LOCKING is_opt lock_mode   { HAND_CLAUSE(OrvFileControlCollector, DECL_FC_ENTRY__LOCK_MODE, OrvGramNode(FCX_LOCK_MODE_IS, OrvGramNode(FCX_LOCK_MODE_WITH, $3))); }
         | RW_PASSWORD is_opt qualified_name
-                                        { HAND_CLAUSE(OrvFileControlCollector, 10, OrvGramNode(FCX_PASSWORD, N($3))); }
+                                        { HAND_CLAUSE(OrvFileControlCollector, DECL_FC_ENTRY__PASSWORD, OrvGramNode(FCX_PASSWORD, $3)); }
         | RW_PADDING character_opt is_opt operand
-                                        { HAND_CLAUSE(OrvFileControlCollector, 11, OrvGramNode(FCX_PADDING_CHAR, N($4))); }
+                                        { HAND_CLAUSE(OrvFileControlCollector, DECL_FC_ENTRY__PADDING_CHARACTER, OrvGramNode(FCX_PADDING_CHAR, $4)); }
         | RW_RECORD RW_DELIMITER is_opt record_delimiter
-                                        { HAND_CLAUSE(OrvFileControlCollector, 12, OrvGramNode(FCX_REC_DELIMITER, N($4))); }
+                                        { HAND_CLAUSE(OrvFileControlCollector, DECL_FC_ENTRY__RECORD_DELIMITER, OrvGramNode(FCX_REC_DELIMITER, $4)); }
         | RW_RESERVE reserve_count reserve_areas_opt
-                                        { HAND_CLAUSE(OrvFileControlCollector, 13, OrvGramNode(FCX_RESERVE, N($2))); }
-        | copy_marker                   { HAND_CLAUSE(OrvFileControlCollector, 17, N($1)); }
-        | error                         [ OrvGramResetSwitches(ORV_SWITCHES_DATA); if (yytrial) break; HAND_CLAUSE(OrvFileControlCollector, 17, OrvGramErrorNode()); ]
+                                        { HAND_CLAUSE(OrvFileControlCollector, DECL_FC_ENTRY__RESERVE_AREAS, OrvGramNode(FCX_RESERVE, $2)); }
+        | copy_marker                   { HAND_CLAUSE(OrvFileControlCollector, DECL_FC_ENTRY__COPYBEGIN_END_SYNTAXERROR, $1); }
+        | error                         [ OrvGramResetSwitches(ORV_SWITCHES_DATA); if (yytrial) break; HAND_CLAUSE(OrvFileControlCollector, DECL_FC_ENTRY__COPYBEGIN_END_SYNTAXERROR, OrvGramErrorNode()); ]
         ;
 
 /* ASSIGN commits a trial parse: DISK followed by FILE is first tried as
@@ -620,54 +886,54 @@ select_clause
    clause. */
 assign_clause
         : RW_ASSIGN to_opt assign_target
-                                        [ YYVALID; $$ = V(OrvGramNode(FCX_ASSIGN, N($3))); ]
+                                        [ YYVALID; $$ = OrvGramNode(FCX_ASSIGN, $3); ]
         ;
 
 assign_target
         : assign_modifier file_device assign_names
-                                        { $$ = V(OrvGramNode(FCX_DEVICE, N($1), N($2), N($3))); }
+                                        { $$ = OrvGramNode(FCX_DEVICE, $1, $2, $3); }
         | assign_modifier unit_device assign_names_opt
-                                        { $$ = V(OrvGramNode(FCX_DEVICE, N($1), N($2), N($3))); }
+                                        { $$ = OrvGramNode(FCX_DEVICE, $1, $2, $3); }
         ;
 
 assign_modifier
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | RW_EXTERNAL                   { $$ = V(OrvGramNode(FCX_EXTERNAL)); }
-        | RW_DYNAMIC                    { $$ = V(OrvGramNode(FCX_DYNAMIC)); }
+        : /* empty */                   { $$ = OrvGramNullNode(); }
+        | RW_EXTERNAL                   { $$ = OrvGramNode(FCX_EXTERNAL); }
+        | RW_DYNAMIC                    { $$ = OrvGramNode(FCX_DYNAMIC); }
         ;
 
 file_device
-        : /* empty */                   { $$ = V(OrvGramNode(DEV_DISK_FILE)); }
-        | RW_DISK RW_FILE               { $$ = V(OrvGramNode(DEV_DISK_FILE)); }
-        | RW_FILE                       { $$ = V(OrvGramNode(DEV_DISK_FILE)); }
-        | RW_DISK RW_FROM               { $$ = V(OrvGramNode(DEV_DISK_FROM_FILE)); }
-        | RW_LINE RW_ADVANCING file_opt { $$ = V(OrvGramNode(DEV_LINE_ADVANCING)); }
-        | multiple_opt RW_REEL file_opt { $$ = V(OrvGramNode(DEV_MULTIPLE_REEL)); }
-        | multiple_opt RW_UNIT file_opt { $$ = V(OrvGramNode(DEV_MULTIPLE_UNIT)); }
-        | RW_INPUT                      { $$ = V(OrvGramNode(DEV_INPUT)); }
-        | RW_INPUT_OUTPUT               { $$ = V(OrvGramNode(DEV_INPUT_OUTPUT)); }
-        | RW_OUTPUT                     { $$ = V(OrvGramNode(DEV_OUTPUT)); }
-        | RW_PRINT                      { $$ = V(OrvGramNode(DEV_PRINT)); }
-        | RW_RANDOM                     { $$ = V(OrvGramNode(DEV_RANDOM)); }
+        : /* empty */                   { $$ = OrvGramNode(DEV_DISK_FILE); }
+        | RW_DISK RW_FILE               { $$ = OrvGramNode(DEV_DISK_FILE); }
+        | RW_FILE                       { $$ = OrvGramNode(DEV_DISK_FILE); }
+        | RW_DISK RW_FROM               { $$ = OrvGramNode(DEV_DISK_FROM_FILE); }
+        | RW_LINE RW_ADVANCING file_opt { $$ = OrvGramNode(DEV_LINE_ADVANCING); }
+        | multiple_opt RW_REEL file_opt { $$ = OrvGramNode(DEV_MULTIPLE_REEL); }
+        | multiple_opt RW_UNIT file_opt { $$ = OrvGramNode(DEV_MULTIPLE_UNIT); }
+        | RW_INPUT                      { $$ = OrvGramNode(DEV_INPUT); }
+        | RW_INPUT_OUTPUT               { $$ = OrvGramNode(DEV_INPUT_OUTPUT); }
+        | RW_OUTPUT                     { $$ = OrvGramNode(DEV_OUTPUT); }
+        | RW_PRINT                      { $$ = OrvGramNode(DEV_PRINT); }
+        | RW_RANDOM                     { $$ = OrvGramNode(DEV_RANDOM); }
         ;
 
 unit_device
-        : RW_DISK                       { $$ = V(OrvGramNode(DEV_DISK)); }
-        | RW_DISC                       { $$ = V(OrvGramNode(DEV_DISK)); }
-        | RW_KEYBOARD                   { $$ = V(OrvGramNode(DEV_KEYBOARD)); }
-        | RW_DISPLAY                    { $$ = V(OrvGramNode(DEV_DISPLAY)); }
-        | RW_PRINTER                    { $$ = V(OrvGramNode(DEV_PRINTER)); }
-        | RW_PRINTER_1                  { $$ = V(OrvGramNode(DEV_PRINTER_1)); }
+        : RW_DISK                       { $$ = OrvGramNode(DEV_DISK); }
+        | RW_DISC                       { $$ = OrvGramNode(DEV_DISK); }
+        | RW_KEYBOARD                   { $$ = OrvGramNode(DEV_KEYBOARD); }
+        | RW_DISPLAY                    { $$ = OrvGramNode(DEV_DISPLAY); }
+        | RW_PRINTER                    { $$ = OrvGramNode(DEV_PRINTER); }
+        | RW_PRINTER_1                  { $$ = OrvGramNode(DEV_PRINTER_1); }
         ;
 
 assign_names_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        : /* empty */                   { $$ = OrvGramNullNode(); }
         | assign_names                  { $$ = $1; }
         ;
 
 assign_names
-        : assign_name                   { $$ = V(OrvListExpr(EX_LIST, N($1), nullptr)); }
-        | assign_names assign_name      { $$ = V(OrvListExpr(EX_LIST, N($1), N($2))); }
+        : assign_name                   { $$ = OrvListExpr(EX_LIST, $1, nullptr); }
+        | assign_names assign_name      { $$ = OrvListExpr(EX_LIST, $1, $2); }
         ;
 
 assign_name
@@ -677,11 +943,11 @@ assign_name
 
 organization_clause
         : organization_opt organization_kind
-                                        { $$ = V(OrvGramNode(FCX_ORGANIZATION, N($2))); }
+                                        { $$ = OrvGramNode(FCX_ORGANIZATION, $2); }
         | RW_ORGANIZATION is_opt RW_RELATIVE
-                                        { $$ = V(OrvGramNode(FCX_ORGANIZATION, OrvGramNode(FCX_ORG_RELATIVE))); }
+                                        { $$ = OrvGramNode(FCX_ORGANIZATION, OrvGramNode(FCX_ORG_RELATIVE)); }
         | RW_ORGANIZATION is_opt RW_RECORD RW_SEQUENTIAL
-                                        { $$ = V(OrvGramNode(FCX_ORGANIZATION, OrvGramNode(FCX_ORG_RECORD_SEQUENTIAL))); }
+                                        { $$ = OrvGramNode(FCX_ORGANIZATION, OrvGramNode(FCX_ORG_RECORD_SEQUENTIAL)); }
         ;
 
 organization_opt
@@ -690,69 +956,69 @@ organization_opt
         ;
 
 organization_kind
-        : RW_SEQUENTIAL                 { $$ = V(OrvGramNode(FCX_ORG_SEQUENTIAL)); }
-        | RW_LINE RW_SEQUENTIAL         { $$ = V(OrvGramNode(FCX_ORG_LINE_SEQUENTIAL)); }
-        | RW_INDEXED                    { $$ = V(OrvGramNode(FCX_ORG_INDEXED)); }
-        | RW_BINARY RW_SEQUENTIAL       { $$ = V(OrvGramNode(FCX_ORG_BINARY_SEQUENTIAL)); }
+        : RW_SEQUENTIAL                 { $$ = OrvGramNode(FCX_ORG_SEQUENTIAL); }
+        | RW_LINE RW_SEQUENTIAL         { $$ = OrvGramNode(FCX_ORG_LINE_SEQUENTIAL); }
+        | RW_INDEXED                    { $$ = OrvGramNode(FCX_ORG_INDEXED); }
+        | RW_BINARY RW_SEQUENTIAL       { $$ = OrvGramNode(FCX_ORG_BINARY_SEQUENTIAL); }
         ;
 
 access_mode
-        : RW_SEQUENTIAL                 { $$ = V(OrvGramNode(FCX_AM_SEQUENTIAL)); }
-        | RW_RANDOM                     { $$ = V(OrvGramNode(FCX_AM_RANDOM)); }
-        | RW_DYNAMIC                    { $$ = V(OrvGramNode(FCX_AM_DYNAMIC)); }
+        : RW_SEQUENTIAL                 { $$ = OrvGramNode(FCX_AM_SEQUENTIAL); }
+        | RW_RANDOM                     { $$ = OrvGramNode(FCX_AM_RANDOM); }
+        | RW_DYNAMIC                    { $$ = OrvGramNode(FCX_AM_DYNAMIC); }
         ;
 
 second_status_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        : /* empty */                   { $$ = OrvGramNullNode(); }
         | qualified_name                { $$ = $1; }
         ;
 
 /* Record keys: data names, or a split key over components. */
 record_key
-        : record_key_components         { $$ = V(OrvGramNode(FCX_COMP_REC_KEY, N($1))); }
+        : record_key_components         { $$ = OrvGramNode(FCX_COMP_REC_KEY, $1); }
         | split_key_name OP_EQ split_key_components split_key_occurs_opt
-                                        { $$ = V(OrvGramNode(FCX_SPLIT_REC_KEY, N($1), N($3), N($4))); }
+                                        { $$ = OrvGramNode(FCX_SPLIT_REC_KEY, $1, $3, $4); }
         | split_key_name OP_EQ qualified_name RW_ALSO split_key_components
-                                        { $$ = V(OrvGramNode(FCX_SPLIT_REC_KEY, N($1), OrvGramSplitKeyAlso(N($3), N($5)))); }
+                                        { $$ = OrvGramNode(FCX_SPLIT_REC_KEY, $1, OrvGramSplitKeyAlso($3, $5)); }
         ;
 
 record_key_components
-        : qualified_name                { $$ = V(OrvListExpr(FCX_REC_KEY_COMP_LIST, N($1), nullptr)); }
+        : qualified_name                { $$ = OrvListExpr(FCX_REC_KEY_COMP_LIST, $1, nullptr); }
         | record_key_components qualified_name
-                                        { $$ = V(OrvListExpr(FCX_REC_KEY_COMP_LIST, N($1), N($2))); }
+                                        { $$ = OrvListExpr(FCX_REC_KEY_COMP_LIST, $1, $2); }
         ;
 
 split_key_name
-        : TK_USER_DEFD_WORD             { $$ = V(OrvGramDefine(N($1), SYMCAT_SPLIT_KEY_NAME, 1)); }
+        : TK_USER_DEFD_WORD             { $$ = OrvGramDefine($1, SYMCAT_SPLIT_KEY_NAME, 1); }
         ;
 
 /* "A + B C" is one flat list; the "+" stays with it. */
 split_key_components
         : split_key_names               { $$ = $1; }
         | qualified_name OP_PLUS split_key_names
-                                        { $$ = V(OrvListExpr(SPLIT_KEY_COMP_LIST, N($1), N($3))); }
+                                        { $$ = OrvListExpr(SPLIT_KEY_COMP_LIST, $1, $3); }
         ;
 
 split_key_names
-        : qualified_name                { $$ = V(OrvListExpr(SPLIT_KEY_COMP_LIST, N($1), nullptr)); }
+        : qualified_name                { $$ = OrvListExpr(SPLIT_KEY_COMP_LIST, $1, nullptr); }
         | split_key_names qualified_name
-                                        { $$ = V(OrvListExpr(SPLIT_KEY_COMP_LIST, N($1), N($2))); }
+                                        { $$ = OrvListExpr(SPLIT_KEY_COMP_LIST, $1, $2); }
         ;
 
 split_key_occurs_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | RW_OCCURS integer RW_TIMES    { $$ = V(OrvGramNode(SPLIT_KEY_OCCURS, N($2))); }
+        : /* empty */                   { $$ = OrvGramNullNode(); }
+        | RW_OCCURS integer RW_TIMES    { $$ = OrvGramNode(SPLIT_KEY_OCCURS, $2); }
         ;
 
 /* ALTERNATE RECORD KEY: its phrases are gathered by the sub-clause
    collector while the file-control collector holds the entry. */
 alternate_key_clause
         : RW_ALTERNATE record_opt key_opt is_opt record_key alternate_key_start alternate_key_phrases
-                                        { $$ = V(OrvSubClauseCollector.Finish()); }
+                                        { $$ = OrvSubClauseCollector.Finish(); }
         ;
 
 alternate_key_start
-        : /* empty */                   { $$ = V(OrvGramStartAlternateKey(N($0))); }
+        : /* empty */                   { $$ = OrvGramStartAlternateKey($<node>0); }
         ;
 
 alternate_key_phrases
@@ -762,45 +1028,45 @@ alternate_key_phrases
 
 alternate_key_phrase
         : RW_ORDER by_opt RW_ALPHABETIC_UPPER
-                                        { HAND_CLAUSE(OrvSubClauseCollector, 1, OrvGramNode(FCX_ALTKEY_ORDERBY_ALPHAUPPER)); }
-        | RW_SUPPRESS RW_WHEN literal   { HAND_CLAUSE(OrvSubClauseCollector, 2, OrvGramNode(FCX_ALTKEY_SUPPRESS_WHEN, N($3))); }
+                                        { HAND_CLAUSE(OrvSubClauseCollector, FCX_ALTERNATE_RECORD_KEY__ORDER_BY_ALPHABETIC_UPPER, OrvGramNode(FCX_ALTKEY_ORDERBY_ALPHAUPPER)); }
+        | RW_SUPPRESS RW_WHEN literal   { HAND_CLAUSE(OrvSubClauseCollector, FCX_ALTERNATE_RECORD_KEY__SUPPRESS_WHEN, OrvGramNode(FCX_ALTKEY_SUPPRESS_WHEN, $3)); }
         | values_opt are_opt ascending_descending
-                                        { HAND_CLAUSE(OrvSubClauseCollector, 3, OrvGramNode(FCX_ALTKEY_VALUES_ARE, N($3))); }
-        | with_opt RW_DUPLICATES        { HAND_CLAUSE(OrvSubClauseCollector, 4, OrvGramNode(FCX_ALTKEY_WITH_DUPLICATES)); }
+                                        { HAND_CLAUSE(OrvSubClauseCollector, FCX_ALTERNATE_RECORD_KEY__VALUES_ARE, OrvGramNode(FCX_ALTKEY_VALUES_ARE, $3)); }
+        | with_opt RW_DUPLICATES        { HAND_CLAUSE(OrvSubClauseCollector, FCX_ALTERNATE_RECORD_KEY__WITH_DUPLICATES, OrvGramNode(FCX_ALTKEY_WITH_DUPLICATES)); }
         ;
 
 ascending_descending
-        : RW_ASCENDING                  { $$ = V(OrvGramNode(EX_ASCENDING)); }
-        | RW_DESCENDING                 { $$ = V(OrvGramNode(EX_DESCENDING)); }
+        : RW_ASCENDING                  { $$ = OrvGramNode(EX_ASCENDING); }
+        | RW_DESCENDING                 { $$ = OrvGramNode(EX_DESCENDING); }
         ;
 
 lock_descriptor
-        : lock_mode lock_with_opt       { $$ = V(OrvGramNode(FCX_LOCK_MODE_WITH, N($1), N($2))); }
+        : lock_mode lock_with_opt       { $$ = OrvGramNode(FCX_LOCK_MODE_WITH, $1, $2); }
         ;
 
 lock_mode
-        : RW_MANUAL                     { $$ = V(OrvGramNode(FCX_MANUAL)); }
-        | RW_AUTOMATIC                  { $$ = V(OrvGramNode(FCX_AUTOMATIC)); }
-        | RW_EXCLUSIVE                  { $$ = V(OrvGramNode(FCX_EXCLUSIVE)); }
+        : RW_MANUAL                     { $$ = OrvGramNode(FCX_MANUAL); }
+        | RW_AUTOMATIC                  { $$ = OrvGramNode(FCX_AUTOMATIC); }
+        | RW_EXCLUSIVE                  { $$ = OrvGramNode(FCX_EXCLUSIVE); }
         ;
 
 lock_with_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        : /* empty */                   { $$ = OrvGramNullNode(); }
         | RW_WITH RW_LOCK RW_ON record_records
-                                        { $$ = V(OrvGramNode(FCX_LOCK_ON_RECORD)); }
+                                        { $$ = OrvGramNode(FCX_LOCK_ON_RECORD); }
         | RW_WITH RW_LOCK RW_ON RW_MULTIPLE record_records
-                                        { $$ = V(OrvGramNode(FCX_LOCK_ON_MULT_RECS)); }
-        | RW_WITH RW_ROLLBACK           { $$ = V(OrvGramNode(FCX_ROLLBACK)); }
+                                        { $$ = OrvGramNode(FCX_LOCK_ON_MULT_RECS); }
+        | RW_WITH RW_ROLLBACK           { $$ = OrvGramNode(FCX_ROLLBACK); }
         ;
 
 record_delimiter
-        : RW_STANDARD_1                 { $$ = V(OrvGramNode(FCX_STANDARD_1)); }
+        : RW_STANDARD_1                 { $$ = OrvGramNode(FCX_STANDARD_1); }
         | literal                       { $$ = $1; }
         ;
 
 reserve_count
         : integer                       { $$ = $1; }
-        | RW_NO                         { $$ = V(OrvGramNode(EX_NO)); }
+        | RW_NO                         { $$ = OrvGramNode(EX_NO); }
         ;
 
 /* RESERVE n ALTERNATE is read as RESERVE n ALTERNATE AREAS, not as the
@@ -818,91 +1084,91 @@ area_word
 
 /* I-O-CONTROL: its clauses, each with an optional ".", in a STMT_LIST. */
 io_control_paragraph
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        : /* empty */                   { $$ = OrvGramNullNode(); }
         | RW_I_O_CONTROL SEP_DOT io_control_start io_control_clauses_opt
-                                        { $$ = V(OrvGramFillSlots(N($3), N($4))); }
+                                        { $$ = OrvGramFillSlots($3, $4); }
         ;
 
 io_control_start
-        : /* empty */                   { $$ = V(OrvGramNode(PARA_I_O_CONTROL)); }
+        : /* empty */                   { $$ = OrvGramNode(PARA_I_O_CONTROL); }
         ;
 
 io_control_clauses_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        : /* empty */                   { $$ = OrvGramNullNode(); }
         | io_control_clauses            { $$ = $1; }
         ;
 
 io_control_clauses
-        : io_control_clause dot_opt     { $$ = V(OrvListExpr(STMT_LIST, N($1), nullptr)); }
+        : io_control_clause dot_opt     { $$ = OrvListExpr(STMT_LIST, $1, nullptr); }
         | io_control_clauses io_control_clause dot_opt
-                                        { $$ = V(OrvListExpr(STMT_LIST, N($1), N($2))); }
+                                        { $$ = OrvListExpr(STMT_LIST, $1, $2); }
         ;
 
 io_control_clause
         : RW_RERUN rerun_on_opt every_opt rerun_condition
-                                        { $$ = V(OrvGramNode(IOCX_RERUN, N($2), N($4))); }
+                                        { $$ = OrvGramNode(IOCX_RERUN, $2, $4); }
         | RW_SAME same_area_kind area_opt for_opt file_name_uses
-                                        { $$ = V(OrvGramNode(IOCX_SAME_AREA, N($2), N($5))); }
+                                        { $$ = OrvGramNode(IOCX_SAME_AREA, $2, $5); }
         | RW_MULTIPLE RW_FILE tape_opt contains_opt file_positions
-                                        { $$ = V(OrvGramNode(IOCX_MULTIPLE_FILE, N($5))); }
+                                        { $$ = OrvGramNode(IOCX_MULTIPLE_FILE, $5); }
         | RW_APPLY apply_kind on_opt file_name_uses
-                                        { $$ = V(OrvGramNode(IOCX_APPLY, N($2), N($4))); }
+                                        { $$ = OrvGramNode(IOCX_APPLY, $2, $4); }
         ;
 
 rerun_on_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | RW_ON file_name_use           { $$ = V(OrvGramNode(IOCX_RERUN_ON, N($2))); }
+        : /* empty */                   { $$ = OrvGramNullNode(); }
+        | RW_ON file_name_use           { $$ = OrvGramNode(IOCX_RERUN_ON, $2); }
         ;
 
 rerun_condition
         : RW_END of_opt reel_unit of_opt file_name_use
-                                        { $$ = V(OrvGramNode(IOCX_END_OF, N($3), N($5))); }
+                                        { $$ = OrvGramNode(IOCX_END_OF, $3, $5); }
         | integer RW_RECORDS of_opt file_name_use
-                                        { $$ = V(OrvGramNode(IOCX_RECORDS_OF, N($1), N($4))); }
-        | integer RW_CLOCK_UNITS        { $$ = V(OrvGramNode(IOCX_CLOCK_UNITS, N($1))); }
-        | TK_USER_DEFD_WORD             { $$ = V(OrvGramNameUse(N($1), SYMCAT_DATA_NAME, POSITION_OF($1))); }
+                                        { $$ = OrvGramNode(IOCX_RECORDS_OF, $1, $4); }
+        | integer RW_CLOCK_UNITS        { $$ = OrvGramNode(IOCX_CLOCK_UNITS, $1); }
+        | TK_USER_DEFD_WORD             { $$ = OrvGramNameUse($1, SYMCAT_DATA_NAME, POSITION_OF($1)); }
         ;
 
 reel_unit
-        : RW_REEL                       { $$ = V(OrvGramNode(IOCX_REEL)); }
-        | RW_UNIT                       { $$ = V(OrvGramNode(IOCX_UNIT)); }
+        : RW_REEL                       { $$ = OrvGramNode(IOCX_REEL); }
+        | RW_UNIT                       { $$ = OrvGramNode(IOCX_UNIT); }
         ;
 
 same_area_kind
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | RW_RECORD                     { $$ = V(OrvGramNode(IOCX_RECORD)); }
-        | RW_SORT                       { $$ = V(OrvGramNode(IOCX_SORT)); }
-        | RW_SORT_MERGE                 { $$ = V(OrvGramNode(IOCX_SORT_MERGE)); }
+        : /* empty */                   { $$ = OrvGramNullNode(); }
+        | RW_RECORD                     { $$ = OrvGramNode(IOCX_RECORD); }
+        | RW_SORT                       { $$ = OrvGramNode(IOCX_SORT); }
+        | RW_SORT_MERGE                 { $$ = OrvGramNode(IOCX_SORT_MERGE); }
         ;
 
 file_positions
-        : file_position                 { $$ = V(OrvListExpr(EX_LIST, N($1), nullptr)); }
-        | file_positions file_position  { $$ = V(OrvListExpr(EX_LIST, N($1), N($2))); }
+        : file_position                 { $$ = OrvListExpr(EX_LIST, $1, nullptr); }
+        | file_positions file_position  { $$ = OrvListExpr(EX_LIST, $1, $2); }
         ;
 
 file_position
-        : file_name_use position_opt    { $$ = V(OrvGramNode(IOCX_FILE_POSN, N($1), N($2))); }
+        : file_name_use position_opt    { $$ = OrvGramNode(IOCX_FILE_POSN, $1, $2); }
         ;
 
 position_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | RW_POSITION integer           { $$ = V(OrvGramNode(IOCX_POSITION, N($2))); }
+        : /* empty */                   { $$ = OrvGramNullNode(); }
+        | RW_POSITION integer           { $$ = OrvGramNode(IOCX_POSITION, $2); }
         ;
 
 apply_kind
-        : RW_WRITE_ONLY                 { $$ = V(OrvGramNode(IOCX_WRITE_ONLY)); }
-        | RW_CORE_INDEX                 { $$ = V(OrvGramNode(IOCX_CORE_INDEX)); }
-        | RW_RECORD_OVERFLOW            { $$ = V(OrvGramNode(IOCX_RECORD_OVERFLOW)); }
-        | RW_REORG_CRITERIA             { $$ = V(OrvGramNode(IOCX_REORG_CRITERIA)); }
+        : RW_WRITE_ONLY                 { $$ = OrvGramNode(IOCX_WRITE_ONLY); }
+        | RW_CORE_INDEX                 { $$ = OrvGramNode(IOCX_CORE_INDEX); }
+        | RW_RECORD_OVERFLOW            { $$ = OrvGramNode(IOCX_RECORD_OVERFLOW); }
+        | RW_REORG_CRITERIA             { $$ = OrvGramNode(IOCX_REORG_CRITERIA); }
         ;
 
 file_name_uses
-        : file_name_use                 { $$ = V(OrvListExpr(EX_LIST, N($1), nullptr)); }
-        | file_name_uses file_name_use  { $$ = V(OrvListExpr(EX_LIST, N($1), N($2))); }
+        : file_name_use                 { $$ = OrvListExpr(EX_LIST, $1, nullptr); }
+        | file_name_uses file_name_use  { $$ = OrvListExpr(EX_LIST, $1, $2); }
         ;
 
 file_name_use
-        : TK_USER_DEFD_WORD             { $$ = V(OrvGramNameUse(N($1), SYMCAT_FILE_NAME, POSITION_OF($1))); }
+        : TK_USER_DEFD_WORD             { $$ = OrvGramNameUse($1, SYMCAT_FILE_NAME, POSITION_OF($1)); }
         ;
 
 /* ===================================================================== */
@@ -912,12 +1178,12 @@ file_name_use
 data_division
         : data_header_opt data_division_start schema_section file_section working_storage_section
           local_storage_section linkage_section communication_section report_section screen_section
-                                        { $$ = V(OrvGramDataDivision(&$1, &$3)); }
+                                        { $$ = OrvGramDataDivision(&$1, {&$3, &$4, &$5, &$6, &$7, &$8, &$9, &$10}); }
         ;
 
 data_header_opt
-        : /* empty */                   { $$ = V(OrvGramMissingDataHeader()); }
-        | RW_DATA_DIVISION SEP_DOT      { $$ = V(OrvGramNode(DIVISION_DATA_HEADER)); }
+        : /* empty */                   { $$ = OrvGramMissingDataHeader(); }
+        | RW_DATA_DIVISION SEP_DOT      { $$ = OrvGramNode(DIVISION_DATA_HEADER); }
         ;
 
 data_division_start
@@ -925,54 +1191,54 @@ data_division_start
         ;
 
 schema_section
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        : /* empty */                   { $$ = OrvGramNullNode(); }
         ;
 
 /* FILE SECTION: FD and SD entries with their records, and COPY markers.  A
    COPY marker after a record stays among its entries. */
 file_section
         : file_section_header_opt file_section_items_opt
-                                        { $$ = V(OrvGramOptionalFrame(SECTION_FILE, &$1, 2)); }
+                                        { $$ = OrvGramOptionalFrame(SECTION_FILE, {&$1, &$2}); }
         ;
 
 file_section_header_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | RW_FILE_SECTION SEP_DOT       { $$ = V(OrvGramNode(SECTION_FILE_HEADER)); }
+        : /* empty */                   { $$ = OrvGramNullNode(); }
+        | RW_FILE_SECTION SEP_DOT       { $$ = OrvGramNode(SECTION_FILE_HEADER); }
         ;
 
 file_section_items_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        : /* empty */                   { $$ = OrvGramNullNode(); }
         | file_section_items            { $$ = $1; }
         ;
 
 file_section_items
-        : file_section_item             { $$ = V(OrvListExpr(DECL_FD_LIST, N($1), nullptr)); }
+        : file_section_item             { $$ = OrvListExpr(DECL_FD_LIST, $1, nullptr); }
         | file_section_items file_section_item
-                                        { $$ = V(OrvListExpr(DECL_FD_LIST, N($1), N($2))); }
+                                        { $$ = OrvListExpr(DECL_FD_LIST, $1, $2); }
         ;
 
 file_section_item
         : file_description_entry record_entries
-                                        { $$ = V(OrvGramNode(DECL_FD, N($1), N($2))); }
+                                        { $$ = OrvGramNode(DECL_FD, $1, $2); }
         | copy_marker                   { $$ = $1; }
         ;
 
 file_description_entry
         : file_level file_name_def file_description_start file_description_clauses SEP_DOT
-                                        { $$ = V(OrvFileDescriptionCollector.Finish()); }
+                                        { $$ = OrvFileDescriptionCollector.Finish(); }
         ;
 
 file_level
-        : RW_FD                         { $$ = V(OrvGramNode(FDX_LEVEL)); }
-        | RW_SD                         { $$ = V(OrvGramNode(SDX_LEVEL)); }
+        : RW_FD                         { $$ = OrvGramNode(FDX_LEVEL); }
+        | RW_SD                         { $$ = OrvGramNode(SDX_LEVEL); }
         ;
 
 file_name_def
-        : TK_USER_DEFD_WORD             { $$ = V(OrvGramDefine(N($1), SYMCAT_FILE_NAME)); }
+        : TK_USER_DEFD_WORD             { $$ = OrvGramDefine($1, SYMCAT_FILE_NAME); }
         ;
 
 file_description_start
-        : /* empty */                   { $$ = V(OrvGramStartFileDescription(N($-1), N($0))); }
+        : /* empty */                   { $$ = OrvGramStartFileDescription($<node>-1, $<node>0); }
         ;
 
 file_description_clauses
@@ -982,58 +1248,58 @@ file_description_clauses
 
 file_description_clause
         : RW_RECORD contains_opt integer_range characters_opt
-                                        { HAND_CLAUSE(OrvFileDescriptionCollector, 2, OrvGramNode(FDX_RECORD_CONTAINS, N($3), OrvGramNullNode())); }
+                                        { HAND_CLAUSE(OrvFileDescriptionCollector, DECL_FD_ENTRY__RECORD_SIZE, OrvGramNode(FDX_RECORD_CONTAINS, $3, OrvGramNullNode())); }
         | RW_RECORD is_opt RW_VARYING in_opt size_opt varying_from_opt varying_to_opt characters_opt
-          varying_depending_opt         { HAND_CLAUSE(OrvFileDescriptionCollector, 2, OrvGramNode(FDX_RECORD_VARYING, N($6), N($7), OrvGramNullNode(), N($9))); }
+          varying_depending_opt         { HAND_CLAUSE(OrvFileDescriptionCollector, DECL_FD_ENTRY__RECORD_SIZE, OrvGramNode(FDX_RECORD_VARYING, $6, $7, OrvGramNullNode(), $9)); }
         | RW_BLOCK contains_opt integer_range block_unit_opt
-                                        { HAND_CLAUSE(OrvFileDescriptionCollector, 9, OrvGramNode(FDX_BLOCK_CONTAINS, N($3), N($4))); }
+                                        { HAND_CLAUSE(OrvFileDescriptionCollector, DECL_FD_ENTRY__BLOCK_CONTAINS, OrvGramNode(FDX_BLOCK_CONTAINS, $3, $4)); }
         | RW_RECORDING special_words_on mode_opt is_opt recording_mode
-                                        [ OrvGramSpecialWords(0); if (yytrial) break; HAND_CLAUSE(OrvFileDescriptionCollector, 3, OrvGramNode(FDX_REC_MODE, N($5))); ]
+                                        [ OrvGramSpecialWords(0); if (yytrial) break; HAND_CLAUSE(OrvFileDescriptionCollector, DECL_FD_ENTRY__RECORDING_MODE, OrvGramNode(FDX_REC_MODE, $5)); ]
         | RW_LINAGE is_opt operand linage_start lines_opt linage_phrases
-                                        { HAND_CLAUSE(OrvFileDescriptionCollector, 4, OrvGramFinishLinage()); }
+                                        { HAND_CLAUSE(OrvFileDescriptionCollector, DECL_FD_ENTRY__LINAGE, OrvGramFinishLinage()); }
         | RW_CODE_SET is_opt alphabet_name_use code_set_for_opt
-                                        { HAND_CLAUSE(OrvFileDescriptionCollector, 5, OrvGramNode(FDX_CODE_SET, N($3), N($4))); }
-        | RW_REPORT is_opt report_names { HAND_CLAUSE(OrvFileDescriptionCollector, 6, OrvGramNode(FDX_REPORT, N($3))); }
+                                        { HAND_CLAUSE(OrvFileDescriptionCollector, DECL_FD_ENTRY__CODE_SET, OrvGramNode(FDX_CODE_SET, $3, $4)); }
+        | RW_REPORT is_opt report_names { HAND_CLAUSE(OrvFileDescriptionCollector, DECL_FD_ENTRY__REPORT, OrvGramNode(FDX_REPORT, $3)); }
         | RW_REPORTS are_opt report_names
-                                        { HAND_CLAUSE(OrvFileDescriptionCollector, 6, OrvGramNode(FDX_REPORT, N($3))); }
-        | is_opt RW_EXTERNAL            { HAND_CLAUSE(OrvFileDescriptionCollector, 7, OrvGramNode(DX_EXTERNAL)); }
-        | is_opt RW_GLOBAL              { HAND_CLAUSE(OrvFileDescriptionCollector, 8, OrvGramNode(DX_GLOBAL)); }
+                                        { HAND_CLAUSE(OrvFileDescriptionCollector, DECL_FD_ENTRY__REPORT, OrvGramNode(FDX_REPORT, $3)); }
+        | is_opt RW_EXTERNAL            { HAND_CLAUSE(OrvFileDescriptionCollector, DECL_FD_ENTRY__EXTERNAL, OrvGramNode(DX_EXTERNAL)); }
+        | is_opt RW_GLOBAL              { HAND_CLAUSE(OrvFileDescriptionCollector, DECL_FD_ENTRY__GLOBAL, OrvGramNode(DX_GLOBAL)); }
         | RW_DATA record_records is_are_opt data_records_commit data_name_uses
-                                        { HAND_CLAUSE(OrvFileDescriptionCollector, 10, OrvGramNode(FDX_DATA_RECORDS, N($5))); }
+                                        { HAND_CLAUSE(OrvFileDescriptionCollector, DECL_FD_ENTRY__DATA_RECORDS, OrvGramNode(FDX_DATA_RECORDS, $5)); }
         | RW_LABEL record_records is_are_opt label_records
-                                        { HAND_CLAUSE(OrvFileDescriptionCollector, 11, OrvGramNode(FDX_LABEL_RECORDS, N($4))); }
+                                        { HAND_CLAUSE(OrvFileDescriptionCollector, DECL_FD_ENTRY__LABEL_RECORDS, OrvGramNode(FDX_LABEL_RECORDS, $4)); }
         | RW_VALUE RW_OF value_of_start value_of_items
-                                        [ OrvGramValueOfWords(0); if (yytrial) break; HAND_LIST_ITEM(OrvFileDescriptionCollector, 12, FDX_VALUE_OF_LIST, OrvGramNode(FDX_VALUE_OF, N($4))); ]
-        | copy_marker                   { HAND_CLAUSE(OrvFileDescriptionCollector, 13, N($1)); }
-        | error                         [ OrvGramResetSwitches(ORV_SWITCHES_DATA); if (yytrial) break; HAND_CLAUSE(OrvFileDescriptionCollector, 13, OrvGramErrorNode()); ]
+                                        [ OrvGramValueOfWords(0); if (yytrial) break; HAND_LIST_ITEM(OrvFileDescriptionCollector, DECL_FD_ENTRY__VALUE_OF, FDX_VALUE_OF_LIST, OrvGramNode(FDX_VALUE_OF, $4)); ]
+        | copy_marker                   { HAND_CLAUSE(OrvFileDescriptionCollector, DECL_FD_ENTRY__COPYBEGIN_END_SYNTAXERROR, $1); }
+        | error                         [ OrvGramResetSwitches(ORV_SWITCHES_DATA); if (yytrial) break; HAND_CLAUSE(OrvFileDescriptionCollector, DECL_FD_ENTRY__COPYBEGIN_END_SYNTAXERROR, OrvGramErrorNode()); ]
         ;
 
 integer_range
-        : integer                       { $$ = V(OrvGramNode(EX_INT_CONST_RANGE, N($1))); }
-        | integer RW_TO integer         { $$ = V(OrvGramNode(EX_INT_CONST_RANGE, N($1), N($3))); }
+        : integer                       { $$ = OrvGramNode(EX_INT_CONST_RANGE, $1); }
+        | integer RW_TO integer         { $$ = OrvGramNode(EX_INT_CONST_RANGE, $1, $3); }
         ;
 
 varying_from_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | integer                       { $$ = V(OrvGramNode(FDX_FROM, N($1))); }
-        | RW_FROM integer               { $$ = V(OrvGramNode(FDX_FROM, N($2))); }
+        : /* empty */                   { $$ = OrvGramNullNode(); }
+        | integer                       { $$ = OrvGramNode(FDX_FROM, $1); }
+        | RW_FROM integer               { $$ = OrvGramNode(FDX_FROM, $2); }
         ;
 
 varying_to_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | RW_TO integer                 { $$ = V(OrvGramNode(FDX_TO, N($2))); }
+        : /* empty */                   { $$ = OrvGramNullNode(); }
+        | RW_TO integer                 { $$ = OrvGramNode(FDX_TO, $2); }
         ;
 
 varying_depending_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        : /* empty */                   { $$ = OrvGramNullNode(); }
         | RW_DEPENDING on_opt qualified_name
-                                        { $$ = V(OrvGramNode(EX_DEPENDING_ON, N($3))); }
+                                        { $$ = OrvGramNode(EX_DEPENDING_ON, $3); }
         ;
 
 block_unit_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | RW_RECORDS                    { $$ = V(OrvGramNode(FDX_RECORDS)); }
-        | RW_CHARACTERS                 { $$ = V(OrvGramNode(FDX_CHARACTERS)); }
+        : /* empty */                   { $$ = OrvGramNullNode(); }
+        | RW_RECORDS                    { $$ = OrvGramNode(FDX_RECORDS); }
+        | RW_CHARACTERS                 { $$ = OrvGramNode(FDX_CHARACTERS); }
         ;
 
 /* The recording mode is read with the special reserved words on: the
@@ -1044,19 +1310,19 @@ special_words_on
         ;
 
 recording_mode
-        : RW_F                          { $$ = V(OrvGramNode(FDX_MODE_FIXED)); }
-        | RW_FIXED                      { $$ = V(OrvGramNode(FDX_MODE_FIXED)); }
-        | RW_V                          { $$ = V(OrvGramNode(FDX_MODE_VARIABLE)); }
-        | RW_VARIABLE                   { $$ = V(OrvGramNode(FDX_MODE_VARIABLE)); }
-        | RW_U                          { $$ = V(OrvGramNode(FDX_MODE_U)); }
-        | RW_S                          { $$ = V(OrvGramNode(FDX_MODE_S)); }
+        : RW_F                          { $$ = OrvGramNode(FDX_MODE_FIXED); }
+        | RW_FIXED                      { $$ = OrvGramNode(FDX_MODE_FIXED); }
+        | RW_V                          { $$ = OrvGramNode(FDX_MODE_VARIABLE); }
+        | RW_VARIABLE                   { $$ = OrvGramNode(FDX_MODE_VARIABLE); }
+        | RW_U                          { $$ = OrvGramNode(FDX_MODE_U); }
+        | RW_S                          { $$ = OrvGramNode(FDX_MODE_S); }
         ;
 
 /* LINAGE: its phrases are gathered by the entry collector while the
    file-description collector holds the entry.  LINES right after the
    value belongs to the clause, not to a TOP or BOTTOM phrase. */
 linage_start
-        : /* empty */                   { $$ = V(OrvGramStartLinage(N($0))); }
+        : /* empty */                   { $$ = OrvGramStartLinage($<node>0); }
         ;
 
 linage_phrases
@@ -1066,16 +1332,16 @@ linage_phrases
 
 linage_phrase
         : with_opt RW_FOOTING at_opt operand
-                                        { HAND_CLAUSE(OrvEntryCollector, 1, OrvGramNode(FDX_LIN_FOOTING, N($4))); }
+                                        { HAND_CLAUSE(OrvEntryCollector, FDX_LINAGE__FOOTING, OrvGramNode(FDX_LIN_FOOTING, $4)); }
         | lines_opt at_opt RW_TOP operand
-                                        { HAND_CLAUSE(OrvEntryCollector, 2, OrvGramNode(FDX_LIN_TOP, N($4))); }
+                                        { HAND_CLAUSE(OrvEntryCollector, FDX_LINAGE__LINES_AT_TOP, OrvGramNode(FDX_LIN_TOP, $4)); }
         | lines_opt at_opt RW_BOTTOM operand
-                                        { HAND_CLAUSE(OrvEntryCollector, 3, OrvGramNode(FDX_LIN_BOTTOM, N($4))); }
+                                        { HAND_CLAUSE(OrvEntryCollector, FDX_LINAGE__LINES_AT_BOTTOM, OrvGramNode(FDX_LIN_BOTTOM, $4)); }
         ;
 
 code_set_for_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | RW_FOR identifiers            { $$ = V(OrvGramNode(FDX_CODE_SET_FOR, N($2))); }
+        : /* empty */                   { $$ = OrvGramNullNode(); }
+        | RW_FOR identifiers            { $$ = OrvGramNode(FDX_CODE_SET_FOR, $2); }
         ;
 
 record_records
@@ -1089,17 +1355,17 @@ data_records_commit
         ;
 
 data_name_uses
-        : data_name_use                 { $$ = V(OrvListExpr(EX_LIST, N($1), nullptr)); }
-        | data_name_uses data_name_use  { $$ = V(OrvListExpr(EX_LIST, N($1), N($2))); }
+        : data_name_use                 { $$ = OrvListExpr(EX_LIST, $1, nullptr); }
+        | data_name_uses data_name_use  { $$ = OrvListExpr(EX_LIST, $1, $2); }
         ;
 
 data_name_use
-        : TK_USER_DEFD_WORD             { $$ = V(OrvGramNameUse(N($1), SYMCAT_DATA_NAME, POSITION_OF($1))); }
+        : TK_USER_DEFD_WORD             { $$ = OrvGramNameUse($1, SYMCAT_DATA_NAME, POSITION_OF($1)); }
         ;
 
 label_records
-        : RW_STANDARD                   { $$ = V(OrvGramNode(FDX_STANDARD)); }
-        | RW_OMITTED                    { $$ = V(OrvGramNode(FDX_OMITTED)); }
+        : RW_STANDARD                   { $$ = OrvGramNode(FDX_STANDARD); }
+        | RW_OMITTED                    { $$ = OrvGramNode(FDX_OMITTED); }
         | data_name_uses                { $$ = $1; }
         ;
 
@@ -1108,73 +1374,73 @@ value_of_start
         ;
 
 value_of_items
-        : value_of_item                 { $$ = V(OrvListExpr(FDX_VALUE_OF_ITEM_LIST, N($1), nullptr)); }
-        | value_of_items value_of_item  { $$ = V(OrvListExpr(FDX_VALUE_OF_ITEM_LIST, N($1), N($2))); }
+        : value_of_item                 { $$ = OrvListExpr(FDX_VALUE_OF_ITEM_LIST, $1, nullptr); }
+        | value_of_items value_of_item  { $$ = OrvListExpr(FDX_VALUE_OF_ITEM_LIST, $1, $2); }
         ;
 
 value_of_item
-        : qualified_name is_opt operand { $$ = V(OrvGramNode(FDX_VALUE_OF_ITEM, N($1), N($3))); }
-        | RW_FILE_ID is_opt operand     { $$ = V(OrvGramNode(FDX_VALUE_OF_ITEM, OrvGramNode(FDX_VO_FILE_ID), N($3))); }
+        : qualified_name is_opt operand { $$ = OrvGramNode(FDX_VALUE_OF_ITEM, $1, $3); }
+        | RW_FILE_ID is_opt operand     { $$ = OrvGramNode(FDX_VALUE_OF_ITEM, OrvGramNode(FDX_VO_FILE_ID), $3); }
         ;
 
 /* WORKING-STORAGE, LOCAL-STORAGE and LINKAGE SECTIONs. */
 working_storage_section
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        : /* empty */                   { $$ = OrvGramNullNode(); }
         | RW_WORKING_STORAGE RW_SECTION SEP_DOT record_entries
-                                        { $$ = V(OrvGramNode(SECTION_WORKING_STORAGE, N($4))); }
+                                        { $$ = OrvGramNode(SECTION_WORKING_STORAGE, $4); }
         ;
 
 local_storage_section
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        : /* empty */                   { $$ = OrvGramNullNode(); }
         | RW_LOCAL_STORAGE RW_SECTION SEP_DOT record_entries
-                                        { $$ = V(OrvGramNode(SECTION_LOCAL_STORAGE, N($4))); }
+                                        { $$ = OrvGramNode(SECTION_LOCAL_STORAGE, $4); }
         ;
 
 linkage_section
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        : /* empty */                   { $$ = OrvGramNullNode(); }
         | RW_LINKAGE RW_SECTION SEP_DOT record_entries
-                                        { $$ = V(OrvGramNode(SECTION_LINKAGE, N($4))); }
+                                        { $$ = OrvGramNode(SECTION_LINKAGE, $4); }
         ;
 
 /* COMMUNICATION SECTION: the section node and each CD entry exist before
    the record entries under them are reduced. */
 communication_section
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        : /* empty */                   { $$ = OrvGramNullNode(); }
         | RW_COMMUNICATION RW_SECTION SEP_DOT communication_start cd_entries
-                                        { $$ = V(OrvGramFillSlots(N($4), N($5))); }
+                                        { $$ = OrvGramFillSlots($4, $5); }
         ;
 
 communication_start
-        : /* empty */                   { $$ = V(OrvGramNode(SECTION_COMMUNICATION)); }
+        : /* empty */                   { $$ = OrvGramNode(SECTION_COMMUNICATION); }
         ;
 
 cd_entries
-        : cd_entry                      { $$ = V(OrvListExpr(DECL_CD_ENTRY_LIST, N($1), nullptr)); }
-        | cd_entries cd_entry           { $$ = V(OrvListExpr(DECL_CD_ENTRY_LIST, N($1), N($2))); }
+        : cd_entry                      { $$ = OrvListExpr(DECL_CD_ENTRY_LIST, $1, nullptr); }
+        | cd_entries cd_entry           { $$ = OrvListExpr(DECL_CD_ENTRY_LIST, $1, $2); }
         ;
 
 cd_entry
         : RW_CD cd_name_def for_opt cd_initial_opt cd_io_type cd_description SEP_DOT cd_entry_start record_entries
-                                        { $$ = V(OrvGramFillSlots(N($8), nullptr, nullptr, nullptr, nullptr, N($9))); }
+                                        { $$ = OrvGramFillSlots($8, nullptr, nullptr, nullptr, nullptr, $9); }
         ;
 
 cd_entry_start
-        : /* empty */                   { $$ = V(OrvGramNode(DECL_CD_ENTRY, N($-5), N($-3), N($-2), N($-1))); }
+        : /* empty */                   { $$ = OrvGramNode(DECL_CD_ENTRY, $<node>-5, $<node>-3, $<node>-2, $<node>-1); }
         ;
 
 cd_name_def
-        : TK_USER_DEFD_WORD             { $$ = V(OrvGramDefine(N($1), SYMCAT_CD_NAME)); }
+        : TK_USER_DEFD_WORD             { $$ = OrvGramDefine($1, SYMCAT_CD_NAME); }
         ;
 
 cd_initial_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | RW_INITIAL                    { $$ = V(OrvGramNode(EX_CD_INITIAL)); }
+        : /* empty */                   { $$ = OrvGramNullNode(); }
+        | RW_INITIAL                    { $$ = OrvGramNode(EX_CD_INITIAL); }
         ;
 
 cd_io_type
-        : RW_INPUT                      { $$ = V(OrvGramNode(EX_CD_INPUT)); }
-        | RW_OUTPUT                     { $$ = V(OrvGramNode(EX_CD_OUTPUT)); }
-        | RW_I_O                        { $$ = V(OrvGramNode(EX_CD_I_O)); }
+        : RW_INPUT                      { $$ = OrvGramNode(EX_CD_INPUT); }
+        | RW_OUTPUT                     { $$ = OrvGramNode(EX_CD_OUTPUT); }
+        | RW_I_O                        { $$ = OrvGramNode(EX_CD_I_O); }
         ;
 
 cd_description
@@ -1183,8 +1449,8 @@ cd_description
         ;
 
 cd_clauses
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | cd_clauses cd_clause          { $$ = V(OrvGramListAppend(EX_CD_LIST, &$1, N($2))); }
+        : /* empty */                   { $$ = OrvGramNullNode(); }
+        | cd_clauses cd_clause          { $$ = OrvGramListAppend(EX_CD_LIST, &$1, $2); }
         ;
 
 /* DESTINATION at the start of a clause is first tried as DESTINATION
@@ -1192,26 +1458,26 @@ cd_clauses
    each of them commits. */
 cd_clause
         : symbolic_opt cd_queue is_opt entry_name_def
-                                        [ YYVALID; $$ = V(OrvGramNode(EX_CD_QUEUE_IS, N($2), N($4))); ]
+                                        [ YYVALID; $$ = OrvGramNode(EX_CD_QUEUE_IS, $2, $4); ]
         | RW_MESSAGE RW_DATE is_opt entry_name_def
-                                        { $$ = V(OrvGramNode(EX_CD_MSG_DATE_IS, N($4))); }
+                                        { $$ = OrvGramNode(EX_CD_MSG_DATE_IS, $4); }
         | RW_MESSAGE RW_TIME is_opt entry_name_def
-                                        { $$ = V(OrvGramNode(EX_CD_MSG_TIME_IS, N($4))); }
+                                        { $$ = OrvGramNode(EX_CD_MSG_TIME_IS, $4); }
         | RW_TEXT RW_LENGTH is_opt entry_name_def
-                                        { $$ = V(OrvGramNode(EX_CD_TEXT_LENGTH_IS, N($4))); }
+                                        { $$ = OrvGramNode(EX_CD_TEXT_LENGTH_IS, $4); }
         | RW_END RW_KEY is_opt entry_name_def
-                                        { $$ = V(OrvGramNode(EX_CD_END_KEY_IS, N($4))); }
+                                        { $$ = OrvGramNode(EX_CD_END_KEY_IS, $4); }
         | RW_STATUS RW_KEY is_opt entry_name_def
-                                        { $$ = V(OrvGramNode(EX_CD_STATUS_KEY_IS, N($4))); }
+                                        { $$ = OrvGramNode(EX_CD_STATUS_KEY_IS, $4); }
         | RW_ERROR RW_KEY is_opt entry_name_def
-                                        { $$ = V(OrvGramNode(EX_CD_ERROR_KEY_IS, N($4))); }
+                                        { $$ = OrvGramNode(EX_CD_ERROR_KEY_IS, $4); }
         | message_opt RW_COUNT is_opt entry_name_def
-                                        { $$ = V(OrvGramNode(EX_CD_MSG_COUNT_IS, N($4))); }
+                                        { $$ = OrvGramNode(EX_CD_MSG_COUNT_IS, $4); }
         | RW_DESTINATION RW_COUNT cd_commit is_opt entry_name_def
-                                        { $$ = V(OrvGramNode(EX_CD_DEST_COUNT_IS, N($5))); }
+                                        { $$ = OrvGramNode(EX_CD_DEST_COUNT_IS, $5); }
         | RW_DESTINATION RW_TABLE cd_commit RW_OCCURS integer RW_TIMES indexed_by_opt
-                                        { $$ = V(OrvGramNode(EX_CD_DEST_TABLE_OCCURS, N($5), N($7))); }
-        | error                         [ OrvGramResetSwitches(ORV_SWITCHES_DATA); if (yytrial) break; $$ = V(OrvGramErrorNode()); ]
+                                        { $$ = OrvGramNode(EX_CD_DEST_TABLE_OCCURS, $5, $7); }
+        | error                         [ OrvGramResetSwitches(ORV_SWITCHES_DATA); if (yytrial) break; $$ = OrvGramErrorNode(); ]
         ;
 
 cd_commit
@@ -1219,13 +1485,13 @@ cd_commit
         ;
 
 cd_queue
-        : RW_QUEUE                      { $$ = V(OrvGramNode(EX_CD_SYMB_QUEUE)); }
-        | RW_SUB_QUEUE_1                { $$ = V(OrvGramNode(EX_CD_SYMB_SUB_QUEUE_1)); }
-        | RW_SUB_QUEUE_2                { $$ = V(OrvGramNode(EX_CD_SYMB_SUB_QUEUE_2)); }
-        | RW_SUB_QUEUE_3                { $$ = V(OrvGramNode(EX_CD_SYMB_SUB_QUEUE_3)); }
-        | RW_SOURCE                     { $$ = V(OrvGramNode(EX_CD_SYMB_SOURCE)); }
-        | RW_DESTINATION                { $$ = V(OrvGramNode(EX_CD_SYMB_DEST)); }
-        | RW_TERMINAL                   { $$ = V(OrvGramNode(EX_CD_SYMB_TERMINAL)); }
+        : RW_QUEUE                      { $$ = OrvGramNode(EX_CD_SYMB_QUEUE); }
+        | RW_SUB_QUEUE_1                { $$ = OrvGramNode(EX_CD_SYMB_SUB_QUEUE_1); }
+        | RW_SUB_QUEUE_2                { $$ = OrvGramNode(EX_CD_SYMB_SUB_QUEUE_2); }
+        | RW_SUB_QUEUE_3                { $$ = OrvGramNode(EX_CD_SYMB_SUB_QUEUE_3); }
+        | RW_SOURCE                     { $$ = OrvGramNode(EX_CD_SYMB_SOURCE); }
+        | RW_DESTINATION                { $$ = OrvGramNode(EX_CD_SYMB_DEST); }
+        | RW_TERMINAL                   { $$ = OrvGramNode(EX_CD_SYMB_TERMINAL); }
         ;
 
 symbolic_opt
@@ -1239,13 +1505,13 @@ message_opt
         ;
 
 cd_data_names
-        : cd_data_name                  { $$ = V(OrvListExpr(EX_LIST, N($1), nullptr)); }
-        | cd_data_names cd_data_name    { $$ = V(OrvListExpr(EX_LIST, N($1), N($2))); }
+        : cd_data_name                  { $$ = OrvListExpr(EX_LIST, $1, nullptr); }
+        | cd_data_names cd_data_name    { $$ = OrvListExpr(EX_LIST, $1, $2); }
         ;
 
 cd_data_name
         : entry_name_def                { $$ = $1; }
-        | RW_FILLER                     { $$ = V(OrvGramNode(EX_FILLER)); }
+        | RW_FILLER                     { $$ = OrvGramNode(EX_FILLER); }
         ;
 
 /* ===================================================================== */
@@ -1256,7 +1522,7 @@ cd_data_name
    by its level as it is reduced; the closing reduction hands the records
    on.  A COPY marker or an error after the entries stays among them. */
 record_entries
-        : record_items %prec PRTY_LOW   { $$ = V(OrvGramRecordEntries()); }
+        : record_items %prec PRTY_LOW   { $$ = OrvGramRecordEntries(); }
         ;
 
 record_items
@@ -1266,9 +1532,9 @@ record_items
 
 record_item
         : data_description_entry
-        | SEP_INLINED_COPY              { OrvGramMarkerAmongEntries(POSITION_STEP(N($1)), DECL_DD); }
-        | SEP_UNINLINED_COPY            { OrvGramItemAmongEntries(POSITION_STEP(N($1))); }
-        | exec_statement dot_opt        { OrvGramExecAmongEntries(POSITION_STEP(N($1))); }
+        | SEP_INLINED_COPY              { OrvGramMarkerAmongEntries(POSITION_STEP($1), DECL_DD); }
+        | SEP_UNINLINED_COPY            { OrvGramItemAmongEntries(POSITION_STEP($1)); }
+        | exec_statement dot_opt        { OrvGramExecAmongEntries(POSITION_STEP($1)); }
         | error                         [ OrvGramResetSwitches(ORV_SWITCHES_DATA); if (yytrial) break; OrvGramItemAmongEntries(POSITION_STEP(OrvGramErrorNode())); ]
         ;
 
@@ -1278,7 +1544,7 @@ data_description_entry
         ;
 
 data_entry_start
-        : /* empty */                   { $$ = V(OrvGramStartDataEntry(N($-2), N($-1), N($0), POSITION_OF($-2))); }
+        : /* empty */                   { $$ = OrvGramStartDataEntry($<node>-2, $<node>-1, $<node>0, POSITION_OF($<node>-2)); }
         ;
 
 level_number
@@ -1286,21 +1552,21 @@ level_number
         ;
 
 entry_copy_opt
-        : /* empty */ %prec PRTY_LOW    { $$ = 0; }
+        : /* empty */ %prec PRTY_LOW    { $$ = nullptr; }
         | copy_marker                   { $$ = $1; }
         ;
 
 data_name_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | RW_FILLER                     { $$ = V(OrvGramNode(EX_FILLER)); }
+        : /* empty */                   { $$ = OrvGramNullNode(); }
+        | RW_FILLER                     { $$ = OrvGramNode(EX_FILLER); }
         | entry_name_def                { $$ = $1; }
         ;
 
 /* A data name defined by an entry; a constant name defined again gives a
    warning and keeps its category. */
 entry_name_def
-        : TK_USER_DEFD_WORD             { $$ = V(OrvGramDefine(N($1), SYMCAT_DATA_NAME, 1)); }
-        | UW_CONSTANT_NAME              { $$ = V(OrvGramConstantNameAgain(N($1))); }
+        : TK_USER_DEFD_WORD             { $$ = OrvGramDefine($1, SYMCAT_DATA_NAME, 1); }
+        | UW_CONSTANT_NAME              { $$ = OrvGramConstantNameAgain($1); }
         ;
 
 data_clauses
@@ -1309,31 +1575,31 @@ data_clauses
         ;
 
 data_clause
-        : RW_REDEFINES subject_name     { HAND_CLAUSE(OrvEntryCollector, 3, OrvGramNode(DX_REDEFINES, N($2))); }
+        : RW_REDEFINES subject_name     { HAND_CLAUSE(OrvEntryCollector, DECL_DD_ENTRY__REDEFINES_CLAUSE, OrvGramNode(DX_REDEFINES, $2)); }
         | RW_RENAMES subject_name renames_thru_opt
-                                        { HAND_CLAUSE(OrvEntryCollector, 12, OrvGramNode(DX_RENAMES, OrvGramNode(EX_RENAMES_THRU, N($2), N($3)))); }
-        | is_opt RW_EXTERNAL            { HAND_CLAUSE(OrvEntryCollector, 10, OrvGramNode(DX_EXTERNAL)); }
-        | is_opt RW_GLOBAL              { HAND_CLAUSE(OrvEntryCollector, 11, OrvGramNode(DX_GLOBAL)); }
-        | picture_string                { HAND_CLAUSE(OrvEntryCollector, 4, OrvGramNode(DX_PICTURE, N($1))); }
-        | usage_opt usage               { HAND_CLAUSE(OrvEntryCollector, 5, OrvGramNode(DX_USAGE, N($2))); }
-        | occurs_clause                 { HAND_CLAUSE(OrvEntryCollector, 13, N($1)); }
-        | sign_clause                   { HAND_CLAUSE(OrvEntryCollector, 8, N($1)); }
-        | sync_word sync_side_opt       { HAND_CLAUSE(OrvEntryCollector, 9, OrvGramNode(DX_SYNCHRONIZED, N($2))); }
-        | justified_words               { HAND_CLAUSE(OrvEntryCollector, 7, OrvGramNode(DX_JUSTIFIED)); }
-        | RW_BLANK when_opt zero_word   { HAND_CLAUSE(OrvEntryCollector, 6, OrvGramNode(DX_BWZ)); }
-        | value_clause                  { HAND_CLAUSE(OrvEntryCollector, 14, N($1)); }
-        | copy_marker                   { HAND_CLAUSE(OrvEntryCollector, 15, N($1)); }
-        | error                         [ OrvGramResetSwitches(ORV_SWITCHES_DATA); if (yytrial) break; HAND_CLAUSE(OrvEntryCollector, 15, OrvGramErrorNode()); ]
+                                        { HAND_CLAUSE(OrvEntryCollector, DECL_DD_ENTRY__RENAMES, OrvGramNode(DX_RENAMES, OrvGramNode(EX_RENAMES_THRU, $2, $3))); }
+        | is_opt RW_EXTERNAL            { HAND_CLAUSE(OrvEntryCollector, DECL_DD_ENTRY__EXTERNAL, OrvGramNode(DX_EXTERNAL)); }
+        | is_opt RW_GLOBAL              { HAND_CLAUSE(OrvEntryCollector, DECL_DD_ENTRY__GLOBAL, OrvGramNode(DX_GLOBAL)); }
+        | picture_string                { HAND_CLAUSE(OrvEntryCollector, DECL_DD_ENTRY__PICTURE, OrvGramNode(DX_PICTURE, $1)); }
+        | usage_opt usage               { HAND_CLAUSE(OrvEntryCollector, DECL_DD_ENTRY__USAGE, OrvGramNode(DX_USAGE, $2)); }
+        | occurs_clause                 { HAND_CLAUSE(OrvEntryCollector, DECL_DD_ENTRY__OCCURS, $1); }
+        | sign_clause                   { HAND_CLAUSE(OrvEntryCollector, DECL_DD_ENTRY__SIGN, $1); }
+        | sync_word sync_side_opt       { HAND_CLAUSE(OrvEntryCollector, DECL_DD_ENTRY__SYNCHRONIZED, OrvGramNode(DX_SYNCHRONIZED, $2)); }
+        | justified_words               { HAND_CLAUSE(OrvEntryCollector, DECL_DD_ENTRY__JUSTIFIED, OrvGramNode(DX_JUSTIFIED)); }
+        | RW_BLANK when_opt zero_word   { HAND_CLAUSE(OrvEntryCollector, DECL_DD_ENTRY__BLANK_WHEN_ZERO, OrvGramNode(DX_BWZ)); }
+        | value_clause                  { HAND_CLAUSE(OrvEntryCollector, DECL_DD_ENTRY__VALUE, $1); }
+        | copy_marker                   { HAND_CLAUSE(OrvEntryCollector, DECL_DD_ENTRY__COPYBEGIN_END_SYNTAXERROR, $1); }
+        | error                         [ OrvGramResetSwitches(ORV_SWITCHES_DATA); if (yytrial) break; HAND_CLAUSE(OrvEntryCollector, DECL_DD_ENTRY__COPYBEGIN_END_SYNTAXERROR, OrvGramErrorNode()); ]
         ;
 
 /* The operand of REDEFINES and RENAMES: a use that may name an earlier
    definition of the same name. */
 subject_name
-        : qualified_names               { $$ = V(OrvNewNamedObjUse(N($1), SYMCAT_DATA_NAME, 1)); }
+        : qualified_names               { $$ = OrvNewNamedObjUse($1, SYMCAT_DATA_NAME, 1); }
         ;
 
 renames_thru_opt
-        : /* empty */                   { $$ = 0; }
+        : /* empty */                   { $$ = nullptr; }
         | thru_word subject_name        { $$ = $2; }
         ;
 
@@ -1353,90 +1619,90 @@ usage_opt
         ;
 
 usage
-        : RW_DISPLAY                    { $$ = V(OrvGramNode(DU_DISPLAY)); }
-        | RW_COMPUTATIONAL              { $$ = V(OrvGramUsage(DU_COMP)); }
-        | RW_COMP                       { $$ = V(OrvGramUsage(DU_COMP)); }
-        | RW_BINARY                     { $$ = V(OrvGramNode(DU_BINARY)); }
-        | RW_COMPUTATIONAL_4            { $$ = V(OrvGramNode(DU_COMP_4)); }
-        | RW_COMP_4                     { $$ = V(OrvGramNode(DU_COMP_4)); }
-        | RW_COMPUTATIONAL_1            { $$ = V(OrvGramUsage(DU_COMP_1)); }
-        | RW_COMP_1                     { $$ = V(OrvGramUsage(DU_COMP_1)); }
-        | RW_COMPUTATIONAL_2            { $$ = V(OrvGramUsage(DU_COMP_2)); }
-        | RW_COMP_2                     { $$ = V(OrvGramUsage(DU_COMP_2)); }
-        | RW_COMPUTATIONAL_0            { $$ = V(OrvGramNode(DU_COMP_0)); }
-        | RW_COMP_0                     { $$ = V(OrvGramNode(DU_COMP_0)); }
-        | RW_COMPUTATIONAL_3            { $$ = V(OrvGramNode(DU_COMP_3)); }
-        | RW_COMP_3                     { $$ = V(OrvGramNode(DU_COMP_3)); }
-        | RW_PACKED_DECIMAL             { $$ = V(OrvGramNode(DU_PACKED_DECIMAL)); }
-        | RW_COMPUTATIONAL_5            { $$ = V(OrvGramNode(DU_COMP_5)); }
-        | RW_COMP_5                     { $$ = V(OrvGramNode(DU_COMP_5)); }
-        | RW_COMPUTATIONAL_X            { $$ = V(OrvGramNode(DU_COMP_X)); }
-        | RW_COMP_X                     { $$ = V(OrvGramNode(DU_COMP_X)); }
-        | RW_COMPUTATIONAL_6            { $$ = V(OrvGramNode(DU_COMP_6)); }
-        | RW_COMP_6                     { $$ = V(OrvGramNode(DU_COMP_6)); }
-        | RW_BIT                        { $$ = V(OrvGramNode(DU_BIT)); }
-        | RW_INDEX                      { $$ = V(OrvGramNode(DU_INDEX)); }
-        | RW_DISPLAY_1                  { $$ = V(OrvGramNode(DU_DISPLAY_1)); }
-        | RW_POINTER                    { $$ = V(OrvGramNode(DU_POINTER)); }
-        | RW_PROCEDURE_POINTER          { $$ = V(OrvGramNode(DU_PROC_POINTER)); }
+        : RW_DISPLAY                    { $$ = OrvGramNode(DU_DISPLAY); }
+        | RW_COMPUTATIONAL              { $$ = OrvGramUsage(DU_COMP); }
+        | RW_COMP                       { $$ = OrvGramUsage(DU_COMP); }
+        | RW_BINARY                     { $$ = OrvGramNode(DU_BINARY); }
+        | RW_COMPUTATIONAL_4            { $$ = OrvGramNode(DU_COMP_4); }
+        | RW_COMP_4                     { $$ = OrvGramNode(DU_COMP_4); }
+        | RW_COMPUTATIONAL_1            { $$ = OrvGramUsage(DU_COMP_1); }
+        | RW_COMP_1                     { $$ = OrvGramUsage(DU_COMP_1); }
+        | RW_COMPUTATIONAL_2            { $$ = OrvGramUsage(DU_COMP_2); }
+        | RW_COMP_2                     { $$ = OrvGramUsage(DU_COMP_2); }
+        | RW_COMPUTATIONAL_0            { $$ = OrvGramNode(DU_COMP_0); }
+        | RW_COMP_0                     { $$ = OrvGramNode(DU_COMP_0); }
+        | RW_COMPUTATIONAL_3            { $$ = OrvGramNode(DU_COMP_3); }
+        | RW_COMP_3                     { $$ = OrvGramNode(DU_COMP_3); }
+        | RW_PACKED_DECIMAL             { $$ = OrvGramNode(DU_PACKED_DECIMAL); }
+        | RW_COMPUTATIONAL_5            { $$ = OrvGramNode(DU_COMP_5); }
+        | RW_COMP_5                     { $$ = OrvGramNode(DU_COMP_5); }
+        | RW_COMPUTATIONAL_X            { $$ = OrvGramNode(DU_COMP_X); }
+        | RW_COMP_X                     { $$ = OrvGramNode(DU_COMP_X); }
+        | RW_COMPUTATIONAL_6            { $$ = OrvGramNode(DU_COMP_6); }
+        | RW_COMP_6                     { $$ = OrvGramNode(DU_COMP_6); }
+        | RW_BIT                        { $$ = OrvGramNode(DU_BIT); }
+        | RW_INDEX                      { $$ = OrvGramNode(DU_INDEX); }
+        | RW_DISPLAY_1                  { $$ = OrvGramNode(DU_DISPLAY_1); }
+        | RW_POINTER                    { $$ = OrvGramNode(DU_POINTER); }
+        | RW_PROCEDURE_POINTER          { $$ = OrvGramNode(DU_PROC_POINTER); }
         ;
 
 occurs_clause
         : RW_OCCURS occurs_range_opt times_opt occurs_depending_opt occurs_keys_opt indexed_by_opt
-                                        { $$ = V(OrvGramNode(DX_OCCURS, N($2), N($4), N($5), N($6))); }
+                                        { $$ = OrvGramNode(DX_OCCURS, $2, $4, $5, $6); }
         ;
 
 occurs_range_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        : /* empty */                   { $$ = OrvGramNullNode(); }
         | integer_range                 { $$ = $1; }
         ;
 
 occurs_depending_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        : /* empty */                   { $$ = OrvGramNullNode(); }
         | RW_DEPENDING on_opt qualified_name
-                                        { $$ = V(OrvGramNode(EX_DEPENDING_ON, N($3))); }
+                                        { $$ = OrvGramNode(EX_DEPENDING_ON, $3); }
         ;
 
 occurs_keys_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        : /* empty */                   { $$ = OrvGramNullNode(); }
         | occurs_keys                   { $$ = $1; }
         ;
 
 occurs_keys
-        : occurs_key                    { $$ = V(OrvListExpr(DX_OCCURS_KEY_LIST, N($1), nullptr)); }
-        | occurs_keys occurs_key        { $$ = V(OrvListExpr(DX_OCCURS_KEY_LIST, N($1), N($2))); }
+        : occurs_key                    { $$ = OrvListExpr(DX_OCCURS_KEY_LIST, $1, nullptr); }
+        | occurs_keys occurs_key        { $$ = OrvListExpr(DX_OCCURS_KEY_LIST, $1, $2); }
         ;
 
 occurs_key
         : ascending_descending key_opt is_opt key_names
-                                        { $$ = V(OrvGramNode(DX_OCCURS_KEY, N($1), N($4))); }
+                                        { $$ = OrvGramNode(DX_OCCURS_KEY, $1, $4); }
         ;
 
 key_names
-        : qualified_name                { $$ = V(OrvListExpr(EX_LIST, N($1), nullptr)); }
-        | key_names qualified_name      { $$ = V(OrvListExpr(EX_LIST, N($1), N($2))); }
+        : qualified_name                { $$ = OrvListExpr(EX_LIST, $1, nullptr); }
+        | key_names qualified_name      { $$ = OrvListExpr(EX_LIST, $1, $2); }
         ;
 
 indexed_by_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        : /* empty */                   { $$ = OrvGramNullNode(); }
         | RW_INDEXED by_opt index_name_defs
-                                        { $$ = V(OrvGramNode(DX_INDEXED_BY, N($3))); }
+                                        { $$ = OrvGramNode(DX_INDEXED_BY, $3); }
         ;
 
 index_name_defs
-        : index_name_def                { $$ = V(OrvListExpr(DX_INDEX_DEFS_LIST, N($1), nullptr)); }
+        : index_name_def                { $$ = OrvListExpr(DX_INDEX_DEFS_LIST, $1, nullptr); }
         | index_name_defs index_name_def
-                                        { $$ = V(OrvListExpr(DX_INDEX_DEFS_LIST, N($1), N($2))); }
+                                        { $$ = OrvListExpr(DX_INDEX_DEFS_LIST, $1, $2); }
         ;
 
 index_name_def
-        : TK_USER_DEFD_WORD             { $$ = V(OrvGramDefine(N($1), SYMCAT_INDEX_NAME, 1)); }
+        : TK_USER_DEFD_WORD             { $$ = OrvGramDefine($1, SYMCAT_INDEX_NAME, 1); }
         ;
 
 /* SIGN, shared by data entries, report groups and screen entries. */
 sign_clause
         : sign_is_opt leading_trailing separate_opt
-                                        { $$ = V(OrvGramNode(DX_SIGN, N($2), N($3))); }
+                                        { $$ = OrvGramNode(DX_SIGN, $2, $3); }
         ;
 
 sign_is_opt
@@ -1445,13 +1711,13 @@ sign_is_opt
         ;
 
 leading_trailing
-        : RW_LEADING                    { $$ = V(OrvGramNode(DX_SIGN_LEADING)); }
-        | RW_TRAILING                   { $$ = V(OrvGramNode(DX_SIGN_TRAILING)); }
+        : RW_LEADING                    { $$ = OrvGramNode(DX_SIGN_LEADING); }
+        | RW_TRAILING                   { $$ = OrvGramNode(DX_SIGN_TRAILING); }
         ;
 
 separate_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | RW_SEPARATE character_opt     { $$ = V(OrvGramNode(DX_SIGN_SEPARATE)); }
+        : /* empty */                   { $$ = OrvGramNullNode(); }
+        | RW_SEPARATE character_opt     { $$ = OrvGramNode(DX_SIGN_SEPARATE); }
         ;
 
 sync_word
@@ -1460,9 +1726,9 @@ sync_word
         ;
 
 sync_side_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | RW_LEFT                       { $$ = V(OrvGramNode(DX_SYNC_LEFT)); }
-        | RW_RIGHT                      { $$ = V(OrvGramNode(DX_SYNC_RIGHT)); }
+        : /* empty */                   { $$ = OrvGramNullNode(); }
+        | RW_LEFT                       { $$ = OrvGramNode(DX_SYNC_LEFT); }
+        | RW_RIGHT                      { $$ = OrvGramNode(DX_SYNC_RIGHT); }
         ;
 
 justified_words
@@ -1478,7 +1744,7 @@ justified_word
    nesting of entries turns the others into their final forms. */
 value_clause
         : value_words value_ranges when_false_opt
-                                        { $$ = V(OrvGramNode(EX_COND_VALUE, N($2), N($3))); }
+                                        { $$ = OrvGramNode(EX_COND_VALUE, $2, $3); }
         ;
 
 value_words
@@ -1487,13 +1753,13 @@ value_words
         ;
 
 value_ranges
-        : value_range                   { $$ = V(OrvListExpr(EX_VALUE_RANGE_LIST, N($1), nullptr)); }
-        | value_ranges value_range      { $$ = V(OrvListExpr(EX_VALUE_RANGE_LIST, N($1), N($2))); }
+        : value_range                   { $$ = OrvListExpr(EX_VALUE_RANGE_LIST, $1, nullptr); }
+        | value_ranges value_range      { $$ = OrvListExpr(EX_VALUE_RANGE_LIST, $1, $2); }
         ;
 
 value_range
-        : value_expr                    { $$ = V(OrvGramNode(EX_VALUE_RANGE, N($1))); }
-        | value_expr thru_word literal  { $$ = V(OrvGramNode(EX_VALUE_RANGE, N($1), N($3))); }
+        : value_expr                    { $$ = OrvGramNode(EX_VALUE_RANGE, $1); }
+        | value_expr thru_word literal  { $$ = OrvGramNode(EX_VALUE_RANGE, $1, $3); }
         ;
 
 /* Terms joined left to right, all operators of one precedence; a run of
@@ -1501,27 +1767,27 @@ value_range
    expressions, whose operators bind differently. */
 value_expr
         : value_term                    { $$ = $1; }
-        | value_expr OP_PLUS value_term { $$ = V(OrvListExpr(AR_ADD, N($1), N($3))); }
+        | value_expr OP_PLUS value_term { $$ = OrvListExpr(AR_ADD, $1, $3); }
         | value_expr OP_MINUS value_term
-                                        { $$ = V(OrvListExpr(AR_SUB, N($1), N($3))); }
-        | value_expr OP_MUL value_term  { $$ = V(OrvListExpr(AR_MUL, N($1), N($3))); }
-        | value_expr OP_DIV value_term  { $$ = V(OrvListExpr(AR_DIV, N($1), N($3))); }
-        | value_expr RW_AND value_term  { $$ = V(OrvListExpr(BIT_AND, N($1), N($3))); }
-        | value_expr RW_OR value_term   { $$ = V(OrvListExpr(BIT_OR, N($1), N($3))); }
+                                        { $$ = OrvListExpr(AR_SUB, $1, $3); }
+        | value_expr OP_MUL value_term  { $$ = OrvListExpr(AR_MUL, $1, $3); }
+        | value_expr OP_DIV value_term  { $$ = OrvListExpr(AR_DIV, $1, $3); }
+        | value_expr RW_AND value_term  { $$ = OrvListExpr(BIT_AND, $1, $3); }
+        | value_expr RW_OR value_term   { $$ = OrvListExpr(BIT_OR, $1, $3); }
         ;
 
 value_term
         : literal_or_all                { $$ = $1; }
-        | RW_NEXT                       { $$ = V(OrvGramNode(EX_VAL_NEXT)); }
-        | RW_START of_opt identifier    { $$ = V(OrvGramNode(EX_VAL_START_OF, N($3))); }
-        | RW_LENGTH of_opt identifier   { $$ = V(OrvGramNode(EX_VAL_LENGTH_OF, N($3))); }
-        | TK_USER_DEFD_WORD             { $$ = V(OrvGramUndefinedConstant(N($1), POSITION_OF($1))); }
+        | RW_NEXT                       { $$ = OrvGramNode(EX_VAL_NEXT); }
+        | RW_START of_opt identifier    { $$ = OrvGramNode(EX_VAL_START_OF, $3); }
+        | RW_LENGTH of_opt identifier   { $$ = OrvGramNode(EX_VAL_LENGTH_OF, $3); }
+        | TK_USER_DEFD_WORD             { $$ = OrvGramUndefinedConstant($1, POSITION_OF($1)); }
         ;
 
 when_false_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        : /* empty */                   { $$ = OrvGramNullNode(); }
         | when_opt set_opt to_opt RW_FALSE literal
-                                        { $$ = V(OrvGramNode(EX_VALUE_WHEN_FALSE, N($5))); }
+                                        { $$ = OrvGramNode(EX_VALUE_WHEN_FALSE, $5); }
         ;
 
 /* ===================================================================== */
@@ -1529,38 +1795,38 @@ when_false_opt
 /* ===================================================================== */
 
 report_section
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        : /* empty */                   { $$ = OrvGramNullNode(); }
         | RW_REPORT RW_SECTION SEP_DOT report_section_start report_descriptions
-                                        { $$ = V(OrvGramFillSlots(N($4), N($5))); }
+                                        { $$ = OrvGramFillSlots($4, $5); }
         ;
 
 report_section_start
-        : /* empty */                   { $$ = V(OrvGramNode(SECTION_REPORT)); }
+        : /* empty */                   { $$ = OrvGramNode(SECTION_REPORT); }
         ;
 
 report_descriptions
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        : /* empty */                   { $$ = OrvGramNullNode(); }
         | report_descriptions report_description
-                                        { $$ = V(OrvGramListAppend(DECL_RD_LIST, &$1, N($2))); }
+                                        { $$ = OrvGramListAppend(DECL_RD_LIST, &$1, $2); }
         ;
 
 /* An RD entry and the report groups after it, nested by level. */
 report_description
         : report_description_entry report_group_items
-                                        { $$ = V(OrvGramReportDescription(N($1))); }
+                                        { $$ = OrvGramReportDescription($1); }
         ;
 
 report_description_entry
         : RW_RD report_name_def report_description_start report_description_clauses SEP_DOT
-                                        { $$ = V(OrvGramFinishReportDescription()); }
+                                        { $$ = OrvGramFinishReportDescription(); }
         ;
 
 report_name_def
-        : TK_USER_DEFD_WORD             { $$ = V(OrvGramDefine(N($1), SYMCAT_REPORT_NAME)); }
+        : TK_USER_DEFD_WORD             { $$ = OrvGramDefine($1, SYMCAT_REPORT_NAME); }
         ;
 
 report_description_start
-        : /* empty */                   { $$ = V(OrvGramStartReportDescription(N($0))); }
+        : /* empty */                   { $$ = OrvGramStartReportDescription($<node>0); }
         ;
 
 report_description_clauses
@@ -1569,28 +1835,28 @@ report_description_clauses
         ;
 
 report_description_clause
-        : is_opt RW_GLOBAL              { HAND_CLAUSE(OrvReportDescriptionCollector, 1, OrvGramNode(DX_GLOBAL)); }
+        : is_opt RW_GLOBAL              { HAND_CLAUSE(OrvReportDescriptionCollector, DECL_RD_ENTRY__GLOBAL, OrvGramNode(DX_GLOBAL)); }
         | with_opt RW_CODE literal_or_all
-                                        { HAND_CLAUSE(OrvReportDescriptionCollector, 2, OrvGramNode(EX_RD_CODE, N($3))); }
+                                        { HAND_CLAUSE(OrvReportDescriptionCollector, DECL_RD_ENTRY__CODE, OrvGramNode(EX_RD_CODE, $3)); }
         | RW_CONTROL is_opt report_controls
-                                        { HAND_CLAUSE(OrvReportDescriptionCollector, 3, OrvGramNode(EX_RD_CONTROLS, N($3))); }
+                                        { HAND_CLAUSE(OrvReportDescriptionCollector, DECL_RD_ENTRY__CONTROLS, OrvGramNode(EX_RD_CONTROLS, $3)); }
         | RW_CONTROLS are_opt report_controls
-                                        { HAND_CLAUSE(OrvReportDescriptionCollector, 3, OrvGramNode(EX_RD_CONTROLS, N($3))); }
+                                        { HAND_CLAUSE(OrvReportDescriptionCollector, DECL_RD_ENTRY__CONTROLS, OrvGramNode(EX_RD_CONTROLS, $3)); }
         | RW_PAGE page_limit_opt integer line_lines_opt page_phrases
-                                        { HAND_CLAUSE(OrvReportDescriptionCollector, 4, OrvGramNode(EX_RD_PAGE_LIMITS, N($3), N($5))); }
-        | copy_marker                   { HAND_CLAUSE(OrvReportDescriptionCollector, 5, N($1)); }
-        | error                         [ OrvGramResetSwitches(ORV_SWITCHES_DATA); if (yytrial) break; HAND_CLAUSE(OrvReportDescriptionCollector, 5, OrvGramErrorNode()); ]
+                                        { HAND_CLAUSE(OrvReportDescriptionCollector, DECL_RD_ENTRY__PAGE_LIMITS, OrvGramNode(EX_RD_PAGE_LIMITS, $3, $5)); }
+        | copy_marker                   { HAND_CLAUSE(OrvReportDescriptionCollector, DECL_RD_ENTRY__COPYBEGIN_END_SYNTAXERROR, $1); }
+        | error                         [ OrvGramResetSwitches(ORV_SWITCHES_DATA); if (yytrial) break; HAND_CLAUSE(OrvReportDescriptionCollector, DECL_RD_ENTRY__COPYBEGIN_END_SYNTAXERROR, OrvGramErrorNode()); ]
         ;
 
 report_controls
-        : report_control                { $$ = V(OrvListExpr(EX_LIST, N($1), nullptr)); }
+        : report_control                { $$ = OrvListExpr(EX_LIST, $1, nullptr); }
         | report_controls report_control
-                                        { $$ = V(OrvListExpr(EX_LIST, N($1), N($2))); }
+                                        { $$ = OrvListExpr(EX_LIST, $1, $2); }
         ;
 
 report_control
         : identifier                    { $$ = $1; }
-        | RW_FINAL                      { $$ = V(OrvGramNode(EX_RD_FINAL)); }
+        | RW_FINAL                      { $$ = OrvGramNode(EX_RD_FINAL); }
         ;
 
 page_limit_opt
@@ -1606,15 +1872,15 @@ line_lines_opt
         ;
 
 page_phrases
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | page_phrases page_phrase      { $$ = V(OrvGramListAppend(EX_LIST, &$1, N($2))); }
+        : /* empty */                   { $$ = OrvGramNullNode(); }
+        | page_phrases page_phrase      { $$ = OrvGramListAppend(EX_LIST, &$1, $2); }
         ;
 
 page_phrase
-        : RW_HEADING integer            { $$ = V(OrvGramNode(EX_RD_HEADING, N($2))); }
-        | RW_FOOTING integer            { $$ = V(OrvGramNode(EX_RD_FOOTING, N($2))); }
-        | RW_FIRST RW_DETAIL integer    { $$ = V(OrvGramNode(EX_RD_FIRST_DETAIL, N($3))); }
-        | RW_LAST RW_DETAIL integer     { $$ = V(OrvGramNode(EX_RD_LAST_DETAIL, N($3))); }
+        : RW_HEADING integer            { $$ = OrvGramNode(EX_RD_HEADING, $2); }
+        | RW_FOOTING integer            { $$ = OrvGramNode(EX_RD_FOOTING, $2); }
+        | RW_FIRST RW_DETAIL integer    { $$ = OrvGramNode(EX_RD_FIRST_DETAIL, $3); }
+        | RW_LAST RW_DETAIL integer     { $$ = OrvGramNode(EX_RD_LAST_DETAIL, $3); }
         ;
 
 /* Report group entries, COPY markers and errors between them. */
@@ -1625,8 +1891,8 @@ report_group_items
 
 report_group_item
         : report_group_entry
-        | SEP_INLINED_COPY              { OrvGramMarkerAmongEntries(POSITION_STEP(N($1)), DECL_RGD); }
-        | SEP_UNINLINED_COPY            { OrvGramItemAmongEntries(POSITION_STEP(N($1))); }
+        | SEP_INLINED_COPY              { OrvGramMarkerAmongEntries(POSITION_STEP($1), DECL_RGD); }
+        | SEP_UNINLINED_COPY            { OrvGramItemAmongEntries(POSITION_STEP($1)); }
         | error                         [ OrvGramResetSwitches(ORV_SWITCHES_DATA); if (yytrial) break; OrvGramItemAmongEntries(POSITION_STEP(OrvGramErrorNode())); ]
         ;
 
@@ -1636,12 +1902,12 @@ report_group_entry
         ;
 
 report_group_name_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | TK_USER_DEFD_WORD             { $$ = V(OrvGramDefine(N($1), SYMCAT_REPORT_GROUP_DESC_NAME, 1)); }
+        : /* empty */                   { $$ = OrvGramNullNode(); }
+        | TK_USER_DEFD_WORD             { $$ = OrvGramDefine($1, SYMCAT_REPORT_GROUP_DESC_NAME, 1); }
         ;
 
 report_group_start
-        : /* empty */                   { $$ = V(OrvGramStartReportGroup(N($-1), N($0), POSITION_OF($-1))); }
+        : /* empty */                   { $$ = OrvGramStartReportGroup($<node>-1, $<node>0, POSITION_OF($<node>-1)); }
         ;
 
 report_group_clauses
@@ -1651,35 +1917,35 @@ report_group_clauses
 
 report_group_clause
         : RW_LINE number_opt is_opt report_position
-                                        { HAND_CLAUSE(OrvEntryCollector, 6, OrvGramNode(EX_RGD_LINE_NUMBER, N($4))); }
+                                        { HAND_CLAUSE(OrvEntryCollector, DECL_RGD_ENTRY__LINE, OrvGramNode(EX_RGD_LINE_NUMBER, $4)); }
         | RW_NEXT RW_GROUP next_group_commit is_opt report_position
-                                        { HAND_CLAUSE(OrvEntryCollector, 7, OrvGramNode(EX_RGD_NEXT_GROUP, N($5))); }
+                                        { HAND_CLAUSE(OrvEntryCollector, DECL_RGD_ENTRY__NEXT_GROUP, OrvGramNode(EX_RGD_NEXT_GROUP, $5)); }
         | RW_TYPE is_opt report_group_type
-                                        { HAND_CLAUSE(OrvEntryCollector, 8, OrvGramNode(EX_RGD_TYPE, N($3))); }
+                                        { HAND_CLAUSE(OrvEntryCollector, DECL_RGD_ENTRY__TYPE, OrvGramNode(EX_RGD_TYPE, $3)); }
         | RW_COLUMN number_opt is_opt integer
-                                        { HAND_CLAUSE(OrvEntryCollector, 9, OrvGramNode(EX_RGD_COLUMN_NUMBER, N($4))); }
-        | RW_SOURCE is_opt operand      { HAND_CLAUSE(OrvEntryCollector, 10, OrvGramNode(EX_RGD_SOURCE, N($3))); }
+                                        { HAND_CLAUSE(OrvEntryCollector, DECL_RGD_ENTRY__COLUMN, OrvGramNode(EX_RGD_COLUMN_NUMBER, $4)); }
+        | RW_SOURCE is_opt operand      { HAND_CLAUSE(OrvEntryCollector, DECL_RGD_ENTRY__SOURCE, OrvGramNode(EX_RGD_SOURCE, $3)); }
         | RW_VALUE is_opt literal_or_all
-                                        { HAND_CLAUSE(OrvEntryCollector, 11, OrvGramNode(EX_RGD_VALUE, N($3))); }
+                                        { HAND_CLAUSE(OrvEntryCollector, DECL_RGD_ENTRY__VALUE, OrvGramNode(EX_RGD_VALUE, $3)); }
         | RW_SUM identifiers sum_upon_opt sum_reset_opt
-                                        { HAND_CLAUSE(OrvEntryCollector, 12, OrvGramNode(EX_RGD_SUM, N($2), N($3), N($4))); }
-        | RW_GROUP indicate_opt         { HAND_CLAUSE(OrvEntryCollector, 13, OrvGramNode(EX_RGD_GROUP_INDICATE)); }
-        | usage_opt RW_DISPLAY          { HAND_CLAUSE(OrvEntryCollector, 3, OrvGramNode(DX_USAGE, OrvGramNode(DU_DISPLAY))); }
-        | picture_string                { HAND_CLAUSE(OrvEntryCollector, 2, OrvGramNode(DX_PICTURE, N($1))); }
-        | sign_clause                   { HAND_CLAUSE(OrvEntryCollector, 5, N($1)); }
-        | RW_BLANK when_opt zero_word   { HAND_CLAUSE(OrvEntryCollector, 4, OrvGramNode(DX_BWZ)); }
-        | copy_marker                   { HAND_CLAUSE(OrvEntryCollector, 14, N($1)); }
-        | error                         [ OrvGramResetSwitches(ORV_SWITCHES_DATA); if (yytrial) break; HAND_CLAUSE(OrvEntryCollector, 14, OrvGramErrorNode()); ]
+                                        { HAND_CLAUSE(OrvEntryCollector, DECL_RGD_ENTRY__SUM, OrvGramNode(EX_RGD_SUM, $2, $3, $4)); }
+        | RW_GROUP indicate_opt         { HAND_CLAUSE(OrvEntryCollector, DECL_RGD_ENTRY__GROUP_INDICATE, OrvGramNode(EX_RGD_GROUP_INDICATE)); }
+        | usage_opt RW_DISPLAY          { HAND_CLAUSE(OrvEntryCollector, DECL_RGD_ENTRY__USAGE, OrvGramNode(DX_USAGE, OrvGramNode(DU_DISPLAY))); }
+        | picture_string                { HAND_CLAUSE(OrvEntryCollector, DECL_RGD_ENTRY__PICTURE, OrvGramNode(DX_PICTURE, $1)); }
+        | sign_clause                   { HAND_CLAUSE(OrvEntryCollector, DECL_RGD_ENTRY__SIGN, $1); }
+        | RW_BLANK when_opt zero_word   { HAND_CLAUSE(OrvEntryCollector, DECL_RGD_ENTRY__BLANK_WHEN_ZERO, OrvGramNode(DX_BWZ)); }
+        | copy_marker                   { HAND_CLAUSE(OrvEntryCollector, DECL_RGD_ENTRY__COPYBEGIN_END_SYNTAXERROR, $1); }
+        | error                         [ OrvGramResetSwitches(ORV_SWITCHES_DATA); if (yytrial) break; HAND_CLAUSE(OrvEntryCollector, DECL_RGD_ENTRY__COPYBEGIN_END_SYNTAXERROR, OrvGramErrorNode()); ]
         ;
 
 /* NEXT after the integer of a position is first tried as NEXT PAGE, then
    as the start of a NEXT GROUP clause; NEXT PAGE and NEXT GROUP commit. */
 report_position
-        : integer                       { $$ = V(OrvGramNode(EX_RGD_POS_INT, N($1), OrvGramNullNode())); }
-        | integer RW_NEXT RW_PAGE       [ YYVALID; $$ = V(OrvGramNode(EX_RGD_POS_INT, N($1), OrvGramNode(EX_RGD_POS_ON_NEXT_PAGE))); ]
-        | integer RW_ON RW_NEXT RW_PAGE { $$ = V(OrvGramNode(EX_RGD_POS_INT, N($1), OrvGramNode(EX_RGD_POS_ON_NEXT_PAGE))); }
-        | RW_PLUS integer               { $$ = V(OrvGramNode(EX_RGD_POS_PLUS, N($2))); }
-        | RW_NEXT RW_PAGE               { $$ = V(OrvGramNode(EX_RGD_POS_NEXT_PAGE)); }
+        : integer                       { $$ = OrvGramNode(EX_RGD_POS_INT, $1, OrvGramNullNode()); }
+        | integer RW_NEXT RW_PAGE       [ YYVALID; $$ = OrvGramNode(EX_RGD_POS_INT, $1, OrvGramNode(EX_RGD_POS_ON_NEXT_PAGE)); ]
+        | integer RW_ON RW_NEXT RW_PAGE { $$ = OrvGramNode(EX_RGD_POS_INT, $1, OrvGramNode(EX_RGD_POS_ON_NEXT_PAGE)); }
+        | RW_PLUS integer               { $$ = OrvGramNode(EX_RGD_POS_PLUS, $2); }
+        | RW_NEXT RW_PAGE               { $$ = OrvGramNode(EX_RGD_POS_NEXT_PAGE); }
         ;
 
 next_group_commit
@@ -1687,43 +1953,43 @@ next_group_commit
         ;
 
 report_group_type
-        : RW_REPORT RW_HEADING          { $$ = V(OrvGramNode(EX_RGD_REPORT_HEADING)); }
-        | RW_RH                         { $$ = V(OrvGramNode(EX_RGD_REPORT_HEADING)); }
-        | RW_PAGE RW_HEADING            { $$ = V(OrvGramNode(EX_RGD_PAGE_HEADING)); }
-        | RW_PH                         { $$ = V(OrvGramNode(EX_RGD_PAGE_HEADING)); }
+        : RW_REPORT RW_HEADING          { $$ = OrvGramNode(EX_RGD_REPORT_HEADING); }
+        | RW_RH                         { $$ = OrvGramNode(EX_RGD_REPORT_HEADING); }
+        | RW_PAGE RW_HEADING            { $$ = OrvGramNode(EX_RGD_PAGE_HEADING); }
+        | RW_PH                         { $$ = OrvGramNode(EX_RGD_PAGE_HEADING); }
         | RW_CONTROL RW_HEADING report_control
-                                        { $$ = V(OrvGramNode(EX_RGD_CONTROL_HEADING, N($3))); }
-        | RW_CH report_control          { $$ = V(OrvGramNode(EX_RGD_CONTROL_HEADING, N($2))); }
-        | RW_DETAIL                     { $$ = V(OrvGramNode(EX_RGD_DETAIL)); }
-        | RW_DE                         { $$ = V(OrvGramNode(EX_RGD_DETAIL)); }
+                                        { $$ = OrvGramNode(EX_RGD_CONTROL_HEADING, $3); }
+        | RW_CH report_control          { $$ = OrvGramNode(EX_RGD_CONTROL_HEADING, $2); }
+        | RW_DETAIL                     { $$ = OrvGramNode(EX_RGD_DETAIL); }
+        | RW_DE                         { $$ = OrvGramNode(EX_RGD_DETAIL); }
         | RW_CONTROL RW_FOOTING report_control
-                                        { $$ = V(OrvGramNode(EX_RGD_CONTROL_FOOTING, N($3))); }
-        | RW_CF report_control          { $$ = V(OrvGramNode(EX_RGD_CONTROL_FOOTING, N($2))); }
-        | RW_PAGE RW_FOOTING            { $$ = V(OrvGramNode(EX_RGD_PAGE_FOOTING)); }
-        | RW_PF                         { $$ = V(OrvGramNode(EX_RGD_PAGE_FOOTING)); }
-        | RW_REPORT RW_FOOTING          { $$ = V(OrvGramNode(EX_RGD_REPORT_FOOTING)); }
-        | RW_RF                         { $$ = V(OrvGramNode(EX_RGD_REPORT_FOOTING)); }
+                                        { $$ = OrvGramNode(EX_RGD_CONTROL_FOOTING, $3); }
+        | RW_CF report_control          { $$ = OrvGramNode(EX_RGD_CONTROL_FOOTING, $2); }
+        | RW_PAGE RW_FOOTING            { $$ = OrvGramNode(EX_RGD_PAGE_FOOTING); }
+        | RW_PF                         { $$ = OrvGramNode(EX_RGD_PAGE_FOOTING); }
+        | RW_REPORT RW_FOOTING          { $$ = OrvGramNode(EX_RGD_REPORT_FOOTING); }
+        | RW_RF                         { $$ = OrvGramNode(EX_RGD_REPORT_FOOTING); }
         ;
 
 sum_upon_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | RW_UPON identifiers           { $$ = V(OrvGramNode(EX_RGD_SUM_UPON, N($2))); }
+        : /* empty */                   { $$ = OrvGramNullNode(); }
+        | RW_UPON identifiers           { $$ = OrvGramNode(EX_RGD_SUM_UPON, $2); }
         ;
 
 sum_reset_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        : /* empty */                   { $$ = OrvGramNullNode(); }
         | RW_RESET on_opt report_control
-                                        { $$ = V(OrvGramNode(EX_RGD_SUM_RESET_ON, N($3))); }
+                                        { $$ = OrvGramNode(EX_RGD_SUM_RESET_ON, $3); }
         ;
 
 /* The names after INITIATE and TERMINATE, and after REPORT in an FD. */
 report_names
-        : report_name_use               { $$ = V(OrvListExpr(EX_LIST, N($1), nullptr)); }
-        | report_names report_name_use  { $$ = V(OrvListExpr(EX_LIST, N($1), N($2))); }
+        : report_name_use               { $$ = OrvListExpr(EX_LIST, $1, nullptr); }
+        | report_names report_name_use  { $$ = OrvListExpr(EX_LIST, $1, $2); }
         ;
 
 report_name_use
-        : TK_USER_DEFD_WORD             { $$ = V(OrvGramNameUse(N($1), SYMCAT_REPORT_NAME, POSITION_OF($1))); }
+        : TK_USER_DEFD_WORD             { $$ = OrvGramNameUse($1, SYMCAT_REPORT_NAME, POSITION_OF($1)); }
         ;
 
 /* ===================================================================== */
@@ -1733,9 +1999,9 @@ report_name_use
 /* The section takes the screen entries nested by level; the tokens left
    with the section go to its list of entries. */
 screen_section
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        : /* empty */                   { $$ = OrvGramNullNode(); }
         | RW_SCREEN RW_SECTION SEP_DOT screen_items
-                                        { $$ = V(OrvGramScreenSectionTokens(POSITION_STEP(OrvGramScreenSection()))); }
+                                        { $$ = OrvGramScreenSectionTokens(POSITION_STEP(OrvGramScreenSection())); }
         ;
 
 screen_items
@@ -1745,8 +2011,8 @@ screen_items
 
 screen_item
         : screen_entry
-        | SEP_INLINED_COPY              { OrvGramMarkerAmongEntries(POSITION_STEP(N($1)), DECL_SCRD); }
-        | SEP_UNINLINED_COPY            { OrvGramItemAmongEntries(POSITION_STEP(N($1))); }
+        | SEP_INLINED_COPY              { OrvGramMarkerAmongEntries(POSITION_STEP($1), DECL_SCRD); }
+        | SEP_UNINLINED_COPY            { OrvGramItemAmongEntries(POSITION_STEP($1)); }
         | error                         [ OrvGramResetSwitches(ORV_SWITCHES_DATA); if (yytrial) break; OrvGramItemAmongEntries(POSITION_STEP(OrvGramErrorNode())); ]
         ;
 
@@ -1756,13 +2022,13 @@ screen_entry
         ;
 
 screen_name_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | RW_FILLER                     { $$ = V(OrvGramNode(EX_FILLER)); }
-        | TK_USER_DEFD_WORD             { $$ = V(OrvGramDefine(N($1), SYMCAT_SCREEN_NAME, 1)); }
+        : /* empty */                   { $$ = OrvGramNullNode(); }
+        | RW_FILLER                     { $$ = OrvGramNode(EX_FILLER); }
+        | TK_USER_DEFD_WORD             { $$ = OrvGramDefine($1, SYMCAT_SCREEN_NAME, 1); }
         ;
 
 screen_entry_start
-        : /* empty */                   { $$ = V(OrvGramStartScreenEntry(N($-1), N($0), POSITION_OF($-1))); }
+        : /* empty */                   { $$ = OrvGramStartScreenEntry($<node>-1, $<node>0, POSITION_OF($<node>-1)); }
         ;
 
 screen_clauses
@@ -1771,60 +2037,60 @@ screen_clauses
         ;
 
 screen_clause
-        : screen_attribute              { HAND_CLAUSE(OrvScreenItemCollector, OrvGramScreenAttributeSlot(N($1)), N($1)); }
-        | screen_input_attribute        { HAND_CLAUSE(OrvScreenItemCollector, OrvGramScreenAttributeSlot(N($1)), N($1)); }
-        | screen_blank                  { HAND_CLAUSE(OrvScreenItemCollector, OrvGramScreenAttributeSlot(N($1)), N($1)); }
+        : screen_attribute              { HAND_CLAUSE(OrvScreenItemCollector, OrvGramScreenAttributeSlot($1), $1); }
+        | screen_input_attribute        { HAND_CLAUSE(OrvScreenItemCollector, OrvGramScreenAttributeSlot($1), $1); }
+        | screen_blank                  { HAND_CLAUSE(OrvScreenItemCollector, OrvGramScreenAttributeSlot($1), $1); }
         | RW_PROMPT character_opt is_opt operand
-                                        { HAND_CLAUSE(OrvScreenItemCollector, 21, OrvGramNode(SCRD_PROMPT, N($4))); }
+                                        { HAND_CLAUSE(OrvScreenItemCollector, DECL_SCRD_ENTRY__PROMPT, OrvGramNode(SCRD_PROMPT, $4)); }
         | RW_LINE number_opt is_opt screen_sign_opt screen_operand_opt
-                                        { HAND_CLAUSE(OrvScreenItemCollector, 2, OrvGramNode(SCRD_LINE_NUMBER, N($4), N($5))); }
+                                        { HAND_CLAUSE(OrvScreenItemCollector, DECL_SCRD_ENTRY__LINE, OrvGramNode(SCRD_LINE_NUMBER, $4, $5)); }
         | column_word number_opt is_opt screen_sign_opt screen_operand_opt
-                                        { HAND_CLAUSE(OrvScreenItemCollector, 3, OrvGramNode(SCRD_COLUMN_NUMBER, N($4), N($5))); }
+                                        { HAND_CLAUSE(OrvScreenItemCollector, DECL_SCRD_ENTRY__COLUMN, OrvGramNode(SCRD_COLUMN_NUMBER, $4, $5)); }
         | screen_value_opt screen_literal
-                                        { HAND_CLAUSE(OrvScreenItemCollector, 31, OrvGramNode(SCRD_VALUE, N($2))); }
-        | picture_string                { HAND_CLAUSE(OrvScreenItemCollector, 32, OrvGramNode(SCRD_PICTURE, N($1))); }
-        | RW_FROM operand               { HAND_CLAUSE(OrvScreenItemCollector, 33, OrvGramNode(SCRD_FROM, N($2))); }
-        | RW_TO identifier              { HAND_CLAUSE(OrvScreenItemCollector, 34, OrvGramNode(SCRD_TO, N($2))); }
-        | RW_USING identifier           { HAND_CLAUSE(OrvScreenItemCollector, 35, OrvGramNode(SCRD_USING, N($2))); }
-        | usage_opt RW_DISPLAY          { HAND_CLAUSE(OrvScreenItemCollector, 36, OrvGramNode(SCRD_USAGE, OrvGramNode(DU_DISPLAY))); }
-        | RW_BLANK when_opt RW_ZERO     { HAND_CLAUSE(OrvScreenItemCollector, 37, OrvGramNode(SCRD_BWZ)); }
-        | justified_words               { HAND_CLAUSE(OrvScreenItemCollector, 27, OrvGramNode(SCRD_JUSTIFIED)); }
-        | sign_clause                   { HAND_CLAUSE(OrvScreenItemCollector, 28, OrvGramRetag(N($1), SCRD_SIGN)); }
-        | RW_OCCURS integer times_opt   { HAND_CLAUSE(OrvScreenItemCollector, 38, OrvGramNode(SCRD_OCCURS, N($2))); }
-        | error                         [ OrvGramResetSwitches(ORV_SWITCHES_DATA); if (yytrial) break; HAND_CLAUSE(OrvScreenItemCollector, 30, OrvGramErrorNode()); ]
+                                        { HAND_CLAUSE(OrvScreenItemCollector, DECL_SCRD_ENTRY__VALUE, OrvGramNode(SCRD_VALUE, $2)); }
+        | picture_string                { HAND_CLAUSE(OrvScreenItemCollector, DECL_SCRD_ENTRY__PICTURE, OrvGramNode(SCRD_PICTURE, $1)); }
+        | RW_FROM operand               { HAND_CLAUSE(OrvScreenItemCollector, DECL_SCRD_ENTRY__FROM, OrvGramNode(SCRD_FROM, $2)); }
+        | RW_TO identifier              { HAND_CLAUSE(OrvScreenItemCollector, DECL_SCRD_ENTRY__TO, OrvGramNode(SCRD_TO, $2)); }
+        | RW_USING identifier           { HAND_CLAUSE(OrvScreenItemCollector, DECL_SCRD_ENTRY__USING, OrvGramNode(SCRD_USING, $2)); }
+        | usage_opt RW_DISPLAY          { HAND_CLAUSE(OrvScreenItemCollector, DECL_SCRD_ENTRY__USAGE, OrvGramNode(SCRD_USAGE, OrvGramNode(DU_DISPLAY))); }
+        | RW_BLANK when_opt RW_ZERO     { HAND_CLAUSE(OrvScreenItemCollector, DECL_SCRD_ENTRY__BLANK_WHEN_ZERO, OrvGramNode(SCRD_BWZ)); }
+        | justified_words               { HAND_CLAUSE(OrvScreenItemCollector, DECL_SCRD_ENTRY__JUSTIFIED, OrvGramNode(SCRD_JUSTIFIED)); }
+        | sign_clause                   { HAND_CLAUSE(OrvScreenItemCollector, DECL_SCRD_ENTRY__SIGN, OrvGramRetag($1, SCRD_SIGN)); }
+        | RW_OCCURS integer times_opt   { HAND_CLAUSE(OrvScreenItemCollector, DECL_SCRD_ENTRY__OCCURS, OrvGramNode(SCRD_OCCURS, $2)); }
+        | error                         [ OrvGramResetSwitches(ORV_SWITCHES_DATA); if (yytrial) break; HAND_CLAUSE(OrvScreenItemCollector, DECL_SCRD_ENTRY__COPYBEGIN_END_SYNTAXERROR, OrvGramErrorNode()); ]
         ;
 
 /* Display attributes, input attributes and BLANK SCREEN or LINE: also
    phrases of ACCEPT and DISPLAY screen items, which put them in the same
    slots (OrvGramScreenAttributeSlot). */
 screen_attribute
-        : RW_BELL                       { $$ = V(OrvGramNode(DSPL_BELL)); }
-        | RW_BEEP                       { $$ = V(OrvGramNode(DSPL_BELL)); }
-        | RW_BLINK                      { $$ = V(OrvGramNode(DSPL_BLINK)); }
-        | RW_ERASE erase_extent_opt     { $$ = V(OrvGramNode(DSPL_ERASE, N($2))); }
-        | RW_GRID                       { $$ = V(OrvGramNode(DSPL_GRID)); }
-        | RW_HIGHLIGHT                  { $$ = V(OrvGramNode(DSPL_HIGHLIGHT)); }
-        | RW_BOLD                       { $$ = V(OrvGramNode(DSPL_HIGHLIGHT)); }
-        | RW_LOWLIGHT                   { $$ = V(OrvGramNode(DSPL_LOWLIGHT)); }
-        | RW_DIM                        { $$ = V(OrvGramNode(DSPL_LOWLIGHT)); }
-        | RW_LEFTLINE                   { $$ = V(OrvGramNode(DSPL_LEFTLINE)); }
-        | RW_OVERLINE                   { $$ = V(OrvGramNode(DSPL_OVERLINE)); }
-        | RW_REVERSE_VIDEO              { $$ = V(OrvGramNode(DSPL_REVERSE_VIDEO)); }
-        | RW_REVERSED                   { $$ = V(OrvGramNode(DSPL_REVERSE_VIDEO)); }
-        | RW_SIZE is_opt operand        { $$ = V(OrvGramNode(DSPL_SIZE, N($3))); }
-        | RW_UNDERLINE                  { $$ = V(OrvGramNode(DSPL_UNDERLINE)); }
-        | RW_UNDERLINED                 { $$ = V(OrvGramNode(DSPL_UNDERLINE)); }
+        : RW_BELL                       { $$ = OrvGramNode(DSPL_BELL); }
+        | RW_BEEP                       { $$ = OrvGramNode(DSPL_BELL); }
+        | RW_BLINK                      { $$ = OrvGramNode(DSPL_BLINK); }
+        | RW_ERASE erase_extent_opt     { $$ = OrvGramNode(DSPL_ERASE, $2); }
+        | RW_GRID                       { $$ = OrvGramNode(DSPL_GRID); }
+        | RW_HIGHLIGHT                  { $$ = OrvGramNode(DSPL_HIGHLIGHT); }
+        | RW_BOLD                       { $$ = OrvGramNode(DSPL_HIGHLIGHT); }
+        | RW_LOWLIGHT                   { $$ = OrvGramNode(DSPL_LOWLIGHT); }
+        | RW_DIM                        { $$ = OrvGramNode(DSPL_LOWLIGHT); }
+        | RW_LEFTLINE                   { $$ = OrvGramNode(DSPL_LEFTLINE); }
+        | RW_OVERLINE                   { $$ = OrvGramNode(DSPL_OVERLINE); }
+        | RW_REVERSE_VIDEO              { $$ = OrvGramNode(DSPL_REVERSE_VIDEO); }
+        | RW_REVERSED                   { $$ = OrvGramNode(DSPL_REVERSE_VIDEO); }
+        | RW_SIZE is_opt operand        { $$ = OrvGramNode(DSPL_SIZE, $3); }
+        | RW_UNDERLINE                  { $$ = OrvGramNode(DSPL_UNDERLINE); }
+        | RW_UNDERLINED                 { $$ = OrvGramNode(DSPL_UNDERLINE); }
         | foreground_word is_opt operand
-                                        { $$ = V(OrvGramNode(DSPL_FOREGROUND_COLOR, N($3))); }
+                                        { $$ = OrvGramNode(DSPL_FOREGROUND_COLOR, $3); }
         | background_word is_opt operand
-                                        { $$ = V(OrvGramNode(DSPL_BACKGROUND_COLOR, N($3))); }
-        | RW_CONTROL is_opt operand     { $$ = V(OrvGramNode(DSPL_CONTROL, N($3))); }
+                                        { $$ = OrvGramNode(DSPL_BACKGROUND_COLOR, $3); }
+        | RW_CONTROL is_opt operand     { $$ = OrvGramNode(DSPL_CONTROL, $3); }
         ;
 
 erase_extent_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | RW_EOL                        { $$ = V(OrvGramNode(DSPL_EOL)); }
-        | RW_EOS                        { $$ = V(OrvGramNode(DSPL_EOS)); }
+        : /* empty */                   { $$ = OrvGramNullNode(); }
+        | RW_EOL                        { $$ = OrvGramNode(DSPL_EOL); }
+        | RW_EOS                        { $$ = OrvGramNode(DSPL_EOS); }
         ;
 
 foreground_word
@@ -1838,20 +2104,20 @@ background_word
         ;
 
 screen_input_attribute
-        : RW_AUTO                       { $$ = V(OrvGramNode(ACCP_AUTO)); }
-        | RW_AUTO_SKIP                  { $$ = V(OrvGramNode(ACCP_AUTO)); }
-        | RW_FULL                       { $$ = V(OrvGramNode(ACCP_FULL)); }
-        | RW_LENGTH_CHECK               { $$ = V(OrvGramNode(ACCP_FULL)); }
-        | RW_REQUIRED                   { $$ = V(OrvGramNode(ACCP_REQUIRED)); }
-        | RW_EMPTY_CHECK                { $$ = V(OrvGramNode(ACCP_REQUIRED)); }
-        | RW_SECURE                     { $$ = V(OrvGramNode(ACCP_SECURE)); }
-        | RW_NO_ECHO                    { $$ = V(OrvGramNode(ACCP_SECURE)); }
-        | RW_ZERO_FILL                  { $$ = V(OrvGramNode(ACCP_ZERO_FILL)); }
+        : RW_AUTO                       { $$ = OrvGramNode(ACCP_AUTO); }
+        | RW_AUTO_SKIP                  { $$ = OrvGramNode(ACCP_AUTO); }
+        | RW_FULL                       { $$ = OrvGramNode(ACCP_FULL); }
+        | RW_LENGTH_CHECK               { $$ = OrvGramNode(ACCP_FULL); }
+        | RW_REQUIRED                   { $$ = OrvGramNode(ACCP_REQUIRED); }
+        | RW_EMPTY_CHECK                { $$ = OrvGramNode(ACCP_REQUIRED); }
+        | RW_SECURE                     { $$ = OrvGramNode(ACCP_SECURE); }
+        | RW_NO_ECHO                    { $$ = OrvGramNode(ACCP_SECURE); }
+        | RW_ZERO_FILL                  { $$ = OrvGramNode(ACCP_ZERO_FILL); }
         ;
 
 screen_blank
-        : RW_BLANK RW_SCREEN            { $$ = V(OrvGramNode(DSPL_BLANK, OrvGramNode(DSPL_SCREEN))); }
-        | RW_BLANK RW_LINE              { $$ = V(OrvGramNode(DSPL_BLANK, OrvGramNode(DSPL_LINE))); }
+        : RW_BLANK RW_SCREEN            { $$ = OrvGramNode(DSPL_BLANK, OrvGramNode(DSPL_SCREEN)); }
+        | RW_BLANK RW_LINE              { $$ = OrvGramNode(DSPL_BLANK, OrvGramNode(DSPL_LINE)); }
         ;
 
 column_word
@@ -1860,16 +2126,16 @@ column_word
         ;
 
 screen_sign_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | RW_PLUS                       { $$ = V(OrvGramNode(SCRD_PLUS)); }
-        | OP_PLUS                       { $$ = V(OrvGramNode(SCRD_PLUS)); }
-        | OP_MINUS                      { $$ = V(OrvGramNode(SCRD_MINUS)); }
+        : /* empty */                   { $$ = OrvGramNullNode(); }
+        | RW_PLUS                       { $$ = OrvGramNode(SCRD_PLUS); }
+        | OP_PLUS                       { $$ = OrvGramNode(SCRD_PLUS); }
+        | OP_MINUS                      { $$ = OrvGramNode(SCRD_MINUS); }
         ;
 
 /* An operand after LINE or COLUMN is taken by the clause, not read as a
    VALUE clause without its word. */
 screen_operand_opt
-        : /* empty */ %prec PRTY_LOW    { $$ = V(OrvGramNullNode()); }
+        : /* empty */ %prec PRTY_LOW    { $$ = OrvGramNullNode(); }
         | operand                       { $$ = $1; }
         ;
 
@@ -1882,7 +2148,7 @@ screen_literal
         : TK_INT_NUM_LIT                { $$ = $1; }
         | TK_REAL_NUM_LIT               { $$ = $1; }
         | TK_NONNUM_LIT                 { $$ = $1; }
-        | zero_word                     { $$ = V(OrvGramNode(FIG_ZERO)); }
+        | zero_word                     { $$ = OrvGramNode(FIG_ZERO); }
         ;
 
 /* ===================================================================== */
@@ -1894,27 +2160,27 @@ screen_literal
 proc_division
         : RW_PROCEDURE RW_DIVISION call_convention_opt with_linkage_opt proc_using_opt giving_opt SEP_DOT
           proc_division_start copy_item declaratives_opt proc_container_start copy_item procedure_items
-                                        [ OrvGramAreaANames(0); if (yytrial) break; $$ = V(OrvGramFinishProcDivision(N($8), N($9), N($10), N($12))); ]
+                                        [ OrvGramAreaANames(0); if (yytrial) break; $$ = OrvGramFinishProcDivision($8, $9, $10, $12); ]
         ;
 
 proc_division_start
-        : /* empty */                   [ OrvGramAreaANames(1); if (yytrial) break; $$ = V(OrvGramStartProcDivision(N($-4), N($-3), N($-2), N($-1))); POSITION_STEP(N($$)); ]
+        : /* empty */                   [ OrvGramAreaANames(1); if (yytrial) break; $$ = OrvGramStartProcDivision($<node>-4, $<node>-3, $<node>-2, $<node>-1); POSITION_STEP($$); ]
         ;
 
 proc_container_start
-        : /* empty */                   { OrvGramProcContainer(N($-2), 7); }
+        : /* empty */                   { OrvGramProcContainer($<node>-2, DIVISION_PROCEDURE__IMPERATIVES); }
         ;
 
 call_convention_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        : /* empty */                   { $$ = OrvGramNullNode(); }
         | mnemonic_name_use             { $$ = $1; }
         ;
 
 /* The linkage type is read with the name lookup off. */
 with_linkage_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        : /* empty */                   { $$ = OrvGramNullNode(); }
         | RW_WITH name_lookup_off TK_CHAR_STRING linkage_word_opt
-                                        [ OrvGramNameLookup(1); if (yytrial) break; $$ = V(OrvGramNode(EX_CALL_WITH_LINKAGE, N($3))); ]
+                                        [ OrvGramNameLookup(1); if (yytrial) break; $$ = OrvGramNode(EX_CALL_WITH_LINKAGE, $3); ]
         ;
 
 linkage_word_opt
@@ -1923,11 +2189,11 @@ linkage_word_opt
         ;
 
 proc_using_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        : /* empty */                   { $$ = OrvGramNullNode(); }
         | RW_USING passing_mode_start proc_params
-                                        { $$ = V(OrvGramNode(EX_PROC_USING, N($3))); }
+                                        { $$ = OrvGramNode(EX_PROC_USING, $3); }
         | RW_CHAINING passing_mode_start proc_params
-                                        { $$ = V(OrvGramNode(EX_PROC_CHAINING, N($3))); }
+                                        { $$ = OrvGramNode(EX_PROC_CHAINING, $3); }
         ;
 
 passing_mode_start
@@ -1935,36 +2201,36 @@ passing_mode_start
         ;
 
 proc_params
-        : proc_param                    { $$ = V(OrvListExpr(EX_PROC_PARAM_LIST, N($1), nullptr)); }
-        | proc_params proc_param        { $$ = V(OrvListExpr(EX_PROC_PARAM_LIST, N($1), N($2))); }
+        : proc_param                    { $$ = OrvListExpr(EX_PROC_PARAM_LIST, $1, nullptr); }
+        | proc_params proc_param        { $$ = OrvListExpr(EX_PROC_PARAM_LIST, $1, $2); }
         ;
 
 proc_param
         : passing_mode_opt TK_USER_DEFD_WORD
-                                        { $$ = V(OrvGramProcParam(N($1), OrvGramNameUse(N($2), SYMCAT_DATA_NAME, POSITION_OF($2)), OrvPassingMode)); }
+                                        { $$ = OrvGramProcParam($1, OrvGramNameUse($2, SYMCAT_DATA_NAME, POSITION_OF($2)), OrvPassingMode); }
         ;
 
 passing_mode_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | by_opt RW_REFERENCE           { $$ = V(OrvGramPassingMode(EX_PT_BY_REFERENCE, &OrvPassingMode)); }
-        | by_opt RW_CONTENT             { $$ = V(OrvGramPassingMode(EX_PT_BY_CONTENT, &OrvPassingMode)); }
-        | by_opt RW_VALUE               { $$ = V(OrvGramPassingMode(EX_PT_BY_VALUE, &OrvPassingMode)); }
+        : /* empty */                   { $$ = OrvGramNullNode(); }
+        | by_opt RW_REFERENCE           { $$ = OrvGramPassingMode(EX_PT_BY_REFERENCE, &OrvPassingMode); }
+        | by_opt RW_CONTENT             { $$ = OrvGramPassingMode(EX_PT_BY_CONTENT, &OrvPassingMode); }
+        | by_opt RW_VALUE               { $$ = OrvGramPassingMode(EX_PT_BY_VALUE, &OrvPassingMode); }
         ;
 
 giving_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        : /* empty */                   { $$ = OrvGramNullNode(); }
         | giving_word into_opt identifier
-                                        { $$ = V(OrvGramNode(EX_CALL_GIVING, OrvGramNode(EX_CALL_GIVING_INTO, N($3)))); }
+                                        { $$ = OrvGramNode(EX_CALL_GIVING, OrvGramNode(EX_CALL_GIVING_INTO, $3)); }
         | giving_word RW_ADDRESS RW_OF identifier
-                                        { $$ = V(OrvGramNode(EX_CALL_GIVING, OrvGramNode(EX_CALL_GIVING_ADDRESS_OF, N($4)))); }
+                                        { $$ = OrvGramNode(EX_CALL_GIVING, OrvGramNode(EX_CALL_GIVING_ADDRESS_OF, $4)); }
         ;
 
 /* A COPY marker or an error before the declaratives and before the
    sections has its own slot of the division. */
 copy_item
-        : /* empty */ %prec PRTY_LOW    { $$ = V(OrvGramNullNode()); }
+        : /* empty */ %prec PRTY_LOW    { $$ = OrvGramNullNode(); }
         | copy_marker                   { $$ = $1; }
-        | error                         [ OrvGramResetSwitches(ORV_SWITCHES_PROCEDURE); if (yytrial) break; $$ = V(OrvGramErrorNode()); ]
+        | error                         [ OrvGramResetSwitches(ORV_SWITCHES_PROCEDURE); if (yytrial) break; $$ = OrvGramErrorNode(); ]
         ;
 
 copy_marker
@@ -1973,17 +2239,17 @@ copy_marker
         ;
 
 declaratives_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        : /* empty */                   { $$ = OrvGramNullNode(); }
         | RW_DECLARATIVES SEP_DOT declaratives_start procedure_items end_declaratives
-                                        { $$ = V(OrvGramFinishDeclaratives(&$3, N($5))); }
+                                        { $$ = OrvGramFinishDeclaratives(&$3, $5); }
         ;
 
 declaratives_start
-        : /* empty */                   { $$ = V(OrvGramStartDeclaratives()); }
+        : /* empty */                   { $$ = OrvGramStartDeclaratives(); }
         ;
 
 end_declaratives
-        : RW_END_DECLARATIVES SEP_DOT   { $$ = V(OrvGramNode(END_DECLARATIVES)); }
+        : RW_END_DECLARATIVES SEP_DOT   { $$ = OrvGramNode(END_DECLARATIVES); }
         ;
 
 /* Each item is filed at once into the sections, paragraphs and sentences
@@ -1995,12 +2261,12 @@ procedure_items
 
 procedure_item
         : section_name RW_SECTION segment_number_opt SEP_DOT
-                                        { OrvGramSectionHeader(POSITION_STEP(OrvGramSectionNode(&$1, N($3)))); }
+                                        { OrvGramSectionHeader(POSITION_STEP(OrvGramSectionNode(&$1, $3))); }
         | paragraph_name SEP_DOT        { OrvGramParagraphHeader(POSITION_STEP(OrvGramParagraphNode(&$1))); }
         | SEP_DOT                       { OrvGramProcItem(POSITION_STEP(OrvGramNode(SENTENCE_EMPTY))); }
         | sentence_start statements SEP_DOT
-                                        { OrvGramProcItem(POSITION_STEP(OrvGramNode(SENTENCE, N($2)))); }
-        | copy_marker                   { OrvGramProcItem(POSITION_STEP(N($1))); }
+                                        { OrvGramProcItem(POSITION_STEP(OrvGramNode(SENTENCE, $2))); }
+        | copy_marker                   { OrvGramProcItem(POSITION_STEP($1)); }
         | error                         [ OrvGramResetSwitches(ORV_SWITCHES_PROCEDURE); if (yytrial) break; OrvGramProcItem(POSITION_STEP(OrvGramErrorNode())); ]
         ;
 
@@ -2025,49 +2291,49 @@ procedure_header_name
         ;
 
 segment_number_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        : /* empty */                   { $$ = OrvGramNullNode(); }
         | integer                       { $$ = $1; }
         ;
 
 /* Procedure names: one level of qualification (paragraph OF section). */
 procedure_range
-        : procedure_name                { $$ = V(OrvGramNode(EX_PROC_RANGE, N($1), nullptr)); }
+        : procedure_name                { $$ = OrvGramNode(EX_PROC_RANGE, $1, nullptr); }
         | procedure_name thru_word procedure_name
-                                        { $$ = V(OrvGramNode(EX_PROC_RANGE, N($1), N($3))); }
+                                        { $$ = OrvGramNode(EX_PROC_RANGE, $1, $3); }
         ;
 
 procedure_name
-        : procedure_name_part           { $$ = V(OrvGramProcNameUse(N($1), nullptr)); }
+        : procedure_name_part           { $$ = OrvGramProcNameUse($1, nullptr); }
         | procedure_name_part of_in procedure_name_part
-                                        { $$ = V(OrvGramProcNameUse(N($1), N($3))); }
+                                        { $$ = OrvGramProcNameUse($1, $3); }
         ;
 
 procedure_name_part
         : name_use                      { $$ = $1; }
-        | TK_INT_NUM_LIT                { $$ = V(OrvGramNumberNameUse(&$1)); }
+        | TK_INT_NUM_LIT                { $$ = OrvGramNumberNameUse(&$1); }
         ;
 
 procedure_names_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        : /* empty */                   { $$ = OrvGramNullNode(); }
         | procedure_names               { $$ = $1; }
         ;
 
 procedure_names
-        : procedure_name                { $$ = V(OrvListExpr(EX_LIST, N($1), nullptr)); }
+        : procedure_name                { $$ = OrvListExpr(EX_LIST, $1, nullptr); }
         | procedure_names procedure_name
-                                        { $$ = V(OrvListExpr(EX_LIST, N($1), N($2))); }
+                                        { $$ = OrvListExpr(EX_LIST, $1, $2); }
         ;
 
 /* Statement sequences.  The first statement of a sequence is never an
    error: an error there is an item of the division, or a statement after
    the one before. */
 statements
-        : first_statement               { $$ = V(OrvListExpr(STMT_LIST, N($1), nullptr)); }
-        | statements statement          { $$ = V(OrvListExpr(STMT_LIST, N($1), N($2))); }
+        : first_statement               { $$ = OrvListExpr(STMT_LIST, $1, nullptr); }
+        | statements statement          { $$ = OrvListExpr(STMT_LIST, $1, $2); }
         ;
 
 statements_opt
-        : /* empty */ %prec PRTY_LOW    { $$ = V(OrvGramNullNode()); }
+        : /* empty */ %prec PRTY_LOW    { $$ = OrvGramNullNode(); }
         | statements %prec PRTY_LOW     { $$ = $1; }
         ;
 
@@ -2077,7 +2343,7 @@ statements_opt
 
 statement
         : first_statement               { $$ = $1; }
-        | error                         [ OrvGramResetSwitches(ORV_SWITCHES_PROCEDURE); if (yytrial) break; $$ = V(OrvGramErrorNode()); ]
+        | error                         [ OrvGramResetSwitches(ORV_SWITCHES_PROCEDURE); if (yytrial) break; $$ = OrvGramErrorNode(); ]
         ;
 
 first_statement
@@ -2141,21 +2407,80 @@ first_statement
         | copy_marker                   { $$ = $1; }
         ;
 
+/* ---------------------------------------------------------------------
+   ADD operand [[TO] operand]... TO {identifier [ROUNDED]}...
+   ADD operand [[TO] operand]... [TO] operand GIVING {identifier [ROUNDED]}...
+   ADD {CORR | CORRESPONDING} identifier TO identifier [ROUNDED]
+       [[ON] SIZE ERROR statements] [NOT [ON] SIZE ERROR statements] [END-ADD]
+   --------------------------------------------------------------------- */
+
 /* The arithmetic statements build their node before the SIZE ERROR
    phrases (an early node), and fill it when the statement ends. */
 add_statement
         : RW_ADD add_format add_start on_size_error_opt not_on_size_error_opt end_add_opt
-                                        { $$ = V(OrvGramFillSlots(N($3), N($2), N($4), N($5), N($6))); }
+                                        { $$ = OrvGramFillSlots($3, $2, $4, $5, $6); }
         ;
 
 add_start
-        : /* empty */                   { $$ = V(OrvGramNode(STMT_ADD)); }
+        : /* empty */                   { $$ = OrvGramNode(STMT_ADD); }
         ;
+
+/* ADD formats.  After "ADD A TO" a word is first tried as the first
+   target (the TO format commits when it is reduced), then as a further
+   operand of the GIVING format (its marker commits); the GIVING format
+   needs two operands at least. */
+add_format
+        : add_operands RW_TO rounded_identifiers
+                                        [ YYVALID; $$ = OrvGramNode(EX_ARITH_ADD_TO, $1, $3); ]
+        | add_operands to_opt operand RW_GIVING commit_mark rounded_identifiers
+                                        { $$ = OrvGramNode(EX_ARITH_ADD_GIVING, OrvListExpr(EX_LIST, $1, $3), $6); }
+        | corr_word identifier RW_TO rounded_identifier
+                                        { $$ = OrvGramNode(EX_ARITH_ADD_CORR_TO, $2, $4); }
+        ;
+
+add_operands
+        : operand                       { $$ = OrvListExpr(EX_LIST, $1, nullptr); }
+        | add_operands to_opt operand   { $$ = OrvListExpr(EX_LIST, $1, $3); }
+        ;
+
+/* An empty rule that commits a trial parse and does nothing outside one. */
+commit_mark
+        : /* empty */                   [ YYVALID; ]
+        ;
+
+/* ---------------------------------------------------------------------
+   ALTER {procedure-name TO [PROCEED TO] procedure-name}...
+   --------------------------------------------------------------------- */
 
 /* ALTER with one item holds the item itself. */
 alter_statement
-        : RW_ALTER alter_items          { $$ = V(OrvGramNode(STMT_ALTER, N($2))); }
+        : RW_ALTER alter_items          { $$ = OrvGramNode(STMT_ALTER, $2); }
         ;
+
+alter_items
+        : alter_item                    { $$ = $1; }
+        | alter_items alter_item        { $$ = OrvListExpr(EX_LIST, $1, $2); }
+        ;
+
+alter_item
+        : procedure_name RW_TO proceed_to_opt procedure_name
+                                        { $$ = OrvGramNode(EX_ALTER_ITEM, $1, $4); }
+        ;
+
+proceed_to_opt
+        : /* empty */
+        | RW_PROCEED RW_TO
+        ;
+
+/* ---------------------------------------------------------------------
+   CALL [mnemonic-name | PROGRAM] operand [WITH convention [LINKAGE]]
+       [USING call-parameter...]
+       [{GIVING | RETURNING} {[INTO] identifier | ADDRESS OF identifier}]
+       [[ON] {EXCEPTION | OVERFLOW} statements] [NOT [ON] EXCEPTION statements]
+       [END-CALL]
+     call-parameter: [[BY] {REFERENCE | CONTENT | VALUE}] operand
+                     [SIZE [IS] literal]
+   --------------------------------------------------------------------- */
 
 /* CALL: a word right after CALL is first tried as the call convention,
    then as the called program; the marker after the program commits a
@@ -2163,155 +2488,546 @@ alter_statement
 call_statement
         : RW_CALL call_program_opt operand call_mark with_linkage_opt call_using_opt giving_opt call_start
           on_call_exception_opt not_on_call_exception_opt end_call_opt
-                                        { $$ = V(OrvGramFillAll(N($8), N($2), N($3), N($5), N($6), N($7), N($9), N($10), N($11))); }
+                                        { $$ = OrvGramFillAll($8, $2, $3, $5, $6, $7, $9, $10, $11); }
         ;
 
 call_start
-        : /* empty */                   { $$ = V(OrvGramNode(STMT_CALL)); }
+        : /* empty */                   { $$ = OrvGramNode(STMT_CALL); }
         ;
 
-cancel_statement
-        : RW_CANCEL operands            { $$ = V(OrvGramNode(STMT_CANCEL, N($2))); }
+call_program_opt
+        : call_convention_opt           { $$ = $1; }
+        | RW_PROGRAM                    { $$ = OrvGramNode(EX_CALL_PROGRAM); }
         ;
+
+call_mark
+        : /* empty */                   [ YYVALID; ]
+        ;
+
+/* USING, shared with CHAIN and INVOKE. */
+call_using_opt
+        : /* empty */                   { $$ = OrvGramNullNode(); }
+        | RW_USING passing_mode_start call_params
+                                        { $$ = OrvGramNode(EX_CALL_USING, $3); }
+        ;
+
+call_params
+        : call_param                    { $$ = OrvListExpr(EX_CALL_PARAM_LIST, $1, nullptr); }
+        | call_params call_param        { $$ = OrvListExpr(EX_CALL_PARAM_LIST, $1, $2); }
+        ;
+
+call_param
+        : passing_mode_opt operand call_param_size_opt
+                                        { $$ = OrvGramCallParam($1, $2, $3, OrvPassingMode); }
+        ;
+
+call_param_size_opt
+        : /* empty */                   { $$ = OrvGramNullNode(); }
+        | RW_SIZE is_opt literal        { $$ = OrvGramNode(EX_CALL_PARAM_SIZE, $3); }
+        ;
+
+/* ---------------------------------------------------------------------
+   CANCEL operand...
+   --------------------------------------------------------------------- */
+
+cancel_statement
+        : RW_CANCEL operands            { $$ = OrvGramNode(STMT_CANCEL, $2); }
+        ;
+
+/* ---------------------------------------------------------------------
+   CHAIN operand [USING call-parameter...] [END-CHAIN]
+   --------------------------------------------------------------------- */
 
 chain_statement
         : RW_CHAIN operand call_using_opt chain_start end_chain_opt
-                                        { $$ = V(OrvGramFillSlots(N($4), N($2), N($3), N($5))); }
+                                        { $$ = OrvGramFillSlots($4, $2, $3, $5); }
         ;
 
 chain_start
-        : /* empty */                   { $$ = V(OrvGramNode(STMT_CHAIN)); }
+        : /* empty */                   { $$ = OrvGramNode(STMT_CHAIN); }
         ;
 
+/* ---------------------------------------------------------------------
+   CLOSE {file-name [REEL | UNIT]
+       [[WITH] LOCK | [WITH] NO REWIND | [FOR] REMOVAL | [WITH] DISP]}...
+   --------------------------------------------------------------------- */
+
 close_statement
-        : RW_CLOSE close_items          { $$ = V(OrvGramNode(STMT_CLOSE, N($2))); }
+        : RW_CLOSE close_items          { $$ = OrvGramNode(STMT_CLOSE, $2); }
         ;
+
+close_items
+        : close_item                    { $$ = OrvListExpr(EX_LIST, $1, nullptr); }
+        | close_items close_item        { $$ = OrvListExpr(EX_LIST, $1, $2); }
+        ;
+
+close_item
+        : file_name_use close_device_opt close_disposition_opt
+                                        { $$ = OrvGramNode(EX_CLOSE_ITEM, $1, $2, $3); }
+        ;
+
+close_device_opt
+        : /* empty */                   { $$ = OrvGramNullNode(); }
+        | RW_REEL                       { $$ = OrvGramNode(IOCX_REEL); }
+        | RW_UNIT                       { $$ = OrvGramNode(IOCX_UNIT); }
+        ;
+
+close_disposition_opt
+        : /* empty */                   { $$ = OrvGramNullNode(); }
+        | with_opt RW_LOCK              { $$ = OrvGramNode(IOCX_WITH_LOCK); }
+        | with_opt RW_NO RW_REWIND      { $$ = OrvGramNode(IOCX_WITH_NO_REWIND); }
+        | for_opt RW_REMOVAL            { $$ = OrvGramNode(IOCX_FOR_REMOVAL); }
+        | with_opt RW_DISP              { $$ = OrvGramNode(IOCX_WITH_DISP); }
+        ;
+
+/* ---------------------------------------------------------------------
+   COMPUTE {identifier [ROUNDED]}... {EQUAL | =} arith-expr
+       [[ON] SIZE ERROR statements] [NOT [ON] SIZE ERROR statements]
+       [END-COMPUTE]
+   --------------------------------------------------------------------- */
 
 compute_statement
         : RW_COMPUTE rounded_identifiers equal_word arith_expr compute_start
           on_size_error_opt not_on_size_error_opt end_compute_opt
-                                        { $$ = V(OrvGramFillSlots(N($5), N($2), N($4), N($6), N($7), N($8))); }
+                                        { $$ = OrvGramFillSlots($5, $2, $4, $6, $7, $8); }
         ;
 
 compute_start
-        : /* empty */                   { $$ = V(OrvGramNode(STMT_COMPUTE)); }
+        : /* empty */                   { $$ = OrvGramNode(STMT_COMPUTE); }
         ;
 
+/* ---------------------------------------------------------------------
+   CONTINUE
+   --------------------------------------------------------------------- */
+
 continue_statement
-        : RW_CONTINUE                   { $$ = V(OrvGramNode(STMT_CONTINUE)); }
+        : RW_CONTINUE                   { $$ = OrvGramNode(STMT_CONTINUE); }
         ;
+
+/* ---------------------------------------------------------------------
+   DELETE file-name [RECORD] [INVALID [KEY] [statements]]
+       [NOT INVALID [KEY] statements] [END-DELETE]
+   DELETE FILE file-name...
+   --------------------------------------------------------------------- */
 
 /* DELETE's type slot has an empty rule only. */
 delete_statement
         : RW_DELETE file_name_use record_opt unused_slot delete_start
           invalid_key_opt not_invalid_key_opt end_delete_opt
-                                        { $$ = V(OrvGramFillSlots(N($5), N($2), N($4), N($6), N($7), N($8))); }
+                                        { $$ = OrvGramFillSlots($5, $2, $4, $6, $7, $8); }
         | RW_DELETE RW_FILE file_name_uses
-                                        { $$ = V(OrvGramNode(STMT_DELETE_FILE, N($3))); }
+                                        { $$ = OrvGramNode(STMT_DELETE_FILE, $3); }
         ;
 
 delete_start
-        : /* empty */                   { $$ = V(OrvGramNode(STMT_DELETE)); }
+        : /* empty */                   { $$ = OrvGramNode(STMT_DELETE); }
         ;
+
+/* A slot that the grammar never fills: its NULL_NODE (DELETE, READ,
+   REWRITE, WRITE). */
+unused_slot
+        : /* empty */                   { $$ = OrvGramNullNode(); }
+        ;
+
+/* ---------------------------------------------------------------------
+   DIVIDE operand INTO {identifier [ROUNDED]}...
+   DIVIDE operand {INTO | BY} operand GIVING {identifier [ROUNDED]}...
+       [REMAINDER identifier]
+       [[ON] SIZE ERROR statements] [NOT [ON] SIZE ERROR statements]
+       [END-DIVIDE]
+   --------------------------------------------------------------------- */
 
 /* DIVIDE commits a trial parse when its node is made. */
 divide_statement
         : RW_DIVIDE divide_format divide_start on_size_error_opt not_on_size_error_opt end_divide_opt
-                                        { $$ = V(OrvGramFillSlots(N($3), N($2), N($4), N($5), N($6))); }
+                                        { $$ = OrvGramFillSlots($3, $2, $4, $5, $6); }
         ;
 
 divide_start
-        : /* empty */                   [ YYVALID; $$ = V(OrvGramNode(STMT_DIVIDE)); ]
+        : /* empty */                   [ YYVALID; $$ = OrvGramNode(STMT_DIVIDE); ]
         ;
+
+divide_format
+        : operand RW_INTO rounded_identifiers
+                                        { $$ = OrvGramNode(EX_ARITH_DIV_INTO, $1, $3); }
+        | operand RW_INTO operand RW_GIVING rounded_identifiers remainder_opt
+                                        { $$ = OrvGramNode(EX_ARITH_DIV_INTO_GIVING, $1, $3, $5, $6); }
+        | operand RW_BY operand RW_GIVING rounded_identifiers remainder_opt
+                                        { $$ = OrvGramNode(EX_ARITH_DIV_BY_GIVING, $1, $3, $5, $6); }
+        ;
+
+remainder_opt
+        : /* empty */                   { $$ = OrvGramNullNode(); }
+        | RW_REMAINDER identifier       { $$ = OrvGramNode(EX_ARITH_DIV_REMAINDER, $2); }
+        ;
+
+/* ---------------------------------------------------------------------
+   ENTRY alphanumeric-literal [mnemonic-name] [WITH convention [LINKAGE]]
+       [{USING | CHAINING} parameter...]
+       [{GIVING | RETURNING} {[INTO] identifier | ADDRESS OF identifier}]
+   --------------------------------------------------------------------- */
 
 entry_statement
         : RW_ENTRY alphanumeric_item call_convention_opt with_linkage_opt proc_using_opt giving_opt
-                                        { $$ = V(OrvGramFillAll(OrvGramNode(STMT_ENTRY), N($2), N($3), N($4), N($5), N($6))); }
+                                        { $$ = OrvGramFillAll(OrvGramNode(STMT_ENTRY), $2, $3, $4, $5, $6); }
         ;
+
+/* ---------------------------------------------------------------------
+   EVALUATE subject [ALSO subject]...
+       {{WHEN object [ALSO object]...}... statements}...
+       [WHEN OTHER statements] [END-EVALUATE]
+     subject: condition | ANY | TRUE | FALSE
+     object:  subject | arith-expr {THROUGH | THRU} arith-expr
+   --------------------------------------------------------------------- */
 
 evaluate_statement
         : RW_EVALUATE evaluate_subjects evaluate_start when_blocks when_other_opt end_evaluate_opt
-                                        { $$ = V(OrvGramFillSlots(N($3), N($2), N($4), N($5), N($6))); }
+                                        { $$ = OrvGramFillSlots($3, $2, $4, $5, $6); }
         ;
 
 evaluate_start
-        : /* empty */                   { $$ = V(OrvGramNode(STMT_EVALUATE)); }
+        : /* empty */                   { $$ = OrvGramNode(STMT_EVALUATE); }
         ;
+
+/* EVALUATE: subjects and objects are conditions, which take a bare
+   arithmetic expression too.  A WHEN after the statements of an inner
+   EVALUATE or SEARCH belongs to it. */
+evaluate_subjects
+        : evaluate_subject              { $$ = OrvListExpr(EX_EVAL_SUBJ_LIST, $1, nullptr); }
+        | evaluate_subjects RW_ALSO evaluate_subject
+                                        { $$ = OrvListExpr(EX_EVAL_SUBJ_LIST, $1, $3); }
+        ;
+
+evaluate_subject
+        : condition                     { $$ = $1; }
+        | RW_ANY                        { $$ = OrvGramNode(EX_ANY); }
+        | RW_TRUE                       { $$ = OrvGramNode(EX_TRUE); }
+        | RW_FALSE                      { $$ = OrvGramNode(EX_FALSE); }
+        ;
+
+when_blocks
+        : when_block                    { $$ = OrvListExpr(EX_EVAL_WHEN_BLOCK_LIST, $1, nullptr); }
+        | when_blocks when_block        { $$ = OrvListExpr(EX_EVAL_WHEN_BLOCK_LIST, $1, $2); }
+        ;
+
+when_block
+        : when_phrases statements %prec PRTY_LOW
+                                        { $$ = OrvGramNode(EX_EVAL_WHEN_BLOCK, $1, $2); }
+        ;
+
+when_phrases
+        : when_phrase                   { $$ = OrvListExpr(EX_EVAL_WHEN_PHRASE_LIST, $1, nullptr); }
+        | when_phrases when_phrase      { $$ = OrvListExpr(EX_EVAL_WHEN_PHRASE_LIST, $1, $2); }
+        ;
+
+when_phrase
+        : RW_WHEN when_objects          { $$ = OrvGramNode(EX_EVAL_WHEN_PHRASE, $2); }
+        ;
+
+when_objects
+        : when_object                   { $$ = OrvListExpr(EX_EVAL_OBJ_LIST, $1, nullptr); }
+        | when_objects RW_ALSO when_object
+                                        { $$ = OrvListExpr(EX_EVAL_OBJ_LIST, $1, $3); }
+        ;
+
+when_object
+        : evaluate_subject              { $$ = OrvGramNode(EX_EXPR_RANGE, $1); }
+        | arith_expr thru_word arith_expr
+                                        { $$ = OrvGramNode(EX_EXPR_RANGE, $1, $3); }
+        ;
+
+when_other_opt
+        : /* empty */ %prec PRTY_LOW    { $$ = OrvGramNullNode(); }
+        | RW_WHEN RW_OTHER when_other_start statements %prec PRTY_LOW
+                                        { $$ = OrvGramFillSlots($3, $4); }
+        ;
+
+when_other_start
+        : /* empty */                   { $$ = OrvGramNode(EX_EVAL_WHEN_OTHER); }
+        ;
+
+/* ---------------------------------------------------------------------
+   EXIT
+   EXIT PROGRAM [{GIVING | RETURNING} exit-argument]
+   EXIT PERFORM [CYCLE]
+   EXIT PARAGRAPH
+   EXIT SECTION
+     exit-argument: identifier | ADDRESS OF identifier
+                  | [ALL] literal [SIZE [IS] [ALL] literal]
+   --------------------------------------------------------------------- */
 
 exit_statement
-        : RW_EXIT                       { $$ = V(OrvGramNode(STMT_EXIT)); }
+        : RW_EXIT                       { $$ = OrvGramNode(STMT_EXIT); }
         | RW_EXIT RW_PROGRAM exit_giving_opt
-                                        { $$ = V(OrvGramNode(STMT_EXIT_PROGRAM, N($3))); }
-        | RW_EXIT_PERFORM cycle_opt     { $$ = V(OrvGramNode(STMT_EXIT_PERFORM, N($2))); }
-        | RW_EXIT RW_PARAGRAPH          { $$ = V(OrvGramNode(STMT_EXIT_PARAGRAPH)); }
-        | RW_EXIT RW_SECTION            { $$ = V(OrvGramNode(STMT_EXIT_SECTION)); }
+                                        { $$ = OrvGramNode(STMT_EXIT_PROGRAM, $3); }
+        | RW_EXIT_PERFORM cycle_opt     { $$ = OrvGramNode(STMT_EXIT_PERFORM, $2); }
+        | RW_EXIT RW_PARAGRAPH          { $$ = OrvGramNode(STMT_EXIT_PARAGRAPH); }
+        | RW_EXIT RW_SECTION            { $$ = OrvGramNode(STMT_EXIT_SECTION); }
         ;
 
-goback_statement
-        : RW_GOBACK exit_giving_opt     { $$ = V(OrvGramNode(STMT_GOBACK, N($2))); }
+/* GIVING or RETURNING of EXIT PROGRAM, GOBACK and STOP. */
+exit_giving_opt
+        : /* empty */                   { $$ = OrvGramNullNode(); }
+        | giving_word exit_argument     { $$ = OrvGramNode(EX_EXIT_GIVING, $2); }
         ;
+
+/* ADDRESS and OF belong to the SR_ADDRESS_OF node. */
+exit_argument
+        : identifier                    { $$ = OrvGramNode(EX_EXIT_ARG, $1); }
+        | RW_ADDRESS RW_OF identifier   { $$ = OrvGramNode(EX_EXIT_ARG, POSITION_STEP(OrvGramNode(SR_ADDRESS_OF, $3))); }
+        | literal_or_all exit_size_opt  { $$ = OrvGramNode(EX_EXIT_ARG, $1, $2); }
+        ;
+
+exit_size_opt
+        : /* empty */                   { $$ = OrvGramNullNode(); }
+        | RW_SIZE is_opt literal_or_all { $$ = OrvGramNode(EX_CALL_PARAM_SIZE, $3); }
+        ;
+
+cycle_opt
+        : /* empty */                   { $$ = OrvGramNullNode(); }
+        | RW_CYCLE                      { $$ = OrvGramNode(EX_EXIT_CYCLE); }
+        ;
+
+/* ---------------------------------------------------------------------
+   GOBACK [{GIVING | RETURNING} exit-argument]
+   --------------------------------------------------------------------- */
+
+goback_statement
+        : RW_GOBACK exit_giving_opt     { $$ = OrvGramNode(STMT_GOBACK, $2); }
+        ;
+
+/* ---------------------------------------------------------------------
+   GO [TO] [procedure-name...] [DEPENDING [ON] identifier]
+   --------------------------------------------------------------------- */
 
 goto_statement
         : RW_GO to_opt procedure_names_opt depending_opt
-                                        { $$ = V(OrvGramGoTo(N($3), &$4)); }
+                                        { $$ = OrvGramGoTo($3, &$4); }
         ;
+
+depending_opt
+        : /* empty */                   { $$ = OrvGramNullNode(); }
+        | RW_DEPENDING on_opt identifier
+                                        { $$ = OrvGramNode(EX_DEPENDING_ON, $3); }
+        ;
+
+/* ---------------------------------------------------------------------
+   IF condition [THEN] statements [{ELSE | OTHERWISE} statements] [END-IF]
+   --------------------------------------------------------------------- */
 
 if_statement
         : RW_IF condition then_opt if_start statements else_opt end_if_opt
-                                        { $$ = V(OrvGramFillSlots(N($4), N($2), N($5), N($6), N($7))); }
+                                        { $$ = OrvGramFillSlots($4, $2, $5, $6, $7); }
         ;
 
 if_start
-        : /* empty */                   { $$ = V(OrvGramNode(STMT_IF)); }
+        : /* empty */                   { $$ = OrvGramNode(STMT_IF); }
         ;
+
+else_opt
+        : /* empty */ %prec PRTY_LOW    { $$ = OrvGramNullNode(); }
+        | else_word else_start statements %prec PRTY_LOW
+                                        { $$ = OrvGramFillSlots($2, $3); }
+        ;
+
+else_start
+        : /* empty */                   { $$ = OrvGramNode(EX_ELSE); }
+        ;
+
+/* ---------------------------------------------------------------------
+   INITIALIZE identifier... [REPLACING {{ALPHABETIC | ALPHANUMERIC | NUMERIC
+       | ALPHANUMERIC-EDITED | NUMERIC-EDITED} [DATA] BY operand}...]
+   --------------------------------------------------------------------- */
 
 initialize_statement
         : RW_INITIALIZE identifiers initialize_replacing_opt
-                                        { $$ = V(OrvGramNode(STMT_INITIALIZE, N($2), N($3))); }
+                                        { $$ = OrvGramNode(STMT_INITIALIZE, $2, $3); }
         ;
+
+initialize_replacing_opt
+        : /* empty */                   { $$ = OrvGramNullNode(); }
+        | RW_REPLACING initialize_replacings
+                                        { $$ = OrvGramNode(EX_INIT_REPLACING, $2); }
+        ;
+
+initialize_replacings
+        : initialize_replacing          { $$ = OrvListExpr(EX_LIST, $1, nullptr); }
+        | initialize_replacings initialize_replacing
+                                        { $$ = OrvListExpr(EX_LIST, $1, $2); }
+        ;
+
+initialize_replacing
+        : replacing_category data_opt RW_BY operand
+                                        { $$ = OrvGramNode(EX_STR_REPLACING_DATA_BY, $1, $4); }
+        ;
+
+replacing_category
+        : RW_ALPHABETIC                 { $$ = OrvGramNode(EX_STR_ALPHABETIC); }
+        | RW_ALPHANUMERIC               { $$ = OrvGramNode(EX_STR_ALPHANUMERIC); }
+        | RW_NUMERIC                    { $$ = OrvGramNode(EX_STR_NUMERIC); }
+        | RW_ALPHANUMERIC_EDITED        { $$ = OrvGramNode(EX_STR_ALPHANUMERIC_EDITED); }
+        | RW_NUMERIC_EDITED             { $$ = OrvGramNode(EX_STR_NUMERIC_EDITED); }
+        ;
+
+/* ---------------------------------------------------------------------
+   INVOKE operand [ALL] literal [USING call-parameter...]
+       [{GIVING | RETURNING} {[INTO] identifier | ADDRESS OF identifier}]
+       [END-INVOKE]
+   --------------------------------------------------------------------- */
 
 /* END-INVOKE builds nothing; its token stays with the statement. */
 invoke_statement
         : RW_INVOKE operand literal_or_all call_using_opt giving_opt end_invoke_opt
-                                        { $$ = V(OrvGramNode(STMT_INVOKE, N($2), N($3), N($4), N($5))); }
+                                        { $$ = OrvGramNode(STMT_INVOKE, $2, $3, $4, $5); }
         ;
+
+/* ---------------------------------------------------------------------
+   MOVE operand TO identifier...
+   MOVE {CORR | CORRESPONDING} identifier TO identifier...
+   --------------------------------------------------------------------- */
 
 move_statement
         : RW_MOVE operand RW_TO identifiers
-                                        { $$ = V(OrvGramNode(STMT_MOVE, N($2), N($4))); }
+                                        { $$ = OrvGramNode(STMT_MOVE, $2, $4); }
         | RW_MOVE corr_word identifier RW_TO identifiers
-                                        { $$ = V(OrvGramNode(STMT_MOVE_CORR, N($3), N($5))); }
+                                        { $$ = OrvGramNode(STMT_MOVE_CORR, $3, $5); }
         ;
+
+/* ---------------------------------------------------------------------
+   MULTIPLY operand BY {identifier [ROUNDED]}...
+   MULTIPLY operand BY operand GIVING {identifier [ROUNDED]}...
+       [[ON] SIZE ERROR statements] [NOT [ON] SIZE ERROR statements]
+       [END-MULTIPLY]
+   --------------------------------------------------------------------- */
 
 multiply_statement
         : RW_MULTIPLY multiply_format multiply_start on_size_error_opt not_on_size_error_opt end_multiply_opt
-                                        { $$ = V(OrvGramFillSlots(N($3), N($2), N($4), N($5), N($6))); }
+                                        { $$ = OrvGramFillSlots($3, $2, $4, $5, $6); }
         ;
 
 multiply_start
-        : /* empty */                   { $$ = V(OrvGramNode(STMT_MULTIPLY)); }
+        : /* empty */                   { $$ = OrvGramNode(STMT_MULTIPLY); }
         ;
+
+multiply_format
+        : operand RW_BY rounded_identifiers
+                                        { $$ = OrvGramNode(EX_ARITH_MUL_BY, $1, $3); }
+        | operand RW_BY operand RW_GIVING rounded_identifiers
+                                        { $$ = OrvGramNode(EX_ARITH_MUL_BY_GIVING, $1, $3, $5); }
+        ;
+
+/* ---------------------------------------------------------------------
+   NEXT SENTENCE
+   --------------------------------------------------------------------- */
 
 next_sentence_statement
-        : RW_NEXT_SENTENCE              { $$ = V(OrvGramNode(STMT_NEXT_SENTENCE)); }
+        : RW_NEXT_SENTENCE              { $$ = OrvGramNode(STMT_NEXT_SENTENCE); }
         ;
 
+/* ---------------------------------------------------------------------
+   OPEN {[[LOCKING [IS]] {MANUAL | AUTOMATIC | EXCLUSIVE}]
+       {INPUT | OUTPUT | I-O | EXTEND}
+       {file-name [REVERSED | [WITH] LOCK | [WITH] NO REWIND]}...}...
+   --------------------------------------------------------------------- */
+
 open_statement
-        : RW_OPEN open_clauses          { $$ = V(OrvGramNode(STMT_OPEN, N($2))); }
+        : RW_OPEN open_clauses          { $$ = OrvGramNode(STMT_OPEN, $2); }
         ;
+
+open_clauses
+        : open_clause                   { $$ = OrvListExpr(EX_LIST, $1, nullptr); }
+        | open_clauses open_clause      { $$ = OrvListExpr(EX_LIST, $1, $2); }
+        ;
+
+open_clause
+        : open_lock_opt open_mode open_files
+                                        { $$ = OrvGramNode(EX_OPEN_CLAUSE, $1, $2, $3); }
+        ;
+
+open_lock_opt
+        : /* empty */                   { $$ = OrvGramNullNode(); }
+        | locking_opt lock_mode         { $$ = OrvGramNode(EX_OPEN_LOCKING, $2); }
+        ;
+
+open_mode
+        : RW_INPUT                      { $$ = OrvGramNode(IOCX_INPUT); }
+        | RW_OUTPUT                     { $$ = OrvGramNode(IOCX_OUTPUT); }
+        | RW_I_O                        { $$ = OrvGramNode(IOCX_I_O); }
+        | RW_EXTEND                     { $$ = OrvGramNode(IOCX_EXTEND); }
+        ;
+
+open_files
+        : open_file                     { $$ = OrvListExpr(EX_LIST, $1, nullptr); }
+        | open_files open_file          { $$ = OrvListExpr(EX_LIST, $1, $2); }
+        ;
+
+open_file
+        : file_name_use open_file_option_opt
+                                        { $$ = OrvGramNode(EX_OPEN_FILE_NAME, $1, $2); }
+        ;
+
+open_file_option_opt
+        : /* empty */                   { $$ = OrvGramNullNode(); }
+        | RW_REVERSED                   { $$ = OrvGramNode(IOCX_REVERSED); }
+        | with_opt RW_LOCK              { $$ = OrvGramNode(IOCX_WITH_LOCK); }
+        | with_opt RW_NO RW_REWIND      { $$ = OrvGramNode(IOCX_WITH_NO_REWIND); }
+        ;
+
+/* ---------------------------------------------------------------------
+   PERFORM procedure-name [{THROUGH | THRU} procedure-name] [repetition]
+   PERFORM [repetition] [statements] [END-PERFORM]
+     repetition: operand TIMES
+               | [[WITH] TEST {BEFORE | AFTER}] UNTIL condition
+               | [[WITH] TEST {BEFORE | AFTER}] VARYING identifier FROM operand
+                 BY operand UNTIL condition
+                 [AFTER identifier FROM operand BY operand UNTIL condition]...
+   --------------------------------------------------------------------- */
 
 /* PERFORM of procedures commits a trial parse when it is reduced, and so
    does the in-line PERFORM when its statements begin. */
 perform_statement
         : RW_PERFORM procedure_range perform_repeat_opt
-                                        [ YYVALID; $$ = V(OrvGramNode(STMT_PERFORM_PROC, N($2), N($3))); ]
+                                        [ YYVALID; $$ = OrvGramNode(STMT_PERFORM_PROC, $2, $3); ]
         | RW_PERFORM perform_repeat_opt perform_block_start statements_opt end_perform_opt
-                                        { $$ = V(OrvGramFillSlots(N($3), N($2), N($4), N($5))); }
+                                        { $$ = OrvGramFillSlots($3, $2, $4, $5); }
         ;
 
 perform_block_start
-        : /* empty */                   [ YYVALID; $$ = V(OrvGramNode(STMT_PERFORM_BLOCK)); ]
+        : /* empty */                   [ YYVALID; $$ = OrvGramNode(STMT_PERFORM_BLOCK); ]
         ;
+
+perform_repeat_opt
+        : /* empty */                   { $$ = OrvGramNullNode(); }
+        | operand RW_TIMES              { $$ = OrvGramNode(EX_PERF_TIMES, $1); }
+        | perform_test_opt RW_UNTIL condition
+                                        { $$ = OrvGramNode(EX_PERF_UNTIL, $1, $3); }
+        | perform_test_opt RW_VARYING perform_variations
+                                        { $$ = OrvGramNode(EX_PERF_VARYING, $1, $3); }
+        ;
+
+perform_test_opt
+        : /* empty */                   { $$ = OrvGramNullNode(); }
+        | with_opt RW_TEST before_after { $$ = OrvGramNode(EX_PERF_WITH_TEST, $3); }
+        ;
+
+perform_variations
+        : perform_variation             { $$ = OrvListExpr(EX_PERF_VARN_LIST, $1, nullptr); }
+        | perform_variations RW_AFTER perform_variation
+                                        { $$ = OrvListExpr(EX_PERF_VARN_LIST, $1, $3); }
+        ;
+
+perform_variation
+        : identifier RW_FROM operand RW_BY operand RW_UNTIL condition
+                                        { $$ = OrvGramNode(EX_PERF_VARIATION, $1, $3, $5, $7); }
+        ;
+
+/* ---------------------------------------------------------------------
+   READ file-name [NEXT | PREVIOUS] [RECORD] [INTO identifier]
+       [[WITH] {LOCK | KEPT LOCK | NO LOCK | IGNORE LOCK | WAIT}]
+       [KEY [IS] data-name...]
+       [[AT] END statements] [INVALID [KEY] [statements]]
+       [NOT [AT] END statements] [NOT INVALID [KEY] statements] [END-READ]
+   --------------------------------------------------------------------- */
 
 /* READ and WRITE take both the AT END (AT END-OF-PAGE) and the INVALID KEY
    phrases, and keep one of them (and one of their NOT twins) in the node.
@@ -2320,127 +3036,434 @@ read_statement
         : RW_READ file_name_use read_direction_opt record_opt unused_slot read_into_opt read_lock_opt
           read_key_opt unused_slot read_start at_end_opt invalid_key_opt not_at_end_opt
           not_invalid_key_opt end_read_opt
-                                        { $$ = V(OrvGramFinishRead(OrvGramFillAll(N($10), N($2), N($3), N($5), N($6), N($7), N($8), N($9)), &$11, &$12, &$13, &$14, N($15))); }
+                                        { $$ = OrvGramFinishRead(OrvGramFillAll($10, $2, $3, $5, $6, $7, $8, $9), &$11, &$12, &$13, &$14, $15); }
         ;
 
 read_start
-        : /* empty */                   { $$ = V(OrvGramNode(STMT_READ)); }
+        : /* empty */                   { $$ = OrvGramNode(STMT_READ); }
         ;
+
+read_direction_opt
+        : /* empty */                   { $$ = OrvGramNullNode(); }
+        | RW_NEXT                       { $$ = OrvGramNode(EX_READ_NEXT); }
+        | RW_PREVIOUS                   { $$ = OrvGramNode(EX_READ_PREVIOUS); }
+        ;
+
+read_into_opt
+        : /* empty */                   { $$ = OrvGramNullNode(); }
+        | RW_INTO identifier            { $$ = OrvGramNode(EX_READ_INTO, $2); }
+        ;
+
+read_lock_opt
+        : /* empty */                   { $$ = OrvGramNullNode(); }
+        | with_opt read_lock            { $$ = $2; }
+        ;
+
+read_lock
+        : RW_LOCK                       { $$ = OrvGramNode(EX_READ_LOCK); }
+        | RW_KEPT RW_LOCK               { $$ = OrvGramNode(EX_READ_KEPT_LOCK); }
+        | RW_NO RW_LOCK                 { $$ = OrvGramNode(EX_READ_NO_LOCK); }
+        | RW_IGNORE RW_LOCK             { $$ = OrvGramNode(EX_READ_IGNORE_LOCK); }
+        | RW_WAIT                       { $$ = OrvGramNode(EX_READ_WAIT); }
+        ;
+
+read_key_opt
+        : /* empty */                   { $$ = OrvGramNullNode(); }
+        | RW_KEY is_opt record_key_components
+                                        { $$ = OrvGramNode(EX_READ_KEY_IS, OrvGramNode(REC_KEY_USE, $3)); }
+        ;
+
+/* ---------------------------------------------------------------------
+   RELEASE record-name [FROM identifier]
+   --------------------------------------------------------------------- */
 
 release_statement
         : RW_RELEASE qualified_name release_from_opt
-                                        { $$ = V(OrvGramNode(STMT_RELEASE, N($2), N($3))); }
+                                        { $$ = OrvGramNode(STMT_RELEASE, $2, $3); }
         ;
+
+release_from_opt
+        : /* empty */                   { $$ = OrvGramNullNode(); }
+        | RW_FROM identifier            { $$ = OrvGramNode(EX_RELEASE_FROM, $2); }
+        ;
+
+/* ---------------------------------------------------------------------
+   RETURN file-name [RECORD] [INTO identifier] [[AT] END statements]
+       [NOT [AT] END statements] [END-RETURN]
+   --------------------------------------------------------------------- */
 
 return_statement
         : RW_RETURN file_name_use record_opt read_into_opt return_start at_end_opt not_at_end_opt end_return_opt
-                                        { $$ = V(OrvGramFillSlots(N($5), N($2), N($4), N($6), N($7), N($8))); }
+                                        { $$ = OrvGramFillSlots($5, $2, $4, $6, $7, $8); }
         ;
 
 return_start
-        : /* empty */                   { $$ = V(OrvGramNode(STMT_RETURN)); }
+        : /* empty */                   { $$ = OrvGramNode(STMT_RETURN); }
         ;
+
+/* ---------------------------------------------------------------------
+   REWRITE record-name [FROM operand] [INVALID [KEY] [statements]]
+       [NOT INVALID [KEY] statements] [END-REWRITE]
+   --------------------------------------------------------------------- */
 
 /* REWRITE's Wang slot after FROM has an empty rule only. */
 rewrite_statement
         : RW_REWRITE qualified_name write_from_opt unused_slot rewrite_start
           invalid_key_opt not_invalid_key_opt end_rewrite_opt
-                                        { $$ = V(OrvGramFillAll(N($5), N($2), N($3), N($4), N($6), N($7), N($8))); }
+                                        { $$ = OrvGramFillAll($5, $2, $3, $4, $6, $7, $8); }
         ;
 
 rewrite_start
-        : /* empty */                   { $$ = V(OrvGramNode(STMT_REWRITE)); }
+        : /* empty */                   { $$ = OrvGramNode(STMT_REWRITE); }
         ;
+
+/* FROM of REWRITE, WRITE and SEND. */
+write_from_opt
+        : /* empty */                   { $$ = OrvGramNullNode(); }
+        | RW_FROM operand               { $$ = OrvGramNode(EX_WRITE_FROM, $2); }
+        ;
+
+/* ---------------------------------------------------------------------
+   SEARCH identifier [VARYING identifier] [[AT] END statements]
+       {WHEN condition [statements]}... [END-SEARCH]
+   SEARCH ALL identifier [[AT] END statements] WHEN condition [statements]
+       [END-SEARCH]
+   --------------------------------------------------------------------- */
 
 search_statement
         : RW_SEARCH identifier search_varying_opt search_start search_at_end_opt search_whens end_search_opt
-                                        { $$ = V(OrvGramFillSlots(N($4), N($2), N($3), N($5), N($6), N($7))); }
+                                        { $$ = OrvGramFillSlots($4, $2, $3, $5, $6, $7); }
         | RW_SEARCH RW_ALL identifier search_all_start search_at_end_opt search_when end_search_opt
-                                        { $$ = V(OrvGramFillSlots(N($4), N($3), N($5), N($6), N($7))); }
+                                        { $$ = OrvGramFillSlots($4, $3, $5, $6, $7); }
         ;
 
 search_start
-        : /* empty */                   { $$ = V(OrvGramNode(STMT_SEARCH)); }
+        : /* empty */                   { $$ = OrvGramNode(STMT_SEARCH); }
         ;
 
 search_all_start
-        : /* empty */                   { $$ = V(OrvGramNode(STMT_SEARCH_ALL)); }
+        : /* empty */                   { $$ = OrvGramNode(STMT_SEARCH_ALL); }
         ;
 
-set_statement
-        : RW_SET set_clauses            { $$ = V(OrvGramNode(STMT_SET_TO, N($2))); }
-        | RW_SET identifiers set_up_down RW_BY operand
-                                        { $$ = V(OrvGramNode(STMT_SET_UP_DOWN_BY, N($2), N($3), N($5))); }
-        | RW_SET RW_ADDRESS RW_OF identifier RW_TO operand
-                                        { $$ = V(OrvGramNode(STMT_SET_ADDRESS, N($4), N($6))); }
+search_varying_opt
+        : /* empty */                   { $$ = OrvGramNullNode(); }
+        | RW_VARYING identifier         { $$ = OrvGramNode(EX_SEARCH_VARYING, $2); }
         ;
+
+search_at_end_opt
+        : /* empty */                   { $$ = OrvGramNullNode(); }
+        | at_opt RW_END search_at_end_start statements %prec PRTY_LOW
+                                        { $$ = OrvGramFillSlots($3, $4); }
+        ;
+
+search_at_end_start
+        : /* empty */                   { $$ = OrvGramNode(EX_SEARCH_AT_END); }
+        ;
+
+search_whens
+        : search_when                   { $$ = OrvListExpr(EX_SEARCH_WHEN_PHRASE_LIST, $1, nullptr); }
+        | search_whens search_when      { $$ = OrvListExpr(EX_SEARCH_WHEN_PHRASE_LIST, $1, $2); }
+        ;
+
+search_when
+        : RW_WHEN search_when_start condition statements_opt
+                                        { $$ = OrvGramFillSlots($2, $3, $4); }
+        ;
+
+search_when_start
+        : /* empty */                   { $$ = OrvGramNode(EX_SEARCH_WHEN_PHRASE); }
+        ;
+
+/* ---------------------------------------------------------------------
+   SET {identifier... TO {operand | ON | OFF | TRUE | FALSE
+       | ENTRY operand}}...
+   SET identifier... {UP | DOWN} BY operand
+   SET ADDRESS OF identifier TO operand
+   --------------------------------------------------------------------- */
+
+set_statement
+        : RW_SET set_clauses            { $$ = OrvGramNode(STMT_SET_TO, $2); }
+        | RW_SET identifiers set_up_down RW_BY operand
+                                        { $$ = OrvGramNode(STMT_SET_UP_DOWN_BY, $2, $3, $5); }
+        | RW_SET RW_ADDRESS RW_OF identifier RW_TO operand
+                                        { $$ = OrvGramNode(STMT_SET_ADDRESS, $4, $6); }
+        ;
+
+set_clauses
+        : set_clause                    { $$ = OrvListExpr(EX_LIST, $1, nullptr); }
+        | set_clauses set_clause        { $$ = OrvListExpr(EX_LIST, $1, $2); }
+        ;
+
+set_clause
+        : identifiers RW_TO set_value   { $$ = OrvGramNode(EX_SET_TO_CLAUSE, $1, $3); }
+        ;
+
+set_value
+        : operand                       { $$ = $1; }
+        | RW_ON                         { $$ = OrvGramNode(EX_ON); }
+        | RW_OFF                        { $$ = OrvGramNode(EX_OFF); }
+        | RW_TRUE                       { $$ = OrvGramNode(EX_TRUE); }
+        | RW_FALSE                      { $$ = OrvGramNode(EX_FALSE); }
+        | RW_ENTRY operand              { $$ = OrvGramNode(EX_PTR_ENTRY, $2); }
+        ;
+
+set_up_down
+        : RW_UP                         { $$ = OrvGramNode(EX_SET_UP_BY); }
+        | RW_DOWN                       { $$ = OrvGramNode(EX_SET_DOWN_BY); }
+        ;
+
+/* ---------------------------------------------------------------------
+   START file-name [KEY [IS] relational-operator data-name...
+       | {FIRST | LAST} KEY [IS] data-name...]
+       [[WITH] SIZE operand | [WITH] REVERSED [ORDER]]
+       [INVALID [KEY] [statements]] [NOT INVALID [KEY] statements] [END-START]
+   --------------------------------------------------------------------- */
 
 start_statement
         : RW_START file_name_use start_key_opt start_with_opt start_start
           invalid_key_opt not_invalid_key_opt end_start_opt
-                                        { $$ = V(OrvGramFillAll(N($5), N($2), N($3), N($4), N($6), N($7), N($8))); }
+                                        { $$ = OrvGramFillAll($5, $2, $3, $4, $6, $7, $8); }
         ;
 
 start_start
-        : /* empty */                   { $$ = V(OrvGramNode(STMT_START)); }
+        : /* empty */                   { $$ = OrvGramNode(STMT_START); }
         ;
+
+start_key_opt
+        : /* empty */                   { $$ = OrvGramNullNode(); }
+        | start_key_word is_opt relational_operator record_key_components
+                                        { $$ = OrvGramStartKey($3, $1, $4); }
+        | first_last RW_KEY is_opt record_key_components
+                                        { $$ = OrvGramNode(START_KEY_FIRST_LAST, $1, OrvGramNode(REC_KEY_USE, $4)); }
+        ;
+
+start_key_word
+        : RW_KEY                        { $$ = OrvGramNode(START_KEY); }
+        ;
+
+first_last
+        : RW_FIRST                      { $$ = OrvGramNode(START_KEY_FIRST); }
+        | RW_LAST                       { $$ = OrvGramNode(START_KEY_LAST); }
+        ;
+
+start_with_opt
+        : /* empty */                   { $$ = OrvGramNullNode(); }
+        | with_opt RW_SIZE operand      { $$ = OrvGramNode(EX_START_WITH_SIZE, $3); }
+        | with_opt RW_REVERSED order_opt
+                                        { $$ = OrvGramNode(EX_START_WITH_REV_ORDER); }
+        ;
+
+/* ---------------------------------------------------------------------
+   STOP [RUN] [literal] [{GIVING | RETURNING} exit-argument]
+   --------------------------------------------------------------------- */
 
 stop_statement
         : RW_STOP stop_run_opt stop_literal_opt exit_giving_opt
-                                        { $$ = V(OrvGramNode(STMT_STOP, N($2), N($3), N($4))); }
+                                        { $$ = OrvGramNode(STMT_STOP, $2, $3, $4); }
         ;
+
+stop_run_opt
+        : /* empty */                   { $$ = OrvGramNullNode(); }
+        | RW_RUN                        { $$ = OrvGramNode(EX_RUN); }
+        ;
+
+stop_literal_opt
+        : /* empty */                   { $$ = OrvGramNullNode(); }
+        | literal                       { $$ = $1; }
+        ;
+
+/* ---------------------------------------------------------------------
+   STRING {operand... DELIMITED [BY] {SIZE | operand}}... INTO identifier
+       [[WITH] POINTER identifier]
+       [[ON] OVERFLOW statements] [NOT [ON] OVERFLOW statements] [END-STRING]
+   --------------------------------------------------------------------- */
 
 string_statement
         : RW_STRING string_sendings RW_INTO identifier pointer_opt string_start
           on_overflow_opt not_on_overflow_opt end_string_opt
-                                        { $$ = V(OrvGramFillAll(N($6), N($2), N($4), N($5), N($7), N($8), N($9))); }
+                                        { $$ = OrvGramFillAll($6, $2, $4, $5, $7, $8, $9); }
         ;
 
 string_start
-        : /* empty */                   { $$ = V(OrvGramNode(STMT_STRING)); }
+        : /* empty */                   { $$ = OrvGramNode(STMT_STRING); }
         ;
+
+string_sendings
+        : string_sending                { $$ = OrvListExpr(EX_LIST, $1, nullptr); }
+        | string_sendings string_sending
+                                        { $$ = OrvListExpr(EX_LIST, $1, $2); }
+        ;
+
+string_sending
+        : operands RW_DELIMITED by_opt string_delimiter
+                                        { $$ = OrvGramNode(EX_STR_DELIMITED_BY, $1, $4); }
+        ;
+
+string_delimiter
+        : RW_SIZE                       { $$ = OrvGramNode(EX_STR_SIZE); }
+        | operand                       { $$ = $1; }
+        ;
+
+pointer_opt
+        : /* empty */                   { $$ = OrvGramNullNode(); }
+        | with_opt RW_POINTER identifier
+                                        { $$ = OrvGramNode(EX_STR_WITH_POINTER, $3); }
+        ;
+
+/* ---------------------------------------------------------------------
+   SUBTRACT operand... FROM {identifier [ROUNDED]}...
+   SUBTRACT operand... FROM operand GIVING {identifier [ROUNDED]}...
+   SUBTRACT {CORR | CORRESPONDING} identifier FROM identifier [ROUNDED]
+       [[ON] SIZE ERROR statements] [NOT [ON] SIZE ERROR statements]
+       [END-SUBTRACT]
+   --------------------------------------------------------------------- */
 
 subtract_statement
         : RW_SUBTRACT subtract_format subtract_start on_size_error_opt not_on_size_error_opt end_subtract_opt
-                                        { $$ = V(OrvGramFillSlots(N($3), N($2), N($4), N($5), N($6))); }
+                                        { $$ = OrvGramFillSlots($3, $2, $4, $5, $6); }
         ;
 
 subtract_start
-        : /* empty */                   { $$ = V(OrvGramNode(STMT_SUBTRACT)); }
+        : /* empty */                   { $$ = OrvGramNode(STMT_SUBTRACT); }
         ;
+
+/* SUBTRACT, MULTIPLY and DIVIDE: a name after FROM, BY or INTO is a
+   target unless GIVING follows it. */
+subtract_format
+        : operands RW_FROM rounded_identifiers
+                                        { $$ = OrvGramNode(EX_ARITH_SUB_FROM, $1, $3); }
+        | operands RW_FROM operand RW_GIVING rounded_identifiers
+                                        { $$ = OrvGramNode(EX_ARITH_SUB_FROM_GIVING, $1, $3, $5); }
+        | corr_word identifier RW_FROM rounded_identifier
+                                        { $$ = OrvGramNode(EX_ARITH_SUB_CORR_FROM, $2, $4); }
+        ;
+
+/* ---------------------------------------------------------------------
+   UNLOCK file-name [RECORD | RECORDS]
+   UNDELETE file-name [RECORD | RECORDS]
+   --------------------------------------------------------------------- */
 
 /* UNLOCK and UNDELETE share their form. */
 unlock_statement
         : RW_UNLOCK file_name_use record_records_opt
-                                        { $$ = V(OrvGramNode(STMT_UNLOCK, N($2))); }
+                                        { $$ = OrvGramNode(STMT_UNLOCK, $2); }
         | RW_UNDELETE file_name_use record_records_opt
-                                        { $$ = V(OrvGramNode(STMT_UNDELETE, N($2))); }
+                                        { $$ = OrvGramNode(STMT_UNDELETE, $2); }
         ;
+
+/* ---------------------------------------------------------------------
+   UNSTRING identifier
+       [DELIMITED [BY] [ALL] {identifier | literal}
+           [OR [ALL] {identifier | literal}]...]
+       INTO {identifier [DELIMITER [IN] identifier] [COUNT [IN] identifier]}...
+       [[WITH] POINTER identifier] [TALLYING [IN] identifier]
+       [[ON] OVERFLOW statements] [NOT [ON] OVERFLOW statements]
+       [END-UNSTRING]
+   --------------------------------------------------------------------- */
 
 unstring_statement
         : RW_UNSTRING identifier unstring_delimited_opt RW_INTO unstring_intos pointer_opt
           unstring_tallying_opt unstring_start on_overflow_opt not_on_overflow_opt end_unstring_opt
-                                        { $$ = V(OrvGramFillAll(N($8), N($2), N($3), N($5), N($6), N($7), N($9), N($10), N($11))); }
+                                        { $$ = OrvGramFillAll($8, $2, $3, $5, $6, $7, $9, $10, $11); }
         ;
 
 unstring_start
-        : /* empty */                   { $$ = V(OrvGramNode(STMT_UNSTRING)); }
+        : /* empty */                   { $$ = OrvGramNode(STMT_UNSTRING); }
         ;
+
+unstring_delimited_opt
+        : /* empty */                   { $$ = OrvGramNullNode(); }
+        | RW_DELIMITED by_opt unstring_delimiters
+                                        { $$ = OrvGramNode(EX_UNSTR_DELIMITED_BY, $3); }
+        ;
+
+unstring_delimiters
+        : unstring_delimiter            { $$ = OrvListExpr(EX_UNSTR_OR_LIST, $1, nullptr); }
+        | unstring_delimiters RW_OR unstring_delimiter
+                                        { $$ = OrvListExpr(EX_UNSTR_OR_LIST, $1, $3); }
+        ;
+
+unstring_delimiter
+        : identifier_or_literal         { $$ = $1; }
+        | RW_ALL identifier_or_literal  { $$ = OrvGramNode(EX_UNSTR_ALL, $2); }
+        ;
+
+unstring_intos
+        : unstring_into                 { $$ = OrvListExpr(EX_LIST, $1, nullptr); }
+        | unstring_intos unstring_into  { $$ = OrvListExpr(EX_LIST, $1, $2); }
+        ;
+
+unstring_into
+        : identifier unstring_delimiter_in_opt unstring_count_in_opt
+                                        { $$ = OrvGramNode(EX_UNSTR_INTO_PHRASE, $1, $2, $3); }
+        ;
+
+unstring_delimiter_in_opt
+        : /* empty */                   { $$ = OrvGramNullNode(); }
+        | RW_DELIMITER in_opt identifier
+                                        { $$ = OrvGramNode(EX_UNSTR_DELIMITER_IN, $3); }
+        ;
+
+unstring_count_in_opt
+        : /* empty */                   { $$ = OrvGramNullNode(); }
+        | RW_COUNT in_opt identifier    { $$ = OrvGramNode(EX_UNSTR_COUNT_IN, $3); }
+        ;
+
+unstring_tallying_opt
+        : /* empty */                   { $$ = OrvGramNullNode(); }
+        | RW_TALLYING in_opt identifier { $$ = OrvGramNode(EX_UNSTR_TALLYING_IN, $3); }
+        ;
+
+/* ---------------------------------------------------------------------
+   WRITE record-name [FROM operand]
+       [{BEFORE | AFTER} {[ADVANCING] | POSITIONING}
+           {operand [LINE | LINES] | PAGE}]
+       [[AT] {END-OF-PAGE | EOP} statements] [INVALID [KEY] [statements]]
+       [NOT [AT] {END-OF-PAGE | EOP} statements]
+       [NOT INVALID [KEY] statements] [END-WRITE]
+   --------------------------------------------------------------------- */
 
 write_statement
         : RW_WRITE qualified_name write_from_opt write_advancing_opt unused_slot write_start
           end_of_page_opt invalid_key_opt not_end_of_page_opt not_invalid_key_opt end_write_opt
-                                        { $$ = V(OrvGramFinishWrite(OrvGramFillAll(N($6), N($2), N($3), N($4), N($5)), &$7, &$8, &$9, &$10, N($11))); }
+                                        { $$ = OrvGramFinishWrite(OrvGramFillAll($6, $2, $3, $4, $5), &$7, &$8, &$9, &$10, $11); }
         ;
 
 write_start
-        : /* empty */                   { $$ = V(OrvGramNode(STMT_WRITE)); }
+        : /* empty */                   { $$ = OrvGramNode(STMT_WRITE); }
         ;
 
-/* A slot that the grammar never fills: its NULL_NODE. */
-unused_slot
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+/* The same node with and without the word ADVANCING. */
+write_advancing_opt
+        : /* empty */                   { $$ = OrvGramNullNode(); }
+        | before_after advancing_opt lines_or_page
+                                        { $$ = OrvGramNode(IOCX_ADVANCING, $1, $3); }
+        | before_after RW_POSITIONING lines_or_page
+                                        { $$ = OrvGramNode(IOCX_POSITIONING, $1, $3); }
         ;
+
+lines_or_page
+        : operand line_lines_opt        { $$ = OrvGramNode(EX_LINES, $1); }
+        | RW_PAGE                       { $$ = OrvGramNode(EX_PAGE); }
+        ;
+
+/* ---------------------------------------------------------------------
+   ACCEPT {[( coordinate coordinate )] identifier [accept-phrase]...}...
+       [[ON] {EXCEPTION | ESCAPE} [identifier] statements]
+       [NOT [ON] {EXCEPTION | ESCAPE} [identifier] statements] [END-ACCEPT]
+   ACCEPT cd-name [MESSAGE] COUNT
+     accept-phrase: screen-phrase | input attribute | FROM source | NO BEEP
+                  | PROMPT [CHARACTER] [IS] [literal] | ECHO | LEFT-JUSTIFY
+                  | RIGHT-JUSTIFY | TRAILING-SIGN | CONVERT | TAB | OFF
+                  | {TIME-OUT | TIMEOUT} [AFTER] operand | SPACE-FILL | UPDATE
+                  | UPPER | LOWER
+     screen-phrase: [AT] LINE [NUMBER] operand | {COL | COLUMN} [NUMBER] operand
+                  | AT operand | {POS | POSITION} operand | UNIT operand
+                  | MODE [IS] BLOCK | WITH | HIGH | LOW | REVERSE | attribute
+     source: device | mnemonic-name | DATE [YYYYMMDD] | DAY [YYYYDDD]
+           | DAY-OF-WEEK | TIME | ENVIRONMENT | ESCAPE [KEY]
+           | EXCEPTION [STATUS] | LINE [NUMBER] | USER [NAME]
+   --------------------------------------------------------------------- */
 
 /* ACCEPT: the special reserved words are on while its items are read.  A
    word right after ACCEPT is first tried as the cd-name of ACCEPT ...
@@ -2451,14 +3474,156 @@ unused_slot
 accept_statement
         : RW_ACCEPT special_words_on accept_items accept_start
           on_accept_exception_opt not_on_accept_exception_opt end_accept_opt
-                                        { $$ = V(OrvGramFillSlots(N($4), nullptr, N($5), N($6), N($7))); }
+                                        { $$ = OrvGramFillSlots($4, nullptr, $5, $6, $7); }
         | RW_ACCEPT special_words_on cd_name_use message_opt RW_COUNT
-                                        [ OrvGramSpecialWords(0); YYVALID; $$ = V(OrvGramNode(STMT_ACCEPT_MSG_COUNT, N($3))); ]
+                                        [ OrvGramSpecialWords(0); YYVALID; $$ = OrvGramNode(STMT_ACCEPT_MSG_COUNT, $3); ]
         ;
 
 accept_start
-        : /* empty */                   [ OrvGramSpecialWords(0); YYVALID; $$ = V(OrvGramAcceptStatement(&$0)); ]
+        : /* empty */                   [ OrvGramSpecialWords(0); YYVALID; $$ = OrvGramAcceptStatement(&$<node>0); ]
         ;
+
+/* ACCEPT and DISPLAY items: [position] identifier or value, then phrases
+   that the screen-item collector gathers into the item.  The empty
+   position is the second choice of a word right after ACCEPT. */
+accept_items
+        : accept_item                   { $$ = OrvListExpr(ACCEPT_ITEM_LIST, $1, nullptr); }
+        | accept_items accept_item      { $$ = OrvListExpr(ACCEPT_ITEM_LIST, $1, $2); }
+        ;
+
+accept_item
+        : screen_position_opt identifier accept_item_start accept_phrases
+                                        { $$ = OrvScreenItemCollector.Finish(); }
+        ;
+
+accept_item_start
+        : /* empty */                   { $$ = OrvGramStartScreenItem(ACCEPT_SCREEN_ITEM, &$<node>-1, &$<node>0); }
+        ;
+
+accept_phrases
+        : /* empty */
+        | accept_phrases accept_phrase
+        ;
+
+accept_phrase
+        : screen_item_phrase            { HAND_CLAUSE(OrvScreenItemCollector, OrvGramScreenItemPhraseSlot($1), $1); }
+        | screen_input_attribute        { HAND_CLAUSE(OrvScreenItemCollector, OrvGramScreenAttributeSlot($1), $1); }
+        | RW_FROM accept_source         { HAND_CLAUSE(OrvScreenItemCollector, ACCEPT_SCREEN_ITEM__FROM_OR_UPON, OrvGramNode(ACCP_FROM, $2)); }
+        | RW_NO RW_BEEP                 { HAND_CLAUSE(OrvScreenItemCollector, ACCEPT_SCREEN_ITEM__BELL, OrvGramNode(ACCP_NO_BEEP)); }
+        | RW_PROMPT character_opt is_opt literal_opt
+                                        { HAND_CLAUSE(OrvScreenItemCollector, ACCEPT_SCREEN_ITEM__PROMPT, OrvGramNode(ACCP_PROMPT, $4)); }
+        | RW_ECHO                       { HAND_CLAUSE(OrvScreenItemCollector, ACCEPT_SCREEN_ITEM__SECURE, OrvGramNode(ACCP_ECHO)); }
+        | RW_LEFT_JUSTIFY               { HAND_CLAUSE(OrvScreenItemCollector, ACCEPT_SCREEN_ITEM__JUSTIFIED, OrvGramNode(ACCP_LEFT_JUSTIFY)); }
+        | RW_RIGHT_JUSTIFY              { HAND_CLAUSE(OrvScreenItemCollector, ACCEPT_SCREEN_ITEM__JUSTIFIED, OrvGramNode(ACCP_RIGHT_JUSTIFY)); }
+        | RW_TRAILING_SIGN              { HAND_CLAUSE(OrvScreenItemCollector, ACCEPT_SCREEN_ITEM__SIGN, OrvGramNode(ACCP_TRAILING_SIGN)); }
+        | RW_CONVERT                    { HAND_CLAUSE(OrvScreenItemCollector, ACCEPT_SCREEN_ITEM__CONVERT, OrvGramNode(ACCP_CONVERT)); }
+        | RW_TAB                        { HAND_CLAUSE(OrvScreenItemCollector, ACCEPT_SCREEN_ITEM__TAB, OrvGramNode(ACCP_TAB)); }
+        | RW_OFF                        { HAND_CLAUSE(OrvScreenItemCollector, ACCEPT_SCREEN_ITEM__OFF, OrvGramNode(ACCP_OFF)); }
+        | timeout_word after_opt operand
+                                        { HAND_CLAUSE(OrvScreenItemCollector, ACCEPT_SCREEN_ITEM__TIMEOUT, OrvGramNode(ACCP_TIMEOUT, $3)); }
+        | RW_SPACE_FILL                 { HAND_CLAUSE(OrvScreenItemCollector, ACCEPT_SCREEN_ITEM__FILL, OrvGramNode(ACCP_SPACE_FILL)); }
+        | RW_UPDATE                     { HAND_CLAUSE(OrvScreenItemCollector, ACCEPT_SCREEN_ITEM__UPDATE, OrvGramNode(ACCP_UPDATE)); }
+        | RW_UPPER                      { HAND_CLAUSE(OrvScreenItemCollector, ACCEPT_SCREEN_ITEM__UPPER, OrvGramNode(ACCP_UPPER)); }
+        | RW_LOWER                      { HAND_CLAUSE(OrvScreenItemCollector, ACCEPT_SCREEN_ITEM__LOWER, OrvGramNode(ACCP_LOWER)); }
+        ;
+
+/* The phrases ACCEPT and DISPLAY items share; each node knows its slot
+   (OrvGramScreenItemPhraseSlot). */
+screen_item_phrase
+        : at_opt RW_LINE number_opt operand
+                                        { $$ = OrvGramNode(DSPL_LINE_NUMBER, $4); }
+        | column_word number_opt operand
+                                        { $$ = OrvGramNode(DSPL_COLUMN_NUMBER, $3); }
+        | RW_AT operand                 { $$ = OrvGramNode(DSPL_AT, $2); }
+        | position_word operand         { $$ = OrvGramNode(DSPL_POSITION, $2); }
+        | RW_UNIT operand               { $$ = OrvGramNode(DSPL_UNIT, $2); }
+        | RW_MODE is_opt RW_BLOCK       { $$ = OrvGramNode(DSPL_MODE_IS_BLOCK); }
+        | RW_WITH                       { $$ = OrvGramNode(DSPL_WITH); }
+        | RW_HIGH                       { $$ = OrvGramNode(DSPL_HIGH); }
+        | RW_LOW                        { $$ = OrvGramNode(DSPL_LOW); }
+        | RW_REVERSE                    { $$ = OrvGramNode(DSPL_REVERSE); }
+        | screen_attribute              { $$ = $1; }
+        ;
+
+/* The position of Microsoft's form: ( line column ). */
+screen_position_opt
+        : /* empty */                   { $$ = OrvGramNullNode(); }
+        | SEP_LEFT_PAR screen_coordinate screen_coordinate SEP_RIGHT_PAR
+                                        { $$ = OrvGramNode(EX_ADIS_MS_POSN, $2, $3); }
+        ;
+
+screen_coordinate
+        : operand                       { $$ = $1; }
+        | operand OP_PLUS integer       { $$ = OrvGramNode(OP_ADD_IX, $1, $3); }
+        | operand OP_MINUS integer      { $$ = OrvGramNode(OP_SUB_IX, $1, $3); }
+        ;
+
+accept_source
+        : device_or_mnemonic            { $$ = $1; }
+        | RW_DATE date_format_opt       { $$ = OrvGramNode(ACCP_DATE, $2); }
+        | RW_DAY day_format_opt         { $$ = OrvGramNode(ACCP_DAY, $2); }
+        | RW_DAY_OF_WEEK                { $$ = OrvGramNode(ACCP_DAY_OF_WEEK); }
+        | RW_TIME                       { $$ = OrvGramNode(ACCP_TIME); }
+        | RW_ENVIRONMENT                { $$ = OrvGramNode(ACCP_ENVIRONMENT); }
+        | RW_ESCAPE key_opt             { $$ = OrvGramNode(ACCP_ESC_KEY); }
+        | RW_EXCEPTION status_opt       { $$ = OrvGramNode(ACCP_EXC_STATUS); }
+        | RW_LINE number_opt            { $$ = OrvGramNode(ACCP_LINE_NUMBER); }
+        | RW_USER name_opt              { $$ = OrvGramNode(ACCP_USER_NAME); }
+        ;
+
+date_format_opt
+        : /* empty */                   { $$ = OrvGramNullNode(); }
+        | RW_YYYYMMDD                   { $$ = OrvGramNode(ACCP_DATE_YYYYMMDD); }
+        ;
+
+day_format_opt
+        : /* empty */                   { $$ = OrvGramNullNode(); }
+        | RW_YYYYDDD                    { $$ = OrvGramNode(ACCP_DATE_YYYYDDD); }
+        ;
+
+device_or_mnemonic
+        : device_name                   { $$ = $1; }
+        | mnemonic_name_use             { $$ = $1; }
+        ;
+
+/* The exception phrases of ACCEPT and DISPLAY: the absent phrase and the
+   empty rule after the keywords commit a trial parse; NOT ON EXCEPTION
+   after an inner statement is first tried as that statement's. */
+on_accept_exception_opt
+        : /* empty */                   [ YYVALID; $$ = OrvGramNullNode(); ]
+        | on_before_opt exception_or_escape on_accept_exception_start identifier_opt statements %prec PRTY_LOW
+                                        { $$ = OrvGramFillSlots($3, $4, $5); }
+        ;
+
+on_accept_exception_start
+        : /* empty */                   [ YYVALID; $$ = OrvGramNode(ON_ACCEPT_EXCEPTION); ]
+        ;
+
+not_on_accept_exception_opt
+        : /* empty */                   [ YYVALID; $$ = OrvGramNullNode(); ]
+        | CMB_NOT_ON_AT on_before_opt exception_or_escape not_on_accept_exception_start identifier_opt
+          statements %prec PRTY_LOW
+                                        { $$ = OrvGramFillSlots($4, $5, $6); }
+        ;
+
+not_on_accept_exception_start
+        : /* empty */                   [ YYVALID; $$ = OrvGramNode(NOT_ON_ACCEPT_EXCEPTION); ]
+        ;
+
+/* A cd-name: ACCEPT ... MESSAGE COUNT, RECEIVE, SEND, ENABLE, DISABLE and
+   PURGE. */
+cd_name_use
+        : TK_USER_DEFD_WORD             { $$ = OrvGramNameUse($1, SYMCAT_CD_NAME, POSITION_OF($1)); }
+        ;
+
+/* ---------------------------------------------------------------------
+   DISPLAY {[( coordinate coordinate )] {operand | ERASE}
+           [display-phrase]...}...
+       [[ON] EXCEPTION statements] [NOT [ON] EXCEPTION statements]
+       [END-DISPLAY]
+     display-phrase: screen-phrase | BLANK {SCREEN | LINE}
+                   | UPON {device | mnemonic-name} | NO ADVANCING
+   --------------------------------------------------------------------- */
 
 /* DISPLAY: the special reserved words are on while its items are read;
    the early node puts them back off (in trials too), the closing action
@@ -2466,137 +3631,581 @@ accept_start
 display_statement
         : RW_DISPLAY special_words_on display_items display_start
           on_display_exception_opt not_on_display_exception_opt end_display_opt
-                                        { $$ = V(OrvGramFillSlots(N($4), N($3), N($5), N($6), N($7))); }
+                                        { $$ = OrvGramFillSlots($4, $3, $5, $6, $7); }
         ;
 
 display_start
-        : /* empty */                   [ OrvGramSpecialWords(0); if (yytrial) break; $$ = V(OrvGramNode(STMT_DISPLAY)); ]
+        : /* empty */                   [ OrvGramSpecialWords(0); if (yytrial) break; $$ = OrvGramNode(STMT_DISPLAY); ]
         ;
+
+display_items
+        : display_item                  { $$ = OrvListExpr(DISPLAY_ITEM_LIST, $1, nullptr); }
+        | display_items display_item    { $$ = OrvListExpr(DISPLAY_ITEM_LIST, $1, $2); }
+        ;
+
+/* ERASE after an item is its attribute, not a new item. */
+display_item
+        : screen_position_opt display_value display_item_start display_phrases %prec PRTY_LOW
+                                        { $$ = OrvScreenItemCollector.Finish(); }
+        ;
+
+display_value
+        : operand                       { $$ = $1; }
+        | RW_ERASE                      { $$ = OrvGramNode(DSPL_MS_ERASE); }
+        ;
+
+display_item_start
+        : /* empty */                   { $$ = OrvGramStartScreenItem(DISPLAY_SCREEN_ITEM, &$<node>-1, &$<node>0); }
+        ;
+
+display_phrases
+        : /* empty */
+        | display_phrases display_phrase
+        ;
+
+/* A syntax error among the phrases goes into the item; the special
+   reserved words stay on for the phrases after it. */
+display_phrase
+        : screen_item_phrase            { HAND_CLAUSE(OrvScreenItemCollector, OrvGramScreenItemPhraseSlot($1), $1); }
+        | screen_blank                  { HAND_CLAUSE(OrvScreenItemCollector, OrvGramScreenAttributeSlot($1), $1); }
+        | RW_UPON device_or_mnemonic    { HAND_CLAUSE(OrvScreenItemCollector, DISPLAY_SCREEN_ITEM__FROM_OR_UPON, OrvGramNode(DSPL_UPON, $2)); }
+        | RW_NO RW_ADVANCING            { HAND_CLAUSE(OrvScreenItemCollector, DISPLAY_SCREEN_ITEM__ADVANCING_PHRASE, OrvGramNode(DSPL_NO_ADVANCING)); }
+        | error                         [ OrvGramResetSwitches(ORV_SWITCHES_DISPLAY_ITEM); if (yytrial) break; HAND_CLAUSE(OrvScreenItemCollector, DISPLAY_SCREEN_ITEM__COPYBEGIN_END, OrvGramErrorNode()); ]
+        ;
+
+on_display_exception_opt
+        : /* empty */                   [ YYVALID; $$ = OrvGramNullNode(); ]
+        | on_before_opt RW_EXCEPTION on_display_exception_start statements %prec PRTY_LOW
+                                        { $$ = OrvGramFillSlots($3, $4); }
+        ;
+
+on_display_exception_start
+        : /* empty */                   [ YYVALID; $$ = OrvGramNode(ON_DISPLAY_EXCEPTION); ]
+        ;
+
+not_on_display_exception_opt
+        : /* empty */                   [ YYVALID; $$ = OrvGramNullNode(); ]
+        | CMB_NOT_ON_AT on_before_opt RW_EXCEPTION not_on_display_exception_start statements %prec PRTY_LOW
+                                        { $$ = OrvGramFillSlots($4, $5); }
+        ;
+
+not_on_display_exception_start
+        : /* empty */                   [ YYVALID; $$ = OrvGramNode(NOT_ON_DISPLAY_EXCEPTION); ]
+        ;
+
+/* ---------------------------------------------------------------------
+   EXAMINE identifier TALLYING {UNTIL FIRST | ALL | LEADING | FIRST} literal
+       [REPLACING BY [ALL] literal]
+   EXAMINE identifier REPLACING {UNTIL FIRST | ALL | LEADING | FIRST} literal
+       BY literal
+   --------------------------------------------------------------------- */
 
 examine_statement
         : RW_EXAMINE identifier RW_TALLYING examine_phrase examine_replacing_opt
-                                        { $$ = V(OrvGramNode(STMT_EXAMINE_TALLYING, N($2), N($4), N($5))); }
+                                        { $$ = OrvGramNode(STMT_EXAMINE_TALLYING, $2, $4, $5); }
         | RW_EXAMINE identifier RW_REPLACING examine_phrase RW_BY literal
-                                        { $$ = V(OrvGramNode(STMT_EXAMINE_REPLACING, N($2), N($4), N($6))); }
+                                        { $$ = OrvGramNode(STMT_EXAMINE_REPLACING, $2, $4, $6); }
         ;
+
+examine_phrase
+        : examine_mode literal          { $$ = OrvGramNode(EX_STR_EXAM_PHRASE, $1, $2); }
+        ;
+
+examine_mode
+        : RW_UNTIL RW_FIRST             { $$ = OrvGramNode(EX_STR_UNTIL_FIRST); }
+        | RW_ALL                        { $$ = OrvGramNode(EX_STR_ALL); }
+        | RW_LEADING                    { $$ = OrvGramNode(EX_STR_LEADING); }
+        | RW_FIRST                      { $$ = OrvGramNode(EX_STR_FIRST); }
+        ;
+
+examine_replacing_opt
+        : /* empty */                   { $$ = OrvGramNullNode(); }
+        | RW_REPLACING RW_BY literal_or_all
+                                        { $$ = OrvGramNode(EX_STR_REPLACING_BY, $3); }
+        ;
+
+/* ---------------------------------------------------------------------
+   INSPECT identifier [TALLYING {identifier FOR {CHARACTERS [where]...
+           | {ALL | LEADING} {{identifier | literal} [where]...}...}...}...]
+       [REPLACING {CHARACTERS BY operand [where]...
+           | {ALL | LEADING | FIRST} {{identifier | literal} BY operand
+             [where]...}...}...]
+   INSPECT identifier CONVERTING operand TO operand [where]...
+     where: {BEFORE | AFTER} [INITIAL] operand
+   --------------------------------------------------------------------- */
 
 inspect_statement
         : RW_INSPECT identifier inspect_tallying_opt inspect_replacing_opt
-                                        { $$ = V(OrvGramNode(STMT_INSPECT, N($2), N($3), N($4))); }
+                                        { $$ = OrvGramNode(STMT_INSPECT, $2, $3, $4); }
         | RW_INSPECT identifier RW_CONVERTING operand RW_TO operand before_after_initials_opt
-                                        { $$ = V(OrvGramNode(STMT_INSPECT_CONVERTING, N($2), N($4), N($6), N($7))); }
+                                        { $$ = OrvGramNode(STMT_INSPECT_CONVERTING, $2, $4, $6, $7); }
         ;
+
+/* INSPECT.  TALLYING commits a trial parse.  A word or FUNCTION after a
+   tallying unit is first tried as a further unit, then as the start of
+   the next tallying clause. */
+inspect_tallying_opt
+        : /* empty */                   { $$ = OrvGramNullNode(); }
+        | RW_TALLYING tally_clauses     [ YYVALID; $$ = OrvGramNode(EX_STR_TALLYING, $2); ]
+        ;
+
+tally_clauses
+        : tally_clause                  { $$ = OrvListExpr(EX_STR_TALLY_CLAUSE_LIST, $1, nullptr); }
+        | tally_clauses tally_clause    { $$ = OrvListExpr(EX_STR_TALLY_CLAUSE_LIST, $1, $2); }
+        ;
+
+tally_clause
+        : identifier RW_FOR tally_phrases
+                                        { $$ = OrvGramNode(EX_STR_TALLY_CLAUSE, $1, $3); }
+        ;
+
+tally_phrases
+        : tally_phrase                  { $$ = OrvListExpr(EX_STR_TALLY_PHRASE_LIST, $1, nullptr); }
+        | tally_phrases tally_phrase    { $$ = OrvListExpr(EX_STR_TALLY_PHRASE_LIST, $1, $2); }
+        ;
+
+tally_phrase
+        : RW_CHARACTERS before_after_initials_opt
+                                        { $$ = OrvGramNode(EX_STR_TALLY_UNIT, OrvGramNode(EX_STR_TALLY_CHARACTERS), $2); }
+        | all_leading tally_units       { $$ = OrvGramNode(EX_STR_TALLY_PHRASE, $1, $2); }
+        ;
+
+all_leading
+        : RW_ALL                        { $$ = OrvGramNode(EX_STR_ALL); }
+        | RW_LEADING                    { $$ = OrvGramNode(EX_STR_LEADING); }
+        ;
+
+tally_units
+        : tally_unit                    { $$ = OrvListExpr(EX_STR_TALLY_UNIT_LIST, $1, nullptr); }
+        | tally_units tally_unit        { $$ = OrvListExpr(EX_STR_TALLY_UNIT_LIST, $1, $2); }
+        ;
+
+tally_unit
+        : identifier_or_literal before_after_initials_opt
+                                        { $$ = OrvGramNode(EX_STR_TALLY_UNIT, $1, $2); }
+        ;
+
+inspect_replacing_opt
+        : /* empty */                   { $$ = OrvGramNullNode(); }
+        | RW_REPLACING replace_phrases  { $$ = OrvGramNode(EX_INSPECT_REPLACING, $2); }
+        ;
+
+replace_phrases
+        : replace_phrase                { $$ = OrvListExpr(EX_STR_REPLACE_PHRASE_LIST, $1, nullptr); }
+        | replace_phrases replace_phrase
+                                        { $$ = OrvListExpr(EX_STR_REPLACE_PHRASE_LIST, $1, $2); }
+        ;
+
+replace_phrase
+        : RW_CHARACTERS RW_BY operand before_after_initials_opt
+                                        { $$ = OrvGramNode(EX_STR_REPLACE_UNIT, OrvGramNode(EX_STR_REPL_CHARACTERS), $3, $4); }
+        | all_leading_first replace_units
+                                        { $$ = OrvGramNode(EX_STR_REPLACE_PHRASE, $1, $2); }
+        ;
+
+all_leading_first
+        : all_leading                   { $$ = $1; }
+        | RW_FIRST                      { $$ = OrvGramNode(EX_STR_FIRST); }
+        ;
+
+replace_units
+        : replace_unit                  { $$ = OrvListExpr(EX_STR_REPLACE_UNIT_LIST, $1, nullptr); }
+        | replace_units replace_unit    { $$ = OrvListExpr(EX_STR_REPLACE_UNIT_LIST, $1, $2); }
+        ;
+
+replace_unit
+        : identifier_or_literal RW_BY operand before_after_initials_opt
+                                        { $$ = OrvGramNode(EX_STR_REPLACE_UNIT, $1, $3, $4); }
+        ;
+
+before_after_initials_opt
+        : /* empty */                   { $$ = OrvGramNullNode(); }
+        | before_after_initials         { $$ = $1; }
+        ;
+
+before_after_initials
+        : before_after_initial          { $$ = OrvListExpr(EX_STR_BA_INITIAL_LIST, $1, nullptr); }
+        | before_after_initials before_after_initial
+                                        { $$ = OrvListExpr(EX_STR_BA_INITIAL_LIST, $1, $2); }
+        ;
+
+before_after_initial
+        : before_after initial_opt operand
+                                        { $$ = OrvGramNode(EX_STR_BA_INITIAL, $1, $3); }
+        ;
+
+/* ---------------------------------------------------------------------
+   TRANSFORM identifier [CHARACTERS] FROM operand TO operand
+   --------------------------------------------------------------------- */
 
 transform_statement
         : RW_TRANSFORM identifier characters_opt RW_FROM operand RW_TO operand
-                                        { $$ = V(OrvGramNode(STMT_TRANSFORM, N($2), N($5), N($7))); }
+                                        { $$ = OrvGramNode(STMT_TRANSFORM, $2, $5, $7); }
         ;
+
+/* ---------------------------------------------------------------------
+   SORT identifier [[ON] {ASCENDING | DESCENDING} [KEY] [data-name...]]...
+       [[WITH] DUPLICATES [IN] [ORDER]]
+       [[COLLATING] SEQUENCE [IS] alphabet-name]
+       [INPUT PROCEDURE [IS] procedure-range | USING file-name...]
+       [OUTPUT PROCEDURE [IS] procedure-range | GIVING file-name...]
+   --------------------------------------------------------------------- */
 
 sort_statement
         : RW_SORT identifier sort_keys_opt sort_duplicates_opt collating_sequence_opt sort_input_opt
-          sort_output_opt               { $$ = V(OrvGramStatement(STMT_SORT, {N($2), N($3), N($4), N($5), N($6), N($7)})); }
+          sort_output_opt               { $$ = OrvGramStatement(STMT_SORT, {$2, $3, $4, $5, $6, $7}); }
         ;
+
+sort_keys_opt
+        : /* empty */                   { $$ = OrvGramNullNode(); }
+        | sort_keys                     { $$ = $1; }
+        ;
+
+sort_keys
+        : sort_key                      { $$ = OrvListExpr(EX_LIST, $1, nullptr); }
+        | sort_keys sort_key            { $$ = OrvListExpr(EX_LIST, $1, $2); }
+        ;
+
+sort_key
+        : on_before_opt ascending_descending key_opt sort_key_names
+                                        { $$ = OrvGramNode(EX_SORT_KEY, $2, $4); }
+        ;
+
+sort_key_names
+        : /* empty */                   { $$ = OrvGramNullNode(); }
+        | key_names                     { $$ = $1; }
+        ;
+
+sort_duplicates_opt
+        : /* empty */                   { $$ = OrvGramNullNode(); }
+        | with_opt RW_DUPLICATES in_opt order_opt
+                                        { $$ = OrvGramNode(EX_WITH_DUPS_IN_ORDER); }
+        ;
+
+collating_sequence_opt
+        : /* empty */                   { $$ = OrvGramNullNode(); }
+        | collating_opt RW_SEQUENCE is_opt alphabet_name_use
+                                        { $$ = OrvGramNode(EX_SORT_COLL_SEQCE, $4); }
+        ;
+
+sort_input_opt
+        : /* empty */                   { $$ = OrvGramNullNode(); }
+        | RW_INPUT RW_PROCEDURE is_opt procedure_range
+                                        { $$ = OrvGramNode(EX_INPUT_PROC_IS, $4); }
+        | sort_using                    { $$ = $1; }
+        ;
+
+sort_using
+        : RW_USING file_name_uses       { $$ = OrvGramNode(EX_SORT_USING, $2); }
+        ;
+
+sort_output_opt
+        : /* empty */                   { $$ = OrvGramNullNode(); }
+        | RW_OUTPUT RW_PROCEDURE is_opt procedure_range
+                                        { $$ = OrvGramNode(EX_OUTPUT_PROC_IS, $4); }
+        | RW_GIVING file_name_uses      { $$ = OrvGramNode(EX_GIVING, $2); }
+        ;
+
+/* ---------------------------------------------------------------------
+   MERGE file-name [[ON] {ASCENDING | DESCENDING} [KEY] [data-name...]]...
+       [[COLLATING] SEQUENCE [IS] alphabet-name] USING file-name...
+       [OUTPUT PROCEDURE [IS] procedure-range | GIVING file-name...]
+   --------------------------------------------------------------------- */
 
 merge_statement
         : RW_MERGE file_name_use sort_keys_opt collating_sequence_opt sort_using sort_output_opt
-                                        { $$ = V(OrvGramStatement(STMT_MERGE, {N($2), N($3), N($4), N($5), N($6)})); }
+                                        { $$ = OrvGramStatement(STMT_MERGE, {$2, $3, $4, $5, $6}); }
         ;
+
+/* ---------------------------------------------------------------------
+   RECEIVE cd-name {MESSAGE | SEGMENT} INTO identifier
+       [NO DATA statements] [WITH DATA statements] [END-RECEIVE]
+   --------------------------------------------------------------------- */
 
 /* RECEIVE: the node exists before the statements of its phrases. */
 receive_statement
         : RW_RECEIVE cd_name_use receive_kind RW_INTO identifier receive_start no_data_opt with_data_opt
-          end_receive_opt               { $$ = V(OrvGramFillStatement(N($6), {N($2), N($3), N($5), N($7), N($8), N($9)})); }
+          end_receive_opt               { $$ = OrvGramFillStatement($6, {$2, $3, $5, $7, $8, $9}); }
         ;
 
 receive_start
-        : /* empty */                   { $$ = V(OrvGramNode(STMT_RECEIVE)); }
+        : /* empty */                   { $$ = OrvGramNode(STMT_RECEIVE); }
         ;
+
+receive_kind
+        : RW_MESSAGE                    { $$ = OrvGramNode(EX_RECV_MESSAGE); }
+        | RW_SEGMENT                    { $$ = OrvGramNode(EX_RECV_SEGMENT); }
+        ;
+
+no_data_opt
+        : /* empty */ %prec PRTY_LOW    { $$ = OrvGramNullNode(); }
+        | RW_NO RW_DATA no_data_start statements %prec PRTY_LOW
+                                        { $$ = OrvGramFillSlots($3, $4); }
+        ;
+
+no_data_start
+        : /* empty */                   { $$ = OrvGramNode(EX_ON_NO_DATA); }
+        ;
+
+/* WITH DATA reaches the grammar as one token. */
+with_data_opt
+        : /* empty */ %prec PRTY_LOW    { $$ = OrvGramNullNode(); }
+        | RW_WITH_DATA with_data_start statements %prec PRTY_LOW
+                                        { $$ = OrvGramFillSlots($2, $3); }
+        ;
+
+with_data_start
+        : /* empty */                   { $$ = OrvGramNode(EX_NOT_ON_NO_DATA); }
+        ;
+
+/* ---------------------------------------------------------------------
+   SEND cd-name [FROM operand] [WITH] [identifier | ESI | EMI | EGI]
+       [{BEFORE | AFTER} {[ADVANCING] | POSITIONING}
+           {operand [LINE | LINES] | PAGE}]
+       [REPLACING [LINE]]
+   --------------------------------------------------------------------- */
 
 send_statement
         : RW_SEND cd_name_use write_from_opt with_opt send_with_opt write_advancing_opt send_replacing_opt
-                                        { $$ = V(OrvGramStatement(STMT_SEND, {N($2), N($3), N($5), N($6), N($7)})); }
+                                        { $$ = OrvGramStatement(STMT_SEND, {$2, $3, $5, $6, $7}); }
         ;
+
+send_with_opt
+        : /* empty */                   { $$ = OrvGramNullNode(); }
+        | identifier                    { $$ = $1; }
+        | RW_ESI                        { $$ = OrvGramNode(EX_SEND_ESI); }
+        | RW_EMI                        { $$ = OrvGramNode(EX_SEND_EMI); }
+        | RW_EGI                        { $$ = OrvGramNode(EX_SEND_EGI); }
+        ;
+
+send_replacing_opt
+        : /* empty */                   { $$ = OrvGramNullNode(); }
+        | RW_REPLACING line_opt         { $$ = OrvGramNode(EX_SEND_REPLACING_LINE); }
+        ;
+
+/* ---------------------------------------------------------------------
+   {ENABLE | DISABLE} {INPUT [TERMINAL] | I-O TERMINAL | OUTPUT} cd-name
+       [WITH] KEY operand
+   --------------------------------------------------------------------- */
 
 /* ENABLE and DISABLE: the KEY phrase is required. */
 enable_disable_statement
         : RW_ENABLE able_type cd_name_use with_opt RW_KEY operand
-                                        { $$ = V(OrvGramNode(STMT_ENABLE, N($2), N($3), N($6))); }
+                                        { $$ = OrvGramNode(STMT_ENABLE, $2, $3, $6); }
         | RW_DISABLE able_type cd_name_use with_opt RW_KEY operand
-                                        { $$ = V(OrvGramNode(STMT_DISABLE, N($2), N($3), N($6))); }
+                                        { $$ = OrvGramNode(STMT_DISABLE, $2, $3, $6); }
         ;
+
+able_type
+        : RW_INPUT                      { $$ = OrvGramNode(EX_ABLE_INPUT); }
+        | RW_INPUT RW_TERMINAL          { $$ = OrvGramNode(EX_ABLE_INPUT_TERMINAL); }
+        | RW_I_O RW_TERMINAL            { $$ = OrvGramNode(EX_ABLE_I_O_TERMINAL); }
+        | RW_OUTPUT                     { $$ = OrvGramNode(EX_ABLE_OUTPUT); }
+        ;
+
+/* ---------------------------------------------------------------------
+   PURGE cd-name
+   --------------------------------------------------------------------- */
 
 purge_statement
-        : RW_PURGE cd_name_use          { $$ = V(OrvGramNode(STMT_PURGE, N($2))); }
+        : RW_PURGE cd_name_use          { $$ = OrvGramNode(STMT_PURGE, $2); }
         ;
 
-/* The report writer's statements. */
+/* ---------------------------------------------------------------------
+   GENERATE data-name
+   INITIATE report-name...
+   TERMINATE report-name...
+   SUPPRESS [PRINTING]
+   --------------------------------------------------------------------- */
+
 report_writer_statement
-        : RW_GENERATE qualified_name    { $$ = V(OrvGramNode(STMT_GENERATE, N($2))); }
-        | RW_INITIATE report_names      { $$ = V(OrvGramNode(STMT_INITIATE, N($2))); }
-        | RW_TERMINATE report_names     { $$ = V(OrvGramNode(STMT_TERMINATE, N($2))); }
-        | RW_SUPPRESS printing_opt      { $$ = V(OrvGramNode(STMT_SUPPRESS_PRINTING)); }
+        : RW_GENERATE qualified_name    { $$ = OrvGramNode(STMT_GENERATE, $2); }
+        | RW_INITIATE report_names      { $$ = OrvGramNode(STMT_INITIATE, $2); }
+        | RW_TERMINATE report_names     { $$ = OrvGramNode(STMT_TERMINATE, $2); }
+        | RW_SUPPRESS printing_opt      { $$ = OrvGramNode(STMT_SUPPRESS_PRINTING); }
         ;
+
+/* ---------------------------------------------------------------------
+   USE [GLOBAL] AFTER [STANDARD] {EXCEPTION | ERROR
+       | {BEGINNING | ENDING} {FILE | REEL | UNIT} LABEL} PROCEDURE [ON]
+       {file-name... | INPUT | OUTPUT | I-O | EXTEND}
+       [GIVING identifier [identifier]]
+   USE [GLOBAL] BEFORE REPORTING identifier
+   USE [FOR] DEBUGGING [ON] {identifier | ALL [REFERENCES] [OF] identifier
+       | ALL PROCEDURES}...
+   --------------------------------------------------------------------- */
 
 /* USE: outside DECLARATIVES a warning, the node is built all the same.
    The debugging flag holds while the debug items are read. */
 use_statement
         : RW_USE global_opt RW_AFTER standard_opt use_event RW_PROCEDURE on_opt use_files use_giving_opt
-                                        { $$ = V(OrvGramUseAfter(OrvGramStatement(STMT_USE_AFTER, {N($2), N($5), N($8), N($9)}))); }
+                                        { $$ = OrvGramUseAfter(OrvGramStatement(STMT_USE_AFTER, {$2, $5, $8, $9})); }
         | RW_USE global_opt RW_BEFORE RW_REPORTING identifier
-                                        { $$ = V(OrvGramUseBeforeReporting(OrvGramNode(STMT_USE_BEFORE_REPORTING, N($2), N($5)))); }
+                                        { $$ = OrvGramUseBeforeReporting(OrvGramNode(STMT_USE_BEFORE_REPORTING, $2, $5)); }
         | RW_USE for_opt RW_DEBUGGING debugging_list_start on_opt debug_targets
-                                        { $$ = V(OrvGramUseForDebugging(OrvGramNode(STMT_USE_FOR_DEBUGGING, N($6)))); }
+                                        { $$ = OrvGramUseForDebugging(OrvGramNode(STMT_USE_FOR_DEBUGGING, $6)); }
         ;
 
 debugging_list_start
         : /* empty */                   { OrvGramDebuggingList(1); }
         ;
 
+global_opt
+        : /* empty */                   { $$ = OrvGramNullNode(); }
+        | RW_GLOBAL                     { $$ = OrvGramNode(EX_USE_GLOBAL); }
+        ;
+
+use_event
+        : RW_EXCEPTION                  { $$ = OrvGramNode(IOCX_ERROR); }
+        | RW_ERROR                      { $$ = OrvGramNode(IOCX_ERROR); }
+        | beginning_ending label_kind RW_LABEL
+                                        { $$ = OrvGramFillSlots($1, $2); }
+        ;
+
+beginning_ending
+        : RW_BEGINNING                  { $$ = OrvGramNode(IOCX_BEGINNING); }
+        | RW_ENDING                     { $$ = OrvGramNode(IOCX_ENDING); }
+        ;
+
+label_kind
+        : RW_FILE                       { $$ = OrvGramNode(IOCX_FILE); }
+        | RW_REEL                       { $$ = OrvGramNode(IOCX_REEL); }
+        | RW_UNIT                       { $$ = OrvGramNode(IOCX_UNIT); }
+        ;
+
+use_files
+        : file_name_uses                { $$ = $1; }
+        | RW_INPUT                      { $$ = OrvGramNode(IOCX_INPUT); }
+        | RW_OUTPUT                     { $$ = OrvGramNode(IOCX_OUTPUT); }
+        | RW_I_O                        { $$ = OrvGramNode(IOCX_I_O); }
+        | RW_EXTEND                     { $$ = OrvGramNode(IOCX_EXTEND); }
+        ;
+
+use_giving_opt
+        : /* empty */                   { $$ = OrvGramNullNode(); }
+        | RW_GIVING identifier identifier_opt
+                                        { $$ = OrvGramNode(EX_USE_GIVING, OrvGramNode(EX_USE_ARG, $2, $3)); }
+        ;
+
+debug_targets
+        : debug_target                  { $$ = OrvListExpr(EX_LIST, $1, nullptr); }
+        | debug_targets debug_target    { $$ = OrvListExpr(EX_LIST, $1, $2); }
+        ;
+
+debug_target
+        : identifier                    { $$ = $1; }
+        | RW_ALL references_opt of_opt identifier
+                                        { $$ = OrvGramNode(EX_DEBUG_ALL_REFERENCES_OF, $4); }
+        | RW_ALL RW_PROCEDURES          { $$ = OrvGramNode(EX_DEBUG_ALL_PROCEDURES); }
+        ;
+
+/* ---------------------------------------------------------------------
+   NOTE comment-text
+   --------------------------------------------------------------------- */
+
 /* NOTE: the lexer hands its text to the parser, the statement keeps it as
    comment lines and prints as nothing. */
 note_statement
-        : RW_NOTE TK_END_NOTE           { $$ = V(OrvGramNote(POSITION_STEP(OrvGramNode(STMT_NOTE)))); }
+        : RW_NOTE TK_END_NOTE           { $$ = OrvGramNote(POSITION_STEP(OrvGramNode(STMT_NOTE))); }
         ;
+
+/* ---------------------------------------------------------------------
+   ENTER
+   --------------------------------------------------------------------- */
 
 /* ENTER builds nothing: a warning, and the statement list does not grow. */
 enter_statement
         : RW_ENTER                      { OrvGramEnter(); }
         ;
 
+/* ---------------------------------------------------------------------
+   EXHIBIT [CHANGED] [NAMED] operand...
+   --------------------------------------------------------------------- */
+
 exhibit_statement
         : RW_EXHIBIT exhibit_changed_opt exhibit_named_opt operands
-                                        { $$ = V(OrvGramNode(STMT_EXHIBIT, N($2), N($3), N($4))); }
+                                        { $$ = OrvGramNode(STMT_EXHIBIT, $2, $3, $4); }
         ;
+
+exhibit_changed_opt
+        : /* empty */                   { $$ = OrvGramNullNode(); }
+        | RW_CHANGED                    { $$ = OrvGramNode(EX_EXHIBIT_CHANGED); }
+        ;
+
+exhibit_named_opt
+        : /* empty */                   { $$ = OrvGramNullNode(); }
+        | RW_NAMED                      { $$ = OrvGramNode(EX_EXHIBIT_NAMED); }
+        ;
+
+/* ---------------------------------------------------------------------
+   ON operand [AND EVERY operand] [UNTIL operand] statements
+       [{ELSE | OTHERWISE} statements]
+   --------------------------------------------------------------------- */
 
 /* ON: an ELSE after its statements is its own, not an enclosing IF's. */
 on_statement
         : RW_ON operand on_every_opt on_until_opt statements on_else_opt
-                                        { $$ = V(OrvGramStatement(STMT_ON, {N($2), N($3), N($4), N($5), N($6)})); }
+                                        { $$ = OrvGramStatement(STMT_ON, {$2, $3, $4, $5, $6}); }
         ;
 
-trace_statement
-        : RW_READY RW_TRACE             { $$ = V(OrvGramNode(STMT_READY_TRACE)); }
-        | RW_RESET RW_TRACE             { $$ = V(OrvGramNode(STMT_RESET_TRACE)); }
+/* ON: its ELSE is built directly. */
+on_every_opt
+        : /* empty */                   { $$ = OrvGramNullNode(); }
+        | RW_AND RW_EVERY operand       { $$ = OrvGramNode(EX_ON_ANDEVERY, $3); }
         ;
+
+on_until_opt
+        : /* empty */                   { $$ = OrvGramNullNode(); }
+        | RW_UNTIL operand              { $$ = OrvGramNode(EX_ON_UNTIL, $2); }
+        ;
+
+on_else_opt
+        : /* empty */ %prec PRTY_LOW    { $$ = OrvGramNullNode(); }
+        | else_word statements %prec PRTY_LOW
+                                        { $$ = OrvGramNode(EX_ON_ELSE, $2); }
+        ;
+
+/* ---------------------------------------------------------------------
+   READY TRACE
+   RESET TRACE
+   --------------------------------------------------------------------- */
+
+trace_statement
+        : RW_READY RW_TRACE             { $$ = OrvGramNode(STMT_READY_TRACE); }
+        | RW_RESET RW_TRACE             { $$ = OrvGramNode(STMT_RESET_TRACE); }
+        ;
+
+/* ---------------------------------------------------------------------
+   SERVICE RELOAD identifier
+   --------------------------------------------------------------------- */
 
 service_reload_statement
         : RW_SERVICE RW_RELOAD identifier
-                                        { $$ = V(OrvGramNode(STMT_SERVICE_RELOAD, N($3))); }
+                                        { $$ = OrvGramNode(STMT_SERVICE_RELOAD, $3); }
         ;
 
+/* ---------------------------------------------------------------------
+   COMMIT
+   ROLLBACK
+   --------------------------------------------------------------------- */
+
 transaction_statement
-        : RW_COMMIT                     { $$ = V(OrvGramNode(STMT_COMMIT)); }
-        | RW_ROLLBACK                   { $$ = V(OrvGramNode(STMT_ROLLBACK)); }
+        : RW_COMMIT                     { $$ = OrvGramNode(STMT_COMMIT); }
+        | RW_ROLLBACK                   { $$ = OrvGramNode(STMT_ROLLBACK); }
         ;
+
+/* ---------------------------------------------------------------------
+   EXEC subsystem-words END-EXEC
+   --------------------------------------------------------------------- */
 
 /* EXEC of a subsystem the grammar does not parse: the lexer hands the
    words of the block to the parser, the grammar sees EXEC and END-EXEC. */
 exec_statement
-        : RW_EXEC RW_END_EXEC           { $$ = V(OrvGramExecTokens(POSITION_STEP(OrvGramExecLines()))); }
+        : RW_EXEC RW_END_EXEC           { $$ = OrvGramExecTokens(POSITION_STEP(OrvGramExecLines())); }
         ;
 
 /* ===================================================================== */
-/* Phrases                                                                */
+/* Conditional phrases                                                    */
 /* ===================================================================== */
 
 /* Conditional phrases.  Each phrase has an empty rule right after its
@@ -2613,30 +4222,30 @@ exec_statement
 
 /* [ON] SIZE ERROR of ADD, SUBTRACT, MULTIPLY, DIVIDE and COMPUTE. */
 on_size_error_opt
-        : /* empty */ %prec PRTY_LOW    [ YYVALID; $$ = V(OrvGramNullNode()); ]
+        : /* empty */ %prec PRTY_LOW    [ YYVALID; $$ = OrvGramNullNode(); ]
         | on_before_opt RW_SIZE RW_ERROR size_error_start statements %prec PRTY_LOW
-                                        { $$ = V(OrvGramFillSlots(N($4), N($5))); }
+                                        { $$ = OrvGramFillSlots($4, $5); }
         ;
 
 size_error_start
-        : /* empty */                   [ YYVALID; $$ = V(OrvGramNode(EX_ON_SIZE_ERROR)); ]
+        : /* empty */                   [ YYVALID; $$ = OrvGramNode(EX_ON_SIZE_ERROR); ]
         ;
 
 not_on_size_error_opt
-        : /* empty */                   [ YYVALID; $$ = V(OrvGramNullNode()); ]
+        : /* empty */                   [ YYVALID; $$ = OrvGramNullNode(); ]
         | CMB_NOT_ON_AT on_before_opt RW_SIZE RW_ERROR not_size_error_start statements %prec PRTY_LOW
-                                        { $$ = V(OrvGramFillSlots(N($5), N($6))); }
+                                        { $$ = OrvGramFillSlots($5, $6); }
         ;
 
 not_size_error_start
-        : /* empty */                   [ YYVALID; $$ = V(OrvGramNode(EX_NOT_ON_SIZE_ERROR)); ]
+        : /* empty */                   [ YYVALID; $$ = OrvGramNode(EX_NOT_ON_SIZE_ERROR); ]
         ;
 
 /* [ON] EXCEPTION or OVERFLOW of CALL. */
 on_call_exception_opt
-        : /* empty */ %prec PRTY_LOW    [ YYVALID; $$ = V(OrvGramNullNode()); ]
+        : /* empty */ %prec PRTY_LOW    [ YYVALID; $$ = OrvGramNullNode(); ]
         | on_before_opt exception_overflow call_exception_start statements %prec PRTY_LOW
-                                        { $$ = V(OrvGramFillSlots(N($3), N($4))); }
+                                        { $$ = OrvGramFillSlots($3, $4); }
         ;
 
 exception_overflow
@@ -2645,67 +4254,67 @@ exception_overflow
         ;
 
 call_exception_start
-        : /* empty */                   [ YYVALID; $$ = V(OrvGramNode(EX_ON_CALL_EXCEPTION)); ]
+        : /* empty */                   [ YYVALID; $$ = OrvGramNode(EX_ON_CALL_EXCEPTION); ]
         ;
 
 not_on_call_exception_opt
-        : /* empty */                   [ YYVALID; $$ = V(OrvGramNullNode()); ]
+        : /* empty */                   [ YYVALID; $$ = OrvGramNullNode(); ]
         | CMB_NOT_ON_AT on_before_opt RW_EXCEPTION not_call_exception_start statements %prec PRTY_LOW
-                                        { $$ = V(OrvGramFillSlots(N($4), N($5))); }
+                                        { $$ = OrvGramFillSlots($4, $5); }
         ;
 
 not_call_exception_start
-        : /* empty */                   [ YYVALID; $$ = V(OrvGramNode(EX_NOT_ON_CALL_EXCEPTION)); ]
+        : /* empty */                   [ YYVALID; $$ = OrvGramNode(EX_NOT_ON_CALL_EXCEPTION); ]
         ;
 
 /* INVALID [KEY] of READ, WRITE, REWRITE, DELETE and START: its statements
    may be left out; those of NOT INVALID KEY may not. */
 invalid_key_opt
-        : /* empty */ %prec PRTY_LOW    [ YYVALID; $$ = V(OrvGramNullNode()); ]
+        : /* empty */ %prec PRTY_LOW    [ YYVALID; $$ = OrvGramNullNode(); ]
         | RW_INVALID key_opt invalid_key_start statements_opt
-                                        { $$ = V(OrvGramFillSlots(N($3), N($4))); }
+                                        { $$ = OrvGramFillSlots($3, $4); }
         ;
 
 invalid_key_start
-        : /* empty */                   [ YYVALID; $$ = V(OrvGramNode(EX_ON_INVALID_KEY)); ]
+        : /* empty */                   [ YYVALID; $$ = OrvGramNode(EX_ON_INVALID_KEY); ]
         ;
 
 not_invalid_key_opt
-        : /* empty */                   [ YYVALID; $$ = V(OrvGramNullNode()); ]
+        : /* empty */                   [ YYVALID; $$ = OrvGramNullNode(); ]
         | CMB_NOT_ON_AT RW_INVALID key_opt not_invalid_key_start statements %prec PRTY_LOW
-                                        { $$ = V(OrvGramFillSlots(N($4), N($5))); }
+                                        { $$ = OrvGramFillSlots($4, $5); }
         ;
 
 not_invalid_key_start
-        : /* empty */                   [ YYVALID; $$ = V(OrvGramNode(EX_NOT_ON_INVALID_KEY)); ]
+        : /* empty */                   [ YYVALID; $$ = OrvGramNode(EX_NOT_ON_INVALID_KEY); ]
         ;
 
 /* [AT] END of READ and RETURN. */
 at_end_opt
-        : /* empty */ %prec PRTY_LOW    [ YYVALID; $$ = V(OrvGramNullNode()); ]
+        : /* empty */ %prec PRTY_LOW    [ YYVALID; $$ = OrvGramNullNode(); ]
         | at_opt RW_END at_end_start statements %prec PRTY_LOW
-                                        { $$ = V(OrvGramFillSlots(N($3), N($4))); }
+                                        { $$ = OrvGramFillSlots($3, $4); }
         ;
 
 at_end_start
-        : /* empty */                   [ YYVALID; $$ = V(OrvGramNode(EX_ON_AT_END)); ]
+        : /* empty */                   [ YYVALID; $$ = OrvGramNode(EX_ON_AT_END); ]
         ;
 
 not_at_end_opt
-        : /* empty */                   [ YYVALID; $$ = V(OrvGramNullNode()); ]
+        : /* empty */                   [ YYVALID; $$ = OrvGramNullNode(); ]
         | CMB_NOT_ON_AT at_opt RW_END not_at_end_start statements %prec PRTY_LOW
-                                        { $$ = V(OrvGramFillSlots(N($4), N($5))); }
+                                        { $$ = OrvGramFillSlots($4, $5); }
         ;
 
 not_at_end_start
-        : /* empty */                   [ YYVALID; $$ = V(OrvGramNode(EX_NOT_ON_AT_END)); ]
+        : /* empty */                   [ YYVALID; $$ = OrvGramNode(EX_NOT_ON_AT_END); ]
         ;
 
 /* [AT] END-OF-PAGE (EOP) of WRITE. */
 end_of_page_opt
-        : /* empty */ %prec PRTY_LOW    [ YYVALID; $$ = V(OrvGramNullNode()); ]
+        : /* empty */ %prec PRTY_LOW    [ YYVALID; $$ = OrvGramNullNode(); ]
         | at_opt end_of_page_word end_of_page_start statements %prec PRTY_LOW
-                                        { $$ = V(OrvGramFillSlots(N($3), N($4))); }
+                                        { $$ = OrvGramFillSlots($3, $4); }
         ;
 
 end_of_page_word
@@ -2714,75 +4323,94 @@ end_of_page_word
         ;
 
 end_of_page_start
-        : /* empty */                   [ YYVALID; $$ = V(OrvGramNode(EX_ON_AT_EOP)); ]
+        : /* empty */                   [ YYVALID; $$ = OrvGramNode(EX_ON_AT_EOP); ]
         ;
 
 not_end_of_page_opt
-        : /* empty */                   [ YYVALID; $$ = V(OrvGramNullNode()); ]
+        : /* empty */                   [ YYVALID; $$ = OrvGramNullNode(); ]
         | CMB_NOT_ON_AT at_opt end_of_page_word not_end_of_page_start statements %prec PRTY_LOW
-                                        { $$ = V(OrvGramFillSlots(N($4), N($5))); }
+                                        { $$ = OrvGramFillSlots($4, $5); }
         ;
 
 not_end_of_page_start
-        : /* empty */                   [ YYVALID; $$ = V(OrvGramNode(EX_NOT_ON_AT_EOP)); ]
+        : /* empty */                   [ YYVALID; $$ = OrvGramNode(EX_NOT_ON_AT_EOP); ]
         ;
 
 /* [ON] OVERFLOW of STRING and UNSTRING. */
 on_overflow_opt
-        : /* empty */ %prec PRTY_LOW    [ YYVALID; $$ = V(OrvGramNullNode()); ]
+        : /* empty */ %prec PRTY_LOW    [ YYVALID; $$ = OrvGramNullNode(); ]
         | on_before_opt RW_OVERFLOW overflow_start statements %prec PRTY_LOW
-                                        { $$ = V(OrvGramFillSlots(N($3), N($4))); }
+                                        { $$ = OrvGramFillSlots($3, $4); }
         ;
 
 overflow_start
-        : /* empty */                   [ YYVALID; $$ = V(OrvGramNode(EX_ON_STRING_OVERFLOW)); ]
+        : /* empty */                   [ YYVALID; $$ = OrvGramNode(EX_ON_STRING_OVERFLOW); ]
         ;
 
 not_on_overflow_opt
-        : /* empty */                   [ YYVALID; $$ = V(OrvGramNullNode()); ]
+        : /* empty */                   [ YYVALID; $$ = OrvGramNullNode(); ]
         | CMB_NOT_ON_AT on_before_opt RW_OVERFLOW not_overflow_start statements %prec PRTY_LOW
-                                        { $$ = V(OrvGramFillSlots(N($4), N($5))); }
+                                        { $$ = OrvGramFillSlots($4, $5); }
         ;
 
 not_overflow_start
-        : /* empty */                   [ YYVALID; $$ = V(OrvGramNode(EX_NOT_ON_STRING_OVERFLOW)); ]
+        : /* empty */                   [ YYVALID; $$ = OrvGramNode(EX_NOT_ON_STRING_OVERFLOW); ]
         ;
 
-/* Scope terminators: an END-x after an inner statement of the same verb
-   ends the inner one. */
+/* ===================================================================== */
+/* Scope terminators                                                      */
+/* ===================================================================== */
+
+/* An END-x after an inner statement of the same verb ends the inner one. */
+
+end_accept_opt
+        : /* empty */ %prec PRTY_LOW    { $$ = OrvGramNullNode(); }
+        | RW_END_ACCEPT                 { $$ = OrvGramNode(EX_END_ACCEPT); }
+        ;
+
 end_add_opt
-        : /* empty */ %prec PRTY_LOW    { $$ = V(OrvGramNullNode()); }
-        | RW_END_ADD                    { $$ = V(OrvGramNode(EX_END_ADD)); }
+        : /* empty */ %prec PRTY_LOW    { $$ = OrvGramNullNode(); }
+        | RW_END_ADD                    { $$ = OrvGramNode(EX_END_ADD); }
         ;
 
 end_call_opt
-        : /* empty */ %prec PRTY_LOW    { $$ = V(OrvGramNullNode()); }
-        | RW_END_CALL                   { $$ = V(OrvGramNode(EX_END_CALL)); }
+        : /* empty */ %prec PRTY_LOW    { $$ = OrvGramNullNode(); }
+        | RW_END_CALL                   { $$ = OrvGramNode(EX_END_CALL); }
         ;
 
 end_chain_opt
-        : /* empty */ %prec PRTY_LOW    { $$ = V(OrvGramNullNode()); }
-        | RW_END_CHAIN                  { $$ = V(OrvGramNode(EX_END_CHAIN)); }
+        : /* empty */ %prec PRTY_LOW    { $$ = OrvGramNullNode(); }
+        | RW_END_CHAIN                  { $$ = OrvGramNode(EX_END_CHAIN); }
         ;
 
 end_compute_opt
-        : /* empty */ %prec PRTY_LOW    { $$ = V(OrvGramNullNode()); }
-        | RW_END_COMPUTE                { $$ = V(OrvGramNode(EX_END_COMPUTE)); }
+        : /* empty */ %prec PRTY_LOW    { $$ = OrvGramNullNode(); }
+        | RW_END_COMPUTE                { $$ = OrvGramNode(EX_END_COMPUTE); }
         ;
 
 end_delete_opt
-        : /* empty */ %prec PRTY_LOW    { $$ = V(OrvGramNullNode()); }
-        | RW_END_DELETE                 { $$ = V(OrvGramNode(EX_END_DELETE)); }
+        : /* empty */ %prec PRTY_LOW    { $$ = OrvGramNullNode(); }
+        | RW_END_DELETE                 { $$ = OrvGramNode(EX_END_DELETE); }
+        ;
+
+end_display_opt
+        : /* empty */ %prec PRTY_LOW    { $$ = OrvGramNullNode(); }
+        | RW_END_DISPLAY                { $$ = OrvGramNode(EX_END_DISPLAY); }
         ;
 
 end_divide_opt
-        : /* empty */ %prec PRTY_LOW    { $$ = V(OrvGramNullNode()); }
-        | RW_END_DIVIDE                 { $$ = V(OrvGramNode(EX_END_DIVIDE)); }
+        : /* empty */ %prec PRTY_LOW    { $$ = OrvGramNullNode(); }
+        | RW_END_DIVIDE                 { $$ = OrvGramNode(EX_END_DIVIDE); }
         ;
 
 end_evaluate_opt
-        : /* empty */ %prec PRTY_LOW    { $$ = V(OrvGramNullNode()); }
-        | RW_END_EVALUATE               { $$ = V(OrvGramNode(EX_END_EVALUATE)); }
+        : /* empty */ %prec PRTY_LOW    { $$ = OrvGramNullNode(); }
+        | RW_END_EVALUATE               { $$ = OrvGramNode(EX_END_EVALUATE); }
+        ;
+
+end_if_opt
+        : /* empty */ %prec PRTY_LOW    { $$ = OrvGramNullNode(); }
+        | RW_END_IF                     { $$ = OrvGramNode(EX_END_IF); }
         ;
 
 end_invoke_opt
@@ -2791,594 +4419,72 @@ end_invoke_opt
         ;
 
 end_multiply_opt
-        : /* empty */ %prec PRTY_LOW    { $$ = V(OrvGramNullNode()); }
-        | RW_END_MULTIPLY               { $$ = V(OrvGramNode(EX_END_MULTIPLY)); }
-        ;
-
-end_read_opt
-        : /* empty */ %prec PRTY_LOW    { $$ = V(OrvGramNullNode()); }
-        | RW_END_READ                   { $$ = V(OrvGramNode(EX_END_READ)); }
-        ;
-
-end_return_opt
-        : /* empty */ %prec PRTY_LOW    { $$ = V(OrvGramNullNode()); }
-        | RW_END_RETURN                 { $$ = V(OrvGramNode(EX_END_RETURN)); }
-        ;
-
-end_rewrite_opt
-        : /* empty */ %prec PRTY_LOW    { $$ = V(OrvGramNullNode()); }
-        | RW_END_REWRITE                { $$ = V(OrvGramNode(EX_END_REWRITE)); }
-        ;
-
-end_search_opt
-        : /* empty */ %prec PRTY_LOW    { $$ = V(OrvGramNullNode()); }
-        | RW_END_SEARCH                 { $$ = V(OrvGramNode(EX_END_SEARCH)); }
-        ;
-
-end_start_opt
-        : /* empty */ %prec PRTY_LOW    { $$ = V(OrvGramNullNode()); }
-        | RW_END_START                  { $$ = V(OrvGramNode(EX_END_START)); }
-        ;
-
-end_string_opt
-        : /* empty */ %prec PRTY_LOW    { $$ = V(OrvGramNullNode()); }
-        | RW_END_STRING                 { $$ = V(OrvGramNode(EX_END_STRING)); }
-        ;
-
-end_subtract_opt
-        : /* empty */ %prec PRTY_LOW    { $$ = V(OrvGramNullNode()); }
-        | RW_END_SUBTRACT               { $$ = V(OrvGramNode(EX_END_SUBTRACT)); }
-        ;
-
-end_unstring_opt
-        : /* empty */ %prec PRTY_LOW    { $$ = V(OrvGramNullNode()); }
-        | RW_END_UNSTRING               { $$ = V(OrvGramNode(EX_END_UNSTRING)); }
-        ;
-
-end_write_opt
-        : /* empty */ %prec PRTY_LOW    { $$ = V(OrvGramNullNode()); }
-        | RW_END_WRITE                  { $$ = V(OrvGramNode(EX_END_WRITE)); }
-        ;
-
-/* ADD formats.  After "ADD A TO" a word is first tried as the first
-   target (the TO format commits when it is reduced), then as a further
-   operand of the GIVING format (its marker commits); the GIVING format
-   needs two operands at least. */
-add_format
-        : add_operands RW_TO rounded_identifiers
-                                        [ YYVALID; $$ = V(OrvGramNode(EX_ARITH_ADD_TO, N($1), N($3))); ]
-        | add_operands to_opt operand RW_GIVING commit_mark rounded_identifiers
-                                        { $$ = V(OrvGramNode(EX_ARITH_ADD_GIVING, OrvListExpr(EX_LIST, N($1), N($3)), N($6))); }
-        | corr_word identifier RW_TO rounded_identifier
-                                        { $$ = V(OrvGramNode(EX_ARITH_ADD_CORR_TO, N($2), N($4))); }
-        ;
-
-add_operands
-        : operand                       { $$ = V(OrvListExpr(EX_LIST, N($1), nullptr)); }
-        | add_operands to_opt operand   { $$ = V(OrvListExpr(EX_LIST, N($1), N($3))); }
-        ;
-
-/* An empty rule that commits a trial parse and does nothing outside one. */
-commit_mark
-        : /* empty */                   [ YYVALID; ]
-        ;
-
-/* SUBTRACT, MULTIPLY and DIVIDE: a name after FROM, BY or INTO is a
-   target unless GIVING follows it. */
-subtract_format
-        : operands RW_FROM rounded_identifiers
-                                        { $$ = V(OrvGramNode(EX_ARITH_SUB_FROM, N($1), N($3))); }
-        | operands RW_FROM operand RW_GIVING rounded_identifiers
-                                        { $$ = V(OrvGramNode(EX_ARITH_SUB_FROM_GIVING, N($1), N($3), N($5))); }
-        | corr_word identifier RW_FROM rounded_identifier
-                                        { $$ = V(OrvGramNode(EX_ARITH_SUB_CORR_FROM, N($2), N($4))); }
-        ;
-
-multiply_format
-        : operand RW_BY rounded_identifiers
-                                        { $$ = V(OrvGramNode(EX_ARITH_MUL_BY, N($1), N($3))); }
-        | operand RW_BY operand RW_GIVING rounded_identifiers
-                                        { $$ = V(OrvGramNode(EX_ARITH_MUL_BY_GIVING, N($1), N($3), N($5))); }
-        ;
-
-divide_format
-        : operand RW_INTO rounded_identifiers
-                                        { $$ = V(OrvGramNode(EX_ARITH_DIV_INTO, N($1), N($3))); }
-        | operand RW_INTO operand RW_GIVING rounded_identifiers remainder_opt
-                                        { $$ = V(OrvGramNode(EX_ARITH_DIV_INTO_GIVING, N($1), N($3), N($5), N($6))); }
-        | operand RW_BY operand RW_GIVING rounded_identifiers remainder_opt
-                                        { $$ = V(OrvGramNode(EX_ARITH_DIV_BY_GIVING, N($1), N($3), N($5), N($6))); }
-        ;
-
-remainder_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | RW_REMAINDER identifier       { $$ = V(OrvGramNode(EX_ARITH_DIV_REMAINDER, N($2))); }
-        ;
-
-/* ALTER items: one item stands alone, several form a list. */
-alter_items
-        : alter_item                    { $$ = $1; }
-        | alter_items alter_item        { $$ = V(OrvListExpr(EX_LIST, N($1), N($2))); }
-        ;
-
-alter_item
-        : procedure_name RW_TO proceed_to_opt procedure_name
-                                        { $$ = V(OrvGramNode(EX_ALTER_ITEM, N($1), N($4))); }
-        ;
-
-proceed_to_opt
-        : /* empty */
-        | RW_PROCEED RW_TO
-        ;
-
-/* CALL phrases; USING is shared with CHAIN and INVOKE. */
-call_program_opt
-        : call_convention_opt           { $$ = $1; }
-        | RW_PROGRAM                    { $$ = V(OrvGramNode(EX_CALL_PROGRAM)); }
-        ;
-
-call_mark
-        : /* empty */                   [ YYVALID; ]
-        ;
-
-call_using_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | RW_USING passing_mode_start call_params
-                                        { $$ = V(OrvGramNode(EX_CALL_USING, N($3))); }
-        ;
-
-call_params
-        : call_param                    { $$ = V(OrvListExpr(EX_CALL_PARAM_LIST, N($1), nullptr)); }
-        | call_params call_param        { $$ = V(OrvListExpr(EX_CALL_PARAM_LIST, N($1), N($2))); }
-        ;
-
-call_param
-        : passing_mode_opt operand call_param_size_opt
-                                        { $$ = V(OrvGramCallParam(N($1), N($2), N($3), OrvPassingMode)); }
-        ;
-
-call_param_size_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | RW_SIZE is_opt literal        { $$ = V(OrvGramNode(EX_CALL_PARAM_SIZE, N($3))); }
-        ;
-
-/* CLOSE items. */
-close_items
-        : close_item                    { $$ = V(OrvListExpr(EX_LIST, N($1), nullptr)); }
-        | close_items close_item        { $$ = V(OrvListExpr(EX_LIST, N($1), N($2))); }
-        ;
-
-close_item
-        : file_name_use close_device_opt close_disposition_opt
-                                        { $$ = V(OrvGramNode(EX_CLOSE_ITEM, N($1), N($2), N($3))); }
-        ;
-
-close_device_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | RW_REEL                       { $$ = V(OrvGramNode(IOCX_REEL)); }
-        | RW_UNIT                       { $$ = V(OrvGramNode(IOCX_UNIT)); }
-        ;
-
-close_disposition_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | with_opt RW_LOCK              { $$ = V(OrvGramNode(IOCX_WITH_LOCK)); }
-        | with_opt RW_NO RW_REWIND      { $$ = V(OrvGramNode(IOCX_WITH_NO_REWIND)); }
-        | for_opt RW_REMOVAL            { $$ = V(OrvGramNode(IOCX_FOR_REMOVAL)); }
-        | with_opt RW_DISP              { $$ = V(OrvGramNode(IOCX_WITH_DISP)); }
-        ;
-
-/* EVALUATE: subjects and objects are conditions, which take a bare
-   arithmetic expression too.  A WHEN after the statements of an inner
-   EVALUATE or SEARCH belongs to it. */
-evaluate_subjects
-        : evaluate_subject              { $$ = V(OrvListExpr(EX_EVAL_SUBJ_LIST, N($1), nullptr)); }
-        | evaluate_subjects RW_ALSO evaluate_subject
-                                        { $$ = V(OrvListExpr(EX_EVAL_SUBJ_LIST, N($1), N($3))); }
-        ;
-
-evaluate_subject
-        : condition                     { $$ = $1; }
-        | RW_ANY                        { $$ = V(OrvGramNode(EX_ANY)); }
-        | RW_TRUE                       { $$ = V(OrvGramNode(EX_TRUE)); }
-        | RW_FALSE                      { $$ = V(OrvGramNode(EX_FALSE)); }
-        ;
-
-when_blocks
-        : when_block                    { $$ = V(OrvListExpr(EX_EVAL_WHEN_BLOCK_LIST, N($1), nullptr)); }
-        | when_blocks when_block        { $$ = V(OrvListExpr(EX_EVAL_WHEN_BLOCK_LIST, N($1), N($2))); }
-        ;
-
-when_block
-        : when_phrases statements %prec PRTY_LOW
-                                        { $$ = V(OrvGramNode(EX_EVAL_WHEN_BLOCK, N($1), N($2))); }
-        ;
-
-when_phrases
-        : when_phrase                   { $$ = V(OrvListExpr(EX_EVAL_WHEN_PHRASE_LIST, N($1), nullptr)); }
-        | when_phrases when_phrase      { $$ = V(OrvListExpr(EX_EVAL_WHEN_PHRASE_LIST, N($1), N($2))); }
-        ;
-
-when_phrase
-        : RW_WHEN when_objects          { $$ = V(OrvGramNode(EX_EVAL_WHEN_PHRASE, N($2))); }
-        ;
-
-when_objects
-        : when_object                   { $$ = V(OrvListExpr(EX_EVAL_OBJ_LIST, N($1), nullptr)); }
-        | when_objects RW_ALSO when_object
-                                        { $$ = V(OrvListExpr(EX_EVAL_OBJ_LIST, N($1), N($3))); }
-        ;
-
-when_object
-        : evaluate_subject              { $$ = V(OrvGramNode(EX_EXPR_RANGE, N($1))); }
-        | arith_expr thru_word arith_expr
-                                        { $$ = V(OrvGramNode(EX_EXPR_RANGE, N($1), N($3))); }
-        ;
-
-when_other_opt
-        : /* empty */ %prec PRTY_LOW    { $$ = V(OrvGramNullNode()); }
-        | RW_WHEN RW_OTHER when_other_start statements %prec PRTY_LOW
-                                        { $$ = V(OrvGramFillSlots(N($3), N($4))); }
-        ;
-
-when_other_start
-        : /* empty */                   { $$ = V(OrvGramNode(EX_EVAL_WHEN_OTHER)); }
-        ;
-
-/* GIVING or RETURNING of EXIT PROGRAM, GOBACK and STOP. */
-exit_giving_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | giving_word exit_argument     { $$ = V(OrvGramNode(EX_EXIT_GIVING, N($2))); }
-        ;
-
-/* ADDRESS and OF belong to the SR_ADDRESS_OF node. */
-exit_argument
-        : identifier                    { $$ = V(OrvGramNode(EX_EXIT_ARG, N($1))); }
-        | RW_ADDRESS RW_OF identifier   { $$ = V(OrvGramNode(EX_EXIT_ARG, POSITION_STEP(OrvGramNode(SR_ADDRESS_OF, N($3))))); }
-        | literal_or_all exit_size_opt  { $$ = V(OrvGramNode(EX_EXIT_ARG, N($1), N($2))); }
-        ;
-
-exit_size_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | RW_SIZE is_opt literal_or_all { $$ = V(OrvGramNode(EX_CALL_PARAM_SIZE, N($3))); }
-        ;
-
-cycle_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | RW_CYCLE                      { $$ = V(OrvGramNode(EX_EXIT_CYCLE)); }
-        ;
-
-depending_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | RW_DEPENDING on_opt identifier
-                                        { $$ = V(OrvGramNode(EX_DEPENDING_ON, N($3))); }
-        ;
-
-else_opt
-        : /* empty */ %prec PRTY_LOW    { $$ = V(OrvGramNullNode()); }
-        | else_word else_start statements %prec PRTY_LOW
-                                        { $$ = V(OrvGramFillSlots(N($2), N($3))); }
-        ;
-
-else_start
-        : /* empty */                   { $$ = V(OrvGramNode(EX_ELSE)); }
-        ;
-
-end_if_opt
-        : /* empty */ %prec PRTY_LOW    { $$ = V(OrvGramNullNode()); }
-        | RW_END_IF                     { $$ = V(OrvGramNode(EX_END_IF)); }
-        ;
-
-/* INITIALIZE ... REPLACING. */
-initialize_replacing_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | RW_REPLACING initialize_replacings
-                                        { $$ = V(OrvGramNode(EX_INIT_REPLACING, N($2))); }
-        ;
-
-initialize_replacings
-        : initialize_replacing          { $$ = V(OrvListExpr(EX_LIST, N($1), nullptr)); }
-        | initialize_replacings initialize_replacing
-                                        { $$ = V(OrvListExpr(EX_LIST, N($1), N($2))); }
-        ;
-
-initialize_replacing
-        : replacing_category data_opt RW_BY operand
-                                        { $$ = V(OrvGramNode(EX_STR_REPLACING_DATA_BY, N($1), N($4))); }
-        ;
-
-replacing_category
-        : RW_ALPHABETIC                 { $$ = V(OrvGramNode(EX_STR_ALPHABETIC)); }
-        | RW_ALPHANUMERIC               { $$ = V(OrvGramNode(EX_STR_ALPHANUMERIC)); }
-        | RW_NUMERIC                    { $$ = V(OrvGramNode(EX_STR_NUMERIC)); }
-        | RW_ALPHANUMERIC_EDITED        { $$ = V(OrvGramNode(EX_STR_ALPHANUMERIC_EDITED)); }
-        | RW_NUMERIC_EDITED             { $$ = V(OrvGramNode(EX_STR_NUMERIC_EDITED)); }
-        ;
-
-/* OPEN clauses. */
-open_clauses
-        : open_clause                   { $$ = V(OrvListExpr(EX_LIST, N($1), nullptr)); }
-        | open_clauses open_clause      { $$ = V(OrvListExpr(EX_LIST, N($1), N($2))); }
-        ;
-
-open_clause
-        : open_lock_opt open_mode open_files
-                                        { $$ = V(OrvGramNode(EX_OPEN_CLAUSE, N($1), N($2), N($3))); }
-        ;
-
-open_lock_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | locking_opt lock_mode         { $$ = V(OrvGramNode(EX_OPEN_LOCKING, N($2))); }
-        ;
-
-open_mode
-        : RW_INPUT                      { $$ = V(OrvGramNode(IOCX_INPUT)); }
-        | RW_OUTPUT                     { $$ = V(OrvGramNode(IOCX_OUTPUT)); }
-        | RW_I_O                        { $$ = V(OrvGramNode(IOCX_I_O)); }
-        | RW_EXTEND                     { $$ = V(OrvGramNode(IOCX_EXTEND)); }
-        ;
-
-open_files
-        : open_file                     { $$ = V(OrvListExpr(EX_LIST, N($1), nullptr)); }
-        | open_files open_file          { $$ = V(OrvListExpr(EX_LIST, N($1), N($2))); }
-        ;
-
-open_file
-        : file_name_use open_file_option_opt
-                                        { $$ = V(OrvGramNode(EX_OPEN_FILE_NAME, N($1), N($2))); }
-        ;
-
-open_file_option_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | RW_REVERSED                   { $$ = V(OrvGramNode(IOCX_REVERSED)); }
-        | with_opt RW_LOCK              { $$ = V(OrvGramNode(IOCX_WITH_LOCK)); }
-        | with_opt RW_NO RW_REWIND      { $$ = V(OrvGramNode(IOCX_WITH_NO_REWIND)); }
-        ;
-
-perform_repeat_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | operand RW_TIMES              { $$ = V(OrvGramNode(EX_PERF_TIMES, N($1))); }
-        | perform_test_opt RW_UNTIL condition
-                                        { $$ = V(OrvGramNode(EX_PERF_UNTIL, N($1), N($3))); }
-        | perform_test_opt RW_VARYING perform_variations
-                                        { $$ = V(OrvGramNode(EX_PERF_VARYING, N($1), N($3))); }
-        ;
-
-perform_test_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | with_opt RW_TEST before_after { $$ = V(OrvGramNode(EX_PERF_WITH_TEST, N($3))); }
-        ;
-
-perform_variations
-        : perform_variation             { $$ = V(OrvListExpr(EX_PERF_VARN_LIST, N($1), nullptr)); }
-        | perform_variations RW_AFTER perform_variation
-                                        { $$ = V(OrvListExpr(EX_PERF_VARN_LIST, N($1), N($3))); }
-        ;
-
-perform_variation
-        : identifier RW_FROM operand RW_BY operand RW_UNTIL condition
-                                        { $$ = V(OrvGramNode(EX_PERF_VARIATION, N($1), N($3), N($5), N($7))); }
+        : /* empty */ %prec PRTY_LOW    { $$ = OrvGramNullNode(); }
+        | RW_END_MULTIPLY               { $$ = OrvGramNode(EX_END_MULTIPLY); }
         ;
 
 end_perform_opt
-        : /* empty */ %prec PRTY_LOW    { $$ = V(OrvGramNullNode()); }
-        | RW_END_PERFORM                { $$ = V(OrvGramNode(EX_END_PERFORM)); }
+        : /* empty */ %prec PRTY_LOW    { $$ = OrvGramNullNode(); }
+        | RW_END_PERFORM                { $$ = OrvGramNode(EX_END_PERFORM); }
         ;
 
-/* READ and RETURN phrases. */
-read_direction_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | RW_NEXT                       { $$ = V(OrvGramNode(EX_READ_NEXT)); }
-        | RW_PREVIOUS                   { $$ = V(OrvGramNode(EX_READ_PREVIOUS)); }
+end_read_opt
+        : /* empty */ %prec PRTY_LOW    { $$ = OrvGramNullNode(); }
+        | RW_END_READ                   { $$ = OrvGramNode(EX_END_READ); }
         ;
 
-read_into_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | RW_INTO identifier            { $$ = V(OrvGramNode(EX_READ_INTO, N($2))); }
+end_receive_opt
+        : /* empty */ %prec PRTY_LOW    { $$ = OrvGramNullNode(); }
+        | RW_END_RECEIVE                { $$ = OrvGramNode(EX_END_RECEIVE); }
         ;
 
-read_lock_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | with_opt read_lock            { $$ = $2; }
+end_return_opt
+        : /* empty */ %prec PRTY_LOW    { $$ = OrvGramNullNode(); }
+        | RW_END_RETURN                 { $$ = OrvGramNode(EX_END_RETURN); }
         ;
 
-read_lock
-        : RW_LOCK                       { $$ = V(OrvGramNode(EX_READ_LOCK)); }
-        | RW_KEPT RW_LOCK               { $$ = V(OrvGramNode(EX_READ_KEPT_LOCK)); }
-        | RW_NO RW_LOCK                 { $$ = V(OrvGramNode(EX_READ_NO_LOCK)); }
-        | RW_IGNORE RW_LOCK             { $$ = V(OrvGramNode(EX_READ_IGNORE_LOCK)); }
-        | RW_WAIT                       { $$ = V(OrvGramNode(EX_READ_WAIT)); }
+end_rewrite_opt
+        : /* empty */ %prec PRTY_LOW    { $$ = OrvGramNullNode(); }
+        | RW_END_REWRITE                { $$ = OrvGramNode(EX_END_REWRITE); }
         ;
 
-read_key_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | RW_KEY is_opt record_key_components
-                                        { $$ = V(OrvGramNode(EX_READ_KEY_IS, OrvGramNode(REC_KEY_USE, N($3)))); }
+end_search_opt
+        : /* empty */ %prec PRTY_LOW    { $$ = OrvGramNullNode(); }
+        | RW_END_SEARCH                 { $$ = OrvGramNode(EX_END_SEARCH); }
         ;
 
-release_from_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | RW_FROM identifier            { $$ = V(OrvGramNode(EX_RELEASE_FROM, N($2))); }
+end_start_opt
+        : /* empty */ %prec PRTY_LOW    { $$ = OrvGramNullNode(); }
+        | RW_END_START                  { $$ = OrvGramNode(EX_END_START); }
         ;
 
-/* SEARCH phrases; SEARCH ALL takes one WHEN phrase. */
-search_varying_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | RW_VARYING identifier         { $$ = V(OrvGramNode(EX_SEARCH_VARYING, N($2))); }
+end_string_opt
+        : /* empty */ %prec PRTY_LOW    { $$ = OrvGramNullNode(); }
+        | RW_END_STRING                 { $$ = OrvGramNode(EX_END_STRING); }
         ;
 
-search_at_end_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | at_opt RW_END search_at_end_start statements %prec PRTY_LOW
-                                        { $$ = V(OrvGramFillSlots(N($3), N($4))); }
+end_subtract_opt
+        : /* empty */ %prec PRTY_LOW    { $$ = OrvGramNullNode(); }
+        | RW_END_SUBTRACT               { $$ = OrvGramNode(EX_END_SUBTRACT); }
         ;
 
-search_at_end_start
-        : /* empty */                   { $$ = V(OrvGramNode(EX_SEARCH_AT_END)); }
+end_unstring_opt
+        : /* empty */ %prec PRTY_LOW    { $$ = OrvGramNullNode(); }
+        | RW_END_UNSTRING               { $$ = OrvGramNode(EX_END_UNSTRING); }
         ;
 
-search_whens
-        : search_when                   { $$ = V(OrvListExpr(EX_SEARCH_WHEN_PHRASE_LIST, N($1), nullptr)); }
-        | search_whens search_when      { $$ = V(OrvListExpr(EX_SEARCH_WHEN_PHRASE_LIST, N($1), N($2))); }
+end_write_opt
+        : /* empty */ %prec PRTY_LOW    { $$ = OrvGramNullNode(); }
+        | RW_END_WRITE                  { $$ = OrvGramNode(EX_END_WRITE); }
         ;
 
-search_when
-        : RW_WHEN search_when_start condition statements_opt
-                                        { $$ = V(OrvGramFillSlots(N($2), N($3), N($4))); }
-        ;
+/* ===================================================================== */
+/* Operand lists and optional words of the statements                     */
+/* ===================================================================== */
 
-search_when_start
-        : /* empty */                   { $$ = V(OrvGramNode(EX_SEARCH_WHEN_PHRASE)); }
-        ;
-
-/* SET: TO clauses, UP or DOWN BY, ADDRESS OF. */
-set_clauses
-        : set_clause                    { $$ = V(OrvListExpr(EX_LIST, N($1), nullptr)); }
-        | set_clauses set_clause        { $$ = V(OrvListExpr(EX_LIST, N($1), N($2))); }
-        ;
-
-set_clause
-        : identifiers RW_TO set_value   { $$ = V(OrvGramNode(EX_SET_TO_CLAUSE, N($1), N($3))); }
-        ;
-
-set_value
-        : operand                       { $$ = $1; }
-        | RW_ON                         { $$ = V(OrvGramNode(EX_ON)); }
-        | RW_OFF                        { $$ = V(OrvGramNode(EX_OFF)); }
-        | RW_TRUE                       { $$ = V(OrvGramNode(EX_TRUE)); }
-        | RW_FALSE                      { $$ = V(OrvGramNode(EX_FALSE)); }
-        | RW_ENTRY operand              { $$ = V(OrvGramNode(EX_PTR_ENTRY, N($2))); }
-        ;
-
-set_up_down
-        : RW_UP                         { $$ = V(OrvGramNode(EX_SET_UP_BY)); }
-        | RW_DOWN                       { $$ = V(OrvGramNode(EX_SET_DOWN_BY)); }
-        ;
-
-/* START phrases: KEY with a relational operator, or FIRST or LAST KEY. */
-start_key_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | start_key_word is_opt relational_operator record_key_components
-                                        { $$ = V(OrvGramStartKey($3, N($1), N($4))); }
-        | first_last RW_KEY is_opt record_key_components
-                                        { $$ = V(OrvGramNode(START_KEY_FIRST_LAST, N($1), OrvGramNode(REC_KEY_USE, N($4)))); }
-        ;
-
-start_key_word
-        : RW_KEY                        { $$ = V(OrvGramNode(START_KEY)); }
-        ;
-
-first_last
-        : RW_FIRST                      { $$ = V(OrvGramNode(START_KEY_FIRST)); }
-        | RW_LAST                       { $$ = V(OrvGramNode(START_KEY_LAST)); }
-        ;
-
-start_with_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | with_opt RW_SIZE operand      { $$ = V(OrvGramNode(EX_START_WITH_SIZE, N($3))); }
-        | with_opt RW_REVERSED order_opt
-                                        { $$ = V(OrvGramNode(EX_START_WITH_REV_ORDER)); }
-        ;
-
-stop_run_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | RW_RUN                        { $$ = V(OrvGramNode(EX_RUN)); }
-        ;
-
-stop_literal_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | literal                       { $$ = $1; }
-        ;
-
-/* STRING and UNSTRING phrases. */
-string_sendings
-        : string_sending                { $$ = V(OrvListExpr(EX_LIST, N($1), nullptr)); }
-        | string_sendings string_sending
-                                        { $$ = V(OrvListExpr(EX_LIST, N($1), N($2))); }
-        ;
-
-string_sending
-        : operands RW_DELIMITED by_opt string_delimiter
-                                        { $$ = V(OrvGramNode(EX_STR_DELIMITED_BY, N($1), N($4))); }
-        ;
-
-string_delimiter
-        : RW_SIZE                       { $$ = V(OrvGramNode(EX_STR_SIZE)); }
-        | operand                       { $$ = $1; }
-        ;
-
-pointer_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | with_opt RW_POINTER identifier
-                                        { $$ = V(OrvGramNode(EX_STR_WITH_POINTER, N($3))); }
-        ;
-
-unstring_delimited_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | RW_DELIMITED by_opt unstring_delimiters
-                                        { $$ = V(OrvGramNode(EX_UNSTR_DELIMITED_BY, N($3))); }
-        ;
-
-unstring_delimiters
-        : unstring_delimiter            { $$ = V(OrvListExpr(EX_UNSTR_OR_LIST, N($1), nullptr)); }
-        | unstring_delimiters RW_OR unstring_delimiter
-                                        { $$ = V(OrvListExpr(EX_UNSTR_OR_LIST, N($1), N($3))); }
-        ;
-
-unstring_delimiter
-        : identifier_or_literal         { $$ = $1; }
-        | RW_ALL identifier_or_literal  { $$ = V(OrvGramNode(EX_UNSTR_ALL, N($2))); }
-        ;
-
-unstring_intos
-        : unstring_into                 { $$ = V(OrvListExpr(EX_LIST, N($1), nullptr)); }
-        | unstring_intos unstring_into  { $$ = V(OrvListExpr(EX_LIST, N($1), N($2))); }
-        ;
-
-unstring_into
-        : identifier unstring_delimiter_in_opt unstring_count_in_opt
-                                        { $$ = V(OrvGramNode(EX_UNSTR_INTO_PHRASE, N($1), N($2), N($3))); }
-        ;
-
-unstring_delimiter_in_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | RW_DELIMITER in_opt identifier
-                                        { $$ = V(OrvGramNode(EX_UNSTR_DELIMITER_IN, N($3))); }
-        ;
-
-unstring_count_in_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | RW_COUNT in_opt identifier    { $$ = V(OrvGramNode(EX_UNSTR_COUNT_IN, N($3))); }
-        ;
-
-unstring_tallying_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | RW_TALLYING in_opt identifier { $$ = V(OrvGramNode(EX_UNSTR_TALLYING_IN, N($3))); }
-        ;
-
-/* WRITE, REWRITE phrases. */
-write_from_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | RW_FROM operand               { $$ = V(OrvGramNode(EX_WRITE_FROM, N($2))); }
-        ;
-
-/* The same node with and without the word ADVANCING. */
-write_advancing_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | before_after advancing_opt lines_or_page
-                                        { $$ = V(OrvGramNode(IOCX_ADVANCING, N($1), N($3))); }
-        | before_after RW_POSITIONING lines_or_page
-                                        { $$ = V(OrvGramNode(IOCX_POSITIONING, N($1), N($3))); }
-        ;
-
-lines_or_page
-        : operand line_lines_opt        { $$ = V(OrvGramNode(EX_LINES, N($1))); }
-        | RW_PAGE                       { $$ = V(OrvGramNode(EX_PAGE)); }
-        ;
-
-/* Operand lists and optional words of the statements. */
 operands
-        : operand                       { $$ = V(OrvListExpr(EX_LIST, N($1), nullptr)); }
-        | operands operand              { $$ = V(OrvListExpr(EX_LIST, N($1), N($2))); }
+        : operand                       { $$ = OrvListExpr(EX_LIST, $1, nullptr); }
+        | operands operand              { $$ = OrvListExpr(EX_LIST, $1, $2); }
         ;
 
 identifier_or_literal
@@ -3395,494 +4501,6 @@ locking_opt         : /* empty */ | RW_LOCKING is_opt ;
 order_opt           : /* empty */ | RW_ORDER ;
 record_records_opt  : /* empty */ | record_records ;
 
-/* ACCEPT and DISPLAY items: [position] identifier or value, then phrases
-   that the screen-item collector gathers into the item.  The empty
-   position is the second choice of a word right after ACCEPT. */
-accept_items
-        : accept_item                   { $$ = V(OrvListExpr(ACCEPT_ITEM_LIST, N($1), nullptr)); }
-        | accept_items accept_item      { $$ = V(OrvListExpr(ACCEPT_ITEM_LIST, N($1), N($2))); }
-        ;
-
-accept_item
-        : screen_position_opt identifier accept_item_start accept_phrases
-                                        { $$ = V(OrvScreenItemCollector.Finish()); }
-        ;
-
-accept_item_start
-        : /* empty */                   { $$ = V(OrvGramStartScreenItem(ACCEPT_SCREEN_ITEM, &$-1, &$0)); }
-        ;
-
-accept_phrases
-        : /* empty */
-        | accept_phrases accept_phrase
-        ;
-
-accept_phrase
-        : screen_item_phrase            { HAND_CLAUSE(OrvScreenItemCollector, OrvGramScreenItemPhraseSlot(N($1)), N($1)); }
-        | screen_input_attribute        { HAND_CLAUSE(OrvScreenItemCollector, OrvGramScreenAttributeSlot(N($1)), N($1)); }
-        | RW_FROM accept_source         { HAND_CLAUSE(OrvScreenItemCollector, 5, OrvGramNode(ACCP_FROM, N($2))); }
-        | RW_NO RW_BEEP                 { HAND_CLAUSE(OrvScreenItemCollector, 8, OrvGramNode(ACCP_NO_BEEP)); }
-        | RW_PROMPT character_opt is_opt literal_opt
-                                        { HAND_CLAUSE(OrvScreenItemCollector, 21, OrvGramNode(ACCP_PROMPT, N($4))); }
-        | RW_ECHO                       { HAND_CLAUSE(OrvScreenItemCollector, 25, OrvGramNode(ACCP_ECHO)); }
-        | RW_LEFT_JUSTIFY               { HAND_CLAUSE(OrvScreenItemCollector, 27, OrvGramNode(ACCP_LEFT_JUSTIFY)); }
-        | RW_RIGHT_JUSTIFY              { HAND_CLAUSE(OrvScreenItemCollector, 27, OrvGramNode(ACCP_RIGHT_JUSTIFY)); }
-        | RW_TRAILING_SIGN              { HAND_CLAUSE(OrvScreenItemCollector, 28, OrvGramNode(ACCP_TRAILING_SIGN)); }
-        | RW_CONVERT                    { HAND_CLAUSE(OrvScreenItemCollector, 31, OrvGramNode(ACCP_CONVERT)); }
-        | RW_TAB                        { HAND_CLAUSE(OrvScreenItemCollector, 32, OrvGramNode(ACCP_TAB)); }
-        | RW_OFF                        { HAND_CLAUSE(OrvScreenItemCollector, 33, OrvGramNode(ACCP_OFF)); }
-        | timeout_word after_opt operand
-                                        { HAND_CLAUSE(OrvScreenItemCollector, 34, OrvGramNode(ACCP_TIMEOUT, N($3))); }
-        | RW_SPACE_FILL                 { HAND_CLAUSE(OrvScreenItemCollector, 35, OrvGramNode(ACCP_SPACE_FILL)); }
-        | RW_UPDATE                     { HAND_CLAUSE(OrvScreenItemCollector, 36, OrvGramNode(ACCP_UPDATE)); }
-        | RW_UPPER                      { HAND_CLAUSE(OrvScreenItemCollector, 37, OrvGramNode(ACCP_UPPER)); }
-        | RW_LOWER                      { HAND_CLAUSE(OrvScreenItemCollector, 38, OrvGramNode(ACCP_LOWER)); }
-        ;
-
-display_items
-        : display_item                  { $$ = V(OrvListExpr(DISPLAY_ITEM_LIST, N($1), nullptr)); }
-        | display_items display_item    { $$ = V(OrvListExpr(DISPLAY_ITEM_LIST, N($1), N($2))); }
-        ;
-
-/* ERASE after an item is its attribute, not a new item. */
-display_item
-        : screen_position_opt display_value display_item_start display_phrases %prec PRTY_LOW
-                                        { $$ = V(OrvScreenItemCollector.Finish()); }
-        ;
-
-display_value
-        : operand                       { $$ = $1; }
-        | RW_ERASE                      { $$ = V(OrvGramNode(DSPL_MS_ERASE)); }
-        ;
-
-display_item_start
-        : /* empty */                   { $$ = V(OrvGramStartScreenItem(DISPLAY_SCREEN_ITEM, &$-1, &$0)); }
-        ;
-
-display_phrases
-        : /* empty */
-        | display_phrases display_phrase
-        ;
-
-/* A syntax error among the phrases goes into the item; the special
-   reserved words stay on for the phrases after it. */
-display_phrase
-        : screen_item_phrase            { HAND_CLAUSE(OrvScreenItemCollector, OrvGramScreenItemPhraseSlot(N($1)), N($1)); }
-        | screen_blank                  { HAND_CLAUSE(OrvScreenItemCollector, OrvGramScreenAttributeSlot(N($1)), N($1)); }
-        | RW_UPON device_or_mnemonic    { HAND_CLAUSE(OrvScreenItemCollector, 5, OrvGramNode(DSPL_UPON, N($2))); }
-        | RW_NO RW_ADVANCING            { HAND_CLAUSE(OrvScreenItemCollector, 31, OrvGramNode(DSPL_NO_ADVANCING)); }
-        | error                         [ OrvGramResetSwitches(ORV_SWITCHES_DISPLAY_ITEM); if (yytrial) break; HAND_CLAUSE(OrvScreenItemCollector, ORV_SCREEN_COPY_OR_ERROR, OrvGramErrorNode()); ]
-        ;
-
-/* The phrases ACCEPT and DISPLAY items share; each node knows its slot
-   (OrvGramScreenItemPhraseSlot). */
-screen_item_phrase
-        : at_opt RW_LINE number_opt operand
-                                        { $$ = V(OrvGramNode(DSPL_LINE_NUMBER, N($4))); }
-        | column_word number_opt operand
-                                        { $$ = V(OrvGramNode(DSPL_COLUMN_NUMBER, N($3))); }
-        | RW_AT operand                 { $$ = V(OrvGramNode(DSPL_AT, N($2))); }
-        | position_word operand         { $$ = V(OrvGramNode(DSPL_POSITION, N($2))); }
-        | RW_UNIT operand               { $$ = V(OrvGramNode(DSPL_UNIT, N($2))); }
-        | RW_MODE is_opt RW_BLOCK       { $$ = V(OrvGramNode(DSPL_MODE_IS_BLOCK)); }
-        | RW_WITH                       { $$ = V(OrvGramNode(DSPL_WITH)); }
-        | RW_HIGH                       { $$ = V(OrvGramNode(DSPL_HIGH)); }
-        | RW_LOW                        { $$ = V(OrvGramNode(DSPL_LOW)); }
-        | RW_REVERSE                    { $$ = V(OrvGramNode(DSPL_REVERSE)); }
-        | screen_attribute              { $$ = $1; }
-        ;
-
-/* The position of Microsoft's form: ( line column ). */
-screen_position_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | SEP_LEFT_PAR screen_coordinate screen_coordinate SEP_RIGHT_PAR
-                                        { $$ = V(OrvGramNode(EX_ADIS_MS_POSN, N($2), N($3))); }
-        ;
-
-screen_coordinate
-        : operand                       { $$ = $1; }
-        | operand OP_PLUS integer       { $$ = V(OrvGramNode(OP_ADD_IX, N($1), N($3))); }
-        | operand OP_MINUS integer      { $$ = V(OrvGramNode(OP_SUB_IX, N($1), N($3))); }
-        ;
-
-accept_source
-        : device_or_mnemonic            { $$ = $1; }
-        | RW_DATE date_format_opt       { $$ = V(OrvGramNode(ACCP_DATE, N($2))); }
-        | RW_DAY day_format_opt         { $$ = V(OrvGramNode(ACCP_DAY, N($2))); }
-        | RW_DAY_OF_WEEK                { $$ = V(OrvGramNode(ACCP_DAY_OF_WEEK)); }
-        | RW_TIME                       { $$ = V(OrvGramNode(ACCP_TIME)); }
-        | RW_ENVIRONMENT                { $$ = V(OrvGramNode(ACCP_ENVIRONMENT)); }
-        | RW_ESCAPE key_opt             { $$ = V(OrvGramNode(ACCP_ESC_KEY)); }
-        | RW_EXCEPTION status_opt       { $$ = V(OrvGramNode(ACCP_EXC_STATUS)); }
-        | RW_LINE number_opt            { $$ = V(OrvGramNode(ACCP_LINE_NUMBER)); }
-        | RW_USER name_opt              { $$ = V(OrvGramNode(ACCP_USER_NAME)); }
-        ;
-
-date_format_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | RW_YYYYMMDD                   { $$ = V(OrvGramNode(ACCP_DATE_YYYYMMDD)); }
-        ;
-
-day_format_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | RW_YYYYDDD                    { $$ = V(OrvGramNode(ACCP_DATE_YYYYDDD)); }
-        ;
-
-device_or_mnemonic
-        : device_name                   { $$ = $1; }
-        | mnemonic_name_use             { $$ = $1; }
-        ;
-
-/* The exception phrases of ACCEPT and DISPLAY: the absent phrase and the
-   empty rule after the keywords commit a trial parse; NOT ON EXCEPTION
-   after an inner statement is first tried as that statement's. */
-on_accept_exception_opt
-        : /* empty */                   [ YYVALID; $$ = V(OrvGramNullNode()); ]
-        | on_before_opt exception_or_escape on_accept_exception_start identifier_opt statements %prec PRTY_LOW
-                                        { $$ = V(OrvGramFillSlots(N($3), N($4), N($5))); }
-        ;
-
-on_accept_exception_start
-        : /* empty */                   [ YYVALID; $$ = V(OrvGramNode(ON_ACCEPT_EXCEPTION)); ]
-        ;
-
-not_on_accept_exception_opt
-        : /* empty */                   [ YYVALID; $$ = V(OrvGramNullNode()); ]
-        | CMB_NOT_ON_AT on_before_opt exception_or_escape not_on_accept_exception_start identifier_opt
-          statements %prec PRTY_LOW
-                                        { $$ = V(OrvGramFillSlots(N($4), N($5), N($6))); }
-        ;
-
-not_on_accept_exception_start
-        : /* empty */                   [ YYVALID; $$ = V(OrvGramNode(NOT_ON_ACCEPT_EXCEPTION)); ]
-        ;
-
-on_display_exception_opt
-        : /* empty */                   [ YYVALID; $$ = V(OrvGramNullNode()); ]
-        | on_before_opt RW_EXCEPTION on_display_exception_start statements %prec PRTY_LOW
-                                        { $$ = V(OrvGramFillSlots(N($3), N($4))); }
-        ;
-
-on_display_exception_start
-        : /* empty */                   [ YYVALID; $$ = V(OrvGramNode(ON_DISPLAY_EXCEPTION)); ]
-        ;
-
-not_on_display_exception_opt
-        : /* empty */                   [ YYVALID; $$ = V(OrvGramNullNode()); ]
-        | CMB_NOT_ON_AT on_before_opt RW_EXCEPTION not_on_display_exception_start statements %prec PRTY_LOW
-                                        { $$ = V(OrvGramFillSlots(N($4), N($5))); }
-        ;
-
-not_on_display_exception_start
-        : /* empty */                   [ YYVALID; $$ = V(OrvGramNode(NOT_ON_DISPLAY_EXCEPTION)); ]
-        ;
-
-end_accept_opt
-        : /* empty */ %prec PRTY_LOW    { $$ = V(OrvGramNullNode()); }
-        | RW_END_ACCEPT                 { $$ = V(OrvGramNode(EX_END_ACCEPT)); }
-        ;
-
-end_display_opt
-        : /* empty */ %prec PRTY_LOW    { $$ = V(OrvGramNullNode()); }
-        | RW_END_DISPLAY                { $$ = V(OrvGramNode(EX_END_DISPLAY)); }
-        ;
-
-/* EXAMINE */
-examine_phrase
-        : examine_mode literal          { $$ = V(OrvGramNode(EX_STR_EXAM_PHRASE, N($1), N($2))); }
-        ;
-
-examine_mode
-        : RW_UNTIL RW_FIRST             { $$ = V(OrvGramNode(EX_STR_UNTIL_FIRST)); }
-        | RW_ALL                        { $$ = V(OrvGramNode(EX_STR_ALL)); }
-        | RW_LEADING                    { $$ = V(OrvGramNode(EX_STR_LEADING)); }
-        | RW_FIRST                      { $$ = V(OrvGramNode(EX_STR_FIRST)); }
-        ;
-
-examine_replacing_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | RW_REPLACING RW_BY literal_or_all
-                                        { $$ = V(OrvGramNode(EX_STR_REPLACING_BY, N($3))); }
-        ;
-
-/* INSPECT.  TALLYING commits a trial parse.  A word or FUNCTION after a
-   tallying unit is first tried as a further unit, then as the start of
-   the next tallying clause. */
-inspect_tallying_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | RW_TALLYING tally_clauses     [ YYVALID; $$ = V(OrvGramNode(EX_STR_TALLYING, N($2))); ]
-        ;
-
-tally_clauses
-        : tally_clause                  { $$ = V(OrvListExpr(EX_STR_TALLY_CLAUSE_LIST, N($1), nullptr)); }
-        | tally_clauses tally_clause    { $$ = V(OrvListExpr(EX_STR_TALLY_CLAUSE_LIST, N($1), N($2))); }
-        ;
-
-tally_clause
-        : identifier RW_FOR tally_phrases
-                                        { $$ = V(OrvGramNode(EX_STR_TALLY_CLAUSE, N($1), N($3))); }
-        ;
-
-tally_phrases
-        : tally_phrase                  { $$ = V(OrvListExpr(EX_STR_TALLY_PHRASE_LIST, N($1), nullptr)); }
-        | tally_phrases tally_phrase    { $$ = V(OrvListExpr(EX_STR_TALLY_PHRASE_LIST, N($1), N($2))); }
-        ;
-
-tally_phrase
-        : RW_CHARACTERS before_after_initials_opt
-                                        { $$ = V(OrvGramNode(EX_STR_TALLY_UNIT, OrvGramNode(EX_STR_TALLY_CHARACTERS), N($2))); }
-        | all_leading tally_units       { $$ = V(OrvGramNode(EX_STR_TALLY_PHRASE, N($1), N($2))); }
-        ;
-
-all_leading
-        : RW_ALL                        { $$ = V(OrvGramNode(EX_STR_ALL)); }
-        | RW_LEADING                    { $$ = V(OrvGramNode(EX_STR_LEADING)); }
-        ;
-
-tally_units
-        : tally_unit                    { $$ = V(OrvListExpr(EX_STR_TALLY_UNIT_LIST, N($1), nullptr)); }
-        | tally_units tally_unit        { $$ = V(OrvListExpr(EX_STR_TALLY_UNIT_LIST, N($1), N($2))); }
-        ;
-
-tally_unit
-        : identifier_or_literal before_after_initials_opt
-                                        { $$ = V(OrvGramNode(EX_STR_TALLY_UNIT, N($1), N($2))); }
-        ;
-
-inspect_replacing_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | RW_REPLACING replace_phrases  { $$ = V(OrvGramNode(EX_INSPECT_REPLACING, N($2))); }
-        ;
-
-replace_phrases
-        : replace_phrase                { $$ = V(OrvListExpr(EX_STR_REPLACE_PHRASE_LIST, N($1), nullptr)); }
-        | replace_phrases replace_phrase
-                                        { $$ = V(OrvListExpr(EX_STR_REPLACE_PHRASE_LIST, N($1), N($2))); }
-        ;
-
-replace_phrase
-        : RW_CHARACTERS RW_BY operand before_after_initials_opt
-                                        { $$ = V(OrvGramNode(EX_STR_REPLACE_UNIT, OrvGramNode(EX_STR_REPL_CHARACTERS), N($3), N($4))); }
-        | all_leading_first replace_units
-                                        { $$ = V(OrvGramNode(EX_STR_REPLACE_PHRASE, N($1), N($2))); }
-        ;
-
-all_leading_first
-        : all_leading                   { $$ = $1; }
-        | RW_FIRST                      { $$ = V(OrvGramNode(EX_STR_FIRST)); }
-        ;
-
-replace_units
-        : replace_unit                  { $$ = V(OrvListExpr(EX_STR_REPLACE_UNIT_LIST, N($1), nullptr)); }
-        | replace_units replace_unit    { $$ = V(OrvListExpr(EX_STR_REPLACE_UNIT_LIST, N($1), N($2))); }
-        ;
-
-replace_unit
-        : identifier_or_literal RW_BY operand before_after_initials_opt
-                                        { $$ = V(OrvGramNode(EX_STR_REPLACE_UNIT, N($1), N($3), N($4))); }
-        ;
-
-before_after_initials_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | before_after_initials         { $$ = $1; }
-        ;
-
-before_after_initials
-        : before_after_initial          { $$ = V(OrvListExpr(EX_STR_BA_INITIAL_LIST, N($1), nullptr)); }
-        | before_after_initials before_after_initial
-                                        { $$ = V(OrvListExpr(EX_STR_BA_INITIAL_LIST, N($1), N($2))); }
-        ;
-
-before_after_initial
-        : before_after initial_opt operand
-                                        { $$ = V(OrvGramNode(EX_STR_BA_INITIAL, N($1), N($3))); }
-        ;
-
-/* SORT and MERGE */
-sort_keys_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | sort_keys                     { $$ = $1; }
-        ;
-
-sort_keys
-        : sort_key                      { $$ = V(OrvListExpr(EX_LIST, N($1), nullptr)); }
-        | sort_keys sort_key            { $$ = V(OrvListExpr(EX_LIST, N($1), N($2))); }
-        ;
-
-sort_key
-        : on_before_opt ascending_descending key_opt sort_key_names
-                                        { $$ = V(OrvGramNode(EX_SORT_KEY, N($2), N($4))); }
-        ;
-
-sort_key_names
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | key_names                     { $$ = $1; }
-        ;
-
-sort_duplicates_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | with_opt RW_DUPLICATES in_opt order_opt
-                                        { $$ = V(OrvGramNode(EX_WITH_DUPS_IN_ORDER)); }
-        ;
-
-collating_sequence_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | collating_opt RW_SEQUENCE is_opt alphabet_name_use
-                                        { $$ = V(OrvGramNode(EX_SORT_COLL_SEQCE, N($4))); }
-        ;
-
-sort_input_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | RW_INPUT RW_PROCEDURE is_opt procedure_range
-                                        { $$ = V(OrvGramNode(EX_INPUT_PROC_IS, N($4))); }
-        | sort_using                    { $$ = $1; }
-        ;
-
-sort_using
-        : RW_USING file_name_uses       { $$ = V(OrvGramNode(EX_SORT_USING, N($2))); }
-        ;
-
-sort_output_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | RW_OUTPUT RW_PROCEDURE is_opt procedure_range
-                                        { $$ = V(OrvGramNode(EX_OUTPUT_PROC_IS, N($4))); }
-        | RW_GIVING file_name_uses      { $$ = V(OrvGramNode(EX_GIVING, N($2))); }
-        ;
-
-/* RECEIVE, SEND, ENABLE and DISABLE */
-cd_name_use
-        : TK_USER_DEFD_WORD             { $$ = V(OrvGramNameUse(N($1), SYMCAT_CD_NAME, POSITION_OF($1))); }
-        ;
-
-receive_kind
-        : RW_MESSAGE                    { $$ = V(OrvGramNode(EX_RECV_MESSAGE)); }
-        | RW_SEGMENT                    { $$ = V(OrvGramNode(EX_RECV_SEGMENT)); }
-        ;
-
-no_data_opt
-        : /* empty */ %prec PRTY_LOW    { $$ = V(OrvGramNullNode()); }
-        | RW_NO RW_DATA no_data_start statements %prec PRTY_LOW
-                                        { $$ = V(OrvGramFillSlots(N($3), N($4))); }
-        ;
-
-no_data_start
-        : /* empty */                   { $$ = V(OrvGramNode(EX_ON_NO_DATA)); }
-        ;
-
-/* WITH DATA reaches the grammar as one token. */
-with_data_opt
-        : /* empty */ %prec PRTY_LOW    { $$ = V(OrvGramNullNode()); }
-        | RW_WITH_DATA with_data_start statements %prec PRTY_LOW
-                                        { $$ = V(OrvGramFillSlots(N($2), N($3))); }
-        ;
-
-with_data_start
-        : /* empty */                   { $$ = V(OrvGramNode(EX_NOT_ON_NO_DATA)); }
-        ;
-
-end_receive_opt
-        : /* empty */ %prec PRTY_LOW    { $$ = V(OrvGramNullNode()); }
-        | RW_END_RECEIVE                { $$ = V(OrvGramNode(EX_END_RECEIVE)); }
-        ;
-
-send_with_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | identifier                    { $$ = $1; }
-        | RW_ESI                        { $$ = V(OrvGramNode(EX_SEND_ESI)); }
-        | RW_EMI                        { $$ = V(OrvGramNode(EX_SEND_EMI)); }
-        | RW_EGI                        { $$ = V(OrvGramNode(EX_SEND_EGI)); }
-        ;
-
-send_replacing_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | RW_REPLACING line_opt         { $$ = V(OrvGramNode(EX_SEND_REPLACING_LINE)); }
-        ;
-
-able_type
-        : RW_INPUT                      { $$ = V(OrvGramNode(EX_ABLE_INPUT)); }
-        | RW_INPUT RW_TERMINAL          { $$ = V(OrvGramNode(EX_ABLE_INPUT_TERMINAL)); }
-        | RW_I_O RW_TERMINAL            { $$ = V(OrvGramNode(EX_ABLE_I_O_TERMINAL)); }
-        | RW_OUTPUT                     { $$ = V(OrvGramNode(EX_ABLE_OUTPUT)); }
-        ;
-
-/* USE */
-global_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | RW_GLOBAL                     { $$ = V(OrvGramNode(EX_USE_GLOBAL)); }
-        ;
-
-use_event
-        : RW_EXCEPTION                  { $$ = V(OrvGramNode(IOCX_ERROR)); }
-        | RW_ERROR                      { $$ = V(OrvGramNode(IOCX_ERROR)); }
-        | beginning_ending label_kind RW_LABEL
-                                        { $$ = V(OrvGramFillSlots(N($1), N($2))); }
-        ;
-
-beginning_ending
-        : RW_BEGINNING                  { $$ = V(OrvGramNode(IOCX_BEGINNING)); }
-        | RW_ENDING                     { $$ = V(OrvGramNode(IOCX_ENDING)); }
-        ;
-
-label_kind
-        : RW_FILE                       { $$ = V(OrvGramNode(IOCX_FILE)); }
-        | RW_REEL                       { $$ = V(OrvGramNode(IOCX_REEL)); }
-        | RW_UNIT                       { $$ = V(OrvGramNode(IOCX_UNIT)); }
-        ;
-
-use_files
-        : file_name_uses                { $$ = $1; }
-        | RW_INPUT                      { $$ = V(OrvGramNode(IOCX_INPUT)); }
-        | RW_OUTPUT                     { $$ = V(OrvGramNode(IOCX_OUTPUT)); }
-        | RW_I_O                        { $$ = V(OrvGramNode(IOCX_I_O)); }
-        | RW_EXTEND                     { $$ = V(OrvGramNode(IOCX_EXTEND)); }
-        ;
-
-use_giving_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | RW_GIVING identifier identifier_opt
-                                        { $$ = V(OrvGramNode(EX_USE_GIVING, OrvGramNode(EX_USE_ARG, N($2), N($3)))); }
-        ;
-
-debug_targets
-        : debug_target                  { $$ = V(OrvListExpr(EX_LIST, N($1), nullptr)); }
-        | debug_targets debug_target    { $$ = V(OrvListExpr(EX_LIST, N($1), N($2))); }
-        ;
-
-debug_target
-        : identifier                    { $$ = $1; }
-        | RW_ALL references_opt of_opt identifier
-                                        { $$ = V(OrvGramNode(EX_DEBUG_ALL_REFERENCES_OF, N($4))); }
-        | RW_ALL RW_PROCEDURES          { $$ = V(OrvGramNode(EX_DEBUG_ALL_PROCEDURES)); }
-        ;
-
-/* EXHIBIT */
-exhibit_changed_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | RW_CHANGED                    { $$ = V(OrvGramNode(EX_EXHIBIT_CHANGED)); }
-        ;
-
-exhibit_named_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | RW_NAMED                      { $$ = V(OrvGramNode(EX_EXHIBIT_NAMED)); }
-        ;
-
-/* ON: its ELSE is built directly. */
-on_every_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | RW_AND RW_EVERY operand       { $$ = V(OrvGramNode(EX_ON_ANDEVERY, N($3))); }
-        ;
-
-on_until_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
-        | RW_UNTIL operand              { $$ = V(OrvGramNode(EX_ON_UNTIL, N($2))); }
-        ;
-
-on_else_opt
-        : /* empty */ %prec PRTY_LOW    { $$ = V(OrvGramNullNode()); }
-        | else_word statements %prec PRTY_LOW
-                                        { $$ = V(OrvGramNode(EX_ON_ELSE, N($2))); }
-        ;
-
 /* ===================================================================== */
 /* Operands: identifiers, literals and optional words                     */
 /* ===================================================================== */
@@ -3890,17 +4508,17 @@ on_else_opt
 /* A name use; as a procedure-name part (above) it is tried before the
    start of a qualified data name when OF or IN follows. */
 name_use
-        : TK_USER_DEFD_WORD             { $$ = V(OrvGramNameUseNode(N($1))); }
+        : TK_USER_DEFD_WORD             { $$ = OrvGramNameUseNode($1); }
         ;
 
 qualified_names
-        : name_use                      [ $$ = 0; if (yytrial) break; $$ = V(OrvListExpr(OF_IN_LIST, N($1), nullptr)); ]
+        : name_use                      [ $$ = nullptr; if (yytrial) break; $$ = OrvListExpr(OF_IN_LIST, $1, nullptr); ]
         | qualified_names of_in name_use
-                                        [ $$ = 0; if (yytrial) break; $$ = V(OrvListExpr(OF_IN_LIST, N($1), N($3))); ]
+                                        [ $$ = nullptr; if (yytrial) break; $$ = OrvListExpr(OF_IN_LIST, $1, $3); ]
         ;
 
 qualified_name
-        : qualified_names               { $$ = V(OrvNewNamedObjUse(N($1), SYMCAT_DATA_NAME, 0)); }
+        : qualified_names               { $$ = OrvNewNamedObjUse($1, SYMCAT_DATA_NAME, 0); }
         ;
 
 /* "(" after a qualified name is first tried as subscripts, then the name
@@ -3908,49 +4526,49 @@ qualified_name
    modification, then the element stands alone. */
 table_element
         : qualified_name SEP_LEFT_PAR subscript_mark subscripts SEP_RIGHT_PAR
-                                        [ YYVALID_NESTED; if (yytrial) break; $$ = V(OrvGramNode(TABLE_ELT, N($1), N($4))); ]
-        | qualified_name                [ if (yytrial) { if ($1 != 0) { $1 = 0; YYVALID_NESTED; } break; } $$ = $1; ]
+                                        [ YYVALID_NESTED; if (yytrial) break; $$ = OrvGramNode(TABLE_ELT, $1, $4); ]
+        | qualified_name                [ if (yytrial) { if ($<code>1 != 0) { $<code>1 = 0; YYVALID_NESTED; } break; } $$ = $1; ]
         | function_reference            { $$ = $1; }
         ;
 
 identifier
         : table_element SEP_LEFT_PAR refmod_mark arith_expr SEP_COLON arith_expr_opt SEP_RIGHT_PAR
-                                        [ YYVALID_NESTED; if (yytrial) break; $$ = V(OrvGramNode(REFERENCE_MOD, N($1), N($4), N($6))); ]
-        | table_element                 [ if (yytrial) { if ($1 != 0) { $1 = 0; YYVALID_NESTED; } break; } $$ = $1; ]
+                                        [ YYVALID_NESTED; if (yytrial) break; $$ = OrvGramNode(REFERENCE_MOD, $1, $4, $6); ]
+        | table_element                 [ if (yytrial) { if ($<code>1 != 0) { $<code>1 = 0; YYVALID_NESTED; } break; } $$ = $1; ]
         ;
 
 subscript_mark
-        : /* empty */                   [ if (yytrial) $-1 = 1; ]
+        : /* empty */                   [ if (yytrial) $<code>-1 = 1; ]
         ;
 
 refmod_mark
-        : /* empty */                   [ if (yytrial) $-1 = 1; ]
+        : /* empty */                   [ if (yytrial) $<code>-1 = 1; ]
         ;
 
 subscripts
-        : subscript                     { $$ = V(OrvListExpr(SUBSCRIPT_LIST, N($1), nullptr)); }
-        | subscripts subscript          { $$ = V(OrvListExpr(SUBSCRIPT_LIST, N($1), N($2))); }
+        : subscript                     { $$ = OrvListExpr(SUBSCRIPT_LIST, $1, nullptr); }
+        | subscripts subscript          { $$ = OrvListExpr(SUBSCRIPT_LIST, $1, $2); }
         ;
 
 subscript
         : integer                       { $$ = $1; }
         | qualified_name                { $$ = $1; }
         | qualified_name OP_PLUS integer
-                                        { $$ = V(OrvGramNode(OP_ADD_IX, N($1), N($3))); }
+                                        { $$ = OrvGramNode(OP_ADD_IX, $1, $3); }
         | qualified_name OP_MINUS integer
-                                        { $$ = V(OrvGramNode(OP_SUB_IX, N($1), N($3))); }
-        | RW_ALL                        { $$ = V(OrvGramNode(EX_INDEX_ALL)); }
+                                        { $$ = OrvGramNode(OP_SUB_IX, $1, $3); }
+        | RW_ALL                        { $$ = OrvGramNode(EX_INDEX_ALL); }
         ;
 
 /* Function references: the function name is read in function-name mode,
    with reserved-word and name lookup off. */
 function_reference
         : RW_FUNCTION function_mode_on TK_FUNC_NAME_WITH_ARGS function_mode_off function_arguments
-                                        { $$ = V(OrvGramNode(INTR_FUNCTION, N($3), N($5))); }
+                                        { $$ = OrvGramNode(INTR_FUNCTION, $3, $5); }
         | RW_FUNCTION function_mode_on TK_FUNC_NAME_NO_ARGS function_mode_off
-                                        { $$ = V(OrvGramNode(INTR_FUNCTION, N($3), nullptr)); }
+                                        { $$ = OrvGramNode(INTR_FUNCTION, $3, nullptr); }
         | RW_FUNCTION function_mode_on TK_CHAR_STRING function_mode_off function_arguments
-                                        { $$ = V(OrvGramNode(INTR_FUNCTION, N($3), N($5))); }
+                                        { $$ = OrvGramNode(INTR_FUNCTION, $3, $5); }
         ;
 
 /* A function whose arguments may be left out (RANDOM, or a name the lexer
@@ -3958,7 +4576,7 @@ function_reference
    a "(" after its name is always its argument list. */
 function_without_arguments
         : RW_FUNCTION function_mode_on TK_CHAR_STRING function_mode_off
-                                        { $$ = V(OrvGramNode(INTR_FUNCTION, N($3), OrvGramNullNode())); }
+                                        { $$ = OrvGramNode(INTR_FUNCTION, $3, OrvGramNullNode()); }
         ;
 
 function_mode_on
@@ -3971,7 +4589,7 @@ function_mode_off
 
 function_arguments
         : SEP_LEFT_PAR function_argument_list SEP_RIGHT_PAR
-                                        { $$ = V(OrvGramNode(OP_PARENS, N($2))); }
+                                        { $$ = OrvGramNode(OP_PARENS, $2); }
         ;
 
 /* Arguments follow each other without separators; only the last one may
@@ -3980,80 +4598,80 @@ function_arguments
 function_argument_list
         : function_arguments_closed     { $$ = $1; }
         | function_arguments_closed arith_expr_open
-                                        { $$ = V(OrvListExpr(FUNC_ARG_LIST, N($1), N($2))); }
-        | arith_expr_open               { $$ = V(OrvListExpr(FUNC_ARG_LIST, N($1), nullptr)); }
+                                        { $$ = OrvListExpr(FUNC_ARG_LIST, $1, $2); }
+        | arith_expr_open               { $$ = OrvListExpr(FUNC_ARG_LIST, $1, nullptr); }
         ;
 
 function_arguments_closed
         : arith_expr_closed %prec PRTY_LOW
-                                        { $$ = V(OrvListExpr(FUNC_ARG_LIST, N($1), nullptr)); }
+                                        { $$ = OrvListExpr(FUNC_ARG_LIST, $1, nullptr); }
         | function_arguments_closed arith_expr_closed %prec PRTY_LOW
-                                        { $$ = V(OrvListExpr(FUNC_ARG_LIST, N($1), N($2))); }
+                                        { $$ = OrvListExpr(FUNC_ARG_LIST, $1, $2); }
         ;
 
 operand
         : identifier                    { $$ = $1; }
         | literal_or_all                { $$ = $1; }
-        | RW_ADDRESS RW_OF identifier   { $$ = V(OrvGramNode(SR_ADDRESS_OF, N($3))); }
-        | RW_LENGTH RW_OF identifier    { $$ = V(OrvGramNode(SR_LENGTH_OF, N($3))); }
+        | RW_ADDRESS RW_OF identifier   { $$ = OrvGramNode(SR_ADDRESS_OF, $3); }
+        | RW_LENGTH RW_OF identifier    { $$ = OrvGramNode(SR_LENGTH_OF, $3); }
         ;
 
 identifiers
-        : identifier                    { $$ = V(OrvListExpr(IDENT_LIST, N($1), nullptr)); }
-        | identifiers identifier        { $$ = V(OrvListExpr(IDENT_LIST, N($1), N($2))); }
+        : identifier                    { $$ = OrvListExpr(IDENT_LIST, $1, nullptr); }
+        | identifiers identifier        { $$ = OrvListExpr(IDENT_LIST, $1, $2); }
         ;
 
 identifier_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        : /* empty */                   { $$ = OrvGramNullNode(); }
         | identifier                    { $$ = $1; }
         ;
 
 rounded_identifiers
-        : rounded_identifier            { $$ = V(OrvListExpr(EX_LIST, N($1), nullptr)); }
+        : rounded_identifier            { $$ = OrvListExpr(EX_LIST, $1, nullptr); }
         | rounded_identifiers rounded_identifier
-                                        { $$ = V(OrvListExpr(EX_LIST, N($1), N($2))); }
+                                        { $$ = OrvListExpr(EX_LIST, $1, $2); }
         ;
 
 rounded_identifier
         : identifier                    { $$ = $1; }
-        | identifier RW_ROUNDED         { $$ = V(OrvGramNode(IDENT_ROUNDED, N($1))); }
+        | identifier RW_ROUNDED         { $$ = OrvGramNode(IDENT_ROUNDED, $1); }
         ;
 
 literal_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        : /* empty */                   { $$ = OrvGramNullNode(); }
         | literal                       { $$ = $1; }
         ;
 
 literal_or_all
         : literal                       { $$ = $1; }
-        | RW_ALL literal                { $$ = V(OrvGramNode(FIG_ALL, N($2))); }
+        | RW_ALL literal                { $$ = OrvGramNode(FIG_ALL, $2); }
         ;
 
 literal
         : TK_INT_NUM_LIT                { $$ = $1; }
         | TK_REAL_NUM_LIT               { $$ = $1; }
-        | zero_word                     { $$ = V(OrvGramNode(FIG_ZERO)); }
+        | zero_word                     { $$ = OrvGramNode(FIG_ZERO); }
         | alphanumeric_items            { $$ = $1; }
         ;
 
 alphanumeric_items
         : alphanumeric_item             { $$ = $1; }
         | alphanumeric_items SEP_AMPER alphanumeric_item
-                                        { $$ = V(OrvListExpr(STR_CONCATENATE, N($1), N($3))); }
+                                        { $$ = OrvListExpr(STR_CONCATENATE, $1, $3); }
         ;
 
 alphanumeric_item
         : TK_NONNUM_LIT                 { $$ = $1; }
-        | RW_SPACE                      { $$ = V(OrvGramNode(FIG_SPACE)); }
-        | RW_SPACES                     { $$ = V(OrvGramNode(FIG_SPACE)); }
-        | RW_HIGH_VALUE                 { $$ = V(OrvGramNode(FIG_HIGH_VALUE)); }
-        | RW_HIGH_VALUES                { $$ = V(OrvGramNode(FIG_HIGH_VALUE)); }
-        | RW_LOW_VALUE                  { $$ = V(OrvGramNode(FIG_LOW_VALUE)); }
-        | RW_LOW_VALUES                 { $$ = V(OrvGramNode(FIG_LOW_VALUE)); }
-        | RW_QUOTE                      { $$ = V(OrvGramNode(FIG_QUOTE)); }
-        | RW_QUOTES                     { $$ = V(OrvGramNode(FIG_QUOTE)); }
-        | RW_NULL                       { $$ = V(OrvGramNode(FIG_NULL)); }
-        | RW_NULLS                      { $$ = V(OrvGramNode(FIG_NULL)); }
+        | RW_SPACE                      { $$ = OrvGramNode(FIG_SPACE); }
+        | RW_SPACES                     { $$ = OrvGramNode(FIG_SPACE); }
+        | RW_HIGH_VALUE                 { $$ = OrvGramNode(FIG_HIGH_VALUE); }
+        | RW_HIGH_VALUES                { $$ = OrvGramNode(FIG_HIGH_VALUE); }
+        | RW_LOW_VALUE                  { $$ = OrvGramNode(FIG_LOW_VALUE); }
+        | RW_LOW_VALUES                 { $$ = OrvGramNode(FIG_LOW_VALUE); }
+        | RW_QUOTE                      { $$ = OrvGramNode(FIG_QUOTE); }
+        | RW_QUOTES                     { $$ = OrvGramNode(FIG_QUOTE); }
+        | RW_NULL                       { $$ = OrvGramNode(FIG_NULL); }
+        | RW_NULLS                      { $$ = OrvGramNode(FIG_NULL); }
         | constant_name_use             { $$ = $1; }
         | symbolic_char_use             { $$ = $1; }
         | symbolic_constant_use         { $$ = $1; }
@@ -4062,11 +4680,11 @@ alphanumeric_item
 integer
         : TK_INT_NUM_LIT                { $$ = $1; }
         | constant_name_use             { $$ = $1; }
-        | zero_word                     { $$ = V(OrvGramNode(FIG_ZERO)); }
+        | zero_word                     { $$ = OrvGramNode(FIG_ZERO); }
         ;
 
 constant_name_use
-        : UW_CONSTANT_NAME              { $$ = V(OrvGramNameUse(N($1), SYMCAT_CONSTANT_NAME, POSITION_OF($1))); }
+        : UW_CONSTANT_NAME              { $$ = OrvGramNameUse($1, SYMCAT_CONSTANT_NAME, POSITION_OF($1)); }
         ;
 
 zero_word
@@ -4076,8 +4694,8 @@ zero_word
         ;
 
 before_after
-        : RW_BEFORE                     { $$ = V(OrvGramNode(EX_BEFORE)); }
-        | RW_AFTER                      { $$ = V(OrvGramNode(EX_AFTER)); }
+        : RW_BEFORE                     { $$ = OrvGramNode(EX_BEFORE); }
+        | RW_AFTER                      { $$ = OrvGramNode(EX_AFTER); }
         ;
 
 /* Optional and alternative words: no action, a null value; their tokens
@@ -4154,32 +4772,32 @@ arith_expr
         ;
 
 arith_expr_opt
-        : /* empty */                   { $$ = V(OrvGramNullNode()); }
+        : /* empty */                   { $$ = OrvGramNullNode(); }
         | arith_expr                    { $$ = $1; }
         ;
 
 arith_expr_closed
         : arith_term_closed             { $$ = $1; }
         | arith_expr_closed OP_PLUS arith_term_closed
-                                        { $$ = V(OrvListExpr(AR_ADD, N($1), N($3))); }
+                                        { $$ = OrvListExpr(AR_ADD, $1, $3); }
         | arith_expr_open OP_PLUS arith_term_closed
-                                        { $$ = V(OrvListExpr(AR_ADD, N($1), N($3))); }
+                                        { $$ = OrvListExpr(AR_ADD, $1, $3); }
         | arith_expr_closed OP_MINUS arith_term_closed
-                                        { $$ = V(OrvListExpr(AR_SUB, N($1), N($3))); }
+                                        { $$ = OrvListExpr(AR_SUB, $1, $3); }
         | arith_expr_open OP_MINUS arith_term_closed
-                                        { $$ = V(OrvListExpr(AR_SUB, N($1), N($3))); }
+                                        { $$ = OrvListExpr(AR_SUB, $1, $3); }
         ;
 
 arith_expr_open
         : arith_term_open               { $$ = $1; }
         | arith_expr_closed OP_PLUS arith_term_open
-                                        { $$ = V(OrvListExpr(AR_ADD, N($1), N($3))); }
+                                        { $$ = OrvListExpr(AR_ADD, $1, $3); }
         | arith_expr_open OP_PLUS arith_term_open
-                                        { $$ = V(OrvListExpr(AR_ADD, N($1), N($3))); }
+                                        { $$ = OrvListExpr(AR_ADD, $1, $3); }
         | arith_expr_closed OP_MINUS arith_term_open
-                                        { $$ = V(OrvListExpr(AR_SUB, N($1), N($3))); }
+                                        { $$ = OrvListExpr(AR_SUB, $1, $3); }
         | arith_expr_open OP_MINUS arith_term_open
-                                        { $$ = V(OrvListExpr(AR_SUB, N($1), N($3))); }
+                                        { $$ = OrvListExpr(AR_SUB, $1, $3); }
         ;
 
 arith_term
@@ -4190,17 +4808,17 @@ arith_term
 arith_term_closed
         : arith_power_closed            { $$ = $1; }
         | arith_term OP_MUL arith_power_closed
-                                        { $$ = V(OrvListExpr(AR_MUL, N($1), N($3))); }
+                                        { $$ = OrvListExpr(AR_MUL, $1, $3); }
         | arith_term OP_DIV arith_power_closed
-                                        { $$ = V(OrvListExpr(AR_DIV, N($1), N($3))); }
+                                        { $$ = OrvListExpr(AR_DIV, $1, $3); }
         ;
 
 arith_term_open
         : arith_power_open              { $$ = $1; }
         | arith_term OP_MUL arith_power_open
-                                        { $$ = V(OrvListExpr(AR_MUL, N($1), N($3))); }
+                                        { $$ = OrvListExpr(AR_MUL, $1, $3); }
         | arith_term OP_DIV arith_power_open
-                                        { $$ = V(OrvListExpr(AR_DIV, N($1), N($3))); }
+                                        { $$ = OrvListExpr(AR_DIV, $1, $3); }
         ;
 
 arith_power
@@ -4211,31 +4829,31 @@ arith_power
 arith_power_closed
         : arith_unary_closed            { $$ = $1; }
         | arith_power OP_EXP arith_unary_closed
-                                        { $$ = V(OrvListExpr(AR_EXP, N($1), N($3))); }
+                                        { $$ = OrvListExpr(AR_EXP, $1, $3); }
         ;
 
 arith_power_open
         : arith_unary_open              { $$ = $1; }
         | arith_power OP_EXP arith_unary_open
-                                        { $$ = V(OrvListExpr(AR_EXP, N($1), N($3))); }
+                                        { $$ = OrvListExpr(AR_EXP, $1, $3); }
         ;
 
 arith_unary_closed
         : arith_primary_closed          { $$ = $1; }
-        | OP_PLUS arith_unary_closed    { $$ = V(OrvGramNode(AR_UN_PLUS, N($2))); }
-        | OP_MINUS arith_unary_closed   { $$ = V(OrvGramNode(AR_UN_MINUS, N($2))); }
+        | OP_PLUS arith_unary_closed    { $$ = OrvGramNode(AR_UN_PLUS, $2); }
+        | OP_MINUS arith_unary_closed   { $$ = OrvGramNode(AR_UN_MINUS, $2); }
         ;
 
 arith_unary_open
         : function_without_arguments    { $$ = $1; }
-        | OP_PLUS arith_unary_open      { $$ = V(OrvGramNode(AR_UN_PLUS, N($2))); }
-        | OP_MINUS arith_unary_open     { $$ = V(OrvGramNode(AR_UN_MINUS, N($2))); }
+        | OP_PLUS arith_unary_open      { $$ = OrvGramNode(AR_UN_PLUS, $2); }
+        | OP_MINUS arith_unary_open     { $$ = OrvGramNode(AR_UN_MINUS, $2); }
         ;
 
 arith_primary_closed
         : operand                       { $$ = $1; }
         | SEP_LEFT_PAR arith_expr SEP_RIGHT_PAR
-                                        { $$ = V(OrvGramNode(OP_PARENS, N($2))); }
+                                        { $$ = OrvGramNode(OP_PARENS, $2); }
         ;
 
 /* Conditions: NOT binds first, then AND, then OR, left to right.  An
@@ -4245,18 +4863,18 @@ arith_primary_closed
    "( X )" is one tree whether it is read as expression or condition. */
 condition
         : condition_and                 { $$ = $1; }
-        | condition RW_OR condition_and { $$ = V(OrvListExpr(LOG_OR, N($1), N($3))); }
+        | condition RW_OR condition_and { $$ = OrvListExpr(LOG_OR, $1, $3); }
         ;
 
 condition_and
         : condition_not                 { $$ = $1; }
         | condition_and RW_AND condition_not
-                                        { $$ = V(OrvListExpr(LOG_AND, N($1), N($3))); }
+                                        { $$ = OrvListExpr(LOG_AND, $1, $3); }
         ;
 
 condition_not
         : condition_simple              { $$ = $1; }
-        | RW_NOT condition_not          { $$ = V(OrvGramNode(LOG_NOT, N($2))); }
+        | RW_NOT condition_not          { $$ = OrvGramNode(LOG_NOT, $2); }
         ;
 
 condition_simple
@@ -4268,45 +4886,45 @@ condition_simple
    as the content of a parenthesis. */
 condition_in_parens
         : condition_in_parens_and       { $$ = $1; }
-        | condition RW_OR condition_and { $$ = V(OrvListExpr(LOG_OR, N($1), N($3))); }
+        | condition RW_OR condition_and { $$ = OrvListExpr(LOG_OR, $1, $3); }
         ;
 
 condition_in_parens_and
         : condition_in_parens_not       { $$ = $1; }
         | condition_and RW_AND condition_not
-                                        { $$ = V(OrvListExpr(LOG_AND, N($1), N($3))); }
+                                        { $$ = OrvListExpr(LOG_AND, $1, $3); }
         ;
 
 condition_in_parens_not
         : condition_proper              { $$ = $1; }
-        | RW_NOT condition_not          { $$ = V(OrvGramNode(LOG_NOT, N($2))); }
+        | RW_NOT condition_not          { $$ = OrvGramNode(LOG_NOT, $2); }
         ;
 
 condition_proper
         : arith_expr is_opt relational_operator arith_expr
-                                        { $$ = V(OrvGramRelation($3, N($1), N($4))); }
+                                        { $$ = OrvGramRelation($3, $1, $4); }
         | arith_expr is_opt relational_operator SEP_LEFT_PAR condition_in_parens SEP_RIGHT_PAR
-                                        { $$ = V(OrvGramRelation($3, N($1), OrvGramNode(OP_PARENS, N($5)))); }
+                                        { $$ = OrvGramRelation($3, $1, OrvGramNode(OP_PARENS, $5)); }
         | arith_expr relation_word arith_expr
-                                        { $$ = V(OrvGramRelation($2, N($1), N($3))); }
+                                        { $$ = OrvGramRelation($2, $1, $3); }
         | arith_expr is_opt RW_UNEQUAL to_opt arith_expr
-                                        { $$ = V(OrvGramRelation(CMP_NOT_EQ, N($1), N($5))); }
+                                        { $$ = OrvGramRelation(CMP_NOT_EQ, $1, $5); }
         | arith_expr is_opt OP_NE arith_expr
-                                        { $$ = V(OrvGramRelation(CMP_NOT_EQ, N($1), N($4))); }
+                                        { $$ = OrvGramRelation(CMP_NOT_EQ, $1, $4); }
         | arith_expr is_opt class_or_sign
-                                        { $$ = V(OrvGramNode($3, N($1))); }
+                                        { $$ = OrvGramNode($3, $1); }
         | arith_expr is_opt RW_NOT class_or_sign
-                                        { $$ = V(OrvGramNode(OrvGramNegated($4), N($1))); }
+                                        { $$ = OrvGramNode(OrvGramNegated($4), $1); }
         | arith_expr is_opt class_name_use
-                                        { $$ = V(OrvGramNode(CMP_IS_CLASS, N($1), N($3))); }
+                                        { $$ = OrvGramNode(CMP_IS_CLASS, $1, $3); }
         | arith_expr is_opt RW_NOT class_name_use
-                                        { $$ = V(OrvGramNode(CMP_IS_NOT_CLASS, N($1), N($4))); }
+                                        { $$ = OrvGramNode(CMP_IS_NOT_CLASS, $1, $4); }
         | relational_operator_simple arith_expr
-                                        { $$ = V(OrvGramRelation($1, OrvGramNullNode(), N($2))); }
+                                        { $$ = OrvGramRelation($1, OrvGramNullNode(), $2); }
         | RW_IS relational_operator arith_expr
-                                        { $$ = V(OrvGramRelation($2, OrvGramNullNode(), N($3))); }
+                                        { $$ = OrvGramRelation($2, OrvGramNullNode(), $3); }
         | SEP_LEFT_PAR condition_in_parens SEP_RIGHT_PAR
-                                        { $$ = V(OrvGramNode(OP_PARENS, N($2))); }
+                                        { $$ = OrvGramNode(OP_PARENS, $2); }
         ;
 
 /* Operators, classes and signs have an operation code as value. */

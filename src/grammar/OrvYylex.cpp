@@ -376,7 +376,7 @@ int PlaceTokens(OrvParserImpl* parser, OrvTokenGroup*& group, OrvTokenList& gath
       return code;
     case SEP_UNINLINED_COPY:
     case SEP_INLINED_COPY:
-      (node->NArgs() > 0 ? node->ArgSlots(0)->tokens : node->Tokens()).Prepend(gathered);
+      node->HeadTokens()->Prepend(gathered);
       return code;
     case SEP_COPY_EOF:
       gathered.AppendGroup(group);

@@ -185,8 +185,8 @@ class OrvLexer {
   // clears the error flag.
   void CloseInput();
   // Declares one constant entry, name'value', name"value" or name(number),
-  // as a level-78 constant under `context` (appended to its argument 2 as a
-  // DECL_DD_LIST).  0, or ORV_DIRECTIVE_FAILED after a message.
+  // as a level-78 constant under `context`, the COBOL_FILE (appended to its
+  // COBOL_FILE__EXTERNAL_DEFINITIONS as a DECL_DD_LIST).  0, or ORV_DIRECTIVE_FAILED after a message.
   int SetConstant(const VString& entry, OrvExpr* context);
 
   // --- layers -------------------------------------------------------------

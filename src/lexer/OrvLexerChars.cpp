@@ -10,6 +10,7 @@
 #include "OrvInputLevel.h"
 #include "OrvLexer.h"
 #include "OrvOper.h"
+#include "OrvOperSlots.h"
 
 namespace {
 
@@ -191,7 +192,7 @@ void OrvLexer::LibraryInclusionUnit(OrvInputLevel& lev, OrvLexUnit& u) {
   nameNode->Tokens().Append(nameToken);
   OrvExpr* list = new OrvExprOper(OF_IN_LIST);
   list->AddArg(nameNode);
-  stmt->SetArg(0, list, -1, 0);
+  stmt->SetArg(STMT_UNINLINED_COPY__COPY_MEMBER, list, -1, 0);
   delete libInclusionNode;
   libInclusionNode = stmt;
 

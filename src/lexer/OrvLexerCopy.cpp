@@ -12,6 +12,7 @@
 #include "OrvInputLevel.h"
 #include "OrvLexer.h"
 #include "OrvOper.h"
+#include "OrvOperSlots.h"
 #include "OrvReplaceTable.h"
 #include "OrvStatementParts.h"
 
@@ -125,9 +126,22 @@ OrvLexer::CopylessStep OrvLexer::EndOfLevel(OrvLexUnit& u) {
 
 // ------------------------------------------------------------- -INC lines
 
+// The four statement nodes of COPY and INCLUDE keep member, library, file
+// and nesting level in the same slots, so that one node changes its
+// operation as its member opens.
+static_assert(STMT_INLINED_COPY_BEG__COPY_MEMBER == STMT_UNINLINED_COPY__COPY_MEMBER &&
+                  STMT_UNINLINED_INCLUDE__INCLUDE_MEMBER == STMT_UNINLINED_COPY__COPY_MEMBER &&
+                  STMT_INLINED_INCLUDE_BEG__INCLUDE_MEMBER == STMT_UNINLINED_COPY__COPY_MEMBER &&
+                  STMT_INLINED_COPY_BEG__COPY_LIBRARY == STMT_UNINLINED_COPY__COPY_LIBRARY &&
+                  STMT_INLINED_INCLUDE_BEG__REAL_FILE_NAME == STMT_INLINED_COPY_BEG__REAL_FILE_NAME &&
+                  STMT_UNINLINED_COPY__REAL_FILE_NAME == STMT_INLINED_COPY_BEG__REAL_FILE_NAME &&
+                  STMT_INLINED_INCLUDE_BEG__NESTING_LEVEL == STMT_INLINED_COPY_BEG__NESTING_LEVEL &&
+                  STMT_UNINLINED_COPY__NESTING_LEVEL == STMT_INLINED_COPY_BEG__NESTING_LEVEL,
+              "COPY and INCLUDE statements keep their parts in the same slots");
+
 OrvLexer::CopylessStep OrvLexer::LibraryInclusion(OrvLexUnit& u) {
   lastStatement_ = kLibInclusionStatement;
-  OrvExpr* list = libInclusionNode != nullptr ? libInclusionNode->Args(0) : nullptr;
+  OrvExpr* list = libInclusionNode != nullptr ? libInclusionNode->Args(STMT_UNINLINED_COPY__COPY_MEMBER) : nullptr;
   OrvExpr* name = list != nullptr && list->NArgs() > 0 ? list->Args(0) : nullptr;
   if (name == nullptr || name->Image() == nullptr) {
     u.code = SEP_UNINLINED_COPY;
@@ -147,14 +161,14 @@ OrvLexer::CopylessStep OrvLexer::CopyStatement(OrvLexUnit& u) {
   const OrvTxtPosn first = u.beg;
   std::unique_ptr<OrvExpr> node(new OrvExprOper(STMT_UNINLINED_COPY));
   u.code = TK_COPY;
-  OrvMoveUnitTo(u, node->ArgSlots(0)->tokens);
+  OrvMoveUnitTo(u, node->ArgSlots(STMT_UNINLINED_COPY__COPY_MEMBER)->tokens);
 
   GetStatementWord(u);
   if (!IsNameUnit(u))
     return StatementFailed(u, first, "We expect file name after COPY word. Ignored");
   VString member = NameOf(*this, u);
   OrvExpr* names = new OrvExprOper(OF_IN_LIST);
-  node->SetArg(0, names);
+  node->SetArg(STMT_UNINLINED_COPY__COPY_MEMBER, names);
   names->AddArg(NameNode(u));
 
   GetStatementWord(u);
@@ -178,16 +192,16 @@ OrvLexer::CopylessStep OrvLexer::CopyStatement(OrvLexUnit& u) {
     GetStatementWord(u);
   }
   if (OrvIsWord(u, "SUPPRESS")) {
-    OrvMoveUnitTo(u, node->ArgSlots(1)->tokens);
+    OrvMoveUnitTo(u, node->ArgSlots(STMT_UNINLINED_COPY__COPY_LIBRARY)->tokens);
     GetStatementWord(u);
   }
   std::unique_ptr<OrvReplaceTable> phrases;
   if (OrvIsWord(u, "REPLACING")) {
     OrvExpr* replacing = new OrvExprOper(COPY_REPLACING);
-    node->SetArg(1, replacing);
-    OrvMoveUnitTo(u, replacing->ArgSlots(0)->tokens);
+    node->SetArg(STMT_UNINLINED_COPY__COPY_LIBRARY, replacing);
+    OrvMoveUnitTo(u, replacing->ArgSlots(COPY_REPLACING__REPLACING_PHRASES)->tokens);
     OrvExpr* list = new OrvExprOper(COPY_REPLACING_LIST);
-    replacing->SetArg(0, list);
+    replacing->SetArg(COPY_REPLACING__REPLACING_PHRASES, list);
     GetStatementWord(u);
     phrases.reset(new OrvReplaceTable());
     if (!ReadReplacePhrases(u, list, *phrases, true, first)) return kReadNext;
@@ -250,7 +264,7 @@ OrvLexer::CopylessStep OrvLexer::SqlIncludeStatement(OrvLexUnit& u, OrvLexUnit& 
                                                       OrvLexUnit& includeWord) {
   const OrvTxtPosn first = u.beg;
   std::unique_ptr<OrvExpr> node(new OrvExprOper(STMT_UNINLINED_INCLUDE));
-  OrvTokenList& head = node->ArgSlots(0)->tokens;
+  OrvTokenList& head = node->ArgSlots(STMT_UNINLINED_INCLUDE__INCLUDE_MEMBER)->tokens;
   u.code = RW_EXEC;
   u.ClearText();
   OrvMoveUnitTo(u, head);
@@ -266,7 +280,7 @@ OrvLexer::CopylessStep OrvLexer::SqlIncludeStatement(OrvLexUnit& u, OrvLexUnit& 
     return StatementFailed(u, first, "We expect file name after EXEC SQL INCLUDE. Ignored");
   const VString member = u.text;
   OrvExpr* names = new OrvExprOper(OF_IN_LIST);
-  node->SetArg(0, names);
+  node->SetArg(STMT_UNINLINED_INCLUDE__INCLUDE_MEMBER, names);
   names->AddArg(NameNode(u));
 
   GetStatementWord(u);
@@ -326,8 +340,8 @@ int OrvLexer::OpenMember(const VString& name, int endOper, OrvExpr* node, const 
   VString path;
   if (!OpenInputLevel(TextOf(name), endOper, path, &at)) return 0;
   node->SetOper(endOper == STMT_INLINED_INCLUDE_END ? STMT_INLINED_INCLUDE_BEG : STMT_INLINED_COPY_BEG);
-  node->SetArg(2, new OrvCharString(path));
-  node->SetArg(3, OrvNewIntConst(levelCount_ - 1));
+  node->SetArg(STMT_INLINED_COPY_BEG__REAL_FILE_NAME, new OrvCharString(path));
+  node->SetArg(STMT_INLINED_COPY_BEG__NESTING_LEVEL, OrvNewIntConst(levelCount_ - 1));
   return 1;
 }
 

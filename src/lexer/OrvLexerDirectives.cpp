@@ -12,13 +12,9 @@
 #include "OrvLexer.h"
 #include "OrvNameNodes.h"
 #include "OrvOper.h"
+#include "OrvOperSlots.h"
 
 namespace {
-
-// The argument of a constant entry that holds its value, and of the node
-// under which constants are declared that takes their DECL_DD_LIST.
-const int kConstValueArg = 3;
-const int kDeclListArg = 2;
 
 bool IsQuote(char c) { return c == '\'' || c == '"'; }
 
@@ -40,11 +36,11 @@ OrvExpr* ConstantValueNode(OrvSymTabElt* elt) {
   }
   if (def == nullptr) return nullptr;
   OrvExpr* entry = def->Parent();
-  if (entry == nullptr || entry->Oper() != DECL_CONST_ENTRY || entry->NArgs() <= kConstValueArg)
+  if (entry == nullptr || entry->Oper() != DECL_CONST_ENTRY || entry->NArgs() <= DECL_CONST_ENTRY__CONSTANT_VALUE)
     return nullptr;
-  OrvExpr* holder = entry->Args(kConstValueArg);
-  if (holder == nullptr || holder->NArgs() < 1) return nullptr;
-  return holder->Args(0);
+  OrvExpr* holder = entry->Args(DECL_CONST_ENTRY__CONSTANT_VALUE);
+  if (holder == nullptr || holder->NArgs() <= EX_CONST_VALUE__VALUE) return nullptr;
+  return holder->Args(EX_CONST_VALUE__VALUE);
 }
 
 }  // namespace
@@ -298,6 +294,6 @@ int OrvLexer::SetConstant(const VString& entry, OrvExpr* context) {
     return ORV_DIRECTIVE_FAILED;
   }
   OrvExpr* decl = OrvDeclConstEntry(nullptr, name, value, context);
-  context->SetArgToList(kDeclListArg, DECL_DD_LIST, decl);
+  context->SetArgToList(COBOL_FILE__EXTERNAL_DEFINITIONS, DECL_DD_LIST, decl);
   return 0;
 }

@@ -10,6 +10,7 @@
 #include "OrvExprOper.h"
 #include "OrvLexer.h"
 #include "OrvOper.h"
+#include "OrvOperSlots.h"
 #include "OrvReplaceTable.h"
 #include "OrvStatementParts.h"
 
@@ -90,8 +91,8 @@ void OrvLexer::ReadReplaceOperand(OrvLexUnit& u, OrvReplaceText& text, OrvExpr*&
   if (u.code == SEP_EQEQ) {
     // Pseudo-text: every unit up to the closing "==".
     operand = new OrvExprOper(COPY_EQEQS);
-    operand->SetArg(0, list);
-    OrvMoveUnitTo(u, operand->ArgSlots(0)->tokens);
+    operand->SetArg(COPY_EQEQS__PSEUDO_TEXT, list);
+    OrvMoveUnitTo(u, operand->ArgSlots(COPY_EQEQS__PSEUDO_TEXT)->tokens);
     for (;;) {
       GetStatementWord(u);
       if (u.code == SEP_EOF) return;
@@ -151,7 +152,7 @@ bool OrvLexer::ReadReplacePhrases(OrvLexUnit& u, OrvExpr* list, OrvReplaceTable&
     OrvExpr* operand = nullptr;
     ReadReplaceOperand(u, phrase.from, operand);
     sepCatch_ = nullptr;
-    by->SetArg(0, operand);
+    by->SetArg(COPY_REPLACING_BY__REPLACED_TEXT, operand);
     if (u.code == SEP_EOF) {
       StatementFailed(u, first, "");
       return false;
@@ -162,7 +163,7 @@ bool OrvLexer::ReadReplacePhrases(OrvLexUnit& u, OrvExpr* list, OrvReplaceTable&
         u.Clear();
         return false;
       }
-      OrvExpr* tokens = operand->Oper() == COPY_EQEQS ? operand->Args(0) : operand;
+      OrvExpr* tokens = operand->Oper() == COPY_EQEQS ? operand->Args(COPY_EQEQS__PSEUDO_TEXT) : operand;
       AddOperandUnit(caught, phrase.from, tokens);
     }
     if (copy && phrase.from.count == 1 && phrase.from.units[0].code == TK_CHAR_STRING) {
@@ -177,14 +178,14 @@ bool OrvLexer::ReadReplacePhrases(OrvLexUnit& u, OrvExpr* list, OrvReplaceTable&
       StatementFailed(u, first, texts.noBy);
       return false;
     }
-    OrvMoveUnitTo(u, by->ArgSlots(1)->tokens);
+    OrvMoveUnitTo(u, by->ArgSlots(COPY_REPLACING_BY__REPLACING_TEXT)->tokens);
     GetStatementWord(u);
     if (u.code == SEP_EOF) {
       StatementFailed(u, first, "");
       return false;
     }
     ReadReplaceOperand(u, phrase.to, operand);
-    by->SetArg(1, operand);
+    by->SetArg(COPY_REPLACING_BY__REPLACING_TEXT, operand);
     if (u.code == SEP_EOF) {
       StatementFailed(u, first, "");
       return false;
@@ -225,9 +226,9 @@ OrvLexer::CopylessStep OrvLexer::ReplaceStatement(OrvLexUnit& u) {
     ClearReplacePhrases();
   } else {
     node.reset(new OrvExprOper(STMT_REPLACE));
-    OrvMoveUnitTo(replaceWord, node->ArgSlots(0)->tokens);
+    OrvMoveUnitTo(replaceWord, node->ArgSlots(STMT_REPLACE__REPLACING_PHRASES)->tokens);
     OrvExpr* list = new OrvExprOper(COPY_REPLACING_LIST);
-    node->SetArg(0, list);
+    node->SetArg(STMT_REPLACE__REPLACING_PHRASES, list);
     // A REPLACE statement replaces the whole table of the one before; one
     // that fails leaves that table in force.
     std::unique_ptr<OrvReplaceTable> table(new OrvReplaceTable());

@@ -13,6 +13,7 @@
 #include "OrvLayoutState.h"
 #include "OrvMessage.h"
 #include "OrvMessageSink.h"
+#include "OrvOperSlots.h"
 #include "OrvParseInit.h"
 #include "OrvParserImpl.h"
 #include "OrvParserStatics.h"
@@ -20,9 +21,6 @@
 #include "OrvTreeWalk.h"
 
 namespace {
-
-// Root slot of the end of the file.
-const int kEndOfFileSlot = 1;
 
 // Reports a step to the settings' progress call-back, with the empty
 // position.
@@ -162,7 +160,7 @@ void EndFile(OrvParserImpl& parser, OrvExpr* root) {
     delete parser.eofTokens;
     parser.eofTokens = nullptr;
   }
-  root->SetArg(kEndOfFileSlot, end, -1, 0);
+  root->SetArg(COBOL_FILE__END_OF_FILE, end, -1, 0);
 }
 
 // The result of a good parse from the levels of its messages; information

@@ -3,6 +3,7 @@
 // function form when it names a device other than the console.
 #include "OrvExprOper.h"
 #include "OrvLink.h"
+#include "OrvOperSlots.h"
 #include "OrvParserImpl.h"
 #include "OrvPosnWalkers.h"
 #include "OrvProgramFinish.h"
@@ -26,17 +27,41 @@ struct ScreenItemKind {
   const char* lostText;
 };
 
-// Slots shared by both screen forms; the screen clauses are the position,
-// LINE, COLUMN, AT, MODE IS BLOCK and the attributes (slots 0, 2, 3, 4, 6
-// and 8 to kLastAttribute).
-const int kValue = 1;        // "Value To Display" / "Accept To"
-const int kDevice = 5;       // "From or Upon"
-const int kWithWord = 7;     // "With Word"
-const int kLastAttribute = 29;  // "Blank"
-const int kCopyMarkers = 30; // "CopyBegin/End"
+// Slots shared by both screen forms (named by DISPLAY's, ACCEPT's asserted
+// alike); the screen clauses are the position, LINE, COLUMN, AT, MODE IS
+// BLOCK and the attributes from BELL to BLANK.
+const int kValue = DISPLAY_SCREEN_ITEM__VALUE_TO_DISPLAY;
+const int kDevice = DISPLAY_SCREEN_ITEM__FROM_OR_UPON;
+const int kWithWord = DISPLAY_SCREEN_ITEM__WITH_WORD;
+const int kFirstAttribute = DISPLAY_SCREEN_ITEM__BELL;
+const int kLastAttribute = DISPLAY_SCREEN_ITEM__BLANK;
+const int kCopyMarkers = DISPLAY_SCREEN_ITEM__COPYBEGIN_END;
+static_assert(ACCEPT_SCREEN_ITEM__ACCEPT_TO == kValue && ACCEPT_SCREEN_ITEM__FROM_OR_UPON == kDevice &&
+                  ACCEPT_SCREEN_ITEM__WITH_WORD == kWithWord && ACCEPT_SCREEN_ITEM__BELL == kFirstAttribute &&
+                  ACCEPT_SCREEN_ITEM__BLANK == kLastAttribute && ACCEPT_SCREEN_ITEM__COPYBEGIN_END == kCopyMarkers &&
+                  ACCEPT_SCREEN_ITEM__POSITION == DISPLAY_SCREEN_ITEM__POSITION &&
+                  ACCEPT_SCREEN_ITEM__LINE == DISPLAY_SCREEN_ITEM__LINE &&
+                  ACCEPT_SCREEN_ITEM__COLUMN == DISPLAY_SCREEN_ITEM__COLUMN &&
+                  ACCEPT_SCREEN_ITEM__AT == DISPLAY_SCREEN_ITEM__AT &&
+                  ACCEPT_SCREEN_ITEM__MODE_IS_BLOCK == DISPLAY_SCREEN_ITEM__MODE_IS_BLOCK,
+              "ACCEPT and DISPLAY screen items share their layout");
 
-const int kDisplayMoved[] = {1, 5, 30, 31};
-const int kAcceptMoved[] = {1, 5, 30};
+// The slots that go, in this order, to the ANSI form's slots 0, 1, ...
+const int kDisplayMoved[] = {kValue, kDevice, kCopyMarkers, DISPLAY_SCREEN_ITEM__ADVANCING_PHRASE};
+const int kAcceptMoved[] = {kValue, kDevice, kCopyMarkers};
+static_assert(DISPLAY_ANSI_ITEM__VALUE_TO_DISPLAY == 0 && DISPLAY_ANSI_ITEM__FROM_OR_UPON == 1 &&
+                  DISPLAY_ANSI_ITEM__COPYBEGIN_END == 2 && DISPLAY_ANSI_ITEM__ADVANCING_PHRASE == 3 &&
+                  ACCEPT_ANSI_ITEM__ACCEPT_TO == 0 && ACCEPT_ANSI_ITEM__FROM == 1 &&
+                  ACCEPT_ANSI_ITEM__COPYBEGIN_END == 2,
+              "the ANSI forms take the moved slots in the order of the lists above");
+// The function form takes the ANSI form's first three slots.
+static_assert(DISPLAY_FUNC_ITEM__VALUE_TO_DISPLAY == DISPLAY_ANSI_ITEM__VALUE_TO_DISPLAY &&
+                  DISPLAY_FUNC_ITEM__FROM_OR_UPON == DISPLAY_ANSI_ITEM__FROM_OR_UPON &&
+                  DISPLAY_FUNC_ITEM__COPYBEGIN_END == DISPLAY_ANSI_ITEM__COPYBEGIN_END &&
+                  ACCEPT_FUNC_ITEM__ACCEPT_TO == ACCEPT_ANSI_ITEM__ACCEPT_TO &&
+                  ACCEPT_FUNC_ITEM__FROM == ACCEPT_ANSI_ITEM__FROM &&
+                  ACCEPT_FUNC_ITEM__COPYBEGIN_END == ACCEPT_ANSI_ITEM__COPYBEGIN_END,
+              "the function forms keep the slots of the ANSI forms");
 
 const ScreenItemKind kDisplay = {DISPLAY_SCREEN_ITEM, DISPLAY_ANSI_ITEM, DISPLAY_FUNC_ITEM,
                                  DSPL_UPON, true, kDisplayMoved, 4, true, false,
@@ -46,16 +71,19 @@ const ScreenItemKind kAccept = {ACCEPT_SCREEN_ITEM, ACCEPT_ANSI_ITEM, ACCEPT_FUN
                                 ACCP_FROM, false, kAcceptMoved, 3, false, true,
                                 "ProcessAcceptItem: clause #%d was lost"};
 
-// The device a FROM or UPON phrase names (its slot 0), or null when the node
-// is not such a phrase.
+// The device a FROM or UPON phrase names, or null when the node is not
+// such a phrase.
 OrvExpr* DeviceOf(OrvExpr* phrase, OrvOper phraseOp) {
-  return phrase != nullptr && phrase->Oper() == phraseOp ? OrvArgAt(phrase, 0) : nullptr;
+  static_assert(ACCP_FROM__SOURCE == DSPL_UPON__DEVICE_OR_MNEMONIC_NAME, "FROM and UPON name the device alike");
+  return phrase != nullptr && phrase->Oper() == phraseOp ? OrvArgAt(phrase, DSPL_UPON__DEVICE_OR_MNEMONIC_NAME)
+                                                          : nullptr;
 }
 
 // The program declares CONSOLE IS CRT in its SPECIAL-NAMES paragraph.
 bool ConsoleIsCrt(OrvExpr* program) {
   OrvExpr* node = program;
-  const int path[] = {1, 1, 3, 8};  // environment, configuration, special names, console
+  const int path[] = {COBOL_PROGRAM__ENVIRONMENT_DIVISION, DIVISION_ENVIRONMENT__CONFIGURATION_SECTION,
+                      SECTION_CONFIGURATION__SPECIAL_NAMES, PARA_SPECIAL_NAMES__CONSOLE_IS_CRT};
   for (int slot : path) {
     node = OrvArgAt(node, slot);
     if (!OrvPresent(node)) return false;
@@ -64,8 +92,10 @@ bool ConsoleIsCrt(OrvExpr* program) {
 }
 
 bool IsScreenClause(const ScreenItemKind& kind, int i, int slots) {
-  if (i == 0 || i == 2 || i == 3 || i == 4 || i == 6) return true;
-  if (i >= 8 && i <= kLastAttribute) return true;
+  if (i == DISPLAY_SCREEN_ITEM__POSITION || i == DISPLAY_SCREEN_ITEM__LINE || i == DISPLAY_SCREEN_ITEM__COLUMN ||
+      i == DISPLAY_SCREEN_ITEM__AT || i == DISPLAY_SCREEN_ITEM__MODE_IS_BLOCK)
+    return true;
+  if (i >= kFirstAttribute && i <= kLastAttribute) return true;
   return kind.trailingClauses && i > kCopyMarkers && i < slots;
 }
 
@@ -104,7 +134,7 @@ void Convert(const ScreenItemKind& kind, OrvExpr* item, OrvParserImpl* parser) {
   OrvTxtPosn itemPosn = OrvSrcPosnBegWalker(item);
   OrvExpr* ansi = new OrvExprOper(kind.ansiOp);
   MoveSlots(item, kind.moved, kind.movedCount, ansi);
-  ansi->ArgSlots(0)->order = 0;
+  ansi->ArgSlots(DISPLAY_ANSI_ITEM__VALUE_TO_DISPLAY)->order = 0;
   if (kind.dropsWithWord && kWithWord < item->NArgs()) delete item->DelArg(kWithWord, 0, 0);
   for (int i = 0; i < item->NArgs(); ++i) {
     if (!OrvPresent(item->Args(i))) continue;
@@ -118,14 +148,15 @@ void Convert(const ScreenItemKind& kind, OrvExpr* item, OrvParserImpl* parser) {
     delete replaced;
   }
 
-  OrvExpr* target = OrvArgAt(ansi, 1);
+  OrvExpr* target = OrvArgAt(ansi, DISPLAY_ANSI_ITEM__FROM_OR_UPON);
   if (!OrvPresent(target)) return;
   OrvExpr* device = DeviceOf(target, kind.deviceOp);
   if (device != nullptr && device->Oper() == IOF_CONSOLE) return;
   // The function form has no advancing phrase: a DISPLAY's goes with the
   // ANSI form.
   OrvExpr* func = new OrvExprOper(kind.funcOp);
-  const int firstThree[] = {0, 1, 2};
+  const int firstThree[] = {DISPLAY_ANSI_ITEM__VALUE_TO_DISPLAY, DISPLAY_ANSI_ITEM__FROM_OR_UPON,
+                            DISPLAY_ANSI_ITEM__COPYBEGIN_END};
   MoveSlots(ansi, firstThree, 3, func);
   delete ansi->ReplThis(func);
 }

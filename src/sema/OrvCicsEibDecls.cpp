@@ -1,6 +1,7 @@
 // The CICS execute interface block of a finished program.
 #include "OrvExprOper.h"
 #include "OrvOper.h"
+#include "OrvOperSlots.h"
 #include "OrvProgramFinish.h"
 #include "OrvSlotAccess.h"
 #include "OrvTreeWalk.h"
@@ -15,10 +16,6 @@ static_assert(sizeof(OrvCicsEibTable) / sizeof(OrvCicsEibTable[0]) == ORV_CICS_E
               "the block's items and the end row");
 
 namespace {
-
-// DIVISION_DATA slot of the LINKAGE SECTION and its slot of the entries.
-const int kLinkageSection = 6;
-const int kSectionEntries = 0;
 
 // The child in `slot`, made with operation `op` when the slot is empty.
 OrvExpr* ChildOrNew(OrvExpr* node, int slot, OrvOper op) {
@@ -36,8 +33,8 @@ int OrvAddCicsEibDecls(OrvExpr* node, OrvExpr* root, void* context) {
   (void)root;
   (void)context;
   if (node->Oper() != DIVISION_DATA) return ORV_WALK_CHILDREN;
-  OrvExpr* linkage = ChildOrNew(node, kLinkageSection, SECTION_LINKAGE);
-  OrvExpr* entries = ChildOrNew(linkage, kSectionEntries, DECL_DD_LIST);
+  OrvExpr* linkage = ChildOrNew(node, DIVISION_DATA__LINKAGE_SECTION, SECTION_LINKAGE);
+  OrvExpr* entries = ChildOrNew(linkage, SECTION_LINKAGE__DATA_DESCRIPTION_ENTRIES, DECL_DD_LIST);
   VString ignored;
   OrvDeclDataItemHierarchy(entries, OrvCicsEibTable, 1, node->Parent(), ignored);
   return ORV_WALK_SKIP;

@@ -5,6 +5,7 @@
 
 #include "OrvClauseCollector.h"
 #include "OrvOper.h"
+#include "OrvOperSlots.h"
 
 // Declared extern in the header, so the table keeps external linkage while
 // the checks below can read it at compile time.

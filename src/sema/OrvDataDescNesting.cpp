@@ -5,10 +5,13 @@
 // the way COPY, REPLACE and INCLUDE markers among the entries are placed,
 // the entries of levels 66, 78 and 88 are checked and converted, and VALUE
 // clauses take their final form.
+#include <initializer_list>
+
 #include "OrvConstNodes.h"
 #include "OrvExprOper.h"
 #include "OrvListExpr.h"
 #include "OrvNameNodes.h"
+#include "OrvOperSlots.h"
 #include "OrvParserImpl.h"
 #include "OrvSlotAccess.h"
 #include "OrvTreeUtil.h"
@@ -22,44 +25,53 @@ const int kLevelIndependent = 77;
 const int kLevelConstant = 78;
 const int kLevelCondition = 88;
 
-// Slots of a data-description entry read here.
-const int kSlotLevel = 0;
-const int kSlotCopyBeforeName = 1;
-const int kSlotName = 2;
-const int kSlotUsage = 5;
-const int kSlotValue = 14;
-const int kSlotCopyMarker = 15;
-// Slots of a holder: the entry and the list of subordinate holders.
-const int kHolderEntry = 0;
-const int kHolderSubordinates = 1;
-// Slots of a VALUE clause in condition-value form, and of a value range.
-const int kValueRanges = 0;
-const int kValueWhenFalse = 1;
-const int kRangeFrom = 0;
-const int kRangeTo = 1;
 
 const OrvClausePermission F = ORV_CLAUSE_FORBIDDEN;
 const OrvClausePermission A = ORV_CLAUSE_ALLOWED;
 const OrvClausePermission R = ORV_CLAUSE_REQUIRED;
 
-// Which clauses a 66, 78 and 88 entry must, may and must not have: one
-// permission per slot of a data-description entry.
-const OrvClausePermission kRenamesPermissions[] = {
-    R, A, R, F, F, F, F, F, F, F, F, F, R, F, F, A, F, F, F, F, F};
-const OrvClausePermission kConstantPermissions[] = {
-    R, A, R, F, F, F, F, F, F, F, F, F, F, F, R, A, F, F, F, F, F};
-const OrvClausePermission kConditionPermissions[] = {
-    R, A, R, F, F, F, F, F, F, F, F, F, F, F, R, A, F, F, F, F, F};
-static_assert(sizeof(kRenamesPermissions) == ORV_DD_ENTRY_SLOTS &&
-                  sizeof(kConstantPermissions) == ORV_DD_ENTRY_SLOTS &&
-                  sizeof(kConditionPermissions) == ORV_DD_ENTRY_SLOTS,
-              "one permission per slot of a data-description entry");
+// The holders of data, report group and screen entries share one layout.
+static_assert(DECL_RGD__REPORT_GROUP_ENTRY == DECL_DD__DATA_DESCRIPTION_ENTRY &&
+                  DECL_SCRD__SCREEN_DESCRIPTION_ENTRY == DECL_DD__DATA_DESCRIPTION_ENTRY &&
+                  DECL_RGD__SUBORDINATE_ENTRIES == DECL_DD__SUBORDINATE_ENTRIES &&
+                  DECL_SCRD__SUBORDINATE_ENTRIES == DECL_DD__SUBORDINATE_ENTRIES,
+              "every holder keeps its entry and its subordinates in the same slots");
+
+// One permission per slot of a data-description entry: the slots listed
+// as required and allowed, every other slot forbidden.
+struct EntryPermissions {
+  OrvClausePermission bySlot[ORV_DD_ENTRY_SLOTS];
+};
+constexpr EntryPermissions Permit(std::initializer_list<int> required, std::initializer_list<int> allowed) {
+  EntryPermissions p{};
+  for (OrvClausePermission& slot : p.bySlot) slot = F;
+  for (int slot : required) p.bySlot[slot] = R;
+  for (int slot : allowed) p.bySlot[slot] = A;
+  return p;
+}
+
+// Which clauses a 66, 78 and 88 entry must and may have: the level number
+// and the name, the renamed items or the value; the COPY markers around the
+// name may stand.
+constexpr EntryPermissions kRenamesPermissions =
+    Permit({DECL_DD_ENTRY__LEVEL_NUMBER, DECL_DD_ENTRY__DATA_ITEM_DEFINED, DECL_DD_ENTRY__RENAMES},
+           {DECL_DD_ENTRY__COPY_BEFORE_NAME, DECL_DD_ENTRY__COPYBEGIN_END_SYNTAXERROR});
+constexpr EntryPermissions kConstantPermissions =
+    Permit({DECL_DD_ENTRY__LEVEL_NUMBER, DECL_DD_ENTRY__DATA_ITEM_DEFINED, DECL_DD_ENTRY__VALUE},
+           {DECL_DD_ENTRY__COPY_BEFORE_NAME, DECL_DD_ENTRY__COPYBEGIN_END_SYNTAXERROR});
+constexpr EntryPermissions kConditionPermissions = kConstantPermissions;
 
 // The slots of the entry that a 78 entry (DECL_CONST_ENTRY) and an 88 entry
 // (DECL_COND_ENTRY) take over, in the new node's slot order.
-const int kConvertedSlots[] = {kSlotLevel, kSlotCopyBeforeName, kSlotName, kSlotValue,
-                               kSlotCopyMarker};
-const int kConvertedValueSlot = 3;
+const int kConvertedSlots[] = {DECL_DD_ENTRY__LEVEL_NUMBER, DECL_DD_ENTRY__COPY_BEFORE_NAME,
+                               DECL_DD_ENTRY__DATA_ITEM_DEFINED, DECL_DD_ENTRY__VALUE,
+                               DECL_DD_ENTRY__COPYBEGIN_END_SYNTAXERROR};
+static_assert(DECL_CONST_ENTRY__LEVEL_NUMBER == 0 && DECL_CONST_ENTRY__COPY_BEFORE_NAME == 1 &&
+                  DECL_CONST_ENTRY__CONSTANT_NAME_DEFINED == 2 && DECL_CONST_ENTRY__CONSTANT_VALUE == 3 &&
+                  DECL_CONST_ENTRY__COPYBEGIN_END_SYNTAXERROR == 4 && DECL_COND_ENTRY__LEVEL_NUMBER == 0 &&
+                  DECL_COND_ENTRY__COPY_BEFORE_NAME == 1 && DECL_COND_ENTRY__CONDITION_NAME_DEFINED == 2 &&
+                  DECL_COND_ENTRY__CONDITION_VALUE == 3 && DECL_COND_ENTRY__COPYBEGIN_END_SYNTAXERROR == 4,
+              "78 and 88 entries take the converted slots in the order of the list above");
 
 bool IsBeginMarker(int op) {
   return op == STMT_INLINED_COPY_BEG || op == STMT_REPLACE || op == STMT_INLINED_INCLUDE_BEG;
@@ -96,44 +108,46 @@ int NestingLevel(int level) {
 // go to slot 0, the tokens of every part that is dropped (a To value, further
 // ranges, a WHEN FALSE value) go in front of the clause's own tokens.
 void TakeFirstValue(OrvExpr* clause, OrvOper op) {
-  OrvExpr* ranges = clause->DelArg(kValueRanges, 0, 0);
-  OrvExpr* whenFalse = clause->DelArg(kValueWhenFalse, 0, 0);
-  OrvArgSlot* valueSlot = clause->ArgSlots(kValueRanges);
+  OrvExpr* ranges = clause->DelArg(EX_COND_VALUE__VALUE_RANGES, 0, 0);
+  OrvExpr* whenFalse = clause->DelArg(EX_COND_VALUE__WHEN_FALSE, 0, 0);
+  OrvArgSlot* valueSlot = clause->ArgSlots(EX_COND_VALUE__VALUE_RANGES);
   OrvExpr* first = ranges;
   if (ranges != nullptr && ranges->Oper() != EX_VALUE_RANGE) {
     first = ranges->NArgs() > 0 ? ranges->Args(0) : nullptr;
     if (first != nullptr) valueSlot->tokens.Splice(ranges->ArgSlots(0)->tokens);
   }
   OrvExpr* from = nullptr;
-  if (first != nullptr && first->NArgs() > kRangeFrom) {
-    valueSlot->tokens.Splice(first->ArgSlots(kRangeFrom)->tokens);
-    from = first->DelArg(kRangeFrom, 0, 0);
+  if (first != nullptr && first->NArgs() > EX_VALUE_RANGE__VALUE) {
+    valueSlot->tokens.Splice(first->ArgSlots(EX_VALUE_RANGE__VALUE)->tokens);
+    from = first->DelArg(EX_VALUE_RANGE__VALUE, 0, 0);
   }
   OrvTokenList dropped;
   OrvGatherTokensWalker(ranges, dropped);
-  dropped.Splice(clause->ArgSlots(kValueWhenFalse)->tokens);
+  dropped.Splice(clause->ArgSlots(EX_COND_VALUE__WHEN_FALSE)->tokens);
   OrvGatherTokensWalker(whenFalse, dropped);
   delete ranges;
   delete whenFalse;
+  static_assert(DX_VALUE__VALUE_CLAUSE == EX_COND_VALUE__VALUE_RANGES && EX_CONST_VALUE__VALUE == EX_COND_VALUE__VALUE_RANGES,
+                "the value stays in the slot of the ranges");
   clause->SetOper(op, 0, 1);
-  clause->SetArg(0, from, -1, 0);
+  clause->SetArg(EX_COND_VALUE__VALUE_RANGES, from, -1, 0);
   clause->Tokens().Prepend(dropped);
 }
 
 // True when a VALUE clause in condition-value form gives exactly one value:
 // no WHEN FALSE, one range, a From value and no To value.
 bool IsSingleValue(const OrvExpr* clause) {
-  if (clause->Oper() != EX_COND_VALUE || OrvPresent(OrvArgAt(clause, kValueWhenFalse))) {
+  if (clause->Oper() != EX_COND_VALUE || OrvPresent(OrvArgAt(clause, EX_COND_VALUE__WHEN_FALSE))) {
     return false;
   }
-  const OrvExpr* ranges = OrvArgAt(clause, kValueRanges);
+  const OrvExpr* ranges = OrvArgAt(clause, EX_COND_VALUE__VALUE_RANGES);
   const OrvExpr* range = ranges;
   if (ranges != nullptr && ranges->Oper() != EX_VALUE_RANGE) {
     if (ranges->NArgs() != 1) return false;
     range = ranges->Args(0);
   }
-  return range != nullptr && OrvPresent(OrvArgAt(range, kRangeFrom)) &&
-         !OrvPresent(OrvArgAt(range, kRangeTo));
+  return range != nullptr && OrvPresent(OrvArgAt(range, EX_VALUE_RANGE__VALUE)) &&
+         !OrvPresent(OrvArgAt(range, EX_VALUE_RANGE__THROUGH_VALUE));
 }
 
 }  // namespace
@@ -177,8 +191,8 @@ static OrvExpr* TakeConvertedSlots(OrvExpr* entry, OrvOper op) {
 // A level-78 entry becomes a DECL_CONST_ENTRY whose value is EX_CONST_VALUE;
 // its name becomes a constant-name.
 static void ConvertConstantEntry(OrvParserImpl* parser, OrvExpr* entry) {
-  parser->CheckEntryClauses(entry, kConstantPermissions, "78-level constant", parser->curPosn);
-  OrvExpr* name = OrvArgAt(entry, kSlotName);
+  parser->CheckEntryClauses(entry, kConstantPermissions.bySlot, "78-level constant", parser->curPosn);
+  OrvExpr* name = OrvArgAt(entry, DECL_DD_ENTRY__DATA_ITEM_DEFINED);
   OrvExpr* element = name != nullptr && name->Oper() == NAMED_OBJ_DEF ? name->Link(0)->node
                                                                        : nullptr;
   if (element != nullptr && element->Oper() == SYMBOL_TABLE_ELT) {
@@ -188,7 +202,7 @@ static void ConvertConstantEntry(OrvParserImpl* parser, OrvExpr* entry) {
                           VString("Name in 78-level constant is not new constant-name"));
   }
   OrvExpr* constant = TakeConvertedSlots(entry, DECL_CONST_ENTRY);
-  OrvExpr* value = constant->Args(kConvertedValueSlot);
+  OrvExpr* value = constant->Args(DECL_CONST_ENTRY__CONSTANT_VALUE);
   if (OrvPresent(value)) ConvertValueClause(parser, value, EX_CONST_VALUE);
   ReplaceEntry(parser, entry, constant);
 }
@@ -196,8 +210,8 @@ static void ConvertConstantEntry(OrvParserImpl* parser, OrvExpr* entry) {
 // A level-88 entry becomes a DECL_COND_ENTRY; its value keeps the
 // condition-value form.
 static void ConvertConditionEntry(OrvParserImpl* parser, OrvExpr* entry) {
-  parser->CheckEntryClauses(entry, kConditionPermissions, "condition-name", parser->curPosn);
-  OrvExpr* name = OrvArgAt(entry, kSlotName);
+  parser->CheckEntryClauses(entry, kConditionPermissions.bySlot, "condition-name", parser->curPosn);
+  OrvExpr* name = OrvArgAt(entry, DECL_DD_ENTRY__DATA_ITEM_DEFINED);
   if (name == nullptr || name->Oper() != NAMED_OBJ_DEF) {
     parser->ReportMessage(MSG_ERR, parser->curPosn, VString("Condition has no data-name"));
   }
@@ -222,9 +236,9 @@ static void MakeOrdinaryEntry(OrvExpr* entry) {
 // True when the record being built has USAGE DISPLAY-WS on its root entry.
 static bool RecordIsDisplayWs(const OrvParserImpl* parser) {
   OrvExpr* root = parser->levelStack[1].holder;
-  OrvExpr* entry = IsHolder(root) ? OrvArgAt(root, kHolderEntry) : root;
-  OrvExpr* usage = OrvArgAt(entry, kSlotUsage);
-  OrvExpr* kind = OrvPresent(usage) ? OrvArgAt(usage, 0) : nullptr;
+  OrvExpr* entry = IsHolder(root) ? OrvArgAt(root, DECL_DD__DATA_DESCRIPTION_ENTRY) : root;
+  OrvExpr* usage = OrvArgAt(entry, DECL_DD_ENTRY__USAGE);
+  OrvExpr* kind = OrvPresent(usage) ? OrvArgAt(usage, DX_USAGE__USAGE_KIND) : nullptr;
   return kind != nullptr && kind->Oper() == DU_DISPLAY_WS;
 }
 
@@ -290,10 +304,10 @@ int OrvParserImpl::PushDataDescEntry(int level, OrvExpr* node, short holderCode)
     // A sink that returns from the terminal message: the entry still goes
     // below the innermost open entry, without a stack entry of its own.
     ReportToCallBack(MSG_TERMINAL, VString("Too many levels in record structure definition"));
-    levelStack[levelDepth].holder->SetArgToList(kHolderSubordinates, DECL_DD_LIST, holder);
+    levelStack[levelDepth].holder->SetArgToList(DECL_DD__SUBORDINATE_ENTRIES, DECL_DD_LIST, holder);
   } else {
     if (levelDepth > 0) {
-      levelStack[levelDepth].holder->SetArgToList(kHolderSubordinates, DECL_DD_LIST, holder);
+      levelStack[levelDepth].holder->SetArgToList(DECL_DD__SUBORDINATE_ENTRIES, DECL_DD_LIST, holder);
     }
     ++levelDepth;
     levelStack[levelDepth] = OrvLevelEntry{n, holder};
@@ -306,11 +320,11 @@ int OrvParserImpl::PushDataDescEntry(int level, OrvExpr* node, short holderCode)
   if (level == kLevelConstant) {
     ConvertConstantEntry(this, node);
   } else if (level == kLevelRenames) {
-    CheckEntryClauses(node, kRenamesPermissions, "66-level data-name", curPosn);
+    CheckEntryClauses(node, kRenamesPermissions.bySlot, "66-level data-name", curPosn);
   } else if (level == kLevelCondition) {
     ConvertConditionEntry(this, node);
   } else {
-    OrvExpr* value = OrvArgAt(node, kSlotValue);
+    OrvExpr* value = OrvArgAt(node, DECL_DD_ENTRY__VALUE);
     if (OrvPresent(value)) ConvertValueClause(this, value, DX_VALUE);
   }
   return levelDepth;

@@ -19,14 +19,14 @@ bool Is(const OrvExpr* node, int op) { return node != nullptr && node->Oper() ==
 OrvExpr* EntryOfDef(OrvExpr* def) {
   if (!Is(def, NAMED_OBJ_DEF)) return nullptr;
   OrvExpr* entry = def->Parent();
-  if (!Is(entry, DECL_DD_ENTRY) || OrvSlot(entry, ORV_DD_NAME) != def) return nullptr;
+  if (!Is(entry, DECL_DD_ENTRY) || OrvSlot(entry, DECL_DD_ENTRY__DATA_ITEM_DEFINED) != def) return nullptr;
   return entry;
 }
 
 // The DECL_DD_LIST that holds the entry's DECL_DD, or null.
 OrvExpr* ListOfEntry(OrvExpr* entry) {
   OrvExpr* holder = entry != nullptr ? entry->Parent() : nullptr;
-  if (!Is(holder, DECL_DD) || OrvSlot(holder, ORV_HOLDER_ENTRY) != entry) return nullptr;
+  if (!Is(holder, DECL_DD) || OrvSlot(holder, DECL_DD__DATA_DESCRIPTION_ENTRY) != entry) return nullptr;
   OrvExpr* list = holder->Parent();
   return Is(list, DECL_DD_LIST) ? list : nullptr;
 }
@@ -36,8 +36,8 @@ bool LiesBelow(OrvExpr* entry, OrvExpr* list) {
   for (OrvExpr* at = ListOfEntry(entry); at != nullptr;) {
     if (at == list) return true;
     OrvExpr* holder = at->Parent();
-    if (!Is(holder, DECL_DD) || OrvSlot(holder, ORV_HOLDER_SUBORDINATES) != at) return false;
-    at = ListOfEntry(OrvSlot(holder, ORV_HOLDER_ENTRY));
+    if (!Is(holder, DECL_DD) || OrvSlot(holder, DECL_DD__SUBORDINATE_ENTRIES) != at) return false;
+    at = ListOfEntry(OrvSlot(holder, DECL_DD__DATA_DESCRIPTION_ENTRY));
   }
   return false;
 }
@@ -58,16 +58,16 @@ long OrvRedefinedEntryCalls = 0;
 
 OrvExpr* OrvRedefinedEntry(OrvExpr* entry) {
   ++OrvRedefinedEntryCalls;
-  OrvExpr* clause = OrvSlot(entry, ORV_DD_REDEFINES);
+  OrvExpr* clause = OrvSlot(entry, DECL_DD_ENTRY__REDEFINES_CLAUSE);
   if (clause == nullptr) return nullptr;
-  OrvExpr* target = OrvFindDefInGroup(entry, OrvSlot(clause, 0), ORV_FIND_PLAIN);
+  OrvExpr* target = OrvFindDefInGroup(entry, OrvSlot(clause, DX_REDEFINES__REDEFINED_ITEM), ORV_FIND_PLAIN);
   return target != nullptr && target->Serial() < entry->Serial() ? target : nullptr;
 }
 
 OrvExpr* OrvRedefinesRoot(OrvExpr* entry) {
   // Each link goes to an entry made earlier, so the chain ends.
   while (Is(entry, DECL_DD_ENTRY)) {
-    if (OrvSlot(entry, ORV_DD_REDEFINES) == nullptr) return entry;
+    if (OrvSlot(entry, DECL_DD_ENTRY__REDEFINES_CLAUSE) == nullptr) return entry;
     entry = OrvRedefinedEntry(entry);
   }
   return nullptr;
@@ -75,7 +75,7 @@ OrvExpr* OrvRedefinesRoot(OrvExpr* entry) {
 
 OrvExpr* OrvLastDataEntry(OrvExpr* node) {
   if (Is(node, DECL_DD)) {
-    OrvExpr* entry = OrvSlot(node, ORV_HOLDER_ENTRY);
+    OrvExpr* entry = OrvSlot(node, DECL_DD__DATA_DESCRIPTION_ENTRY);
     return Is(entry, DECL_DD_ENTRY) ? entry : nullptr;
   }
   if (!Is(node, DECL_DD_LIST)) return nullptr;
@@ -86,23 +86,23 @@ OrvExpr* OrvLastDataEntry(OrvExpr* node) {
 }
 
 int OrvHasOnlyConstSubordinates(OrvExpr* dd) {
-  OrvExpr* list = OrvSlot(dd, ORV_HOLDER_SUBORDINATES);
+  OrvExpr* list = OrvSlot(dd, DECL_DD__SUBORDINATE_ENTRIES);
   if (list == nullptr) return 0;
   for (int i = 0; i < list->NArgs(); ++i) {
     OrvExpr* sub = list->Args(i);
     if (!Is(sub, DECL_DD)) continue;
-    OrvExpr* entry = OrvSlot(sub, ORV_HOLDER_ENTRY);
+    OrvExpr* entry = OrvSlot(sub, DECL_DD__DATA_DESCRIPTION_ENTRY);
     if (!Is(entry, DECL_CONST_ENTRY) && !Is(entry, DECL_COND_ENTRY)) return 0;
   }
   return 1;
 }
 
 int OrvIsGroupHolder(OrvExpr* dd) {
-  OrvExpr* list = OrvSlot(dd, ORV_HOLDER_SUBORDINATES);
+  OrvExpr* list = OrvSlot(dd, DECL_DD__SUBORDINATE_ENTRIES);
   if (list == nullptr) return 0;
   for (int i = 0; i < list->NArgs(); ++i) {
     OrvExpr* sub = list->Args(i);
-    if (Is(sub, DECL_DD) && Is(OrvSlot(sub, ORV_HOLDER_ENTRY), DECL_DD_ENTRY)) return 1;
+    if (Is(sub, DECL_DD) && Is(OrvSlot(sub, DECL_DD__DATA_DESCRIPTION_ENTRY), DECL_DD_ENTRY)) return 1;
   }
   return 0;
 }

@@ -14,7 +14,7 @@ OrvExpr* OrvSlot(const OrvExpr* node, int i) {
 }
 
 int OrvEntryLevel(const OrvExpr* entry) {
-  OrvExpr* level = OrvSlot(entry, ORV_DD_LEVEL);
+  OrvExpr* level = OrvSlot(entry, DECL_DD_ENTRY__LEVEL_NUMBER);
   return level != nullptr && level->Oper() == INT_NUM_CONST ? static_cast<int>(level->IntValue())
                                                             : 0;
 }
@@ -49,14 +49,14 @@ void OrvEnsureLayoutSlot(OrvExpr* node, int i) {
 bool OrvOccursBounds(const OrvExpr* occurs, OrvExpr** from, OrvExpr** to) {
   *from = nullptr;
   *to = nullptr;
-  OrvExpr* times = OrvSlot(occurs, ORV_OCCURS_TIMES);
+  OrvExpr* times = OrvSlot(occurs, DX_OCCURS__TIMES);
   if (times == nullptr) return false;
   if (times->Oper() != EX_INT_CONST_RANGE) {
     // A count written without a range node stands alone.
     *from = times;
     return true;
   }
-  *from = OrvSlot(times, 0);
-  *to = OrvSlot(times, 1);
+  *from = OrvSlot(times, EX_INT_CONST_RANGE__FROM);
+  *to = OrvSlot(times, EX_INT_CONST_RANGE__TO);
   return true;
 }

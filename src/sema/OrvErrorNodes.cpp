@@ -5,6 +5,7 @@
 #include "OrvClauseCollector.h"
 #include "OrvConstNodes.h"
 #include "OrvExprOper.h"
+#include "OrvOperSlots.h"
 #include "OrvParserErrors.h"
 #include "OrvParserImpl.h"
 #include "OrvToken.h"
@@ -22,10 +23,11 @@ OrvExpr* NewErrorNode() {
 
 // The token list child of an error node, made anew when it is missing.
 OrvExpr* TokenListOf(OrvExpr* errNode) {
-  OrvExpr* list = errNode->NArgs() > 0 ? errNode->Args(0) : nullptr;
+  const int slot = STMT__SYNTAX_ERROR__SKIPPED_TOKENS;
+  OrvExpr* list = errNode->NArgs() > slot ? errNode->Args(slot) : nullptr;
   if (list == nullptr || list->Oper() != EX_EXEC_TOKEN_LIST) {
     list = new OrvExprOper(EX_EXEC_TOKEN_LIST);
-    errNode->SetArg(0, list, -1, 0);
+    errNode->SetArg(slot, list, -1, 0);
   }
   return list;
 }

@@ -5,14 +5,11 @@
 #include "OrvConstNodes.h"
 #include "OrvExprOper.h"
 #include "OrvListExpr.h"
+#include "OrvOperSlots.h"
 #include "OrvParserImpl.h"
 #include "OrvToken.h"
 
 namespace {
-
-// Slots of the EXEC statement node.
-const int kExecSubsystem = 0;
-const int kExecLines = 1;
 
 // Tokens whose image is their text and whose source text is not a word:
 // comment and blank lines keep their code and image in an EXEC block.
@@ -130,8 +127,8 @@ OrvExpr* OrvParserImpl::MakeExecLines(std::uint16_t code) {
     MoveLineComments(lines->Args(i), lines->ArgSlots(i)->tokens);
   }
   OrvExpr* statement = new OrvExprOper(static_cast<OrvOper>(code));
-  statement->SetArg(kExecSubsystem, subsystem, -1, 0);
-  statement->SetArg(kExecLines, lines, -1, 0);
+  statement->SetArg(STMT_EXEC__EXEC_KIND, subsystem, -1, 0);
+  statement->SetArg(STMT_EXEC__EXEC_LINES, lines, -1, 0);
   return statement;
 }
 

@@ -31,10 +31,10 @@ struct PictureFacts {
 
 PictureFacts ReadPicture(OrvExpr* entry, int mode) {
   PictureFacts facts;
-  OrvExpr* clause = OrvSlot(entry, ORV_DD_PICTURE);
+  OrvExpr* clause = OrvSlot(entry, DECL_DD_ENTRY__PICTURE);
   if (clause == nullptr) return facts;
   facts.present = true;
-  OrvExpr* string = OrvSlot(clause, 0);
+  OrvExpr* string = OrvSlot(clause, DX_PICTURE__PICTURE_STRING);
   VString text = string != nullptr ? string->Value() : VString();
   const char* pic = text.text != nullptr ? text.text : "";
   VString unrolled;
@@ -49,7 +49,7 @@ PictureFacts ReadPicture(OrvExpr* entry, int mode) {
   // A PICTURE that has no category leaves the category column blank.
   OrvExpr* node = facts.category == 1 ? static_cast<OrvExpr*>(new OrvNullNode())
                                       : new OrvExprOper(static_cast<OrvOper>(facts.category));
-  entry->SetArg(ORV_DD_CATEGORY, node, -1, 0);
+  entry->SetArg(DECL_DD_ENTRY__CATEGORY, node, -1, 0);
   return facts;
 }
 
@@ -171,8 +171,8 @@ int OrvCalcItemLength(OrvExpr* entry, const OrvLayoutOptions& options, int mode)
     return 0;
   }
   if (mode == ORV_ITEM_LAY_OUT && u.category != 0 &&
-      !(u.onlyWhenMissing && OrvSlot(entry, ORV_DD_CATEGORY) != nullptr)) {
-    entry->SetArg(ORV_DD_CATEGORY, new OrvExprOper(static_cast<OrvOper>(u.category)), -1, 0);
+      !(u.onlyWhenMissing && OrvSlot(entry, DECL_DD_ENTRY__CATEGORY) != nullptr)) {
+    entry->SetArg(DECL_DD_ENTRY__CATEGORY, new OrvExprOper(static_cast<OrvOper>(u.category)), -1, 0);
   }
   // A byte-mode item is never aligned; SYNCHRONIZED then only shows.
   bool synchronized = sync != 1;

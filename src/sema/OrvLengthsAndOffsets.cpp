@@ -36,7 +36,7 @@ int64_t& Current() { return OrvLayout.currentOffset; }
 
 // A DECL_DD that holds a data entry (not a level-78 or level-88 one).
 bool IsDataHolder(const OrvExpr* node) {
-  return Is(node, DECL_DD) && Is(OrvSlot(node, ORV_HOLDER_ENTRY), DECL_DD_ENTRY);
+  return Is(node, DECL_DD) && Is(OrvSlot(node, DECL_DD__DATA_DESCRIPTION_ENTRY), DECL_DD_ENTRY);
 }
 
 // The shape of an OCCURS clause.
@@ -53,9 +53,9 @@ bool TableCount(OrvExpr* bound, int64_t* value) {
 
 TableShape ReadOccurs(OrvExpr* entry) {
   TableShape table;
-  table.occurs = OrvSlot(entry, ORV_DD_OCCURS);
+  table.occurs = OrvSlot(entry, DECL_DD_ENTRY__OCCURS);
   if (table.occurs == nullptr) return table;
-  table.flexible = OrvSlot(table.occurs, ORV_OCCURS_DEPENDING) != nullptr;
+  table.flexible = OrvSlot(table.occurs, DX_OCCURS__DEPENDING_ON) != nullptr;
   OrvExpr* from = nullptr;
   OrvExpr* to = nullptr;
   if (!OrvOccursBounds(table.occurs, &from, &to)) return table;
@@ -92,8 +92,8 @@ void SkipRestOfTable(int64_t length, int64_t element) {
 // Places one elementary item at the current offset.
 void PlaceItem(OrvExpr* entry, const OrvLayoutOptions& options) {
   int length = OrvCalcItemLength(entry, options);
-  OrvSetLayoutSlot(entry, ORV_DD_LENGTH, length);
-  OrvSetLayoutSlot(entry, ORV_DD_OFFSET, Current());
+  OrvSetLayoutSlot(entry, DECL_DD_ENTRY__LENGTH, length);
+  OrvSetLayoutSlot(entry, DECL_DD_ENTRY__OFFSET_FROM_01_LEVEL, Current());
   if (Current() != ORV_LAYOUT_UNDEF) Current() = OrvLayoutSum(Current(), length);
 }
 
@@ -107,28 +107,28 @@ OrvExpr* RenamedEntry(OrvExpr* entry, OrvExpr* use) {
 // Level 66: the offset and length of the renamed stretch; the current
 // offset does not move.
 void CalcRenames(OrvExpr* entry) {
-  OrvExpr* range = OrvSlot(OrvSlot(entry, ORV_DD_RENAMES), 0);
-  OrvExpr* toUse = OrvSlot(range, 1);
-  OrvExpr* from = RenamedEntry(entry, OrvSlot(range, 0));
+  OrvExpr* range = OrvSlot(OrvSlot(entry, DECL_DD_ENTRY__RENAMES), DX_RENAMES__RENAMED_ITEMS);
+  OrvExpr* toUse = OrvSlot(range, EX_RENAMES_THRU__TO);
+  OrvExpr* from = RenamedEntry(entry, OrvSlot(range, EX_RENAMES_THRU__FROM));
   OrvExpr* to = toUse != nullptr ? RenamedEntry(entry, toUse) : from;
   if (from == nullptr || to == nullptr) {
-    OrvSetLayoutSlot(entry, ORV_DD_OFFSET, Current());
-    OrvSetLayoutSlot(entry, ORV_DD_LENGTH, 0);
+    OrvSetLayoutSlot(entry, DECL_DD_ENTRY__OFFSET_FROM_01_LEVEL, Current());
+    OrvSetLayoutSlot(entry, DECL_DD_ENTRY__LENGTH, 0);
     OrvLayoutReport(entry, VString(toUse != nullptr ? "Arguments of RENAMES THROUGH not found"
                                                     : "Argument of RENAMES not found"));
     return;
   }
-  int64_t start = SlotValue(from, ORV_DD_OFFSET);
-  int64_t length = SlotValue(from, ORV_DD_LENGTH);
+  int64_t start = SlotValue(from, DECL_DD_ENTRY__OFFSET_FROM_01_LEVEL);
+  int64_t length = SlotValue(from, DECL_DD_ENTRY__LENGTH);
   if (toUse != nullptr) {
-    int64_t end = OrvLayoutSum(SlotValue(to, ORV_DD_OFFSET), SlotValue(to, ORV_DD_LENGTH));
+    int64_t end = OrvLayoutSum(SlotValue(to, DECL_DD_ENTRY__OFFSET_FROM_01_LEVEL), SlotValue(to, DECL_DD_ENTRY__LENGTH));
     length = OrvLayoutDiff(end, start);
     // THROUGH an item that ends before the first one starts renames nothing
     // that has a length.
     if (length < 0) length = ORV_LAYOUT_UNDEF;
   }
-  OrvSetLayoutSlot(entry, ORV_DD_OFFSET, start);
-  OrvSetLayoutSlot(entry, ORV_DD_LENGTH, length);
+  OrvSetLayoutSlot(entry, DECL_DD_ENTRY__OFFSET_FROM_01_LEVEL, start);
+  OrvSetLayoutSlot(entry, DECL_DD_ENTRY__LENGTH, length);
 }
 
 void LayOutHolder(OrvExpr* dd, const OrvLayoutOptions& options);
@@ -149,11 +149,11 @@ void LayOutElementary(OrvExpr* dd, OrvExpr* entry, const TableShape& table,
     // every element begins on the boundary of the first.
     int64_t element = OrvCalcItemLength(entry, options, ORV_ITEM_SIZE_ONLY);
     int64_t length = TableLength(table, element, options);
-    OrvSetLayoutSlot(entry, ORV_DD_LENGTH, length);
+    OrvSetLayoutSlot(entry, DECL_DD_ENTRY__LENGTH, length);
     SkipRestOfTable(length, element);
-    OrvSetLayoutSlot(table.occurs, ORV_OCCURS_ELEMENT_LENGTH, element);
+    OrvSetLayoutSlot(table.occurs, DX_OCCURS__LENGTH_OF_THE_ARRAY_ELEMENT, element);
   }
-  OrvExpr* list = OrvSlot(dd, ORV_HOLDER_SUBORDINATES);
+  OrvExpr* list = OrvSlot(dd, DECL_DD__SUBORDINATE_ENTRIES);
   if (list != nullptr) LayOutRange(list, 0, list->NArgs(), options);
 }
 
@@ -163,14 +163,14 @@ void LayOutSiblings(OrvExpr* list, int first, int64_t& high, const OrvLayoutOpti
   for (int i = first + 1; i < list->NArgs(); ++i) {
     OrvExpr* sub = list->Args(i);
     if (!Is(sub, DECL_DD)) continue;
-    OrvExpr* subEntry = OrvSlot(sub, ORV_HOLDER_ENTRY);
+    OrvExpr* subEntry = OrvSlot(sub, DECL_DD__DATA_DESCRIPTION_ENTRY);
     bool redefining =
-        Is(subEntry, DECL_DD_ENTRY) && OrvSlot(subEntry, ORV_DD_REDEFINES) != nullptr;
+        Is(subEntry, DECL_DD_ENTRY) && OrvSlot(subEntry, DECL_DD_ENTRY__REDEFINES_CLAUSE) != nullptr;
     if (!redefining) Current() = high;
     LayOutHolder(sub, options);
     if (redefining) {
-      int64_t end = OrvLayoutSum(SlotValue(subEntry, ORV_DD_OFFSET),
-                                 SlotValue(subEntry, ORV_DD_LENGTH));
+      int64_t end = OrvLayoutSum(SlotValue(subEntry, DECL_DD_ENTRY__OFFSET_FROM_01_LEVEL),
+                                 SlotValue(subEntry, DECL_DD_ENTRY__LENGTH));
       high = OrvLayoutMax(high, end);
     } else {
       high = Current();
@@ -183,22 +183,22 @@ void ForgetOffsets(OrvExpr* list) {
   for (int i = 0; i < list->NArgs(); ++i) {
     OrvExpr* sub = list->Args(i);
     if (!Is(sub, DECL_DD)) continue;
-    OrvExpr* entry = OrvSlot(sub, ORV_HOLDER_ENTRY);
-    if (Is(entry, DECL_DD_ENTRY)) OrvSetLayoutSlot(entry, ORV_DD_OFFSET, ORV_LAYOUT_UNDEF);
-    if (OrvExpr* deeper = OrvSlot(sub, ORV_HOLDER_SUBORDINATES)) ForgetOffsets(deeper);
+    OrvExpr* entry = OrvSlot(sub, DECL_DD__DATA_DESCRIPTION_ENTRY);
+    if (Is(entry, DECL_DD_ENTRY)) OrvSetLayoutSlot(entry, DECL_DD_ENTRY__OFFSET_FROM_01_LEVEL, ORV_LAYOUT_UNDEF);
+    if (OrvExpr* deeper = OrvSlot(sub, DECL_DD__SUBORDINATE_ENTRIES)) ForgetOffsets(deeper);
   }
 }
 
 // Slot 18 of each data entry of the list: its offset from the list's first
 // data entry.
 void SetOffsetsInGroup(OrvExpr* list, OrvExpr* firstEntry) {
-  int64_t base = SlotValue(firstEntry, ORV_DD_OFFSET);
+  int64_t base = SlotValue(firstEntry, DECL_DD_ENTRY__OFFSET_FROM_01_LEVEL);
   for (int i = 0; i < list->NArgs(); ++i) {
     OrvExpr* sub = list->Args(i);
-    OrvExpr* entry = Is(sub, DECL_DD) ? OrvSlot(sub, ORV_HOLDER_ENTRY) : nullptr;
+    OrvExpr* entry = Is(sub, DECL_DD) ? OrvSlot(sub, DECL_DD__DATA_DESCRIPTION_ENTRY) : nullptr;
     if (!Is(entry, DECL_DD_ENTRY)) continue;
-    OrvSetLayoutSlot(entry, ORV_DD_OFFSET_IN_GROUP,
-                     OrvLayoutDiff(SlotValue(entry, ORV_DD_OFFSET), base));
+    OrvSetLayoutSlot(entry, DECL_DD_ENTRY__OFFSET_FROM_UPPER_LEVEL,
+                     OrvLayoutDiff(SlotValue(entry, DECL_DD_ENTRY__OFFSET_FROM_01_LEVEL), base));
   }
 }
 
@@ -211,17 +211,17 @@ void LayOutPlainGroup(OrvExpr* dd, OrvExpr* entry, OrvExpr* list, int first,
   bool outermost = floating && OrvLayout.floatingGroup == nullptr;
   if (floating) Current() = 0;
   if (outermost) OrvLayout.floatingGroup = dd;
-  OrvSetLayoutSlot(entry, ORV_DD_OFFSET, Current());
+  OrvSetLayoutSlot(entry, DECL_DD_ENTRY__OFFSET_FROM_01_LEVEL, Current());
   LayOutHolder(list->Args(first), options);
   int64_t high = Current();
   LayOutSiblings(list, first, high, options);
   Current() = OrvLayoutMax(Current(), high);
-  OrvSetLayoutSlot(entry, ORV_DD_LENGTH,
-                   OrvLayoutDiff(Current(), SlotValue(entry, ORV_DD_OFFSET)));
+  OrvSetLayoutSlot(entry, DECL_DD_ENTRY__LENGTH,
+                   OrvLayoutDiff(Current(), SlotValue(entry, DECL_DD_ENTRY__OFFSET_FROM_01_LEVEL)));
   if (floating) {
     ForgetOffsets(list);
     Current() = ORV_LAYOUT_UNDEF;
-    OrvSetLayoutSlot(entry, ORV_DD_OFFSET, ORV_LAYOUT_UNDEF);
+    OrvSetLayoutSlot(entry, DECL_DD_ENTRY__OFFSET_FROM_01_LEVEL, ORV_LAYOUT_UNDEF);
   }
   if (outermost) OrvLayout.floatingGroup = nullptr;
 }
@@ -231,30 +231,30 @@ void LayOutPlainGroup(OrvExpr* dd, OrvExpr* entry, OrvExpr* list, int first,
 void LayOutTableGroup(OrvExpr* entry, OrvExpr* list, int first, const TableShape& table,
                       const OrvLayoutOptions& options) {
   OrvExpr* firstHolder = list->Args(first);
-  OrvExpr* firstEntry = OrvSlot(firstHolder, ORV_HOLDER_ENTRY);
+  OrvExpr* firstEntry = OrvSlot(firstHolder, DECL_DD__DATA_DESCRIPTION_ENTRY);
   LayOutHolder(firstHolder, options);
-  int64_t start = SlotValue(firstEntry, ORV_DD_OFFSET);
-  OrvSetLayoutSlot(entry, ORV_DD_OFFSET, start);
+  int64_t start = SlotValue(firstEntry, DECL_DD_ENTRY__OFFSET_FROM_01_LEVEL);
+  OrvSetLayoutSlot(entry, DECL_DD_ENTRY__OFFSET_FROM_01_LEVEL, start);
   int64_t high = Current();
   LayOutSiblings(list, first, high, options);
   Current() = OrvLayoutMax(Current(), high);
   // The next element begins where the first subordinate would be aligned.
   int64_t element = OrvCalcItemLength(firstEntry, options, ORV_ITEM_SIZE_ONLY);
   if (start == ORV_LAYOUT_UNDEF || Current() == ORV_LAYOUT_UNDEF) {
-    OrvSetLayoutSlot(entry, ORV_DD_LENGTH, ORV_LAYOUT_UNDEF);
+    OrvSetLayoutSlot(entry, DECL_DD_ENTRY__LENGTH, ORV_LAYOUT_UNDEF);
   } else {
     element = Current() - start;
     int64_t length = TableLength(table, element, options);
-    OrvSetLayoutSlot(entry, ORV_DD_LENGTH, length);
+    OrvSetLayoutSlot(entry, DECL_DD_ENTRY__LENGTH, length);
     SkipRestOfTable(length, element);
   }
-  OrvSetLayoutSlot(table.occurs, ORV_OCCURS_ELEMENT_LENGTH, element);
+  OrvSetLayoutSlot(table.occurs, DX_OCCURS__LENGTH_OF_THE_ARRAY_ELEMENT, element);
 }
 
 void LayOutGroup(OrvExpr* dd, OrvExpr* entry, const TableShape& table,
                  const OrvLayoutOptions& options) {
-  OrvExpr* list = OrvSlot(dd, ORV_HOLDER_SUBORDINATES);
-  entry->SetArg(ORV_DD_CATEGORY, new OrvExprOper(DCAT_GROUP), -1, 0);
+  OrvExpr* list = OrvSlot(dd, DECL_DD__SUBORDINATE_ENTRIES);
+  entry->SetArg(DECL_DD_ENTRY__CATEGORY, new OrvExprOper(DCAT_GROUP), -1, 0);
   // A group holds a data entry (OrvIsGroupHolder), so there is a first.
   int first = 0;
   while (!IsDataHolder(list->Args(first))) ++first;
@@ -265,17 +265,17 @@ void LayOutGroup(OrvExpr* dd, OrvExpr* entry, const TableShape& table,
   // The group's own 78 and 88 entries, written before its first item.
   LayOutRange(list, 0, first, options);
   if (OrvLayout.offsetsInGroup)
-    SetOffsetsInGroup(list, OrvSlot(list->Args(first), ORV_HOLDER_ENTRY));
+    SetOffsetsInGroup(list, OrvSlot(list->Args(first), DECL_DD__DATA_DESCRIPTION_ENTRY));
 }
 
 // Slot 20 of every data entry of the record.
 void SetGlobalOffsets(OrvExpr* dd, int64_t base) {
-  OrvExpr* entry = OrvSlot(dd, ORV_HOLDER_ENTRY);
+  OrvExpr* entry = OrvSlot(dd, DECL_DD__DATA_DESCRIPTION_ENTRY);
   if (Is(entry, DECL_DD_ENTRY)) {
-    int64_t offset = SlotValue(entry, ORV_DD_OFFSET);
-    OrvSetLayoutSlot(entry, ORV_DD_GLOBAL_OFFSET, OrvLayoutSum(base, offset));
+    int64_t offset = SlotValue(entry, DECL_DD_ENTRY__OFFSET_FROM_01_LEVEL);
+    OrvSetLayoutSlot(entry, DECL_DD_ENTRY__OFFSET_GLOBAL, OrvLayoutSum(base, offset));
   }
-  OrvExpr* list = OrvSlot(dd, ORV_HOLDER_SUBORDINATES);
+  OrvExpr* list = OrvSlot(dd, DECL_DD__SUBORDINATE_ENTRIES);
   for (int i = 0; list != nullptr && i < list->NArgs(); ++i) {
     if (Is(list->Args(i), DECL_DD)) SetGlobalOffsets(list->Args(i), base);
   }
@@ -286,9 +286,9 @@ void SetGlobalOffsets(OrvExpr* dd, int64_t base) {
 // room.  An undefined record length leaves the rest of the section without
 // global offsets.
 void PlaceRecord(OrvExpr* dd, OrvExpr* entry) {
-  int64_t length = SlotValue(entry, ORV_DD_LENGTH);
+  int64_t length = SlotValue(entry, DECL_DD_ENTRY__LENGTH);
   int64_t size = OrvLayoutRoundUp(length, 8);
-  if (OrvSlot(entry, ORV_DD_REDEFINES) != nullptr) {
+  if (OrvSlot(entry, DECL_DD_ENTRY__REDEFINES_CLAUSE) != nullptr) {
     OrvLayout.previousSlot = OrvLayoutMax(OrvLayout.previousSlot, size);
   } else {
     OrvLayout.recordBase = OrvLayoutSum(OrvLayout.recordBase, OrvLayout.previousSlot);
@@ -303,14 +303,14 @@ void PlaceRecord(OrvExpr* dd, OrvExpr* entry) {
 
 // Level 78: the constant's value, once.
 void CalcConstant(OrvExpr* entry) {
-  if (!OrvLayout.constantValues || OrvSlot(entry, ORV_CONST_ACTUAL_VALUE) != nullptr) return;
-  if (entry->NArgs() <= ORV_CONST_ACTUAL_VALUE) return;
+  if (!OrvLayout.constantValues || OrvSlot(entry, DECL_CONST_ENTRY__ACTUAL_CONSTANT_VALUE) != nullptr) return;
+  if (entry->NArgs() <= DECL_CONST_ENTRY__ACTUAL_CONSTANT_VALUE) return;
   if (OrvExpr* value = OrvCalcValueExpr(entry))
-    entry->SetArg(ORV_CONST_ACTUAL_VALUE, value, -1, 0);
+    entry->SetArg(DECL_CONST_ENTRY__ACTUAL_CONSTANT_VALUE, value, -1, 0);
 }
 
 void LayOutHolder(OrvExpr* dd, const OrvLayoutOptions& options) {
-  OrvExpr* entry = OrvSlot(dd, ORV_HOLDER_ENTRY);
+  OrvExpr* entry = OrvSlot(dd, DECL_DD__DATA_DESCRIPTION_ENTRY);
   if (Is(entry, DECL_CONST_ENTRY)) {
     CalcConstant(entry);
     return;
@@ -322,10 +322,10 @@ void LayOutHolder(OrvExpr* dd, const OrvLayoutOptions& options) {
   // value expression met on the way (START OF or LENGTH OF the group being
   // laid out) has no value rather than a stand-in.  The offset slot is
   // made when the offset is known.
-  if (OrvSlot(entry, ORV_DD_OFFSET) != nullptr)
-    OrvSetLayoutSlot(entry, ORV_DD_OFFSET, ORV_LAYOUT_UNDEF);
-  OrvSetLayoutSlot(entry, ORV_DD_LENGTH, ORV_LAYOUT_UNDEF);
-  if (OrvLayout.offsetsInGroup) OrvEnsureLayoutSlot(entry, ORV_DD_OFFSET_IN_GROUP);
+  if (OrvSlot(entry, DECL_DD_ENTRY__OFFSET_FROM_01_LEVEL) != nullptr)
+    OrvSetLayoutSlot(entry, DECL_DD_ENTRY__OFFSET_FROM_01_LEVEL, ORV_LAYOUT_UNDEF);
+  OrvSetLayoutSlot(entry, DECL_DD_ENTRY__LENGTH, ORV_LAYOUT_UNDEF);
+  if (OrvLayout.offsetsInGroup) OrvEnsureLayoutSlot(entry, DECL_DD_ENTRY__OFFSET_FROM_UPPER_LEVEL);
   TableShape table = ReadOccurs(entry);
   if (level == 66) {
     CalcRenames(entry);
@@ -333,7 +333,7 @@ void LayOutHolder(OrvExpr* dd, const OrvLayoutOptions& options) {
   }
   bool record = level == 1 || level == 77;
   if (record) Current() = 0;
-  bool redefines = OrvSlot(entry, ORV_DD_REDEFINES) != nullptr;
+  bool redefines = OrvSlot(entry, DECL_DD_ENTRY__REDEFINES_CLAUSE) != nullptr;
   bool restore = false;
   int64_t saved = 0;
   if (redefines) {
@@ -342,7 +342,7 @@ void LayOutHolder(OrvExpr* dd, const OrvLayoutOptions& options) {
       // A redefinition never moves what follows it.
       saved = Current();
       restore = true;
-      Current() = SlotValue(target, ORV_DD_OFFSET);
+      Current() = SlotValue(target, DECL_DD_ENTRY__OFFSET_FROM_01_LEVEL);
     } else {
       OrvLayoutReport(entry, VString("No Argument for REDEFINES found in current context"));
     }
@@ -382,10 +382,10 @@ int LayOutSections(OrvExpr* node, void*) {
     case SECTION_WORKING_STORAGE:
     case SECTION_LOCAL_STORAGE:
     case SECTION_LINKAGE:
-      LayOutSection(OrvSlot(node, 0));
+      LayOutSection(OrvSlot(node, SECTION_WORKING_STORAGE__DATA_DESCRIPTION_ENTRIES));
       return ORV_WALK_SKIP;
     case DECL_FD:
-      LayOutSection(OrvSlot(node, 1));
+      LayOutSection(OrvSlot(node, DECL_FD__RECORD_DESCRIPTION_ENTRIES));
       return ORV_WALK_SKIP;
     default:
       return ORV_WALK_CHILDREN;

@@ -151,9 +151,9 @@ void Bound(Row& row, OrvExpr* bound) {
 
 // The line under an item with OCCURS, RENAMES or REDEFINES.
 void PrintDetailLine(std::ostream& out, OrvExpr* entry) {
-  OrvExpr* occurs = OrvSlot(entry, ORV_DD_OCCURS);
-  OrvExpr* renames = OrvSlot(entry, ORV_DD_RENAMES);
-  OrvExpr* redefines = OrvSlot(entry, ORV_DD_REDEFINES);
+  OrvExpr* occurs = OrvSlot(entry, DECL_DD_ENTRY__OCCURS);
+  OrvExpr* renames = OrvSlot(entry, DECL_DD_ENTRY__RENAMES);
+  OrvExpr* redefines = OrvSlot(entry, DECL_DD_ENTRY__REDEFINES_CLAUSE);
   if (occurs == nullptr && renames == nullptr && redefines == nullptr) return;
   Row line("  | ");
   if (occurs != nullptr) {
@@ -170,10 +170,10 @@ void PrintDetailLine(std::ostream& out, OrvExpr* entry) {
       line << "UNDEF";
     }
     line << " TIMES";
-    if (OrvExpr* depending = OrvSlot(occurs, ORV_OCCURS_DEPENDING))
-      line << " DEPENDING ON " << OrvExprStr(OrvSlot(depending, 0));
+    if (OrvExpr* depending = OrvSlot(occurs, DX_OCCURS__DEPENDING_ON))
+      line << " DEPENDING ON " << OrvExprStr(OrvSlot(depending, EX_DEPENDING_ON__DATA_NAME));
     int64_t element = 0;
-    if (OrvLayoutSlotValue(occurs, ORV_OCCURS_ELEMENT_LENGTH, &element)) {
+    if (OrvLayoutSlotValue(occurs, DX_OCCURS__LENGTH_OF_THE_ARRAY_ELEMENT, &element)) {
       line << " (loc-len=";
       if (element == ORV_LAYOUT_UNDEF)
         line << "UNDEF";
@@ -183,11 +183,11 @@ void PrintDetailLine(std::ostream& out, OrvExpr* entry) {
     }
   }
   if (renames != nullptr) {
-    OrvExpr* range = OrvSlot(renames, 0);
-    line << " RENAMES " << OrvExprStr(OrvSlot(range, 0));
-    if (OrvExpr* to = OrvSlot(range, 1)) line << " THROUGH " << OrvExprStr(to);
+    OrvExpr* range = OrvSlot(renames, DX_RENAMES__RENAMED_ITEMS);
+    line << " RENAMES " << OrvExprStr(OrvSlot(range, EX_RENAMES_THRU__FROM));
+    if (OrvExpr* to = OrvSlot(range, EX_RENAMES_THRU__TO)) line << " THROUGH " << OrvExprStr(to);
   }
-  if (redefines != nullptr) line << " REDEFINES " << OrvExprStr(OrvSlot(redefines, 0));
+  if (redefines != nullptr) line << " REDEFINES " << OrvExprStr(OrvSlot(redefines, DX_REDEFINES__REDEFINED_ITEM));
   line.WriteTo(out);
 }
 
@@ -205,7 +205,7 @@ void PrintItemRow(std::ostream& out, OrvExpr* entry, int depth) {
   }
   Row row(levelText);
   row.Depth(depth);
-  OrvExpr* name = OrvSlot(entry, ORV_DD_NAME);
+  OrvExpr* name = OrvSlot(entry, DECL_DD_ENTRY__DATA_ITEM_DEFINED);
   if (name == nullptr)
     row << "(noname)";
   else if (Is(name, EX_FILLER))
@@ -213,9 +213,9 @@ void PrintItemRow(std::ostream& out, OrvExpr* entry, int depth) {
   else
     row << ImageOf(name);
   row.Bar(kNameEnd);
-  if (OrvExpr* picture = OrvSlot(OrvSlot(entry, ORV_DD_PICTURE), 0)) row << picture->Value();
+  if (OrvExpr* picture = OrvSlot(OrvSlot(entry, DECL_DD_ENTRY__PICTURE), 0)) row << picture->Value();
   row.Bar(kPicEnd);
-  if (OrvExpr* category = OrvSlot(entry, ORV_DD_CATEGORY)) {
+  if (OrvExpr* category = OrvSlot(entry, DECL_DD_ENTRY__CATEGORY)) {
     // Right-aligned in two places ("%2s").
     const char* text = OrvOperTemplate(category->Oper());
     for (size_t width = std::strlen(text); width < 2; ++width) row << " ";
@@ -228,11 +228,11 @@ void PrintItemRow(std::ostream& out, OrvExpr* entry, int depth) {
   row.Bar(kUsageEnd);
   row << (sync != 1 ? "*" : " ");
   row.Bar(kUsageEnd + 2);
-  row.LayoutNumber(entry, ORV_DD_OFFSET);
+  row.LayoutNumber(entry, DECL_DD_ENTRY__OFFSET_FROM_01_LEVEL);
   row.Bar(kOffsetEnd);
-  row.LayoutNumber(entry, ORV_DD_LENGTH);
+  row.LayoutNumber(entry, DECL_DD_ENTRY__LENGTH);
   row.Bar(kLengthEnd);
-  row.LayoutNumber(entry, ORV_DD_GLOBAL_OFFSET);
+  row.LayoutNumber(entry, DECL_DD_ENTRY__OFFSET_GLOBAL);
   row.PadTo(kRowEnd);
   row.WriteTo(out);
   PrintDetailLine(out, entry);
@@ -242,12 +242,12 @@ void PrintItemRow(std::ostream& out, OrvExpr* entry, int depth) {
 void PrintConditionRow(std::ostream& out, OrvExpr* entry, int depth) {
   Row row("88|");
   row.Depth(depth);
-  row << ImageOf(OrvSlot(entry, ORV_COND_NAME));
+  row << ImageOf(OrvSlot(entry, DECL_COND_ENTRY__CONDITION_NAME_DEFINED));
   row.PadTo(kNameEnd);
   row << "| ";
-  if (OrvExpr* value = OrvSlot(entry, ORV_COND_VALUE)) {
-    row << OrvExprStr(OrvSlot(value, 0));
-    if (OrvExpr* whenFalse = OrvSlot(value, 1)) row << " WHEN FALSE " << OrvExprStr(whenFalse);
+  if (OrvExpr* value = OrvSlot(entry, DECL_COND_ENTRY__CONDITION_VALUE)) {
+    row << OrvExprStr(OrvSlot(value, EX_COND_VALUE__VALUE_RANGES));
+    if (OrvExpr* whenFalse = OrvSlot(value, EX_COND_VALUE__WHEN_FALSE)) row << " WHEN FALSE " << OrvExprStr(whenFalse);
   }
   row.WriteTo(out);
 }
@@ -255,9 +255,9 @@ void PrintConditionRow(std::ostream& out, OrvExpr* entry, int depth) {
 // The row of a constant (78): its computed value.
 void PrintConstantRow(std::ostream& out, OrvExpr* entry) {
   Row row("78|");
-  row << ImageOf(OrvSlot(entry, ORV_CONST_NAME));
+  row << ImageOf(OrvSlot(entry, DECL_CONST_ENTRY__CONSTANT_NAME_DEFINED));
   row.PadTo(kNameEnd);
-  row << "| " << OrvExprStr(OrvSlot(entry, ORV_CONST_ACTUAL_VALUE));
+  row << "| " << OrvExprStr(OrvSlot(entry, DECL_CONST_ENTRY__ACTUAL_CONSTANT_VALUE));
   row.WriteTo(out);
 }
 
@@ -323,28 +323,28 @@ int OrvMemOffsetsSection(OrvExpr* node, void*) {
   switch (node->Oper()) {
     case SECTION_WORKING_STORAGE:
       out << "\nWORKING-STORAGE SECTION:\n";
-      list = OrvSlot(node, 0);
+      list = OrvSlot(node, SECTION_WORKING_STORAGE__DATA_DESCRIPTION_ENTRIES);
       break;
     case SECTION_LOCAL_STORAGE:
       out << "\nLOCAL-STORAGE SECTION:\n";
-      list = OrvSlot(node, 0);
+      list = OrvSlot(node, SECTION_LOCAL_STORAGE__DATA_DESCRIPTION_ENTRIES);
       break;
     case SECTION_LINKAGE:
       out << "\nLINKAGE SECTION:\n";
-      list = OrvSlot(node, 0);
+      list = OrvSlot(node, SECTION_LINKAGE__DATA_DESCRIPTION_ENTRIES);
       break;
     case DECL_FD: {
       out << "\nRecords for FILE: ";
-      OrvExpr* entry = OrvSlot(node, 0);
+      OrvExpr* entry = OrvSlot(node, DECL_FD__FILE_DESCRIPTION_ENTRY);
       if (!Is(entry, DECL_FD_ENTRY)) {
         // An FD that a COPY expression stands for has no entries here.
         out << "(copy-expr)\n";
         return ORV_WALK_CHILDREN;
       }
-      OrvExpr* name = OrvSlot(entry, 1);
+      OrvExpr* name = OrvSlot(entry, FD_FILE_NAME);
       if (name != nullptr) out << name->Value();
       out << '\n';
-      list = OrvSlot(node, 1);
+      list = OrvSlot(node, DECL_FD__RECORD_DESCRIPTION_ENTRIES);
       break;
     }
     default:

@@ -7,6 +7,7 @@
 #include "OrvExprOper.h"
 #include "OrvLink.h"
 #include "OrvNameNodes.h"
+#include "OrvOperSlots.h"
 #include "OrvParserImpl.h"
 #include "OrvParserNames.h"
 #include "OrvPosnWalkers.h"
@@ -116,7 +117,7 @@ namespace {
 class QualUse {
  public:
   QualUse(OrvParserImpl& parser, OrvNamedObjUse* use)
-      : parser(parser), node(use), q(OrvArgAt(use, 0)), order(OrderOf(q)),
+      : parser(parser), node(use), q(OrvArgAt(use, NAMED_OBJ_USE__NAMES)), order(OrderOf(q)),
         count(q != nullptr ? q->NArgs() : 0), namedItem(count == 0 ? nullptr : NameAt(0)),
         element(ElementOf(namedItem)) {}
 
@@ -235,7 +236,7 @@ bool ResolveAssignName(QualUse& use, const std::vector<OrvExpr*>& defs) {
   OrvExpr* parent = use.node->Parent();
   OrvExpr* device = parent != nullptr && parent->Oper() == EX_LIST ? parent->Parent() : nullptr;
   if (use.count != 1 || device == nullptr || device->Oper() != FCX_DEVICE) return false;
-  OrvExpr* d = OrvArgAt(device, 0);
+  OrvExpr* d = OrvArgAt(device, FCX_DEVICE__EXTERNAL_DYNAMIC);
   const bool external = d != nullptr && d->Oper() == FCX_EXTERNAL;
   if (!external && !defs.empty()) return false;
   OrvExpr* replacement = nullptr;
@@ -243,7 +244,7 @@ bool ResolveAssignName(QualUse& use, const std::vector<OrvExpr*>& defs) {
     const VString name = use.namedItem != nullptr ? *use.namedItem->Image() : VString();
     replacement = new OrvExprOper(FCX_EXTERNAL_FILE_REF, new OrvCharString(name));
     // The source text of the name stays with the leaf that stands for it.
-    OrvGatherTokensWalker(use.node, replacement->Args(0)->Tokens());
+    OrvGatherTokensWalker(use.node, replacement->Args(FCX_EXTERNAL_FILE_REF__EXTERNAL_FILE_NAME)->Tokens());
   } else {
     replacement = use.parser.SymTabDefine(use.element, SYMCAT_DATA_NAME, 0);
     if (replacement == nullptr) return true;

@@ -3,6 +3,7 @@
 
 #include "OrvDialMasks.h"
 #include "OrvExprOper.h"
+#include "OrvOperSlots.h"
 #include "OrvParserImpl.h"
 #include "OrvSymTab.h"
 #include "OrvSymTabList.h"
@@ -16,13 +17,6 @@ const OrvSpecialRegister OrvSpecialRegisterTable[] = {
 static_assert(sizeof(OrvSpecialRegisterTable) / sizeof(OrvSpecialRegisterTable[0]) ==
                   ORV_SPECIAL_REGISTER_ROWS + 1,
               "the registers and the end row");
-
-namespace {
-
-// COBOL_FILE slot of the special registers.
-const int kFileDeclarations = 2;
-
-}  // namespace
 
 int OrvSelectSpecialRegisters(OrvDials dials, OrvDataItemHierRec* rows) {
   int n = 0;
@@ -39,10 +33,10 @@ void InitParseTree(OrvParserImpl* parser) {
   if (parser->progDepth < ORV_PROG_STACK_SIZE) parser->progStack[parser->progDepth++] = root;
 
   OrvExpr* registers = new OrvExprOper(DECL_DD_LIST);
-  root->SetArg(kFileDeclarations, registers, -1, 0);
+  root->SetArg(COBOL_FILE__EXTERNAL_DEFINITIONS, registers, -1, 0);
   OrvExpr* table = new OrvSymTabList();
   parser->curSymTab = table;
-  root->SetArg(ORV_FILE_SYMTAB_ARG, table, -1, 0);
+  root->SetArg(FILE_SYMBOL_TABLE, table, -1, 0);
 
   OrvDataItemHierRec rows[ORV_SPECIAL_REGISTER_ROWS + 1];
   OrvSelectSpecialRegisters(parser->lexerSettings.dials, rows);

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "OrvLexer.h"
+#include "OrvOperSlots.h"
 #include "OrvParser.h"
 #include "OrvToken.h"
 #include "OrvTxtPosn.h"
@@ -33,8 +34,8 @@ const int ORV_MARKER_LEVEL = 99;
 // The holder code that places a node as it is, without a holder node.
 const short ORV_NO_HOLDER = 1;
 // Argument slots of a data-description entry that the permission tables of
-// CheckEntryClauses cover.
-const int ORV_DD_ENTRY_SLOTS = 21;
+// CheckEntryClauses cover: all of them, up to the global offset.
+const int ORV_DD_ENTRY_SLOTS = DECL_DD_ENTRY__OFFSET_GLOBAL + 1;
 
 // Whether a clause slot of an entry must be absent, may be present or must
 // be present (CheckEntryClauses).

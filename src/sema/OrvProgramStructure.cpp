@@ -5,6 +5,7 @@
 
 #include "OrvConstNodes.h"
 #include "OrvExprOper.h"
+#include "OrvOperSlots.h"
 #include "OrvParserImpl.h"
 #include "OrvParserNames.h"
 #include "OrvProgramFinish.h"
@@ -15,19 +16,6 @@
 #include "OrvTreeWalk.h"
 
 namespace {
-
-// Slots of COBOL_PROGRAM and COBOL_FILE.
-const int kProgIdDivision = 0;
-const int kProgContained = 4;
-const int kProgEnd = 5;
-const int kFilePrograms = 0;
-// DIVISION_IDENTIFICATION slot 1 is the PROGRAM-ID paragraph, whose slot 0
-// is the program's name.
-const int kIdProgramId = 1;
-const int kProgramIdName = 0;
-// SECTION_PROC slot 2 holds the paragraphs, PARA_PROC slot 1 the sentences.
-const int kSectionParas = 2;
-const int kParaSentences = 1;
 
 // The image of the node at the end of a chain of slots, or null when a link
 // of the chain is missing, a NULL_NODE or has no image.
@@ -91,7 +79,7 @@ OrvExpr* OrvParserImpl::StartProgram() {
   }
   OrvExpr* table = new OrvSymTabList();
   curSymTab = table;
-  program->SetArg(ORV_PROG_SYMTAB_ARG, table, -1, 0);
+  program->SetArg(PROG_SYMBOL_TABLE, table, -1, 0);
   return program;
 }
 
@@ -110,7 +98,7 @@ void OrvParserImpl::EndProgram(OrvExpr* endNode) {
   const int endName[] = {0, 0, 0};
   const VString* name = ImageAt(endNode, endName, 3);
   OrvExpr* current = progStack[progDepth - 1];
-  const int programName[] = {kProgIdDivision, kIdProgramId, kProgramIdName};
+  const int programName[] = {COBOL_PROGRAM__IDENTIFICATION_DIVISION, DIVISION_IDENTIFICATION__PROGRAM_ID_PARAGRAPH, PPID_NAME};
   const VString* currentName = ImageAt(current, programName, 3);
   if (!SameText(name, currentName)) {
     VString text = OrvFormat("END PROGRAM %s does not end the current Program. Ignored.",
@@ -118,7 +106,7 @@ void OrvParserImpl::EndProgram(OrvExpr* endNode) {
     ReportMessage(MSG_ERR, curPosn, text);
     return;  // the node stays with the caller
   }
-  current->SetArg(kProgEnd, endNode, -1, 0);
+  current->SetArg(COBOL_PROGRAM__END_PROGRAM_HEADER, endNode, -1, 0);
   FinishProgram(1);
 }
 
@@ -153,7 +141,7 @@ void OrvParserImpl::FinishProgram(int n) {
     return;
   }
   OrvExpr* enclosing = progStack[k - 1];
-  int listSlot = enclosing->Oper() == COBOL_FILE ? kFilePrograms : kProgContained;
+  int listSlot = enclosing->Oper() == COBOL_FILE ? COBOL_FILE__PROGRAM_LIST : COBOL_PROGRAM__CONTAINED_PROGRAMS;
   static const OrvTxtPosn kNoPosn;
   for (int i = k; i < progDepth; ++i) {
     OrvExpr* program = progStack[i];
@@ -177,10 +165,10 @@ void OrvParserImpl::FinishProgram(int n) {
     }
     WalkTheTree(program, program, ProcessAcceptItem);
     FreeRetiredNodes();
-    if (OrvArgAt(program, kProgContained) == nullptr) {
-      program->SetArg(kProgContained, new OrvNullNode, -1, 0);
+    if (OrvArgAt(program, COBOL_PROGRAM__CONTAINED_PROGRAMS) == nullptr) {
+      program->SetArg(COBOL_PROGRAM__CONTAINED_PROGRAMS, new OrvNullNode, -1, 0);
     }
-    if (OrvArgAt(program, kProgEnd) == nullptr) program->SetArg(kProgEnd, new OrvNullNode, -1, 0);
+    if (OrvArgAt(program, COBOL_PROGRAM__END_PROGRAM_HEADER) == nullptr) program->SetArg(COBOL_PROGRAM__END_PROGRAM_HEADER, new OrvNullNode, -1, 0);
     enclosing->SetArgToList(listSlot, COBOL_PROGRAM_LIST, program);
     progStack[i] = nullptr;
   }
@@ -211,14 +199,14 @@ void OrvParserImpl::ProcessNewProc(OrvExpr* node) {
   }
   if (op == PARA_PROC) {
     curPara = node;
-    curSection->SetArgToList(kSectionParas, PARA_PROC_LIST, node);
+    curSection->SetArgToList(SECTION_PROC__PARAGRAPHS, PARA_PROC_LIST, node);
     return;
   }
   if (!OrvPresent(curPara)) {
     curPara = new OrvExprOper(PARA_PROC);
-    curSection->SetArgToList(kSectionParas, PARA_PROC_LIST, curPara);
+    curSection->SetArgToList(SECTION_PROC__PARAGRAPHS, PARA_PROC_LIST, curPara);
   }
-  curPara->SetArgToList(kParaSentences, SENTENCE_LIST, node);
+  curPara->SetArgToList(PARA_PROC__SENTENCES, SENTENCE_LIST, node);
 }
 
 void OrvParserImpl::ClearCurProc() {

@@ -16,14 +16,14 @@ bool Is(const OrvExpr* node, int op) { return node != nullptr && node->Oper() ==
 
 // The data entry of a holder of the list, or null.
 OrvExpr* DataEntryOf(OrvExpr* holder) {
-  OrvExpr* entry = Is(holder, DECL_DD) ? OrvSlot(holder, ORV_HOLDER_ENTRY) : nullptr;
+  OrvExpr* entry = Is(holder, DECL_DD) ? OrvSlot(holder, DECL_DD__DATA_DESCRIPTION_ENTRY) : nullptr;
   return Is(entry, DECL_DD_ENTRY) ? entry : nullptr;
 }
 
 // The length a record holds in its section's sum; false for none (no
 // length yet).
 bool RecordLength(OrvExpr* entry, int64_t* length) {
-  return OrvLayoutSlotValue(entry, ORV_DD_LENGTH, length);
+  return OrvLayoutSlotValue(entry, DECL_DD_ENTRY__LENGTH, length);
 }
 
 // The REDEFINES roots of the records of one section, each link of a chain
@@ -45,7 +45,7 @@ class RedefinesRoots {
       }
       if (!Is(entry, DECL_DD_ENTRY)) break;
       path_.push_back(entry);
-      if (OrvSlot(entry, ORV_DD_REDEFINES) == nullptr) {
+      if (OrvSlot(entry, DECL_DD_ENTRY__REDEFINES_CLAUSE) == nullptr) {
         root = entry;
         break;
       }
@@ -82,7 +82,7 @@ struct Tracker {
     OrvExpr* entry = DataEntryOf(holder);
     int64_t length = 0;
     if (entry == nullptr || !RecordLength(entry, &length)) return;
-    if (OrvSlot(entry, ORV_DD_REDEFINES) == nullptr) {
+    if (OrvSlot(entry, DECL_DD_ENTRY__REDEFINES_CLAUSE) == nullptr) {
       room[entry] = length;
       sum = OrvLayoutSum(sum, OrvLayoutRoundUp(length, 8));
       return;
@@ -106,7 +106,7 @@ std::unordered_map<OrvExpr*, int64_t> LongestRedefinitions(OrvExpr* list) {
   for (int i = 0; i < list->NArgs(); ++i) {
     OrvExpr* entry = DataEntryOf(list->Args(i));
     int64_t length = 0;
-    if (entry == nullptr || OrvSlot(entry, ORV_DD_REDEFINES) == nullptr ||
+    if (entry == nullptr || OrvSlot(entry, DECL_DD_ENTRY__REDEFINES_CLAUSE) == nullptr ||
         !RecordLength(entry, &length) || length == ORV_LAYOUT_UNDEF)
       continue;
     OrvExpr* root = roots.Of(entry);
@@ -129,7 +129,7 @@ bool OrvRecordBase(OrvExpr* list, OrvExpr* rootHolder, int64_t* base) {
   for (int i = 0; i < list->NArgs() && list->Args(i) != rootHolder; ++i) {
     OrvExpr* entry = DataEntryOf(list->Args(i));
     int64_t length = 0;
-    if (entry == nullptr || OrvSlot(entry, ORV_DD_REDEFINES) != nullptr ||
+    if (entry == nullptr || OrvSlot(entry, DECL_DD_ENTRY__REDEFINES_CLAUSE) != nullptr ||
         !RecordLength(entry, &length))
       continue;
     auto redefined = longest.find(entry);

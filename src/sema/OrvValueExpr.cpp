@@ -124,18 +124,19 @@ class ValueEvaluator {
       case AR_UN_MINUS:
         return Negated(node);
       case AR_UN_PLUS:
+        return Eval(OrvSlot(node, AR_UN_PLUS__OPERAND));
       case OP_PARENS:
-        return Eval(OrvSlot(node, 0));
+        return Eval(OrvSlot(node, OP_PARENS__EXPRESSION));
       case EX_VAL_LENGTH_OF: {
         int64_t length = 0;
-        OrvExpr* item = NamedDataEntry(OrvSlot(node, 0));
-        if (!OrvLayoutSlotValue(item, ORV_DD_LENGTH, &length) || length == ORV_LAYOUT_UNDEF)
+        OrvExpr* item = NamedDataEntry(OrvSlot(node, EX_VAL_LENGTH_OF__DATA_NAME));
+        if (!OrvLayoutSlotValue(item, DECL_DD_ENTRY__LENGTH, &length) || length == ORV_LAYOUT_UNDEF)
           return nullptr;
         return NewInt(length);
       }
       case EX_VAL_START_OF: {
         int64_t start = 0;
-        OrvExpr* item = NamedDataEntry(OrvSlot(node, 0));
+        OrvExpr* item = NamedDataEntry(OrvSlot(node, EX_VAL_START_OF__DATA_NAME));
         return OrvDataEntryStart(item, &start) == ORV_START_KNOWN ? NewInt(start) : nullptr;
       }
       case EX_VAL_NEXT:
@@ -153,8 +154,8 @@ class ValueEvaluator {
     if (known != values_.end()) return known->second != nullptr ? known->second->Clone() : nullptr;
     for (OrvExpr* on : path_)
       if (on == entry) return nullptr;
-    OrvExpr* clause = OrvSlot(entry, ORV_CONST_VALUE);
-    OrvExpr* expr = Is(clause, EX_CONST_VALUE) ? OrvSlot(clause, 0) : clause;
+    OrvExpr* clause = OrvSlot(entry, DECL_CONST_ENTRY__CONSTANT_VALUE);
+    OrvExpr* expr = Is(clause, EX_CONST_VALUE) ? OrvSlot(clause, EX_CONST_VALUE__VALUE) : clause;
     path_.push_back(entry);
     OrvExpr* value = Eval(expr);
     path_.pop_back();
@@ -208,7 +209,7 @@ class ValueEvaluator {
 
   OrvExpr* Negated(OrvExpr* node) {
     int64_t v = 0;
-    if (!Operand(OrvSlot(node, 0), &v) || v == INT64_MIN) return nullptr;
+    if (!Operand(OrvSlot(node, AR_UN_MINUS__OPERAND), &v) || v == INT64_MIN) return nullptr;
     return NewInt(-v);
   }
 
@@ -222,7 +223,7 @@ class ValueEvaluator {
     int64_t start = 0;
     int64_t length = 0;
     if (OrvDataEntryStart(preceding, &start) != ORV_START_KNOWN ||
-        !OrvLayoutSlotValue(preceding, ORV_DD_LENGTH, &length) || length == ORV_LAYOUT_UNDEF)
+        !OrvLayoutSlotValue(preceding, DECL_DD_ENTRY__LENGTH, &length) || length == ORV_LAYOUT_UNDEF)
       return nullptr;
     int64_t end = OrvLayoutSum(start, length);
     return end != ORV_LAYOUT_UNDEF ? NewInt(end) : nullptr;
@@ -253,15 +254,15 @@ bool OrvCalcIntValue(OrvExpr* node, int64_t* value) {
 int OrvDataEntryStart(OrvExpr* entry, int64_t* start) {
   if (!Is(entry, DECL_DD_ENTRY)) return ORV_START_UNKNOWN;
   int64_t global = 0;
-  if (OrvLayoutSlotValue(entry, ORV_DD_GLOBAL_OFFSET, &global)) {
+  if (OrvLayoutSlotValue(entry, DECL_DD_ENTRY__OFFSET_GLOBAL, &global)) {
     if (global == ORV_LAYOUT_UNDEF) return ORV_START_UNKNOWN;
     *start = global;
     return ORV_START_KNOWN;
   }
   int64_t length = 0;
   int64_t offset = 0;
-  if (!OrvLayoutSlotValue(entry, ORV_DD_LENGTH, &length) ||
-      !OrvLayoutSlotValue(entry, ORV_DD_OFFSET, &offset) || offset == ORV_LAYOUT_UNDEF)
+  if (!OrvLayoutSlotValue(entry, DECL_DD_ENTRY__LENGTH, &length) ||
+      !OrvLayoutSlotValue(entry, DECL_DD_ENTRY__OFFSET_FROM_01_LEVEL, &offset) || offset == ORV_LAYOUT_UNDEF)
     return ORV_START_UNKNOWN;
   // Up to the section; the outermost holder on the way is the record.
   OrvExpr* record = nullptr;
@@ -283,7 +284,7 @@ int OrvDataEntryStart(OrvExpr* entry, int64_t* start) {
   }
   if (section->Oper() != SECTION_WORKING_STORAGE && section->Oper() != SECTION_LOCAL_STORAGE)
     return ORV_START_UNKNOWN;
-  OrvExpr* root = OrvRedefinesRoot(OrvSlot(record, ORV_HOLDER_ENTRY));
+  OrvExpr* root = OrvRedefinesRoot(OrvSlot(record, DECL_DD__DATA_DESCRIPTION_ENTRY));
   OrvExpr* list = record->Parent();
   int64_t base = 0;
   if (root == nullptr || !Is(list, DECL_DD_LIST) || !OrvRecordBase(list, HolderOf(root), &base))
@@ -308,7 +309,7 @@ OrvExpr* OrvPrecedingDataEntry(OrvExpr* constEntry) {
     // Nothing before it at this level: go on at the level of its group.
     OrvExpr* group = list->Parent();
     if (!Is(group, DECL_DD)) return nullptr;
-    entry = OrvSlot(group, ORV_HOLDER_ENTRY);
+    entry = OrvSlot(group, DECL_DD__DATA_DESCRIPTION_ENTRY);
   }
 }
 

@@ -9,6 +9,7 @@
 #include "OrvExprStr.h"
 #include "OrvLink.h"
 #include "OrvOper.h"
+#include "OrvOperSlots.h"
 
 const char* const OrvStatBadName = "-[bad]-";
 const char* const OrvStatDynamicName = "-[dynamic]-";
@@ -68,9 +69,9 @@ OrvExpr* ConstantLiteral(OrvExpr* def) {
   if (def == nullptr || def->Oper() != NAMED_OBJ_DEF) return nullptr;
   OrvExpr* entry = def->Parent();
   if (entry == nullptr || entry->Oper() != DECL_CONST_ENTRY) return nullptr;
-  OrvExpr* value = ArgOf(entry, 3);
+  OrvExpr* value = ArgOf(entry, DECL_CONST_ENTRY__CONSTANT_VALUE);
   if (value == nullptr || value->Oper() != EX_CONST_VALUE) return nullptr;
-  OrvExpr* literal = ArgOf(value, 0);
+  OrvExpr* literal = ArgOf(value, EX_CONST_VALUE__VALUE);
   return literal != nullptr && literal->Oper() == STR_CONST ? literal : nullptr;
 }
 
@@ -79,7 +80,7 @@ void Add(CountedNameTable& list, const VString& name) { list.Add(name, 1, 1); }
 }  // namespace
 
 VString OrvStatCalledName(OrvExpr* call) {
-  OrvExpr* target = ArgOf(call, 1);
+  OrvExpr* target = ArgOf(call, STMT_CALL__CALLED_PROGRAM);
   if (target != nullptr && target->Oper() == STR_CONST) return LiteralValue(target);
   if (target != nullptr && target->Oper() == NAMED_OBJ_USE && target->NLinks() > 0) {
     OrvLink* link = target->Link(0);
@@ -115,33 +116,37 @@ void OrvProgStats::Init(OrvExpr* root) {
 
 // Inline: Gather runs it at every node of the tree, and most nodes take the
 // default branch.
+// The EXEC forms found in declarations keep their parts where the others do.
+static_assert(STMT_EXEC_IN_DCL__EXEC_KIND == STMT_EXEC__EXEC_KIND &&
+                  STMT_EXEC_SQL_IN_DCL__SQL_DECLARATION == STMT_EXEC_SQL__SQL_STATEMENT,
+              "an EXEC in declarations keeps its kind where a statement does");
 [[gnu::always_inline]] inline void OrvProgStats::Classify(OrvExpr* node) {
   switch (node->Oper()) {
-    case PARA_PROGRAM_ID: Add(ProgramIds, ImageOfArg(node, 0)); break;
-    case STMT_ENTRY: Add(Entries, ImageOfArg(node, 0)); break;
+    case PARA_PROGRAM_ID: Add(ProgramIds, ImageOfArg(node, PPID_NAME)); break;
+    case STMT_ENTRY: Add(Entries, ImageOfArg(node, STMT_ENTRY__ENTRY_NAME)); break;
     case SECTION_PROC: ++Sections; break;
     case PARA_PROC: ++Paragraphs; break;
     case SENTENCE: ++Sentences; break;
     case COPY_REPLACING:
     case STMT_REPLACE: ++Replacing; break;
     case STMT_INLINED_COPY_BEG: {
-      OrvExpr* file = ArgOf(node, 2);
+      OrvExpr* file = ArgOf(node, STMT_INLINED_COPY_BEG__REAL_FILE_NAME);
       bool named = file != nullptr && file->Oper() == CHAR_STRING && file->Image() != nullptr;
       Add(CopyInlined, named ? *file->Image() : VString(OrvStatBadName));
       break;
     }
-    case STMT_UNINLINED_COPY: Add(CopyUninlined, OrvExprStr(ArgOf(node, 0))); break;
+    case STMT_UNINLINED_COPY: Add(CopyUninlined, OrvExprStr(ArgOf(node, STMT_UNINLINED_COPY__COPY_MEMBER))); break;
     case STMT_CALL: Add(Calls, OrvStatCalledName(node)); break;
     case STMT_EXEC_IN_DCL:
-    case STMT_EXEC: Add(Execs, ImageOfArg(node, 0)); break;
+    case STMT_EXEC: Add(Execs, ImageOfArg(node, STMT_EXEC__EXEC_KIND)); break;
     case STMT_EXEC_SQL_IN_DCL:
     case STMT_EXEC_SQL:
       ++SQL;
-      Add(SqlKinds, OperNameOfArg(node, 0));
+      Add(SqlKinds, OperNameOfArg(node, STMT_EXEC_SQL__SQL_STATEMENT));
       break;
     case STMT_EXEC_CICS:
       ++CICS;
-      Add(CicsKinds, OperNameOfArg(node, 0));
+      Add(CicsKinds, OperNameOfArg(node, STMT_EXEC_CICS__CICS_STATEMENT));
       break;
 #define ORV_STAT_FEATURE(Code, Operation, Counter) \
   case Operation:                                  \

@@ -5,10 +5,9 @@
 #include "OrvExpr.h"
 #include "OrvLink.h"
 #include "OrvOper.h"
+#include "OrvOperSlots.h"
 
 namespace {
-
-const int kConstValueArg = 3;  // DECL_CONST_ENTRY: "Constant Value"
 
 bool IsAbsent(OrvExpr* node) { return node == nullptr || node->Oper() == NULL_NODE; }
 
@@ -33,9 +32,9 @@ OrvExpr* CalcValue(OrvExpr* node, int depth) {
                                                             : nullptr;
     }
     case DECL_CONST_ENTRY: {
-      OrvExpr* value = ArgOrNull(node, kConstValueArg);
+      OrvExpr* value = ArgOrNull(node, DECL_CONST_ENTRY__CONSTANT_VALUE);
       if (IsAbsent(value)) return nullptr;
-      OrvExpr* expr = value->Oper() == EX_CONST_VALUE ? ArgOrNull(value, 0) : value;
+      OrvExpr* expr = value->Oper() == EX_CONST_VALUE ? ArgOrNull(value, EX_CONST_VALUE__VALUE) : value;
       if (IsAbsent(expr) || expr->Oper() == DECL_CONST_ENTRY) return nullptr;
       return CalcValue(expr, depth + 1);
     }

@@ -4,20 +4,15 @@
 #include "OrvConstNodes.h"
 #include "OrvExprOper.h"
 #include "OrvNameNodes.h"
+#include "OrvOperSlots.h"
 #include "OrvSymTab.h"
 
 namespace {
 
-// Argument slots of DECL_DD, DECL_DD_ENTRY and DECL_CONST_ENTRY.
-const int kHolderArgs = 1;     // DECL_DD: the subordinate DECL_DD_LIST
-const int kEntryLevel = 0;     // DD_LEVEL, DDCONST_LEVEL
-const int kEntryName = 2;      // DD_DATA_NAME, DDCONST_NAME
-const int kEntryPicture = 4;   // DD_PICTURE
-const int kEntryUsage = 5;     // DD_USAGE
-const int kEntryValue = 14;    // DD_VALUE
-const int kConstValue = 3;     // DDCONST_VALUE
-// Argument slot of PROG_DATA_DIV in a COBOL_PROGRAM.
-const int kProgDataDiv = 2;
+// The storage sections keep their entries in one slot.
+static_assert(SECTION_LINKAGE__DATA_DESCRIPTION_ENTRIES == SECTION_WORKING_STORAGE__DATA_DESCRIPTION_ENTRIES &&
+                  SECTION_LOCAL_STORAGE__DATA_DESCRIPTION_ENTRIES == SECTION_WORKING_STORAGE__DATA_DESCRIPTION_ENTRIES,
+              "every storage section keeps its entries in the same slot");
 
 bool IsAbsent(OrvExpr* node) { return node == nullptr || node->Oper() == NULL_NODE; }
 
@@ -33,13 +28,13 @@ OrvExpr* OrvDeclDataItem(OrvNamedObjDef** defOut, int level, const VString& name
   OrvNamedObjDef* def = OrvSymTabDefineName(name, SYMCAT_DATA_NAME, unique, owner);
   if (defOut != nullptr) *defOut = def;
   OrvExpr* entry = new OrvExprOper(DECL_DD_ENTRY);
-  entry->SetArg(kEntryLevel, LevelConst(level), -1, 0);
-  entry->SetArg(kEntryName, def, -1, 0);
+  entry->SetArg(DECL_DD_ENTRY__LEVEL_NUMBER, LevelConst(level), -1, 0);
+  entry->SetArg(DECL_DD_ENTRY__DATA_ITEM_DEFINED, def, -1, 0);
   if (picture.length > 0) {
-    entry->SetArg(kEntryPicture, new OrvExprOper(DX_PICTURE, new OrvCharString(picture)), -1, 0);
+    entry->SetArg(DECL_DD_ENTRY__PICTURE, new OrvExprOper(DX_PICTURE, new OrvCharString(picture)), -1, 0);
   }
-  if (usage != nullptr) entry->SetArg(kEntryUsage, new OrvExprOper(DX_USAGE, usage), -1, 0);
-  if (value != nullptr) entry->SetArg(kEntryValue, new OrvExprOper(DX_VALUE, value), -1, 0);
+  if (usage != nullptr) entry->SetArg(DECL_DD_ENTRY__USAGE, new OrvExprOper(DX_USAGE, usage), -1, 0);
+  if (value != nullptr) entry->SetArg(DECL_DD_ENTRY__VALUE, new OrvExprOper(DX_VALUE, value), -1, 0);
   return new OrvExprOper(DECL_DD, entry, nullptr);
 }
 
@@ -48,9 +43,9 @@ OrvExpr* OrvDeclConstEntry(OrvNamedObjDef** defOut, const VString& name, OrvExpr
   OrvNamedObjDef* def = OrvSymTabDefineName(name, SYMCAT_CONSTANT_NAME, 1, owner);
   if (defOut != nullptr) *defOut = def;
   OrvExpr* entry = new OrvExprOper(DECL_CONST_ENTRY);
-  entry->SetArg(kEntryLevel, LevelConst(78), -1, 0);
-  entry->SetArg(kEntryName, def, -1, 0);
-  if (value != nullptr) entry->SetArg(kConstValue, new OrvExprOper(EX_CONST_VALUE, value), -1, 0);
+  entry->SetArg(DECL_CONST_ENTRY__LEVEL_NUMBER, LevelConst(78), -1, 0);
+  entry->SetArg(DECL_CONST_ENTRY__CONSTANT_NAME_DEFINED, def, -1, 0);
+  if (value != nullptr) entry->SetArg(DECL_CONST_ENTRY__CONSTANT_VALUE, new OrvExprOper(EX_CONST_VALUE, value), -1, 0);
   return new OrvExprOper(DECL_DD, entry, nullptr);
 }
 
@@ -95,7 +90,7 @@ OrvResult OrvDeclDataItemHierarchy(OrvExpr* list, const OrvDataItemHierRec* rows
       }
       saved[depth] = current;
       next = new OrvExprOper(DECL_DD_LIST);
-      last->SetArg(kHolderArgs, next, -1, 0);
+      last->SetArg(DECL_DD__SUBORDINATE_ENTRIES, next, -1, 0);
     }
     current = next;
     depth = row->depth;
@@ -113,11 +108,11 @@ OrvResult OrvDeclDataItemHierarchy(OrvExpr* list, const OrvDataItemHierRec* rows
 }
 
 void OrvAddDataDeclToSection(OrvExpr* decl, int section, int sectionOp, OrvExpr* program) {
-  if (decl == nullptr || program == nullptr || kProgDataDiv >= program->NArgs()) return;
-  OrvExpr* division = program->Args(kProgDataDiv);
+  if (decl == nullptr || program == nullptr || COBOL_PROGRAM__DATA_DIVISION >= program->NArgs()) return;
+  OrvExpr* division = program->Args(COBOL_PROGRAM__DATA_DIVISION);
   if (IsAbsent(division)) {
     division = new OrvExprOper(DIVISION_DATA);
-    program->SetArg(kProgDataDiv, division, -1, 0);
+    program->SetArg(COBOL_PROGRAM__DATA_DIVISION, division, -1, 0);
   }
   if (section < 0 || section >= division->NArgs()) return;
   OrvExpr* sect = division->Args(section);
@@ -125,7 +120,7 @@ void OrvAddDataDeclToSection(OrvExpr* decl, int section, int sectionOp, OrvExpr*
     sect = new OrvExprOper(static_cast<OrvOper>(sectionOp));
     division->SetArg(section, sect, -1, 0);
   }
-  sect->SetArgToList(0, DECL_DD_LIST, decl);
+  sect->SetArgToList(SECTION_WORKING_STORAGE__DATA_DESCRIPTION_ENTRIES, DECL_DD_LIST, decl);
 }
 
 OrvExpr* OrvNewMoveStmt(OrvExpr* source, OrvExpr* target) {

@@ -181,6 +181,8 @@ class OrvExpr {
   OrvExpr* DelThis();
   OrvExpr* ReplThis(OrvExpr* other);
   int SetSlotOrder(int order);
+  // The token list that stands before the node's first child: slot 0's
+  // when the node has slots (and slot 0 exists), else the node's own list.
   OrvTokenList* HeadTokens();
   void TakeArgs(OrvExpr* from);
 

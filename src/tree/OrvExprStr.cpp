@@ -3,6 +3,7 @@
 
 #include "OrvExpr.h"
 #include "OrvOper.h"
+#include "OrvOperSlots.h"
 
 namespace {
 
@@ -46,7 +47,7 @@ VString ExprStr(OrvExpr* node, int depth) {
   int op = node->Oper();
   switch (op) {
     case NAMED_OBJ_USE:
-      return ArgStr(node, 0, depth);
+      return ArgStr(node, NAMED_OBJ_USE__NAMES, depth);
     case OF_IN_LIST: {
       VString out;
       for (int i = 0; i < node->NArgs(); ++i) {
@@ -69,24 +70,27 @@ VString ExprStr(OrvExpr* node, int depth) {
     case EX_INDEX_ALL:
       return VString(OrvOperTemplate(OrvOper(op)));
     case FIG_ALL:
-      return VString("ALL ") + ArgStr(node, 0, depth);
+      return VString("ALL ") + ArgStr(node, FIG_ALL__LITERAL, depth);
     case EX_LIST:
       return Joined(node, " , ", depth);
     case EX_VALUE_RANGE_LIST:
       return Joined(node, " ", depth);
     case EX_VALUE_RANGE: {
-      VString out = ArgStr(node, 0, depth);
-      OrvExpr* thru = node->NArgs() > 1 ? node->Args(1) : nullptr;
+      VString out = ArgStr(node, EX_VALUE_RANGE__VALUE, depth);
+      const int through = EX_VALUE_RANGE__THROUGH_VALUE;
+      OrvExpr* thru = node->NArgs() > through ? node->Args(through) : nullptr;
       if (!IsAbsent(thru)) out += VString(" THRU ") + ExprStr(thru, depth + 1);
       return out;
     }
     case EX_VALUE_WHEN_FALSE:
-      return ArgStr(node, 0, depth);
+      return ArgStr(node, EX_VALUE_WHEN_FALSE__FALSE_VALUE, depth);
     case REFERENCE_MOD:
-      return ArgStr(node, 0, depth) + VString("(") + ArgStr(node, 1, depth) + VString(":") + ArgStr(node, 2, depth) +
-             VString(")");
+      return ArgStr(node, REFERENCE_MOD__IDENTIFIER, depth) + VString("(") +
+             ArgStr(node, REFERENCE_MOD__LEFTMOST_POSITION, depth) + VString(":") +
+             ArgStr(node, REFERENCE_MOD__LENGTH, depth) + VString(")");
     case TABLE_ELT:
-      return ArgStr(node, 0, depth) + VString("(") + ArgStr(node, 1, depth) + VString(")");
+      return ArgStr(node, TABLE_ELT__TABLE_NAME, depth) + VString("(") + ArgStr(node, TABLE_ELT__SUBSCRIPTS, depth) +
+             VString(")");
     case OP_ADD_IX:
     case AR_ADD:
       return Joined(node, " + ", depth);

@@ -4,6 +4,7 @@
 #include <ostream>
 
 #include "OrvDebugDump.h"
+#include "OrvOperSlots.h"
 #include "OrvPosnWalkers.h"
 #include "OrvSymTab.h"
 #include "OrvSymTabList.h"
@@ -373,7 +374,7 @@ std::ostream& OrvNamedObjDef::DebugDump(std::ostream& out) const {
 OrvNamedObjUse::OrvNamedObjUse(OrvExpr* names, int category, uint32_t extra)
     : OrvExprOper(NAMED_OBJ_USE), extra_(extra),
       category_(static_cast<unsigned char>(category)) {
-  if (names != nullptr) SetArg(0, names, -1, 0);
+  if (names != nullptr) SetArg(NAMED_OBJ_USE__NAMES, names, -1, 0);
 }
 
 OrvNamedObjUse::OrvNamedObjUse(const OrvNamedObjUse& other)

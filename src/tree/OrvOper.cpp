@@ -4,7 +4,10 @@
 
 #include <cstring>
 #include <ostream>
+#include <string>
 #include <vector>
+
+#include "OrvOperArgIdent.h"
 
 namespace {
 
@@ -174,25 +177,12 @@ constexpr FixedArgIdent kFixedArgIdents[] = {
 #include "OrvOperArgNames.def"
 };
 
-// The identifier of an argument slot: the fixed one when the slot has one,
-// else the operation NAME, two underscores and the slot name in upper case
-// with underscores.
-std::vector<char> ArgIdent(const char* opName, const OrvArgNameEntry& arg) {
+// The identifier of an argument slot (OrvOperArgIdent): the fixed one when
+// the slot has one, else the one derived from its operation and name.
+std::string ArgIdent(const char* opName, const OrvArgNameEntry& arg) {
   for (const FixedArgIdent& f : kFixedArgIdents)
-    if (f.op == arg.op && f.argno == arg.argno)
-      return std::vector<char>(f.ident, f.ident + std::strlen(f.ident) + 1);
-  std::vector<char> text(opName, opName + std::strlen(opName));
-  text.push_back('_');
-  text.push_back('_');
-  for (const char* p = arg.name; *p; ++p) {
-    unsigned char ch = static_cast<unsigned char>(*p);
-    if (ch >= 'a' && ch <= 'z') text.push_back(static_cast<char>(ch - 'a' + 'A'));
-    else if ((ch >= 'A' && ch <= 'Z') || (ch >= '0' && ch <= '9')) text.push_back(static_cast<char>(ch));
-    else if (text.back() != '_') text.push_back('_');
-  }
-  while (text.back() == '_') text.pop_back();
-  text.push_back('\0');
-  return text;
+    if (f.op == arg.op && f.argno == arg.argno) return OrvOperArgIdent(opName, arg.name, f.ident);
+  return OrvOperArgIdent(opName, arg.name, nullptr);
 }
 
 // Operation NAMEs in code order (the four undefined codes 1396..1399 left
@@ -200,7 +190,7 @@ std::vector<char> ArgIdent(const char* opName, const OrvArgNameEntry& arg) {
 // closing TIC_LAST_CODE row.
 struct NameTable {
   std::vector<OrvOperNameEntry> rows;
-  std::vector<std::vector<char>> texts;  // storage of the built names
+  std::vector<std::string> texts;  // storage of the built names
 
   NameTable() {
     const OrvArgNameEntry* arg = OrvArgNameTable;

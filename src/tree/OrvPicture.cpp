@@ -11,6 +11,7 @@
 #include "OrvExpr.h"
 #include "OrvLink.h"
 #include "OrvOper.h"
+#include "OrvOperSlots.h"
 #include "OrvSymTab.h"
 
 namespace {
@@ -46,8 +47,8 @@ OrvResult ConstantCount(const VString& name, OrvExpr* context, bool haveContext,
     return ORV_PIC_CONSTANT_PROBLEM;
   }
   OrvExpr* program = EnclosingProgram(context);
-  OrvExpr* table = program != nullptr && program->NArgs() > ORV_PROG_SYMTAB_ARG
-                       ? program->Args(ORV_PROG_SYMTAB_ARG) : nullptr;
+  OrvExpr* table = program != nullptr && program->NArgs() > PROG_SYMBOL_TABLE
+                       ? program->Args(PROG_SYMBOL_TABLE) : nullptr;
   OrvExpr* elt = table != nullptr ? OrvSymTabFindElt(table, name, nullptr) : nullptr;
   if (elt == nullptr) {
     message = OrvFormat("78-level name used in PIC string is not defined: %s", whole);

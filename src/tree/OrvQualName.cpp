@@ -7,6 +7,7 @@
 #include "OrvLink.h"
 #include "OrvMessageSink.h"
 #include "OrvNameNodes.h"
+#include "OrvOperSlots.h"
 #include "OrvPosnWalkers.h"
 #include "OrvSymTab.h"
 
@@ -99,38 +100,55 @@ VString QualText(OrvExpr* qe, bool reversed, const char* sep, const char* method
 
 }  // namespace
 
+// A DECL_DD holds a data entry, a level-78 constant or a level-88
+// condition, each with its name in one slot.
+static_assert(DECL_DD_ENTRY_WANG_DISPLAY__DATA_ITEM_DEFINED == DECL_DD_ENTRY__DATA_ITEM_DEFINED &&
+                  DECL_CONST_ENTRY__CONSTANT_NAME_DEFINED == DECL_DD_ENTRY__DATA_ITEM_DEFINED &&
+                  DECL_COND_ENTRY__CONDITION_NAME_DEFINED == DECL_DD_ENTRY__DATA_ITEM_DEFINED,
+              "every entry of a DECL_DD keeps its name in the same slot");
+
 OrvExpr* OrvDefForNamedObjDecl(OrvExpr* decl) {
   if (decl == nullptr) return nullptr;
   switch (decl->Oper()) {
     case PARA_PROGRAM_ID:
+      return Arg(decl, PPID_NAME);
     case SNX_ON_STATUS:
+      return Arg(decl, SNX_ON_STATUS__CONDITION_NAME_DEFINED);
     case SNX_OFF_STATUS:
+      return Arg(decl, SNX_OFF_STATUS__CONDITION_NAME_DEFINED);
     case SNX_ALPHABET:
+      return Arg(decl, SNX_ALPHABET__ALPHABET_NAME_DEFINED);
     case SNX_CLASS:
+      return Arg(decl, SNX_CLASS__CLASS_NAME_DEFINED);
     case FCX_SPLIT_REC_KEY:
+      return Arg(decl, FCX_SPLIT_REC_KEY__SPLIT_KEY_NAME_DEFINED);
     case DECL_CD_ENTRY:
+      return Arg(decl, DECL_CD_ENTRY__CD_NAME_DEFINED);
     case SECTION_PROC:
+      return Arg(decl, SECTION_NAME);
     case PARA_PROC:
-      return Arg(decl, 0);
+      return Arg(decl, PARA_NAME);
     case SNX_FUNC_SWITCH:
+      return Arg(decl, SNX_FUNC_SWITCH__IS_MNEMONIC_NAME);
     case SNX_CALL_CONVENTION:
+      return Arg(decl, SNX_CALL_CONVENTION__MNEMONIC_NAME_DEFINED);
     case DECL_FC_ENTRY:
-      return Arg(decl, 1);
+      return Arg(decl, DECL_FC_ENTRY__FILE_NAME);
     case DECL_FD: {
-      OrvExpr* name = Arg(Arg(decl, 0), 1);
+      OrvExpr* name = Arg(Arg(decl, DECL_FD__FILE_DESCRIPTION_ENTRY), FD_FILE_NAME);
       if (name != nullptr && name->Oper() == NAMED_OBJ_USE) return name->Link(0)->node;
       return name;
     }
     case DECL_DD: {
-      OrvExpr* name = Arg(Arg(decl, 0), 2);
+      OrvExpr* name = Arg(Arg(decl, DECL_DD__DATA_DESCRIPTION_ENTRY), DECL_DD_ENTRY__DATA_ITEM_DEFINED);
       return IsDef(name) || IsNull(name) ? name : nullptr;
     }
     case DECL_RD:
-      return Arg(Arg(decl, 0), 0);
+      return Arg(Arg(decl, DECL_RD__REPORT_DESCRIPTION_ENTRY), DECL_RD_ENTRY__REPORT_NAME_DEFINED);
     case DECL_RGD:
-      return Arg(Arg(decl, 0), 1);
+      return Arg(Arg(decl, DECL_RGD__REPORT_GROUP_ENTRY), DECL_RGD_ENTRY__GROUP_NAME_DEFINED);
     case DECL_SCRD: {
-      OrvExpr* name = Arg(Arg(decl, 0), 1);
+      OrvExpr* name = Arg(Arg(decl, DECL_SCRD__SCREEN_DESCRIPTION_ENTRY), DECL_SCRD_ENTRY__SCREEN_ITEM_DEFINED);
       return IsDef(name) || IsNull(name) ? name : nullptr;
     }
     default:
@@ -257,7 +275,7 @@ void SymTabResolve(OrvExpr* use) {
   OrvNamedObjUse* u = dynamic_cast<OrvNamedObjUse*>(use);
   if (u == nullptr || u->Oper() != NAMED_OBJ_USE || u->Link(0)->node != nullptr) return;
   u->SetCategory(0);
-  OrvExpr* qe = Arg(u, 0);
+  OrvExpr* qe = Arg(u, NAMED_OBJ_USE__NAMES);
   if (qe == nullptr) return;
   if (OrvSymTabTraceLevel >= 1) std::cout << "*SymTabResolve: qe=" << OrvQualNameStr(qe) << std::endl;
   OrvExpr* elt = LinkedElement(Arg(qe, 0));

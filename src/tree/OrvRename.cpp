@@ -11,6 +11,7 @@
 #include "OrvMessageSink.h"
 #include "OrvNameNodes.h"
 #include "OrvOper.h"
+#include "OrvOperSlots.h"
 #include "OrvPosnWalkers.h"
 #include "OrvQualName.h"
 #include "OrvSymTab.h"
@@ -113,13 +114,13 @@ int OrvRenameDefUsesWalker(OrvExpr* node, void*) {
     if (e->link.node != nullptr && e->link.node->Oper() == NAMED_OBJ_USE)
       uses.push_back(e->link.node);
   for (OrvExpr* use : uses) {
-    if (use->NArgs() < 1) continue;
+    if (use->NArgs() <= NAMED_OBJ_USE__NAMES) continue;
     if (OrvSymTabTraceLevel >= 1)
-      std::cout << "--ChangeUse: fr '" << OrvQualNameStr(use->Args(0)) << "' at "
+      std::cout << "--ChangeUse: fr '" << OrvQualNameStr(use->Args(NAMED_OBJ_USE__NAMES)) << "' at "
                 << OrvSrcPosnBegWalker(use).ToString() << " to '" << OrvQualNameStr(qe) << "'"
                 << std::endl;
-    delete use->DelArg(0, 0, 0);
-    use->SetArg(0, qe->Clone(), -1, 0);
+    delete use->DelArg(NAMED_OBJ_USE__NAMES, 0, 0);
+    use->SetArg(NAMED_OBJ_USE__NAMES, qe->Clone(), -1, 0);
   }
   delete qe;
   return 1;

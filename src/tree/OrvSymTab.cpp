@@ -7,6 +7,7 @@
 #include "OrvExprOper.h"
 #include "OrvListExpr.h"
 #include "OrvMessageSink.h"
+#include "OrvOperSlots.h"
 #include "OrvPosnWalkers.h"
 #include "OrvSymTabList.h"
 #include "OrvToken.h"
@@ -41,7 +42,7 @@ bool IsTable(OrvExpr* table) {
 
 OrvExpr* OrvOwnerSymTab(OrvExpr* owner) {
   if (owner == nullptr) return nullptr;
-  int slot = owner->Oper() == COBOL_FILE ? ORV_FILE_SYMTAB_ARG : ORV_PROG_SYMTAB_ARG;
+  int slot = owner->Oper() == COBOL_FILE ? FILE_SYMBOL_TABLE : PROG_SYMBOL_TABLE;
   return slot < owner->NArgs() ? owner->Args(slot) : nullptr;
 }
 
@@ -201,15 +202,15 @@ OrvExpr* OrvProgSymTab(OrvExpr* node) {
   if (node == nullptr || node->Oper() == NULL_NODE) return nullptr;
   for (OrvExpr* n = node; n != nullptr; n = n->Parent()) {
     if (n->Oper() == COBOL_PROGRAM) {
-      return ORV_PROG_SYMTAB_ARG < n->NArgs() ? n->Args(ORV_PROG_SYMTAB_ARG) : nullptr;
+      return PROG_SYMBOL_TABLE < n->NArgs() ? n->Args(PROG_SYMBOL_TABLE) : nullptr;
     }
   }
   return nullptr;
 }
 
 int OrvIsNameDefined(const VString& name, OrvExpr* program) {
-  if (program == nullptr || ORV_PROG_SYMTAB_ARG >= program->NArgs()) return 0;
-  OrvSymTabElt* elt = OrvSymTabFindElt(program->Args(ORV_PROG_SYMTAB_ARG), name, nullptr);
+  if (program == nullptr || PROG_SYMBOL_TABLE >= program->NArgs()) return 0;
+  OrvSymTabElt* elt = OrvSymTabFindElt(program->Args(PROG_SYMBOL_TABLE), name, nullptr);
   if (elt == nullptr) return 0;
   for (OrvLinkElem* e = elt->References().Head(); e != nullptr; e = e->next) {
     if (e->link.node != nullptr && e->link.node->Oper() == NAMED_OBJ_DEF) return 1;

@@ -16,10 +16,6 @@
 class OrvExpr;
 class OrvTokenList;
 
-// Argument slots that hold the symbol table.
-const int ORV_FILE_SYMTAB_ARG = 3;
-const int ORV_PROG_SYMTAB_ARG = 6;
-
 // A name-binding operation found no symbol table where it needs one.
 const OrvResult ORV_SYMTAB_MISSING = 33;
 

@@ -339,6 +339,5 @@ int OrvPicCategoryMsg(const VString& pic, int& length, OrvTokenList& messages) {
 }
 
 void OrvAddComment(OrvExpr* node, const VString& text) {
-  OrvTokenList& dest = node->NArgs() > 0 ? node->ArgSlots(0)->tokens : node->Tokens();
-  dest.AddToken(CM_COMMENT, OrvTxtPosn(), text);
+  node->HeadTokens()->AddToken(CM_COMMENT, OrvTxtPosn(), text);
 }

@@ -9,6 +9,7 @@
 #include "OrvConstNodes.h"
 #include "OrvExprOper.h"
 #include "OrvMessageSink.h"
+#include "OrvOperSlots.h"
 #include "OrvToken.h"
 #include "OrvTxtPosn.h"
 
@@ -29,15 +30,15 @@ std::string Rest(std::istringstream& in) {
 
 OrvExpr* FakeProgramTree(const std::string& name) {
   OrvExpr* programId = new OrvExprOper(PARA_PROGRAM_ID);
-  programId->SetArg(0, new OrvCharString(VString(name.c_str())));
+  programId->SetArg(PPID_NAME, new OrvCharString(VString(name.c_str())));
   OrvExpr* ident = new OrvExprOper(DIVISION_IDENTIFICATION);
-  ident->SetArg(1, programId);
+  ident->SetArg(DIVISION_IDENTIFICATION__PROGRAM_ID_PARAGRAPH, programId);
   OrvExpr* program = new OrvExprOper(COBOL_PROGRAM);
-  program->SetArg(0, ident);
+  program->SetArg(COBOL_PROGRAM__IDENTIFICATION_DIVISION, ident);
   OrvExpr* programs = new OrvExprOper(COBOL_PROGRAM_LIST);
   programs->AddArg(program);
   OrvExpr* file = new OrvExprOper(COBOL_FILE);
-  file->SetArg(0, programs);
+  file->SetArg(COBOL_FILE__PROGRAM_LIST, programs);
   return file;
 }
 

@@ -13,6 +13,7 @@
 #include "OrvExprOper.h"
 #include "OrvLookaheadQueue.h"
 #include "OrvOper.h"
+#include "OrvOperSlots.h"
 #include "OrvParserErrors.h"
 #include "OrvParserImpl.h"
 #include "OrvToken.h"
@@ -176,7 +177,7 @@ void StartWords(const std::vector<std::string>& words) {
 
 std::string ErrorNodeText(OrvExpr* errorNode) {
   std::string text;
-  OrvExpr* list = errorNode->NArgs() > 0 ? errorNode->ArgSlots(0)->child : nullptr;
+  OrvExpr* list = errorNode->NArgs() > 0 ? errorNode->ArgSlots(STMT__SYNTAX_ERROR__SKIPPED_TOKENS)->child : nullptr;
   for (int i = 0; list != nullptr && i < list->NArgs(); ++i) {
     const OrvExpr* kept = list->ArgSlots(i)->child;
     const VString* image = kept != nullptr && kept->HasImage() ? kept->Image() : nullptr;
@@ -235,7 +236,7 @@ HarnessParse ParseText(const std::string& text, const HarnessOptions& options) {
   parser.ReleaseParseState();
 
   if (options.readBack) {
-    OrvExpr* tree = parser.root->NArgs() > 0 ? parser.root->ArgSlots(0)->child : nullptr;
+    OrvExpr* tree = parser.root->NArgs() > 0 ? parser.root->ArgSlots(COBOL_FILE__PROGRAM_LIST)->child : nullptr;
     std::ostringstream dump;
     Dump(tree, dump);
     parse.tree = dump.str();

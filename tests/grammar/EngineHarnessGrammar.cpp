@@ -8,6 +8,7 @@
 #include "OrvConstNodes.h"
 #include "OrvExprOper.h"
 #include "OrvListExpr.h"
+#include "OrvOperSlots.h"
 #include "OrvParserErrors.h"
 #include "OrvParserImpl.h"
 
@@ -15,11 +16,12 @@ namespace engine_harness {
 
 namespace {
 
-// The slots of the harness's WRITE node.
-const int HARNESS_RECORD_SLOT = 0;
-const int HARNESS_FROM_SLOT = 1;
-const int HARNESS_INVALID_SLOT = 2;
-const int HARNESS_NOT_INVALID_SLOT = 3;
+// The slots of the harness's WRITE node: those of STMT_WRITE, its INVALID
+// KEY phrases in the slots of the phrase pairs.
+const int HARNESS_RECORD_SLOT = STMT_WRITE__RECORD_NAME;
+const int HARNESS_FROM_SLOT = STMT_WRITE__FROM;
+const int HARNESS_INVALID_SLOT = STMT_WRITE__AT_END_OF_PAGE_INVALID_KEY;
+const int HARNESS_NOT_INVALID_SLOT = STMT_WRITE__NOT_AT_END_OF_PAGE_INVALID_KEY;
 
 // The node of a value, or a new NULL_NODE for a value that is none.
 OrvExpr* NodeOrNull(OrvParseValue value) {
@@ -56,10 +58,11 @@ OrvParseValue HarnessFill(OrvParseValue phrase, OrvParseValue statement) {
   return phrase;
 }
 
-// The start symbol hangs the sentences under the parser's root.
+// The start symbol hangs the sentences under the parser's root, where a
+// source's programs go.
 OrvParseValue HarnessFile(OrvParseValue sentences) {
   OrvExpr* root = currentParser->root;
-  root->SetArg(0, NodeOrNull(sentences), -1, 0);
+  root->SetArg(COBOL_FILE__PROGRAM_LIST, NodeOrNull(sentences), -1, 0);
   return ValueOf(root);
 }
 

@@ -35,6 +35,29 @@ const char kGrammar[] =
     "         ;\n";
 const char kConflicts[] = "SEP_LEFT_PAR | shift | reduce word : TK_USER_DEFD_WORD\n";
 
+// A grammar of typed values, as the COBOL grammar writes them: a %union of
+// a node and a code, the tokens spliced as <node>, a %type on every
+// nonterminal with a value.  Its actions call Wrap (a node) and Count (a
+// code), which the compile check declares.
+const char kTypedGrammar[] =
+    "%union {\n"
+    "  OrvExpr* node;\n"
+    "  std::intptr_t code;\n"
+    "}\n"
+    "%token_codes <node>\n"
+    "%type <node> sentence words word\n"
+    "%type <code> count\n"
+    "%%\n"
+    "sentence : RW_DISPLAY words count SEP_DOT   { $$ = Wrap($2, $3); }\n"
+    "         ;\n"
+    "words    : word                         { $$ = $1; }\n"
+    "         | words word                   { $$ = Wrap($2, Count($1)); }\n"
+    "         ;\n"
+    "word     : TK_USER_DEFD_WORD            { $$ = $1; }\n"
+    "         ;\n"
+    "count    : TK_INT_NUM_LIT               { $$ = 3; }\n"
+    "         ;\n";
+
 std::string Edited(const std::string& text, const std::string& from, const std::string& to) {
   std::string t = text;
   const std::size_t at = t.find(from);
@@ -136,6 +159,10 @@ TEST_F(GrammarBuildRuleTest, EveryFailingCheckFailsAndLeavesNoOutputs) {
        kConflicts, "", "declares a precedence for the look-ahead of a conflict cell of"},
       {"a grammar without the token-code line", Edited(kGrammar, "%token_codes\n", "\n"), kConflicts, "",
        "has no line \"%token_codes\""},
+      // A grammar with a %union: every $k needs a type, by %type or <tag>.
+      {"an untyped value", Edited(kTypedGrammar, "%type <node> sentence words word\n", "%type <node> sentence word\n"),
+       "", "", "$2 (words) is untyped"},
+      {"an untyped $0", Edited(kTypedGrammar, "{ $$ = 3; }", "{ $$ = $0 != nullptr; }"), "", "", "$0 is untyped"},
       // byacc's line numbers are those of the grammar file: the token codes
       // take the place of their line.
       {"a grammar byacc refuses", Edited(kGrammar, "SEP_DOT      {", "SEP_DOT %left {"), kConflicts, "",
@@ -159,6 +186,49 @@ TEST_F(GrammarBuildRuleTest, AMissingByaccFailsNamingTheVersionNeeded) {
   EXPECT_NE(0, Run(kGrammar, kConflicts, dir_.Path("no/byacc")));
   EXPECT_NE(std::string::npos, log_.find("byacc 2.0 20221106 or later is needed")) << log_;
   EXPECT_EQ("", TablesLeft());
+}
+
+// The actions of a typed grammar compile against the dispatcher, and a
+// value of one member passed where the other is wanted does not: a code
+// given as a node, a node given as a code.
+TEST_F(GrammarBuildRuleTest, AValueOfTheWrongMemberDoesNotCompile) {
+  const struct {
+    const char* what;
+    std::string grammar;
+    const char* error;  // null: compiles
+  } cases[] = {
+      {"the grammar as written", kTypedGrammar, nullptr},
+      {"a <code> passed as a node", Edited(kTypedGrammar, "Wrap($2, $3)", "Wrap($3, $3)"), "invalid conversion"},
+      {"a <node> passed as a code", Edited(kTypedGrammar, "Wrap($2, $3)", "Wrap($2, $2)"), "invalid conversion"},
+      {"a <code> result from a node", Edited(kTypedGrammar, "{ $$ = 3; }", "{ $$ = $1; }"), "invalid conversion"},
+  };
+  const std::string unit = dir_.Write("unit.cpp",
+                                      "#include \"OrvActionFrame.h\"\n"
+                                      "class OrvExpr;\n"
+                                      "OrvExpr* Wrap(OrvExpr* node, std::intptr_t count);\n"
+                                      "std::intptr_t Count(OrvExpr* node);\n"
+                                      "namespace mini {\n"
+                                      "#include \"Mini.constants.h\"\n"
+                                      "#define LARK_GRAMMAR_ACTIONS \"Mini.actions.inc\"\n"
+                                      "#include \"OrvGrammarActions.inc\"\n"
+                                      "}\n");
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    ASSERT_EQ(0, Run(c.grammar, "")) << log_;
+    const std::string command = std::string("'" LARK_CXX "' -std=c++17 -fsyntax-only -I'" LARK_GRAMMAR_INCLUDE_DIR
+                                            "' -I'") +
+                                dir_.Path("out") + "' '" + unit + "' > '" + dir_.Path("compile.log") + "' 2>&1";
+    const int status = std::system(command.c_str());
+    std::ifstream in(dir_.Path("compile.log"));
+    std::ostringstream text;
+    text << in.rdbuf();
+    if (c.error == nullptr) {
+      EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << text.str();
+    } else {
+      EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) != 0);
+      EXPECT_NE(std::string::npos, text.str().find(c.error)) << text.str();
+    }
+  }
 }
 
 // The table checker as a program, on a copy of good tables broken by hand.

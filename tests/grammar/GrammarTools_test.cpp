@@ -80,10 +80,18 @@ TEST(GrammarToolsTest, SpliceReplacesTheOneMarkerLineKeepingLineNumbers) {
   ASSERT_TRUE(SpliceTokenCodes("%{\n%}\n  %token_codes \n%%\ns : RW_FILE ;\n", codes, spliced, error)) << error;
   EXPECT_EQ("%{\n%}\n%token RW_FILE 491 CTK_YYYYMMDD 1733\n%%\ns : RW_FILE ;\n", spliced);
 
+  // A grammar with a %union names its tokens' member after the marker.
+  ASSERT_TRUE(SpliceTokenCodes("%union { int node; }\n%token_codes <node>\n%%\n", codes, spliced, error)) << error;
+  EXPECT_EQ("%union { int node; }\n%token <node> RW_FILE 491 CTK_YYYYMMDD 1733\n%%\n", spliced);
+
   const Refusal refused[] = {
       {"%%\ns : RW_FILE ;\n", "has no line \"%token_codes\""},
       {"%token_codes\n%token_codes\n%%\n", "has 2 lines \"%token_codes\""},
+      {"%token_codes\n%token_codes <node>\n%%\n", "has 2 lines \"%token_codes\""},
       {"/* %token_codes */\n%%\n", "has no line"},
+      {"%token_codes node\n%%\n", "names no member"},
+      {"%token_codes <>\n%%\n", "names no member"},
+      {"%token_codes <a b>\n%%\n", "names no member"},
   };
   for (const auto& c : refused) {
     SCOPED_TRACE(c.input);
@@ -221,6 +229,32 @@ TEST(GrammarToolsTest, ExtractorRefusesACodeFileWithoutOneActionSwitch) {
     std::string actions, error;
     EXPECT_TRUE(Refused(ExtractActions(c.input, actions, error), error, c.error));
   }
+}
+
+// The value type the dispatcher declares: byacc's union when the grammar
+// has a %union (over several lines too), the engine's word otherwise.
+TEST(GrammarToolsTest, ValueTypeIsTheGrammarsUnionOrTheEnginesWord) {
+  std::string declaration, error;
+  ASSERT_TRUE(ReadValueType("#define YYSTYPE_IS_DECLARED 1\n"
+                            "typedef union YYSTYPE { OrvExpr* node; std::intptr_t code; } YYSTYPE;\n#endif\n",
+                            declaration, error))
+      << error;
+  EXPECT_TRUE(Contains(declaration, "\ntypedef union YYSTYPE { OrvExpr* node; std::intptr_t code; } YYSTYPE;\n"))
+      << declaration;
+  EXPECT_FALSE(Contains(declaration, "#endif"));
+
+  ASSERT_TRUE(ReadValueType("typedef union YYSTYPE {\n  OrvExpr* node;\n  std::intptr_t code;\n} YYSTYPE;\nint x;\n",
+                            declaration, error))
+      << error;
+  EXPECT_TRUE(Contains(declaration, "typedef union YYSTYPE {\n  OrvExpr* node;\n  std::intptr_t code;\n} YYSTYPE;\n"));
+  EXPECT_FALSE(Contains(declaration, "int x;"));
+
+  ASSERT_TRUE(ReadValueType("typedef int YYSTYPE;\n", declaration, error)) << error;
+  EXPECT_TRUE(Contains(declaration, "\ntypedef OrvParseValue YYSTYPE;\n")) << declaration;
+  EXPECT_FALSE(Contains(declaration, "typedef int"));
+
+  EXPECT_TRUE(Refused(ReadValueType("typedef union YYSTYPE {\n  OrvExpr* node;\n", declaration, error), error,
+                      "has no end"));
 }
 
 TEST(GrammarToolsTest, ConstantsAreReadOnceEachAndWrittenBack) {

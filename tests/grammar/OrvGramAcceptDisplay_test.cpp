@@ -9,6 +9,7 @@
 #include "OrvGramNodes.h"
 #include "OrvGramScreen.h"
 #include "OrvListExpr.h"
+#include "OrvOperSlots.h"
 #include "OrvParserStatics.h"
 
 namespace {
@@ -17,13 +18,13 @@ class AcceptDisplayTest : public grammar_actions::ProgramTest {};
 
 TEST_F(AcceptDisplayTest, AcceptsEarlyNodeHoldsTheItemsAndTheEntryStillNamesThem) {
   OrvExpr* items = OrvListExpr(ACCEPT_ITEM_LIST, OrvGramNode(ACCEPT_SCREEN_ITEM), nullptr);
-  OrvParseValue entry = OrvGramValueOf(items);
+  OrvExpr* entry = items;
   OrvExpr* statement = OrvGramAcceptStatement(&entry);
   ASSERT_EQ(statement->Oper(), STMT_ACCEPT);
-  EXPECT_EQ(statement->Args(0), items);
+  EXPECT_EQ(statement->Args(STMT_ACCEPT__ACCEPT_ITEMS), items);
   // The closing position step finds the list in slot 0 through the entry.
-  EXPECT_EQ(OrvGramNodeOf(entry), items);
-  EXPECT_EQ(statement->Args(1), nullptr);
+  EXPECT_EQ(entry, items);
+  EXPECT_EQ(statement->Args(STMT_ACCEPT__ON_EXCEPTION), nullptr);
   owned.push_back(statement);
 }
 
@@ -32,17 +33,17 @@ TEST_F(AcceptDisplayTest, ScreenItemsStartWithTheirPositionAndValueAsTheFirstCla
     SCOPED_TRACE(OrvOperName(op));
     OrvExpr* position = OrvGramNode(EX_ADIS_MS_POSN, new OrvIntNumConst(VString("1"), 1), new OrvIntNumConst(VString("5"), 5));
     OrvExpr* value = OrvGramNode(DSPL_MS_ERASE);
-    OrvParseValue entries[] = {OrvGramValueOf(position), OrvGramValueOf(value)};
+    OrvExpr* entries[] = {position, value};
     OrvExpr* item = OrvGramStartScreenItem(op, &entries[0], &entries[1]);
     ASSERT_EQ(item->Oper(), op);
-    EXPECT_EQ(item->Args(0), position);
-    EXPECT_EQ(item->Args(1), value);
-    EXPECT_EQ(item->ArgSlots(0)->order, 0);
-    EXPECT_EQ(item->ArgSlots(1)->order, 1);
+    EXPECT_EQ(item->Args(DISPLAY_SCREEN_ITEM__POSITION), position);
+    EXPECT_EQ(item->Args(DISPLAY_SCREEN_ITEM__VALUE_TO_DISPLAY), value);
+    EXPECT_EQ(item->ArgSlots(DISPLAY_SCREEN_ITEM__POSITION)->order, 0);
+    EXPECT_EQ(item->ArgSlots(DISPLAY_SCREEN_ITEM__VALUE_TO_DISPLAY)->order, 1);
     // The phrases that follow take the next orders; the item is finished.
     OrvExpr* with = OrvGramNode(DSPL_WITH);
     OrvScreenItemCollector.SetClause(OrvGramScreenItemPhraseSlot(with), with);
-    EXPECT_EQ(item->ArgSlots(7)->order, 2);
+    EXPECT_EQ(item->ArgSlots(DISPLAY_SCREEN_ITEM__WITH_WORD)->order, 2);
     EXPECT_EQ(OrvScreenItemCollector.Finish(), item);
     owned.push_back(item);
   }
@@ -54,25 +55,35 @@ TEST_F(AcceptDisplayTest, EveryPhraseOfAScreenItemHasItsSlot) {
     OrvOper phrase;
     int slot;
   } cases[] = {
-      {DSPL_LINE_NUMBER, 2}, {DSPL_COLUMN_NUMBER, 3}, {DSPL_AT, 4}, {DSPL_POSITION, 4},
-      {DSPL_UNIT, 5},        {DSPL_MODE_IS_BLOCK, 6}, {DSPL_WITH, 7}, {DSPL_HIGH, 12},
-      {DSPL_LOW, 12},        {DSPL_REVERSE, 15},
+      {DSPL_LINE_NUMBER, DISPLAY_SCREEN_ITEM__LINE},
+      {DSPL_COLUMN_NUMBER, DISPLAY_SCREEN_ITEM__COLUMN},
+      {DSPL_AT, DISPLAY_SCREEN_ITEM__AT},
+      {DSPL_POSITION, DISPLAY_SCREEN_ITEM__AT},
+      {DSPL_UNIT, DISPLAY_SCREEN_ITEM__FROM_OR_UPON},
+      {DSPL_MODE_IS_BLOCK, DISPLAY_SCREEN_ITEM__MODE_IS_BLOCK},
+      {DSPL_WITH, DISPLAY_SCREEN_ITEM__WITH_WORD},
+      {DSPL_HIGH, DISPLAY_SCREEN_ITEM__HIGHLIGHT_LOWLIGHT},
+      {DSPL_LOW, DISPLAY_SCREEN_ITEM__HIGHLIGHT_LOWLIGHT},
+      {DSPL_REVERSE, DISPLAY_SCREEN_ITEM__REVERSE_VIDEO},
       // The attributes shared with screen entries keep their slots there.
-      {DSPL_BELL, 8},        {DSPL_HIGHLIGHT, 12},    {DSPL_REVERSE_VIDEO, 15}, {ACCP_SECURE, 25},
-      {DSPL_BLANK, 29},
-      // Anything else is a COPY marker or an error, slot 30.
-      {STMT__SYNTAX_ERROR, ORV_SCREEN_COPY_OR_ERROR},
+      {DSPL_BELL, DISPLAY_SCREEN_ITEM__BELL},
+      {DSPL_HIGHLIGHT, DISPLAY_SCREEN_ITEM__HIGHLIGHT_LOWLIGHT},
+      {DSPL_REVERSE_VIDEO, DISPLAY_SCREEN_ITEM__REVERSE_VIDEO},
+      {ACCP_SECURE, DISPLAY_SCREEN_ITEM__SECURE},
+      {DSPL_BLANK, DISPLAY_SCREEN_ITEM__BLANK},
+      // Anything else is a COPY marker or an error.
+      {STMT__SYNTAX_ERROR, DECL_SCRD_ENTRY__COPYBEGIN_END_SYNTAXERROR},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(OrvOperName(c.phrase));
     OrvExprOper node(c.phrase);
     EXPECT_EQ(OrvGramScreenItemPhraseSlot(&node), c.slot);
   }
-  EXPECT_EQ(OrvGramScreenItemPhraseSlot(nullptr), ORV_SCREEN_COPY_OR_ERROR);
+  EXPECT_EQ(OrvGramScreenItemPhraseSlot(nullptr), DECL_SCRD_ENTRY__COPYBEGIN_END_SYNTAXERROR);
 }
 
 TEST_F(AcceptDisplayTest, HighAndHighlightInOneItemAreOneClauseGivenTwice) {
-  OrvParseValue entries[] = {OrvGramValueOf(OrvGramNullNode()), OrvGramValueOf(Use(SYMCAT_DATA_NAME, {"X"}))};
+  OrvExpr* entries[] = {OrvGramNullNode(), Use(SYMCAT_DATA_NAME, {"X"})};
   OrvExpr* item = OrvGramStartScreenItem(DISPLAY_SCREEN_ITEM, &entries[0], &entries[1]);
   OrvExpr* high = OrvGramNode(DSPL_HIGH);
   sematest::PlaceAt(high, 9, 20, "HIGH");
@@ -82,7 +93,7 @@ TEST_F(AcceptDisplayTest, HighAndHighlightInOneItemAreOneClauseGivenTwice) {
   OrvScreenItemCollector.SetClause(OrvGramScreenItemPhraseSlot(highlight), highlight);
   EXPECT_EQ(Messages(), std::vector<std::string>{sematest::Line(MSG_ERR, "Clause Highlight/Lowlight is set more than once. "
                                                                           "Ignoring second instance.")});
-  EXPECT_EQ(item->Args(12), high);
+  EXPECT_EQ(item->Args(DISPLAY_SCREEN_ITEM__HIGHLIGHT_LOWLIGHT), high);
   OrvScreenItemCollector.Finish();
   EXPECT_EQ(item->Tokens().Count(), 1);  // the dropped word stays with the item
   owned.push_back(item);

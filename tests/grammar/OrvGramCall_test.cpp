@@ -5,6 +5,7 @@
 #include "OrvGramCall.h"
 #include "OrvGramNodes.h"
 #include "OrvGramProcedure.h"
+#include "OrvOperSlots.h"
 #include "SemaTestSupport.h"
 
 namespace {
@@ -37,15 +38,15 @@ TEST_F(CallTest, AParameterRecordsThePassingModeInForce) {
   for (const auto& e : expected) {
     owned.push_back(e.param);
     ASSERT_EQ(e.param->Oper(), EX_CALL_PARAM);
-    EXPECT_EQ(e.param->Args(0)->Oper(), e.phrase);
-    EXPECT_EQ(e.param->Args(1)->Oper(), NAMED_OBJ_USE);
-    EXPECT_EQ(e.param->Args(3)->Oper(), e.recorded);
+    EXPECT_EQ(e.param->Args(EX_CALL_PARAM__PARAMETER_TYPE_PHRASE)->Oper(), e.phrase);
+    EXPECT_EQ(e.param->Args(EX_CALL_PARAM__PARAMETER)->Oper(), NAMED_OBJ_USE);
+    EXPECT_EQ(e.param->Args(EX_CALL_PARAM__ARG_TYPE)->Oper(), e.recorded);
   }
-  EXPECT_EQ(y->Args(2), size);
+  EXPECT_EQ(y->Args(EX_CALL_PARAM__PARAMETER_SIZE), size);
   // Before the grammar set any mode a parameter counts as BY REFERENCE.
   OrvExpr* early = OrvGramCallParam(OrvGramNullNode(), Use(SYMCAT_DATA_NAME, {"W"}), OrvGramNullNode(), 0);
   owned.push_back(early);
-  EXPECT_EQ(early->Args(3)->Oper(), EX_PT_BY_REFERENCE);
+  EXPECT_EQ(early->Args(EX_CALL_PARAM__ARG_TYPE)->Oper(), EX_PT_BY_REFERENCE);
 }
 
 TEST_F(CallTest, FillingANodeOfManySlotsLeavesTheAbsentChildrenEmpty) {
@@ -55,10 +56,10 @@ TEST_F(CallTest, FillingANodeOfManySlotsLeavesTheAbsentChildrenEmpty) {
   EXPECT_EQ(OrvGramFillAll(call, OrvGramNullNode(), Use(SYMCAT_DATA_NAME, {"X"}), nullptr, nullptr, nullptr,
                            nullptr, nullptr, end),
             call);
-  EXPECT_EQ(call->Args(0)->Oper(), NULL_NODE);
-  EXPECT_EQ(call->Args(1)->Oper(), NAMED_OBJ_USE);
-  for (int slot = 2; slot < 7; ++slot) EXPECT_EQ(call->Args(slot), nullptr) << slot;
-  EXPECT_EQ(call->Args(7), end);
+  EXPECT_EQ(call->Args(STMT_CALL__CALL_CONVENTION)->Oper(), NULL_NODE);
+  EXPECT_EQ(call->Args(STMT_CALL__CALLED_PROGRAM)->Oper(), NAMED_OBJ_USE);
+  for (int slot = STMT_CALL__WITH_LINKAGE; slot < STMT_CALL__END_CALL; ++slot) EXPECT_EQ(call->Args(slot), nullptr) << slot;
+  EXPECT_EQ(call->Args(STMT_CALL__END_CALL), end);
 }
 
 }  // namespace

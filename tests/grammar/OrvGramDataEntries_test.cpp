@@ -9,6 +9,7 @@
 #include "OrvGramDataEntries.h"
 #include "OrvGramNames.h"
 #include "OrvGramNodes.h"
+#include "OrvOperSlots.h"
 #include "OrvParserStatics.h"
 #include "GrammarActionTest.h"
 
@@ -64,13 +65,13 @@ TEST_F(DataEntriesTest, TheFirstPartsTakeTheFirstClauseOrdersAndWangEntriesAreWa
     OrvExpr* entry = OrvGramStartDataEntry(level, nullptr, name, &tokens);
     EXPECT_EQ(entry->Oper(), dials == ORV_DIAL_MASK_WANG ? DECL_DD_ENTRY_WANG_DISPLAY : DECL_DD_ENTRY);
     EXPECT_EQ(OrvEntryCollector.node, entry);
-    EXPECT_EQ(entry->Args(0), level);
-    EXPECT_EQ(entry->Args(1), nullptr);
-    EXPECT_EQ(entry->Args(2), name);
-    EXPECT_EQ(entry->ArgSlots(0)->order, 0);
-    EXPECT_EQ(entry->ArgSlots(2)->order, 2);
-    OrvEntryCollector.SetClause(4, OrvGramNode(DX_PICTURE));
-    EXPECT_EQ(entry->ArgSlots(4)->order, 3);
+    EXPECT_EQ(entry->Args(DECL_DD_ENTRY__LEVEL_NUMBER), level);
+    EXPECT_EQ(entry->Args(DECL_DD_ENTRY__COPY_BEFORE_NAME), nullptr);
+    EXPECT_EQ(entry->Args(DECL_DD_ENTRY__DATA_ITEM_DEFINED), name);
+    EXPECT_EQ(entry->ArgSlots(DECL_DD_ENTRY__LEVEL_NUMBER)->order, 0);
+    EXPECT_EQ(entry->ArgSlots(DECL_DD_ENTRY__DATA_ITEM_DEFINED)->order, 2);
+    OrvEntryCollector.SetClause(DECL_DD_ENTRY__PICTURE, OrvGramNode(DX_PICTURE));
+    EXPECT_EQ(entry->ArgSlots(DECL_DD_ENTRY__PICTURE)->order, 3);
     // The level's tokens are back in the position list for the entry's
     // position step.
     EXPECT_EQ(tokens.Count(), 1);

@@ -5,6 +5,7 @@
 
 #include "OrvGramFileIO.h"
 #include "OrvGramNodes.h"
+#include "OrvOperSlots.h"
 #include "SemaTestSupport.h"
 
 namespace {
@@ -19,15 +20,23 @@ class FileIOTest : public sematest::ParserTest {
     BeginProgram("P");
   }
   void TearDown() override {
-    for (OrvParseValue* entry : {&first, &second, &third, &fourth}) OrvReleaseValue(*entry);
+    for (OrvExpr** entry : {&first, &second, &third, &fourth}) OrvReleaseValue(*entry);
     ParserTest::TearDown();
   }
   // A phrase node of `op` over a statement list of one CONTINUE, with the
   // phrase's keyword in front of the list, as the phrase rule leaves it.
+  // The phrases of READ and WRITE keep their statements in one slot.
+  static_assert(EX_ON_AT_END__STATEMENTS == EX_ON_INVALID_KEY__STATEMENTS &&
+                    EX_NOT_ON_INVALID_KEY__STATEMENTS == EX_ON_INVALID_KEY__STATEMENTS &&
+                    EX_ON_AT_EOP__STATEMENTS == EX_ON_INVALID_KEY__STATEMENTS &&
+                    EX_NOT_ON_AT_EOP__STATEMENTS == EX_ON_INVALID_KEY__STATEMENTS,
+                "one layout");
   static OrvExpr* Phrase(int op, const char* keyword) {
     OrvExpr* phrase = OrvGramNode(op, new OrvExprOper(STMT_LIST, OrvGramNode(STMT_CONTINUE)));
-    phrase->ArgSlots(0)->tokens.AddToken(RW_INVALID, OrvTxtPosn(5, 20, 1), VString(keyword));
-    phrase->Args(0)->Args(0)->Tokens().AddToken(RW_CONTINUE, OrvTxtPosn(5, 30, 1), VString("CONTINUE"));
+    phrase->ArgSlots(EX_ON_INVALID_KEY__STATEMENTS)
+        ->tokens.AddToken(RW_INVALID, OrvTxtPosn(5, 20, 1), VString(keyword));
+    phrase->Args(EX_ON_INVALID_KEY__STATEMENTS)->Args(0)->Tokens().AddToken(RW_CONTINUE, OrvTxtPosn(5, 30, 1),
+                                                                            VString("CONTINUE"));
     return phrase;
   }
   static std::string Texts(const OrvTokenList& list) {
@@ -37,10 +46,10 @@ class FileIOTest : public sematest::ParserTest {
     return out;
   }
 
-  OrvParseValue first = 0;
-  OrvParseValue second = 0;
-  OrvParseValue third = 0;
-  OrvParseValue fourth = 0;
+  OrvExpr* first = 0;
+  OrvExpr* second = 0;
+  OrvExpr* third = 0;
+  OrvExpr* fourth = 0;
 };
 
 // Which phrase of two takes the one slot, and what becomes of the other.
@@ -65,17 +74,17 @@ TEST_F(FileIOTest, OneSlotKeepsTheFirstPhraseUnlessOnlyTheSecondIsThere) {
     owned.push_back(statement);
     OrvExpr* a = c.firstPresent ? Phrase(EX_ON_AT_END, "END") : OrvGramNullNode();
     OrvExpr* k = c.secondPresent ? Phrase(EX_ON_INVALID_KEY, "INVALID") : OrvGramNullNode();
-    first = OrvGramValueOf(a);
-    second = OrvGramValueOf(k);
+    first = a;
+    second = k;
     sematest::ReleaseWatch watch;
-    OrvGramKeepOnePhrase(statement, 7, &first, &second, "Both AT AND and INVALID KEY used");
-    ASSERT_NE(statement->Args(7), nullptr);
-    EXPECT_EQ(statement->Args(7)->Oper(), c.kept);
-    OrvExpr* dropped = statement->Args(7) == a ? k : a;
+    OrvGramKeepOnePhrase(statement, STMT_READ__AT_END_INVALID_KEY, &first, &second, "Both AT AND and INVALID KEY used");
+    ASSERT_NE(statement->Args(STMT_READ__AT_END_INVALID_KEY), nullptr);
+    EXPECT_EQ(statement->Args(STMT_READ__AT_END_INVALID_KEY)->Oper(), c.kept);
+    OrvExpr* dropped = statement->Args(STMT_READ__AT_END_INVALID_KEY) == a ? k : a;
     EXPECT_TRUE(watch.Released(dropped));
     // The kept phrase's entry still names it; the dropped one's is cleared.
-    EXPECT_EQ(OrvGramNodeOf(statement->Args(7) == a ? first : second), statement->Args(7));
-    EXPECT_EQ(statement->Args(7) == a ? second : first, 0);
+    EXPECT_EQ(statement->Args(STMT_READ__AT_END_INVALID_KEY) == a ? first : second, statement->Args(STMT_READ__AT_END_INVALID_KEY));
+    EXPECT_EQ(statement->Args(STMT_READ__AT_END_INVALID_KEY) == a ? second : first, nullptr);
     EXPECT_EQ(Texts(statement->Tokens()), c.leftOver);
     EXPECT_EQ(Messages(), c.message ? std::vector<std::string>{Line(MSG_ERR, "Both AT AND and INVALID KEY used")}
                                     : std::vector<std::string>{});
@@ -88,10 +97,10 @@ TEST_F(FileIOTest, AnErrorNodeInsideADroppedPhraseIsForgotten) {
   owned.push_back(statement);
   OrvExpr* k = Phrase(EX_ON_INVALID_KEY, "INVALID");
   OrvExpr* error = GenErrNode();
-  k->Args(0)->AddArg(error);
-  first = OrvGramValueOf(Phrase(EX_ON_AT_EOP, "EOP"));
-  second = OrvGramValueOf(k);
-  OrvGramKeepOnePhrase(statement, 4, &first, &second, "Both AT END-OF-PAGE and INVALID KEY used");
+  k->Args(EX_ON_INVALID_KEY__STATEMENTS)->AddArg(error);
+  first = Phrase(EX_ON_AT_EOP, "EOP");
+  second = k;
+  OrvGramKeepOnePhrase(statement, STMT_WRITE__AT_END_OF_PAGE_INVALID_KEY, &first, &second, "Both AT END-OF-PAGE and INVALID KEY used");
   EXPECT_EQ(parser.errNode, nullptr);
   // The next error takes a new node (the parse state frees it).
   OrvExpr* next = GenErrNode();
@@ -102,26 +111,26 @@ TEST_F(FileIOTest, AnErrorNodeInsideADroppedPhraseIsForgotten) {
 TEST_F(FileIOTest, ReadAndWriteFillTheirPhraseAndTerminatorSlots) {
   OrvExpr* read = OrvGramNode(STMT_READ);
   owned.push_back(read);
-  first = OrvGramValueOf(OrvGramNullNode());
-  second = OrvGramValueOf(Phrase(EX_ON_INVALID_KEY, "INVALID"));
-  third = OrvGramValueOf(OrvGramNullNode());
-  fourth = OrvGramValueOf(Phrase(EX_NOT_ON_INVALID_KEY, "INVALID"));
+  first = OrvGramNullNode();
+  second = Phrase(EX_ON_INVALID_KEY, "INVALID");
+  third = OrvGramNullNode();
+  fourth = Phrase(EX_NOT_ON_INVALID_KEY, "INVALID");
   EXPECT_EQ(OrvGramFinishRead(read, &first, &second, &third, &fourth, OrvGramNode(EX_END_READ)), read);
-  EXPECT_EQ(read->Args(7)->Oper(), EX_ON_INVALID_KEY);
-  EXPECT_EQ(read->Args(8)->Oper(), EX_NOT_ON_INVALID_KEY);
-  EXPECT_EQ(read->Args(9)->Oper(), EX_END_READ);
+  EXPECT_EQ(read->Args(STMT_READ__AT_END_INVALID_KEY)->Oper(), EX_ON_INVALID_KEY);
+  EXPECT_EQ(read->Args(STMT_READ__NOT_AT_END_INVALID_KEY)->Oper(), EX_NOT_ON_INVALID_KEY);
+  EXPECT_EQ(read->Args(STMT_READ__END_READ)->Oper(), EX_END_READ);
   EXPECT_EQ(Messages(), std::vector<std::string>{});
 
   OrvExpr* write = OrvGramNode(STMT_WRITE);
   owned.push_back(write);
-  first = OrvGramValueOf(Phrase(EX_ON_AT_EOP, "EOP"));
-  second = OrvGramValueOf(Phrase(EX_ON_INVALID_KEY, "INVALID"));
-  third = OrvGramValueOf(Phrase(EX_NOT_ON_AT_EOP, "EOP"));
-  fourth = OrvGramValueOf(Phrase(EX_NOT_ON_INVALID_KEY, "INVALID"));
+  first = Phrase(EX_ON_AT_EOP, "EOP");
+  second = Phrase(EX_ON_INVALID_KEY, "INVALID");
+  third = Phrase(EX_NOT_ON_AT_EOP, "EOP");
+  fourth = Phrase(EX_NOT_ON_INVALID_KEY, "INVALID");
   EXPECT_EQ(OrvGramFinishWrite(write, &first, &second, &third, &fourth, OrvGramNullNode()), write);
-  EXPECT_EQ(write->Args(4)->Oper(), EX_ON_AT_EOP);
-  EXPECT_EQ(write->Args(5)->Oper(), EX_NOT_ON_AT_EOP);
-  EXPECT_EQ(write->Args(6)->Oper(), NULL_NODE);
+  EXPECT_EQ(write->Args(STMT_WRITE__AT_END_OF_PAGE_INVALID_KEY)->Oper(), EX_ON_AT_EOP);
+  EXPECT_EQ(write->Args(STMT_WRITE__NOT_AT_END_OF_PAGE_INVALID_KEY)->Oper(), EX_NOT_ON_AT_EOP);
+  EXPECT_EQ(write->Args(STMT_WRITE__END_WRITE)->Oper(), NULL_NODE);
   // The message comes once for each pair, as the system words it.
   const std::string both = Line(MSG_ERR, "Both AT END-OF-PAGE and INVALID KEY used");
   EXPECT_EQ(Messages(), (std::vector<std::string>{both, both}));
@@ -133,9 +142,9 @@ TEST_F(FileIOTest, StartKeyIsANodeOfTheRelationOverTheKeyWordAndTheKey) {
   OrvExpr* key = OrvGramStartKey(CMP_NOT_LT, OrvGramNode(START_KEY), components);
   owned.push_back(key);
   EXPECT_EQ(key->Oper(), CMP_NOT_LT);
-  EXPECT_EQ(key->Args(0)->Oper(), START_KEY);
-  ASSERT_EQ(key->Args(1)->Oper(), REC_KEY_USE);
-  EXPECT_EQ(key->Args(1)->Args(0), components);
+  EXPECT_EQ(key->Args(CMP_NOT_LT__LEFT_OPERAND)->Oper(), START_KEY);
+  ASSERT_EQ(key->Args(CMP_NOT_LT__RIGHT_OPERAND)->Oper(), REC_KEY_USE);
+  EXPECT_EQ(key->Args(CMP_NOT_LT__RIGHT_OPERAND)->Args(REC_KEY_USE__KEY_COMPONENTS), components);
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "OrvGramFileSection.h"
 #include "OrvGramNames.h"
 #include "OrvGramNodes.h"
+#include "OrvOperSlots.h"
 #include "OrvParserStatics.h"
 #include "GrammarActionTest.h"
 
@@ -55,10 +56,10 @@ TEST_F(FileSectionTest, ACopiedMemberAfterAGroupNestsBetweenItsMarkers) {
   OrvGramMarkerAmongEntries(OrvGramNode(STMT_INLINED_COPY_END), DECL_DD);
   OrvExpr* records = TakeRecords();
   ASSERT_EQ(records->NArgs(), 1);
-  OrvExpr* subordinates = records->Args(0)->Args(1);
+  OrvExpr* subordinates = records->Args(0)->Args(DECL_DD__SUBORDINATE_ENTRIES);
   EXPECT_EQ(Opers(subordinates), (std::vector<int>{STMT_INLINED_COPY_BEG, DECL_DD}));
-  EXPECT_EQ(subordinates->Args(1)->Args(0), b);
-  EXPECT_EQ(Opers(subordinates->Args(1)->Args(1)), std::vector<int>{STMT_INLINED_COPY_END});
+  EXPECT_EQ(subordinates->Args(1)->Args(DECL_DD__DATA_DESCRIPTION_ENTRY), b);
+  EXPECT_EQ(Opers(subordinates->Args(1)->Args(DECL_DD__SUBORDINATE_ENTRIES)), std::vector<int>{STMT_INLINED_COPY_END});
 }
 
 TEST_F(FileSectionTest, LooseItemsAndExecBlocksCloseTheRecordsAndFollowThem) {
@@ -112,13 +113,13 @@ TEST_F(FileSectionTest, EachLinageDefinesLinageCounterWithoutADuplicateMessage) 
   for (int i = 0; i < 2; ++i) {
     OrvExpr* lines = new OrvIntNumConst(VString("60"), 60);
     OrvExpr* started = OrvGramStartLinage(lines);
-    EXPECT_EQ(started->Args(0), lines);
-    EXPECT_EQ(started->ArgSlots(0)->order, 0);
+    EXPECT_EQ(started->Args(FDX_LINAGE__LINAGE_LINES), lines);
+    EXPECT_EQ(started->ArgSlots(FDX_LINAGE__LINAGE_LINES)->order, 0);
     OrvExpr* clause = OrvGramFinishLinage();
     EXPECT_EQ(clause, started);
     EXPECT_EQ(OrvEntryCollector.node, nullptr);
-    ASSERT_NE(clause->Args(ORV_LINAGE_COUNTER), nullptr);
-    EXPECT_EQ(clause->Args(ORV_LINAGE_COUNTER)->Oper(), NAMED_OBJ_DEF);
+    ASSERT_NE(clause->Args(FDX_LINAGE__LINAGE_COUNTER_DEFINED), nullptr);
+    EXPECT_EQ(clause->Args(FDX_LINAGE__LINAGE_COUNTER_DEFINED)->Oper(), NAMED_OBJ_DEF);
     owned.push_back(clause);
   }
   EXPECT_EQ(Name("LINAGE-COUNTER")->Category(), SYMCAT_DATA_NAME);

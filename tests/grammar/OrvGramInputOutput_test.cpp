@@ -7,6 +7,7 @@
 #include "OrvGramInputOutput.h"
 #include "OrvGramNodes.h"
 #include "OrvListExpr.h"
+#include "OrvOperSlots.h"
 #include "OrvParserStatics.h"
 #include "SemaTestSupport.h"
 
@@ -30,19 +31,18 @@ TEST_F(InputOutputTest, AFrameOfAbsentPartsIsItsFirstValueAndTheOthersAreFreed) 
     SCOPED_TRACE(std::to_string(c.header) + std::to_string(c.body) + std::to_string(c.tail));
     OrvExpr* header = c.header ? OrvGramNode(SECTION_INPUT_OUTPUT_HEADER) : OrvGramNullNode();
     OrvExpr* body = c.body ? OrvGramNode(PARA_FILE_CONTROL) : OrvGramNullNode();
-    OrvParseValue values[] = {OrvGramValueOf(header), OrvGramValueOf(body),
-                              c.tail ? OrvGramValueOf(OrvGramNode(PARA_I_O_CONTROL)) : 0};
+    OrvExpr* values[] = {header, body, c.tail ? OrvGramNode(PARA_I_O_CONTROL) : nullptr};
     sematest::ReleaseWatch watch;
-    OrvExpr* frame = OrvGramOptionalFrame(SECTION_INPUT_OUTPUT, values, 3);
+    OrvExpr* frame = OrvGramOptionalFrame(SECTION_INPUT_OUTPUT, {&values[0], &values[1], &values[2]});
     if (!c.header && !c.body && !c.tail) {
       EXPECT_EQ(frame, header);
       EXPECT_TRUE(watch.Released(body));
-      EXPECT_EQ(values[1], 0);
+      EXPECT_EQ(values[1], nullptr);
     } else {
       ASSERT_EQ(frame->Oper(), SECTION_INPUT_OUTPUT);
-      EXPECT_EQ(frame->Args(0), header);
-      EXPECT_EQ(frame->Args(1), body);
-      EXPECT_EQ(frame->Args(2) != nullptr, c.tail);
+      EXPECT_EQ(frame->Args(SECTION_INPUT_OUTPUT__INPUT_OUTPUT_SECTION_HEADER), header);
+      EXPECT_EQ(frame->Args(SECTION_INPUT_OUTPUT__FILE_CONTROL_PARAGRAPH), body);
+      EXPECT_EQ(frame->Args(SECTION_INPUT_OUTPUT__I_O_CONTROL_PARAGRAPH) != nullptr, c.tail);
       EXPECT_EQ(watch.Count(), 0u);
     }
     owned.push_back(frame);
@@ -55,19 +55,19 @@ TEST_F(InputOutputTest, SelectAndAlternateKeyPartsTakeTheFirstClauseOrders) {
   OrvExpr* entry = OrvGramStartFileControl(optional, name);
   EXPECT_EQ(OrvFileControlCollector.node, entry);
   EXPECT_EQ(entry->Oper(), DECL_FC_ENTRY);
-  EXPECT_EQ(entry->Args(ORV_FC_OPTIONAL), optional);
-  EXPECT_EQ(entry->Args(ORV_FC_FILE_NAME), name);
-  EXPECT_EQ(entry->ArgSlots(ORV_FC_FILE_NAME)->order, 1);
+  EXPECT_EQ(entry->Args(DECL_FC_ENTRY__OPTIONAL), optional);
+  EXPECT_EQ(entry->Args(DECL_FC_ENTRY__FILE_NAME), name);
+  EXPECT_EQ(entry->ArgSlots(DECL_FC_ENTRY__FILE_NAME)->order, 1);
   OrvExpr* key = OrvGramNode(FCX_COMP_REC_KEY);
   OrvExpr* alternate = OrvGramStartAlternateKey(key);
   EXPECT_EQ(OrvSubClauseCollector.node, alternate);
-  EXPECT_EQ(alternate->Args(0), key);
-  OrvSubClauseCollector.SetClause(4, OrvGramNode(FCX_ALTKEY_WITH_DUPLICATES));
-  EXPECT_EQ(alternate->ArgSlots(4)->order, 1);
-  OrvFileControlCollector.AddListItem(ORV_FC_ALTERNATE_KEYS, FCX_ALTERNATE_RECORD_KEY_LIST,
+  EXPECT_EQ(alternate->Args(FCX_ALTERNATE_RECORD_KEY__ALTERNATE_KEY), key);
+  OrvSubClauseCollector.SetClause(FCX_ALTERNATE_RECORD_KEY__WITH_DUPLICATES, OrvGramNode(FCX_ALTKEY_WITH_DUPLICATES));
+  EXPECT_EQ(alternate->ArgSlots(FCX_ALTERNATE_RECORD_KEY__WITH_DUPLICATES)->order, 1);
+  OrvFileControlCollector.AddListItem(DECL_FC_ENTRY__ALTERNATE_RECORD_KEYS, FCX_ALTERNATE_RECORD_KEY_LIST,
                                       OrvSubClauseCollector.Finish());
-  EXPECT_EQ(entry->Args(ORV_FC_ALTERNATE_KEYS)->Oper(), FCX_ALTERNATE_RECORD_KEY_LIST);
-  EXPECT_EQ(entry->Args(ORV_FC_ALTERNATE_KEYS)->ArgSlots(0)->order, 2);
+  EXPECT_EQ(entry->Args(DECL_FC_ENTRY__ALTERNATE_RECORD_KEYS)->Oper(), FCX_ALTERNATE_RECORD_KEY_LIST);
+  EXPECT_EQ(entry->Args(DECL_FC_ENTRY__ALTERNATE_RECORD_KEYS)->ArgSlots(0)->order, 2);
 }
 
 TEST_F(InputOutputTest, AlsoJoinsTheDataNameInFrontOfOneFlatList) {
@@ -85,17 +85,17 @@ TEST_F(InputOutputTest, AlsoJoinsTheDataNameInFrontOfOneFlatList) {
 
 TEST_F(InputOutputTest, AListThatStartsEmptyFreesItsNullNodeAndClearsItsEntry) {
   OrvExpr* empty = OrvGramNullNode();
-  OrvParseValue entry = OrvGramValueOf(empty);
+  OrvExpr* entry = empty;
   sematest::ReleaseWatch watch;
   OrvExpr* item = OrvGramNode(EX_CD_MSG_COUNT_IS);
   OrvExpr* list = OrvGramListAppend(EX_CD_LIST, &entry, item);
   EXPECT_TRUE(watch.Released(empty));
-  EXPECT_EQ(entry, 0);
+  EXPECT_EQ(entry, nullptr);
   EXPECT_EQ(list->Oper(), EX_CD_LIST);
-  OrvParseValue held = OrvGramValueOf(list);
+  OrvExpr* held = list;
   EXPECT_EQ(OrvGramListAppend(EX_CD_LIST, &held, OrvGramNode(EX_CD_END_KEY_IS)), list);
   EXPECT_EQ(list->NArgs(), 2);
-  EXPECT_EQ(held, OrvGramValueOf(list));
+  EXPECT_EQ(held, list);
   owned.push_back(list);
 }
 

@@ -10,6 +10,7 @@
 #include "OrvGramStatementNodes.h"
 #include "OrvGramUse.h"
 #include "OrvListExpr.h"
+#include "OrvOperSlots.h"
 
 namespace {
 
@@ -59,14 +60,14 @@ TEST_F(MiscStatementsTest, ExecGivesItsHeadTokensUpToExecToTheSubsystemWord) {
   AddToken(exec->Tokens(), SEP_SPACE, 6, 15);
   AddToken(exec->Tokens(), RW_END_EXEC, 7, 11, "END-EXEC");
   EXPECT_EQ(OrvGramExecTokens(exec), exec);
-  EXPECT_EQ(Codes(exec->ArgSlots(0)->tokens), (std::vector<int>{CM_COMMENT, RW_EXEC}));
+  EXPECT_EQ(Codes(exec->ArgSlots(STMT_EXEC__EXEC_KIND)->tokens), (std::vector<int>{CM_COMMENT, RW_EXEC}));
   EXPECT_EQ(Codes(exec->Tokens()), (std::vector<int>{SEP_SPACE, RW_END_EXEC}));
   // Without EXEC's token nothing moves.
   OrvExpr* bare = OrvGramNode(STMT_EXEC, new OrvTokenString(VString("DLI")));
   AddToken(bare->Tokens(), RW_END_EXEC, 7, 11, "END-EXEC");
   OrvGramExecTokens(bare);
   EXPECT_EQ(Codes(bare->Tokens()), std::vector<int>{RW_END_EXEC});
-  EXPECT_TRUE(bare->ArgSlots(0)->tokens.IsEmpty());
+  EXPECT_TRUE(bare->ArgSlots(STMT_EXEC__EXEC_KIND)->tokens.IsEmpty());
   owned.push_back(exec);
   owned.push_back(bare);
 }
@@ -74,7 +75,7 @@ TEST_F(MiscStatementsTest, ExecGivesItsHeadTokensUpToExecToTheSubsystemWord) {
 TEST_F(MiscStatementsTest, TheExecNodeComesFromTheBlockReadSoFar) {
   OrvExpr* exec = OrvGramExecLines();
   ASSERT_EQ(exec->Oper(), STMT_EXEC);
-  EXPECT_TRUE(exec->Args(0)->IsNullNode());  // a block without a word
+  EXPECT_TRUE(exec->Args(STMT_EXEC__EXEC_KIND)->IsNullNode());  // a block without a word
   EXPECT_EQ(parser.execTokens, nullptr);
   owned.push_back(exec);
 }
@@ -123,13 +124,13 @@ TEST_F(MiscStatementsTest, StatementsWithManyChildrenTakeThemBySlot) {
   for (int i = 0; i < 6; ++i) children[i] = OrvGramNullNode();
   OrvExpr* sort = OrvGramStatement(STMT_SORT, {children[0], children[1], nullptr, children[3], children[4], children[5]});
   ASSERT_EQ(sort->NArgs(), 6);
-  EXPECT_EQ(sort->Args(0), children[0]);
-  EXPECT_EQ(sort->Args(2), nullptr);  // left empty
-  EXPECT_EQ(sort->Args(5), children[5]);
+  EXPECT_EQ(sort->Args(STMT_SORT__FILE_OR_TABLE), children[0]);
+  EXPECT_EQ(sort->Args(STMT_SORT__WITH_DUPLICATES), nullptr);  // left empty
+  EXPECT_EQ(sort->Args(STMT_SORT__OUTPUT_PHRASE), children[5]);
   OrvExpr* receive = OrvGramNode(STMT_RECEIVE);
   EXPECT_EQ(OrvGramFillStatement(receive, {nullptr, children[2]}), receive);
-  EXPECT_EQ(receive->Args(1), children[2]);
-  EXPECT_EQ(receive->Args(0), nullptr);
+  EXPECT_EQ(receive->Args(STMT_RECEIVE__MESSAGE_SEGMENT), children[2]);
+  EXPECT_EQ(receive->Args(STMT_RECEIVE__CD_NAME), nullptr);
   EXPECT_EQ(OrvGramFillStatement(nullptr, {children[2]}), nullptr);
   owned.push_back(sort);
   owned.push_back(receive);

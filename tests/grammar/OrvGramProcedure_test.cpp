@@ -8,6 +8,7 @@
 #include "OrvGramProcedure.h"
 #include "OrvGramStatements.h"
 #include "OrvListExpr.h"
+#include "OrvOperSlots.h"
 #include "SemaTestSupport.h"
 
 namespace {
@@ -30,10 +31,11 @@ class ProcedureTest : public sematest::ParserTest {
     return out;
   }
   // What the position step leaves after a header: the comment and the name
-  // in front of slot 0, the "." on the node itself.
+  // in front of the name slot (SECTION_NAME and PARA_NAME alike), the "." on
+  // the node itself.
   static void AsAfterThePositionStep(OrvExpr* header, const char* name) {
-    header->ArgSlots(0)->tokens.AddToken(CM_COMMENT, OrvTxtPosn(2, 6, 1), VString("*C"));
-    header->ArgSlots(0)->tokens.AddToken(TK_AREA_A_NAME, OrvTxtPosn(3, 7, 1), VString(name));
+    header->ArgSlots(SECTION_NAME)->tokens.AddToken(CM_COMMENT, OrvTxtPosn(2, 6, 1), VString("*C"));
+    header->ArgSlots(SECTION_NAME)->tokens.AddToken(TK_AREA_A_NAME, OrvTxtPosn(3, 7, 1), VString(name));
     header->Tokens().AddToken(SEP_DOT, OrvTxtPosn(3, 9, 1), VString("."));
   }
 
@@ -42,29 +44,29 @@ class ProcedureTest : public sematest::ParserTest {
 };
 
 TEST_F(ProcedureTest, HeadersGiveTheirNameToTheDefinitionAndTheirPeriodToTheBody) {
-  OrvParseValue name = OrvGramValueOf(Name("S1"));
+  OrvExpr* name = Name("S1");
   OrvExpr* section = OrvGramSectionNode(&name, OrvGramNullNode());
   ASSERT_EQ(section->Oper(), SECTION_PROC);
-  EXPECT_EQ(OrvGramNodeOf(name), section->Args(0));  // the step then finds the name's slot
+  EXPECT_EQ(name, section->Args(SECTION_NAME));  // the step then finds the name's slot
   AsAfterThePositionStep(section, "S1");
   OrvGramSectionHeader(section);
-  EXPECT_EQ(Texts(section->ArgSlots(0)->tokens), "*C");
-  EXPECT_EQ(Texts(section->Args(0)->Tokens()), "S1");
-  EXPECT_EQ(Texts(section->ArgSlots(2)->tokens), ".");
+  EXPECT_EQ(Texts(section->ArgSlots(SECTION_NAME)->tokens), "*C");
+  EXPECT_EQ(Texts(section->Args(SECTION_NAME)->Tokens()), "S1");
+  EXPECT_EQ(Texts(section->ArgSlots(SECTION_PROC__PARAGRAPHS)->tokens), ".");
   EXPECT_TRUE(section->Tokens().IsEmpty());
-  EXPECT_EQ(division->Args(7)->Args(0), section);
+  EXPECT_EQ(division->Args(DIVISION_PROCEDURE__IMPERATIVES)->Args(0), section);
 
-  name = OrvGramValueOf(Name("P1"));
+  name = Name("P1");
   OrvExpr* paragraph = OrvGramParagraphNode(&name);
   AsAfterThePositionStep(paragraph, "P1");
   OrvGramParagraphHeader(paragraph);
-  EXPECT_EQ(Texts(paragraph->Args(0)->Tokens()), "P1");
-  EXPECT_EQ(Texts(paragraph->ArgSlots(1)->tokens), ".");
-  EXPECT_EQ(section->Args(2)->Args(0), paragraph);
+  EXPECT_EQ(Texts(paragraph->Args(PARA_NAME)->Tokens()), "P1");
+  EXPECT_EQ(Texts(paragraph->ArgSlots(PARA_PROC__SENTENCES)->tokens), ".");
+  EXPECT_EQ(section->Args(SECTION_PROC__PARAGRAPHS)->Args(0), paragraph);
   // A paragraph name may be repeated, a section name may not.
-  name = OrvGramValueOf(Name("P1"));
+  name = Name("P1");
   owned.push_back(OrvGramParagraphNode(&name));
-  name = OrvGramValueOf(Name("S1"));
+  name = Name("S1");
   owned.push_back(OrvGramSectionNode(&name, OrvGramNullNode()));
   EXPECT_EQ(Messages(), std::vector<std::string>{Line(MSG_WARN, "Duplicate definition of section-name 'S1'")});
 }
@@ -87,53 +89,53 @@ TEST_F(ProcedureTest, APassingModeHoldsForTheParametersThatFollowIt) {
                {z, EX_PT_BY_REFERENCE, EX_PT_BY_REFERENCE}};
   for (const auto& c : cases) {
     ASSERT_EQ(c.param->Oper(), EX_PROC_PARAM);
-    EXPECT_EQ(c.param->Args(0)->Oper(), c.phrase);
-    EXPECT_EQ(c.param->Args(1)->Oper(), NAMED_OBJ_USE);
-    EXPECT_EQ(c.param->Args(2)->Oper(), c.computed);
+    EXPECT_EQ(c.param->Args(EX_PROC_PARAM__PARAMETER_TYPE_PHRASE)->Oper(), c.phrase);
+    EXPECT_EQ(c.param->Args(EX_PROC_PARAM__PARAMETER_DATA_NAME)->Oper(), NAMED_OBJ_USE);
+    EXPECT_EQ(c.param->Args(EX_PROC_PARAM__ACTUAL_PARAMETER_TYPE)->Oper(), c.computed);
     owned.push_back(c.param);
   }
 }
 
 TEST_F(ProcedureTest, DeclarativesTakeTheirSectionsAndThenGiveTheContainerBack) {
-  OrvParseValue started = OrvGramValueOf(OrvGramStartDeclaratives());
-  OrvExpr* declaratives = OrvGramNodeOf(started);
+  OrvExpr* started = OrvGramStartDeclaratives();
+  OrvExpr* declaratives = started;
   EXPECT_EQ(parser.inDeclaratives, 1);
   EXPECT_EQ(parser.procOwner, declaratives);
   Section("ERRS");
-  OrvExpr* sections = declaratives->Args(0);
+  OrvExpr* sections = declaratives->Args(DECLARATIVE_SECTIONS__SECTIONS);
   ASSERT_NE(sections, nullptr);
   OrvExpr* end = OrvGramNode(END_DECLARATIVES);
   EXPECT_EQ(OrvGramFinishDeclaratives(&started, end), declaratives);
-  EXPECT_EQ(OrvGramNodeOf(started), sections);
-  EXPECT_EQ(declaratives->Args(1), end);
+  EXPECT_EQ(started, sections);
+  EXPECT_EQ(declaratives->Args(DECLARATIVE_SECTIONS__END_DECLARATIVES), end);
   EXPECT_EQ(parser.inDeclaratives, 0);
   EXPECT_EQ(parser.procOwner, nullptr);
   EXPECT_EQ(parser.curSection, nullptr);
   // No section: the starting entry is cleared.
-  started = OrvGramValueOf(OrvGramStartDeclaratives());
+  started = OrvGramStartDeclaratives();
   owned.push_back(OrvGramFinishDeclaratives(&started, OrvGramNode(END_DECLARATIVES)));
-  EXPECT_EQ(started, 0);
+  EXPECT_EQ(started, nullptr);
   owned.push_back(declaratives);
 }
 
 TEST_F(ProcedureTest, IntegerNamesMeetTheirUsesInOneElement) {
-  OrvParseValue header = OrvGramValueOf(new OrvIntNumConst(VString("100"), 100));
+  OrvExpr* header = new OrvIntNumConst(VString("100"), 100);
   OrvGramNumberName(&header);
-  OrvExpr* element = OrvGramNodeOf(header);
+  OrvExpr* element = header;
   ASSERT_NE(element, nullptr);
   EXPECT_EQ(element->Oper(), SYMBOL_TABLE_ELT);
-  OrvParseValue used = OrvGramValueOf(new OrvIntNumConst(VString("100"), 100));
+  OrvExpr* used = new OrvIntNumConst(VString("100"), 100);
   OrvExpr* use = OrvGramProcNameUse(OrvGramNumberNameUse(&used), nullptr);
-  EXPECT_EQ(used, 0);
+  EXPECT_EQ(used, nullptr);
   ASSERT_EQ(use->Oper(), NAMED_OBJ_USE);
-  ASSERT_EQ(use->Args(0)->Oper(), OF_IN_LIST);
-  EXPECT_EQ(use->Args(0)->Args(0)->Link(0)->node, element);
+  ASSERT_EQ(use->Args(NAMED_OBJ_USE__NAMES)->Oper(), OF_IN_LIST);
+  EXPECT_EQ(use->Args(NAMED_OBJ_USE__NAMES)->Args(0)->Link(0)->node, element);
   owned.push_back(use);
   // A PROGRAM-ID literal keeps its quotes in the element's name.
-  OrvParseValue literal = OrvGramValueOf(new OrvStrConst(VString("\"PROG-1\"")));
+  OrvExpr* literal = new OrvStrConst(VString("\"PROG-1\""));
   OrvExpr* named = OrvGramLiteralName(&literal);
   EXPECT_EQ(Str(*named->Image()), "\"PROG-1\"");
-  EXPECT_EQ(literal, 0);
+  EXPECT_EQ(literal, nullptr);
 }
 
 TEST_F(ProcedureTest, GoToWithSeveralNamesNeedsDepending) {
@@ -153,10 +155,11 @@ TEST_F(ProcedureTest, GoToWithSeveralNamesNeedsDepending) {
     for (int i = 0; i < c.names; ++i)
       list = OrvListExpr(EX_LIST, list, OrvGramProcNameUse(OrvGramNameUseNode(Name("P")), nullptr));
     OrvExpr* phrase = c.depending ? OrvGramNode(EX_DEPENDING_ON, Use(SYMCAT_DATA_NAME, {"X"})) : OrvGramNullNode();
-    OrvParseValue entry = OrvGramValueOf(phrase);
+    OrvExpr* entry = phrase;
     OrvExpr* statement = OrvGramGoTo(list, &entry);
     EXPECT_EQ(statement->Oper(), c.statement);
-    EXPECT_EQ(statement->Args(0), list);
+    static_assert(STMT_GOTO__PROCEDURE_NAMES == STMT_GOTO_DEPENDING__PROCEDURE_NAMES, "one layout");
+    EXPECT_EQ(statement->Args(STMT_GOTO__PROCEDURE_NAMES), list);
     EXPECT_EQ(entry == 0, !c.depending);
     std::vector<std::string> want;
     if (c.error) want.push_back(Line(MSG_ERR, "More than one procedure name in GO TO without DEPENDING"));

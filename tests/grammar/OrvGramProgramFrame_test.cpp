@@ -8,6 +8,7 @@
 #include "OrvGramDataDivision.h"
 #include "OrvGramNodes.h"
 #include "OrvGramProgramFrame.h"
+#include "OrvOperSlots.h"
 #include "OrvParserStatics.h"
 #include "OrvTreeUtil.h"
 #include "SemaTestSupport.h"
@@ -22,8 +23,6 @@ class ProgramFrameTest : public sematest::ParserTest {
     ParserTest::SetUp();
     StartFile();
   }
-  // A value on a stand-in value stack.
-  static OrvParseValue Value(OrvExpr* node) { return OrvGramValueOf(node); }
 };
 
 TEST_F(ProgramFrameTest, MissingPartsWarnExceptUnderMicroFocus) {
@@ -64,10 +63,10 @@ TEST_F(ProgramFrameTest, AnEndProgramHeaderNoProgramTakesLeavesItsTokensWithTheO
   EXPECT_TRUE(watch.Released(wrong));
   ASSERT_NE(inner->Tokens().Last(), nullptr);
   EXPECT_EQ(Str(inner->Tokens().Last()->image), "END");
-  // END PROGRAM B: B is ended into A, the header in B's slot 5.
+  // END PROGRAM B: B is ended into A, the header in B's end-program slot.
   OrvExpr* right = OrvGramEndProgramHeader(Use(SYMCAT_PROGRAM_NAME, {"B"}));
   OrvGramEndProgram(right);
-  EXPECT_EQ(inner->Args(5), right);
+  EXPECT_EQ(inner->Args(COBOL_PROGRAM__END_PROGRAM_HEADER), right);
   EXPECT_EQ(inner->Parent() != nullptr && OrvIsInSubtree(outer, inner), 1);
   // END PROGRAM A, then one more: refused with none open; the root keeps it.
   OrvGramEndProgram(OrvGramEndProgramHeader(Use(SYMCAT_PROGRAM_NAME, {"A"})));
@@ -82,62 +81,62 @@ TEST_F(ProgramFrameTest, AnEndProgramHeaderNoProgramTakesLeavesItsTokensWithTheO
 TEST_F(ProgramFrameTest, AnEnvironmentDivisionWithoutPartsIsItsHeaderValue) {
   // Nothing present: the header's NULL_NODE; the other entries are cleared.
   OrvExpr* header = OrvGramNullNode();
-  OrvParseValue stack[3] = {Value(header), Value(OrvGramNullNode()), Value(OrvGramNullNode())};
+  OrvExpr* stack[3] = {header, OrvGramNullNode(), OrvGramNullNode()};
   OrvExpr* division = OrvGramEnvDivision(&stack[0], &stack[1], &stack[2]);
   EXPECT_EQ(division, header);
-  EXPECT_EQ(stack[1], 0);
-  EXPECT_EQ(stack[2], 0);
+  EXPECT_EQ(stack[1], nullptr);
+  EXPECT_EQ(stack[2], nullptr);
   owned.push_back(division);
   // A header alone is enough for a division node.
   OrvExpr* real = OrvGramNode(DIVISION_ENVIRONMENT_HEADER);
-  OrvParseValue stack2[3] = {Value(real), Value(OrvGramNullNode()), Value(OrvGramNullNode())};
+  OrvExpr* stack2[3] = {real, OrvGramNullNode(), OrvGramNullNode()};
   division = OrvGramEnvDivision(&stack2[0], &stack2[1], &stack2[2]);
   ASSERT_EQ(division->Oper(), DIVISION_ENVIRONMENT);
-  EXPECT_EQ(division->Args(0), real);
-  EXPECT_EQ(division->Args(1), OrvGramNodeOf(stack2[1]));
+  EXPECT_EQ(division->Args(DIVISION_ENVIRONMENT__ENVIRONMENT_DIVISION_HEADER), real);
+  EXPECT_EQ(division->Args(DIVISION_ENVIRONMENT__CONFIGURATION_SECTION), stack2[1]);
   owned.push_back(division);
 }
 
 TEST_F(ProgramFrameTest, AConfigurationSectionWithoutClausesBecomesANullNode) {
   // The header's entry is cleared: the section holds the header now.
-  OrvParseValue header = Value(OrvGramNullNode());
-  OrvParseValue started = Value(OrvGramStartConfiguration(&header));
-  EXPECT_EQ(header, 0);
+  OrvExpr* header = OrvGramNullNode();
+  OrvExpr* started = OrvGramStartConfiguration(&header);
+  EXPECT_EQ(header, nullptr);
   OrvExpr* section = OrvGramFinishConfiguration(&started);
   EXPECT_EQ(section->Oper(), NULL_NODE);
-  EXPECT_EQ(started, 0);
+  EXPECT_EQ(started, nullptr);
   owned.push_back(section);
   // With only a REPOSITORY paragraph: the section, header slot NULL_NODE.
-  header = Value(OrvGramNullNode());
-  started = Value(OrvGramStartConfiguration(&header));
-  OrvConfigurationCollector.SetClause(4, OrvGramNode(PARA_REPOSITORY));
+  header = OrvGramNullNode();
+  started = OrvGramStartConfiguration(&header);
+  OrvConfigurationCollector.SetClause(SECTION_CONFIGURATION__REPOSITORY, OrvGramNode(PARA_REPOSITORY));
   section = OrvGramFinishConfiguration(&started);
   ASSERT_EQ(section->Oper(), SECTION_CONFIGURATION);
-  EXPECT_EQ(section->Args(0)->Oper(), NULL_NODE);
-  EXPECT_EQ(section->Args(4)->Oper(), PARA_REPOSITORY);
-  EXPECT_EQ(OrvGramNodeOf(started), section);
+  EXPECT_EQ(section->Args(SECTION_CONFIGURATION__CONFIGURATION_SECTION_HEADER)->Oper(), NULL_NODE);
+  EXPECT_EQ(section->Args(SECTION_CONFIGURATION__REPOSITORY)->Oper(), PARA_REPOSITORY);
+  EXPECT_EQ(started, section);
   owned.push_back(section);
 }
 
-TEST_F(ProgramFrameTest, ADataDivisionTakesItsSectionsIntoSlotsTwoToNine) {
-  OrvParseValue header = Value(OrvGramNullNode());
-  OrvParseValue sections[ORV_DATA_DIVISION_SECTIONS];
-  for (OrvParseValue& s : sections) s = Value(OrvGramNullNode());
-  OrvExpr* division = OrvGramDataDivision(&header, sections);
-  EXPECT_EQ(division, OrvGramNodeOf(header));
-  for (OrvParseValue s : sections) EXPECT_EQ(s, 0);
+TEST_F(ProgramFrameTest, ADataDivisionTakesItsSectionsIntoTheirSlots) {
+  OrvExpr* header = OrvGramNullNode();
+  OrvExpr* sections[8];
+  for (OrvExpr*& s : sections) s = OrvGramNullNode();
+  OrvExpr* division = OrvGramDataDivision(&header, {&sections[0], &sections[1], &sections[2], &sections[3], &sections[4], &sections[5], &sections[6], &sections[7]});
+  EXPECT_EQ(division, header);
+  for (OrvExpr* s : sections) EXPECT_EQ(s, nullptr);
   owned.push_back(division);
 
-  header = Value(OrvGramNullNode());
-  for (OrvParseValue& s : sections) s = Value(OrvGramNullNode());
+  header = OrvGramNullNode();
+  for (OrvExpr*& s : sections) s = OrvGramNullNode();
   OrvExpr* workingStorage = OrvGramNode(SECTION_WORKING_STORAGE);
-  delete OrvGramNodeOf(sections[2]);
-  sections[2] = Value(workingStorage);
-  division = OrvGramDataDivision(&header, sections);
+  delete sections[2];
+  sections[2] = workingStorage;
+  division = OrvGramDataDivision(&header, {&sections[0], &sections[1], &sections[2], &sections[3], &sections[4], &sections[5], &sections[6], &sections[7]});
   ASSERT_EQ(division->Oper(), DIVISION_DATA);
-  EXPECT_EQ(division->Args(0), OrvGramNodeOf(header));
-  EXPECT_EQ(division->Args(4), workingStorage);
-  EXPECT_EQ(division->Args(9), OrvGramNodeOf(sections[7]));
+  EXPECT_EQ(division->Args(DIVISION_DATA__DATA_DIVISION_HEADER), header);
+  EXPECT_EQ(division->Args(DIVISION_DATA__WORKING_STORAGE_SECTION), workingStorage);
+  EXPECT_EQ(division->Args(DIVISION_DATA__SCREEN_SECTION), sections[7]);
   owned.push_back(division);
 }
 

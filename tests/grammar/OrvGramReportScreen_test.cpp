@@ -11,6 +11,7 @@
 #include "OrvGramNodes.h"
 #include "OrvGramReport.h"
 #include "OrvGramScreen.h"
+#include "OrvOperSlots.h"
 #include "OrvParserStatics.h"
 #include "GrammarActionTest.h"
 
@@ -29,10 +30,10 @@ TEST_F(ReportScreenTest, EveryRdDefinesItsCountersAgainWithoutAMessage) {
   for (int i = 0; i < 2; ++i) {
     OrvExpr* name = OrvGramDefine(Name(i == 0 ? "R1" : "R2"), SYMCAT_REPORT_NAME);
     OrvExpr* entry = OrvGramStartReportDescription(name);
-    EXPECT_EQ(entry->ArgSlots(0)->order, 0);
+    EXPECT_EQ(entry->ArgSlots(DECL_RD_ENTRY__REPORT_NAME_DEFINED)->order, 0);
     OrvExpr* done = OrvGramFinishReportDescription();
     EXPECT_EQ(done, entry);
-    for (int slot : {ORV_RD_LINE_COUNTER, ORV_RD_PAGE_COUNTER}) {
+    for (int slot : {DECL_RD_ENTRY__LINE_COUNTER, DECL_RD_ENTRY__PAGE_COUNTER}) {
       ASSERT_NE(done->Args(slot), nullptr);
       EXPECT_EQ(done->Args(slot)->Oper(), NAMED_OBJ_DEF);
     }
@@ -47,17 +48,18 @@ TEST_F(ReportScreenTest, TheRdHolderAndTheScreenSectionTakeTheirEntriesNestedByL
     for (std::int64_t level : {1, 5, 5, 1}) {
       OrvExpr* start = screen ? OrvGramStartScreenEntry(LevelNode(level), OrvGramNullNode(), nullptr)
                               : OrvGramStartReportGroup(LevelNode(level), OrvGramNullNode(), nullptr);
-      EXPECT_EQ(start->ArgSlots(1)->order, 1);
+      static_assert(DECL_SCRD_ENTRY__SCREEN_ITEM_DEFINED == DECL_RGD_ENTRY__GROUP_NAME_DEFINED, "one name slot");
+      EXPECT_EQ(start->ArgSlots(DECL_RGD_ENTRY__GROUP_NAME_DEFINED)->order, 1);
       OrvExpr* entry = screen ? OrvScreenItemCollector.Finish() : OrvEntryCollector.Finish();
       OrvGramPlaceEntry(entry, screen ? DECL_SCRD : DECL_RGD);
     }
     OrvExpr* owner = screen ? OrvGramScreenSection() : OrvGramReportDescription(OrvGramNode(DECL_RD_ENTRY));
     EXPECT_EQ(owner->Oper(), screen ? SECTION_SCREEN : DECL_RD);
-    OrvExpr* records = owner->Args(screen ? 0 : 1);
+    OrvExpr* records = owner->Args(screen ? SECTION_SCREEN__SCREEN_DESCRIPTION_ENTRIES : DECL_RD__REPORT_GROUP_ENTRIES);
     ASSERT_NE(records, nullptr);
     ASSERT_EQ(records->NArgs(), 2);
     EXPECT_EQ(records->Args(0)->Oper(), screen ? DECL_SCRD : DECL_RGD);
-    EXPECT_EQ(records->Args(0)->Args(1)->NArgs(), 2);
+    EXPECT_EQ(records->Args(0)->Args(DECL_RGD__SUBORDINATE_ENTRIES)->NArgs(), 2);  // DECL_SCRD alike
     EXPECT_EQ(parser.recordList, nullptr);
     owned.push_back(owner);
   }
@@ -70,7 +72,7 @@ TEST_F(ReportScreenTest, TheScreenSectionHandsItsOwnTokensToItsEntries) {
   sematest::PlaceAt(section, 3, 8, "SCREEN");
   EXPECT_EQ(OrvGramScreenSectionTokens(section), section);
   EXPECT_EQ(section->Tokens().Count(), 0);
-  EXPECT_EQ(section->ArgSlots(0)->tokens.Count(), 1);
+  EXPECT_EQ(section->ArgSlots(SECTION_SCREEN__SCREEN_DESCRIPTION_ENTRIES)->tokens.Count(), 1);
   owned.push_back(section);
 }
 
@@ -79,9 +81,17 @@ TEST_F(ReportScreenTest, AttributesGoToTheSlotsThatScreenItemsShare) {
     OrvOper attribute;
     int slot;
   } cases[] = {
-      {DSPL_BELL, 8},      {DSPL_ERASE, 10},      {DSPL_HIGHLIGHT, 12},        {DSPL_LOWLIGHT, 12},
-      {DSPL_SIZE, 16},     {DSPL_CONTROL, 20},    {DSPL_BACKGROUND_COLOR, 19}, {ACCP_AUTO, 22},
-      {ACCP_ZERO_FILL, 26}, {DSPL_BLANK, 29},     {SCRD_VALUE, ORV_SCREEN_COPY_OR_ERROR},
+      {DSPL_BELL, DECL_SCRD_ENTRY__BELL},
+      {DSPL_ERASE, DECL_SCRD_ENTRY__ERASE},
+      {DSPL_HIGHLIGHT, DECL_SCRD_ENTRY__HIGHLIGHT_LOWLIGHT},
+      {DSPL_LOWLIGHT, DECL_SCRD_ENTRY__HIGHLIGHT_LOWLIGHT},
+      {DSPL_SIZE, DECL_SCRD_ENTRY__SIZE},
+      {DSPL_CONTROL, DECL_SCRD_ENTRY__CONTROL},
+      {DSPL_BACKGROUND_COLOR, DECL_SCRD_ENTRY__BACKGROUND_COLOR},
+      {ACCP_AUTO, DECL_SCRD_ENTRY__AUTO},
+      {ACCP_ZERO_FILL, DECL_SCRD_ENTRY__ZERO_FILL},
+      {DSPL_BLANK, DECL_SCRD_ENTRY__BLANK},
+      {SCRD_VALUE, DECL_SCRD_ENTRY__COPYBEGIN_END_SYNTAXERROR},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(OrvOperName(c.attribute));
@@ -89,7 +99,7 @@ TEST_F(ReportScreenTest, AttributesGoToTheSlotsThatScreenItemsShare) {
     EXPECT_EQ(OrvGramScreenAttributeSlot(node), c.slot);
     delete node;
   }
-  EXPECT_EQ(OrvGramScreenAttributeSlot(nullptr), ORV_SCREEN_COPY_OR_ERROR);
+  EXPECT_EQ(OrvGramScreenAttributeSlot(nullptr), DECL_SCRD_ENTRY__COPYBEGIN_END_SYNTAXERROR);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include "OrvGramNodes.h"
 #include "OrvGramSpecialNames.h"
+#include "OrvOperSlots.h"
 #include "OrvParserStatics.h"
 #include "SemaTestSupport.h"
 
@@ -43,14 +44,14 @@ TEST_F(SpecialNamesTest, NumberedSwitchesAboveEightOrBelowZeroAreReportedWholeAn
   for (const auto& c : cases) {
     SCOPED_TRACE(c.image);
     messages.Clear();
-    OrvParseValue entry = OrvGramValueOf(new OrvIntNumConst(VString(c.image), c.value));
+    OrvExpr* entry = new OrvIntNumConst(VString(c.image), c.value);
     OrvTokenList tokens;
     tokens.AddToken(TK_INT_NUM_LIT, OrvTxtPosn(4, 19, 1), VString(c.image));
     sematest::ReleaseWatch watch;
-    OrvExpr* integer = OrvGramNodeOf(entry);
+    OrvExpr* integer = entry;
     OrvExpr* node = OrvGramNumberedSwitch(&entry, &tokens);
     EXPECT_EQ(node->Oper(), c.node);
-    EXPECT_EQ(entry, 0);
+    EXPECT_EQ(entry, nullptr);
     EXPECT_TRUE(watch.Released(integer));
     if (c.message == nullptr) {
       EXPECT_TRUE(Messages().empty());
@@ -70,31 +71,32 @@ TEST_F(SpecialNamesTest, ConsoleIsCrtKeepsTheTokensOfBothWordsAndOtherDevicesGet
   OrvExpr* crt = OrvGramNode(IOF_CRT);
   sematest::PlaceAt(console, 5, 12, "CONSOLE");
   sematest::PlaceAt(crt, 5, 23, "CRT");
-  OrvParseValue device = OrvGramValueOf(console), target = OrvGramValueOf(crt);
+  OrvExpr* device = console;
+  OrvExpr* target = crt;
   OrvExpr* clause = OrvGramDeviceClauseNode(&device, &target);
   ASSERT_EQ(clause->Oper(), SNX_CONSOLE_IS_CRT);
   EXPECT_EQ(clause->NArgs(), 0);
   EXPECT_EQ(clause->Tokens().Count(), 2);
-  EXPECT_EQ(device, 0);
-  EXPECT_EQ(target, 0);
+  EXPECT_EQ(device, nullptr);
+  EXPECT_EQ(target, nullptr);
   OrvGramDeviceClause(clause);
   // SYSOUT IS CRT: reported at CRT, kept as a switch entry.
   OrvExpr* sysout = OrvGramNode(IOF_SYSOUT);
   OrvExpr* crt2 = OrvGramNode(IOF_CRT);
   sematest::PlaceAt(crt2, 6, 22, "CRT");
-  device = OrvGramValueOf(sysout);
-  target = OrvGramValueOf(crt2);
+  device = sysout;
+  target = crt2;
   OrvExpr* other = OrvGramDeviceClauseNode(&device, &target);
   EXPECT_EQ(Messages(), std::vector<std::string>{Line(MSG_ERR, "CRT can only appear in CONSOLE IS CRT")});
   EXPECT_EQ(MessagePosns()[0].Line(), 6);
   ASSERT_EQ(other->Oper(), SNX_FUNC_SWITCH);
-  EXPECT_EQ(other->Args(0), sysout);
-  EXPECT_EQ(other->Args(1), crt2);
+  EXPECT_EQ(other->Args(SNX_FUNC_SWITCH__SWITCH_OR_DEVICE), sysout);
+  EXPECT_EQ(other->Args(SNX_FUNC_SWITCH__IS_MNEMONIC_NAME), crt2);
   OrvGramDeviceClause(other);
   OrvExpr* paragraph = OrvSpecialNamesCollector.Finish();
-  EXPECT_EQ(paragraph->Args(ORV_SPECIAL_NAMES_CONSOLE_IS_CRT), clause);
-  ASSERT_EQ(paragraph->Args(ORV_SPECIAL_NAMES_SWITCHES)->Oper(), SNX_FUNC_SWITCH_LIST);
-  EXPECT_EQ(paragraph->Args(ORV_SPECIAL_NAMES_SWITCHES)->Args(0), other);
+  EXPECT_EQ(paragraph->Args(PARA_SPECIAL_NAMES__CONSOLE_IS_CRT), clause);
+  ASSERT_EQ(paragraph->Args(PARA_SPECIAL_NAMES__SWITCHES_AND_DEVICES)->Oper(), SNX_FUNC_SWITCH_LIST);
+  EXPECT_EQ(paragraph->Args(PARA_SPECIAL_NAMES__SWITCHES_AND_DEVICES)->Args(0), other);
   owned.push_back(paragraph);
 }
 

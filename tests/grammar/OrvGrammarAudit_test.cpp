@@ -1,7 +1,8 @@
 // The audit of the COBOL grammar beside its build check: the rules whose
 // actions run during trial parses are exactly the ones that steer trial
-// parsing or switch the lexer and the token supply, and a precedence
-// declared on the look-ahead of a conflict cell stops the build.
+// parsing or switch the lexer and the token supply, a precedence declared
+// on the look-ahead of a conflict cell stops the build, and every statement
+// has a section of its own with its syntax.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
@@ -10,6 +11,7 @@
 #include <set>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "OrvGrammar.h"
 #include "ScratchDir.h"
@@ -200,6 +202,71 @@ TEST(GrammarAuditTest, APrecedenceOnTheTokenOfAConflictCellStopsTheBuild) {
     EXPECT_NE(0, RunRuleOnEditedGrammar(std::string("%left ") + token + "\n", log));
     EXPECT_NE(log.find("declares a precedence for the look-ahead of a conflict cell"), std::string::npos) << log;
     EXPECT_NE(log.find(token), std::string::npos) << log;
+  }
+}
+
+// The lines of a text.
+std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::istringstream in(text);
+  std::string line;
+  while (std::getline(in, line)) lines.push_back(line);
+  return lines;
+}
+
+// Every statement of first_statement has a section: a banner
+// ("/* ----" ... "---- */") whose first line gives the statement's syntax,
+// then the statement's rule before any other rule; the sections follow the
+// order of first_statement.
+TEST(GrammarAuditTest, EveryStatementHasASectionWithItsSyntaxInTheOrderOfFirstStatement) {
+  const std::vector<std::string> lines = Lines(ReadFile(GrammarSourceDir() + "/OrvGrammar.y"));
+  // The alternatives of first_statement that are statements.
+  std::vector<std::string> statements;
+  std::size_t at = 0;
+  while (at < lines.size() && lines[at] != "first_statement") ++at;
+  ASSERT_LT(at, lines.size()) << "no rule first_statement";
+  for (++at; at < lines.size() && lines[at].find_first_not_of(' ') != std::string::npos &&
+             lines[at][lines[at].find_first_not_of(' ')] != ';';
+       ++at) {
+    std::istringstream words(lines[at]);
+    std::string bar, name;
+    words >> bar >> name;
+    if (name.size() > 10 && name.compare(name.size() - 10, 10, "_statement") == 0) statements.push_back(name);
+  }
+  ASSERT_GT(statements.size(), 40u);
+  // The rule definitions (a name alone at the start of a line) and the
+  // section banners, by line.
+  std::vector<std::size_t> ruleLines;
+  std::vector<std::pair<std::size_t, std::size_t>> banners;  // first line, last line
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    const std::string& l = lines[i];
+    if (!l.empty() && l.find_first_not_of("abcdefghijklmnopqrstuvwxyz_0123456789") == std::string::npos)
+      ruleLines.push_back(i);
+    if (l.compare(0, 7, "/* ----") == 0) {
+      std::size_t end = i + 1;
+      while (end < lines.size() && lines[end].find("---- */") == std::string::npos) ++end;
+      banners.push_back({i, end});
+    }
+  }
+  std::size_t previous = 0;
+  for (const std::string& statement : statements) {
+    SCOPED_TRACE(statement);
+    std::size_t rule = 0;
+    while (rule < lines.size() && lines[rule] != statement) ++rule;
+    ASSERT_LT(rule, lines.size()) << "no rule";
+    EXPECT_GT(rule, previous) << "out of the order of first_statement";
+    previous = rule;
+    const std::pair<std::size_t, std::size_t>* banner = nullptr;
+    for (const auto& b : banners)
+      if (b.second < rule) banner = &b;
+    ASSERT_NE(banner, nullptr) << "no section banner";
+    for (std::size_t r : ruleLines)
+      EXPECT_FALSE(r > banner->second && r < rule) << "the rule " << lines[r] << " stands between the banner and the statement";
+    const std::string syntax = lines[banner->first + 1];
+    const std::size_t first = syntax.find_first_not_of(' ');
+    ASSERT_NE(first, std::string::npos) << "an empty banner";
+    EXPECT_TRUE((syntax[first] >= 'A' && syntax[first] <= 'Z') || syntax[first] == '{')
+        << "the banner does not begin with the statement's syntax: " << syntax;
   }
 }
 

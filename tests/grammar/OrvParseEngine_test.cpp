@@ -28,9 +28,9 @@ using engine_harness::HarnessParse;
 using engine_harness::ParseText;
 using engine_harness::ReferenceReductions;
 
-const char* const kWriteX = "STMT_WRITE(X,-,~,~,-,-,-)";
+const char* const kWriteX = "STMT_WRITE(X,-,-,-,~,~,-)";
 
-std::string Write(const std::string& record) { return "STMT_WRITE(" + record + ",-,~,~,-,-,-)"; }
+std::string Write(const std::string& record) { return "STMT_WRITE(" + record + ",-,-,-,~,~,-)"; }
 std::string Sentence(const std::string& statements) { return "SENTENCE(STMT_LIST(" + statements + "))"; }
 std::string Source(const std::string& sentences) { return "SENTENCE_LIST(" + sentences + ")"; }
 
@@ -67,7 +67,7 @@ TEST(OrvParseEngineTest, TrialsDecideTheConflictsAndTheFinalPathRunsEachActionOn
       {"WRITE A ( FUNCTION LEN ) .", Source(Sentence(Write("TABLE_ELT(A,SUBSCRIPT_LIST(INTR_FUNCTION(LEN,~)))"))),
        {0}, 1, 1},
       // A clause handed to the collector after its own position step.
-      {"WRITE A FROM B ( 2 ) .", Source(Sentence("STMT_WRITE(A,EX_WRITE_FROM(TABLE_ELT(B,SUBSCRIPT_LIST(2))),~,~,-,-,-)")),
+      {"WRITE A FROM B ( 2 ) .", Source(Sentence("STMT_WRITE(A,EX_WRITE_FROM(TABLE_ELT(B,SUBSCRIPT_LIST(2))),-,-,~,~,-)")),
        {0}, 1, 1},
       {"MOVE A AND B C TO D .", Source(Sentence("STMT_MOVE(IDENT_LIST(A,B,C),D)")), {}, 0, 0},
       {"DISPLAY ( ( ( 7 ) ) ) . MOVE 1 TO Z .",

@@ -15,6 +15,7 @@
 #include "OrvExprOper.h"
 #include "OrvLookaheadQueue.h"
 #include "OrvNameNodes.h"
+#include "OrvOperSlots.h"
 #include "OrvParseInit.h"
 #include "OrvParserErrors.h"
 #include "OrvParserImpl.h"
@@ -202,7 +203,7 @@ TEST_F(YylexTest, StatementTokensTakeTheLexersNodes) {
   EXPECT_EQ(reinterpret_cast<OrvParseValue>(copy), TokenValue);
   EXPECT_EQ(nullptr, parser.lexer.copyNode);
   EXPECT_TRUE(TokenPosition->IsEmpty());
-  EXPECT_EQ("*> before the member", Images(copy->ArgSlots(0)->tokens));
+  EXPECT_EQ("*> before the member", Images(copy->ArgSlots(STMT_INLINED_COPY_BEG__COPY_MEMBER)->tokens));
   EXPECT_EQ(SEP_DOT, parser.lastTokenCode);  // a COPY marker leaves it
   delete TokenPosition;
   delete copy;

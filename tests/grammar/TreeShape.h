@@ -12,6 +12,7 @@
 #include "OrvExpr.h"
 #include "OrvNameNodes.h"
 #include "OrvOper.h"
+#include "OrvOperSlots.h"
 #include "TestStrings.h"
 
 namespace tree_shape {
@@ -20,7 +21,7 @@ inline std::string Shape(const OrvExpr* node);
 
 // The names of a NAMED_OBJ_USE's qualified name, named item first.
 inline std::string UseNames(const OrvExpr* use) {
-  const OrvExpr* names = use->NArgs() > 0 ? use->Args(0) : nullptr;
+  const OrvExpr* names = use->NArgs() > NAMED_OBJ_USE__NAMES ? use->Args(NAMED_OBJ_USE__NAMES) : nullptr;
   if (names == nullptr) return "?";
   std::string text;
   for (int i = 0; i < names->NArgs(); ++i) text += (i == 0 ? "" : " OF ") + Shape(names->Args(i));

@@ -24,6 +24,8 @@ foreach(_t ${_grammar_tests})
     LARK_GRAMMAR_RUN_SCRIPT="${LARK_GRAMMAR_MODULE_DIR}/LarkGrammarRun.cmake"
     LARK_CMAKE="${CMAKE_COMMAND}"
     LARK_BYACC="${LARK_BYACC}"
+    LARK_CXX="${CMAKE_CXX_COMPILER}"
+    LARK_GRAMMAR_INCLUDE_DIR="${LARK_GRAMMAR_MODULE_DIR}"
     LARK_SPLICE="$<TARGET_FILE:lark_grammar_splice>"
     LARK_EXTRACT="$<TARGET_FILE:lark_grammar_extract>"
     LARK_CONFLICT_CHECK="$<TARGET_FILE:lark_grammar_conflicts>"

@@ -10,6 +10,7 @@
 #include "LexerTestSupport.h"
 #include "OrvExprOper.h"
 #include "OrvOper.h"
+#include "OrvOperSlots.h"
 
 namespace {
 
@@ -192,7 +193,7 @@ TEST(OrvLexerCharsTest, LibraryInclusionLine) {
   EXPECT_EQ(TK__INC, inc->code);
   EXPECT_EQ(At(2, 0, run), inc->begin);
   EXPECT_EQ(At(2, 4, run), inc->end);
-  OrvExpr* list = stmt->Args(0);
+  OrvExpr* list = stmt->Args(STMT_UNINLINED_COPY__COPY_MEMBER);
   ASSERT_NE(nullptr, list);
   EXPECT_EQ(OF_IN_LIST, list->Oper());
   ASSERT_EQ(1, list->NArgs());
@@ -215,7 +216,7 @@ TEST(OrvLexerCharsTest, LibraryInclusionNameAfterSpaces) {
   run.Open("-inc    MEM2 X\n", kFree);
   run.Chars();
   ASSERT_NE(nullptr, run.lexer.libInclusionNode);
-  OrvToken* token = run.lexer.libInclusionNode->Args(0)->Args(0)->Tokens().First();
+  OrvToken* token = run.lexer.libInclusionNode->Args(STMT_UNINLINED_COPY__COPY_MEMBER)->Args(0)->Tokens().First();
   EXPECT_EQ("MEM2", Str(token->image));
   EXPECT_EQ(At(1, 8, run), token->begin);
 }

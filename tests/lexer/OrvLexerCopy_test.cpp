@@ -11,6 +11,7 @@
 #include "LexerTestSupport.h"
 #include "OrvExprOper.h"
 #include "OrvOper.h"
+#include "OrvOperSlots.h"
 
 namespace {
 
@@ -50,7 +51,7 @@ TEST(OrvLexerCopyTest, CopyMemberInline) {
   // front of the name, the period behind.
   OrvExpr* node = read.nodes[0].get();
   EXPECT_EQ("CM_COMMENT *NOTE IT, TK_COPY COPY", ShowTokens(node->HeadTokens()));
-  EXPECT_EQ("TK_CHAR_STRING MEMBER", ShowTokens(&node->Args(0)->Args(0)->Tokens()));
+  EXPECT_EQ("TK_CHAR_STRING MEMBER", ShowTokens(&node->Args(STMT_INLINED_COPY_BEG__COPY_MEMBER)->Args(0)->Tokens()));
   EXPECT_EQ("SEP_DOT", ShowTokens(&node->Tokens()));
   EXPECT_EQ(1, node->FromSrc());
   // Four lines and five of code in the main source, two in the member; the

@@ -12,6 +12,7 @@
 #include "OrvConstNodes.h"
 #include "OrvExprOper.h"
 #include "OrvOper.h"
+#include "OrvOperSlots.h"
 #include "OrvSymTab.h"
 
 namespace {
@@ -21,7 +22,7 @@ namespace {
 OrvExpr* gRoot = nullptr;
 
 OrvSymTabElt* LookUp(const VString& name) {
-  return OrvSymTabFindOrAddElt(gRoot->Args(ORV_FILE_SYMTAB_ARG), name);
+  return OrvSymTabFindOrAddElt(gRoot->Args(FILE_SYMBOL_TABLE), name);
 }
 
 OrvExpr* Root() { return gRoot; }
@@ -30,7 +31,7 @@ class RootTest : public ::testing::Test {
  protected:
   void SetUp() override {
     gRoot = new OrvExprOper(COBOL_FILE);
-    gRoot->SetArg(ORV_FILE_SYMTAB_ARG, new OrvExprOper(SYMBOL_TABLE_ELT_LIST), -1, 0);
+    gRoot->SetArg(FILE_SYMBOL_TABLE, new OrvExprOper(SYMBOL_TABLE_ELT_LIST), -1, 0);
   }
   void TearDown() override {
     delete gRoot;
@@ -39,14 +40,18 @@ class RootTest : public ::testing::Test {
 
   // The value node of the constant declared as the i-th entry under the root.
   static OrvExpr* ConstantValue(int i) {
-    OrvExpr* list = gRoot->Args(2);
+    OrvExpr* list = gRoot->Args(COBOL_FILE__EXTERNAL_DEFINITIONS);
     if (list == nullptr || list->Oper() != DECL_DD_LIST || i >= list->NArgs()) return nullptr;
-    OrvExpr* entry = list->Args(i)->Args(0);
+    OrvExpr* entry = list->Args(i)->Args(DECL_DD__DATA_DESCRIPTION_ENTRY);
     EXPECT_EQ(DECL_CONST_ENTRY, entry->Oper());
-    return entry->Args(3)->Args(0);
+    return entry->Args(DECL_CONST_ENTRY__CONSTANT_VALUE)->Args(EX_CONST_VALUE__VALUE);
   }
   static std::string ConstantName(int i) {
-    return Str(*gRoot->Args(2)->Args(i)->Args(0)->Args(2)->Image());
+    return Str(*gRoot->Args(COBOL_FILE__EXTERNAL_DEFINITIONS)
+                    ->Args(i)
+                    ->Args(DECL_DD__DATA_DESCRIPTION_ENTRY)
+                    ->Args(DECL_CONST_ENTRY__CONSTANT_NAME_DEFINED)
+                    ->Image());
   }
 };
 
@@ -247,7 +252,7 @@ TEST_F(RootTest, SetConstantEntries) {
       EXPECT_EQ(c.intValue, value->IntValue());
     ++declared;
   }
-  EXPECT_EQ(declared, gRoot->Args(2)->NArgs());
+  EXPECT_EQ(declared, gRoot->Args(COBOL_FILE__EXTERNAL_DEFINITIONS)->NArgs());
 }
 
 TEST_F(RootTest, NamesThatAreNoConstantsAreUndefined) {
@@ -255,7 +260,7 @@ TEST_F(RootTest, NamesThatAreNoConstantsAreUndefined) {
   // a definition that hangs nowhere yet.
   OrvNamedObjDef* loose = OrvSymTabDefineName(VString("LOOSE"), SYMCAT_DATA_NAME, 0, gRoot);
   OrvExpr* item = new OrvExprOper(DECL_DD_ENTRY);
-  item->SetArg(2, OrvSymTabDefineName(VString("ITEM"), SYMCAT_DATA_NAME, 0, gRoot), -1, 0);
+  item->SetArg(DECL_DD_ENTRY__DATA_ITEM_DEFINED, OrvSymTabDefineName(VString("ITEM"), SYMCAT_DATA_NAME, 0, gRoot), -1, 0);
   LexerRun run(&LookUp, &Root);
   run.Open(Lines({Dir("IF LOOSE DEFINED"), AreaA("A."), Dir("END"), Dir("IF ITEM DEFINED"), AreaA("B."),
                   Dir("END"), AreaA("C.")}),

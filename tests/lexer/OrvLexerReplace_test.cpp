@@ -10,6 +10,7 @@
 #include "LexerTestSupport.h"
 #include "OrvExprOper.h"
 #include "OrvOper.h"
+#include "OrvOperSlots.h"
 
 namespace {
 
@@ -236,13 +237,14 @@ TEST(OrvLexerReplaceTest, NestedCopyRunsUnderTheIncludersPhrases) {
             read.Shapes());
   // The node keeps the words of the statement at their places.
   OrvExpr* copy = read.nodes[0].get();
-  OrvExpr* replacing = copy->Args(1);
-  EXPECT_EQ("TK_CHAR_STRING REPLACING", ShowTokens(&replacing->ArgSlots(0)->tokens));
-  OrvExpr* by = replacing->Args(0)->Args(0);
-  EXPECT_EQ("SEP_EQEQ", ShowTokens(&by->Args(0)->ArgSlots(0)->tokens));
-  EXPECT_EQ("SEP_EQEQ", ShowTokens(&by->Args(0)->Tokens()));
-  EXPECT_EQ("TK_CHAR_STRING BY", ShowTokens(&by->ArgSlots(1)->tokens));
-  EXPECT_EQ("TK_CHAR_STRING X", ShowTokens(&by->Args(0)->Args(0)->Args(0)->Tokens()));
+  OrvExpr* replacing = copy->Args(STMT_INLINED_COPY_BEG__COPY_LIBRARY);
+  EXPECT_EQ("TK_CHAR_STRING REPLACING", ShowTokens(&replacing->ArgSlots(COPY_REPLACING__REPLACING_PHRASES)->tokens));
+  OrvExpr* by = replacing->Args(COPY_REPLACING__REPLACING_PHRASES)->Args(0);
+  OrvExpr* from = by->Args(COPY_REPLACING_BY__REPLACED_TEXT);
+  EXPECT_EQ("SEP_EQEQ", ShowTokens(&from->ArgSlots(COPY_EQEQS__PSEUDO_TEXT)->tokens));
+  EXPECT_EQ("SEP_EQEQ", ShowTokens(&from->Tokens()));
+  EXPECT_EQ("TK_CHAR_STRING BY", ShowTokens(&by->ArgSlots(COPY_REPLACING_BY__REPLACING_TEXT)->tokens));
+  EXPECT_EQ("TK_CHAR_STRING X", ShowTokens(&from->Args(COPY_EQEQS__PSEUDO_TEXT)->Args(0)->Tokens()));
   EXPECT_TRUE(run.rec.messages().empty()) << run.rec.Dump();
 }
 

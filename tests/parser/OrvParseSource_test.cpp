@@ -15,6 +15,7 @@
 #include "OrvDials.h"
 #include "OrvExpr.h"
 #include "OrvMessage.h"
+#include "OrvOperSlots.h"
 #include "OrvParserImpl.h"
 #include "OrvSourceParser.h"
 #include "OrvTreeWalk.h"
@@ -97,7 +98,7 @@ TEST_F(ParseSourceTest, AGoodTreeEndsWithTheEndOfFileAndComesWhollyFromTheSource
   ASSERT_EQ(Parse(Program(kClean) + CommentLine("AFTER THE LAST PROGRAM") + "\n"), ORV_PARSE_OK);
   ASSERT_NE(tree, nullptr);
   EXPECT_EQ(tree->Oper(), COBOL_FILE);
-  OrvExpr* end = tree->Args(1);
+  OrvExpr* end = tree->Args(COBOL_FILE__END_OF_FILE);
   ASSERT_NE(end, nullptr);
   EXPECT_EQ(end->Oper(), END_COBOL_FILE);
   ASSERT_NE(end->Tokens().First(), nullptr);
@@ -209,7 +210,7 @@ TEST_F(ParseSourceTest, ThroughTheSettingsInterfaceTheSourceParserParsesTheWhole
   EXPECT_EQ(settings.Parse(path, &tree, &messages), ORV_PARSE_OK);
   ASSERT_NE(tree, nullptr);
   EXPECT_EQ(tree->Oper(), COBOL_FILE);
-  EXPECT_EQ(tree->Args(1)->Oper(), END_COBOL_FILE);
+  EXPECT_EQ(tree->Args(COBOL_FILE__END_OF_FILE)->Oper(), END_COBOL_FILE);
   EXPECT_EQ(settings.lineCount, 10);
   EXPECT_EQ(currentParser, nullptr);
 }

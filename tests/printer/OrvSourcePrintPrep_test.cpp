@@ -14,6 +14,7 @@
 #include "NoSourceParser.h"
 #include "OrvConstNodes.h"
 #include "OrvExprOper.h"
+#include "OrvOperSlots.h"
 #include "OrvParserImpl.h"
 #include "OrvPosnWalkers.h"
 #include "OrvToken.h"
@@ -141,7 +142,7 @@ TEST(SourcePrintTest, SlotsFollowFixedPartThenSourceOrderThenTheRest) {
 TEST(SourcePrintTest, FirstProblemKeepsTheMessage) {
   // Both problems at once: the bad fixed order comes first and stays.
   OrvExpr* node = new OrvExprOper(DX_OCCURS);
-  node->ArgSlots(0)->order = 1;
+  node->ArgSlots(DX_OCCURS__TIMES)->order = 1;
   OrvResult result = 0;
   VString message("earlier");
   Order(node, result, message);
@@ -155,11 +156,12 @@ TEST(SourcePrintTest, ListChildPastTheFixedPartIsFlattened) {
   OrvExpr* fixedList = new OrvExprOper(EX_LIST);
   fixedList->AddArg(new OrvCharString(VString("A")));
   fixedList->AddArg(new OrvCharString(VString("B")));
-  node->SetArg(0, fixedList);
+  node->SetArg(SECTION_CONFIGURATION__CONFIGURATION_SECTION_HEADER, fixedList);
   OrvExpr* list = new OrvExprOper(EX_LIST);
   for (const char* w : {"X", "Y", "Z"}) list->AddArg(new OrvCharString(VString(w)));
-  node->SetArg(3, list);
-  node->SetArg(4, new OrvExprOper(EX_LIST));  // a list without slots adds nothing
+  node->SetArg(SECTION_CONFIGURATION__SPECIAL_NAMES, list);
+  // A list without slots adds nothing.
+  node->SetArg(SECTION_CONFIGURATION__REPOSITORY, new OrvExprOper(EX_LIST));
   OrvResult result = 99;
   VString message;
   std::vector<Pick> picks = Order(node, result, message);
@@ -226,10 +228,10 @@ TEST(SetSlotPosnOperTest, GapIsMeasuredFromTheSlotsOwnTokens) {
 TEST(SetSlotPosnOperTest, BadOrderIsAWarningAtTheNodeAndPreparationGoesOn) {
   MessageRecorder recorder;
   OrvExpr* occurs = new OrvExprOper(DX_OCCURS);
-  occurs->SetArg(0, Word(P(4, 20), P(4, 22)));
-  occurs->SetArg(1, Word(P(5, 12), P(5, 20)));
-  occurs->ArgSlots(0)->order = 0;
-  occurs->ArgSlots(1)->order = 2;
+  occurs->SetArg(DX_OCCURS__TIMES, Word(P(4, 20), P(4, 22)));
+  occurs->SetArg(DX_OCCURS__DEPENDING_ON, Word(P(5, 12), P(5, 20)));
+  occurs->ArgSlots(DX_OCCURS__TIMES)->order = 0;
+  occurs->ArgSlots(DX_OCCURS__DEPENDING_ON)->order = 2;
   PrepareSourcePrint(occurs);
   ASSERT_EQ(recorder.size(), 1u) << recorder.Dump();
   EXPECT_EQ(recorder.level(0), MSG_WARN);
@@ -237,7 +239,7 @@ TEST(SetSlotPosnOperTest, BadOrderIsAWarningAtTheNodeAndPreparationGoesOn) {
             "SourcePrint: bad order of fixed clauses in DX_OCCURS: clause 'Depending On' has "
             "index 2 instead of 1");
   EXPECT_EQ(recorder.messages()[0].posn, P(4, 20));
-  EXPECT_EQ(Gaps(occurs, 1), std::vector<std::string>{Range(P(4, 22), P(5, 12))});
+  EXPECT_EQ(Gaps(occurs, DX_OCCURS__DEPENDING_ON), std::vector<std::string>{Range(P(4, 22), P(5, 12))});
   delete occurs;
 }
 
@@ -246,14 +248,16 @@ TEST(SetSlotPosnOperTest, BadOrderIsAWarningAtTheNodeAndPreparationGoesOn) {
 // stay proportional to the nodes, not to the nodes times the depth.
 TEST(SetSlotPosnOperTest, ADeepChainCopiesTheScratchEntriesAConstantNumberOfTimes) {
   const int depth = 3000;
+  // Each node holds the next in its last slot.
+  const int kNested = SECTION_CONFIGURATION__COPYBEGIN_END_SYNTAXERROR;
   OrvExpr* root = nullptr;
   OrvExpr* inner = nullptr;
   for (int i = 0; i < depth; ++i) {
     OrvExpr* node = new OrvExprOper(SECTION_CONFIGURATION);
     const int orders[] = {-1, 2, 0, -1, 1, -1, -1};
     for (int k = 0; k < node->NArgs(); ++k) node->ArgSlots(k)->order = static_cast<int16_t>(orders[k]);
-    node->SetArg(1, Word(P(i + 1, 8), P(i + 1, 10)));
-    if (inner != nullptr) inner->SetArg(6, node);
+    node->SetArg(SECTION_CONFIGURATION__SOURCE_COMPUTER, Word(P(i + 1, 8), P(i + 1, 10)));
+    if (inner != nullptr) inner->SetArg(kNested, node);
     if (root == nullptr) root = node;
     inner = node;
   }
@@ -264,9 +268,9 @@ TEST(SetSlotPosnOperTest, ADeepChainCopiesTheScratchEntriesAConstantNumberOfTime
   // Every level was prepared: a gap from the node's word to the nested
   // node's word, a line further.
   int line = 1;
-  for (OrvExpr* node = root; node != inner; node = node->ArgSlots(6)->child, ++line)
-    ASSERT_EQ(Gaps(node, 6), std::vector<std::string>{Range(P(line, 10), P(line + 1, 8))}) << line;
-  EXPECT_TRUE(Gaps(inner, 6).empty());
+  for (OrvExpr* node = root; node != inner; node = node->ArgSlots(kNested)->child, ++line)
+    ASSERT_EQ(Gaps(node, kNested), std::vector<std::string>{Range(P(line, 10), P(line + 1, 8))}) << line;
+  EXPECT_TRUE(Gaps(inner, kNested).empty());
   delete root;
 }
 

@@ -39,6 +39,7 @@
 #include "OrvListExpr.h"
 #include "OrvNameNodes.h"
 #include "OrvOper.h"
+#include "OrvOperSlots.h"
 #include "OrvQualName.h"
 #include "OrvSymTab.h"
 #include "OrvToken.h"
@@ -141,9 +142,9 @@ class DataDivisionBuilder {
  public:
   explicit DataDivisionBuilder(const std::string& text) : words_(SplitWords(text)) {
     root_ = new OrvExprOper(COBOL_FILE);
-    root_->SetArg(0, new OrvExprOper(COBOL_PROGRAM_LIST), -1, 0);
-    root_->SetArg(3, new OrvExprOper(SYMBOL_TABLE_ELT_LIST), -1, 0);
-    OpenProgram(root_->Args(0));
+    root_->SetArg(COBOL_FILE__PROGRAM_LIST, new OrvExprOper(COBOL_PROGRAM_LIST), -1, 0);
+    root_->SetArg(FILE_SYMBOL_TABLE, new OrvExprOper(SYMBOL_TABLE_ELT_LIST), -1, 0);
+    OpenProgram(root_->Args(COBOL_FILE__PROGRAM_LIST));
   }
 
   // Reads the whole text; the tree is then the caller's.
@@ -182,14 +183,14 @@ class DataDivisionBuilder {
 
   void OpenProgram(OrvExpr* programList) {
     OrvExpr* program = new OrvExprOper(COBOL_PROGRAM);
-    program->SetArg(2, new OrvExprOper(DIVISION_DATA), -1, 0);
-    program->SetArg(6, new OrvExprOper(SYMBOL_TABLE_ELT_LIST), -1, 0);
+    program->SetArg(COBOL_PROGRAM__DATA_DIVISION, new OrvExprOper(DIVISION_DATA), -1, 0);
+    program->SetArg(PROG_SYMBOL_TABLE, new OrvExprOper(SYMBOL_TABLE_ELT_LIST), -1, 0);
     programList->AddArg(program);
     programs_.push_back(program);
     section_ = nullptr;
   }
 
-  OrvExpr* DataDivision() const { return Program()->Args(2); }
+  OrvExpr* DataDivision() const { return Program()->Args(COBOL_PROGRAM__DATA_DIVISION); }
 
   // A storage section of the current program, made when missing.
   void StartSection(int slot, OrvOper op) {
@@ -203,31 +204,31 @@ class DataDivisionBuilder {
       DataDivision()->SetArg(slot, section, -1, 0);
     }
     section_ = section;
-    sectionSlot_ = 0;
+    sectionSlot_ = SECTION_WORKING_STORAGE__DATA_DESCRIPTION_ENTRIES;
   }
 
   void StartFd(bool sd) {
     CloseSection();
-    OrvExpr* file = DataDivision()->Args(3);
+    OrvExpr* file = DataDivision()->Args(DIVISION_DATA__FILE_SECTION);
     if (file == nullptr) {
       file = new OrvExprOper(SECTION_FILE);
-      DataDivision()->SetArg(3, file, -1, 0);
+      DataDivision()->SetArg(DIVISION_DATA__FILE_SECTION, file, -1, 0);
     }
     OrvExpr* fd = new OrvExprOper(DECL_FD);
     std::string name = Next();
     if (name == "COPY-EXPR") {
-      fd->SetArg(0, new OrvExprOper(STMT_UNINLINED_COPY), -1, 0);
+      fd->SetArg(DECL_FD__FILE_DESCRIPTION_ENTRY, new OrvExprOper(STMT_UNINLINED_COPY), -1, 0);
     } else {
       OrvExpr* entry = new OrvExprOper(DECL_FD_ENTRY);
-      entry->SetArg(0, new OrvExprOper(sd ? SDX_LEVEL : FDX_LEVEL), -1, 0);
-      entry->SetArg(1, OrvSymTabDefineName(VString(name.c_str()), SYMCAT_FILE_NAME, 0, Program()),
+      entry->SetArg(DECL_FD_ENTRY__LEVEL_INDICATOR, new OrvExprOper(sd ? SDX_LEVEL : FDX_LEVEL), -1, 0);
+      entry->SetArg(FD_FILE_NAME, OrvSymTabDefineName(VString(name.c_str()), SYMCAT_FILE_NAME, 0, Program()),
                     -1, 0);
-      fd->SetArg(0, entry, -1, 0);
+      fd->SetArg(DECL_FD__FILE_DESCRIPTION_ENTRY, entry, -1, 0);
     }
-    file->SetArgToList(1, DECL_FD_LIST, fd);
+    file->SetArgToList(SECTION_FILE__FILE_DESCRIPTION_ENTRIES, DECL_FD_LIST, fd);
     Expect(".");
     section_ = fd;
-    sectionSlot_ = 1;
+    sectionSlot_ = DECL_FD__RECORD_DESCRIPTION_ENTRIES;
   }
 
   // Closes the open records and hands the records to the section.
@@ -236,7 +237,7 @@ class DataDivisionBuilder {
     depth_ = 0;
     stack_.clear();
     if (records_.empty()) return;
-    if (section_ == nullptr) OpenSection(4, SECTION_WORKING_STORAGE);
+    if (section_ == nullptr) OpenSection(DIVISION_DATA__WORKING_STORAGE_SECTION, SECTION_WORKING_STORAGE);
     for (OrvExpr* record : records_) section_->SetArgToList(sectionSlot_, DECL_DD_LIST, record);
     records_.clear();
   }
@@ -248,10 +249,10 @@ class DataDivisionBuilder {
       Next();
       Expect(".");
       CloseSection();
-      OrvExpr* contained = Program()->Args(4);
+      OrvExpr* contained = Program()->Args(COBOL_PROGRAM__CONTAINED_PROGRAMS);
       if (contained == nullptr) {
         contained = new OrvExprOper(COBOL_PROGRAM_LIST);
-        Program()->SetArg(4, contained, -1, 0);
+        Program()->SetArg(COBOL_PROGRAM__CONTAINED_PROGRAMS, contained, -1, 0);
       }
       OpenProgram(contained);
     } else if (w == "END" && Peek(1) == "PROGRAM") {
@@ -266,11 +267,11 @@ class DataDivisionBuilder {
       Next();
       Expect(".");
       if (name == "WORKING-STORAGE")
-        StartSection(4, SECTION_WORKING_STORAGE);
+        StartSection(DIVISION_DATA__WORKING_STORAGE_SECTION, SECTION_WORKING_STORAGE);
       else if (name == "LOCAL-STORAGE")
-        StartSection(5, SECTION_LOCAL_STORAGE);
+        StartSection(DIVISION_DATA__LOCAL_STORAGE_SECTION, SECTION_LOCAL_STORAGE);
       else if (name == "LINKAGE")
-        StartSection(6, SECTION_LINKAGE);
+        StartSection(DIVISION_DATA__LINKAGE_SECTION, SECTION_LINKAGE);
       else if (name == "FILE")
         CloseSection();
       else
@@ -345,8 +346,8 @@ class DataDivisionBuilder {
     OrvExpr* ranges = new OrvExprOper(EX_VALUE_RANGE_LIST);
     while (Peek() != "." && Peek() != "WHEN") {
       OrvExpr* range = new OrvExprOper(EX_VALUE_RANGE);
-      range->SetArg(0, Term(), -1, 0);
-      if (Accept("THRU") || Accept("THROUGH")) range->SetArg(1, Term(), -1, 0);
+      range->SetArg(EX_VALUE_RANGE__VALUE, Term(), -1, 0);
+      if (Accept("THRU") || Accept("THROUGH")) range->SetArg(EX_VALUE_RANGE__THROUGH_VALUE, Term(), -1, 0);
       ranges->AddArg(range);
     }
     OrvExpr* whenFalse = nullptr;
@@ -363,14 +364,14 @@ class DataDivisionBuilder {
     OrvExpr* occurs = new OrvExprOper(DX_OCCURS);
     if (Peek() != "DEPENDING" && Peek() != "TIMES" && Peek() != "INDEXED" && Peek() != ".") {
       OrvExpr* range = new OrvExprOper(EX_INT_CONST_RANGE);
-      range->SetArg(0, Term(), -1, 0);
-      if (Accept("TO")) range->SetArg(1, Term(), -1, 0);
-      occurs->SetArg(ORV_OCCURS_TIMES, range, -1, 0);
+      range->SetArg(EX_INT_CONST_RANGE__FROM, Term(), -1, 0);
+      if (Accept("TO")) range->SetArg(EX_INT_CONST_RANGE__TO, Term(), -1, 0);
+      occurs->SetArg(DX_OCCURS__TIMES, range, -1, 0);
     }
     Accept("TIMES");
     if (Accept("DEPENDING")) {
       Accept("ON");
-      occurs->SetArg(ORV_OCCURS_DEPENDING,
+      occurs->SetArg(DX_OCCURS__DEPENDING_ON,
                      new OrvExprOper(EX_DEPENDING_ON, QualifiedUse(SYMCAT_DATA_NAME, 0)), -1, 0);
     }
     if (Accept("INDEXED")) {
@@ -378,7 +379,7 @@ class DataDivisionBuilder {
       OrvExpr* defs = new OrvExprOper(DX_INDEX_DEFS_LIST);
       while (Peek() != "." && !IsClauseWord(Peek()))
         defs->AddArg(OrvSymTabDefineName(VString(Next().c_str()), SYMCAT_INDEX_NAME, 0, Program()));
-      occurs->SetArg(3, new OrvExprOper(DX_INDEXED_BY, defs), -1, 0);
+      occurs->SetArg(DX_OCCURS__INDEXED_BY, new OrvExprOper(DX_INDEXED_BY, defs), -1, 0);
     }
     return occurs;
   }
@@ -390,31 +391,31 @@ class DataDivisionBuilder {
     while (!Accept(".")) {
       std::string w = Next();
       if (w == "REDEFINES") {
-        entry->SetArg(ORV_DD_REDEFINES,
+        entry->SetArg(DECL_DD_ENTRY__REDEFINES_CLAUSE,
                       new OrvExprOper(DX_REDEFINES, QualifiedUse(SYMCAT_DATA_NAME, 1)), -1, 0);
       } else if (w == "RENAMES") {
         OrvExpr* from = QualifiedUse(SYMCAT_DATA_NAME, 1);
         OrvExpr* to = nullptr;
         if (Accept("THRU") || Accept("THROUGH")) to = QualifiedUse(SYMCAT_DATA_NAME, 1);
-        entry->SetArg(ORV_DD_RENAMES,
+        entry->SetArg(DECL_DD_ENTRY__RENAMES,
                       new OrvExprOper(DX_RENAMES, new OrvExprOper(EX_RENAMES_THRU, from, to)), -1,
                       0);
       } else if (w == "PIC" || w == "PICTURE") {
         Accept("IS");
-        entry->SetArg(ORV_DD_PICTURE,
+        entry->SetArg(DECL_DD_ENTRY__PICTURE,
                       new OrvExprOper(DX_PICTURE, new OrvCharString(VString(Next().c_str()))), -1,
                       0);
       } else if (w == "USAGE") {
         Accept("IS");
       } else if (int usage = UsageWord(w)) {
-        entry->SetArg(ORV_DD_USAGE,
+        entry->SetArg(DECL_DD_ENTRY__USAGE,
                       new OrvExprOper(DX_USAGE, new OrvExprOper(static_cast<OrvOper>(usage))), -1,
                       0);
       } else if (w == "SYNC" || w == "SYNCHRONIZED") {
         OrvExpr* side = Accept("LEFT")    ? new OrvExprOper(DX_SYNC_LEFT)
                         : Accept("RIGHT") ? new OrvExprOper(DX_SYNC_RIGHT)
                                           : nullptr;
-        entry->SetArg(9, new OrvExprOper(DX_SYNCHRONIZED, side), -1, 0);
+        entry->SetArg(DECL_DD_ENTRY__SYNCHRONIZED, new OrvExprOper(DX_SYNCHRONIZED, side), -1, 0);
       } else if (w == "SIGN" || w == "LEADING" || w == "TRAILING") {
         if (w == "SIGN") {
           Accept("IS");
@@ -426,9 +427,9 @@ class DataDivisionBuilder {
           Accept("CHARACTER");
           separate = new OrvExprOper(DX_SIGN_SEPARATE);
         }
-        entry->SetArg(8, new OrvExprOper(DX_SIGN, kind, separate), -1, 0);
+        entry->SetArg(DECL_DD_ENTRY__SIGN, new OrvExprOper(DX_SIGN, kind, separate), -1, 0);
       } else if (w == "OCCURS") {
-        entry->SetArg(ORV_DD_OCCURS, Occurs(), -1, 0);
+        entry->SetArg(DECL_DD_ENTRY__OCCURS, Occurs(), -1, 0);
       } else if (w == "VALUE" || w == "VALUES") {
         Accept("IS");
         Accept("ARE");
@@ -457,22 +458,27 @@ class DataDivisionBuilder {
       name = OrvSymTabDefineName(VString(Next().c_str()), category, 0, Program());
     }
     OrvExpr* entry = new OrvExprOper(DECL_DD_ENTRY);
-    entry->SetArg(ORV_DD_LEVEL, levelNode, -1, 0);
-    if (name != nullptr) entry->SetArg(ORV_DD_NAME, name, -1, 0);
+    entry->SetArg(DECL_DD_ENTRY__LEVEL_NUMBER, levelNode, -1, 0);
+    if (name != nullptr) entry->SetArg(DECL_DD_ENTRY__DATA_ITEM_DEFINED, name, -1, 0);
     OrvExpr* value = Clauses(entry, level);
     if (level == 78 || level == 88) {
       // The final forms of constants and condition names.
       OrvExpr* converted = new OrvExprOper(level == 78 ? DECL_CONST_ENTRY : DECL_COND_ENTRY);
-      converted->SetArg(0, entry->DelArg(ORV_DD_LEVEL, 0, 0), -1, 0);
-      OrvExpr* taken = entry->DelArg(ORV_DD_NAME, 0, 0);
-      if (taken != nullptr) converted->SetArg(2, taken, -1, 0);
+      static_assert(DECL_COND_ENTRY__LEVEL_NUMBER == DECL_CONST_ENTRY__LEVEL_NUMBER &&
+                        DECL_COND_ENTRY__CONDITION_NAME_DEFINED == DECL_CONST_ENTRY__CONSTANT_NAME_DEFINED &&
+                        DECL_COND_ENTRY__CONDITION_VALUE == DECL_CONST_ENTRY__CONSTANT_VALUE,
+                    "78 and 88 entries share their layout");
+      converted->SetArg(DECL_CONST_ENTRY__LEVEL_NUMBER, entry->DelArg(DECL_DD_ENTRY__LEVEL_NUMBER, 0, 0), -1, 0);
+      OrvExpr* taken = entry->DelArg(DECL_DD_ENTRY__DATA_ITEM_DEFINED, 0, 0);
+      if (taken != nullptr) converted->SetArg(DECL_CONST_ENTRY__CONSTANT_NAME_DEFINED, taken, -1, 0);
       if (value != nullptr) {
-        converted->SetArg(3, level == 78 ? new OrvExprOper(EX_CONST_VALUE, value) : value, -1, 0);
+        converted->SetArg(DECL_CONST_ENTRY__CONSTANT_VALUE,
+                          level == 78 ? new OrvExprOper(EX_CONST_VALUE, value) : value, -1, 0);
       }
       delete entry;
       entry = converted;
     } else if (value != nullptr) {
-      entry->SetArg(14, new OrvExprOper(DX_VALUE, value), -1, 0);
+      entry->SetArg(DECL_DD_ENTRY__VALUE, new OrvExprOper(DX_VALUE, value), -1, 0);
     }
     Push(level, entry);
   }
@@ -486,7 +492,7 @@ class DataDivisionBuilder {
       if (depth_ == 0) records_.push_back(stack_[0].holder);
     }
     stack_.resize(depth_);
-    if (depth_ > 0) stack_[depth_ - 1].holder->SetArgToList(1, DECL_DD_LIST, holder);
+    if (depth_ > 0) stack_[depth_ - 1].holder->SetArgToList(DECL_DD__SUBORDINATE_ENTRIES, DECL_DD_LIST, holder);
     stack_.push_back(Open{n, holder});
     ++depth_;
   }

@@ -56,7 +56,7 @@ class LaidOut {
   std::string At(const std::string& name) const {
     OrvExpr* entry = Entry(name);
     if (entry == nullptr) return "?";
-    return Number(entry, ORV_DD_OFFSET) + "/" + Number(entry, ORV_DD_LENGTH);
+    return Number(entry, DECL_DD_ENTRY__OFFSET_FROM_01_LEVEL) + "/" + Number(entry, DECL_DD_ENTRY__LENGTH);
   }
   // Several of them, joined by blanks: "A 0/4 B 4/2".
   std::string Placement(std::initializer_list<const char*> names) const {
@@ -70,12 +70,12 @@ class LaidOut {
   // The global offset of the named entry.
   std::string Global(const std::string& name) const {
     OrvExpr* entry = Entry(name);
-    return entry != nullptr ? Number(entry, ORV_DD_GLOBAL_OFFSET) : "?";
+    return entry != nullptr ? Number(entry, DECL_DD_ENTRY__OFFSET_GLOBAL) : "?";
   }
   // The value a level-78 entry received, as the table prints it; "none"
   // when it has none.
   std::string Constant(const std::string& name) const {
-    OrvExpr* value = OrvSlot(Entry(name), ORV_CONST_ACTUAL_VALUE);
+    OrvExpr* value = OrvSlot(Entry(name), DECL_CONST_ENTRY__ACTUAL_CONSTANT_VALUE);
     return value != nullptr ? Str(OrvExprStr(value)) : "none";
   }
   // Every message as "line: text", one a line.
@@ -101,7 +101,7 @@ class LaidOut {
 
  private:
   static std::string NameOf(OrvExpr* entry) {
-    OrvExpr* name = OrvSlot(entry, ORV_DD_NAME);
+    OrvExpr* name = OrvSlot(entry, DECL_DD_ENTRY__DATA_ITEM_DEFINED);
     return name != nullptr && name->HasImage() ? Str(*name->Image()) : std::string();
   }
   static OrvExpr* Find(OrvExpr* node, const std::string& name) {

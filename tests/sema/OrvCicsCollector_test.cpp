@@ -9,6 +9,7 @@
 
 #include "OrvCicsOptionTable.h"
 #include "OrvClauseCollector.h"
+#include "OrvOperSlots.h"
 #include "OrvParserErrors.h"
 #include "SemaTestSupport.h"
 
@@ -84,30 +85,30 @@ class CicsTest : public sematest::ParserTest {
 
 TEST_F(CicsTest, OptionsGoToTheirSlotsInTheOrderWritten) {
   OrvExpr* read = cics.Start(new OrvExprOper(CS_STMT_READ));
-  read->SetArg(0, new OrvNullNode, -1, 0);  // the head's placeholder
-  EXPECT_EQ(cics.AddOption(Option(CS_CL_RESP, 2, 20, "RESP")), 15);
-  EXPECT_EQ(cics.AddOption(Option(CS_CL_FILE, 2, 30, "FILE")), 1);
-  EXPECT_EQ(cics.AddOption(Option(CS_CL_INTO, 2, 40, "INTO")), 5);
+  read->SetArg(CS_STMT_READ__NOT_USED, new OrvNullNode, -1, 0);  // the head's placeholder
+  EXPECT_EQ(cics.AddOption(Option(CS_CL_RESP, 2, 20, "RESP")), CS_STMT_READ__RESP);
+  EXPECT_EQ(cics.AddOption(Option(CS_CL_FILE, 2, 30, "FILE")), CS_STMT_READ__DATASET_FILE);
+  EXPECT_EQ(cics.AddOption(Option(CS_CL_INTO, 2, 40, "INTO")), CS_STMT_READ__INTO_SET);
   EXPECT_EQ(cics.AddOption(nullptr), -1);
   EXPECT_EQ(cics.Finish(), read);
   owned.push_back(read);
-  EXPECT_EQ(read->ArgSlots(0)->order, -1);
-  EXPECT_EQ(read->ArgSlots(15)->order, 0);
-  EXPECT_EQ(read->ArgSlots(1)->order, 1);
-  EXPECT_EQ(read->ArgSlots(5)->order, 2);
-  EXPECT_EQ(read->Args(1)->Oper(), CS_CL_FILE);
+  EXPECT_EQ(read->ArgSlots(CS_STMT_READ__NOT_USED)->order, -1);
+  EXPECT_EQ(read->ArgSlots(CS_STMT_READ__RESP)->order, 0);
+  EXPECT_EQ(read->ArgSlots(CS_STMT_READ__DATASET_FILE)->order, 1);
+  EXPECT_EQ(read->ArgSlots(CS_STMT_READ__INTO_SET)->order, 2);
+  EXPECT_EQ(read->Args(CS_STMT_READ__DATASET_FILE)->Oper(), CS_CL_FILE);
   EXPECT_TRUE(Messages().empty());
 }
 
 TEST_F(CicsTest, OptionsSharingASlotAreARepetition) {
   OrvExpr* read = cics.Start(new OrvExprOper(CS_STMT_READ));
   cics.AddOption(Option(CS_CL_FILE, 3, 20, "FILE"));
-  EXPECT_EQ(cics.AddOption(Option(CS_CL_DATASET, 3, 32, "DATASET")), 1);
+  EXPECT_EQ(cics.AddOption(Option(CS_CL_DATASET, 3, 32, "DATASET")), CS_STMT_READ__DATASET_FILE);
   EXPECT_EQ(Messages(),
             std::vector<std::string>{Line(
                 MSG_ERR, "Clause Dataset/File is set more than once. Ignoring second instance.")});
   EXPECT_EQ(MessagePosns()[0], OrvTxtPosn(3, 32, 1));
-  EXPECT_EQ(read->Args(1)->Oper(), CS_CL_FILE);
+  EXPECT_EQ(read->Args(CS_STMT_READ__DATASET_FILE)->Oper(), CS_CL_FILE);
   // The dropped option's text joins the statement at the end.
   owned.push_back(cics.Finish());
   ASSERT_EQ(read->Tokens().Count(), 1);
@@ -146,9 +147,9 @@ TEST_F(CicsTest, AnOptionBeforeItsStatementIsPlacedWhenTheStatementStarts) {
   EXPECT_EQ(cics.pendingOption, map);
   OrvExpr* send = cics.Start(new OrvExprOper(CS_STMT_SEND_MAP));
   EXPECT_EQ(cics.pendingOption, nullptr);
-  EXPECT_EQ(send->Args(0), map);
-  EXPECT_EQ(send->ArgSlots(0)->order, 0);
-  EXPECT_EQ(cics.AddOption(Option(CS_CL_ERASE, 5, 40, "ERASE")), 9);
+  EXPECT_EQ(send->Args(CS_STMT_SEND_MAP__MAP), map);
+  EXPECT_EQ(send->ArgSlots(CS_STMT_SEND_MAP__MAP)->order, 0);
+  EXPECT_EQ(cics.AddOption(Option(CS_CL_ERASE, 5, 40, "ERASE")), CS_STMT_SEND_MAP__ERASE_ERASEAUP);
   owned.push_back(cics.Finish());
   EXPECT_TRUE(Messages().empty());
 
@@ -190,14 +191,14 @@ TEST_F(CicsTest, AfterRecoveryDiscardsTheStatementAnOptionWaitsForTheNextOne) {
   EXPECT_TRUE(watch.Released(stmt));
   EXPECT_EQ(cics.node, nullptr);
   EXPECT_TRUE(cics.tokens.IsEmpty());
-  ASSERT_EQ(errNode->Args(0)->NArgs(), 3);  // INTO, RECEIVE, INTO2
+  ASSERT_EQ(errNode->Args(STMT__SYNTAX_ERROR__SKIPPED_TOKENS)->NArgs(), 3);  // INTO, RECEIVE, INTO2
 
   // The MAP of the next head must not go into the released statement.
   OrvExpr* map = Option(CS_CL_MAP, 9, 30, "MAP");
   EXPECT_EQ(cics.AddOption(map), -1);
   EXPECT_EQ(cics.pendingOption, map);
   OrvExpr* next = cics.Start(new OrvExprOper(CS_STMT_RECEIVE_MAP));
-  EXPECT_EQ(next->Args(0), map);
+  EXPECT_EQ(next->Args(CS_STMT_RECEIVE_MAP__MAP), map);
   owned.push_back(cics.Finish());
 
   // A pending option that recovery discards is forgotten.
@@ -208,19 +209,19 @@ TEST_F(CicsTest, AfterRecoveryDiscardsTheStatementAnOptionWaitsForTheNextOne) {
   EXPECT_TRUE(watch.Released(set));
   EXPECT_EQ(cics.pendingOption, nullptr);
   OrvExpr* address = cics.Start(new OrvExprOper(CS_STMT_ADDRESS_SET));
-  EXPECT_EQ(address->Args(0), nullptr);
+  EXPECT_EQ(address->Args(CS_STMT_ADDRESS_SET__SET), nullptr);
   owned.push_back(cics.Finish());
   EXPECT_TRUE(Messages().empty());
 }
 
 TEST_F(CicsTest, TheStatementsOwnClausesGoThroughSetClause) {
   OrvExpr* handle = cics.Start(new OrvExprOper(CS_STMT_HANDLE_CONDITION));
-  cics.SetClause(0, new OrvNullNode);
-  cics.SetClause(1, new OrvExprOper(CS_COND_HANDLER_LIST));
+  cics.SetClause(CS_STMT_HANDLE_CONDITION__NOT_USED, new OrvNullNode);
+  cics.SetClause(CS_STMT_HANDLE_CONDITION__HANDLER_LIST, new OrvExprOper(CS_COND_HANDLER_LIST));
   EXPECT_EQ(cics.Finish(), handle);
   owned.push_back(handle);
-  EXPECT_EQ(handle->ArgSlots(1)->order, 1);
-  EXPECT_EQ(handle->Args(1)->Oper(), CS_COND_HANDLER_LIST);
+  EXPECT_EQ(handle->ArgSlots(CS_STMT_HANDLE_CONDITION__HANDLER_LIST)->order, 1);
+  EXPECT_EQ(handle->Args(CS_STMT_HANDLE_CONDITION__HANDLER_LIST)->Oper(), CS_COND_HANDLER_LIST);
 }
 
 }  // namespace

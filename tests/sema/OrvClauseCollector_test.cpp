@@ -9,6 +9,7 @@
 
 #include "NoSourceParser.h"
 #include "OrvClauseCollector.h"
+#include "OrvOperSlots.h"
 #include "OrvParserErrors.h"
 #include "OrvTreeUtil.h"
 #include "SemaTestSupport.h"
@@ -17,12 +18,6 @@ namespace {
 
 using sematest::Line;
 using sematest::PlaceAt;
-
-// Slots of a data-description entry and of an FD entry.
-const int kPictureSlot = 4;
-const int kUsageSlot = 5;
-const int kOccursSlot = 13;
-const int kRecordSizeSlot = 2;
 
 OrvGrammarValue AsValue(OrvExpr* node) { return reinterpret_cast<OrvGrammarValue>(node); }
 
@@ -38,7 +33,7 @@ std::string Images(const OrvTokenList& list) {
 // The kept texts of an error node, each followed by a blank.
 std::string ErrorText(const OrvExpr* errNode) {
   std::string out;
-  const OrvExpr* list = errNode != nullptr ? errNode->Args(0) : nullptr;
+  const OrvExpr* list = errNode != nullptr ? errNode->Args(STMT__SYNTAX_ERROR__SKIPPED_TOKENS) : nullptr;
   for (int i = 0; list != nullptr && i < list->NArgs(); ++i) {
     out += Str(*list->Args(i)->Image()) + " ";
   }
@@ -75,18 +70,18 @@ TEST_F(CollectorTest, ClausesGoIntoTheirSlotsInSourceOrder) {
   OrvClauseCollector collector;
   OrvExpr* entry = collector.Start(Node());
   EXPECT_EQ(collector.node, entry);
-  entry->SetArg(kUsageSlot, new OrvNullNode, -1, 0);  // an empty slot may hold a null node
+  entry->SetArg(DECL_DD_ENTRY__USAGE, new OrvNullNode, -1, 0);  // an empty slot may hold a null node
   OrvExpr* usage = Clause("COMP", 2, 20, DX_USAGE);
   OrvExpr* picture = Clause("PIC", 2, 12);
   OrvExpr* occurs = Clause("OCCURS", 2, 30, DX_OCCURS);
-  collector.SetClause(kUsageSlot, usage);
-  collector.SetClause(kPictureSlot, picture);
-  collector.AddListItem(kOccursSlot, EX_LIST, occurs);
-  EXPECT_EQ(entry->Args(kUsageSlot), usage);
-  EXPECT_EQ(entry->ArgSlots(kUsageSlot)->order, 0);
-  EXPECT_EQ(entry->ArgSlots(kPictureSlot)->order, 1);
+  collector.SetClause(DECL_DD_ENTRY__USAGE, usage);
+  collector.SetClause(DECL_DD_ENTRY__PICTURE, picture);
+  collector.AddListItem(DECL_DD_ENTRY__OCCURS, EX_LIST, occurs);
+  EXPECT_EQ(entry->Args(DECL_DD_ENTRY__USAGE), usage);
+  EXPECT_EQ(entry->ArgSlots(DECL_DD_ENTRY__USAGE)->order, 0);
+  EXPECT_EQ(entry->ArgSlots(DECL_DD_ENTRY__PICTURE)->order, 1);
   // A list item's order is taken from the same count.
-  OrvExpr* list = entry->Args(kOccursSlot);
+  OrvExpr* list = entry->Args(DECL_DD_ENTRY__OCCURS);
   ASSERT_EQ(list->Oper(), EX_LIST);
   ASSERT_EQ(list->Args(0), occurs);
   EXPECT_EQ(list->ArgSlots(0)->order, 2);
@@ -104,22 +99,22 @@ TEST_F(CollectorTest, ARepeatedClauseIsReportedAndItsTextTravelsOn) {
     messages.Clear();
     OrvClauseCollector collector;
     OrvExpr* entry = collector.Start(Node());
-    collector.SetClause(kPictureSlot, Clause("PIC-1", 3, 12));
-    collector.SetClause(kPictureSlot, Clause("PIC-2", 3, 24));
+    collector.SetClause(DECL_DD_ENTRY__PICTURE, Clause("PIC-1", 3, 12));
+    collector.SetClause(DECL_DD_ENTRY__PICTURE, Clause("PIC-2", 3, 24));
     EXPECT_EQ(Messages(),
               std::vector<std::string>{Line(
                   MSG_ERR, "Clause Picture is set more than once. Ignoring second instance.")});
     EXPECT_EQ(MessagePosns()[0], OrvTxtPosn(3, 24, 1));
     EXPECT_EQ(Images(collector.tokens), "PIC-2 ");
-    EXPECT_EQ(Images(entry->Args(kPictureSlot)->Tokens()), "PIC-1 ");
+    EXPECT_EQ(Images(entry->Args(DECL_DD_ENTRY__PICTURE)->Tokens()), "PIC-1 ");
     if (finishedNext) {
       collector.Finish();
       EXPECT_EQ(Images(entry->Tokens()), "ENTRY PIC-2 ");
     } else {
       OrvExpr* usage = Clause("COMP", 3, 36, DX_USAGE);
-      collector.SetClause(kUsageSlot, usage);
+      collector.SetClause(DECL_DD_ENTRY__USAGE, usage);
       EXPECT_EQ(Images(usage->Tokens()), "COMP PIC-2 ");
-      EXPECT_EQ(entry->ArgSlots(kUsageSlot)->order, 1);  // the rejected one took no index
+      EXPECT_EQ(entry->ArgSlots(DECL_DD_ENTRY__USAGE)->order, 1);  // the rejected one took no index
       collector.Finish();
       EXPECT_EQ(Images(entry->Tokens()), "ENTRY ");
     }
@@ -130,13 +125,13 @@ TEST_F(CollectorTest, ARepeatedClauseIsReportedAndItsTextTravelsOn) {
 TEST_F(CollectorTest, TheSlotNameComesFromTheArgumentNameTable) {
   OrvClauseCollector collector;
   OrvExpr* fd = collector.Start(Node(DECL_FD_ENTRY, "FD"));
-  collector.SetClause(kRecordSizeSlot, Clause("RECORD", 4, 12, FDX_RECORD_CONTAINS));
-  collector.SetClause(kRecordSizeSlot, Clause("RECORD", 5, 12, FDX_RECORD_VARYING));
+  collector.SetClause(DECL_FD_ENTRY__RECORD_SIZE, Clause("RECORD", 4, 12, FDX_RECORD_CONTAINS));
+  collector.SetClause(DECL_FD_ENTRY__RECORD_SIZE, Clause("RECORD", 5, 12, FDX_RECORD_VARYING));
   EXPECT_EQ(Messages(),
             std::vector<std::string>{Line(
                 MSG_ERR, "Clause Record Size is set more than once. Ignoring second instance.")});
   owned.push_back(collector.Finish());
-  EXPECT_EQ(fd->Args(kRecordSizeSlot)->Oper(), FDX_RECORD_CONTAINS);
+  EXPECT_EQ(fd->Args(DECL_FD_ENTRY__RECORD_SIZE)->Oper(), FDX_RECORD_CONTAINS);
 }
 
 // Mend: a rejected clause that holds the error node does not leave the
@@ -145,12 +140,12 @@ TEST_F(CollectorTest, ARejectedClauseTakesTheErrorNodeInsideItAlong) {
   sematest::ReleaseWatch watch;
   OrvClauseCollector collector;
   collector.Start(Node());  // the collector deletes it when it goes
-  collector.SetClause(kPictureSlot, Clause("PIC", 6, 12));
+  collector.SetClause(DECL_DD_ENTRY__PICTURE, Clause("PIC", 6, 12));
   for (bool itself : {true, false}) {
     SCOPED_TRACE(itself ? "the clause is the error node" : "the error node lies inside");
     OrvExpr* errNode = GenErrNode();
     OrvExpr* clause = itself ? errNode : new OrvExprOper(DX_PICTURE, errNode);
-    collector.SetClause(kPictureSlot, clause);
+    collector.SetClause(DECL_DD_ENTRY__PICTURE, clause);
     EXPECT_TRUE(watch.Released(errNode));
     EXPECT_EQ(parser.errNode, nullptr);
   }
@@ -161,8 +156,8 @@ TEST_F(CollectorTest, StartReleasesAnAbandonedNodeOnceWithItsTextInTheErrorNode)
   OrvExpr* errNode = GenErrNode();
   OrvClauseCollector collector;
   OrvExpr* abandoned = collector.Start(Node(DECL_DD_ENTRY, "OLD"));
-  collector.SetClause(kPictureSlot, Clause("PIC", 7, 12));
-  collector.SetClause(kPictureSlot, Clause("AGAIN", 7, 20));  // saved tokens
+  collector.SetClause(DECL_DD_ENTRY__PICTURE, Clause("PIC", 7, 12));
+  collector.SetClause(DECL_DD_ENTRY__PICTURE, Clause("AGAIN", 7, 20));  // saved tokens
   OrvExpr* next = collector.Start(Node(DECL_DD_ENTRY, "NEW"));
   parser.FreeDroppedValues();  // recovery's dropped values go at the end
   EXPECT_TRUE(watch.Released(abandoned));
@@ -178,8 +173,8 @@ TEST_F(CollectorTest, StartReleasesAnAbandonedNodeOnceWithItsTextInTheErrorNode)
   owned.push_back(tree);
   OrvExpr* attached = collector.Start(Node());
   tree->AddArg(attached);
-  collector.SetClause(kPictureSlot, Clause("P", 8, 12));
-  collector.SetClause(kPictureSlot, Clause("Q", 8, 20));
+  collector.SetClause(DECL_DD_ENTRY__PICTURE, Clause("P", 8, 12));
+  collector.SetClause(DECL_DD_ENTRY__PICTURE, Clause("Q", 8, 20));
   watch.Clear();
   collector.Start(Node(DECL_DD_ENTRY, "THIRD"));  // the collector deletes it when it goes
   EXPECT_FALSE(watch.Released(attached));
@@ -192,7 +187,7 @@ TEST_F(CollectorTest, StartReleasesAnAbandonedNodeOnceWithItsTextInTheErrorNode)
   owned.push_back(errNode);
   owned.push_back(collector.Finish());
   OrvExpr* unkept = collector.Start(Node(DECL_DD_ENTRY, "GONE"));
-  collector.SetClause(kPictureSlot, Clause("R", 9, 12));
+  collector.SetClause(DECL_DD_ENTRY__PICTURE, Clause("R", 9, 12));
   watch.Clear();
   collector.Start(nullptr);
   parser.FreeDroppedValues();  // recovery's dropped values go at the end
@@ -210,9 +205,9 @@ TEST_F(CollectorTest, WithoutAnyNodeAClauseGoesToTheErrorNode) {
   OrvExpr* errNode = GenErrNode();
   OrvClauseCollector collector;
   OrvExpr* clause = Clause("STRAY", 9, 12);
-  collector.SetClause(kPictureSlot, clause);
+  collector.SetClause(DECL_DD_ENTRY__PICTURE, clause);
   OrvExpr* item = Clause("ITEM", 9, 20);
-  collector.AddListItem(kOccursSlot, EX_LIST, item);
+  collector.AddListItem(DECL_DD_ENTRY__OCCURS, EX_LIST, item);
   parser.FreeDroppedValues();  // recovery's dropped values go at the end
   EXPECT_TRUE(watch.Released(clause));
   EXPECT_TRUE(watch.Released(item));
@@ -235,8 +230,8 @@ TEST_F(CollectorTest, DiscardingTheHeldNodeMakesItsCollectorForgetIt) {
   OrvClauseCollector second;
   // The held node itself is the stack value.
   OrvExpr* held = first.Start(Node(DECL_DD_ENTRY, "HELD"));
-  first.SetClause(kPictureSlot, Clause("PIC", 10, 12));
-  first.SetClause(kPictureSlot, Clause("TWICE", 10, 20));
+  first.SetClause(DECL_DD_ENTRY__PICTURE, Clause("PIC", 10, 12));
+  first.SetClause(DECL_DD_ENTRY__PICTURE, Clause("TWICE", 10, 20));
   // The other's held node lies inside a larger value.
   OrvExpr* inner = second.Start(Node(SNX_FUNC_SWITCH, "SW"));
   OrvExpr* outer = new OrvExprOper(EX_LIST, inner);
@@ -268,7 +263,7 @@ TEST_F(CollectorTest, AnAbandonedParseReleasesEveryStackValueOnce) {
   OrvCicsCollector cics;
   OrvExpr* entry = entries.Start(Node());
   OrvExpr* clause = Clause("PIC", 11, 12);
-  entries.SetClause(kPictureSlot, clause);  // placed: its parent holds it
+  entries.SetClause(DECL_DD_ENTRY__PICTURE, clause);  // placed: its parent holds it
   OrvExpr* option = new OrvExprOper(CS_CL_MAP);
   PlaceAt(option, 11, 30, "MAP");
   cics.AddOption(option);  // pending
@@ -295,13 +290,13 @@ TEST_F(CollectorTest, TheResetOfEachParseEmptiesEveryCollector) {
   for (bool atEnd : {true, false}) {
     SCOPED_TRACE(atEnd ? "release at the end of a parse" : "reset at the start of one");
     OrvExpr* held = collector.Start(Node(DECL_DD_ENTRY, "LEFT"));
-    collector.SetClause(kPictureSlot, Clause("P", 12, 12));
-    collector.SetClause(kPictureSlot, Clause("SAVED", 12, 20));
+    collector.SetClause(DECL_DD_ENTRY__PICTURE, Clause("P", 12, 12));
+    collector.SetClause(DECL_DD_ENTRY__PICTURE, Clause("SAVED", 12, 20));
     OrvExpr* pending = new OrvExprOper(CS_CL_SET);
     cics.AddOption(pending);
     // The error node lies in the held node; it goes with it.
     OrvExpr* errNode = GenErrNode();
-    collector.SetClause(kUsageSlot, errNode);
+    collector.SetClause(DECL_DD_ENTRY__USAGE, errNode);
     watch.Clear();
     if (atEnd) {
       parser.ReleaseParseState();
@@ -345,8 +340,8 @@ TEST_F(CollectorTest, ACollectorDestroyedWithANodeDeletesItUnlessATreeHoldsIt) {
     OrvClauseCollector a;
     OrvClauseCollector b;
     loose = a.Start(Node());
-    a.SetClause(kPictureSlot, Clause("P", 14, 12));
-    a.SetClause(kPictureSlot, Clause("Q", 14, 20));
+    a.SetClause(DECL_DD_ENTRY__PICTURE, Clause("P", 14, 12));
+    a.SetClause(DECL_DD_ENTRY__PICTURE, Clause("Q", 14, 20));
     attached = b.Start(Node());
     tree->AddArg(attached);
     // The rejected clause is already freed and its memory may hold a later

@@ -7,20 +7,13 @@
 #include <string>
 #include <vector>
 
+#include "OrvOperSlots.h"
 #include "OrvTreeUtil.h"
 #include "SemaTestSupport.h"
 
 namespace {
 
 using sematest::Line;
-
-// Slots of a data-description entry the tests fill.
-const int kLevelSlot = 0;
-const int kNameSlot = 2;
-const int kPictureSlot = 4;
-const int kUsageSlot = 5;
-const int kRenamesSlot = 12;
-const int kValueSlot = 14;
 
 // One step of a sequence of entries: a level and a name (an entry), or a
 // marker operation at level 99, or the closing call (level 0, no name).
@@ -59,8 +52,9 @@ std::string Render(const OrvExpr* node) {
     case DECL_DD:
     case DECL_RGD:
     case DECL_SCRD: {
-      std::string out = Render(node->Args(0));
-      const OrvExpr* subs = node->Args(1);
+      // The three holders keep entry and subordinates alike (asserted in the nesting).
+      std::string out = Render(node->Args(DECL_DD__DATA_DESCRIPTION_ENTRY));
+      const OrvExpr* subs = node->Args(DECL_DD__SUBORDINATE_ENTRIES);
       if (subs != nullptr && subs->Oper() != NULL_NODE) out += "(" + Render(subs) + ")";
       return out;
     }
@@ -69,7 +63,7 @@ std::string Render(const OrvExpr* node) {
     case DECL_COND_ENTRY:
     case DECL_CONST_ENTRY:
     case DECL_RGD_ENTRY: {
-      const OrvExpr* name = node->Args(kNameSlot);
+      const OrvExpr* name = node->Args(DECL_DD_ENTRY__DATA_ITEM_DEFINED);
       return name != nullptr && name->HasImage() ? Str(*name->Image()) : "-";
     }
     default:
@@ -89,8 +83,8 @@ class NestingTest : public sematest::ParserTest {
   // unless the name is null.
   OrvExpr* Entry(int level, const char* name, OrvOper op = DECL_DD_ENTRY) {
     OrvExpr* entry = new OrvExprOper(op);
-    entry->SetArg(kLevelSlot, new OrvIntNumConst(OrvFormat("%02d", level), level), -1, 0);
-    if (name != nullptr) entry->SetArg(kNameSlot, Define(name, SYMCAT_DATA_NAME), -1, 0);
+    entry->SetArg(DECL_DD_ENTRY__LEVEL_NUMBER, new OrvIntNumConst(OrvFormat("%02d", level), level), -1, 0);
+    if (name != nullptr) entry->SetArg(DECL_DD_ENTRY__DATA_ITEM_DEFINED, Define(name, SYMCAT_DATA_NAME), -1, 0);
     return entry;
   }
   // A VALUE clause as the grammar builds it: one range per pair (To 0 for
@@ -200,11 +194,11 @@ TEST_F(NestingTest, ARecordJoinsTheListWhenTheNextRecordOrTheClosingCallComes) {
   EXPECT_EQ(parser.recordList, nullptr);
   parser.AddDataDescEntry(1, Entry(1, "C"), DECL_DD);
   EXPECT_EQ(Render(parser.recordList), "A(B)");
-  // The holder of each record is a DECL_DD whose slot 1 starts as a null
-  // node.
+  // The holder of each record is a DECL_DD whose subordinates start as a
+  // null node.
   OrvExpr* open = parser.levelStack[1].holder;
   ASSERT_EQ(open->Oper(), DECL_DD);
-  EXPECT_EQ(open->Args(1)->Oper(), NULL_NODE);
+  EXPECT_EQ(open->Args(DECL_DD__SUBORDINATE_ENTRIES)->Oper(), NULL_NODE);
   EXPECT_EQ(parser.AddDataDescEntry(0, nullptr, ORV_NO_HOLDER), 0);
   EXPECT_EQ(TakeRecords(), "A(B) C");
   EXPECT_TRUE(Messages().empty());
@@ -239,8 +233,8 @@ TEST_F(NestingTest, ReportAndScreenEntriesGetHoldersOfTheirOwnAndHolderOnePlaces
   ASSERT_EQ(records->NArgs(), 1);
   OrvExpr* group = records->Args(0);
   EXPECT_EQ(group->Oper(), DECL_RGD);
-  EXPECT_EQ(group->Args(1)->Oper(), DECL_DD_LIST);  // report holders list as data ones do
-  EXPECT_EQ(group->Args(1)->Args(0)->Oper(), DECL_RGD);
+  EXPECT_EQ(group->Args(DECL_RGD__SUBORDINATE_ENTRIES)->Oper(), DECL_DD_LIST);  // report holders list as data ones do
+  EXPECT_EQ(group->Args(DECL_RGD__SUBORDINATE_ENTRIES)->Args(0)->Oper(), DECL_RGD);
   // A first report entry of level 05 is not a data description: no report.
   EXPECT_TRUE(Messages().empty());
 
@@ -282,7 +276,7 @@ TEST_F(NestingTest, OnlyAnEntryOfLevel01_77Or78MayHeadARecord) {
   // next one, reported at the token last handed to the grammar.
   messages.Clear();
   OrvExpr* constant = Entry(78, "K");
-  constant->SetArg(kValueSlot, Value({{1, 0}}), -1, 0);
+  constant->SetArg(DECL_DD_ENTRY__VALUE, Value({{1, 0}}), -1, 0);
   parser.AddDataDescEntry(78, constant, DECL_DD);
   EXPECT_EQ(Messages(), std::vector<std::string>{});
   parser.AddDataDescEntry(5, Entry(5, "X"), DECL_DD);
@@ -308,15 +302,15 @@ TEST_F(NestingTest, ValueClausesTakeTheFirstValueAndReportAnyOtherShape) {
     SCOPED_TRACE(c.name);
     messages.Clear();
     OrvExpr* entry = Entry(1, "V");
-    entry->SetArg(kValueSlot, c.value, -1, 0);
+    entry->SetArg(DECL_DD_ENTRY__VALUE, c.value, -1, 0);
     parser.AddDataDescEntry(1, entry, DECL_DD);
-    OrvExpr* value = entry->Args(kValueSlot);
+    OrvExpr* value = entry->Args(DECL_DD_ENTRY__VALUE);
     ASSERT_EQ(value, c.value);  // converted in place
     EXPECT_EQ(value->Oper(), DX_VALUE);
     ASSERT_EQ(value->NArgs(), 1);
-    ASSERT_NE(value->Args(0), nullptr);
-    EXPECT_EQ(value->Args(0)->Oper(), INT_NUM_CONST);
-    EXPECT_EQ(value->Args(0)->IntValue(), c.kept);
+    ASSERT_NE(value->Args(DX_VALUE__VALUE_CLAUSE), nullptr);
+    EXPECT_EQ(value->Args(DX_VALUE__VALUE_CLAUSE)->Oper(), INT_NUM_CONST);
+    EXPECT_EQ(value->Args(DX_VALUE__VALUE_CLAUSE)->IntValue(), c.kept);
     std::vector<std::string> expected;
     if (c.incorrect) expected.push_back(Line(MSG_ERR, "Incorrect Value clause"));
     EXPECT_EQ(Messages(), expected);
@@ -328,23 +322,23 @@ TEST_F(NestingTest, ValueClausesTakeTheFirstValueAndReportAnyOtherShape) {
 TEST_F(NestingTest, A78BecomesAConstantEntryAndItsNameAConstantName) {
   OrvExpr* entry = Entry(78, "K");
   OrvSymTabElt* element = Name("K");
-  entry->SetArg(kValueSlot, Value({{1, 0}}), -1, 0);
-  entry->ArgSlots(kLevelSlot)->tokens.AddToken(TK_INT_NUM_LIT, OrvTxtPosn(3, 7, 1),
+  entry->SetArg(DECL_DD_ENTRY__VALUE, Value({{1, 0}}), -1, 0);
+  entry->ArgSlots(DECL_DD_ENTRY__LEVEL_NUMBER)->tokens.AddToken(TK_INT_NUM_LIT, OrvTxtPosn(3, 7, 1),
                                                VString("78"));
   sematest::PlaceAt(entry, 3, 20, ".");
   parser.AddDataDescEntry(78, entry, DECL_DD);
   OrvExpr* holder = parser.levelStack[1].holder;
-  OrvExpr* constant = holder->Args(0);
+  OrvExpr* constant = holder->Args(DECL_DD__DATA_DESCRIPTION_ENTRY);
   ASSERT_EQ(constant->Oper(), DECL_CONST_ENTRY);
-  EXPECT_EQ(constant->Args(0)->IntValue(), 78);
-  EXPECT_EQ(Str(*constant->Args(2)->Image()), "K");
-  OrvExpr* value = constant->Args(3);
+  EXPECT_EQ(constant->Args(DECL_CONST_ENTRY__LEVEL_NUMBER)->IntValue(), 78);
+  EXPECT_EQ(Str(*constant->Args(DECL_CONST_ENTRY__CONSTANT_NAME_DEFINED)->Image()), "K");
+  OrvExpr* value = constant->Args(DECL_CONST_ENTRY__CONSTANT_VALUE);
   ASSERT_EQ(value->Oper(), EX_CONST_VALUE);
-  EXPECT_EQ(value->Args(0)->IntValue(), 1);
+  EXPECT_EQ(value->Args(EX_CONST_VALUE__VALUE)->IntValue(), 1);
   EXPECT_EQ(element->Category(), SYMCAT_CONSTANT_NAME);
   // The slots came with their tokens; the entry's own tokens follow.
-  ASSERT_EQ(constant->ArgSlots(0)->tokens.Count(), 1);
-  EXPECT_EQ(Str(constant->ArgSlots(0)->tokens.First()->image), "78");
+  ASSERT_EQ(constant->ArgSlots(DECL_CONST_ENTRY__LEVEL_NUMBER)->tokens.Count(), 1);
+  EXPECT_EQ(Str(constant->ArgSlots(DECL_CONST_ENTRY__LEVEL_NUMBER)->tokens.First()->image), "78");
   ASSERT_EQ(constant->Tokens().Count(), 1);
   EXPECT_EQ(Str(constant->Tokens().First()->image), ".");
   EXPECT_TRUE(Messages().empty());
@@ -356,12 +350,12 @@ TEST_F(NestingTest, An88BecomesAConditionEntryKeepingItsConditionValue) {
   parser.AddDataDescEntry(1, Entry(1, "A"), DECL_DD);
   OrvExpr* entry = Entry(88, "OK");
   OrvExpr* value = Value({{1, 5}}, 9);
-  entry->SetArg(kValueSlot, value, -1, 0);
+  entry->SetArg(DECL_DD_ENTRY__VALUE, value, -1, 0);
   parser.AddDataDescEntry(88, entry, DECL_DD);
-  OrvExpr* condition = parser.levelStack[2].holder->Args(0);
+  OrvExpr* condition = parser.levelStack[2].holder->Args(DECL_DD__DATA_DESCRIPTION_ENTRY);
   ASSERT_EQ(condition->Oper(), DECL_COND_ENTRY);
-  EXPECT_EQ(Str(*condition->Args(2)->Image()), "OK");
-  EXPECT_EQ(condition->Args(3), value);
+  EXPECT_EQ(Str(*condition->Args(DECL_COND_ENTRY__CONDITION_NAME_DEFINED)->Image()), "OK");
+  EXPECT_EQ(condition->Args(DECL_COND_ENTRY__CONDITION_VALUE), value);
   EXPECT_EQ(value->Oper(), EX_COND_VALUE);  // THRU and WHEN FALSE stay
   EXPECT_TRUE(Messages().empty());
   parser.AddDataDescEntry(0, nullptr, ORV_NO_HOLDER);
@@ -406,15 +400,15 @@ TEST_F(NestingTest, Entries66_78And88AreCheckedForTheirClauses) {
     parser.AddDataDescEntry(1, Entry(1, "A"), DECL_DD);
     bool named = c.entryName != nullptr && c.entryName[0] != '\0';
     OrvExpr* entry = Entry(c.level, named ? c.entryName : nullptr);
-    if (c.entryName == nullptr) entry->SetArg(kNameSlot, new OrvCharString(VString("N")), -1, 0);
-    if (c.picture) entry->SetArg(kPictureSlot, new OrvCharString(VString("X")), -1, 0);
+    if (c.entryName == nullptr) entry->SetArg(DECL_DD_ENTRY__DATA_ITEM_DEFINED, new OrvCharString(VString("N")), -1, 0);
+    if (c.picture) entry->SetArg(DECL_DD_ENTRY__PICTURE, new OrvCharString(VString("X")), -1, 0);
     if (c.renames) {
-      entry->SetArg(kRenamesSlot, new OrvExprOper(DX_RENAMES, new OrvCharString(VString("B"))),
+      entry->SetArg(DECL_DD_ENTRY__RENAMES, new OrvExprOper(DX_RENAMES, new OrvCharString(VString("B"))),
                     -1, 0);
     }
-    if (c.valueFrom != 0) entry->SetArg(kValueSlot, Value({{c.valueFrom, c.valueTo}}), -1, 0);
+    if (c.valueFrom != 0) entry->SetArg(DECL_DD_ENTRY__VALUE, Value({{c.valueFrom, c.valueTo}}), -1, 0);
     parser.AddDataDescEntry(c.level, entry, DECL_DD);
-    EXPECT_EQ(parser.levelStack[parser.levelDepth].holder->Args(0)->Oper(), c.becomes);
+    EXPECT_EQ(parser.levelStack[parser.levelDepth].holder->Args(DECL_DD__DATA_DESCRIPTION_ENTRY)->Oper(), c.becomes);
     EXPECT_EQ(Messages(), c.messages);
     parser.AddDataDescEntry(0, nullptr, ORV_NO_HOLDER);
     TakeRecords();
@@ -437,28 +431,28 @@ TEST_F(NestingTest, TextOfDroppedClausesAndValuesStaysInTheTree) {
   // in front of the argument that holds each right-hand side.
   OrvExpr* entry = Entry(5, "V");
   OrvExpr* value = Value({{1, 5}});
-  value->ArgSlots(0)->tokens.AddToken(RW_VALUE, OrvTxtPosn(4, 20, 1), VString("VALUE"));
-  OrvExpr* range = value->Args(0)->Args(0);
-  range->ArgSlots(0)->tokens.AddToken(TK_INT_NUM_LIT, OrvTxtPosn(4, 26, 1), VString("1"));
-  range->ArgSlots(1)->tokens.AddToken(RW_THRU, OrvTxtPosn(4, 28, 1), VString("THRU"));
-  range->ArgSlots(1)->tokens.AddToken(TK_INT_NUM_LIT, OrvTxtPosn(4, 33, 1), VString("5"));
-  entry->SetArg(kValueSlot, value, -1, 0);
+  value->ArgSlots(EX_COND_VALUE__VALUE_RANGES)->tokens.AddToken(RW_VALUE, OrvTxtPosn(4, 20, 1), VString("VALUE"));
+  OrvExpr* range = value->Args(EX_COND_VALUE__VALUE_RANGES)->Args(0);
+  range->ArgSlots(EX_VALUE_RANGE__VALUE)->tokens.AddToken(TK_INT_NUM_LIT, OrvTxtPosn(4, 26, 1), VString("1"));
+  range->ArgSlots(EX_VALUE_RANGE__THROUGH_VALUE)->tokens.AddToken(RW_THRU, OrvTxtPosn(4, 28, 1), VString("THRU"));
+  range->ArgSlots(EX_VALUE_RANGE__THROUGH_VALUE)->tokens.AddToken(TK_INT_NUM_LIT, OrvTxtPosn(4, 33, 1), VString("5"));
+  entry->SetArg(DECL_DD_ENTRY__VALUE, value, -1, 0);
   parser.AddDataDescEntry(1, Entry(1, "A"), DECL_DD);
   parser.AddDataDescEntry(5, entry, DECL_DD);
   ASSERT_EQ(value->Oper(), DX_VALUE);
-  EXPECT_EQ(value->ArgSlots(0)->tokens.Count(), 2);  // VALUE 1 in front of the value
+  EXPECT_EQ(value->ArgSlots(DX_VALUE__VALUE_CLAUSE)->tokens.Count(), 2);  // VALUE 1 in front of the value
   EXPECT_EQ(tokenTexts(value), "VALUE 1 THRU 5 ");
 
   // 88 C PIC X VALUE 'Y'.: the PICTURE goes, its text stays with the entry.
   OrvExpr* pictured = Entry(88, "C");
   OrvExpr* picture = new OrvCharString(VString("X"));
-  pictured->SetArg(kPictureSlot, picture, -1, 0);
-  pictured->ArgSlots(kPictureSlot)->tokens.AddToken(RW_PIC, OrvTxtPosn(5, 20, 1), VString("PIC"));
+  pictured->SetArg(DECL_DD_ENTRY__PICTURE, picture, -1, 0);
+  pictured->ArgSlots(DECL_DD_ENTRY__PICTURE)->tokens.AddToken(RW_PIC, OrvTxtPosn(5, 20, 1), VString("PIC"));
   sematest::PlaceAt(picture, 5, 24, "X");
-  pictured->SetArg(kValueSlot, Value({{1, 0}}), -1, 0);
+  pictured->SetArg(DECL_DD_ENTRY__VALUE, Value({{1, 0}}), -1, 0);
   sematest::PlaceAt(pictured, 5, 30, ".");
   parser.AddDataDescEntry(88, pictured, DECL_DD);
-  OrvExpr* condition = parser.levelStack[parser.levelDepth].holder->Args(0);
+  OrvExpr* condition = parser.levelStack[parser.levelDepth].holder->Args(DECL_DD__DATA_DESCRIPTION_ENTRY);
   ASSERT_EQ(condition->Oper(), DECL_COND_ENTRY);
   EXPECT_EQ(tokenTexts(condition), "PIC X . ");
   parser.AddDataDescEntry(0, nullptr, ORV_NO_HOLDER);
@@ -473,13 +467,13 @@ TEST_F(NestingTest, FiftyOpenLevelsAreTheLimit) {
     parser.AddDataDescEntry(level, Entry(level, name.c_str()), DECL_DD);
   }
   OrvExpr* constant = Entry(78, "K");
-  constant->SetArg(kValueSlot, Value({{1, 0}}), -1, 0);
+  constant->SetArg(DECL_DD_ENTRY__VALUE, Value({{1, 0}}), -1, 0);
   EXPECT_EQ(parser.AddDataDescEntry(78, constant, DECL_DD), ORV_LEVEL_STACK_SIZE);
   EXPECT_EQ(recorder.size(), 0u);
   EXPECT_TRUE(Messages().empty());
 
   OrvExpr* condition = Entry(88, "C");
-  condition->SetArg(kValueSlot, Value({{2, 0}}), -1, 0);
+  condition->SetArg(DECL_DD_ENTRY__VALUE, Value({{2, 0}}), -1, 0);
   EXPECT_EQ(parser.AddDataDescEntry(88, condition, DECL_DD), ORV_LEVEL_STACK_SIZE);
   ASSERT_EQ(recorder.size(), 1u);
   EXPECT_EQ(recorder.level(0), MSG_TERMINAL);
@@ -489,7 +483,8 @@ TEST_F(NestingTest, FiftyOpenLevelsAreTheLimit) {
   // The 88 hangs below the 78, which keeps its place on the stack.
   OrvExpr* top = parser.levelStack[ORV_LEVEL_STACK_SIZE].holder;
   EXPECT_EQ(Render(top), "K(C)");
-  EXPECT_EQ(top->Args(1)->Args(0)->Args(0)->Oper(), DECL_COND_ENTRY);
+  EXPECT_EQ(top->Args(DECL_DD__SUBORDINATE_ENTRIES)->Args(0)->Args(DECL_DD__DATA_DESCRIPTION_ENTRY)->Oper(),
+            DECL_COND_ENTRY);
 
   parser.AddDataDescEntry(1, Entry(1, "NEXT"), DECL_DD);
   EXPECT_EQ(parser.levelDepth, 1);
@@ -503,37 +498,36 @@ TEST_F(NestingTest, FiftyOpenLevelsAreTheLimit) {
 TEST_F(NestingTest, AZeroLevelEntryKeepsItsWrittenLevelAndNothingLeaks) {
   parser.AddDataDescEntry(1, Entry(1, "R"), DECL_DD);
   OrvExpr* zero = Entry(0, "X");
-  zero->SetArg(kPictureSlot, new OrvCharString(VString("X")), -1, 0);
+  zero->SetArg(DECL_DD_ENTRY__PICTURE, new OrvCharString(VString("X")), -1, 0);
   EXPECT_EQ(parser.AddDataDescEntry(0, zero, DECL_DD), 1);
-  EXPECT_EQ(Str(*zero->Args(kLevelSlot)->Image()), "00");
+  EXPECT_EQ(Str(*zero->Args(DECL_DD_ENTRY__LEVEL_NUMBER)->Image()), "00");
   EXPECT_TRUE(Messages().empty());
   parser.AddDataDescEntry(0, nullptr, ORV_NO_HOLDER);
   EXPECT_EQ(TakeRecords(), "R X");
 }
 
 TEST_F(NestingTest, AWangDisplayEntryStaysOnlyInADisplayWsRecord) {
-  const int kWangRowSlot = 21;
   for (bool displayWs : {true, false}) {
     SCOPED_TRACE(displayWs);
     OrvExpr* root = Entry(1, "W");
     if (displayWs) {
-      root->SetArg(kUsageSlot, new OrvExprOper(DX_USAGE, new OrvExprOper(DU_DISPLAY_WS)), -1, 0);
+      root->SetArg(DECL_DD_ENTRY__USAGE, new OrvExprOper(DX_USAGE, new OrvExprOper(DU_DISPLAY_WS)), -1, 0);
     }
     parser.AddDataDescEntry(1, root, DECL_DD);
     OrvExpr* wang = Entry(5, "F", DECL_DD_ENTRY_WANG_DISPLAY);
     OrvExpr* row = new OrvExprOper(EX_WDD_ROW, new OrvIntNumConst(VString("3"), 3));
-    wang->SetArg(kWangRowSlot, row, -1, 0);
-    wang->ArgSlots(kWangRowSlot)->tokens.AddToken(RW_ROW, OrvTxtPosn(6, 20, 1), VString("ROW"));
-    wang->SetArg(kValueSlot, Value({{1, 0}}), -1, 0);
+    wang->SetArg(DECL_DD_ENTRY_WANG_DISPLAY__ROW, row, -1, 0);
+    wang->ArgSlots(DECL_DD_ENTRY_WANG_DISPLAY__ROW)->tokens.AddToken(RW_ROW, OrvTxtPosn(6, 20, 1), VString("ROW"));
+    wang->SetArg(DECL_DD_ENTRY__VALUE, Value({{1, 0}}), -1, 0);
     parser.AddDataDescEntry(5, wang, DECL_DD);
     if (displayWs) {
       EXPECT_EQ(wang->Oper(), DECL_DD_ENTRY_WANG_DISPLAY);
-      EXPECT_EQ(wang->Args(kWangRowSlot), row);
-      EXPECT_EQ(wang->Args(kValueSlot)->Oper(), EX_COND_VALUE);
+      EXPECT_EQ(wang->Args(DECL_DD_ENTRY_WANG_DISPLAY__ROW), row);
+      EXPECT_EQ(wang->Args(DECL_DD_ENTRY__VALUE)->Oper(), EX_COND_VALUE);
     } else {
       EXPECT_EQ(wang->Oper(), DECL_DD_ENTRY);
       EXPECT_EQ(wang->NArgs(), ORV_DD_ENTRY_SLOTS);
-      EXPECT_EQ(wang->Args(kValueSlot)->Oper(), DX_VALUE);  // then an ordinary entry
+      EXPECT_EQ(wang->Args(DECL_DD_ENTRY__VALUE)->Oper(), DX_VALUE);  // then an ordinary entry
       ASSERT_EQ(wang->Tokens().Count(), 1);                  // the row's text stays
       EXPECT_EQ(Str(wang->Tokens().First()->image), "ROW");
     }

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "LayoutTestSupport.h"
+#include "OrvOperSlots.h"
 
 namespace {
 
@@ -15,7 +16,7 @@ using layouttest::LaidOut;
 
 // The use in the REDEFINES clause of the named entry.
 OrvExpr* RedefinesUse(LaidOut& tree, const char* name) {
-  return OrvSlot(OrvSlot(tree.Entry(name), ORV_DD_REDEFINES), 0);
+  return OrvSlot(OrvSlot(tree.Entry(name), DECL_DD_ENTRY__REDEFINES_CLAUSE), 0);
 }
 
 TEST(OrvFindDefInGroupTest, PlainAndRecursive) {
@@ -93,7 +94,7 @@ TEST(DataHolderTest, KindsOfHolders) {
   // its subordinates; of R's holder it is R itself.
   EXPECT_EQ(tree.Entry("C"), OrvLastDataEntry(list));
   EXPECT_EQ(tree.Entry("R"), OrvLastDataEntry(tree.Entry("R")->Parent()));
-  EXPECT_EQ(tree.Entry("G"), OrvLastDataEntry(tree.Entry("R")->Parent()->Args(1)));
+  EXPECT_EQ(tree.Entry("G"), OrvLastDataEntry(tree.Entry("R")->Parent()->Args(DECL_DD__SUBORDINATE_ENTRIES)));
   EXPECT_EQ(nullptr, OrvLastDataEntry(tree.Entry("K")->Parent()));
   EXPECT_EQ(nullptr, OrvLastDataEntry(tree.Entry("B")));
   EXPECT_EQ(nullptr, OrvLastDataEntry(nullptr));

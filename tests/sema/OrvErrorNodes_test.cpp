@@ -7,6 +7,7 @@
 
 #include "OrvConstNodes.h"
 #include "OrvExprOper.h"
+#include "OrvOperSlots.h"
 #include "OrvParserErrors.h"
 #include "SemaTestSupport.h"
 
@@ -32,7 +33,7 @@ OrvTokenList* NewList(std::initializer_list<Tok> tokens) {
 // The error node's kept tokens as "<node text>|<token code>|<token image>".
 std::vector<std::string> Kept(OrvExpr* errNode) {
   std::vector<std::string> out;
-  OrvExpr* list = errNode->Args(0);
+  OrvExpr* list = errNode->Args(STMT__SYNTAX_ERROR__SKIPPED_TOKENS);
   for (int i = 0; i < list->NArgs(); ++i) {
     OrvExpr* kept = list->Args(i);
     EXPECT_EQ(kept->Oper(), TOKEN_STRING);
@@ -46,14 +47,15 @@ std::vector<std::string> Kept(OrvExpr* errNode) {
 
 bool IsFreshErrorNode(OrvExpr* node) {
   return node != nullptr && node->Oper() == STMT__SYNTAX_ERROR && node->NArgs() == 1 &&
-         node->Args(0) != nullptr && node->Args(0)->Oper() == EX_EXEC_TOKEN_LIST &&
+         node->Args(STMT__SYNTAX_ERROR__SKIPPED_TOKENS) != nullptr &&
+         node->Args(STMT__SYNTAX_ERROR__SKIPPED_TOKENS)->Oper() == EX_EXEC_TOKEN_LIST &&
          node->Parent() == nullptr;
 }
 
 TEST_F(ErrorNodeTest, GenErrNodeReusesAnUnattachedNodeAndReplacesAnAttachedOne) {
   OrvExpr* first = GenErrNode();
   EXPECT_TRUE(IsFreshErrorNode(first));
-  EXPECT_EQ(first->Args(0)->NArgs(), 0);
+  EXPECT_EQ(first->Args(STMT__SYNTAX_ERROR__SKIPPED_TOKENS)->NArgs(), 0);
   EXPECT_EQ(parser.errNode, first);
   EXPECT_EQ(GenErrNode(), first);  // nobody holds it yet
 
@@ -151,8 +153,8 @@ TEST_F(ErrorNodeTest, TakeOverValueTokensMovesTheTokensAndDropsTheValue) {
   sematest::ReleaseWatch watch;
   OrvExpr* move = new OrvExprOper(STMT_MOVE, new OrvCharString(VString("A")),
                                   new OrvCharString(VString("B")));
-  move->ArgSlots(0)->tokens.AddToken(RW_MOVE, OrvTxtPosn(2, 11, 1), VString("MOVE"));
-  sematest::PlaceAt(move->Args(1), 2, 19, "B");
+  move->ArgSlots(STMT_MOVE__SOURCE)->tokens.AddToken(RW_MOVE, OrvTxtPosn(2, 11, 1), VString("MOVE"));
+  sematest::PlaceAt(move->Args(STMT_MOVE__TARGETS), 2, 19, "B");
   OrvTokenList into;
   into.AddToken(TK_USER_DEFD_WORD, OrvTxtPosn(1, 11, 1), VString("Z"));
   TakeOverValueTokens(reinterpret_cast<OrvGrammarValue>(move), into);
@@ -210,7 +212,7 @@ TEST_F(ErrorNodeTest, DiscardErrValueLeavesNumbersHeldNodesAndRootsAlone) {
     EXPECT_EQ(n->Tokens().Count(), 1);
   }
   EXPECT_EQ(watch.Count(), 0u);
-  EXPECT_EQ(errNode->Args(0)->NArgs(), 0);
+  EXPECT_EQ(errNode->Args(STMT__SYNTAX_ERROR__SKIPPED_TOKENS)->NArgs(), 0);
 }
 
 TEST_F(ErrorNodeTest, ADiscardedValueGivesItsTokensAndIsDeletedWithTheParseState) {
@@ -218,8 +220,8 @@ TEST_F(ErrorNodeTest, ADiscardedValueGivesItsTokensAndIsDeletedWithTheParseState
   OrvExpr* errNode = GenErrNode();
   OrvExpr* move = new OrvExprOper(STMT_MOVE, new OrvCharString(VString("A")),
                                   new OrvCharString(VString("B")));
-  move->ArgSlots(0)->tokens.AddToken(RW_MOVE, OrvTxtPosn(2, 11, 1), VString("MOVE"));
-  sematest::PlaceAt(move->Args(1), 2, 19, "B");
+  move->ArgSlots(STMT_MOVE__SOURCE)->tokens.AddToken(RW_MOVE, OrvTxtPosn(2, 11, 1), VString("MOVE"));
+  sematest::PlaceAt(move->Args(STMT_MOVE__TARGETS), 2, 19, "B");
   DiscardErrValue(reinterpret_cast<OrvGrammarValue>(move), ORV_DISCARD_POPPED);
   parser.FreeDroppedValues();  // recovery's dropped values go at the end
   EXPECT_TRUE(watch.Released(move));
@@ -255,7 +257,7 @@ TEST_F(ErrorNodeTest, WhenTheErrorNodeGoesWithTheValueItsTokensGoToANewOne) {
   // Without tokens nothing is handed on: no error node is left.
   watch.Clear();
   OrvExpr* empty = parser.errNode;
-  empty->Args(0)->Args(0)->Tokens().Clear();
+  empty->Args(STMT__SYNTAX_ERROR__SKIPPED_TOKENS)->Args(0)->Tokens().Clear();
   DiscardErrValue(reinterpret_cast<OrvGrammarValue>(new OrvExprOper(SENTENCE, empty)),
                   ORV_DISCARD_ABANDONED);
   parser.FreeDroppedValues();  // recovery's dropped values go at the end

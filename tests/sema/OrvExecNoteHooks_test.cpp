@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "NoSourceParser.h"
+#include "OrvOperSlots.h"
 #include "SemaTestSupport.h"
 
 namespace {
@@ -44,9 +45,9 @@ OrvTokenGroup* ExecGroup(const char* text, int line, int column) {
 // An STMT_EXEC node as text: the subsystem word (or NULL), then each line
 // in parentheses with its items' texts joined by "|".
 std::string Render(const OrvExpr* exec) {
-  const OrvExpr* subsystem = exec->Args(0);
+  const OrvExpr* subsystem = exec->Args(STMT_EXEC__EXEC_KIND);
   std::string out = subsystem->Oper() == NULL_NODE ? "NULL" : Str(*subsystem->Image());
-  const OrvExpr* lines = exec->Args(1);
+  const OrvExpr* lines = exec->Args(STMT_EXEC__EXEC_LINES);
   EXPECT_EQ(lines->Oper(), EX_EXEC_LINE_LIST);
   for (int i = 0; i < lines->NArgs(); ++i) {
     const OrvExpr* line = lines->Args(i);
@@ -144,7 +145,7 @@ TEST_F(HookTest, CommentLinesGoInFrontOfTheirLineExceptOnARealFirstLine) {
     OrvParserImpl::AddExecToken(Group(TK_USER_DEFD_WORD, "c", 9, 16, {{CM_COMMENT, "*c3"}}));
     OrvExpr* exec = parser.MakeExecLines(STMT_EXEC);
     owned.push_back(exec);
-    OrvExpr* lines = exec->Args(1);
+    OrvExpr* lines = exec->Args(STMT_EXEC__EXEC_LINES);
     int last = lines->NArgs() - 1;
     ASSERT_EQ(last, realFirstLine ? 1 : 0);
     // The comments of the last line moved to the slot that holds it.

@@ -23,7 +23,7 @@ OrvLayoutOptions Index2() { return OrvLayoutOptions{ORV_STOR_MODE_WORD, 0, 4, 4,
 
 // The category column of an entry: the print template of slot 16.
 std::string CategoryOf(OrvExpr* entry) {
-  OrvExpr* category = OrvSlot(entry, ORV_DD_CATEGORY);
+  OrvExpr* category = OrvSlot(entry, DECL_DD_ENTRY__CATEGORY);
   return category != nullptr ? OrvOperTemplate(category->Oper()) : "";
 }
 
@@ -105,7 +105,7 @@ class ItemSizeTest : public ::testing::TestWithParam<SizeCase> {};
 TEST_P(ItemSizeTest, LengthAndCategory) {
   const SizeCase& c = GetParam();
   LaidOut tree(std::string("01 X ") + c.clauses + ".", c.options);
-  EXPECT_EQ(std::to_string(c.length), LaidOut::Number(tree.Entry("X"), ORV_DD_LENGTH));
+  EXPECT_EQ(std::to_string(c.length), LaidOut::Number(tree.Entry("X"), DECL_DD_ENTRY__LENGTH));
   EXPECT_EQ(c.category, CategoryOf(tree.Entry("X")));
   EXPECT_EQ(std::string(c.message) + (*c.message ? "\n" : ""), tree.Messages());
 }

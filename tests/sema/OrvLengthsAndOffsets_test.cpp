@@ -167,11 +167,11 @@ TEST(LengthsAndOffsetsTest, ElementLengthOfTables) {
       "05 U PIC X(4) OCCURS 1 TO 2 DEPENDING ON N.",
       Unfold(false));
   int64_t element = 0;
-  ASSERT_TRUE(OrvLayoutSlotValue(OrvSlot(tree.Entry("T"), ORV_DD_OCCURS),
-                                 ORV_OCCURS_ELEMENT_LENGTH, &element));
+  ASSERT_TRUE(OrvLayoutSlotValue(OrvSlot(tree.Entry("T"), DECL_DD_ENTRY__OCCURS),
+                                 DX_OCCURS__LENGTH_OF_THE_ARRAY_ELEMENT, &element));
   EXPECT_EQ(3, element);
-  ASSERT_TRUE(OrvLayoutSlotValue(OrvSlot(tree.Entry("U"), ORV_DD_OCCURS),
-                                 ORV_OCCURS_ELEMENT_LENGTH, &element));
+  ASSERT_TRUE(OrvLayoutSlotValue(OrvSlot(tree.Entry("U"), DECL_DD_ENTRY__OCCURS),
+                                 DX_OCCURS__LENGTH_OF_THE_ARRAY_ELEMENT, &element));
   EXPECT_EQ(4, element);
 }
 
@@ -186,7 +186,7 @@ TEST(LengthsAndOffsetsTest, TablesAreSizedOnceForTheirMessages) {
   const char* expected = "T 0/16 G 0/8 I1 0/4 I2 4/4 U 16/2 V 18/0";
   EXPECT_EQ(expected, PlacementLike(tree, expected));
   EXPECT_EQ(std::string(OrvOperTemplate(DCAT_GROUP)),
-            OrvOperTemplate(OrvSlot(tree.Entry("G"), ORV_DD_CATEGORY)->Oper()));
+            OrvOperTemplate(OrvSlot(tree.Entry("G"), DECL_DD_ENTRY__CATEGORY)->Oper()));
   EXPECT_EQ(
       "2: Cannot determine category for PIC string: Q\n"
       "3: Cannot compute length for DU_DISPLAY_WS field: not implemented. Length of this filed "
@@ -260,7 +260,7 @@ TEST(LengthsAndOffsetsTest, OffsetsInGroup) {
       "10 T1 PIC X. 10 T2 PIC X(2). 77 S PIC X.");
   std::string got;
   for (const char* name : {"R", "A", "G", "B", "C", "T", "T1", "T2", "S"})
-    got += std::string(name) + "=" + LaidOut::Number(tree.Entry(name), ORV_DD_OFFSET_IN_GROUP) + " ";
+    got += std::string(name) + "=" + LaidOut::Number(tree.Entry(name), DECL_DD_ENTRY__OFFSET_FROM_UPPER_LEVEL) + " ";
   EXPECT_EQ("R=0 A=0 G=2 B=0 C=3 T=9 T1=0 T2=1 S=0 ", got);
 }
 
@@ -272,11 +272,11 @@ TEST(LengthsAndOffsetsTest, SwitchesOffLeaveTheirSlotsAlone) {
   EXPECT_EQ(0, OrvCalcLengthsAndOffsets(root, &messages, 0, 0, 0, ByteMode()));
   OrvExpr* r = OrvFindDescendantOp(root, DECL_DD_ENTRY);
   ASSERT_NE(nullptr, r);
-  for (int slot : {ORV_DD_OFFSET_IN_GROUP, ORV_DD_GLOBAL_OFFSET})
+  for (int slot : {DECL_DD_ENTRY__OFFSET_FROM_UPPER_LEVEL, DECL_DD_ENTRY__OFFSET_GLOBAL})
     EXPECT_EQ(nullptr, OrvSlot(r, slot)) << slot;
-  EXPECT_NE(nullptr, OrvSlot(r, ORV_DD_LENGTH));
+  EXPECT_NE(nullptr, OrvSlot(r, DECL_DD_ENTRY__LENGTH));
   OrvExpr* k = OrvFindDescendantOp(root, DECL_CONST_ENTRY);
-  EXPECT_EQ(nullptr, OrvSlot(k, ORV_CONST_ACTUAL_VALUE));
+  EXPECT_EQ(nullptr, OrvSlot(k, DECL_CONST_ENTRY__ACTUAL_CONSTANT_VALUE));
   delete root;
   EXPECT_EQ(0u, recorder.size()) << recorder.Dump();
 }
@@ -287,7 +287,7 @@ TEST(LengthsAndOffsetsTest, WithoutAMessageListProblemsAreDropped) {
       "01 R. 05 A PIC Q. 05 B REDEFINES NOSUCH PIC X(2). 05 T PIC X OCCURS NOSUCH.");
   EXPECT_EQ(0, OrvCalcLengthsAndOffsets(root, nullptr, 1, 1, 1, ByteMode()));
   OrvExpr* r = OrvFindDescendantOp(root, DECL_DD_ENTRY);
-  EXPECT_EQ("0/4", LaidOut::Number(r, ORV_DD_OFFSET) + "/" + LaidOut::Number(r, ORV_DD_LENGTH));
+  EXPECT_EQ("0/4", LaidOut::Number(r, DECL_DD_ENTRY__OFFSET_FROM_01_LEVEL) + "/" + LaidOut::Number(r, DECL_DD_ENTRY__LENGTH));
   delete root;
   EXPECT_EQ(0, OrvCalcLengthsAndOffsets(nullptr, nullptr, 1, 1, 1, ByteMode()));
   EXPECT_EQ(0u, recorder.size()) << recorder.Dump();

@@ -120,7 +120,7 @@ TEST(OrvMemOffsetsTest, HiddenEntriesMarkersAndErrorsPrintNothing) {
   OrvExpr* list = tree.Entry("A")->Parent()->Parent();
   tree.Entry("B")->Parent()->SetOper(DECL_DD_HIDDEN);
   list->AddArg(new OrvExprOper(STMT__SYNTAX_ERROR));
-  OrvExpr* group = tree.Entry("C")->Parent()->Args(ORV_HOLDER_SUBORDINATES);
+  OrvExpr* group = tree.Entry("C")->Parent()->Args(DECL_DD__SUBORDINATE_ENTRIES);
   group->InsArg(new OrvExprOper(STMT_INLINED_COPY_BEG), 1);
   std::string expected = std::string(kWorkingStorageHead) +
       "01|A                              |X         |AN|DISPLAY| |     0|     1|     0$\n"

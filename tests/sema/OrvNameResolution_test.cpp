@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "OrvOperSlots.h"
 #include "OrvQualName.h"
 #include "OrvTreeWalk.h"
 #include "SemaTestSupport.h"
@@ -34,8 +35,10 @@ class ResolveTest : public sematest::ParserTest {
     return OrvLink();
   }
   // The definition of the data item at the end of a path of holders.
-  static OrvExpr* ItemDef(OrvExpr* holder) { return holder->Args(0)->Args(2); }
-  static OrvExpr* SubItem(OrvExpr* holder, int i) { return holder->Args(1)->Args(i); }
+  static OrvExpr* ItemDef(OrvExpr* holder) {
+    return holder->Args(DECL_DD__DATA_DESCRIPTION_ENTRY)->Args(DECL_DD_ENTRY__DATA_ITEM_DEFINED);
+  }
+  static OrvExpr* SubItem(OrvExpr* holder, int i) { return holder->Args(DECL_DD__SUBORDINATE_ENTRIES)->Args(i); }
 
   // 01 A. 05 X.  01 B. 05 X.  in the program's WORKING-STORAGE.
   void RecordsWithX(OrvExpr*& a, OrvExpr*& b) {
@@ -160,11 +163,15 @@ TEST_F(ResolveTest, AParagraphOfTheUsingSectionWinsElsewhereItIsAHomonym) {
   Section("S3");
   OrvNamedObjUse* inS3 = Use(SYMCAT_PROC_NAME, {"P"});
   Sentence({inS3});
-  OrvExpr* s1p = program->Args(3)->Args(7)->Args(0)->Args(2)->Args(0);
+  OrvExpr* s1p = program->Args(COBOL_PROGRAM__PROCEDURE_DIVISION)
+                     ->Args(DIVISION_PROCEDURE__IMPERATIVES)
+                     ->Args(0)
+                     ->Args(SECTION_PROC__PARAGRAPHS)
+                     ->Args(0);
   Finish();
 
-  EXPECT_EQ(DefOf(inS1), s1p->Args(0));
-  EXPECT_EQ(DefOf(inS3), s2p->Args(0));
+  EXPECT_EQ(DefOf(inS1), s1p->Args(PARA_NAME));
+  EXPECT_EQ(DefOf(inS3), s2p->Args(PARA_NAME));
   EXPECT_EQ(Messages(), (std::vector<std::string>{
                             Line(MSG_ERR, "Object 'P' used here is defined more than once."),
                             Line(MSG_ERR, "-- Definition #1: P OF S1"),
@@ -241,8 +248,9 @@ TEST_F(ResolveTest, TheOneDefinitionIsCheckedAgainstTheExpectedCategory) {
     parser.inUseForDebugging = c.inUseForDebugging;
     OrvExpr* p = NextProgram();
     OrvNamedObjDef* def = Define("N", c.defined);
-    p->SetArg(2, new OrvExprOper(DIVISION_DATA), -1, 0);
-    p->Args(2)->SetArg(9, def, -1, 0);  // somewhere in the program
+    p->SetArg(COBOL_PROGRAM__DATA_DIVISION, new OrvExprOper(DIVISION_DATA), -1, 0);
+    // Somewhere in the program: the walk finds a definition in any slot.
+    p->Args(COBOL_PROGRAM__DATA_DIVISION)->SetArg(DIVISION_DATA__SCREEN_SECTION, def, -1, 0);
     Procedure(p);
     OrvNamedObjUse* use = Use(c.expected, {"N"});
     Sentence({use});
@@ -266,18 +274,18 @@ TEST_F(ResolveTest, SameParaDataNameKeepsTheHomonymOfTheExpectedKind) {
   OrvNamedObjUse* asNothing = Use(SYMCAT_UNKNOWN, {"N"});
   Sentence({asProc, asData, asNothing});
   Finish();
-  EXPECT_EQ(DefOf(asProc), para->Args(0));
+  EXPECT_EQ(DefOf(asProc), para->Args(PARA_NAME));
   EXPECT_EQ(DefOf(asData), ItemDef(data->Args(0)));
   EXPECT_EQ(DefOf(asNothing), nullptr);  // an expected category of 0 keeps none
   EXPECT_TRUE(Messages().empty()) << ::testing::PrintToString(Messages());
 }
 
-// An ASSIGN clause: DECL_FC_ENTRY slot 2 holds FCX_ASSIGN over FCX_DEVICE,
-// whose slot 2 lists the names.
+// An ASSIGN clause: the ASSIGN slot of a DECL_FC_ENTRY holds FCX_ASSIGN over
+// FCX_DEVICE, whose names slot lists the names.
 OrvExpr* AssignClause(OrvExpr* device, OrvNamedObjUse* use) {
-  device->SetArg(2, new OrvExprOper(EX_LIST, use), -1, 0);
+  device->SetArg(FCX_DEVICE__ASSIGN_NAMES, new OrvExprOper(EX_LIST, use), -1, 0);
   OrvExpr* entry = new OrvExprOper(DECL_FC_ENTRY);
-  entry->SetArg(2, new OrvExprOper(FCX_ASSIGN, device), -1, 0);
+  entry->SetArg(DECL_FC_ENTRY__ASSIGN_TO, new OrvExprOper(FCX_ASSIGN, device), -1, 0);
   return entry;
 }
 
@@ -310,19 +318,20 @@ TEST_F(ResolveTest, AnAssignNameIsAnExternalFileOrADataNameDefinedInPlace) {
     OrvExpr* data = WorkingStorage(p);
     if (c.defined) data->AddArg(Item(1, "UNDEFD"));
     OrvExpr* device = new OrvExprOper(FCX_DEVICE);
-    if (c.device != NULL_NODE) device->SetArg(0, new OrvExprOper(c.device), -1, 0);
+    if (c.device != NULL_NODE) device->SetArg(FCX_DEVICE__EXTERNAL_DYNAMIC, new OrvExprOper(c.device), -1, 0);
     OrvNamedObjUse* use = Use(SYMCAT_UNKNOWN, {"UNDEFD"});
-    use->Args(0)->Args(0)->Tokens().AddToken(TK_USER_DEFD_WORD, OrvTxtPosn(8, 30, 1),
-                                              VString("UNDEFD"));
-    p->SetArg(1, AssignClause(device, use), -1, 0);  // any slot will do
+    use->Args(NAMED_OBJ_USE__NAMES)->Args(0)->Tokens().AddToken(TK_USER_DEFD_WORD, OrvTxtPosn(8, 30, 1),
+                                                                 VString("UNDEFD"));
+    // The walk finds the entry in any slot; the ENVIRONMENT DIVISION's will do.
+    p->SetArg(COBOL_PROGRAM__ENVIRONMENT_DIVISION, AssignClause(device, use), -1, 0);
     parser.FinishProgram(1);
-    OrvExpr* result = device->Args(2)->Args(0);
+    OrvExpr* result = device->Args(FCX_DEVICE__ASSIGN_NAMES)->Args(0);
     ASSERT_NE(result, nullptr) << c.title;
     EXPECT_EQ(result->Oper(), c.result) << c.title;
     EXPECT_TRUE(Messages().empty()) << c.title;
     OrvSymTabElt* elt = OrvSymTabFindElt(OrvOwnerSymTab(p), VString("UNDEFD"), nullptr);
     if (c.result == FCX_EXTERNAL_FILE_REF) {
-      OrvExpr* text = result->Args(0);
+      OrvExpr* text = result->Args(FCX_EXTERNAL_FILE_REF__EXTERNAL_FILE_NAME);
       EXPECT_EQ(text->Oper(), CHAR_STRING) << c.title;
       EXPECT_EQ(Str(*text->Image()), "UNDEFD") << c.title;
       EXPECT_EQ(text->Tokens().Count(), 1) << c.title;  // the word's source text stays
@@ -343,12 +352,12 @@ TEST_F(ResolveTest, AnAssignNameIsAnExternalFileOrADataNameDefinedInPlace) {
 
 TEST_F(ResolveTest, ANameDefinedInPlaceServesTheUsesThatFollow) {
   OrvExpr* device = new OrvExprOper(FCX_DEVICE);
-  program->SetArg(1, AssignClause(device, Use(SYMCAT_UNKNOWN, {"FNAME"})), -1, 0);
+  program->SetArg(COBOL_PROGRAM__ENVIRONMENT_DIVISION, AssignClause(device, Use(SYMCAT_UNKNOWN, {"FNAME"})), -1, 0);
   Procedure(program);
   OrvNamedObjUse* later = Use(SYMCAT_DATA_NAME, {"FNAME"});
   Sentence({later});
   Finish();
-  OrvExpr* def = device->Args(2)->Args(0);
+  OrvExpr* def = device->Args(FCX_DEVICE__ASSIGN_NAMES)->Args(0);
   ASSERT_EQ(def->Oper(), NAMED_OBJ_DEF);
   EXPECT_EQ(DefOf(later), def);
   EXPECT_TRUE(Messages().empty()) << ::testing::PrintToString(Messages());
@@ -358,8 +367,8 @@ TEST_F(ResolveTest, AFileNameOfASelectEntryWithoutDescription) {
   Procedure(program);
   OrvExpr* entry = new OrvExprOper(DECL_FC_ENTRY);
   OrvNamedObjUse* file = Use(SYMCAT_FILE_NAME, {"F"});
-  entry->SetArg(1, file, -1, 0);
-  program->SetArg(1, entry, -1, 0);
+  entry->SetArg(DECL_FC_ENTRY__FILE_NAME, file, -1, 0);
+  program->SetArg(COBOL_PROGRAM__ENVIRONMENT_DIVISION, entry, -1, 0);
   Finish();
   EXPECT_EQ(Messages(), (std::vector<std::string>{Line(
                             MSG_ERR, "File-name 'F' is defined in FC entry but not in FD entry")}));

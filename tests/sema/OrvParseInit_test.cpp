@@ -1,5 +1,6 @@
 // Parse initialisation: the root of the tree, the special registers of the
 // dialects in force and the constants set by option.
+#include "OrvOperSlots.h"
 #include "OrvParseInit.h"
 
 #include <gtest/gtest.h>
@@ -20,12 +21,12 @@ class ParseInitTest : public sematest::ParserTest {
   static std::vector<std::string> Names(OrvExpr* list) {
     std::vector<std::string> out;
     for (int i = 0; list != nullptr && i < list->NArgs(); ++i) {
-      OrvExpr* name = list->Args(i)->Args(0)->Args(2);
+      OrvExpr* name = list->Args(i)->Args(DECL_DD__DATA_DESCRIPTION_ENTRY)->Args(DECL_DD_ENTRY__DATA_ITEM_DEFINED);
       out.push_back(Str(*name->Image()));
     }
     return out;
   }
-  OrvExpr* Registers() { return parser.root->Args(2); }
+  OrvExpr* Registers() { return parser.root->Args(COBOL_FILE__EXTERNAL_DEFINITIONS); }
 };
 
 TEST_F(ParseInitTest, TheRootHoldsTheRegistersAndTheFileTable) {
@@ -37,11 +38,11 @@ TEST_F(ParseInitTest, TheRootHoldsTheRegistersAndTheFileTable) {
   EXPECT_EQ(parser.progStack[0], root);
   ASSERT_NE(Registers(), nullptr);
   EXPECT_EQ(Registers()->Oper(), DECL_DD_LIST);
-  ASSERT_NE(root->Args(3), nullptr);
-  EXPECT_EQ(root->Args(3)->Oper(), SYMBOL_TABLE_ELT_LIST);
-  EXPECT_EQ(parser.curSymTab, root->Args(3));
-  EXPECT_EQ(root->Args(0), nullptr);
-  EXPECT_EQ(root->Args(1), nullptr);
+  ASSERT_NE(root->Args(FILE_SYMBOL_TABLE), nullptr);
+  EXPECT_EQ(root->Args(FILE_SYMBOL_TABLE)->Oper(), SYMBOL_TABLE_ELT_LIST);
+  EXPECT_EQ(parser.curSymTab, root->Args(FILE_SYMBOL_TABLE));
+  EXPECT_EQ(root->Args(COBOL_FILE__PROGRAM_LIST), nullptr);
+  EXPECT_EQ(root->Args(COBOL_FILE__END_OF_FILE), nullptr);
 }
 
 TEST_F(ParseInitTest, TheDialectsChooseTheSpecialRegisters) {
@@ -99,12 +100,12 @@ TEST_F(ParseInitTest, DebugItemNestsItsSixFields) {
   ASSERT_EQ(Registers()->NArgs(), 1);
   OrvExpr* debugItem = Registers()->Args(0);
   EXPECT_EQ(debugItem->Oper(), DECL_DD);  // not hidden
-  EXPECT_EQ(Names(debugItem->Args(1)),
+  EXPECT_EQ(Names(debugItem->Args(DECL_DD__SUBORDINATE_ENTRIES)),
             (std::vector<std::string>{"DEBUG-LINE", "DEBUG-NAME", "DEBUG-SUB-1", "DEBUG-SUB-2",
                                       "DEBUG-SUB-3", "DEBUG-CONTENTS"}));
-  OrvExpr* contents = debugItem->Args(1)->Args(5)->Args(0);
-  EXPECT_EQ(contents->Args(0)->IntValue(), 5);
-  EXPECT_EQ(Str(*contents->Args(4)->Args(0)->Image()), "X(128)");
+  OrvExpr* contents = debugItem->Args(DECL_DD__SUBORDINATE_ENTRIES)->Args(5)->Args(DECL_DD__DATA_DESCRIPTION_ENTRY);
+  EXPECT_EQ(contents->Args(DECL_DD_ENTRY__LEVEL_NUMBER)->IntValue(), 5);
+  EXPECT_EQ(Str(*contents->Args(DECL_DD_ENTRY__PICTURE)->Args(DX_PICTURE__PICTURE_STRING)->Image()), "X(128)");
 }
 
 TEST_F(ParseInitTest, TheRegisterTableKeepsItsRowsAndSelectionOrder) {
@@ -126,7 +127,7 @@ TEST_F(ParseInitTest, EachSetConstantsEntryIsDeclaredInOrder) {
   StartFile();
   EXPECT_EQ(Names(Registers()), (std::vector<std::string>{"DEBUG-ITEM", "LIN", "COL", "ALPHA",
                                                           "BETA"}));
-  EXPECT_EQ(Registers()->Args(3)->Args(0)->Oper(), DECL_CONST_ENTRY);
+  EXPECT_EQ(Registers()->Args(3)->Args(DECL_DD__DATA_DESCRIPTION_ENTRY)->Oper(), DECL_CONST_ENTRY);
   OrvSymTabElt* beta = OrvSymTabFindElt(parser.curSymTab, VString("BETA"), nullptr);
   ASSERT_NE(beta, nullptr);
   EXPECT_EQ(beta->Category(), SYMCAT_CONSTANT_NAME);

@@ -11,6 +11,7 @@
 #include "NoSourceParser.h"
 #include "OrvConstNodes.h"
 #include "OrvExprOper.h"
+#include "OrvOperSlots.h"
 #include "OrvParserNames.h"
 #include "SemaTestSupport.h"
 #include "TestStrings.h"
@@ -224,7 +225,7 @@ TEST(OrvParserImplRelease, DetachedLeftoversAreFreedAndAttachedOnesKept) {
   // An open record: an 01 holder with an 05 holder below it.
   OrvExpr* top = new OrvExprOper(DECL_DD);
   OrvExpr* sub = new OrvExprOper(DECL_DD);
-  top->SetArgToList(1, DECL_DD_LIST, sub);
+  top->SetArgToList(DECL_DD__SUBORDINATE_ENTRIES, DECL_DD_LIST, sub);
   OrvExpr* overflow = new OrvExprOper(COBOL_PROGRAM);
   OrvExpr* retired = new OrvExprOper(NAMED_OBJ_USE);
   p.errNode = errNode;

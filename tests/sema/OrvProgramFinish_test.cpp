@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "OrvOperSlots.h"
 #include "OrvProgramFinish.h"
 #include "OrvTreeWalk.h"
 #include "SemaTestSupport.h"
@@ -53,11 +54,15 @@ class CicsEibTest : public sematest::ParserTest {
   }
   // The LINKAGE SECTION's entries, or null when there is no section.
   static OrvExpr* Linkage(OrvExpr* program) {
-    OrvExpr* division = program->Args(sematest::kProgDataDivision);
-    OrvExpr* section = division != nullptr ? division->Args(6) : nullptr;
-    return section != nullptr ? section->Args(0) : nullptr;
+    OrvExpr* division = program->Args(COBOL_PROGRAM__DATA_DIVISION);
+    OrvExpr* section = division != nullptr ? division->Args(DIVISION_DATA__LINKAGE_SECTION) : nullptr;
+    return section != nullptr ? section->Args(SECTION_LINKAGE__DATA_DESCRIPTION_ENTRIES) : nullptr;
   }
-  static std::string NameOf(OrvExpr* holder) { return Str(*holder->Args(0)->Args(2)->Image()); }
+  // The name an entry holder (DECL_DD or DECL_DD_HIDDEN, one layout) defines.
+  static std::string NameOf(OrvExpr* holder) {
+    static_assert(DECL_DD_HIDDEN__DATA_DESCRIPTION_ENTRY == DECL_DD__DATA_DESCRIPTION_ENTRY, "one layout");
+    return Str(*holder->Args(DECL_DD__DATA_DESCRIPTION_ENTRY)->Args(DECL_DD_ENTRY__DATA_ITEM_DEFINED)->Image());
+  }
 };
 
 TEST_F(CicsEibTest, AProgramThatUsesEibaidGetsTheBlockInANewLinkageSection) {
@@ -74,27 +79,33 @@ TEST_F(CicsEibTest, AProgramThatUsesEibaidGetsTheBlockInANewLinkageSection) {
   OrvExpr* blocks = entries->Args(0);
   EXPECT_EQ(blocks->Oper(), DECL_DD_HIDDEN);
   EXPECT_EQ(NameOf(blocks), "CICS-BLOCKS");
-  ASSERT_EQ(blocks->Args(1)->NArgs(), 1);
-  OrvExpr* eib = blocks->Args(1)->Args(0);
+  ASSERT_EQ(blocks->Args(DECL_DD_HIDDEN__SUBORDINATE_ENTRIES)->NArgs(), 1);
+  OrvExpr* eib = blocks->Args(DECL_DD_HIDDEN__SUBORDINATE_ENTRIES)->Args(0);
   EXPECT_EQ(eib->Oper(), DECL_DD);
   EXPECT_EQ(NameOf(eib), "DFHEIBLK");
-  OrvExpr* fields = eib->Args(1);
+  OrvExpr* fields = eib->Args(DECL_DD__SUBORDINATE_ENTRIES);
   ASSERT_EQ(fields->NArgs(), 26);
   EXPECT_EQ(NameOf(fields->Args(0)), "EIBTIME");
   EXPECT_EQ(NameOf(fields->Args(25)), "EIBNODAT");
   // EIBTIME S9(7) COMP-3; EIBAID X without USAGE.
-  OrvExpr* time = fields->Args(0)->Args(0);
-  EXPECT_EQ(Str(*time->Args(4)->Args(0)->Image()), "S9(7)");
-  EXPECT_EQ(time->Args(5)->Args(0)->Oper(), DU_COMP_3);
-  OrvExpr* aid = fields->Args(7)->Args(0);
+  OrvExpr* time = fields->Args(0)->Args(DECL_DD__DATA_DESCRIPTION_ENTRY);
+  EXPECT_EQ(Str(*time->Args(DECL_DD_ENTRY__PICTURE)->Args(DX_PICTURE__PICTURE_STRING)->Image()), "S9(7)");
+  EXPECT_EQ(time->Args(DECL_DD_ENTRY__USAGE)->Args(DX_USAGE__USAGE_KIND)->Oper(), DU_COMP_3);
+  OrvExpr* aid = fields->Args(7)->Args(DECL_DD__DATA_DESCRIPTION_ENTRY);
   EXPECT_EQ(NameOf(fields->Args(7)), "EIBAID");
-  EXPECT_EQ(Str(*aid->Args(4)->Args(0)->Image()), "X");
-  EXPECT_EQ(aid->Args(5), nullptr);
+  EXPECT_EQ(Str(*aid->Args(DECL_DD_ENTRY__PICTURE)->Args(DX_PICTURE__PICTURE_STRING)->Image()), "X");
+  EXPECT_EQ(aid->Args(DECL_DD_ENTRY__USAGE), nullptr);
 
   // The use resolves to the declared field, in the program's own table.
-  OrvExpr* sentence = program->Args(3)->Args(7)->Args(0)->Args(2)->Args(0)->Args(1)->Args(0);
-  OrvExpr* use = sentence->Args(0)->Args(0)->Args(0);
-  EXPECT_EQ(use->Link(0)->node, aid->Args(2));
+  OrvExpr* sentence = program->Args(COBOL_PROGRAM__PROCEDURE_DIVISION)
+                          ->Args(DIVISION_PROCEDURE__IMPERATIVES)
+                          ->Args(0)
+                          ->Args(SECTION_PROC__PARAGRAPHS)
+                          ->Args(0)
+                          ->Args(PARA_PROC__SENTENCES)
+                          ->Args(0);
+  OrvExpr* use = sentence->Args(SENTENCE__STATEMENTS)->Args(0)->Args(0);
+  EXPECT_EQ(use->Link(0)->node, aid->Args(DECL_DD_ENTRY__DATA_ITEM_DEFINED));
   OrvSymTabElt* elt = OrvSymTabFindElt(OrvOwnerSymTab(program), VString("DFHEIBLK"), nullptr);
   ASSERT_NE(elt, nullptr);
   EXPECT_EQ(elt->Category(), SYMCAT_DATA_NAME);
@@ -156,8 +167,8 @@ TEST_F(CicsEibTest, ABlockJoinsAnExistingLinkageSectionAndNeedsADataDivision) {
   WorkingStorage(withLinkage);
   OrvExpr* section = new OrvExprOper(SECTION_LINKAGE);
   OrvExpr* own = new OrvExprOper(DECL_DD_LIST, Item(1, "PARM"));
-  section->SetArg(0, own, -1, 0);
-  withLinkage->Args(sematest::kProgDataDivision)->SetArg(6, section, -1, 0);
+  section->SetArg(SECTION_LINKAGE__DATA_DESCRIPTION_ENTRIES, own, -1, 0);
+  withLinkage->Args(COBOL_PROGRAM__DATA_DIVISION)->SetArg(DIVISION_DATA__LINKAGE_SECTION, section, -1, 0);
   parser.EndProgram(new OrvExprOper(END_COBOL_PROGRAM, Use(SYMCAT_PROGRAM_NAME, {"P1"})));
   OrvExpr* noData = BeginProgram("P2");
   parser.FinishSource(0);
@@ -166,7 +177,7 @@ TEST_F(CicsEibTest, ABlockJoinsAnExistingLinkageSectionAndNeedsADataDivision) {
   ASSERT_EQ(own->NArgs(), 2);
   EXPECT_EQ(NameOf(own->Args(0)), "PARM");
   EXPECT_EQ(NameOf(own->Args(1)), "CICS-BLOCKS");
-  EXPECT_EQ(noData->Args(sematest::kProgDataDivision), nullptr);
+  EXPECT_EQ(noData->Args(COBOL_PROGRAM__DATA_DIVISION), nullptr);
 }
 
 // --- ACCEPT and DISPLAY items ----------------------------------------------
@@ -182,8 +193,9 @@ class ScreenItemTest : public sematest::ParserTest {
   // A screen-form item of `op` with a literal value and the given slots set.
   OrvExpr* ItemWith(OrvOper op, std::initializer_list<std::pair<int, OrvExpr*>> slots) {
     OrvExpr* item = new OrvExprOper(op);
-    item->SetArg(1, new OrvStrConst(VString("'HELLO'")), -1, 0);
-    item->ArgSlots(1)->tokens.AddToken(TK_NONNUM_LIT, OrvTxtPosn(4, 20, 1), VString("'HELLO'"));
+    item->SetArg(DISPLAY_SCREEN_ITEM__VALUE_TO_DISPLAY, new OrvStrConst(VString("'HELLO'")), -1, 0);
+    item->ArgSlots(DISPLAY_SCREEN_ITEM__VALUE_TO_DISPLAY)
+        ->tokens.AddToken(TK_NONNUM_LIT, OrvTxtPosn(4, 20, 1), VString("'HELLO'"));
     for (const auto& s : slots) item->SetArg(s.first, s.second, -1, 0);
     return item;
   }
@@ -191,19 +203,20 @@ class ScreenItemTest : public sematest::ParserTest {
   OrvExpr* InSentence(OrvExpr* item) {
     OrvExpr* list = new OrvExprOper(DISPLAY_ITEM_LIST, item);
     OrvExpr* stmt = new OrvExprOper(item->Oper() == ACCEPT_SCREEN_ITEM ? STMT_ACCEPT : STMT_DISPLAY);
-    stmt->SetArg(0, list, -1, 0);
+    static_assert(STMT_ACCEPT__ACCEPT_ITEMS == STMT_DISPLAY__DISPLAY_ITEMS, "one layout");
+    stmt->SetArg(STMT_DISPLAY__DISPLAY_ITEMS, list, -1, 0);
     Sentence({stmt});
     return list;
   }
   // SPECIAL-NAMES with CONSOLE IS CRT in the program's ENVIRONMENT DIVISION.
   static void GiveConsoleIsCrt(OrvExpr* program) {
     OrvExpr* special = new OrvExprOper(PARA_SPECIAL_NAMES);
-    special->SetArg(8, new OrvExprOper(SNX_CONSOLE_IS_CRT), -1, 0);
+    special->SetArg(PARA_SPECIAL_NAMES__CONSOLE_IS_CRT, new OrvExprOper(SNX_CONSOLE_IS_CRT), -1, 0);
     OrvExpr* config = new OrvExprOper(SECTION_CONFIGURATION);
-    config->SetArg(3, special, -1, 0);
+    config->SetArg(SECTION_CONFIGURATION__SPECIAL_NAMES, special, -1, 0);
     OrvExpr* env = new OrvExprOper(DIVISION_ENVIRONMENT);
-    env->SetArg(1, config, -1, 0);
-    program->SetArg(1, env, -1, 0);
+    env->SetArg(DIVISION_ENVIRONMENT__CONFIGURATION_SECTION, config, -1, 0);
+    program->SetArg(COBOL_PROGRAM__ENVIRONMENT_DIVISION, env, -1, 0);
   }
   static OrvExpr* Device(OrvOper phrase, OrvExpr* device) {
     return new OrvExprOper(phrase, device);
@@ -227,29 +240,41 @@ TEST_F(ScreenItemTest, AnItemWithoutScreenClausesTakesTheAnsiOrFunctionForm) {
       {"DISPLAY UPON a mnemonic", DISPLAY_SCREEN_ITEM, {}, CHAR_STRING, DISPLAY_FUNC_ITEM},
       {"DISPLAY UPON CRT", DISPLAY_SCREEN_ITEM, {}, IOF_CRT, DISPLAY_SCREEN_ITEM},
       {"DISPLAY UPON CRT-UNDER", DISPLAY_SCREEN_ITEM, {}, IOF_CRT_UNDER, DISPLAY_SCREEN_ITEM},
-      {"DISPLAY AT", DISPLAY_SCREEN_ITEM, {{4, STR_CONST}}, NULL_NODE, DISPLAY_SCREEN_ITEM},
-      {"DISPLAY position", DISPLAY_SCREEN_ITEM, {{0, STR_CONST}}, NULL_NODE,
+      {"DISPLAY AT", DISPLAY_SCREEN_ITEM, {{DISPLAY_SCREEN_ITEM__AT, STR_CONST}}, NULL_NODE, DISPLAY_SCREEN_ITEM},
+      {"DISPLAY position", DISPLAY_SCREEN_ITEM, {{DISPLAY_SCREEN_ITEM__POSITION, STR_CONST}}, NULL_NODE,
        DISPLAY_SCREEN_ITEM},
-      {"DISPLAY LINE", DISPLAY_SCREEN_ITEM, {{2, STR_CONST}}, IOF_CONSOLE, DISPLAY_SCREEN_ITEM},
-      {"DISPLAY MODE IS BLOCK", DISPLAY_SCREEN_ITEM, {{6, STR_CONST}}, NULL_NODE,
+      {"DISPLAY LINE", DISPLAY_SCREEN_ITEM, {{DISPLAY_SCREEN_ITEM__LINE, STR_CONST}}, IOF_CONSOLE,
        DISPLAY_SCREEN_ITEM},
-      {"DISPLAY BELL", DISPLAY_SCREEN_ITEM, {{8, STR_CONST}}, NULL_NODE, DISPLAY_SCREEN_ITEM},
-      {"DISPLAY BLANK", DISPLAY_SCREEN_ITEM, {{29, STR_CONST}}, NULL_NODE, DISPLAY_SCREEN_ITEM},
-      {"DISPLAY null clauses", DISPLAY_SCREEN_ITEM, {{4, NULL_NODE}, {8, NULL_NODE}}, NULL_NODE,
+      {"DISPLAY MODE IS BLOCK", DISPLAY_SCREEN_ITEM, {{DISPLAY_SCREEN_ITEM__MODE_IS_BLOCK, STR_CONST}}, NULL_NODE,
+       DISPLAY_SCREEN_ITEM},
+      {"DISPLAY BELL", DISPLAY_SCREEN_ITEM, {{DISPLAY_SCREEN_ITEM__BELL, STR_CONST}}, NULL_NODE,
+       DISPLAY_SCREEN_ITEM},
+      {"DISPLAY BLANK", DISPLAY_SCREEN_ITEM, {{DISPLAY_SCREEN_ITEM__BLANK, STR_CONST}}, NULL_NODE,
+       DISPLAY_SCREEN_ITEM},
+      {"DISPLAY null clauses", DISPLAY_SCREEN_ITEM,
+       {{DISPLAY_SCREEN_ITEM__AT, NULL_NODE}, {DISPLAY_SCREEN_ITEM__BELL, NULL_NODE}}, NULL_NODE,
        DISPLAY_ANSI_ITEM},
-      {"DISPLAY WITH", DISPLAY_SCREEN_ITEM, {{7, STR_CONST}}, IOF_CONSOLE, DISPLAY_ANSI_ITEM},
+      {"DISPLAY WITH", DISPLAY_SCREEN_ITEM, {{DISPLAY_SCREEN_ITEM__WITH_WORD, STR_CONST}}, IOF_CONSOLE,
+       DISPLAY_ANSI_ITEM},
       {"ACCEPT", ACCEPT_SCREEN_ITEM, {}, NULL_NODE, ACCEPT_ANSI_ITEM},
       {"ACCEPT FROM CONSOLE", ACCEPT_SCREEN_ITEM, {}, IOF_CONSOLE, ACCEPT_ANSI_ITEM},
       {"ACCEPT FROM a mnemonic", ACCEPT_SCREEN_ITEM, {}, CHAR_STRING, ACCEPT_FUNC_ITEM},
       {"ACCEPT FROM CRT", ACCEPT_SCREEN_ITEM, {}, IOF_CRT, ACCEPT_SCREEN_ITEM},
       {"ACCEPT FROM CRT-UNDER", ACCEPT_SCREEN_ITEM, {}, IOF_CRT_UNDER, ACCEPT_FUNC_ITEM},
-      {"ACCEPT CONVERT", ACCEPT_SCREEN_ITEM, {{31, STR_CONST}}, NULL_NODE, ACCEPT_SCREEN_ITEM},
-      {"ACCEPT LOWER", ACCEPT_SCREEN_ITEM, {{38, STR_CONST}}, NULL_NODE, ACCEPT_SCREEN_ITEM},
-      {"ACCEPT COLUMN", ACCEPT_SCREEN_ITEM, {{3, STR_CONST}}, NULL_NODE, ACCEPT_SCREEN_ITEM},
+      {"ACCEPT CONVERT", ACCEPT_SCREEN_ITEM, {{ACCEPT_SCREEN_ITEM__CONVERT, STR_CONST}}, NULL_NODE,
+       ACCEPT_SCREEN_ITEM},
+      {"ACCEPT LOWER", ACCEPT_SCREEN_ITEM, {{ACCEPT_SCREEN_ITEM__LOWER, STR_CONST}}, NULL_NODE, ACCEPT_SCREEN_ITEM},
+      {"ACCEPT COLUMN", ACCEPT_SCREEN_ITEM, {{ACCEPT_SCREEN_ITEM__COLUMN, STR_CONST}}, NULL_NODE,
+       ACCEPT_SCREEN_ITEM},
   };
   for (const ItemCase& c : cases) {
+    // ACCEPT and DISPLAY screen items keep their value and their device in
+    // the same slots.
+    static_assert(ACCEPT_SCREEN_ITEM__ACCEPT_TO == DISPLAY_SCREEN_ITEM__VALUE_TO_DISPLAY &&
+                      ACCEPT_SCREEN_ITEM__FROM_OR_UPON == DISPLAY_SCREEN_ITEM__FROM_OR_UPON,
+                  "one layout");
     OrvExpr* item = new OrvExprOper(c.op);
-    item->SetArg(1, new OrvStrConst(VString("'HELLO'")), -1, 0);
+    item->SetArg(DISPLAY_SCREEN_ITEM__VALUE_TO_DISPLAY, new OrvStrConst(VString("'HELLO'")), -1, 0);
     for (const auto& s : c.slots) {
       OrvExpr* node = s.second == NULL_NODE ? static_cast<OrvExpr*>(new OrvNullNode)
                                             : new OrvStrConst(VString("'1'"));
@@ -259,11 +284,12 @@ TEST_F(ScreenItemTest, AnItemWithoutScreenClausesTakesTheAnsiOrFunctionForm) {
       OrvExpr* device = c.device == CHAR_STRING ? static_cast<OrvExpr*>(new OrvCharString(
                                                       VString("PRINTER")))
                                                 : new OrvExprOper(c.device);
-      item->SetArg(5, Device(c.op == ACCEPT_SCREEN_ITEM ? ACCP_FROM : DSPL_UPON, device), -1, 0);
+      const OrvOper devicePhrase = c.op == ACCEPT_SCREEN_ITEM ? ACCP_FROM : DSPL_UPON;
+      item->SetArg(DISPLAY_SCREEN_ITEM__FROM_OR_UPON, Device(devicePhrase, device), -1, 0);
     }
     OrvExpr* list = InSentence(item);
-    OrvExpr* value = item->Args(1);
-    OrvExpr* phrase = item->Args(5);
+    OrvExpr* value = item->Args(DISPLAY_SCREEN_ITEM__VALUE_TO_DISPLAY);
+    OrvExpr* phrase = item->Args(DISPLAY_SCREEN_ITEM__FROM_OR_UPON);
     messages.Clear();
     parser.FinishProgram(1);
     OrvExpr* result = list->Args(0);
@@ -272,11 +298,19 @@ TEST_F(ScreenItemTest, AnItemWithoutScreenClausesTakesTheAnsiOrFunctionForm) {
     if (c.result == c.op) {
       EXPECT_EQ(result, item) << c.title;
     } else {
-      EXPECT_EQ(result->Args(0), value) << c.title;
-      EXPECT_EQ(result->ArgSlots(0)->order, 0) << c.title;
-      EXPECT_EQ(result->Args(1), phrase) << c.title;
+      // The ANSI and function forms of both verbs: the value, then the device.
+      static_assert(DISPLAY_ANSI_ITEM__VALUE_TO_DISPLAY == DISPLAY_FUNC_ITEM__VALUE_TO_DISPLAY &&
+                        ACCEPT_ANSI_ITEM__ACCEPT_TO == DISPLAY_FUNC_ITEM__VALUE_TO_DISPLAY &&
+                        ACCEPT_FUNC_ITEM__ACCEPT_TO == DISPLAY_FUNC_ITEM__VALUE_TO_DISPLAY &&
+                        DISPLAY_ANSI_ITEM__FROM_OR_UPON == DISPLAY_FUNC_ITEM__FROM_OR_UPON &&
+                        ACCEPT_ANSI_ITEM__FROM == DISPLAY_FUNC_ITEM__FROM_OR_UPON &&
+                        ACCEPT_FUNC_ITEM__FROM == DISPLAY_FUNC_ITEM__FROM_OR_UPON,
+                    "one layout");
+      EXPECT_EQ(result->Args(DISPLAY_ANSI_ITEM__VALUE_TO_DISPLAY), value) << c.title;
+      EXPECT_EQ(result->ArgSlots(DISPLAY_ANSI_ITEM__VALUE_TO_DISPLAY)->order, 0) << c.title;
+      EXPECT_EQ(result->Args(DISPLAY_ANSI_ITEM__FROM_OR_UPON), phrase) << c.title;
     }
-    program = BeginProgram(("P" + std::to_string(parser.root->Args(0)->NArgs() + 1)).c_str());
+    program = BeginProgram(("P" + std::to_string(parser.root->Args(COBOL_FILE__PROGRAM_LIST)->NArgs() + 1)).c_str());
     Procedure(program);
   }
   EXPECT_NE(trace.out.str().find("SCREEN_ITEM"), std::string::npos);
@@ -287,36 +321,36 @@ TEST_F(ScreenItemTest, TheSlotsMoveWithTheirTokensAndTheFunctionFormDropsAdvanci
   OrvExpr* marker = new OrvExprOper(STMT_INLINED_COPY_END);
   OrvExpr* advancing = new OrvStrConst(VString("'NO ADVANCING'"));
   OrvExpr* toConsole = ItemWith(DISPLAY_SCREEN_ITEM,
-                                {{5, Device(DSPL_UPON, new OrvExprOper(IOF_CONSOLE))},
-                                 {30, marker},
-                                 {31, advancing}});
+                                {{DISPLAY_SCREEN_ITEM__FROM_OR_UPON, Device(DSPL_UPON, new OrvExprOper(IOF_CONSOLE))},
+                                 {DISPLAY_SCREEN_ITEM__COPYBEGIN_END, marker},
+                                 {DISPLAY_SCREEN_ITEM__ADVANCING_PHRASE, advancing}});
   OrvExpr* listA = InSentence(toConsole);
   OrvExpr* toPrinter = ItemWith(
       DISPLAY_SCREEN_ITEM,
-      {{5, Device(DSPL_UPON, new OrvCharString(VString("PRINTER")))},
-       {30, new OrvExprOper(STMT_INLINED_COPY_END)},
-       {31, new OrvStrConst(VString("'x'"))}});
+      {{DISPLAY_SCREEN_ITEM__FROM_OR_UPON, Device(DSPL_UPON, new OrvCharString(VString("PRINTER")))},
+       {DISPLAY_SCREEN_ITEM__COPYBEGIN_END, new OrvExprOper(STMT_INLINED_COPY_END)},
+       {DISPLAY_SCREEN_ITEM__ADVANCING_PHRASE, new OrvStrConst(VString("'x'"))}});
   OrvExpr* listF = InSentence(toPrinter);
   parser.FinishSource(0);
   EXPECT_TRUE(Messages().empty());
 
   OrvExpr* ansi = listA->Args(0);
   ASSERT_EQ(ansi->Oper(), DISPLAY_ANSI_ITEM);
-  ASSERT_EQ(ansi->ArgSlots(0)->tokens.Count(), 1);
-  EXPECT_EQ(Str(ansi->ArgSlots(0)->tokens.First()->image), "'HELLO'");
-  EXPECT_EQ(ansi->Args(2), marker);
-  EXPECT_EQ(ansi->Args(3), advancing);
+  ASSERT_EQ(ansi->ArgSlots(DISPLAY_ANSI_ITEM__VALUE_TO_DISPLAY)->tokens.Count(), 1);
+  EXPECT_EQ(Str(ansi->ArgSlots(DISPLAY_ANSI_ITEM__VALUE_TO_DISPLAY)->tokens.First()->image), "'HELLO'");
+  EXPECT_EQ(ansi->Args(DISPLAY_ANSI_ITEM__COPYBEGIN_END), marker);
+  EXPECT_EQ(ansi->Args(DISPLAY_ANSI_ITEM__ADVANCING_PHRASE), advancing);
 
   OrvExpr* func = listF->Args(0);
   ASSERT_EQ(func->Oper(), DISPLAY_FUNC_ITEM);
   EXPECT_EQ(func->NArgs(), 3);
-  EXPECT_EQ(func->Args(2)->Oper(), STMT_INLINED_COPY_END);
-  EXPECT_EQ(func->ArgSlots(0)->tokens.Count(), 1);
+  EXPECT_EQ(func->Args(DISPLAY_FUNC_ITEM__COPYBEGIN_END)->Oper(), STMT_INLINED_COPY_END);
+  EXPECT_EQ(func->ArgSlots(DISPLAY_FUNC_ITEM__VALUE_TO_DISPLAY)->tokens.Count(), 1);
   EXPECT_TRUE(parser.retiredNodes.empty());
 }
 
 TEST_F(ScreenItemTest, AnAcceptKeepsItsWithWordAndReportsItLost) {
-  OrvExpr* item = ItemWith(ACCEPT_SCREEN_ITEM, {{7, new OrvStrConst(VString("'W'"))}});
+  OrvExpr* item = ItemWith(ACCEPT_SCREEN_ITEM, {{ACCEPT_SCREEN_ITEM__WITH_WORD, new OrvStrConst(VString("'W'"))}});
   PlaceAt(item, 9, 15, "ACCEPT");
   OrvExpr* list = InSentence(item);
   parser.FinishSource(0);
@@ -335,12 +369,13 @@ TEST_F(ScreenItemTest, ConsoleIsCrtOrAScreenItemKeepTheScreenForm) {
   OrvExpr* inner = BeginProgram("P2");
   OrvExpr* data = new OrvExprOper(DIVISION_DATA);
   OrvExpr* entry = new OrvExprOper(DECL_SCRD_ENTRY);
-  entry->SetArg(1, Define("S", SYMCAT_SCREEN_NAME), -1, 0);
-  data->SetArg(9, new OrvExprOper(SECTION_SCREEN, new OrvExprOper(DECL_SCRD, entry)), -1, 0);
-  inner->SetArg(2, data, -1, 0);
+  entry->SetArg(DECL_SCRD_ENTRY__SCREEN_ITEM_DEFINED, Define("S", SYMCAT_SCREEN_NAME), -1, 0);
+  data->SetArg(DIVISION_DATA__SCREEN_SECTION, new OrvExprOper(SECTION_SCREEN, new OrvExprOper(DECL_SCRD, entry)), -1,
+               0);
+  inner->SetArg(COBOL_PROGRAM__DATA_DIVISION, data, -1, 0);
   Procedure(inner);
   OrvExpr* ofScreen = new OrvExprOper(DISPLAY_SCREEN_ITEM);
-  ofScreen->SetArg(1, Use(SYMCAT_DATA_NAME, {"S"}), -1, 0);
+  ofScreen->SetArg(DISPLAY_SCREEN_ITEM__VALUE_TO_DISPLAY, Use(SYMCAT_DATA_NAME, {"S"}), -1, 0);
   OrvExpr* screenList = InSentence(ofScreen);
   OrvExpr* plainList = InSentence(ItemWith(DISPLAY_SCREEN_ITEM, {}));
   // A contained program ending inside P1 is walked again by P1's walk.

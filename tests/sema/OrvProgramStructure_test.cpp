@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "OrvOperSlots.h"
 #include "OrvTreeUtil.h"
 #include "SemaTestSupport.h"
 
@@ -41,7 +42,7 @@ TEST_F(ProgramTest, StartProgramPushesAProgramWithItsOwnSymbolTable) {
   EXPECT_EQ(parser.progDepth, 2);
   EXPECT_EQ(parser.progStack[0], parser.root);
   EXPECT_EQ(parser.progStack[1], p);
-  OrvExpr* table = p->Args(ORV_PROG_SYMTAB_ARG);
+  OrvExpr* table = p->Args(PROG_SYMBOL_TABLE);
   ASSERT_NE(table, nullptr);
   EXPECT_EQ(table->Oper(), SYMBOL_TABLE_ELT_LIST);
   EXPECT_EQ(parser.curSymTab, table);
@@ -61,12 +62,12 @@ TEST_F(ProgramTest, ProgramsLeftOpenAreEndedAtTheEndOfTheSource) {
     std::vector<std::string> want;
     if (open > 1) want.push_back(Line(MSG_ERR, "There is more than one un-ENDed Program. Ending them all."));
     EXPECT_EQ(Messages(), want);
-    EXPECT_EQ(ProgramsIn(parser.root, 0), started);  // consecutive, in source order
+    EXPECT_EQ(ProgramsIn(parser.root, COBOL_FILE__PROGRAM_LIST), started);  // consecutive, in source order
     EXPECT_EQ(parser.progDepth, 1);
     EXPECT_EQ(parser.curSymTab, OrvOwnerSymTab(parser.root));
     for (OrvExpr* p : started) {
-      EXPECT_EQ(p->Args(4)->Oper(), NULL_NODE);
-      EXPECT_EQ(p->Args(5)->Oper(), NULL_NODE);
+      EXPECT_EQ(p->Args(COBOL_PROGRAM__CONTAINED_PROGRAMS)->Oper(), NULL_NODE);
+      EXPECT_EQ(p->Args(COBOL_PROGRAM__END_PROGRAM_HEADER)->Oper(), NULL_NODE);
     }
   }
 }
@@ -77,16 +78,16 @@ TEST_F(ProgramTest, EndProgramClosesTheInnermostProgramIntoItsParent) {
   OrvExpr* endInner = EndNode("INNER");
   parser.EndProgram(endInner);
   EXPECT_TRUE(Messages().empty());
-  EXPECT_EQ(inner->Args(5), endInner);
-  EXPECT_EQ(ProgramsIn(outer, 4), std::vector<OrvExpr*>{inner});
+  EXPECT_EQ(inner->Args(COBOL_PROGRAM__END_PROGRAM_HEADER), endInner);
+  EXPECT_EQ(ProgramsIn(outer, COBOL_PROGRAM__CONTAINED_PROGRAMS), std::vector<OrvExpr*>{inner});
   EXPECT_EQ(parser.progDepth, 2);
   EXPECT_EQ(parser.curSymTab, OrvOwnerSymTab(outer));
-  EXPECT_EQ(inner->Args(4)->Oper(), NULL_NODE);
+  EXPECT_EQ(inner->Args(COBOL_PROGRAM__CONTAINED_PROGRAMS)->Oper(), NULL_NODE);
 
   OrvExpr* endOuter = EndNode("OUTER");
   parser.EndProgram(endOuter);
-  EXPECT_EQ(ProgramsIn(parser.root, 0), std::vector<OrvExpr*>{outer});
-  EXPECT_EQ(outer->Args(5), endOuter);
+  EXPECT_EQ(ProgramsIn(parser.root, COBOL_FILE__PROGRAM_LIST), std::vector<OrvExpr*>{outer});
+  EXPECT_EQ(outer->Args(COBOL_PROGRAM__END_PROGRAM_HEADER), endOuter);
   EXPECT_EQ(parser.progDepth, 1);
   EXPECT_TRUE(Messages().empty());
 }
@@ -159,7 +160,7 @@ TEST_F(ProgramTest, NineteenNestedProgramsFitTheTwentiethIsRefused) {
   EXPECT_EQ(parser.parseFailed, 1);
   ASSERT_EQ(parser.overflowPrograms.size(), 1u);
   EXPECT_EQ(parser.overflowPrograms[0], extra);
-  EXPECT_NE(extra->Args(ORV_PROG_SYMTAB_ARG), nullptr);
+  EXPECT_NE(extra->Args(PROG_SYMBOL_TABLE), nullptr);
 
   // The nineteen close one into the other, innermost first.
   for (int i = 18; i >= 0; --i) {
@@ -234,7 +235,7 @@ class ProcedureTest : public ProgramTest {
     program = BeginProgram("P1");
     division = Procedure(program);
   }
-  OrvExpr* Sections() { return division->Args(sematest::kProcSections); }
+  OrvExpr* Sections() { return division->Args(DIVISION_PROCEDURE__IMPERATIVES); }
   OrvExpr* program = nullptr;
   OrvExpr* division = nullptr;
 };
@@ -247,15 +248,15 @@ TEST_F(ProcedureTest, ASentenceBeforeAnySectionGetsAnImplicitSectionAndParagraph
   ASSERT_EQ(Sections()->NArgs(), 1);
   OrvExpr* section = Sections()->Args(0);
   EXPECT_EQ(section->Oper(), SECTION_PROC);
-  EXPECT_EQ(section->Args(0), nullptr);  // no name
+  EXPECT_EQ(section->Args(SECTION_NAME), nullptr);  // no name
   EXPECT_EQ(parser.curSection, section);
-  OrvExpr* paras = section->Args(2);
+  OrvExpr* paras = section->Args(SECTION_PROC__PARAGRAPHS);
   ASSERT_EQ(paras->Oper(), PARA_PROC_LIST);
   ASSERT_EQ(paras->NArgs(), 1);
   OrvExpr* para = paras->Args(0);
-  EXPECT_EQ(para->Args(0), nullptr);
+  EXPECT_EQ(para->Args(PARA_NAME), nullptr);
   EXPECT_EQ(parser.curPara, para);
-  OrvExpr* sentences = para->Args(1);
+  OrvExpr* sentences = para->Args(PARA_PROC__SENTENCES);
   ASSERT_EQ(sentences->Oper(), SENTENCE_LIST);
   ASSERT_EQ(sentences->NArgs(), 2);
   EXPECT_EQ(sentences->Args(0), first);
@@ -280,18 +281,18 @@ TEST_F(ProcedureTest, SectionsParagraphsAndSentenceLevelItemsAreFiledInOrder) {
 
   ASSERT_EQ(Sections()->NArgs(), 2);
   OrvExpr* implicitSection = Sections()->Args(0);
-  EXPECT_EQ(implicitSection->Args(2)->Args(0), lonePara);
+  EXPECT_EQ(implicitSection->Args(SECTION_PROC__PARAGRAPHS)->Args(0), lonePara);
   EXPECT_EQ(Sections()->Args(1), s1);
-  OrvExpr* paras = s1->Args(2);
+  OrvExpr* paras = s1->Args(SECTION_PROC__PARAGRAPHS);
   ASSERT_EQ(paras->NArgs(), 2);
   OrvExpr* implicitPara = paras->Args(0);
   EXPECT_EQ(implicitPara->Oper(), PARA_PROC);
-  ASSERT_EQ(implicitPara->Args(1)->NArgs(), static_cast<int>(items.size()));
+  ASSERT_EQ(implicitPara->Args(PARA_PROC__SENTENCES)->NArgs(), static_cast<int>(items.size()));
   for (size_t i = 0; i < items.size(); ++i) {
-    EXPECT_EQ(implicitPara->Args(1)->Args(static_cast<int>(i)), items[i]) << i;
+    EXPECT_EQ(implicitPara->Args(PARA_PROC__SENTENCES)->Args(static_cast<int>(i)), items[i]) << i;
   }
   EXPECT_EQ(paras->Args(1), b);
-  EXPECT_EQ(b->Args(1)->Args(0), last);
+  EXPECT_EQ(b->Args(PARA_PROC__SENTENCES)->Args(0), last);
 
   // Leaving the procedure part: the next sentence opens a new implicit
   // section in the container the grammar sets.
@@ -299,12 +300,18 @@ TEST_F(ProcedureTest, SectionsParagraphsAndSentenceLevelItemsAreFiledInOrder) {
   EXPECT_EQ(parser.curSection, nullptr);
   EXPECT_EQ(parser.curPara, nullptr);
   OrvExpr* declaratives = new OrvExprOper(DECLARATIVE_SECTIONS);
-  division->SetArg(5, declaratives, -1, 0);
+  division->SetArg(DIVISION_PROCEDURE__DECLARATIVES, declaratives, -1, 0);
   parser.procOwner = declaratives;
-  parser.procSlot = 0;
+  parser.procSlot = DECLARATIVE_SECTIONS__SECTIONS;
   OrvExpr* inDecl = Sentence({});
-  ASSERT_NE(declaratives->Args(0), nullptr);
-  EXPECT_EQ(declaratives->Args(0)->Args(0)->Args(2)->Args(0)->Args(1)->Args(0), inDecl);
+  ASSERT_NE(declaratives->Args(DECLARATIVE_SECTIONS__SECTIONS), nullptr);
+  EXPECT_EQ(declaratives->Args(DECLARATIVE_SECTIONS__SECTIONS)
+                ->Args(0)
+                ->Args(SECTION_PROC__PARAGRAPHS)
+                ->Args(0)
+                ->Args(PARA_PROC__SENTENCES)
+                ->Args(0),
+            inDecl);
 }
 
 TEST_F(ProcedureTest, AnItemOfAnotherKindIsTerminalAndNotFiled) {

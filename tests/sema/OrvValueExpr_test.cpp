@@ -1,5 +1,6 @@
 // Value expressions: level-78 constants with arithmetic, NEXT, START OF and
 // LENGTH OF, the data entry that NEXT refers to, and start offsets.
+#include "OrvOperSlots.h"
 #include "OrvValueExpr.h"
 
 #include <gtest/gtest.h>
@@ -228,12 +229,12 @@ TEST(ValueExprTest, CopiedLiteralsCarryNoSourceTokens) {
   OrvExpr* literal = new OrvStrConst(VString("'AB'"));
   literal->Tokens().AddToken(TK_NONNUM_LIT, OrvTxtPosn(3, 7, 0), VString("'AB'"));
   OrvExpr* all = Node(FIG_ALL, {literal});
-  all->ArgSlots(0)->tokens.AddToken(RW_ALL, OrvTxtPosn(3, 3, 0), VString("ALL"));
+  all->ArgSlots(FIG_ALL__LITERAL)->tokens.AddToken(RW_ALL, OrvTxtPosn(3, 3, 0), VString("ALL"));
   OrvExpr* value = OrvCalcValueExpr(all);
   ASSERT_NE(nullptr, value);
   EXPECT_EQ("ALL 'AB'", Str(OrvExprStr(value)));
-  EXPECT_TRUE(value->ArgSlots(0)->tokens.IsEmpty());
-  EXPECT_TRUE(value->Args(0)->Tokens().IsEmpty());
+  EXPECT_TRUE(value->ArgSlots(FIG_ALL__LITERAL)->tokens.IsEmpty());
+  EXPECT_TRUE(value->Args(FIG_ALL__LITERAL)->Tokens().IsEmpty());
   EXPECT_FALSE(literal->Tokens().IsEmpty());
   delete value;
   delete all;
@@ -242,8 +243,8 @@ TEST(ValueExprTest, CopiedLiteralsCarryNoSourceTokens) {
 TEST(ValueExprTest, NamesOfConstants) {
   LaidOut tree("78 A VALUE 6. 78 B VALUE A.");
   OrvExpr* b = tree.Entry("B");
-  OrvExpr* def = OrvSlot(b, ORV_CONST_NAME);
-  OrvExpr* use = OrvSlot(OrvSlot(b, ORV_CONST_VALUE), 0);
+  OrvExpr* def = OrvSlot(b, DECL_CONST_ENTRY__CONSTANT_NAME_DEFINED);
+  OrvExpr* use = OrvSlot(OrvSlot(b, DECL_CONST_ENTRY__CONSTANT_VALUE), 0);
   ASSERT_EQ(NAMED_OBJ_USE, use->Oper());
   for (OrvExpr* node : {b, def, use}) {
     int64_t value = 0;

@@ -16,6 +16,7 @@
 #include "OrvConstNodes.h"
 #include "OrvExprOper.h"
 #include "OrvNameNodes.h"
+#include "OrvOperSlots.h"
 #include "OrvParseInit.h"
 #include "OrvParserImpl.h"
 #include "OrvParserNames.h"
@@ -23,13 +24,6 @@
 #include "TestStrings.h"
 
 namespace sematest {
-
-// Slots the builders fill.
-const int kProgIdDivision = 0;
-const int kProgDataDivision = 2;
-const int kProgProcDivision = 3;
-const int kDataWorkingStorage = 4;
-const int kProcSections = 7;
 
 // One message of the parser's message list, as "<level> <text>".
 inline std::string Line(int level, const std::string& text) {
@@ -104,53 +98,53 @@ class ParserTest : public ::testing::Test {
   OrvExpr* BeginProgram(const char* name) {
     OrvExpr* program = parser.StartProgram();
     OrvExpr* id = new OrvExprOper(PARA_PROGRAM_ID);
-    id->SetArg(0, Define(name, SYMCAT_PROGRAM_NAME, 0), -1, 0);
+    id->SetArg(PPID_NAME, Define(name, SYMCAT_PROGRAM_NAME, 0), -1, 0);
     OrvExpr* division = new OrvExprOper(DIVISION_IDENTIFICATION);
-    division->SetArg(1, id, -1, 0);
-    program->SetArg(kProgIdDivision, division, -1, 0);
+    division->SetArg(DIVISION_IDENTIFICATION__PROGRAM_ID_PARAGRAPH, id, -1, 0);
+    program->SetArg(COBOL_PROGRAM__IDENTIFICATION_DIVISION, division, -1, 0);
     return program;
   }
   // The program's WORKING-STORAGE entry list, made with its division.
   OrvExpr* WorkingStorage(OrvExpr* program) {
-    OrvExpr* division = program->Args(kProgDataDivision);
+    OrvExpr* division = program->Args(COBOL_PROGRAM__DATA_DIVISION);
     if (division == nullptr) {
       division = new OrvExprOper(DIVISION_DATA);
-      program->SetArg(kProgDataDivision, division, -1, 0);
+      program->SetArg(COBOL_PROGRAM__DATA_DIVISION, division, -1, 0);
     }
     OrvExpr* section = new OrvExprOper(SECTION_WORKING_STORAGE);
     OrvExpr* list = new OrvExprOper(DECL_DD_LIST);
-    section->SetArg(0, list, -1, 0);
-    division->SetArg(kDataWorkingStorage, section, -1, 0);
+    section->SetArg(SECTION_WORKING_STORAGE__DATA_DESCRIPTION_ENTRIES, list, -1, 0);
+    division->SetArg(DIVISION_DATA__WORKING_STORAGE_SECTION, section, -1, 0);
     return list;
   }
   // A data item of the given level and name with its subordinates.
   OrvExpr* Item(int level, const char* name, std::initializer_list<OrvExpr*> subs = {}) {
     OrvExpr* entry = new OrvExprOper(DECL_DD_ENTRY);
-    entry->SetArg(0, new OrvIntNumConst(OrvFormat("%02d", level), level), -1, 0);
-    entry->SetArg(2, Define(name, SYMCAT_DATA_NAME), -1, 0);
+    entry->SetArg(DECL_DD_ENTRY__LEVEL_NUMBER, new OrvIntNumConst(OrvFormat("%02d", level), level), -1, 0);
+    entry->SetArg(DECL_DD_ENTRY__DATA_ITEM_DEFINED, Define(name, SYMCAT_DATA_NAME), -1, 0);
     OrvExpr* holder = new OrvExprOper(DECL_DD);
-    holder->SetArg(0, entry, -1, 0);
-    for (OrvExpr* sub : subs) holder->SetArgToList(1, DECL_DD_LIST, sub);
+    holder->SetArg(DECL_DD__DATA_DESCRIPTION_ENTRY, entry, -1, 0);
+    for (OrvExpr* sub : subs) holder->SetArgToList(DECL_DD__SUBORDINATE_ENTRIES, DECL_DD_LIST, sub);
     return holder;
   }
   // The program's PROCEDURE DIVISION, made the procedure container.
   OrvExpr* Procedure(OrvExpr* program) {
     OrvExpr* division = new OrvExprOper(DIVISION_PROCEDURE);
-    program->SetArg(kProgProcDivision, division, -1, 0);
+    program->SetArg(COBOL_PROGRAM__PROCEDURE_DIVISION, division, -1, 0);
     parser.procOwner = division;
-    parser.procSlot = kProcSections;
+    parser.procSlot = DIVISION_PROCEDURE__IMPERATIVES;
     parser.ClearCurProc();
     return division;
   }
   OrvExpr* Section(const char* name) {
     OrvExpr* section = new OrvExprOper(SECTION_PROC);
-    section->SetArg(0, Define(name, SYMCAT_SECTION_NAME, 0), -1, 0);
+    section->SetArg(SECTION_NAME, Define(name, SYMCAT_SECTION_NAME, 0), -1, 0);
     parser.ProcessNewProc(section);
     return section;
   }
   OrvExpr* Paragraph(const char* name) {
     OrvExpr* para = new OrvExprOper(PARA_PROC);
-    para->SetArg(0, Define(name, SYMCAT_PARA_NAME), -1, 0);
+    para->SetArg(PARA_NAME, Define(name, SYMCAT_PARA_NAME), -1, 0);
     parser.ProcessNewProc(para);
     return para;
   }

@@ -1,6 +1,7 @@
 // Tests of the program statistics on hand-built trees: tree shape, the
 // classification of every counted operation, the name lists with their
 // fall-backs, the called-program rule, a very deep tree, and the report.
+#include "OrvOperSlots.h"
 #include "OrvProgStats.h"
 
 #include <gtest/gtest.h>
@@ -210,14 +211,14 @@ TEST(OrvProgStatsTest, NameListsTakeTheirNamesOrTheBadMarker) {
   }
 }
 
-// A level-78 constant as the parser builds it: the definition in slot 2 of
-// a DECL_CONST_ENTRY whose "Constant Value" holds the value.
+// A level-78 constant as the parser builds it: the definition in the name
+// slot of a DECL_CONST_ENTRY whose "Constant Value" holds the value.
 OrvExpr* Constant(OrvExpr* value, OrvExpr** def) {
   *def = new OrvNamedObjDef(SYMCAT_CONSTANT_NAME, OrvLink(), OrvLinkList());
   OrvExpr* entry = new OrvExprOper(DECL_CONST_ENTRY);
-  entry->SetArg(0, new OrvIntNumConst(VString("78"), 78));
-  entry->SetArg(2, *def);
-  entry->SetArg(3, With(EX_CONST_VALUE, 0, value));
+  entry->SetArg(DECL_CONST_ENTRY__LEVEL_NUMBER, new OrvIntNumConst(VString("78"), 78));
+  entry->SetArg(DECL_CONST_ENTRY__CONSTANT_NAME_DEFINED, *def);
+  entry->SetArg(DECL_CONST_ENTRY__CONSTANT_VALUE, With(EX_CONST_VALUE, EX_CONST_VALUE__VALUE, value));
   return entry;
 }
 

@@ -9,6 +9,7 @@
 #include "OrvExprOper.h"
 #include "MessageRecorder.h"
 #include "OrvNameNodes.h"
+#include "OrvOperSlots.h"
 #include "OrvSymTab.h"
 #include "TestStrings.h"
 
@@ -24,11 +25,11 @@ inline std::vector<std::string> TableNames(OrvExpr* table) {
 // A COBOL_PROGRAM with an empty symbol table in argument 6.
 inline OrvExpr* NewProgram() {
   OrvExpr* program = new OrvExprOper(COBOL_PROGRAM);
-  program->SetArg(ORV_PROG_SYMTAB_ARG, new OrvExprOper(SYMBOL_TABLE_ELT_LIST), -1, 0);
+  program->SetArg(PROG_SYMBOL_TABLE, new OrvExprOper(SYMBOL_TABLE_ELT_LIST), -1, 0);
   return program;
 }
 
-inline OrvExpr* SymTabOf(OrvExpr* program) { return program->Args(ORV_PROG_SYMTAB_ARG); }
+inline OrvExpr* SymTabOf(OrvExpr* program) { return program->Args(PROG_SYMBOL_TABLE); }
 
 }  // namespace nametest
 

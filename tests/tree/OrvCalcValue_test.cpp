@@ -1,5 +1,6 @@
 // Values of level-78 constants as the PICTURE expansion asks for them.
 #include "OrvCalcValue.h"
+#include "OrvOperSlots.h"
 
 #include <gtest/gtest.h>
 
@@ -14,7 +15,7 @@ class CalcValueTest : public ::testing::Test {
   void SetUp() override {
     program_ = nametest::NewProgram();
     list_ = new OrvExprOper(DECL_DD_LIST);
-    program_->SetArg(2, list_, -1, 0);
+    program_->SetArg(COBOL_PROGRAM__DATA_DIVISION, list_, -1, 0);
   }
   void TearDown() override { delete program_; }
   OrvNamedObjDef* Constant(const char* name, OrvExpr* value) {
@@ -50,7 +51,7 @@ TEST_F(CalcValueTest, IntegerConstants) {
       {ten, true, 10},
       {ten->Parent(), true, 10},
       {alias, true, 10},
-      {ten->Parent()->Args(3)->Args(0), true, 10},
+      {ten->Parent()->Args(DECL_CONST_ENTRY__CONSTANT_VALUE)->Args(EX_CONST_VALUE__VALUE), true, 10},
       {dangling, false, 0},
       {text, false, 0},
       {none, false, 0},
@@ -77,7 +78,7 @@ TEST_F(CalcValueTest, IntegerConstants) {
 TEST_F(CalcValueTest, CyclicConstantsHaveNoValue) {
   OrvNamedObjDef* a = Constant("A", nullptr);
   OrvNamedObjDef* b = Constant("B", UseOf(a));
-  a->Parent()->SetArg(3, new OrvExprOper(EX_CONST_VALUE, UseOf(b)), -1, 0);
+  a->Parent()->SetArg(DECL_CONST_ENTRY__CONSTANT_VALUE, new OrvExprOper(EX_CONST_VALUE, UseOf(b)), -1, 0);
   EXPECT_EQ(nullptr, OrvCalcLiteralValue(a));
   EXPECT_EQ(nullptr, OrvCalcLiteralValue(b));
 }

@@ -1,6 +1,7 @@
 // Data-item declaration builders: single items, level-78 constants and
 // hierarchies built from tables of rows.
 #include "OrvDataItemBuild.h"
+#include "OrvOperSlots.h"
 
 #include <gtest/gtest.h>
 
@@ -24,7 +25,7 @@ class DataItemTest : public ::testing::Test {
     program_ = nametest::NewProgram();
     table_ = nametest::SymTabOf(program_);
     list_ = new OrvExprOper(DECL_DD_LIST);
-    program_->SetArg(2, list_, -1, 0);
+    program_->SetArg(COBOL_PROGRAM__DATA_DIVISION, list_, -1, 0);
   }
   void TearDown() override { delete program_; }
 
@@ -39,8 +40,8 @@ class DataItemTest : public ::testing::Test {
     for (int i = 0; i < list->NArgs(); ++i) {
       OrvExpr* dd = list->Args(i);
       if (i > 0) s += " ";
-      s += Str(*dd->Args(0)->Args(2)->Image());
-      OrvExpr* sub = dd->Args(1);
+      s += Str(*dd->Args(DECL_DD__DATA_DESCRIPTION_ENTRY)->Args(DECL_DD_ENTRY__DATA_ITEM_DEFINED)->Image());
+      OrvExpr* sub = dd->Args(DECL_DD__SUBORDINATE_ENTRIES);
       if (sub != nullptr) s += "(" + Shape(sub) + ")";
     }
     return s;
@@ -61,20 +62,20 @@ TEST_F(DataItemTest, SingleItemShape) {
   list_->AddArg(dd);
   ASSERT_EQ(DECL_DD, dd->Oper());
   ASSERT_EQ(2, dd->NArgs());
-  EXPECT_EQ(nullptr, dd->Args(1));
-  OrvExpr* entry = dd->Args(0);
+  EXPECT_EQ(nullptr, dd->Args(DECL_DD__SUBORDINATE_ENTRIES));
+  OrvExpr* entry = dd->Args(DECL_DD__DATA_DESCRIPTION_ENTRY);
   ASSERT_EQ(DECL_DD_ENTRY, entry->Oper());
-  EXPECT_EQ(21, entry->NArgs());
-  EXPECT_EQ("05", Str(*entry->Args(0)->Image()));
-  EXPECT_EQ(5, entry->Args(0)->IntValue());
-  EXPECT_EQ(def, entry->Args(2));
-  EXPECT_EQ(DX_PICTURE, entry->Args(4)->Oper());
-  EXPECT_EQ(CHAR_STRING, entry->Args(4)->Args(0)->Oper());
-  EXPECT_EQ("S9(7)V99", Str(*entry->Args(4)->Args(0)->Image()));
-  EXPECT_EQ(DX_USAGE, entry->Args(5)->Oper());
-  EXPECT_EQ(usage, entry->Args(5)->Args(0));
-  EXPECT_EQ(DX_VALUE, entry->Args(14)->Oper());
-  EXPECT_EQ(value, entry->Args(14)->Args(0));
+  EXPECT_EQ(DECL_DD_ENTRY__OFFSET_GLOBAL + 1, entry->NArgs());
+  EXPECT_EQ("05", Str(*entry->Args(DECL_DD_ENTRY__LEVEL_NUMBER)->Image()));
+  EXPECT_EQ(5, entry->Args(DECL_DD_ENTRY__LEVEL_NUMBER)->IntValue());
+  EXPECT_EQ(def, entry->Args(DECL_DD_ENTRY__DATA_ITEM_DEFINED));
+  EXPECT_EQ(DX_PICTURE, entry->Args(DECL_DD_ENTRY__PICTURE)->Oper());
+  EXPECT_EQ(CHAR_STRING, entry->Args(DECL_DD_ENTRY__PICTURE)->Args(DX_PICTURE__PICTURE_STRING)->Oper());
+  EXPECT_EQ("S9(7)V99", Str(*entry->Args(DECL_DD_ENTRY__PICTURE)->Args(DX_PICTURE__PICTURE_STRING)->Image()));
+  EXPECT_EQ(DX_USAGE, entry->Args(DECL_DD_ENTRY__USAGE)->Oper());
+  EXPECT_EQ(usage, entry->Args(DECL_DD_ENTRY__USAGE)->Args(DX_USAGE__USAGE_KIND));
+  EXPECT_EQ(DX_VALUE, entry->Args(DECL_DD_ENTRY__VALUE)->Oper());
+  EXPECT_EQ(value, entry->Args(DECL_DD_ENTRY__VALUE)->Args(DX_VALUE__VALUE_CLAUSE));
   for (int i : {1, 3, 6, 7, 8, 9, 10, 11, 12, 13, 15, 16, 17, 18, 19, 20}) {
     EXPECT_EQ(nullptr, entry->Args(i)) << i;
   }
@@ -92,10 +93,10 @@ TEST_F(DataItemTest, SingleItemShape) {
                                 program_));
   EXPECT_EQ(elt, again->Link(0)->node);
   OrvExpr* e2 = again->Parent();
-  EXPECT_EQ("77", Str(*e2->Args(0)->Image()));
-  EXPECT_EQ(nullptr, e2->Args(4));
-  EXPECT_EQ(nullptr, e2->Args(5));
-  EXPECT_EQ(nullptr, e2->Args(14));
+  EXPECT_EQ("77", Str(*e2->Args(DECL_DD_ENTRY__LEVEL_NUMBER)->Image()));
+  EXPECT_EQ(nullptr, e2->Args(DECL_DD_ENTRY__PICTURE));
+  EXPECT_EQ(nullptr, e2->Args(DECL_DD_ENTRY__USAGE));
+  EXPECT_EQ(nullptr, e2->Args(DECL_DD_ENTRY__VALUE));
   OrvNamedObjDef* unique = nullptr;
   list_->AddArg(OrvDeclDataItem(&unique, 1, VString("AMOUNT"), 1, VString("X"), nullptr, nullptr,
                                 program_));
@@ -109,27 +110,27 @@ TEST_F(DataItemTest, ConstantEntry) {
   OrvExpr* value = new OrvIntNumConst(VString("80"), 80);
   OrvExpr* dd = OrvDeclConstEntry(&def, VString("MAXLEN"), value, program_);
   list_->AddArg(dd);
-  OrvExpr* entry = dd->Args(0);
+  OrvExpr* entry = dd->Args(DECL_DD__DATA_DESCRIPTION_ENTRY);
   ASSERT_EQ(DECL_CONST_ENTRY, entry->Oper());
-  EXPECT_EQ("78", Str(*entry->Args(0)->Image()));
-  EXPECT_EQ(78, entry->Args(0)->IntValue());
-  EXPECT_EQ(def, entry->Args(2));
-  EXPECT_EQ(EX_CONST_VALUE, entry->Args(3)->Oper());
-  EXPECT_EQ(value, entry->Args(3)->Args(0));
+  EXPECT_EQ("78", Str(*entry->Args(DECL_CONST_ENTRY__LEVEL_NUMBER)->Image()));
+  EXPECT_EQ(78, entry->Args(DECL_CONST_ENTRY__LEVEL_NUMBER)->IntValue());
+  EXPECT_EQ(def, entry->Args(DECL_CONST_ENTRY__CONSTANT_NAME_DEFINED));
+  EXPECT_EQ(EX_CONST_VALUE, entry->Args(DECL_CONST_ENTRY__CONSTANT_VALUE)->Oper());
+  EXPECT_EQ(value, entry->Args(DECL_CONST_ENTRY__CONSTANT_VALUE)->Args(EX_CONST_VALUE__VALUE));
   // The constant never collides with a name already there.
   EXPECT_EQ("MAXLEN-1", Str(*def->Image()));
   EXPECT_EQ(SYMCAT_CONSTANT_NAME, def->Category());
   OrvNamedObjDef* bare = nullptr;
   list_->AddArg(OrvDeclConstEntry(&bare, VString("K"), nullptr, program_));
-  EXPECT_EQ(nullptr, bare->Parent()->Args(3));
+  EXPECT_EQ(nullptr, bare->Parent()->Args(DECL_CONST_ENTRY__CONSTANT_VALUE));
 }
 
 TEST_F(DataItemTest, FileOwnerUsesTheFileTable) {
   OrvExpr* file = new OrvExprOper(COBOL_FILE);
-  file->SetArg(ORV_FILE_SYMTAB_ARG, new OrvExprOper(SYMBOL_TABLE_ELT_LIST), -1, 0);
+  file->SetArg(FILE_SYMBOL_TABLE, new OrvExprOper(SYMBOL_TABLE_ELT_LIST), -1, 0);
   OrvNamedObjDef* def = nullptr;
   OrvExpr* dd = OrvDeclDataItem(&def, 1, VString("EXT"), 0, VString("X"), nullptr, nullptr, file);
-  EXPECT_EQ((std::vector<std::string>{"EXT"}), TableNames(file->Args(ORV_FILE_SYMTAB_ARG)));
+  EXPECT_EQ((std::vector<std::string>{"EXT"}), TableNames(file->Args(FILE_SYMBOL_TABLE)));
   EXPECT_EQ(0, table_->NArgs());
   delete dd;
   delete file;
@@ -151,7 +152,7 @@ TEST_F(DataItemTest, OwnerWithoutSymbolTableIsReported) {
                       : OrvDeclDataItem(&def, 1, VString("K"), 0, VString("X"), nullptr, nullptr,
                                         bare);
     ASSERT_NE(nullptr, def);
-    EXPECT_EQ(def, dd->Args(0)->Args(2));
+    EXPECT_EQ(def, dd->Args(DECL_DD__DATA_DESCRIPTION_ENTRY)->Args(DECL_DD_ENTRY__DATA_ITEM_DEFINED));
     EXPECT_EQ(nullptr, def->Link(0)->node);
     EXPECT_TRUE(sink.Has(MSG_SEVERE, "OrvSymTabDefineName: no symbol table to define 'K' in"));
     delete dd;
@@ -168,14 +169,22 @@ TEST_F(DataItemTest, HierarchyNestsByDepth) {
   EXPECT_EQ("A(B(C) D) E", Shape(list_));
   EXPECT_EQ((std::vector<std::string>{"A", "B", "C", "D", "E"}), TableNames(table_));
   OrvExpr* a = list_->Args(0);
-  EXPECT_EQ(DECL_DD_LIST, a->Args(1)->Oper());
-  EXPECT_EQ(nullptr, list_->Args(1)->Args(1));
-  EXPECT_EQ("01", Str(*a->Args(0)->Args(0)->Image()));
+  const int entry = DECL_DD__DATA_DESCRIPTION_ENTRY;
+  const int subordinates = DECL_DD__SUBORDINATE_ENTRIES;
+  EXPECT_EQ(DECL_DD_LIST, a->Args(subordinates)->Oper());
+  EXPECT_EQ(nullptr, list_->Args(1)->Args(subordinates));
+  EXPECT_EQ("01", Str(*a->Args(entry)->Args(DECL_DD_ENTRY__LEVEL_NUMBER)->Image()));
   // No PICTURE and DU_NONE: neither slot is filled.
-  EXPECT_EQ(nullptr, a->Args(0)->Args(4));
-  EXPECT_EQ(nullptr, a->Args(0)->Args(5));
-  EXPECT_EQ(DX_PICTURE, list_->Args(1)->Args(0)->Args(4)->Oper());
-  EXPECT_EQ("10", Str(*a->Args(1)->Args(0)->Args(1)->Args(0)->Args(0)->Args(0)->Image()));
+  EXPECT_EQ(nullptr, a->Args(entry)->Args(DECL_DD_ENTRY__PICTURE));
+  EXPECT_EQ(nullptr, a->Args(entry)->Args(DECL_DD_ENTRY__USAGE));
+  EXPECT_EQ(DX_PICTURE, list_->Args(1)->Args(entry)->Args(DECL_DD_ENTRY__PICTURE)->Oper());
+  EXPECT_EQ("10", Str(*a->Args(subordinates)
+                           ->Args(0)
+                           ->Args(subordinates)
+                           ->Args(0)
+                           ->Args(entry)
+                           ->Args(DECL_DD_ENTRY__LEVEL_NUMBER)
+                           ->Image()));
 }
 
 TEST_F(DataItemTest, HierarchyDump) {
@@ -221,7 +230,7 @@ TEST_F(DataItemTest, HideTopMarksOnlyDepthZero) {
                       {0, 1, "J", "X", DU_NONE, nullptr}},
                      1));
   EXPECT_EQ(DECL_DD_HIDDEN, list_->Args(0)->Oper());
-  EXPECT_EQ(DECL_DD, list_->Args(0)->Args(1)->Args(0)->Oper());
+  EXPECT_EQ(DECL_DD, list_->Args(0)->Args(DECL_DD__SUBORDINATE_ENTRIES)->Args(0)->Oper());
   EXPECT_EQ(DECL_DD_HIDDEN, list_->Args(1)->Oper());
   EXPECT_EQ("H(I) J", Shape(list_));
 }
@@ -232,11 +241,11 @@ TEST_F(DataItemTest, RowValuesAreCopiedAndUsagesBuilt) {
   ASSERT_EQ(0, Build(rows));
   ASSERT_EQ(0, Build(rows));  // the table can be used again
   for (int i = 0; i < 2; ++i) {
-    OrvExpr* entry = list_->Args(i)->Args(0);
-    OrvExpr* copy = entry->Args(14)->Args(0);
+    OrvExpr* entry = list_->Args(i)->Args(DECL_DD__DATA_DESCRIPTION_ENTRY);
+    OrvExpr* copy = entry->Args(DECL_DD_ENTRY__VALUE)->Args(DX_VALUE__VALUE_CLAUSE);
     EXPECT_NE(&value, copy);
     EXPECT_EQ(7, copy->IntValue());
-    EXPECT_EQ(DU_BINARY, entry->Args(5)->Args(0)->Oper());
+    EXPECT_EQ(DU_BINARY, entry->Args(DECL_DD_ENTRY__USAGE)->Args(DX_USAGE__USAGE_KIND)->Oper());
   }
   EXPECT_EQ(nullptr, value.Parent());
 }
@@ -263,7 +272,7 @@ TEST_F(DataItemTest, BadTables) {
     SCOPED_TRACE(c.what);
     delete list_->DelThis();
     list_ = new OrvExprOper(DECL_DD_LIST);
-    program_->SetArg(2, list_, -1, 0);
+    program_->SetArg(COBOL_PROGRAM__DATA_DIVISION, list_, -1, 0);
     EXPECT_EQ(ORV_DATA_ITEM_TABLE_BAD, Build(c.rows));
     EXPECT_EQ(std::string(c.message), Str(message_));
     EXPECT_EQ(std::string(c.shape), Shape(list_));
@@ -294,7 +303,7 @@ TEST_F(DataItemTest, NestingLimit) {
   rows.push_back({31, 32, names[31], "X", DU_NONE, nullptr});
   delete list_->DelThis();
   list_ = new OrvExprOper(DECL_DD_LIST);
-  program_->SetArg(2, list_, -1, 0);
+  program_->SetArg(COBOL_PROGRAM__DATA_DIVISION, list_, -1, 0);
   EXPECT_EQ(ORV_DATA_ITEM_TABLE_BAD, Build(rows));
   EXPECT_EQ("OrvDeclDataItemHierarchy: Nesting of DDs is too deep", Str(message_));
 }
@@ -303,15 +312,15 @@ TEST_F(DataItemTest, AddDataDeclToSection) {
   OrvExpr* program = new OrvExprOper(COBOL_PROGRAM);
   OrvExpr* a = new OrvExprOper(DECL_DD, new OrvExprOper(DECL_DD_ENTRY), nullptr);
   OrvExpr* b = new OrvExprOper(DECL_DD, new OrvExprOper(DECL_DD_ENTRY), nullptr);
-  OrvAddDataDeclToSection(a, 3, SECTION_LINKAGE, program);
-  OrvAddDataDeclToSection(b, 3, SECTION_LINKAGE, program);
-  OrvExpr* division = program->Args(2);
+  OrvAddDataDeclToSection(a, DIVISION_DATA__FILE_SECTION, SECTION_LINKAGE, program);
+  OrvAddDataDeclToSection(b, DIVISION_DATA__FILE_SECTION, SECTION_LINKAGE, program);
+  OrvExpr* division = program->Args(COBOL_PROGRAM__DATA_DIVISION);
   ASSERT_NE(nullptr, division);
   EXPECT_EQ(DIVISION_DATA, division->Oper());
-  OrvExpr* section = division->Args(3);
+  OrvExpr* section = division->Args(DIVISION_DATA__FILE_SECTION);
   ASSERT_NE(nullptr, section);
   EXPECT_EQ(SECTION_LINKAGE, section->Oper());
-  OrvExpr* list = section->Args(0);
+  OrvExpr* list = section->Args(SECTION_LINKAGE__DATA_DESCRIPTION_ENTRIES);
   ASSERT_EQ(DECL_DD_LIST, list->Oper());
   ASSERT_EQ(2, list->NArgs());
   EXPECT_EQ(a, list->Args(0));
@@ -324,9 +333,9 @@ TEST(OrvNewMoveStmtTest, Shape) {
   OrvExpr* target = new OrvCharString(VString("B"));
   OrvExpr* move = OrvNewMoveStmt(source, target);
   EXPECT_EQ(STMT_MOVE, move->Oper());
-  EXPECT_EQ(source, move->Args(0));
-  EXPECT_EQ(IDENT_LIST, move->Args(1)->Oper());
-  EXPECT_EQ(target, move->Args(1)->Args(0));
+  EXPECT_EQ(source, move->Args(STMT_MOVE__SOURCE));
+  EXPECT_EQ(IDENT_LIST, move->Args(STMT_MOVE__TARGETS)->Oper());
+  EXPECT_EQ(target, move->Args(STMT_MOVE__TARGETS)->Args(0));
   delete move;
 }
 

@@ -1,6 +1,7 @@
 // Name-binding nodes: binding, back-references, destruction in any order,
 // re-binding, clones, TIC records and debug dumps.
 #include "OrvNameNodes.h"
+#include "OrvOperSlots.h"
 
 #include <gtest/gtest.h>
 
@@ -226,7 +227,7 @@ class RebindTest : public ::testing::Test {
     OrvSymTabElt* c = OrvSymTabFindOrAddElt(table_, VString("C"));
     c->SetCategory(SYMCAT_DATA_NAME);
     holder_ = new OrvExprOper(EX_LIST);
-    program_->SetArg(2, holder_, -1, 0);
+    program_->SetArg(COBOL_PROGRAM__DATA_DIVISION, holder_, -1, 0);
     use_ = new OrvNameUse(OrvLink(a, -1));
     def_ = new OrvNamedObjDef(SYMCAT_DATA_NAME, OrvLink(a, -1), OrvLinkList());
     holder_->AddArg(use_);
@@ -288,7 +289,7 @@ TEST(OrvNameNodesTest, RebindOutsideProgramIsRefused) {
   // A program without a symbol table is no better.
   OrvExpr* program = new OrvExprOper(COBOL_PROGRAM);
   OrvNameUse* inside = new OrvNameUse(OrvLink(&elt, -1));
-  program->SetArg(0, inside, -1, 0);
+  program->SetArg(COBOL_PROGRAM__IDENTIFICATION_DIVISION, inside, -1, 0);
   for (OrvExpr* node : {static_cast<OrvExpr*>(&use), static_cast<OrvExpr*>(&def),
                         static_cast<OrvExpr*>(inside)}) {
     SCOPED_TRACE(OrvOperName(node->Oper()));
@@ -412,7 +413,7 @@ TEST(OrvNameNodesTest, TicRecordsReadBackExactly) {
   EXPECT_EQ(9, def2.Links(0)->Nth(0).index);
   EXPECT_EQ(SYMCAT_PROC_NAME, nuse2.Category());
   ASSERT_EQ(1, nuse2.NArgs());
-  EXPECT_EQ(nullptr, nuse2.Args(0));
+  EXPECT_EQ(nullptr, nuse2.Args(NAMED_OBJ_USE__NAMES));
 }
 
 TEST(OrvNameNodesTest, TicReadFailures) {

@@ -9,6 +9,7 @@
 #include "OrvCalcValue.h"
 #include "OrvConstNodes.h"
 #include "OrvDataItemBuild.h"
+#include "OrvOperSlots.h"
 
 
 namespace {
@@ -197,7 +198,7 @@ class PicConstantTest : public ::testing::Test {
   void SetUp() override {
     program_ = nametest::NewProgram();
     list_ = new OrvExprOper(DECL_DD_LIST);
-    program_->SetArg(2, list_, -1, 0);
+    program_->SetArg(COBOL_PROGRAM__DATA_DIVISION, list_, -1, 0);
     OrvNamedObjDef* def = nullptr;
     list_->AddArg(OrvDeclConstEntry(&def, VString("LEN"), new OrvIntNumConst(VString("4"), 4),
                                     program_));

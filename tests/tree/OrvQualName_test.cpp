@@ -1,5 +1,6 @@
 // Qualified names: declaring nodes, full and shortest unique names, their
 // text, restriction of homonyms and resolution of qualified uses.
+#include "OrvOperSlots.h"
 #include "OrvQualName.h"
 
 #include <gtest/gtest.h>
@@ -28,7 +29,7 @@ class QualNameTest : public ::testing::Test {
     program_ = nametest::NewProgram();
     table_ = nametest::SymTabOf(program_);
     data_ = new OrvExprOper(DECL_DD_LIST);
-    program_->SetArg(2, data_, -1, 0);
+    program_->SetArg(COBOL_PROGRAM__DATA_DIVISION, data_, -1, 0);
     // One table per record: a table never falls by more than one level.
     const OrvDataItemHierRec r[] = {
         {0, 1, "R", "", DU_NONE, nullptr},    {1, 5, "G1", "", DU_NONE, nullptr},
@@ -54,16 +55,16 @@ class QualNameTest : public ::testing::Test {
       ASSERT_EQ(0, OrvDeclDataItemHierarchy(data_, rows, 0, program_, message)) << Str(message);
     }
     // The FILLER group has no name.
-    Entry({"R", "FILLER"})->SetArg(2, new OrvNullNode(), -1, 0);
+    Entry({"R", "FILLER"})->SetArg(DECL_DD_ENTRY__DATA_ITEM_DEFINED, new OrvNullNode(), -1, 0);
 
     OrvExpr* section = new OrvExprOper(SECTION_PROC);
-    section->SetArg(0, OrvSymTabDefineName(VString("S"), SYMCAT_SECTION_NAME, 0, program_), -1, 0);
+    section->SetArg(SECTION_NAME, OrvSymTabDefineName(VString("S"), SYMCAT_SECTION_NAME, 0, program_), -1, 0);
     OrvExpr* para = new OrvExprOper(PARA_PROC);
-    para->SetArg(0, OrvSymTabDefineName(VString("P"), SYMCAT_PARA_NAME, 0, program_), -1, 0);
-    section->SetArg(2, new OrvExprOper(PARA_PROC_LIST, para), -1, 0);
-    program_->SetArg(3, section, -1, 0);
-    sectionDef_ = section->Args(0);
-    paraDef_ = para->Args(0);
+    para->SetArg(PARA_NAME, OrvSymTabDefineName(VString("P"), SYMCAT_PARA_NAME, 0, program_), -1, 0);
+    section->SetArg(SECTION_PROC__PARAGRAPHS, new OrvExprOper(PARA_PROC_LIST, para), -1, 0);
+    program_->SetArg(COBOL_PROGRAM__PROCEDURE_DIVISION, section, -1, 0);
+    sectionDef_ = section->Args(SECTION_NAME);
+    paraDef_ = para->Args(PARA_NAME);
   }
   void TearDown() override { delete program_; }
 
@@ -75,17 +76,17 @@ class QualNameTest : public ::testing::Test {
       found = nullptr;
       for (int i = 0; list != nullptr && i < list->NArgs() && found == nullptr; ++i) {
         OrvExpr* decl = list->Args(i);
-        OrvExpr* n = decl->Args(0)->Args(2);
+        OrvExpr* n = decl->Args(DECL_DD__DATA_DESCRIPTION_ENTRY)->Args(DECL_DD_ENTRY__DATA_ITEM_DEFINED);
         std::string img = n->Oper() == NULL_NODE ? "FILLER" : Str(*n->Image());
         if (img == name) found = decl;
       }
       if (found == nullptr) return nullptr;
-      list = found->Args(1);
+      list = found->Args(DECL_DD__SUBORDINATE_ENTRIES);
     }
     return found;
   }
-  OrvExpr* Entry(std::vector<std::string> path) { return Decl(path)->Args(0); }
-  OrvExpr* Def(std::vector<std::string> path) { return Entry(path)->Args(2); }
+  OrvExpr* Entry(std::vector<std::string> path) { return Decl(path)->Args(DECL_DD__DATA_DESCRIPTION_ENTRY); }
+  OrvExpr* Def(std::vector<std::string> path) { return Entry(path)->Args(DECL_DD_ENTRY__DATA_ITEM_DEFINED); }
 
   // A named-object use of the qualified name, hung in the program.
   OrvExpr* Use(std::initializer_list<const char*> names) {
@@ -99,7 +100,7 @@ class QualNameTest : public ::testing::Test {
     return use;
   }
   OrvExpr* Hang(OrvExpr* node) {
-    program_->SetArg(4, node, -1, 0);
+    program_->SetArg(COBOL_PROGRAM__CONTAINED_PROGRAMS, node, -1, 0);
     return node;
   }
 
@@ -140,15 +141,15 @@ TEST_F(QualNameTest, FullQualifiedNames) {
 TEST_F(QualNameTest, FullNameOfAFileRecordItemHoldsTheFileName) {
   OrvNamedObjDef* file = OrvSymTabDefineName(VString("INFILE"), SYMCAT_FILE_NAME, 0, program_);
   OrvExpr* select = new OrvExprOper(DECL_FC_ENTRY);
-  select->SetArg(1, file, -1, 0);
+  select->SetArg(DECL_FC_ENTRY__FILE_NAME, file, -1, 0);
   OrvNamedObjUse* fileUse = OrvNewNamedObjUseForElt(
       static_cast<OrvSymTabElt*>(file->Link(0)->node), SYMCAT_FILE_NAME, nullptr);
   fileUse->BindDefinition(file, -1);
   OrvExpr* fdEntry = new OrvExprOper(DECL_FD_ENTRY);
-  fdEntry->SetArg(1, fileUse, -1, 0);
+  fdEntry->SetArg(FD_FILE_NAME, fileUse, -1, 0);
   OrvExpr* records = new OrvExprOper(DECL_DD_LIST);
   OrvExpr* fd = new OrvExprOper(DECL_FD, fdEntry, records);
-  program_->SetArg(1, new OrvExprOper(EX_LIST, select, fd), -1, 0);
+  program_->SetArg(COBOL_PROGRAM__ENVIRONMENT_DIVISION, new OrvExprOper(EX_LIST, select, fd), -1, 0);
   const OrvDataItemHierRec rows[] = {
       {0, 1, "IN-REC", "", DU_NONE, nullptr},
       {1, 5, "IN-KEY", "X", DU_NONE, nullptr},
@@ -156,7 +157,11 @@ TEST_F(QualNameTest, FullNameOfAFileRecordItemHoldsTheFileName) {
   };
   VString message;
   ASSERT_EQ(0, OrvDeclDataItemHierarchy(records, rows, 0, program_, message)) << Str(message);
-  OrvExpr* key = records->Args(0)->Args(1)->Args(0)->Args(0)->Args(2);
+  OrvExpr* key = records->Args(0)
+                     ->Args(DECL_DD__SUBORDINATE_ENTRIES)
+                     ->Args(0)
+                     ->Args(DECL_DD__DATA_DESCRIPTION_ENTRY)
+                     ->Args(DECL_DD_ENTRY__DATA_ITEM_DEFINED);
   ASSERT_EQ(NAMED_OBJ_DEF, key->Oper());
 
   EXPECT_EQ(file, OrvDefForNamedObjDecl(fd));
@@ -309,10 +314,10 @@ TEST_F(QualNameTest, RestrictDefsKeepsOrderAndStopsAtTheProgram) {
   // program inside the record R holds its own item Q.
   OrvExpr* nested = nametest::NewProgram();
   OrvExpr* list = new OrvExprOper(DECL_DD_LIST);
-  nested->SetArg(2, list, -1, 0);
+  nested->SetArg(COBOL_PROGRAM__DATA_DIVISION, list, -1, 0);
   OrvNamedObjDef* q = nullptr;
   list->AddArg(OrvDeclDataItem(&q, 1, VString("Q"), 0, VString("X"), nullptr, nullptr, nested));
-  Decl({"R"})->Args(1)->AddArg(nested);
+  Decl({"R"})->Args(DECL_DD__SUBORDINATE_ENTRIES)->AddArg(nested);
   OrvLinkList inner;
   inner.Append(OrvLink(q, -1));
   OrvLinkList rRefs;
@@ -327,7 +332,7 @@ TEST_F(QualNameTest, QualNameText) {
   delete empty;
 
   OrvExpr* use = Use({"X", "G", "R"});
-  OrvExpr* qe = use->Args(0);
+  OrvExpr* qe = use->Args(NAMED_OBJ_USE__NAMES);
   EXPECT_EQ("X OF G OF R", Str(OrvQualNameStr(qe)));
   EXPECT_EQ("R.G.X", Str(OrvQualNameStrSep(qe, '.')));
   EXPECT_EQ("R-G-X", Str(OrvQualNameStrSep(qe, '-')));
@@ -410,7 +415,7 @@ TEST(OrvDefForNamedObjDeclTest, NameChildByOperation) {
   // DECL_DD and DECL_SCRD accept only a definition or a NULL_NODE.
   OrvExpr* dd = new OrvExprOper(DECL_DD, new OrvExprOper(DECL_DD_ENTRY), nullptr);
   EXPECT_EQ(nullptr, OrvDefForNamedObjDecl(dd));
-  dd->Args(0)->SetArg(2, new OrvCharString(VString("X")), -1, 0);
+  dd->Args(DECL_DD__DATA_DESCRIPTION_ENTRY)->SetArg(DECL_DD_ENTRY__DATA_ITEM_DEFINED, new OrvCharString(VString("X")), -1, 0);
   EXPECT_EQ(nullptr, OrvDefForNamedObjDecl(dd));
   delete dd;
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "MessageRecorder.h"
+#include "OrvOperSlots.h"
 #include "TestStrings.h"
 #include "OrvDataItemBuild.h"
 #include "OrvExpr.h"
@@ -32,9 +33,9 @@ class RenameTest : public ::testing::Test {
 protected:
   void SetUp() override {
     program_.reset(new OrvExprOper(COBOL_PROGRAM));
-    program_->SetArg(6, new OrvExprOper(SYMBOL_TABLE_ELT_LIST));
+    program_->SetArg(PROG_SYMBOL_TABLE, new OrvExprOper(SYMBOL_TABLE_ELT_LIST));
     OrvExpr* list = new OrvExprOper(DECL_DD_LIST);
-    program_->SetArg(2, list);
+    program_->SetArg(COBOL_PROGRAM__DATA_DIVISION, list);
     const OrvDataItemHierRec rows[] = {
         {0, 1, "R", "", DU_NONE, nullptr},   {1, 5, "G1", "", DU_NONE, nullptr},
         {2, 10, "X", "X", DU_NONE, nullptr}, {1, 5, "G2", "", DU_NONE, nullptr},
@@ -45,10 +46,10 @@ protected:
     ASSERT_EQ(OrvDeclDataItemHierarchy(list, rows, 0, program_.get(), message), ORV_OK)
         << Text(message);
     stmts_ = new OrvExprOper(STMT_LIST);
-    program_->SetArg(4, stmts_);
+    program_->SetArg(COBOL_PROGRAM__CONTAINED_PROGRAMS, stmts_);
   }
 
-  OrvExpr* Table() { return program_->Args(6); }
+  OrvExpr* Table() { return program_->Args(PROG_SYMBOL_TABLE); }
 
   // The definitions of a name, in the order of its element's references.
   std::vector<OrvNamedObjDef*> Defs(const char* name) {
@@ -79,7 +80,7 @@ protected:
     return use;
   }
 
-  static std::string Written(OrvExpr* use) { return Text(OrvQualNameStr(use->Args(0))); }
+  static std::string Written(OrvExpr* use) { return Text(OrvQualNameStr(use->Args(NAMED_OBJ_USE__NAMES))); }
 
   MessageRecorder sink_;
   std::unique_ptr<OrvExpr> program_;

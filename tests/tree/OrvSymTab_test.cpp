@@ -190,7 +190,7 @@ class SymTabProgramTest : public ::testing::Test {
     program_ = nametest::NewProgram();
     table_ = nametest::SymTabOf(program_);
     holder_ = new OrvExprOper(EX_LIST);
-    program_->SetArg(2, holder_, -1, 0);
+    program_->SetArg(COBOL_PROGRAM__DATA_DIVISION, holder_, -1, 0);
   }
   void TearDown() override { delete program_; }
   // Hangs a node in the program so that it is destroyed with it.
@@ -226,10 +226,10 @@ TEST_F(SymTabProgramTest, DefineName) {
 
   // The table of a file owner is its argument 3.
   OrvExpr* file = new OrvExprOper(COBOL_FILE);
-  file->SetArg(ORV_FILE_SYMTAB_ARG, new OrvExprOper(SYMBOL_TABLE_ELT_LIST), -1, 0);
+  file->SetArg(FILE_SYMBOL_TABLE, new OrvExprOper(SYMBOL_TABLE_ELT_LIST), -1, 0);
   OrvNamedObjDef* f = OrvSymTabDefineName(VString("F"), SYMCAT_FILE_NAME, 0, file);
-  EXPECT_EQ((std::vector<std::string>{"F"}), TableNames(file->Args(ORV_FILE_SYMTAB_ARG)));
-  EXPECT_EQ(file->Args(ORV_FILE_SYMTAB_ARG), SymTabForDef(f));
+  EXPECT_EQ((std::vector<std::string>{"F"}), TableNames(file->Args(FILE_SYMBOL_TABLE)));
+  EXPECT_EQ(file->Args(FILE_SYMBOL_TABLE), SymTabForDef(f));
   delete f;
   delete file;
 }
@@ -301,7 +301,7 @@ TEST_F(SymTabProgramTest, NamedObjUseFactories) {
   OrvNamedObjUse* a = Hang(OrvNewNamedObjUse(names, SYMCAT_PROC_NAME, 1));
   EXPECT_EQ(NAMED_OBJ_USE, a->Oper());
   EXPECT_EQ(1, a->NArgs());
-  EXPECT_EQ(names, a->Args(0));
+  EXPECT_EQ(names, a->Args(NAMED_OBJ_USE__NAMES));
   EXPECT_EQ(SYMCAT_PROC_NAME, a->Category());
   EXPECT_EQ(1u, a->ExtraWord());
   EXPECT_EQ(nullptr, a->Link(0)->node);
@@ -314,7 +314,7 @@ TEST_F(SymTabProgramTest, NamedObjUseFactories) {
   EXPECT_TRUE(tokens.IsEmpty());
   EXPECT_EQ(SYMCAT_FILE_NAME, b->Category());
   EXPECT_EQ(0u, b->ExtraWord());
-  OrvExpr* list = b->Args(0);
+  OrvExpr* list = b->Args(NAMED_OBJ_USE__NAMES);
   ASSERT_EQ(OF_IN_LIST, list->Oper());
   ASSERT_EQ(1, list->NArgs());
   OrvExpr* name = list->Args(0);
@@ -325,7 +325,7 @@ TEST_F(SymTabProgramTest, NamedObjUseFactories) {
   EXPECT_EQ("FILE-1", Str(name->Tokens().First()->image));
 
   OrvNamedObjUse* c = Hang(OrvNewNamedObjUseForElt(nullptr, SYMCAT_MNEMONIC_NAME, nullptr));
-  EXPECT_EQ(nullptr, c->Args(0)->Args(0)->Link(0)->node);
+  EXPECT_EQ(nullptr, c->Args(NAMED_OBJ_USE__NAMES)->Args(0)->Link(0)->node);
 }
 
 TEST_F(SymTabProgramTest, DataNameUse) {
@@ -337,7 +337,7 @@ TEST_F(SymTabProgramTest, DataNameUse) {
   OrvSymTabElt* elt = OrvSymTabFindElt(table_, VString("TOTAL"), nullptr);
   ASSERT_NE(nullptr, elt);
   EXPECT_EQ(SYMCAT_UNKNOWN, elt->Category());
-  OrvExpr* list = use->Args(0);
+  OrvExpr* list = use->Args(NAMED_OBJ_USE__NAMES);
   ASSERT_EQ(OF_IN_LIST, list->Oper());
   EXPECT_EQ(elt, list->Args(0)->Link(0)->node);
   // A second use shares the element.

@@ -23,6 +23,7 @@
 #include "OrvMessageSink.h"
 #include "OrvNameNodes.h"
 #include "OrvOper.h"
+#include "OrvOperSlots.h"
 #include "OrvTicTree.h"
 #include "OrvToken.h"
 #include "OrvTxtPosn.h"
@@ -89,10 +90,10 @@ FullTree BuildFullTree() {
   t.use->BindDefinition(t.def, static_cast<int32_t>(t.use->Serial()));
 
   OrvExpr* entry = N(DECL_DD_ENTRY);
-  entry->SetArg(0, new OrvIntNumConst(VString("01"), 1));
-  entry->SetArg(2, t.def);
-  entry->SetArg(4, new OrvCharString(VString("X(5)")));
-  entry->SetArg(14, new OrvStrConst(VString("'IT''S'")));
+  entry->SetArg(DECL_DD_ENTRY__LEVEL_NUMBER, new OrvIntNumConst(VString("01"), 1));
+  entry->SetArg(DECL_DD_ENTRY__DATA_ITEM_DEFINED, t.def);
+  entry->SetArg(DECL_DD_ENTRY__PICTURE, new OrvCharString(VString("X(5)")));
+  entry->SetArg(DECL_DD_ENTRY__VALUE, new OrvStrConst(VString("'IT''S'")));
   OrvExpr* dd = N(DECL_DD, {entry});
 
   t.move = N(STMT_MOVE, {new OrvIntNumConst(VString("-5"), -5), t.use});
@@ -100,15 +101,14 @@ FullTree BuildFullTree() {
                                 new OrvTokenString(VString("tok\ttext:\n")),
                                 new OrvCharString(VString()), nullptr});
   OrvExpr* program = N(COBOL_PROGRAM);
-  program->SetArg(2, N(DECL_DD_LIST, {dd}));
-  program->SetArg(4, N(STMT_LIST, {t.move, leaves}));
-  program->SetArg(6, table);
+  program->SetArg(COBOL_PROGRAM__DATA_DIVISION, N(DECL_DD_LIST, {dd}));
+  program->SetArg(COBOL_PROGRAM__PROCEDURE_DIVISION, N(STMT_LIST, {t.move, leaves}));
+  program->SetArg(PROG_SYMBOL_TABLE, table);
   t.root = N(COBOL_FILE, {N(COBOL_PROGRAM_LIST, {program})});
 
   // Tokens with positions, in slots and behind nodes.
-  t.move->ArgSlots(0)->tokens.AddToken(TK_USER_DEFD_WORD, OrvTxtPosn(12, 7, file),
-                                       VString("MOVE"));
-  t.move->ArgSlots(1)->tokens.AddToken(SEP_SPACE, OrvTxtPosn(12, 11, file), VString(" "));
+  t.move->ArgSlots(STMT_MOVE__SOURCE)->tokens.AddToken(TK_USER_DEFD_WORD, OrvTxtPosn(12, 7, file), VString("MOVE"));
+  t.move->ArgSlots(STMT_MOVE__TARGETS)->tokens.AddToken(SEP_SPACE, OrvTxtPosn(12, 11, file), VString(" "));
   t.move->Tokens().AddToken(SEP_DOT, OrvTxtPosn(12, 30, file), VString("."));
   t.nameUse->Tokens().AddToken(TK_USER_DEFD_WORD, OrvTxtPosn(12, 20, file), VString("ITEM-X"));
   t.def->Tokens().AddToken(CM_COMMENT, OrvTxtPosn(), VString("* comment: with \"quotes\""));
@@ -117,10 +117,10 @@ FullTree BuildFullTree() {
   t.move->SetFromSrc(1);
   program->SetFromSrc(-1);
   entry->SetFromSrc(2);
-  t.move->ArgSlots(1)->state = 0x8001;
-  t.move->ArgSlots(1)->order = 5;
-  entry->ArgSlots(4)->order = -1;
-  entry->ArgSlots(14)->state = 0x7fff;
+  t.move->ArgSlots(STMT_MOVE__TARGETS)->state = 0x8001;
+  t.move->ArgSlots(STMT_MOVE__TARGETS)->order = 5;
+  entry->ArgSlots(DECL_DD_ENTRY__PICTURE)->order = -1;
+  entry->ArgSlots(DECL_DD_ENTRY__VALUE)->state = 0x7fff;
   return t;
 }
 
@@ -148,7 +148,7 @@ bool ListHoldsNode(OrvExpr* owner, const OrvExpr* target) {
   return false;
 }
 
-// The node reached from the root by a path of slot indexes.
+// The node reached from the root by a path of slots (of lists, an index).
 OrvExpr* At(OrvExpr* node, std::initializer_list<int> path) {
   for (int i : path) node = node->Args(i);
   return node;
@@ -162,32 +162,32 @@ TEST(OrvTicTree, ReadTreeHasTheSameFieldsAndReattachedLinks) {
   ASSERT_EQ(r.code, ORV_OK) << r.error;
   OrvExpr* root = r.root.get();
 
-  OrvExpr* program = At(root, {0, 0});
+  OrvExpr* program = At(root, {COBOL_FILE__PROGRAM_LIST, 0});
   ASSERT_EQ(program->Oper(), COBOL_PROGRAM);
   EXPECT_EQ(program->FromSrc(), -1);
-  EXPECT_EQ(program->Parent(), root->Args(0));
-  OrvExpr* entry = At(program, {2, 0, 0});
+  EXPECT_EQ(program->Parent(), root->Args(COBOL_FILE__PROGRAM_LIST));
+  OrvExpr* entry = At(program, {COBOL_PROGRAM__DATA_DIVISION, 0, DECL_DD__DATA_DESCRIPTION_ENTRY});
   ASSERT_EQ(entry->Oper(), DECL_DD_ENTRY);
   EXPECT_EQ(entry->FromSrc(), -2);
-  EXPECT_EQ(entry->Args(1), nullptr);
-  EXPECT_EQ(entry->ArgSlots(14)->state, 0x7fff);
-  EXPECT_EQ(Text(*entry->Args(4)->Image()), "X(5)");
-  EXPECT_EQ(Text(*entry->Args(14)->Image()), "'IT''S'");
-  EXPECT_EQ(entry->Args(0)->IntValue(), 1);
+  EXPECT_EQ(entry->Args(DECL_DD_ENTRY__COPY_BEFORE_NAME), nullptr);
+  EXPECT_EQ(entry->ArgSlots(DECL_DD_ENTRY__VALUE)->state, 0x7fff);
+  EXPECT_EQ(Text(*entry->Args(DECL_DD_ENTRY__PICTURE)->Image()), "X(5)");
+  EXPECT_EQ(Text(*entry->Args(DECL_DD_ENTRY__VALUE)->Image()), "'IT''S'");
+  EXPECT_EQ(entry->Args(DECL_DD_ENTRY__LEVEL_NUMBER)->IntValue(), 1);
 
-  OrvExpr* move = At(program, {4, 0});
+  OrvExpr* move = At(program, {COBOL_PROGRAM__PROCEDURE_DIVISION, 0});
   ASSERT_EQ(move->Oper(), STMT_MOVE);
   EXPECT_EQ(move->FromSrc(), 1);
-  EXPECT_EQ(move->ArgSlots(1)->state, 0x8001);
-  EXPECT_EQ(move->ArgSlots(1)->order, 5);
-  EXPECT_EQ(move->Args(0)->IntValue(), -5);
-  const OrvToken* word = move->ArgSlots(0)->tokens.First();
+  EXPECT_EQ(move->ArgSlots(STMT_MOVE__TARGETS)->state, 0x8001);
+  EXPECT_EQ(move->ArgSlots(STMT_MOVE__TARGETS)->order, 5);
+  EXPECT_EQ(move->Args(STMT_MOVE__SOURCE)->IntValue(), -5);
+  const OrvToken* word = move->ArgSlots(STMT_MOVE__SOURCE)->tokens.First();
   ASSERT_NE(word, nullptr);
   EXPECT_EQ(word->code, TK_USER_DEFD_WORD);
   EXPECT_EQ(Text(word->image), "MOVE");
   EXPECT_EQ(word->begin, OrvTxtPosn(12, 7, OrvFileNameAdd(VString("ROUNDTRIP.cbl"))));
 
-  OrvExpr* leaves = At(program, {4, 1});
+  OrvExpr* leaves = At(program, {COBOL_PROGRAM__PROCEDURE_DIVISION, 1});
   EXPECT_EQ(leaves->NArgs(), 5);
   EXPECT_TRUE(leaves->Args(0)->IsNullNode());
   EXPECT_EQ(Text(*leaves->Args(1)->Image()), "1.5E3");
@@ -195,10 +195,10 @@ TEST(OrvTicTree, ReadTreeHasTheSameFieldsAndReattachedLinks) {
   EXPECT_EQ(leaves->Args(4), nullptr);
 
   // Links point into the new tree and back.
-  OrvExpr* def = entry->Args(2);
-  OrvExpr* use = move->Args(1);
-  OrvExpr* nameUse = At(use, {0, 0});
-  OrvExpr* elt = At(program, {6, 0});
+  OrvExpr* def = entry->Args(DECL_DD_ENTRY__DATA_ITEM_DEFINED);
+  OrvExpr* use = move->Args(STMT_MOVE__TARGETS);
+  OrvExpr* nameUse = At(use, {NAMED_OBJ_USE__NAMES, 0});
+  OrvExpr* elt = At(program, {PROG_SYMBOL_TABLE, 0});
   ASSERT_EQ(def->Oper(), NAMED_OBJ_DEF);
   ASSERT_EQ(use->Oper(), NAMED_OBJ_USE);
   ASSERT_EQ(nameUse->Oper(), NAME_USE);
@@ -218,7 +218,7 @@ TEST(OrvTicTree, ReadTreeHasTheSameFieldsAndReattachedLinks) {
   EXPECT_EQ(sink.size(), 0u);
 
   // Destroying the copy's symbol table first leaves no dangling link.
-  std::unique_ptr<OrvExpr> table(program->DelArg(6, 0, 0));
+  std::unique_ptr<OrvExpr> table(program->DelArg(PROG_SYMBOL_TABLE, 0, 0));
   table.reset();
   EXPECT_EQ(def->Link(0)->node, nullptr);
   EXPECT_EQ(nameUse->Link(0)->node, nullptr);
@@ -294,7 +294,10 @@ TEST(OrvTicTree, PositionsWrittenWithFileNamesReadBack) {
   ASSERT_EQ(r.code, ORV_OK) << r.error;
   EXPECT_NE(first.find("s13:ROUNDTRIP.cbl]"), std::string::npos);
   EXPECT_EQ(second, first);
-  const OrvToken* word = At(r.root.get(), {0, 0, 4, 0})->ArgSlots(0)->tokens.First();
+  const OrvToken* word =
+      At(r.root.get(), {COBOL_FILE__PROGRAM_LIST, 0, COBOL_PROGRAM__PROCEDURE_DIVISION, 0})
+          ->ArgSlots(STMT_MOVE__SOURCE)
+          ->tokens.First();
   ASSERT_NE(word, nullptr);
   EXPECT_EQ(word->begin.FileIx(), OrvFileNameAdd(VString("ROUNDTRIP.cbl")));
 }
@@ -386,9 +389,9 @@ TEST(OrvTicTree, EmptySlotReadsBackEmpty) {
   ReadResult r = Read(text);
   ASSERT_EQ(r.code, ORV_OK) << r.error;
   EXPECT_EQ(r.root->NArgs(), 2);
-  EXPECT_EQ(r.root->Args(0), nullptr);
-  ASSERT_NE(r.root->Args(1), nullptr);
-  EXPECT_TRUE(r.root->Args(1)->IsNullNode());
+  EXPECT_EQ(r.root->Args(STMT_MOVE__SOURCE), nullptr);
+  ASSERT_NE(r.root->Args(STMT_MOVE__TARGETS), nullptr);
+  EXPECT_TRUE(r.root->Args(STMT_MOVE__TARGETS)->IsNullNode());
 }
 
 TEST(OrvTicTree, FileIndexesMapToThisRunsTable) {
@@ -745,14 +748,14 @@ TEST(OrvCheckTree, SharedNodeGives37) {
   shared->Tokens().AddToken(TK_USER_DEFD_WORD, OrvTxtPosn(4, 2, 0), VString("S"));
   std::unique_ptr<OrvExpr> root(N(STMT_MOVE, {shared, nullptr}));
   // Hang the same node in a second slot behind the node interface's back.
-  root->ArgSlots(1)->child = shared;
+  root->ArgSlots(STMT_MOVE__TARGETS)->child = shared;
   OrvTokenList messages;
   EXPECT_EQ(OrvCheckTree(root.get(), &messages), ORV_TIC_NODE_TWICE);
   ASSERT_EQ(messages.Count(), 1);
   EXPECT_EQ(messages.First()->code, MSG_ERR);
   EXPECT_EQ(Text(messages.First()->image), "CHAR_STRING appears in the tree more than one time");
   EXPECT_EQ(messages.First()->begin, OrvTxtPosn(4, 2, 0));
-  root->ArgSlots(1)->child = nullptr;
+  root->ArgSlots(STMT_MOVE__TARGETS)->child = nullptr;
 }
 
 // The two ends of a link between a tree and a node outside it.

@@ -12,6 +12,7 @@
 #include "OrvMessage.h"
 #include "OrvNameNodes.h"
 #include "OrvOper.h"
+#include "OrvOperSlots.h"
 #include "OrvSymTab.h"
 #include "OrvToken.h"
 #include "OrvTreeUtil.h"
@@ -64,12 +65,12 @@ TEST(OrvOperTemplateStr, GivesTheCatalogueTemplate) {
   EXPECT_EQ(Text(OrvOperTemplateStr(1401)), "bad-op");
 }
 
-// A data entry with USAGE (slot 5), SIGN (slot 8) and SYNCHRONIZED (slot 9).
+// A data entry with USAGE, SIGN and SYNCHRONIZED clauses.
 OrvExpr* Entry(OrvExpr* usage, OrvExpr* sign, OrvExpr* sync) {
   OrvExpr* entry = N(DECL_DD_ENTRY);
-  if (usage != nullptr) entry->SetArg(5, usage);
-  if (sign != nullptr) entry->SetArg(8, sign);
-  if (sync != nullptr) entry->SetArg(9, sync);
+  if (usage != nullptr) entry->SetArg(DECL_DD_ENTRY__USAGE, usage);
+  if (sign != nullptr) entry->SetArg(DECL_DD_ENTRY__SIGN, sign);
+  if (sync != nullptr) entry->SetArg(DECL_DD_ENTRY__SYNCHRONIZED, sync);
   return entry;
 }
 
@@ -132,16 +133,16 @@ TEST(OrvGatherTokensWalker, MovesEveryTokenInSourceOrder) {
   OrvExpr* a = Word("A");
   OrvExpr* b = Word("B");
   std::unique_ptr<OrvExpr> root(N(STMT_MOVE, {a, b}));
-  Add(root->ArgSlots(0)->tokens, TK_USER_DEFD_WORD, "MOVE");
+  Add(root->ArgSlots(STMT_MOVE__SOURCE)->tokens, TK_USER_DEFD_WORD, "MOVE");
   Add(a->Tokens(), TK_USER_DEFD_WORD, "a");
-  Add(root->ArgSlots(1)->tokens, TK_USER_DEFD_WORD, "TO");
+  Add(root->ArgSlots(STMT_MOVE__TARGETS)->tokens, TK_USER_DEFD_WORD, "TO");
   Add(b->Tokens(), TK_USER_DEFD_WORD, "b");
   Add(root->Tokens(), SEP_DOT, ".");
   OrvTokenList dest;
   Add(dest, CM_COMMENT, "before");
   OrvGatherTokensWalker(root.get(), dest);
   EXPECT_EQ(Images(dest), "before MOVE a TO b .");
-  EXPECT_TRUE(root->ArgSlots(0)->tokens.IsEmpty());
+  EXPECT_TRUE(root->ArgSlots(STMT_MOVE__SOURCE)->tokens.IsEmpty());
   EXPECT_TRUE(a->Tokens().IsEmpty());
   EXPECT_TRUE(root->Tokens().IsEmpty());
 
@@ -152,16 +153,17 @@ TEST(OrvGatherTokensWalker, MovesEveryTokenInSourceOrder) {
 TEST(OrvGatherCommentsWalker, MovesOnlyComments) {
   OrvExpr* a = Word("A");
   std::unique_ptr<OrvExpr> root(N(STMT_MOVE, {a, nullptr}));
-  Add(root->ArgSlots(0)->tokens, CM_COMMENT, "c1");
-  Add(root->ArgSlots(0)->tokens, TK_USER_DEFD_WORD, "MOVE");
-  Add(root->ArgSlots(0)->tokens, CM_COMMENT, "c2");
+  OrvTokenList& head = root->ArgSlots(STMT_MOVE__SOURCE)->tokens;
+  Add(head, CM_COMMENT, "c1");
+  Add(head, TK_USER_DEFD_WORD, "MOVE");
+  Add(head, CM_COMMENT, "c2");
   Add(a->Tokens(), TK_USER_DEFD_WORD, "a");
   Add(a->Tokens(), CM_COMMENT, "c3");
   Add(root->Tokens(), SEP_DOT, ".");
   OrvTokenList dest;
   OrvGatherCommentsWalker(root.get(), dest);
   EXPECT_EQ(Images(dest), "c1 c2 c3");
-  EXPECT_EQ(Images(root->ArgSlots(0)->tokens), "MOVE");
+  EXPECT_EQ(Images(head), "MOVE");
   EXPECT_EQ(Images(a->Tokens()), "a");
   EXPECT_EQ(Images(root->Tokens()), ".");
 
@@ -171,7 +173,7 @@ TEST(OrvGatherCommentsWalker, MovesOnlyComments) {
   Add(again, CM_COMMENT, "kept");
   OrvGatherCommentsWalker(root.get(), again);
   EXPECT_EQ(Images(again), "kept");
-  EXPECT_EQ(Images(root->ArgSlots(0)->tokens), "MOVE");
+  EXPECT_EQ(Images(head), "MOVE");
   EXPECT_EQ(Images(a->Tokens()), "a");
   EXPECT_EQ(Images(root->Tokens()), ".");
 }
@@ -204,7 +206,7 @@ TEST(OrvTreeSearch, AncestorsAndDescendantsByOperation) {
   OrvExpr* para = N(PARA_PROC, {Word("P"), list});
   OrvExpr* section = N(SECTION_PROC, {Word("S"), N(PARA_PROC_LIST, {para})});
   OrvExpr* program = N(COBOL_PROGRAM);
-  program->SetArg(4, section);
+  program->SetArg(COBOL_PROGRAM__PROCEDURE_DIVISION, section);
   // A statement-flagged node above the program must not be found from below.
   std::unique_ptr<OrvExpr> root(N(EX_ELSE, {program}));
 
@@ -289,7 +291,7 @@ TEST(OrvEndsSentence, ClimbsOverLastListElementsAndIfElse) {
   EXPECT_EQ(OrvEndsSentence(sentence.get()), 0);
   std::unique_ptr<OrvExpr> para(N(SENTENCE_LIST, {N(SENTENCE, {N(STMT_LIST, {N(STMT_MOVE)})})}));
   EXPECT_EQ(OrvEndsSentence(para->Args(0)), 0);
-  EXPECT_EQ(OrvEndsSentence(para->Args(0)->Args(0)), 1);
+  EXPECT_EQ(OrvEndsSentence(para->Args(0)->Args(SENTENCE__STATEMENTS)), 1);
 }
 
 TEST(OrvDropNullNodes, RemovesEveryNullNodeIncludingNeighbours) {
@@ -318,8 +320,8 @@ TEST(OrvDropNullNodes, EndsWhenTheFillSwitchPutsNullNodesBack) {
   OrvFillNullSwitch = saved;
   EXPECT_EQ(Children(root.get()), "STMT_MOVE");
   // The positional slot got its fill-in NULL_NODE back.
-  ASSERT_NE(move->Args(0), nullptr);
-  EXPECT_EQ(move->Args(0)->Oper(), NULL_NODE);
+  ASSERT_NE(move->Args(STMT_MOVE__SOURCE), nullptr);
+  EXPECT_EQ(move->Args(STMT_MOVE__SOURCE)->Oper(), NULL_NODE);
 }
 
 TEST(OrvDropEmptyListElems, RemovesEmptyElementsAndListsLeftEmpty) {
@@ -400,29 +402,30 @@ TEST(OrvPicCategoryMsg, GivesCategoryOrAMessage) {
 
 TEST(OrvIsFileLevelDef, FollowsUsesAndElementsToTheDeclaration) {
   std::unique_ptr<OrvExpr> file(N(COBOL_FILE));
-  file->SetArg(3, N(SYMBOL_TABLE_ELT_LIST));
+  file->SetArg(FILE_SYMBOL_TABLE, N(SYMBOL_TABLE_ELT_LIST));
   OrvExpr* program = N(COBOL_PROGRAM);
-  program->SetArg(6, N(SYMBOL_TABLE_ELT_LIST));
-  file->SetArg(0, N(COBOL_PROGRAM_LIST, {program}));
+  program->SetArg(PROG_SYMBOL_TABLE, N(SYMBOL_TABLE_ELT_LIST));
+  file->SetArg(COBOL_FILE__PROGRAM_LIST, N(COBOL_PROGRAM_LIST, {program}));
 
   // F: a data item declared in a list directly under the file.
   OrvNamedObjDef* f = OrvSymTabDefineName(VString("F"), SYMCAT_DATA_NAME, 0, file.get());
   OrvExpr* entry = N(DECL_DD_ENTRY);
-  entry->SetArg(2, f);
-  file->SetArg(2, N(DECL_DD_LIST, {N(DECL_DD, {entry})}));
+  entry->SetArg(DECL_DD_ENTRY__DATA_ITEM_DEFINED, f);
+  file->SetArg(COBOL_FILE__EXTERNAL_DEFINITIONS, N(DECL_DD_LIST, {N(DECL_DD, {entry})}));
   // P: an item of the program.
   OrvNamedObjDef* p = OrvSymTabDefineName(VString("P"), SYMCAT_DATA_NAME, 0, program);
   OrvExpr* programEntry = N(DECL_DD_ENTRY);
-  programEntry->SetArg(2, p);
-  program->SetArg(2, N(DECL_DD_LIST, {N(DECL_DD, {programEntry})}));
-  // S: a section name hangs right under its declaring node.
+  programEntry->SetArg(DECL_DD_ENTRY__DATA_ITEM_DEFINED, p);
+  program->SetArg(COBOL_PROGRAM__DATA_DIVISION, N(DECL_DD_LIST, {N(DECL_DD, {programEntry})}));
+  // S: a section name hangs right under its declaring node (in any slot;
+  // the one after the programs will do).
   OrvNamedObjDef* s = OrvSymTabDefineName(VString("S"), SYMCAT_SECTION_NAME, 0, file.get());
-  file->SetArg(1, s);
+  file->SetArg(COBOL_FILE__END_OF_FILE, s);
 
   OrvNamedObjUse* useF = new OrvNamedObjUse(N(OF_IN_LIST), SYMCAT_DATA_NAME, 0);
   useF->BindDefinition(f, -1);
   OrvNamedObjUse* unresolved = new OrvNamedObjUse(N(OF_IN_LIST), SYMCAT_DATA_NAME, 0);
-  program->SetArg(4, N(STMT_LIST, {useF, unresolved}));
+  program->SetArg(COBOL_PROGRAM__PROCEDURE_DIVISION, N(STMT_LIST, {useF, unresolved}));
 
   EXPECT_EQ(OrvIsFileLevelDef(f), 1);
   EXPECT_EQ(OrvIsFileLevelDef(useF), 1);
@@ -437,8 +440,8 @@ TEST(OrvIsFileLevelDef, FollowsUsesAndElementsToTheDeclaration) {
   // An element with two definitions stands for none of them.
   OrvNamedObjDef* f2 = OrvSymTabDefineName(VString("F"), SYMCAT_DATA_NAME, 0, file.get());
   OrvExpr* entry2 = N(DECL_DD_ENTRY);
-  entry2->SetArg(2, f2);
-  file->Args(2)->AddArg(N(DECL_DD, {entry2}));
+  entry2->SetArg(DECL_DD_ENTRY__DATA_ITEM_DEFINED, f2);
+  file->Args(COBOL_FILE__EXTERNAL_DEFINITIONS)->AddArg(N(DECL_DD, {entry2}));
   EXPECT_EQ(OrvIsFileLevelDef(f->Link(0)->node), 0);
   EXPECT_EQ(OrvIsFileLevelDef(f2), 1);
 }

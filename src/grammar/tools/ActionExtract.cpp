@@ -203,4 +203,26 @@ std::string FormatConstantsHeader(const TableConstants& constants, const std::st
          "#define YYERRCODE " + std::to_string(constants.errorCode) + "\n";
 }
 
+bool ReadValueType(const std::string& codeText, std::string& declaration, std::string& error) {
+  const std::string comment =
+      "// The value of a grammar symbol (byacc's YYSTYPE): the members of the grammar's %union,\n"
+      "// or the parse engine's word for a grammar without one.\n";
+  const std::vector<std::string> lines = SplitLines(codeText);
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    if (!StartsWith(Trim(lines[i]), "typedef union YYSTYPE")) continue;
+    std::string text;
+    for (std::size_t j = i; j < lines.size(); ++j) {
+      text += lines[j] + "\n";
+      if (lines[j].find("} YYSTYPE;") != std::string::npos) {
+        declaration = comment + text;
+        return true;
+      }
+    }
+    error = "the code file's \"typedef union YYSTYPE\" has no end (\"} YYSTYPE;\")";
+    return false;
+  }
+  declaration = comment + "typedef OrvParseValue YYSTYPE;\n";
+  return true;
+}
+
 }  // namespace larkyacc

@@ -48,6 +48,14 @@ bool ReadTableConstants(const std::string& text, TableConstants& constants, std:
 // the grammar.
 std::string FormatConstantsHeader(const TableConstants& constants, const std::string& grammarName);
 
+// The declaration of the symbols' value type, YYSTYPE, for the constants
+// header: byacc's "typedef union YYSTYPE { ... } YYSTYPE;" copied from the
+// code file when the grammar declares a %union (its members are the <tags>
+// of the grammar's symbols, and byacc refuses a $k of a symbol without
+// one), else "typedef OrvParseValue YYSTYPE;", the parse engine's word, for
+// a grammar of untyped values.  Refuses a union whose end it cannot find.
+bool ReadValueType(const std::string& codeText, std::string& declaration, std::string& error);
+
 }  // namespace larkyacc
 
 #endif

@@ -72,15 +72,25 @@ bool ReadTokenCodes(const std::string& defText, std::vector<TokenCode>& codes, s
 
 bool SpliceTokenCodes(const std::string& grammar, const std::vector<TokenCode>& codes,
                       std::string& spliced, std::string& error) {
-  std::string declaration = "%token";
-  for (const TokenCode& c : codes) declaration += " " + c.name + " " + std::to_string(c.code);
+  std::string names;
+  for (const TokenCode& c : codes) names += " " + c.name + " " + std::to_string(c.code);
   const std::vector<std::string> lines = SplitLines(grammar);
+  const std::string marker = kTokenCodesLine;
   int found = 0;
   spliced.clear();
   for (const std::string& line : lines) {
-    if (Trim(line) == kTokenCodesLine) {
+    const std::string trimmed = Trim(line);
+    const bool isMarker = trimmed == marker || (StartsWith(trimmed, marker) && (trimmed[marker.size()] == ' ' ||
+                                                                                 trimmed[marker.size()] == '\t'));
+    if (isMarker) {
       ++found;
-      spliced += declaration;
+      const std::string tag = Trim(trimmed.substr(marker.size()));
+      if (!tag.empty() && (tag.size() < 3 || tag.front() != '<' || tag.back() != '>' ||
+                           !IsIdentifier(tag.substr(1, tag.size() - 2)))) {
+        error = "the token-code line \"" + trimmed + "\" names no member: \"" + marker + " <member>\" is expected";
+        return false;
+      }
+      spliced += "%token" + (tag.empty() ? std::string() : " " + tag) + names;
     } else {
       spliced += line;
     }

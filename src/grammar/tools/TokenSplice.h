@@ -26,8 +26,10 @@ bool ReadTokenCodes(const std::string& defText, std::vector<TokenCode>& codes, s
 // Copies the grammar with its one "%token_codes" line (spaces around it
 // allowed) replaced by a single "%token NAME code NAME code ..." line, so
 // that every other line keeps its number and byacc's messages point into
-// the grammar file.  Refuses a grammar without that line or with more than
-// one.
+// the grammar file.  A grammar with a %union names the member of its tokens'
+// values after the marker, "%token_codes <node>", and the line becomes
+// "%token <node> NAME code ...".  Refuses a grammar without that line or
+// with more than one, and a tag that is not one identifier in "<>".
 bool SpliceTokenCodes(const std::string& grammar, const std::vector<TokenCode>& codes,
                       std::string& spliced, std::string& error);
 
