@@ -9,6 +9,7 @@
 const char* const OrvStatBannerFormat = "%s: Ledgerlark ver %s.";
 const char* const OrvStatCommandName = "larkstat";
 const char* const OrvStatVersion = "4-2-0";
+const char* const OrvStatNotice = "Prints statistics of COBOL source programs.";
 
 namespace {
 

@@ -12,6 +12,7 @@ class OrvTool;
 extern const char* const OrvStatBannerFormat;  // "%s: Ledgerlark ver %s."
 extern const char* const OrvStatCommandName;   // "larkstat"
 extern const char* const OrvStatVersion;       // "4-2-0"
+extern const char* const OrvStatNotice;        // "Prints statistics of COBOL source programs."
 
 // Runs the tool described by `tool`: its option group ("Ledgerlark" with
 // "long-stat" and "mem-offsets"), every dialect allowed, ANSI-85 as primary

@@ -66,7 +66,8 @@ protected:
 
   ToolRun Run(const std::vector<std::string>& args, const RunSetup& setup = RunSetup()) {
     FakeParser* parser = new FakeParser;
-    OrvTool tool(VString("%s: Ledgerlark ver %s."), VString("larkstat"), VString("4-2-0"), parser);
+    OrvTool tool(VString("%s: Ledgerlark ver %s."), VString("larkstat"), VString("4-2-0"),
+                 VString("Prints statistics of COBOL source programs."), parser);
     tool.dumpTree = setup.dumpTree;
     std::vector<std::string> words = {"larkstat"};
     words.insert(words.end(), args.begin(), args.end());

@@ -339,7 +339,7 @@ TEST_F(DriverTest, WithoutParsingTheWalkerGetsEveryFileAndNoParserOptionsAreOffe
 }
 
 TEST_F(DriverTest, ParsingToolWithoutParserObjectIsRefused) {
-  OrvTool tool(VString("%s"), VString("t"), VString("1"), nullptr);
+  OrvTool tool(VString("%s"), VString("t"), VString("1"), VString("n"), nullptr);
   char name[] = "t";
   char* argv[] = {name, nullptr};
   testing::internal::CaptureStdout();
@@ -351,9 +351,11 @@ TEST_F(DriverTest, ParsingToolWithoutParserObjectIsRefused) {
 }
 
 TEST(OrvToolTest, FreshRecordHoldsTheDefaults) {
-  OrvTool tool(VString("%s: Ledgerlark ver %s."), VString("larkstat"), VString("4-2-0"), nullptr);
+  OrvTool tool(VString("%s: Ledgerlark ver %s."), VString("larkstat"), VString("4-2-0"),
+               VString("Prints statistics of COBOL source programs."), nullptr);
   EXPECT_EQ(Str(OrvFormat(tool.bannerFormat.text, tool.commandName.text, tool.version.text)),
             "larkstat: Ledgerlark ver 4-2-0.");
+  EXPECT_EQ(Str(tool.notice), "Prints statistics of COBOL source programs.");
   EXPECT_EQ(tool.bailoutLevel, ORV_BAILOUT_SEVERE);
   EXPECT_EQ(tool.help + tool.pf + tool.v + tool.progress + tool.dumpTree, 0);
   EXPECT_EQ(tool.genSfx.length + tool.genMainDir.length + tool.genFile.length, 0);
