@@ -41,6 +41,7 @@ struct ToolRun {
   std::vector<std::string> walked;
   std::string genSfx;
   std::string genFile;
+  int lineIdComments = 0;  // the printer's "gen-line-id-comments" after the run
 };
 
 class DriverTest : public ::testing::Test {
@@ -87,6 +88,7 @@ protected:
     run.walked = fakeWalkerFiles;
     run.genSfx = Str(tool.genSfx);
     run.genFile = Str(tool.genFile);
+    run.lineIdComments = tool.printer.gen_line_id_comments;
     return run;
   }
 

@@ -128,16 +128,6 @@ TEST_F(DriverTest, InputsAreAllCheckedBeforeAnyIsParsed) {
   }
 }
 
-TEST_F(DriverTest, PrintingIsRefusedBeforeAnyOption) {
-  std::string f = File("a.cbl", "");
-  RunSetup print;
-  print.printSwitch = 1;
-  ToolRun run = Run({"-bogus", f}, print);
-  EXPECT_EQ(run.out, "ERROR: OrvToolMain: printing steps are not built\n");
-  EXPECT_EQ(run.result, ORV_BAD_OPTIONS);
-  EXPECT_EQ(run.parseCalls, 0);
-}
-
 TEST_F(DriverTest, DialectsOutsideTheAllowedSetEndTheRun) {
   std::string f = File("a.cbl", "");
   RunSetup setup;
