@@ -42,6 +42,10 @@ struct Excerpt {
   const char* text = "";
   int length = 0;
   int listElement = -1;  // the element's index, for a list's later element
+  // The indentation that the template opens in front of the excerpt (its
+  // tabs less its backtabs): a child printed in the slot stands at that
+  // level, as it would in a print from the template.
+  int prefixLevel = 0;
 
   // The excerpt as text.
   std::string Text() const {
@@ -70,6 +74,16 @@ int NumberLength(const char* p) {
   int n = 1;
   while (IsDigit(p[n])) ++n;
   return n;
+}
+
+// The tabs less the backtabs of the template in front of `end`.
+int NetLevel(const char* templ, const char* end) {
+  int level = 0;
+  for (const char* p = templ; p < end && *p != '\0'; ++p) {
+    if (*p == kIndent) ++level;
+    if (*p == kOutdent) --level;
+  }
+  return level;
 }
 
 // Step 3 of the excerpt of a positional node: the scan of the template for
@@ -131,6 +145,7 @@ OrvResult FindExcerpt(const OrvSlotOrderEntry& e, Excerpt& x) {
       x = Excerpt();
       return result;
     }
+    if (found) x.prefixLevel = NetLevel(templ, x.text);
     OrvExpr* child = e.slot != nullptr ? e.slot->child : nullptr;
     if (!found && child != nullptr && child->Oper() != SYMBOL_TABLE_ELT_LIST && root->Oper() != DECL_DD_HIDDEN)
       AddPError(child, MSG_WARN,
@@ -238,7 +253,13 @@ OrvResult PrintSlot(int i, const OrvSlotOrderEntry& e) {
   Excerpt x;
   result = FindExcerpt(e, x);
   if (result != ORV_OK) return result;
-  return slotSrcP ? PrintFromExcerpt(e, x) : Regenerate(e, x);
+  // The level the template gives the slot: a child regenerated inside text
+  // copied from the source (a statement renewed in a copied paragraph)
+  // stands where a print from the template would put it, not in Area A.
+  OrvPrint.gen_xstart += x.prefixLevel;
+  result = slotSrcP ? PrintFromExcerpt(e, x) : Regenerate(e, x);
+  OrvPrint.gen_xstart -= x.prefixLevel;
+  return result;
 }
 
 // The entries of the nodes being printed, from the root down: a node's

@@ -147,6 +147,36 @@ TEST(SourcePrintOutput, AReplacedChildIsRegeneratedOnItsSourceLine) {
   EXPECT_EQ(printedRest, sourceRest);
 }
 
+TEST(SourcePrintOutput, ARenewedStatementStandsInAreaBAsItsTemplateWouldPutIt) {
+  FixtureParse f;
+  ASSERT_EQ(f.parse.result, ORV_PARSE_OK);
+  OrvExpr* old = FindFirst(f.parse.tree, STMT_STOP);
+  ASSERT_NE(old, nullptr);
+  // A new node of the same operation holding the old one's children, slot
+  // tokens and tail: it did not come from the source, so it is regenerated
+  // from its template while its children and its comment are copied.
+  const int n = old->NArgs();
+  OrvExpr* fresh = new OrvExprOper(old->Oper(), nullptr, n);
+  for (int i = 0; i < n; ++i) {
+    fresh->SlotAt(i)->tokens.Splice(old->SlotAt(i)->tokens);
+    fresh->SlotAt(i)->state = old->SlotAt(i)->state;
+    if (OrvExpr* child = old->DelArg(i, 0, 0)) fresh->SetArg(i, child);
+  }
+  fresh->Tokens().Splice(old->Tokens());
+  delete old->ReplThis(fresh);
+  OrvPrettyPrinterImpl printer;
+  printer.gen_src = 1;
+  const Printed out = print_test::PrintToString(printer, f.parse.tree);
+  EXPECT_EQ(out.result, 0);
+  const std::vector<std::string> printed = Lines(out.text);
+  ASSERT_GE(printed.size(), 2u);
+  EXPECT_EQ(printed[printed.size() - 2].substr(0, 37), "001650*    THE LAST STATEMENT FOLLOWS");
+  // After the comment line the statement starts a line of its own at the
+  // level the sentence's template gives it: Area B, not Area A, where the
+  // word would read as a paragraph name.
+  EXPECT_EQ(printed.back().substr(0, 20), "           STOP RUN.") << out.text;
+}
+
 // The readers: positions counted as the lexer counts them, any position
 // reached again from the start of its line.
 TEST(SrcPrintReader, ReadsWithTheLexersColumnsAndJumpsBackToAnyLine) {

@@ -15,4 +15,5 @@
 001400     ADD  1  TO  N
 001500*    A COMMENT LINE BETWEEN THE CLAUSES                           SRCPRT01
 001600         ON SIZE ERROR   DISPLAY  A.                              SRCPRT01
+001650*    THE LAST STATEMENT FOLLOWS                                   SRCPRT01
 001700     STOP RUN.                                                    SRCPRT01
