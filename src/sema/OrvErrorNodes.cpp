@@ -32,14 +32,20 @@ OrvExpr* TokenListOf(OrvExpr* errNode) {
   return list;
 }
 
-// True when a token dropped at `listEnd` lies before the first token the
-// error node's list holds (or in another file): it then goes in front.
+// True when dropped tokens ending at `listEnd` lie before the first token
+// the error node's list holds, or in another file: they then go in front.
+// A list that ends exactly where that token begins goes in front as well:
+// recovery pops the stack from the top, so the text before a token that
+// touches it ("(B", ":X", "SOURCE-COMPUTER.") arrives after it.  Tokens
+// without a position say nothing about their place and keep their order of
+// arrival (behind).
 bool GoesInFront(OrvExpr* tokenList, const OrvTxtPosn& listEnd) {
   if (tokenList->NArgs() == 0) return false;
   OrvExpr* first = tokenList->Args(0);
   if (first == nullptr) return false;
   OrvTxtPosn firstBegin = first->Tokens().PosnRange().beg;
-  return OrvTxtPosn::Compare(listEnd, firstBegin) < 0;
+  const int order = OrvTxtPosn::Compare(listEnd, firstBegin);
+  return order < 0 || (order == 0 && listEnd.IsSet());
 }
 
 // Turns a dropped token into the TOKEN_STRING child that keeps it.

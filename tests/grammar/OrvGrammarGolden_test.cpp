@@ -1,11 +1,16 @@
 // The COBOL grammar on whole sources, through the tree-dump harness
 // (GrammarGolden.h): each case parses one source of tests/data/grammar and
 // compares its result, messages and the dumps of the named constructs with
-// the golden file beside the source.
+// the golden file beside the source; and no gap token of the finished tree
+// runs backwards.
 #include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
 
 #include "GrammarGolden.h"
 #include "OrvDials.h"
+#include "OrvToken.h"
 
 namespace {
 
@@ -94,5 +99,42 @@ INSTANTIATE_TEST_SUITE_P(Sources, GrammarGoldenTest, ::testing::ValuesIn(kCases)
                              if (!isalnum(static_cast<unsigned char>(ch))) ch = '_';
                            return name;
                          });
+
+// Every gap token below `node` whose end lies before its begin in the same
+// file, as "<begin> .. <end>".  A gap token stands for the text between the
+// child before it and the one after; one that runs backwards means the
+// tree holds those children out of source order.
+void BackwardGaps(const OrvExpr* node, std::vector<std::string>& found) {
+  if (node == nullptr) return;
+  for (int i = 0; i < node->NArgs(); ++i) {
+    const OrvArgSlot* slot = node->SlotAt(i);
+    if (slot == nullptr) continue;
+    for (const OrvTokenListNode* e = slot->tokens.Head(); e != nullptr; e = e->next) {
+      const OrvToken* token = e->token;
+      if (token == nullptr || token->code != SEP_SPACE) continue;
+      if (OrvTxtPosn::Compare(token->begin, token->end) > 0)
+        found.push_back(Str(token->begin.ToString()) + " .. " + Str(token->end.ToString()));
+    }
+    BackwardGaps(slot->child, found);
+  }
+}
+
+// Error recovery hands the dropped tokens to the error node piece by piece,
+// popped from the parse stack top first; they must still end up in source
+// order, which the gap tokens around and inside the node show.  Checked on
+// every source above whose tree keeps an error node.
+TEST(GrammarErrorNodeTest, AroundAndInsideErrorNodesNoGapTokenRunsBackwards) {
+  for (const GoldenCase& c : kCases) {
+    SCOPED_TRACE(std::string(c.area) + "/" + c.file + " " + c.variant);
+    grammar_golden::ParsedSource parsed(grammar_golden::SourceDir() + c.area + "/" + c.file, c.dialect,
+                                        c.secondDialect);
+    std::vector<OrvExpr*> errorNodes;
+    grammar_golden::FindOuter(parsed.tree, STMT__SYNTAX_ERROR, errorNodes);
+    if (errorNodes.empty()) continue;
+    std::vector<std::string> found;
+    BackwardGaps(parsed.tree, found);
+    EXPECT_EQ(found, std::vector<std::string>{});
+  }
+}
 
 }  // namespace

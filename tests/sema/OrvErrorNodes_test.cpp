@@ -15,16 +15,19 @@ namespace {
 
 using ErrorNodeTest = sematest::ParserTest;
 
+// A token of a test list: it ends at `to`, or where it begins when `to`
+// is left unset.
 struct Tok {
   int code;
   const char* image;
   OrvTxtPosn at;
+  OrvTxtPosn to{};
 };
 
 OrvTokenList* NewList(std::initializer_list<Tok> tokens) {
   OrvTokenList* list = new OrvTokenList;
   for (const Tok& t : tokens) {
-    OrvToken* token = new OrvToken(t.code, VString(t.image), t.at, t.at);
+    OrvToken* token = new OrvToken(t.code, VString(t.image), t.at, t.to.IsSet() ? t.to : t.at);
     list->Append(token);
   }
   return list;
@@ -43,6 +46,13 @@ std::vector<std::string> Kept(OrvExpr* errNode) {
                   Str(token->image));
   }
   return out;
+}
+
+// The node texts of the error node's kept tokens, in order.
+std::vector<std::string> KeptTexts(OrvExpr* errNode) {
+  std::vector<std::string> texts;
+  for (const std::string& k : Kept(errNode)) texts.push_back(k.substr(0, k.find('|')));
+  return texts;
 }
 
 bool IsFreshErrorNode(OrvExpr* node) {
@@ -97,9 +107,50 @@ TEST_F(ErrorNodeTest, EarlierTokensGoInFrontInTheirOrderLaterOnesBehind) {
     DiscardErrTokens(list, ORV_DISCARD_POPPED);  // frees the list
   }
   // Another file's tokens count as earlier.
-  std::vector<std::string> texts;
-  for (const std::string& k : Kept(errNode)) texts.push_back(k.substr(0, k.find('|')));
-  EXPECT_EQ(texts, (std::vector<std::string>{"M", "A", "B", "C", "D"}));
+  EXPECT_EQ(KeptTexts(errNode), (std::vector<std::string>{"M", "A", "B", "C", "D"}));
+}
+
+// Where a dropped list goes against the token the error node holds first
+// ("B" of "(B", at 5:20 to 5:21): in front when it ends before that
+// token's begin, at it (the two touch), or in another file; behind only
+// when it ends after it.  A list in front keeps its own order.
+TEST_F(ErrorNodeTest, ADroppedListGoesInFrontUnlessItEndsAfterTheFirstKeptToken) {
+  struct Case {
+    const char* what;
+    std::initializer_list<Tok> dropped;
+    std::vector<std::string> expected;  // node texts in order
+  };
+  const Case cases[] = {
+      {"ends before, on the same line",
+       {{TK_USER_DEFD_WORD, "VALUES", {5, 11, 1}, {5, 17, 1}}},
+       {"VALUES", "B"}},
+      {"ends on an earlier line", {{TK_USER_DEFD_WORD, "A", {4, 11, 1}, {4, 30, 1}}}, {"A", "B"}},
+      {"touches: ends where B begins",
+       {{TK_USER_DEFD_WORD, "VALUES", {5, 12, 1}, {5, 18, 1}}, {SEP_LEFT_PAR, "(", {5, 19, 1}, {5, 20, 1}}},
+       {"VALUES", "(", "B"}},
+      {"begins after B", {{SEP_RIGHT_PAR, ")", {5, 21, 1}, {5, 22, 1}}}, {"B", ")"}},
+      {"ends one column after B begins", {{SEP_LEFT_PAR, "(", {5, 19, 1}, {5, 21, 1}}}, {"B", "("}},
+      {"on a later line", {{TK_USER_DEFD_WORD, "D", {6, 0, 1}, {6, 1, 1}}}, {"B", "D"}},
+      {"in another file, later there", {{TK_USER_DEFD_WORD, "M", {9, 11, 4}, {9, 12, 4}}}, {"M", "B"}},
+      {"in another file, at the same place", {{TK_USER_DEFD_WORD, "M", {5, 19, 4}, {5, 20, 4}}}, {"M", "B"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    OrvExpr* errNode = GenErrNode();
+    DiscardErrTokens(NewList({{TK_USER_DEFD_WORD, "B", {5, 20, 1}, {5, 21, 1}}}), ORV_DISCARD_POPPED);
+    DiscardErrTokens(NewList(c.dropped), ORV_DISCARD_POPPED);
+    EXPECT_EQ(KeptTexts(errNode), c.expected);
+    NextParse();
+  }
+}
+
+// Tokens without a position say nothing about where they stood: between
+// two such lists the order of arrival holds.
+TEST_F(ErrorNodeTest, UnpositionedTokensKeepTheirOrderOfArrival) {
+  OrvExpr* errNode = GenErrNode();
+  DiscardErrTokens(NewList({{TK_USER_DEFD_WORD, "X", OrvTxtPosn()}}), ORV_DISCARD_POPPED);
+  DiscardErrTokens(NewList({{TK_USER_DEFD_WORD, "Y", OrvTxtPosn()}}), ORV_DISCARD_POPPED);
+  EXPECT_EQ(KeptTexts(errNode), (std::vector<std::string>{"X", "Y"}));
 }
 
 // Tokens dropped while there is no error node (the first error of a
