@@ -102,7 +102,8 @@ bool EqualButDebugIndicators(const std::string& source, const std::string& print
   return true;
 }
 
-const int kParts = 12;
+// Parts small enough to stay well inside the time limit under the sanitizers.
+const int kParts = 24;
 
 class LarkprintNist : public ::testing::TestWithParam<int> {
 protected:
