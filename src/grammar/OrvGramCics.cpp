@@ -101,8 +101,8 @@ void OrvGramCicsUnknownWord(OrvExpr** entry, OrvTokenList* tokens) {
   if (currentParser == nullptr) return;
   const OrvToken* word = tokens != nullptr ? tokens->Last() : nullptr;
   const VString image = word != nullptr ? word->image : VString();
-  const VString text =
-      OrvFormat("Unknown CICS command or option '%s'; the EXEC CICS block is kept as text.", image.text);
+  const VString text = OrvFormat("Unknown CICS command or option '%s'; the EXEC CICS block is kept as text.",
+                                 image.text != nullptr ? image.text : "");
   currentParser->ReportMessage(MSG_WARN, word != nullptr ? &word->begin : nullptr, &text);
 }
 
