@@ -81,6 +81,24 @@ TEST(SourcePrintOutput, UnchangedProgramAndMemberComeBackByteForByte) {
   EXPECT_EQ(ReadFile(dir.Path("copy/MEMB.cpy")), ReadFile(kFixtureDir + "/MEMB.cpy"));
 }
 
+// DISPLAY ... UPON a mnemonic-name takes the form without an advancing
+// phrase; the words WITH NO ADVANCING are still written back where they
+// stand, as they are without UPON.
+TEST(SourcePrintOutput, DisplayUponAMnemonicNameKeepsItsNoAdvancingWords) {
+  MessageRecorder recorder;
+  const std::string source = kFixtureDir + "/display.cbl";
+  round_trip::Parse parse(source, round_trip::ParseSettings());
+  ASSERT_EQ(parse.result, ORV_PARSE_OK);
+  ScratchDir dir;
+  OrvPrettyPrinterImpl printer;
+  printer.gen_src = 1;
+  const Printed out = PrintFile(printer, parse.tree, dir.Path("display.cbl"));
+  EXPECT_EQ(out.result, 0);
+  EXPECT_TRUE(out.messages.empty()) << out.messages.front();
+  EXPECT_EQ(Lines(out.text), Lines(ReadFile(source)));
+  EXPECT_EQ(out.text, ReadFile(source));
+}
+
 TEST(SourcePrintOutput, WithoutCopyDirectoryTheMemberStandsBetweenCommentLines) {
   FixtureParse f;
   ASSERT_EQ(f.parse.result, ORV_PARSE_OK);
