@@ -342,15 +342,11 @@ void UpdateErrorExpr(const OrvTokenList& tokens, int debugLevel) {
 
 OrvResult SourcePrint(OrvExpr* node, OrvSlotOrderEntry*& entries, int& count, VString& message) {
   entries = nullptr;
-  count = 0;
-  std::vector<SlotRef> arena;
-  OrvResult result = OrderSlots(TheScratch(), node, arena, count, message);
+  std::vector<OrvSlotOrderEntry> arena;
+  const OrvResult result = OrvSourcePrintOrder(node, arena, count, message);
   if (count > 0) {
     entries = new OrvSlotOrderEntry[static_cast<size_t>(count)];
-    for (int k = 0; k < count; ++k) {
-      const SlotRef& ref = arena[static_cast<size_t>(k)];
-      entries[k] = OrvSlotOrderEntry{ref.owner->SlotAt(ref.index), ref.root, ref.argIx};
-    }
+    std::copy(arena.begin(), arena.end(), entries);
   }
   return result;
 }
@@ -360,7 +356,8 @@ OrvResult OrvSourcePrintOrder(OrvExpr* node, std::vector<OrvSlotOrderEntry>& are
   if (node == nullptr || node->NArgs() == 0) return ORV_OK;
   Scratch& s = TheScratch();
   if (PlainSlots(node, ShapeOf(s, node->Oper()))) {
-    // Slots that print as they stand need no ordering.
+    // Slots that print as they stand need no ordering: the ordering would
+    // give them back in slot order.
     count = node->NArgs();
     for (int i = 0; i < count; ++i) arena.push_back(OrvSlotOrderEntry{node->SlotAt(i), node, i});
     return ORV_OK;
