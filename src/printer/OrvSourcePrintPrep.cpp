@@ -15,6 +15,7 @@
 #include "OrvExpr.h"
 #include "OrvOper.h"
 #include "OrvPosnWalkers.h"
+#include "OrvSourceOrder.h"
 #include "OrvToken.h"
 
 OrvTxtPosn last_posn;
@@ -55,6 +56,9 @@ struct Scratch {
   size_t rangeTop = 0;
   std::vector<int> picks;  // used within one ordering only
   VString message;         // empty but within one ordering's warning
+  // The COPY statements of the tree being prepared, met in its walk: the
+  // order of positions of a member and of the text around its statement.
+  OrvSourceOrder order;
   // Every operation's shape, looked up once for the whole run.
   OperShape shapes[ORV_OPER_COUNT];
 };
@@ -234,11 +238,6 @@ bool PlainSlots(const OrvExpr* node, const OperShape& shape) {
   return true;
 }
 
-// Whether a and b are set positions of one file with a before b.
-bool Before(const OrvTxtPosn& a, const OrvTxtPosn& b) {
-  return a.IsSet() && b.IsSet() && a.FileIx() == b.FileIx() && OrvTxtPosn::Compare(a, b) < 0;
-}
-
 // Where the text of slot k of the printing order begins: at its first
 // positioned token, else at its child's range.
 OrvTxtPosn SlotStart(const OrvArgSlot* slot, const OrvTxtPosnRange& child) {
@@ -250,10 +249,10 @@ OrvTxtPosn SlotStart(const OrvArgSlot* slot, const OrvTxtPosnRange& child) {
 
 // Puts the token into the list in front of the first positioned token that
 // begins after it.
-void InsertInOrder(OrvTokenList& list, OrvToken* token) {
+void InsertInOrder(const OrvSourceOrder& order, OrvTokenList& list, OrvToken* token) {
   OrvTokenList before;
   while (OrvToken* t = list.First()) {
-    if (Before(token->begin, t->begin)) break;
+    if (order.Before(token->begin, t->begin)) break;
     OrvToken* moved = list.PopFirst();
     before.Append(moved);
   }
@@ -269,8 +268,14 @@ void InsertInOrder(OrvTokenList& list, OrvToken* token) {
 // after it, where a print from the source writes it, and the node's range
 // begins with the first of them when it stands first, so that the gaps in
 // front of the node and of its children end where their text begins.
+// Positions are compared in reading order across files: a paragraph's
+// keyword written before a COPY statement whose member holds the
+// paragraph's clauses goes in front of the statement, not behind the
+// member's text.
 void MergeTailIntoSlots(Scratch& s, const OrvExpr* plain, size_t entryBase, size_t rangeBase, int count,
                         OrvExpr* node, OrvTxtPosnRange& r) {
+  const OrvSourceOrder& order = s.order;
+  auto Before = [&order](const OrvTxtPosn& a, const OrvTxtPosn& b) { return order.Before(a, b); };
   OrvTokenList& tail = node->Tokens();
   // The tokens come in source order, so each goes to the entry of the one
   // before it or to a later one; an entry's start is taken before any
@@ -284,7 +289,7 @@ void MergeTailIntoSlots(Scratch& s, const OrvExpr* plain, size_t entryBase, size
     if (k == count) break;
     OrvToken* moved = tail.PopFirst();
     if (Before(moved->begin, r.beg)) r.beg = moved->begin;
-    InsertInOrder(PrintedSlot(s, plain, entryBase, k)->tokens, moved);
+    InsertInOrder(order, PrintedSlot(s, plain, entryBase, k)->tokens, moved);
   }
 }
 
@@ -421,6 +426,9 @@ OrvTxtPosnRange PrepareNode(Scratch& s, OrvExpr* node, int debugLevel) {
   }
 
   AddGapTokens(s, plain, entryBase, rangeBase, count, debugLevel);
+  // A COPY statement ends with its own text: the member's text that follows
+  // in the walk orders behind it.
+  s.order.NoteMarker(node, r.end);
   s.entries.resize(entryBase);
   s.rangeTop = rangeBase;
   if (debugLevel > 0) Trace() << "*SetSlotPosnOper: rc " << r << "\n";
@@ -430,7 +438,10 @@ OrvTxtPosnRange PrepareNode(Scratch& s, OrvExpr* node, int debugLevel) {
 }  // namespace
 
 OrvTxtPosnRange SetSlotPosnOper(OrvExpr* node, int debugLevel) {
-  return PrepareNode(TheScratch(), node, debugLevel);
+  Scratch& s = TheScratch();
+  // The statements of an earlier tree say nothing of this one.
+  s.order.Clear();
+  return PrepareNode(s, node, debugLevel);
 }
 
 void PrepareSourcePrint(OrvExpr* root) {

@@ -67,18 +67,59 @@ Printed PrintFile(OrvPrettyPrinterImpl& printer, OrvExpr* tree, const std::strin
   return p;
 }
 
+// A program of the fixture folder and the member it copies.
+struct ProgramAndMember {
+  const char* program;
+  const char* member;
+};
+
+const ProgramAndMember kUnchangedPrograms[] = {
+    // Sequence numbers, identification areas, uneven blanks, a comment line
+    // between clauses, a continued literal and a COPY between entries.
+    {"srcprint.cbl", "MEMB.cpy"},
+    // The SPECIAL-NAMES keyword and its period stand in the program before
+    // a COPY ... REPLACING whose member holds every clause and the closing
+    // period: each is written to the file it came from.
+    {"specnames.cbl", "SNMEM.cpy"},
+};
+
 TEST(SourcePrintOutput, UnchangedProgramAndMemberComeBackByteForByte) {
-  FixtureParse f;
-  ASSERT_EQ(f.parse.result, ORV_PARSE_OK);
-  ScratchDir dir;
+  for (const ProgramAndMember& c : kUnchangedPrograms) {
+    SCOPED_TRACE(c.program);
+    MessageRecorder recorder;
+    round_trip::Parse parse(kFixtureDir + "/" + c.program, FixtureParse::Settings());
+    ASSERT_EQ(parse.result, ORV_PARSE_OK);
+    ScratchDir dir;
+    OrvPrettyPrinterImpl printer;
+    printer.gen_src = 1;
+    printer.gen_copy_dir = VString(dir.Path("copy").c_str());
+    const Printed out = PrintFile(printer, parse.tree, dir.Path(c.program));
+    EXPECT_EQ(out.result, 0);
+    EXPECT_TRUE(out.messages.empty()) << out.messages.front();
+    EXPECT_EQ(out.text, ReadFile(kFixtureDir + "/" + c.program));
+    EXPECT_EQ(ReadFile(dir.Path(std::string("copy/") + c.member)), ReadFile(kFixtureDir + "/" + c.member));
+  }
+}
+
+// Without a copy directory the member stands inline: the paragraph's
+// keyword, written before the COPY statement, stays in front of it.
+TEST(SourcePrintOutput, AKeywordBeforeACopyOfTheClausesStaysInFrontOfTheInlinedMember) {
+  MessageRecorder recorder;
+  round_trip::Parse parse(kFixtureDir + "/specnames.cbl", FixtureParse::Settings());
+  ASSERT_EQ(parse.result, ORV_PARSE_OK);
   OrvPrettyPrinterImpl printer;
   printer.gen_src = 1;
-  printer.gen_copy_dir = VString(dir.Path("copy").c_str());
-  const Printed out = PrintFile(printer, f.parse.tree, dir.Path("srcprint.cbl"));
+  const Printed out = print_test::PrintToString(printer, parse.tree);
   EXPECT_EQ(out.result, 0);
   EXPECT_TRUE(out.messages.empty()) << out.messages.front();
-  EXPECT_EQ(out.text, ReadFile(kFixtureDir + "/srcprint.cbl"));
-  EXPECT_EQ(ReadFile(dir.Path("copy/MEMB.cpy")), ReadFile(kFixtureDir + "/MEMB.cpy"));
+  const std::vector<std::string> lines = Lines(out.text);
+  const std::vector<std::string> member = Lines(ReadFile(kFixtureDir + "/SNMEM.cpy"));
+  ASSERT_GE(lines.size(), 11u);
+  EXPECT_EQ(lines[4].substr(0, 22), "000500 SPECIAL-NAMES. ");
+  EXPECT_EQ(lines[5].rfind("      * === Enter copylib ", 0), 0u) << lines[5];
+  EXPECT_EQ(std::vector<std::string>(lines.begin() + 6, lines.begin() + 10), member);
+  EXPECT_EQ(lines[10].rfind("      * === Exit copylib ", 0), 0u) << lines[10];
+  EXPECT_EQ(out.text.find("SPECIAL-NAMES", out.text.find("Enter copylib")), std::string::npos);
 }
 
 // DISPLAY ... UPON a mnemonic-name takes the form without an advancing

@@ -18,6 +18,7 @@
 #include "OrvParserImpl.h"
 #include "OrvPosnWalkers.h"
 #include "OrvToken.h"
+#include "PrintTestSupport.h"
 #include "TestStrings.h"
 
 namespace {
@@ -241,6 +242,39 @@ TEST(SetSlotPosnOperTest, BadOrderIsAWarningAtTheNodeAndPreparationGoesOn) {
   EXPECT_EQ(recorder.messages()[0].posn, P(4, 20));
   EXPECT_EQ(Gaps(occurs, DX_OCCURS__DEPENDING_ON), std::vector<std::string>{Range(P(4, 22), P(5, 12))});
   delete occurs;
+}
+
+// A paragraph whose keyword and period stand before a COPY statement and
+// whose clauses and closing period stand in the member: the keyword and
+// period go in front of the statement, the member's period stays in the
+// tail, printed after the clauses, and the range begins at the keyword.
+TEST(SetSlotPosnOperTest, TailTokensBeforeACopyStatementGoInFrontOfIt) {
+  const int main = OrvFileNameAdd(VString("tail-main.cbl"));
+  const int member = OrvFileNameAdd(VString("tail-member.cpy"));
+  OrvExpr* marker = print_test::BeginMarker("TAILMEM", "tail-member.cpy", 1);
+  AddToken(marker->ArgSlots(0)->tokens, TK_COPY, P(5, 61, main), P(5, 65, main), "COPY");
+  AddToken(marker->Tokens(), SEP_DOT, P(5, 72, main), P(5, 73, main), ".");
+  OrvExpr* para = new OrvExprOper(EX_LIST);
+  para->AddArg(marker);
+  para->AddArg(Word(P(1, 11, member), P(1, 19, member)));
+  AddToken(para->Tokens(), 0, P(5, 7, main), P(5, 20, main), "SPECIAL-NAMES");
+  AddToken(para->Tokens(), SEP_DOT, P(5, 20, main), P(5, 21, main), ".");
+  AddToken(para->Tokens(), SEP_DOT, P(1, 19, member), P(1, 20, member), ".");
+
+  const OrvTxtPosnRange r = SetSlotPosnOper(para, 0);
+
+  EXPECT_EQ(r.beg, P(5, 7, main));
+  EXPECT_EQ(r.end, P(1, 20, member));
+  std::vector<std::string> front;
+  for (const OrvTokenListNode* n = para->ArgSlots(0)->tokens.Head(); n != nullptr; n = n->next)
+    front.push_back(Text(n->token->Range()));
+  // The keyword, its period, and the gap up to the COPY word.
+  EXPECT_EQ(front, (std::vector<std::string>{Range(P(5, 7, main), P(5, 20, main)),
+                                             Range(P(5, 20, main), P(5, 21, main)),
+                                             Range(P(5, 21, main), P(5, 61, main))}));
+  ASSERT_EQ(para->Tokens().Count(), 1);
+  EXPECT_EQ(para->Tokens().First()->begin, P(1, 19, member));
+  delete para;
 }
 
 // A chain of nodes whose slots carry clause indexes, thousands deep: the
