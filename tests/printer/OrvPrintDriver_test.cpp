@@ -361,6 +361,38 @@ TEST(PrintDriver, ReportsWithoutAMessageListAreTerminal) {
   EXPECT_TRUE(recorder.Has(MSG_TERMINAL, "OrvExpr::AddPError: no list of error messages specified"));
 }
 
+// A message about a node begins with the node's position; a node without
+// one gives the operation name first, with no file part.
+TEST(PrintDriver, AMessageAboutANodeNamesAPositionOnlyWhenTheNodeHasOne) {
+  const int file = OrvFileNameAdd(VString("msgpos.cbl"));
+  struct Case {
+    const char* what;
+    bool positioned;
+    const char* expected;
+  } const cases[] = {
+      {"no position", false, "STMT_CONTINUE: SourcePrint: a warning"},
+      {"a position", true, "msgpos.cbl:4:12: STMT_CONTINUE: SourcePrint: a warning"},
+  };
+  for (const Case& c : cases) {
+    std::unique_ptr<OrvExpr> node(Continue());
+    if (c.positioned) {
+      OrvToken* word = new OrvToken(0, VString("CONTINUE"), OrvTxtPosn(4, 11, file), OrvTxtPosn(4, 19, file));
+      node->Tokens().Append(word);
+    }
+    OrvTokenList messages;
+    OrvTokenList* saved = OrvPrintMessages;
+    OrvPrintMessages = &messages;
+    AddPError(node.get(), MSG_WARN, VString("SourcePrint: a warning"));
+    AddError(MSG_WARN, VString("SourcePrint: no node"));
+    OrvPrintMessages = saved;
+    Printed p;
+    TakeMessages(messages, p);
+    EXPECT_EQ(p.messages, (std::vector<std::string>{c.expected, "SourcePrint: no node"})) << c.what;
+  }
+  EXPECT_EQ(Str(OrvPosnPrefix(OrvTxtPosn())), "");
+  EXPECT_EQ(Str(OrvPosnPrefix(OrvTxtPosn(7, 0, file))), "msgpos.cbl:7:1: ");
+}
+
 // A measured width is kept in ten bits: a wider node counts as 511 wide,
 // never as a negative width that would fit anywhere.
 TEST(PrintDriver, WideNodesCountAsTheWidestWidth) {
