@@ -293,6 +293,83 @@ void MergeTailIntoSlots(Scratch& s, const OrvExpr* plain, size_t entryBase, size
   }
 }
 
+// Whether the gap token covers the token's text: both in one file, the
+// token beginning and ending within the gap.
+bool GapCovers(const OrvToken& gap, const OrvToken& token) {
+  return gap.code == SEP_SPACE && GapEdge(gap.begin) && GapEdge(gap.end) && token.end.IsSet() &&
+         gap.begin.FileIx() == token.begin.FileIx() && gap.end.FileIx() == token.end.FileIx() &&
+         OrvTxtPosn::Compare(gap.begin, token.begin) <= 0 && OrvTxtPosn::Compare(token.end, gap.end) <= 0;
+}
+
+// Puts the token into the list in place of the gap that covers it, between
+// the parts of the gap before and after it (an empty part is left out).
+// Answers whether a gap of the list covered it; the list then owns it.
+bool SplitGapAround(OrvTokenList& list, OrvToken*& token) {
+  bool covered = false;
+  for (const OrvTokenListNode* n = list.Head(); n != nullptr && !covered; n = n->next)
+    covered = n->token != nullptr && GapCovers(*n->token, *token);
+  if (!covered) return false;
+  OrvTokenList rebuilt;
+  while (!list.IsEmpty()) {
+    OrvToken* t = list.PopFirst();
+    if (t == nullptr) continue;
+    if (token == nullptr || !GapCovers(*t, *token)) {
+      rebuilt.Append(t);
+      continue;
+    }
+    OrvToken* before = t->begin != token->begin ? new OrvToken(SEP_SPACE, VString(), t->begin, token->begin) : nullptr;
+    OrvToken* after = token->end != t->end ? new OrvToken(SEP_SPACE, VString(), token->end, t->end) : nullptr;
+    delete t;
+    if (before != nullptr) rebuilt.Append(before);
+    rebuilt.Append(token);
+    if (after != nullptr) rebuilt.Append(after);
+  }
+  list.Splice(rebuilt);
+  return true;
+}
+
+// The first slot of the subtree, in slot order, whose gap covers the token
+// takes it (SplitGapAround).  Answers whether one did.  Only tokens found
+// out of place come here, so the walk is rare; it is as deep as the tree.
+bool PlaceInCoveringGap(OrvExpr* node, OrvToken*& token) {
+  if (node == nullptr || node->Oper() == SYMBOL_TABLE_ELT_LIST) return false;
+  const int n = node->NArgs();
+  for (int i = 0; i < n; ++i) {
+    OrvArgSlot* slot = node->SlotAt(i);
+    if (slot == nullptr) continue;
+    if (SplitGapAround(slot->tokens, token) || PlaceInCoveringGap(slot->child, token)) return true;
+  }
+  return false;
+}
+
+// Tokens of a slot that stand in the source inside the text of the slot's
+// child, which the parse left in front of the whole child: the ALSO
+// between the first two names of a split key, which the key's rule holds
+// while the names' list is built apart; a comment line of an EXEC block,
+// which the block's list of lines holds in front of all its lines when the
+// block is one line of tokens.  The child's gap tokens, made without them,
+// span their text, so that a print from the source would copy it twice and
+// then go back.  Each such token takes the place of the part of the gap
+// that covers it; one that no gap covers stays where it is.
+void HandInnerTokensToChild(const OrvSourceOrder& order, OrvArgSlot& slot, const OrvTxtPosnRange& child) {
+  bool inner = false;
+  for (const OrvTokenListNode* n = slot.tokens.Head(); n != nullptr && !inner; n = n->next) {
+    const OrvToken* t = n->token;
+    inner = t != nullptr && t->code != SEP_SPACE && order.Before(child.beg, t->begin) &&
+            order.Before(t->begin, child.end);
+  }
+  if (!inner) return;
+  OrvTokenList kept;
+  while (!slot.tokens.IsEmpty()) {
+    OrvToken* t = slot.tokens.PopFirst();
+    if (t == nullptr) continue;
+    const bool candidate =
+        t->code != SEP_SPACE && order.Before(child.beg, t->begin) && order.Before(t->begin, child.end);
+    if (!candidate || !PlaceInCoveringGap(slot.child, t)) kept.Append(t);
+  }
+  slot.tokens.Splice(kept);
+}
+
 // Step 6: a SEP_SPACE token in front of each child whose text does not begin
 // where the text before it ended.
 void AddGapTokens(Scratch& s, const OrvExpr* plain, size_t entryBase, size_t rangeBase, int count,
@@ -405,15 +482,15 @@ OrvTxtPosnRange PrepareNode(Scratch& s, OrvExpr* node, int debugLevel) {
     OrvTxtPosnRange child;
     if (slot != nullptr) {
       // An empty list changes neither the range nor the error node.
-      if (!slot->tokens.IsEmpty()) {
+      const bool held = !slot->tokens.IsEmpty();
+      if (held) UpdateErrorExpr(slot->tokens, debugLevel);
+      if (slot->child != nullptr) child = PrepareNode(s, slot->child, debugLevel);
+      if (held) {
+        if (child.beg.IsSet()) HandInnerTokensToChild(s.order, *slot, child);
         slot->tokens.ExtendPosnRange(r);
-        UpdateErrorExpr(slot->tokens, debugLevel);
       }
-      if (slot->child != nullptr) {
-        child = PrepareNode(s, slot->child, debugLevel);
-        if (child.beg.IsSet() && !r.beg.IsSet()) r.beg = child.beg;
-        if (child.end.IsSet()) r.end = child.end;
-      }
+      if (child.beg.IsSet() && !r.beg.IsSet()) r.beg = child.beg;
+      if (child.end.IsSet()) r.end = child.end;
     }
     s.ranges[rangeBase + k] = child;
   }

@@ -277,6 +277,45 @@ TEST(SetSlotPosnOperTest, TailTokensBeforeACopyStatementGoInFrontOfIt) {
   delete para;
 }
 
+// A keyword that the parent's slot holds although it stands between two
+// children of the slot's child takes the place of the part of the child's
+// gap that covers it; one that no gap covers stays with the parent.
+TEST(SetSlotPosnOperTest, ASlotTokenInsideTheChildsTextGoesIntoTheGapThatCoversIt) {
+  struct Case {
+    const char* what;
+    int begin, end;                        // the keyword's columns on line 1
+    std::vector<std::string> childSlot1;   // the child's second slot afterwards
+    bool stays;                            // the keyword stays with the parent
+  } const cases[] = {
+      {"inside the gap", 24, 28,
+       {Range(P(1, 22), P(1, 24)), Range(P(1, 24), P(1, 28)), Range(P(1, 28), P(1, 30))}, false},
+      {"at the gap's begin", 22, 26, {Range(P(1, 22), P(1, 26)), Range(P(1, 26), P(1, 30))}, false},
+      {"filling the gap", 22, 30, {Range(P(1, 22), P(1, 30))}, false},
+      {"over the first word", 21, 23, {Range(P(1, 22), P(1, 30))}, true},
+  };
+  for (const Case& c : cases) {
+    OrvExpr* child = new OrvExprOper(EX_LIST);
+    child->AddArg(Word(P(1, 20), P(1, 22)));
+    child->AddArg(Word(P(1, 30), P(1, 32)));
+    OrvExpr* parent = new OrvExprOper(EX_LIST);
+    parent->AddArg(child);
+    AddToken(parent->ArgSlots(0)->tokens, 0, P(1, c.begin), P(1, c.end), "ALSO");
+
+    const OrvTxtPosnRange r = SetSlotPosnOper(parent, 0);
+
+    if (!c.stays) {
+      EXPECT_EQ(Text(r), Range(P(1, 20), P(1, 32))) << c.what;
+    }
+    std::vector<std::string> slot1;
+    for (const OrvTokenListNode* n = child->ArgSlots(1)->tokens.Head(); n != nullptr; n = n->next)
+      slot1.push_back(Text(n->token->Range()));
+    EXPECT_EQ(slot1, c.childSlot1) << c.what;
+    const OrvToken* first = parent->ArgSlots(0)->tokens.First();
+    EXPECT_EQ(first != nullptr && first->code != SEP_SPACE, c.stays) << c.what;
+    delete parent;
+  }
+}
+
 // A chain of nodes whose slots carry clause indexes, thousands deep: the
 // scratch stacks grow geometrically, so the entries they copy while growing
 // stay proportional to the nodes, not to the nodes times the depth.
