@@ -352,20 +352,18 @@ bool PlaceInCoveringGap(OrvExpr* node, OrvToken*& token) {
 // then go back.  Each such token takes the place of the part of the gap
 // that covers it; one that no gap covers stays where it is.
 void HandInnerTokensToChild(const OrvSourceOrder& order, OrvArgSlot& slot, const OrvTxtPosnRange& child) {
-  bool inner = false;
-  for (const OrvTokenListNode* n = slot.tokens.Head(); n != nullptr && !inner; n = n->next) {
-    const OrvToken* t = n->token;
-    inner = t != nullptr && t->code != SEP_SPACE && order.Before(child.beg, t->begin) &&
-            order.Before(t->begin, child.end);
-  }
-  if (!inner) return;
+  auto inner = [&](const OrvToken* t) {
+    return t != nullptr && t->code != SEP_SPACE && order.Before(child.beg, t->begin) &&
+           order.Before(t->begin, child.end);
+  };
+  bool any = false;
+  for (const OrvTokenListNode* n = slot.tokens.Head(); n != nullptr && !any; n = n->next) any = inner(n->token);
+  if (!any) return;
   OrvTokenList kept;
   while (!slot.tokens.IsEmpty()) {
     OrvToken* t = slot.tokens.PopFirst();
     if (t == nullptr) continue;
-    const bool candidate =
-        t->code != SEP_SPACE && order.Before(child.beg, t->begin) && order.Before(t->begin, child.end);
-    if (!candidate || !PlaceInCoveringGap(slot.child, t)) kept.Append(t);
+    if (!inner(t) || !PlaceInCoveringGap(slot.child, t)) kept.Append(t);
   }
   slot.tokens.Splice(kept);
 }
