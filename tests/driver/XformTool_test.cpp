@@ -367,6 +367,27 @@ TEST_F(XformtoolCorpus, RenewRenewsTheProcedureStatementsInsideNoOther) {
   }
 }
 
+// Where nothing applies, the outputs of NIST programs and their COPY members
+// are larkprint's, byte for byte.
+TEST_F(XformtoolCorpus, ApplyingNowhereWritesWhatLarkprintWritesForNistPrograms) {
+  ScratchDir t;
+  auto gen = [&](const std::string& root) {
+    return " -silent -gen-src -gen-main-dir=" + ShellQuote(t.Path(root + "/out")) + " -gen-copy-dir=" +
+           ShellQuote(t.Path(root + "/copy")) + " -copylib-dir=" + ShellQuote(kNist + "/copy") +
+           " NC101A.CBL SM105A.CBL SM201A.CBL";
+  };
+  ProgramRun print = RunIn(kNist, kLarkprint, gen("L"));
+  ASSERT_EQ(print.exitStatus, 0) << print.out;
+  ProgramRun run = RunIn(kNist, kXformtool, "-xforms=find -xform-dirs=" + ShellQuote(kFixtures) + gen("X"));
+  EXPECT_EQ(run.out, "");
+  EXPECT_EQ(run.exitStatus, 0);
+  const std::vector<std::string> printed = FilesBelow(t.Path("L"));
+  EXPECT_GT(printed.size(), 3u);
+  EXPECT_EQ(FilesBelow(t.Path("X")), printed);
+  for (const std::string& f : printed)
+    EXPECT_EQ(ReadWholeFile(t.Path("X/" + f)), ReadWholeFile(t.Path("L/" + f))) << f;
+}
+
 // ---------------------------------------------------------------------------
 // Renewed NIST programs written back
 // ---------------------------------------------------------------------------
