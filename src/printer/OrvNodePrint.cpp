@@ -185,8 +185,8 @@ OrvResult DecideMarker(OrvExpr* node, MarkerAction& action) {
     if (level == s.copy_level && s.copy_level < ORV_COPY_STACK_SIZE) {
       action = kOpenMember;
     } else {
-      const VString where = OrvSrcPosnBegWalker(node).ToString();
-      AddError(MSG_WARN, OrvFormat("%s: SourcePrint: starting Copybook '%s' of level %d: copybook was NOT "
+      const VString where = OrvPosnPrefix(OrvSrcPosnBegWalker(node));
+      AddError(MSG_WARN, OrvFormat("%sSourcePrint: starting Copybook '%s' of level %d: copybook was NOT "
                                    "expected to be started at level %d. Copybook creation command ignored.",
                                    Text(where), Text(name), static_cast<int>(level), s.copy_level));
     }

@@ -11,13 +11,18 @@
 #include "OrvToken.h"
 #include "OrvTxtPosn.h"
 
+VString OrvPosnPrefix(const OrvTxtPosn& at) {
+  if (!at.IsSet()) return VString("");
+  const VString where = at.ToString();
+  return OrvFormat("%s: ", where.text ? where.text : "");
+}
+
 namespace {
 
 // The token of a message about a node.
 OrvToken* NodeMessageToken(const OrvExpr* node, int level, const VString& text) {
   const OrvTxtPosn at = OrvSrcPosnBegWalker(const_cast<OrvExpr*>(node));
-  const VString where = at.ToString();
-  const VString image = OrvFormat("%s: %s: ", where.text ? where.text : "", OrvOperName(node->Oper())) + text;
+  const VString image = OrvPosnPrefix(at) + OrvFormat("%s: ", OrvOperName(node->Oper())) + text;
   return new OrvToken(level, image, at, at);
 }
 

@@ -8,10 +8,17 @@
 
 class OrvExpr;
 class OrvTokenList;
+class OrvTxtPosn;
+
+// "<file>:<line>:<column>: " in front of a message at a set position; empty
+// for an unset one, so that a message without a position names no file,
+// as the message sink prints it.
+VString OrvPosnPrefix(const OrvTxtPosn& at);
 
 // Appends "<position of the node's begin>: <NAME>: <text>" with the level as
 // its code and the node's begin position as both its positions to the
-// running print's list.  With no list, the terminal message
+// running print's list; the position part is left out when the node has
+// no position (OrvPosnPrefix).  With no list, the terminal message
 // "OrvExpr::AddPError: no list of error messages specified" goes to the
 // process-wide sink instead.  With trace bits set in the current printer,
 // the message is echoed on standard output.

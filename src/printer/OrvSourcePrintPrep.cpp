@@ -15,6 +15,7 @@
 #include "OrvExpr.h"
 #include "OrvOper.h"
 #include "OrvPosnWalkers.h"
+#include "OrvSourceOrder.h"
 #include "OrvToken.h"
 
 OrvTxtPosn last_posn;
@@ -67,6 +68,9 @@ struct Scratch {
   size_t rangeTop = 0;
   std::vector<int> picks;  // used within one ordering only
   VString message;         // empty but within one ordering's warning
+  // The COPY statements of the tree being prepared, met in its walk: the
+  // order of positions of a member and of the text around its statement.
+  OrvSourceOrder order;
   // Every operation's shape, looked up once for the whole run.
   OperShape shapes[ORV_OPER_COUNT];
 };
@@ -253,10 +257,10 @@ OrvTxtPosn SlotStart(const OrvTokenList* tokens, const OrvTxtPosnRange& child) {
 
 // Puts the token into the list in front of the first positioned token that
 // begins after it.
-void InsertInOrder(OrvTokenList& list, OrvToken* token) {
+void InsertInOrder(const OrvSourceOrder& order, OrvTokenList& list, OrvToken* token) {
   OrvTokenList before;
   while (OrvToken* t = list.First()) {
-    if (Before(token->begin, t->begin)) break;
+    if (order.Before(token->begin, t->begin)) break;
     OrvToken* moved = list.PopFirst();
     before.Append(moved);
   }
@@ -272,8 +276,14 @@ void InsertInOrder(OrvTokenList& list, OrvToken* token) {
 // after it, where a print from the source writes it, and the node's range
 // begins with the first of them when it stands first, so that the gaps in
 // front of the node and of its children end where their text begins.
+// Positions are compared in reading order across files: a paragraph's
+// keyword written before a COPY statement whose member holds the
+// paragraph's clauses goes in front of the statement, not behind the
+// member's text.
 void MergeTailIntoSlots(Scratch& s, OrvExpr* plain, size_t entryBase, size_t rangeBase, int count,
                         OrvExpr* node, OrvTxtPosnRange& r) {
+  const OrvSourceOrder& order = s.order;
+  auto Before = [&order](const OrvTxtPosn& a, const OrvTxtPosn& b) { return order.Before(a, b); };
   OrvTokenList& tail = node->Tokens();
   // The tokens come in source order, so each goes to the entry of the one
   // before it or to a later one; an entry's start is taken before any
@@ -291,8 +301,78 @@ void MergeTailIntoSlots(Scratch& s, OrvExpr* plain, size_t entryBase, size_t ran
     OrvToken* moved = tail.PopFirst();
     if (Before(moved->begin, r.beg)) r.beg = moved->begin;
     const SlotRef slot = PrintedSlot(s, plain, entryBase, k);
-    InsertInOrder(slot.owner->SlotAt(slot.index)->tokens, moved);
+    InsertInOrder(order, slot.owner->SlotAt(slot.index)->tokens, moved);
   }
+}
+
+// Whether the gap token covers the token's text: both in one file, the
+// token beginning and ending within the gap.
+bool GapCovers(const OrvToken& gap, const OrvToken& token) {
+  return gap.code == SEP_SPACE && GapEdge(gap.begin) && GapEdge(gap.end) && token.end.IsSet() &&
+         gap.begin.FileIx() == token.begin.FileIx() && gap.end.FileIx() == token.end.FileIx() &&
+         OrvTxtPosn::Compare(gap.begin, token.begin) <= 0 && OrvTxtPosn::Compare(token.end, gap.end) <= 0;
+}
+
+// Puts the token into the list in place of the gap that covers it, between
+// the parts of the gap before and after it (an empty part is left out).
+// Answers whether a gap of the list covered it; the list then owns it.
+bool SplitGapAround(OrvTokenList& list, OrvToken*& token) {
+  bool covered = false;
+  for (const OrvToken* t = list.First(); t != nullptr && !covered; t = list.Next(t)) covered = GapCovers(*t, *token);
+  if (!covered) return false;
+  OrvTokenList rebuilt;
+  while (OrvToken* t = list.PopFirst()) {
+    if (token == nullptr || !GapCovers(*t, *token)) {
+      rebuilt.Append(t);
+      continue;
+    }
+    OrvToken* before = t->begin != token->begin ? new OrvToken(SEP_SPACE, VString(), t->begin, token->begin) : nullptr;
+    OrvToken* after = token->end != t->end ? new OrvToken(SEP_SPACE, VString(), token->end, t->end) : nullptr;
+    delete t;
+    rebuilt.Append(before);
+    rebuilt.Append(token);
+    rebuilt.Append(after);
+  }
+  list.Splice(rebuilt);
+  return true;
+}
+
+// The first slot of the subtree, in slot order, whose gap covers the token
+// takes it (SplitGapAround).  Answers whether one did.  Only tokens found
+// out of place come here, so the walk is rare; it is as deep as the tree.
+bool PlaceInCoveringGap(OrvExpr* node, OrvToken*& token) {
+  if (node == nullptr || node->Oper() == SYMBOL_TABLE_ELT_LIST) return false;
+  const int n = node->NArgs();
+  for (int i = 0; i < n; ++i) {
+    OrvTokenList* tokens = node->PeekTokens(i);
+    if ((tokens != nullptr && SplitGapAround(*tokens, token)) || PlaceInCoveringGap(node->PeekChild(i), token))
+      return true;
+  }
+  return false;
+}
+
+// Tokens of a slot that stand in the source inside the text of the slot's
+// child, which the parse left in front of the whole child: the ALSO
+// between the first two names of a split key, which the key's rule holds
+// while the names' list is built apart; a comment line of an EXEC block,
+// which the block's list of lines holds in front of all its lines when the
+// block is one line of tokens.  The child's gap tokens, made without them,
+// span their text, so that a print from the source would copy it twice and
+// then go back.  Each such token takes the place of the part of the gap
+// that covers it; one that no gap covers stays where it is.
+void HandInnerTokensToChild(const OrvSourceOrder& order, OrvTokenList& tokens, OrvExpr* child,
+                            const OrvTxtPosnRange& range) {
+  auto inner = [&](const OrvToken* t) {
+    return t != nullptr && t->code != SEP_SPACE && order.Before(range.beg, t->begin) &&
+           order.Before(t->begin, range.end);
+  };
+  bool any = false;
+  for (const OrvToken* t = tokens.First(); t != nullptr && !any; t = tokens.Next(t)) any = inner(t);
+  if (!any) return;
+  OrvTokenList kept;
+  while (OrvToken* t = tokens.PopFirst())
+    if (!inner(t) || !PlaceInCoveringGap(child, t)) kept.Append(t);
+  tokens.Splice(kept);
 }
 
 // Step 6: a SEP_SPACE token in front of each child whose text does not begin
@@ -415,13 +495,17 @@ OrvTxtPosnRange PrepareNode(Scratch& s, OrvExpr* node, int debugLevel) {
   for (int k = 0; k < count; ++k) {
     const SlotRef slot = PrintedSlot(s, plain, entryBase, k);
     OrvTxtPosnRange child;
-    // An empty list changes neither the range nor the error node.
-    if (const OrvTokenList* tokens = slot.owner->PeekTokens(slot.index)) {
-      tokens->ExtendPosnRange(r);
-      UpdateErrorExpr(*tokens, debugLevel);
-    }
-    if (OrvExpr* sub = slot.owner->PeekChild(slot.index)) {
-      child = PrepareNode(s, sub, debugLevel);
+    OrvTokenList* tokens = slot.owner->PeekTokens(slot.index);
+    OrvExpr* sub = slot.owner->PeekChild(slot.index);
+    {
+      // An empty list changes neither the range nor the error node.
+      const bool held = tokens != nullptr && !tokens->IsEmpty();
+      if (held) UpdateErrorExpr(*tokens, debugLevel);
+      if (sub != nullptr) child = PrepareNode(s, sub, debugLevel);
+      if (held) {
+        if (child.beg.IsSet()) HandInnerTokensToChild(s.order, *tokens, sub, child);
+        tokens->ExtendPosnRange(r);
+      }
       if (child.beg.IsSet() && !r.beg.IsSet()) r.beg = child.beg;
       if (child.end.IsSet()) r.end = child.end;
     }
@@ -436,6 +520,9 @@ OrvTxtPosnRange PrepareNode(Scratch& s, OrvExpr* node, int debugLevel) {
   }
 
   AddGapTokens(s, plain, entryBase, rangeBase, count, debugLevel);
+  // A COPY statement ends with its own text: the member's text that follows
+  // in the walk orders behind it.
+  s.order.NoteMarker(node, r.end);
   s.entries.resize(entryBase);
   s.rangeTop = rangeBase;
   if (debugLevel > 0) Trace() << "*SetSlotPosnOper: rc " << r << "\n";
@@ -445,7 +532,10 @@ OrvTxtPosnRange PrepareNode(Scratch& s, OrvExpr* node, int debugLevel) {
 }  // namespace
 
 OrvTxtPosnRange SetSlotPosnOper(OrvExpr* node, int debugLevel) {
-  return PrepareNode(TheScratch(), node, debugLevel);
+  Scratch& s = TheScratch();
+  // The statements of an earlier tree say nothing of this one.
+  s.order.Clear();
+  return PrepareNode(s, node, debugLevel);
 }
 
 void PrepareSourcePrint(OrvExpr* root) {

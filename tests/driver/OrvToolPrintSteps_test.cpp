@@ -4,21 +4,15 @@
 // ending the run, and no print after a failed walker.
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-
 #include <string>
 #include <vector>
 
 #include "DriverTestSupport.h"
 #include "OrvOutputName.h"
 #include "../foundation/RunProgram.h"
+#include "ToolRunPaths.h"
 
 namespace {
-
-bool Exists(const std::string& path) {
-  struct stat st;
-  return stat(path.c_str(), &st) == 0;
-}
 
 RunSetup Printing() {
   RunSetup setup;
@@ -60,7 +54,7 @@ TEST_F(DriverTest, OutputOptionsAreKnownOnlyToAToolThatPrints) {
     EXPECT_EQ(run.result, ORV_BAD_OPTIONS);
     EXPECT_EQ(run.parseCalls, 0);
   }
-  EXPECT_FALSE(Exists(dir_.Path("x")));
+  EXPECT_FALSE(PathExists(dir_.Path("x")));
 }
 
 TEST_F(DriverTest, EachTreeIsWrittenToItsDerivedName) {
@@ -88,7 +82,7 @@ TEST_F(DriverTest, OneOutputFileForSeveralInputsIsRefused) {
   EXPECT_EQ(run.out, "ERROR: Cannot specify one output file '" + dir_.Path("x") + "' for several input files\n");
   EXPECT_EQ(run.result, ORV_BAD_OPTIONS);
   EXPECT_EQ(run.parseCalls, 0);
-  EXPECT_FALSE(Exists(dir_.Path("x")));
+  EXPECT_FALSE(PathExists(dir_.Path("x")));
 }
 
 TEST_F(DriverTest, AFailedPrintEndsTheRun) {
@@ -122,10 +116,10 @@ TEST_F(DriverTest, NothingIsPrintedAfterAFailedWalkerOrWithFindOnly) {
   std::string good = File("good.cbl", "program B\n");
   ToolRun run = Run({"-silent", "-gen-main-dir=" + dir_.Path("out"), bad}, Printing());
   EXPECT_EQ(run.result, 7);
-  EXPECT_FALSE(Exists(dir_.Path("out")));
+  EXPECT_FALSE(PathExists(dir_.Path("out")));
   run = Run({"-silent", "-find-only", "-gen-main-dir=" + dir_.Path("out"), good}, Printing());
   EXPECT_EQ(run.result, 0);
-  EXPECT_FALSE(Exists(dir_.Path("out")));
+  EXPECT_FALSE(PathExists(dir_.Path("out")));
 }
 
 TEST_F(DriverTest, LineIdentificationIsKeptOnlyForTheFixedFormat) {

@@ -16,13 +16,13 @@
 namespace {
 
 // The driver's arguments, as larkstat passes them but for the missing
-// walker and the sequence object.  Printing stays off: the driver refuses a
-// tool that asks for it.
+// walker and the sequence object, and with printing on: each transformed
+// tree is written back as COBOL (the "gen-" options of larkprint).
 const int kPrimaryDialect = ORV_DIAL_ANSI85;
 const int kSecondaryDialect = ORV_DIAL_NONE;
 const char* const kDefaultSuffix = ".xxx";
 const int kParse = 1;
-const int kPrint = 0;
+const int kPrint = 1;
 const int kOptionMask = 1;
 
 OrvParser* NewParser() { return new OrvSourceParser; }

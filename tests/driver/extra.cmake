@@ -19,6 +19,6 @@ foreach(_t ${_driver_tests})
   get_filename_component(_name ${_t} NAME_WE)
   add_dependencies(${_name} xformtool)
   target_compile_definitions(${_name} PRIVATE LARK_XFORMTOOL="$<TARGET_FILE:xformtool>"
-    LARK_LARKSTAT="$<TARGET_FILE:larkstat>")
-  add_dependencies(${_name} larkstat)
+    LARK_LARKSTAT="$<TARGET_FILE:larkstat>" LARK_LARKPRINT="$<TARGET_FILE:larkprint>")
+  add_dependencies(${_name} larkstat larkprint)
 endforeach()

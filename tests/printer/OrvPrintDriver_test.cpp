@@ -150,7 +150,8 @@ TEST(PrintDriver, NestedPrintIsRefusedIntoItsOwnList) {
   Printed nested;
   TakeMessages(leaf->nestedMessages, nested);
   ASSERT_EQ(nested.messages.size(), 1u);
-  EXPECT_TRUE(HasMessageEnding(nested, ": STMT_CONTINUE: PrettyPrint is already in use"));
+  // The node has no position: the message begins with its operation.
+  EXPECT_EQ(nested.messages.front(), "STMT_CONTINUE: PrettyPrint is already in use");
 
   // The running print finished, with its own warnings in its own list.
   EXPECT_EQ(out.result, 0);
@@ -359,6 +360,38 @@ TEST(PrintDriver, ReportsWithoutAMessageListAreTerminal) {
   OrvPrintMessages = saved;
   EXPECT_TRUE(recorder.Has(MSG_TERMINAL, "OrvExpr::AddError: no list of error messages specified"));
   EXPECT_TRUE(recorder.Has(MSG_TERMINAL, "OrvExpr::AddPError: no list of error messages specified"));
+}
+
+// A message about a node begins with the node's position; a node without
+// one gives the operation name first, with no file part.
+TEST(PrintDriver, AMessageAboutANodeNamesAPositionOnlyWhenTheNodeHasOne) {
+  const int file = OrvFileNameAdd(VString("msgpos.cbl"));
+  struct Case {
+    const char* what;
+    bool positioned;
+    const char* expected;
+  } const cases[] = {
+      {"no position", false, "STMT_CONTINUE: SourcePrint: a warning"},
+      {"a position", true, "msgpos.cbl:4:12: STMT_CONTINUE: SourcePrint: a warning"},
+  };
+  for (const Case& c : cases) {
+    std::unique_ptr<OrvExpr> node(Continue());
+    if (c.positioned) {
+      OrvToken* word = new OrvToken(0, VString("CONTINUE"), OrvTxtPosn(4, 11, file), OrvTxtPosn(4, 19, file));
+      node->Tokens().Append(word);
+    }
+    OrvTokenList messages;
+    OrvTokenList* saved = OrvPrintMessages;
+    OrvPrintMessages = &messages;
+    AddPError(node.get(), MSG_WARN, VString("SourcePrint: a warning"));
+    AddError(MSG_WARN, VString("SourcePrint: no node"));
+    OrvPrintMessages = saved;
+    Printed p;
+    TakeMessages(messages, p);
+    EXPECT_EQ(p.messages, (std::vector<std::string>{c.expected, "SourcePrint: no node"})) << c.what;
+  }
+  EXPECT_EQ(Str(OrvPosnPrefix(OrvTxtPosn())), "");
+  EXPECT_EQ(Str(OrvPosnPrefix(OrvTxtPosn(7, 0, file))), "msgpos.cbl:7:1: ");
 }
 
 // A measured width is kept in ten bits: a wider node counts as 511 wide,

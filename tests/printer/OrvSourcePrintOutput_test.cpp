@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "MessageRecorder.h"
+#include "OrvDials.h"
 #include "OrvExprOper.h"
 #include "OrvPrintState.h"
 #include "OrvPrettyPrinter.h"
@@ -67,18 +68,88 @@ Printed PrintFile(OrvPrettyPrinterImpl& printer, OrvExpr* tree, const std::strin
   return p;
 }
 
+// A program of the fixture folder, the member it copies (null: none) and
+// the dialects it is read in.
+struct ProgramAndMember {
+  const char* program;
+  const char* member;
+  int dialect = ORV_DIAL_ANSI85;
+  int secondDialect = 0;
+};
+
+const ProgramAndMember kUnchangedPrograms[] = {
+    // Sequence numbers, identification areas, uneven blanks, a comment line
+    // between clauses, a continued literal and a COPY between entries.
+    {"srcprint.cbl", "MEMB.cpy"},
+    // The SPECIAL-NAMES keyword and its period stand in the program before
+    // a COPY ... REPLACING whose member holds every clause and the closing
+    // period: each is written to the file it came from.
+    {"specnames.cbl", "SNMEM.cpy"},
+    // The ALSO between the first two names of a split key, which the parse
+    // holds in front of the whole list of names.
+    {"splitkey.cbl", nullptr, ORV_DIAL_MF, ORV_DIAL_OSVS},
+    // A comment line inside an EXEC block of one line of tokens, which the
+    // parse holds in front of the block's text.
+    {"exec_comment.cbl", nullptr, ORV_DIAL_ANSI85, ORV_DIAL_OSVS},
+};
+
+// Puts in `old`'s place a new node of its operation holding its children,
+// slot tokens and tail: the node did not come from the source, so it is
+// regenerated from its template while its children and comments are copied.
+void Renew(OrvExpr* old) {
+  const int n = old->NArgs();
+  OrvExpr* fresh = new OrvExprOper(old->Oper(), nullptr, n);
+  for (int i = 0; i < n; ++i) {
+    fresh->SlotAt(i)->tokens.Splice(old->SlotAt(i)->tokens);
+    fresh->SlotAt(i)->state = old->SlotAt(i)->state;
+    if (OrvExpr* child = old->DelArg(i, 0, 0)) fresh->SetArg(i, child);
+  }
+  fresh->Tokens().Splice(old->Tokens());
+  delete old->ReplThis(fresh);
+}
+
 TEST(SourcePrintOutput, UnchangedProgramAndMemberComeBackByteForByte) {
-  FixtureParse f;
-  ASSERT_EQ(f.parse.result, ORV_PARSE_OK);
-  ScratchDir dir;
+  for (const ProgramAndMember& c : kUnchangedPrograms) {
+    SCOPED_TRACE(c.program);
+    MessageRecorder recorder;
+    round_trip::ParseSettings settings = FixtureParse::Settings();
+    settings.dialect = c.dialect;
+    settings.secondDialect = c.secondDialect;
+    round_trip::Parse parse(kFixtureDir + "/" + c.program, settings);
+    ASSERT_EQ(parse.result, ORV_PARSE_OK);
+    ScratchDir dir;
+    OrvPrettyPrinterImpl printer;
+    printer.gen_src = 1;
+    printer.gen_copy_dir = VString(dir.Path("copy").c_str());
+    const Printed out = PrintFile(printer, parse.tree, dir.Path(c.program));
+    EXPECT_EQ(out.result, 0);
+    EXPECT_TRUE(out.messages.empty()) << out.messages.front();
+    EXPECT_EQ(out.text, ReadFile(kFixtureDir + "/" + c.program));
+    if (c.member != nullptr) {
+      EXPECT_EQ(ReadFile(dir.Path(std::string("copy/") + c.member)), ReadFile(kFixtureDir + "/" + c.member));
+    }
+  }
+}
+
+// Without a copy directory the member stands inline: the paragraph's
+// keyword, written before the COPY statement, stays in front of it.
+TEST(SourcePrintOutput, AKeywordBeforeACopyOfTheClausesStaysInFrontOfTheInlinedMember) {
+  MessageRecorder recorder;
+  round_trip::Parse parse(kFixtureDir + "/specnames.cbl", FixtureParse::Settings());
+  ASSERT_EQ(parse.result, ORV_PARSE_OK);
   OrvPrettyPrinterImpl printer;
   printer.gen_src = 1;
-  printer.gen_copy_dir = VString(dir.Path("copy").c_str());
-  const Printed out = PrintFile(printer, f.parse.tree, dir.Path("srcprint.cbl"));
+  const Printed out = print_test::PrintToString(printer, parse.tree);
   EXPECT_EQ(out.result, 0);
   EXPECT_TRUE(out.messages.empty()) << out.messages.front();
-  EXPECT_EQ(out.text, ReadFile(kFixtureDir + "/srcprint.cbl"));
-  EXPECT_EQ(ReadFile(dir.Path("copy/MEMB.cpy")), ReadFile(kFixtureDir + "/MEMB.cpy"));
+  const std::vector<std::string> lines = Lines(out.text);
+  const std::vector<std::string> member = Lines(ReadFile(kFixtureDir + "/SNMEM.cpy"));
+  ASSERT_GE(lines.size(), 11u);
+  EXPECT_EQ(lines[4].substr(0, 22), "000500 SPECIAL-NAMES. ");
+  EXPECT_EQ(lines[5].rfind("      * === Enter copylib ", 0), 0u) << lines[5];
+  EXPECT_EQ(std::vector<std::string>(lines.begin() + 6, lines.begin() + 10), member);
+  EXPECT_EQ(lines[10].rfind("      * === Exit copylib ", 0), 0u) << lines[10];
+  EXPECT_EQ(out.text.find("SPECIAL-NAMES", out.text.find("Enter copylib")), std::string::npos);
 }
 
 // DISPLAY ... UPON a mnemonic-name takes the form without an advancing
@@ -170,18 +241,7 @@ TEST(SourcePrintOutput, ARenewedStatementStandsInAreaBAsItsTemplateWouldPutIt) {
   ASSERT_EQ(f.parse.result, ORV_PARSE_OK);
   OrvExpr* old = FindFirst(f.parse.tree, STMT_STOP);
   ASSERT_NE(old, nullptr);
-  // A new node of the same operation holding the old one's children, slot
-  // tokens and tail: it did not come from the source, so it is regenerated
-  // from its template while its children and its comment are copied.
-  const int n = old->NArgs();
-  OrvExpr* fresh = new OrvExprOper(old->Oper(), nullptr, n);
-  for (int i = 0; i < n; ++i) {
-    fresh->SlotAt(i)->tokens.Splice(old->SlotAt(i)->tokens);
-    fresh->SlotAt(i)->state = old->SlotAt(i)->state;
-    if (OrvExpr* child = old->DelArg(i, 0, 0)) fresh->SetArg(i, child);
-  }
-  fresh->Tokens().Splice(old->Tokens());
-  delete old->ReplThis(fresh);
+  Renew(old);
   OrvPrettyPrinterImpl printer;
   printer.gen_src = 1;
   const Printed out = print_test::PrintToString(printer, f.parse.tree);
@@ -193,6 +253,57 @@ TEST(SourcePrintOutput, ARenewedStatementStandsInAreaBAsItsTemplateWouldPutIt) {
   // level the sentence's template gives it: Area B, not Area A, where the
   // word would read as a paragraph name.
   EXPECT_EQ(printed.back().substr(0, 20), "           STOP RUN.") << out.text;
+}
+
+// The words of a text from the start of line `line` (0-based) up to the
+// next period, one blank between them.
+std::string StatementWords(const std::string& text, int line) {
+  std::size_t at = 0;
+  for (int i = 0; i < line && at != std::string::npos; ++i) at = text.find('\n', at + (i > 0 ? 1 : 0));
+  if (at == std::string::npos) return "(no such line)";
+  const std::size_t period = text.find('.', at);
+  std::istringstream in(text.substr(at, period == std::string::npos ? std::string::npos : period + 1 - at));
+  std::string words;
+  for (std::string word; in >> word;) words += (words.empty() ? "" : " ") + word;
+  return words;
+}
+
+// SET ... UP BY / DOWN BY: the parser keeps BY in front of the operand, so
+// the statement's template spells BY and the UP or DOWN node only its own
+// word.  Whichever of the two is regenerated, the other copied, BY is
+// written once.
+TEST(SourcePrintOutput, SetUpOrDownByKeepsItsByWhenEitherPartIsRegenerated) {
+  const std::string source = std::string(LARK_TEST_DATA) + "/transform/setby.cbl";
+  const int kSetUpByLine = 9;  // "SET I UP BY 1."
+  struct Case {
+    const char* what;
+    void (*change)(OrvExpr* set);
+    const char* words;  // the first SET UP BY statement as printed
+    bool asSource;      // the whole text equals the source
+  } cases[] = {
+      {"unchanged", [](OrvExpr*) {}, "SET I UP BY 1.", true},
+      {"statement renewed", [](OrvExpr* set) { Renew(set); }, "SET I UP BY 1.", true},
+      {"UP replaced by a new DOWN",
+       [](OrvExpr* set) { delete set->Args(1)->ReplThis(new OrvExprOper(EX_SET_DOWN_BY)); },
+       "SET I DOWN BY 1.", false},
+  };
+  for (const Case& c : cases) {
+    MessageRecorder recorder;
+    round_trip::Parse parse(source, round_trip::ParseSettings());
+    ASSERT_EQ(parse.result, ORV_PARSE_OK) << c.what;
+    OrvExpr* set = FindFirst(parse.tree, STMT_SET_UP_DOWN_BY);
+    ASSERT_NE(set, nullptr);
+    c.change(set);
+    OrvPrettyPrinterImpl printer;
+    printer.gen_src = 1;
+    const Printed out = print_test::PrintToString(printer, parse.tree);
+    EXPECT_EQ(out.result, 0) << c.what;
+    EXPECT_TRUE(out.messages.empty()) << c.what << ": " << out.messages.front();
+    EXPECT_EQ(StatementWords(out.text, kSetUpByLine), c.words) << c.what << "\n" << out.text;
+    if (c.asSource) {
+      EXPECT_EQ(out.text, ReadFile(source)) << c.what;
+    }
+  }
 }
 
 // The readers: positions counted as the lexer counts them, any position

@@ -18,6 +18,7 @@
 #include "OrvParserImpl.h"
 #include "OrvPosnWalkers.h"
 #include "OrvToken.h"
+#include "PrintTestSupport.h"
 #include "TestStrings.h"
 
 namespace {
@@ -241,6 +242,76 @@ TEST(SetSlotPosnOperTest, BadOrderIsAWarningAtTheNodeAndPreparationGoesOn) {
   EXPECT_EQ(recorder.messages()[0].posn, P(4, 20));
   EXPECT_EQ(Gaps(occurs, DX_OCCURS__DEPENDING_ON), std::vector<std::string>{Range(P(4, 22), P(5, 12))});
   delete occurs;
+}
+
+// A paragraph whose keyword and period stand before a COPY statement and
+// whose clauses and closing period stand in the member: the keyword and
+// period go in front of the statement, the member's period stays in the
+// tail, printed after the clauses, and the range begins at the keyword.
+TEST(SetSlotPosnOperTest, TailTokensBeforeACopyStatementGoInFrontOfIt) {
+  const int main = OrvFileNameAdd(VString("tail-main.cbl"));
+  const int member = OrvFileNameAdd(VString("tail-member.cpy"));
+  OrvExpr* marker = print_test::BeginMarker("TAILMEM", "tail-member.cpy", 1);
+  AddToken(marker->ArgSlots(0)->tokens, TK_COPY, P(5, 61, main), P(5, 65, main), "COPY");
+  AddToken(marker->Tokens(), SEP_DOT, P(5, 72, main), P(5, 73, main), ".");
+  OrvExpr* para = new OrvExprOper(EX_LIST);
+  para->AddArg(marker);
+  para->AddArg(Word(P(1, 11, member), P(1, 19, member)));
+  AddToken(para->Tokens(), 0, P(5, 7, main), P(5, 20, main), "SPECIAL-NAMES");
+  AddToken(para->Tokens(), SEP_DOT, P(5, 20, main), P(5, 21, main), ".");
+  AddToken(para->Tokens(), SEP_DOT, P(1, 19, member), P(1, 20, member), ".");
+
+  const OrvTxtPosnRange r = SetSlotPosnOper(para, 0);
+
+  EXPECT_EQ(r.beg, P(5, 7, main));
+  EXPECT_EQ(r.end, P(1, 20, member));
+  std::vector<std::string> front;
+  for (const OrvToken* t : para->ArgSlots(0)->tokens) front.push_back(Text(t->Range()));
+  // The keyword, its period, and the gap up to the COPY word.
+  EXPECT_EQ(front, (std::vector<std::string>{Range(P(5, 7, main), P(5, 20, main)),
+                                             Range(P(5, 20, main), P(5, 21, main)),
+                                             Range(P(5, 21, main), P(5, 61, main))}));
+  ASSERT_EQ(para->Tokens().Count(), 1);
+  EXPECT_EQ(para->Tokens().First()->begin, P(1, 19, member));
+  delete para;
+}
+
+// A keyword that the parent's slot holds although it stands between two
+// children of the slot's child takes the place of the part of the child's
+// gap that covers it; one that no gap covers stays with the parent.
+TEST(SetSlotPosnOperTest, ASlotTokenInsideTheChildsTextGoesIntoTheGapThatCoversIt) {
+  struct Case {
+    const char* what;
+    int begin, end;                        // the keyword's columns on line 1
+    std::vector<std::string> childSlot1;   // the child's second slot afterwards
+    bool stays;                            // the keyword stays with the parent
+  } const cases[] = {
+      {"inside the gap", 24, 28,
+       {Range(P(1, 22), P(1, 24)), Range(P(1, 24), P(1, 28)), Range(P(1, 28), P(1, 30))}, false},
+      {"at the gap's begin", 22, 26, {Range(P(1, 22), P(1, 26)), Range(P(1, 26), P(1, 30))}, false},
+      {"filling the gap", 22, 30, {Range(P(1, 22), P(1, 30))}, false},
+      {"over the first word", 21, 23, {Range(P(1, 22), P(1, 30))}, true},
+  };
+  for (const Case& c : cases) {
+    OrvExpr* child = new OrvExprOper(EX_LIST);
+    child->AddArg(Word(P(1, 20), P(1, 22)));
+    child->AddArg(Word(P(1, 30), P(1, 32)));
+    OrvExpr* parent = new OrvExprOper(EX_LIST);
+    parent->AddArg(child);
+    AddToken(parent->ArgSlots(0)->tokens, 0, P(1, c.begin), P(1, c.end), "ALSO");
+
+    const OrvTxtPosnRange r = SetSlotPosnOper(parent, 0);
+
+    if (!c.stays) {
+      EXPECT_EQ(Text(r), Range(P(1, 20), P(1, 32))) << c.what;
+    }
+    std::vector<std::string> slot1;
+    for (const OrvToken* t : child->ArgSlots(1)->tokens) slot1.push_back(Text(t->Range()));
+    EXPECT_EQ(slot1, c.childSlot1) << c.what;
+    const OrvToken* first = parent->ArgSlots(0)->tokens.First();
+    EXPECT_EQ(first != nullptr && first->code != SEP_SPACE, c.stays) << c.what;
+    delete parent;
+  }
 }
 
 // A chain of nodes whose slots carry clause indexes, thousands deep: the

@@ -131,7 +131,7 @@ TEST(TemplateInterp, EqualsWarnsOfAnAbsentChild) {
   // Once in each pass.
   ASSERT_EQ(p.messages.size(), 2u);
   for (size_t i = 0; i < p.messages.size(); ++i) {
-    EXPECT_EQ(p.messages[i], "(null): STMT_READ: PrettyPrint: arg #1 must not be NULL");
+    EXPECT_EQ(p.messages[i], "STMT_READ: PrettyPrint: arg #1 must not be NULL");
     EXPECT_EQ(p.levels[i], MSG_WARN);
   }
 }

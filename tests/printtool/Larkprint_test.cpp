@@ -4,26 +4,18 @@
 // knows none of the output options.
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-
 #include <string>
 #include <vector>
 
 #include "../foundation/RunProgram.h"
 #include "ScratchDir.h"
+#include "ToolRunPaths.h"
 
 namespace {
 
 const char kLarkprint[] = LARK_LARKPRINT;
 const char kLarkstat[] = LARK_LARKSTAT;
 const std::string kFixtureDir = std::string(LARK_TEST_DATA) + "/printer/sourceprint";
-
-std::string Quote(const std::string& s) { return "'" + s + "'"; }
-
-bool Exists(const std::string& path) {
-  struct stat st;
-  return stat(path.c_str(), &st) == 0;
-}
 
 class LarkprintTest : public ::testing::Test {
 protected:
@@ -35,7 +27,7 @@ protected:
   }
   // Runs the program in the scratch directory, so that names stay short.
   ProgramRun Run(const char* program, const std::string& args) {
-    return RunProgram("cd " + Quote(dir_.path()) + " && " + program + " " + args);
+    return RunProgram(CommandIn(dir_.path(), program, args));
   }
   // The sources are never touched.
   void ExpectSourcesUnchanged() {
@@ -62,7 +54,7 @@ TEST_F(LarkprintTest, ACleanProgramIsWrittenWithTheDefaultSuffix) {
   ProgramRun run = Run(kLarkprint, "a.CBL");
   EXPECT_EQ(run.out, "*Reading* a.CBL\n Writing  a.xxx\nErrors: 0, Warnings: 0\n");
   EXPECT_EQ(run.exitStatus, 0);
-  EXPECT_TRUE(Exists(dir_.Path("a.xxx")));
+  EXPECT_TRUE(PathExists(dir_.Path("a.xxx")));
   ExpectSourcesUnchanged();
 }
 
@@ -106,8 +98,8 @@ TEST_F(LarkprintTest, RefusedOptionsEndTheRunBeforeAnyFile) {
     EXPECT_EQ(run.out, c.out) << c.args;
     EXPECT_EQ(run.exitStatus, 21) << c.args;
   }
-  EXPECT_FALSE(Exists(dir_.Path("x")));
-  EXPECT_FALSE(Exists(dir_.Path("out")));
+  EXPECT_FALSE(PathExists(dir_.Path("x")));
+  EXPECT_FALSE(PathExists(dir_.Path("out")));
   ExpectSourcesUnchanged();
 }
 
@@ -131,7 +123,7 @@ TEST_F(LarkprintTest, OutputsThatCannotBeWrittenEndTheRunAndLeaveTheSources) {
     EXPECT_EQ(run.out, c.error) << c.args;
     EXPECT_EQ(run.exitStatus, c.status) << c.args;
     // No later file is printed.
-    EXPECT_FALSE(Exists(dir_.Path("b.xxx"))) << c.args;
+    EXPECT_FALSE(PathExists(dir_.Path("b.xxx"))) << c.args;
   }
   EXPECT_EQ(ReadWholeFile(dir_.Path("b.CBL")), source_);
   ExpectSourcesUnchanged();
