@@ -277,7 +277,7 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
   // The parser object larkstat makes, before the options reach it.
   t.configured = new OrvSourceParser;
   t.tool = new OrvTool(VString(OrvStatBannerFormat), VString(OrvStatCommandName), VString(OrvStatVersion),
-                       t.configured);
+                       VString(OrvStatNotice), t.configured);
   t.configured->messageSink = FuzzMessageSink;
   OrvGlobalMessageSink = FuzzMessageSink;
   t.configured->primaryDialect = OrvStatPrimaryDialect;

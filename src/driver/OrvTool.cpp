@@ -4,10 +4,11 @@
 #include "OrvParser.h"
 
 OrvTool::OrvTool(const VString& bannerFormat_, const VString& commandName_,
-                 const VString& version_, OrvParser* parser_)
+                 const VString& version_, const VString& notice_, OrvParser* parser_)
     : bannerFormat(bannerFormat_),
       commandName(commandName_),
       version(version_),
+      notice(notice_),
       help(0),
       pf(0),
       v(0),

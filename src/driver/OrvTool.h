@@ -27,11 +27,11 @@ enum OrvBailoutLevel {
 // them directly.
 class OrvTool {
 public:
-  // Copies the three texts; every option value at its default, no input
+  // Copies the four texts; every option value at its default, no input
   // files.  The tool owns `parser` (which may be null for a tool that does
   // not parse) and deletes it with itself.
   OrvTool(const VString& bannerFormat, const VString& commandName, const VString& version,
-          OrvParser* parser);
+          const VString& notice, OrvParser* parser);
   ~OrvTool();
   OrvTool(const OrvTool&) = delete;
   OrvTool& operator=(const OrvTool&) = delete;
@@ -39,6 +39,7 @@ public:
   VString bannerFormat;  // printf format with two %s: command name, version
   VString commandName;
   VString version;
+  VString notice;        // the banner's line that says what the tool does
   int help;              // "help"
   int pf;                // "pf"
   int v;                 // "v"

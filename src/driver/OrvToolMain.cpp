@@ -1,12 +1,15 @@
 // The tool driver: option groups, environment and command line, banner and
 // listings, input checks, the loop over the input files (with the steps of a
-// transformation object) and the exit path.
+// transformation object and the printing of each tree as COBOL) and the
+// exit path.
 #include "OrvToolMain.h"
 
 #include <sys/stat.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <iostream>
 
 #include "OrvExit.h"
@@ -14,8 +17,10 @@
 #include "OrvFiles.h"
 #include "OrvMessage.h"
 #include "OrvMessageSink.h"
+#include "OrvOutputName.h"
 #include "OrvParser.h"
 #include "OrvParserStatics.h"
+#include "OrvPosnWalkers.h"
 #include "OrvSymTab.h"
 #include "OrvTool.h"
 #include "OrvToolMessageSink.h"
@@ -28,7 +33,6 @@ OrvCLFlagTable OrvOptionRegistry;
 OrvTokenList OrvLoggedMessages;
 
 const char* const OrvToolOptionsVariable = "ORV_TOOL_OPTIONS";
-const char* const OrvToolNotice = "Prints statistics of COBOL source programs.";
 
 int OrvConvWarn = 1;
 int OrvConvInfo = 0;
@@ -43,8 +47,8 @@ VString* OrvBailoutLevelChoices() {
 
 namespace {
 
-// Result of the refusal of a tool that asks for printing.
-const OrvResult kNotBuilt = ORV_BAD_OPTIONS;
+// The printer's option records are all built; the tool's mask selects.
+const int kAllPrinterOptions = 0xff;
 
 // The modes of ApplyAll: only find, or transform.
 const int kFindMode = 0;
@@ -78,6 +82,11 @@ struct Run {
   OrvCLFlag settings[5];
   OrvCLFlag reporting[7];
   OrvCLFlag parsing[4];
+  OrvCLFlag output[5];    // "Cobol Output File", offered by a tool that prints
+
+  int printSwitch = 0;
+  const char* defaultSuffix = "";
+  bool ended = false;     // a failure that ends the run: no later file is handled
 };
 
 void BuildGroups(Run& run) {
@@ -105,6 +114,14 @@ void BuildGroups(Run& run) {
                     nullptr, 0, "Level of parser messages that cause bailout", 1};
   run.parsing[2] = Switch("stat", &run.stat, "Print short source program statistics", 1);
   run.parsing[3] = kEnd;
+
+  run.output[0] = Heading("Cobol Output File");
+  run.output[1] = {'s', "gen-file", nullptr, nullptr, &t->genFile, nullptr, 0,
+                   "Write the converted source to this file", 9};
+  run.output[2] = {'s', "gen-sfx", nullptr, nullptr, &t->genSfx, nullptr, 0, "Converted Cobol file suffix", 9};
+  run.output[3] = {'s', "gen-main-dir", nullptr, nullptr, &t->genMainDir, nullptr, 0,
+                   "Write the converted Main File to this directory", 9};
+  run.output[4] = kEnd;
 }
 
 void ReportError(const VString& text) { OrvToolMessageSink(MSG_ERR, &OrvNullPosn, &text); }
@@ -150,6 +167,11 @@ OrvResult RegisterOptions(Run& run, const OrvCLFlag* toolOptions, int parseSwitc
                                run.errorText, mask);
     if (r == ORV_OK) r = OrvAddCommandLineFlags(registry, run.parsing, run.errorText, mask);
   }
+  if (r == ORV_OK && run.printSwitch) {
+    OrvPrettyPrinterImpl& printer = run.tool->printer;
+    r = OrvAddCommandLineFlags(registry, printer.BuildOptions(kAllPrinterOptions), run.errorText, mask);
+    if (r == ORV_OK) r = OrvAddCommandLineFlags(registry, run.output, run.errorText, mask);
+  }
   return r;
 }
 
@@ -182,7 +204,7 @@ void PrintBanner(const OrvTool& tool) {
   const OrvDials dml = OrvDialFieldMask(ORV_DIAL_DML);
   if (CanParseDialects(&wang)) out << "Can parse Wang.\n";
   if (CanParseDialects(&dml)) out << "Can parse DMS DML.\n";
-  out << OrvToolNotice << "\n\n";
+  out << tool.notice << "\n\n";
   out << "Start it with -help to see a list of command-line options.\n";
 }
 
@@ -225,6 +247,19 @@ OrvResult PrepareParser(Run& run, OrvDials allowedDials) {
   if (r != ORV_OK) return r;
   if (run.tool->progress) parser->lexerSettings.progressCallBack = OrvProgressIndicator;
   OrvSymTabTraceLevel = parser->traceWords[ORV_TRACE_WORD_SYMTAB];
+  return ORV_OK;
+}
+
+// Start step 17 of a tool that prints: line identification only for the
+// fixed source format, and one named output for one input only.
+OrvResult CheckPrintStart(Run& run) {
+  OrvTool* tool = run.tool;
+  if (tool->parser && tool->parser->lexerSettings.lineFormat != ORV_LINE_FORMAT_FIXED)
+    tool->printer.gen_line_id_comments = 0;
+  if (tool->genFile.length > 0 && run.several) {
+    run.errorText = OrvFormat("Cannot specify one output file '%s' for several input files", tool->genFile.text);
+    return ORV_BAD_OPTIONS;
+  }
   return ORV_OK;
 }
 
@@ -312,6 +347,29 @@ OrvResult WalkFile(Run& run, OrvWalker walker, const VString& file) {
   return ORV_OK;
 }
 
+// Per-file step 6: the tree written as COBOL.  The output name is derived
+// unless "gen-file" gave one; the directories on its path are made.  A
+// failure ends the run.
+OrvResult PrintTree(Run& run, const VString& file) {
+  OrvTool* tool = run.tool;
+  OrvRaiseCommentsWalker(run.tree);
+  if (tool->genFile.length == 0)
+    tool->genFile = OrvOutputFileName(file, tool->genMainDir, tool->genSfx, run.defaultSuffix);
+  const char* name = tool->genFile.text;
+  if (!run.silent) std::cout << " Writing  " << name << "\n";
+  int error = 0;
+  if (OrvMkDir(name, &error) != ORV_OK) {
+    run.errorText = OrvFormat("Cannot create directory for '%s': %s", name, std::strerror(error));
+    return ORV_CANNOT_OPEN_OUTPUT;
+  }
+  if (tool->progress) std::cout << "*PrettyPrinting* " << name << "\n";
+  tool->printer.update_genp = 0;
+  OrvTokenList messages;
+  OrvResult result = tool->printer.PrintFile(tool->genFile, run.tree, &messages);
+  ReportMessages(messages);
+  return result;
+}
+
 void DeleteTree(Run& run) {
   delete run.tree;
   run.tree = nullptr;
@@ -332,6 +390,15 @@ void ProcessFile(Run& run, const VString& file, OrvWalker walker, int parseSwitc
   if (!skipped) fileResult = WalkFile(run, walker, file);
   // A failed file stays the run's result even when later files go well.
   if (fileResult != ORV_OK) run.result = fileResult;
+  if (!skipped && fileResult == ORV_OK && !run.findOnly && run.printSwitch && run.tree) {
+    OrvResult printed = PrintTree(run, file);
+    if (printed != ORV_OK) {
+      // A print that failed ends the run at once: no totals, no later file.
+      run.result = printed;
+      run.ended = true;
+      return;
+    }
+  }
 
   if (OrvErrorCount != 0 || OrvWarningCount != 0 || !run.silent)
     std::cout << OrvFormat("Errors: %u, Warnings: %u\n", OrvErrorCount, OrvWarningCount);
@@ -373,11 +440,9 @@ OrvResult OrvToolMain(OrvTool* tool, int argc, char** argv, OrvDials allowedDial
   }
   tool->genSfx = VString(defaultSuffix ? defaultSuffix : "");
 
-  if (printSwitch) {
-    run.errorText = VString("OrvToolMain: printing steps are not built");
-    return Finish(run, kNotBuilt);
-  }
   run.transform = transform;
+  run.printSwitch = printSwitch;
+  run.defaultSuffix = defaultSuffix ? defaultSuffix : "";
   if (parseSwitch && parser == nullptr) {
     run.errorText = VString("OrvToolMain: the tool has no parser object");
     return Finish(run, ORV_BAD_OPTIONS);
@@ -397,8 +462,12 @@ OrvResult OrvToolMain(OrvTool* tool, int argc, char** argv, OrvDials allowedDial
   if (run.findOnly) OrvConvList = 1;
   OrvTransFindOnly = run.findOnly ? 1 : 0;
   run.several = tool->inputFiles.head->next != nullptr;
+  if (printSwitch) {
+    r = CheckPrintStart(run);
+    if (r != ORV_OK) return Finish(run, r);
+  }
 
-  for (const VStringListNode* n = tool->inputFiles.head; n; n = n->next)
+  for (const VStringListNode* n = tool->inputFiles.head; n && !run.ended; n = n->next)
     ProcessFile(run, n->value, walker, parseSwitch);
   return Finish(run, run.result);
 }

@@ -49,8 +49,14 @@ VString* OrvBailoutLevelChoices();
 // A `transform` offers its own options (after AddOptions; a result other
 // than 0 ends the run), pre-processes every input and, when there is no
 // walker, searches each tree (applying itself unless "find-only" is given);
-// "conv-list" then lists the applied transformations.  Printing is not part
-// of this program: a tool that asks for it is refused with ORV_BAD_OPTIONS.
+// "conv-list" then lists the applied transformations.  With `printSwitch`
+// the printer's options and the "Cobol Output File" group ("gen-file",
+// "gen-sfx", "gen-main-dir") are offered, and every tree that was parsed
+// and processed without failure is written as COBOL by the tool's printer
+// to the file "gen-file" names, or else to a name derived from the input
+// (OrvOutputFileName); " Writing  " and the name are printed unless
+// "silent".  A non-fixed source format switches "gen-line-id-comments"
+// off.  A print that fails ends the run with its result.
 //
 // Results: 0 after a clean run; ORV_BAD_OPTIONS for bad options or no input
 // file; ORV_CANNOT_OPEN_INPUT when an input file cannot be read (or is a
@@ -59,13 +65,13 @@ VString* OrvBailoutLevelChoices();
 // input file that failed (a pre-processing result, ORV_PARSE_FAILED for a
 // file refused by pre-processing with messages, a parse result above the
 // bail-out level, or a walker's or transformation's result) - a later
-// clean file does not hide it.
+// clean file does not hide it.  A tool that prints adds: ORV_BAD_OPTIONS
+// for "gen-file" with several inputs; ORV_CANNOT_OPEN_OUTPUT when the
+// output's directory cannot be made; the printer's result (10, 41 to 56)
+// when a print fails.
 OrvResult OrvToolMain(OrvTool* tool, int argc, char** argv, OrvDials allowedDials,
                       int defaultPrimary, int defaultSecondary, const OrvCLFlag* toolOptions,
                       OrvWalker walker, const char* defaultSuffix, OrvTransform* transform,
                       int parseSwitch, int printSwitch, int optionMask);
-
-// The notice line of the banner.
-extern const char* const OrvToolNotice;
 
 #endif

@@ -6,6 +6,7 @@
 #include "OrvExprOper.h"
 #include "OrvGramAcceptDisplay.h"
 #include "OrvGramCall.h"
+#include "OrvGramCics.h"
 #include "OrvGramConditions.h"
 #include "OrvGramDataDivision.h"
 #include "OrvGramDataEntries.h"

@@ -43,8 +43,18 @@
    the SQL_SET_ASSIGN_LIST), a call identifier ( [expression-list] ) of a
    function whose name is no SQL word (INTR_FUNCTION), and VALUE as the
    name of a column.  The rule of EXEC SQL commits every trial its
-   statement opened, so that no trial runs on past END-EXEC.  CICS gets a
-   banner of its own after them when its rules come.
+   statement opened, so that no trial runs on past END-EXEC.
+
+   EXEC CICS.  A banner of its own after the SQL ones: it
+   holds the statement of a block, its commands, options and arguments,
+   with the helpers of OrvGramCics.  A CICS block takes all its options in
+   any order (the CICS collector places them by the option table and
+   reports the rest); ASSIGN, HANDLE and IGNORE take no options; a syntax
+   error anywhere in a block makes the block one error node (no error rule
+   below the statement, and that rule turns reserved-word and name lookup
+   back on); a user-defined word where a command word or an option keyword
+   stands makes the rest of the block text (an EX_EXEC_TOKEN_LIST, read
+   with both lookups off, ended by END-EXEC or a separator period).
 
    Values.  A symbol's value is one member of the %union below, one word of
    the parse engine's value stack: <node> a node or null, <code> an
@@ -113,6 +123,7 @@
        RW_ENABLE RW_DISABLE RW_PURGE RW_GENERATE RW_INITIATE RW_TERMINATE RW_SUPPRESS RW_USE
        RW_NOTE RW_ENTER RW_EXHIBIT RW_ON RW_READY RW_RESET RW_SERVICE RW_COMMIT RW_ROLLBACK RW_EXEC
        RW_END_ACCEPT RW_END_DISPLAY RW_END_RECEIVE RW_WITH_DATA RW_NO RW_ERASE
+       CTK_MAP CTK_SET
 %left OP_PLUS OP_MINUS
 /* Words that continue the construct before them rather than start the
    next one: LINES after a LINAGE value, ALTERNATE after RESERVE n, and a
@@ -379,6 +390,12 @@
 %type <node> sql_scalar_function sql_when_list sql_when_item sql_trim_spec sql_niladic_function
 %type <node> sql_aggregate_function sql_search_condition sql_conjunction sql_negation sql_predicate
 %type <code> sql_comparison_operator
+/* EXEC CICS */
+%type <node> exec_cics_statement cics_statement cics_placeholder cics_assign_statement
+%type <node> cics_assignments_opt cics_assignments cics_assignment cics_handler_statement
+%type <node> cics_handlers_opt cics_handlers cics_handler cics_condition_name cics_command cics_head
+%type <node> cics_map_option cics_set_option cics_option cics_data_area cics_numeric_value cics_name
+%type <node> cics_pointer cics_text
 %%
 
 /* ===================================================================== */
@@ -4328,6 +4345,7 @@ exec_statement
         : RW_EXEC RW_END_EXEC           { $$ = OrvGramExecTokens(POSITION_STEP(OrvGramExecLines())); }
         | RW_EXEC TK_SQL sql_statement RW_END_EXEC
                                         [ YYVALID; if (yytrial) break; $$ = OrvGramNode(STMT_EXEC_SQL, $3); ]
+        | exec_cics_statement           { $$ = $1; }
         ;
 
 /* ===================================================================== */
@@ -6120,6 +6138,669 @@ sql_comparison_operator
         | ST_RIGHT_ANGLE ST_EQ          { $$ = SQL_OP_NE; }
         | ST_RIGHT_ANGLE ST_LT          { $$ = SQL_OP_GE; }
         | ST_RIGHT_ANGLE ST_GT          { $$ = SQL_OP_LE; }
+        ;
+
+/* ===================================================================== */
+/* EXEC CICS                                                              */
+/* ===================================================================== */
+
+/* The statement between EXEC CICS and END-EXEC.  The lexer delivers the
+   CICS words as CTK_ tokens and the COBOL separators unchanged.  A command
+   with options is built by the CICS collector (OrvCicsCollector): the head
+   makes the statement node, the empty action after it starts the
+   collector, and each option, once reduced, is placed into the slot the
+   option table gives (or reported there); an option rule's value is null.
+   A syntax error anywhere in the block makes the whole statement one error
+   node: there is no error rule below the statement.  A user-defined word
+   where a command word or an option keyword stands (a command or option the
+   grammar does not know) turns the rest of the block into text. */
+
+/* ---------------------------------------------------------------------
+   EXEC CICS cics-statement END-EXEC
+   --------------------------------------------------------------------- */
+
+/* Text never runs past a separator period: a block whose END-EXEC is
+   missing ends there, with the syntax error reported at the period, and
+   the period ends the sentence. */
+exec_cics_statement
+        : RW_EXEC TK_CICS cics_statement RW_END_EXEC
+                                        { $$ = OrvGramNode(STMT_EXEC_CICS, $3); }
+        | RW_EXEC TK_CICS cics_text     { $$ = OrvGramCicsUnended(OrvGramNode(STMT_EXEC_CICS, $3)); }
+        ;
+
+cics_statement
+        : cics_assign_statement         { $$ = $1; }
+        | cics_handler_statement        { $$ = $1; }
+        | cics_command                  { $$ = $1; }
+        | cics_text                     { $$ = $1; }
+        | error                         [ OrvGramCicsWords(1); if (yytrial) break; OrvGramCicsAbandon(); $$ = OrvGramErrorNode(); ]
+        ;
+
+/* The command placeholder: slot 0 of a command without an option in its
+   head. */
+cics_placeholder
+        : /* empty */                   { $$ = OrvGramNullNode(); }
+        ;
+
+/* ---------------------------------------------------------------------
+   ASSIGN [ name ( data-area ) ]...
+   --------------------------------------------------------------------- */
+
+/* The names are read as character strings (reserved-word and name lookup
+   off), the data areas with both on.  The switch rules are default
+   reductions: no token is read before they act. */
+cics_assign_statement
+        : CTK_ASSIGN cics_placeholder cics_words_off cics_assignments_opt
+                                        [ OrvGramCicsWords(1); if (yytrial) break; $$ = OrvGramCicsListStatement(CS_STMT_ASSIGN, $2, $4); ]
+        ;
+
+cics_words_off
+        : /* empty */                   [ OrvGramCicsWords(0); ]
+        ;
+
+cics_words_on
+        : /* empty */                   [ OrvGramCicsWords(1); ]
+        ;
+
+cics_assignments_opt
+        : /* empty */                   { $$ = OrvGramNullNode(); }
+        | cics_assignments              { $$ = $1; }
+        ;
+
+cics_assignments
+        : cics_assignment               { $$ = OrvListExpr(CS_ASSIGNMENT_LIST, $1, nullptr); }
+        | cics_assignments cics_assignment
+                                        { $$ = OrvListExpr(CS_ASSIGNMENT_LIST, $1, $2); }
+        ;
+
+cics_assignment
+        : TK_CHAR_STRING cics_words_on SEP_LEFT_PAR cics_data_area SEP_RIGHT_PAR
+                                        [ OrvGramCicsWords(0); if (yytrial) break; $$ = OrvGramNode(CS_GRP_ASSIGN, $1, $4); ]
+        ;
+
+/* ---------------------------------------------------------------------
+   HANDLE AID [ key [ ( procedure-name ) ] ]...
+   HANDLE CONDITION [ condition [ ( procedure-name ) ] ]...
+   IGNORE CONDITION [ condition ]...
+   --------------------------------------------------------------------- */
+
+cics_handler_statement
+        : CTK_HANDLE CTK_AID cics_placeholder cics_handlers_opt
+                                        { $$ = OrvGramCicsListStatement(CS_STMT_HANDLE_AID, $3, $4); }
+        | CTK_HANDLE CTK_CONDITION cics_placeholder cics_handlers_opt
+                                        { $$ = OrvGramCicsListStatement(CS_STMT_HANDLE_CONDITION, $3, $4); }
+        | CTK_IGNORE CTK_CONDITION cics_placeholder cics_handlers_opt
+                                        { $$ = OrvGramCicsListStatement(CS_STMT_IGNORE_CONDITION, $3, $4); }
+        ;
+
+cics_handlers_opt
+        : /* empty */                   { $$ = OrvGramNullNode(); }
+        | cics_handlers                 { $$ = $1; }
+        ;
+
+cics_handlers
+        : cics_handler                  { $$ = OrvListExpr(CS_COND_HANDLER_LIST, $1, nullptr); }
+        | cics_handlers cics_handler    { $$ = OrvListExpr(CS_COND_HANDLER_LIST, $1, $2); }
+        ;
+
+cics_handler
+        : cics_condition_name           { $$ = OrvGramNode(CS_GRP_CONDITION_HANDLER, $1); }
+        | cics_condition_name SEP_LEFT_PAR procedure_name SEP_RIGHT_PAR
+                                        { $$ = OrvGramNode(CS_GRP_CONDITION_HANDLER, $1, $3); }
+        ;
+
+/* A condition or key: its word as a CHAR_STRING, also for a user-defined
+   word, whose symbol-table element stays out of the tree. */
+cics_condition_name
+        : CTK_ALLOCERR                  { $$ = OrvGramCicsWordName(CTK_ALLOCERR); }
+        | CTK_BMS                       { $$ = OrvGramCicsWordName(CTK_BMS); }
+        | CTK_CBIDERR                   { $$ = OrvGramCicsWordName(CTK_CBIDERR); }
+        | CTK_CCERROR                   { $$ = OrvGramCicsWordName(CTK_CCERROR); }
+        | CTK_CHANGED                   { $$ = OrvGramCicsWordName(CTK_CHANGED); }
+        | CTK_DISABLED                  { $$ = OrvGramCicsWordName(CTK_DISABLED); }
+        | CTK_DSSTAT                    { $$ = OrvGramCicsWordName(CTK_DSSTAT); }
+        | CTK_DUPKEY                    { $$ = OrvGramCicsWordName(CTK_DUPKEY); }
+        | CTK_DUPREC                    { $$ = OrvGramCicsWordName(CTK_DUPREC); }
+        | CTK_ENDDATA                   { $$ = OrvGramCicsWordName(CTK_ENDDATA); }
+        | CTK_ENDFILE                   { $$ = OrvGramCicsWordName(CTK_ENDFILE); }
+        | CTK_ENDINPT                   { $$ = OrvGramCicsWordName(CTK_ENDINPT); }
+        | CTK_ENQBUSY                   { $$ = OrvGramCicsWordName(CTK_ENQBUSY); }
+        | CTK_ENVDEFERR                 { $$ = OrvGramCicsWordName(CTK_ENVDEFERR); }
+        | CTK_EOC                       { $$ = OrvGramCicsWordName(CTK_EOC); }
+        | CTK_EODS                      { $$ = OrvGramCicsWordName(CTK_EODS); }
+        | CTK_EOF                       { $$ = OrvGramCicsWordName(CTK_EOF); }
+        | CTK_ERROR                     { $$ = OrvGramCicsWordName(CTK_ERROR); }
+        | CTK_EXPIRED                   { $$ = OrvGramCicsWordName(CTK_EXPIRED); }
+        | CTK_FILENOTFOUND              { $$ = OrvGramCicsWordName(CTK_FILENOTFOUND); }
+        | CTK_FUNCERR                   { $$ = OrvGramCicsWordName(CTK_FUNCERR); }
+        | CTK_IGREQCD                   { $$ = OrvGramCicsWordName(CTK_IGREQCD); }
+        | CTK_IGREQID                   { $$ = OrvGramCicsWordName(CTK_IGREQID); }
+        | CTK_ILLOGIC                   { $$ = OrvGramCicsWordName(CTK_ILLOGIC); }
+        | CTK_INBFMH                    { $$ = OrvGramCicsWordName(CTK_INBFMH); }
+        | CTK_INPARTN                   { $$ = OrvGramCicsWordName(CTK_INPARTN); }
+        | CTK_INVERRTERM                { $$ = OrvGramCicsWordName(CTK_INVERRTERM); }
+        | CTK_INVLDC                    { $$ = OrvGramCicsWordName(CTK_INVLDC); }
+        | CTK_INVMPSZ                   { $$ = OrvGramCicsWordName(CTK_INVMPSZ); }
+        | CTK_INVPARTN                  { $$ = OrvGramCicsWordName(CTK_INVPARTN); }
+        | CTK_INVPARTNSET               { $$ = OrvGramCicsWordName(CTK_INVPARTNSET); }
+        | CTK_INVREQ                    { $$ = OrvGramCicsWordName(CTK_INVREQ); }
+        | CTK_IOERR                     { $$ = OrvGramCicsWordName(CTK_IOERR); }
+        | CTK_ISCINVREQ                 { $$ = OrvGramCicsWordName(CTK_ISCINVREQ); }
+        | CTK_ITEMERR                   { $$ = OrvGramCicsWordName(CTK_ITEMERR); }
+        | CTK_JIDERR                    { $$ = OrvGramCicsWordName(CTK_JIDERR); }
+        | CTK_LENGERR                   { $$ = OrvGramCicsWordName(CTK_LENGERR); }
+        | CTK_LOADING                   { $$ = OrvGramCicsWordName(CTK_LOADING); }
+        | CTK_LOCKED                    { $$ = OrvGramCicsWordName(CTK_LOCKED); }
+        | CTK_MAPERROR                  { $$ = OrvGramCicsWordName(CTK_MAPERROR); }
+        | CTK_MAPFAIL                   { $$ = OrvGramCicsWordName(CTK_MAPFAIL); }
+        | CTK_NAMEERROR                 { $$ = OrvGramCicsWordName(CTK_NAMEERROR); }
+        | CTK_NETNAMEIDERR              { $$ = OrvGramCicsWordName(CTK_NETNAMEIDERR); }
+        | CTK_NODEIDERR                 { $$ = OrvGramCicsWordName(CTK_NODEIDERR); }
+        | CTK_NOJBUFSP                  { $$ = OrvGramCicsWordName(CTK_NOJBUFSP); }
+        | CTK_NONVAL                    { $$ = OrvGramCicsWordName(CTK_NONVAL); }
+        | CTK_NOPASSBKRD                { $$ = OrvGramCicsWordName(CTK_NOPASSBKRD); }
+        | CTK_NOPASSBKWR                { $$ = OrvGramCicsWordName(CTK_NOPASSBKWR); }
+        | CTK_NOSPACE                   { $$ = OrvGramCicsWordName(CTK_NOSPACE); }
+        | CTK_NOSPOOL                   { $$ = OrvGramCicsWordName(CTK_NOSPOOL); }
+        | CTK_NOSTART                   { $$ = OrvGramCicsWordName(CTK_NOSTART); }
+        | CTK_NOSTG                     { $$ = OrvGramCicsWordName(CTK_NOSTG); }
+        | CTK_NOTALLOC                  { $$ = OrvGramCicsWordName(CTK_NOTALLOC); }
+        | CTK_NOTAUTH                   { $$ = OrvGramCicsWordName(CTK_NOTAUTH); }
+        | CTK_NOTFND                    { $$ = OrvGramCicsWordName(CTK_NOTFND); }
+        | CTK_NOTOPEN                   { $$ = OrvGramCicsWordName(CTK_NOTOPEN); }
+        | CTK_OPENERR                   { $$ = OrvGramCicsWordName(CTK_OPENERR); }
+        | CTK_OUTDESCERR                { $$ = OrvGramCicsWordName(CTK_OUTDESCERR); }
+        | CTK_OUTDESCRERR               { $$ = OrvGramCicsWordName(CTK_OUTDESCRERR); }
+        | CTK_PARTNERIDERR              { $$ = OrvGramCicsWordName(CTK_PARTNERIDERR); }
+        | CTK_PARTNFAIL                 { $$ = OrvGramCicsWordName(CTK_PARTNFAIL); }
+        | CTK_PGMIDERR                  { $$ = OrvGramCicsWordName(CTK_PGMIDERR); }
+        | CTK_QBUSY                     { $$ = OrvGramCicsWordName(CTK_QBUSY); }
+        | CTK_QIDERR                    { $$ = OrvGramCicsWordName(CTK_QIDERR); }
+        | CTK_QZERO                     { $$ = OrvGramCicsWordName(CTK_QZERO); }
+        | CTK_RDATT                     { $$ = OrvGramCicsWordName(CTK_RDATT); }
+        | CTK_RECORDBUSY                { $$ = OrvGramCicsWordName(CTK_RECORDBUSY); }
+        | CTK_RETPAGE                   { $$ = OrvGramCicsWordName(CTK_RETPAGE); }
+        | CTK_ROLLEDBACK                { $$ = OrvGramCicsWordName(CTK_ROLLEDBACK); }
+        | CTK_RTEFAIL                   { $$ = OrvGramCicsWordName(CTK_RTEFAIL); }
+        | CTK_RTESOME                   { $$ = OrvGramCicsWordName(CTK_RTESOME); }
+        | CTK_SELNERR                   { $$ = OrvGramCicsWordName(CTK_SELNERR); }
+        | CTK_SESSBUSY                  { $$ = OrvGramCicsWordName(CTK_SESSBUSY); }
+        | CTK_SESSIONERR                { $$ = OrvGramCicsWordName(CTK_SESSIONERR); }
+        | CTK_SIGNAL                    { $$ = OrvGramCicsWordName(CTK_SIGNAL); }
+        | CTK_SPOLBUSY                  { $$ = OrvGramCicsWordName(CTK_SPOLBUSY); }
+        | CTK_SPOLERR                   { $$ = OrvGramCicsWordName(CTK_SPOLERR); }
+        | CTK_STRELERR                  { $$ = OrvGramCicsWordName(CTK_STRELERR); }
+        | CTK_SUPPRESSED                { $$ = OrvGramCicsWordName(CTK_SUPPRESSED); }
+        | CTK_SYMBOLERR                 { $$ = OrvGramCicsWordName(CTK_SYMBOLERR); }
+        | CTK_SYSBUSY                   { $$ = OrvGramCicsWordName(CTK_SYSBUSY); }
+        | CTK_SYSIDERR                  { $$ = OrvGramCicsWordName(CTK_SYSIDERR); }
+        | CTK_TEMPLATERR                { $$ = OrvGramCicsWordName(CTK_TEMPLATERR); }
+        | CTK_TERMERR                   { $$ = OrvGramCicsWordName(CTK_TERMERR); }
+        | CTK_TERMIDERR                 { $$ = OrvGramCicsWordName(CTK_TERMIDERR); }
+        | CTK_TRANSIDERR                { $$ = OrvGramCicsWordName(CTK_TRANSIDERR); }
+        | CTK_TSIOERR                   { $$ = OrvGramCicsWordName(CTK_TSIOERR); }
+        | CTK_UNEXPIN                   { $$ = OrvGramCicsWordName(CTK_UNEXPIN); }
+        | CTK_USERIDERR                 { $$ = OrvGramCicsWordName(CTK_USERIDERR); }
+        | CTK_WRBRK                     { $$ = OrvGramCicsWordName(CTK_WRBRK); }
+        | CTK_WRONGSTAT                 { $$ = OrvGramCicsWordName(CTK_WRONGSTAT); }
+        | CTK_ANYKEY                    { $$ = OrvGramCicsWordName(CTK_ANYKEY); }
+        | CTK_CLEAR                     { $$ = OrvGramCicsWordName(CTK_CLEAR); }
+        | CTK_CLRPARTN                  { $$ = OrvGramCicsWordName(CTK_CLRPARTN); }
+        | CTK_ENTER                     { $$ = OrvGramCicsWordName(CTK_ENTER); }
+        | CTK_LIGHTPEN                  { $$ = OrvGramCicsWordName(CTK_LIGHTPEN); }
+        | CTK_OPERID                    { $$ = OrvGramCicsWordName(CTK_OPERID); }
+        | CTK_PA1                       { $$ = OrvGramCicsWordName(CTK_PA1); }
+        | CTK_PA2                       { $$ = OrvGramCicsWordName(CTK_PA2); }
+        | CTK_PA3                       { $$ = OrvGramCicsWordName(CTK_PA3); }
+        | CTK_PF1                       { $$ = OrvGramCicsWordName(CTK_PF1); }
+        | CTK_PF2                       { $$ = OrvGramCicsWordName(CTK_PF2); }
+        | CTK_PF3                       { $$ = OrvGramCicsWordName(CTK_PF3); }
+        | CTK_PF4                       { $$ = OrvGramCicsWordName(CTK_PF4); }
+        | CTK_PF5                       { $$ = OrvGramCicsWordName(CTK_PF5); }
+        | CTK_PF6                       { $$ = OrvGramCicsWordName(CTK_PF6); }
+        | CTK_PF7                       { $$ = OrvGramCicsWordName(CTK_PF7); }
+        | CTK_PF8                       { $$ = OrvGramCicsWordName(CTK_PF8); }
+        | CTK_PF9                       { $$ = OrvGramCicsWordName(CTK_PF9); }
+        | CTK_PF10                      { $$ = OrvGramCicsWordName(CTK_PF10); }
+        | CTK_PF11                      { $$ = OrvGramCicsWordName(CTK_PF11); }
+        | CTK_PF12                      { $$ = OrvGramCicsWordName(CTK_PF12); }
+        | CTK_PF13                      { $$ = OrvGramCicsWordName(CTK_PF13); }
+        | CTK_PF14                      { $$ = OrvGramCicsWordName(CTK_PF14); }
+        | CTK_PF15                      { $$ = OrvGramCicsWordName(CTK_PF15); }
+        | CTK_PF16                      { $$ = OrvGramCicsWordName(CTK_PF16); }
+        | CTK_PF17                      { $$ = OrvGramCicsWordName(CTK_PF17); }
+        | CTK_PF18                      { $$ = OrvGramCicsWordName(CTK_PF18); }
+        | CTK_PF19                      { $$ = OrvGramCicsWordName(CTK_PF19); }
+        | CTK_TRIGGER                   { $$ = OrvGramCicsWordName(CTK_TRIGGER); }
+        | TK_USER_DEFD_WORD             { $$ = OrvGramCicsUserName(&$1); }
+        ;
+
+/* ---------------------------------------------------------------------
+   command [ option ]...
+   command: ABEND | ADDRESS [ SET ( data-area ) ] | ASKTIME | BIF DEEDIT
+     | DELAY | DELETE | DELETEQ { TD | TS } | DUMP | ENDBR | FORMATTIME
+     | FREEMAIN | GETMAIN | HANDLE ABEND | LINK | PUSH HANDLE | READ
+     | READNEXT | READPREV | READQ TS | RECEIVE [ MAP ( name ) ]
+     | RETRIEVE | RETURN | REWRITE | SEND [ MAP ( name ) | TEXT ] | START
+     | STARTBR | SYNCPOINT | UNLOCK | WRITE | WRITEQ { TD | TS } | XCTL
+   --------------------------------------------------------------------- */
+
+cics_command
+        : cics_head cics_start cics_options_opt
+                                        { $$ = OrvGramCicsFinish(POSITION_STEP(OrvGramCicsCollected())); }
+        ;
+
+/* Starts the collector on the head's statement; the head's entry is
+   cleared (the collector holds the node now). */
+cics_start
+        : /* empty */                   { OrvGramCicsStart(&$<node>0); }
+        ;
+
+cics_options_opt
+        : /* empty */
+        | cics_options_opt cics_option
+        ;
+
+/* The plain SEND, RECEIVE and ADDRESS yield to their forms with MAP or
+   SET in the head. */
+cics_head
+        : CTK_ABEND cics_placeholder    { $$ = OrvGramCicsHead(CS_STMT_ABEND, &$2); }
+        | CTK_ADDRESS cics_placeholder %prec PRTY_LOW
+                                        { $$ = OrvGramCicsHead(CS_STMT_ADDRESS, &$2); }
+        | CTK_ASKTIME cics_placeholder  { $$ = OrvGramCicsHead(CS_STMT_ASKTIME, &$2); }
+        | CTK_BIF CTK_DEEDIT cics_placeholder
+                                        { $$ = OrvGramCicsHead(CS_STMT_BIF_DEEDIT, &$3); }
+        | CTK_DELAY cics_placeholder    { $$ = OrvGramCicsHead(CS_STMT_DELAY, &$2); }
+        | CTK_DELETE cics_placeholder   { $$ = OrvGramCicsHead(CS_STMT_DELETE, &$2); }
+        | CTK_DELETEQ CTK_TD cics_placeholder
+                                        { $$ = OrvGramCicsHead(CS_STMT_DELETEQ_TD, &$3); }
+        | CTK_DELETEQ CTK_TS cics_placeholder
+                                        { $$ = OrvGramCicsHead(CS_STMT_DELETEQ_TS, &$3); }
+        | CTK_DUMP cics_placeholder     { $$ = OrvGramCicsHead(CS_STMT_DUMP, &$2); }
+        | CTK_ENDBR cics_placeholder    { $$ = OrvGramCicsHead(CS_STMT_ENDBR, &$2); }
+        | CTK_FORMATTIME cics_placeholder
+                                        { $$ = OrvGramCicsHead(CS_STMT_FORMATTIME, &$2); }
+        | CTK_FREEMAIN cics_placeholder { $$ = OrvGramCicsHead(CS_STMT_FREEMAIN, &$2); }
+        | CTK_GETMAIN cics_placeholder  { $$ = OrvGramCicsHead(CS_STMT_GETMAIN, &$2); }
+        | CTK_HANDLE CTK_ABEND cics_placeholder
+                                        { $$ = OrvGramCicsHead(CS_STMT_HANDLE_ABEND, &$3); }
+        | CTK_LINK cics_placeholder     { $$ = OrvGramCicsHead(CS_STMT_LINK, &$2); }
+        | CTK_PUSH CTK_HANDLE cics_placeholder
+                                        { $$ = OrvGramCicsHead(CS_STMT_PUSH_HANDLE, &$3); }
+        | CTK_READ cics_placeholder     { $$ = OrvGramCicsHead(CS_STMT_READ, &$2); }
+        | CTK_READNEXT cics_placeholder { $$ = OrvGramCicsHead(CS_STMT_READNEXT, &$2); }
+        | CTK_READPREV cics_placeholder { $$ = OrvGramCicsHead(CS_STMT_READPREV, &$2); }
+        | CTK_READQ CTK_TS cics_placeholder
+                                        { $$ = OrvGramCicsHead(CS_STMT_READQ_TS, &$3); }
+        | CTK_RECEIVE cics_placeholder %prec PRTY_LOW
+                                        { $$ = OrvGramCicsHead(CS_STMT_RECEIVE, &$2); }
+        | CTK_RETRIEVE cics_placeholder { $$ = OrvGramCicsHead(CS_STMT_RETRIEVE, &$2); }
+        | CTK_RETURN cics_placeholder   { $$ = OrvGramCicsHead(CS_STMT_RETURN, &$2); }
+        | CTK_REWRITE cics_placeholder  { $$ = OrvGramCicsHead(CS_STMT_REWRITE, &$2); }
+        | CTK_SEND cics_placeholder %prec PRTY_LOW
+                                        { $$ = OrvGramCicsHead(CS_STMT_SEND, &$2); }
+        | CTK_SEND CTK_TEXT cics_placeholder
+                                        { $$ = OrvGramCicsHead(CS_STMT_SEND_TEXT, &$3); }
+        | CTK_START cics_placeholder    { $$ = OrvGramCicsHead(CS_STMT_START, &$2); }
+        | CTK_STARTBR cics_placeholder  { $$ = OrvGramCicsHead(CS_STMT_STARTBR, &$2); }
+        | CTK_SYNCPOINT cics_placeholder
+                                        { $$ = OrvGramCicsHead(CS_STMT_SYNCPOINT, &$2); }
+        | CTK_UNLOCK cics_placeholder   { $$ = OrvGramCicsHead(CS_STMT_UNLOCK, &$2); }
+        | CTK_WRITE cics_placeholder    { $$ = OrvGramCicsHead(CS_STMT_WRITE, &$2); }
+        | CTK_WRITEQ CTK_TD cics_placeholder
+                                        { $$ = OrvGramCicsHead(CS_STMT_WRITEQ_TD, &$3); }
+        | CTK_WRITEQ CTK_TS cics_placeholder
+                                        { $$ = OrvGramCicsHead(CS_STMT_WRITEQ_TS, &$3); }
+        | CTK_XCTL cics_placeholder     { $$ = OrvGramCicsHead(CS_STMT_XCTL, &$2); }
+        | CTK_ADDRESS cics_placeholder cics_set_option
+                                        { $$ = OrvGramCicsHeadWithOption(CS_STMT_ADDRESS_SET, &$2); }
+        | CTK_RECEIVE cics_placeholder cics_map_option
+                                        { $$ = OrvGramCicsHeadWithOption(CS_STMT_RECEIVE_MAP, &$2); }
+        | CTK_SEND cics_placeholder cics_map_option
+                                        { $$ = OrvGramCicsHeadWithOption(CS_STMT_SEND_MAP, &$2); }
+        ;
+
+cics_map_option
+        : CTK_MAP SEP_LEFT_PAR cics_name SEP_RIGHT_PAR
+                                        { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_MAP, $3))); }
+        ;
+
+cics_set_option
+        : CTK_SET SEP_LEFT_PAR cics_data_area SEP_RIGHT_PAR
+                                        { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_SET, $3))); }
+        ;
+
+/* ---------------------------------------------------------------------
+   option: keyword [ ( argument ) ]
+   --------------------------------------------------------------------- */
+
+/* Each option is placed by the collector at once; its value is null. */
+cics_option
+        : CTK_ABCODE SEP_LEFT_PAR cics_name SEP_RIGHT_PAR
+                                        { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_ABCODE, $3))); }
+        | CTK_ABSTIME SEP_LEFT_PAR identifier SEP_RIGHT_PAR
+                                        { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_ABSTIME, $3))); }
+        | CTK_ACEE SEP_LEFT_PAR cics_pointer SEP_RIGHT_PAR
+                                        { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_ACEE, $3))); }
+        | CTK_AFTER                     { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_AFTER))); }
+        | CTK_ALARM                     { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_ALARM))); }
+        | CTK_ALTERNATE                 { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_ALTERNATE))); }
+        | CTK_ASIS                      { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_ASIS))); }
+        | CTK_AT SEP_LEFT_PAR cics_name SEP_RIGHT_PAR
+                                        { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_AT, $3))); }
+        | CTK_AT                        { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_AT))); }
+        | CTK_ATTACH                    { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_ATTACH))); }
+        | CTK_ATTACHID SEP_LEFT_PAR cics_name SEP_RIGHT_PAR
+                                        { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_ATTACHID, $3))); }
+        | CTK_AUXILIARY                 { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_AUXILIARY))); }
+        | CTK_BELOW                     { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_BELOW))); }
+        | CTK_BUFFER                    { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_BUFFER))); }
+        | CTK_CANCEL                    { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_CANCEL))); }
+        | CTK_CBUFF                     { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_CBUFF))); }
+        | CTK_CICSDATAKEY               { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_CICSDATAKEY))); }
+        | CTK_CNOTCOMPL                 { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_CNOTCOMPL))); }
+        | CTK_COMMAREA SEP_LEFT_PAR cics_data_area SEP_RIGHT_PAR
+                                        { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_COMMAREA, $3))); }
+        | CTK_COMPLETE                  { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_COMPLETE))); }
+        | CTK_CONFIRM                   { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_CONFIRM))); }
+        | CTK_CONSISTENT                { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_CONSISTENT))); }
+        | CTK_CONVID SEP_LEFT_PAR cics_data_area SEP_RIGHT_PAR
+                                        { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_CONVID, $3))); }
+        | CTK_CTLCHAR SEP_LEFT_PAR cics_numeric_value SEP_RIGHT_PAR
+                                        { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_CTLCHAR, $3))); }
+        | CTK_CURSOR SEP_LEFT_PAR cics_numeric_value SEP_RIGHT_PAR
+                                        { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_CURSOR, $3))); }
+        | CTK_CURSOR                    { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_CURSOR))); }
+        | CTK_CWA SEP_LEFT_PAR cics_pointer SEP_RIGHT_PAR
+                                        { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_CWA, $3))); }
+        | CTK_DATA SEP_LEFT_PAR identifier SEP_RIGHT_PAR
+                                        { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_DATA, $3))); }
+        | CTK_DATALENGTH SEP_LEFT_PAR cics_numeric_value SEP_RIGHT_PAR
+                                        { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_DATALENGTH, $3))); }
+        | CTK_DATAONLY                  { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_DATAONLY))); }
+        | CTK_DATAPOINTER SEP_LEFT_PAR identifier SEP_RIGHT_PAR
+                                        { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_DATAPOINTER, $3))); }
+        | CTK_DATASET SEP_LEFT_PAR operand SEP_RIGHT_PAR
+                                        { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_DATASET, $3))); }
+        | CTK_DATE SEP_LEFT_PAR identifier SEP_RIGHT_PAR
+                                        { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_DATE, $3))); }
+        | CTK_DATEFORM SEP_LEFT_PAR identifier SEP_RIGHT_PAR
+                                        { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_DATEFORM, $3))); }
+        | CTK_DATESEP SEP_LEFT_PAR cics_numeric_value SEP_RIGHT_PAR
+                                        { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_DATESEP, $3))); }
+        | CTK_DATESEP                   { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_DATESEP))); }
+        | CTK_DAYCOUNT SEP_LEFT_PAR identifier SEP_RIGHT_PAR
+                                        { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_DAYCOUNT, $3))); }
+        | CTK_DAYOFMONTH SEP_LEFT_PAR identifier SEP_RIGHT_PAR
+                                        { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_DAYOFMONTH, $3))); }
+        | CTK_DAYOFWEEK SEP_LEFT_PAR identifier SEP_RIGHT_PAR
+                                        { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_DAYOFWEEK, $3))); }
+        | CTK_DCT                       { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_DCT))); }
+        | CTK_DDMMYY SEP_LEFT_PAR identifier SEP_RIGHT_PAR
+                                        { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_DDMMYY, $3))); }
+        | CTK_DDMMYYYY SEP_LEFT_PAR identifier SEP_RIGHT_PAR
+                                        { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_DDMMYYYY, $3))); }
+        | CTK_DEBKEY                    { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_DEBKEY))); }
+        | CTK_DEBREC                    { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_DEBREC))); }
+        | CTK_DEFAULT                   { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_DEFAULT))); }
+        | CTK_DEFRESP                   { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_DEFRESP))); }
+        | CTK_DEST SEP_LEFT_PAR cics_name SEP_RIGHT_PAR
+                                        { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_DEST, $3))); }
+        | CTK_DUMPCODE SEP_LEFT_PAR cics_name SEP_RIGHT_PAR
+                                        { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_DUMPCODE, $3))); }
+        | CTK_EIB SEP_LEFT_PAR cics_pointer SEP_RIGHT_PAR
+                                        { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_EIB, $3))); }
+        | CTK_ENDACTIVITY               { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_ENDACTIVITY))); }
+        | CTK_EQUAL                     { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_EQUAL))); }
+        | CTK_ERASE                     { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_ERASE))); }
+        | CTK_ERASEAUP                  { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_ERASEAUP))); }
+        | CTK_FCT                       { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_FCT))); }
+        | CTK_FIELD SEP_LEFT_PAR identifier SEP_RIGHT_PAR
+                                        { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_FIELD, $3))); }
+        | CTK_FILE SEP_LEFT_PAR operand SEP_RIGHT_PAR
+                                        { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_FILE, $3))); }
+        | CTK_FLENGTH SEP_LEFT_PAR cics_data_area SEP_RIGHT_PAR
+                                        { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_FLENGTH, $3))); }
+        | CTK_FMH                       { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_FMH))); }
+        | CTK_FOR                       { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_FOR))); }
+        | CTK_FORMFEED                  { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_FORMFEED))); }
+        | CTK_FREEKB                    { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_FREEKB))); }
+        | CTK_FROM SEP_LEFT_PAR identifier SEP_RIGHT_PAR
+                                        { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_FROM, $3))); }
+        | CTK_FRSET                     { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_FRSET))); }
+        | CTK_FULLDATE SEP_LEFT_PAR identifier SEP_RIGHT_PAR
+                                        { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_FULLDATE, $3))); }
+        | CTK_GENERIC                   { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_GENERIC))); }
+        | CTK_GTEQ                      { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_GTEQ))); }
+        | CTK_HONEOM                    { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_HONEOM))); }
+        | CTK_HOURS SEP_LEFT_PAR cics_numeric_value SEP_RIGHT_PAR
+                                        { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_HOURS, $3))); }
+        | CTK_IMMEDIATE                 { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_IMMEDIATE))); }
+        | CTK_INITIMG SEP_LEFT_PAR cics_numeric_value SEP_RIGHT_PAR
+                                        { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_INITIMG, $3))); }
+        | CTK_INPARTN SEP_LEFT_PAR cics_name SEP_RIGHT_PAR
+                                        { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_INPARTN, $3))); }
+        | CTK_INPUTMSG SEP_LEFT_PAR identifier SEP_RIGHT_PAR
+                                        { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_INPUTMSG, $3))); }
+        | CTK_INPUTMSGLEN SEP_LEFT_PAR cics_numeric_value SEP_RIGHT_PAR
+                                        { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_INPUTMSGLEN, $3))); }
+        | CTK_INTERVAL SEP_LEFT_PAR operand SEP_RIGHT_PAR
+                                        { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_INTERVAL, $3))); }
+        | CTK_INTO SEP_LEFT_PAR identifier SEP_RIGHT_PAR
+                                        { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_INTO, $3))); }
+        | CTK_INVITE                    { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_INVITE))); }
+        | CTK_ITEM SEP_LEFT_PAR cics_data_area SEP_RIGHT_PAR
+                                        { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_ITEM, $3))); }
+        | CTK_KEYLENGTH SEP_LEFT_PAR cics_numeric_value SEP_RIGHT_PAR
+                                        { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_KEYLENGTH, $3))); }
+        | CTK_L40                       { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_L40))); }
+        | CTK_L64                       { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_L64))); }
+        | CTK_L80                       { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_L80))); }
+        | CTK_LABEL SEP_LEFT_PAR procedure_name SEP_RIGHT_PAR
+                                        { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_LABEL, $3))); }
+        | CTK_LAST                      { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_LAST))); }
+        | CTK_LDC SEP_LEFT_PAR cics_name SEP_RIGHT_PAR
+                                        { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_LDC, $3))); }
+        | CTK_LEAVEKB                   { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_LEAVEKB))); }
+        | CTK_LENGTH SEP_LEFT_PAR cics_data_area SEP_RIGHT_PAR
+                                        { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_LENGTH, $3))); }
+        | CTK_LINEADDR SEP_LEFT_PAR cics_numeric_value SEP_RIGHT_PAR
+                                        { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_LINEADDR, $3))); }
+        | CTK_MAIN                      { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_MAIN))); }
+        | CTK_MAP SEP_LEFT_PAR cics_name SEP_RIGHT_PAR
+                                        { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_MAP, $3))); }
+        | CTK_MAPONLY                   { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_MAPONLY))); }
+        | CTK_MAPPED                    { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_MAPPED))); }
+        | CTK_MAPPINGDEV SEP_LEFT_PAR cics_numeric_value SEP_RIGHT_PAR
+                                        { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_MAPPINGDEV, $3))); }
+        | CTK_MAPSET SEP_LEFT_PAR cics_name SEP_RIGHT_PAR
+                                        { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_MAPSET, $3))); }
+        | CTK_MASSINSERT                { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_MASSINSERT))); }
+        | CTK_MAXFLENGTH SEP_LEFT_PAR cics_numeric_value SEP_RIGHT_PAR
+                                        { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_MAXFLENGTH, $3))); }
+        | CTK_MAXLENGTH SEP_LEFT_PAR cics_data_area SEP_RIGHT_PAR
+                                        { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_MAXLENGTH, $3))); }
+        | CTK_MINUTES SEP_LEFT_PAR cics_numeric_value SEP_RIGHT_PAR
+                                        { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_MINUTES, $3))); }
+        | CTK_MMDDYY SEP_LEFT_PAR identifier SEP_RIGHT_PAR
+                                        { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_MMDDYY, $3))); }
+        | CTK_MMDDYYYY SEP_LEFT_PAR identifier SEP_RIGHT_PAR
+                                        { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_MMDDYYYY, $3))); }
+        | CTK_MONTHOFYEAR SEP_LEFT_PAR identifier SEP_RIGHT_PAR
+                                        { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_MONTHOFYEAR, $3))); }
+        | CTK_NEXT                      { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_NEXT))); }
+        | CTK_NOCHECK                   { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_NOCHECK))); }
+        | CTK_NODUMP                    { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_NODUMP))); }
+        | CTK_NOEDIT                    { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_NOEDIT))); }
+        | CTK_NOHANDLE                  { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_NOHANDLE))); }
+        | CTK_NOSUSPEND                 { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_NOSUSPEND))); }
+        | CTK_NOTRUNCATE                { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_NOTRUNCATE))); }
+        | CTK_NUMITEMS SEP_LEFT_PAR identifier SEP_RIGHT_PAR
+                                        { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_NUMITEMS, $3))); }
+        | CTK_NUMREC SEP_LEFT_PAR cics_data_area SEP_RIGHT_PAR
+                                        { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_NUMREC, $3))); }
+        | CTK_OUTPARTN SEP_LEFT_PAR cics_name SEP_RIGHT_PAR
+                                        { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_OUTPARTN, $3))); }
+        | CTK_PAGING                    { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_PAGING))); }
+        | CTK_PASSBK                    { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_PASSBK))); }
+        | CTK_PCT                       { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_PCT))); }
+        | CTK_PPT                       { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_PPT))); }
+        | CTK_PRINT                     { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_PRINT))); }
+        | CTK_PROGRAM SEP_LEFT_PAR cics_name SEP_RIGHT_PAR
+                                        { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_PROGRAM, $3))); }
+        | CTK_PROGRAM                   { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_PROGRAM))); }
+        | CTK_PROTECT                   { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_PROTECT))); }
+        | CTK_PSEUDOBIN                 { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_PSEUDOBIN))); }
+        | CTK_QNAME SEP_LEFT_PAR cics_name SEP_RIGHT_PAR
+                                        { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_QNAME, $3))); }
+        | CTK_QUEUE SEP_LEFT_PAR cics_data_area SEP_RIGHT_PAR
+                                        { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_QUEUE, $3))); }
+        | CTK_RBA                       { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_RBA))); }
+        | CTK_REPEATABLE                { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_REPEATABLE))); }
+        | CTK_REQID SEP_LEFT_PAR cics_data_area SEP_RIGHT_PAR
+                                        { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_REQID, $3))); }
+        | CTK_RESET                     { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_RESET))); }
+        | CTK_RESP SEP_LEFT_PAR identifier SEP_RIGHT_PAR
+                                        { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_RESP, $3))); }
+        | CTK_RESP2 SEP_LEFT_PAR identifier SEP_RIGHT_PAR
+                                        { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_RESP2, $3))); }
+        | CTK_REWRITE                   { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_REWRITE))); }
+        | CTK_RIDFLD SEP_LEFT_PAR identifier SEP_RIGHT_PAR
+                                        { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_RIDFLD, $3))); }
+        | CTK_RRN                       { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_RRN))); }
+        | CTK_RTERMID SEP_LEFT_PAR cics_data_area SEP_RIGHT_PAR
+                                        { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_RTERMID, $3))); }
+        | CTK_RTRANSID SEP_LEFT_PAR cics_data_area SEP_RIGHT_PAR
+                                        { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_RTRANSID, $3))); }
+        | CTK_SECONDS SEP_LEFT_PAR cics_numeric_value SEP_RIGHT_PAR
+                                        { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_SECONDS, $3))); }
+        | CTK_SESSION SEP_LEFT_PAR cics_name SEP_RIGHT_PAR
+                                        { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_SESSION, $3))); }
+        | CTK_SET SEP_LEFT_PAR cics_data_area SEP_RIGHT_PAR
+                                        { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_SET, $3))); }
+        | CTK_SHARED                    { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_SHARED))); }
+        | CTK_SIT                       { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_SIT))); }
+        | CTK_STATE SEP_LEFT_PAR cics_data_area SEP_RIGHT_PAR
+                                        { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_STATE, $3))); }
+        | CTK_STORAGE                   { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_STORAGE))); }
+        | CTK_STRFIELD                  { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_STRFIELD))); }
+        | CTK_SYNCONRETURN              { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_SYNCONRETURN))); }
+        | CTK_SYSID SEP_LEFT_PAR operand SEP_RIGHT_PAR
+                                        { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_SYSID, $3))); }
+        | CTK_TABLES                    { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_TABLES))); }
+        | CTK_TASK                      { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_TASK))); }
+        | CTK_TCT                       { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_TCT))); }
+        | CTK_TCTUA SEP_LEFT_PAR cics_pointer SEP_RIGHT_PAR
+                                        { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_TCTUA, $3))); }
+        | CTK_TERMID SEP_LEFT_PAR cics_data_area SEP_RIGHT_PAR
+                                        { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_TERMID, $3))); }
+        | CTK_TERMINAL                  { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_TERMINAL))); }
+        | CTK_TIME SEP_LEFT_PAR cics_data_area SEP_RIGHT_PAR
+                                        { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_TIME, $3))); }
+        | CTK_TIMESEP SEP_LEFT_PAR cics_numeric_value SEP_RIGHT_PAR
+                                        { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_TIMESEP, $3))); }
+        | CTK_TIMESEP                   { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_TIMESEP))); }
+        | CTK_TOKEN SEP_LEFT_PAR cics_data_area SEP_RIGHT_PAR
+                                        { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_TOKEN, $3))); }
+        | CTK_TRANSID SEP_LEFT_PAR cics_name SEP_RIGHT_PAR
+                                        { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_TRANSID, $3))); }
+        | CTK_TWA SEP_LEFT_PAR cics_pointer SEP_RIGHT_PAR
+                                        { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_TWA, $3))); }
+        | CTK_UNCOMMITTED               { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_UNCOMMITTED))); }
+        | CTK_UNTIL                     { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_UNTIL))); }
+        | CTK_UPDATE SEP_LEFT_PAR identifier SEP_RIGHT_PAR
+                                        { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_UPDATE, $3))); }
+        | CTK_UPDATE                    { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_UPDATE))); }
+        | CTK_USERDATAKEY               { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_USERDATAKEY))); }
+        | CTK_USERID SEP_LEFT_PAR cics_data_area SEP_RIGHT_PAR
+                                        { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_USERID, $3))); }
+        | CTK_USING SEP_LEFT_PAR cics_data_area SEP_RIGHT_PAR
+                                        { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_USING, $3))); }
+        | CTK_WAIT                      { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_WAIT))); }
+        | CTK_YEAR SEP_LEFT_PAR identifier SEP_RIGHT_PAR
+                                        { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_YEAR, $3))); }
+        | CTK_YYDDD SEP_LEFT_PAR identifier SEP_RIGHT_PAR
+                                        { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_YYDDD, $3))); }
+        | CTK_YYDDMM SEP_LEFT_PAR identifier SEP_RIGHT_PAR
+                                        { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_YYDDMM, $3))); }
+        | CTK_YYMMDD SEP_LEFT_PAR identifier SEP_RIGHT_PAR
+                                        { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_YYMMDD, $3))); }
+        | CTK_YYYYDDD SEP_LEFT_PAR identifier SEP_RIGHT_PAR
+                                        { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_YYYYDDD, $3))); }
+        | CTK_YYYYDDMM SEP_LEFT_PAR identifier SEP_RIGHT_PAR
+                                        { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_YYYYDDMM, $3))); }
+        | CTK_YYYYMMDD SEP_LEFT_PAR identifier SEP_RIGHT_PAR
+                                        { $$ = OrvGramCicsOption(POSITION_STEP(OrvGramNode(CS_CL_YYYYMMDD, $3))); }
+        ;
+
+/* ---------------------------------------------------------------------
+   Arguments of the options
+   data-area: operand | ADDRESS OF identifier | LENGTH OF identifier
+   numeric-value: operand | LENGTH OF identifier
+   name: nonnumeric-literal | identifier
+   pointer: identifier | ADDRESS OF identifier
+   --------------------------------------------------------------------- */
+
+cics_data_area
+        : operand                       { $$ = $1; }
+        | CTK_ADDRESS RW_OF identifier  { $$ = OrvGramNode(SR_ADDRESS_OF, $3); }
+        | CTK_LENGTH RW_OF identifier   { $$ = OrvGramNode(SR_LENGTH_OF, $3); }
+        ;
+
+cics_numeric_value
+        : operand                       { $$ = $1; }
+        | CTK_LENGTH RW_OF identifier   { $$ = OrvGramNode(SR_LENGTH_OF, $3); }
+        ;
+
+cics_name
+        : TK_NONNUM_LIT                 { $$ = $1; }
+        | identifier                    { $$ = $1; }
+        ;
+
+cics_pointer
+        : identifier                    { $$ = $1; }
+        | CTK_ADDRESS RW_OF identifier  { $$ = OrvGramNode(SR_ADDRESS_OF, $3); }
+        ;
+
+/* ---------------------------------------------------------------------
+   Commands and options the grammar does not know
+   { unknown-word | command [ option ]... unknown-word } [ text ]...
+   --------------------------------------------------------------------- */
+
+/* From the unknown word to END-EXEC the block is text, read with
+   reserved-word and name lookup off; the statement becomes an
+   EX_EXEC_TOKEN_LIST of its tokens, a started statement dissolved into
+   it.  A number continues the text rather than follow a block cut short
+   by a period. */
+cics_text
+        : cics_unknown_word cics_text_on cics_text_items %prec PRTY_LOW
+                                        [ OrvGramCicsWords(1); if (yytrial) break; $$ = OrvGramCicsText(POSITION_STEP(OrvGramCicsTextList()), nullptr); ]
+        | cics_head cics_start cics_options_opt cics_unknown_word cics_text_on cics_text_items %prec PRTY_LOW
+                                        [ OrvGramCicsWords(1); if (yytrial) break; $$ = OrvGramCicsText(POSITION_STEP(OrvGramCicsTextList()), OrvGramCicsCollected()); ]
+        ;
+
+cics_unknown_word
+        : TK_USER_DEFD_WORD             { OrvGramCicsUnknownWord(&$1, POSITION_OF($1)); }
+        ;
+
+cics_text_on
+        : /* empty */                   [ OrvGramCicsTextMode(); ]
+        ;
+
+cics_text_items
+        : /* empty */
+        | cics_text_items cics_text_item
+        ;
+
+cics_text_item
+        : TK_CHAR_STRING                { OrvGramCicsDropValue(&$1); }
+        | TK_NONNUM_LIT                 { OrvGramCicsDropValue(&$1); }
+        | TK_INT_NUM_LIT                { OrvGramCicsDropValue(&$1); }
+        | SEP_LEFT_PAR
+        | SEP_RIGHT_PAR
+        | SEP_COLON
+        | RW_IN
+        | RW_OF
         ;
 
 %%

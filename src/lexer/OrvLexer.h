@@ -148,6 +148,8 @@ struct OrvLexerSwitches {
   int cblWindow = 1;             // listing-control lines still allowed
   int commentEntry = 0;          // on while comment entries are skipped
   char decimalPoint = '.';       // ',' for DECIMAL-POINT IS COMMA
+  int cicsText = 0;              // the rest of an EXEC CICS block is text: a
+                                 // separator period ends the block
 };
 
 // The stream that every lexer trace line goes to (standard output unless a
@@ -590,6 +592,8 @@ class OrvLexer {
   // "... returned bad token" for a unit no step expects; it is delivered.
   TokenStep BadUnit(const OrvLexUnit& unit);
   TokenStep GiveToExecHook(OrvLexUnit& unit);
+  // Ends the EXEC block: EXEC state none, SQL, CICS and CICS text modes off.
+  void LeaveExecBlock();
   void PushToken(OrvTokenGroup* group);
   void RefreshDialects();
   // Writes "label", the unit and a new line to the trace stream when the

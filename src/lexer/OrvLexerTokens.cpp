@@ -338,8 +338,7 @@ OrvLexer::TokenStep OrvLexer::ExecUnit(OrvLexUnit& u, OrvTokenChain& kept) {
   if (u.code == SEP_EOF) {
     Report(MSG_ERR, u.beg, VString("Unexpected end-of-file within EXEC ... END-EXEC statement"));
     u.code = RW_END_EXEC;
-    execState = ORV_EXEC_NONE;
-    sqlMode = cicsMode = 0;
+    LeaveExecBlock();
     return kDeliver;
   }
   char upper[ORV_MAX_WORD_CHARS + 1];
@@ -349,8 +348,7 @@ OrvLexer::TokenStep OrvLexer::ExecUnit(OrvLexUnit& u, OrvTokenChain& kept) {
   if (isWord && Is(w, n, "END-EXEC")) {
     u.code = RW_END_EXEC;
     u.ClearText();
-    execState = ORV_EXEC_NONE;
-    sqlMode = cicsMode = 0;
+    LeaveExecBlock();
     return kDeliver;
   }
   if (execState == ORV_EXEC_WORD) {
@@ -375,6 +373,12 @@ OrvLexer::TokenStep OrvLexer::ExecUnit(OrvLexUnit& u, OrvTokenChain& kept) {
   if (sqlMode) return SqlUnit(u, kept, w);
   if (cicsMode) return CicsUnit(u, kept, w);
   return GiveToExecHook(u);
+}
+
+void OrvLexer::LeaveExecBlock() {
+  execState = ORV_EXEC_NONE;
+  sqlMode = cicsMode = 0;
+  switches.cicsText = 0;
 }
 
 OrvLexer::TokenStep OrvLexer::GiveToExecHook(OrvLexUnit& u) {
@@ -448,8 +452,21 @@ OrvLexer::TokenStep OrvLexer::CicsUnit(OrvLexUnit& u, OrvTokenChain& kept, const
     case SEP_UNINLINED_COPY: case SEP_INLINED_COPY: case SEP_COPY_INC: case SEP_COPY_EOF:
     case SEP_REPLACE: case SEP_LEFT_PAR: case SEP_RIGHT_PAR: case SEP_EQEQ: case SEP_EOF:
     case TK_NONNUM_LIT:
+    // ':' passes like the parentheses: an argument may be reference-modified.
+    case SEP_COLON:
       return kDeliverCounted;
-    case SEP_DOT: case SEP_SEMI: case SEP_COLON:
+    case SEP_DOT:
+      if (switches.cicsText) {
+        // Text never runs past a period: a block without its END-EXEC
+        // ends here, and the COBOL after it is read as COBOL.
+        LeaveExecBlock();
+        return kDeliverCounted;
+      }
+      Report(MSG_ERR, u.beg,
+             OrvFormat("This token cannot be used in CICS: '%s'.", PunctuationText(u.code)));
+      kept.Splice(u.attached);
+      return kReadOn;
+    case SEP_SEMI:
       Report(MSG_ERR, u.beg,
              OrvFormat("This token cannot be used in CICS: '%s'.", PunctuationText(u.code)));
       kept.Splice(u.attached);

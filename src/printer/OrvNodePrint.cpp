@@ -14,6 +14,7 @@
 #include "OrvPrintMessages.h"
 #include "OrvPrintOutput.h"
 #include "OrvPrintResult.h"
+#include "OrvSlotPrint.h"
 #include "OrvSrcPrintText.h"
 #include "OrvTemplateInterp.h"
 
@@ -87,7 +88,15 @@ OrvResult LeafStart(OrvExpr* node, int measure, bool& putImage) {
 
 }  // namespace
 
-int CanPrintFromSource(const OrvExpr*) { return 0; }
+int CanPrintFromSource(const OrvExpr* node) {
+  if (node == nullptr || node->FromSrc() == 0 || OrvCurrentPrinter == nullptr || !OrvCurrentPrinter->gen_src)
+    return 0;
+  for (int i = 0; i < node->NArgs(); ++i) {
+    const OrvArgSlot* slot = node->SlotAt(i);
+    if (slot != nullptr && !slot->tokens.IsEmpty() && slot->tokens.HasUnpositioned()) return 0;
+  }
+  return node->Tokens().HasUnpositioned() ? 0 : 1;
+}
 
 OrvResult OrvPrettyPrintLeaf(OrvExpr* node, int measure, int) {
   bool putImage = false;
@@ -223,12 +232,18 @@ OrvResult PrintFromTemplate(OrvExpr* node, int measure, int forceBreak) {
   return PrettyPrint(node, row->templ, measure, forceBreak, 1);
 }
 
-OrvResult PrintMarker(OrvExpr* node, int forceBreak) {
+// The print pass of a node that is no marker: copied from the source, or
+// regenerated from its template.
+OrvResult PrintNode(OrvExpr* node, int srcP, int forceBreak) {
+  return srcP ? SlotPrint(node) : PrintFromTemplate(node, 0, forceBreak);
+}
+
+OrvResult PrintMarker(OrvExpr* node, int srcP, int forceBreak) {
   MarkerAction action = kPrintAsComments;
   OrvResult result = DecideMarker(node, action);
   if (result != ORV_OK) return result;
   if (action == kPrintAsComments) return PrintMarkerAsComments(node);
-  result = PrintFromTemplate(node, 0, forceBreak);
+  result = PrintNode(node, srcP, forceBreak);
   if (result != ORV_OK) return result;
   return action == kOpenMember ? OrvOpenCopyMember(node) : OrvCloseCopyMember();
 }
@@ -247,9 +262,9 @@ OrvResult OrvPrettyPrintOperNode(OrvExpr* node, int measure, int forceBreak) {
     RecordBegin(node);
     TraceEntry(node, srcP);
     if (IsBeginMarker(op) || IsEndMarker(op))
-      result = PrintMarker(node, forceBreak);
+      result = PrintMarker(node, srcP, forceBreak);
     else
-      result = PrintFromTemplate(node, 0, forceBreak);
+      result = PrintNode(node, srcP, forceBreak);
   }
   if (!measure) RecordEnd(node);
   if (result == ORV_OK && OrvPrint.gen_xstart != entryLevel) {

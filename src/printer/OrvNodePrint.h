@@ -10,7 +10,9 @@
 
 class OrvExpr;
 
-// The print operation of leaves: the tail's comments, then the image.
+// The print operation of leaves: the tail's tokens (copied from the source
+// when the leaf can be, else only its comments), then, unless copied, the
+// image.
 OrvResult OrvPrettyPrintLeaf(OrvExpr* node, int measure, int forceBreak);
 
 // The print operation of string literals: as for leaves, but an image that
@@ -18,7 +20,8 @@ OrvResult OrvPrettyPrintLeaf(OrvExpr* node, int measure, int forceBreak);
 // reopened with the literal's quote.
 OrvResult OrvPrettyPrintStrConst(OrvExpr* node, int measure, int forceBreak);
 
-// The print operation of operation nodes: the template row that applies,
+// The print operation of operation nodes: the node copied from the source
+// (SourcePrint) when it can be, else the template row that applies,
 // interpreted for the node; COPY and INCLUDE markers open and close member
 // outputs, or print as enter and exit comment lines.
 OrvResult OrvPrettyPrintOperNode(OrvExpr* node, int measure, int forceBreak);
@@ -26,9 +29,10 @@ OrvResult OrvPrettyPrintOperNode(OrvExpr* node, int measure, int forceBreak);
 // Makes the tree's print operation reach the three functions above.
 void OrvInstallNodePrinters();
 
-// Whether the node's text could be copied from the source (SourcePrint).
-// SourcePrint output is not part of this program: always 0, so that every
-// node is printed from its template.
+// Whether the node's text is copied from the source: 1 when the current
+// printer has "gen-src" on, the node came from the source unchanged and
+// every token in front of its slots and in its tail (comments aside) has
+// its begin and end positions; else 0.
 int CanPrintFromSource(const OrvExpr* node);
 
 #endif

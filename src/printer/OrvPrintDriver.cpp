@@ -65,6 +65,7 @@ void CacheSettings(const OrvPrettyPrinterImpl& printer) {
   s.line_id_formatted = printer.gen_73to80_fmt.length > 0;
   s.mark_conv = printer.gen_mark_conv.length > 0;
   s.free_format = printer.gen_line_format == ORV_GEN_LINE_FREE || printer.gen_line_format == ORV_GEN_LINE_FSC_FREE;
+  s.line_id_copied = printer.gen_line_id_comments;
 }
 
 int UnsetGenp(OrvExpr* node, void*) {
@@ -106,10 +107,12 @@ void StartMeasurePass(int xstart, int xpos, bool resetGen) {
   if (!resetGen) OrvPrint.gen_gen = gen;
   OrvPrint.copy_dir = VString();
   OrvPrint.copy_level = 0;
+  OrvDeleteSrcPrintInputs(OrvPrint.sources);
   OrvSdReset();
 }
 
-// The start of a print pass: the main output as the stack's first entry.
+// The start of a print pass: the main output as the stack's first entry
+// and, for SourcePrint, a reader for every source file.
 void StartPrintPass(std::ostream& out, int xstart, int xpos, bool resetGen, const VString& copyDir) {
   const int gen = OrvPrint.gen_gen;
   OrvResetPrintState(xstart, xpos);
@@ -123,16 +126,19 @@ void StartPrintPass(std::ostream& out, int xstart, int xpos, bool resetGen, cons
   main.last_line_src_posn = OrvTxtPosn();
   main.line_no = 1;
   OrvPrint.copy_level = 1;
+  OrvDeleteSrcPrintInputs(OrvPrint.sources);
+  if (OrvCurrentPrinter->gen_src) OrvPrint.sources = OrvNewSrcPrintInputs();
 }
 
 // The end of every print: the buffer handed to the output, member files
-// still open closed, the busy flag cleared.
+// still open closed, the source readers destroyed, the busy flag cleared.
 void EndPrint() {
   if (OrvPrint.copy_level > 0) {
     OrvCloseAllCopyMembers();
     OrvFlushPrintBuffer();
   }
   OrvPrint.copy_level = 0;
+  OrvDeleteSrcPrintInputs(OrvPrint.sources);
   OrvPrintBusy = 0;
 }
 

@@ -10,6 +10,7 @@
 #include "OrvLineIdFormat.h"
 #include "OrvMessage.h"
 #include "OrvPrintMessages.h"
+#include "OrvSrcPrintText.h"
 
 namespace {
 
@@ -49,7 +50,7 @@ void OrvTraceGenGen(int c) {
             << "\n";
 }
 
-void OrvPutLineEnd(int /*lineId*/) {
+void OrvPutLineEnd(int lineId) {
   OrvPrintState& s = OrvPrint;
   if (s.trace_flags & ORV_PTRACE_PRINT) std::cout << ":?gen_gen=" << s.gen_gen << "\n";
   const OrvPrettyPrinterImpl* p = OrvCurrentPrinter;
@@ -63,10 +64,11 @@ void OrvPutLineEnd(int /*lineId*/) {
     const int number = (s.line_no - 1) * p->gen_73to80_step + p->gen_73to80_start;
     const int n = OrvFormatLineId(p->gen_73to80_fmt, number, text);
     for (int i = 0; i < n; ++i) Putc(static_cast<unsigned char>(text[i]));
+  } else if (lineId == 1 && s.line_id_copied && s.sources.current != 0 && s.last_line_src_posn.IsSet()) {
+    // A line whose text so far came from the source takes the source
+    // line's columns 73 and on.
+    OrvCopySourceLineEnd();
   }
-  // The identification area of the source line is copied only while a
-  // source file is being copied (SourcePrint), which this program does not
-  // do: a pretty-printed line ends here.
   s.gen_gen = 0;
   Putc('\n');
 }

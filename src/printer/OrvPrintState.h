@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <iosfwd>
 
+#include "OrvSrcPrintReader.h"
 #include "OrvTxtPosn.h"
 #include "VString.h"
 
@@ -43,6 +44,7 @@ struct OrvPrintState {
   int line_id_formatted;
   int mark_conv;
   int free_format;  // "free" or "fsc-free": continuation lines begin with '-'
+  int line_id_copied;  // "gen-line-id-comments": columns 73 and on come from the source
 
   int area_a;        // Area A column (0-based)
   int area_b;        // Area B column
@@ -53,6 +55,10 @@ struct OrvPrintState {
   VString copy_dir;
   OrvCopyLevel copy_stack[ORV_COPY_STACK_SIZE];
   int copy_level;
+
+  // The SourcePrint readers of a print with "gen-src", one per source
+  // file, and the one being copied from (none outside such a print).
+  OrvSrcPrintInputs sources;
 
   // The output buffer of the stream of the top level in use: characters
   // are gathered here and handed to the stream in blocks.

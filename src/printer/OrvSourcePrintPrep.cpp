@@ -236,6 +236,65 @@ bool PlainSlots(const OrvExpr* node, const OperShape& shape) {
   return true;
 }
 
+// Whether a and b are set positions of one file with a before b.
+bool Before(const OrvTxtPosn& a, const OrvTxtPosn& b) {
+  return a.IsSet() && b.IsSet() && a.FileIx() == b.FileIx() && OrvTxtPosn::Compare(a, b) < 0;
+}
+
+// Where the text of a slot in printing order begins: at the first
+// positioned token of its list (null when it holds none), else at its
+// child's range.
+OrvTxtPosn SlotStart(const OrvTokenList* tokens, const OrvTxtPosnRange& child) {
+  if (tokens != nullptr)
+    for (const OrvToken* t : *tokens)
+      if (t->begin.IsSet()) return t->begin;
+  return child.beg;
+}
+
+// Puts the token into the list in front of the first positioned token that
+// begins after it.
+void InsertInOrder(OrvTokenList& list, OrvToken* token) {
+  OrvTokenList before;
+  while (OrvToken* t = list.First()) {
+    if (Before(token->begin, t->begin)) break;
+    OrvToken* moved = list.PopFirst();
+    before.Append(moved);
+  }
+  before.Append(token);
+  list.Prepend(before);
+}
+
+// Tokens of the tail that stand in the source before the end of the text
+// of the node's slots: keywords and separators that the parse could not
+// hand to a child, because the child was built apart from its rule (the
+// clauses of SPECIAL-NAMES, LINES after LINAGE IS, the operand after
+// THRU).  Each goes to the slot of the first entry whose text begins
+// after it, where a print from the source writes it, and the node's range
+// begins with the first of them when it stands first, so that the gaps in
+// front of the node and of its children end where their text begins.
+void MergeTailIntoSlots(Scratch& s, OrvExpr* plain, size_t entryBase, size_t rangeBase, int count,
+                        OrvExpr* node, OrvTxtPosnRange& r) {
+  OrvTokenList& tail = node->Tokens();
+  // The tokens come in source order, so each goes to the entry of the one
+  // before it or to a later one; an entry's start is taken before any
+  // token goes there.  Only the slot that takes a token is made a record.
+  int k = -1;
+  OrvTxtPosn start;
+  for (OrvToken* t = tail.First(); t != nullptr && Before(t->begin, r.end); t = tail.First()) {
+    while (k < count && (k < 0 || !Before(t->begin, start))) {
+      if (++k < count) {
+        const SlotRef slot = PrintedSlot(s, plain, entryBase, k);
+        start = SlotStart(slot.owner->PeekTokens(slot.index), s.ranges[rangeBase + k]);
+      }
+    }
+    if (k == count) break;
+    OrvToken* moved = tail.PopFirst();
+    if (Before(moved->begin, r.beg)) r.beg = moved->begin;
+    const SlotRef slot = PrintedSlot(s, plain, entryBase, k);
+    InsertInOrder(slot.owner->SlotAt(slot.index)->tokens, moved);
+  }
+}
+
 // Step 6: a SEP_SPACE token in front of each child whose text does not begin
 // where the text before it ended.  Only a slot that takes a token is made
 // a record.
@@ -283,16 +342,35 @@ void UpdateErrorExpr(const OrvTokenList& tokens, int debugLevel) {
 
 OrvResult SourcePrint(OrvExpr* node, OrvSlotOrderEntry*& entries, int& count, VString& message) {
   entries = nullptr;
-  count = 0;
-  std::vector<SlotRef> arena;
-  OrvResult result = OrderSlots(TheScratch(), node, arena, count, message);
+  std::vector<OrvSlotOrderEntry> arena;
+  const OrvResult result = OrvSourcePrintOrder(node, arena, count, message);
   if (count > 0) {
     entries = new OrvSlotOrderEntry[static_cast<size_t>(count)];
-    for (int k = 0; k < count; ++k) {
-      const SlotRef& ref = arena[static_cast<size_t>(k)];
-      entries[k] = OrvSlotOrderEntry{ref.owner->SlotAt(ref.index), ref.root, ref.argIx};
-    }
+    std::copy(arena.begin(), arena.end(), entries);
   }
+  return result;
+}
+
+OrvResult OrvSourcePrintOrder(OrvExpr* node, std::vector<OrvSlotOrderEntry>& arena, int& count, VString& message) {
+  count = 0;
+  if (node == nullptr || node->NArgs() == 0) return ORV_OK;
+  Scratch& s = TheScratch();
+  if (PlainSlots(node, ShapeOf(s, node->Oper()))) {
+    // Slots that print as they stand need no ordering: the ordering would
+    // give them back in slot order.
+    count = node->NArgs();
+    for (int i = 0; i < count; ++i) arena.push_back(OrvSlotOrderEntry{node->SlotAt(i), node, i});
+    return ORV_OK;
+  }
+  // The ordering runs on the scratch stack above whatever stands there; the
+  // entries it leaves are handed over as slots and the stack shrinks back.
+  const size_t base = s.entries.size();
+  const OrvResult result = OrderSlots(s, node, s.entries, count, message);
+  for (int k = 0; k < count; ++k) {
+    const SlotRef& ref = s.entries[base + static_cast<size_t>(k)];
+    arena.push_back(OrvSlotOrderEntry{ref.owner->SlotAt(ref.index), ref.root, ref.argIx});
+  }
+  s.entries.resize(base);
   return result;
 }
 
@@ -352,6 +430,7 @@ OrvTxtPosnRange PrepareNode(Scratch& s, OrvExpr* node, int debugLevel) {
   if (debugLevel > 0) Trace() << "\n@SetSlotPosnOper: " << OrvOperName(node->Oper()) << "\n";
 
   if (!node->Tokens().IsEmpty()) {
+    if (count > 0) MergeTailIntoSlots(s, plain, entryBase, rangeBase, count, node, r);
     node->Tokens().ExtendPosnRange(r);
     UpdateErrorExpr(node->Tokens(), debugLevel);
   }

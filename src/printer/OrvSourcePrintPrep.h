@@ -8,6 +8,7 @@
 #define LARK_PRINTER_ORVSOURCEPRINTPREP_H
 
 #include <cstdint>
+#include <vector>
 
 #include "OrvResult.h"
 #include "OrvTxtPosn.h"
@@ -62,6 +63,12 @@ OrvTxtPosnRange SetSlotPosnOper(OrvExpr* node, int debugLevel);
 // of order or entries were left out; `message` receives the text of the
 // first problem only while it is still empty.
 OrvResult SourcePrint(OrvExpr* node, OrvSlotOrderEntry*& entries, int& count, VString& message);
+
+// SourcePrint's order appended to `arena`, which may hold the entries of
+// callers below: on return the arena holds, from its old size on, the
+// `count` entries of the node in printing order.  The caller shrinks the
+// arena back when done.  Results and message as SourcePrint's.
+OrvResult OrvSourcePrintOrder(OrvExpr* node, std::vector<OrvSlotOrderEntry>& arena, int& count, VString& message);
 
 // For each token of the list in order: a pending `err_expr` takes the
 // token's begin as the end of its first tail token, and a set token end

@@ -42,28 +42,6 @@ const char kSkipSep = '~';      // the next separator is ignored
 
 bool Printable(unsigned char c) { return c >= 32 && c < 127; }
 
-// The escaped form of a template for the trace.
-std::string Escaped(const char* templ) {
-  std::string out;
-  for (const unsigned char* p = reinterpret_cast<const unsigned char*>(templ); *p; ++p) {
-    switch (*p) {
-      case '\n': out += "\\n"; break;
-      case '\r': out += "\\r"; break;
-      case '\t': out += "\\t"; break;
-      case '\b': out += "\\b"; break;
-      default:
-        if (Printable(*p)) {
-          out += static_cast<char>(*p);
-        } else {
-          char buf[8];
-          std::snprintf(buf, sizeof buf, "\\x%02x", *p);
-          out += buf;
-        }
-    }
-  }
-  return out;
-}
-
 // The texts of the list form, expanded into blocks that are reused from
 // print to print.  Expansions nest as the interpreter recurses, so the
 // blocks are a stack: an expansion is released when its interpretation
@@ -264,7 +242,7 @@ OrvResult Interp::Run(const char* templ) {
   if (OrvPrint.trace_flags & ORV_PTRACE_PRINT)
     std::cout << "-->PrettyProcess()-->:" << " op=" << OrvOperName(node_->Oper()) << " p_s_l=" << psl_
               << " g_xpos=" << OrvPrint.gen_xpos << " g_xs=" << OrvPrint.gen_xstart << " no_brk=" << noBreak_
-              << " brk=" << brk_ << " ask_blw=" << askBelow_ << " cg=" << Escaped(templ) << "\n";
+              << " brk=" << brk_ << " ask_blw=" << askBelow_ << " cg=" << OrvEscapedTemplate(templ) << "\n";
   for (p_ = templ; result == ORV_OK && *p_ != '\0'; ++p_) result = Dispatch();
   if (result == ORV_OK) result = Finish();
   Expansions().Release(mark);
@@ -624,6 +602,27 @@ OrvResult Interp::Finish() {
 }
 
 }  // namespace
+
+std::string OrvEscapedTemplate(const char* templ) {
+  std::string out;
+  for (const unsigned char* p = reinterpret_cast<const unsigned char*>(templ); *p; ++p) {
+    switch (*p) {
+      case '\n': out += "\\n"; break;
+      case '\r': out += "\\r"; break;
+      case '\t': out += "\\t"; break;
+      case '\b': out += "\\b"; break;
+      default:
+        if (Printable(*p)) {
+          out += static_cast<char>(*p);
+        } else {
+          char buf[8];
+          std::snprintf(buf, sizeof buf, "\\x%02x", *p);
+          out += buf;
+        }
+    }
+  }
+  return out;
+}
 
 OrvResult GetArgNo(int& index, const char*& cursor, int argCount, const OrvExpr* node) {
   long n = 0;

@@ -6,6 +6,8 @@
 #ifndef LARK_PRINTER_ORVTEMPLATEINTERP_H
 #define LARK_PRINTER_ORVTEMPLATEINTERP_H
 
+#include <string>
+
 #include "OrvResult.h"
 
 class OrvExpr;
@@ -31,5 +33,9 @@ OrvResult PrettyPrint(OrvExpr* node, const char* templ, int measure, int forceBr
 // "GetArgNo: argument number out of range: $%d" (not below `argCount`)
 // reported on the node.
 OrvResult GetArgNo(int& index, const char*& cursor, int argCount, const OrvExpr* node);
+
+// The template with its control bytes spelled out (a line feed as \n, a
+// byte 255 as \xff), for traces.
+std::string OrvEscapedTemplate(const char* templ);
 
 #endif

@@ -135,7 +135,17 @@ void Convert(const ScreenItemKind& kind, OrvExpr* item, OrvParserImpl* parser) {
   OrvExpr* ansi = new OrvExprOper(kind.ansiOp);
   MoveSlots(item, kind.moved, kind.movedCount, ansi);
   ansi->ArgSlots(DISPLAY_ANSI_ITEM__VALUE_TO_DISPLAY)->order = 0;
-  if (kind.dropsWithWord && kWithWord < item->NArgs()) delete item->DelArg(kWithWord, 0, 0);
+  // A deleted WITH word leaves its tokens to the new item's own tokens,
+  // where a print copying the source finds them in front of the text of
+  // the slot after them.
+  if (kind.dropsWithWord && kWithWord < item->NArgs()) {
+    OrvTokenList withTokens;
+    withTokens.Splice(item->ArgSlots(kWithWord)->tokens);
+    OrvExpr* with = item->DelArg(kWithWord, 0, 0);
+    OrvGatherTokensWalker(with, withTokens);
+    delete with;
+    ansi->Tokens().Splice(withTokens);
+  }
   for (int i = 0; i < item->NArgs(); ++i) {
     if (!OrvPresent(item->Args(i))) continue;
     VString text = OrvFormat(kind.lostText, i);
@@ -153,11 +163,21 @@ void Convert(const ScreenItemKind& kind, OrvExpr* item, OrvParserImpl* parser) {
   OrvExpr* device = DeviceOf(target, kind.deviceOp);
   if (device != nullptr && device->Oper() == IOF_CONSOLE) return;
   // The function form has no advancing phrase: a DISPLAY's goes with the
-  // ANSI form.
+  // ANSI form.  Its words (WITH NO ADVANCING) stay as the function form's
+  // own tokens, behind the text of its slots, so that a print copying the
+  // source keeps them.
   OrvExpr* func = new OrvExprOper(kind.funcOp);
   const int firstThree[] = {DISPLAY_ANSI_ITEM__VALUE_TO_DISPLAY, DISPLAY_ANSI_ITEM__FROM_OR_UPON,
                             DISPLAY_ANSI_ITEM__COPYBEGIN_END};
   MoveSlots(ansi, firstThree, 3, func);
+  // The ANSI form's own tokens (a WITH word) stand in front of the phrase.
+  OrvTokenList dropped;
+  dropped.Splice(ansi->Tokens());
+  for (int i = 0; i < ansi->NArgs(); ++i) {
+    dropped.Splice(ansi->ArgSlots(i)->tokens);
+    OrvGatherTokensWalker(ansi->Args(i), dropped);
+  }
+  func->Tokens().Splice(dropped);
   delete ansi->ReplThis(func);
 }
 

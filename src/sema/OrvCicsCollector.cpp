@@ -26,6 +26,15 @@ OrvExpr* OrvCicsCollector::Start(OrvExpr* statement) {
   return statement;
 }
 
+void OrvCicsCollector::Abandon() {
+  OrvExpr* pending = pendingOption;
+  pendingOption = nullptr;
+  // Start without a node releases the held one as recovery releases a
+  // value: its tokens and the saved ones go to the error node.
+  OrvClauseCollector::Start(nullptr);
+  DiscardLoose(pending);
+}
+
 int OrvCicsCollector::AddOption(OrvExpr* option) {
   if (option == nullptr) return -1;
   if (node == nullptr) {

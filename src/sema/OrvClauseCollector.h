@@ -122,6 +122,12 @@ class OrvCicsCollector : public OrvClauseCollector {
   // option is then left to the caller).
   int PlaceOption(OrvExpr* option);
 
+  // After a syntax error in the statement: the held statement (unless a
+  // tree holds it) and the pending option are handed to the error node,
+  // which takes their tokens, and forgotten; the saved tokens go with the
+  // statement.
+  void Abandon();
+
   void Reset(OrvParserImpl* parser) override;
   void ForgetWithin(OrvExpr* discarded, OrvTokenList& dropped) override;
 

@@ -188,3 +188,5 @@ void AttachErrTokens(OrvTokenList* list, int mode) {
   }
   if (Tracing(parser)) errNode->DebugDump(std::cout);
 }
+
+OrvExpr* OrvKeptTokenNode(OrvToken*& token) { return KeepToken(token); }

@@ -100,9 +100,39 @@ void OrvParserImpl::ResolveNames(OrvExpr* program) {
   FreeRetiredNodes();
 }
 
+namespace {
+
+// The element of a use of one unqualified name, or null.
+OrvSymTabElt* SingleNameElement(OrvExpr* use) {
+  if (use == nullptr || use->Oper() != NAMED_OBJ_USE) return nullptr;
+  OrvExpr* names = OrvArgAt(use, NAMED_OBJ_USE__NAMES);
+  if (names == nullptr || names->Oper() != OF_IN_LIST || names->NArgs() != 1) return nullptr;
+  return ElementOf(names->Args(0));
+}
+
+// DFHRESP(name) and DFHVALUE(name) of a CICS program: the translator
+// replaces them by constants, so the program defines neither the function
+// nor the condition name.  They read as a table element, DFHRESP or
+// DFHVALUE defined nowhere, subscripted by one unqualified name.
+bool IsCicsValueFunction(const OrvParserImpl& parser, OrvExpr* node) {
+  if (!parser.lexer.settings.cics || node->Oper() != TABLE_ELT) return false;
+  OrvSymTabElt* function = SingleNameElement(OrvArgAt(node, TABLE_ELT__TABLE_NAME));
+  if (function == nullptr || function->Category() != SYMCAT_UNKNOWN) return false;
+  const VString name = function->Value();
+  if (!(name == "DFHRESP" || name == "DFHVALUE")) return false;
+  OrvExpr* subscripts = OrvArgAt(node, TABLE_ELT__SUBSCRIPTS);
+  return subscripts != nullptr && subscripts->Oper() == SUBSCRIPT_LIST && subscripts->NArgs() == 1 &&
+         SingleNameElement(subscripts->Args(0)) != nullptr;
+}
+
+}  // namespace
+
 int ResolveUseCallback(OrvExpr* node, void* context) {
   (void)context;
-  if (node == nullptr || node->Oper() != NAMED_OBJ_USE) return ORV_WALK_CHILDREN;
+  if (node == nullptr) return ORV_WALK_CHILDREN;
+  // Neither name of DFHRESP(name) is resolved, nor reported.
+  if (currentParser != nullptr && IsCicsValueFunction(*currentParser, node)) return ORV_WALK_SKIP;
+  if (node->Oper() != NAMED_OBJ_USE) return ORV_WALK_CHILDREN;
   if (currentParser != nullptr) currentParser->SymTabQualResolve(node);
   return ORV_WALK_SKIP;
 }

@@ -12,6 +12,7 @@
 
 class OrvExpr;
 class OrvTokenList;
+class OrvToken;
 
 // The grammar's semantic value: one pointer-sized word, a plain number from
 // 0 to ORV_GRAMMAR_PLAIN_MAX or a pointer to a node.
@@ -92,5 +93,9 @@ void ClearErrNode();
 // parse engine gives them to the stack entry that stands for them after a
 // failed trial parse.
 void TakeOverValueTokens(OrvGrammarValue value, OrvTokenList& into);
+
+// The TOKEN_STRING node that keeps one token (taken from `token`) as text,
+// as error nodes keep the tokens they take (AttachErrTokens).
+OrvExpr* OrvKeptTokenNode(OrvToken*& token);
 
 #endif

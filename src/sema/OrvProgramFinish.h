@@ -13,7 +13,7 @@ class OrvExpr;
 // 26 fields, ended by a row without a name.
 extern const OrvDataItemHierRec OrvCicsEibTable[];
 // Rows of the table before its end row.
-const int ORV_CICS_EIB_ROWS = 28;
+const int ORV_CICS_EIB_ROWS = 30;
 
 // Named-walk pre call-back: at a DIVISION_DATA, appends the block to its
 // LINKAGE SECTION (made when missing), defining the names in the program's

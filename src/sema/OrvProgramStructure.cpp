@@ -55,8 +55,8 @@ bool IsSentenceLevel(int op) {
   }
 }
 
-// The three names whose use in a program asks for the CICS EIB block.
-const char* const kEibTriggers[] = {"EIBAID", "EIBTRMID", "EIBRESP"};
+// The names whose use in a program asks for the CICS EIB block.
+const char* const kEibTriggers[] = {"EIBAID", "EIBTRMID", "EIBRESP", "EIBRESP2"};
 
 bool UsesEib(OrvExpr* program) {
   OrvExpr* table = OrvOwnerSymTab(program);

@@ -9,6 +9,7 @@
 const char* const OrvStatBannerFormat = "%s: Ledgerlark ver %s.";
 const char* const OrvStatCommandName = "larkstat";
 const char* const OrvStatVersion = "4-2-0";
+const char* const OrvStatNotice = "Prints statistics of COBOL source programs.";
 
 const int OrvStatPrimaryDialect = ORV_DIAL_ANSI85;
 const int OrvStatSecondaryDialect = ORV_DIAL_NONE;

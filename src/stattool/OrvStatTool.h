@@ -13,6 +13,7 @@ struct OrvCLFlag;
 extern const char* const OrvStatBannerFormat;  // "%s: Ledgerlark ver %s."
 extern const char* const OrvStatCommandName;   // "larkstat"
 extern const char* const OrvStatVersion;       // "4-2-0"
+extern const char* const OrvStatNotice;        // "Prints statistics of COBOL source programs."
 
 // The dialects and option mask with which the tool calls the driver:
 // ANSI-85 as primary, no secondary dialect (every dialect is allowed),

@@ -41,6 +41,7 @@ struct ToolRun {
   std::vector<std::string> walked;
   std::string genSfx;
   std::string genFile;
+  int lineIdComments = 0;  // the printer's "gen-line-id-comments" after the run
 };
 
 class DriverTest : public ::testing::Test {
@@ -66,7 +67,8 @@ protected:
 
   ToolRun Run(const std::vector<std::string>& args, const RunSetup& setup = RunSetup()) {
     FakeParser* parser = new FakeParser;
-    OrvTool tool(VString("%s: Ledgerlark ver %s."), VString("larkstat"), VString("4-2-0"), parser);
+    OrvTool tool(VString("%s: Ledgerlark ver %s."), VString("larkstat"), VString("4-2-0"),
+                 VString("Prints statistics of COBOL source programs."), parser);
     tool.dumpTree = setup.dumpTree;
     std::vector<std::string> words = {"larkstat"};
     words.insert(words.end(), args.begin(), args.end());
@@ -86,6 +88,7 @@ protected:
     run.walked = fakeWalkerFiles;
     run.genSfx = Str(tool.genSfx);
     run.genFile = Str(tool.genFile);
+    run.lineIdComments = tool.printer.gen_line_id_comments;
     return run;
   }
 

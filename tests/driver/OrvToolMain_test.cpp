@@ -128,16 +128,6 @@ TEST_F(DriverTest, InputsAreAllCheckedBeforeAnyIsParsed) {
   }
 }
 
-TEST_F(DriverTest, PrintingIsRefusedBeforeAnyOption) {
-  std::string f = File("a.cbl", "");
-  RunSetup print;
-  print.printSwitch = 1;
-  ToolRun run = Run({"-bogus", f}, print);
-  EXPECT_EQ(run.out, "ERROR: OrvToolMain: printing steps are not built\n");
-  EXPECT_EQ(run.result, ORV_BAD_OPTIONS);
-  EXPECT_EQ(run.parseCalls, 0);
-}
-
 TEST_F(DriverTest, DialectsOutsideTheAllowedSetEndTheRun) {
   std::string f = File("a.cbl", "");
   RunSetup setup;
@@ -339,7 +329,7 @@ TEST_F(DriverTest, WithoutParsingTheWalkerGetsEveryFileAndNoParserOptionsAreOffe
 }
 
 TEST_F(DriverTest, ParsingToolWithoutParserObjectIsRefused) {
-  OrvTool tool(VString("%s"), VString("t"), VString("1"), nullptr);
+  OrvTool tool(VString("%s"), VString("t"), VString("1"), VString("n"), nullptr);
   char name[] = "t";
   char* argv[] = {name, nullptr};
   testing::internal::CaptureStdout();
@@ -351,9 +341,11 @@ TEST_F(DriverTest, ParsingToolWithoutParserObjectIsRefused) {
 }
 
 TEST(OrvToolTest, FreshRecordHoldsTheDefaults) {
-  OrvTool tool(VString("%s: Ledgerlark ver %s."), VString("larkstat"), VString("4-2-0"), nullptr);
+  OrvTool tool(VString("%s: Ledgerlark ver %s."), VString("larkstat"), VString("4-2-0"),
+               VString("Prints statistics of COBOL source programs."), nullptr);
   EXPECT_EQ(Str(OrvFormat(tool.bannerFormat.text, tool.commandName.text, tool.version.text)),
             "larkstat: Ledgerlark ver 4-2-0.");
+  EXPECT_EQ(Str(tool.notice), "Prints statistics of COBOL source programs.");
   EXPECT_EQ(tool.bailoutLevel, ORV_BAILOUT_SEVERE);
   EXPECT_EQ(tool.help + tool.pf + tool.v + tool.progress + tool.dumpTree, 0);
   EXPECT_EQ(tool.genSfx.length + tool.genMainDir.length + tool.genFile.length, 0);

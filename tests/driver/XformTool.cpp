@@ -31,6 +31,7 @@ OrvParser* NewParser() { return new OrvSourceParser; }
 
 // Constructed before main; its constructor reads no other unit's objects.
 static OrvTool xformTool(VString("%s: Ledgerlark ver %s."), VString("xformtool"), VString("4-2-0"),
+                         VString("Runs stored transformations over COBOL source programs."),
                          NewParser());
 
 int main(int argc, char** argv) {

@@ -171,6 +171,18 @@ TEST(GrammarAuditTest, OnlyTheRulesThatSteerTrialsOrSwitchTheLexerRunInTrials) {
       "inspect_tallying_opt : RW_TALLYING tally_clauses",
       // EXEC SQL ... END-EXEC commits every trial open in its statement.
       "exec_statement : RW_EXEC TK_SQL sql_statement RW_END_EXEC",
+      // EXEC CICS: the ASSIGN names and the text of an unknown command are
+      // read with reserved-word and name lookup off; the switches turn
+      // back on after each assignment's name, at the end of ASSIGN and of
+      // the text, and after an error in the block.
+      "cics_statement : error",
+      "cics_assign_statement : CTK_ASSIGN cics_placeholder cics_words_off cics_assignments_opt",
+      "cics_words_off :",
+      "cics_words_on :",
+      "cics_assignment : TK_CHAR_STRING cics_words_on SEP_LEFT_PAR cics_data_area SEP_RIGHT_PAR",
+      "cics_text : cics_unknown_word cics_text_on cics_text_items",
+      "cics_text : cics_head cics_start cics_options_opt cics_unknown_word cics_text_on cics_text_items",
+      "cics_text_on :",
   };
   EXPECT_EQ(RulesWithTrialCode(), expected);
 }

@@ -97,6 +97,10 @@ const GoldenCase kCases[] = {
     {"statements", "strings.cbl", "", ORV_DIAL_ANSI85, 0, {STMT_LIST}},
     {"statements", "file_io.cbl", "", ORV_DIAL_MF, ORV_DIAL_OSVS, {STMT_LIST}},
     {"statements", "locking_undelete.cbl", "", ORV_DIAL_MS, ORV_DIAL_ICOBOL, {STMT_LIST}},
+    // EXEC CICS: option placement, syntax errors in blocks, unknown commands.
+    {"cics", "placement.cbl", "", ORV_DIAL_ANSI85, 0, {STMT_EXEC_CICS}},
+    {"cics", "errors.cbl", "", ORV_DIAL_ANSI85, 0, {STMT_LIST}},
+    {"cics", "unknown.cbl", "", ORV_DIAL_ANSI85, 0, {STMT_EXEC_CICS}},
     {"statements", "note_exec.cbl", "", ORV_DIAL_ANSI85, ORV_DIAL_OSVS, {STMT_EXEC_IN_DCL, PARA_PROC}},
     {"statements", "accept_display.cbl", "", ORV_DIAL_MF, 0, {STMT_DISPLAY, STMT_ACCEPT}},
     // Identifiers, literals, expressions and conditions.

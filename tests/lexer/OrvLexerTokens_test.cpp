@@ -184,6 +184,21 @@ INSTANTIATE_TEST_SUITE_P(
                    {TK_INT_NUM_LIT, "10"}, {SEP_RIGHT_PAR, ""}, {419, "X"}, {RW_OF, ""}, {419, "Y"},
                    {RW_IN, ""}, {419, "Z"}, {RW_END_EXEC, ""}},
                   {"This token cannot be used in CICS: ';'."}, 12},
+        TokenCase{"CICS passes the colon of a reference modification",
+                  Lines({AreaB("EXEC CICS SEND FROM(X(1:4)) END-EXEC")}), kAnsi85, kFixed, Cics,
+                  {{RW_EXEC, ""}, {TK_CICS, "CICS"}, {CTK_SEND, ""}, {CTK_FROM, ""}, {SEP_LEFT_PAR, ""},
+                   {419, "X"}, {SEP_LEFT_PAR, ""}, {TK_INT_NUM_LIT, "1"}, {SEP_COLON, ""},
+                   {TK_INT_NUM_LIT, "4"}, {SEP_RIGHT_PAR, ""}, {SEP_RIGHT_PAR, ""}, {RW_END_EXEC, ""}},
+                  {}, 12},
+        TokenCase{"a period ends a CICS block read as text",
+                  Lines({AreaB("EXEC CICS GET X. MOVE Y")}), kAnsi85, kFixed,
+                  [](OrvLexer& lx) {
+                    lx.settings.cics = 1;
+                    lx.switches.cicsText = 1;
+                  },
+                  {{RW_EXEC, ""}, {TK_CICS, "CICS"}, {419, "GET"}, {419, "X"}, {SEP_DOT, ""}, {RW_MOVE, ""},
+                   {419, "Y"}},
+                  {}, 7},
         TokenCase{"CICS words with the reserved-word lookup off",
                   Lines({AreaB("EXEC CICS LINK END-EXEC")}), kAnsi85, kFixed,
                   [](OrvLexer& lx) {

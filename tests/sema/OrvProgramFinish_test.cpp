@@ -84,9 +84,17 @@ TEST_F(CicsEibTest, AProgramThatUsesEibaidGetsTheBlockInANewLinkageSection) {
   EXPECT_EQ(eib->Oper(), DECL_DD);
   EXPECT_EQ(NameOf(eib), "DFHEIBLK");
   OrvExpr* fields = eib->Args(DECL_DD__SUBORDINATE_ENTRIES);
-  ASSERT_EQ(fields->NArgs(), 26);
+  ASSERT_EQ(fields->NArgs(), 28);
   EXPECT_EQ(NameOf(fields->Args(0)), "EIBTIME");
   EXPECT_EQ(NameOf(fields->Args(25)), "EIBNODAT");
+  // The response fields come last: S9(8) COMP each.
+  EXPECT_EQ(NameOf(fields->Args(26)), "EIBRESP");
+  EXPECT_EQ(NameOf(fields->Args(27)), "EIBRESP2");
+  for (int i : {26, 27}) {
+    OrvExpr* resp = fields->Args(i)->Args(DECL_DD__DATA_DESCRIPTION_ENTRY);
+    EXPECT_EQ(Str(*resp->Args(DECL_DD_ENTRY__PICTURE)->Args(DX_PICTURE__PICTURE_STRING)->Image()), "S9(8)");
+    EXPECT_EQ(resp->Args(DECL_DD_ENTRY__USAGE)->Args(DX_USAGE__USAGE_KIND)->Oper(), DU_COMP);
+  }
   // EIBTIME S9(7) COMP-3; EIBAID X without USAGE.
   OrvExpr* time = fields->Args(0)->Args(DECL_DD__DATA_DESCRIPTION_ENTRY);
   EXPECT_EQ(Str(*time->Args(DECL_DD_ENTRY__PICTURE)->Args(DX_PICTURE__PICTURE_STRING)->Image()), "S9(7)");
@@ -120,9 +128,9 @@ TEST_F(CicsEibTest, TheChoiceOfAParse) {
     std::vector<std::string> messages;
   } cases[] = {
       {"auto, EIBTRMID", ORV_ANY_AUTO, "EIBTRMID", true, {}},
-      // EIBRESP asks for the block without being a field of it.
-      {"auto, EIBRESP", ORV_ANY_AUTO, "EIBRESP", true,
-       {Line(MSG_ERR, "Object named 'EIBRESP' is not defined (1 error per name)")}},
+      // The response fields ask for the block and resolve to its fields.
+      {"auto, EIBRESP", ORV_ANY_AUTO, "EIBRESP", true, {}},
+      {"auto, EIBRESP2", ORV_ANY_AUTO, "EIBRESP2", true, {}},
       {"auto, other names", ORV_ANY_AUTO, "EIBX", false,
        {Line(MSG_ERR, "Object named 'EIBX' is not defined (1 error per name)")}},
       {"no", ORV_ANY_NO, "EIBAID", false,

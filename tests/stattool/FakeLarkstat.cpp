@@ -15,7 +15,7 @@
 #include "OrvStatTool.h"
 #include "OrvTool.h"
 
-static OrvTool fakeTool(OrvStatBannerFormat, OrvStatCommandName, OrvStatVersion, new FakeParser);
+static OrvTool fakeTool(OrvStatBannerFormat, OrvStatCommandName, OrvStatVersion, OrvStatNotice, new FakeParser);
 
 // Every sigaction call of the process comes here; the real one is the next
 // definition in the search order.

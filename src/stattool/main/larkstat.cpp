@@ -7,7 +7,7 @@
 #include "OrvTool.h"
 
 // Constructed before main; its constructor reads no other unit's objects.
-static OrvTool larkstatTool(OrvStatBannerFormat, OrvStatCommandName, OrvStatVersion,
+static OrvTool larkstatTool(OrvStatBannerFormat, OrvStatCommandName, OrvStatVersion, OrvStatNotice,
                             NewLarkstatParser());
 
 int main(int argc, char** argv) { OrvExit(OrvStatToolRun(&larkstatTool, argc, argv)); }

@@ -38,6 +38,8 @@
        01 K PIC 99.
        01 G.
           02 T PIC X OCCURS 9.
+       01 R PIC S9(8) COMP.
+       01 P USAGE POINTER.
        COMMUNICATION SECTION.
        CD CI FOR INPUT.
        01 CI-AREA PIC X(87).

@@ -1,0 +1,21 @@
+       IDENTIFICATION DIVISION.
+       PROGRAM-ID. UNKNOWN.
+       DATA DIVISION.
+       WORKING-STORAGE SECTION.
+       01 X PIC X(8).
+       01 R PIC S9(8) COMP.
+       PROCEDURE DIVISION.
+       P1.
+           EXEC CICS GET COUNTER(X) RESP(R) END-EXEC
+           MOVE 1 TO R
+           EXEC CICS SYNCPOINT ROLLBACK END-EXEC
+           MOVE 2 TO R
+           EXEC CICS LINK PROGRAM(X) CHANNEL('C') END-EXEC
+           MOVE 3 TO R
+           IF R = DFHRESP(NORMAL)
+             MOVE DFHVALUE(ACQUIRED) TO R
+           END-IF
+           EXEC CICS DEFINE COUNTER(X)
+           MOVE 4 TO R.
+           MOVE 5 TO R
+           STOP RUN.
