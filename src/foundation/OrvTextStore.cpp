@@ -48,6 +48,12 @@ struct OrvTextStoreState {
     OrvTextStore::pages_ = pages.data();
   }
 
+  // The store's look-up reads the index through its own pointer and mask.
+  void PointAtIndex() {
+    OrvTextStore::index_ = index.empty() ? nullptr : index.data();
+    OrvTextStore::indexMask_ = index.empty() ? 0 : static_cast<std::uint32_t>(index.size() - 1);
+  }
+
   // `length` + 1 bytes for a text of the store.
   char* Bytes(std::size_t length) {
     const std::size_t need = length + 1;
@@ -68,10 +74,52 @@ struct OrvTextStoreState {
 
 namespace {
 
-std::uint32_t HashOf(const char* text, int length) {
-  std::uint32_t h = 2166136261u;
-  for (int i = 0; i < length; ++i) h = (h ^ static_cast<unsigned char>(text[i])) * 16777619u;
-  return h;
+// Unaligned loads of 8 and 4 bytes.
+inline std::uint64_t Load8(const char* p) {
+  std::uint64_t word;
+  std::memcpy(&word, p, sizeof word);
+  return word;
+}
+inline std::uint32_t Load4(const char* p) {
+  std::uint32_t word;
+  std::memcpy(&word, p, sizeof word);
+  return word;
+}
+
+// One step of the hash: the next word of the text mixed in.
+inline std::uint64_t MixWord(std::uint64_t h, std::uint64_t word) {
+  h = (h ^ word) * 0xff51afd7ed558ccdull;
+  return h ^ (h >> 32);
+}
+
+// The hash of a text, eight bytes at a step: the store hashes every word
+// the lexer reads, so a byte at a time would cost more than the look-up.
+// The last step reads the last eight bytes, overlapping the one before,
+// and a text shorter than eight bytes is read as two overlapping halves.
+inline std::uint32_t HashOf(const char* text, int length) {
+  std::uint64_t h = 0x9e3779b97f4a7c15ull ^ static_cast<std::uint64_t>(length);
+  if (length >= 8) {
+    for (int i = 0; i + 8 < length; i += 8) h = MixWord(h, Load8(text + i));
+    h = MixWord(h, Load8(text + length - 8));
+  } else if (length >= 4) {
+    h = MixWord(h, (std::uint64_t(Load4(text)) << 32) | Load4(text + length - 4));
+  } else {
+    std::uint64_t word = 0;
+    for (int k = 0; k < length; ++k) word = (word << 8) | static_cast<unsigned char>(text[k]);
+    h = MixWord(h, word);
+  }
+  return static_cast<std::uint32_t>((h * 0xc4ceb9fe1a85ec53ull) >> 32);
+}
+
+// Whether the `length` bytes at a and b are the same; most texts are
+// short words, compared in one or two overlapping loads each.
+inline bool SameText(const char* a, const char* b, int length) {
+  if (length > 16) return std::memcmp(a, b, static_cast<std::size_t>(length)) == 0;
+  if (length >= 8) return Load8(a) == Load8(b) && Load8(a + length - 8) == Load8(b + length - 8);
+  if (length >= 4) return Load4(a) == Load4(b) && Load4(a + length - 4) == Load4(b + length - 4);
+  for (int k = 0; k < length; ++k)
+    if (a[k] != b[k]) return false;
+  return true;
 }
 
 VString& StoreText(std::uint32_t handle) {
@@ -86,12 +134,36 @@ void AddToIndex(std::vector<std::uint32_t>& index, std::uint32_t handle) {
   index[i] = handle;
 }
 
+// Empties the index entries of the handles 1 .. count - 1, each found from
+// its text's hash.  An entry emptied before does not hide a later one: the
+// search runs until it meets the handle, which is there.
+void ClearIndexEntries(std::vector<std::uint32_t>& index, std::uint32_t count) {
+  const std::size_t mask = index.size() - 1;
+  for (std::uint32_t h = 1; h < count; ++h) {
+    const VString& text = StoreText(h);
+    std::size_t i = HashOf(text.text, text.length) & mask;
+    while (index[i] != h) i = (i + 1) & mask;
+    index[i] = 0;
+  }
+}
+
 void RewindStore() { OrvTextStore::RewindIfUnused(); }
 
 }  // namespace
 
 std::uint32_t OrvTextStore::Intern(const char* text, int length) {
   if (length <= 0) return kEmpty;
+  // Room for one more text at most half full; none before the first text.
+  if (2 * (std::size_t(count_) + 1) > std::size_t(indexMask_) + 1) MakeRoom();
+  for (std::uint32_t i = HashOf(text, length) & indexMask_;; i = (i + 1) & indexMask_) {
+    const std::uint32_t h = index_[i];
+    if (h == 0) return Add(text, length, i);
+    const VString& found = pages_[h >> kPageBits][h & kPageMask];
+    if (found.length == length && SameText(found.text, text, length)) return h;
+  }
+}
+
+void OrvTextStore::MakeRoom() {
   OrvTextStoreState& s = OrvTextStoreState::Get();
   if (!s.registered) {
     // The store empties when both arenas that hold its users have rewound.
@@ -103,18 +175,16 @@ std::uint32_t OrvTextStore::Intern(const char* text, int length) {
     s.EnsurePage();
     count_ = 1;  // the empty text
   }
-  if (2 * (count_ + 1) > s.index.size()) {
+  if (2 * (std::size_t(count_) + 1) > s.index.size()) {
     std::vector<std::uint32_t> grown(s.index.empty() ? 1024 : 2 * s.index.size(), 0);
     for (std::uint32_t h = 1; h < count_; ++h) AddToIndex(grown, h);
     s.index.swap(grown);
   }
-  const std::size_t mask = s.index.size() - 1;
-  for (std::size_t i = HashOf(text, length) & mask;; i = (i + 1) & mask) {
-    const std::uint32_t h = s.index[i];
-    if (h == 0) break;
-    const VString& found = StoreText(h);
-    if (found.length == length && std::memcmp(found.text, text, static_cast<std::size_t>(length)) == 0) return h;
-  }
+  s.PointAtIndex();
+}
+
+std::uint32_t OrvTextStore::Add(const char* text, int length, std::uint32_t slot) {
+  OrvTextStoreState& s = OrvTextStoreState::Get();
   s.EnsurePage();
   const std::uint32_t handle = count_++;
   char* bytes = s.Bytes(static_cast<std::size_t>(length));
@@ -123,7 +193,7 @@ std::uint32_t OrvTextStore::Intern(const char* text, int length) {
   VString& entry = StoreText(handle);
   entry.text = bytes;
   entry.length = length;
-  AddToIndex(s.index, handle);
+  index_[slot] = handle;
   return handle;
 }
 
@@ -163,8 +233,25 @@ const VString& OrvTextStore::OwnedText(std::uint32_t handle) {
 
 void OrvTextStore::RewindIfUnused() {
   if (OrvPoolArena<ORV_TREE_ARENA>::BlocksOut() != 0 || OrvPoolArena<ORV_TOKEN_ARENA>::BlocksOut() != 0) return;
-  if (count_ <= 1) return;
+  // A few texts stay for the next source, which reads many of the same
+  // words: a lexer whose tokens are read and dropped one by one lets both
+  // arenas rewind at nearly every word, and would otherwise store and
+  // forget its words over and over.
+  if (count_ < kPageTexts) return;
   OrvTextStoreState& s = OrvTextStoreState::Get();
+  // An index grown for a large source is not kept for every small one
+  // after it: it is made again as the next source needs it.  A smaller one
+  // is emptied where the texts stand, not whole, when they are few: the
+  // store rewinds each time the last token goes (a lexer whose tokens are
+  // read and dropped one by one rewinds it at nearly every word), so the
+  // cost follows the texts stored, not the room of the index.
+  if (s.index.size() > (std::size_t(1) << 16))
+    std::vector<std::uint32_t>().swap(s.index);
+  else if (std::size_t(8) * count_ >= s.index.size())
+    std::fill(s.index.begin(), s.index.end(), 0u);
+  else
+    ClearIndexEntries(s.index, count_);
+  s.PointAtIndex();
   for (std::uint32_t h = 1; h < count_; ++h) {
     VString& entry = StoreText(h);
     entry.text = nullptr;
@@ -175,12 +262,6 @@ void OrvTextStore::RewindIfUnused() {
   s.ownBlocks.clear();
   s.byteBlock = 0;
   s.byteNext = 0;
-  // An index grown for a large source is not cleared for every small one
-  // after it: it is made again as the next source needs it.
-  if (s.index.size() > (std::size_t(1) << 16))
-    std::vector<std::uint32_t>().swap(s.index);
-  else
-    std::fill(s.index.begin(), s.index.end(), 0u);
   ++rewinds_;
 }
 

@@ -4,7 +4,8 @@
 // a text the source repeats (a name, a keyword, a PICTURE string) is stored
 // once, and the whole store goes at once when nothing that could refer to
 // it is left, that is when the tree's and the tokens' arenas have both
-// rewound (the next source then fills it afresh).  An object that lives
+// rewound (the next source then fills it afresh; a store of a few texts is
+// kept for it).  An object that lives
 // anywhere else (on the stack, on the heap, every object under
 // AddressSanitizer) owns its text, which goes with it.  One thread only,
 // like the rest of the toolkit; the memory is kept for the process.
@@ -40,17 +41,25 @@ class OrvTextStore {
   static long Rewinds() { return rewinds_; }
 
   // Empties the source store when the tree's and the tokens' arenas both
-  // have no block out; the arenas call it at each of their rewinds.
+  // have no block out and it holds a page of texts (4,096) or more; fewer
+  // are kept for the next source.  The arenas call it at each of their
+  // rewinds.
   static void RewindIfUnused();
 
  private:
   static const int kPageBits = 12;
   static const std::uint32_t kPageMask = (1u << kPageBits) - 1;
   static const VString& OwnedText(std::uint32_t handle);
+  // The paths of Intern out of line: room for one more text (the first
+  // page, a grown index), and a new text put in the index at `slot`.
+  static void MakeRoom();
+  static std::uint32_t Add(const char* text, int length, std::uint32_t slot);
 
   static inline const VString empty_;        // the text of kEmpty
   static inline VString** pages_ = nullptr;  // texts of the store, by handle
   static inline std::uint32_t count_ = 0;    // texts in the store (the empty text first)
+  static inline std::uint32_t* index_ = nullptr;  // open-addressed handles by text hash
+  static inline std::uint32_t indexMask_ = 0;     // its length - 1; 0 while there is none
   static inline long rewinds_ = 0;
   friend struct OrvTextStoreState;
 };

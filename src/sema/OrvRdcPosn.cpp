@@ -40,26 +40,38 @@ bool Tracing(const OrvParserImpl* parser) { return parser != nullptr && parser->
 
 }  // namespace
 
-OrvArgSlot* RdcPosnFindSlot(OrvExpr* node, const OrvExpr* term, long* slotsExamined) {
+bool RdcPosnFindSlotAt(OrvExpr* node, const OrvExpr* term, long* slotsExamined, OrvExpr** holder, int* index) {
   // A child always beats a grandchild.  The search runs from the last slot
   // down: a list that grows by one item per reduction finds its new item
-  // at once.
-  // The slots are read as they are stored; only the slot found is made a
-  // record (it takes the tokens).
+  // at once.  The slots are read as they are stored.
   const int slots = SearchedSlots(node);
   for (int k = slots - 1; k >= 0; --k) {
     ++*slotsExamined;
-    if (node->PeekChild(k) == term) return node->SlotAt(k);
+    if (node->PeekChild(k) == term) {
+      *holder = node;
+      *index = k;
+      return true;
+    }
   }
   for (int k = slots - 1; k >= 0; --k) {
     OrvExpr* child = node->PeekChild(k);
     if (child == nullptr) continue;
     for (int j = child->NArgs() - 1; j >= 0; --j) {
       ++*slotsExamined;
-      if (child->PeekChild(j) == term) return child->SlotAt(j);
+      if (child->PeekChild(j) == term) {
+        *holder = child;
+        *index = j;
+        return true;
+      }
     }
   }
-  return nullptr;
+  return false;
+}
+
+OrvArgSlot* RdcPosnFindSlot(OrvExpr* node, const OrvExpr* term, long* slotsExamined) {
+  OrvExpr* holder = nullptr;
+  int index = 0;
+  return RdcPosnFindSlotAt(node, term, slotsExamined, &holder, &index) ? holder->SlotAt(index) : nullptr;
 }
 
 namespace {
@@ -147,8 +159,13 @@ void RdcPosn(OrvTokenList** newPosition, OrvTokenList** rhsPositions, OrvGrammar
     if (node == nullptr || term == nullptr) continue;
     // A term that is the new node itself (a list that grows by one item)
     // is never among its own children: no search, its tokens travel on.
-    OrvArgSlot* slot = term != node ? RdcPosnFindSlot(node, term, &RdcPosnSlotsExamined) : nullptr;
-    if (slot != nullptr) {
+    OrvExpr* holder = nullptr;
+    int index = 0;
+    if (term != node && RdcPosnFindSlotAt(node, term, &RdcPosnSlotsExamined, &holder, &index)) {
+      // The slot becomes a record only when it takes tokens (or the trace
+      // shows its list): a slot holding nothing costs no record.
+      if (gathered->IsEmpty() && !trace) continue;
+      OrvArgSlot* slot = holder->SlotAt(index);
       slot->tokens.Splice(*gathered);
       if (trace) TraceTaken(node, term, i, slot->tokens);
     } else if (trace) {

@@ -30,6 +30,10 @@ void RdcPosn(OrvTokenList** newPosition, OrvTokenList** rhsPositions, OrvGrammar
 // the children; null when there is none.  Every slot compared is counted
 // in *slotsExamined.
 OrvArgSlot* RdcPosnFindSlot(OrvExpr* node, const OrvExpr* term, long* slotsExamined);
+// The same search without making the slot a record: true with the node
+// that holds the slot (`node` or one of its children) in *holder and the
+// slot's index in *index; false when there is none.
+bool RdcPosnFindSlotAt(OrvExpr* node, const OrvExpr* term, long* slotsExamined, OrvExpr** holder, int* index);
 
 // The slots RdcPosn has compared since the counter was last zeroed (a debug
 // counter; tests and benchmarks read it).

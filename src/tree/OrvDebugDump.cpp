@@ -42,8 +42,8 @@ std::ostream& OrvExpr::DebugDump(std::ostream& out) const {
   if (OrvDumpLevel > 1) {
     out << " #" << serial_ << " @" << static_cast<const void*>(this);
   }
-  if (!(GenpNone(genpBeg_) && GenpNone(genpEnd_))) {
-    out << " genp=" << genpBeg_ << " - " << genpEnd_;
+  if (!(GenpNone(GenpBeg()) && GenpNone(GenpEnd()))) {
+    out << " genp=" << GenpBeg() << " - " << GenpEnd();
   }
   if (printValue_ != 0) out << " l=" << static_cast<int>(printValue_);
   if (tokens_.IsEmpty()) {

@@ -8,6 +8,7 @@
 #include <ostream>
 
 #include "OrvExprOper.h"
+#include "OrvGenpTable.h"
 #include "OrvLink.h"
 #include "OrvMessage.h"
 #include "OrvMessageSink.h"
@@ -16,9 +17,9 @@
 #include "OrvTicRead.h"
 
 // The node header: the class pointer, the header word, the serial number,
-// the parent word, the generated positions and the token list; a leaf adds
-// its own fields only.
-static_assert(sizeof(void*) != 8 || sizeof(OrvExpr) == 40, "the node header takes 40 bytes");
+// the parent word and the token list (the generated positions stand in
+// OrvGenpTable); a leaf adds its own fields only.
+static_assert(sizeof(void*) != 8 || sizeof(OrvExpr) == 32, "the node header takes 32 bytes");
 
 // ---------------------------------------------------------------------------
 // Process-wide node settings
@@ -62,10 +63,9 @@ OrvExpr::OrvExpr(OrvOper op)
       fromSrc_(0),
       printValue_(0),
       nArgs_(0),
+      hasGenp_(0),
       serial_(OrvNodeCounter++),
       up_(0),
-      genpBeg_(ORV_GENP_NONE),
-      genpEnd_(ORV_GENP_NONE),
       tokens_() {
   ++OrvLiveNodes;
   ++OrvLiveRoots;
@@ -77,10 +77,9 @@ OrvExpr::OrvExpr(OrvOper op, uint32_t serial)
       fromSrc_(0),
       printValue_(0),
       nArgs_(0),
+      hasGenp_(0),
       serial_(serial),
       up_(0),
-      genpBeg_(ORV_GENP_NONE),
-      genpEnd_(ORV_GENP_NONE),
       tokens_() {
   ++OrvLiveNodes;
   ++OrvLiveRoots;
@@ -94,14 +93,14 @@ OrvExpr::OrvExpr(const OrvExpr& other)
       fromSrc_(other.fromSrc_),
       printValue_(other.printValue_),
       nArgs_(0),
+      hasGenp_(0),
       serial_(other.serial_),
       up_(0),
-      genpBeg_(other.genpBeg_),
-      genpEnd_(other.genpEnd_),
       tokens_(other.tokens_) {
   ++OrvLiveNodes;
   ++OrvLiveRoots;
   tokens_.SetNodeList(true);
+  if (other.hasGenp_) SetGenp(other.GenpBeg(), other.GenpEnd());
 }
 
 OrvExpr::~OrvExpr() {
@@ -120,7 +119,26 @@ OrvExpr::~OrvExpr() {
     }
   }
   if (!tokens_.IsEmpty()) tokens_.Clear();
+  if (hasGenp_) OrvGenpTable::Erase(this);
   --OrvLiveRoots;
+}
+
+void OrvExpr::SetGenp(uint32_t beg, uint32_t end) {
+  if (beg == ORV_GENP_NONE && end == ORV_GENP_NONE) {
+    // Back to none: the entry goes.
+    if (hasGenp_) OrvGenpTable::Erase(this);
+    hasGenp_ = 0;
+    return;
+  }
+  OrvGenpTable::Put(this, beg, end);
+  hasGenp_ = 1;
+}
+
+uint32_t OrvExpr::GenpOf(int which) const {
+  uint32_t beg = ORV_GENP_NONE;
+  uint32_t end = ORV_GENP_NONE;
+  OrvGenpTable::Find(this, &beg, &end);
+  return which == 0 ? beg : end;
 }
 
 void* OrvExpr::operator new(std::size_t size) {

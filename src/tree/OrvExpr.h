@@ -165,12 +165,12 @@ class OrvExpr {
   int PrintValue() const { return printValue_; }
   // Keeps the low 10 bits, read back as a signed number (-512..511).
   void SetPrintValue(int value) { printValue_ = ((value & 0x3ff) ^ 0x200) - 0x200; }
-  uint32_t GenpBeg() const { return genpBeg_; }
-  uint32_t GenpEnd() const { return genpEnd_; }
-  void SetGenp(uint32_t beg, uint32_t end) {
-    genpBeg_ = beg;
-    genpEnd_ = end;
-  }
+  // The printer's generated positions; ORV_GENP_NONE for both until the
+  // printer sets them.  They are kept beside the tree (OrvGenpTable), so
+  // that a node of a tree that is not printed spends no bytes on them.
+  uint32_t GenpBeg() const { return hasGenp_ ? GenpOf(0) : ORV_GENP_NONE; }
+  uint32_t GenpEnd() const { return hasGenp_ ? GenpOf(1) : ORV_GENP_NONE; }
+  void SetGenp(uint32_t beg, uint32_t end);
   OrvTokenList& Tokens() { return tokens_; }
   const OrvTokenList& Tokens() const { return tokens_; }
 
@@ -235,7 +235,7 @@ class OrvExpr {
 
   // The slot count from which the header leaves the count to the slot
   // storage.
-  static const unsigned kNArgsEscape = 511;
+  static const unsigned kNArgsEscape = 255;
 
  protected:
   explicit OrvExpr(OrvOper op);
@@ -279,16 +279,18 @@ class OrvExpr {
   OrvArgSlot* SlotAtSlow(int i) const;
   OrvExpr* ChildAtSlow(int i) const;
   void SettleChildren() const;
+  // The generated position `which` (0 begin, 1 end) of a node marked
+  // hasGenp_.
+  uint32_t GenpOf(int which) const;
 
   unsigned oper_ : 11;      // operation code, 1..1400 valid
   int fromSrc_ : 2;         // from-source state
   int printValue_ : 10;     // print value, the printer's
-  unsigned nArgs_ : 9;      // number of argument slots, kNArgsEscape and up
+  unsigned nArgs_ : 8;      // number of argument slots, kNArgsEscape and up
                             // kept by the slot storage
+  unsigned hasGenp_ : 1;    // generated positions in OrvGenpTable
   uint32_t serial_;         // node number
   uintptr_t up_;            // parent (not owned) and the marks of kUpFlagMask
-  uint32_t genpBeg_;        // generated positions (printer's)
-  uint32_t genpEnd_;
   OrvTokenList tokens_;     // trailing tokens, owned
 };
 

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "OrvConstNodes.h"
+#include "OrvGenpTable.h"
 #include "OrvLink.h"
 #include "OrvListExpr.h"
 #include "OrvMessage.h"
@@ -543,6 +544,12 @@ bool OrvExprOper::DropWholeTree() {
   if (rootBlock != nullptr && !blockInPool && slots_ != 0) outside.heapBlocks.emplace(rootBlock, true);
   const bool rootSide = UpFlag(kUpSideData);
   ClearSideTable(rootSide ? this : nullptr);
+  // The generated positions of the nodes below go with them; the root's
+  // stay until its own destructor.
+  const uint32_t rootBeg = GenpBeg();
+  const uint32_t rootEnd = GenpEnd();
+  OrvGenpTable::Clear();
+  if (hasGenp_) OrvGenpTable::Put(this, rootBeg, rootEnd);
   // The root forgets what it held.
   SetCount(0);
   tokens_.Abandon();

@@ -20,6 +20,13 @@ uint32_t HashOf(const char* s) {
 
 const size_t kFirstCapacity = 16;
 
+// The parts of an index entry.
+const int kTagShift = 48;
+const uint64_t kEltMask = (uint64_t(1) << kTagShift) - 1;
+uint64_t TagOf(uint32_t hash) { return uint64_t(hash >> 16) << kTagShift; }
+OrvSymTabElt* EltOf(uint64_t entry) { return reinterpret_cast<OrvSymTabElt*>(entry & kEltMask); }
+bool SameTag(uint64_t entry, uint32_t hash) { return (entry & ~kEltMask) == TagOf(hash); }
+
 // The name a child is sorted by (the empty text for a missing child), as
 // the table's search reads it.
 const VString& NameOf(const OrvExpr* child) {
@@ -88,10 +95,10 @@ bool OrvSymTabList::Lookup(const VString& name, OrvSymTabElt*& elt) {
   const uint32_t hash = HashOf(wanted);
   const size_t mask = entries_.size() - 1;
   for (size_t i = hash & mask;; i = (i + 1) & mask) {
-    const Entry& e = entries_[i];
-    if (e.elt == nullptr) return true;
-    if (e.hash == hash && std::strcmp(Text(e.elt->Name()), wanted) == 0) {
-      elt = e.elt;
+    const Entry e = entries_[i];
+    if (e == 0) return true;
+    if (SameTag(e, hash) && std::strcmp(Text(EltOf(e)->Name()), wanted) == 0) {
+      elt = EltOf(e);
       return true;
     }
   }
@@ -100,7 +107,7 @@ bool OrvSymTabList::Lookup(const VString& name, OrvSymTabElt*& elt) {
 void OrvSymTabList::Build() {
   ++builds_;
   count_ = 0;
-  entries_.assign(kFirstCapacity, Entry{0, nullptr});
+  entries_.assign(kFirstCapacity, Entry{0});
   state_ = kReady;
   ordered_ = true;
   for (int i = 0; i < NArgs() && state_ == kReady; ++i) {
@@ -120,17 +127,25 @@ void OrvSymTabList::Build() {
 
 void OrvSymTabList::Add(OrvSymTabElt* elt) {
   if (2 * (static_cast<size_t>(count_) + 1) > entries_.size()) Grow();
+  // An element that an entry cannot hold leaves the look-ups to the
+  // sorted search.
+  if ((reinterpret_cast<uint64_t>(elt) & ~kEltMask) != 0) {
+    state_ = kUnusable;
+    entries_.clear();
+    count_ = 0;
+    return;
+  }
   const char* name = Text(elt->Name());
   const uint32_t hash = HashOf(name);
   const size_t mask = entries_.size() - 1;
   for (size_t i = hash & mask;; i = (i + 1) & mask) {
     Entry& e = entries_[i];
-    if (e.elt == nullptr) {
-      e = Entry{hash, elt};
+    if (e == 0) {
+      e = TagOf(hash) | reinterpret_cast<uint64_t>(elt);
       ++count_;
       return;
     }
-    if (e.hash == hash && std::strcmp(Text(e.elt->Name()), name) == 0) {
+    if (SameTag(e, hash) && std::strcmp(Text(EltOf(e)->Name()), name) == 0) {
       // Two children of one name: the binary search decides which is found.
       state_ = kUnusable;
       entries_.clear();
@@ -143,12 +158,13 @@ void OrvSymTabList::Add(OrvSymTabElt* elt) {
 void OrvSymTabList::Grow() {
   std::vector<Entry> old;
   old.swap(entries_);
-  entries_.assign(old.empty() ? kFirstCapacity : 2 * old.size(), Entry{0, nullptr});
+  entries_.assign(old.empty() ? kFirstCapacity : 2 * old.size(), Entry{0});
   const size_t mask = entries_.size() - 1;
-  for (const Entry& e : old) {
-    if (e.elt == nullptr) continue;
-    size_t i = e.hash & mask;
-    while (entries_[i].elt != nullptr) i = (i + 1) & mask;
+  for (const Entry e : old) {
+    if (e == 0) continue;
+    // The entry keeps part of the hash only: the name is hashed again.
+    size_t i = HashOf(Text(EltOf(e)->Name())) & mask;
+    while (entries_[i] != 0) i = (i + 1) & mask;
     entries_[i] = e;
   }
 }

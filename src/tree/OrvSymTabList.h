@@ -82,10 +82,10 @@ class OrvSymTabList final : public OrvExprOper {
   // kStale: to be built at the next look-up; kReady: it names every child;
   // kUnusable: the children cannot be indexed until they change.
   enum IndexState : uint8_t { kStale, kReady, kUnusable };
-  struct Entry {
-    uint32_t hash;
-    OrvSymTabElt* elt;  // null: a free entry
-  };
+  // An index entry: the element's address in the low 48 bits and the high
+  // 16 bits of its name's hash above them (compared before the name is
+  // read); 0 is a free entry.
+  typedef uint64_t Entry;
 
   void Build();
   // Adds an element; a name already there makes the index unusable.

@@ -13,6 +13,7 @@
 #include "OrvConstNodes.h"
 #include "OrvExprOper.h"
 #include "OrvListExpr.h"
+#include "PoolArenas.h"
 #include "SemaTestSupport.h"
 
 namespace {
@@ -70,6 +71,25 @@ TEST_F(RdcPosnTest, TokensGoToTheSlotOfTheNextTermThatTheNewNodeHolds) {
   ASSERT_NE(nullptr, r.result);
   EXPECT_TRUE(r.result->IsEmpty());
   for (OrvTokenList* p : r.positions) EXPECT_EQ(nullptr, p);
+}
+
+TEST_F(RdcPosnTest, ASlotThatTakesNoTokensIsNotMadeARecord) {
+  if (kPoolsBypassed) GTEST_SKIP() << "the pools use the heap under AddressSanitizer";
+  // A B . with no tokens before A: slot 0 takes nothing and stays compact;
+  // only slot 1 becomes a record (the one block of the tree's arena made).
+  OrvExpr* a = new OrvCharString(VString("A"));
+  OrvExpr* b = new OrvCharString(VString("B"));
+  OrvExpr* move = new OrvExprOper(STMT_MOVE, a, b);
+  owned.push_back(move);
+  Reduction r;
+  r.positions = {new OrvTokenList, new OrvTokenList, Posn({"TO"}), Posn({"B"}), Posn({"."})};
+  r.values = {0, V(a), 0, V(b), 0};
+  const long before = TreeArena::BlocksOut();
+  r.Run(V(move));
+  EXPECT_EQ(1, TreeArena::BlocksOut() - before);
+  EXPECT_EQ(nullptr, move->PeekTokens(0));
+  EXPECT_EQ("TO B", SlotImages(move, 1));
+  EXPECT_EQ(".", Images(move->Tokens()));
 }
 
 TEST_F(RdcPosnTest, GrandchildrenAreSearchedAfterChildrenAndChildrenWin) {
