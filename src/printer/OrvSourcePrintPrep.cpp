@@ -240,11 +240,6 @@ bool PlainSlots(const OrvExpr* node, const OperShape& shape) {
   return true;
 }
 
-// Whether a and b are set positions of one file with a before b.
-bool Before(const OrvTxtPosn& a, const OrvTxtPosn& b) {
-  return a.IsSet() && b.IsSet() && a.FileIx() == b.FileIx() && OrvTxtPosn::Compare(a, b) < 0;
-}
-
 // Where the text of a slot in printing order begins: at the first
 // positioned token of its list (null when it holds none), else at its
 // child's range.
