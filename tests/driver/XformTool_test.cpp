@@ -354,8 +354,13 @@ TEST_F(XformtoolCorpus, EveryGenappProgramHasLarkstatsStatementCount) {
 }
 
 TEST_F(XformtoolCorpus, RenewRenewsTheProcedureStatementsInsideNoOther) {
+  // The renewed programs go to a scratch folder: nothing is written beside
+  // the shared sources.
+  ScratchDir out;
+  const std::vector<std::string> before = DirectoryNames(kNist);
   const std::string args = "-silent -conv-list -xforms=renew -xform-dirs=" + ShellQuote(kFixtures) +
-                           " -copylib-dir=" + ShellQuote(kNist + "/copy");
+                           " -gen-main-dir=" + ShellQuote(out.Path("out")) + " -copylib-dir=" +
+                           ShellQuote(kNist + "/copy");
   struct Case {
     const char* program;
     long renewed;
@@ -364,7 +369,9 @@ TEST_F(XformtoolCorpus, RenewRenewsTheProcedureStatementsInsideNoOther) {
     ProgramRun run = RunIn(kNist, kXformtool, args + " " + c.program);
     EXPECT_EQ(Listed(run.out, "renew"), c.renewed) << c.program;
     EXPECT_EQ(run.exitStatus, 0) << c.program;
+    EXPECT_TRUE(PathExists(out.Path(std::string("out/") + c.program))) << c.program;
   }
+  EXPECT_EQ(DirectoryNames(kNist), before);
 }
 
 // Where nothing applies, the outputs of NIST programs and their COPY members
