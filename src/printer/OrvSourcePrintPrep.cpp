@@ -95,6 +95,20 @@ void PushEntry(std::vector<SlotRef>& stack, const SlotRef& e) {
   stack.push_back(e);
 }
 
+// A node with more slots than this leaves its scratch arrays to the heap
+// once its tree is prepared: the memory then goes before the statistics and
+// the rest of the analysis run, while the usual sizes are kept from tree to
+// tree.
+const size_t kKeptScratch = 4096;
+
+// Gives back scratch arrays that a node of very many slots grew (their
+// contents are dead once the preparation is done).
+void ReleaseLargeScratch(Scratch& s) {
+  if (s.entries.capacity() > kKeptScratch) std::vector<SlotRef>().swap(s.entries);
+  if (s.ranges.size() > kKeptScratch) std::vector<OrvTxtPosnRange>().swap(s.ranges);
+  if (s.picks.capacity() > kKeptScratch) std::vector<int>().swap(s.picks);
+}
+
 int OrderOf(const SlotRef& e) { return e.owner ? e.owner->PeekOrder(e.index) : kNoOrder; }
 
 // Keeps the first problem only.
@@ -530,7 +544,9 @@ OrvTxtPosnRange SetSlotPosnOper(OrvExpr* node, int debugLevel) {
   Scratch& s = TheScratch();
   // The statements of an earlier tree say nothing of this one.
   s.order.Clear();
-  return PrepareNode(s, node, debugLevel);
+  const OrvTxtPosnRange r = PrepareNode(s, node, debugLevel);
+  ReleaseLargeScratch(s);
+  return r;
 }
 
 void PrepareSourcePrint(OrvExpr* root) {

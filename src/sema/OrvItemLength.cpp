@@ -47,9 +47,13 @@ PictureFacts ReadPicture(OrvExpr* entry, int mode) {
   if (mode != ORV_ITEM_LAY_OUT) return facts;
   if (result != ORV_OK) OrvLayoutReport(entry, message);
   // A PICTURE that has no category leaves the category column blank.
-  OrvExpr* node = facts.category == 1 ? static_cast<OrvExpr*>(new OrvNullNode())
-                                      : new OrvExprOper(static_cast<OrvOper>(facts.category));
-  entry->SetArg(DECL_DD_ENTRY__CATEGORY, node, -1, 0);
+  // The NULL_NODE of a blank category is left unmade while nothing asks for
+  // it: one per item of a large record would cost a node each.
+  if (facts.category == 1) {
+    static_cast<OrvExprOper*>(entry)->SetArgNullNode(DECL_DD_ENTRY__CATEGORY);
+  } else {
+    entry->SetArg(DECL_DD_ENTRY__CATEGORY, new OrvExprOper(static_cast<OrvOper>(facts.category)), -1, 0);
+  }
   return facts;
 }
 

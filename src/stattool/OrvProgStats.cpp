@@ -176,39 +176,54 @@ bool IsStatement(const std::vector<char>& codes, int op) {
 
 }  // namespace
 
+// Counts one node met in the walk: its statement flag, its class, its depth.
+// Answers its slot count (a node of none is counted as a leaf).
+int OrvProgStats::CountNode(OrvExpr* node, int depth, const std::vector<char>& statements) {
+  if (IsStatement(statements, node->Oper())) ++Statements;
+  Classify(node);
+  ++TotTreeNodes;
+  if (depth > MaxTreeHeight) MaxTreeHeight = depth;
+  const int n = node->NArgs();
+  if (n == 0) {
+    LeafDepthSum += depth;
+    ++TotLeaves;
+  }
+  return n;
+}
+
 void OrvProgStats::Gather(OrvExpr* node, int depth) {
-  struct Pending {
+  // The walk keeps one frame per node on the path from `node` (the next
+  // slot to read), not every pending child: a record of many items then
+  // costs no stack beyond the tree's height.  Nodes are met in the same
+  // order as a walk in slot order.
+  struct Frame {
     OrvExpr* node;
+    int next;
+    int count;
     int depth;
   };
+  if (node == nullptr) return;  // an empty slot is neither node nor leaf
   const std::vector<char>& statements = StatementCodes();
-  std::vector<Pending> stack;
-  stack.push_back({node, depth});
-  while (!stack.empty()) {
-    Pending p = stack.back();
-    stack.pop_back();
-    if (p.node == nullptr) continue;  // an empty slot is neither node nor leaf
-    if (IsStatement(statements, p.node->Oper())) ++Statements;
-    Classify(p.node);
-    ++TotTreeNodes;
-    if (p.depth > MaxTreeHeight) MaxTreeHeight = p.depth;
-    int n = p.node->NArgs();
-    if (n == 0) {
-      LeafDepthSum += p.depth;
-      ++TotLeaves;
+  std::vector<Frame> path;
+  const int n = CountNode(node, depth, statements);
+  if (n > 0) path.push_back({node, 0, n, depth});
+  while (!path.empty()) {
+    Frame& top = path.back();
+    if (top.next == top.count) {
+      path.pop_back();
       continue;
     }
-    // Children go on in reverse so that they come off in slot order.  A
-    // NULL_NODE of the fill that is not made is counted where it stands, as
-    // the node it reads as: no statement, nothing to classify, a leaf.
-    for (int i = n - 1; i >= 0; --i) {
-      OrvExpr* child = p.node->PeekChild(i);
-      if (child != nullptr) {
-        stack.push_back({child, p.depth + 1});
-      } else if (p.node->PeekFill(i)) {
-        CountFillLeaf(p.depth + 1);
-      }
+    const int i = top.next++;
+    const int childDepth = top.depth + 1;
+    // A NULL_NODE of the fill that is not made is counted where it stands,
+    // as the node it reads as: no statement, nothing to classify, a leaf.
+    OrvExpr* child = top.node->PeekChild(i);
+    if (child == nullptr) {
+      if (top.node->PeekFill(i)) CountFillLeaf(childDepth);
+      continue;
     }
+    const int m = CountNode(child, childDepth, statements);
+    if (m > 0) path.push_back({child, 0, m, childDepth});  // `top` is not used past this point
   }
 }
 

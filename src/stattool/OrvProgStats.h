@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <iosfwd>
+#include <vector>
 
 #include "CountedNameTable.h"
 #include "VString.h"
@@ -68,6 +69,9 @@ private:
   // Counts a NULL_NODE of the fill that is not made, at `depth`: a node and
   // a leaf, neither a statement nor classified (NULL_NODE is neither).
   void CountFillLeaf(int depth);
+  // Counts a node met at `depth` (statement flag from the table of
+  // `statements`, class, node, height, leaf); answers its slot count.
+  int CountNode(OrvExpr* node, int depth, const std::vector<char>& statements);
 };
 
 // The name of the program a CALL statement calls: the value of a literal,

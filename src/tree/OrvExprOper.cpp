@@ -86,9 +86,10 @@ OrvArgSlot* OrvExprOper::RecordAt(int i) const {
   std::uintptr_t* words = Words();
   std::uintptr_t w = words[i];
   if (w != 0 && Tag(w) == kRecordTag) return RecordOf(w);
-  // A record cannot mark a fill serial equal to its "none": that NULL_NODE
-  // is made now.
-  if (Tag(w) == kEmptyTag && (w & kFillBit) != 0 && FillSerialOf(w) == OrvArgSlot::kNoFill) {
+  // A record cannot mark a fill serial equal to its "none", nor a NULL_NODE
+  // that is not from source: that NULL_NODE is made now.
+  if (Tag(w) == kEmptyTag && (w & kFillBit) != 0 &&
+      (FillSerialOf(w) == OrvArgSlot::kNoFill || (w & kPlainNullBit) != 0)) {
     MakeFillNode(i);
     w = words[i];
     // A NULL_NODE that cannot stand in a word was put in a record already.
@@ -111,14 +112,16 @@ void OrvExprOper::MakeFillNode(int i) const {
   const std::uintptr_t w = words[i];
   OrvArgSlot* record = w != 0 && Tag(w) == kRecordTag ? RecordOf(w) : nullptr;
   std::uint32_t serial = 0;
+  int fromSrc = 1;
   if (record != nullptr) {
     if (record->child != nullptr || record->fillSerial_ == OrvArgSlot::kNoFill) return;
     serial = record->fillSerial_;
   } else {
     if (Tag(w) != kEmptyTag || (w & kFillBit) == 0) return;
     serial = FillSerialOf(w);
+    if ((w & kPlainNullBit) != 0) fromSrc = 0;
   }
-  OrvExpr* node = new OrvNullNode(serial, 1);
+  OrvExpr* node = new OrvNullNode(serial, fromSrc);
   node->SetParent(const_cast<OrvExprOper*>(this));
   if (record != nullptr) {
     record->child = node;
@@ -188,6 +191,20 @@ void OrvExprOper::DeleteWord(std::uintptr_t w) {
   OrvExpr* child = ChildOf(w);
   child->SetParent(nullptr);
   delete child;
+}
+
+void OrvExprOper::SetArgNullNode(int i) {
+  if (BadIndex("OrvExprOper::SetArgNullNode", i)) return;
+  std::uintptr_t* words = Words();
+  const std::uintptr_t w = words[i] == 0 ? kFresh : words[i];
+  // An edit hook sees the node attached, and a serial a word cannot keep
+  // apart from "none" is made: both take the ordinary path.
+  if (Tag(w) != kEmptyTag || (w & kFillBit) != 0 || OrvTreeEditHook != nullptr ||
+      OrvNodeCounter == OrvArgSlot::kNoFill) {
+    SetArg(i, new OrvNullNode, -1, 0);
+    return;
+  }
+  words[i] = FillWord(OrvNodeCounter++, MetaOf(w)) | kPlainNullBit;
 }
 
 int OrvExprOper::FillEmptySlots() {

@@ -30,6 +30,9 @@ constexpr std::uintptr_t kRecordTag = 0;  // an OrvArgSlot*; 0 alone: no record 
 constexpr std::uintptr_t kChildTag = 1;   // the child in bits 3..47, no tokens
 constexpr std::uintptr_t kEmptyTag = 2;   // no child, no tokens
 constexpr std::uintptr_t kFillBit = 4;    // empty: a NULL_NODE of the fill reads here
+// With kFillBit: the unmade NULL_NODE is not from source (state 0), one a
+// pass of the analysis put there rather than the fill.
+constexpr std::uintptr_t kPlainNullBit = 8;
 constexpr int kSerialShift = 16;          // empty: the fill's serial in bits 16..47
 constexpr int kStateShift = 48;           // the state (0 or 1) in bit 48
 constexpr int kOrderShift = 49;           // the order + 1 (0..32767) in bits 49..63
@@ -152,6 +155,12 @@ class OrvExprOper : public OrvExpr {
   // asks for them; until then they cost nothing beyond the slot's word.
   // Answers how many slots were filled.
   int FillEmptySlots();
+
+  // Puts a NULL_NODE in slot i as SetArg(i, new OrvNullNode) does: not from
+  // source, the next serial of the node counter, the slot's state and order
+  // kept.  In a slot holding nothing the NULL_NODE stays unmade (as one of
+  // the fill does) until something asks for it through the node interface.
+  void SetArgNullNode(int i);
 
   // Registers a function that releases what nodes hold outside the arenas,
   // for a whole tree given back at once (every node there is goes, without

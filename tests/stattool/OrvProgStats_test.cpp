@@ -93,6 +93,37 @@ TEST(OrvProgStatsTest, VeryDeepTreeIsGatheredWithoutRecursion) {
   }
 }
 
+// A wide tree (one list of many entries, each with filled and stored slots)
+// counts every node once at its depth, however many siblings wait, and an
+// unmade NULL_NODE of the fill counts as a leaf one level below its node.
+TEST(OrvProgStatsTest, WideTreeCountsEverySiblingAndUnmadeFill) {
+  const int items = 20000;
+  OrvExprOper* list = new OrvExprOper(DECL_DD_LIST);
+  int filled = 0;
+  for (int k = 0; k < items; ++k) {
+    OrvExprOper* entry = new OrvExprOper(DECL_DD_ENTRY);
+    entry->SetArg(0, Chars("F"));
+    filled += entry->FillEmptySlots();
+    list->AddArg(entry);
+  }
+  OrvExpr* root = With(SENTENCE, 0, list);
+  OrvProgStats stats;
+  stats.Init(root);
+  const int perEntry = filled / items;
+  ASSERT_EQ(perEntry * items, filled);
+  ASSERT_GT(perEntry, 0);
+  // root, list, each entry, its name and its unmade NULL_NODEs.
+  EXPECT_EQ(stats.TotTreeNodes, 2 + items * (2 + perEntry));
+  EXPECT_EQ(stats.TotLeaves, items * (1 + perEntry));
+  EXPECT_EQ(stats.MaxTreeHeight, 3);
+  EXPECT_EQ(stats.LeafDepthSum, int64_t(3) * items * (1 + perEntry));
+  EXPECT_EQ(stats.Sentences, 1);
+  EXPECT_EQ(stats.Statements, items);  // a data entry carries the statement flag
+  // Counting made nothing: the slots still read as unmade.
+  EXPECT_TRUE(list->ChildAt(0)->PeekFill(1));
+  delete root;
+}
+
 // The counter an operation raises.
 struct FeatureRow {
   int OrvProgStats::*counter;

@@ -631,3 +631,85 @@ TEST(OrvExprOperTic, BadSlotCodeIsRefused) {
 }
 
 }  // namespace
+
+namespace {
+
+// What a slot given a NULL_NODE by SetArgNullNode reads as, once asked for.
+void ExpectPlainNull(const OrvExprOper& n, int i, uint32_t serial) {
+  const OrvExpr* c = n.Args(i);
+  ASSERT_NE(c, nullptr);
+  EXPECT_TRUE(c->IsNullNode());
+  EXPECT_EQ(c->FromSrc(), 0);
+  EXPECT_EQ(c->Serial(), serial);
+  EXPECT_EQ(c->Parent(), &n);
+  EXPECT_FALSE(n.PeekFill(i));
+}
+
+void NoHook(int, OrvExpr*, OrvExpr*, int, const VString&) {}
+
+}  // namespace
+
+// SetArgNullNode gives the slot a NULL_NODE not from source with the next
+// serial, whatever the slot held and however it is asked for afterwards;
+// only a slot holding nothing (and no edit hook) keeps it unmade.
+TEST(OrvExprOperNullNode, ReadsAsTheNullNodeSetArgPutsThere) {
+  struct Case {
+    const char* name;
+    bool holdChild;  // the slot holds a child before
+    bool hook;       // an edit hook watches
+    int ask;         // 0 Args, 1 SlotAt, 2 a clone, 3 the fill then Args, 4 SetArg over it
+    bool unmade;     // left unmade by SetArgNullNode
+  };
+  const Case cases[] = {
+      {"empty, Args", false, false, 0, true},     {"empty, SlotAt", false, false, 1, true},
+      {"empty, clone", false, false, 2, true},    {"empty, fill after", false, false, 3, true},
+      {"empty, replaced", false, false, 4, true}, {"child replaced", true, false, 0, false},
+      {"edit hook", false, true, 0, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    OrvExprOper n(DECL_DD_ENTRY);
+    if (c.holdChild) n.SetArg(2, Str("OLD"));
+    OrvTreeEditHook = c.hook ? &NoHook : nullptr;
+    const long live = OrvLiveNodes;
+    const uint32_t serial = OrvNodeCounter;
+    n.SetArgNullNode(2);
+    OrvTreeEditHook = nullptr;
+    EXPECT_EQ(OrvNodeCounter, serial + 1);
+    EXPECT_EQ(n.PeekFill(2), c.unmade);
+    EXPECT_EQ(OrvLiveNodes, live + (c.unmade ? 0 : 1) - (c.holdChild ? 1 : 0));
+    EXPECT_EQ(n.FindArg(nullptr), 0);  // the NULL_NODE is a child, slot 0 is empty
+    switch (c.ask) {
+      case 0: ExpectPlainNull(n, 2, serial); break;
+      case 1: {
+        const OrvArgSlot* slot = n.SlotAt(2);
+        ASSERT_NE(slot->child, nullptr);
+        EXPECT_EQ(slot->child->FromSrc(), 0);
+        ExpectPlainNull(n, 2, serial);
+        break;
+      }
+      case 2: {
+        OrvExpr* copy = n.Clone();
+        ExpectPlainNull(*static_cast<OrvExprOper*>(copy), 2, serial);
+        delete copy;
+        EXPECT_TRUE(n.PeekFill(2));  // the original stays unmade
+        break;
+      }
+      case 3: {
+        // The fill passes the slot by: it holds a NULL_NODE already.
+        const uint32_t fillFirst = OrvNodeCounter;
+        const int filled = n.FillEmptySlots();
+        EXPECT_EQ(filled, n.NArgs() - 1);
+        ExpectPlainNull(n, 2, serial);
+        EXPECT_EQ(n.ChildAt(0)->FromSrc(), 1);
+        EXPECT_EQ(n.ChildAt(0)->Serial(), fillFirst);
+        break;
+      }
+      case 4:
+        n.SetArg(2, Str("NEW"));
+        EXPECT_EQ(Img(n.Args(2)), "NEW");
+        EXPECT_EQ(OrvLiveNodes, live + 1);
+        break;
+    }
+  }
+}
