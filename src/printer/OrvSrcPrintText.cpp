@@ -188,12 +188,14 @@ OrvResult CopySpan(const OrvToken& token, int srcP, int* commentPrinted) {
     if (b == e) return ORV_OK;
   }
   const bool otherLine = s.last_line_src_posn.IsSet() && s.last_line_src_posn.Line() != b.Line();
-  // A space keeps the old rule; a word that the output has reached after
-  // text that was not copied up to it is set apart below, once its first
-  // character is known.
-  if (token.code != PRESERVED_SPACE && (otherLine || (IsSpaceKind(token.code) && b.Column() < s.gen_xpos)))
+  const bool placeOnly = IsPreserved(token.code) && srcP == 0;
+  // Text copied after the output passed its column would start too far
+  // right: a space, and text whose place alone is kept, go to a new line;
+  // a word is set apart below, once its first character is known.
+  const bool word = !IsSpaceKind(token.code) && !placeOnly;
+  if (token.code != PRESERVED_SPACE && (otherLine || (!word && b.Column() < s.gen_xpos)))
     PutWithLineId('\n', 1);
-  if (IsPreserved(token.code) && srcP == 0) {
+  if (placeOnly) {
     while (s.gen_xpos < b.Column()) PutWithLineId(' ', 1);
   } else {
     if (b.FileIx() >= s.sources.count) {
@@ -206,7 +208,7 @@ OrvResult CopySpan(const OrvToken& token, int srcP, int* commentPrinted) {
       AddError(MSG_SEVERE, OrvFormat("SrcPrintText: cannot open file '%s'", OrvFileNameOf(b.FileIx()).text));
       return ORV_PRINT_SOURCE_EOF;
     }
-    if (!IsSpaceKind(token.code) && s.gen_xpos > 0 && b.Column() <= s.gen_xpos && !MirrorsLine(b)) {
+    if (word && s.gen_xpos > 0 && b.Column() <= s.gen_xpos && !MirrorsLine(b)) {
       OrvResult result = SetApart(*reader, b, e);
       if (result != ORV_OK) return result;
     }
