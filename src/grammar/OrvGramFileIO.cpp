@@ -98,6 +98,6 @@ OrvExpr* OrvGramFinishWrite(OrvExpr* write, OrvExpr** endOfPage, OrvExpr** inval
                                kWriteBothPhrases);
 }
 
-OrvExpr* OrvGramStartKey(int op, OrvExpr* keyWord, OrvExpr* components) {
-  return OrvGramNode(op, keyWord, OrvGramNode(REC_KEY_USE, components));
+OrvExpr* OrvGramStartKey(int op, OrvExpr* keyWord, OrvExpr* keyUse) {
+  return OrvGramNode(op, keyWord, keyUse);
 }

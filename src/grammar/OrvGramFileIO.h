@@ -38,7 +38,7 @@ void OrvGramKeepOnePhrase(OrvExpr* statement, int slot, OrvExpr** first, OrvExpr
 
 // START KEY [IS] relational-operator key: a node of the operator's
 // operation `op` (CMP_EQ ... CMP_NOT_LE) over the START_KEY node of the
-// word KEY and a REC_KEY_USE of the key components.
-OrvExpr* OrvGramStartKey(int op, OrvExpr* keyWord, OrvExpr* components);
+// word KEY and the REC_KEY_USE of the key components.
+OrvExpr* OrvGramStartKey(int op, OrvExpr* keyWord, OrvExpr* keyUse);
 
 #endif

@@ -156,7 +156,7 @@
 %type <node> file_control_entries_opt file_control_entries file_control_entry select_start
 %type <node> optional_phrase_opt assign_clause assign_target assign_modifier file_device unit_device
 %type <node> assign_names_opt assign_names assign_name organization_clause organization_kind
-%type <node> access_mode second_status_opt record_key record_key_components split_key_name
+%type <node> access_mode second_status_opt record_key record_key_components record_key_use split_key_name
 %type <node> split_key_components split_key_names split_key_occurs_opt alternate_key_clause
 %type <node> alternate_key_start ascending_descending lock_descriptor lock_mode lock_with_opt
 %type <node> record_delimiter reserve_count io_control_paragraph io_control_start
@@ -351,6 +351,7 @@
 /* Operands: identifiers, literals and optional words */
 %type <node> name_use qualified_names qualified_name table_element identifier subscripts subscript
 %type <node> function_reference function_without_arguments function_arguments function_argument_list
+%type <node> function_name_with_args function_name_no_args function_name_word
 %type <node> function_arguments_closed operand identifiers identifier_opt rounded_identifiers
 %type <node> rounded_identifier literal_opt literal_or_all literal alphanumeric_items
 %type <node> alphanumeric_item integer constant_name_use before_after
@@ -1113,6 +1114,14 @@ record_key_components
         : qualified_name                { $$ = OrvListExpr(FCX_REC_KEY_COMP_LIST, $1, nullptr); }
         | record_key_components qualified_name
                                         { $$ = OrvListExpr(FCX_REC_KEY_COMP_LIST, $1, $2); }
+        ;
+
+/* The key of a READ or START.  Built in a reduction of its own, so that
+   the words in front of it (KEY IS, a relation) go to the slot of the
+   phrase that holds it, where the phrase's print template spells them,
+   and not into the key's own slot. */
+record_key_use
+        : record_key_components         { $$ = OrvGramNode(REC_KEY_USE, $1); }
         ;
 
 split_key_name
@@ -3207,8 +3216,7 @@ read_lock
 
 read_key_opt
         : /* empty */                   { $$ = OrvGramNullNode(); }
-        | RW_KEY is_opt record_key_components
-                                        { $$ = OrvGramNode(EX_READ_KEY_IS, OrvGramNode(REC_KEY_USE, $3)); }
+        | RW_KEY is_opt record_key_use  { $$ = OrvGramNode(EX_READ_KEY_IS, $3); }
         ;
 
 /* ---------------------------------------------------------------------
@@ -3369,10 +3377,10 @@ start_start
 
 start_key_opt
         : /* empty */                   { $$ = OrvGramNullNode(); }
-        | start_key_word is_opt relational_operator record_key_components
+        | start_key_word is_opt relational_operator record_key_use
                                         { $$ = OrvGramStartKey($3, $1, $4); }
-        | first_last RW_KEY is_opt record_key_components
-                                        { $$ = OrvGramNode(START_KEY_FIRST_LAST, $1, OrvGramNode(REC_KEY_USE, $4)); }
+        | first_last RW_KEY is_opt record_key_use
+                                        { $$ = OrvGramNode(START_KEY_FIRST_LAST, $1, $4); }
         ;
 
 start_key_word
@@ -4707,19 +4715,34 @@ subscript
 /* Function references: the function name is read in function-name mode,
    with reserved-word and name lookup off. */
 function_reference
-        : RW_FUNCTION function_mode_on TK_FUNC_NAME_WITH_ARGS function_mode_off function_arguments
+        : RW_FUNCTION function_mode_on function_name_with_args function_mode_off function_arguments
                                         { $$ = OrvGramNode(INTR_FUNCTION, $3, $5); }
-        | RW_FUNCTION function_mode_on TK_FUNC_NAME_NO_ARGS function_mode_off
+        | RW_FUNCTION function_mode_on function_name_no_args function_mode_off
                                         { $$ = OrvGramNode(INTR_FUNCTION, $3, nullptr); }
-        | RW_FUNCTION function_mode_on TK_CHAR_STRING function_mode_off function_arguments
+        | RW_FUNCTION function_mode_on function_name_word function_mode_off function_arguments
                                         { $$ = OrvGramNode(INTR_FUNCTION, $3, $5); }
+        ;
+
+/* A function's name, reduced on its own so that its token stays with the
+   name's node: a FUNCTION node printed from its template then still finds
+   the name's text there. */
+function_name_with_args
+        : TK_FUNC_NAME_WITH_ARGS        { $$ = $1; }
+        ;
+
+function_name_no_args
+        : TK_FUNC_NAME_NO_ARGS          { $$ = $1; }
+        ;
+
+function_name_word
+        : TK_CHAR_STRING                { $$ = $1; }
         ;
 
 /* A function whose arguments may be left out (RANDOM, or a name the lexer
    does not know) without arguments: only in arithmetic expressions, where
    a "(" after its name is always its argument list. */
 function_without_arguments
-        : RW_FUNCTION function_mode_on TK_CHAR_STRING function_mode_off
+        : RW_FUNCTION function_mode_on function_name_word function_mode_off
                                         { $$ = OrvGramNode(INTR_FUNCTION, $3, OrvGramNullNode()); }
         ;
 

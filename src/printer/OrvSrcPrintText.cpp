@@ -3,10 +3,13 @@
 // text.
 //
 // A token is copied from its begin B to its end E: the output first goes to
-// a new line when it is past B's column or the last text copied stood on
-// another source line, then takes the sequence area of B's line when
-// nothing is on the output line yet, then the blanks and separators up to
-// B's column, then the characters of the source up to E.  Every character goes to the line-end
+// a new line when the last text copied stood on another source line (or,
+// for a space, when the output is past B's column); a word that the output
+// has reached or passed after regenerated text gets one blank in front
+// (or a new line, where it would not fit); then the output takes the
+// sequence area of B's line when nothing is on the output line yet, then
+// the blanks and separators up to B's column, then the characters of the
+// source up to E.  Every character goes to the line-end
 // level of the output chain: copied text keeps its columns and is never
 // indented or continued at the margin.
 #include "OrvSrcPrintText.h"
@@ -128,6 +131,34 @@ OrvResult CopyCharacters(OrvSrcPrintReader& reader, const OrvToken& token, const
   return ORV_OK;
 }
 
+// Characters that part two words by themselves: a word may follow the
+// first set, and the second set may follow a word, with no blank between.
+bool OpensWithoutBlank(int c) { return c == 0 || c == ' ' || c == '\t' || c == '\n' || c == '(' || c == ':'; }
+bool ClosesWithoutBlank(int c) { return c == '.' || c == ',' || c == ';' || c == ')' || c == ':'; }
+
+// A token whose begin column the output has reached or passed after text
+// that was not copied from its line (a regenerated node longer than its
+// source text): one blank keeps the token from running into that text,
+// unless one of the two characters parts them anyway.  A token that would
+// then reach past the text area, or one that goes on to another line (a
+// continued literal, whose continuation keeps its columns), starts a new
+// line and stands at its own column instead.
+OrvResult SetApart(OrvSrcPrintReader& reader, const OrvTxtPosn& b, const OrvTxtPosn& e) {
+  OrvPrintState& s = OrvPrint;
+  OrvResult result = Place(reader, b);
+  if (result != ORV_OK) return result;
+  const int first = reader.Getc();
+  const bool blank = !OpensWithoutBlank(s.last_char) && !ClosesWithoutBlank(first);
+  if (b.Column() == s.gen_xpos && !blank) return ORV_OK;
+  const long width = e.Column() - b.Column();
+  if (e.Line() != b.Line() || s.gen_xpos + (blank ? 1 : 0) + width > s.right_margin) {
+    PutWithLineId('\n', 1);
+  } else if (blank) {
+    PutWithLineId(' ', 1);
+  }
+  return ORV_OK;
+}
+
 // One token from its begin to its end.  `srcP` 0 reaches here only for
 // preserved text, whose place is kept but whose text is not copied.
 OrvResult CopySpan(const OrvToken& token, int srcP, int* commentPrinted) {
@@ -156,10 +187,15 @@ OrvResult CopySpan(const OrvToken& token, int srcP, int* commentPrinted) {
     b = last.IsSet() && last.FileIx() == e.FileIx() ? last : OrvTxtPosn(e.Line(), 0, e.FileIx());
     if (b == e) return ORV_OK;
   }
-  if (token.code != PRESERVED_SPACE &&
-      (b.Column() < s.gen_xpos || (s.last_line_src_posn.IsSet() && s.last_line_src_posn.Line() != b.Line())))
+  const bool otherLine = s.last_line_src_posn.IsSet() && s.last_line_src_posn.Line() != b.Line();
+  const bool placeOnly = IsPreserved(token.code) && srcP == 0;
+  // Text copied after the output passed its column would start too far
+  // right: a space, and text whose place alone is kept, go to a new line;
+  // a word is set apart below, once its first character is known.
+  const bool word = !IsSpaceKind(token.code) && !placeOnly;
+  if (token.code != PRESERVED_SPACE && (otherLine || (!word && b.Column() < s.gen_xpos)))
     PutWithLineId('\n', 1);
-  if (IsPreserved(token.code) && srcP == 0) {
+  if (placeOnly) {
     while (s.gen_xpos < b.Column()) PutWithLineId(' ', 1);
   } else {
     if (b.FileIx() >= s.sources.count) {
@@ -171,6 +207,10 @@ OrvResult CopySpan(const OrvToken& token, int srcP, int* commentPrinted) {
     if (reader == nullptr) {
       AddError(MSG_SEVERE, OrvFormat("SrcPrintText: cannot open file '%s'", OrvFileNameOf(b.FileIx()).text));
       return ORV_PRINT_SOURCE_EOF;
+    }
+    if (word && s.gen_xpos > 0 && b.Column() <= s.gen_xpos && !MirrorsLine(b)) {
+      OrvResult result = SetApart(*reader, b, e);
+      if (result != ORV_OK) return result;
     }
     bool mirrored = MirrorsLine(b);
     if (s.line_id_copied && s.gen_xpos == 0 && b.Column() >= kSequenceAreaEnd) {

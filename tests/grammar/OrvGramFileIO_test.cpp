@@ -139,7 +139,7 @@ TEST_F(FileIOTest, ReadAndWriteFillTheirPhraseAndTerminatorSlots) {
 
 TEST_F(FileIOTest, StartKeyIsANodeOfTheRelationOverTheKeyWordAndTheKey) {
   OrvExpr* components = new OrvExprOper(FCX_REC_KEY_COMP_LIST, Use(SYMCAT_DATA_NAME, {"K"}));
-  OrvExpr* key = OrvGramStartKey(CMP_NOT_LT, OrvGramNode(START_KEY), components);
+  OrvExpr* key = OrvGramStartKey(CMP_NOT_LT, OrvGramNode(START_KEY), OrvGramNode(REC_KEY_USE, components));
   owned.push_back(key);
   EXPECT_EQ(key->Oper(), CMP_NOT_LT);
   EXPECT_EQ(key->Args(CMP_NOT_LT__LEFT_OPERAND)->Oper(), START_KEY);

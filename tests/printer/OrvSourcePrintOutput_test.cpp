@@ -306,6 +306,69 @@ TEST(SourcePrintOutput, SetUpOrDownByKeepsItsByWhenEitherPartIsRegenerated) {
   }
 }
 
+// A node of regen.cbl regenerated inside text copied from the source: the
+// statement's words come out as the program's, no word runs into the copied
+// word after it, and a keyword the parser keeps in a slot prints once.
+TEST(SourcePrintOutput, ANodeRegeneratedInsideCopiedTextKeepsItsWordsApart) {
+  const std::string source = std::string(LARK_TEST_DATA) + "/printer/regen.cbl";
+  const int kMoveSpaceLine = 19;  // "MOVE SPACE TO X."
+  const int kReadLine = 20;       // "READ F KEY IS K."
+  const int kFunctionLine = 21;   // "COMPUTE N = FUNCTION LENGTH (X)."
+  const int kStartLine = 23;      // "START F KEY IS = K."
+  struct Case {
+    const char* what;
+    int statement;                // the statement the change is made in
+    int oper;                     // its first node of this operation is changed
+    void (*change)(OrvExpr* node);
+    int line;                     // the statement's line (0-based)
+    const char* words;            // the statement as printed, one blank between words
+    bool asSource;                // the whole text equals the source
+  } cases[] = {
+      {"MOVE SPACE unchanged", STMT_MOVE, FIG_SPACE, [](OrvExpr*) {}, kMoveSpaceLine, "MOVE SPACE TO X.", true},
+      {"MOVE renewed, SPACE copied", STMT_MOVE, STMT_MOVE, [](OrvExpr* n) { Renew(n); }, kMoveSpaceLine,
+       "MOVE SPACE TO X.", true},
+      // SPACES is longer than SPACE and reaches the column of TO.
+      {"SPACE regenerated", STMT_MOVE, FIG_SPACE, [](OrvExpr* n) { Renew(n); }, kMoveSpaceLine,
+       "MOVE SPACES TO X.", false},
+      {"READ unchanged", STMT_READ, STMT_READ, [](OrvExpr*) {}, kReadLine, "READ F KEY IS K.", true},
+      {"READ renewed", STMT_READ, STMT_READ, [](OrvExpr* n) { Renew(n); }, kReadLine, "READ F KEY IS K.", true},
+      {"KEY IS regenerated", STMT_READ, EX_READ_KEY_IS, [](OrvExpr* n) { Renew(n); }, kReadLine,
+       "READ F KEY IS K.", true},
+      {"READ's key regenerated", STMT_READ, REC_KEY_USE, [](OrvExpr* n) { Renew(n); }, kReadLine,
+       "READ F KEY IS K.", true},
+      {"START's key regenerated", STMT_START, REC_KEY_USE, [](OrvExpr* n) { Renew(n); }, kStartLine,
+       "START F KEY IS = K.", true},
+      {"FUNCTION unchanged", STMT_COMPUTE, INTR_FUNCTION, [](OrvExpr*) {}, kFunctionLine,
+       "COMPUTE N = FUNCTION LENGTH (X).", true},
+      {"FUNCTION renewed", STMT_COMPUTE, INTR_FUNCTION, [](OrvExpr* n) { Renew(n); }, kFunctionLine,
+       "COMPUTE N = FUNCTION LENGTH (X).", true},
+      // The new name has no source text and is longer than LENGTH: it
+      // replaces the name, and the copied "(" stands apart from it.
+      {"FUNCTION's name replaced", STMT_COMPUTE, INTR_FUNCTION,
+       [](OrvExpr* n) { delete n->Args(0)->ReplThis(new OrvCharString(VString("UPPER-CASE"))); }, kFunctionLine,
+       "COMPUTE N = FUNCTION UPPER-CASE (X).", false},
+  };
+  for (const Case& c : cases) {
+    MessageRecorder recorder;
+    round_trip::Parse parse(source, round_trip::ParseSettings());
+    ASSERT_EQ(parse.result, ORV_PARSE_OK) << c.what;
+    OrvExpr* statement = FindFirst(parse.tree, c.statement);
+    ASSERT_NE(statement, nullptr) << c.what;
+    OrvExpr* node = FindFirst(statement, c.oper);
+    ASSERT_NE(node, nullptr) << c.what;
+    c.change(node);
+    OrvPrettyPrinterImpl printer;
+    printer.gen_src = 1;
+    const Printed out = print_test::PrintToString(printer, parse.tree);
+    EXPECT_EQ(out.result, 0) << c.what;
+    EXPECT_TRUE(out.messages.empty()) << c.what << ": " << out.messages.front();
+    EXPECT_EQ(StatementWords(out.text, c.line), c.words) << c.what << "\n" << out.text;
+    if (c.asSource) {
+      EXPECT_EQ(out.text, ReadFile(source)) << c.what;
+    }
+  }
+}
+
 // The readers: positions counted as the lexer counts them, any position
 // reached again from the start of its line.
 TEST(SrcPrintReader, ReadsWithTheLexersColumnsAndJumpsBackToAnyLine) {
