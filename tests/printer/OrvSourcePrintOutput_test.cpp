@@ -84,7 +84,7 @@ const ProgramAndMember kUnchangedPrograms[] = {
     // The SPECIAL-NAMES keyword and its period stand in the program before
     // a COPY ... REPLACING whose member holds every clause and the closing
     // period: each is written to the file it came from.
-    {"specnames.cbl", "SNMEM.cpy"},
+    {"paragraph_in_member.cbl", "SNMEM.cpy"},
     // The ALSO between the first two names of a split key, which the parse
     // holds in front of the whole list of names.
     {"splitkey.cbl", nullptr, ORV_DIAL_MF, ORV_DIAL_OSVS},
@@ -135,7 +135,7 @@ TEST(SourcePrintOutput, UnchangedProgramAndMemberComeBackByteForByte) {
 // keyword, written before the COPY statement, stays in front of it.
 TEST(SourcePrintOutput, AKeywordBeforeACopyOfTheClausesStaysInFrontOfTheInlinedMember) {
   MessageRecorder recorder;
-  round_trip::Parse parse(kFixtureDir + "/specnames.cbl", FixtureParse::Settings());
+  round_trip::Parse parse(kFixtureDir + "/paragraph_in_member.cbl", FixtureParse::Settings());
   ASSERT_EQ(parse.result, ORV_PARSE_OK);
   OrvPrettyPrinterImpl printer;
   printer.gen_src = 1;
