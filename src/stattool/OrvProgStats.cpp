@@ -177,8 +177,9 @@ bool IsStatement(const std::vector<char>& codes, int op) {
 }  // namespace
 
 // Counts one node met in the walk: its statement flag, its class, its depth.
-// Answers its slot count (a node of none is counted as a leaf).
-int OrvProgStats::CountNode(OrvExpr* node, int depth, const std::vector<char>& statements) {
+// Answers its slot count (a node of none is counted as a leaf).  Inline:
+// Gather runs it at every node of the tree.
+[[gnu::always_inline]] inline int OrvProgStats::CountNode(OrvExpr* node, int depth, const std::vector<char>& statements) {
   if (IsStatement(statements, node->Oper())) ++Statements;
   Classify(node);
   ++TotTreeNodes;

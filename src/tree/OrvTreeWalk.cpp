@@ -25,6 +25,17 @@ bool StillAt(OrvExpr* node, int i, OrvExpr* child) {
   return i < node->NArgs() && node->ChildAt(i) == child;
 }
 
+// The child of slot i as ChildAt answers it.  A slot whose word holds its
+// child is read inline; ChildAt is called only for an empty slot that
+// something may stand in: a NULL_NODE of the fill still unmade (made now,
+// as ChildAt makes it) or, with the fill switch on, one that Args reports.
+// An empty slot of neither kind reads as null without the call.
+OrvExpr* WalkedChild(const OrvExpr* node, int i) {
+  OrvExpr* child = node->PeekChild(i);
+  if (child != nullptr) return child;
+  return OrvFillNullSwitch || node->PeekFill(i) ? node->ChildAt(i) : nullptr;
+}
+
 // The loop over a node's children that both forms of WalkTheTree share:
 // `visit` walks one child and answers its code.  The answer is that of the
 // last child walked, or "children" when there was none.
@@ -33,7 +44,7 @@ OrvWalkCode WalkEachChild(OrvExpr* node, Visit visit) {
   OrvWalkCode code = ORV_WALK_CHILDREN;
   bool walked = false;
   for (int i = 0; i < node->NArgs();) {
-    OrvExpr* child = node->ChildAt(i);
+    OrvExpr* child = WalkedChild(node, i);
     if (child == nullptr) {
       ++i;
       continue;
