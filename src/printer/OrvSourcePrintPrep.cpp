@@ -46,12 +46,15 @@ OperShape LookUpShape(int op) {
 
 // One argument slot in printing order, as the preparation keeps it: the
 // node that holds the slot and its index there (the slot is read as it is
-// stored, no record is made for it), the node whose template describes it
-// and its index within that node.  A null owner marks an entry already
-// taken by the ordering.
+// stored, no record is made for it), the slot's clause order as the
+// ordering read it when it collected the slot (the ordering compares it
+// many times; outside the ordering it is not read), the node whose template
+// describes it and its index within that node.  A null owner marks an entry
+// already taken by the ordering.
 struct SlotRef {
   OrvExpr* owner;
   std::int32_t index;
+  std::int32_t order;
   OrvExpr* root;
   std::int32_t argIx;
 };
@@ -109,7 +112,7 @@ void ReleaseLargeScratch(Scratch& s) {
   if (s.picks.capacity() > kKeptScratch) std::vector<int>().swap(s.picks);
 }
 
-int OrderOf(const SlotRef& e) { return e.owner ? e.owner->PeekOrder(e.index) : kNoOrder; }
+int OrderOf(const SlotRef& e) { return e.owner ? e.order : kNoOrder; }
 
 // Keeps the first problem only.
 void Note(VString& message, const VString& text) {
@@ -125,8 +128,9 @@ bool CollectSlots(OrvExpr* node, const OperShape& shape, int fixed, std::vector<
   const std::int32_t* computed = shape.computed;
   bool ordered = false;
   auto push = [&](OrvExpr* owner, int index, OrvExpr* root, int argIx) {
-    ordered = ordered || owner->PeekOrder(index) != kNoOrder;
-    PushEntry(out, SlotRef{owner, index, root, argIx});
+    const int order = owner->PeekOrder(index);
+    ordered = ordered || order != kNoOrder;
+    PushEntry(out, SlotRef{owner, index, order, root, argIx});
   };
   for (int i = 0; i < n; ++i) {
     if (i < flagCount && computed[i] != 0) continue;
@@ -235,7 +239,7 @@ bool GapEdge(const OrvTxtPosn& p) { return p.IsSet() && !p.IsInfinity(); }
 // Slot k of the printing order: slot k of `plain` when the node's slots
 // print as they stand (PlainSlots), else the entry's slot.
 SlotRef PrintedSlot(const Scratch& s, OrvExpr* plain, size_t entryBase, int k) {
-  return plain != nullptr ? SlotRef{plain, k, plain, k} : s.entries[entryBase + k];
+  return plain != nullptr ? SlotRef{plain, k, kNoOrder, plain, k} : s.entries[entryBase + k];
 }
 
 // Whether the node's slots print as they stand, so that the ordering would
