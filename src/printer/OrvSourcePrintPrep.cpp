@@ -69,7 +69,9 @@ struct Scratch {
   // vector only grows, so a node's region is written, never value-filled.
   std::vector<OrvTxtPosnRange> ranges;
   size_t rangeTop = 0;
-  std::vector<int> picks;  // used within one ordering only
+  // The candidates of the ordered part as (index << 32 | list position),
+  // used within one ordering only.
+  std::vector<std::uint64_t> picks;
   VString message;         // empty but within one ordering's warning
   // The COPY statements of the tree being prepared, met in its walk: the
   // order of positions of a member and of the text around its statement.
@@ -109,10 +111,18 @@ const size_t kKeptScratch = 4096;
 void ReleaseLargeScratch(Scratch& s) {
   if (s.entries.capacity() > kKeptScratch) std::vector<SlotRef>().swap(s.entries);
   if (s.ranges.size() > kKeptScratch) std::vector<OrvTxtPosnRange>().swap(s.ranges);
-  if (s.picks.capacity() > kKeptScratch) std::vector<int>().swap(s.picks);
+  if (s.picks.capacity() > kKeptScratch) std::vector<std::uint64_t>().swap(s.picks);
 }
 
 int OrderOf(const SlotRef& e) { return e.owner ? e.order : kNoOrder; }
+
+// The sort key of a candidate of the ordered part: its clause index (not
+// negative) above its list position.
+const int kPickShift = 32;
+const std::uint64_t kPickPositionMask = 0xffffffffu;
+std::uint64_t PickKey(int order, int position) {
+  return (static_cast<std::uint64_t>(order) << kPickShift) | static_cast<std::uint32_t>(position);
+}
 
 // Keeps the first problem only.
 void Note(VString& message, const VString& text) {
@@ -200,18 +210,18 @@ OrvResult OrderSlots(Scratch& s, OrvExpr* node, std::vector<SlotRef>& arena, int
 
   // Ordered part: for each index from `expected` up to the largest one left,
   // the first untaken entry that carries it.  Sorting the candidates by
-  // (index, list position) gives the same picks without a scan per index.
-  std::vector<int>& picks = s.picks;
+  // (index, list position) gives the same picks without a scan per index;
+  // both are small and not negative, so one key holds the pair and sorts
+  // as it does.
+  std::vector<std::uint64_t>& picks = s.picks;
   picks.clear();
   for (int k = 0; k < n; ++k)
-    if (list(k).owner && OrderOf(list(k)) >= expected) picks.push_back(k);
-  std::sort(picks.begin(), picks.end(), [&](int a, int b) {
-    int oa = OrderOf(list(a)), ob = OrderOf(list(b));
-    return oa != ob ? oa < ob : a < b;
-  });
+    if (list(k).owner && OrderOf(list(k)) >= expected) picks.push_back(PickKey(OrderOf(list(k)), k));
+  std::sort(picks.begin(), picks.end());
   int lastPicked = kNoOrder;
-  for (int k : picks) {
-    int order = OrderOf(list(k));
+  for (const std::uint64_t key : picks) {
+    const int order = static_cast<int>(key >> kPickShift);
+    const int k = static_cast<int>(key & kPickPositionMask);
     if (order == lastPicked) continue;  // a second entry of one index stays out
     lastPicked = order;
     take(k);
