@@ -501,6 +501,41 @@ int OrvLexer::TakePlainRun(char* out, int room, OrvTxtPosn& beg, OrvTxtPosn& end
   return n;
 }
 
+bool OrvLexer::TakePlainWord(OrvLexUnit& u) {
+  OrvInputLevel& lev = *cur_;
+  if (copylessSlotFull_) {
+    copylessSlot_.Clear();
+    copylessSlotFull_ = false;
+  }
+  SkipLineSpaces();
+  const int ix = lev.colIx;
+  const char* const first = lev.line + ix;
+  // The line's closing NUL ends the run.
+  int n = 0;
+  while (kPlainChars.out[static_cast<unsigned char>(first[n])] != 0) ++n;
+  if (n == 0 || n >= ORV_MAX_WORD_CHARS || first[n] != ' ') return false;
+  const char lead = static_cast<char>(kPlainChars.out[static_cast<unsigned char>(first[0])]);
+  if (MayStartWord(lead, n)) return false;
+  // Where separator spaces are not required, a word led by a hyphen may be
+  // broken in front of its first letter.
+  if (lead == '-' && !(settings.sepSpaceReqd && !sqlMode)) return false;
+  VString text;
+  text.text = VStringText::New(n);
+  for (int k = 0; k < n; ++k) text.text[k] = static_cast<char>(kPlainChars.out[static_cast<unsigned char>(first[k])]);
+  text.text[n] = '\0';
+  text.length = n;
+  u.text.TakeOver(text);
+  u.code = TK_CHAR_STRING;
+  u.beg = lev.posn;
+  u.beg.SetColumn(ix);
+  lev.colIx = ix + n;
+  u.end = lev.posn;
+  u.end.SetColumn(lev.colIx);
+  lastStatement_ = kNoStatement;
+  brokenLength_ = brokenIx_ = 0;
+  return true;
+}
+
 void OrvLexer::SkipLineSpaces() {
   int ix = cur_->colIx;
   while (cur_->line[ix] == ' ') ++ix;
