@@ -510,21 +510,18 @@ bool OrvLexer::TakePlainWord(OrvLexUnit& u) {
   SkipLineSpaces();
   const int ix = lev.colIx;
   const char* const first = lev.line + ix;
-  // The line's closing NUL ends the run.
+  // The run is upper-cased into the raw word buffer as it is scanned; the
+  // line's closing NUL ends it.
+  char* const buf = rawBuf_;
   int n = 0;
-  while (kPlainChars.out[static_cast<unsigned char>(first[n])] != 0) ++n;
+  for (unsigned char made; n < ORV_MAX_WORD_CHARS && (made = kPlainChars.out[static_cast<unsigned char>(first[n])]) != 0; ++n)
+    buf[n] = static_cast<char>(made);
   if (n == 0 || n >= ORV_MAX_WORD_CHARS || first[n] != ' ') return false;
-  const char lead = static_cast<char>(kPlainChars.out[static_cast<unsigned char>(first[0])]);
-  if (MayStartWord(lead, n)) return false;
+  if (MayStartWord(buf[0], n)) return false;
   // Where separator spaces are not required, a word led by a hyphen may be
   // broken in front of its first letter.
-  if (lead == '-' && !(settings.sepSpaceReqd && !sqlMode)) return false;
-  VString text;
-  text.text = VStringText::New(n);
-  for (int k = 0; k < n; ++k) text.text[k] = static_cast<char>(kPlainChars.out[static_cast<unsigned char>(first[k])]);
-  text.text[n] = '\0';
-  text.length = n;
-  u.text.TakeOver(text);
+  if (buf[0] == '-' && !(settings.sepSpaceReqd && !sqlMode)) return false;
+  u.SetText(buf, n);
   u.code = TK_CHAR_STRING;
   u.beg = lev.posn;
   u.beg.SetColumn(ix);

@@ -77,13 +77,21 @@ struct OperatorIndex {
     }
   }
 
+  // Whether the operator text (NUL-padded) is exactly the `n` characters
+  // at s, n at most ORV_MAX_OPERATOR_CHARS: compared inline, as most words
+  // of three characters or fewer are looked up here.
+  static bool SameOperator(const char* text, const char* s, int n) {
+    for (int k = 0; k < n; ++k)
+      if (text[k] != s[k]) return false;
+    return text[n] == '\0';
+  }
+
   int Find(const OrvOperator* table, const char* s, int n) const {
     if (s == nullptr || n <= 0 || n > ORV_MAX_OPERATOR_CHARS) return 0;
     const std::uint8_t* slot = rows[static_cast<unsigned char>(s[0])];
     for (int k = 0; k < kPerChar && slot[k] != 0; ++k) {
       const OrvOperator& op = table[slot[k] - 1];
-      if (std::strncmp(op.text, s, static_cast<size_t>(n)) == 0 && op.text[n] == '\0')
-        return op.code;
+      if (SameOperator(op.text, s, n)) return op.code;
     }
     return 0;
   }
