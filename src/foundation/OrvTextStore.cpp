@@ -74,53 +74,9 @@ struct OrvTextStoreState {
 
 namespace {
 
-// Unaligned loads of 8 and 4 bytes.
-inline std::uint64_t Load8(const char* p) {
-  std::uint64_t word;
-  std::memcpy(&word, p, sizeof word);
-  return word;
-}
-inline std::uint32_t Load4(const char* p) {
-  std::uint32_t word;
-  std::memcpy(&word, p, sizeof word);
-  return word;
-}
-
-// One step of the hash: the next word of the text mixed in.
-inline std::uint64_t MixWord(std::uint64_t h, std::uint64_t word) {
-  h = (h ^ word) * 0xff51afd7ed558ccdull;
-  return h ^ (h >> 32);
-}
-
-// The hash of a text, eight bytes at a step: the store hashes every word
-// the lexer reads, so a byte at a time would cost more than the look-up.
-// The last step reads the last eight bytes, overlapping the one before,
-// and a text shorter than eight bytes is read as two overlapping halves.
-inline std::uint32_t HashOf(const char* text, int length) {
-  std::uint64_t h = 0x9e3779b97f4a7c15ull ^ static_cast<std::uint64_t>(length);
-  if (length >= 8) {
-    for (int i = 0; i + 8 < length; i += 8) h = MixWord(h, Load8(text + i));
-    h = MixWord(h, Load8(text + length - 8));
-  } else if (length >= 4) {
-    h = MixWord(h, (std::uint64_t(Load4(text)) << 32) | Load4(text + length - 4));
-  } else {
-    std::uint64_t word = 0;
-    for (int k = 0; k < length; ++k) word = (word << 8) | static_cast<unsigned char>(text[k]);
-    h = MixWord(h, word);
-  }
-  return static_cast<std::uint32_t>((h * 0xc4ceb9fe1a85ec53ull) >> 32);
-}
-
-// Whether the `length` bytes at a and b are the same; most texts are
-// short words, compared in one or two overlapping loads each.
-inline bool SameText(const char* a, const char* b, int length) {
-  if (length > 16) return std::memcmp(a, b, static_cast<std::size_t>(length)) == 0;
-  if (length >= 8) return Load8(a) == Load8(b) && Load8(a + length - 8) == Load8(b + length - 8);
-  if (length >= 4) return Load4(a) == Load4(b) && Load4(a + length - 4) == Load4(b + length - 4);
-  for (int k = 0; k < length; ++k)
-    if (a[k] != b[k]) return false;
-  return true;
-}
+// The store's hash and comparison, by their short names here.
+inline std::uint32_t HashOf(const char* text, int length) { return OrvTextStore::Hash(text, length); }
+inline bool SameText(const char* a, const char* b, int length) { return OrvTextStore::Same(a, b, length); }
 
 VString& StoreText(std::uint32_t handle) {
   return OrvTextStoreState::Get().pages[handle >> 12][handle & 4095];

@@ -84,6 +84,13 @@ inline bool OrvLexer::SpaceStandsNext() const {
          pending_.IsEmpty() && (settings.traceFlags & ORV_LEX_TRACE_CHARS) == 0;
 }
 
+inline bool OrvLexer::PlainWordReady() const {
+  return settings.traceFlags == 0 && execState == ORV_EXEC_NONE && !noteMode && brokenIx_ >= brokenLength_ &&
+         (!copylessSlotFull_ || BareSpaceUnit(copylessSlot_)) && activeTable_ == nullptr && rpldOut_.IsEmpty() &&
+         collapsedCount_ == 0 && rpldPending_.IsEmpty() && !sepSlotFull_ && cur_ != nullptr && !cur_->slotFull &&
+         pending_.IsEmpty();
+}
+
 inline bool OrvLexer::TakeLineChar(OrvLexUnit& u) {
   OrvInputLevel* lev = ReadyLine();
   if (lev == nullptr) return false;

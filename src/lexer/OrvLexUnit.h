@@ -90,7 +90,7 @@ struct OrvLexUnit {
     OrvToken* token = new OrvToken();
     token->code = static_cast<std::int16_t>(code);
     if (text.length > 0) token->SetImage(text);
-    text = VString();
+    ClearText();
     token->begin = beg;
     token->end = end;
     return token;

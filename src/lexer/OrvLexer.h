@@ -478,6 +478,30 @@ class OrvLexer {
   // end of the last.  Answers how many were taken.
   int TakePlainRun(char* out, int room, OrvTxtPosn& beg, OrvTxtPosn& end);
 
+  // The token layer's common case, for GetToken: whether the next token may
+  // be read straight from the line - no trace is on, no EXEC block or NOTE
+  // paragraph is open, no piece of a broken word waits, the copy-less
+  // layer would read a raw unit (PlainCopylessRead) once a bare space in
+  // its slot is dropped, and no unit waits in the separator or character
+  // push-back slots nor a comment line before the next unit.
+  // Inline (OrvInputLevel.h): it is asked for every token.
+  inline bool PlainWordReady() const;
+  // A space unit that carries nothing: the joining layer drops it before a
+  // word, leaving no trace (a line break read after the last word of a
+  // line waits so in the copy-less layer's slot).
+  static bool BareSpaceUnit(const OrvLexUnit& unit) {
+    return unit.code == SEP_SPACE && unit.attached.IsEmpty() && unit.text.length == 0;
+  }
+  // When PlainWordReady: drops the bare space in the copy-less layer's
+  // slot and steps over the spaces that stand next in the line (as the
+  // joining layer does), then takes the run of letters, digits and
+  // hyphens that follows into `unit` as an upper-cased TK_CHAR_STRING, as
+  // the word layers would deliver it to the token layer - when a space ends
+  // the run, the run is no longer than a word may be, it can begin no
+  // COPY, EXEC or REPLACE statement and the broken-word layer would leave
+  // it whole.  False, with only the spaces dropped, otherwise.
+  bool TakePlainWord(OrvLexUnit& unit);
+
   // Whether a space stands next in the current line with no unit waiting in
   // a push-back slot and no character trace on: NextSepOrChar would return
   // it (with the spaces after it) as a SEP_SPACE.
@@ -530,12 +554,12 @@ class OrvLexer {
   // can begin what the copy-less layer carries out (a quick test on the
   // length and first letter of a word).
   static bool MayStartStatement(const OrvLexUnit& unit) {
-    if (unit.code == TK_CHAR_STRING) {
-      const char first = unit.text.length > 0 ? unit.text.text[0] : '\0';
-      return (unit.text.length == 4 && (first == 'C' || first == 'E')) ||
-             (unit.text.length == 7 && first == 'R');
-    }
+    if (unit.code == TK_CHAR_STRING) return MayStartWord(unit.text.length > 0 ? unit.text.text[0] : '\0', unit.text.length);
     return unit.code == SEP_EOF || unit.code == SEP_COPY_INC;
+  }
+  // The word test of MayStartStatement, on the first letter and the length.
+  static bool MayStartWord(char first, int length) {
+    return (length == 4 && (first == 'C' || first == 'E')) || (length == 7 && first == 'R');
   }
   CopylessStep DispatchCopyless(OrvLexUnit& unit);
   CopylessStep EndOfLevel(OrvLexUnit& unit);

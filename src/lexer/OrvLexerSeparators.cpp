@@ -501,6 +501,38 @@ int OrvLexer::TakePlainRun(char* out, int room, OrvTxtPosn& beg, OrvTxtPosn& end
   return n;
 }
 
+bool OrvLexer::TakePlainWord(OrvLexUnit& u) {
+  OrvInputLevel& lev = *cur_;
+  if (copylessSlotFull_) {
+    copylessSlot_.Clear();
+    copylessSlotFull_ = false;
+  }
+  SkipLineSpaces();
+  const int ix = lev.colIx;
+  const char* const first = lev.line + ix;
+  // The run is upper-cased into the raw word buffer as it is scanned; the
+  // line's closing NUL ends it.
+  char* const buf = rawBuf_;
+  int n = 0;
+  for (unsigned char made; n < ORV_MAX_WORD_CHARS && (made = kPlainChars.out[static_cast<unsigned char>(first[n])]) != 0; ++n)
+    buf[n] = static_cast<char>(made);
+  if (n == 0 || n >= ORV_MAX_WORD_CHARS || first[n] != ' ') return false;
+  if (MayStartWord(buf[0], n)) return false;
+  // Where separator spaces are not required, a word led by a hyphen may be
+  // broken in front of its first letter.
+  if (buf[0] == '-' && !(settings.sepSpaceReqd && !sqlMode)) return false;
+  u.SetText(buf, n);
+  u.code = TK_CHAR_STRING;
+  u.beg = lev.posn;
+  u.beg.SetColumn(ix);
+  lev.colIx = ix + n;
+  u.end = lev.posn;
+  u.end.SetColumn(lev.colIx);
+  lastStatement_ = kNoStatement;
+  brokenLength_ = brokenIx_ = 0;
+  return true;
+}
+
 void OrvLexer::SkipLineSpaces() {
   int ix = cur_->colIx;
   while (cur_->line[ix] == ' ') ++ix;

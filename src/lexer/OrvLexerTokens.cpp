@@ -7,6 +7,7 @@
 #include <cstring>
 #include <ostream>
 
+#include "OrvInputLevel.h"
 #include "OrvLexer.h"
 #include "OrvWordIndex.h"
 #include "OrvWordShape.h"
@@ -167,15 +168,20 @@ OrvTokenGroup* OrvLexer::GetToken() {
   OrvLexUnit u;
   OrvTokenChain kept;  // the tokens of separators dropped on the way
   TokenStep step;
-  do {
-    NextBrokenTextWord(u);
-    if (execState != ORV_EXEC_NONE)
-      step = ExecUnit(u, kept);
-    else if (noteMode)
-      step = NoteUnit(u);
-    else
-      step = OutsideUnit(u);
-  } while (step == kReadOn);
+  if (PlainWordReady() && TakePlainWord(u)) {
+    // Most tokens are words that a space ends: the word layers are passed by.
+    step = ClassifyWord(u);
+  } else {
+    do {
+      NextBrokenTextWord(u);
+      if (execState != ORV_EXEC_NONE)
+        step = ExecUnit(u, kept);
+      else if (noteMode)
+        step = NoteUnit(u);
+      else
+        step = OutsideUnit(u);
+    } while (step == kReadOn);
+  }
 
   u.attached.Prepend(kept);
   if (step != kDeliver) ++tokenCount;

@@ -14,11 +14,13 @@ class OrvTokenChain {
   OrvTokenChain(const OrvTokenChain&) = delete;
   OrvTokenChain& operator=(const OrvTokenChain&) = delete;
   // Takes the other chain's tokens; the other chain is left empty.
-  OrvTokenChain(OrvTokenChain&& o) noexcept { list_.Splice(o.list_); }
+  OrvTokenChain(OrvTokenChain&& o) noexcept {
+    if (!o.IsEmpty()) list_.Splice(o.list_);
+  }
   OrvTokenChain& operator=(OrvTokenChain&& o) noexcept {
     if (this != &o) {
       Clear();
-      list_.Splice(o.list_);
+      if (!o.IsEmpty()) list_.Splice(o.list_);
     }
     return *this;
   }
@@ -36,17 +38,29 @@ class OrvTokenChain {
   // Unlinks the first token and gives it to the caller; null when empty.
   OrvToken* PopFirst() { return list_.PopFirst(); }
   // Moves all of other's tokens to the end of this chain (other ends empty).
-  void Splice(OrvTokenChain& other) { list_.Splice(other.list_); }
+  // Each move tests for an empty chain inline: most chains the lexer moves
+  // are empty, and the list's own moves are out of line.
+  void Splice(OrvTokenChain& other) {
+    if (!other.IsEmpty()) list_.Splice(other.list_);
+  }
   // Moves all of other's tokens to the front of this chain (other ends
   // empty).
-  void Prepend(OrvTokenChain& other) { list_.Prepend(other.list_); }
+  void Prepend(OrvTokenChain& other) {
+    if (!other.IsEmpty()) list_.Prepend(other.list_);
+  }
   // Moves all tokens of the list to the end of this chain.
-  void TakeList(OrvTokenList& list) { list_.Splice(list); }
+  void TakeList(OrvTokenList& list) {
+    if (!list.IsEmpty()) list_.Splice(list);
+  }
   // Moves this chain's tokens in front of the list's (this chain ends
   // empty).
-  void MoveToFront(OrvTokenList& list) { list.Prepend(list_); }
+  void MoveToFront(OrvTokenList& list) {
+    if (!list_.IsEmpty()) list.Prepend(list_);
+  }
   // Deletes every token.
-  void Clear() { list_.Clear(); }
+  void Clear() {
+    if (!list_.IsEmpty()) list_.Clear();
+  }
 
  private:
   OrvTokenList list_;

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "OrvTextStore.h"
 #include "OrvToken.h"
 
 namespace {
@@ -23,11 +24,8 @@ struct WordIndex {
   std::uint8_t lengths[kSlots];
   std::int16_t rows[kSlots];
 
-  static unsigned Hash(const char* s, int n) {
-    std::uint32_t h = 2166136261u;
-    for (int i = 0; i < n; ++i) h = (h ^ static_cast<unsigned char>(s[i])) * 16777619u;
-    return h ^ (h >> 15);
-  }
+  // The text store's hash: a word at a step, not a byte.
+  static unsigned Hash(const char* s, int n) { return OrvTextStore::Hash(s, n); }
 
   void Add(const char* word, int row) {
     const int n = static_cast<int>(std::strlen(word));
@@ -42,7 +40,7 @@ struct WordIndex {
   int Find(const char* s, int n) const {
     if (s == nullptr || n <= 0 || n > 255) return -1;
     for (unsigned h = Hash(s, n) & kMask; words[h] != nullptr; h = (h + 1) & kMask)
-      if (lengths[h] == n && std::memcmp(words[h], s, static_cast<size_t>(n)) == 0) return rows[h];
+      if (lengths[h] == n && OrvTextStore::Same(words[h], s, n)) return rows[h];
     return -1;
   }
 };
@@ -79,13 +77,21 @@ struct OperatorIndex {
     }
   }
 
+  // Whether the operator text (NUL-padded) is exactly the `n` characters
+  // at s, n at most ORV_MAX_OPERATOR_CHARS: compared inline, as most words
+  // of three characters or fewer are looked up here.
+  static bool SameOperator(const char* text, const char* s, int n) {
+    for (int k = 0; k < n; ++k)
+      if (text[k] != s[k]) return false;
+    return text[n] == '\0';
+  }
+
   int Find(const OrvOperator* table, const char* s, int n) const {
     if (s == nullptr || n <= 0 || n > ORV_MAX_OPERATOR_CHARS) return 0;
     const std::uint8_t* slot = rows[static_cast<unsigned char>(s[0])];
     for (int k = 0; k < kPerChar && slot[k] != 0; ++k) {
       const OrvOperator& op = table[slot[k] - 1];
-      if (std::strncmp(op.text, s, static_cast<size_t>(n)) == 0 && op.text[n] == '\0')
-        return op.code;
+      if (SameOperator(op.text, s, n)) return op.code;
     }
     return 0;
   }
