@@ -67,6 +67,8 @@ class OrvParseRun {
   OrvStepResult Shift(int target);
   // Reduces by `rule`: its action, its position step, the goto.
   OrvStepResult Reduce(int rule);
+  // The same, inlined into the loop (Run), which makes most reductions.
+  [[gnu::always_inline]] inline OrvStepResult ReduceStep(int rule);
   // Pushes one entry, growing the stacks when they are full; `height`
   // bounds the height of the tree the value holds (0 for a token).
   void Push(int state, OrvParseValue value, OrvTokenList* position, int height);
@@ -151,6 +153,11 @@ class OrvParseRun {
   }
 
   const OrvParseTables& tables_;
+  // The tables' per-rule arrays, read at every reduction (RuleHasAction
+  // null: every rule may have an action).
+  const int* ruleLength_;
+  const int* ruleLhs_;
+  const unsigned char* ruleHasAction_;
   // The tables' engine layout, or this run's own packing of them when they
   // come without one.
   std::vector<OrvStateRow> ownRows_;
@@ -168,6 +175,9 @@ class OrvParseRun {
   // The trial levels open (the length of the enclosingSave chain).
   int openLevels_ = 0;
   long steps_ = 0;
+  // The step at which the parse is given up (ForceAbortAtStep as the run
+  // began), or the largest count when it is not.
+  long abortAtStep_ = 0;
   OrvFailureMemo memo_;
   const int* keptBackTokens_;
   // Kept-back tokens in arrival order, from keptFirst_ on.

@@ -121,23 +121,19 @@ OrvTokenList* TakeFirstList(OrvTokenList** rhsPositions, int n) {
 
 }  // namespace
 
-void RdcPosn(OrvTokenList** newPosition, OrvTokenList** rhsPositions, OrvGrammarValue* rhsValues,
-             int n, int /*depth*/, int /*lookahead*/, OrvTokenList** /*tokenPosition*/,
-             OrvGrammarValue newValue) {
-  OrvParserImpl* parser = currentParser;
-  const bool trace = Tracing(parser);
-  if (parser != nullptr && parser->noReduce) {
-    parser->noReduce = 0;
-    if (trace) TraceNoReduce();
-    *newPosition = new OrvTokenList();
-    return;
-  }
+namespace {
 
+// The position step itself, made twice: without the trace (kTrace false),
+// the form every reduction of a normal parse runs, whose branches on the
+// trace switch the compiler removes, and with it.
+template <bool kTrace>
+void PositionStep(OrvTokenList** newPosition, OrvTokenList** rhsPositions, OrvGrammarValue* rhsValues, int n,
+                  OrvGrammarValue newValue) {
   bool anyTokens = false;
   for (int i = 0; i < n && !anyTokens; ++i)
     anyTokens = rhsPositions[i] != nullptr && !rhsPositions[i]->IsEmpty();
   if (!anyTokens) {
-    if (trace) TraceNothingToReduce(n);
+    if (kTrace) TraceNothingToReduce(n);
     // Every list is empty: the first one becomes the new position.
     *newPosition = TakeFirstList(rhsPositions, n);
     for (int i = 1; i < n; ++i) {
@@ -164,15 +160,40 @@ void RdcPosn(OrvTokenList** newPosition, OrvTokenList** rhsPositions, OrvGrammar
     if (term != node && RdcPosnFindSlotAt(node, term, &RdcPosnSlotsExamined, &holder, &index)) {
       // The slot becomes a record only when it takes tokens (or the trace
       // shows its list): a slot holding nothing costs no record.
-      if (gathered->IsEmpty() && !trace) continue;
+      if (gathered->IsEmpty() && !kTrace) continue;
       OrvArgSlot* slot = holder->SlotAt(index);
       slot->tokens.Splice(*gathered);
-      if (trace) TraceTaken(node, term, i, slot->tokens);
-    } else if (trace) {
+      if (kTrace) TraceTaken(node, term, i, slot->tokens);
+    } else if (kTrace) {
       TraceNotFound(node, i);
     }
   }
   if (node != nullptr) node->Tokens().Splice(*gathered);
-  if (trace) TraceRest(node, node != nullptr ? node->Tokens() : *gathered);
+  if (kTrace) TraceRest(node, node != nullptr ? node->Tokens() : *gathered);
   *newPosition = gathered;
+}
+
+}  // namespace
+
+void RdcPosn(OrvTokenList** newPosition, OrvTokenList** rhsPositions, OrvGrammarValue* rhsValues,
+             int n, int /*depth*/, int /*lookahead*/, OrvTokenList** /*tokenPosition*/,
+             OrvGrammarValue newValue) {
+  RdcPosnStep(newPosition, rhsPositions, rhsValues, n, newValue);
+}
+
+void RdcPosnStep(OrvTokenList** newPosition, OrvTokenList** rhsPositions, OrvGrammarValue* rhsValues, int n,
+                 OrvGrammarValue newValue) {
+  OrvParserImpl* parser = currentParser;
+  if (parser == nullptr || (!parser->noReduce && parser->debugLevel == 0)) {
+    PositionStep<false>(newPosition, rhsPositions, rhsValues, n, newValue);
+    return;
+  }
+  const bool trace = Tracing(parser);
+  if (parser->noReduce) {
+    parser->noReduce = 0;
+    if (trace) TraceNoReduce();
+    *newPosition = new OrvTokenList();
+    return;
+  }
+  PositionStep<true>(newPosition, rhsPositions, rhsValues, n, newValue);
 }
