@@ -53,9 +53,11 @@ OrvParseRun::OrvParseRun(const OrvGrammarDef& grammar)
       ruleHasAction_(tables_.RuleHasAction),
       rows_(tables_.StateRows),
       slots_(tables_.TableSlots),
+      lastSlot_(static_cast<unsigned long long>(tables_.TABLE_LAST_INDEX)),
       columns_(tables_.GotoColumns),
       runAction_(grammar.runAction),
       maxDepth_(grammar.maxDepth),
+      depthLimit_(grammar.maxDepth > 0 ? grammar.maxDepth : std::numeric_limits<long>::max()),
       keptBackTokens_(grammar.keptBackTokens) {
   if (rows_ == nullptr || slots_ == nullptr || columns_ == nullptr) {
     ownRows_.resize(static_cast<size_t>(tables_.stateCount));
@@ -76,6 +78,17 @@ void OrvParseRun::Start() {
   CurrentParseState->stateStack[0] = 0;
   lookahead_ = NO_LOOKAHEAD;
   abortAtStep_ = ForceAbortAtStep >= 0 ? ForceAbortAtStep : std::numeric_limits<long>::max();
+}
+
+OrvStepResult OrvParseRun::Shift(int target) { return ShiftStep(target); }
+
+inline OrvStepResult OrvParseRun::ShiftStep(int target) {
+  ParseState* ps = CurrentParseState;
+  if (InTrial()) ++ParseCounters.trialSteps;
+  lookahead_ = NO_LOOKAHEAD;
+  if (ps->errorCountdown > 0) --ps->errorCountdown;
+  Push(target, TokenValue, TokenPosition, 0);
+  return STEP_GO_ON;
 }
 
 OrvStepResult OrvParseRun::Reduce(int rule) { return ReduceStep(rule); }
@@ -165,13 +178,13 @@ int OrvParseRun::Run() {
     int rule = row.defaultReduction;
     bool reduce = rule != 0;
     if (!reduce) {
-      if (keptFirst_ < kept_.size()) TakeKeptBack(row);
+      if (!kept_.empty() && keptFirst_ < kept_.size()) TakeKeptBack(row);
       const int token = Lookahead();
       int entry;
       if ((entry = Find(row.conflictBase, token)) != TABLE_NO_ENTRY) {
         result = Conflict(entry);
       } else if ((entry = Find(row.shiftBase, token)) != TABLE_NO_ENTRY) {
-        result = Shift(entry);
+        result = ShiftStep(entry);
       } else if ((entry = Find(row.reduceBase, token)) != TABLE_NO_ENTRY) {
         rule = entry;
         reduce = true;
@@ -182,14 +195,14 @@ int OrvParseRun::Run() {
     if (reduce) result = ReduceStep(rule);
     // A step pushes one entry at most, so the stack, and the height of the
     // tree that entry holds, are caught one past the limit.
+    // Every step before this one stayed within the limit, so the deepest
+    // stack and the tallest tree so far pass it only when this step's
+    // stack or tree does; every push keeps deepestStack.
     if (result == STEP_GO_ON) {
-      const ParseState* ps = CurrentParseState;
-      const int height = *ps->heightTop;
-      if (height > ParseCounters.tallestTree) {
-        ParseCounters.tallestTree = height;
-        if (maxDepth_ > 0 && height > maxDepth_) result = NestingTooDeep();
-      }
-      if (result == STEP_GO_ON && maxDepth_ > 0 && ps->Depth() > maxDepth_) result = NestingTooDeep();
+      const int height = *CurrentParseState->heightTop;
+      if (height > ParseCounters.tallestTree) ParseCounters.tallestTree = height;
+      if (ParseCounters.deepestStack > depthLimit_ || ParseCounters.tallestTree > depthLimit_)
+        result = NestingTooDeep();
     }
     if (result == STEP_ACCEPT) return PARSE_ACCEPTED;
     if (result == STEP_ABORT) return PARSE_ABORTED;
@@ -270,14 +283,6 @@ void OrvParseRun::Push(int state, OrvParseValue value, OrvTokenList* position, i
   if (ps->Depth() > ParseCounters.deepestStack) ParseCounters.deepestStack = ps->Depth();
 }
 
-OrvStepResult OrvParseRun::Shift(int target) {
-  ParseState* ps = CurrentParseState;
-  if (InTrial()) ++ParseCounters.trialSteps;
-  lookahead_ = NO_LOOKAHEAD;
-  if (ps->errorCountdown > 0) --ps->errorCountdown;
-  Push(target, TokenValue, TokenPosition, 0);
-  return STEP_GO_ON;
-}
 
 OrvStepResult OrvParseRun::Accept() {
   if (InTrial()) return Commit();

@@ -181,9 +181,11 @@ void RdcPosn(OrvTokenList** newPosition, OrvTokenList** rhsPositions, OrvGrammar
   RdcPosnStep(newPosition, rhsPositions, rhsValues, n, newValue);
 }
 
-void RdcPosnStep(OrvTokenList** newPosition, OrvTokenList** rhsPositions, OrvGrammarValue* rhsValues, int n,
-                 OrvGrammarValue newValue) {
-  OrvParserImpl* parser = currentParser;
+namespace {
+
+// RdcPosnStep past its first case.
+[[gnu::noinline]] void RdcPosnGeneral(OrvParserImpl* parser, OrvTokenList** newPosition, OrvTokenList** rhsPositions,
+                                      OrvGrammarValue* rhsValues, int n, OrvGrammarValue newValue) {
   if (parser == nullptr || (!parser->noReduce && parser->debugLevel == 0)) {
     PositionStep<false>(newPosition, rhsPositions, rhsValues, n, newValue);
     return;
@@ -196,4 +198,21 @@ void RdcPosnStep(OrvTokenList** newPosition, OrvTokenList** rhsPositions, OrvGra
     return;
   }
   PositionStep<true>(newPosition, rhsPositions, rhsValues, n, newValue);
+}
+
+}  // namespace
+
+void RdcPosnStep(OrvTokenList** newPosition, OrvTokenList** rhsPositions, OrvGrammarValue* rhsValues, int n,
+                 OrvGrammarValue newValue) {
+  OrvParserImpl* parser = currentParser;
+  // The most frequent case, taken before anything else is set up: one
+  // symbol whose list is empty, without the trace, passes its list up.
+  OrvTokenList* first = n == 1 ? rhsPositions[0] : nullptr;
+  if (first != nullptr && first->IsEmpty() &&
+      (parser == nullptr || (!parser->noReduce && parser->debugLevel == 0))) {
+    *newPosition = first;
+    rhsPositions[0] = nullptr;
+    return;
+  }
+  RdcPosnGeneral(parser, newPosition, rhsPositions, rhsValues, n, newValue);
 }
