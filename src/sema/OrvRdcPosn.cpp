@@ -40,11 +40,42 @@ bool Tracing(const OrvParserImpl* parser) { return parser != nullptr && parser->
 
 }  // namespace
 
+namespace {
+
+// The slot among the first `slots` of `node` that holds `term`, a child of
+// `node` (its parent), or -1.  A child stands in one slot of its parent
+// only, so the order of the search does not change the slot found; it
+// runs from both ends at once, so that the new last item of a growing list
+// and the first clauses of a wide node are both found after a few slots.
+int FindOwnSlot(const OrvExpr* node, const OrvExpr* term, int slots, long* slotsExamined) {
+  for (int low = 0, high = slots - 1; low <= high; ++low, --high) {
+    ++*slotsExamined;
+    if (node->PeekChild(high) == term) return high;
+    if (low == high) break;
+    ++*slotsExamined;
+    if (node->PeekChild(low) == term) return low;
+  }
+  return -1;
+}
+
+}  // namespace
+
 bool RdcPosnFindSlotAt(OrvExpr* node, const OrvExpr* term, long* slotsExamined, OrvExpr** holder, int* index) {
   // A child always beats a grandchild.  The search runs from the last slot
   // down: a list that grows by one item per reduction finds its new item
   // at once.  The slots are read as they are stored.
   const int slots = SearchedSlots(node);
+  // A term whose parent is the node is one of its children: found from
+  // both ends.  Any other term, or one not among the searched slots, takes
+  // the whole search below.
+  if (term->Parent() == node) {
+    const int k = FindOwnSlot(node, term, slots, slotsExamined);
+    if (k >= 0) {
+      *holder = node;
+      *index = k;
+      return true;
+    }
+  }
   for (int k = slots - 1; k >= 0; --k) {
     ++*slotsExamined;
     if (node->PeekChild(k) == term) {
