@@ -115,8 +115,6 @@ inline OrvStepResult OrvParseRun::ReduceStep(int rule) {
     frame.ruleLength = m;
     frame.newPosition = nullptr;
     frame.positionPending = 1;
-    frame.lookahead = lookahead_;
-    frame.positionDepth = ps->Depth();
     if (runAction_(rule, frame) == ACTION_COMMIT && trial) return Commit();
     newValue = frame.newValue;
     newPosition = frame.newPosition;
@@ -132,8 +130,6 @@ inline OrvStepResult OrvParseRun::ReduceStep(int rule) {
       RdcPosnStep(&newPosition, rhsPositions, rhsValues, m, newValue);
     }
   }
-  ps->newValue = newValue;
-  ps->newPosition = newPosition;
 
   int* const rhsHeights = ps->heightTop - m + 1;
   const int height = OrvReducedHeight(newValue, rhsValues, rhsHeights, m);

@@ -237,9 +237,10 @@ void RdcPosnStep(OrvTokenList** newPosition, OrvTokenList** rhsPositions, OrvGra
                  OrvGrammarValue newValue) {
   OrvParserImpl* parser = currentParser;
   // The most frequent case, taken before anything else is set up: one
-  // symbol whose list is empty, without the trace, passes its list up.
+  // symbol whose list is empty, or whose new value is no node, passes its
+  // list up whole (without the trace).
   OrvTokenList* first = n == 1 ? rhsPositions[0] : nullptr;
-  if (first != nullptr && first->IsEmpty() &&
+  if (first != nullptr && (first->IsEmpty() || OrvGrammarValueNode(newValue) == nullptr) &&
       (parser == nullptr || (!parser->noReduce && parser->debugLevel == 0))) {
     *newPosition = first;
     rhsPositions[0] = nullptr;
