@@ -40,10 +40,6 @@ struct OrvActionFrame {
   // engine runs it after the action unless the action ran it
   // (OrvActionPositions).
   int positionPending = 0;
-  // What the engine passes on to the position step: the look-ahead code
-  // (-1 for none) and the depth of the position stack.
-  int lookahead = -1;
-  int positionDepth = 0;
 };
 
 // The position step run by an action itself, before it hands its node on

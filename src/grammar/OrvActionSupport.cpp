@@ -12,8 +12,7 @@ void OrvActionPositions(OrvActionFrame& frame, OrvParseValue newValue) {
   frame.positionPending = 0;
   ++ParseCounters.positionSteps;
   const int m = frame.ruleLength;
-  RdcPosn(&frame.newPosition, frame.positionTop - m + 1, frame.valueTop - m + 1, m,
-          frame.positionDepth, frame.lookahead, &TokenPosition, newValue);
+  RdcPosnStep(&frame.newPosition, frame.positionTop - m + 1, frame.valueTop - m + 1, m, newValue);
 }
 
 void OrvReleaseValue(OrvParseValue& entry) {

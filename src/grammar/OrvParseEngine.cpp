@@ -5,6 +5,7 @@
 #include "OrvParseEngine.h"
 
 #include <algorithm>
+#include <limits>
 
 #include "OrvLookaheadQueue.h"
 #include "OrvParseCounters.h"
@@ -47,11 +48,16 @@ int OrvRunParse(const OrvGrammarDef& grammar) {
 
 OrvParseRun::OrvParseRun(const OrvGrammarDef& grammar)
     : tables_(*grammar.tables),
+      ruleLength_(tables_.RuleLength),
+      ruleLhs_(tables_.RuleLhs),
+      ruleHasAction_(tables_.RuleHasAction),
       rows_(tables_.StateRows),
       slots_(tables_.TableSlots),
+      lastSlot_(static_cast<unsigned long long>(tables_.TABLE_LAST_INDEX)),
       columns_(tables_.GotoColumns),
       runAction_(grammar.runAction),
       maxDepth_(grammar.maxDepth),
+      depthLimit_(grammar.maxDepth > 0 ? grammar.maxDepth : std::numeric_limits<long>::max()),
       keptBackTokens_(grammar.keptBackTokens) {
   if (rows_ == nullptr || slots_ == nullptr || columns_ == nullptr) {
     ownRows_.resize(static_cast<size_t>(tables_.stateCount));
@@ -71,42 +77,127 @@ void OrvParseRun::Start() {
   CurrentParseState = NewParseState(kFirstRecordDepth);
   CurrentParseState->stateStack[0] = 0;
   lookahead_ = NO_LOOKAHEAD;
+  abortAtStep_ = ForceAbortAtStep >= 0 ? ForceAbortAtStep : std::numeric_limits<long>::max();
+}
+
+OrvStepResult OrvParseRun::Shift(int target) { return ShiftStep(target); }
+
+inline OrvStepResult OrvParseRun::ShiftStep(int target) {
+  ParseState* ps = CurrentParseState;
+  if (InTrial()) ++ParseCounters.trialSteps;
+  lookahead_ = NO_LOOKAHEAD;
+  if (ps->errorCountdown > 0) --ps->errorCountdown;
+  Push(target, TokenValue, TokenPosition, 0);
+  return STEP_GO_ON;
+}
+
+OrvStepResult OrvParseRun::Reduce(int rule) { return ReduceStep(rule); }
+
+inline OrvStepResult OrvParseRun::ReduceStep(int rule) {
+  ParseState* ps = CurrentParseState;
+  const bool trial = InTrial();
+  if (trial) ++ParseCounters.trialSteps;
+  const int m = ruleLength_[rule];
+  // An empty rule pushes one entry without popping; the stacks grow here,
+  // so that the entry the reduction pushes below always has room.
+  if (m == 0 && ps->Depth() + 1 >= ps->stackCapacity) GrowParseStacks(ps);
+  OrvParseValue newValue = 0;
+  OrvTokenList* newPosition = nullptr;
+  bool positionPending = true;
+  // A rule without an action gives 0 and leaves its position step to the
+  // engine, which is what its call would have done.
+  if (ruleHasAction_ == nullptr || ruleHasAction_[rule] != 0) {
+    OrvActionFrame frame;
+    frame.valueTop = ps->valueTop;
+    frame.newValue = 0;
+    frame.trialLevels = openLevels_;
+    frame.positionTop = ps->positionTop;
+    frame.ruleLength = m;
+    frame.newPosition = nullptr;
+    frame.positionPending = 1;
+    if (runAction_(rule, frame) == ACTION_COMMIT && trial) return Commit();
+    newValue = frame.newValue;
+    newPosition = frame.newPosition;
+    positionPending = frame.positionPending != 0;
+  }
+  OrvParseValue* const rhsValues = ps->valueTop - m + 1;
+  OrvTokenList** const rhsPositions = ps->positionTop - m + 1;
+  if (!trial) {
+    ++ParseCounters.reductions;
+    ++ParseCounters.actionRuns[rule];
+    if (positionPending) {
+      ++ParseCounters.positionSteps;
+      RdcPosnStep(&newPosition, rhsPositions, rhsValues, m, newValue);
+    }
+  }
+
+  int* const rhsHeights = ps->heightTop - m + 1;
+  const int height = OrvReducedHeight(newValue, rhsValues, rhsHeights, m);
+  // Pop the right-hand side and push the left-hand side's entry in its
+  // place: the first popped slot of each stack.
+  int* const lhsState = ps->stateTop - m + 1;
+  const int uncovered = lhsState[-1];
+  const int lhs = ruleLhs_[rule];
+  const bool start = uncovered == 0 && lhs == 0;
+  ps->stateTop = lhsState;
+  ps->valueTop = rhsValues;
+  ps->positionTop = rhsPositions;
+  ps->heightTop = rhsHeights;
+  // The start symbol goes to the final state, which accepts end of input
+  // only.
+  *lhsState = start ? tables_.FINAL_STATE : Goto(lhs, uncovered);
+  *rhsValues = newValue;
+  *rhsPositions = newPosition;
+  *rhsHeights = height;
+  // Only an empty rule deepens the stack.
+  if (m == 0 && ps->Depth() > ParseCounters.deepestStack) ParseCounters.deepestStack = ps->Depth();
+  if (start) {
+    ParseResultValue = newValue;
+    ParseResultPosition = newPosition;
+    if (Lookahead() == TABLE_END_OF_INPUT) return Accept();
+  }
+  return STEP_GO_ON;
 }
 
 int OrvParseRun::Run() {
   Start();
   for (;;) {
-    if (ForceAbortAtStep >= 0 && steps_ >= ForceAbortAtStep) {
+    if (steps_ >= abortAtStep_) {
       Abort();
       return PARSE_ABORTED;
     }
     ++steps_;
     const OrvStateRow& row = rows_[*CurrentParseState->stateTop];
-    OrvStepResult result;
-    if (row.defaultReduction != 0) {
-      result = Reduce(row.defaultReduction);
-    } else {
-      if (keptFirst_ < kept_.size()) TakeKeptBack(row);
+    OrvStepResult result = STEP_GO_ON;
+    // Both ways to a reduction end at the one ReduceStep below, so that the
+    // loop holds a single copy of it.
+    int rule = row.defaultReduction;
+    bool reduce = rule != 0;
+    if (!reduce) {
+      if (!kept_.empty() && keptFirst_ < kept_.size()) TakeKeptBack(row);
       const int token = Lookahead();
       int entry;
       if ((entry = Find(row.conflictBase, token)) != TABLE_NO_ENTRY) {
         result = Conflict(entry);
       } else if ((entry = Find(row.shiftBase, token)) != TABLE_NO_ENTRY) {
-        result = Shift(entry);
+        result = ShiftStep(entry);
       } else if ((entry = Find(row.reduceBase, token)) != TABLE_NO_ENTRY) {
-        result = Reduce(entry);
-      } else if (KeepBack()) {
-        result = STEP_GO_ON;
-      } else {
+        rule = entry;
+        reduce = true;
+      } else if (!KeepBack()) {
         result = SyntaxError();
       }
     }
+    if (reduce) result = ReduceStep(rule);
     // A step pushes one entry at most, so the stack, and the height of the
     // tree that entry holds, are caught one past the limit.
+    // Every step before this one stayed within the limit, so the deepest
+    // stack and the tallest tree so far pass it only when this step's
+    // stack or tree does; every push keeps deepestStack.
     if (result == STEP_GO_ON) {
       const int height = *CurrentParseState->heightTop;
       if (height > ParseCounters.tallestTree) ParseCounters.tallestTree = height;
-      if (maxDepth_ > 0 && (CurrentParseState->Depth() > maxDepth_ || height > maxDepth_))
+      if (ParseCounters.deepestStack > depthLimit_ || ParseCounters.tallestTree > depthLimit_)
         result = NestingTooDeep();
     }
     if (result == STEP_ACCEPT) return PARSE_ACCEPTED;
@@ -188,81 +279,6 @@ void OrvParseRun::Push(int state, OrvParseValue value, OrvTokenList* position, i
   if (ps->Depth() > ParseCounters.deepestStack) ParseCounters.deepestStack = ps->Depth();
 }
 
-OrvStepResult OrvParseRun::Shift(int target) {
-  ParseState* ps = CurrentParseState;
-  if (InTrial()) ++ParseCounters.trialSteps;
-  lookahead_ = NO_LOOKAHEAD;
-  if (ps->errorCountdown > 0) --ps->errorCountdown;
-  Push(target, TokenValue, TokenPosition, 0);
-  return STEP_GO_ON;
-}
-
-OrvStepResult OrvParseRun::Reduce(int rule) {
-  ParseState* ps = CurrentParseState;
-  const bool trial = InTrial();
-  if (trial) ++ParseCounters.trialSteps;
-  const int m = tables_.RuleLength[rule];
-  // An empty rule pushes one entry without popping; the stacks grow here,
-  // so that the entry the reduction pushes below always has room.
-  if (ps->Depth() - m + 1 >= ps->stackCapacity) GrowParseStacks(ps);
-  OrvParseValue newValue = 0;
-  OrvTokenList* newPosition = nullptr;
-  bool positionPending = true;
-  // A rule without an action gives 0 and leaves its position step to the
-  // engine, which is what its call would have done.
-  if (tables_.HasAction(rule)) {
-    OrvActionFrame frame;
-    frame.valueTop = ps->valueTop;
-    frame.newValue = 0;
-    frame.trialLevels = openLevels_;
-    frame.positionTop = ps->positionTop;
-    frame.ruleLength = m;
-    frame.newPosition = nullptr;
-    frame.positionPending = 1;
-    frame.lookahead = lookahead_;
-    frame.positionDepth = ps->Depth();
-    if (runAction_(rule, frame) == ACTION_COMMIT && trial) return Commit();
-    newValue = frame.newValue;
-    newPosition = frame.newPosition;
-    positionPending = frame.positionPending != 0;
-  }
-  OrvParseValue* const rhsValues = ps->valueTop - m + 1;
-  OrvTokenList** const rhsPositions = ps->positionTop - m + 1;
-  if (!trial) {
-    ++ParseCounters.reductions;
-    ++ParseCounters.actionRuns[rule];
-    if (positionPending) {
-      ++ParseCounters.positionSteps;
-      RdcPosn(&newPosition, rhsPositions, rhsValues, m, ps->Depth(), lookahead_, &TokenPosition, newValue);
-    }
-  }
-  ps->newValue = newValue;
-  ps->newPosition = newPosition;
-
-  const int height = OrvReducedHeight(newValue, rhsValues, ps->heightTop - m + 1, m);
-  // Pop the right-hand side and push the left-hand side's entry in its
-  // place: the first popped slot of each stack.
-  const int uncovered = ps->stateTop[-m];
-  const int lhs = tables_.RuleLhs[rule];
-  const bool start = uncovered == 0 && lhs == 0;
-  ps->stateTop += 1 - m;
-  ps->valueTop = rhsValues;
-  ps->positionTop = rhsPositions;
-  ps->heightTop += 1 - m;
-  // The start symbol goes to the final state, which accepts end of input
-  // only.
-  *ps->stateTop = start ? tables_.FINAL_STATE : Goto(lhs, uncovered);
-  *ps->valueTop = newValue;
-  *ps->positionTop = newPosition;
-  *ps->heightTop = height;
-  if (ps->Depth() > ParseCounters.deepestStack) ParseCounters.deepestStack = ps->Depth();
-  if (start) {
-    ParseResultValue = newValue;
-    ParseResultPosition = newPosition;
-    if (Lookahead() == TABLE_END_OF_INPUT) return Accept();
-  }
-  return STEP_GO_ON;
-}
 
 OrvStepResult OrvParseRun::Accept() {
   if (InTrial()) return Commit();

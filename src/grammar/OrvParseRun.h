@@ -65,8 +65,12 @@ class OrvParseRun {
   int Lookahead();
   // Consumes the look-ahead and pushes state `target` with the token.
   OrvStepResult Shift(int target);
+  // The same, inlined into the loop.
+  [[gnu::always_inline]] inline OrvStepResult ShiftStep(int target);
   // Reduces by `rule`: its action, its position step, the goto.
   OrvStepResult Reduce(int rule);
+  // The same, inlined into the loop (Run), which makes most reductions.
+  [[gnu::always_inline]] inline OrvStepResult ReduceStep(int rule);
   // Pushes one entry, growing the stacks when they are full; `height`
   // bounds the height of the tree the value holds (0 for a token).
   void Push(int state, OrvParseValue value, OrvTokenList* position, int height);
@@ -139,8 +143,10 @@ class OrvParseRun {
   // finds it in the arrays.
   int Find(int base, int key) const {
     if (base == 0) return TABLE_NO_ENTRY;
-    const long long i = static_cast<long long>(base) + key;
-    if (i < 0 || i > tables_.TABLE_LAST_INDEX || slots_[i].check != key) return TABLE_NO_ENTRY;
+    // One unsigned comparison tells both a negative index and one past
+    // the last slot.
+    const unsigned long long i = static_cast<unsigned long long>(static_cast<long long>(base) + key);
+    if (i > lastSlot_ || slots_[i].check != key) return TABLE_NO_ENTRY;
     return slots_[i].action;
   }
   // OrvParseTables::GotoState on the packed columns.
@@ -151,6 +157,11 @@ class OrvParseRun {
   }
 
   const OrvParseTables& tables_;
+  // The tables' per-rule arrays, read at every reduction (RuleHasAction
+  // null: every rule may have an action).
+  const int* ruleLength_;
+  const int* ruleLhs_;
+  const unsigned char* ruleHasAction_;
   // The tables' engine layout, or this run's own packing of them when they
   // come without one.
   std::vector<OrvStateRow> ownRows_;
@@ -158,9 +169,14 @@ class OrvParseRun {
   std::vector<OrvGotoColumn> ownColumns_;
   const OrvStateRow* rows_;
   const OrvTableSlot* slots_;
+  // The index of the last packed slot (TABLE_LAST_INDEX).
+  unsigned long long lastSlot_;
   const OrvGotoColumn* columns_;
   OrvActionOutcome (*runAction_)(int rule, OrvActionFrame& frame);
   const int maxDepth_;
+  // The stack depth and tree height past which the parse is given up:
+  // maxDepth_, or the largest count without a limit.
+  long depthLimit_;
   int lookahead_ = NO_LOOKAHEAD;
   int state_ = 0;
   // The failed trial that read furthest, or null.
@@ -168,6 +184,9 @@ class OrvParseRun {
   // The trial levels open (the length of the enclosingSave chain).
   int openLevels_ = 0;
   long steps_ = 0;
+  // The step at which the parse is given up (ForceAbortAtStep as the run
+  // began), or the largest count when it is not.
+  long abortAtStep_ = 0;
   OrvFailureMemo memo_;
   const int* keptBackTokens_;
   // Kept-back tokens in arrival order, from keptFirst_ on.

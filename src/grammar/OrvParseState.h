@@ -40,9 +40,6 @@ struct ParseState {
   // A + B - C + D ... does, builds a tree far deeper than the stack ever
   // grows; the engine bounds these heights as it bounds the stack.
   int* heightTop;
-  // The value and the position of the symbol being reduced.
-  OrvParseValue newValue;
-  OrvTokenList* newPosition;
   // The bases of the stacks.  Entry 0 belongs to state 0, with value 0 and
   // position null.  A position entry owns its list until the position step
   // takes the tokens out of it.

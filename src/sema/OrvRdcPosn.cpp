@@ -40,11 +40,42 @@ bool Tracing(const OrvParserImpl* parser) { return parser != nullptr && parser->
 
 }  // namespace
 
+namespace {
+
+// The slot among the first `slots` of `node` that holds `term`, a child of
+// `node` (its parent), or -1.  A child stands in one slot of its parent
+// only, so the order of the search does not change the slot found; it
+// runs from both ends at once, so that the new last item of a growing list
+// and the first clauses of a wide node are both found after a few slots.
+int FindOwnSlot(const OrvExpr* node, const OrvExpr* term, int slots, long* slotsExamined) {
+  for (int low = 0, high = slots - 1; low <= high; ++low, --high) {
+    ++*slotsExamined;
+    if (node->PeekChild(high) == term) return high;
+    if (low == high) break;
+    ++*slotsExamined;
+    if (node->PeekChild(low) == term) return low;
+  }
+  return -1;
+}
+
+}  // namespace
+
 bool RdcPosnFindSlotAt(OrvExpr* node, const OrvExpr* term, long* slotsExamined, OrvExpr** holder, int* index) {
   // A child always beats a grandchild.  The search runs from the last slot
   // down: a list that grows by one item per reduction finds its new item
   // at once.  The slots are read as they are stored.
   const int slots = SearchedSlots(node);
+  // A term whose parent is the node is one of its children: found from
+  // both ends.  Any other term, or one not among the searched slots, takes
+  // the whole search below.
+  if (term->Parent() == node) {
+    const int k = FindOwnSlot(node, term, slots, slotsExamined);
+    if (k >= 0) {
+      *holder = node;
+      *index = k;
+      return true;
+    }
+  }
   for (int k = slots - 1; k >= 0; --k) {
     ++*slotsExamined;
     if (node->PeekChild(k) == term) {
@@ -121,23 +152,19 @@ OrvTokenList* TakeFirstList(OrvTokenList** rhsPositions, int n) {
 
 }  // namespace
 
-void RdcPosn(OrvTokenList** newPosition, OrvTokenList** rhsPositions, OrvGrammarValue* rhsValues,
-             int n, int /*depth*/, int /*lookahead*/, OrvTokenList** /*tokenPosition*/,
-             OrvGrammarValue newValue) {
-  OrvParserImpl* parser = currentParser;
-  const bool trace = Tracing(parser);
-  if (parser != nullptr && parser->noReduce) {
-    parser->noReduce = 0;
-    if (trace) TraceNoReduce();
-    *newPosition = new OrvTokenList();
-    return;
-  }
+namespace {
 
+// The position step itself, made twice: without the trace (kTrace false),
+// the form every reduction of a normal parse runs, whose branches on the
+// trace switch the compiler removes, and with it.
+template <bool kTrace>
+void PositionStep(OrvTokenList** newPosition, OrvTokenList** rhsPositions, OrvGrammarValue* rhsValues, int n,
+                  OrvGrammarValue newValue) {
   bool anyTokens = false;
   for (int i = 0; i < n && !anyTokens; ++i)
     anyTokens = rhsPositions[i] != nullptr && !rhsPositions[i]->IsEmpty();
   if (!anyTokens) {
-    if (trace) TraceNothingToReduce(n);
+    if (kTrace) TraceNothingToReduce(n);
     // Every list is empty: the first one becomes the new position.
     *newPosition = TakeFirstList(rhsPositions, n);
     for (int i = 1; i < n; ++i) {
@@ -164,15 +191,60 @@ void RdcPosn(OrvTokenList** newPosition, OrvTokenList** rhsPositions, OrvGrammar
     if (term != node && RdcPosnFindSlotAt(node, term, &RdcPosnSlotsExamined, &holder, &index)) {
       // The slot becomes a record only when it takes tokens (or the trace
       // shows its list): a slot holding nothing costs no record.
-      if (gathered->IsEmpty() && !trace) continue;
+      if (gathered->IsEmpty() && !kTrace) continue;
       OrvArgSlot* slot = holder->SlotAt(index);
       slot->tokens.Splice(*gathered);
-      if (trace) TraceTaken(node, term, i, slot->tokens);
-    } else if (trace) {
+      if (kTrace) TraceTaken(node, term, i, slot->tokens);
+    } else if (kTrace) {
       TraceNotFound(node, i);
     }
   }
   if (node != nullptr) node->Tokens().Splice(*gathered);
-  if (trace) TraceRest(node, node != nullptr ? node->Tokens() : *gathered);
+  if (kTrace) TraceRest(node, node != nullptr ? node->Tokens() : *gathered);
   *newPosition = gathered;
+}
+
+}  // namespace
+
+void RdcPosn(OrvTokenList** newPosition, OrvTokenList** rhsPositions, OrvGrammarValue* rhsValues,
+             int n, int /*depth*/, int /*lookahead*/, OrvTokenList** /*tokenPosition*/,
+             OrvGrammarValue newValue) {
+  RdcPosnStep(newPosition, rhsPositions, rhsValues, n, newValue);
+}
+
+namespace {
+
+// RdcPosnStep past its first case.
+[[gnu::noinline]] void RdcPosnGeneral(OrvParserImpl* parser, OrvTokenList** newPosition, OrvTokenList** rhsPositions,
+                                      OrvGrammarValue* rhsValues, int n, OrvGrammarValue newValue) {
+  if (parser == nullptr || (!parser->noReduce && parser->debugLevel == 0)) {
+    PositionStep<false>(newPosition, rhsPositions, rhsValues, n, newValue);
+    return;
+  }
+  const bool trace = Tracing(parser);
+  if (parser->noReduce) {
+    parser->noReduce = 0;
+    if (trace) TraceNoReduce();
+    *newPosition = new OrvTokenList();
+    return;
+  }
+  PositionStep<true>(newPosition, rhsPositions, rhsValues, n, newValue);
+}
+
+}  // namespace
+
+void RdcPosnStep(OrvTokenList** newPosition, OrvTokenList** rhsPositions, OrvGrammarValue* rhsValues, int n,
+                 OrvGrammarValue newValue) {
+  OrvParserImpl* parser = currentParser;
+  // The most frequent case, taken before anything else is set up: one
+  // symbol whose list is empty, or whose new value is no node, passes its
+  // list up whole (without the trace).
+  OrvTokenList* first = n == 1 ? rhsPositions[0] : nullptr;
+  if (first != nullptr && (first->IsEmpty() || OrvGrammarValueNode(newValue) == nullptr) &&
+      (parser == nullptr || (!parser->noReduce && parser->debugLevel == 0))) {
+    *newPosition = first;
+    rhsPositions[0] = nullptr;
+    return;
+  }
+  RdcPosnGeneral(parser, newPosition, rhsPositions, rhsValues, n, newValue);
 }

@@ -25,6 +25,11 @@ class OrvTokenList;
 void RdcPosn(OrvTokenList** newPosition, OrvTokenList** rhsPositions, OrvGrammarValue* rhsValues,
              int n, int depth, int lookahead, OrvTokenList** tokenPosition, OrvGrammarValue newValue);
 
+// RdcPosn without the arguments it does not need: the form the parse
+// engine calls at every reduction.
+void RdcPosnStep(OrvTokenList** newPosition, OrvTokenList** rhsPositions, OrvGrammarValue* rhsValues, int n,
+                 OrvGrammarValue newValue);
+
 // The argument slot of `node` whose child is `term`, looked for among the
 // children first (from the last slot down) and then among the arguments of
 // the children; null when there is none.  Every slot compared is counted
