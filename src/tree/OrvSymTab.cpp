@@ -59,7 +59,10 @@ void InsertMissing(OrvExpr* table, OrvSymTabElt* elt) {
 OrvExpr* OrvOwnerSymTab(OrvExpr* owner) {
   if (owner == nullptr) return nullptr;
   int slot = owner->Oper() == COBOL_FILE ? FILE_SYMBOL_TABLE : PROG_SYMBOL_TABLE;
-  return slot < owner->NArgs() ? owner->Args(slot) : nullptr;
+  // ChildAt answers what Args does (an empty slot still reads as its fill
+  // node) without the virtual call: every look-up of a word asks for the
+  // tables of the open programs.
+  return slot < owner->NArgs() ? owner->ChildAt(slot) : nullptr;
 }
 
 OrvSymTabElt* OrvSymTabFindElt(OrvExpr* table, const VString& name, int* pos) {
