@@ -12,6 +12,10 @@
 #include <iostream>
 #include <vector>
 
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
+
 #include "OrvExpr.h"
 #include "OrvOper.h"
 #include "OrvPosnWalkers.h"
@@ -106,12 +110,34 @@ void PushEntry(std::vector<SlotRef>& stack, const SlotRef& e) {
 // tree.
 const size_t kKeptScratch = 4096;
 
+// Hands the free pages of the heap back to the system.  The C library keeps
+// a freed block that was once larger than its mapping threshold inside the
+// heap, so the large scratch arrays would stay resident to the end of the
+// run (the statistics and the report, where the whole run peaks) without it.
+void ReturnFreePages() {
+#if defined(__GLIBC__)
+  malloc_trim(0);
+#endif
+}
+
+// Gives back `v` when it holds more than the kept size (`held`: its size or
+// its capacity, whichever the array grows by); answers whether it did.
+template <class T>
+bool DropIfLarge(std::vector<T>& v, size_t held) {
+  if (held <= kKeptScratch) return false;
+  std::vector<T>().swap(v);
+  return true;
+}
+
 // Gives back scratch arrays that a node of very many slots grew (their
-// contents are dead once the preparation is done).
+// contents are dead once the preparation is done), and then the heap pages
+// they held.
 void ReleaseLargeScratch(Scratch& s) {
-  if (s.entries.capacity() > kKeptScratch) std::vector<SlotRef>().swap(s.entries);
-  if (s.ranges.size() > kKeptScratch) std::vector<OrvTxtPosnRange>().swap(s.ranges);
-  if (s.picks.capacity() > kKeptScratch) std::vector<std::uint64_t>().swap(s.picks);
+  // Not short-circuited: each array is looked at.
+  const bool released = DropIfLarge(s.entries, s.entries.capacity()) |
+                        DropIfLarge(s.ranges, s.ranges.size()) |
+                        DropIfLarge(s.picks, s.picks.capacity());
+  if (released) ReturnFreePages();
 }
 
 int OrderOf(const SlotRef& e) { return e.owner ? e.order : kNoOrder; }
