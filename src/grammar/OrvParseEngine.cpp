@@ -48,25 +48,23 @@ int OrvRunParse(const OrvGrammarDef& grammar) {
 
 OrvParseRun::OrvParseRun(const OrvGrammarDef& grammar)
     : tables_(*grammar.tables),
-      ruleLength_(tables_.RuleLength),
-      ruleLhs_(tables_.RuleLhs),
-      ruleHasAction_(tables_.RuleHasAction),
       rows_(tables_.StateRows),
       slots_(tables_.TableSlots),
       lastSlot_(static_cast<unsigned long long>(tables_.TABLE_LAST_INDEX)),
-      columns_(tables_.GotoColumns),
+      rules_(tables_.RuleSteps),
       runAction_(grammar.runAction),
       maxDepth_(grammar.maxDepth),
       depthLimit_(grammar.maxDepth > 0 ? grammar.maxDepth : std::numeric_limits<long>::max()),
       keptBackTokens_(grammar.keptBackTokens) {
-  if (rows_ == nullptr || slots_ == nullptr || columns_ == nullptr) {
+  if (rows_ == nullptr || slots_ == nullptr || tables_.GotoColumns == nullptr || rules_ == nullptr) {
     ownRows_.resize(static_cast<size_t>(tables_.stateCount));
     ownSlots_.resize(static_cast<size_t>(tables_.TABLE_LAST_INDEX) + 1);
     ownColumns_.resize(static_cast<size_t>(tables_.nonterminalCount));
-    OrvPackParseTables(tables_, ownRows_.data(), ownSlots_.data(), ownColumns_.data());
+    ownRules_.resize(static_cast<size_t>(tables_.ruleCount));
+    OrvPackParseTables(tables_, ownRows_.data(), ownSlots_.data(), ownColumns_.data(), ownRules_.data());
     rows_ = ownRows_.data();
     slots_ = ownSlots_.data();
-    columns_ = ownColumns_.data();
+    rules_ = ownRules_.data();
   }
 }
 
@@ -80,6 +78,31 @@ void OrvParseRun::Start() {
   abortAtStep_ = ForceAbortAtStep >= 0 ? ForceAbortAtStep : std::numeric_limits<long>::max();
 }
 
+inline void OrvParseRun::PushEntry(ParseState* ps, int state, OrvParseValue value, OrvTokenList* position,
+                                   int height) {
+  if (ps->Depth() >= ps->stackCapacity - 1) GrowParseStacks(ps);
+  *++ps->stateTop = state;
+  *++ps->valueTop = value;
+  *++ps->positionTop = position;
+  *++ps->heightTop = height;
+  if (ps->Depth() > ParseCounters.deepestStack) ParseCounters.deepestStack = ps->Depth();
+}
+
+void OrvParseRun::Push(int state, OrvParseValue value, OrvTokenList* position, int height) {
+  PushEntry(CurrentParseState, state, value, position, height);
+}
+
+inline OrvStepResult OrvParseRun::CheckLimits(OrvStepResult result) {
+  if (result != STEP_GO_ON) return result;
+  // Every step before this one stayed within the limit, so the deepest
+  // stack and the tallest tree so far pass it only when this step's stack
+  // or tree does; every push keeps deepestStack.
+  const int height = *CurrentParseState->heightTop;
+  if (height > ParseCounters.tallestTree) ParseCounters.tallestTree = height;
+  if (ParseCounters.deepestStack > depthLimit_ || ParseCounters.tallestTree > depthLimit_) return NestingTooDeep();
+  return STEP_GO_ON;
+}
+
 OrvStepResult OrvParseRun::Shift(int target) { return ShiftStep(target); }
 
 inline OrvStepResult OrvParseRun::ShiftStep(int target) {
@@ -87,7 +110,10 @@ inline OrvStepResult OrvParseRun::ShiftStep(int target) {
   if (InTrial()) ++ParseCounters.trialSteps;
   lookahead_ = NO_LOOKAHEAD;
   if (ps->errorCountdown > 0) --ps->errorCountdown;
-  Push(target, TokenValue, TokenPosition, 0);
+  PushEntry(ps, target, TokenValue, TokenPosition, 0);
+  // A token's entry has height 0: only the stack can have passed the
+  // limit (CheckLimits).
+  if (ParseCounters.deepestStack > depthLimit_) return NestingTooDeep();
   return STEP_GO_ON;
 }
 
@@ -95,9 +121,10 @@ OrvStepResult OrvParseRun::Reduce(int rule) { return ReduceStep(rule); }
 
 inline OrvStepResult OrvParseRun::ReduceStep(int rule) {
   ParseState* ps = CurrentParseState;
+  const OrvRuleStep& step = rules_[rule];
   const bool trial = InTrial();
   if (trial) ++ParseCounters.trialSteps;
-  const int m = ruleLength_[rule];
+  const int m = step.length;
   // An empty rule pushes one entry without popping; the stacks grow here,
   // so that the entry the reduction pushes below always has room.
   if (m == 0 && ps->Depth() + 1 >= ps->stackCapacity) GrowParseStacks(ps);
@@ -106,7 +133,7 @@ inline OrvStepResult OrvParseRun::ReduceStep(int rule) {
   bool positionPending = true;
   // A rule without an action gives 0 and leaves its position step to the
   // engine, which is what its call would have done.
-  if (ruleHasAction_ == nullptr || ruleHasAction_[rule] != 0) {
+  if ((step.flags & RULE_HAS_ACTION) != 0) {
     OrvActionFrame frame;
     frame.valueTop = ps->valueTop;
     frame.newValue = 0;
@@ -115,7 +142,7 @@ inline OrvStepResult OrvParseRun::ReduceStep(int rule) {
     frame.ruleLength = m;
     frame.newPosition = nullptr;
     frame.positionPending = 1;
-    if (runAction_(rule, frame) == ACTION_COMMIT && trial) return Commit();
+    if (runAction_(rule, frame) == ACTION_COMMIT && trial) return CheckLimits(Commit());
     newValue = frame.newValue;
     newPosition = frame.newPosition;
     positionPending = frame.positionPending != 0;
@@ -137,15 +164,14 @@ inline OrvStepResult OrvParseRun::ReduceStep(int rule) {
   // place: the first popped slot of each stack.
   int* const lhsState = ps->stateTop - m + 1;
   const int uncovered = lhsState[-1];
-  const int lhs = ruleLhs_[rule];
-  const bool start = uncovered == 0 && lhs == 0;
+  const bool start = (step.flags & RULE_REDUCES_START) != 0 && uncovered == 0;
   ps->stateTop = lhsState;
   ps->valueTop = rhsValues;
   ps->positionTop = rhsPositions;
   ps->heightTop = rhsHeights;
   // The start symbol goes to the final state, which accepts end of input
   // only.
-  *lhsState = start ? tables_.FINAL_STATE : Goto(lhs, uncovered);
+  *lhsState = start ? tables_.FINAL_STATE : Goto(step, uncovered);
   *rhsValues = newValue;
   *rhsPositions = newPosition;
   *rhsHeights = height;
@@ -154,23 +180,30 @@ inline OrvStepResult OrvParseRun::ReduceStep(int rule) {
   if (start) {
     ParseResultValue = newValue;
     ParseResultPosition = newPosition;
-    if (Lookahead() == TABLE_END_OF_INPUT) return Accept();
+    if (Lookahead() == TABLE_END_OF_INPUT) return CheckLimits(Accept());
   }
+  // CheckLimits with the height at hand.
+  if (height > ParseCounters.tallestTree) ParseCounters.tallestTree = height;
+  if (ParseCounters.deepestStack > depthLimit_ || ParseCounters.tallestTree > depthLimit_) return NestingTooDeep();
   return STEP_GO_ON;
 }
 
 int OrvParseRun::Run() {
   Start();
+  // The steps left before the parse is given up (ForceAbortAtStep).
+  long stepsLeft = abortAtStep_;
   for (;;) {
-    if (steps_ >= abortAtStep_) {
+    if (stepsLeft <= 0) {
       Abort();
       return PARSE_ABORTED;
     }
-    ++steps_;
+    --stepsLeft;
     const OrvStateRow& row = rows_[*CurrentParseState->stateTop];
     OrvStepResult result = STEP_GO_ON;
     // Both ways to a reduction end at the one ReduceStep below, so that the
-    // loop holds a single copy of it.
+    // loop holds a single copy of it.  Each step checks the nesting limit
+    // itself: a shift or a reduction for what it pushed, the others
+    // through CheckLimits.
     int rule = row.defaultReduction;
     bool reduce = rule != 0;
     if (!reduce) {
@@ -178,30 +211,19 @@ int OrvParseRun::Run() {
       const int token = Lookahead();
       int entry;
       if ((entry = Find(row.conflictBase, token)) != TABLE_NO_ENTRY) {
-        result = Conflict(entry);
+        result = CheckLimits(Conflict(entry));
       } else if ((entry = Find(row.shiftBase, token)) != TABLE_NO_ENTRY) {
         result = ShiftStep(entry);
       } else if ((entry = Find(row.reduceBase, token)) != TABLE_NO_ENTRY) {
         rule = entry;
         reduce = true;
-      } else if (!KeepBack()) {
-        result = SyntaxError();
+      } else {
+        result = CheckLimits(KeepBack() ? STEP_GO_ON : SyntaxError());
       }
     }
     if (reduce) result = ReduceStep(rule);
-    // A step pushes one entry at most, so the stack, and the height of the
-    // tree that entry holds, are caught one past the limit.
-    // Every step before this one stayed within the limit, so the deepest
-    // stack and the tallest tree so far pass it only when this step's
-    // stack or tree does; every push keeps deepestStack.
-    if (result == STEP_GO_ON) {
-      const int height = *CurrentParseState->heightTop;
-      if (height > ParseCounters.tallestTree) ParseCounters.tallestTree = height;
-      if (ParseCounters.deepestStack > depthLimit_ || ParseCounters.tallestTree > depthLimit_)
-        result = NestingTooDeep();
-    }
-    if (result == STEP_ACCEPT) return PARSE_ACCEPTED;
-    if (result == STEP_ABORT) return PARSE_ABORTED;
+    if (result == STEP_GO_ON) continue;
+    return result == STEP_ACCEPT ? PARSE_ACCEPTED : PARSE_ABORTED;
   }
 }
 
@@ -269,15 +291,6 @@ void OrvParseRun::DiscardKeptBack() {
   }
 }
 
-void OrvParseRun::Push(int state, OrvParseValue value, OrvTokenList* position, int height) {
-  ParseState* ps = CurrentParseState;
-  if (ps->Depth() >= ps->stackCapacity - 1) GrowParseStacks(ps);
-  *++ps->stateTop = state;
-  *++ps->valueTop = value;
-  *++ps->positionTop = position;
-  *++ps->heightTop = height;
-  if (ps->Depth() > ParseCounters.deepestStack) ParseCounters.deepestStack = ps->Depth();
-}
 
 
 OrvStepResult OrvParseRun::Accept() {

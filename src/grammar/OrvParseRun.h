@@ -63,17 +63,27 @@ class OrvParseRun {
   void Start();
   // The look-ahead, fetched when none is held; a negative code is 0.
   int Lookahead();
-  // Consumes the look-ahead and pushes state `target` with the token.
+  // Consumes the look-ahead and pushes state `target` with the token;
+  // NestingTooDeep when the stack has passed the limit.
   OrvStepResult Shift(int target);
   // The same, inlined into the loop.
   [[gnu::always_inline]] inline OrvStepResult ShiftStep(int target);
-  // Reduces by `rule`: its action, its position step, the goto.
+  // Reduces by `rule`: its action, its position step, the goto, then the
+  // limits as CheckLimits checks them.
   OrvStepResult Reduce(int rule);
   // The same, inlined into the loop (Run), which makes most reductions.
   [[gnu::always_inline]] inline OrvStepResult ReduceStep(int rule);
   // Pushes one entry, growing the stacks when they are full; `height`
   // bounds the height of the tree the value holds (0 for a token).
   void Push(int state, OrvParseValue value, OrvTokenList* position, int height);
+  // The same on the record `ps` (the current one), inlined into the loop.
+  [[gnu::always_inline]] inline void PushEntry(ParseState* ps, int state, OrvParseValue value,
+                                               OrvTokenList* position, int height);
+  // After a step that came to `result`: a step that goes on whose stack or
+  // top tree has passed the grammar's maxDepth ends in NestingTooDeep
+  // (its result instead); tallestTree takes the top entry's height.
+  // ShiftStep and ReduceStep check their own steps.
+  [[gnu::always_inline]] inline OrvStepResult CheckLimits(OrvStepResult result);
   OrvStepResult Accept();
   // The stack has grown past the grammar's maxDepth: one message at the
   // current token, then the parse is given up (Abort).
@@ -140,38 +150,34 @@ class OrvParseRun {
   OrvStepResult SyntaxError();
 
   // The entry at base + key of the packed slots, as OrvParseTables::Lookup
-  // finds it in the arrays.
+  // finds it in the arrays (a key is never negative).
   int Find(int base, int key) const {
-    if (base == 0) return TABLE_NO_ENTRY;
-    // One unsigned comparison tells both a negative index and one past
-    // the last slot.
+    // One unsigned comparison tells a negative index, TABLE_EMPTY_BASE
+    // included, and one past the last slot.
     const unsigned long long i = static_cast<unsigned long long>(static_cast<long long>(base) + key);
     if (i > lastSlot_ || slots_[i].check != key) return TABLE_NO_ENTRY;
     return slots_[i].action;
   }
-  // OrvParseTables::GotoState on the packed columns.
-  int Goto(int nonterminal, int state) const {
-    const OrvGotoColumn& column = columns_[nonterminal];
-    const int target = Find(column.gotoBase, state);
-    return target != TABLE_NO_ENTRY ? target : column.defaultGoto;
+  // OrvParseTables::GotoState on the packed column of a rule's left-hand
+  // side.
+  int Goto(const OrvRuleStep& rule, int state) const {
+    const int target = Find(rule.gotoBase, state);
+    return target != TABLE_NO_ENTRY ? target : rule.defaultGoto;
   }
 
   const OrvParseTables& tables_;
-  // The tables' per-rule arrays, read at every reduction (RuleHasAction
-  // null: every rule may have an action).
-  const int* ruleLength_;
-  const int* ruleLhs_;
-  const unsigned char* ruleHasAction_;
   // The tables' engine layout, or this run's own packing of them when they
   // come without one.
   std::vector<OrvStateRow> ownRows_;
   std::vector<OrvTableSlot> ownSlots_;
   std::vector<OrvGotoColumn> ownColumns_;
+  std::vector<OrvRuleStep> ownRules_;
   const OrvStateRow* rows_;
   const OrvTableSlot* slots_;
   // The index of the last packed slot (TABLE_LAST_INDEX).
   unsigned long long lastSlot_;
-  const OrvGotoColumn* columns_;
+  // Per rule, read at every reduction.
+  const OrvRuleStep* rules_;
   OrvActionOutcome (*runAction_)(int rule, OrvActionFrame& frame);
   const int maxDepth_;
   // The stack depth and tree height past which the parse is given up:
@@ -183,7 +189,6 @@ class OrvParseRun {
   ParseState* errorContext_ = nullptr;
   // The trial levels open (the length of the enclosingSave chain).
   int openLevels_ = 0;
-  long steps_ = 0;
   // The step at which the parse is given up (ForceAbortAtStep as the run
   // began), or the largest count when it is not.
   long abortAtStep_ = 0;

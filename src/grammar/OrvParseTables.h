@@ -37,14 +37,37 @@ struct OrvGotoColumn {
   int defaultGoto;
   int gotoBase;
 };
+// Per rule, what its reduction reads: the goto column of its left-hand
+// side (as OrvGotoColumn), the length of its right-hand side and its flags
+// (RULE_HAS_ACTION, RULE_REDUCES_START), so that a reduction reads one
+// record where the arrays take four.  Rule 0, which is never reduced, has
+// an empty column.
+struct OrvRuleStep {
+  int defaultGoto;
+  int gotoBase;
+  int length;
+  int flags;
+};
+// OrvRuleStep flags: the grammar's RunAction has an action for the rule
+// (every rule has when RuleHasAction is null); its left-hand side is the
+// start symbol.
+const int RULE_HAS_ACTION = 1;
+const int RULE_REDUCES_START = 2;
+
+// The displacement that the engine's layout holds where the arrays hold 0
+// (a row or column without entries): base + key is negative for every key
+// of a grammar (tokens and states are far below 2^30), so the one bound
+// check of a look-up refuses it and no look-up tests for 0 on its own.
+const int TABLE_EMPTY_BASE = -(1 << 30);
 
 struct OrvParseTables;
 
 // Fills the engine's layout from the arrays of `tables`: `rows` has
-// stateCount entries, `slots` TABLE_LAST_INDEX + 1 and `columns`
-// nonterminalCount.
+// stateCount entries, `slots` TABLE_LAST_INDEX + 1, `columns`
+// nonterminalCount and `rules` ruleCount.  A displacement of 0 becomes
+// TABLE_EMPTY_BASE.
 void OrvPackParseTables(const OrvParseTables& tables, OrvStateRow* rows, OrvTableSlot* slots,
-                        OrvGotoColumn* columns);
+                        OrvGotoColumn* columns, OrvRuleStep* rules);
 
 struct OrvParseTables {
   // Per rule 0..ruleCount-1: the nonterminal of its left-hand side (-1 for
@@ -104,6 +127,7 @@ struct OrvParseTables {
   const OrvStateRow* StateRows;
   const OrvTableSlot* TableSlots;
   const OrvGotoColumn* GotoColumns;
+  const OrvRuleStep* RuleSteps;
 
   // lookup(base, key): the ActionTable entry at base + key when base is not
   // 0, base + key lies in 0..TABLE_LAST_INDEX and the CheckTable entry

@@ -105,25 +105,35 @@ TEST(OrvParseTablesTest, ToyTablesKeepTheProjectTokenCodes) {
   EXPECT_EQ(nullptr, ParseTables.TokenName(-1));
 }
 
-// The engine's layout holds the same entries as the arrays, for the toy's
-// tables as the program starts with them and for tables packed on demand.
+// A displacement of the arrays as the engine's layout holds it.
+int Packed(int base) { return base == 0 ? TABLE_EMPTY_BASE : base; }
+
+// The engine's layout holds the same entries as the arrays, a displacement
+// of 0 as TABLE_EMPTY_BASE, for the toy's tables as the program starts
+// with them and for tables packed on demand; each rule's record holds its
+// length, the goto column of its left-hand side and its flags.
 TEST(OrvParseTablesTest, PackedLayoutHoldsTheEntriesOfTheArrays) {
   const OrvParseTables& t = ParseTables;
   ASSERT_NE(nullptr, t.StateRows);
   ASSERT_NE(nullptr, t.TableSlots);
   ASSERT_NE(nullptr, t.GotoColumns);
+  ASSERT_NE(nullptr, t.RuleSteps);
   std::vector<OrvStateRow> rows(static_cast<size_t>(t.stateCount));
   std::vector<OrvTableSlot> slots(static_cast<size_t>(t.TABLE_LAST_INDEX) + 1);
   std::vector<OrvGotoColumn> columns(static_cast<size_t>(t.nonterminalCount));
-  OrvPackParseTables(t, rows.data(), slots.data(), columns.data());
+  std::vector<OrvRuleStep> rules(static_cast<size_t>(t.ruleCount));
+  OrvPackParseTables(t, rows.data(), slots.data(), columns.data(), rules.data());
+  int emptyRows = 0;
   for (const OrvStateRow* packed : {t.StateRows, static_cast<const OrvStateRow*>(rows.data())}) {
     for (int s = 0; s < t.stateCount; ++s) {
       ASSERT_EQ(t.DefaultReduction[s], packed[s].defaultReduction) << s;
-      ASSERT_EQ(t.ShiftBase[s], packed[s].shiftBase) << s;
-      ASSERT_EQ(t.ReduceBase[s], packed[s].reduceBase) << s;
-      ASSERT_EQ(t.ConflictBase[s], packed[s].conflictBase) << s;
+      ASSERT_EQ(Packed(t.ShiftBase[s]), packed[s].shiftBase) << s;
+      ASSERT_EQ(Packed(t.ReduceBase[s]), packed[s].reduceBase) << s;
+      ASSERT_EQ(Packed(t.ConflictBase[s]), packed[s].conflictBase) << s;
+      if (packed[s].conflictBase == TABLE_EMPTY_BASE) ++emptyRows;
     }
   }
+  EXPECT_GT(emptyRows, 0);  // the toy has states without conflict cells
   for (const OrvTableSlot* packed : {t.TableSlots, static_cast<const OrvTableSlot*>(slots.data())}) {
     for (int i = 0; i <= t.TABLE_LAST_INDEX; ++i) {
       ASSERT_EQ(t.CheckTable[i], packed[i].check) << i;
@@ -133,9 +143,39 @@ TEST(OrvParseTablesTest, PackedLayoutHoldsTheEntriesOfTheArrays) {
   for (const OrvGotoColumn* packed : {t.GotoColumns, static_cast<const OrvGotoColumn*>(columns.data())}) {
     for (int n = 0; n < t.nonterminalCount; ++n) {
       ASSERT_EQ(t.DefaultGoto[n], packed[n].defaultGoto) << n;
-      ASSERT_EQ(t.GotoBase[n], packed[n].gotoBase) << n;
+      ASSERT_EQ(Packed(t.GotoBase[n]), packed[n].gotoBase) << n;
     }
   }
+  int actionRules = 0;
+  for (const OrvRuleStep* packed : {t.RuleSteps, static_cast<const OrvRuleStep*>(rules.data())}) {
+    // Rule 0, the augmented rule, is never reduced: its column is empty.
+    EXPECT_EQ(TABLE_NO_ENTRY, packed[0].defaultGoto);
+    EXPECT_EQ(TABLE_EMPTY_BASE, packed[0].gotoBase);
+    EXPECT_EQ(0, packed[0].flags & RULE_REDUCES_START);
+    for (int r = 1; r < t.ruleCount; ++r) {
+      const int lhs = t.RuleLhs[r];
+      ASSERT_EQ(t.RuleLength[r], packed[r].length) << r;
+      ASSERT_EQ(t.DefaultGoto[lhs], packed[r].defaultGoto) << r;
+      ASSERT_EQ(Packed(t.GotoBase[lhs]), packed[r].gotoBase) << r;
+      ASSERT_EQ(t.HasAction(r), (packed[r].flags & RULE_HAS_ACTION) != 0) << r;
+      ASSERT_EQ(lhs == 0, (packed[r].flags & RULE_REDUCES_START) != 0) << r;
+      if ((packed[r].flags & RULE_HAS_ACTION) != 0) ++actionRules;
+    }
+  }
+  EXPECT_GT(actionRules, 0);
+  EXPECT_LT(actionRules, 2 * (t.ruleCount - 1));  // and some rules have none
+}
+
+// A table without RuleHasAction gives every rule the action flag.
+TEST(OrvParseTablesTest, PackedRulesWithoutActionFlagsAllHaveActions) {
+  OrvParseTables t = ParseTables;
+  t.RuleHasAction = nullptr;
+  std::vector<OrvStateRow> rows(static_cast<size_t>(t.stateCount));
+  std::vector<OrvTableSlot> slots(static_cast<size_t>(t.TABLE_LAST_INDEX) + 1);
+  std::vector<OrvGotoColumn> columns(static_cast<size_t>(t.nonterminalCount));
+  std::vector<OrvRuleStep> rules(static_cast<size_t>(t.ruleCount));
+  OrvPackParseTables(t, rows.data(), slots.data(), columns.data(), rules.data());
+  for (int r = 0; r < t.ruleCount; ++r) ASSERT_NE(0, rules[r].flags & RULE_HAS_ACTION) << r;
 }
 
 TEST(OrvParseTablesTest, ToyRulesStartWithTheAugmentedRule) {
