@@ -12,6 +12,7 @@
 #include "OrvParseRun.h"
 #include "OrvParserErrors.h"
 #include "OrvRdcPosn.h"
+#include "OrvRdcPosnInline.h"
 
 OrvParseValue ParseResultValue = 0;
 OrvTokenList* ParseResultPosition = nullptr;
@@ -154,7 +155,12 @@ inline OrvStepResult OrvParseRun::ReduceStep(int rule) {
     ++ParseCounters.actionRuns[rule];
     if (positionPending) {
       ++ParseCounters.positionSteps;
-      RdcPosnStep(&newPosition, rhsPositions, rhsValues, m, newValue);
+      // RdcPosnStep's most frequent case, which passes the one symbol's
+      // list up as the new position: the entry keeps it.
+      if (m == 1 && RdcPosnPlainParser(currentParser) && RdcPosnPassesFirstList(rhsPositions[0], newValue))
+        newPosition = rhsPositions[0];
+      else
+        RdcPosnStep(&newPosition, rhsPositions, rhsValues, m, newValue);
     }
   }
 
@@ -175,16 +181,24 @@ inline OrvStepResult OrvParseRun::ReduceStep(int rule) {
   *rhsValues = newValue;
   *rhsPositions = newPosition;
   *rhsHeights = height;
-  // Only an empty rule deepens the stack.
-  if (m == 0 && ps->Depth() > ParseCounters.deepestStack) ParseCounters.deepestStack = ps->Depth();
+  // CheckLimits with the height at hand: only the counters this step
+  // raises can have passed the limit (each step before stayed within it),
+  // and only an empty rule deepens the stack.
+  bool tooDeep = false;
+  if (m == 0 && ps->Depth() > ParseCounters.deepestStack) {
+    ParseCounters.deepestStack = ps->Depth();
+    tooDeep = ParseCounters.deepestStack > depthLimit_;
+  }
   if (start) {
     ParseResultValue = newValue;
     ParseResultPosition = newPosition;
     if (Lookahead() == TABLE_END_OF_INPUT) return CheckLimits(Accept());
   }
-  // CheckLimits with the height at hand.
-  if (height > ParseCounters.tallestTree) ParseCounters.tallestTree = height;
-  if (ParseCounters.deepestStack > depthLimit_ || ParseCounters.tallestTree > depthLimit_) return NestingTooDeep();
+  if (height > ParseCounters.tallestTree) {
+    ParseCounters.tallestTree = height;
+    tooDeep = tooDeep || height > depthLimit_;
+  }
+  if (tooDeep) return NestingTooDeep();
   return STEP_GO_ON;
 }
 

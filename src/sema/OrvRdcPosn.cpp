@@ -1,6 +1,7 @@
 // RdcPosn: the tokens of a reduction's right-hand side move onto the nodes
 // just built.
 #include "OrvRdcPosn.h"
+#include "OrvRdcPosnInline.h"
 
 #include <iostream>
 
@@ -214,13 +215,11 @@ void RdcPosn(OrvTokenList** newPosition, OrvTokenList** rhsPositions, OrvGrammar
 
 namespace {
 
-// RdcPosnStep past its first case.
-[[gnu::noinline]] void RdcPosnGeneral(OrvParserImpl* parser, OrvTokenList** newPosition, OrvTokenList** rhsPositions,
-                                      OrvGrammarValue* rhsValues, int n, OrvGrammarValue newValue) {
-  if (parser == nullptr || (!parser->noReduce && parser->debugLevel == 0)) {
-    PositionStep<false>(newPosition, rhsPositions, rhsValues, n, newValue);
-    return;
-  }
+// The position step of a parser whose no-reduce flag is set or whose trace
+// is on, out of line so that the plain step stays small.
+[[gnu::noinline, gnu::cold]] void SpecialStep(OrvParserImpl* parser, OrvTokenList** newPosition,
+                                              OrvTokenList** rhsPositions, OrvGrammarValue* rhsValues, int n,
+                                              OrvGrammarValue newValue) {
   const bool trace = Tracing(parser);
   if (parser->noReduce) {
     parser->noReduce = 0;
@@ -236,15 +235,15 @@ namespace {
 void RdcPosnStep(OrvTokenList** newPosition, OrvTokenList** rhsPositions, OrvGrammarValue* rhsValues, int n,
                  OrvGrammarValue newValue) {
   OrvParserImpl* parser = currentParser;
-  // The most frequent case, taken before anything else is set up: one
-  // symbol whose list is empty, or whose new value is no node, passes its
-  // list up whole (without the trace).
-  OrvTokenList* first = n == 1 ? rhsPositions[0] : nullptr;
-  if (first != nullptr && (first->IsEmpty() || OrvGrammarValueNode(newValue) == nullptr) &&
-      (parser == nullptr || (!parser->noReduce && parser->debugLevel == 0))) {
-    *newPosition = first;
+  if (!RdcPosnPlainParser(parser)) {
+    SpecialStep(parser, newPosition, rhsPositions, rhsValues, n, newValue);
+    return;
+  }
+  // The most frequent case, taken before anything else is set up.
+  if (n == 1 && RdcPosnPassesFirstList(rhsPositions[0], newValue)) {
+    *newPosition = rhsPositions[0];
     rhsPositions[0] = nullptr;
     return;
   }
-  RdcPosnGeneral(parser, newPosition, rhsPositions, rhsValues, n, newValue);
+  PositionStep<false>(newPosition, rhsPositions, rhsValues, n, newValue);
 }
