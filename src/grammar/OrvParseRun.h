@@ -39,17 +39,19 @@ inline int OrvReducedHeight(OrvParseValue result, const OrvParseValue* values, c
     return values[0] == result ? std::max(heights[0], 1) : heights[0] + 1;
   }
   int tallest = 0;
-  int kept = -1;
-  for (int k = 0; k < m; ++k) {
-    if (heights[k] > tallest) tallest = heights[k];
-    if (kept < 0 && result > ORV_GRAMMAR_PLAIN_MAX && values[k] == result) kept = k;
+  if (result <= ORV_GRAMMAR_PLAIN_MAX) {
+    for (int k = 0; k < m; ++k) tallest = std::max(tallest, heights[k]);
+    return tallest;
   }
-  if (result <= ORV_GRAMMAR_PLAIN_MAX) return tallest;
-  if (kept < 0) return tallest + 1;
-  int others = 0;
-  for (int k = 0; k < m; ++k)
-    if (k != kept && heights[k] > others) others = heights[k];
-  return std::max(heights[kept], others + 1);
+  // One pass: the entries before the first that holds the result, then,
+  // when one does, the entries after it; `tallest` is the tallest of the
+  // others.
+  int k = 0;
+  for (; k < m && values[k] != result; ++k) tallest = std::max(tallest, heights[k]);
+  if (k == m) return tallest + 1;
+  const int kept = heights[k];
+  for (++k; k < m; ++k) tallest = std::max(tallest, heights[k]);
+  return std::max(kept, tallest + 1);
 }
 
 class OrvParseRun {
