@@ -155,11 +155,10 @@ inline OrvStepResult OrvParseRun::ReduceStep(int rule) {
     ++ParseCounters.actionRuns[rule];
     if (positionPending) {
       ++ParseCounters.positionSteps;
-      // RdcPosnStep's most frequent case, which passes the one symbol's
-      // list up as the new position: the entry keeps it.
-      if (m == 1 && RdcPosnPlainParser(currentParser) && RdcPosnPassesFirstList(rhsPositions[0], newValue))
-        newPosition = rhsPositions[0];
-      else
+      // RdcPosnStep's most frequent cases inline: an empty rule, and one
+      // symbol whose list goes up whole as the new position.
+      if (m > 1 || !RdcPosnPlainParser(currentParser) ||
+          !RdcPosnQuickStep(&newPosition, rhsPositions, m, newValue))
         RdcPosnStep(&newPosition, rhsPositions, rhsValues, m, newValue);
     }
   }

@@ -179,7 +179,7 @@ void PositionStep(OrvTokenList** newPosition, OrvTokenList** rhsPositions, OrvGr
   OrvExpr* node = OrvGrammarValueNode(newValue);
   for (int i = 0; i < n; ++i) {
     if (rhsPositions[i] != nullptr) {
-      gathered->Splice(*rhsPositions[i]);
+      if (!rhsPositions[i]->IsEmpty()) gathered->Splice(*rhsPositions[i]);
       delete rhsPositions[i];
       rhsPositions[i] = nullptr;
     }
@@ -200,7 +200,7 @@ void PositionStep(OrvTokenList** newPosition, OrvTokenList** rhsPositions, OrvGr
       TraceNotFound(node, i);
     }
   }
-  if (node != nullptr) node->Tokens().Splice(*gathered);
+  if (node != nullptr && !gathered->IsEmpty()) node->Tokens().Splice(*gathered);
   if (kTrace) TraceRest(node, node != nullptr ? node->Tokens() : *gathered);
   *newPosition = gathered;
 }
@@ -239,11 +239,7 @@ void RdcPosnStep(OrvTokenList** newPosition, OrvTokenList** rhsPositions, OrvGra
     SpecialStep(parser, newPosition, rhsPositions, rhsValues, n, newValue);
     return;
   }
-  // The most frequent case, taken before anything else is set up.
-  if (n == 1 && RdcPosnPassesFirstList(rhsPositions[0], newValue)) {
-    *newPosition = rhsPositions[0];
-    rhsPositions[0] = nullptr;
-    return;
-  }
+  // The most frequent cases, taken before anything else is set up.
+  if (RdcPosnQuickStep(newPosition, rhsPositions, n, newValue)) return;
   PositionStep<false>(newPosition, rhsPositions, rhsValues, n, newValue);
 }

@@ -23,4 +23,23 @@ inline bool RdcPosnPassesFirstList(const OrvTokenList* first, OrvGrammarValue ne
   return first != nullptr && (first->IsEmpty() || OrvGrammarValueNode(newValue) == nullptr);
 }
 
+// The plain position step's cases that need no search, taken inline: a
+// rule of no symbol gets a new empty list, and a rule of one symbol whose
+// list RdcPosnPassesFirstList passes up gets that list (its entry set to
+// null).  False, with nothing done, for any other reduction, which takes
+// the whole step (RdcPosnStep).
+inline bool RdcPosnQuickStep(OrvTokenList** newPosition, OrvTokenList** rhsPositions, int n,
+                             OrvGrammarValue newValue) {
+  if (n == 0) {
+    *newPosition = new OrvTokenList();
+    return true;
+  }
+  if (n == 1 && RdcPosnPassesFirstList(rhsPositions[0], newValue)) {
+    *newPosition = rhsPositions[0];
+    rhsPositions[0] = nullptr;
+    return true;
+  }
+  return false;
+}
+
 #endif
