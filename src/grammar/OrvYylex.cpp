@@ -222,7 +222,8 @@ OrvTokenGroup* ReadGroup(OrvParserImpl* parser, OrvTokenList& gathered, bool& he
   // end.
   if (group == nullptr) group = new OrvTokenGroup();
   if (group->token == nullptr) group->token = new OrvToken(SEP_EOF, VString(), OrvTxtPosn(), OrvTxtPosn());
-  gathered.Splice(group->attached);
+  // Most groups come without attached tokens: no call for them.
+  if (!group->attached.IsEmpty()) gathered.Splice(group->attached);
   return group;
 }
 
@@ -387,8 +388,10 @@ int PlaceTokens(OrvParserImpl* parser, OrvTokenGroup*& group, OrvTokenList& gath
       (node != nullptr ? *node->HeadTokens() : *position).Prepend(gathered);
       return SEP_INLINED_COPY;
     default: {
-      gathered.RemoveSpaceSeps();
-      position->Splice(gathered);
+      if (!gathered.IsEmpty()) {
+        gathered.RemoveSpaceSeps();
+        position->Splice(gathered);
+      }
       OrvToken* token = group->token;
       group->token = nullptr;
       position->Append(token);
