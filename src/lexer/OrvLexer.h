@@ -496,12 +496,34 @@ class OrvLexer {
   // slot and steps over the spaces that stand next in the line (as the
   // joining layer does), then takes the run of letters, digits and
   // hyphens that follows into `unit` as an upper-cased TK_CHAR_STRING, as
-  // the word layers would deliver it to the token layer - when a space ends
-  // the run, the run is no longer than a word may be, it can begin no
-  // COPY, EXEC or REPLACE statement and the broken-word layer would leave
-  // it whole.  False, with only the spaces dropped, otherwise.
+  // the word layers would deliver it to the token layer - when the run is
+  // no longer than a word may be, it can begin no COPY, EXEC or REPLACE
+  // statement and the broken-word layer would leave it whole.  A space
+  // after the run ends it in the line.  Anything else after it is read
+  // from the separator layer as the raw layer would read it: a unit that
+  // ends the word and that the joining layer would push back unjoined
+  // goes to the copy-less layer's slot, as it would have.  A unit that
+  // goes on with the word (a character, a picture-string part) is pushed
+  // back into the separator slot and the run is carried over into the raw
+  // layer's next read (rawCarry_), which the word layers then make the
+  // word of, answering false.  False, with only the spaces dropped, when
+  // the run is not taken at all.
   bool TakePlainWord(OrvLexUnit& unit);
 
+  // The token layer's other common cases, for GetToken.  Whether the
+  // copy-less layer's slot holds a period or a parenthesis with nothing
+  // attached (the unit after a word that TakePlainWord took) while no
+  // trace is on, no EXEC block or NOTE paragraph is open and no piece of
+  // a broken word waits: the word layers would hand it on unchanged.
+  // Inline (OrvInputLevel.h).
+  inline bool PlainSeparatorWaits() const;
+  // When all that PlainWordReady asks holds but for a line break (a
+  // SEP_SPACE unit) waiting in the character slot, and something other
+  // than spaces follows on the new line: takes the line break out of the
+  // slot, its attached tokens (the comment lines before the line) into
+  // `kept`, and answers true, so that TakePlainWord may read on.  False,
+  // with nothing taken, otherwise.
+  bool TakeLineBreak(OrvTokenChain& kept);
   // Whether a space stands next in the current line with no unit waiting in
   // a push-back slot and no character trace on: NextSepOrChar would return
   // it (with the spaces after it) as a SEP_SPACE.
@@ -520,6 +542,16 @@ class OrvLexer {
 
   // Word layers.
   void AttachKeptTokens(OrvLexUnit& unit, OrvTokenChain& kept);
+  // The one character that a unit adds to a picture string in PICTURE
+  // mode, or 0 when it cannot be joined.
+  static char PictureChar(int code) {
+    switch (code) {
+      case SEP_LEFT_PAR: return '(';
+      case SEP_RIGHT_PAR: return ')';
+      case SEP_COMMA: return ',';
+      default: return 0;
+    }
+  }
   // Joins to the word in `unit` what follows it back to back (text words,
   // and in PICTURE mode parentheses and commas), up to the first unit that
   // cannot be joined, which is pushed back.
@@ -684,6 +716,12 @@ class OrvLexer {
   // per finished word), the copy-less layer's push-back slot, and the word
   // being broken by GetBrokenTextWord with its read index and positions.
   char rawBuf_[ORV_MAX_WORD_CHARS + 1];
+  // The first characters of a word that TakePlainWord took from the line
+  // and handed back (see there): their count in rawBuf_ (0 for none) and
+  // their begin and end.  The raw layer's next read goes on from them.
+  int rawCarry_;
+  OrvTxtPosn rawCarryBeg_;
+  OrvTxtPosn rawCarryEnd_;
   char joinBuf_[ORV_MAX_WORD_CHARS + 1];
   OrvLexUnit copylessSlot_;
   bool copylessSlotFull_;

@@ -516,12 +516,16 @@ bool OrvLexer::TakePlainWord(OrvLexUnit& u) {
   int n = 0;
   for (unsigned char made; n < ORV_MAX_WORD_CHARS && (made = kPlainChars.out[static_cast<unsigned char>(first[n])]) != 0; ++n)
     buf[n] = static_cast<char>(made);
-  if (n == 0 || n >= ORV_MAX_WORD_CHARS || first[n] != ' ') return false;
+  if (n == 0 || n >= ORV_MAX_WORD_CHARS) return false;
+  const char after = first[n];
+  // A prefix letter before a quote or the line's end may start a literal:
+  // the raw layer leaves it in the line.
+  if ((IsQuote(after) || after == '\0') && kPlainChars.prefix[static_cast<unsigned char>(first[n - 1])])
+    return false;
   if (MayStartWord(buf[0], n)) return false;
   // Where separator spaces are not required, a word led by a hyphen may be
   // broken in front of its first letter.
   if (buf[0] == '-' && !(settings.sepSpaceReqd && !sqlMode)) return false;
-  u.SetText(buf, n);
   u.code = TK_CHAR_STRING;
   u.beg = lev.posn;
   u.beg.SetColumn(ix);
@@ -530,6 +534,44 @@ bool OrvLexer::TakePlainWord(OrvLexUnit& u) {
   u.end.SetColumn(lev.colIx);
   lastStatement_ = kNoStatement;
   brokenLength_ = brokenIx_ = 0;
+  if (after != ' ') {
+    // What follows is read as the raw layer's loop reads it.
+    OrvLexUnit next;
+    NextSepOrChar(next);
+    if (next.code <= 255 || next.code == TK_CHAR_STRING || !OrvIsSeparatorCode(next.code) ||
+        MayStartStatement(next) || (pictureMode && PictureChar(next.code) != 0)) {
+      // It goes on with the word, or the layers above would do more with
+      // it than push it back: they make the word from here.
+      UnNextSepOrChar(next);
+      rawCarry_ = n;
+      rawCarryBeg_ = u.beg;
+      rawCarryEnd_ = u.end;
+      u.Clear();
+      return false;
+    }
+    // The joining layer would have read it and pushed it back.
+    PushIntoSlot(copylessSlot_, copylessSlotFull_, next, "OrvLexer::UnGetCopylessTextWord: cannot do 2nd unget");
+  }
+  u.SetText(buf, n);
+  return true;
+}
+
+bool OrvLexer::TakeLineBreak(OrvTokenChain& kept) {
+  OrvInputLevel* lev = cur_;
+  if (lev == nullptr || !lev->slotFull || lev->slot.code != SEP_SPACE || lev->slot.text.length != 0 ||
+      settings.traceFlags != 0 || execState != ORV_EXEC_NONE || noteMode || brokenIx_ < brokenLength_ ||
+      copylessSlotFull_ || activeTable_ != nullptr || !rpldOut_.IsEmpty() || collapsedCount_ != 0 ||
+      !rpldPending_.IsEmpty() || sepSlotFull_ || !pending_.IsEmpty())
+    return false;
+  // Spaces that run to the line's end would have the separator layer read
+  // the next line into the same space unit.
+  int ix = lev->colIx;
+  while (lev->line[ix] == ' ') ++ix;
+  if (lev->line[ix] == '\0') return false;
+  kept.Splice(lev->slot.attached);
+  lev->slot.Clear();
+  lev->slotFull = false;
+  lev->colIx = ix;
   return true;
 }
 

@@ -168,10 +168,25 @@ OrvTokenGroup* OrvLexer::GetToken() {
   OrvLexUnit u;
   OrvTokenChain kept;  // the tokens of separators dropped on the way
   TokenStep step;
-  if (PlainWordReady() && TakePlainWord(u)) {
-    // Most tokens are words that a space ends: the word layers are passed by.
+  if (PlainSeparatorWaits()) {
+    // A period or parenthesis that ended the word before: the word layers
+    // would hand it on as it stands.
+    u = std::move(copylessSlot_);
+    copylessSlotFull_ = false;
+    step = kDeliverCounted;
+  } else if ((PlainWordReady() || TakeLineBreak(kept)) && TakePlainWord(u)) {
+    // Most tokens are words that a space or a line break comes before: the
+    // word layers are passed by.
     step = ClassifyWord(u);
   } else {
+    if (!kept.IsEmpty()) {
+      // The line break taken before a word that the word layers read after
+      // all: they drop it again, keeping what it carried.
+      copylessSlot_.Clear();
+      copylessSlot_.code = SEP_SPACE;
+      copylessSlot_.attached.Splice(kept);
+      copylessSlotFull_ = true;
+    }
     do {
       NextBrokenTextWord(u);
       if (execState != ORV_EXEC_NONE)

@@ -545,6 +545,26 @@ TEST(OrvLexerTokensTest, DumpOfASource) {
   EXPECT_EQ(ReadFixture("lexdump_move.golden"), DumpTokens(run.lexer));
 }
 
+// Words that end at something other than a space - a period before a
+// space or the line's end, a parenthesis in and out of a picture string,
+// the line's end before a continuation line, a comment line or a quote
+// after a literal prefix, a semicolon, a literal, an operator character,
+// the end of a member - come out as the word layers make them, with the
+// messages of the lines read ahead before the word's own message.
+TEST(OrvLexerTokensTest, DumpOfWordsEndedOtherThanBySpace) {
+  LexerRun run;
+  run.OpenFixture("lexdump_word_ends.cbl");
+  EXPECT_EQ(ReadFixture("lexdump_word_ends.golden"), DumpTokens(run.lexer));
+  const std::vector<std::string> messages = {
+      "Not a legal COBOL word, number or operation: 'FOO.5'.",
+      "Not a legal COBOL word, number or operation: 'H;I'.",
+      "Not a legal COBOL word, number or operation: 'K=L'.",
+      "Not a legal COBOL word, number or operation: 'NOT='.",
+      "Unrecognized character 'X' in indicator area.",
+      "User defined word 'A-VERY-LONG-DATA-NAME-OF-MORE-THAN-THIRTY-CHARS' is longer than 30 characters."};
+  EXPECT_EQ(messages, Texts(run.rec));
+}
+
 // The test-only lexdump program prints the same dump, and refuses bad
 // arguments.
 TEST(OrvLexerTokensTest, LexdumpProgram) {
