@@ -9,6 +9,7 @@
 
 #include "OrvInputLevel.h"
 #include "OrvLexer.h"
+#include "OrvTextStore.h"
 #include "OrvWordIndex.h"
 #include "OrvWordShape.h"
 
@@ -320,7 +321,8 @@ void OrvLexer::ClassifyCobolWord(OrvLexUnit& u) {
   const int n = u.text.length;
   // A word of the reserved-word table is a legal word: the table is looked
   // at first, and the word test made only on words it lacks.
-  const OrvKeyword* row = switches.reservedWordLookup ? OrvLookupCobolKeyword(w, n) : nullptr;
+  const unsigned hash = OrvTextStore::Hash(w, n);
+  const OrvKeyword* row = switches.reservedWordLookup ? OrvLookupCobolKeyword(w, n, hash) : nullptr;
   if (row == nullptr && !OrvIsCobolWordShape(w, n)) {
     IllegalWord(u);
     return;
@@ -332,6 +334,8 @@ void OrvLexer::ClassifyCobolWord(OrvLexUnit& u) {
     u.ClearText();
     return;
   }
+  // The word keeps its text, which its token stores in a moment.
+  OrvTextStore::Prefetch(hash);
   if (switches.functionNameMode) {
     const OrvIntrinsicFunction* f = OrvLookupIntrinsicFunction(w, n);
     if (f == nullptr) {

@@ -72,7 +72,11 @@ struct WordIndex {
   // The row index of the word, or -1.
   int Find(const char* s, int n) const {
     if (s == nullptr || n <= 0 || n > kInline) return -1;
-    const unsigned hash = Hash(s, n);
+    return FindHashed(s, n, Hash(s, n));
+  }
+  // The same, given the word's hash (Hash).
+  int FindHashed(const char* s, int n, unsigned hash) const {
+    if (s == nullptr || n <= 0 || n > kInline) return -1;
     const std::uint8_t tag = TagOf(hash);
     for (unsigned h = hash & kMask; tags[h] != 0; h = (h + 1) & kMask) {
       if (tags[h] != tag) continue;
@@ -192,6 +196,12 @@ void OrvLexerStartUp() {
 OrvKeyword* OrvLookupCobolKeyword(const char* word, int length) {
   EnsureStarted();
   const int row = gCobol.Find(word, length);
+  return row < 0 ? nullptr : &OrvCobolKeywords[row];
+}
+
+OrvKeyword* OrvLookupCobolKeyword(const char* word, int length, unsigned hash) {
+  EnsureStarted();
+  const int row = gCobol.FindHashed(word, length, hash);
   return row < 0 ? nullptr : &OrvCobolKeywords[row];
 }
 
