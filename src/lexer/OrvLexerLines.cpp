@@ -117,6 +117,24 @@ void CopyLineBytes(char* to, const char* from, size_t n) {
   for (size_t i = 0; i < n; ++i) to[i] = from[i];
 }
 
+// The length of the n bytes at s once the spaces and form feeds that end
+// them go: sixteen bytes at a step from the end while sixteen remain.
+int TrimBlanks(const char* s, int n) {
+#if defined(__SSE2__)
+  const __m128i space = _mm_set1_epi8(' ');
+  const __m128i formFeed = _mm_set1_epi8(kFormFeed);
+  for (; n >= 16; n -= 16) {
+    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s + n - 16));
+    const unsigned blank = static_cast<unsigned>(
+        _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(bytes, space), _mm_cmpeq_epi8(bytes, formFeed))));
+    // The last byte that is no blank ends the text.
+    if (blank != 0xFFFFu) return n - 16 + (31 - __builtin_clz(~blank & 0xFFFFu)) + 1;
+  }
+#endif
+  while (n > 0 && (s[n - 1] == ' ' || s[n - 1] == kFormFeed)) --n;
+  return n;
+}
+
 }  // namespace
 
 int OrvLexer::GetLine() {
@@ -218,9 +236,8 @@ int OrvLexer::ReadRawLine(OrvInputLevel& lev) {
     *OrvLexerTraceOut << "=GetLine: lev=" << levelCount_ << " no=" << lev.posn.Line() << "|"
                       << out << "|" << std::endl;
   if (nl == nullptr) lev.eofPending = 1;
-  // Trailing blanks go eight at a time while they can, then one by one.
-  while (n >= 8 && std::memcmp(keptBytes + n - 8, "        ", 8) == 0) n -= 8;
-  while (n > 0 && (keptBytes[n - 1] == ' ' || keptBytes[n - 1] == kFormFeed)) --n;
+  // Trailing spaces and form feeds go.
+  n = TrimBlanks(keptBytes, n);
   out[n] = '\0';
   lev.length = n;
   lev.colIx = n;

@@ -104,6 +104,10 @@ INSTANTIATE_TEST_SUITE_P(
                   "0@3|ABCDEFGHIJKLMNO", "0@4|ABCDEFGHIJKLMNOPQRSTUVWXYZABCDE",
                   "0@5|ABCDEFGHIJKLMNOPQRSTUVWXYZ      X", "E@6|"},
                  {{MSG_WARN, "Line has 1 NULL (0x00) characters, we replace them with spaces"}}},
+        LineCase{"long runs of trailing spaces and form feeds go, inner ones stay", kFree, kAnsi,
+                 "AB" + std::string(20, ' ') + "\f" + std::string(10, ' ') + "\nA\fB" + std::string(17, ' ') +
+                     "\n" + std::string(16, 'C') + std::string(16, ' ') + "\n",
+                 {"0@1|AB", "0@2|A\fB", "0@3|" + std::string(16, 'C'), "E@4|"}, {}},
         LineCase{"a long last line without a line feed", kFree, kAnsi,
                  "ABCDEFGHIJKLMNOP\nABCDEFGHIJKLMNOPQRSTUVWXYZABCDEFGHIJKLMNOPQRST\t",
                  {"0@1|ABCDEFGHIJKLMNOP", "0@2|ABCDEFGHIJKLMNOPQRSTUVWXYZABCDEFGHIJKLMNOPQRST", "E@2|"}, {}},
