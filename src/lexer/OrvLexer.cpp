@@ -47,6 +47,7 @@ OrvLexer::OrvLexer(OrvMessageSink sink, OrvExecTokenHook execHook, OrvNoteTokenH
       sepSlotFull_(false),
       rawBuf_(),
       rawCarry_(0),
+      wordTextDropped_(false),
       joinBuf_(),
       copylessSlotFull_(false),
       brokenText_(),

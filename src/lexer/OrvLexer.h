@@ -506,9 +506,10 @@ class OrvLexer {
   // goes on with the word (a character, a picture-string part) is pushed
   // back into the separator slot and the run is carried over into the raw
   // layer's next read (rawCarry_), which the word layers then make the
-  // word of, answering false.  False, with only the spaces dropped, when
-  // the run is not taken at all.
-  bool TakePlainWord(OrvLexUnit& unit);
+  // word of, answering 0.  A word taken is left in rawBuf_, a NUL after
+  // it, and not in the unit's text: the answer is its length.  0, with
+  // only the spaces dropped, when the run is not taken at all.
+  int TakePlainWord(OrvLexUnit& unit);
 
   // The token layer's other common cases, for GetToken.  Whether the
   // copy-less layer's slot holds a period or a parenthesis with nothing
@@ -638,13 +639,22 @@ class OrvLexer {
   TokenStep CicsUnit(OrvLexUnit& unit, OrvTokenChain& kept, const char* word);
   TokenStep NoteUnit(OrvLexUnit& unit);
   TokenStep OutsideUnit(OrvLexUnit& unit);
+  // Classifies the text word in `unit`.
   TokenStep ClassifyWord(OrvLexUnit& unit);
-  void ClassifyCobolWord(OrvLexUnit& unit);
+  // Classifies the word of `unit` whose `length` characters stand at `word`
+  // (NUL after them), in the unit's text or elsewhere: sets the unit's
+  // code, and drops its text where the token keeps none (a reserved word,
+  // EXEC, NOTE, IS), which wordTextDropped_ tells afterwards.
+  TokenStep ClassifyWordText(OrvLexUnit& unit, const char* word, int length);
+  // Empties the unit's text and notes that the token keeps none.
+  void DropWordText(OrvLexUnit& unit);
+  void ClassifyCobolWord(OrvLexUnit& unit, const char* word, int length);
   void ClassifySqlWord(OrvLexUnit& unit, const char* word);
   void ClassifyCicsWord(OrvLexUnit& unit, const char* word);
-  void ReportNumberLimits(const OrvLexUnit& unit, int digits);
+  // The messages of a number of no digits or of too many, `text` as written.
+  void ReportNumberLimits(const OrvLexUnit& unit, const char* text, int digits);
   // "Not a legal COBOL word ..." and the user-word code.
-  void IllegalWord(OrvLexUnit& unit);
+  void IllegalWord(OrvLexUnit& unit, const char* text);
   // "... returned bad token" for a unit no step expects; it is delivered.
   TokenStep BadUnit(const OrvLexUnit& unit);
   TokenStep GiveToExecHook(OrvLexUnit& unit);
@@ -722,6 +732,8 @@ class OrvLexer {
   int rawCarry_;
   OrvTxtPosn rawCarryBeg_;
   OrvTxtPosn rawCarryEnd_;
+  // Whether the word classified last had its text dropped (ClassifyWordText).
+  bool wordTextDropped_;
   char joinBuf_[ORV_MAX_WORD_CHARS + 1];
   OrvLexUnit copylessSlot_;
   bool copylessSlotFull_;

@@ -501,7 +501,7 @@ int OrvLexer::TakePlainRun(char* out, int room, OrvTxtPosn& beg, OrvTxtPosn& end
   return n;
 }
 
-bool OrvLexer::TakePlainWord(OrvLexUnit& u) {
+int OrvLexer::TakePlainWord(OrvLexUnit& u) {
   OrvInputLevel& lev = *cur_;
   if (copylessSlotFull_) {
     copylessSlot_.Clear();
@@ -516,16 +516,16 @@ bool OrvLexer::TakePlainWord(OrvLexUnit& u) {
   int n = 0;
   for (unsigned char made; n < ORV_MAX_WORD_CHARS && (made = kPlainChars.out[static_cast<unsigned char>(first[n])]) != 0; ++n)
     buf[n] = static_cast<char>(made);
-  if (n == 0 || n >= ORV_MAX_WORD_CHARS) return false;
+  if (n == 0 || n >= ORV_MAX_WORD_CHARS) return 0;
   const char after = first[n];
   // A prefix letter before a quote or the line's end may start a literal:
   // the raw layer leaves it in the line.
   if ((IsQuote(after) || after == '\0') && kPlainChars.prefix[static_cast<unsigned char>(first[n - 1])])
-    return false;
-  if (MayStartWord(buf[0], n)) return false;
+    return 0;
+  if (MayStartWord(buf[0], n)) return 0;
   // Where separator spaces are not required, a word led by a hyphen may be
   // broken in front of its first letter.
-  if (buf[0] == '-' && !(settings.sepSpaceReqd && !sqlMode)) return false;
+  if (buf[0] == '-' && !(settings.sepSpaceReqd && !sqlMode)) return 0;
   u.code = TK_CHAR_STRING;
   u.beg = lev.posn;
   u.beg.SetColumn(ix);
@@ -547,13 +547,13 @@ bool OrvLexer::TakePlainWord(OrvLexUnit& u) {
       rawCarryBeg_ = u.beg;
       rawCarryEnd_ = u.end;
       u.Clear();
-      return false;
+      return 0;
     }
     // The joining layer would have read it and pushed it back.
     PushIntoSlot(copylessSlot_, copylessSlotFull_, next, "OrvLexer::UnGetCopylessTextWord: cannot do 2nd unget");
   }
-  u.SetText(buf, n);
-  return true;
+  buf[n] = '\0';
+  return n;
 }
 
 bool OrvLexer::TakeLineBreak(OrvTokenChain& kept) {

@@ -92,6 +92,11 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         TokenCase{"reserved words of the dialect", Lines({AreaB("ACCEPT ALARM ACTIVATION")}), kAnsi85,
                   kFixed, Nothing, {{RW_ACCEPT, ""}, {419, "ALARM"}, {419, "ACTIVATION"}}, {}, 4},
+        TokenCase{"words a space ends are reported with their own text",
+                  Lines({AreaB("MOVE ABC- TO 1234567890123456789 PIC IS X A")}), kAnsi85, kFixed, Nothing,
+                  {{RW_MOVE, ""}, {TK_USER_DEFD_WORD, "ABC-"}, {RW_TO, ""}, {TK_USER_DEFD_WORD, "1234567890123456789"},
+                   {RW_PIC, ""}, {RW_IS, ""}, {TK_PIC_CHAR_STRING, "X"}, {TK_USER_DEFD_WORD, "A"}},
+                  {"Not a legal COBOL word, number or operation: 'ABC-'."}, 9},
         TokenCase{"a word of Wang VS alone", Lines({AreaB("ALARM")}), DialsOf({ORV_DIAL_WANG}), kFixed,
                   Nothing, {{RW_ALARM, ""}}, {}, 2},
         TokenCase{"reserved-word lookup off", Lines({AreaB("MOVE")}), kAnsi85, kFixed,
