@@ -519,11 +519,12 @@ class OrvLexer {
   // Inline (OrvInputLevel.h).
   inline bool PlainSeparatorWaits() const;
   // When all that PlainWordReady asks holds but for a line break (a
-  // SEP_SPACE unit) waiting in the character slot, and something other
-  // than spaces follows on the new line: takes the line break out of the
-  // slot, its attached tokens (the comment lines before the line) into
-  // `kept`, and answers true, so that TakePlainWord may read on.  False,
-  // with nothing taken, otherwise.
+  // SEP_SPACE unit) or a space character (read ahead after a literal or a
+  // period) waiting in the character slot, and something other than
+  // spaces follows on the line: takes the unit out of the slot, its
+  // attached tokens (the comment lines before a new line) into `kept`,
+  // and answers true, so that TakePlainWord may read on.  False, with
+  // nothing taken, otherwise.
   bool TakeLineBreak(OrvTokenChain& kept);
   // Whether a space stands next in the current line with no unit waiting in
   // a push-back slot and no character trace on: NextSepOrChar would return

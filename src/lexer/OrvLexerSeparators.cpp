@@ -558,7 +558,8 @@ int OrvLexer::TakePlainWord(OrvLexUnit& u) {
 
 bool OrvLexer::TakeLineBreak(OrvTokenChain& kept) {
   OrvInputLevel* lev = cur_;
-  if (lev == nullptr || !lev->slotFull || lev->slot.code != SEP_SPACE || lev->slot.text.length != 0 ||
+  if (lev == nullptr || !lev->slotFull || (lev->slot.code != SEP_SPACE && lev->slot.code != ' ') ||
+      lev->slot.text.length != 0 ||
       settings.traceFlags != 0 || execState != ORV_EXEC_NONE || noteMode || brokenIx_ < brokenLength_ ||
       copylessSlotFull_ || activeTable_ != nullptr || !rpldOut_.IsEmpty() || collapsedCount_ != 0 ||
       !rpldPending_.IsEmpty() || sepSlotFull_ || !pending_.IsEmpty())
