@@ -506,10 +506,20 @@ class OrvLexer {
   // goes on with the word (a character, a picture-string part) is pushed
   // back into the separator slot and the run is carried over into the raw
   // layer's next read (rawCarry_), which the word layers then make the
-  // word of, answering 0.  A word taken is left in rawBuf_, a NUL after
-  // it, and not in the unit's text: the answer is its length.  0, with
-  // only the spaces dropped, when the run is not taken at all.
+  // word of, answering 0.  In PICTURE mode a picture string of runs and
+  // parentheses is taken whole (PlainPictureLength).  A word taken is left
+  // in rawBuf_, a NUL after it, and not in the unit's text: the answer is
+  // its length.  0, with only the spaces dropped, when the run is not
+  // taken at all.
   int TakePlainWord(OrvLexUnit& unit);
+  // In PICTURE mode, for a run of `n` characters at `first` (upper-cased in
+  // rawBuf_) that a left parenthesis follows: the length of the picture
+  // string of runs and parentheses that stands there, upper-cased into
+  // rawBuf_ after the run, when a space ends it, or a period before a space
+  // or the line's end; 0 when the word layers are to make it (another
+  // character, a run that may begin a statement, a string as long as a
+  // word may be).
+  int PlainPictureLength(const char* first, int n);
 
   // The token layer's other common cases, for GetToken.  Whether the
   // copy-less layer's slot holds a period or a parenthesis with nothing

@@ -526,20 +526,38 @@ int OrvLexer::TakePlainWord(OrvLexUnit& u) {
   // Where separator spaces are not required, a word led by a hyphen may be
   // broken in front of its first letter.
   if (buf[0] == '-' && !(settings.sepSpaceReqd && !sqlMode)) return 0;
+  // A picture string of runs and parentheses is joined here, as the
+  // joining layer would join it.
+  int taken = n;
+  if (pictureMode && after == '(') taken = PlainPictureLength(first, n);
+  if (taken == 0) taken = n;
   u.code = TK_CHAR_STRING;
   u.beg = lev.posn;
   u.beg.SetColumn(ix);
-  lev.colIx = ix + n;
+  lev.colIx = ix + taken;
   u.end = lev.posn;
   u.end.SetColumn(lev.colIx);
   lastStatement_ = kNoStatement;
   brokenLength_ = brokenIx_ = 0;
-  if (after != ' ') {
+  if (first[taken] != ' ') {
     // What follows is read as the raw layer's loop reads it.
     OrvLexUnit next;
     NextSepOrChar(next);
     if (next.code <= 255 || next.code == TK_CHAR_STRING || !OrvIsSeparatorCode(next.code) ||
         MayStartStatement(next) || (pictureMode && PictureChar(next.code) != 0)) {
+      if (taken > n) {
+        // A period that goes on with the picture string (the next line
+        // continues it): the joining layer reads on from it, and its word
+        // goes back to the raw word buffer.
+        UnNextSepOrChar(next);
+        u.SetText(buf, taken);
+        JoinFollowingText(u);
+        const int length = u.text.length;
+        std::memcpy(buf, u.text.text, static_cast<size_t>(length));
+        buf[length] = '\0';
+        u.ClearText();
+        return length;
+      }
       // It goes on with the word, or the layers above would do more with
       // it than push it back: they make the word from here.
       UnNextSepOrChar(next);
@@ -552,8 +570,34 @@ int OrvLexer::TakePlainWord(OrvLexUnit& u) {
     // The joining layer would have read it and pushed it back.
     PushIntoSlot(copylessSlot_, copylessSlotFull_, next, "OrvLexer::UnGetCopylessTextWord: cannot do 2nd unget");
   }
-  buf[n] = '\0';
-  return n;
+  buf[taken] = '\0';
+  return taken;
+}
+
+int OrvLexer::PlainPictureLength(const char* first, int n) {
+  char* const buf = rawBuf_;
+  int j = n;
+  for (;;) {
+    const char c = first[j];
+    if (c == '(' || c == ')') {
+      if (j + 1 >= ORV_MAX_WORD_CHARS) return 0;
+      buf[j++] = c;
+      continue;
+    }
+    if (kPlainChars.out[static_cast<unsigned char>(c)] == 0) break;
+    const int start = j;
+    for (unsigned char made; (made = kPlainChars.out[static_cast<unsigned char>(first[j])]) != 0; ++j) {
+      if (j + 1 >= ORV_MAX_WORD_CHARS) return 0;
+      buf[j] = static_cast<char>(made);
+    }
+    // The copy-less layer would look at a run that may begin a statement.
+    if (MayStartWord(buf[start], j - start)) return 0;
+  }
+  // A space ends the string in the line; so does a period before a space
+  // or the line's end, which is read on as a separator.
+  const char c = first[j];
+  if (c == ' ' || (c == '.' && (first[j + 1] == ' ' || first[j + 1] == '\0'))) return j;
+  return 0;
 }
 
 bool OrvLexer::TakeLineBreak(OrvTokenChain& kept) {

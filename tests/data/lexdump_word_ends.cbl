@@ -5,6 +5,12 @@
        01  A PIC X(5).
        01  B PIC S9(3)V99,9.
        01  C PIC X.
+       01  D PIC 9(3)V9(2).
+       01  E PIC X(5) VALUE SPACE.
+       01  F PIC 9(3)
+      -    .99.
+       01  G PIC X(2)EXEC(3). 01 H PIC S9(4)V9 COMP.
+       01  I PIC IS 9(2).
        PROCEDURE DIVISION.
            MOVE A(1) TO B(2).
            MOVE 1 TO FOO.

@@ -552,6 +552,8 @@ TEST(OrvLexerTokensTest, DumpOfASource) {
 
 // Words that end at something other than a space - a period before a
 // space or the line's end, a parenthesis in and out of a picture string,
+// picture strings of runs and parentheses ended by a space or a period,
+// continued on the next line or holding a word that may begin a statement,
 // the line's end before a continuation line, a comment line or a quote
 // after a literal prefix, a semicolon, a literal, an operator character,
 // the end of a member - come out as the word layers make them, with the
