@@ -36,15 +36,8 @@ const int kAreaAIx = 7;
 // Last index at which a word still starts in Area A.
 const int kLastAreaAIx = 10;
 
-// Whether the word is one of the list's.  Most first words of a line are
-// none of them: the first letters are compared before the rest.
-bool IsOneOf(const char* word, const char* const* list) {
-  for (; *list != nullptr; ++list)
-    if ((*list)[0] == word[0] && std::strcmp(word, *list) == 0) return true;
-  return false;
-}
-
-// Whether the word is the literal (first letters compared first, as above).
+// Whether the word is the literal.  Most words are not: the first letters
+// are compared before the rest.
 bool WordIs(const char* word, const char* literal) {
   return word[0] == literal[0] && std::strcmp(word, literal) == 0;
 }
@@ -53,6 +46,62 @@ bool WordIs(const char* word, const char* literal) {
 // line goes through it.
 char UpperAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
 
+// A byte that ends the first word: a space, a control character or any byte
+// above 0x7F.
+bool EndsWord(char c) { return static_cast<signed char>(c) <= 0x20; }
+
+// The first word of a line from index `start` of `text`, upper-cased, up to
+// kMaxFirstWord characters.  Most lines' first words match no word that
+// the line layer looks for, which their first letter shows: the whole word
+// is made only when a comparison needs it.
+class FirstWord {
+ public:
+  FirstWord(const char* text, int start)
+      : text_(text), start_(start), first_(EndsWord(text[start]) ? '\0' : UpperAscii(text[start])) {}
+  // The word's first character (NUL for an empty word).
+  char First() const { return first_; }
+  // The word, NUL-terminated, and its length.
+  const char* Text() {
+    Make();
+    return word_;
+  }
+  int Length() {
+    Make();
+    return length_;
+  }
+  // The index just after the word's last character in the line.
+  int End() {
+    Make();
+    return end_;
+  }
+  // Whether the word is the literal, or one of the list's.
+  bool Is(const char* literal) { return first_ == literal[0] && std::strcmp(Text(), literal) == 0; }
+  bool IsOneOf(const char* const* list) {
+    for (; *list != nullptr; ++list)
+      if (Is(*list)) return true;
+    return false;
+  }
+
+ private:
+  void Make() {
+    if (end_ >= 0) return;
+    int end = start_;
+    while (!EndsWord(text_[end])) {
+      if (length_ < kMaxFirstWord) word_[length_++] = UpperAscii(text_[end]);
+      ++end;
+    }
+    word_[length_] = '\0';
+    end_ = end;
+  }
+
+  const char* text_;
+  int start_;
+  char first_;
+  int end_ = -1;
+  int length_ = 0;
+  char word_[kMaxFirstWord + 1];
+};
+
 const char* const kCommentEntryHeaders[] = {"AUTHOR.",      "DATE",     "DATE-COMPILED.",
                                             "DATE-WRITTEN.", "INSTALLATION.", "REMARKS.",
                                             "SECURITY.",    nullptr};
@@ -60,10 +109,6 @@ const char* const kDivisionWords[] = {"ENVIRONMENT", "DATA", "PROCEDURE", nullpt
 const char* const kStrictEntryEnds[] = {"PROGRAM-ID.", "ENVIRONMENT", "DATA", "PROCEDURE",
                                         nullptr};
 const char* const kSkipWords[] = {"EJECT", "SKIP1", "SKIP2", "SKIP3", nullptr};
-
-// A byte that ends the first word: a space, a control character or any byte
-// above 0x7F.
-bool EndsWord(char c) { return static_cast<signed char>(c) <= 0x20; }
 
 // A dropped byte that loses nothing when a long line is cut.
 bool IsBlankByte(char c) {
@@ -315,23 +360,16 @@ int OrvLexer::ClassifyLine(OrvInputLevel& lev) {
 
   while (text[scan] == ' ') ++scan;
   const int wordStart = scan;
-  int wordEnd = scan;
-  char word[kMaxFirstWord + 1];
-  int wlen = 0;
-  while (text[wordEnd] != '\0' && !EndsWord(text[wordEnd])) {
-    if (wlen < kMaxFirstWord) word[wlen++] = UpperAscii(text[wordEnd]);
-    ++wordEnd;
-  }
-  word[wlen] = '\0';
+  FirstWord word(text, wordStart);
 
   if (settings.dials & kDollarDirectives) {
-    if (word[0] == '$') return DirectiveLine(lev, wordStart, wordEnd, VString(word, wlen));
+    if (word.First() == '$') return DirectiveLine(lev, wordStart, word.End(), VString(word.Text(), word.Length()));
     if (!IfStackActive()) return CM_COMMENT;
   }
 
   if (switches.commentEntry) {
     if (wordStart <= kLastAreaAIx &&
-        (!(settings.dials & kStrictCommentEntry) || IsOneOf(word, kStrictEntryEnds))) {
+        (!(settings.dials & kStrictCommentEntry) || word.IsOneOf(kStrictEntryEnds))) {
       switches.commentEntry = 0;
     } else {
       MakeLineComment(lev);
@@ -342,15 +380,15 @@ int OrvLexer::ClassifyLine(OrvInputLevel& lev) {
   // Paragraph headers such as AUTHOR. or DATE start comment entries only in
   // the IDENTIFICATION DIVISION; elsewhere the same words are ordinary code
   // (a paragraph named REMARKS, a continued ACCEPT ... FROM DATE).
-  if (WordIs(word, "IDENTIFICATION") || WordIs(word, "ID"))
+  if (word.Is("IDENTIFICATION") || word.Is("ID"))
     inIdDivision_ = 1;
-  else if (wordStart <= kLastAreaAIx && IsOneOf(word, kDivisionWords))
+  else if (wordStart <= kLastAreaAIx && word.IsOneOf(kDivisionWords))
     inIdDivision_ = 0;
 
-  if (inIdDivision_ && IsOneOf(word, kCommentEntryHeaders)) {
+  if (inIdDivision_ && word.IsOneOf(kCommentEntryHeaders)) {
     if (!free && (wordStart < kAreaAIx || wordStart > kLastAreaAIx))
       Report(MSG_WARN, LinePosn(),
-             OrvFormat("Identification division section header '%s' appears at position %d", word,
+             OrvFormat("Identification division section header '%s' appears at position %d", word.Text(),
                        wordStart));
     switches.commentEntry = 1;
     MakeLineComment(lev);
@@ -358,15 +396,14 @@ int OrvLexer::ClassifyLine(OrvInputLevel& lev) {
   }
 
   if (settings.dials & kCblLines) {
-    if ((switches.cblWindow && (WordIs(word, "CBL") || WordIs(word, "PROCESS"))) || WordIs(word, "*CONTROL") ||
-        WordIs(word, "*CBL"))
+    if ((switches.cblWindow && (word.Is("CBL") || word.Is("PROCESS"))) || word.Is("*CONTROL") || word.Is("*CBL"))
       return CM_COMMENT;
   }
   switches.cblWindow = 0;
-  if ((settings.dials & kSkipLines) && IsOneOf(word, kSkipWords)) return CM_COMMENT;
-  if ((settings.dials & kTitleLines) && WordIs(word, "TITLE")) return CM_COMMENT;
+  if ((settings.dials & kSkipLines) && word.IsOneOf(kSkipWords)) return CM_COMMENT;
+  if ((settings.dials & kTitleLines) && word.Is("TITLE")) return CM_COMMENT;
 
-  if (settings.progidComments && WordIs(word, "PROGRAM-ID.")) ProgramIdComments(lev, wordEnd);
+  if (settings.progidComments && word.Is("PROGRAM-ID.")) ProgramIdComments(lev, word.End());
 
   ++locCount;
   return ORV_LINE_OF_CODE;
