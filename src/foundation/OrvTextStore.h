@@ -135,8 +135,13 @@ class OrvTextRef {
   bool IsEmpty() const { return handle_ == OrvTextStore::kEmpty || Get().length == 0; }
 
   // Sets the text: into the source store for a holder in an arena, else
-  // an owned copy.
-  void Set(const char* text, int length, bool inArena);
+  // an owned copy.  Inline: every token and name with a text sets it.
+  void Set(const char* text, int length, bool inArena) {
+    const std::uint32_t old = handle_;
+    handle_ = inArena ? OrvTextStore::Intern(text, length) : OrvTextStore::Own(text, length);
+    // Released after the copy: the text may be the old one itself.
+    if (old >= OrvTextStore::kOwnedBit) OrvTextStore::Release(old);
+  }
   void Set(const VString& text, bool inArena) { Set(text.text, text.length, inArena); }
   // Takes the text of another reference: a holder in an arena shares a
   // text of the source store.
