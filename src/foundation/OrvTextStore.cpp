@@ -221,13 +221,6 @@ void OrvTextStore::RewindIfUnused() {
   ++rewinds_;
 }
 
-void OrvTextRef::Set(const char* text, int length, bool inArena) {
-  const std::uint32_t old = handle_;
-  handle_ = inArena ? OrvTextStore::Intern(text, length) : OrvTextStore::Own(text, length);
-  // Released after the copy: the text may be the old one itself.
-  if (old >= OrvTextStore::kOwnedBit) OrvTextStore::Release(old);
-}
-
 void OrvTextRef::SetFrom(const OrvTextRef& other, bool inArena) {
   if (&other == this) return;
   if (inArena && other.handle_ < OrvTextStore::kOwnedBit) {

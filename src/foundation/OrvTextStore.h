@@ -57,6 +57,12 @@ class OrvTextStore {
     }
     return static_cast<std::uint32_t>((h * 0xc4ceb9fe1a85ec53ull) >> 32);
   }
+  // Starts bringing the index entry where Intern begins to look for a text
+  // of this hash (Hash) into the cache: a caller that knows a text will be
+  // stored soon lets the look-up find it there.  Changes nothing.
+  static void Prefetch(std::uint32_t hash) {
+    if (index_ != nullptr) __builtin_prefetch(index_ + (hash & indexMask_));
+  }
   // Whether the `length` bytes at a and b are the same; most texts are
   // short words, compared in one or two overlapping loads each.
   static bool Same(const char* a, const char* b, int length) {
@@ -129,8 +135,13 @@ class OrvTextRef {
   bool IsEmpty() const { return handle_ == OrvTextStore::kEmpty || Get().length == 0; }
 
   // Sets the text: into the source store for a holder in an arena, else
-  // an owned copy.
-  void Set(const char* text, int length, bool inArena);
+  // an owned copy.  Inline: every token and name with a text sets it.
+  void Set(const char* text, int length, bool inArena) {
+    const std::uint32_t old = handle_;
+    handle_ = inArena ? OrvTextStore::Intern(text, length) : OrvTextStore::Own(text, length);
+    // Released after the copy: the text may be the old one itself.
+    if (old >= OrvTextStore::kOwnedBit) OrvTextStore::Release(old);
+  }
   void Set(const VString& text, bool inArena) { Set(text.text, text.length, inArena); }
   // Takes the text of another reference: a holder in an arena shares a
   // text of the source store.

@@ -74,33 +74,39 @@ bool OneOf(int code, const int (&codes)[N]) {
   return false;
 }
 
-// Per token code (0..kCodeCount-1): the first row of the combination table
-// with that first code (the end row for none), and whether it is an Area A
-// header.
-// Every token asks both.
+// Per token code (0..kCodeCount-1): whether a row of the combination table
+// has it first, and then the first such row; and whether it is an Area A
+// header.  Every token asks both: the answers for every code are bits,
+// which stay in the cache, and only a code with a combination reads its
+// row number.
 const int kCodeCount = ORV_TOKEN_LAST_NAMED + 1;
+const int kCodeWords = (kCodeCount + 63) / 64;
 struct CodeIndex {
-  int combinationRow[kCodeCount];
-  bool areaAHeader[kCodeCount];
-  constexpr CodeIndex() : combinationRow(), areaAHeader() {
+  std::uint64_t combines[kCodeWords];
+  std::uint64_t areaAHeader[kCodeWords];
+  std::int16_t combinationRow[kCodeCount];
+  constexpr CodeIndex() : combines(), areaAHeader(), combinationRow() {
     int end = 0;
     while (TokenCombinationTable[end].first != 0) ++end;
-    for (int c = 0; c < kCodeCount; ++c) {
-      combinationRow[c] = end;
-      areaAHeader[c] = false;
-    }
+    for (int c = 0; c < kCodeCount; ++c) combinationRow[c] = static_cast<std::int16_t>(end);
     for (int row = end - 1; row >= 0; --row) {
       const int first = TokenCombinationTable[row].first;
-      if (first > 0 && first < kCodeCount) combinationRow[first] = row;
+      if (first > 0 && first < kCodeCount) {
+        combinationRow[first] = static_cast<std::int16_t>(row);
+        combines[first / 64] |= std::uint64_t(1) << (first % 64);
+      }
     }
     for (int c : kAreaAHeaders)
-      if (c > 0 && c < kCodeCount) areaAHeader[c] = true;
+      if (c > 0 && c < kCodeCount) areaAHeader[c / 64] |= std::uint64_t(1) << (c % 64);
   }
+  static constexpr bool Has(const std::uint64_t* bits, int code) { return ((bits[code / 64] >> (code % 64)) & 1) != 0; }
 };
 
 // Made by the compiler: every token reads it, so it is no function-local
 // static with a guard.
 constexpr CodeIndex kCodeIndex;
+static_assert(sizeof(TokenCombinationTable) / sizeof(TokenCombinationTable[0]) < 32768,
+              "combination rows are numbered in 16 bits");
 
 // The first row of the combination table whose first code is `code`; the
 // end row (first code 0) when there is none.
@@ -111,8 +117,14 @@ int CombinationRow(int code) {
   return row;
 }
 
+// Whether a row of the combination table has `code` first.
+bool MayCombine(int code) {
+  if (code > 0 && code < kCodeCount) return CodeIndex::Has(kCodeIndex.combines, code);
+  return TokenCombinationTable[CombinationRow(code)].first != 0;
+}
+
 bool IsAreaAHeader(int code) {
-  if (code > 0 && code < kCodeCount) return kCodeIndex.areaAHeader[code];
+  if (code > 0 && code < kCodeCount) return CodeIndex::Has(kCodeIndex.areaAHeader, code);
   return OneOf(code, kAreaAHeaders);
 }
 
@@ -148,8 +160,8 @@ void Report(int level, const OrvTxtPosn& at, const VString& text) {
 // pushed back.
 int Combine(OrvParserImpl* parser, OrvToken* token, OrvTokenList& gathered) {
   const int code = token->code;
+  if (!MayCombine(code)) return code;
   int row = CombinationRow(code);
-  if (TokenCombinationTable[row].first == 0) return code;
   OrvTokenGroup* next = parser->lexer.GetToken();
   const int nextCode = next != nullptr && next->token != nullptr ? next->token->code : -1;
   for (; TokenCombinationTable[row].first == code; ++row) {

@@ -91,6 +91,14 @@ inline bool OrvLexer::PlainWordReady() const {
          pending_.IsEmpty();
 }
 
+inline bool OrvLexer::PlainSeparatorWaits() const {
+  if (!copylessSlotFull_) return false;
+  const int code = copylessSlot_.code;
+  return (code == SEP_DOT || code == SEP_LEFT_PAR || code == SEP_RIGHT_PAR) && settings.traceFlags == 0 &&
+         execState == ORV_EXEC_NONE && !noteMode && brokenIx_ >= brokenLength_ && copylessSlot_.attached.IsEmpty() &&
+         copylessSlot_.text.length == 0;
+}
+
 inline bool OrvLexer::TakeLineChar(OrvLexUnit& u) {
   OrvInputLevel* lev = ReadyLine();
   if (lev == nullptr) return false;

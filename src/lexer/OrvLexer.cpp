@@ -46,6 +46,8 @@ OrvLexer::OrvLexer(OrvMessageSink sink, OrvExecTokenHook execHook, OrvNoteTokenH
       lastIndicator_('\0'),
       sepSlotFull_(false),
       rawBuf_(),
+      rawCarry_(0),
+      wordTextDropped_(false),
       joinBuf_(),
       copylessSlotFull_(false),
       brokenText_(),
@@ -113,6 +115,7 @@ void OrvLexer::FreeHeldState() {
   pending_.Clear();
   sepSlot_.Clear();
   sepSlotFull_ = false;
+  rawCarry_ = 0;
   openQuote_ = 0;
   previousLine_ = 0;
   lastIndicator_ = '\0';

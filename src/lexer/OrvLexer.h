@@ -496,12 +496,46 @@ class OrvLexer {
   // slot and steps over the spaces that stand next in the line (as the
   // joining layer does), then takes the run of letters, digits and
   // hyphens that follows into `unit` as an upper-cased TK_CHAR_STRING, as
-  // the word layers would deliver it to the token layer - when a space ends
-  // the run, the run is no longer than a word may be, it can begin no
-  // COPY, EXEC or REPLACE statement and the broken-word layer would leave
-  // it whole.  False, with only the spaces dropped, otherwise.
-  bool TakePlainWord(OrvLexUnit& unit);
+  // the word layers would deliver it to the token layer - when the run is
+  // no longer than a word may be, it can begin no COPY, EXEC or REPLACE
+  // statement and the broken-word layer would leave it whole.  A space
+  // after the run ends it in the line.  Anything else after it is read
+  // from the separator layer as the raw layer would read it: a unit that
+  // ends the word and that the joining layer would push back unjoined
+  // goes to the copy-less layer's slot, as it would have.  A unit that
+  // goes on with the word (a character, a picture-string part) is pushed
+  // back into the separator slot and the run is carried over into the raw
+  // layer's next read (rawCarry_), which the word layers then make the
+  // word of, answering 0.  In PICTURE mode a picture string of runs and
+  // parentheses is taken whole (PlainPictureLength).  A word taken is left
+  // in rawBuf_, a NUL after it, and not in the unit's text: the answer is
+  // its length.  0, with only the spaces dropped, when the run is not
+  // taken at all.
+  int TakePlainWord(OrvLexUnit& unit);
+  // In PICTURE mode, for a run of `n` characters at `first` (upper-cased in
+  // rawBuf_) that a left parenthesis follows: the length of the picture
+  // string of runs and parentheses that stands there, upper-cased into
+  // rawBuf_ after the run, when a space ends it, or a period before a space
+  // or the line's end; 0 when the word layers are to make it (another
+  // character, a run that may begin a statement, a string as long as a
+  // word may be).
+  int PlainPictureLength(const char* first, int n);
 
+  // The token layer's other common cases, for GetToken.  Whether the
+  // copy-less layer's slot holds a period or a parenthesis with nothing
+  // attached (the unit after a word that TakePlainWord took) while no
+  // trace is on, no EXEC block or NOTE paragraph is open and no piece of
+  // a broken word waits: the word layers would hand it on unchanged.
+  // Inline (OrvInputLevel.h).
+  inline bool PlainSeparatorWaits() const;
+  // When all that PlainWordReady asks holds but for a line break (a
+  // SEP_SPACE unit) or a space character (read ahead after a literal or a
+  // period) waiting in the character slot, and something other than
+  // spaces follows on the line: takes the unit out of the slot, its
+  // attached tokens (the comment lines before a new line) into `kept`,
+  // and answers true, so that TakePlainWord may read on.  False, with
+  // nothing taken, otherwise.
+  bool TakeLineBreak(OrvTokenChain& kept);
   // Whether a space stands next in the current line with no unit waiting in
   // a push-back slot and no character trace on: NextSepOrChar would return
   // it (with the spaces after it) as a SEP_SPACE.
@@ -520,6 +554,16 @@ class OrvLexer {
 
   // Word layers.
   void AttachKeptTokens(OrvLexUnit& unit, OrvTokenChain& kept);
+  // The one character that a unit adds to a picture string in PICTURE
+  // mode, or 0 when it cannot be joined.
+  static char PictureChar(int code) {
+    switch (code) {
+      case SEP_LEFT_PAR: return '(';
+      case SEP_RIGHT_PAR: return ')';
+      case SEP_COMMA: return ',';
+      default: return 0;
+    }
+  }
   // Joins to the word in `unit` what follows it back to back (text words,
   // and in PICTURE mode parentheses and commas), up to the first unit that
   // cannot be joined, which is pushed back.
@@ -606,13 +650,22 @@ class OrvLexer {
   TokenStep CicsUnit(OrvLexUnit& unit, OrvTokenChain& kept, const char* word);
   TokenStep NoteUnit(OrvLexUnit& unit);
   TokenStep OutsideUnit(OrvLexUnit& unit);
+  // Classifies the text word in `unit`.
   TokenStep ClassifyWord(OrvLexUnit& unit);
-  void ClassifyCobolWord(OrvLexUnit& unit);
+  // Classifies the word of `unit` whose `length` characters stand at `word`
+  // (NUL after them), in the unit's text or elsewhere: sets the unit's
+  // code, and drops its text where the token keeps none (a reserved word,
+  // EXEC, NOTE, IS), which wordTextDropped_ tells afterwards.
+  TokenStep ClassifyWordText(OrvLexUnit& unit, const char* word, int length);
+  // Empties the unit's text and notes that the token keeps none.
+  void DropWordText(OrvLexUnit& unit);
+  void ClassifyCobolWord(OrvLexUnit& unit, const char* word, int length);
   void ClassifySqlWord(OrvLexUnit& unit, const char* word);
   void ClassifyCicsWord(OrvLexUnit& unit, const char* word);
-  void ReportNumberLimits(const OrvLexUnit& unit, int digits);
+  // The messages of a number of no digits or of too many, `text` as written.
+  void ReportNumberLimits(const OrvLexUnit& unit, const char* text, int digits);
   // "Not a legal COBOL word ..." and the user-word code.
-  void IllegalWord(OrvLexUnit& unit);
+  void IllegalWord(OrvLexUnit& unit, const char* text);
   // "... returned bad token" for a unit no step expects; it is delivered.
   TokenStep BadUnit(const OrvLexUnit& unit);
   TokenStep GiveToExecHook(OrvLexUnit& unit);
@@ -684,6 +737,14 @@ class OrvLexer {
   // per finished word), the copy-less layer's push-back slot, and the word
   // being broken by GetBrokenTextWord with its read index and positions.
   char rawBuf_[ORV_MAX_WORD_CHARS + 1];
+  // The first characters of a word that TakePlainWord took from the line
+  // and handed back (see there): their count in rawBuf_ (0 for none) and
+  // their begin and end.  The raw layer's next read goes on from them.
+  int rawCarry_;
+  OrvTxtPosn rawCarryBeg_;
+  OrvTxtPosn rawCarryEnd_;
+  // Whether the word classified last had its text dropped (ClassifyWordText).
+  bool wordTextDropped_;
   char joinBuf_[ORV_MAX_WORD_CHARS + 1];
   OrvLexUnit copylessSlot_;
   bool copylessSlotFull_;

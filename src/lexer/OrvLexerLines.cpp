@@ -5,6 +5,9 @@
 // of the IDENTIFICATION DIVISION) and counting lines and lines of code.
 #include <cstring>
 #include <ostream>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 #include "OrvInputLevel.h"
 #include "OrvLexer.h"
@@ -33,15 +36,8 @@ const int kAreaAIx = 7;
 // Last index at which a word still starts in Area A.
 const int kLastAreaAIx = 10;
 
-// Whether the word is one of the list's.  Most first words of a line are
-// none of them: the first letters are compared before the rest.
-bool IsOneOf(const char* word, const char* const* list) {
-  for (; *list != nullptr; ++list)
-    if ((*list)[0] == word[0] && std::strcmp(word, *list) == 0) return true;
-  return false;
-}
-
-// Whether the word is the literal (first letters compared first, as above).
+// Whether the word is the literal.  Most words are not: the first letters
+// are compared before the rest.
 bool WordIs(const char* word, const char* literal) {
   return word[0] == literal[0] && std::strcmp(word, literal) == 0;
 }
@@ -49,6 +45,62 @@ bool WordIs(const char* word, const char* literal) {
 // The upper-case form of an ASCII letter, inline: every first word of a
 // line goes through it.
 char UpperAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+
+// A byte that ends the first word: a space, a control character or any byte
+// above 0x7F.
+bool EndsWord(char c) { return static_cast<signed char>(c) <= 0x20; }
+
+// The first word of a line from index `start` of `text`, upper-cased, up to
+// kMaxFirstWord characters.  Most lines' first words match no word that
+// the line layer looks for, which their first letter shows: the whole word
+// is made only when a comparison needs it.
+class FirstWord {
+ public:
+  FirstWord(const char* text, int start)
+      : text_(text), start_(start), first_(EndsWord(text[start]) ? '\0' : UpperAscii(text[start])) {}
+  // The word's first character (NUL for an empty word).
+  char First() const { return first_; }
+  // The word, NUL-terminated, and its length.
+  const char* Text() {
+    Make();
+    return word_;
+  }
+  int Length() {
+    Make();
+    return length_;
+  }
+  // The index just after the word's last character in the line.
+  int End() {
+    Make();
+    return end_;
+  }
+  // Whether the word is the literal, or one of the list's.
+  bool Is(const char* literal) { return first_ == literal[0] && std::strcmp(Text(), literal) == 0; }
+  bool IsOneOf(const char* const* list) {
+    for (; *list != nullptr; ++list)
+      if (Is(*list)) return true;
+    return false;
+  }
+
+ private:
+  void Make() {
+    if (end_ >= 0) return;
+    int end = start_;
+    while (!EndsWord(text_[end])) {
+      if (length_ < kMaxFirstWord) word_[length_++] = UpperAscii(text_[end]);
+      ++end;
+    }
+    word_[length_] = '\0';
+    end_ = end;
+  }
+
+  const char* text_;
+  int start_;
+  char first_;
+  int end_ = -1;
+  int length_ = 0;
+  char word_[kMaxFirstWord + 1];
+};
 
 const char* const kCommentEntryHeaders[] = {"AUTHOR.",      "DATE",     "DATE-COMPILED.",
                                             "DATE-WRITTEN.", "INSTALLATION.", "REMARKS.",
@@ -58,13 +110,74 @@ const char* const kStrictEntryEnds[] = {"PROGRAM-ID.", "ENVIRONMENT", "DATA", "P
                                         nullptr};
 const char* const kSkipWords[] = {"EJECT", "SKIP1", "SKIP2", "SKIP3", nullptr};
 
-// A byte that ends the first word: a space, a control character or any byte
-// above 0x7F.
-bool EndsWord(char c) { return static_cast<signed char>(c) <= 0x20; }
-
 // A dropped byte that loses nothing when a long line is cut.
 bool IsBlankByte(char c) {
   return c == ' ' || c == '\t' || c == '\r' || c == kCtrlZ || c == kFormFeed || c == '\0';
+}
+
+// The end of the line that begins at p (its line feed, or `end` when none
+// follows), found in one pass that also tells whether a tab or a NUL stands
+// before it: sixteen bytes at a step while sixteen remain, then byte by byte.
+const char* FindLineEnd(const char* p, const char* end, bool& tabOrNul) {
+#if defined(__SSE2__)
+  const __m128i lineFeed = _mm_set1_epi8('\n');
+  const __m128i tab = _mm_set1_epi8('\t');
+  const __m128i nul = _mm_setzero_si128();
+  for (; end - p >= 16; p += 16) {
+    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+    const unsigned feeds = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, lineFeed)));
+    const unsigned odd = static_cast<unsigned>(
+        _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(bytes, tab), _mm_cmpeq_epi8(bytes, nul))));
+    if (feeds != 0) {
+      // Only the bytes before the first line feed belong to the line.
+      if ((odd & ((feeds & (0u - feeds)) - 1u)) != 0) tabOrNul = true;
+      return p + __builtin_ctz(feeds);
+    }
+    if (odd != 0) tabOrNul = true;
+  }
+#endif
+  for (; p < end; ++p) {
+    if (*p == '\n') return p;
+    if (*p == '\t' || *p == '\0') tabOrNul = true;
+  }
+  return end;
+}
+
+// Copies the n bytes at `from` (at most the line buffer's room) to `to`:
+// sixteen at a step, the last step overlapping the one before; no byte
+// outside either range is touched.  A short copy of a line costs no call
+// and no string instruction's start-up.
+void CopyLineBytes(char* to, const char* from, size_t n) {
+#if defined(__SSE2__)
+  if (n >= 16) {
+    size_t i = 0;
+    for (; i + 16 < n; i += 16)
+      _mm_storeu_si128(reinterpret_cast<__m128i*>(to + i),
+                       _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + i)));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(to + n - 16),
+                     _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + n - 16)));
+    return;
+  }
+#endif
+  for (size_t i = 0; i < n; ++i) to[i] = from[i];
+}
+
+// The length of the n bytes at s once the spaces and form feeds that end
+// them go: sixteen bytes at a step from the end while sixteen remain.
+int TrimBlanks(const char* s, int n) {
+#if defined(__SSE2__)
+  const __m128i space = _mm_set1_epi8(' ');
+  const __m128i formFeed = _mm_set1_epi8(kFormFeed);
+  for (; n >= 16; n -= 16) {
+    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s + n - 16));
+    const unsigned blank = static_cast<unsigned>(
+        _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(bytes, space), _mm_cmpeq_epi8(bytes, formFeed))));
+    // The last byte that is no blank ends the text.
+    if (blank != 0xFFFFu) return n - 16 + (31 - __builtin_clz(~blank & 0xFFFFu)) + 1;
+  }
+#endif
+  while (n > 0 && (s[n - 1] == ' ' || s[n - 1] == kFormFeed)) --n;
+  return n;
 }
 
 }  // namespace
@@ -109,17 +222,23 @@ int OrvLexer::ReadRawLine(OrvInputLevel& lev) {
                         << "|<EOF>|" << std::endl;
     return SEP_EOF;
   }
-  const char* nl = static_cast<const char*>(std::memchr(p, '\n', static_cast<size_t>(end - p)));
-  const char* stop = nl != nullptr ? nl : end;
+  bool tabOrNul = false;
+  const char* stop = FindLineEnd(p, end, tabOrNul);
+  const char* nl = stop != end ? stop : nullptr;
   long ix = 0;
   int nuls = 0;
   bool cut = false;
   char* out = lev.line;
+  // The line's bytes as they stand in `out`, for the trailing-byte tests
+  // below: the source's own bytes when they were copied unchanged, which
+  // are read without waiting for the copy's stores.
+  const char* keptBytes = out;
   const size_t rawLength = static_cast<size_t>(stop - p);
-  if (std::memchr(p, '\t', rawLength) == nullptr && std::memchr(p, '\0', rawLength) == nullptr) {
+  if (!tabOrNul) {
     // The common line, without tabs and NULs, is copied as it stands.
     const size_t kept = rawLength < static_cast<size_t>(limit) ? rawLength : static_cast<size_t>(limit);
-    std::memcpy(out, p, kept);
+    CopyLineBytes(out, p, kept);
+    keptBytes = p;
     // Only the wide formats say that a line was cut.
     for (size_t i = kept; !fixed && i < rawLength && !cut; ++i) cut = !IsBlankByte(p[i]);
     ix = static_cast<long>(rawLength);
@@ -155,16 +274,15 @@ int OrvLexer::ReadRawLine(OrvInputLevel& lev) {
   // the wide formats a cut loses text, so it is said once per line.
   if (cut && !fixed)
     Report(MSG_WARN, where, VString("Line longer than 256 characters; the rest is ignored"));
-  while (n > 0 && out[n - 1] == '\r') --n;
-  while (n > 0 && out[n - 1] == kCtrlZ) --n;
+  while (n > 0 && keptBytes[n - 1] == '\r') --n;
+  while (n > 0 && keptBytes[n - 1] == kCtrlZ) --n;
   out[n] = '\0';
   if (settings.traceFlags & ORV_LEX_TRACE_LINES)
     *OrvLexerTraceOut << "=GetLine: lev=" << levelCount_ << " no=" << lev.posn.Line() << "|"
                       << out << "|" << std::endl;
   if (nl == nullptr) lev.eofPending = 1;
-  // Trailing blanks go eight at a time while they can, then one by one.
-  while (n >= 8 && std::memcmp(out + n - 8, "        ", 8) == 0) n -= 8;
-  while (n > 0 && (out[n - 1] == ' ' || out[n - 1] == kFormFeed)) --n;
+  // Trailing spaces and form feeds go.
+  n = TrimBlanks(keptBytes, n);
   out[n] = '\0';
   lev.length = n;
   lev.colIx = n;
@@ -242,23 +360,16 @@ int OrvLexer::ClassifyLine(OrvInputLevel& lev) {
 
   while (text[scan] == ' ') ++scan;
   const int wordStart = scan;
-  int wordEnd = scan;
-  char word[kMaxFirstWord + 1];
-  int wlen = 0;
-  while (text[wordEnd] != '\0' && !EndsWord(text[wordEnd])) {
-    if (wlen < kMaxFirstWord) word[wlen++] = UpperAscii(text[wordEnd]);
-    ++wordEnd;
-  }
-  word[wlen] = '\0';
+  FirstWord word(text, wordStart);
 
   if (settings.dials & kDollarDirectives) {
-    if (word[0] == '$') return DirectiveLine(lev, wordStart, wordEnd, VString(word, wlen));
+    if (word.First() == '$') return DirectiveLine(lev, wordStart, word.End(), VString(word.Text(), word.Length()));
     if (!IfStackActive()) return CM_COMMENT;
   }
 
   if (switches.commentEntry) {
     if (wordStart <= kLastAreaAIx &&
-        (!(settings.dials & kStrictCommentEntry) || IsOneOf(word, kStrictEntryEnds))) {
+        (!(settings.dials & kStrictCommentEntry) || word.IsOneOf(kStrictEntryEnds))) {
       switches.commentEntry = 0;
     } else {
       MakeLineComment(lev);
@@ -269,15 +380,15 @@ int OrvLexer::ClassifyLine(OrvInputLevel& lev) {
   // Paragraph headers such as AUTHOR. or DATE start comment entries only in
   // the IDENTIFICATION DIVISION; elsewhere the same words are ordinary code
   // (a paragraph named REMARKS, a continued ACCEPT ... FROM DATE).
-  if (WordIs(word, "IDENTIFICATION") || WordIs(word, "ID"))
+  if (word.Is("IDENTIFICATION") || word.Is("ID"))
     inIdDivision_ = 1;
-  else if (wordStart <= kLastAreaAIx && IsOneOf(word, kDivisionWords))
+  else if (wordStart <= kLastAreaAIx && word.IsOneOf(kDivisionWords))
     inIdDivision_ = 0;
 
-  if (inIdDivision_ && IsOneOf(word, kCommentEntryHeaders)) {
+  if (inIdDivision_ && word.IsOneOf(kCommentEntryHeaders)) {
     if (!free && (wordStart < kAreaAIx || wordStart > kLastAreaAIx))
       Report(MSG_WARN, LinePosn(),
-             OrvFormat("Identification division section header '%s' appears at position %d", word,
+             OrvFormat("Identification division section header '%s' appears at position %d", word.Text(),
                        wordStart));
     switches.commentEntry = 1;
     MakeLineComment(lev);
@@ -285,15 +396,14 @@ int OrvLexer::ClassifyLine(OrvInputLevel& lev) {
   }
 
   if (settings.dials & kCblLines) {
-    if ((switches.cblWindow && (WordIs(word, "CBL") || WordIs(word, "PROCESS"))) || WordIs(word, "*CONTROL") ||
-        WordIs(word, "*CBL"))
+    if ((switches.cblWindow && (word.Is("CBL") || word.Is("PROCESS"))) || word.Is("*CONTROL") || word.Is("*CBL"))
       return CM_COMMENT;
   }
   switches.cblWindow = 0;
-  if ((settings.dials & kSkipLines) && IsOneOf(word, kSkipWords)) return CM_COMMENT;
-  if ((settings.dials & kTitleLines) && WordIs(word, "TITLE")) return CM_COMMENT;
+  if ((settings.dials & kSkipLines) && word.IsOneOf(kSkipWords)) return CM_COMMENT;
+  if ((settings.dials & kTitleLines) && word.Is("TITLE")) return CM_COMMENT;
 
-  if (settings.progidComments && WordIs(word, "PROGRAM-ID.")) ProgramIdComments(lev, wordEnd);
+  if (settings.progidComments && word.Is("PROGRAM-ID.")) ProgramIdComments(lev, word.End());
 
   ++locCount;
   return ORV_LINE_OF_CODE;

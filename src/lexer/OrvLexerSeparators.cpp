@@ -501,7 +501,7 @@ int OrvLexer::TakePlainRun(char* out, int room, OrvTxtPosn& beg, OrvTxtPosn& end
   return n;
 }
 
-bool OrvLexer::TakePlainWord(OrvLexUnit& u) {
+int OrvLexer::TakePlainWord(OrvLexUnit& u) {
   OrvInputLevel& lev = *cur_;
   if (copylessSlotFull_) {
     copylessSlot_.Clear();
@@ -516,20 +516,107 @@ bool OrvLexer::TakePlainWord(OrvLexUnit& u) {
   int n = 0;
   for (unsigned char made; n < ORV_MAX_WORD_CHARS && (made = kPlainChars.out[static_cast<unsigned char>(first[n])]) != 0; ++n)
     buf[n] = static_cast<char>(made);
-  if (n == 0 || n >= ORV_MAX_WORD_CHARS || first[n] != ' ') return false;
-  if (MayStartWord(buf[0], n)) return false;
+  if (n == 0 || n >= ORV_MAX_WORD_CHARS) return 0;
+  const char after = first[n];
+  // A prefix letter before a quote or the line's end may start a literal:
+  // the raw layer leaves it in the line.
+  if ((IsQuote(after) || after == '\0') && kPlainChars.prefix[static_cast<unsigned char>(first[n - 1])])
+    return 0;
+  if (MayStartWord(buf[0], n)) return 0;
   // Where separator spaces are not required, a word led by a hyphen may be
   // broken in front of its first letter.
-  if (buf[0] == '-' && !(settings.sepSpaceReqd && !sqlMode)) return false;
-  u.SetText(buf, n);
+  if (buf[0] == '-' && !(settings.sepSpaceReqd && !sqlMode)) return 0;
+  // A picture string of runs and parentheses is joined here, as the
+  // joining layer would join it.
+  int taken = n;
+  if (pictureMode && after == '(') taken = PlainPictureLength(first, n);
+  if (taken == 0) taken = n;
   u.code = TK_CHAR_STRING;
   u.beg = lev.posn;
   u.beg.SetColumn(ix);
-  lev.colIx = ix + n;
+  lev.colIx = ix + taken;
   u.end = lev.posn;
   u.end.SetColumn(lev.colIx);
   lastStatement_ = kNoStatement;
   brokenLength_ = brokenIx_ = 0;
+  if (first[taken] != ' ') {
+    // What follows is read as the raw layer's loop reads it.
+    OrvLexUnit next;
+    NextSepOrChar(next);
+    if (next.code <= 255 || next.code == TK_CHAR_STRING || !OrvIsSeparatorCode(next.code) ||
+        MayStartStatement(next) || (pictureMode && PictureChar(next.code) != 0)) {
+      if (taken > n) {
+        // A period that goes on with the picture string (the next line
+        // continues it): the joining layer reads on from it, and its word
+        // goes back to the raw word buffer.
+        UnNextSepOrChar(next);
+        u.SetText(buf, taken);
+        JoinFollowingText(u);
+        const int length = u.text.length;
+        std::memcpy(buf, u.text.text, static_cast<size_t>(length));
+        buf[length] = '\0';
+        u.ClearText();
+        return length;
+      }
+      // It goes on with the word, or the layers above would do more with
+      // it than push it back: they make the word from here.
+      UnNextSepOrChar(next);
+      rawCarry_ = n;
+      rawCarryBeg_ = u.beg;
+      rawCarryEnd_ = u.end;
+      u.Clear();
+      return 0;
+    }
+    // The joining layer would have read it and pushed it back.
+    PushIntoSlot(copylessSlot_, copylessSlotFull_, next, "OrvLexer::UnGetCopylessTextWord: cannot do 2nd unget");
+  }
+  buf[taken] = '\0';
+  return taken;
+}
+
+int OrvLexer::PlainPictureLength(const char* first, int n) {
+  char* const buf = rawBuf_;
+  int j = n;
+  for (;;) {
+    const char c = first[j];
+    if (c == '(' || c == ')') {
+      if (j + 1 >= ORV_MAX_WORD_CHARS) return 0;
+      buf[j++] = c;
+      continue;
+    }
+    if (kPlainChars.out[static_cast<unsigned char>(c)] == 0) break;
+    const int start = j;
+    for (unsigned char made; (made = kPlainChars.out[static_cast<unsigned char>(first[j])]) != 0; ++j) {
+      if (j + 1 >= ORV_MAX_WORD_CHARS) return 0;
+      buf[j] = static_cast<char>(made);
+    }
+    // The copy-less layer would look at a run that may begin a statement.
+    if (MayStartWord(buf[start], j - start)) return 0;
+  }
+  // A space ends the string in the line; so does a period before a space
+  // or the line's end, which is read on as a separator.
+  const char c = first[j];
+  if (c == ' ' || (c == '.' && (first[j + 1] == ' ' || first[j + 1] == '\0'))) return j;
+  return 0;
+}
+
+bool OrvLexer::TakeLineBreak(OrvTokenChain& kept) {
+  OrvInputLevel* lev = cur_;
+  if (lev == nullptr || !lev->slotFull || (lev->slot.code != SEP_SPACE && lev->slot.code != ' ') ||
+      lev->slot.text.length != 0 ||
+      settings.traceFlags != 0 || execState != ORV_EXEC_NONE || noteMode || brokenIx_ < brokenLength_ ||
+      copylessSlotFull_ || activeTable_ != nullptr || !rpldOut_.IsEmpty() || collapsedCount_ != 0 ||
+      !rpldPending_.IsEmpty() || sepSlotFull_ || !pending_.IsEmpty())
+    return false;
+  // Spaces that run to the line's end would have the separator layer read
+  // the next line into the same space unit.
+  int ix = lev->colIx;
+  while (lev->line[ix] == ' ') ++ix;
+  if (lev->line[ix] == '\0') return false;
+  kept.Splice(lev->slot.attached);
+  lev->slot.Clear();
+  lev->slotFull = false;
+  lev->colIx = ix;
   return true;
 }
 

@@ -9,6 +9,7 @@
 
 #include "OrvInputLevel.h"
 #include "OrvLexer.h"
+#include "OrvTextStore.h"
 #include "OrvWordIndex.h"
 #include "OrvWordShape.h"
 
@@ -168,10 +169,27 @@ OrvTokenGroup* OrvLexer::GetToken() {
   OrvLexUnit u;
   OrvTokenChain kept;  // the tokens of separators dropped on the way
   TokenStep step;
-  if (PlainWordReady() && TakePlainWord(u)) {
-    // Most tokens are words that a space ends: the word layers are passed by.
-    step = ClassifyWord(u);
+  if (PlainSeparatorWaits()) {
+    // A period or parenthesis that ended the word before: the word layers
+    // would hand it on as it stands.
+    u = std::move(copylessSlot_);
+    copylessSlotFull_ = false;
+    step = kDeliverCounted;
+  } else if (int n = (PlainWordReady() || TakeLineBreak(kept)) ? TakePlainWord(u) : 0) {
+    // Most tokens are words that a space or a line break comes before: the
+    // word layers are passed by.  The word stands in the raw word buffer;
+    // the unit gets its text only when the token keeps it.
+    step = ClassifyWordText(u, rawBuf_, n);
+    if (!wordTextDropped_) u.SetText(rawBuf_, n);
   } else {
+    if (!kept.IsEmpty()) {
+      // The line break taken before a word that the word layers read after
+      // all: they drop it again, keeping what it carried.
+      copylessSlot_.Clear();
+      copylessSlot_.code = SEP_SPACE;
+      copylessSlot_.attached.Splice(kept);
+      copylessSlotFull_ = true;
+    }
     do {
       NextBrokenTextWord(u);
       if (execState != ORV_EXEC_NONE)
@@ -228,11 +246,19 @@ OrvLexer::TokenStep OrvLexer::OutsideUnit(OrvLexUnit& u) {
 }
 
 OrvLexer::TokenStep OrvLexer::ClassifyWord(OrvLexUnit& u) {
-  const char* w = TextOf(u.text);
-  const int n = u.text.length;
+  return ClassifyWordText(u, TextOf(u.text), u.text.length);
+}
+
+void OrvLexer::DropWordText(OrvLexUnit& u) {
+  u.ClearText();
+  wordTextDropped_ = true;
+}
+
+OrvLexer::TokenStep OrvLexer::ClassifyWordText(OrvLexUnit& u, const char* w, int n) {
+  wordTextDropped_ = false;
   if (Is(w, n, "EXEC") || Is(w, n, "EXECUTE")) {
     u.code = RW_EXEC;
-    u.ClearText();
+    DropWordText(u);
     execState = ORV_EXEC_WORD;
     execBeg_ = u.beg;
     execEnd_ = u.end;
@@ -240,7 +266,7 @@ OrvLexer::TokenStep OrvLexer::ClassifyWord(OrvLexUnit& u) {
   }
   if (noteParagraphs_ && Is(w, n, "NOTE")) {
     u.code = RW_NOTE;
-    u.ClearText();
+    DropWordText(u);
     noteMode = 1;
     noteBeg_ = u.beg;
     noteEnd_ = u.end;
@@ -249,7 +275,7 @@ OrvLexer::TokenStep OrvLexer::ClassifyWord(OrvLexUnit& u) {
   if (pictureMode) {
     if (Is(w, n, "IS")) {
       u.code = RW_IS;
-      u.ClearText();
+      DropWordText(u);
     } else {
       u.code = TK_PIC_CHAR_STRING;
       pictureMode = 0;
@@ -269,19 +295,18 @@ OrvLexer::TokenStep OrvLexer::ClassifyWord(OrvLexUnit& u) {
     const bool digitName = number.digits > ORV_MAX_NUMBER_DIGITS && !number.sign &&
                            !number.point && !number.exponent;
     if (number.passes && !digitName) {
-      ReportNumberLimits(u, number.digits);
+      ReportNumberLimits(u, w, number.digits);
       u.code = number.point ? TK_REAL_NUM_LIT : TK_INT_NUM_LIT;
       return kDeliverCounted;
     }
   }
-  ClassifyCobolWord(u);
+  ClassifyCobolWord(u, w, n);
   if (u.code == RW_PIC || u.code == RW_PICTURE) pictureMode = 1;
   return kDeliverCounted;
 }
 
-void OrvLexer::IllegalWord(OrvLexUnit& u) {
-  Report(MSG_ERR, u.beg,
-         OrvFormat("Not a legal COBOL word, number or operation: '%s'.", TextOf(u.text)));
+void OrvLexer::IllegalWord(OrvLexUnit& u, const char* text) {
+  Report(MSG_ERR, u.beg, OrvFormat("Not a legal COBOL word, number or operation: '%s'.", text));
   u.code = TK_USER_DEFD_WORD;
 }
 
@@ -290,33 +315,31 @@ OrvLexer::TokenStep OrvLexer::BadUnit(const OrvLexUnit& u) {
   return kDeliverCounted;
 }
 
-void OrvLexer::ReportNumberLimits(const OrvLexUnit& u, int digits) {
+void OrvLexer::ReportNumberLimits(const OrvLexUnit& u, const char* text, int digits) {
   if (digits == 0)
-    Report(MSG_ERR, u.beg,
-           OrvFormat("Numeric literal '%s' does not contain digits. Set to zero", TextOf(u.text)));
+    Report(MSG_ERR, u.beg, OrvFormat("Numeric literal '%s' does not contain digits. Set to zero", text));
   else if (digits > ORV_MAX_NUMBER_DIGITS)
-    Report(MSG_ERR, u.beg,
-           OrvFormat("Numeric literal '%s' longer than %d digits.", TextOf(u.text),
-                     ORV_MAX_NUMBER_DIGITS));
+    Report(MSG_ERR, u.beg, OrvFormat("Numeric literal '%s' longer than %d digits.", text, ORV_MAX_NUMBER_DIGITS));
 }
 
-void OrvLexer::ClassifyCobolWord(OrvLexUnit& u) {
-  const char* w = TextOf(u.text);
-  const int n = u.text.length;
+void OrvLexer::ClassifyCobolWord(OrvLexUnit& u, const char* w, int n) {
   // A word of the reserved-word table is a legal word: the table is looked
   // at first, and the word test made only on words it lacks.
-  const OrvKeyword* row = switches.reservedWordLookup ? OrvLookupCobolKeyword(w, n) : nullptr;
+  const unsigned hash = OrvTextStore::Hash(w, n);
+  const OrvKeyword* row = switches.reservedWordLookup ? OrvLookupCobolKeyword(w, n, hash) : nullptr;
   if (row == nullptr && !OrvIsCobolWordShape(w, n)) {
-    IllegalWord(u);
+    IllegalWord(u, w);
     return;
   }
   // The row's mask is read as it stands: an un-reserved word has none.
   if (row != nullptr && (switches.specialReservedWords || (row->mask & ORV_SPECIAL_WORD_BIT) == 0) &&
       (row->mask & expandedDials_) != 0) {
     u.code = row->code;
-    u.ClearText();
+    DropWordText(u);
     return;
   }
+  // The word keeps its text, which its token stores in a moment.
+  OrvTextStore::Prefetch(hash);
   if (switches.functionNameMode) {
     const OrvIntrinsicFunction* f = OrvLookupIntrinsicFunction(w, n);
     if (f == nullptr) {
@@ -431,12 +454,12 @@ void OrvLexer::ClassifySqlWord(OrvLexUnit& u, const char* w) {
   }
   const OrvNumberShape number = OrvScanNumber(w, n, switches.decimalPoint);
   if (number.passes) {
-    ReportNumberLimits(u, number.digits);
+    ReportNumberLimits(u, TextOf(u.text), number.digits);
     u.code = number.point ? ST_APPROX_NUM_LIT : ST_EXACT_NUM_LIT;
     return;
   }
   if (!OrvIsSqlWordShape(w, n, sqlQuestionMark_)) {
-    IllegalWord(u);
+    IllegalWord(u, TextOf(u.text));
     return;
   }
   if (const int code = OrvLookupSqlKeyword(w, n)) {
@@ -492,12 +515,12 @@ void OrvLexer::ClassifyCicsWord(OrvLexUnit& u, const char* w) {
   const int n = u.text.length;
   int digits = 0;
   if (OrvIsCicsNumberShape(w, n, digits)) {
-    ReportNumberLimits(u, digits);
+    ReportNumberLimits(u, TextOf(u.text), digits);
     u.code = TK_INT_NUM_LIT;
     return;
   }
   if (!OrvIsCobolWordShape(w, n)) {
-    IllegalWord(u);
+    IllegalWord(u, TextOf(u.text));
     return;
   }
   if (switches.reservedWordLookup) {

@@ -21,17 +21,6 @@ bool IsStatementCode(int code) {
          code == SEP_REPLACE;
 }
 
-// The one character that a unit adds to a picture string in PICTURE mode,
-// or 0 when it cannot be joined.
-char PictureChar(int code) {
-  switch (code) {
-    case SEP_LEFT_PAR: return '(';
-    case SEP_RIGHT_PAR: return ')';
-    case SEP_COMMA: return ',';
-    default: return 0;
-  }
-}
-
 }  // namespace
 
 void OrvLexer::WriteTraceLine(const char* label, const OrvLexUnit& u) const {
@@ -45,10 +34,20 @@ void OrvLexer::WriteTraceLine(const char* label, const OrvLexUnit& u) const {
 void OrvLexer::NextRawTextWord(OrvLexUnit& u) {
   char* buf = rawBuf_;
   OrvTxtPosn runBeg;
-  // A word that begins with letters, digits or hyphens is read straight from
-  // the line; anything else goes through the separator layer first.
-  int n = TakePlainRun(buf, ORV_MAX_WORD_CHARS, runBeg, u.end);
-  if (n > 0) {
+  int n = 0;
+  if (rawCarry_ > 0) {
+    // The run the token layer took and handed back stands in the buffer;
+    // the unit that goes on with it waits in the separator slot.
+    n = rawCarry_;
+    rawCarry_ = 0;
+    u.code = TK_CHAR_STRING;
+    u.beg = rawCarryBeg_;
+    u.end = rawCarryEnd_;
+    u.ClearText();
+    u.attached.Clear();
+  } else if ((n = TakePlainRun(buf, ORV_MAX_WORD_CHARS, runBeg, u.end)) > 0) {
+    // A word that begins with letters, digits or hyphens is read straight
+    // from the line; anything else goes through the separator layer first.
     u.code = TK_CHAR_STRING;
     u.beg = runBeg;
     u.ClearText();

@@ -11,39 +11,83 @@
 
 namespace {
 
+// The length of the longest word of the COBOL, SQL, CICS and function
+// tables.
+constexpr int LongestWord() {
+  int longest = 0;
+#define ORV_TAKE_LENGTH(Word) \
+  if (static_cast<int>(sizeof(Word)) - 1 > longest) longest = static_cast<int>(sizeof(Word)) - 1;
+#define ORV_COBOL_WORD(Word, Code, Mask) ORV_TAKE_LENGTH(Word)
+#include "OrvCobolWords.def"
+#define ORV_SQL_WORD(Word, Code) ORV_TAKE_LENGTH(Word)
+#include "OrvSqlWords.def"
+#define ORV_CICS_WORD(Word, Code) ORV_TAKE_LENGTH(Word)
+#include "OrvCicsWords.def"
+#define ORV_INTRINSIC_FUNCTION(Name, Kind) ORV_TAKE_LENGTH(Name)
+#include "OrvFunctions.def"
+#undef ORV_TAKE_LENGTH
+  return longest;
+}
+
 // An open-addressing hash index over the words of one table: 2^kBits slots,
-// linear probing, each slot the word, its length and its row index.  The
-// tables fill at most three eighths of their slots.  Plain data without a
-// constructor: it lives in zero-initialised static storage until Build.
+// linear probing.  A look-up first reads a byte per slot - 0 for an empty
+// slot, else the high bits of the word's hash with the top bit set - so a
+// word the table lacks mostly costs one read of a small array; only a slot
+// whose byte matches is compared, and a slot of 32 bytes holds its word's
+// characters itself, its length and its row index.  The tables fill at
+// most three eighths of their slots.  Plain data without a constructor: it
+// lives in zero-initialised static storage until Build.
 template <int kBits>
 struct WordIndex {
   static const int kSlots = 1 << kBits;
   static const unsigned kMask = kSlots - 1;
+  static const int kInline = 29;
 
-  const char* words[kSlots];
-  std::uint8_t lengths[kSlots];
-  std::int16_t rows[kSlots];
+  struct Slot {
+    char text[kInline];  // the word, NUL-padded
+    std::uint8_t length;
+    std::int16_t row;
+  };
+  static_assert(sizeof(Slot) == 32, "a slot takes half a cache line");
+
+  std::uint8_t tags[kSlots];
+  Slot slots[kSlots];
 
   // The text store's hash: a word at a step, not a byte.
   static unsigned Hash(const char* s, int n) { return OrvTextStore::Hash(s, n); }
+  static std::uint8_t TagOf(unsigned hash) { return static_cast<std::uint8_t>(0x80u | (hash >> 25)); }
 
   void Add(const char* word, int row) {
     const int n = static_cast<int>(std::strlen(word));
-    unsigned h = Hash(word, n) & kMask;
-    while (words[h] != nullptr) h = (h + 1) & kMask;
-    words[h] = word;
-    lengths[h] = static_cast<std::uint8_t>(n);
-    rows[h] = static_cast<std::int16_t>(row);
+    const unsigned hash = Hash(word, n);
+    unsigned h = hash & kMask;
+    while (tags[h] != 0) h = (h + 1) & kMask;
+    tags[h] = TagOf(hash);
+    Slot& slot = slots[h];
+    std::memcpy(slot.text, word, static_cast<size_t>(n));
+    slot.length = static_cast<std::uint8_t>(n);
+    slot.row = static_cast<std::int16_t>(row);
   }
 
   // The row index of the word, or -1.
   int Find(const char* s, int n) const {
-    if (s == nullptr || n <= 0 || n > 255) return -1;
-    for (unsigned h = Hash(s, n) & kMask; words[h] != nullptr; h = (h + 1) & kMask)
-      if (lengths[h] == n && OrvTextStore::Same(words[h], s, n)) return rows[h];
+    if (s == nullptr || n <= 0 || n > kInline) return -1;
+    return FindHashed(s, n, Hash(s, n));
+  }
+  // The same, given the word's hash (Hash).
+  int FindHashed(const char* s, int n, unsigned hash) const {
+    if (s == nullptr || n <= 0 || n > kInline) return -1;
+    const std::uint8_t tag = TagOf(hash);
+    for (unsigned h = hash & kMask; tags[h] != 0; h = (h + 1) & kMask) {
+      if (tags[h] != tag) continue;
+      const Slot& slot = slots[h];
+      if (slot.length == n && OrvTextStore::Same(slot.text, s, n)) return slot.row;
+    }
     return -1;
   }
 };
+
+static_assert(LongestWord() <= 29, "a word of the tables is longer than an index slot holds");
 
 static_assert(ORV_COBOL_KEYWORD_COUNT * 8 <= 3 * (1 << 12), "COBOL index load");
 static_assert(ORV_SQL_KEYWORD_COUNT * 8 <= 3 * (1 << 10), "SQL index load");
@@ -152,6 +196,12 @@ void OrvLexerStartUp() {
 OrvKeyword* OrvLookupCobolKeyword(const char* word, int length) {
   EnsureStarted();
   const int row = gCobol.Find(word, length);
+  return row < 0 ? nullptr : &OrvCobolKeywords[row];
+}
+
+OrvKeyword* OrvLookupCobolKeyword(const char* word, int length, unsigned hash) {
+  EnsureStarted();
+  const int row = gCobol.FindHashed(word, length, hash);
   return row < 0 ? nullptr : &OrvCobolKeywords[row];
 }
 

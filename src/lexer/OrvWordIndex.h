@@ -19,6 +19,8 @@ void OrvLexerStartUp();
 // `word` (exact, case matters), or null.  The row's mask is read by the
 // caller as it stands, so un-reserved words are seen at once.
 OrvKeyword* OrvLookupCobolKeyword(const char* word, int length);
+// The same, given the word's hash as OrvTextStore::Hash makes it.
+OrvKeyword* OrvLookupCobolKeyword(const char* word, int length, unsigned hash);
 // The token code of an SQL word or of a CICS word (exact), or 0.
 int OrvLookupSqlKeyword(const char* word, int length);
 int OrvLookupCicsKeyword(const char* word, int length);

@@ -92,6 +92,11 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         TokenCase{"reserved words of the dialect", Lines({AreaB("ACCEPT ALARM ACTIVATION")}), kAnsi85,
                   kFixed, Nothing, {{RW_ACCEPT, ""}, {419, "ALARM"}, {419, "ACTIVATION"}}, {}, 4},
+        TokenCase{"words a space ends are reported with their own text",
+                  Lines({AreaB("MOVE ABC- TO 1234567890123456789 PIC IS X A")}), kAnsi85, kFixed, Nothing,
+                  {{RW_MOVE, ""}, {TK_USER_DEFD_WORD, "ABC-"}, {RW_TO, ""}, {TK_USER_DEFD_WORD, "1234567890123456789"},
+                   {RW_PIC, ""}, {RW_IS, ""}, {TK_PIC_CHAR_STRING, "X"}, {TK_USER_DEFD_WORD, "A"}},
+                  {"Not a legal COBOL word, number or operation: 'ABC-'."}, 9},
         TokenCase{"a word of Wang VS alone", Lines({AreaB("ALARM")}), DialsOf({ORV_DIAL_WANG}), kFixed,
                   Nothing, {{RW_ALARM, ""}}, {}, 2},
         TokenCase{"reserved-word lookup off", Lines({AreaB("MOVE")}), kAnsi85, kFixed,
@@ -543,6 +548,28 @@ TEST(OrvLexerTokensTest, DumpOfASource) {
   LexerRun run;
   run.Open(ReadFixture("lexdump_move.cbl"));
   EXPECT_EQ(ReadFixture("lexdump_move.golden"), DumpTokens(run.lexer));
+}
+
+// Words that end at something other than a space - a period before a
+// space or the line's end, a parenthesis in and out of a picture string,
+// picture strings of runs and parentheses ended by a space or a period,
+// continued on the next line or holding a word that may begin a statement,
+// the line's end before a continuation line, a comment line or a quote
+// after a literal prefix, a semicolon, a literal, an operator character,
+// the end of a member - come out as the word layers make them, with the
+// messages of the lines read ahead before the word's own message.
+TEST(OrvLexerTokensTest, DumpOfWordsEndedOtherThanBySpace) {
+  LexerRun run;
+  run.OpenFixture("lexdump_word_ends.cbl");
+  EXPECT_EQ(ReadFixture("lexdump_word_ends.golden"), DumpTokens(run.lexer));
+  const std::vector<std::string> messages = {
+      "Not a legal COBOL word, number or operation: 'FOO.5'.",
+      "Not a legal COBOL word, number or operation: 'H;I'.",
+      "Not a legal COBOL word, number or operation: 'K=L'.",
+      "Not a legal COBOL word, number or operation: 'NOT='.",
+      "Unrecognized character 'X' in indicator area.",
+      "User defined word 'A-VERY-LONG-DATA-NAME-OF-MORE-THAN-THIRTY-CHARS' is longer than 30 characters."};
+  EXPECT_EQ(messages, Texts(run.rec));
 }
 
 // The test-only lexdump program prints the same dump, and refuses bad

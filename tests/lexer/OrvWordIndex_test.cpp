@@ -50,6 +50,12 @@ TEST(OrvWordIndexTest, EveryCobolWordFindsItsRow) {
   // The look-up compares the given length only: the rest of the text is not
   // part of the word.
   EXPECT_EQ(OrvFindKeyword(VString("MOVE"), OrvCobolKeywords), OrvLookupCobolKeyword("MOVED", 4));
+  // Words longer than any of the table are found in none, whatever they
+  // begin with.
+  for (const std::string& longWord : {std::string("ALPHABETIC-LOWER") + std::string(20, 'X'), std::string(200, 'A')}) {
+    EXPECT_EQ(nullptr, OrvLookupCobolKeyword(longWord.c_str(), static_cast<int>(longWord.size()))) << longWord;
+    EXPECT_EQ(0, OrvLookupSqlKeyword(longWord.c_str(), static_cast<int>(longWord.size()))) << longWord;
+  }
 }
 
 // Every word of a null-ended list is found with the code of its place, and

@@ -1,0 +1,1 @@
+           MOVE Z TO W
