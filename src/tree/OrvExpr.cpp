@@ -58,20 +58,6 @@ int OrvNodeReleaseIsDefault() { return OrvNodeRelease == DefaultNodeRelease; }
 // Construction and destruction
 // ---------------------------------------------------------------------------
 
-OrvExpr::OrvExpr(OrvOper op)
-    : oper_(static_cast<unsigned>(op) & 0x7ff),
-      fromSrc_(0),
-      printValue_(0),
-      nArgs_(0),
-      hasGenp_(0),
-      serial_(OrvNodeCounter++),
-      up_(0),
-      tokens_() {
-  ++OrvLiveNodes;
-  ++OrvLiveRoots;
-  tokens_.SetNodeList(true);
-}
-
 OrvExpr::OrvExpr(OrvOper op, uint32_t serial)
     : oper_(static_cast<unsigned>(op) & 0x7ff),
       fromSrc_(0),

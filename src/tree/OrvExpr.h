@@ -201,8 +201,9 @@ class OrvExpr {
   inline int PeekState(int i) const;
   inline int PeekOrder(int i) const;
   // Sets the slot's from-source state (a record is made only when the
-  // compact form cannot hold the value).
-  void SetSlotState(int i, int state);
+  // compact form cannot hold the value).  Inline for a slot kept compact,
+  // which the marking of a parsed tree sets by the million.
+  inline void SetSlotState(int i, int state);
 
   // --- node error report -----------------------------------------------
   // Sends "<method> at expr node <NAME> #<serial> with <n> args: <text>"
@@ -238,7 +239,20 @@ class OrvExpr {
   static const unsigned kNArgsEscape = 255;
 
  protected:
-  explicit OrvExpr(OrvOper op);
+  // Inline: every node of a parse is made through it.
+  explicit OrvExpr(OrvOper op)
+      : oper_(static_cast<unsigned>(op) & 0x7ff),
+        fromSrc_(0),
+        printValue_(0),
+        nArgs_(0),
+        hasGenp_(0),
+        serial_(OrvNodeCounter++),
+        up_(0),
+        tokens_() {
+    ++OrvLiveNodes;
+    ++OrvLiveRoots;
+    tokens_.SetNodeList(true);
+  }
   // A node that takes the given serial number instead of the next one of
   // the node counter (a NULL_NODE of the fill, made when asked for).
   OrvExpr(OrvOper op, uint32_t serial);
@@ -278,6 +292,9 @@ class OrvExpr {
   // (OrvExprOper defines them).
   OrvArgSlot* SlotAtSlow(int i) const;
   OrvExpr* ChildAtSlow(int i) const;
+  // SetSlotState of a slot kept as a record, or of a state the compact
+  // form cannot hold, or of a node to be settled first.
+  void SetSlotStateSlow(int i, int state);
   void SettleChildren() const;
   // The generated position `which` (0 begin, 1 end) of a node marked
   // hasGenp_.

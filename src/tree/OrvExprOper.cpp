@@ -257,7 +257,7 @@ void OrvExpr::SettleChildren() const {
   const_cast<OrvExprOper*>(static_cast<const OrvExprOper*>(this))->Settle();
 }
 
-void OrvExpr::SetSlotState(int i, int state) {
+void OrvExpr::SetSlotStateSlow(int i, int state) {
   static_cast<OrvExprOper*>(this)->PutMeta(i, state, PeekOrder(i));
 }
 
@@ -291,7 +291,10 @@ void OrvExprOper::InitChildren(OrvExpr* const* children, int n) {
                 OrvFormat("bad arg_no, must be %d", OrvOperArgNo(Oper())));
   }
   InitSlots(n);
-  for (int i = 0; i < NArgs(); ++i) SetArg(i, children ? children[i] : nullptr, -1, 0);
+  for (int i = 0; i < NArgs(); ++i) {
+    OrvExpr* child = children ? children[i] : nullptr;
+    if (!AttachPlain(i, child)) SetArg(i, child, -1, 0);
+  }
 }
 
 OrvExprOper::OrvExprOper(OrvOper op)
@@ -692,8 +695,7 @@ void OrvExprOper::SetXReg(int x) {
 // Helpers
 // ---------------------------------------------------------------------------
 
-int OrvExprOper::BadIndex(const char* method, int i) const {
-  if (i >= 0 && i < NArgs()) return 0;
+int OrvExprOper::ReportBadIndex(const char* method, int i) const {
   NodeMessage(MSG_SEVERE, method, OrvFormat("arg #%d is not available.", i));
   return 1;
 }
@@ -749,8 +751,7 @@ void OrvExprOper::ReleaseHeldRecord(const char* method, OrvArgSlot* record) {
   }
 }
 
-int OrvExprOper::PrepareAttach(const char* method, OrvExpr* child) {
-  if (child == nullptr) return 0;
+int OrvExprOper::PrepareAttachSlow(const char* method, OrvExpr* child) {
   if (RefuseOwnAncestor(method, child)) return 1;
   OrvExpr* oldParent = child->Parent();
   if (oldParent != nullptr) {
@@ -843,6 +844,10 @@ void OrvExprOper::SetOper(OrvOper op, int reset, int allowShrink) {
 
 OrvExpr* OrvExprOper::Args(int i) const {
   if (BadIndex("OrvExprOper::Args", i)) return nullptr;
+  // A slot that holds its child answers it: nothing to make or report.
+  const std::uintptr_t w = Words()[i];
+  if (Tag(w) == kChildTag) return ChildOf(w);
+  if (w != 0 && Tag(w) == kRecordTag && RecordOf(w)->child != nullptr) return RecordOf(w)->child;
   MakeFillNode(i);
   OrvExpr* child = StoredChild(i);
   if (child == nullptr && OrvFillNullSwitch && !nullArgGuard) {
@@ -884,6 +889,11 @@ int OrvExprOper::FindArg(const OrvExpr* child) const {
 
 void OrvExprOper::SetArg(int i, OrvExpr* child, int order, int state) {
   if (BadIndex("OrvExprOper::SetArg", i)) return;
+  if (AttachPlain(i, child)) {
+    if (order >= 0 || state != 0)
+      PutMeta(i, state != 0 ? state : PeekState(i), order >= 0 ? order : PeekOrder(i));
+    return;
+  }
   if (Words()[i] == 0) Words()[i] = kFresh;
   OrvExpr* current = StoredChild(i);
   if (child == nullptr || child != current) {
