@@ -207,6 +207,19 @@ void OrvExprOper::SetArgNullNode(int i) {
   words[i] = FillWord(OrvNodeCounter++, MetaOf(w)) | kPlainNullBit;
 }
 
+// Out of line: the loop over the slots of FillEmptySlots stays free of the
+// call.
+[[gnu::noinline]] void OrvExprOper::FillRecord(OrvArgSlot* record) {
+  const std::uint32_t serial = OrvNodeCounter++;
+  if (serial == OrvArgSlot::kNoFill) {
+    // The record cannot keep this serial unmade.
+    record->child = new OrvNullNode(serial, 1);
+    record->child->SetParent(this);
+  } else {
+    record->fillSerial_ = serial;
+  }
+}
+
 int OrvExprOper::FillEmptySlots() {
   int filled = 0;
   const int n = NArgs();
@@ -220,14 +233,7 @@ int OrvExprOper::FillEmptySlots() {
     } else if (w != 0 && Tag(w) == kRecordTag) {
       OrvArgSlot* record = RecordOf(w);
       if (record->child != nullptr || record->fillSerial_ != OrvArgSlot::kNoFill) continue;
-      const std::uint32_t serial = OrvNodeCounter++;
-      if (serial == OrvArgSlot::kNoFill) {
-        // The record cannot keep this serial unmade.
-        record->child = new OrvNullNode(serial, 1);
-        record->child->SetParent(this);
-      } else {
-        record->fillSerial_ = serial;
-      }
+      FillRecord(record);
       ++filled;
     }
   }
@@ -265,10 +271,14 @@ void OrvExpr::SetSlotStateSlow(int i, int state) {
 // Construction
 // ---------------------------------------------------------------------------
 
+[[gnu::noinline]] void OrvExprOper::ReportTooManyArgs(int n) {
+  NodeMessage(MSG_SEVERE, "OrvExprOper::OrvExprOper",
+              OrvFormat("too many args %d, at most %d", n, ORV_MAX_ARGS));
+}
+
 void OrvExprOper::InitSlots(int n) {
   if (n > ORV_MAX_ARGS) {
-    NodeMessage(MSG_SEVERE, "OrvExprOper::OrvExprOper",
-                OrvFormat("too many args %d, at most %d", n, ORV_MAX_ARGS));
+    ReportTooManyArgs(n);
     n = ORV_MAX_ARGS;
   }
   if (n < 0) n = 0;
@@ -848,6 +858,9 @@ OrvExpr* OrvExprOper::Args(int i) const {
   const std::uintptr_t w = Words()[i];
   if (Tag(w) == kChildTag) return ChildOf(w);
   if (w != 0 && Tag(w) == kRecordTag && RecordOf(w)->child != nullptr) return RecordOf(w)->child;
+  // An empty slot without a NULL_NODE of the fill answers null, reported
+  // only with the fill switch on.
+  if (Tag(w) == kEmptyTag && (w & kFillBit) == 0 && !OrvFillNullSwitch) return nullptr;
   MakeFillNode(i);
   OrvExpr* child = StoredChild(i);
   if (child == nullptr && OrvFillNullSwitch && !nullArgGuard) {
@@ -889,15 +902,16 @@ int OrvExprOper::FindArg(const OrvExpr* child) const {
 
 void OrvExprOper::SetArg(int i, OrvExpr* child, int order, int state) {
   if (BadIndex("OrvExprOper::SetArg", i)) return;
-  if (AttachPlain(i, child)) {
-    if (order >= 0 || state != 0)
-      PutMeta(i, state != 0 ? state : PeekState(i), order >= 0 ? order : PeekOrder(i));
-    return;
-  }
+  if (!AttachPlain(i, child) && AttachChecked(i, child)) return;
+  if (order >= 0 || state != 0)
+    PutMeta(i, state != 0 ? state : PeekState(i), order >= 0 ? order : PeekOrder(i));
+}
+
+[[gnu::noinline]] bool OrvExprOper::AttachChecked(int i, OrvExpr* child) {
   if (Words()[i] == 0) Words()[i] = kFresh;
   OrvExpr* current = StoredChild(i);
   if (child == nullptr || child != current) {
-    if (PrepareAttach("OrvExprOper::SetArg", child)) return;
+    if (PrepareAttach("OrvExprOper::SetArg", child)) return true;
     const bool fill = PeekFill(i);
     // Detaching from an empty slot does nothing a hook would not see; an
     // unmade NULL_NODE of the fill simply goes, unless a hook is to see it.
@@ -911,8 +925,7 @@ void OrvExprOper::SetArg(int i, OrvExpr* child, int order, int state) {
     OrvCallTreeEditHook(ORV_EDIT_SET_ARG, this, child, i, OrvEmptyVString);
     StoreChild(i, child);
   }
-  if (order >= 0 || state != 0)
-    PutMeta(i, state != 0 ? state : PeekState(i), order >= 0 ? order : PeekOrder(i));
+  return false;
 }
 
 void OrvExprOper::SetArgNoDel(int i, OrvExpr* child) {

@@ -199,6 +199,15 @@ class OrvExprOper : public OrvExpr {
   // holds no child and no NULL_NODE of the fill.  False, with nothing
   // changed, when the slot or the child is not of that kind.
   inline bool AttachPlain(int i, OrvExpr* child);
+  // SetArg's attach of what AttachPlain leaves: true when the child was
+  // refused (and reported).
+  bool AttachChecked(int i, OrvExpr* child);
+  // The fill of an empty slot record without a NULL_NODE of the fill: it
+  // takes the next serial, kept unmade when the record can keep it apart
+  // from its "none", else with a NULL_NODE made now.
+  void FillRecord(OrvArgSlot* record);
+  // The report of a slot count beyond ORV_MAX_ARGS.
+  void ReportTooManyArgs(int n);
   // 1 (with a report) when the child is this node or one of its ancestors.
   int RefuseOwnAncestor(const char* method, const OrvExpr* child) const;
   // Takes a slot record out of the slot that still holds it (a slot of this
@@ -351,6 +360,11 @@ inline void OrvExpr::SetSlotState(int i, int state) {
     if (orv_slot_word::Tag(w) != orv_slot_word::kRecordTag) {
       words[i] = (w & ~(std::uintptr_t(1) << orv_slot_word::kStateShift)) |
                  (std::uintptr_t(state) << orv_slot_word::kStateShift);
+      return;
+    }
+    // A record keeps any state.
+    if (w != 0) {
+      orv_slot_word::RecordOf(w)->state = static_cast<uint16_t>(state);
       return;
     }
   }
