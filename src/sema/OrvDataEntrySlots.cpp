@@ -9,11 +9,16 @@
 #include "OrvSlotAccess.h"
 
 OrvExpr* OrvSlot(const OrvExpr* node, int i) {
-  // A NULL_NODE of the fill is not present, made or not: it is not made
-  // for the question.
-  if (node != nullptr && i >= 0 && i < node->NArgs() && node->PeekFill(i)) return nullptr;
-  OrvExpr* child = OrvArgAt(node, i);
-  return OrvPresent(child) ? child : nullptr;
+  if (node == nullptr || i < 0 || i >= node->NArgs()) return nullptr;
+  // The slot is read as stored.  A NULL_NODE of the fill is not present,
+  // made or not: it is not made for the question.  An empty slot is asked
+  // through ChildAt only with the fill switch on, under which it reports.
+  OrvExpr* child = node->PeekChild(i);
+  if (child == nullptr) {
+    if (OrvFillNullSwitch && !node->PeekFill(i)) node->ChildAt(i);
+    return nullptr;
+  }
+  return child->Oper() != NULL_NODE ? child : nullptr;
 }
 
 int OrvEntryLevel(const OrvExpr* entry) {

@@ -91,10 +91,40 @@ const std::vector<OrvExpr*>& OrvParserImpl::DefinitionsOf(OrvSymTabElt* elt) {
   return *defs;
 }
 
+namespace {
+
+// The child of slot i as the plain walk (WalkTheTree) reads it: a stored
+// child at once; an empty slot through ChildAt only when something may
+// stand in it (a NULL_NODE of the fill, made now as the walk makes it, or
+// the fill switch's report).
+OrvExpr* WalkedChild(const OrvExpr* node, int i) {
+  OrvExpr* child = node->PeekChild(i);
+  if (child != nullptr) return child;
+  return OrvFillNullSwitch || node->PeekFill(i) ? node->ChildAt(i) : nullptr;
+}
+
+// WalkTheTree(node, context, ResolveUseCallback) without the trace: the
+// same nodes in the same order, each slot read after the visit of the one
+// before (a resolution may edit the tree), without the indirect calls per
+// node.  The call-back answers "children" or "skip" only, so every child
+// is visited in turn and the answers need not be passed up.
+void ResolveUsesFrom(OrvExpr* node, void* context) {
+  if (ResolveUseCallback(node, context) != ORV_WALK_CHILDREN) return;
+  for (int i = 0; i < node->NArgs(); ++i) {
+    OrvExpr* child = WalkedChild(node, i);
+    if (child != nullptr) ResolveUsesFrom(child, context);
+  }
+}
+
+}  // namespace
+
 void OrvParserImpl::ResolveNames(OrvExpr* program) {
   definitionsOf.clear();
   definitionsCached = true;
-  WalkTheTree(program, program, ResolveUseCallback);
+  if (program == nullptr || OrvWalkTraceSwitch)
+    WalkTheTree(program, program, ResolveUseCallback);
+  else
+    ResolveUsesFrom(program, program);
   definitionsCached = false;
   definitionsOf.clear();
   FreeRetiredNodes();

@@ -10,12 +10,36 @@ namespace {
 
 const char* Text(const VString& s) { return s.text != nullptr ? s.text : ""; }
 
-// FNV-1a over the name up to its NUL: names compare as C strings in the
-// sorted table, so they are hashed as such.
+// A hash of the name up to its NUL (names compare as C strings in the
+// sorted table, so they are hashed as such), eight bytes at a step: each
+// step multiplies in a word of the name, the last step the word that ends
+// it (overlapping the one before when the length is no multiple of 8), and
+// a final mix spreads every byte over the low bits (the slot) and the high
+// 16 bits (the entry's tag).
 uint32_t HashOf(const char* s) {
-  uint32_t h = 2166136261u;
-  for (; *s != '\0'; ++s) h = (h ^ static_cast<unsigned char>(*s)) * 16777619u;
-  return h;
+  std::size_t n = std::strlen(s);
+  uint64_t h = 0x9e3779b97f4a7c15ull ^ n;
+  if (n >= 8) {
+    const char* last = s + n - 8;
+    for (; s < last; s += 8) {
+      uint64_t w;
+      std::memcpy(&w, s, 8);
+      h = (h ^ w) * 0xff51afd7ed558ccdull;
+      h ^= h >> 32;
+    }
+    uint64_t w;
+    std::memcpy(&w, last, 8);
+    h ^= w;
+  } else {
+    uint64_t w = 0;
+    for (std::size_t k = 0; k < n; ++k) w |= uint64_t(static_cast<unsigned char>(s[k])) << (8 * k);
+    h ^= w;
+  }
+  h *= 0xc4ceb9fe1a85ec53ull;
+  h ^= h >> 33;
+  h *= 0xff51afd7ed558ccdull;
+  h ^= h >> 29;
+  return static_cast<uint32_t>(h ^ (h >> 32));
 }
 
 const size_t kFirstCapacity = 16;

@@ -61,6 +61,39 @@ TEST(OrvSymTabListTest, LookUpsAgreeWithTheSortedSearchAsTheTableGrows) {
   EXPECT_EQ(Indexed(&table, "MISSING"), nullptr);
 }
 
+TEST(OrvSymTabListTest, NamesOfEveryLengthAndOneByteApartAreFoundAsThemselves) {
+  // Every length up to three words of the hash's steps, and for each
+  // length the names that differ from it in one byte: the first, the
+  // middle or the last one.
+  const std::string base = "ABCDEFGHIJKLMNOPQRSTUVWXYZ";
+  std::vector<std::string> names;
+  for (std::size_t n = 1; n <= 25; ++n) {
+    const std::string name = base.substr(0, n);
+    names.push_back(name);
+    for (std::size_t k : {std::size_t(0), n / 2, n - 1}) {
+      std::string other = name;
+      other[k] = '-';
+      names.push_back(other);
+    }
+  }
+  std::sort(names.begin(), names.end());
+  names.erase(std::unique(names.begin(), names.end()), names.end());
+  OrvSymTabList table;
+  std::vector<OrvSymTabElt*> elts;
+  for (const std::string& n : names) elts.push_back(OrvSymTabFindOrAddElt(&table, VString(n.c_str())));
+  EXPECT_EQ(static_cast<int>(names.size()), table.NArgs());
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    SCOPED_TRACE(names[i]);
+    EXPECT_EQ(elts[i], Indexed(&table, names[i].c_str()));
+    EXPECT_EQ(elts[i], Searched(&table, names[i].c_str()));
+    // Names compare as C strings: what stands after the NUL is not read.
+    const std::string tail = names[i] + std::string(1, '\0') + "TAIL-OF-NINE";
+    OrvSymTabElt* found = nullptr;
+    ASSERT_TRUE(table.Lookup(VString(tail.data(), static_cast<int>(tail.size())), found));
+    EXPECT_EQ(elts[i], found);
+  }
+}
+
 TEST(OrvSymTabListTest, RemovedAndRenamedElementsAreNotFoundUnderTheirOldNames) {
   OrvSymTabList table;
   for (const char* n : {"A", "B", "C", "D"}) OrvSymTabFindOrAddElt(&table, VString(n));
