@@ -98,9 +98,10 @@ namespace {
 // stand in it (a NULL_NODE of the fill, made now as the walk makes it, or
 // the fill switch's report).
 OrvExpr* WalkedChild(const OrvExpr* node, int i) {
-  OrvExpr* child = node->PeekChild(i);
+  bool fill = false;
+  OrvExpr* child = node->PeekChildOrFill(i, &fill);
   if (child != nullptr) return child;
-  return OrvFillNullSwitch || node->PeekFill(i) ? node->ChildAt(i) : nullptr;
+  return OrvFillNullSwitch || fill ? node->ChildAt(i) : nullptr;
 }
 
 // WalkTheTree(node, context, ResolveUseCallback) without the trace: the
@@ -112,7 +113,11 @@ void ResolveUsesFrom(OrvExpr* node, void* context) {
   if (ResolveUseCallback(node, context) != ORV_WALK_CHILDREN) return;
   for (int i = 0; i < node->NArgs(); ++i) {
     OrvExpr* child = WalkedChild(node, i);
-    if (child != nullptr) ResolveUsesFrom(child, context);
+    if (child == nullptr) continue;
+    // A child without slots that is neither a use nor a table element (half
+    // the nodes of a tree) is one the call-back passes by.
+    if (child->NArgs() == 0 && child->Oper() != NAMED_OBJ_USE && child->Oper() != TABLE_ELT) continue;
+    ResolveUsesFrom(child, context);
   }
 }
 

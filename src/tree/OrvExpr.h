@@ -195,6 +195,10 @@ class OrvExpr {
   // True when slot i holds a NULL_NODE of the fill that is not made yet;
   // *serial (when given) receives the serial number it reads with.
   inline bool PeekFill(int i, uint32_t* serial = nullptr) const;
+  // PeekChild, and for an empty slot PeekFill, in one read of the slot:
+  // the child as stored, or null with *fill set to whether a NULL_NODE of
+  // the fill that is not made yet stands there.
+  inline OrvExpr* PeekChildOrFill(int i, bool* fill) const;
   // The tokens in front of argument i, or null when it has none.
   inline OrvTokenList* PeekTokens(int i) const;
   // The slot's from-source state and clause order.
@@ -243,9 +247,9 @@ class OrvExpr {
   explicit OrvExpr(OrvOper op)
       : oper_(static_cast<unsigned>(op) & 0x7ff),
         fromSrc_(0),
+        hasGenp_(0),
         printValue_(0),
         nArgs_(0),
-        hasGenp_(0),
         serial_(OrvNodeCounter++),
         up_(0),
         tokens_() {
@@ -300,12 +304,14 @@ class OrvExpr {
   // hasGenp_.
   uint32_t GenpOf(int which) const;
 
+  // The header word.  The slot count stands in its last byte, which a read
+  // of NArgs() loads alone; the operation code in the low bits.
   unsigned oper_ : 11;      // operation code, 1..1400 valid
   int fromSrc_ : 2;         // from-source state
+  unsigned hasGenp_ : 1;    // generated positions in OrvGenpTable
   int printValue_ : 10;     // print value, the printer's
   unsigned nArgs_ : 8;      // number of argument slots, kNArgsEscape and up
                             // kept by the slot storage
-  unsigned hasGenp_ : 1;    // generated positions in OrvGenpTable
   uint32_t serial_;         // node number
   uintptr_t up_;            // parent (not owned) and the marks of kUpFlagMask
   OrvTokenList tokens_;     // trailing tokens, owned

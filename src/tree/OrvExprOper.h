@@ -336,6 +336,22 @@ inline bool OrvExpr::PeekFill(int i, uint32_t* serial) const {
   return true;
 }
 
+inline OrvExpr* OrvExpr::PeekChildOrFill(int i, bool* fill) const {
+  if ((up_ & kUpUnsettled) != 0) SettleChildren();
+  const std::uintptr_t w = static_cast<const OrvExprOper*>(this)->Words()[i];
+  *fill = false;
+  if (orv_slot_word::Tag(w) == orv_slot_word::kChildTag) return orv_slot_word::ChildOf(w);
+  if (orv_slot_word::Tag(w) == orv_slot_word::kEmptyTag) {
+    *fill = (w & orv_slot_word::kFillBit) != 0;
+    return nullptr;
+  }
+  if (w == 0 || orv_slot_word::Tag(w) != orv_slot_word::kRecordTag) return nullptr;
+  const OrvArgSlot* record = orv_slot_word::RecordOf(w);
+  if (record->child != nullptr) return record->child;
+  *fill = record->fillSerial_ != OrvArgSlot::kNoFill;
+  return nullptr;
+}
+
 inline OrvTokenList* OrvExpr::PeekTokens(int i) const {
   if ((up_ & kUpUnsettled) != 0) SettleChildren();
   const std::uintptr_t w = static_cast<const OrvExprOper*>(this)->Words()[i];
