@@ -246,7 +246,7 @@ int OrvExprOper::FillEmptySlots() {
 
 OrvArgSlot* OrvExpr::SlotAtSlow(int i) const {
   const OrvExprOper* self = static_cast<const OrvExprOper*>(this);
-  self->MakeFillNode(i);
+  if (PeekFill(i)) self->MakeFillNode(i);
   return self->RecordAt(i);
 }
 
@@ -301,9 +301,25 @@ void OrvExprOper::InitChildren(OrvExpr* const* children, int n) {
                 OrvFormat("bad arg_no, must be %d", OrvOperArgNo(Oper())));
   }
   InitSlots(n);
+  if (children == nullptr) {
+    for (int i = 0; i < NArgs(); ++i) SetArg(i, nullptr, -1, 0);
+    return;
+  }
+  // The node is new: its slots are fresh and it hangs nowhere, so a child
+  // that hangs nowhere either (and so is no node above this one) goes in
+  // as it is, unless a hook is to see it or the fill switch is on.
+  const bool plain = OrvTreeEditHook == nullptr && !OrvFillNullSwitch;
   for (int i = 0; i < NArgs(); ++i) {
-    OrvExpr* child = children ? children[i] : nullptr;
-    if (!AttachPlain(i, child)) SetArg(i, child, -1, 0);
+    OrvExpr* child = children[i];
+    if (plain) {
+      if (child == nullptr) continue;
+      if (child->Parent() == nullptr && child != this && PtrFits(child)) {
+        Words()[i] = ChildWord(child, MetaOf(kFresh));
+        child->SetParent(this);
+        continue;
+      }
+    }
+    SetArg(i, child, -1, 0);
   }
 }
 
