@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <random>
 #include <sstream>
 #include <string>
@@ -232,6 +233,31 @@ TEST(OrvSymTabListTest, NamesInAnyOrderGiveTheChildrenAndLookUpsOfAPlainTable) {
 
 // Names appended out of order and then edited through the node interface:
 // the edit sees the children in order, and the table keeps its answers.
+// Names that share their first eight bytes or end within them, and bytes
+// above 0x7f, come out of the unordered insertions in the order of a plain
+// table (strcmp's order).
+TEST(OrvSymTabListTest, NamesAlikeInTheirFirstBytesSettleInThePlainOrder) {
+  const std::vector<std::string> names = {
+      "WRK-ITEM-B", "WRK-ITEM", "WRK-ITEM-A", "WRK-ITE", "W", "WRK-ITEM-AA", "A\xe9", "A~",
+      "ABCDEFGH", "ABCDEFG", "ABCDEFGHI", "B", "AZ", "WRK-ITEM-\xc0", "WRK-ITEM-0"};
+  OrvSymTabList table;
+  OrvExprOper plain(SYMBOL_TABLE_ELT_LIST);
+  // In order first, so that the rest are appended and settled.
+  for (const char* first : {"A", "Z"}) {
+    OrvSymTabFindOrAddElt(&table, VString(first));
+    OrvSymTabFindOrAddElt(&plain, VString(first));
+  }
+  for (const std::string& n : names) {
+    OrvSymTabFindOrAddElt(&table, VString(n.c_str()));
+    OrvSymTabFindOrAddElt(&plain, VString(n.c_str()));
+  }
+  const std::vector<std::string> expected = ChildNames(&plain);
+  ASSERT_EQ(expected.size(), names.size() + 2);
+  EXPECT_EQ(ChildNames(&table), expected);
+  for (std::size_t i = 1; i < expected.size(); ++i)
+    EXPECT_LT(std::strcmp(expected[i - 1].c_str(), expected[i].c_str()), 0);
+}
+
 TEST(OrvSymTabListTest, AnEditAfterUnorderedInsertionsSeesTheSortedChildren) {
   OrvSymTabList table;
   for (const char* n : {"D", "B", "C", "A"}) OrvSymTabFindOrAddElt(&table, VString(n));
