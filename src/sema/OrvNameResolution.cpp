@@ -40,7 +40,7 @@ OrvSymTabElt* ElementOf(OrvExpr* name) {
 // OrvQualNameStr reports nothing for it.
 bool AllNamesBound(OrvExpr* q) {
   for (int i = 0; i < q->NArgs(); ++i)
-    if (ElementOf(q->Args(i)) == nullptr) return false;
+    if (ElementOf(q->ChildAt(i)) == nullptr) return false;
   return true;
 }
 
@@ -52,7 +52,7 @@ VString QualText(OrvExpr* q, QualOrder order) {
   VString text;
   for (int i = 0; q != nullptr && i < q->NArgs(); ++i) {
     if (i > 0) text += VString(" OF ");
-    OrvSymTabElt* elt = ElementOf(q->Args(i));
+    OrvSymTabElt* elt = ElementOf(q->ChildAt(i));
     if (elt != nullptr) text += *elt->Image();
   }
   return text;
@@ -142,7 +142,7 @@ OrvSymTabElt* SingleNameElement(OrvExpr* use) {
   if (use == nullptr || use->Oper() != NAMED_OBJ_USE) return nullptr;
   OrvExpr* names = OrvArgAt(use, NAMED_OBJ_USE__NAMES);
   if (names == nullptr || names->Oper() != OF_IN_LIST || names->NArgs() != 1) return nullptr;
-  return ElementOf(names->Args(0));
+  return ElementOf(names->ChildAt(0));
 }
 
 // DFHRESP(name) and DFHVALUE(name) of a CICS program: the translator
@@ -157,7 +157,7 @@ bool IsCicsValueFunction(const OrvParserImpl& parser, OrvExpr* node) {
   if (!(name == "DFHRESP" || name == "DFHVALUE")) return false;
   OrvExpr* subscripts = OrvArgAt(node, TABLE_ELT__SUBSCRIPTS);
   return subscripts != nullptr && subscripts->Oper() == SUBSCRIPT_LIST && subscripts->NArgs() == 1 &&
-         SingleNameElement(subscripts->Args(0)) != nullptr;
+         SingleNameElement(subscripts->ChildAt(0)) != nullptr;
 }
 
 }  // namespace
@@ -188,7 +188,7 @@ class QualUse {
 
   // Name k of the use: the named item (k = 0), then its qualifiers from the
   // innermost out.
-  OrvExpr* NameAt(int k) const { return q->Args(order == QUAL_OF_IN ? k : count - 1 - k); }
+  OrvExpr* NameAt(int k) const { return q->ChildAt(order == QUAL_OF_IN ? k : count - 1 - k); }
   // The text of the qualified name (the names joined by " OF "); the first
   // call reports the names that are not bound.
   const VString& Text() {
