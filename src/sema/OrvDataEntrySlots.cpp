@@ -8,19 +8,6 @@
 #include "OrvOper.h"
 #include "OrvSlotAccess.h"
 
-OrvExpr* OrvSlot(const OrvExpr* node, int i) {
-  if (node == nullptr || i < 0 || i >= node->NArgs()) return nullptr;
-  // The slot is read as stored.  A NULL_NODE of the fill is not present,
-  // made or not: it is not made for the question.  An empty slot is asked
-  // through ChildAt only with the fill switch on, under which it reports.
-  OrvExpr* child = node->PeekChild(i);
-  if (child == nullptr) {
-    if (OrvFillNullSwitch && !node->PeekFill(i)) node->ChildAt(i);
-    return nullptr;
-  }
-  return child->Oper() != NULL_NODE ? child : nullptr;
-}
-
 int OrvEntryLevel(const OrvExpr* entry) {
   OrvExpr* level = OrvSlot(entry, DECL_DD_ENTRY__LEVEL_NUMBER);
   return level != nullptr && level->Oper() == INT_NUM_CONST ? static_cast<int>(level->IntValue())

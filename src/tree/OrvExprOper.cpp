@@ -223,20 +223,27 @@ void OrvExprOper::SetArgNullNode(int i) {
 int OrvExprOper::FillEmptySlots() {
   int filled = 0;
   const int n = NArgs();
-  std::uintptr_t* words = n > 0 ? Words() : nullptr;
+  if (n == 0) return 0;
+  std::uintptr_t* words = Words();
+  // The node counter is kept in a register over the compact slots and
+  // written back before a record takes its serial.
+  std::uint32_t counter = OrvNodeCounter;
   for (int i = 0; i < n; ++i) {
     const std::uintptr_t w = words[i];
     if (Tag(w) == kEmptyTag) {
       if ((w & kFillBit) != 0) continue;
-      words[i] = FillWord(OrvNodeCounter++, MetaOf(w));
+      words[i] = FillWord(counter++, MetaOf(w));
       ++filled;
     } else if (w != 0 && Tag(w) == kRecordTag) {
       OrvArgSlot* record = RecordOf(w);
       if (record->child != nullptr || record->fillSerial_ != OrvArgSlot::kNoFill) continue;
+      OrvNodeCounter = counter;
       FillRecord(record);
+      counter = OrvNodeCounter;
       ++filled;
     }
   }
+  OrvNodeCounter = counter;
   return filled;
 }
 
