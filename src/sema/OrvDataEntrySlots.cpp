@@ -8,14 +8,6 @@
 #include "OrvOper.h"
 #include "OrvSlotAccess.h"
 
-OrvExpr* OrvSlot(const OrvExpr* node, int i) {
-  // A NULL_NODE of the fill is not present, made or not: it is not made
-  // for the question.
-  if (node != nullptr && i >= 0 && i < node->NArgs() && node->PeekFill(i)) return nullptr;
-  OrvExpr* child = OrvArgAt(node, i);
-  return OrvPresent(child) ? child : nullptr;
-}
-
 int OrvEntryLevel(const OrvExpr* entry) {
   OrvExpr* level = OrvSlot(entry, DECL_DD_ENTRY__LEVEL_NUMBER);
   return level != nullptr && level->Oper() == INT_NUM_CONST ? static_cast<int>(level->IntValue())

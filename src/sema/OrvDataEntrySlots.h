@@ -9,14 +9,25 @@
 
 #include <cstdint>
 
+#include "OrvExpr.h"
 #include "OrvOperSlots.h"
 
-
-class OrvExpr;
-
 // The child of slot i when it is present (held, not a NULL_NODE, and the
-// node has that many slots); null otherwise.
-OrvExpr* OrvSlot(const OrvExpr* node, int i);
+// node has that many slots); null otherwise.  Inline: the layout and the
+// data-item table ask for slots by the million.
+inline OrvExpr* OrvSlot(const OrvExpr* node, int i) {
+  if (node == nullptr || i < 0 || i >= node->NArgs()) return nullptr;
+  // The slot is read as stored.  A NULL_NODE of the fill is not present,
+  // made or not: it is not made for the question.  An empty slot is asked
+  // through ChildAt only with the fill switch on, under which it reports.
+  bool fill = false;
+  OrvExpr* child = node->PeekChildOrFill(i, &fill);
+  if (child == nullptr) {
+    if (OrvFillNullSwitch && !fill) node->ChildAt(i);
+    return nullptr;
+  }
+  return child->Oper() != NULL_NODE ? child : nullptr;
+}
 
 // The level number of an entry (the value of slot 0), 0 when it has none.
 int OrvEntryLevel(const OrvExpr* entry);

@@ -358,7 +358,33 @@ int OrvMemOffsetsSection(OrvExpr* node, void*) {
   return ORV_WALK_CHILDREN;
 }
 
+namespace {
+
+// WalkTheTree(node, nullptr, SectionsOnly) with the slots read as they are
+// stored: a NULL_NODE of the fill that is not made yet counts as a child
+// whose visit answers "children" (as the made one would: it holds no
+// section and has no slots), without being made for the walk.
+OrvWalkCode WalkSectionsOnly(OrvExpr* node) {
+  const OrvWalkCode code = static_cast<OrvWalkCode>(SectionsOnly(node, nullptr));
+  if (code != ORV_WALK_CHILDREN) return code;
+  OrvWalkCode last = ORV_WALK_CHILDREN;
+  for (int i = 0; i < node->NArgs(); ++i) {
+    OrvExpr* child = node->PeekChild(i);
+    if (child != nullptr)
+      last = WalkSectionsOnly(child);
+    else if (node->PeekFill(i))
+      last = ORV_WALK_CHILDREN;
+  }
+  return last;
+}
+
+}  // namespace
+
 OrvWalkCode OrvPrintMemOffsets(std::ostream& out, OrvExpr* root) {
   memOffsetsStream = &out;
-  return WalkTheTree(root, nullptr, SectionsOnly);
+  // The trace shows each node the walk visits, and the fill switch makes
+  // the walk report the empty slots it passes: the walk itself then runs.
+  if (root == nullptr || OrvWalkTraceSwitch || OrvFillNullSwitch)
+    return WalkTheTree(root, nullptr, SectionsOnly);
+  return WalkSectionsOnly(root);
 }

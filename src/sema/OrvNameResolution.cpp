@@ -40,7 +40,7 @@ OrvSymTabElt* ElementOf(OrvExpr* name) {
 // OrvQualNameStr reports nothing for it.
 bool AllNamesBound(OrvExpr* q) {
   for (int i = 0; i < q->NArgs(); ++i)
-    if (ElementOf(q->Args(i)) == nullptr) return false;
+    if (ElementOf(q->ChildAt(i)) == nullptr) return false;
   return true;
 }
 
@@ -52,7 +52,7 @@ VString QualText(OrvExpr* q, QualOrder order) {
   VString text;
   for (int i = 0; q != nullptr && i < q->NArgs(); ++i) {
     if (i > 0) text += VString(" OF ");
-    OrvSymTabElt* elt = ElementOf(q->Args(i));
+    OrvSymTabElt* elt = ElementOf(q->ChildAt(i));
     if (elt != nullptr) text += *elt->Image();
   }
   return text;
@@ -91,10 +91,45 @@ const std::vector<OrvExpr*>& OrvParserImpl::DefinitionsOf(OrvSymTabElt* elt) {
   return *defs;
 }
 
+namespace {
+
+// The child of slot i as the plain walk (WalkTheTree) reads it: a stored
+// child at once; an empty slot through ChildAt only when something may
+// stand in it (a NULL_NODE of the fill, made now as the walk makes it, or
+// the fill switch's report).
+OrvExpr* WalkedChild(const OrvExpr* node, int i) {
+  bool fill = false;
+  OrvExpr* child = node->PeekChildOrFill(i, &fill);
+  if (child != nullptr) return child;
+  return OrvFillNullSwitch || fill ? node->ChildAt(i) : nullptr;
+}
+
+// WalkTheTree(node, context, ResolveUseCallback) without the trace: the
+// same nodes in the same order, each slot read after the visit of the one
+// before (a resolution may edit the tree), without the indirect calls per
+// node.  The call-back answers "children" or "skip" only, so every child
+// is visited in turn and the answers need not be passed up.
+void ResolveUsesFrom(OrvExpr* node, void* context) {
+  if (ResolveUseCallback(node, context) != ORV_WALK_CHILDREN) return;
+  for (int i = 0; i < node->NArgs(); ++i) {
+    OrvExpr* child = WalkedChild(node, i);
+    if (child == nullptr) continue;
+    // A child without slots that is neither a use nor a table element (half
+    // the nodes of a tree) is one the call-back passes by.
+    if (child->NArgs() == 0 && child->Oper() != NAMED_OBJ_USE && child->Oper() != TABLE_ELT) continue;
+    ResolveUsesFrom(child, context);
+  }
+}
+
+}  // namespace
+
 void OrvParserImpl::ResolveNames(OrvExpr* program) {
   definitionsOf.clear();
   definitionsCached = true;
-  WalkTheTree(program, program, ResolveUseCallback);
+  if (program == nullptr || OrvWalkTraceSwitch)
+    WalkTheTree(program, program, ResolveUseCallback);
+  else
+    ResolveUsesFrom(program, program);
   definitionsCached = false;
   definitionsOf.clear();
   FreeRetiredNodes();
@@ -107,7 +142,7 @@ OrvSymTabElt* SingleNameElement(OrvExpr* use) {
   if (use == nullptr || use->Oper() != NAMED_OBJ_USE) return nullptr;
   OrvExpr* names = OrvArgAt(use, NAMED_OBJ_USE__NAMES);
   if (names == nullptr || names->Oper() != OF_IN_LIST || names->NArgs() != 1) return nullptr;
-  return ElementOf(names->Args(0));
+  return ElementOf(names->ChildAt(0));
 }
 
 // DFHRESP(name) and DFHVALUE(name) of a CICS program: the translator
@@ -122,7 +157,7 @@ bool IsCicsValueFunction(const OrvParserImpl& parser, OrvExpr* node) {
   if (!(name == "DFHRESP" || name == "DFHVALUE")) return false;
   OrvExpr* subscripts = OrvArgAt(node, TABLE_ELT__SUBSCRIPTS);
   return subscripts != nullptr && subscripts->Oper() == SUBSCRIPT_LIST && subscripts->NArgs() == 1 &&
-         SingleNameElement(subscripts->Args(0)) != nullptr;
+         SingleNameElement(subscripts->ChildAt(0)) != nullptr;
 }
 
 }  // namespace
@@ -153,7 +188,7 @@ class QualUse {
 
   // Name k of the use: the named item (k = 0), then its qualifiers from the
   // innermost out.
-  OrvExpr* NameAt(int k) const { return q->Args(order == QUAL_OF_IN ? k : count - 1 - k); }
+  OrvExpr* NameAt(int k) const { return q->ChildAt(order == QUAL_OF_IN ? k : count - 1 - k); }
   // The text of the qualified name (the names joined by " OF "); the first
   // call reports the names that are not bound.
   const VString& Text() {

@@ -58,26 +58,12 @@ int OrvNodeReleaseIsDefault() { return OrvNodeRelease == DefaultNodeRelease; }
 // Construction and destruction
 // ---------------------------------------------------------------------------
 
-OrvExpr::OrvExpr(OrvOper op)
-    : oper_(static_cast<unsigned>(op) & 0x7ff),
-      fromSrc_(0),
-      printValue_(0),
-      nArgs_(0),
-      hasGenp_(0),
-      serial_(OrvNodeCounter++),
-      up_(0),
-      tokens_() {
-  ++OrvLiveNodes;
-  ++OrvLiveRoots;
-  tokens_.SetNodeList(true);
-}
-
 OrvExpr::OrvExpr(OrvOper op, uint32_t serial)
     : oper_(static_cast<unsigned>(op) & 0x7ff),
       fromSrc_(0),
+      hasGenp_(0),
       printValue_(0),
       nArgs_(0),
-      hasGenp_(0),
       serial_(serial),
       up_(0),
       tokens_() {
@@ -91,9 +77,9 @@ OrvExpr::OrvExpr(OrvOper op, uint32_t serial)
 OrvExpr::OrvExpr(const OrvExpr& other)
     : oper_(other.oper_),
       fromSrc_(other.fromSrc_),
+      hasGenp_(0),
       printValue_(other.printValue_),
       nArgs_(0),
-      hasGenp_(0),
       serial_(other.serial_),
       up_(0),
       tokens_(other.tokens_) {

@@ -195,14 +195,19 @@ class OrvExpr {
   // True when slot i holds a NULL_NODE of the fill that is not made yet;
   // *serial (when given) receives the serial number it reads with.
   inline bool PeekFill(int i, uint32_t* serial = nullptr) const;
+  // PeekChild, and for an empty slot PeekFill, in one read of the slot:
+  // the child as stored, or null with *fill set to whether a NULL_NODE of
+  // the fill that is not made yet stands there.
+  inline OrvExpr* PeekChildOrFill(int i, bool* fill) const;
   // The tokens in front of argument i, or null when it has none.
   inline OrvTokenList* PeekTokens(int i) const;
   // The slot's from-source state and clause order.
   inline int PeekState(int i) const;
   inline int PeekOrder(int i) const;
   // Sets the slot's from-source state (a record is made only when the
-  // compact form cannot hold the value).
-  void SetSlotState(int i, int state);
+  // compact form cannot hold the value).  Inline for a slot kept compact,
+  // which the marking of a parsed tree sets by the million.
+  inline void SetSlotState(int i, int state);
 
   // --- node error report -----------------------------------------------
   // Sends "<method> at expr node <NAME> #<serial> with <n> args: <text>"
@@ -238,7 +243,20 @@ class OrvExpr {
   static const unsigned kNArgsEscape = 255;
 
  protected:
-  explicit OrvExpr(OrvOper op);
+  // Inline: every node of a parse is made through it.
+  explicit OrvExpr(OrvOper op)
+      : oper_(static_cast<unsigned>(op) & 0x7ff),
+        fromSrc_(0),
+        hasGenp_(0),
+        printValue_(0),
+        nArgs_(0),
+        serial_(OrvNodeCounter++),
+        up_(0),
+        tokens_() {
+    ++OrvLiveNodes;
+    ++OrvLiveRoots;
+    tokens_.SetNodeList(true);
+  }
   // A node that takes the given serial number instead of the next one of
   // the node counter (a NULL_NODE of the fill, made when asked for).
   OrvExpr(OrvOper op, uint32_t serial);
@@ -278,17 +296,22 @@ class OrvExpr {
   // (OrvExprOper defines them).
   OrvArgSlot* SlotAtSlow(int i) const;
   OrvExpr* ChildAtSlow(int i) const;
+  // SetSlotState of a slot kept as a record, or of a state the compact
+  // form cannot hold, or of a node to be settled first.
+  void SetSlotStateSlow(int i, int state);
   void SettleChildren() const;
   // The generated position `which` (0 begin, 1 end) of a node marked
   // hasGenp_.
   uint32_t GenpOf(int which) const;
 
+  // The header word.  The slot count stands in its last byte, which a read
+  // of NArgs() loads alone; the operation code in the low bits.
   unsigned oper_ : 11;      // operation code, 1..1400 valid
   int fromSrc_ : 2;         // from-source state
+  unsigned hasGenp_ : 1;    // generated positions in OrvGenpTable
   int printValue_ : 10;     // print value, the printer's
   unsigned nArgs_ : 8;      // number of argument slots, kNArgsEscape and up
                             // kept by the slot storage
-  unsigned hasGenp_ : 1;    // generated positions in OrvGenpTable
   uint32_t serial_;         // node number
   uintptr_t up_;            // parent (not owned) and the marks of kUpFlagMask
   OrvTokenList tokens_;     // trailing tokens, owned

@@ -207,30 +207,43 @@ void OrvExprOper::SetArgNullNode(int i) {
   words[i] = FillWord(OrvNodeCounter++, MetaOf(w)) | kPlainNullBit;
 }
 
+// Out of line: the loop over the slots of FillEmptySlots stays free of the
+// call.
+[[gnu::noinline]] void OrvExprOper::FillRecord(OrvArgSlot* record) {
+  const std::uint32_t serial = OrvNodeCounter++;
+  if (serial == OrvArgSlot::kNoFill) {
+    // The record cannot keep this serial unmade.
+    record->child = new OrvNullNode(serial, 1);
+    record->child->SetParent(this);
+  } else {
+    record->fillSerial_ = serial;
+  }
+}
+
 int OrvExprOper::FillEmptySlots() {
   int filled = 0;
   const int n = NArgs();
-  std::uintptr_t* words = n > 0 ? Words() : nullptr;
+  if (n == 0) return 0;
+  std::uintptr_t* words = Words();
+  // The node counter is kept in a register over the compact slots and
+  // written back before a record takes its serial.
+  std::uint32_t counter = OrvNodeCounter;
   for (int i = 0; i < n; ++i) {
     const std::uintptr_t w = words[i];
     if (Tag(w) == kEmptyTag) {
       if ((w & kFillBit) != 0) continue;
-      words[i] = FillWord(OrvNodeCounter++, MetaOf(w));
+      words[i] = FillWord(counter++, MetaOf(w));
       ++filled;
     } else if (w != 0 && Tag(w) == kRecordTag) {
       OrvArgSlot* record = RecordOf(w);
       if (record->child != nullptr || record->fillSerial_ != OrvArgSlot::kNoFill) continue;
-      const std::uint32_t serial = OrvNodeCounter++;
-      if (serial == OrvArgSlot::kNoFill) {
-        // The record cannot keep this serial unmade.
-        record->child = new OrvNullNode(serial, 1);
-        record->child->SetParent(this);
-      } else {
-        record->fillSerial_ = serial;
-      }
+      OrvNodeCounter = counter;
+      FillRecord(record);
+      counter = OrvNodeCounter;
       ++filled;
     }
   }
+  OrvNodeCounter = counter;
   return filled;
 }
 
@@ -240,7 +253,7 @@ int OrvExprOper::FillEmptySlots() {
 
 OrvArgSlot* OrvExpr::SlotAtSlow(int i) const {
   const OrvExprOper* self = static_cast<const OrvExprOper*>(this);
-  self->MakeFillNode(i);
+  if (PeekFill(i)) self->MakeFillNode(i);
   return self->RecordAt(i);
 }
 
@@ -257,7 +270,7 @@ void OrvExpr::SettleChildren() const {
   const_cast<OrvExprOper*>(static_cast<const OrvExprOper*>(this))->Settle();
 }
 
-void OrvExpr::SetSlotState(int i, int state) {
+void OrvExpr::SetSlotStateSlow(int i, int state) {
   static_cast<OrvExprOper*>(this)->PutMeta(i, state, PeekOrder(i));
 }
 
@@ -265,10 +278,14 @@ void OrvExpr::SetSlotState(int i, int state) {
 // Construction
 // ---------------------------------------------------------------------------
 
+[[gnu::noinline]] void OrvExprOper::ReportTooManyArgs(int n) {
+  NodeMessage(MSG_SEVERE, "OrvExprOper::OrvExprOper",
+              OrvFormat("too many args %d, at most %d", n, ORV_MAX_ARGS));
+}
+
 void OrvExprOper::InitSlots(int n) {
   if (n > ORV_MAX_ARGS) {
-    NodeMessage(MSG_SEVERE, "OrvExprOper::OrvExprOper",
-                OrvFormat("too many args %d, at most %d", n, ORV_MAX_ARGS));
+    ReportTooManyArgs(n);
     n = ORV_MAX_ARGS;
   }
   if (n < 0) n = 0;
@@ -291,7 +308,26 @@ void OrvExprOper::InitChildren(OrvExpr* const* children, int n) {
                 OrvFormat("bad arg_no, must be %d", OrvOperArgNo(Oper())));
   }
   InitSlots(n);
-  for (int i = 0; i < NArgs(); ++i) SetArg(i, children ? children[i] : nullptr, -1, 0);
+  if (children == nullptr) {
+    for (int i = 0; i < NArgs(); ++i) SetArg(i, nullptr, -1, 0);
+    return;
+  }
+  // The node is new: its slots are fresh and it hangs nowhere, so a child
+  // that hangs nowhere either (and so is no node above this one) goes in
+  // as it is, unless a hook is to see it or the fill switch is on.
+  const bool plain = OrvTreeEditHook == nullptr && !OrvFillNullSwitch;
+  for (int i = 0; i < NArgs(); ++i) {
+    OrvExpr* child = children[i];
+    if (plain) {
+      if (child == nullptr) continue;
+      if (child->Parent() == nullptr && child != this && PtrFits(child)) {
+        Words()[i] = ChildWord(child, MetaOf(kFresh));
+        child->SetParent(this);
+        continue;
+      }
+    }
+    SetArg(i, child, -1, 0);
+  }
 }
 
 OrvExprOper::OrvExprOper(OrvOper op)
@@ -692,8 +728,7 @@ void OrvExprOper::SetXReg(int x) {
 // Helpers
 // ---------------------------------------------------------------------------
 
-int OrvExprOper::BadIndex(const char* method, int i) const {
-  if (i >= 0 && i < NArgs()) return 0;
+int OrvExprOper::ReportBadIndex(const char* method, int i) const {
   NodeMessage(MSG_SEVERE, method, OrvFormat("arg #%d is not available.", i));
   return 1;
 }
@@ -749,8 +784,7 @@ void OrvExprOper::ReleaseHeldRecord(const char* method, OrvArgSlot* record) {
   }
 }
 
-int OrvExprOper::PrepareAttach(const char* method, OrvExpr* child) {
-  if (child == nullptr) return 0;
+int OrvExprOper::PrepareAttachSlow(const char* method, OrvExpr* child) {
   if (RefuseOwnAncestor(method, child)) return 1;
   OrvExpr* oldParent = child->Parent();
   if (oldParent != nullptr) {
@@ -843,6 +877,13 @@ void OrvExprOper::SetOper(OrvOper op, int reset, int allowShrink) {
 
 OrvExpr* OrvExprOper::Args(int i) const {
   if (BadIndex("OrvExprOper::Args", i)) return nullptr;
+  // A slot that holds its child answers it: nothing to make or report.
+  const std::uintptr_t w = Words()[i];
+  if (Tag(w) == kChildTag) return ChildOf(w);
+  if (w != 0 && Tag(w) == kRecordTag && RecordOf(w)->child != nullptr) return RecordOf(w)->child;
+  // An empty slot without a NULL_NODE of the fill answers null, reported
+  // only with the fill switch on.
+  if (Tag(w) == kEmptyTag && (w & kFillBit) == 0 && !OrvFillNullSwitch) return nullptr;
   MakeFillNode(i);
   OrvExpr* child = StoredChild(i);
   if (child == nullptr && OrvFillNullSwitch && !nullArgGuard) {
@@ -884,10 +925,16 @@ int OrvExprOper::FindArg(const OrvExpr* child) const {
 
 void OrvExprOper::SetArg(int i, OrvExpr* child, int order, int state) {
   if (BadIndex("OrvExprOper::SetArg", i)) return;
+  if (!AttachPlain(i, child) && AttachChecked(i, child)) return;
+  if (order >= 0 || state != 0)
+    PutMeta(i, state != 0 ? state : PeekState(i), order >= 0 ? order : PeekOrder(i));
+}
+
+[[gnu::noinline]] bool OrvExprOper::AttachChecked(int i, OrvExpr* child) {
   if (Words()[i] == 0) Words()[i] = kFresh;
   OrvExpr* current = StoredChild(i);
   if (child == nullptr || child != current) {
-    if (PrepareAttach("OrvExprOper::SetArg", child)) return;
+    if (PrepareAttach("OrvExprOper::SetArg", child)) return true;
     const bool fill = PeekFill(i);
     // Detaching from an empty slot does nothing a hook would not see; an
     // unmade NULL_NODE of the fill simply goes, unless a hook is to see it.
@@ -901,8 +948,7 @@ void OrvExprOper::SetArg(int i, OrvExpr* child, int order, int state) {
     OrvCallTreeEditHook(ORV_EDIT_SET_ARG, this, child, i, OrvEmptyVString);
     StoreChild(i, child);
   }
-  if (order >= 0 || state != 0)
-    PutMeta(i, state != 0 ? state : PeekState(i), order >= 0 ? order : PeekOrder(i));
+  return false;
 }
 
 void OrvExprOper::SetArgNoDel(int i, OrvExpr* child) {

@@ -187,7 +187,27 @@ class OrvExprOper : public OrvExpr {
   // Checks a child before it is attached: a child that is this node or one
   // of its ancestors is refused (1); a child that hangs in another slot is
   // reported and taken out of it first.  0 when the child may be attached.
-  int PrepareAttach(const char* method, OrvExpr* child);
+  // Inline for a child without a parent and without slots, which is
+  // attached as it is.
+  int PrepareAttach(const char* method, OrvExpr* child) {
+    if (child == nullptr || (child->NArgs() == 0 && child->Parent() == nullptr)) return 0;
+    return PrepareAttachSlow(method, child);
+  }
+  int PrepareAttachSlow(const char* method, OrvExpr* child);
+  // The attach of SetArg without anything to report, delete, make or show
+  // a hook: a child that hangs nowhere (or none) goes into slot i, which
+  // holds no child and no NULL_NODE of the fill.  False, with nothing
+  // changed, when the slot or the child is not of that kind.
+  inline bool AttachPlain(int i, OrvExpr* child);
+  // SetArg's attach of what AttachPlain leaves: true when the child was
+  // refused (and reported).
+  bool AttachChecked(int i, OrvExpr* child);
+  // The fill of an empty slot record without a NULL_NODE of the fill: it
+  // takes the next serial, kept unmade when the record can keep it apart
+  // from its "none", else with a NULL_NODE made now.
+  void FillRecord(OrvArgSlot* record);
+  // The report of a slot count beyond ORV_MAX_ARGS.
+  void ReportTooManyArgs(int n);
   // 1 (with a report) when the child is this node or one of its ancestors.
   int RefuseOwnAncestor(const char* method, const OrvExpr* child) const;
   // Takes a slot record out of the slot that still holds it (a slot of this
@@ -197,7 +217,12 @@ class OrvExprOper : public OrvExpr {
   // Stores a child (or, with the fill switch, a new NULL_NODE for a null
   // one) in slot i and sets its parent.
   void StoreChild(int i, OrvExpr* child);
-  int BadIndex(const char* method, int i) const;
+  // 1 (with a report) when slot i does not exist.
+  int BadIndex(const char* method, int i) const {
+    if (static_cast<unsigned>(i) < static_cast<unsigned>(NArgs())) return 0;
+    return ReportBadIndex(method, i);
+  }
+  int ReportBadIndex(const char* method, int i) const;
   void Grow(int count);
   void SetCount(int n);
   // Deletes every node below this one (the outermost deletion of a subtree
@@ -311,6 +336,22 @@ inline bool OrvExpr::PeekFill(int i, uint32_t* serial) const {
   return true;
 }
 
+inline OrvExpr* OrvExpr::PeekChildOrFill(int i, bool* fill) const {
+  if ((up_ & kUpUnsettled) != 0) SettleChildren();
+  const std::uintptr_t w = static_cast<const OrvExprOper*>(this)->Words()[i];
+  *fill = false;
+  if (orv_slot_word::Tag(w) == orv_slot_word::kChildTag) return orv_slot_word::ChildOf(w);
+  if (orv_slot_word::Tag(w) == orv_slot_word::kEmptyTag) {
+    *fill = (w & orv_slot_word::kFillBit) != 0;
+    return nullptr;
+  }
+  if (w == 0 || orv_slot_word::Tag(w) != orv_slot_word::kRecordTag) return nullptr;
+  const OrvArgSlot* record = orv_slot_word::RecordOf(w);
+  if (record->child != nullptr) return record->child;
+  *fill = record->fillSerial_ != OrvArgSlot::kNoFill;
+  return nullptr;
+}
+
 inline OrvTokenList* OrvExpr::PeekTokens(int i) const {
   if ((up_ & kUpUnsettled) != 0) SettleChildren();
   const std::uintptr_t w = static_cast<const OrvExprOper*>(this)->Words()[i];
@@ -324,6 +365,57 @@ inline int OrvExpr::PeekState(int i) const {
   const std::uintptr_t w = static_cast<const OrvExprOper*>(this)->Words()[i];
   if (orv_slot_word::Tag(w) != orv_slot_word::kRecordTag) return orv_slot_word::StateOf(w);
   return w != 0 ? orv_slot_word::RecordOf(w)->state : 0;
+}
+
+inline void OrvExpr::SetSlotState(int i, int state) {
+  if ((up_ & kUpUnsettled) == 0 && (state == 0 || state == 1)) {
+    std::uintptr_t* words = static_cast<const OrvExprOper*>(this)->Words();
+    const std::uintptr_t w = words[i];
+    // A compact word keeps its order and whatever else it holds: only the
+    // state bit changes.
+    if (orv_slot_word::Tag(w) != orv_slot_word::kRecordTag) {
+      words[i] = (w & ~(std::uintptr_t(1) << orv_slot_word::kStateShift)) |
+                 (std::uintptr_t(state) << orv_slot_word::kStateShift);
+      return;
+    }
+    // A record keeps any state.
+    if (w != 0) {
+      orv_slot_word::RecordOf(w)->state = static_cast<uint16_t>(state);
+      return;
+    }
+  }
+  SetSlotStateSlow(i, state);
+}
+
+inline bool OrvExprOper::AttachPlain(int i, OrvExpr* child) {
+  using namespace orv_slot_word;
+  if (OrvTreeEditHook != nullptr || OrvFillNullSwitch) return false;
+  std::uintptr_t* words = Words();
+  const std::uintptr_t w = words[i];
+  OrvArgSlot* record = nullptr;
+  if (Tag(w) == kEmptyTag) {
+    if ((w & kFillBit) != 0) return false;
+  } else if (w != 0 && Tag(w) == kRecordTag) {
+    record = RecordOf(w);
+    if (record->child != nullptr || record->fillSerial_ != OrvArgSlot::kNoFill) return false;
+  } else {
+    return false;
+  }
+  if (child == nullptr) return true;  // the slot stays as it is
+  if (child->Parent() != nullptr) return false;
+  // A node hung below itself is refused with a report: the slow path.
+  if (child->NArgs() != 0) {
+    for (const OrvExpr* up = this; up != nullptr; up = up->Parent())
+      if (up == child) return false;
+  }
+  if (record != nullptr) {
+    record->child = child;
+  } else {
+    if (!PtrFits(child)) return false;
+    words[i] = ChildWord(child, MetaOf(w));
+  }
+  child->SetParent(this);
+  return true;
 }
 
 inline int OrvExpr::PeekOrder(int i) const {

@@ -48,11 +48,7 @@ const char* OrvOperTemplate(int code) {
   return OrvOperIsValid(code) ? kCatalogue[code].templ : kBadOp;
 }
 
-int OrvOperIsList(int code) { return OrvOperIsValid(code) ? kCatalogue[code].isList : 0; }
-
 int OrvOperIsStmt(int code) { return OrvOperIsValid(code) ? kCatalogue[code].isStmt : 0; }
-
-int OrvOperArgNo(int code) { return OrvOperIsValid(code) ? kCatalogue[code].argNo : -1; }
 
 int OrvOperFixedOrder(int code) {
   return OrvOperIsValid(code) ? kCatalogue[code].fixedOrder : -1;

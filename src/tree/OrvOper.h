@@ -55,9 +55,14 @@ const OrvOperDescr* OrvOperDescrOf(int code);
 
 const char* OrvOperName(int code);         // "bad-op" when invalid
 const char* OrvOperTemplate(int code);     // "bad-op" when invalid
-int OrvOperIsList(int code);               // 0 when invalid
+// Inline: every new operation node asks both.
+inline int OrvOperIsList(int code) {       // 0 when invalid
+  return code >= 1 && code <= ORV_OPER_LAST ? OrvOperCatalogue[code].isList : 0;
+}
 int OrvOperIsStmt(int code);               // 0 when invalid
-int OrvOperArgNo(int code);                // -1 when invalid
+inline int OrvOperArgNo(int code) {        // -1 when invalid
+  return code >= 1 && code <= ORV_OPER_LAST ? OrvOperCatalogue[code].argNo : -1;
+}
 int OrvOperFixedOrder(int code);           // -1 when invalid
 
 // Writes the NAME in the escaped TIC string form ended by ':' ("bad-op" for

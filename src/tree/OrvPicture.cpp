@@ -40,9 +40,10 @@ OrvExpr* EnclosingProgram(OrvExpr* context) {
 }
 
 // The child in slot `slot` of `node`, or null when the node is absent or has
-// no such slot.
+// no such slot; read inline (a negative slot is reported as Args does).
 OrvExpr* ChildAt(const OrvExpr* node, int slot) {
-  return node != nullptr && slot < node->NArgs() ? node->Args(slot) : nullptr;
+  if (node == nullptr || slot >= node->NArgs()) return nullptr;
+  return slot >= 0 ? node->ChildAt(slot) : node->Args(slot);
 }
 
 // The character a CURRENCY SIGN clause of `program` names, or 0 when the
@@ -85,7 +86,7 @@ OrvResult ConstantCount(const VString& name, OrvExpr* context, bool haveContext,
   }
   OrvExpr* program = EnclosingProgram(context);
   OrvExpr* table = program != nullptr && program->NArgs() > PROG_SYMBOL_TABLE
-                       ? program->Args(PROG_SYMBOL_TABLE) : nullptr;
+                       ? program->ChildAt(PROG_SYMBOL_TABLE) : nullptr;
   OrvExpr* elt = table != nullptr ? OrvSymTabFindElt(table, name, nullptr) : nullptr;
   if (elt == nullptr) {
     message = OrvFormat("78-level name used in PIC string is not defined: %s", whole);

@@ -1,7 +1,9 @@
 // Qualified names and the search for definitions.
 #include "OrvQualName.h"
 
+#include <algorithm>
 #include <iostream>
+#include <vector>
 
 #include "OrvExprOper.h"
 #include "OrvLink.h"
@@ -252,18 +254,25 @@ VString OrvQualNameStrSep(OrvExpr* qe, char sep) {
 }
 
 void OrvRestrictDefs(OrvLinkList& candidates, OrvLinkList& refs) {
+  // The scopes of the references' definitions, found once (the search of a
+  // scope reports nothing for a definition), sorted to be looked up: a
+  // candidate is kept when one of them stands above it within its program.
+  std::vector<OrvExpr*> scopes;
+  for (OrvLinkElem* r = refs.Head(); r != nullptr; r = r->next) {
+    if (!IsDef(r->link.node)) continue;
+    OrvExpr* scope = OrvNamedObjDeclForDef(r->link.node);
+    if (scope != nullptr) scopes.push_back(scope);
+  }
+  std::sort(scopes.begin(), scopes.end());
   OrvLinkList kept;
   for (OrvLinkElem* c = candidates.Head(); c != nullptr; c = c->next) {
     OrvExpr* cand = c->link.node;
     if (!CheckDef(cand, "OrvRestrictDefs: e1def expecting NAMED_OBJ_DEF")) continue;
     bool inside = false;
-    for (OrvLinkElem* r = refs.Head(); r != nullptr && !inside; r = r->next) {
-      if (!IsDef(r->link.node)) continue;
-      OrvExpr* scope = OrvNamedObjDeclForDef(r->link.node);
-      if (scope == nullptr) continue;
+    if (!scopes.empty()) {
       for (OrvExpr* n = cand->Parent(); n != nullptr && n->Oper() != COBOL_PROGRAM;
            n = n->Parent()) {
-        if (n == scope) { inside = true; break; }
+        if (std::binary_search(scopes.begin(), scopes.end(), n)) { inside = true; break; }
       }
     }
     if (inside) kept.Append(c->link);

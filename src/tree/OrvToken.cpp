@@ -214,8 +214,7 @@ int OrvTokenList::Count() const {
   return n;
 }
 
-void OrvTokenList::SetNodeList(bool on) {
-  if (on == IsNodeList()) return;
+void OrvTokenList::MoveNodeCount(bool on) {
   const long n = Count();
   if (on) {
     bits_ |= kNodeMark;
@@ -251,20 +250,6 @@ void OrvTokenList::CopyFrom(const OrvTokenList& o) {
   }
 }
 
-void OrvTokenList::Append(OrvToken*& token) {
-  if (token == nullptr) return;
-  OrvToken* last = LastToken();
-  if (last == nullptr) {
-    token->next_ = token;
-  } else {
-    token->next_ = last->next_;
-    last->next_ = token;
-  }
-  SetLastToken(token);
-  CountIn(1);
-  token = nullptr;
-}
-
 void OrvTokenList::PushFrontToken(OrvToken* token) {
   if (token == nullptr) return;
   OrvToken* last = LastToken();
@@ -293,8 +278,7 @@ long MovedCount(const OrvTokenList& from, const OrvTokenList& to) {
 
 }  // namespace
 
-void OrvTokenList::Splice(OrvTokenList& other) {
-  if (&other == this || other.IsEmpty()) return;
+void OrvTokenList::SpliceNonEmpty(OrvTokenList& other) {
   const long moved = MovedCount(other, *this);
   other.CountIn(-moved);
   CountIn(moved);

@@ -176,7 +176,16 @@ public:
   // OrvTokensInNodes.  Marking or unmarking a list moves its tokens in or
   // out of the count.
   bool IsNodeList() const { return (bits_ & kNodeMark) != 0; }
-  void SetNodeList(bool on);
+  // Inline: most lists are marked or unmarked while still empty (every new
+  // node marks its own list), which moves no token in or out of the count.
+  void SetNodeList(bool on) {
+    if (on == IsNodeList()) return;
+    if (IsEmpty()) {
+      bits_ ^= kNodeMark;
+      return;
+    }
+    MoveNodeCount(on);
+  }
   // Forgets the tokens without deleting them: for a whole tree given back
   // at once, whose tokens went with the tokens' arena.
   void Abandon() { bits_ &= kNodeMark; }
@@ -187,11 +196,27 @@ public:
   void CopyFrom(const OrvTokenList& o);
 
   // Appends the token; the list takes it over and the pointer becomes null.
-  void Append(OrvToken*& token);
+  // Inline: the lexer and the position step append tokens by the million.
+  void Append(OrvToken*& token) {
+    if (token == nullptr) return;
+    OrvToken* last = LastToken();
+    if (last == nullptr) {
+      token->next_ = token;
+    } else {
+      token->next_ = last->next_;
+      last->next_ = token;
+    }
+    SetLastToken(token);
+    CountIn(1);
+    token = nullptr;
+  }
   // Appends a new token with a copy of the text, begin and end both posn.
   void AddToken(int code, const OrvTxtPosn& posn, const VString& text);
   // Moves all of other's tokens to the end (Splice) or the front (Prepend).
-  void Splice(OrvTokenList& other);
+  // Splice is inline for the test of an empty list, which most calls pass.
+  void Splice(OrvTokenList& other) {
+    if (&other != this && !other.IsEmpty()) SpliceNonEmpty(other);
+  }
   void Prepend(OrvTokenList& other);
   // Puts the token in front; the list takes it over.
   void PushFrontToken(OrvToken* token);
@@ -260,6 +285,11 @@ private:
   static const std::uintptr_t kNodeMark = 1;
   OrvToken* LastToken() const { return reinterpret_cast<OrvToken*>(bits_ & ~kNodeMark); }
   void SetLastToken(OrvToken* t) { bits_ = reinterpret_cast<std::uintptr_t>(t) | (bits_ & kNodeMark); }
+  // SetNodeList of a list that holds tokens: they move in or out of the
+  // count with the mark.
+  void MoveNodeCount(bool on);
+  // Splice of a non-empty other list.
+  void SpliceNonEmpty(OrvTokenList& other);
   // Moves n tokens in (n > 0) or out of the count of a node's list.
   void CountIn(long n) {
     if (IsNodeList()) OrvTokensInNodes += n;

@@ -26,8 +26,12 @@ bool Present(const OrvExpr* node) { return node != nullptr && node->Oper() != NU
 // for an absent clause (a NULL_NODE sign kind leaves the sign at NULL_NODE,
 // which is its start value), so it is not made for the question.
 OrvExpr* ChildOrNull(OrvExpr* node, int i) {
-  if (node == nullptr || i < 0 || i >= node->NArgs() || node->PeekFill(i)) return nullptr;
-  return node->ChildAt(i);
+  if (node == nullptr || i < 0 || i >= node->NArgs()) return nullptr;
+  // Read as stored; an empty slot is asked through ChildAt only with the
+  // fill switch on, under which it reports.
+  OrvExpr* child = node->PeekChild(i);
+  if (child == nullptr && OrvFillNullSwitch && !node->PeekFill(i)) return node->ChildAt(i);
+  return child;
 }
 
 }  // namespace

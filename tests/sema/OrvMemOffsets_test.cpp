@@ -3,9 +3,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstring>
 #include <fstream>
+#include <memory>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "LayoutTestSupport.h"
 
@@ -148,6 +152,59 @@ TEST(OrvMemOffsetsTest, TreeWithoutSectionsPrintsNothing) {
   EXPECT_NE(ORV_WALK_STOP, OrvPrintMemOffsets(out, &program));
   EXPECT_EQ(&out, memOffsetsStream);
   EXPECT_EQ("", out.str());
+}
+
+// A list of slots by letter: 'L' a LINKAGE SECTION, 'P' a PROCEDURE
+// DIVISION, 'F' a NULL_NODE of the fill (unmade), 'E' an empty slot, and
+// '(' ... ')' a nested list.
+OrvExpr* SlotsTree(const char*& at) {
+  OrvExprOper* list = new OrvExprOper(EX_LIST);
+  std::vector<int> empties;
+  for (; *at != '\0' && *at != ')'; ++at) {
+    switch (*at) {
+      case 'L': list->AddArg(new OrvExprOper(SECTION_LINKAGE)); break;
+      case 'P': list->AddArg(new OrvExprOper(DIVISION_PROCEDURE)); break;
+      case 'F': list->AddArg(nullptr); break;
+      case 'E':
+        // Held by a stand-in until the fill has passed.
+        empties.push_back(list->NArgs());
+        list->AddArg(new OrvExprOper(EX_LIST));
+        break;
+      case '(': list->AddArg(SlotsTree(++at)); break;
+    }
+  }
+  list->FillEmptySlots();
+  for (int i : empties) delete list->DelArg(i, 0, 0);
+  return list;
+}
+
+// The table's walk reads the slots as stored: a NULL_NODE of the fill stays
+// unmade, and the table and the answer are those of the walk that makes it
+// (the one that runs under the walk trace).
+TEST(OrvMemOffsetsTest, FillLeftUnmadeWithTheWalksTableAndAnswer) {
+  const char* cases[] = {"", "L", "LF", "FL", "LE", "ELF", "(LF)", "(LF)E", "F(L)", "PF", "LP", "L(P)F", "FF"};
+  for (const char* c : cases) {
+    SCOPED_TRACE(c);
+    const char* at = c;
+    std::unique_ptr<OrvExpr> stored(SlotsTree(at));
+    at = c;
+    std::unique_ptr<OrvExpr> walked(SlotsTree(at));
+    const long nodes = OrvLiveNodes;
+    std::ostringstream storedOut;
+    const OrvWalkCode storedCode = OrvPrintMemOffsets(storedOut, stored.get());
+    EXPECT_EQ(nodes, OrvLiveNodes);
+    std::ostringstream walkedOut, trace;
+    std::ostream* traceBefore = OrvWalkTraceStream;
+    OrvWalkTraceStream = &trace;
+    OrvWalkTraceSwitch = 1;
+    const OrvWalkCode walkedCode = OrvPrintMemOffsets(walkedOut, walked.get());
+    OrvWalkTraceSwitch = 0;
+    OrvWalkTraceStream = traceBefore;
+    EXPECT_EQ(walkedCode, storedCode);
+    EXPECT_EQ(walkedOut.str(), storedOut.str());
+    // The walk made a NULL_NODE for each fill it passed.
+    EXPECT_EQ(nodes + static_cast<long>(std::count(c, c + std::strlen(c), 'F')), OrvLiveNodes);
+  }
 }
 
 TEST(OrvPadVStringTest, PadsButNeverCuts) {

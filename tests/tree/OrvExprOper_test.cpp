@@ -713,3 +713,37 @@ TEST(OrvExprOperNullNode, ReadsAsTheNullNodeSetArgPutsThere) {
     }
   }
 }
+
+// PeekChildOrFill answers what PeekChild and PeekFill answer, for every
+// kind of slot: a child, an empty slot, a NULL_NODE of the fill unmade and
+// made, a record with a child, an empty record and a record of the fill.
+TEST(OrvExprOperPeek, ChildOrFillAgreesWithPeekChildAndPeekFill) {
+  struct Case {
+    const char* name;
+    bool child;   // the slot holds a child
+    bool record;  // the slot is asked for as a record first
+    bool fill;    // the fill passes the slot
+    bool make;    // the fill's NULL_NODE is made (asked for through Args)
+  };
+  const Case cases[] = {
+      {"child", true, false, false, false},         {"empty", false, false, false, false},
+      {"fill unmade", false, false, true, false},   {"fill made", false, false, true, true},
+      {"record with child", true, true, false, false}, {"empty record", false, true, false, false},
+      {"record of the fill", false, true, true, false}, {"record, fill made", false, true, true, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    OrvExprOper n(DECL_DD_ENTRY);
+    if (c.child) n.SetArg(1, Str("A"));
+    if (c.record) n.ArgSlots(1)->tokens.AddToken(SEP_SPACE, OrvTxtPosn(1, 2, 0), VString(" "));
+    if (c.fill) n.FillEmptySlots();
+    if (c.make) {
+      ASSERT_NE(n.Args(1), nullptr);
+    }
+    bool fill = !n.PeekFill(1);
+    EXPECT_EQ(n.PeekChild(1), n.PeekChildOrFill(1, &fill));
+    EXPECT_EQ(n.PeekFill(1), fill);
+    EXPECT_EQ(c.fill && !c.make, fill);
+    EXPECT_EQ(c.child || c.make, n.PeekChild(1) != nullptr);
+  }
+}

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <random>
 #include <sstream>
 #include <string>
@@ -59,6 +60,39 @@ TEST(OrvSymTabListTest, LookUpsAgreeWithTheSortedSearchAsTheTableGrows) {
   names.push_back("");
   ExpectSameAnswers(&table, names);
   EXPECT_EQ(Indexed(&table, "MISSING"), nullptr);
+}
+
+TEST(OrvSymTabListTest, NamesOfEveryLengthAndOneByteApartAreFoundAsThemselves) {
+  // Every length up to three words of the hash's steps, and for each
+  // length the names that differ from it in one byte: the first, the
+  // middle or the last one.
+  const std::string base = "ABCDEFGHIJKLMNOPQRSTUVWXYZ";
+  std::vector<std::string> names;
+  for (std::size_t n = 1; n <= 25; ++n) {
+    const std::string name = base.substr(0, n);
+    names.push_back(name);
+    for (std::size_t k : {std::size_t(0), n / 2, n - 1}) {
+      std::string other = name;
+      other[k] = '-';
+      names.push_back(other);
+    }
+  }
+  std::sort(names.begin(), names.end());
+  names.erase(std::unique(names.begin(), names.end()), names.end());
+  OrvSymTabList table;
+  std::vector<OrvSymTabElt*> elts;
+  for (const std::string& n : names) elts.push_back(OrvSymTabFindOrAddElt(&table, VString(n.c_str())));
+  EXPECT_EQ(static_cast<int>(names.size()), table.NArgs());
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    SCOPED_TRACE(names[i]);
+    EXPECT_EQ(elts[i], Indexed(&table, names[i].c_str()));
+    EXPECT_EQ(elts[i], Searched(&table, names[i].c_str()));
+    // Names compare as C strings: what stands after the NUL is not read.
+    const std::string tail = names[i] + std::string(1, '\0') + "TAIL-OF-NINE";
+    OrvSymTabElt* found = nullptr;
+    ASSERT_TRUE(table.Lookup(VString(tail.data(), static_cast<int>(tail.size())), found));
+    EXPECT_EQ(elts[i], found);
+  }
 }
 
 TEST(OrvSymTabListTest, RemovedAndRenamedElementsAreNotFoundUnderTheirOldNames) {
@@ -199,6 +233,31 @@ TEST(OrvSymTabListTest, NamesInAnyOrderGiveTheChildrenAndLookUpsOfAPlainTable) {
 
 // Names appended out of order and then edited through the node interface:
 // the edit sees the children in order, and the table keeps its answers.
+// Names that share their first eight bytes or end within them, and bytes
+// above 0x7f, come out of the unordered insertions in the order of a plain
+// table (strcmp's order).
+TEST(OrvSymTabListTest, NamesAlikeInTheirFirstBytesSettleInThePlainOrder) {
+  const std::vector<std::string> names = {
+      "WRK-ITEM-B", "WRK-ITEM", "WRK-ITEM-A", "WRK-ITE", "W", "WRK-ITEM-AA", "A\xe9", "A~",
+      "ABCDEFGH", "ABCDEFG", "ABCDEFGHI", "B", "AZ", "WRK-ITEM-\xc0", "WRK-ITEM-0"};
+  OrvSymTabList table;
+  OrvExprOper plain(SYMBOL_TABLE_ELT_LIST);
+  // In order first, so that the rest are appended and settled.
+  for (const char* first : {"A", "Z"}) {
+    OrvSymTabFindOrAddElt(&table, VString(first));
+    OrvSymTabFindOrAddElt(&plain, VString(first));
+  }
+  for (const std::string& n : names) {
+    OrvSymTabFindOrAddElt(&table, VString(n.c_str()));
+    OrvSymTabFindOrAddElt(&plain, VString(n.c_str()));
+  }
+  const std::vector<std::string> expected = ChildNames(&plain);
+  ASSERT_EQ(expected.size(), names.size() + 2);
+  EXPECT_EQ(ChildNames(&table), expected);
+  for (std::size_t i = 1; i < expected.size(); ++i)
+    EXPECT_LT(std::strcmp(expected[i - 1].c_str(), expected[i].c_str()), 0);
+}
+
 TEST(OrvSymTabListTest, AnEditAfterUnorderedInsertionsSeesTheSortedChildren) {
   OrvSymTabList table;
   for (const char* n : {"D", "B", "C", "A"}) OrvSymTabFindOrAddElt(&table, VString(n));
