@@ -63,9 +63,13 @@ struct SlotRef {
   std::int32_t argIx;
 };
 
+// The operation codes a node's header can hold.
+const int kOperCodes = 1 << 11;
+
 struct Scratch {
   Scratch() {
     for (int op = 0; op < ORV_OPER_COUNT; ++op) shapes[op] = LookUpShape(op);
+    for (int op = 0; op < kOperCodes; ++op) isList[op] = OrvOperIsList(op) != 0;
   }
   std::vector<SlotRef> entries;
   // The child ranges of the nodes on the path from the root: those of one
@@ -76,12 +80,24 @@ struct Scratch {
   // The candidates of the ordered part as (index << 32 | list position),
   // used within one ordering only.
   std::vector<std::uint64_t> picks;
+  // The gap tokens of the nodes on the path that have tail tokens, found
+  // in the loop over their slots and made once the tail is seen to stay
+  // where it is: those of one node from its base up.
+  struct PendingGap {
+    OrvExpr* owner;
+    int index;
+    OrvTxtPosn from;
+    OrvTxtPosn to;
+  };
+  std::vector<PendingGap> gaps;
   VString message;         // empty but within one ordering's warning
   // The COPY statements of the tree being prepared, met in its walk: the
   // order of positions of a member and of the text around its statement.
   OrvSourceOrder order;
   // Every operation's shape, looked up once for the whole run.
   OperShape shapes[ORV_OPER_COUNT];
+  // Whether each code a node can carry (11 bits) is a list operation.
+  bool isList[kOperCodes];
 };
 
 Scratch& TheScratch() {
@@ -136,7 +152,8 @@ void ReleaseLargeScratch(Scratch& s) {
   // Not short-circuited: each array is looked at.
   const bool released = DropIfLarge(s.entries, s.entries.capacity()) |
                         DropIfLarge(s.ranges, s.ranges.size()) |
-                        DropIfLarge(s.picks, s.picks.capacity());
+                        DropIfLarge(s.picks, s.picks.capacity()) |
+                        DropIfLarge(s.gaps, s.gaps.capacity());
   if (released) ReturnFreePages();
 }
 
@@ -409,7 +426,8 @@ bool PlaceInCoveringGap(OrvExpr* node, OrvToken*& token) {
 // span their text, so that a print from the source would copy it twice and
 // then go back.  Each such token takes the place of the part of the gap
 // that covers it; one that no gap covers stays where it is.
-void HandInnerTokensToChild(const OrvSourceOrder& order, OrvTokenList& tokens, OrvExpr* child,
+// Answers whether the list was rebuilt (some such token was found).
+bool HandInnerTokensToChild(const OrvSourceOrder& order, OrvTokenList& tokens, OrvExpr* child,
                             const OrvTxtPosnRange& range) {
   auto inner = [&](const OrvToken* t) {
     return t != nullptr && t->code != SEP_SPACE && order.Before(range.beg, t->begin) &&
@@ -417,11 +435,12 @@ void HandInnerTokensToChild(const OrvSourceOrder& order, OrvTokenList& tokens, O
   };
   bool any = false;
   for (const OrvToken* t = tokens.First(); t != nullptr && !any; t = tokens.Next(t)) any = inner(t);
-  if (!any) return;
+  if (!any) return false;
   OrvTokenList kept;
   while (OrvToken* t = tokens.PopFirst())
     if (!inner(t) || !PlaceInCoveringGap(child, t)) kept.Append(t);
   tokens.Splice(kept);
+  return true;
 }
 
 // Step 6: a SEP_SPACE token in front of each child whose text does not begin
@@ -578,13 +597,176 @@ OrvTxtPosnRange PrepareNode(Scratch& s, OrvExpr* node, int debugLevel) {
   return r;
 }
 
+// The quiet preparation: PrepareNode without the trace and without a
+// pending error node, which a parse always runs.  UpdateErrorExpr then only
+// sets last_posn to the last set end of each list it is given; here that is
+// the end of the list's range.  The slots are read from their stored words.
+// A child without slots is prepared in its parent's loop.  A node without
+// tail tokens adds its gap tokens in the loop over its slots, as each
+// slot's range is known: no later step of the node then looks at a slot
+// already passed (only the merge of tail tokens would), so the gaps come
+// out as AddGapTokens makes them.  A node with tail tokens finds its gaps
+// in the same loop and makes them after the loop when none of its tail
+// tokens goes into a slot (the usual case: the tail stands behind the
+// text of the slots); otherwise the merge and AddGapTokens run as in
+// PrepareNode.
+
+// What a stored slot word holds (as PeekChild, PeekTokens and PeekOrder
+// read it).
+OrvExpr* WordChild(std::uintptr_t w) {
+  using namespace orv_slot_word;
+  if (Tag(w) == kChildTag) return ChildOf(w);
+  return w != 0 && Tag(w) == kRecordTag ? RecordOf(w)->child : nullptr;
+}
+OrvTokenList* WordTokens(std::uintptr_t w) {
+  using namespace orv_slot_word;
+  if (w == 0 || Tag(w) != kRecordTag) return nullptr;
+  OrvTokenList* tokens = &RecordOf(w)->tokens;
+  return tokens->IsEmpty() ? nullptr : tokens;
+}
+int WordOrder(std::uintptr_t w) {
+  using namespace orv_slot_word;
+  if (Tag(w) != kRecordTag) return orv_slot_word::OrderOf(w);
+  return w != 0 ? RecordOf(w)->order : kNoOrder;
+}
+
+// PlainSlots over the node's stored words.
+bool PlainWords(const Scratch& s, const std::uintptr_t* words, int n, const OperShape& shape) {
+  if (shape.anyComputed) return false;
+  const int fixed = shape.fixed < 0 ? n : shape.fixed;
+  for (int i = 0; i < n; ++i) {
+    const std::uintptr_t w = words[i];
+    if (WordOrder(w) != kNoOrder) return false;
+    if (i < fixed) continue;
+    const OrvExpr* child = WordChild(w);
+    if (child != nullptr && s.isList[child->Oper()]) return false;
+  }
+  return true;
+}
+
+// Widens `r` by a range met after everything it covers so far.
+void Extend(OrvTxtPosnRange& r, const OrvTxtPosnRange& by) {
+  if (by.beg.IsSet() && !r.beg.IsSet()) r.beg = by.beg;
+  if (by.end.IsSet()) r.end = by.end;
+}
+
+// The range of a list the preparation reads, which UpdateErrorExpr would
+// have read: its set end becomes last_posn.
+OrvTxtPosnRange ReadList(const OrvTokenList& tokens) {
+  const OrvTxtPosnRange range = tokens.PosnRange();
+  if (range.end.IsSet()) last_posn = range.end;
+  return range;
+}
+
+// PrepareNode for a node with slots that is not the symbol table.
+OrvTxtPosnRange PrepareQuiet(Scratch& s, OrvExpr* node) {
+  OrvTxtPosnRange r;
+  const int op = node->Oper();
+  const int n = node->NArgs();
+  const OperShape shape = ShapeOf(s, op);
+  const std::uintptr_t* words = node->PeekWords();
+  const size_t entryBase = s.entries.size();
+  int count = 0;
+  const bool plain = PlainWords(s, words, n, shape);
+  if (plain) {
+    count = n;
+  } else if (OrderSlots(s, node, s.entries, count, s.message) == ORV_SOURCE_PRINT_BAD_ORDER) {
+    SourcePrintWarning(s.message, OrvSrcPosnBegWalker(node));
+    s.message = VString();
+  }
+  // Tail tokens are merged into the slots once every slot's range is
+  // known, before the gaps: the ranges are then kept for both steps.
+  const bool tail = !node->Tokens().IsEmpty();
+  const size_t rangeBase = s.rangeTop;
+  if (tail) {
+    s.rangeTop = rangeBase + static_cast<size_t>(count);
+    if (s.ranges.size() < s.rangeTop) s.ranges.resize(std::max(s.rangeTop, 2 * s.ranges.size()));
+  }
+  OrvTxtPosn last;  // the gaps' "where the text before ended"
+  const size_t gapBase = s.gaps.size();
+  for (int k = 0; k < count; ++k) {
+    OrvExpr* owner = node;
+    int index = k;
+    std::uintptr_t w;
+    if (plain) {
+      w = words[k];
+    } else {
+      const SlotRef& e = s.entries[entryBase + static_cast<size_t>(k)];
+      owner = e.owner;
+      index = e.index;
+      w = owner->PeekWords()[index];
+    }
+    // A slot without child and tokens has an empty range and no gap.
+    if (orv_slot_word::Tag(w) == orv_slot_word::kEmptyTag) {
+      if (tail) s.ranges[rangeBase + static_cast<size_t>(k)] = OrvTxtPosnRange();
+      continue;
+    }
+    OrvTokenList* tokens = WordTokens(w);
+    OrvExpr* sub = WordChild(w);
+    OrvTxtPosnRange own;
+    if (tokens != nullptr) own = ReadList(*tokens);
+    OrvTxtPosnRange child;
+    if (sub != nullptr && sub->Oper() != SYMBOL_TABLE_ELT_LIST) {
+      if (sub->NArgs() > 0)
+        child = PrepareQuiet(s, sub);
+      else if (!sub->Tokens().IsEmpty())
+        child = ReadList(sub->Tokens());
+    }
+    if (tokens != nullptr) {
+      if (child.beg.IsSet() && HandInnerTokensToChild(s.order, *tokens, sub, child)) own = tokens->PosnRange();
+      Extend(r, own);
+    }
+    Extend(r, child);
+    if (tail) s.ranges[rangeBase + static_cast<size_t>(k)] = child;
+    if (own.end.IsSet()) last = own.end;
+    if (GapEdge(last) && GapEdge(child.beg) && OrvTxtPosn::Compare(last, child.beg) != 0) {
+      if (tail) {
+        s.gaps.push_back(Scratch::PendingGap{owner, index, last, child.beg});
+      } else {
+        OrvToken* gap = new OrvToken(SEP_SPACE, VString(), last, child.beg);
+        owner->SlotAt(index)->tokens.Append(gap);
+      }
+    }
+    if (child.end.IsSet()) last = child.end;
+  }
+  if (tail) {
+    // MergeTailIntoSlots moves tokens only from a first one that stands
+    // before the end of the slots' text.
+    const bool merges = count > 0 && s.order.Before(node->Tokens().First()->begin, r.end);
+    if (merges) MergeTailIntoSlots(s, plain ? node : nullptr, entryBase, rangeBase, count, node, r);
+    Extend(r, ReadList(node->Tokens()));
+    if (merges) {
+      AddGapTokens(s, plain ? node : nullptr, entryBase, rangeBase, count, 0);
+    } else {
+      for (size_t g = gapBase; g < s.gaps.size(); ++g) {
+        const Scratch::PendingGap& pending = s.gaps[g];
+        OrvToken* gap = new OrvToken(SEP_SPACE, VString(), pending.from, pending.to);
+        pending.owner->SlotAt(pending.index)->tokens.Append(gap);
+      }
+    }
+    s.gaps.resize(gapBase);
+    s.rangeTop = rangeBase;
+  }
+  if (op == STMT_INLINED_COPY_BEG || op == STMT_INLINED_INCLUDE_BEG) s.order.NoteMarker(node, r.end);
+  s.entries.resize(entryBase);
+  return r;
+}
+
 }  // namespace
 
 OrvTxtPosnRange SetSlotPosnOper(OrvExpr* node, int debugLevel) {
   Scratch& s = TheScratch();
   // The statements of an earlier tree say nothing of this one.
   s.order.Clear();
-  const OrvTxtPosnRange r = PrepareNode(s, node, debugLevel);
+  OrvTxtPosnRange r;
+  if (debugLevel > 0 || err_expr != nullptr) {
+    r = PrepareNode(s, node, debugLevel);
+  } else if (node != nullptr && node->Oper() != SYMBOL_TABLE_ELT_LIST) {
+    if (node->NArgs() > 0)
+      r = PrepareQuiet(s, node);
+    else if (!node->Tokens().IsEmpty())
+      r = ReadList(node->Tokens());
+  }
   ReleaseLargeScratch(s);
   return r;
 }

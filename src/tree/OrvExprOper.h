@@ -326,6 +326,11 @@ inline int OrvExpr::PeekState(int i) const {
   return w != 0 ? orv_slot_word::RecordOf(w)->state : 0;
 }
 
+inline const std::uintptr_t* OrvExpr::PeekWords() const {
+  if ((up_ & kUpUnsettled) != 0) SettleChildren();
+  return static_cast<const OrvExprOper*>(this)->Words();
+}
+
 inline int OrvExpr::PeekOrder(int i) const {
   if ((up_ & kUpUnsettled) != 0) SettleChildren();
   const std::uintptr_t w = static_cast<const OrvExprOper*>(this)->Words()[i];
