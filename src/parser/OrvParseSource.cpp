@@ -22,6 +22,19 @@
 
 namespace {
 
+// The child and the from-source state of a slot word as stored, as
+// PeekChild and PeekState read them.
+OrvExpr* StoredChild(std::uintptr_t w) {
+  using namespace orv_slot_word;
+  if (Tag(w) == kChildTag) return ChildOf(w);
+  return w != 0 && Tag(w) == kRecordTag ? RecordOf(w)->child : nullptr;
+}
+int StoredState(std::uintptr_t w) {
+  using namespace orv_slot_word;
+  if (Tag(w) != kRecordTag) return StateOf(w);
+  return w != 0 ? RecordOf(w)->state : 0;
+}
+
 // Reports a step to the settings' progress call-back, with the empty
 // position.
 void Progress(const OrvParserImpl& parser, const char* text) {
@@ -89,8 +102,9 @@ void FillNullSlots(OrvExpr* root) {
     const int n = node->NArgs();
     if (n == 0) return;
     static_cast<OrvExprOper*>(node)->FillEmptySlots();
+    const std::uintptr_t* words = node->PeekWords();
     for (int i = n - 1; i >= 0; --i) {
-      OrvExpr* child = node->PeekChild(i);
+      OrvExpr* child = StoredChild(words[i]);
       if (child != nullptr && child->NArgs() > 0) stack.push_back(child);
     }
   });
@@ -102,10 +116,15 @@ void FillNullSlots(OrvExpr* root) {
 // stored: no slot record is made for the mark.
 inline void MarkNodeFromSource(OrvExpr* node, std::vector<OrvExpr*>* children) {
   if (node->FromSrc() == 0) node->SetFromSrc(1);
-  for (int i = node->NArgs() - 1; i >= 0; --i) {
-    if (node->PeekState(i) == 0) node->SetSlotState(i, 1);
+  const int n = node->NArgs();
+  if (n == 0) return;
+  // Setting a state leaves the word's child (and the block) in place.
+  const std::uintptr_t* words = node->PeekWords();
+  for (int i = n - 1; i >= 0; --i) {
+    const std::uintptr_t w = words[i];
+    if (StoredState(w) == 0) node->SetSlotState(i, 1);
     if (children == nullptr) continue;
-    OrvExpr* child = node->PeekChild(i);
+    OrvExpr* child = StoredChild(w);
     if (child != nullptr) children->push_back(child);
   }
 }
