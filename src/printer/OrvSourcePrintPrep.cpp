@@ -115,7 +115,8 @@ OperShape ShapeOf(const Scratch& s, int op) {
 // the path from the root, so it grows geometrically (push_back) and never
 // to an exact size: an exact reserve per node would copy the whole path
 // again at each level of a deep tree.
-void PushEntry(std::vector<SlotRef>& stack, const SlotRef& e) {
+// Inline: the ordering puts every slot of a node on the stack twice.
+[[gnu::always_inline]] inline void PushEntry(std::vector<SlotRef>& stack, const SlotRef& e) {
   if (stack.size() == stack.capacity()) SourcePrintScratchMoves += static_cast<long>(stack.size());
   stack.push_back(e);
 }
@@ -159,6 +160,26 @@ void ReleaseLargeScratch(Scratch& s) {
 
 int OrderOf(const SlotRef& e) { return e.owner ? e.order : kNoOrder; }
 
+// What a stored slot word holds (as PeekChild, PeekTokens and PeekOrder
+// read it).
+OrvExpr* WordChild(std::uintptr_t w) {
+  using namespace orv_slot_word;
+  if (Tag(w) == kChildTag) return ChildOf(w);
+  return w != 0 && Tag(w) == kRecordTag ? RecordOf(w)->child : nullptr;
+}
+OrvTokenList* WordTokens(std::uintptr_t w) {
+  using namespace orv_slot_word;
+  if (w == 0 || Tag(w) != kRecordTag) return nullptr;
+  OrvTokenList* tokens = &RecordOf(w)->tokens;
+  return tokens->IsEmpty() ? nullptr : tokens;
+}
+int WordOrder(std::uintptr_t w) {
+  using namespace orv_slot_word;
+  if (Tag(w) != kRecordTag) return orv_slot_word::OrderOf(w);
+  return w != 0 ? RecordOf(w)->order : kNoOrder;
+}
+
+
 // The sort key of a candidate of the ordered part: its clause index (not
 // negative) above its list position.
 const int kPickShift = 32;
@@ -175,29 +196,33 @@ void Note(VString& message, const VString& text) {
 // Step 3: the slots of the node in slot order, computed slots left out and
 // list children past the fixed part flattened, appended to `out`.  Answers
 // whether any entry carries a clause order or has no slot.
-bool CollectSlots(OrvExpr* node, const OperShape& shape, int fixed, std::vector<SlotRef>& out) {
-  int n = node->NArgs();
+// The slots are read from their stored words.
+bool CollectSlots(const Scratch& s, OrvExpr* node, const OperShape& shape, int fixed, std::vector<SlotRef>& out) {
+  const int n = node->NArgs();
   const int flagCount = shape.flagCount;
   const std::int32_t* computed = shape.computed;
+  const std::uintptr_t* words = node->PeekWords();
   bool ordered = false;
-  auto push = [&](OrvExpr* owner, int index, OrvExpr* root, int argIx) {
-    const int order = owner->PeekOrder(index);
+  auto push = [&](OrvExpr* owner, int index, int order, OrvExpr* root, int argIx) {
     ordered = ordered || order != kNoOrder;
     PushEntry(out, SlotRef{owner, index, order, root, argIx});
   };
   for (int i = 0; i < n; ++i) {
     if (i < flagCount && computed[i] != 0) continue;
-    OrvExpr* child = node->PeekChild(i);
-    if (i < fixed || child == nullptr || !OrvOperIsList(child->Oper())) {
-      push(node, i, node, i);
+    const std::uintptr_t w = words[i];
+    OrvExpr* child = WordChild(w);
+    if (i < fixed || child == nullptr || !s.isList[child->Oper()]) {
+      push(node, i, WordOrder(w), node, i);
       continue;
     }
-    int m = child->NArgs();
+    const int m = child->NArgs();
+    if (m == 0) continue;
+    const std::uintptr_t* childWords = child->PeekWords();
     for (int j = 0; j < m; ++j) {
       if (j == 0)
-        push(child, 0, node, i);
+        push(child, 0, WordOrder(childWords[0]), node, i);
       else
-        push(child, j, child, j);
+        push(child, j, WordOrder(childWords[j]), child, j);
     }
   }
   return ordered;
@@ -219,7 +244,7 @@ OrvResult OrderSlots(Scratch& s, OrvExpr* node, std::vector<SlotRef>& arena, int
   if (fixed < 0) fixed = node->NArgs();
 
   const size_t base = arena.size();
-  const bool ordered = CollectSlots(node, shape, fixed, arena);
+  const bool ordered = CollectSlots(s, node, shape, fixed, arena);
   const int n = static_cast<int>(arena.size() - base);
   auto list = [&](int k) -> SlotRef& { return arena[base + static_cast<size_t>(k)]; };
   // Most nodes carry no clause order at all: then every part below keeps
@@ -610,25 +635,6 @@ OrvTxtPosnRange PrepareNode(Scratch& s, OrvExpr* node, int debugLevel) {
 // tokens goes into a slot (the usual case: the tail stands behind the
 // text of the slots); otherwise the merge and AddGapTokens run as in
 // PrepareNode.
-
-// What a stored slot word holds (as PeekChild, PeekTokens and PeekOrder
-// read it).
-OrvExpr* WordChild(std::uintptr_t w) {
-  using namespace orv_slot_word;
-  if (Tag(w) == kChildTag) return ChildOf(w);
-  return w != 0 && Tag(w) == kRecordTag ? RecordOf(w)->child : nullptr;
-}
-OrvTokenList* WordTokens(std::uintptr_t w) {
-  using namespace orv_slot_word;
-  if (w == 0 || Tag(w) != kRecordTag) return nullptr;
-  OrvTokenList* tokens = &RecordOf(w)->tokens;
-  return tokens->IsEmpty() ? nullptr : tokens;
-}
-int WordOrder(std::uintptr_t w) {
-  using namespace orv_slot_word;
-  if (Tag(w) != kRecordTag) return orv_slot_word::OrderOf(w);
-  return w != 0 ? RecordOf(w)->order : kNoOrder;
-}
 
 // PlainSlots over the node's stored words.
 bool PlainWords(const Scratch& s, const std::uintptr_t* words, int n, const OperShape& shape) {
