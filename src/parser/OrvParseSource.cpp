@@ -110,38 +110,27 @@ void FillNullSlots(OrvExpr* root) {
   });
 }
 
-// Marks the node and its slots as source; with `children`, its children go
-// onto it in reverse slot order (so that they come off in slot order), in
-// the same loop over the slots.  The slots are read and set as they are
-// stored: no slot record is made for the mark.
-inline void MarkNodeFromSource(OrvExpr* node, std::vector<OrvExpr*>* children) {
+// Marks the node and its slots as source.  The slots are read and set as
+// they are stored: no slot record is made for the mark.
+void MarkNodeFromSource(OrvExpr* node) {
   if (node->FromSrc() == 0) node->SetFromSrc(1);
   const int n = node->NArgs();
   if (n == 0) return;
   // Setting a state leaves the word's child (and the block) in place.
   const std::uintptr_t* words = node->PeekWords();
-  for (int i = n - 1; i >= 0; --i) {
-    const std::uintptr_t w = words[i];
-    if (StoredState(w) == 0) node->SetSlotState(i, 1);
-    if (children == nullptr) continue;
-    OrvExpr* child = StoredChild(w);
-    if (child != nullptr) children->push_back(child);
-  }
+  for (int i = n - 1; i >= 0; --i)
+    if (StoredState(words[i]) == 0) node->SetSlotState(i, 1);
 }
 
-// The walk "SetFromSrcWalker" over a parsed tree.  Its call-back marks each
-// node and always goes on to the children, so without the walk trace (and
-// without the fill switch, under which an empty slot is reported as the
-// walk passes it) the nodes are marked in one loop over an explicit stack:
-// every node of the tree is reached once either way.
+// Whether the marks take a walk of their own, the named walk
+// "SetFromSrcWalker": with the walk trace (which shows it) or the fill
+// switch (under which an empty slot is reported as the walk passes it).
+// Otherwise the SourcePrint preparation, which reaches every node of the
+// tree, marks each node as it goes.
+bool MarksApart() { return OrvWalkTraceSwitch || OrvFillNullSwitch; }
+
 void MarkFromSource(OrvExpr* root) {
-  if (OrvWalkTraceSwitch || OrvFillNullSwitch) {
-    OrvWalkTree(root, nullptr, "SetFromSrcWalker", &SetFromSrcWalker, nullptr, nullptr);
-    return;
-  }
-  VisitFromRoot(root, [](OrvExpr* node, std::vector<OrvExpr*>& stack) {
-    MarkNodeFromSource(node, &stack);
-  });
+  OrvWalkTree(root, nullptr, "SetFromSrcWalker", &SetFromSrcWalker, nullptr, nullptr);
 }
 
 // Reads the tokens to the end of the input and drops them (lex only).
@@ -230,9 +219,15 @@ OrvParserResult ParseFile(OrvParserImpl& parser, const VString& fileName, OrvExp
     *tree = parser.root;
     parser.root = nullptr;
     EndFile(parser, *tree);
-    MarkFromSource(*tree);
-    Progress(parser, "Preparing SourcePrint");
-    PrepareSourcePrint(*tree);
+    if (MarksApart()) {
+      MarkFromSource(*tree);
+      Progress(parser, "Preparing SourcePrint");
+      PrepareSourcePrint(*tree);
+    } else {
+      // The preparation reaches every node: the marks go with it.
+      Progress(parser, "Preparing SourcePrint");
+      PrepareSourcePrint(*tree, &MarkNodeFromSource);
+    }
     Progress(parser, "*");
     if (parser.lengOffs) {
       Progress(parser, "Computing Lengths & Offsets");
@@ -281,6 +276,6 @@ OrvParserResult OrvParseSource(OrvParserImpl& parser, const VString& fileName, O
 int SetFromSrcWalker(OrvExpr* node, OrvExpr* root, void* context) {
   (void)root;
   (void)context;
-  MarkNodeFromSource(node, nullptr);
+  MarkNodeFromSource(node);
   return ORV_WALK_CHILDREN;
 }

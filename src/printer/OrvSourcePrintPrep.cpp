@@ -90,6 +90,9 @@ struct Scratch {
     OrvTxtPosn to;
   };
   std::vector<PendingGap> gaps;
+  // The call that every node of the tree is passed to, or null.
+  void (*visit)(OrvExpr* node) = nullptr;
+  std::vector<OrvExpr*> visitStack;  // VisitAll's pending nodes
   VString message;         // empty but within one ordering's warning
   // The COPY statements of the tree being prepared, met in its walk: the
   // order of positions of a member and of the text around its statement.
@@ -154,7 +157,8 @@ void ReleaseLargeScratch(Scratch& s) {
   const bool released = DropIfLarge(s.entries, s.entries.capacity()) |
                         DropIfLarge(s.ranges, s.ranges.size()) |
                         DropIfLarge(s.picks, s.picks.capacity()) |
-                        DropIfLarge(s.gaps, s.gaps.capacity());
+                        DropIfLarge(s.gaps, s.gaps.capacity()) |
+                        DropIfLarge(s.visitStack, s.visitStack.capacity());
   if (released) ReturnFreePages();
 }
 
@@ -636,6 +640,41 @@ OrvTxtPosnRange PrepareNode(Scratch& s, OrvExpr* node, int debugLevel) {
 // text of the slots); otherwise the merge and AddGapTokens run as in
 // PrepareNode.
 
+// Passes every node of the subtree to the scratch's visit call.
+void VisitAll(Scratch& s, OrvExpr* root) {
+  std::vector<OrvExpr*>& stack = s.visitStack;
+  const size_t base = stack.size();
+  stack.push_back(root);
+  while (stack.size() > base) {
+    OrvExpr* node = stack.back();
+    stack.pop_back();
+    s.visit(node);
+    const int n = node->NArgs();
+    if (n == 0) continue;
+    const std::uintptr_t* words = node->PeekWords();
+    for (int i = n - 1; i >= 0; --i)
+      if (OrvExpr* child = WordChild(words[i])) stack.push_back(child);
+  }
+}
+
+// The nodes below a node whose slots do not print as they stand that the
+// preparation does not reach through its printing order: the children of
+// computed slots, and the list children flattened into the order (their
+// slots' children are reached).  When the order left entries out, every
+// child's subtree.
+void VisitUnordered(Scratch& s, OrvExpr* node, const OperShape& shape, int fixed, bool leftOut) {
+  const int n = node->NArgs();
+  const std::uintptr_t* words = node->PeekWords();
+  for (int i = 0; i < n; ++i) {
+    OrvExpr* child = WordChild(words[i]);
+    if (child == nullptr) continue;
+    if (leftOut || (i < shape.flagCount && shape.computed[i] != 0))
+      VisitAll(s, child);
+    else if (i >= fixed && s.isList[child->Oper()])
+      s.visit(child);
+  }
+}
+
 // PlainSlots over the node's stored words.
 bool PlainWords(const Scratch& s, const std::uintptr_t* words, int n, const OperShape& shape) {
   if (shape.anyComputed) return false;
@@ -673,12 +712,18 @@ OrvTxtPosnRange PrepareQuiet(Scratch& s, OrvExpr* node) {
   const std::uintptr_t* words = node->PeekWords();
   const size_t entryBase = s.entries.size();
   int count = 0;
+  if (s.visit != nullptr) s.visit(node);
   const bool plain = PlainWords(s, words, n, shape);
   if (plain) {
     count = n;
-  } else if (OrderSlots(s, node, s.entries, count, s.message) == ORV_SOURCE_PRINT_BAD_ORDER) {
-    SourcePrintWarning(s.message, OrvSrcPosnBegWalker(node));
-    s.message = VString();
+  } else {
+    const OrvResult ordered = OrderSlots(s, node, s.entries, count, s.message);
+    if (s.visit != nullptr)
+      VisitUnordered(s, node, shape, shape.fixed < 0 ? n : shape.fixed, ordered == ORV_SOURCE_PRINT_BAD_ORDER);
+    if (ordered == ORV_SOURCE_PRINT_BAD_ORDER) {
+      SourcePrintWarning(s.message, OrvSrcPosnBegWalker(node));
+      s.message = VString();
+    }
   }
   // Tail tokens are merged into the slots once every slot's range is
   // known, before the gaps: the ranges are then kept for both steps.
@@ -713,10 +758,14 @@ OrvTxtPosnRange PrepareQuiet(Scratch& s, OrvExpr* node) {
     if (tokens != nullptr) own = ReadList(*tokens);
     OrvTxtPosnRange child;
     if (sub != nullptr && sub->Oper() != SYMBOL_TABLE_ELT_LIST) {
-      if (sub->NArgs() > 0)
+      if (sub->NArgs() > 0) {
         child = PrepareQuiet(s, sub);
-      else if (!sub->Tokens().IsEmpty())
-        child = ReadList(sub->Tokens());
+      } else {
+        if (s.visit != nullptr) s.visit(sub);
+        if (!sub->Tokens().IsEmpty()) child = ReadList(sub->Tokens());
+      }
+    } else if (sub != nullptr && s.visit != nullptr) {
+      VisitAll(s, sub);
     }
     if (tokens != nullptr) {
       if (child.beg.IsSet() && HandInnerTokensToChild(s.order, *tokens, sub, child)) own = tokens->PosnRange();
@@ -760,25 +809,47 @@ OrvTxtPosnRange PrepareQuiet(Scratch& s, OrvExpr* node) {
 
 }  // namespace
 
-OrvTxtPosnRange SetSlotPosnOper(OrvExpr* node, int debugLevel) {
+namespace {
+
+// SetSlotPosnOper, passing every node of the tree to `visit` when it is
+// not null (see PrepareSourcePrint).
+OrvTxtPosnRange PrepareTree(OrvExpr* node, int debugLevel, void (*visit)(OrvExpr* node)) {
   Scratch& s = TheScratch();
   // The statements of an earlier tree say nothing of this one.
   s.order.Clear();
+  s.visit = visit;
   OrvTxtPosnRange r;
   if (debugLevel > 0 || err_expr != nullptr) {
+    if (node != nullptr && visit != nullptr) VisitAll(s, node);
+    s.visit = nullptr;
     r = PrepareNode(s, node, debugLevel);
-  } else if (node != nullptr && node->Oper() != SYMBOL_TABLE_ELT_LIST) {
-    if (node->NArgs() > 0)
+  } else if (node != nullptr && node->Oper() == SYMBOL_TABLE_ELT_LIST) {
+    if (visit != nullptr) VisitAll(s, node);
+  } else if (node != nullptr) {
+    if (node->NArgs() > 0) {
       r = PrepareQuiet(s, node);
-    else if (!node->Tokens().IsEmpty())
-      r = ReadList(node->Tokens());
+    } else {
+      if (visit != nullptr) visit(node);
+      if (!node->Tokens().IsEmpty()) r = ReadList(node->Tokens());
+    }
   }
+  s.visit = nullptr;
   ReleaseLargeScratch(s);
   return r;
 }
+
+}  // namespace
+
+OrvTxtPosnRange SetSlotPosnOper(OrvExpr* node, int debugLevel) { return PrepareTree(node, debugLevel, nullptr); }
 
 void PrepareSourcePrint(OrvExpr* root) {
   err_expr = nullptr;
   last_posn = OrvTxtPosn();
   SetSlotPosnOper(root);
+}
+
+void PrepareSourcePrint(OrvExpr* root, void (*visit)(OrvExpr* node)) {
+  err_expr = nullptr;
+  last_posn = OrvTxtPosn();
+  PrepareTree(root, SourcePrintTraceLevel(), visit);
 }

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -540,5 +541,93 @@ TEST(SetSlotPosnOperTest, TheQuietPathPreparesEveryTreeAsTheTracedOne) {
     EXPECT_EQ(Dump(quiet), Dump(traced)) << c.what;
     delete quiet;
     delete traced;
+  }
+}
+
+namespace {
+
+std::vector<const OrvExpr*> visitedNodes;
+void RecordVisit(OrvExpr* node) { visitedNodes.push_back(node); }
+
+// Every node of the tree, by the stored slots.
+void AllNodes(const OrvExpr* node, std::set<const OrvExpr*>& out) {
+  out.insert(node);
+  for (int i = 0; i < node->NArgs(); ++i)
+    if (const OrvExpr* child = node->PeekChild(i)) AllNodes(child, out);
+}
+
+// A small subtree of three nodes.
+OrvExpr* Pair(int line) {
+  OrvExpr* list = new OrvExprOper(EX_LIST);
+  list->AddArg(Word(P(line, 8), P(line, 10)));
+  list->AddArg(Word(P(line, 12), P(line, 14)));
+  return list;
+}
+
+}  // namespace
+
+// The preparation that a parse runs passes every node of the tree to the
+// visit call: the nodes it prepares, its leaves, and the nodes it does not
+// enter (below the symbol table, computed slots, a list flattened into the
+// order, a slot a bad order leaves out), with the trace off and on, and for
+// a root without slots or a symbol table as root.
+TEST(PrepareSourcePrintTest, EveryNodeOfTheTreeIsVisited) {
+  struct Case {
+    const char* what;
+    OrvExpr* (*build)();
+  } const cases[] = {
+      {"computed slots and the symbol table",
+       []() -> OrvExpr* {
+         OrvExpr* file = new OrvExprOper(COBOL_FILE);
+         OrvExpr* programs = Pair(1);
+         OrvExpr* symtab = new OrvExprOper(SYMBOL_TABLE_ELT_LIST);
+         symtab->AddArg(Pair(9));
+         programs->AddArg(symtab);
+         file->SetArg(COBOL_FILE__PROGRAM_LIST, programs);
+         file->SetArg(COBOL_FILE__END_OF_FILE, Word(P(5, 1), P(5, 2)));
+         file->SetArg(COBOL_FILE__EXTERNAL_DEFINITIONS, Pair(7));
+         return file;
+       }},
+      {"flattened lists and a slot left out by a bad order",
+       []() -> OrvExpr* {
+         OrvExpr* config = new OrvExprOper(SECTION_CONFIGURATION);
+         config->SetArg(SECTION_CONFIGURATION__SOURCE_COMPUTER, Pair(2));
+         config->SetArg(SECTION_CONFIGURATION__OBJECT_COMPUTER, Pair(3));
+         config->ArgSlots(SECTION_CONFIGURATION__SOURCE_COMPUTER)->order = 0;
+         config->ArgSlots(SECTION_CONFIGURATION__OBJECT_COMPUTER)->order = 0;  // left out
+         config->SetArg(SECTION_CONFIGURATION__SPECIAL_NAMES, Pair(4));
+         config->SetArg(SECTION_CONFIGURATION__REPOSITORY, new OrvExprOper(EX_LIST));
+         return config;
+       }},
+      {"a root without slots", []() -> OrvExpr* { return Word(P(1, 8), P(1, 10)); }},
+      {"the symbol table as root",
+       []() -> OrvExpr* {
+         OrvExpr* symtab = new OrvExprOper(SYMBOL_TABLE_ELT_LIST);
+         symtab->AddArg(Pair(1));
+         return symtab;
+       }},
+  };
+  MessageRecorder recorder;
+  for (const int trace : {0, 1}) {
+    for (const Case& c : cases) {
+      OrvExpr* root = c.build();
+      std::set<const OrvExpr*> all;
+      AllNodes(root, all);
+      NoSourceParser parser;
+      parser.debugLevel = trace;
+      currentParser = &parser;
+      visitedNodes.clear();
+      testing::internal::CaptureStdout();
+      PrepareSourcePrint(root, &RecordVisit);
+      const std::string traced = testing::internal::GetCapturedStdout();
+      currentParser = nullptr;
+      if (trace == 0) {
+        EXPECT_EQ(traced, "") << c.what;
+      }
+      const std::set<const OrvExpr*> visited(visitedNodes.begin(), visitedNodes.end());
+      EXPECT_EQ(visited, all) << c.what << " trace " << trace;
+      EXPECT_GE(all.size(), 1u);
+      delete root;
+    }
   }
 }
