@@ -22,17 +22,11 @@
 
 namespace {
 
-// The child and the from-source state of a slot word as stored, as
-// PeekChild and PeekState read them.
+// The child of a slot word as stored, as PeekChild reads it.
 OrvExpr* StoredChild(std::uintptr_t w) {
   using namespace orv_slot_word;
   if (Tag(w) == kChildTag) return ChildOf(w);
   return w != 0 && Tag(w) == kRecordTag ? RecordOf(w)->child : nullptr;
-}
-int StoredState(std::uintptr_t w) {
-  using namespace orv_slot_word;
-  if (Tag(w) != kRecordTag) return StateOf(w);
-  return w != 0 ? RecordOf(w)->state : 0;
 }
 
 // Reports a step to the settings' progress call-back, with the empty
@@ -114,12 +108,7 @@ void FillNullSlots(OrvExpr* root) {
 // they are stored: no slot record is made for the mark.
 void MarkNodeFromSource(OrvExpr* node) {
   if (node->FromSrc() == 0) node->SetFromSrc(1);
-  const int n = node->NArgs();
-  if (n == 0) return;
-  // Setting a state leaves the word's child (and the block) in place.
-  const std::uintptr_t* words = node->PeekWords();
-  for (int i = n - 1; i >= 0; --i)
-    if (StoredState(words[i]) == 0) node->SetSlotState(i, 1);
+  if (node->NArgs() > 0) static_cast<OrvExprOper*>(node)->SetUnsetSlotStates(1);
 }
 
 // Whether the marks take a walk of their own, the named walk
