@@ -29,6 +29,15 @@ OrvExpr* StoredChild(std::uintptr_t w) {
   return w != 0 && Tag(w) == kRecordTag ? RecordOf(w)->child : nullptr;
 }
 
+// Whether the fill of empty slots may put a NULL_NODE in a slot whose
+// stored word holds no child: an empty word not filled yet, or a record
+// (which the fill looks at itself).
+bool MayTakeFill(std::uintptr_t w) {
+  using namespace orv_slot_word;
+  if (Tag(w) == kEmptyTag) return (w & kFillBit) == 0;
+  return w != 0 && Tag(w) == kRecordTag;
+}
+
 // Reports a step to the settings' progress call-back, with the empty
 // position.
 void Progress(const OrvParserImpl& parser, const char* text) {
@@ -92,15 +101,24 @@ void FillNullSlots(OrvExpr* root) {
   }
   // The children with slots are stacked in reverse slot order, so that
   // they come off in slot order.
+  // A node none of whose slots the fill could take (every one holds a
+  // child or a NULL_NODE of an earlier fill) is passed by without the
+  // call; the fill leaves the children in place.
   VisitFromRoot(root, [](OrvExpr* node, std::vector<OrvExpr*>& stack) {
     const int n = node->NArgs();
     if (n == 0) return;
-    static_cast<OrvExprOper*>(node)->FillEmptySlots();
     const std::uintptr_t* words = node->PeekWords();
+    bool empty = false;
     for (int i = n - 1; i >= 0; --i) {
-      OrvExpr* child = StoredChild(words[i]);
-      if (child != nullptr && child->NArgs() > 0) stack.push_back(child);
+      const std::uintptr_t w = words[i];
+      OrvExpr* child = StoredChild(w);
+      if (child == nullptr) {
+        empty = empty || MayTakeFill(w);
+        continue;
+      }
+      if (child->NArgs() > 0) stack.push_back(child);
     }
+    if (empty) static_cast<OrvExprOper*>(node)->FillEmptySlots();
   });
 }
 
