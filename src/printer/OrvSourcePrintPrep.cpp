@@ -446,6 +446,15 @@ bool PlaceInCoveringGap(OrvExpr* node, OrvToken*& token) {
   return false;
 }
 
+// order.Before(a, b), with two positions of one file compared inline (by
+// line, then column), as Before compares them: most slot tokens stand in
+// the file of the child's text.
+bool ReadBefore(const OrvSourceOrder& order, const OrvTxtPosn& a, const OrvTxtPosn& b) {
+  if (a.FileIx() != b.FileIx()) return order.Before(a, b);
+  if (!a.IsSet() || !b.IsSet()) return false;
+  return a.Line() != b.Line() ? a.Line() < b.Line() : a.Column() < b.Column();
+}
+
 // Tokens of a slot that stand in the source inside the text of the slot's
 // child, which the parse left in front of the whole child: the ALSO
 // between the first two names of a split key, which the key's rule holds
@@ -459,8 +468,8 @@ bool PlaceInCoveringGap(OrvExpr* node, OrvToken*& token) {
 bool HandInnerTokensToChild(const OrvSourceOrder& order, OrvTokenList& tokens, OrvExpr* child,
                             const OrvTxtPosnRange& range) {
   auto inner = [&](const OrvToken* t) {
-    return t != nullptr && t->code != SEP_SPACE && order.Before(range.beg, t->begin) &&
-           order.Before(t->begin, range.end);
+    return t != nullptr && t->code != SEP_SPACE && ReadBefore(order, range.beg, t->begin) &&
+           ReadBefore(order, t->begin, range.end);
   };
   bool any = false;
   for (const OrvToken* t = tokens.First(); t != nullptr && !any; t = tokens.Next(t)) any = inner(t);
@@ -697,8 +706,14 @@ void Extend(OrvTxtPosnRange& r, const OrvTxtPosnRange& by) {
 
 // The range of a list the preparation reads, which UpdateErrorExpr would
 // have read: its set end becomes last_posn.
+// The range is read here, as OrvTokenList::PosnRange reads it: the first
+// set begin and the last set end.
 OrvTxtPosnRange ReadList(const OrvTokenList& tokens) {
-  const OrvTxtPosnRange range = tokens.PosnRange();
+  OrvTxtPosnRange range;
+  for (const OrvToken* t = tokens.First(); t != nullptr; t = tokens.Next(t)) {
+    if (t->begin.IsSet() && !range.beg.IsSet()) range.beg = t->begin;
+    if (t->end.IsSet()) range.end = t->end;
+  }
   if (range.end.IsSet()) last_posn = range.end;
   return range;
 }
@@ -787,7 +802,7 @@ OrvTxtPosnRange PrepareQuiet(Scratch& s, OrvExpr* node) {
   if (tail) {
     // MergeTailIntoSlots moves tokens only from a first one that stands
     // before the end of the slots' text.
-    const bool merges = count > 0 && s.order.Before(node->Tokens().First()->begin, r.end);
+    const bool merges = count > 0 && ReadBefore(s.order, node->Tokens().First()->begin, r.end);
     if (merges) MergeTailIntoSlots(s, plain ? node : nullptr, entryBase, rangeBase, count, node, r);
     Extend(r, ReadList(node->Tokens()));
     if (merges) {
