@@ -22,6 +22,22 @@
 
 namespace {
 
+// The child of a slot word as stored, as PeekChild reads it.
+OrvExpr* StoredChild(std::uintptr_t w) {
+  using namespace orv_slot_word;
+  if (Tag(w) == kChildTag) return ChildOf(w);
+  return w != 0 && Tag(w) == kRecordTag ? RecordOf(w)->child : nullptr;
+}
+
+// Whether the fill of empty slots may put a NULL_NODE in a slot whose
+// stored word holds no child: an empty word not filled yet, or a record
+// (which the fill looks at itself).
+bool MayTakeFill(std::uintptr_t w) {
+  using namespace orv_slot_word;
+  if (Tag(w) == kEmptyTag) return (w & kFillBit) == 0;
+  return w != 0 && Tag(w) == kRecordTag;
+}
+
 // Reports a step to the settings' progress call-back, with the empty
 // position.
 void Progress(const OrvParserImpl& parser, const char* text) {
@@ -85,44 +101,43 @@ void FillNullSlots(OrvExpr* root) {
   }
   // The children with slots are stacked in reverse slot order, so that
   // they come off in slot order.
+  // A node none of whose slots the fill could take (every one holds a
+  // child or a NULL_NODE of an earlier fill) is passed by without the
+  // call; the fill leaves the children in place.
   VisitFromRoot(root, [](OrvExpr* node, std::vector<OrvExpr*>& stack) {
     const int n = node->NArgs();
     if (n == 0) return;
-    static_cast<OrvExprOper*>(node)->FillEmptySlots();
+    const std::uintptr_t* words = node->PeekWords();
+    bool empty = false;
     for (int i = n - 1; i >= 0; --i) {
-      OrvExpr* child = node->PeekChild(i);
-      if (child != nullptr && child->NArgs() > 0) stack.push_back(child);
+      const std::uintptr_t w = words[i];
+      OrvExpr* child = StoredChild(w);
+      if (child == nullptr) {
+        empty = empty || MayTakeFill(w);
+        continue;
+      }
+      if (child->NArgs() > 0) stack.push_back(child);
     }
+    if (empty) static_cast<OrvExprOper*>(node)->FillEmptySlots();
   });
 }
 
-// Marks the node and its slots as source; with `children`, its children go
-// onto it in reverse slot order (so that they come off in slot order), in
-// the same loop over the slots.  The slots are read and set as they are
-// stored: no slot record is made for the mark.
-inline void MarkNodeFromSource(OrvExpr* node, std::vector<OrvExpr*>* children) {
+// Marks the node and its slots as source.  The slots are read and set as
+// they are stored: no slot record is made for the mark.
+void MarkNodeFromSource(OrvExpr* node) {
   if (node->FromSrc() == 0) node->SetFromSrc(1);
-  for (int i = node->NArgs() - 1; i >= 0; --i) {
-    if (node->PeekState(i) == 0) node->SetSlotState(i, 1);
-    if (children == nullptr) continue;
-    OrvExpr* child = node->PeekChild(i);
-    if (child != nullptr) children->push_back(child);
-  }
+  if (node->NArgs() > 0) static_cast<OrvExprOper*>(node)->SetUnsetSlotStates(1);
 }
 
-// The walk "SetFromSrcWalker" over a parsed tree.  Its call-back marks each
-// node and always goes on to the children, so without the walk trace (and
-// without the fill switch, under which an empty slot is reported as the
-// walk passes it) the nodes are marked in one loop over an explicit stack:
-// every node of the tree is reached once either way.
+// Whether the marks take a walk of their own, the named walk
+// "SetFromSrcWalker": with the walk trace (which shows it) or the fill
+// switch (under which an empty slot is reported as the walk passes it).
+// Otherwise the SourcePrint preparation, which reaches every node of the
+// tree, marks each node as it goes.
+bool MarksApart() { return OrvWalkTraceSwitch || OrvFillNullSwitch; }
+
 void MarkFromSource(OrvExpr* root) {
-  if (OrvWalkTraceSwitch || OrvFillNullSwitch) {
-    OrvWalkTree(root, nullptr, "SetFromSrcWalker", &SetFromSrcWalker, nullptr, nullptr);
-    return;
-  }
-  VisitFromRoot(root, [](OrvExpr* node, std::vector<OrvExpr*>& stack) {
-    MarkNodeFromSource(node, &stack);
-  });
+  OrvWalkTree(root, nullptr, "SetFromSrcWalker", &SetFromSrcWalker, nullptr, nullptr);
 }
 
 // Reads the tokens to the end of the input and drops them (lex only).
@@ -211,9 +226,15 @@ OrvParserResult ParseFile(OrvParserImpl& parser, const VString& fileName, OrvExp
     *tree = parser.root;
     parser.root = nullptr;
     EndFile(parser, *tree);
-    MarkFromSource(*tree);
-    Progress(parser, "Preparing SourcePrint");
-    PrepareSourcePrint(*tree);
+    if (MarksApart()) {
+      MarkFromSource(*tree);
+      Progress(parser, "Preparing SourcePrint");
+      PrepareSourcePrint(*tree);
+    } else {
+      // The preparation reaches every node: the marks go with it.
+      Progress(parser, "Preparing SourcePrint");
+      PrepareSourcePrint(*tree, &MarkNodeFromSource);
+    }
     Progress(parser, "*");
     if (parser.lengOffs) {
       Progress(parser, "Computing Lengths & Offsets");
@@ -262,6 +283,6 @@ OrvParserResult OrvParseSource(OrvParserImpl& parser, const VString& fileName, O
 int SetFromSrcWalker(OrvExpr* node, OrvExpr* root, void* context) {
   (void)root;
   (void)context;
-  MarkNodeFromSource(node, nullptr);
+  MarkNodeFromSource(node);
   return ORV_WALK_CHILDREN;
 }

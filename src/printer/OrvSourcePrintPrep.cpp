@@ -63,9 +63,13 @@ struct SlotRef {
   std::int32_t argIx;
 };
 
+// The operation codes a node's header can hold.
+const int kOperCodes = 1 << 11;
+
 struct Scratch {
   Scratch() {
     for (int op = 0; op < ORV_OPER_COUNT; ++op) shapes[op] = LookUpShape(op);
+    for (int op = 0; op < kOperCodes; ++op) isList[op] = OrvOperIsList(op) != 0;
   }
   std::vector<SlotRef> entries;
   // The child ranges of the nodes on the path from the root: those of one
@@ -76,12 +80,27 @@ struct Scratch {
   // The candidates of the ordered part as (index << 32 | list position),
   // used within one ordering only.
   std::vector<std::uint64_t> picks;
+  // The gap tokens of the nodes on the path that have tail tokens, found
+  // in the loop over their slots and made once the tail is seen to stay
+  // where it is: those of one node from its base up.
+  struct PendingGap {
+    OrvExpr* owner;
+    int index;
+    OrvTxtPosn from;
+    OrvTxtPosn to;
+  };
+  std::vector<PendingGap> gaps;
+  // The call that every node of the tree is passed to, or null.
+  void (*visit)(OrvExpr* node) = nullptr;
+  std::vector<OrvExpr*> visitStack;  // VisitAll's pending nodes
   VString message;         // empty but within one ordering's warning
   // The COPY statements of the tree being prepared, met in its walk: the
   // order of positions of a member and of the text around its statement.
   OrvSourceOrder order;
   // Every operation's shape, looked up once for the whole run.
   OperShape shapes[ORV_OPER_COUNT];
+  // Whether each code a node can carry (11 bits) is a list operation.
+  bool isList[kOperCodes];
 };
 
 Scratch& TheScratch() {
@@ -99,7 +118,8 @@ OperShape ShapeOf(const Scratch& s, int op) {
 // the path from the root, so it grows geometrically (push_back) and never
 // to an exact size: an exact reserve per node would copy the whole path
 // again at each level of a deep tree.
-void PushEntry(std::vector<SlotRef>& stack, const SlotRef& e) {
+// Inline: the ordering puts every slot of a node on the stack twice.
+[[gnu::always_inline]] inline void PushEntry(std::vector<SlotRef>& stack, const SlotRef& e) {
   if (stack.size() == stack.capacity()) SourcePrintScratchMoves += static_cast<long>(stack.size());
   stack.push_back(e);
 }
@@ -136,11 +156,33 @@ void ReleaseLargeScratch(Scratch& s) {
   // Not short-circuited: each array is looked at.
   const bool released = DropIfLarge(s.entries, s.entries.capacity()) |
                         DropIfLarge(s.ranges, s.ranges.size()) |
-                        DropIfLarge(s.picks, s.picks.capacity());
+                        DropIfLarge(s.picks, s.picks.capacity()) |
+                        DropIfLarge(s.gaps, s.gaps.capacity()) |
+                        DropIfLarge(s.visitStack, s.visitStack.capacity());
   if (released) ReturnFreePages();
 }
 
 int OrderOf(const SlotRef& e) { return e.owner ? e.order : kNoOrder; }
+
+// What a stored slot word holds (as PeekChild, PeekTokens and PeekOrder
+// read it).
+OrvExpr* WordChild(std::uintptr_t w) {
+  using namespace orv_slot_word;
+  if (Tag(w) == kChildTag) return ChildOf(w);
+  return w != 0 && Tag(w) == kRecordTag ? RecordOf(w)->child : nullptr;
+}
+OrvTokenList* WordTokens(std::uintptr_t w) {
+  using namespace orv_slot_word;
+  if (w == 0 || Tag(w) != kRecordTag) return nullptr;
+  OrvTokenList* tokens = &RecordOf(w)->tokens;
+  return tokens->IsEmpty() ? nullptr : tokens;
+}
+int WordOrder(std::uintptr_t w) {
+  using namespace orv_slot_word;
+  if (Tag(w) != kRecordTag) return orv_slot_word::OrderOf(w);
+  return w != 0 ? RecordOf(w)->order : kNoOrder;
+}
+
 
 // The sort key of a candidate of the ordered part: its clause index (not
 // negative) above its list position.
@@ -158,29 +200,33 @@ void Note(VString& message, const VString& text) {
 // Step 3: the slots of the node in slot order, computed slots left out and
 // list children past the fixed part flattened, appended to `out`.  Answers
 // whether any entry carries a clause order or has no slot.
-bool CollectSlots(OrvExpr* node, const OperShape& shape, int fixed, std::vector<SlotRef>& out) {
-  int n = node->NArgs();
+// The slots are read from their stored words.
+bool CollectSlots(const Scratch& s, OrvExpr* node, const OperShape& shape, int fixed, std::vector<SlotRef>& out) {
+  const int n = node->NArgs();
   const int flagCount = shape.flagCount;
   const std::int32_t* computed = shape.computed;
+  const std::uintptr_t* words = node->PeekWords();
   bool ordered = false;
-  auto push = [&](OrvExpr* owner, int index, OrvExpr* root, int argIx) {
-    const int order = owner->PeekOrder(index);
+  auto push = [&](OrvExpr* owner, int index, int order, OrvExpr* root, int argIx) {
     ordered = ordered || order != kNoOrder;
     PushEntry(out, SlotRef{owner, index, order, root, argIx});
   };
   for (int i = 0; i < n; ++i) {
     if (i < flagCount && computed[i] != 0) continue;
-    OrvExpr* child = node->PeekChild(i);
-    if (i < fixed || child == nullptr || !OrvOperIsList(child->Oper())) {
-      push(node, i, node, i);
+    const std::uintptr_t w = words[i];
+    OrvExpr* child = WordChild(w);
+    if (i < fixed || child == nullptr || !s.isList[child->Oper()]) {
+      push(node, i, WordOrder(w), node, i);
       continue;
     }
-    int m = child->NArgs();
+    const int m = child->NArgs();
+    if (m == 0) continue;
+    const std::uintptr_t* childWords = child->PeekWords();
     for (int j = 0; j < m; ++j) {
       if (j == 0)
-        push(child, 0, node, i);
+        push(child, 0, WordOrder(childWords[0]), node, i);
       else
-        push(child, j, child, j);
+        push(child, j, WordOrder(childWords[j]), child, j);
     }
   }
   return ordered;
@@ -202,7 +248,7 @@ OrvResult OrderSlots(Scratch& s, OrvExpr* node, std::vector<SlotRef>& arena, int
   if (fixed < 0) fixed = node->NArgs();
 
   const size_t base = arena.size();
-  const bool ordered = CollectSlots(node, shape, fixed, arena);
+  const bool ordered = CollectSlots(s, node, shape, fixed, arena);
   const int n = static_cast<int>(arena.size() - base);
   auto list = [&](int k) -> SlotRef& { return arena[base + static_cast<size_t>(k)]; };
   // Most nodes carry no clause order at all: then every part below keeps
@@ -400,6 +446,15 @@ bool PlaceInCoveringGap(OrvExpr* node, OrvToken*& token) {
   return false;
 }
 
+// order.Before(a, b), with two positions of one file compared inline (by
+// line, then column), as Before compares them: most slot tokens stand in
+// the file of the child's text.
+bool ReadBefore(const OrvSourceOrder& order, const OrvTxtPosn& a, const OrvTxtPosn& b) {
+  if (a.FileIx() != b.FileIx()) return order.Before(a, b);
+  if (!a.IsSet() || !b.IsSet()) return false;
+  return a.Line() != b.Line() ? a.Line() < b.Line() : a.Column() < b.Column();
+}
+
 // Tokens of a slot that stand in the source inside the text of the slot's
 // child, which the parse left in front of the whole child: the ALSO
 // between the first two names of a split key, which the key's rule holds
@@ -409,19 +464,21 @@ bool PlaceInCoveringGap(OrvExpr* node, OrvToken*& token) {
 // span their text, so that a print from the source would copy it twice and
 // then go back.  Each such token takes the place of the part of the gap
 // that covers it; one that no gap covers stays where it is.
-void HandInnerTokensToChild(const OrvSourceOrder& order, OrvTokenList& tokens, OrvExpr* child,
+// Answers whether the list was rebuilt (some such token was found).
+bool HandInnerTokensToChild(const OrvSourceOrder& order, OrvTokenList& tokens, OrvExpr* child,
                             const OrvTxtPosnRange& range) {
   auto inner = [&](const OrvToken* t) {
-    return t != nullptr && t->code != SEP_SPACE && order.Before(range.beg, t->begin) &&
-           order.Before(t->begin, range.end);
+    return t != nullptr && t->code != SEP_SPACE && ReadBefore(order, range.beg, t->begin) &&
+           ReadBefore(order, t->begin, range.end);
   };
   bool any = false;
   for (const OrvToken* t = tokens.First(); t != nullptr && !any; t = tokens.Next(t)) any = inner(t);
-  if (!any) return;
+  if (!any) return false;
   OrvTokenList kept;
   while (OrvToken* t = tokens.PopFirst())
     if (!inner(t) || !PlaceInCoveringGap(child, t)) kept.Append(t);
   tokens.Splice(kept);
+  return true;
 }
 
 // Step 6: a SEP_SPACE token in front of each child whose text does not begin
@@ -578,19 +635,236 @@ OrvTxtPosnRange PrepareNode(Scratch& s, OrvExpr* node, int debugLevel) {
   return r;
 }
 
+// The quiet preparation: PrepareNode without the trace and without a
+// pending error node, which a parse always runs.  UpdateErrorExpr then only
+// sets last_posn to the last set end of each list it is given; here that is
+// the end of the list's range.  The slots are read from their stored words.
+// A child without slots is prepared in its parent's loop.  A node without
+// tail tokens adds its gap tokens in the loop over its slots, as each
+// slot's range is known: no later step of the node then looks at a slot
+// already passed (only the merge of tail tokens would), so the gaps come
+// out as AddGapTokens makes them.  A node with tail tokens finds its gaps
+// in the same loop and makes them after the loop when none of its tail
+// tokens goes into a slot (the usual case: the tail stands behind the
+// text of the slots); otherwise the merge and AddGapTokens run as in
+// PrepareNode.
+
+// Passes every node of the subtree to the scratch's visit call.
+void VisitAll(Scratch& s, OrvExpr* root) {
+  std::vector<OrvExpr*>& stack = s.visitStack;
+  const size_t base = stack.size();
+  stack.push_back(root);
+  while (stack.size() > base) {
+    OrvExpr* node = stack.back();
+    stack.pop_back();
+    s.visit(node);
+    const int n = node->NArgs();
+    if (n == 0) continue;
+    const std::uintptr_t* words = node->PeekWords();
+    for (int i = n - 1; i >= 0; --i)
+      if (OrvExpr* child = WordChild(words[i])) stack.push_back(child);
+  }
+}
+
+// The nodes below a node whose slots do not print as they stand that the
+// preparation does not reach through its printing order: the children of
+// computed slots, and the list children flattened into the order (their
+// slots' children are reached).  When the order left entries out, every
+// child's subtree.
+void VisitUnordered(Scratch& s, OrvExpr* node, const OperShape& shape, int fixed, bool leftOut) {
+  const int n = node->NArgs();
+  const std::uintptr_t* words = node->PeekWords();
+  for (int i = 0; i < n; ++i) {
+    OrvExpr* child = WordChild(words[i]);
+    if (child == nullptr) continue;
+    if (leftOut || (i < shape.flagCount && shape.computed[i] != 0))
+      VisitAll(s, child);
+    else if (i >= fixed && s.isList[child->Oper()])
+      s.visit(child);
+  }
+}
+
+// PlainSlots over the node's stored words.
+bool PlainWords(const Scratch& s, const std::uintptr_t* words, int n, const OperShape& shape) {
+  if (shape.anyComputed) return false;
+  const int fixed = shape.fixed < 0 ? n : shape.fixed;
+  for (int i = 0; i < n; ++i) {
+    const std::uintptr_t w = words[i];
+    if (WordOrder(w) != kNoOrder) return false;
+    if (i < fixed) continue;
+    const OrvExpr* child = WordChild(w);
+    if (child != nullptr && s.isList[child->Oper()]) return false;
+  }
+  return true;
+}
+
+// Widens `r` by a range met after everything it covers so far.
+void Extend(OrvTxtPosnRange& r, const OrvTxtPosnRange& by) {
+  if (by.beg.IsSet() && !r.beg.IsSet()) r.beg = by.beg;
+  if (by.end.IsSet()) r.end = by.end;
+}
+
+// The range of a list the preparation reads, which UpdateErrorExpr would
+// have read: its set end becomes last_posn.
+// The range is read here, as OrvTokenList::PosnRange reads it: the first
+// set begin and the last set end.
+OrvTxtPosnRange ReadList(const OrvTokenList& tokens) {
+  OrvTxtPosnRange range;
+  for (const OrvToken* t = tokens.First(); t != nullptr; t = tokens.Next(t)) {
+    if (t->begin.IsSet() && !range.beg.IsSet()) range.beg = t->begin;
+    if (t->end.IsSet()) range.end = t->end;
+  }
+  if (range.end.IsSet()) last_posn = range.end;
+  return range;
+}
+
+// PrepareNode for a node with slots that is not the symbol table.
+OrvTxtPosnRange PrepareQuiet(Scratch& s, OrvExpr* node) {
+  OrvTxtPosnRange r;
+  const int op = node->Oper();
+  const int n = node->NArgs();
+  const OperShape shape = ShapeOf(s, op);
+  const std::uintptr_t* words = node->PeekWords();
+  const size_t entryBase = s.entries.size();
+  int count = 0;
+  if (s.visit != nullptr) s.visit(node);
+  const bool plain = PlainWords(s, words, n, shape);
+  if (plain) {
+    count = n;
+  } else {
+    const OrvResult ordered = OrderSlots(s, node, s.entries, count, s.message);
+    if (s.visit != nullptr)
+      VisitUnordered(s, node, shape, shape.fixed < 0 ? n : shape.fixed, ordered == ORV_SOURCE_PRINT_BAD_ORDER);
+    if (ordered == ORV_SOURCE_PRINT_BAD_ORDER) {
+      SourcePrintWarning(s.message, OrvSrcPosnBegWalker(node));
+      s.message = VString();
+    }
+  }
+  // Tail tokens are merged into the slots once every slot's range is
+  // known, before the gaps: the ranges are then kept for both steps.
+  const bool tail = !node->Tokens().IsEmpty();
+  const size_t rangeBase = s.rangeTop;
+  if (tail) {
+    s.rangeTop = rangeBase + static_cast<size_t>(count);
+    if (s.ranges.size() < s.rangeTop) s.ranges.resize(std::max(s.rangeTop, 2 * s.ranges.size()));
+  }
+  OrvTxtPosn last;  // the gaps' "where the text before ended"
+  const size_t gapBase = s.gaps.size();
+  for (int k = 0; k < count; ++k) {
+    OrvExpr* owner = node;
+    int index = k;
+    std::uintptr_t w;
+    if (plain) {
+      w = words[k];
+    } else {
+      const SlotRef& e = s.entries[entryBase + static_cast<size_t>(k)];
+      owner = e.owner;
+      index = e.index;
+      w = owner->PeekWords()[index];
+    }
+    // A slot without child and tokens has an empty range and no gap.
+    if (orv_slot_word::Tag(w) == orv_slot_word::kEmptyTag) {
+      if (tail) s.ranges[rangeBase + static_cast<size_t>(k)] = OrvTxtPosnRange();
+      continue;
+    }
+    OrvTokenList* tokens = WordTokens(w);
+    OrvExpr* sub = WordChild(w);
+    OrvTxtPosnRange own;
+    if (tokens != nullptr) own = ReadList(*tokens);
+    OrvTxtPosnRange child;
+    if (sub != nullptr && sub->Oper() != SYMBOL_TABLE_ELT_LIST) {
+      if (sub->NArgs() > 0) {
+        child = PrepareQuiet(s, sub);
+      } else {
+        if (s.visit != nullptr) s.visit(sub);
+        if (!sub->Tokens().IsEmpty()) child = ReadList(sub->Tokens());
+      }
+    } else if (sub != nullptr && s.visit != nullptr) {
+      VisitAll(s, sub);
+    }
+    if (tokens != nullptr) {
+      if (child.beg.IsSet() && HandInnerTokensToChild(s.order, *tokens, sub, child)) own = tokens->PosnRange();
+      Extend(r, own);
+    }
+    Extend(r, child);
+    if (tail) s.ranges[rangeBase + static_cast<size_t>(k)] = child;
+    if (own.end.IsSet()) last = own.end;
+    if (GapEdge(last) && GapEdge(child.beg) && OrvTxtPosn::Compare(last, child.beg) != 0) {
+      if (tail) {
+        s.gaps.push_back(Scratch::PendingGap{owner, index, last, child.beg});
+      } else {
+        OrvToken* gap = new OrvToken(SEP_SPACE, VString(), last, child.beg);
+        owner->SlotAt(index)->tokens.Append(gap);
+      }
+    }
+    if (child.end.IsSet()) last = child.end;
+  }
+  if (tail) {
+    // MergeTailIntoSlots moves tokens only from a first one that stands
+    // before the end of the slots' text.
+    const bool merges = count > 0 && ReadBefore(s.order, node->Tokens().First()->begin, r.end);
+    if (merges) MergeTailIntoSlots(s, plain ? node : nullptr, entryBase, rangeBase, count, node, r);
+    Extend(r, ReadList(node->Tokens()));
+    if (merges) {
+      AddGapTokens(s, plain ? node : nullptr, entryBase, rangeBase, count, 0);
+    } else {
+      for (size_t g = gapBase; g < s.gaps.size(); ++g) {
+        const Scratch::PendingGap& pending = s.gaps[g];
+        OrvToken* gap = new OrvToken(SEP_SPACE, VString(), pending.from, pending.to);
+        pending.owner->SlotAt(pending.index)->tokens.Append(gap);
+      }
+    }
+    s.gaps.resize(gapBase);
+    s.rangeTop = rangeBase;
+  }
+  if (op == STMT_INLINED_COPY_BEG || op == STMT_INLINED_INCLUDE_BEG) s.order.NoteMarker(node, r.end);
+  s.entries.resize(entryBase);
+  return r;
+}
+
 }  // namespace
 
-OrvTxtPosnRange SetSlotPosnOper(OrvExpr* node, int debugLevel) {
+namespace {
+
+// SetSlotPosnOper, passing every node of the tree to `visit` when it is
+// not null (see PrepareSourcePrint).
+OrvTxtPosnRange PrepareTree(OrvExpr* node, int debugLevel, void (*visit)(OrvExpr* node)) {
   Scratch& s = TheScratch();
   // The statements of an earlier tree say nothing of this one.
   s.order.Clear();
-  const OrvTxtPosnRange r = PrepareNode(s, node, debugLevel);
+  s.visit = visit;
+  OrvTxtPosnRange r;
+  if (debugLevel > 0 || err_expr != nullptr) {
+    if (node != nullptr && visit != nullptr) VisitAll(s, node);
+    s.visit = nullptr;
+    r = PrepareNode(s, node, debugLevel);
+  } else if (node != nullptr && node->Oper() == SYMBOL_TABLE_ELT_LIST) {
+    if (visit != nullptr) VisitAll(s, node);
+  } else if (node != nullptr) {
+    if (node->NArgs() > 0) {
+      r = PrepareQuiet(s, node);
+    } else {
+      if (visit != nullptr) visit(node);
+      if (!node->Tokens().IsEmpty()) r = ReadList(node->Tokens());
+    }
+  }
+  s.visit = nullptr;
   ReleaseLargeScratch(s);
   return r;
 }
+
+}  // namespace
+
+OrvTxtPosnRange SetSlotPosnOper(OrvExpr* node, int debugLevel) { return PrepareTree(node, debugLevel, nullptr); }
 
 void PrepareSourcePrint(OrvExpr* root) {
   err_expr = nullptr;
   last_posn = OrvTxtPosn();
   SetSlotPosnOper(root);
+}
+
+void PrepareSourcePrint(OrvExpr* root, void (*visit)(OrvExpr* node)) {
+  err_expr = nullptr;
+  last_posn = OrvTxtPosn();
+  PrepareTree(root, SourcePrintTraceLevel(), visit);
 }

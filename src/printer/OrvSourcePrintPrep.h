@@ -45,6 +45,16 @@ extern long SourcePrintScratchMoves;
 // Prepares the whole tree: clears `err_expr` and `last_posn`, then runs
 // SetSlotPosnOper on the root.
 void PrepareSourcePrint(OrvExpr* root);
+// The same, passing every node of the tree to `visit` on the way, so that
+// a pass over every node needs no walk of its own: the nodes that the
+// preparation reaches as it reaches them, and those of the subtrees it
+// does not enter (the symbol table, computed slots, slots left out of a
+// bad order) in a walk of their own.  A node may be passed more than once
+// and in any order, so `visit` must give the same tree however often and
+// in whatever order it runs, and must not change the tree's shape, slot
+// orders or tokens.  With the trace on, the tree is walked before the
+// preparation.
+void PrepareSourcePrint(OrvExpr* root, void (*visit)(OrvExpr* node));
 
 // The source range covered by the subtree (first set begin, last set end);
 // adds the gap tokens below the node.  A SYMBOL_TABLE_ELT_LIST is not source

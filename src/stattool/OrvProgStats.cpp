@@ -159,19 +159,30 @@ static_assert(STMT_EXEC_IN_DCL__EXEC_KIND == STMT_EXEC__EXEC_KIND &&
 
 namespace {
 
-// Whether each operation code is a statement (OrvOperIsStmt), looked up
-// once for the whole run.
-const std::vector<char>& StatementCodes() {
-  static const std::vector<char> codes = [] {
-    std::vector<char> table(ORV_OPER_COUNT);
-    for (int op = 0; op < ORV_OPER_COUNT; ++op) table[op] = OrvOperIsStmt(op) != 0;
+// The operation codes a node's header can hold (11 bits).
+const int kOperCodes = 1 << 11;
+
+// What the walk needs to know of each operation code, looked up once for
+// the whole run: whether it is a statement (OrvOperIsStmt), and whether
+// Classify counts it.  Most nodes are neither, and cost one table read.
+const unsigned char kIsStatement = 1;
+const unsigned char kClassified = 2;
+
+const unsigned char* CodeKinds() {
+  static const std::vector<unsigned char> kinds = [] {
+    std::vector<unsigned char> table(kOperCodes);
+    for (int op = 0; op < kOperCodes; ++op) table[op] = OrvOperIsStmt(op) != 0 ? kIsStatement : 0;
+    const int classified[] = {PARA_PROGRAM_ID, STMT_ENTRY, SECTION_PROC, PARA_PROC, SENTENCE,
+                              COPY_REPLACING, STMT_REPLACE, STMT_INLINED_COPY_BEG,
+                              STMT_UNINLINED_COPY, STMT_CALL, STMT_EXEC_IN_DCL, STMT_EXEC,
+                              STMT_EXEC_SQL_IN_DCL, STMT_EXEC_SQL, STMT_EXEC_CICS,
+#define ORV_STAT_FEATURE(Code, Operation, Counter) Operation,
+#include "OrvStatFeatures.def"
+    };
+    for (const int op : classified) table[op] |= kClassified;
     return table;
   }();
-  return codes;
-}
-
-bool IsStatement(const std::vector<char>& codes, int op) {
-  return op >= 0 && op < ORV_OPER_COUNT ? codes[op] : OrvOperIsStmt(op) != 0;
+  return kinds.data();
 }
 
 }  // namespace
@@ -179,9 +190,12 @@ bool IsStatement(const std::vector<char>& codes, int op) {
 // Counts one node met in the walk: its statement flag, its class, its depth.
 // Answers its slot count (a node of none is counted as a leaf).  Inline:
 // Gather runs it at every node of the tree.
-[[gnu::always_inline]] inline int OrvProgStats::CountNode(OrvExpr* node, int depth, const std::vector<char>& statements) {
-  if (IsStatement(statements, node->Oper())) ++Statements;
-  Classify(node);
+[[gnu::always_inline]] inline int OrvProgStats::CountNode(OrvExpr* node, int depth, const unsigned char* kinds) {
+  const unsigned char kind = kinds[node->Oper()];
+  if (kind != 0) {
+    if ((kind & kIsStatement) != 0) ++Statements;
+    if ((kind & kClassified) != 0) Classify(node);
+  }
   ++TotTreeNodes;
   if (depth > MaxTreeHeight) MaxTreeHeight = depth;
   const int n = node->NArgs();
@@ -193,21 +207,21 @@ bool IsStatement(const std::vector<char>& codes, int op) {
 }
 
 void OrvProgStats::Gather(OrvExpr* node, int depth) {
-  // The walk keeps one frame per node on the path from `node` (the next
-  // slot to read), not every pending child: a record of many items then
-  // costs no stack beyond the tree's height.  Nodes are met in the same
-  // order as a walk in slot order.
+  // The walk keeps one frame per node on the path from `node` (its slot
+  // words as stored and the next one to read), not every pending child: a
+  // record of many items then costs no stack beyond the tree's height.
+  // Nodes are met in the same order as a walk in slot order.
   struct Frame {
-    OrvExpr* node;
+    const OrvExpr* node;
+    const std::uintptr_t* words;
     int next;
     int count;
-    int depth;
   };
   if (node == nullptr) return;  // an empty slot is neither node nor leaf
-  const std::vector<char>& statements = StatementCodes();
+  const unsigned char* kinds = CodeKinds();
   std::vector<Frame> path;
-  const int n = CountNode(node, depth, statements);
-  if (n > 0) path.push_back({node, 0, n, depth});
+  const int n = CountNode(node, depth, kinds);
+  if (n > 0) path.push_back({node, node->PeekWords(), 0, n});
   while (!path.empty()) {
     Frame& top = path.back();
     if (top.next == top.count) {
@@ -215,16 +229,28 @@ void OrvProgStats::Gather(OrvExpr* node, int depth) {
       continue;
     }
     const int i = top.next++;
-    const int childDepth = top.depth + 1;
-    // A NULL_NODE of the fill that is not made is counted where it stands,
-    // as the node it reads as: no statement, nothing to classify, a leaf.
-    OrvExpr* child = top.node->PeekChild(i);
-    if (child == nullptr) {
-      if (top.node->PeekFill(i)) CountFillLeaf(childDepth);
+    // The depth of the path's nodes counts up from `depth`.
+    const int childDepth = depth + static_cast<int>(path.size());
+    const std::uintptr_t w = top.words[i];
+    using namespace orv_slot_word;
+    OrvExpr* child;
+    if (Tag(w) == kChildTag) {
+      child = ChildOf(w);
+    } else if (Tag(w) == kEmptyTag) {
+      // A NULL_NODE of the fill that is not made is counted where it
+      // stands, as the node it reads as: no statement, nothing to
+      // classify, a leaf.
+      if ((w & kFillBit) != 0) CountFillLeaf(childDepth);
       continue;
+    } else {
+      child = w != 0 ? RecordOf(w)->child : nullptr;
+      if (child == nullptr) {
+        if (w != 0 && top.node->PeekFill(i)) CountFillLeaf(childDepth);
+        continue;
+      }
     }
-    const int m = CountNode(child, childDepth, statements);
-    if (m > 0) path.push_back({child, 0, m, childDepth});  // `top` is not used past this point
+    const int m = CountNode(child, childDepth, kinds);
+    if (m > 0) path.push_back({child, child->PeekWords(), 0, m});  // `top` is not used past this point
   }
 }
 

@@ -69,9 +69,10 @@ private:
   // Counts a NULL_NODE of the fill that is not made, at `depth`: a node and
   // a leaf, neither a statement nor classified (NULL_NODE is neither).
   void CountFillLeaf(int depth);
-  // Counts a node met at `depth` (statement flag from the table of
-  // `statements`, class, node, height, leaf); answers its slot count.
-  int CountNode(OrvExpr* node, int depth, const std::vector<char>& statements);
+  // Counts a node met at `depth` (statement flag and whether it is
+  // classified from the table `kinds` of every operation code, class,
+  // node, height, leaf); answers its slot count.
+  int CountNode(OrvExpr* node, int depth, const unsigned char* kinds);
 };
 
 // The name of the program a CALL statement calls: the value of a literal,

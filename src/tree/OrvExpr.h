@@ -204,6 +204,11 @@ class OrvExpr {
   // The slot's from-source state and clause order.
   inline int PeekState(int i) const;
   inline int PeekOrder(int i) const;
+  // The words of all the node's slots as stored (orv_slot_word in
+  // OrvExprOper.h), for a pass that reads every slot of a node at once.
+  // Only for a node with slots; the pointer stays good while no slot is
+  // added or removed.
+  inline const std::uintptr_t* PeekWords() const;
   // Sets the slot's from-source state (a record is made only when the
   // compact form cannot hold the value).  Inline for a slot kept compact,
   // which the marking of a parsed tree sets by the million.

@@ -247,6 +247,29 @@ int OrvExprOper::FillEmptySlots() {
   return filled;
 }
 
+int OrvExprOper::SetUnsetSlotStates(int state) {
+  if (UpFlag(kUpUnsettled)) SettleChildren();
+  const int n = NArgs();
+  std::uintptr_t* words = n > 0 ? Words() : nullptr;
+  int set = 0;
+  for (int i = 0; i < n; ++i) {
+    const std::uintptr_t w = words[i];
+    if (w != 0 && Tag(w) == kRecordTag) {
+      OrvArgSlot* record = RecordOf(w);
+      if (record->state != 0) continue;
+      record->state = static_cast<uint16_t>(state);
+    } else if (StateOf(w) != 0) {
+      continue;
+    } else if (w != 0 && MetaFits(state, OrderOf(w))) {
+      words[i] = (w & ((std::uintptr_t(1) << kStateShift) - 1)) | Meta(state, OrderOf(w));
+    } else {
+      PutMeta(i, state, PeekOrder(i));  // a word of nothing, or a state it cannot hold
+    }
+    ++set;
+  }
+  return set;
+}
+
 // ---------------------------------------------------------------------------
 // The slot accessors of the base class for what the storage keeps compact
 // ---------------------------------------------------------------------------

@@ -156,6 +156,11 @@ class OrvExprOper : public OrvExpr {
   // Answers how many slots were filled.
   int FillEmptySlots();
 
+  // Sets the from-source state of every slot whose state is 0 to `state`,
+  // in one pass over the slot words, as SetSlotState would one slot at a
+  // time.  Answers how many slots were set.
+  int SetUnsetSlotStates(int state);
+
   // Puts a NULL_NODE in slot i as SetArg(i, new OrvNullNode) does: not from
   // source, the next serial of the node counter, the slot's state and order
   // kept.  In a slot holding nothing the NULL_NODE stays unmade (as one of
@@ -416,6 +421,11 @@ inline bool OrvExprOper::AttachPlain(int i, OrvExpr* child) {
   }
   child->SetParent(this);
   return true;
+}
+
+inline const std::uintptr_t* OrvExpr::PeekWords() const {
+  if ((up_ & kUpUnsettled) != 0) SettleChildren();
+  return static_cast<const OrvExprOper*>(this)->Words();
 }
 
 inline int OrvExpr::PeekOrder(int i) const {

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -420,3 +421,213 @@ TEST(UpdateErrorExprTest, PendingErrorNodeTakesTheNextBeginAndLastPosnTheEnd) {
 }
 
 }  // namespace
+
+namespace {
+
+// The dump of a prepared tree with every slot's tokens and positions.
+std::string Dump(const OrvExpr* node) {
+  std::ostringstream os;
+  node->DebugDump(os);
+  return os.str();
+}
+
+// The tokens of every slot and tail below the node, in slot order, as
+// code and range: what the preparation adds and moves.
+void ListTokens(OrvExpr* node, std::vector<std::string>& out) {
+  if (node == nullptr) return;
+  for (int i = 0; i < node->NArgs(); ++i) {
+    out.push_back("slot " + std::to_string(i));
+    if (OrvTokenList* tokens = node->PeekTokens(i))
+      for (const OrvToken* t : *tokens) out.push_back(std::to_string(t->code) + Text(t->Range()));
+    ListTokens(node->PeekChild(i), out);
+  }
+  out.push_back("tail");
+  for (const OrvToken* t : node->Tokens()) out.push_back(std::to_string(t->code) + Text(t->Range()));
+}
+
+}  // namespace
+
+// The preparation a parse runs (no trace, no pending error node) reads the
+// slots from their stored words, prepares a child without slots in its
+// parent's loop and finds the gaps in the loop over the slots; with the
+// trace on it takes the step-by-step path.  Both give every tree the same
+// range, tokens, gaps and last_posn: trees with tail tokens that stay
+// behind the slots and that go into them, a symbol table, a child without
+// slots and with tokens of its own, clause orders and a list past the
+// fixed part.
+TEST(SetSlotPosnOperTest, TheQuietPathPreparesEveryTreeAsTheTracedOne) {
+  const int main = OrvFileNameAdd(VString("quiet-main.cbl"));
+  const int member = OrvFileNameAdd(VString("quiet-member.cpy"));
+  struct Case {
+    const char* what;
+    OrvExpr* (*build)(int main, int member);
+  } const cases[] = {
+      {"tail behind the slots",
+       [](int, int) -> OrvExpr* {
+         OrvExpr* list = new OrvExprOper(EX_LIST);
+         list->AddArg(Word(P(1, 8), P(1, 10)));
+         list->AddArg(nullptr);
+         list->AddArg(Word(P(2, 8), P(2, 10)));
+         AddToken(list->ArgSlots(2)->tokens, 0, P(1, 12), P(1, 16), "TO");
+         AddToken(list->Tokens(), SEP_DOT, P(2, 10), P(2, 11), ".");
+         OrvExpr* outer = new OrvExprOper(EX_LIST);
+         outer->AddArg(list);
+         outer->AddArg(Word(P(4, 8), P(4, 12)));
+         AddToken(outer->Tokens(), SEP_DOT, P(4, 20), P(4, 21), ".");
+         return outer;
+       }},
+      {"tail before a COPY statement",
+       [](int main, int member) -> OrvExpr* {
+         OrvExpr* marker = print_test::BeginMarker("QUIETMEM", "quiet-member.cpy", 1);
+         AddToken(marker->ArgSlots(0)->tokens, TK_COPY, P(5, 61, main), P(5, 65, main), "COPY");
+         AddToken(marker->Tokens(), SEP_DOT, P(5, 72, main), P(5, 73, main), ".");
+         OrvExpr* para = new OrvExprOper(EX_LIST);
+         para->AddArg(marker);
+         para->AddArg(Word(P(1, 11, member), P(1, 19, member)));
+         para->AddArg(Word(P(2, 11, member), P(2, 19, member)));
+         AddToken(para->Tokens(), 0, P(5, 7, main), P(5, 20, main), "SPECIAL-NAMES");
+         AddToken(para->Tokens(), SEP_DOT, P(5, 20, main), P(5, 21, main), ".");
+         AddToken(para->Tokens(), SEP_DOT, P(2, 19, member), P(2, 20, member), ".");
+         return para;
+       }},
+      {"symbol table, leaf tokens and a keyword inside the child",
+       [](int, int) -> OrvExpr* {
+         OrvExpr* child = new OrvExprOper(EX_LIST);
+         child->AddArg(Word(P(1, 20), P(1, 22)));
+         child->AddArg(Word(P(1, 30), P(1, 32)));
+         OrvExpr* symtab = new OrvExprOper(SYMBOL_TABLE_ELT_LIST);
+         symtab->AddArg(Word(P(9, 9), P(9, 12)));
+         OrvExpr* parent = new OrvExprOper(EX_LIST);
+         parent->AddArg(child);
+         parent->AddArg(symtab);
+         parent->AddArg(Word(P(3, 8), P(3, 9)));
+         AddToken(parent->ArgSlots(0)->tokens, 0, P(1, 24), P(1, 28), "ALSO");
+         AddToken(parent->ArgSlots(2)->tokens, 0, P(2, 8), P(2, 12), "THRU");
+         return parent;
+       }},
+      {"clause orders and a list past the fixed part",
+       [](int, int) -> OrvExpr* {
+         OrvExpr* occurs = new OrvExprOper(DX_OCCURS);
+         occurs->SetArg(DX_OCCURS__TIMES, Word(P(4, 20), P(4, 22)));
+         occurs->SetArg(DX_OCCURS__DEPENDING_ON, Word(P(5, 12), P(5, 20)));
+         occurs->ArgSlots(DX_OCCURS__TIMES)->order = 0;
+         occurs->ArgSlots(DX_OCCURS__DEPENDING_ON)->order = 1;
+         AddToken(occurs->Tokens(), SEP_DOT, P(5, 20), P(5, 21), ".");
+         OrvExpr* config = new OrvExprOper(SECTION_CONFIGURATION);
+         const int orders[] = {-1, 2, 0, -1, 1, -1, -1};
+         for (int k = 0; k < config->NArgs(); ++k) config->ArgSlots(k)->order = static_cast<int16_t>(orders[k]);
+         config->SetArg(SECTION_CONFIGURATION__SOURCE_COMPUTER, Word(P(6, 8), P(6, 10)));
+         config->SetArg(SECTION_CONFIGURATION__COPYBEGIN_END_SYNTAXERROR, occurs);
+         return config;
+       }},
+  };
+  for (const Case& c : cases) {
+    OrvExpr* quiet = c.build(main, member);
+    OrvExpr* traced = c.build(main, member);
+    last_posn = OrvTxtPosn();
+    const OrvTxtPosnRange quietRange = SetSlotPosnOper(quiet, 0);
+    const OrvTxtPosn quietLast = last_posn;
+    last_posn = OrvTxtPosn();
+    testing::internal::CaptureStdout();
+    const OrvTxtPosnRange tracedRange = SetSlotPosnOper(traced, 1);
+    EXPECT_NE(testing::internal::GetCapturedStdout(), "") << c.what;
+    EXPECT_EQ(Text(quietRange), Text(tracedRange)) << c.what;
+    EXPECT_EQ(quietLast, last_posn) << c.what;
+    EXPECT_TRUE(quietLast.IsSet()) << c.what;
+    std::vector<std::string> quietTokens, tracedTokens;
+    ListTokens(quiet, quietTokens);
+    ListTokens(traced, tracedTokens);
+    EXPECT_EQ(quietTokens, tracedTokens) << c.what;
+    EXPECT_EQ(Dump(quiet), Dump(traced)) << c.what;
+    delete quiet;
+    delete traced;
+  }
+}
+
+namespace {
+
+std::vector<const OrvExpr*> visitedNodes;
+void RecordVisit(OrvExpr* node) { visitedNodes.push_back(node); }
+
+// Every node of the tree, by the stored slots.
+void AllNodes(const OrvExpr* node, std::set<const OrvExpr*>& out) {
+  out.insert(node);
+  for (int i = 0; i < node->NArgs(); ++i)
+    if (const OrvExpr* child = node->PeekChild(i)) AllNodes(child, out);
+}
+
+// A small subtree of three nodes.
+OrvExpr* Pair(int line) {
+  OrvExpr* list = new OrvExprOper(EX_LIST);
+  list->AddArg(Word(P(line, 8), P(line, 10)));
+  list->AddArg(Word(P(line, 12), P(line, 14)));
+  return list;
+}
+
+}  // namespace
+
+// The preparation that a parse runs passes every node of the tree to the
+// visit call: the nodes it prepares, its leaves, and the nodes it does not
+// enter (below the symbol table, computed slots, a list flattened into the
+// order, a slot a bad order leaves out), with the trace off and on, and for
+// a root without slots or a symbol table as root.
+TEST(PrepareSourcePrintTest, EveryNodeOfTheTreeIsVisited) {
+  struct Case {
+    const char* what;
+    OrvExpr* (*build)();
+  } const cases[] = {
+      {"computed slots and the symbol table",
+       []() -> OrvExpr* {
+         OrvExpr* file = new OrvExprOper(COBOL_FILE);
+         OrvExpr* programs = Pair(1);
+         OrvExpr* symtab = new OrvExprOper(SYMBOL_TABLE_ELT_LIST);
+         symtab->AddArg(Pair(9));
+         programs->AddArg(symtab);
+         file->SetArg(COBOL_FILE__PROGRAM_LIST, programs);
+         file->SetArg(COBOL_FILE__END_OF_FILE, Word(P(5, 1), P(5, 2)));
+         file->SetArg(COBOL_FILE__EXTERNAL_DEFINITIONS, Pair(7));
+         return file;
+       }},
+      {"flattened lists and a slot left out by a bad order",
+       []() -> OrvExpr* {
+         OrvExpr* config = new OrvExprOper(SECTION_CONFIGURATION);
+         config->SetArg(SECTION_CONFIGURATION__SOURCE_COMPUTER, Pair(2));
+         config->SetArg(SECTION_CONFIGURATION__OBJECT_COMPUTER, Pair(3));
+         config->ArgSlots(SECTION_CONFIGURATION__SOURCE_COMPUTER)->order = 0;
+         config->ArgSlots(SECTION_CONFIGURATION__OBJECT_COMPUTER)->order = 0;  // left out
+         config->SetArg(SECTION_CONFIGURATION__SPECIAL_NAMES, Pair(4));
+         config->SetArg(SECTION_CONFIGURATION__REPOSITORY, new OrvExprOper(EX_LIST));
+         return config;
+       }},
+      {"a root without slots", []() -> OrvExpr* { return Word(P(1, 8), P(1, 10)); }},
+      {"the symbol table as root",
+       []() -> OrvExpr* {
+         OrvExpr* symtab = new OrvExprOper(SYMBOL_TABLE_ELT_LIST);
+         symtab->AddArg(Pair(1));
+         return symtab;
+       }},
+  };
+  MessageRecorder recorder;
+  for (const int trace : {0, 1}) {
+    for (const Case& c : cases) {
+      OrvExpr* root = c.build();
+      std::set<const OrvExpr*> all;
+      AllNodes(root, all);
+      NoSourceParser parser;
+      parser.debugLevel = trace;
+      currentParser = &parser;
+      visitedNodes.clear();
+      testing::internal::CaptureStdout();
+      PrepareSourcePrint(root, &RecordVisit);
+      const std::string traced = testing::internal::GetCapturedStdout();
+      currentParser = nullptr;
+      if (trace == 0) {
+        EXPECT_EQ(traced, "") << c.what;
+      }
+      const std::set<const OrvExpr*> visited(visitedNodes.begin(), visitedNodes.end());
+      EXPECT_EQ(visited, all) << c.what << " trace " << trace;
+      EXPECT_GE(all.size(), 1u);
+      delete root;
+    }
+  }
+}

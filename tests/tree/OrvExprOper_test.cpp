@@ -747,3 +747,56 @@ TEST(OrvExprOperPeek, ChildOrFillAgreesWithPeekChildAndPeekFill) {
     EXPECT_EQ(c.child || c.make, n.PeekChild(1) != nullptr);
   }
 }
+
+// The states left at 0 are set in one pass, each slot as SetSlotState sets
+// it: in compact words (empty, holding a child, holding a NULL_NODE of the
+// fill) and in records (with tokens, or asked for); a state already set
+// stays, and no slot loses its order, child or tokens.
+TEST(OrvExprOperSet, SetUnsetSlotStatesSetsEveryStateLeftAtZero) {
+  struct Slot {
+    const char* what;
+    bool child;
+    int order;
+    int state;
+    bool record;  // asked for as a record beforehand
+    bool tokens;
+  } const slots[] = {
+      {"empty", false, -1, 0, false, false},
+      {"child", true, 2, 0, false, false},
+      {"child already marked", true, -1, 1, false, false},
+      {"record with tokens", true, 0, 0, true, true},
+      {"record asked for", false, 1, 0, true, false},
+      {"record with a state of its own", true, -1, 7, true, false},
+  };
+  const int count = static_cast<int>(sizeof(slots) / sizeof(slots[0]));
+  OrvExprOper node(EX_LIST);
+  for (int i = 0; i < count; ++i) node.AddArg(nullptr);
+  for (int i = 0; i < count; ++i) {
+    const Slot& s = slots[i];
+    if (s.record) {
+      if (s.child) node.SetArg(i, Str("C"));
+      OrvArgSlot* record = node.ArgSlots(i);
+      record->order = static_cast<int16_t>(s.order);
+      record->state = static_cast<uint16_t>(s.state);
+      if (s.tokens) record->tokens.AddToken(SEP_SPACE, OrvTxtPosn(1, 1, 0), VString(" "));
+    } else {
+      node.SetArg(i, s.child ? Str("C") : nullptr, s.order, s.state);
+    }
+  }
+  const int fillAt = count;
+  node.AddArg(nullptr);
+  node.FillEmptySlots();  // slot 0 and the last read as unmade NULL_NODEs now
+  const int expected = 4 + 1;
+  EXPECT_EQ(node.SetUnsetSlotStates(1), expected);
+  for (int i = 0; i < count; ++i) {
+    const Slot& s = slots[i];
+    EXPECT_EQ(node.PeekState(i), s.state == 0 ? 1 : s.state) << s.what;
+    EXPECT_EQ(node.PeekOrder(i), s.order) << s.what;
+    EXPECT_EQ(node.PeekChild(i) != nullptr, s.child) << s.what;
+    EXPECT_EQ(node.PeekTokens(i) != nullptr, s.tokens) << s.what;
+  }
+  EXPECT_EQ(node.PeekState(fillAt), 1);
+  EXPECT_TRUE(node.PeekFill(fillAt));
+  EXPECT_TRUE(node.PeekFill(0));
+  EXPECT_EQ(node.SetUnsetSlotStates(1), 0);
+}
