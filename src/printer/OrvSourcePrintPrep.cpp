@@ -9,6 +9,7 @@
 #include "OrvSourcePrintPrep.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <iostream>
 #include <vector>
 
@@ -66,11 +67,22 @@ struct SlotRef {
 // The operation codes a node's header can hold.
 const int kOperCodes = 1 << 11;
 
+// The plainFixed entry of an operation with a computed slot (or a fixed
+// part too long for the entry): its slots never print as they stand.
+const std::int16_t kNeverPlain = -2;
+
 struct Scratch {
   Scratch() {
     for (int op = 0; op < ORV_OPER_COUNT; ++op) shapes[op] = LookUpShape(op);
-    for (int op = 0; op < kOperCodes; ++op) isList[op] = OrvOperIsList(op) != 0;
+    for (int op = 0; op < kOperCodes; ++op) {
+      isList[op] = OrvOperIsList(op) != 0;
+      const OperShape shape = ShapeOf(op);
+      const bool fits = shape.fixed <= INT16_MAX;
+      plainFixed[op] = static_cast<std::int16_t>(shape.anyComputed || !fits ? kNeverPlain : shape.fixed);
+    }
   }
+  // The shape of `op`, from the table for a code of the catalogue.
+  OperShape ShapeOf(int op) const { return op >= 0 && op < ORV_OPER_COUNT ? shapes[op] : LookUpShape(op); }
   std::vector<SlotRef> entries;
   // The child ranges of the nodes on the path from the root: those of one
   // node from its base up, the region in use ending at rangeTop.  The
@@ -101,6 +113,11 @@ struct Scratch {
   OperShape shapes[ORV_OPER_COUNT];
   // Whether each code a node can carry (11 bits) is a list operation.
   bool isList[kOperCodes];
+  // What the test of slots that print as they stand needs of each code, in
+  // two bytes: kNeverPlain when some slot is computed, else the length of
+  // the fixed part (-1: all of them).  The preparation reads it for every
+  // node, and the full shape only for a node whose slots are ordered.
+  std::int16_t plainFixed[kOperCodes];
 };
 
 Scratch& TheScratch() {
@@ -109,9 +126,7 @@ Scratch& TheScratch() {
 }
 
 // The shape of `op`, from the table for a code of the catalogue.
-OperShape ShapeOf(const Scratch& s, int op) {
-  return op >= 0 && op < ORV_OPER_COUNT ? s.shapes[op] : LookUpShape(op);
-}
+OperShape ShapeOf(const Scratch& s, int op) { return s.ShapeOf(op); }
 
 // Every entry goes onto the scratch stack through here, which counts the
 // entries a growth copies.  The stack holds the entries of every node on
@@ -684,10 +699,11 @@ void VisitUnordered(Scratch& s, OrvExpr* node, const OperShape& shape, int fixed
   }
 }
 
-// PlainSlots over the node's stored words.
-bool PlainWords(const Scratch& s, const std::uintptr_t* words, int n, const OperShape& shape) {
-  if (shape.anyComputed) return false;
-  const int fixed = shape.fixed < 0 ? n : shape.fixed;
+// PlainSlots over the node's stored words, given the operation's
+// plainFixed entry.
+bool PlainWords(const Scratch& s, const std::uintptr_t* words, int n, int plainFixed) {
+  if (plainFixed == kNeverPlain) return false;
+  const int fixed = plainFixed < 0 ? n : plainFixed;
   for (int i = 0; i < n; ++i) {
     const std::uintptr_t w = words[i];
     if (WordOrder(w) != kNoOrder) return false;
@@ -708,7 +724,8 @@ void Extend(OrvTxtPosnRange& r, const OrvTxtPosnRange& by) {
 // have read: its set end becomes last_posn.
 // The range is read here, as OrvTokenList::PosnRange reads it: the first
 // set begin and the last set end.
-OrvTxtPosnRange ReadList(const OrvTokenList& tokens) {
+// Inline: the preparation reads about one list per node.
+[[gnu::always_inline]] inline OrvTxtPosnRange ReadList(const OrvTokenList& tokens) {
   OrvTxtPosnRange range;
   for (const OrvToken* t = tokens.First(); t != nullptr; t = tokens.Next(t)) {
     if (t->begin.IsSet() && !range.beg.IsSet()) range.beg = t->begin;
@@ -723,15 +740,15 @@ OrvTxtPosnRange PrepareQuiet(Scratch& s, OrvExpr* node) {
   OrvTxtPosnRange r;
   const int op = node->Oper();
   const int n = node->NArgs();
-  const OperShape shape = ShapeOf(s, op);
   const std::uintptr_t* words = node->PeekWords();
   const size_t entryBase = s.entries.size();
   int count = 0;
   if (s.visit != nullptr) s.visit(node);
-  const bool plain = PlainWords(s, words, n, shape);
+  const bool plain = PlainWords(s, words, n, s.plainFixed[op]);
   if (plain) {
     count = n;
   } else {
+    const OperShape shape = ShapeOf(s, op);
     const OrvResult ordered = OrderSlots(s, node, s.entries, count, s.message);
     if (s.visit != nullptr)
       VisitUnordered(s, node, shape, shape.fixed < 0 ? n : shape.fixed, ordered == ORV_SOURCE_PRINT_BAD_ORDER);
@@ -789,7 +806,8 @@ OrvTxtPosnRange PrepareQuiet(Scratch& s, OrvExpr* node) {
     Extend(r, child);
     if (tail) s.ranges[rangeBase + static_cast<size_t>(k)] = child;
     if (own.end.IsSet()) last = own.end;
-    if (GapEdge(last) && GapEdge(child.beg) && OrvTxtPosn::Compare(last, child.beg) != 0) {
+    // Compare answers 0 exactly for equal positions: the inline test.
+    if (GapEdge(last) && GapEdge(child.beg) && last != child.beg) {
       if (tail) {
         s.gaps.push_back(Scratch::PendingGap{owner, index, last, child.beg});
       } else {
