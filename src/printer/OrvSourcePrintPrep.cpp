@@ -179,18 +179,11 @@ void ReleaseLargeScratch(Scratch& s) {
 
 int OrderOf(const SlotRef& e) { return e.owner ? e.order : kNoOrder; }
 
-// What a stored slot word holds (as PeekChild, PeekTokens and PeekOrder
-// read it).
+// What a stored slot word holds (as PeekChild and PeekOrder read it).
 OrvExpr* WordChild(std::uintptr_t w) {
   using namespace orv_slot_word;
   if (Tag(w) == kChildTag) return ChildOf(w);
   return w != 0 && Tag(w) == kRecordTag ? RecordOf(w)->child : nullptr;
-}
-OrvTokenList* WordTokens(std::uintptr_t w) {
-  using namespace orv_slot_word;
-  if (w == 0 || Tag(w) != kRecordTag) return nullptr;
-  OrvTokenList* tokens = &RecordOf(w)->tokens;
-  return tokens->IsEmpty() ? nullptr : tokens;
 }
 int WordOrder(std::uintptr_t w) {
   using namespace orv_slot_word;
@@ -464,7 +457,7 @@ bool PlaceInCoveringGap(OrvExpr* node, OrvToken*& token) {
 // order.Before(a, b), with two positions of one file compared inline (by
 // line, then column), as Before compares them: most slot tokens stand in
 // the file of the child's text.
-bool ReadBefore(const OrvSourceOrder& order, const OrvTxtPosn& a, const OrvTxtPosn& b) {
+inline bool ReadBefore(const OrvSourceOrder& order, const OrvTxtPosn& a, const OrvTxtPosn& b) {
   if (a.FileIx() != b.FileIx()) return order.Before(a, b);
   if (!a.IsSet() || !b.IsSet()) return false;
   return a.Line() != b.Line() ? a.Line() < b.Line() : a.Column() < b.Column();
@@ -480,15 +473,28 @@ bool ReadBefore(const OrvSourceOrder& order, const OrvTxtPosn& a, const OrvTxtPo
 // then go back.  Each such token takes the place of the part of the gap
 // that covers it; one that no gap covers stays where it is.
 // Answers whether the list was rebuilt (some such token was found).
+// Whether the token stands inside the text of the range (HandInnerTokensToChild).
+// Inline: the preparation asks it of every token in front of a child.
+[[gnu::always_inline]] inline bool InnerToken(const OrvSourceOrder& order, const OrvToken* t,
+                                              const OrvTxtPosnRange& range) {
+  return t != nullptr && t->code != SEP_SPACE && ReadBefore(order, range.beg, t->begin) &&
+         ReadBefore(order, t->begin, range.end);
+}
+
+// Whether some token of the list stands inside the text of the range: the
+// test HandInnerTokensToChild starts with, which almost every list passes
+// without finding one.  Inline in the preparation's loop.
+[[gnu::always_inline]] inline bool AnyInnerToken(const OrvSourceOrder& order, const OrvTokenList& tokens,
+                                                 const OrvTxtPosnRange& range) {
+  for (const OrvToken* t = tokens.First(); t != nullptr; t = tokens.Next(t))
+    if (InnerToken(order, t, range)) return true;
+  return false;
+}
+
 bool HandInnerTokensToChild(const OrvSourceOrder& order, OrvTokenList& tokens, OrvExpr* child,
                             const OrvTxtPosnRange& range) {
-  auto inner = [&](const OrvToken* t) {
-    return t != nullptr && t->code != SEP_SPACE && ReadBefore(order, range.beg, t->begin) &&
-           ReadBefore(order, t->begin, range.end);
-  };
-  bool any = false;
-  for (const OrvToken* t = tokens.First(); t != nullptr && !any; t = tokens.Next(t)) any = inner(t);
-  if (!any) return false;
+  auto inner = [&](const OrvToken* t) { return InnerToken(order, t, range); };
+  if (!AnyInnerToken(order, tokens, range)) return false;
   OrvTokenList kept;
   while (OrvToken* t = tokens.PopFirst())
     if (!inner(t) || !PlaceInCoveringGap(child, t)) kept.Append(t);
@@ -779,13 +785,21 @@ OrvTxtPosnRange PrepareQuiet(Scratch& s, OrvExpr* node) {
       index = e.index;
       w = owner->PeekWords()[index];
     }
-    // A slot without child and tokens has an empty range and no gap.
-    if (orv_slot_word::Tag(w) == orv_slot_word::kEmptyTag) {
+    // The slot's child and tokens as WordChild and WordTokens read them,
+    // the tag tested once.  A slot without child and tokens (an empty word,
+    // or no record at all) has an empty range and no gap.
+    OrvTokenList* tokens = nullptr;
+    OrvExpr* sub;
+    if (orv_slot_word::Tag(w) == orv_slot_word::kChildTag) {
+      sub = orv_slot_word::ChildOf(w);
+    } else if (orv_slot_word::Tag(w) == orv_slot_word::kEmptyTag || w == 0) {
       if (tail) s.ranges[rangeBase + static_cast<size_t>(k)] = OrvTxtPosnRange();
       continue;
+    } else {
+      OrvArgSlot* record = orv_slot_word::RecordOf(w);
+      sub = record->child;
+      if (!record->tokens.IsEmpty()) tokens = &record->tokens;
     }
-    OrvTokenList* tokens = WordTokens(w);
-    OrvExpr* sub = WordChild(w);
     OrvTxtPosnRange own;
     if (tokens != nullptr) own = ReadList(*tokens);
     OrvTxtPosnRange child;
@@ -800,7 +814,9 @@ OrvTxtPosnRange PrepareQuiet(Scratch& s, OrvExpr* node) {
       VisitAll(s, sub);
     }
     if (tokens != nullptr) {
-      if (child.beg.IsSet() && HandInnerTokensToChild(s.order, *tokens, sub, child)) own = tokens->PosnRange();
+      if (child.beg.IsSet() && AnyInnerToken(s.order, *tokens, child) &&
+          HandInnerTokensToChild(s.order, *tokens, sub, child))
+        own = tokens->PosnRange();
       Extend(r, own);
     }
     Extend(r, child);
