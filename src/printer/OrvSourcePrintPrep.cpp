@@ -92,6 +92,9 @@ struct Scratch {
   // The candidates of the ordered part as (index << 32 | list position),
   // used within one ordering only.
   std::vector<std::uint64_t> picks;
+  // The entries without a clause order past the fixed part, while an
+  // ordering in place moves the others in front of them (one node's).
+  std::vector<SlotRef> later;
   // The gap tokens of the nodes on the path that have tail tokens, found
   // in the loop over their slots and made once the tail is seen to stay
   // where it is: those of one node from its base up.
@@ -172,6 +175,7 @@ void ReleaseLargeScratch(Scratch& s) {
   const bool released = DropIfLarge(s.entries, s.entries.capacity()) |
                         DropIfLarge(s.ranges, s.ranges.size()) |
                         DropIfLarge(s.picks, s.picks.capacity()) |
+                        DropIfLarge(s.later, s.later.capacity()) |
                         DropIfLarge(s.gaps, s.gaps.capacity()) |
                         DropIfLarge(s.visitStack, s.visitStack.capacity());
   if (released) ReturnFreePages();
@@ -240,6 +244,47 @@ bool CollectSlots(const Scratch& s, OrvExpr* node, const OperShape& shape, int f
   return ordered;
 }
 
+// The ordering below when it needs no sort, done in place on the collected
+// list of `n` entries at `base`: when the fixed part's clause orders count
+// up from 0 in list order and those past it rise in list order from where
+// the fixed part ended, the ordering takes the fixed part, then the entries
+// with a clause order past it, then those without one, each in list order,
+// and leaves none out.  Answers false, the list untouched, otherwise.
+bool OrderInPlace(Scratch& s, std::vector<SlotRef>& arena, size_t base, int n, int fixed) {
+  int expected = 0;
+  int k = 0;
+  for (; k < n && k < fixed; ++k) {
+    const int order = arena[base + static_cast<size_t>(k)].order;
+    if (order == kNoOrder) continue;
+    if (order != expected) return false;
+    ++expected;
+  }
+  int lastOrder = expected - 1;
+  bool unordered = false;
+  for (int j = k; j < n; ++j) {
+    const int order = arena[base + static_cast<size_t>(j)].order;
+    if (order == kNoOrder) {
+      unordered = true;
+      continue;
+    }
+    if (order <= lastOrder) return false;
+    lastOrder = order;
+  }
+  if (!unordered) return true;
+  std::vector<SlotRef>& later = s.later;
+  later.clear();
+  size_t to = base + static_cast<size_t>(k);
+  for (int j = k; j < n; ++j) {
+    const SlotRef& e = arena[base + static_cast<size_t>(j)];
+    if (e.order == kNoOrder)
+      later.push_back(e);
+    else
+      arena[to++] = e;
+  }
+  std::copy(later.begin(), later.end(), arena.begin() + static_cast<std::ptrdiff_t>(to));
+  return true;
+}
+
 // Orders the node's slots onto the end of `arena`: on return the arena
 // holds, from its old size on, the `count` entries in printing order.  The
 // collected list L and the output both stand on the arena: L first, the
@@ -262,6 +307,13 @@ OrvResult OrderSlots(Scratch& s, OrvExpr* node, std::vector<SlotRef>& arena, int
   // Most nodes carry no clause order at all: then every part below keeps
   // the list order, and the list is the answer as it stands.
   if (!ordered) {
+    count = n;
+    return ORV_OK;
+  }
+  // Most nodes that carry clause orders carry them in list order: then the
+  // list is the answer once the entries without one past the fixed part
+  // move behind the others.
+  if (OrderInPlace(s, arena, base, n, fixed)) {
     count = n;
     return ORV_OK;
   }
