@@ -93,7 +93,7 @@ struct Scratch {
   // used within one ordering only.
   std::vector<std::uint64_t> picks;
   // The entries without a clause order past the fixed part, while an
-  // ordering in place moves the others in front of them (one node's).
+  // ordering that needs no sort collects the others (one node's).
   std::vector<SlotRef> later;
   // The gap tokens of the nodes on the path that have tail tokens, found
   // in the loop over their slots and made once the tail is seen to stay
@@ -213,75 +213,81 @@ void Note(VString& message, const VString& text) {
 // list children past the fixed part flattened, appended to `out`.  Answers
 // whether any entry carries a clause order or has no slot.
 // The slots are read from their stored words.
-bool CollectSlots(const Scratch& s, OrvExpr* node, const OperShape& shape, int fixed, std::vector<SlotRef>& out) {
+// Passes the entries of CollectSlots to `push` in list order, as
+// push(owner, index, order, root, argIx); a push that answers false stops
+// the pass, which then answers false.
+template <class Push>
+[[gnu::always_inline]] inline bool ForEachSlot(const Scratch& s, OrvExpr* node, const OperShape& shape, int fixed,
+                                               Push push) {
   const int n = node->NArgs();
   const int flagCount = shape.flagCount;
   const std::int32_t* computed = shape.computed;
   const std::uintptr_t* words = node->PeekWords();
-  bool ordered = false;
-  auto push = [&](OrvExpr* owner, int index, int order, OrvExpr* root, int argIx) {
-    ordered = ordered || order != kNoOrder;
-    PushEntry(out, SlotRef{owner, index, order, root, argIx});
-  };
   for (int i = 0; i < n; ++i) {
     if (i < flagCount && computed[i] != 0) continue;
     const std::uintptr_t w = words[i];
     OrvExpr* child = WordChild(w);
     if (i < fixed || child == nullptr || !s.isList[child->Oper()]) {
-      push(node, i, WordOrder(w), node, i);
+      if (!push(node, i, WordOrder(w), node, i)) return false;
       continue;
     }
     const int m = child->NArgs();
     if (m == 0) continue;
     const std::uintptr_t* childWords = child->PeekWords();
     for (int j = 0; j < m; ++j) {
-      if (j == 0)
-        push(child, 0, WordOrder(childWords[0]), node, i);
-      else
-        push(child, j, WordOrder(childWords[j]), child, j);
+      const bool go = j == 0 ? push(child, 0, WordOrder(childWords[0]), node, i)
+                             : push(child, j, WordOrder(childWords[j]), child, j);
+      if (!go) return false;
     }
   }
+  return true;
+}
+
+bool CollectSlots(const Scratch& s, OrvExpr* node, const OperShape& shape, int fixed, std::vector<SlotRef>& out) {
+  bool ordered = false;
+  ForEachSlot(s, node, shape, fixed, [&](OrvExpr* owner, int index, int order, OrvExpr* root, int argIx) {
+    ordered = ordered || order != kNoOrder;
+    PushEntry(out, SlotRef{owner, index, order, root, argIx});
+    return true;
+  });
   return ordered;
 }
 
-// The ordering below when it needs no sort, done in place on the collected
-// list of `n` entries at `base`: when the fixed part's clause orders count
-// up from 0 in list order and those past it rise in list order from where
-// the fixed part ended, the ordering takes the fixed part, then the entries
-// with a clause order past it, then those without one, each in list order,
-// and leaves none out.  Answers false, the list untouched, otherwise.
-bool OrderInPlace(Scratch& s, std::vector<SlotRef>& arena, size_t base, int n, int fixed) {
-  int expected = 0;
-  int k = 0;
-  for (; k < n && k < fixed; ++k) {
-    const int order = arena[base + static_cast<size_t>(k)].order;
-    if (order == kNoOrder) continue;
-    if (order != expected) return false;
-    ++expected;
-  }
-  int lastOrder = expected - 1;
-  bool unordered = false;
-  for (int j = k; j < n; ++j) {
-    const int order = arena[base + static_cast<size_t>(j)].order;
-    if (order == kNoOrder) {
-      unordered = true;
-      continue;
-    }
-    if (order <= lastOrder) return false;
-    lastOrder = order;
-  }
-  if (!unordered) return true;
+// The ordering below when it needs no sort, while the slots are collected:
+// when the clause orders of the fixed part (the first `fixed` entries)
+// count up from 0 in list order and those past it rise in list order from
+// where the fixed part ended, the ordering takes the fixed part, then the
+// entries with a clause order past it, then those without one, each in
+// list order, and leaves none out: they go onto `out` in that order (the
+// last ones through the scratch's `later`).  Answers false otherwise, with
+// `out` to be cut back by the caller.  A node without clause orders passes.
+bool CollectInOrder(Scratch& s, OrvExpr* node, const OperShape& shape, int fixed, std::vector<SlotRef>& out) {
   std::vector<SlotRef>& later = s.later;
   later.clear();
-  size_t to = base + static_cast<size_t>(k);
-  for (int j = k; j < n; ++j) {
-    const SlotRef& e = arena[base + static_cast<size_t>(j)];
-    if (e.order == kNoOrder)
+  int k = 0;
+  int expected = 0;
+  int lastOrder = kNoOrder;
+  const bool rising = ForEachSlot(s, node, shape, fixed, [&](OrvExpr* owner, int index, int order, OrvExpr* root,
+                                                             int argIx) {
+    const SlotRef e{owner, index, order, root, argIx};
+    if (k++ < fixed) {
+      if (order != kNoOrder) {
+        if (order != expected) return false;
+        ++expected;
+      }
+      lastOrder = expected - 1;
+      PushEntry(out, e);
+    } else if (order == kNoOrder) {
       later.push_back(e);
-    else
-      arena[to++] = e;
-  }
-  std::copy(later.begin(), later.end(), arena.begin() + static_cast<std::ptrdiff_t>(to));
+    } else {
+      if (order <= lastOrder) return false;
+      lastOrder = order;
+      PushEntry(out, e);
+    }
+    return true;
+  });
+  if (!rising) return false;
+  for (const SlotRef& e : later) PushEntry(out, e);
   return true;
 }
 
@@ -301,19 +307,19 @@ OrvResult OrderSlots(Scratch& s, OrvExpr* node, std::vector<SlotRef>& arena, int
   if (fixed < 0) fixed = node->NArgs();
 
   const size_t base = arena.size();
+  // Most nodes carry no clause order, or carry them in list order: their
+  // order needs no sort.
+  if (CollectInOrder(s, node, shape, fixed, arena)) {
+    count = static_cast<int>(arena.size() - base);
+    return ORV_OK;
+  }
+  arena.resize(base);
   const bool ordered = CollectSlots(s, node, shape, fixed, arena);
   const int n = static_cast<int>(arena.size() - base);
   auto list = [&](int k) -> SlotRef& { return arena[base + static_cast<size_t>(k)]; };
   // Most nodes carry no clause order at all: then every part below keeps
   // the list order, and the list is the answer as it stands.
   if (!ordered) {
-    count = n;
-    return ORV_OK;
-  }
-  // Most nodes that carry clause orders carry them in list order: then the
-  // list is the answer once the entries without one past the fixed part
-  // move behind the others.
-  if (OrderInPlace(s, arena, base, n, fixed)) {
     count = n;
     return ORV_OK;
   }
