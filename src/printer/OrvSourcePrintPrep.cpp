@@ -799,6 +799,49 @@ void Extend(OrvTxtPosnRange& r, const OrvTxtPosnRange& by) {
   return range;
 }
 
+// The printing order of a node whose slots do not print as they stand,
+// onto the scratch's entries; answers their count.  Passes the nodes the
+// order leaves out to the visit call, and warns of a bad order.  Apart
+// from PrepareQuiet, which runs it for few nodes.
+[[gnu::noinline]] int OrderQuiet(Scratch& s, OrvExpr* node, int op, int n) {
+  int count = 0;
+  const OperShape shape = ShapeOf(s, op);
+  const OrvResult ordered = OrderSlots(s, node, s.entries, count, s.message);
+  if (s.visit != nullptr)
+    VisitUnordered(s, node, shape, shape.fixed < 0 ? n : shape.fixed, ordered == ORV_SOURCE_PRINT_BAD_ORDER);
+  if (ordered == ORV_SOURCE_PRINT_BAD_ORDER) {
+    SourcePrintWarning(s.message, OrvSrcPosnBegWalker(node));
+    s.message = VString();
+  }
+  return count;
+}
+
+// The end of PrepareQuiet for a node with tail tokens, once the loop over
+// its `count` slots has kept their ranges from `rangeBase` and their gaps
+// from `gapBase` on: the tail's tokens that stand before the end of the
+// slots' text go into the slots and the gaps are found again, or else the
+// gaps found are made; the tail then widens `r`.  Gives back the node's
+// ranges and gaps.  `plain` as PrintedSlot takes it.
+[[gnu::noinline]] void FinishTail(Scratch& s, OrvExpr* node, OrvExpr* plain, size_t entryBase, size_t rangeBase,
+                                  size_t gapBase, int count, OrvTxtPosnRange& r) {
+  // MergeTailIntoSlots moves tokens only from a first one that stands
+  // before the end of the slots' text.
+  const bool merges = count > 0 && ReadBefore(s.order, node->Tokens().First()->begin, r.end);
+  if (merges) MergeTailIntoSlots(s, plain, entryBase, rangeBase, count, node, r);
+  Extend(r, ReadList(node->Tokens()));
+  if (merges) {
+    AddGapTokens(s, plain, entryBase, rangeBase, count, 0);
+  } else {
+    for (size_t g = gapBase; g < s.gaps.size(); ++g) {
+      const Scratch::PendingGap& pending = s.gaps[g];
+      OrvToken* gap = new OrvToken(SEP_SPACE, VString(), pending.from, pending.to);
+      pending.owner->SlotAt(pending.index)->tokens.Append(gap);
+    }
+  }
+  s.gaps.resize(gapBase);
+  s.rangeTop = rangeBase;
+}
+
 // PrepareNode for a node with slots that is not the symbol table.
 OrvTxtPosnRange PrepareQuiet(Scratch& s, OrvExpr* node) {
   OrvTxtPosnRange r;
@@ -812,14 +855,7 @@ OrvTxtPosnRange PrepareQuiet(Scratch& s, OrvExpr* node) {
   if (plain) {
     count = n;
   } else {
-    const OperShape shape = ShapeOf(s, op);
-    const OrvResult ordered = OrderSlots(s, node, s.entries, count, s.message);
-    if (s.visit != nullptr)
-      VisitUnordered(s, node, shape, shape.fixed < 0 ? n : shape.fixed, ordered == ORV_SOURCE_PRINT_BAD_ORDER);
-    if (ordered == ORV_SOURCE_PRINT_BAD_ORDER) {
-      SourcePrintWarning(s.message, OrvSrcPosnBegWalker(node));
-      s.message = VString();
-    }
+    count = OrderQuiet(s, node, op, n);
   }
   // Tail tokens are merged into the slots once every slot's range is
   // known, before the gaps: the ranges are then kept for both steps.
@@ -891,24 +927,7 @@ OrvTxtPosnRange PrepareQuiet(Scratch& s, OrvExpr* node) {
     }
     if (child.end.IsSet()) last = child.end;
   }
-  if (tail) {
-    // MergeTailIntoSlots moves tokens only from a first one that stands
-    // before the end of the slots' text.
-    const bool merges = count > 0 && ReadBefore(s.order, node->Tokens().First()->begin, r.end);
-    if (merges) MergeTailIntoSlots(s, plain ? node : nullptr, entryBase, rangeBase, count, node, r);
-    Extend(r, ReadList(node->Tokens()));
-    if (merges) {
-      AddGapTokens(s, plain ? node : nullptr, entryBase, rangeBase, count, 0);
-    } else {
-      for (size_t g = gapBase; g < s.gaps.size(); ++g) {
-        const Scratch::PendingGap& pending = s.gaps[g];
-        OrvToken* gap = new OrvToken(SEP_SPACE, VString(), pending.from, pending.to);
-        pending.owner->SlotAt(pending.index)->tokens.Append(gap);
-      }
-    }
-    s.gaps.resize(gapBase);
-    s.rangeTop = rangeBase;
-  }
+  if (tail) FinishTail(s, node, plain ? node : nullptr, entryBase, rangeBase, gapBase, count, r);
   if (op == STMT_INLINED_COPY_BEG || op == STMT_INLINED_INCLUDE_BEG) s.order.NoteMarker(node, r.end);
   s.entries.resize(entryBase);
   return r;
