@@ -222,3 +222,47 @@ int ProcessAcceptItem(OrvExpr* node, void* context) {
   }
   return ORV_WALK_SKIP;
 }
+
+namespace {
+
+// The child of slot i as the plain walk (WalkTheTree) reads it: a stored
+// child at once; an empty slot through ChildAt only when something may
+// stand in it (a NULL_NODE of the fill, made now as the walk makes it, or
+// the fill switch's report).
+OrvExpr* WalkedChild(const OrvExpr* node, int i) {
+  bool fill = false;
+  OrvExpr* child = node->PeekChildOrFill(i, &fill);
+  if (child != nullptr) return child;
+  return OrvFillNullSwitch || fill ? node->ChildAt(i) : nullptr;
+}
+
+// The children of `node` as WalkTheTree(.., ProcessAcceptItem) visits them
+// after the node's call-back answered "children", without the call-back's
+// indirect call for a node that it passes by: a node without slots that is
+// no item, or one whose subtree holds no statement.  Each slot is read
+// after the visit of the one before (a conversion replaces the item in its
+// slot); the call-back never answers "removed" or "stop".
+void ProcessAcceptItemsBelow(OrvExpr* node, OrvExpr* program) {
+  for (int i = 0; i < node->NArgs(); ++i) {
+    OrvExpr* child = WalkedChild(node, i);
+    if (child == nullptr) continue;
+    const int op = child->Oper();
+    if (op == DISPLAY_SCREEN_ITEM || op == ACCEPT_SCREEN_ITEM) {
+      ProcessAcceptItem(child, program);
+      continue;
+    }
+    if (child->NArgs() == 0 || HoldsNoStatement(op)) continue;
+    ProcessAcceptItemsBelow(child, program);
+  }
+}
+
+}  // namespace
+
+void OrvProcessAcceptItems(OrvExpr* program) {
+  if (program == nullptr || OrvWalkTraceSwitch) {
+    WalkTheTree(program, program, ProcessAcceptItem);
+    return;
+  }
+  if (ProcessAcceptItem(program, program) != ORV_WALK_CHILDREN) return;
+  ProcessAcceptItemsBelow(program, program);
+}

@@ -29,4 +29,9 @@ int OrvAddCicsEibDecls(OrvExpr* node, OrvExpr* root, void* context);
 // parser (the walk may still look at it).
 int ProcessAcceptItem(OrvExpr* node, void* context);
 
+// WalkTheTree(program, program, ProcessAcceptItem): the same items
+// converted in the same order, without a call-back call for the nodes the
+// call-back passes by (the walk itself runs under the walk trace).
+void OrvProcessAcceptItems(OrvExpr* program);
+
 #endif

@@ -174,7 +174,7 @@ void OrvParserImpl::FinishProgram(int n) {
         lexerSettings.progressCallBack(&kNoPosn, &text);
       }
     }
-    WalkTheTree(program, program, ProcessAcceptItem);
+    OrvProcessAcceptItems(program);
     FreeRetiredNodes();
     if (OrvArgAt(program, COBOL_PROGRAM__CONTAINED_PROGRAMS) == nullptr) {
       program->SetArg(COBOL_PROGRAM__CONTAINED_PROGRAMS, new OrvNullNode, -1, 0);
