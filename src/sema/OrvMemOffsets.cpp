@@ -9,6 +9,7 @@
 #include <memory>
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "OrvDataEntrySlots.h"
 #include "OrvExpr.h"
@@ -232,7 +233,49 @@ void PrintDetailLine(std::ostream& out, OrvExpr* entry) {
   line.WriteTo(out);
 }
 
-void PrintItemRow(std::ostream& out, OrvExpr* entry, int depth) {
+// The USAGE and SYNCHRONIZED clauses that the DECL_DD holders above an
+// item give it, as OrvInheritedDataClauses finds them (1: none yet).  The
+// print of a list passes them down from holder to holder instead of
+// climbing from every item: the holders it goes through are the item's
+// parents.
+struct HeldClauses {
+  int usage = 1;
+  int sync = 1;
+};
+
+// Child i as stored, or null when there is no such slot (a NULL_NODE of the
+// fill that is not made reads as null, as an absent clause).
+OrvExpr* StoredChild(const OrvExpr* node, int i) {
+  return i < node->NArgs() ? node->PeekChild(i) : nullptr;
+}
+
+// The clauses below the DECL_DD `holder`: those of its entry (slot 0) where
+// it gives them, else those from above.
+HeldClauses ClausesBelow(const OrvExpr* holder, HeldClauses above) {
+  const OrvExpr* entry = StoredChild(holder, 0);
+  if (entry == nullptr) return above;
+  const OrvExpr* usage = StoredChild(entry, 5);
+  if (usage != nullptr && usage->Oper() != NULL_NODE) {
+    const OrvExpr* kind = StoredChild(usage, 0);
+    if (kind != nullptr && kind->Oper() != NULL_NODE) above.usage = kind->Oper();
+  }
+  const OrvExpr* sync = StoredChild(entry, 9);
+  if (sync != nullptr && sync->Oper() != NULL_NODE) above.sync = sync->Oper();
+  return above;
+}
+
+// The clauses that the DECL_DD holders strictly above `node` give, up to
+// DIVISION_DATA.
+HeldClauses ClausesAbove(const OrvExpr* node) {
+  std::vector<const OrvExpr*> holders;
+  for (const OrvExpr* n = node->Parent(); n != nullptr && n->Oper() != DIVISION_DATA; n = n->Parent())
+    if (n->Oper() == DECL_DD) holders.push_back(n);
+  HeldClauses clauses;
+  for (auto h = holders.rbegin(); h != holders.rend(); ++h) clauses = ClausesBelow(*h, clauses);
+  return clauses;
+}
+
+void PrintItemRow(std::ostream& out, OrvExpr* entry, int depth, HeldClauses held) {
   int level = OrvEntryLevel(entry);
   if (level == 1 || level == 77) OrvPrintMemOffsetsRule(out);
   char levelText[16];
@@ -263,8 +306,13 @@ void PrintItemRow(std::ostream& out, OrvExpr* entry, int depth) {
     row << text;
   }
   row.Bar(kCategoryEnd);
-  int usage, sync, sign, separate;
-  OrvInheritedDataClauses(entry, usage, sync, sign, separate);
+  int usage = held.usage == 1 ? DU_DISPLAY : held.usage;
+  int sync = held.sync;
+  if (OrvFillNullSwitch) {
+    // An empty slot is then read through ChildAt, which reports.
+    int sign, separate;
+    OrvInheritedDataClauses(entry, usage, sync, sign, separate);
+  }
   row << UsageText(usage);
   row.Bar(kUsageEnd);
   row << (sync != 1 ? "*" : " ");
@@ -337,19 +385,24 @@ void OrvPrintMemOffsetsHeader(std::ostream& out) {
   out.write(kHeader, sizeof kHeader - 1);
 }
 
-void OrvPrintDataEntry(std::ostream& out, OrvExpr* node, int depth) {
+namespace {
+
+// OrvPrintDataEntry below holders that give the clauses `held`.
+void PrintDataEntry(std::ostream& out, OrvExpr* node, int depth, HeldClauses held) {
   if (node == nullptr) return;
   // The children are read as they are stored: a NULL_NODE of the fill,
   // made or not, prints nothing.
   switch (node->Oper()) {
     case DECL_DD_LIST:
-      for (int i = 0; i < node->NArgs(); ++i) OrvPrintDataEntry(out, node->PeekChild(i), depth + 1);
+      for (int i = 0; i < node->NArgs(); ++i) PrintDataEntry(out, node->PeekChild(i), depth + 1, held);
       break;
-    case DECL_DD:
-      for (int i = 0; i < node->NArgs(); ++i) OrvPrintDataEntry(out, node->PeekChild(i), depth);
+    case DECL_DD: {
+      const HeldClauses below = ClausesBelow(node, held);
+      for (int i = 0; i < node->NArgs(); ++i) PrintDataEntry(out, node->PeekChild(i), depth, below);
       break;
+    }
     case DECL_DD_ENTRY:
-      PrintItemRow(out, node, depth);
+      PrintItemRow(out, node, depth, held);
       break;
     case DECL_COND_ENTRY:
       PrintConditionRow(out, node, depth);
@@ -361,6 +414,13 @@ void OrvPrintDataEntry(std::ostream& out, OrvExpr* node, int depth) {
       // Hidden entries, COPY markers, error nodes: nothing.
       break;
   }
+}
+
+}  // namespace
+
+void OrvPrintDataEntry(std::ostream& out, OrvExpr* node, int depth) {
+  if (node == nullptr) return;
+  PrintDataEntry(out, node, depth, ClausesAbove(node));
 }
 
 int OrvMemOffsetsSection(OrvExpr* node, void*) {
