@@ -93,31 +93,48 @@ const std::vector<OrvExpr*>& OrvParserImpl::DefinitionsOf(OrvSymTabElt* elt) {
 
 namespace {
 
-// The child of slot i as the plain walk (WalkTheTree) reads it: a stored
-// child at once; an empty slot through ChildAt only when something may
-// stand in it (a NULL_NODE of the fill, made now as the walk makes it, or
-// the fill switch's report).
-OrvExpr* WalkedChild(const OrvExpr* node, int i) {
-  bool fill = false;
-  OrvExpr* child = node->PeekChildOrFill(i, &fill);
-  if (child != nullptr) return child;
-  return OrvFillNullSwitch || fill ? node->ChildAt(i) : nullptr;
+// The child of slot i as the plain walk (WalkTheTree) reads it, from the
+// slot's stored word `w`: a stored child at once; an empty slot through
+// ChildAt only when something may stand in it (a NULL_NODE of the fill,
+// made now as the walk makes it, or the fill switch's report).
+[[gnu::always_inline]] inline OrvExpr* WalkedChildOfWord(const OrvExpr* node, int i, std::uintptr_t w) {
+  using namespace orv_slot_word;
+  if (Tag(w) == kChildTag) return ChildOf(w);
+  if (w != 0 && Tag(w) == kRecordTag && RecordOf(w)->child != nullptr) return RecordOf(w)->child;
+  if (!OrvFillNullSwitch && Tag(w) == kEmptyTag && (w & kFillBit) == 0) return nullptr;
+  return OrvFillNullSwitch || node->PeekFill(i) ? node->ChildAt(i) : nullptr;
 }
 
-// WalkTheTree(node, context, ResolveUseCallback) without the trace: the
-// same nodes in the same order, each slot read after the visit of the one
-// before (a resolution may edit the tree), without the indirect calls per
-// node.  The call-back answers "children" or "skip" only, so every child
-// is visited in turn and the answers need not be passed up.
-void ResolveUsesFrom(OrvExpr* node, void* context) {
-  if (ResolveUseCallback(node, context) != ORV_WALK_CHILDREN) return;
-  for (int i = 0; i < node->NArgs(); ++i) {
-    OrvExpr* child = WalkedChild(node, i);
+bool IsCicsValueFunction(const OrvParserImpl& parser, OrvExpr* node);
+
+// WalkTheTree(node, context, ResolveUseCallback) below a node whose
+// call-back answered "children", without the trace: the same nodes in the
+// same order, each slot read after the visit of the one before (a
+// resolution may edit the tree), with the call-back's steps inline.  The
+// call-back answers "children" or "skip" only, so every child is visited in
+// turn and the answers need not be passed up.  `cics` is the parser's CICS
+// setting, under which DFHRESP(name) is passed by.
+void ResolveUsesBelow(OrvExpr* node, bool cics) {
+  int n = node->NArgs();
+  const std::uintptr_t* words = n > 0 ? node->PeekWords() : nullptr;
+  for (int i = 0; i < n; ++i) {
+    OrvExpr* child = WalkedChildOfWord(node, i, words[i]);
     if (child == nullptr) continue;
-    // A child without slots that is neither a use nor a table element (half
-    // the nodes of a tree) is one the call-back passes by.
-    if (child->NArgs() == 0 && child->Oper() != NAMED_OBJ_USE && child->Oper() != TABLE_ELT) continue;
-    ResolveUsesFrom(child, context);
+    const int op = child->Oper();
+    if (op == NAMED_OBJ_USE) {
+      if (currentParser != nullptr) currentParser->SymTabQualResolve(child);
+    } else if (child->NArgs() == 0) {
+      // A leaf that is no use holds none (a table element without slots
+      // neither).
+      continue;
+    } else if (op == TABLE_ELT && cics && IsCicsValueFunction(*currentParser, child)) {
+      // Neither name of DFHRESP(name) is resolved, nor reported.
+      continue;
+    } else {
+      ResolveUsesBelow(child, cics);
+    }
+    n = node->NArgs();
+    words = n > 0 ? node->PeekWords() : nullptr;
   }
 }
 
@@ -128,8 +145,8 @@ void OrvParserImpl::ResolveNames(OrvExpr* program) {
   definitionsCached = true;
   if (program == nullptr || OrvWalkTraceSwitch)
     WalkTheTree(program, program, ResolveUseCallback);
-  else
-    ResolveUsesFrom(program, program);
+  else if (ResolveUseCallback(program, program) == ORV_WALK_CHILDREN)
+    ResolveUsesBelow(program, currentParser != nullptr && currentParser->lexer.settings.cics);
   definitionsCached = false;
   definitionsOf.clear();
   FreeRetiredNodes();
