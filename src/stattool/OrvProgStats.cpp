@@ -210,10 +210,7 @@ void OrvProgStats::Gather(OrvExpr* node, int depth) {
   // The walk keeps one frame per node on the path from `node` (its slot
   // words as stored and the next one to read), not every pending child: a
   // record of many items then costs no stack beyond the tree's height.
-  // Nodes are met in the same order as a walk in slot order.  The children
-  // of the top frame are read in one inner loop, which leaves only for a
-  // child with slots of its own (its frame goes on the path) or at the end
-  // of the slots (the frame is taken off).
+  // Nodes are met in the same order as a walk in slot order.
   struct Frame {
     const OrvExpr* node;
     const std::uintptr_t* words;
@@ -222,54 +219,38 @@ void OrvProgStats::Gather(OrvExpr* node, int depth) {
   };
   if (node == nullptr) return;  // an empty slot is neither node nor leaf
   const unsigned char* kinds = CodeKinds();
+  std::vector<Frame> path;
   const int n = CountNode(node, depth, kinds);
-  if (n == 0) return;
-  std::vector<Frame> path(32);
-  int top = 0;  // the frame of the deepest node on the path
-  path[0] = {node, node->PeekWords(), 0, n};
-  for (;;) {
-    Frame* frame = &path[top];
-    // The depth of the top frame's children counts up from `depth`.
-    const int childDepth = depth + top + 1;
-    const std::uintptr_t* const words = frame->words;
-    const int count = frame->count;
-    int i = frame->next;
-    OrvExpr* parent = nullptr;  // set when a child with slots is met
-    int m = 0;
-    for (; i < count; ++i) {
-      const std::uintptr_t w = words[i];
-      using namespace orv_slot_word;
-      OrvExpr* child;
-      if (Tag(w) == kChildTag) {
-        child = ChildOf(w);
-      } else if (Tag(w) == kEmptyTag) {
-        // A NULL_NODE of the fill that is not made is counted where it
-        // stands, as the node it reads as: no statement, nothing to
-        // classify, a leaf.
-        if ((w & kFillBit) != 0) CountFillLeaf(childDepth);
-        continue;
-      } else {
-        child = w != 0 ? RecordOf(w)->child : nullptr;
-        if (child == nullptr) {
-          if (w != 0 && frame->node->PeekFill(i)) CountFillLeaf(childDepth);
-          continue;
-        }
-      }
-      m = CountNode(child, childDepth, kinds);
-      if (m > 0) {
-        parent = child;
-        break;
-      }
-    }
-    if (parent == nullptr) {
-      // Every slot of the top frame is read.
-      if (top == 0) return;
-      --top;
+  if (n > 0) path.push_back({node, node->PeekWords(), 0, n});
+  while (!path.empty()) {
+    Frame& top = path.back();
+    if (top.next == top.count) {
+      path.pop_back();
       continue;
     }
-    frame->next = i + 1;
-    if (++top == static_cast<int>(path.size())) path.resize(path.size() * 2);  // `frame` is not used past this point
-    path[top] = {parent, parent->PeekWords(), 0, m};
+    const int i = top.next++;
+    // The depth of the path's nodes counts up from `depth`.
+    const int childDepth = depth + static_cast<int>(path.size());
+    const std::uintptr_t w = top.words[i];
+    using namespace orv_slot_word;
+    OrvExpr* child;
+    if (Tag(w) == kChildTag) {
+      child = ChildOf(w);
+    } else if (Tag(w) == kEmptyTag) {
+      // A NULL_NODE of the fill that is not made is counted where it
+      // stands, as the node it reads as: no statement, nothing to
+      // classify, a leaf.
+      if ((w & kFillBit) != 0) CountFillLeaf(childDepth);
+      continue;
+    } else {
+      child = w != 0 ? RecordOf(w)->child : nullptr;
+      if (child == nullptr) {
+        if (w != 0 && top.node->PeekFill(i)) CountFillLeaf(childDepth);
+        continue;
+      }
+    }
+    const int m = CountNode(child, childDepth, kinds);
+    if (m > 0) path.push_back({child, child->PeekWords(), 0, m});  // `top` is not used past this point
   }
 }
 
