@@ -190,29 +190,13 @@ OrvExpr* OwningProgram(OrvExpr* item, OrvExpr* finished) {
   return finished;
 }
 
-// Subtrees that hold no statement, and so no ACCEPT or DISPLAY item: the
-// divisions before the PROCEDURE DIVISION, the symbol table and a data
-// name's use (its qualifiers and subscripts).  The walk need not enter them.
-bool HoldsNoStatement(int op) {
-  switch (op) {
-    case DIVISION_IDENTIFICATION:
-    case DIVISION_ENVIRONMENT:
-    case DIVISION_DATA:
-    case SYMBOL_TABLE_ELT_LIST:
-    case NAMED_OBJ_USE:
-      return true;
-    default:
-      return false;
-  }
-}
-
 }  // namespace
 
 int ProcessAcceptItem(OrvExpr* node, void* context) {
   const ScreenItemKind* kind = nullptr;
   if (node->Oper() == DISPLAY_SCREEN_ITEM) kind = &kDisplay;
   if (node->Oper() == ACCEPT_SCREEN_ITEM) kind = &kAccept;
-  if (kind == nullptr) return HoldsNoStatement(node->Oper()) ? ORV_WALK_SKIP : ORV_WALK_CHILDREN;
+  if (kind == nullptr) return OrvHoldsNoScreenItem(node->Oper()) ? ORV_WALK_SKIP : ORV_WALK_CHILDREN;
   // A contained program's items are visited again when the enclosing
   // program is finished: its own CONSOLE IS CRT decides for them.
   OrvExpr* program = OwningProgram(node, static_cast<OrvExpr*>(context));
@@ -251,7 +235,7 @@ void ProcessAcceptItemsBelow(OrvExpr* node, OrvExpr* program) {
       ProcessAcceptItem(child, program);
       continue;
     }
-    if (child->NArgs() == 0 || HoldsNoStatement(op)) continue;
+    if (child->NArgs() == 0 || OrvHoldsNoScreenItem(op)) continue;
     ProcessAcceptItemsBelow(child, program);
   }
 }
