@@ -190,29 +190,13 @@ OrvExpr* OwningProgram(OrvExpr* item, OrvExpr* finished) {
   return finished;
 }
 
-// Subtrees that hold no statement, and so no ACCEPT or DISPLAY item: the
-// divisions before the PROCEDURE DIVISION, the symbol table and a data
-// name's use (its qualifiers and subscripts).  The walk need not enter them.
-bool HoldsNoStatement(int op) {
-  switch (op) {
-    case DIVISION_IDENTIFICATION:
-    case DIVISION_ENVIRONMENT:
-    case DIVISION_DATA:
-    case SYMBOL_TABLE_ELT_LIST:
-    case NAMED_OBJ_USE:
-      return true;
-    default:
-      return false;
-  }
-}
-
 }  // namespace
 
 int ProcessAcceptItem(OrvExpr* node, void* context) {
   const ScreenItemKind* kind = nullptr;
   if (node->Oper() == DISPLAY_SCREEN_ITEM) kind = &kDisplay;
   if (node->Oper() == ACCEPT_SCREEN_ITEM) kind = &kAccept;
-  if (kind == nullptr) return HoldsNoStatement(node->Oper()) ? ORV_WALK_SKIP : ORV_WALK_CHILDREN;
+  if (kind == nullptr) return OrvHoldsNoScreenItem(node->Oper()) ? ORV_WALK_SKIP : ORV_WALK_CHILDREN;
   // A contained program's items are visited again when the enclosing
   // program is finished: its own CONSOLE IS CRT decides for them.
   OrvExpr* program = OwningProgram(node, static_cast<OrvExpr*>(context));
@@ -221,4 +205,48 @@ int ProcessAcceptItem(OrvExpr* node, void* context) {
     Convert(*kind, node, currentParser);
   }
   return ORV_WALK_SKIP;
+}
+
+namespace {
+
+// The child of slot i as the plain walk (WalkTheTree) reads it: a stored
+// child at once; an empty slot through ChildAt only when something may
+// stand in it (a NULL_NODE of the fill, made now as the walk makes it, or
+// the fill switch's report).
+OrvExpr* WalkedChild(const OrvExpr* node, int i) {
+  bool fill = false;
+  OrvExpr* child = node->PeekChildOrFill(i, &fill);
+  if (child != nullptr) return child;
+  return OrvFillNullSwitch || fill ? node->ChildAt(i) : nullptr;
+}
+
+// The children of `node` as WalkTheTree(.., ProcessAcceptItem) visits them
+// after the node's call-back answered "children", without the call-back's
+// indirect call for a node that it passes by: a node without slots that is
+// no item, or one whose subtree holds no statement.  Each slot is read
+// after the visit of the one before (a conversion replaces the item in its
+// slot); the call-back never answers "removed" or "stop".
+void ProcessAcceptItemsBelow(OrvExpr* node, OrvExpr* program) {
+  for (int i = 0; i < node->NArgs(); ++i) {
+    OrvExpr* child = WalkedChild(node, i);
+    if (child == nullptr) continue;
+    const int op = child->Oper();
+    if (op == DISPLAY_SCREEN_ITEM || op == ACCEPT_SCREEN_ITEM) {
+      ProcessAcceptItem(child, program);
+      continue;
+    }
+    if (child->NArgs() == 0 || OrvHoldsNoScreenItem(op)) continue;
+    ProcessAcceptItemsBelow(child, program);
+  }
+}
+
+}  // namespace
+
+void OrvProcessAcceptItems(OrvExpr* program) {
+  if (program == nullptr || OrvWalkTraceSwitch) {
+    WalkTheTree(program, program, ProcessAcceptItem);
+    return;
+  }
+  if (ProcessAcceptItem(program, program) != ORV_WALK_CHILDREN) return;
+  ProcessAcceptItemsBelow(program, program);
 }

@@ -14,13 +14,6 @@ int OrvEntryLevel(const OrvExpr* entry) {
                                                             : 0;
 }
 
-bool OrvLayoutSlotValue(const OrvExpr* node, int i, int64_t* value) {
-  OrvExpr* slot = OrvSlot(node, i);
-  if (slot == nullptr || slot->Oper() != INT_NUM_CONST) return false;
-  *value = slot->IntValue();
-  return true;
-}
-
 void OrvSetLayoutSlot(OrvExpr* node, int i, int64_t value) {
   if (node == nullptr || i >= node->NArgs()) return;
   OrvExpr* slot = OrvSlot(node, i);

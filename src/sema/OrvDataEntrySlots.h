@@ -32,8 +32,14 @@ inline OrvExpr* OrvSlot(const OrvExpr* node, int i) {
 // The level number of an entry (the value of slot 0), 0 when it has none.
 int OrvEntryLevel(const OrvExpr* entry);
 
-// True with *value set when slot i holds an integer constant.
-bool OrvLayoutSlotValue(const OrvExpr* node, int i, int64_t* value);
+// True with *value set when slot i holds an integer constant.  Inline: the
+// layout and the data-item table read the layout slots of every item.
+inline bool OrvLayoutSlotValue(const OrvExpr* node, int i, int64_t* value) {
+  OrvExpr* slot = OrvSlot(node, i);
+  if (slot == nullptr || slot->Oper() != INT_NUM_CONST) return false;
+  *value = slot->IntValue();
+  return true;
+}
 // Stores the value in slot i: a present integer constant is set in place,
 // anything else there is replaced by a new one.
 void OrvSetLayoutSlot(OrvExpr* node, int i, int64_t value);

@@ -6,8 +6,10 @@
 #include <charconv>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "OrvDataEntrySlots.h"
 #include "OrvExpr.h"
@@ -38,42 +40,53 @@ const int kRowEnd = 79;
 
 bool Is(const OrvExpr* node, int op) { return node != nullptr && node->Oper() == op; }
 
-// One line of the table, built in one buffer and written whole.
+// One line of the table, built in one buffer and written whole.  The row
+// is written into a buffer on the stack, which holds any ordinary row; a
+// longer text (deep nesting, long values) moves it to the heap.
 class Row {
-  static const size_t kRoom = 128;
+  static const size_t kRoom = 256;
 
  public:
-  // Room for a whole row of the table, so that the text grows only once.
-  explicit Row(const char* start) {
-    text_.reserve(kRoom);
-    text_ += start;
-  }
+  explicit Row(const char* start) : p_(room_), n_(0), cap_(kRoom) { *this << start; }
+  Row(const Row&) = delete;
+  Row& operator=(const Row&) = delete;
+
   Row& operator<<(const char* text) {
-    text_ += text;
+    Append(text, std::strlen(text));
     return *this;
   }
   Row& operator<<(const VString& text) {
-    if (text.text != nullptr) text_.append(text.text, static_cast<size_t>(text.length));
+    if (text.text != nullptr) Append(text.text, static_cast<size_t>(text.length));
     return *this;
   }
   Row& operator<<(int64_t number) {
-    char digits[24];
-    std::to_chars_result end = std::to_chars(digits, digits + sizeof digits, number);
-    text_.append(digits, end.ptr);
+    Reserve(24);
+    std::to_chars_result end = std::to_chars(p_ + n_, p_ + n_ + 24, number);
+    n_ = static_cast<size_t>(end.ptr - p_);
     return *this;
   }
   // ". " once per depth step.
   void Depth(int depth) {
-    for (int i = 0; i < depth; ++i) text_ += ". ";
+    if (depth <= 0) return;
+    Reserve(2 * static_cast<size_t>(depth));
+    for (int i = 0; i < depth; ++i) {
+      p_[n_++] = '.';
+      p_[n_++] = ' ';
+    }
   }
   // Blanks up to the column; a longer text stays as it is.
   void PadTo(int column) {
-    if (static_cast<int>(text_.size()) < column) text_.append(column - text_.size(), ' ');
+    const size_t to = static_cast<size_t>(column);
+    if (n_ >= to) return;
+    Reserve(to - n_);
+    std::memset(p_ + n_, ' ', to - n_);
+    n_ = to;
   }
   // Pads to the column and closes it with a bar.
   void Bar(int column) {
     PadTo(column);
-    text_ += '|';
+    Reserve(1);
+    p_[n_++] = '|';
   }
   // A byte count of a layout slot: "UNDEF" or six places right-aligned;
   // an absent slot gives nothing.
@@ -81,23 +94,52 @@ class Row {
     int64_t value = 0;
     if (!OrvLayoutSlotValue(node, slot, &value)) return;
     if (value == ORV_LAYOUT_UNDEF) {
-      text_ += "UNDEF";
+      Append("UNDEF", 5);
       return;
     }
-    size_t before = text_.size();
-    *this << value;
-    size_t width = text_.size() - before;
-    if (width < 6) text_.insert(before, 6 - width, ' ');
+    char digits[24];
+    std::to_chars_result end = std::to_chars(digits, digits + sizeof digits, value);
+    const size_t width = static_cast<size_t>(end.ptr - digits);
+    if (width < 6) {
+      Reserve(6 - width);
+      std::memset(p_ + n_, ' ', 6 - width);
+      n_ += 6 - width;
+    }
+    Append(digits, width);
   }
   // Writes the line and ends it.  The table is not flushed row by row: the
   // driver flushes its output once each file is done.
   void WriteTo(std::ostream& out) {
-    text_ += '\n';
-    out.write(text_.data(), static_cast<std::streamsize>(text_.size()));
+    Reserve(1);
+    p_[n_++] = '\n';
+    out.write(p_, static_cast<std::streamsize>(n_));
   }
 
  private:
-  std::string text_;
+  void Append(const char* text, size_t length) {
+    Reserve(length);
+    std::memcpy(p_ + n_, text, length);
+    n_ += length;
+  }
+  // Room for `extra` more characters.
+  void Reserve(size_t extra) {
+    if (n_ + extra > cap_) Grow(n_ + extra);
+  }
+  void Grow(size_t need) {
+    size_t cap = cap_ * 2;
+    while (cap < need) cap *= 2;
+    std::unique_ptr<char[]> bigger(new char[cap]);
+    std::memcpy(bigger.get(), p_, n_);
+    heap_ = std::move(bigger);
+    p_ = heap_.get();
+    cap_ = cap;
+  }
+
+  char room_[kRoom];
+  char* p_;
+  size_t n_;
+  size_t cap_;
+  std::unique_ptr<char[]> heap_;
 };
 
 // The image of a name node, not copied; an empty text when it has none.
@@ -191,7 +233,49 @@ void PrintDetailLine(std::ostream& out, OrvExpr* entry) {
   line.WriteTo(out);
 }
 
-void PrintItemRow(std::ostream& out, OrvExpr* entry, int depth) {
+// The USAGE and SYNCHRONIZED clauses that the DECL_DD holders above an
+// item give it, as OrvInheritedDataClauses finds them (1: none yet).  The
+// print of a list passes them down from holder to holder instead of
+// climbing from every item: the holders it goes through are the item's
+// parents.
+struct HeldClauses {
+  int usage = 1;
+  int sync = 1;
+};
+
+// Child i as stored, or null when there is no such slot (a NULL_NODE of the
+// fill that is not made reads as null, as an absent clause).
+OrvExpr* StoredChild(const OrvExpr* node, int i) {
+  return i < node->NArgs() ? node->PeekChild(i) : nullptr;
+}
+
+// The clauses below the DECL_DD `holder`: those of its entry (slot 0) where
+// it gives them, else those from above.
+HeldClauses ClausesBelow(const OrvExpr* holder, HeldClauses above) {
+  const OrvExpr* entry = StoredChild(holder, 0);
+  if (entry == nullptr) return above;
+  const OrvExpr* usage = StoredChild(entry, 5);
+  if (usage != nullptr && usage->Oper() != NULL_NODE) {
+    const OrvExpr* kind = StoredChild(usage, 0);
+    if (kind != nullptr && kind->Oper() != NULL_NODE) above.usage = kind->Oper();
+  }
+  const OrvExpr* sync = StoredChild(entry, 9);
+  if (sync != nullptr && sync->Oper() != NULL_NODE) above.sync = sync->Oper();
+  return above;
+}
+
+// The clauses that the DECL_DD holders strictly above `node` give, up to
+// DIVISION_DATA.
+HeldClauses ClausesAbove(const OrvExpr* node) {
+  std::vector<const OrvExpr*> holders;
+  for (const OrvExpr* n = node->Parent(); n != nullptr && n->Oper() != DIVISION_DATA; n = n->Parent())
+    if (n->Oper() == DECL_DD) holders.push_back(n);
+  HeldClauses clauses;
+  for (auto h = holders.rbegin(); h != holders.rend(); ++h) clauses = ClausesBelow(*h, clauses);
+  return clauses;
+}
+
+void PrintItemRow(std::ostream& out, OrvExpr* entry, int depth, HeldClauses held) {
   int level = OrvEntryLevel(entry);
   if (level == 1 || level == 77) OrvPrintMemOffsetsRule(out);
   char levelText[16];
@@ -222,8 +306,13 @@ void PrintItemRow(std::ostream& out, OrvExpr* entry, int depth) {
     row << text;
   }
   row.Bar(kCategoryEnd);
-  int usage, sync, sign, separate;
-  OrvInheritedDataClauses(entry, usage, sync, sign, separate);
+  int usage = held.usage == 1 ? DU_DISPLAY : held.usage;
+  int sync = held.sync;
+  if (OrvFillNullSwitch) {
+    // An empty slot is then read through ChildAt, which reports.
+    int sign, separate;
+    OrvInheritedDataClauses(entry, usage, sync, sign, separate);
+  }
   row << UsageText(usage);
   row.Bar(kUsageEnd);
   row << (sync != 1 ? "*" : " ");
@@ -289,23 +378,31 @@ VString OrvPadVString(VString& text, int column) {
   return text;
 }
 
-void OrvPrintMemOffsetsRule(std::ostream& out) { out << kRule; }
+void OrvPrintMemOffsetsRule(std::ostream& out) { out.write(kRule, sizeof kRule - 1); }
 
-void OrvPrintMemOffsetsHeader(std::ostream& out) { out << kRule << kHeader; }
+void OrvPrintMemOffsetsHeader(std::ostream& out) {
+  out.write(kRule, sizeof kRule - 1);
+  out.write(kHeader, sizeof kHeader - 1);
+}
 
-void OrvPrintDataEntry(std::ostream& out, OrvExpr* node, int depth) {
+namespace {
+
+// OrvPrintDataEntry below holders that give the clauses `held`.
+void PrintDataEntry(std::ostream& out, OrvExpr* node, int depth, HeldClauses held) {
   if (node == nullptr) return;
   // The children are read as they are stored: a NULL_NODE of the fill,
   // made or not, prints nothing.
   switch (node->Oper()) {
     case DECL_DD_LIST:
-      for (int i = 0; i < node->NArgs(); ++i) OrvPrintDataEntry(out, node->PeekChild(i), depth + 1);
+      for (int i = 0; i < node->NArgs(); ++i) PrintDataEntry(out, node->PeekChild(i), depth + 1, held);
       break;
-    case DECL_DD:
-      for (int i = 0; i < node->NArgs(); ++i) OrvPrintDataEntry(out, node->PeekChild(i), depth);
+    case DECL_DD: {
+      const HeldClauses below = ClausesBelow(node, held);
+      for (int i = 0; i < node->NArgs(); ++i) PrintDataEntry(out, node->PeekChild(i), depth, below);
       break;
+    }
     case DECL_DD_ENTRY:
-      PrintItemRow(out, node, depth);
+      PrintItemRow(out, node, depth, held);
       break;
     case DECL_COND_ENTRY:
       PrintConditionRow(out, node, depth);
@@ -317,6 +414,13 @@ void OrvPrintDataEntry(std::ostream& out, OrvExpr* node, int depth) {
       // Hidden entries, COPY markers, error nodes: nothing.
       break;
   }
+}
+
+}  // namespace
+
+void OrvPrintDataEntry(std::ostream& out, OrvExpr* node, int depth) {
+  if (node == nullptr) return;
+  PrintDataEntry(out, node, depth, ClausesAbove(node));
 }
 
 int OrvMemOffsetsSection(OrvExpr* node, void*) {

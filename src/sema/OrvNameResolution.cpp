@@ -10,6 +10,7 @@
 #include "OrvOperSlots.h"
 #include "OrvParserImpl.h"
 #include "OrvParserNames.h"
+#include "OrvProgramFinish.h"
 #include "OrvPosnWalkers.h"
 #include "OrvQualName.h"
 #include "OrvSlotAccess.h"
@@ -93,31 +94,75 @@ const std::vector<OrvExpr*>& OrvParserImpl::DefinitionsOf(OrvSymTabElt* elt) {
 
 namespace {
 
-// The child of slot i as the plain walk (WalkTheTree) reads it: a stored
-// child at once; an empty slot through ChildAt only when something may
-// stand in it (a NULL_NODE of the fill, made now as the walk makes it, or
-// the fill switch's report).
-OrvExpr* WalkedChild(const OrvExpr* node, int i) {
-  bool fill = false;
-  OrvExpr* child = node->PeekChildOrFill(i, &fill);
-  if (child != nullptr) return child;
-  return OrvFillNullSwitch || fill ? node->ChildAt(i) : nullptr;
+// The child of slot i as the plain walk (WalkTheTree) reads it, from the
+// slot's stored word `w`: a stored child at once; an empty slot through
+// ChildAt only when something may stand in it (a NULL_NODE of the fill,
+// made now as the walk makes it, or the fill switch's report).
+[[gnu::always_inline]] inline OrvExpr* WalkedChildOfWord(const OrvExpr* node, int i, std::uintptr_t w) {
+  using namespace orv_slot_word;
+  if (Tag(w) == kChildTag) return ChildOf(w);
+  if (w != 0 && Tag(w) == kRecordTag && RecordOf(w)->child != nullptr) return RecordOf(w)->child;
+  if (!OrvFillNullSwitch && Tag(w) == kEmptyTag && (w & kFillBit) == 0) return nullptr;
+  return OrvFillNullSwitch || node->PeekFill(i) ? node->ChildAt(i) : nullptr;
 }
 
-// WalkTheTree(node, context, ResolveUseCallback) without the trace: the
-// same nodes in the same order, each slot read after the visit of the one
-// before (a resolution may edit the tree), without the indirect calls per
-// node.  The call-back answers "children" or "skip" only, so every child
-// is visited in turn and the answers need not be passed up.
-void ResolveUsesFrom(OrvExpr* node, void* context) {
-  if (ResolveUseCallback(node, context) != ORV_WALK_CHILDREN) return;
+bool IsCicsValueFunction(const OrvParserImpl& parser, OrvExpr* node);
+
+// The ACCEPT and DISPLAY items in screen form that the walk of
+// OrvProcessAcceptItems meets below `node` (which it enters), in its order,
+// appended to `items`.
+void GatherScreenItems(OrvExpr* node, std::vector<OrvExpr*>& items) {
   for (int i = 0; i < node->NArgs(); ++i) {
-    OrvExpr* child = WalkedChild(node, i);
+    bool fill = false;
+    OrvExpr* child = node->PeekChildOrFill(i, &fill);
+    if (child == nullptr && (OrvFillNullSwitch || fill)) child = node->ChildAt(i);
     if (child == nullptr) continue;
-    // A child without slots that is neither a use nor a table element (half
-    // the nodes of a tree) is one the call-back passes by.
-    if (child->NArgs() == 0 && child->Oper() != NAMED_OBJ_USE && child->Oper() != TABLE_ELT) continue;
-    ResolveUsesFrom(child, context);
+    const int op = child->Oper();
+    if (op == DISPLAY_SCREEN_ITEM || op == ACCEPT_SCREEN_ITEM) {
+      items.push_back(child);
+    } else if (child->NArgs() > 0 && !OrvHoldsNoScreenItem(op)) {
+      GatherScreenItems(child, items);
+    }
+  }
+}
+
+// WalkTheTree(node, context, ResolveUseCallback) below a node whose
+// call-back answered "children", without the trace: the same nodes in the
+// same order, each slot read after the visit of the one before (a
+// resolution may edit the tree), with the call-back's steps inline.  The
+// call-back answers "children" or "skip" only, so every child is visited in
+// turn and the answers need not be passed up.  `cics` is the parser's CICS
+// setting, under which DFHRESP(name) is passed by.
+// With `items` given, the walk of OrvProcessAcceptItems enters `node` too:
+// the items in screen form it would meet are appended to `items` in its
+// order (it passes by an item's subtree and the subtrees that hold no
+// statement).  Name resolution changes no item and no slot that leads to
+// one, so the items gathered are those that walk would meet afterwards.
+void ResolveUsesBelow(OrvExpr* node, bool cics, std::vector<OrvExpr*>* items) {
+  int n = node->NArgs();
+  const std::uintptr_t* words = n > 0 ? node->PeekWords() : nullptr;
+  for (int i = 0; i < n; ++i) {
+    OrvExpr* child = WalkedChildOfWord(node, i, words[i]);
+    if (child == nullptr) continue;
+    const int op = child->Oper();
+    if (op == NAMED_OBJ_USE) {
+      if (currentParser != nullptr) currentParser->SymTabQualResolve(child);
+    } else if (child->NArgs() == 0) {
+      // A leaf that is no use holds none (a table element without slots
+      // neither); an item has slots.
+      continue;
+    } else if (op == TABLE_ELT && cics && IsCicsValueFunction(*currentParser, child)) {
+      // Neither name of DFHRESP(name) is resolved, nor reported.
+      if (items != nullptr) GatherScreenItems(child, *items);
+      continue;
+    } else if (op == DISPLAY_SCREEN_ITEM || op == ACCEPT_SCREEN_ITEM) {
+      if (items != nullptr) items->push_back(child);
+      ResolveUsesBelow(child, cics, nullptr);
+    } else {
+      ResolveUsesBelow(child, cics, items != nullptr && !OrvHoldsNoScreenItem(op) ? items : nullptr);
+    }
+    n = node->NArgs();
+    words = n > 0 ? node->PeekWords() : nullptr;
   }
 }
 
@@ -126,10 +171,23 @@ void ResolveUsesFrom(OrvExpr* node, void* context) {
 void OrvParserImpl::ResolveNames(OrvExpr* program) {
   definitionsOf.clear();
   definitionsCached = true;
+  screenItemsGathered = false;
   if (program == nullptr || OrvWalkTraceSwitch)
     WalkTheTree(program, program, ResolveUseCallback);
-  else
-    ResolveUsesFrom(program, program);
+  else {
+    screenItems.clear();
+    const bool children = ResolveUseCallback(program, program) == ORV_WALK_CHILDREN;
+    // The walk of OrvProcessAcceptItems enters a program that is neither an
+    // item nor a subtree without statements; for another root it runs on
+    // its own.
+    const int op = program->Oper();
+    screenItemsGathered = children && op != DISPLAY_SCREEN_ITEM && op != ACCEPT_SCREEN_ITEM &&
+                          !OrvHoldsNoScreenItem(op);
+    if (children) {
+      ResolveUsesBelow(program, currentParser != nullptr && currentParser->lexer.settings.cics,
+                       screenItemsGathered ? &screenItems : nullptr);
+    }
+  }
   definitionsCached = false;
   definitionsOf.clear();
   FreeRetiredNodes();

@@ -163,6 +163,9 @@ class OrvParserImpl : public OrvParser {
   void FreeDroppedValues();
 
   // Resolves every name use of a program (and of the programs it contains).
+  // The walk also gathers, in walk order, the ACCEPT and DISPLAY items in
+  // screen form that OrvProcessAcceptItems(program) would meet, into
+  // screenItems, and sets screenItemsGathered (not under the walk trace).
   void ResolveNames(OrvExpr* program);
   // The definitions among the element's References, in their order.  The
   // answer stays valid until the next call (or the next definition).
@@ -292,6 +295,10 @@ class OrvParserImpl : public OrvParser {
   // While a program's names are resolved: the programs that enclose it,
   // innermost first, whose GLOBAL names its uses may reach.
   std::vector<OrvExpr*> enclosingPrograms;
+  // The items in screen form the last ResolveNames met, in the order the
+  // walk of OrvProcessAcceptItems visits them, and whether it gathered them.
+  std::vector<OrvExpr*> screenItems;
+  bool screenItemsGathered = false;
 
  private:
   // Takes the dropped values out of droppedValues: each once, without those

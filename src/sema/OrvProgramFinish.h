@@ -6,6 +6,7 @@
 #define LARK_SEMA_ORVPROGRAMFINISH_H
 
 #include "OrvDataItemBuild.h"
+#include "OrvOper.h"
 
 class OrvExpr;
 
@@ -28,5 +29,28 @@ int OrvAddCicsEibDecls(OrvExpr* node, OrvExpr* root, void* context);
 // every other node.  The item replaced is retired through the current
 // parser (the walk may still look at it).
 int ProcessAcceptItem(OrvExpr* node, void* context);
+
+// WalkTheTree(program, program, ProcessAcceptItem): the same items
+// converted in the same order, without a call-back call for the nodes the
+// call-back passes by (the walk itself runs under the walk trace).
+void OrvProcessAcceptItems(OrvExpr* program);
+
+// Whether the walk of OrvProcessAcceptItems passes by a subtree of this
+// operation, which holds no statement and so no ACCEPT or DISPLAY item: the
+// divisions before the PROCEDURE DIVISION, the symbol table and a data
+// name's use (its qualifiers and subscripts).  Inline: the walks ask it at
+// every node with slots.
+inline bool OrvHoldsNoScreenItem(int op) {
+  switch (op) {
+    case DIVISION_IDENTIFICATION:
+    case DIVISION_ENVIRONMENT:
+    case DIVISION_DATA:
+    case SYMBOL_TABLE_ELT_LIST:
+    case NAMED_OBJ_USE:
+      return true;
+    default:
+      return false;
+  }
+}
 
 #endif

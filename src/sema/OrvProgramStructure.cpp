@@ -174,7 +174,15 @@ void OrvParserImpl::FinishProgram(int n) {
         lexerSettings.progressCallBack(&kNoPosn, &text);
       }
     }
-    WalkTheTree(program, program, ProcessAcceptItem);
+    if (resolveUseDef && screenItemsGathered) {
+      // The resolution walk met the items the walk of the ACCEPT and
+      // DISPLAY items would meet, in its order.
+      for (OrvExpr* item : screenItems) ProcessAcceptItem(item, program);
+    } else {
+      OrvProcessAcceptItems(program);
+    }
+    screenItems.clear();
+    screenItemsGathered = false;
     FreeRetiredNodes();
     if (OrvArgAt(program, COBOL_PROGRAM__CONTAINED_PROGRAMS) == nullptr) {
       program->SetArg(COBOL_PROGRAM__CONTAINED_PROGRAMS, new OrvNullNode, -1, 0);

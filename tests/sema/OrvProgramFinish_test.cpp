@@ -3,6 +3,7 @@
 // screen form.
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -401,6 +402,57 @@ TEST_F(ScreenItemTest, ConsoleIsCrtOrAScreenItemKeepTheScreenForm) {
   EXPECT_EQ(plainList->Args(0)->Oper(), DISPLAY_ANSI_ITEM);
   // P3's own CONSOLE IS CRT holds for its items when P2 and P1 pass them.
   EXPECT_EQ(nestedList->Args(0)->Oper(), DISPLAY_SCREEN_ITEM);
+}
+
+// An ACCEPT item with a WITH word, which is reported lost, whose value's
+// token stands at `line`: the report's position tells the items apart.
+OrvExpr* LosingAcceptAt(int line) {
+  OrvExpr* item = new OrvExprOper(ACCEPT_SCREEN_ITEM);
+  item->SetArg(ACCEPT_SCREEN_ITEM__ACCEPT_TO, new OrvStrConst(VString("'V'")), -1, 0);
+  item->ArgSlots(ACCEPT_SCREEN_ITEM__ACCEPT_TO)->tokens.AddToken(TK_NONNUM_LIT, OrvTxtPosn(line, 12, 1),
+                                                                  VString("'V'"));
+  item->SetArg(ACCEPT_SCREEN_ITEM__WITH_WORD, new OrvStrConst(VString("'W'")), -1, 0);
+  return item;
+}
+
+// The items name resolution meets on its way are converted afterwards in
+// the order of the item walk, which the walk trace runs on its own: an item
+// in a later sentence, in a statement nested deeper, and beside a name use
+// whose subtree holds none; an item inside another item's subtree is passed
+// by, as the walk passes it by.  Both ways give the same reports in the
+// same order.
+TEST_F(ScreenItemTest, TheItemsNameResolutionMeetsAreConvertedInWalkOrder) {
+  std::vector<OrvTxtPosn> posns[2];
+  std::vector<std::string> texts[2];
+  for (int traced = 0; traced < 2; ++traced) {
+    std::unique_ptr<WalkTraceOn> trace(traced != 0 ? new WalkTraceOn : nullptr);
+    if (traced != 0) {
+      program = BeginProgram("P2");
+      Procedure(program);
+    }
+    Define("X", SYMCAT_DATA_NAME);
+    OrvExpr* first = LosingAcceptAt(5);
+    // An item put in the first item's value slot is in its subtree.
+    OrvExpr* inner = LosingAcceptAt(6);
+    OrvExpr* holder = new OrvExprOper(DISPLAY_ITEM_LIST, inner);
+    first->SetArg(ACCEPT_SCREEN_ITEM__COPYBEGIN_END, holder, -1, 0);
+    OrvExpr* firstList = InSentence(first);
+    OrvExpr* deep = new OrvExprOper(STMT_LIST, new OrvExprOper(STMT_LIST, new OrvExprOper(DISPLAY_ITEM_LIST,
+                                                                                           LosingAcceptAt(7))));
+    Sentence({Use(SYMCAT_DATA_NAME, {"X"}), deep, Use(SYMCAT_DATA_NAME, {"X"})});
+    OrvExpr* lastList = InSentence(LosingAcceptAt(8));
+    messages.Clear();
+    parser.FinishProgram(1);
+    EXPECT_EQ(firstList->Args(0)->Oper(), ACCEPT_ANSI_ITEM);
+    EXPECT_EQ(lastList->Args(0)->Oper(), ACCEPT_ANSI_ITEM);
+    EXPECT_EQ(holder->Args(0), inner);
+    EXPECT_EQ(inner->Oper(), ACCEPT_SCREEN_ITEM);
+    posns[traced] = MessagePosns();
+    texts[traced] = Messages();
+  }
+  EXPECT_EQ(posns[0], (std::vector<OrvTxtPosn>{OrvTxtPosn(5, 12, 1), OrvTxtPosn(7, 12, 1), OrvTxtPosn(8, 12, 1)}));
+  EXPECT_EQ(posns[1], posns[0]);
+  EXPECT_EQ(texts[1], texts[0]);
 }
 
 TEST(ProcessAcceptItem, OtherNodesAreWalkedIntoAndAnItemWithoutPlaceIsLeft) {
