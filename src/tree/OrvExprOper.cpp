@@ -363,6 +363,26 @@ OrvExprOper::OrvExprOper(OrvOper op)
   for (int i = 0; i < NArgs(); ++i) SetArg(i, nullptr, -1, 0);
 }
 
+void OrvExprOper::TakeFreshChildren(OrvExpr* const* children, int n) {
+  // A fresh slot of a node that hangs nowhere: AttachPlain's case, without
+  // the walk above this node (there is none) and the virtual call.
+  const bool plain = OrvTreeEditHook == nullptr && !OrvFillNullSwitch && Parent() == nullptr;
+  const int slots = NArgs();
+  for (int i = 0; i < n; ++i) {
+    OrvExpr* child = children[i];
+    if (child == nullptr) continue;
+    if (plain && i < slots && child->Parent() == nullptr && child != this && PtrFits(child)) {
+      std::uintptr_t* words = Words();
+      if (words[i] == kFresh) {
+        words[i] = ChildWord(child, MetaOf(kFresh));
+        child->SetParent(this);
+        continue;
+      }
+    }
+    SetArg(i, child, -1, 0);
+  }
+}
+
 #define ORV_OPER_CHILDREN_CTOR(n, ...)                                        \
   do {                                                                        \
     OrvExpr* kids[n] = {__VA_ARGS__};                                         \

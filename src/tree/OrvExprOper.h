@@ -112,6 +112,12 @@ class OrvExprOper : public OrvExpr {
   // A deep copy: same header and serial, copied slot tokens, cloned children.
   OrvExprOper(const OrvExprOper& other);
 
+  // Puts the non-null children[i] into slots 0 .. n-1 of a node just made
+  // with OrvExprOper(op), each as SetArg(i, child) does; a child that hangs
+  // nowhere goes straight into its fresh slot when no hook watches and the
+  // fill switch is off.
+  void TakeFreshChildren(OrvExpr* const* children, int n);
+
   OrvExpr* Clone() const override;
   ~OrvExprOper() override;
 

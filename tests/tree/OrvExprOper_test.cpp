@@ -132,6 +132,78 @@ TEST(OrvExprOperBuild, WrongChildCountForPositionalOperationIsReportedAndBuilt) 
   EXPECT_NE(rec.text(0).find("bad arg_no, must be -1"), std::string::npos);
 }
 
+// TakeFreshChildren gives the node SetArg gives for each non-null child:
+// the same children, parents, reports (a slot beyond the count, a child
+// owned elsewhere) and, under the fill switch or a hook, the same slow path.
+TEST(OrvExprOperBuild, FreshChildrenGoInAsSetArgPutsThem) {
+  struct Case {
+    const char* name;
+    OrvOper op;
+    bool ownedElsewhere;  // the second child hangs in another node first
+    bool fill;
+    bool hook;
+    const char* kids;
+    size_t reports;
+  };
+  const Case cases[] = {
+      {"four slots, one left empty", COBOL_FILE, false, false, false, "A,(null),C,D", 0},
+      {"one slot, two children too many", LOG_NOT, false, false, false, "A", 2},
+      {"a child owned elsewhere moves", COBOL_FILE, true, false, false, "A,B,C,D", 1},
+      {"fill switch", COBOL_FILE, false, true, false, "A,NULL,C,D", 0},
+      {"edit hook", COBOL_FILE, false, false, true, "A,(null),C,D", 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::vector<std::string> kids;
+    std::vector<size_t> reports;
+    std::vector<size_t> events;
+    for (int way = 0; way < 2; ++way) {
+      if (c.fill) OrvFillNullSwitch = 1;
+      hookEvents.clear();
+      if (c.hook) OrvTreeEditHook = RecordHook;
+      OrvExprOper holder(EX_LIST, Str("Y"));
+      OrvExpr* children[] = {Str("A"), nullptr, Str("C"), Str("D")};
+      if (c.ownedElsewhere) {
+        holder.SetArg(0, Str("B"));
+        children[1] = holder.Args(0);
+      } else {
+        children[1] = nullptr;
+      }
+      MessageRecorder rec;
+      OrvExprOper n(c.op);
+      if (way == 0) {
+        n.TakeFreshChildren(children, 4);
+      } else {
+        for (int i = 0; i < 4; ++i) {
+          if (children[i] != nullptr) n.SetArg(i, children[i], -1, 0);
+        }
+      }
+      OrvTreeEditHook = nullptr;
+      kids.push_back(Kids(n));
+      reports.push_back(rec.size());
+      events.push_back(hookEvents.size());
+      ExpectParentsConsistent(&n);
+      if (c.ownedElsewhere) {
+        EXPECT_EQ(Kids(holder), c.fill ? "NULL" : "(null)");
+      }
+      if (c.op == LOG_NOT) {
+        for (OrvExpr* child : children) {
+          if (child != nullptr && child->Parent() == nullptr) delete child;
+        }
+      }
+      OrvFillNullSwitch = 0;
+    }
+    EXPECT_EQ(kids[0], c.kids);
+    EXPECT_EQ(kids[1], c.kids);
+    EXPECT_EQ(reports[0], c.reports);
+    EXPECT_EQ(reports[1], c.reports);
+    EXPECT_EQ(events[0], events[1]);
+    if (c.hook) {
+      EXPECT_GT(events[0], 0u);
+    }
+  }
+}
+
 TEST(OrvExprOperBuild, CloneCopiesSlotsTokensAndSubtrees) {
   OrvExprOper n(EX_LIST, Str("A"), nullptr, new OrvExprOper(EX_LIST, Str("B")));
   n.ArgSlots(0)->order = 3;
