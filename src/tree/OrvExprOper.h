@@ -166,6 +166,11 @@ class OrvExprOper : public OrvExpr {
   // in one pass over the slot words, as SetSlotState would one slot at a
   // time.  Answers how many slots were set.
   int SetUnsetSlotStates(int state);
+  // SetUnsetSlotStates(1) without the count, inline: a word that holds a
+  // child or an empty slot takes state 1 with its order kept, whatever its
+  // state was; a record, a word of nothing or an unsettled node goes the
+  // long way (the mark of a parsed tree reaches every node).
+  inline void MarkSlotsFromSource();
 
   // Puts a NULL_NODE in slot i as SetArg(i, new OrvNullNode) does: not from
   // source, the next serial of the node counter, the slot's state and order
@@ -427,6 +432,22 @@ inline bool OrvExprOper::AttachPlain(int i, OrvExpr* child) {
   }
   child->SetParent(this);
   return true;
+}
+
+inline void OrvExprOper::MarkSlotsFromSource() {
+  using namespace orv_slot_word;
+  if (!UpFlag(kUpUnsettled)) {
+    const int n = NArgs();
+    std::uintptr_t* words = Words();
+    int i = 0;
+    for (; i < n; ++i) {
+      const std::uintptr_t w = words[i];
+      if (Tag(w) == kRecordTag) break;
+      words[i] = w | (std::uintptr_t(1) << kStateShift);
+    }
+    if (i == n) return;
+  }
+  SetUnsetSlotStates(1);
 }
 
 inline const std::uintptr_t* OrvExpr::PeekWords() const {

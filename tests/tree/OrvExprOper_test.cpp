@@ -841,34 +841,57 @@ TEST(OrvExprOperSet, SetUnsetSlotStatesSetsEveryStateLeftAtZero) {
       {"record with a state of its own", true, -1, 7, true, false},
   };
   const int count = static_cast<int>(sizeof(slots) / sizeof(slots[0]));
-  OrvExprOper node(EX_LIST);
-  for (int i = 0; i < count; ++i) node.AddArg(nullptr);
-  for (int i = 0; i < count; ++i) {
-    const Slot& s = slots[i];
-    if (s.record) {
-      if (s.child) node.SetArg(i, Str("C"));
-      OrvArgSlot* record = node.ArgSlots(i);
-      record->order = static_cast<int16_t>(s.order);
-      record->state = static_cast<uint16_t>(s.state);
-      if (s.tokens) record->tokens.AddToken(SEP_SPACE, OrvTxtPosn(1, 1, 0), VString(" "));
-    } else {
-      node.SetArg(i, s.child ? Str("C") : nullptr, s.order, s.state);
+  // Way 1: MarkSlotsFromSource, the inline form, leaves the same slots.
+  for (int way = 0; way < 2; ++way) {
+    OrvExprOper node(EX_LIST);
+    for (int i = 0; i < count; ++i) node.AddArg(nullptr);
+    for (int i = 0; i < count; ++i) {
+      const Slot& s = slots[i];
+      if (s.record) {
+        if (s.child) node.SetArg(i, Str("C"));
+        OrvArgSlot* record = node.ArgSlots(i);
+        record->order = static_cast<int16_t>(s.order);
+        record->state = static_cast<uint16_t>(s.state);
+        if (s.tokens) record->tokens.AddToken(SEP_SPACE, OrvTxtPosn(1, 1, 0), VString(" "));
+      } else {
+        node.SetArg(i, s.child ? Str("C") : nullptr, s.order, s.state);
+      }
     }
+    const int fillAt = count;
+    node.AddArg(nullptr);
+    node.FillEmptySlots();  // slot 0 and the last read as unmade NULL_NODEs now
+    const int expected = 4 + 1;
+    if (way == 0) {
+      EXPECT_EQ(node.SetUnsetSlotStates(1), expected);
+    } else {
+      node.MarkSlotsFromSource();
+    }
+    for (int i = 0; i < count; ++i) {
+      const Slot& s = slots[i];
+      EXPECT_EQ(node.PeekState(i), s.state == 0 ? 1 : s.state) << s.what;
+      EXPECT_EQ(node.PeekOrder(i), s.order) << s.what;
+      EXPECT_EQ(node.PeekChild(i) != nullptr, s.child) << s.what;
+      EXPECT_EQ(node.PeekTokens(i) != nullptr, s.tokens) << s.what;
+    }
+    EXPECT_EQ(node.PeekState(fillAt), 1);
+    EXPECT_TRUE(node.PeekFill(fillAt));
+    EXPECT_TRUE(node.PeekFill(0));
+    EXPECT_EQ(node.SetUnsetSlotStates(1), 0);
   }
-  const int fillAt = count;
-  node.AddArg(nullptr);
-  node.FillEmptySlots();  // slot 0 and the last read as unmade NULL_NODEs now
-  const int expected = 4 + 1;
-  EXPECT_EQ(node.SetUnsetSlotStates(1), expected);
-  for (int i = 0; i < count; ++i) {
-    const Slot& s = slots[i];
-    EXPECT_EQ(node.PeekState(i), s.state == 0 ? 1 : s.state) << s.what;
-    EXPECT_EQ(node.PeekOrder(i), s.order) << s.what;
-    EXPECT_EQ(node.PeekChild(i) != nullptr, s.child) << s.what;
-    EXPECT_EQ(node.PeekTokens(i) != nullptr, s.tokens) << s.what;
-  }
-  EXPECT_EQ(node.PeekState(fillAt), 1);
-  EXPECT_TRUE(node.PeekFill(fillAt));
-  EXPECT_TRUE(node.PeekFill(0));
-  EXPECT_EQ(node.SetUnsetSlotStates(1), 0);
+  // A node of compact words alone is marked inline from end to end, and
+  // one slot stands in place of the block.
+  OrvExprOper compact(EX_LIST);
+  compact.AddArg(nullptr);
+  compact.AddArg(Str("C"));
+  compact.SetArg(1, Str("D"), 3, 0);
+  compact.AddArg(Str("E"));
+  compact.SetSlotState(2, 1);
+  compact.MarkSlotsFromSource();
+  for (int i = 0; i < 3; ++i) EXPECT_EQ(compact.PeekState(i), 1) << i;
+  EXPECT_EQ(compact.PeekOrder(1), 3);
+  EXPECT_EQ(compact.SetUnsetSlotStates(1), 0);
+  OrvExprOper single(LOG_NOT, Str("X"));
+  single.MarkSlotsFromSource();
+  EXPECT_EQ(single.PeekState(0), 1);
+  EXPECT_EQ(Img(single.PeekChild(0)), "X");
 }
