@@ -391,6 +391,17 @@ void OrvExprOper::TakeFreshChildren(OrvExpr* const* children, int n) {
 
 OrvExprOper::OrvExprOper(OrvOper op, OrvExpr* a1)
     : OrvExpr(op), slots_(0) {
+  // The most frequent node of a parse: one slot (its word in place of the
+  // block pointer) taking a child that hangs nowhere, as InitChildren puts
+  // it there when no hook watches and the fill switch is off.
+  if (a1 != nullptr && OrvTreeEditHook == nullptr && !OrvFillNullSwitch && a1->Parent() == nullptr &&
+      a1 != this && PtrFits(a1) && (OrvOperIsList(op) || OrvOperArgNo(op) == 1)) {
+    SetUpFlag(kUpInlineSlot, true);
+    slots_ = ChildWord(a1, MetaOf(kFresh));
+    SetCount(1);
+    a1->SetParent(this);
+    return;
+  }
   ORV_OPER_CHILDREN_CTOR(1, a1);
 }
 

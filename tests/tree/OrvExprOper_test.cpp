@@ -118,6 +118,49 @@ TEST(OrvExprOperBuild, ChildrenGoIntoSlotsInOrder) {
   EXPECT_EQ(rec.size(), 0u);
 }
 
+// A node of one child: a list or a one-slot operation takes a child that
+// hangs nowhere into its one slot; a child held elsewhere moves with the
+// report, a null child leaves the slot empty, and an operation of another
+// slot count is reported; each slot reads back with state 0 and order -1.
+TEST(OrvExprOperBuild, OneChildGoesIntoTheOneSlot) {
+  struct Case {
+    const char* name;
+    OrvOper op;
+    int child;  // 0: none, 1: hangs nowhere, 2: held by another node
+    const char* kids;
+    size_t reports;
+  };
+  const Case cases[] = {
+      {"list", EX_LIST, 1, "A", 0},
+      {"one-slot operation", LOG_NOT, 1, "A", 0},
+      {"null child", LOG_NOT, 0, "(null)", 0},
+      {"child held elsewhere", LOG_NOT, 2, "A", 1},
+      {"operation of four slots", COBOL_FILE, 1, "A", 1},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    OrvExprOper holder(EX_LIST);
+    OrvExpr* child = c.child == 0 ? nullptr : Str("A");
+    if (c.child == 2) holder.AddArg(child);
+    MessageRecorder rec;
+    OrvExprOper n(c.op, child);
+    EXPECT_EQ(Kids(n), c.kids);
+    EXPECT_EQ(rec.size(), c.reports);
+    EXPECT_EQ(n.NArgs(), 1);
+    EXPECT_EQ(n.PeekState(0), 0);
+    EXPECT_EQ(n.PeekOrder(0), -1);
+    ExpectParentsConsistent(&n);
+    if (c.child == 2) {
+      EXPECT_EQ(Kids(holder), "(null)");
+    }
+  }
+  // Under the fill switch the null child reads as a NULL_NODE.
+  FillSwitchOn fill;
+  OrvExprOper filled(LOG_NOT, static_cast<OrvExpr*>(nullptr));
+  ASSERT_NE(filled.Args(0), nullptr);
+  EXPECT_TRUE(filled.Args(0)->IsNullNode());
+}
+
 TEST(OrvExprOperBuild, WrongChildCountForPositionalOperationIsReportedAndBuilt) {
   MessageRecorder rec;
   OrvExprOper n(LOG_NOT, Str("A"), Str("B"));
