@@ -1049,6 +1049,23 @@ void OrvExprOper::AddArg(OrvExpr* child) { InsArg(child, NArgs()); }
 
 void OrvExprOper::InsArg(OrvExpr* child, int position) {
   int count = NArgs();
+  // Appending to a block with room a child that hangs nowhere and is no
+  // node above this one, with no hook to see it: its word goes in at once,
+  // as the steps below would put it.
+  if (position == count && OrvTreeEditHook == nullptr && child != nullptr && child->Parent() == nullptr &&
+      child != this && PtrFits(child) && !InlineSlot() && slots_ != 0 &&
+      count < static_cast<int>(Block()->capacity) && count < ORV_MAX_ARGS) {
+    bool above = false;
+    if (child->NArgs() != 0) {
+      for (const OrvExpr* up = Parent(); up != nullptr && !above; up = up->Parent()) above = up == child;
+    }
+    if (!above) {
+      Words()[count] = ChildWord(child, MetaOf(kFresh));
+      SetCount(count + 1);
+      child->SetParent(this);
+      return;
+    }
+  }
   if (position < 0 || position > count) {
     NodeMessage(MSG_SEVERE, "OrvExprOper::InsArg",
                 OrvFormat("arg #%d is not available.", position));

@@ -488,6 +488,47 @@ TEST(OrvExprOperSet, InsArgAppendsAtCountAndRefusesBeyond) {
   EXPECT_TRUE(sawInsert);
 }
 
+// Appending without a hook: children that hang nowhere go in at the end
+// as fresh slots (state 0, order -1) across the growth of the block; a
+// child held elsewhere moves with its report, and a node above the list
+// is refused with its report.
+TEST(OrvExprOperSet, AddArgAppendsAsInsArgDoes) {
+  OrvExprOper* root = new OrvExprOper(EX_LIST);
+  OrvExprOper* list = new OrvExprOper(EX_LIST, Str("0"), Str("1"));
+  root->AddArg(list);
+  MessageRecorder rec;
+  std::string expected = "0,1";
+  for (int k = 2; k < 12; ++k) {
+    const std::string text = std::to_string(k);
+    list->AddArg(Str(text.c_str()));
+    expected += "," + text;
+  }
+  OrvExprOper* sub = new OrvExprOper(EX_LIST, Str("S"));
+  list->AddArg(sub);
+  EXPECT_EQ(rec.size(), 0u);
+  EXPECT_EQ(list->Args(list->NArgs() - 1), sub);
+  EXPECT_EQ(list->DelArg(list->NArgs() - 1, 1, 0), sub);
+  EXPECT_EQ(Kids(*list), expected);
+  list->AddArg(sub);
+  EXPECT_EQ(Kids(*sub), "S");
+  for (int i = 0; i < list->NArgs(); ++i) {
+    EXPECT_EQ(list->PeekState(i), 0) << i;
+    EXPECT_EQ(list->PeekOrder(i), -1) << i;
+  }
+  ExpectParentsConsistent(root);
+  OrvExprOper other(EX_LIST, Str("X"));
+  list->AddArg(other.Args(0));
+  EXPECT_EQ(rec.size(), 1u);
+  EXPECT_EQ(Kids(other), "(null)");
+  const int before = list->NArgs();
+  list->AddArg(root);
+  EXPECT_EQ(rec.size(), 2u);
+  EXPECT_NE(rec.text(1).find("that is this node or one of its ancestors"), std::string::npos);
+  EXPECT_EQ(list->NArgs(), before);
+  ExpectParentsConsistent(root);
+  delete root;
+}
+
 TEST(OrvExprOperSet, SiblingInsertionGoesThroughTheParent) {
   OrvExprOper parent(EX_LIST, new OrvExprOper(EX_LIST), Str("Z"));
   OrvExpr* mid = parent.Args(0);
