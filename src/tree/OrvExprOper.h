@@ -168,8 +168,9 @@ class OrvExprOper : public OrvExpr {
   int SetUnsetSlotStates(int state);
   // SetUnsetSlotStates(1) without the count, inline: a word that holds a
   // child or an empty slot takes state 1 with its order kept, whatever its
-  // state was; a record, a word of nothing or an unsettled node goes the
-  // long way (the mark of a parsed tree reaches every node).
+  // state was, and a record of state 0 takes 1; a word of nothing or an
+  // unsettled node goes the long way (the mark of a parsed tree reaches
+  // every node).
   inline void MarkSlotsFromSource();
 
   // Puts a NULL_NODE in slot i as SetArg(i, new OrvNullNode) does: not from
@@ -442,8 +443,14 @@ inline void OrvExprOper::MarkSlotsFromSource() {
     int i = 0;
     for (; i < n; ++i) {
       const std::uintptr_t w = words[i];
-      if (Tag(w) == kRecordTag) break;
-      words[i] = w | (std::uintptr_t(1) << kStateShift);
+      if (Tag(w) != kRecordTag) {
+        words[i] = w | (std::uintptr_t(1) << kStateShift);
+      } else if (w != 0) {
+        OrvArgSlot* record = RecordOf(w);
+        if (record->state == 0) record->state = 1;
+      } else {
+        break;
+      }
     }
     if (i == n) return;
   }
