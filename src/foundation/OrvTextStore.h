@@ -28,6 +28,25 @@ class OrvTextStore {
   // A new owned text (a copy); the handle names it until Release.
   static std::uint32_t Own(const char* text, int length);
   static void Release(std::uint32_t handle);
+  // The handle of the source store's text `text` when that VString is the
+  // store's own entry (a reference Text answered for a handle below
+  // kOwnedBit), else kEmpty.  Reads addresses only: a holder given the text
+  // of a token takes the token's handle without hashing the text again.
+  static std::uint32_t HandleOf(const VString& text) {
+    const std::uint32_t count = count_;
+    if (count <= 1) return kEmpty;
+    const std::uintptr_t at = reinterpret_cast<std::uintptr_t>(&text);
+    // Recent texts first: a token's text was most often stored lately.
+    for (std::uint32_t page = (count - 1) >> kPageBits;; --page) {
+      const std::uintptr_t offset = at - reinterpret_cast<std::uintptr_t>(pages_[page]);
+      if (offset < sizeof(VString) * (kPageMask + 1)) {
+        if (offset % sizeof(VString) != 0) return kEmpty;
+        const std::uint32_t handle = (page << kPageBits) | static_cast<std::uint32_t>(offset / sizeof(VString));
+        return handle < count ? handle : kEmpty;
+      }
+      if (page == 0) return kEmpty;
+    }
+  }
 
   // The text of a handle: a reference valid while the holder of the
   // handle lives.
@@ -143,6 +162,18 @@ class OrvTextRef {
     if (old >= OrvTextStore::kOwnedBit) OrvTextStore::Release(old);
   }
   void Set(const VString& text, bool inArena) { Set(text.text, text.length, inArena); }
+  // Set, taking the handle of `text` itself when the holder is in an arena
+  // and `text` is the source store's entry (a token's text, OrvTextStore::
+  // HandleOf): the same handle Intern would answer, without the look-up.
+  void SetShared(const VString& text, bool inArena) {
+    const std::uint32_t shared = inArena ? OrvTextStore::HandleOf(text) : OrvTextStore::kEmpty;
+    if (shared == OrvTextStore::kEmpty) {
+      Set(text.text, text.length, inArena);
+      return;
+    }
+    if (handle_ >= OrvTextStore::kOwnedBit) OrvTextStore::Release(handle_);
+    handle_ = shared;
+  }
   // Takes the text of another reference: a holder in an arena shares a
   // text of the source store.
   void SetFrom(const OrvTextRef& other, bool inArena);

@@ -8,7 +8,10 @@
 #include "OrvParserImpl.h"
 
 OrvExpr* OrvGramNode(int op, OrvExpr* a, OrvExpr* b, OrvExpr* c, OrvExpr* d) {
-  return OrvGramFillSlots(new OrvExprOper(static_cast<OrvOper>(op)), a, b, c, d);
+  OrvExprOper* node = new OrvExprOper(static_cast<OrvOper>(op));
+  OrvExpr* const children[] = {a, b, c, d};
+  node->TakeFreshChildren(children, 4);
+  return node;
 }
 
 OrvExpr* OrvGramNullNode() { return new OrvNullNode(); }

@@ -126,7 +126,7 @@ void FillNullSlots(OrvExpr* root) {
 // they are stored: no slot record is made for the mark.
 void MarkNodeFromSource(OrvExpr* node) {
   if (node->FromSrc() == 0) node->SetFromSrc(1);
-  if (node->NArgs() > 0) static_cast<OrvExprOper*>(node)->SetUnsetSlotStates(1);
+  if (node->NArgs() > 0) static_cast<OrvExprOper*>(node)->MarkSlotsFromSource();
 }
 
 // Whether the marks take a walk of their own, the named walk

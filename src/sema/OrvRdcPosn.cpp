@@ -183,6 +183,9 @@ void PositionStep(OrvTokenList** newPosition, OrvTokenList** rhsPositions, OrvGr
       delete rhsPositions[i];
       rhsPositions[i] = nullptr;
     }
+    // Without the trace a term met while no token is gathered takes none:
+    // its slot is not sought (the search would change nothing).
+    if (!kTrace && gathered->IsEmpty()) continue;
     OrvExpr* term = OrvGrammarValueNode(rhsValues[i]);
     if (node == nullptr || term == nullptr) continue;
     // A term that is the new node itself (a list that grows by one item)

@@ -206,7 +206,7 @@ OrvResult OrvNullNode::GetTic(std::istream& in, VString& error) {
 // OrvCharString
 // ---------------------------------------------------------------------------
 
-OrvCharString::OrvCharString(const VString& image) : OrvExpr(CHAR_STRING) { image_.Set(image, InArena()); }
+OrvCharString::OrvCharString(const VString& image) : OrvExpr(CHAR_STRING) { image_.SetShared(image, InArena()); }
 OrvCharString::OrvCharString(const OrvCharString& other) : OrvExpr(other) {
   image_.SetFrom(other.image_, InArena());
 }
@@ -395,7 +395,11 @@ void OrvIntNumConst::SetText(const VString& image) {
     image_ = OrvTextStore::kEmpty;
     SetUpFlag(kDecimalImage, true);
   } else {
-    image_ = inArena ? OrvTextStore::Intern(image.text, image.length) : OrvTextStore::Own(image.text, image.length);
+    // A token's text (the parse's constants) is taken by its handle.
+    const uint32_t shared = inArena ? OrvTextStore::HandleOf(image) : OrvTextStore::kEmpty;
+    image_ = shared != OrvTextStore::kEmpty ? shared
+             : inArena                      ? OrvTextStore::Intern(image.text, image.length)
+                                            : OrvTextStore::Own(image.text, image.length);
     SetUpFlag(kDecimalImage, false);
   }
   if (old >= OrvTextStore::kOwnedBit) OrvTextStore::Release(old);
@@ -486,7 +490,7 @@ OrvStrConst::OrvStrConst(const VString& image) : OrvExpr(STR_CONST) {
     image_.Set(message, inArena);
     value_.Set(message, inArena);
   } else {
-    image_.Set(image, inArena);
+    image_.SetShared(image, inArena);
     value_.Set(value, inArena);
   }
 }

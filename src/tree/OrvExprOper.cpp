@@ -363,6 +363,26 @@ OrvExprOper::OrvExprOper(OrvOper op)
   for (int i = 0; i < NArgs(); ++i) SetArg(i, nullptr, -1, 0);
 }
 
+void OrvExprOper::TakeFreshChildren(OrvExpr* const* children, int n) {
+  // A fresh slot of a node that hangs nowhere: AttachPlain's case, without
+  // the walk above this node (there is none) and the virtual call.
+  const bool plain = OrvTreeEditHook == nullptr && !OrvFillNullSwitch && Parent() == nullptr;
+  const int slots = NArgs();
+  for (int i = 0; i < n; ++i) {
+    OrvExpr* child = children[i];
+    if (child == nullptr) continue;
+    if (plain && i < slots && child->Parent() == nullptr && child != this && PtrFits(child)) {
+      std::uintptr_t* words = Words();
+      if (words[i] == kFresh) {
+        words[i] = ChildWord(child, MetaOf(kFresh));
+        child->SetParent(this);
+        continue;
+      }
+    }
+    SetArg(i, child, -1, 0);
+  }
+}
+
 #define ORV_OPER_CHILDREN_CTOR(n, ...)                                        \
   do {                                                                        \
     OrvExpr* kids[n] = {__VA_ARGS__};                                         \
@@ -371,6 +391,17 @@ OrvExprOper::OrvExprOper(OrvOper op)
 
 OrvExprOper::OrvExprOper(OrvOper op, OrvExpr* a1)
     : OrvExpr(op), slots_(0) {
+  // The most frequent node of a parse: one slot (its word in place of the
+  // block pointer) taking a child that hangs nowhere, as InitChildren puts
+  // it there when no hook watches and the fill switch is off.
+  if (a1 != nullptr && OrvTreeEditHook == nullptr && !OrvFillNullSwitch && a1->Parent() == nullptr &&
+      a1 != this && PtrFits(a1) && (OrvOperIsList(op) || OrvOperArgNo(op) == 1)) {
+    SetUpFlag(kUpInlineSlot, true);
+    slots_ = ChildWord(a1, MetaOf(kFresh));
+    SetCount(1);
+    a1->SetParent(this);
+    return;
+  }
   ORV_OPER_CHILDREN_CTOR(1, a1);
 }
 
@@ -1018,6 +1049,23 @@ void OrvExprOper::AddArg(OrvExpr* child) { InsArg(child, NArgs()); }
 
 void OrvExprOper::InsArg(OrvExpr* child, int position) {
   int count = NArgs();
+  // Appending to a block with room a child that hangs nowhere and is no
+  // node above this one, with no hook to see it: its word goes in at once,
+  // as the steps below would put it.
+  if (position == count && OrvTreeEditHook == nullptr && child != nullptr && child->Parent() == nullptr &&
+      child != this && PtrFits(child) && !InlineSlot() && slots_ != 0 &&
+      count < static_cast<int>(Block()->capacity) && count < ORV_MAX_ARGS) {
+    bool above = false;
+    if (child->NArgs() != 0) {
+      for (const OrvExpr* up = Parent(); up != nullptr && !above; up = up->Parent()) above = up == child;
+    }
+    if (!above) {
+      Words()[count] = ChildWord(child, MetaOf(kFresh));
+      SetCount(count + 1);
+      child->SetParent(this);
+      return;
+    }
+  }
   if (position < 0 || position > count) {
     NodeMessage(MSG_SEVERE, "OrvExprOper::InsArg",
                 OrvFormat("arg #%d is not available.", position));

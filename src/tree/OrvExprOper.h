@@ -112,6 +112,12 @@ class OrvExprOper : public OrvExpr {
   // A deep copy: same header and serial, copied slot tokens, cloned children.
   OrvExprOper(const OrvExprOper& other);
 
+  // Puts the non-null children[i] into slots 0 .. n-1 of a node just made
+  // with OrvExprOper(op), each as SetArg(i, child) does; a child that hangs
+  // nowhere goes straight into its fresh slot when no hook watches and the
+  // fill switch is off.
+  void TakeFreshChildren(OrvExpr* const* children, int n);
+
   OrvExpr* Clone() const override;
   ~OrvExprOper() override;
 
@@ -160,6 +166,12 @@ class OrvExprOper : public OrvExpr {
   // in one pass over the slot words, as SetSlotState would one slot at a
   // time.  Answers how many slots were set.
   int SetUnsetSlotStates(int state);
+  // SetUnsetSlotStates(1) without the count, inline: a word that holds a
+  // child or an empty slot takes state 1 with its order kept, whatever its
+  // state was, and a record of state 0 takes 1; a word of nothing or an
+  // unsettled node goes the long way (the mark of a parsed tree reaches
+  // every node).
+  inline void MarkSlotsFromSource();
 
   // Puts a NULL_NODE in slot i as SetArg(i, new OrvNullNode) does: not from
   // source, the next serial of the node counter, the slot's state and order
@@ -421,6 +433,28 @@ inline bool OrvExprOper::AttachPlain(int i, OrvExpr* child) {
   }
   child->SetParent(this);
   return true;
+}
+
+inline void OrvExprOper::MarkSlotsFromSource() {
+  using namespace orv_slot_word;
+  if (!UpFlag(kUpUnsettled)) {
+    const int n = NArgs();
+    std::uintptr_t* words = Words();
+    int i = 0;
+    for (; i < n; ++i) {
+      const std::uintptr_t w = words[i];
+      if (Tag(w) != kRecordTag) {
+        words[i] = w | (std::uintptr_t(1) << kStateShift);
+      } else if (w != 0) {
+        OrvArgSlot* record = RecordOf(w);
+        if (record->state == 0) record->state = 1;
+      } else {
+        break;
+      }
+    }
+    if (i == n) return;
+  }
+  SetUnsetSlotStates(1);
 }
 
 inline const std::uintptr_t* OrvExpr::PeekWords() const {

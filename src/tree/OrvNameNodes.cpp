@@ -116,7 +116,7 @@ OrvResult Rebind(OrvExpr* node, OrvLink& link, const VString& image, const char*
 OrvSymTabElt::OrvSymTabElt(const VString& image, int category, const OrvLinkList& refs)
     : OrvExpr(SYMBOL_TABLE_ELT), extra_(0), refs_(refs), category_(static_cast<unsigned char>(category)) {
   refs_.SetNodeList(true);
-  image_.Set(image, InArena());
+  image_.SetShared(image, InArena());
 }
 
 OrvSymTabElt::OrvSymTabElt(const OrvSymTabElt& other)

@@ -58,6 +58,35 @@ TEST(OrvTextStore, ManyTextsStayFoundAsTheIndexGrows) {
   }
 }
 
+// HandleOf answers the handle of the store's own entries, across pages,
+// and kEmpty for an equal text held anywhere else or an address inside an
+// entry.
+TEST(OrvTextStore, HandleOfKnowsOnlyTheStoresOwnEntries) {
+  std::vector<std::uint32_t> handles;
+  for (int n = 0; n < 9000; ++n) {
+    const std::string t = Numbered("SHARE", n);
+    handles.push_back(OrvTextStore::Intern(t.data(), static_cast<int>(t.size())));
+  }
+  for (size_t n : {size_t(0), size_t(1), size_t(4095), size_t(4096), size_t(8999)}) {
+    const VString& entry = OrvTextStore::Text(handles[n]);
+    EXPECT_EQ(OrvTextStore::HandleOf(entry), handles[n]) << n;
+    const VString copy(entry.text);
+    EXPECT_EQ(OrvTextStore::HandleOf(copy), std::uint32_t{OrvTextStore::kEmpty}) << n;
+  }
+  const std::uint32_t owned = OrvTextStore::Own("SHARE-0", 7);
+  EXPECT_EQ(OrvTextStore::HandleOf(OrvTextStore::Text(owned)), std::uint32_t{OrvTextStore::kEmpty});
+  OrvTextStore::Release(owned);
+  // A reference set from an entry shares its handle in an arena and owns
+  // a copy elsewhere.
+  OrvTextRef shared;
+  shared.SetShared(OrvTextStore::Text(handles[5000]), true);
+  EXPECT_EQ(shared.Handle(), handles[5000]);
+  OrvTextRef own;
+  own.SetShared(OrvTextStore::Text(handles[5000]), false);
+  EXPECT_GE(own.Handle(), std::uint32_t{OrvTextStore::kOwnedBit});
+  EXPECT_TRUE(HoldsExactly(own.Handle(), Numbered("SHARE", 5000)));
+}
+
 // Interns `count` texts of the tag twice: each once in the store, then
 // found under the handle it got.
 void ExpectStoredOnceEach(const char* tag, int count) {

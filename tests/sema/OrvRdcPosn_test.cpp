@@ -92,6 +92,27 @@ TEST_F(RdcPosnTest, ASlotThatTakesNoTokensIsNotMadeARecord) {
   EXPECT_EQ(".", Images(move->Tokens()));
 }
 
+// A term met while no token is gathered yet is not sought: the first
+// search is the one of the first term with tokens before it, and the
+// tokens land as ever.
+TEST_F(RdcPosnTest, ATermWithNoTokensBeforeItIsNotSought) {
+  OrvExpr* a = new OrvCharString(VString("A"));
+  OrvExpr* b = new OrvCharString(VString("B"));
+  OrvExpr* c = new OrvCharString(VString("C"));
+  OrvExpr* node = new OrvExprOper(EX_LIST, a, b, c);
+  owned.push_back(node);
+  Reduction r;
+  r.positions = {new OrvTokenList, nullptr, new OrvTokenList, Posn({"X"}), Posn({"."})};
+  r.values = {V(a), V(b), 0, V(c), 0};
+  const long before = RdcPosnSlotsExamined;
+  r.Run(V(node));
+  EXPECT_EQ(1, RdcPosnSlotsExamined - before);  // C, in the last slot, found at once
+  EXPECT_EQ(nullptr, node->PeekTokens(0));
+  EXPECT_EQ(nullptr, node->PeekTokens(1));
+  EXPECT_EQ("X", SlotImages(node, 2));
+  EXPECT_EQ(".", Images(node->Tokens()));
+}
+
 TEST_F(RdcPosnTest, GrandchildrenAreSearchedAfterChildrenAndChildrenWin) {
   // TABLE_ELT(A, SUBSCRIPT_LIST(X, Y)): Y is found as a grandchild.
   OrvExpr* a = new OrvCharString(VString("A"));

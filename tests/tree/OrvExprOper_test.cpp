@@ -118,6 +118,49 @@ TEST(OrvExprOperBuild, ChildrenGoIntoSlotsInOrder) {
   EXPECT_EQ(rec.size(), 0u);
 }
 
+// A node of one child: a list or a one-slot operation takes a child that
+// hangs nowhere into its one slot; a child held elsewhere moves with the
+// report, a null child leaves the slot empty, and an operation of another
+// slot count is reported; each slot reads back with state 0 and order -1.
+TEST(OrvExprOperBuild, OneChildGoesIntoTheOneSlot) {
+  struct Case {
+    const char* name;
+    OrvOper op;
+    int child;  // 0: none, 1: hangs nowhere, 2: held by another node
+    const char* kids;
+    size_t reports;
+  };
+  const Case cases[] = {
+      {"list", EX_LIST, 1, "A", 0},
+      {"one-slot operation", LOG_NOT, 1, "A", 0},
+      {"null child", LOG_NOT, 0, "(null)", 0},
+      {"child held elsewhere", LOG_NOT, 2, "A", 1},
+      {"operation of four slots", COBOL_FILE, 1, "A", 1},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    OrvExprOper holder(EX_LIST);
+    OrvExpr* child = c.child == 0 ? nullptr : Str("A");
+    if (c.child == 2) holder.AddArg(child);
+    MessageRecorder rec;
+    OrvExprOper n(c.op, child);
+    EXPECT_EQ(Kids(n), c.kids);
+    EXPECT_EQ(rec.size(), c.reports);
+    EXPECT_EQ(n.NArgs(), 1);
+    EXPECT_EQ(n.PeekState(0), 0);
+    EXPECT_EQ(n.PeekOrder(0), -1);
+    ExpectParentsConsistent(&n);
+    if (c.child == 2) {
+      EXPECT_EQ(Kids(holder), "(null)");
+    }
+  }
+  // Under the fill switch the null child reads as a NULL_NODE.
+  FillSwitchOn fill;
+  OrvExprOper filled(LOG_NOT, static_cast<OrvExpr*>(nullptr));
+  ASSERT_NE(filled.Args(0), nullptr);
+  EXPECT_TRUE(filled.Args(0)->IsNullNode());
+}
+
 TEST(OrvExprOperBuild, WrongChildCountForPositionalOperationIsReportedAndBuilt) {
   MessageRecorder rec;
   OrvExprOper n(LOG_NOT, Str("A"), Str("B"));
@@ -130,6 +173,78 @@ TEST(OrvExprOperBuild, WrongChildCountForPositionalOperationIsReportedAndBuilt) 
   ASSERT_EQ(rec.size(), 1u);
   EXPECT_NE(rec.text(0).find("bad-op"), std::string::npos);
   EXPECT_NE(rec.text(0).find("bad arg_no, must be -1"), std::string::npos);
+}
+
+// TakeFreshChildren gives the node SetArg gives for each non-null child:
+// the same children, parents, reports (a slot beyond the count, a child
+// owned elsewhere) and, under the fill switch or a hook, the same slow path.
+TEST(OrvExprOperBuild, FreshChildrenGoInAsSetArgPutsThem) {
+  struct Case {
+    const char* name;
+    OrvOper op;
+    bool ownedElsewhere;  // the second child hangs in another node first
+    bool fill;
+    bool hook;
+    const char* kids;
+    size_t reports;
+  };
+  const Case cases[] = {
+      {"four slots, one left empty", COBOL_FILE, false, false, false, "A,(null),C,D", 0},
+      {"one slot, two children too many", LOG_NOT, false, false, false, "A", 2},
+      {"a child owned elsewhere moves", COBOL_FILE, true, false, false, "A,B,C,D", 1},
+      {"fill switch", COBOL_FILE, false, true, false, "A,NULL,C,D", 0},
+      {"edit hook", COBOL_FILE, false, false, true, "A,(null),C,D", 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::vector<std::string> kids;
+    std::vector<size_t> reports;
+    std::vector<size_t> events;
+    for (int way = 0; way < 2; ++way) {
+      if (c.fill) OrvFillNullSwitch = 1;
+      hookEvents.clear();
+      if (c.hook) OrvTreeEditHook = RecordHook;
+      OrvExprOper holder(EX_LIST, Str("Y"));
+      OrvExpr* children[] = {Str("A"), nullptr, Str("C"), Str("D")};
+      if (c.ownedElsewhere) {
+        holder.SetArg(0, Str("B"));
+        children[1] = holder.Args(0);
+      } else {
+        children[1] = nullptr;
+      }
+      MessageRecorder rec;
+      OrvExprOper n(c.op);
+      if (way == 0) {
+        n.TakeFreshChildren(children, 4);
+      } else {
+        for (int i = 0; i < 4; ++i) {
+          if (children[i] != nullptr) n.SetArg(i, children[i], -1, 0);
+        }
+      }
+      OrvTreeEditHook = nullptr;
+      kids.push_back(Kids(n));
+      reports.push_back(rec.size());
+      events.push_back(hookEvents.size());
+      ExpectParentsConsistent(&n);
+      if (c.ownedElsewhere) {
+        EXPECT_EQ(Kids(holder), c.fill ? "NULL" : "(null)");
+      }
+      if (c.op == LOG_NOT) {
+        for (OrvExpr* child : children) {
+          if (child != nullptr && child->Parent() == nullptr) delete child;
+        }
+      }
+      OrvFillNullSwitch = 0;
+    }
+    EXPECT_EQ(kids[0], c.kids);
+    EXPECT_EQ(kids[1], c.kids);
+    EXPECT_EQ(reports[0], c.reports);
+    EXPECT_EQ(reports[1], c.reports);
+    EXPECT_EQ(events[0], events[1]);
+    if (c.hook) {
+      EXPECT_GT(events[0], 0u);
+    }
+  }
 }
 
 TEST(OrvExprOperBuild, CloneCopiesSlotsTokensAndSubtrees) {
@@ -371,6 +486,47 @@ TEST(OrvExprOperSet, InsArgAppendsAtCountAndRefusesBeyond) {
   bool sawInsert = false;
   for (const HookEvent& e : hookEvents) sawInsert = sawInsert || e.event == ORV_EDIT_INS_SLOT;
   EXPECT_TRUE(sawInsert);
+}
+
+// Appending without a hook: children that hang nowhere go in at the end
+// as fresh slots (state 0, order -1) across the growth of the block; a
+// child held elsewhere moves with its report, and a node above the list
+// is refused with its report.
+TEST(OrvExprOperSet, AddArgAppendsAsInsArgDoes) {
+  OrvExprOper* root = new OrvExprOper(EX_LIST);
+  OrvExprOper* list = new OrvExprOper(EX_LIST, Str("0"), Str("1"));
+  root->AddArg(list);
+  MessageRecorder rec;
+  std::string expected = "0,1";
+  for (int k = 2; k < 12; ++k) {
+    const std::string text = std::to_string(k);
+    list->AddArg(Str(text.c_str()));
+    expected += "," + text;
+  }
+  OrvExprOper* sub = new OrvExprOper(EX_LIST, Str("S"));
+  list->AddArg(sub);
+  EXPECT_EQ(rec.size(), 0u);
+  EXPECT_EQ(list->Args(list->NArgs() - 1), sub);
+  EXPECT_EQ(list->DelArg(list->NArgs() - 1, 1, 0), sub);
+  EXPECT_EQ(Kids(*list), expected);
+  list->AddArg(sub);
+  EXPECT_EQ(Kids(*sub), "S");
+  for (int i = 0; i < list->NArgs(); ++i) {
+    EXPECT_EQ(list->PeekState(i), 0) << i;
+    EXPECT_EQ(list->PeekOrder(i), -1) << i;
+  }
+  ExpectParentsConsistent(root);
+  OrvExprOper other(EX_LIST, Str("X"));
+  list->AddArg(other.Args(0));
+  EXPECT_EQ(rec.size(), 1u);
+  EXPECT_EQ(Kids(other), "(null)");
+  const int before = list->NArgs();
+  list->AddArg(root);
+  EXPECT_EQ(rec.size(), 2u);
+  EXPECT_NE(rec.text(1).find("that is this node or one of its ancestors"), std::string::npos);
+  EXPECT_EQ(list->NArgs(), before);
+  ExpectParentsConsistent(root);
+  delete root;
 }
 
 TEST(OrvExprOperSet, SiblingInsertionGoesThroughTheParent) {
@@ -769,34 +925,57 @@ TEST(OrvExprOperSet, SetUnsetSlotStatesSetsEveryStateLeftAtZero) {
       {"record with a state of its own", true, -1, 7, true, false},
   };
   const int count = static_cast<int>(sizeof(slots) / sizeof(slots[0]));
-  OrvExprOper node(EX_LIST);
-  for (int i = 0; i < count; ++i) node.AddArg(nullptr);
-  for (int i = 0; i < count; ++i) {
-    const Slot& s = slots[i];
-    if (s.record) {
-      if (s.child) node.SetArg(i, Str("C"));
-      OrvArgSlot* record = node.ArgSlots(i);
-      record->order = static_cast<int16_t>(s.order);
-      record->state = static_cast<uint16_t>(s.state);
-      if (s.tokens) record->tokens.AddToken(SEP_SPACE, OrvTxtPosn(1, 1, 0), VString(" "));
-    } else {
-      node.SetArg(i, s.child ? Str("C") : nullptr, s.order, s.state);
+  // Way 1: MarkSlotsFromSource, the inline form, leaves the same slots.
+  for (int way = 0; way < 2; ++way) {
+    OrvExprOper node(EX_LIST);
+    for (int i = 0; i < count; ++i) node.AddArg(nullptr);
+    for (int i = 0; i < count; ++i) {
+      const Slot& s = slots[i];
+      if (s.record) {
+        if (s.child) node.SetArg(i, Str("C"));
+        OrvArgSlot* record = node.ArgSlots(i);
+        record->order = static_cast<int16_t>(s.order);
+        record->state = static_cast<uint16_t>(s.state);
+        if (s.tokens) record->tokens.AddToken(SEP_SPACE, OrvTxtPosn(1, 1, 0), VString(" "));
+      } else {
+        node.SetArg(i, s.child ? Str("C") : nullptr, s.order, s.state);
+      }
     }
+    const int fillAt = count;
+    node.AddArg(nullptr);
+    node.FillEmptySlots();  // slot 0 and the last read as unmade NULL_NODEs now
+    const int expected = 4 + 1;
+    if (way == 0) {
+      EXPECT_EQ(node.SetUnsetSlotStates(1), expected);
+    } else {
+      node.MarkSlotsFromSource();
+    }
+    for (int i = 0; i < count; ++i) {
+      const Slot& s = slots[i];
+      EXPECT_EQ(node.PeekState(i), s.state == 0 ? 1 : s.state) << s.what;
+      EXPECT_EQ(node.PeekOrder(i), s.order) << s.what;
+      EXPECT_EQ(node.PeekChild(i) != nullptr, s.child) << s.what;
+      EXPECT_EQ(node.PeekTokens(i) != nullptr, s.tokens) << s.what;
+    }
+    EXPECT_EQ(node.PeekState(fillAt), 1);
+    EXPECT_TRUE(node.PeekFill(fillAt));
+    EXPECT_TRUE(node.PeekFill(0));
+    EXPECT_EQ(node.SetUnsetSlotStates(1), 0);
   }
-  const int fillAt = count;
-  node.AddArg(nullptr);
-  node.FillEmptySlots();  // slot 0 and the last read as unmade NULL_NODEs now
-  const int expected = 4 + 1;
-  EXPECT_EQ(node.SetUnsetSlotStates(1), expected);
-  for (int i = 0; i < count; ++i) {
-    const Slot& s = slots[i];
-    EXPECT_EQ(node.PeekState(i), s.state == 0 ? 1 : s.state) << s.what;
-    EXPECT_EQ(node.PeekOrder(i), s.order) << s.what;
-    EXPECT_EQ(node.PeekChild(i) != nullptr, s.child) << s.what;
-    EXPECT_EQ(node.PeekTokens(i) != nullptr, s.tokens) << s.what;
-  }
-  EXPECT_EQ(node.PeekState(fillAt), 1);
-  EXPECT_TRUE(node.PeekFill(fillAt));
-  EXPECT_TRUE(node.PeekFill(0));
-  EXPECT_EQ(node.SetUnsetSlotStates(1), 0);
+  // A node of compact words alone is marked inline from end to end, and
+  // one slot stands in place of the block.
+  OrvExprOper compact(EX_LIST);
+  compact.AddArg(nullptr);
+  compact.AddArg(Str("C"));
+  compact.SetArg(1, Str("D"), 3, 0);
+  compact.AddArg(Str("E"));
+  compact.SetSlotState(2, 1);
+  compact.MarkSlotsFromSource();
+  for (int i = 0; i < 3; ++i) EXPECT_EQ(compact.PeekState(i), 1) << i;
+  EXPECT_EQ(compact.PeekOrder(1), 3);
+  EXPECT_EQ(compact.SetUnsetSlotStates(1), 0);
+  OrvExprOper single(LOG_NOT, Str("X"));
+  single.MarkSlotsFromSource();
+  EXPECT_EQ(single.PeekState(0), 1);
+  EXPECT_EQ(Img(single.PeekChild(0)), "X");
 }
