@@ -22,13 +22,6 @@
 
 namespace {
 
-// The child of a slot word as stored, as PeekChild reads it.
-OrvExpr* StoredChild(std::uintptr_t w) {
-  using namespace orv_slot_word;
-  if (Tag(w) == kChildTag) return ChildOf(w);
-  return w != 0 && Tag(w) == kRecordTag ? RecordOf(w)->child : nullptr;
-}
-
 // Whether the fill of empty slots may put a NULL_NODE in a slot whose
 // stored word holds no child: an empty word not filled yet, or a record
 // (which the fill looks at itself).
@@ -111,7 +104,7 @@ void FillNullSlots(OrvExpr* root) {
     bool empty = false;
     for (int i = n - 1; i >= 0; --i) {
       const std::uintptr_t w = words[i];
-      OrvExpr* child = StoredChild(w);
+      OrvExpr* child = orv_slot_word::StoredChildOf(w);
       if (child == nullptr) {
         empty = empty || MayTakeFill(w);
         continue;

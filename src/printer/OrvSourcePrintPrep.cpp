@@ -183,17 +183,6 @@ void ReleaseLargeScratch(Scratch& s) {
 
 int OrderOf(const SlotRef& e) { return e.owner ? e.order : kNoOrder; }
 
-// What a stored slot word holds (as PeekChild and PeekOrder read it).
-OrvExpr* WordChild(std::uintptr_t w) {
-  using namespace orv_slot_word;
-  if (Tag(w) == kChildTag) return ChildOf(w);
-  return w != 0 && Tag(w) == kRecordTag ? RecordOf(w)->child : nullptr;
-}
-int WordOrder(std::uintptr_t w) {
-  using namespace orv_slot_word;
-  if (Tag(w) != kRecordTag) return orv_slot_word::OrderOf(w);
-  return w != 0 ? RecordOf(w)->order : kNoOrder;
-}
 
 
 // The sort key of a candidate of the ordered part: its clause index (not
@@ -226,17 +215,17 @@ template <class Push>
   for (int i = 0; i < n; ++i) {
     if (i < flagCount && computed[i] != 0) continue;
     const std::uintptr_t w = words[i];
-    OrvExpr* child = WordChild(w);
+    OrvExpr* child = orv_slot_word::StoredChildOf(w);
     if (i < fixed || child == nullptr || !s.isList[child->Oper()]) {
-      if (!push(node, i, WordOrder(w), node, i)) return false;
+      if (!push(node, i, orv_slot_word::StoredOrderOf(w), node, i)) return false;
       continue;
     }
     const int m = child->NArgs();
     if (m == 0) continue;
     const std::uintptr_t* childWords = child->PeekWords();
     for (int j = 0; j < m; ++j) {
-      const bool go = j == 0 ? push(child, 0, WordOrder(childWords[0]), node, i)
-                             : push(child, j, WordOrder(childWords[j]), child, j);
+      const bool go = j == 0 ? push(child, 0, orv_slot_word::StoredOrderOf(childWords[0]), node, i)
+                             : push(child, j, orv_slot_word::StoredOrderOf(childWords[j]), child, j);
       if (!go) return false;
     }
   }
@@ -741,7 +730,7 @@ void VisitAll(Scratch& s, OrvExpr* root) {
     if (n == 0) continue;
     const std::uintptr_t* words = node->PeekWords();
     for (int i = n - 1; i >= 0; --i)
-      if (OrvExpr* child = WordChild(words[i])) stack.push_back(child);
+      if (OrvExpr* child = orv_slot_word::StoredChildOf(words[i])) stack.push_back(child);
   }
 }
 
@@ -754,7 +743,7 @@ void VisitUnordered(Scratch& s, OrvExpr* node, const OperShape& shape, int fixed
   const int n = node->NArgs();
   const std::uintptr_t* words = node->PeekWords();
   for (int i = 0; i < n; ++i) {
-    OrvExpr* child = WordChild(words[i]);
+    OrvExpr* child = orv_slot_word::StoredChildOf(words[i]);
     if (child == nullptr) continue;
     if (leftOut || (i < shape.flagCount && shape.computed[i] != 0))
       VisitAll(s, child);
@@ -770,9 +759,9 @@ bool PlainWords(const Scratch& s, const std::uintptr_t* words, int n, int plainF
   const int fixed = plainFixed < 0 ? n : plainFixed;
   for (int i = 0; i < n; ++i) {
     const std::uintptr_t w = words[i];
-    if (WordOrder(w) != kNoOrder) return false;
+    if (orv_slot_word::StoredOrderOf(w) != kNoOrder) return false;
     if (i < fixed) continue;
-    const OrvExpr* child = WordChild(w);
+    const OrvExpr* child = orv_slot_word::StoredChildOf(w);
     if (child != nullptr && s.isList[child->Oper()]) return false;
   }
   return true;

@@ -143,52 +143,6 @@ UsageSize SizeByUsage(int usage, const PictureFacts& pic, bool separateSign,
   return u;
 }
 
-// Child i as stored, or null when the node has no such slot (a NULL_NODE
-// of the fill that is not made reads as null).  Inline: the climb below
-// reads a few slots of every holder above each item laid out.
-inline OrvExpr* StoredChild(const OrvExpr* node, int i) {
-  return i < node->NArgs() ? node->PeekChild(i) : nullptr;
-}
-
-inline bool PresentNode(const OrvExpr* node) { return node != nullptr && node->Oper() != NULL_NODE; }
-
-// OrvInheritedDataClauses with the slots read inline as stored, which is
-// what it reads with the fill switch off (with it on, an empty slot is
-// asked through ChildAt, which reports: the caller then calls it).
-void InheritedClauses(OrvExpr* node, int& usage, int& sync, int& sign, int& signSeparate) {
-  usage = 1;
-  sync = 1;
-  sign = 1;
-  signSeparate = 0;
-  for (OrvExpr* n = node; n != nullptr && n->Oper() != DIVISION_DATA; n = n->Parent()) {
-    if (n->Oper() != DECL_DD) continue;
-    OrvExpr* entry = StoredChild(n, 0);
-    if (entry == nullptr) continue;
-    if (usage == 1) {
-      OrvExpr* clause = StoredChild(entry, 5);
-      if (PresentNode(clause)) {
-        OrvExpr* kind = StoredChild(clause, 0);
-        if (PresentNode(kind)) usage = kind->Oper();
-      }
-    }
-    if (sync == 1) {
-      OrvExpr* clause = StoredChild(entry, 9);
-      if (PresentNode(clause)) sync = clause->Oper();
-    }
-    if (sign == 1) {
-      OrvExpr* clause = StoredChild(entry, 8);
-      if (PresentNode(clause)) {
-        // A NULL_NODE kind leaves the sign at 1, so an outer entry may still
-        // give it; SEPARATE counts all the same.
-        OrvExpr* kind = StoredChild(clause, 0);
-        if (kind != nullptr) sign = kind->Oper();
-        if (PresentNode(StoredChild(clause, 1))) signSeparate = 1;
-      }
-    }
-  }
-  if (usage == 1) usage = DU_DISPLAY;
-}
-
 }  // namespace
 
 int OrvBinaryItemSize(int digits, int isSigned, int storageMode) {
@@ -209,10 +163,7 @@ int OrvCalcItemLength(OrvExpr* entry, const OrvLayoutOptions& options, int mode)
   if (entry == nullptr || entry->Oper() != DECL_DD_ENTRY) return 0;
   int64_t position = OrvLayout.currentOffset == ORV_LAYOUT_UNDEF ? 0 : OrvLayout.currentOffset;
   int usage, sync, sign, separate;
-  if (OrvFillNullSwitch)
-    OrvInheritedDataClauses(entry, usage, sync, sign, separate);
-  else
-    InheritedClauses(entry, usage, sync, sign, separate);
+  OrvInheritedDataClauses(entry, usage, sync, sign, separate);
   PictureFacts pic = ReadPicture(entry, mode);
   UsageSize u = SizeByUsage(usage, pic, separate != 0, options);
   if (!u.known) {

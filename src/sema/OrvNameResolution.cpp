@@ -94,18 +94,6 @@ const std::vector<OrvExpr*>& OrvParserImpl::DefinitionsOf(OrvSymTabElt* elt) {
 
 namespace {
 
-// The child of slot i as the plain walk (WalkTheTree) reads it, from the
-// slot's stored word `w`: a stored child at once; an empty slot through
-// ChildAt only when something may stand in it (a NULL_NODE of the fill,
-// made now as the walk makes it, or the fill switch's report).
-[[gnu::always_inline]] inline OrvExpr* WalkedChildOfWord(const OrvExpr* node, int i, std::uintptr_t w) {
-  using namespace orv_slot_word;
-  if (Tag(w) == kChildTag) return ChildOf(w);
-  if (w != 0 && Tag(w) == kRecordTag && RecordOf(w)->child != nullptr) return RecordOf(w)->child;
-  if (!OrvFillNullSwitch && Tag(w) == kEmptyTag && (w & kFillBit) == 0) return nullptr;
-  return OrvFillNullSwitch || node->PeekFill(i) ? node->ChildAt(i) : nullptr;
-}
-
 bool IsCicsValueFunction(const OrvParserImpl& parser, OrvExpr* node);
 
 // The ACCEPT and DISPLAY items in screen form that the walk of
@@ -142,7 +130,7 @@ void ResolveUsesBelow(OrvExpr* node, bool cics, std::vector<OrvExpr*>* items) {
   int n = node->NArgs();
   const std::uintptr_t* words = n > 0 ? node->PeekWords() : nullptr;
   for (int i = 0; i < n; ++i) {
-    OrvExpr* child = WalkedChildOfWord(node, i, words[i]);
+    OrvExpr* child = OrvWalkedChildOfWord(node, i, words[i]);
     if (child == nullptr) continue;
     const int op = child->Oper();
     if (op == NAMED_OBJ_USE) {

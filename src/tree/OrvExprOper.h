@@ -330,12 +330,22 @@ inline OrvExpr* OrvExpr::ChildAt(int i) const {
   return ChildAtSlow(i);
 }
 
+namespace orv_slot_word {
+// The child a stored word holds, in place or in its record; null for none.
+inline OrvExpr* StoredChildOf(std::uintptr_t w) {
+  if (Tag(w) == kChildTag) return ChildOf(w);
+  return w != 0 && Tag(w) == kRecordTag ? RecordOf(w)->child : nullptr;
+}
+// The order a stored word keeps, in place or in its record; -1 for none.
+inline int StoredOrderOf(std::uintptr_t w) {
+  if (Tag(w) != kRecordTag) return OrderOf(w);
+  return w != 0 ? RecordOf(w)->order : -1;
+}
+}  // namespace orv_slot_word
+
 inline OrvExpr* OrvExpr::PeekChild(int i) const {
   if ((up_ & kUpUnsettled) != 0) SettleChildren();
-  const std::uintptr_t w = static_cast<const OrvExprOper*>(this)->Words()[i];
-  if (orv_slot_word::Tag(w) == orv_slot_word::kChildTag) return orv_slot_word::ChildOf(w);
-  if (w != 0 && orv_slot_word::Tag(w) == orv_slot_word::kRecordTag) return orv_slot_word::RecordOf(w)->child;
-  return nullptr;
+  return orv_slot_word::StoredChildOf(static_cast<const OrvExprOper*>(this)->Words()[i]);
 }
 
 inline bool OrvExpr::PeekFill(int i, uint32_t* serial) const {
@@ -464,9 +474,23 @@ inline const std::uintptr_t* OrvExpr::PeekWords() const {
 
 inline int OrvExpr::PeekOrder(int i) const {
   if ((up_ & kUpUnsettled) != 0) SettleChildren();
-  const std::uintptr_t w = static_cast<const OrvExprOper*>(this)->Words()[i];
-  if (orv_slot_word::Tag(w) != orv_slot_word::kRecordTag) return orv_slot_word::OrderOf(w);
-  return w != 0 ? orv_slot_word::RecordOf(w)->order : -1;
+  return orv_slot_word::StoredOrderOf(static_cast<const OrvExprOper*>(this)->Words()[i]);
+}
+
+// The child of slot i of `node` as ChildAt answers it, from the slot's
+// stored word `w` (PeekWords).  A word that holds its child is read inline;
+// ChildAt is called only for an empty slot that something may stand in: a
+// NULL_NODE of the fill still unmade (made now, as ChildAt makes it) or,
+// with the fill switch on, one that Args reports.  An empty slot of neither
+// kind reads as null without the call.  Inline: the walks run it at every
+// slot.
+[[gnu::always_inline]] inline OrvExpr* OrvWalkedChildOfWord(const OrvExpr* node, int i,
+                                                            std::uintptr_t w) {
+  using namespace orv_slot_word;
+  if (Tag(w) == kChildTag) return ChildOf(w);
+  if (w != 0 && Tag(w) == kRecordTag && RecordOf(w)->child != nullptr) return RecordOf(w)->child;
+  if (!OrvFillNullSwitch && Tag(w) == kEmptyTag && (w & kFillBit) == 0) return nullptr;
+  return OrvFillNullSwitch || node->PeekFill(i) ? node->ChildAt(i) : nullptr;
 }
 
 #endif

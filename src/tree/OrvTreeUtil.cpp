@@ -34,43 +34,59 @@ OrvExpr* ChildOrNull(OrvExpr* node, int i) {
   return child;
 }
 
-}  // namespace
+// Child i as stored, or null when the node has no such slot: what
+// ChildOrNull reads with the fill switch off, without testing the switch at
+// every slot (the layout climbs above every item it lays out).
+OrvExpr* StoredChild(OrvExpr* node, int i) {
+  return node != nullptr && i >= 0 && i < node->NArgs() ? node->PeekChild(i) : nullptr;
+}
 
-VString OrvOperTemplateStr(int op) { return VString(OrvOperTemplate(op)); }
-
-void OrvInheritedDataClauses(OrvExpr* node, int& usage, int& sync, int& sign,
-                             int& signSeparate) {
+// The climb of OrvInheritedDataClauses, each slot read through Child.
+template <OrvExpr* (*Child)(OrvExpr*, int)>
+void ClimbDataClauses(OrvExpr* node, int& usage, int& sync, int& sign, int& signSeparate) {
   usage = 1;
   sync = 1;
   sign = 1;
   signSeparate = 0;
   for (OrvExpr* n = node; n != nullptr && n->Oper() != DIVISION_DATA; n = n->Parent()) {
     if (n->Oper() != DECL_DD) continue;
-    OrvExpr* entry = ChildOrNull(n, 0);
+    OrvExpr* entry = Child(n, 0);
     if (entry == nullptr) continue;
     if (usage == 1) {
-      OrvExpr* clause = ChildOrNull(entry, 5);
+      OrvExpr* clause = Child(entry, 5);
       if (Present(clause)) {
-        OrvExpr* kind = ChildOrNull(clause, 0);
+        OrvExpr* kind = Child(clause, 0);
         if (Present(kind)) usage = kind->Oper();
       }
     }
     if (sync == 1) {
-      OrvExpr* clause = ChildOrNull(entry, 9);
+      OrvExpr* clause = Child(entry, 9);
       if (Present(clause)) sync = clause->Oper();
     }
     if (sign == 1) {
-      OrvExpr* clause = ChildOrNull(entry, 8);
+      OrvExpr* clause = Child(entry, 8);
       if (Present(clause)) {
         // A NULL_NODE kind leaves the sign at 1, so an outer entry may still
         // give it; SEPARATE counts all the same.
-        OrvExpr* kind = ChildOrNull(clause, 0);
+        OrvExpr* kind = Child(clause, 0);
         if (kind != nullptr) sign = kind->Oper();
-        if (Present(ChildOrNull(clause, 1))) signSeparate = 1;
+        if (Present(Child(clause, 1))) signSeparate = 1;
       }
     }
   }
   if (usage == 1) usage = DU_DISPLAY;
+}
+
+}  // namespace
+
+VString OrvOperTemplateStr(int op) { return VString(OrvOperTemplate(op)); }
+
+void OrvInheritedDataClauses(OrvExpr* node, int& usage, int& sync, int& sign,
+                             int& signSeparate) {
+  if (OrvFillNullSwitch)
+    ClimbDataClauses<ChildOrNull>(node, usage, sync, sign, signSeparate);
+  else
+    ClimbDataClauses<StoredChild>(node, usage, sync, sign, signSeparate);
 }
 
 int OrvUsageOf(OrvExpr* node) {

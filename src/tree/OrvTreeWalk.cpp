@@ -4,6 +4,7 @@
 #include <iostream>
 
 #include "OrvExpr.h"
+#include "OrvExprOper.h"
 
 int OrvWalkTraceSwitch = 0;
 std::ostream* OrvWalkTraceStream = &std::cerr;
@@ -25,20 +26,6 @@ bool StillAt(OrvExpr* node, int i, OrvExpr* child) {
   return i < node->NArgs() && node->ChildAt(i) == child;
 }
 
-// The child of slot i as ChildAt answers it, from the slot's stored word
-// `w`.  A word that holds its child is read inline; ChildAt is called only
-// for an empty slot that something may stand in: a NULL_NODE of the fill
-// still unmade (made now, as ChildAt makes it) or, with the fill switch on,
-// one that Args reports.  An empty slot of neither kind reads as null
-// without the call.  Inline: the walks run it at every slot.
-[[gnu::always_inline]] inline OrvExpr* WalkedChildOfWord(const OrvExpr* node, int i, std::uintptr_t w) {
-  using namespace orv_slot_word;
-  if (Tag(w) == kChildTag) return ChildOf(w);
-  if (w != 0 && Tag(w) == kRecordTag && RecordOf(w)->child != nullptr) return RecordOf(w)->child;
-  if (!OrvFillNullSwitch && Tag(w) == kEmptyTag && (w & kFillBit) == 0) return nullptr;
-  return OrvFillNullSwitch || node->PeekFill(i) ? node->ChildAt(i) : nullptr;
-}
-
 // The loop over a node's children that both forms of WalkTheTree share:
 // `visit` walks one child and answers its code.  The answer is that of the
 // last child walked, or "children" when there was none.
@@ -53,7 +40,7 @@ OrvWalkCode WalkEachChild(OrvExpr* node, Visit visit) {
   int n = node->NArgs();
   const std::uintptr_t* words = n > 0 ? node->PeekWords() : nullptr;
   for (int i = 0; i < n;) {
-    OrvExpr* child = WalkedChildOfWord(node, i, words[i]);
+    OrvExpr* child = OrvWalkedChildOfWord(node, i, words[i]);
     if (child == nullptr) {
       ++i;
       continue;

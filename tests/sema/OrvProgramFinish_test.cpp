@@ -430,7 +430,8 @@ TEST_F(ScreenItemTest, TheItemsNameResolutionMeetsAreConvertedInWalkOrder) {
       program = BeginProgram("P2");
       Procedure(program);
     }
-    Define("X", SYMCAT_DATA_NAME);
+    // X is defined by an item of the program's tree, which deletes it.
+    WorkingStorage(program)->AddArg(Item(1, "X"));
     OrvExpr* first = LosingAcceptAt(5);
     // An item put in the first item's value slot is in its subtree.
     OrvExpr* inner = LosingAcceptAt(6);
