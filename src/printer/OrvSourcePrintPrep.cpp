@@ -171,14 +171,15 @@ bool DropIfLarge(std::vector<T>& v, size_t held) {
 // contents are dead once the preparation is done), and then the heap pages
 // they held.
 void ReleaseLargeScratch(Scratch& s) {
-  // Not short-circuited: each array is looked at.
-  const bool released = DropIfLarge(s.entries, s.entries.capacity()) |
-                        DropIfLarge(s.ranges, s.ranges.size()) |
-                        DropIfLarge(s.picks, s.picks.capacity()) |
-                        DropIfLarge(s.later, s.later.capacity()) |
-                        DropIfLarge(s.gaps, s.gaps.capacity()) |
-                        DropIfLarge(s.visitStack, s.visitStack.capacity());
-  if (released) ReturnFreePages();
+  // Each array is looked at, whatever the ones before gave back.
+  int released = 0;
+  released += DropIfLarge(s.entries, s.entries.capacity());
+  released += DropIfLarge(s.ranges, s.ranges.size());
+  released += DropIfLarge(s.picks, s.picks.capacity());
+  released += DropIfLarge(s.later, s.later.capacity());
+  released += DropIfLarge(s.gaps, s.gaps.capacity());
+  released += DropIfLarge(s.visitStack, s.visitStack.capacity());
+  if (released != 0) ReturnFreePages();
 }
 
 int OrderOf(const SlotRef& e) { return e.owner ? e.order : kNoOrder; }
