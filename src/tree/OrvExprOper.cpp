@@ -75,12 +75,7 @@ void OrvExprOper::SetCount(int n) {
   nArgs_ = static_cast<unsigned>(n) < kNArgsEscape ? static_cast<unsigned>(n) : kNArgsEscape;
 }
 
-OrvExpr* OrvExprOper::StoredChild(int i) const {
-  const std::uintptr_t w = Words()[i];
-  if (Tag(w) == kChildTag) return ChildOf(w);
-  if (w != 0 && Tag(w) == kRecordTag) return RecordOf(w)->child;
-  return nullptr;
-}
+OrvExpr* OrvExprOper::StoredChild(int i) const { return StoredChildOf(Words()[i]); }
 
 OrvArgSlot* OrvExprOper::RecordAt(int i) const {
   std::uintptr_t* words = Words();
@@ -933,8 +928,7 @@ OrvExpr* OrvExprOper::Args(int i) const {
   if (BadIndex("OrvExprOper::Args", i)) return nullptr;
   // A slot that holds its child answers it: nothing to make or report.
   const std::uintptr_t w = Words()[i];
-  if (Tag(w) == kChildTag) return ChildOf(w);
-  if (w != 0 && Tag(w) == kRecordTag && RecordOf(w)->child != nullptr) return RecordOf(w)->child;
+  if (OrvExpr* child = StoredChildOf(w)) return child;
   // An empty slot without a NULL_NODE of the fill answers null, reported
   // only with the fill switch on.
   if (Tag(w) == kEmptyTag && (w & kFillBit) == 0 && !OrvFillNullSwitch) return nullptr;
